@@ -1,0 +1,105 @@
+# Project-wide build settings and the helpers every folder uses to add
+# libraries, tests and fuzz targets.
+
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+
+option(HEXMOOR_WERROR "Treat compiler warnings as errors" ON)
+
+if(WIN32)
+  set(HEXMOOR_WINDOWS ON)
+else()
+  set(HEXMOOR_WINDOWS OFF)
+endif()
+
+set(HEXMOOR_WARNINGS -Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers)
+if(HEXMOOR_WERROR)
+  list(APPEND HEXMOOR_WARNINGS -Werror)
+endif()
+
+# Native tree: AddressSanitizer and UBSan everywhere, plus coverage
+# instrumentation so that fuzz targets can link against the same libraries.
+if(NOT HEXMOOR_WINDOWS)
+  set(HEXMOOR_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(${HEXMOOR_SANITIZE})
+  add_link_options(-fsanitize=address,undefined)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    set(HEXMOOR_CAN_FUZZ ON)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+  else()
+    set(HEXMOOR_CAN_FUZZ OFF)
+  endif()
+endif()
+
+if(HEXMOOR_WINDOWS)
+  # Wide Win32 interfaces, Windows 7 as the floor.
+  add_compile_definitions(UNICODE _UNICODE STRICT NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
+endif()
+
+# hexmoor_target_defaults(target): warnings, and the windows.h precompiled
+# header for Windows targets so that every file does not reparse it.
+function(hexmoor_target_defaults target)
+  target_compile_options(${target} PRIVATE ${HEXMOOR_WARNINGS})
+  if(HEXMOOR_WINDOWS)
+    get_target_property(_type ${target} TYPE)
+    if(NOT _type STREQUAL "INTERFACE_LIBRARY")
+      target_precompile_headers(${target} PRIVATE <windows.h>)
+    endif()
+  endif()
+endfunction()
+
+# hexmoor_add_gtest(NAME n SOURCES ... [LIBS ...] [WINDOW])
+# Builds a GoogleTest executable and registers each test case with CTest.
+# Windows tests run under Wine through the cross-compiling emulator; test
+# discovery happens when CTest runs so that building never needs Wine.
+# WINDOW marks tests that put real windows on the shared test display: they
+# run one at a time so that focus and activation do not leak between them.
+function(hexmoor_add_gtest)
+  cmake_parse_arguments(T "WINDOW" "NAME" "SOURCES;LIBS" ${ARGN})
+  set(_props TIMEOUT 120 LABELS "${HEXMOOR_TREE_LABEL}")
+  if(T_WINDOW)
+    list(APPEND _props RESOURCE_LOCK test_display)
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
+  hexmoor_target_defaults(${T_NAME})
+  gtest_discover_tests(${T_NAME}
+    TEST_PREFIX "${HEXMOOR_TREE_LABEL}."
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES ${_props})
+endfunction()
+
+# hexmoor_add_fuzzer(NAME n SOURCES ... LIBS ... [CORPUS dir] [SECONDS s])
+# Native tree only: a libFuzzer target, run by the test command for a bounded
+# time over a copy of its seed corpus.
+function(hexmoor_add_fuzzer)
+  cmake_parse_arguments(F "" "NAME;CORPUS;SECONDS" "SOURCES;LIBS" ${ARGN})
+  if(HEXMOOR_WINDOWS OR NOT HEXMOOR_CAN_FUZZ)
+    return()
+  endif()
+  if(NOT F_SECONDS)
+    set(F_SECONDS 30)
+  endif()
+  add_executable(${F_NAME} ${F_SOURCES})
+  target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+  target_include_directories(${F_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_compile_options(${F_NAME} PRIVATE ${HEXMOOR_WARNINGS})
+  target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
+  add_test(NAME fuzz.${F_NAME}
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/run-fuzzer.sh $<TARGET_FILE:${F_NAME}> ${F_SECONDS} ${F_CORPUS})
+  set_tests_properties(fuzz.${F_NAME} PROPERTIES TIMEOUT 600 LABELS fuzz)
+endfunction()
+
+# hexmoor_add_subdirectories(dir...): adds each folder that has a
+# CMakeLists.txt, so that subsystems can land one at a time.
+macro(hexmoor_add_subdirectories)
+  foreach(_dir ${ARGN})
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/CMakeLists.txt)
+      add_subdirectory(${_dir})
+    endif()
+  endforeach()
+endmacro()

@@ -1,0 +1,3 @@
+#pragma once
+// Resource ids of the application itself: its icon and manifest.
+#define IDR_MAINFRAME 128

@@ -1,0 +1,48 @@
+#include "tests/harness/capture.h"
+
+namespace hexmoor::test {
+
+PixelBuffer CaptureDC(HDC source, int x, int y, int width, int height) {
+    if (width <= 0 || height <= 0) return {};
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height; // top-down rows
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP dib = CreateDIBSection(source, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    PixelBuffer out;
+    if (memory && dib && bits) {
+        HGDIOBJ old = SelectObject(memory, dib);
+        BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+        GdiFlush();
+        out = PixelBuffer::FromBgra(static_cast<const std::uint8_t*>(bits), width, height, width * 4);
+        SelectObject(memory, old);
+    }
+    if (dib) DeleteObject(dib);
+    if (memory) DeleteDC(memory);
+    return out;
+}
+
+PixelBuffer CaptureClient(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    HDC dc = GetDC(hwnd);
+    PixelBuffer out = CaptureDC(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+    ReleaseDC(hwnd, dc);
+    return out;
+}
+
+PixelBuffer CaptureWindow(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    HDC dc = GetWindowDC(hwnd);
+    PixelBuffer out = CaptureDC(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+    ReleaseDC(hwnd, dc);
+    return out;
+}
+
+} // namespace hexmoor::test
