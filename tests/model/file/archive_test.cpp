@@ -35,7 +35,7 @@ TEST(ArchiveReader, ReadsLittleEndianFieldsAndRefusesReadsPastTheEnd) {
   EXPECT_EQ(r.Remaining(), 0u);
   EXPECT_EQ(CodeOf([&] { r.ReadU8(); }), 2);
 
-  ArchiveReader short32(std::span(bytes).first(3));
+  ArchiveReader short32(std::span<const std::uint8_t>(bytes).first(3));
   EXPECT_EQ(CodeOf([&] { short32.ReadU32(); }), 2);
   EXPECT_EQ(short32.Position(), 0u) << "a refused read consumes nothing";
   EXPECT_EQ(CodeOf([&] { short32.ReadBytes(0xFFFFFFFFull); }), 2);
@@ -121,7 +121,9 @@ TEST(SkinHeader, Spellings) {
   for (const Row& row : rows) {
     WORD version = 0;
     EXPECT_EQ(CodeOf([&] { version = ParseSkinHeader(row.header); }), row.code) << row.header;
-    if (row.code == 0) EXPECT_EQ(version, row.version) << row.header;
+    if (row.code == 0) {
+      EXPECT_EQ(version, row.version) << row.header;
+    }
   }
   EXPECT_EQ(FormatSkinHeader(768), "TWF3.0");
   EXPECT_EQ(FormatSkinHeader(531), "TWF2.19");

@@ -160,11 +160,15 @@ TEST_F(SkinWriter, CompressedSaveCompressesOnlyBitmapDataThatShrinks) {
       r.ReadBytes(24);
       if (id == 1) {
         EXPECT_EQ(compressed, flag) << "a flat BMP shrinks: compressed only in a compressed save";
-        if (!compressed) EXPECT_EQ(data[0], 'B');
+        if (!compressed) {
+          EXPECT_EQ(data[0], 'B');
+        }
       } else {
         EXPECT_EQ(compressed, 0u) << "PNG data and plain values are never compressed";
       }
-      if (id == 2) EXPECT_EQ(data[1], 'P');
+      if (id == 2) {
+        EXPECT_EQ(data[1], 'P');
+      }
     }
   }
 }
