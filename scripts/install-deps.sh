@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   g++-mingw-w64-x86-64 libz-mingw-w64-dev
-  wine wine64 xvfb xauth x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
   cmake ninja-build googletest python3
   clang libclang-rt-14-dev zlib1g-dev
 )
