@@ -143,6 +143,12 @@ void PixelAdjuster::AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std:
   }
 }
 
+PixelAdjuster& ReusableAdjuster(const HSLValues& values) {
+  thread_local std::unique_ptr<PixelAdjuster> adjuster;
+  if (!adjuster || adjuster->Values() != values) adjuster = std::make_unique<PixelAdjuster>(values);
+  return *adjuster;
+}
+
 bool IsValidView(const void* bits, int width, int height, std::ptrdiff_t stride) {
   if (width < 0 || height < 0) return false;
   if (width == 0 || height == 0) return true;

@@ -93,6 +93,11 @@ class PixelAdjuster {
   std::unique_ptr<CacheEntry[]> cache_;
 };
 
+// An adjuster for these values kept per thread and reused while the values
+// stay the same, so that the images of a whole skin share what one adjuster
+// has computed. Valid until the next call on the same thread.
+PixelAdjuster& ReusableAdjuster(const HSLValues& values);
+
 // A block of 32-bit ARGB pixels: rows `stride` bytes apart (negative for
 // bottom-up storage), `width` pixels used in each.
 struct PixelView {
