@@ -7,7 +7,6 @@
 #include "model/gdiplus_init.h"
 #include "model/image_rgn.h"
 #include "model/mrg_bitmap.h"
-#include "model/platform/imaging.h"
 #include "model/platform/win/dib.h"
 #include "model/platform/win/gdiplus_codec.h"
 #include "model/platform/win/uxtheme.h"
@@ -230,17 +229,6 @@ TEST_F(GdiTest, RegionBitmapShowsTheRegionInTheInverseColour) {
   EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, faceArgb);
   EXPECT_EQ(pixels.argb[1 * 4 + 1] & 0xFFFFFF, ~faceArgb & 0xFFFFFF);
   EXPECT_EQ(RenderRegionBitmap(nullptr), nullptr);
-}
-
-TEST(GdiplusStartup, ImagingIsAvailableOnlyWhileStarted) {
-  EXPECT_FALSE(platform::ImagingAvailable());
-  {
-    CGdiPlusInit gdiplus;
-    EXPECT_TRUE(gdiplus.IsStarted());
-    EXPECT_EQ(gdiplus.GetStatus(), 0);
-    EXPECT_TRUE(platform::ImagingAvailable());
-  }
-  EXPECT_FALSE(platform::ImagingAvailable());
 }
 
 TEST(UxTheme, EntryPointsAreBoundAndUnbound) {
