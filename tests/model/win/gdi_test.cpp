@@ -77,6 +77,20 @@ TEST_F(GdiTest, CopiesOf32BitImagesKeepTheirAlpha) {
   EXPECT_EQ(pixels.argb, source.argb);
 }
 
+TEST_F(GdiTest, TopDownSourcesAreCopiedUpright) {
+  const platform::ImagePixels source = model_test::PatternPixels(3, 4);
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 3, -4, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  UniqueBitmap topDown(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ASSERT_NE(topDown, nullptr);
+  std::memcpy(bits, source.argb.data(), source.argb.size() * 4);
+  CMrgBitmap image(topDown.get(), 0, 0, 0, 0, 0, 0);
+  platform::ImagePixels pixels;
+  ASSERT_TRUE(image.ReadPixels(&pixels));
+  EXPECT_EQ(pixels.argb, source.argb);
+}
+
 TEST_F(GdiTest, FourBitBitmapConvertsWithItsOwnColours) {
   UniqueBitmap four(CreateStandardDibSection(4, 1, 4));
   ASSERT_NE(four, nullptr);
