@@ -1,7 +1,7 @@
 #include "model/file/skin_file.h"
 
 #include <algorithm>
-#include <new>
+#include <exception>
 
 #include "model/element_types.h"
 #include "model/file/archive_reader.h"
@@ -100,7 +100,9 @@ int LoadSkinArchive(CTwfSkin& skin, std::span<const std::uint8_t> file, BOOL inf
     return Fail(skin, e.code == kTwfBadVersion ? kTwfBadVersion : kTwfCorrupt, source);
   } catch (const FileLayerError&) {
     return Fail(skin, kTwfFileError, source);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
+    // Memory running out or a container refusing a size: still a file this
+    // program cannot read, never a crash.
     return Fail(skin, kTwfCorrupt, source);
   }
   skin.SetLoadedFlag(1);
