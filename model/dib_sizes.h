@@ -26,8 +26,9 @@ std::uint64_t GetDibImageBytes(const BITMAPINFOHEADER& header);
 std::uint64_t GetPackedDibBytes(const BITMAPINFOHEADER& header);
 
 // Checks that data holds a complete packed DIB this model can turn into an
-// image: a 40-byte (or larger) info header, width and height non-zero and
-// within 32767 in magnitude, planes 1, bit count 1/4/8/16/24/32, compression
-// BI_RGB or BI_BITFIELDS, colour table and pixel rows present in full.
-// Fills header and returns the offset of the pixel bits, or 0 when invalid.
+// image: an info header of 40 bytes or of a later version (52, 56, 108,
+// 124), width and height non-zero and within 32767 in magnitude, planes 1,
+// bit count 1/4/8/16/24/32, compression BI_RGB or BI_BITFIELDS, colour table
+// and pixel rows present in full. Fills header and returns the offset of the
+// pixel bits, or 0 when invalid.
 std::size_t ValidatePackedDib(std::span<const std::uint8_t> data, BITMAPINFOHEADER* header);
