@@ -20,6 +20,16 @@ std::uint64_t GetDibColorTableSize(const BITMAPINFOHEADER& header) {
 
 std::uint64_t GetDibColorTableSize(const BITMAPCOREHEADER& header) { return GetDibColorCount(header) * 3; }
 
+std::uint64_t GetDibColorTableSize(const BITMAPINFOHEADER* header) {
+  if (!header) return 0;
+  if (header->biSize == sizeof(BITMAPCOREHEADER)) {
+    BITMAPCOREHEADER core;
+    std::memcpy(&core, header, sizeof core);
+    return GetDibColorTableSize(core);
+  }
+  return GetDibColorTableSize(*header);
+}
+
 std::uint64_t GetDibTableBytes(const BITMAPINFOHEADER& header) {
   std::uint64_t colors = header.biClrUsed;
   const std::uint64_t bits = static_cast<std::uint64_t>(header.biPlanes) * header.biBitCount;

@@ -16,6 +16,8 @@ std::uint64_t GetDibColorCount(const BITMAPCOREHEADER& header);
 // header colours * 3.
 std::uint64_t GetDibColorTableSize(const BITMAPINFOHEADER& header);
 std::uint64_t GetDibColorTableSize(const BITMAPCOREHEADER& header);
+// Either header kind, told apart by its size field (12 for a core header).
+std::uint64_t GetDibColorTableSize(const BITMAPINFOHEADER* header);
 // (biClrUsed, or 1 << (planes * bits) when that is 8 or fewer, else 0) * 4,
 // plus 12 for BI_BITFIELDS.
 std::uint64_t GetDibTableBytes(const BITMAPINFOHEADER& header);

@@ -48,6 +48,11 @@ TEST(DibSizes, ColourCountsAndTables) {
   BITMAPCOREHEADER core{12, 4, 4, 1, 4};
   EXPECT_EQ(GetDibColorCount(core), 16u);
   EXPECT_EQ(GetDibColorTableSize(core), 48u);
+  BITMAPINFOHEADER asInfo{};
+  std::memcpy(&asInfo, &core, sizeof core);
+  EXPECT_EQ(GetDibColorTableSize(&asInfo), 48u);
+  const BITMAPINFOHEADER eight = Header(1, 1, 8);
+  EXPECT_EQ(GetDibColorTableSize(&eight), 1024u);
 }
 
 TEST(DibSizes, HugeHeadersDoNotWrap) {
