@@ -206,6 +206,39 @@ TEST_F(GdiTest, SavingABmpWritesOnlyToDiskFiles) {
   EXPECT_FALSE(LoadBitmapFile(path.wstring().c_str(), nullptr, nullptr));
 }
 
+TEST_F(GdiTest, StretchedDrawingFillsTheRectangle) {
+  auto red = platform::CreateBitmapFromPixels(model_test::SolidPixels(1, 1, 0xFFFF0000));
+  auto canvas = platform::CreateBitmapFromPixels(model_test::SolidPixels(6, 6, 0xFF000000));
+  HDC dc = ::CreateCompatibleDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, canvas.get());
+  RECT target{1, 1, 5, 5};
+  EXPECT_TRUE(DrawBitmapStretched(dc, red.get(), &target));
+  ::SelectObject(dc, old);
+  ::DeleteDC(dc);
+  platform::ImagePixels pixels;
+  ASSERT_TRUE(platform::ReadBitmapPixels(canvas.get(), &pixels));
+  EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, 0u);
+  EXPECT_EQ(pixels.argb[1 * 6 + 1] & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(pixels.argb[4 * 6 + 4] & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(pixels.argb[5 * 6 + 5] & 0xFFFFFF, 0u);
+}
+
+TEST_F(GdiTest, ClipboardRoundTrip) {
+  HWND owner = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_NE(owner, nullptr);
+  auto source = platform::CreateBitmapFromPixels(model_test::PatternPixels(3, 2));
+  ASSERT_TRUE(CopyBitmapToClipboard(source.get(), owner));
+  UniqueBitmap pasted(PasteBitmapFromClipboard(owner));
+  ::DestroyWindow(owner);
+  ASSERT_NE(pasted, nullptr);
+  platform::ImagePixels pixels;
+  ASSERT_TRUE(platform::ReadBitmapPixels(pasted.get(), &pixels));
+  ASSERT_EQ(pixels.argb.size(), 6u);
+  for (size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(pixels.argb[i] & 0xFFFFFF, model_test::PatternPixels(3, 2).argb[i] & 0xFFFFFF) << i;
+  }
+}
+
 TEST_F(GdiTest, EncoderLookupIsCaseSensitive) {
   CLSID clsid{};
   EXPECT_GE(GetImageEncoderClsid(L"image/png", &clsid), 0);
