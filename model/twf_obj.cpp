@@ -8,10 +8,10 @@ CTwfObj::CTwfObj(WORD type) : m_type(type) {}
 
 CTwfObj::~CTwfObj() = default;
 
-int CTwfObj::GetIndexEntry() const { return GetElementIndexEntry(m_type); }
+int CTwfObj::GetIndexEntryNumber() const { return GetElementIndexEntry(m_type); }
 
 BYTE* CTwfObj::GetIndexEntry(BYTE* indexBlock) const {
-  const int entry = GetIndexEntry();
+  const int entry = GetIndexEntryNumber();
   if (!indexBlock || entry < 0) return nullptr;
   return indexBlock + kIndexEntrySize * entry;
 }
