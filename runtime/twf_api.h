@@ -71,6 +71,15 @@ int RemoveColorModifier(long id);
 // manager, the skin table and GDI+.
 int ShutdownSkinRuntime();
 
+// Runtime globals a host writes: the skin manager (a host that installs its
+// own sets host-owns-skins too, and keeps it), the skin-loaded word (0 while
+// a manager is being swapped, 1 after) and the host-owns-skins byte.
+class CTwfManager;
+CTwfManager* GetRuntimeSkinManager();
+void SetRuntimeSkinManager(CTwfManager* manager);
+void SetRuntimeSkinLoaded(BOOL loaded);
+void SetHostOwnsSkins(BYTE owns);
+
 // The entry that does nothing (kept for hosts that call it).
 int ReservedEntry();
 
