@@ -18,6 +18,7 @@ class CGdiPlusInit {
   bool IsStarted() const { return m_started; }
   // The start-up status (0 is success; GDI+'s Status values otherwise).
   int GetStatus() const { return m_status; }
+  ULONG_PTR GetToken() const { return m_token; }
 
  private:
   bool m_started = false;

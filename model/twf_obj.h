@@ -41,7 +41,7 @@ class CTwfObj {
   // --- virtual operations --------------------------------------------------
   // The index-block entry (0..34) this class owns in the skin file, -1 for
   // none (side frames, menu bar).
-  virtual int GetIndexEntry() const;
+  virtual int GetIndexEntryNumber() const;
   // The address of this class's entry in a 210-byte index block, or null
   // when the class owns none.
   BYTE* GetIndexEntry(BYTE* indexBlock) const;

@@ -38,7 +38,7 @@ class CTwfSideFrame : public CTwfObj {
  public:
   explicit CTwfSideFrame(CTwfWndFrame* parent);
 
-  int GetIndexEntry() const override { return -1; }
+  int GetIndexEntryNumber() const override { return -1; }
   // As the base; a new image id also gets image options {0, 0, 0}.
   BOOL SetImageBitmap(WORD id, HBITMAP bitmap) override;
   // As the base; an existing image also loses its image options.
@@ -95,7 +95,7 @@ class CTwfMenuBar : public CTwfObj {
  public:
   explicit CTwfMenuBar(CTwfWndFrame* parent);
 
-  int GetIndexEntry() const override { return -1; }
+  int GetIndexEntryNumber() const override { return -1; }
   // Zeroes every legacy field, then clears as the base.
   BOOL Clear(DWORD enabled) override;
 
