@@ -197,6 +197,5 @@ void CMrgBitmap::DiscardSavedCopy() {
 }
 
 bool CMrgBitmap::HasSavedCopy() const {
-  if (IsPlainValue()) return m_hasSavedValue;
-  return m_savedIsGdiplus ? m_savedGdiplus != nullptr : m_savedBitmap != nullptr;
+  return m_hasSavedValue || m_savedBitmap != nullptr || m_savedGdiplus != nullptr;
 }

@@ -12,11 +12,14 @@ constexpr WORD kSuiteEnterprise = 0x2;
 constexpr WORD kSuiteBackOffice = 0x4;
 constexpr BYTE kWorkstation = 1;
 
-// The decimal number at positions 12 to 14 of "Service Pack N".
 int ParseServicePack(const std::wstring& text) {
   if (text == L"Service Pack") return -1;
+  // The three characters from position 12 (" 1", " 12"), read as a decimal
+  // number after leading blanks.
   int value = 0;
-  for (size_t i = 12; i < 15 && i < text.size(); ++i) {
+  size_t i = 12;
+  while (i < 15 && i < text.size() && text[i] == L' ') ++i;
+  for (; i < 15 && i < text.size(); ++i) {
     if (text[i] < L'0' || text[i] > L'9') break;
     value = value * 10 + (text[i] - L'0');
   }
