@@ -4,10 +4,12 @@
 set -euo pipefail
 packages=(
   g++-mingw-w64-x86-64 libz-mingw-w64-dev
-  wine wine64 xvfb xauth x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
   cmake ninja-build googletest python3
   clang libclang-rt-14-dev zlib1g-dev
 )
+# The 32-bit compile check needs the i686 cross compiler as well.
+[ "${HEXMOOR_I686:-0}" = 1 ] && packages+=(g++-mingw-w64-i686 libz-mingw-w64-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

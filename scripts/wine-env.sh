@@ -14,6 +14,8 @@ hexmoor_prepare_prefix() {
     # Undecorated windows: Wine draws the frame itself, so non-client pixels
     # can be read back and screenshots show the caption.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+    # Wine's own fonts (Marlett draws the caption-button glyphs).
+    cp -f /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wineserver -w
     touch "$WINEPREFIX/.hexmoor-ready"
   fi
