@@ -1,0 +1,20 @@
+// The combo box element (type 13): besides the maps it keeps the width of
+// the drop-down part, measured back from the right edge, which the skin file
+// stores right after the element record.
+#pragma once
+
+#include "model/element_types.h"
+#include "model/twf_obj.h"
+
+class CTwfComboBox : public CTwfObj {
+ public:
+  static constexpr WORD kType = kElemComboBox;
+  CTwfComboBox() : CTwfObj(kElemComboBox) {}
+
+  DWORD GetArrowWidth() const { return m_arrowWidth; }
+  void SetArrowWidth(DWORD width) { m_arrowWidth = width; }
+  BOOL CopyTo(CTwfObj* dest) const override;
+
+ private:
+  DWORD m_arrowWidth = 0;
+};

@@ -1,0 +1,25 @@
+// The user-data element (type 44): a free block of bytes carried in the skin.
+#pragma once
+
+#include <vector>
+
+#include "model/element_types.h"
+#include "model/twf_obj.h"
+
+class CTwfUserData : public CTwfObj {
+ public:
+  static constexpr WORD kType = kElemUserData;
+  CTwfUserData() : CTwfObj(kElemUserData) {}
+
+  // Size 0 with null data frees the block. Otherwise the block is resized
+  // to size and, when data is not null, the bytes are copied in (a resized
+  // block without data is zero-filled). Returns the block, null when empty.
+  const BYTE* SetData(const void* data, UINT size);
+  // The block, null when there is none.
+  const BYTE* GetData() const { return m_data.empty() ? nullptr : m_data.data(); }
+  UINT GetDataSize() const { return static_cast<UINT>(m_data.size()); }
+  BOOL CopyTo(CTwfObj* dest) const override;
+
+ private:
+  std::vector<BYTE> m_data;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+// Windows images under the shared pixel loop: GDI+ bitmaps locked in 32-bit
+// ARGB and GDI bitmaps read into 32-bit DIB sections. Pixels are never drawn
+// through Graphics::DrawImage, which scales by the image's resolution.
+
+#ifdef _WIN32
+
+#include "model/hsl/hsl_arithmetic.h"
+#include "model/platform/types.h"
+
+namespace hsl::win {
+
+// The adjusted pixels of src written into the top-left of dst (dst may be
+// src itself). False, with dst unchanged, when a bitmap is null, cannot be
+// locked, or dst is smaller than src.
+bool AdjustGdiplusBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, PixelAdjuster& adjuster);
+
+// A new top-down 32-bit DIB section holding src's pixels with their colours
+// adjusted; the fourth byte of each pixel is kept (a GDI bitmap has no
+// alpha). Null when src is not a bitmap or memory runs out.
+HBITMAP AdjustBitmapToDib(HBITMAP src, PixelAdjuster& adjuster);
+
+}  // namespace hsl::win
+
+#endif  // _WIN32

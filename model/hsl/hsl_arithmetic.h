@@ -1,0 +1,133 @@
+#pragma once
+
+// Colour arithmetic of the hue/saturation/lightness adjustment, over plain
+// data: COLORREF-style values (0x00BBGGRR) and rows of 32-bit ARGB pixels
+// (0xAARRGGBB words, bytes B, G, R, A in memory). Windows code (GDI+, HBITMAP)
+// locks its pixels and hands them to these functions.
+//
+// Every computation is in double precision and every conversion back to a
+// channel truncates toward zero after holding the value in 0..255, allowing
+// for rounding noise of the computation (ChannelToByte). Two rules
+// make the adjustment safe to undo: hue, saturation and lightness of 0 keep
+// colours exactly as they are (the trip through HSL would lower some channels
+// by one unit), and an opacity of 100 keeps alpha; so neutral values are an
+// exact identity. The "Invert Color" value 0xFFFFFFFF is never changed.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "model/hsl/hsl_values.h"
+
+namespace hsl {
+
+inline constexpr std::uint32_t kInvertColor = 0xFFFFFFFFu;
+
+// HSL in the adjustment's offset form: hue in degrees [0, 360); saturation as
+// 100*s - 100 (-100 grey .. 0 fully saturated); lightness as 200*l - 100
+// (-100 black, 0 pure colours, +100 white); s and l the usual 0..1 values.
+struct Hsl {
+  double hue = 0.0;
+  double saturation = 0.0;
+  double lightness = 0.0;
+};
+
+struct Rgb {
+  double red = 0.0;
+  double green = 0.0;
+  double blue = 0.0;
+};
+
+// Channels 0..255 in, offset-form HSL out.
+Hsl RgbToHsl(double red, double green, double blue);
+// Offset-form HSL in, channels out; not held in 0..255 (a saturation above
+// the colour's range gives values outside it).
+Rgb HslToRgb(double hue, double saturation, double lightness);
+// One channel (0..1 when p and q are) for a hue in degrees.
+double HueToChannel(double hue, double p, double q);
+
+// Holds a channel in 0..255 and truncates it, treating a value within 1e-7
+// below a whole number as that number (NaN gives 0).
+std::uint8_t ChannelToByte(double value);
+
+// Adjusts the colour channels of 0x00RRGGBB-ordered red, green and blue.
+// Hue, saturation and lightness only; the caller decides identity cases.
+void AdjustChannels(std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue, const HSLValues& values);
+
+// One COLORREF (0x00BBGGRR). The opacity is not used. The result's top byte
+// is 0, except that "Invert Color" and colours under neutral hue, saturation
+// and lightness come back exactly as given.
+std::uint32_t AdjustColorRef(std::uint32_t color, const HSLValues& values);
+
+// Per-pixel adjustment of 32-bit ARGB words. Keeps the results of the colours
+// it has met, so that images of few colours (skin images are mostly flat
+// areas and gradients) cost a lookup per pixel; the results are the same as
+// computing each pixel on its own. One adjuster may serve any number of rows
+// and images under the same values.
+class PixelAdjuster {
+ public:
+  explicit PixelAdjuster(const HSLValues& values);
+  ~PixelAdjuster();
+  PixelAdjuster(const PixelAdjuster&) = delete;
+  PixelAdjuster& operator=(const PixelAdjuster&) = delete;
+
+  const HSLValues& Values() const { return values_; }
+
+  std::uint32_t AdjustPixel(std::uint32_t argb);
+  // src and dst may be the same row; otherwise they must not overlap.
+  void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count);
+
+ private:
+  struct CacheEntry {
+    std::uint32_t key;     // colour | kValid, 0 when empty
+    std::uint32_t colour;  // adjusted 0x00RRGGBB
+  };
+  static constexpr std::uint32_t kValid = 0x01000000u;
+  static constexpr int kCacheBits = 12;
+
+  std::uint32_t AdjustRgb(std::uint32_t rgb);
+
+  HSLValues values_;
+  bool keep_colours_;
+  std::uint8_t alpha_[256];
+  std::unique_ptr<CacheEntry[]> cache_;
+};
+
+// An adjuster for these values kept per thread and reused while the values
+// stay the same, so that the images of a whole skin share what one adjuster
+// has computed. Valid until the next call on the same thread.
+PixelAdjuster& ReusableAdjuster(const HSLValues& values);
+
+// A block of 32-bit ARGB pixels: rows `stride` bytes apart (negative for
+// bottom-up storage), `width` pixels used in each.
+struct PixelView {
+  std::uint32_t* bits = nullptr;
+  int width = 0;
+  int height = 0;
+  std::ptrdiff_t stride = 0;
+};
+
+struct ConstPixelView {
+  const std::uint32_t* bits = nullptr;
+  int width = 0;
+  int height = 0;
+  std::ptrdiff_t stride = 0;
+};
+
+enum class AdjustStatus {
+  kDone,
+  kBadSource,           // null bits, negative size or rows shorter than the width
+  kBadDestination,      // the same for the destination
+  kDestinationTooSmall, // fewer rows or columns than the source
+};
+
+// Checks that a view's rows hold its width (an empty view is valid).
+bool IsValidView(const void* bits, int width, int height, std::ptrdiff_t stride);
+
+// Writes the adjusted pixels of src into the top-left src.width x src.height
+// pixels of dst; nothing is written unless both views are valid and dst is
+// at least as large as src.
+AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, PixelAdjuster& adjuster);
+AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, const HSLValues& values);
+
+}  // namespace hsl

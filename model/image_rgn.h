@@ -1,0 +1,78 @@
+// A window region together with the size of the image it was made from (the
+// shape of a region-defined window or of a frame side). Coordinates are
+// pixels of that image. The object owns its region; frame sides and previews
+// share objects through std::shared_ptr (ImageRgnPtr).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/platform/region.h"
+#include "model/platform/types.h"
+
+class CImageRgn {
+ public:
+  CImageRgn() = default;
+  CImageRgn(hexmoor::platform::RegionHandle region, int width, int height)
+      : m_region(std::move(region)), m_width(width), m_height(height) {}
+  CImageRgn(const CImageRgn&) = delete;
+  CImageRgn& operator=(const CImageRgn&) = delete;
+
+  HRGN GetHRgn() const { return m_region.get(); }
+  int GetWidth() const { return m_width; }
+  int GetHeight() const { return m_height; }
+  SIZE GetSize() const { return SIZE{m_width, m_height}; }
+  void SetSize(int width, int height) {
+    m_width = width;
+    m_height = height;
+  }
+  // Takes the region over (freeing the previous one).
+  void SetRegion(hexmoor::platform::RegionHandle region) { m_region = std::move(region); }
+
+  // An independent copy (new region handle, same size).
+  std::unique_ptr<CImageRgn> Duplicate() const;
+  // The region's RGNDATA bytes; empty without region.
+  std::vector<std::uint8_t> GetRegionData() const;
+  // Builds the region from RGNDATA bytes after checking them; false (and no
+  // region) when the block is not valid.
+  bool SetRegionData(std::span<const std::uint8_t> data);
+
+ private:
+  hexmoor::platform::RegionHandle m_region;
+  int m_width = 0;
+  int m_height = 0;
+};
+
+using ImageRgnPtr = std::shared_ptr<CImageRgn>;
+
+// A new object whose region is the empty rectangle (0, 0, 0, 0), size 0 by 0.
+std::unique_ptr<CImageRgn> CreateEmptyImageRgn();
+
+// --- Region files (.rgn) ---------------------------------------------------
+// Layout, little-endian: i32 width, i32 height, u32 N, N bytes of RGNDATA.
+
+// The bytes of a region file for the object; empty when it has no region.
+std::vector<std::uint8_t> EncodeRegionFile(const CImageRgn& region);
+// Parses region-file bytes. Always returns an object: its region is null
+// when the bytes are short or the region data is not valid; width and
+// height keep what could be read.
+std::unique_ptr<CImageRgn> DecodeRegionFile(std::span<const std::uint8_t> bytes);
+
+// Writes a region file: 0 for a null object or a failed write ("Failed to
+// create region file" when the file cannot be created), 1 when written; a
+// path of three characters or fewer writes nothing and returns 1. The file
+// is complete or absent: it is written beside the target and then moved.
+int SaveRegionFile(const CImageRgn* region, const std::wstring& path);
+// Reads a region file. Always a new object; its region is null when the
+// file cannot be read ("Failed to Open File!" when it cannot be opened).
+std::unique_ptr<CImageRgn> LoadRegionFile(const std::wstring& path);
+
+#ifdef _WIN32
+// A screen-compatible bitmap of the region's canvas (button-face colour)
+// with the region filled in the inverse colour; owned by the caller. Null
+// for a null object.
+HBITMAP RenderRegionBitmap(const CImageRgn* region);
+#endif

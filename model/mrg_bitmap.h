@@ -1,0 +1,148 @@
+// One entry of an element's image map: a skin image with the six parameters
+// that fit it into a rectangle of any size (four sizing margins, a draw mode
+// for the centre and one for the edge strips), or a plain 32-bit value (a
+// colour or a number, DrawMode 2) that the model keeps in the same map.
+//
+// The image is held either as a 32-bit DIB section (HBITMAP) or as a GDI+
+// bitmap (PNG images keep their alpha this way); the entry owns it. While a
+// hue/saturation/lightness adjustment is in force the entry also holds a
+// saved copy of its image or value.
+#pragma once
+
+#include "model/platform/image.h"
+#include "model/platform/types.h"
+
+// The six parameters in hand-over order (constructors, skin file, XML):
+// left, top, right, bottom, DrawMode, MrgDrawMode.
+struct MrgBitmapParams {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int drawMode = 0;     // centre: 0 stretch, 1 tile; 2 marks a plain value
+  int mrgDrawMode = 0;  // edge strips: 0 stretch, any other value tile
+
+  bool operator==(const MrgBitmapParams&) const = default;
+};
+
+class CMrgBitmap {
+ public:
+  static constexpr int kDrawStretch = 0;
+  static constexpr int kDrawTile = 1;
+  static constexpr int kDrawPlainValue = 2;
+
+  // No image, the six parameters 0, no saved copy.
+  CMrgBitmap();
+  // A private 32-bit DIB-section copy of the source; the source stays the
+  // caller's. A source that is not a bitmap leaves the entry without image.
+  CMrgBitmap(HBITMAP source, int left, int top, int right, int bottom, int drawMode, int mrgDrawMode);
+  // Takes the GDI+ bitmap over.
+  CMrgBitmap(Gdiplus::Bitmap* image, int left, int top, int right, int bottom, int drawMode,
+             int mrgDrawMode);
+  CMrgBitmap(hexmoor::platform::GdiplusBitmapHandle image, const MrgBitmapParams& params);
+  CMrgBitmap(hexmoor::platform::BitmapHandle image, const MrgBitmapParams& params);
+  // A plain-value entry: margins 0, DrawMode 2, MrgDrawMode 0.
+  explicit CMrgBitmap(DWORD value);
+
+  // Deep copies: a GDI+ image is cloned, a bitmap copied as a 32-bit DIB
+  // section, a plain value copied; then the six parameters and the form.
+  // The saved copy is never copied (an assignment keeps the target's).
+  CMrgBitmap(const CMrgBitmap& other);
+  CMrgBitmap& operator=(const CMrgBitmap& other);
+  virtual ~CMrgBitmap();
+
+  // Frees the image (nothing for a plain value); the image becomes null, the
+  // six parameters 0 and the form a GDI bitmap.
+  void Release();
+
+  // --- parameters (fields are kept top before left) -----------------------
+  MrgBitmapParams GetParams() const;
+  void SetParams(const MrgBitmapParams& params);
+  int GetLeft() const { return m_left; }
+  int GetTop() const { return m_top; }
+  int GetRight() const { return m_right; }
+  int GetBottom() const { return m_bottom; }
+  int GetDrawMode() const { return m_drawMode; }
+  int GetMrgDrawMode() const { return m_mrgDrawMode; }
+  void SetLeft(int v) { m_left = v; }
+  void SetTop(int v) { m_top = v; }
+  void SetRight(int v) { m_right = v; }
+  void SetBottom(int v) { m_bottom = v; }
+  void SetDrawMode(int v) { m_drawMode = v; }
+  void SetMrgDrawMode(int v) { m_mrgDrawMode = v; }
+  // Margin by editor index: 0 left, 1 top, 2 right, 3 bottom.
+  int GetMargin(int index) const;
+  void SetMargin(int index, int value);
+
+  // --- image access --------------------------------------------------------
+  bool IsPlainValue() const { return m_drawMode == kDrawPlainValue; }
+  // True when the image is a GDI+ bitmap (the GDI+ flag).
+  bool IsGdiplus() const { return m_isGdiplus; }
+  // True when the entry holds an image (not a plain value, not empty).
+  bool HasImage() const;
+  // The DIB section, or null when the entry holds a GDI+ image, a plain value
+  // or nothing.
+  HBITMAP GetHBitmap() const;
+  // The GDI+ bitmap, or null when the entry holds anything else.
+  Gdiplus::Bitmap* GetGdiplusBitmap() const;
+  // The plain value (DrawMode 2); 0 for image entries.
+  DWORD GetValue() const { return IsPlainValue() ? m_value : 0; }
+  void SetValue(DWORD value);
+
+  // Frees a held bitmap of either form, takes the GDI+ bitmap over and sets
+  // the GDI+ flag.
+  void SetGdiplusBitmap(Gdiplus::Bitmap* image);
+  void SetGdiplusBitmap(hexmoor::platform::GdiplusBitmapHandle image);
+  // For an image entry: the image becomes a new 32-bit DIB-section copy of
+  // the bitmap (the caller keeps its own) and the GDI+ flag is cleared; the
+  // previous image is freed. A plain-value entry is left unchanged.
+  void SetBitmapCopy(HBITMAP source);
+  // Takes a DIB section over (the model's own readers and adjusters).
+  void SetBitmap(hexmoor::platform::BitmapHandle image);
+
+  // Size of the image in pixels, whichever form; 0 for no image.
+  int GetWidth() const;
+  int GetHeight() const;
+  SIZE GetSize() const;
+
+  // Pixels of the image (tests, dumps); false for plain values and no image.
+  bool ReadPixels(hexmoor::platform::ImagePixels* out) const;
+
+  // --- saved copy for colour adjustment ------------------------------------
+  // Saves the value or a duplicate of the image; the saved flag takes the
+  // current form.
+  void SaveCopy();
+  // Frees the saved copy (a plain value's becomes 0).
+  void DiscardSavedCopy();
+  bool HasSavedCopy() const;
+  bool IsSavedGdiplus() const { return m_savedIsGdiplus; }
+  HBITMAP GetSavedHBitmap() const { return m_savedBitmap.get(); }
+  Gdiplus::Bitmap* GetSavedGdiplusBitmap() const { return m_savedGdiplus.get(); }
+  DWORD GetSavedValue() const { return m_savedValue; }
+  // Rebuilds the image or value from the saved copy with the four
+  // adjustment values; 1 when done, 0 without a saved copy. The colour
+  // arithmetic lives with the colour adjustment code.
+  int ApplyHSL(double hue, double saturation, double lightness, double opacity);
+
+ private:
+  void CopyImageFrom(const CMrgBitmap& other);
+  void FreeImage();
+
+  // Fields in the stored order: top before left.
+  int m_top = 0;
+  int m_left = 0;
+  int m_right = 0;
+  int m_bottom = 0;
+  int m_drawMode = 0;
+  int m_mrgDrawMode = 0;
+  bool m_isGdiplus = false;
+  hexmoor::platform::BitmapHandle m_bitmap;
+  hexmoor::platform::GdiplusBitmapHandle m_gdiplus;
+  DWORD m_value = 0;
+
+  hexmoor::platform::BitmapHandle m_savedBitmap;
+  hexmoor::platform::GdiplusBitmapHandle m_savedGdiplus;
+  DWORD m_savedValue = 0;
+  bool m_savedIsGdiplus = false;
+  bool m_hasSavedValue = false;
+};

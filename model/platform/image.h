@@ -1,0 +1,81 @@
+// The image seam of the skin model: the few operations on skin images that
+// the model needs, implemented with GDI DIB sections and GDI+ bitmaps in the
+// Windows tree (platform/win) and with plain pixel buffers in the native tree
+// (platform/native). Every handle returned here is owned by the caller and is
+// handed back through the RAII types below.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <type_traits>
+#include <vector>
+
+#include "model/platform/types.h"
+
+namespace hexmoor::platform {
+
+struct BitmapDeleter {
+  void operator()(HBITMAP bitmap) const noexcept;
+};
+struct GdiplusBitmapDeleter {
+  void operator()(Gdiplus::Bitmap* bitmap) const noexcept;
+};
+
+// An owned GDI bitmap (always a 32-bit DIB section when the model made it).
+using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+// An owned GDI+ bitmap (images read from PNG data keep their alpha this way).
+using GdiplusBitmapHandle = std::unique_ptr<Gdiplus::Bitmap, GdiplusBitmapDeleter>;
+
+// Pixels of an image as top-down rows of 32-bit words 0xAARRGGBB (the
+// B, G, R, A byte order of a 32-bit DIB section).
+struct ImagePixels {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;  // width * height words, row after row
+};
+
+// --- GDI bitmaps -----------------------------------------------------------
+
+// A new 32-bit DIB section of the source's size holding its contents; the
+// source stays the caller's. Null when the source is not a bitmap.
+BitmapHandle CopyBitmapAs32(HBITMAP source);
+// Width and height of a bitmap; false when it is not one.
+bool GetBitmapSize(HBITMAP bitmap, LONG* width, LONG* height);
+// A 32-bit DIB section made from pixels (alpha kept). Null for an empty image.
+BitmapHandle CreateBitmapFromPixels(const ImagePixels& pixels);
+// Reads a bitmap's pixels (any depth) as 32-bit words.
+bool ReadBitmapPixels(HBITMAP bitmap, ImagePixels* out);
+
+// --- GDI+ bitmaps ----------------------------------------------------------
+
+// A full copy of a GDI+ bitmap (GDI+ Clone); null when cloning fails.
+GdiplusBitmapHandle CloneGdiplusBitmap(Gdiplus::Bitmap* bitmap);
+bool GetGdiplusBitmapSize(Gdiplus::Bitmap* bitmap, LONG* width, LONG* height);
+// A 32 bpp ARGB GDI+ bitmap made from pixels. Null for an empty image.
+GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixels& pixels);
+bool ReadGdiplusBitmapPixels(Gdiplus::Bitmap* bitmap, ImagePixels* out);
+
+// --- Image streams of the skin file ----------------------------------------
+
+// A GDI+ bitmap as a PNG file image; false when encoding fails.
+bool EncodePng(Gdiplus::Bitmap* bitmap, std::vector<std::uint8_t>* out);
+// A GDI bitmap as a BMP file image; false when encoding fails.
+bool EncodeBmp(HBITMAP bitmap, std::vector<std::uint8_t>* out);
+
+// The result of decoding an image stream: a PNG stays a GDI+ bitmap; any
+// other format becomes a 32-bit DIB section drawn over opaque black. Both
+// empty when the bytes do not decode.
+struct DecodedImage {
+  GdiplusBitmapHandle png;
+  BitmapHandle bitmap;
+  explicit operator bool() const { return png || bitmap; }
+};
+DecodedImage DecodeImageStream(std::span<const std::uint8_t> data);
+
+// A packed device-independent bitmap (BITMAPINFOHEADER, colour table, pixel
+// rows) as a 32-bit DIB section. The header, colour table and pixel size are
+// checked against the bytes given; null when they do not fit.
+BitmapHandle DecodePackedDib(std::span<const std::uint8_t> data);
+
+}  // namespace hexmoor::platform

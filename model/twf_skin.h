@@ -1,0 +1,130 @@
+// One loaded or edited skin: its information strings, its elements grouped
+// into schemes, the data kept for its skin file, and its colour-adjustment
+// modifiers.
+//
+// A scheme is a named set of elements with at most one element per element
+// type id. An empty scheme name passed to any operation means the default
+// scheme. "<The Root>" is the root folder scheme of the editor's tree; custom
+// controls live under "<CC>\" + path, user data under "<UD>\" + path, and a
+// scheme inside a folder is addressed as "<%d>%s" (folder number, leaf name).
+#pragma once
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "model/element_types.h"
+#include "model/platform/types.h"
+#include "model/skin_info.h"
+#include "model/twf_obj.h"
+
+class CHSLModifier;
+
+// Element type id -> element object; the skin owns the elements.
+using CTwfScheme = std::map<WORD, std::unique_ptr<CTwfObj>>;
+using SchemeMap = std::map<std::wstring, CTwfScheme>;
+using IndexBlock = std::array<BYTE, kIndexBlockSize>;
+using HSLModifierMap = std::map<long, std::shared_ptr<CHSLModifier>>;
+
+inline constexpr wchar_t kRootSchemeName[] = L"<The Root>";
+inline constexpr wchar_t kCustomSchemePrefix[] = L"<CC>\\";
+inline constexpr wchar_t kUserDataSchemePrefix[] = L"<UD>\\";
+
+class CTwfSkin {
+ public:
+  CTwfSkin();
+  CTwfSkin(const CTwfSkin&) = delete;
+  CTwfSkin& operator=(const CTwfSkin&) = delete;
+  virtual ~CTwfSkin();
+
+  // Sets the default scheme name, fills the index block with 0xFF, sets
+  // version 768 and gets-or-creates the 30 default elements. TRUE.
+  BOOL InitNewSkin(const std::wstring& defaultScheme);
+
+  // --- element factory -----------------------------------------------------
+  // A new element object of the type, owned by the caller until it is put
+  // into a scheme; null for a type without an element class. A window frame
+  // comes with its four sides and its menu bar; all get this skin as owner.
+  std::unique_ptr<CTwfObj> CreateTwfObject(WORD type);
+
+  // --- schemes and elements ------------------------------------------------
+  CTwfObj* FindObject(WORD type, const std::wstring& scheme) const;
+  // The scheme's element map or null (no empty-name rule).
+  CTwfScheme* GetScheme(const std::wstring& name);
+  const CTwfScheme* GetScheme(const std::wstring& name) const;
+  CTwfScheme* GetOrCreateScheme(const std::wstring& name);
+  // Creates the scheme when missing, and the element when the type is
+  // missing; null for a type the factory does not know (the scheme stays).
+  CTwfObj* GetOrCreateObject(WORD type, const std::wstring& scheme, int param = 0);
+  // Removes and deletes the element; a scheme left empty is removed too.
+  BOOL RemoveObject(WORD type, const std::wstring& scheme);
+  BOOL MoveObject(WORD type, const std::wstring& from, const std::wstring& to);
+  std::wstring ResolveSchemeName(const std::wstring& path, int kind) const;
+  std::wstring GetFirstSchemeName() const;
+  std::wstring GetNextSchemeName(const std::wstring& after) const;
+  const SchemeMap& GetSchemes() const { return m_schemes; }
+
+  // Run before every load: empties the information strings, clears every
+  // element (disabled, empty, folder id and sibling order 0), deletes the
+  // elements of every scheme but the default one and "<The Root>" (the
+  // scheme entries stay), loaded flag 0. TRUE.
+  BOOL Reset();
+  // Clears and deletes every element and scheme; loaded flag 0. TRUE.
+  BOOL RemoveAll();
+
+  // --- data kept for the skin file -----------------------------------------
+  SkinInfo& GetInfo() { return m_info; }
+  const SkinInfo& GetInfo() const { return m_info; }
+  IndexBlock& GetIndexBlock() { return m_indexBlock; }
+  const IndexBlock& GetIndexBlock() const { return m_indexBlock; }
+  void ClearIndexBlock() { m_indexBlock.fill(0xFF); }
+  const std::wstring& GetPath() const { return m_path; }
+  void SetPath(const std::wstring& path) { m_path = path; }
+  const std::wstring& GetDefaultSchemeName() const { return m_defaultScheme; }
+  void SetDefaultSchemeName(const std::wstring& name) { m_defaultScheme = name; }
+  DWORD GetLoadedFlag() const { return m_loaded; }
+  BOOL IsLoaded() const { return m_loaded != 0; }
+  void SetLoadedFlag(DWORD loaded) { m_loaded = loaded; }
+  WORD GetVersion() const { return m_version; }
+  void SetVersion(WORD version) { m_version = version; }
+  DWORD GetCompressedFlag() const { return m_compressed; }
+  void SetCompressedFlag(DWORD compressed) { m_compressed = compressed; }
+
+  // --- skin file (reader and writer) ---------------------------------------
+  // Result codes of TwfResult. Loaders set the loaded flag to 1 on success
+  // and 0 on every failure.
+  int LoadSkinFromPath(BOOL infoOnly);
+  int LoadSkinFromMemory(const void* data, UINT size, BOOL infoOnly);
+#ifdef _WIN32
+  int LoadSkinFromResource(HMODULE module, HRSRC resource, BOOL infoOnly);
+#endif
+  // Writes the skin to its path; FALSE when there is no path or any write
+  // fails (the file at the path is then left as it was).
+  BOOL WriteSkinFile();
+
+  // --- colour adjustment ---------------------------------------------------
+  BOOL AddHSLModifier(WORD elementType, long id);
+  BOOL AddSchemeHSLModifier(const std::wstring& scheme, long id);
+  BOOL ApplyHSL(long id, double hue, double saturation, double lightness, double opacity);
+  BOOL RemoveHSLModifier(long id);
+  WORD GetHSLModifierElement(long id) const;
+  HSLModifierMap& GetHSLModifiers() { return m_modifiers; }
+  DWORD GetSchemeModifierSwitch() const { return m_schemeModifierSwitch; }
+  void SetSchemeModifierSwitch(DWORD value) { m_schemeModifierSwitch = value; }
+
+ private:
+  // Empty name -> default scheme name.
+  std::wstring SchemeKey(const std::wstring& name) const;
+
+  SkinInfo m_info;
+  SchemeMap m_schemes;
+  IndexBlock m_indexBlock;
+  std::wstring m_path;
+  std::wstring m_defaultScheme;
+  DWORD m_loaded = 0;
+  WORD m_version = 0;
+  DWORD m_compressed = 0;
+  HSLModifierMap m_modifiers;
+  DWORD m_schemeModifierSwitch = 100;
+};
