@@ -38,7 +38,7 @@ bool ToolBar::CreateIn(HWND parent, const ToolBarArgs& args) {
             b.iBitmap = image++;
             b.idCommand = static_cast<int>(id);
             b.fsState = TBSTATE_ENABLED;
-            b.fsStyle = BTNS_BUTTON;
+            b.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
             b.iString = reinterpret_cast<INT_PTR>(labelTexts_[label++].c_str());
         }
         tb.push_back(b);
@@ -74,9 +74,7 @@ void ToolBar::LoadImages() {
 
 void ToolBar::Refit() {
     HWND h = Handle();
-    const ToolImageSet& set = large_ ? large_set_ : small_;
-    // Let the control size the buttons for images and labels anew.
-    SendMessageW(h, TB_SETBUTTONSIZE, 0, MAKELPARAM(set.size + 7, set.size + 6));
+    // The control sizes the buttons anew for the images and labels.
     SendMessageW(h, TB_AUTOSIZE, 0, 0);
     InvalidateRect(h, nullptr, TRUE);
 }

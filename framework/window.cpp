@@ -32,6 +32,7 @@ std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle) {
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = background;
     wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc)) return {};
     registered.emplace(key, name);
     return name;
 }

@@ -9,23 +9,11 @@
 
 namespace hexmoor::shell {
 
-namespace {
-
-// A press on the background drags a bitmap-drawn dialog by its whole face.
-bool DragByBackground(HWND dialog, UINT msg) {
-    if (msg != WM_LBUTTONDOWN) return false;
-    ReleaseCapture();
-    SendMessageW(dialog, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-    return true;
-}
-
-} // namespace
-
 CSplashDialog::CSplashDialog(std::function<void(int)> onChoice)
     : Dialog(IDD_START_DIALOG), onChoice_(std::move(onChoice)) {}
 
 bool CSplashDialog::OnInitDialog() {
-    runtime::AttachImageDialog(Handle(), IDB_START_BACKGROUND);
+    face_.AttachDialog(Handle(), IDB_START_BACKGROUND);
     struct {
         int id;
         UINT normal, pressed, hot;
@@ -36,7 +24,7 @@ bool CSplashDialog::OnInitDialog() {
         {IDC_START_CREATE_NEW_SKIN, IDB_START_NEW, IDB_START_NEW_PRESSED, IDB_START_NEW_HOT},
         {IDC_START_IMPORT_MSSTYLE, IDB_START_IMPORT, IDB_START_IMPORT_PRESSED, IDB_START_IMPORT_HOT},
     };
-    for (const auto& b : buttons) runtime::AttachImageButton(Item(b.id), b.normal, b.pressed, b.hot);
+    for (const auto& b : buttons) face_.AttachButton(Item(b.id), b.normal, b.pressed, b.hot);
     return true;
 }
 
@@ -57,26 +45,16 @@ bool CSplashDialog::OnCommand(UINT id, UINT code, HWND control) {
     }
 }
 
-LRESULT CSplashDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (DragByBackground(Handle(), msg)) return 0;
-    return Dialog::WindowProc(msg, wp, lp);
-}
-
 CAboutDlg::CAboutDlg() : Dialog(IDD_ABOUT_DIALOG) {}
 
 bool CAboutDlg::OnInitDialog() {
-    runtime::AttachImageDialog(Handle(), IDB_ABOUT_BACKGROUND);
-    runtime::AttachImageButton(Item(IDOK), IDB_ABOUT_OK, IDB_ABOUT_OK_PRESSED, IDB_ABOUT_OK_HOT);
+    face_.AttachDialog(Handle(), IDB_ABOUT_BACKGROUND);
+    face_.AttachButton(Item(IDOK), IDB_ABOUT_OK, IDB_ABOUT_OK_PRESSED, IDB_ABOUT_OK_HOT);
     RECT r{220, 85, 370, 101};
     link_.CreateIn(Handle(), IDC_ABOUT_LINK, r);
     link_.SetTextColor(RGB(77, 66, 39));
     link_.SetLink(L"https://hexmoor.example.org/", true);
     return true;
-}
-
-LRESULT CAboutDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (DragByBackground(Handle(), msg)) return 0;
-    return Dialog::WindowProc(msg, wp, lp);
 }
 
 CAskForNameDlg::CAskForNameDlg(HIMAGELIST kindImages)

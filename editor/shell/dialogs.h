@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "editor/shell/runtime_link.h"
 #include "editor/shell/toolbar24.h"
 #include "editor/shell/url_static.h"
 #include "framework/dialog.h"
@@ -25,10 +26,10 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     std::function<void(int)> onChoice_;
+    runtime::ImageFace face_;
 };
 
 class CAboutDlg : public fw::Dialog {
@@ -38,10 +39,10 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     CUrlStatic link_;
+    runtime::ImageFace face_;
 };
 
 class CAskForNameDlg : public fw::Dialog {

@@ -94,6 +94,9 @@ void CSaveRestoreWinPos::RestoreWindowPos(HWND wnd) const {
     if (!profile_) return;
     Placement cur = FromWindow(wnd);
     std::wstring s = SectionOf(wnd);
+    // A window never saved keeps its placement (and a hidden maximised
+    // window its maximised state).
+    if (!profile_->HasValue(s, L"show")) return;
     Placement st;
     st.show = profile_->GetInt(s, L"show", cur.show);
     st.flags = profile_->GetInt(s, L"flags", cur.flags);
