@@ -5,6 +5,7 @@
 
 #include "model/element_types.h"
 #include "model/file/archive_reader.h"
+#include "model/file/archive_text.h"
 #include "model/file/element_records.h"
 #include "model/file/file_io.h"
 #include "model/file/skin_header.h"
@@ -22,11 +23,6 @@ namespace {
 struct FileLayerError {};
 
 constexpr char kNewVersionMessage[] = "New version of Tarnwick should be used to open this skin file.";
-
-std::wstring ArchiveText(const ArchiveString& s) {
-  if (!s.wide) return plat::AnsiToWide(s.narrow);
-  return std::wstring(s.units.begin(), s.units.end());
-}
 
 std::string HeaderText(const ArchiveString& s) {
   if (!s.wide) return s.narrow;
