@@ -35,18 +35,19 @@ thread_local HHOOK t_hook = nullptr;
 
 } // namespace
 
+// Binds the dialog being created to its window before the window's first
+// message, so that WM_NCCREATE already reaches the object.
+LRESULT CALLBACK Dialog::BindOnCreate(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_CREATEWND && t_creating) {
+        Dialog* self = std::exchange(t_creating, nullptr);
+        self->Bind(reinterpret_cast<HWND>(wp), Kind::Dialog);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
 void Dialog::BeginCreation() {
     t_creating = this;
-    t_hook = SetWindowsHookExW(
-        WH_CBT,
-        [](int code, WPARAM wp, LPARAM lp) -> LRESULT {
-            if (code == HCBT_CREATEWND && t_creating) {
-                Dialog* self = std::exchange(t_creating, nullptr);
-                self->Bind(reinterpret_cast<HWND>(wp), Kind::Dialog);
-            }
-            return CallNextHookEx(nullptr, code, wp, lp);
-        },
-        nullptr, GetCurrentThreadId());
+    t_hook = SetWindowsHookExW(WH_CBT, &BindOnCreate, nullptr, GetCurrentThreadId());
 }
 
 void Dialog::EndCreation() {

@@ -1,6 +1,7 @@
 // The flat API: start-up, options, skin loading and switching, handing
 // windows over, effects and shut-down.
 #include "runtime/twf_api.h"
+#include "runtime/window_helpers.h"
 
 #include <algorithm>
 #include <cstring>
@@ -355,25 +356,17 @@ int SetWindowSkinId(HWND window, WORD skinId) {
         frame->Reset(object->GetElementName());
         frame->ChangeSkin(1, TRUE);
     }
-    struct Args {
-        CTwfSkin* skin;
-        WORD id;
-    } args{skin, skinId};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM lp) -> BOOL {
-            const auto* a = reinterpret_cast<const Args*>(lp);
-            CTWWnd* o = GetSkinnedWindowObject(child);
-            if (!o) return TRUE;
-            CTwfObj* e = a->skin->FindObject(WORD(o->GetType()), o->GetElementName());
-            o->SetSkinId(a->id);
-            o->SetSkinObject(e);
-            o->SetScrollBarSkin(a->skin, L"Default");
-            o->DropCachedGdiObjects();
-            o->ChangeSkin(1, TRUE);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
+    ForEachChildWindow(window, [skin, skinId](HWND child) {
+        CTWWnd* o = GetSkinnedWindowObject(child);
+        if (!o) return true;
+        CTwfObj* e = skin->FindObject(WORD(o->GetType()), o->GetElementName());
+        o->SetSkinId(skinId);
+        o->SetSkinObject(e);
+        o->SetScrollBarSkin(skin, L"Default");
+        o->DropCachedGdiObjects();
+        o->ChangeSkin(1, TRUE);
+        return true;
+    });
     return 0;
 }
 

@@ -432,23 +432,15 @@ void SetSkinOnWindowsOfType(HWND sample, BOOL on) {
     CTWControlsManager* manager = CurrentManager();
     if (!manager) return;
     if (State().explicitMode) {
-        struct Args {
-            CTWControlsManager* manager;
-            BOOL on;
-            int code;
-        } args{manager, on, GetControlType(sample, nullptr)};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND top, LPARAM lp) -> BOOL {
-                auto* a = reinterpret_cast<Args*>(lp);
-                if (a->on) {
-                    a->manager->AddWindowTree(top, TRUE, a->code);
-                } else {
-                    a->manager->RemoveWindowTree(top, TRUE, a->code);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&args));
+        const int code = GetControlType(sample, nullptr);
+        ForEachThreadWindow(GetCurrentThreadId(), [manager, on, code](HWND top) {
+            if (on) {
+                manager->AddWindowTree(top, TRUE, code);
+            } else {
+                manager->RemoveWindowTree(top, TRUE, code);
+            }
+            return true;
+        });
     }
     const int type = GetSkinnedWindowType(sample);
     CTWControlsManager::WindowMap* map = type >= 0 ? manager->GetTypeMap(WORD(type)) : nullptr;

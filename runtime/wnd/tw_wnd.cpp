@@ -423,24 +423,16 @@ int CTWWnd::ApplySkin(BOOL on, WORD scope) {
     SendMessageW(m_hWnd, TWM_STARTSKIN, 0, 0);
     int result = ChangeSkin(1, FALSE);
     if (scope) {
-        struct Args {
-            BOOL on;
-            WORD scope;
-        } args{on, scope};
-        result = EnumChildWindows(
-            m_hWnd,
-            [](HWND child, LPARAM lp) -> BOOL {
-                const auto* a = reinterpret_cast<const Args*>(lp);
-                CTWWnd* object = GetSkinnedWindowObject(child);
-                if (!object) return TRUE;
-                if (object->IsActive() && !a->on) object->Enable(FALSE);
-                if (a->on) object->Enable(TRUE);
-                object->SetActive(a->on, a->scope);
-                SendMessageW(child, TWM_STARTSKIN, 0, 0);
-                object->ChangeSkin(1, TRUE);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&args));
+        result = ForEachChildWindow(m_hWnd, [on, scope](HWND child) {
+            CTWWnd* object = GetSkinnedWindowObject(child);
+            if (!object) return true;
+            if (object->IsActive() && !on) object->Enable(FALSE);
+            if (on) object->Enable(TRUE);
+            object->SetActive(on, scope);
+            SendMessageW(child, TWM_STARTSKIN, 0, 0);
+            object->ChangeSkin(1, TRUE);
+            return true;
+        });
     }
     return result;
 }

@@ -47,6 +47,21 @@ TEST_F(HooksTest, ExplicitModeSkinsOnlyWhatItIsHanded) {
     EXPECT_EQ(CurrentManager()->GetTypeMap(1)->count(hwnd), 0u);
 }
 
+// A second GUI thread with its own controls manager; it creates a window
+// after the runtime has been shut down.
+DWORD WINAPI OtherGuiThread(void* p) {
+    auto* s = static_cast<std::pair<std::atomic<int>*, std::atomic<bool>*>*>(p);
+    CreateThreadManager();
+    s->first->store(1);
+    while (s->first->load() != 2) Sleep(5);
+    // The runtime is gone: creating a window here must not reach a freed manager.
+    HWND hwnd = CreateRecorder();
+    s->second->store(GetSkinnedWindowObject(hwnd) != nullptr);
+    DestroyWindow(hwnd);
+    s->first->store(3);
+    return 0;
+}
+
 TEST_F(HooksTest, ShutdownUnhooksEveryThreadAndHooksWithoutManagerPassOn) {
     StartRuntime(false, 1);
     std::atomic<int> stage{0};
@@ -55,18 +70,7 @@ TEST_F(HooksTest, ShutdownUnhooksEveryThreadAndHooksWithoutManagerPassOn) {
     std::pair<std::atomic<int>*, std::atomic<bool>*> shared(&stage, &skinnedAfterShutdown);
     HANDLE other = CreateThread(
         nullptr, 0,
-        [](void* p) -> DWORD {
-            auto* s = static_cast<std::pair<std::atomic<int>*, std::atomic<bool>*>*>(p);
-            CreateThreadManager();
-            s->first->store(1);
-            while (s->first->load() != 2) Sleep(5);
-            // The runtime is gone: creating a window here must not reach a freed manager.
-            HWND hwnd = CreateRecorder();
-            s->second->store(GetSkinnedWindowObject(hwnd) != nullptr);
-            DestroyWindow(hwnd);
-            s->first->store(3);
-            return 0;
-        },
+        &OtherGuiThread,
         &shared, 0, &otherId);
     ASSERT_TRUE(other);
     while (stage.load() != 1) Sleep(5);
