@@ -409,6 +409,25 @@ void CTWWnd::RestoreStyles() {
 
 // --- skin change ------------------------------------------------------------
 
+namespace {
+struct ApplyArgs {
+    BOOL on;
+    WORD scope;
+};
+} // namespace
+
+BOOL CALLBACK ApplySkinToChildProc(HWND child, LPARAM lp) {
+    const auto* a = reinterpret_cast<const ApplyArgs*>(lp);
+    CTWWnd* object = GetSkinnedWindowObject(child);
+    if (!object) return TRUE;
+    if (object->IsActive() && !a->on) object->Enable(FALSE);
+    if (a->on) object->Enable(TRUE);
+    object->SetActive(a->on, a->scope);
+    SendMessageW(child, TWM_STARTSKIN, 0, 0);
+    object->ChangeSkin(1, TRUE);
+    return TRUE;
+}
+
 int CTWWnd::ApplySkin(BOOL on, WORD scope) {
     m_applied = TRUE;
     for (CTWWnd* extra : {static_cast<CTWWnd*>(GetSkinnedFrameObject(m_hWnd)), GetSkinnedMenuBarObject(m_hWnd)}) {
@@ -423,24 +442,8 @@ int CTWWnd::ApplySkin(BOOL on, WORD scope) {
     SendMessageW(m_hWnd, TWM_STARTSKIN, 0, 0);
     int result = ChangeSkin(1, FALSE);
     if (scope) {
-        struct Args {
-            BOOL on;
-            WORD scope;
-        } args{on, scope};
-        result = EnumChildWindows(
-            m_hWnd,
-            [](HWND child, LPARAM lp) -> BOOL {
-                const auto* a = reinterpret_cast<const Args*>(lp);
-                CTWWnd* object = GetSkinnedWindowObject(child);
-                if (!object) return TRUE;
-                if (object->IsActive() && !a->on) object->Enable(FALSE);
-                if (a->on) object->Enable(TRUE);
-                object->SetActive(a->on, a->scope);
-                SendMessageW(child, TWM_STARTSKIN, 0, 0);
-                object->ChangeSkin(1, TRUE);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&args));
+        ApplyArgs args{on, scope};
+        result = EnumChildWindows(m_hWnd, &ApplySkinToChildProc, reinterpret_cast<LPARAM>(&args));
     }
     return result;
 }
