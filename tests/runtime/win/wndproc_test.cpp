@@ -7,7 +7,7 @@
 #include "runtime/messages.h"
 #include "tests/harness/capture.h"
 #include "tests/runtime/win/recorder.h"
-#include "tests/runtime/win/runtime_fixture.h"
+#include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor::rt;
