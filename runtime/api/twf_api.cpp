@@ -179,6 +179,12 @@ int RemoveSkinById(WORD skinId) {
                 object->Enable(TRUE);
                 if (!object->GetElementName().empty()) object->Reset(object->GetElementName());
                 object->ChangeSkin(0, TRUE);
+            } else {
+                // The skin is about to be deleted: keep no pointer into it.
+                // Switching skin 1 on binds the window to it again.
+                object->SetSkinObject(nullptr);
+                object->SetScrollBarElement(nullptr);
+                object->DropCachedGdiObjects();
             }
         }
     }
