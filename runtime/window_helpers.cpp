@@ -4,20 +4,6 @@
 
 namespace hexmoor::rt {
 
-namespace {
-BOOL CALLBACK VisitWindow(HWND hwnd, LPARAM lp) {
-    return (*reinterpret_cast<const std::function<bool(HWND)>*>(lp))(hwnd) ? TRUE : FALSE;
-}
-} // namespace
-
-BOOL ForEachChildWindow(HWND parent, const std::function<bool(HWND)>& visit) {
-    return EnumChildWindows(parent, &VisitWindow, reinterpret_cast<LPARAM>(&visit));
-}
-
-BOOL ForEachThreadWindow(DWORD threadId, const std::function<bool(HWND)>& visit) {
-    return EnumThreadWindows(threadId, &VisitWindow, reinterpret_cast<LPARAM>(&visit));
-}
-
 BOOL HasCaptionOrFrame(HWND hwnd) {
     const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
     return ((style & WS_CAPTION) == WS_CAPTION) || (style & WS_DLGFRAME) || (style & WS_THICKFRAME);

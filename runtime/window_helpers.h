@@ -4,15 +4,7 @@
 
 #include <windows.h>
 
-#include <functional>
-
 namespace hexmoor::rt {
-
-// Visits every descendant of `parent`, or every top-level window of a
-// thread, until `visit` returns false. One trampoline serves every caller,
-// so callbacks keep the system's calling convention on 32-bit builds too.
-BOOL ForEachChildWindow(HWND parent, const std::function<bool(HWND)>& visit);
-BOOL ForEachThreadWindow(DWORD threadId, const std::function<bool(HWND)>& visit);
 
 BOOL HasCaptionOrFrame(HWND hwnd);
 BOOL IsLayoutRTL(HWND hwnd);

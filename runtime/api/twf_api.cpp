@@ -1,7 +1,6 @@
 // The flat API: start-up, options, skin loading and switching, handing
 // windows over, effects and shut-down.
 #include "runtime/twf_api.h"
-#include "runtime/window_helpers.h"
 
 #include <algorithm>
 #include <cstring>
@@ -180,6 +179,12 @@ int RemoveSkinById(WORD skinId) {
                 object->Enable(TRUE);
                 if (!object->GetElementName().empty()) object->Reset(object->GetElementName());
                 object->ChangeSkin(0, TRUE);
+            } else {
+                // The skin is about to be deleted: keep no pointer into it.
+                // Switching skin 1 on binds the window to it again.
+                object->SetSkinObject(nullptr);
+                object->SetScrollBarElement(nullptr);
+                object->DropCachedGdiObjects();
             }
         }
     }
@@ -331,6 +336,26 @@ int SetWindowColor(HWND window, WORD r, WORD g, WORD b) {
     return 0;
 }
 
+namespace {
+struct SkinIdArgs {
+    CTwfSkin* skin;
+    WORD id;
+};
+
+BOOL CALLBACK SetChildSkinIdProc(HWND child, LPARAM lp) {
+    const auto* a = reinterpret_cast<const SkinIdArgs*>(lp);
+    CTWWnd* o = GetSkinnedWindowObject(child);
+    if (!o) return TRUE;
+    CTwfObj* e = a->skin->FindObject(WORD(o->GetType()), o->GetElementName());
+    o->SetSkinId(a->id);
+    o->SetSkinObject(e);
+    o->SetScrollBarSkin(a->skin, L"Default");
+    o->DropCachedGdiObjects();
+    o->ChangeSkin(1, TRUE);
+    return TRUE;
+}
+} // namespace
+
 int SetWindowSkinId(HWND window, WORD skinId) {
     CTwfManager* manager = SkinManager();
     CTwfSkin* skin = manager ? manager->GetSkin(skinId) : nullptr;
@@ -356,17 +381,8 @@ int SetWindowSkinId(HWND window, WORD skinId) {
         frame->Reset(object->GetElementName());
         frame->ChangeSkin(1, TRUE);
     }
-    ForEachChildWindow(window, [skin, skinId](HWND child) {
-        CTWWnd* o = GetSkinnedWindowObject(child);
-        if (!o) return true;
-        CTwfObj* e = skin->FindObject(WORD(o->GetType()), o->GetElementName());
-        o->SetSkinId(skinId);
-        o->SetSkinObject(e);
-        o->SetScrollBarSkin(skin, L"Default");
-        o->DropCachedGdiObjects();
-        o->ChangeSkin(1, TRUE);
-        return true;
-    });
+    SkinIdArgs args{skin, skinId};
+    EnumChildWindows(window, &SetChildSkinIdProc, reinterpret_cast<LPARAM>(&args));
     return 0;
 }
 
