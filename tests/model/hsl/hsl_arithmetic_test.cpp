@@ -82,7 +82,8 @@ TEST(HslColour, HueWrapsAroundWholeTurnsInBothDirections) {
   // -480 is below what a single correction brings into range.
   for (double hue : {-120.0, -480.0, 240.0, 600.0, -840.0})
     EXPECT_EQ(AdjustColorRef(red, HSLValues(hue, 0, 0, 100)), Rgb(0, 0, 255)) << hue;
-  for (double hue : {120.0, -240.0, 480.0, -600.0}) EXPECT_EQ(AdjustColorRef(red, HSLValues(hue, 0, 0, 100)), Rgb(0, 255, 0)) << hue;
+  for (double hue : {120.0, -240.0, 480.0, -600.0})
+    EXPECT_EQ(AdjustColorRef(red, HSLValues(hue, 0, 0, 100)), Rgb(0, 255, 0)) << hue;
 }
 
 TEST(HslColour, UnusableValuesGiveAColourWithoutFault) {
@@ -148,7 +149,8 @@ struct Block {
   int width, height;
   std::vector<std::uint32_t> bits;
   std::ptrdiff_t stride;
-  Block(int w, int h, int pad = 0) : width(w), height(h), bits(std::size_t(w + pad) * h, 0xDEADBEEFu), stride((w + pad) * 4) {}
+  Block(int w, int h, int pad = 0)
+      : width(w), height(h), bits(std::size_t(w + pad) * h, 0xDEADBEEFu), stride((w + pad) * 4) {}
   hsl::PixelView View() { return {bits.data(), width, height, stride}; }
   hsl::ConstPixelView ConstView() const { return {bits.data(), width, height, stride}; }
 };
