@@ -20,6 +20,17 @@ TEST(ImagingState, FollowsSuccessfulStartups) {
   EXPECT_EQ(hexmoor::platform::ImagingAvailable(), before);
 }
 
+TEST(ImagingState, AFailedStartupIsReportedAndNotCounted) {
+  const bool before = hexmoor::platform::ImagingAvailable();
+  {
+    CGdiPlusInit unsupported(99);  // no GDI+ knows this input version
+    EXPECT_FALSE(unsupported.IsStarted());
+    EXPECT_NE(unsupported.GetStatus(), 0);
+    EXPECT_EQ(hexmoor::platform::ImagingAvailable(), before);
+  }
+  EXPECT_EQ(hexmoor::platform::ImagingAvailable(), before);
+}
+
 TEST(ImagingState, ManagerDoesNotLoadWithoutImaging) {
   if (hexmoor::platform::ImagingAvailable()) GTEST_SKIP() << "GDI+ already started in this process";
   CTwfManager manager;
