@@ -23,3 +23,120 @@ for size in 16 32 48; do
 done
 "$CONVERT" "$tmp/icon-16.png" "$tmp/icon-32.png" "$tmp/icon-48.png" "$out/hexmoor.ico"
 echo "drew $out/hexmoor.ico"
+
+# ---------------------------------------------------------------------------
+# Toolbar glyphs. Each glyph is drawn on a 64 x 64 canvas with a transparent
+# background, scaled down, and laid on light grey (192,192,192): the main
+# toolbar treats that grey as transparent, the panes' toolbars replace it
+# with the menu colour. Strips are 24-bit BMPs, one glyph after another.
+glyph() { # name -> ImageMagick draw arguments on a 64 x 64 canvas
+  case "$1" in
+    new)      echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'polygon 14,6 40,6 52,18 52,58 14,58' -fill '#C9D6E3' -draw 'polygon 40,6 40,18 52,18'" ;;
+    open)     echo "-stroke '#8A5A00' -strokewidth 4 -fill '#F2C14E' -draw 'polygon 4,16 24,16 28,22 56,22 56,56 4,56' -fill '#F7D98B' -draw 'polygon 10,30 62,30 54,56 4,56'" ;;
+    save)     echo "-stroke '#1F3A5F' -strokewidth 4 -fill '#3C6E9F' -draw 'roundrectangle 6,6 58,58 4,4' -fill '#FFFFFF' -draw 'rectangle 16,8 48,28' -fill '#D9D9D9' -draw 'rectangle 18,40 46,58'" ;;
+    copy)     echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 6,4 38,44' -fill '#E6F0FA' -draw 'rectangle 24,20 58,60'" ;;
+    paste)    echo "-stroke '#6B4226' -strokewidth 4 -fill '#C68B59' -draw 'roundrectangle 8,8 48,60 4,4' -fill '#D9D9D9' -draw 'rectangle 18,4 38,14' -stroke '#33475B' -fill '#FFFFFF' -draw 'rectangle 28,26 58,60'" ;;
+    fill)     echo "-stroke '#33475B' -strokewidth 3 -fill '#E74C3C' -draw 'rectangle 6,6 28,28' -fill '#27AE60' -draw 'rectangle 36,6 58,28' -fill '#2980B9' -draw 'rectangle 6,36 28,58' -fill '#F1C40F' -draw 'rectangle 36,36 58,58'" ;;
+    refresh)  echo "-stroke '#1E8449' -strokewidth 7 -fill none -draw 'arc 10,10 54,54 -30 240' -stroke none -fill '#1E8449' -draw 'polygon 42,4 60,20 40,28'" ;;
+    center)   echo "-stroke '#2C3E50' -strokewidth 5 -fill none -draw 'circle 32,32 32,12' -draw 'line 32,2 32,62' -draw 'line 2,32 62,32'" ;;
+    zoomer)   echo "-stroke '#2C3E50' -strokewidth 6 -fill '#D6EAF8' -draw 'circle 26,26 26,8' -strokewidth 10 -draw 'line 40,40 58,58'" ;;
+    region)   echo "-stroke '#6C3483' -strokewidth 4 -fill '#D2B4DE' -draw 'polygon 8,20 30,6 56,16 50,52 18,58 6,40'" ;;
+    color)    echo "-stroke none -fill '#E74C3C' -draw 'circle 22,24 22,6' -fill '#27AE60' -draw 'circle 42,24 42,6' -fill '#2E86C1' -draw 'circle 32,42 32,24'" ;;
+    background) echo "-stroke '#33475B' -strokewidth 4 -fill '#AED6F1' -draw 'rectangle 4,8 60,56' -stroke none -fill '#27AE60' -draw 'polygon 6,54 24,28 38,46 46,36 58,54' -fill '#F4D03F' -draw 'circle 46,20 46,14'" ;;
+    showhide) echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,6 60,58' -fill '#5D6D7E' -draw 'rectangle 4,6 60,16' -fill '#D5DBDB' -draw 'rectangle 4,16 20,58' -draw 'rectangle 44,16 60,58'" ;;
+    about)    echo "-stroke '#1F618D' -strokewidth 4 -fill '#3498DB' -draw 'circle 32,32 32,4' -stroke none -fill '#FFFFFF' -draw 'rectangle 28,26 36,50' -draw 'circle 32,16 32,11'" ;;
+    help)     echo "-stroke '#1F618D' -strokewidth 4 -fill '#3498DB' -draw 'circle 32,32 32,4' -stroke '#FFFFFF' -strokewidth 7 -fill none -draw 'arc 22,12 42,32 180 400' -draw 'line 32,32 32,40' -stroke none -fill '#FFFFFF' -draw 'circle 32,50 32,46'" ;;
+    copyright) echo "-stroke '#7D6608' -strokewidth 4 -fill '#F9E79F' -draw 'circle 32,32 32,4' -stroke '#7D6608' -strokewidth 6 -fill none -draw 'arc 18,18 46,46 40 320'" ;;
+    addfolder) echo "-stroke '#8A5A00' -strokewidth 4 -fill '#F2C14E' -draw 'polygon 4,16 24,16 28,22 50,22 50,54 4,54' -stroke '#1E8449' -strokewidth 7 -draw 'line 50,30 50,60' -draw 'line 35,45 63,45'" ;;
+    movedown) echo "-stroke none -fill '#2471A3' -draw 'polygon 22,6 42,6 42,32 56,32 32,58 8,32 22,32'" ;;
+    moveup)   echo "-stroke none -fill '#2471A3' -draw 'polygon 22,58 42,58 42,32 56,32 32,6 8,32 22,32'" ;;
+    delete)   echo "-stroke '#C0392B' -strokewidth 10 -draw 'line 12,12 52,52' -draw 'line 52,12 12,52'" ;;
+    rename)   echo "-stroke '#6E2C00' -strokewidth 4 -fill '#F5B041' -draw 'polygon 10,46 44,12 54,22 20,56 8,58'" ;;
+    insertcc) echo "-stroke '#33475B' -strokewidth 4 -fill '#D6EAF8' -draw 'roundrectangle 4,14 46,50 6,6' -stroke '#1E8449' -strokewidth 7 -draw 'line 50,30 50,62' -draw 'line 34,46 63,46'" ;;
+    insertud) echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'polygon 6,4 32,4 42,14 42,54 6,54' -stroke '#1E8449' -strokewidth 7 -draw 'line 50,30 50,62' -draw 'line 34,46 63,46'" ;;
+    state0)   echo "-stroke '#566573' -strokewidth 4 -fill '#D5D8DC' -draw 'roundrectangle 6,14 58,50 6,6'" ;;
+    state1)   echo "-stroke '#2E86C1' -strokewidth 4 -fill '#D6EAF8' -draw 'roundrectangle 6,14 58,50 6,6'" ;;
+    state2)   echo "-stroke '#1B4F72' -strokewidth 4 -fill '#85C1E9' -draw 'roundrectangle 6,14 58,50 6,6' -stroke none -fill '#1B4F72' -draw 'rectangle 10,18 54,24'" ;;
+    state3)   echo "-stroke '#ABB2B9' -strokewidth 4 -fill '#F2F3F4' -draw 'roundrectangle 6,14 58,50 6,6'" ;;
+    state4)   echo "-stroke '#566573' -strokewidth 4 -fill '#D5D8DC' -draw 'roundrectangle 6,14 58,50 6,6' -stroke '#000000' -strokewidth 2 -fill none -draw 'stroke-dasharray 4 4 rectangle 14,21 50,43'" ;;
+    ok)       echo "-stroke '#1E8449' -strokewidth 10 -fill none -draw 'polyline 8,34 26,52 58,14'" ;;
+    cancel)   echo "-stroke '#C0392B' -strokewidth 10 -draw 'line 12,12 52,52' -draw 'line 52,12 12,52'" ;;
+  esac
+}
+
+# strip out-file size variant glyph... ; variant: cold, hot, disabled
+strip() {
+  local outfile=$1 size=$2 variant=$3; shift 3
+  local parts=() i=0
+  for g in "$@"; do
+    local args; args=$(glyph "$g")
+    eval "\"$CONVERT\" -size 64x64 xc:none $args \"$tmp/g.png\""
+    case "$variant" in
+      hot)      "$CONVERT" "$tmp/g.png" -modulate 115,130 "$tmp/g.png" ;;
+      disabled) "$CONVERT" "$tmp/g.png" -colorspace Gray -level 0%,140% -channel A -evaluate multiply 0.6 +channel "$tmp/g.png" ;;
+    esac
+    "$CONVERT" "$tmp/g.png" -resize ${size}x${size} "$tmp/p$i.png"
+    parts+=("$tmp/p$i.png"); i=$((i + 1))
+  done
+  "$CONVERT" "${parts[@]}" +append -background "#C0C0C0" -alpha remove -alpha off -type TrueColor "BMP3:$out/$outfile"
+  echo "drew $out/$outfile"
+}
+
+main_glyphs=(new open save copy paste fill refresh center zoomer region color background showhide about help copyright)
+strip toolbar_cold.bmp 16 cold "${main_glyphs[@]}"
+strip toolbar_hot.bmp 16 hot "${main_glyphs[@]}"
+strip toolbar_disabled.bmp 16 disabled "${main_glyphs[@]}"
+strip toolbar_large_cold.bmp 24 cold "${main_glyphs[@]}"
+strip toolbar_large_hot.bmp 24 hot "${main_glyphs[@]}"
+strip toolbar_large_disabled.bmp 24 disabled "${main_glyphs[@]}"
+pane_glyphs=(addfolder movedown moveup copy delete rename insertcc insertud)
+strip pane_toolbar.bmp 20 cold "${pane_glyphs[@]}"
+strip pane_toolbar_hot.bmp 20 hot "${pane_glyphs[@]}"
+strip state_bar.bmp 20 cold state0 state1 state2 state3 state4
+strip state_bar_hot.bmp 20 hot state0 state1 state2 state3 state4
+strip state_bar_disabled.bmp 20 disabled state0 state1 state2 state3 state4
+strip item_name_toolbar.bmp 20 cold ok cancel
+
+# ---------------------------------------------------------------------------
+# Start dialog and about box: a dark background with the hexagon mark and
+# the name, and text buttons in three states (normal, pressed, hot).
+font=DejaVu-Sans
+fontb=DejaVu-Sans-Bold
+hexagon() { # cx cy r
+  python3 -c "import math;cx,cy,r=$1,$2,$3;print(' '.join(f'{cx+r*math.cos(math.radians(60*i+30)):.1f},{cy+r*math.sin(math.radians(60*i+30)):.1f}' for i in range(6)))"
+}
+"$CONVERT" -size 592x276 gradient:'#2E4057-#11161F' \
+  -fill '#E0A458' -draw "polygon $(hexagon 70 80 46)" \
+  -fill '#2E4057' -draw "polygon $(hexagon 70 80 23)" \
+  -font "$fontb" -pointsize 44 -fill '#F4F1EA' -annotate +136+98 'Hexmoor' \
+  -font "$font" -pointsize 15 -fill '#C9D1DB' -annotate +138+128 'Skin editor for the Tarnwick skinning runtime' \
+  -alpha off -type TrueColor "BMP3:$out/start_background.bmp"
+echo "drew $out/start_background.bmp"
+"$CONVERT" -size 442x208 gradient:'#2E4057-#11161F' \
+  -fill '#E0A458' -draw "polygon $(hexagon 56 60 36)" \
+  -fill '#2E4057' -draw "polygon $(hexagon 56 60 18)" \
+  -font "$fontb" -pointsize 32 -fill '#F4F1EA' -annotate +110+74 'Hexmoor' \
+  -alpha off -type TrueColor "BMP3:$out/about_background.bmp"
+echo "drew $out/about_background.bmp"
+
+button() { # file width height label state
+  local fill=#3A506B stroke=#E0A458 text=#F4F1EA
+  case "$5" in
+    hot) fill=#4B6A8C ;;
+    pressed) fill=#1C2A3A; text=#E0A458 ;;
+  esac
+  "$CONVERT" -size "$2x$3" xc:"$fill" -fill none -stroke "$stroke" -strokewidth 2 \
+    -draw "rectangle 1,1 $(($2 - 2)),$(($3 - 2))" -stroke none \
+    -font "$font" -pointsize 13 -fill "$text" -gravity center -annotate +0+0 "$4" \
+    -alpha off -type TrueColor "BMP3:$out/$1"
+  echo "drew $out/$1"
+}
+for state in normal pressed hot; do
+  suffix=""; [ "$state" != normal ] && suffix="_$state"
+  button "start_open$suffix.bmp" 128 40 'Open Skin' $state
+  button "start_open_last$suffix.bmp" 128 40 'Open Last Skin' $state
+  button "start_new$suffix.bmp" 128 40 'Create New Skin' $state
+  button "start_import$suffix.bmp" 128 40 'Import MSStyle' $state
+  button "start_close$suffix.bmp" 20 18 'x' $state
+  button "about_ok$suffix.bmp" 64 24 'OK' $state
+done

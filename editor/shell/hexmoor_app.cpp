@@ -1,0 +1,194 @@
+#include "editor/shell/hexmoor_app.h"
+
+#include <objbase.h>
+#include <gdiplus.h>
+
+#include "editor/shell/editor_state.h"
+#include "editor/shell/file_association.h"
+#include "editor/shell/main_frame.h"
+#include "editor/shell/runtime_link.h"
+#include "framework/command_line.h"
+#include "framework/strings.h"
+#include "resources/command_ids.h"
+#include "resources/start_dialog_ids.h"
+#include "resources/string_ids.h"
+
+namespace hexmoor::shell {
+
+CHexmoorApp::CHexmoorApp() { SetAppName(L"Hexmoor"); }
+
+CHexmoorApp::~CHexmoorApp() {
+    // A second shut-down finds the runtime stopped and does nothing.
+    runtime::Stop();
+}
+
+bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
+    comStarted_ = SUCCEEDED(CoInitialize(nullptr));
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
+                                             ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&icc);
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    if (Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplusInput, nullptr) != Gdiplus::Ok) gdiplusToken_ = 0;
+    runtime::Start();
+
+    SetRegistryKey(L"Tarnwick");
+    RecentFiles().Load(GetProfile());
+    placements_.SetProfile(&GetProfile());
+    BindCommands();
+
+    frame_ = std::make_unique<CMainFrame>(*this);
+    if (!frame_->CreateMainFrame()) return false;
+    SetMainWindow(frame_.get());
+    placements_.AddWindow(frame_->Handle());
+
+    fw::CommandLine cmd = fw::ParseCommandLine(args);
+    frame_->HideColorAdjustPane();
+    placements_.RestoreAll();
+    // The frame is made maximised. Where the system kept only the style
+    // flag of a hidden window, the style is cleared and the frame shown
+    // maximised so that it really fills the screen.
+    HWND fh = frame_->Handle();
+    LONG_PTR style = GetWindowLongPtrW(fh, GWL_STYLE);
+    RECT fr{};
+    GetWindowRect(fh, &fr);
+    bool filled = fr.right - fr.left >= GetSystemMetrics(SM_CXMAXIMIZED) - 2 * GetSystemMetrics(SM_CXFRAME) - 8;
+    if ((style & WS_MAXIMIZE) && !IsWindowVisible(fh) && !filled) {
+        SetWindowLongPtrW(fh, GWL_STYLE, style & ~WS_MAXIMIZE);
+        ShowWindow(fh, SW_SHOWMAXIMIZED);
+    } else {
+        ShowWindow(fh, SW_SHOWNA);
+    }
+    UpdateWindow(frame_->Handle());
+    UpdateCaption(nullptr);
+
+    wchar_t dir[256]{};
+    GetCurrentDirectoryW(256, dir);
+    startDirectory_ = dir;
+    settings_.Read(GetProfile());
+
+    if (cmd.fileName.empty()) {
+        WriteFileAssociation(HKEY_CLASSES_ROOT, ProgramPath());
+        splash_ = std::make_unique<CSplashDialog>([this](int control) { OnStartChoice(control); });
+        if (splash_->CreateModeless(nullptr)) {
+            ShowWindow(splash_->Handle(), SW_SHOW);
+            UpdateWindow(splash_->Handle());
+        }
+        return true;
+    }
+    OpenSkinFile(cmd.fileName);
+    return true;
+}
+
+int CHexmoorApp::ExitInstance(int code) {
+    settings_.Write(GetProfile());
+    RecentFiles().Save(GetProfile());
+    runtime::Stop();
+    if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+    gdiplusToken_ = 0;
+    splash_.reset();
+    frame_.reset();
+    if (comStarted_) CoUninitialize();
+    comStarted_ = false;
+    return code;
+}
+
+bool CHexmoorApp::PreTranslateMessage(MSG& msg) {
+    // F1 runs the help here, before the frame's accelerators, and stops:
+    // the accelerator table binds F1 too and would open the help again.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) {
+        OnHelp();
+        return true;
+    }
+    return false;
+}
+
+void CHexmoorApp::OnIdle() {
+    if (frame_ && frame_->Handle()) frame_->OnIdleUpdate();
+}
+
+void CHexmoorApp::BindCommands() {
+    fw::CommandTable& c = Commands();
+    c.On(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    c.On(ID_HELP_CONTENTS, [this] { OnHelp(); });
+    c.On(ID_APP_EXIT, [this] {
+        if (frame_ && frame_->Handle()) PostMessageW(frame_->Handle(), WM_CLOSE, 0, 0);
+    });
+    c.OnRange(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, [this](unsigned id) {
+        std::size_t i = id - ID_FILE_MRU_FIRST;
+        if (i < RecentFiles().Entries().size()) OpenDocumentFile(RecentFiles().Entries()[i]);
+    });
+    c.UpdateRange(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST,
+                  [this](fw::CommandState& s) { s.enabled = s.id - ID_FILE_MRU_FIRST < RecentFiles().Entries().size(); });
+    // Cut has no work to do in the editor; it is never enabled.
+    c.On(ID_EDIT_CUT_VALUE, [] {});
+    c.Update(ID_EDIT_CUT_VALUE, [](fw::CommandState& s) { s.enabled = false; });
+    c.Update(ID_GRID_CUT, [](fw::CommandState& s) { s.enabled = false; });
+    // Refresh redraws the preview of the current element; with no element
+    // selected there is nothing to redraw.
+    c.On(ID_VIEW_REFRESH, [] {});
+}
+
+bool CHexmoorApp::OpenDocumentFile(const std::wstring& path) {
+    if (Editor().documentModified) {
+        int r = MessageBox(L"Would you like to save your changes?", MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (r == IDCANCEL) return false;
+        if (r == IDYES) SaveSkinFile(currentSkinPath_, true);
+    }
+    OpenSkinFile(path);
+    return true;
+}
+
+void CHexmoorApp::OpenSkinFile(const std::wstring& path) {
+    MessageBox(L"Hexmoor cannot open skin files yet.\n" + path, MB_OK | MB_ICONEXCLAMATION);
+}
+
+int CHexmoorApp::SaveSkinFile(const std::wstring&, bool) {
+    MessageBox(L"Hexmoor cannot save skin files yet.", MB_OK | MB_ICONEXCLAMATION);
+    return 0;
+}
+
+void CHexmoorApp::UpdateCaption(const wchar_t* path) {
+    if (!frame_ || !frame_->Handle()) return;
+    std::wstring caption = fw::LoadText(IDS_APP_TITLE);
+    if (path) {
+        std::wstring p = path;
+        auto slash = p.find_last_of(L"\\/");
+        std::wstring name = slash == std::wstring::npos ? p : p.substr(slash + 1);
+        auto dot = name.find_last_of(L'.');
+        if (dot != std::wstring::npos) name.resize(dot);
+        if (!name.empty()) caption += L" - " + name;
+    }
+    SetWindowTextW(frame_->Handle(), caption.c_str());
+}
+
+void CHexmoorApp::OnHelp() {
+    std::wstring path = settings_.helpPath.empty() ? startDirectory_ + L"\\hexmoormanual.chm" : settings_.helpPath;
+    Shell().Open(path);
+}
+
+void CHexmoorApp::OnAppAbout() {
+    CAboutDlg dlg;
+    dlg.DoModal(frame_ ? frame_->Handle() : nullptr);
+}
+
+void CHexmoorApp::OnStartChoice(int control) {
+    unsigned command = 0;
+    switch (control) {
+    case IDC_START_OPEN_SKIN: command = ID_FILE_OPEN_SKIN; break;
+    case IDC_START_CREATE_NEW_SKIN: command = ID_FILE_NEW_SKIN; break;
+    case IDC_START_IMPORT_MSSTYLE: command = ID_FILE_IMPORT_MSSTYLES; break;
+    case IDC_START_OPEN_LAST_SKIN:
+        if (!RecentFiles().Entries().empty()) {
+            OpenDocumentFile(RecentFiles().Entries().front());
+            return;
+        }
+        break;
+    default: break;
+    }
+    if (command && frame_ && frame_->RunCommand(command)) return;
+    wchar_t text[128]{};
+    if (splash_) GetDlgItemTextW(splash_->Handle(), control, text, 128);
+    MessageBox(std::wstring(L"\"") + text + L"\" is not available in this version of Hexmoor.", MB_OK | MB_ICONINFORMATION);
+}
+
+} // namespace hexmoor::shell

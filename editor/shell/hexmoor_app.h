@@ -1,0 +1,67 @@
+#pragma once
+// The editor's application object: start-up, the application's commands,
+// the settings and shut-down.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/shell/dialogs.h"
+#include "editor/shell/placement.h"
+#include "editor/shell/settings.h"
+#include "framework/application.h"
+
+namespace hexmoor::shell {
+
+class CMainFrame;
+
+class CHexmoorApp : public fw::Application {
+public:
+    CHexmoorApp();
+    ~CHexmoorApp() override;
+
+    // The start-up road; args are the command-line arguments without the
+    // program name. False only when the main frame could not be created.
+    bool InitInstance(const std::vector<std::wstring>& args);
+    // The exit road; returns the exit code to give back.
+    int ExitInstance(int code);
+
+    bool PreTranslateMessage(MSG& msg) override;
+    void OnIdle() override;
+
+    // Opens a file of the recent-file list or the start dialog's last skin.
+    bool OpenDocumentFile(const std::wstring& path);
+    void UpdateCaption(const wchar_t* path);
+
+    // The file roads; until they are built, opening and saving tell the
+    // user that skin files cannot be opened or saved yet.
+    void OpenSkinFile(const std::wstring& path);
+    int SaveSkinFile(const std::wstring& path, bool save);
+    const std::wstring& CurrentSkinPath() const { return currentSkinPath_; }
+
+    void OnHelp();
+    void OnAppAbout();
+
+    CMainFrame* Frame() const { return frame_.get(); }
+    CSplashDialog* StartDialog() const { return splash_.get(); }
+    CSaveRestoreWinPos& Placements() { return placements_; }
+    EditorSettings& Settings() { return settings_; }
+    const std::wstring& StartDirectory() const { return startDirectory_; }
+    bool AskForName() const { return askForName_; }
+
+private:
+    void BindCommands();
+    void OnStartChoice(int control);
+
+    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<CSplashDialog> splash_;
+    CSaveRestoreWinPos placements_{nullptr};
+    EditorSettings settings_;
+    std::wstring startDirectory_;
+    std::wstring currentSkinPath_;
+    bool askForName_ = true;
+    bool comStarted_ = false;
+    ULONG_PTR gdiplusToken_ = 0;
+};
+
+} // namespace hexmoor::shell

@@ -1,0 +1,260 @@
+#include "editor/shell/main_frame.h"
+
+#include "editor/shell/editor_state.h"
+#include "editor/shell/hexmoor_app.h"
+#include "editor/shell/runtime_link.h"
+#include "framework/strings.h"
+#include "resources/app_ids.h"
+#include "resources/command_ids.h"
+#include "resources/string_ids.h"
+#include "resources/toolbar_images_ids.h"
+
+namespace hexmoor::shell {
+
+const std::array<unsigned, 21> kMainToolbarButtons = {
+    ID_FILE_NEW_SKIN,        ID_FILE_OPEN_SKIN,       ID_FILE_SAVE_SKIN,      0,
+    ID_EDIT_COPY_VALUE,      ID_EDIT_PASTE_VALUE,     ID_EDIT_FILL_ALL_STATES, 0,
+    ID_VIEW_REFRESH,         0,
+    ID_VIEW_CENTER_PREVIEW,  ID_TOOLS_ZOOMER,         ID_TOOLS_REGION_EDITOR, 0,
+    ID_TOOLS_COLOR_ADJUSTMENT, ID_VIEW_SET_BACKGROUND, ID_VIEW_SHOW_HIDE_ALL, 0,
+    ID_APP_ABOUT,            ID_HELP_CONTENTS,        ID_TOOLS_COPYRIGHT_INFO,
+};
+
+namespace {
+
+constexpr wchar_t kWorkspace[] = L"Workspace";
+constexpr UINT kViewId = 0xE900;
+constexpr UINT kMenuBarId = 0xE806;
+constexpr UINT kToolBarId = 0xE865;
+constexpr UINT kStatusBarId = 0xE801;
+
+fw::Color SystemColor(int index) { return GetSysColor(index); }
+
+// The preview area between the panes; the composition view lives here.
+class CPreviewArea : public fw::Window {
+public:
+    bool CreateIn(HWND parent) {
+        fw::WindowArgs a;
+        a.exStyle = WS_EX_CLIENTEDGE;
+        a.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+        a.parent = parent;
+        a.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kViewId));
+        a.background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        return Create(a);
+    }
+};
+
+} // namespace
+
+CMainFrame::CMainFrame(CHexmoorApp& app)
+    : app_(app), look_(app.GetProfile().GetInt(kWorkspace, L"ApplicationLook", fw::kDefaultLook)) {}
+
+CMainFrame::~CMainFrame() = default;
+
+bool CMainFrame::CreateMainFrame() {
+    // Created hidden and maximised; start-up shows it.
+    return CreateFrame(IDR_MAINFRAME, fw::LoadText(IDS_APP_TITLE),
+                       (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_MAXIMIZE) & ~WS_VISIBLE);
+}
+
+int CMainFrame::OnCreate(CREATESTRUCTW*) {
+    docks_ = std::make_unique<fw::DockManager>(Handle());
+    SetApplicationLook(look_);
+
+    auto view = std::make_unique<CPreviewArea>();
+    if (!view->CreateIn(Handle())) return -1;
+    SetView(view->Handle());
+    view_ = std::move(view);
+
+    runtime::AttachFrame(Handle());
+
+    fw::ToolBarArgs tb;
+    tb.id = kToolBarId;
+    tb.buttons.assign(kMainToolbarButtons.begin(), kMainToolbarButtons.end());
+    tb.small = {IDB_TOOLBAR_COLD, IDB_TOOLBAR_HOT, IDB_TOOLBAR_DISABLED, 16};
+    tb.large = {IDB_TOOLBAR_LARGE_COLD, IDB_TOOLBAR_LARGE_HOT, IDB_TOOLBAR_LARGE_DISABLED, 24};
+    if (!toolbar_.CreateIn(Handle(), tb)) return -1;
+    toolbar_.SetLargeIcons(true);
+    toolbar_.EnableTextLabels(true);
+
+    if (!status_.CreateIn(Handle(), kStatusBarId,
+                          {{IDS_INDICATOR_CAPS, VK_CAPITAL}, {IDS_INDICATOR_NUM, VK_NUMLOCK},
+                           {IDS_INDICATOR_SCROLL, VK_SCROLL}}))
+        return -1;
+
+    CreatePanes();
+    BuildDefaultLayout();
+    std::wstring saved = app_.GetProfile().GetString(kWorkspace, L"DockState", L"");
+    if (!saved.empty()) docks_->LoadState(saved);
+    BindCommands();
+    SetLookColors(Editor().look);
+    RecalcLayout();
+    (void)kMenuBarId;
+    return 0;
+}
+
+void CMainFrame::CreatePanes() {
+    HWND h = Handle();
+    zoomer_ = std::make_unique<CPanelPlaceholder>();
+    zoomer_->CreatePanel(h, fw::LoadText(IDS_ZOOMER), 1);
+    defaultControls_ = MakeDefaultControlsPanel();
+    defaultControls_->CreatePanel(h, fw::LoadText(IDS_DEFAULT_CONTROLS), 0xFFFFFFFF);
+    customControls_ = MakeCustomControlsPanel();
+    customControls_->CreatePanel(h, fw::LoadText(IDS_CUSTOM_CONTROLS), 0xFFFFFFFF);
+    userData_ = MakeUserDataPanel();
+    userData_->CreatePanel(h, fw::LoadText(IDS_USER_DATA), 0xFFFFFFFF);
+    properties_ = std::make_unique<CPanelProperties>();
+    properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);
+    options_ = std::make_unique<CPanelOptions>();
+    options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1);
+    colorAdjustment_ = std::make_unique<CPanelPlaceholder>();
+    colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), 227);
+
+    struct {
+        int id;
+        UINT caption;
+        fw::Window* content;
+    } panes[] = {
+        {kPaneZoomer, IDS_ZOOMER, zoomer_.get()},
+        {kPaneDefaultControls, IDS_DEFAULT_CONTROLS, defaultControls_.get()},
+        {kPaneCustomControls, IDS_CUSTOM_CONTROLS, customControls_.get()},
+        {kPaneUserData, IDS_USER_DATA, userData_.get()},
+        {kPaneProperties, IDS_PROPERTIES, properties_.get()},
+        {kPaneOptions, IDS_OPTIONS, options_.get()},
+        {kPaneColorAdjustment, IDS_COLOR_ADJUSTMENT, colorAdjustment_.get()},
+    };
+    for (const auto& p : panes) docks_->AddPane(p.id, fw::LoadText(p.caption), p.content->Handle());
+}
+
+void CMainFrame::BuildDefaultLayout() {
+    fw::DockLayout& l = docks_->Layout();
+    // Left: the three trees as one tab group with the Zoomer under it.
+    l.AddPane(kPaneDefaultControls, fw::DockSide::Left, 250, 600);
+    l.AddPane(kPaneCustomControls, fw::DockSide::Left, 250, 600);
+    l.AddPane(kPaneUserData, fw::DockSide::Left, 250, 600);
+    l.AddTab(kPaneCustomControls, kPaneDefaultControls);
+    l.AddTab(kPaneUserData, kPaneDefaultControls);
+    l.Activate(kPaneDefaultControls);
+    l.AddPane(kPaneZoomer, fw::DockSide::Left, 250, 250, true);
+    // Right: colour adjustment above the properties, options below.
+    l.AddPane(kPaneColorAdjustment, fw::DockSide::Right, 255, 250);
+    l.AddPane(kPaneProperties, fw::DockSide::Right, 255, 250);
+    l.AddPane(kPaneOptions, fw::DockSide::Right, 255, 250);
+}
+
+void CMainFrame::BindPaneToggle(unsigned command, int pane, bool requireWindow) {
+    commands_.On(command, [this, pane] { TogglePane(pane); });
+    commands_.Update(command, [this, pane, requireWindow](fw::CommandState& s) {
+        bool visible = IsPaneVisible(pane);
+        if (requireWindow && visible) {
+            HWND content = docks_->Content(pane);
+            // Auto-hidden panes count as shown while their tab is there.
+            visible = docks_->Layout().Mode(pane) == fw::PaneMode::AutoHidden || (content && IsWindowVisible(content));
+        }
+        s.checked = visible;
+    });
+}
+
+void CMainFrame::BindCommands() {
+    BindPaneToggle(ID_VIEW_DEFAULT_CONTROLS, kPaneDefaultControls, false);
+    BindPaneToggle(ID_VIEW_CUSTOM_CONTROLS, kPaneCustomControls, false);
+    BindPaneToggle(ID_VIEW_USER_DATA, kPaneUserData, false);
+    BindPaneToggle(ID_VIEW_PROPERTIES, kPaneProperties, true);
+    BindPaneToggle(ID_VIEW_OPTIONS, kPaneOptions, false);
+    BindPaneToggle(ID_TOOLS_ZOOMER, kPaneZoomer, true);
+    BindPaneToggle(ID_TOOLS_COLOR_ADJUSTMENT, kPaneColorAdjustment, false);
+    commands_.On(ID_VIEW_SHOW_HIDE_ALL, [this] { ShowHideAll(); });
+    commands_.On(ID_VIEW_LOCK_CONTROL, [] {});
+    commands_.On(ID_VIEW_STATUS_BAR, [this] { ShowStatusBar(!StatusBarVisible()); });
+    commands_.Update(ID_VIEW_STATUS_BAR, [this](fw::CommandState& s) { s.checked = StatusBarVisible(); });
+    commands_.On(ID_VIEW_LARGE_ICONS, [this] {
+        toolbar_.SetLargeIcons(true);
+        RecalcLayout();
+    });
+    commands_.Update(ID_VIEW_LARGE_ICONS, [this](fw::CommandState& s) { s.radio = s.checked = toolbar_.LargeIcons(); });
+    commands_.On(ID_VIEW_SMALL_ICONS, [this] {
+        toolbar_.SetLargeIcons(false);
+        RecalcLayout();
+    });
+    commands_.Update(ID_VIEW_SMALL_ICONS, [this](fw::CommandState& s) { s.radio = s.checked = !toolbar_.LargeIcons(); });
+    commands_.On(ID_VIEW_TEXT_LABELS, [this] {
+        toolbar_.EnableTextLabels(!toolbar_.TextLabels());
+        RecalcLayout();
+    });
+    commands_.Update(ID_VIEW_TEXT_LABELS, [this](fw::CommandState& s) { s.checked = toolbar_.TextLabels(); });
+    struct {
+        unsigned command;
+        int look;
+    } looks[] = {{ID_VIEW_LOOK_WINDOWS, 0}, {ID_VIEW_LOOK_SILVER, 2}, {ID_VIEW_LOOK_BLACK, 3}, {ID_VIEW_LOOK_BLUE, 4}};
+    for (const auto& l : looks) {
+        commands_.On(l.command, [this, look = l.look] { SetApplicationLook(look); });
+        commands_.Update(l.command, [this, look = l.look](fw::CommandState& s) { s.radio = s.checked = look_ == look; });
+    }
+}
+
+bool CMainFrame::IsPaneVisible(int pane) const { return docks_ && docks_->IsPaneVisible(pane); }
+
+void CMainFrame::TogglePane(int pane) {
+    if (!docks_) return;
+    docks_->ShowPane(pane, !docks_->IsPaneVisible(pane));
+}
+
+void CMainFrame::HideColorAdjustPane() {
+    if (docks_) docks_->ShowPane(kPaneColorAdjustment, false);
+}
+
+void CMainFrame::ShowHideAll() {
+    if (showAll_) {
+        for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i) remembered_[i] = IsPaneVisible(kShowHideAllOrder[i]);
+        for (int pane : kShowHideAllOrder) docks_->ShowPane(pane, false);
+    } else {
+        for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i) docks_->ShowPane(kShowHideAllOrder[i], remembered_[i]);
+    }
+    showAll_ = !showAll_;
+}
+
+void CMainFrame::SetApplicationLook(int look) {
+    look_ = (look >= 0 && look < fw::kLookCount) ? look : fw::kDefaultLook;
+    Editor().look = fw::LookScheme(look_, &SystemColor);
+    if (!Handle()) return;
+    SetLookColors(Editor().look);
+    RecalcLayout();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+bool CMainFrame::OnClose() {
+    app_.Placements().SaveAll();
+    if (Editor().documentModified) {
+        int r = app_.Messages().Show(nullptr, L"Would you like to save your changes?", L"Warning",
+                                     MB_YESNOCANCEL | MB_ICONINFORMATION);
+        if (r == IDCANCEL) return true;
+        if (r == IDYES && app_.SaveSkinFile(app_.CurrentSkinPath(), true) <= 0) return true;
+    }
+    UINT format = RegisterClipboardFormatW(L"MARGIN_BITMAP");
+    if (OpenClipboard(Handle())) {
+        if (IsClipboardFormatAvailable(format) &&
+            app_.Messages().Show(Handle(), L"Do you want to leave clipboard data for other application?",
+                                 fw::LoadText(IDS_APP_TITLE), MB_YESNO | MB_ICONINFORMATION) == IDNO)
+            SetClipboardData(format, nullptr);
+        CloseClipboard();
+    }
+    DestroyWindow(Handle());
+    return true;
+}
+
+void CMainFrame::OnDestroy() {
+    app_.GetProfile().WriteInt(kWorkspace, L"ApplicationLook", look_);
+    if (docks_) app_.GetProfile().WriteString(kWorkspace, L"DockState", docks_->SaveState());
+    PostQuitMessage(0);
+}
+
+LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_GETMINMAXINFO) {
+        auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
+        mmi->ptMinTrackSize = {300, 300};
+        return 0;
+    }
+    return FrameWindow::WindowProc(msg, wp, lp);
+}
+
+} // namespace hexmoor::shell

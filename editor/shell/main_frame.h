@@ -1,0 +1,82 @@
+#pragma once
+// The editor's one top-level window: menu bar, main toolbar, status bar,
+// the preview area and the seven docking panes, the application looks, the
+// pane toggles and the guarded close.
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "editor/shell/panels.h"
+#include "framework/frame_window.h"
+
+namespace hexmoor::shell {
+
+// Dock ids of the seven panes.
+enum PaneId : int {
+    kPaneZoomer = 32856,
+    kPaneDefaultControls = 32772,
+    kPaneCustomControls = 32872,
+    kPaneUserData = 32873,
+    kPaneProperties = 32771,
+    kPaneOptions = 61248,
+    kPaneColorAdjustment = 297,
+};
+
+// Show/Hide All remembers the panes in this order.
+inline constexpr std::array<int, 7> kShowHideAllOrder = {kPaneDefaultControls, kPaneCustomControls, kPaneUserData,
+                                                         kPaneZoomer,          kPaneOptions,        kPaneProperties,
+                                                         kPaneColorAdjustment};
+
+// The main toolbar's buttons; 0 marks a separator.
+extern const std::array<unsigned, 21> kMainToolbarButtons;
+
+class CHexmoorApp;
+
+class CMainFrame : public fw::FrameWindow {
+public:
+    explicit CMainFrame(CHexmoorApp& app);
+    ~CMainFrame() override;
+
+    bool CreateMainFrame();
+
+    void TogglePane(int pane);
+    void HideColorAdjustPane();
+    bool IsPaneVisible(int pane) const;
+    void SetApplicationLook(int look);
+    int ApplicationLook() const { return look_; }
+    void ShowHideAll();
+
+    CPanelTree* DefaultControls() const { return defaultControls_.get(); }
+    CPanelTree* CustomControls() const { return customControls_.get(); }
+    CPanelTree* UserData() const { return userData_.get(); }
+    CPanelProperties* Properties() const { return properties_.get(); }
+
+protected:
+    int OnCreate(CREATESTRUCTW* cs) override;
+    void OnDestroy() override;
+    bool OnClose() override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void CreatePanes();
+    void BuildDefaultLayout();
+    void BindCommands();
+    void BindPaneToggle(unsigned command, int pane, bool requireWindow);
+
+    CHexmoorApp& app_;
+    int look_;
+    bool showAll_ = true;
+    std::array<bool, 7> remembered_{};
+    std::unique_ptr<fw::Window> view_;
+    std::unique_ptr<CPanelPlaceholder> zoomer_;
+    std::unique_ptr<CPanelTree> defaultControls_;
+    std::unique_ptr<CPanelTree> customControls_;
+    std::unique_ptr<CPanelTree> userData_;
+    std::unique_ptr<CPanelProperties> properties_;
+    std::unique_ptr<CPanelOptions> options_;
+    std::unique_ptr<CPanelPlaceholder> colorAdjustment_;
+};
+
+} // namespace hexmoor::shell

@@ -1,0 +1,228 @@
+#include "editor/shell/panels.h"
+
+#include "editor/shell/editor_state.h"
+#include "framework/gdi.h"
+#include "framework/strings.h"
+#include "resources/string_ids.h"
+#include "resources/toolbar_images_ids.h"
+
+namespace hexmoor::shell {
+
+namespace {
+
+COLORREF FaceColor(bool system) { return system ? GetSysColor(COLOR_BTNFACE) : Editor().look.barFace; }
+COLORREF ShadowColor(bool system) { return system ? GetSysColor(COLOR_BTNSHADOW) : Editor().look.barShadow; }
+
+constexpr KeyColor kGrey{192, 192, 192};
+
+} // namespace
+
+bool CPanelBase::CreatePanel(HWND parent, const std::wstring& name, UINT id) {
+    fw::WindowArgs a;
+    a.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    a.text = name;
+    a.parent = parent;
+    a.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+    return Create(a);
+}
+
+void CPanelBase::AdjustContentRect(RECT* rect) { InflateRect(rect, -2, -2); }
+
+void CPanelBase::EraseBackground(HDC dc, bool systemColors) {
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    fw::Brush brush(CreateSolidBrush(FaceColor(systemColors)));
+    fw::SelectObjectScope sel(dc, brush.Get());
+    PatBlt(dc, 0, 0, rc.right, rc.bottom, PATCOPY);
+}
+
+void CPanelBase::DrawBorder(HDC dc, bool systemColors) {
+    RECT wr, cr;
+    GetWindowRect(Handle(), &wr);
+    GetClientRect(Handle(), &cr);
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&cr), 2);
+    OffsetRect(&cr, -wr.left, -wr.top);
+    OffsetRect(&wr, -wr.left, -wr.top);
+    ExcludeClipRect(dc, cr.left, cr.top, cr.right, cr.bottom);
+    fw::Brush brush(CreateSolidBrush(FaceColor(systemColors)));
+    fw::Pen pen(CreatePen(PS_SOLID, 1, ShadowColor(systemColors)));
+    fw::SelectObjectScope b(dc, brush.Get());
+    fw::SelectObjectScope p(dc, pen.Get());
+    Rectangle(dc, wr.left, wr.top, wr.right, wr.bottom);
+}
+
+LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_NCCALCSIZE:
+        if (wp) {
+            AdjustContentRect(&reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0]);
+            return 0;
+        }
+        AdjustContentRect(reinterpret_cast<RECT*>(lp));
+        return 0;
+    case WM_NCPAINT: {
+        fw::WindowDcScope dc(Handle(), true);
+        DrawBorder(dc.Dc(), systemColors_);
+        return 0;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        fw::PaintScope ps(Handle());
+        EraseBackground(ps.Dc(), systemColors_);
+        return 0;
+    }
+    default: break;
+    }
+    return Window::WindowProc(msg, wp, lp);
+}
+
+CPanelTree::CPanelTree(UINT toolbarId, UINT treeId, DWORD treeStyle, std::initializer_list<PaneButton> buttons)
+    : toolbarId_(toolbarId), treeId_(treeId), treeStyle_(treeStyle), buttons_(buttons),
+      toolbar_(SIZE{20, 20}, 8, kGrey) {}
+
+int CPanelTree::OnCreate(CREATESTRUCTW*) {
+    toolbar_.CreateIn(Handle(), toolbarId_, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE);
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, toolbar_.Handle(),
+                               nullptr, fw::ResourceModule(), nullptr);
+    SendMessageW(toolbar_.Handle(), TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
+    toolbar_.LoadImages(IDB_PANE_TOOLBAR, IDB_PANE_TOOLBAR, IDB_PANE_TOOLBAR_HOT);
+    int pos = 0;
+    for (const PaneButton& b : buttons_) {
+        TBBUTTON tb{};
+        tb.iBitmap = b.image;
+        tb.idCommand = b.command;
+        tb.fsState = 0;  // disabled until a skin has been created or opened
+        tb.fsStyle = BTNS_BUTTON;
+        SendMessageW(toolbar_.Handle(), TB_INSERTBUTTONW, pos++, reinterpret_cast<LPARAM>(&tb));
+        TTTOOLINFOW ti{};
+        ti.cbSize = sizeof ti;
+        ti.uFlags = TTF_SUBCLASS;
+        ti.hwnd = toolbar_.Handle();
+        ti.uId = static_cast<UINT_PTR>(b.command);
+        SendMessageW(toolbar_.Handle(), TB_GETITEMRECT, pos - 1, reinterpret_cast<LPARAM>(&ti.rect));
+        ti.lpszText = const_cast<wchar_t*>(b.tooltip);
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, nullptr, treeStyle_ | WS_VISIBLE, 0, 0, 0, 0, Handle(),
+                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(treeId_)), fw::ResourceModule(), nullptr);
+    return tree_ ? 0 : -1;
+}
+
+void CPanelTree::OnSize(UINT, int cx, int cy) {
+    if (toolbar_.Handle()) MoveWindow(toolbar_.Handle(), 0, 0, cx, 30, TRUE);
+    if (tree_) MoveWindow(tree_, 0, 30, cx, std::max(cy - 30, 0), TRUE);
+}
+
+void CPanelTree::EnableToolbar(bool enable) {
+    for (const PaneButton& b : buttons_)
+        SendMessageW(toolbar_.Handle(), TB_ENABLEBUTTON, static_cast<WPARAM>(b.command), MAKELPARAM(enable, 0));
+}
+
+std::unique_ptr<CPanelTree> MakeDefaultControlsPanel() {
+    return std::make_unique<CPanelTree>(124, 125, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
+                                        std::initializer_list<PaneButton>{{1, 3, L"Duplicate to Custom Controls"}});
+}
+
+std::unique_ptr<CPanelTree> MakeCustomControlsPanel() {
+    return std::make_unique<CPanelTree>(126, 127, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
+                                        std::initializer_list<PaneButton>{{1, 0, L"Add Folder"},
+                                                                          {2, 1, L"Move Down"},
+                                                                          {3, 2, L"Move Up"},
+                                                                          {4, 3, L"Copy Item"},
+                                                                          {5, 4, L"Delete Item"},
+                                                                          {6, 6, L"Insert Custom Control"}});
+}
+
+std::unique_ptr<CPanelTree> MakeUserDataPanel() {
+    return std::make_unique<CPanelTree>(128, 129, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
+                                        std::initializer_list<PaneButton>{{1, 0, L"Add Folder"},
+                                                                          {2, 1, L"Move Down"},
+                                                                          {3, 2, L"Move Up"},
+                                                                          {4, 4, L"Delete Item"},
+                                                                          {5, 7, L"Insert User Data"}});
+}
+
+CPanelProperties::CPanelProperties() : stateBar_(SIZE{20, 20}, 5, kGrey) {}
+
+int CPanelProperties::OnCreate(CREATESTRUCTW*) {
+    stateBar_.CreateIn(Handle(), 1034,
+                       WS_CHILD | CCS_TOP | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT);
+    stateBar_.LoadImages(IDB_STATE_BAR, IDB_STATE_BAR_DISABLED, IDB_STATE_BAR_HOT);
+    TBBUTTON tb[5]{};
+    for (int i = 0; i < 5; ++i) {
+        tb[i].iBitmap = i;
+        tb[i].idCommand = i;
+        tb[i].fsState = TBSTATE_ENABLED;
+        tb[i].fsStyle = BTNS_CHECKGROUP;
+    }
+    SendMessageW(stateBar_.Handle(), TB_ADDBUTTONSW, 5, reinterpret_cast<LPARAM>(tb));
+    SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, 0, TRUE);
+    return 0;
+}
+
+void CPanelProperties::OnSize(UINT, int cx, int cy) {
+    if (!stateBar_.Handle()) return;
+    int h = HIWORD(SendMessageW(stateBar_.Handle(), TB_GETBUTTONSIZE, 0, 0));
+    MoveWindow(stateBar_.Handle(), 0, 3, cx, h, TRUE);
+}
+
+bool CPanelProperties::OnNotify(NMHDR* hdr, LRESULT& result) {
+    if (hdr->code == TTN_GETDISPINFOW && hdr->idFrom < 5) {
+        static std::wstring text;
+        text = fw::LoadText(IDS_STATE_NORMAL + static_cast<UINT>(hdr->idFrom));
+        reinterpret_cast<NMTTDISPINFOW*>(hdr)->lpszText = text.data();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+bool CPanelProperties::ShowStateButton(int state, bool show) {
+    HWND bar = stateBar_.Handle();
+    if (!bar) return false;
+    if (state == -1) {
+        for (int i = 0; i < 5; ++i) {
+            bool hidden = SendMessageW(bar, TB_ISBUTTONHIDDEN, i, 0) != 0;
+            if (hidden == show) SendMessageW(bar, TB_HIDEBUTTON, i, MAKELPARAM(!show, 0));
+        }
+        return true;
+    }
+    bool hidden = SendMessageW(bar, TB_ISBUTTONHIDDEN, state, 0) != 0;
+    if (hidden != show) return false;
+    return SendMessageW(bar, TB_HIDEBUTTON, state, MAKELPARAM(!show, 0)) != 0;
+}
+
+void CPanelProperties::ShowPropertyPage(int showCommand) {
+    if (stateBar_.Handle()) ShowWindow(stateBar_.Handle(), showCommand);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+int CPanelProperties::GetSelectedState() const {
+    for (int i = 0; i < 5; ++i)
+        if (SendMessageW(stateBar_.Handle(), TB_ISBUTTONCHECKED, i, 0)) return i;
+    return -1;
+}
+
+void CPanelProperties::SelectState(int state) {
+    SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, state, TRUE);
+}
+
+int NextVisibleState(const bool hidden[5], int start, bool forward) {
+    for (int step = 1; step < 5; ++step) {
+        int i = ((start + (forward ? step : -step)) % 5 + 5) % 5;
+        if (!hidden[i]) return i;
+    }
+    return -1;
+}
+
+void CPanelProperties::SelectNextState(bool forward) {
+    int start = GetSelectedState();
+    if (start < 0) return;
+    bool hidden[5];
+    for (int i = 0; i < 5; ++i) hidden[i] = SendMessageW(stateBar_.Handle(), TB_ISBUTTONHIDDEN, i, 0) != 0;
+    int next = NextVisibleState(hidden, start, forward);
+    if (next >= 0 && next != start) SelectState(next);
+}
+
+} // namespace hexmoor::shell

@@ -1,0 +1,98 @@
+#pragma once
+// The contents of the docking panes. Each derives from CPanelBase, which
+// gives it a two-pixel border and the look's face colour. The trees, the
+// property grid, the option pages, the magnifier and the colour-adjustment
+// page are built elsewhere; until then their panels show their toolbars
+// and an empty area.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+#include <string>
+
+#include "editor/shell/toolbar24.h"
+#include "framework/window.h"
+
+namespace hexmoor::shell {
+
+class CPanelBase : public fw::Window {
+public:
+    // Creates the panel as a child of parent with the given window name.
+    bool CreatePanel(HWND parent, const std::wstring& name, UINT id);
+
+protected:
+    virtual void AdjustContentRect(RECT* rect);
+    virtual void EraseBackground(HDC dc, bool systemColors);
+    virtual void DrawBorder(HDC dc, bool systemColors);
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool systemColors_ = false;
+};
+
+// One button of a pane toolbar: command id, image index, tooltip.
+struct PaneButton {
+    int command;
+    int image;
+    const wchar_t* tooltip;
+};
+
+// The tree panels: a small toolbar above the element tree.
+class CPanelTree : public CPanelBase {
+public:
+    CPanelTree(UINT toolbarId, UINT treeId, DWORD treeStyle, std::initializer_list<PaneButton> buttons);
+    HWND Tree() const { return tree_; }
+    CToolBar24BitCtrl& Bar() { return toolbar_; }
+    // Enables or disables every button (off until a skin exists).
+    void EnableToolbar(bool enable);
+
+protected:
+    int OnCreate(CREATESTRUCTW* cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
+
+private:
+    UINT toolbarId_, treeId_;
+    DWORD treeStyle_;
+    std::vector<PaneButton> buttons_;
+    CToolBar24BitCtrl toolbar_;
+    HWND tooltip_ = nullptr;
+    HWND tree_ = nullptr;
+};
+
+std::unique_ptr<CPanelTree> MakeDefaultControlsPanel();
+std::unique_ptr<CPanelTree> MakeCustomControlsPanel();
+std::unique_ptr<CPanelTree> MakeUserDataPanel();
+
+// The properties panel: the state bar above the property grid.
+class CPanelProperties : public CPanelBase {
+public:
+    CPanelProperties();
+    CToolBar24BitCtrl& StateBar() { return stateBar_; }
+    // Shows or hides one state button (or all with -1).
+    bool ShowStateButton(int state, bool show);
+    void ShowPropertyPage(int showCommand);
+    // The checked state button, or -1.
+    int GetSelectedState() const;
+    void SelectState(int state);
+    void SelectNextState(bool forward);
+
+protected:
+    int OnCreate(CREATESTRUCTW* cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+
+private:
+    CToolBar24BitCtrl stateBar_;
+};
+
+// The options panel: holds the image and region option pages.
+class CPanelOptions : public CPanelBase {};
+
+// Placeholders for the magnifier and the colour-adjustment page.
+class CPanelPlaceholder : public CPanelBase {};
+
+// Which of five state buttons (hidden flags) comes next from start, or -1
+// when none other is visible.
+int NextVisibleState(const bool hidden[5], int start, bool forward);
+
+} // namespace hexmoor::shell

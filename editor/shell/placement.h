@@ -1,0 +1,54 @@
+#pragma once
+// Remembers top-level window placements in the profile, one section per
+// window named after its caption, and puts windows back inside the work
+// area. The maths is separate from the windows so it can be checked alone.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/geometry.h"
+
+namespace hexmoor::fw {
+class Profile;
+}
+
+namespace hexmoor::shell {
+
+struct Placement {
+    int show = 0;
+    int flags = 0;
+    fw::Point minPos;
+    fw::Point maxPos;
+    fw::Rect normal;
+    friend bool operator==(const Placement&, const Placement&) = default;
+};
+
+// What to set: the stored placement moved into the work area, or the
+// current one when the stored rectangle lies wholly outside it. A stored
+// minimised window comes back restored; a maximised one stays maximised.
+Placement ResolvePlacement(const Placement& stored, const Placement& current, const fw::Rect& workArea);
+
+// The section for a caption: captions beginning with the properties word
+// share that word's section.
+std::wstring PlacementSection(const std::wstring& caption, const std::wstring& propertiesWord);
+
+class CSaveRestoreWinPos {
+public:
+    explicit CSaveRestoreWinPos(const fw::Profile* profile) : profile_(profile) {}
+    void SetProfile(const fw::Profile* profile) { profile_ = profile; }
+
+    bool AddWindow(HWND wnd);
+    void SaveWindowPos(HWND wnd) const;
+    void RestoreWindowPos(HWND wnd) const;
+    void SaveAll() const;
+    void RestoreAll() const;
+
+private:
+    std::wstring SectionOf(HWND wnd) const;
+    const fw::Profile* profile_;
+    std::vector<HWND> windows_;
+};
+
+} // namespace hexmoor::shell

@@ -1,0 +1,46 @@
+#include "editor/shell/runtime_link.h"
+
+#include <vector>
+
+#include "runtime/twf_api.h"
+
+namespace hexmoor::shell::runtime {
+
+void Start() {
+    SetHostFramework(0);
+    SetExplicitMode(TRUE);
+    InitSkinRuntime(0);
+}
+
+void Stop() { ShutdownSkinRuntime(); }
+
+void AttachFrame(HWND frame) { AttachBaseSkinnedObject(frame); }
+
+struct ImageFace::Parts {
+    ImageDialog dialog;
+    std::vector<std::unique_ptr<ImageButton>> buttons;
+};
+
+ImageFace::ImageFace() : parts_(std::make_unique<Parts>()) {}
+
+ImageFace::~ImageFace() {
+    for (auto& b : parts_->buttons) b->Detach();
+    parts_->dialog.Detach();
+}
+
+bool ImageFace::AttachDialog(HWND dialog, UINT bitmap) {
+    if (!parts_->dialog.Attach(dialog)) return false;
+    parts_->dialog.SetDrag(TRUE);
+    return parts_->dialog.SetBitmap(static_cast<WORD>(bitmap), TRUE) != FALSE;
+}
+
+bool ImageFace::AttachButton(HWND button, UINT normal, UINT pressed, UINT hot) {
+    if (!button) return false;
+    auto b = std::make_unique<ImageButton>();
+    if (!b->Attach(button)) return false;
+    b->SetBitmaps(static_cast<WORD>(normal), static_cast<WORD>(pressed), static_cast<WORD>(hot), 0, 0, TRUE);
+    parts_->buttons.push_back(std::move(b));
+    return true;
+}
+
+} // namespace hexmoor::shell::runtime

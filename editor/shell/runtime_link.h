@@ -1,0 +1,37 @@
+#pragma once
+// Every call the shell makes into the skinning runtime goes through here.
+
+#include <windows.h>
+
+#include <memory>
+
+namespace hexmoor::shell::runtime {
+
+// Start-up: plain Win32 host, explicit mode (only windows handed over are
+// skinned), then the runtime's skin manager with skin 1 "Default" and this
+// thread's controls manager.
+void Start();
+// Shut-down; a second call finds the runtime stopped and does nothing.
+void Stop();
+// The main frame carries a base skinned object without a skin.
+void AttachFrame(HWND frame);
+
+// The bitmap face of the start and about dialogs: the dialog drawn from
+// one bitmap (and dragged by its background), each button from three.
+// Owned by its dialog; lives as long as the dialog object.
+class ImageFace {
+public:
+    ImageFace();
+    ~ImageFace();
+    ImageFace(const ImageFace&) = delete;
+    ImageFace& operator=(const ImageFace&) = delete;
+
+    bool AttachDialog(HWND dialog, UINT bitmap);
+    bool AttachButton(HWND button, UINT normal, UINT pressed, UINT hot);
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+} // namespace hexmoor::shell::runtime

@@ -1,0 +1,113 @@
+#pragma once
+// Puts the docking model on the screen: one container window per visible
+// group (caption with close and pin buttons, tabs, the active pane's content
+// window), one tool window per floating pane, the auto-hide strips and the
+// slid-out pane, and the splitters the frame's own client area shows
+// between them. The frame hands over its client-area mouse input, painting
+// and a timer; everything else happens here.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/docking/dock_layout.h"
+#include "framework/look.h"
+#include "framework/window.h"
+
+namespace hexmoor::fw {
+
+class DockGroupWindow;
+class DockFloatWindow;
+
+class DockManager {
+public:
+    explicit DockManager(HWND frame);
+    ~DockManager();
+    DockManager(const DockManager&) = delete;
+    DockManager& operator=(const DockManager&) = delete;
+
+    // content is a child window of the frame; the manager moves it between
+    // containers. The caption shows on the caption bar, tab and strip.
+    void AddPane(int id, const std::wstring& caption, HWND content);
+    void SetCaption(int id, const std::wstring& caption);
+    std::wstring Caption(int id) const;
+    HWND Content(int id) const;
+    DockLayout& Layout() { return layout_; }
+
+    // Lays everything out in the frame's area between its bars.
+    void Apply(Rect area);
+    void Reapply() { Apply(area_); }
+    Rect Area() const { return area_; }
+    const LayoutGeometry& Geometry() const { return geo_; }
+
+    bool IsPaneVisible(int id) const { return layout_.IsVisible(id); }
+    // Shows or hides a pane; showing makes it the front tab of its group.
+    void ShowPane(int id, bool show);
+    void TogglePane(int id) { ShowPane(id, !IsPaneVisible(id)); }
+    void FloatPane(int id, Rect screenRect);
+    void DockPaneHome(int id);
+    void SetAutoHide(int id, bool hide);
+    // The window that holds a pane's content now (group, float or slide).
+    HWND Container(int id) const;
+
+    void SetLook(const LookColors& colors);
+    const LookColors& Colors() const { return colors_; }
+
+    // Frame client-area input and painting.
+    bool OnSetCursor(Point client);
+    bool OnLButtonDown(Point client);
+    void OnMouseMove(Point client);
+    void OnLButtonUp(Point client);
+    void Paint(HDC dc);
+    void OnTimer();
+    // Posted by a floating window whose move ended.
+    void OnFloatMoveEnded(int id);
+
+    std::wstring SaveState() const { return layout_.Save(); }
+    bool LoadState(const std::wstring& text);
+
+    // Called when a pane was shown, hidden, floated or docked by the user.
+    std::function<void()> onChanged;
+
+    // Message the floating windows post to the frame when a move ended.
+    static constexpr UINT kFloatMoved = WM_APP + 0x4D;
+    static constexpr UINT_PTR kTimerId = 0x4D4B;
+
+    // Group-window requests.
+    void RequestClose(int pane);
+    void RequestPin(int pane);
+    void RequestActivate(int pane);
+    void BeginFloatDrag(int pane, Point screen, Size size);
+    HWND Frame() const { return frame_; }
+    int TabLength(int pane) const;
+
+private:
+    struct PaneEntry {
+        int id;
+        std::wstring caption;
+        HWND content;
+        std::unique_ptr<DockFloatWindow> floating;
+    };
+    PaneEntry* Entry(int id);
+    const PaneEntry* Entry(int id) const;
+    void PlaceContent(HWND content, HWND container, const Rect& rect);
+
+    HWND frame_;
+    DockLayout layout_;
+    LayoutGeometry geo_;
+    Rect area_;
+    LookColors colors_{};
+    std::vector<PaneEntry> panes_;
+    std::vector<std::unique_ptr<DockGroupWindow>> groups_;
+    std::unique_ptr<DockGroupWindow> slide_;
+    // Splitter drag.
+    bool dragging_ = false;
+    SplitterGeometry dragSplitter_;
+    Point dragStart_;
+    int dragApplied_ = 0;
+};
+
+} // namespace hexmoor::fw

@@ -1,0 +1,218 @@
+#include "framework/frame_window.h"
+
+#include <windowsx.h>
+
+#include "framework/application.h"
+#include "framework/strings.h"
+
+namespace hexmoor::fw {
+
+namespace {
+constexpr UINT kIdleMessageId = 57345;  // "Ready"
+}
+
+FrameWindow::FrameWindow() = default;
+
+FrameWindow::~FrameWindow() {
+    if (accel_) DestroyAcceleratorTable(accel_);
+}
+
+bool FrameWindow::CreateFrame(UINT resourceId, const std::wstring& title, DWORD style, DWORD exStyle) {
+    WindowArgs a;
+    a.exStyle = exStyle;
+    a.text = title;
+    a.style = style;
+    a.x = a.y = a.width = a.height = CW_USEDEFAULT;
+    a.menuOrId = LoadMenuW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
+    a.icon = LoadIconW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
+    a.classStyle = CS_DBLCLKS;
+    accel_ = LoadAcceleratorsW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
+    return Create(a);
+}
+
+bool FrameWindow::PreTranslateMessage(MSG& msg) {
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && accel_)
+        return TranslateAcceleratorW(Handle(), accel_, &msg) != 0;
+    return false;
+}
+
+std::vector<CommandTable*> FrameWindow::Route(HWND start) const {
+    std::vector<CommandTable*> route;
+    if (!start) start = GetFocus();
+    for (HWND h = start; h && h != Handle(); h = GetParent(h))
+        if (Window* w = Window::FromHandle(h))
+            if (CommandTable* t = w->Commands()) route.push_back(t);
+    route.push_back(const_cast<CommandTable*>(&commands_));
+    if (Application* app = Application::Current()) route.push_back(&app->Commands());
+    return route;
+}
+
+CommandState FrameWindow::QueryCommand(unsigned id, HWND start) const {
+    auto route = Route(start);
+    return fw::QueryCommand(route, id).state;
+}
+
+bool FrameWindow::RunCommand(unsigned id, HWND start) {
+    auto route = Route(start);
+    return ExecuteCommand(route, id);
+}
+
+void FrameWindow::UpdateMenu(HMENU menu, HWND start) {
+    auto route = Route(start);
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW mii{};
+        mii.cbSize = sizeof mii;
+        mii.fMask = MIIM_ID | MIIM_FTYPE | MIIM_SUBMENU;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mii)) continue;
+        if (mii.hSubMenu || (mii.fType & MFT_SEPARATOR) || mii.wID == 0) continue;
+        CommandState s = fw::QueryCommand(route, mii.wID).state;
+        MENUITEMINFOW set{};
+        set.cbSize = sizeof set;
+        set.fMask = MIIM_STATE | MIIM_FTYPE;
+        set.fType = (mii.fType & ~MFT_RADIOCHECK) | (s.radio ? MFT_RADIOCHECK : 0);
+        set.fState = (s.enabled ? MFS_ENABLED : MFS_GRAYED) | ((s.checked || s.radio) && s.checked ? MFS_CHECKED : 0);
+        SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &set);
+    }
+}
+
+void FrameWindow::TrackContextMenu(HMENU popup, POINT screen, HWND owner) {
+    UpdateMenu(popup, owner);
+    UINT id = static_cast<UINT>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x,
+                                               screen.y, 0, Handle(), nullptr));
+    if (id) RunCommand(id, owner);
+}
+
+void FrameWindow::OnIdleUpdate() {
+    toolbar_.UpdateButtons([this](unsigned id) { return QueryCommand(id); });
+    status_.UpdateIndicators();
+    if (!inMenu_) status_.SetPrompt(LoadText(kIdleMessageId));
+}
+
+bool FrameWindow::StatusBarVisible() const { return status_.Handle() && IsWindowVisible(status_.Handle()); }
+
+void FrameWindow::ShowStatusBar(bool show) {
+    if (!status_.Handle()) return;
+    ShowWindow(status_.Handle(), show ? SW_SHOWNA : SW_HIDE);
+    RecalcLayout();
+}
+
+void FrameWindow::SetLookColors(const LookColors& colors) {
+    if (docks_) docks_->SetLook(colors);
+    toolbar_.SetBackground(colors.barFace);
+    status_.SetBackground(colors.statusBar);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void FrameWindow::RecalcLayout() {
+    if (!Handle()) return;
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    Rect area = FromRECT(rc);
+    if (toolbar_.Handle() && IsWindowVisible(toolbar_.Handle())) {
+        int h = toolbar_.Height();
+        SetWindowPos(toolbar_.Handle(), nullptr, 0, 0, area.Width(), h, SWP_NOZORDER | SWP_NOACTIVATE);
+        area.top += h;
+    }
+    if (StatusBarVisible()) {
+        SendMessageW(status_.Handle(), WM_SIZE, 0, 0);
+        status_.Relayout();
+        area.bottom -= status_.Height();
+    }
+    Rect center = area;
+    if (docks_) {
+        docks_->Apply(area);
+        center = docks_->Geometry().center;
+    }
+    if (view_)
+        SetWindowPos(view_, nullptr, center.left, center.top, center.Width(), center.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool FrameWindow::OnCommand(UINT id, UINT code, HWND control) {
+    // Menu items (0), accelerators (1) and toolbar buttons (a clicked
+    // button's code is 0 as well); other control notifications are not
+    // commands.
+    if (code > 1) return false;
+    if (control && control != toolbar_.Handle()) return false;
+    RunCommand(id);
+    return true;
+}
+
+LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    Point p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    switch (msg) {
+    case WM_SIZE:
+        RecalcLayout();
+        return 0;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lp)) UpdateMenu(reinterpret_cast<HMENU>(wp));
+        return 0;
+    case WM_ENTERMENULOOP: inMenu_ = true; break;
+    case WM_EXITMENULOOP:
+        inMenu_ = false;
+        status_.SetPrompt(LoadText(kIdleMessageId));
+        break;
+    case WM_MENUSELECT: {
+        UINT flags = HIWORD(wp);
+        UINT id = LOWORD(wp);
+        if (flags == 0xFFFF && !lp)
+            status_.SetPrompt(LoadText(kIdleMessageId));
+        else if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id)
+            status_.SetPrompt(PromptPart(LoadText(id)));
+        else
+            status_.SetPrompt(L"");
+        return 0;
+    }
+    case WM_NOTIFY: {
+        auto* hdr = reinterpret_cast<NMHDR*>(lp);
+        if (hdr->code == TTN_GETDISPINFOW) {
+            // Toolbar tooltips: the second line of the command's text.
+            auto* di = reinterpret_cast<NMTTDISPINFOW*>(lp);
+            static std::wstring tip;
+            tip = TooltipPart(LoadText(static_cast<UINT>(hdr->idFrom)));
+            di->lpszText = tip.data();
+            return 0;
+        }
+        break;
+    }
+    case WM_SETCURSOR:
+        if (docks_ && reinterpret_cast<HWND>(wp) == Handle() && LOWORD(lp) == HTCLIENT) {
+            POINT c;
+            GetCursorPos(&c);
+            ScreenToClient(Handle(), &c);
+            if (docks_->OnSetCursor({c.x, c.y})) return TRUE;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        if (docks_ && docks_->OnLButtonDown(p)) return 0;
+        break;
+    case WM_MOUSEMOVE:
+        if (docks_) docks_->OnMouseMove(p);
+        break;
+    case WM_LBUTTONUP:
+        if (docks_) docks_->OnLButtonUp(p);
+        break;
+    case WM_TIMER:
+        if (docks_ && wp == DockManager::kTimerId) {
+            docks_->OnTimer();
+            return 0;
+        }
+        break;
+    case DockManager::kFloatMoved:
+        if (docks_) docks_->OnFloatMoveEnded(static_cast<int>(wp));
+        return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        if (docks_) docks_->Paint(dc);
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    default: break;
+    }
+    return Window::WindowProc(msg, wp, lp);
+}
+
+} // namespace hexmoor::fw

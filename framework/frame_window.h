@@ -1,0 +1,73 @@
+#pragma once
+// The main frame: menu bar and accelerators from one resource id, a main
+// toolbar, a status bar with command prompts, the docking panes and the
+// view between them. Commands from the menu, the accelerators, the toolbar
+// and context menus go through one route (focus chain, frame, application)
+// and run only when their update handler leaves them enabled.
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/command.h"
+#include "framework/docking/dock_manager.h"
+#include "framework/status_bar.h"
+#include "framework/toolbar.h"
+#include "framework/window.h"
+
+namespace hexmoor::fw {
+
+class FrameWindow : public Window {
+public:
+    FrameWindow();
+    ~FrameWindow() override;
+
+    // Creates the frame with menu, accelerators and icon from resourceId.
+    bool CreateFrame(UINT resourceId, const std::wstring& title, DWORD style, DWORD exStyle = 0);
+
+    CommandTable* Commands() override { return &commands_; }
+    bool PreTranslateMessage(MSG& msg) override;
+
+    // The route for a command: the windows from start (default: the focus)
+    // up to the frame, then the frame, then the application.
+    std::vector<CommandTable*> Route(HWND start = nullptr) const;
+    CommandState QueryCommand(unsigned id, HWND start = nullptr) const;
+    // Runs an enabled command; false when it is disabled or unknown.
+    bool RunCommand(unsigned id, HWND start = nullptr);
+
+    // Sets enable, check and radio marks of a menu's items from the route.
+    void UpdateMenu(HMENU menu, HWND start = nullptr);
+    // Shows a context menu for owner (whose commands come first) and runs
+    // the chosen command when it is enabled.
+    void TrackContextMenu(HMENU popup, POINT screen, HWND owner);
+
+    // Idle work: toolbar states, indicators.
+    virtual void OnIdleUpdate();
+    void RecalcLayout();
+
+    ToolBar& Bar() { return toolbar_; }
+    StatusBar& Status() { return status_; }
+    DockManager& Docks() { return *docks_; }
+    HACCEL Accelerators() const { return accel_; }
+    HMENU MenuBar() const { return GetMenu(Handle()); }
+    void SetView(HWND view) { view_ = view; }
+    HWND View() const { return view_; }
+    bool StatusBarVisible() const;
+    void ShowStatusBar(bool show);
+    void SetLookColors(const LookColors& colors);
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+
+    CommandTable commands_;
+    ToolBar toolbar_;
+    StatusBar status_;
+    std::unique_ptr<DockManager> docks_;
+    HWND view_ = nullptr;
+    HACCEL accel_ = nullptr;
+    bool inMenu_ = false;
+};
+
+} // namespace hexmoor::fw

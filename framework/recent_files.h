@@ -1,0 +1,36 @@
+#pragma once
+// The recent-file list: the newest first, at most a fixed number of entries,
+// one entry per file (names compared without regard to case).
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace hexmoor::fw {
+
+class Profile;
+
+class RecentFileList {
+public:
+    explicit RecentFileList(std::size_t capacity) : capacity_(capacity) {}
+
+    std::size_t Capacity() const { return capacity_; }
+    const std::vector<std::wstring>& Entries() const { return entries_; }
+    // Puts the path first, removing an earlier entry for the same file.
+    void Add(const std::wstring& path);
+    void Remove(std::size_t index);
+
+    // The text of a menu item: "&1 name", with ampersands in the name
+    // doubled so they show.
+    static std::wstring MenuText(std::size_t index, const std::wstring& path);
+
+    // Kept as "File1".."FileN" in the "Recent File List" section.
+    void Load(const Profile& profile);
+    void Save(const Profile& profile) const;
+
+private:
+    std::size_t capacity_;
+    std::vector<std::wstring> entries_;
+};
+
+} // namespace hexmoor::fw

@@ -1,0 +1,193 @@
+#include "framework/window.h"
+
+#include <commctrl.h>
+
+#include <map>
+#include <tuple>
+
+namespace hexmoor::fw {
+
+namespace {
+
+// The bound object is kept in a window property rather than in
+// GWLP_USERDATA, which stays free for whoever else works on the window.
+constexpr wchar_t kObjectProp[] = L"HexmoorWindow";
+constexpr UINT_PTR kSubclassId = 0x48584D;  // "HXM"
+
+} // namespace
+
+HINSTANCE ResourceModule() { return GetModuleHandleW(nullptr); }
+
+std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle) {
+    static std::map<std::tuple<HICON, HBRUSH, UINT>, std::wstring> registered;
+    auto key = std::make_tuple(icon, background, classStyle);
+    if (auto it = registered.find(key); it != registered.end()) return it->second;
+    std::wstring name = L"HexmoorWindow" + std::to_wstring(registered.size());
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = classStyle;
+    wc.lpfnWndProc = &Window::OwnClassProc;
+    wc.hInstance = ResourceModule();
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = background;
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc)) return {};
+    registered.emplace(key, name);
+    return name;
+}
+
+Window::~Window() {
+    if (hwnd_) {
+        HWND h = hwnd_;
+        Unbind();
+        DestroyWindow(h);
+    }
+}
+
+Window* Window::FromHandle(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    return static_cast<Window*>(GetPropW(hwnd, kObjectProp));
+}
+
+void Window::Bind(HWND hwnd, Kind kind) {
+    hwnd_ = hwnd;
+    kind_ = kind;
+    SetPropW(hwnd, kObjectProp, this);
+}
+
+void Window::Unbind() {
+    if (!hwnd_) return;
+    RemovePropW(hwnd_, kObjectProp);
+    if (kind_ == Kind::Subclassed) RemoveWindowSubclass(hwnd_, &Window::SubclassProc, kSubclassId);
+    hwnd_ = nullptr;
+}
+
+bool Window::Create(const WindowArgs& args) {
+    if (hwnd_) return false;
+    if (args.className.empty()) {
+        std::wstring cls = OwnWindowClass(args.icon, args.background, args.classStyle);
+        HWND h = CreateWindowExW(args.exStyle, cls.c_str(), args.text.c_str(), args.style, args.x, args.y,
+                                 args.width, args.height, args.parent, args.menuOrId, ResourceModule(), this);
+        if (!h && hwnd_) Unbind();
+        return h != nullptr;
+    }
+    HWND h = CreateWindowExW(args.exStyle, args.className.c_str(), args.text.c_str(), args.style, args.x, args.y,
+                             args.width, args.height, args.parent, args.menuOrId, ResourceModule(), nullptr);
+    return h && Attach(h);
+}
+
+bool Window::Attach(HWND hwnd) {
+    if (hwnd_ || !hwnd || FromHandle(hwnd)) return false;
+    Bind(hwnd, Kind::Subclassed);
+    if (!SetWindowSubclass(hwnd, &Window::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+        RemovePropW(hwnd, kObjectProp);
+        hwnd_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+void Window::Detach() { Unbind(); }
+
+void Window::Destroy() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Window* self = FromHandle(hwnd);
+    if (!self && msg == WM_NCCREATE) {
+        // Bound here, at the first message that carries the creation data.
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        if (self) self->Bind(hwnd, Kind::OwnClass);
+    }
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    return self->Dispatch(msg, wp, lp);
+}
+
+LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    Window* self = reinterpret_cast<Window*>(ref);
+    if (!self || self->hwnd_ != hwnd) return DefSubclassProc(hwnd, msg, wp, lp);
+    return self->Dispatch(msg, wp, lp);
+}
+
+LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+    ++nesting_;
+    LRESULT r = WindowProc(msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        Unbind();
+        finalPending_ = true;
+    }
+    --nesting_;
+    // The final hook runs once the outermost message of the window returned,
+    // so an owner that frees the object there never frees a running frame.
+    if (nesting_ == 0 && finalPending_) {
+        finalPending_ = false;
+        OnFinalMessage();
+    }
+    return r;
+}
+
+LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (kind_) {
+    case Kind::Subclassed: return DefSubclassProc(hwnd_, msg, wp, lp);
+    case Kind::Dialog: defaultRequested_ = true; return 0;
+    case Kind::OwnClass: break;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+LRESULT Window::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CREATE:
+        if (kind_ == Kind::OwnClass) return OnCreate(reinterpret_cast<CREATESTRUCTW*>(lp));
+        break;
+    case WM_DESTROY: OnDestroy(); break;
+    case WM_SIZE: OnSize(static_cast<UINT>(wp), LOWORD(lp), HIWORD(lp)); break;
+    case WM_PAINT:
+        if (OnPaint()) return 0;
+        break;
+    case WM_ERASEBKGND:
+        if (OnEraseBackground(reinterpret_cast<HDC>(wp))) return 1;
+        break;
+    case WM_TIMER: OnTimer(wp); break;
+    case WM_CLOSE:
+        if (OnClose()) return 0;
+        break;
+    case WM_COMMAND: {
+        HWND control = reinterpret_cast<HWND>(lp);
+        LRESULT result = 0;
+        if (Window* child = control ? FromHandle(control) : nullptr;
+            child && child != this && child->OnReflectedCommand(HIWORD(wp), result))
+            return result;
+        if (OnCommand(LOWORD(wp), HIWORD(wp), control)) return 0;
+        break;
+    }
+    case WM_NOTIFY: {
+        auto* hdr = reinterpret_cast<NMHDR*>(lp);
+        LRESULT result = 0;
+        if (Window* child = FromHandle(hdr->hwndFrom); child && child != this && child->OnReflectedNotify(hdr, result))
+            return result;
+        if (OnNotify(hdr, result)) return result;
+        break;
+    }
+    case WM_DRAWITEM: {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+        if (dis->CtlType != ODT_MENU)
+            if (Window* child = FromHandle(dis->hwndItem); child && child->OnReflectedDrawItem(dis)) return TRUE;
+        break;
+    }
+    case WM_MEASUREITEM: {
+        auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+        if (mis->CtlType != ODT_MENU)
+            if (Window* child = FromHandle(GetDlgItem(hwnd_, static_cast<int>(mis->CtlID)));
+                child && child->OnReflectedMeasureItem(mis))
+                return TRUE;
+        break;
+    }
+    default: break;
+    }
+    return DefaultProc(msg, wp, lp);
+}
+
+} // namespace hexmoor::fw

@@ -1,0 +1,158 @@
+#include "runtime/image_button.h"
+
+namespace {
+constexpr wchar_t kProp[] = L"ImgBtn";
+} // namespace
+
+ImageButton::ImageButton() { hover_.Reset(); }
+
+ImageButton::~ImageButton() { Detach(); }
+
+BOOL ImageButton::Attach(HWND hwnd) {
+    if (!hwnd || hwnd_) return FALSE;
+    hwnd_ = hwnd;
+    link_ = hexmoor::rt::InstallWindowProc(hwnd, &ImageButton::Proc);
+    SetPropW(hwnd, kProp, this);
+    hover_.Init(hwnd, 0);
+    return link_.previous != nullptr;
+}
+
+void ImageButton::Detach() {
+    if (!hwnd_) return;
+    if (IsWindow(hwnd_)) {
+        hexmoor::rt::RestoreWindowProc(hwnd_, &ImageButton::Proc, link_);
+        if (GetPropW(hwnd_, kProp) == this) RemovePropW(hwnd_, kProp);
+    }
+    hwnd_ = nullptr;
+}
+
+BOOL ImageButton::SetBitmaps(WORD normal, WORD pressed, WORD hot, WORD fourth, WORD fifth, BOOL resize) {
+    if (!hwnd_ || !normal) return FALSE;
+    const HINSTANCE module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    const WORD ids[5] = {normal, pressed, hot, fourth, fifth};
+    for (size_t i = 0; i < bitmaps_.size(); ++i) {
+        bitmaps_[i].Reset(ids[i] ? static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(ids[i]), IMAGE_BITMAP, 0,
+                                                                   0, LR_CREATEDIBSECTION))
+                                 : nullptr);
+    }
+    if (resize && bitmaps_[0]) {
+        BITMAP bm{};
+        GetObjectW(bitmaps_[0].Get(), sizeof bm, &bm);
+        SetWindowPos(hwnd_, nullptr, 0, 0, bm.bmWidth, bm.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    return TRUE;
+}
+
+HBITMAP ImageButton::BitmapOfState() const {
+    static constexpr int kIndexOfState[4] = {0, 1, 2, 4};
+    const int index = (state_ >= 0 && state_ < 4) ? kIndexOfState[state_] : 0;
+    return bitmaps_[size_t(index)] ? bitmaps_[size_t(index)].Get() : bitmaps_[0].Get();
+}
+
+bool ImageButton::Paint(HDC dc) {
+    const HBITMAP bitmap = BitmapOfState();
+    if (!bitmap) return false;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    BITMAP bm{};
+    GetObjectW(bitmap, sizeof bm, &bm);
+    hexmoor::rt::MemoryDC source(dc);
+    hexmoor::rt::SelectGuard select(source.Get(), bitmap);
+    return StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY) !=
+           FALSE;
+}
+
+void ImageButton::Repaint() {
+    hexmoor::rt::WindowDC dc(hwnd_);
+    if (dc) Paint(dc.Get());
+}
+
+LRESULT ImageButton::CallOld(UINT msg, WPARAM wp, LPARAM lp) {
+    return hexmoor::rt::CallSavedProc(link_, hwnd_, msg, wp, lp);
+}
+
+LRESULT ImageButton::CallOldWithoutRedraw(UINT msg, WPARAM wp, LPARAM lp) {
+    CallOld(WM_SETREDRAW, FALSE, 0);
+    const LRESULT result = CallOld(msg, wp, lp);
+    CallOld(WM_SETREDRAW, TRUE, 0);
+    return result;
+}
+
+LRESULT CALLBACK ImageButton::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<ImageButton*>(GetPropW(hwnd, kProp));
+    if (!self || self->hwnd_ != hwnd) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        const hexmoor::rt::SubclassLink link = self->link_;
+        self->Detach();
+        return hexmoor::rt::CallSavedProc(link, hwnd, msg, wp, lp);
+    }
+    return self->Handle(msg, wp, lp);
+}
+
+LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = CallOldWithoutRedraw(msg, wp, lp);
+        Repaint();
+        return result;
+    }
+    case WM_PAINT: {
+        if (wp) {
+            if (!Paint(reinterpret_cast<HDC>(wp))) return CallOld(msg, wp, lp);
+            return 0;
+        }
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        const bool painted = Paint(dc);
+        EndPaint(hwnd_, &ps);
+        return painted ? 0 : CallOld(msg, wp, lp);
+    }
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:
+        return 0;
+    case WM_MOUSEACTIVATE:
+        return CallOldWithoutRedraw(msg, wp, lp);
+    case BM_SETSTATE: {
+        const LRESULT result = CallOldWithoutRedraw(msg, wp, lp);
+        if (wp) {
+            state_ = kPressed;
+            Repaint();
+        }
+        return result;
+    }
+    case BM_SETSTYLE: {
+        const LRESULT result = CallOldWithoutRedraw(msg, wp, lp);
+        Repaint();
+        return result;
+    }
+    case WM_MOUSEMOVE: {
+        const LRESULT result = CallOld(msg, wp, lp);
+        hover_.OnMouseMove();
+        if (state_ == kNormal) {
+            state_ = kHot;
+            Repaint();
+        }
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return result;
+    }
+    case WM_LBUTTONDOWN:
+        state_ = kPressed;
+        Repaint();
+        return CallOldWithoutRedraw(msg, wp, lp);
+    case WM_LBUTTONUP: {
+        const LRESULT result = CallOldWithoutRedraw(msg, wp, lp);
+        state_ = kNormal;
+        Repaint();
+        return result;
+    }
+    case WM_MOUSELEAVE:
+        hover_.OnMouseLeave();
+        state_ = kNormal;
+        Repaint();
+        return CallOld(msg, wp, lp);
+    default:
+        return CallOld(msg, wp, lp);
+    }
+}

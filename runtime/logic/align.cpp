@@ -1,0 +1,56 @@
+#include "runtime/logic/align.h"
+
+namespace hexmoor::rt {
+
+Rect AlignRectInBox(const Rect& box, const Rect& r, unsigned code) {
+    const int w = r.Width(), h = r.Height();
+    Rect out = r;
+    if (code & align::kTopRow) {
+        out.top = box.top;
+    } else if (code & align::kBottomRow) {
+        out.top = box.bottom - h;
+    } else {
+        out.top = box.top + (box.Height() - h) / 2;
+    }
+    out.bottom = out.top + h;
+    if (code & align::kLeftColumn) {
+        out.left = box.left;
+    } else if (code & align::kRightColumn) {
+        out.left = box.right - w;
+    } else {
+        out.left = box.left + (box.Width() - w) / 2;
+    }
+    out.right = out.left + w;
+    return out;
+}
+
+std::pair<Rect, Rect> AlignTwoRectsInBox(const Rect& box, const ContentLayout& layout) {
+    const Rect second = AlignRectInBox(box, {0, 0, layout.secondWidth, layout.secondHeight}, layout.secondCode);
+    const Rect first = AlignRectInBox(box, {0, 0, layout.firstWidth, layout.firstHeight}, layout.firstCode);
+    return {first, second};
+}
+
+Rect CenterSizeInRect(const Rect& r, int cx, int cy) {
+    const int dx = (r.Width() - cx) / 2;
+    const int dy = (r.Height() - cy) / 2;
+    return {r.left + dx, r.top + dy, r.right - dx, r.bottom - dy};
+}
+
+int MapLinear(int x0, int y0, int x1, int y1, double x) {
+    if (x1 == x0) return y0;  // no run to map along: the start value
+    return static_cast<int>((x - x0) / double(x1 - x0) * double(y1 - y0) + y0 + 0.5);
+}
+
+Point GetRectCenter(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+int GetCornerHitCode(const Rect& r, int x, int y) {
+    const Point c = GetRectCenter(r);
+    const int dx = x - c.x, dy = y - c.y;
+    if (dx == 0 || dy == 0) return -2;
+    if (dx < 0 && dy < 0) return 13;
+    if (dx > 0 && dy < 0) return 14;
+    if (dx > 0 && dy > 0) return 17;
+    return 16;
+}
+
+} // namespace hexmoor::rt

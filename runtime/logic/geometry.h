@@ -1,0 +1,43 @@
+#pragma once
+// Plain geometry for the runtime's pure logic: rectangles, sizes and insets as
+// separate types, so that a margin is never mistaken for a rectangle. The
+// Win32 boundary converts these to and from RECT.
+
+namespace hexmoor::rt {
+
+struct Size {
+    int cx = 0;
+    int cy = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// Edge coordinates: right and bottom are exclusive.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    static constexpr Rect XYWH(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
+    constexpr int Width() const { return right - left; }
+    constexpr int Height() const { return bottom - top; }
+    constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// Widths of the four borders of a nine-part image (its sizing margins).
+struct Insets {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const Insets&, const Insets&) = default;
+};
+
+} // namespace hexmoor::rt

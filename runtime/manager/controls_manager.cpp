@@ -1,0 +1,460 @@
+#include "runtime/manager/controls_manager.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "model/twf_manager.h"
+#include "model/twf_obj.h"
+#include "model/twf_skin.h"
+#include "runtime/draw/draw_engine.h"
+#include "runtime/logic/classifier.h"
+#include "runtime/logic/control_types.h"
+#include "runtime/messages.h"
+#include "runtime/runtime_state.h"
+#include "runtime/window_helpers.h"
+
+using namespace hexmoor::rt;
+
+using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
+UpdateLayeredWindowFn UpdateLayeredWindowProc = nullptr;
+
+namespace {
+
+// Element ids with a per-type window map, in the order they are entered.
+constexpr WORD kTypeMapIds[] = {1,  2,  25, 3,  4,  5,  6,  7,  8,  9,  10,  11, 12, 13, 14, 15, 16, 17,
+                                18, 19, 20, 21, 22, 38, 23, 26, 27, 28, 100, 34, 35, 39, 40, 41, 42, 43};
+
+bool HasFrameStyleOrDockBar(HWND hwnd) {
+    const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
+    return (style & WS_DLGFRAME) || (style & WS_THICKFRAME) || GetPropA(hwnd, "DockBarProp");
+}
+
+std::string ClassNameOf(HWND hwnd) {
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+// Class-style bits the runtime set on a window class, so that switching them
+// off again never clears bits the class had of its own.
+std::map<ULONG_PTR, DWORD>& AddedClassBits() {
+    static std::map<ULONG_PTR, DWORD> bits;
+    return bits;
+}
+
+void SetClassStyleBits(HWND hwnd, DWORD bits, bool on) {
+    const ULONG_PTR atom = GetClassLongPtrW(hwnd, GCW_ATOM);
+    const DWORD style = DWORD(GetClassLongPtrW(hwnd, GCL_STYLE));
+    DWORD& added = AddedClassBits()[atom];
+    if (on) {
+        const DWORD missing = bits & ~style;
+        if (missing) {
+            SetClassLongPtrW(hwnd, GCL_STYLE, LONG_PTR(style | missing));
+            added |= missing;
+        }
+    } else {
+        const DWORD ours = bits & added & style;
+        if (ours) SetClassLongPtrW(hwnd, GCL_STYLE, LONG_PTR(style & ~ours));
+        added &= ~(bits & added);
+    }
+}
+
+} // namespace
+
+void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on) { SetClassStyleBits(hwnd, bits, on); }
+
+// --- lookups ------------------------------------------------------------------
+
+CTWWnd* GetSkinnedWindowObject(HWND hwnd) { return hwnd ? static_cast<CTWWnd*>(GetPropA(hwnd, kObjectProp)) : nullptr; }
+CTWWnd* GetSkinnedFrameObject(HWND hwnd) {
+    return hwnd ? static_cast<CTWWnd*>(GetPropA(hwnd, kFrameObjectProp)) : nullptr;
+}
+CTWWnd* GetSkinnedMenuBarObject(HWND hwnd) {
+    return hwnd ? static_cast<CTWWnd*>(GetPropA(hwnd, kMenuBarObjectProp)) : nullptr;
+}
+int GetSkinnedWindowType(HWND hwnd) {
+    CTWWnd* object = GetSkinnedWindowObject(hwnd);
+    return object ? object->GetType() : -1;
+}
+
+void RectScreenToClient(RECT* rect, HWND hwnd) {
+    POINT corners[2] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
+    ScreenToClient(hwnd, &corners[0]);
+    ScreenToClient(hwnd, &corners[1]);
+    if (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
+    *rect = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+// --- the list of managers -----------------------------------------------------
+
+namespace {
+CListOfCtrlManagers* List() {
+    CTwfManager* manager = SkinManager();
+    return manager ? manager->GetControlsManagers() : nullptr;
+}
+} // namespace
+
+CListOfCtrlManagers::~CListOfCtrlManagers() {
+    for (auto& [id, manager] : managers) {
+        manager->Stop();
+        manager.reset();
+        DestroyThreadDrawEngine(id);
+    }
+}
+
+CTWControlsManager* CListOfCtrlManagers::Find(DWORD threadId) {
+    CListOfCtrlManagers* list = List();
+    if (!list) return nullptr;
+    const auto it = list->managers.find(threadId);
+    return it == list->managers.end() ? nullptr : it->second.get();
+}
+
+CTWControlsManager* CListOfCtrlManagers::GetManager(DWORD threadId, BOOL remove) {
+    CListOfCtrlManagers* list = List();
+    if (!list) return nullptr;
+    const auto it = list->managers.find(threadId);
+    if (remove) {
+        if (it != list->managers.end()) {
+            std::unique_ptr<CTWControlsManager> manager = std::move(it->second);
+            list->managers.erase(it);
+            manager->Stop();
+            manager.reset();
+            DestroyThreadDrawEngine(threadId);
+        }
+        return nullptr;
+    }
+    if (it != list->managers.end()) return it->second.get();
+    auto manager = std::make_unique<CTWControlsManager>();
+    CTWControlsManager* raw = manager.get();
+    list->managers[threadId] = std::move(manager);
+    CreateThreadDrawEngine(threadId);
+    raw->Start(threadId);
+    return raw;
+}
+
+void CListOfCtrlManagers::RemoveAll() {
+    CListOfCtrlManagers* list = List();
+    if (!list) return;
+    // Every thread's manager: hooks removed, objects detached and deleted.
+    while (!list->managers.empty()) GetManager(list->managers.begin()->first, TRUE);
+}
+
+CTWControlsManager* CurrentManager() { return CListOfCtrlManagers::GetManager(GetCurrentThreadId(), FALSE); }
+
+// --- manager ------------------------------------------------------------------
+
+CTWControlsManager::CTWControlsManager() = default;
+
+CTWControlsManager::~CTWControlsManager() {
+    // Frames stand before their windows' factories: detach in that order.
+    for (auto& factory : factories_) factory->DetachObject();
+    factories_.clear();
+    typeMaps_.clear();
+    UnhookAll();
+}
+
+CTWControlsManager* CTWControlsManager::ForCurrentThread() { return CListOfCtrlManagers::Find(GetCurrentThreadId()); }
+
+void CTWControlsManager::InitTypeMaps() {
+    for (WORD id : kTypeMapIds) typeMaps_[id];
+}
+
+CTWControlsManager::WindowMap* CTWControlsManager::GetTypeMap(WORD elementId) {
+    const auto it = typeMaps_.find(elementId);
+    return it == typeMaps_.end() ? nullptr : &it->second;
+}
+
+int CTWControlsManager::Start(DWORD) {
+    InitTypeMaps();
+    State().alphaSupport = QueryAlphaSupport();
+    AlphaFramesAccelerated = State().alphaSupport;
+    if (VersionCode() >= 6 && !user32_) {
+        user32_ = LoadLibraryW(L"USER32.DLL");
+        if (user32_)
+            UpdateLayeredWindowProc =
+                reinterpret_cast<UpdateLayeredWindowFn>(
+                reinterpret_cast<void*>(GetProcAddress(user32_, "UpdateLayeredWindow")));
+    }
+    UnhookAll();
+    InstallHooks((1 << kCallWndProc) | (1 << kCallWndProcRet) | (1 << kCbt), "");
+    return 1;
+}
+
+void CTWControlsManager::Stop() {
+    UnhookAll();
+    if (user32_) {
+        FreeLibrary(user32_);
+        user32_ = nullptr;
+    }
+}
+
+BOOL CTWControlsManager::OnCBT(int code, WPARAM wp, LPARAM) {
+    if (code != HCBT_CREATEWND) return FALSE;
+    const HWND hwnd = reinterpret_cast<HWND>(wp);
+    const std::string cls = ClassNameOf(hwnd);
+    if (ClassNameIs(cls, "#32768") || ClassNameIs(cls, "tooltips_class32") || ClassNameIs(cls, "ScrollBar"))
+        AddControl(hwnd, nullptr);
+    return FALSE;
+}
+
+void CTWControlsManager::OnCallWndProcRet(const MSG* msg, LRESULT) {
+    if (State().explicitMode) return;
+    if (msg->message == WM_CREATE) {
+        AddControl(msg->hwnd, nullptr);
+    } else if (msg->message == WM_NCDESTROY) {
+        RemoveControl(msg->hwnd);
+    }
+}
+
+CCMCore* CTWControlsManager::AddControl(HWND hwnd, const char* className) {
+    if (!hwnd || GetSkinnedWindowObject(hwnd)) return nullptr;
+    const std::string cls = className ? std::string(className) : ClassNameOf(hwnd);
+    const int code = GetControlType(hwnd, cls.c_str());
+    if (code == ctype::kNever) return nullptr;
+    std::unique_ptr<CCMControl> factory = CreateControlFactory(code);
+    if (!factory) return nullptr;
+    CTWWnd* object = factory->CreateObject(hwnd);
+    if (!object) return nullptr;
+    object->InitMode(cls.c_str());
+    return Register(std::move(factory), hwnd, ElementIdOfNewObject, cls.c_str());
+}
+
+CCMCore* CTWControlsManager::Register(std::unique_ptr<CCMCore> factory, HWND hwnd, WORD elementId,
+                                      const char* className) {
+    CTWWnd* object = factory->GetObject();
+    if (!object) return nullptr;
+    const std::string cls = className ? className : ClassNameOf(hwnd);
+    CCMCore* raw = factory.get();
+    typeMaps_[elementId][hwnd] = raw;
+    factories_.push_back(std::move(factory));
+    object->Attach(hwnd, elementId);
+
+    static constexpr const char* kShellBands[] = {"UniversalSearchBand", "TravelBand",           "Address Band Root",
+                                                  "QuickFilterBand",     "QueryBuilderBand",     "NamespaceTreeControl",
+                                                  "Breadcrumb Parent"};
+    for (const char* band : kShellBands)
+        if (cls == band) object->SetActive(FALSE, 1);
+
+    // Button effects: the record of the object's kind, else the all-kinds one.
+    auto& effects = State().buttonEffects;
+    const int type = object->GetType();
+    ButtonEffect* effect = nullptr;
+    if (type == 4 && effects[kEffectPush].given) effect = &effects[kEffectPush];
+    else if (type == 7 && effects[kEffectRadio].given) effect = &effects[kEffectRadio];
+    else if ((type == 6 || type == 39) && effects[kEffectCheck].given) effect = &effects[kEffectCheck];
+    else if ((type == 4 || type == 7 || type == 6 || type == 39) && effects[kEffectAll].given)
+        effect = &effects[kEffectAll];
+    if (effect) {
+        effect->record.window = hwnd;
+        object->SetFadeEffect(effect->record);
+    }
+
+    CTwfSkin* skin = object->InheritParentSkin(TRUE);
+    if (skin && (type == 23 || type == 37)) {
+        object->SetSkin(skin, type == 23 ? 2 : 3, object->GetElementName());
+        object->SetScrollBarSkin(skin, L"Default");
+    }
+    if (elementId != 35 && !ClassNameIs(cls, "VideoRenderer")) AttachFrame(hwnd, skin);
+
+    CTwfManager* manager = SkinManager();
+    const bool loaded = manager && manager->GetMainSkinLoaded();
+    if (loaded && object->IsActive()) {
+        CTwfObj* element = object->GetSkinObject();
+        if (object->GetSkinId() && element && element->GetEnabled() && IsSkinActive(object->GetSkinId())) {
+            object->Enable(TRUE);
+            PostMessageW(hwnd, TWM_STARTSKIN, 0, 0);
+        }
+    }
+    if (type != 1) SetClassStyleBits(hwnd, CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW, loaded);
+    return raw;
+}
+
+std::unique_ptr<CCMCore> CTWControlsManager::TakeFactory(CCMCore* factory) {
+    const auto it = std::find_if(factories_.begin(), factories_.end(),
+                                 [factory](const std::unique_ptr<CCMCore>& f) { return f.get() == factory; });
+    if (it == factories_.end()) return nullptr;
+    std::unique_ptr<CCMCore> owned = std::move(*it);
+    factories_.erase(it);
+    return owned;
+}
+
+void CTWControlsManager::DropFactory(WORD elementId, HWND hwnd) {
+    WindowMap* map = GetTypeMap(elementId);
+    if (!map) return;
+    const auto it = map->find(hwnd);
+    if (it == map->end()) return;
+    CCMCore* factory = it->second;
+    map->erase(it);
+    std::unique_ptr<CCMCore> owned = TakeFactory(factory);
+    if (!owned) return;
+    owned->DetachObject();
+    owned->DestroyObject();
+}
+
+BOOL CTWControlsManager::RemoveControl(HWND hwnd) {
+    const int type = GetSkinnedWindowType(hwnd);
+    if (type < 0 || type > 254) return FALSE;
+    WindowMap* map = GetTypeMap(WORD(type));
+    if (!map || map->find(hwnd) == map->end()) return FALSE;
+    const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
+    if ((style & WS_DLGFRAME) || (style & WS_THICKFRAME)) DropFactory(2, hwnd);
+    DropFactory(WORD(type), hwnd);
+    return TRUE;
+}
+
+void CTWControlsManager::RemoveAllControls() {
+    std::vector<HWND> windows;
+    for (const auto& [id, map] : typeMaps_)
+        for (const auto& [hwnd, factory] : map) windows.push_back(hwnd);
+    for (HWND hwnd : windows) RemoveControl(hwnd);
+    // Whatever is left (objects whose window is already gone) goes too.
+    for (auto& factory : factories_) factory->DetachObject();
+    factories_.clear();
+    for (auto& [id, map] : typeMaps_) map.clear();
+}
+
+int CTWControlsManager::FindFactoryIndex(const CCMCore* factory) const {
+    for (size_t i = 0; i < factories_.size(); ++i)
+        if (factories_[i].get() == factory) return int(i);
+    return -1;
+}
+
+std::vector<CTWWnd*> CTWControlsManager::Objects() const {
+    std::vector<CTWWnd*> out;
+    for (const auto& f : factories_)
+        if (f->GetObject()) out.push_back(f->GetObject());
+    return out;
+}
+
+namespace {
+struct TreeWalk {
+    CTWControlsManager* manager;
+    bool add;
+    int filter;
+};
+
+BOOL CALLBACK ChildWindowEnumProc(HWND child, LPARAM lp) {
+    auto* walk = reinterpret_cast<TreeWalk*>(lp);
+    if (walk->filter == -1 || walk->filter == GetControlType(child, nullptr)) {
+        if (walk->add) {
+            walk->manager->AddControl(child, nullptr);
+        } else {
+            walk->manager->RemoveControl(child);
+        }
+    }
+    return TRUE;
+}
+} // namespace
+
+CCMCore* CTWControlsManager::AddWindowTree(HWND hwnd, BOOL children, int typeFilter) {
+    CCMCore* factory = nullptr;
+    if (typeFilter == -1 || typeFilter == GetControlType(hwnd, nullptr)) factory = AddControl(hwnd, nullptr);
+    if (children) {
+        TreeWalk walk{this, true, typeFilter};
+        EnumChildWindows(hwnd, &ChildWindowEnumProc, reinterpret_cast<LPARAM>(&walk));
+    }
+    return factory;
+}
+
+void CTWControlsManager::RemoveWindowTree(HWND hwnd, BOOL children, int typeFilter) {
+    if (typeFilter == -1 || typeFilter == GetControlType(hwnd, nullptr)) RemoveControl(hwnd);
+    if (children) {
+        TreeWalk walk{this, false, typeFilter};
+        EnumChildWindows(hwnd, &ChildWindowEnumProc, reinterpret_cast<LPARAM>(&walk));
+    }
+}
+
+BOOL CTWControlsManager::SetWindowSkinTree(HWND hwnd, WORD scope, BOOL on, BOOL removeObjects) {
+    if (!SkinManager()) return FALSE;
+    CTWWnd* object = GetSkinnedWindowObject(hwnd);
+    if (on && !object) {
+        CCMCore* factory = AddWindowTree(hwnd, scope != 0, -1);
+        object = factory ? factory->GetObject() : GetSkinnedWindowObject(hwnd);
+    }
+    // A list view's keep-object switch belongs to the list view's object;
+    // every other kind switches through ApplySkin.
+    if (object) object->ApplySkin(on, scope);
+    if (!on && (removeObjects || State().explicitMode)) RemoveWindowTree(hwnd, scope != 0, -1);
+    return object != nullptr;
+}
+
+BOOL CTWControlsManager::RefreshControls(int type) {
+    if (!SkinManager()) return FALSE;
+    std::vector<CTWWnd*> targets;
+    if (type) {
+        WindowMap* map = GetTypeMap(WORD(type));
+        if (!map) return FALSE;
+        for (const auto& [hwnd, factory] : *map)
+            if (factory->GetObject()) targets.push_back(factory->GetObject());
+    } else {
+        targets = Objects();
+    }
+    for (CTWWnd* object : targets)
+        if (object->IsActive()) object->ChangeSkin(0, TRUE);
+    return TRUE;
+}
+
+void CTWControlsManager::AttachFrame(HWND hwnd, CTwfSkin*) {
+    if (!HasFrameStyleOrDockBar(hwnd) || !GetSkinnedWindowObject(hwnd) || GetSkinnedFrameObject(hwnd)) return;
+    // The skinned frame (and the MDI child frame) attaches here beside the
+    // window's own object once the frame painters are part of the runtime;
+    // until then a framed window keeps its system frame.
+}
+
+// --- switching skins ------------------------------------------------------------
+
+BOOL SetSkinActive(BOOL on, WORD skinId) {
+    CTwfManager* skins = SkinManager();
+    if (!skins || !skins->GetMainSkinLoaded()) return FALSE;
+    CTWControlsManager* manager = CurrentManager();
+    CTwfSkin* skin = skinId == 1 ? skins->GetMainSkin() : skins->GetSkin(skinId);
+    if (!manager || !skin || !skin->IsLoaded()) return FALSE;
+    SetSkinTableOn(skinId, on);
+    for (CTWWnd* object : manager->Objects()) {
+        if (object->GetSkinId() != skinId || object->GetType() == 1) continue;
+        if (!State().defaultActive && !object->IsActive()) continue;
+        if (!on) {
+            if (!object->IsActive()) continue;
+            object->SetSkinObject(nullptr);
+            object->Enable(FALSE);
+            object->ChangeSkin(0, TRUE);
+        } else {
+            object->InheritParentSkin(TRUE);
+            if (object->IsActive()) object->Enable(TRUE);
+            if (!object->GetElementName().empty()) object->Reset(object->GetElementName());
+            object->ChangeSkin(0, TRUE);
+        }
+    }
+    return TRUE;
+}
+
+void SetSkinOnWindowsOfType(HWND sample, BOOL on) {
+    CTWControlsManager* manager = CurrentManager();
+    if (!manager) return;
+    if (State().explicitMode) {
+        struct Args {
+            CTWControlsManager* manager;
+            BOOL on;
+            int code;
+        } args{manager, on, GetControlType(sample, nullptr)};
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND top, LPARAM lp) -> BOOL {
+                auto* a = reinterpret_cast<Args*>(lp);
+                if (a->on) {
+                    a->manager->AddWindowTree(top, TRUE, a->code);
+                } else {
+                    a->manager->RemoveWindowTree(top, TRUE, a->code);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&args));
+    }
+    const int type = GetSkinnedWindowType(sample);
+    CTWControlsManager::WindowMap* map = type >= 0 ? manager->GetTypeMap(WORD(type)) : nullptr;
+    if (!map) return;
+    std::vector<CTWWnd*> objects;
+    for (const auto& [hwnd, factory] : *map)
+        if (factory->GetObject()) objects.push_back(factory->GetObject());
+    for (CTWWnd* object : objects) object->ApplySkin(on, 0);
+}

@@ -1,0 +1,127 @@
+#include "runtime/manager/factories.h"
+
+#include <array>
+
+#include "runtime/logic/control_types.h"
+#include "runtime/wnd/transparent_window.h"
+#include "runtime/wnd/tw_dialog.h"
+
+using namespace hexmoor::rt;
+
+WORD ElementIdOfNewObject = 0;
+
+namespace {
+
+using Creator = std::unique_ptr<CTWWnd> (*)(HWND);
+
+struct Kind {
+    int code;
+    WORD elementId;
+    Creator create;  // null: the kind's skinned class is not part of the runtime yet
+};
+
+std::unique_ptr<CTWWnd> MakePlain(HWND) { return std::make_unique<CTWWnd>(); }
+std::unique_ptr<CTWWnd> MakeDialog(HWND hwnd) { return CreateDialogObject(IsChooseColorDialog(hwnd) ? 1 : 0); }
+std::unique_ptr<CTWWnd> MakeTransparent(HWND) { return std::make_unique<CSTransparentWindow>(); }
+
+// Every kind the classifier names. The control windows, the MDI client and
+// the layered alpha window fill in their creators as they are built; until
+// then their windows are not skinned at all (never drawn half-way).
+constexpr std::array<Kind, 32> kKinds{{
+    {ctype::kWindow, 1, &MakePlain},
+    {ctype::kEdit, 3, nullptr},
+    {ctype::kButton, 4, nullptr},
+    {ctype::kScrollBar, 5, nullptr},
+    {ctype::kCheckBox, 6, nullptr},
+    {ctype::kRadio, 7, nullptr},
+    {ctype::kGroupBox, 8, nullptr},
+    {ctype::kSlider, 9, nullptr},
+    {ctype::kTab, 10, nullptr},
+    {ctype::kToolBar, 11, nullptr},
+    {ctype::kStatusBar, 12, nullptr},
+    {ctype::kComboBox, 13, nullptr},
+    {ctype::kListBox, 14, nullptr},
+    {ctype::kListView, 15, nullptr},
+    {ctype::kMenu, 16, nullptr},
+    {ctype::kSpin, 17, nullptr},
+    {ctype::kProgress, 18, nullptr},
+    {ctype::kTree, 19, nullptr},
+    {ctype::kHeader, 20, nullptr},
+    {ctype::kStaticText, 21, nullptr},
+    {ctype::kDateTime, 22, nullptr},
+    {ctype::kMdiClient, 23, nullptr},
+    {ctype::kDialog, 25, &MakeDialog},
+    {ctype::kStaticIcon, 26, nullptr},
+    {ctype::kGrip, 27, nullptr},
+    {ctype::kToolTip, 28, nullptr},
+    {ctype::kSplitter, 34, nullptr},
+    {ctype::kLayered, 35, nullptr},
+    {ctype::kMonthCal, 38, nullptr},
+    {ctype::kCheckButton, 39, nullptr},
+    {ctype::kRichEdit, 3, nullptr},
+    {ctype::kTransparent, 100, &MakeTransparent},
+}};
+
+const Kind* FindKind(int code) {
+    for (const Kind& k : kKinds)
+        if (k.code == code) return &k;
+    return nullptr;
+}
+
+} // namespace
+
+CCMCore::~CCMCore() { DestroyObject(); }
+
+void CCMCore::DestroyObject() {
+    if (!object_) return;
+    if (object_->NestingDepth() > 0) {
+        DeleteWhenUnwound(std::move(object_));
+    } else {
+        object_.reset();
+    }
+}
+
+void CCMCore::DetachObject() {
+    if (object_) object_->Detach();
+}
+
+CTWWnd* CCMControl::CreateObject(HWND hwnd) {
+    const Kind* kind = FindKind(code_);
+    if (!kind || !kind->create) return nullptr;
+    object_ = kind->create(hwnd);
+    if (!object_) return nullptr;
+    ElementIdOfNewObject = kind->elementId;
+    // Popup menus and tooltips are active from the start (their own
+    // extra step, with their classes).
+    return object_.get();
+}
+
+std::unique_ptr<CCMControl> CreateControlFactory(int code) {
+    if (code < -1 || code > 100) return nullptr;
+    const Kind* kind = FindKind(code);
+    if (!kind || !kind->create) return nullptr;
+    return std::make_unique<CCMControl>(code);
+}
+
+WORD ElementIdOfCode(int code) {
+    const Kind* kind = FindKind(code);
+    return kind ? kind->elementId : 0;
+}
+
+std::unique_ptr<CTWWnd> CreateDialogObject(int kind) {
+    if (kind == 0) return std::make_unique<CTWDialog>();
+    // The colour-picker dialog's object derives from the button bases and
+    // joins with them; until then the picker keeps its system look.
+    return nullptr;
+}
+
+bool IsChooseColorDialog(HWND hwnd) {
+    if (!hwnd) return false;
+    const HMODULE comdlg = GetModuleHandleW(L"comdlg32.dll");
+    if (!comdlg || reinterpret_cast<HMODULE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)) != comdlg) return false;
+    for (int id = 702; id <= 710; ++id)
+        if (!GetDlgItem(hwnd, id)) return false;
+    for (int id = 723; id <= 728; ++id)
+        if (!GetDlgItem(hwnd, id)) return false;
+    return true;
+}

@@ -1,0 +1,116 @@
+#include "runtime/regions.h"
+
+#include <vector>
+
+#include "runtime/logic/region_plan.h"
+#include "runtime/messages.h"
+#include "runtime/wnd/tw_wnd.h"
+
+namespace {
+
+std::vector<BYTE> RegionData(HRGN region) {
+    const DWORD size = region ? GetRegionData(region, 0, nullptr) : 0;
+    if (size < sizeof(RGNDATAHEADER)) return {};
+    std::vector<BYTE> data(size);
+    if (GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data())) != size) return {};
+    return data;
+}
+
+HRGN Transform(HRGN region, const XFORM& xform) {
+    const std::vector<BYTE> data = RegionData(region);
+    if (data.empty()) return nullptr;
+    return ExtCreateRegion(&xform, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+}
+
+} // namespace
+
+HRGN ScaleRegion(HRGN region, float sx, float sy) { return Transform(region, XFORM{sx, 0, 0, sy, 0, 0}); }
+
+HRGN ScaleRegionToSize(HRGN region, RECT target, RECT source) {
+    const int sw = source.right - source.left, sh = source.bottom - source.top;
+    if (sw == 0 || sh == 0) return nullptr;
+    return ScaleRegion(region, float(target.right - target.left) / float(sw),
+                       float(target.bottom - target.top) / float(sh));
+}
+
+HRGN MirrorRegion(HRGN region, const RECT* bounds, BOOL horizontal) {
+    if (!region) return nullptr;
+    RECT b{};
+    if (bounds) {
+        b = *bounds;
+    } else {
+        GetRgnBox(region, &b);
+    }
+    const std::vector<BYTE> data = RegionData(region);
+    if (data.empty()) return nullptr;
+    std::vector<BYTE> out = data;
+    auto* rd = reinterpret_cast<RGNDATA*>(out.data());
+    auto* rects = reinterpret_cast<RECT*>(rd->Buffer);
+    for (DWORD i = 0; i < rd->rdh.nCount; ++i) {
+        RECT& r = rects[i];
+        if (horizontal) {
+            const LONG left = (b.left + b.right) - r.right, right = (b.left + b.right) - r.left;
+            r.left = left;
+            r.right = right;
+        } else {
+            const LONG top = b.bottom - r.bottom, bottom = b.bottom - r.top;
+            r.top = top;
+            r.bottom = bottom;
+        }
+    }
+    SetRectEmpty(&rd->rdh.rcBound);
+    return ExtCreateRegion(nullptr, DWORD(out.size()), rd);
+}
+
+HRGN TileRegion(HRGN region, RECT dest, RECT tile) {
+    const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
+    const int tw = tile.right - tile.left, th = tile.bottom - tile.top;
+    HRGN result = CreateRectRgn(0, 0, 0, 0);
+    if (!region || !result) return result;
+    for (const hexmoor::rt::Point& at : hexmoor::rt::RegionTileOffsets({dw, dh}, {tw, th})) {
+        HRGN copy = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(copy, region, nullptr, RGN_COPY);
+        OffsetRgn(copy, at.x, at.y);
+        CombineRgn(result, result, copy, RGN_OR);
+        DeleteObject(copy);
+    }
+    HRGN bounds = CreateRectRgn(0, 0, dw > 0 ? dw : 0, dh > 0 ? dh : 0);
+    CombineRgn(result, result, bounds, RGN_AND);
+    DeleteObject(bounds);
+    return result;
+}
+
+HRGN CreateWidenedLineRegion(int x1, int y1, int x2, int y2, int width) {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return nullptr;
+    LOGBRUSH lb{BS_SOLID, 0, 0};
+    HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID, DWORD(width), &lb, 0, nullptr);
+    HGDIOBJ oldPen = SelectObject(screen, pen);
+    BeginPath(screen);
+    MoveToEx(screen, x1, y1, nullptr);
+    LineTo(screen, x2, y2);
+    EndPath(screen);
+    WidenPath(screen);
+    HRGN region = PathToRegion(screen);
+    SelectObject(screen, oldPen);
+    DeleteObject(pen);
+    ReleaseDC(nullptr, screen);
+    return region;
+}
+
+void GetSkinScrollBarRect(RECT* out, HWND, int, BOOL) {
+    // Only the scroll-bar engine knows where it draws a window's bars; a
+    // window it does not serve has none.
+    SetRectEmpty(out);
+}
+
+LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* object = static_cast<CTWWnd*>(GetPropA(hwnd, hexmoor::rt::kMenuBarObjectProp));
+    if (!object) return 0;
+    thread_local MSG current{};
+    const MSG saved = current;
+    current = {hwnd, msg, wp, lp, 0, {0, 0}};
+    const LRESULT result = object->WindowProc(msg, wp, lp);
+    current = saved;
+    return result;
+}

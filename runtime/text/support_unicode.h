@@ -1,0 +1,54 @@
+#pragma once
+// Reads and writes window and control texts in the form that fits the
+// window: the wide (W) calls for Unicode windows or when the skinned object
+// forces them, the ANSI (A) calls otherwise. Every text comes back wide.
+
+#include <windows.h>
+
+#include "runtime/text/unicode_string.h"
+
+class CTWWnd;
+
+class CSupportUnicode {
+public:
+    CSupportUnicode(HWND hwnd, CTWWnd* owner);
+    explicit CSupportUnicode(CTWWnd* owner);
+
+    bool UsesWide() const { return wide_; }
+
+    size_t GetWindowTextAW(CUnicodeString& out) const;
+    CUnicodeString GetText() const;
+    CUnicodeString GetHeaderItemText(int index) const;
+    CUnicodeString GetTabItemText(int index) const;
+    CUnicodeString GetEditLine(int line, int charIndex) const;
+    CUnicodeString GetMenuString(HMENU menu, UINT item, UINT flags) const;
+    CUnicodeString GetListBoxText(int index) const;
+    CUnicodeString GetComboItemText(int index) const;
+    CUnicodeString GetListViewItemText(int item, int subItem) const;
+    CUnicodeString GetStatusText(int pane, int* type) const;
+    CUnicodeString GetToolBarButtonText(int commandId) const;
+    SIZE GetTextExtent(HDC dc, const CUnicodeString& text) const;
+    int GetTextHeight(HDC dc) const;
+    int DrawUnicodeText(HDC dc, const CUnicodeString& text, int count, RECT* rect, UINT format) const;
+    BOOL ExtTextOutAW(HDC dc, int x, int y, UINT options, const RECT* rect, const CUnicodeString& text,
+                      const int* dx) const;
+    LONG_PTR SetWindowLongAW(int index, LONG_PTR value) const;
+    LONG_PTR GetWindowLongAW(int index) const;
+    LRESULT CallWindowProcAW(WNDPROC proc, UINT msg, WPARAM wp, LPARAM lp) const;
+
+private:
+    HWND hwnd_;
+    bool wide_;
+};
+
+// The icon-title font in bold; the caller deletes it.
+HFONT CreateMenuFont();
+
+// The window that last handled a menu-opening message (popup-menu skin).
+void SetMenuOwnerWindow(HWND hwnd);
+HWND GetMenuOwnerWindow();
+
+// String-pointer checks: a text the runtime may read. Only a null pointer
+// is refused; a pointer is never probed by reading through it.
+inline bool IsStringPointerValid(const char* text) { return text != nullptr; }
+inline bool IsStringPointerValid(const wchar_t* text) { return text != nullptr; }

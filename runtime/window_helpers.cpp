@@ -1,0 +1,83 @@
+#include "runtime/window_helpers.h"
+
+#include "runtime/logic/align.h"
+
+namespace hexmoor::rt {
+
+BOOL HasCaptionOrFrame(HWND hwnd) {
+    const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
+    return ((style & WS_CAPTION) == WS_CAPTION) || (style & WS_DLGFRAME) || (style & WS_THICKFRAME);
+}
+
+BOOL IsLayoutRTL(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? TRUE : FALSE; }
+
+BOOL IsCommonDialogWindow(HWND hwnd) {
+    if (!IsWindow(hwnd)) return FALSE;
+    const HMODULE comdlg = GetModuleHandleW(L"comdlg32.dll");
+    return comdlg && reinterpret_cast<HMODULE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)) == comdlg;
+}
+
+SIZE GetIconSize(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return {0, 0};
+    SIZE size{0, 0};
+    BITMAP bm{};
+    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bm, &bm)) size = {bm.bmWidth, bm.bmHeight};
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    return size;
+}
+
+void ShowWindowByPlacement(HWND hwnd, int showCommand) {
+    if (showCommand == SW_MAXIMIZE || showCommand == SW_RESTORE) {
+        WINDOWPLACEMENT wp{};
+        wp.length = sizeof wp;
+        GetWindowPlacement(hwnd, &wp);
+        if (showCommand == SW_MAXIMIZE) {
+            wp.showCmd = SW_MAXIMIZE;
+        } else {
+            wp.ptMaxPosition = {-GetSystemMetrics(SM_CXFRAME), -GetSystemMetrics(SM_CYFRAME)};
+            wp.showCmd = (wp.flags == WPF_RESTORETOMAXIMIZED) ? SW_MAXIMIZE : SW_RESTORE;
+        }
+        SetWindowPlacement(hwnd, &wp);
+    } else {
+        ShowWindow(hwnd, showCommand);
+        if (showCommand == SW_HIDE) return;
+    }
+    SetForegroundWindow(hwnd);
+    SetActiveWindow(hwnd);
+}
+
+} // namespace hexmoor::rt
+
+namespace rt = hexmoor::rt;
+
+RECT* CenterSizeInRect(RECT* out, int left, int top, int right, int bottom, int cx, int cy) {
+    const rt::Rect r = rt::CenterSizeInRect({left, top, right, bottom}, cx, cy);
+    *out = {r.left, r.top, r.right, r.bottom};
+    return out;
+}
+
+RECT CenteredRect(RECT* out, int left, int top, int right, int bottom, int cx, int cy) {
+    return *CenterSizeInRect(out, left, top, right, bottom, cx, cy);
+}
+
+RECT CenteredRect(RECT* out, const RECT& rect, int cx, int cy) {
+    return CenteredRect(out, rect.left, rect.top, rect.right, rect.bottom, cx, cy);
+}
+
+int MapLinear(int x0, int y0, int x1, int y1, double x) { return rt::MapLinear(x0, y0, x1, y1, x); }
+
+POINT GetRectCenter(const RECT* rect) {
+    const rt::Point p = rt::GetRectCenter({rect->left, rect->top, rect->right, rect->bottom});
+    return {p.x, p.y};
+}
+
+int GetCornerHitCode(int left, int top, int right, int bottom, int x, int y) {
+    return rt::GetCornerHitCode({left, top, right, bottom}, x, y);
+}
+
+RECT AlignRectInBox(int left, int top, int right, int bottom, const RECT& r, unsigned code) {
+    const rt::Rect out = rt::AlignRectInBox({left, top, right, bottom}, {r.left, r.top, r.right, r.bottom}, code);
+    return {out.left, out.top, out.right, out.bottom};
+}

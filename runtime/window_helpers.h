@@ -1,0 +1,29 @@
+#pragma once
+// Small window probes, rectangle helpers at the Win32 boundary, and showing
+// a window through its placement.
+
+#include <windows.h>
+
+namespace hexmoor::rt {
+
+BOOL HasCaptionOrFrame(HWND hwnd);
+BOOL IsLayoutRTL(HWND hwnd);
+BOOL IsCommonDialogWindow(HWND hwnd);
+// Per-pixel alpha frames are always supported where the runtime runs.
+inline BOOL QueryAlphaSupport() { return TRUE; }
+SIZE GetIconSize(HICON icon);
+void ShowWindowByPlacement(HWND hwnd, int showCommand);
+
+} // namespace hexmoor::rt
+
+// A cx by cy rectangle centred in the given one (odd remainders leave it one
+// pixel larger).
+RECT* CenterSizeInRect(RECT* out, int left, int top, int right, int bottom, int cx, int cy);
+RECT CenteredRect(RECT* out, const RECT& rect, int cx, int cy);
+RECT CenteredRect(RECT* out, int left, int top, int right, int bottom, int cx, int cy);
+int MapLinear(int x0, int y0, int x1, int y1, double x);
+POINT GetRectCenter(const RECT* rect);
+int GetCornerHitCode(int left, int top, int right, int bottom, int x, int y);
+
+// Alignment of content in a box by a 3 x 3 code (see runtime/logic/align.h).
+RECT AlignRectInBox(int left, int top, int right, int bottom, const RECT& r, unsigned code);

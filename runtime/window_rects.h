@@ -1,0 +1,33 @@
+#pragma once
+// Rectangle holders read once from a window, and a window's extended style.
+
+#include <windows.h>
+
+// The client rectangle of a window (left and top 0), with the window.
+class CClientRect : public RECT {
+public:
+    explicit CClientRect(HWND hwnd) : RECT{0, 0, 0, 0}, m_hWnd(hwnd) { GetClientRect(hwnd, this); }
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    HWND m_hWnd;
+};
+
+// The window rectangle in screen coordinates, non-client area included.
+class CWindowRect : public RECT {
+public:
+    explicit CWindowRect(HWND hwnd) : RECT{0, 0, 0, 0}, m_hWnd(hwnd) { GetWindowRect(hwnd, this); }
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    HWND m_hWnd;
+};
+
+// The extended style of a window, read once (0 for a bad handle).
+class CWndExStyle {
+public:
+    explicit CWndExStyle(HWND hwnd) : m_value(static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE))) {}
+    bool Has(DWORD bits) const { return (m_value & bits) != 0; }
+    DWORD Value() const { return m_value; }
+
+private:
+    DWORD m_value;
+};

@@ -1,0 +1,571 @@
+#include "runtime/wnd/tw_wnd.h"
+
+#include <mutex>
+#include <vector>
+
+#include "model/platform/win/uxtheme.h"
+#include "model/twf_manager.h"
+#include "model/twf_obj.h"
+#include "model/twf_skin.h"
+#include "runtime/draw/tw_draw.h"
+#include "runtime/manager/controls_manager.h"
+#include "runtime/messages.h"
+#include "runtime/runtime_state.h"
+#include "runtime/scroll/subclass_wnd.h"
+#include "runtime/text/support_unicode.h"
+#include "runtime/window_helpers.h"
+#include "runtime/window_rects.h"
+
+using namespace hexmoor::rt;
+
+namespace {
+// Any address unique to the runtime: skinned windows answer TWM_ISSKINNED
+// with it.
+const int g_skinnedMarker = 0;
+
+bool HasFrameStyle(HWND hwnd) {
+    const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
+    return (style & WS_CAPTION) == WS_CAPTION || (style & WS_DLGFRAME) || (style & WS_THICKFRAME);
+}
+} // namespace
+
+LRESULT SkinnedWindowMarker() { return reinterpret_cast<LRESULT>(&g_skinnedMarker); }
+
+int GetBorderKind(HWND hwnd) {
+    const LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    if (ex & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) return 1;
+    if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_BORDER) return 2;
+    return 0;
+}
+
+CTWWnd::CTWWnd() : m_active(State().defaultActive ? TRUE : FALSE) {}
+
+CTWWnd::~CTWWnd() {
+    if (m_fade) m_fade->Cancel();
+    if (m_scrollHelper) m_scrollHelper->Unsubclass();
+}
+
+bool CTWWnd::IsSkinningOn() const {
+    return m_active && IsSkinActive(m_skinId) && m_element && m_element->GetEnabled();
+}
+
+// --- attach and detach ------------------------------------------------------
+
+namespace {
+// Windows whose procedure still leads into ours after their object let go
+// (another subclasser came later): messages keep flowing to the procedure we
+// replaced. Keyed by window; process-wide, so guarded.
+struct OrphanLinks {
+    std::mutex lock;
+    std::map<HWND, SubclassLink> links;
+};
+OrphanLinks& Orphans() {
+    static OrphanLinks o;
+    return o;
+}
+} // namespace
+
+bool TakeOrphanLink(HWND hwnd, SubclassLink* out) {
+    auto& o = Orphans();
+    std::lock_guard<std::mutex> g(o.lock);
+    const auto it = o.links.find(hwnd);
+    if (it == o.links.end()) return false;
+    if (out) *out = it->second;
+    o.links.erase(it);
+    return true;
+}
+
+bool FindOrphanLink(HWND hwnd, SubclassLink* out) {
+    auto& o = Orphans();
+    std::lock_guard<std::mutex> g(o.lock);
+    const auto it = o.links.find(hwnd);
+    if (it == o.links.end()) return false;
+    *out = it->second;
+    return true;
+}
+
+void KeepOrphanLink(HWND hwnd, const SubclassLink& link) {
+    auto& o = Orphans();
+    std::lock_guard<std::mutex> g(o.lock);
+    o.links[hwnd] = link;
+}
+
+BOOL CTWWnd::Attach(HWND hwnd, int type) {
+    if (m_hWnd) {
+        m_type = type;
+        return TRUE;
+    }
+    if (!hwnd || !IsWindow(hwnd)) return FALSE;
+    m_hWnd = hwnd;
+    SetPropA(hwnd, kObjectProp, this);
+    SubclassLink orphan;
+    if (TakeOrphanLink(hwnd, &orphan)) {
+        // Our procedure is still in the window's chain from an earlier
+        // object: re-use that link instead of stacking a second copy.
+        m_oldProc = orphan;
+    } else {
+        m_oldProc = InstallWindowProc(hwnd, &TWWndProc);
+    }
+    m_type = type;
+    return TRUE;
+}
+
+void CTWWnd::Detach() {
+    DestroyScrollHelper();
+    if (!m_hWnd || !IsWindow(m_hWnd)) return;
+    if (!RestoreWindowProc(m_hWnd, &TWWndProc, m_oldProc)) {
+        // Another procedure sits on top of ours and will keep calling it:
+        // keep forwarding to the procedure we replaced.
+        if (m_oldProc.previous) KeepOrphanLink(m_hWnd, m_oldProc);
+    }
+    if (GetPropA(m_hWnd, kObjectProp) == this) RemovePropA(m_hWnd, kObjectProp);
+    if (m_themeDisabled) {
+        RestoreWindowTheme(m_hWnd);
+        m_themeDisabled = false;
+    }
+    m_hWnd = nullptr;
+    m_background.Reset();
+    m_scrollBackground.Reset();
+}
+
+void CTWWnd::Reattach() {
+    if (!m_hWnd || !m_oldProc.previous) return;
+    if (IsCurrentWindowProc(m_hWnd, &TWWndProc, m_oldProc.wide)) return;
+    m_oldProc = InstallWindowProc(m_hWnd, &TWWndProc);
+}
+
+// --- small virtuals ---------------------------------------------------------
+
+BOOL CTWWnd::Enable(BOOL on) {
+    if (on) {
+        const int code = VersionCode();
+        if ((code == 7 || code == 9) && m_hWnd && g_pfnSetWindowTheme) {
+            DisableWindowTheme(m_hWnd);
+            m_themeDisabled = true;
+        }
+        OnEnable();
+    } else {
+        OnDisable();
+        if (m_themeDisabled && m_hWnd) {
+            // Skinning off gives the window its system look back.
+            RestoreWindowTheme(m_hWnd);
+            m_themeDisabled = false;
+        }
+    }
+    return TRUE;
+}
+
+LRESULT CTWWnd::OnReflectedNotify(BOOL*, ReflectRecord*) { return 0; }
+LRESULT CTWWnd::OnReflectedCtlColor(BOOL*, HDC, HWND) { return 0; }
+LRESULT CTWWnd::OnReflectedCommand(BOOL*, ReflectRecord*) { return 0; }
+LRESULT CTWWnd::Paint(HDC) { return 0; }
+
+LRESULT CTWWnd::OnPrintClient(HDC dc, DWORD flags) {
+    SetRedraw(FALSE);
+    const LRESULT result = Default();
+    SetRedraw(TRUE);
+    if (flags & PRF_CLIENT) Paint(dc);
+    return result;
+}
+
+LRESULT CTWWnd::PaintBorder(HDC) { return Default(); }
+
+LRESULT CTWWnd::OnNcPaint(HDC dc) {
+    const int kind = GetBorderKind(m_hWnd);
+    if (kind == 1) {
+        if (dc) return PaintBorder(dc);
+        WindowDC windowDc(m_hWnd, true);
+        return PaintBorder(windowDc.Get());
+    }
+    if (kind == 2) {
+        WindowDC windowDc(m_hWnd, true);
+        const HDC target = dc ? dc : windowDc.Get();
+        CWindowRect wr(m_hWnd);
+        SelectGuard pen(target, GetStockObject(BLACK_PEN));
+        SelectGuard brush(target, GetStockObject(NULL_BRUSH));
+        ::Rectangle(target, 0, 0, wr.Width(), wr.Height());
+    }
+    return 0;
+}
+
+LRESULT CTWWnd::CalcBorderSize(BOOL, LPARAM) { return Default(); }
+
+LRESULT CTWWnd::OnNcCalcSize(BOOL calcValidRects, LPARAM params) {
+    if (GetBorderKind(m_hWnd) == 1) return CalcBorderSize(calcValidRects, params);
+    return Default();
+}
+
+LRESULT CTWWnd::Default() {
+    const MSG& m = CurrentMessage();
+    return DefWindowProc(m.message, m.wParam, m.lParam);
+}
+
+HBITMAP CTWWnd::GetBackgroundBitmap(BOOL) { return nullptr; }
+
+void CTWWnd::OnEnable() {
+    if (m_scrollElement && m_scrollElement->GetEnabled() && !m_scrollHelper) {
+        // The scroll-bar engine's form subclasser takes the window's own
+        // scroll bars here once the engine is part of the runtime; until
+        // then the system keeps drawing them.
+        return;
+    }
+    SuspendSkinScrollbars(m_hWnd, FALSE);
+}
+
+void CTWWnd::OnDisable() { SuspendSkinScrollbars(m_hWnd, TRUE); }
+
+void CTWWnd::DestroyScrollHelper() {
+    if (!m_scrollHelper) return;
+    m_scrollHelper->Unsubclass();
+    m_scrollHelper.reset();
+}
+
+HFONT CTWWnd::GetFont(BOOL* owned) {
+    if (!m_element) return nullptr;
+    if (owned) *owned = FALSE;
+    if (CFont* font = m_element->GetFont()) return font->GetSafeHandle();
+    HFONT f = reinterpret_cast<HFONT>(SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
+    return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+LRESULT CTWWnd::EraseBackground(HDC dc, HWND child, const RECT* rect) {
+    RECT r{};
+    if (rect) {
+        r = *rect;
+    } else {
+        CWindowRect wr(child);
+        r = {0, 0, wr.Width(), wr.Height()};
+    }
+    PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, WHITENESS);
+    return SendMessageW(m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+}
+
+void CTWWnd::RedrawNow(BOOL nonClient) {
+    if (!m_hWnd || !IsWindowVisible(m_hWnd)) return;
+    {
+        WindowDC dc(m_hWnd);
+        if (dc) Paint(dc.Get());
+    }
+    if (nonClient) {
+        WindowDC dc(m_hWnd, true);
+        if (dc) PaintBorder(dc.Get());
+    }
+}
+
+CTwfObj* CTWWnd::SetSkin(CTwfSkin* skin, WORD type, const std::wstring& name) {
+    if (!skin) return nullptr;
+    CTwfObj* element = skin->FindObject(type, name);
+    if (!element) element = skin->FindObject(type, L"");
+    SetSkinObject(element);
+    return element;
+}
+
+void CTWWnd::SetSkinObject(CTwfObj* element) { m_element = element; }
+
+void CTWWnd::InitMode(const char*) { m_mode = BYTE(State().hostFramework); }
+
+void CTWWnd::GetRect(RECT* out) const {
+    if (out) *out = m_rect;
+}
+
+BOOL CTWWnd::IsRTL() const { return (GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? TRUE : FALSE; }
+
+void CTWWnd::SetActive(BOOL on, WORD scope) {
+    m_active = on;
+    m_scope = scope;
+}
+
+void CTWWnd::SetRedraw(BOOL on) { SendMessageW(m_hWnd, WM_SETREDRAW, on, 0); }
+
+void CTWWnd::DropCachedGdiObjects() {
+    m_background.Reset();
+    m_scrollBackground.Reset();
+}
+
+// --- skin selection ---------------------------------------------------------
+
+CTwfSkin* CTWWnd::GetTwfSkin() const { return m_element ? m_element->GetOwnerSkin() : nullptr; }
+
+LRESULT CTWWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    return CallSavedProc(m_oldProc, m_hWnd, msg, wp, lp);
+}
+
+HFONT CTWWnd::SelectFont(HDC dc, BOOL* owned) {
+    HFONT font = GetFont(owned);
+    return font ? static_cast<HFONT>(SelectObject(dc, font)) : nullptr;
+}
+
+CTwfObj* CTWWnd::FindSkinElement(WORD type, const std::wstring& name) const {
+    CTwfSkin* skin = GetTwfSkin();
+    if (!skin) return nullptr;
+    CTwfObj* element = skin->FindObject(type, name);
+    return element ? element : skin->FindObject(type, L"");
+}
+
+CTwfObj* CTWWnd::FindSkinElementOfType(WORD type) const { return FindSkinElement(type, m_elementName); }
+
+CTwfObj* CTWWnd::SetScrollBarSkin(CTwfSkin* skin, const std::wstring& name) {
+    if (!skin) return nullptr;
+    CTwfObj* element = skin->FindObject(5, name);
+    if (!element) element = skin->FindObject(5, L"");
+    m_scrollElement = element;
+    return element;
+}
+
+void CTWWnd::UpdateScrollBarSizes() {
+    if (!m_scrollHelper) return;
+    if (m_scrollElement) {
+        m_scrollHelper->SetVertBarSize(int(m_scrollElement->GetNumber(810)), int(m_scrollElement->GetNumber(811)));
+        m_scrollHelper->SetHorzBarSize(int(m_scrollElement->GetNumber(812)), int(m_scrollElement->GetNumber(813)));
+    } else {
+        const int v = GetSystemMetrics(SM_CXVSCROLL), h = GetSystemMetrics(SM_CYHSCROLL);
+        m_scrollHelper->SetVertBarSize(v, v);
+        m_scrollHelper->SetHorzBarSize(h, h);
+    }
+}
+
+CTwfSkin* CTWWnd::InheritParentSkin(BOOL) {
+    CTwfSkin* skin = nullptr;
+    const bool popup = (GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_POPUP) != 0;
+    for (HWND a = GetParent(m_hWnd); a && !skin; a = GetParent(a)) {
+        CTWWnd* ancestor = HasFrameStyle(a) ? GetSkinnedFrameObject(a) : nullptr;
+        if (!ancestor) ancestor = GetSkinnedWindowObject(a);
+        if (!ancestor || ancestor->GetType() == 100) continue;
+        if (ancestor->GetScope() == 1 || (ancestor->GetScope() == 2 && !popup))
+            SetActive(ancestor->IsActive(), ancestor->GetScope());
+        skin = m_explicitSkin ? m_explicitSkin : ancestor->GetTwfSkin();
+        if (!skin && SkinManager()) skin = SkinManager()->GetMainSkin();
+        break;
+    }
+    if (!skin) skin = m_explicitSkin ? m_explicitSkin : (SkinManager() ? SkinManager()->GetMainSkin() : nullptr);
+    if (skin) {
+        const WORD id = FindSkinIdOfSkin(skin);
+        if (id) m_skinId = id;
+    }
+    SetSkin(skin, WORD(m_type), m_elementName);
+    SetScrollBarSkin(skin, L"Default");
+    return skin;
+}
+
+void CTWWnd::SetFadeEffect(const FadeRecord& record) {
+    if (m_fade) m_fade->Cancel();
+    FadeRecord r = record;
+    r.window = m_hWnd;
+    m_fade = std::make_shared<FadeState>(r);
+    m_fadeEnabled = TRUE;
+}
+
+void CTWWnd::DrawParentDialogBackground(HDC dc) {
+    const HWND parent = GetParent(m_hWnd);
+    CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
+    if (!parentObject || parentObject->GetType() != 25) return;
+    CWindowRect wr(m_hWnd);
+    POINT corners[2] = {{wr.left, wr.top}, {wr.right, wr.bottom}};
+    MapWindowPoints(nullptr, parent, corners, 2);
+    if (GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
+    POINT old{};
+    SetViewportOrgEx(dc, -corners[0].x, -corners[0].y, &old);
+    parentObject->DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+void CTWWnd::AddChildObject(CTWWnd* child) {
+    if (child && child->GetSafeHwnd()) m_children[child->GetSafeHwnd()] = child;
+}
+void CTWWnd::RemoveChildObject(HWND child) { m_children.erase(child); }
+CTWWnd* CTWWnd::LookupChildObject(HWND child) const {
+    const auto it = m_children.find(child);
+    return it == m_children.end() ? nullptr : it->second;
+}
+
+void CTWWnd::ChangeStyle(DWORD add, DWORD remove) {
+    const DWORD style = DWORD(GetWindowLongPtrW(m_hWnd, GWL_STYLE));
+    const DWORD added = add & ~style;
+    const DWORD removed = remove & style;
+    m_styles.styleAdded |= added;
+    m_styles.styleRemoved |= removed;
+    if (added || removed) SetWindowLongPtrW(m_hWnd, GWL_STYLE, LONG_PTR((style | added) & ~removed));
+}
+
+void CTWWnd::ChangeExStyle(DWORD add, DWORD remove) {
+    const DWORD style = DWORD(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
+    const DWORD added = add & ~style;
+    const DWORD removed = remove & style;
+    m_styles.exStyleAdded |= added;
+    m_styles.exStyleRemoved |= removed;
+    if (added || removed) SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, LONG_PTR((style | added) & ~removed));
+}
+
+void CTWWnd::RestoreStyles() {
+    if (!m_hWnd || !IsWindow(m_hWnd)) return;
+    const DWORD style = DWORD(GetWindowLongPtrW(m_hWnd, GWL_STYLE));
+    const DWORD restored = (style & ~m_styles.styleAdded) | m_styles.styleRemoved;
+    if (restored != style) SetWindowLongPtrW(m_hWnd, GWL_STYLE, LONG_PTR(restored));
+    const DWORD ex = DWORD(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
+    const DWORD restoredEx = (ex & ~m_styles.exStyleAdded) | m_styles.exStyleRemoved;
+    if (restoredEx != ex) SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, LONG_PTR(restoredEx));
+    m_styles = {};
+}
+
+// --- skin change ------------------------------------------------------------
+
+int CTWWnd::ApplySkin(BOOL on, WORD scope) {
+    m_applied = TRUE;
+    for (CTWWnd* extra : {static_cast<CTWWnd*>(GetSkinnedFrameObject(m_hWnd)), GetSkinnedMenuBarObject(m_hWnd)}) {
+        if (!extra) continue;
+        extra->SetApplied(TRUE);
+        extra->SetActive(on, scope);
+        extra->Enable(on);
+        extra->ChangeSkin(1, TRUE);
+    }
+    if (m_active != on) Enable(on);
+    SetActive(on, scope);
+    SendMessageW(m_hWnd, TWM_STARTSKIN, 0, 0);
+    int result = ChangeSkin(1, FALSE);
+    if (scope) {
+        struct Args {
+            BOOL on;
+            WORD scope;
+        } args{on, scope};
+        result = EnumChildWindows(
+            m_hWnd,
+            [](HWND child, LPARAM lp) -> BOOL {
+                const auto* a = reinterpret_cast<const Args*>(lp);
+                CTWWnd* object = GetSkinnedWindowObject(child);
+                if (!object) return TRUE;
+                if (object->IsActive() && !a->on) object->Enable(FALSE);
+                if (a->on) object->Enable(TRUE);
+                object->SetActive(a->on, a->scope);
+                SendMessageW(child, TWM_STARTSKIN, 0, 0);
+                object->ChangeSkin(1, TRUE);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&args));
+    }
+    return result;
+}
+
+int CTWWnd::ChangeSkin(int relayout, BOOL children) {
+    if (!m_hWnd) return 0;
+    Reset(m_elementName);
+    // A skinned frame lays out its sides again here (the frame's own code,
+    // when it is attached to this window).
+    if (CTWWnd* frame = GetSkinnedFrameObject(m_hWnd)) frame->Reset(frame->GetElementName());
+    SendMessageW(m_hWnd, TWM_REFRESHSKIN, 1, 0);
+    PostMessageW(m_hWnd, TWM_SKINCHANGED, WPARAM(relayout), 0);
+    if (children) {
+        for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            SendMessageW(child, TWM_BACKGROUNDCHANGED, 1, 0);
+            PostMessageW(child, TWM_SKINCHANGED, WPARAM(relayout), 0);
+        }
+    }
+    return 1;
+}
+
+void CTWWnd::Reset(const std::wstring&) {
+    UpdateScrollBarSizes();
+    m_rect = {0, 0, 0, 0};
+    GetBackgroundBitmap(TRUE);
+    SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+// --- scroll-bar drawing -----------------------------------------------------
+
+CMrgBitmap* CTWWnd::GetScrollBarPartImage(int bar, int part, int state, BOOL enabled) const {
+    if (!m_scrollElement) return nullptr;
+    // Columns: hot, pressed, normal, disabled; the first set for stand-alone
+    // scroll bars, the second for the bars of other windows.
+    static constexpr WORD kControl[2][4][4] = {
+        {{47, 45, 43, 49}, {55, 53, 51, 57}, {63, 61, 59, 65}, {0, 0, 42, 101}},
+        {{81, 79, 77, 83}, {89, 87, 85, 91}, {96, 94, 93, 98}, {0, 0, 76, 100}},
+    };
+    static constexpr WORD kWindow[2][4][4] = {
+        {{817, 816, 815, 818}, {821, 820, 819, 822}, {825, 824, 823, 826}, {0, 0, 814, 841}},
+        {{830, 829, 828, 831}, {834, 833, 832, 835}, {838, 837, 836, 839}, {0, 0, 827, 840}},
+    };
+    if (bar != 0 && bar != 1) return nullptr;
+    const int row = part == 0 ? 0 : part == 1 ? 1 : part == 5 ? 2 : 3;
+    int column = enabled ? 2 : 3;
+    if (enabled && row != 3) {
+        if (state & CDIS_HOT) column = 0;
+        else if (state & CDIS_SELECTED) column = 1;
+    }
+    const WORD id = (m_type == 5 ? kControl : kWindow)[bar][row][column];
+    return id ? m_scrollElement->GetImage(id) : nullptr;
+}
+
+HBITMAP CTWWnd::BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild) {
+    if (!rebuild && m_scrollBackground) return m_scrollBackground.Get();
+    m_scrollBackground.Reset();
+    if (!record || !m_scrollElement || !m_scrollElement->GetEnabled()) return nullptr;
+    const RECT& item = record->rc;
+    const int w = item.right - item.left, h = item.bottom - item.top;
+    if (w <= 0 || h <= 0) return nullptr;
+    WindowDC screen(nullptr);
+    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
+    MemoryDC dc(screen.Get());
+    {
+        SelectGuard select(dc.Get(), bitmap.Get());
+        HWND reference = m_hWnd;
+        if (m_type == 14) {
+            char cls[64] = {};
+            const HWND parent = GetParent(m_hWnd);
+            GetClassNameA(parent, cls, sizeof cls);
+            if (lstrcmpiA(cls, "ComboBox") == 0)
+                reference = ((GetWindowLongPtrW(parent, GWL_STYLE) & 3) == CBS_SIMPLE) ? parent : nullptr;
+        } else if (m_type == 25) {
+            reference = nullptr;
+        }
+        PatBlt(dc.Get(), 0, 0, w, h, WHITENESS);
+        if (reference) {
+            CTWWnd* parentObject = GetSkinnedWindowObject(GetParent(reference));
+            if (parentObject) {
+                CWindowRect wr(m_hWnd);
+                RECT r{item.left + wr.left, item.top + wr.top, item.right + wr.left, item.bottom + wr.top};
+                parentObject->EraseBackground(dc.Get(), m_hWnd, &r);
+            }
+        }
+        if (record->lItemlParam == 0 || record->lItemlParam == 1) {
+            CMrgBitmap* image =
+                GetScrollBarPartImage(int(record->lItemlParam), int(record->dwItemSpec), int(record->uItemState),
+                                      IsWindowEnabled(m_hWnd));
+            CTWDraw draw(dc.Get(), nullptr, FALSE);
+            RECT all{0, 0, w, h};
+            draw.DrawSkinImage(&all, image, FALSE, nullptr);
+        }
+    }
+    m_scrollBackground = std::move(bitmap);
+    return m_scrollBackground.Get();
+}
+
+LRESULT CTWWnd::OnScrollBarCustomDraw(LRESULT, NMCUSTOMDRAW* record) {
+    if (!m_scrollElement) return 0;
+    if (record->lItemlParam == -2) return CDRF_SKIPDEFAULT;
+    if (!m_scrollElement->GetEnabled()) return 0;
+    if (record->dwDrawStage == CDDS_PREPAINT) return LONG(m_scrollElement->GetEnabled()) > 0 ? CDRF_SKIPDEFAULT : 0;
+    if (record->dwDrawStage == CDDS_POSTPAINT) return 0;
+    if (record->lItemlParam == 3) {
+        const HWND parent = GetParent(m_hWnd);
+        CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
+        if (parent && IsWindowVisible(parent) && parentObject && parentObject->GetType() == 25) {
+            SavedDC saved(record->hdc);
+            IntersectClipRect(record->hdc, record->rc.left, record->rc.top, record->rc.right, record->rc.bottom);
+            parentObject->EraseBackground(record->hdc, m_hWnd, nullptr);
+        } else if (CTwfObj* grip = FindSkinElementOfType(27)) {
+            CTWDraw draw(record->hdc, nullptr, FALSE);
+            draw.DrawSkinImage(&record->rc, grip->GetImage(41), FALSE, nullptr);
+        }
+        return CDRF_SKIPDEFAULT;
+    }
+    if (record->lItemlParam == 0 || record->lItemlParam == 1) {
+        const HBITMAP bitmap = BuildScrollBarBackground(record, TRUE);
+        if (bitmap) {
+            CTWDraw draw(record->hdc, nullptr, FALSE);
+            POINT at{record->rc.left, record->rc.top};
+            draw.DrawBitmapAt(&at, bitmap);
+        }
+        return CDRF_SKIPDEFAULT;
+    }
+    return 0;
+}

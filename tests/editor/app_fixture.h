@@ -1,0 +1,78 @@
+#pragma once
+// Starts the editor's application in the test process with scripted
+// message boxes and shell, from an empty registry profile.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/shell/hexmoor_app.h"
+#include "editor/shell/main_frame.h"
+
+namespace hexmoor::test {
+
+struct ScriptedMessages : fw::MessageBoxService {
+    std::vector<std::wstring> shown;
+    int answer = IDOK;
+    int Show(HWND, const std::wstring& text, const std::wstring&, UINT) override {
+        shown.push_back(text);
+        return answer;
+    }
+};
+
+struct ScriptedShell : fw::ShellService {
+    std::vector<std::wstring> opened;
+    void Open(const std::wstring& target) override { opened.push_back(target); }
+};
+
+inline void ClearEditorRegistry() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick\\Hexmoor");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".TWF");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Tarnwick.Document");
+}
+
+// Runs queued messages, dropping the quit message a closed frame posts.
+inline void Drain() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+class EditorApp : public ::testing::Test {
+protected:
+    void Start(std::vector<std::wstring> args = {}) {
+        app = std::make_unique<shell::CHexmoorApp>();
+        auto m = std::make_unique<ScriptedMessages>();
+        messages = m.get();
+        app->SetMessages(std::move(m));
+        auto s = std::make_unique<ScriptedShell>();
+        shell = s.get();
+        app->SetShell(std::move(s));
+        ASSERT_TRUE(app->InitInstance(args));
+        frame = app->Frame();
+        app->RunPending();
+    }
+    void Stop() {
+        if (!app) return;
+        if (frame && frame->Handle()) SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
+        Drain();
+        app->ExitInstance(0);
+        Drain();
+        app.reset();
+        frame = nullptr;
+    }
+    void SetUp() override { ClearEditorRegistry(); }
+    void TearDown() override { Stop(); }
+
+    std::unique_ptr<shell::CHexmoorApp> app;
+    shell::CMainFrame* frame = nullptr;
+    ScriptedMessages* messages = nullptr;
+    ScriptedShell* shell = nullptr;
+};
+
+} // namespace hexmoor::test

@@ -1,0 +1,272 @@
+// The application's start-up and exit roads and the main frame, in real
+// windows under the test display.
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include "app_fixture.h"
+#include "editor/shell/settings.h"
+#include "framework/profile.h"
+#include "resources/command_ids.h"
+#include "resources/mainframe_ids.h"
+
+using namespace hexmoor;
+using hexmoor::test::EditorApp;
+
+namespace {
+
+const wchar_t* kAssociationKeys[] = {L".TWF", L".TWF\\shell\\open\\command", L"Tarnwick.Document",
+                                     L"Tarnwick.Document\\DefaultIcon", L"Tarnwick.Document\\shell\\open\\command"};
+
+bool Visible(HWND h) { return h && IsWindowVisible(h); }
+
+RECT ScreenRect(HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    return r;
+}
+
+void PressKey(HWND target, UINT vk) {
+    PostMessageW(target, WM_KEYDOWN, vk, 1);
+    PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
+}
+
+} // namespace
+
+TEST_F(EditorApp, StartWithoutFileWritesTheAssociationAndShowsTheStartDialog) {
+    Start();
+    for (const wchar_t* key : kAssociationKeys)
+        EXPECT_FALSE(fw::ReadRegistryString(HKEY_CLASSES_ROOT, key, L"").empty()) << key;
+    std::wstring command = fw::ReadRegistryString(HKEY_CLASSES_ROOT, L".TWF\\shell\\open\\command", L"");
+    EXPECT_EQ(command.front(), L'"');
+    EXPECT_NE(command.find(L"\" \"%1\""), std::wstring::npos);
+    std::wstring icon = fw::ReadRegistryString(HKEY_CLASSES_ROOT, L"Tarnwick.Document\\DefaultIcon", L"");
+    EXPECT_EQ(icon.substr(icon.size() - 5), L",-128");
+    ASSERT_TRUE(app->StartDialog());
+    EXPECT_TRUE(Visible(app->StartDialog()->Handle()));
+    EXPECT_TRUE(messages->shown.empty());
+}
+
+TEST_F(EditorApp, StartWithFileWritesNoAssociationAndSaysTheFileCannotBeOpenedYet) {
+    Start({L"C:\\skins\\blue.twf"});
+    for (const wchar_t* key : kAssociationKeys)
+        EXPECT_TRUE(fw::ReadRegistryString(HKEY_CLASSES_ROOT, key, L"").empty()) << key;
+    EXPECT_EQ(app->StartDialog(), nullptr);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_NE(messages->shown[0].find(L"C:\\skins\\blue.twf"), std::wstring::npos);
+    // Closing writes the settings all the same.
+    Stop();
+    fw::Profile profile(L"Tarnwick", L"Hexmoor");
+    EXPECT_TRUE(profile.HasValue(shell::kSettingsSection, L"BackgroundColor"));
+}
+
+TEST_F(EditorApp, MissingSettingsTakeTheirDefaultsAndExitWritesFourValuesButNeverTheHelpPath) {
+    Start({L"x.twf"});
+    const shell::EditorSettings& s = app->Settings();
+    EXPECT_EQ(s.backgroundColor, 0xFFFFFFu);
+    EXPECT_EQ(s.backgroundImagePos, 0);
+    EXPECT_EQ(s.showImage, 1);
+    EXPECT_EQ(s.helpPath, L"");
+    EXPECT_EQ(s.backgroundImageFile, L"");
+    Stop();
+    fw::Profile profile(L"Tarnwick", L"Hexmoor");
+    for (const wchar_t* v : {L"BackgroundImageFile", L"BackgroundColor", L"BackgroundImagePos", L"ShowImage"})
+        EXPECT_TRUE(profile.HasValue(shell::kSettingsSection, v)) << v;
+    EXPECT_FALSE(profile.HasValue(shell::kSettingsSection, L"HelpPath"));
+    EXPECT_EQ(profile.GetInt(shell::kSettingsSection, L"BackgroundColor", 0), 0xFFFFFF);
+
+    // A help path set by hand is read and survives the next exit.
+    profile.WriteString(shell::kSettingsSection, L"HelpPath", L"C:\\docs\\manual.chm");
+    profile.WriteInt(shell::kSettingsSection, L"BackgroundColor", 0x123456);
+    Start({L"x.twf"});
+    EXPECT_EQ(app->Settings().helpPath, L"C:\\docs\\manual.chm");
+    EXPECT_EQ(app->Settings().backgroundColor, 0x123456u);
+    Stop();
+    EXPECT_EQ(profile.GetString(shell::kSettingsSection, L"HelpPath", L""), L"C:\\docs\\manual.chm");
+}
+
+TEST_F(EditorApp, FrameComesUpWithItsMenusToolbarStatusBarAndSevenPanes) {
+    Start();
+    HWND h = frame->Handle();
+    wchar_t caption[64]{};
+    GetWindowTextW(h, caption, 64);
+    EXPECT_STREQ(caption, L"Hexmoor");
+
+    HMENU bar = GetMenu(h);
+    ASSERT_TRUE(bar);
+    const wchar_t* tops[] = {L"&File", L"&Edit", L"&View", L"&Tools", L"&Help"};
+    ASSERT_EQ(GetMenuItemCount(bar), 5);
+    for (int i = 0; i < 5; ++i) {
+        wchar_t text[32]{};
+        GetMenuStringW(bar, static_cast<UINT>(i), text, 32, MF_BYPOSITION);
+        EXPECT_STREQ(text, tops[i]);
+    }
+    wchar_t text[64]{};
+    GetMenuStringW(bar, ID_VIEW_SHOW_HIDE_ALL, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Show/Hide All\tF11");
+
+    HWND toolbar = frame->Bar().Handle();
+    ASSERT_TRUE(Visible(toolbar));
+    EXPECT_EQ(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0), 21);
+    TBBUTTON first{};
+    SendMessageW(toolbar, TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(first.idCommand, ID_FILE_NEW_SKIN);
+    HWND status = frame->Status().Handle();
+    ASSERT_TRUE(Visible(status));
+    EXPECT_EQ(SendMessageW(status, SB_GETPARTS, 0, 0), 4);
+    EXPECT_EQ(frame->Status().Prompt(), L"Ready");
+
+    using namespace shell;
+    auto& docks = frame->Docks();
+    for (int pane : kShowHideAllOrder)
+        EXPECT_EQ(frame->IsPaneVisible(pane), pane != kPaneColorAdjustment) << pane;
+    // Left: the tree tab group over the Zoomer; right: Properties over Options.
+    RECT trees = ScreenRect(docks.Container(kPaneDefaultControls));
+    RECT zoom = ScreenRect(docks.Container(kPaneZoomer));
+    RECT props = ScreenRect(docks.Container(kPaneProperties));
+    RECT opts = ScreenRect(docks.Container(kPaneOptions));
+    RECT view = ScreenRect(frame->View());
+    EXPECT_LE(trees.bottom, zoom.top);
+    EXPECT_EQ(trees.left, zoom.left);
+    EXPECT_LE(trees.right, view.left);
+    EXPECT_LE(view.right, props.left);
+    EXPECT_LE(props.bottom, opts.top);
+    EXPECT_EQ(docks.Layout().GroupMates(kPaneDefaultControls),
+              (std::vector<int>{kPaneDefaultControls, kPaneCustomControls, kPaneUserData}));
+    EXPECT_EQ(docks.Layout().ActiveInGroupOf(kPaneUserData), kPaneDefaultControls);
+    EXPECT_TRUE(Visible(docks.Content(kPaneDefaultControls)));
+    EXPECT_FALSE(Visible(docks.Content(kPaneCustomControls)));
+}
+
+TEST_F(EditorApp, PaneTogglesFromTheViewMenuAndByAccelerator) {
+    Start({L"x.twf"});
+    using namespace shell;
+    HWND h = frame->Handle();
+    // The View menu's item as the menu sends it.
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_PROPERTIES, 0), 0);
+    EXPECT_FALSE(frame->IsPaneVisible(kPaneProperties));
+    EXPECT_FALSE(Visible(frame->Docks().Content(kPaneProperties)));
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_PROPERTIES, 0), 0);
+    EXPECT_TRUE(frame->IsPaneVisible(kPaneProperties));
+    EXPECT_TRUE(Visible(frame->Docks().Content(kPaneProperties)));
+    // The check mark follows.
+    HMENU view = GetSubMenu(GetMenu(h), 2);
+    SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 2);
+    EXPECT_TRUE(GetMenuState(view, ID_VIEW_PROPERTIES, MF_BYCOMMAND) & MF_CHECKED);
+
+    // F8 through the application's loop and the accelerator table.
+    PressKey(h, VK_F8);
+    app->RunPending();
+    EXPECT_FALSE(frame->IsPaneVisible(kPaneOptions));
+    SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 2);
+    EXPECT_FALSE(GetMenuState(view, ID_VIEW_OPTIONS, MF_BYCOMMAND) & MF_CHECKED);
+    PressKey(h, VK_F8);
+    app->RunPending();
+    EXPECT_TRUE(frame->IsPaneVisible(kPaneOptions));
+    // F4 toggles the front tree tab; the group stays for its other tabs.
+    PressKey(h, VK_F4);
+    app->RunPending();
+    EXPECT_FALSE(frame->IsPaneVisible(kPaneDefaultControls));
+    EXPECT_TRUE(Visible(frame->Docks().Content(kPaneCustomControls)));
+}
+
+TEST_F(EditorApp, ShowHideAllRestoresExactlyThePanesThatWereVisible) {
+    Start({L"x.twf"});
+    using namespace shell;
+    frame->TogglePane(kPaneOptions);  // hidden by hand before
+    std::vector<bool> before;
+    for (int pane : kShowHideAllOrder) before.push_back(frame->IsPaneVisible(pane));
+    PressKey(frame->Handle(), VK_F11);
+    app->RunPending();
+    for (int pane : kShowHideAllOrder) EXPECT_FALSE(frame->IsPaneVisible(pane)) << pane;
+    frame->TogglePane(kPaneColorAdjustment);  // shown by hand in between
+    SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(ID_VIEW_SHOW_HIDE_ALL, 0), 0);
+    for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i)
+        EXPECT_EQ(frame->IsPaneVisible(kShowHideAllOrder[i]), before[i]) << kShowHideAllOrder[i];
+}
+
+TEST_F(EditorApp, DisabledCommandRunsNeitherByAcceleratorNorFromAContextMenu) {
+    Start({L"x.twf"});
+    HWND h = frame->Handle();
+    // F6 is bound to "next pane"; give it a handler whose update decides.
+    int runs = 0;
+    bool enabled = false;
+    frame->Commands()->On(ID_NEXT_PANE, [&] { ++runs; });
+    frame->Commands()->Update(ID_NEXT_PANE, [&](fw::CommandState& s) { s.enabled = enabled; });
+    PressKey(h, VK_F6);
+    app->RunPending();
+    EXPECT_EQ(runs, 0);
+    enabled = true;
+    PressKey(h, VK_F6);
+    app->RunPending();
+    EXPECT_EQ(runs, 1);
+
+    // A context menu's owner is asked first; its disabled item is greyed
+    // and a command for it does not run.
+    struct Owner : fw::Window {
+        fw::CommandTable table;
+        fw::CommandTable* Commands() override { return &table; }
+    } owner;
+    fw::WindowArgs a;
+    a.style = WS_CHILD | WS_VISIBLE;
+    a.parent = h;
+    a.width = a.height = 10;
+    ASSERT_TRUE(owner.Create(a));
+    int clears = 0;
+    bool clearEnabled = false;
+    owner.table.On(ID_CONTEXT_CLEAR, [&] { ++clears; });
+    owner.table.Update(ID_CONTEXT_CLEAR, [&](fw::CommandState& s) { s.enabled = clearEnabled; });
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PROPERTY_CONTEXT_MENU));
+    HMENU popup = GetSubMenu(menu, 0);
+    frame->UpdateMenu(popup, owner.Handle());
+    EXPECT_TRUE(GetMenuState(popup, ID_CONTEXT_CLEAR, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(GetMenuState(popup, ID_CONTEXT_FILL_INACTIVE, MF_BYCOMMAND) & MF_GRAYED);  // no handler at all
+    EXPECT_FALSE(frame->RunCommand(ID_CONTEXT_CLEAR, owner.Handle()));
+    EXPECT_EQ(clears, 0);
+    clearEnabled = true;
+    frame->UpdateMenu(popup, owner.Handle());
+    EXPECT_FALSE(GetMenuState(popup, ID_CONTEXT_CLEAR, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(frame->RunCommand(ID_CONTEXT_CLEAR, owner.Handle()));
+    EXPECT_EQ(clears, 1);
+    DestroyMenu(menu);
+}
+
+TEST_F(EditorApp, F1OpensTheHelpOnce) {
+    Start({L"x.twf"});
+    PressKey(frame->Handle(), VK_F1);
+    app->RunPending();
+    ASSERT_EQ(shell->opened.size(), 1u);
+    EXPECT_EQ(shell->opened[0], app->StartDirectory() + L"\\hexmoormanual.chm");
+    // The menu item runs it too.
+    SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(ID_HELP_CONTENTS, 0), 0);
+    EXPECT_EQ(shell->opened.size(), 2u);
+}
+
+TEST_F(EditorApp, LookIsKeptAcrossRuns) {
+    Start({L"x.twf"});
+    EXPECT_EQ(frame->ApplicationLook(), 2);
+    SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(ID_VIEW_LOOK_BLUE, 0), 0);
+    EXPECT_EQ(frame->ApplicationLook(), 4);
+    Stop();
+    Start({L"x.twf"});
+    EXPECT_EQ(frame->ApplicationLook(), 4);
+}
+
+TEST_F(EditorApp, DockedPlacesAreKeptAcrossRuns) {
+    Start({L"x.twf"});
+    using namespace shell;
+    frame->TogglePane(kPaneUserData);
+    frame->Docks().FloatPane(kPaneOptions, {200, 200, 500, 500});
+    Stop();
+    Start({L"x.twf"});
+    EXPECT_FALSE(frame->IsPaneVisible(kPaneUserData));
+    EXPECT_EQ(frame->Docks().Layout().Mode(kPaneOptions), fw::PaneMode::Floating);
+    HWND container = frame->Docks().Container(kPaneOptions);
+    EXPECT_TRUE(Visible(container));
+    EXPECT_NE(container, frame->Handle());
+    // Docked back into its old place.
+    frame->Docks().DockPaneHome(kPaneOptions);
+    RECT props = ScreenRect(frame->Docks().Container(kPaneProperties));
+    RECT opts = ScreenRect(frame->Docks().Container(kPaneOptions));
+    EXPECT_LE(props.bottom, opts.top);
+}

@@ -1,0 +1,75 @@
+// The placement keeper against real windows and the registry profile.
+#include <gtest/gtest.h>
+
+#include "app_fixture.h"
+#include "editor/shell/placement.h"
+#include "framework/profile.h"
+
+using namespace hexmoor;
+
+namespace {
+
+HWND MakeWindow(const wchar_t* caption, RECT r) {
+    return CreateWindowExW(0, L"STATIC", caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+}
+
+RECT NormalRect(HWND h) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    GetWindowPlacement(h, &wp);
+    return wp.rcNormalPosition;
+}
+
+class PlacementKeeper : public ::testing::Test {
+protected:
+    void SetUp() override { test::ClearEditorRegistry(); }
+    void TearDown() override { test::ClearEditorRegistry(); }
+    fw::Profile profile{L"Tarnwick", L"Hexmoor"};
+};
+
+} // namespace
+
+TEST_F(PlacementKeeper, TwoPropertiesCaptionsShareOneSection) {
+    HWND a = MakeWindow(L"Properties - Button", {40, 50, 340, 350});
+    HWND b = MakeWindow(L"Properties - Edit", {400, 400, 600, 600});
+    shell::CSaveRestoreWinPos keeper(&profile);
+    keeper.AddWindow(a);
+    keeper.SaveAll();
+    EXPECT_EQ(profile.GetInt(L"Properties", L"left", -1), NormalRect(a).left);
+    keeper.RestoreWindowPos(b);
+    RECT ra = NormalRect(a), rb = NormalRect(b);
+    EXPECT_EQ(rb.left, ra.left);
+    EXPECT_EQ(rb.top, ra.top);
+    EXPECT_EQ(rb.right, ra.right);
+    DestroyWindow(a);
+    DestroyWindow(b);
+}
+
+TEST_F(PlacementKeeper, MinimisedWindowComesBackRestored) {
+    HWND w = MakeWindow(L"Keeper minimised", {60, 60, 360, 300});
+    ShowWindow(w, SW_MINIMIZE);
+    shell::CSaveRestoreWinPos keeper(&profile);
+    keeper.AddWindow(w);
+    keeper.SaveAll();
+    ShowWindow(w, SW_RESTORE);
+    keeper.RestoreAll();
+    EXPECT_FALSE(IsIconic(w));
+    EXPECT_TRUE(IsWindowVisible(w));
+    DestroyWindow(w);
+}
+
+TEST_F(PlacementKeeper, FullyOffScreenPlacementLeavesTheWindowWhereItIs) {
+    HWND w = MakeWindow(L"Keeper off screen", {70, 80, 370, 380});
+    RECT before = NormalRect(w);
+    for (auto [name, v] : {std::pair{L"show", 1}, {L"flags", 0}, {L"left", 5000}, {L"top", 5000}, {L"right", 5300},
+                           {L"bottom", 5300}})
+        profile.WriteInt(L"Keeper off screen", name, v);
+    shell::CSaveRestoreWinPos keeper(&profile);
+    keeper.RestoreWindowPos(w);
+    RECT after = NormalRect(w);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_EQ(after.right, before.right);
+    DestroyWindow(w);
+}
