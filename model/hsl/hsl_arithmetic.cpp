@@ -295,8 +295,12 @@ AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, Pixel
                        static_cast<std::size_t>(src.width) * static_cast<std::size_t>(src.height), opaque_source);
     return AdjustStatus::kDone;
   }
+  // Otherwise row by row, in the order the source's rows lie in memory, so
+  // that reading runs forward (narrow bottom-up images read backwards would
+  // wait on memory at every row).
   PixelAdjuster::RunState state;
-  for (int y = 0; y < src.height; ++y) {
+  for (int i = 0; i < src.height; ++i) {
+    const int y = src.stride < 0 ? src.height - 1 - i : i;
     const auto* src_row = reinterpret_cast<const std::uint32_t*>(src_base + y * src.stride);
     auto* dst_row = reinterpret_cast<std::uint32_t*>(dst_base + y * dst.stride);
     adjuster.AdjustRow(src_row, dst_row, static_cast<std::size_t>(src.width), opaque_source, state);

@@ -4,7 +4,7 @@
 // second for both and ends with "ratio hsl-to-copy X.XX" (the adjustment's
 // throughput divided by the copy's).
 //
-//   hsl_bench [schemes] [rounds]     defaults 40 and 5; "hsl_bench 2 1" is a smoke run
+//   hsl_bench [schemes] [rounds]     defaults 40 and 10; "hsl_bench 2 1" is a smoke run
 
 #include <algorithm>
 #include <chrono>
@@ -149,7 +149,7 @@ double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).coun
 
 int main(int argc, char** argv) {
   const int schemes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
-  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
 
   CGdiPlusInit gdiplus;
   if (!gdiplus.IsStarted()) {
