@@ -35,18 +35,17 @@ thread_local HHOOK t_hook = nullptr;
 
 } // namespace
 
+LRESULT CALLBACK Dialog::CreationHook(int code, WPARAM wp, LPARAM lp) {
+    if (code == HCBT_CREATEWND && t_creating) {
+        Dialog* self = std::exchange(t_creating, nullptr);
+        self->Bind(reinterpret_cast<HWND>(wp), Kind::Dialog);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
 void Dialog::BeginCreation() {
     t_creating = this;
-    t_hook = SetWindowsHookExW(
-        WH_CBT,
-        [](int code, WPARAM wp, LPARAM lp) -> LRESULT {
-            if (code == HCBT_CREATEWND && t_creating) {
-                Dialog* self = std::exchange(t_creating, nullptr);
-                self->Bind(reinterpret_cast<HWND>(wp), Kind::Dialog);
-            }
-            return CallNextHookEx(nullptr, code, wp, lp);
-        },
-        nullptr, GetCurrentThreadId());
+    t_hook = SetWindowsHookExW(WH_CBT, &Dialog::CreationHook, nullptr, GetCurrentThreadId());
 }
 
 void Dialog::EndCreation() {

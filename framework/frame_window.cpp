@@ -146,7 +146,10 @@ LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         RecalcLayout();
         return 0;
     case WM_INITMENUPOPUP:
-        if (!HIWORD(lp)) UpdateMenu(reinterpret_cast<HMENU>(wp));
+        if (!HIWORD(lp)) {
+            OnMenuOpening(reinterpret_cast<HMENU>(wp));
+            UpdateMenu(reinterpret_cast<HMENU>(wp));
+        }
         return 0;
     case WM_ENTERMENULOOP: inMenu_ = true; break;
     case WM_EXITMENULOOP:

@@ -60,6 +60,9 @@ public:
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
+    // A popup of the menu bar is about to open, before its items' states
+    // are set: the place to change its items.
+    virtual void OnMenuOpening(HMENU popup) {}
 
     CommandTable commands_;
     ToolBar toolbar_;

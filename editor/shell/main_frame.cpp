@@ -242,6 +242,10 @@ bool CMainFrame::OnClose() {
     return true;
 }
 
+void CMainFrame::OnMenuOpening(HMENU popup) {
+    app_.RecentFiles().FillMenu(popup, ID_FILE_MRU_FIRST, L"Recent File");
+}
+
 void CMainFrame::OnDestroy() {
     app_.GetProfile().WriteInt(kWorkspace, L"ApplicationLook", look_);
     if (docks_) app_.GetProfile().WriteString(kWorkspace, L"DockState", docks_->SaveState());
