@@ -20,6 +20,16 @@ std::uint64_t GetDibColorTableSize(const BITMAPINFOHEADER& header) {
 
 std::uint64_t GetDibColorTableSize(const BITMAPCOREHEADER& header) { return GetDibColorCount(header) * 3; }
 
+std::uint64_t GetDibColorTableSize(const BITMAPINFOHEADER* header) {
+  if (!header) return 0;
+  if (header->biSize == sizeof(BITMAPCOREHEADER)) {
+    BITMAPCOREHEADER core;
+    std::memcpy(&core, header, sizeof core);
+    return GetDibColorTableSize(core);
+  }
+  return GetDibColorTableSize(*header);
+}
+
 std::uint64_t GetDibTableBytes(const BITMAPINFOHEADER& header) {
   std::uint64_t colors = header.biClrUsed;
   const std::uint64_t bits = static_cast<std::uint64_t>(header.biPlanes) * header.biBitCount;
@@ -53,7 +63,13 @@ std::uint64_t GetPackedDibBytes(const BITMAPINFOHEADER& header) {
 std::size_t ValidatePackedDib(std::span<const std::uint8_t> data, BITMAPINFOHEADER* header) {
   if (!header || data.size() < sizeof(BITMAPINFOHEADER)) return 0;
   std::memcpy(header, data.data(), sizeof(BITMAPINFOHEADER));
-  if (header->biSize < sizeof(BITMAPINFOHEADER) || header->biSize > data.size()) return 0;
+  // The info header and its later versions (V2 52, V3 56, V4 108, V5 124
+  // bytes); from V2 on the bit-field masks sit inside the header.
+  switch (header->biSize) {
+    case 40: case 52: case 56: case 108: case 124: break;
+    default: return 0;
+  }
+  if (header->biSize > data.size()) return 0;
   if (header->biWidth <= 0 || header->biWidth > 32767) return 0;
   if (header->biHeight == 0 || header->biHeight > 32767 || header->biHeight < -32767) return 0;
   if (header->biPlanes != 1) return 0;

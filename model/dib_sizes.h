@@ -16,6 +16,8 @@ std::uint64_t GetDibColorCount(const BITMAPCOREHEADER& header);
 // header colours * 3.
 std::uint64_t GetDibColorTableSize(const BITMAPINFOHEADER& header);
 std::uint64_t GetDibColorTableSize(const BITMAPCOREHEADER& header);
+// Either header kind, told apart by its size field (12 for a core header).
+std::uint64_t GetDibColorTableSize(const BITMAPINFOHEADER* header);
 // (biClrUsed, or 1 << (planes * bits) when that is 8 or fewer, else 0) * 4,
 // plus 12 for BI_BITFIELDS.
 std::uint64_t GetDibTableBytes(const BITMAPINFOHEADER& header);
@@ -26,8 +28,9 @@ std::uint64_t GetDibImageBytes(const BITMAPINFOHEADER& header);
 std::uint64_t GetPackedDibBytes(const BITMAPINFOHEADER& header);
 
 // Checks that data holds a complete packed DIB this model can turn into an
-// image: a 40-byte (or larger) info header, width and height non-zero and
-// within 32767 in magnitude, planes 1, bit count 1/4/8/16/24/32, compression
-// BI_RGB or BI_BITFIELDS, colour table and pixel rows present in full.
-// Fills header and returns the offset of the pixel bits, or 0 when invalid.
+// image: an info header of 40 bytes or of a later version (52, 56, 108,
+// 124), width and height non-zero and within 32767 in magnitude, planes 1,
+// bit count 1/4/8/16/24/32, compression BI_RGB or BI_BITFIELDS, colour table
+// and pixel rows present in full. Fills header and returns the offset of the
+// pixel bits, or 0 when invalid.
 std::size_t ValidatePackedDib(std::span<const std::uint8_t> data, BITMAPINFOHEADER* header);

@@ -6,10 +6,10 @@
 
 class CGdiPlusInit {
  public:
-  // Starts GDI+ (input version 1, no debug callback, background thread and
-  // external codecs not suppressed). The started flag is set only when the
-  // start-up succeeds; IsStarted tells the caller.
-  CGdiPlusInit();
+  // Starts GDI+ (input version 1 unless told otherwise, no debug callback,
+  // background thread and external codecs not suppressed). The started flag
+  // is set only when the start-up succeeds; IsStarted tells the caller.
+  explicit CGdiPlusInit(unsigned int gdiplusVersion = 1);
   virtual ~CGdiPlusInit();
 
   CGdiPlusInit(const CGdiPlusInit&) = delete;

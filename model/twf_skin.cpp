@@ -57,7 +57,10 @@ std::unique_ptr<CTwfObj> MakeElement(WORD type) {
 
 CTwfSkin::CTwfSkin() { m_indexBlock.fill(0xFF); }
 
-CTwfSkin::~CTwfSkin() { RemoveAll(); }
+CTwfSkin::~CTwfSkin() {
+  m_modifiers.clear();  // modifiers refer to the elements: they go first
+  RemoveAll();
+}
 
 std::wstring CTwfSkin::SchemeKey(const std::wstring& name) const {
   return name.empty() ? m_defaultScheme : name;

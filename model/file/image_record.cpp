@@ -44,6 +44,14 @@ MrgBitmapParams ReadParams(ArchiveReader& reader, WORD version) {
   return p;
 }
 
+// Stores a decoded 32-bit DIB section under the id with exactly these
+// parameters (as SetImageFromSource would), taking the decoder's bitmap over
+// instead of copying it.
+void StoreBitmap(CTwfObj& element, WORD id, plat::BitmapHandle bitmap, const MrgBitmapParams& p) {
+  element.PutImage(id, std::make_unique<CMrgBitmap>(std::move(bitmap), p));
+  element.GetImage(id)->SetParams(p);  // PutImage keeps an earlier entry's parameters
+}
+
 void StoreImage(CTwfObj& element, WORD id, std::span<const std::uint8_t> block, const MrgBitmapParams& p) {
   if (ImageSizePlausible(block)) {
     plat::DecodedImage decoded = plat::DecodeImageStream(block);
@@ -52,15 +60,11 @@ void StoreImage(CTwfObj& element, WORD id, std::span<const std::uint8_t> block, 
       return;
     }
     if (decoded.bitmap) {
-      element.SetImageFromSource(id, decoded.bitmap.get(), p.left, p.top, p.right, p.bottom, p.drawMode,
-                                 p.mrgDrawMode);
+      StoreBitmap(element, id, std::move(decoded.bitmap), p);
       return;
     }
   }
-  plat::BitmapHandle dib = plat::DecodePackedDib(block);
-  if (dib) {
-    element.SetImageFromSource(id, dib.get(), p.left, p.top, p.right, p.bottom, p.drawMode, p.mrgDrawMode);
-  }
+  if (plat::BitmapHandle dib = plat::DecodePackedDib(block)) StoreBitmap(element, id, std::move(dib), p);
   // Otherwise the block is no image in any form: the property stays absent.
 }
 

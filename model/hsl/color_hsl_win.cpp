@@ -53,6 +53,43 @@ bool AdjustGdiplusBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, PixelAdjust
   return AdjustPixels(AsConst(source.View()), target.View(), adjuster) == AdjustStatus::kDone;
 }
 
+bool AdjustPixelsIntoGdiplus(Gdiplus::Bitmap* dst, const ConstPixelView& src, PixelAdjuster& adjuster,
+                             bool opaque_source) {
+  if (dst == nullptr || src.width <= 0 || src.height <= 0) return false;
+  const UINT width = static_cast<UINT>(src.width);
+  const UINT height = static_cast<UINT>(src.height);
+  if (dst->GetWidth() < width || dst->GetHeight() < height) return false;
+  ArgbLock target(dst, width, height, Gdiplus::ImageLockModeWrite);
+  return target.Locked() && AdjustPixels(src, target.View(), adjuster, opaque_source) == AdjustStatus::kDone;
+}
+
+bool DibSectionPixels(HBITMAP bitmap, PixelView* view) {
+  DIBSECTION section{};
+  if (bitmap == nullptr || view == nullptr || ::GetObjectW(bitmap, sizeof section, &section) != sizeof section) {
+    return false;
+  }
+  const BITMAP& bm = section.dsBm;
+  if (bm.bmBitsPixel != 32 || bm.bmPlanes != 1 || bm.bmBits == nullptr || bm.bmWidth <= 0 || bm.bmHeight <= 0) {
+    return false;
+  }
+  if (section.dsBmih.biCompression == BI_BITFIELDS) {
+    if (section.dsBitfields[0] != 0xFF0000u || section.dsBitfields[1] != 0x00FF00u ||
+        section.dsBitfields[2] != 0x0000FFu) {
+      return false;
+    }
+  } else if (section.dsBmih.biCompression != BI_RGB) {
+    return false;
+  }
+  const std::ptrdiff_t stride = bm.bmWidthBytes;
+  auto* bits = static_cast<unsigned char*>(bm.bmBits);
+  if (section.dsBmih.biHeight > 0) {  // bottom-up: the top row is stored last
+    *view = {reinterpret_cast<std::uint32_t*>(bits + (bm.bmHeight - 1) * stride), bm.bmWidth, bm.bmHeight, -stride};
+  } else {
+    *view = {reinterpret_cast<std::uint32_t*>(bits), bm.bmWidth, bm.bmHeight, stride};
+  }
+  return true;
+}
+
 HBITMAP AdjustBitmapToDib(HBITMAP src, PixelAdjuster& adjuster) {
   BITMAP info{};
   if (src == nullptr || ::GetObjectW(src, sizeof info, &info) != sizeof info) return nullptr;

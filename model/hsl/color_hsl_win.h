@@ -16,6 +16,17 @@ namespace hsl::win {
 // locked, or dst is smaller than src.
 bool AdjustGdiplusBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, PixelAdjuster& adjuster);
 
+// The adjusted pixels of src written into the top-left of dst (an opaque
+// source as in PixelAdjuster::AdjustRow). False, with dst unchanged, when
+// dst is null, cannot be locked or is smaller than src.
+bool AdjustPixelsIntoGdiplus(Gdiplus::Bitmap* dst, const ConstPixelView& src, PixelAdjuster& adjuster,
+                             bool opaque_source);
+
+// The pixels of a 32-bit DIB section with red, green and blue in their usual
+// places, top row first (a bottom-up section gets a negative stride). False
+// for any other bitmap. Call GdiFlush before touching them.
+bool DibSectionPixels(HBITMAP bitmap, PixelView* view);
+
 // A new top-down 32-bit DIB section holding src's pixels with their colours
 // adjusted; the fourth byte of each pixel is kept (a GDI bitmap has no
 // alpha). Null when src is not a bitmap or memory runs out.

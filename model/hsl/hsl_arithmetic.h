@@ -74,8 +74,11 @@ class PixelAdjuster {
   const HSLValues& Values() const { return values_; }
 
   std::uint32_t AdjustPixel(std::uint32_t argb);
-  // src and dst may be the same row; otherwise they must not overlap.
-  void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count);
+  // src and dst may be the same row; otherwise they must not overlap. With
+  // `opaque_source` every source pixel counts as fully opaque whatever its
+  // fourth byte holds (a GDI bitmap has no alpha): the result's alpha is
+  // that of 255 under the opacity.
+  void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source = false);
 
  private:
   struct CacheEntry {
@@ -86,6 +89,9 @@ class PixelAdjuster {
   static constexpr int kCacheBits = 12;
 
   std::uint32_t AdjustRgb(std::uint32_t rgb);
+
+  template <bool kOpaque>
+  void AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count);
 
   HSLValues values_;
   bool keep_colours_;
@@ -127,7 +133,8 @@ bool IsValidView(const void* bits, int width, int height, std::ptrdiff_t stride)
 // Writes the adjusted pixels of src into the top-left src.width x src.height
 // pixels of dst; nothing is written unless both views are valid and dst is
 // at least as large as src.
-AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, PixelAdjuster& adjuster);
+AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, PixelAdjuster& adjuster,
+                          bool opaque_source = false);
 AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, const HSLValues& values);
 
 }  // namespace hsl

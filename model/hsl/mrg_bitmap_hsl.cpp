@@ -1,5 +1,7 @@
 // The colour adjustment of one image-map entry, rebuilt from its saved copy.
 
+#include <utility>
+
 #include "model/hsl/hsl_arithmetic.h"
 #include "model/hsl/image_adjust.h"
 #include "model/mrg_bitmap.h"
@@ -17,18 +19,16 @@ int CMrgBitmap::ApplyHSL(double hue, double saturation, double lightness, double
   if (!HasSavedCopy()) return 0;
 
   // The form follows the saved copy and the opacity: a GDI bitmap turns into
-  // a GDI+ image while it needs per-pixel alpha, and back again at 100.
-  // Neutral values give back an exact copy of the saved image.
+  // a GDI+ image while it needs per-pixel alpha, and back again at 100. The
+  // current image is handed over for reuse when it has the result's form.
   if (m_savedIsGdiplus) {
-    SetGdiplusBitmap(values.IsNeutral() ? platform::CloneGdiplusBitmap(m_savedGdiplus.get())
-                                        : hsl::AdjustGdiplusImage(m_savedGdiplus.get(), values));
+    SetGdiplusBitmap(hsl::AdjustGdiplusImage(m_savedGdiplus.get(), std::move(m_gdiplus), values));
     return m_gdiplus ? 1 : 0;
   }
   if (values.KeepsAlpha()) {
-    SetBitmap(values.IsNeutral() ? platform::CopyBitmapAs32(m_savedBitmap.get())
-                                 : hsl::AdjustBitmapImage(m_savedBitmap.get(), values));
+    SetBitmap(hsl::AdjustBitmapImage(m_savedBitmap.get(), std::move(m_bitmap), values));
     return m_bitmap ? 1 : 0;
   }
-  SetGdiplusBitmap(hsl::AdjustBitmapToGdiplusImage(m_savedBitmap.get(), values));
+  SetGdiplusBitmap(hsl::AdjustBitmapToGdiplusImage(m_savedBitmap.get(), std::move(m_gdiplus), values));
   return m_gdiplus ? 1 : 0;
 }

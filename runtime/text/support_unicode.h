@@ -47,3 +47,8 @@ HFONT CreateMenuFont();
 // The window that last handled a menu-opening message (popup-menu skin).
 void SetMenuOwnerWindow(HWND hwnd);
 HWND GetMenuOwnerWindow();
+
+// String-pointer checks: a text the runtime may read. Only a null pointer
+// is refused; a pointer is never probed by reading through it.
+inline bool IsStringPointerValid(const char* text) { return text != nullptr; }
+inline bool IsStringPointerValid(const wchar_t* text) { return text != nullptr; }

@@ -203,13 +203,13 @@ LRESULT CTWWnd::Default() {
 HBITMAP CTWWnd::GetBackgroundBitmap(BOOL) { return nullptr; }
 
 void CTWWnd::OnEnable() {
-    // The skinned scroll bars of the window itself come from the scroll-bar
-    // engine; until it serves this window the system draws them.
     if (m_scrollElement && m_scrollElement->GetEnabled() && !m_scrollHelper) {
-        SuspendSkinScrollbars(m_hWnd, FALSE);
-    } else {
-        SuspendSkinScrollbars(m_hWnd, FALSE);
+        // The scroll-bar engine's form subclasser takes the window's own
+        // scroll bars here once the engine is part of the runtime; until
+        // then the system keeps drawing them.
+        return;
     }
+    SuspendSkinScrollbars(m_hWnd, FALSE);
 }
 
 void CTWWnd::OnDisable() { SuspendSkinScrollbars(m_hWnd, TRUE); }

@@ -27,22 +27,25 @@ PixelBuffer CaptureDC(HDC source, int x, int y, int width, int height) {
     return out;
 }
 
-PixelBuffer CaptureClient(HWND hwnd) {
-    RECT r{};
-    GetClientRect(hwnd, &r);
-    HDC dc = GetDC(hwnd);
+namespace {
+// Reads a window-relative rectangle of `dc`, which belongs to `hwnd`.
+PixelBuffer CaptureAndRelease(HWND hwnd, HDC dc, const RECT& r) {
     PixelBuffer out = CaptureDC(dc, 0, 0, r.right - r.left, r.bottom - r.top);
     ReleaseDC(hwnd, dc);
     return out;
+}
+} // namespace
+
+PixelBuffer CaptureClient(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    return CaptureAndRelease(hwnd, GetDC(hwnd), r);
 }
 
 PixelBuffer CaptureWindow(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    HDC dc = GetWindowDC(hwnd);
-    PixelBuffer out = CaptureDC(dc, 0, 0, r.right - r.left, r.bottom - r.top);
-    ReleaseDC(hwnd, dc);
-    return out;
+    return CaptureAndRelease(hwnd, GetWindowDC(hwnd), r);
 }
 
 } // namespace hexmoor::test

@@ -48,6 +48,11 @@ TEST(DibSizes, ColourCountsAndTables) {
   BITMAPCOREHEADER core{12, 4, 4, 1, 4};
   EXPECT_EQ(GetDibColorCount(core), 16u);
   EXPECT_EQ(GetDibColorTableSize(core), 48u);
+  BITMAPINFOHEADER asInfo{};
+  std::memcpy(&asInfo, &core, sizeof core);
+  EXPECT_EQ(GetDibColorTableSize(&asInfo), 48u);
+  const BITMAPINFOHEADER eight = Header(1, 1, 8);
+  EXPECT_EQ(GetDibColorTableSize(&eight), 1024u);
 }
 
 TEST(DibSizes, HugeHeadersDoNotWrap) {
@@ -87,6 +92,12 @@ TEST(PackedDib, ValidationRefusesWhatDoesNotFit) {
     BITMAPINFOHEADER header;
     EXPECT_EQ(ValidatePackedDib(cases[i].data, &header), cases[i].bitsOffset) << i;
   }
+  // A header size between the known versions: the masks would lie outside.
+  BITMAPINFOHEADER odd = Header(2, 1, 16, BI_BITFIELDS);
+  odd.biSize = 41;
+  std::vector<std::uint8_t> oddSize = Packed(odd, 4);
+  BITMAPINFOHEADER parsed;
+  EXPECT_EQ(ValidatePackedDib(oddSize, &parsed), 0u);
   std::vector<std::uint8_t> badSize = Packed(Header(1, 1, 24), 4);
   badSize[0] = 200;  // header size beyond the block
   BITMAPINFOHEADER header;

@@ -453,10 +453,10 @@ BOOL DrawBitmapStretched(HDC dc, HBITMAP bitmap, const RECT* rect) {
   return ok;
 }
 
-HBITMAP PasteBitmapFromClipboard() {
+HBITMAP PasteBitmapFromClipboard(HWND owner) {
   const bool hasDib = ::IsClipboardFormatAvailable(CF_DIB);
   if (!hasDib && !::IsClipboardFormatAvailable(CF_BITMAP)) return nullptr;
-  if (!::OpenClipboard(nullptr)) return nullptr;
+  if (!::OpenClipboard(owner)) return nullptr;
   HBITMAP result = nullptr;
   if (hasDib) {
     result = CreateDibFromPacked(::GetClipboardData(CF_DIB));
@@ -469,8 +469,8 @@ HBITMAP PasteBitmapFromClipboard() {
   return result;
 }
 
-BOOL CopyBitmapToClipboard(HBITMAP dib) {
-  if (!::OpenClipboard(nullptr)) return FALSE;
+BOOL CopyBitmapToClipboard(HBITMAP dib, HWND owner) {
+  if (!::OpenClipboard(owner)) return FALSE;
   BOOL ok = FALSE;
   UniqueGlobal block = PackDibToGlobal(dib, nullptr);
   if (block) {

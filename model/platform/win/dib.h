@@ -89,5 +89,7 @@ BOOL LoadBitmapFile(const wchar_t* path, HBITMAP* out, HPALETTE* palette);
 // to a disk file.
 BOOL SaveDibToBmpFile(const wchar_t* path, HBITMAP dib);
 BOOL DrawBitmapStretched(HDC dc, HBITMAP bitmap, const RECT* rect);
-HBITMAP PasteBitmapFromClipboard();
-BOOL CopyBitmapToClipboard(HBITMAP dib);
+HBITMAP PasteBitmapFromClipboard(HWND owner = nullptr);
+// The owner window is the clipboard's owner after the copy (a clipboard
+// emptied without owner refuses new data on some systems).
+BOOL CopyBitmapToClipboard(HBITMAP dib, HWND owner = nullptr);

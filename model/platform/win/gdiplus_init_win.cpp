@@ -15,8 +15,9 @@ namespace hexmoor::platform {
 bool ImagingAvailable() { return g_startedCount.load() > 0; }
 }  // namespace hexmoor::platform
 
-CGdiPlusInit::CGdiPlusInit() {
-  Gdiplus::GdiplusStartupInput input;  // version 1, no callback, thread and codecs on
+CGdiPlusInit::CGdiPlusInit(unsigned int gdiplusVersion) {
+  Gdiplus::GdiplusStartupInput input;  // no callback, thread and codecs on
+  input.GdiplusVersion = gdiplusVersion;
   ULONG_PTR token = 0;
   const Gdiplus::Status status = Gdiplus::GdiplusStartup(&token, &input, nullptr);
   m_status = static_cast<int>(status);

@@ -28,29 +28,22 @@ using StreamPtr = std::unique_ptr<IStream, StreamRelease>;
 
 constexpr std::uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
-// A 32-bit DIB section's pixel rows, top-down, or false for other bitmaps.
+// A 32-bit DIB section's pixels, top-down, or false for other bitmaps.
 bool Read32BitDib(HBITMAP bitmap, ImagePixels* out) {
   DIBSECTION section{};
   if (::GetObjectW(bitmap, sizeof section, &section) != sizeof section) return false;
-  if (section.dsBm.bmBitsPixel != 32 || !section.dsBm.bmBits) return false;
-  if (section.dsBmih.biCompression == BI_BITFIELDS &&
-      (section.dsBitfields[0] != 0xFF0000 || section.dsBitfields[1] != 0xFF00 || section.dsBitfields[2] != 0xFF)) {
-    return false;
-  }
-  ::GdiFlush();
+  if (section.dsBm.bmBitsPixel != 32) return false;
   const int width = section.dsBm.bmWidth;
   const int height = section.dsBm.bmHeight;
-  const bool bottomUp = section.dsBmih.biHeight > 0;
   out->width = width;
   out->height = height;
   out->argb.resize(static_cast<size_t>(width) * height);
-  const auto* bits = static_cast<const std::uint8_t*>(section.dsBm.bmBits);
-  for (int y = 0; y < height; ++y) {
-    const int row = bottomUp ? height - 1 - y : y;
-    std::memcpy(out->argb.data() + static_cast<size_t>(y) * width,
-                bits + static_cast<size_t>(row) * section.dsBm.bmWidthBytes, static_cast<size_t>(width) * 4);
-  }
-  return true;
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  HDC dc = ::CreateCompatibleDC(nullptr);
+  const int lines = ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), out->argb.data(), &info, DIB_RGB_COLORS);
+  ::DeleteDC(dc);
+  return lines == height;
 }
 
 bool WritePixelsTo32BitDib(HBITMAP bitmap, const ImagePixels& pixels) {
@@ -95,9 +88,23 @@ bool SaveToBytes(Gdiplus::Image& image, const wchar_t* mime, std::vector<std::ui
 
 BitmapHandle CopyBitmapAs32(HBITMAP source) {
   if (!source || ::GetObjectType(source) != OBJ_BITMAP) return nullptr;
-  // A 32-bit DIB section is copied byte for byte so that its alpha survives.
-  ImagePixels pixels;
-  if (Read32BitDib(source, &pixels)) return CreateBitmapFromPixels(pixels);
+  // A 32-bit DIB section is read with GetDIBits straight into the copy's
+  // bits, so that its alpha survives (a blit need not keep the fourth byte)
+  // and GDI itself accounts for the source's row order.
+  DIBSECTION section{};
+  if (::GetObjectW(source, sizeof section, &section) == sizeof section && section.dsBm.bmBitsPixel == 32) {
+    const int width = section.dsBm.bmWidth;
+    const int height = section.dsBm.bmHeight;
+    BitmapHandle copy(CreateStandardDibSection(width, height, 32));
+    void* bits = GetBitmapBitsPtr(copy.get());
+    if (!copy || !bits) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    const int lines = ::GetDIBits(dc, source, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
+    ::DeleteDC(dc);
+    if (lines == height) return copy;
+  }
   return BitmapHandle(ConvertBitmapToDib(source, nullptr, 32));
 }
 

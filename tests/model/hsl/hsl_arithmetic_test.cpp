@@ -202,3 +202,33 @@ TEST(HslPixels, BadBlocksAreRefusedWithoutWriting) {
 }
 
 }  // namespace
+
+namespace {
+
+// The colour transform runs as one fused computation; it must give the same
+// bytes as composing the conversion functions step by step.
+TEST(HslColour, FusedTransformAgreesWithTheStepByStepConversions) {
+  const HSLValues cases[] = {HSLValues(35, 20, -10, 100), HSLValues(-120, -40, 15, 80), HSLValues(359.5, 100, 0, 100),
+                             HSLValues(-179, -99, -60, 100), HSLValues(1e-9, 0, 0, 100), HSLValues(725, 55, 33, 100),
+                             HSLValues(-400, 0, 0, 100), HSLValues(90, -100, 0, 100)};
+  long compared = 0;
+  for (const HSLValues& v : cases) {
+    for (std::uint32_t c : ColourSweep()) {
+      std::uint8_t r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+      const hsl::Hsl hsl = hsl::RgbToHsl(r, g, b);
+      const double saturation = (v.saturation + 100.0) * (hsl.saturation + 100.0) / 100.0 - 100.0;
+      const hsl::Rgb rgb = hsl::HslToRgb(v.hue + hsl.hue, saturation, hsl.lightness);
+      const std::uint8_t expected[3] = {hsl::ChannelToByte(rgb.red + v.lightness * 2.55),
+                                        hsl::ChannelToByte(rgb.green + v.lightness * 2.55),
+                                        hsl::ChannelToByte(rgb.blue + v.lightness * 2.55)};
+      hsl::AdjustChannels(r, g, b, v);
+      ASSERT_EQ(r, expected[0]) << std::hex << c << " hue " << v.hue;
+      ASSERT_EQ(g, expected[1]) << std::hex << c << " hue " << v.hue;
+      ASSERT_EQ(b, expected[2]) << std::hex << c << " hue " << v.hue;
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 400000);
+}
+
+}  // namespace

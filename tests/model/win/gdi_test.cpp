@@ -7,7 +7,6 @@
 #include "model/gdiplus_init.h"
 #include "model/image_rgn.h"
 #include "model/mrg_bitmap.h"
-#include "model/platform/imaging.h"
 #include "model/platform/win/dib.h"
 #include "model/platform/win/gdiplus_codec.h"
 #include "model/platform/win/uxtheme.h"
@@ -75,6 +74,20 @@ TEST_F(GdiTest, CopiesOf32BitImagesKeepTheirAlpha) {
   CMrgBitmap copy(image);
   platform::ImagePixels pixels;
   ASSERT_TRUE(copy.ReadPixels(&pixels));
+  EXPECT_EQ(pixels.argb, source.argb);
+}
+
+TEST_F(GdiTest, TopDownSourcesAreCopiedUpright) {
+  const platform::ImagePixels source = model_test::PatternPixels(3, 4);
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 3, -4, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  UniqueBitmap topDown(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ASSERT_NE(topDown, nullptr);
+  std::memcpy(bits, source.argb.data(), source.argb.size() * 4);
+  CMrgBitmap image(topDown.get(), 0, 0, 0, 0, 0, 0);
+  platform::ImagePixels pixels;
+  ASSERT_TRUE(image.ReadPixels(&pixels));
   EXPECT_EQ(pixels.argb, source.argb);
 }
 
@@ -193,6 +206,39 @@ TEST_F(GdiTest, SavingABmpWritesOnlyToDiskFiles) {
   EXPECT_FALSE(LoadBitmapFile(path.wstring().c_str(), nullptr, nullptr));
 }
 
+TEST_F(GdiTest, StretchedDrawingFillsTheRectangle) {
+  auto red = platform::CreateBitmapFromPixels(model_test::SolidPixels(1, 1, 0xFFFF0000));
+  auto canvas = platform::CreateBitmapFromPixels(model_test::SolidPixels(6, 6, 0xFF000000));
+  HDC dc = ::CreateCompatibleDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, canvas.get());
+  RECT target{1, 1, 5, 5};
+  EXPECT_TRUE(DrawBitmapStretched(dc, red.get(), &target));
+  ::SelectObject(dc, old);
+  ::DeleteDC(dc);
+  platform::ImagePixels pixels;
+  ASSERT_TRUE(platform::ReadBitmapPixels(canvas.get(), &pixels));
+  EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, 0u);
+  EXPECT_EQ(pixels.argb[1 * 6 + 1] & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(pixels.argb[4 * 6 + 4] & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(pixels.argb[5 * 6 + 5] & 0xFFFFFF, 0u);
+}
+
+TEST_F(GdiTest, ClipboardRoundTrip) {
+  HWND owner = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_NE(owner, nullptr);
+  auto source = platform::CreateBitmapFromPixels(model_test::PatternPixels(3, 2));
+  ASSERT_TRUE(CopyBitmapToClipboard(source.get(), owner));
+  UniqueBitmap pasted(PasteBitmapFromClipboard(owner));
+  ::DestroyWindow(owner);
+  ASSERT_NE(pasted, nullptr);
+  platform::ImagePixels pixels;
+  ASSERT_TRUE(platform::ReadBitmapPixels(pasted.get(), &pixels));
+  ASSERT_EQ(pixels.argb.size(), 6u);
+  for (size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(pixels.argb[i] & 0xFFFFFF, model_test::PatternPixels(3, 2).argb[i] & 0xFFFFFF) << i;
+  }
+}
+
 TEST_F(GdiTest, EncoderLookupIsCaseSensitive) {
   CLSID clsid{};
   EXPECT_GE(GetImageEncoderClsid(L"image/png", &clsid), 0);
@@ -230,17 +276,6 @@ TEST_F(GdiTest, RegionBitmapShowsTheRegionInTheInverseColour) {
   EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, faceArgb);
   EXPECT_EQ(pixels.argb[1 * 4 + 1] & 0xFFFFFF, ~faceArgb & 0xFFFFFF);
   EXPECT_EQ(RenderRegionBitmap(nullptr), nullptr);
-}
-
-TEST(GdiplusStartup, ImagingIsAvailableOnlyWhileStarted) {
-  EXPECT_FALSE(platform::ImagingAvailable());
-  {
-    CGdiPlusInit gdiplus;
-    EXPECT_TRUE(gdiplus.IsStarted());
-    EXPECT_EQ(gdiplus.GetStatus(), 0);
-    EXPECT_TRUE(platform::ImagingAvailable());
-  }
-  EXPECT_FALSE(platform::ImagingAvailable());
 }
 
 TEST(UxTheme, EntryPointsAreBoundAndUnbound) {

@@ -1,0 +1,35 @@
+// Fuzz target for the model's decoders of outside bytes other than the skin
+// file itself: region files, packed DIBs and image streams (the native PNG
+// and BMP code). The first byte picks the decoder.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "model/dib_pixels.h"
+#include "model/image_rgn.h"
+#include "model/platform/image.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::span<const std::uint8_t> input(data + 1, size - 1);
+  switch (data[0] % 3) {
+    case 0: {
+      auto region = DecodeRegionFile(input);
+      if (region->GetHRgn()) (void)EncodeRegionFile(*region);
+      break;
+    }
+    case 1: {
+      hexmoor::platform::ImagePixels pixels;
+      if (DecodePackedDibPixels(input, &pixels)) (void)EncodeBmpFilePixels(pixels);
+      break;
+    }
+    default: {
+      hexmoor::platform::DecodedImage image = hexmoor::platform::DecodeImageStream(input);
+      std::vector<std::uint8_t> bytes;
+      if (image.png) hexmoor::platform::EncodePng(image.png.get(), &bytes);
+      if (image.bitmap) hexmoor::platform::EncodeBmp(image.bitmap.get(), &bytes);
+      break;
+    }
+  }
+  return 0;
+}

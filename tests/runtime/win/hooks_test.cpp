@@ -1,0 +1,100 @@
+// The thread hooks: ordinary mode skins a window once its WM_CREATE returns
+// and forgets it after WM_NCDESTROY; explicit mode skins only what it is
+// handed; a shut-down removes every thread's hooks.
+#include <atomic>
+
+#include "runtime/messages.h"
+#include "tests/runtime/win/recorder.h"
+#include "tests/runtime/win/runtime_fixture.h"
+
+using namespace hexmoor::test;
+
+class HooksTest : public RuntimeTest {};
+
+TEST_F(HooksTest, OrdinaryModeSkinsOnCreateAndForgetsOnDestroy) {
+    StartRuntime(false, 1);
+    HWND hwnd = CreateRecorder();
+    ASSERT_TRUE(hwnd);
+    CTWWnd* object = GetSkinnedWindowObject(hwnd);
+    ASSERT_NE(object, nullptr) << "skinned once WM_CREATE returned";
+    EXPECT_EQ(object->GetType(), 1);
+    EXPECT_EQ(SendMessageW(hwnd, hexmoor::rt::TWM_ISSKINNED, 0, 0), 0) << "plain windows pass on while no skin is on";
+    auto* map = CurrentManager()->GetTypeMap(1);
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(map->count(hwnd), 1u);
+    DestroyWindow(hwnd);
+    EXPECT_EQ(map->count(hwnd), 0u) << "forgotten after WM_NCDESTROY returned";
+}
+
+TEST_F(HooksTest, KindsWithoutSkinnedClassStayUnskinned) {
+    StartRuntime(false, 1);
+    HWND button = CreateWindowExW(0, L"Button", L"b", WS_POPUP | BS_PUSHBUTTON, 0, 0, 50, 20, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(button);
+    EXPECT_EQ(GetControlType(button, nullptr), 4);
+    EXPECT_EQ(GetSkinnedWindowObject(button), nullptr);
+    DestroyWindow(button);
+}
+
+TEST_F(HooksTest, ExplicitModeSkinsOnlyWhatItIsHanded) {
+    StartRuntime(true);
+    HWND hwnd = CreateRecorder();
+    EXPECT_EQ(GetSkinnedWindowObject(hwnd), nullptr);
+    EXPECT_EQ(ApplySkinToWindow(hwnd, 1), 0);
+    EXPECT_NE(GetSkinnedWindowObject(hwnd), nullptr);
+    // In explicit mode the common window procedure forgets the window.
+    DestroyWindow(hwnd);
+    EXPECT_EQ(CurrentManager()->GetTypeMap(1)->count(hwnd), 0u);
+}
+
+TEST_F(HooksTest, ShutdownUnhooksEveryThreadAndHooksWithoutManagerPassOn) {
+    StartRuntime(false, 1);
+    std::atomic<int> stage{0};
+    std::atomic<bool> skinnedAfterShutdown{true};
+    DWORD otherId = 0;
+    std::pair<std::atomic<int>*, std::atomic<bool>*> shared(&stage, &skinnedAfterShutdown);
+    HANDLE other = CreateThread(
+        nullptr, 0,
+        [](void* p) -> DWORD {
+            auto* s = static_cast<std::pair<std::atomic<int>*, std::atomic<bool>*>*>(p);
+            CreateThreadManager();
+            s->first->store(1);
+            while (s->first->load() != 2) Sleep(5);
+            // The runtime is gone: creating a window here must not reach a freed manager.
+            HWND hwnd = CreateRecorder();
+            s->second->store(GetSkinnedWindowObject(hwnd) != nullptr);
+            DestroyWindow(hwnd);
+            s->first->store(3);
+            return 0;
+        },
+        &shared, 0, &otherId);
+    ASSERT_TRUE(other);
+    while (stage.load() != 1) Sleep(5);
+    EXPECT_NE(CListOfCtrlManagers::Find(otherId), nullptr);
+    EXPECT_EQ(ShutdownSkinRuntime(), 0);
+    stage.store(2);
+    WaitForSingleObject(other, 10000);
+    CloseHandle(other);
+    EXPECT_EQ(stage.load(), 3);
+    EXPECT_FALSE(skinnedAfterShutdown.load());
+    EXPECT_EQ(ShutdownSkinRuntime(), 1) << "a second shut-down finds nothing";
+}
+
+TEST(RuntimeApi, OptionsAndRefusals) {
+    EXPECT_EQ(SetHostFramework(4), 1);
+    EXPECT_EQ(SetHostFramework(3), 0);
+    EXPECT_EQ(SetHostFramework(-1), 1);
+    EXPECT_EQ(SetHostFramework(0), 0);
+    EXPECT_EQ(ShutdownSkinRuntime(), 1);
+    EXPECT_EQ(LoadSkinFromFile(L"x.twf"), 1) << "not initialised";
+    ASSERT_EQ(InitSkinRuntime(0), 0);
+    EXPECT_EQ(InitSkinRuntime(0), 1);
+    EXPECT_EQ(LoadSkinFromFile(nullptr), 1);
+    EXPECT_EQ(LoadSkinFromBuffer(nullptr, 4), 1);
+    EXPECT_EQ(SetButtonEffect(nullptr, 0, 4, 10), 1);
+    EXPECT_EQ(SetButtonEffect(nullptr, 0, 101, 10), 1);
+    EXPECT_EQ(SetButtonEffect(nullptr, 0, 10, 0), 1);
+    EXPECT_EQ(RefreshSkinnedWindows(4), 1) << "no window of that type";
+    EXPECT_EQ(SetWindowColor(nullptr, 1, 2, 3), 1);
+    EXPECT_EQ(ShutdownSkinRuntime(), 0);
+}

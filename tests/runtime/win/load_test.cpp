@@ -1,0 +1,52 @@
+// The skin-load entries against the generated skin files: their result
+// codes, skin 1 switched off around a load, and the information strings.
+#include <string>
+
+#include "tests/runtime/win/runtime_fixture.h"
+#include "runtime/runtime_state.h"
+
+using namespace hexmoor::test;
+
+namespace {
+std::wstring Fixture(const char* name) {
+    std::string unix = std::string(HEXMOOR_SKIN_FIXTURES) + "/" + name;
+    std::wstring path = L"Z:";
+    for (char c : unix) path += c == '/' ? L'\\' : wchar_t(c);
+    return path;
+}
+} // namespace
+
+class LoadTest : public RuntimeTest {};
+
+TEST_F(LoadTest, ResultCodesAndSkinOneOffAfterEveryLoad) {
+    StartRuntime(true);
+    struct Case {
+        const char* file;
+        int code;
+    } cases[] = {
+        {"good/v768.twf", 0},
+        {"bad/header_not_twf.twf", 2},
+        {"bad/header_9_0.twf", 4},
+        {"no/such/file.twf", 2},
+        {"good/v512.twf", 0},
+    };
+    for (const Case& c : cases) {
+        EnableSkinning();
+        EXPECT_EQ(LoadSkinFromFile(Fixture(c.file).c_str()), c.code) << c.file;
+        EXPECT_FALSE(hexmoor::rt::IsSkinActive(1)) << c.file << ": the host switches skin 1 on again";
+        EXPECT_EQ(hexmoor::rt::State().skinLoaded, c.code == 0 ? TRUE : FALSE) << c.file;
+    }
+    EnableSkinning();
+    EXPECT_TRUE(hexmoor::rt::IsSkinActive(1));
+}
+
+TEST_F(LoadTest, InformationStringsOfAFileAndNullForEmptyOnes) {
+    StartRuntime(true);
+    BSTR name = nullptr, author = nullptr, updated = nullptr, email = nullptr;
+    ASSERT_EQ(GetSkinInfoStrings(Fixture("good/empty_skin.twf").c_str(), &name, &author, &updated, &email), 0);
+    EXPECT_EQ(author, nullptr);
+    EXPECT_EQ(email, nullptr);
+    SysFreeString(name);
+    SysFreeString(updated);
+    EXPECT_EQ(GetSkinInfoStrings(Fixture("bad/header_not_twf.twf").c_str(), &name, &author, &updated, &email), 1);
+}

@@ -1,0 +1,128 @@
+// skinshot end to end: a skin file whose dialog background is one distinct
+// colour, written by the model's writer, loaded by the tool through the
+// runtime's API; the picture shows that colour over the free client area,
+// and the system's dialog face with skinning switched off.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "model/gdiplus_init.h"
+#include "model/platform/types.h"
+#include "model/twf_skin.h"
+#include "tests/harness/pixel_buffer.h"
+#include "tests/harness/standard_dialog.h"
+#include "tests/harness/synthetic_skin.h"
+
+using namespace hexmoor::test;
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(201, 33, 144);
+
+std::wstring TempPath(const wchar_t* name) {
+    wchar_t dir[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + name;
+}
+
+std::wstring ToolPath() {
+    std::string unix = HEXMOOR_SKINSHOT;
+    std::wstring path = L"Z:";
+    for (char c : unix) path += c == '/' ? L'\\' : wchar_t(c);
+    return path;
+}
+
+// Runs the tool; returns its exit code and what it printed.
+DWORD RunTool(const std::wstring& commandLine, std::string* output) {
+    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    CreatePipe(&read, &write, &sa, 0);
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = write;
+    si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION pi{};
+    std::wstring line = commandLine;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+        CloseHandle(read);
+        CloseHandle(write);
+        return DWORD(-1);
+    }
+    CloseHandle(write);
+    char buffer[512];
+    DWORD got = 0;
+    while (ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got) output->append(buffer, got);
+    CloseHandle(read);
+    WaitForSingleObject(pi.hProcess, 60000);
+    DWORD code = DWORD(-1);
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return code;
+}
+
+PixelBuffer ReadPng(const std::wstring& path) {
+    Gdiplus::Bitmap bitmap(path.c_str());
+    if (bitmap.GetLastStatus() != Gdiplus::Ok) return {};
+    const int w = int(bitmap.GetWidth()), h = int(bitmap.GetHeight());
+    Gdiplus::Rect all(0, 0, w, h);
+    Gdiplus::BitmapData data{};
+    if (bitmap.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &data) != Gdiplus::Ok) return {};
+    PixelBuffer out = PixelBuffer::FromBgra(static_cast<const std::uint8_t*>(data.Scan0), w, h, data.Stride);
+    bitmap.UnlockBits(&data);
+    return out;
+}
+
+struct ClientPlace {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+ClientPlace ParseClient(const std::string& output) {
+    ClientPlace c;
+    std::sscanf(output.c_str(), "client %d %d %d %d", &c.x, &c.y, &c.w, &c.h);
+    return c;
+}
+
+} // namespace
+
+TEST(Skinshot, DialogBackgroundColourOverTheClientAreaAndTheSystemLookWhenOff) {
+    CGdiPlusInit gdiplus;
+    const std::wstring skinFile = TempPath(L"hexmoor-skinshot-test.twf");
+    {
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        SyntheticSkin(&skin).SolidImage(25, 0, kBackground, 4, 4);
+        skin.SetPath(skinFile);
+        ASSERT_TRUE(skin.WriteSkinFile());
+    }
+    const RECT free = FreeClientArea(nullptr);
+    for (const bool off : {false, true}) {
+        const std::wstring picture = TempPath(off ? L"hexmoor-skinshot-off.png" : L"hexmoor-skinshot-on.png");
+        DeleteFileW(picture.c_str());
+        std::string output;
+        const std::wstring command =
+            L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
+        ASSERT_EQ(RunTool(command, &output), 0u) << output;
+        const ClientPlace client = ParseClient(output);
+        ASSERT_GT(client.w, 0) << output;
+        const PixelBuffer pixels = ReadPng(picture);
+        ASSERT_FALSE(pixels.Empty());
+        const PixelRect area{client.x + free.left, client.y + free.top, client.x + free.right,
+                             client.y + free.bottom};
+        const COLORREF expected = off ? (GetSysColor(COLOR_BTNFACE) & 0xFFFFFF) : kBackground;
+        const ColourCheck check = CheckRect(pixels, area, expected);
+        EXPECT_TRUE(check.Passed()) << (off ? "off: " : "on: ") << check.Describe(expected);
+        DeleteFileW(picture.c_str());
+    }
+    std::string ignored;
+    EXPECT_NE(RunTool(L"\"" + ToolPath() + L"\" \"" + TempPath(L"no-such-skin.twf") + L"\" \"" +
+                      TempPath(L"never.png") + L"\"",
+                  &ignored),
+              0u)
+        << "a skin that does not load is an error";
+    DeleteFileW(skinFile.c_str());
+}
