@@ -270,3 +270,62 @@ TEST_F(EditorApp, DockedPlacesAreKeptAcrossRuns) {
     RECT opts = ScreenRect(frame->Docks().Container(kPaneOptions));
     EXPECT_LE(props.bottom, opts.top);
 }
+
+TEST_F(EditorApp, CaptionDraggedOutFloatsThePaneAndDroppingOnTheFrameEdgeDocksIt) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    HWND group = docks.Container(kPaneProperties);
+    const fw::GroupGeometry* geo = nullptr;
+    for (const auto& g : docks.Geometry().groups)
+        if (g.activePane == kPaneProperties) geo = &g;
+    ASSERT_TRUE(geo);
+    int x = geo->caption.left + 30, y = geo->caption.top + 8;
+    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(group, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x - 200, y + 120));
+    EXPECT_EQ(docks.Layout().Mode(kPaneProperties), fw::PaneMode::Floating);
+    HWND floating = docks.Container(kPaneProperties);
+    EXPECT_TRUE(Visible(floating));
+    EXPECT_FALSE(GetWindowLongPtrW(floating, GWL_STYLE) & WS_CHILD);
+    EXPECT_TRUE(Visible(docks.Content(kPaneProperties)));
+
+    // The move ends with the cursor at the frame's left edge: docked there.
+    RECT client;
+    GetClientRect(frame->Handle(), &client);
+    POINT edge{docks.Area().left + 5, (docks.Area().top + docks.Area().bottom) / 2};
+    ClientToScreen(frame->Handle(), &edge);
+    SetCursorPos(edge.x, edge.y);
+    SendMessageW(floating, WM_EXITSIZEMOVE, 0, 0);
+    app->RunPending();
+    EXPECT_EQ(docks.Layout().Mode(kPaneProperties), fw::PaneMode::Docked);
+    EXPECT_EQ(docks.Layout().SideOf(kPaneProperties), fw::DockSide::Left);
+    EXPECT_FALSE(Visible(floating));
+    EXPECT_TRUE(GetWindowLongPtrW(docks.Container(kPaneProperties), GWL_STYLE) & WS_CHILD);
+}
+
+TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    const fw::GroupGeometry* geo = nullptr;
+    for (const auto& g : docks.Geometry().groups)
+        if (g.activePane == kPaneZoomer) geo = &g;
+    ASSERT_TRUE(geo);
+    ASSERT_FALSE(geo->pinButton.Empty());
+    HWND group = docks.Container(kPaneZoomer);
+    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(geo->pinButton.left + 4, geo->pinButton.top + 4));
+    EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::AutoHidden);
+    EXPECT_FALSE(Visible(docks.Content(kPaneZoomer)));
+    ASSERT_EQ(docks.Geometry().autoHideTabs.size(), 1u);
+    fw::Rect tab = docks.Geometry().autoHideTabs[0].rect;
+    SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
+    EXPECT_TRUE(Visible(docks.Content(kPaneZoomer)));
+    // Still "shown" for the View menu while it waits at the edge.
+    EXPECT_TRUE(frame->QueryCommand(ID_TOOLS_ZOOMER).checked);
+    // The pin of the slid-out pane docks it again.
+    const fw::Rect pin = fw::Rect::FromSize(docks.Geometry().slideOut.Width() - 2 * 16 - 4 + 4, 6, 4, 4);
+    SendMessageW(docks.Container(kPaneZoomer), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pin.left, pin.top));
+    EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::Docked);
+    EXPECT_TRUE(docks.Geometry().autoHideTabs.empty());
+}
