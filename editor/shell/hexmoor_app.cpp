@@ -44,20 +44,7 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     fw::CommandLine cmd = fw::ParseCommandLine(args);
     frame_->HideColorAdjustPane();
     placements_.RestoreAll();
-    // The frame is made maximised. Where the system kept only the style
-    // flag of a hidden window, the style is cleared and the frame shown
-    // maximised so that it really fills the screen.
-    HWND fh = frame_->Handle();
-    LONG_PTR style = GetWindowLongPtrW(fh, GWL_STYLE);
-    RECT fr{};
-    GetWindowRect(fh, &fr);
-    bool filled = fr.right - fr.left >= GetSystemMetrics(SM_CXMAXIMIZED) - 2 * GetSystemMetrics(SM_CXFRAME) - 8;
-    if ((style & WS_MAXIMIZE) && !IsWindowVisible(fh) && !filled) {
-        SetWindowLongPtrW(fh, GWL_STYLE, style & ~WS_MAXIMIZE);
-        ShowWindow(fh, SW_SHOWMAXIMIZED);
-    } else {
-        ShowWindow(fh, SW_SHOWNA);
-    }
+    ShowWindow(frame_->Handle(), SW_SHOWNA);
     UpdateWindow(frame_->Handle());
     UpdateCaption(nullptr);
 

@@ -254,6 +254,8 @@ void CMainFrame::OnDestroy() {
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_GETMINMAXINFO) {
+        // The system's sizes first, then the smallest frame we allow.
+        FrameWindow::WindowProc(msg, wp, lp);
         auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
         mmi->ptMinTrackSize = {300, 300};
         return 0;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app_fixture.h"
+#include "editor/shell/editor_state.h"
 #include "editor/shell/settings.h"
 #include "framework/profile.h"
 #include "resources/command_ids.h"
@@ -328,4 +329,40 @@ TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
     SendMessageW(docks.Container(kPaneZoomer), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pin.left, pin.top));
     EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::Docked);
     EXPECT_TRUE(docks.Geometry().autoHideTabs.empty());
+}
+
+TEST_F(EditorApp, ClosingAsksToSaveOnlyWhenModifiedAndCancelKeepsTheFrame) {
+    Start({L"x.twf"});
+    messages->shown.clear();
+    shell::Editor().documentModified = true;
+    messages->answer = IDCANCEL;
+    SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0], L"Would you like to save your changes?");
+    EXPECT_TRUE(IsWindow(frame->Handle()));
+    messages->answer = IDNO;
+    shell::Editor().documentModified = false;
+    messages->shown.clear();
+    SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_FALSE(frame->IsAlive());
+}
+
+TEST_F(EditorApp, ClosingWithMarginBitmapOnTheClipboardAsksWhetherToLeaveIt) {
+    Start({L"x.twf"});
+    UINT format = RegisterClipboardFormatW(L"MARGIN_BITMAP");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, 16);
+    SetClipboardData(format, data);
+    CloseClipboard();
+    messages->shown.clear();
+    messages->answer = IDNO;
+    SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0], L"Do you want to leave clipboard data for other application?");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_EQ(GetClipboardData(format), nullptr);
+    EmptyClipboard();
+    CloseClipboard();
 }
