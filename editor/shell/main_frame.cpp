@@ -87,7 +87,7 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     std::wstring saved = app_.GetProfile().GetString(kWorkspace, L"DockState", L"");
     if (!saved.empty()) docks_->LoadState(saved);
     BindCommands();
-    SetLookColors(Editor().look);
+    SetLookColors(Editor().look, look_ == 0);
     RecalcLayout();
     (void)kMenuBarId;
     return 0;
@@ -217,7 +217,7 @@ void CMainFrame::SetApplicationLook(int look) {
     look_ = (look >= 0 && look < fw::kLookCount) ? look : fw::kDefaultLook;
     Editor().look = fw::LookScheme(look_, &SystemColor);
     if (!Handle()) return;
-    SetLookColors(Editor().look);
+    SetLookColors(Editor().look, look_ == 0);
     RecalcLayout();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
 }

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 
 #include "app_fixture.h"
+#include "framework/look.h"
+#include "tests/harness/capture.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/settings.h"
 #include "framework/profile.h"
@@ -365,4 +367,84 @@ TEST_F(EditorApp, ClosingWithMarginBitmapOnTheClipboardAsksWhetherToLeaveIt) {
     EXPECT_EQ(GetClipboardData(format), nullptr);
     EmptyClipboard();
     CloseClipboard();
+}
+
+TEST_F(EditorApp, FirstSelectionInATreeClearsTheOtherTreesAndMakesItActive) {
+    Start({L"x.twf"});
+    auto& trees = shell::Editor().trees;
+    ASSERT_TRUE(trees[0] && trees[1] && trees[2]);
+    HTREEITEM items[3][2];
+    for (int t = 0; t < 3; ++t)
+        for (int i = 0; i < 2; ++i) {
+            TVINSERTSTRUCTW ins{};
+            ins.hParent = TVI_ROOT;
+            ins.hInsertAfter = TVI_LAST;
+            ins.item.mask = TVIF_TEXT;
+            ins.item.pszText = const_cast<wchar_t*>(L"item");
+            items[t][i] = TreeView_InsertItem(trees[t], &ins);
+        }
+    TreeView_SelectItem(trees[0], items[0][0]);
+    TreeView_SelectItem(trees[1], items[1][0]);
+    EXPECT_EQ(TreeView_GetSelection(trees[0]), nullptr);
+    EXPECT_EQ(shell::Editor().treeIndexActive, 1);
+    TreeView_SelectItem(trees[2], items[2][0]);
+    EXPECT_EQ(TreeView_GetSelection(trees[1]), nullptr);
+    EXPECT_EQ(shell::Editor().treeIndexActive, 2);
+    // A second item in the same tree leaves the others alone.
+    TreeView_SelectItem(trees[0], items[0][1]);
+    EXPECT_EQ(shell::Editor().treeIndexActive, 0);
+    TreeView_SelectItem(trees[0], items[0][0]);
+    EXPECT_EQ(TreeView_GetSelection(trees[0]), items[0][0]);
+    EXPECT_EQ(shell::Editor().treeIndexActive, 0);
+}
+
+TEST_F(EditorApp, LooksRepaintThePaneCaptions) {
+    Start({L"x.twf"});
+    using namespace shell;
+    HWND group = frame->Docks().Container(kPaneProperties);
+    SetFocus(nullptr);
+    for (auto [command, look] : {std::pair{ID_VIEW_LOOK_BLACK, 3}, {ID_VIEW_LOOK_BLUE, 4}, {ID_VIEW_LOOK_SILVER, 2}}) {
+        SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        UpdateWindow(group);
+        test::PixelBuffer px = test::CaptureClient(group);
+        fw::LookColors colors = fw::LookScheme(look, [](int i) -> fw::Color { return GetSysColor(i); });
+        auto check = test::CheckRect(px, {1, 1, 4, 12}, colors.captionInactive);
+        EXPECT_TRUE(check.Passed()) << look << ": " << check.Describe(colors.captionInactive);
+    }
+}
+
+TEST_F(EditorApp, ToolbarIconsLabelsAndStatusBarToggleFromTheViewMenu) {
+    Start({L"x.twf"});
+    HWND h = frame->Handle();
+    HWND toolbar = frame->Bar().Handle();
+    auto height = [&] { return frame->Bar().Height(); };
+    EXPECT_TRUE(frame->Bar().LargeIcons());
+    EXPECT_TRUE(frame->Bar().TextLabels());
+    int big = height();
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_SMALL_ICONS, 0), 0);
+    EXPECT_FALSE(frame->Bar().LargeIcons());
+    EXPECT_LT(height(), big);
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_TEXT_LABELS, 0), 0);
+    EXPECT_FALSE(frame->Bar().TextLabels());
+    HMENU view = GetSubMenu(GetMenu(h), 2);
+    HMENU bar = GetSubMenu(view, 11);  // "Toolbar"
+    ASSERT_TRUE(bar);
+    SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(bar), 11);
+    EXPECT_TRUE(GetMenuState(bar, ID_VIEW_SMALL_ICONS, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(bar, ID_VIEW_LARGE_ICONS, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(bar, ID_VIEW_TEXT_LABELS, MF_BYCOMMAND) & MF_CHECKED);
+    MENUITEMINFOW mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(bar, ID_VIEW_SMALL_ICONS, FALSE, &mii);
+    EXPECT_TRUE(mii.fType & MFT_RADIOCHECK);
+    // The status bar hides, and the panes take its room.
+    RECT before;
+    GetWindowRect(frame->Docks().Container(shell::kPaneOptions), &before);
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_STATUS_BAR, 0), 0);
+    EXPECT_FALSE(IsWindowVisible(frame->Status().Handle()));
+    RECT after;
+    GetWindowRect(frame->Docks().Container(shell::kPaneOptions), &after);
+    EXPECT_GT(after.bottom, before.bottom);
+    (void)toolbar;
 }
