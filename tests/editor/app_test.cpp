@@ -298,7 +298,23 @@ TEST_F(EditorApp, CaptionDraggedOutFloatsThePaneAndDroppingOnTheFrameEdgeDocksIt
     POINT edge{docks.Area().left + 5, (docks.Area().top + docks.Area().bottom) / 2};
     ClientToScreen(frame->Handle(), &edge);
     SetCursorPos(edge.x, edge.y);
+    RECT moving;
+    GetWindowRect(floating, &moving);
+    SendMessageW(floating, WM_MOVING, 0, reinterpret_cast<LPARAM>(&moving));
+    // The hint shows the left side while the window is over its edge.
+    HWND hint = nullptr;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (GetWindow(w, GW_OWNER) == frame->Handle() && (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+            IsWindowVisible(w))
+            hint = w;
+    ASSERT_TRUE(hint);
+    RECT hr;
+    GetWindowRect(hint, &hr);
+    POINT areaOrigin{docks.Area().left, docks.Area().top};
+    ClientToScreen(frame->Handle(), &areaOrigin);
+    EXPECT_EQ(hr.left, areaOrigin.x);
     SendMessageW(floating, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(hint));
     app->RunPending();
     EXPECT_EQ(docks.Layout().Mode(kPaneProperties), fw::PaneMode::Docked);
     EXPECT_EQ(docks.Layout().SideOf(kPaneProperties), fw::DockSide::Left);
@@ -447,4 +463,29 @@ TEST_F(EditorApp, ToolbarIconsLabelsAndStatusBarToggleFromTheViewMenu) {
     GetWindowRect(frame->Docks().Container(shell::kPaneOptions), &after);
     EXPECT_GT(after.bottom, before.bottom);
     (void)toolbar;
+}
+
+TEST_F(EditorApp, DraggingATabAwayFloatsThatTabsPane) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    const fw::GroupGeometry* geo = nullptr;
+    for (const auto& g : docks.Geometry().groups)
+        if (g.activePane == kPaneDefaultControls) geo = &g;
+    ASSERT_TRUE(geo);
+    fw::Rect userTab;
+    for (const auto& [pane, r] : geo->tabs)
+        if (pane == kPaneUserData) userTab = r;
+    ASSERT_FALSE(userTab.Empty());
+    HWND group = docks.Container(kPaneDefaultControls);
+    int x = userTab.left + 5, y = userTab.top + 5;
+    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    EXPECT_EQ(docks.Layout().ActiveInGroupOf(kPaneDefaultControls), kPaneUserData);
+    SendMessageW(group, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 150, y - 300));
+    EXPECT_EQ(docks.Layout().Mode(kPaneUserData), fw::PaneMode::Floating);
+    EXPECT_EQ(docks.Layout().Mode(kPaneDefaultControls), fw::PaneMode::Docked);
+    EXPECT_EQ(docks.Layout().GroupMates(kPaneDefaultControls).size(), 2u);
+    // A double click on the floating caption docks it back among its tabs.
+    SendMessageW(docks.Container(kPaneUserData), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    EXPECT_EQ(docks.Layout().GroupMates(kPaneDefaultControls).size(), 3u);
 }
