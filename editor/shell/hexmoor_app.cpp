@@ -134,18 +134,21 @@ int CHexmoorApp::SaveSkinFile(const std::wstring&, bool) {
     return 0;
 }
 
+std::wstring CaptionFor(const std::wstring& title, const wchar_t* path) {
+    std::wstring caption = title;
+    if (!path) return caption;
+    std::wstring p = path;
+    auto slash = p.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? p : p.substr(slash + 1);
+    auto dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos) name.resize(dot);
+    if (!name.empty()) caption += L" - " + name;
+    return caption;
+}
+
 void CHexmoorApp::UpdateCaption(const wchar_t* path) {
     if (!frame_ || !frame_->Handle()) return;
-    std::wstring caption = fw::LoadText(IDS_APP_TITLE);
-    if (path) {
-        std::wstring p = path;
-        auto slash = p.find_last_of(L"\\/");
-        std::wstring name = slash == std::wstring::npos ? p : p.substr(slash + 1);
-        auto dot = name.find_last_of(L'.');
-        if (dot != std::wstring::npos) name.resize(dot);
-        if (!name.empty()) caption += L" - " + name;
-    }
-    SetWindowTextW(frame_->Handle(), caption.c_str());
+    SetWindowTextW(frame_->Handle(), CaptionFor(fw::LoadText(IDS_APP_TITLE), path).c_str());
 }
 
 void CHexmoorApp::OnHelp() {

@@ -489,3 +489,25 @@ TEST_F(EditorApp, DraggingATabAwayFloatsThatTabsPane) {
     SendMessageW(docks.Container(kPaneUserData), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
     EXPECT_EQ(docks.Layout().GroupMates(kPaneDefaultControls).size(), 3u);
 }
+
+TEST_F(EditorApp, PaneToolbarKeyPixelsTakeTheMenuColour) {
+    Start({L"x.twf"});
+    HWND bar = frame->DefaultControls()->Bar().Handle();
+    auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(bar, TB_GETIMAGELIST, 0, 0));
+    ASSERT_TRUE(list);
+    // Drawn as the toolbar draws it; the corner of the first image is
+    // background grey in the bitmap.
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 20, 20);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    RECT all{0, 0, 20, 20};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ImageList_Draw(list, 0, dc, 0, 0, ILD_NORMAL);
+    COLORREF corner = GetPixel(dc, 0, 0);
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    EXPECT_EQ(corner, GetSysColor(COLOR_MENU));
+}
