@@ -129,6 +129,11 @@ void CMrgBitmap::SetValue(DWORD value) {
 }
 
 void CMrgBitmap::SetGdiplusBitmap(Gdiplus::Bitmap* image) {
+  if (image && image == m_gdiplus.get()) {  // the entry's own image: keep it
+    m_bitmap.reset();
+    m_isGdiplus = true;
+    return;
+  }
   SetGdiplusBitmap(platform::GdiplusBitmapHandle(image));
 }
 

@@ -80,3 +80,8 @@ std::string ArchiveReader::ReadCountedText() {
   auto bytes = ReadBytes(count);
   return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
+
+void ArchiveReader::ChargeInflated(std::uint64_t bytes, std::uint64_t limit) {
+  if (bytes > limit || m_inflated > limit - bytes) Corrupt();
+  m_inflated += bytes;
+}

@@ -43,9 +43,15 @@ class ArchiveReader {
   // u32 byte count followed by that many bytes of 8-bit text.
   std::string ReadCountedText();
 
+  // Counts bytes that compressed records of this file inflate to; raises
+  // TwfError 2 once the file as a whole would inflate beyond `limit` (a
+  // small file must not expand into more memory than any skin needs).
+  void ChargeInflated(std::uint64_t bytes, std::uint64_t limit);
+
  private:
   std::uint64_t ReadStringLength();
 
   std::span<const std::uint8_t> m_data;
   std::size_t m_pos = 0;
+  std::uint64_t m_inflated = 0;
 };

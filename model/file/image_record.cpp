@@ -103,6 +103,7 @@ void ReadImageRecord(ArchiveReader& reader, CTwfObj& element, WORD version) {
     if (original > kMaxInflatedBytes || original > std::uint64_t{stored} * kMaxDeflateRatio + 64) {
       throw TwfError{kTwfCorrupt};
     }
+    reader.ChargeInflated(original, kMaxInflatedTotal);
     inflated.assign(static_cast<std::size_t>(original), 0);
     uLongf length = static_cast<uLongf>(original);
     // A stream that does not inflate to its original size is still offered

@@ -17,6 +17,8 @@ class CTwfObj;
 
 // The largest inflated size accepted for one record.
 inline constexpr std::uint64_t kMaxInflatedBytes = std::uint64_t{256} << 20;
+// The most all compressed records of one file may inflate to together.
+inline constexpr std::uint64_t kMaxInflatedTotal = std::uint64_t{1} << 30;
 // zlib never expands data by more than this factor.
 inline constexpr std::uint64_t kMaxDeflateRatio = 1032;
 // Images whose header claims more pixels are not decoded.

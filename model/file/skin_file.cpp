@@ -1,10 +1,11 @@
 #include "model/file/skin_file.h"
 
 #include <algorithm>
-#include <new>
+#include <exception>
 
 #include "model/element_types.h"
 #include "model/file/archive_reader.h"
+#include "model/file/archive_text.h"
 #include "model/file/element_records.h"
 #include "model/file/file_io.h"
 #include "model/file/skin_header.h"
@@ -22,11 +23,6 @@ namespace {
 struct FileLayerError {};
 
 constexpr char kNewVersionMessage[] = "New version of Tarnwick should be used to open this skin file.";
-
-std::wstring ArchiveText(const ArchiveString& s) {
-  if (!s.wide) return plat::AnsiToWide(s.narrow);
-  return std::wstring(s.units.begin(), s.units.end());
-}
 
 std::string HeaderText(const ArchiveString& s) {
   if (!s.wide) return s.narrow;
@@ -100,7 +96,9 @@ int LoadSkinArchive(CTwfSkin& skin, std::span<const std::uint8_t> file, BOOL inf
     return Fail(skin, e.code == kTwfBadVersion ? kTwfBadVersion : kTwfCorrupt, source);
   } catch (const FileLayerError&) {
     return Fail(skin, kTwfFileError, source);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {
+    // Memory running out or a container refusing a size: still a file this
+    // program cannot read, never a crash.
     return Fail(skin, kTwfCorrupt, source);
   }
   skin.SetLoadedFlag(1);

@@ -128,6 +128,10 @@ TEST_F(MrgBitmapTest, SwitchingForms) {
   EXPECT_NE(image.GetHBitmap(), nullptr);
   EXPECT_EQ(image.GetWidth(), 4);
 
+  CMrgBitmap gdip(SolidGdiplus(2, 2, 0xFF000000), MrgBitmapParams{});
+  gdip.SetGdiplusBitmap(gdip.GetGdiplusBitmap());  // handing back its own image keeps it
+  EXPECT_EQ(gdip.GetWidth(), 2);
+
   CMrgBitmap value(7);
   value.SetBitmapCopy(bitmap.get());  // a plain value is left unchanged
   EXPECT_TRUE(value.IsPlainValue());
