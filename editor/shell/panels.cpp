@@ -198,6 +198,24 @@ bool CPanelProperties::OnNotify(NMHDR* hdr, LRESULT& result) {
     return false;
 }
 
+LRESULT CPanelProperties::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // Every move recomputes the two-pixel border.
+    if (msg == WM_WINDOWPOSCHANGED) reinterpret_cast<WINDOWPOS*>(lp)->flags |= SWP_FRAMECHANGED;
+    return CPanelBase::WindowProc(msg, wp, lp);
+}
+
+bool CPanelOptions::OnNotify(NMHDR* hdr, LRESULT& result) {
+    if (hdr->code != TTN_GETDISPINFOW || hdr->idFrom > 1) return false;
+    auto* di = reinterpret_cast<NMTTDISPINFOW*>(hdr);
+    std::wstring text = fw::LoadText(hdr->idFrom == 0 ? IDS_IMAGE_PROPERTIES : IDS_REGION_PROPERTIES);
+    wcsncpy(di->szText, text.c_str(), std::size(di->szText) - 1);
+    di->szText[std::size(di->szText) - 1] = L'\0';
+    di->lpszText = di->szText;
+    SetWindowPos(hdr->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    result = 0;
+    return true;
+}
+
 bool CPanelProperties::ShowStateButton(int state, bool show) {
     HWND bar = stateBar_.Handle();
     if (!bar) return false;

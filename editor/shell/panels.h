@@ -84,13 +84,18 @@ protected:
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     CToolBar24BitCtrl stateBar_;
 };
 
-// The options panel: holds the image and region option pages.
-class CPanelOptions : public CPanelBase {};
+// The options panel: holds the image and region option pages and names
+// them in tooltips.
+class CPanelOptions : public CPanelBase {
+protected:
+    bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+};
 
 // Placeholders for the magnifier and the colour-adjustment page.
 class CPanelPlaceholder : public CPanelBase {};

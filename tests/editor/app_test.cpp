@@ -511,3 +511,36 @@ TEST_F(EditorApp, PaneToolbarKeyPixelsTakeTheMenuColour) {
     DeleteDC(dc);
     EXPECT_EQ(corner, GetSysColor(COLOR_MENU));
 }
+
+TEST_F(EditorApp, RecentFilesFillTheFileMenuAndOpenThroughTheOpenRoad) {
+    Start({L"x.twf"});
+    app->RecentFiles().Add(L"C:\\skins\\one.twf");
+    app->RecentFiles().Add(L"C:\\skins\\two.twf");
+    HWND h = frame->Handle();
+    HMENU file = GetSubMenu(GetMenu(h), 0);
+    SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+    wchar_t text[128]{};
+    GetMenuStringW(file, ID_FILE_MRU_FIRST, text, 128, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&1 C:\\skins\\two.twf");
+    EXPECT_FALSE(GetMenuState(file, ID_FILE_MRU_FIRST + 1, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(GetMenuState(file, ID_FILE_MRU_FIRST + 2, MF_BYCOMMAND), static_cast<UINT>(-1));
+    messages->shown.clear();
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_FILE_MRU_FIRST + 1, 0), 0);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_NE(messages->shown[0].find(L"one.twf"), std::wstring::npos);
+    // The list is kept in the profile.
+    Stop();
+    fw::Profile profile(L"Tarnwick", L"Hexmoor");
+    EXPECT_EQ(profile.GetString(L"Recent File List", L"File1", L""), L"C:\\skins\\two.twf");
+}
+
+TEST_F(EditorApp, ExitClosesTheFrameAndTheFrameKeepsAMinimumSize) {
+    Start({L"x.twf"});
+    MINMAXINFO mmi{};
+    SendMessageW(frame->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    EXPECT_EQ(mmi.ptMinTrackSize.x, 300);
+    EXPECT_EQ(mmi.ptMinTrackSize.y, 300);
+    SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(ID_APP_EXIT, 0), 0);
+    app->RunPending();
+    EXPECT_FALSE(frame->IsAlive());
+}
