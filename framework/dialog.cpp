@@ -35,9 +35,7 @@ thread_local HHOOK t_hook = nullptr;
 
 } // namespace
 
-// Binds the dialog being created to its window before the window's first
-// message, so that WM_NCCREATE already reaches the object.
-LRESULT CALLBACK Dialog::BindOnCreate(int code, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK Dialog::CreationHook(int code, WPARAM wp, LPARAM lp) {
     if (code == HCBT_CREATEWND && t_creating) {
         Dialog* self = std::exchange(t_creating, nullptr);
         self->Bind(reinterpret_cast<HWND>(wp), Kind::Dialog);
@@ -47,7 +45,7 @@ LRESULT CALLBACK Dialog::BindOnCreate(int code, WPARAM wp, LPARAM lp) {
 
 void Dialog::BeginCreation() {
     t_creating = this;
-    t_hook = SetWindowsHookExW(WH_CBT, &BindOnCreate, nullptr, GetCurrentThreadId());
+    t_hook = SetWindowsHookExW(WH_CBT, &Dialog::CreationHook, nullptr, GetCurrentThreadId());
 }
 
 void Dialog::EndCreation() {

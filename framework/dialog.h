@@ -63,7 +63,7 @@ private:
     // before WM_NCCREATE; it is removed at the dialog's first message.
     void BeginCreation();
     static void EndCreation();
-    static LRESULT CALLBACK BindOnCreate(int code, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK CreationHook(int code, WPARAM wp, LPARAM lp);
 
     UINT templateId_;
     bool modal_ = false;

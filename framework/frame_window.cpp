@@ -86,7 +86,17 @@ void FrameWindow::TrackContextMenu(HMENU popup, POINT screen, HWND owner) {
 void FrameWindow::OnIdleUpdate() {
     toolbar_.UpdateButtons([this](unsigned id) { return QueryCommand(id); });
     status_.UpdateIndicators();
-    if (!inMenu_) status_.SetPrompt(LoadText(kIdleMessageId));
+    if (inMenu_) return;
+    // The prompt of the toolbar button under the mouse, else the idle text.
+    unsigned hotCommand = 0;
+    if (toolbar_.Handle()) {
+        int hot = static_cast<int>(SendMessageW(toolbar_.Handle(), TB_GETHOTITEM, 0, 0));
+        TBBUTTON b{};
+        if (hot >= 0 && SendMessageW(toolbar_.Handle(), TB_GETBUTTON, static_cast<WPARAM>(hot),
+                                     reinterpret_cast<LPARAM>(&b)))
+            hotCommand = static_cast<unsigned>(b.idCommand);
+    }
+    status_.SetPrompt(hotCommand ? PromptPart(LoadText(hotCommand)) : LoadText(kIdleMessageId));
 }
 
 bool FrameWindow::StatusBarVisible() const { return status_.Handle() && IsWindowVisible(status_.Handle()); }
@@ -97,8 +107,17 @@ void FrameWindow::ShowStatusBar(bool show) {
     RecalcLayout();
 }
 
-void FrameWindow::SetLookColors(const LookColors& colors) {
+void FrameWindow::SetLookColors(const LookColors& colors, bool systemMenuBar) {
     if (docks_) docks_->SetLook(colors);
+    if (HMENU bar = GetMenu(Handle())) {
+        menuBrush_.Reset(systemMenuBar ? nullptr : CreateSolidBrush(colors.barFace));
+        MENUINFO mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIM_BACKGROUND;
+        mi.hbrBack = menuBrush_.Get();
+        SetMenuInfo(bar, &mi);
+        DrawMenuBar(Handle());
+    }
     toolbar_.SetBackground(colors.barFace);
     status_.SetBackground(colors.statusBar);
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -146,7 +165,10 @@ LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         RecalcLayout();
         return 0;
     case WM_INITMENUPOPUP:
-        if (!HIWORD(lp)) UpdateMenu(reinterpret_cast<HMENU>(wp));
+        if (!HIWORD(lp)) {
+            OnMenuOpening(reinterpret_cast<HMENU>(wp));
+            UpdateMenu(reinterpret_cast<HMENU>(wp));
+        }
         return 0;
     case WM_ENTERMENULOOP: inMenu_ = true; break;
     case WM_EXITMENULOOP:

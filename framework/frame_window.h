@@ -12,6 +12,7 @@
 
 #include "framework/command.h"
 #include "framework/docking/dock_manager.h"
+#include "framework/gdi.h"
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
 #include "framework/window.h"
@@ -55,11 +56,16 @@ public:
     HWND View() const { return view_; }
     bool StatusBarVisible() const;
     void ShowStatusBar(bool show);
-    void SetLookColors(const LookColors& colors);
+    // Colours of the panes, bars and menu bar; the menu bar keeps the
+    // system's colour when systemMenuBar is set.
+    void SetLookColors(const LookColors& colors, bool systemMenuBar = false);
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
+    // A popup of the menu bar is about to open, before its items' states
+    // are set: the place to change its items.
+    virtual void OnMenuOpening(HMENU popup) {}
 
     CommandTable commands_;
     ToolBar toolbar_;
@@ -67,6 +73,7 @@ protected:
     std::unique_ptr<DockManager> docks_;
     HWND view_ = nullptr;
     HACCEL accel_ = nullptr;
+    Brush menuBrush_;
     bool inMenu_ = false;
 };
 

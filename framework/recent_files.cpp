@@ -4,6 +4,8 @@
 #include <cwctype>
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include "framework/profile.h"
 #endif
 
@@ -47,6 +49,28 @@ void RecentFileList::Load(const Profile& profile) {
         std::wstring path = profile.GetString(kSection, L"File" + std::to_wstring(i + 1), L"");
         if (!path.empty()) entries_.push_back(path);
     }
+}
+
+void RecentFileList::FillMenu(void* menuHandle, unsigned firstId, const std::wstring& placeholderText) const {
+    HMENU menu = static_cast<HMENU>(menuHandle);
+    // Where the list goes: the position of its first item now.
+    int at = -1;
+    for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
+        UINT id = GetMenuItemID(menu, i);
+        if (id >= firstId && id < firstId + capacity_) {
+            at = i;
+            DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        }
+    }
+    if (at < 0) return;
+    if (entries_.empty()) {
+        InsertMenuW(menu, static_cast<UINT>(at), MF_BYPOSITION | MF_STRING | MF_GRAYED, firstId,
+                    placeholderText.c_str());
+        return;
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        InsertMenuW(menu, static_cast<UINT>(at) + static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
+                    firstId + static_cast<unsigned>(i), MenuText(i, entries_[i]).c_str());
 }
 
 void RecentFileList::Save(const Profile& profile) const {

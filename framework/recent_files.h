@@ -24,6 +24,13 @@ public:
     // doubled so they show.
     static std::wstring MenuText(std::size_t index, const std::wstring& path);
 
+#ifdef _WIN32
+    // Replaces the items firstId..firstId+capacity-1 of a menu (or its
+    // greyed placeholder firstId) with the entries; with no entries the
+    // placeholder stays, greyed, under placeholderText.
+    void FillMenu(void* menu, unsigned firstId, const std::wstring& placeholderText) const;
+#endif
+
     // Kept as "File1".."FileN" in the "Recent File List" section.
     void Load(const Profile& profile);
     void Save(const Profile& profile) const;

@@ -1,6 +1,10 @@
 #pragma once
-// Editor-wide state that several windows read: the document-modified flag
-// and the colours of the current application look.
+// Editor-wide state that several windows read: the document-modified flag,
+// the colours of the current application look and the element trees.
+
+#include <windows.h>
+
+#include <array>
 
 #include "framework/look.h"
 
@@ -10,6 +14,10 @@ struct EditorState {
     bool documentModified = false;
     bool skinningOn = false;
     fw::LookColors look{};
+    // The element trees in the order Default Controls, Custom Controls,
+    // User Data, and the one that holds the selection.
+    std::array<HWND, 3> trees{};
+    int treeIndexActive = 0;
 };
 
 EditorState& Editor();

@@ -44,20 +44,7 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     fw::CommandLine cmd = fw::ParseCommandLine(args);
     frame_->HideColorAdjustPane();
     placements_.RestoreAll();
-    // The frame is made maximised. Where the system kept only the style
-    // flag of a hidden window, the style is cleared and the frame shown
-    // maximised so that it really fills the screen.
-    HWND fh = frame_->Handle();
-    LONG_PTR style = GetWindowLongPtrW(fh, GWL_STYLE);
-    RECT fr{};
-    GetWindowRect(fh, &fr);
-    bool filled = fr.right - fr.left >= GetSystemMetrics(SM_CXMAXIMIZED) - 2 * GetSystemMetrics(SM_CXFRAME) - 8;
-    if ((style & WS_MAXIMIZE) && !IsWindowVisible(fh) && !filled) {
-        SetWindowLongPtrW(fh, GWL_STYLE, style & ~WS_MAXIMIZE);
-        ShowWindow(fh, SW_SHOWMAXIMIZED);
-    } else {
-        ShowWindow(fh, SW_SHOWNA);
-    }
+    ShowWindow(frame_->Handle(), SW_SHOWNA);
     UpdateWindow(frame_->Handle());
     UpdateCaption(nullptr);
 
@@ -147,18 +134,21 @@ int CHexmoorApp::SaveSkinFile(const std::wstring&, bool) {
     return 0;
 }
 
+std::wstring CaptionFor(const std::wstring& title, const wchar_t* path) {
+    std::wstring caption = title;
+    if (!path) return caption;
+    std::wstring p = path;
+    auto slash = p.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? p : p.substr(slash + 1);
+    auto dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos) name.resize(dot);
+    if (!name.empty()) caption += L" - " + name;
+    return caption;
+}
+
 void CHexmoorApp::UpdateCaption(const wchar_t* path) {
     if (!frame_ || !frame_->Handle()) return;
-    std::wstring caption = fw::LoadText(IDS_APP_TITLE);
-    if (path) {
-        std::wstring p = path;
-        auto slash = p.find_last_of(L"\\/");
-        std::wstring name = slash == std::wstring::npos ? p : p.substr(slash + 1);
-        auto dot = name.find_last_of(L'.');
-        if (dot != std::wstring::npos) name.resize(dot);
-        if (!name.empty()) caption += L" - " + name;
-    }
-    SetWindowTextW(frame_->Handle(), caption.c_str());
+    SetWindowTextW(frame_->Handle(), CaptionFor(fw::LoadText(IDS_APP_TITLE), path).c_str());
 }
 
 void CHexmoorApp::OnHelp() {

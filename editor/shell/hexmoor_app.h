@@ -15,6 +15,10 @@ namespace hexmoor::shell {
 
 class CMainFrame;
 
+// "Hexmoor", and " - " with the file's name (no folder, no extension) when
+// a file is named.
+std::wstring CaptionFor(const std::wstring& title, const wchar_t* path);
+
 class CHexmoorApp : public fw::Application {
 public:
     CHexmoorApp();

@@ -87,7 +87,7 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     std::wstring saved = app_.GetProfile().GetString(kWorkspace, L"DockState", L"");
     if (!saved.empty()) docks_->LoadState(saved);
     BindCommands();
-    SetLookColors(Editor().look);
+    SetLookColors(Editor().look, look_ == 0);
     RecalcLayout();
     (void)kMenuBarId;
     return 0;
@@ -217,7 +217,7 @@ void CMainFrame::SetApplicationLook(int look) {
     look_ = (look >= 0 && look < fw::kLookCount) ? look : fw::kDefaultLook;
     Editor().look = fw::LookScheme(look_, &SystemColor);
     if (!Handle()) return;
-    SetLookColors(Editor().look);
+    SetLookColors(Editor().look, look_ == 0);
     RecalcLayout();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
 }
@@ -242,6 +242,10 @@ bool CMainFrame::OnClose() {
     return true;
 }
 
+void CMainFrame::OnMenuOpening(HMENU popup) {
+    app_.RecentFiles().FillMenu(popup, ID_FILE_MRU_FIRST, L"Recent File");
+}
+
 void CMainFrame::OnDestroy() {
     app_.GetProfile().WriteInt(kWorkspace, L"ApplicationLook", look_);
     if (docks_) app_.GetProfile().WriteString(kWorkspace, L"DockState", docks_->SaveState());
@@ -250,6 +254,8 @@ void CMainFrame::OnDestroy() {
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_GETMINMAXINFO) {
+        // The system's sizes first, then the smallest frame we allow.
+        FrameWindow::WindowProc(msg, wp, lp);
         auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
         mmi->ptMinTrackSize = {300, 300};
         return 0;

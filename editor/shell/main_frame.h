@@ -57,6 +57,7 @@ protected:
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnDestroy() override;
     bool OnClose() override;
+    void OnMenuOpening(HMENU popup) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:

@@ -76,8 +76,8 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return Window::WindowProc(msg, wp, lp);
 }
 
-CPanelTree::CPanelTree(UINT toolbarId, UINT treeId, DWORD treeStyle, std::initializer_list<PaneButton> buttons)
-    : toolbarId_(toolbarId), treeId_(treeId), treeStyle_(treeStyle), buttons_(buttons),
+CPanelTree::CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle, std::initializer_list<PaneButton> buttons)
+    : mode_(mode), toolbarId_(toolbarId), treeId_(treeId), treeStyle_(treeStyle), buttons_(buttons),
       toolbar_(SIZE{20, 20}, 8, kGrey) {}
 
 int CPanelTree::OnCreate(CREATESTRUCTW*) {
@@ -106,7 +106,27 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
     SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
     tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, nullptr, treeStyle_ | WS_VISIBLE, 0, 0, 0, 0, Handle(),
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(treeId_)), fw::ResourceModule(), nullptr);
-    return tree_ ? 0 : -1;
+    if (!tree_) return -1;
+    Editor().trees[static_cast<std::size_t>(mode_)] = tree_;
+    return 0;
+}
+
+void CPanelTree::OnDestroy() {
+    if (Editor().trees[static_cast<std::size_t>(mode_)] == tree_) Editor().trees[static_cast<std::size_t>(mode_)] = nullptr;
+}
+
+bool CPanelTree::OnNotify(NMHDR* hdr, LRESULT&) {
+    // The first selection in a tree takes the selection away from the other
+    // two, so exactly one tree holds one; the notification goes on.
+    if (hdr->hwndFrom == tree_ && (hdr->code == TVN_SELCHANGINGW || hdr->code == TVN_SELCHANGINGA)) {
+        auto* nm = reinterpret_cast<NMTREEVIEWW*>(hdr);
+        if (nm->itemNew.hItem && !TreeView_GetSelection(tree_)) {
+            for (std::size_t i = 0; i < Editor().trees.size(); ++i)
+                if (HWND other = Editor().trees[i]; other && other != tree_) TreeView_SelectItem(other, nullptr);
+            Editor().treeIndexActive = mode_;
+        }
+    }
+    return false;
 }
 
 void CPanelTree::OnSize(UINT, int cx, int cy) {
@@ -120,12 +140,12 @@ void CPanelTree::EnableToolbar(bool enable) {
 }
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel() {
-    return std::make_unique<CPanelTree>(124, 125, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
+    return std::make_unique<CPanelTree>(0, 124, 125, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
                                         std::initializer_list<PaneButton>{{1, 3, L"Duplicate to Custom Controls"}});
 }
 
 std::unique_ptr<CPanelTree> MakeCustomControlsPanel() {
-    return std::make_unique<CPanelTree>(126, 127, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
+    return std::make_unique<CPanelTree>(1, 126, 127, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
                                         std::initializer_list<PaneButton>{{1, 0, L"Add Folder"},
                                                                           {2, 1, L"Move Down"},
                                                                           {3, 2, L"Move Up"},
@@ -135,7 +155,7 @@ std::unique_ptr<CPanelTree> MakeCustomControlsPanel() {
 }
 
 std::unique_ptr<CPanelTree> MakeUserDataPanel() {
-    return std::make_unique<CPanelTree>(128, 129, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
+    return std::make_unique<CPanelTree>(2, 128, 129, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
                                         std::initializer_list<PaneButton>{{1, 0, L"Add Folder"},
                                                                           {2, 1, L"Move Down"},
                                                                           {3, 2, L"Move Up"},
@@ -176,6 +196,24 @@ bool CPanelProperties::OnNotify(NMHDR* hdr, LRESULT& result) {
         return true;
     }
     return false;
+}
+
+LRESULT CPanelProperties::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // Every move recomputes the two-pixel border.
+    if (msg == WM_WINDOWPOSCHANGED) reinterpret_cast<WINDOWPOS*>(lp)->flags |= SWP_FRAMECHANGED;
+    return CPanelBase::WindowProc(msg, wp, lp);
+}
+
+bool CPanelOptions::OnNotify(NMHDR* hdr, LRESULT& result) {
+    if (hdr->code != TTN_GETDISPINFOW || hdr->idFrom > 1) return false;
+    auto* di = reinterpret_cast<NMTTDISPINFOW*>(hdr);
+    std::wstring text = fw::LoadText(hdr->idFrom == 0 ? IDS_IMAGE_PROPERTIES : IDS_REGION_PROPERTIES);
+    wcsncpy(di->szText, text.c_str(), std::size(di->szText) - 1);
+    di->szText[std::size(di->szText) - 1] = L'\0';
+    di->lpszText = di->szText;
+    SetWindowPos(hdr->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    result = 0;
+    return true;
 }
 
 bool CPanelProperties::ShowStateButton(int state, bool show) {

@@ -40,7 +40,8 @@ struct PaneButton {
 // The tree panels: a small toolbar above the element tree.
 class CPanelTree : public CPanelBase {
 public:
-    CPanelTree(UINT toolbarId, UINT treeId, DWORD treeStyle, std::initializer_list<PaneButton> buttons);
+    // mode: 0 default controls, 1 custom controls, 2 user data.
+    CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle, std::initializer_list<PaneButton> buttons);
     HWND Tree() const { return tree_; }
     CToolBar24BitCtrl& Bar() { return toolbar_; }
     // Enables or disables every button (off until a skin exists).
@@ -48,9 +49,12 @@ public:
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
+    void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
+    bool OnNotify(NMHDR* hdr, LRESULT& result) override;
 
 private:
+    int mode_;
     UINT toolbarId_, treeId_;
     DWORD treeStyle_;
     std::vector<PaneButton> buttons_;
@@ -80,13 +84,18 @@ protected:
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     CToolBar24BitCtrl stateBar_;
 };
 
-// The options panel: holds the image and region option pages.
-class CPanelOptions : public CPanelBase {};
+// The options panel: holds the image and region option pages and names
+// them in tooltips.
+class CPanelOptions : public CPanelBase {
+protected:
+    bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+};
 
 // Placeholders for the magnifier and the colour-adjustment page.
 class CPanelPlaceholder : public CPanelBase {};

@@ -468,6 +468,30 @@ DockTarget DockLayout::HitTest(Rect area, Point p, int edge) const {
     return t;
 }
 
+Rect DockLayout::TargetRect(Rect area, const DockTarget& t) const {
+    if (t.kind == DockTarget::Kind::None) return {};
+    if (t.kind == DockTarget::Kind::SideEdge) {
+        int b = std::max(sides_[static_cast<int>(t.side)].breadth, m_.minBreadth);
+        switch (t.side) {
+        case DockSide::Left: return {area.left, area.top, std::min(area.left + b, area.right), area.bottom};
+        case DockSide::Right: return {std::max(area.right - b, area.left), area.top, area.right, area.bottom};
+        case DockSide::Top: return {area.left, area.top, area.right, std::min(area.top + b, area.bottom)};
+        case DockSide::Bottom: return {area.left, std::max(area.bottom - b, area.top), area.right, area.bottom};
+        }
+    }
+    LayoutGeometry geo = Compute(area, nullptr);
+    for (const auto& g : geo.groups) {
+        if (g.side != t.side || g.groupIndex != t.groupIndex) continue;
+        Rect r = g.rect;
+        bool vertical = Horizontal(static_cast<int>(g.side));
+        int midY = (r.top + r.bottom) / 2, midX = (r.left + r.right) / 2;
+        if (t.kind == DockTarget::Kind::Above) return vertical ? Rect{r.left, r.top, r.right, midY} : Rect{r.left, r.top, midX, r.bottom};
+        if (t.kind == DockTarget::Kind::Below) return vertical ? Rect{r.left, midY, r.right, r.bottom} : Rect{midX, r.top, r.right, r.bottom};
+        return r;
+    }
+    return {};
+}
+
 std::wstring DockLayout::Save() const {
     std::wostringstream os;
     os << L"dock1";

@@ -110,6 +110,9 @@ public:
     LayoutGeometry Compute(Rect area, const std::function<int(int pane)>& tabLength) const;
     void MoveSplitter(const SplitterGeometry& splitter, int delta, Rect area);
     DockTarget HitTest(Rect area, Point p, int edge = 32) const;
+    // Where a pane dropped on the target would roughly sit (for the hint
+    // shown while dragging); empty for no target.
+    Rect TargetRect(Rect area, const DockTarget& target) const;
 
     std::wstring Save() const;
     // Takes a saved state when it names exactly this layout's panes and is

@@ -207,6 +207,32 @@ void DockManager::BeginFloatDrag(int pane, Point screen, Size size) {
         SendMessageW(e->floating->Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, MAKELPARAM(screen.x, screen.y));
 }
 
+DockTarget DockManager::TargetAt(POINT screen) const {
+    POINT client = screen;
+    ScreenToClient(frame_, &client);
+    return layout_.HitTest(area_, {client.x, client.y});
+}
+
+void DockManager::OnFloatMoving(int id) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    DockTarget t = TargetAt(cursor);
+    Rect r = layout_.TargetRect(area_, t);
+    if (r.Empty()) {
+        HideHint();
+        return;
+    }
+    POINT origin{0, 0};
+    ClientToScreen(frame_, &origin);
+    if (!hint_) hint_ = std::make_unique<DockHintWindow>();
+    hint_->ShowAt(frame_, r.Offset(origin.x, origin.y), colors_.captionActive);
+    (void)id;
+}
+
+void DockManager::HideHint() {
+    if (hint_) hint_->Hide();
+}
+
 void DockManager::OnFloatMoveEnded(int id) {
     const PaneEntry* e = Entry(id);
     if (!e || !e->floating || layout_.Mode(id) != PaneMode::Floating) return;
@@ -215,8 +241,7 @@ void DockManager::OnFloatMoveEnded(int id) {
     layout_.SetFloatRect(id, FromRECT(wr));
     POINT cursor;
     GetCursorPos(&cursor);
-    ScreenToClient(frame_, &cursor);
-    DockTarget t = layout_.HitTest(area_, {cursor.x, cursor.y});
+    DockTarget t = TargetAt(cursor);
     if (t.kind == DockTarget::Kind::None) return;
     layout_.DockAt(id, t);
     Reapply();

@@ -21,6 +21,7 @@ namespace hexmoor::fw {
 
 class DockGroupWindow;
 class DockFloatWindow;
+class DockHintWindow;
 
 class DockManager {
 public:
@@ -63,8 +64,13 @@ public:
     void OnLButtonUp(Point client);
     void Paint(HDC dc);
     void OnTimer();
+    // A floating window is being moved: shows where it would dock.
+    void OnFloatMoving(int id);
+    void HideHint();
     // Posted by a floating window whose move ended.
     void OnFloatMoveEnded(int id);
+    // The dock target under a screen point.
+    DockTarget TargetAt(POINT screen) const;
 
     std::wstring SaveState() const { return layout_.Save(); }
     bool LoadState(const std::wstring& text);
@@ -103,6 +109,7 @@ private:
     std::vector<PaneEntry> panes_;
     std::vector<std::unique_ptr<DockGroupWindow>> groups_;
     std::unique_ptr<DockGroupWindow> slide_;
+    std::unique_ptr<DockHintWindow> hint_;
     // Splitter drag.
     bool dragging_ = false;
     SplitterGeometry dragSplitter_;

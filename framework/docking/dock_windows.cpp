@@ -116,11 +116,17 @@ LRESULT DockGroupWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         for (const auto& [pane, r] : geo_.tabs)
             if (r.Contains(p)) {
+                // A tab activates its pane; dragged away it floats it.
                 manager_.RequestActivate(pane);
+                pressed_ = true;
+                pressPane_ = pane;
+                pressAt_ = {p.x, p.y};
+                SetCapture(Handle());
                 return 0;
             }
         if (geo_.caption.Contains(p)) {
             pressed_ = true;
+            pressPane_ = geo_.activePane;
             pressAt_ = {p.x, p.y};
             SetCapture(Handle());
             if (HWND content = manager_.Content(geo_.activePane)) SetFocus(content);
@@ -144,7 +150,7 @@ LRESULT DockGroupWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             ClientToScreen(Handle(), &sp);
             RECT wr;
             GetWindowRect(Handle(), &wr);
-            manager_.BeginFloatDrag(geo_.activePane, {sp.x, sp.y},
+            manager_.BeginFloatDrag(pressPane_, {sp.x, sp.y},
                                     {wr.right - wr.left, std::max<int>(wr.bottom - wr.top, 150)});
         }
         return 0;
@@ -174,7 +180,9 @@ bool DockFloatWindow::CreateFor(HWND frame, const std::wstring& caption) {
 LRESULT DockFloatWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CLOSE: manager_.RequestClose(pane_); return 0;
+    case WM_MOVING: manager_.OnFloatMoving(pane_); break;
     case WM_EXITSIZEMOVE:
+        manager_.HideHint();
         PostMessageW(manager_.Frame(), DockManager::kFloatMoved, static_cast<WPARAM>(pane_), 0);
         break;
     case WM_NCLBUTTONDBLCLK:
@@ -190,6 +198,36 @@ LRESULT DockFloatWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     default: break;
     }
     return Window::WindowProc(msg, wp, lp);
+}
+
+void DockHintWindow::ShowAt(HWND owner, const Rect& r, COLORREF color) {
+    if (r.Empty()) {
+        Hide();
+        return;
+    }
+    if (!Handle()) {
+        WindowArgs a;
+        a.exStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST;
+        a.style = WS_POPUP;
+        a.parent = owner;
+        if (!Create(a)) return;
+        SetLayeredWindowAttributes(Handle(), 0, 110, LWA_ALPHA);
+    }
+    hintColor_ = color;
+    SetWindowPos(Handle(), HWND_TOPMOST, r.left, r.top, r.Width(), r.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void DockHintWindow::Hide() {
+    if (Handle()) ShowWindow(Handle(), SW_HIDE);
+}
+
+bool DockHintWindow::OnPaint() {
+    PaintScope ps(Handle());
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    Fill(ps.Dc(), FromRECT(rc), hintColor_);
+    return true;
 }
 
 } // namespace hexmoor::fw

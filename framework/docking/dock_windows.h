@@ -1,6 +1,7 @@
 #pragma once
-// The two container windows of the dock manager: a docked (or slid-out)
-// group with caption bar and tabs, and a floating pane's tool window.
+// The container windows of the dock manager: a docked (or slid-out) group
+// with caption bar and tabs, a floating pane's tool window, and the hint
+// that shows where a dragged pane would dock.
 
 #include <windows.h>
 
@@ -30,6 +31,7 @@ private:
     DockManager& manager_;
     GroupGeometry geo_;
     bool pressed_ = false;
+    int pressPane_ = 0;
     POINT pressAt_{};
     Font font_;
 };
@@ -45,6 +47,20 @@ protected:
 private:
     DockManager& manager_;
     int pane_;
+};
+
+class DockHintWindow : public Window {
+public:
+    // Shows the hint over screenRect (hides it for an empty one).
+    void ShowAt(HWND owner, const Rect& screenRect, COLORREF color);
+    void Hide();
+
+protected:
+    bool OnPaint() override;
+    bool OnEraseBackground(HDC) override { return true; }
+
+private:
+    COLORREF hintColor_ = 0;
 };
 
 } // namespace hexmoor::fw

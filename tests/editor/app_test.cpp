@@ -5,6 +5,9 @@
 #include <commctrl.h>
 
 #include "app_fixture.h"
+#include "framework/look.h"
+#include "tests/harness/capture.h"
+#include "editor/shell/editor_state.h"
 #include "editor/shell/settings.h"
 #include "framework/profile.h"
 #include "resources/command_ids.h"
@@ -269,4 +272,275 @@ TEST_F(EditorApp, DockedPlacesAreKeptAcrossRuns) {
     RECT props = ScreenRect(frame->Docks().Container(kPaneProperties));
     RECT opts = ScreenRect(frame->Docks().Container(kPaneOptions));
     EXPECT_LE(props.bottom, opts.top);
+}
+
+TEST_F(EditorApp, CaptionDraggedOutFloatsThePaneAndDroppingOnTheFrameEdgeDocksIt) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    HWND group = docks.Container(kPaneProperties);
+    const fw::GroupGeometry* geo = nullptr;
+    for (const auto& g : docks.Geometry().groups)
+        if (g.activePane == kPaneProperties) geo = &g;
+    ASSERT_TRUE(geo);
+    int x = geo->caption.left + 30, y = geo->caption.top + 8;
+    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(group, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x - 200, y + 120));
+    EXPECT_EQ(docks.Layout().Mode(kPaneProperties), fw::PaneMode::Floating);
+    HWND floating = docks.Container(kPaneProperties);
+    EXPECT_TRUE(Visible(floating));
+    EXPECT_FALSE(GetWindowLongPtrW(floating, GWL_STYLE) & WS_CHILD);
+    EXPECT_TRUE(Visible(docks.Content(kPaneProperties)));
+
+    // The move ends with the cursor at the frame's left edge: docked there.
+    RECT client;
+    GetClientRect(frame->Handle(), &client);
+    POINT edge{docks.Area().left + 5, (docks.Area().top + docks.Area().bottom) / 2};
+    ClientToScreen(frame->Handle(), &edge);
+    SetCursorPos(edge.x, edge.y);
+    RECT moving;
+    GetWindowRect(floating, &moving);
+    SendMessageW(floating, WM_MOVING, 0, reinterpret_cast<LPARAM>(&moving));
+    // The hint shows the left side while the window is over its edge.
+    HWND hint = nullptr;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (GetWindow(w, GW_OWNER) == frame->Handle() && (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+            IsWindowVisible(w))
+            hint = w;
+    ASSERT_TRUE(hint);
+    RECT hr;
+    GetWindowRect(hint, &hr);
+    POINT areaOrigin{docks.Area().left, docks.Area().top};
+    ClientToScreen(frame->Handle(), &areaOrigin);
+    EXPECT_EQ(hr.left, areaOrigin.x);
+    SendMessageW(floating, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(hint));
+    app->RunPending();
+    EXPECT_EQ(docks.Layout().Mode(kPaneProperties), fw::PaneMode::Docked);
+    EXPECT_EQ(docks.Layout().SideOf(kPaneProperties), fw::DockSide::Left);
+    EXPECT_FALSE(Visible(floating));
+    EXPECT_TRUE(GetWindowLongPtrW(docks.Container(kPaneProperties), GWL_STYLE) & WS_CHILD);
+}
+
+TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    const fw::GroupGeometry* geo = nullptr;
+    for (const auto& g : docks.Geometry().groups)
+        if (g.activePane == kPaneZoomer) geo = &g;
+    ASSERT_TRUE(geo);
+    ASSERT_FALSE(geo->pinButton.Empty());
+    HWND group = docks.Container(kPaneZoomer);
+    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(geo->pinButton.left + 4, geo->pinButton.top + 4));
+    EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::AutoHidden);
+    EXPECT_FALSE(Visible(docks.Content(kPaneZoomer)));
+    ASSERT_EQ(docks.Geometry().autoHideTabs.size(), 1u);
+    fw::Rect tab = docks.Geometry().autoHideTabs[0].rect;
+    SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
+    EXPECT_TRUE(Visible(docks.Content(kPaneZoomer)));
+    // Still "shown" for the View menu while it waits at the edge.
+    EXPECT_TRUE(frame->QueryCommand(ID_TOOLS_ZOOMER).checked);
+    // The pin of the slid-out pane docks it again.
+    const fw::Rect pin = fw::Rect::FromSize(docks.Geometry().slideOut.Width() - 2 * 16 - 4 + 4, 6, 4, 4);
+    SendMessageW(docks.Container(kPaneZoomer), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pin.left, pin.top));
+    EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::Docked);
+    EXPECT_TRUE(docks.Geometry().autoHideTabs.empty());
+}
+
+TEST_F(EditorApp, ClosingAsksToSaveOnlyWhenModifiedAndCancelKeepsTheFrame) {
+    Start({L"x.twf"});
+    messages->shown.clear();
+    shell::Editor().documentModified = true;
+    messages->answer = IDCANCEL;
+    SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0], L"Would you like to save your changes?");
+    EXPECT_TRUE(IsWindow(frame->Handle()));
+    messages->answer = IDNO;
+    shell::Editor().documentModified = false;
+    messages->shown.clear();
+    SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_FALSE(frame->IsAlive());
+}
+
+TEST_F(EditorApp, ClosingWithMarginBitmapOnTheClipboardAsksWhetherToLeaveIt) {
+    Start({L"x.twf"});
+    UINT format = RegisterClipboardFormatW(L"MARGIN_BITMAP");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, 16);
+    SetClipboardData(format, data);
+    CloseClipboard();
+    messages->shown.clear();
+    messages->answer = IDNO;
+    SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0], L"Do you want to leave clipboard data for other application?");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_EQ(GetClipboardData(format), nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+TEST_F(EditorApp, FirstSelectionInATreeClearsTheOtherTreesAndMakesItActive) {
+    Start({L"x.twf"});
+    auto& trees = shell::Editor().trees;
+    ASSERT_TRUE(trees[0] && trees[1] && trees[2]);
+    HTREEITEM items[3][2];
+    for (int t = 0; t < 3; ++t)
+        for (int i = 0; i < 2; ++i) {
+            TVINSERTSTRUCTW ins{};
+            ins.hParent = TVI_ROOT;
+            ins.hInsertAfter = TVI_LAST;
+            ins.item.mask = TVIF_TEXT;
+            ins.item.pszText = const_cast<wchar_t*>(L"item");
+            items[t][i] = TreeView_InsertItem(trees[t], &ins);
+        }
+    TreeView_SelectItem(trees[0], items[0][0]);
+    TreeView_SelectItem(trees[1], items[1][0]);
+    EXPECT_EQ(TreeView_GetSelection(trees[0]), nullptr);
+    EXPECT_EQ(shell::Editor().treeIndexActive, 1);
+    TreeView_SelectItem(trees[2], items[2][0]);
+    EXPECT_EQ(TreeView_GetSelection(trees[1]), nullptr);
+    EXPECT_EQ(shell::Editor().treeIndexActive, 2);
+    // A second item in the same tree leaves the others alone.
+    TreeView_SelectItem(trees[0], items[0][1]);
+    EXPECT_EQ(shell::Editor().treeIndexActive, 0);
+    TreeView_SelectItem(trees[0], items[0][0]);
+    EXPECT_EQ(TreeView_GetSelection(trees[0]), items[0][0]);
+    EXPECT_EQ(shell::Editor().treeIndexActive, 0);
+}
+
+TEST_F(EditorApp, LooksRepaintThePaneCaptions) {
+    Start({L"x.twf"});
+    using namespace shell;
+    HWND group = frame->Docks().Container(kPaneProperties);
+    SetFocus(nullptr);
+    for (auto [command, look] : {std::pair{ID_VIEW_LOOK_BLACK, 3}, {ID_VIEW_LOOK_BLUE, 4}, {ID_VIEW_LOOK_SILVER, 2}}) {
+        SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        UpdateWindow(group);
+        test::PixelBuffer px = test::CaptureClient(group);
+        fw::LookColors colors = fw::LookScheme(look, [](int i) -> fw::Color { return GetSysColor(i); });
+        auto check = test::CheckRect(px, {1, 1, 4, 12}, colors.captionInactive);
+        EXPECT_TRUE(check.Passed()) << look << ": " << check.Describe(colors.captionInactive);
+    }
+}
+
+TEST_F(EditorApp, ToolbarIconsLabelsAndStatusBarToggleFromTheViewMenu) {
+    Start({L"x.twf"});
+    HWND h = frame->Handle();
+    HWND toolbar = frame->Bar().Handle();
+    auto height = [&] { return frame->Bar().Height(); };
+    EXPECT_TRUE(frame->Bar().LargeIcons());
+    EXPECT_TRUE(frame->Bar().TextLabels());
+    int big = height();
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_SMALL_ICONS, 0), 0);
+    EXPECT_FALSE(frame->Bar().LargeIcons());
+    EXPECT_LT(height(), big);
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_TEXT_LABELS, 0), 0);
+    EXPECT_FALSE(frame->Bar().TextLabels());
+    HMENU view = GetSubMenu(GetMenu(h), 2);
+    HMENU bar = GetSubMenu(view, 11);  // "Toolbar"
+    ASSERT_TRUE(bar);
+    SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(bar), 11);
+    EXPECT_TRUE(GetMenuState(bar, ID_VIEW_SMALL_ICONS, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(bar, ID_VIEW_LARGE_ICONS, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(bar, ID_VIEW_TEXT_LABELS, MF_BYCOMMAND) & MF_CHECKED);
+    MENUITEMINFOW mii{};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(bar, ID_VIEW_SMALL_ICONS, FALSE, &mii);
+    EXPECT_TRUE(mii.fType & MFT_RADIOCHECK);
+    // The status bar hides, and the panes take its room.
+    RECT before;
+    GetWindowRect(frame->Docks().Container(shell::kPaneOptions), &before);
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_STATUS_BAR, 0), 0);
+    EXPECT_FALSE(IsWindowVisible(frame->Status().Handle()));
+    RECT after;
+    GetWindowRect(frame->Docks().Container(shell::kPaneOptions), &after);
+    EXPECT_GT(after.bottom, before.bottom);
+    (void)toolbar;
+}
+
+TEST_F(EditorApp, DraggingATabAwayFloatsThatTabsPane) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    const fw::GroupGeometry* geo = nullptr;
+    for (const auto& g : docks.Geometry().groups)
+        if (g.activePane == kPaneDefaultControls) geo = &g;
+    ASSERT_TRUE(geo);
+    fw::Rect userTab;
+    for (const auto& [pane, r] : geo->tabs)
+        if (pane == kPaneUserData) userTab = r;
+    ASSERT_FALSE(userTab.Empty());
+    HWND group = docks.Container(kPaneDefaultControls);
+    int x = userTab.left + 5, y = userTab.top + 5;
+    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    EXPECT_EQ(docks.Layout().ActiveInGroupOf(kPaneDefaultControls), kPaneUserData);
+    SendMessageW(group, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 150, y - 300));
+    EXPECT_EQ(docks.Layout().Mode(kPaneUserData), fw::PaneMode::Floating);
+    EXPECT_EQ(docks.Layout().Mode(kPaneDefaultControls), fw::PaneMode::Docked);
+    EXPECT_EQ(docks.Layout().GroupMates(kPaneDefaultControls).size(), 2u);
+    // A double click on the floating caption docks it back among its tabs.
+    SendMessageW(docks.Container(kPaneUserData), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    EXPECT_EQ(docks.Layout().GroupMates(kPaneDefaultControls).size(), 3u);
+}
+
+TEST_F(EditorApp, PaneToolbarKeyPixelsTakeTheMenuColour) {
+    Start({L"x.twf"});
+    HWND bar = frame->DefaultControls()->Bar().Handle();
+    auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(bar, TB_GETIMAGELIST, 0, 0));
+    ASSERT_TRUE(list);
+    // Drawn as the toolbar draws it; the corner of the first image is
+    // background grey in the bitmap.
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 20, 20);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    RECT all{0, 0, 20, 20};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ImageList_Draw(list, 0, dc, 0, 0, ILD_NORMAL);
+    COLORREF corner = GetPixel(dc, 0, 0);
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    EXPECT_EQ(corner, GetSysColor(COLOR_MENU));
+}
+
+TEST_F(EditorApp, RecentFilesFillTheFileMenuAndOpenThroughTheOpenRoad) {
+    Start({L"x.twf"});
+    app->RecentFiles().Add(L"C:\\skins\\one.twf");
+    app->RecentFiles().Add(L"C:\\skins\\two.twf");
+    HWND h = frame->Handle();
+    HMENU file = GetSubMenu(GetMenu(h), 0);
+    SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+    wchar_t text[128]{};
+    GetMenuStringW(file, ID_FILE_MRU_FIRST, text, 128, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&1 C:\\skins\\two.twf");
+    EXPECT_FALSE(GetMenuState(file, ID_FILE_MRU_FIRST + 1, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(GetMenuState(file, ID_FILE_MRU_FIRST + 2, MF_BYCOMMAND), static_cast<UINT>(-1));
+    messages->shown.clear();
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_FILE_MRU_FIRST + 1, 0), 0);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_NE(messages->shown[0].find(L"one.twf"), std::wstring::npos);
+    // The list is kept in the profile.
+    Stop();
+    fw::Profile profile(L"Tarnwick", L"Hexmoor");
+    EXPECT_EQ(profile.GetString(L"Recent File List", L"File1", L""), L"C:\\skins\\two.twf");
+}
+
+TEST_F(EditorApp, ExitClosesTheFrameAndTheFrameKeepsAMinimumSize) {
+    Start({L"x.twf"});
+    MINMAXINFO mmi{};
+    SendMessageW(frame->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+    EXPECT_EQ(mmi.ptMinTrackSize.x, 300);
+    EXPECT_EQ(mmi.ptMinTrackSize.y, 300);
+    SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(ID_APP_EXIT, 0), 0);
+    app->RunPending();
+    EXPECT_FALSE(frame->IsAlive());
 }

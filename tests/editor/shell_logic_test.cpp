@@ -4,6 +4,7 @@
 
 #include "editor/shell/dialogs.h"
 #include "editor/shell/file_association.h"
+#include "editor/shell/hexmoor_app.h"
 #include "editor/shell/item_names.h"
 #include "editor/shell/panels.h"
 #include "editor/shell/placement.h"
@@ -122,4 +123,19 @@ TEST(SkinInfoDialog, OnlyChangedFieldsCountAndComparisonIsCaseSensitive) {
     edited[0] = L"name";
     EXPECT_TRUE(ApplySkinInfo(info, edited));
     EXPECT_EQ(info[0], L"name");
+}
+
+TEST(Caption, TitleAloneOrWithTheFileNameWithoutFolderAndExtension) {
+    struct Case {
+        const wchar_t* path;
+        const wchar_t* caption;
+    } cases[] = {
+        {nullptr, L"Hexmoor"},
+        {L"C:\\skins\\Blue Steel.twf", L"Hexmoor - Blue Steel"},
+        {L"D:/x/y/dark.v2.twfx", L"Hexmoor - dark.v2"},
+        {L"plain", L"Hexmoor - plain"},
+        {L"C:\\skins\\.twf", L"Hexmoor"},
+        {L"C:\\skins\\", L"Hexmoor"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CaptionFor(L"Hexmoor", c.path), c.caption) << (c.path ? c.path : L"null");
 }

@@ -205,3 +205,18 @@ TEST(DockLayout, SavedStateRoundTripsAndBadStatesAreRefused) {
         EXPECT_EQ(c.Save(), before);
     }
 }
+
+TEST(DockLayout, DropHintCoversWhereThePaneWouldGo) {
+    DockLayout l = EditorLayout();
+    LayoutGeometry g = l.Compute(kArea, nullptr);
+    const GroupGeometry* props = GroupOf(g, kProps);
+    DockTarget tab{DockTarget::Kind::Tab, DockSide::Right, props->groupIndex};
+    EXPECT_EQ(l.TargetRect(kArea, tab), props->rect);
+    DockTarget below{DockTarget::Kind::Below, DockSide::Right, props->groupIndex};
+    Rect lower = l.TargetRect(kArea, below);
+    EXPECT_EQ(lower.bottom, props->rect.bottom);
+    EXPECT_EQ(lower.top, (props->rect.top + props->rect.bottom) / 2);
+    DockTarget edge{DockTarget::Kind::SideEdge, DockSide::Bottom, 0};
+    EXPECT_EQ(l.TargetRect(kArea, edge), (Rect{0, 800 - 250, 1000, 800}));  // an empty side's default breadth
+    EXPECT_TRUE(l.TargetRect(kArea, DockTarget{}).Empty());
+}

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -113,4 +114,33 @@ TEST(WindowWrapper, DetachedControlKeepsWorkingWithoutUs) {
     GetWindowTextW(h, text, 32);
     EXPECT_STREQ(text, L"still a button");
     DestroyWindow(parent);
+}
+
+namespace {
+
+WNDPROC g_previous = nullptr;
+std::vector<UINT> g_foreignSaw;
+
+LRESULT CALLBACK ForeignProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_COMMAND) g_foreignSaw.push_back(LOWORD(wp));
+    return CallWindowProcW(g_previous, h, msg, wp, lp);
+}
+
+} // namespace
+
+TEST(WindowWrapper, ForeignSubclassOnTopStillReachesOurObjectAndDestroysCleanly) {
+    // What the skinning runtime does to the main frame.
+    auto w = std::make_unique<Parent>();
+    WindowArgs a;
+    a.style = WS_POPUP;
+    ASSERT_TRUE(w->Create(a));
+    HWND h = w->Handle();
+    g_foreignSaw.clear();
+    g_previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(9, 0), 0);
+    EXPECT_EQ(g_foreignSaw, (std::vector<UINT>{9}));
+    EXPECT_EQ(w->seenCommands, (std::vector<UINT>{9}));
+    DestroyWindow(h);
+    EXPECT_FALSE(w->IsAlive());
+    EXPECT_EQ(w->log.back(), "final");
 }

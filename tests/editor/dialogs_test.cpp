@@ -1,0 +1,157 @@
+// The small dialogs driven through their modal loops: a thread timer runs
+// scripted steps against the open dialog, one step per tick.
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <deque>
+#include <functional>
+
+#include "app_fixture.h"
+#include "editor/shell/dialogs.h"
+#include "resources/about_dialog_ids.h"
+#include "resources/copyright_dialog_ids.h"
+#include "resources/item_name_dialog_ids.h"
+
+using namespace hexmoor;
+
+namespace {
+
+std::deque<std::function<void()>> g_steps;
+
+void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_steps.empty()) return;
+    auto step = std::move(g_steps.front());
+    g_steps.pop_front();
+    step();
+}
+
+// Runs the dialog modally while the steps play; returns its result.
+INT_PTR RunScripted(fw::Dialog& dlg, std::deque<std::function<void()>> steps) {
+    g_steps = std::move(steps);
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, &RunStep);
+    INT_PTR r = dlg.DoModal(nullptr);
+    KillTimer(nullptr, timer);
+    g_steps.clear();
+    return r;
+}
+
+void Click(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+std::wstring Text(HWND dialog, int id) {
+    wchar_t buf[256]{};
+    GetDlgItemTextW(dialog, id, buf, 256);
+    return buf;
+}
+
+class Dialogs : public test::EditorApp {};
+
+} // namespace
+
+TEST_F(Dialogs, NameDialogRefusesBadNamesSilentlyAndTakesAGoodOne) {
+    Start({L"x.twf"});
+    messages->shown.clear();
+    shell::CAskForNameDlg dlg;
+    dlg.SetChooseKind(0);
+    std::vector<bool> openAfter;
+    auto tryName = [&](const wchar_t* name) {
+        return [&, name] {
+            SetDlgItemTextW(dlg.Handle(), IDC_ITEM_NAME, name);
+            Click(dlg.Handle(), IDOK);
+            openAfter.push_back(IsWindowVisible(dlg.Handle()) != FALSE);
+        };
+    };
+    bool listShown = true;
+    RECT wr{}, lr{};
+    INT_PTR r = RunScripted(dlg, {[&] {
+                                      listShown = IsWindowVisible(dlg.Item(IDC_ITEM_KIND_LIST)) != FALSE;
+                                      GetWindowRect(dlg.Handle(), &wr);
+                                      GetWindowRect(dlg.Item(IDC_ITEM_KIND_LIST), &lr);
+                                  },
+                                  tryName(L""), tryName(L"Default"), tryName(L"a<b"), tryName(L"a\\b"),
+                                  tryName(L"Folder 1")});
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(dlg.GetItemName(), L"Folder 1");
+    EXPECT_EQ(openAfter, (std::vector<bool>{true, true, true, true, false}));
+    EXPECT_TRUE(messages->shown.empty());
+    // Only the name shows: the dialog ends where the list would begin.
+    EXPECT_FALSE(listShown);
+    EXPECT_EQ(wr.bottom, lr.top);
+}
+
+TEST_F(Dialogs, NameDialogInKindModeNeedsAKindAndProposesItsName) {
+    Start({L"x.twf"});
+    shell::CAskForNameDlg dlg;
+    dlg.SetChooseKind(1);
+    bool openWithoutKind = false;
+    std::wstring proposed;
+    int rows = 0;
+    INT_PTR r = RunScripted(
+        dlg, {[&] {
+                  HWND list = dlg.Item(IDC_ITEM_KIND_LIST);
+                  rows = ListView_GetItemCount(list);
+                  SetDlgItemTextW(dlg.Handle(), IDC_ITEM_NAME, L"Mine");
+                  Click(dlg.Handle(), IDOK);
+                  openWithoutKind = IsWindowVisible(dlg.Handle()) != FALSE;
+              },
+              [&] {
+                  HWND list = dlg.Item(IDC_ITEM_KIND_LIST);
+                  ListView_SetItemState(list, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                  ListView_SetSelectionMark(list, 2);
+                  proposed = Text(dlg.Handle(), IDC_ITEM_NAME);
+                  Click(dlg.Handle(), IDOK);
+              }});
+    EXPECT_EQ(rows, 22);
+    EXPECT_TRUE(openWithoutKind);
+    EXPECT_EQ(proposed, L"RegionDefined");
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(dlg.GetElementType(), 60);
+    EXPECT_EQ(dlg.GetItemName(), L"RegionDefined");
+}
+
+TEST_F(Dialogs, CopyrightDialogShowsTheSkinsStringsAndTakesEditsBack) {
+    Start({L"x.twf"});
+    shell::SkinInfo info{L"Blue", L"(c) 2026", L"Ann", L"Moor Ltd", L"ann@example.org", L"https://example.org",
+                         L"1.0", L"today", L"A blue skin"};
+    shell::CCopyRightDlg dlg(info, true);
+    std::wstring shownName, shownDescription;
+    INT_PTR r = RunScripted(dlg, {[&] {
+                                      shownName = Text(dlg.Handle(), IDC_INFO_SKIN_NAME);
+                                      shownDescription = Text(dlg.Handle(), IDC_INFO_DESCRIPTION);
+                                      SetDlgItemTextW(dlg.Handle(), IDC_INFO_AUTHOR, L"Bo");
+                                      Click(dlg.Handle(), IDOK);
+                                  }});
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(shownName, L"Blue");
+    EXPECT_EQ(shownDescription, L"A blue skin");
+    shell::SkinInfo edited = info;
+    EXPECT_TRUE(shell::ApplySkinInfo(edited, dlg.Fields()));
+    EXPECT_EQ(edited[2], L"Bo");
+    EXPECT_EQ(edited[0], L"Blue");
+
+    // Before any skin is loaded the fields start empty.
+    shell::CCopyRightDlg empty(info, false);
+    std::wstring emptyName = L"?";
+    RunScripted(empty, {[&] {
+                    emptyName = Text(empty.Handle(), IDC_INFO_SKIN_NAME);
+                    Click(empty.Handle(), IDCANCEL);
+                }});
+    EXPECT_EQ(emptyName, L"");
+}
+
+TEST_F(Dialogs, AboutBoxLinkOpensItsAddressThroughTheShell) {
+    Start({L"x.twf"});
+    shell::CAboutDlg dlg;
+    std::wstring version;
+    INT_PTR r = RunScripted(dlg, {[&] {
+                                      version = Text(dlg.Handle(), IDC_ABOUT_VERSION);
+                                      HWND link = dlg.Item(IDC_ABOUT_LINK);
+                                      SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+                                      SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+                                      Click(dlg.Handle(), IDOK);
+                                  }});
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(version, L"v 3.3.2");
+    ASSERT_EQ(shell->opened.size(), 1u);
+    EXPECT_EQ(shell->opened[0], dlg.Link().Link());
+}
