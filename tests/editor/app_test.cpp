@@ -544,3 +544,18 @@ TEST_F(EditorApp, ExitClosesTheFrameAndTheFrameKeepsAMinimumSize) {
     app->RunPending();
     EXPECT_FALSE(frame->IsAlive());
 }
+
+TEST_F(EditorApp, ClosingAFloatingPaneHidesItAndTheViewMenuBringsItBackFloating) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    docks.FloatPane(kPaneOptions, {300, 300, 600, 600});
+    HWND floating = docks.Container(kPaneOptions);
+    SendMessageW(floating, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(frame->IsPaneVisible(kPaneOptions));
+    EXPECT_FALSE(Visible(floating));
+    EXPECT_TRUE(IsWindow(floating));
+    SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(ID_VIEW_OPTIONS, 0), 0);
+    EXPECT_TRUE(Visible(floating));
+    EXPECT_EQ(docks.Layout().Mode(kPaneOptions), fw::PaneMode::Floating);
+}
