@@ -86,6 +86,7 @@ void FrameWindow::TrackContextMenu(HMENU popup, POINT screen, HWND owner) {
 void FrameWindow::OnIdleUpdate() {
     toolbar_.UpdateButtons([this](unsigned id) { return QueryCommand(id); });
     status_.UpdateIndicators();
+    if (docks_) docks_->OnIdle();
     if (inMenu_) return;
     // The prompt of the toolbar button under the mouse, else the idle text.
     unsigned hotCommand = 0;

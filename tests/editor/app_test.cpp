@@ -559,3 +559,50 @@ TEST_F(EditorApp, ClosingAFloatingPaneHidesItAndTheViewMenuBringsItBackFloating)
     EXPECT_TRUE(Visible(floating));
     EXPECT_EQ(docks.Layout().Mode(kPaneOptions), fw::PaneMode::Floating);
 }
+
+TEST_F(EditorApp, SplitterDragResizesTheSideAndTheSizeIsKept) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    fw::SplitterGeometry edge{};
+    for (const auto& s : docks.Geometry().splitters)
+        if (s.side == fw::DockSide::Left && s.groupIndex < 0) edge = s;
+    ASSERT_FALSE(edge.rect.Empty());
+    RECT before;
+    GetWindowRect(docks.Container(kPaneDefaultControls), &before);
+    HWND h = frame->Handle();
+    int x = edge.rect.left + 1, y = (edge.rect.top + edge.rect.bottom) / 2;
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 40, y));
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(x + 40, y));
+    RECT after;
+    GetWindowRect(docks.Container(kPaneDefaultControls), &after);
+    EXPECT_EQ(after.right - after.left, before.right - before.left + 40);
+    Stop();
+    Start({L"x.twf"});
+    RECT again;
+    GetWindowRect(frame->Docks().Container(kPaneDefaultControls), &again);
+    EXPECT_EQ(again.right - again.left, after.right - after.left);
+}
+
+TEST_F(EditorApp, SlidOutZoomerGoesBackWhenTheMouseAndFocusAreElsewhere) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    docks.SetAutoHide(kPaneZoomer, true);
+    fw::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
+    SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
+    ASSERT_TRUE(Visible(docks.Content(kPaneZoomer)));
+    // Mouse over the pane: it stays.
+    RECT slide;
+    GetWindowRect(docks.Container(kPaneZoomer), &slide);
+    SetCursorPos((slide.left + slide.right) / 2, (slide.top + slide.bottom) / 2);
+    SendMessageW(frame->Handle(), WM_TIMER, fw::DockManager::kTimerId, 0);
+    EXPECT_TRUE(Visible(docks.Content(kPaneZoomer)));
+    // Mouse far away, focus elsewhere: it slides back to its tab.
+    SetCursorPos(slide.right + 300, slide.bottom - 10);
+    SetFocus(frame->Handle());
+    SendMessageW(frame->Handle(), WM_TIMER, fw::DockManager::kTimerId, 0);
+    EXPECT_FALSE(Visible(docks.Content(kPaneZoomer)));
+    EXPECT_EQ(docks.Geometry().autoHideTabs.size(), 1u);
+}
