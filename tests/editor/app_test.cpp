@@ -606,3 +606,30 @@ TEST_F(EditorApp, SlidOutZoomerGoesBackWhenTheMouseAndFocusAreElsewhere) {
     EXPECT_FALSE(Visible(docks.Content(kPaneZoomer)));
     EXPECT_EQ(docks.Geometry().autoHideTabs.size(), 1u);
 }
+
+TEST_F(EditorApp, StatusBarShowsCommandPromptsAndKeyIndicators) {
+    Start({L"x.twf"});
+    HWND h = frame->Handle();
+    HMENU view = GetSubMenu(GetMenu(h), 2);
+    SendMessageW(h, WM_ENTERMENULOOP, FALSE, 0);
+    SendMessageW(h, WM_MENUSELECT, MAKEWPARAM(ID_VIEW_SHOW_HIDE_ALL, MF_STRING), reinterpret_cast<LPARAM>(view));
+    EXPECT_EQ(frame->Status().Prompt(), L"Show/Hide All Panels");
+    app->RunPending();  // idle inside the menu keeps the prompt
+    EXPECT_EQ(frame->Status().Prompt(), L"Show/Hide All Panels");
+    SendMessageW(h, WM_EXITMENULOOP, FALSE, 0);
+    EXPECT_EQ(frame->Status().Prompt(), L"Ready");
+
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    BYTE saved = keys[VK_CAPITAL];
+    keys[VK_CAPITAL] = 1;
+    SetKeyboardState(keys);
+    frame->OnIdleUpdate();
+    EXPECT_EQ(frame->Status().IndicatorText(0), L"CAP");
+    keys[VK_CAPITAL] = 0;
+    SetKeyboardState(keys);
+    frame->OnIdleUpdate();
+    EXPECT_EQ(frame->Status().IndicatorText(0), L"");
+    keys[VK_CAPITAL] = saved;
+    SetKeyboardState(keys);
+}
