@@ -39,9 +39,9 @@ void Application::RemoveModeless(HWND dialog) { std::erase(modeless_, dialog); }
 
 bool Application::PreTranslate(MSG& msg) {
     if (PreTranslateMessage(msg)) return true;
-    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) {
-        if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) return false;
-    }
+    const bool keyboard = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+    const bool mouse = msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST;
+    if (!keyboard && !mouse) return false;
     // The target window and its ancestors, nearest first.
     HWND top = nullptr;
     for (HWND h = msg.hwnd; h; h = GetParent(h)) {

@@ -71,7 +71,7 @@ void FrameWindow::UpdateMenu(HMENU menu, HWND start) {
         set.cbSize = sizeof set;
         set.fMask = MIIM_STATE | MIIM_FTYPE;
         set.fType = (mii.fType & ~MFT_RADIOCHECK) | (s.radio ? MFT_RADIOCHECK : 0);
-        set.fState = (s.enabled ? MFS_ENABLED : MFS_GRAYED) | ((s.checked || s.radio) && s.checked ? MFS_CHECKED : 0);
+        set.fState = (s.enabled ? MFS_ENABLED : MFS_GRAYED) | (s.checked ? MFS_CHECKED : 0);
         SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &set);
     }
 }
@@ -86,6 +86,7 @@ void FrameWindow::TrackContextMenu(HMENU popup, POINT screen, HWND owner) {
 void FrameWindow::OnIdleUpdate() {
     toolbar_.UpdateButtons([this](unsigned id) { return QueryCommand(id); });
     status_.UpdateIndicators();
+    if (docks_) docks_->OnIdle();
     if (inMenu_) return;
     // The prompt of the toolbar button under the mouse, else the idle text.
     unsigned hotCommand = 0;

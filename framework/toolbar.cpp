@@ -11,8 +11,8 @@ ToolBar::~ToolBar() {
 
 bool ToolBar::CreateIn(HWND parent, const ToolBarArgs& args) {
     buttons_ = args.buttons;
-    small_ = args.small;
-    large_set_ = args.large;
+    smallSet_ = args.smallImages;
+    largeSet_ = args.largeImages;
     transparent_ = args.transparent;
     WindowArgs w;
     w.className = TOOLBARCLASSNAMEW;
@@ -54,7 +54,7 @@ void ToolBar::LoadImages() {
         if (l) ImageList_Destroy(l);
         l = nullptr;
     }
-    const ToolImageSet& set = large_ ? large_set_ : small_;
+    const ToolImageSet& set = large_ ? largeSet_ : smallSet_;
     UINT ids[3] = {set.cold, set.hot, set.disabled};
     for (int i = 0; i < 3; ++i) {
         if (!ids[i]) continue;

@@ -22,8 +22,8 @@ struct ToolImageSet {
 struct ToolBarArgs {
     UINT id = 0;
     std::vector<unsigned> buttons;  // command ids in order; 0 = separator
-    ToolImageSet small;
-    ToolImageSet large;
+    ToolImageSet smallImages;
+    ToolImageSet largeImages;
     COLORREF transparent = RGB(192, 192, 192);
 };
 
@@ -50,7 +50,7 @@ private:
     void LoadImages();
     void Refit();
     std::vector<unsigned> buttons_;
-    ToolImageSet small_, large_set_;
+    ToolImageSet smallSet_, largeSet_;
     COLORREF transparent_ = RGB(192, 192, 192);
     HIMAGELIST lists_[3] = {};
     bool large_ = false;

@@ -1,7 +1,6 @@
 #include "editor/shell/hexmoor_app.h"
 
 #include <objbase.h>
-#include <gdiplus.h>
 
 #include "editor/shell/editor_state.h"
 #include "editor/shell/file_association.h"
@@ -9,6 +8,7 @@
 #include "editor/shell/runtime_link.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
+#include "model/platform/win/uxtheme.h"
 #include "resources/command_ids.h"
 #include "resources/start_dialog_ids.h"
 #include "resources/string_ids.h"
@@ -24,11 +24,12 @@ CHexmoorApp::~CHexmoorApp() {
 
 bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     comStarted_ = SUCCEEDED(CoInitialize(nullptr));
+    // Optional theme functions; without the library start-up goes on.
+    LoadUxTheme();
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
                                              ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&icc);
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    if (Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplusInput, nullptr) != Gdiplus::Ok) gdiplusToken_ = 0;
+    gdiplus_ = std::make_unique<CGdiPlusInit>();
     runtime::Start();
 
     SetRegistryKey(L"Tarnwick");
@@ -67,11 +68,11 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
 }
 
 int CHexmoorApp::ExitInstance(int code) {
+    UnloadUxTheme();
     settings_.Write(GetProfile());
     RecentFiles().Save(GetProfile());
     runtime::Stop();
-    if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
-    gdiplusToken_ = 0;
+    gdiplus_.reset();
     splash_.reset();
     frame_.reset();
     if (comStarted_) CoUninitialize();

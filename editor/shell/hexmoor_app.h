@@ -10,6 +10,7 @@
 #include "editor/shell/placement.h"
 #include "editor/shell/settings.h"
 #include "framework/application.h"
+#include "model/gdiplus_init.h"
 
 namespace hexmoor::shell {
 
@@ -65,7 +66,7 @@ private:
     std::wstring currentSkinPath_;
     bool askForName_ = true;
     bool comStarted_ = false;
-    ULONG_PTR gdiplusToken_ = 0;
+    std::unique_ptr<CGdiPlusInit> gdiplus_;
 };
 
 } // namespace hexmoor::shell

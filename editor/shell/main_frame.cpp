@@ -24,7 +24,6 @@ namespace {
 
 constexpr wchar_t kWorkspace[] = L"Workspace";
 constexpr UINT kViewId = 0xE900;
-constexpr UINT kMenuBarId = 0xE806;
 constexpr UINT kToolBarId = 0xE865;
 constexpr UINT kStatusBarId = 0xE801;
 
@@ -71,8 +70,8 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     fw::ToolBarArgs tb;
     tb.id = kToolBarId;
     tb.buttons.assign(kMainToolbarButtons.begin(), kMainToolbarButtons.end());
-    tb.small = {IDB_TOOLBAR_COLD, IDB_TOOLBAR_HOT, IDB_TOOLBAR_DISABLED, 16};
-    tb.large = {IDB_TOOLBAR_LARGE_COLD, IDB_TOOLBAR_LARGE_HOT, IDB_TOOLBAR_LARGE_DISABLED, 24};
+    tb.smallImages = {IDB_TOOLBAR_COLD, IDB_TOOLBAR_HOT, IDB_TOOLBAR_DISABLED, 16};
+    tb.largeImages = {IDB_TOOLBAR_LARGE_COLD, IDB_TOOLBAR_LARGE_HOT, IDB_TOOLBAR_LARGE_DISABLED, 24};
     if (!toolbar_.CreateIn(Handle(), tb)) return -1;
     toolbar_.SetLargeIcons(true);
     toolbar_.EnableTextLabels(true);
@@ -89,7 +88,6 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     BindCommands();
     SetLookColors(Editor().look, look_ == 0);
     RecalcLayout();
-    (void)kMenuBarId;
     return 0;
 }
 

@@ -326,6 +326,21 @@ void DockManager::OnTimer() {
     Reapply();
 }
 
+void DockManager::OnIdle() {
+    HWND focus = GetFocus();
+    HWND holder = nullptr;
+    auto holds = [&](const std::unique_ptr<DockGroupWindow>& g) {
+        return g && g->Handle() && focus && (focus == g->Handle() || IsChild(g->Handle(), focus));
+    };
+    for (const auto& g : groups_)
+        if (holds(g)) holder = g->Handle();
+    if (holds(slide_)) holder = slide_->Handle();
+    if (holder == focusGroup_) return;
+    if (focusGroup_ && IsWindow(focusGroup_)) InvalidateRect(focusGroup_, nullptr, FALSE);
+    if (holder) InvalidateRect(holder, nullptr, FALSE);
+    focusGroup_ = holder;
+}
+
 void DockManager::Paint(HDC dc) {
     RECT rc;
     GetClientRect(frame_, &rc);

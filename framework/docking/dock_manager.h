@@ -64,6 +64,9 @@ public:
     void OnLButtonUp(Point client);
     void Paint(HDC dc);
     void OnTimer();
+    // Idle: captions follow the keyboard focus (the group holding it shows
+    // the active caption colour).
+    void OnIdle();
     // A floating window is being moved: shows where it would dock.
     void OnFloatMoving(int id);
     void HideHint();
@@ -115,6 +118,7 @@ private:
     SplitterGeometry dragSplitter_;
     Point dragStart_;
     int dragApplied_ = 0;
+    HWND focusGroup_ = nullptr;
 };
 
 } // namespace hexmoor::fw

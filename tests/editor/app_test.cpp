@@ -544,3 +544,92 @@ TEST_F(EditorApp, ExitClosesTheFrameAndTheFrameKeepsAMinimumSize) {
     app->RunPending();
     EXPECT_FALSE(frame->IsAlive());
 }
+
+TEST_F(EditorApp, ClosingAFloatingPaneHidesItAndTheViewMenuBringsItBackFloating) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    docks.FloatPane(kPaneOptions, {300, 300, 600, 600});
+    HWND floating = docks.Container(kPaneOptions);
+    SendMessageW(floating, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(frame->IsPaneVisible(kPaneOptions));
+    EXPECT_FALSE(Visible(floating));
+    EXPECT_TRUE(IsWindow(floating));
+    SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(ID_VIEW_OPTIONS, 0), 0);
+    EXPECT_TRUE(Visible(floating));
+    EXPECT_EQ(docks.Layout().Mode(kPaneOptions), fw::PaneMode::Floating);
+}
+
+TEST_F(EditorApp, SplitterDragResizesTheSideAndTheSizeIsKept) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    fw::SplitterGeometry edge{};
+    for (const auto& s : docks.Geometry().splitters)
+        if (s.side == fw::DockSide::Left && s.groupIndex < 0) edge = s;
+    ASSERT_FALSE(edge.rect.Empty());
+    RECT before;
+    GetWindowRect(docks.Container(kPaneDefaultControls), &before);
+    HWND h = frame->Handle();
+    int x = edge.rect.left + 1, y = (edge.rect.top + edge.rect.bottom) / 2;
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 40, y));
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(x + 40, y));
+    RECT after;
+    GetWindowRect(docks.Container(kPaneDefaultControls), &after);
+    EXPECT_EQ(after.right - after.left, before.right - before.left + 40);
+    Stop();
+    Start({L"x.twf"});
+    RECT again;
+    GetWindowRect(frame->Docks().Container(kPaneDefaultControls), &again);
+    EXPECT_EQ(again.right - again.left, after.right - after.left);
+}
+
+TEST_F(EditorApp, SlidOutZoomerGoesBackWhenTheMouseAndFocusAreElsewhere) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    docks.SetAutoHide(kPaneZoomer, true);
+    fw::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
+    SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
+    ASSERT_TRUE(Visible(docks.Content(kPaneZoomer)));
+    // Mouse over the pane: it stays.
+    RECT slide;
+    GetWindowRect(docks.Container(kPaneZoomer), &slide);
+    SetCursorPos((slide.left + slide.right) / 2, (slide.top + slide.bottom) / 2);
+    SendMessageW(frame->Handle(), WM_TIMER, fw::DockManager::kTimerId, 0);
+    EXPECT_TRUE(Visible(docks.Content(kPaneZoomer)));
+    // Mouse far away, focus elsewhere: it slides back to its tab.
+    SetCursorPos(slide.right + 300, slide.bottom - 10);
+    SetFocus(frame->Handle());
+    SendMessageW(frame->Handle(), WM_TIMER, fw::DockManager::kTimerId, 0);
+    EXPECT_FALSE(Visible(docks.Content(kPaneZoomer)));
+    EXPECT_EQ(docks.Geometry().autoHideTabs.size(), 1u);
+}
+
+TEST_F(EditorApp, StatusBarShowsCommandPromptsAndKeyIndicators) {
+    Start({L"x.twf"});
+    HWND h = frame->Handle();
+    HMENU view = GetSubMenu(GetMenu(h), 2);
+    SendMessageW(h, WM_ENTERMENULOOP, FALSE, 0);
+    SendMessageW(h, WM_MENUSELECT, MAKEWPARAM(ID_VIEW_SHOW_HIDE_ALL, MF_STRING), reinterpret_cast<LPARAM>(view));
+    EXPECT_EQ(frame->Status().Prompt(), L"Show/Hide All Panels");
+    app->RunPending();  // idle inside the menu keeps the prompt
+    EXPECT_EQ(frame->Status().Prompt(), L"Show/Hide All Panels");
+    SendMessageW(h, WM_EXITMENULOOP, FALSE, 0);
+    EXPECT_EQ(frame->Status().Prompt(), L"Ready");
+
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    BYTE saved = keys[VK_CAPITAL];
+    keys[VK_CAPITAL] = 1;
+    SetKeyboardState(keys);
+    frame->OnIdleUpdate();
+    EXPECT_EQ(frame->Status().IndicatorText(0), L"CAP");
+    keys[VK_CAPITAL] = 0;
+    SetKeyboardState(keys);
+    frame->OnIdleUpdate();
+    EXPECT_EQ(frame->Status().IndicatorText(0), L"");
+    keys[VK_CAPITAL] = saved;
+    SetKeyboardState(keys);
+}

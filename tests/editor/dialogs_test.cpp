@@ -18,9 +18,12 @@ using namespace hexmoor;
 namespace {
 
 std::deque<std::function<void()>> g_steps;
+fw::Dialog* g_dialog = nullptr;
 
 void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_steps.empty()) return;
+    // Steps start once the dialog shows; the modal loop shows it when it
+    // first runs out of messages.
+    if (g_steps.empty() || !g_dialog || !IsWindowVisible(g_dialog->Handle())) return;
     auto step = std::move(g_steps.front());
     g_steps.pop_front();
     step();
@@ -29,10 +32,12 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD) {
 // Runs the dialog modally while the steps play; returns its result.
 INT_PTR RunScripted(fw::Dialog& dlg, std::deque<std::function<void()>> steps) {
     g_steps = std::move(steps);
+    g_dialog = &dlg;
     UINT_PTR timer = SetTimer(nullptr, 0, 30, &RunStep);
     INT_PTR r = dlg.DoModal(nullptr);
     KillTimer(nullptr, timer);
     g_steps.clear();
+    g_dialog = nullptr;
     return r;
 }
 
