@@ -13,7 +13,7 @@ scripts/install-deps.sh
 scripts/build.sh native windows
 # HEXMOOR_I686=1 also compiles the 32-bit Windows tree (nothing runs it:
 # 32-bit Wine is not available here).
-[ "${HEXMOOR_I686:-0}" = 1 ] && scripts/build.sh i686
+if [ "${HEXMOOR_I686:-0}" = 1 ]; then scripts/build.sh i686; fi
 
 source scripts/wine-env.sh test
 source scripts/display.sh

@@ -97,7 +97,7 @@ const CTwfScheme* CTwfSkin::GetScheme(const std::wstring& name) const {
   return it == m_schemes.end() ? nullptr : &it->second;
 }
 
-CTwfScheme* CTwfSkin::GetOrCreateScheme(const std::wstring& name) { return &m_schemes[name]; }
+CTwfScheme* CTwfSkin::GetOrCreateScheme(const std::wstring& name) { return &m_schemes[SchemeKey(name)]; }
 
 CTwfObj* CTwfSkin::GetOrCreateObject(WORD type, const std::wstring& scheme, int /*param*/) {
   CTwfScheme* elements = GetOrCreateScheme(SchemeKey(scheme));

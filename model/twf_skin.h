@@ -53,6 +53,7 @@ class CTwfSkin {
   // The scheme's element map or null (no empty-name rule).
   CTwfScheme* GetScheme(const std::wstring& name);
   const CTwfScheme* GetScheme(const std::wstring& name) const;
+  // Creates and inserts an empty element map when the scheme is missing.
   CTwfScheme* GetOrCreateScheme(const std::wstring& name);
   // Creates the scheme when missing, and the element when the type is
   // missing; null for a type the factory does not know (the scheme stays).

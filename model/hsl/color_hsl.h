@@ -5,8 +5,8 @@
 // the one implementation in hsl_arithmetic.h. Neither has any state; callers
 // make one on the stack.
 //
-// Colours are COLORREF values (0x00BBGGRR) held as std::uint32_t so that the
-// same code builds for Windows and for native tests. The GDI+ and HBITMAP
+// Colours are COLORREF values (0x00BBGGRR); the native build has its own
+// COLORREF of the same width (model/platform/types.h). The GDI+ and HBITMAP
 // operations exist in the Windows build only (color_hsl_win.cpp): they lock
 // the pixels in 32-bit ARGB and run the shared pixel loop over them.
 
@@ -27,7 +27,7 @@ class CColorHSL_TW {
   double HueToRGB(double hue, double m1, double m2) const { return hsl::HueToChannel(hue, m1, m2); }
 
   // The opacity is not used. "Invert Color" is left as it is.
-  void TransformColor(std::uint32_t& out, std::uint32_t color, double hue, double saturation, double lightness,
+  void TransformColor(COLORREF& out, COLORREF color, double hue, double saturation, double lightness,
                       double opacity) const {
     out = hsl::AdjustColorRef(color, HSLValues(hue, saturation, lightness, opacity));
   }
@@ -54,7 +54,7 @@ class CColorHSL {
   int HSLToRGB(double& r, double& g, double& b, double hue, double saturation, double lightness) const;
   double HueToRGB(double hue, double p, double q) const { return hsl::HueToChannel(hue, p, q); }
 
-  void AdjustColorHSL(std::uint32_t& out, std::uint32_t color, const HSLValues& values) const {
+  void AdjustColorHSL(COLORREF& out, COLORREF color, const HSLValues& values) const {
     out = hsl::AdjustColorRef(color, values);
   }
 

@@ -204,27 +204,33 @@ std::uint32_t PixelAdjuster::AdjustPixel(std::uint32_t argb) {
 }
 
 void PixelAdjuster::AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source) {
+  RunState state;
+  AdjustRow(src, dst, count, opaque_source, state);
+}
+
+void PixelAdjuster::AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source,
+                              RunState& state) {
   if (count == 0) return;
   if (opaque_source) {
-    AdjustRun<true>(src, dst, count);
+    AdjustRun<true>(src, dst, count, state);
   } else if (values_.IsNeutral()) {
     if (src != dst) std::memmove(dst, src, count * sizeof(std::uint32_t));
   } else {
-    AdjustRun<false>(src, dst, count);
+    AdjustRun<false>(src, dst, count, state);
   }
 }
 
 template <bool kOpaque>
-void PixelAdjuster::AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count) {
+void PixelAdjuster::AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state) {
   // Skin images are mostly runs of one pixel value (flat areas, gradient
   // rows): reuse the last result, four pixels at a time where SSE2 exists.
   auto adjust = [this](std::uint32_t p) { return AdjustPixel(kOpaque ? p | 0xFF000000u : p); };
-  std::uint32_t last_in = ~src[0];
-  std::uint32_t last_out = 0;
+  std::uint32_t last_in = state.valid ? state.last_in : ~src[0];
+  std::uint32_t last_out = state.valid ? state.last_out : 0;
   std::size_t i = 0;
 #if defined(__SSE2__)
   __m128i in4 = _mm_set1_epi32(static_cast<int>(last_in));
-  __m128i out4 = _mm_setzero_si128();
+  __m128i out4 = _mm_set1_epi32(static_cast<int>(last_out));
   while (i + 4 <= count) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
     if (_mm_movemask_epi8(_mm_cmpeq_epi32(v, in4)) != 0xFFFF) {
@@ -252,6 +258,7 @@ void PixelAdjuster::AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std:
     }
     dst[i] = last_out;
   }
+  state = RunState{last_in, last_out, true};
 }
 
 PixelAdjuster& ReusableAdjuster(const HSLValues& values) {
@@ -266,7 +273,7 @@ bool IsValidView(const void* bits, int width, int height, std::ptrdiff_t stride)
   if (bits == nullptr) return false;
   if (reinterpret_cast<std::uintptr_t>(bits) % alignof(std::uint32_t) != 0) return false;
   if (stride % static_cast<std::ptrdiff_t>(sizeof(std::uint32_t)) != 0) return false;
-  const std::ptrdiff_t row_bytes = static_cast<std::ptrdiff_t>(width) * static_cast<std::ptrdiff_t>(sizeof(std::uint32_t));
+  const std::ptrdiff_t row_bytes = static_cast<std::ptrdiff_t>(width) * 4;
   return stride >= row_bytes || -stride >= row_bytes;
 }
 
@@ -278,10 +285,25 @@ AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, Pixel
   if (dst.width < src.width || dst.height < src.height) return AdjustStatus::kDestinationTooSmall;
   const auto* src_base = reinterpret_cast<const unsigned char*>(src.bits);
   auto* dst_base = reinterpret_cast<unsigned char*>(dst.bits);
-  for (int y = 0; y < src.height; ++y) {
+  const std::ptrdiff_t row_bytes = static_cast<std::ptrdiff_t>(src.width) * 4;
+  // Rows without gaps in both blocks, stored the same way up: one run over
+  // all pixels in memory order (no restart at each row of a narrow image).
+  if ((src.stride == row_bytes && dst.stride == row_bytes) || (src.stride == -row_bytes && dst.stride == -row_bytes)) {
+    const std::ptrdiff_t first_row = src.stride < 0 ? src.height - 1 : 0;
+    adjuster.AdjustRow(reinterpret_cast<const std::uint32_t*>(src_base + first_row * src.stride),
+                       reinterpret_cast<std::uint32_t*>(dst_base + first_row * dst.stride),
+                       static_cast<std::size_t>(src.width) * static_cast<std::size_t>(src.height), opaque_source);
+    return AdjustStatus::kDone;
+  }
+  // Otherwise row by row, in the order the source's rows lie in memory, so
+  // that reading runs forward (narrow bottom-up images read backwards would
+  // wait on memory at every row).
+  PixelAdjuster::RunState state;
+  for (int i = 0; i < src.height; ++i) {
+    const int y = src.stride < 0 ? src.height - 1 - i : i;
     const auto* src_row = reinterpret_cast<const std::uint32_t*>(src_base + y * src.stride);
     auto* dst_row = reinterpret_cast<std::uint32_t*>(dst_base + y * dst.stride);
-    adjuster.AdjustRow(src_row, dst_row, static_cast<std::size_t>(src.width), opaque_source);
+    adjuster.AdjustRow(src_row, dst_row, static_cast<std::size_t>(src.width), opaque_source, state);
   }
   return AdjustStatus::kDone;
 }

@@ -80,6 +80,16 @@ class PixelAdjuster {
   // that of 255 under the opacity.
   void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source = false);
 
+  // The last pixel met and its result, carried from one row to the next of
+  // a block so that a run crossing rows is not computed again.
+  struct RunState {
+    std::uint32_t last_in = 0;
+    std::uint32_t last_out = 0;
+    bool valid = false;
+  };
+  void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source,
+                 RunState& state);
+
  private:
   struct CacheEntry {
     std::uint32_t key;     // colour | kValid, 0 when empty
@@ -91,7 +101,7 @@ class PixelAdjuster {
   std::uint32_t AdjustRgb(std::uint32_t rgb);
 
   template <bool kOpaque>
-  void AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count);
+  void AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state);
 
   HSLValues values_;
   bool keep_colours_;

@@ -76,7 +76,9 @@ void CHSLModifier::ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const H
       object->SaveColors();
       break;
     case Mode::kApply:
-      for (const auto& [id, image] : object->GetImageMap()) image->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
+      for (const auto& [id, image] : object->GetImageMap()) {
+        image->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
+      }
       object->ApplyHSLToColors(values.hue, values.saturation, values.lightness, values.opacity, 0, 0);
       break;
     case Mode::kRestore:

@@ -25,7 +25,7 @@ platform::GdiplusBitmapHandle ArgbTarget(platform::GdiplusBitmapHandle current, 
   }
   platform::GdiplusBitmapHandle bitmap(
       new Gdiplus::Bitmap(static_cast<INT>(width), static_cast<INT>(height), PixelFormat32bppARGB));
-  if (bitmap->GetLastStatus() != Gdiplus::Ok) return nullptr;
+  if (!bitmap || bitmap->GetLastStatus() != Gdiplus::Ok) return nullptr;
   return bitmap;
 }
 
@@ -47,7 +47,7 @@ bool BitmapSource(HBITMAP bitmap, platform::ImagePixels& storage, ConstPixelView
 platform::GdiplusBitmapHandle AdjustGdiplusImage(Gdiplus::Bitmap* saved, platform::GdiplusBitmapHandle current,
                                                  const HSLValues& values) {
   if (saved == nullptr) return nullptr;
-  // Undo: an exact copy, keeping the saved image's format and resolution.
+  // Undo: an exact copy, in the saved image's own pixel format.
   if (values.IsNeutral()) return platform::CloneGdiplusBitmap(saved);
   platform::GdiplusBitmapHandle target = ArgbTarget(std::move(current), saved->GetWidth(), saved->GetHeight());
   if (!target || !win::AdjustGdiplusBitmap(target.get(), saved, ReusableAdjuster(values))) return nullptr;

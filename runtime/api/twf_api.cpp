@@ -179,6 +179,12 @@ int RemoveSkinById(WORD skinId) {
                 object->Enable(TRUE);
                 if (!object->GetElementName().empty()) object->Reset(object->GetElementName());
                 object->ChangeSkin(0, TRUE);
+            } else {
+                // The skin is about to be deleted: keep no pointer into it.
+                // Switching skin 1 on binds the window to it again.
+                object->SetSkinObject(nullptr);
+                object->SetScrollBarElement(nullptr);
+                object->DropCachedGdiObjects();
             }
         }
     }
@@ -330,6 +336,26 @@ int SetWindowColor(HWND window, WORD r, WORD g, WORD b) {
     return 0;
 }
 
+namespace {
+struct SkinIdArgs {
+    CTwfSkin* skin;
+    WORD id;
+};
+
+BOOL CALLBACK SetChildSkinIdProc(HWND child, LPARAM lp) {
+    const auto* a = reinterpret_cast<const SkinIdArgs*>(lp);
+    CTWWnd* o = GetSkinnedWindowObject(child);
+    if (!o) return TRUE;
+    CTwfObj* e = a->skin->FindObject(WORD(o->GetType()), o->GetElementName());
+    o->SetSkinId(a->id);
+    o->SetSkinObject(e);
+    o->SetScrollBarSkin(a->skin, L"Default");
+    o->DropCachedGdiObjects();
+    o->ChangeSkin(1, TRUE);
+    return TRUE;
+}
+} // namespace
+
 int SetWindowSkinId(HWND window, WORD skinId) {
     CTwfManager* manager = SkinManager();
     CTwfSkin* skin = manager ? manager->GetSkin(skinId) : nullptr;
@@ -355,25 +381,8 @@ int SetWindowSkinId(HWND window, WORD skinId) {
         frame->Reset(object->GetElementName());
         frame->ChangeSkin(1, TRUE);
     }
-    struct Args {
-        CTwfSkin* skin;
-        WORD id;
-    } args{skin, skinId};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM lp) -> BOOL {
-            const auto* a = reinterpret_cast<const Args*>(lp);
-            CTWWnd* o = GetSkinnedWindowObject(child);
-            if (!o) return TRUE;
-            CTwfObj* e = a->skin->FindObject(WORD(o->GetType()), o->GetElementName());
-            o->SetSkinId(a->id);
-            o->SetSkinObject(e);
-            o->SetScrollBarSkin(a->skin, L"Default");
-            o->DropCachedGdiObjects();
-            o->ChangeSkin(1, TRUE);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&args));
+    SkinIdArgs args{skin, skinId};
+    EnumChildWindows(window, &SetChildSkinIdProc, reinterpret_cast<LPARAM>(&args));
     return 0;
 }
 

@@ -43,12 +43,24 @@ public:
 
     RECT ToBufferRect(int left, int top, int right, int bottom) const;
     void ToBufferRectPtr(RECT* out, const RECT* in) const;
+    void MakeBufferRect(RECT* out, int left, int top, int right, int bottom) const {
+        if (out) *out = ToBufferRect(left, top, right, bottom);
+    }
     POINT ToBufferPoint(int x, int y) const;
+    POINT ToBufferPointPtr(const POINT* p) const { return p ? ToBufferPoint(p->x, p->y) : POINT{0, 0}; }
     POINT FromBufferPoint(int x, int y) const;
 
     // GDI wrappers on the drawing DC, coordinates converted to the buffer.
     int ExcludeClip(const RECT* r);
+    int ExcludeClipLTRB(int l, int t, int r, int b) {
+        const RECT rect{l, t, r, b};
+        return ExcludeClip(&rect);
+    }
     int IntersectClip(const RECT* r);
+    int IntersectClipLTRB(int l, int t, int r, int b) {
+        const RECT rect{l, t, r, b};
+        return IntersectClip(&rect);
+    }
     int SetBkMode(int mode) { return ::SetBkMode(GetDrawDC(), mode); }
     COLORREF SetBkColor(COLORREF c) { return ::SetBkColor(GetDrawDC(), c); }
     COLORREF GetBkColor() const { return ::GetBkColor(GetDrawDC()); }

@@ -428,27 +428,30 @@ BOOL SetSkinActive(BOOL on, WORD skinId) {
     return TRUE;
 }
 
+namespace {
+struct TypeArgs {
+    CTWControlsManager* manager;
+    BOOL on;
+    int code;
+};
+
+BOOL CALLBACK TopWindowOfTypeProc(HWND top, LPARAM lp) {
+    auto* a = reinterpret_cast<TypeArgs*>(lp);
+    if (a->on) {
+        a->manager->AddWindowTree(top, TRUE, a->code);
+    } else {
+        a->manager->RemoveWindowTree(top, TRUE, a->code);
+    }
+    return TRUE;
+}
+} // namespace
+
 void SetSkinOnWindowsOfType(HWND sample, BOOL on) {
     CTWControlsManager* manager = CurrentManager();
     if (!manager) return;
     if (State().explicitMode) {
-        struct Args {
-            CTWControlsManager* manager;
-            BOOL on;
-            int code;
-        } args{manager, on, GetControlType(sample, nullptr)};
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND top, LPARAM lp) -> BOOL {
-                auto* a = reinterpret_cast<Args*>(lp);
-                if (a->on) {
-                    a->manager->AddWindowTree(top, TRUE, a->code);
-                } else {
-                    a->manager->RemoveWindowTree(top, TRUE, a->code);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&args));
+        TypeArgs args{manager, on, GetControlType(sample, nullptr)};
+        EnumThreadWindows(GetCurrentThreadId(), &TopWindowOfTypeProc, reinterpret_cast<LPARAM>(&args));
     }
     const int type = GetSkinnedWindowType(sample);
     CTWControlsManager::WindowMap* map = type >= 0 ? manager->GetTypeMap(WORD(type)) : nullptr;

@@ -54,14 +54,23 @@ bool CTWWnd::IsSkinningOn() const {
 namespace {
 // Windows whose procedure still leads into ours after their object let go
 // (another subclasser came later): messages keep flowing to the procedure we
-// replaced. Keyed by window; process-wide, so guarded.
+// replaced. Keyed by window, with the procedure that sat on top of ours, so
+// that a recycled window handle is never mistaken for the old window.
+// Process-wide, so guarded.
+struct OrphanLink {
+    SubclassLink link;
+    LONG_PTR topProcedure = 0;
+};
 struct OrphanLinks {
     std::mutex lock;
-    std::map<HWND, SubclassLink> links;
+    std::map<HWND, OrphanLink> links;
 };
 OrphanLinks& Orphans() {
     static OrphanLinks o;
     return o;
+}
+LONG_PTR CurrentProcedure(HWND hwnd, bool wide) {
+    return wide ? GetWindowLongPtrW(hwnd, GWLP_WNDPROC) : GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
 }
 } // namespace
 
@@ -70,7 +79,7 @@ bool TakeOrphanLink(HWND hwnd, SubclassLink* out) {
     std::lock_guard<std::mutex> g(o.lock);
     const auto it = o.links.find(hwnd);
     if (it == o.links.end()) return false;
-    if (out) *out = it->second;
+    if (out) *out = it->second.link;
     o.links.erase(it);
     return true;
 }
@@ -80,15 +89,30 @@ bool FindOrphanLink(HWND hwnd, SubclassLink* out) {
     std::lock_guard<std::mutex> g(o.lock);
     const auto it = o.links.find(hwnd);
     if (it == o.links.end()) return false;
-    *out = it->second;
+    *out = it->second.link;
     return true;
 }
 
 void KeepOrphanLink(HWND hwnd, const SubclassLink& link) {
     auto& o = Orphans();
     std::lock_guard<std::mutex> g(o.lock);
-    o.links[hwnd] = link;
+    o.links[hwnd] = OrphanLink{link, CurrentProcedure(hwnd, link.wide)};
 }
+
+namespace {
+// The orphan link of the window when the procedure on top of ours is still
+// the one that was there when our object let go; a stale entry is dropped.
+bool TakeLiveOrphanLink(HWND hwnd, SubclassLink* out) {
+    auto& o = Orphans();
+    std::lock_guard<std::mutex> g(o.lock);
+    const auto it = o.links.find(hwnd);
+    if (it == o.links.end()) return false;
+    const bool live = CurrentProcedure(hwnd, it->second.link.wide) == it->second.topProcedure;
+    if (live) *out = it->second.link;
+    o.links.erase(it);
+    return live;
+}
+} // namespace
 
 BOOL CTWWnd::Attach(HWND hwnd, int type) {
     if (m_hWnd) {
@@ -99,7 +123,7 @@ BOOL CTWWnd::Attach(HWND hwnd, int type) {
     m_hWnd = hwnd;
     SetPropA(hwnd, kObjectProp, this);
     SubclassLink orphan;
-    if (TakeOrphanLink(hwnd, &orphan)) {
+    if (TakeLiveOrphanLink(hwnd, &orphan)) {
         // Our procedure is still in the window's chain from an earlier
         // object: re-use that link instead of stacking a second copy.
         m_oldProc = orphan;
@@ -409,6 +433,25 @@ void CTWWnd::RestoreStyles() {
 
 // --- skin change ------------------------------------------------------------
 
+namespace {
+struct ApplyArgs {
+    BOOL on;
+    WORD scope;
+};
+} // namespace
+
+BOOL CALLBACK ApplySkinToChildProc(HWND child, LPARAM lp) {
+    const auto* a = reinterpret_cast<const ApplyArgs*>(lp);
+    CTWWnd* object = GetSkinnedWindowObject(child);
+    if (!object) return TRUE;
+    if (object->IsActive() && !a->on) object->Enable(FALSE);
+    if (a->on) object->Enable(TRUE);
+    object->SetActive(a->on, a->scope);
+    SendMessageW(child, TWM_STARTSKIN, 0, 0);
+    object->ChangeSkin(1, TRUE);
+    return TRUE;
+}
+
 int CTWWnd::ApplySkin(BOOL on, WORD scope) {
     m_applied = TRUE;
     for (CTWWnd* extra : {static_cast<CTWWnd*>(GetSkinnedFrameObject(m_hWnd)), GetSkinnedMenuBarObject(m_hWnd)}) {
@@ -423,24 +466,8 @@ int CTWWnd::ApplySkin(BOOL on, WORD scope) {
     SendMessageW(m_hWnd, TWM_STARTSKIN, 0, 0);
     int result = ChangeSkin(1, FALSE);
     if (scope) {
-        struct Args {
-            BOOL on;
-            WORD scope;
-        } args{on, scope};
-        result = EnumChildWindows(
-            m_hWnd,
-            [](HWND child, LPARAM lp) -> BOOL {
-                const auto* a = reinterpret_cast<const Args*>(lp);
-                CTWWnd* object = GetSkinnedWindowObject(child);
-                if (!object) return TRUE;
-                if (object->IsActive() && !a->on) object->Enable(FALSE);
-                if (a->on) object->Enable(TRUE);
-                object->SetActive(a->on, a->scope);
-                SendMessageW(child, TWM_STARTSKIN, 0, 0);
-                object->ChangeSkin(1, TRUE);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&args));
+        ApplyArgs args{on, scope};
+        result = EnumChildWindows(m_hWnd, &ApplySkinToChildProc, reinterpret_cast<LPARAM>(&args));
     }
     return result;
 }

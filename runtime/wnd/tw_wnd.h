@@ -199,6 +199,9 @@ const MSG& CurrentMessage();
 // The common window procedure of every skinned window.
 LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
+// EnumChildWindows callback of CTWWnd::ApplySkin: lParam points to {on, scope}.
+BOOL CALLBACK ApplySkinToChildProc(HWND child, LPARAM lp);
+
 // Border kind: 1 client or static edge, 2 plain border, 0 none.
 int GetBorderKind(HWND hwnd);
 

@@ -172,7 +172,7 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         return object->WindowProc(msg, wp, lp);
     case WM_SYSCOMMAND:
-        if ((wp & 0xFFF0) == SC_KEYMENU && wp == SC_KEYMENU && PassesKeyboardTest(object)) {
+        if (wp == SC_KEYMENU && PassesKeyboardTest(object)) {
             const HWND foreground = GetForegroundWindow();
             CTWWnd* target = foreground ? GetSkinnedMenuBarObject(foreground) : nullptr;
             if (!target && foreground) target = GetSkinnedWindowObject(foreground);

@@ -50,6 +50,7 @@ TEST_F(SkinTest, EmptySchemeNameMeansTheDefaultScheme) {
   EXPECT_EQ(skin_.FindObject(4, L"Other"), nullptr);
   EXPECT_EQ(skin_.FindObject(44, L""), nullptr);
   EXPECT_EQ(skin_.GetScheme(L""), nullptr);  // no empty-name rule for the map itself
+  EXPECT_EQ(skin_.GetOrCreateScheme(L""), skin_.GetScheme(L"Default"));
 }
 
 TEST_F(SkinTest, UnknownTypeLeavesTheSchemeCreated) {

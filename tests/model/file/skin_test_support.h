@@ -11,6 +11,12 @@
 
 #include "model/gdiplus_init.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace skin_test {
 
 inline CGdiPlusInit& Imaging() {
@@ -39,7 +45,8 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<std:
 class ScratchDir {
  public:
   explicit ScratchDir(const std::string& name)
-      : m_path(std::filesystem::temp_directory_path() / ("hexmoor-" + name + "-" + std::to_string(Counter()++))) {
+      : m_path(std::filesystem::temp_directory_path() / ("hexmoor-" + name + "-" + std::to_string(ProcessId()) + "-" +
+                                                       std::to_string(Counter()++))) {
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);
   }
@@ -51,6 +58,14 @@ class ScratchDir {
   std::filesystem::path operator/(const std::string& leaf) const { return m_path / leaf; }
 
  private:
+  // Tests run as parallel processes: the process id keeps their folders apart.
+  static unsigned long ProcessId() {
+#ifdef _WIN32
+    return GetCurrentProcessId();
+#else
+    return static_cast<unsigned long>(getpid());
+#endif
+  }
   static int& Counter() {
     static int n = 0;
     return n;

@@ -82,7 +82,8 @@ TEST(HslColour, HueWrapsAroundWholeTurnsInBothDirections) {
   // -480 is below what a single correction brings into range.
   for (double hue : {-120.0, -480.0, 240.0, 600.0, -840.0})
     EXPECT_EQ(AdjustColorRef(red, HSLValues(hue, 0, 0, 100)), Rgb(0, 0, 255)) << hue;
-  for (double hue : {120.0, -240.0, 480.0, -600.0}) EXPECT_EQ(AdjustColorRef(red, HSLValues(hue, 0, 0, 100)), Rgb(0, 255, 0)) << hue;
+  for (double hue : {120.0, -240.0, 480.0, -600.0})
+    EXPECT_EQ(AdjustColorRef(red, HSLValues(hue, 0, 0, 100)), Rgb(0, 255, 0)) << hue;
 }
 
 TEST(HslColour, UnusableValuesGiveAColourWithoutFault) {
@@ -148,7 +149,8 @@ struct Block {
   int width, height;
   std::vector<std::uint32_t> bits;
   std::ptrdiff_t stride;
-  Block(int w, int h, int pad = 0) : width(w), height(h), bits(std::size_t(w + pad) * h, 0xDEADBEEFu), stride((w + pad) * 4) {}
+  Block(int w, int h, int pad = 0)
+      : width(w), height(h), bits(std::size_t(w + pad) * h, 0xDEADBEEFu), stride((w + pad) * 4) {}
   hsl::PixelView View() { return {bits.data(), width, height, stride}; }
   hsl::ConstPixelView ConstView() const { return {bits.data(), width, height, stride}; }
 };
@@ -229,6 +231,59 @@ TEST(HslColour, FusedTransformAgreesWithTheStepByStepConversions) {
     }
   }
   EXPECT_GT(compared, 400000);
+}
+
+}  // namespace
+
+namespace {
+
+// Every arrangement of rows (gapless or padded, top-down or bottom-up, the
+// two blocks alike or not) gives each pixel its own result, also where a run
+// of one colour crosses from row to row.
+TEST(HslPixels, EveryRowArrangementGivesEachPixelItsOwnResult) {
+  constexpr int kWidth = 5, kHeight = 7;
+  const HSLValues values(-30, 25, 5, 70);
+  std::vector<std::uint32_t> pixels(kWidth * kHeight);
+  std::mt19937 random(3);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = i % 4 == 0 ? random() : 0x80A0B0C0u + (i / 9);
+  struct Layout {
+    int pad;        // pixels of padding after each row
+    bool bottom_up;
+  };
+  const Layout layouts[] = {{0, false}, {0, true}, {3, false}, {2, true}};
+  for (const Layout& s : layouts) {
+    for (const Layout& d : layouts) {
+      for (bool opaque : {false, true}) {
+        // Each block holds the rows in its own order and padding.
+        auto place = [](const Layout& l, std::vector<std::uint32_t>& store, std::ptrdiff_t* stride) {
+          const int row = kWidth + l.pad;
+          store.assign(std::size_t(row) * kHeight, 0xDEADBEEFu);
+          *stride = (l.bottom_up ? -row : row) * 4;
+          return store.data() + (l.bottom_up ? std::size_t(row) * (kHeight - 1) : 0);
+        };
+        std::vector<std::uint32_t> src_store, dst_store;
+        std::ptrdiff_t src_stride = 0, dst_stride = 0;
+        std::uint32_t* src_top = place(s, src_store, &src_stride);
+        std::uint32_t* dst_top = place(d, dst_store, &dst_stride);
+        for (int y = 0; y < kHeight; ++y)
+          for (int x = 0; x < kWidth; ++x) src_top[y * src_stride / 4 + x] = pixels[std::size_t(y) * kWidth + x];
+        hsl::PixelAdjuster adjuster(values);
+        ASSERT_EQ(hsl::AdjustPixels({src_top, kWidth, kHeight, src_stride}, {dst_top, kWidth, kHeight, dst_stride},
+                                    adjuster, opaque),
+                  AdjustStatus::kDone);
+        hsl::PixelAdjuster fresh(values);
+        for (int y = 0; y < kHeight; ++y)
+          for (int x = 0; x < kWidth; ++x) {
+            const std::uint32_t p = pixels[std::size_t(y) * kWidth + x];
+            ASSERT_EQ(dst_top[y * dst_stride / 4 + x], fresh.AdjustPixel(opaque ? p | 0xFF000000u : p))
+                << s.pad << s.bottom_up << d.pad << d.bottom_up << opaque << " at " << x << "," << y;
+          }
+        std::size_t untouched = 0;
+        for (std::uint32_t p : dst_store) untouched += p == 0xDEADBEEFu;
+        EXPECT_EQ(untouched, std::size_t(d.pad) * kHeight);
+      }
+    }
+  }
 }
 
 }  // namespace

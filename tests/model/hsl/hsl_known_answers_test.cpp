@@ -61,7 +61,9 @@ const KnownAnswer kKnownAnswers[] = {
     {{ 14,   0,   0, 255}, {360, 0, 0, 100}, { 14,   0,   0, 255}},
 };
 
-std::uint32_t ColorRef(const Argb& c) { return std::uint32_t(c.r) | std::uint32_t(c.g) << 8 | std::uint32_t(c.b) << 16; }
+std::uint32_t ColorRef(const Argb& c) {
+  return std::uint32_t(c.r) | std::uint32_t(c.g) << 8 | std::uint32_t(c.b) << 16;
+}
 std::uint32_t Pixel(const Argb& c) {
   return std::uint32_t(c.a) << 24 | std::uint32_t(c.r) << 16 | std::uint32_t(c.g) << 8 | std::uint32_t(c.b);
 }
@@ -77,7 +79,7 @@ TEST(HslKnownAnswers, ColoursMatchTheIndependentTable) {
   for (const KnownAnswer& k : kKnownAnswers) {
     SCOPED_TRACE(Describe(k));
     EXPECT_EQ(hsl::AdjustColorRef(ColorRef(k.in), k.values), ColorRef(k.out));
-    std::uint32_t model = 1, editor = 2;
+    COLORREF model = 1, editor = 2;
     CColorHSL_TW().TransformColor(model, ColorRef(k.in), k.values.hue, k.values.saturation, k.values.lightness,
                                   k.values.opacity);
     CColorHSL().AdjustColorHSL(editor, ColorRef(k.in), k.values);

@@ -239,6 +239,56 @@ TEST_F(GdiTest, ClipboardRoundTrip) {
   }
 }
 
+TEST_F(GdiTest, Palettes) {
+  hexmoor::win::UniquePalette halftone(CreateHalftone256Palette());
+  ASSERT_NE(halftone, nullptr);
+  PALETTEENTRY entries[256];
+  ASSERT_EQ(::GetPaletteEntries(halftone.get(), 0, 256, entries), 256u);
+  struct Case {
+    int index;
+    BYTE red, green, blue;
+  };
+  const Case cases[] = {{0, 0, 0, 0}, {1, 32, 0, 0}, {9, 32, 32, 0}, {64, 0, 0, 64}, {255, 224, 224, 192}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(entries[c.index].peRed, c.red) << c.index;
+    EXPECT_EQ(entries[c.index].peGreen, c.green) << c.index;
+    EXPECT_EQ(entries[c.index].peBlue, c.blue) << c.index;
+    EXPECT_EQ(entries[c.index].peFlags, 0) << c.index;
+  }
+
+  UniqueBitmap four(CreateStandardDibSection(2, 2, 4));
+  hexmoor::win::UniquePalette own(CreateBitmapPalette(four.get()));
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(::GetPaletteEntries(own.get(), 0, 256, entries), 16u);
+  EXPECT_EQ(entries[12].peRed, 255);
+  EXPECT_EQ(entries[12].peBlue, 0);
+  EXPECT_EQ(CreateBitmapPalette(nullptr), nullptr);
+}
+
+TEST_F(GdiTest, DeviceColourBits) {
+  const std::pair<DWORD, int> counts[] = {{0, 0}, {0x7C00, 5}, {0x07E0, 6}, {0xFF0000, 8}, {0xFFFFFFFF, 32}};
+  for (const auto& [mask, bits] : counts) EXPECT_EQ(CountBits(mask), bits) << mask;
+  HDC screen = ::GetDC(nullptr);
+  int red = -1, green = -1, blue = -1;
+  EXPECT_TRUE(GetDeviceColorBits(screen, &red, &green, &blue));
+  ::ReleaseDC(nullptr, screen);
+  EXPECT_EQ(red, 8);
+  EXPECT_EQ(green, 8);
+  EXPECT_EQ(blue, 8);
+}
+
+TEST_F(GdiTest, PaletteCopyKeepsTheContents) {
+  auto source = platform::CreateBitmapFromPixels(model_test::SolidPixels(3, 3, 0xFF204060));
+  UniqueBitmap copy(CopyBitmapWithPalette(source.get()));
+  ASSERT_NE(copy, nullptr);
+  platform::ImagePixels pixels;
+  ASSERT_TRUE(platform::ReadBitmapPixels(copy.get(), &pixels));
+  EXPECT_EQ(pixels.argb[4] & 0xFFFFFF, 0x204060u);
+  UniqueBitmap duplicate(DuplicateDibBitmap(source.get()));
+  EXPECT_EQ(DibBits(duplicate.get()), 32);
+  EXPECT_EQ(DuplicateDibBitmap(nullptr), nullptr);
+}
+
 TEST_F(GdiTest, EncoderLookupIsCaseSensitive) {
   CLSID clsid{};
   EXPECT_GE(GetImageEncoderClsid(L"image/png", &clsid), 0);

@@ -5,7 +5,7 @@
 #include "model/twf_obj.h"
 #include "runtime/messages.h"
 #include "tests/runtime/win/recorder.h"
-#include "tests/runtime/win/runtime_fixture.h"
+#include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor::rt;

@@ -3,7 +3,7 @@
 #include "runtime/logic/control_types.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/standard_dialog.h"
-#include "tests/runtime/win/runtime_fixture.h"
+#include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
 

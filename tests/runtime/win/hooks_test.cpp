@@ -5,11 +5,29 @@
 
 #include "runtime/messages.h"
 #include "tests/runtime/win/recorder.h"
-#include "tests/runtime/win/runtime_fixture.h"
+#include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
 
 class HooksTest : public RuntimeTest {};
+
+namespace {
+using Shared = std::pair<std::atomic<int>*, std::atomic<bool>*>;
+
+// A second GUI thread with its own controls manager; after the shut-down it
+// creates a window, which must not reach a freed manager.
+DWORD WINAPI OtherThread(void* p) {
+    auto* s = static_cast<Shared*>(p);
+    CreateThreadManager();
+    s->first->store(1);
+    while (s->first->load() != 2) Sleep(5);
+    HWND hwnd = CreateRecorder();
+    s->second->store(GetSkinnedWindowObject(hwnd) != nullptr);
+    DestroyWindow(hwnd);
+    s->first->store(3);
+    return 0;
+}
+} // namespace
 
 TEST_F(HooksTest, OrdinaryModeSkinsOnCreateAndForgetsOnDestroy) {
     StartRuntime(false, 1);
@@ -52,22 +70,8 @@ TEST_F(HooksTest, ShutdownUnhooksEveryThreadAndHooksWithoutManagerPassOn) {
     std::atomic<int> stage{0};
     std::atomic<bool> skinnedAfterShutdown{true};
     DWORD otherId = 0;
-    std::pair<std::atomic<int>*, std::atomic<bool>*> shared(&stage, &skinnedAfterShutdown);
-    HANDLE other = CreateThread(
-        nullptr, 0,
-        [](void* p) -> DWORD {
-            auto* s = static_cast<std::pair<std::atomic<int>*, std::atomic<bool>*>*>(p);
-            CreateThreadManager();
-            s->first->store(1);
-            while (s->first->load() != 2) Sleep(5);
-            // The runtime is gone: creating a window here must not reach a freed manager.
-            HWND hwnd = CreateRecorder();
-            s->second->store(GetSkinnedWindowObject(hwnd) != nullptr);
-            DestroyWindow(hwnd);
-            s->first->store(3);
-            return 0;
-        },
-        &shared, 0, &otherId);
+    Shared shared(&stage, &skinnedAfterShutdown);
+    HANDLE other = CreateThread(nullptr, 0, &OtherThread, &shared, 0, &otherId);
     ASSERT_TRUE(other);
     while (stage.load() != 1) Sleep(5);
     EXPECT_NE(CListOfCtrlManagers::Find(otherId), nullptr);

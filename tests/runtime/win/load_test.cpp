@@ -2,7 +2,7 @@
 // codes, skin 1 switched off around a load, and the information strings.
 #include <string>
 
-#include "tests/runtime/win/runtime_fixture.h"
+#include "tests/harness/runtime_fixture.h"
 #include "runtime/runtime_state.h"
 
 using namespace hexmoor::test;

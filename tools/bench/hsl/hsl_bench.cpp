@@ -4,7 +4,7 @@
 // second for both and ends with "ratio hsl-to-copy X.XX" (the adjustment's
 // throughput divided by the copy's).
 //
-//   hsl_bench [schemes] [rounds]     defaults 40 and 5; "hsl_bench 2 1" is a smoke run
+//   hsl_bench [schemes] [rounds]     defaults 40 and 10; "hsl_bench 2 1" is a smoke run
 
 #include <algorithm>
 #include <chrono>
@@ -65,6 +65,7 @@ platform::ImagePixels SkinImage(int width, int height, std::uint32_t seed, bool 
 
 struct ImageCounter {
   std::uint64_t pixels = 0;
+  std::uint64_t gdiplus_pixels = 0;
   int images = 0;
 };
 
@@ -80,6 +81,7 @@ void PutImage(CTwfObj* object, WORD id, int width, int height, std::uint32_t see
                                                       MrgBitmapParams{4, 4, 4, 4, 0, 0}));
   }
   counter.pixels += std::uint64_t(width) * height;
+  if (gdiplus) counter.gdiplus_pixels += std::uint64_t(width) * height;
   ++counter.images;
 }
 
@@ -147,7 +149,7 @@ double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).coun
 
 int main(int argc, char** argv) {
   const int schemes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
-  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+  const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
 
   CGdiPlusInit gdiplus;
   if (!gdiplus.IsStarted()) {
@@ -162,7 +164,8 @@ int main(int argc, char** argv) {
   FillScheme(skin, L"", seed, counter);
   for (int i = 1; i < schemes; ++i) FillScheme(skin, L"<CC>\\Panel" + std::to_wstring(i), seed, counter);
   const double megapixels = double(counter.pixels) / 1e6;
-  std::printf("skin: %d schemes, %d images, %.2f megapixels\n", schemes, counter.images, megapixels);
+  std::printf("skin: %d schemes, %d images, %.2f megapixels (%.2f in GDI+ images)\n", schemes, counter.images,
+              megapixels, double(counter.gdiplus_pixels) / 1e6);
 
   const std::vector<platform::ImagePixels> sources = AllPixels(skin);
   std::vector<std::vector<std::uint32_t>> targets;
@@ -201,8 +204,11 @@ int main(int argc, char** argv) {
   for (int round = 0; round < rounds; ++round) {
     for (const HSLValues& v : series) {
       const auto k0 = Clock::now();
-      hsl::PixelAdjuster& adjuster = hsl::ReusableAdjuster(HSLValues(v.hue + round, v.saturation, v.lightness, v.opacity));
-      for (std::size_t i = 0; i < sources.size(); ++i) adjuster.AdjustRow(sources[i].argb.data(), targets[i].data(), sources[i].argb.size());
+      hsl::PixelAdjuster& adjuster =
+          hsl::ReusableAdjuster(HSLValues(v.hue + round, v.saturation, v.lightness, v.opacity));
+      for (std::size_t i = 0; i < sources.size(); ++i) {
+        adjuster.AdjustRow(sources[i].argb.data(), targets[i].data(), sources[i].argb.size());
+      }
       kernel_time += Clock::now() - k0;
     }
   }
@@ -215,8 +221,15 @@ int main(int argc, char** argv) {
   hsl::PixelAdjuster(HSLValues(35, 20, -10, 100)).AdjustRow(noise.data(), noise_out.data(), noise.size());
   const double noise_rate = double(noise.size()) / 1e6 / Seconds(Clock::now() - n0);
 
+  // The copies are read once so that no compiler can drop them, and the undo
+  // must give every image back.
+  std::uint64_t copied = 0;
+  for (const auto& t : targets) copied += t.empty() ? 0 : t.front();
   skin.ApplyHSL(1, 0, 0, 0, 100);
   skin.RemoveHSLModifier(1);
+  const std::vector<platform::ImagePixels> undone = AllPixels(skin);
+  bool exact = undone.size() == sources.size();
+  for (std::size_t i = 0; exact && i < sources.size(); ++i) exact = undone[i].argb == sources[i].argb;
 
   std::printf("plain per-pixel copy:   %9.1f Mpx/s\n", copy_rate);
   std::printf("whole-skin adjustment:  %9.1f Mpx/s (%.1f ms per pass)\n", hsl_rate,
@@ -225,6 +238,8 @@ int main(int argc, char** argv) {
   std::printf("  below full opacity:   %9.1f Mpx/s\n", megapixels * rounds / Seconds(series_time[1]));
   std::printf("pixel loop alone:       %9.1f Mpx/s\n", kernel_rate);
   std::printf("pixel loop, all colours new: %9.1f Mpx/s\n", noise_rate);
+  std::printf("undo gives every image back: %s (check %llu)\n", exact ? "yes" : "NO",
+              static_cast<unsigned long long>(copied % 1000));
   std::printf("ratio hsl-to-copy %.2f\n", hsl_rate / copy_rate);
-  return 0;
+  return exact ? 0 : 1;
 }

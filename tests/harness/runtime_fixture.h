@@ -32,8 +32,10 @@ protected:
     SyntheticSkin& Skin() { return *skin_; }
     void SkinLoaded() { MarkMainSkinLoaded(GetRuntimeSkinManager()); }
 
-    // Registers a test object for the window with the calling thread's
-    // manager, as a factory would.
+    // Attach by type: registers an object of our own class for the window
+    // with the calling thread's manager under the element id, exactly as a
+    // factory's object would be (skin inherited, frame, enabling). The real
+    // factories are reached with SkinWindowAsType.
     template <typename T>
     T* Attach(HWND hwnd, WORD elementId) {
         auto factory = std::make_unique<TestFactory>();

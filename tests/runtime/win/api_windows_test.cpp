@@ -1,0 +1,84 @@
+// Window entries of the flat API: skinning a window as a chosen type,
+// removing skin in explicit mode, and moving windows between skins by id.
+#include <string>
+
+#include "model/twf_obj.h"
+#include "runtime/runtime_state.h"
+#include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/recorder.h"
+
+using namespace hexmoor::test;
+
+class ApiWindowsTest : public RuntimeTest {};
+
+namespace {
+std::wstring Fixture(const char* name) {
+    std::string unix = std::string(HEXMOOR_SKIN_FIXTURES) + "/" + name;
+    std::wstring path = L"Z:";
+    for (char c : unix) path += c == '/' ? L'\\' : wchar_t(c);
+    return path;
+}
+} // namespace
+
+TEST_F(ApiWindowsTest, SkinWindowAsTypeReplacesTheObjectOfAnotherType) {
+    StartRuntime(true);
+    HWND hwnd = CreateRecorder();
+    EXPECT_EQ(SkinWindowAsType(hwnd, 25), 0);
+    EXPECT_EQ(GetSkinnedWindowType(hwnd), 25);
+    CTWWnd* first = GetSkinnedWindowObject(hwnd);
+    SkinWindowAsType(hwnd, 25);
+    EXPECT_EQ(GetSkinnedWindowObject(hwnd), first) << "the same type keeps its object";
+    SkinWindowAsType(hwnd, 100);
+    EXPECT_EQ(GetSkinnedWindowType(hwnd), 100);
+    EXPECT_EQ(CurrentManager()->GetTypeMap(25)->count(hwnd), 0u);
+    SkinWindowAsType(hwnd, 4);
+    EXPECT_EQ(GetSkinnedWindowObject(hwnd), nullptr)
+        << "a kind whose skinned class is not there leaves the window unskinned";
+    DestroyWindow(hwnd);
+}
+
+TEST_F(ApiWindowsTest, ExplicitModeRemoveSkinAlsoForgetsTheWindows) {
+    StartRuntime(true);
+    HWND parent = CreateRecorder();
+    HWND child = CreateRecorder(parent);
+    SkinWindowAsType(parent, 25);
+    SkinWindowAsType(child, 100);
+    RemoveSkinFromWindow(parent, 0);
+    EXPECT_EQ(GetSkinnedWindowObject(parent), nullptr);
+    EXPECT_NE(GetSkinnedWindowObject(child), nullptr) << "scope 0: the window only";
+    SkinWindowAsType(parent, 25);
+    RemoveSkinFromWindow(parent, 1);
+    EXPECT_EQ(GetSkinnedWindowObject(child), nullptr);
+    DestroyWindow(parent);
+}
+
+TEST_F(ApiWindowsTest, WindowsMoveToAnotherSkinAndBackWhenItIsRemoved) {
+    StartRuntime(true);
+    SkinLoaded();
+    HWND dialog = CreateRecorder();
+    SkinWindowAsType(dialog, 25);
+    CTWWnd* object = GetSkinnedWindowObject(dialog);
+    ASSERT_NE(object, nullptr);
+    CTwfSkin* main = GetRuntimeSkinManager()->GetMainSkin();
+    EXPECT_EQ(object->GetTwfSkin(), main);
+
+    EXPECT_EQ(LoadSkinWithId(Fixture("good/v768.twf").c_str(), 1), 0) << "id 1 is the main skin's";
+    EXPECT_EQ(LoadSkinWithId(Fixture("bad/header_not_twf.twf").c_str(), 5), 0);
+    ASSERT_EQ(LoadSkinWithId(Fixture("good/v768.twf").c_str(), 5), 1);
+    CTwfSkin* second = GetRuntimeSkinManager()->GetSkin(5);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(SetWindowSkinId(dialog, 5), 0);
+    EXPECT_EQ(object->GetSkinId(), 5);
+    EXPECT_EQ(object->GetSkinObject(), second->FindObject(25, L""));
+    EXPECT_TRUE(hexmoor::rt::IsSkinActive(5));
+
+    EXPECT_EQ(RemoveSkinById(1), 0);
+    EXPECT_NE(GetRuntimeSkinManager()->GetMainSkin(), nullptr) << "skin 1 is never removed";
+    EXPECT_EQ(RemoveSkinById(5), 0);
+    EXPECT_EQ(GetRuntimeSkinManager()->GetSkin(5), nullptr);
+    EXPECT_EQ(object->GetSkinId(), 1) << "back to the main skin";
+    EXPECT_TRUE(object->GetSkinObject() == nullptr || object->GetTwfSkin() == main)
+        << "no element of the deleted skin is kept";
+    EXPECT_FALSE(hexmoor::rt::IsSkinActive(5));
+    DestroyWindow(dialog);
+}
