@@ -253,6 +253,14 @@ TEST_F(EditorApp, LookIsKeptAcrossRuns) {
     Stop();
     Start({L"x.twf"});
     EXPECT_EQ(frame->ApplicationLook(), 4);
+    // A stored look without a menu item is taken as it is; no look item
+    // carries the radio mark then.
+    Stop();
+    fw::Profile(L"Tarnwick", L"Hexmoor").WriteInt(L"Workspace", L"ApplicationLook", 1);
+    Start({L"x.twf"});
+    EXPECT_EQ(frame->ApplicationLook(), 1);
+    for (unsigned id : {ID_VIEW_LOOK_WINDOWS, ID_VIEW_LOOK_SILVER, ID_VIEW_LOOK_BLACK, ID_VIEW_LOOK_BLUE})
+        EXPECT_FALSE(frame->QueryCommand(id).checked) << id;
 }
 
 TEST_F(EditorApp, DockedPlacesAreKeptAcrossRuns) {
