@@ -7,10 +7,17 @@ ImageButton::~ImageButton() { Detach(); }
 BOOL ImageButton::Attach(HWND hwnd) {
     if (!hwnd || hwnd_) return FALSE;
     hwnd_ = hwnd;
-    link_ = hexmoor::rt::InstallWindowProc(hwnd, &hexmoor::rt::PropSubclassProc<ImageButton>);
     SetPropW(hwnd, kProp, this);
+    link_ = hexmoor::rt::InstallWindowProc(hwnd, &hexmoor::rt::PropSubclassProc<ImageButton>);
+    if (!link_.previous) {
+        // Not subclassed (a window of another process): leave no trace, so
+        // that a later Attach can try again.
+        RemovePropW(hwnd, kProp);
+        hwnd_ = nullptr;
+        return FALSE;
+    }
     hover_.Init(hwnd, 0);
-    return link_.previous != nullptr;
+    return TRUE;
 }
 
 void ImageButton::Detach() {

@@ -35,6 +35,23 @@ TEST(ImageButton, StatesFollowTheMouseAndDetachRestores) {
     PumpMessages();
 }
 
+TEST(ImageButton, AFailedAttachLeavesNoTraceAndCanBeRetried) {
+    // Another process's window cannot be subclassed from here.
+    HWND foreign = GetDesktopWindow();
+    ImageButton image;
+    ASSERT_EQ(GetPropW(foreign, L"ImgBtn"), nullptr);
+    EXPECT_FALSE(image.Attach(foreign));
+    EXPECT_EQ(GetPropW(foreign, L"ImgBtn"), nullptr);
+
+    HWND parent = CreateRecorder();
+    HWND button = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 5, 5, 40, 20, parent,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    EXPECT_TRUE(image.Attach(button)) << "the failed attach must not hold the object";
+    image.Detach();
+    DestroyWindow(parent);
+    PumpMessages();
+}
+
 TEST(ImageDialog, ControlColoursAreTransparentAndDetachRestores) {
     HWND hwnd = CreateRecorder();
     const LONG_PTR proc = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
