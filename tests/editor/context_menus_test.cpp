@@ -64,6 +64,12 @@ void CALLBACK LookAndClose(HWND, UINT, UINT_PTR id, DWORD) {
     EndMenu();
 }
 
+// Closes a menu that the keys posted to choose an item left open.
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
 // A child of the frame whose own commands come first on the route.
 struct Owner : fw::Window {
     fw::CommandTable table;
@@ -149,6 +155,15 @@ TEST_F(EditorApp, ShownContextMenuAsksItsOwnerDownIntoSubPopupsAndCarriesTheComm
     EXPECT_NE(g_seen.buttonImage, nullptr);
     EXPECT_EQ(g_seen.buttonImage, frame->Images().ImageFor(ID_ADD_BUTTON));
     EXPECT_EQ(g_seen.addFolderImage, nullptr);
+
+    // Chosen from the keyboard, "Add Folder" runs the owner's handler.
+    for (WPARAM key : {VK_END, VK_UP, VK_UP}) PostMessageW(owner.Handle(), WM_KEYDOWN, key, 1);
+    PostMessageW(owner.Handle(), WM_CHAR, L'\r', 1);
+    UINT_PTR guard = SetTimer(nullptr, 0, 3000, &CloseMenu);
+    EXPECT_TRUE(app->ContextMenus().ShowPopupMenu(L"Add Custom Controls", at, owner.Handle()));
+    KillTimer(nullptr, guard);
+    EXPECT_EQ(folders, 1);
+    EXPECT_EQ(buttons, 0);
 }
 
 TEST_F(EditorApp, MenuBarPopupsShowTheTreeCommandImagesOnlyOnThoseCommands) {
