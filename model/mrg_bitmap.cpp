@@ -35,12 +35,7 @@ CMrgBitmap& CMrgBitmap::operator=(const CMrgBitmap& other) {
   // Unlike a bare handle copy, the image this entry held is freed here: the
   // entry owns its image, so nothing else can still be using it.
   CopyImageFrom(other);
-  m_top = other.m_top;
-  m_left = other.m_left;
-  m_right = other.m_right;
-  m_bottom = other.m_bottom;
-  m_drawMode = other.m_drawMode;
-  m_mrgDrawMode = other.m_mrgDrawMode;
+  SetParams(other.GetParams());
   m_isGdiplus = other.m_isGdiplus;
   return *this;
 }

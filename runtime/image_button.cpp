@@ -1,9 +1,5 @@
 #include "runtime/image_button.h"
 
-namespace {
-constexpr wchar_t kProp[] = L"ImgBtn";
-} // namespace
-
 ImageButton::ImageButton() { hover_.Reset(); }
 
 ImageButton::~ImageButton() { Detach(); }
@@ -11,7 +7,7 @@ ImageButton::~ImageButton() { Detach(); }
 BOOL ImageButton::Attach(HWND hwnd) {
     if (!hwnd || hwnd_) return FALSE;
     hwnd_ = hwnd;
-    link_ = hexmoor::rt::InstallWindowProc(hwnd, &ImageButton::Proc);
+    link_ = hexmoor::rt::InstallWindowProc(hwnd, &hexmoor::rt::PropSubclassProc<ImageButton>);
     SetPropW(hwnd, kProp, this);
     hover_.Init(hwnd, 0);
     return link_.previous != nullptr;
@@ -19,10 +15,7 @@ BOOL ImageButton::Attach(HWND hwnd) {
 
 void ImageButton::Detach() {
     if (!hwnd_) return;
-    if (IsWindow(hwnd_)) {
-        hexmoor::rt::RestoreWindowProc(hwnd_, &ImageButton::Proc, link_);
-        if (GetPropW(hwnd_, kProp) == this) RemovePropW(hwnd_, kProp);
-    }
+    hexmoor::rt::RemovePropSubclass(hwnd_, &hexmoor::rt::PropSubclassProc<ImageButton>, link_, kProp, this);
     hwnd_ = nullptr;
 }
 
@@ -77,17 +70,6 @@ LRESULT ImageButton::CallOldWithoutRedraw(UINT msg, WPARAM wp, LPARAM lp) {
     const LRESULT result = CallOld(msg, wp, lp);
     CallOld(WM_SETREDRAW, TRUE, 0);
     return result;
-}
-
-LRESULT CALLBACK ImageButton::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<ImageButton*>(GetPropW(hwnd, kProp));
-    if (!self || self->hwnd_ != hwnd) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        const hexmoor::rt::SubclassLink link = self->link_;
-        self->Detach();
-        return hexmoor::rt::CallSavedProc(link, hwnd, msg, wp, lp);
-    }
-    return self->Handle(msg, wp, lp);
 }
 
 LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {

@@ -30,7 +30,9 @@ public:
     HWND GetHwnd() const { return hwnd_; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK hexmoor::rt::PropSubclassProc<ImageButton>(HWND, UINT, WPARAM, LPARAM);
+    static constexpr wchar_t kProp[] = L"ImgBtn";
+
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT CallOld(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT CallOldWithoutRedraw(UINT msg, WPARAM wp, LPARAM lp);

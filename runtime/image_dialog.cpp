@@ -1,8 +1,6 @@
 #include "runtime/image_dialog.h"
 
 namespace {
-constexpr wchar_t kProp[] = L"ImgDlg";
-
 HINSTANCE WindowModule(HWND hwnd) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)); }
 
 // Sizes the window so its client area is cx by cy, keeping place and order.
@@ -22,7 +20,7 @@ BOOL ImageDialog::Attach(HWND hwnd) {
     if (!hwnd || hwnd_) return FALSE;
     hwnd_ = hwnd;
     SetPropW(hwnd, kProp, this);
-    link_ = hexmoor::rt::InstallWindowProc(hwnd, &ImageDialog::Proc);
+    link_ = hexmoor::rt::InstallWindowProc(hwnd, &hexmoor::rt::PropSubclassProc<ImageDialog>);
     if (!link_.previous) {
         RemovePropW(hwnd, kProp);
         hwnd_ = nullptr;
@@ -33,10 +31,7 @@ BOOL ImageDialog::Attach(HWND hwnd) {
 
 void ImageDialog::Detach() {
     if (!hwnd_) return;
-    if (IsWindow(hwnd_)) {
-        hexmoor::rt::RestoreWindowProc(hwnd_, &ImageDialog::Proc, link_);
-        if (GetPropW(hwnd_, kProp) == this) RemovePropW(hwnd_, kProp);
-    }
+    hexmoor::rt::RemovePropSubclass(hwnd_, &hexmoor::rt::PropSubclassProc<ImageDialog>, link_, kProp, this);
     hwnd_ = nullptr;
 }
 
@@ -51,17 +46,6 @@ BOOL ImageDialog::SetBitmap(WORD resourceId, BOOL resize) {
     }
     InvalidateRect(hwnd_, nullptr, TRUE);
     return TRUE;
-}
-
-LRESULT CALLBACK ImageDialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<ImageDialog*>(GetPropW(hwnd, kProp));
-    if (!self || self->hwnd_ != hwnd) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        const hexmoor::rt::SubclassLink link = self->link_;
-        self->Detach();
-        return hexmoor::rt::CallSavedProc(link, hwnd, msg, wp, lp);
-    }
-    return self->Handle(msg, wp, lp);
 }
 
 LRESULT ImageDialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {

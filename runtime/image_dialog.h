@@ -28,7 +28,9 @@ public:
     HWND GetHwnd() const { return hwnd_; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK hexmoor::rt::PropSubclassProc<ImageDialog>(HWND, UINT, WPARAM, LPARAM);
+    static constexpr wchar_t kProp[] = L"ImgDlg";
+
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
     hexmoor::rt::SubclassLink link_;

@@ -35,4 +35,10 @@ LRESULT CallSavedProc(const SubclassLink& link, HWND hwnd, UINT msg, WPARAM wp, 
                      : CallWindowProcA(link.previous, hwnd, msg, wp, lp);
 }
 
+void RemovePropSubclass(HWND hwnd, WNDPROC ours, const SubclassLink& link, const wchar_t* prop, const void* owner) {
+    if (!IsWindow(hwnd)) return;
+    RestoreWindowProc(hwnd, ours, link);
+    if (GetPropW(hwnd, prop) == owner) RemovePropW(hwnd, prop);
+}
+
 } // namespace hexmoor::rt

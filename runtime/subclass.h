@@ -26,4 +26,27 @@ bool RestoreWindowProc(HWND hwnd, WNDPROC ours, const SubclassLink& link);
 // Calls a saved procedure in the form it was saved with.
 LRESULT CallSavedProc(const SubclassLink& link, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
+// For objects that subclass one window and keep themselves under a window
+// property. Takes our procedure off (while it is still current) and the
+// property away (while it still names `owner`); nothing once the window is
+// gone.
+void RemovePropSubclass(HWND hwnd, WNDPROC ours, const SubclassLink& link, const wchar_t* prop, const void* owner);
+
+// The window procedure of such an object: Owner keeps itself under the
+// property Owner::kProp, its link in `link_`, and names this procedure a
+// friend. Messages go to Owner::Handle; at WM_NCDESTROY the object detaches
+// first and the saved procedure gets the message last. When the property is
+// gone or names another window's object, DefWindowProcW answers.
+template <class Owner>
+LRESULT CALLBACK PropSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<Owner*>(GetPropW(hwnd, Owner::kProp));
+    if (!self || self->GetHwnd() != hwnd) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        const SubclassLink link = self->link_;
+        self->Detach();
+        return CallSavedProc(link, hwnd, msg, wp, lp);
+    }
+    return self->Handle(msg, wp, lp);
+}
+
 } // namespace hexmoor::rt

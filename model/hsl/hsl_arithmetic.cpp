@@ -9,10 +9,20 @@
 
 namespace hsl {
 
-Hsl RgbToHsl(double red, double green, double blue) {
-  const double r = red / 255.0;
-  const double g = green / 255.0;
-  const double b = blue / 255.0;
+namespace {
+
+// The largest and smallest of three 0..1 channels with the lightness and
+// saturation they give; the plain conversion and the fused transform both
+// start here. The extremes are found in this order on purpose (red against
+// blue first), and saturation stays 0 for a grey.
+struct ChannelSpread {
+  double max;
+  double min;
+  double l;
+  double s;
+};
+
+ChannelSpread SpreadOf(double r, double g, double b) {
   double max = r;
   if (r < b) max = b;
   if (g > max) max = g;
@@ -20,11 +30,24 @@ Hsl RgbToHsl(double red, double green, double blue) {
   if (r > b) min = b;
   if (g < min) min = g;
   const double l = (max + min) / 2.0;
-  double h = 0.0;
   double s = 0.0;
   if (max != min) {
     const double d = max - min;
     s = l < 0.5 ? d / (max + min) : d / (2.0 - max - min);
+  }
+  return ChannelSpread{max, min, l, s};
+}
+
+}  // namespace
+
+Hsl RgbToHsl(double red, double green, double blue) {
+  const double r = red / 255.0;
+  const double g = green / 255.0;
+  const double b = blue / 255.0;
+  const auto [max, min, l, s] = SpreadOf(r, g, b);
+  double h = 0.0;
+  if (max != min) {
+    const double d = max - min;
     const double rc = (max - r) / d;
     const double gc = (max - g) / d;
     const double bc = (max - b) / d;
@@ -120,18 +143,10 @@ void AdjustChannels(std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue, 
   const double r = kByteFraction.value[red];
   const double g = kByteFraction.value[green];
   const double b = kByteFraction.value[blue];
-  double max = r;
-  if (r < b) max = b;
-  if (g > max) max = g;
-  double min = r;
-  if (r > b) min = b;
-  if (g < min) min = g;
-  const double l = (max + min) / 2.0;
+  const auto [max, min, l, s] = SpreadOf(r, g, b);
   double hue = 0.0;
-  double s = 0.0;
   if (max != min) {
     const double d = max - min;
-    s = l < 0.5 ? d / (max + min) : d / (2.0 - max - min);
     // On ties blue wins over green over red; the sectors agree there.
     double sector;
     if (max == b) {

@@ -22,6 +22,13 @@ HDC ScratchDC() {
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+// The part of a width by height image that a caller's source rectangle
+// names: the whole image when there is none or it is all zero.
+Rect SourcePart(int width, int height, const RECT* source) {
+    if (source && (source->left || source->top || source->right || source->bottom)) return ToRect(*source);
+    return {0, 0, width, height};
+}
+
 SIZE BitmapSize(HBITMAP bitmap) {
     BITMAP bm{};
     if (!bitmap || !GetObjectW(bitmap, sizeof bm, &bm)) return {0, 0};
@@ -284,8 +291,7 @@ BOOL CTWDraw::StretchBitmap(const RECT* dest, HBITMAP bitmap, const RECT* source
     const HDC scratch = ScratchDC();
     if (!scratch || !bitmap || !dest) return FALSE;
     const SIZE size = BitmapSize(bitmap);
-    RECT s{0, 0, size.cx, size.cy};
-    if (source && (source->left || source->top || source->right || source->bottom)) s = *source;
+    const Rect s = SourcePart(size.cx, size.cy, source);
     const RECT b = ToBufferRect(dest->left, dest->top, dest->right, dest->bottom);
     const HDC dc = GetDrawDC();
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
@@ -301,11 +307,10 @@ BOOL CTWDraw::TileBitmap(const RECT* dest, HBITMAP bitmap, const RECT* source) {
     const HDC scratch = ScratchDC();
     if (!scratch || !bitmap || !dest) return FALSE;
     const SIZE size = BitmapSize(bitmap);
-    RECT s{0, 0, size.cx, size.cy};
-    if (source && (source->left || source->top || source->right || source->bottom)) s = *source;
+    const Rect s = SourcePart(size.cx, size.cy, source);
     const RECT b = ToBufferRect(dest->left, dest->top, dest->right, dest->bottom);
     // An empty source or destination has nothing to repeat: nothing is drawn.
-    const std::vector<BlitOp> ops = PlanTiledImage(ToRect(s), ToRect(b));
+    const std::vector<BlitOp> ops = PlanTiledImage(s, ToRect(b));
     if (ops.empty()) return FALSE;
     SelectGuard select(scratch, bitmap);
     return BlitOps(GetDrawDC(), scratch, ops);
@@ -328,8 +333,7 @@ BOOL CTWDraw::StretchImage(const RECT* dest, const CMrgBitmap* image, const RECT
     Gdiplus::Bitmap* bitmap = image->GetGdiplusBitmap();
     if (!bitmap) return FALSE;
     const int iw = int(bitmap->GetWidth()), ih = int(bitmap->GetHeight());
-    Rect s{0, 0, iw, ih};
-    if (source && (source->left || source->top || source->right || source->bottom)) s = ToRect(*source);
+    Rect s = SourcePart(iw, ih, source);
     const RECT b = ToBufferRect(dest->left, dest->top, dest->right, dest->bottom);
     // Interpolation reads past the last source pixel when enlarging: use one
     // pixel less along an axis that is stretched.
@@ -343,8 +347,7 @@ BOOL CTWDraw::TileImage(const RECT* dest, const CMrgBitmap* image, const RECT* s
     if (!image->IsGdiplus()) return TileBitmap(dest, image->GetHBitmap(), source);
     Gdiplus::Bitmap* bitmap = image->GetGdiplusBitmap();
     if (!bitmap) return FALSE;
-    Rect s{0, 0, int(bitmap->GetWidth()), int(bitmap->GetHeight())};
-    if (source && (source->left || source->top || source->right || source->bottom)) s = ToRect(*source);
+    const Rect s = SourcePart(int(bitmap->GetWidth()), int(bitmap->GetHeight()), source);
     const RECT b = ToBufferRect(dest->left, dest->top, dest->right, dest->bottom);
     const std::vector<BlitOp> ops = PlanTiledImage(s, ToRect(b));
     if (ops.empty()) return FALSE;

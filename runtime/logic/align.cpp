@@ -2,26 +2,21 @@
 
 namespace hexmoor::rt {
 
+namespace {
+// Where a length starts along one axis of a box: at the near edge, against
+// the far edge, or centred with the spare room split by signed division.
+int PlaceAlong(int boxStart, int boxEnd, int length, bool nearSide, bool farSide) {
+    if (nearSide) return boxStart;
+    if (farSide) return boxEnd - length;
+    return boxStart + (boxEnd - boxStart - length) / 2;
+}
+} // namespace
+
 Rect AlignRectInBox(const Rect& box, const Rect& r, unsigned code) {
     const int w = r.Width(), h = r.Height();
-    Rect out = r;
-    if (code & align::kTopRow) {
-        out.top = box.top;
-    } else if (code & align::kBottomRow) {
-        out.top = box.bottom - h;
-    } else {
-        out.top = box.top + (box.Height() - h) / 2;
-    }
-    out.bottom = out.top + h;
-    if (code & align::kLeftColumn) {
-        out.left = box.left;
-    } else if (code & align::kRightColumn) {
-        out.left = box.right - w;
-    } else {
-        out.left = box.left + (box.Width() - w) / 2;
-    }
-    out.right = out.left + w;
-    return out;
+    const int top = PlaceAlong(box.top, box.bottom, h, code & align::kTopRow, code & align::kBottomRow);
+    const int left = PlaceAlong(box.left, box.right, w, code & align::kLeftColumn, code & align::kRightColumn);
+    return {left, top, left + w, top + h};
 }
 
 std::pair<Rect, Rect> AlignTwoRectsInBox(const Rect& box, const ContentLayout& layout) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <type_traits>
 #include <vector>
 
 #include "runtime/wnd/tw_wnd.h"
@@ -11,6 +12,27 @@ thread_local HWND g_menuOwner = nullptr;
 
 CUnicodeString FromAnsi(const std::vector<char>& buffer) { return CUnicodeString(buffer.data()); }
 CUnicodeString FromWide(const std::vector<wchar_t>& buffer) { return CUnicodeString(buffer.data()); }
+
+// Sends through the wide or the ANSI entry, by the character type.
+template <class Char>
+LRESULT SendAs(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if constexpr (std::is_same_v<Char, wchar_t>) {
+        return SendMessageW(hwnd, msg, wp, lp);
+    } else {
+        return SendMessageA(hwnd, msg, wp, lp);
+    }
+}
+
+// An item's text read the list-box way: its length message, then its text
+// message into a buffer of that length; empty for a missing item.
+template <class Char>
+CUnicodeString ItemTextByLength(HWND hwnd, UINT lengthMsg, UINT textMsg, int index) {
+    const LRESULT length = SendAs<Char>(hwnd, lengthMsg, WPARAM(index), 0);
+    if (length < 1) return CUnicodeString(L"");
+    std::vector<Char> buffer(size_t(length) + 1, Char(0));
+    SendAs<Char>(hwnd, textMsg, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
+    return CUnicodeString(buffer.data());
+}
 } // namespace
 
 CSupportUnicode::CSupportUnicode(HWND hwnd, CTWWnd* owner)
@@ -108,33 +130,13 @@ CUnicodeString CSupportUnicode::GetMenuString(HMENU menu, UINT item, UINT flags)
 }
 
 CUnicodeString CSupportUnicode::GetListBoxText(int index) const {
-    if (wide_) {
-        const LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, WPARAM(index), 0);
-        if (length < 1) return CUnicodeString(L"");
-        std::vector<wchar_t> buffer(size_t(length) + 1, L'\0');
-        SendMessageW(hwnd_, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
-        return FromWide(buffer);
-    }
-    const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, WPARAM(index), 0);
-    if (length < 1) return CUnicodeString(L"");
-    std::vector<char> buffer(size_t(length) + 1, '\0');
-    SendMessageA(hwnd_, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
-    return FromAnsi(buffer);
+    return wide_ ? ItemTextByLength<wchar_t>(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index)
+                 : ItemTextByLength<char>(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 CUnicodeString CSupportUnicode::GetComboItemText(int index) const {
-    if (wide_) {
-        const LRESULT length = SendMessageW(hwnd_, CB_GETLBTEXTLEN, WPARAM(index), 0);
-        if (length < 1) return CUnicodeString(L"");
-        std::vector<wchar_t> buffer(size_t(length) + 1, L'\0');
-        SendMessageW(hwnd_, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
-        return FromWide(buffer);
-    }
-    const LRESULT length = SendMessageA(hwnd_, CB_GETLBTEXTLEN, WPARAM(index), 0);
-    if (length < 1) return CUnicodeString(L"");
-    std::vector<char> buffer(size_t(length) + 1, '\0');
-    SendMessageA(hwnd_, CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
-    return FromAnsi(buffer);
+    return wide_ ? ItemTextByLength<wchar_t>(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index)
+                 : ItemTextByLength<char>(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 CUnicodeString CSupportUnicode::GetListViewItemText(int item, int subItem) const {

@@ -402,22 +402,26 @@ CTWWnd* CTWWnd::LookupChildObject(HWND child) const {
     return it == m_children.end() ? nullptr : it->second;
 }
 
-void CTWWnd::ChangeStyle(DWORD add, DWORD remove) {
-    const DWORD style = DWORD(GetWindowLongPtrW(m_hWnd, GWL_STYLE));
+namespace {
+// Sets and clears bits of one style word (GWL_STYLE or GWL_EXSTYLE) and adds
+// to the record only the bits that really changed, so that restoring puts
+// back exactly what the window had.
+void ChangeStyleWord(HWND hwnd, int index, DWORD add, DWORD remove, DWORD& addedLog, DWORD& removedLog) {
+    const DWORD style = DWORD(GetWindowLongPtrW(hwnd, index));
     const DWORD added = add & ~style;
     const DWORD removed = remove & style;
-    m_styles.styleAdded |= added;
-    m_styles.styleRemoved |= removed;
-    if (added || removed) SetWindowLongPtrW(m_hWnd, GWL_STYLE, LONG_PTR((style | added) & ~removed));
+    addedLog |= added;
+    removedLog |= removed;
+    if (added || removed) SetWindowLongPtrW(hwnd, index, LONG_PTR((style | added) & ~removed));
+}
+} // namespace
+
+void CTWWnd::ChangeStyle(DWORD add, DWORD remove) {
+    ChangeStyleWord(m_hWnd, GWL_STYLE, add, remove, m_styles.styleAdded, m_styles.styleRemoved);
 }
 
 void CTWWnd::ChangeExStyle(DWORD add, DWORD remove) {
-    const DWORD style = DWORD(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
-    const DWORD added = add & ~style;
-    const DWORD removed = remove & style;
-    m_styles.exStyleAdded |= added;
-    m_styles.exStyleRemoved |= removed;
-    if (added || removed) SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, LONG_PTR((style | added) & ~removed));
+    ChangeStyleWord(m_hWnd, GWL_EXSTYLE, add, remove, m_styles.exStyleAdded, m_styles.exStyleRemoved);
 }
 
 void CTWWnd::RestoreStyles() {

@@ -24,6 +24,11 @@ struct NineColours {
     COLORREF left, centre, right;
     COLORREF bottomLeft, bottom, bottomRight;
 };
+// Nine colours apart from one another and from the system's greys, for
+// telling in a capture which part of an image landed where.
+inline constexpr NineColours kDistinctNineColours{RGB(200, 0, 0),   RGB(0, 200, 0),   RGB(0, 0, 200),
+                                                  RGB(200, 200, 0), RGB(0, 200, 200), RGB(200, 0, 200),
+                                                  RGB(90, 0, 0),    RGB(0, 90, 0),    RGB(0, 0, 90)};
 // A w x h image whose nine parts (cut by the margins) are filled with the
 // given colours; the caller deletes it.
 HBITMAP MakeNinePartBitmap(int width, int height, const MrgBitmapParams& margins, const NineColours& colours);

@@ -211,10 +211,4 @@ DecodedImage DecodeImageStream(std::span<const std::uint8_t> data) {
   return result;
 }
 
-BitmapHandle DecodePackedDib(std::span<const std::uint8_t> data) {
-  ImagePixels pixels;
-  if (!DecodePackedDibPixels(data, &pixels)) return nullptr;
-  return CreateBitmapFromPixels(pixels);
-}
-
 }  // namespace hexmoor::platform

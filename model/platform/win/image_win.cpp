@@ -4,7 +4,6 @@
 #include <cstring>
 #include <memory>
 
-#include "model/dib_pixels.h"
 #include "model/platform/image.h"
 #include "model/platform/win/dib.h"
 #include "model/platform/win/gdiplus_codec.h"
@@ -229,12 +228,6 @@ DecodedImage DecodeImageStream(std::span<const std::uint8_t> data) {
     result.bitmap = CopyBitmapAs32(bitmap);
   }
   return result;
-}
-
-BitmapHandle DecodePackedDib(std::span<const std::uint8_t> data) {
-  ImagePixels pixels;
-  if (!DecodePackedDibPixels(data, &pixels)) return nullptr;
-  return CreateBitmapFromPixels(pixels);
 }
 
 }  // namespace hexmoor::platform

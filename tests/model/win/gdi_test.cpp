@@ -89,6 +89,22 @@ TEST_F(GdiTest, TopDownSourcesAreCopiedUpright) {
   platform::ImagePixels pixels;
   ASSERT_TRUE(image.ReadPixels(&pixels));
   EXPECT_EQ(pixels.argb, source.argb);
+
+  // Every other way in reads the same rows: the source itself, its 32-bit
+  // copy, and an element's image taken from it.
+  platform::ImagePixels direct;
+  ASSERT_TRUE(platform::ReadBitmapPixels(topDown.get(), &direct));
+  EXPECT_EQ(direct.argb, source.argb) << "read straight from the top-down section";
+  auto copy = platform::CopyBitmapAs32(topDown.get());
+  platform::ImagePixels copied;
+  ASSERT_TRUE(platform::ReadBitmapPixels(copy.get(), &copied));
+  EXPECT_EQ(copied.argb, source.argb) << "its 32-bit copy";
+  CTwfObj element(4);
+  ASSERT_TRUE(element.SetImageFromSource(7, topDown.get(), 0, 0, 0, 0, 0, 0));
+  ASSERT_NE(element.GetImage(7), nullptr);
+  platform::ImagePixels held;
+  ASSERT_TRUE(element.GetImage(7)->ReadPixels(&held));
+  EXPECT_EQ(held.argb, source.argb) << "an element's image from it";
 }
 
 TEST_F(GdiTest, FourBitBitmapConvertsWithItsOwnColours) {

@@ -5,20 +5,12 @@
 #include "model/twf_obj.h"
 #include "runtime/runtime_state.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/skin_fixture_path.h"
 #include "tests/runtime/win/recorder.h"
 
 using namespace hexmoor::test;
 
 class ApiWindowsTest : public RuntimeTest {};
-
-namespace {
-std::wstring Fixture(const char* name) {
-    std::string unix = std::string(HEXMOOR_SKIN_FIXTURES) + "/" + name;
-    std::wstring path = L"Z:";
-    for (char c : unix) path += c == '/' ? L'\\' : wchar_t(c);
-    return path;
-}
-} // namespace
 
 TEST_F(ApiWindowsTest, SkinWindowAsTypeReplacesTheObjectOfAnotherType) {
     StartRuntime(true);
@@ -62,9 +54,9 @@ TEST_F(ApiWindowsTest, WindowsMoveToAnotherSkinAndBackWhenItIsRemoved) {
     CTwfSkin* main = GetRuntimeSkinManager()->GetMainSkin();
     EXPECT_EQ(object->GetTwfSkin(), main);
 
-    EXPECT_EQ(LoadSkinWithId(Fixture("good/v768.twf").c_str(), 1), 0) << "id 1 is the main skin's";
-    EXPECT_EQ(LoadSkinWithId(Fixture("bad/header_not_twf.twf").c_str(), 5), 0);
-    ASSERT_EQ(LoadSkinWithId(Fixture("good/v768.twf").c_str(), 5), 1);
+    EXPECT_EQ(LoadSkinWithId(SkinFixturePath("good/v768.twf").c_str(), 1), 0) << "id 1 is the main skin's";
+    EXPECT_EQ(LoadSkinWithId(SkinFixturePath("bad/header_not_twf.twf").c_str(), 5), 0);
+    ASSERT_EQ(LoadSkinWithId(SkinFixturePath("good/v768.twf").c_str(), 5), 1);
     CTwfSkin* second = GetRuntimeSkinManager()->GetSkin(5);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(SetWindowSkinId(dialog, 5), 0);

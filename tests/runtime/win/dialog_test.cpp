@@ -64,8 +64,7 @@ TEST_F(DialogTest, SkinnedBackgroundAndTheSystemLookBack) {
 
 TEST_F(DialogTest, NinePartBackgroundFollowsItsMargins) {
     StartRuntime(true);
-    const NineColours colours{RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(200, 200, 0), RGB(0, 200, 200),
-                              RGB(200, 0, 200), RGB(90, 0, 0),  RGB(0, 90, 0),   RGB(0, 0, 90)};
+    const NineColours& colours = kDistinctNineColours;
     Skin().NinePartImage(25, 0, 30, 30, {10, 10, 10, 10, 0, 0}, colours);
     SkinLoaded();
     EnableSkinning();

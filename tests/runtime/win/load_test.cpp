@@ -3,18 +3,10 @@
 #include <string>
 
 #include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/skin_fixture_path.h"
 #include "runtime/runtime_state.h"
 
 using namespace hexmoor::test;
-
-namespace {
-std::wstring Fixture(const char* name) {
-    std::string unix = std::string(HEXMOOR_SKIN_FIXTURES) + "/" + name;
-    std::wstring path = L"Z:";
-    for (char c : unix) path += c == '/' ? L'\\' : wchar_t(c);
-    return path;
-}
-} // namespace
 
 class LoadTest : public RuntimeTest {};
 
@@ -32,7 +24,7 @@ TEST_F(LoadTest, ResultCodesAndSkinOneOffAfterEveryLoad) {
     };
     for (const Case& c : cases) {
         EnableSkinning();
-        EXPECT_EQ(LoadSkinFromFile(Fixture(c.file).c_str()), c.code) << c.file;
+        EXPECT_EQ(LoadSkinFromFile(SkinFixturePath(c.file).c_str()), c.code) << c.file;
         EXPECT_FALSE(hexmoor::rt::IsSkinActive(1)) << c.file << ": the host switches skin 1 on again";
         EXPECT_EQ(hexmoor::rt::State().skinLoaded, c.code == 0 ? TRUE : FALSE) << c.file;
     }
@@ -43,10 +35,10 @@ TEST_F(LoadTest, ResultCodesAndSkinOneOffAfterEveryLoad) {
 TEST_F(LoadTest, InformationStringsOfAFileAndNullForEmptyOnes) {
     StartRuntime(true);
     BSTR name = nullptr, author = nullptr, updated = nullptr, email = nullptr;
-    ASSERT_EQ(GetSkinInfoStrings(Fixture("good/empty_skin.twf").c_str(), &name, &author, &updated, &email), 0);
+    ASSERT_EQ(GetSkinInfoStrings(SkinFixturePath("good/empty_skin.twf").c_str(), &name, &author, &updated, &email), 0);
     EXPECT_EQ(author, nullptr);
     EXPECT_EQ(email, nullptr);
     SysFreeString(name);
     SysFreeString(updated);
-    EXPECT_EQ(GetSkinInfoStrings(Fixture("bad/header_not_twf.twf").c_str(), &name, &author, &updated, &email), 1);
+    EXPECT_EQ(GetSkinInfoStrings(SkinFixturePath("bad/header_not_twf.twf").c_str(), &name, &author, &updated, &email), 1);
 }

@@ -1,0 +1,59 @@
+// Item texts of list and combo boxes read through the form that fits the
+// window: wide windows keep characters outside the ANSI code page, ANSI
+// windows come back wide all the same, and a missing item reads as empty.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "runtime/text/support_unicode.h"
+
+namespace {
+
+struct ListCase {
+    const char* what;
+    const wchar_t* wideClass;
+    const char* ansiClass;
+    UINT addMessage;
+    CUnicodeString (CSupportUnicode::*read)(int) const;
+};
+
+HWND CreateList(const ListCase& c, bool wide) {
+    const DWORD style = WS_POPUP | (c.addMessage == CB_ADDSTRING ? CBS_DROPDOWNLIST : 0);
+    return wide ? CreateWindowExW(0, c.wideClass, L"", style, 0, 0, 120, 200, nullptr, nullptr, nullptr, nullptr)
+                : CreateWindowExA(0, c.ansiClass, "", style, 0, 0, 120, 200, nullptr, nullptr, nullptr, nullptr);
+}
+
+const ListCase kLists[] = {
+    {"list box", L"LISTBOX", "LISTBOX", LB_ADDSTRING, &CSupportUnicode::GetListBoxText},
+    {"combo box", L"COMBOBOX", "COMBOBOX", CB_ADDSTRING, &CSupportUnicode::GetComboItemText},
+};
+
+TEST(SupportUnicode, ListAndComboItemTextsInBothForms) {
+    for (const ListCase& c : kLists) {
+        SCOPED_TRACE(c.what);
+        HWND wide = CreateList(c, true);
+        ASSERT_NE(wide, nullptr);
+        SendMessageW(wide, c.addMessage, 0, reinterpret_cast<LPARAM>(L"Alpha"));
+        SendMessageW(wide, c.addMessage, 0, reinterpret_cast<LPARAM>(L"\u0394\u03B5\u03BB\u03C4\u03B1"));
+        const CSupportUnicode wideText(wide, nullptr);
+        ASSERT_TRUE(wideText.UsesWide());
+        EXPECT_EQ((wideText.*c.read)(0).Str(), L"Alpha");
+        EXPECT_EQ((wideText.*c.read)(1).Str(), L"\u0394\u03B5\u03BB\u03C4\u03B1") << "kept beyond the ANSI page";
+        EXPECT_EQ((wideText.*c.read)(2).Str(), L"") << "no such item";
+        DestroyWindow(wide);
+
+        HWND ansi = CreateList(c, false);
+        ASSERT_NE(ansi, nullptr);
+        SendMessageA(ansi, c.addMessage, 0, reinterpret_cast<LPARAM>("Beta"));
+        SendMessageA(ansi, c.addMessage, 0, reinterpret_cast<LPARAM>(""));
+        const CSupportUnicode ansiText(ansi, nullptr);
+        ASSERT_FALSE(ansiText.UsesWide());
+        EXPECT_EQ((ansiText.*c.read)(0).Str(), L"Beta");
+        EXPECT_EQ((ansiText.*c.read)(1).Str(), L"") << "an empty item";
+        EXPECT_EQ((ansiText.*c.read)(-1).Str(), L"") << "no such item";
+        DestroyWindow(ansi);
+    }
+}
+
+} // namespace
