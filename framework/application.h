@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/command.h"
+#include "framework/context_menus.h"
 #include "framework/profile.h"
 #include "framework/recent_files.h"
 #include "framework/services.h"
@@ -57,6 +58,7 @@ public:
     RecentFileList& RecentFiles() { return recent_; }
 
     CommandTable& Commands() { return commands_; }
+    ContextMenuManager& ContextMenus() { return contextMenus_; }
 
     MessageBoxService& Messages() { return *messages_; }
     FileDialogService& FileDialogs() { return *fileDialogs_; }
@@ -80,6 +82,7 @@ private:
     std::unique_ptr<Profile> profile_;
     RecentFileList recent_{4};
     CommandTable commands_;
+    ContextMenuManager contextMenus_;
     std::unique_ptr<MessageBoxService> messages_;
     std::unique_ptr<FileDialogService> fileDialogs_;
     std::unique_ptr<FontDialogService> fontDialogs_;

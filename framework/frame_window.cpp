@@ -57,7 +57,7 @@ bool FrameWindow::RunCommand(unsigned id, HWND start) {
     return ExecuteCommand(route, id);
 }
 
-void FrameWindow::UpdateMenu(HMENU menu, HWND start) {
+void FrameWindow::UpdateMenu(HMENU menu, HWND start, bool nested) {
     auto route = Route(start);
     int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
@@ -65,6 +65,7 @@ void FrameWindow::UpdateMenu(HMENU menu, HWND start) {
         mii.cbSize = sizeof mii;
         mii.fMask = MIIM_ID | MIIM_FTYPE | MIIM_SUBMENU;
         if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &mii)) continue;
+        if (mii.hSubMenu && nested) UpdateMenu(mii.hSubMenu, start, true);
         if (mii.hSubMenu || (mii.fType & MFT_SEPARATOR) || mii.wID == 0) continue;
         CommandState s = fw::QueryCommand(route, mii.wID).state;
         MENUITEMINFOW set{};
@@ -77,7 +78,10 @@ void FrameWindow::UpdateMenu(HMENU menu, HWND start) {
 }
 
 void FrameWindow::TrackContextMenu(HMENU popup, POINT screen, HWND owner) {
-    UpdateMenu(popup, owner);
+    // Tracked without notifications, so sub-popups get no WM_INITMENUPOPUP:
+    // the whole tree is prepared here.
+    UpdateMenu(popup, owner, true);
+    menuImages_.Apply(popup, true);
     UINT id = static_cast<UINT>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x,
                                                screen.y, 0, Handle(), nullptr));
     if (id) RunCommand(id, owner);
@@ -169,6 +173,7 @@ LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (!HIWORD(lp)) {
             OnMenuOpening(reinterpret_cast<HMENU>(wp));
             UpdateMenu(reinterpret_cast<HMENU>(wp));
+            menuImages_.Apply(reinterpret_cast<HMENU>(wp), false);
         }
         return 0;
     case WM_ENTERMENULOOP: inMenu_ = true; break;

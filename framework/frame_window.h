@@ -13,6 +13,7 @@
 #include "framework/command.h"
 #include "framework/docking/dock_manager.h"
 #include "framework/gdi.h"
+#include "framework/menu_images.h"
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
 #include "framework/window.h"
@@ -37,10 +38,12 @@ public:
     // Runs an enabled command; false when it is disabled or unknown.
     bool RunCommand(unsigned id, HWND start = nullptr);
 
-    // Sets enable, check and radio marks of a menu's items from the route.
-    void UpdateMenu(HMENU menu, HWND start = nullptr);
+    // Sets enable, check and radio marks of a menu's items from the route;
+    // with `nested`, of its sub-popups' items too.
+    void UpdateMenu(HMENU menu, HWND start = nullptr, bool nested = false);
     // Shows a context menu for owner (whose commands come first) and runs
-    // the chosen command when it is enabled.
+    // the chosen command when it is enabled. Its items, sub-popups included,
+    // get their states and images before it opens.
     void TrackContextMenu(HMENU popup, POINT screen, HWND owner);
 
     // Idle work: toolbar states, indicators.
@@ -50,6 +53,9 @@ public:
     ToolBar& Bar() { return toolbar_; }
     StatusBar& Status() { return status_; }
     DockManager& Docks() { return *docks_; }
+    // Images shown beside the menu items of their commands, in the menu
+    // bar's popups and in context menus.
+    MenuImages& Images() { return menuImages_; }
     HACCEL Accelerators() const { return accel_; }
     HMENU MenuBar() const { return GetMenu(Handle()); }
     void SetView(HWND view) { view_ = view; }
@@ -74,6 +80,7 @@ protected:
     HWND view_ = nullptr;
     HACCEL accel_ = nullptr;
     Brush menuBrush_;
+    MenuImages menuImages_;
     bool inMenu_ = false;
 };
 

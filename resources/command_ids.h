@@ -67,3 +67,31 @@
 // Context menu 205 of the properties ("Clear, FillNA").
 #define ID_CONTEXT_FILL_INACTIVE    32897
 #define ID_CONTEXT_CLEAR            32898
+
+// Commands of the element trees' add-custom-item menu 150: add a custom
+// control of one kind, then the folder, rename and delete items.
+#define ID_ADD_FRAME_WINDOW         32821
+#define ID_ADD_DIALOG_BACKGROUND    32822
+#define ID_ADD_BUTTON               32823
+#define ID_ADD_CHECK_BOX            32824
+#define ID_ADD_RADIO_BUTTON         32825
+#define ID_ADD_GROUP_BOX            32826
+#define ID_ADD_SCROLLBARS           32827
+#define ID_ADD_EDIT                 32828
+#define ID_ADD_LIST_BOX             32829
+#define ID_ADD_COMBO_BOX            32830
+#define ID_ADD_STATIC_TEXT          32831
+#define ID_ADD_TAB_CONTROLS         32832
+#define ID_ADD_PROGRESS_BARS        32833
+#define ID_ADD_SPIN_CONTROLS        32834
+#define ID_ADD_SLIDERS              32835
+#define ID_ADD_HEADER               32836
+#define ID_ADD_LIST_CONTROL         32837
+#define ID_ADD_TREE_CONTROL         32838
+#define ID_ADD_TOOLBAR              32839
+#define ID_ADD_STATUS_BAR           32840
+#define ID_ADD_REGION_DEFINED       32841
+#define ID_ADD_CHECK_BUTTON         32901
+#define ID_TREE_ADD_FOLDER          32916
+#define ID_TREE_DELETE              32918
+#define ID_TREE_RENAME              32919

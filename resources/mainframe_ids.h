@@ -3,5 +3,5 @@
 // share id 128.
 #include "app_ids.h"
 #include "command_ids.h"
-
-#define IDR_PROPERTY_CONTEXT_MENU   205
+// The context menus the frame shows are a family of their own.
+#include "context_menus_ids.h"

@@ -14,3 +14,8 @@
 #define IDB_STATE_BAR               159
 #define IDB_STATE_BAR_DISABLED      160
 #define IDB_STATE_BAR_HOT           161
+
+// Images of the element trees' commands for menus: 16 x 16, one per
+// command in the order of the tree-commands button list, light grey as the
+// transparent colour.
+#define IDB_TREE_COMMANDS           188

@@ -60,6 +60,29 @@ glyph() { # name -> ImageMagick draw arguments on a 64 x 64 canvas
     state3)   echo "-stroke '#ABB2B9' -strokewidth 4 -fill '#F2F3F4' -draw 'roundrectangle 6,14 58,50 6,6'" ;;
     state4)   echo "-stroke '#566573' -strokewidth 4 -fill '#D5D8DC' -draw 'roundrectangle 6,14 58,50 6,6' -stroke '#000000' -strokewidth 2 -fill none -draw 'stroke-dasharray 4 4 rectangle 14,21 50,43'" ;;
     ok)       echo "-stroke '#1E8449' -strokewidth 10 -fill none -draw 'polyline 8,34 26,52 58,14'" ;;
+    # The element trees' add-control commands (menu images).
+    t_frame)    echo "-stroke '#1F3A5F' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,6 60,58' -fill '#3C6E9F' -draw 'rectangle 4,6 60,20'" ;;
+    t_dialog)   echo "-stroke '#5D6D7E' -strokewidth 4 -fill '#D5D8DC' -draw 'rectangle 4,6 60,58' -fill '#FFFFFF' -draw 'rectangle 40,44 56,54'" ;;
+    t_button)   echo "-stroke '#33475B' -strokewidth 4 -fill '#D6DBDF' -draw 'roundrectangle 4,18 60,46 6,6'" ;;
+    t_check)    echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 10,10 54,54' -stroke '#1E8449' -strokewidth 8 -fill none -draw 'polyline 16,32 28,46 48,18'" ;;
+    t_radio)    echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'circle 32,32 32,8' -stroke none -fill '#1E8449' -draw 'circle 32,32 32,20'" ;;
+    t_group)    echo "-stroke '#5D6D7E' -strokewidth 4 -fill none -draw 'rectangle 6,14 58,58' -stroke none -fill '#2E86C1' -draw 'rectangle 12,8 36,20'" ;;
+    t_scroll)   echo "-stroke '#33475B' -strokewidth 4 -fill '#EAECEE' -draw 'rectangle 20,4 44,60' -fill '#85929E' -draw 'rectangle 20,22 44,40'" ;;
+    t_edit)     echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,16 60,48' -stroke '#000000' -strokewidth 4 -draw 'line 14,22 14,42'" ;;
+    t_listbox)  echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 6,4 58,60' -stroke none -fill '#2E86C1' -draw 'rectangle 12,22 52,32' -fill '#85929E' -draw 'rectangle 12,10 52,16' -draw 'rectangle 12,38 52,44'" ;;
+    t_combo)    echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,18 60,46' -fill '#D6DBDF' -draw 'rectangle 40,18 60,46' -stroke none -fill '#33475B' -draw 'polygon 44,28 56,28 50,36'" ;;
+    t_static)   echo "-stroke '#33475B' -strokewidth 6 -fill none -draw 'line 10,12 54,12' -draw 'line 32,12 32,56'" ;;
+    t_tab)      echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,20 60,58' -fill '#AED6F1' -draw 'rectangle 4,8 28,20' -fill '#D6DBDF' -draw 'rectangle 30,10 54,20'" ;;
+    t_progress) echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,20 60,44' -stroke none -fill '#27AE60' -draw 'rectangle 8,24 40,40'" ;;
+    t_spin)     echo "-stroke '#33475B' -strokewidth 4 -fill '#D6DBDF' -draw 'rectangle 16,4 48,60' -draw 'line 16,32 48,32' -stroke none -fill '#33475B' -draw 'polygon 24,24 40,24 32,12' -draw 'polygon 24,40 40,40 32,52'" ;;
+    t_slider)   echo "-stroke '#5D6D7E' -strokewidth 6 -draw 'line 4,32 60,32' -stroke '#1F3A5F' -strokewidth 4 -fill '#3C6E9F' -draw 'polygon 24,14 40,14 40,42 32,52 24,42'" ;;
+    t_header)   echo "-stroke '#33475B' -strokewidth 4 -fill '#D6DBDF' -draw 'rectangle 4,20 60,40' -draw 'line 24,20 24,40' -draw 'line 44,20 44,40'" ;;
+    t_listctrl) echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,6 60,58' -stroke none -fill '#2E86C1' -draw 'rectangle 10,12 22,24' -draw 'rectangle 10,38 22,50' -fill '#85929E' -draw 'rectangle 28,16 54,20' -draw 'rectangle 28,42 54,46'" ;;
+    t_tree)     echo "-stroke '#33475B' -strokewidth 4 -fill none -draw 'line 14,12 14,50' -draw 'line 14,30 34,30' -draw 'line 14,50 34,50' -stroke none -fill '#2E86C1' -draw 'rectangle 6,4 22,16' -draw 'rectangle 34,24 50,36' -draw 'rectangle 34,44 50,56'" ;;
+    t_toolbar)  echo "-stroke '#33475B' -strokewidth 4 -fill '#D6DBDF' -draw 'rectangle 4,18 60,46' -stroke none -fill '#E74C3C' -draw 'rectangle 10,24 22,40' -fill '#27AE60' -draw 'rectangle 26,24 38,40' -fill '#2E86C1' -draw 'rectangle 42,24 54,40'" ;;
+    t_status)   echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,6 60,58' -fill '#D6DBDF' -draw 'rectangle 4,44 60,58' -draw 'line 40,44 40,58'" ;;
+    t_region)   echo "-stroke '#6C3483' -strokewidth 4 -fill '#D2B4DE' -draw 'ellipse 32,32 28,20 0,360' -fill '#6C3483' -draw 'rectangle 14,20 50,28'" ;;
+    t_checkbtn) echo "-stroke '#33475B' -strokewidth 4 -fill '#AED6F1' -draw 'roundrectangle 4,14 60,50 6,6' -stroke '#1E8449' -strokewidth 7 -fill none -draw 'polyline 18,32 28,42 46,22'" ;;
     cancel)   echo "-stroke '#C0392B' -strokewidth 10 -draw 'line 12,12 52,52' -draw 'line 52,12 12,52'" ;;
   esac
 }
@@ -96,6 +119,10 @@ strip state_bar.bmp 20 cold state0 state1 state2 state3 state4
 strip state_bar_hot.bmp 20 hot state0 state1 state2 state3 state4
 strip state_bar_disabled.bmp 20 disabled state0 state1 state2 state3 state4
 strip item_name_toolbar.bmp 20 cold ok cancel
+# The element trees' commands 32821-32841 and 32901, in that order.
+tree_glyphs=(t_frame t_dialog t_button t_check t_radio t_group t_scroll t_edit t_listbox t_combo t_static t_tab
+             t_progress t_spin t_slider t_header t_listctrl t_tree t_toolbar t_status t_region t_checkbtn)
+strip tree_commands.bmp 16 cold "${tree_glyphs[@]}"
 
 # ---------------------------------------------------------------------------
 # Start dialog and about box: a dark background with the hexagon mark and

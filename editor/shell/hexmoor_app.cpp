@@ -10,6 +10,7 @@
 #include "framework/strings.h"
 #include "model/platform/win/uxtheme.h"
 #include "resources/command_ids.h"
+#include "resources/context_menus_ids.h"
 #include "resources/start_dialog_ids.h"
 #include "resources/string_ids.h"
 
@@ -29,6 +30,7 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
                                              ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&icc);
+    RegisterContextMenus();
     gdiplus_ = std::make_unique<CGdiPlusInit>();
     runtime::Start();
 
@@ -78,6 +80,11 @@ int CHexmoorApp::ExitInstance(int code) {
     if (comStarted_) CoUninitialize();
     comStarted_ = false;
     return code;
+}
+
+void CHexmoorApp::RegisterContextMenus() {
+    ContextMenus().AddMenu(L"Clear, FillNA", IDR_PROPERTY_CONTEXT_MENU);
+    ContextMenus().AddMenu(L"Add Custom Controls", IDR_ADD_CUSTOM_MENU);
 }
 
 bool CHexmoorApp::PreTranslateMessage(MSG& msg) {

@@ -32,6 +32,8 @@ public:
     int ExitInstance(int code);
 
     bool PreTranslateMessage(MSG& msg) override;
+    // Registers the named context menus with the application's manager.
+    void RegisterContextMenus();
     void OnIdle() override;
 
     // Opens a file of the recent-file list or the start dialog's last skin.

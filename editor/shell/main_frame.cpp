@@ -20,6 +20,15 @@ const std::array<unsigned, 21> kMainToolbarButtons = {
     ID_APP_ABOUT,            ID_HELP_CONTENTS,        ID_TOOLS_COPYRIGHT_INFO,
 };
 
+const std::array<unsigned, 22> kTreeCommandButtons = {
+    ID_ADD_FRAME_WINDOW,  ID_ADD_DIALOG_BACKGROUND, ID_ADD_BUTTON,         ID_ADD_CHECK_BOX,
+    ID_ADD_RADIO_BUTTON,  ID_ADD_GROUP_BOX,         ID_ADD_SCROLLBARS,     ID_ADD_EDIT,
+    ID_ADD_LIST_BOX,      ID_ADD_COMBO_BOX,         ID_ADD_STATIC_TEXT,    ID_ADD_TAB_CONTROLS,
+    ID_ADD_PROGRESS_BARS, ID_ADD_SPIN_CONTROLS,     ID_ADD_SLIDERS,        ID_ADD_HEADER,
+    ID_ADD_LIST_CONTROL,  ID_ADD_TREE_CONTROL,      ID_ADD_TOOLBAR,        ID_ADD_STATUS_BAR,
+    ID_ADD_REGION_DEFINED, ID_ADD_CHECK_BUTTON,
+};
+
 namespace {
 
 constexpr wchar_t kWorkspace[] = L"Workspace";
@@ -75,6 +84,9 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     if (!toolbar_.CreateIn(Handle(), tb)) return -1;
     toolbar_.SetLargeIcons(true);
     toolbar_.EnableTextLabels(true);
+    // The tree commands' images, for whichever menu carries those commands;
+    // menus simply show no image when the bitmap is missing.
+    menuImages_.AddToolBarImages(kTreeCommandButtons, IDB_TREE_COMMANDS);
 
     if (!status_.CreateIn(Handle(), kStatusBarId,
                           {{IDS_INDICATOR_CAPS, VK_CAPITAL}, {IDS_INDICATOR_NUM, VK_NUMLOCK},

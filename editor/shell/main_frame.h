@@ -31,6 +31,9 @@ inline constexpr std::array<int, 7> kShowHideAllOrder = {kPaneDefaultControls, k
 
 // The main toolbar's buttons; 0 marks a separator.
 extern const std::array<unsigned, 21> kMainToolbarButtons;
+// The element trees' commands whose images (bitmap 188, in this order) the
+// menus show.
+extern const std::array<unsigned, 22> kTreeCommandButtons;
 
 class CHexmoorApp;
 
