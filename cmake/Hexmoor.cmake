@@ -58,7 +58,9 @@ endfunction()
 # run one at a time so that focus and activation do not leak between them.
 function(hexmoor_add_gtest)
   cmake_parse_arguments(T "WINDOW" "NAME" "SOURCES;LIBS" ${ARGN})
-  set(_props TIMEOUT 120 LABELS "${HEXMOOR_TREE_LABEL}")
+  # Generous: some cases walk every generated skin file under Wine, and a
+  # two-core machine runs them beside the rest of the suite.
+  set(_props TIMEOUT 600 LABELS "${HEXMOOR_TREE_LABEL}")
   if(T_WINDOW)
     list(APPEND _props RESOURCE_LOCK test_display)
   endif()
