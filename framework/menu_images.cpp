@@ -39,7 +39,7 @@ bool ReadStrip(HBITMAP bmp, int& width, int& height, std::vector<std::uint32_t>&
     bi.bmiHeader.biCompression = BI_RGB;
     pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
     WindowDcScope screen(nullptr, false);
-    return GetDIBits(screen.Dc(), bmp, 0, static_cast<UINT>(height), pixels.data(), &bi, DIB_RGB_COLORS) == height;
+    return GetDIBits(screen.Get(), bmp, 0, static_cast<UINT>(height), pixels.data(), &bi, DIB_RGB_COLORS) == height;
 }
 
 Bitmap MakeImage(const std::vector<std::uint32_t>& pixels, int size) {

@@ -62,7 +62,7 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_NCPAINT: {
         fw::WindowDcScope dc(Handle(), true);
-        DrawBorder(dc.Dc(), systemColors_);
+        DrawBorder(dc.Get(), systemColors_);
         return 0;
     }
     case WM_ERASEBKGND: return 1;

@@ -64,9 +64,9 @@ bool DockGroupWindow::OnPaint() {
     // Drawn off screen: the caption and tabs are repainted as a whole.
     MemoryDc mem(ps.Dc());
     Bitmap bmp(CreateCompatibleBitmap(ps.Dc(), rc.right, rc.bottom));
-    SelectObjectScope sel(mem.Dc(), bmp.Get());
-    Draw(mem.Dc());
-    BitBlt(ps.Dc(), 0, 0, rc.right, rc.bottom, mem.Dc(), 0, 0, SRCCOPY);
+    SelectObjectScope sel(mem.Get(), bmp.Get());
+    Draw(mem.Get());
+    BitBlt(ps.Dc(), 0, 0, rc.right, rc.bottom, mem.Get(), 0, 0, SRCCOPY);
     return true;
 }
 
