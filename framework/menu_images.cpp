@@ -1,6 +1,7 @@
 #include "framework/menu_images.h"
 
 #include "framework/window.h"
+#include "model/platform/win/dib.h"
 
 namespace hexmoor::fw {
 
@@ -30,26 +31,14 @@ bool ReadStrip(HBITMAP bmp, int& width, int& height, std::vector<std::uint32_t>&
     if (!GetObjectW(bmp, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return false;
     width = info.bmWidth;
     height = info.bmHeight;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(width, height);
     pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
     WindowDcScope screen(nullptr, false);
     return GetDIBits(screen.Get(), bmp, 0, static_cast<UINT>(height), pixels.data(), &bi, DIB_RGB_COLORS) == height;
 }
 
 Bitmap MakeImage(const std::vector<std::uint32_t>& pixels, int size) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = size;
-    bi.bmiHeader.biHeight = -size;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(size, size);
     void* bits = nullptr;
     Bitmap bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bmp && bits) std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));

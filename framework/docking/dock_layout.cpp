@@ -160,19 +160,23 @@ std::vector<int> DockLayout::VisibleGroups(int side) const {
 
 bool DockLayout::SideVisible(int side) const { return !VisibleGroups(side).empty(); }
 
+void DockLayout::RememberHome(Pane& pane, int side, int group) const {
+    pane.homeSide = static_cast<DockSide>(side);
+    pane.homeIndex = group;
+    pane.homeTabWith = 0;
+    for (int other : sides_[side].groups[group].panes)
+        if (other != pane.id) {
+            pane.homeTabWith = other;
+            break;
+        }
+}
+
 void DockLayout::Float(int id, Rect screenRect) {
     Pane* p = Find(id);
     if (!p || p->mode == PaneMode::Floating) return;
     int s, g;
     if (Locate(id, s, g)) {
-        p->homeSide = static_cast<DockSide>(s);
-        p->homeIndex = g;
-        p->homeTabWith = 0;
-        for (int other : sides_[s].groups[g].panes)
-            if (other != id) {
-                p->homeTabWith = other;
-                break;
-            }
+        RememberHome(*p, s, g);
         RemoveFromGroup(id);
     }
     if (slidOut_ == id) slidOut_ = 0;
@@ -241,14 +245,7 @@ void DockLayout::SetAutoHide(int id, bool hide) {
     if (hide && p->mode == PaneMode::Docked) {
         int s, g;
         if (!Locate(id, s, g)) return;
-        p->homeSide = static_cast<DockSide>(s);
-        p->homeIndex = g;
-        p->homeTabWith = 0;
-        for (int other : sides_[s].groups[g].panes)
-            if (other != id) {
-                p->homeTabWith = other;
-                break;
-            }
+        RememberHome(*p, s, g);
         p->autoHideBreadth = sides_[s].breadth;
         RemoveFromGroup(id);
         p->mode = PaneMode::AutoHidden;

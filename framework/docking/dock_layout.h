@@ -145,6 +145,9 @@ private:
     const Pane* Find(int id) const;
     // Side and group index of a docked pane.
     bool Locate(int id, int& side, int& group) const;
+    // Remembers where a pane sat (side, group and a tab neighbour) so that
+    // docking it again puts it back there.
+    void RememberHome(Pane& pane, int side, int group) const;
     void RemoveFromGroup(int id);
     bool GroupVisible(const Group& g) const;
     int VisibleActive(const Group& g) const;

@@ -3,6 +3,7 @@
 #include "model/hsl/color_hsl_win.h"
 
 #include "model/hsl/color_hsl.h"
+#include "model/platform/win/dib.h"
 
 namespace hsl::win {
 namespace {
@@ -95,13 +96,7 @@ HBITMAP AdjustBitmapToDib(HBITMAP src, PixelAdjuster& adjuster) {
   if (src == nullptr || ::GetObjectW(src, sizeof info, &info) != sizeof info) return nullptr;
   if (info.bmWidth <= 0 || info.bmHeight <= 0) return nullptr;
 
-  BITMAPINFO header{};
-  header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  header.bmiHeader.biWidth = info.bmWidth;
-  header.bmiHeader.biHeight = -info.bmHeight;  // top-down
-  header.bmiHeader.biPlanes = 1;
-  header.bmiHeader.biBitCount = 32;
-  header.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO header = hexmoor::win::TopDown32BitInfo(info.bmWidth, info.bmHeight);
   void* bits = nullptr;
   HBITMAP result = ::CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (result == nullptr || bits == nullptr) {

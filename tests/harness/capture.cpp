@@ -1,16 +1,11 @@
 #include "tests/harness/capture.h"
+#include "model/platform/win/dib.h"
 
 namespace hexmoor::test {
 
 PixelBuffer CaptureDC(HDC source, int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) return {};
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height; // top-down rows
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(width, height);
     void* bits = nullptr;
     HDC memory = CreateCompatibleDC(source);
     HBITMAP dib = CreateDIBSection(source, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -5,19 +5,14 @@
 #include "model/platform/types.h"
 #include "model/platform/win/gdiplus_codec.h"
 #include "runtime/gdi/gdi_handles.h"
+#include "model/platform/win/dib.h"
 
 bool WriteWindowPng(HWND hwnd, const std::wstring& path) {
     RECT r{};
     if (!GetWindowRect(hwnd, &r)) return false;
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(w, h);
     void* bits = nullptr;
     hexmoor::rt::BitmapHandle dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || !bits) return false;
