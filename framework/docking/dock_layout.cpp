@@ -366,9 +366,9 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
             int w = gr.Width(), h = gr.Height();
             gg.caption = {0, 0, w, std::min(m_.caption, h)};
             int by = (m_.caption - m_.button) / 2;
-            gg.closeButton = Rect::FromSize(w - m_.button - 2, by, m_.button, m_.button);
+            gg.closeButton = Rect::XYWH(w - m_.button - 2, by, m_.button, m_.button);
             if (CanAutoHide(gg.activePane))
-                gg.pinButton = Rect::FromSize(w - 2 * m_.button - 4, by, m_.button, m_.button);
+                gg.pinButton = Rect::XYWH(w - 2 * m_.button - 4, by, m_.button, m_.button);
             std::vector<int> tabs;
             for (int p : grp.panes)
                 if (IsVisible(p)) tabs.push_back(p);

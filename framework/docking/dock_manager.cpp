@@ -101,8 +101,8 @@ void DockManager::Apply(Rect area) {
         const DockMetrics& m = layout_.Metrics();
         g.caption = {0, 0, r.Width(), m.caption};
         int by = (m.caption - m.button) / 2;
-        g.closeButton = Rect::FromSize(r.Width() - m.button - 2, by, m.button, m.button);
-        g.pinButton = Rect::FromSize(r.Width() - 2 * m.button - 4, by, m.button, m.button);
+        g.closeButton = Rect::XYWH(r.Width() - m.button - 2, by, m.button, m.button);
+        g.pinButton = Rect::XYWH(r.Width() - 2 * m.button - 4, by, m.button, m.button);
         g.content = {0, m.caption, r.Width(), r.Height()};
         slide_->SetGeometry(g);
         SetWindowPos(slide_->Handle(), HWND_TOP, r.left, r.top, r.Width(), r.Height(),
@@ -198,7 +198,7 @@ void DockManager::RequestActivate(int pane) {
 }
 
 void DockManager::BeginFloatDrag(int pane, Point screen, Size size) {
-    Rect r = Rect::FromSize(screen.x - size.width / 2, screen.y - 10, size.width, size.height);
+    Rect r = Rect::XYWH(screen.x - size.cx / 2, screen.y - 10, size.cx, size.cy);
     FloatPane(pane, r);
     const PaneEntry* e = Entry(pane);
     if (!e || !e->floating || !e->floating->Handle()) return;
@@ -218,7 +218,7 @@ void DockManager::OnFloatMoving(int id) {
     GetCursorPos(&cursor);
     DockTarget t = TargetAt(cursor);
     Rect r = layout_.TargetRect(area_, t);
-    if (r.Empty()) {
+    if (r.IsEmpty()) {
         HideHint();
         return;
     }

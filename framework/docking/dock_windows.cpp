@@ -85,11 +85,11 @@ void DockGroupWindow::Draw(HDC dc) {
     std::wstring text = manager_.Caption(geo_.activePane);
     RECT tr = ToRECT(geo_.caption);
     tr.left += 6;
-    tr.right = (geo_.pinButton.Empty() ? geo_.closeButton.left : geo_.pinButton.left) - 2;
+    tr.right = (geo_.pinButton.IsEmpty() ? geo_.closeButton.left : geo_.pinButton.left) - 2;
     DrawTextW(dc, text.c_str(), -1, &tr, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     COLORREF glyph = active ? c.captionText : c.captionTextInactive;
     DrawCross(dc, geo_.closeButton, glyph);
-    if (!geo_.pinButton.Empty()) DrawPin(dc, geo_.pinButton, glyph);
+    if (!geo_.pinButton.IsEmpty()) DrawPin(dc, geo_.pinButton, glyph);
     for (const auto& [pane, r] : geo_.tabs) {
         bool front = pane == geo_.activePane;
         Fill(dc, r, front ? c.tabActive : c.tabInactive);
@@ -110,7 +110,7 @@ LRESULT DockGroupWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             manager_.RequestClose(geo_.activePane);
             return 0;
         }
-        if (!geo_.pinButton.Empty() && geo_.pinButton.Contains(p)) {
+        if (!geo_.pinButton.IsEmpty() && geo_.pinButton.Contains(p)) {
             manager_.RequestPin(geo_.activePane);
             return 0;
         }
@@ -136,7 +136,7 @@ LRESULT DockGroupWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (geo_.caption.Contains(p) && !geo_.closeButton.Contains(p) && !geo_.pinButton.Contains(p)) {
             RECT wr;
             GetWindowRect(Handle(), &wr);
-            manager_.FloatPane(geo_.activePane, Rect::FromSize(wr.left + 40, wr.top + 40, wr.right - wr.left,
+            manager_.FloatPane(geo_.activePane, Rect::XYWH(wr.left + 40, wr.top + 40, wr.right - wr.left,
                                                                std::max(wr.bottom - wr.top, 150L)));
         }
         return 0;
@@ -201,7 +201,7 @@ LRESULT DockFloatWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void DockHintWindow::ShowAt(HWND owner, const Rect& r, COLORREF color) {
-    if (r.Empty()) {
+    if (r.IsEmpty()) {
         Hide();
         return;
     }

@@ -3,6 +3,8 @@
 // separate types, so that a margin is never mistaken for a rectangle. The
 // Win32 boundary converts these to and from RECT.
 
+#include <algorithm>
+
 namespace hexmoor::rt {
 
 struct Size {
@@ -28,6 +30,17 @@ struct Rect {
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
+    constexpr bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    constexpr bool Intersects(const Rect& o) const {
+        return std::max(left, o.left) < std::min(right, o.right) && std::max(top, o.top) < std::min(bottom, o.bottom);
+    }
+    // The common part, or an empty rectangle at the origin when none.
+    constexpr Rect Intersection(const Rect& o) const {
+        const Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
+        return r.IsEmpty() ? Rect{} : r;
+    }
+    constexpr Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    constexpr Rect Deflate(int d) const { return {left + d, top + d, right - d, bottom - d}; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

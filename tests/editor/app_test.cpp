@@ -338,7 +338,7 @@ TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
     for (const auto& g : docks.Geometry().groups)
         if (g.activePane == kPaneZoomer) geo = &g;
     ASSERT_TRUE(geo);
-    ASSERT_FALSE(geo->pinButton.Empty());
+    ASSERT_FALSE(geo->pinButton.IsEmpty());
     HWND group = docks.Container(kPaneZoomer);
     SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON,
                  MAKELPARAM(geo->pinButton.left + 4, geo->pinButton.top + 4));
@@ -351,7 +351,7 @@ TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
     // Still "shown" for the View menu while it waits at the edge.
     EXPECT_TRUE(frame->QueryCommand(ID_TOOLS_ZOOMER).checked);
     // The pin of the slid-out pane docks it again.
-    const fw::Rect pin = fw::Rect::FromSize(docks.Geometry().slideOut.Width() - 2 * 16 - 4 + 4, 6, 4, 4);
+    const fw::Rect pin = fw::Rect::XYWH(docks.Geometry().slideOut.Width() - 2 * 16 - 4 + 4, 6, 4, 4);
     SendMessageW(docks.Container(kPaneZoomer), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pin.left, pin.top));
     EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::Docked);
     EXPECT_TRUE(docks.Geometry().autoHideTabs.empty());
@@ -484,7 +484,7 @@ TEST_F(EditorApp, DraggingATabAwayFloatsThatTabsPane) {
     fw::Rect userTab;
     for (const auto& [pane, r] : geo->tabs)
         if (pane == kPaneUserData) userTab = r;
-    ASSERT_FALSE(userTab.Empty());
+    ASSERT_FALSE(userTab.IsEmpty());
     HWND group = docks.Container(kPaneDefaultControls);
     int x = userTab.left + 5, y = userTab.top + 5;
     SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -575,7 +575,7 @@ TEST_F(EditorApp, SplitterDragResizesTheSideAndTheSizeIsKept) {
     fw::SplitterGeometry edge{};
     for (const auto& s : docks.Geometry().splitters)
         if (s.side == fw::DockSide::Left && s.groupIndex < 0) edge = s;
-    ASSERT_FALSE(edge.rect.Empty());
+    ASSERT_FALSE(edge.rect.IsEmpty());
     RECT before;
     GetWindowRect(docks.Container(kPaneDefaultControls), &before);
     HWND h = frame->Handle();

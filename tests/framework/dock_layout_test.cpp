@@ -165,7 +165,7 @@ TEST(DockLayout, AutoHiddenPaneLeavesAStripAndSlidesOutOverTheCentre) {
     EXPECT_EQ(g.autoHideTabs[0].rect.left, 0);
     EXPECT_EQ(GroupOf(g, kTrees)->rect.left, l.Metrics().strip);
     EXPECT_EQ(GroupOf(g, kTrees)->rect.bottom, 800);
-    EXPECT_TRUE(g.slideOut.Empty());
+    EXPECT_TRUE(g.slideOut.IsEmpty());
     l.SlideOut(kZoom);
     g = l.Compute(kArea, &Fixed);
     EXPECT_EQ(g.slidOutPane, kZoom);
@@ -218,5 +218,5 @@ TEST(DockLayout, DropHintCoversWhereThePaneWouldGo) {
     EXPECT_EQ(lower.top, (props->rect.top + props->rect.bottom) / 2);
     DockTarget edge{DockTarget::Kind::SideEdge, DockSide::Bottom, 0};
     EXPECT_EQ(l.TargetRect(kArea, edge), (Rect{0, 800 - 250, 1000, 800}));  // an empty side's default breadth
-    EXPECT_TRUE(l.TargetRect(kArea, DockTarget{}).Empty());
+    EXPECT_TRUE(l.TargetRect(kArea, DockTarget{}).IsEmpty());
 }
