@@ -21,15 +21,15 @@ class CFont {
   BOOL CreateFontIndirect(const LOGFONT* logFont);
   // Copies the record the font was made from; FALSE without a font.
   BOOL GetLogFont(LOGFONT* out) const;
-  const LOGFONT& GetLogFontRef() const { return m_logFont; }
-  HFONT GetSafeHandle() const { return m_font.get(); }
-  operator HFONT() const { return m_font.get(); }
+  const LOGFONT& GetLogFontRef() const { return logFont_; }
+  HFONT GetSafeHandle() const { return font_.get(); }
+  operator HFONT() const { return font_.get(); }
   // Frees the system font.
   void DeleteObject();
 
  private:
-  LOGFONT m_logFont{};
-  hexmoor::platform::FontHandle m_font;
+  LOGFONT logFont_{};
+  hexmoor::platform::FontHandle font_;
 };
 
 using FontPtr = std::shared_ptr<CFont>;

@@ -15,13 +15,13 @@ class CGdiPlusInit {
   CGdiPlusInit(const CGdiPlusInit&) = delete;
   CGdiPlusInit& operator=(const CGdiPlusInit&) = delete;
 
-  bool IsStarted() const { return m_started; }
+  bool IsStarted() const { return started_; }
   // The start-up status (0 is success; GDI+'s Status values otherwise).
-  int GetStatus() const { return m_status; }
-  ULONG_PTR GetToken() const { return m_token; }
+  int GetStatus() const { return status_; }
+  ULONG_PTR GetToken() const { return token_; }
 
  private:
-  bool m_started = false;
-  int m_status = 0;
-  ULONG_PTR m_token = 0;
+  bool started_ = false;
+  int status_ = 0;
+  ULONG_PTR token_ = 0;
 };

@@ -5,18 +5,18 @@
 namespace platform = hexmoor::platform;
 
 std::unique_ptr<CImageRgn> CImageRgn::Duplicate() const {
-  return std::make_unique<CImageRgn>(platform::DuplicateRegion(m_region.get()), m_width, m_height);
+  return std::make_unique<CImageRgn>(platform::DuplicateRegion(region_.get()), width_, height_);
 }
 
 std::vector<std::uint8_t> CImageRgn::GetRegionData() const {
   std::vector<std::uint8_t> data;
-  if (m_region && !platform::RegionToData(m_region.get(), &data)) data.clear();
+  if (region_ && !platform::RegionToData(region_.get(), &data)) data.clear();
   return data;
 }
 
 bool CImageRgn::SetRegionData(std::span<const std::uint8_t> data) {
-  m_region = platform::RegionFromData(data);
-  return m_region != nullptr;
+  region_ = platform::RegionFromData(data);
+  return region_ != nullptr;
 }
 
 std::unique_ptr<CImageRgn> CreateEmptyImageRgn() {

@@ -17,20 +17,20 @@ class CImageRgn {
  public:
   CImageRgn() = default;
   CImageRgn(hexmoor::platform::RegionHandle region, int width, int height)
-      : m_region(std::move(region)), m_width(width), m_height(height) {}
+      : region_(std::move(region)), width_(width), height_(height) {}
   CImageRgn(const CImageRgn&) = delete;
   CImageRgn& operator=(const CImageRgn&) = delete;
 
-  HRGN GetHRgn() const { return m_region.get(); }
-  int GetWidth() const { return m_width; }
-  int GetHeight() const { return m_height; }
-  SIZE GetSize() const { return SIZE{m_width, m_height}; }
+  HRGN GetHRgn() const { return region_.get(); }
+  int GetWidth() const { return width_; }
+  int GetHeight() const { return height_; }
+  SIZE GetSize() const { return SIZE{width_, height_}; }
   void SetSize(int width, int height) {
-    m_width = width;
-    m_height = height;
+    width_ = width;
+    height_ = height;
   }
   // Takes the region over (freeing the previous one).
-  void SetRegion(hexmoor::platform::RegionHandle region) { m_region = std::move(region); }
+  void SetRegion(hexmoor::platform::RegionHandle region) { region_ = std::move(region); }
 
   // An independent copy (new region handle, same size).
   std::unique_ptr<CImageRgn> Duplicate() const;
@@ -41,9 +41,9 @@ class CImageRgn {
   bool SetRegionData(std::span<const std::uint8_t> data);
 
  private:
-  hexmoor::platform::RegionHandle m_region;
-  int m_width = 0;
-  int m_height = 0;
+  hexmoor::platform::RegionHandle region_;
+  int width_ = 0;
+  int height_ = 0;
 };
 
 using ImageRgnPtr = std::shared_ptr<CImageRgn>;

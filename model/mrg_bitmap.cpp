@@ -8,25 +8,25 @@ CMrgBitmap::CMrgBitmap() = default;
 
 CMrgBitmap::CMrgBitmap(HBITMAP source, int left, int top, int right, int bottom, int drawMode,
                        int mrgDrawMode)
-    : m_top(top), m_left(left), m_right(right), m_bottom(bottom), m_drawMode(drawMode),
-      m_mrgDrawMode(mrgDrawMode), m_bitmap(platform::CopyBitmapAs32(source)) {}
+    : top_(top), left_(left), right_(right), bottom_(bottom), drawMode_(drawMode),
+      mrgDrawMode_(mrgDrawMode), bitmap_(platform::CopyBitmapAs32(source)) {}
 
 CMrgBitmap::CMrgBitmap(Gdiplus::Bitmap* image, int left, int top, int right, int bottom, int drawMode,
                        int mrgDrawMode)
-    : m_top(top), m_left(left), m_right(right), m_bottom(bottom), m_drawMode(drawMode),
-      m_mrgDrawMode(mrgDrawMode), m_isGdiplus(true), m_gdiplus(image) {}
+    : top_(top), left_(left), right_(right), bottom_(bottom), drawMode_(drawMode),
+      mrgDrawMode_(mrgDrawMode), isGdiplus_(true), gdiplus_(image) {}
 
 CMrgBitmap::CMrgBitmap(platform::GdiplusBitmapHandle image, const MrgBitmapParams& params)
-    : m_isGdiplus(true), m_gdiplus(std::move(image)) {
+    : isGdiplus_(true), gdiplus_(std::move(image)) {
   SetParams(params);
 }
 
 CMrgBitmap::CMrgBitmap(platform::BitmapHandle image, const MrgBitmapParams& params)
-    : m_bitmap(std::move(image)) {
+    : bitmap_(std::move(image)) {
   SetParams(params);
 }
 
-CMrgBitmap::CMrgBitmap(DWORD value) : m_drawMode(kDrawPlainValue), m_value(value) {}
+CMrgBitmap::CMrgBitmap(DWORD value) : drawMode_(kDrawPlainValue), value_(value) {}
 
 CMrgBitmap::CMrgBitmap(const CMrgBitmap& other) { *this = other; }
 
@@ -36,7 +36,7 @@ CMrgBitmap& CMrgBitmap::operator=(const CMrgBitmap& other) {
   // entry owns its image, so nothing else can still be using it.
   CopyImageFrom(other);
   SetParams(other.GetParams());
-  m_isGdiplus = other.m_isGdiplus;
+  isGdiplus_ = other.isGdiplus_;
   return *this;
 }
 
@@ -44,89 +44,89 @@ CMrgBitmap::~CMrgBitmap() = default;
 
 void CMrgBitmap::CopyImageFrom(const CMrgBitmap& other) {
   FreeImage();
-  if (other.m_isGdiplus) {
-    m_gdiplus = platform::CloneGdiplusBitmap(other.m_gdiplus.get());
-  } else if (other.m_drawMode != kDrawPlainValue) {
+  if (other.isGdiplus_) {
+    gdiplus_ = platform::CloneGdiplusBitmap(other.gdiplus_.get());
+  } else if (other.drawMode_ != kDrawPlainValue) {
     // A copy stays a 32-bit DIB section, whatever the caller does with it.
-    m_bitmap = platform::CopyBitmapAs32(other.m_bitmap.get());
+    bitmap_ = platform::CopyBitmapAs32(other.bitmap_.get());
   } else {
-    m_value = other.m_value;
+    value_ = other.value_;
   }
 }
 
 void CMrgBitmap::FreeImage() {
-  m_bitmap.reset();
-  m_gdiplus.reset();
-  m_value = 0;
+  bitmap_.reset();
+  gdiplus_.reset();
+  value_ = 0;
 }
 
 void CMrgBitmap::Release() {
   FreeImage();
   SetParams(MrgBitmapParams{});
-  m_isGdiplus = false;
+  isGdiplus_ = false;
 }
 
 MrgBitmapParams CMrgBitmap::GetParams() const {
-  return MrgBitmapParams{m_left, m_top, m_right, m_bottom, m_drawMode, m_mrgDrawMode};
+  return MrgBitmapParams{left_, top_, right_, bottom_, drawMode_, mrgDrawMode_};
 }
 
 void CMrgBitmap::SetParams(const MrgBitmapParams& params) {
-  m_left = params.left;
-  m_top = params.top;
-  m_right = params.right;
-  m_bottom = params.bottom;
-  m_drawMode = params.drawMode;
-  m_mrgDrawMode = params.mrgDrawMode;
+  left_ = params.left;
+  top_ = params.top;
+  right_ = params.right;
+  bottom_ = params.bottom;
+  drawMode_ = params.drawMode;
+  mrgDrawMode_ = params.mrgDrawMode;
 }
 
 int CMrgBitmap::GetMargin(int index) const {
   switch (index) {
-    case 0: return m_left;
-    case 1: return m_top;
-    case 2: return m_right;
-    case 3: return m_bottom;
+    case 0: return left_;
+    case 1: return top_;
+    case 2: return right_;
+    case 3: return bottom_;
     default: return 0;
   }
 }
 
 void CMrgBitmap::SetMargin(int index, int value) {
   switch (index) {
-    case 0: m_left = value; break;
-    case 1: m_top = value; break;
-    case 2: m_right = value; break;
-    case 3: m_bottom = value; break;
+    case 0: left_ = value; break;
+    case 1: top_ = value; break;
+    case 2: right_ = value; break;
+    case 3: bottom_ = value; break;
     default: break;
   }
 }
 
 bool CMrgBitmap::HasImage() const {
   if (IsPlainValue()) return false;
-  return m_isGdiplus ? m_gdiplus != nullptr : m_bitmap != nullptr;
+  return isGdiplus_ ? gdiplus_ != nullptr : bitmap_ != nullptr;
 }
 
 HBITMAP CMrgBitmap::GetHBitmap() const {
-  if (IsPlainValue() || m_isGdiplus) return nullptr;
-  return m_bitmap.get();
+  if (IsPlainValue() || isGdiplus_) return nullptr;
+  return bitmap_.get();
 }
 
 Gdiplus::Bitmap* CMrgBitmap::GetGdiplusBitmap() const {
-  if (IsPlainValue() || !m_isGdiplus) return nullptr;
-  return m_gdiplus.get();
+  if (IsPlainValue() || !isGdiplus_) return nullptr;
+  return gdiplus_.get();
 }
 
 void CMrgBitmap::SetValue(DWORD value) {
   FreeImage();
-  m_isGdiplus = false;
-  m_top = m_left = m_right = m_bottom = 0;
-  m_drawMode = kDrawPlainValue;
-  m_mrgDrawMode = 0;
-  m_value = value;
+  isGdiplus_ = false;
+  top_ = left_ = right_ = bottom_ = 0;
+  drawMode_ = kDrawPlainValue;
+  mrgDrawMode_ = 0;
+  value_ = value;
 }
 
 void CMrgBitmap::SetGdiplusBitmap(Gdiplus::Bitmap* image) {
-  if (image && image == m_gdiplus.get()) {  // the entry's own image: keep it
-    m_bitmap.reset();
-    m_isGdiplus = true;
+  if (image && image == gdiplus_.get()) {  // the entry's own image: keep it
+    bitmap_.reset();
+    isGdiplus_ = true;
     return;
   }
   SetGdiplusBitmap(platform::GdiplusBitmapHandle(image));
@@ -134,9 +134,9 @@ void CMrgBitmap::SetGdiplusBitmap(Gdiplus::Bitmap* image) {
 
 void CMrgBitmap::SetGdiplusBitmap(platform::GdiplusBitmapHandle image) {
   FreeImage();
-  if (IsPlainValue()) m_drawMode = kDrawStretch;
-  m_gdiplus = std::move(image);
-  m_isGdiplus = true;
+  if (IsPlainValue()) drawMode_ = kDrawStretch;
+  gdiplus_ = std::move(image);
+  isGdiplus_ = true;
 }
 
 void CMrgBitmap::SetBitmapCopy(HBITMAP source) {
@@ -146,9 +146,9 @@ void CMrgBitmap::SetBitmapCopy(HBITMAP source) {
 
 void CMrgBitmap::SetBitmap(platform::BitmapHandle image) {
   FreeImage();
-  if (IsPlainValue()) m_drawMode = kDrawStretch;
-  m_bitmap = std::move(image);
-  m_isGdiplus = false;
+  if (IsPlainValue()) drawMode_ = kDrawStretch;
+  bitmap_ = std::move(image);
+  isGdiplus_ = false;
 }
 
 int CMrgBitmap::GetWidth() const { return GetSize().cx; }
@@ -158,9 +158,9 @@ SIZE CMrgBitmap::GetSize() const {
   LONG width = 0;
   LONG height = 0;
   if (!IsPlainValue()) {
-    if (m_isGdiplus) {
-      if (!platform::GetGdiplusBitmapSize(m_gdiplus.get(), &width, &height)) width = height = 0;
-    } else if (!platform::GetBitmapSize(m_bitmap.get(), &width, &height)) {
+    if (isGdiplus_) {
+      if (!platform::GetGdiplusBitmapSize(gdiplus_.get(), &width, &height)) width = height = 0;
+    } else if (!platform::GetBitmapSize(bitmap_.get(), &width, &height)) {
       width = height = 0;
     }
   }
@@ -169,33 +169,33 @@ SIZE CMrgBitmap::GetSize() const {
 
 bool CMrgBitmap::ReadPixels(platform::ImagePixels* out) const {
   if (!HasImage()) return false;
-  return m_isGdiplus ? platform::ReadGdiplusBitmapPixels(m_gdiplus.get(), out)
-                     : platform::ReadBitmapPixels(m_bitmap.get(), out);
+  return isGdiplus_ ? platform::ReadGdiplusBitmapPixels(gdiplus_.get(), out)
+                     : platform::ReadBitmapPixels(bitmap_.get(), out);
 }
 
 void CMrgBitmap::SaveCopy() {
-  m_savedBitmap.reset();
-  m_savedGdiplus.reset();
-  m_savedValue = 0;
-  m_hasSavedValue = false;
+  savedBitmap_.reset();
+  savedGdiplus_.reset();
+  savedValue_ = 0;
+  hasSavedValue_ = false;
   if (IsPlainValue()) {
-    m_savedValue = m_value;
-    m_hasSavedValue = true;
-  } else if (m_isGdiplus) {
-    if (m_gdiplus) m_savedGdiplus = platform::CloneGdiplusBitmap(m_gdiplus.get());
-  } else if (m_bitmap) {
-    m_savedBitmap = platform::CopyBitmapAs32(m_bitmap.get());
+    savedValue_ = value_;
+    hasSavedValue_ = true;
+  } else if (isGdiplus_) {
+    if (gdiplus_) savedGdiplus_ = platform::CloneGdiplusBitmap(gdiplus_.get());
+  } else if (bitmap_) {
+    savedBitmap_ = platform::CopyBitmapAs32(bitmap_.get());
   }
-  m_savedIsGdiplus = m_isGdiplus;
+  savedIsGdiplus_ = isGdiplus_;
 }
 
 void CMrgBitmap::DiscardSavedCopy() {
-  m_savedBitmap.reset();
-  m_savedGdiplus.reset();
-  m_savedValue = 0;
-  m_hasSavedValue = false;
+  savedBitmap_.reset();
+  savedGdiplus_.reset();
+  savedValue_ = 0;
+  hasSavedValue_ = false;
 }
 
 bool CMrgBitmap::HasSavedCopy() const {
-  return m_hasSavedValue || m_savedBitmap != nullptr || m_savedGdiplus != nullptr;
+  return hasSavedValue_ || savedBitmap_ != nullptr || savedGdiplus_ != nullptr;
 }

@@ -58,26 +58,26 @@ class CMrgBitmap {
   // --- parameters (fields are kept top before left) -----------------------
   MrgBitmapParams GetParams() const;
   void SetParams(const MrgBitmapParams& params);
-  int GetLeft() const { return m_left; }
-  int GetTop() const { return m_top; }
-  int GetRight() const { return m_right; }
-  int GetBottom() const { return m_bottom; }
-  int GetDrawMode() const { return m_drawMode; }
-  int GetMrgDrawMode() const { return m_mrgDrawMode; }
-  void SetLeft(int v) { m_left = v; }
-  void SetTop(int v) { m_top = v; }
-  void SetRight(int v) { m_right = v; }
-  void SetBottom(int v) { m_bottom = v; }
-  void SetDrawMode(int v) { m_drawMode = v; }
-  void SetMrgDrawMode(int v) { m_mrgDrawMode = v; }
+  int GetLeft() const { return left_; }
+  int GetTop() const { return top_; }
+  int GetRight() const { return right_; }
+  int GetBottom() const { return bottom_; }
+  int GetDrawMode() const { return drawMode_; }
+  int GetMrgDrawMode() const { return mrgDrawMode_; }
+  void SetLeft(int v) { left_ = v; }
+  void SetTop(int v) { top_ = v; }
+  void SetRight(int v) { right_ = v; }
+  void SetBottom(int v) { bottom_ = v; }
+  void SetDrawMode(int v) { drawMode_ = v; }
+  void SetMrgDrawMode(int v) { mrgDrawMode_ = v; }
   // Margin by editor index: 0 left, 1 top, 2 right, 3 bottom.
   int GetMargin(int index) const;
   void SetMargin(int index, int value);
 
   // --- image access --------------------------------------------------------
-  bool IsPlainValue() const { return m_drawMode == kDrawPlainValue; }
+  bool IsPlainValue() const { return drawMode_ == kDrawPlainValue; }
   // True when the image is a GDI+ bitmap (the GDI+ flag).
-  bool IsGdiplus() const { return m_isGdiplus; }
+  bool IsGdiplus() const { return isGdiplus_; }
   // True when the entry holds an image (not a plain value, not empty).
   bool HasImage() const;
   // The DIB section, or null when the entry holds a GDI+ image, a plain value
@@ -86,7 +86,7 @@ class CMrgBitmap {
   // The GDI+ bitmap, or null when the entry holds anything else.
   Gdiplus::Bitmap* GetGdiplusBitmap() const;
   // The plain value (DrawMode 2); 0 for image entries.
-  DWORD GetValue() const { return IsPlainValue() ? m_value : 0; }
+  DWORD GetValue() const { return IsPlainValue() ? value_ : 0; }
   void SetValue(DWORD value);
 
   // Frees a held bitmap of either form, takes the GDI+ bitmap over and sets
@@ -115,10 +115,10 @@ class CMrgBitmap {
   // Frees the saved copy (a plain value's becomes 0).
   void DiscardSavedCopy();
   bool HasSavedCopy() const;
-  bool IsSavedGdiplus() const { return m_savedIsGdiplus; }
-  HBITMAP GetSavedHBitmap() const { return m_savedBitmap.get(); }
-  Gdiplus::Bitmap* GetSavedGdiplusBitmap() const { return m_savedGdiplus.get(); }
-  DWORD GetSavedValue() const { return m_savedValue; }
+  bool IsSavedGdiplus() const { return savedIsGdiplus_; }
+  HBITMAP GetSavedHBitmap() const { return savedBitmap_.get(); }
+  Gdiplus::Bitmap* GetSavedGdiplusBitmap() const { return savedGdiplus_.get(); }
+  DWORD GetSavedValue() const { return savedValue_; }
   // Rebuilds the image or value from the saved copy with the four
   // adjustment values; 1 when done, 0 without a saved copy. The colour
   // arithmetic lives with the colour adjustment code.
@@ -129,20 +129,20 @@ class CMrgBitmap {
   void FreeImage();
 
   // Fields in the stored order: top before left.
-  int m_top = 0;
-  int m_left = 0;
-  int m_right = 0;
-  int m_bottom = 0;
-  int m_drawMode = 0;
-  int m_mrgDrawMode = 0;
-  bool m_isGdiplus = false;
-  hexmoor::platform::BitmapHandle m_bitmap;
-  hexmoor::platform::GdiplusBitmapHandle m_gdiplus;
-  DWORD m_value = 0;
+  int top_ = 0;
+  int left_ = 0;
+  int right_ = 0;
+  int bottom_ = 0;
+  int drawMode_ = 0;
+  int mrgDrawMode_ = 0;
+  bool isGdiplus_ = false;
+  hexmoor::platform::BitmapHandle bitmap_;
+  hexmoor::platform::GdiplusBitmapHandle gdiplus_;
+  DWORD value_ = 0;
 
-  hexmoor::platform::BitmapHandle m_savedBitmap;
-  hexmoor::platform::GdiplusBitmapHandle m_savedGdiplus;
-  DWORD m_savedValue = 0;
-  bool m_savedIsGdiplus = false;
-  bool m_hasSavedValue = false;
+  hexmoor::platform::BitmapHandle savedBitmap_;
+  hexmoor::platform::GdiplusBitmapHandle savedGdiplus_;
+  DWORD savedValue_ = 0;
+  bool savedIsGdiplus_ = false;
+  bool hasSavedValue_ = false;
 };

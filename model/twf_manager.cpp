@@ -10,34 +10,34 @@ namespace {
 void NoControlsManagers(CListOfCtrlManagers*) {}
 }  // namespace
 
-CTwfManager::CTwfManager() : m_controlsManagers(nullptr, &NoControlsManagers) {}
+CTwfManager::CTwfManager() : controlsManagers_(nullptr, &NoControlsManagers) {}
 
 CTwfManager::~CTwfManager() = default;
 
 void CTwfManager::SetControlsManagers(ControlsManagersPtr list) {
-  m_controlsManagers = std::move(list);
-  if (!m_controlsManagers.get_deleter()) {
-    m_controlsManagers = ControlsManagersPtr(m_controlsManagers.release(), &NoControlsManagers);
+  controlsManagers_ = std::move(list);
+  if (!controlsManagers_.get_deleter()) {
+    controlsManagers_ = ControlsManagersPtr(controlsManagers_.release(), &NoControlsManagers);
   }
 }
 
 BOOL CTwfManager::CreateMainSkin(const std::wstring& defaultScheme) {
   auto skin = std::make_unique<CTwfSkin>();
   skin->InitNewSkin(defaultScheme);
-  m_skins[kMainSkinId] = std::move(skin);
-  m_mainSkinCreated = TRUE;
+  skins_[kMainSkinId] = std::move(skin);
+  mainSkinCreated_ = TRUE;
   return TRUE;
 }
 
 CTwfSkin* CTwfManager::GetSkin(WORD id) const {
-  auto it = m_skins.find(id);
-  return it == m_skins.end() ? nullptr : it->second.get();
+  auto it = skins_.find(id);
+  return it == skins_.end() ? nullptr : it->second.get();
 }
 
-BOOL CTwfManager::RemoveSkin(WORD id) { return m_skins.erase(id) ? TRUE : FALSE; }
+BOOL CTwfManager::RemoveSkin(WORD id) { return skins_.erase(id) ? TRUE : FALSE; }
 
 BOOL CTwfManager::RemoveAllSkins() {
-  m_skins.clear();
+  skins_.clear();
   return TRUE;
 }
 

@@ -28,14 +28,14 @@ class CTwfManager {
 
   // The runtime's per-thread controls managers (owned; destroyed with the
   // manager through the deleter given here).
-  CListOfCtrlManagers* GetControlsManagers() const { return m_controlsManagers.get(); }
+  CListOfCtrlManagers* GetControlsManagers() const { return controlsManagers_.get(); }
   void SetControlsManagers(ControlsManagersPtr list);
 
   // A new main skin under id 1 (replacing any), made with InitNewSkin.
   BOOL CreateMainSkin(const std::wstring& defaultScheme);
   CTwfSkin* GetSkin(WORD id) const;
   CTwfSkin* GetMainSkin() const { return GetSkin(kMainSkinId); }
-  BOOL IsMainSkinCreated() const { return m_mainSkinCreated; }
+  BOOL IsMainSkinCreated() const { return mainSkinCreated_; }
 
   // Loaders of the main skin: the reader's result code (TwfResult); 1
   // without a main skin or while images cannot be decoded (GDI+ not
@@ -53,19 +53,19 @@ class CTwfManager {
 
   // The main-skin loaded flag: 1 when the last load of the main skin through
   // this manager succeeded; the editor's new-file road sets it too.
-  BOOL GetMainSkinLoaded() const { return m_lastLoadSucceeded; }
-  void SetMainSkinLoaded(BOOL loaded) { m_lastLoadSucceeded = loaded ? TRUE : FALSE; }
+  BOOL GetMainSkinLoaded() const { return lastLoadSucceeded_; }
+  void SetMainSkinLoaded(BOOL loaded) { lastLoadSucceeded_ = loaded ? TRUE : FALSE; }
 
-  const std::map<WORD, std::unique_ptr<CTwfSkin>>& GetSkins() const { return m_skins; }
+  const std::map<WORD, std::unique_ptr<CTwfSkin>>& GetSkins() const { return skins_; }
 
  private:
   template <typename Load>
   int LoadMain(Load load, bool keepPath, const std::wstring& path);
 
-  ControlsManagersPtr m_controlsManagers;
-  std::map<WORD, std::unique_ptr<CTwfSkin>> m_skins;
-  BOOL m_mainSkinCreated = FALSE;
-  BOOL m_lastLoadSucceeded = FALSE;
+  ControlsManagersPtr controlsManagers_;
+  std::map<WORD, std::unique_ptr<CTwfSkin>> skins_;
+  BOOL mainSkinCreated_ = FALSE;
+  BOOL lastLoadSucceeded_ = FALSE;
 };
 
 // A new manager (no skins, flags 0); null when allocation fails.

@@ -7,14 +7,14 @@
 template <typename Load>
 int CTwfManager::LoadMain(Load load, bool keepPath, const std::wstring& path) {
   CTwfSkin* skin = GetMainSkin();
-  m_lastLoadSucceeded = FALSE;
+  lastLoadSucceeded_ = FALSE;
   if (!skin) return kTwfNothingToRead;
   // Without a working image library every image of the file would be
   // dropped: refuse rather than report a half-loaded skin as loaded.
   if (!hexmoor::platform::ImagingAvailable()) return kTwfNothingToRead;
   skin->SetPath(keepPath ? path : std::wstring());
   const int code = load(*skin);
-  m_lastLoadSucceeded = code == kTwfLoaded ? TRUE : FALSE;
+  lastLoadSucceeded_ = code == kTwfLoaded ? TRUE : FALSE;
   return code;
 }
 
@@ -34,12 +34,12 @@ int CTwfManager::LoadMainSkinFromResource(HMODULE module, HRSRC resource) {
 #endif
 
 BOOL CTwfManager::LoadSkin(WORD id, const std::wstring& path) {
-  if (id == 0 || id == kMainSkinId || m_skins.count(id)) return FALSE;
+  if (id == 0 || id == kMainSkinId || skins_.count(id)) return FALSE;
   if (!hexmoor::platform::ImagingAvailable()) return FALSE;
   auto skin = std::make_unique<CTwfSkin>();
   skin->InitNewSkin(L"Default");
   skin->SetPath(path);
   if (skin->LoadSkinFromPath(FALSE) != kTwfLoaded) return FALSE;
-  m_skins[id] = std::move(skin);
+  skins_[id] = std::move(skin);
   return TRUE;
 }

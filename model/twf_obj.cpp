@@ -4,11 +4,11 @@
 
 #include "model/element_types.h"
 
-CTwfObj::CTwfObj(WORD type) : m_type(type) {}
+CTwfObj::CTwfObj(WORD type) : type_(type) {}
 
 CTwfObj::~CTwfObj() = default;
 
-int CTwfObj::GetIndexEntryNumber() const { return GetElementIndexEntry(m_type); }
+int CTwfObj::GetIndexEntryNumber() const { return GetElementIndexEntry(type_); }
 
 BYTE* CTwfObj::GetIndexEntry(BYTE* indexBlock) const {
   const int entry = GetIndexEntryNumber();
@@ -17,38 +17,38 @@ BYTE* CTwfObj::GetIndexEntry(BYTE* indexBlock) const {
 }
 
 BOOL CTwfObj::Clear(DWORD enabled) {
-  m_images.clear();
-  m_colors.clear();
-  m_numbers.clear();
-  m_enabled = enabled;
-  m_font.reset();
+  images_.clear();
+  colors_.clear();
+  numbers_.clear();
+  enabled_ = enabled;
+  font_.reset();
   return TRUE;
 }
 
-BOOL CTwfObj::RemoveImage(WORD id, BOOL /*keep*/) { return m_images.erase(id) ? TRUE : FALSE; }
+BOOL CTwfObj::RemoveImage(WORD id, BOOL /*keep*/) { return images_.erase(id) ? TRUE : FALSE; }
 
 BOOL CTwfObj::SetImageFromSource(WORD id, HBITMAP source, DWORD left, DWORD top, DWORD right,
                                  DWORD bottom, DWORD drawMode, DWORD mrgDrawMode) {
-  m_images[id] = std::make_shared<CMrgBitmap>(
+  images_[id] = std::make_shared<CMrgBitmap>(
       source, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
       static_cast<int>(bottom), static_cast<int>(drawMode), static_cast<int>(mrgDrawMode));
   return TRUE;
 }
 
 BOOL CTwfObj::SetValue(WORD id, DWORD value) {
-  m_images[id] = std::make_shared<CMrgBitmap>(value);
+  images_[id] = std::make_shared<CMrgBitmap>(value);
   return TRUE;
 }
 
 BOOL CTwfObj::PutImage(WORD id, MrgBitmapPtr image) {
   if (!image) return FALSE;
-  auto it = m_images.find(id);
-  if (it != m_images.end()) {
+  auto it = images_.find(id);
+  if (it != images_.end()) {
     if (it->second == image) return TRUE;
     if (it->second) image->SetParams(it->second->GetParams());
     it->second = std::move(image);
   } else {
-    m_images.emplace(id, std::move(image));
+    images_.emplace(id, std::move(image));
   }
   return TRUE;
 }
@@ -66,37 +66,37 @@ BOOL CTwfObj::SetGdiplusImage(WORD id, hexmoor::platform::GdiplusBitmapHandle im
   return PutImage(id, std::make_shared<CMrgBitmap>(std::move(image), MrgBitmapParams{}));
 }
 
-void CTwfObj::SetEnabled(DWORD enabled) { m_enabled = enabled; }
+void CTwfObj::SetEnabled(DWORD enabled) { enabled_ = enabled; }
 
 BOOL CTwfObj::IsNumberSaved(WORD /*id*/) const { return TRUE; }
 
-void CTwfObj::SetFont(FontPtr font) { m_font = std::move(font); }
+void CTwfObj::SetFont(FontPtr font) { font_ = std::move(font); }
 
 BOOL CTwfObj::CopyTo(CTwfObj* dest) const {
   if (!dest || dest == this) return dest != nullptr;
-  for (const auto& [id, image] : m_images) {
-    if (image) dest->m_images[id] = std::make_shared<CMrgBitmap>(*image);
+  for (const auto& [id, image] : images_) {
+    if (image) dest->images_[id] = std::make_shared<CMrgBitmap>(*image);
   }
-  for (const auto& [id, color] : m_colors) dest->m_colors[id] = color;
-  for (const auto& [id, number] : m_numbers) dest->m_numbers[id] = number;
+  for (const auto& [id, color] : colors_) dest->colors_[id] = color;
+  for (const auto& [id, number] : numbers_) dest->numbers_[id] = number;
   // An element without a font leaves the destination's font alone.
-  if (m_font && m_font->GetSafeHandle()) {
+  if (font_ && font_->GetSafeHandle()) {
     auto font = std::make_shared<CFont>();
-    if (font->CreateFontIndirect(&m_font->GetLogFontRef())) dest->SetFont(std::move(font));
+    if (font->CreateFontIndirect(&font_->GetLogFontRef())) dest->SetFont(std::move(font));
   }
   return TRUE;
 }
 
-BOOL CTwfObj::HasImage(WORD id) const { return m_images.count(id) ? TRUE : FALSE; }
+BOOL CTwfObj::HasImage(WORD id) const { return images_.count(id) ? TRUE : FALSE; }
 
 CMrgBitmap* CTwfObj::GetImage(WORD id) const {
-  auto it = m_images.find(id);
-  return it == m_images.end() ? nullptr : it->second.get();
+  auto it = images_.find(id);
+  return it == images_.end() ? nullptr : it->second.get();
 }
 
 MrgBitmapPtr CTwfObj::GetImageShared(WORD id) const {
-  auto it = m_images.find(id);
-  return it == m_images.end() ? nullptr : it->second;
+  auto it = images_.find(id);
+  return it == images_.end() ? nullptr : it->second;
 }
 
 HBITMAP CTwfObj::GetImageBitmap(WORD id) const {
@@ -112,46 +112,46 @@ BOOL CTwfObj::CopyImage(WORD src, WORD dst) {
 }
 
 BOOL CTwfObj::SetColor(WORD id, COLORREF color) {
-  m_colors[id] = color;
+  colors_[id] = color;
   return TRUE;
 }
 
 COLORREF CTwfObj::GetColor(WORD id) const {
-  auto it = m_colors.find(id);
-  return it == m_colors.end() ? 0 : it->second;
+  auto it = colors_.find(id);
+  return it == colors_.end() ? 0 : it->second;
 }
 
-BOOL CTwfObj::HasColor(WORD id) const { return m_colors.count(id) ? TRUE : FALSE; }
+BOOL CTwfObj::HasColor(WORD id) const { return colors_.count(id) ? TRUE : FALSE; }
 
-BOOL CTwfObj::RemoveColor(WORD id) { return m_colors.erase(id) ? TRUE : FALSE; }
+BOOL CTwfObj::RemoveColor(WORD id) { return colors_.erase(id) ? TRUE : FALSE; }
 
 BOOL CTwfObj::SetNumber(WORD id, DWORD value) {
-  m_numbers[id] = value;
+  numbers_[id] = value;
   return TRUE;
 }
 
-void CTwfObj::StoreNumber(WORD id, DWORD value) { m_numbers[id] = value; }
+void CTwfObj::StoreNumber(WORD id, DWORD value) { numbers_[id] = value; }
 
 DWORD CTwfObj::GetNumber(WORD id) const {
-  auto it = m_numbers.find(id);
-  return it == m_numbers.end() ? 0 : it->second;
+  auto it = numbers_.find(id);
+  return it == numbers_.end() ? 0 : it->second;
 }
 
-BOOL CTwfObj::HasNumber(WORD id) const { return m_numbers.count(id) ? TRUE : FALSE; }
+BOOL CTwfObj::HasNumber(WORD id) const { return numbers_.count(id) ? TRUE : FALSE; }
 
-BOOL CTwfObj::RemoveNumber(WORD id) { return m_numbers.erase(id) ? TRUE : FALSE; }
+BOOL CTwfObj::RemoveNumber(WORD id) { return numbers_.erase(id) ? TRUE : FALSE; }
 
 void CTwfObj::SetNumberPair(WORD id, WORD low, WORD high) {
-  m_numbers[id] = (static_cast<DWORD>(high) << 16) | low;
+  numbers_[id] = (static_cast<DWORD>(high) << 16) | low;
 }
 
 void CTwfObj::SetNumberLow(WORD id, WORD low) {
-  DWORD& number = m_numbers[id];
+  DWORD& number = numbers_[id];
   number = (number & 0xFFFF0000u) | low;
 }
 
 void CTwfObj::SetNumberHigh(WORD id, WORD high) {
-  DWORD& number = m_numbers[id];
+  DWORD& number = numbers_[id];
   number = (number & 0x0000FFFFu) | (static_cast<DWORD>(high) << 16);
 }
 
@@ -164,7 +164,7 @@ SIZE* CTwfObj::GetNumberAsSize(SIZE* out, WORD id) const {
 }
 
 void CTwfObj::SaveColors() {
-  for (const auto& [id, color] : m_colors) m_savedColors[id] = color;
+  for (const auto& [id, color] : colors_) savedColors_[id] = color;
 }
 
-void CTwfObj::ClearSavedColors() { m_savedColors.clear(); }
+void CTwfObj::ClearSavedColors() { savedColors_.clear(); }

@@ -36,7 +36,7 @@ class CTwfObj {
 
   // The element type id of this object (the kind it was made for; side
   // frames and the menu bar carry their frame's kind, 2).
-  WORD GetType() const { return m_type; }
+  WORD GetType() const { return type_; }
 
   // --- virtual operations --------------------------------------------------
   // The index-block entry (0..34) this class owns in the skin file, -1 for
@@ -92,14 +92,14 @@ class CTwfObj {
   HBITMAP GetImageBitmap(WORD id) const;
   // Replaces dst by a copy of src (dst removed when src is absent). TRUE.
   BOOL CopyImage(WORD src, WORD dst);
-  const ImageMap& GetImageMap() const { return m_images; }
+  const ImageMap& GetImageMap() const { return images_; }
 
   // --- colours -------------------------------------------------------------
   BOOL SetColor(WORD id, COLORREF color);
   COLORREF GetColor(WORD id) const;  // 0 when absent
   BOOL HasColor(WORD id) const;
   BOOL RemoveColor(WORD id);
-  const ColorMap& GetColorMap() const { return m_colors; }
+  const ColorMap& GetColorMap() const { return colors_; }
 
   // --- numbers -------------------------------------------------------------
   BOOL SetNumber(WORD id, DWORD value);
@@ -113,7 +113,7 @@ class CTwfObj {
   void SetNumberHigh(WORD id, WORD high);
   // out = {low word, high word}, {0, 0} when absent; returns out.
   SIZE* GetNumberAsSize(SIZE* out, WORD id) const;
-  const NumberMap& GetNumberMap() const { return m_numbers; }
+  const NumberMap& GetNumberMap() const { return numbers_; }
 
   // --- colour adjustment ---------------------------------------------------
   void SaveColors();
@@ -121,36 +121,36 @@ class CTwfObj {
   // with the colour adjustment code).
   void ApplyHSLToColors(double hue, double saturation, double lightness, double opacity, int a, int b);
   void ClearSavedColors();
-  const ColorMap& GetSavedColorMap() const { return m_savedColors; }
+  const ColorMap& GetSavedColorMap() const { return savedColors_; }
 
   // --- font, flags, tree place ---------------------------------------------
-  CFont* GetFont() const { return m_font.get(); }
-  FontPtr GetFontShared() const { return m_font; }
-  DWORD GetEnabled() const { return m_enabled; }
-  int IsEnabled() const { return m_enabled != 0 ? 1 : 0; }
-  DWORD GetStoredEnabled() const { return m_storedEnabled; }
-  void SetStoredEnabled(DWORD enabled) { m_storedEnabled = enabled; }
-  WORD GetOrder() const { return m_order; }
-  void SetOrder(WORD order) { m_order = order; }
-  WORD GetFolderId() const { return m_folderId; }
-  void SetFolderId(WORD folderId) { m_folderId = folderId; }
-  CTwfSkin* GetOwnerSkin() const { return m_ownerSkin; }
-  virtual void SetOwnerSkin(CTwfSkin* skin) { m_ownerSkin = skin; }
+  CFont* GetFont() const { return font_.get(); }
+  FontPtr GetFontShared() const { return font_; }
+  DWORD GetEnabled() const { return enabled_; }
+  int IsEnabled() const { return enabled_ != 0 ? 1 : 0; }
+  DWORD GetStoredEnabled() const { return storedEnabled_; }
+  void SetStoredEnabled(DWORD enabled) { storedEnabled_ = enabled; }
+  WORD GetOrder() const { return order_; }
+  void SetOrder(WORD order) { order_ = order; }
+  WORD GetFolderId() const { return folderId_; }
+  void SetFolderId(WORD folderId) { folderId_ = folderId; }
+  CTwfSkin* GetOwnerSkin() const { return ownerSkin_; }
+  virtual void SetOwnerSkin(CTwfSkin* skin) { ownerSkin_ = skin; }
 
  protected:
   // Direct write of the enabled field, without passing it on.
-  void StoreEnabled(DWORD enabled) { m_enabled = enabled; }
+  void StoreEnabled(DWORD enabled) { enabled_ = enabled; }
 
  private:
-  WORD m_type;
-  CTwfSkin* m_ownerSkin = nullptr;
-  DWORD m_enabled = 0;
-  WORD m_order = 0;
-  WORD m_folderId = 0;
-  DWORD m_storedEnabled = 0;
-  FontPtr m_font;
-  ImageMap m_images;
-  ColorMap m_colors;
-  ColorMap m_savedColors;
-  NumberMap m_numbers;
+  WORD type_;
+  CTwfSkin* ownerSkin_ = nullptr;
+  DWORD enabled_ = 0;
+  WORD order_ = 0;
+  WORD folderId_ = 0;
+  DWORD storedEnabled_ = 0;
+  FontPtr font_;
+  ImageMap images_;
+  ColorMap colors_;
+  ColorMap savedColors_;
+  NumberMap numbers_;
 };

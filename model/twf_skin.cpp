@@ -55,22 +55,22 @@ std::unique_ptr<CTwfObj> MakeElement(WORD type) {
 
 }  // namespace
 
-CTwfSkin::CTwfSkin() { m_indexBlock.fill(0xFF); }
+CTwfSkin::CTwfSkin() { indexBlock_.fill(0xFF); }
 
 CTwfSkin::~CTwfSkin() {
-  m_modifiers.clear();  // modifiers refer to the elements: they go first
+  modifiers_.clear();  // modifiers refer to the elements: they go first
   RemoveAll();
 }
 
 std::wstring CTwfSkin::SchemeKey(const std::wstring& name) const {
-  return name.empty() ? m_defaultScheme : name;
+  return name.empty() ? defaultScheme_ : name;
 }
 
 BOOL CTwfSkin::InitNewSkin(const std::wstring& defaultScheme) {
-  m_defaultScheme = defaultScheme;
-  m_indexBlock.fill(0xFF);
-  m_version = kSkinVersionNew;
-  for (WORD type : kNewSkinElements) GetOrCreateObject(type, m_defaultScheme, 0);
+  defaultScheme_ = defaultScheme;
+  indexBlock_.fill(0xFF);
+  version_ = kSkinVersionNew;
+  for (WORD type : kNewSkinElements) GetOrCreateObject(type, defaultScheme_, 0);
   return TRUE;
 }
 
@@ -88,16 +88,16 @@ CTwfObj* CTwfSkin::FindObject(WORD type, const std::wstring& scheme) const {
 }
 
 CTwfScheme* CTwfSkin::GetScheme(const std::wstring& name) {
-  auto it = m_schemes.find(name);
-  return it == m_schemes.end() ? nullptr : &it->second;
+  auto it = schemes_.find(name);
+  return it == schemes_.end() ? nullptr : &it->second;
 }
 
 const CTwfScheme* CTwfSkin::GetScheme(const std::wstring& name) const {
-  auto it = m_schemes.find(name);
-  return it == m_schemes.end() ? nullptr : &it->second;
+  auto it = schemes_.find(name);
+  return it == schemes_.end() ? nullptr : &it->second;
 }
 
-CTwfScheme* CTwfSkin::GetOrCreateScheme(const std::wstring& name) { return &m_schemes[SchemeKey(name)]; }
+CTwfScheme* CTwfSkin::GetOrCreateScheme(const std::wstring& name) { return &schemes_[SchemeKey(name)]; }
 
 CTwfObj* CTwfSkin::GetOrCreateObject(WORD type, const std::wstring& scheme, int /*param*/) {
   CTwfScheme* elements = GetOrCreateScheme(SchemeKey(scheme));
@@ -111,36 +111,36 @@ CTwfObj* CTwfSkin::GetOrCreateObject(WORD type, const std::wstring& scheme, int 
 }
 
 BOOL CTwfSkin::RemoveObject(WORD type, const std::wstring& scheme) {
-  auto schemeIt = m_schemes.find(SchemeKey(scheme));
-  if (schemeIt == m_schemes.end()) return FALSE;
+  auto schemeIt = schemes_.find(SchemeKey(scheme));
+  if (schemeIt == schemes_.end()) return FALSE;
   auto it = schemeIt->second.find(type);
   if (it == schemeIt->second.end()) return FALSE;
   std::unique_ptr<CTwfObj> object = std::move(it->second);
   schemeIt->second.erase(it);
   object->Clear(0);
-  if (schemeIt->second.empty()) m_schemes.erase(schemeIt);
+  if (schemeIt->second.empty()) schemes_.erase(schemeIt);
   return TRUE;
 }
 
 BOOL CTwfSkin::MoveObject(WORD type, const std::wstring& from, const std::wstring& to) {
-  auto source = m_schemes.find(SchemeKey(from));
-  if (source == m_schemes.end() && from.size() >= 2) {
+  auto source = schemes_.find(SchemeKey(from));
+  if (source == schemes_.end() && from.size() >= 2) {
     // A name given in brackets: look it up without its first and last characters.
-    source = m_schemes.find(from.substr(1, from.size() - 2));
+    source = schemes_.find(from.substr(1, from.size() - 2));
   }
-  if (source == m_schemes.end()) return FALSE;
+  if (source == schemes_.end()) return FALSE;
   auto element = source->second.find(type);
   if (element == source->second.end()) return FALSE;
 
   const std::wstring targetName = SchemeKey(to);
   if (targetName == source->first) return TRUE;  // moving onto its own scheme leaves it in place
-  auto target = m_schemes.find(targetName);
-  if (target != m_schemes.end() && target->second.count(type)) return FALSE;
+  auto target = schemes_.find(targetName);
+  if (target != schemes_.end() && target->second.count(type)) return FALSE;
 
   std::unique_ptr<CTwfObj> object = std::move(element->second);
   source->second.erase(element);
-  if (source->second.empty()) m_schemes.erase(source);
-  m_schemes[targetName].emplace(type, std::move(object));
+  if (source->second.empty()) schemes_.erase(source);
+  schemes_[targetName].emplace(type, std::move(object));
   return TRUE;
 }
 
@@ -159,19 +159,19 @@ std::wstring CTwfSkin::ResolveSchemeName(const std::wstring& path, int kind) con
 }
 
 std::wstring CTwfSkin::GetFirstSchemeName() const {
-  return m_schemes.empty() ? std::wstring() : m_schemes.begin()->first;
+  return schemes_.empty() ? std::wstring() : schemes_.begin()->first;
 }
 
 std::wstring CTwfSkin::GetNextSchemeName(const std::wstring& after) const {
-  auto it = m_schemes.find(after);
-  if (it == m_schemes.end() || ++it == m_schemes.end()) return std::wstring();
+  auto it = schemes_.find(after);
+  if (it == schemes_.end() || ++it == schemes_.end()) return std::wstring();
   return it->first;
 }
 
 BOOL CTwfSkin::Reset() {
-  m_info.Clear();
-  for (auto& [name, elements] : m_schemes) {
-    const bool survives = name == m_defaultScheme || name == kRootSchemeName;
+  info_.Clear();
+  for (auto& [name, elements] : schemes_) {
+    const bool survives = name == defaultScheme_ || name == kRootSchemeName;
     for (auto& [type, object] : elements) {
       object->Clear(0);
       // A surviving element must not keep its place in the previous file's tree.
@@ -181,15 +181,15 @@ BOOL CTwfSkin::Reset() {
     }
     if (!survives) elements.clear();
   }
-  m_loaded = 0;
+  loaded_ = 0;
   return TRUE;
 }
 
 BOOL CTwfSkin::RemoveAll() {
-  for (auto& [name, elements] : m_schemes) {
+  for (auto& [name, elements] : schemes_) {
     for (auto& [type, object] : elements) object->Clear(0);
   }
-  m_schemes.clear();
-  m_loaded = 0;
+  schemes_.clear();
+  loaded_ = 0;
   return TRUE;
 }

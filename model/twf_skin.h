@@ -64,7 +64,7 @@ class CTwfSkin {
   std::wstring ResolveSchemeName(const std::wstring& path, int kind) const;
   std::wstring GetFirstSchemeName() const;
   std::wstring GetNextSchemeName(const std::wstring& after) const;
-  const SchemeMap& GetSchemes() const { return m_schemes; }
+  const SchemeMap& GetSchemes() const { return schemes_; }
 
   // Run before every load: empties the information strings, clears every
   // element (disabled, empty, folder id and sibling order 0), deletes the
@@ -75,22 +75,22 @@ class CTwfSkin {
   BOOL RemoveAll();
 
   // --- data kept for the skin file -----------------------------------------
-  SkinInfo& GetInfo() { return m_info; }
-  const SkinInfo& GetInfo() const { return m_info; }
-  IndexBlock& GetIndexBlock() { return m_indexBlock; }
-  const IndexBlock& GetIndexBlock() const { return m_indexBlock; }
-  void ClearIndexBlock() { m_indexBlock.fill(0xFF); }
-  const std::wstring& GetPath() const { return m_path; }
-  void SetPath(const std::wstring& path) { m_path = path; }
-  const std::wstring& GetDefaultSchemeName() const { return m_defaultScheme; }
-  void SetDefaultSchemeName(const std::wstring& name) { m_defaultScheme = name; }
-  DWORD GetLoadedFlag() const { return m_loaded; }
-  BOOL IsLoaded() const { return m_loaded != 0; }
-  void SetLoadedFlag(DWORD loaded) { m_loaded = loaded; }
-  WORD GetVersion() const { return m_version; }
-  void SetVersion(WORD version) { m_version = version; }
-  DWORD GetCompressedFlag() const { return m_compressed; }
-  void SetCompressedFlag(DWORD compressed) { m_compressed = compressed; }
+  SkinInfo& GetInfo() { return info_; }
+  const SkinInfo& GetInfo() const { return info_; }
+  IndexBlock& GetIndexBlock() { return indexBlock_; }
+  const IndexBlock& GetIndexBlock() const { return indexBlock_; }
+  void ClearIndexBlock() { indexBlock_.fill(0xFF); }
+  const std::wstring& GetPath() const { return path_; }
+  void SetPath(const std::wstring& path) { path_ = path; }
+  const std::wstring& GetDefaultSchemeName() const { return defaultScheme_; }
+  void SetDefaultSchemeName(const std::wstring& name) { defaultScheme_ = name; }
+  DWORD GetLoadedFlag() const { return loaded_; }
+  BOOL IsLoaded() const { return loaded_ != 0; }
+  void SetLoadedFlag(DWORD loaded) { loaded_ = loaded; }
+  WORD GetVersion() const { return version_; }
+  void SetVersion(WORD version) { version_ = version; }
+  DWORD GetCompressedFlag() const { return compressed_; }
+  void SetCompressedFlag(DWORD compressed) { compressed_ = compressed; }
 
   // --- skin file (reader and writer) ---------------------------------------
   // Result codes of TwfResult. Loaders set the loaded flag to 1 on success
@@ -110,22 +110,22 @@ class CTwfSkin {
   BOOL ApplyHSL(long id, double hue, double saturation, double lightness, double opacity);
   BOOL RemoveHSLModifier(long id);
   WORD GetHSLModifierElement(long id) const;
-  HSLModifierMap& GetHSLModifiers() { return m_modifiers; }
-  DWORD GetSchemeModifierSwitch() const { return m_schemeModifierSwitch; }
-  void SetSchemeModifierSwitch(DWORD value) { m_schemeModifierSwitch = value; }
+  HSLModifierMap& GetHSLModifiers() { return modifiers_; }
+  DWORD GetSchemeModifierSwitch() const { return schemeModifierSwitch_; }
+  void SetSchemeModifierSwitch(DWORD value) { schemeModifierSwitch_ = value; }
 
  private:
   // Empty name -> default scheme name.
   std::wstring SchemeKey(const std::wstring& name) const;
 
-  SkinInfo m_info;
-  SchemeMap m_schemes;
-  IndexBlock m_indexBlock;
-  std::wstring m_path;
-  std::wstring m_defaultScheme;
-  DWORD m_loaded = 0;
-  WORD m_version = 0;
-  DWORD m_compressed = 0;
-  HSLModifierMap m_modifiers;
-  DWORD m_schemeModifierSwitch = 100;
+  SkinInfo info_;
+  SchemeMap schemes_;
+  IndexBlock indexBlock_;
+  std::wstring path_;
+  std::wstring defaultScheme_;
+  DWORD loaded_ = 0;
+  WORD version_ = 0;
+  DWORD compressed_ = 0;
+  HSLModifierMap modifiers_;
+  DWORD schemeModifierSwitch_ = 100;
 };

@@ -230,7 +230,7 @@ void DockLayout::DockAt(int id, const DockTarget& target) {
         return;
     default: break;
     }
-    if (groups.empty()) sides_[static_cast<int>(target.side)].breadth = std::max(p->autoHideBreadth, m_.minBreadth);
+    if (groups.empty()) sides_[static_cast<int>(target.side)].breadth = std::max(p->autoHideBreadth, metrics_.minBreadth);
     groups.push_back(Group{{id}, id, 200});
 }
 
@@ -264,20 +264,20 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
         if (p.mode == PaneMode::AutoHidden && p.visible) hidden[static_cast<int>(p.homeSide)].push_back(p.id);
     Rect strips[4];
     if (!hidden[0].empty()) {
-        strips[0] = {inner.left, inner.top, inner.left + m_.strip, inner.bottom};
-        inner.left += m_.strip;
+        strips[0] = {inner.left, inner.top, inner.left + metrics_.strip, inner.bottom};
+        inner.left += metrics_.strip;
     }
     if (!hidden[1].empty()) {
-        strips[1] = {inner.right - m_.strip, inner.top, inner.right, inner.bottom};
-        inner.right -= m_.strip;
+        strips[1] = {inner.right - metrics_.strip, inner.top, inner.right, inner.bottom};
+        inner.right -= metrics_.strip;
     }
     if (!hidden[2].empty()) {
-        strips[2] = {inner.left, inner.top, inner.right, inner.top + m_.strip};
-        inner.top += m_.strip;
+        strips[2] = {inner.left, inner.top, inner.right, inner.top + metrics_.strip};
+        inner.top += metrics_.strip;
     }
     if (!hidden[3].empty()) {
-        strips[3] = {inner.left, inner.bottom - m_.strip, inner.right, inner.bottom};
-        inner.bottom -= m_.strip;
+        strips[3] = {inner.left, inner.bottom - metrics_.strip, inner.right, inner.bottom};
+        inner.bottom -= metrics_.strip;
     }
     for (int s = 0; s < 4; ++s) {
         int pos = Horizontal(s) ? strips[s].top + 2 : strips[s].left + 2;
@@ -292,9 +292,9 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
 
     // Side breadths: each side keeps its own unless the centre would get
     // less than its minimum, then both sides of an axis give way evenly.
-    auto breadthOf = [&](int s) { return SideVisible(s) ? std::max(sides_[s].breadth, m_.minBreadth) + m_.splitter : 0; };
+    auto breadthOf = [&](int s) { return SideVisible(s) ? std::max(sides_[s].breadth, metrics_.minBreadth) + metrics_.splitter : 0; };
     int bl = breadthOf(0), br = breadthOf(1);
-    int room = std::max(inner.Width() - m_.minCenter, 0);
+    int room = std::max(inner.Width() - metrics_.minCenter, 0);
     if (bl + br > room && bl + br > 0) {
         int total = bl + br;
         bl = bl * room / total;
@@ -305,7 +305,7 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
     sideRects[1] = {inner.right - br, inner.top, inner.right, inner.bottom};
     Rect mid{sideRects[0].right, inner.top, sideRects[1].left, inner.bottom};
     int bt = breadthOf(2), bb = breadthOf(3);
-    room = std::max(mid.Height() - m_.minCenter, 0);
+    room = std::max(mid.Height() - metrics_.minCenter, 0);
     if (bt + bb > room && bt + bb > 0) {
         int total = bt + bb;
         bt = bt * room / total;
@@ -325,16 +325,16 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
         edge.groupIndex = -1;
         edge.vertical = Horizontal(s);
         switch (s) {
-        case 0: edge.rect = {sr.right - m_.splitter, sr.top, sr.right, sr.bottom}; sr.right -= m_.splitter; break;
-        case 1: edge.rect = {sr.left, sr.top, sr.left + m_.splitter, sr.bottom}; sr.left += m_.splitter; break;
-        case 2: edge.rect = {sr.left, sr.bottom - m_.splitter, sr.right, sr.bottom}; sr.bottom -= m_.splitter; break;
-        default: edge.rect = {sr.left, sr.top, sr.right, sr.top + m_.splitter}; sr.top += m_.splitter; break;
+        case 0: edge.rect = {sr.right - metrics_.splitter, sr.top, sr.right, sr.bottom}; sr.right -= metrics_.splitter; break;
+        case 1: edge.rect = {sr.left, sr.top, sr.left + metrics_.splitter, sr.bottom}; sr.left += metrics_.splitter; break;
+        case 2: edge.rect = {sr.left, sr.bottom - metrics_.splitter, sr.right, sr.bottom}; sr.bottom -= metrics_.splitter; break;
+        default: edge.rect = {sr.left, sr.top, sr.right, sr.top + metrics_.splitter}; sr.top += metrics_.splitter; break;
         }
         out.splitters.push_back(edge);
 
         // Groups share the side's length in proportion to their extents.
         int length = Horizontal(s) ? sr.Height() : sr.Width();
-        int avail = std::max(length - m_.splitter * (static_cast<int>(vis.size()) - 1), 0);
+        int avail = std::max(length - metrics_.splitter * (static_cast<int>(vis.size()) - 1), 0);
         long long sum = 0;
         for (int g : vis) sum += std::max(sides_[s].groups[g].extent, 1);
         int pos = Horizontal(s) ? sr.top : sr.left;
@@ -353,10 +353,10 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
                 sp.side = static_cast<DockSide>(s);
                 sp.groupIndex = vis[i];
                 sp.vertical = !Horizontal(s);
-                sp.rect = Horizontal(s) ? Rect{sr.left, pos, sr.right, pos + m_.splitter}
-                                        : Rect{pos, sr.top, pos + m_.splitter, sr.bottom};
+                sp.rect = Horizontal(s) ? Rect{sr.left, pos, sr.right, pos + metrics_.splitter}
+                                        : Rect{pos, sr.top, pos + metrics_.splitter, sr.bottom};
                 out.splitters.push_back(sp);
-                pos += m_.splitter;
+                pos += metrics_.splitter;
             }
             GroupGeometry gg;
             gg.side = static_cast<DockSide>(s);
@@ -364,17 +364,17 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
             gg.rect = gr;
             gg.activePane = VisibleActive(grp);
             int w = gr.Width(), h = gr.Height();
-            gg.caption = {0, 0, w, std::min(m_.caption, h)};
-            int by = (m_.caption - m_.button) / 2;
-            gg.closeButton = Rect::XYWH(w - m_.button - 2, by, m_.button, m_.button);
+            gg.caption = {0, 0, w, std::min(metrics_.caption, h)};
+            int by = (metrics_.caption - metrics_.button) / 2;
+            gg.closeButton = Rect::XYWH(w - metrics_.button - 2, by, metrics_.button, metrics_.button);
             if (CanAutoHide(gg.activePane))
-                gg.pinButton = Rect::XYWH(w - 2 * m_.button - 4, by, m_.button, m_.button);
+                gg.pinButton = Rect::XYWH(w - 2 * metrics_.button - 4, by, metrics_.button, metrics_.button);
             std::vector<int> tabs;
             for (int p : grp.panes)
                 if (IsVisible(p)) tabs.push_back(p);
             int contentBottom = h;
             if (tabs.size() > 1) {
-                contentBottom = std::max(h - m_.tab, gg.caption.bottom);
+                contentBottom = std::max(h - metrics_.tab, gg.caption.bottom);
                 int tx = 0;
                 int each = std::max(w / static_cast<int>(tabs.size()), 1);
                 for (std::size_t t = 0; t < tabs.size(); ++t) {
@@ -393,7 +393,7 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
     if (slidOut_) {
         const Pane* p = Find(slidOut_);
         if (p && p->mode == PaneMode::AutoHidden && p->visible) {
-            int b = std::max(p->autoHideBreadth, m_.minBreadth);
+            int b = std::max(p->autoHideBreadth, metrics_.minBreadth);
             switch (p->homeSide) {
             case DockSide::Left: out.slideOut = {inner.left, inner.top, std::min(inner.left + b, inner.right), inner.bottom}; break;
             case DockSide::Right: out.slideOut = {std::max(inner.right - b, inner.left), inner.top, inner.right, inner.bottom}; break;
@@ -410,8 +410,8 @@ void DockLayout::MoveSplitter(const SplitterGeometry& sp, int delta, Rect area) 
     int s = static_cast<int>(sp.side);
     if (sp.groupIndex < 0) {
         int sign = (s == 0 || s == 2) ? 1 : -1;
-        int limit = std::max((Horizontal(s) ? area.Width() : area.Height()) - m_.minCenter, m_.minBreadth);
-        sides_[s].breadth = std::clamp(sides_[s].breadth + sign * delta, m_.minBreadth, limit);
+        int limit = std::max((Horizontal(s) ? area.Width() : area.Height()) - metrics_.minCenter, metrics_.minBreadth);
+        sides_[s].breadth = std::clamp(sides_[s].breadth + sign * delta, metrics_.minBreadth, limit);
         return;
     }
     // Between two groups: both take their current pixel sizes as extents,
@@ -426,7 +426,7 @@ void DockLayout::MoveSplitter(const SplitterGeometry& sp, int delta, Rect area) 
     if (next == sizes.end()) return;
     for (auto [g, size] : sizes) sides_[s].groups[g].extent = std::max(size, 1);
     int a = it->second, b = next->second;
-    int lo = std::min(m_.minExtent, a + b), hi = std::max(a + b - m_.minExtent, lo);
+    int lo = std::min(metrics_.minExtent, a + b), hi = std::max(a + b - metrics_.minExtent, lo);
     int na = std::clamp(a + delta, lo, hi);
     sides_[s].groups[it->first].extent = std::max(na, 1);
     sides_[s].groups[next->first].extent = std::max(a + b - na, 1);
@@ -468,7 +468,7 @@ DockTarget DockLayout::HitTest(Rect area, Point p, int edge) const {
 Rect DockLayout::TargetRect(Rect area, const DockTarget& t) const {
     if (t.kind == DockTarget::Kind::None) return {};
     if (t.kind == DockTarget::Kind::SideEdge) {
-        int b = std::max(sides_[static_cast<int>(t.side)].breadth, m_.minBreadth);
+        int b = std::max(sides_[static_cast<int>(t.side)].breadth, metrics_.minBreadth);
         switch (t.side) {
         case DockSide::Left: return {area.left, area.top, std::min(area.left + b, area.right), area.bottom};
         case DockSide::Right: return {std::max(area.right - b, area.left), area.top, area.right, area.bottom};

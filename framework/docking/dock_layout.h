@@ -70,9 +70,9 @@ struct DockTarget {
 
 class DockLayout {
 public:
-    explicit DockLayout(DockMetrics metrics = {}) : m_(metrics) {}
+    explicit DockLayout(DockMetrics metrics = {}) : metrics_(metrics) {}
 
-    const DockMetrics& Metrics() const { return m_; }
+    const DockMetrics& Metrics() const { return metrics_; }
 
     // Building the default arrangement.
     // A new group at the end of a side.
@@ -154,7 +154,7 @@ private:
     bool SideVisible(int side) const;
     std::vector<int> VisibleGroups(int side) const;
 
-    DockMetrics m_;
+    DockMetrics metrics_;
     SideState sides_[4];
     std::vector<Pane> panes_;
     int slidOut_ = 0;

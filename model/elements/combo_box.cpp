@@ -2,6 +2,6 @@
 
 BOOL CTwfComboBox::CopyTo(CTwfObj* dest) const {
   // The arrow width is part of the element's look: a duplicate keeps it.
-  if (auto* combo = dynamic_cast<CTwfComboBox*>(dest)) combo->m_arrowWidth = m_arrowWidth;
+  if (auto* combo = dynamic_cast<CTwfComboBox*>(dest)) combo->arrowWidth_ = arrowWidth_;
   return CTwfObj::CopyTo(dest);
 }

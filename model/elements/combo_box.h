@@ -11,10 +11,10 @@ class CTwfComboBox : public CTwfObj {
   static constexpr WORD kType = kElemComboBox;
   CTwfComboBox() : CTwfObj(kElemComboBox) {}
 
-  DWORD GetArrowWidth() const { return m_arrowWidth; }
-  void SetArrowWidth(DWORD width) { m_arrowWidth = width; }
+  DWORD GetArrowWidth() const { return arrowWidth_; }
+  void SetArrowWidth(DWORD width) { arrowWidth_ = width; }
   BOOL CopyTo(CTwfObj* dest) const override;
 
  private:
-  DWORD m_arrowWidth = 0;
+  DWORD arrowWidth_ = 0;
 };

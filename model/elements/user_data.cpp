@@ -4,20 +4,20 @@
 
 const BYTE* CTwfUserData::SetData(const void* data, UINT size) {
   if (size == 0) {
-    m_data.clear();
-    m_data.shrink_to_fit();
+    data_.clear();
+    data_.shrink_to_fit();
     return nullptr;
   }
   if (data) {
     const BYTE* bytes = static_cast<const BYTE*>(data);
-    m_data.assign(bytes, bytes + size);
+    data_.assign(bytes, bytes + size);
   } else {
-    m_data.assign(size, 0);
+    data_.assign(size, 0);
   }
-  return m_data.data();
+  return data_.data();
 }
 
 BOOL CTwfUserData::CopyTo(CTwfObj* dest) const {
-  if (auto* other = dynamic_cast<CTwfUserData*>(dest); other && other != this) other->m_data = m_data;
+  if (auto* other = dynamic_cast<CTwfUserData*>(dest); other && other != this) other->data_ = data_;
   return CTwfObj::CopyTo(dest);
 }

@@ -16,10 +16,10 @@ class CTwfUserData : public CTwfObj {
   // block without data is zero-filled). Returns the block, null when empty.
   const BYTE* SetData(const void* data, UINT size);
   // The block, null when there is none.
-  const BYTE* GetData() const { return m_data.empty() ? nullptr : m_data.data(); }
-  UINT GetDataSize() const { return static_cast<UINT>(m_data.size()); }
+  const BYTE* GetData() const { return data_.empty() ? nullptr : data_.data(); }
+  UINT GetDataSize() const { return static_cast<UINT>(data_.size()); }
   BOOL CopyTo(CTwfObj* dest) const override;
 
  private:
-  std::vector<BYTE> m_data;
+  std::vector<BYTE> data_;
 };

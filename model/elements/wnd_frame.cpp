@@ -4,93 +4,93 @@
 
 // --- side frame ----------------------------------------------------------------
 
-CTwfSideFrame::CTwfSideFrame(CTwfWndFrame* parent) : CTwfObj(kElemWndFrame), m_parent(parent) {}
+CTwfSideFrame::CTwfSideFrame(CTwfWndFrame* parent) : CTwfObj(kElemWndFrame), parent_(parent) {}
 
 BOOL CTwfSideFrame::SetImageBitmap(WORD id, HBITMAP bitmap) {
   const bool isNew = !HasImage(id);
   CTwfObj::SetImageBitmap(id, bitmap);
-  if (isNew) m_imageOptions[id] = OptionsImage{};
+  if (isNew) imageOptions_[id] = OptionsImage{};
   return TRUE;
 }
 
 BOOL CTwfSideFrame::RemoveImage(WORD id, BOOL keep) {
   if (!CTwfObj::RemoveImage(id, keep)) return FALSE;
-  m_imageOptions.erase(id);
+  imageOptions_.erase(id);
   return TRUE;
 }
 
 BOOL CTwfSideFrame::Clear(DWORD enabled) {
-  m_regionOptions.clear();
-  m_imageOptions.clear();
-  m_legacyThickness = 0;
+  regionOptions_.clear();
+  imageOptions_.clear();
+  legacyThickness_ = 0;
   return CTwfObj::Clear(enabled);
 }
 
 BOOL CTwfSideFrame::CopyTo(CTwfObj* dest) const {
   if (auto* side = dynamic_cast<CTwfSideFrame*>(dest); side && side != this) {
-    for (const auto& [id, options] : m_imageOptions) side->m_imageOptions[id] = options;
-    for (const auto& [id, options] : m_regionOptions) {
+    for (const auto& [id, options] : imageOptions_) side->imageOptions_[id] = options;
+    for (const auto& [id, options] : regionOptions_) {
       OptionsHrgn copy{nullptr, options.DrawMode};
       if (options.region) copy.region = options.region->Duplicate();
-      side->m_regionOptions[id] = std::move(copy);
+      side->regionOptions_[id] = std::move(copy);
     }
   }
   return CTwfObj::CopyTo(dest);
 }
 
 OptionsImage* CTwfSideFrame::GetImageOptions(WORD id) {
-  auto it = m_imageOptions.find(id);
-  return it == m_imageOptions.end() ? nullptr : &it->second;
+  auto it = imageOptions_.find(id);
+  return it == imageOptions_.end() ? nullptr : &it->second;
 }
 
 const OptionsImage* CTwfSideFrame::GetImageOptions(WORD id) const {
-  auto it = m_imageOptions.find(id);
-  return it == m_imageOptions.end() ? nullptr : &it->second;
+  auto it = imageOptions_.find(id);
+  return it == imageOptions_.end() ? nullptr : &it->second;
 }
 
 BOOL CTwfSideFrame::SetImageOptions(WORD id, LONG xOffset, LONG yOffset, DWORD drawMode) {
-  m_imageOptions[id] = OptionsImage{xOffset, yOffset, drawMode};
+  imageOptions_[id] = OptionsImage{xOffset, yOffset, drawMode};
   return TRUE;
 }
 
 BOOL CTwfSideFrame::PutImageOptions(WORD id, const OptionsImage& options) {
-  m_imageOptions[id] = options;
+  imageOptions_[id] = options;
   return TRUE;
 }
 
-BOOL CTwfSideFrame::RemoveImageOptions(WORD id) { return m_imageOptions.erase(id) ? TRUE : FALSE; }
+BOOL CTwfSideFrame::RemoveImageOptions(WORD id) { return imageOptions_.erase(id) ? TRUE : FALSE; }
 
 OptionsHrgn* CTwfSideFrame::GetRegionOptions(WORD id) {
-  auto it = m_regionOptions.find(id);
-  return it == m_regionOptions.end() ? nullptr : &it->second;
+  auto it = regionOptions_.find(id);
+  return it == regionOptions_.end() ? nullptr : &it->second;
 }
 
 const OptionsHrgn* CTwfSideFrame::GetRegionOptions(WORD id) const {
-  auto it = m_regionOptions.find(id);
-  return it == m_regionOptions.end() ? nullptr : &it->second;
+  auto it = regionOptions_.find(id);
+  return it == regionOptions_.end() ? nullptr : &it->second;
 }
 
-BOOL CTwfSideFrame::HasRegionOptions(WORD id) const { return m_regionOptions.count(id) ? TRUE : FALSE; }
+BOOL CTwfSideFrame::HasRegionOptions(WORD id) const { return regionOptions_.count(id) ? TRUE : FALSE; }
 
 BOOL CTwfSideFrame::SetRegionOptions(WORD id, ImageRgnPtr region, DWORD mode) {
-  OptionsHrgn& options = m_regionOptions[id];  // new records are {none, 1}
+  OptionsHrgn& options = regionOptions_[id];  // new records are {none, 1}
   options.DrawMode = mode;
   if (region) options.region = std::move(region);
   return TRUE;
 }
 
 BOOL CTwfSideFrame::PutRegionOptions(WORD id, OptionsHrgn options) {
-  m_regionOptions[id] = std::move(options);
+  regionOptions_[id] = std::move(options);
   return TRUE;
 }
 
 BOOL CTwfSideFrame::RemoveRegionOptions(WORD id, BOOL /*keep*/) {
-  return m_regionOptions.erase(id) ? TRUE : FALSE;
+  return regionOptions_.erase(id) ? TRUE : FALSE;
 }
 
 // --- menu bar ---------------------------------------------------------------------
 
-CTwfMenuBar::CTwfMenuBar(CTwfWndFrame* parent) : CTwfObj(kElemWndFrame), m_parent(parent) {}
+CTwfMenuBar::CTwfMenuBar(CTwfWndFrame* parent) : CTwfObj(kElemWndFrame), parent_(parent) {}
 
 void CTwfMenuBar::ZeroLegacyFields() {
   L657 = {};
@@ -123,38 +123,38 @@ CTwfWndFrame::CTwfWndFrame() : CTwfObj(kElemWndFrame) { CreateSides(); }
 CTwfWndFrame::~CTwfWndFrame() = default;
 
 void CTwfWndFrame::CreateSides() {
-  for (auto* side : {&m_top, &m_right, &m_bottom, &m_left}) {
+  for (auto* side : {&top_, &right_, &bottom_, &left_}) {
     if (!*side) {
       *side = std::make_unique<CTwfSideFrame>(this);
       (*side)->SetOwnerSkin(GetOwnerSkin());
     }
   }
-  if (!m_menuBar) {
-    m_menuBar = std::make_unique<CTwfMenuBar>(this);
-    m_menuBar->SetOwnerSkin(GetOwnerSkin());
+  if (!menuBar_) {
+    menuBar_ = std::make_unique<CTwfMenuBar>(this);
+    menuBar_->SetOwnerSkin(GetOwnerSkin());
   }
 }
 
 CTwfSideFrame* CTwfWndFrame::GetSide(int index) const {
   switch (index) {
-    case 0: return m_top.get();
-    case 1: return m_right.get();
-    case 2: return m_bottom.get();
-    case 3: return m_left.get();
+    case 0: return top_.get();
+    case 1: return right_.get();
+    case 2: return bottom_.get();
+    case 3: return left_.get();
     default: return nullptr;
   }
 }
 
 BOOL CTwfWndFrame::Clear(DWORD enabled) {
   for (int i = 0; i < 4; ++i) GetSide(i)->Clear(enabled);
-  m_menuBar->Clear(enabled);
+  menuBar_->Clear(enabled);
   return CTwfObj::Clear(enabled);
 }
 
 void CTwfWndFrame::SetEnabled(DWORD enabled) {
   CTwfObj::SetEnabled(enabled);
   for (int i = 0; i < 4; ++i) GetSide(i)->SetEnabled(enabled);
-  m_menuBar->SetEnabled(enabled);
+  menuBar_->SetEnabled(enabled);
 }
 
 BOOL CTwfWndFrame::CopyTo(CTwfObj* dest) const {
@@ -162,12 +162,12 @@ BOOL CTwfWndFrame::CopyTo(CTwfObj* dest) const {
   if (!frame) return CTwfObj::CopyTo(dest);
   if (frame == this) return TRUE;
   for (int i = 0; i < 4; ++i) GetSide(i)->CopyTo(frame->GetSide(i));
-  m_menuBar->CopyTo(frame->m_menuBar.get());
+  menuBar_->CopyTo(frame->menuBar_.get());
   return CTwfObj::CopyTo(dest);
 }
 
 void CTwfWndFrame::SetOwnerSkin(CTwfSkin* skin) {
   CTwfObj::SetOwnerSkin(skin);
   for (int i = 0; i < 4; ++i) GetSide(i)->SetOwnerSkin(skin);
-  m_menuBar->SetOwnerSkin(skin);
+  menuBar_->SetOwnerSkin(skin);
 }

@@ -56,7 +56,7 @@ class CTwfSideFrame : public CTwfObj {
   BOOL SetImageOptions(WORD id, LONG xOffset, LONG yOffset, DWORD drawMode);
   BOOL PutImageOptions(WORD id, const OptionsImage& options);
   BOOL RemoveImageOptions(WORD id);
-  const ImageOptionsMap& GetImageOptionsMap() const { return m_imageOptions; }
+  const ImageOptionsMap& GetImageOptionsMap() const { return imageOptions_; }
 
   // Region options.
   OptionsHrgn* GetRegionOptions(WORD id);
@@ -67,18 +67,18 @@ class CTwfSideFrame : public CTwfObj {
   BOOL SetRegionOptions(WORD id, ImageRgnPtr region, DWORD mode);
   BOOL PutRegionOptions(WORD id, OptionsHrgn options);
   BOOL RemoveRegionOptions(WORD id, BOOL keep = FALSE);
-  const RegionOptionsMap& GetRegionOptionsMap() const { return m_regionOptions; }
+  const RegionOptionsMap& GetRegionOptionsMap() const { return regionOptions_; }
 
-  CTwfWndFrame* GetParentFrame() const { return m_parent; }
+  CTwfWndFrame* GetParentFrame() const { return parent_; }
   // Side thickness carried by files older than version 521; 0 otherwise.
-  DWORD GetLegacyThickness() const { return m_legacyThickness; }
-  void SetLegacyThickness(DWORD thickness) { m_legacyThickness = thickness; }
+  DWORD GetLegacyThickness() const { return legacyThickness_; }
+  void SetLegacyThickness(DWORD thickness) { legacyThickness_ = thickness; }
 
  private:
-  ImageOptionsMap m_imageOptions;
-  RegionOptionsMap m_regionOptions;
-  CTwfWndFrame* m_parent;
-  DWORD m_legacyThickness = 0;
+  ImageOptionsMap imageOptions_;
+  RegionOptionsMap regionOptions_;
+  CTwfWndFrame* parent_;
+  DWORD legacyThickness_ = 0;
 };
 
 // A pair of 32-bit values (width or x first) kept by old skin files.
@@ -99,7 +99,7 @@ class CTwfMenuBar : public CTwfObj {
   // Zeroes every legacy field, then clears as the base.
   BOOL Clear(DWORD enabled) override;
 
-  CTwfWndFrame* GetParentFrame() const { return m_parent; }
+  CTwfWndFrame* GetParentFrame() const { return parent_; }
 
   // Legacy fields, in their stored order.
   LegacyPair L657;
@@ -121,7 +121,7 @@ class CTwfMenuBar : public CTwfObj {
 
  private:
   void ZeroLegacyFields();
-  CTwfWndFrame* m_parent;
+  CTwfWndFrame* parent_;
 };
 
 class CTwfWndFrame : public CTwfObj {
@@ -145,18 +145,18 @@ class CTwfWndFrame : public CTwfObj {
   BOOL CopyTo(CTwfObj* dest) const override;
   void SetOwnerSkin(CTwfSkin* skin) override;
 
-  CTwfSideFrame* GetTopSide() const { return m_top.get(); }
-  CTwfSideFrame* GetRightSide() const { return m_right.get(); }
-  CTwfSideFrame* GetBottomSide() const { return m_bottom.get(); }
-  CTwfSideFrame* GetLeftSide() const { return m_left.get(); }
-  CTwfMenuBar* GetMenuBar() const { return m_menuBar.get(); }
+  CTwfSideFrame* GetTopSide() const { return top_.get(); }
+  CTwfSideFrame* GetRightSide() const { return right_.get(); }
+  CTwfSideFrame* GetBottomSide() const { return bottom_.get(); }
+  CTwfSideFrame* GetLeftSide() const { return left_.get(); }
+  CTwfMenuBar* GetMenuBar() const { return menuBar_.get(); }
   // Side by index in record order: 0 top, 1 right, 2 bottom, 3 left.
   CTwfSideFrame* GetSide(int index) const;
 
  private:
-  std::unique_ptr<CTwfSideFrame> m_top;
-  std::unique_ptr<CTwfSideFrame> m_right;
-  std::unique_ptr<CTwfSideFrame> m_bottom;
-  std::unique_ptr<CTwfSideFrame> m_left;
-  std::unique_ptr<CTwfMenuBar> m_menuBar;
+  std::unique_ptr<CTwfSideFrame> top_;
+  std::unique_ptr<CTwfSideFrame> right_;
+  std::unique_ptr<CTwfSideFrame> bottom_;
+  std::unique_ptr<CTwfSideFrame> left_;
+  std::unique_ptr<CTwfMenuBar> menuBar_;
 };

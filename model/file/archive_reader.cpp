@@ -19,30 +19,30 @@ void ArchiveReader::RequireRecords(std::uint64_t count, std::uint64_t recordSize
 
 std::uint8_t ArchiveReader::ReadU8() {
   Require(1);
-  return m_data[m_pos++];
+  return data_[pos_++];
 }
 
 std::uint16_t ArchiveReader::ReadU16() {
   Require(2);
-  std::uint16_t v = static_cast<std::uint16_t>(m_data[m_pos] | (m_data[m_pos + 1] << 8));
-  m_pos += 2;
+  std::uint16_t v = static_cast<std::uint16_t>(data_[pos_] | (data_[pos_ + 1] << 8));
+  pos_ += 2;
   return v;
 }
 
 std::uint32_t ArchiveReader::ReadU32() {
   Require(4);
-  std::uint32_t v = static_cast<std::uint32_t>(m_data[m_pos]) |
-                    (static_cast<std::uint32_t>(m_data[m_pos + 1]) << 8) |
-                    (static_cast<std::uint32_t>(m_data[m_pos + 2]) << 16) |
-                    (static_cast<std::uint32_t>(m_data[m_pos + 3]) << 24);
-  m_pos += 4;
+  std::uint32_t v = static_cast<std::uint32_t>(data_[pos_]) |
+                    (static_cast<std::uint32_t>(data_[pos_ + 1]) << 8) |
+                    (static_cast<std::uint32_t>(data_[pos_ + 2]) << 16) |
+                    (static_cast<std::uint32_t>(data_[pos_ + 3]) << 24);
+  pos_ += 4;
   return v;
 }
 
 std::span<const std::uint8_t> ArchiveReader::ReadBytes(std::uint64_t count) {
   Require(count);
-  auto bytes = m_data.subspan(m_pos, static_cast<std::size_t>(count));
-  m_pos += static_cast<std::size_t>(count);
+  auto bytes = data_.subspan(pos_, static_cast<std::size_t>(count));
+  pos_ += static_cast<std::size_t>(count);
   return bytes;
 }
 
@@ -58,8 +58,8 @@ std::uint64_t ArchiveReader::ReadStringLength() {
 ArchiveString ArchiveReader::ReadArchiveString() {
   ArchiveString result;
   // The wide form starts with 0xFF 0xFE 0xFF; peek for it.
-  if (Remaining() >= 3 && m_data[m_pos] == 0xFF && m_data[m_pos + 1] == 0xFE && m_data[m_pos + 2] == 0xFF) {
-    m_pos += 3;
+  if (Remaining() >= 3 && data_[pos_] == 0xFF && data_[pos_ + 1] == 0xFE && data_[pos_ + 2] == 0xFF) {
+    pos_ += 3;
     std::uint64_t units = ReadStringLength();
     auto bytes = ReadBytes(units * 2);
     result.wide = true;
@@ -82,6 +82,6 @@ std::string ArchiveReader::ReadCountedText() {
 }
 
 void ArchiveReader::ChargeInflated(std::uint64_t bytes, std::uint64_t limit) {
-  if (bytes > limit || m_inflated > limit - bytes) Corrupt();
-  m_inflated += bytes;
+  if (bytes > limit || inflated_ > limit - bytes) Corrupt();
+  inflated_ += bytes;
 }

@@ -19,10 +19,10 @@ struct ArchiveString {
 
 class ArchiveReader {
  public:
-  explicit ArchiveReader(std::span<const std::uint8_t> data) : m_data(data) {}
+  explicit ArchiveReader(std::span<const std::uint8_t> data) : data_(data) {}
 
-  std::size_t Position() const { return m_pos; }
-  std::size_t Remaining() const { return m_data.size() - m_pos; }
+  std::size_t Position() const { return pos_; }
+  std::size_t Remaining() const { return data_.size() - pos_; }
 
   // Raises TwfError 2 unless at least `bytes` bytes are left.
   void Require(std::uint64_t bytes) const;
@@ -51,7 +51,7 @@ class ArchiveReader {
  private:
   std::uint64_t ReadStringLength();
 
-  std::span<const std::uint8_t> m_data;
-  std::size_t m_pos = 0;
-  std::uint64_t m_inflated = 0;
+  std::span<const std::uint8_t> data_;
+  std::size_t pos_ = 0;
+  std::uint64_t inflated_ = 0;
 };

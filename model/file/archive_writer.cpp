@@ -1,9 +1,9 @@
 #include "model/file/archive_writer.h"
 
 void ArchiveWriter::WriteU8(std::uint8_t v) {
-  if (m_buffer.size() >= kBufferSize) Flush();
-  m_buffer.push_back(v);
-  ++m_position;
+  if (buffer_.size() >= kBufferSize) Flush();
+  buffer_.push_back(v);
+  ++position_;
 }
 
 void ArchiveWriter::WriteU16(std::uint16_t v) {
@@ -18,18 +18,18 @@ void ArchiveWriter::WriteU32(std::uint32_t v) {
 }
 
 void ArchiveWriter::WriteBytes(std::span<const std::uint8_t> bytes) {
-  m_position += bytes.size();
-  if (m_buffer.size() + bytes.size() <= kBufferSize) {
-    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
+  position_ += bytes.size();
+  if (buffer_.size() + bytes.size() <= kBufferSize) {
+    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
     return;
   }
   Flush();
   if (bytes.size() >= kBufferSize) {
     // Large blocks (image data) go to the sink directly.
-    if (!m_failed && !m_sink.Write(bytes)) m_failed = true;
+    if (!failed_ && !sink_.Write(bytes)) failed_ = true;
     return;
   }
-  m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
+  buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
 }
 
 void ArchiveWriter::WriteArchiveString(std::string_view text) {
@@ -53,9 +53,9 @@ void ArchiveWriter::WriteCountedText(std::string_view text) {
 }
 
 bool ArchiveWriter::Flush() {
-  if (!m_buffer.empty()) {
-    if (!m_failed && !m_sink.Write(m_buffer)) m_failed = true;
-    m_buffer.clear();
+  if (!buffer_.empty()) {
+    if (!failed_ && !sink_.Write(buffer_)) failed_ = true;
+    buffer_.clear();
   }
-  return !m_failed;
+  return !failed_;
 }

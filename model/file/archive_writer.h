@@ -22,28 +22,28 @@ class ByteSink {
 class MemorySink : public ByteSink {
  public:
   bool Write(std::span<const std::uint8_t> data) override {
-    m_bytes.insert(m_bytes.end(), data.begin(), data.end());
+    bytes_.insert(bytes_.end(), data.begin(), data.end());
     return true;
   }
-  const std::vector<std::uint8_t>& Bytes() const { return m_bytes; }
+  const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
 
  private:
-  std::vector<std::uint8_t> m_bytes;
+  std::vector<std::uint8_t> bytes_;
 };
 
 class ArchiveWriter {
  public:
   static constexpr std::size_t kBufferSize = 64 * 1024;
 
-  explicit ArchiveWriter(ByteSink& sink) : m_sink(sink) { m_buffer.reserve(kBufferSize); }
+  explicit ArchiveWriter(ByteSink& sink) : sink_(sink) { buffer_.reserve(kBufferSize); }
   ArchiveWriter(const ArchiveWriter&) = delete;
   ArchiveWriter& operator=(const ArchiveWriter&) = delete;
 
   // Offset in the file of the next byte written.
-  std::uint64_t Position() const { return m_position; }
-  bool Failed() const { return m_failed; }
+  std::uint64_t Position() const { return position_; }
+  bool Failed() const { return failed_; }
   // Marks the write failed (a part of the file could not be produced).
-  void Fail() { m_failed = true; }
+  void Fail() { failed_ = true; }
 
   void WriteU8(std::uint8_t v);
   void WriteU16(std::uint16_t v);
@@ -59,8 +59,8 @@ class ArchiveWriter {
   bool Flush();
 
  private:
-  ByteSink& m_sink;
-  std::vector<std::uint8_t> m_buffer;
-  std::uint64_t m_position = 0;
-  bool m_failed = false;
+  ByteSink& sink_;
+  std::vector<std::uint8_t> buffer_;
+  std::uint64_t position_ = 0;
+  bool failed_ = false;
 };

@@ -23,38 +23,38 @@ namespace {
 
 class HandleCloser {
  public:
-  explicit HandleCloser(HANDLE h) : m_handle(h) {}
+  explicit HandleCloser(HANDLE h) : handle_(h) {}
   HandleCloser(const HandleCloser&) = delete;
   HandleCloser& operator=(const HandleCloser&) = delete;
   ~HandleCloser() { Close(); }
-  HANDLE Get() const { return m_handle; }
-  bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return handle_; }
+  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
   bool Close() {
     if (!Valid()) return true;
-    BOOL ok = CloseHandle(m_handle);
-    m_handle = INVALID_HANDLE_VALUE;
+    BOOL ok = CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
     return ok != FALSE;
   }
 
  private:
-  HANDLE m_handle;
+  HANDLE handle_;
 };
 
 class HandleSink : public ByteSink {
  public:
-  explicit HandleSink(HANDLE h) : m_handle(h) {}
+  explicit HandleSink(HANDLE h) : handle_(h) {}
   bool Write(std::span<const std::uint8_t> data) override {
     while (!data.empty()) {
       DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size(), 1u << 30));
       DWORD written = 0;
-      if (!WriteFile(m_handle, data.data(), chunk, &written, nullptr) || written == 0) return false;
+      if (!WriteFile(handle_, data.data(), chunk, &written, nullptr) || written == 0) return false;
       data = data.subspan(written);
     }
     return true;
   }
 
  private:
-  HANDLE m_handle;
+  HANDLE handle_;
 };
 
 }  // namespace
@@ -139,29 +139,29 @@ std::string NarrowPath(const std::wstring& path) {
 
 class Descriptor {
  public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
+  explicit Descriptor(int fd) : fd_(fd) {}
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   ~Descriptor() { Close(); }
-  int Get() const { return m_fd; }
-  bool Valid() const { return m_fd >= 0; }
+  int Get() const { return fd_; }
+  bool Valid() const { return fd_ >= 0; }
   bool Close() {
-    if (m_fd < 0) return true;
-    int rc = ::close(m_fd);
-    m_fd = -1;
+    if (fd_ < 0) return true;
+    int rc = ::close(fd_);
+    fd_ = -1;
     return rc == 0;
   }
 
  private:
-  int m_fd;
+  int fd_;
 };
 
 class DescriptorSink : public ByteSink {
  public:
-  explicit DescriptorSink(int fd) : m_fd(fd) {}
+  explicit DescriptorSink(int fd) : fd_(fd) {}
   bool Write(std::span<const std::uint8_t> data) override {
     while (!data.empty()) {
-      ssize_t n = ::write(m_fd, data.data(), data.size());
+      ssize_t n = ::write(fd_, data.data(), data.size());
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) return false;
       data = data.subspan(static_cast<std::size_t>(n));
@@ -170,7 +170,7 @@ class DescriptorSink : public ByteSink {
   }
 
  private:
-  int m_fd;
+  int fd_;
 };
 
 }  // namespace

@@ -36,9 +36,9 @@ unsigned long PixelCrc(const plat::ImagePixels& pixels) {
 class Listing {
  public:
   void Line(int indent, const std::string& text) {
-    m_text.append(static_cast<std::size_t>(indent), ' ');
-    m_text += text;
-    m_text += '\n';
+    text_.append(static_cast<std::size_t>(indent), ' ');
+    text_ += text;
+    text_ += '\n';
   }
 
   void Entries(const CTwfObj& el, int indent) {
@@ -106,10 +106,10 @@ class Listing {
     }
   }
 
-  std::string Take() { return std::move(m_text); }
+  std::string Take() { return std::move(text_); }
 
  private:
-  std::string m_text;
+  std::string text_;
 };
 
 }  // namespace

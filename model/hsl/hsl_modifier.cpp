@@ -7,7 +7,7 @@
 #include "model/twf_skin.h"
 
 CHSLModifier::CHSLModifier(CTwfSkin* skin, WORD typeId, std::wstring scheme)
-    : m_skin(skin), m_scheme(std::move(scheme)), m_typeId(typeId) {}
+    : skin_(skin), scheme_(std::move(scheme)), typeId_(typeId) {}
 
 CHSLModifier::~CHSLModifier() = default;
 
@@ -18,18 +18,18 @@ void CHSLModifier::Apply(double hue, double saturation, double lightness, double
 void CHSLModifier::Restore() { Run(Mode::kRestore, HSLValues()); }
 
 void CHSLModifier::Cover(const std::wstring& scheme, WORD type) {
-  if (!m_skin) return;
-  CTwfObj* object = m_skin->FindObject(type, scheme);
+  if (!skin_) return;
+  CTwfObj* object = skin_->FindObject(type, scheme);
   if (!object) return;
   Covered covered{scheme, type, std::nullopt};
   ApplyHSLToObject(Mode::kSave, object, covered, HSLValues());
-  m_covered.push_back(std::move(covered));
+  covered_.push_back(std::move(covered));
 }
 
 void CHSLModifier::Run(Mode mode, const HSLValues& values) {
-  if (!m_skin) return;
-  for (Covered& covered : m_covered) {
-    ApplyHSLToObject(mode, m_skin->FindObject(covered.type, covered.scheme), covered, values);
+  if (!skin_) return;
+  for (Covered& covered : covered_) {
+    ApplyHSLToObject(mode, skin_->FindObject(covered.type, covered.scheme), covered, values);
   }
 }
 

@@ -39,17 +39,17 @@ class CHSLModifier {
 
   // The element type the modifier acts on (for a scheme modifier, that of the
   // element it covered last); 0 for the whole skin.
-  WORD GetTypeId() const { return m_typeId; }
-  CTwfSkin* GetSkin() const { return m_skin; }
-  const std::wstring& GetSchemeName() const { return m_scheme; }
+  WORD GetTypeId() const { return typeId_; }
+  CTwfSkin* GetSkin() const { return skin_; }
+  const std::wstring& GetSchemeName() const { return scheme_; }
   // Number of elements saved when the modifier was made.
-  std::size_t GetCoveredCount() const { return m_covered.size(); }
+  std::size_t GetCoveredCount() const { return covered_.size(); }
 
  protected:
   // Saves the element of this type in this scheme (the skin's scheme key)
   // and remembers it; nothing for an absent element.
   void Cover(const std::wstring& scheme, WORD type);
-  void SetTypeId(WORD typeId) { m_typeId = typeId; }
+  void SetTypeId(WORD typeId) { typeId_ = typeId; }
 
  private:
   enum class Mode { kSave, kApply, kRestore };
@@ -67,10 +67,10 @@ class CHSLModifier {
   static void ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values);
   static void PutNumber(CTwfObj* object, WORD id, const std::optional<DWORD>& value);
 
-  CTwfSkin* m_skin;  // the owner of this modifier; outlives it
-  std::wstring m_scheme;
-  WORD m_typeId;
-  std::vector<Covered> m_covered;
+  CTwfSkin* skin_;  // the owner of this modifier; outlives it
+  std::wstring scheme_;
+  WORD typeId_;
+  std::vector<Covered> covered_;
 };
 
 // One element of the default scheme, or every element of one scheme.

@@ -12,8 +12,8 @@ int CMrgBitmap::ApplyHSL(double hue, double saturation, double lightness, double
   const HSLValues values(hue, saturation, lightness, opacity);
   if (IsPlainValue()) {
     // Without a saved copy there is nothing to start from: keep the value.
-    if (!m_hasSavedValue) return 0;
-    m_value = hsl::AdjustColorRef(m_savedValue, values);
+    if (!hasSavedValue_) return 0;
+    value_ = hsl::AdjustColorRef(savedValue_, values);
     return 1;
   }
   if (!HasSavedCopy()) return 0;
@@ -21,14 +21,14 @@ int CMrgBitmap::ApplyHSL(double hue, double saturation, double lightness, double
   // The form follows the saved copy and the opacity: a GDI bitmap turns into
   // a GDI+ image while it needs per-pixel alpha, and back again at 100. The
   // current image is handed over for reuse when it has the result's form.
-  if (m_savedIsGdiplus) {
-    SetGdiplusBitmap(hsl::AdjustGdiplusImage(m_savedGdiplus.get(), std::move(m_gdiplus), values));
-    return m_gdiplus ? 1 : 0;
+  if (savedIsGdiplus_) {
+    SetGdiplusBitmap(hsl::AdjustGdiplusImage(savedGdiplus_.get(), std::move(gdiplus_), values));
+    return gdiplus_ ? 1 : 0;
   }
   if (values.KeepsAlpha()) {
-    SetBitmap(hsl::AdjustBitmapImage(m_savedBitmap.get(), std::move(m_bitmap), values));
-    return m_bitmap ? 1 : 0;
+    SetBitmap(hsl::AdjustBitmapImage(savedBitmap_.get(), std::move(bitmap_), values));
+    return bitmap_ ? 1 : 0;
   }
-  SetGdiplusBitmap(hsl::AdjustBitmapToGdiplusImage(m_savedBitmap.get(), std::move(m_gdiplus), values));
-  return m_gdiplus ? 1 : 0;
+  SetGdiplusBitmap(hsl::AdjustBitmapToGdiplusImage(savedBitmap_.get(), std::move(gdiplus_), values));
+  return gdiplus_ ? 1 : 0;
 }

@@ -5,5 +5,5 @@
 
 void CTwfObj::ApplyHSLToColors(double hue, double saturation, double lightness, double opacity, int, int) {
   const HSLValues values(hue, saturation, lightness, opacity);
-  for (const auto& [id, saved] : m_savedColors) m_colors[id] = hsl::AdjustColorRef(saved, values);
+  for (const auto& [id, saved] : savedColors_) colors_[id] = hsl::AdjustColorRef(saved, values);
 }

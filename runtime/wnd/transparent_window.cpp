@@ -23,29 +23,29 @@ LRESULT CSTransparentWindow::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
 
 LRESULT CSTransparentWindow::Paint(HDC) {
     PAINTSTRUCT ps;
-    BeginPaint(m_hWnd, &ps);
-    EndPaint(m_hWnd, &ps);
+    BeginPaint(hWnd_, &ps);
+    EndPaint(hWnd_, &ps);
     return 0;
 }
 
 LRESULT CSTransparentWindow::EraseBackground(HDC dc, HWND child, const RECT* rect) {
-    CTWWnd* parent = GetSkinnedWindowObject(GetParent(m_hWnd));
+    CTWWnd* parent = GetSkinnedWindowObject(GetParent(hWnd_));
     return parent ? parent->EraseBackground(dc, child, rect) : 1;
 }
 
 LRESULT CSTransparentWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (!m_active || !IsSkinActive(m_skinId)) return Default();
+    if (!active_ || !IsSkinActive(skinId_)) return Default();
     switch (msg) {
     case WM_PAINT:
         return Paint(nullptr);
     case WM_ERASEBKGND:
-        EraseBackground(reinterpret_cast<HDC>(wp), m_hWnd, nullptr);
+        EraseBackground(reinterpret_cast<HDC>(wp), hWnd_, nullptr);
         return 1;
     case WM_MOVE:
     case WM_SIZE:
     case TWM_BACKGROUNDCHANGED: {
         const LRESULT result = CTWWnd::WindowProc(msg, wp, lp);
-        for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             SendMessageW(child, TWM_BACKGROUNDCHANGED, 0, 0);
         return result;
     }

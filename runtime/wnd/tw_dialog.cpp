@@ -23,12 +23,12 @@ bool IsUser32Dialog(HWND hwnd) {
 } // namespace
 
 HBITMAP CTWDialog::GetBackgroundBitmap(BOOL rebuild) {
-    if (!rebuild && m_background) return m_background.Get();
-    m_background.Reset();
-    if (!m_element || !m_element->GetEnabled() || !m_hWnd) return nullptr;
-    CClientRect client(m_hWnd);
+    if (!rebuild && background_) return background_.Get();
+    background_.Reset();
+    if (!element_ || !element_->GetEnabled() || !hWnd_) return nullptr;
+    CClientRect client(hWnd_);
     if (client.Width() <= 0 || client.Height() <= 0) return nullptr;
-    const CMrgBitmap* image = m_element->GetImage(kBackgroundImage);
+    const CMrgBitmap* image = element_->GetImage(kBackgroundImage);
     WindowDC screen(nullptr);
     BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
     if (!bitmap) return nullptr;
@@ -38,12 +38,12 @@ HBITMAP CTWDialog::GetBackgroundBitmap(BOOL rebuild) {
         // What shows where the skin draws nothing: the system's dialog face,
         // never uninitialised memory.
         FillRect(dc.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-        if (m_tabPageValue) {
-            CTWWnd* parent = (GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_CHILD)
-                                 ? GetSkinnedWindowObject(GetParent(m_hWnd))
+        if (tabPageValue_) {
+            CTWWnd* parent = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_CHILD)
+                                 ? GetSkinnedWindowObject(GetParent(hWnd_))
                                  : nullptr;
             if (parent) {
-                parent->EraseBackground(dc.Get(), m_hWnd, nullptr);
+                parent->EraseBackground(dc.Get(), hWnd_, nullptr);
             } else {
                 PatBlt(dc.Get(), 0, 0, client.Width(), client.Height(), WHITENESS);
             }
@@ -52,18 +52,18 @@ HBITMAP CTWDialog::GetBackgroundBitmap(BOOL rebuild) {
             draw.DrawSkinImage(&client, image, FALSE, nullptr);
         }
     }
-    m_background = std::move(bitmap);
-    return m_background.Get();
+    background_ = std::move(bitmap);
+    return background_.Get();
 }
 
 LRESULT CTWDialog::EraseBackground(HDC dc, HWND child, const RECT* rect) {
-    if (m_element && m_element->GetEnabled() && IsSkinActive(m_skinId)) {
+    if (element_ && element_->GetEnabled() && IsSkinActive(skinId_)) {
         CTWDraw draw(dc, nullptr, FALSE);
         RECT area{};
         if (rect) {
             area = *rect;
-            RectScreenToClient(&area, m_hWnd);
-        } else if (child == m_hWnd) {
+            RectScreenToClient(&area, hWnd_);
+        } else if (child == hWnd_) {
             const HBITMAP background = GetBackgroundBitmap(FALSE);
             if (!background) return 0;
             POINT origin{0, 0};
@@ -71,45 +71,45 @@ LRESULT CTWDialog::EraseBackground(HDC dc, HWND child, const RECT* rect) {
         } else {
             CWindowRect wr(child);
             area = wr;
-            RectScreenToClient(&area, m_hWnd);
+            RectScreenToClient(&area, hWnd_);
         }
         const RECT target{0, 0, area.right - area.left, area.bottom - area.top};
-        if (m_active) {
+        if (active_) {
             const HBITMAP background = GetBackgroundBitmap(FALSE);
             return background ? draw.BitBltBitmap(&target, background, area.left, area.top) : 0;
         }
         FillRect(dc, &target, GetSysColorBrush(COLOR_BTNFACE));
         return 0;
     }
-    return SendMessageW(m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    return SendMessageW(hWnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
 }
 
 LRESULT CTWDialog::EraseSelf(HDC dc) {
-    EraseBackground(dc, m_hWnd, nullptr);
+    EraseBackground(dc, hWnd_, nullptr);
     return 1;
 }
 
 LRESULT CTWDialog::Paint(HDC) {
-    if (IsUser32Dialog(m_hWnd)) {
+    if (IsUser32Dialog(hWnd_)) {
         // A system message box paints its own contents over our background.
         PAINTSTRUCT ps;
-        BeginPaint(m_hWnd, &ps);
+        BeginPaint(hWnd_, &ps);
         const LRESULT result = Default();
-        EndPaint(m_hWnd, &ps);
+        EndPaint(hWnd_, &ps);
         return result;
     }
-    if (GetMode() == 2 && !m_colorDialog) {
-        const LONG_PTR style = GetWindowLongPtrW(m_hWnd, GWL_STYLE);
-        SetWindowLongPtrW(m_hWnd, GWL_STYLE, style | WS_CLIPCHILDREN);
-        CTWDraw draw(m_hWnd, CTWDraw::kBeginPaint, nullptr, FALSE);
-        SetWindowLongPtrW(m_hWnd, GWL_STYLE, style);
+    if (GetMode() == 2 && !colorDialog_) {
+        const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
+        SetWindowLongPtrW(hWnd_, GWL_STYLE, style | WS_CLIPCHILDREN);
+        CTWDraw draw(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
+        SetWindowLongPtrW(hWnd_, GWL_STYLE, style);
         EraseSelf(draw.GetDrawDC());
         return 0;
     }
-    if (GetPropW(m_hWnd, MAKEINTATOM(0xA000))) {
-        const LONG_PTR style = GetWindowLongPtrW(m_hWnd, GWL_STYLE);
+    if (GetPropW(hWnd_, MAKEINTATOM(0xA000))) {
+        const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
         Default();
-        SetWindowLongPtrW(m_hWnd, GWL_STYLE, style);
+        SetWindowLongPtrW(hWnd_, GWL_STYLE, style);
         return 0;
     }
     return Default();
@@ -117,35 +117,35 @@ LRESULT CTWDialog::Paint(HDC) {
 
 BOOL CTWDialog::Enable(BOOL on) {
     CTWWnd::Enable(on);
-    if (m_element && !m_element->GetEnabled()) return TRUE;
+    if (element_ && !element_->GetEnabled()) return TRUE;
     if (on) {
         // A dialog page inside a skinned tab control takes the tab's
         // background; the tab control's object provides the value.
-        if (!m_colorDialog) ChangeStyle(WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0);
-        const DWORD before = DWORD(GetClassLongPtrW(m_hWnd, GCL_STYLE));
-        SetWindowClassStyle(m_hWnd, kClassRedrawBits, true);
-        m_classBitsAdded |= kClassRedrawBits & ~before;
+        if (!colorDialog_) ChangeStyle(WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0);
+        const DWORD before = DWORD(GetClassLongPtrW(hWnd_, GCL_STYLE));
+        SetWindowClassStyle(hWnd_, kClassRedrawBits, true);
+        classBitsAdded_ |= kClassRedrawBits & ~before;
     } else {
         RestoreStyles();
-        if (m_classBitsAdded) SetWindowClassStyle(m_hWnd, m_classBitsAdded, false);
-        m_classBitsAdded = 0;
-        m_background.Reset();
+        if (classBitsAdded_) SetWindowClassStyle(hWnd_, classBitsAdded_, false);
+        classBitsAdded_ = 0;
+        background_.Reset();
     }
     return TRUE;
 }
 
 void CTWDialog::SetTabPageValue(int value) {
-    m_tabPageValue = value;
+    tabPageValue_ = value;
     WindowProc(TWM_REFRESHSKIN, 1, 0);
-    for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (CTWWnd* object = GetSkinnedWindowObject(child)) object->WindowProc(TWM_REFRESHSKIN, 1, 0);
 }
 
 LRESULT CTWDialog::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
-    if (m_colorDialog) return OnColorDialogCtlColor(handled, dc);
-    if (m_active && IsSkinActive(m_skinId) && m_element) {
-        const bool plainName = m_elementName.empty() || m_elementName == L"Default";
-        if (m_element->GetEnabled() || !plainName) {
+    if (colorDialog_) return OnColorDialogCtlColor(handled, dc);
+    if (active_ && IsSkinActive(skinId_) && element_) {
+        const bool plainName = elementName_.empty() || elementName_ == L"Default";
+        if (element_->GetEnabled() || !plainName) {
             *handled = TRUE;
             return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
         }
@@ -154,22 +154,22 @@ LRESULT CTWDialog::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
 }
 
 LRESULT CTWDialog::OnColorDialogCtlColor(BOOL* handled, HDC dc) {
-    if (!m_active || !IsSkinActive(m_skinId) || !m_element) return 0;
-    const bool plainName = m_elementName.empty() || m_elementName == L"Default";
-    if (!m_element->GetEnabled() && plainName) return 0;
+    if (!active_ || !IsSkinActive(skinId_) || !element_) return 0;
+    const bool plainName = elementName_.empty() || elementName_ == L"Default";
+    if (!element_->GetEnabled() && plainName) return 0;
     *handled = TRUE;
-    CClientRect client(m_hWnd);
-    if (HWND custom = GetDlgItem(m_hWnd, 702)) {
+    CClientRect client(hWnd_);
+    if (HWND custom = GetDlgItem(hWnd_, 702)) {
         CWindowRect wr(custom);
         RECT r = wr;
-        RectScreenToClient(&r, m_hWnd);
+        RectScreenToClient(&r, hWnd_);
         ExcludeClipRect(dc, r.right, r.bottom + 10, client.right, client.bottom);
     }
-    for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child)) continue;
         CWindowRect wr(child);
         RECT r = wr;
-        RectScreenToClient(&r, m_hWnd);
+        RectScreenToClient(&r, hWnd_);
         ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
     EraseSelf(dc);
@@ -178,12 +178,12 @@ LRESULT CTWDialog::OnColorDialogCtlColor(BOOL* handled, HDC dc) {
 
 LRESULT CTWDialog::OnSizeColorDialog(WPARAM wp, LPARAM) {
     const LRESULT result = Default();
-    if (!m_resizedOnce) {
-        CWindowRect wr(m_hWnd);
-        CClientRect client(m_hWnd);
+    if (!resizedOnce_) {
+        CWindowRect wr(hWnd_);
+        CClientRect client(hWnd_);
         const int width = 2 * wr.Width() - client.Width();
-        m_resizedOnce = TRUE;
-        SetWindowPos(m_hWnd, nullptr, 0, 0, width, wr.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        resizedOnce_ = TRUE;
+        SetWindowPos(hWnd_, nullptr, 0, 0, width, wr.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 1;
     }
     if (wp != SIZE_MINIMIZED) GetBackgroundBitmap(TRUE);
@@ -191,28 +191,28 @@ LRESULT CTWDialog::OnSizeColorDialog(WPARAM wp, LPARAM) {
 }
 
 void CTWDialog::Reset(const std::wstring& name) {
-    if (name != m_elementName) m_elementName = name;
-    if (m_element && m_element->GetOwnerSkin()) SetSkin(m_element->GetOwnerSkin(), WORD(m_type), m_elementName);
+    if (name != elementName_) elementName_ = name;
+    if (element_ && element_->GetOwnerSkin()) SetSkin(element_->GetOwnerSkin(), WORD(type_), elementName_);
     CTWWnd::Reset(name);
 }
 
 LRESULT CTWDialog::DispatchSkinned(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_SIZE:
-        if (m_colorDialog) return OnSizeColorDialog(wp, lp);
+        if (colorDialog_) return OnSizeColorDialog(wp, lp);
         break;
     case WM_PAINT:
         return Paint(reinterpret_cast<HDC>(wp));
     case WM_ERASEBKGND:
         return EraseSelf(reinterpret_cast<HDC>(wp));
     case WM_SHOWWINDOW:
-        if (m_companion && m_companion->GetSafeHwnd())
-            ShowWindow(m_companion->GetSafeHwnd(), wp ? SW_SHOW : SW_HIDE);
+        if (companion_ && companion_->GetSafeHwnd())
+            ShowWindow(companion_->GetSafeHwnd(), wp ? SW_SHOW : SW_HIDE);
         return Default();
     case WM_INITDIALOG:
-        if (IsChooseColorDialog(m_hWnd)) {
+        if (IsChooseColorDialog(hWnd_)) {
             RestoreStyles();
-            m_colorDialog = TRUE;
+            colorDialog_ = TRUE;
         }
         break;
     case WM_HSCROLL:
@@ -220,8 +220,8 @@ LRESULT CTWDialog::DispatchSkinned(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
         if (msg == WM_MOUSEWHEEL || (lp == 0 && !(LOWORD(wp) & SB_ENDSCROLL))) {
             const LRESULT result = CTWWnd::WindowProc(msg, wp, lp);
-            InvalidateRect(m_hWnd, nullptr, TRUE);
-            for (HWND child = GetTopWindow(m_hWnd); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            InvalidateRect(hWnd_, nullptr, TRUE);
+            for (HWND child = GetTopWindow(hWnd_); child; child = GetWindow(child, GW_HWNDNEXT)) {
                 SendMessageW(child, TWM_BACKGROUNDCHANGED, 0, 0);
                 InvalidateRect(child, nullptr, FALSE);
             }
@@ -229,14 +229,14 @@ LRESULT CTWDialog::DispatchSkinned(UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case TWM_BACKGROUNDCHANGED:
-        if (!m_tabPageValue) return 0;
+        if (!tabPageValue_) return 0;
         [[fallthrough]];
     case TWM_REFRESHSKIN:
         GetBackgroundBitmap(TRUE);
-        if (m_tabPageValue)
-            for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (tabPageValue_)
+            for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
                 SendMessageW(child, TWM_BACKGROUNDCHANGED, wp, lp);
-        InvalidateRect(m_hWnd, nullptr, TRUE);
+        InvalidateRect(hWnd_, nullptr, TRUE);
         return 0;
     default:
         break;
@@ -245,8 +245,8 @@ LRESULT CTWDialog::DispatchSkinned(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CTWDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    const bool skinned = m_element && m_element->GetEnabled() && m_active && IsSkinActive(m_skinId);
+    const bool skinned = element_ && element_->GetEnabled() && active_ && IsSkinActive(skinId_);
     const LRESULT result = skinned ? DispatchSkinned(msg, wp, lp) : CTWWnd::WindowProc(msg, wp, lp);
-    if (m_hWnd && IsWindow(m_hWnd) && msg != WM_NCDESTROY) SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
+    if (hWnd_ && IsWindow(hWnd_) && msg != WM_NCDESTROY) SetWindowLongPtrW(hWnd_, DWLP_MSGRESULT, result);
     return result;
 }

@@ -20,19 +20,19 @@ public:
     void Reset(const std::wstring& name) override;
 
     void SetTabPageValue(int value);
-    int GetTabPageValue() const { return m_tabPageValue; }
+    int GetTabPageValue() const { return tabPageValue_; }
     LRESULT EraseSelf(HDC dc);
-    void SetCompanion(CTWWnd* companion) { m_companion = companion; }
-    BOOL IsColorDialog() const { return m_colorDialog; }
+    void SetCompanion(CTWWnd* companion) { companion_ = companion; }
+    BOOL IsColorDialog() const { return colorDialog_; }
 
 protected:
     LRESULT OnSizeColorDialog(WPARAM wp, LPARAM lp);
     LRESULT OnColorDialogCtlColor(BOOL* handled, HDC dc);
     LRESULT DispatchSkinned(UINT msg, WPARAM wp, LPARAM lp);
 
-    CTWWnd* m_companion = nullptr;
-    int m_tabPageValue = 0;
-    BOOL m_colorDialog = FALSE;
-    BOOL m_resizedOnce = FALSE;
-    DWORD m_classBitsAdded = 0;
+    CTWWnd* companion_ = nullptr;
+    int tabPageValue_ = 0;
+    BOOL colorDialog_ = FALSE;
+    BOOL resizedOnce_ = FALSE;
+    DWORD classBitsAdded_ = 0;
 };

@@ -38,15 +38,15 @@ int GetBorderKind(HWND hwnd) {
     return 0;
 }
 
-CTWWnd::CTWWnd() : m_active(State().defaultActive ? TRUE : FALSE) {}
+CTWWnd::CTWWnd() : active_(State().defaultActive ? TRUE : FALSE) {}
 
 CTWWnd::~CTWWnd() {
-    if (m_fade) m_fade->Cancel();
-    if (m_scrollHelper) m_scrollHelper->Unsubclass();
+    if (fade_) fade_->Cancel();
+    if (scrollHelper_) scrollHelper_->Unsubclass();
 }
 
 bool CTWWnd::IsSkinningOn() const {
-    return m_active && IsSkinActive(m_skinId) && m_element && m_element->GetEnabled();
+    return active_ && IsSkinActive(skinId_) && element_ && element_->GetEnabled();
 }
 
 // --- attach and detach ------------------------------------------------------
@@ -115,47 +115,47 @@ bool TakeLiveOrphanLink(HWND hwnd, SubclassLink* out) {
 } // namespace
 
 BOOL CTWWnd::Attach(HWND hwnd, int type) {
-    if (m_hWnd) {
-        m_type = type;
+    if (hWnd_) {
+        type_ = type;
         return TRUE;
     }
     if (!hwnd || !IsWindow(hwnd)) return FALSE;
-    m_hWnd = hwnd;
+    hWnd_ = hwnd;
     SetPropA(hwnd, kObjectProp, this);
     SubclassLink orphan;
     if (TakeLiveOrphanLink(hwnd, &orphan)) {
         // Our procedure is still in the window's chain from an earlier
         // object: re-use that link instead of stacking a second copy.
-        m_oldProc = orphan;
+        oldProc_ = orphan;
     } else {
-        m_oldProc = InstallWindowProc(hwnd, &TWWndProc);
+        oldProc_ = InstallWindowProc(hwnd, &TWWndProc);
     }
-    m_type = type;
+    type_ = type;
     return TRUE;
 }
 
 void CTWWnd::Detach() {
     DestroyScrollHelper();
-    if (!m_hWnd || !IsWindow(m_hWnd)) return;
-    if (!RestoreWindowProc(m_hWnd, &TWWndProc, m_oldProc)) {
+    if (!hWnd_ || !IsWindow(hWnd_)) return;
+    if (!RestoreWindowProc(hWnd_, &TWWndProc, oldProc_)) {
         // Another procedure sits on top of ours and will keep calling it:
         // keep forwarding to the procedure we replaced.
-        if (m_oldProc.previous) KeepOrphanLink(m_hWnd, m_oldProc);
+        if (oldProc_.previous) KeepOrphanLink(hWnd_, oldProc_);
     }
-    if (GetPropA(m_hWnd, kObjectProp) == this) RemovePropA(m_hWnd, kObjectProp);
-    if (m_themeDisabled) {
-        RestoreWindowTheme(m_hWnd);
-        m_themeDisabled = false;
+    if (GetPropA(hWnd_, kObjectProp) == this) RemovePropA(hWnd_, kObjectProp);
+    if (themeDisabled_) {
+        RestoreWindowTheme(hWnd_);
+        themeDisabled_ = false;
     }
-    m_hWnd = nullptr;
-    m_background.Reset();
-    m_scrollBackground.Reset();
+    hWnd_ = nullptr;
+    background_.Reset();
+    scrollBackground_.Reset();
 }
 
 void CTWWnd::Reattach() {
-    if (!m_hWnd || !m_oldProc.previous) return;
-    if (IsCurrentWindowProc(m_hWnd, &TWWndProc, m_oldProc.wide)) return;
-    m_oldProc = InstallWindowProc(m_hWnd, &TWWndProc);
+    if (!hWnd_ || !oldProc_.previous) return;
+    if (IsCurrentWindowProc(hWnd_, &TWWndProc, oldProc_.wide)) return;
+    oldProc_ = InstallWindowProc(hWnd_, &TWWndProc);
 }
 
 // --- small virtuals ---------------------------------------------------------
@@ -163,17 +163,17 @@ void CTWWnd::Reattach() {
 BOOL CTWWnd::Enable(BOOL on) {
     if (on) {
         const int code = VersionCode();
-        if ((code == 7 || code == 9) && m_hWnd && g_pfnSetWindowTheme) {
-            DisableWindowTheme(m_hWnd);
-            m_themeDisabled = true;
+        if ((code == 7 || code == 9) && hWnd_ && g_pfnSetWindowTheme) {
+            DisableWindowTheme(hWnd_);
+            themeDisabled_ = true;
         }
         OnEnable();
     } else {
         OnDisable();
-        if (m_themeDisabled && m_hWnd) {
+        if (themeDisabled_ && hWnd_) {
             // Skinning off gives the window its system look back.
-            RestoreWindowTheme(m_hWnd);
-            m_themeDisabled = false;
+            RestoreWindowTheme(hWnd_);
+            themeDisabled_ = false;
         }
     }
     return TRUE;
@@ -195,16 +195,16 @@ LRESULT CTWWnd::OnPrintClient(HDC dc, DWORD flags) {
 LRESULT CTWWnd::PaintBorder(HDC) { return Default(); }
 
 LRESULT CTWWnd::OnNcPaint(HDC dc) {
-    const int kind = GetBorderKind(m_hWnd);
+    const int kind = GetBorderKind(hWnd_);
     if (kind == 1) {
         if (dc) return PaintBorder(dc);
-        WindowDC windowDc(m_hWnd, true);
+        WindowDC windowDc(hWnd_, true);
         return PaintBorder(windowDc.Get());
     }
     if (kind == 2) {
-        WindowDC windowDc(m_hWnd, true);
+        WindowDC windowDc(hWnd_, true);
         const HDC target = dc ? dc : windowDc.Get();
-        CWindowRect wr(m_hWnd);
+        CWindowRect wr(hWnd_);
         SelectGuard pen(target, GetStockObject(BLACK_PEN));
         SelectGuard brush(target, GetStockObject(NULL_BRUSH));
         ::Rectangle(target, 0, 0, wr.Width(), wr.Height());
@@ -215,7 +215,7 @@ LRESULT CTWWnd::OnNcPaint(HDC dc) {
 LRESULT CTWWnd::CalcBorderSize(BOOL, LPARAM) { return Default(); }
 
 LRESULT CTWWnd::OnNcCalcSize(BOOL calcValidRects, LPARAM params) {
-    if (GetBorderKind(m_hWnd) == 1) return CalcBorderSize(calcValidRects, params);
+    if (GetBorderKind(hWnd_) == 1) return CalcBorderSize(calcValidRects, params);
     return Default();
 }
 
@@ -227,28 +227,28 @@ LRESULT CTWWnd::Default() {
 HBITMAP CTWWnd::GetBackgroundBitmap(BOOL) { return nullptr; }
 
 void CTWWnd::OnEnable() {
-    if (m_scrollElement && m_scrollElement->GetEnabled() && !m_scrollHelper) {
+    if (scrollElement_ && scrollElement_->GetEnabled() && !scrollHelper_) {
         // The scroll-bar engine's form subclasser takes the window's own
         // scroll bars here once the engine is part of the runtime; until
         // then the system keeps drawing them.
         return;
     }
-    SuspendSkinScrollbars(m_hWnd, FALSE);
+    SuspendSkinScrollbars(hWnd_, FALSE);
 }
 
-void CTWWnd::OnDisable() { SuspendSkinScrollbars(m_hWnd, TRUE); }
+void CTWWnd::OnDisable() { SuspendSkinScrollbars(hWnd_, TRUE); }
 
 void CTWWnd::DestroyScrollHelper() {
-    if (!m_scrollHelper) return;
-    m_scrollHelper->Unsubclass();
-    m_scrollHelper.reset();
+    if (!scrollHelper_) return;
+    scrollHelper_->Unsubclass();
+    scrollHelper_.reset();
 }
 
 HFONT CTWWnd::GetFont(BOOL* owned) {
-    if (!m_element) return nullptr;
+    if (!element_) return nullptr;
     if (owned) *owned = FALSE;
-    if (CFont* font = m_element->GetFont()) return font->GetSafeHandle();
-    HFONT f = reinterpret_cast<HFONT>(SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
+    if (CFont* font = element_->GetFont()) return font->GetSafeHandle();
+    HFONT f = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
     return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
@@ -261,17 +261,17 @@ LRESULT CTWWnd::EraseBackground(HDC dc, HWND child, const RECT* rect) {
         r = {0, 0, wr.Width(), wr.Height()};
     }
     PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, WHITENESS);
-    return SendMessageW(m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    return SendMessageW(hWnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
 }
 
 void CTWWnd::RedrawNow(BOOL nonClient) {
-    if (!m_hWnd || !IsWindowVisible(m_hWnd)) return;
+    if (!hWnd_ || !IsWindowVisible(hWnd_)) return;
     {
-        WindowDC dc(m_hWnd);
+        WindowDC dc(hWnd_);
         if (dc) Paint(dc.Get());
     }
     if (nonClient) {
-        WindowDC dc(m_hWnd, true);
+        WindowDC dc(hWnd_, true);
         if (dc) PaintBorder(dc.Get());
     }
 }
@@ -284,34 +284,34 @@ CTwfObj* CTWWnd::SetSkin(CTwfSkin* skin, WORD type, const std::wstring& name) {
     return element;
 }
 
-void CTWWnd::SetSkinObject(CTwfObj* element) { m_element = element; }
+void CTWWnd::SetSkinObject(CTwfObj* element) { element_ = element; }
 
-void CTWWnd::InitMode(const char*) { m_mode = BYTE(State().hostFramework); }
+void CTWWnd::InitMode(const char*) { mode_ = BYTE(State().hostFramework); }
 
 void CTWWnd::GetRect(RECT* out) const {
-    if (out) *out = m_rect;
+    if (out) *out = rect_;
 }
 
-BOOL CTWWnd::IsRTL() const { return (GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? TRUE : FALSE; }
+BOOL CTWWnd::IsRTL() const { return (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? TRUE : FALSE; }
 
 void CTWWnd::SetActive(BOOL on, WORD scope) {
-    m_active = on;
-    m_scope = scope;
+    active_ = on;
+    scope_ = scope;
 }
 
-void CTWWnd::SetRedraw(BOOL on) { SendMessageW(m_hWnd, WM_SETREDRAW, on, 0); }
+void CTWWnd::SetRedraw(BOOL on) { SendMessageW(hWnd_, WM_SETREDRAW, on, 0); }
 
 void CTWWnd::DropCachedGdiObjects() {
-    m_background.Reset();
-    m_scrollBackground.Reset();
+    background_.Reset();
+    scrollBackground_.Reset();
 }
 
 // --- skin selection ---------------------------------------------------------
 
-CTwfSkin* CTWWnd::GetTwfSkin() const { return m_element ? m_element->GetOwnerSkin() : nullptr; }
+CTwfSkin* CTWWnd::GetTwfSkin() const { return element_ ? element_->GetOwnerSkin() : nullptr; }
 
 LRESULT CTWWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    return CallSavedProc(m_oldProc, m_hWnd, msg, wp, lp);
+    return CallSavedProc(oldProc_, hWnd_, msg, wp, lp);
 }
 
 HFONT CTWWnd::SelectFont(HDC dc, BOOL* owned) {
@@ -326,64 +326,64 @@ CTwfObj* CTWWnd::FindSkinElement(WORD type, const std::wstring& name) const {
     return element ? element : skin->FindObject(type, L"");
 }
 
-CTwfObj* CTWWnd::FindSkinElementOfType(WORD type) const { return FindSkinElement(type, m_elementName); }
+CTwfObj* CTWWnd::FindSkinElementOfType(WORD type) const { return FindSkinElement(type, elementName_); }
 
 CTwfObj* CTWWnd::SetScrollBarSkin(CTwfSkin* skin, const std::wstring& name) {
     if (!skin) return nullptr;
     CTwfObj* element = skin->FindObject(5, name);
     if (!element) element = skin->FindObject(5, L"");
-    m_scrollElement = element;
+    scrollElement_ = element;
     return element;
 }
 
 void CTWWnd::UpdateScrollBarSizes() {
-    if (!m_scrollHelper) return;
-    if (m_scrollElement) {
-        m_scrollHelper->SetVertBarSize(int(m_scrollElement->GetNumber(810)), int(m_scrollElement->GetNumber(811)));
-        m_scrollHelper->SetHorzBarSize(int(m_scrollElement->GetNumber(812)), int(m_scrollElement->GetNumber(813)));
+    if (!scrollHelper_) return;
+    if (scrollElement_) {
+        scrollHelper_->SetVertBarSize(int(scrollElement_->GetNumber(810)), int(scrollElement_->GetNumber(811)));
+        scrollHelper_->SetHorzBarSize(int(scrollElement_->GetNumber(812)), int(scrollElement_->GetNumber(813)));
     } else {
         const int v = GetSystemMetrics(SM_CXVSCROLL), h = GetSystemMetrics(SM_CYHSCROLL);
-        m_scrollHelper->SetVertBarSize(v, v);
-        m_scrollHelper->SetHorzBarSize(h, h);
+        scrollHelper_->SetVertBarSize(v, v);
+        scrollHelper_->SetHorzBarSize(h, h);
     }
 }
 
 CTwfSkin* CTWWnd::InheritParentSkin(BOOL) {
     CTwfSkin* skin = nullptr;
-    const bool popup = (GetWindowLongPtrW(m_hWnd, GWL_STYLE) & WS_POPUP) != 0;
-    for (HWND a = GetParent(m_hWnd); a && !skin; a = GetParent(a)) {
+    const bool popup = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_POPUP) != 0;
+    for (HWND a = GetParent(hWnd_); a && !skin; a = GetParent(a)) {
         CTWWnd* ancestor = HasFrameStyle(a) ? GetSkinnedFrameObject(a) : nullptr;
         if (!ancestor) ancestor = GetSkinnedWindowObject(a);
         if (!ancestor || ancestor->GetType() == 100) continue;
         if (ancestor->GetScope() == 1 || (ancestor->GetScope() == 2 && !popup))
             SetActive(ancestor->IsActive(), ancestor->GetScope());
-        skin = m_explicitSkin ? m_explicitSkin : ancestor->GetTwfSkin();
+        skin = explicitSkin_ ? explicitSkin_ : ancestor->GetTwfSkin();
         if (!skin && SkinManager()) skin = SkinManager()->GetMainSkin();
         break;
     }
-    if (!skin) skin = m_explicitSkin ? m_explicitSkin : (SkinManager() ? SkinManager()->GetMainSkin() : nullptr);
+    if (!skin) skin = explicitSkin_ ? explicitSkin_ : (SkinManager() ? SkinManager()->GetMainSkin() : nullptr);
     if (skin) {
         const WORD id = FindSkinIdOfSkin(skin);
-        if (id) m_skinId = id;
+        if (id) skinId_ = id;
     }
-    SetSkin(skin, WORD(m_type), m_elementName);
+    SetSkin(skin, WORD(type_), elementName_);
     SetScrollBarSkin(skin, L"Default");
     return skin;
 }
 
 void CTWWnd::SetFadeEffect(const FadeRecord& record) {
-    if (m_fade) m_fade->Cancel();
+    if (fade_) fade_->Cancel();
     FadeRecord r = record;
-    r.window = m_hWnd;
-    m_fade = std::make_shared<FadeState>(r);
-    m_fadeEnabled = TRUE;
+    r.window = hWnd_;
+    fade_ = std::make_shared<FadeState>(r);
+    fadeEnabled_ = TRUE;
 }
 
 void CTWWnd::DrawParentDialogBackground(HDC dc) {
-    const HWND parent = GetParent(m_hWnd);
+    const HWND parent = GetParent(hWnd_);
     CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
     if (!parentObject || parentObject->GetType() != 25) return;
-    CWindowRect wr(m_hWnd);
+    CWindowRect wr(hWnd_);
     POINT corners[2] = {{wr.left, wr.top}, {wr.right, wr.bottom}};
     MapWindowPoints(nullptr, parent, corners, 2);
     if (GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
@@ -394,12 +394,12 @@ void CTWWnd::DrawParentDialogBackground(HDC dc) {
 }
 
 void CTWWnd::AddChildObject(CTWWnd* child) {
-    if (child && child->GetSafeHwnd()) m_children[child->GetSafeHwnd()] = child;
+    if (child && child->GetSafeHwnd()) children_[child->GetSafeHwnd()] = child;
 }
-void CTWWnd::RemoveChildObject(HWND child) { m_children.erase(child); }
+void CTWWnd::RemoveChildObject(HWND child) { children_.erase(child); }
 CTWWnd* CTWWnd::LookupChildObject(HWND child) const {
-    const auto it = m_children.find(child);
-    return it == m_children.end() ? nullptr : it->second;
+    const auto it = children_.find(child);
+    return it == children_.end() ? nullptr : it->second;
 }
 
 namespace {
@@ -417,22 +417,22 @@ void ChangeStyleWord(HWND hwnd, int index, DWORD add, DWORD remove, DWORD& added
 } // namespace
 
 void CTWWnd::ChangeStyle(DWORD add, DWORD remove) {
-    ChangeStyleWord(m_hWnd, GWL_STYLE, add, remove, m_styles.styleAdded, m_styles.styleRemoved);
+    ChangeStyleWord(hWnd_, GWL_STYLE, add, remove, styles_.styleAdded, styles_.styleRemoved);
 }
 
 void CTWWnd::ChangeExStyle(DWORD add, DWORD remove) {
-    ChangeStyleWord(m_hWnd, GWL_EXSTYLE, add, remove, m_styles.exStyleAdded, m_styles.exStyleRemoved);
+    ChangeStyleWord(hWnd_, GWL_EXSTYLE, add, remove, styles_.exStyleAdded, styles_.exStyleRemoved);
 }
 
 void CTWWnd::RestoreStyles() {
-    if (!m_hWnd || !IsWindow(m_hWnd)) return;
-    const DWORD style = DWORD(GetWindowLongPtrW(m_hWnd, GWL_STYLE));
-    const DWORD restored = (style & ~m_styles.styleAdded) | m_styles.styleRemoved;
-    if (restored != style) SetWindowLongPtrW(m_hWnd, GWL_STYLE, LONG_PTR(restored));
-    const DWORD ex = DWORD(GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
-    const DWORD restoredEx = (ex & ~m_styles.exStyleAdded) | m_styles.exStyleRemoved;
-    if (restoredEx != ex) SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, LONG_PTR(restoredEx));
-    m_styles = {};
+    if (!hWnd_ || !IsWindow(hWnd_)) return;
+    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+    const DWORD restored = (style & ~styles_.styleAdded) | styles_.styleRemoved;
+    if (restored != style) SetWindowLongPtrW(hWnd_, GWL_STYLE, LONG_PTR(restored));
+    const DWORD ex = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
+    const DWORD restoredEx = (ex & ~styles_.exStyleAdded) | styles_.exStyleRemoved;
+    if (restoredEx != ex) SetWindowLongPtrW(hWnd_, GWL_EXSTYLE, LONG_PTR(restoredEx));
+    styles_ = {};
 }
 
 // --- skin change ------------------------------------------------------------
@@ -457,35 +457,35 @@ BOOL CALLBACK ApplySkinToChildProc(HWND child, LPARAM lp) {
 }
 
 int CTWWnd::ApplySkin(BOOL on, WORD scope) {
-    m_applied = TRUE;
-    for (CTWWnd* extra : {static_cast<CTWWnd*>(GetSkinnedFrameObject(m_hWnd)), GetSkinnedMenuBarObject(m_hWnd)}) {
+    applied_ = TRUE;
+    for (CTWWnd* extra : {static_cast<CTWWnd*>(GetSkinnedFrameObject(hWnd_)), GetSkinnedMenuBarObject(hWnd_)}) {
         if (!extra) continue;
         extra->SetApplied(TRUE);
         extra->SetActive(on, scope);
         extra->Enable(on);
         extra->ChangeSkin(1, TRUE);
     }
-    if (m_active != on) Enable(on);
+    if (active_ != on) Enable(on);
     SetActive(on, scope);
-    SendMessageW(m_hWnd, TWM_STARTSKIN, 0, 0);
+    SendMessageW(hWnd_, TWM_STARTSKIN, 0, 0);
     int result = ChangeSkin(1, FALSE);
     if (scope) {
         ApplyArgs args{on, scope};
-        result = EnumChildWindows(m_hWnd, &ApplySkinToChildProc, reinterpret_cast<LPARAM>(&args));
+        result = EnumChildWindows(hWnd_, &ApplySkinToChildProc, reinterpret_cast<LPARAM>(&args));
     }
     return result;
 }
 
 int CTWWnd::ChangeSkin(int relayout, BOOL children) {
-    if (!m_hWnd) return 0;
-    Reset(m_elementName);
+    if (!hWnd_) return 0;
+    Reset(elementName_);
     // A skinned frame lays out its sides again here (the frame's own code,
     // when it is attached to this window).
-    if (CTWWnd* frame = GetSkinnedFrameObject(m_hWnd)) frame->Reset(frame->GetElementName());
-    SendMessageW(m_hWnd, TWM_REFRESHSKIN, 1, 0);
-    PostMessageW(m_hWnd, TWM_SKINCHANGED, WPARAM(relayout), 0);
+    if (CTWWnd* frame = GetSkinnedFrameObject(hWnd_)) frame->Reset(frame->GetElementName());
+    SendMessageW(hWnd_, TWM_REFRESHSKIN, 1, 0);
+    PostMessageW(hWnd_, TWM_SKINCHANGED, WPARAM(relayout), 0);
     if (children) {
-        for (HWND child = GetWindow(m_hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             SendMessageW(child, TWM_BACKGROUNDCHANGED, 1, 0);
             PostMessageW(child, TWM_SKINCHANGED, WPARAM(relayout), 0);
         }
@@ -495,16 +495,16 @@ int CTWWnd::ChangeSkin(int relayout, BOOL children) {
 
 void CTWWnd::Reset(const std::wstring&) {
     UpdateScrollBarSizes();
-    m_rect = {0, 0, 0, 0};
+    rect_ = {0, 0, 0, 0};
     GetBackgroundBitmap(TRUE);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+    SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 // --- scroll-bar drawing -----------------------------------------------------
 
 CMrgBitmap* CTWWnd::GetScrollBarPartImage(int bar, int part, int state, BOOL enabled) const {
-    if (!m_scrollElement) return nullptr;
+    if (!scrollElement_) return nullptr;
     // Columns: hot, pressed, normal, disabled; the first set for stand-alone
     // scroll bars, the second for the bars of other windows.
     static constexpr WORD kControl[2][4][4] = {
@@ -522,14 +522,14 @@ CMrgBitmap* CTWWnd::GetScrollBarPartImage(int bar, int part, int state, BOOL ena
         if (state & CDIS_HOT) column = 0;
         else if (state & CDIS_SELECTED) column = 1;
     }
-    const WORD id = (m_type == 5 ? kControl : kWindow)[bar][row][column];
-    return id ? m_scrollElement->GetImage(id) : nullptr;
+    const WORD id = (type_ == 5 ? kControl : kWindow)[bar][row][column];
+    return id ? scrollElement_->GetImage(id) : nullptr;
 }
 
 HBITMAP CTWWnd::BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild) {
-    if (!rebuild && m_scrollBackground) return m_scrollBackground.Get();
-    m_scrollBackground.Reset();
-    if (!record || !m_scrollElement || !m_scrollElement->GetEnabled()) return nullptr;
+    if (!rebuild && scrollBackground_) return scrollBackground_.Get();
+    scrollBackground_.Reset();
+    if (!record || !scrollElement_ || !scrollElement_->GetEnabled()) return nullptr;
     const RECT& item = record->rc;
     const int w = item.right - item.left, h = item.bottom - item.top;
     if (w <= 0 || h <= 0) return nullptr;
@@ -538,51 +538,51 @@ HBITMAP CTWWnd::BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild) {
     MemoryDC dc(screen.Get());
     {
         SelectGuard select(dc.Get(), bitmap.Get());
-        HWND reference = m_hWnd;
-        if (m_type == 14) {
+        HWND reference = hWnd_;
+        if (type_ == 14) {
             char cls[64] = {};
-            const HWND parent = GetParent(m_hWnd);
+            const HWND parent = GetParent(hWnd_);
             GetClassNameA(parent, cls, sizeof cls);
             if (lstrcmpiA(cls, "ComboBox") == 0)
                 reference = ((GetWindowLongPtrW(parent, GWL_STYLE) & 3) == CBS_SIMPLE) ? parent : nullptr;
-        } else if (m_type == 25) {
+        } else if (type_ == 25) {
             reference = nullptr;
         }
         PatBlt(dc.Get(), 0, 0, w, h, WHITENESS);
         if (reference) {
             CTWWnd* parentObject = GetSkinnedWindowObject(GetParent(reference));
             if (parentObject) {
-                CWindowRect wr(m_hWnd);
+                CWindowRect wr(hWnd_);
                 RECT r{item.left + wr.left, item.top + wr.top, item.right + wr.left, item.bottom + wr.top};
-                parentObject->EraseBackground(dc.Get(), m_hWnd, &r);
+                parentObject->EraseBackground(dc.Get(), hWnd_, &r);
             }
         }
         if (record->lItemlParam == 0 || record->lItemlParam == 1) {
             CMrgBitmap* image =
                 GetScrollBarPartImage(int(record->lItemlParam), int(record->dwItemSpec), int(record->uItemState),
-                                      IsWindowEnabled(m_hWnd));
+                                      IsWindowEnabled(hWnd_));
             CTWDraw draw(dc.Get(), nullptr, FALSE);
             RECT all{0, 0, w, h};
             draw.DrawSkinImage(&all, image, FALSE, nullptr);
         }
     }
-    m_scrollBackground = std::move(bitmap);
-    return m_scrollBackground.Get();
+    scrollBackground_ = std::move(bitmap);
+    return scrollBackground_.Get();
 }
 
 LRESULT CTWWnd::OnScrollBarCustomDraw(LRESULT, NMCUSTOMDRAW* record) {
-    if (!m_scrollElement) return 0;
+    if (!scrollElement_) return 0;
     if (record->lItemlParam == -2) return CDRF_SKIPDEFAULT;
-    if (!m_scrollElement->GetEnabled()) return 0;
-    if (record->dwDrawStage == CDDS_PREPAINT) return LONG(m_scrollElement->GetEnabled()) > 0 ? CDRF_SKIPDEFAULT : 0;
+    if (!scrollElement_->GetEnabled()) return 0;
+    if (record->dwDrawStage == CDDS_PREPAINT) return LONG(scrollElement_->GetEnabled()) > 0 ? CDRF_SKIPDEFAULT : 0;
     if (record->dwDrawStage == CDDS_POSTPAINT) return 0;
     if (record->lItemlParam == 3) {
-        const HWND parent = GetParent(m_hWnd);
+        const HWND parent = GetParent(hWnd_);
         CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
         if (parent && IsWindowVisible(parent) && parentObject && parentObject->GetType() == 25) {
             SavedDC saved(record->hdc);
             IntersectClipRect(record->hdc, record->rc.left, record->rc.top, record->rc.right, record->rc.bottom);
-            parentObject->EraseBackground(record->hdc, m_hWnd, nullptr);
+            parentObject->EraseBackground(record->hdc, hWnd_, nullptr);
         } else if (CTwfObj* grip = FindSkinElementOfType(27)) {
             CTWDraw draw(record->hdc, nullptr, FALSE);
             draw.DrawSkinImage(&record->rc, grip->GetImage(41), FALSE, nullptr);

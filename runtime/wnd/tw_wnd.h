@@ -86,58 +86,58 @@ public:
     virtual void SetActive(BOOL on, WORD scope);
 
     // --- plain members -----------------------------------------------------
-    HWND GetSafeHwnd() const { return m_hWnd; }
-    int GetType() const { return m_type; }
-    CTwfObj* GetSkinObject() const { return m_element; }
+    HWND GetSafeHwnd() const { return hWnd_; }
+    int GetType() const { return type_; }
+    CTwfObj* GetSkinObject() const { return element_; }
     // The skin that owns this window's element; null without element.
     CTwfSkin* GetTwfSkin() const;
     // The scroll-bar engine's subclasser serving this window; null while
     // no engine serves it.
-    CSubclassWnd* GetScrollHandler() const { return m_scrollHelper.get(); }
+    CSubclassWnd* GetScrollHandler() const { return scrollHelper_.get(); }
     LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp);
-    BYTE GetMode() const { return m_mode; }
-    void SetMode(BYTE mode) { m_mode = mode; }
+    BYTE GetMode() const { return mode_; }
+    void SetMode(BYTE mode) { mode_ = mode; }
     HFONT SelectFont(HDC dc, BOOL* owned);
     CTwfObj* FindSkinElement(WORD type, const std::wstring& name) const;
     CTwfObj* FindSkinElementOfType(WORD type) const;
     CTwfObj* SetScrollBarSkin(CTwfSkin* skin, const std::wstring& name);
-    CTwfObj* GetScrollBarSkin() const { return m_scrollElement; }
-    void SetScrollBarElement(CTwfObj* element) { m_scrollElement = element; }
+    CTwfObj* GetScrollBarSkin() const { return scrollElement_; }
+    void SetScrollBarElement(CTwfObj* element) { scrollElement_ = element; }
     void UpdateScrollBarSizes();
     CTwfSkin* InheritParentSkin(BOOL apply);
     void SetFadeEffect(const hexmoor::rt::FadeRecord& record);
-    const std::shared_ptr<hexmoor::rt::FadeState>& GetFade() const { return m_fade; }
-    BOOL IsFadeEnabled() const { return m_fadeEnabled; }
+    const std::shared_ptr<hexmoor::rt::FadeState>& GetFade() const { return fade_; }
+    BOOL IsFadeEnabled() const { return fadeEnabled_; }
     void DrawParentDialogBackground(HDC dc);
     void AddChildObject(CTWWnd* child);
     void RemoveChildObject(HWND child);
     CTWWnd* LookupChildObject(HWND child) const;
-    const std::map<HWND, CTWWnd*>& GetChildMap() const { return m_children; }
+    const std::map<HWND, CTWWnd*>& GetChildMap() const { return children_; }
     HBITMAP BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild);
     CMrgBitmap* GetScrollBarPartImage(int bar, int part, int state, BOOL enabled) const;
     void SetRedraw(BOOL on);
 
-    BOOL IsActive() const { return m_active; }
-    WORD GetScope() const { return m_scope; }
-    BOOL IsApplied() const { return m_applied; }
-    void SetApplied(BOOL applied) { m_applied = applied; }
-    BOOL IsForceWide() const { return m_forceWide; }
-    void SetForceWide(BOOL wide) { m_forceWide = wide; }
-    BOOL IsPaintEnabled() const { return m_paintEnabled; }
-    void SetPaintEnabled(BOOL on) { m_paintEnabled = on; }
-    const std::wstring& GetElementName() const { return m_elementName; }
-    void SetElementName(const std::wstring& name) { m_elementName = name; }
-    CTwfSkin* GetExplicitSkin() const { return m_explicitSkin; }
-    void SetExplicitSkin(CTwfSkin* skin) { m_explicitSkin = skin; }
-    WORD GetSkinId() const { return m_skinId; }
-    void SetSkinId(WORD id) { m_skinId = id; }
-    BOOL HasCustomColor() const { return m_customColorSet; }
-    COLORREF GetCustomColor() const { return m_customColor; }
+    BOOL IsActive() const { return active_; }
+    WORD GetScope() const { return scope_; }
+    BOOL IsApplied() const { return applied_; }
+    void SetApplied(BOOL applied) { applied_ = applied; }
+    BOOL IsForceWide() const { return forceWide_; }
+    void SetForceWide(BOOL wide) { forceWide_ = wide; }
+    BOOL IsPaintEnabled() const { return paintEnabled_; }
+    void SetPaintEnabled(BOOL on) { paintEnabled_ = on; }
+    const std::wstring& GetElementName() const { return elementName_; }
+    void SetElementName(const std::wstring& name) { elementName_ = name; }
+    CTwfSkin* GetExplicitSkin() const { return explicitSkin_; }
+    void SetExplicitSkin(CTwfSkin* skin) { explicitSkin_ = skin; }
+    WORD GetSkinId() const { return skinId_; }
+    void SetSkinId(WORD id) { skinId_ = id; }
+    BOOL HasCustomColor() const { return customColorSet_; }
+    COLORREF GetCustomColor() const { return customColor_; }
     void SetCustomColor(COLORREF color) {
-        m_customColorSet = TRUE;
-        m_customColor = color;
+        customColorSet_ = TRUE;
+        customColor_ = color;
     }
-    StyleRecord& Styles() { return m_styles; }
+    StyleRecord& Styles() { return styles_; }
     // Drops the cached bitmaps (a new skin makes them stale).
     void DropCachedGdiObjects();
 
@@ -147,11 +147,11 @@ public:
 
     // The window procedure this object forwards to (kept after a detach, so
     // that a later subclasser's saved link to us keeps working).
-    const hexmoor::rt::SubclassLink& OldProc() const { return m_oldProc; }
+    const hexmoor::rt::SubclassLink& OldProc() const { return oldProc_; }
 
     // Nesting of the common window procedure over this object; the object is
     // deleted only once the outermost call has returned.
-    int NestingDepth() const { return m_depth; }
+    int NestingDepth() const { return depth_; }
 
 protected:
     friend LRESULT CALLBACK TWWndProc(HWND, UINT, WPARAM, LPARAM);
@@ -163,33 +163,33 @@ protected:
     void ChangeExStyle(DWORD add, DWORD remove);
     void RestoreStyles();
 
-    std::wstring m_elementName;
-    StyleRecord m_styles;
-    HWND m_hWnd = nullptr;
-    hexmoor::rt::SubclassLink m_oldProc;
-    int m_type = -1;
-    BOOL m_fadeEnabled = FALSE;
-    BOOL m_fadeArmed = FALSE;
-    std::shared_ptr<hexmoor::rt::FadeState> m_fade;
-    BOOL m_active = FALSE;
-    WORD m_scope = 0;
-    BOOL m_applied = FALSE;
-    BOOL m_forceWide = FALSE;
-    BOOL m_paintEnabled = TRUE;
-    CTwfObj* m_scrollElement = nullptr;
-    hexmoor::rt::BitmapHandle m_background;
-    hexmoor::rt::BitmapHandle m_scrollBackground;
-    RECT m_rect{0, 0, 0, 0};
-    CTwfObj* m_element = nullptr;
-    CTwfSkin* m_explicitSkin = nullptr;
-    BYTE m_mode = 0;
-    std::unique_ptr<CSubclassWnd> m_scrollHelper;
-    WORD m_skinId = 1;
-    std::map<HWND, CTWWnd*> m_children;
-    BOOL m_customColorSet = FALSE;
-    COLORREF m_customColor = 0;
-    bool m_themeDisabled = false;
-    int m_depth = 0;
+    std::wstring elementName_;
+    StyleRecord styles_;
+    HWND hWnd_ = nullptr;
+    hexmoor::rt::SubclassLink oldProc_;
+    int type_ = -1;
+    BOOL fadeEnabled_ = FALSE;
+    BOOL fadeArmed_ = FALSE;
+    std::shared_ptr<hexmoor::rt::FadeState> fade_;
+    BOOL active_ = FALSE;
+    WORD scope_ = 0;
+    BOOL applied_ = FALSE;
+    BOOL forceWide_ = FALSE;
+    BOOL paintEnabled_ = TRUE;
+    CTwfObj* scrollElement_ = nullptr;
+    hexmoor::rt::BitmapHandle background_;
+    hexmoor::rt::BitmapHandle scrollBackground_;
+    RECT rect_{0, 0, 0, 0};
+    CTwfObj* element_ = nullptr;
+    CTwfSkin* explicitSkin_ = nullptr;
+    BYTE mode_ = 0;
+    std::unique_ptr<CSubclassWnd> scrollHelper_;
+    WORD skinId_ = 1;
+    std::map<HWND, CTWWnd*> children_;
+    BOOL customColorSet_ = FALSE;
+    COLORREF customColor_ = 0;
+    bool themeDisabled_ = false;
+    int depth_ = 0;
 };
 
 // The message the common window procedure is handling on this thread;

@@ -59,7 +59,7 @@ void DeleteWhenUnwound(std::unique_ptr<CTWWnd> object) {
 class TWWndProcFrame {
 public:
     TWWndProcFrame(CTWWnd* object, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) : object_(object), saved_(g_current) {
-        ++object_->m_depth;
+        ++object_->depth_;
         g_current.hwnd = hwnd;
         g_current.message = msg;
         g_current.wParam = wp;
@@ -67,7 +67,7 @@ public:
     }
     ~TWWndProcFrame() {
         g_current = saved_;
-        --object_->m_depth;
+        --object_->depth_;
         FreeIfUnwound(object_);
     }
     TWWndProcFrame(const TWWndProcFrame&) = delete;
@@ -193,7 +193,7 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CTWWnd::Reflect(int kind, const void* data, HWND child, UINT msg, WPARAM wp, LPARAM lp) {
     // The parent forwards the notification to the object of the child that
     // sent it, when both are skinned and switched on.
-    if (IsSkinActive(m_skinId) && m_active && child) {
+    if (IsSkinActive(skinId_) && active_ && child) {
         CTWWnd* childObject = GetSkinnedWindowObject(child);
         if (childObject && childObject->IsActive()) {
             CTwfObj* element = FindSkinElement(WORD(childObject->GetType()), childObject->GetElementName());
@@ -203,7 +203,7 @@ LRESULT CTWWnd::Reflect(int kind, const void* data, HWND child, UINT msg, WPARAM
                 record.kind = kind;
                 if (kind == 3) {
                     record.lParam = lp;
-                    record.parentOldProc = m_oldProc.previous;
+                    record.parentOldProc = oldProc_.previous;
                     record.itemWindow = child;
                 }
                 BOOL handled = FALSE;
@@ -217,12 +217,12 @@ LRESULT CTWWnd::Reflect(int kind, const void* data, HWND child, UINT msg, WPARAM
 }
 
 LRESULT CTWWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (!m_active || !IsSkinActive(m_skinId) || !m_element) return DefWindowProc(msg, wp, lp);
-    if (!m_element->GetEnabled() && m_elementName.empty()) return DefWindowProc(msg, wp, lp);
+    if (!active_ || !IsSkinActive(skinId_) || !element_) return DefWindowProc(msg, wp, lp);
+    if (!element_->GetEnabled() && elementName_.empty()) return DefWindowProc(msg, wp, lp);
 
     switch (msg) {
     case WM_SYSCOLORCHANGE:
-        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+        RedrawWindow(hWnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
         return DefWindowProc(msg, wp, lp);
     case WM_COMMAND:
         if (lp) {
@@ -264,20 +264,20 @@ LRESULT CTWWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             if (element && element->GetEnabled()) {
                 BOOL handled = FALSE;
                 const LRESULT result =
-                    childObject->OnReflectedCtlColor(&handled, reinterpret_cast<HDC>(wp), m_hWnd);
+                    childObject->OnReflectedCtlColor(&handled, reinterpret_cast<HDC>(wp), hWnd_);
                 if (handled) return result;
             }
         }
         break;
     }
     case WM_NCCALCSIZE:
-        if (!HasFrameStyle(m_hWnd)) return OnNcCalcSize(BOOL(wp), lp);
+        if (!HasFrameStyle(hWnd_)) return OnNcCalcSize(BOOL(wp), lp);
         break;
     case WM_NCPAINT:
-        if (!HasFrameStyle(m_hWnd)) return OnNcPaint(nullptr);
+        if (!HasFrameStyle(hWnd_)) return OnNcPaint(nullptr);
         break;
     case WM_PRINT:
-        if ((lp & PRF_NONCLIENT) && !HasFrameStyle(m_hWnd)) {
+        if ((lp & PRF_NONCLIENT) && !HasFrameStyle(hWnd_)) {
             const LRESULT result = Default();
             OnNcPaint(reinterpret_cast<HDC>(wp));
             return result;

@@ -6,5 +6,5 @@ bool ImagingAvailable() { return true; }
 }  // namespace hexmoor::platform
 
 // The native tree has no GDI+: its images are always available.
-CGdiPlusInit::CGdiPlusInit(unsigned int) : m_started(true) {}
+CGdiPlusInit::CGdiPlusInit(unsigned int) : started_(true) {}
 CGdiPlusInit::~CGdiPlusInit() = default;

@@ -15,29 +15,29 @@ namespace {
 // A memory DC released on scope exit, with the selected objects restored.
 class MemoryDC {
  public:
-  MemoryDC() : m_dc(::CreateCompatibleDC(nullptr)) {}
+  MemoryDC() : dc_(::CreateCompatibleDC(nullptr)) {}
   ~MemoryDC() {
-    if (m_oldBitmap) ::SelectObject(m_dc, m_oldBitmap);
-    if (m_oldPalette) ::SelectPalette(m_dc, m_oldPalette, FALSE);
-    if (m_dc) ::DeleteDC(m_dc);
+    if (oldBitmap_) ::SelectObject(dc_, oldBitmap_);
+    if (oldPalette_) ::SelectPalette(dc_, oldPalette_, FALSE);
+    if (dc_) ::DeleteDC(dc_);
   }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
-  HDC get() const { return m_dc; }
+  HDC get() const { return dc_; }
   void Select(HBITMAP bitmap) {
-    HGDIOBJ old = ::SelectObject(m_dc, bitmap);
-    if (!m_oldBitmap) m_oldBitmap = old;
+    HGDIOBJ old = ::SelectObject(dc_, bitmap);
+    if (!oldBitmap_) oldBitmap_ = old;
   }
   void Select(HPALETTE palette) {
-    HPALETTE old = ::SelectPalette(m_dc, palette, FALSE);
-    if (!m_oldPalette) m_oldPalette = old;
-    ::RealizePalette(m_dc);
+    HPALETTE old = ::SelectPalette(dc_, palette, FALSE);
+    if (!oldPalette_) oldPalette_ = old;
+    ::RealizePalette(dc_);
   }
 
  private:
-  HDC m_dc;
-  HGDIOBJ m_oldBitmap = nullptr;
-  HPALETTE m_oldPalette = nullptr;
+  HDC dc_;
+  HGDIOBJ oldBitmap_ = nullptr;
+  HPALETTE oldPalette_ = nullptr;
 };
 
 // The 16 colours of a standard 4-bit DIB (red, green, blue).

@@ -20,18 +20,18 @@ CGdiPlusInit::CGdiPlusInit(unsigned int gdiplusVersion) {
   input.GdiplusVersion = gdiplusVersion;
   ULONG_PTR token = 0;
   const Gdiplus::Status status = Gdiplus::GdiplusStartup(&token, &input, nullptr);
-  m_status = static_cast<int>(status);
+  status_ = static_cast<int>(status);
   if (status == Gdiplus::Ok) {
-    m_started = true;
-    m_token = token;
+    started_ = true;
+    token_ = token;
     ++g_startedCount;
   }
 }
 
 CGdiPlusInit::~CGdiPlusInit() {
-  if (m_started) {
+  if (started_) {
     --g_startedCount;
-    Gdiplus::GdiplusShutdown(m_token);
+    Gdiplus::GdiplusShutdown(token_);
   }
 }
 

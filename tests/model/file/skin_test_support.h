@@ -45,17 +45,17 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<std:
 class ScratchDir {
  public:
   explicit ScratchDir(const std::string& name)
-      : m_path(std::filesystem::temp_directory_path() / ("hexmoor-" + name + "-" + std::to_string(ProcessId()) + "-" +
+      : path_(std::filesystem::temp_directory_path() / ("hexmoor-" + name + "-" + std::to_string(ProcessId()) + "-" +
                                                        std::to_string(Counter()++))) {
-    std::filesystem::remove_all(m_path);
-    std::filesystem::create_directories(m_path);
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
   }
   ~ScratchDir() {
     std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
+    std::filesystem::remove_all(path_, ec);
   }
-  const std::filesystem::path& Path() const { return m_path; }
-  std::filesystem::path operator/(const std::string& leaf) const { return m_path / leaf; }
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path operator/(const std::string& leaf) const { return path_ / leaf; }
 
  private:
   // Tests run as parallel processes: the process id keeps their folders apart.
@@ -70,7 +70,7 @@ class ScratchDir {
     static int n = 0;
     return n;
   }
-  std::filesystem::path m_path;
+  std::filesystem::path path_;
 };
 
 }  // namespace skin_test

@@ -28,13 +28,13 @@ class Bytes {
     return *this;
   }
   Bytes& Add(std::initializer_list<std::uint8_t> b) {
-    m_bytes.insert(m_bytes.end(), b);
+    bytes_.insert(bytes_.end(), b);
     return *this;
   }
-  const std::vector<std::uint8_t>& Get() const { return m_bytes; }
+  const std::vector<std::uint8_t>& Get() const { return bytes_; }
 
  private:
-  std::vector<std::uint8_t> m_bytes;
+  std::vector<std::uint8_t> bytes_;
 };
 
 std::vector<std::uint8_t> Write(CTwfSkin& skin) {
@@ -187,20 +187,20 @@ TEST_F(SkinWriter, FailedWriteLeavesTheOldFileIntact) {
   // The disk fills up half-way through the new contents.
   class FullDisk : public ByteSink {
    public:
-    explicit FullDisk(ByteSink& inner) : m_inner(inner) {}
+    explicit FullDisk(ByteSink& inner) : inner_(inner) {}
     bool Write(std::span<const std::uint8_t> data) override {
-      if (m_left < data.size()) {
-        m_inner.Write(data.first(m_left));
-        m_left = 0;
+      if (left_ < data.size()) {
+        inner_.Write(data.first(left_));
+        left_ = 0;
         return false;
       }
-      m_left -= data.size();
-      return m_inner.Write(data);
+      left_ -= data.size();
+      return inner_.Write(data);
     }
 
    private:
-    ByteSink& m_inner;
-    std::size_t m_left = 100;
+    ByteSink& inner_;
+    std::size_t left_ = 100;
   };
   skin.GetInfo().author = L"Second";
   EXPECT_FALSE(WriteFileReplacing(target.wstring(), [&](ByteSink& sink) {
