@@ -8,7 +8,7 @@ namespace hexmoor::fw {
 
 namespace {
 Application* g_current = nullptr;
-}
+} // namespace
 
 Application::Application()
     : profile_(std::make_unique<Profile>(L"", appName_)),
@@ -31,8 +31,7 @@ void Application::SetRegistryKey(const std::wstring& company) {
 }
 
 void Application::AddModeless(HWND dialog) {
-    if (dialog && std::find(modeless_.begin(), modeless_.end(), dialog) == modeless_.end())
-        modeless_.push_back(dialog);
+    if (dialog && std::find(modeless_.begin(), modeless_.end(), dialog) == modeless_.end()) modeless_.push_back(dialog);
 }
 
 void Application::RemoveModeless(HWND dialog) { std::erase(modeless_, dialog); }
@@ -64,10 +63,9 @@ bool Application::ResetsIdle(const MSG& msg) {
     switch (msg.message) {
     case WM_PAINT:
     case WM_TIMER:
-    case 0x0118:  // the system's caret blink timer
+    case 0x0118: // the system's caret blink timer
         return false;
-    default:
-        return true;
+    default: return true;
     }
 }
 

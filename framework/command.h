@@ -17,7 +17,7 @@ struct CommandState {
     unsigned id = 0;
     bool enabled = true;
     bool checked = false;
-    bool radio = false;  // the check shows as a radio mark
+    bool radio = false; // the check shows as a radio mark
 };
 
 class CommandTable {
@@ -53,7 +53,7 @@ private:
 // The outcome of asking a route about one command.
 struct CommandQuery {
     CommandState state;
-    const CommandTable* handler = nullptr;  // the table that runs it, if any
+    const CommandTable* handler = nullptr; // the table that runs it, if any
 };
 
 // Asks the tables in order. The first table with an update handler for the

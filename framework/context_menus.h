@@ -29,7 +29,7 @@ public:
     bool ShowPopupMenu(const std::wstring& name, POINT screen, HWND owner) const;
 
 private:
-    std::map<std::wstring, HMENU> menus_;  // owned: the loaded menu resources
+    std::map<std::wstring, HMENU> menus_; // owned: the loaded menu resources
 };
 
 } // namespace hexmoor::fw

@@ -117,11 +117,8 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_QUERYDRAGICON:
-        return static_cast<INT_PTR>(r);
-    default:
-        SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, r);
-        return TRUE;
+    case WM_QUERYDRAGICON: return static_cast<INT_PTR>(r);
+    default: SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, r); return TRUE;
     }
 }
 

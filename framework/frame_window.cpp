@@ -8,8 +8,8 @@
 namespace hexmoor::fw {
 
 namespace {
-constexpr UINT kIdleMessageId = 57345;  // "Ready"
-}
+constexpr UINT kIdleMessageId = 57345; // "Ready"
+} // namespace
 
 FrameWindow::FrameWindow() = default;
 
@@ -97,8 +97,8 @@ void FrameWindow::OnIdleUpdate() {
     if (toolbar_.Handle()) {
         int hot = static_cast<int>(SendMessageW(toolbar_.Handle(), TB_GETHOTITEM, 0, 0));
         TBBUTTON b{};
-        if (hot >= 0 && SendMessageW(toolbar_.Handle(), TB_GETBUTTON, static_cast<WPARAM>(hot),
-                                     reinterpret_cast<LPARAM>(&b)))
+        if (hot >= 0 &&
+            SendMessageW(toolbar_.Handle(), TB_GETBUTTON, static_cast<WPARAM>(hot), reinterpret_cast<LPARAM>(&b)))
             hotCommand = static_cast<unsigned>(b.idCommand);
     }
     status_.SetPrompt(hotCommand ? PromptPart(LoadText(hotCommand)) : LoadText(kIdleMessageId));
@@ -166,9 +166,7 @@ bool FrameWindow::OnCommand(UINT id, UINT code, HWND control) {
 LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     Point p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     switch (msg) {
-    case WM_SIZE:
-        RecalcLayout();
-        return 0;
+    case WM_SIZE: RecalcLayout(); return 0;
     case WM_INITMENUPOPUP:
         if (!HIWORD(lp)) {
             OnMenuOpening(reinterpret_cast<HMENU>(wp));

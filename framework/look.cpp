@@ -5,8 +5,17 @@ namespace hexmoor::fw {
 namespace {
 
 // COLOR_* indexes, spelled out so this file needs no Windows header.
-enum SysIndex { kBtnFace = 15, kBtnShadow = 16, kActiveCaption = 2, kInactiveCaption = 3, kCaptionText = 9,
-                kInactiveCaptionText = 19, kBtnText = 18, kWindow = 5, kAppWorkspace = 12 };
+enum SysIndex {
+    kBtnFace = 15,
+    kBtnShadow = 16,
+    kActiveCaption = 2,
+    kInactiveCaption = 3,
+    kCaptionText = 9,
+    kInactiveCaptionText = 19,
+    kBtnText = 18,
+    kWindow = 5,
+    kAppWorkspace = 12
+};
 
 constexpr LookColors kFixed[] = {
     // 1: warm classic
@@ -32,9 +41,9 @@ constexpr LookColors kFixed[] = {
 LookColors LookScheme(int look, Color (*systemColor)(int index)) {
     if (look < 0 || look >= kLookCount) look = kDefaultLook;
     if (look == 0) {
-        return {systemColor(kBtnFace),         systemColor(kBtnShadow),  systemColor(kActiveCaption),
+        return {systemColor(kBtnFace),         systemColor(kBtnShadow),   systemColor(kActiveCaption),
                 systemColor(kInactiveCaption), systemColor(kCaptionText), systemColor(kInactiveCaptionText),
-                systemColor(kWindow),          systemColor(kBtnFace),    systemColor(kBtnText),
+                systemColor(kWindow),          systemColor(kBtnFace),     systemColor(kBtnText),
                 systemColor(kBtnFace),         systemColor(kBtnFace)};
     }
     return kFixed[look - 1];

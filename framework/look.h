@@ -7,17 +7,17 @@
 
 namespace hexmoor::fw {
 
-using Color = std::uint32_t;  // 0x00BBGGRR, as COLORREF
+using Color = std::uint32_t; // 0x00BBGGRR, as COLORREF
 
 constexpr Color MakeColor(int r, int g, int b) {
     return static_cast<Color>(r) | (static_cast<Color>(g) << 8) | (static_cast<Color>(b) << 16);
 }
 
 struct LookColors {
-    Color barFace;          // pane backgrounds, toolbar, dock area
-    Color barShadow;        // pane borders
-    Color captionActive;    // caption of the pane holding the focus
-    Color captionInactive;  // other captions
+    Color barFace;         // pane backgrounds, toolbar, dock area
+    Color barShadow;       // pane borders
+    Color captionActive;   // caption of the pane holding the focus
+    Color captionInactive; // other captions
     Color captionText;
     Color captionTextInactive;
     Color tabActive;

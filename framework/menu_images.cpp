@@ -5,8 +5,8 @@
 
 namespace hexmoor::fw {
 
-std::vector<std::uint32_t> MenuImagePixels(std::span<const std::uint32_t> strip, int stripWidth, int size,
-                                           int index, COLORREF key) {
+std::vector<std::uint32_t> MenuImagePixels(std::span<const std::uint32_t> strip, int stripWidth, int size, int index,
+                                           COLORREF key) {
     std::vector<std::uint32_t> out;
     if (size <= 0 || index < 0 || stripWidth < (index + 1) * size) return out;
     if (strip.size() < static_cast<std::size_t>(stripWidth) * static_cast<std::size_t>(size)) return out;

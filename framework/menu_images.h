@@ -18,8 +18,8 @@ namespace hexmoor::fw {
 // pixels, top row first, `stripWidth` pixels wide, and returns it as
 // premultiplied BGRA, top row first: the key colour becomes fully
 // transparent, every other pixel opaque.
-std::vector<std::uint32_t> MenuImagePixels(std::span<const std::uint32_t> strip, int stripWidth, int size,
-                                           int index, COLORREF key);
+std::vector<std::uint32_t> MenuImagePixels(std::span<const std::uint32_t> strip, int stripWidth, int size, int index,
+                                           COLORREF key);
 
 class MenuImages {
 public:

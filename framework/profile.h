@@ -15,8 +15,7 @@ public:
     const std::wstring& KeyPath() const { return keyPath_; }
 
     int GetInt(const std::wstring& section, const std::wstring& entry, int fallback) const;
-    std::wstring GetString(const std::wstring& section, const std::wstring& entry,
-                           const std::wstring& fallback) const;
+    std::wstring GetString(const std::wstring& section, const std::wstring& entry, const std::wstring& fallback) const;
     bool WriteInt(const std::wstring& section, const std::wstring& entry, int value) const;
     bool WriteString(const std::wstring& section, const std::wstring& entry, const std::wstring& value) const;
     bool HasValue(const std::wstring& section, const std::wstring& entry) const;

@@ -19,7 +19,7 @@ public:
 struct FileDialogRequest {
     bool save = false;
     std::wstring title;
-    std::wstring filter;  // "Name|*.ext|Other|*.x||" as the editor writes it
+    std::wstring filter; // "Name|*.ext|Other|*.x||" as the editor writes it
     std::wstring defaultExtension;
     std::wstring initialPath;
     DWORD flags = 0;

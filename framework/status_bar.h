@@ -12,7 +12,7 @@
 namespace hexmoor::fw {
 
 struct StatusIndicator {
-    UINT textId;  // string-table text, e.g. "CAP"
+    UINT textId; // string-table text, e.g. "CAP"
     int virtualKey;
 };
 

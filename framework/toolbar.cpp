@@ -16,8 +16,8 @@ bool ToolBar::CreateIn(HWND parent, const ToolBarArgs& args) {
     transparent_ = args.transparent;
     WindowArgs w;
     w.className = TOOLBARCLASSNAMEW;
-    w.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
-              CCS_NORESIZE | CCS_NOPARENTALIGN;
+    w.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NORESIZE |
+              CCS_NOPARENTALIGN;
     w.parent = parent;
     w.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(args.id));
     if (!Create(w)) return false;
@@ -58,8 +58,8 @@ void ToolBar::LoadImages() {
     UINT ids[3] = {set.cold, set.hot, set.disabled};
     for (int i = 0; i < 3; ++i) {
         if (!ids[i]) continue;
-        HBITMAP bmp = static_cast<HBITMAP>(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(ids[i]), IMAGE_BITMAP, 0, 0,
-                                                      LR_CREATEDIBSECTION));
+        HBITMAP bmp = static_cast<HBITMAP>(
+            LoadImageW(ResourceModule(), MAKEINTRESOURCEW(ids[i]), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (!bmp) continue;
         lists_[i] = ImageList_Create(set.size, set.size, ILC_COLOR24 | ILC_MASK, 16, 1);
         ImageList_AddMasked(lists_[i], bmp, transparent_);

@@ -15,13 +15,13 @@
 namespace hexmoor::fw {
 
 struct ToolImageSet {
-    UINT cold = 0, hot = 0, disabled = 0;  // bitmap resources, one strip each
-    int size = 16;                         // square images
+    UINT cold = 0, hot = 0, disabled = 0; // bitmap resources, one strip each
+    int size = 16;                        // square images
 };
 
 struct ToolBarArgs {
     UINT id = 0;
-    std::vector<unsigned> buttons;  // command ids in order; 0 = separator
+    std::vector<unsigned> buttons; // command ids in order; 0 = separator
     ToolImageSet smallImages;
     ToolImageSet largeImages;
     COLORREF transparent = RGB(192, 192, 192);

@@ -12,7 +12,7 @@ namespace {
 // The bound object is kept in a window property rather than in
 // GWLP_USERDATA, which stays free for whoever else works on the window.
 constexpr wchar_t kObjectProp[] = L"HexmoorWindow";
-constexpr UINT_PTR kSubclassId = 0x48584D;  // "HXM"
+constexpr UINT_PTR kSubclassId = 0x48584D; // "HXM"
 
 } // namespace
 
@@ -67,8 +67,8 @@ bool Window::Create(const WindowArgs& args) {
     if (hwnd_) return false;
     if (args.className.empty()) {
         std::wstring cls = OwnWindowClass(args.icon, args.background, args.classStyle);
-        HWND h = CreateWindowExW(args.exStyle, cls.c_str(), args.text.c_str(), args.style, args.x, args.y,
-                                 args.width, args.height, args.parent, args.menuOrId, ResourceModule(), this);
+        HWND h = CreateWindowExW(args.exStyle, cls.c_str(), args.text.c_str(), args.style, args.x, args.y, args.width,
+                                 args.height, args.parent, args.menuOrId, ResourceModule(), this);
         if (!h && hwnd_) Unbind();
         return h != nullptr;
     }

@@ -14,15 +14,15 @@ class CommandTable;
 
 struct WindowArgs {
     DWORD exStyle = 0;
-    std::wstring className;  // empty: the class registered for Window objects
+    std::wstring className; // empty: the class registered for Window objects
     std::wstring text;
     DWORD style = WS_CHILD | WS_VISIBLE;
     int x = 0, y = 0, width = 0, height = 0;
     HWND parent = nullptr;
     HMENU menuOrId = nullptr;
-    HICON icon = nullptr;          // for our own class: the class icon
-    HBRUSH background = nullptr;   // for our own class: the class brush
-    UINT classStyle = CS_DBLCLKS;  // for our own class
+    HICON icon = nullptr;         // for our own class: the class icon
+    HBRUSH background = nullptr;  // for our own class: the class brush
+    UINT classStyle = CS_DBLCLKS; // for our own class
 };
 
 class Window {
@@ -82,7 +82,7 @@ protected:
     // Dialogs: the dialog manager supplies the default processing.
     enum class Kind { OwnClass, Subclassed, Dialog };
     Kind kind_ = Kind::OwnClass;
-    bool defaultRequested_ = false;  // dialogs: the message was not handled
+    bool defaultRequested_ = false; // dialogs: the message was not handled
 
     // Binds this object to hwnd (used by dialogs before WM_NCCREATE).
     void Bind(HWND hwnd, Kind kind);

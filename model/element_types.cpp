@@ -5,10 +5,10 @@
 namespace {
 
 struct ElementKind {
-  DWORD type;
-  const wchar_t* name;
-  bool hasClass;
-  int indexEntry;  // -1: none
+    DWORD type;
+    const wchar_t* name;
+    bool hasClass;
+    int indexEntry; // -1: none
 };
 
 // One row per element kind: its name, whether a skin can hold it (it has an
@@ -63,25 +63,25 @@ constexpr std::array<ElementKind, 46> kKinds = {{
 }};
 
 const ElementKind* FindKind(DWORD type) {
-  for (const auto& kind : kKinds) {
-    if (kind.type == type && (type != 0)) return &kind;
-  }
-  return nullptr;
+    for (const auto& kind : kKinds) {
+        if (kind.type == type && (type != 0)) return &kind;
+    }
+    return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 std::wstring GetElementTypeName(DWORD type) {
-  const ElementKind* kind = FindKind(type);
-  return kind ? kind->name : L"";
+    const ElementKind* kind = FindKind(type);
+    return kind ? kind->name : L"";
 }
 
 bool HasElementClass(DWORD type) {
-  const ElementKind* kind = FindKind(type);
-  return kind && kind->hasClass;
+    const ElementKind* kind = FindKind(type);
+    return kind && kind->hasClass;
 }
 
 int GetElementIndexEntry(DWORD type) {
-  const ElementKind* kind = FindKind(type);
-  return kind && kind->hasClass ? kind->indexEntry : -1;
+    const ElementKind* kind = FindKind(type);
+    return kind && kind->hasClass ? kind->indexEntry : -1;
 }

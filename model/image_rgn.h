@@ -14,36 +14,36 @@
 #include "model/platform/types.h"
 
 class CImageRgn {
- public:
-  CImageRgn() = default;
-  CImageRgn(hexmoor::platform::RegionHandle region, int width, int height)
-      : region_(std::move(region)), width_(width), height_(height) {}
-  CImageRgn(const CImageRgn&) = delete;
-  CImageRgn& operator=(const CImageRgn&) = delete;
+public:
+    CImageRgn() = default;
+    CImageRgn(hexmoor::platform::RegionHandle region, int width, int height)
+        : region_(std::move(region)), width_(width), height_(height) {}
+    CImageRgn(const CImageRgn&) = delete;
+    CImageRgn& operator=(const CImageRgn&) = delete;
 
-  HRGN GetHRgn() const { return region_.get(); }
-  int GetWidth() const { return width_; }
-  int GetHeight() const { return height_; }
-  SIZE GetSize() const { return SIZE{width_, height_}; }
-  void SetSize(int width, int height) {
-    width_ = width;
-    height_ = height;
-  }
-  // Takes the region over (freeing the previous one).
-  void SetRegion(hexmoor::platform::RegionHandle region) { region_ = std::move(region); }
+    HRGN GetHRgn() const { return region_.get(); }
+    int GetWidth() const { return width_; }
+    int GetHeight() const { return height_; }
+    SIZE GetSize() const { return SIZE{width_, height_}; }
+    void SetSize(int width, int height) {
+        width_ = width;
+        height_ = height;
+    }
+    // Takes the region over (freeing the previous one).
+    void SetRegion(hexmoor::platform::RegionHandle region) { region_ = std::move(region); }
 
-  // An independent copy (new region handle, same size).
-  std::unique_ptr<CImageRgn> Duplicate() const;
-  // The region's RGNDATA bytes; empty without region.
-  std::vector<std::uint8_t> GetRegionData() const;
-  // Builds the region from RGNDATA bytes after checking them; false (and no
-  // region) when the block is not valid.
-  bool SetRegionData(std::span<const std::uint8_t> data);
+    // An independent copy (new region handle, same size).
+    std::unique_ptr<CImageRgn> Duplicate() const;
+    // The region's RGNDATA bytes; empty without region.
+    std::vector<std::uint8_t> GetRegionData() const;
+    // Builds the region from RGNDATA bytes after checking them; false (and no
+    // region) when the block is not valid.
+    bool SetRegionData(std::span<const std::uint8_t> data);
 
- private:
-  hexmoor::platform::RegionHandle region_;
-  int width_ = 0;
-  int height_ = 0;
+private:
+    hexmoor::platform::RegionHandle region_;
+    int width_ = 0;
+    int height_ = 0;
 };
 
 using ImageRgnPtr = std::shared_ptr<CImageRgn>;

@@ -6,32 +6,32 @@
 #include <string>
 
 struct SkinInfo {
-  enum Field {
-    kSkinName = 0,
-    kCopyright,
-    kAuthor,
-    kCompany,
-    kEmail,
-    kUrl,
-    kVersion,
-    kLastUpdated,
-    kDescription,
-    kFieldCount
-  };
+    enum Field {
+        kSkinName = 0,
+        kCopyright,
+        kAuthor,
+        kCompany,
+        kEmail,
+        kUrl,
+        kVersion,
+        kLastUpdated,
+        kDescription,
+        kFieldCount
+    };
 
-  std::wstring skinName;
-  std::wstring copyright;
-  std::wstring author;
-  std::wstring company;
-  std::wstring email;
-  std::wstring url;
-  std::wstring version;
-  std::wstring lastUpdated;
-  std::wstring description;
+    std::wstring skinName;
+    std::wstring copyright;
+    std::wstring author;
+    std::wstring company;
+    std::wstring email;
+    std::wstring url;
+    std::wstring version;
+    std::wstring lastUpdated;
+    std::wstring description;
 
-  // Field by position 0..8 (file position minus one).
-  std::wstring& Field(int index);
-  const std::wstring& Field(int index) const;
-  // Empties all nine strings.
-  void Clear();
+    // Field by position 0..8 (file position minus one).
+    std::wstring& Field(int index);
+    const std::wstring& Field(int index) const;
+    // Empties all nine strings.
+    void Clear();
 };

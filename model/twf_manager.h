@@ -15,57 +15,57 @@
 class CListOfCtrlManagers;
 
 class CTwfManager {
- public:
-  using ControlsManagersDeleter = void (*)(CListOfCtrlManagers*);
-  using ControlsManagersPtr = std::unique_ptr<CListOfCtrlManagers, ControlsManagersDeleter>;
-  static constexpr WORD kMainSkinId = 1;
+public:
+    using ControlsManagersDeleter = void (*)(CListOfCtrlManagers*);
+    using ControlsManagersPtr = std::unique_ptr<CListOfCtrlManagers, ControlsManagersDeleter>;
+    static constexpr WORD kMainSkinId = 1;
 
-  CTwfManager();
-  CTwfManager(const CTwfManager&) = delete;
-  CTwfManager& operator=(const CTwfManager&) = delete;
-  // Destroys the controls-manager list and every skin still held.
-  virtual ~CTwfManager();
+    CTwfManager();
+    CTwfManager(const CTwfManager&) = delete;
+    CTwfManager& operator=(const CTwfManager&) = delete;
+    // Destroys the controls-manager list and every skin still held.
+    virtual ~CTwfManager();
 
-  // The runtime's per-thread controls managers (owned; destroyed with the
-  // manager through the deleter given here).
-  CListOfCtrlManagers* GetControlsManagers() const { return controlsManagers_.get(); }
-  void SetControlsManagers(ControlsManagersPtr list);
+    // The runtime's per-thread controls managers (owned; destroyed with the
+    // manager through the deleter given here).
+    CListOfCtrlManagers* GetControlsManagers() const { return controlsManagers_.get(); }
+    void SetControlsManagers(ControlsManagersPtr list);
 
-  // A new main skin under id 1 (replacing any), made with InitNewSkin.
-  BOOL CreateMainSkin(const std::wstring& defaultScheme);
-  CTwfSkin* GetSkin(WORD id) const;
-  CTwfSkin* GetMainSkin() const { return GetSkin(kMainSkinId); }
-  BOOL IsMainSkinCreated() const { return mainSkinCreated_; }
+    // A new main skin under id 1 (replacing any), made with InitNewSkin.
+    BOOL CreateMainSkin(const std::wstring& defaultScheme);
+    CTwfSkin* GetSkin(WORD id) const;
+    CTwfSkin* GetMainSkin() const { return GetSkin(kMainSkinId); }
+    BOOL IsMainSkinCreated() const { return mainSkinCreated_; }
 
-  // Loaders of the main skin: the reader's result code (TwfResult); 1
-  // without a main skin or while images cannot be decoded (GDI+ not
-  // started). The main-skin loaded flag becomes (code == 0).
-  int LoadMainSkinFromPath(const std::wstring& path);
-  int LoadMainSkinFromMemory(const void* data, UINT size);
+    // Loaders of the main skin: the reader's result code (TwfResult); 1
+    // without a main skin or while images cannot be decoded (GDI+ not
+    // started). The main-skin loaded flag becomes (code == 0).
+    int LoadMainSkinFromPath(const std::wstring& path);
+    int LoadMainSkinFromMemory(const void* data, UINT size);
 #ifdef _WIN32
-  int LoadMainSkinFromResource(HMODULE module, HRSRC resource);
+    int LoadMainSkinFromResource(HMODULE module, HRSRC resource);
 #endif
-  // A further skin under id (not 0, not 1, not in use); FALSE and no entry
-  // for the id when it does not load.
-  BOOL LoadSkin(WORD id, const std::wstring& path);
-  BOOL RemoveSkin(WORD id);
-  BOOL RemoveAllSkins();
+    // A further skin under id (not 0, not 1, not in use); FALSE and no entry
+    // for the id when it does not load.
+    BOOL LoadSkin(WORD id, const std::wstring& path);
+    BOOL RemoveSkin(WORD id);
+    BOOL RemoveAllSkins();
 
-  // The main-skin loaded flag: 1 when the last load of the main skin through
-  // this manager succeeded; the editor's new-file road sets it too.
-  BOOL GetMainSkinLoaded() const { return lastLoadSucceeded_; }
-  void SetMainSkinLoaded(BOOL loaded) { lastLoadSucceeded_ = loaded ? TRUE : FALSE; }
+    // The main-skin loaded flag: 1 when the last load of the main skin through
+    // this manager succeeded; the editor's new-file road sets it too.
+    BOOL GetMainSkinLoaded() const { return lastLoadSucceeded_; }
+    void SetMainSkinLoaded(BOOL loaded) { lastLoadSucceeded_ = loaded ? TRUE : FALSE; }
 
-  const std::map<WORD, std::unique_ptr<CTwfSkin>>& GetSkins() const { return skins_; }
+    const std::map<WORD, std::unique_ptr<CTwfSkin>>& GetSkins() const { return skins_; }
 
- private:
-  template <typename Load>
-  int LoadMain(Load load, bool keepPath, const std::wstring& path);
+private:
+    template <typename Load>
+    int LoadMain(Load load, bool keepPath, const std::wstring& path);
 
-  ControlsManagersPtr controlsManagers_;
-  std::map<WORD, std::unique_ptr<CTwfSkin>> skins_;
-  BOOL mainSkinCreated_ = FALSE;
-  BOOL lastLoadSucceeded_ = FALSE;
+    ControlsManagersPtr controlsManagers_;
+    std::map<WORD, std::unique_ptr<CTwfSkin>> skins_;
+    BOOL mainSkinCreated_ = FALSE;
+    BOOL lastLoadSucceeded_ = FALSE;
 };
 
 // A new manager (no skins, flags 0); null when allocation fails.

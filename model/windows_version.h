@@ -12,25 +12,25 @@
 
 // What the operating system's version record says.
 struct OsVersionRecord {
-  DWORD platformId = 0;  // 0 Win32s, 1 Windows 9x, 2 NT
-  DWORD major = 0;
-  DWORD minor = 0;
-  DWORD build = 0;
-  std::wstring servicePack;  // e.g. L"Service Pack 1"
-  bool extended = false;     // the extended record was available
-  WORD suiteMask = 0;
-  BYTE productType = 0;  // 1 workstation, 2 domain controller, 3 server
-  // Registry "ProductType" when the extended record is missing.
-  std::wstring registryProductType;
+    DWORD platformId = 0; // 0 Win32s, 1 Windows 9x, 2 NT
+    DWORD major = 0;
+    DWORD minor = 0;
+    DWORD build = 0;
+    std::wstring servicePack; // e.g. L"Service Pack 1"
+    bool extended = false;    // the extended record was available
+    WORD suiteMask = 0;
+    BYTE productType = 0; // 1 workstation, 2 domain controller, 3 server
+    // Registry "ProductType" when the extended record is missing.
+    std::wstring registryProductType;
 };
 
 struct WindowsProductType {
-  int platformCode = 0;  // 1 Win32s, 2 95, 3 98, 4 Me, 5 NT<5, 6 2000+, 7 XP, 8 2003, 9 NT6+
-  int edition = 0;
-  DWORD major = 0;
-  DWORD minor = 0;
-  int servicePack = -1;
-  DWORD build = 0;
+    int platformCode = 0; // 1 Win32s, 2 95, 3 98, 4 Me, 5 NT<5, 6 2000+, 7 XP, 8 2003, 9 NT6+
+    int edition = 0;
+    DWORD major = 0;
+    DWORD minor = 0;
+    int servicePack = -1;
+    DWORD build = 0;
 };
 
 constexpr int kWindowsProbeFailed = 606;
@@ -43,8 +43,8 @@ int WindowsVersionCodeFromPlatform(int platformCode);
 
 // Asks the operating system (native tree: fails). 0, or 606 when the version
 // cannot be read at all.
-int DetectWindowsProductType(int* platformCode, int* edition, DWORD* major, DWORD* minor,
-                             int* servicePack, DWORD* build);
+int DetectWindowsProductType(int* platformCode, int* edition, DWORD* major, DWORD* minor, int* servicePack,
+                             DWORD* build);
 // The code of the running system; -1 when the probe fails.
 int GetWindowsVersionCode();
 

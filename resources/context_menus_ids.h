@@ -3,5 +3,5 @@
 // first popup of its menu resource.
 #include "command_ids.h"
 
-#define IDR_ADD_CUSTOM_MENU         150
-#define IDR_PROPERTY_CONTEXT_MENU   205
+#define IDR_ADD_CUSTOM_MENU 150
+#define IDR_PROPERTY_CONTEXT_MENU 205

@@ -8,8 +8,8 @@ namespace hexmoor::rt {
 
 class HoverTracker {
 public:
-    static constexpr WORD kInvalidate = 0x1;  // invalidate the owner on enter and leave
-    static constexpr WORD kRedrawNow = 0x2;   // and redraw it at once
+    static constexpr WORD kInvalidate = 0x1; // invalidate the owner on enter and leave
+    static constexpr WORD kRedrawNow = 0x2;  // and redraw it at once
 
     void Init(HWND owner, WORD flags) {
         owner_ = owner;

@@ -31,8 +31,8 @@ BOOL ImageButton::SetBitmaps(WORD normal, WORD pressed, WORD hot, WORD fourth, W
     const HINSTANCE module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
     const WORD ids[5] = {normal, pressed, hot, fourth, fifth};
     for (size_t i = 0; i < bitmaps_.size(); ++i) {
-        bitmaps_[i].Reset(ids[i] ? static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(ids[i]), IMAGE_BITMAP, 0,
-                                                                   0, LR_CREATEDIBSECTION))
+        bitmaps_[i].Reset(ids[i] ? static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(ids[i]), IMAGE_BITMAP, 0, 0,
+                                                                   LR_CREATEDIBSECTION))
                                  : nullptr);
     }
     if (resize && bitmaps_[0]) {
@@ -99,10 +99,8 @@ LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         return painted ? 0 : CallOld(msg, wp, lp);
     }
     case WM_ERASEBKGND:
-    case WM_NCPAINT:
-        return 0;
-    case WM_MOUSEACTIVATE:
-        return CallOldWithoutRedraw(msg, wp, lp);
+    case WM_NCPAINT: return 0;
+    case WM_MOUSEACTIVATE: return CallOldWithoutRedraw(msg, wp, lp);
     case BM_SETSTATE: {
         const LRESULT result = CallOldWithoutRedraw(msg, wp, lp);
         if (wp) {
@@ -141,7 +139,6 @@ LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         state_ = kNormal;
         Repaint();
         return CallOld(msg, wp, lp);
-    default:
-        return CallOld(msg, wp, lp);
+    default: return CallOld(msg, wp, lp);
     }
 }

@@ -75,8 +75,7 @@ LRESULT ImageDialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         if (drag_) SendMessageW(hwnd_, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
         return result;
     }
-    default:
-        break;
+    default: break;
     }
     return hexmoor::rt::CallSavedProc(link_, hwnd_, msg, wp, lp);
 }

@@ -6,8 +6,8 @@ SubclassLink InstallWindowProc(HWND hwnd, WNDPROC proc) {
     SubclassLink link;
     link.wide = IsWindowUnicode(hwnd) != FALSE;
     const LONG_PTR value = reinterpret_cast<LONG_PTR>(proc);
-    const LONG_PTR old = link.wide ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, value)
-                                   : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, value);
+    const LONG_PTR old =
+        link.wide ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, value) : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, value);
     link.previous = reinterpret_cast<WNDPROC>(old);
     return link;
 }

@@ -10,7 +10,7 @@ namespace hexmoor::rt {
 
 struct SubclassLink {
     WNDPROC previous = nullptr;
-    bool wide = false;  // installed with the wide form
+    bool wide = false; // installed with the wide form
 };
 
 // Installs `proc`; returns the procedure it replaced and the form used.

@@ -38,9 +38,7 @@ bool CSplashDialog::OnCommand(UINT id, UINT code, HWND control) {
         End(IDOK);
         if (onChoice_) onChoice_(static_cast<int>(id));
         return true;
-    case IDCANCEL:
-        End(IDCANCEL);
-        return true;
+    case IDCANCEL: End(IDCANCEL); return true;
     default: return Dialog::OnCommand(id, code, control);
     }
 }
@@ -61,9 +59,9 @@ CAskForNameDlg::CAskForNameDlg(HIMAGELIST kindImages)
     : Dialog(IDD_ITEM_NAME_DIALOG), kindImages_(kindImages), toolbar_(SIZE{20, 20}, 2, KeyColor{192, 192, 192}) {}
 
 bool CAskForNameDlg::OnInitDialog() {
-    toolbar_.CreateIn(Handle(), 1,
-                      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN |
-                          CCS_NORESIZE);
+    toolbar_.CreateIn(
+        Handle(), 1,
+        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE);
     toolbar_.LoadImages(IDB_ITEM_NAME_TOOLBAR, IDB_ITEM_NAME_TOOLBAR, IDB_ITEM_NAME_TOOLBAR);
     TBBUTTON tb[2]{};
     tb[0] = {0, IDOK, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0};
@@ -155,8 +153,8 @@ CCopyRightDlg::CCopyRightDlg(const SkinInfo& info, bool loaded) : Dialog(IDD_COP
 }
 
 void CCopyRightDlg::Exchange(fw::DataExchange& dx) {
-    static constexpr int kIds[9] = {IDC_INFO_SKIN_NAME, IDC_INFO_COPYRIGHT, IDC_INFO_AUTHOR,
-                                    IDC_INFO_COMPANY,   IDC_INFO_EMAIL,     IDC_INFO_URL,
+    static constexpr int kIds[9] = {IDC_INFO_SKIN_NAME, IDC_INFO_COPYRIGHT,    IDC_INFO_AUTHOR,
+                                    IDC_INFO_COMPANY,   IDC_INFO_EMAIL,        IDC_INFO_URL,
                                     IDC_INFO_VERSION,   IDC_INFO_LAST_UPDATED, IDC_INFO_DESCRIPTION};
     for (std::size_t i = 0; i < 9; ++i) dx.Text(kIds[i], fields_[i]);
 }

@@ -27,8 +27,8 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     comStarted_ = SUCCEEDED(CoInitialize(nullptr));
     // Optional theme functions; without the library start-up goes on.
     LoadUxTheme();
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
-                                             ICC_TREEVIEW_CLASSES};
+    INITCOMMONCONTROLSEX icc{sizeof icc,
+                             ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&icc);
     RegisterContextMenus();
     gdiplus_ = std::make_unique<CGdiPlusInit>();
@@ -112,8 +112,9 @@ void CHexmoorApp::BindCommands() {
         std::size_t i = id - ID_FILE_MRU_FIRST;
         if (i < RecentFiles().Entries().size()) OpenDocumentFile(RecentFiles().Entries()[i]);
     });
-    c.UpdateRange(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST,
-                  [this](fw::CommandState& s) { s.enabled = s.id - ID_FILE_MRU_FIRST < RecentFiles().Entries().size(); });
+    c.UpdateRange(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, [this](fw::CommandState& s) {
+        s.enabled = s.id - ID_FILE_MRU_FIRST < RecentFiles().Entries().size();
+    });
     // Cut has no work to do in the editor; it is never enabled.
     c.On(ID_EDIT_CUT_VALUE, [] {});
     c.Update(ID_EDIT_CUT_VALUE, [](fw::CommandState& s) { s.enabled = false; });
@@ -186,7 +187,8 @@ void CHexmoorApp::OnStartChoice(int control) {
     if (command && frame_ && frame_->RunCommand(command)) return;
     wchar_t text[128]{};
     if (splash_) GetDlgItemTextW(splash_->Handle(), control, text, 128);
-    MessageBox(std::wstring(L"\"") + text + L"\" is not available in this version of Hexmoor.", MB_OK | MB_ICONINFORMATION);
+    MessageBox(std::wstring(L"\"") + text + L"\" is not available in this version of Hexmoor.",
+               MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace hexmoor::shell

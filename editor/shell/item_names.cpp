@@ -5,17 +5,17 @@ namespace hexmoor::shell {
 namespace {
 
 constexpr ElementKindChoice kKinds[] = {
-    {L"Frame Window", 2, 2},       {L"Dialog Background", 25, 16},
-    {L"Region Defined", 60, 2},    {L"Button", 4, 17},
-    {L"Check Box", 6, 18},         {L"Radio Button", 7, 19},
-    {L"Group Box", 8, 20},         {L"Push-like Radio and Check Box", 39, 48},
-    {L"Scrollbars", 5, 21},        {L"Edit", 3, 25},
-    {L"List Box", 14, 26},         {L"Combo Box", 13, 27},
-    {L"Static Text", 21, 28},      {L"Tab Controls", 10, 29},
-    {L"Progress Bars", 18, 31},    {L"Spin Controls", 17, 33},
-    {L"Sliders", 9, 35},           {L"Header", 20, 38},
-    {L"List Control", 15, 39},     {L"Tree Control", 19, 40},
-    {L"Toolbar", 11, 41},          {L"Status Bar", 12, 43},
+    {L"Frame Window", 2, 2},    {L"Dialog Background", 25, 16},
+    {L"Region Defined", 60, 2}, {L"Button", 4, 17},
+    {L"Check Box", 6, 18},      {L"Radio Button", 7, 19},
+    {L"Group Box", 8, 20},      {L"Push-like Radio and Check Box", 39, 48},
+    {L"Scrollbars", 5, 21},     {L"Edit", 3, 25},
+    {L"List Box", 14, 26},      {L"Combo Box", 13, 27},
+    {L"Static Text", 21, 28},   {L"Tab Controls", 10, 29},
+    {L"Progress Bars", 18, 31}, {L"Spin Controls", 17, 33},
+    {L"Sliders", 9, 35},        {L"Header", 20, 38},
+    {L"List Control", 15, 39},  {L"Tree Control", 19, 40},
+    {L"Toolbar", 11, 41},       {L"Status Bar", 12, 43},
 };
 
 struct Prefix {

@@ -10,7 +10,7 @@ namespace hexmoor::shell {
 struct ElementKindChoice {
     const wchar_t* text;
     int elementType;
-    int image;  // in the tree's normal image list
+    int image; // in the tree's normal image list
 };
 
 std::span<const ElementKindChoice> CustomControlKinds();

@@ -12,20 +12,34 @@
 namespace hexmoor::shell {
 
 const std::array<unsigned, 21> kMainToolbarButtons = {
-    ID_FILE_NEW_SKIN,        ID_FILE_OPEN_SKIN,       ID_FILE_SAVE_SKIN,      0,
-    ID_EDIT_COPY_VALUE,      ID_EDIT_PASTE_VALUE,     ID_EDIT_FILL_ALL_STATES, 0,
-    ID_VIEW_REFRESH,         0,
-    ID_VIEW_CENTER_PREVIEW,  ID_TOOLS_ZOOMER,         ID_TOOLS_REGION_EDITOR, 0,
-    ID_TOOLS_COLOR_ADJUSTMENT, ID_VIEW_SET_BACKGROUND, ID_VIEW_SHOW_HIDE_ALL, 0,
-    ID_APP_ABOUT,            ID_HELP_CONTENTS,        ID_TOOLS_COPYRIGHT_INFO,
+    ID_FILE_NEW_SKIN,
+    ID_FILE_OPEN_SKIN,
+    ID_FILE_SAVE_SKIN,
+    0,
+    ID_EDIT_COPY_VALUE,
+    ID_EDIT_PASTE_VALUE,
+    ID_EDIT_FILL_ALL_STATES,
+    0,
+    ID_VIEW_REFRESH,
+    0,
+    ID_VIEW_CENTER_PREVIEW,
+    ID_TOOLS_ZOOMER,
+    ID_TOOLS_REGION_EDITOR,
+    0,
+    ID_TOOLS_COLOR_ADJUSTMENT,
+    ID_VIEW_SET_BACKGROUND,
+    ID_VIEW_SHOW_HIDE_ALL,
+    0,
+    ID_APP_ABOUT,
+    ID_HELP_CONTENTS,
+    ID_TOOLS_COPYRIGHT_INFO,
 };
 
 const std::array<unsigned, 22> kTreeCommandButtons = {
-    ID_ADD_FRAME_WINDOW,  ID_ADD_DIALOG_BACKGROUND, ID_ADD_BUTTON,         ID_ADD_CHECK_BOX,
-    ID_ADD_RADIO_BUTTON,  ID_ADD_GROUP_BOX,         ID_ADD_SCROLLBARS,     ID_ADD_EDIT,
-    ID_ADD_LIST_BOX,      ID_ADD_COMBO_BOX,         ID_ADD_STATIC_TEXT,    ID_ADD_TAB_CONTROLS,
-    ID_ADD_PROGRESS_BARS, ID_ADD_SPIN_CONTROLS,     ID_ADD_SLIDERS,        ID_ADD_HEADER,
-    ID_ADD_LIST_CONTROL,  ID_ADD_TREE_CONTROL,      ID_ADD_TOOLBAR,        ID_ADD_STATUS_BAR,
+    ID_ADD_FRAME_WINDOW,   ID_ADD_DIALOG_BACKGROUND, ID_ADD_BUTTON,        ID_ADD_CHECK_BOX,     ID_ADD_RADIO_BUTTON,
+    ID_ADD_GROUP_BOX,      ID_ADD_SCROLLBARS,        ID_ADD_EDIT,          ID_ADD_LIST_BOX,      ID_ADD_COMBO_BOX,
+    ID_ADD_STATIC_TEXT,    ID_ADD_TAB_CONTROLS,      ID_ADD_PROGRESS_BARS, ID_ADD_SPIN_CONTROLS, ID_ADD_SLIDERS,
+    ID_ADD_HEADER,         ID_ADD_LIST_CONTROL,      ID_ADD_TREE_CONTROL,  ID_ADD_TOOLBAR,       ID_ADD_STATUS_BAR,
     ID_ADD_REGION_DEFINED, ID_ADD_CHECK_BUTTON,
 };
 
@@ -88,9 +102,9 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     // menus simply show no image when the bitmap is missing.
     menuImages_.AddToolBarImages(kTreeCommandButtons, IDB_TREE_COMMANDS);
 
-    if (!status_.CreateIn(Handle(), kStatusBarId,
-                          {{IDS_INDICATOR_CAPS, VK_CAPITAL}, {IDS_INDICATOR_NUM, VK_NUMLOCK},
-                           {IDS_INDICATOR_SCROLL, VK_SCROLL}}))
+    if (!status_.CreateIn(
+            Handle(), kStatusBarId,
+            {{IDS_INDICATOR_CAPS, VK_CAPITAL}, {IDS_INDICATOR_NUM, VK_NUMLOCK}, {IDS_INDICATOR_SCROLL, VK_SCROLL}}))
         return -1;
 
     CreatePanes();
@@ -186,7 +200,8 @@ void CMainFrame::BindCommands() {
         toolbar_.SetLargeIcons(false);
         RecalcLayout();
     });
-    commands_.Update(ID_VIEW_SMALL_ICONS, [this](fw::CommandState& s) { s.radio = s.checked = !toolbar_.LargeIcons(); });
+    commands_.Update(ID_VIEW_SMALL_ICONS,
+                     [this](fw::CommandState& s) { s.radio = s.checked = !toolbar_.LargeIcons(); });
     commands_.On(ID_VIEW_TEXT_LABELS, [this] {
         toolbar_.EnableTextLabels(!toolbar_.TextLabels());
         RecalcLayout();
@@ -198,7 +213,8 @@ void CMainFrame::BindCommands() {
     } looks[] = {{ID_VIEW_LOOK_WINDOWS, 0}, {ID_VIEW_LOOK_SILVER, 2}, {ID_VIEW_LOOK_BLACK, 3}, {ID_VIEW_LOOK_BLUE, 4}};
     for (const auto& l : looks) {
         commands_.On(l.command, [this, look = l.look] { SetApplicationLook(look); });
-        commands_.Update(l.command, [this, look = l.look](fw::CommandState& s) { s.radio = s.checked = look_ == look; });
+        commands_.Update(l.command,
+                         [this, look = l.look](fw::CommandState& s) { s.radio = s.checked = look_ == look; });
     }
 }
 
@@ -218,7 +234,8 @@ void CMainFrame::ShowHideAll() {
         for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i) remembered_[i] = IsPaneVisible(kShowHideAllOrder[i]);
         for (int pane : kShowHideAllOrder) docks_->ShowPane(pane, false);
     } else {
-        for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i) docks_->ShowPane(kShowHideAllOrder[i], remembered_[i]);
+        for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i)
+            docks_->ShowPane(kShowHideAllOrder[i], remembered_[i]);
     }
     showAll_ = !showAll_;
 }
@@ -252,9 +269,7 @@ bool CMainFrame::OnClose() {
     return true;
 }
 
-void CMainFrame::OnMenuOpening(HMENU popup) {
-    app_.RecentFiles().FillMenu(popup, ID_FILE_MRU_FIRST, L"Recent File");
-}
+void CMainFrame::OnMenuOpening(HMENU popup) { app_.RecentFiles().FillMenu(popup, ID_FILE_MRU_FIRST, L"Recent File"); }
 
 void CMainFrame::OnDestroy() {
     app_.GetProfile().WriteInt(kWorkspace, L"ApplicationLook", look_);

@@ -76,8 +76,13 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return Window::WindowProc(msg, wp, lp);
 }
 
-CPanelTree::CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle, std::initializer_list<PaneButton> buttons)
-    : mode_(mode), toolbarId_(toolbarId), treeId_(treeId), treeStyle_(treeStyle), buttons_(buttons),
+CPanelTree::CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle,
+                       std::initializer_list<PaneButton> buttons)
+    : mode_(mode),
+      toolbarId_(toolbarId),
+      treeId_(treeId),
+      treeStyle_(treeStyle),
+      buttons_(buttons),
       toolbar_(SIZE{20, 20}, 8, kGrey) {}
 
 int CPanelTree::OnCreate(CREATESTRUCTW*) {
@@ -91,7 +96,7 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
         TBBUTTON tb{};
         tb.iBitmap = b.image;
         tb.idCommand = b.command;
-        tb.fsState = 0;  // disabled until a skin has been created or opened
+        tb.fsState = 0; // disabled until a skin has been created or opened
         tb.fsStyle = BTNS_BUTTON;
         SendMessageW(toolbar_.Handle(), TB_INSERTBUTTONW, pos++, reinterpret_cast<LPARAM>(&tb));
         TTTOOLINFOW ti{};
@@ -112,7 +117,8 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
 }
 
 void CPanelTree::OnDestroy() {
-    if (Editor().trees[static_cast<std::size_t>(mode_)] == tree_) Editor().trees[static_cast<std::size_t>(mode_)] = nullptr;
+    if (Editor().trees[static_cast<std::size_t>(mode_)] == tree_)
+        Editor().trees[static_cast<std::size_t>(mode_)] = nullptr;
 }
 
 bool CPanelTree::OnNotify(NMHDR* hdr, LRESULT&) {
@@ -140,7 +146,8 @@ void CPanelTree::EnableToolbar(bool enable) {
 }
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel() {
-    return std::make_unique<CPanelTree>(0, 124, 125, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
+    return std::make_unique<CPanelTree>(0, 124, 125,
+                                        WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
                                         std::initializer_list<PaneButton>{{1, 3, L"Duplicate to Custom Controls"}});
 }
 
@@ -242,9 +249,7 @@ int CPanelProperties::GetSelectedState() const {
     return -1;
 }
 
-void CPanelProperties::SelectState(int state) {
-    SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, state, TRUE);
-}
+void CPanelProperties::SelectState(int state) { SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, state, TRUE); }
 
 int NextVisibleState(const bool hidden[5], int start, bool forward) {
     for (int step = 1; step < 5; ++step) {

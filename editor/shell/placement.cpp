@@ -24,8 +24,8 @@ Placement ResolvePlacement(const Placement& stored, const Placement& current, co
     // Every minimised form (minimise, shown minimised, minimised without
     // activation) comes back restored unless the window is minimised now.
     bool storedMin = p.show == SW_MINIMIZE || p.show == SW_SHOWMINIMIZED || p.show == SW_SHOWMINNOACTIVE;
-    bool currentMin = current.show == SW_MINIMIZE || current.show == SW_SHOWMINIMIZED ||
-                      current.show == SW_SHOWMINNOACTIVE;
+    bool currentMin =
+        current.show == SW_MINIMIZE || current.show == SW_SHOWMINIMIZED || current.show == SW_SHOWMINNOACTIVE;
     if (storedMin && !currentMin) p.show = SW_RESTORE;
     if (current.show == SW_SHOWMAXIMIZED) p.show = SW_SHOWMAXIMIZED;
     return p;

@@ -12,7 +12,7 @@
 
 namespace hexmoor::fw {
 class Profile;
-}
+} // namespace hexmoor::fw
 
 namespace hexmoor::shell {
 

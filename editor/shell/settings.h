@@ -7,7 +7,7 @@
 
 namespace hexmoor::fw {
 class Profile;
-}
+} // namespace hexmoor::fw
 
 namespace hexmoor::shell {
 

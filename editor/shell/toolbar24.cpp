@@ -29,8 +29,8 @@ bool CToolBar24BitCtrl::CreateIn(HWND parent, UINT id, DWORD style) {
 }
 
 HIMAGELIST CToolBar24BitCtrl::LoadList(UINT bitmapId) {
-    HBITMAP bmp = static_cast<HBITMAP>(LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0,
-                                                  0, LR_CREATEDIBSECTION | LR_DEFAULTSIZE));
+    HBITMAP bmp = static_cast<HBITMAP>(LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0,
+                                                  LR_CREATEDIBSECTION | LR_DEFAULTSIZE));
     if (!bmp) return nullptr;
     DIBSECTION ds{};
     if (GetObjectW(bmp, sizeof ds, &ds) == sizeof ds && ds.dsBm.bmBitsPixel == 24 && ds.dsBm.bmBits) {

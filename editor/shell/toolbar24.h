@@ -14,7 +14,7 @@
 namespace hexmoor::shell {
 
 struct KeyColor {
-    std::uint8_t b, g, r;  // in the memory order of a 24-bit DIB
+    std::uint8_t b, g, r; // in the memory order of a 24-bit DIB
 };
 
 // Replaces every pixel equal to key with replacement (0x00BBGGRR) in a

@@ -30,7 +30,7 @@ private:
     std::wstring text_;
     HCURSOR hand_ = nullptr;
     bool web_ = true;
-    HFONT font_ = nullptr;  // the parent's font, not owned
+    HFONT font_ = nullptr; // the parent's font, not owned
     COLORREF color_ = RGB(0, 0, 255);
 };
 

@@ -9,7 +9,9 @@ namespace hexmoor::fw {
 
 namespace {
 
-bool Horizontal(int side) { return side == static_cast<int>(DockSide::Left) || side == static_cast<int>(DockSide::Right); }
+bool Horizontal(int side) {
+    return side == static_cast<int>(DockSide::Left) || side == static_cast<int>(DockSide::Right);
+}
 
 } // namespace
 
@@ -230,7 +232,8 @@ void DockLayout::DockAt(int id, const DockTarget& target) {
         return;
     default: break;
     }
-    if (groups.empty()) sides_[static_cast<int>(target.side)].breadth = std::max(p->autoHideBreadth, metrics_.minBreadth);
+    if (groups.empty())
+        sides_[static_cast<int>(target.side)].breadth = std::max(p->autoHideBreadth, metrics_.minBreadth);
     groups.push_back(Group{{id}, id, 200});
 }
 
@@ -292,7 +295,9 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
 
     // Side breadths: each side keeps its own unless the centre would get
     // less than its minimum, then both sides of an axis give way evenly.
-    auto breadthOf = [&](int s) { return SideVisible(s) ? std::max(sides_[s].breadth, metrics_.minBreadth) + metrics_.splitter : 0; };
+    auto breadthOf = [&](int s) {
+        return SideVisible(s) ? std::max(sides_[s].breadth, metrics_.minBreadth) + metrics_.splitter : 0;
+    };
     int bl = breadthOf(0), br = breadthOf(1);
     int room = std::max(inner.Width() - metrics_.minCenter, 0);
     if (bl + br > room && bl + br > 0) {
@@ -325,10 +330,22 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
         edge.groupIndex = -1;
         edge.vertical = Horizontal(s);
         switch (s) {
-        case 0: edge.rect = {sr.right - metrics_.splitter, sr.top, sr.right, sr.bottom}; sr.right -= metrics_.splitter; break;
-        case 1: edge.rect = {sr.left, sr.top, sr.left + metrics_.splitter, sr.bottom}; sr.left += metrics_.splitter; break;
-        case 2: edge.rect = {sr.left, sr.bottom - metrics_.splitter, sr.right, sr.bottom}; sr.bottom -= metrics_.splitter; break;
-        default: edge.rect = {sr.left, sr.top, sr.right, sr.top + metrics_.splitter}; sr.top += metrics_.splitter; break;
+        case 0:
+            edge.rect = {sr.right - metrics_.splitter, sr.top, sr.right, sr.bottom};
+            sr.right -= metrics_.splitter;
+            break;
+        case 1:
+            edge.rect = {sr.left, sr.top, sr.left + metrics_.splitter, sr.bottom};
+            sr.left += metrics_.splitter;
+            break;
+        case 2:
+            edge.rect = {sr.left, sr.bottom - metrics_.splitter, sr.right, sr.bottom};
+            sr.bottom -= metrics_.splitter;
+            break;
+        default:
+            edge.rect = {sr.left, sr.top, sr.right, sr.top + metrics_.splitter};
+            sr.top += metrics_.splitter;
+            break;
         }
         out.splitters.push_back(edge);
 
@@ -346,7 +363,8 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
             int start = static_cast<int>(before * avail / sum);
             int end = static_cast<int>(acc * avail / sum);
             int size = end - start;
-            Rect gr = Horizontal(s) ? Rect{sr.left, pos, sr.right, pos + size} : Rect{pos, sr.top, pos + size, sr.bottom};
+            Rect gr =
+                Horizontal(s) ? Rect{sr.left, pos, sr.right, pos + size} : Rect{pos, sr.top, pos + size, sr.bottom};
             pos += size;
             if (i + 1 < vis.size()) {
                 SplitterGeometry sp;
@@ -395,10 +413,18 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
         if (p && p->mode == PaneMode::AutoHidden && p->visible) {
             int b = std::max(p->autoHideBreadth, metrics_.minBreadth);
             switch (p->homeSide) {
-            case DockSide::Left: out.slideOut = {inner.left, inner.top, std::min(inner.left + b, inner.right), inner.bottom}; break;
-            case DockSide::Right: out.slideOut = {std::max(inner.right - b, inner.left), inner.top, inner.right, inner.bottom}; break;
-            case DockSide::Top: out.slideOut = {inner.left, inner.top, inner.right, std::min(inner.top + b, inner.bottom)}; break;
-            case DockSide::Bottom: out.slideOut = {inner.left, std::max(inner.bottom - b, inner.top), inner.right, inner.bottom}; break;
+            case DockSide::Left:
+                out.slideOut = {inner.left, inner.top, std::min(inner.left + b, inner.right), inner.bottom};
+                break;
+            case DockSide::Right:
+                out.slideOut = {std::max(inner.right - b, inner.left), inner.top, inner.right, inner.bottom};
+                break;
+            case DockSide::Top:
+                out.slideOut = {inner.left, inner.top, inner.right, std::min(inner.top + b, inner.bottom)};
+                break;
+            case DockSide::Bottom:
+                out.slideOut = {inner.left, std::max(inner.bottom - b, inner.top), inner.right, inner.bottom};
+                break;
             }
             out.slidOutPane = slidOut_;
         }
@@ -449,7 +475,10 @@ DockTarget DockLayout::HitTest(Rect area, Point p, int edge) const {
             t.kind = p.x < (g.rect.left + g.rect.right) / 2 ? DockTarget::Kind::Above : DockTarget::Kind::Below;
         return t;
     }
-    struct { DockSide side; bool hit; } edges[] = {
+    struct {
+        DockSide side;
+        bool hit;
+    } edges[] = {
         {DockSide::Left, p.x < area.left + edge},
         {DockSide::Right, p.x >= area.right - edge},
         {DockSide::Top, p.y < area.top + edge},
@@ -482,8 +511,10 @@ Rect DockLayout::TargetRect(Rect area, const DockTarget& t) const {
         Rect r = g.rect;
         bool vertical = Horizontal(static_cast<int>(g.side));
         int midY = (r.top + r.bottom) / 2, midX = (r.left + r.right) / 2;
-        if (t.kind == DockTarget::Kind::Above) return vertical ? Rect{r.left, r.top, r.right, midY} : Rect{r.left, r.top, midX, r.bottom};
-        if (t.kind == DockTarget::Kind::Below) return vertical ? Rect{r.left, midY, r.right, r.bottom} : Rect{midX, r.top, r.right, r.bottom};
+        if (t.kind == DockTarget::Kind::Above)
+            return vertical ? Rect{r.left, r.top, r.right, midY} : Rect{r.left, r.top, midX, r.bottom};
+        if (t.kind == DockTarget::Kind::Below)
+            return vertical ? Rect{r.left, midY, r.right, r.bottom} : Rect{midX, r.top, r.right, r.bottom};
         return r;
     }
     return {};

@@ -17,26 +17,26 @@ enum class DockSide { Left = 0, Right = 1, Top = 2, Bottom = 3 };
 enum class PaneMode { Docked, Floating, AutoHidden };
 
 struct DockMetrics {
-    int caption = 20;       // caption bar height
-    int tab = 22;           // tab strip height (groups with 2+ visible panes)
-    int splitter = 4;       // splitter thickness
-    int strip = 22;         // auto-hide strip thickness
-    int button = 16;        // caption buttons (close, pin)
-    int minBreadth = 40;    // narrowest docked side
-    int minExtent = 40;     // shortest group
-    int minCenter = 60;     // what the sides leave to the view at least
+    int caption = 20;    // caption bar height
+    int tab = 22;        // tab strip height (groups with 2+ visible panes)
+    int splitter = 4;    // splitter thickness
+    int strip = 22;      // auto-hide strip thickness
+    int button = 16;     // caption buttons (close, pin)
+    int minBreadth = 40; // narrowest docked side
+    int minExtent = 40;  // shortest group
+    int minCenter = 60;  // what the sides leave to the view at least
 };
 
 struct GroupGeometry {
     DockSide side = DockSide::Left;
     int groupIndex = 0;
-    Rect rect;         // whole group, area coordinates
-    Rect caption;      // relative to rect
-    Rect closeButton;  // relative to rect
-    Rect pinButton;    // relative to rect; empty when the pane cannot hide
-    Rect content;      // relative to rect
+    Rect rect;        // whole group, area coordinates
+    Rect caption;     // relative to rect
+    Rect closeButton; // relative to rect
+    Rect pinButton;   // relative to rect; empty when the pane cannot hide
+    Rect content;     // relative to rect
     int activePane = 0;
-    std::vector<std::pair<int, Rect>> tabs;  // pane id, rect relative to rect
+    std::vector<std::pair<int, Rect>> tabs; // pane id, rect relative to rect
 };
 
 struct SplitterGeometry {
@@ -58,7 +58,7 @@ struct LayoutGeometry {
     std::vector<SplitterGeometry> splitters;
     std::vector<AutoHideTab> autoHideTabs;
     int slidOutPane = 0;
-    Rect slideOut;  // the slid-out auto-hide pane, area coordinates
+    Rect slideOut; // the slid-out auto-hide pane, area coordinates
 };
 
 // Where a dragged pane would go when dropped.
@@ -135,7 +135,7 @@ private:
         bool canAutoHide = false;
         PaneMode mode = PaneMode::Docked;
         Rect floatRect;
-        DockSide homeSide = DockSide::Left;  // docked side, or where to return
+        DockSide homeSide = DockSide::Left; // docked side, or where to return
         int homeIndex = 0;
         int homeTabWith = 0;
         int autoHideBreadth = 250;

@@ -105,8 +105,7 @@ void DockManager::Apply(Rect area) {
         g.pinButton = Rect::XYWH(r.Width() - 2 * m.button - 4, by, m.button, m.button);
         g.content = {0, m.caption, r.Width(), r.Height()};
         slide_->SetGeometry(g);
-        SetWindowPos(slide_->Handle(), HWND_TOP, r.left, r.top, r.Width(), r.Height(),
-                     SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        SetWindowPos(slide_->Handle(), HWND_TOP, r.left, r.top, r.Width(), r.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
         PlaceContent(Content(g.activePane), slide_->Handle(), g.content);
         shown.push_back(g.activePane);
         SetTimer(frame_, kTimerId, 250, nullptr);
@@ -134,8 +133,7 @@ void DockManager::Apply(Rect area) {
         }
     }
     for (auto& e : panes_)
-        if (e.content && std::find(shown.begin(), shown.end(), e.id) == shown.end())
-            ShowWindow(e.content, SW_HIDE);
+        if (e.content && std::find(shown.begin(), shown.end(), e.id) == shown.end()) ShowWindow(e.content, SW_HIDE);
     InvalidateRect(frame_, nullptr, TRUE);
 }
 

@@ -137,7 +137,7 @@ LRESULT DockGroupWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             RECT wr;
             GetWindowRect(Handle(), &wr);
             manager_.FloatPane(geo_.activePane, Rect::XYWH(wr.left + 40, wr.top + 40, wr.right - wr.left,
-                                                               std::max(wr.bottom - wr.top, 150L)));
+                                                           std::max(wr.bottom - wr.top, 150L)));
         }
         return 0;
     case WM_MOUSEMOVE:
@@ -172,7 +172,7 @@ bool DockFloatWindow::CreateFor(HWND frame, const std::wstring& caption) {
     a.exStyle = WS_EX_TOOLWINDOW;
     a.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
     a.text = caption;
-    a.parent = frame;  // the owner: floats above the frame, minimises with it
+    a.parent = frame; // the owner: floats above the frame, minimises with it
     a.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     return Create(a);
 }

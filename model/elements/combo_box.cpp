@@ -1,7 +1,7 @@
 #include "model/elements/combo_box.h"
 
 BOOL CTwfComboBox::CopyTo(CTwfObj* dest) const {
-  // The arrow width is part of the element's look: a duplicate keeps it.
-  if (auto* combo = dynamic_cast<CTwfComboBox*>(dest)) combo->arrowWidth_ = arrowWidth_;
-  return CTwfObj::CopyTo(dest);
+    // The arrow width is part of the element's look: a duplicate keeps it.
+    if (auto* combo = dynamic_cast<CTwfComboBox*>(dest)) combo->arrowWidth_ = arrowWidth_;
+    return CTwfObj::CopyTo(dest);
 }

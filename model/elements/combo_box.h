@@ -7,14 +7,14 @@
 #include "model/twf_obj.h"
 
 class CTwfComboBox : public CTwfObj {
- public:
-  static constexpr WORD kType = kElemComboBox;
-  CTwfComboBox() : CTwfObj(kElemComboBox) {}
+public:
+    static constexpr WORD kType = kElemComboBox;
+    CTwfComboBox() : CTwfObj(kElemComboBox) {}
 
-  DWORD GetArrowWidth() const { return arrowWidth_; }
-  void SetArrowWidth(DWORD width) { arrowWidth_ = width; }
-  BOOL CopyTo(CTwfObj* dest) const override;
+    DWORD GetArrowWidth() const { return arrowWidth_; }
+    void SetArrowWidth(DWORD width) { arrowWidth_ = width; }
+    BOOL CopyTo(CTwfObj* dest) const override;
 
- private:
-  DWORD arrowWidth_ = 0;
+private:
+    DWORD arrowWidth_ = 0;
 };

@@ -8,9 +8,9 @@
 
 template <WORD Type>
 class CTwfPlainElement : public CTwfObj {
- public:
-  static constexpr WORD kType = Type;
-  CTwfPlainElement() : CTwfObj(Type) {}
+public:
+    static constexpr WORD kType = Type;
+    CTwfPlainElement() : CTwfObj(Type) {}
 };
 
 using CTwfDialogFrame = CTwfPlainElement<kElemDialogFrame>;

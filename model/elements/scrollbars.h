@@ -8,17 +8,17 @@
 #include "model/twf_obj.h"
 
 class CTwfScrollbars : public CTwfObj {
- public:
-  static constexpr WORD kType = kElemScrollbars;
-  CTwfScrollbars();
+public:
+    static constexpr WORD kType = kElemScrollbars;
+    CTwfScrollbars();
 
-  BOOL Clear(DWORD enabled) override;
+    BOOL Clear(DWORD enabled) override;
 
-  void CopyStandaloneHorzToInternal();
-  void CopyStandaloneVertToInternal();
-  void CopyInternalHorzToStandalone();
-  void CopyInternalVertToStandalone();
+    void CopyStandaloneHorzToInternal();
+    void CopyStandaloneVertToInternal();
+    void CopyInternalHorzToStandalone();
+    void CopyInternalVertToStandalone();
 
- private:
-  void StoreDefaultSizes();
+private:
+    void StoreDefaultSizes();
 };

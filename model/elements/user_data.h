@@ -7,19 +7,19 @@
 #include "model/twf_obj.h"
 
 class CTwfUserData : public CTwfObj {
- public:
-  static constexpr WORD kType = kElemUserData;
-  CTwfUserData() : CTwfObj(kElemUserData) {}
+public:
+    static constexpr WORD kType = kElemUserData;
+    CTwfUserData() : CTwfObj(kElemUserData) {}
 
-  // Size 0 with null data frees the block. Otherwise the block is resized
-  // to size and, when data is not null, the bytes are copied in (a resized
-  // block without data is zero-filled). Returns the block, null when empty.
-  const BYTE* SetData(const void* data, UINT size);
-  // The block, null when there is none.
-  const BYTE* GetData() const { return data_.empty() ? nullptr : data_.data(); }
-  UINT GetDataSize() const { return static_cast<UINT>(data_.size()); }
-  BOOL CopyTo(CTwfObj* dest) const override;
+    // Size 0 with null data frees the block. Otherwise the block is resized
+    // to size and, when data is not null, the bytes are copied in (a resized
+    // block without data is zero-filled). Returns the block, null when empty.
+    const BYTE* SetData(const void* data, UINT size);
+    // The block, null when there is none.
+    const BYTE* GetData() const { return data_.empty() ? nullptr : data_.data(); }
+    UINT GetDataSize() const { return static_cast<UINT>(data_.size()); }
+    BOOL CopyTo(CTwfObj* dest) const override;
 
- private:
-  std::vector<BYTE> data_;
+private:
+    std::vector<BYTE> data_;
 };

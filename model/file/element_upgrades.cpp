@@ -11,29 +11,37 @@ namespace {
 
 // A number that files below a version get set, whatever they held.
 struct NumberBelow {
-  WORD type;
-  WORD belowVersion;
-  WORD id;
-  DWORD value;
+    WORD type;
+    WORD belowVersion;
+    WORD id;
+    DWORD value;
 };
 constexpr NumberBelow kNumbersBelow[] = {
-    {kElemButton, 531, 34, 0xFFFFFFFF},      {kElemButton, 531, 35, 0x00010001},
-    {kElemHeaderCtrl, 531, 384, 0xFFFFFFFF}, {kElemHeaderCtrl, 531, 385, 0x00010001},
-    {kElemCheckButton, 531, 679, 0xFFFFFFFF}, {kElemCheckButton, 531, 680, 0x00010001},
-    {kElemComboBox, 522, 658, 2},            {kElemComboBox, 522, 660, 2},
-    {kElemProgressBar, 522, 289, 2},         {kElemProgressBar, 522, 291, 2},
-    {kElemProgressBar, 522, 290, 2},         {kElemProgressBar, 522, 292, 2},
-    {kElemProgressBar, 522, 300, 2},         {kElemProgressBar, 522, 302, 2},
-    {kElemProgressBar, 522, 301, 2},         {kElemProgressBar, 522, 303, 2},
+    {kElemButton, 531, 34, 0xFFFFFFFF},
+    {kElemButton, 531, 35, 0x00010001},
+    {kElemHeaderCtrl, 531, 384, 0xFFFFFFFF},
+    {kElemHeaderCtrl, 531, 385, 0x00010001},
+    {kElemCheckButton, 531, 679, 0xFFFFFFFF},
+    {kElemCheckButton, 531, 680, 0x00010001},
+    {kElemComboBox, 522, 658, 2},
+    {kElemComboBox, 522, 660, 2},
+    {kElemProgressBar, 522, 289, 2},
+    {kElemProgressBar, 522, 291, 2},
+    {kElemProgressBar, 522, 290, 2},
+    {kElemProgressBar, 522, 292, 2},
+    {kElemProgressBar, 522, 300, 2},
+    {kElemProgressBar, 522, 302, 2},
+    {kElemProgressBar, 522, 301, 2},
+    {kElemProgressBar, 522, 303, 2},
 };
 
 // A colour that files below a version take from another colour (0 when the
 // source is absent).
 struct ColourCopyBelow {
-  WORD type;
-  WORD belowVersion;
-  WORD dest;
-  WORD source;
+    WORD type;
+    WORD belowVersion;
+    WORD dest;
+    WORD source;
 };
 constexpr ColourCopyBelow kColourCopies[] = {
     {kElemCheckButton, 532, 805, 665}, {kElemCheckButton, 532, 806, 668}, {kElemCheckButton, 532, 807, 671},
@@ -42,15 +50,15 @@ constexpr ColourCopyBelow kColourCopies[] = {
 
 // Colours set when a trigger colour is absent: a literal or a system colour.
 struct ColourDefault {
-  WORD id;
-  int systemIndex;  // -1: use literal
-  COLORREF literal;
+    WORD id;
+    int systemIndex; // -1: use literal
+    COLORREF literal;
 };
 struct ColourDefaults {
-  WORD type;
-  WORD trigger;
-  bool beforeRecord;
-  std::initializer_list<ColourDefault> colours;
+    WORD type;
+    WORD trigger;
+    bool beforeRecord;
+    std::initializer_list<ColourDefault> colours;
 };
 const ColourDefaults kColourDefaults[] = {
     {kElemListBox, 363, false, {{363, -1, 0xFFFFFF}}},
@@ -65,37 +73,38 @@ const ColourDefaults kColourDefaults[] = {
 
 // Whole numbers are set through their two words, as the editor does.
 void SetNumberByWords(CTwfObj& element, WORD id, DWORD value) {
-  element.SetNumberLow(id, static_cast<WORD>(value & 0xFFFF));
-  element.SetNumberHigh(id, static_cast<WORD>(value >> 16));
+    element.SetNumberLow(id, static_cast<WORD>(value & 0xFFFF));
+    element.SetNumberHigh(id, static_cast<WORD>(value >> 16));
 }
 
 void ApplyColourDefaults(CTwfObj& element, bool beforeRecord) {
-  for (const ColourDefaults& row : kColourDefaults) {
-    if (row.type != element.GetType() || row.beforeRecord != beforeRecord || element.HasColor(row.trigger)) continue;
-    for (const ColourDefault& c : row.colours) {
-      element.SetColor(c.id, c.systemIndex < 0 ? c.literal : SystemColor(c.systemIndex));
+    for (const ColourDefaults& row : kColourDefaults) {
+        if (row.type != element.GetType() || row.beforeRecord != beforeRecord || element.HasColor(row.trigger))
+            continue;
+        for (const ColourDefault& c : row.colours) {
+            element.SetColor(c.id, c.systemIndex < 0 ? c.literal : SystemColor(c.systemIndex));
+        }
     }
-  }
 }
 
-}  // namespace
+} // namespace
 
 void ApplyUpgradesBeforeRecord(CTwfObj& element, WORD) { ApplyColourDefaults(element, true); }
 
 void ApplyUpgradesAfterRecord(CTwfObj& element, WORD version) {
-  const WORD type = element.GetType();
-  for (const NumberBelow& row : kNumbersBelow) {
-    if (row.type == type && version < row.belowVersion) SetNumberByWords(element, row.id, row.value);
-  }
-  for (const ColourCopyBelow& row : kColourCopies) {
-    if (row.type == type && version < row.belowVersion) element.SetColor(row.dest, element.GetColor(row.source));
-  }
-  ApplyColourDefaults(element, false);
-  if (type == kElemListView && element.GetStoredEnabled() == 0) element.SetEnabled(1);
-  if (type == kElemScrollbars && version < 768) {
-    if (auto* bars = dynamic_cast<CTwfScrollbars*>(&element)) {
-      bars->CopyStandaloneHorzToInternal();
-      bars->CopyStandaloneVertToInternal();
+    const WORD type = element.GetType();
+    for (const NumberBelow& row : kNumbersBelow) {
+        if (row.type == type && version < row.belowVersion) SetNumberByWords(element, row.id, row.value);
     }
-  }
+    for (const ColourCopyBelow& row : kColourCopies) {
+        if (row.type == type && version < row.belowVersion) element.SetColor(row.dest, element.GetColor(row.source));
+    }
+    ApplyColourDefaults(element, false);
+    if (type == kElemListView && element.GetStoredEnabled() == 0) element.SetEnabled(1);
+    if (type == kElemScrollbars && version < 768) {
+        if (auto* bars = dynamic_cast<CTwfScrollbars*>(&element)) {
+            bars->CopyStandaloneHorzToInternal();
+            bars->CopyStandaloneVertToInternal();
+        }
+    }
 }

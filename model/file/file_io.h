@@ -12,11 +12,11 @@
 #include "model/file/archive_writer.h"
 
 enum class FileReadStatus {
-  kRead,              // the whole file is in the buffer
-  kCannotOpen,        // missing, not a file, no access
-  kSharingViolation,  // another process holds the file locked
-  kReadError,         // opened, but the operating system failed a read
-  kTooLarge,          // larger than any skin file the model accepts
+    kRead,             // the whole file is in the buffer
+    kCannotOpen,       // missing, not a file, no access
+    kSharingViolation, // another process holds the file locked
+    kReadError,        // opened, but the operating system failed a read
+    kTooLarge,         // larger than any skin file the model accepts
 };
 
 // Files above this size are refused without reading them.

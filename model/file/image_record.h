@@ -32,9 +32,9 @@ void ReadImageRecord(ArchiveReader& reader, CTwfObj& element, WORD version);
 
 // The bytes to store for one entry and whether they are compressed.
 struct EncodedImage {
-  bool compressed = false;
-  std::uint32_t originalSize = 0;
-  std::vector<std::uint8_t> data;
+    bool compressed = false;
+    std::uint32_t originalSize = 0;
+    std::vector<std::uint8_t> data;
 };
 
 // Encodes one entry for writing: a plain value as its 4 bytes, a GDI+ image

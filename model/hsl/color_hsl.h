@@ -17,50 +17,50 @@
 #include "model/platform/types.h"
 
 class CColorHSL_TW {
- public:
-  virtual ~CColorHSL_TW() = default;
+public:
+    virtual ~CColorHSL_TW() = default;
 
-  // Channels 0..255 in; hue in degrees, saturation and lightness in the
-  // offset form (hsl::Hsl) out.
-  void RGBToHSL(double r, double g, double b, double& hue, double& saturation, double& lightness) const;
-  void HSLToRGB(double& r, double& g, double& b, double hue, double saturation, double lightness) const;
-  double HueToRGB(double hue, double m1, double m2) const { return hsl::HueToChannel(hue, m1, m2); }
+    // Channels 0..255 in; hue in degrees, saturation and lightness in the
+    // offset form (hsl::Hsl) out.
+    void RGBToHSL(double r, double g, double b, double& hue, double& saturation, double& lightness) const;
+    void HSLToRGB(double& r, double& g, double& b, double hue, double saturation, double lightness) const;
+    double HueToRGB(double hue, double m1, double m2) const { return hsl::HueToChannel(hue, m1, m2); }
 
-  // The opacity is not used. "Invert Color" is left as it is.
-  void TransformColor(COLORREF& out, COLORREF color, double hue, double saturation, double lightness,
-                      double opacity) const {
-    out = hsl::AdjustColorRef(color, HSLValues(hue, saturation, lightness, opacity));
-  }
+    // The opacity is not used. "Invert Color" is left as it is.
+    void TransformColor(COLORREF& out, COLORREF color, double hue, double saturation, double lightness,
+                        double opacity) const {
+        out = hsl::AdjustColorRef(color, HSLValues(hue, saturation, lightness, opacity));
+    }
 
 #ifdef _WIN32
-  // Writes the adjusted pixels of src into the top-left of dst. False, with
-  // dst unchanged, when either bitmap is null or cannot be locked or dst is
-  // smaller than src.
-  bool TransformBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, double hue, double saturation, double lightness,
-                       double opacity) const;
-  // A new 32-bit DIB section holding the adjusted colours of src (the caller
-  // owns it); out is null when src is not a bitmap. A GDI bitmap carries no
-  // alpha: its fourth byte is kept and the opacity is not used.
-  bool TransformHBitmap(HBITMAP& out, HBITMAP src, double hue, double saturation, double lightness,
-                        double opacity) const;
+    // Writes the adjusted pixels of src into the top-left of dst. False, with
+    // dst unchanged, when either bitmap is null or cannot be locked or dst is
+    // smaller than src.
+    bool TransformBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, double hue, double saturation, double lightness,
+                         double opacity) const;
+    // A new 32-bit DIB section holding the adjusted colours of src (the caller
+    // owns it); out is null when src is not a bitmap. A GDI bitmap carries no
+    // alpha: its fourth byte is kept and the opacity is not used.
+    bool TransformHBitmap(HBITMAP& out, HBITMAP src, double hue, double saturation, double lightness,
+                          double opacity) const;
 #endif
 };
 
 class CColorHSL {
- public:
-  virtual ~CColorHSL() = default;
+public:
+    virtual ~CColorHSL() = default;
 
-  int RGBToHSL(double r, double g, double b, double& hue, double& saturation, double& lightness) const;
-  int HSLToRGB(double& r, double& g, double& b, double hue, double saturation, double lightness) const;
-  double HueToRGB(double hue, double p, double q) const { return hsl::HueToChannel(hue, p, q); }
+    int RGBToHSL(double r, double g, double b, double& hue, double& saturation, double& lightness) const;
+    int HSLToRGB(double& r, double& g, double& b, double hue, double saturation, double lightness) const;
+    double HueToRGB(double hue, double p, double q) const { return hsl::HueToChannel(hue, p, q); }
 
-  void AdjustColorHSL(COLORREF& out, COLORREF color, const HSLValues& values) const {
-    out = hsl::AdjustColorRef(color, values);
-  }
+    void AdjustColorHSL(COLORREF& out, COLORREF color, const HSLValues& values) const {
+        out = hsl::AdjustColorRef(color, values);
+    }
 
 #ifdef _WIN32
-  // As CColorHSL_TW::TransformBitmap and CColorHSL_TW::TransformHBitmap.
-  bool AdjustBitmapHSL(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, const HSLValues& values) const;
-  bool AdjustHBitmapHSL(HBITMAP& out, HBITMAP in, const HSLValues& values) const;
+    // As CColorHSL_TW::TransformBitmap and CColorHSL_TW::TransformHBitmap.
+    bool AdjustBitmapHSL(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, const HSLValues& values) const;
+    bool AdjustHBitmapHSL(HBITMAP& out, HBITMAP in, const HSLValues& values) const;
 #endif
 };

@@ -10,137 +10,137 @@ namespace {
 
 // One LockBits of a whole rectangle in 32-bit ARGB, released on scope exit.
 class ArgbLock {
- public:
-  ArgbLock(Gdiplus::Bitmap* bitmap, UINT width, UINT height, UINT mode) : bitmap_(bitmap) {
-    Gdiplus::Rect rect(0, 0, static_cast<INT>(width), static_cast<INT>(height));
-    locked_ = bitmap_->LockBits(&rect, mode, PixelFormat32bppARGB, &data_) == Gdiplus::Ok;
-  }
-  ~ArgbLock() {
-    if (locked_) bitmap_->UnlockBits(&data_);
-  }
-  ArgbLock(const ArgbLock&) = delete;
-  ArgbLock& operator=(const ArgbLock&) = delete;
+public:
+    ArgbLock(Gdiplus::Bitmap* bitmap, UINT width, UINT height, UINT mode) : bitmap_(bitmap) {
+        Gdiplus::Rect rect(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+        locked_ = bitmap_->LockBits(&rect, mode, PixelFormat32bppARGB, &data_) == Gdiplus::Ok;
+    }
+    ~ArgbLock() {
+        if (locked_) bitmap_->UnlockBits(&data_);
+    }
+    ArgbLock(const ArgbLock&) = delete;
+    ArgbLock& operator=(const ArgbLock&) = delete;
 
-  bool Locked() const { return locked_; }
-  PixelView View() const {
-    return {static_cast<std::uint32_t*>(data_.Scan0), static_cast<int>(data_.Width), static_cast<int>(data_.Height),
-            data_.Stride};
-  }
+    bool Locked() const { return locked_; }
+    PixelView View() const {
+        return {static_cast<std::uint32_t*>(data_.Scan0), static_cast<int>(data_.Width), static_cast<int>(data_.Height),
+                data_.Stride};
+    }
 
- private:
-  Gdiplus::Bitmap* bitmap_;
-  Gdiplus::BitmapData data_{};
-  bool locked_ = false;
+private:
+    Gdiplus::Bitmap* bitmap_;
+    Gdiplus::BitmapData data_{};
+    bool locked_ = false;
 };
 
 ConstPixelView AsConst(const PixelView& view) { return {view.bits, view.width, view.height, view.stride}; }
 
-}  // namespace
+} // namespace
 
 bool AdjustGdiplusBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, PixelAdjuster& adjuster) {
-  if (dst == nullptr || src == nullptr) return false;
-  const UINT width = src->GetWidth();
-  const UINT height = src->GetHeight();
-  if (width == 0 || height == 0) return src->GetLastStatus() == Gdiplus::Ok;
-  if (dst->GetWidth() < width || dst->GetHeight() < height) return false;
-  if (dst == src) {
-    ArgbLock lock(src, width, height, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite);
-    return lock.Locked() && AdjustPixels(AsConst(lock.View()), lock.View(), adjuster) == AdjustStatus::kDone;
-  }
-  ArgbLock source(src, width, height, Gdiplus::ImageLockModeRead);
-  if (!source.Locked()) return false;
-  ArgbLock target(dst, width, height, Gdiplus::ImageLockModeWrite);
-  if (!target.Locked()) return false;
-  return AdjustPixels(AsConst(source.View()), target.View(), adjuster) == AdjustStatus::kDone;
+    if (dst == nullptr || src == nullptr) return false;
+    const UINT width = src->GetWidth();
+    const UINT height = src->GetHeight();
+    if (width == 0 || height == 0) return src->GetLastStatus() == Gdiplus::Ok;
+    if (dst->GetWidth() < width || dst->GetHeight() < height) return false;
+    if (dst == src) {
+        ArgbLock lock(src, width, height, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite);
+        return lock.Locked() && AdjustPixels(AsConst(lock.View()), lock.View(), adjuster) == AdjustStatus::kDone;
+    }
+    ArgbLock source(src, width, height, Gdiplus::ImageLockModeRead);
+    if (!source.Locked()) return false;
+    ArgbLock target(dst, width, height, Gdiplus::ImageLockModeWrite);
+    if (!target.Locked()) return false;
+    return AdjustPixels(AsConst(source.View()), target.View(), adjuster) == AdjustStatus::kDone;
 }
 
 bool AdjustPixelsIntoGdiplus(Gdiplus::Bitmap* dst, const ConstPixelView& src, PixelAdjuster& adjuster,
                              bool opaque_source) {
-  if (dst == nullptr || src.width <= 0 || src.height <= 0) return false;
-  const UINT width = static_cast<UINT>(src.width);
-  const UINT height = static_cast<UINT>(src.height);
-  if (dst->GetWidth() < width || dst->GetHeight() < height) return false;
-  ArgbLock target(dst, width, height, Gdiplus::ImageLockModeWrite);
-  return target.Locked() && AdjustPixels(src, target.View(), adjuster, opaque_source) == AdjustStatus::kDone;
+    if (dst == nullptr || src.width <= 0 || src.height <= 0) return false;
+    const UINT width = static_cast<UINT>(src.width);
+    const UINT height = static_cast<UINT>(src.height);
+    if (dst->GetWidth() < width || dst->GetHeight() < height) return false;
+    ArgbLock target(dst, width, height, Gdiplus::ImageLockModeWrite);
+    return target.Locked() && AdjustPixels(src, target.View(), adjuster, opaque_source) == AdjustStatus::kDone;
 }
 
 bool DibSectionPixels(HBITMAP bitmap, PixelView* view) {
-  DIBSECTION section{};
-  if (bitmap == nullptr || view == nullptr || ::GetObjectW(bitmap, sizeof section, &section) != sizeof section) {
-    return false;
-  }
-  const BITMAP& bm = section.dsBm;
-  if (bm.bmBitsPixel != 32 || bm.bmPlanes != 1 || bm.bmBits == nullptr || bm.bmWidth <= 0 || bm.bmHeight <= 0) {
-    return false;
-  }
-  if (section.dsBmih.biCompression == BI_BITFIELDS) {
-    if (section.dsBitfields[0] != 0xFF0000u || section.dsBitfields[1] != 0x00FF00u ||
-        section.dsBitfields[2] != 0x0000FFu) {
-      return false;
+    DIBSECTION section{};
+    if (bitmap == nullptr || view == nullptr || ::GetObjectW(bitmap, sizeof section, &section) != sizeof section) {
+        return false;
     }
-  } else if (section.dsBmih.biCompression != BI_RGB) {
-    return false;
-  }
-  const std::ptrdiff_t stride = bm.bmWidthBytes;
-  auto* bits = static_cast<unsigned char*>(bm.bmBits);
-  if (section.dsBmih.biHeight > 0) {  // bottom-up: the top row is stored last
-    *view = {reinterpret_cast<std::uint32_t*>(bits + (bm.bmHeight - 1) * stride), bm.bmWidth, bm.bmHeight, -stride};
-  } else {
-    *view = {reinterpret_cast<std::uint32_t*>(bits), bm.bmWidth, bm.bmHeight, stride};
-  }
-  return true;
+    const BITMAP& bm = section.dsBm;
+    if (bm.bmBitsPixel != 32 || bm.bmPlanes != 1 || bm.bmBits == nullptr || bm.bmWidth <= 0 || bm.bmHeight <= 0) {
+        return false;
+    }
+    if (section.dsBmih.biCompression == BI_BITFIELDS) {
+        if (section.dsBitfields[0] != 0xFF0000u || section.dsBitfields[1] != 0x00FF00u ||
+            section.dsBitfields[2] != 0x0000FFu) {
+            return false;
+        }
+    } else if (section.dsBmih.biCompression != BI_RGB) {
+        return false;
+    }
+    const std::ptrdiff_t stride = bm.bmWidthBytes;
+    auto* bits = static_cast<unsigned char*>(bm.bmBits);
+    if (section.dsBmih.biHeight > 0) { // bottom-up: the top row is stored last
+        *view = {reinterpret_cast<std::uint32_t*>(bits + (bm.bmHeight - 1) * stride), bm.bmWidth, bm.bmHeight, -stride};
+    } else {
+        *view = {reinterpret_cast<std::uint32_t*>(bits), bm.bmWidth, bm.bmHeight, stride};
+    }
+    return true;
 }
 
 HBITMAP AdjustBitmapToDib(HBITMAP src, PixelAdjuster& adjuster) {
-  BITMAP info{};
-  if (src == nullptr || ::GetObjectW(src, sizeof info, &info) != sizeof info) return nullptr;
-  if (info.bmWidth <= 0 || info.bmHeight <= 0) return nullptr;
+    BITMAP info{};
+    if (src == nullptr || ::GetObjectW(src, sizeof info, &info) != sizeof info) return nullptr;
+    if (info.bmWidth <= 0 || info.bmHeight <= 0) return nullptr;
 
-  BITMAPINFO header = hexmoor::win::TopDown32BitInfo(info.bmWidth, info.bmHeight);
-  void* bits = nullptr;
-  HBITMAP result = ::CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (result == nullptr || bits == nullptr) {
-    if (result) ::DeleteObject(result);
-    return nullptr;
-  }
-  // Read the source's pixels straight into the new section, then adjust them
-  // where they are.
-  HDC dc = ::GetDC(nullptr);
-  const int rows = ::GetDIBits(dc, src, 0, static_cast<UINT>(info.bmHeight), bits, &header, DIB_RGB_COLORS);
-  ::ReleaseDC(nullptr, dc);
-  if (rows != info.bmHeight) {
-    ::DeleteObject(result);
-    return nullptr;
-  }
-  ::GdiFlush();
-  const PixelView view{static_cast<std::uint32_t*>(bits), info.bmWidth, info.bmHeight,
-                       static_cast<std::ptrdiff_t>(info.bmWidth) * 4};
-  AdjustPixels(AsConst(view), view, adjuster);
-  return result;
+    BITMAPINFO header = hexmoor::win::TopDown32BitInfo(info.bmWidth, info.bmHeight);
+    void* bits = nullptr;
+    HBITMAP result = ::CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (result == nullptr || bits == nullptr) {
+        if (result) ::DeleteObject(result);
+        return nullptr;
+    }
+    // Read the source's pixels straight into the new section, then adjust them
+    // where they are.
+    HDC dc = ::GetDC(nullptr);
+    const int rows = ::GetDIBits(dc, src, 0, static_cast<UINT>(info.bmHeight), bits, &header, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, dc);
+    if (rows != info.bmHeight) {
+        ::DeleteObject(result);
+        return nullptr;
+    }
+    ::GdiFlush();
+    const PixelView view{static_cast<std::uint32_t*>(bits), info.bmWidth, info.bmHeight,
+                         static_cast<std::ptrdiff_t>(info.bmWidth) * 4};
+    AdjustPixels(AsConst(view), view, adjuster);
+    return result;
 }
 
-}  // namespace hsl::win
+} // namespace hsl::win
 
 bool CColorHSL_TW::TransformBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, double hue, double saturation,
                                    double lightness, double opacity) const {
-  hsl::PixelAdjuster adjuster(HSLValues(hue, saturation, lightness, opacity));
-  return hsl::win::AdjustGdiplusBitmap(dst, src, adjuster);
+    hsl::PixelAdjuster adjuster(HSLValues(hue, saturation, lightness, opacity));
+    return hsl::win::AdjustGdiplusBitmap(dst, src, adjuster);
 }
 
 bool CColorHSL_TW::TransformHBitmap(HBITMAP& out, HBITMAP src, double hue, double saturation, double lightness,
                                     double opacity) const {
-  // A GDI bitmap carries no alpha: only the colours are adjusted.
-  hsl::PixelAdjuster adjuster(HSLValues(hue, saturation, lightness, 100.0));
-  out = hsl::win::AdjustBitmapToDib(src, adjuster);
-  return out != nullptr;
+    // A GDI bitmap carries no alpha: only the colours are adjusted.
+    hsl::PixelAdjuster adjuster(HSLValues(hue, saturation, lightness, 100.0));
+    out = hsl::win::AdjustBitmapToDib(src, adjuster);
+    return out != nullptr;
 }
 
 bool CColorHSL::AdjustBitmapHSL(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, const HSLValues& values) const {
-  return CColorHSL_TW().TransformBitmap(dst, src, values.hue, values.saturation, values.lightness, values.opacity);
+    return CColorHSL_TW().TransformBitmap(dst, src, values.hue, values.saturation, values.lightness, values.opacity);
 }
 
 bool CColorHSL::AdjustHBitmapHSL(HBITMAP& out, HBITMAP in, const HSLValues& values) const {
-  return CColorHSL_TW().TransformHBitmap(out, in, values.hue, values.saturation, values.lightness, values.opacity);
+    return CColorHSL_TW().TransformHBitmap(out, in, values.hue, values.saturation, values.lightness, values.opacity);
 }
 
-#endif  // _WIN32
+#endif // _WIN32

@@ -32,6 +32,6 @@ bool DibSectionPixels(HBITMAP bitmap, PixelView* view);
 // alpha). Null when src is not a bitmap or memory runs out.
 HBITMAP AdjustBitmapToDib(HBITMAP src, PixelAdjuster& adjuster);
 
-}  // namespace hsl::win
+} // namespace hsl::win
 
-#endif  // _WIN32
+#endif // _WIN32

@@ -27,15 +27,15 @@ inline constexpr std::uint32_t kInvertColor = 0xFFFFFFFFu;
 // 100*s - 100 (-100 grey .. 0 fully saturated); lightness as 200*l - 100
 // (-100 black, 0 pure colours, +100 white); s and l the usual 0..1 values.
 struct Hsl {
-  double hue = 0.0;
-  double saturation = 0.0;
-  double lightness = 0.0;
+    double hue = 0.0;
+    double saturation = 0.0;
+    double lightness = 0.0;
 };
 
 struct Rgb {
-  double red = 0.0;
-  double green = 0.0;
-  double blue = 0.0;
+    double red = 0.0;
+    double green = 0.0;
+    double blue = 0.0;
 };
 
 // Channels 0..255 in, offset-form HSL out.
@@ -65,48 +65,48 @@ std::uint32_t AdjustColorRef(std::uint32_t color, const HSLValues& values);
 // computing each pixel on its own. One adjuster may serve any number of rows
 // and images under the same values.
 class PixelAdjuster {
- public:
-  explicit PixelAdjuster(const HSLValues& values);
-  ~PixelAdjuster();
-  PixelAdjuster(const PixelAdjuster&) = delete;
-  PixelAdjuster& operator=(const PixelAdjuster&) = delete;
+public:
+    explicit PixelAdjuster(const HSLValues& values);
+    ~PixelAdjuster();
+    PixelAdjuster(const PixelAdjuster&) = delete;
+    PixelAdjuster& operator=(const PixelAdjuster&) = delete;
 
-  const HSLValues& Values() const { return values_; }
+    const HSLValues& Values() const { return values_; }
 
-  std::uint32_t AdjustPixel(std::uint32_t argb);
-  // src and dst may be the same row; otherwise they must not overlap. With
-  // `opaque_source` every source pixel counts as fully opaque whatever its
-  // fourth byte holds (a GDI bitmap has no alpha): the result's alpha is
-  // that of 255 under the opacity.
-  void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source = false);
+    std::uint32_t AdjustPixel(std::uint32_t argb);
+    // src and dst may be the same row; otherwise they must not overlap. With
+    // `opaque_source` every source pixel counts as fully opaque whatever its
+    // fourth byte holds (a GDI bitmap has no alpha): the result's alpha is
+    // that of 255 under the opacity.
+    void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source = false);
 
-  // The last pixel met and its result, carried from one row to the next of
-  // a block so that a run crossing rows is not computed again.
-  struct RunState {
-    std::uint32_t last_in = 0;
-    std::uint32_t last_out = 0;
-    bool valid = false;
-  };
-  void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source,
-                 RunState& state);
+    // The last pixel met and its result, carried from one row to the next of
+    // a block so that a run crossing rows is not computed again.
+    struct RunState {
+        std::uint32_t last_in = 0;
+        std::uint32_t last_out = 0;
+        bool valid = false;
+    };
+    void AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque_source,
+                   RunState& state);
 
- private:
-  struct CacheEntry {
-    std::uint32_t key;     // colour | kValid, 0 when empty
-    std::uint32_t colour;  // adjusted 0x00RRGGBB
-  };
-  static constexpr std::uint32_t kValid = 0x01000000u;
-  static constexpr int kCacheBits = 12;
+private:
+    struct CacheEntry {
+        std::uint32_t key;    // colour | kValid, 0 when empty
+        std::uint32_t colour; // adjusted 0x00RRGGBB
+    };
+    static constexpr std::uint32_t kValid = 0x01000000u;
+    static constexpr int kCacheBits = 12;
 
-  std::uint32_t AdjustRgb(std::uint32_t rgb);
+    std::uint32_t AdjustRgb(std::uint32_t rgb);
 
-  template <bool kOpaque>
-  void AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state);
+    template <bool kOpaque>
+    void AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state);
 
-  HSLValues values_;
-  bool keep_colours_;
-  std::uint8_t alpha_[256];
-  std::unique_ptr<CacheEntry[]> cache_;
+    HSLValues values_;
+    bool keep_colours_;
+    std::uint8_t alpha_[256];
+    std::unique_ptr<CacheEntry[]> cache_;
 };
 
 // An adjuster for these values kept per thread and reused while the values
@@ -117,24 +117,24 @@ PixelAdjuster& ReusableAdjuster(const HSLValues& values);
 // A block of 32-bit ARGB pixels: rows `stride` bytes apart (negative for
 // bottom-up storage), `width` pixels used in each.
 struct PixelView {
-  std::uint32_t* bits = nullptr;
-  int width = 0;
-  int height = 0;
-  std::ptrdiff_t stride = 0;
+    std::uint32_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t stride = 0;
 };
 
 struct ConstPixelView {
-  const std::uint32_t* bits = nullptr;
-  int width = 0;
-  int height = 0;
-  std::ptrdiff_t stride = 0;
+    const std::uint32_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t stride = 0;
 };
 
 enum class AdjustStatus {
-  kDone,
-  kBadSource,           // null bits, negative size or rows shorter than the width
-  kBadDestination,      // the same for the destination
-  kDestinationTooSmall, // fewer rows or columns than the source
+    kDone,
+    kBadSource,           // null bits, negative size or rows shorter than the width
+    kBadDestination,      // the same for the destination
+    kDestinationTooSmall, // fewer rows or columns than the source
 };
 
 // Checks that a view's rows hold its width (an empty view is valid).
@@ -147,4 +147,4 @@ AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, Pixel
                           bool opaque_source = false);
 AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, const HSLValues& values);
 
-}  // namespace hsl
+} // namespace hsl

@@ -12,108 +12,106 @@ CHSLModifier::CHSLModifier(CTwfSkin* skin, WORD typeId, std::wstring scheme)
 CHSLModifier::~CHSLModifier() = default;
 
 void CHSLModifier::Apply(double hue, double saturation, double lightness, double opacity) {
-  Run(Mode::kApply, HSLValues(hue, saturation, lightness, opacity));
+    Run(Mode::kApply, HSLValues(hue, saturation, lightness, opacity));
 }
 
 void CHSLModifier::Restore() { Run(Mode::kRestore, HSLValues()); }
 
 void CHSLModifier::Cover(const std::wstring& scheme, WORD type) {
-  if (!skin_) return;
-  CTwfObj* object = skin_->FindObject(type, scheme);
-  if (!object) return;
-  Covered covered{scheme, type, std::nullopt};
-  ApplyHSLToObject(Mode::kSave, object, covered, HSLValues());
-  covered_.push_back(std::move(covered));
+    if (!skin_) return;
+    CTwfObj* object = skin_->FindObject(type, scheme);
+    if (!object) return;
+    Covered covered{scheme, type, std::nullopt};
+    ApplyHSLToObject(Mode::kSave, object, covered, HSLValues());
+    covered_.push_back(std::move(covered));
 }
 
 void CHSLModifier::Run(Mode mode, const HSLValues& values) {
-  if (!skin_) return;
-  for (Covered& covered : covered_) {
-    ApplyHSLToObject(mode, skin_->FindObject(covered.type, covered.scheme), covered, values);
-  }
+    if (!skin_) return;
+    for (Covered& covered : covered_) {
+        ApplyHSLToObject(mode, skin_->FindObject(covered.type, covered.scheme), covered, values);
+    }
 }
 
 void CHSLModifier::ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values) {
-  if (!object) return;
-  // Every window frame, in whichever scheme, carries its sides and menu bar
-  // with it, and its semitransparency follows the opacity.
-  if (auto* frame = dynamic_cast<CTwfWndFrame*>(object)) {
-    switch (mode) {
-      case Mode::kSave:
-        covered.semitransparency.reset();
-        if (frame->HasNumber(kUseSemitransparencyNumber)) {
-          covered.semitransparency = frame->GetNumber(kUseSemitransparencyNumber);
+    if (!object) return;
+    // Every window frame, in whichever scheme, carries its sides and menu bar
+    // with it, and its semitransparency follows the opacity.
+    if (auto* frame = dynamic_cast<CTwfWndFrame*>(object)) {
+        switch (mode) {
+        case Mode::kSave:
+            covered.semitransparency.reset();
+            if (frame->HasNumber(kUseSemitransparencyNumber)) {
+                covered.semitransparency = frame->GetNumber(kUseSemitransparencyNumber);
+            }
+            break;
+        case Mode::kApply:
+            // Below full opacity the frame must be drawn with its alpha; at full
+            // opacity it goes back to its own setting.
+            if (!values.KeepsAlpha()) {
+                frame->SetNumber(kUseSemitransparencyNumber, 1);
+            } else {
+                PutNumber(frame, kUseSemitransparencyNumber, covered.semitransparency);
+            }
+            break;
+        case Mode::kRestore: PutNumber(frame, kUseSemitransparencyNumber, covered.semitransparency); break;
         }
-        break;
-      case Mode::kApply:
-        // Below full opacity the frame must be drawn with its alpha; at full
-        // opacity it goes back to its own setting.
-        if (!values.KeepsAlpha()) {
-          frame->SetNumber(kUseSemitransparencyNumber, 1);
-        } else {
-          PutNumber(frame, kUseSemitransparencyNumber, covered.semitransparency);
+        CTwfObj* const parts[] = {frame->GetTopSide(), frame->GetRightSide(), frame->GetBottomSide(),
+                                  frame->GetLeftSide(), frame->GetMenuBar()};
+        for (CTwfObj* part : parts) {
+            if (part) ApplyHSLToImagesAndColors(mode, part, values);
         }
-        break;
-      case Mode::kRestore:
-        PutNumber(frame, kUseSemitransparencyNumber, covered.semitransparency);
-        break;
     }
-    CTwfObj* const parts[] = {frame->GetTopSide(), frame->GetRightSide(), frame->GetBottomSide(),
-                              frame->GetLeftSide(), frame->GetMenuBar()};
-    for (CTwfObj* part : parts) {
-      if (part) ApplyHSLToImagesAndColors(mode, part, values);
-    }
-  }
-  ApplyHSLToImagesAndColors(mode, object, values);
+    ApplyHSLToImagesAndColors(mode, object, values);
 }
 
 void CHSLModifier::ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values) {
-  switch (mode) {
+    switch (mode) {
     case Mode::kSave:
-      for (const auto& [id, image] : object->GetImageMap()) image->SaveCopy();
-      // A new save replaces an earlier one.
-      object->ClearSavedColors();
-      object->SaveColors();
-      break;
+        for (const auto& [id, image] : object->GetImageMap()) image->SaveCopy();
+        // A new save replaces an earlier one.
+        object->ClearSavedColors();
+        object->SaveColors();
+        break;
     case Mode::kApply:
-      for (const auto& [id, image] : object->GetImageMap()) {
-        image->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
-      }
-      object->ApplyHSLToColors(values.hue, values.saturation, values.lightness, values.opacity, 0, 0);
-      break;
+        for (const auto& [id, image] : object->GetImageMap()) {
+            image->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
+        }
+        object->ApplyHSLToColors(values.hue, values.saturation, values.lightness, values.opacity, 0, 0);
+        break;
     case Mode::kRestore:
-      for (const auto& [id, image] : object->GetImageMap()) image->DiscardSavedCopy();
-      object->ClearSavedColors();
-      break;
-  }
+        for (const auto& [id, image] : object->GetImageMap()) image->DiscardSavedCopy();
+        object->ClearSavedColors();
+        break;
+    }
 }
 
 void CHSLModifier::PutNumber(CTwfObj* object, WORD id, const std::optional<DWORD>& value) {
-  if (value) {
-    object->SetNumber(id, *value);
-  } else {
-    object->RemoveNumber(id);
-  }
+    if (value) {
+        object->SetNumber(id, *value);
+    } else {
+        object->RemoveNumber(id);
+    }
 }
 
 CHSLCtrlModifier::CHSLCtrlModifier(CTwfSkin* skin, WORD typeId, const std::wstring& scheme)
     : CHSLModifier(skin, typeId, scheme) {
-  if (!skin) return;
-  if (scheme.empty()) {
-    Cover(std::wstring(), typeId);
-    return;
-  }
-  const CTwfScheme* elements = skin->GetScheme(scheme);
-  if (!elements) return;
-  for (const auto& [type, object] : *elements) {
-    Cover(scheme, type);
-    SetTypeId(type);
-  }
+    if (!skin) return;
+    if (scheme.empty()) {
+        Cover(std::wstring(), typeId);
+        return;
+    }
+    const CTwfScheme* elements = skin->GetScheme(scheme);
+    if (!elements) return;
+    for (const auto& [type, object] : *elements) {
+        Cover(scheme, type);
+        SetTypeId(type);
+    }
 }
 
 CHSLTotalModifier::CHSLTotalModifier(CTwfSkin* skin) : CHSLModifier(skin, 0, std::wstring()) {
-  if (!skin) return;
-  for (const auto& [name, elements] : skin->GetSchemes()) {
-    for (const auto& [type, object] : elements) Cover(name, type);
-  }
+    if (!skin) return;
+    for (const auto& [name, elements] : skin->GetSchemes()) {
+        for (const auto& [type, object] : elements) Cover(name, type);
+    }
 }

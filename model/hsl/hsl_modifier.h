@@ -26,63 +26,63 @@ class CTwfSkin;
 inline constexpr WORD kUseSemitransparencyNumber = 773;
 
 class CHSLModifier {
- public:
-  CHSLModifier(CTwfSkin* skin, WORD typeId, std::wstring scheme);
-  CHSLModifier(const CHSLModifier&) = delete;
-  CHSLModifier& operator=(const CHSLModifier&) = delete;
-  virtual ~CHSLModifier();
+public:
+    CHSLModifier(CTwfSkin* skin, WORD typeId, std::wstring scheme);
+    CHSLModifier(const CHSLModifier&) = delete;
+    CHSLModifier& operator=(const CHSLModifier&) = delete;
+    virtual ~CHSLModifier();
 
-  // Recomputes every covered image and colour from its saved copy.
-  virtual void Apply(double hue, double saturation, double lightness, double opacity);
-  // Ends the adjustment on the covered elements.
-  virtual void Restore();
+    // Recomputes every covered image and colour from its saved copy.
+    virtual void Apply(double hue, double saturation, double lightness, double opacity);
+    // Ends the adjustment on the covered elements.
+    virtual void Restore();
 
-  // The element type the modifier acts on (for a scheme modifier, that of the
-  // element it covered last); 0 for the whole skin.
-  WORD GetTypeId() const { return typeId_; }
-  CTwfSkin* GetSkin() const { return skin_; }
-  const std::wstring& GetSchemeName() const { return scheme_; }
-  // Number of elements saved when the modifier was made.
-  std::size_t GetCoveredCount() const { return covered_.size(); }
+    // The element type the modifier acts on (for a scheme modifier, that of the
+    // element it covered last); 0 for the whole skin.
+    WORD GetTypeId() const { return typeId_; }
+    CTwfSkin* GetSkin() const { return skin_; }
+    const std::wstring& GetSchemeName() const { return scheme_; }
+    // Number of elements saved when the modifier was made.
+    std::size_t GetCoveredCount() const { return covered_.size(); }
 
- protected:
-  // Saves the element of this type in this scheme (the skin's scheme key)
-  // and remembers it; nothing for an absent element.
-  void Cover(const std::wstring& scheme, WORD type);
-  void SetTypeId(WORD typeId) { typeId_ = typeId; }
+protected:
+    // Saves the element of this type in this scheme (the skin's scheme key)
+    // and remembers it; nothing for an absent element.
+    void Cover(const std::wstring& scheme, WORD type);
+    void SetTypeId(WORD typeId) { typeId_ = typeId; }
 
- private:
-  enum class Mode { kSave, kApply, kRestore };
+private:
+    enum class Mode { kSave, kApply, kRestore };
 
-  struct Covered {
-    std::wstring scheme;
-    WORD type = 0;
-    // A window frame's "Use Semitransparency" number as it was when saved
-    // (nullopt: the frame had none).
-    std::optional<DWORD> semitransparency;
-  };
+    struct Covered {
+        std::wstring scheme;
+        WORD type = 0;
+        // A window frame's "Use Semitransparency" number as it was when saved
+        // (nullopt: the frame had none).
+        std::optional<DWORD> semitransparency;
+    };
 
-  void Run(Mode mode, const HSLValues& values);
-  void ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values);
-  static void ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values);
-  static void PutNumber(CTwfObj* object, WORD id, const std::optional<DWORD>& value);
+    void Run(Mode mode, const HSLValues& values);
+    void ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values);
+    static void ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values);
+    static void PutNumber(CTwfObj* object, WORD id, const std::optional<DWORD>& value);
 
-  CTwfSkin* skin_;  // the owner of this modifier; outlives it
-  std::wstring scheme_;
-  WORD typeId_;
-  std::vector<Covered> covered_;
+    CTwfSkin* skin_; // the owner of this modifier; outlives it
+    std::wstring scheme_;
+    WORD typeId_;
+    std::vector<Covered> covered_;
 };
 
 // One element of the default scheme, or every element of one scheme.
 class CHSLCtrlModifier : public CHSLModifier {
- public:
-  // Empty scheme: the element of this type in the default scheme. A named
-  // scheme: every element of it, the type id ending as that of the last.
-  CHSLCtrlModifier(CTwfSkin* skin, WORD typeId, const std::wstring& scheme);
+public:
+    // Empty scheme: the element of this type in the default scheme. A named
+    // scheme: every element of it, the type id ending as that of the last.
+    CHSLCtrlModifier(CTwfSkin* skin, WORD typeId, const std::wstring& scheme);
 };
 
 // Every element of every scheme of the skin.
 class CHSLTotalModifier : public CHSLModifier {
- public:
-  explicit CHSLTotalModifier(CTwfSkin* skin);
+public:
+    explicit CHSLTotalModifier(CTwfSkin* skin);
 };

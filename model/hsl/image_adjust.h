@@ -35,4 +35,4 @@ hexmoor::platform::GdiplusBitmapHandle AdjustBitmapToGdiplusImage(HBITMAP saved,
                                                                   hexmoor::platform::GdiplusBitmapHandle current,
                                                                   const HSLValues& values);
 
-}  // namespace hsl
+} // namespace hsl

@@ -19,4 +19,4 @@ bool WriteFileReplacing(const std::wstring& path, std::span<const std::uint8_t> 
 // MB_* values of the Windows tree.
 void ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned flags);
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

@@ -10,11 +10,11 @@
 namespace hexmoor::platform {
 
 struct FontDeleter {
-  void operator()(HFONT font) const noexcept;
+    void operator()(HFONT font) const noexcept;
 };
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 // A font made from the record; null when the system refuses it.
 FontHandle CreateFontFromLogFont(const LOGFONT& logFont);
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

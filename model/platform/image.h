@@ -16,10 +16,10 @@
 namespace hexmoor::platform {
 
 struct BitmapDeleter {
-  void operator()(HBITMAP bitmap) const noexcept;
+    void operator()(HBITMAP bitmap) const noexcept;
 };
 struct GdiplusBitmapDeleter {
-  void operator()(Gdiplus::Bitmap* bitmap) const noexcept;
+    void operator()(Gdiplus::Bitmap* bitmap) const noexcept;
 };
 
 // An owned GDI bitmap (always a 32-bit DIB section when the model made it).
@@ -30,9 +30,9 @@ using GdiplusBitmapHandle = std::unique_ptr<Gdiplus::Bitmap, GdiplusBitmapDelete
 // Pixels of an image as top-down rows of 32-bit words 0xAARRGGBB (the
 // B, G, R, A byte order of a 32-bit DIB section).
 struct ImagePixels {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> argb;  // width * height words, row after row
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> argb; // width * height words, row after row
 };
 
 // --- GDI bitmaps -----------------------------------------------------------
@@ -67,9 +67,9 @@ bool EncodeBmp(HBITMAP bitmap, std::vector<std::uint8_t>* out);
 // other format becomes a 32-bit DIB section drawn over opaque black. Both
 // empty when the bytes do not decode.
 struct DecodedImage {
-  GdiplusBitmapHandle png;
-  BitmapHandle bitmap;
-  explicit operator bool() const { return png || bitmap; }
+    GdiplusBitmapHandle png;
+    BitmapHandle bitmap;
+    explicit operator bool() const { return png || bitmap; }
 };
 DecodedImage DecodeImageStream(std::span<const std::uint8_t> data);
 
@@ -78,4 +78,4 @@ DecodedImage DecodeImageStream(std::span<const std::uint8_t> data);
 // checked against the bytes given; null when they do not fit.
 BitmapHandle DecodePackedDib(std::span<const std::uint8_t> data);
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

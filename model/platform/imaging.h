@@ -8,4 +8,4 @@ namespace hexmoor::platform {
 
 bool ImagingAvailable();
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

@@ -7,9 +7,9 @@
 namespace hexmoor::platform {
 
 BitmapHandle DecodePackedDib(std::span<const std::uint8_t> data) {
-  ImagePixels pixels;
-  if (!DecodePackedDibPixels(data, &pixels)) return nullptr;
-  return CreateBitmapFromPixels(pixels);
+    ImagePixels pixels;
+    if (!DecodePackedDibPixels(data, &pixels)) return nullptr;
+    return CreateBitmapFromPixels(pixels);
 }
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

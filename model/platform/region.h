@@ -15,7 +15,7 @@
 namespace hexmoor::platform {
 
 struct RegionDeleter {
-  void operator()(HRGN region) const noexcept;
+    void operator()(HRGN region) const noexcept;
 };
 using RegionHandle = std::unique_ptr<std::remove_pointer_t<HRGN>, RegionDeleter>;
 
@@ -33,4 +33,4 @@ RegionHandle CreateRectRegion(LONG left, LONG top, LONG right, LONG bottom);
 // An independent copy of a region; null for null.
 RegionHandle DuplicateRegion(HRGN region);
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

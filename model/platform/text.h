@@ -10,4 +10,4 @@ namespace hexmoor::platform {
 std::wstring AnsiToWide(std::string_view text);
 std::string WideToAnsi(std::wstring_view text);
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

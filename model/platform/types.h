@@ -15,10 +15,10 @@
 namespace Gdiplus {
 using std::max;
 using std::min;
-}  // namespace Gdiplus
+} // namespace Gdiplus
 #include <gdiplus.h>
 
-#else  // native stand-ins
+#else // native stand-ins
 
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
@@ -48,66 +48,66 @@ using HRGN = HRGN__*;
 using HFONT = HFONT__*;
 
 struct SIZE {
-  LONG cx;
-  LONG cy;
+    LONG cx;
+    LONG cy;
 };
 
 struct RECT {
-  LONG left;
-  LONG top;
-  LONG right;
-  LONG bottom;
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
 };
 
 constexpr int LF_FACESIZE = 32;
 
 struct LOGFONTW {
-  LONG lfHeight;
-  LONG lfWidth;
-  LONG lfEscapement;
-  LONG lfOrientation;
-  LONG lfWeight;
-  BYTE lfItalic;
-  BYTE lfUnderline;
-  BYTE lfStrikeOut;
-  BYTE lfCharSet;
-  BYTE lfOutPrecision;
-  BYTE lfClipPrecision;
-  BYTE lfQuality;
-  BYTE lfPitchAndFamily;
-  WCHAR lfFaceName[LF_FACESIZE];
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    WCHAR lfFaceName[LF_FACESIZE];
 };
 using LOGFONT = LOGFONTW;
 
 #pragma pack(push, 2)
 struct BITMAPINFOHEADER {
-  DWORD biSize;
-  LONG biWidth;
-  LONG biHeight;
-  WORD biPlanes;
-  WORD biBitCount;
-  DWORD biCompression;
-  DWORD biSizeImage;
-  LONG biXPelsPerMeter;
-  LONG biYPelsPerMeter;
-  DWORD biClrUsed;
-  DWORD biClrImportant;
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight;
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
 };
 struct BITMAPCOREHEADER {
-  DWORD bcSize;
-  WORD bcWidth;
-  WORD bcHeight;
-  WORD bcPlanes;
-  WORD bcBitCount;
+    DWORD bcSize;
+    WORD bcWidth;
+    WORD bcHeight;
+    WORD bcPlanes;
+    WORD bcBitCount;
 };
 #pragma pack(pop)
 
 struct RGNDATAHEADER {
-  DWORD dwSize;
-  DWORD iType;
-  DWORD nCount;
-  DWORD nRgnSize;
-  RECT rcBound;
+    DWORD dwSize;
+    DWORD iType;
+    DWORD nCount;
+    DWORD nRgnSize;
+    RECT rcBound;
 };
 
 constexpr DWORD BI_RGB = 0;
@@ -120,16 +120,16 @@ constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
-  return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) | (static_cast<COLORREF>(b) << 16);
+    return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) | (static_cast<COLORREF>(b) << 16);
 }
 
 // GDI+ bitmaps exist in the native tree as the native platform's own image
 // record under the same name, so that model code can name the type.
 namespace Gdiplus {
 class Bitmap;
-}  // namespace Gdiplus
+} // namespace Gdiplus
 
-#endif  // _WIN32
+#endif // _WIN32
 
 static_assert(sizeof(BITMAPINFOHEADER) == 40, "BITMAPINFOHEADER is 40 bytes");
 static_assert(sizeof(RGNDATAHEADER) == 32, "RGNDATAHEADER is 32 bytes");

@@ -282,8 +282,8 @@ int SkinWindowAsType(HWND window, int controlType) {
     if (controlType < 1 || controlType > 100) return 0;
     int code = controlType;
     if (code == 1 || code == 2 || code == 24) code = ctype::kDialog;
-    const bool allowed = code == ctype::kDialog || (code >= 3 && code <= 23) || code == 26 || code == 38 ||
-                         code == 39 || code == 100;
+    const bool allowed =
+        code == ctype::kDialog || (code >= 3 && code <= 23) || code == 26 || code == 38 || code == 39 || code == 100;
     if (!allowed) return 0;
     std::unique_ptr<CCMControl> factory = CreateControlFactory(code);
     if (!factory || !factory->CreateObject(window)) return 0;

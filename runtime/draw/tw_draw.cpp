@@ -400,8 +400,8 @@ BOOL CTWDraw::DrawMarginImageGdi(int left, int top, int right, int bottom, const
     return result;
 }
 
-BOOL CTWDraw::DrawMarginImageGdiPlus(int left, int top, int right, int bottom, const CMrgBitmap* image,
-                                     BOOL centreOnly, BOOL farAligned, const FadeRecord* fade) {
+BOOL CTWDraw::DrawMarginImageGdiPlus(int left, int top, int right, int bottom, const CMrgBitmap* image, BOOL centreOnly,
+                                     BOOL farAligned, const FadeRecord* fade) {
     if (!image) return FALSE;
     const RECT b = ToBufferRect(left, top, right, bottom);
     const std::vector<BlitOp> ops = PlanFor(image, b, centreOnly, farAligned, true);
@@ -419,8 +419,8 @@ BOOL CTWDraw::DrawMarginImageGdiPlus(int left, int top, int right, int bottom, c
     // A fade draws every area with its alpha scaled by the current value.
     std::unique_ptr<Gdiplus::Bitmap> argb;
     if (image->IsGdiplus()) {
-        argb = std::make_unique<Gdiplus::Bitmap>(INT(source->GetWidth()), INT(source->GetHeight()),
-                                                 PixelFormat32bppARGB);
+        argb =
+            std::make_unique<Gdiplus::Bitmap>(INT(source->GetWidth()), INT(source->GetHeight()), PixelFormat32bppARGB);
         Gdiplus::Graphics g(argb.get());
         g.DrawImage(source, Gdiplus::Rect(0, 0, INT(source->GetWidth()), INT(source->GetHeight())), 0, 0,
                     INT(source->GetWidth()), INT(source->GetHeight()), Gdiplus::UnitPixel);

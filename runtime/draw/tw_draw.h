@@ -86,8 +86,7 @@ public:
     BOOL DrawImageAt(const POINT* at, const CMrgBitmap* image);
     BOOL StretchImage(const RECT* dest, const CMrgBitmap* image, const RECT* source);
     BOOL TileImage(const RECT* dest, const CMrgBitmap* image, const RECT* source);
-    BOOL DrawSkinImage(const RECT* dest, const CMrgBitmap* image, BOOL centreOnly,
-                       const hexmoor::rt::FadeRecord* fade);
+    BOOL DrawSkinImage(const RECT* dest, const CMrgBitmap* image, BOOL centreOnly, const hexmoor::rt::FadeRecord* fade);
     BOOL DrawSkinImageFarAligned(const RECT* dest, const CMrgBitmap* image, BOOL centreOnly);
     BOOL DrawMarginImageGdi(int left, int top, int right, int bottom, const CMrgBitmap* image, BOOL centreOnly,
                             BOOL farAligned);

@@ -32,7 +32,7 @@ Rect CenterSizeInRect(const Rect& r, int cx, int cy) {
 }
 
 int MapLinear(int x0, int y0, int x1, int y1, double x) {
-    if (x1 == x0) return y0;  // no run to map along: the start value
+    if (x1 == x0) return y0; // no run to map along: the start value
     return static_cast<int>((x - x0) / double(x1 - x0) * double(y1 - y0) + y0 + 0.5);
 }
 

@@ -34,9 +34,9 @@ bool IsListViewClass(std::string_view name) {
            HasPrefix(name, "WindowsForms10.SysListView32");
 }
 
-constexpr std::uint32_t kPushLike = 0x1000;  // BS_PUSHLIKE
+constexpr std::uint32_t kPushLike = 0x1000; // BS_PUSHLIKE
 constexpr std::uint32_t kStaticTypeMask = 0x1F;
-constexpr std::uint32_t kStaticSimple = 0x0B;  // SS_SIMPLE
+constexpr std::uint32_t kStaticSimple = 0x0B; // SS_SIMPLE
 
 // Windows whose role is the plain client role: decided by class.
 int ClassifyClientClass(const WindowFacts& f) {
@@ -92,8 +92,7 @@ int ClassifyByRole(const WindowFacts& f, long r) {
         if (IsListViewClass(n)) return f.clientIs30000Square ? ctype::kWindow : ctype::kListView;
         return ctype::kListBox;
     case role::kOutline: return ctype::kTree;
-    case role::kStaticText:
-        return (f.style & kStaticTypeMask) == kStaticSimple ? ctype::kWindow : ctype::kStaticText;
+    case role::kStaticText: return (f.style & kStaticTypeMask) == kStaticSimple ? ctype::kWindow : ctype::kStaticText;
     case role::kGraphic: return ctype::kStaticIcon;
     case role::kToolBar: return ctype::kToolBar;
     case role::kSpinButton: return ctype::kSpin;
@@ -138,20 +137,26 @@ int ClassifyWindow(const WindowFacts& f, const RoleQuery& roleOf) {
 
 std::optional<long> KnownSystemRole(std::string_view n, std::uint32_t style) {
     if (ClassNameIs(n, "Button")) {
-        switch (style & 0x0F) {  // BS_TYPEMASK
-        case 0x2: case 0x3: case 0x5: case 0x6: return role::kCheckButton;  // check boxes, three-state
-        case 0x4: case 0x9: return role::kRadioButton;                       // radio buttons
-        case 0x7: return role::kGrouping;                                    // group box
-        default: return role::kPushButton;  // push, default push, user, owner-drawn, split, command link
+        switch (style & 0x0F) { // BS_TYPEMASK
+        case 0x2:
+        case 0x3:
+        case 0x5:
+        case 0x6: return role::kCheckButton; // check boxes, three-state
+        case 0x4:
+        case 0x9: return role::kRadioButton; // radio buttons
+        case 0x7: return role::kGrouping;    // group box
+        default: return role::kPushButton;   // push, default push, user, owner-drawn, split, command link
         }
     }
     if (ClassNameIs(n, "Static")) {
         switch (style & kStaticTypeMask) {
-        case 0x03: case 0x0E: case 0x0F: return role::kGraphic;  // SS_ICON, SS_BITMAP, SS_ENHMETAFILE
+        case 0x03:
+        case 0x0E:
+        case 0x0F: return role::kGraphic; // SS_ICON, SS_BITMAP, SS_ENHMETAFILE
         default: return role::kStaticText;
         }
     }
-    if (ClassNameIs(n, "ScrollBar")) return (style & 0x18) ? role::kGrip : role::kScrollBar;  // size box or grip
+    if (ClassNameIs(n, "ScrollBar")) return (style & 0x18) ? role::kGrip : role::kScrollBar; // size box or grip
     struct Entry {
         std::string_view name;
         long role;

@@ -3,13 +3,13 @@
 namespace hexmoor::rt {
 
 namespace {
-constexpr std::uint32_t kCaption = 0x00C00000;      // WS_CAPTION (border and dialog frame)
-constexpr std::uint32_t kThickFrame = 0x00040000;   // WS_THICKFRAME
-constexpr std::uint32_t kDlgModalFrame = 0x0001;    // WS_EX_DLGMODALFRAME
-constexpr std::uint32_t kWindowEdge = 0x0100;       // WS_EX_WINDOWEDGE
-constexpr std::uint32_t kStaticEdge = 0x20000;      // WS_EX_STATICEDGE
-constexpr std::uint32_t kClientEdge = 0x0200;       // WS_EX_CLIENTEDGE
-constexpr std::uint32_t kToolWindow = 0x0080;       // WS_EX_TOOLWINDOW
+constexpr std::uint32_t kCaption = 0x00C00000;    // WS_CAPTION (border and dialog frame)
+constexpr std::uint32_t kThickFrame = 0x00040000; // WS_THICKFRAME
+constexpr std::uint32_t kDlgModalFrame = 0x0001;  // WS_EX_DLGMODALFRAME
+constexpr std::uint32_t kWindowEdge = 0x0100;     // WS_EX_WINDOWEDGE
+constexpr std::uint32_t kStaticEdge = 0x20000;    // WS_EX_STATICEDGE
+constexpr std::uint32_t kClientEdge = 0x0200;     // WS_EX_CLIENTEDGE
+constexpr std::uint32_t kToolWindow = 0x0080;     // WS_EX_TOOLWINDOW
 } // namespace
 
 Size ClassicFrameExtent(std::uint32_t style, std::uint32_t ex, bool visibleMenuBar, const FrameMetrics& m) {
@@ -31,7 +31,8 @@ Size ClassicFrameExtent(std::uint32_t style, std::uint32_t ex, bool visibleMenuB
 
 Size SkinnedFrameExtent(const SkinnedFrameNumbers& n, bool withMenuBar, int cyMenu) {
     int menu = 0;
-    if (withMenuBar) menu = (n.menuBarHeight > cyMenu ? n.menuBarHeight : cyMenu) + n.menuBarTopGap + n.menuBarBottomGap;
+    if (withMenuBar)
+        menu = (n.menuBarHeight > cyMenu ? n.menuBarHeight : cyMenu) + n.menuBarTopGap + n.menuBarBottomGap;
     return {n.right + n.left, n.top + n.bottom + menu};
 }
 

@@ -36,7 +36,8 @@ struct Rect {
     }
     // The common part, or an empty rectangle at the origin when none.
     constexpr Rect Intersection(const Rect& o) const {
-        const Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
+        const Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+                     std::min(bottom, o.bottom)};
         return r.IsEmpty() ? Rect{} : r;
     }
     constexpr Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }

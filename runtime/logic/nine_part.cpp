@@ -16,8 +16,8 @@ void AddCopy(std::vector<BlitOp>& ops, const Rect& source, const Rect& dest) {
 
 // A strip is stretched over its length, or tiled along it (vertical strips
 // along y, horizontal strips along x); across the strip the size is equal.
-void AddStrip(std::vector<BlitOp>& ops, const Rect& source, const Rect& dest, bool vertical, bool tile,
-              bool shrink, int imageExtent) {
+void AddStrip(std::vector<BlitOp>& ops, const Rect& source, const Rect& dest, bool vertical, bool tile, bool shrink,
+              int imageExtent) {
     if (!HasArea(source) || !HasArea(dest)) return;
     if (!tile) {
         Rect s = source;
@@ -65,8 +65,7 @@ std::vector<BlitOp> PlanNinePart(Size image, const Rect& dest, const Insets& mar
         if (lm >= 1 && tm >= 1) AddCopy(ops, Rect::XYWH(0, 0, lm, tm), Rect::XYWH(L, T, lm, tm));
         if (rm >= 1 && tm >= 1) AddCopy(ops, Rect::XYWH(iw - rm, 0, rm, tm), Rect::XYWH(R - rm, T, rm, tm));
         if (lm >= 1 && bm >= 1) AddCopy(ops, Rect::XYWH(0, ih - bm, lm, bm), Rect::XYWH(L, B - bm, lm, bm));
-        if (rm >= 1 && bm >= 1)
-            AddCopy(ops, Rect::XYWH(iw - rm, ih - bm, rm, bm), Rect::XYWH(R - rm, B - bm, rm, bm));
+        if (rm >= 1 && bm >= 1) AddCopy(ops, Rect::XYWH(iw - rm, ih - bm, rm, bm), Rect::XYWH(R - rm, B - bm, rm, bm));
 
         const bool tileEdges = modes.mrgDrawMode != 0;
         const bool shrink = options.shrinkStretched;
@@ -78,8 +77,8 @@ std::vector<BlitOp> PlanNinePart(Size image, const Rect& dest, const Insets& mar
             AddStrip(ops, Rect::XYWH(iw - rm, tm, rm, sh), Rect::XYWH(R - rm, T + tm, rm, dh), true, tileEdges, shrink,
                      ih);
         if (bm > 0)
-            AddStrip(ops, Rect::XYWH(lm, ih - bm, sw, bm), Rect::XYWH(L + lm, B - bm, dw, bm), false, tileEdges,
-                     shrink, iw);
+            AddStrip(ops, Rect::XYWH(lm, ih - bm, sw, bm), Rect::XYWH(L + lm, B - bm, dw, bm), false, tileEdges, shrink,
+                     iw);
     }
 
     const Rect centreSource = Rect::XYWH(lm, tm, sw, sh);

@@ -12,14 +12,14 @@ namespace hexmoor::rt {
 
 // How an image's centre and edges are fitted.
 struct NinePartModes {
-    int drawMode = 0;     // centre: 0 stretch, 1 tile, anything else nothing
-    int mrgDrawMode = 0;  // edge strips: 0 stretch, anything else tile
+    int drawMode = 0;    // centre: 0 stretch, 1 tile, anything else nothing
+    int mrgDrawMode = 0; // edge strips: 0 stretch, anything else tile
 };
 
 struct NinePartOptions {
-    bool centreOnly = false;   // draw the centre over the whole destination, no corners or strips
-    bool farAligned = false;   // anchor centre tiles at the right and bottom edges
-    bool shrinkStretched = false;  // the alpha path's one-pixel source shrink for stretched areas
+    bool centreOnly = false;      // draw the centre over the whole destination, no corners or strips
+    bool farAligned = false;      // anchor centre tiles at the right and bottom edges
+    bool shrinkStretched = false; // the alpha path's one-pixel source shrink for stretched areas
 };
 
 // One copy: `source` inside the image, `dest` in destination coordinates.

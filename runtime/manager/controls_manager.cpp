@@ -171,8 +171,7 @@ int CTWControlsManager::Start(DWORD) {
     if (VersionCode() >= 6 && !user32_) {
         user32_ = LoadLibraryW(L"USER32.DLL");
         if (user32_)
-            UpdateLayeredWindowProc =
-                reinterpret_cast<UpdateLayeredWindowFn>(
+            UpdateLayeredWindowProc = reinterpret_cast<UpdateLayeredWindowFn>(
                 reinterpret_cast<void*>(GetProcAddress(user32_, "UpdateLayeredWindow")));
     }
     UnhookAll();
@@ -229,8 +228,8 @@ CCMCore* CTWControlsManager::Register(std::unique_ptr<CCMCore> factory, HWND hwn
     factories_.push_back(std::move(factory));
     object->Attach(hwnd, elementId);
 
-    static constexpr const char* kShellBands[] = {"UniversalSearchBand", "TravelBand",           "Address Band Root",
-                                                  "QuickFilterBand",     "QueryBuilderBand",     "NamespaceTreeControl",
+    static constexpr const char* kShellBands[] = {"UniversalSearchBand", "TravelBand",       "Address Band Root",
+                                                  "QuickFilterBand",     "QueryBuilderBand", "NamespaceTreeControl",
                                                   "Breadcrumb Parent"};
     for (const char* band : kShellBands)
         if (cls == band) object->SetActive(FALSE, 1);
@@ -239,9 +238,12 @@ CCMCore* CTWControlsManager::Register(std::unique_ptr<CCMCore> factory, HWND hwn
     auto& effects = State().buttonEffects;
     const int type = object->GetType();
     ButtonEffect* effect = nullptr;
-    if (type == 4 && effects[kEffectPush].given) effect = &effects[kEffectPush];
-    else if (type == 7 && effects[kEffectRadio].given) effect = &effects[kEffectRadio];
-    else if ((type == 6 || type == 39) && effects[kEffectCheck].given) effect = &effects[kEffectCheck];
+    if (type == 4 && effects[kEffectPush].given)
+        effect = &effects[kEffectPush];
+    else if (type == 7 && effects[kEffectRadio].given)
+        effect = &effects[kEffectRadio];
+    else if ((type == 6 || type == 39) && effects[kEffectCheck].given)
+        effect = &effects[kEffectCheck];
     else if ((type == 4 || type == 7 || type == 6 || type == 39) && effects[kEffectAll].given)
         effect = &effects[kEffectAll];
     if (effect) {

@@ -17,7 +17,7 @@ using Creator = std::unique_ptr<CTWWnd> (*)(HWND);
 struct Kind {
     int code;
     WORD elementId;
-    Creator create;  // null: the kind's skinned class is not part of the runtime yet
+    Creator create; // null: the kind's skinned class is not part of the runtime yet
 };
 
 std::unique_ptr<CTWWnd> MakePlain(HWND) { return std::make_unique<CTWWnd>(); }
@@ -28,38 +28,22 @@ std::unique_ptr<CTWWnd> MakeTransparent(HWND) { return std::make_unique<CSTransp
 // the layered alpha window fill in their creators as they are built; until
 // then their windows are not skinned at all (never drawn half-way).
 constexpr std::array<Kind, 32> kKinds{{
-    {ctype::kWindow, 1, &MakePlain},
-    {ctype::kEdit, 3, nullptr},
-    {ctype::kButton, 4, nullptr},
-    {ctype::kScrollBar, 5, nullptr},
-    {ctype::kCheckBox, 6, nullptr},
-    {ctype::kRadio, 7, nullptr},
-    {ctype::kGroupBox, 8, nullptr},
-    {ctype::kSlider, 9, nullptr},
-    {ctype::kTab, 10, nullptr},
-    {ctype::kToolBar, 11, nullptr},
-    {ctype::kStatusBar, 12, nullptr},
-    {ctype::kComboBox, 13, nullptr},
-    {ctype::kListBox, 14, nullptr},
-    {ctype::kListView, 15, nullptr},
-    {ctype::kMenu, 16, nullptr},
-    {ctype::kSpin, 17, nullptr},
-    {ctype::kProgress, 18, nullptr},
-    {ctype::kTree, 19, nullptr},
-    {ctype::kHeader, 20, nullptr},
-    {ctype::kStaticText, 21, nullptr},
-    {ctype::kDateTime, 22, nullptr},
-    {ctype::kMdiClient, 23, nullptr},
-    {ctype::kDialog, 25, &MakeDialog},
-    {ctype::kStaticIcon, 26, nullptr},
-    {ctype::kGrip, 27, nullptr},
-    {ctype::kToolTip, 28, nullptr},
-    {ctype::kSplitter, 34, nullptr},
-    {ctype::kLayered, 35, nullptr},
-    {ctype::kMonthCal, 38, nullptr},
-    {ctype::kCheckButton, 39, nullptr},
-    {ctype::kRichEdit, 3, nullptr},
-    {ctype::kTransparent, 100, &MakeTransparent},
+    {ctype::kWindow, 1, &MakePlain},   {ctype::kEdit, 3, nullptr},
+    {ctype::kButton, 4, nullptr},      {ctype::kScrollBar, 5, nullptr},
+    {ctype::kCheckBox, 6, nullptr},    {ctype::kRadio, 7, nullptr},
+    {ctype::kGroupBox, 8, nullptr},    {ctype::kSlider, 9, nullptr},
+    {ctype::kTab, 10, nullptr},        {ctype::kToolBar, 11, nullptr},
+    {ctype::kStatusBar, 12, nullptr},  {ctype::kComboBox, 13, nullptr},
+    {ctype::kListBox, 14, nullptr},    {ctype::kListView, 15, nullptr},
+    {ctype::kMenu, 16, nullptr},       {ctype::kSpin, 17, nullptr},
+    {ctype::kProgress, 18, nullptr},   {ctype::kTree, 19, nullptr},
+    {ctype::kHeader, 20, nullptr},     {ctype::kStaticText, 21, nullptr},
+    {ctype::kDateTime, 22, nullptr},   {ctype::kMdiClient, 23, nullptr},
+    {ctype::kDialog, 25, &MakeDialog}, {ctype::kStaticIcon, 26, nullptr},
+    {ctype::kGrip, 27, nullptr},       {ctype::kToolTip, 28, nullptr},
+    {ctype::kSplitter, 34, nullptr},   {ctype::kLayered, 35, nullptr},
+    {ctype::kMonthCal, 38, nullptr},   {ctype::kCheckButton, 39, nullptr},
+    {ctype::kRichEdit, 3, nullptr},    {ctype::kTransparent, 100, &MakeTransparent},
 }};
 
 const Kind* FindKind(int code) {

@@ -14,8 +14,8 @@ void RestoreClassicFrameSize(RECT* out, HWND hwnd);
 SIZE GetSkinnedFrameExtent(HWND hwnd);
 
 struct FrameFitRequest {
-    RECT client;      // all zero: the window's own client rectangle
-    BOOL queryOnly;   // only compute the window rectangle
+    RECT client;    // all zero: the window's own client rectangle
+    BOOL queryOnly; // only compute the window rectangle
 };
 // Fits the window around the client area under its skinned frame (only for
 // a window whose enabled, active, switched-on frame object has a frame

@@ -45,14 +45,15 @@ public:
     // Installs the hooks of the mask's bits for the calling thread.
     int InstallHooks(int mask, const char* classFilter) {
         UnhookAll();
-        static constexpr int kIds[kKindCount] = {WH_CALLWNDPROC, WH_CALLWNDPROCRET, WH_CBT,      WH_FOREGROUNDIDLE,
-                                                 WH_GETMESSAGE,  WH_KEYBOARD,       WH_MOUSE,    WH_MSGFILTER,
+        static constexpr int kIds[kKindCount] = {WH_CALLWNDPROC, WH_CALLWNDPROCRET, WH_CBT,   WH_FOREGROUNDIDLE,
+                                                 WH_GETMESSAGE,  WH_KEYBOARD,       WH_MOUSE, WH_MSGFILTER,
                                                  WH_SHELL,       WH_SYSMSGFILTER};
-        static constexpr HOOKPROC kProcs[kKindCount] = {&CallWndProcHook, &CallWndProcRetHook, &CbtHook,
-                                                        &ForegroundIdleHook, &GetMessageHook, &KeyboardHook,
-                                                        &MouseHook, &MsgFilterHook, &ShellHook, &SysMsgFilterHook};
+        static constexpr HOOKPROC kProcs[kKindCount] = {
+            &CallWndProcHook, &CallWndProcRetHook, &CbtHook,       &ForegroundIdleHook, &GetMessageHook,
+            &KeyboardHook,    &MouseHook,          &MsgFilterHook, &ShellHook,          &SysMsgFilterHook};
         for (int i = 0; i < kKindCount; ++i) {
-            if (mask & (1 << i)) hooks_[size_t(i)] = SetWindowsHookExW(kIds[i], kProcs[i], nullptr, GetCurrentThreadId());
+            if (mask & (1 << i))
+                hooks_[size_t(i)] = SetWindowsHookExW(kIds[i], kProcs[i], nullptr, GetCurrentThreadId());
         }
         filter_ = classFilter ? classFilter : "";
         return 1;

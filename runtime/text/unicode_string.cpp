@@ -144,7 +144,9 @@ const char* CUnicodeString::GetAnsiString() const {
 
 int CUnicodeString::Compare(const wchar_t* text) const { return Sign(text_.compare(text ? text : L"")); }
 int CUnicodeString::Compare(const char* text) const { return Sign(text_.compare(Widen(text))); }
-int CUnicodeString::CompareNoCase(const wchar_t* text) const { return Sign(_wcsicmp(text_.c_str(), text ? text : L"")); }
+int CUnicodeString::CompareNoCase(const wchar_t* text) const {
+    return Sign(_wcsicmp(text_.c_str(), text ? text : L""));
+}
 int CUnicodeString::Collate(const wchar_t* text) const { return Sign(wcscoll(text_.c_str(), text ? text : L"")); }
 int CUnicodeString::CollateNoCase(const wchar_t* text) const {
     return Sign(_wcsicoll(text_.c_str(), text ? text : L""));

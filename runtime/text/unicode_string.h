@@ -15,9 +15,9 @@ class CTWWnd;
 class CUnicodeString {
 public:
     CUnicodeString() = default;
-    CUnicodeString(const wchar_t* text);  // NOLINT: implicit like the text it holds
-    CUnicodeString(const char* text);     // NOLINT
-    CUnicodeString(const std::wstring& text);  // NOLINT
+    CUnicodeString(const wchar_t* text);      // NOLINT: implicit like the text it holds
+    CUnicodeString(const char* text);         // NOLINT
+    CUnicodeString(const std::wstring& text); // NOLINT
     // A counted wide string given as a byte length and a buffer.
     CUnicodeString(size_t byteLength, const wchar_t* buffer);
     CUnicodeString(const CUnicodeString& other);
@@ -26,7 +26,7 @@ public:
 
     CUnicodeString& operator=(const CUnicodeString& other);
     CUnicodeString& operator=(CUnicodeString&& other) noexcept = default;
-    CUnicodeString& operator=(const wchar_t* text);  // null empties
+    CUnicodeString& operator=(const wchar_t* text); // null empties
     CUnicodeString& operator=(const char* text);
     CUnicodeString& operator=(wchar_t c);
     CUnicodeString& operator=(char c);
@@ -39,7 +39,7 @@ public:
 
     // The wide buffer; null for a string that was never assigned.
     const wchar_t* GetBuffer() const { return hasBuffer_ ? text_.c_str() : nullptr; }
-    operator const wchar_t*() const { return GetBuffer(); }  // NOLINT
+    operator const wchar_t*() const { return GetBuffer(); } // NOLINT
     size_t GetLength() const { return text_.size(); }
     bool IsEmpty() const { return text_.empty(); }
     void Empty();

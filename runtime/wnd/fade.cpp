@@ -5,7 +5,9 @@
 namespace hexmoor::rt {
 
 FadeState::FadeState(const FadeRecord& record)
-    : window_(record.window), levels_{record.low, record.high, record.step}, pause_(record.pause),
+    : window_(record.window),
+      levels_{record.low, record.high, record.step},
+      pause_(record.pause),
       current_(record.current) {
     rising_.store(record.rising != FALSE);
 }
@@ -26,7 +28,7 @@ FadeRecord FadeState::Snapshot() const {
 bool FadeState::Start(bool rising) {
     rising_.store(rising);
     running_.store(true);
-    if (workerActive_.exchange(true)) return true;  // the running worker turns round
+    if (workerActive_.exchange(true)) return true; // the running worker turns round
     auto* keep = new std::shared_ptr<FadeState>(shared_from_this());
     HANDLE thread = CreateThread(nullptr, 0, &FadeState::ThreadProc, keep, 0, nullptr);
     if (!thread) {
@@ -62,7 +64,7 @@ void FadeState::Run() {
             float current = current_.load();
             done = AdvanceFade(current, rising_.load(), levels_);
             current_.store(current);
-            if (!running_.load()) {  // the owner ended the fade
+            if (!running_.load()) { // the owner ended the fade
                 current_.store(levels_.low);
                 SendStep();
                 workerActive_.store(false);
@@ -80,7 +82,7 @@ void FadeState::Run() {
         // carry on toward the new target instead of leaving it unmet.
         const float target = rising_.load() ? levels_.high : levels_.low;
         if (current_.load() == target || cancelled_.load()) return;
-        if (workerActive_.exchange(true)) return;  // a new worker took over
+        if (workerActive_.exchange(true)) return; // a new worker took over
         running_.store(true);
     }
     workerActive_.store(false);

@@ -19,7 +19,7 @@ struct FadeRecord {
     float high = 1.0f;
     float current = 0.0f;
     float step = 0.0f;
-    int pause = 0;  // milliseconds between steps
+    int pause = 0; // milliseconds between steps
     BOOL rising = FALSE;
     BOOL running = FALSE;
 };

@@ -36,11 +36,8 @@ LRESULT CSTransparentWindow::EraseBackground(HDC dc, HWND child, const RECT* rec
 LRESULT CSTransparentWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (!active_ || !IsSkinActive(skinId_)) return Default();
     switch (msg) {
-    case WM_PAINT:
-        return Paint(nullptr);
-    case WM_ERASEBKGND:
-        EraseBackground(reinterpret_cast<HDC>(wp), hWnd_, nullptr);
-        return 1;
+    case WM_PAINT: return Paint(nullptr);
+    case WM_ERASEBKGND: EraseBackground(reinterpret_cast<HDC>(wp), hWnd_, nullptr); return 1;
     case WM_MOVE:
     case WM_SIZE:
     case TWM_BACKGROUNDCHANGED: {
@@ -49,7 +46,6 @@ LRESULT CSTransparentWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             SendMessageW(child, TWM_BACKGROUNDCHANGED, 0, 0);
         return result;
     }
-    default:
-        return CTWWnd::WindowProc(msg, wp, lp);
+    default: return CTWWnd::WindowProc(msg, wp, lp);
     }
 }

@@ -39,9 +39,8 @@ HBITMAP CTWDialog::GetBackgroundBitmap(BOOL rebuild) {
         // never uninitialised memory.
         FillRect(dc.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
         if (tabPageValue_) {
-            CTWWnd* parent = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_CHILD)
-                                 ? GetSkinnedWindowObject(GetParent(hWnd_))
-                                 : nullptr;
+            CTWWnd* parent =
+                (GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_CHILD) ? GetSkinnedWindowObject(GetParent(hWnd_)) : nullptr;
             if (parent) {
                 parent->EraseBackground(dc.Get(), hWnd_, nullptr);
             } else {
@@ -150,7 +149,7 @@ LRESULT CTWDialog::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
             return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
         }
     }
-    return 0;  // not handled: the dialog's own procedure answers
+    return 0; // not handled: the dialog's own procedure answers
 }
 
 LRESULT CTWDialog::OnColorDialogCtlColor(BOOL* handled, HDC dc) {
@@ -201,13 +200,10 @@ LRESULT CTWDialog::DispatchSkinned(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         if (colorDialog_) return OnSizeColorDialog(wp, lp);
         break;
-    case WM_PAINT:
-        return Paint(reinterpret_cast<HDC>(wp));
-    case WM_ERASEBKGND:
-        return EraseSelf(reinterpret_cast<HDC>(wp));
+    case WM_PAINT: return Paint(reinterpret_cast<HDC>(wp));
+    case WM_ERASEBKGND: return EraseSelf(reinterpret_cast<HDC>(wp));
     case WM_SHOWWINDOW:
-        if (companion_ && companion_->GetSafeHwnd())
-            ShowWindow(companion_->GetSafeHwnd(), wp ? SW_SHOW : SW_HIDE);
+        if (companion_ && companion_->GetSafeHwnd()) ShowWindow(companion_->GetSafeHwnd(), wp ? SW_SHOW : SW_HIDE);
         return Default();
     case WM_INITDIALOG:
         if (IsChooseColorDialog(hWnd_)) {
@@ -238,8 +234,7 @@ LRESULT CTWDialog::DispatchSkinned(UINT msg, WPARAM wp, LPARAM lp) {
                 SendMessageW(child, TWM_BACKGROUNDCHANGED, wp, lp);
         InvalidateRect(hWnd_, nullptr, TRUE);
         return 0;
-    default:
-        break;
+    default: break;
     }
     return CTWWnd::WindowProc(msg, wp, lp);
 }

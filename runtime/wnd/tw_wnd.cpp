@@ -45,9 +45,7 @@ CTWWnd::~CTWWnd() {
     if (scrollHelper_) scrollHelper_->Unsubclass();
 }
 
-bool CTWWnd::IsSkinningOn() const {
-    return active_ && IsSkinActive(skinId_) && element_ && element_->GetEnabled();
-}
+bool CTWWnd::IsSkinningOn() const { return active_ && IsSkinActive(skinId_) && element_ && element_->GetEnabled(); }
 
 // --- attach and detach ------------------------------------------------------
 
@@ -310,9 +308,7 @@ void CTWWnd::DropCachedGdiObjects() {
 
 CTwfSkin* CTWWnd::GetTwfSkin() const { return element_ ? element_->GetOwnerSkin() : nullptr; }
 
-LRESULT CTWWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    return CallSavedProc(oldProc_, hWnd_, msg, wp, lp);
-}
+LRESULT CTWWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) { return CallSavedProc(oldProc_, hWnd_, msg, wp, lp); }
 
 HFONT CTWWnd::SelectFont(HDC dc, BOOL* owned) {
     HFONT font = GetFont(owned);
@@ -519,8 +515,10 @@ CMrgBitmap* CTWWnd::GetScrollBarPartImage(int bar, int part, int state, BOOL ena
     const int row = part == 0 ? 0 : part == 1 ? 1 : part == 5 ? 2 : 3;
     int column = enabled ? 2 : 3;
     if (enabled && row != 3) {
-        if (state & CDIS_HOT) column = 0;
-        else if (state & CDIS_SELECTED) column = 1;
+        if (state & CDIS_HOT)
+            column = 0;
+        else if (state & CDIS_SELECTED)
+            column = 1;
     }
     const WORD id = (type_ == 5 ? kControl : kWindow)[bar][row][column];
     return id ? scrollElement_->GetImage(id) : nullptr;
@@ -558,9 +556,8 @@ HBITMAP CTWWnd::BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild) {
             }
         }
         if (record->lItemlParam == 0 || record->lItemlParam == 1) {
-            CMrgBitmap* image =
-                GetScrollBarPartImage(int(record->lItemlParam), int(record->dwItemSpec), int(record->uItemState),
-                                      IsWindowEnabled(hWnd_));
+            CMrgBitmap* image = GetScrollBarPartImage(int(record->lItemlParam), int(record->dwItemSpec),
+                                                      int(record->uItemState), IsWindowEnabled(hWnd_));
             CTWDraw draw(dc.Get(), nullptr, FALSE);
             RECT all{0, 0, w, h};
             draw.DrawSkinImage(&all, image, FALSE, nullptr);

@@ -31,8 +31,8 @@ struct StyleRecord {
 
 // What a parent hands to the child's object when it reflects a notification.
 struct ReflectRecord {
-    const void* data = nullptr;  // {control, id, code} / NMHDR / {item window, wParam, message}
-    int kind = 0;                // 0 notify, 1 command, 3 draw item
+    const void* data = nullptr; // {control, id, code} / NMHDR / {item window, wParam, message}
+    int kind = 0;               // 0 notify, 1 command, 3 draw item
     LPARAM lParam = 0;
     WNDPROC parentOldProc = nullptr;
     HWND itemWindow = nullptr;

@@ -30,7 +30,7 @@ void FreeIfUnwound(CTWWnd* object) {
         if (it->get() == object) {
             std::unique_ptr<CTWWnd> doomed = std::move(*it);
             g_deferred.erase(it);
-            return;  // deleted here, after the vector no longer refers to it
+            return; // deleted here, after the vector no longer refers to it
         }
     }
 }
@@ -50,7 +50,7 @@ const MSG& CurrentMessage() { return g_current; }
 
 void DeleteWhenUnwound(std::unique_ptr<CTWWnd> object) {
     if (!object) return;
-    if (object->NestingDepth() == 0) return;  // nothing on the stack: freed here
+    if (object->NestingDepth() == 0) return; // nothing on the stack: freed here
     g_deferred.push_back(std::move(object));
 }
 
@@ -129,9 +129,9 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
         RedrawWindow(hwnd, nullptr, nullptr, flags);
         if (wp)
-            SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                         SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED |
-                             SWP_NOOWNERZORDER);
+            SetWindowPos(
+                hwnd, nullptr, 0, 0, 0, 0,
+                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
         return 0;
     }
     case WM_CONTEXTMENU:
@@ -139,8 +139,7 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
     case WM_UNINITMENUPOPUP:
         SetMenuOwnerWindow(hwnd);
-        if (IsSkinActive(object->GetSkinId()) && object->GetMode() == 1 && CWndExStyle(hwnd).Has(WS_EX_RIGHT))
-            return 0;
+        if (IsSkinActive(object->GetSkinId()) && object->GetMode() == 1 && CWndExStyle(hwnd).Has(WS_EX_RIGHT)) return 0;
         return object->WindowProc(msg, wp, lp);
     case WM_NCDESTROY: {
         const LRESULT result = object->WindowProc(msg, wp, lp);
@@ -185,8 +184,7 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         return object->WindowProc(msg, wp, lp);
-    default:
-        return object->WindowProc(msg, wp, lp);
+    default: return object->WindowProc(msg, wp, lp);
     }
 }
 
@@ -263,8 +261,7 @@ LRESULT CTWWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             CTwfObj* element = FindSkinElement(WORD(childObject->GetType()), childObject->GetElementName());
             if (element && element->GetEnabled()) {
                 BOOL handled = FALSE;
-                const LRESULT result =
-                    childObject->OnReflectedCtlColor(&handled, reinterpret_cast<HDC>(wp), hWnd_);
+                const LRESULT result = childObject->OnReflectedCtlColor(&handled, reinterpret_cast<HDC>(wp), hWnd_);
                 if (handled) return result;
             }
         }
@@ -283,12 +280,9 @@ LRESULT CTWWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             return result;
         }
         break;
-    case TWM_ISSKINNED:
-        return SkinnedWindowMarker();
-    case TWM_ISCONTROL:
-        return 0;
-    default:
-        break;
+    case TWM_ISSKINNED: return SkinnedWindowMarker();
+    case TWM_ISCONTROL: return 0;
+    default: break;
     }
     return DefWindowProc(msg, wp, lp);
 }

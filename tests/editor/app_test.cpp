@@ -121,8 +121,7 @@ TEST_F(EditorApp, FrameComesUpWithItsMenusToolbarStatusBarAndSevenPanes) {
 
     using namespace shell;
     auto& docks = frame->Docks();
-    for (int pane : kShowHideAllOrder)
-        EXPECT_EQ(frame->IsPaneVisible(pane), pane != kPaneColorAdjustment) << pane;
+    for (int pane : kShowHideAllOrder) EXPECT_EQ(frame->IsPaneVisible(pane), pane != kPaneColorAdjustment) << pane;
     // Left: the tree tab group over the Zoomer; right: Properties over Options.
     RECT trees = ScreenRect(docks.Container(kPaneDefaultControls));
     RECT zoom = ScreenRect(docks.Container(kPaneZoomer));
@@ -176,13 +175,13 @@ TEST_F(EditorApp, PaneTogglesFromTheViewMenuAndByAccelerator) {
 TEST_F(EditorApp, ShowHideAllRestoresExactlyThePanesThatWereVisible) {
     Start({L"x.twf"});
     using namespace shell;
-    frame->TogglePane(kPaneOptions);  // hidden by hand before
+    frame->TogglePane(kPaneOptions); // hidden by hand before
     std::vector<bool> before;
     for (int pane : kShowHideAllOrder) before.push_back(frame->IsPaneVisible(pane));
     PressKey(frame->Handle(), VK_F11);
     app->RunPending();
     for (int pane : kShowHideAllOrder) EXPECT_FALSE(frame->IsPaneVisible(pane)) << pane;
-    frame->TogglePane(kPaneColorAdjustment);  // shown by hand in between
+    frame->TogglePane(kPaneColorAdjustment); // shown by hand in between
     SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(ID_VIEW_SHOW_HIDE_ALL, 0), 0);
     for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i)
         EXPECT_EQ(frame->IsPaneVisible(kShowHideAllOrder[i]), before[i]) << kShowHideAllOrder[i];
@@ -223,7 +222,7 @@ TEST_F(EditorApp, DisabledCommandRunsNeitherByAcceleratorNorFromAContextMenu) {
     HMENU popup = GetSubMenu(menu, 0);
     frame->UpdateMenu(popup, owner.Handle());
     EXPECT_TRUE(GetMenuState(popup, ID_CONTEXT_CLEAR, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_TRUE(GetMenuState(popup, ID_CONTEXT_FILL_INACTIVE, MF_BYCOMMAND) & MF_GRAYED);  // no handler at all
+    EXPECT_TRUE(GetMenuState(popup, ID_CONTEXT_FILL_INACTIVE, MF_BYCOMMAND) & MF_GRAYED); // no handler at all
     EXPECT_FALSE(frame->RunCommand(ID_CONTEXT_CLEAR, owner.Handle()));
     EXPECT_EQ(clears, 0);
     clearEnabled = true;
@@ -340,8 +339,7 @@ TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
     ASSERT_TRUE(geo);
     ASSERT_FALSE(geo->pinButton.IsEmpty());
     HWND group = docks.Container(kPaneZoomer);
-    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON,
-                 MAKELPARAM(geo->pinButton.left + 4, geo->pinButton.top + 4));
+    SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(geo->pinButton.left + 4, geo->pinButton.top + 4));
     EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::AutoHidden);
     EXPECT_FALSE(Visible(docks.Content(kPaneZoomer)));
     ASSERT_EQ(docks.Geometry().autoHideTabs.size(), 1u);
@@ -451,7 +449,7 @@ TEST_F(EditorApp, ToolbarIconsLabelsAndStatusBarToggleFromTheViewMenu) {
     SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_TEXT_LABELS, 0), 0);
     EXPECT_FALSE(frame->Bar().TextLabels());
     HMENU view = GetSubMenu(GetMenu(h), 2);
-    HMENU bar = GetSubMenu(view, 11);  // "Toolbar"
+    HMENU bar = GetSubMenu(view, 11); // "Toolbar"
     ASSERT_TRUE(bar);
     SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(bar), 11);
     EXPECT_TRUE(GetMenuState(bar, ID_VIEW_SMALL_ICONS, MF_BYCOMMAND) & MF_CHECKED);
@@ -622,7 +620,7 @@ TEST_F(EditorApp, StatusBarShowsCommandPromptsAndKeyIndicators) {
     SendMessageW(h, WM_ENTERMENULOOP, FALSE, 0);
     SendMessageW(h, WM_MENUSELECT, MAKEWPARAM(ID_VIEW_SHOW_HIDE_ALL, MF_STRING), reinterpret_cast<LPARAM>(view));
     EXPECT_EQ(frame->Status().Prompt(), L"Show/Hide All Panels");
-    app->RunPending();  // idle inside the menu keeps the prompt
+    app->RunPending(); // idle inside the menu keeps the prompt
     EXPECT_EQ(frame->Status().Prompt(), L"Show/Hide All Panels");
     SendMessageW(h, WM_EXITMENULOOP, FALSE, 0);
     EXPECT_EQ(frame->Status().Prompt(), L"Ready");

@@ -49,7 +49,7 @@ HBITMAP ItemImage(HMENU menu, UINT command) {
 struct SeenOpen {
     HMENU popup = nullptr;
     bool opened = false;
-    UINT frameWindow = 0, button = 0, addFolder = 0;  // GetMenuState results
+    UINT frameWindow = 0, button = 0, addFolder = 0; // GetMenuState results
     HBITMAP buttonImage = nullptr, addFolderImage = nullptr;
 } g_seen;
 
@@ -198,7 +198,7 @@ TEST_F(EditorApp, MenuBarPopupsShowTheTreeCommandImagesOnlyOnThoseCommands) {
         EXPECT_EQ(wrong, 0) << id;
         ++index;
     }
-    EXPECT_GT(transparent, 16 * 16);  // the strip's grey does occur
+    EXPECT_GT(transparent, 16 * 16); // the strip's grey does occur
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(strip);

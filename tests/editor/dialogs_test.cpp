@@ -68,13 +68,13 @@ TEST_F(Dialogs, NameDialogRefusesBadNamesSilentlyAndTakesAGoodOne) {
     };
     bool listShown = true;
     RECT wr{}, lr{};
-    INT_PTR r = RunScripted(dlg, {[&] {
-                                      listShown = IsWindowVisible(dlg.Item(IDC_ITEM_KIND_LIST)) != FALSE;
-                                      GetWindowRect(dlg.Handle(), &wr);
-                                      GetWindowRect(dlg.Item(IDC_ITEM_KIND_LIST), &lr);
-                                  },
-                                  tryName(L""), tryName(L"Default"), tryName(L"a<b"), tryName(L"a\\b"),
-                                  tryName(L"Folder 1")});
+    INT_PTR r =
+        RunScripted(dlg, {[&] {
+                              listShown = IsWindowVisible(dlg.Item(IDC_ITEM_KIND_LIST)) != FALSE;
+                              GetWindowRect(dlg.Handle(), &wr);
+                              GetWindowRect(dlg.Item(IDC_ITEM_KIND_LIST), &lr);
+                          },
+                          tryName(L""), tryName(L"Default"), tryName(L"a<b"), tryName(L"a\\b"), tryName(L"Folder 1")});
     EXPECT_EQ(r, IDOK);
     EXPECT_EQ(dlg.GetItemName(), L"Folder 1");
     EXPECT_EQ(openAfter, (std::vector<bool>{true, true, true, true, false}));
@@ -91,21 +91,21 @@ TEST_F(Dialogs, NameDialogInKindModeNeedsAKindAndProposesItsName) {
     bool openWithoutKind = false;
     std::wstring proposed;
     int rows = 0;
-    INT_PTR r = RunScripted(
-        dlg, {[&] {
-                  HWND list = dlg.Item(IDC_ITEM_KIND_LIST);
-                  rows = ListView_GetItemCount(list);
-                  SetDlgItemTextW(dlg.Handle(), IDC_ITEM_NAME, L"Mine");
-                  Click(dlg.Handle(), IDOK);
-                  openWithoutKind = IsWindowVisible(dlg.Handle()) != FALSE;
-              },
-              [&] {
-                  HWND list = dlg.Item(IDC_ITEM_KIND_LIST);
-                  ListView_SetItemState(list, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-                  ListView_SetSelectionMark(list, 2);
-                  proposed = Text(dlg.Handle(), IDC_ITEM_NAME);
-                  Click(dlg.Handle(), IDOK);
-              }});
+    INT_PTR r = RunScripted(dlg, {[&] {
+                                      HWND list = dlg.Item(IDC_ITEM_KIND_LIST);
+                                      rows = ListView_GetItemCount(list);
+                                      SetDlgItemTextW(dlg.Handle(), IDC_ITEM_NAME, L"Mine");
+                                      Click(dlg.Handle(), IDOK);
+                                      openWithoutKind = IsWindowVisible(dlg.Handle()) != FALSE;
+                                  },
+                                  [&] {
+                                      HWND list = dlg.Item(IDC_ITEM_KIND_LIST);
+                                      ListView_SetItemState(list, 2, LVIS_SELECTED | LVIS_FOCUSED,
+                                                            LVIS_SELECTED | LVIS_FOCUSED);
+                                      ListView_SetSelectionMark(list, 2);
+                                      proposed = Text(dlg.Handle(), IDC_ITEM_NAME);
+                                      Click(dlg.Handle(), IDOK);
+                                  }});
     EXPECT_EQ(rows, 22);
     EXPECT_TRUE(openWithoutKind);
     EXPECT_EQ(proposed, L"RegionDefined");
@@ -116,16 +116,16 @@ TEST_F(Dialogs, NameDialogInKindModeNeedsAKindAndProposesItsName) {
 
 TEST_F(Dialogs, CopyrightDialogShowsTheSkinsStringsAndTakesEditsBack) {
     Start({L"x.twf"});
-    shell::SkinInfo info{L"Blue", L"(c) 2026", L"Ann", L"Moor Ltd", L"ann@example.org", L"https://example.org",
-                         L"1.0", L"today", L"A blue skin"};
+    shell::SkinInfo info{L"Blue", L"(c) 2026", L"Ann",        L"Moor Ltd", L"ann@example.org", L"https://example.org",
+                         L"1.0",  L"today",    L"A blue skin"};
     shell::CCopyRightDlg dlg(info, true);
     std::wstring shownName, shownDescription;
     INT_PTR r = RunScripted(dlg, {[&] {
-                                      shownName = Text(dlg.Handle(), IDC_INFO_SKIN_NAME);
-                                      shownDescription = Text(dlg.Handle(), IDC_INFO_DESCRIPTION);
-                                      SetDlgItemTextW(dlg.Handle(), IDC_INFO_AUTHOR, L"Bo");
-                                      Click(dlg.Handle(), IDOK);
-                                  }});
+                                shownName = Text(dlg.Handle(), IDC_INFO_SKIN_NAME);
+                                shownDescription = Text(dlg.Handle(), IDC_INFO_DESCRIPTION);
+                                SetDlgItemTextW(dlg.Handle(), IDC_INFO_AUTHOR, L"Bo");
+                                Click(dlg.Handle(), IDOK);
+                            }});
     EXPECT_EQ(r, IDOK);
     EXPECT_EQ(shownName, L"Blue");
     EXPECT_EQ(shownDescription, L"A blue skin");
@@ -149,12 +149,12 @@ TEST_F(Dialogs, AboutBoxLinkOpensItsAddressThroughTheShell) {
     shell::CAboutDlg dlg;
     std::wstring version;
     INT_PTR r = RunScripted(dlg, {[&] {
-                                      version = Text(dlg.Handle(), IDC_ABOUT_VERSION);
-                                      HWND link = dlg.Item(IDC_ABOUT_LINK);
-                                      SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-                                      SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-                                      Click(dlg.Handle(), IDOK);
-                                  }});
+                                version = Text(dlg.Handle(), IDC_ABOUT_VERSION);
+                                HWND link = dlg.Item(IDC_ABOUT_LINK);
+                                SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+                                SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+                                Click(dlg.Handle(), IDOK);
+                            }});
     EXPECT_EQ(r, IDOK);
     EXPECT_EQ(version, L"v 3.3.2");
     ASSERT_EQ(shell->opened.size(), 1u);

@@ -62,8 +62,8 @@ TEST_F(PlacementKeeper, MinimisedWindowComesBackRestored) {
 TEST_F(PlacementKeeper, FullyOffScreenPlacementLeavesTheWindowWhereItIs) {
     HWND w = MakeWindow(L"Keeper off screen", {70, 80, 370, 380});
     RECT before = NormalRect(w);
-    for (auto [name, v] : {std::pair{L"show", 1}, {L"flags", 0}, {L"left", 5000}, {L"top", 5000}, {L"right", 5300},
-                           {L"bottom", 5300}})
+    for (auto [name, v] :
+         {std::pair{L"show", 1}, {L"flags", 0}, {L"left", 5000}, {L"top", 5000}, {L"right", 5300}, {L"bottom", 5300}})
         profile.WriteInt(L"Keeper off screen", name, v);
     shell::CSaveRestoreWinPos keeper(&profile);
     keeper.RestoreWindowPos(w);

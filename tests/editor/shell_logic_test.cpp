@@ -31,11 +31,11 @@ TEST(PlacementRule, StoredRectanglesComeBackInsideTheWorkArea) {
         Rect stored;
         Rect expected;
     } cases[] = {
-        {{10, 20, 410, 320}, {10, 20, 410, 320}},               // inside: unchanged
-        {{-50, 10, 350, 310}, {0, 10, 400, 310}},               // moved right
-        {{1100, 900, 1500, 1200}, {880, 694, 1280, 994}},       // moved left and up
-        {{-100, 0, 1500, 300}, {0, 0, 1280, 300}},              // wider than the area: pinned left
-        {{410, 320, 10, 20}, {10, 20, 410, 320}},               // corners swapped: normalised
+        {{10, 20, 410, 320}, {10, 20, 410, 320}},         // inside: unchanged
+        {{-50, 10, 350, 310}, {0, 10, 400, 310}},         // moved right
+        {{1100, 900, 1500, 1200}, {880, 694, 1280, 994}}, // moved left and up
+        {{-100, 0, 1500, 300}, {0, 0, 1280, 300}},        // wider than the area: pinned left
+        {{410, 320, 10, 20}, {10, 20, 410, 320}},         // corners swapped: normalised
     };
     for (const auto& c : cases) EXPECT_EQ(ResolvePlacement(At(c.stored), current, kWork).normal, c.expected);
 }

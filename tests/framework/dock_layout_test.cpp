@@ -156,7 +156,7 @@ TEST(DockLayout, DropTargetsFollowTheCursor) {
 
 TEST(DockLayout, AutoHiddenPaneLeavesAStripAndSlidesOutOverTheCentre) {
     DockLayout l = EditorLayout();
-    l.SetAutoHide(kProps, true);  // not allowed for this pane
+    l.SetAutoHide(kProps, true); // not allowed for this pane
     EXPECT_EQ(l.Mode(kProps), PaneMode::Docked);
     l.SetAutoHide(kZoom, true);
     EXPECT_EQ(l.Mode(kZoom), PaneMode::AutoHidden);
@@ -196,8 +196,12 @@ TEST(DockLayout, SavedStateRoundTripsAndBadStatesAreRefused) {
     std::wstring unknownPane = saved;
     unknownPane.replace(unknownPane.find(L" pane 6 "), 8, L" pane 66 ");
     const std::wstring bad[] = {
-        L"", L"dock2", L"dock1 side 0", saved.substr(0, saved.size() / 2), unknownPane,
-        L"dock1 side 0 250 1 group 600 1 2 1 1 side 1 0 0 side 2 0 0 side 3 0 0",  // one pane twice
+        L"",
+        L"dock2",
+        L"dock1 side 0",
+        saved.substr(0, saved.size() / 2),
+        unknownPane,
+        L"dock1 side 0 250 1 group 600 1 2 1 1 side 1 0 0 side 2 0 0 side 3 0 0", // one pane twice
         L"dock1 side 0 99999999 0 side 1 0 0 side 2 0 0 side 3 0 0",
     };
     for (const auto& text : bad) {
@@ -217,6 +221,6 @@ TEST(DockLayout, DropHintCoversWhereThePaneWouldGo) {
     EXPECT_EQ(lower.bottom, props->rect.bottom);
     EXPECT_EQ(lower.top, (props->rect.top + props->rect.bottom) / 2);
     DockTarget edge{DockTarget::Kind::SideEdge, DockSide::Bottom, 0};
-    EXPECT_EQ(l.TargetRect(kArea, edge), (Rect{0, 800 - 250, 1000, 800}));  // an empty side's default breadth
+    EXPECT_EQ(l.TargetRect(kArea, edge), (Rect{0, 800 - 250, 1000, 800})); // an empty side's default breadth
     EXPECT_TRUE(l.TargetRect(kArea, DockTarget{}).IsEmpty());
 }

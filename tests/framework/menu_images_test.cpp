@@ -15,8 +15,8 @@ constexpr std::uint32_t kKeyPixel = 0x00C0C0C0;
 TEST(MenuImagePixels, CutsTheIndexedImageKeyTransparentOthersOpaque) {
     // A strip of three 2 x 2 images, 6 pixels wide; BGRX words read 0xXXRRGGBB.
     std::vector<std::uint32_t> strip = {
-        0x00010203, 0x00040506, kKeyPixel,  0x00112233, 0x00AABBCC, 0x00DDEEFF,  //
-        0x00070809, 0x000A0B0C, 0x00445566, kKeyPixel,  0x00000000, 0x00FFFFFF,  //
+        0x00010203, 0x00040506, kKeyPixel,  0x00112233, 0x00AABBCC, 0x00DDEEFF, //
+        0x00070809, 0x000A0B0C, 0x00445566, kKeyPixel,  0x00000000, 0x00FFFFFF, //
     };
     EXPECT_EQ(MenuImagePixels(strip, 6, 2, 0, kKey),
               (std::vector<std::uint32_t>{0xFF010203, 0xFF040506, 0xFF070809, 0xFF0A0B0C}));

@@ -136,7 +136,8 @@ TEST(WindowWrapper, ForeignSubclassOnTopStillReachesOurObjectAndDestroysCleanly)
     ASSERT_TRUE(w->Create(a));
     HWND h = w->Handle();
     g_foreignSaw.clear();
-    g_previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
+    g_previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
     SendMessageW(h, WM_COMMAND, MAKEWPARAM(9, 0), 0);
     EXPECT_EQ(g_foreignSaw, (std::vector<UINT>{9}));
     EXPECT_EQ(w->seenCommands, (std::vector<UINT>{9}));

@@ -6,8 +6,7 @@
 namespace hexmoor::test {
 
 PixelBuffer::PixelBuffer(int width, int height, Colour fill)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)),
-      pixels_(size_t(width_) * size_t(height_), fill) {}
+    : width_(std::max(width, 0)), height_(std::max(height, 0)), pixels_(size_t(width_) * size_t(height_), fill) {}
 
 PixelBuffer PixelBuffer::FromBgra(const std::uint8_t* bits, int width, int height, int stride) {
     PixelBuffer out(width, height);
@@ -32,8 +31,8 @@ std::string ColourCheck::Describe(Colour expected) const {
     if (checked == 0) return "no pixel of the rectangle lies inside the capture";
     if (mismatched == 0) return "all " + std::to_string(checked) + " pixels are " + ColourText(expected);
     return std::to_string(mismatched) + " of " + std::to_string(checked) + " pixels differ from " +
-           ColourText(expected) + "; first at (" + std::to_string(firstX) + "," + std::to_string(firstY) +
-           ") is " + ColourText(firstFound);
+           ColourText(expected) + "; first at (" + std::to_string(firstX) + "," + std::to_string(firstY) + ") is " +
+           ColourText(firstFound);
 }
 
 ColourCheck CheckRect(const PixelBuffer& buffer, const PixelRect& rect, Colour expected) {

@@ -85,9 +85,9 @@ HWND CreateStandardDialog(HWND owner) {
             ++index;
         }
         const wchar_t* text = c.style == SS_ICON ? L"" : L"Sample";
-        HWND control = CreateWindowExW(0, c.className, text, WS_CHILD | WS_VISIBLE | c.style, p.x, p.y, p.w, p.h,
-                                       dialog, reinterpret_cast<HMENU>(INT_PTR(c.id)), GetModuleHandleW(nullptr),
-                                       nullptr);
+        HWND control =
+            CreateWindowExW(0, c.className, text, WS_CHILD | WS_VISIBLE | c.style, p.x, p.y, p.w, p.h, dialog,
+                            reinterpret_cast<HMENU>(INT_PTR(c.id)), GetModuleHandleW(nullptr), nullptr);
         if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (control && c.id == 107) SendMessageW(control, STM_SETICON, WPARAM(LoadIconW(nullptr, IDI_APPLICATION)), 0);
     }

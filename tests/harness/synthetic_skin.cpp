@@ -12,14 +12,16 @@ HBITMAP MakeDib(int width, int height, void** bits) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = height;  // bottom-up, the usual form of a DIB
+    bi.bmiHeader.biHeight = height; // bottom-up, the usual form of a DIB
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
-DWORD Pixel(COLORREF c) { return 0xFF000000u | (DWORD(GetRValue(c)) << 16) | (DWORD(GetGValue(c)) << 8) | GetBValue(c); }
+DWORD Pixel(COLORREF c) {
+    return 0xFF000000u | (DWORD(GetRValue(c)) << 16) | (DWORD(GetGValue(c)) << 8) | GetBValue(c);
+}
 } // namespace
 
 HBITMAP MakeSolidBitmap(int width, int height, COLORREF colour) {
@@ -40,9 +42,8 @@ HBITMAP MakeNinePartBitmap(int width, int height, const MrgBitmapParams& m, cons
         const int row = y < m.top ? 0 : (y >= height - m.bottom ? 2 : 1);
         for (int x = 0; x < width; ++x) {
             const int column = x < m.left ? 0 : (x >= width - m.right ? 2 : 1);
-            const COLORREF table[3][3] = {{c.topLeft, c.top, c.topRight},
-                                          {c.left, c.centre, c.right},
-                                          {c.bottomLeft, c.bottom, c.bottomRight}};
+            const COLORREF table[3][3] = {
+                {c.topLeft, c.top, c.topRight}, {c.left, c.centre, c.right}, {c.bottomLeft, c.bottom, c.bottomRight}};
             px[(height - 1 - y) * width + x] = Pixel(table[row][column]);
         }
     }
@@ -55,8 +56,7 @@ CTwfObj* SyntheticSkin::Element(WORD type, const std::wstring& scheme) {
     return element;
 }
 
-void SyntheticSkin::SolidImage(WORD type, WORD id, COLORREF colour, int width, int height,
-                               const MrgBitmapParams& p) {
+void SyntheticSkin::SolidImage(WORD type, WORD id, COLORREF colour, int width, int height, const MrgBitmapParams& p) {
     CTwfObj* element = Element(type);
     if (!element) return;
     HBITMAP bitmap = MakeSolidBitmap(width, height, colour);

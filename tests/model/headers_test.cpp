@@ -25,14 +25,14 @@
 #include <gtest/gtest.h>
 
 TEST(SkinInfo, FieldsAreAddressedByFilePosition) {
-  SkinInfo info;
-  for (int i = 0; i < SkinInfo::kFieldCount; ++i) EXPECT_TRUE(info.Field(i).empty());
-  info.Field(0) = L"name";
-  info.Field(7) = L"updated";
-  info.Field(8) = L"about";
-  EXPECT_EQ(info.skinName, L"name");
-  EXPECT_EQ(info.lastUpdated, L"updated");
-  EXPECT_EQ(info.description, L"about");
-  info.Clear();
-  EXPECT_TRUE(info.description.empty());
+    SkinInfo info;
+    for (int i = 0; i < SkinInfo::kFieldCount; ++i) EXPECT_TRUE(info.Field(i).empty());
+    info.Field(0) = L"name";
+    info.Field(7) = L"updated";
+    info.Field(8) = L"about";
+    EXPECT_EQ(info.skinName, L"name");
+    EXPECT_EQ(info.lastUpdated, L"updated");
+    EXPECT_EQ(info.description, L"about");
+    info.Clear();
+    EXPECT_TRUE(info.description.empty());
 }

@@ -6,6 +6,6 @@
 #include "model/gdiplus_init.h"
 
 class ModelTest : public ::testing::Test {
- protected:
-  CGdiPlusInit gdiplus_;
+protected:
+    CGdiPlusInit gdiplus_;
 };

@@ -8,7 +8,9 @@ using namespace hexmoor::test;
 
 TEST(PixelCheck, FindsStrayPixelsAtEveryEdgeOfTheRectangle) {
     const Colour red = MakeColour(255, 0, 0), blue = MakeColour(0, 0, 255);
-    struct Case { int x, y; } cases[] = {{2, 3}, {9, 3}, {2, 7}, {9, 7}, {5, 5}};
+    struct Case {
+        int x, y;
+    } cases[] = {{2, 3}, {9, 3}, {2, 7}, {9, 7}, {5, 5}};
     for (const auto& c : cases) {
         PixelBuffer buffer(12, 10, red);
         buffer.Set(c.x, c.y, blue);

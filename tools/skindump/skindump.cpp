@@ -15,26 +15,26 @@
 #include "model/twf_manager.h"
 
 int main() {
-  int argc = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (!argv || argc != 2) {
-    std::fputs("usage: skindump FILE\n", stderr);
-    return 1;
-  }
-  const std::wstring path = argv[1];
-  LocalFree(argv);
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv || argc != 2) {
+        std::fputs("usage: skindump FILE\n", stderr);
+        return 1;
+    }
+    const std::wstring path = argv[1];
+    LocalFree(argv);
 
-  CGdiPlusInit imaging;
-  if (!imaging.IsStarted()) {
-    std::fputs("skindump: GDI+ did not start\n", stderr);
-    return 1;
-  }
-  CTwfManager manager;
-  manager.CreateMainSkin(L"Default");
-  const int result = manager.LoadMainSkinFromPath(path);
-  const std::string listing = SkinListing(*manager.GetMainSkin(), result);
-  _setmode(_fileno(stdout), _O_BINARY);  // the listing's lines end in \n only
-  std::fwrite(listing.data(), 1, listing.size(), stdout);
-  std::fflush(stdout);
-  return result;
+    CGdiPlusInit imaging;
+    if (!imaging.IsStarted()) {
+        std::fputs("skindump: GDI+ did not start\n", stderr);
+        return 1;
+    }
+    CTwfManager manager;
+    manager.CreateMainSkin(L"Default");
+    const int result = manager.LoadMainSkinFromPath(path);
+    const std::string listing = SkinListing(*manager.GetMainSkin(), result);
+    _setmode(_fileno(stdout), _O_BINARY); // the listing's lines end in \n only
+    std::fwrite(listing.data(), 1, listing.size(), stdout);
+    std::fflush(stdout);
+    return result;
 }

@@ -70,8 +70,7 @@ int main() {
     POINT origin{0, 0};
     ClientToScreen(dialog, &origin);
     const bool written = WriteWindowPng(dialog, outPath);
-    std::printf("client %ld %ld %ld %ld\n", origin.x - window.left, origin.y - window.top, client.right,
-                client.bottom);
+    std::printf("client %ld %ld %ld %ld\n", origin.x - window.left, origin.y - window.top, client.right, client.bottom);
     std::fflush(stdout);
     DestroyWindow(dialog);
     ShutdownSkinRuntime();

@@ -8,4 +8,4 @@ void FontDeleter::operator()(HFONT font) const noexcept { delete font; }
 
 FontHandle CreateFontFromLogFont(const LOGFONT& logFont) { return FontHandle(new HFONT__{logFont}); }
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

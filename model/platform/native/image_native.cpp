@@ -11,59 +11,59 @@ void GdiplusBitmapDeleter::operator()(Gdiplus::Bitmap* bitmap) const noexcept { 
 
 namespace {
 bool IsValid(const ImagePixels& pixels) {
-  return pixels.width > 0 && pixels.height > 0 &&
-         pixels.argb.size() == static_cast<size_t>(pixels.width) * static_cast<size_t>(pixels.height);
+    return pixels.width > 0 && pixels.height > 0 &&
+           pixels.argb.size() == static_cast<size_t>(pixels.width) * static_cast<size_t>(pixels.height);
 }
-}  // namespace
+} // namespace
 
 BitmapHandle CopyBitmapAs32(HBITMAP source) {
-  if (!source || !IsValid(source->pixels)) return nullptr;
-  return BitmapHandle(new HBITMAP__{source->pixels});
+    if (!source || !IsValid(source->pixels)) return nullptr;
+    return BitmapHandle(new HBITMAP__{source->pixels});
 }
 
 bool GetBitmapSize(HBITMAP bitmap, LONG* width, LONG* height) {
-  if (!bitmap) return false;
-  if (width) *width = bitmap->pixels.width;
-  if (height) *height = bitmap->pixels.height;
-  return true;
+    if (!bitmap) return false;
+    if (width) *width = bitmap->pixels.width;
+    if (height) *height = bitmap->pixels.height;
+    return true;
 }
 
 BitmapHandle CreateBitmapFromPixels(const ImagePixels& pixels) {
-  if (!IsValid(pixels)) return nullptr;
-  return BitmapHandle(new HBITMAP__{pixels});
+    if (!IsValid(pixels)) return nullptr;
+    return BitmapHandle(new HBITMAP__{pixels});
 }
 
 bool ReadBitmapPixels(HBITMAP bitmap, ImagePixels* out) {
-  if (!bitmap || !out) return false;
-  *out = bitmap->pixels;
-  return true;
+    if (!bitmap || !out) return false;
+    *out = bitmap->pixels;
+    return true;
 }
 
 GdiplusBitmapHandle CloneGdiplusBitmap(Gdiplus::Bitmap* bitmap) {
-  if (!bitmap) return nullptr;
-  auto copy = std::make_unique<Gdiplus::Bitmap>();
-  copy->pixels = bitmap->pixels;
-  return GdiplusBitmapHandle(copy.release());
+    if (!bitmap) return nullptr;
+    auto copy = std::make_unique<Gdiplus::Bitmap>();
+    copy->pixels = bitmap->pixels;
+    return GdiplusBitmapHandle(copy.release());
 }
 
 bool GetGdiplusBitmapSize(Gdiplus::Bitmap* bitmap, LONG* width, LONG* height) {
-  if (!bitmap) return false;
-  if (width) *width = bitmap->pixels.width;
-  if (height) *height = bitmap->pixels.height;
-  return true;
+    if (!bitmap) return false;
+    if (width) *width = bitmap->pixels.width;
+    if (height) *height = bitmap->pixels.height;
+    return true;
 }
 
 GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixels& pixels) {
-  if (!IsValid(pixels)) return nullptr;
-  auto image = std::make_unique<Gdiplus::Bitmap>();
-  image->pixels = pixels;
-  return GdiplusBitmapHandle(image.release());
+    if (!IsValid(pixels)) return nullptr;
+    auto image = std::make_unique<Gdiplus::Bitmap>();
+    image->pixels = pixels;
+    return GdiplusBitmapHandle(image.release());
 }
 
 bool ReadGdiplusBitmapPixels(Gdiplus::Bitmap* bitmap, ImagePixels* out) {
-  if (!bitmap || !out) return false;
-  *out = bitmap->pixels;
-  return true;
+    if (!bitmap || !out) return false;
+    *out = bitmap->pixels;
+    return true;
 }
 
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform

@@ -3,7 +3,7 @@
 
 namespace hexmoor::platform {
 bool ImagingAvailable() { return true; }
-}  // namespace hexmoor::platform
+} // namespace hexmoor::platform
 
 // The native tree has no GDI+: its images are always available.
 CGdiPlusInit::CGdiPlusInit(unsigned int) : started_(true) {}

@@ -8,20 +8,20 @@
 #include "model/platform/types.h"
 
 struct HBITMAP__ {
-  hexmoor::platform::ImagePixels pixels;
+    hexmoor::platform::ImagePixels pixels;
 };
 
 struct HRGN__ {
-  std::vector<RECT> rects;  // the region as RGNDATA rectangles
+    std::vector<RECT> rects; // the region as RGNDATA rectangles
 };
 
 struct HFONT__ {
-  LOGFONT logFont;
+    LOGFONT logFont;
 };
 
 namespace Gdiplus {
 class Bitmap {
- public:
-  hexmoor::platform::ImagePixels pixels;
+public:
+    hexmoor::platform::ImagePixels pixels;
 };
-}  // namespace Gdiplus
+} // namespace Gdiplus

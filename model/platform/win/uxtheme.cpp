@@ -5,36 +5,34 @@ GetThemeSysSizeFn g_pfnGetThemeSysSize = nullptr;
 
 namespace {
 HMODULE g_uxtheme = nullptr;
-}  // namespace
+} // namespace
 
 BOOL LoadUxTheme() {
-  if (!g_uxtheme) g_uxtheme = ::LoadLibraryW(L"UxTheme.dll");
-  if (!g_uxtheme) return FALSE;
-  g_pfnSetWindowTheme = reinterpret_cast<SetWindowThemeFn>(
-      reinterpret_cast<void*>(::GetProcAddress(g_uxtheme, "SetWindowTheme")));
-  g_pfnGetThemeSysSize = reinterpret_cast<GetThemeSysSizeFn>(
-      reinterpret_cast<void*>(::GetProcAddress(g_uxtheme, "GetThemeSysSize")));
-  return TRUE;
+    if (!g_uxtheme) g_uxtheme = ::LoadLibraryW(L"UxTheme.dll");
+    if (!g_uxtheme) return FALSE;
+    g_pfnSetWindowTheme =
+        reinterpret_cast<SetWindowThemeFn>(reinterpret_cast<void*>(::GetProcAddress(g_uxtheme, "SetWindowTheme")));
+    g_pfnGetThemeSysSize =
+        reinterpret_cast<GetThemeSysSizeFn>(reinterpret_cast<void*>(::GetProcAddress(g_uxtheme, "GetThemeSysSize")));
+    return TRUE;
 }
 
 BOOL UnloadUxTheme() {
-  g_pfnSetWindowTheme = nullptr;
-  g_pfnGetThemeSysSize = nullptr;
-  if (g_uxtheme) {
-    ::FreeLibrary(g_uxtheme);
-    g_uxtheme = nullptr;
-  }
-  return TRUE;
+    g_pfnSetWindowTheme = nullptr;
+    g_pfnGetThemeSysSize = nullptr;
+    if (g_uxtheme) {
+        ::FreeLibrary(g_uxtheme);
+        g_uxtheme = nullptr;
+    }
+    return TRUE;
 }
 
-HRESULT DisableWindowTheme(HWND window) {
-  return g_pfnSetWindowTheme ? g_pfnSetWindowTheme(window, L"", L"") : 0;
-}
+HRESULT DisableWindowTheme(HWND window) { return g_pfnSetWindowTheme ? g_pfnSetWindowTheme(window, L"", L"") : 0; }
 
 void RestoreWindowTheme(HWND window) {
-  if (g_pfnSetWindowTheme) g_pfnSetWindowTheme(window, nullptr, nullptr);
+    if (g_pfnSetWindowTheme) g_pfnSetWindowTheme(window, nullptr, nullptr);
 }
 
 int GetThemeSysSizeSafe(HTHEME theme, int sizeId) {
-  return g_pfnGetThemeSysSize ? g_pfnGetThemeSysSize(theme, sizeId) : 0;
+    return g_pfnGetThemeSysSize ? g_pfnGetThemeSysSize(theme, sizeId) : 0;
 }

@@ -10,26 +10,26 @@
 #include "model/platform/image.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
-  const std::span<const std::uint8_t> input(data + 1, size - 1);
-  switch (data[0] % 3) {
+    if (size == 0) return 0;
+    const std::span<const std::uint8_t> input(data + 1, size - 1);
+    switch (data[0] % 3) {
     case 0: {
-      auto region = DecodeRegionFile(input);
-      if (region->GetHRgn()) (void)EncodeRegionFile(*region);
-      break;
+        auto region = DecodeRegionFile(input);
+        if (region->GetHRgn()) (void)EncodeRegionFile(*region);
+        break;
     }
     case 1: {
-      hexmoor::platform::ImagePixels pixels;
-      if (DecodePackedDibPixels(input, &pixels)) (void)EncodeBmpFilePixels(pixels);
-      break;
+        hexmoor::platform::ImagePixels pixels;
+        if (DecodePackedDibPixels(input, &pixels)) (void)EncodeBmpFilePixels(pixels);
+        break;
     }
     default: {
-      hexmoor::platform::DecodedImage image = hexmoor::platform::DecodeImageStream(input);
-      std::vector<std::uint8_t> bytes;
-      if (image.png) hexmoor::platform::EncodePng(image.png.get(), &bytes);
-      if (image.bitmap) hexmoor::platform::EncodeBmp(image.bitmap.get(), &bytes);
-      break;
+        hexmoor::platform::DecodedImage image = hexmoor::platform::DecodeImageStream(input);
+        std::vector<std::uint8_t> bytes;
+        if (image.png) hexmoor::platform::EncodePng(image.png.get(), &bytes);
+        if (image.bitmap) hexmoor::platform::EncodeBmp(image.bitmap.get(), &bytes);
+        break;
     }
-  }
-  return 0;
+    }
+    return 0;
 }

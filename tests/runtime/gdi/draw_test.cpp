@@ -61,10 +61,17 @@ TEST_F(DrawTest, NinePartImageLandsPartByPart) {
         PixelRect rect;
         COLORREF colour;
     } checks[] = {
-        {{5, 5, 8, 7}, kTL},     {{8, 5, 51, 7}, kT},    {{51, 5, 55, 7}, kTR},
-        {{5, 7, 8, 40}, kL},     {{8, 7, 51, 40}, kC},   {{51, 7, 55, 40}, kR},
-        {{5, 40, 8, 45}, kBL},   {{8, 40, 51, 45}, kB},  {{51, 40, 55, 45}, kBR},
-        {{0, 0, 60, 5}, RGB(255, 255, 255)},  {{55, 0, 60, 50}, RGB(255, 255, 255)},
+        {{5, 5, 8, 7}, kTL},
+        {{8, 5, 51, 7}, kT},
+        {{51, 5, 55, 7}, kTR},
+        {{5, 7, 8, 40}, kL},
+        {{8, 7, 51, 40}, kC},
+        {{51, 7, 55, 40}, kR},
+        {{5, 40, 8, 45}, kBL},
+        {{8, 40, 51, 45}, kB},
+        {{51, 40, 55, 45}, kBR},
+        {{0, 0, 60, 5}, RGB(255, 255, 255)},
+        {{55, 0, 60, 50}, RGB(255, 255, 255)},
     };
     for (const Check& c : checks) {
         const ColourCheck result = CheckRect(pixels, c.rect, c.colour);
@@ -106,8 +113,7 @@ TEST_F(DrawTest, ZeroFadeAlphaLeavesTheDestinationAsItWas) {
 TEST_F(DrawTest, TilingRepeatsFromTheSourceStartAndEmptySourcesDrawNothing) {
     // A source whose left half is red and right half blue, tiled over 25 px.
     HBITMAP source = MakeNinePartBitmap(10, 4, {5, 0, 5, 0, 0, 0},
-                                        {kTL, kTL, kTR, RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 0, 255), kBL, kB,
-                                         kBR});
+                                        {kTL, kTL, kTR, RGB(255, 0, 0), RGB(255, 0, 0), RGB(0, 0, 255), kBL, kB, kBR});
     const PixelBuffer pixels = Canvas(30, 4, [&](CTWDraw& d) {
         RECT dest{0, 0, 25, 4};
         EXPECT_TRUE(d.TileBitmap(&dest, source, nullptr));
@@ -140,7 +146,7 @@ TEST_F(DrawTest, BufferedContextCopiesToTheTargetInOneBlitAtItsPlace) {
         RECT area{10, 10, 20, 20};
         CTWDraw buffered(outer.GetDrawDC(), &area, TRUE);
         EXPECT_NE(buffered.GetDrawDC(), outer.GetDrawDC());
-        RECT whole{10, 10, 20, 20};  // caller coordinates are target coordinates
+        RECT whole{10, 10, 20, 20}; // caller coordinates are target coordinates
         buffered.FillSolidRect(&whole, RGB(1, 2, 3));
     });
     EXPECT_TRUE(CheckRect(pixels, {10, 10, 20, 20}, RGB(1, 2, 3)).Passed());

@@ -16,7 +16,7 @@ bool Equal(HRGN a, HRGN b) { return EqualRgn(a, b) != FALSE; }
 } // namespace
 
 TEST(Regions, TileRegionRepeatsAndCutsToTheDestination) {
-    Region tile(CreateRectRgn(0, 0, 4, 2));  // a 4x2 block in a 10x5 tile
+    Region tile(CreateRectRgn(0, 0, 4, 2)); // a 4x2 block in a 10x5 tile
     Region tiled(TileRegion(tile.h, RECT{0, 0, 20, 5}, RECT{0, 0, 10, 5}));
     ASSERT_NE(tiled.h, nullptr);
     Region expected(CreateRectRgn(0, 0, 4, 2));

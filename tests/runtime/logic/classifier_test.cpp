@@ -35,9 +35,9 @@ TEST(Classifier, RoleTable) {
     const Case cases[] = {
         {"Button", 0, 43, 0, ctype::kButton},
         {"Button", 0, 44, 0, ctype::kCheckBox},
-        {"Button", 0x1000, 44, 0, ctype::kCheckButton},  // push-like check box
+        {"Button", 0x1000, 44, 0, ctype::kCheckButton}, // push-like check box
         {"Button", 0, 45, 0, ctype::kRadio},
-        {"Button", 0x1000, 45, 0, ctype::kCheckButton},  // push-like radio
+        {"Button", 0x1000, 45, 0, ctype::kCheckButton}, // push-like radio
         {"#32770", 0, 18, 0, ctype::kDialog},
         {"MsiDialogCloseClass", 0, 9, 0, ctype::kDialog},
         {"ComboBox", 0, 46, 0, ctype::kComboBox},
@@ -52,7 +52,7 @@ TEST(Classifier, RoleTable) {
         {"SysListView32", 0, 33, 0, ctype::kListView},
         {"ComboLBox", 0, 33, 0, ctype::kListBox},
         {"SysTreeView32", 0, 35, 0, ctype::kTree},
-        {"Static", 0x0B, 41, 0, ctype::kWindow},  // SS_SIMPLE
+        {"Static", 0x0B, 41, 0, ctype::kWindow}, // SS_SIMPLE
         {"Static", 0x00, 41, 0, ctype::kStaticText},
         {"Static", 0x03, 40, 0, ctype::kStaticIcon},
         {"Bar", 0, 22, 0, ctype::kToolBar},
@@ -99,7 +99,7 @@ TEST(Classifier, ClientRoleClassRules) {
         {"SHBrowseForFolder ShellNameSpace Control", 0, 10, 0, ctype::kTransparent},
         {"UpDown20WndClass", 0, 10, 2, ctype::kSpin},
         {"Qt QTIdle: 5", 0, 10, 0, ctype::kNever},
-        {"Qt qtidle: 5", 0, 10, 0, ctype::kWindow},  // the substring is case-sensitive
+        {"Qt qtidle: 5", 0, 10, 0, ctype::kWindow}, // the substring is case-sensitive
         {"AnyWindow", 0, 10, 0, ctype::kWindow},
     };
     for (const Case& c : cases) EXPECT_EQ(Classify(c), c.expected) << c.className << " host " << c.hostKind;
@@ -149,17 +149,42 @@ TEST(KnownSystemRole, StandardClassesGetTheirProxyRoles) {
         std::uint32_t style;
         std::optional<long> role;
     } rows[] = {
-        {"Button", 0x0, 43},  {"Button", 0x1, 43},  {"Button", 0xB, 43},  {"Button", 0x2, 44},
-        {"Button", 0x3, 44},  {"Button", 0x5, 44},  {"Button", 0x6, 44},  {"Button", 0x4, 45},
-        {"Button", 0x9, 45},  {"Button", 0x7, 20},  {"BUTTON", 0x1003, 44},
-        {"Static", 0x0, 41},  {"Static", 0x1, 41},  {"Static", 0x3, 40},  {"Static", 0xE, 40},
-        {"ComboBox", 0, 46},  {"ListBox", 0, 33},   {"ComboLBox", 0, 33}, {"SysListView32", 0, 33},
-        {"ScrollBar", 0, 3},  {"ScrollBar", 0x1, 3}, {"ScrollBar", 0x8, 4}, {"ScrollBar", 0x10, 4},
-        {"#32770", 0, 18},    {"#32768", 0, 11},    {"msctls_statusbar32", 0, 23},
-        {"ToolbarWindow32", 0, 22}, {"msctls_progress32", 0, 48}, {"SysTabControl32", 0, 60},
-        {"msctls_trackbar32", 0, 51}, {"SysTreeView32", 0, 35}, {"msctls_updown32", 0, 52},
-        {"tooltips_class32", 0, 13}, {"Edit", 0, 42},
-        {"SysDateTimePick32", 0, std::nullopt}, {"MyOwnClass", 0, std::nullopt},
+        {"Button", 0x0, 43},
+        {"Button", 0x1, 43},
+        {"Button", 0xB, 43},
+        {"Button", 0x2, 44},
+        {"Button", 0x3, 44},
+        {"Button", 0x5, 44},
+        {"Button", 0x6, 44},
+        {"Button", 0x4, 45},
+        {"Button", 0x9, 45},
+        {"Button", 0x7, 20},
+        {"BUTTON", 0x1003, 44},
+        {"Static", 0x0, 41},
+        {"Static", 0x1, 41},
+        {"Static", 0x3, 40},
+        {"Static", 0xE, 40},
+        {"ComboBox", 0, 46},
+        {"ListBox", 0, 33},
+        {"ComboLBox", 0, 33},
+        {"SysListView32", 0, 33},
+        {"ScrollBar", 0, 3},
+        {"ScrollBar", 0x1, 3},
+        {"ScrollBar", 0x8, 4},
+        {"ScrollBar", 0x10, 4},
+        {"#32770", 0, 18},
+        {"#32768", 0, 11},
+        {"msctls_statusbar32", 0, 23},
+        {"ToolbarWindow32", 0, 22},
+        {"msctls_progress32", 0, 48},
+        {"SysTabControl32", 0, 60},
+        {"msctls_trackbar32", 0, 51},
+        {"SysTreeView32", 0, 35},
+        {"msctls_updown32", 0, 52},
+        {"tooltips_class32", 0, 13},
+        {"Edit", 0, 42},
+        {"SysDateTimePick32", 0, std::nullopt},
+        {"MyOwnClass", 0, std::nullopt},
     };
     for (const Row& r : rows) EXPECT_EQ(KnownSystemRole(r.className, r.style), r.role) << r.className << " " << r.style;
 }
@@ -172,18 +197,30 @@ TEST(Classifier, EveryStandardControlOfTheTestDialogGetsItsKind) {
         std::uint32_t style;
         int expected;
     } rows[] = {
-        {"Button", 0x0, ctype::kButton},        {"Button", 0x3, ctype::kCheckBox},
-        {"Button", 0x9, ctype::kRadio},         {"Button", 0x1003, ctype::kCheckButton},
-        {"Button", 0x7, ctype::kGroupBox},      {"Static", 0x0, ctype::kStaticText},
-        {"Static", 0x3, ctype::kStaticIcon},    {"Edit", 0x0, ctype::kEdit},
-        {"RichEdit20W", 0x0, ctype::kRichEdit}, {"ComboBox", 0x2, ctype::kComboBox},
-        {"ListBox", 0x0, ctype::kListBox},      {"ScrollBar", 0x0, ctype::kScrollBar},
-        {"ScrollBar", 0x10, ctype::kGrip},      {"msctls_trackbar32", 0, ctype::kSlider},
-        {"SysTabControl32", 0, ctype::kTab},    {"ToolbarWindow32", 0, ctype::kToolBar},
-        {"msctls_statusbar32", 0, ctype::kStatusBar}, {"msctls_progress32", 0, ctype::kProgress},
-        {"msctls_updown32", 0, ctype::kSpin},   {"SysTreeView32", 0, ctype::kTree},
-        {"SysListView32", 0, ctype::kListView}, {"SysHeader32", 0, ctype::kHeader},
-        {"SysDateTimePick32", 0, ctype::kDateTime}, {"SysMonthCal32", 0, ctype::kMonthCal},
+        {"Button", 0x0, ctype::kButton},
+        {"Button", 0x3, ctype::kCheckBox},
+        {"Button", 0x9, ctype::kRadio},
+        {"Button", 0x1003, ctype::kCheckButton},
+        {"Button", 0x7, ctype::kGroupBox},
+        {"Static", 0x0, ctype::kStaticText},
+        {"Static", 0x3, ctype::kStaticIcon},
+        {"Edit", 0x0, ctype::kEdit},
+        {"RichEdit20W", 0x0, ctype::kRichEdit},
+        {"ComboBox", 0x2, ctype::kComboBox},
+        {"ListBox", 0x0, ctype::kListBox},
+        {"ScrollBar", 0x0, ctype::kScrollBar},
+        {"ScrollBar", 0x10, ctype::kGrip},
+        {"msctls_trackbar32", 0, ctype::kSlider},
+        {"SysTabControl32", 0, ctype::kTab},
+        {"ToolbarWindow32", 0, ctype::kToolBar},
+        {"msctls_statusbar32", 0, ctype::kStatusBar},
+        {"msctls_progress32", 0, ctype::kProgress},
+        {"msctls_updown32", 0, ctype::kSpin},
+        {"SysTreeView32", 0, ctype::kTree},
+        {"SysListView32", 0, ctype::kListView},
+        {"SysHeader32", 0, ctype::kHeader},
+        {"SysDateTimePick32", 0, ctype::kDateTime},
+        {"SysMonthCal32", 0, ctype::kMonthCal},
         {"#32770", 0, ctype::kDialog},
     };
     for (const Row& r : rows) {

@@ -31,5 +31,5 @@ TEST(FadeStep, OvershootIsClampedToTheTarget) {
     const auto up = RunFade(0.0f, true, {0.0f, 1.0f, 0.3f});
     ASSERT_FALSE(up.empty());
     EXPECT_EQ(up.back(), 1.0f);
-    EXPECT_EQ(up.size(), 4u);  // 0.3, 0.6, 0.9, then past 1
+    EXPECT_EQ(up.size(), 4u); // 0.3, 0.6, 0.9, then past 1
 }

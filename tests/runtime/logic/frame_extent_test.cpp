@@ -14,14 +14,14 @@ TEST(ClassicFrameExtent, ByStyle) {
         bool menu;
         Size expected;
     } cases[] = {
-        {0x00C00000, 0, false, {6, 24}},             // caption: window edge + caption edge
-        {0x00CF0000, 0, false, {8, 26}},             // overlapped window with thick frame
-        {0x00CF0000, 0, true, {8, 44}},              // with a menu bar
-        {0x00C00000, 0x80, false, {6, 21}},          // tool window: small caption
-        {0x00800000, 0, false, {6, 6}},              // border only: edge + border
-        {0x00000000, 0x20000, false, {2, 2}},        // static edge
-        {0x00000000, 0x200, false, {4, 4}},          // client edge
-        {0x00000000, 0x1, false, {6, 6}},            // modal frame
+        {0x00C00000, 0, false, {6, 24}},      // caption: window edge + caption edge
+        {0x00CF0000, 0, false, {8, 26}},      // overlapped window with thick frame
+        {0x00CF0000, 0, true, {8, 44}},       // with a menu bar
+        {0x00C00000, 0x80, false, {6, 21}},   // tool window: small caption
+        {0x00800000, 0, false, {6, 6}},       // border only: edge + border
+        {0x00000000, 0x20000, false, {2, 2}}, // static edge
+        {0x00000000, 0x200, false, {4, 4}},   // client edge
+        {0x00000000, 0x1, false, {6, 6}},     // modal frame
         {0x00000000, 0, false, {0, 0}},
     };
     for (const Case& c : cases)

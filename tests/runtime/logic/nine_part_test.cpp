@@ -12,18 +12,18 @@ const Insets kMargins{4, 3, 5, 2};
 } // namespace
 
 TEST(NinePart, StretchedImageListsCornersStripsAndCentreInOrder) {
-    const Rect dest{10, 10, 110, 60};  // 100 x 50
+    const Rect dest{10, 10, 110, 60}; // 100 x 50
     const auto ops = PlanNinePart(kImage, dest, kMargins, {0, 0});
     const std::vector<BlitOp> expected = {
-        {{0, 0, 4, 3}, {10, 10, 14, 13}},      // top-left corner
-        {{25, 0, 30, 3}, {105, 10, 110, 13}},  // top-right
-        {{0, 18, 4, 20}, {10, 58, 14, 60}},    // bottom-left
-        {{25, 18, 30, 20}, {105, 58, 110, 60}},  // bottom-right
-        {{0, 3, 4, 18}, {10, 13, 14, 58}},     // left strip
-        {{4, 0, 25, 3}, {14, 10, 105, 13}},    // top strip
+        {{0, 0, 4, 3}, {10, 10, 14, 13}},       // top-left corner
+        {{25, 0, 30, 3}, {105, 10, 110, 13}},   // top-right
+        {{0, 18, 4, 20}, {10, 58, 14, 60}},     // bottom-left
+        {{25, 18, 30, 20}, {105, 58, 110, 60}}, // bottom-right
+        {{0, 3, 4, 18}, {10, 13, 14, 58}},      // left strip
+        {{4, 0, 25, 3}, {14, 10, 105, 13}},     // top strip
         {{25, 3, 30, 18}, {105, 13, 110, 58}},  // right strip
-        {{4, 18, 25, 20}, {14, 58, 105, 60}},  // bottom strip
-        {{4, 3, 25, 18}, {14, 13, 105, 58}},   // centre
+        {{4, 18, 25, 20}, {14, 58, 105, 60}},   // bottom strip
+        {{4, 3, 25, 18}, {14, 13, 105, 58}},    // centre
     };
     EXPECT_EQ(ops, expected);
 }
@@ -67,8 +67,8 @@ TEST(NinePart, FarAlignedCentreTilesShowTheSourceEndInTheCutTile) {
 TEST(NinePart, NarrowDestinationCutsSideMarginsAndRightCornersComeLast) {
     const auto ops = PlanNinePart({30, 20}, {0, 0, 6, 20}, {8, 3, 8, 3}, {0, 0});
     ASSERT_GE(ops.size(), 2u);
-    EXPECT_EQ(ops[0], (BlitOp{{0, 0, 6, 3}, {0, 0, 6, 3}}));    // left margin cut to 6
-    EXPECT_EQ(ops[1], (BlitOp{{24, 0, 30, 3}, {0, 0, 6, 3}}));  // right one covers it
+    EXPECT_EQ(ops[0], (BlitOp{{0, 0, 6, 3}, {0, 0, 6, 3}}));   // left margin cut to 6
+    EXPECT_EQ(ops[1], (BlitOp{{24, 0, 30, 3}, {0, 0, 6, 3}})); // right one covers it
     for (const auto& op : ops) {
         EXPECT_GT(op.dest.Width(), 0);
         EXPECT_GT(op.source.Width(), 0) << "no mirrored or empty copies";

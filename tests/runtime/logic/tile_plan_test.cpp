@@ -20,13 +20,9 @@ TEST(TileRun, PieceLengthsCoverTheDestinationExactly) {
         int source, dest;
         std::vector<int> lengths;
     } cases[] = {
-        {10, 25, {10, 10, 5}},
-        {10, 20, {10, 10}},  // the empty third piece is not listed
-        {10, 9, {9}},
-        {10, 10, {10}},
-        {1, 3, {1, 1, 1}},
-        {7, 0, {}},
-        {0, 25, {}},   // empty source: nothing, never a division by zero
+        {10, 25, {10, 10, 5}}, {10, 20, {10, 10}}, // the empty third piece is not listed
+        {10, 9, {9}},          {10, 10, {10}},     {1, 3, {1, 1, 1}}, {7, 0, {}},
+        {0, 25, {}}, // empty source: nothing, never a division by zero
         {-3, 25, {}},
     };
     for (const auto& c : cases) {
@@ -51,7 +47,7 @@ TEST(TileRun, FarAlignedTilesEndAtTheFarEdgeAndCutPieceShowsTheSourceEnd) {
 }
 
 TEST(TileArea, ColumnsOuterRowsInnerWithClippedRemainders) {
-    const auto pieces = TileArea(Rect{2, 3, 12, 11}, Rect{100, 200, 125, 210});  // 10x8 over 25x10
+    const auto pieces = TileArea(Rect{2, 3, 12, 11}, Rect{100, 200, 125, 210}); // 10x8 over 25x10
     ASSERT_EQ(pieces.size(), 6u);
     EXPECT_EQ(pieces[0].dest, (Rect{100, 200, 110, 208}));
     EXPECT_EQ(pieces[1].dest, (Rect{100, 208, 110, 210}));
@@ -62,8 +58,8 @@ TEST(TileArea, ColumnsOuterRowsInnerWithClippedRemainders) {
 }
 
 TEST(RegionTileOffsets, OneMoreColumnThanFitsAndNothingForAnEmptyTile) {
-    const auto offsets = RegionTileOffsets({20, 5}, {10, 5});  // exactly two tiles wide
-    ASSERT_EQ(offsets.size(), 6u);  // three columns, two rows
+    const auto offsets = RegionTileOffsets({20, 5}, {10, 5}); // exactly two tiles wide
+    ASSERT_EQ(offsets.size(), 6u);                            // three columns, two rows
     EXPECT_EQ(offsets.back(), (Point{20, 5}));
     EXPECT_TRUE(RegionTileOffsets({20, 5}, {0, 5}).empty());
     EXPECT_TRUE(RegionTileOffsets({20, 5}, {10, 0}).empty());

@@ -46,8 +46,8 @@ TEST_F(AttachTest, ForeignSubclasserOnTopKeepsTheWindowWorkingAfterDetach) {
     StartRuntime(true);
     HWND hwnd = CreateRecorder();
     ApplySkinToWindow(hwnd, 0);
-    g_foreignPrevious = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
+    g_foreignPrevious =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
     ASSERT_EQ(g_foreignPrevious, &TWWndProc);
     RemoveSkinFromWindowTree(hwnd, 0);
     EXPECT_EQ(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ForeignProc))
@@ -77,7 +77,7 @@ public:
     ~ProbeObject() override { g_deleted = true; }
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
         if (msg == WM_CLOSE) {
-            const LRESULT result = CTWWnd::WindowProc(msg, wp, lp);  // destroys the window
+            const LRESULT result = CTWWnd::WindowProc(msg, wp, lp); // destroys the window
             g_aliveAfterDestroy = !g_deleted;
             return result;
         }
@@ -91,7 +91,7 @@ TEST_F(AttachTest, ObjectOutlivesItsWindowUntilTheOutermostMessageReturns) {
     HWND hwnd = CreateRecorder();
     g_deleted = g_aliveAfterDestroy = false;
     Attach<ProbeObject>(hwnd, 1);
-    SendMessageW(hwnd, WM_CLOSE, 0, 0);  // the default procedure destroys the window
+    SendMessageW(hwnd, WM_CLOSE, 0, 0); // the default procedure destroys the window
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_TRUE(g_aliveAfterDestroy) << "not deleted inside the nested WM_NCDESTROY";
     EXPECT_TRUE(g_deleted) << "deleted once the WM_CLOSE call unwound";

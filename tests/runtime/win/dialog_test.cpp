@@ -74,11 +74,12 @@ TEST_F(DialogTest, NinePartBackgroundFollowsItsMargins) {
     RECT client;
     GetClientRect(dialog, &client);
     const PixelBuffer pixels = CaptureClient(dialog);
-    EXPECT_TRUE(CheckRect(pixels, {client.right - 10, client.bottom - 10, client.right, client.bottom},
-                          colours.bottomRight)
-                    .Passed());
+    EXPECT_TRUE(
+        CheckRect(pixels, {client.right - 10, client.bottom - 10, client.right, client.bottom}, colours.bottomRight)
+            .Passed());
     EXPECT_TRUE(CheckRect(pixels, {client.right - 10, 300, client.right, client.bottom - 10}, colours.right).Passed());
-    EXPECT_TRUE(CheckRect(pixels, {450, client.bottom - 10, client.right - 10, client.bottom}, colours.bottom).Passed());
+    EXPECT_TRUE(
+        CheckRect(pixels, {450, client.bottom - 10, client.right - 10, client.bottom}, colours.bottom).Passed());
     EXPECT_TRUE(CheckRect(pixels, {450, 320, client.right - 10, client.bottom - 10}, colours.centre).Passed());
     DestroyWindow(dialog);
 }

@@ -32,8 +32,8 @@ HWND CreateFadeWindow() {
         return RegisterClassW(&wc);
     }();
     (void)atom;
-    return CreateWindowExW(0, L"HexmoorFade", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, L"HexmoorFade", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
 }
 
 FadeRecord Record(HWND hwnd, int steps, int pause) {
@@ -97,7 +97,7 @@ TEST(Fade, WindowDestroyedMidFadeEndsTheWorker) {
     DestroyWindow(hwnd);
     fade->Cancel();
     std::weak_ptr<FadeState> watch = fade;
-    fade.reset();  // the owner lets go first; the worker still holds it
+    fade.reset(); // the owner lets go first; the worker still holds it
     const DWORD start = GetTickCount();
     while (!watch.expired() && GetTickCount() - start < 5000) {
         PumpMessages();

@@ -16,11 +16,8 @@ TEST_F(LoadTest, ResultCodesAndSkinOneOffAfterEveryLoad) {
         const char* file;
         int code;
     } cases[] = {
-        {"good/v768.twf", 0},
-        {"bad/header_not_twf.twf", 2},
-        {"bad/header_9_0.twf", 4},
-        {"no/such/file.twf", 2},
-        {"good/v512.twf", 0},
+        {"good/v768.twf", 0},    {"bad/header_not_twf.twf", 2}, {"bad/header_9_0.twf", 4},
+        {"no/such/file.twf", 2}, {"good/v512.twf", 0},
     };
     for (const Case& c : cases) {
         EnableSkinning();
@@ -40,5 +37,6 @@ TEST_F(LoadTest, InformationStringsOfAFileAndNullForEmptyOnes) {
     EXPECT_EQ(email, nullptr);
     SysFreeString(name);
     SysFreeString(updated);
-    EXPECT_EQ(GetSkinInfoStrings(SkinFixturePath("bad/header_not_twf.twf").c_str(), &name, &author, &updated, &email), 1);
+    EXPECT_EQ(GetSkinInfoStrings(SkinFixturePath("bad/header_not_twf.twf").c_str(), &name, &author, &updated, &email),
+              1);
 }

@@ -111,8 +111,7 @@ TEST(Skinshot, DialogBackgroundColourOverTheClientAreaAndTheSystemLookWhenOff) {
         ASSERT_GT(client.w, 0) << output;
         const PixelBuffer pixels = ReadPng(picture);
         ASSERT_FALSE(pixels.Empty());
-        const PixelRect area{client.x + free.left, client.y + free.top, client.x + free.right,
-                             client.y + free.bottom};
+        const PixelRect area{client.x + free.left, client.y + free.top, client.x + free.right, client.y + free.bottom};
         const COLORREF expected = off ? (GetSysColor(COLOR_BTNFACE) & 0xFFFFFF) : kBackground;
         const ColourCheck check = CheckRect(pixels, area, expected);
         EXPECT_TRUE(check.Passed()) << (off ? "off: " : "on: ") << check.Describe(expected);
@@ -120,8 +119,8 @@ TEST(Skinshot, DialogBackgroundColourOverTheClientAreaAndTheSystemLookWhenOff) {
     }
     std::string ignored;
     EXPECT_NE(RunTool(L"\"" + ToolPath() + L"\" \"" + TempPath(L"no-such-skin.twf") + L"\" \"" +
-                      TempPath(L"never.png") + L"\"",
-                  &ignored),
+                          TempPath(L"never.png") + L"\"",
+                      &ignored),
               0u)
         << "a skin that does not load is an error";
     DeleteFileW(skinFile.c_str());

@@ -72,7 +72,7 @@ int main() {
         return 1;
     }
     ApplySkinToWindow(skinned, 0);
-    TimeRepaints(system, 20);  // warm both paths up
+    TimeRepaints(system, 20); // warm both paths up
     TimeRepaints(skinned, 20);
     const double systemUs = TimeRepaints(system, iterations);
     const double skinnedUs = TimeRepaints(skinned, iterations);
