@@ -2,6 +2,11 @@
 // shape of a region-defined window or of a frame side). Coordinates are
 // pixels of that image. The object owns its region; frame sides and previews
 // share objects through std::shared_ptr (ImageRgnPtr).
+//
+// Nothing deletes a region object by hand: every factory below returns it in
+// a std::unique_ptr, shared holders use ImageRgnPtr, and a raw CImageRgn* or
+// the HRGN from GetHRgn is only ever borrowed. Dropping or resetting the
+// owner deletes the object and its region, once.
 #pragma once
 
 #include <cstdint>

@@ -17,6 +17,28 @@ MessageBoxShower& Shower() {
 
 } // namespace
 
+FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out) {
+    out->clear();
+    detail::InputFile file(path);
+    if (file.OpenResult() != FileReadResult::kOk) return file.OpenResult();
+    std::uint64_t size = 0;
+    if (!file.Size(&size)) return FileReadResult::kReadError;
+    if (size > kMaxFileBytes) return FileReadResult::kTooLarge;
+    out->resize(static_cast<std::size_t>(size));
+    std::size_t done = 0;
+    while (done < out->size()) {
+        const std::int64_t read = file.Read(out->data() + done, out->size() - done);
+        if (read < 0) {
+            out->clear();
+            return FileReadResult::kReadError;
+        }
+        if (read == 0) break; // the file shrank while it was read
+        done += static_cast<std::size_t>(read);
+    }
+    out->resize(done);
+    return FileReadResult::kOk;
+}
+
 std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".saving~"; }
 
 bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, FileWriteFailure* failure) {

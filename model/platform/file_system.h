@@ -12,25 +12,47 @@
 
 namespace hexmoor::platform::detail {
 
-// A file opened for writing (created, or truncated when it exists), closed
-// when the object goes.
-class OutputFile : public ByteSink {
+// An open file of the system, closed when the object goes.
+class SystemFile {
 public:
-    explicit OutputFile(const std::wstring& path);
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-    ~OutputFile() override { Close(); }
+    SystemFile(const SystemFile&) = delete;
+    SystemFile& operator=(const SystemFile&) = delete;
+    ~SystemFile() { Close(); }
 
     bool IsOpen() const { return handle_ != kClosed; }
-    bool Write(std::span<const std::uint8_t> data) override;
-    // Flushes everything written so far to the disk itself.
-    bool FlushToDisk();
     // False when closing reported an error (a write that failed late).
     bool Close();
 
-private:
+protected:
+    SystemFile() = default;
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t handle_ = kClosed; // HANDLE or file descriptor
+};
+
+// A regular file opened for reading, others may read it too.
+class InputFile : public SystemFile {
+public:
+    explicit InputFile(const std::wstring& path);
+    // kOk when open, else why not: kCannotOpen (also for a folder or a
+    // device) or kSharingViolation.
+    FileReadResult OpenResult() const { return openResult_; }
+    // The file's size; false when the system cannot tell.
+    bool Size(std::uint64_t* bytes) const;
+    // Reads at most `size` bytes: the count read (0 at the end), -1 on error.
+    std::int64_t Read(std::uint8_t* data, std::size_t size);
+
+private:
+    FileReadResult openResult_ = FileReadResult::kCannotOpen;
+};
+
+// A file opened for writing only by us (created, or truncated when it
+// exists).
+class OutputFile : public SystemFile, public ByteSink {
+public:
+    explicit OutputFile(const std::wstring& path);
+    bool Write(std::span<const std::uint8_t> data) override;
+    // Flushes everything written so far to the disk itself.
+    bool FlushToDisk();
 };
 
 // Moves `from` over `to`, replacing it; false when the system refuses.

@@ -39,43 +39,7 @@ std::string NarrowPath(const std::wstring& path) {
     return out;
 }
 
-class ReadDescriptor {
-public:
-    explicit ReadDescriptor(int fd) : fd_(fd) {}
-    ReadDescriptor(const ReadDescriptor&) = delete;
-    ReadDescriptor& operator=(const ReadDescriptor&) = delete;
-    ~ReadDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int Get() const { return fd_; }
-    bool Valid() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
-
 } // namespace
-
-FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out) {
-    out->clear();
-    ReadDescriptor file(::open(NarrowPath(path).c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.Valid()) return FileReadResult::kCannotOpen;
-    struct stat st {};
-    if (::fstat(file.Get(), &st) != 0) return FileReadResult::kReadError;
-    if (!S_ISREG(st.st_mode)) return FileReadResult::kCannotOpen;
-    if (static_cast<std::uint64_t>(st.st_size) > kMaxFileBytes) return FileReadResult::kTooLarge;
-    out->resize(static_cast<std::size_t>(st.st_size));
-    std::size_t done = 0;
-    while (done < out->size()) {
-        const ssize_t n = ::read(file.Get(), out->data() + done, out->size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return FileReadResult::kReadError;
-        if (n == 0) break; // the file shrank while it was read
-        done += static_cast<std::size_t>(n);
-    }
-    out->resize(done);
-    return FileReadResult::kOk;
-}
 
 void DebugOutput(std::string_view) {}
 
@@ -83,8 +47,40 @@ void SleepMilliseconds(unsigned milliseconds) { std::this_thread::sleep_for(std:
 
 namespace detail {
 
-OutputFile::OutputFile(const std::wstring& path)
-    : handle_(::open(NarrowPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)) {}
+bool SystemFile::Close() {
+    if (!IsOpen()) return true;
+    const int rc = ::close(static_cast<int>(handle_));
+    handle_ = kClosed;
+    return rc == 0;
+}
+
+InputFile::InputFile(const std::wstring& path) {
+    handle_ = ::open(NarrowPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    // A folder opens for reading on POSIX, and a device has no size: neither is a file to read.
+    if (IsOpen() && ::fstat(static_cast<int>(handle_), &st) == 0 && S_ISREG(st.st_mode)) {
+        openResult_ = FileReadResult::kOk;
+    }
+}
+
+bool InputFile::Size(std::uint64_t* bytes) const {
+    struct stat st {};
+    if (::fstat(static_cast<int>(handle_), &st) != 0 || st.st_size < 0) return false;
+    *bytes = static_cast<std::uint64_t>(st.st_size);
+    return true;
+}
+
+std::int64_t InputFile::Read(std::uint8_t* data, std::size_t size) {
+    for (;;) {
+        const ssize_t n = ::read(static_cast<int>(handle_), data, size);
+        if (n < 0 && errno == EINTR) continue;
+        return n;
+    }
+}
+
+OutputFile::OutputFile(const std::wstring& path) {
+    handle_ = ::open(NarrowPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+}
 
 bool OutputFile::Write(std::span<const std::uint8_t> data) {
     while (!data.empty()) {
@@ -97,13 +93,6 @@ bool OutputFile::Write(std::span<const std::uint8_t> data) {
 }
 
 bool OutputFile::FlushToDisk() { return ::fsync(static_cast<int>(handle_)) == 0; }
-
-bool OutputFile::Close() {
-    if (!IsOpen()) return true;
-    const int rc = ::close(static_cast<int>(handle_));
-    handle_ = kClosed;
-    return rc == 0;
-}
 
 bool MoveReplacing(const std::wstring& from, const std::wstring& to) {
     return ::rename(NarrowPath(from).c_str(), NarrowPath(to).c_str()) == 0;
