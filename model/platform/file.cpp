@@ -47,13 +47,13 @@ bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, F
         if (failure) *failure = step;
         return false;
     };
-    // What could not be created is not ours to remove.
     auto failRemoving = [&](FileWriteFailure step) {
         detail::RemoveFile(temporary);
         return fail(step);
     };
     {
         detail::OutputFile file(temporary);
+        // A temporary file that could not be created is not ours to remove.
         if (!file.IsOpen()) return fail(FileWriteFailure::kCreateTemporary);
         bool written = produce(file);
         written = written && file.FlushToDisk();
