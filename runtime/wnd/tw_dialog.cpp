@@ -3,6 +3,7 @@
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
@@ -97,7 +98,7 @@ LRESULT CTWDialog::Paint(HDC) {
         EndPaint(hWnd_, &ps);
         return result;
     }
-    if (GetMode() == 2 && !colorDialog_) {
+    if (GetMode() == host::kVisualBasic6 && !colorDialog_) {
         const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
         SetWindowLongPtrW(hWnd_, GWL_STYLE, style | WS_CLIPCHILDREN);
         CTWDraw draw(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);

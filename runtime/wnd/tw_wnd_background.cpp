@@ -1,0 +1,37 @@
+// Background drawing of skinned windows: the base object's erase (the
+// window paints itself into the given DC) and a child's copy of its skinned
+// dialog parent's background.
+#include <utility>
+
+#include "runtime/logic/control_types.h"
+#include "runtime/manager/controls_manager.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/tw_wnd.h"
+
+using namespace hexmoor::rt;
+
+LRESULT CTWWnd::EraseBackground(HDC dc, HWND child, const RECT* rect) {
+    RECT r{};
+    if (rect) {
+        r = *rect;
+    } else {
+        CWindowRect wr(child);
+        r = {0, 0, wr.Width(), wr.Height()};
+    }
+    PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, WHITENESS);
+    return SendMessageW(hWnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+}
+
+void CTWWnd::DrawParentDialogBackground(HDC dc) {
+    const HWND parent = GetParent(hWnd_);
+    CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
+    if (!parentObject || parentObject->GetType() != ctype::kDialog) return;
+    CWindowRect wr(hWnd_);
+    POINT corners[2] = {{wr.left, wr.top}, {wr.right, wr.bottom}};
+    MapWindowPoints(nullptr, parent, corners, 2);
+    if (GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
+    POINT old{};
+    SetViewportOrgEx(dc, -corners[0].x, -corners[0].y, &old);
+    parentObject->DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
