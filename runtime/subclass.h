@@ -84,12 +84,14 @@ protected:
 
 // The window procedure of such an object. Messages go to Owner::Handle; at
 // WM_NCDESTROY the object detaches first and the saved procedure gets the
-// message last. When the property is gone or names another window's object,
-// DefWindowProcW answers.
+// message last. When the property names another window's object (the
+// property was copied), the message goes on to that object's saved procedure
+// untouched; without the property DefWindowProcW answers.
 template <class Owner>
 LRESULT CALLBACK PropSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = static_cast<Owner*>(GetPropW(hwnd, Owner::kProp));
-    if (!self || self->GetHwnd() != hwnd) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (self->GetHwnd() != hwnd) return CallSavedProc(self->link_, hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         const SubclassLink link = self->link_;
         self->Detach();

@@ -12,6 +12,7 @@
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/window_helpers.h"
+#include "runtime/window_rects.h"
 
 using namespace hexmoor::rt;
 
@@ -111,13 +112,7 @@ int GetSkinnedWindowType(HWND hwnd) {
     return object ? object->GetType() : -1;
 }
 
-void RectScreenToClient(RECT* rect, HWND hwnd) {
-    POINT corners[2] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
-    ScreenToClient(hwnd, &corners[0]);
-    ScreenToClient(hwnd, &corners[1]);
-    if (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
-    *rect = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
-}
+void RectScreenToClient(RECT* rect, HWND hwnd) { MapRectCorners(rect, hwnd, false); }
 
 // --- the list of managers -----------------------------------------------------
 
@@ -256,11 +251,13 @@ CCMCore* CTWControlsManager::Register(std::unique_ptr<CCMCore> factory, HWND hwn
                                       const char* className, RegisterSteps steps) {
     CTWWnd* object = factory->GetObject();
     if (!object) return nullptr;
+    // An object that cannot attach (the window is gone) is never kept: it
+    // would stay registered, windowless, until the thread's manager goes.
+    if (!object->Attach(hwnd, elementId)) return nullptr;
     const std::string cls = className ? className : ClassNameOf(hwnd);
     CCMCore* raw = factory.get();
     typeMaps_[elementId][hwnd] = raw;
     factories_.push_back(std::move(factory));
-    object->Attach(hwnd, elementId);
     const bool control = steps == RegisterSteps::kControl;
     const int type = object->GetType();
 

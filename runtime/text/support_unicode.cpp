@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
+#include <atomic>
 #include <vector>
 
 #include "runtime/wnd/tw_wnd.h"
 
 namespace {
-thread_local HWND g_menuOwner = nullptr;
+std::atomic<HWND> g_menuOwner{nullptr};
 
 // The A and W forms of the calls and records the readers use, by character
 // type, so that each reader is written once.
@@ -240,6 +241,22 @@ int CSupportUnicode::DrawUnicodeText(HDC dc, const CUnicodeString& text, int cou
     return DrawTextW(dc, text.Str().c_str(), count, rect, format);
 }
 
+int CSupportUnicode::DrawTextAW(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format) const {
+    if (!text) return 0;
+    if (wide_) return DrawTextW(dc, text, count, rect, format);
+    const size_t length = count < 0 ? wcslen(text) : size_t(count);
+    const std::string ansi = hexmoor::rt::ToAnsi(text, length);
+    return DrawTextA(dc, ansi.c_str(), int(ansi.size()), rect, format);
+}
+
+int CSupportUnicode::DrawTextAW(HDC dc, const char* text, int count, RECT* rect, UINT format) const {
+    if (!text) return 0;
+    if (!wide_) return DrawTextA(dc, text, count, rect, format);
+    const size_t length = count < 0 ? strlen(text) : size_t(count);
+    const std::wstring wide = hexmoor::rt::ToWide(text, length);
+    return DrawTextW(dc, wide.c_str(), int(wide.size()), rect, format);
+}
+
 BOOL CSupportUnicode::ExtTextOutAW(HDC dc, int x, int y, UINT options, const RECT* rect, const CUnicodeString& text,
                                    const int* dx) const {
     if (wide_) return ExtTextOutW(dc, x, y, options, rect, text.Str().c_str(), UINT(text.GetLength()), dx);
@@ -267,5 +284,11 @@ HFONT CreateMenuFont() {
     return CreateFontIndirectW(&lf);
 }
 
-void SetMenuOwnerWindow(HWND hwnd) { g_menuOwner = hwnd; }
-HWND GetMenuOwnerWindow() { return g_menuOwner; }
+void SetMenuOwnerWindow(HWND hwnd) { g_menuOwner.store(hwnd); }
+HWND GetMenuOwnerWindow() { return g_menuOwner.load(); }
+
+bool IsMenuItemIndexValid(HMENU menu, int index) {
+    if (!menu || index < 0) return false;
+    const int count = GetMenuItemCount(menu);
+    return count > 0 && index < count;
+}

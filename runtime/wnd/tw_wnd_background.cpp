@@ -1,8 +1,6 @@
 // Background drawing of skinned windows: the base object's erase (the
 // window paints itself into the given DC) and a child's copy of its skinned
 // dialog parent's background.
-#include <utility>
-
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/window_rects.h"
@@ -26,12 +24,10 @@ void CTWWnd::DrawParentDialogBackground(HDC dc) {
     const HWND parent = GetParent(hWnd_);
     CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
     if (!parentObject || parentObject->GetType() != ctype::kDialog) return;
-    CWindowRect wr(hWnd_);
-    POINT corners[2] = {{wr.left, wr.top}, {wr.right, wr.bottom}};
-    MapWindowPoints(nullptr, parent, corners, 2);
-    if (GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
+    RECT place = CWindowRect(hWnd_);
+    MapRectCorners(&place, parent, false);
     POINT old{};
-    SetViewportOrgEx(dc, -corners[0].x, -corners[0].y, &old);
+    SetViewportOrgEx(dc, -place.left, -place.top, &old);
     parentObject->DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
