@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/win/rect.h"
 #include "framework/application.h"
 #include "framework/strings.h"
 

@@ -12,7 +12,7 @@
 
 #include "framework/command.h"
 #include "framework/docking/dock_manager.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 #include "framework/menu_images.h"
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
@@ -79,7 +79,7 @@ protected:
     std::unique_ptr<DockManager> docks_;
     HWND view_ = nullptr;
     HACCEL accel_ = nullptr;
-    Brush menuBrush_;
+    hexmoor::win::Brush menuBrush_;
     MenuImages menuImages_;
     bool inMenu_ = false;
 };

@@ -57,14 +57,14 @@ bool ImageButton::Paint(HDC dc) {
     GetClientRect(hwnd_, &client);
     BITMAP bm{};
     GetObjectW(bitmap, sizeof bm, &bm);
-    hexmoor::rt::MemoryDC source(dc);
-    hexmoor::rt::SelectGuard select(source.Get(), bitmap);
+    hexmoor::win::MemoryDC source(dc);
+    hexmoor::win::SelectGuard select(source.Get(), bitmap);
     return StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY) !=
            FALSE;
 }
 
 void ImageButton::Repaint() {
-    hexmoor::rt::WindowDC dc(hwnd_);
+    hexmoor::win::WindowDC dc(hwnd_);
     if (dc) Paint(dc.Get());
 }
 

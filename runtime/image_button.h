@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/hover_tracker.h"
 #include "runtime/subclass.h"
 
@@ -41,7 +41,7 @@ private:
     HBITMAP BitmapOfState() const;
 
     hexmoor::rt::SubclassLink link_;
-    std::array<hexmoor::rt::BitmapHandle, 5> bitmaps_;
+    std::array<hexmoor::win::Bitmap, 5> bitmaps_;
     int state_ = kNormal;
     HWND hwnd_ = nullptr;
     hexmoor::rt::HoverTracker hover_;

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/subclass.h"
 
 class ImageDialog {
@@ -35,6 +35,6 @@ private:
 
     hexmoor::rt::SubclassLink link_;
     bool drag_ = false;
-    hexmoor::rt::BitmapHandle bitmap_;
+    hexmoor::win::Bitmap bitmap_;
     HWND hwnd_ = nullptr;
 };

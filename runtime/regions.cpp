@@ -67,7 +67,7 @@ HRGN TileRegion(HRGN region, RECT dest, RECT tile) {
     const int tw = tile.right - tile.left, th = tile.bottom - tile.top;
     HRGN result = CreateRectRgn(0, 0, 0, 0);
     if (!region || !result) return result;
-    for (const hexmoor::rt::Point& at : hexmoor::rt::RegionTileOffsets({dw, dh}, {tw, th})) {
+    for (const hexmoor::Point& at : hexmoor::rt::RegionTileOffsets({dw, dh}, {tw, th})) {
         HRGN copy = CreateRectRgn(0, 0, 0, 0);
         CombineRgn(copy, region, nullptr, RGN_COPY);
         OffsetRgn(copy, at.x, at.y);

@@ -53,7 +53,7 @@ void ShowWindowByPlacement(HWND hwnd, int showCommand) {
 namespace rt = hexmoor::rt;
 
 RECT* CenterSizeInRect(RECT* out, int left, int top, int right, int bottom, int cx, int cy) {
-    const rt::Rect r = rt::CenterSizeInRect({left, top, right, bottom}, cx, cy);
+    const hexmoor::Rect r = rt::CenterSizeInRect({left, top, right, bottom}, cx, cy);
     *out = {r.left, r.top, r.right, r.bottom};
     return out;
 }
@@ -69,7 +69,7 @@ RECT CenteredRect(RECT* out, const RECT& rect, int cx, int cy) {
 int MapLinear(int x0, int y0, int x1, int y1, double x) { return rt::MapLinear(x0, y0, x1, y1, x); }
 
 POINT GetRectCenter(const RECT* rect) {
-    const rt::Point p = rt::GetRectCenter({rect->left, rect->top, rect->right, rect->bottom});
+    const hexmoor::Point p = rt::GetRectCenter({rect->left, rect->top, rect->right, rect->bottom});
     return {p.x, p.y};
 }
 
@@ -78,6 +78,6 @@ int GetCornerHitCode(int left, int top, int right, int bottom, int x, int y) {
 }
 
 RECT AlignRectInBox(int left, int top, int right, int bottom, const RECT& r, unsigned code) {
-    const rt::Rect out = rt::AlignRectInBox({left, top, right, bottom}, {r.left, r.top, r.right, r.bottom}, code);
+    const hexmoor::Rect out = rt::AlignRectInBox({left, top, right, bottom}, {r.left, r.top, r.right, r.bottom}, code);
     return {out.left, out.top, out.right, out.bottom};
 }

@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "framework/application.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 
 namespace hexmoor::shell {
 
@@ -36,8 +36,8 @@ void CUrlStatic::SetLink(const std::wstring& text, bool web) {
 }
 
 bool CUrlStatic::OnPaint() {
-    fw::PaintScope ps(Handle());
-    fw::SelectObjectScope sel(ps.Dc(), font_);
+    hexmoor::win::PaintScope ps(Handle());
+    hexmoor::win::SelectGuard sel(ps.Dc(), font_);
     ::SetTextColor(ps.Dc(), color_);
     SetBkMode(ps.Dc(), TRANSPARENT);
     RECT rc;

@@ -29,12 +29,12 @@ HBITMAP CTWDialog::GetBackgroundBitmap(BOOL rebuild) {
     CClientRect client(hWnd_);
     if (client.Width() <= 0 || client.Height() <= 0) return nullptr;
     const CMrgBitmap* image = element_->GetImage(kBackgroundImage);
-    WindowDC screen(nullptr);
-    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
+    hexmoor::win::WindowDC screen(nullptr);
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
     if (!bitmap) return nullptr;
-    MemoryDC dc(screen.Get());
+    hexmoor::win::MemoryDC dc(screen.Get());
     {
-        SelectGuard select(dc.Get(), bitmap.Get());
+        hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
         // What shows where the skin draws nothing: the system's dialog face,
         // never uninitialised memory.
         FillRect(dc.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));

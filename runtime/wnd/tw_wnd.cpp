@@ -3,7 +3,7 @@
 #include <mutex>
 #include <vector>
 
-#include "model/platform/win/uxtheme.h"
+#include "base/win/uxtheme.h"
 #include "model/twf_manager.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
@@ -196,15 +196,15 @@ LRESULT CTWWnd::OnNcPaint(HDC dc) {
     const int kind = GetBorderKind(hWnd_);
     if (kind == 1) {
         if (dc) return PaintBorder(dc);
-        WindowDC windowDc(hWnd_, true);
+        hexmoor::win::WindowDC windowDc(hWnd_, true);
         return PaintBorder(windowDc.Get());
     }
     if (kind == 2) {
-        WindowDC windowDc(hWnd_, true);
+        hexmoor::win::WindowDC windowDc(hWnd_, true);
         const HDC target = dc ? dc : windowDc.Get();
         CWindowRect wr(hWnd_);
-        SelectGuard pen(target, GetStockObject(BLACK_PEN));
-        SelectGuard brush(target, GetStockObject(NULL_BRUSH));
+        hexmoor::win::SelectGuard pen(target, GetStockObject(BLACK_PEN));
+        hexmoor::win::SelectGuard brush(target, GetStockObject(NULL_BRUSH));
         ::Rectangle(target, 0, 0, wr.Width(), wr.Height());
     }
     return 0;
@@ -265,11 +265,11 @@ LRESULT CTWWnd::EraseBackground(HDC dc, HWND child, const RECT* rect) {
 void CTWWnd::RedrawNow(BOOL nonClient) {
     if (!hWnd_ || !IsWindowVisible(hWnd_)) return;
     {
-        WindowDC dc(hWnd_);
+        hexmoor::win::WindowDC dc(hWnd_);
         if (dc) Paint(dc.Get());
     }
     if (nonClient) {
-        WindowDC dc(hWnd_, true);
+        hexmoor::win::WindowDC dc(hWnd_, true);
         if (dc) PaintBorder(dc.Get());
     }
 }
@@ -531,11 +531,11 @@ HBITMAP CTWWnd::BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild) {
     const RECT& item = record->rc;
     const int w = item.right - item.left, h = item.bottom - item.top;
     if (w <= 0 || h <= 0) return nullptr;
-    WindowDC screen(nullptr);
-    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
-    MemoryDC dc(screen.Get());
+    hexmoor::win::WindowDC screen(nullptr);
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
+    hexmoor::win::MemoryDC dc(screen.Get());
     {
-        SelectGuard select(dc.Get(), bitmap.Get());
+        hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
         HWND reference = hWnd_;
         if (type_ == 14) {
             char cls[64] = {};
@@ -577,7 +577,7 @@ LRESULT CTWWnd::OnScrollBarCustomDraw(LRESULT, NMCUSTOMDRAW* record) {
         const HWND parent = GetParent(hWnd_);
         CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
         if (parent && IsWindowVisible(parent) && parentObject && parentObject->GetType() == 25) {
-            SavedDC saved(record->hdc);
+            hexmoor::win::SavedDC saved(record->hdc);
             IntersectClipRect(record->hdc, record->rc.left, record->rc.top, record->rc.right, record->rc.bottom);
             parentObject->EraseBackground(record->hdc, hWnd_, nullptr);
         } else if (CTwfObj* grip = FindSkinElementOfType(27)) {

@@ -343,13 +343,13 @@ TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
     EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::AutoHidden);
     EXPECT_FALSE(Visible(docks.Content(kPaneZoomer)));
     ASSERT_EQ(docks.Geometry().autoHideTabs.size(), 1u);
-    fw::Rect tab = docks.Geometry().autoHideTabs[0].rect;
+    hexmoor::Rect tab = docks.Geometry().autoHideTabs[0].rect;
     SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
     EXPECT_TRUE(Visible(docks.Content(kPaneZoomer)));
     // Still "shown" for the View menu while it waits at the edge.
     EXPECT_TRUE(frame->QueryCommand(ID_TOOLS_ZOOMER).checked);
     // The pin of the slid-out pane docks it again.
-    const fw::Rect pin = fw::Rect::XYWH(docks.Geometry().slideOut.Width() - 2 * 16 - 4 + 4, 6, 4, 4);
+    const hexmoor::Rect pin = hexmoor::Rect::XYWH(docks.Geometry().slideOut.Width() - 2 * 16 - 4 + 4, 6, 4, 4);
     SendMessageW(docks.Container(kPaneZoomer), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pin.left, pin.top));
     EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::Docked);
     EXPECT_TRUE(docks.Geometry().autoHideTabs.empty());
@@ -479,7 +479,7 @@ TEST_F(EditorApp, DraggingATabAwayFloatsThatTabsPane) {
     for (const auto& g : docks.Geometry().groups)
         if (g.activePane == kPaneDefaultControls) geo = &g;
     ASSERT_TRUE(geo);
-    fw::Rect userTab;
+    hexmoor::Rect userTab;
     for (const auto& [pane, r] : geo->tabs)
         if (pane == kPaneUserData) userTab = r;
     ASSERT_FALSE(userTab.IsEmpty());
@@ -596,7 +596,7 @@ TEST_F(EditorApp, SlidOutZoomerGoesBackWhenTheMouseAndFocusAreElsewhere) {
     using namespace shell;
     auto& docks = frame->Docks();
     docks.SetAutoHide(kPaneZoomer, true);
-    fw::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
+    hexmoor::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
     SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
     ASSERT_TRUE(Visible(docks.Content(kPaneZoomer)));
     // Mouse over the pane: it stays.

@@ -1,5 +1,5 @@
 #include "tests/harness/capture.h"
-#include "model/platform/win/dib.h"
+#include "base/win/dib.h"
 
 namespace hexmoor::test {
 

@@ -10,10 +10,6 @@
 
 namespace hexmoor::platform {
 
-void BitmapDeleter::operator()(HBITMAP bitmap) const noexcept {
-    if (bitmap) ::DeleteObject(bitmap);
-}
-
 void GdiplusBitmapDeleter::operator()(Gdiplus::Bitmap* bitmap) const noexcept { delete bitmap; }
 
 namespace {
@@ -95,7 +91,7 @@ BitmapHandle CopyBitmapAs32(HBITMAP source) {
         const int width = section.dsBm.bmWidth;
         const int height = section.dsBm.bmHeight;
         BitmapHandle copy(CreateStandardDibSection(width, height, 32));
-        void* bits = GetBitmapBitsPtr(copy.get());
+        void* bits = GetBitmapBitsPtr(copy.Get());
         if (!copy || !bits) return nullptr;
         BITMAPINFO info{};
         info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -118,7 +114,7 @@ bool GetBitmapSize(HBITMAP bitmap, LONG* width, LONG* height) {
 BitmapHandle CreateBitmapFromPixels(const ImagePixels& pixels) {
     if (!IsValid(pixels)) return nullptr;
     BitmapHandle bitmap(CreateStandardDibSection(pixels.width, pixels.height, 32));
-    if (!bitmap || !WritePixelsTo32BitDib(bitmap.get(), pixels)) return nullptr;
+    if (!bitmap || !WritePixelsTo32BitDib(bitmap.Get(), pixels)) return nullptr;
     return bitmap;
 }
 
@@ -126,7 +122,7 @@ bool ReadBitmapPixels(HBITMAP bitmap, ImagePixels* out) {
     if (!bitmap || !out) return false;
     if (Read32BitDib(bitmap, out)) return true;
     BitmapHandle copy(ConvertBitmapToDib(bitmap, nullptr, 32));
-    return copy && Read32BitDib(copy.get(), out);
+    return copy && Read32BitDib(copy.Get(), out);
 }
 
 GdiplusBitmapHandle CloneGdiplusBitmap(Gdiplus::Bitmap* bitmap) {
