@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/win/gdi.h"
 #include "base/win/rect.h"
 #include "framework/application.h"
 #include "framework/strings.h"
@@ -231,10 +232,8 @@ LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        if (docks_) docks_->Paint(dc);
-        EndPaint(Handle(), &ps);
+        const win::PaintScope paint(Handle());
+        if (docks_) docks_->Paint(paint.Dc());
         return 0;
     }
     default: break;

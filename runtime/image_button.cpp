@@ -92,10 +92,11 @@ LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (!Paint(reinterpret_cast<HDC>(wp))) return CallOld(msg, wp, lp);
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd_, &ps);
-        const bool painted = Paint(dc);
-        EndPaint(hwnd_, &ps);
+        bool painted = false;
+        {
+            const hexmoor::win::PaintScope paint(hwnd_);
+            painted = Paint(paint.Dc());
+        }
         return painted ? 0 : CallOld(msg, wp, lp);
     }
     case WM_ERASEBKGND:

@@ -1,5 +1,6 @@
 #include "runtime/window_helpers.h"
 
+#include "base/win/gdi.h"
 #include "runtime/logic/align.h"
 
 namespace hexmoor::rt {
@@ -20,11 +21,11 @@ BOOL IsCommonDialogWindow(HWND hwnd) {
 SIZE GetIconSize(HICON icon) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return {0, 0};
+    // GetIconInfo hands the caller copies of both bitmaps.
+    const hexmoor::win::Bitmap color(info.hbmColor), mask(info.hbmMask);
     SIZE size{0, 0};
     BITMAP bm{};
-    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bm, &bm)) size = {bm.bmWidth, bm.bmHeight};
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (color && GetObjectW(color.Get(), sizeof bm, &bm)) size = {bm.bmWidth, bm.bmHeight};
     return size;
 }
 

@@ -50,10 +50,9 @@ HWND DockManager::Content(int id) const {
 
 int DockManager::TabLength(int pane) const {
     std::wstring text = Caption(pane);
-    HDC dc = GetDC(frame_);
+    const win::WindowDC dc(frame_);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ReleaseDC(frame_, dc);
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx + 16;
 }
 

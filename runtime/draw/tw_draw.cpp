@@ -81,8 +81,7 @@ CTWDraw::CTWDraw(HWND hwnd, int mode, const RECT* rect, BOOL translate) {
 CTWDraw::~CTWDraw() { Release(); }
 
 void CTWDraw::Init() {
-    target_ = bufferDc_ = nullptr;
-    bufferBitmap_ = nullptr;
+    target_ = nullptr;
     offset_ = {0, 0};
     bufferRect_ = {0, 0, 0, 0};
     buffered_ = translate_ = FALSE;
@@ -91,8 +90,6 @@ void CTWDraw::Init() {
     unmirror_ = TRUE;
     bufferLayout_ = 0;
     ownedDc_ = FALSE;
-    paint_ = {};
-    oldBitmap_ = nullptr;
 }
 
 BOOL CTWDraw::AttachDC(HDC dc, const RECT* rect, BOOL translate) {
@@ -108,9 +105,15 @@ BOOL CTWDraw::Begin(HWND hwnd, int mode, const RECT* rect, BOOL translate) {
     hwnd_ = hwnd;
     translate_ = translate;
     switch (mode) {
-    case kBeginPaint: target_ = BeginPaint(hwnd, &paint_); break;
-    case kGetDC: target_ = GetDC(hwnd); break;
-    case kGetWindowDC: target_ = GetWindowDC(hwnd); break;
+    case kBeginPaint:
+        paint_ = hexmoor::win::PaintScope(hwnd);
+        target_ = paint_.Dc();
+        break;
+    case kGetDC:
+    case kGetWindowDC:
+        windowDc_ = hexmoor::win::WindowDC(hwnd, mode == kGetWindowDC);
+        target_ = windowDc_.Get();
+        break;
     default: break;
     }
     CreateBuffer(rect);
@@ -118,7 +121,8 @@ BOOL CTWDraw::Begin(HWND hwnd, int mode, const RECT* rect, BOOL translate) {
 }
 
 BOOL CTWDraw::CreateCompatible(HDC dc) {
-    target_ = CreateCompatibleDC(dc);
+    ownedTarget_ = hexmoor::win::MemoryDC(dc);
+    target_ = ownedTarget_.Get();
     ownedDc_ = target_ != nullptr;
     return ownedDc_;
 }
@@ -127,31 +131,30 @@ BOOL CTWDraw::CreateBuffer(const RECT* rect) {
     if (!rect || !target_) return FALSE;
     const int w = rect->right - rect->left, h = rect->bottom - rect->top;
     if (w <= 0 || h <= 0) return FALSE;
-    bufferDc_ = CreateCompatibleDC(target_);
+    bufferDc_ = hexmoor::win::MemoryDC(target_);
     if (!bufferDc_) return FALSE;
     if (unmirror_) {
-        bufferLayout_ = GetLayout(bufferDc_);
-        if (bufferLayout_ & LAYOUT_RTL) SetLayout(bufferDc_, bufferLayout_ & ~LAYOUT_RTL);
+        bufferLayout_ = GetLayout(bufferDc_.Get());
+        if (bufferLayout_ & LAYOUT_RTL) SetLayout(bufferDc_.Get(), bufferLayout_ & ~LAYOUT_RTL);
     }
-    bufferBitmap_ = CreateCompatibleBitmap(target_, w, h);
+    bufferBitmap_.Reset(CreateCompatibleBitmap(target_, w, h));
     if (!bufferBitmap_) {
-        DeleteDC(bufferDc_);
-        bufferDc_ = nullptr;
+        bufferDc_.Reset();
         return FALSE;
     }
     buffered_ = TRUE;
     bufferRect_ = *rect;
-    SelectClipRgn(bufferDc_, nullptr);
+    SelectClipRgn(bufferDc_.Get(), nullptr);
     SelectClipRgn(target_, nullptr);
-    oldBitmap_ = ::SelectObject(bufferDc_, bufferBitmap_);
+    bufferSelect_ = hexmoor::win::SelectGuard(bufferDc_.Get(), bufferBitmap_.Get());
     return TRUE;
 }
 
 void CTWDraw::Flush() {
     if (!buffered_ || !bufferBitmap_) return;
     const int w = bufferRect_.right - bufferRect_.left, h = bufferRect_.bottom - bufferRect_.top;
-    hexmoor::win::MemoryDC copy(bufferDc_);
-    hexmoor::win::SelectGuard select(copy.Get(), bufferBitmap_);
+    hexmoor::win::MemoryDC copy(bufferDc_.Get());
+    hexmoor::win::SelectGuard select(copy.Get(), bufferBitmap_.Get());
     const int sx = translate_ ? 0 : bufferRect_.left, sy = translate_ ? 0 : bufferRect_.top;
     BitBlt(target_, bufferRect_.left + offset_.x, bufferRect_.top + offset_.y, w, h, copy.Get(), sx, sy, SRCCOPY);
 }
@@ -159,23 +162,22 @@ void CTWDraw::Flush() {
 BOOL CTWDraw::Release() {
     if (!target_) return TRUE;
     if (buffered_) {
-        ::SelectObject(bufferDc_, oldBitmap_);
+        // The bitmap leaves the buffer DC before Flush selects it elsewhere.
+        bufferSelect_.Restore();
         Flush();
-        DeleteObject(bufferBitmap_);
-        DeleteDC(bufferDc_);
-        bufferBitmap_ = nullptr;
-        bufferDc_ = nullptr;
+        bufferBitmap_.Reset();
+        bufferDc_.Reset();
         buffered_ = FALSE;
         bufferRect_ = {0, 0, 0, 0};
     }
     BOOL result = TRUE;
     if (ownedDc_) {
-        DeleteDC(target_);
+        ownedTarget_.Reset();
         ownedDc_ = FALSE;
     } else if (mode_ == kBeginPaint) {
-        result = EndPaint(hwnd_, &paint_);
+        result = paint_.End();
     } else if (mode_ == kGetDC || mode_ == kGetWindowDC) {
-        result = ReleaseDC(hwnd_, target_) != 0;
+        result = windowDc_.Close();
     }
     target_ = nullptr;
     mode_ = kGiven;

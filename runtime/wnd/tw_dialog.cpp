@@ -1,5 +1,6 @@
 #include "runtime/wnd/tw_dialog.h"
 
+#include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
@@ -91,11 +92,8 @@ LRESULT CTWDialog::EraseSelf(HDC dc) {
 LRESULT CTWDialog::Paint(HDC) {
     if (IsUser32Dialog(hWnd_)) {
         // A system message box paints its own contents over our background.
-        PAINTSTRUCT ps;
-        BeginPaint(hWnd_, &ps);
-        const LRESULT result = Default();
-        EndPaint(hWnd_, &ps);
-        return result;
+        const hexmoor::win::PaintScope paint(hWnd_);
+        return Default();
     }
     if (GetMode() == 2 && !colorDialog_) {
         const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
