@@ -5,28 +5,17 @@
 
 namespace hexmoor::fw {
 
-void ReplaceKeyColor(std::span<std::uint8_t> pixels, KeyColor key, COLORREF replacement) {
-    for (std::size_t i = 0; i + 2 < pixels.size(); i += 3) {
-        if (pixels[i] == key.b && pixels[i + 1] == key.g && pixels[i + 2] == key.r) {
-            pixels[i] = GetBValue(replacement);
-            pixels[i + 1] = GetGValue(replacement);
-            pixels[i + 2] = GetRValue(replacement);
-        }
-    }
-}
-
 namespace {
 
-void RecolorKey(HBITMAP bmp, KeyColor key, COLORREF replacement) {
+void EditRows(HBITMAP bmp, const std::function<void(std::span<std::uint8_t>)>& editRow) {
     DIBSECTION ds{};
     if (GetObjectW(bmp, sizeof ds, &ds) != sizeof ds || ds.dsBm.bmBitsPixel != 24 || !ds.dsBm.bmBits) return;
-    // Rows are padded to four bytes; recolour row by row so padding never
-    // joins a pixel.
+    // Rows are padded to four bytes; work row by row so padding never joins
+    // a pixel.
     auto* bits = static_cast<std::uint8_t*>(ds.dsBm.bmBits);
     const std::size_t row = static_cast<std::size_t>(ds.dsBm.bmWidthBytes);
     for (LONG y = 0; y < ds.dsBm.bmHeight; ++y)
-        ReplaceKeyColor({bits + row * static_cast<std::size_t>(y), static_cast<std::size_t>(ds.dsBm.bmWidth) * 3}, key,
-                        replacement);
+        editRow({bits + row * static_cast<std::size_t>(y), static_cast<std::size_t>(ds.dsBm.bmWidth) * 3});
 }
 
 } // namespace
@@ -36,23 +25,11 @@ win::ImageList LoadToolbarImageList(UINT bitmapId, const ToolbarImageOptions& op
     const win::Bitmap bmp(static_cast<HBITMAP>(
         LoadImageW(ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, options.loadFlags)));
     if (!bmp) return {};
-    if (options.key) RecolorKey(bmp.Get(), *options.key, options.keyReplacement);
-    const UINT flags = ILC_COLOR24 | (options.transparent ? ILC_MASK : 0);
-    win::ImageList list(ImageList_Create(options.imageSize.cx, options.imageSize.cy, flags, options.initialCount, 1));
-    if (options.transparent)
-        ImageList_AddMasked(list.Get(), bmp.Get(), *options.transparent);
-    else
-        ImageList_Add(list.Get(), bmp.Get(), nullptr);
+    if (options.editRow) EditRows(bmp.Get(), options.editRow);
+    win::ImageList list(
+        ImageList_Create(options.imageSize.cx, options.imageSize.cy, ILC_COLOR24 | ILC_MASK, options.initialCount, 1));
+    ImageList_AddMasked(list.Get(), bmp.Get(), options.transparent);
     return list;
-}
-
-void ToolbarImageLists::Load(UINT normalId, UINT hotId, UINT disabledId, const ToolbarImageOptions& options) {
-    normal.Reset();
-    hot.Reset();
-    disabled.Reset();
-    normal = LoadToolbarImageList(normalId, options);
-    hot = LoadToolbarImageList(hotId, options);
-    disabled = LoadToolbarImageList(disabledId, options);
 }
 
 void ToolbarImageLists::ApplyTo(HWND toolbar) const {

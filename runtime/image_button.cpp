@@ -59,8 +59,16 @@ bool ImageButton::Paint(HDC dc) {
     GetObjectW(bitmap, sizeof bm, &bm);
     hexmoor::win::MemoryDC source(dc);
     hexmoor::win::SelectGuard select(source.Get(), bitmap);
-    return StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY) !=
-           FALSE;
+    if (!StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY))
+        return false;
+    // The keyboard focus shows as a dotted rectangle inside the face, unless
+    // the window's state hides focus cues (until the keyboard is used).
+    if (GetFocus() == hwnd_ && !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+        RECT focus = client;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(dc, &focus);
+    }
+    return true;
 }
 
 void ImageButton::Repaint() {

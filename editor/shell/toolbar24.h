@@ -1,18 +1,28 @@
 #pragma once
 // The small toolbar of the panes and the name dialog: a common-controls
 // toolbar whose images come from 24-bit bitmaps in which one key colour is
-// replaced by the menu colour, so the buttons blend with the pane.
+// the transparent background, so the buttons blend with the pane on every
+// look.
 
 #include <windows.h>
 #include <commctrl.h>
+
+#include <cstdint>
+#include <span>
 
 #include "framework/toolbar_images.h"
 #include "framework/window.h"
 
 namespace hexmoor::shell {
 
-using fw::KeyColor;
-using fw::ReplaceKeyColor;
+struct KeyColor {
+    std::uint8_t b, g, r; // in the memory order of a 24-bit DIB
+};
+
+// Turns every pixel but the key colour into a light grey of its own
+// luminance (never the key itself), as a disabled button's image, in a
+// buffer of 24-bit pixels (no row padding: pass each row).
+void GreyPixels(std::span<std::uint8_t> pixels, KeyColor key);
 
 class CToolBar24BitCtrl : public fw::Window {
 public:

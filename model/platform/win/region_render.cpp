@@ -6,6 +6,7 @@ namespace win = hexmoor::win;
 
 HBITMAP RenderRegionBitmap(const CImageRgn* region) {
     if (!region) return nullptr;
+    if (!IsRegionCanvasSize(region->GetWidth(), region->GetHeight())) return nullptr;
     HBITMAP bitmap = nullptr;
     win::MemoryDC dc;
     {
