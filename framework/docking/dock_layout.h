@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/geometry.h"
+#include "base/geometry.h"
 
 namespace hexmoor::fw {
 

@@ -6,13 +6,23 @@
 #include <type_traits>
 
 #include "model/platform/types.h"
+#ifdef _WIN32
+#include "base/win/gdi.h"
+#else
+#include "base/unique_handle.h"
+#endif
 
 namespace hexmoor::platform {
 
-struct FontDeleter {
-    void operator()(HFONT font) const noexcept;
+#ifdef _WIN32
+using FontHandle = win::Font;
+#else
+struct NativeFontTraits {
+    static HFONT Invalid() noexcept { return nullptr; }
+    static void Close(HFONT font) noexcept;
 };
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+using FontHandle = UniqueHandle<HFONT, NativeFontTraits>;
+#endif
 
 // A font made from the record; null when the system refuses it.
 FontHandle CreateFontFromLogFont(const LOGFONT& logFont);

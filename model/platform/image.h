@@ -12,18 +12,29 @@
 #include <vector>
 
 #include "model/platform/types.h"
+#ifdef _WIN32
+#include "base/win/gdi.h"
+#else
+#include "base/unique_handle.h"
+#endif
 
 namespace hexmoor::platform {
 
-struct BitmapDeleter {
-    void operator()(HBITMAP bitmap) const noexcept;
+#ifdef _WIN32
+// An owned GDI bitmap (always a 32-bit DIB section when the model made it).
+using BitmapHandle = win::Bitmap;
+#else
+struct NativeBitmapTraits {
+    static HBITMAP Invalid() noexcept { return nullptr; }
+    static void Close(HBITMAP bitmap) noexcept;
 };
+using BitmapHandle = UniqueHandle<HBITMAP, NativeBitmapTraits>;
+#endif
+
 struct GdiplusBitmapDeleter {
     void operator()(Gdiplus::Bitmap* bitmap) const noexcept;
 };
 
-// An owned GDI bitmap (always a 32-bit DIB section when the model made it).
-using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
 // An owned GDI+ bitmap (images read from PNG data keep their alpha this way).
 using GdiplusBitmapHandle = std::unique_ptr<Gdiplus::Bitmap, GdiplusBitmapDeleter>;
 

@@ -11,13 +11,23 @@
 #include <vector>
 
 #include "model/platform/types.h"
+#ifdef _WIN32
+#include "base/win/gdi.h"
+#else
+#include "base/unique_handle.h"
+#endif
 
 namespace hexmoor::platform {
 
-struct RegionDeleter {
-    void operator()(HRGN region) const noexcept;
+#ifdef _WIN32
+using RegionHandle = win::Region;
+#else
+struct NativeRegionTraits {
+    static HRGN Invalid() noexcept { return nullptr; }
+    static void Close(HRGN region) noexcept;
 };
-using RegionHandle = std::unique_ptr<std::remove_pointer_t<HRGN>, RegionDeleter>;
+using RegionHandle = UniqueHandle<HRGN, NativeRegionTraits>;
+#endif
 
 // True when data is a complete RGNDATA block: header size 32, type 1
 // (rectangles), and 32 + 16 * count bytes present. Portable: no GDI call.

@@ -4,7 +4,7 @@
 
 namespace hexmoor::platform {
 
-void FontDeleter::operator()(HFONT font) const noexcept { delete font; }
+void NativeFontTraits::Close(HFONT font) noexcept { delete font; }
 
 FontHandle CreateFontFromLogFont(const LOGFONT& logFont) { return FontHandle(new HFONT__{logFont}); }
 

@@ -6,7 +6,7 @@
 
 namespace hexmoor::platform {
 
-void BitmapDeleter::operator()(HBITMAP bitmap) const noexcept { delete bitmap; }
+void NativeBitmapTraits::Close(HBITMAP bitmap) noexcept { delete bitmap; }
 void GdiplusBitmapDeleter::operator()(Gdiplus::Bitmap* bitmap) const noexcept { delete bitmap; }
 
 namespace {

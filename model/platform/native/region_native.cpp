@@ -6,7 +6,7 @@
 
 namespace hexmoor::platform {
 
-void RegionDeleter::operator()(HRGN region) const noexcept { delete region; }
+void NativeRegionTraits::Close(HRGN region) noexcept { delete region; }
 
 RegionHandle RegionFromData(std::span<const std::uint8_t> data) {
     if (!IsValidRegionData(data)) return nullptr;
