@@ -13,6 +13,17 @@ bool Horizontal(int side) {
     return side == static_cast<int>(DockSide::Left) || side == static_cast<int>(DockSide::Right);
 }
 
+// A strip b wide along one side of area, no wider than area.
+Rect AlongSide(Rect area, DockSide side, int b) {
+    switch (side) {
+    case DockSide::Left: return {area.left, area.top, std::min(area.left + b, area.right), area.bottom};
+    case DockSide::Right: return {std::max(area.right - b, area.left), area.top, area.right, area.bottom};
+    case DockSide::Top: return {area.left, area.top, area.right, std::min(area.top + b, area.bottom)};
+    case DockSide::Bottom: return {area.left, std::max(area.bottom - b, area.top), area.right, area.bottom};
+    }
+    return {};
+}
+
 } // namespace
 
 DockLayout::Pane* DockLayout::Find(int id) {
@@ -428,21 +439,7 @@ void DockLayout::LaySlideOut(Rect inner, LayoutGeometry& out) const {
     if (!slidOut_) return;
     const Pane* p = Find(slidOut_);
     if (!p || p->mode != PaneMode::AutoHidden || !p->visible) return;
-    int b = std::max(p->autoHideBreadth, metrics_.minBreadth);
-    switch (p->homeSide) {
-    case DockSide::Left:
-        out.slideOut = {inner.left, inner.top, std::min(inner.left + b, inner.right), inner.bottom};
-        break;
-    case DockSide::Right:
-        out.slideOut = {std::max(inner.right - b, inner.left), inner.top, inner.right, inner.bottom};
-        break;
-    case DockSide::Top:
-        out.slideOut = {inner.left, inner.top, inner.right, std::min(inner.top + b, inner.bottom)};
-        break;
-    case DockSide::Bottom:
-        out.slideOut = {inner.left, std::max(inner.bottom - b, inner.top), inner.right, inner.bottom};
-        break;
-    }
+    out.slideOut = AlongSide(inner, p->homeSide, std::max(p->autoHideBreadth, metrics_.minBreadth));
     out.slidOutPane = slidOut_;
 }
 
@@ -511,13 +508,7 @@ DockTarget DockLayout::HitTest(Rect area, Point p, int edge) const {
 Rect DockLayout::TargetRect(Rect area, const DockTarget& t) const {
     if (t.kind == DockTarget::Kind::None) return {};
     if (t.kind == DockTarget::Kind::SideEdge) {
-        int b = std::max(sides_[static_cast<int>(t.side)].breadth, metrics_.minBreadth);
-        switch (t.side) {
-        case DockSide::Left: return {area.left, area.top, std::min(area.left + b, area.right), area.bottom};
-        case DockSide::Right: return {std::max(area.right - b, area.left), area.top, area.right, area.bottom};
-        case DockSide::Top: return {area.left, area.top, area.right, std::min(area.top + b, area.bottom)};
-        case DockSide::Bottom: return {area.left, std::max(area.bottom - b, area.top), area.right, area.bottom};
-        }
+        return AlongSide(area, t.side, std::max(sides_[static_cast<int>(t.side)].breadth, metrics_.minBreadth));
     }
     LayoutGeometry geo = Compute(area, nullptr);
     for (const auto& g : geo.groups) {
