@@ -96,12 +96,14 @@ function(hexmoor_add_fuzzer)
   set_tests_properties(fuzz.${F_NAME} PROPERTIES TIMEOUT 600 LABELS fuzz)
 endfunction()
 
-# hexmoor_add_subdirectories(dir...): adds each folder that has a
-# CMakeLists.txt, so that subsystems can land one at a time.
+# hexmoor_add_subdirectories(dir...): adds each listed folder; a listed
+# folder without a CMakeLists.txt is an error, not silently skipped.
 macro(hexmoor_add_subdirectories)
   foreach(_dir ${ARGN})
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/CMakeLists.txt)
-      add_subdirectory(${_dir})
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/CMakeLists.txt)
+      message(FATAL_ERROR "hexmoor_add_subdirectories: ${CMAKE_CURRENT_SOURCE_DIR}/${_dir} has no CMakeLists.txt "
+                          "(remove it from the list in ${CMAKE_CURRENT_LIST_FILE} or add the file)")
     endif()
+    add_subdirectory(${_dir})
   endforeach()
 endmacro()
