@@ -26,11 +26,14 @@ source scripts/display.sh
 common_prefix=$WINEPREFIX
 server_prefixes=() server_pids=()
 cleanup() {
-  local i
-  for i in "${!server_pids[@]}"; do
-    WINEPREFIX=${server_prefixes[$i]} wineserver -k >/dev/null 2>&1 || true
-    wait "${server_pids[$i]}" 2>/dev/null || true
+  # Each wineserver -k takes a couple of seconds to see its processes go:
+  # stop the servers side by side.
+  local prefix killers=()
+  for prefix in "${server_prefixes[@]}"; do
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 &
+    killers+=($!)
   done
+  wait "${killers[@]}" "${server_pids[@]}" 2>/dev/null || true
   hexmoor_stop_display
 }
 trap cleanup EXIT
