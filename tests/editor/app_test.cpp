@@ -36,6 +36,13 @@ void PressKey(HWND target, UINT vk) {
     PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
 }
 
+// The docked group that shows pane in front, or null.
+const fw::GroupGeometry* GroupOf(const fw::LayoutGeometry& geometry, int pane) {
+    for (const auto& g : geometry.groups)
+        if (g.activePane == pane) return &g;
+    return nullptr;
+}
+
 } // namespace
 
 TEST_F(EditorApp, StartWithoutFileWritesTheAssociationAndShowsTheStartDialog) {
@@ -297,9 +304,7 @@ TEST_F(EditorApp, CaptionDraggedOutFloatsThePaneAndDroppingOnTheFrameEdgeDocksIt
     using namespace shell;
     auto& docks = frame->Docks();
     HWND group = docks.Container(kPaneProperties);
-    const fw::GroupGeometry* geo = nullptr;
-    for (const auto& g : docks.Geometry().groups)
-        if (g.activePane == kPaneProperties) geo = &g;
+    const fw::GroupGeometry* geo = GroupOf(docks.Geometry(), kPaneProperties);
     ASSERT_TRUE(geo);
     int x = geo->caption.left + 30, y = geo->caption.top + 8;
     SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -344,9 +349,7 @@ TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
     Start({L"x.twf"});
     using namespace shell;
     auto& docks = frame->Docks();
-    const fw::GroupGeometry* geo = nullptr;
-    for (const auto& g : docks.Geometry().groups)
-        if (g.activePane == kPaneZoomer) geo = &g;
+    const fw::GroupGeometry* geo = GroupOf(docks.Geometry(), kPaneZoomer);
     ASSERT_TRUE(geo);
     ASSERT_FALSE(geo->pinButton.IsEmpty());
     HWND group = docks.Container(kPaneZoomer);
@@ -486,9 +489,7 @@ TEST_F(EditorApp, DraggingATabAwayFloatsThatTabsPane) {
     Start({L"x.twf"});
     using namespace shell;
     auto& docks = frame->Docks();
-    const fw::GroupGeometry* geo = nullptr;
-    for (const auto& g : docks.Geometry().groups)
-        if (g.activePane == kPaneDefaultControls) geo = &g;
+    const fw::GroupGeometry* geo = GroupOf(docks.Geometry(), kPaneDefaultControls);
     ASSERT_TRUE(geo);
     hexmoor::Rect userTab;
     for (const auto& [pane, r] : geo->tabs)
