@@ -11,25 +11,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "model/platform/types.h"
-#ifdef _WIN32
-#include "base/win/gdi.h"
-#else
-#include "base/unique_handle.h"
-#endif
+#include "model/platform/handles.h"
 
 namespace hexmoor::platform {
-
-#ifdef _WIN32
-// An owned GDI bitmap (always a 32-bit DIB section when the model made it).
-using BitmapHandle = win::Bitmap;
-#else
-struct NativeBitmapTraits {
-    static HBITMAP Invalid() noexcept { return nullptr; }
-    static void Close(HBITMAP bitmap) noexcept;
-};
-using BitmapHandle = UniqueHandle<HBITMAP, NativeBitmapTraits>;
-#endif
 
 struct GdiplusBitmapDeleter {
     void operator()(Gdiplus::Bitmap* bitmap) const noexcept;

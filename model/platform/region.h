@@ -10,24 +10,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "model/platform/types.h"
-#ifdef _WIN32
-#include "base/win/gdi.h"
-#else
-#include "base/unique_handle.h"
-#endif
+#include "model/platform/handles.h"
 
 namespace hexmoor::platform {
-
-#ifdef _WIN32
-using RegionHandle = win::Region;
-#else
-struct NativeRegionTraits {
-    static HRGN Invalid() noexcept { return nullptr; }
-    static void Close(HRGN region) noexcept;
-};
-using RegionHandle = UniqueHandle<HRGN, NativeRegionTraits>;
-#endif
 
 // True when data is a complete RGNDATA block: header size 32, type 1
 // (rectangles), and 32 + 16 * count bytes present. Portable: no GDI call.

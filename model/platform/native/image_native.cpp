@@ -6,7 +6,10 @@
 
 namespace hexmoor::platform {
 
-void NativeBitmapTraits::Close(HBITMAP bitmap) noexcept { delete bitmap; }
+template <>
+void NativeHandleTraits<HBITMAP>::Close(HBITMAP bitmap) noexcept {
+    delete bitmap;
+}
 void GdiplusBitmapDeleter::operator()(Gdiplus::Bitmap* bitmap) const noexcept { delete bitmap; }
 
 namespace {
