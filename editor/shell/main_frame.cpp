@@ -4,6 +4,7 @@
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/runtime_link.h"
 #include "framework/strings.h"
+#include "editor/preview/region_editor.h"
 #include "resources/app_ids.h"
 #include "resources/command_ids.h"
 #include "resources/string_ids.h"
@@ -187,6 +188,8 @@ void CMainFrame::BindCommands() {
     BindPaneToggle(ID_VIEW_OPTIONS, kPaneOptions, false);
     BindPaneToggle(ID_TOOLS_ZOOMER, kPaneZoomer, true);
     BindPaneToggle(ID_TOOLS_COLOR_ADJUSTMENT, kPaneColorAdjustment, false);
+    commands_.On(ID_TOOLS_REGION_EDITOR,
+                 [this] { preview::RegionEditor::Open(Handle(), app_.FileDialogs(), app_.Messages()); });
     commands_.On(ID_VIEW_SHOW_HIDE_ALL, [this] { ShowHideAll(); });
     commands_.On(ID_NEXT_PANE, [this] { docks_->FocusNextPane(true); });
     commands_.On(ID_PREV_PANE, [this] { docks_->FocusNextPane(false); });
