@@ -48,10 +48,16 @@ std::vector<std::uint8_t> EncodeRegionFile(const CImageRgn& region) {
     return out;
 }
 
-std::unique_ptr<CImageRgn> DecodeRegionFile(std::span<const std::uint8_t> bytes) {
+std::unique_ptr<CImageRgn> DecodeRegionFile(std::span<const std::uint8_t> bytes, SIZE* refusedSize) {
     auto region = std::make_unique<CImageRgn>();
     if (bytes.size() < 8) return region;
-    region->SetSize(static_cast<int>(GetU32(bytes.data())), static_cast<int>(GetU32(bytes.data() + 4)));
+    const auto width = static_cast<std::int32_t>(GetU32(bytes.data()));
+    const auto height = static_cast<std::int32_t>(GetU32(bytes.data() + 4));
+    if (!IsRegionCanvasSize(width, height)) {
+        if (refusedSize) *refusedSize = SIZE{width, height};
+        return region;
+    }
+    region->SetSize(width, height);
     if (bytes.size() < 12) return region;
     const std::uint64_t count = GetU32(bytes.data() + 8);
     if (count > bytes.size() - 12) return region;

@@ -2,6 +2,11 @@
 // shape of a region-defined window or of a frame side). Coordinates are
 // pixels of that image. The object owns its region; frame sides and previews
 // share objects through std::shared_ptr (ImageRgnPtr).
+//
+// Nothing deletes a region object by hand: every factory below returns it in
+// a std::unique_ptr, shared holders use ImageRgnPtr, and a raw CImageRgn* or
+// the HRGN from GetHRgn is only ever borrowed. Dropping or resetting the
+// owner deletes the object and its region, once.
 #pragma once
 
 #include <cstdint>
@@ -51,6 +56,14 @@ using ImageRgnPtr = std::shared_ptr<CImageRgn>;
 // A new object whose region is the empty rectangle (0, 0, 0, 0), size 0 by 0.
 std::unique_ptr<CImageRgn> CreateEmptyImageRgn();
 
+// The largest width and height of a region's canvas. A bitmap is made for
+// the canvas, so sizes outside 0..kMaxRegionCanvas (negative, or a
+// gigabyte-sized canvas from a damaged file) are refused before one is made.
+inline constexpr int kMaxRegionCanvas = 16384;
+constexpr bool IsRegionCanvasSize(std::int64_t width, std::int64_t height) {
+    return width >= 0 && height >= 0 && width <= kMaxRegionCanvas && height <= kMaxRegionCanvas;
+}
+
 // --- Region files (.rgn) ---------------------------------------------------
 // Layout, little-endian: i32 width, i32 height, u32 N, N bytes of RGNDATA.
 
@@ -58,21 +71,26 @@ std::unique_ptr<CImageRgn> CreateEmptyImageRgn();
 std::vector<std::uint8_t> EncodeRegionFile(const CImageRgn& region);
 // Parses region-file bytes. Always returns an object: its region is null
 // when the bytes are short or the region data is not valid; width and
-// height keep what could be read.
-std::unique_ptr<CImageRgn> DecodeRegionFile(std::span<const std::uint8_t> bytes);
+// height keep what could be read. A width or height outside the canvas
+// limit is refused: the object stays empty (null region, 0 by 0) and, when
+// refusedSize is given, it receives the size read (else it is left alone).
+std::unique_ptr<CImageRgn> DecodeRegionFile(std::span<const std::uint8_t> bytes, SIZE* refusedSize = nullptr);
 
-// Writes a region file: 0 for a null object or a failed write ("Failed to
-// create region file" when the file cannot be created), 1 when written; a
-// path of three characters or fewer writes nothing and returns 1. The file
-// is complete or absent: it is written beside the target and then moved.
+// Writes a region file: 0 for a null object or a failed write, with a
+// message box that says which step failed ("Failed to create region file"
+// when the file cannot be created, a write or replace message otherwise),
+// 1 when written; a path of three characters or fewer writes nothing and
+// returns 1. The file is complete or left as it was: it is written beside
+// the target and then moved over it.
 int SaveRegionFile(const CImageRgn* region, const std::wstring& path);
 // Reads a region file. Always a new object; its region is null when the
-// file cannot be read ("Failed to Open File!" when it cannot be opened).
+// file cannot be read ("Failed to Open File!" when it cannot be opened, an
+// "Invalid region file" message when its size is refused).
 std::unique_ptr<CImageRgn> LoadRegionFile(const std::wstring& path);
 
 #ifdef _WIN32
 // A screen-compatible bitmap of the region's canvas (button-face colour)
 // with the region filled in the inverse colour; owned by the caller. Null
-// for a null object.
+// for a null object and for a canvas size outside 0..kMaxRegionCanvas.
 HBITMAP RenderRegionBitmap(const CImageRgn* region);
 #endif

@@ -1,10 +1,27 @@
-// Reading and writing region files (.rgn).
+// Reading and writing region files (.rgn) through the model's file layer.
+#include <string>
+
 #include "model/image_rgn.h"
 #include "model/platform/file.h"
 
+namespace platform = hexmoor::platform;
+
 namespace {
+
 constexpr unsigned kStopIcon = 0x10; // MB_ICONHAND
 constexpr unsigned kPlainOk = 0x0;   // MB_OK
+
+// What the user is told when a save failed; the old file, if any, is intact.
+const wchar_t* SaveFailureText(platform::FileWriteFailure failure) {
+    switch (failure) {
+    case platform::FileWriteFailure::kCreateTemporary: return L"Failed to create region file";
+    case platform::FileWriteFailure::kWriteTemporary: return L"Failed to write region file";
+    case platform::FileWriteFailure::kReplaceTarget:
+        return L"Failed to replace the existing region file with the new one; the existing file is unchanged";
+    }
+    return L"Failed to create region file";
+}
+
 } // namespace
 
 int SaveRegionFile(const CImageRgn* region, const std::wstring& path) {
@@ -12,8 +29,10 @@ int SaveRegionFile(const CImageRgn* region, const std::wstring& path) {
     if (path.size() <= 3) return 1;
     const std::vector<std::uint8_t> bytes = EncodeRegionFile(*region);
     if (bytes.empty()) return 0;
-    if (!hexmoor::platform::WriteFileReplacing(path, bytes)) {
-        hexmoor::platform::ShowMessageBox(L"Failed to create region file", L"Save RGN", kStopIcon);
+    platform::FileWriteFailure failure{};
+    if (!platform::WriteFileReplacing(
+            path, [&bytes](platform::ByteSink& sink) { return sink.Write(bytes); }, &failure)) {
+        platform::ShowMessageBox(SaveFailureText(failure), L"Save RGN", kStopIcon);
         return 0;
     }
     return 1;
@@ -21,11 +40,21 @@ int SaveRegionFile(const CImageRgn* region, const std::wstring& path) {
 
 std::unique_ptr<CImageRgn> LoadRegionFile(const std::wstring& path) {
     std::vector<std::uint8_t> bytes;
-    const auto result = hexmoor::platform::ReadFileBytes(path, &bytes);
-    if (result == hexmoor::platform::FileReadResult::kCannotOpen) {
-        hexmoor::platform::ShowMessageBox(L"Failed to Open File!", L"Error", kPlainOk);
+    switch (platform::ReadFileBytes(path, &bytes)) {
+    case platform::FileReadResult::kOk: break;
+    case platform::FileReadResult::kCannotOpen:
+    case platform::FileReadResult::kSharingViolation:
+        platform::ShowMessageBox(L"Failed to Open File!", L"Error", kPlainOk);
         return std::make_unique<CImageRgn>();
+    default: return std::make_unique<CImageRgn>();
     }
-    if (result != hexmoor::platform::FileReadResult::kOk) return std::make_unique<CImageRgn>();
-    return DecodeRegionFile(bytes);
+    SIZE refused{};
+    auto region = DecodeRegionFile(bytes, &refused);
+    if (refused.cx != 0 || refused.cy != 0) {
+        platform::ShowMessageBox(L"Invalid region file: its size " + std::to_wstring(refused.cx) + L" x " +
+                                     std::to_wstring(refused.cy) + L" is outside 0 to " +
+                                     std::to_wstring(kMaxRegionCanvas) + L" pixels.",
+                                 L"Error", kStopIcon);
+    }
+    return region;
 }

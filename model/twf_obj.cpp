@@ -45,7 +45,13 @@ BOOL CTwfObj::PutImage(WORD id, MrgBitmapPtr image) {
     auto it = images_.find(id);
     if (it != images_.end()) {
         if (it->second == image) return TRUE;
-        if (it->second) image->SetParams(it->second->GetParams());
+        // Only an image passes its margins and modes to the image replacing
+        // it: a plain value's DrawMode 2 would turn the new image into a value
+        // (unreachable, saved as 0), and an image's modes would turn a new
+        // value into an empty image.
+        if (it->second && !it->second->IsPlainValue() && !image->IsPlainValue()) {
+            image->SetParams(it->second->GetParams());
+        }
         it->second = std::move(image);
     } else {
         images_.emplace(id, std::move(image));
@@ -105,7 +111,7 @@ HBITMAP CTwfObj::GetImageBitmap(WORD id) const {
 }
 
 BOOL CTwfObj::CopyImage(WORD src, WORD dst) {
-    if (src == dst) return TRUE;
+    // dst goes first, so copying an id onto itself leaves it removed.
     RemoveImage(dst, FALSE);
     if (const CMrgBitmap* source = GetImage(src)) PutImage(dst, std::make_shared<CMrgBitmap>(*source));
     return TRUE;

@@ -58,13 +58,15 @@ public:
                                     DWORD drawMode, DWORD mrgDrawMode);
     // Stores a plain-value entry (DrawMode 2, margins 0, MrgDrawMode 0). TRUE.
     virtual BOOL SetValue(WORD id, DWORD value);
-    // When an entry exists under the id, its six parameters are copied into
-    // the new image first; then the new image is stored under the id (the
-    // previous entry is released by the map). TRUE; FALSE for a null image.
+    // When an image entry exists under the id and the new entry is an image
+    // too, the old entry's six parameters are copied into the new one first
+    // (a plain value neither lends nor takes them); then the new entry is
+    // stored under the id (the previous entry is released by the map). TRUE;
+    // FALSE for a null image.
     virtual BOOL PutImage(WORD id, MrgBitmapPtr image);
     BOOL PutImage(WORD id, std::unique_ptr<CMrgBitmap> image) { return PutImage(id, MrgBitmapPtr(std::move(image))); }
     // A new entry holding a 32-bit copy of the bitmap, stored by PutImage
-    // (an earlier entry's parameters carry over). TRUE.
+    // (an earlier image entry's parameters carry over). TRUE.
     virtual BOOL SetImageBitmap(WORD id, HBITMAP bitmap);
     // A new entry taking the GDI+ bitmap over, stored by PutImage. TRUE.
     virtual BOOL SetGdiplusImage(WORD id, Gdiplus::Bitmap* image);
@@ -90,7 +92,8 @@ public:
     // The entry's DIB section when it holds one; null when absent, a GDI+
     // image or a plain value.
     HBITMAP GetImageBitmap(WORD id) const;
-    // Replaces dst by a copy of src (dst removed when src is absent). TRUE.
+    // Removes dst, then stores a copy of src under it when src exists (so
+    // dst stays absent when src is absent, and CopyImage(x, x) removes x). TRUE.
     BOOL CopyImage(WORD src, WORD dst);
     const ImageMap& GetImageMap() const { return images_; }
 

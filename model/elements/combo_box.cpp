@@ -5,3 +5,8 @@ BOOL CTwfComboBox::CopyTo(CTwfObj* dest) const {
     if (auto* combo = dynamic_cast<CTwfComboBox*>(dest)) combo->arrowWidth_ = arrowWidth_;
     return CTwfObj::CopyTo(dest);
 }
+
+BOOL CTwfComboBox::Clear(DWORD enabled) {
+    arrowWidth_ = 0;
+    return CTwfObj::Clear(enabled);
+}

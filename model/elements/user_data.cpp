@@ -9,10 +9,11 @@ const BYTE* CTwfUserData::SetData(const void* data, UINT size) {
         return nullptr;
     }
     if (data) {
+        // Through a fresh vector: the source may be this block itself.
         const BYTE* bytes = static_cast<const BYTE*>(data);
-        data_.assign(bytes, bytes + size);
+        data_ = std::vector<BYTE>(bytes, bytes + size);
     } else {
-        data_.assign(size, 0);
+        data_.resize(size, 0);
     }
     return data_.data();
 }
@@ -20,4 +21,9 @@ const BYTE* CTwfUserData::SetData(const void* data, UINT size) {
 BOOL CTwfUserData::CopyTo(CTwfObj* dest) const {
     if (auto* other = dynamic_cast<CTwfUserData*>(dest); other && other != this) other->data_ = data_;
     return CTwfObj::CopyTo(dest);
+}
+
+BOOL CTwfUserData::Clear(DWORD enabled) {
+    SetData(nullptr, 0);
+    return CTwfObj::Clear(enabled);
 }

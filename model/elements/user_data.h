@@ -11,14 +11,17 @@ public:
     static constexpr WORD kType = kElemUserData;
     CTwfUserData() : CTwfObj(kElemUserData) {}
 
-    // Size 0 with null data frees the block. Otherwise the block is resized
-    // to size and, when data is not null, the bytes are copied in (a resized
-    // block without data is zero-filled). Returns the block, null when empty.
+    // Size 0 frees the block. Otherwise the block is resized to size: with
+    // data the bytes are copied in; without, the block keeps its bytes up to
+    // the new size and any added bytes are 0. Returns the block, null when
+    // empty.
     const BYTE* SetData(const void* data, UINT size);
     // The block, null when there is none.
     const BYTE* GetData() const { return data_.empty() ? nullptr : data_.data(); }
     UINT GetDataSize() const { return static_cast<UINT>(data_.size()); }
     BOOL CopyTo(CTwfObj* dest) const override;
+    // Frees the block as well: a reloaded skin never keeps the previous one's.
+    BOOL Clear(DWORD enabled) override;
 
 private:
     std::vector<BYTE> data_;

@@ -11,12 +11,10 @@
 #include <string_view>
 #include <vector>
 
-class ByteSink {
-public:
-    virtual ~ByteSink() = default;
-    // Takes all of data; false when it could not.
-    virtual bool Write(std::span<const std::uint8_t> data) = 0;
-};
+#include "model/platform/file.h"
+
+// The archive writes to the file layer's sinks (files, memory, tests').
+using ByteSink = hexmoor::platform::ByteSink;
 
 // A sink that keeps the bytes in memory.
 class MemorySink : public ByteSink {

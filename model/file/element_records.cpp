@@ -149,7 +149,8 @@ void ReadElementRecord(ArchiveReader& reader, CTwfObj& element, WORD version) {
         } else if (auto* data = dynamic_cast<CTwfUserData*>(&element); data && version >= 527) {
             const std::uint32_t size = reader.ReadU32();
             auto bytes = reader.ReadBytes(size);
-            if (size != 0) data->SetData(bytes.data(), size);
+            // Size 0 leaves the element without a block, whatever it held.
+            data->SetData(size != 0 ? bytes.data() : nullptr, size);
         }
     }
     ApplyUpgradesAfterRecord(element, version);

@@ -44,27 +44,28 @@ MrgBitmapParams ReadParams(ArchiveReader& reader, WORD version) {
     return p;
 }
 
-// Stores a decoded 32-bit DIB section under the id with exactly these
-// parameters (as SetImageFromSource would), taking the decoder's bitmap over
-// instead of copying it.
-void StoreBitmap(CTwfObj& element, WORD id, plat::BitmapHandle bitmap, const MrgBitmapParams& p) {
-    element.PutImage(id, std::make_unique<CMrgBitmap>(std::move(bitmap), p));
-    element.GetImage(id)->SetParams(p); // PutImage keeps an earlier entry's parameters
+// Stores a decoded image (a 32-bit DIB section or a GDI+ bitmap, taken over)
+// under the id with exactly the record's parameters: an earlier entry under
+// the same id lends none of its own.
+template <typename Image>
+void StoreDecoded(CTwfObj& element, WORD id, Image image, const MrgBitmapParams& p) {
+    element.PutImage(id, std::make_unique<CMrgBitmap>(std::move(image), p));
+    element.GetImage(id)->SetParams(p);
 }
 
 void StoreImage(CTwfObj& element, WORD id, std::span<const std::uint8_t> block, const MrgBitmapParams& p) {
     if (ImageSizePlausible(block)) {
         plat::DecodedImage decoded = plat::DecodeImageStream(block);
         if (decoded.png) {
-            element.PutImage(id, std::make_unique<CMrgBitmap>(std::move(decoded.png), p));
+            StoreDecoded(element, id, std::move(decoded.png), p);
             return;
         }
         if (decoded.bitmap) {
-            StoreBitmap(element, id, std::move(decoded.bitmap), p);
+            StoreDecoded(element, id, std::move(decoded.bitmap), p);
             return;
         }
     }
-    if (plat::BitmapHandle dib = plat::DecodePackedDib(block)) StoreBitmap(element, id, std::move(dib), p);
+    if (plat::BitmapHandle dib = plat::DecodePackedDib(block)) StoreDecoded(element, id, std::move(dib), p);
     // Otherwise the block is no image in any form: the property stays absent.
 }
 

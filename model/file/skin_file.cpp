@@ -7,7 +7,7 @@
 #include "model/file/archive_reader.h"
 #include "model/file/archive_text.h"
 #include "model/file/element_records.h"
-#include "model/file/file_io.h"
+#include "model/platform/file.h"
 #include "model/file/skin_header.h"
 #include "model/platform/imaging.h"
 #include "model/platform/text.h"
@@ -35,9 +35,9 @@ int Fail(CTwfSkin& skin, int code, const std::wstring& source) {
     skin.SetLoadedFlag(0);
     const std::string name = plat::WideToAnsi(source);
     switch (code) {
-    case kTwfBadVersion: DebugOutput(kNewVersionMessage); break;
-    case kTwfFileError: DebugOutput(name + "\n Cannot open file"); break;
-    default: DebugOutput(name + " is invalid or corrupted"); break;
+    case kTwfBadVersion: plat::DebugOutput(kNewVersionMessage); break;
+    case kTwfFileError: plat::DebugOutput(name + "\n Cannot open file"); break;
+    default: plat::DebugOutput(name + " is invalid or corrupted"); break;
     }
     return code;
 }
@@ -153,15 +153,15 @@ int CTwfSkin::LoadSkinFromPath(BOOL infoOnly) {
         return kTwfNothingToRead;
     }
     std::vector<std::uint8_t> bytes;
-    FileReadStatus status = FileReadStatus::kCannotOpen;
+    plat::FileReadResult status = plat::FileReadResult::kCannotOpen;
     for (int attempt = 1; attempt <= 10; ++attempt) {
-        status = ReadWholeFile(GetPath(), &bytes);
-        if (status != FileReadStatus::kSharingViolation) break;
-        if (attempt < 10) SleepMilliseconds(1000);
+        status = plat::ReadFileBytes(GetPath(), &bytes);
+        if (status != plat::FileReadResult::kSharingViolation) break;
+        if (attempt < 10) plat::SleepMilliseconds(1000);
     }
     switch (status) {
-    case FileReadStatus::kRead: return LoadSkinArchive(*this, bytes, infoOnly, GetPath());
-    case FileReadStatus::kReadError: return Fail(*this, kTwfFileError, GetPath());
+    case plat::FileReadResult::kOk: return LoadSkinArchive(*this, bytes, infoOnly, GetPath());
+    case plat::FileReadResult::kReadError: return Fail(*this, kTwfFileError, GetPath());
     default: return Fail(*this, kTwfCorrupt, GetPath());
     }
 }
@@ -188,6 +188,7 @@ int CTwfSkin::LoadSkinFromResource(HMODULE module, HRSRC resource, BOOL infoOnly
 
 BOOL CTwfSkin::WriteSkinFile() {
     if (GetPath().empty()) return FALSE;
-    return WriteFileReplacing(GetPath(), [this](ByteSink& sink) { return WriteSkinArchive(*this, sink); }) ? TRUE
-                                                                                                           : FALSE;
+    const bool written =
+        plat::WriteFileReplacing(GetPath(), [this](ByteSink& sink) { return WriteSkinArchive(*this, sink); });
+    return written ? TRUE : FALSE;
 }

@@ -1,22 +1,75 @@
-// Whole-file reads and safe writes for the model's own files. A write goes
-// to a temporary file beside the target, which replaces the target only
-// once every byte is on disk: a failed write leaves the old file intact.
+// The model's file layer, one for skin files and region files alike:
+// reading a whole file, and replacing a file only once its new contents are
+// completely written and flushed to disk. The Windows and native halves
+// differ only in the system calls; the rules below hold for both.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hexmoor::platform {
 
-enum class FileReadResult { kOk, kCannotOpen, kReadError };
+// Where a writer puts its bytes.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // Takes all of data; false when it could not.
+    virtual bool Write(std::span<const std::uint8_t> data) = 0;
+};
 
+enum class FileReadResult {
+    kOk,               // the whole file is in the buffer
+    kCannotOpen,       // missing, not a regular file, no access
+    kSharingViolation, // another process holds the file locked (Windows)
+    kReadError,        // opened, but the operating system failed a read
+    kTooLarge,         // larger than any file the model accepts
+};
+
+// Files above this size are refused without reading them.
+inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 31;
+
+// Reads the whole file into out (cleared first). A file that shrinks while
+// it is read gives what was there.
 FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out);
-bool WriteFileReplacing(const std::wstring& path, std::span<const std::uint8_t> bytes);
+
+// Writes every byte of a file to the sink it is given; false on any failure.
+using FileProducer = std::function<bool(ByteSink&)>;
+
+// The step at which a replacing write failed.
+enum class FileWriteFailure {
+    kCreateTemporary, // the temporary file beside the target could not be created
+    kWriteTemporary,  // the producer or the operating system failed a write, or the flush failed
+    kReplaceTarget,   // the complete temporary file could not take the target's place
+};
+
+// Writes a file through `produce`. The bytes go to a temporary file beside
+// the target (TemporaryPathFor); only when all of them were written and
+// flushed to disk does it replace the target. On any failure the temporary
+// file is removed, the target is left exactly as it was and, when `failure`
+// is given, it names the step that failed. True on success.
+bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, FileWriteFailure* failure = nullptr);
+
+// The temporary file name used beside a target.
+std::wstring TemporaryPathFor(const std::wstring& path);
+
+// One line to the debugger output (nothing in the native tree).
+void DebugOutput(std::string_view line);
+
+// Waits before the next attempt to open a locked file.
+void SleepMilliseconds(unsigned milliseconds);
 
 // A message box without owner (nothing in the native tree). Flags are the
 // MB_* values of the Windows tree.
 void ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned flags);
+
+// Tests see the model's message boxes instead of a window appearing: while
+// a shower is set, ShowMessageBox hands its arguments to it. Returns the
+// previous shower; an empty one restores the system's box.
+using MessageBoxShower = std::function<void(const std::wstring& text, const std::wstring& caption, unsigned flags)>;
+MessageBoxShower SetMessageBoxShower(MessageBoxShower shower);
 
 } // namespace hexmoor::platform

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/model/model_test_env.h"
 #include "tests/model/test_images.h"
 
@@ -176,9 +178,16 @@ TEST_F(ElementsTest, UserDataBlock) {
     ASSERT_NE(data.SetData(bytes, 6), nullptr);
     EXPECT_EQ(data.GetDataSize(), 6u);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.GetData()), 6), "abcdef");
-    data.SetData(nullptr, 3); // resized without data: zero-filled
-    EXPECT_EQ(data.GetDataSize(), 3u);
-    EXPECT_EQ(data.GetData()[0], 0);
+    // Resized without data: the bytes that fit stay, added ones are 0.
+    data.SetData(nullptr, 3);
+    ASSERT_EQ(data.GetDataSize(), 3u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.GetData()), 3), "abc");
+    data.SetData(nullptr, 5);
+    ASSERT_EQ(data.GetDataSize(), 5u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.GetData()), 5), std::string("abc\0\0", 5));
+    // The block itself as the source.
+    data.SetData(data.GetData() + 1, 2);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.GetData()), 2), "bc");
     EXPECT_EQ(data.SetData(nullptr, 0), nullptr);
     EXPECT_EQ(data.GetData(), nullptr);
 }
@@ -190,6 +199,24 @@ TEST_F(ElementsTest, ComboBoxArrowWidthTravelsWithACopy) {
     source.SetArrowWidth(17);
     source.CopyTo(&dest);
     EXPECT_EQ(dest.GetArrowWidth(), 17u);
+}
+
+TEST_F(ElementsTest, ClearDropsTheUserDataBlockAndTheArrowWidth) {
+    CTwfUserData data;
+    data.SetData("xyz", 3);
+    data.SetColor(1, 2);
+    EXPECT_TRUE(data.Clear(1));
+    EXPECT_EQ(data.GetData(), nullptr);
+    EXPECT_EQ(data.GetDataSize(), 0u);
+    EXPECT_TRUE(data.GetColorMap().empty());
+    EXPECT_EQ(data.GetEnabled(), 1u);
+
+    CTwfComboBox combo;
+    combo.SetArrowWidth(17);
+    combo.SetNumber(658, 2);
+    EXPECT_TRUE(combo.Clear(0));
+    EXPECT_EQ(combo.GetArrowWidth(), 0u);
+    EXPECT_TRUE(combo.GetNumberMap().empty());
 }
 
 } // namespace

@@ -5,9 +5,34 @@
 #include <cstring>
 #include <filesystem>
 
+#include "model/platform/file.h"
 #include "model/platform/region.h"
+#include "tests/model/file/skin_test_support.h"
 
 namespace {
+
+// Records the model's message boxes for the length of a test.
+class MessageBoxes {
+public:
+    struct Box {
+        std::wstring text, caption;
+        unsigned flags;
+    };
+    MessageBoxes()
+        : previous_(hexmoor::platform::SetMessageBoxShower(
+              [this](const std::wstring& text, const std::wstring& caption, unsigned flags) {
+                  shown_.push_back({text, caption, flags});
+              })) {}
+    MessageBoxes(const MessageBoxes&) = delete;
+    MessageBoxes& operator=(const MessageBoxes&) = delete;
+    ~MessageBoxes() { hexmoor::platform::SetMessageBoxShower(std::move(previous_)); }
+    // The boxes shown since the last call.
+    std::vector<Box> Take() { return std::exchange(shown_, {}); }
+
+private:
+    std::vector<Box> shown_;
+    hexmoor::platform::MessageBoxShower previous_;
+};
 
 using hexmoor::platform::IsValidRegionData;
 
@@ -100,6 +125,87 @@ TEST(RegionFile, ShortOrLyingFilesGiveANullRegion) {
     std::vector<std::uint8_t> badCount = good;
     badCount[12 + 8] = 9; // header claims 9 rectangles
     EXPECT_EQ(DecodeRegionFile(badCount)->GetHRgn(), nullptr);
+}
+
+std::vector<std::uint8_t> FileOfSize(std::int32_t width, std::int32_t height) {
+    CImageRgn region(hexmoor::platform::RegionFromData(RegionData(32, 1, 1, 16)), 1, 1);
+    std::vector<std::uint8_t> bytes = EncodeRegionFile(region);
+    std::memcpy(bytes.data(), &width, 4);
+    std::memcpy(bytes.data() + 4, &height, 4);
+    return bytes;
+}
+
+TEST(RegionFile, SizesOutsideTheCanvasLimitAreRefused) {
+    struct Case {
+        std::int32_t width, height;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {0, 0, true},   {16384, 16384, true}, {16385, 1, false},      {1, 16385, false},
+        {-1, 1, false}, {1, -1, false},       {0x7FFFFFFF, 1, false}, {INT32_MIN, INT32_MIN, false},
+    };
+    for (const Case& c : cases) {
+        SIZE refused{};
+        auto back = DecodeRegionFile(FileOfSize(c.width, c.height), &refused);
+        EXPECT_EQ(back->GetHRgn() != nullptr, c.accepted) << c.width << " x " << c.height;
+        EXPECT_EQ(back->GetWidth(), c.accepted ? c.width : 0) << c.width << " x " << c.height;
+        EXPECT_EQ(back->GetHeight(), c.accepted ? c.height : 0) << c.width << " x " << c.height;
+        EXPECT_EQ(refused.cx, c.accepted ? 0 : c.width) << c.width << " x " << c.height;
+        EXPECT_EQ(refused.cy, c.accepted ? 0 : c.height) << c.width << " x " << c.height;
+    }
+
+    // Through the disk the refusal is told to the user.
+    skin_test::ScratchDir dir("region-size");
+    MessageBoxes boxes;
+    skin_test::WriteBytes(dir / "huge.rgn", FileOfSize(100000, 3));
+    auto loaded = LoadRegionFile((dir / "huge.rgn").wstring());
+    EXPECT_EQ(loaded->GetHRgn(), nullptr);
+    EXPECT_EQ(loaded->GetWidth(), 0);
+    const auto shown = boxes.Take();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find(L"100000 x 3"), std::wstring::npos);
+    EXPECT_NE(shown[0].text.find(L"16384"), std::wstring::npos);
+}
+
+TEST(RegionFile, AFailedSaveSaysWhichStepFailedAndKeepsTheOldFile) {
+    skin_test::ScratchDir dir("region-save");
+    MessageBoxes boxes;
+    CImageRgn region(hexmoor::platform::RegionFromData(RegionData(32, 1, 2, 32)), 7, 8);
+
+    const auto missing = dir / "missing" / "shape.rgn";
+    EXPECT_EQ(SaveRegionFile(&region, missing.wstring()), 0);
+    auto shown = boxes.Take();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, L"Failed to create region file");
+    EXPECT_EQ(shown[0].caption, L"Save RGN");
+    EXPECT_EQ(shown[0].flags, 0x10u);
+
+    // The temporary file is written, but a folder stands where the file goes.
+    const auto folder = dir / "folder.rgn";
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(SaveRegionFile(&region, folder.wstring()), 0);
+    shown = boxes.Take();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].text.find(L"replace"), std::wstring::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_FALSE(std::filesystem::exists(hexmoor::platform::TemporaryPathFor(folder.wstring())));
+
+    const auto good = dir / "shape.rgn";
+    ASSERT_EQ(SaveRegionFile(&region, good.wstring()), 1);
+    EXPECT_TRUE(boxes.Take().empty());
+    EXPECT_EQ(skin_test::ReadBytes(good), EncodeRegionFile(region));
+}
+
+TEST(RegionFile, AMissingFileIsReportedOnce) {
+    skin_test::ScratchDir dir("region-missing");
+    MessageBoxes boxes;
+    auto back = LoadRegionFile((dir / "none.rgn").wstring());
+    EXPECT_EQ(back->GetHRgn(), nullptr);
+    const auto shown = boxes.Take();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, L"Failed to Open File!");
+    EXPECT_EQ(shown[0].caption, L"Error");
+    EXPECT_EQ(shown[0].flags, 0u);
 }
 
 TEST(RegionFile, SaveAndLoadThroughTheDisk) {

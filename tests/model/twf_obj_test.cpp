@@ -75,6 +75,32 @@ TEST_F(TwfObjTest, PutImageGivesTheNewImageTheOldEntrysParameters) {
     EXPECT_EQ(other->GetParams(), (MrgBitmapParams{9, 8, 7, 6, 1, 0}));
 }
 
+TEST_F(TwfObjTest, APlainValueNeitherLendsNorTakesImageParameters) {
+    // An image put where a plain value was must stay an image: inheriting
+    // DrawMode 2 would make it read as value 0 and lose it on the next save.
+    auto bitmap = SolidBitmap(4, 3, 0xFF102030);
+    obj_.SetValue(10, 0x00ABCDEF);
+    obj_.PutImage(10, std::make_shared<CMrgBitmap>(bitmap.get(), 1, 2, 3, 4, 1, 5));
+    EXPECT_FALSE(obj_.GetImage(10)->IsPlainValue());
+    EXPECT_EQ(obj_.GetImage(10)->GetParams(), (MrgBitmapParams{1, 2, 3, 4, 1, 5}));
+    EXPECT_NE(obj_.GetImageBitmap(10), nullptr);
+
+    obj_.SetValue(11, 7);
+    obj_.SetImageBitmap(11, bitmap.get());
+    EXPECT_FALSE(obj_.GetImage(11)->IsPlainValue());
+    EXPECT_EQ(obj_.GetImage(11)->GetWidth(), 4);
+
+    obj_.SetValue(12, 7);
+    obj_.SetGdiplusImage(12, SolidGdiplus(2, 2, 0xFF00FF00));
+    EXPECT_FALSE(obj_.GetImage(12)->IsPlainValue());
+    EXPECT_TRUE(obj_.GetImage(12)->HasImage());
+
+    // A value put over an image stays a value.
+    obj_.PutImage(10, std::make_shared<CMrgBitmap>(DWORD{99}));
+    ASSERT_TRUE(obj_.GetImage(10)->IsPlainValue());
+    EXPECT_EQ(obj_.GetImage(10)->GetValue(), 99u);
+}
+
 TEST_F(TwfObjTest, SetImageBitmapKeepsParametersAndOwnsACopy) {
     auto source = SolidBitmap(3, 2, 0xFF00FF00);
     obj_.SetImageFromSource(20, source.get(), 4, 5, 6, 7, 1, 0);
@@ -149,6 +175,9 @@ TEST_F(TwfObjTest, CopyImageReplacesTheTargetOrEmptiesIt) {
     EXPECT_EQ(obj_.GetImage(2)->GetParams(), (MrgBitmapParams{1, 2, 3, 4, 1, 1}));
     EXPECT_TRUE(obj_.CopyImage(9, 2)); // absent source: target emptied
     EXPECT_FALSE(obj_.HasImage(2));
+    // The target goes first, so an id copied onto itself is removed.
+    EXPECT_TRUE(obj_.CopyImage(1, 1));
+    EXPECT_FALSE(obj_.HasImage(1));
 }
 
 TEST_F(TwfObjTest, CopyToReplacesSameIdsKeepsOthersAndCopiesTheFont) {

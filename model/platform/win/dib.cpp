@@ -324,16 +324,19 @@ std::vector<BYTE> GetDibHeaderInfo(HBITMAP dib) {
     return block;
 }
 
-UniqueGlobal PackDibToGlobal(HBITMAP dib, SIZE_T* size) {
+UniqueGlobal PackDibToGlobal(HBITMAP dib, SIZE_T* size, GlobalAllocator allocate) {
     DIBSECTION section{};
     if (!GetDibSection(dib, &section)) return nullptr;
     std::vector<BYTE> info = GetDibHeaderInfo(dib);
     if (info.empty()) return nullptr;
     const std::uint64_t pixelBytes = GetDibImageBytes(section.dsBmih);
     const std::uint64_t total = info.size() + pixelBytes;
-    UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(total)));
+    UniqueGlobal block(allocate(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(total)));
     if (!block) return nullptr;
+    // A block that cannot be locked (discarded, or no memory to map it) is
+    // freed by its owner on the way out.
     auto* data = static_cast<BYTE*>(::GlobalLock(block.get()));
+    if (!data) return nullptr;
     std::memcpy(data, info.data(), info.size());
     std::memcpy(data + info.size(), section.dsBm.bmBits, static_cast<size_t>(pixelBytes));
     ::GlobalUnlock(block.get());

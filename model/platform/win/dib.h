@@ -83,9 +83,12 @@ int GetBitmapBitsPerPixel(HBITMAP bitmap);
 // The DIB's own header (with masks for BI_BITFIELDS) and colour table (the
 // halftone table of 256 entries above 8 bits). Empty when not a DIB section.
 std::vector<BYTE> GetDibHeaderInfo(HBITMAP dib);
-// A zero-initialised global block holding the packed DIB; null when the
-// bitmap is not a DIB section.
-hexmoor::win::UniqueGlobal PackDibToGlobal(HBITMAP dib, SIZE_T* size);
+// A zero-initialised global block holding the packed DIB; null (and size
+// left alone) when the bitmap is not a DIB section or the block cannot be
+// allocated or locked. The block comes from `allocate` (tests pass one that
+// hands out blocks which cannot be locked).
+using GlobalAllocator = HGLOBAL(WINAPI*)(UINT flags, SIZE_T bytes);
+hexmoor::win::UniqueGlobal PackDibToGlobal(HBITMAP dib, SIZE_T* size, GlobalAllocator allocate = ::GlobalAlloc);
 
 // --- devices -----------------------------------------------------------------
 

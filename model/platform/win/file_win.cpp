@@ -1,68 +1,91 @@
+// The file layer's system calls in the Windows tree (Win32 handles).
 #include <windows.h>
 
+#include <algorithm>
+
 #include "model/platform/file.h"
+#include "model/platform/file_system.h"
 
 namespace hexmoor::platform {
 
 namespace {
-struct HandleCloser {
-    HANDLE handle;
-    ~HandleCloser() {
-        if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
-    }
-};
+
+// Win32 transfers take at most a DWORD of bytes at a time.
+constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
+
+HANDLE AsHandle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+std::intptr_t FromHandle(HANDLE handle) { return reinterpret_cast<std::intptr_t>(handle); }
+
 } // namespace
 
-FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out) {
-    HandleCloser file{::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr)};
-    if (file.handle == INVALID_HANDLE_VALUE) return FileReadResult::kCannotOpen;
-    LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.handle, &size) || size.QuadPart > 0x7FFFFFFF) return FileReadResult::kReadError;
-    out->resize(static_cast<size_t>(size.QuadPart));
-    size_t done = 0;
-    while (done < out->size()) {
-        DWORD read = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(out->size() - done, 1u << 24));
-        if (!::ReadFile(file.handle, out->data() + done, chunk, &read, nullptr) || read == 0) {
-            return FileReadResult::kReadError;
-        }
-        done += read;
-    }
-    return FileReadResult::kOk;
+void DebugOutput(std::string_view line) {
+    const std::string text(line);
+    ::OutputDebugStringA(text.c_str());
 }
 
-bool WriteFileReplacing(const std::wstring& path, std::span<const std::uint8_t> bytes) {
-    const std::wstring temporary = path + L".~tmp";
-    {
-        HandleCloser file{
-            ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
-        if (file.handle == INVALID_HANDLE_VALUE) return false;
-        size_t done = 0;
-        bool ok = true;
-        while (ok && done < bytes.size()) {
-            DWORD written = 0;
-            const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
-            ok = ::WriteFile(file.handle, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
-            done += written;
-        }
-        ok = ok && ::FlushFileBuffers(file.handle);
-        if (!ok) {
-            ::CloseHandle(file.handle);
-            file.handle = INVALID_HANDLE_VALUE;
-            ::DeleteFileW(temporary.c_str());
-            return false;
-        }
+void SleepMilliseconds(unsigned milliseconds) { ::Sleep(milliseconds); }
+
+namespace detail {
+
+bool SystemFile::Close() {
+    if (!IsOpen()) return true;
+    const BOOL ok = ::CloseHandle(AsHandle(handle_));
+    handle_ = kClosed;
+    return ok != FALSE;
+}
+
+InputFile::InputFile(const std::wstring& path) {
+    handle_ = FromHandle(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (IsOpen()) {
+        openResult_ = FileReadResult::kOk;
+    } else if (::GetLastError() == ERROR_SHARING_VIOLATION) {
+        openResult_ = FileReadResult::kSharingViolation;
     }
-    if (!::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileW(temporary.c_str());
-        return false;
+}
+
+bool InputFile::Size(std::uint64_t* bytes) const {
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(AsHandle(handle_), &size) || size.QuadPart < 0) return false;
+    *bytes = static_cast<std::uint64_t>(size.QuadPart);
+    return true;
+}
+
+std::int64_t InputFile::Read(std::uint8_t* data, std::size_t size) {
+    DWORD read = 0;
+    if (!::ReadFile(AsHandle(handle_), data, static_cast<DWORD>(std::min(size, kMaxTransfer)), &read, nullptr)) {
+        return -1;
+    }
+    return read;
+}
+
+OutputFile::OutputFile(const std::wstring& path) {
+    handle_ = FromHandle(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool OutputFile::Write(std::span<const std::uint8_t> data) {
+    while (!data.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min(data.size(), kMaxTransfer));
+        DWORD written = 0;
+        if (!::WriteFile(AsHandle(handle_), data.data(), chunk, &written, nullptr) || written == 0) return false;
+        data = data.subspan(written);
     }
     return true;
 }
 
-void ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned flags) {
+bool OutputFile::FlushToDisk() { return ::FlushFileBuffers(AsHandle(handle_)) != FALSE; }
+
+bool MoveReplacing(const std::wstring& from, const std::wstring& to) {
+    return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+void RemoveFile(const std::wstring& path) { ::DeleteFileW(path.c_str()); }
+
+void ShowSystemMessageBox(const std::wstring& text, const std::wstring& caption, unsigned flags) {
     ::MessageBoxW(nullptr, text.c_str(), caption.c_str(), flags);
 }
+
+} // namespace detail
 
 } // namespace hexmoor::platform

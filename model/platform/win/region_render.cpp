@@ -3,6 +3,7 @@
 
 HBITMAP RenderRegionBitmap(const CImageRgn* region) {
     if (!region) return nullptr;
+    if (!IsRegionCanvasSize(region->GetWidth(), region->GetHeight())) return nullptr;
     HDC screen = ::GetDC(nullptr);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, region->GetWidth(), region->GetHeight());
     HDC dc = ::CreateCompatibleDC(screen);

@@ -1,6 +1,7 @@
 // Element records in detail, where the canonical listing does not show the
 // behaviour: the stored enabled flag, options that carry no region, image
-// records that claim the plain-value draw mode.
+// records that claim the plain-value draw mode or follow a value under the
+// same id, and element fields that must not outlive a reload.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -101,6 +102,86 @@ TEST_F(ElementRecords, ImagesKeepParametersAndFormAndNeverReadAsValues) {
     EXPECT_FALSE(e->GetImage(3)->IsPlainValue());
     EXPECT_EQ(e->GetImage(3)->GetDrawMode(), CMrgBitmap::kDrawStretch);
     EXPECT_EQ(e->GetImage(3)->GetWidth(), 2);
+}
+
+TEST_F(ElementRecords, AnImageRecordAfterAValueUnderTheSameIdStaysAnImage) {
+    // Two records for one id, a value first: each image form must come back
+    // as an image with its own record's parameters, never as value 0.
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    CTwfObj* edit = skin.FindObject(kElemEdit, L"");
+    plat::ImagePixels px;
+    px.width = 3;
+    px.height = 2;
+    px.argb.assign(6, 0xFF336699u);
+    auto bitmap = plat::CreateBitmapFromPixels(px);
+    skin.SetCompressedFlag(0); // image data right behind each record's id
+    edit->SetValue(5, 0x01020304);
+    edit->SetGdiplusImage(6, plat::CreateGdiplusBitmapFromPixels(px)); // PNG record
+    edit->SetValue(7, 0x05060708);
+    edit->SetImageFromSource(8, bitmap.get(), 1, 2, 3, 4, 1, 1); // BMP record
+    auto bytes = Save(skin);
+    // Records are written in id order: rename 6 to 5 and 8 to 7, so that each
+    // image record follows a value record of the same id.
+    auto rename = [&](WORD from, WORD to, std::size_t after) -> std::size_t {
+        for (std::size_t i = after; i + 6 < bytes.size(); ++i) {
+            const bool png = bytes[i + 2] == 0x89 && bytes[i + 3] == 'P';
+            const bool bmp = bytes[i + 2] == 'B' && bytes[i + 3] == 'M';
+            if (bytes[i] == from && bytes[i + 1] == 0 && (png || bmp)) {
+                bytes[i] = static_cast<std::uint8_t>(to);
+                return i;
+            }
+        }
+        ADD_FAILURE() << "no image record for id " << from;
+        return bytes.size();
+    };
+    rename(8, 7, rename(6, 5, 0));
+    auto loaded = Load(bytes);
+    CTwfObj* e = loaded->FindObject(kElemEdit, L"");
+    ASSERT_TRUE(e->HasImage(5));
+    EXPECT_FALSE(e->GetImage(5)->IsPlainValue());
+    EXPECT_TRUE(e->GetImage(5)->IsGdiplus());
+    EXPECT_EQ(e->GetImage(5)->GetParams(), MrgBitmapParams{});
+    ASSERT_TRUE(e->HasImage(7));
+    EXPECT_FALSE(e->GetImage(7)->IsPlainValue());
+    EXPECT_EQ(e->GetImage(7)->GetParams(), (MrgBitmapParams{1, 2, 3, 4, 1, 1}));
+    // And so the next save keeps both images.
+    auto again = Load(Save(*loaded));
+    plat::ImagePixels back;
+    ASSERT_TRUE(again->FindObject(kElemEdit, L"")->GetImage(5)->ReadPixels(&back));
+    EXPECT_EQ(back.argb, px.argb);
+    ASSERT_TRUE(again->FindObject(kElemEdit, L"")->GetImage(7)->ReadPixels(&back));
+    EXPECT_EQ(back.argb, px.argb);
+}
+
+TEST_F(ElementRecords, AReloadKeepsNoUserDataBlockOrArrowWidthOfThePreviousSkin) {
+    // The skin that is loaded next: a user-data element of 0 bytes in the
+    // default scheme, and no combo box record at all.
+    CTwfSkin next;
+    next.InitNewSkin(L"Default");
+    ASSERT_NE(next.GetOrCreateObject(kElemUserData, next.GetDefaultSchemeName()), nullptr);
+    ASSERT_TRUE(next.RemoveObject(kElemComboBox, next.GetDefaultSchemeName()));
+    const auto nextBytes = Save(next);
+
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    auto* data = dynamic_cast<CTwfUserData*>(skin.GetOrCreateObject(kElemUserData, skin.GetDefaultSchemeName()));
+    ASSERT_NE(data, nullptr);
+    data->SetData("previous", 8);
+    auto* combo = dynamic_cast<CTwfComboBox*>(skin.FindObject(kElemComboBox, L""));
+    ASSERT_NE(combo, nullptr);
+    combo->SetArrowWidth(23);
+    ASSERT_EQ(skin.LoadSkinFromMemory(nextBytes.data(), static_cast<UINT>(nextBytes.size()), FALSE), 0);
+    EXPECT_EQ(data->GetDataSize(), 0u);
+    EXPECT_EQ(data->GetData(), nullptr);
+    EXPECT_EQ(combo->GetArrowWidth(), 0u);
+
+    // The next save writes a user-data record of 0 bytes: a single u32 0.
+    const auto saved = Save(skin);
+    auto reloaded = Load(saved);
+    auto* back = dynamic_cast<CTwfUserData*>(reloaded->FindObject(kElemUserData, reloaded->GetDefaultSchemeName()));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetDataSize(), 0u);
 }
 
 } // namespace

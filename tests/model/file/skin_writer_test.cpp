@@ -4,14 +4,16 @@
 
 #include "model/elements.h"
 #include "model/file/archive_reader.h"
-#include "model/file/file_io.h"
 #include "model/file/image_record.h"
 #include "model/file/skin_file.h"
+#include "model/platform/file.h"
 #include "model/platform/image.h"
 #include "model/twf_skin.h"
 #include "tests/model/file/skin_test_support.h"
 
 namespace plat = hexmoor::platform;
+using plat::TemporaryPathFor;
+using plat::WriteFileReplacing;
 
 namespace {
 

@@ -194,6 +194,21 @@ TEST_F(GdiTest, PackedDibRoundTripAndTruncatedBlocks) {
     EXPECT_EQ(PackDibToGlobal(ddb.get(), nullptr), nullptr);
 }
 
+// A moveable block of no bytes is allocated discarded: GlobalLock refuses it.
+HGLOBAL WINAPI AllocateUnlockable(UINT, SIZE_T) { return ::GlobalAlloc(GMEM_MOVEABLE, 0); }
+
+TEST_F(GdiTest, PackedDibReportsABlockThatCannotBeLocked) {
+    HGLOBAL probe = AllocateUnlockable(0, 0);
+    ASSERT_NE(probe, nullptr);
+    ASSERT_EQ(::GlobalLock(probe), nullptr); // the premise: this block cannot be locked
+    ::GlobalFree(probe);
+
+    auto source = platform::CreateBitmapFromPixels(model_test::PatternPixels(5, 3));
+    SIZE_T size = 7;
+    EXPECT_EQ(PackDibToGlobal(source.get(), &size, AllocateUnlockable), nullptr);
+    EXPECT_EQ(size, 7u);
+}
+
 TEST_F(GdiTest, BmpFileImageOfABitmap) {
     auto source = platform::CreateBitmapFromPixels(model_test::SolidPixels(2, 2, 0xFF336699));
     std::vector<BYTE> info = AllocBitmapInfo(source.get());
@@ -342,6 +357,28 @@ TEST_F(GdiTest, RegionBitmapShowsTheRegionInTheInverseColour) {
     EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, faceArgb);
     EXPECT_EQ(pixels.argb[1 * 4 + 1] & 0xFFFFFF, ~faceArgb & 0xFFFFFF);
     EXPECT_EQ(RenderRegionBitmap(nullptr), nullptr);
+}
+
+TEST_F(GdiTest, RegionBitmapRefusesACanvasOutsideTheLimit) {
+    struct Case {
+        int width, height;
+        bool made;
+    };
+    const Case cases[] = {
+        {0, 0, true},
+        {kMaxRegionCanvas, 1, true},
+        {1, kMaxRegionCanvas, true},
+        {kMaxRegionCanvas + 1, 1, false},
+        {1, kMaxRegionCanvas + 1, false},
+        {-1, 4, false},
+        {4, -1, false},
+        {0x7FFFFFFF, 0x7FFFFFFF, false},
+    };
+    for (const Case& c : cases) {
+        CImageRgn region(platform::CreateRectRegion(0, 0, 1, 1), c.width, c.height);
+        UniqueBitmap bitmap(RenderRegionBitmap(&region));
+        EXPECT_EQ(bitmap != nullptr, c.made) << c.width << " x " << c.height;
+    }
 }
 
 TEST(UxTheme, EntryPointsAreBoundAndUnbound) {
