@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/preview/color_swatch.h"
+#include "editor/preview/image_control.h"
 #include "editor/preview/preview_views.h"
 #include "editor/preview/ruler.h"
 #include "model/gdiplus_init.h"
@@ -159,6 +160,68 @@ TEST_F(PreviewWindows, RegionViewPaintsTheRegionCentred) {
     view.SetRegion(nullptr, SIZE{0, 0});
     EXPECT_EQ(view.GetRegion(), nullptr);
     EXPECT_EQ(CaptureClient(view.Handle()).At(13, 13), ::GetSysColor(COLOR_WINDOW));
+}
+
+} // namespace
+} // namespace hexmoor::preview
+
+namespace hexmoor::preview {
+namespace {
+
+TEST_F(PreviewWindows, ImageControlPansWithinHalfTheOverhang) {
+    test::TestWindow host({.clientWidth = 260, .clientHeight = 160});
+    MrgBitmapControl control;
+    ASSERT_TRUE(control.Create(host.Handle(), RECT{0, 0, 217, 117}, 1, true));
+    // 301 x 50 red with a blue column at x = 150: 101 wider than the canvas.
+    platform::ImagePixels pixels{301, 50, std::vector<std::uint32_t>(301 * 50, 0xFFFF0000)};
+    for (int y = 0; y < 50; ++y) pixels.argb[y * 301 + 150] = 0xFF0000FF;
+    CMrgBitmap image(platform::CreateBitmapFromPixels(pixels), MrgBitmapParams{});
+    control.SetMrgBitmap(&image);
+    EXPECT_EQ(control.GetImageSize().cx, 301);
+    MrgBitmapCanvas& canvas = control.Canvas();
+    EXPECT_TRUE(canvas.CanPan());
+    HWND view = canvas.Handle();
+    auto blueColumn = [&] {
+        ::RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const PixelBuffer shot = CaptureClient(view);
+        for (int x = 0; x < shot.Width(); ++x) {
+            if (shot.At(x, 50) == 0xFF0000u) return x;
+        }
+        return -1;
+    };
+    EXPECT_EQ(blueColumn(), 100); // centred: left edge at -50
+    EXPECT_EQ(control.HorizontalRuler()->Start(), 50);
+    ::SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 50));
+    ::SendMessageW(view, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(130, 60)); // y cannot move: the image fits
+    EXPECT_EQ(canvas.PanOffset(), (Point{30, 0}));
+    EXPECT_EQ(blueColumn(), 130);
+    EXPECT_EQ(control.HorizontalRuler()->Start(), 20);
+    ::SendMessageW(view, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(151, 60)); // 51 would pass the limit
+    EXPECT_EQ(canvas.PanOffset(), (Point{30, 0}));
+    // The refused move still counts as the last point: back 51 pixels from it.
+    ::SendMessageW(view, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 60));
+    EXPECT_EQ(canvas.PanOffset(), (Point{-21, 0}));
+    ::SendMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(100, 60));
+    EXPECT_NE(::GetCapture(), view);
+    // The ruler marker follows the mouse.
+    EXPECT_EQ(control.HorizontalRuler()->MarkerPosition(), 100 + 17 - 16);
+
+    // A new image starts unpanned; a small one cannot move.
+    CMrgBitmap smallImage(
+        platform::CreateBitmapFromPixels(platform::ImagePixels{20, 20, std::vector<std::uint32_t>(400, 0xFF00FF00)}),
+        MrgBitmapParams{});
+    control.SetMrgBitmap(&smallImage);
+    EXPECT_EQ(canvas.PanOffset(), (Point{0, 0}));
+    EXPECT_FALSE(canvas.CanPan());
+    ::SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    ::SendMessageW(view, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 40));
+    ::SendMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(40, 40));
+    EXPECT_EQ(canvas.PanOffset(), (Point{0, 0}));
+    // Null hides the canvas and reports no size.
+    control.SetMrgBitmap(nullptr);
+    EXPECT_FALSE(::IsWindowVisible(view));
+    EXPECT_EQ(control.GetImageSize().cx, 0);
+    EXPECT_EQ(control.GetImageSize().cy, 0);
 }
 
 } // namespace
