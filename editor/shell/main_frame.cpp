@@ -132,7 +132,7 @@ void CMainFrame::CreatePanes() {
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);
     options_ = std::make_unique<CPanelOptions>();
     options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1);
-    colorAdjustment_ = std::make_unique<CPanelPlaceholder>();
+    colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages());
     colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), 227);
 
     struct {
