@@ -6,6 +6,7 @@
 
 #include "base/win/gdi.h"
 #include "editor/preview/image_fit.h"
+#include "editor/preview/preview_views.h"
 #include "model/platform/image.h"
 
 namespace hexmoor::preview {
@@ -13,15 +14,6 @@ namespace hexmoor::preview {
 namespace {
 
 constexpr int kRulerDepth = 17;
-
-win::Brush Checkerboard() {
-    platform::ImagePixels pixels{16, 16, std::vector<std::uint32_t>(256)};
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) pixels.argb[y * 16 + x] = ((x / 8) ^ (y / 8)) ? 0xFFCCCCCC : 0xFFFFFFFF;
-    }
-    platform::BitmapHandle bitmap = platform::CreateBitmapFromPixels(pixels);
-    return win::Brush(::CreatePatternBrush(bitmap.Get()));
-}
 
 Size ClientSize(HWND hwnd) {
     RECT r{};
@@ -68,7 +60,7 @@ bool MrgBitmapCanvas::OnPaint() {
     win::SelectGuard select(memory.Get(), canvas.Get());
     HDC dc = memory.Get();
     if (image_ && image_->IsGdiplus()) {
-        win::Brush checkerboard = Checkerboard();
+        win::Brush checkerboard = MakeCheckerboardBrush();
         ::FillRect(dc, &client, checkerboard.Get());
     } else {
         ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));

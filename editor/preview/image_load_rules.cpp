@@ -6,13 +6,6 @@ namespace hexmoor::preview {
 
 namespace {
 
-std::wstring Trim(const std::wstring& text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && std::iswspace(text[begin])) ++begin;
-    while (end > begin && std::iswspace(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
 bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix) {
     const std::wstring tail(suffix);
     if (text.size() < tail.size()) return false;
@@ -84,8 +77,15 @@ std::optional<Size> JpegSize(std::span<const std::uint8_t> b) {
 
 } // namespace
 
+std::wstring TrimSpaces(const std::wstring& text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && std::iswspace(text[begin])) ++begin;
+    while (end > begin && std::iswspace(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
+
 PictureKind ClassifyPicturePath(const std::wstring& rawPath, bool allowJpeg) {
-    const std::wstring path = Trim(rawPath);
+    const std::wstring path = TrimSpaces(rawPath);
     if (path.size() < 2) return PictureKind::Refused;
     if (EndsWithNoCase(path, L".bmp")) return PictureKind::Bitmap;
     if (EndsWithNoCase(path, L".png")) return PictureKind::Png;

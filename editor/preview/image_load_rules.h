@@ -19,6 +19,9 @@ enum class PictureKind {
     Jpeg,    // ".jpg" where allowed: a GDI+ image
 };
 
+// The text without white space at either end.
+std::wstring TrimSpaces(const std::wstring& text);
+
 // The path is trimmed of spaces on both sides first; extensions compare
 // without case.
 PictureKind ClassifyPicturePath(const std::wstring& path, bool allowJpeg);

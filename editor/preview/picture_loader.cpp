@@ -1,6 +1,5 @@
 #include "editor/preview/picture_loader.h"
 
-#include <cwctype>
 #include <vector>
 
 #include "model/dib_pixels.h"
@@ -8,17 +7,6 @@
 #include "model/platform/win/gdiplus_codec.h"
 
 namespace hexmoor::preview {
-
-namespace {
-
-std::wstring Trimmed(const std::wstring& text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && std::iswspace(text[begin])) ++begin;
-    while (end > begin && std::iswspace(text[end - 1])) --end;
-    return text.substr(begin, end - begin);
-}
-
-} // namespace
 
 LoadedPicture LoadPicture(const std::wstring& rawPath, bool allowJpeg) {
     LoadedPicture loaded;
@@ -29,7 +17,7 @@ LoadedPicture LoadPicture(const std::wstring& rawPath, bool allowJpeg) {
         return loaded;
     }
     std::vector<std::uint8_t> bytes;
-    if (platform::ReadFileBytes(Trimmed(rawPath), &bytes) != platform::FileReadResult::kOk) return loaded;
+    if (platform::ReadFileBytes(TrimSpaces(rawPath), &bytes) != platform::FileReadResult::kOk) return loaded;
     // The size is checked before anything is decoded.
     const std::optional<Size> size = ReadPictureHeaderSize(bytes, kind);
     if (!size || !IsPictureSizeAllowed(size->cx, size->cy)) return loaded;

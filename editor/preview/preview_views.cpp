@@ -22,9 +22,13 @@ bool CreateChild(fw::Window& window, HWND parent, const RECT& rect, int id, DWOR
     return window.Create(args);
 }
 
-// An 8 x 8 checkerboard of white and light grey, for pictures with
-// transparency.
-win::Brush CheckerboardBrush() {
+void Redraw(HWND hwnd) {
+    if (hwnd) ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+} // namespace
+
+win::Brush MakeCheckerboardBrush() {
     platform::ImagePixels pixels{16, 16, std::vector<std::uint32_t>(256)};
     for (int y = 0; y < 16; ++y) {
         for (int x = 0; x < 16; ++x) pixels.argb[y * 16 + x] = ((x / 8) ^ (y / 8)) ? 0xFFCCCCCC : 0xFFFFFFFF;
@@ -32,12 +36,6 @@ win::Brush CheckerboardBrush() {
     platform::BitmapHandle bitmap = platform::CreateBitmapFromPixels(pixels);
     return win::Brush(::CreatePatternBrush(bitmap.Get()));
 }
-
-void Redraw(HWND hwnd) {
-    if (hwnd) ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-}
-
-} // namespace
 
 // --- PreviewImage -------------------------------------------------------------------------
 
@@ -105,7 +103,7 @@ void PreviewImage::Draw(HDC dc, const RECT& client) {
     if (target.IsEmpty()) return;
     if (Gdiplus::Bitmap* image = image_->GetGdiplusBitmap()) {
         if (!jpeg_) {
-            win::Brush checkerboard = CheckerboardBrush();
+            win::Brush checkerboard = MakeCheckerboardBrush();
             ::SetBrushOrgEx(dc, target.left, target.top, nullptr);
             ::FillRect(dc, &client, checkerboard.Get());
         }

@@ -14,6 +14,10 @@
 
 namespace hexmoor::preview {
 
+// A pattern brush of 8 x 8 squares, white and light grey (204), shown
+// behind pictures with transparency.
+win::Brush MakeCheckerboardBrush();
+
 class PreviewImage : public fw::Window {
 public:
     bool Create(HWND parent, const RECT& rect, int id, DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER);

@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include <cwctype>
-
 #include "model/image_rgn.h"
 #include "model/region_from_pixels.h"
 #include "resources/region_editor_ids.h"
@@ -15,16 +13,6 @@ namespace {
 RegionEditor* g_editor = nullptr;
 
 constexpr int kFormWidth = 260;
-
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& ch : text) ch = static_cast<wchar_t>(std::towlower(ch));
-    return text;
-}
-
-COLORREF Rgb(int r, int g, int b) {
-    return static_cast<COLORREF>(r & 0xFF) | (static_cast<COLORREF>(g & 0xFF) << 8) |
-           (static_cast<COLORREF>(b & 0xFF) << 16);
-}
 
 // The picture pane: while the form picks a colour it holds the mouse, and
 // the colour under the pointer follows it until the next click.
@@ -96,12 +84,12 @@ bool RegionSettings::OnInitDialog() {
                              {IDC_RGN_DEST_R, v.destRed}, {IDC_RGN_DEST_G, v.destGreen}, {IDC_RGN_DEST_B, v.destBlue},
                              {IDC_RGN_TOL_R, v.tolRed},   {IDC_RGN_TOL_G, v.tolGreen},   {IDC_RGN_TOL_B, v.tolBlue}};
     for (const auto& e : edits) SetEditNumber(e[0], e[1]);
-    baseSwatch_.SetColor(Rgb(v.baseRed, v.baseGreen, v.baseBlue));
-    destSwatch_.SetColor(Rgb(v.destRed, v.destGreen, v.destBlue));
-    tolSwatch_.SetColor(Rgb(v.tolRed, v.tolGreen, v.tolBlue));
-    tolSwatch_.SetSecondColor(Rgb(v.tolRed, v.tolGreen, v.tolBlue));
-    gradient_.SetColor(Rgb(v.baseRed, v.baseGreen, v.baseBlue));
-    gradient_.SetSecondColor(Rgb(v.destRed, v.destGreen, v.destBlue));
+    baseSwatch_.SetColor(RgbFromChannels(v.baseRed, v.baseGreen, v.baseBlue));
+    destSwatch_.SetColor(RgbFromChannels(v.destRed, v.destGreen, v.destBlue));
+    tolSwatch_.SetColor(RgbFromChannels(v.tolRed, v.tolGreen, v.tolBlue));
+    tolSwatch_.SetSecondColor(RgbFromChannels(v.tolRed, v.tolGreen, v.tolBlue));
+    gradient_.SetColor(RgbFromChannels(v.baseRed, v.baseGreen, v.baseBlue));
+    gradient_.SetSecondColor(RgbFromChannels(v.destRed, v.destGreen, v.destBlue));
     ready_ = true;
     return true;
 }
@@ -159,7 +147,7 @@ void RegionSettings::ReadControls(bool prompt) {
 }
 
 void RegionSettings::OnDestinationMode() {
-    const COLORREF dest = Rgb(values_.destRed, values_.destGreen, values_.destBlue);
+    const COLORREF dest = RgbFromChannels(values_.destRed, values_.destGreen, values_.destBlue);
     gradient_.SetSecondColor(dest);
     destSwatch_.SetColor(dest);
     gradient_.Repaint();
@@ -168,14 +156,14 @@ void RegionSettings::OnDestinationMode() {
 
 void RegionSettings::OnToleranceMode() {
     gradient_.SetTolerance(values_.tolRed, values_.tolGreen, values_.tolBlue);
-    tolSwatch_.SetSecondColor(Rgb(values_.tolRed, values_.tolGreen, values_.tolBlue));
-    tolSwatch_.SetColor(Rgb(values_.tolRed, values_.tolGreen, values_.tolBlue));
+    tolSwatch_.SetSecondColor(RgbFromChannels(values_.tolRed, values_.tolGreen, values_.tolBlue));
+    tolSwatch_.SetColor(RgbFromChannels(values_.tolRed, values_.tolGreen, values_.tolBlue));
     gradient_.Repaint();
     tolSwatch_.Repaint();
 }
 
 void RegionSettings::OnBaseChanged() {
-    const COLORREF base = Rgb(values_.baseRed, values_.baseGreen, values_.baseBlue);
+    const COLORREF base = RgbFromChannels(values_.baseRed, values_.baseGreen, values_.baseBlue);
     baseSwatch_.SetColor(base);
     gradient_.SetColor(base);
     baseSwatch_.Repaint();
@@ -399,7 +387,7 @@ void RegionEditor::ChooseImage() {
     request.initialPath = folder_;
     const std::optional<fw::FileDialogResult> chosen = files_.Show(owner_ ? owner_ : Handle(), request);
     if (!chosen) return;
-    picturePath_ = Lower(chosen->path);
+    picturePath_ = ToLower(chosen->path);
     picture_->LoadImage(picturePath_, false);
     if (CanCreateRegion()) {
         settings_.Update();

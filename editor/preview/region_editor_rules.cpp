@@ -6,11 +6,6 @@ namespace hexmoor::preview {
 
 namespace {
 
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& ch : text) ch = static_cast<wchar_t>(std::towlower(ch));
-    return text;
-}
-
 // Index where the file name starts (after the last '\' or '/').
 std::size_t FileNameStart(const std::wstring& path) {
     const std::size_t slash = path.find_last_of(L"\\/");
@@ -26,27 +21,32 @@ std::wstring WithRegionExtension(const std::wstring& path) {
     return path + L".rgn";
 }
 
-COLORREF Rgb(int r, int g, int b) {
-    return static_cast<COLORREF>(r & 0xFF) | (static_cast<COLORREF>(g & 0xFF) << 8) |
-           (static_cast<COLORREF>(b & 0xFF) << 16);
+} // namespace
+
+std::wstring ToLower(std::wstring text) {
+    for (wchar_t& ch : text) ch = static_cast<wchar_t>(std::towlower(ch));
+    return text;
 }
 
-} // namespace
+COLORREF RgbFromChannels(int red, int green, int blue) {
+    return static_cast<COLORREF>(red & 0xFF) | (static_cast<COLORREF>(green & 0xFF) << 8) |
+           (static_cast<COLORREF>(blue & 0xFF) << 16);
+}
 
 std::wstring DefaultRegionFileName(const std::wstring& picturePath) {
     if (picturePath.size() <= 2) return {};
-    const std::wstring lower = Lower(picturePath);
+    const std::wstring lower = ToLower(picturePath);
     return WithRegionExtension(lower.substr(FileNameStart(lower)));
 }
 
 std::wstring RegionPathFor(const std::wstring& path) {
     if (path.empty()) return {};
-    return WithRegionExtension(Lower(path));
+    return WithRegionExtension(ToLower(path));
 }
 
 RegionKey RegionKeyFromSettings(const RegionSettingsValues& v) {
     RegionKey key;
-    key.key = Rgb(v.baseRed, v.baseGreen, v.baseBlue);
+    key.key = RgbFromChannels(v.baseRed, v.baseGreen, v.baseBlue);
     key.invert = v.invert;
     key.useUpperLeft = v.useUpperLeft;
     if (!v.rangeEnabled) {
@@ -54,10 +54,10 @@ RegionKey RegionKeyFromSettings(const RegionSettingsValues& v) {
         key.range = 0;
     } else if (v.destinationMode) {
         key.mode = RegionRange::Destination;
-        key.range = Rgb(v.destRed, v.destGreen, v.destBlue);
+        key.range = RgbFromChannels(v.destRed, v.destGreen, v.destBlue);
     } else {
         key.mode = RegionRange::Tolerance;
-        key.range = Rgb(v.tolRed, v.tolGreen, v.tolBlue);
+        key.range = RgbFromChannels(v.tolRed, v.tolGreen, v.tolBlue);
     }
     return key;
 }

@@ -18,6 +18,11 @@ std::wstring DefaultRegionFileName(const std::wstring& picturePath);
 // by "rgn" or ".rgn" appended; dots in folder names are left alone.
 std::wstring RegionPathFor(const std::wstring& path);
 
+// Lower case, character by character.
+std::wstring ToLower(std::wstring text);
+// A COLORREF from the low 8 bits of each channel.
+COLORREF RgbFromChannels(int red, int green, int blue);
+
 // The values of the region editor's settings form.
 struct RegionSettingsValues {
     int baseRed = 255, baseGreen = 255, baseBlue = 255;
