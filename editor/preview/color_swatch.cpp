@@ -1,20 +1,12 @@
 #include "editor/preview/color_swatch.h"
 
 #include "base/win/gdi.h"
+#include "editor/preview/child_window.h"
 
 namespace hexmoor::preview {
 
 bool ColorSwatch::Create(HWND parent, const RECT& rect, int id, const wchar_t* text) {
-    fw::WindowArgs args;
-    args.text = text ? text : L"";
-    args.style = WS_CHILD | WS_VISIBLE;
-    args.x = rect.left;
-    args.y = rect.top;
-    args.width = rect.right - rect.left;
-    args.height = rect.bottom - rect.top;
-    args.parent = parent;
-    args.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    return fw::Window::Create(args);
+    return CreateChildWindow(*this, parent, rect, id, WS_CHILD | WS_VISIBLE, text);
 }
 
 void ColorSwatch::SetSecondColor(ColorRef color) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/win/gdi.h"
+#include "editor/preview/child_window.h"
 #include "editor/preview/image_fit.h"
 #include "editor/preview/preview_views.h"
 #include "model/platform/image.h"
@@ -51,34 +52,27 @@ void MrgBitmapCanvas::UpdateRulerOrigins() {
 }
 
 bool MrgBitmapCanvas::OnPaint() {
-    win::PaintScope paint(Handle());
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    win::MemoryDC memory(paint.Dc());
-    win::Bitmap canvas(
-        ::CreateCompatibleBitmap(paint.Dc(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-    win::SelectGuard select(memory.Get(), canvas.Get());
-    HDC dc = memory.Get();
-    if (image_ && image_->IsGdiplus()) {
-        win::Brush checkerboard = MakeCheckerboardBrush();
-        ::FillRect(dc, &client, checkerboard.Get());
-    } else {
-        ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    }
-    if (image_) {
-        const Rect at = CentredImageRect({client.right, client.bottom}, {image_->GetWidth(), image_->GetHeight()})
-                            .Offset(pan_.x, pan_.y);
-        if (Gdiplus::Bitmap* image = image_->GetGdiplusBitmap()) {
-            Gdiplus::Graphics graphics(dc);
-            graphics.DrawImage(image, Gdiplus::Rect(at.left, at.top, at.Width(), at.Height()), 0, 0, at.Width(),
-                               at.Height(), Gdiplus::UnitPixel);
-        } else if (HBITMAP bitmap = image_->GetHBitmap()) {
-            win::MemoryDC source(dc);
-            win::SelectGuard picture(source.Get(), bitmap);
-            ::BitBlt(dc, at.left, at.top, at.Width(), at.Height(), source.Get(), 0, 0, SRCCOPY);
+    PaintBuffered(Handle(), [this](HDC dc, const RECT& client) {
+        if (image_ && image_->IsGdiplus()) {
+            win::Brush checkerboard = MakeCheckerboardBrush();
+            ::FillRect(dc, &client, checkerboard.Get());
+        } else {
+            ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         }
-    }
-    ::BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        if (image_) {
+            const Rect at = CentredImageRect({client.right, client.bottom}, {image_->GetWidth(), image_->GetHeight()})
+                                .Offset(pan_.x, pan_.y);
+            if (Gdiplus::Bitmap* image = image_->GetGdiplusBitmap()) {
+                Gdiplus::Graphics graphics(dc);
+                graphics.DrawImage(image, Gdiplus::Rect(at.left, at.top, at.Width(), at.Height()), 0, 0, at.Width(),
+                                   at.Height(), Gdiplus::UnitPixel);
+            } else if (HBITMAP bitmap = image_->GetHBitmap()) {
+                win::MemoryDC source(dc);
+                win::SelectGuard picture(source.Get(), bitmap);
+                ::BitBlt(dc, at.left, at.top, at.Width(), at.Height(), source.Get(), 0, 0, SRCCOPY);
+            }
+        }
+    });
     return true;
 }
 
@@ -128,15 +122,7 @@ LRESULT MrgBitmapCanvas::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 bool MrgBitmapControl::Create(HWND parent, const RECT& rect, int id, bool withRulers) {
     rulers_ = withRulers;
-    fw::WindowArgs args;
-    args.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-    args.x = rect.left;
-    args.y = rect.top;
-    args.width = rect.right - rect.left;
-    args.height = rect.bottom - rect.top;
-    args.parent = parent;
-    args.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    return fw::Window::Create(args);
+    return CreateChildWindow(*this, parent, rect, id, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN);
 }
 
 int MrgBitmapControl::OnCreate(CREATESTRUCTW*) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "editor/preview/child_window.h"
 #include "editor/preview/image_fit.h"
 #include "editor/preview/picture_loader.h"
 #include "model/platform/image.h"
@@ -9,18 +10,6 @@
 namespace hexmoor::preview {
 
 namespace {
-
-bool CreateChild(fw::Window& window, HWND parent, const RECT& rect, int id, DWORD style) {
-    fw::WindowArgs args;
-    args.style = style;
-    args.x = rect.left;
-    args.y = rect.top;
-    args.width = rect.right - rect.left;
-    args.height = rect.bottom - rect.top;
-    args.parent = parent;
-    args.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    return window.Create(args);
-}
 
 void Redraw(HWND hwnd) {
     if (hwnd) ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -40,7 +29,7 @@ win::Brush MakeCheckerboardBrush() {
 // --- PreviewImage -------------------------------------------------------------------------
 
 bool PreviewImage::Create(HWND parent, const RECT& rect, int id, DWORD style) {
-    return CreateChild(*this, parent, rect, id, style);
+    return CreateChildWindow(*this, parent, rect, id, style);
 }
 
 void PreviewImage::Repaint() { Redraw(Handle()); }
@@ -82,16 +71,7 @@ LRESULT PreviewImage::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 bool PreviewImage::OnPaint() {
-    win::PaintScope paint(Handle());
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    // Drawn off screen, then copied in one step.
-    win::MemoryDC memory(paint.Dc());
-    win::Bitmap canvas(
-        ::CreateCompatibleBitmap(paint.Dc(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-    win::SelectGuard select(memory.Get(), canvas.Get());
-    Draw(memory.Get(), client);
-    ::BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+    PaintBuffered(Handle(), [this](HDC dc, const RECT& client) { Draw(dc, client); });
     return true;
 }
 
@@ -124,7 +104,7 @@ void PreviewImage::Draw(HDC dc, const RECT& client) {
 // --- PreviewRegion ------------------------------------------------------------------------
 
 bool PreviewRegion::Create(HWND parent, const RECT& rect, int id, DWORD style) {
-    return CreateChild(*this, parent, rect, id, style);
+    return CreateChildWindow(*this, parent, rect, id, style);
 }
 
 void PreviewRegion::Repaint() { Redraw(Handle()); }
