@@ -35,3 +35,9 @@
 #define IDC_RGN_TOL_LABEL 1075
 #define IDC_RGN_DEST_LABEL 1076
 #define IDC_RGN_TOL_PICKER 1077
+
+// The open dialog's preview template (named "FILEOPEN_TEMPLATE").
+#define IDC_PREVIEW_AREA 6000
+#define IDC_PREVIEW_IMAGE 6002
+#define IDC_PREVIEW_REGION 6003
+#define IDC_PREVIEW_STANDARD 1119

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "editor/preview/preview_file_dialog.h"
 #include "model/image_rgn.h"
 #include "model/region_from_pixels.h"
 #include "resources/region_editor_ids.h"
@@ -385,7 +386,8 @@ void RegionEditor::ChooseImage() {
     request.filter = L"Bmp Files (*.bmp)|*.bmp||";
     request.flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     request.initialPath = folder_;
-    const std::optional<fw::FileDialogResult> chosen = files_.Show(owner_ ? owner_ : Handle(), request);
+    PreviewFileDialog dialog;
+    const std::optional<fw::FileDialogResult> chosen = dialog.Run(files_, owner_ ? owner_ : Handle(), request);
     if (!chosen) return;
     picturePath_ = ToLower(chosen->path);
     picture_->LoadImage(picturePath_, false);
