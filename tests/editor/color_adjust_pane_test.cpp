@@ -124,5 +124,30 @@ TEST_F(ColorAdjustPaneTest, ResetSaveAndTheClosingQuestion) {
     EXPECT_FALSE(::IsWindowEnabled(pane_.Item(IDC_HSL_SAVE)));
 }
 
+TEST_F(ColorAdjustPaneTest, EyedropperSetsTheSpectrumHue) {
+    // A window of a known colour (pure green, hue 120) beside the pane.
+    test::TestWindow green({.clientWidth = 60, .clientHeight = 60, .paint = [](HDC dc, const RECT& r) {
+                                HBRUSH brush = ::CreateSolidBrush(RGB(0, 255, 0));
+                                ::FillRect(dc, &r, brush);
+                                ::DeleteObject(brush);
+                            }});
+    ::SetWindowPos(green.Handle(), HWND_TOPMOST, 500, 400, 60, 60, SWP_SHOWWINDOW);
+    green.PaintNow();
+    RECT dropper{};
+    ::GetWindowRect(pane_.Item(IDC_HSL_EYEDROPPER), &dropper);
+    ::MapWindowPoints(nullptr, pane_.Handle(), reinterpret_cast<POINT*>(&dropper), 2);
+    ::SendMessageW(pane_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+                   MAKELPARAM((dropper.left + dropper.right) / 2, (dropper.top + dropper.bottom) / 2));
+    EXPECT_EQ(::GetCapture(), pane_.Handle());
+    POINT over{30, 30};
+    ::ClientToScreen(green.Handle(), &over);
+    ::SetCursorPos(over.x, over.y);
+    ::SendMessageW(pane_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    EXPECT_NE(::GetCapture(), pane_.Handle());
+    EXPECT_NEAR(pane_.Strip().HueOffset(), 120.0, 0.5);
+    // Picking changes no value.
+    EXPECT_EQ(pane_.Adjuster().Values(), HSLValues());
+}
+
 } // namespace
 } // namespace hexmoor::preview
