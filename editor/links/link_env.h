@@ -42,6 +42,11 @@ public:
     virtual void HideOptionsPages() {}
     // Gives the grid the keyboard focus.
     virtual void FocusGrid() {}
+    // Ctrl+Tab: the focus goes to the active element tree (or, for an image
+    // row whose drawing-mode control is enabled, to the image page).
+    virtual void FocusTree(bool preferImagePage) {}
+    // ',' and '.': the previous or next visible state.
+    virtual void SelectNextState(bool forward) {}
 };
 
 // Where the rows go in output mode 1 (the XML exporter).
