@@ -236,6 +236,18 @@ bool CPropertyList::CreateGrid(HWND parent, UINT id) {
     glyphFont_.Reset(CreateFontW(-MulDiv(MulDiv(110, 96, dpiX), dpi, 720), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET,
                                  0, 0, 0, 0, L"Marlett"));
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.Get()), FALSE);
+    {
+        // Line height: the text height of the list's device context as it
+        // comes (the list font is not selected), the same for every line;
+        // the indent unit: the width of the glyph font's "t".
+        fw::WindowDcScope dc(Handle());
+        SIZE size{};
+        if (GetTextExtentPoint32W(dc.Get(), L"Ag", 2, &size) && size.cy > 0) textHeight_ = size.cy;
+        fw::SelectObjectScope font(dc.Get(), glyphFont_.Get());
+        if (GetTextExtentPoint32W(dc.Get(), L"t", 1, &size)) glyphWidth_ = size.cx;
+    }
+    SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, textHeight_ + 4);
+    gridPen_.Reset(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
     LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
     SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex & ~(WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE));
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
@@ -259,28 +271,11 @@ RECT CPropertyList::ValueCellOf(int index) const {
     return ValueCell(r, DividerOrDefault(divider_, r));
 }
 
-int CPropertyList::GlyphWidth() const {
-    fw::WindowDcScope dc(Handle());
-    fw::SelectObjectScope font(dc.Get(), glyphFont_.Get());
-    SIZE size{};
-    GetTextExtentPoint32W(dc.Get(), L"t", 1, &size);
-    return size.cx;
-}
+int CPropertyList::GlyphWidth() const { return glyphWidth_; }
 
 void CPropertyList::LinesInserted(int index, int count) {
-    for (int i = 0; i < count; ++i) {
-        const CPropertyItem* row = model_.Item(index + i);
-        if (row) {
-            // Measured with the list's device context as it comes.
-            fw::WindowDcScope dc(Handle());
-            const std::wstring text = row->Label() + L" " + row->Value();
-            SIZE size{};
-            GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-            if (size.cy > 0) textHeight_ = size.cy;
-        }
-        SendMessageW(Handle(), LB_INSERTSTRING, index + i, reinterpret_cast<LPARAM>(L""));
-        SendMessageW(Handle(), LB_SETITEMDATA, index + i, reinterpret_cast<LPARAM>(row));
-    }
+    for (int i = 0; i < count; ++i)
+        SendMessageW(Handle(), LB_INSERTSTRING, index + i, reinterpret_cast<LPARAM>(model_.Item(index + i)));
 }
 
 void CPropertyList::LinesDeleted(int index, int count) {
@@ -288,8 +283,21 @@ void CPropertyList::LinesDeleted(int index, int count) {
 }
 
 void CPropertyList::LinesReset() {
+    // A page is being filled: the list stops redrawing and updating its
+    // scroll bar line by line until it is next painted.
+    if (!batching_) {
+        SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+        batching_ = true;
+    }
     SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
     HideEditors();
+}
+
+void CPropertyList::EndBatch() {
+    if (!batching_) return;
+    batching_ = false;
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
 }
 
 void CPropertyList::CommitOpenEditor() {
@@ -363,7 +371,6 @@ bool CPropertyList::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     const RECT label = LabelCell(r, divider_);
     RECT value = ValueCell(r, divider_);
     const int g = GlyphWidth();
-    const int saved = SaveDC(dc);
     bool swatch = false;
     COLORREF swatchColor = 0;
     if (row->Kind() == kKindColor && !row->Value().empty() && Current() && Current()->GetTwfObj()) {
@@ -377,8 +384,7 @@ bool CPropertyList::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     if (!swatch) FillRect(dc, &value, GetSysColorBrush(COLOR_WINDOW));
     FillRect(dc, &label, GetSysColorBrush(COLOR_WINDOW));
     {
-        fw::Pen pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
-        fw::SelectObjectScope selectPen(dc, pen.Get());
+        fw::SelectObjectScope selectPen(dc, gridPen_.Get());
         fw::SelectObjectScope selectBrush(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, label.left, label.top, label.right, label.bottom + 1);
         MoveToEx(dc, label.right, value.top, nullptr);
@@ -395,7 +401,7 @@ bool CPropertyList::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     const RECT text = LabelTextRect(label);
     RECT indented = text;
     indented.left += LabelIndent(*row, g);
-    fw::SelectObjectScope font(dc, listFont_.Get());
+    // The list box has its font selected into the device context already.
     DrawTextW(dc, row->Label().c_str(), -1, &indented, DT_SINGLELINE | DT_END_ELLIPSIS);
     if (row->IsExpandable()) {
         fw::SelectObjectScope glyph(dc, glyphFont_.Get());
@@ -405,7 +411,6 @@ bool CPropertyList::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     RECT valueText{value.left + 3, value.top + 3, value.right + 3, value.bottom + 3};
     DrawTextW(dc, row->Value().c_str(), -1, &valueText, DT_SINGLELINE);
     if (dis->itemState & ODS_FOCUS) DrawFocusRect(dc, &label);
-    RestoreDC(dc, saved);
     return true;
 }
 
@@ -767,6 +772,8 @@ void CPropertyList::OnSize(UINT, int, int) {
 
 LRESULT CPropertyList::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case WM_PAINT:
+    case WM_NCPAINT: EndBatch(); break;
     case WM_MEASUREITEM: {
         auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         if (mis->CtlID == kIdColorCombo) {

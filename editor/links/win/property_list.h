@@ -112,6 +112,8 @@ private:
     void FileRoadFont(CPropertyItem* row);
     void FileRoadUserData(CPropertyItem* row);
     void DrawDividerLine(int x);
+    // Redrawing comes back on (at the first paint after a fill).
+    void EndBatch();
 
     PropertyGridModel model_;
     SystemImageClipboard images_;
@@ -122,12 +124,15 @@ private:
     HWND button_ = nullptr;
     fw::Font listFont_;
     fw::Font glyphFont_;
+    fw::Pen gridPen_;
     int textHeight_ = 13;
+    int glyphWidth_ = 8;
     int divider_ = 0;
     bool dragging_ = false;
     int dragTop_ = 0, dragBottom_ = 0, dragX_ = 0;
     HWND openEditor_ = nullptr;
     bool committing_ = false;
+    bool batching_ = false;
 };
 
 } // namespace hexmoor::links
