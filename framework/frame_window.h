@@ -12,7 +12,7 @@
 
 #include "framework/command.h"
 #include "framework/docking/dock_manager.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 #include "framework/menu_images.h"
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
@@ -72,6 +72,11 @@ protected:
     // A popup of the menu bar is about to open, before its items' states
     // are set: the place to change its items.
     virtual void OnMenuOpening(HMENU popup) {}
+    // Makes the dock manager; every change of its layout lays the frame out
+    // again, so the view always fills what the panes leave.
+    void CreateDocks();
+    // Paints the menu bar in the look's colours (nothing for the system's).
+    void PaintMenuBar();
 
     CommandTable commands_;
     ToolBar toolbar_;
@@ -79,7 +84,9 @@ protected:
     std::unique_ptr<DockManager> docks_;
     HWND view_ = nullptr;
     HACCEL accel_ = nullptr;
-    Brush menuBrush_;
+    hexmoor::win::Brush menuBrush_;
+    LookColors lookColors_{};
+    bool systemMenuBar_ = true;
     MenuImages menuImages_;
     bool inMenu_ = false;
 };

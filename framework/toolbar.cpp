@@ -4,11 +4,6 @@
 
 namespace hexmoor::fw {
 
-ToolBar::~ToolBar() {
-    for (HIMAGELIST& l : lists_)
-        if (l) ImageList_Destroy(l);
-}
-
 bool ToolBar::CreateIn(HWND parent, const ToolBarArgs& args) {
     buttons_ = args.buttons;
     smallSet_ = args.smallImages;
@@ -50,26 +45,16 @@ bool ToolBar::CreateIn(HWND parent, const ToolBarArgs& args) {
 }
 
 void ToolBar::LoadImages() {
-    for (HIMAGELIST& l : lists_) {
-        if (l) ImageList_Destroy(l);
-        l = nullptr;
-    }
     const ToolImageSet& set = large_ ? largeSet_ : smallSet_;
-    UINT ids[3] = {set.cold, set.hot, set.disabled};
-    for (int i = 0; i < 3; ++i) {
-        if (!ids[i]) continue;
-        HBITMAP bmp = static_cast<HBITMAP>(
-            LoadImageW(ResourceModule(), MAKEINTRESOURCEW(ids[i]), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        if (!bmp) continue;
-        lists_[i] = ImageList_Create(set.size, set.size, ILC_COLOR24 | ILC_MASK, 16, 1);
-        ImageList_AddMasked(lists_[i], bmp, transparent_);
-        DeleteObject(bmp);
-    }
+    ToolbarImageOptions options;
+    options.imageSize = {set.size, set.size};
+    options.transparent = transparent_;
+    lists_.normal = LoadToolbarImageList(set.cold, options);
+    lists_.hot = LoadToolbarImageList(set.hot, options);
+    lists_.disabled = LoadToolbarImageList(set.disabled, options);
     HWND h = Handle();
     SendMessageW(h, TB_SETBITMAPSIZE, 0, MAKELPARAM(set.size, set.size));
-    SendMessageW(h, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[0]));
-    SendMessageW(h, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[1]));
-    SendMessageW(h, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[2]));
+    lists_.ApplyTo(h);
 }
 
 void ToolBar::Refit() {
@@ -80,7 +65,7 @@ void ToolBar::Refit() {
 }
 
 void ToolBar::SetLargeIcons(bool large) {
-    if (large == large_ && lists_[0]) return;
+    if (large == large_ && lists_.normal) return;
     large_ = large;
     if (!Handle()) return;
     LoadImages();
@@ -121,18 +106,72 @@ void ToolBar::UpdateButtons(const std::function<CommandState(unsigned)>& query) 
     }
 }
 
+void ToolBar::RedrawDisabledLabel(HDC dc, unsigned id, RECT button) {
+    int length = static_cast<int>(SendMessageW(Handle(), TB_GETBUTTONTEXTW, id, 0));
+    if (length <= 0) return;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(Handle(), TB_GETBUTTONTEXTW, id, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    const ToolImageSet& set = large_ ? largeSet_ : smallSet_;
+    RECT label = button;
+    label.top += set.size + 3;
+    label.left += 1;
+    label.right -= 1;
+    label.bottom -= 1;
+    if (label.bottom <= label.top) return;
+    SetBkColor(dc, background_);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &label, nullptr, 0, nullptr);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, disabledText_);
+    DrawTextW(dc, text.c_str(), length, &label, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    if (old) SelectObject(dc, old);
+}
+
+void ToolBar::SetTextColors(COLORREF enabled, COLORREF disabled) {
+    text_ = enabled;
+    disabledText_ = disabled;
+    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool ToolBar::OnReflectedNotify(NMHDR* hdr, LRESULT& result) {
-    if (hdr->code != static_cast<UINT>(NM_CUSTOMDRAW) || background_ == CLR_INVALID) return false;
+    if (hdr->code != static_cast<UINT>(NM_CUSTOMDRAW)) return false;
     auto* cd = reinterpret_cast<NMTBCUSTOMDRAW*>(hdr);
-    if (cd->nmcd.dwDrawStage == CDDS_PREERASE || cd->nmcd.dwDrawStage == CDDS_PREPAINT) {
-        RECT rc;
-        GetClientRect(Handle(), &rc);
-        SetBkColor(cd->nmcd.hdc, background_);
-        ExtTextOutW(cd->nmcd.hdc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-        result = CDRF_DODEFAULT;
+    const bool colouredText = text_ != CLR_INVALID;
+    switch (cd->nmcd.dwDrawStage) {
+    case CDDS_PREERASE:
+    case CDDS_PREPAINT:
+        if (background_ != CLR_INVALID) {
+            RECT rc;
+            GetClientRect(Handle(), &rc);
+            SetBkColor(cd->nmcd.hdc, background_);
+            ExtTextOutW(cd->nmcd.hdc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+        }
+        result = cd->nmcd.dwDrawStage == CDDS_PREPAINT && colouredText ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+        return background_ != CLR_INVALID || colouredText;
+    case CDDS_ITEMPREPAINT: {
+        if (!colouredText) return false;
+        // The look's label colours; a disabled label is drawn flat in its
+        // own colour rather than etched in the system's.
+        bool disabled = (cd->nmcd.uItemState & CDIS_DISABLED) != 0;
+        cd->clrText = disabled && disabledText_ != CLR_INVALID ? disabledText_ : text_;
+        // With the custom colours in use a themed control paints the face
+        // from them as well: the look's face.
+        if (background_ != CLR_INVALID) cd->clrBtnFace = background_;
+        result = CDRF_DODEFAULT | TBCDRF_USECDCOLORS | (disabled ? TBCDRF_NOETCHEDEFFECT | CDRF_NOTIFYPOSTPAINT : 0);
         return true;
     }
-    return false;
+    case CDDS_ITEMPOSTPAINT:
+        // Some controls (Wine's among them) draw a disabled label in the
+        // system's grey whatever they are given: the label is drawn again
+        // in the look's colour.
+        if (labels_ && disabledText_ != CLR_INVALID && background_ != CLR_INVALID)
+            RedrawDisabledLabel(cd->nmcd.hdc, static_cast<unsigned>(cd->nmcd.dwItemSpec), cd->nmcd.rc);
+        result = CDRF_DODEFAULT;
+        return true;
+    default: return false;
+    }
 }
 
 } // namespace hexmoor::fw

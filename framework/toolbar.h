@@ -7,9 +7,11 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/command.h"
+#include "framework/toolbar_images.h"
 #include "framework/window.h"
 
 namespace hexmoor::fw {
@@ -29,7 +31,6 @@ struct ToolBarArgs {
 
 class ToolBar : public Window {
 public:
-    ~ToolBar() override;
     bool CreateIn(HWND parent, const ToolBarArgs& args);
 
     void SetLargeIcons(bool large);
@@ -37,6 +38,9 @@ public:
     void EnableTextLabels(bool on);
     bool TextLabels() const { return labels_; }
     void SetBackground(COLORREF color);
+    // Label colours of enabled and of disabled buttons (CLR_INVALID: the
+    // control's own).
+    void SetTextColors(COLORREF enabled, COLORREF disabled);
 
     // The height the bar wants at the given width.
     int Height() const;
@@ -49,13 +53,16 @@ protected:
 private:
     void LoadImages();
     void Refit();
+    void RedrawDisabledLabel(HDC dc, unsigned id, RECT button);
     std::vector<unsigned> buttons_;
     ToolImageSet smallSet_, largeSet_;
     COLORREF transparent_ = RGB(192, 192, 192);
-    HIMAGELIST lists_[3] = {};
+    ToolbarImageLists lists_;
     bool large_ = false;
     bool labels_ = false;
     COLORREF background_ = CLR_INVALID;
+    COLORREF text_ = CLR_INVALID;
+    COLORREF disabledText_ = CLR_INVALID;
     std::vector<std::wstring> labelTexts_;
 };
 

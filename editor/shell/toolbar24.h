@@ -1,7 +1,8 @@
 #pragma once
 // The small toolbar of the panes and the name dialog: a common-controls
 // toolbar whose images come from 24-bit bitmaps in which one key colour is
-// replaced by the menu colour, so the buttons blend with the pane.
+// the transparent background, so the buttons blend with the pane on every
+// look.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "framework/toolbar_images.h"
 #include "framework/window.h"
 
 namespace hexmoor::shell {
@@ -17,16 +19,15 @@ struct KeyColor {
     std::uint8_t b, g, r; // in the memory order of a 24-bit DIB
 };
 
-// Replaces every pixel equal to key with replacement (0x00BBGGRR) in a
-// buffer of 24-bit pixels (no row padding: pass each row, or a padded
-// buffer whose padding cannot match three bytes of a pixel).
-void ReplaceKeyColor(std::span<std::uint8_t> pixels, KeyColor key, COLORREF replacement);
+// Turns every pixel but the key colour into a light grey of its own
+// luminance (never the key itself), as a disabled button's image, in a
+// buffer of 24-bit pixels (no row padding: pass each row).
+void GreyPixels(std::span<std::uint8_t> pixels, KeyColor key);
 
 class CToolBar24BitCtrl : public fw::Window {
 public:
     CToolBar24BitCtrl(SIZE imageSize, int imageCount, KeyColor key)
         : imageSize_(imageSize), imageCount_(imageCount), key_(key) {}
-    ~CToolBar24BitCtrl() override;
 
     bool CreateIn(HWND parent, UINT id, DWORD style);
     // Loads the three bitmaps and hands the lists to the control.
@@ -36,11 +37,10 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    HIMAGELIST LoadList(UINT bitmapId);
     SIZE imageSize_;
     int imageCount_;
     KeyColor key_;
-    HIMAGELIST disabled_ = nullptr, hot_ = nullptr, normal_ = nullptr;
+    fw::ToolbarImageLists lists_;
 };
 
 } // namespace hexmoor::shell

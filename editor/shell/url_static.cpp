@@ -2,8 +2,10 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "framework/application.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 
 namespace hexmoor::shell {
 
@@ -32,12 +34,31 @@ int CUrlStatic::OnCreate(CREATESTRUCTW* cs) {
 void CUrlStatic::SetLink(const std::wstring& text, bool web) {
     text_ = text;
     web_ = web;
-    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+    if (!Handle()) return;
+    FitToText();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void CUrlStatic::FitToText() {
+    // At least as wide and as high as the text in the font it is drawn
+    // with, so no part of the address is cut off; never narrower than given.
+    SIZE extent{};
+    {
+        const hexmoor::win::WindowDC dc(Handle());
+        const hexmoor::win::SelectGuard select(dc.Get(), font_);
+        GetTextExtentPoint32W(dc.Get(), text_.c_str(), static_cast<int>(text_.size()), &extent);
+    }
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    int width = std::max<int>(rc.right, extent.cx + 2);
+    int height = std::max<int>(rc.bottom, extent.cy);
+    if (width != rc.right || height != rc.bottom)
+        SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CUrlStatic::OnPaint() {
-    fw::PaintScope ps(Handle());
-    fw::SelectObjectScope sel(ps.Dc(), font_);
+    hexmoor::win::PaintScope ps(Handle());
+    hexmoor::win::SelectGuard sel(ps.Dc(), font_);
     ::SetTextColor(ps.Dc(), color_);
     SetBkMode(ps.Dc(), TRANSPARENT);
     RECT rc;

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/win/rect.h"
 #include "framework/docking/dock_manager.h"
 
 namespace hexmoor::fw {
@@ -22,19 +23,28 @@ void Frame(HDC dc, const Rect& r, COLORREF c) {
 }
 
 void DrawCross(HDC dc, const Rect& r, COLORREF c) {
-    Pen pen(CreatePen(PS_SOLID, 2, c));
-    SelectObjectScope sel(dc, pen.Get());
+    hexmoor::win::Pen pen(CreatePen(PS_SOLID, 2, c));
+    hexmoor::win::SelectGuard sel(dc, pen.Get());
     MoveToEx(dc, r.left + 4, r.top + 4, nullptr);
     LineTo(dc, r.right - 4, r.bottom - 4);
     MoveToEx(dc, r.right - 5, r.top + 4, nullptr);
     LineTo(dc, r.left + 3, r.bottom - 4);
 }
 
-void DrawPin(HDC dc, const Rect& r, COLORREF c) {
-    int cx = (r.left + r.right) / 2;
-    Frame(dc, {cx - 3, r.top + 3, cx + 3, r.top + 10}, c);
-    Fill(dc, {cx - 5, r.top + 10, cx + 5, r.top + 11}, c);
-    Fill(dc, {cx, r.top + 11, cx + 1, r.bottom - 2}, c);
+// A docked (pinned) pane shows the pin standing, needle down; an
+// auto-hidden one shows it lying on its side, needle to the left.
+void DrawPin(HDC dc, const Rect& r, COLORREF c, bool pinned) {
+    if (pinned) {
+        int cx = (r.left + r.right) / 2;
+        Frame(dc, {cx - 3, r.top + 3, cx + 3, r.top + 10}, c);
+        Fill(dc, {cx - 5, r.top + 10, cx + 5, r.top + 11}, c);
+        Fill(dc, {cx, r.top + 11, cx + 1, r.bottom - 2}, c);
+        return;
+    }
+    int cy = (r.top + r.bottom) / 2;
+    Frame(dc, {r.right - 10, cy - 3, r.right - 3, cy + 3}, c);
+    Fill(dc, {r.right - 11, cy - 5, r.right - 10, cy + 5}, c);
+    Fill(dc, {r.left + 2, cy, r.right - 11, cy + 1}, c);
 }
 
 } // namespace
@@ -58,13 +68,13 @@ void DockGroupWindow::SetGeometry(const GroupGeometry& geo) {
 }
 
 bool DockGroupWindow::OnPaint() {
-    PaintScope ps(Handle());
+    hexmoor::win::PaintScope ps(Handle());
     RECT rc;
     GetClientRect(Handle(), &rc);
     // Drawn off screen: the caption and tabs are repainted as a whole.
-    MemoryDc mem(ps.Dc());
-    Bitmap bmp(CreateCompatibleBitmap(ps.Dc(), rc.right, rc.bottom));
-    SelectObjectScope sel(mem.Get(), bmp.Get());
+    hexmoor::win::MemoryDC mem(ps.Dc());
+    hexmoor::win::Bitmap bmp(CreateCompatibleBitmap(ps.Dc(), rc.right, rc.bottom));
+    hexmoor::win::SelectGuard sel(mem.Get(), bmp.Get());
     Draw(mem.Get());
     BitBlt(ps.Dc(), 0, 0, rc.right, rc.bottom, mem.Get(), 0, 0, SRCCOPY);
     return true;
@@ -79,7 +89,7 @@ void DockGroupWindow::Draw(HDC dc) {
     HWND focus = GetFocus();
     bool active = focus && (focus == Handle() || IsChild(Handle(), focus));
     Fill(dc, geo_.caption, active ? c.captionActive : c.captionInactive);
-    SelectObjectScope f(dc, font_.Get());
+    hexmoor::win::SelectGuard f(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, active ? c.captionText : c.captionTextInactive);
     std::wstring text = manager_.Caption(geo_.activePane);
@@ -89,7 +99,8 @@ void DockGroupWindow::Draw(HDC dc) {
     DrawTextW(dc, text.c_str(), -1, &tr, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     COLORREF glyph = active ? c.captionText : c.captionTextInactive;
     DrawCross(dc, geo_.closeButton, glyph);
-    if (!geo_.pinButton.IsEmpty()) DrawPin(dc, geo_.pinButton, glyph);
+    if (!geo_.pinButton.IsEmpty())
+        DrawPin(dc, geo_.pinButton, glyph, manager_.Layout().Mode(geo_.activePane) != PaneMode::AutoHidden);
     for (const auto& [pane, r] : geo_.tabs) {
         bool front = pane == geo_.activePane;
         Fill(dc, r, front ? c.tabActive : c.tabInactive);
@@ -223,7 +234,7 @@ void DockHintWindow::Hide() {
 }
 
 bool DockHintWindow::OnPaint() {
-    PaintScope ps(Handle());
+    hexmoor::win::PaintScope ps(Handle());
     RECT rc;
     GetClientRect(Handle(), &rc);
     Fill(ps.Dc(), FromRECT(rc), hintColor_);

@@ -21,8 +21,11 @@ public:
 
     static CTWControlsManager* ForCurrentThread();
 
+    // Start hooks the manager's thread, which need not be the calling one.
     int Start(DWORD threadId);
     void Stop();
+    // Installs the hooks the current mode needs (see the explicit mode).
+    void UpdateHooks();
 
     void OnCallWndProcRet(const MSG* msg, LRESULT result) override;
     BOOL OnCBT(int code, WPARAM wp, LPARAM lp) override;
@@ -40,9 +43,22 @@ public:
     BOOL RefreshControls(int type);
     void AttachFrame(HWND hwnd, CTwfSkin* skin);
 
+    // What Register does besides registering, attaching, inheriting the
+    // parent's skin and attaching the frame.
+    enum class RegisterSteps {
+        // Everything AddControl does: shell bands stay inactive, button
+        // effects, the MDI client's and numeric up-down's elements, switched
+        // on when active with an enabled element, class style.
+        kControl,
+        // SkinWindowAsType: switched on when default active or active, class
+        // style.
+        kChosenType,
+    };
     // Registers a factory that already holds its object (SkinWindowAsType,
-    // AttachBaseSkinnedObject): the same steps as AddControl from step 5 on.
-    CCMCore* Register(std::unique_ptr<CCMCore> factory, HWND hwnd, WORD elementId, const char* className);
+    // AttachBaseSkinnedObject, AddControl). Null, with nothing registered and
+    // the object deleted, when the object cannot attach to the window.
+    CCMCore* Register(std::unique_ptr<CCMCore> factory, HWND hwnd, WORD elementId, const char* className,
+                      RegisterSteps steps = RegisterSteps::kControl);
 
     // The per-type window maps and the factories in registration order.
     using WindowMap = std::map<HWND, CCMCore*>;
@@ -54,12 +70,14 @@ public:
 
 private:
     void InitTypeMaps();
+    void ApplyButtonEffect(CTWWnd* object, HWND hwnd);
     std::unique_ptr<CCMCore> TakeFactory(CCMCore* factory);
     void DropFactory(WORD elementId, HWND hwnd);
 
     std::map<WORD, WindowMap> typeMaps_;
     std::vector<std::unique_ptr<CCMCore>> factories_;
     HMODULE user32_ = nullptr;
+    DWORD threadId_ = 0;
 };
 
 // The process's controls managers by thread id; owned by the skin manager.
@@ -74,6 +92,8 @@ public:
     static CTWControlsManager* Find(DWORD threadId);
     // Unhooks and deletes every thread's manager.
     static void RemoveAll();
+    // Every manager's hooks to what the current mode needs.
+    static void UpdateHooks();
 
     std::map<DWORD, std::unique_ptr<CTWControlsManager>> managers;
 };

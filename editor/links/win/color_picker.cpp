@@ -1,7 +1,7 @@
 #include "editor/links/win/color_picker.h"
 
 #include "editor/links/value_text.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 
 namespace hexmoor::links {
 namespace {
@@ -115,7 +115,7 @@ bool CColorPickerCB::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     if (color == kInvertColor || color == kCustomColorEntry) {
         FrameRect(dc, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
     } else {
-        fw::Brush brush(CreateSolidBrush(color));
+        win::Brush brush(CreateSolidBrush(color));
         FillRect(dc, &swatch, brush.Get());
         FrameRect(dc, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
     }

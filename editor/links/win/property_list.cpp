@@ -74,7 +74,7 @@ bool SystemImageClipboard::CopyImage(const CMrgBitmap& image, bool withMargins) 
     HBITMAP bitmap = image.GetHBitmap();
     if (image.IsGdiplus()) {
         flattened = FlattenOnWhite(image);
-        bitmap = flattened.get();
+        bitmap = flattened.Get();
     }
     if (!bitmap) return false;
     BITMAP info{};
@@ -240,10 +240,10 @@ bool CPropertyList::CreateGrid(HWND parent, UINT id) {
         // Line height: the text height of the list's device context as it
         // comes (the list font is not selected), the same for every line;
         // the indent unit: the width of the glyph font's "t".
-        fw::WindowDcScope dc(Handle());
+        win::WindowDC dc(Handle());
         SIZE size{};
         if (GetTextExtentPoint32W(dc.Get(), L"Ag", 2, &size) && size.cy > 0) textHeight_ = size.cy;
-        fw::SelectObjectScope font(dc.Get(), glyphFont_.Get());
+        win::SelectGuard font(dc.Get(), glyphFont_.Get());
         if (GetTextExtentPoint32W(dc.Get(), L"t", 1, &size)) glyphWidth_ = size.cx;
     }
     SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, textHeight_ + 4);
@@ -376,7 +376,7 @@ bool CPropertyList::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     if (row->Kind() == kKindColor && !row->Value().empty() && Current() && Current()->GetTwfObj()) {
         swatchColor = Current()->GetTwfObj()->GetColor(row->Id());
         if (swatchColor != 0xFFFFFFFFu) {
-            fw::Brush brush(CreateSolidBrush(swatchColor));
+            win::Brush brush(CreateSolidBrush(swatchColor));
             FillRect(dc, &value, brush.Get());
             swatch = true;
         }
@@ -384,8 +384,8 @@ bool CPropertyList::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     if (!swatch) FillRect(dc, &value, GetSysColorBrush(COLOR_WINDOW));
     FillRect(dc, &label, GetSysColorBrush(COLOR_WINDOW));
     {
-        fw::SelectObjectScope selectPen(dc, gridPen_.Get());
-        fw::SelectObjectScope selectBrush(dc, GetStockObject(NULL_BRUSH));
+        win::SelectGuard selectPen(dc, gridPen_.Get());
+        win::SelectGuard selectBrush(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, label.left, label.top, label.right, label.bottom + 1);
         MoveToEx(dc, label.right, value.top, nullptr);
         LineTo(dc, value.right, value.top);
@@ -404,7 +404,7 @@ bool CPropertyList::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     // The list box has its font selected into the device context already.
     DrawTextW(dc, row->Label().c_str(), -1, &indented, DT_SINGLELINE | DT_END_ELLIPSIS);
     if (row->IsExpandable()) {
-        fw::SelectObjectScope glyph(dc, glyphFont_.Get());
+        win::SelectGuard glyph(dc, glyphFont_.Get());
         TextOutW(dc, text.left, text.top, row->IsExpanded() ? L"u" : L"4", 1);
     }
     SetTextColor(dc, swatch ? ((~swatchColor & 0xFFFFFFu) - 0x7D7D7Du) & 0xFFFFFFu : GetSysColor(COLOR_WINDOWTEXT));

@@ -13,7 +13,7 @@
 #include "editor/links/grid_clipboard.h"
 #include "editor/links/grid_model.h"
 #include "editor/links/win/color_picker.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 #include "framework/window.h"
 
 namespace hexmoor::links {
@@ -122,9 +122,9 @@ private:
     CColorPickerCB color_;
     HWND edit_ = nullptr;
     HWND button_ = nullptr;
-    fw::Font listFont_;
-    fw::Font glyphFont_;
-    fw::Pen gridPen_;
+    win::Font listFont_;
+    win::Font glyphFont_;
+    win::Pen gridPen_;
     int textHeight_ = 13;
     int glyphWidth_ = 8;
     int divider_ = 0;

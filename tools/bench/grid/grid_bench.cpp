@@ -10,7 +10,7 @@
 
 #include "editor/links/item_link.h"
 #include "editor/links/win/property_list.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 #include "framework/window.h"
 
 using namespace hexmoor;
