@@ -147,9 +147,8 @@ std::unique_ptr<CMrgBitmap> SystemImageClipboard::PasteImage(bool withMargins) {
                 ReleaseDC(nullptr, screen);
                 if (dib && bits) {
                     std::memcpy(bits, data + block->pixelsOffset, block->header.biSizeImage);
-                    const MrgBitmapParams& p = block->params;
-                    record =
-                        std::make_unique<CMrgBitmap>(dib, p.left, p.top, p.right, p.bottom, p.drawMode, p.mrgDrawMode);
+                    record = std::make_unique<CMrgBitmap>(dib, 0, 0, 0, 0, 0, 0);
+                    record->SetParams(block->params);
                     if (!record->HasImage()) record.reset();
                 }
                 if (dib) DeleteObject(dib);

@@ -16,6 +16,8 @@
 #include "model/elements/user_data.h"
 #include "model/elements/wnd_frame.h"
 #include "model/gdiplus_init.h"
+#include "model/image_rgn.h"
+#include "model/platform/region.h"
 #include "model/platform/image.h"
 #include "tests/editor/links/links_fixture.h"
 
@@ -369,4 +371,99 @@ TEST_F(GridWindow, RealClipboardWithAndWithoutMargins) {
     Show(to, 0);
     EXPECT_EQ(list.Clipboard().PasteItem(to.GetPropertyItem(41), true), 0);
     EXPECT_EQ(target.GetImage(41)->GetParams(), (MrgBitmapParams{1, 2, 3, 4, 1, 1}));
+}
+
+namespace {
+
+struct ScriptedFonts : fw::FontDialogService {
+    std::optional<LOGFONTW> Choose(HWND, const LOGFONTW&) override {
+        LOGFONTW font{};
+        font.lfHeight = -12;
+        wcscpy(font.lfFaceName, L"Tahoma");
+        return font;
+    }
+};
+
+} // namespace
+
+TEST_F(GridWindow, RegionFileRoadAndKeys) {
+    // A region file written next to the test images, and a cut copy of it.
+    CImageRgn region(hexmoor::platform::CreateRectRegion(1, 1, 5, 4), 8, 6);
+    const std::vector<std::uint8_t> bytes = EncodeRegionFile(region);
+    ASSERT_FALSE(bytes.empty());
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring good = std::wstring(temp) + L"links_test.rgn";
+    const std::wstring cut = std::wstring(temp) + L"links_test_cut.rgn";
+    for (const auto& [path, size] : {std::pair{good, bytes.size()}, std::pair{cut, size_t{6}}}) {
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(size), &written, nullptr);
+        CloseHandle(file);
+    }
+    CTwfWndFrame frame;
+    frame.SetNumber(483, 3);
+    CTopSideFrame side(nullptr, 2, 0, L"Default");
+    side.SetTwfObj(&frame);
+    side.BuildPropertyItems(1);
+    Show(side, 0);
+    // Enter on the closed "Regions" group opens it.
+    SelectLine(1);
+    SetFocus(list.Handle());
+    Key(VK_RETURN);
+    ASSERT_EQ(list.Model().Item(2)->Label(), L"Region - 0");
+    SelectLine(2);
+    ASSERT_TRUE(IsWindowVisible(list.OpenEditorWindow()));
+    files->answers.push_back(cut);
+    list.OnPropertyButton();
+    EXPECT_FALSE(frame.GetTopSide()->HasRegionOptions(0));
+    EXPECT_EQ(list.Model().Item(2)->Value(), L"");
+    ASSERT_FALSE(messages->shown.empty());
+    EXPECT_EQ(messages->shown.back(), L"Could not load bitmap: " + cut);
+    files->answers.push_back(good);
+    list.OnPropertyButton();
+    ASSERT_TRUE(frame.GetTopSide()->HasRegionOptions(0));
+    EXPECT_EQ(frame.GetTopSide()->GetRegionOptions(0)->GetRegionData()->GetWidth(), 8);
+    EXPECT_EQ(list.Model().Item(2)->Value(), good);
+    // The trailing region row moved on.
+    EXPECT_EQ(list.Model().Item(3)->Label(), L"Region - 1");
+    EXPECT_EQ(files->requests.back().filter, L"Region Files (*.rgn)|*.rgn||");
+    // Escape gives the focus back to the list.
+    SelectLine(2);
+    Key(VK_ESCAPE, list.OpenEditorWindow());
+    EXPECT_EQ(GetFocus(), list.Handle());
+    DeleteFileW(good.c_str());
+    DeleteFileW(cut.c_str());
+}
+
+TEST_F(GridWindow, FontFileRoad) {
+    app.SetFontDialogs(std::make_unique<ScriptedFonts>());
+    CTwfObj element(4);
+    class FontLink : public CItemLinkObj {
+    public:
+        FontLink() : CItemLinkObj(nullptr, 4, 0, L"Default") {}
+        ~FontLink() override { ForgetRows(); }
+        const char* ClassName() const override { return "FontLink"; }
+        BOOL OnOptionsChanged() override { return 1; }
+        BOOL CommitEditedValues(PropertyGridModel*) override { return 1; }
+        BOOL BuildPropertyItems(int) override { return 1; }
+        BOOL FillPropertyPage(int, void* context) override {
+            ClearPropertyList();
+            if (!row_) row_ = MakeRow(L"Font", L"", kKindFont, L"", 0, FALSE, nullptr, 0);
+            AddPropertyItem(row_.get(), context, -1);
+            return 1;
+        }
+        std::unique_ptr<CPropertyItem> row_;
+    } link;
+    link.SetTwfObj(&element);
+    Show(link, 0);
+    SelectLine(0);
+    list.OnPropertyButton();
+    ASSERT_NE(element.GetFont(), nullptr);
+    LOGFONTW chosen{};
+    element.GetFont()->GetLogFont(&chosen);
+    EXPECT_STREQ(chosen.lfFaceName, L"Tahoma");
+    EXPECT_EQ(list.Model().Item(0)->Value(), L"Tahoma");
+    EXPECT_TRUE(modified);
 }
