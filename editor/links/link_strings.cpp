@@ -1,5 +1,7 @@
 #include "editor/links/link_strings.h"
 
+#include <vector>
+
 namespace hexmoor::links {
 namespace {
 
@@ -29,15 +31,10 @@ constexpr Entry kTable[] = {
     {kStrTextColor, L"Text Color"},
     {kStrStaticText, L"Static Text"},
     {kStrUserData, L"User Data"},
+    {kStrTile, L"Tile"},
+    {kStrStretch, L"Stretch"},
+    {kStrBlit, L"Blit"},
 };
-
-constexpr UINT kIds[] = {
-    kStrImage,           kStrProperties,     kStrInserted,      kStrNoImage,    kStrFrameTopSide,
-    kStrFrameBottomSide, kStrFrameRightSide, kStrFrameLeftSide, kStrGrip,       kStrSliderControls,
-    kStrTabControls,     kStrProgressBars,   kStrSpinControls,  kStrImages,     kStrRegions,
-    kStrRegion,          kStrSize,           kStrTextColor,     kStrStaticText, kStrUserData,
-};
-static_assert(sizeof(kIds) / sizeof(kIds[0]) == sizeof(kTable) / sizeof(kTable[0]));
 
 LinkStringProvider& Provider() {
     static LinkStringProvider provider;
@@ -53,8 +50,13 @@ std::wstring BuiltInLinkString(UINT id) {
 }
 
 const UINT* BuiltInLinkStringIds(size_t* count) {
-    *count = sizeof(kIds) / sizeof(kIds[0]);
-    return kIds;
+    static const std::vector<UINT> ids = [] {
+        std::vector<UINT> all;
+        for (const Entry& e : kTable) all.push_back(e.id);
+        return all;
+    }();
+    *count = ids.size();
+    return ids.data();
 }
 
 std::wstring LinkString(UINT id) {

@@ -32,6 +32,9 @@ enum LinkStringId : UINT {
     kStrTextColor = 61241,
     kStrStaticText = 61242,
     kStrUserData = 61317,
+    kStrTile = 61244,
+    kStrStretch = 61245,
+    kStrBlit = 61246,
 };
 
 // The text of a string id: the installed provider's, else the built-in one

@@ -1,5 +1,6 @@
 #include "editor/links/win/color_picker.h"
 
+#include "editor/links/link_strings.h"
 #include "editor/links/value_text.h"
 #include "base/win/gdi.h"
 
@@ -128,6 +129,36 @@ bool CColorPickerCB::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
     DrawTextW(dc, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER);
     if (dis->itemState & ODS_FOCUS) DrawFocusRect(dc, &dis->rcItem);
     return true;
+}
+
+} // namespace hexmoor::links
+
+namespace hexmoor::links {
+namespace {
+
+void AddEntries(HWND combo, std::initializer_list<UINT> ids) {
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    int at = 0;
+    for (UINT id : ids) {
+        const std::wstring text = LinkString(id);
+        SendMessageW(combo, CB_INSERTSTRING, at++, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+} // namespace
+
+void FillDrawModeCombo(HWND combo, bool withBlit) {
+    if (withBlit)
+        AddEntries(combo, {kStrBlit, kStrStretch, kStrTile});
+    else
+        AddEntries(combo, {kStrStretch, kStrTile});
+}
+
+void FillRegionDrawModeCombo(HWND combo, bool withTile) {
+    if (withTile)
+        AddEntries(combo, {kStrBlit, kStrStretch, kStrTile});
+    else
+        AddEntries(combo, {kStrBlit, kStrStretch});
 }
 
 } // namespace hexmoor::links

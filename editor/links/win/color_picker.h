@@ -63,3 +63,13 @@ struct NamedColor {
 const std::vector<NamedColor>& StandardColors();
 
 } // namespace hexmoor::links
+
+namespace hexmoor::links {
+
+// The drawing-mode drop-downs of the option pages. Each empties the combo
+// box, then: "Blit" only with withBlit, "Stretch", "Tile".
+void FillDrawModeCombo(HWND combo, bool withBlit);
+// "Blit", "Stretch", then "Tile" only with withTile.
+void FillRegionDrawModeCombo(HWND combo, bool withTile);
+
+} // namespace hexmoor::links

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "editor/links/frame/side_links.h"
+#include "editor/links/link_strings.h"
 #include "editor/links/margin_block.h"
 #include "editor/links/small_links.h"
 #include "editor/links/win/property_list.h"
@@ -466,4 +467,38 @@ TEST_F(GridWindow, FontFileRoad) {
     EXPECT_STREQ(chosen.lfFaceName, L"Tahoma");
     EXPECT_EQ(list.Model().Item(0)->Value(), L"Tahoma");
     EXPECT_TRUE(modified);
+}
+
+TEST_F(GridWindow, DrawModeDropDowns) {
+    HWND combo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100, 200, parent.Handle(),
+                                 nullptr, nullptr, nullptr);
+    auto entries = [&] {
+        std::vector<std::wstring> texts;
+        const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[32] = {};
+            SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            texts.push_back(text);
+        }
+        return texts;
+    };
+    FillDrawModeCombo(combo, true);
+    EXPECT_EQ(entries(), (std::vector<std::wstring>{L"Blit", L"Stretch", L"Tile"}));
+    FillDrawModeCombo(combo, false);
+    EXPECT_EQ(entries(), (std::vector<std::wstring>{L"Stretch", L"Tile"}));
+    FillRegionDrawModeCombo(combo, true);
+    EXPECT_EQ(entries(), (std::vector<std::wstring>{L"Blit", L"Stretch", L"Tile"}));
+    FillRegionDrawModeCombo(combo, false);
+    EXPECT_EQ(entries(), (std::vector<std::wstring>{L"Blit", L"Stretch"}));
+    DestroyWindow(combo);
+}
+
+TEST(LinkStrings, TheStringTableHoldsTheBuiltInTexts) {
+    size_t count = 0;
+    const UINT* ids = BuiltInLinkStringIds(&count);
+    for (size_t i = 0; i < count; ++i) {
+        wchar_t text[128] = {};
+        LoadStringW(fw::ResourceModule(), ids[i], text, 128);
+        EXPECT_EQ(std::wstring(text), BuiltInLinkString(ids[i])) << ids[i];
+    }
 }
