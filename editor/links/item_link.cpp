@@ -258,6 +258,28 @@ void CItemLinkObj::LoadImageOptions(const CPropertyItem* row) {
     Links().options->LoadImageOptions(image->GetParams());
 }
 
+void CItemLinkObj::StoreImageField(const CPropertyItem* row, int MrgBitmapParams::*field) {
+    if (!row || !Links().options) return;
+    CMrgBitmap* image = GetImage(row->Id());
+    if (!image) return;
+    const int value = Links().options->ImageOptionsFields().*field;
+    auto store = [&](CMrgBitmap& target) {
+        MrgBitmapParams params = target.GetParams();
+        params.*field = value;
+        target.SetParams(params);
+    };
+    store(*image);
+    if (Links().colorAdjust)
+        if (CMrgBitmap* work = Links().colorAdjust->WorkBitmap()) store(*work);
+}
+
+void CItemLinkObj::StoreImageMarginTop(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::top); }
+void CItemLinkObj::StoreImageMarginLeft(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::left); }
+void CItemLinkObj::StoreImageMarginRight(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::right); }
+void CItemLinkObj::StoreImageMarginBottom(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::bottom); }
+void CItemLinkObj::StoreImageDrawMode(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::drawMode); }
+void CItemLinkObj::StoreImageFillMode(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::mrgDrawMode); }
+
 void CItemLinkObj::ShowImageRowOnImagePage(CPropertyItem* row) {
     OptionsPages* pages = Links().options;
     if (!pages || !row) return;

@@ -130,6 +130,14 @@ public:
 
     // --- image options and snapshot ------------------------------------------
     void LoadImageOptions(const CPropertyItem* row);
+    // Each copies one field of the image page into the row's image and into
+    // the colour-adjustment dialog's working copy; nothing without an image.
+    void StoreImageMarginTop(const CPropertyItem* row);
+    void StoreImageMarginLeft(const CPropertyItem* row);
+    void StoreImageMarginRight(const CPropertyItem* row);
+    void StoreImageMarginBottom(const CPropertyItem* row);
+    void StoreImageDrawMode(const CPropertyItem* row);
+    void StoreImageFillMode(const CPropertyItem* row);
     // mode 0 takes a snapshot, 1 drops it, any other drops it and is kept as
     // the state; asking for the current state does nothing and returns 0.
     BOOL SnapshotLinkImages(int mode);
@@ -148,6 +156,8 @@ protected:
     void ForgetRows();
     // The common display of an image row on the image-options page.
     void ShowImageRowOnImagePage(CPropertyItem* row);
+    // Copies one field of the image page (chosen by field) into the image.
+    void StoreImageField(const CPropertyItem* row, int MrgBitmapParams::*field);
     // Snapshot of a link whose images are its element's whole image map.
     virtual bool SnapshotsWholeImageMap() const { return false; }
 

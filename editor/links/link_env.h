@@ -77,6 +77,8 @@ public:
     virtual void FinishAdjustment() {}
     virtual void TrackSelectedProperty(WORD id, int kind, int flag) {}
     virtual void SetCurrentColor(COLORREF color) {}
+    // The dialog's working copy of the image under adjustment, or null.
+    virtual CMrgBitmap* WorkBitmap() { return nullptr; }
 };
 
 // The option pages (image, frame image, region). Their fields belong to the
@@ -90,6 +92,9 @@ public:
     virtual void SetImagePreview(const CMrgBitmap* image) {}
     // The image page's fields from an image's six parameters.
     virtual void LoadImageOptions(const MrgBitmapParams& params) {}
+    // The image page's fields as they stand (margins, the drawing-mode
+    // drop-down's selection as drawMode, the edge mode as mrgDrawMode).
+    virtual MrgBitmapParams ImageOptionsFields() const { return {}; }
     // The frame-image page: drawing mode (0 blit, 1 stretch, 2 tile) and preview.
     virtual void SetFrameImage(const CMrgBitmap* image, DWORD drawMode) {}
     virtual DWORD FrameImageDrawMode() const { return 0; }

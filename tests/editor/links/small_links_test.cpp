@@ -181,3 +181,50 @@ TEST(Family, TableGivesClassesByType) {
     EXPECT_EQ(FamilyByClass("CSBGripLink")->type, 27);
     EXPECT_EQ(FamilyByClass("Nope"), nullptr);
 }
+
+namespace {
+
+class FieldsPage : public OptionsPages {
+public:
+    MrgBitmapParams ImageOptionsFields() const override { return fields; }
+    void LoadImageOptions(const MrgBitmapParams& params) override { loaded = params; }
+    MrgBitmapParams fields;
+    MrgBitmapParams loaded;
+};
+
+class WorkCopy : public ColorAdjustListener {
+public:
+    CMrgBitmap* WorkBitmap() override { return &work; }
+    CMrgBitmap work;
+};
+
+} // namespace
+
+TEST_F(LinksTest, ImageOptionStoresChangeOneParameter) {
+    CTwfObj grip(27);
+    grip.PutImage(41, TestImage(4, 4));
+    grip.GetImage(41)->SetParams(MrgBitmapParams{1, 2, 3, 4, 1, 0});
+    CSBGripLink link(nullptr, 27, 0, L"Default");
+    link.SetTwfObj(&grip);
+    link.BuildPropertyItems(1);
+    FieldsPage page;
+    WorkCopy dialog;
+    dialog.work.SetParams(MrgBitmapParams{1, 2, 3, 4, 1, 0});
+    Links().options = &page;
+    Links().colorAdjust = &dialog;
+    const CPropertyItem* row = link.GetPropertyItem(41);
+    link.LoadImageOptions(row);
+    EXPECT_EQ(page.loaded, (MrgBitmapParams{1, 2, 3, 4, 1, 0}));
+    page.fields = MrgBitmapParams{9, 8, 7, 6, 0, 1};
+    link.StoreImageMarginLeft(row);
+    EXPECT_EQ(grip.GetImage(41)->GetParams(), (MrgBitmapParams{9, 2, 3, 4, 1, 0}));
+    EXPECT_EQ(dialog.work.GetParams(), (MrgBitmapParams{9, 2, 3, 4, 1, 0}));
+    link.StoreImageFillMode(row);
+    link.StoreImageMarginBottom(row);
+    EXPECT_EQ(grip.GetImage(41)->GetParams(), (MrgBitmapParams{9, 2, 3, 6, 1, 1}));
+    // A row whose property has no image: nothing.
+    grip.RemoveImage(41);
+    link.StoreImageMarginTop(row);
+    Links().options = nullptr;
+    Links().colorAdjust = nullptr;
+}
