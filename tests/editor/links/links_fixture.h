@@ -37,6 +37,10 @@ public:
         pageShown = show;
         ++calls;
     }
+    void FocusTree(bool preferImagePage) override { treeFocused.push_back(preferImagePage); }
+    void SelectNextState(bool forward) override { stateSteps.push_back(forward); }
+    std::vector<bool> treeFocused;
+    std::vector<bool> stateSteps;
     std::wstring caption;
     bool visible[5] = {true, true, true, true, true};
     int checked = 0;

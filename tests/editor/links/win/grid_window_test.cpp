@@ -502,3 +502,36 @@ TEST(LinkStrings, TheStringTableHoldsTheBuiltInTexts) {
         EXPECT_EQ(std::wstring(text), BuiltInLinkString(ids[i])) << ids[i];
     }
 }
+
+TEST_F(GridWindow, EnterDropsAndCommitsTheColourAndCtrlKeysReachThePane) {
+    CTwfObj text(21);
+    CStaticTextLink link(nullptr, 21, 1044, L"Default");
+    link.SetTwfObj(&text);
+    link.BuildPropertyItems(1);
+    Show(link, 0);
+    SelectLine(0);
+    HWND picker = list.ColorPicker().Handle();
+    ASSERT_EQ(list.OpenEditorWindow(), picker);
+    SendMessageW(picker, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_TRUE(Key(VK_RETURN, picker)); // closed: Enter drops it
+    EXPECT_TRUE(SendMessageW(picker, CB_GETDROPPEDSTATE, 0, 0));
+    const std::vector<COLORREF> colours = list.ColorPicker().Colors();
+    SendMessageW(picker, CB_SETCURSEL, std::find(colours.begin(), colours.end(), RGB(0, 0, 255)) - colours.begin(), 0);
+    EXPECT_FALSE(Key(VK_RETURN, picker)); // dropped: Enter commits the highlighted colour
+    EXPECT_EQ(text.GetColor(494), RGB(0, 0, 255));
+
+    // ',' and '.' step the state; Ctrl+Tab gives the focus to the tree.
+    Key(VK_OEM_COMMA);
+    Key(VK_OEM_PERIOD);
+    EXPECT_EQ(host.stateSteps, (std::vector<bool>{false, true}));
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE saved = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(Key(VK_TAB));
+    keys[VK_CONTROL] = saved;
+    SetKeyboardState(keys);
+    EXPECT_EQ(host.treeFocused.size(), 1u);
+    Pump();
+}
