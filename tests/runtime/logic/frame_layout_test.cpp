@@ -267,7 +267,9 @@ TEST(CaptionText, OriginOfTextAndIconForEachLocation) {
         const CaptionTextPlacement p = PlaceCaptionText(in);
         EXPECT_EQ(p.text, c.textAt) << c.text << "/" << c.icon;
         EXPECT_EQ(p.showIcon, c.hasIcon);
-        if (c.hasIcon) EXPECT_EQ(p.icon, c.iconAt) << c.text << "/" << c.icon;
+        if (c.hasIcon) {
+            EXPECT_EQ(p.icon, c.iconAt) << c.text << "/" << c.icon;
+        }
     }
 }
 
