@@ -107,7 +107,14 @@ void Application::RunPending() {
     OnIdle();
 }
 
+void Application::BeforeModalLoop() {
+    // A modal loop runs no idle work of ours until it ends: the toolbar and
+    // the indicators show the states of now, not of the last idle time.
+    OnIdle();
+}
+
 int Application::MessageBox(const std::wstring& text, UINT type) {
+    BeforeModalLoop();
     HWND owner = mainWindow_ ? mainWindow_->Handle() : nullptr;
     return messages_->Show(owner, text, appName_, type);
 }

@@ -69,6 +69,10 @@ public:
     void SetFontDialogs(std::unique_ptr<FontDialogService> s) { fontDialogs_ = std::move(s); }
     void SetShell(std::unique_ptr<ShellService> s) { shell_ = std::move(s); }
 
+    // Runs the idle-time updates now; called before every modal loop
+    // (message boxes, modal dialogs) starts.
+    void BeforeModalLoop();
+
     // A message box owned by the main window, captioned with the app name.
     int MessageBox(const std::wstring& text, UINT type);
 

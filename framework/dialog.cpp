@@ -62,6 +62,7 @@ Dialog::~Dialog() {
 INT_PTR Dialog::DoModal(HWND parent) {
     if (Handle()) return -1;
     modal_ = true;
+    if (Application* app = Application::Current()) app->BeforeModalLoop();
     BeginCreation();
     INT_PTR r = DialogBoxParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), parent, &Dialog::DialogProc,
                                 reinterpret_cast<LPARAM>(this));

@@ -115,7 +115,7 @@ void FrameWindow::ShowStatusBar(bool show) {
 void FrameWindow::SetLookColors(const LookColors& colors, bool systemMenuBar) {
     if (docks_) docks_->SetLook(colors);
     if (HMENU bar = GetMenu(Handle())) {
-        menuBrush_.Reset(systemMenuBar ? nullptr : CreateSolidBrush(colors.barFace));
+        menuBrush_.Reset(systemMenuBar ? nullptr : CreateSolidBrush(colors.menuBar));
         MENUINFO mi{};
         mi.cbSize = sizeof mi;
         mi.fMask = MIM_BACKGROUND;
@@ -123,9 +123,64 @@ void FrameWindow::SetLookColors(const LookColors& colors, bool systemMenuBar) {
         SetMenuInfo(bar, &mi);
         DrawMenuBar(Handle());
     }
+    lookColors_ = colors;
+    systemMenuBar_ = systemMenuBar;
+    PaintMenuBar();
     toolbar_.SetBackground(colors.barFace);
-    status_.SetBackground(colors.statusBar);
+    toolbar_.SetTextColors(colors.barText, colors.barTextDisabled);
+    if (systemMenuBar)
+        status_.SetColors(CLR_INVALID, CLR_INVALID);
+    else
+        status_.SetColors(colors.statusBar, colors.statusText);
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void FrameWindow::PaintMenuBar() {
+    // The menu bar in the look's colours. The menu's own background brush
+    // does this on Windows; Wine paints the bar in the system's menu colour
+    // whatever the brush, so the bar is painted over after every time the
+    // system draws it (non-client painting, activation, the end of a menu).
+    HMENU menu = GetMenu(Handle());
+    if (!menu || systemMenuBar_ || !IsWindowVisible(Handle())) return;
+    MENUBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    if (!GetMenuBarInfo(Handle(), OBJID_MENU, 0, &bar)) return;
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    auto local = [&](RECT r) {
+        OffsetRect(&r, -window.left, -window.top);
+        return r;
+    };
+    HDC dc = GetWindowDC(Handle());
+    if (!dc) return;
+    RECT all = local(bar.rcBar);
+    SetBkColor(dc, lookColors_.menuBar);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof ncm;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+    Font font(CreateFontIndirectW(&ncm.lfMenuFont));
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    SetBkMode(dc, TRANSPARENT);
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        MENUBARINFO item{};
+        item.cbSize = sizeof item;
+        if (!GetMenuBarInfo(Handle(), OBJID_MENU, i + 1, &item)) continue;
+        wchar_t text[128]{};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        ::SetTextColor(dc, (state & (MF_GRAYED | MF_DISABLED)) ? lookColors_.barTextDisabled : lookColors_.menuText);
+        RECT r = local(item.rcBar);
+        DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+}
+
+void FrameWindow::CreateDocks() {
+    docks_ = std::make_unique<DockManager>(Handle());
+    docks_->onChanged = [this] { RecalcLayout(); };
 }
 
 void FrameWindow::RecalcLayout() {
@@ -178,7 +233,14 @@ LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_EXITMENULOOP:
         inMenu_ = false;
         status_.SetPrompt(LoadText(kIdleMessageId));
+        PaintMenuBar();
         break;
+    case WM_NCPAINT:
+    case WM_NCACTIVATE: {
+        LRESULT r = Window::WindowProc(msg, wp, lp);
+        PaintMenuBar();
+        return r;
+    }
     case WM_MENUSELECT: {
         UINT flags = HIWORD(wp);
         UINT id = LOWORD(wp);

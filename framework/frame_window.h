@@ -72,6 +72,11 @@ protected:
     // A popup of the menu bar is about to open, before its items' states
     // are set: the place to change its items.
     virtual void OnMenuOpening(HMENU popup) {}
+    // Makes the dock manager; every change of its layout lays the frame out
+    // again, so the view always fills what the panes leave.
+    void CreateDocks();
+    // Paints the menu bar in the look's colours (nothing for the system's).
+    void PaintMenuBar();
 
     CommandTable commands_;
     ToolBar toolbar_;
@@ -80,6 +85,8 @@ protected:
     HWND view_ = nullptr;
     HACCEL accel_ = nullptr;
     Brush menuBrush_;
+    LookColors lookColors_{};
+    bool systemMenuBar_ = true;
     MenuImages menuImages_;
     bool inMenu_ = false;
 };

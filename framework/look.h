@@ -25,7 +25,16 @@ struct LookColors {
     Color tabText;
     Color splitter;
     Color statusBar;
+    Color barText;         // toolbar labels of enabled buttons
+    Color barTextDisabled; // of disabled ones: less contrast with barFace
+    Color menuBar;         // menu bar background
+    Color menuText;        // menu bar items
+    Color statusText;
 };
+
+// How far apart two colours are in luminance (0-255), for checking that
+// text stands out from its background.
+int LuminanceContrast(Color a, Color b);
 
 constexpr int kLookCount = 5;
 constexpr int kDefaultLook = 2;

@@ -41,15 +41,65 @@ void StatusBar::Relayout() {
     ReleaseDC(h, dc);
     if (!indicators_.empty()) rights.back() = -1;
     SendMessageW(h, SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
-    SendMessageW(h, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(prompt_.c_str()));
-    for (std::size_t i = 0; i < texts_.size(); ++i)
-        SendMessageW(h, SB_SETTEXTW, i + 1, reinterpret_cast<LPARAM>(texts_[i].c_str()));
+    SetPartText(0, prompt_);
+    for (std::size_t i = 0; i < texts_.size(); ++i) SetPartText(i + 1, texts_[i]);
+}
+
+void StatusBar::SetPartText(std::size_t part, const std::wstring& text) {
+    if (Handle()) SendMessageW(Handle(), SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+LRESULT StatusBar::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // With the look's colours the bar paints itself: the control (themed or
+    // not) has no text colour, and a theme ignores the face colour too.
+    if (background_ == CLR_INVALID) return Window::WindowProc(msg, wp, lp);
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        Paint(dc);
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wp)); return 0;
+    default: return Window::WindowProc(msg, wp, lp);
+    }
+}
+
+void StatusBar::Paint(HDC dc) {
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    SetBkColor(dc, background_);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    int parts = static_cast<int>(SendMessageW(Handle(), SB_GETPARTS, 0, 0));
+    for (int i = 0; i < parts; ++i) {
+        RECT part{};
+        SendMessageW(Handle(), SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&part));
+        // A thin line in the text's colour between parts.
+        if (i + 1 < parts) {
+            RECT line{part.right - 1, part.top + 2, part.right, part.bottom - 2};
+            SetBkColor(dc, text_);
+            ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
+        }
+        const std::wstring& text = i == 0 ? prompt_ : texts_[static_cast<std::size_t>(i - 1)];
+        ::SetTextColor(dc, text_);
+        RECT r = part;
+        r.left += 3;
+        r.right -= 3;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    if (old) SelectObject(dc, old);
 }
 
 void StatusBar::SetPrompt(const std::wstring& text) {
     if (text == prompt_) return;
     prompt_ = text;
-    if (Handle()) SendMessageW(Handle(), SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(prompt_.c_str()));
+    SetPartText(0, prompt_);
 }
 
 std::wstring StatusBar::IndicatorText(std::size_t i) const { return i < texts_.size() ? texts_[i] : std::wstring{}; }
@@ -60,7 +110,7 @@ void StatusBar::UpdateIndicators() {
         std::wstring t = on ? LoadText(indicators_[i].textId) : L"";
         if (t == texts_[i]) continue;
         texts_[i] = t;
-        if (Handle()) SendMessageW(Handle(), SB_SETTEXTW, i + 1, reinterpret_cast<LPARAM>(t.c_str()));
+        SetPartText(i + 1, t);
     }
 }
 
@@ -71,8 +121,11 @@ int StatusBar::Height() const {
     return rc.bottom - rc.top;
 }
 
-void StatusBar::SetBackground(COLORREF color) {
-    if (Handle()) SendMessageW(Handle(), SB_SETBKCOLOR, 0, color);
+void StatusBar::SetColors(COLORREF background, COLORREF text) {
+    // CLR_INVALID for both: the control paints itself again.
+    background_ = background;
+    text_ = text;
+    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 } // namespace hexmoor::fw

@@ -26,9 +26,18 @@ public:
     void UpdateIndicators();
     void Relayout();
     int Height() const;
-    void SetBackground(COLORREF color);
+    // The bar's face and text colours: the bar then paints itself in them.
+    // CLR_INVALID for both gives the painting back to the control.
+    void SetColors(COLORREF background, COLORREF text);
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    void SetPartText(std::size_t part, const std::wstring& text);
+    void Paint(HDC dc);
+    COLORREF background_ = CLR_INVALID;
+    COLORREF text_ = CLR_INVALID;
     std::vector<StatusIndicator> indicators_;
     std::vector<std::wstring> texts_;
     std::wstring prompt_;

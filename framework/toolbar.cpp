@@ -121,18 +121,72 @@ void ToolBar::UpdateButtons(const std::function<CommandState(unsigned)>& query) 
     }
 }
 
+void ToolBar::RedrawDisabledLabel(HDC dc, unsigned id, RECT button) {
+    int length = static_cast<int>(SendMessageW(Handle(), TB_GETBUTTONTEXTW, id, 0));
+    if (length <= 0) return;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(Handle(), TB_GETBUTTONTEXTW, id, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    const ToolImageSet& set = large_ ? largeSet_ : smallSet_;
+    RECT label = button;
+    label.top += set.size + 3;
+    label.left += 1;
+    label.right -= 1;
+    label.bottom -= 1;
+    if (label.bottom <= label.top) return;
+    SetBkColor(dc, background_);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &label, nullptr, 0, nullptr);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, disabledText_);
+    DrawTextW(dc, text.c_str(), length, &label, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    if (old) SelectObject(dc, old);
+}
+
+void ToolBar::SetTextColors(COLORREF enabled, COLORREF disabled) {
+    text_ = enabled;
+    disabledText_ = disabled;
+    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool ToolBar::OnReflectedNotify(NMHDR* hdr, LRESULT& result) {
-    if (hdr->code != static_cast<UINT>(NM_CUSTOMDRAW) || background_ == CLR_INVALID) return false;
+    if (hdr->code != static_cast<UINT>(NM_CUSTOMDRAW)) return false;
     auto* cd = reinterpret_cast<NMTBCUSTOMDRAW*>(hdr);
-    if (cd->nmcd.dwDrawStage == CDDS_PREERASE || cd->nmcd.dwDrawStage == CDDS_PREPAINT) {
-        RECT rc;
-        GetClientRect(Handle(), &rc);
-        SetBkColor(cd->nmcd.hdc, background_);
-        ExtTextOutW(cd->nmcd.hdc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-        result = CDRF_DODEFAULT;
+    const bool colouredText = text_ != CLR_INVALID;
+    switch (cd->nmcd.dwDrawStage) {
+    case CDDS_PREERASE:
+    case CDDS_PREPAINT:
+        if (background_ != CLR_INVALID) {
+            RECT rc;
+            GetClientRect(Handle(), &rc);
+            SetBkColor(cd->nmcd.hdc, background_);
+            ExtTextOutW(cd->nmcd.hdc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+        }
+        result = cd->nmcd.dwDrawStage == CDDS_PREPAINT && colouredText ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+        return background_ != CLR_INVALID || colouredText;
+    case CDDS_ITEMPREPAINT: {
+        if (!colouredText) return false;
+        // The look's label colours; a disabled label is drawn flat in its
+        // own colour rather than etched in the system's.
+        bool disabled = (cd->nmcd.uItemState & CDIS_DISABLED) != 0;
+        cd->clrText = disabled && disabledText_ != CLR_INVALID ? disabledText_ : text_;
+        // With the custom colours in use a themed control paints the face
+        // from them as well: the look's face.
+        if (background_ != CLR_INVALID) cd->clrBtnFace = background_;
+        result = CDRF_DODEFAULT | TBCDRF_USECDCOLORS | (disabled ? TBCDRF_NOETCHEDEFFECT | CDRF_NOTIFYPOSTPAINT : 0);
         return true;
     }
-    return false;
+    case CDDS_ITEMPOSTPAINT:
+        // Some controls (Wine's among them) draw a disabled label in the
+        // system's grey whatever they are given: the label is drawn again
+        // in the look's colour.
+        if (labels_ && disabledText_ != CLR_INVALID && background_ != CLR_INVALID)
+            RedrawDisabledLabel(cd->nmcd.hdc, static_cast<unsigned>(cd->nmcd.dwItemSpec), cd->nmcd.rc);
+        result = CDRF_DODEFAULT;
+        return true;
+    default: return false;
+    }
 }
 
 } // namespace hexmoor::fw

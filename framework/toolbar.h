@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/command.h"
@@ -37,6 +38,9 @@ public:
     void EnableTextLabels(bool on);
     bool TextLabels() const { return labels_; }
     void SetBackground(COLORREF color);
+    // Label colours of enabled and of disabled buttons (CLR_INVALID: the
+    // control's own).
+    void SetTextColors(COLORREF enabled, COLORREF disabled);
 
     // The height the bar wants at the given width.
     int Height() const;
@@ -49,6 +53,7 @@ protected:
 private:
     void LoadImages();
     void Refit();
+    void RedrawDisabledLabel(HDC dc, unsigned id, RECT button);
     std::vector<unsigned> buttons_;
     ToolImageSet smallSet_, largeSet_;
     COLORREF transparent_ = RGB(192, 192, 192);
@@ -56,6 +61,8 @@ private:
     bool large_ = false;
     bool labels_ = false;
     COLORREF background_ = CLR_INVALID;
+    COLORREF text_ = CLR_INVALID;
+    COLORREF disabledText_ = CLR_INVALID;
     std::vector<std::wstring> labelTexts_;
 };
 

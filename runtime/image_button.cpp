@@ -5,26 +5,12 @@ ImageButton::ImageButton() { hover_.Reset(); }
 ImageButton::~ImageButton() { Detach(); }
 
 BOOL ImageButton::Attach(HWND hwnd) {
-    if (!hwnd || hwnd_) return FALSE;
-    hwnd_ = hwnd;
-    SetPropW(hwnd, kProp, this);
-    link_ = hexmoor::rt::InstallWindowProc(hwnd, &hexmoor::rt::PropSubclassProc<ImageButton>);
-    if (!link_.previous) {
-        // Not subclassed (a window of another process): leave no trace, so
-        // that a later Attach can try again.
-        RemovePropW(hwnd, kProp);
-        hwnd_ = nullptr;
-        return FALSE;
-    }
+    if (!AttachWindow(hwnd)) return FALSE;
     hover_.Init(hwnd, 0);
     return TRUE;
 }
 
-void ImageButton::Detach() {
-    if (!hwnd_) return;
-    hexmoor::rt::RemovePropSubclass(hwnd_, &hexmoor::rt::PropSubclassProc<ImageButton>, link_, kProp, this);
-    hwnd_ = nullptr;
-}
+void ImageButton::Detach() { DetachWindow(); }
 
 BOOL ImageButton::SetBitmaps(WORD normal, WORD pressed, WORD hot, WORD fourth, WORD fifth, BOOL resize) {
     if (!hwnd_ || !normal) return FALSE;
@@ -59,17 +45,21 @@ bool ImageButton::Paint(HDC dc) {
     GetObjectW(bitmap, sizeof bm, &bm);
     hexmoor::rt::MemoryDC source(dc);
     hexmoor::rt::SelectGuard select(source.Get(), bitmap);
-    return StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY) !=
-           FALSE;
+    if (!StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY))
+        return false;
+    // The keyboard focus shows as a dotted rectangle inside the face, unless
+    // the window's state hides focus cues (until the keyboard is used).
+    if (GetFocus() == hwnd_ && !(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+        RECT focus = client;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(dc, &focus);
+    }
+    return true;
 }
 
 void ImageButton::Repaint() {
     hexmoor::rt::WindowDC dc(hwnd_);
     if (dc) Paint(dc.Get());
-}
-
-LRESULT ImageButton::CallOld(UINT msg, WPARAM wp, LPARAM lp) {
-    return hexmoor::rt::CallSavedProc(link_, hwnd_, msg, wp, lp);
 }
 
 LRESULT ImageButton::CallOldWithoutRedraw(UINT msg, WPARAM wp, LPARAM lp) {

@@ -28,6 +28,13 @@ SIZE GetIconSize(HICON icon) {
     return size;
 }
 
+UINT RestoreShowCommand(UINT placementFlags, UINT placementShowCommand) {
+    // A window that restores to maximised is maximised by a restore, unless
+    // it is maximised already: then the restore toggles it back.
+    if (placementFlags != WPF_RESTORETOMAXIMIZED) return SW_RESTORE;
+    return placementShowCommand == SW_MAXIMIZE ? SW_RESTORE : SW_MAXIMIZE;
+}
+
 void ShowWindowByPlacement(HWND hwnd, int showCommand) {
     if (showCommand == SW_MAXIMIZE || showCommand == SW_RESTORE) {
         WINDOWPLACEMENT wp{};
@@ -37,7 +44,7 @@ void ShowWindowByPlacement(HWND hwnd, int showCommand) {
             wp.showCmd = SW_MAXIMIZE;
         } else {
             wp.ptMaxPosition = {-GetSystemMetrics(SM_CXFRAME), -GetSystemMetrics(SM_CYFRAME)};
-            wp.showCmd = (wp.flags == WPF_RESTORETOMAXIMIZED) ? SW_MAXIMIZE : SW_RESTORE;
+            wp.showCmd = RestoreShowCommand(wp.flags, wp.showCmd);
         }
         SetWindowPlacement(hwnd, &wp);
     } else {

@@ -1,5 +1,7 @@
 #include "editor/shell/dialogs.h"
 
+#include <algorithm>
+
 #include "editor/shell/item_names.h"
 #include "editor/shell/runtime_link.h"
 #include "resources/about_dialog_ids.h"
@@ -25,7 +27,76 @@ bool CSplashDialog::OnInitDialog() {
         {IDC_START_IMPORT_MSSTYLE, IDB_START_IMPORT, IDB_START_IMPORT_PRESSED, IDB_START_IMPORT_HOT},
     };
     for (const auto& b : buttons) face_.AttachButton(Item(b.id), b.normal, b.pressed, b.hot);
+    LayoutButtons();
+    CenterOnOwner();
     return true;
+}
+
+void CSplashDialog::LayoutButtons() {
+    // The face took the size of its bitmap and each button the size of its
+    // own, in pixels: the buttons are placed in pixels too, so that no font
+    // or screen resolution can push one past the edge. The close button sits
+    // in the top right corner; the four commands share one row with equal
+    // room before, between and after them.
+    RECT client;
+    GetClientRect(Handle(), &client);
+    auto sizeOf = [](HWND h) {
+        RECT r;
+        GetWindowRect(h, &r);
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    if (HWND close = Item(IDOK)) {
+        SIZE s = sizeOf(close);
+        SetWindowPos(close, nullptr, client.right - s.cx - 6, 6, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    std::vector<CommandButton> row;
+    for (int id : {IDC_START_OPEN_SKIN, IDC_START_OPEN_LAST_SKIN, IDC_START_CREATE_NEW_SKIN, IDC_START_IMPORT_MSSTYLE})
+        if (HWND h = Item(id)) {
+            SIZE s = sizeOf(h);
+            row.push_back({h, s.cx, s.cy});
+        }
+    if (row.empty()) return;
+    std::vector<int> widths;
+    int height = 0;
+    for (const auto& b : row) {
+        widths.push_back(b.width);
+        height = std::max(height, b.height);
+    }
+    std::vector<int> lefts = SpreadInRow(client.right - client.left, widths);
+    int top = client.bottom - height - height / 2;
+    for (std::size_t i = 0; i < row.size(); ++i)
+        SetWindowPos(row[i].window, nullptr, lefts[i], top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CSplashDialog::CenterOnOwner() {
+    // Centred on the frame that owns it, kept inside the work area.
+    RECT own, me, work;
+    HWND owner = GetWindow(Handle(), GW_OWNER);
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
+        work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!owner || !GetWindowRect(owner, &own)) own = work;
+    GetWindowRect(Handle(), &me);
+    int w = me.right - me.left, h = me.bottom - me.top;
+    int x = (own.left + own.right - w) / 2, y = (own.top + own.bottom - h) / 2;
+    x = std::max<int>(work.left, std::min<int>(x, work.right - w));
+    y = std::max<int>(work.top, std::min<int>(y, work.bottom - h));
+    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::vector<int> SpreadInRow(int width, const std::vector<int>& widths) {
+    int used = 0;
+    for (int w : widths) used += w;
+    int n = static_cast<int>(widths.size());
+    int room = std::max(width - used, 0);
+    std::vector<int> lefts;
+    int x = 0;
+    for (int i = 0; i < n; ++i) {
+        // The spare room split into n + 1 shares, the rounding spread out.
+        x += room * (i + 1) / (n + 1) - room * i / (n + 1);
+        lefts.push_back(x);
+        x += widths[static_cast<std::size_t>(i)];
+    }
+    return lefts;
 }
 
 bool CSplashDialog::OnCommand(UINT id, UINT code, HWND control) {
@@ -50,9 +121,29 @@ bool CAboutDlg::OnInitDialog() {
     face_.AttachButton(Item(IDOK), IDB_ABOUT_OK, IDB_ABOUT_OK_PRESSED, IDB_ABOUT_OK_HOT);
     RECT r{220, 85, 370, 101};
     link_.CreateIn(Handle(), IDC_ABOUT_LINK, r);
-    link_.SetTextColor(RGB(77, 66, 39));
+    link_.SetTextColor(kAboutLinkColor);
     link_.SetLink(L"https://hexmoor.example.org/", true);
     return true;
+}
+
+LRESULT CAboutDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // The version and the notice, light on the dark face.
+    if (msg == WM_DRAWITEM && (wp == IDC_ABOUT_VERSION || wp == IDC_ABOUT_NOTICE)) {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+        int len = GetWindowTextLengthW(dis->hwndItem);
+        std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
+        GetWindowTextW(dis->hwndItem, text.data(), len + 1);
+        text.resize(static_cast<std::size_t>(len));
+        HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+        HGDIOBJ old = font ? SelectObject(dis->hDC, font) : nullptr;
+        SetBkMode(dis->hDC, TRANSPARENT);
+        ::SetTextColor(dis->hDC, wp == IDC_ABOUT_VERSION ? kAboutVersionColor : kAboutNoticeColor);
+        RECT rc = dis->rcItem;
+        DrawTextW(dis->hDC, text.c_str(), len, &rc, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+        if (old) SelectObject(dis->hDC, old);
+        return TRUE;
+    }
+    return Dialog::WindowProc(msg, wp, lp);
 }
 
 CAskForNameDlg::CAskForNameDlg(HIMAGELIST kindImages)

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "editor/shell/runtime_link.h"
 #include "editor/shell/toolbar24.h"
@@ -15,6 +16,10 @@
 #include "framework/dialog.h"
 
 namespace hexmoor::shell {
+
+// Left edges that spread items of the given widths over a row of width:
+// equal room before, between and after them (none when they do not fit).
+std::vector<int> SpreadInRow(int width, const std::vector<int>& widths);
 
 // The start dialog. Each of its four buttons hides it and then asks the
 // application for the matching road.
@@ -28,9 +33,20 @@ protected:
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
 private:
+    struct CommandButton {
+        HWND window;
+        int width, height;
+    };
+    void LayoutButtons();
+    void CenterOnOwner();
     std::function<void(int)> onChoice_;
     runtime::ImageFace face_;
 };
+
+// The about box's text colours, chosen to read on its dark face.
+inline constexpr COLORREF kAboutVersionColor = RGB(236, 178, 96);
+inline constexpr COLORREF kAboutNoticeColor = RGB(222, 228, 238);
+inline constexpr COLORREF kAboutLinkColor = RGB(246, 200, 130);
 
 class CAboutDlg : public fw::Dialog {
 public:
@@ -39,6 +55,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     CUrlStatic link_;

@@ -59,7 +59,8 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     if (cmd.fileName.empty()) {
         WriteFileAssociation(HKEY_CLASSES_ROOT, ProgramPath());
         splash_ = std::make_unique<CSplashDialog>([this](int control) { OnStartChoice(control); });
-        if (splash_->CreateModeless(nullptr)) {
+        // Owned by the frame, so a click on the frame never buries it.
+        if (splash_->CreateModeless(frame_->Handle())) {
             ShowWindow(splash_->Handle(), SW_SHOW);
             UpdateWindow(splash_->Handle());
         }
@@ -177,11 +178,11 @@ void CHexmoorApp::OnStartChoice(int control) {
     case IDC_START_CREATE_NEW_SKIN: command = ID_FILE_NEW_SKIN; break;
     case IDC_START_IMPORT_MSSTYLE: command = ID_FILE_IMPORT_MSSTYLES; break;
     case IDC_START_OPEN_LAST_SKIN:
-        if (!RecentFiles().Entries().empty()) {
+        if (RecentFiles().Entries().empty())
+            MessageBox(L"There is no recent skin to open.", MB_OK | MB_ICONINFORMATION);
+        else
             OpenDocumentFile(RecentFiles().Entries().front());
-            return;
-        }
-        break;
+        return;
     default: break;
     }
     if (command && frame_ && frame_->RunCommand(command)) return;

@@ -80,7 +80,7 @@ bool CMainFrame::CreateMainFrame() {
 }
 
 int CMainFrame::OnCreate(CREATESTRUCTW*) {
-    docks_ = std::make_unique<fw::DockManager>(Handle());
+    CreateDocks();
     SetApplicationLook(look_);
 
     auto view = std::make_unique<CPreviewArea>();
@@ -161,9 +161,9 @@ void CMainFrame::BuildDefaultLayout() {
     l.Activate(kPaneDefaultControls);
     l.AddPane(kPaneZoomer, fw::DockSide::Left, 250, 250, true);
     // Right: colour adjustment above the properties, options below.
-    l.AddPane(kPaneColorAdjustment, fw::DockSide::Right, 255, 250);
+    l.AddPane(kPaneColorAdjustment, fw::DockSide::Right, 265, 250);
     l.AddPane(kPaneProperties, fw::DockSide::Right, 255, 250);
-    l.AddPane(kPaneOptions, fw::DockSide::Right, 255, 250);
+    l.AddPane(kPaneOptions, fw::DockSide::Right, 250, 250);
 }
 
 void CMainFrame::BindPaneToggle(unsigned command, int pane, bool requireWindow) {
@@ -188,6 +188,8 @@ void CMainFrame::BindCommands() {
     BindPaneToggle(ID_TOOLS_ZOOMER, kPaneZoomer, true);
     BindPaneToggle(ID_TOOLS_COLOR_ADJUSTMENT, kPaneColorAdjustment, false);
     commands_.On(ID_VIEW_SHOW_HIDE_ALL, [this] { ShowHideAll(); });
+    commands_.On(ID_NEXT_PANE, [this] { docks_->FocusNextPane(true); });
+    commands_.On(ID_PREV_PANE, [this] { docks_->FocusNextPane(false); });
     commands_.On(ID_VIEW_LOCK_CONTROL, [] {});
     commands_.On(ID_VIEW_STATUS_BAR, [this] { ShowStatusBar(!StatusBarVisible()); });
     commands_.Update(ID_VIEW_STATUS_BAR, [this](fw::CommandState& s) { s.checked = StatusBarVisible(); });
@@ -230,12 +232,22 @@ void CMainFrame::HideColorAdjustPane() {
 }
 
 void CMainFrame::ShowHideAll() {
+    fw::DockLayout& layout = docks_->Layout();
     if (showAll_) {
-        for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i) remembered_[i] = IsPaneVisible(kShowHideAllOrder[i]);
+        for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i) {
+            int pane = kShowHideAllOrder[i];
+            remembered_[i] = IsPaneVisible(pane);
+            rememberedFront_[i] = remembered_[i] && layout.ActiveInGroupOf(pane) == pane;
+        }
         for (int pane : kShowHideAllOrder) docks_->ShowPane(pane, false);
     } else {
         for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i)
             docks_->ShowPane(kShowHideAllOrder[i], remembered_[i]);
+        // Showing a pane brings it to the front of its tab group: the tabs
+        // that were in front come back in front.
+        for (std::size_t i = 0; i < kShowHideAllOrder.size(); ++i)
+            if (rememberedFront_[i]) layout.Activate(kShowHideAllOrder[i]);
+        docks_->Reapply();
     }
     showAll_ = !showAll_;
 }

@@ -73,6 +73,7 @@ private:
     int look_;
     bool showAll_ = true;
     std::array<bool, 7> remembered_{};
+    std::array<bool, 7> rememberedFront_{};
     std::unique_ptr<fw::Window> view_;
     std::unique_ptr<CPanelPlaceholder> zoomer_;
     std::unique_ptr<CPanelTree> defaultControls_;

@@ -65,7 +65,12 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         DrawBorder(dc.Get(), systemColors_);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND:
+        // Also asked by the flat (transparent) toolbars for what lies behind
+        // them, with the DC's origin moved to this panel's corner: the face
+        // colour goes under every repaint of theirs.
+        EraseBackground(reinterpret_cast<HDC>(wp), systemColors_);
+        return 1;
     case WM_PAINT: {
         fw::PaintScope ps(Handle());
         EraseBackground(ps.Dc(), systemColors_);
@@ -133,6 +138,15 @@ bool CPanelTree::OnNotify(NMHDR* hdr, LRESULT&) {
         }
     }
     return false;
+}
+
+LRESULT CPanelTree::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // The focus given to the panel (the next-pane keys) goes on to its tree.
+    if (msg == WM_SETFOCUS && tree_ && IsWindowVisible(tree_)) {
+        SetFocus(tree_);
+        return 0;
+    }
+    return CPanelBase::WindowProc(msg, wp, lp);
 }
 
 void CPanelTree::OnSize(UINT, int cx, int cy) {

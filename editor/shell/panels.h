@@ -52,6 +52,7 @@ protected:
     void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     int mode_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/docking/dock_windows.h"
 #include "framework/profile.h"
 #include "framework/strings.h"
 #include "resources/string_ids.h"
@@ -60,9 +61,17 @@ fw::Rect WorkArea() {
 
 } // namespace
 
-bool CSaveRestoreWinPos::AddWindow(HWND wnd) {
+bool CSaveRestoreWinPos::AddWindow(HWND wnd, bool miniFramesOnly) {
     if (!wnd) return false;
-    windows_.push_back(wnd);
+    if (!miniFramesOnly) {
+        windows_.push_back(wnd);
+        return true;
+    }
+    // The floating pane windows of wnd: top-level windows it owns that are
+    // dock float windows, in z-order.
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (GetWindow(w, GW_OWNER) == wnd && dynamic_cast<fw::DockFloatWindow*>(fw::Window::FromHandle(w)))
+            windows_.push_back(w);
     return true;
 }
 

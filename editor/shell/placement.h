@@ -39,7 +39,10 @@ public:
     explicit CSaveRestoreWinPos(const fw::Profile* profile) : profile_(profile) {}
     void SetProfile(const fw::Profile* profile) { profile_ = profile; }
 
-    bool AddWindow(HWND wnd);
+    // Registers wnd; with miniFramesOnly, registers instead the floating
+    // pane windows wnd owns now. False for no window.
+    bool AddWindow(HWND wnd, bool miniFramesOnly = false);
+    const std::vector<HWND>& Windows() const { return windows_; }
     void SaveWindowPos(HWND wnd) const;
     void RestoreWindowPos(HWND wnd) const;
     void SaveAll() const;

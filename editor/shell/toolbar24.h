@@ -1,7 +1,8 @@
 #pragma once
 // The small toolbar of the panes and the name dialog: a common-controls
 // toolbar whose images come from 24-bit bitmaps in which one key colour is
-// replaced by the menu colour, so the buttons blend with the pane.
+// the transparent background, so the buttons blend with the pane on every
+// look.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -17,10 +18,10 @@ struct KeyColor {
     std::uint8_t b, g, r; // in the memory order of a 24-bit DIB
 };
 
-// Replaces every pixel equal to key with replacement (0x00BBGGRR) in a
-// buffer of 24-bit pixels (no row padding: pass each row, or a padded
-// buffer whose padding cannot match three bytes of a pixel).
-void ReplaceKeyColor(std::span<std::uint8_t> pixels, KeyColor key, COLORREF replacement);
+// Turns every pixel but the key colour into a light grey of its own
+// luminance (never the key itself), as a disabled button's image, in a
+// buffer of 24-bit pixels (no row padding: pass each row).
+void GreyPixels(std::span<std::uint8_t> pixels, KeyColor key);
 
 class CToolBar24BitCtrl : public fw::Window {
 public:
@@ -36,7 +37,7 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    HIMAGELIST LoadList(UINT bitmapId);
+    HIMAGELIST LoadList(UINT bitmapId, bool greyed);
     SIZE imageSize_;
     int imageCount_;
     KeyColor key_;

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "framework/application.h"
 #include "framework/gdi.h"
 
@@ -32,7 +34,26 @@ int CUrlStatic::OnCreate(CREATESTRUCTW* cs) {
 void CUrlStatic::SetLink(const std::wstring& text, bool web) {
     text_ = text;
     web_ = web;
-    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+    if (!Handle()) return;
+    FitToText();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void CUrlStatic::FitToText() {
+    // At least as wide and as high as the text in the font it is drawn
+    // with, so no part of the address is cut off; never narrower than given.
+    HDC dc = GetDC(Handle());
+    HGDIOBJ old = font_ ? SelectObject(dc, font_) : nullptr;
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text_.c_str(), static_cast<int>(text_.size()), &extent);
+    if (old) SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    int width = std::max<int>(rc.right, extent.cx + 2);
+    int height = std::max<int>(rc.bottom, extent.cy);
+    if (width != rc.right || height != rc.bottom)
+        SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CUrlStatic::OnPaint() {

@@ -16,6 +16,7 @@ std::wstring LinkTarget(const std::wstring& text, bool web);
 class CUrlStatic : public fw::Window {
 public:
     bool CreateIn(HWND parent, UINT id, const RECT& rect);
+    // Sets the address shown; the window grows to fit it.
     void SetLink(const std::wstring& text, bool web);
     void SetTextColor(COLORREF color) { color_ = color; }
     const std::wstring& Link() const { return text_; }
@@ -27,6 +28,7 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    void FitToText();
     std::wstring text_;
     HCURSOR hand_ = nullptr;
     bool web_ = true;

@@ -137,6 +137,13 @@ void DockManager::Apply(Rect area) {
     InvalidateRect(frame_, nullptr, TRUE);
 }
 
+void DockManager::Reapply() {
+    if (onChanged)
+        onChanged();
+    else
+        Apply(area_);
+}
+
 void DockManager::ShowPane(int id, bool show) {
     if (!layout_.Has(id)) return;
     HWND content = Content(id);
@@ -147,32 +154,59 @@ void DockManager::ShowPane(int id, bool show) {
     }
     layout_.Show(id, show);
     Reapply();
-    if (onChanged) onChanged();
 }
 
 void DockManager::FloatPane(int id, Rect screenRect) {
     if (!layout_.Has(id)) return;
     layout_.Float(id, screenRect);
     Reapply();
-    if (onChanged) onChanged();
 }
 
 void DockManager::DockPaneHome(int id) {
     if (!layout_.Has(id)) return;
     layout_.DockHome(id);
     Reapply();
-    if (onChanged) onChanged();
 }
 
 void DockManager::SetAutoHide(int id, bool hide) {
     layout_.SetAutoHide(id, hide);
     Reapply();
-    if (onChanged) onChanged();
 }
 
 HWND DockManager::Container(int id) const {
     HWND content = Content(id);
     return content ? GetParent(content) : nullptr;
+}
+
+std::vector<int> DockManager::VisiblePanes() const {
+    std::vector<int> panes;
+    for (const auto& g : geo_.groups) panes.push_back(g.activePane);
+    if (geo_.slidOutPane) panes.push_back(geo_.slidOutPane);
+    for (const auto& e : panes_)
+        if (layout_.Mode(e.id) == PaneMode::Floating && layout_.IsVisible(e.id)) panes.push_back(e.id);
+    return panes;
+}
+
+int DockManager::FocusedPane() const {
+    HWND focus = GetFocus();
+    if (!focus) return 0;
+    for (const auto& e : panes_)
+        if (e.content && (focus == e.content || IsChild(e.content, focus))) return e.id;
+    return 0;
+}
+
+int NextPaneInCycle(const std::vector<int>& panes, int current, bool forward) {
+    if (panes.empty()) return 0;
+    auto at = std::find(panes.begin(), panes.end(), current);
+    if (at == panes.end()) return forward ? panes.front() : panes.back();
+    std::size_t i = static_cast<std::size_t>(at - panes.begin());
+    std::size_t n = panes.size();
+    return panes[forward ? (i + 1) % n : (i + n - 1) % n];
+}
+
+void DockManager::FocusNextPane(bool forward) {
+    int next = NextPaneInCycle(VisiblePanes(), FocusedPane(), forward);
+    if (HWND content = Content(next); content && IsWindowVisible(content)) SetFocus(content);
 }
 
 void DockManager::SetLook(const LookColors& colors) {
@@ -243,7 +277,6 @@ void DockManager::OnFloatMoveEnded(int id) {
     if (t.kind == DockTarget::Kind::None) return;
     layout_.DockAt(id, t);
     Reapply();
-    if (onChanged) onChanged();
 }
 
 bool DockManager::OnSetCursor(Point client) {
@@ -296,7 +329,6 @@ void DockManager::OnLButtonUp(Point) {
     if (!dragging_) return;
     dragging_ = false;
     ReleaseCapture();
-    if (onChanged) onChanged();
 }
 
 void DockManager::OnTimer() {

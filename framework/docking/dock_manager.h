@@ -21,6 +21,10 @@ namespace hexmoor::fw {
 
 class DockGroupWindow;
 class DockFloatWindow;
+
+// The pane after (or before) current in a cycle of panes; the first (or
+// last) when current is not among them, 0 for none.
+int NextPaneInCycle(const std::vector<int>& panes, int current, bool forward);
 class DockHintWindow;
 
 class DockManager {
@@ -40,7 +44,10 @@ public:
 
     // Lays everything out in the frame's area between its bars.
     void Apply(Rect area);
-    void Reapply() { Apply(area_); }
+    // Lays out again after a change of the layout: through onChanged when
+    // set (the frame then places its bars, the panes and its view), else
+    // in the last area.
+    void Reapply();
     Rect Area() const { return area_; }
     const LayoutGeometry& Geometry() const { return geo_; }
 
@@ -53,6 +60,15 @@ public:
     void SetAutoHide(int id, bool hide);
     // The window that holds a pane's content now (group, float or slide).
     HWND Container(int id) const;
+
+    // The panes the user sees, in screen order: the front pane of each
+    // docked group side by side, the slid-out pane, the floating panes.
+    std::vector<int> VisiblePanes() const;
+    // The pane whose content holds the keyboard focus, or 0.
+    int FocusedPane() const;
+    // Gives the focus to the next (or previous) visible pane, wrapping
+    // round; from outside every pane to the first (or the last).
+    void FocusNextPane(bool forward);
 
     void SetLook(const LookColors& colors);
     const LookColors& Colors() const { return colors_; }
@@ -78,7 +94,10 @@ public:
     std::wstring SaveState() const { return layout_.Save(); }
     bool LoadState(const std::wstring& text);
 
-    // Called when a pane was shown, hidden, floated or docked by the user.
+    // Called for every change of the layout (a pane shown, hidden, floated,
+    // docked, pinned, slid out, a tab chosen, a splitter dragged) in place
+    // of laying out in the last area; the frame sets it to its own layout,
+    // which calls Apply, so the view between the panes follows.
     std::function<void()> onChanged;
 
     // Message the floating windows post to the frame when a move ended.

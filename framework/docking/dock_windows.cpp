@@ -30,11 +30,20 @@ void DrawCross(HDC dc, const Rect& r, COLORREF c) {
     LineTo(dc, r.left + 3, r.bottom - 4);
 }
 
-void DrawPin(HDC dc, const Rect& r, COLORREF c) {
-    int cx = (r.left + r.right) / 2;
-    Frame(dc, {cx - 3, r.top + 3, cx + 3, r.top + 10}, c);
-    Fill(dc, {cx - 5, r.top + 10, cx + 5, r.top + 11}, c);
-    Fill(dc, {cx, r.top + 11, cx + 1, r.bottom - 2}, c);
+// A docked (pinned) pane shows the pin standing, needle down; an
+// auto-hidden one shows it lying on its side, needle to the left.
+void DrawPin(HDC dc, const Rect& r, COLORREF c, bool pinned) {
+    if (pinned) {
+        int cx = (r.left + r.right) / 2;
+        Frame(dc, {cx - 3, r.top + 3, cx + 3, r.top + 10}, c);
+        Fill(dc, {cx - 5, r.top + 10, cx + 5, r.top + 11}, c);
+        Fill(dc, {cx, r.top + 11, cx + 1, r.bottom - 2}, c);
+        return;
+    }
+    int cy = (r.top + r.bottom) / 2;
+    Frame(dc, {r.right - 10, cy - 3, r.right - 3, cy + 3}, c);
+    Fill(dc, {r.right - 11, cy - 5, r.right - 10, cy + 5}, c);
+    Fill(dc, {r.left + 2, cy, r.right - 11, cy + 1}, c);
 }
 
 } // namespace
@@ -89,7 +98,8 @@ void DockGroupWindow::Draw(HDC dc) {
     DrawTextW(dc, text.c_str(), -1, &tr, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     COLORREF glyph = active ? c.captionText : c.captionTextInactive;
     DrawCross(dc, geo_.closeButton, glyph);
-    if (!geo_.pinButton.IsEmpty()) DrawPin(dc, geo_.pinButton, glyph);
+    if (!geo_.pinButton.IsEmpty())
+        DrawPin(dc, geo_.pinButton, glyph, manager_.Layout().Mode(geo_.activePane) != PaneMode::AutoHidden);
     for (const auto& [pane, r] : geo_.tabs) {
         bool front = pane == geo_.activePane;
         Fill(dc, r, front ? c.tabActive : c.tabInactive);

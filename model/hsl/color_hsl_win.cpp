@@ -115,7 +115,8 @@ HBITMAP AdjustBitmapToDib(HBITMAP src, PixelAdjuster& adjuster) {
     ::GdiFlush();
     const PixelView view{static_cast<std::uint32_t*>(bits), info.bmWidth, info.bmHeight,
                          static_cast<std::ptrdiff_t>(info.bmWidth) * 4};
-    AdjustPixels(AsConst(view), view, adjuster);
+    AdjustPixels(AsConst(view), view, adjuster, true);
+    ComposeOnWhite(view);
     return result;
 }
 
@@ -129,8 +130,7 @@ bool CColorHSL_TW::TransformBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, d
 
 bool CColorHSL_TW::TransformHBitmap(HBITMAP& out, HBITMAP src, double hue, double saturation, double lightness,
                                     double opacity) const {
-    // A GDI bitmap carries no alpha: only the colours are adjusted.
-    hsl::PixelAdjuster adjuster(HSLValues(hue, saturation, lightness, 100.0));
+    hsl::PixelAdjuster adjuster(HSLValues(hue, saturation, lightness, opacity));
     out = hsl::win::AdjustBitmapToDib(src, adjuster);
     return out != nullptr;
 }

@@ -8,6 +8,8 @@
 #include "framework/look.h"
 #include "tests/harness/capture.h"
 #include "editor/shell/editor_state.h"
+#include "editor/shell/placement.h"
+#include "resources/start_dialog_ids.h"
 #include "editor/shell/settings.h"
 #include "framework/profile.h"
 #include "resources/command_ids.h"
@@ -190,17 +192,26 @@ TEST_F(EditorApp, ShowHideAllRestoresExactlyThePanesThatWereVisible) {
 TEST_F(EditorApp, DisabledCommandRunsNeitherByAcceleratorNorFromAContextMenu) {
     Start({L"x.twf"});
     HWND h = frame->Handle();
-    // F6 is bound to "next pane"; give it a handler whose update decides.
+    // Ctrl+W is bound to "fill all states", which nothing handles yet; give
+    // it a handler whose update decides.
     int runs = 0;
     bool enabled = false;
-    frame->Commands()->On(ID_NEXT_PANE, [&] { ++runs; });
-    frame->Commands()->Update(ID_NEXT_PANE, [&](fw::CommandState& s) { s.enabled = enabled; });
-    PressKey(h, VK_F6);
-    app->RunPending();
+    frame->Commands()->On(ID_EDIT_FILL_ALL_STATES, [&] { ++runs; });
+    frame->Commands()->Update(ID_EDIT_FILL_ALL_STATES, [&](fw::CommandState& s) { s.enabled = enabled; });
+    auto pressCtrlW = [&] {
+        BYTE keys[256]{};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        PressKey(h, 'W');
+        app->RunPending();
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+    };
+    pressCtrlW();
     EXPECT_EQ(runs, 0);
     enabled = true;
-    PressKey(h, VK_F6);
-    app->RunPending();
+    pressCtrlW();
     EXPECT_EQ(runs, 1);
 
     // A context menu's owner is asked first; its disabled item is greyed
@@ -449,9 +460,9 @@ TEST_F(EditorApp, ToolbarIconsLabelsAndStatusBarToggleFromTheViewMenu) {
     SendMessageW(h, WM_COMMAND, MAKEWPARAM(ID_VIEW_TEXT_LABELS, 0), 0);
     EXPECT_FALSE(frame->Bar().TextLabels());
     HMENU view = GetSubMenu(GetMenu(h), 2);
-    HMENU bar = GetSubMenu(view, 11); // "Toolbar"
+    HMENU bar = GetSubMenu(view, 13); // "Toolbar"
     ASSERT_TRUE(bar);
-    SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(bar), 11);
+    SendMessageW(h, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(bar), 13);
     EXPECT_TRUE(GetMenuState(bar, ID_VIEW_SMALL_ICONS, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(GetMenuState(bar, ID_VIEW_LARGE_ICONS, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(GetMenuState(bar, ID_VIEW_TEXT_LABELS, MF_BYCOMMAND) & MF_CHECKED);
@@ -496,26 +507,139 @@ TEST_F(EditorApp, DraggingATabAwayFloatsThatTabsPane) {
     EXPECT_EQ(docks.Layout().GroupMates(kPaneDefaultControls).size(), 3u);
 }
 
-TEST_F(EditorApp, PaneToolbarKeyPixelsTakeTheMenuColour) {
+TEST_F(EditorApp, PaneToolbarImagesShowThePaneThroughTheirBackgroundAndDisabledOnesAreGrey) {
+    Start({L"x.twf"});
+    HWND bar = frame->CustomControls()->Bar().Handle();
+    auto normal = reinterpret_cast<HIMAGELIST>(SendMessageW(bar, TB_GETIMAGELIST, 0, 0));
+    auto disabled = reinterpret_cast<HIMAGELIST>(SendMessageW(bar, TB_GETDISABLEDIMAGELIST, 0, 0));
+    ASSERT_TRUE(normal && disabled);
+    // Drawn as the toolbar draws them, over a colour no image holds.
+    auto draw = [](HIMAGELIST list, int index) {
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bmp = CreateCompatibleBitmap(screen, 20, 20);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, bmp);
+        RECT all{0, 0, 20, 20};
+        HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+        FillRect(dc, &all, magenta);
+        DeleteObject(magenta);
+        ImageList_Draw(list, index, dc, 0, 0, ILD_NORMAL);
+        test::PixelBuffer px = test::CaptureDC(dc, 0, 0, 20, 20);
+        SelectObject(dc, old);
+        DeleteObject(bmp);
+        DeleteDC(dc);
+        return px;
+    };
+    for (int index = 0; index < 8; ++index) {
+        test::PixelBuffer n = draw(normal, index), d = draw(disabled, index);
+        // The bitmap's background never shows: what lies under it does.
+        int behindN = 0, behindD = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                EXPECT_NE(n.At(x, y), RGB(192, 192, 192)) << index << " " << x << "," << y;
+                EXPECT_NE(d.At(x, y), RGB(192, 192, 192)) << index << " " << x << "," << y;
+                behindN += n.At(x, y) == RGB(255, 0, 255);
+                behindD += d.At(x, y) == RGB(255, 0, 255);
+            }
+        EXPECT_GT(behindN, 20) << index;
+        EXPECT_EQ(behindD, behindN) << index;
+        int coloured = 0, differing = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                COLORREF c = d.At(x, y);
+                if (c == RGB(255, 0, 255)) continue;
+                EXPECT_TRUE(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c))
+                    << index << " " << x << "," << y;
+                if (n.At(x, y) != c) ++differing;
+                if (!(GetRValue(n.At(x, y)) == GetGValue(n.At(x, y)) && GetGValue(n.At(x, y)) == GetBValue(n.At(x, y))))
+                    ++coloured;
+            }
+        if (coloured) {
+            EXPECT_GT(differing, 0) << index;
+        }
+    }
+}
+
+TEST_F(EditorApp, TreePaneToolbarRepaintsCleanOverStalePixels) {
     Start({L"x.twf"});
     HWND bar = frame->DefaultControls()->Bar().Handle();
-    auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(bar, TB_GETIMAGELIST, 0, 0));
-    ASSERT_TRUE(list);
-    // Drawn as the toolbar draws it; the corner of the first image is
-    // background grey in the bitmap.
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, 20, 20);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    RECT all{0, 0, 20, 20};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    ImageList_Draw(list, 0, dc, 0, 0, ILD_NORMAL);
-    COLORREF corner = GetPixel(dc, 0, 0);
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-    EXPECT_EQ(corner, GetSysColor(COLOR_MENU));
+    for (auto [command, look] : {std::pair{ID_VIEW_LOOK_BLACK, 3}, {ID_VIEW_LOOK_BLUE, 4}, {ID_VIEW_LOOK_SILVER, 2}}) {
+        SendMessageW(frame->Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        UpdateWindow(bar);
+        // Stale pixels: something else drawn where the toolbar is.
+        RECT rc;
+        GetClientRect(bar, &rc);
+        HDC dc = GetDC(bar);
+        HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+        FillRect(dc, &rc, magenta);
+        DeleteObject(magenta);
+        ReleaseDC(bar, dc);
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        test::PixelBuffer px = test::CaptureClient(bar);
+        fw::LookColors colors = fw::LookScheme(look, [](int i) -> fw::Color { return GetSysColor(i); });
+        // Right of the one button: nothing but the pane's face.
+        auto check = test::CheckRect(px, {60, 2, rc.right - 2, rc.bottom - 2}, colors.barFace);
+        EXPECT_TRUE(check.Passed()) << look << ": " << check.Describe(colors.barFace);
+    }
+}
+
+TEST_F(EditorApp, EachLookColoursToolbarLabelsMenuBarAndStatusBar) {
+    Start({L"x.twf"});
+    HWND h = frame->Handle();
+    HWND toolbar = frame->Bar().Handle();
+    HWND status = frame->Status().Handle();
+    auto count = [](const test::PixelBuffer& px, const RECT& r, COLORREF c) {
+        int n = 0;
+        for (int y = std::max(0L, r.top); y < std::min<long>(px.Height(), r.bottom); ++y)
+            for (int x = std::max(0L, r.left); x < std::min<long>(px.Width(), r.right); ++x)
+                if (px.At(x, y) == c) ++n;
+        return n;
+    };
+    auto buttonRect = [&](unsigned id) {
+        RECT r{};
+        SendMessageW(toolbar, TB_GETRECT, id, reinterpret_cast<LPARAM>(&r));
+        return r;
+    };
+    for (auto [command, look] : {std::pair{ID_VIEW_LOOK_BLACK, 3}, {ID_VIEW_LOOK_BLUE, 4}, {ID_VIEW_LOOK_SILVER, 2}}) {
+        SendMessageW(h, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        app->RunPending();
+        fw::LookColors colors = fw::LookScheme(look, [](int i) -> fw::Color { return GetSysColor(i); });
+        UpdateWindow(toolbar);
+        test::PixelBuffer bar = test::CaptureClient(toolbar);
+        // Refresh is enabled, Save is not (no skin): each label in its colour.
+        EXPECT_GT(count(bar, buttonRect(ID_VIEW_REFRESH), colors.barText), 10) << look;
+        EXPECT_EQ(count(bar, buttonRect(ID_FILE_SAVE_SKIN), colors.barText), 0) << look;
+        EXPECT_GT(count(bar, buttonRect(ID_FILE_SAVE_SKIN), colors.barTextDisabled), 10) << look;
+
+        // The menu bar: its face right of the last item, its items' text.
+        MENUBARINFO mbi{};
+        mbi.cbSize = sizeof mbi;
+        ASSERT_TRUE(GetMenuBarInfo(h, OBJID_MENU, 0, &mbi));
+        MENUBARINFO help{};
+        help.cbSize = sizeof help;
+        ASSERT_TRUE(GetMenuBarInfo(h, OBJID_MENU, 5, &help));
+        RECT wr;
+        GetWindowRect(h, &wr);
+        test::PixelBuffer win = test::CaptureWindow(h);
+        test::PixelRect empty{help.rcBar.right - wr.left + 20, mbi.rcBar.top - wr.top + 2,
+                              help.rcBar.right - wr.left + 200, mbi.rcBar.bottom - wr.top - 2};
+        auto face = test::CheckRect(win, empty, colors.menuBar);
+        EXPECT_TRUE(face.Passed()) << look << ": " << face.Describe(colors.menuBar);
+        RECT items{mbi.rcBar.left - wr.left, mbi.rcBar.top - wr.top, help.rcBar.right - wr.left,
+                   mbi.rcBar.bottom - wr.top};
+        EXPECT_GT(count(win, items, colors.menuText), 20) << look;
+
+        // The status bar: its face and the prompt's text.
+        UpdateWindow(status);
+        test::PixelBuffer st = test::CaptureClient(status);
+        RECT part{};
+        SendMessageW(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
+        auto sface =
+            test::CheckRect(st, {part.right - 60, part.top + 3, part.right - 10, part.bottom - 3}, colors.statusBar);
+        EXPECT_TRUE(sface.Passed()) << look << ": " << sface.Describe(colors.statusBar);
+        EXPECT_GT(count(st, part, colors.statusText), 10) << look;
+    }
 }
 
 TEST_F(EditorApp, RecentFilesFillTheFileMenuAndOpenThroughTheOpenRoad) {
@@ -638,4 +762,279 @@ TEST_F(EditorApp, StatusBarShowsCommandPromptsAndKeyIndicators) {
     EXPECT_EQ(frame->Status().IndicatorText(0), L"");
     keys[VK_CAPITAL] = saved;
     SetKeyboardState(keys);
+}
+
+TEST_F(EditorApp, PlacementKeeperMiniFramesOnlyTakesTheFramesFloatingPanesAndNothingElse) {
+    Start({L"x.twf"});
+    using namespace shell;
+    fw::Profile profile(L"Tarnwick", L"Hexmoor");
+    CSaveRestoreWinPos keeper(&profile);
+    EXPECT_FALSE(keeper.AddWindow(nullptr, true));
+    // Nothing floats yet: nothing is registered, not even the frame.
+    EXPECT_TRUE(keeper.AddWindow(frame->Handle(), true));
+    EXPECT_TRUE(keeper.Windows().empty());
+    auto& docks = frame->Docks();
+    docks.FloatPane(kPaneOptions, {300, 300, 600, 600});
+    docks.FloatPane(kPaneProperties, {350, 350, 650, 650});
+    EXPECT_TRUE(keeper.AddWindow(frame->Handle(), true));
+    std::vector<HWND> got = keeper.Windows();
+    std::sort(got.begin(), got.end());
+    std::vector<HWND> want = {docks.Container(kPaneOptions), docks.Container(kPaneProperties)};
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(got, want);
+    // Saved under their captions like any registered window.
+    keeper.SaveAll();
+    EXPECT_TRUE(profile.HasValue(L"Options", L"left"));
+}
+
+TEST_F(EditorApp, RightSideStartsAsWideAsTheColourPaneWithOptionsAsHighAsGiven) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    frame->TogglePane(kPaneColorAdjustment);
+    RECT colour = ScreenRect(docks.Container(kPaneColorAdjustment));
+    EXPECT_EQ(colour.right - colour.left, 265);
+    // The three groups of the right side, top to bottom.
+    RECT props = ScreenRect(docks.Container(kPaneProperties));
+    RECT opts = ScreenRect(docks.Container(kPaneOptions));
+    EXPECT_LE(colour.bottom, props.top);
+    EXPECT_LE(props.bottom, opts.top);
+}
+
+TEST_F(EditorApp, EveryDockLayoutChangeLaysTheViewIntoWhatThePanesLeave) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    HWND h = frame->Handle();
+    auto viewMatchesCentre = [&](const char* when) {
+        RECT v = ScreenRect(frame->View());
+        MapWindowPoints(nullptr, h, reinterpret_cast<POINT*>(&v), 2);
+        fw::Rect c = docks.Geometry().center;
+        EXPECT_EQ(v.left, c.left) << when;
+        EXPECT_EQ(v.top, c.top) << when;
+        EXPECT_EQ(v.right, c.right) << when;
+        EXPECT_EQ(v.bottom, c.bottom) << when;
+    };
+    viewMatchesCentre("at start");
+    // Show/Hide All: the view takes the whole area.
+    PressKey(h, VK_F11);
+    app->RunPending();
+    viewMatchesCentre("all hidden");
+    EXPECT_EQ(docks.Geometry().center.left, docks.Area().left);
+    PressKey(h, VK_F11);
+    app->RunPending();
+    viewMatchesCentre("all shown");
+    // A pane pinned to the edge, and back.
+    docks.SetAutoHide(kPaneZoomer, true);
+    viewMatchesCentre("zoomer pinned away");
+    docks.SetAutoHide(kPaneZoomer, false);
+    // A splitter dragged: the view follows while the button is still down.
+    fw::SplitterGeometry edge{};
+    for (const auto& s : docks.Geometry().splitters)
+        if (s.side == fw::DockSide::Left && s.groupIndex < 0) edge = s;
+    ASSERT_FALSE(edge.rect.IsEmpty());
+    int x = edge.rect.left + 1, y = (edge.rect.top + edge.rect.bottom) / 2;
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 50, y));
+    viewMatchesCentre("splitter dragging");
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(x + 50, y));
+    // A pane floated out of the right side.
+    docks.FloatPane(kPaneProperties, {300, 300, 600, 600});
+    docks.FloatPane(kPaneOptions, {320, 320, 620, 620});
+    viewMatchesCentre("right side floated away");
+    EXPECT_EQ(docks.Geometry().center.right, docks.Area().right);
+}
+
+TEST_F(EditorApp, F6AndShiftF6MoveTheFocusThroughTheVisiblePanesInOrder) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    HWND h = frame->Handle();
+    // Left: the front tree tab, the Zoomer; right: Properties, Options.
+    const std::vector<int> order = {kPaneDefaultControls, kPaneZoomer, kPaneProperties, kPaneOptions};
+    EXPECT_EQ(docks.VisiblePanes(), order);
+    SetFocus(h);
+    auto press = [&](bool shift) {
+        BYTE keys[256]{};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        HWND target = GetFocus() ? GetFocus() : h;
+        PressKey(target, VK_F6);
+        app->RunPending();
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        return docks.FocusedPane();
+    };
+    std::vector<int> forward;
+    for (int i = 0; i < 5; ++i) forward.push_back(press(false));
+    EXPECT_EQ(forward, (std::vector<int>{kPaneDefaultControls, kPaneZoomer, kPaneProperties, kPaneOptions,
+                                         kPaneDefaultControls}));
+    // The tree pane hands the focus to its tree.
+    EXPECT_EQ(GetFocus(), frame->DefaultControls()->Tree());
+    std::vector<int> back;
+    for (int i = 0; i < 2; ++i) back.push_back(press(true));
+    EXPECT_EQ(back, (std::vector<int>{kPaneOptions, kPaneProperties}));
+    // The View menu says what the keys do; User Data claims no key.
+    HMENU view = GetSubMenu(GetMenu(h), 2);
+    wchar_t text[64]{};
+    GetMenuStringW(view, ID_NEXT_PANE, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Next Pane\tF6");
+    GetMenuStringW(view, ID_PREV_PANE, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Previous Pane\tShift+F6");
+    GetMenuStringW(view, ID_VIEW_USER_DATA, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"User Data");
+}
+
+TEST_F(EditorApp, NextPaneCycleWrapsAndStartsFromEitherEnd) {
+    const std::vector<int> panes = {4, 7, 9};
+    EXPECT_EQ(fw::NextPaneInCycle(panes, 7, true), 9);
+    EXPECT_EQ(fw::NextPaneInCycle(panes, 9, true), 4);
+    EXPECT_EQ(fw::NextPaneInCycle(panes, 4, false), 9);
+    EXPECT_EQ(fw::NextPaneInCycle(panes, 0, true), 4);
+    EXPECT_EQ(fw::NextPaneInCycle(panes, 0, false), 9);
+    EXPECT_EQ(fw::NextPaneInCycle({}, 3, true), 0);
+}
+
+TEST_F(EditorApp, ShowHideAllBringsBackTheTabThatWasInFront) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    docks.RequestActivate(kPaneCustomControls);
+    ASSERT_EQ(docks.Layout().ActiveInGroupOf(kPaneDefaultControls), kPaneCustomControls);
+    frame->ShowHideAll();
+    frame->ShowHideAll();
+    EXPECT_EQ(docks.Layout().ActiveInGroupOf(kPaneDefaultControls), kPaneCustomControls);
+    EXPECT_TRUE(Visible(docks.Content(kPaneCustomControls)));
+    EXPECT_FALSE(Visible(docks.Content(kPaneUserData)));
+}
+
+TEST_F(EditorApp, PinGlyphDiffersBetweenADockedAndAnAutoHiddenPane) {
+    Start({L"x.twf"});
+    using namespace shell;
+    auto& docks = frame->Docks();
+    SetFocus(nullptr);
+    // The glyph's pixels (caption text colour) inside the pin button.
+    auto glyph = [&](HWND group, const fw::Rect& pin, COLORREF ink) {
+        UpdateWindow(group);
+        test::PixelBuffer px = test::CaptureClient(group);
+        std::vector<std::pair<int, int>> marks;
+        for (int y = pin.top; y < pin.bottom; ++y)
+            for (int x = pin.left; x < pin.right; ++x)
+                if (px.At(x, y) == ink) marks.push_back({x - pin.left, y - pin.top});
+        return marks;
+    };
+    fw::Rect pin;
+    for (const auto& g : docks.Geometry().groups)
+        if (g.activePane == kPaneZoomer) pin = g.pinButton;
+    ASSERT_FALSE(pin.IsEmpty());
+    COLORREF ink = Editor().look.captionTextInactive;
+    auto pinned = glyph(docks.Container(kPaneZoomer), pin, ink);
+    docks.SetAutoHide(kPaneZoomer, true);
+    fw::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
+    SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
+    ASSERT_TRUE(Visible(docks.Content(kPaneZoomer)));
+    fw::Rect slidPin = fw::Rect::XYWH(docks.Geometry().slideOut.Width() - 2 * 16 - 4, 2, 16, 16);
+    auto unpinned = glyph(docks.Container(kPaneZoomer), slidPin, ink);
+    EXPECT_GT(pinned.size(), 5u);
+    EXPECT_GT(unpinned.size(), 5u);
+    EXPECT_NE(pinned, unpinned);
+}
+
+TEST_F(EditorApp, OpenLastSkinWithoutARecentFileSaysThereIsNoRecentSkin) {
+    Start();
+    ASSERT_TRUE(app->StartDialog());
+    messages->shown.clear();
+    SendMessageW(app->StartDialog()->Handle(), WM_COMMAND, MAKEWPARAM(IDC_START_OPEN_LAST_SKIN, BN_CLICKED), 0);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0], L"There is no recent skin to open.");
+}
+
+TEST_F(EditorApp, ToolbarStatesAreFreshWhenAModalMessageBoxOpensAtStartUp) {
+    // The message box for the file on the command line is the first modal
+    // loop; the toolbar must not show Save (disabled) as enabled there.
+    struct Watching : test::ScriptedMessages {
+        shell::CMainFrame* const* frame = nullptr;
+        std::vector<bool> saveEnabled;
+        int Show(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) override {
+            if (CHexmoorAppFrame()) {
+                HWND bar = CHexmoorAppFrame()->Bar().Handle();
+                saveEnabled.push_back(SendMessageW(bar, TB_ISBUTTONENABLED, ID_FILE_SAVE_SKIN, 0) != 0);
+            }
+            return ScriptedMessages::Show(owner, text, caption, type);
+        }
+        shell::CMainFrame* CHexmoorAppFrame() const {
+            auto* app = static_cast<shell::CHexmoorApp*>(fw::Application::Current());
+            return app ? app->Frame() : nullptr;
+        }
+    };
+    app = std::make_unique<shell::CHexmoorApp>();
+    auto m = std::make_unique<Watching>();
+    Watching* watching = m.get();
+    messages = m.get();
+    app->SetMessages(std::move(m));
+    app->SetShell(std::make_unique<test::ScriptedShell>());
+    ASSERT_TRUE(app->InitInstance({L"x.twf"}));
+    frame = app->Frame();
+    ASSERT_EQ(watching->saveEnabled.size(), 1u);
+    EXPECT_FALSE(watching->saveEnabled[0]);
+}
+
+TEST_F(EditorApp, StartDialogIsOwnedByTheFrameCentredOnItWithItsButtonsInsideAndShowsTheFocus) {
+    Start();
+    ASSERT_TRUE(app->StartDialog());
+    HWND dlg = app->StartDialog()->Handle();
+    EXPECT_EQ(GetWindow(dlg, GW_OWNER), frame->Handle());
+    RECT d = ScreenRect(dlg), f = ScreenRect(frame->Handle());
+    EXPECT_NEAR((d.left + d.right) / 2, (f.left + f.right) / 2, 1);
+    EXPECT_NEAR((d.top + d.bottom) / 2, (f.top + f.bottom) / 2, 1);
+
+    // Every button inside the client area; the four commands in one row
+    // with equal room before, between and after them.
+    RECT client;
+    GetClientRect(dlg, &client);
+    auto inDialog = [&](int id) {
+        RECT r = ScreenRect(GetDlgItem(dlg, id));
+        MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    for (int id :
+         {IDOK, IDC_START_OPEN_SKIN, IDC_START_OPEN_LAST_SKIN, IDC_START_CREATE_NEW_SKIN, IDC_START_IMPORT_MSSTYLE}) {
+        RECT r = inDialog(id);
+        EXPECT_GE(r.left, client.left) << id;
+        EXPECT_LE(r.right, client.right) << id;
+        EXPECT_GE(r.top, client.top) << id;
+        EXPECT_LE(r.bottom, client.bottom) << id;
+    }
+    std::vector<int> gaps;
+    int x = client.left;
+    for (int id :
+         {IDC_START_OPEN_SKIN, IDC_START_OPEN_LAST_SKIN, IDC_START_CREATE_NEW_SKIN, IDC_START_IMPORT_MSSTYLE}) {
+        RECT r = inDialog(id);
+        gaps.push_back(r.left - x);
+        x = r.right;
+        EXPECT_EQ(r.top, inDialog(IDC_START_OPEN_SKIN).top) << id;
+    }
+    gaps.push_back(client.right - x);
+    for (int g : gaps) EXPECT_NEAR(g, gaps[0], 1);
+    EXPECT_GT(gaps[0], 0);
+    EXPECT_EQ(shell::SpreadInRow(100, {20, 20, 20}), (std::vector<int>{10, 40, 70}));
+    EXPECT_EQ(shell::SpreadInRow(50, {30, 30}), (std::vector<int>{0, 30})); // too wide: no room, no overlap
+
+    // The focused button shows that it has the focus (once the keyboard is
+    // in use), the others do not.
+    HWND open = GetDlgItem(dlg, IDC_START_OPEN_SKIN);
+    SendMessageW(dlg, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SetFocus(GetDlgItem(dlg, IDC_START_CREATE_NEW_SKIN));
+    UpdateWindow(dlg);
+    test::PixelBuffer unfocused = test::CaptureClient(open);
+    SetFocus(open);
+    UpdateWindow(open);
+    test::PixelBuffer focused = test::CaptureClient(open);
+    ASSERT_EQ(focused.Width(), unfocused.Width());
+    int differing = 0;
+    for (int y = 0; y < focused.Height(); ++y)
+        for (int x2 = 0; x2 < focused.Width(); ++x2)
+            if (focused.At(x2, y) != unfocused.At(x2, y)) ++differing;
+    EXPECT_GT(differing, 20);
 }

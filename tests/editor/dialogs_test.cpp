@@ -4,14 +4,18 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app_fixture.h"
 #include "editor/shell/dialogs.h"
 #include "resources/about_dialog_ids.h"
 #include "resources/copyright_dialog_ids.h"
 #include "resources/item_name_dialog_ids.h"
+#include "tests/harness/capture.h"
 
 using namespace hexmoor;
 
@@ -159,4 +163,82 @@ TEST_F(Dialogs, AboutBoxLinkOpensItsAddressThroughTheShell) {
     EXPECT_EQ(version, L"v 3.3.2");
     ASSERT_EQ(shell->opened.size(), 1u);
     EXPECT_EQ(shell->opened[0], dlg.Link().Link());
+}
+
+TEST_F(Dialogs, AboutBoxTextReadsOnItsFaceAndTheLinkFitsItsText) {
+    Start({L"x.twf"});
+    shell::CAboutDlg dlg;
+    int lightVersion = 0, lightNotice = 0;
+    int linkWidth = 0, textWidth = 0;
+    auto light = [](const test::PixelBuffer& px) {
+        int n = 0;
+        for (int y = 0; y < px.Height(); ++y)
+            for (int x = 0; x < px.Width(); ++x) {
+                COLORREF c = px.At(x, y);
+                if ((GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11) / 100 > 140) ++n;
+            }
+        return n;
+    };
+    RunScripted(dlg, {[&] {
+                    UpdateWindow(dlg.Handle());
+                    lightVersion = light(test::CaptureClient(dlg.Item(IDC_ABOUT_VERSION)));
+                    lightNotice = light(test::CaptureClient(dlg.Item(IDC_ABOUT_NOTICE)));
+                    HWND link = dlg.Item(IDC_ABOUT_LINK);
+                    RECT rc;
+                    GetClientRect(link, &rc);
+                    linkWidth = rc.right;
+                    HDC dc = GetDC(link);
+                    HGDIOBJ old =
+                        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dlg.Handle(), WM_GETFONT, 0, 0)));
+                    SIZE size{};
+                    const std::wstring& text = dlg.Link().Link();
+                    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+                    SelectObject(dc, old);
+                    ReleaseDC(link, dc);
+                    textWidth = size.cx;
+                    Click(dlg.Handle(), IDOK);
+                }});
+    // Light text on the dark face (black text has no light pixels there).
+    EXPECT_GT(lightVersion, 10);
+    EXPECT_GT(lightNotice, 40);
+    EXPECT_GE(linkWidth, textWidth);
+    EXPECT_GT(textWidth, 0);
+}
+
+TEST_F(Dialogs, VersionResourceAndManifestCarryTheAboutBoxsVersion) {
+    // The about box's version text, "v 3.3.2", from its template.
+    Start({L"x.twf"});
+    shell::CAboutDlg dlg;
+    std::wstring shown;
+    RunScripted(dlg, {[&] {
+                    shown = Text(dlg.Handle(), IDC_ABOUT_VERSION);
+                    Click(dlg.Handle(), IDOK);
+                }});
+    ASSERT_EQ(shown.rfind(L"v ", 0), 0u);
+    std::wstring version = shown.substr(2);
+
+    HMODULE self = GetModuleHandleW(nullptr);
+    HRSRC res = FindResourceW(self, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16)); // RT_VERSION
+    ASSERT_TRUE(res);
+    DWORD size = SizeofResource(self, res);
+    std::vector<BYTE> block(size);
+    memcpy(block.data(), LockResource(LoadResource(self, res)), size);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &len));
+    wchar_t numbers[64];
+    swprintf(numbers, 64, L"%u.%u.%u", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+             HIWORD(fixed->dwFileVersionLS));
+    EXPECT_EQ(numbers, version);
+    wchar_t* fileVersion = nullptr;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\040904b0\\FileVersion",
+                               reinterpret_cast<void**>(&fileVersion), &len));
+    EXPECT_EQ(std::wstring(fileVersion).rfind(version, 0), 0u);
+
+    HRSRC man = FindResourceW(self, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    ASSERT_TRUE(man);
+    std::string text(static_cast<const char*>(LockResource(LoadResource(self, man))), SizeofResource(self, man));
+    std::string narrow(version.begin(), version.end());
+    EXPECT_NE(text.find("version=\"" + narrow + ".0\" processorArchitecture=\"*\" name=\"Hexmoor.Editor\""),
+              std::string::npos);
 }

@@ -95,10 +95,22 @@ TEST(ItemNames, NameRuleAndProposedNames) {
     for (const auto& k : kinds) EXPECT_FALSE(GetCustomNamePrefix(k.elementType).empty()) << k.text;
 }
 
-TEST(PaneToolbar, OnlyPixelsEqualToTheKeyInAllThreeBytesTakeTheMenuColour) {
-    std::vector<std::uint8_t> px = {192, 192, 192, 191, 192, 192, 192, 192, 193, 10, 20, 30, 192, 192, 192};
-    ReplaceKeyColor(px, KeyColor{192, 192, 192}, RGB(1, 2, 3));
-    EXPECT_EQ(px, (std::vector<std::uint8_t>{3, 2, 1, 191, 192, 192, 192, 192, 193, 10, 20, 30, 3, 2, 1}));
+TEST(PaneToolbar, GreyingKeepsTheKeyAndTurnsEveryOtherPixelIntoALightGreyThatIsNotTheKey) {
+    // Pixels in memory order (b, g, r): the key, near-keys, black, white, a
+    // colour, and one whose grey would land on the key.
+    std::vector<std::uint8_t> px = {192, 192, 192, 191, 192, 192, 192, 192, 193, 0,  0,
+                                    0,   255, 255, 255, 10,  20,  200, 240, 240, 240};
+    GreyPixels(px, KeyColor{192, 192, 192});
+    EXPECT_EQ(px[0], 192);
+    EXPECT_EQ(px[1], 192);
+    EXPECT_EQ(px[2], 192);
+    for (std::size_t i = 3; i < px.size(); i += 3) {
+        EXPECT_EQ(px[i], px[i + 1]) << i;
+        EXPECT_EQ(px[i], px[i + 2]) << i;
+        EXPECT_GE(px[i], 112) << i; // light: never darker than a third of the way from black
+        EXPECT_NE(px[i], 192) << i; // never the key, which would turn transparent
+    }
+    EXPECT_LT(px[9], px[12]); // black stays darker than white
 }
 
 TEST(LinkStatic, MailAddressesOpenAsMailtoWebAddressesAsTheyAre) {
