@@ -314,6 +314,7 @@ void CFrameSkinWnd::Reset(const std::wstring& name) {
     } else {
         DeleteSidePainters();
     }
+    if (!IsIconic(hWnd_)) UpdateRegion();
 }
 
 int CFrameSkinWnd::ChangeSkin(int, BOOL) {

@@ -423,3 +423,122 @@ TEST_F(FrameTest, SwitchedOffTheSystemFrameComesBack) {
     EXPECT_EQ(client.right, 300);
     EXPECT_EQ(client.bottom, 160);
 }
+
+namespace {
+
+void MoveCursorTo(POINT p) {
+    SetCursorPos(p.x, p.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+void MouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+COLORREF ColourAtCentre(HWND hwnd, const Rect& r) {
+    const PixelBuffer pixels = CaptureWindow(hwnd);
+    return pixels.At((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+} // namespace
+
+TEST_F(FrameTest, ButtonsShowHotAndPressedUnderRealInputAndRestoreWhenMaximised) {
+    Start();
+    POINT parked;
+    GetCursorPos(&parked);
+    TestWindow window(Overlapped(WS_EX_CONTEXTHELP));
+    g_commands.clear();
+    g_previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc)));
+    SetForegroundWindow(window.Handle());
+    CFrameSkinWnd* frame = SkinnedFrame(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    SetActiveWindow(window.Handle());
+    Settle(window.Handle());
+    RECT wr;
+    GetWindowRect(window.Handle(), &wr);
+    const CaptionButtonsInput in = frame->ButtonsInput();
+    // (button, normal, hot, pressed) image ids
+    const int table[4][4] = {{kCloseButton, 456, 458, 457},
+                             {kMaximizeButton, 460, 462, 461},
+                             {kMinimizeButton, 463, 465, 464},
+                             {kHelpButton, 472, 474, 473}};
+    for (const auto& row : table) {
+        const Rect r = CaptionButtonRect(row[0], in);
+        MoveCursorTo({wr.left + (r.left + r.right) / 2, wr.top + (r.top + r.bottom) / 2});
+        Settle(window.Handle());
+        EXPECT_EQ(ColourAtCentre(window.Handle(), r), ButtonColour(row[2])) << "hot " << row[0];
+        MouseButton(MOUSEEVENTF_LEFTDOWN);
+        Settle(window.Handle());
+        EXPECT_EQ(ColourAtCentre(window.Handle(), r), ButtonColour(row[3])) << "pressed " << row[0];
+        MoveCursorTo({wr.left + 60, wr.top + 90});
+        Settle(window.Handle());
+        EXPECT_EQ(ColourAtCentre(window.Handle(), r), ButtonColour(row[1])) << "held outside " << row[0];
+        MouseButton(MOUSEEVENTF_LEFTUP);
+        Settle(window.Handle());
+        EXPECT_EQ(ColourAtCentre(window.Handle(), r), ButtonColour(row[1])) << "released " << row[0];
+    }
+    EXPECT_TRUE(g_commands.empty());
+    SetWindowLongPtrW(window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previous));
+
+    // Maximised, the maximise button shows the restore look.
+    ShowWindow(window.Handle(), SW_MAXIMIZE);
+    Settle(window.Handle());
+    const Rect max = CaptionButtonRect(kMaximizeButton, frame->ButtonsInput());
+    // The maximised window reaches past the screen's edges, where a read-back
+    // gives black: let the frame paint into a memory DC instead.
+    GetWindowRect(window.Handle(), &wr);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, wr.right - wr.left, wr.bottom - wr.top);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    frame->PaintBorder(memory);
+    const PixelBuffer painted = CaptureDC(memory, 0, 0, wr.right - wr.left, wr.bottom - wr.top);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(painted.At((max.left + max.right) / 2, (max.top + max.bottom) / 2), ButtonColour(466));
+    ShowWindow(window.Handle(), SW_RESTORE);
+    SetCursorPos(parked.x, parked.y);
+}
+
+TEST_F(FrameTest, RegionByKind) {
+    Start();
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+    TestWindow window(Overlapped());
+    CFrameSkinWnd* frame = SkinnedFrame(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    struct Case {
+        int kind;
+        bool cornerIn, centreIn, hasRegion;
+    } cases[] = {{0, true, true, true},
+                 {1, false, true, true},
+                 {2, false, true, true},
+                 {3, true, true, true},
+                 {4, false, false, false}};
+    for (const Case& c : cases) {
+        element->SetNumber(483, DWORD(c.kind));
+        element->SetNumberPair(553, 30, 30);
+        RefreshWindowSkin(window.Handle());
+        Settle(window.Handle());
+        EXPECT_EQ(frame->GetRegionKind(), c.kind);
+        RECT wr;
+        GetWindowRect(window.Handle(), &wr);
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        const int type = GetWindowRgn(window.Handle(), region);
+        EXPECT_EQ(type != ERROR, c.hasRegion) << c.kind;
+        if (c.hasRegion) {
+            EXPECT_EQ(PtInRegion(region, 0, 0) != FALSE, c.cornerIn) << c.kind;
+            EXPECT_EQ(PtInRegion(region, (wr.right - wr.left) / 2, (wr.bottom - wr.top) / 2) != FALSE, c.centreIn)
+                << c.kind;
+        }
+        DeleteObject(region);
+    }
+}
