@@ -137,6 +137,11 @@ void CFrameSkinWnd::Detach() {
         hWnd_ = nullptr;
         return;
     }
+    if (bar_) {
+        bar_->Detach();
+        DeleteWhenUnwound(std::move(bar_));
+        bar_.reset();
+    }
     DeleteSidePainters();
     if (!RestoreWindowProc(hWnd_, &FrameWndProc, oldProc_) && oldProc_.previous) {
         std::lock_guard<std::mutex> guard(Orphans().lock);
@@ -162,6 +167,20 @@ void CFrameSkinWnd::InitMode(const char* className) {
 }
 
 // --- painters and borders -----------------------------------------------------
+
+void CFrameSkinWnd::LayoutMenuBar(BOOL refresh) {
+    if (!hWnd_) return;
+    const bool child = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_CHILD) != 0;
+    if (!bar_ && !child && IsMenu(GetMenu(hWnd_))) bar_ = std::make_unique<CTWWndMenu>(hWnd_);
+    if (!bar_) return;
+    bar_->SetSkinObject(element_);
+    bar_->SetSkinId(skinId_);
+    bar_->SetActive(active_, scope_);
+    if (IsSkinningOn())
+        bar_->AttachMenuBar(refresh);
+    else
+        bar_->DetachMenuBar(refresh);
+}
 
 void CFrameSkinWnd::CreateSidePainters() {
     DeleteSidePainters();
@@ -277,6 +296,7 @@ BOOL CFrameSkinWnd::Enable(BOOL on) {
     if (!hWnd_) return TRUE;
     if (on) {
         CreateSidePainters();
+        LayoutMenuBar(FALSE);
         GetWindowRect(hWnd_, &savedWindow_);
         savedClient_ = client;
         activeLook_ = GetActiveWindow() == hWnd_;
@@ -287,6 +307,7 @@ BOOL CFrameSkinWnd::Enable(BOOL on) {
         if (!IsIconic(hWnd_)) UpdateRegion();
     } else {
         DeleteSidePainters();
+        if (bar_) bar_->Enable(FALSE);
         UpdateRegion();
         // The classic frame around the same client area.
         if (!IsZoomed(hWnd_) && !IsIconic(hWnd_)) {
@@ -310,6 +331,7 @@ void CFrameSkinWnd::Reset(const std::wstring& name) {
     if (!hWnd_) return;
     if (IsSkinningOn()) {
         CreateSidePainters();
+        LayoutMenuBar(TRUE);
         SizeSkinnedFrameToClient(nullptr, hWnd_, nullptr);
     } else {
         DeleteSidePainters();
@@ -323,6 +345,7 @@ int CFrameSkinWnd::ChangeSkin(int, BOOL) {
         CreateSidePainters();
     else
         DeleteSidePainters();
+    if (bar_) LayoutMenuBar(FALSE);
     if (!IsIconic(hWnd_)) UpdateRegion();
     SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -421,6 +444,7 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
         }
         draw.Release();
         DrawCaption(memory.Get(), {0, 0});
+        if (bar_ && bar_->GetMenuHandle()) bar_->PaintBorder(memory.Get());
 
         SavedDC saved(target);
         if (!minimized) {
@@ -629,8 +653,7 @@ LRESULT CFrameSkinWnd::OnNcHitTest(WPARAM, LPARAM lp) {
     ClientToScreen(hWnd_, &origin);
     OffsetRect(&client, origin.x - wr.left, origin.y - wr.top);
     in.client = ToRect(client);
-    if (GetMenu(hWnd_) && !(GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_CHILD))
-        in.menuBar = BarRect(in.client, in.borders.top, 0);
+    if (bar_ && bar_->GetMenuHandle()) in.menuBar = bar_->BarRect();
     in.sysMenuIcon = ToRect(CaptionIconRect());
     in.style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     in.sizingEdge = GetSystemMetrics(SM_CYFRAME);

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+#include "runtime/controls/menu_bar.h"
 #include "runtime/frame/side_painter.h"
 #include "runtime/gdi/gdi_handles.h"
 #include "runtime/logic/frame_layout.h"
@@ -41,6 +42,11 @@ public:
     void GetRect(RECT* out) const override;
     int ChangeSkin(int relayout, BOOL children) override;
     void Reset(const std::wstring& name) override;
+
+    // Creates the menu-bar object for a window with a menu (once) and
+    // attaches it while skinning is on.
+    void LayoutMenuBar(BOOL refresh);
+    CTWWndMenu* GetMenuBar() const { return bar_.get(); }
 
     void CreateSidePainters();
     void DeleteSidePainters();
@@ -113,6 +119,7 @@ protected:
     bool activeLook_ = true;
     bool tracking_ = false; // TrackMouseEvent armed for leave
     hexmoor::rt::FontHandle ownedFont_;
+    std::unique_ptr<CTWWndMenu> bar_;
     MSG current_{};
 };
 
