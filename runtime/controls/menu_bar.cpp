@@ -243,12 +243,30 @@ std::vector<Rect> CTWWndMenu::ItemRects() const {
     const Rect client = ClientInWindow(hWnd_);
     in.rowHeight = std::max(0, client.top - in.borders.top - in.topGap - int(element_->GetNumber(kBottomGap)));
     in.heightItem = HeightItem();
+    in.mdi = MdiState();
+    if (const auto* frame = dynamic_cast<const CTwfWndFrame*>(element_))
+        if (const CTwfMenuBar* bar = frame->GetMenuBar()) {
+            auto pair = [bar](WORD id) {
+                const DWORD v = bar->GetNumber(id);
+                return Point{short(LOWORD(v)), short(HIWORD(v))};
+            };
+            for (int b = 0; b < 3; ++b) {
+                const Point size = pair(WORD(649 + b));
+                in.mdiButtons[std::size_t(b)] = {{size.x, size.y}, pair(WORD(646 + b))};
+            }
+        }
     HDC screen = GetDC(nullptr);
     {
         BOOL owned = FALSE;
         SelectGuard select(screen, const_cast<CTWWndMenu*>(this)->GetFont(&owned));
-        for (const std::wstring& text : ItemTexts()) {
-            const std::wstring shown = WithoutPrefix(text);
+        const std::vector<std::wstring> texts = ItemTexts();
+        for (int i = 0; i < int(texts.size()); ++i) {
+            const int kind = BarItemKind(i, int(texts.size()), in.mdi);
+            if (kind == bar_kind::kChildIcon) {
+                in.itemWidths.push_back(GetSystemMetrics(SM_CXSMICON) + 8);
+                continue;
+            }
+            const std::wstring shown = WithoutPrefix(texts[std::size_t(i)]);
             SIZE extent{};
             GetTextExtentPoint32W(screen, shown.c_str(), int(shown.size()), &extent);
             in.itemWidths.push_back(shown.empty() ? 0 : extent.cx + kItemPadding);
@@ -256,6 +274,30 @@ std::vector<Rect> CTWWndMenu::ItemRects() const {
     }
     ReleaseDC(nullptr, screen);
     return LayoutBarItems(in);
+}
+
+MdiBarState CTWWndMenu::MdiState(HWND* child) const {
+    if (child) *child = nullptr;
+    if (!mdiClient_ || !IsWindow(mdiClient_)) {
+        mdiClient_ = nullptr;
+        for (HWND c = GetWindow(hWnd_, GW_CHILD); c && !mdiClient_; c = GetWindow(c, GW_HWNDNEXT)) {
+            char name[64] = {};
+            GetClassNameA(c, name, sizeof name);
+            if (lstrcmpiA(name, "mdiclient") == 0 || _strnicmp(name, "WindowsForms10.MDICLIENT", 24) == 0)
+                mdiClient_ = c;
+        }
+    }
+    if (!mdiClient_) return {};
+    BOOL maximized = FALSE;
+    HWND active = HWND(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, LPARAM(&maximized)));
+    if (!active || !maximized) return {};
+    if (child) *child = active;
+    const LONG_PTR style = GetWindowLongPtrW(active, GWL_STYLE);
+    return {true, (style & WS_MAXIMIZEBOX) != 0, (style & WS_MINIMIZEBOX) != 0};
+}
+
+int CTWWndMenu::ItemKind(int index) const {
+    return menu_ ? BarItemKind(index, GetMenuItemCount(menu_), MdiState()) : bar_kind::kNone;
 }
 
 int CTWWndMenu::HitTest(POINT p) const { return HitTestBarItems(ItemRects(), {p.x, p.y}, HeightItem()); }
@@ -285,6 +327,25 @@ void CTWWndMenu::PaintItem(HDC dc, int index, int state, const std::vector<Rect>
     const int column = std::min(state, 3);
     CTWDraw draw(dc, nullptr, FALSE);
     const RECT box = ToRECT(r);
+    HWND child = nullptr;
+    const MdiBarState mdi = MdiState(&child);
+    const int kind = BarItemKind(index, int(rects.size()), mdi);
+    if (kind == bar_kind::kChildIcon) {
+        HICON icon = reinterpret_cast<HICON>(GetClassLongPtrW(child, GCLP_HICONSM));
+        if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+        DrawIconEx(dc, r.left + (r.Width() - 16) / 2, r.top + (r.Height() - 16) / 2, icon, 16, 16, 0, nullptr,
+                   DI_NORMAL);
+        return;
+    }
+    if (kind == bar_kind::kClose || kind == bar_kind::kRestore || kind == bar_kind::kMinimize) {
+        // normal, pressed, hot image of each button
+        const WORD base = kind == bar_kind::kClose ? 505 : kind == bar_kind::kRestore ? 515 : 512;
+        const WORD id = state == 2 ? WORD(base + 1) : state == 1 ? WORD(base + 2) : base;
+        const auto* frame = dynamic_cast<const CTwfWndFrame*>(element_);
+        const CMrgBitmap* image = frame && frame->GetMenuBar() ? frame->GetMenuBar()->GetImage(id) : nullptr;
+        if (image && state <= 2) draw.StretchImage(&box, image, nullptr);
+        return;
+    }
     if (const CMrgBitmap* image = element_->GetImage(kItemImage[column]))
         draw.DrawSkinImage(&box, image, FALSE, nullptr);
     const std::wstring text = ItemText(index);
@@ -409,12 +470,12 @@ bool CTWWndMenu::OnMenuFilterMessage(const MSG* msg) {
                 ++submenuDepth_;
                 return false;
             }
-            switchTo(NextBarItem(hot_, false, count, false, HeightItem()));
+            switchTo(NextBarItem(hot_, false, count, MdiState().maximizedChild, HeightItem()));
             return true;
         }
         if (msg->wParam == VK_LEFT) {
             if (--submenuDepth_ >= 0) return false;
-            switchTo(NextBarItem(hot_, true, count, false, HeightItem()));
+            switchTo(NextBarItem(hot_, true, count, MdiState().maximizedChild, HeightItem()));
             return true;
         }
         if (msg->wParam == VK_ESCAPE) reopen_ = false;
@@ -511,8 +572,18 @@ LRESULT CTWWndMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             const int pressed = hot_;
             const int under = HitTest(CursorInWindow());
             SetHot(under == pressed ? pressed : -1, 1);
-            if (under == pressed && !GetSubMenu(menu_, pressed))
+            if (under != pressed) return 0;
+            HWND child = nullptr;
+            const int kind = BarItemKind(pressed, GetMenuItemCount(menu_), MdiState(&child));
+            if (kind == bar_kind::kClose || kind == bar_kind::kRestore || kind == bar_kind::kMinimize) {
+                const UINT command = kind == bar_kind::kClose     ? SC_CLOSE
+                                     : kind == bar_kind::kRestore ? SC_RESTORE
+                                                                  : SC_MINIMIZE;
+                SetHot(-1, 0);
+                PostMessageW(child, WM_SYSCOMMAND, command, lp);
+            } else if (!GetSubMenu(menu_, pressed)) {
                 SendMessageW(hWnd_, WM_COMMAND, GetMenuItemID(menu_, pressed), 0);
+            }
             return 0;
         }
         return hitCode_ == HTMENU ? 0 : Default();
@@ -545,7 +616,8 @@ LRESULT CTWWndMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         case VK_ESCAPE: EndKeyboardMode(); return 0;
         case VK_LEFT:
         case VK_RIGHT:
-            SetHot(NextBarItem(hot_, wp == VK_LEFT, GetMenuItemCount(menu_), false, HeightItem()), 2);
+            SetHot(NextBarItem(hot_, wp == VK_LEFT, GetMenuItemCount(menu_), MdiState().maximizedChild, HeightItem()),
+                   2);
             return 0;
         default:
             if (const int item = FindMnemonicItem(ItemTexts(), wchar_t(MapVirtualKeyW(UINT(wp), MAPVK_VK_TO_CHAR)));

@@ -13,6 +13,7 @@
 
 #include "runtime/gdi/gdi_handles.h"
 #include "runtime/logic/geometry.h"
+#include "runtime/logic/menu_bar_layout.h"
 #include "runtime/wnd/tw_wnd.h"
 
 class CTWWndMenu : public CTWWnd {
@@ -43,6 +44,11 @@ public:
     hexmoor::rt::Rect BarRect() const;
     int HitTest(POINT windowPoint) const;
     int HeightItem() const;
+
+    // The active MDI child as the bar shows it (maximised: its icon first and
+    // its buttons last), and that child.
+    hexmoor::rt::MdiBarState MdiState(HWND* child = nullptr) const;
+    int ItemKind(int index) const;
 
     int GetHotItem() const { return hot_; }
     bool InKeyboardMode() const { return keyboardMode_; }
@@ -77,6 +83,7 @@ private:
     bool OnMenuFilterMessage(const MSG* msg);
     POINT CursorInWindow() const;
 
+    mutable HWND mdiClient_ = nullptr;
     HMENU menu_ = nullptr;
     hexmoor::rt::BitmapHandle heightBitmap_;
     bool heightItemAppended_ = false;

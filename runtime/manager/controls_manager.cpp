@@ -1,6 +1,7 @@
 #include "runtime/manager/controls_manager.h"
 
 #include "runtime/frame/frame_skin_wnd.h"
+#include "runtime/frame/mdi_skin_wnd.h"
 
 #include <algorithm>
 #include <cstring>
@@ -446,10 +447,11 @@ BOOL CTWControlsManager::RefreshControls(int type) {
 void CTWControlsManager::AttachFrame(HWND hwnd, CTwfSkin* skin) {
     CTWWnd* object = GetSkinnedWindowObject(hwnd);
     if (!HasFrameStyleOrDockBar(hwnd) || !object || GetSkinnedFrameObject(hwnd)) return;
-    // MDI children keep their system frame until the MDI child frame is part
-    // of the runtime.
-    if (ClassNameIs(ClassNameOf(GetParent(hwnd)), "mdiclient")) return;
-    auto frame = std::make_unique<CFrameSkinWnd>(hwnd);
+    std::unique_ptr<CFrameSkinWnd> frame;
+    if (ClassNameIs(ClassNameOf(GetParent(hwnd)), "mdiclient"))
+        frame = std::make_unique<CMDIChildSkinWnd>(hwnd);
+    else
+        frame = std::make_unique<CFrameSkinWnd>(hwnd);
     CFrameSkinWnd* raw = frame.get();
     if (!skin) skin = object->GetTwfSkin();
     if (!skin && SkinManager()) skin = SkinManager()->GetMainSkin();
