@@ -190,15 +190,46 @@ void CFrameSkinWnd::CreateSidePainters() {
     const Point corner = PairOf(frame, kCornerSize);
     cornerSize_ = {corner.x, corner.y};
     outline_ = int(frame->GetNumber(kOutline));
-    // Semitransparent sides (layered side windows) are not drawn by this
-    // frame: the sides are painted into the non-client area.
     painters_[0] = std::make_unique<SidePainter>(Side::Top, frame);
     painters_[1] = std::make_unique<SidePainter>(Side::Bottom, frame);
     painters_[2] = std::make_unique<SidePainter>(Side::Left, frame);
     painters_[3] = std::make_unique<SidePainter>(Side::Right, frame);
+    // Semitransparent sides float over the borders in layered windows (MDI
+    // children never use them).
+    const bool mdiChild = (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+    if (frame->GetNumber(kSemitransparency) && !mdiChild && active_ && frame->GetEnabled() && VersionCode() >= 6) {
+        const Side sides[4] = {Side::Top, Side::Bottom, Side::Left, Side::Right};
+        for (int i = 0; i < 4; ++i) {
+            alpha_[std::size_t(i)] = std::make_unique<CTWFrameAlphaSide>(this, sides[i]);
+            alpha_[std::size_t(i)]->Create();
+            alpha_[std::size_t(i)]->SetActive(activeLook_);
+        }
+    }
+}
+
+CTWFrameAlphaSide* CFrameSkinWnd::AlphaSide(Side side) const {
+    switch (side) {
+    case Side::Top: return alpha_[0].get();
+    case Side::Bottom: return alpha_[1].get();
+    case Side::Left: return alpha_[2].get();
+    default: return alpha_[3].get();
+    }
+}
+
+void CFrameSkinWnd::UpdateAlphaSides(int show, bool force) {
+    for (auto& side : alpha_)
+        if (side) side->UpdatePosition(show, force);
+}
+
+void CFrameSkinWnd::DrawSide(CTWDraw& draw, Side side, bool inactive, Point origin) const {
+    const int index = side == Side::Top ? 0 : side == Side::Bottom ? 1 : side == Side::Left ? 2 : 3;
+    if (!painters_[std::size_t(index)]) return;
+    const SIZE w = WindowSize();
+    painters_[std::size_t(index)]->Draw(draw, {w.cx, w.cy}, Borders(), inactive, origin, true);
 }
 
 void CFrameSkinWnd::DeleteSidePainters() {
+    for (auto& a : alpha_) a.reset();
     for (auto& p : painters_) p.reset();
     regionKind_ = 0;
     cornerSize_ = {0, 0};
@@ -369,6 +400,7 @@ void CFrameSkinWnd::UpdateRegion() {
         const FrameBorders b = Borders();
         region = CreateRectRgn(b.left, b.top, w.cx - b.right, w.cy - b.bottom);
         for (const auto& painter : painters_) {
+            if (HasAlphaSides()) break; // the layered sides show the borders
             RegionHandle side(painter->BuildRegion({w.cx, w.cy}, b));
             CombineRgn(region, region, side.Get(), RGN_OR);
         }
@@ -523,6 +555,10 @@ void CFrameSkinWnd::DrawCaption(HDC dc, Point origin) {
 
 void CFrameSkinWnd::RedrawCaptionButton(int button, int state) {
     if (button < 0 || button >= kNoButton || !IsWindowVisible(hWnd_)) return;
+    if (HasAlphaSides()) {
+        alpha_[0]->Rerender();
+        return;
+    }
     WindowDC dc(hWnd_, true);
     if (dc) DrawCaptionButton(dc.Get(), button, state, {0, 0});
 }
@@ -554,6 +590,13 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETICON: return OnSetTextOrIcon();
     case WM_NCHITTEST: return OnNcHitTest(wp, lp);
     case WM_SIZE: return OnSize(wp, lp);
+    case WM_MOVE:
+    case WM_SHOWWINDOW:
+    case WM_WINDOWPOSCHANGED: {
+        const LRESULT result = Default();
+        UpdateAlphaSides(msg == WM_SHOWWINDOW ? (wp ? 1 : 0) : -1, false);
+        return result;
+    }
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lp);
     case WM_MOUSEMOVE: return OnMouseMove(wp, lp);
     case WM_MOUSELEAVE: return OnMouseLeave();
@@ -586,6 +629,8 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CFrameSkinWnd::OnNcActivate(BOOL active) {
     activeLook_ = active != FALSE;
+    for (auto& side : alpha_)
+        if (side) side->SetActive(activeLook_);
     // lParam -1 keeps the system from drawing its own frame.
     const LRESULT result = DefWindowProc(WM_NCACTIVATE, active, LPARAM(-1));
     PaintBorder(nullptr);
@@ -597,19 +642,28 @@ LRESULT CFrameSkinWnd::OnActivate(WPARAM wp, LPARAM) {
     const LRESULT result = Default();
     if (look != activeLook_) {
         activeLook_ = look;
+        for (auto& side : alpha_)
+            if (side) side->SetActive(activeLook_);
         PaintBorder(nullptr);
     }
     return result;
 }
 
-LRESULT CFrameSkinWnd::OnSetTextOrIcon() { return DefaultWithoutSystemPaint(); }
+LRESULT CFrameSkinWnd::OnSetTextOrIcon() {
+    const LRESULT result = DefaultWithoutSystemPaint();
+    if (alpha_[0]) alpha_[0]->Rerender();
+    return result;
+}
 
 LRESULT CFrameSkinWnd::OnSize(WPARAM type, LPARAM) {
     const LRESULT result = Default();
-    if (type == SIZE_MINIMIZED)
+    if (type == SIZE_MINIMIZED) {
+        UpdateAlphaSides(0, false);
         SetWindowRgn(hWnd_, nullptr, FALSE);
-    else
+    } else {
+        UpdateAlphaSides(-1, false);
         UpdateRegion();
+    }
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "runtime/controls/menu_bar.h"
+#include "runtime/frame/alpha_side.h"
 #include "runtime/frame/side_painter.h"
 #include "runtime/gdi/gdi_handles.h"
 #include "runtime/logic/frame_layout.h"
@@ -55,6 +56,15 @@ public:
     // Opens the system menu at a screen point and posts the chosen command;
     // FALSE when the window has none.
     BOOL ShowSystemMenu(int x, int y);
+
+    // Layered alpha sides (top, bottom, left, right), present while the
+    // skin asks for semitransparency.
+    bool HasAlphaSides() const { return alpha_[0] != nullptr; }
+    CTWFrameAlphaSide* AlphaSide(hexmoor::rt::Side side) const;
+    // Draws one side, and the caption, into a DC showing the window at `origin`
+    // (the alpha sides render through these).
+    void DrawSide(CTWDraw& draw, hexmoor::rt::Side side, bool inactive, hexmoor::rt::Point origin) const;
+    void DrawCaptionInto(HDC dc, hexmoor::rt::Point origin) { DrawCaption(dc, origin); }
 
     bool IsActiveLook() const { return activeLook_; }
     int GetHotButton() const { return hot_; }
@@ -120,6 +130,8 @@ protected:
     bool tracking_ = false; // TrackMouseEvent armed for leave
     hexmoor::rt::FontHandle ownedFont_;
     std::unique_ptr<CTWWndMenu> bar_;
+    std::array<std::unique_ptr<CTWFrameAlphaSide>, 4> alpha_; // top, bottom, left, right
+    void UpdateAlphaSides(int show, bool force);
     MSG current_{};
 };
 

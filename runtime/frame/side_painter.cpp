@@ -74,14 +74,15 @@ void SidePainter::Collect(const CTwfSideFrame* element) {
     }
 }
 
-void SidePainter::Draw(CTWDraw& draw, Size window, const FrameBorders& b, bool inactive, Point origin) const {
+void SidePainter::Draw(CTWDraw& draw, Size window, const FrameBorders& b, bool inactive, Point origin,
+                       bool forLayered) const {
     const Parts& parts = inactive ? inactive_ : active_;
     const Rect side = SideRect(side_, window, b).Offset(origin.x, origin.y);
     const auto placed = LayoutSideParts(side_, side, SideLength(side_, window, b), parts.layout);
     for (const PlacedPart& p : placed) {
         const CMrgBitmap* image = parts.images[p.index];
         const RECT r = ToRECT(p.rect);
-        if (image->IsGdiplus()) draw.PatBlt(&r, WHITENESS);
+        if (image->IsGdiplus() && !forLayered) draw.PatBlt(&r, WHITENESS);
         switch (parts.layout[p.index].mode) {
         case part_mode::kStretch: draw.StretchImage(&r, image, nullptr); break;
         case part_mode::kTile: draw.TileImage(&r, image, nullptr); break;

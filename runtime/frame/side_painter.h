@@ -30,8 +30,10 @@ public:
     int Thickness() const { return thickness_; }
 
     // Draws the side's active or inactive parts; `origin` is where the
-    // window's top-left lies in the DC.
-    void Draw(CTWDraw& draw, Size window, const FrameBorders& b, bool inactive, Point origin = {}) const;
+    // window's top-left lies in the DC. GDI+ images go on white unless the
+    // side is drawn for a layered window (where alpha must survive).
+    void Draw(CTWDraw& draw, Size window, const FrameBorders& b, bool inactive, Point origin = {},
+              bool forLayered = false) const;
 
     // A new region of the side's outline in window coordinates (the caller
     // owns it); the whole side rectangle where no region part says otherwise.
