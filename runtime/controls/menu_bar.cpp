@@ -155,6 +155,7 @@ int CTWWndMenu::HeightItem() const {
 }
 
 void CTWWndMenu::AttachMenuBar(BOOL redraw) {
+    if (CFrameSkinWnd* frame = GetFrameSkinWnd(hWnd_)) frame->InvalidateFramePicture();
     DetachMenuBar(FALSE);
     if (CTWWnd* frame = GetFrameSkinWnd(hWnd_)) SetActive(frame->IsActive(), frame->GetScope());
     if (!IsSkinningOn()) return;
@@ -175,6 +176,7 @@ void CTWWndMenu::AttachMenuBar(BOOL redraw) {
 }
 
 void CTWWndMenu::DetachMenuBar(BOOL redraw) {
+    if (CFrameSkinWnd* frame = hWnd_ ? GetFrameSkinWnd(hWnd_) : nullptr) frame->InvalidateFramePicture();
     if (menu_ && IsMenu(menu_)) {
         const int item = HeightItem();
         if (item >= 0) RemoveMenu(menu_, UINT(item), MF_BYPOSITION);
@@ -230,7 +232,7 @@ std::vector<std::wstring> CTWWndMenu::ItemTexts() const {
     return texts;
 }
 
-std::vector<Rect> CTWWndMenu::ItemRects() const {
+std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
     if (!menu_ || !element_) return {};
     const CWindowRect wr(hWnd_);
     BarLayoutInput in;
@@ -255,7 +257,7 @@ std::vector<Rect> CTWWndMenu::ItemRects() const {
                 in.mdiButtons[std::size_t(b)] = {{size.x, size.y}, pair(WORD(646 + b))};
             }
         }
-    HDC screen = GetDC(nullptr);
+    HDC screen = measure ? measure : GetDC(nullptr);
     {
         BOOL owned = FALSE;
         SelectGuard select(screen, const_cast<CTWWndMenu*>(this)->GetFont(&owned));
@@ -272,7 +274,7 @@ std::vector<Rect> CTWWndMenu::ItemRects() const {
             in.itemWidths.push_back(shown.empty() ? 0 : extent.cx + kItemPadding);
         }
     }
-    ReleaseDC(nullptr, screen);
+    if (!measure) ReleaseDC(nullptr, screen);
     return LayoutBarItems(in);
 }
 
@@ -363,9 +365,9 @@ void CTWWndMenu::DrawBar(HDC dc) {
     if (!menu_ || !element_ || IsIconic(hWnd_)) return;
     const Rect bar = BarRect();
     if (bar.IsEmpty()) return;
-    const std::vector<Rect> rects = ItemRects();
     MemoryDC memory(dc);
     BitmapHandle bitmap(CreateCompatibleBitmap(dc, bar.Width(), bar.Height()));
+    const std::vector<Rect> rects = ItemRects(memory.Get());
     if (!memory || !bitmap) return;
     {
         SelectGuard select(memory.Get(), bitmap.Get());
@@ -381,6 +383,23 @@ void CTWWndMenu::DrawBar(HDC dc) {
     }
 }
 
+void CTWWndMenu::DrawInto(HDC dc) {
+    if (!menu_ || !element_ || IsIconic(hWnd_)) return;
+    const Rect bar = BarRect();
+    if (bar.IsEmpty()) return;
+    const std::vector<Rect> rects = ItemRects(dc);
+    SavedDC saved(dc);
+    IntersectClipRect(dc, bar.left, bar.top, bar.right, bar.bottom);
+    PatBlt(dc, bar.left, bar.top, bar.Width(), bar.Height(), WHITENESS);
+    CTWDraw draw(dc, nullptr, FALSE);
+    const RECT all{bar.left, bar.top, bar.right, bar.bottom};
+    if (const CMrgBitmap* image = element_->GetImage(kBackground)) draw.DrawSkinImage(&all, image, FALSE, nullptr);
+    draw.Release();
+    const int height = HeightItem();
+    for (int i = 0; i < int(rects.size()); ++i)
+        if (i != height) PaintItem(dc, i, ItemState(i), rects, {0, 0});
+}
+
 LRESULT CTWWndMenu::PaintBorder(HDC dc) {
     if (dc) {
         DrawBar(dc);
@@ -393,6 +412,7 @@ LRESULT CTWWndMenu::PaintBorder(HDC dc) {
 
 void CTWWndMenu::SetHot(int index, int state) {
     if (index == hot_ && state == hotState_) return;
+    if (CFrameSkinWnd* frame = GetFrameSkinWnd(hWnd_)) frame->InvalidateFramePicture();
     hot_ = index;
     hotState_ = index >= 0 ? state : 0;
     PaintBorder(nullptr);

@@ -40,7 +40,11 @@ public:
 
     // Item rectangles in window coordinates (our own layout), the bar's
     // rectangle, and the item under a window point (-1 when none).
-    std::vector<hexmoor::rt::Rect> ItemRects() const;
+    // `measure` (optional) is a DC to measure the item texts on.
+    std::vector<hexmoor::rt::Rect> ItemRects(HDC measure = nullptr) const;
+    // Paints the bar straight into a DC that shows the whole window (the
+    // frame's back buffer).
+    void DrawInto(HDC windowImage);
     hexmoor::rt::Rect BarRect() const;
     int HitTest(POINT windowPoint) const;
     int HeightItem() const;

@@ -170,6 +170,7 @@ void CFrameSkinWnd::InitMode(const char* className) {
 
 void CFrameSkinWnd::LayoutMenuBar(BOOL refresh) {
     if (!hWnd_) return;
+    pictureValid_ = false;
     const bool child = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_CHILD) != 0;
     if (!bar_ && !child && IsMenu(GetMenu(hWnd_))) bar_ = std::make_unique<CTWWndMenu>(hWnd_);
     if (!bar_) return;
@@ -229,6 +230,8 @@ void CFrameSkinWnd::DrawSide(CTWDraw& draw, Side side, bool inactive, Point orig
 }
 
 void CFrameSkinWnd::DeleteSidePainters() {
+    backBuffer_.Reset();
+    pictureValid_ = false;
     for (auto& a : alpha_) a.reset();
     for (auto& p : painters_) p.reset();
     regionKind_ = 0;
@@ -416,6 +419,7 @@ void CFrameSkinWnd::UpdateRegion() {
 // --- non-client size -----------------------------------------------------------
 
 LRESULT CFrameSkinWnd::CalcBorderSize(BOOL, LPARAM params) {
+    pictureValid_ = false;
     auto* rect = reinterpret_cast<RECT*>(params);
     const FrameBorders b = Borders();
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
@@ -460,23 +464,34 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
     const FrameBorders b = Borders();
     const bool minimized = IsIconic(hWnd_) != FALSE;
     MemoryDC memory(target);
-    BitmapHandle bitmap(CreateCompatibleBitmap(target, w.cx, w.cy));
-    if (!memory || !bitmap) return;
+    // The back buffer is made again only when the window's size changes.
+    if (!backBuffer_ || backSize_.cx != w.cx || backSize_.cy != w.cy) {
+        backBuffer_.Reset(CreateCompatibleBitmap(target, w.cx, w.cy));
+        backSize_ = {w.cx, w.cy};
+        pictureValid_ = false;
+    }
+    if (!memory || !backBuffer_) return;
+    // Repaints of an unchanged frame copy the kept picture.
+    const bool redraw = !pictureValid_ || pictureActive_ != activeLook_ || minimized;
     {
-        SelectGuard select(memory.Get(), bitmap.Get());
-        CTWDraw draw(memory.Get(), nullptr, FALSE);
-        if (minimized) {
-            if (const CMrgBitmap* image = element_ ? element_->GetImage(kMinimizedImage) : nullptr) {
-                const RECT all{0, 0, w.cx, w.cy};
-                if (image->IsGdiplus()) draw.PatBlt(&all, WHITENESS);
-                draw.StretchImage(&all, image, nullptr);
+        SelectGuard select(memory.Get(), backBuffer_.Get());
+        if (redraw) {
+            CTWDraw draw(memory.Get(), nullptr, FALSE);
+            if (minimized) {
+                if (const CMrgBitmap* image = element_ ? element_->GetImage(kMinimizedImage) : nullptr) {
+                    const RECT all{0, 0, w.cx, w.cy};
+                    if (image->IsGdiplus()) draw.PatBlt(&all, WHITENESS);
+                    draw.StretchImage(&all, image, nullptr);
+                }
+            } else {
+                for (const auto& painter : painters_) painter->Draw(draw, w, b, !activeLook_);
             }
-        } else {
-            for (const auto& painter : painters_) painter->Draw(draw, w, b, !activeLook_);
+            draw.Release();
+            DrawCaption(memory.Get(), {0, 0});
+            if (bar_ && bar_->GetMenuHandle()) bar_->DrawInto(memory.Get());
+            pictureValid_ = !minimized;
+            pictureActive_ = activeLook_;
         }
-        draw.Release();
-        DrawCaption(memory.Get(), {0, 0});
-        if (bar_ && bar_->GetMenuHandle()) bar_->PaintBorder(memory.Get());
 
         SavedDC saved(target);
         if (!minimized) {
@@ -554,6 +569,7 @@ void CFrameSkinWnd::DrawCaption(HDC dc, Point origin) {
 }
 
 void CFrameSkinWnd::RedrawCaptionButton(int button, int state) {
+    pictureValid_ = false;
     if (button < 0 || button >= kNoButton || !IsWindowVisible(hWnd_)) return;
     if (HasAlphaSides()) {
         alpha_[0]->Rerender();
@@ -617,6 +633,7 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND: return OnSysCommand(wp, lp);
     case WM_INITMENUPOPUP:
     case WM_CHILDACTIVATE: {
+        pictureValid_ = false;
         const LRESULT result = Default();
         PaintBorder(nullptr);
         return result;
@@ -650,12 +667,14 @@ LRESULT CFrameSkinWnd::OnActivate(WPARAM wp, LPARAM) {
 }
 
 LRESULT CFrameSkinWnd::OnSetTextOrIcon() {
+    pictureValid_ = false;
     const LRESULT result = DefaultWithoutSystemPaint();
     if (alpha_[0]) alpha_[0]->Rerender();
     return result;
 }
 
 LRESULT CFrameSkinWnd::OnSize(WPARAM type, LPARAM) {
+    pictureValid_ = false;
     const LRESULT result = Default();
     if (type == SIZE_MINIMIZED) {
         UpdateAlphaSides(0, false);

@@ -66,6 +66,10 @@ public:
     void DrawSide(CTWDraw& draw, hexmoor::rt::Side side, bool inactive, hexmoor::rt::Point origin) const;
     void DrawCaptionInto(HDC dc, hexmoor::rt::Point origin) { DrawCaption(dc, origin); }
 
+    // Forgets the painted picture of the non-client area, so that the next
+    // paint draws everything again (any change of what it shows).
+    void InvalidateFramePicture() { pictureValid_ = false; }
+
     bool IsActiveLook() const { return activeLook_; }
     int GetHotButton() const { return hot_; }
     int GetPressedButton() const { return pressed_; }
@@ -129,6 +133,10 @@ protected:
     bool activeLook_ = true;
     bool tracking_ = false; // TrackMouseEvent armed for leave
     hexmoor::rt::FontHandle ownedFont_;
+    hexmoor::rt::BitmapHandle backBuffer_;
+    SIZE backSize_{0, 0};
+    bool pictureValid_ = false;  // the back buffer holds the current picture
+    bool pictureActive_ = false; // ... drawn with this activation look
     std::unique_ptr<CTWWndMenu> bar_;
     std::array<std::unique_ptr<CTWFrameAlphaSide>, 4> alpha_; // top, bottom, left, right
     void UpdateAlphaSides(int show, bool force);
