@@ -174,7 +174,10 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND:
         if (wp == SC_KEYMENU && PassesKeyboardTest(object)) {
             const HWND foreground = GetForegroundWindow();
-            CTWWnd* target = foreground ? GetSkinnedMenuBarObject(foreground) : nullptr;
+            // A menu bar on this very window has seen the message already
+            // (it subclasses the window above us): handing it over again
+            // would loop.
+            CTWWnd* target = foreground && foreground != hwnd ? GetSkinnedMenuBarObject(foreground) : nullptr;
             if (!target && foreground) target = GetSkinnedWindowObject(foreground);
             if (target) return target->WindowProc(WM_SYSCOMMAND, SC_KEYMENU, lp);
         }

@@ -328,3 +328,34 @@ TEST_F(MenuBarTest, AClickOnAPlainItemSendsItsCommand) {
     EXPECT_TRUE(g_commands.empty());
     EXPECT_EQ(ForeignPixels(), 0);
 }
+
+// A frame whose skin has no frame element keeps the system's bar; the
+// keyboard-menu command must reach the system once, not bounce between the
+// window's procedures (it used to recurse until the stack ran out).
+TEST(MenuBarWithoutFrameElement, TheKeyboardMenuCommandReachesTheSystemOnce) {
+    SetHostFramework(0);
+    SetExplicitMode(TRUE);
+    ASSERT_EQ(InitSkinRuntime(0), 0);
+    SyntheticSkin(GetRuntimeSkinManager()->GetMainSkin()).SolidImage(25, 0, RGB(1, 2, 3), 4, 4);
+    MarkMainSkinLoaded(GetRuntimeSkinManager());
+    EnableSkinning();
+    {
+        TestWindowArgs args;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        TestWindow window(args);
+        SetMenu(window.Handle(), BuildMenu());
+        AttachBaseSkinnedObject(window.Handle());
+        ApplySkinToWindow(window.Handle(), 0);
+        SetForegroundWindow(window.Handle());
+        Settle();
+        // The system's menu loop ends on the Escape already queued.
+        PostMessageW(window.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(window.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        Settle();
+        EXPECT_TRUE(IsWindow(window.Handle()));
+    }
+    ShutdownSkinRuntime();
+    SetExplicitMode(FALSE);
+    PumpMessages();
+}
