@@ -43,8 +43,8 @@ bool ImageButton::Paint(HDC dc) {
     GetClientRect(hwnd_, &client);
     BITMAP bm{};
     GetObjectW(bitmap, sizeof bm, &bm);
-    hexmoor::rt::MemoryDC source(dc);
-    hexmoor::rt::SelectGuard select(source.Get(), bitmap);
+    hexmoor::win::MemoryDC source(dc);
+    hexmoor::win::SelectGuard select(source.Get(), bitmap);
     if (!StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY))
         return false;
     // The keyboard focus shows as a dotted rectangle inside the face, unless
@@ -58,7 +58,7 @@ bool ImageButton::Paint(HDC dc) {
 }
 
 void ImageButton::Repaint() {
-    hexmoor::rt::WindowDC dc(hwnd_);
+    hexmoor::win::WindowDC dc(hwnd_);
     if (dc) Paint(dc.Get());
 }
 
@@ -82,10 +82,11 @@ LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (!Paint(reinterpret_cast<HDC>(wp))) return CallOld(msg, wp, lp);
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd_, &ps);
-        const bool painted = Paint(dc);
-        EndPaint(hwnd_, &ps);
+        bool painted = false;
+        {
+            const hexmoor::win::PaintScope paint(hwnd_);
+            painted = Paint(paint.Dc());
+        }
         return painted ? 0 : CallOld(msg, wp, lp);
     }
     case WM_ERASEBKGND:

@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/hover_tracker.h"
 #include "runtime/subclass.h"
 
@@ -39,7 +39,7 @@ private:
     void Repaint();
     HBITMAP BitmapOfState() const;
 
-    std::array<hexmoor::rt::BitmapHandle, 5> bitmaps_;
+    std::array<hexmoor::win::Bitmap, 5> bitmaps_;
     int state_ = kNormal;
     hexmoor::rt::HoverTracker hover_;
 };

@@ -42,8 +42,8 @@ LRESULT ImageDialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         GetClientRect(hwnd_, &client);
         BITMAP bm{};
         GetObjectW(bitmap_.Get(), sizeof bm, &bm);
-        hexmoor::rt::MemoryDC source(dc);
-        hexmoor::rt::SelectGuard select(source.Get(), bitmap_.Get());
+        hexmoor::win::MemoryDC source(dc);
+        hexmoor::win::SelectGuard select(source.Get(), bitmap_.Get());
         const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
         SetStretchBltMode(dc, oldMode);

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/subclass.h"
 
 class ImageDialog : public hexmoor::rt::PropSubclass<ImageDialog> {
@@ -34,5 +34,5 @@ private:
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
     bool drag_ = false;
-    hexmoor::rt::BitmapHandle bitmap_;
+    hexmoor::win::Bitmap bitmap_;
 };

@@ -1,5 +1,6 @@
 #include "runtime/window_helpers.h"
 
+#include "base/win/gdi.h"
 #include "runtime/logic/align.h"
 
 namespace hexmoor::rt {
@@ -20,11 +21,11 @@ BOOL IsCommonDialogWindow(HWND hwnd) {
 SIZE GetIconSize(HICON icon) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return {0, 0};
+    // GetIconInfo hands the caller copies of both bitmaps.
+    const hexmoor::win::Bitmap color(info.hbmColor), mask(info.hbmMask);
     SIZE size{0, 0};
     BITMAP bm{};
-    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bm, &bm)) size = {bm.bmWidth, bm.bmHeight};
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (color && GetObjectW(color.Get(), sizeof bm, &bm)) size = {bm.bmWidth, bm.bmHeight};
     return size;
 }
 
@@ -60,7 +61,7 @@ void ShowWindowByPlacement(HWND hwnd, int showCommand) {
 namespace rt = hexmoor::rt;
 
 RECT* CenterSizeInRect(RECT* out, int left, int top, int right, int bottom, int cx, int cy) {
-    const rt::Rect r = rt::CenterSizeInRect({left, top, right, bottom}, cx, cy);
+    const hexmoor::Rect r = rt::CenterSizeInRect({left, top, right, bottom}, cx, cy);
     *out = {r.left, r.top, r.right, r.bottom};
     return out;
 }
@@ -76,7 +77,7 @@ RECT CenteredRect(RECT* out, const RECT& rect, int cx, int cy) {
 int MapLinear(int x0, int y0, int x1, int y1, double x) { return rt::MapLinear(x0, y0, x1, y1, x); }
 
 POINT GetRectCenter(const RECT* rect) {
-    const rt::Point p = rt::GetRectCenter({rect->left, rect->top, rect->right, rect->bottom});
+    const hexmoor::Point p = rt::GetRectCenter({rect->left, rect->top, rect->right, rect->bottom});
     return {p.x, p.y};
 }
 
@@ -85,6 +86,6 @@ int GetCornerHitCode(int left, int top, int right, int bottom, int x, int y) {
 }
 
 RECT AlignRectInBox(int left, int top, int right, int bottom, const RECT& r, unsigned code) {
-    const rt::Rect out = rt::AlignRectInBox({left, top, right, bottom}, {r.left, r.top, r.right, r.bottom}, code);
+    const hexmoor::Rect out = rt::AlignRectInBox({left, top, right, bottom}, {r.left, r.top, r.right, r.bottom}, code);
     return {out.left, out.top, out.right, out.bottom};
 }

@@ -10,14 +10,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "model/platform/types.h"
+#include "model/platform/handles.h"
 
 namespace hexmoor::platform {
-
-struct RegionDeleter {
-    void operator()(HRGN region) const noexcept;
-};
-using RegionHandle = std::unique_ptr<std::remove_pointer_t<HRGN>, RegionDeleter>;
 
 // True when data is a complete RGNDATA block: header size 32, type 1
 // (rectangles), and 32 + 16 * count bytes present. Portable: no GDI call.
@@ -32,5 +27,8 @@ bool RegionToData(HRGN region, std::vector<std::uint8_t>* out);
 RegionHandle CreateRectRegion(LONG left, LONG top, LONG right, LONG bottom);
 // An independent copy of a region; null for null.
 RegionHandle DuplicateRegion(HRGN region);
+// Joins part into region (union); false when either is null or the join
+// fails, and region is then left as it was.
+bool CombineRegionOr(RegionHandle& region, HRGN part);
 
 } // namespace hexmoor::platform

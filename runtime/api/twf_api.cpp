@@ -7,7 +7,7 @@
 
 #include "model/elements/user_data.h"
 #include "model/gdiplus_init.h"
-#include "model/platform/win/uxtheme.h"
+#include "base/win/uxtheme.h"
 #include "model/twf_manager.h"
 #include "model/twf_skin.h"
 #include "runtime/logic/control_types.h"
@@ -70,7 +70,10 @@ int SetHostFramework(int kind) {
 }
 
 int SetExplicitMode(BOOL on) {
+    const bool changed = !State().explicitMode != !on;
     State().explicitMode = on;
+    // The running managers' hooks follow: ordinary mode needs one more.
+    if (changed) CListOfCtrlManagers::UpdateHooks();
     return 0;
 }
 
@@ -85,7 +88,7 @@ int InitSkinRuntime(int defaultActive) {
     state.skinManager->CreateMainSkin(L"Default");
     CListOfCtrlManagers::GetManager(GetCurrentThreadId(), FALSE);
     state.defaultActive = defaultActive;
-    if (VersionCode() == 7) LoadUxTheme();
+    if (VersionCode() == 7) state.themeBound = LoadUxTheme() != FALSE;
     state.gdiplus = std::make_unique<CGdiPlusInit>();
     return 0;
 }
@@ -530,7 +533,9 @@ int ShutdownSkinRuntime() {
     // a manager deletes the skins it still holds).
     if (!state.hostOwnsSkins) DeleteSkinManager(state.skinManager);
     state.skinManager = nullptr;
-    UnloadUxTheme();
+    // Only the reference the runtime took: the host may still hold its own.
+    if (state.themeBound) UnloadUxTheme();
+    state.themeBound = false;
     state.skinTable.clear();
     state.gdiplus.reset();
     return 0;

@@ -1,5 +1,8 @@
 #include "runtime/controls/menu_bar.h"
 
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
@@ -15,7 +18,9 @@
 #include "runtime/runtime_state.h"
 #include "runtime/window_rects.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
+using namespace hexmoor::win;
 
 namespace {
 
@@ -30,8 +35,6 @@ constexpr int kItemPadding = 12;
 // One popup tracking at a time per process: the hook and the bar it serves.
 HHOOK g_filterHook = nullptr;
 CTWWndMenu* g_trackingBar = nullptr;
-
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 std::wstring WithoutPrefix(const std::wstring& text) {
     std::wstring out;
@@ -366,7 +369,7 @@ void CTWWndMenu::DrawBar(HDC dc) {
     const Rect bar = BarRect();
     if (bar.IsEmpty()) return;
     MemoryDC memory(dc);
-    BitmapHandle bitmap(CreateCompatibleBitmap(dc, bar.Width(), bar.Height()));
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(dc, bar.Width(), bar.Height()));
     const std::vector<Rect> rects = ItemRects(memory.Get());
     if (!memory || !bitmap) return;
     {

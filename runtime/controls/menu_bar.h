@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/gdi/gdi_handles.h"
-#include "runtime/logic/geometry.h"
+#include "base/win/gdi.h"
+#include "base/geometry.h"
 #include "runtime/logic/menu_bar_layout.h"
 #include "runtime/wnd/tw_wnd.h"
 
@@ -41,11 +41,11 @@ public:
     // Item rectangles in window coordinates (our own layout), the bar's
     // rectangle, and the item under a window point (-1 when none).
     // `measure` (optional) is a DC to measure the item texts on.
-    std::vector<hexmoor::rt::Rect> ItemRects(HDC measure = nullptr) const;
+    std::vector<hexmoor::Rect> ItemRects(HDC measure = nullptr) const;
     // Paints the bar straight into a DC that shows the whole window (the
     // frame's back buffer).
     void DrawInto(HDC windowImage);
-    hexmoor::rt::Rect BarRect() const;
+    hexmoor::Rect BarRect() const;
     int HitTest(POINT windowPoint) const;
     int HeightItem() const;
 
@@ -73,8 +73,7 @@ private:
     // 1 hot, 2 pressed.
     void DrawBar(HDC windowDc);
     void DrawItem(int index, int state);
-    void PaintItem(HDC dc, int index, int state, const std::vector<hexmoor::rt::Rect>& rects,
-                   hexmoor::rt::Point origin);
+    void PaintItem(HDC dc, int index, int state, const std::vector<hexmoor::Rect>& rects, hexmoor::Point origin);
     int ItemState(int index) const;
     bool IsItemDisabled(int index) const;
     std::wstring ItemText(int index) const;
@@ -89,7 +88,7 @@ private:
 
     mutable HWND mdiClient_ = nullptr;
     HMENU menu_ = nullptr;
-    hexmoor::rt::BitmapHandle heightBitmap_;
+    hexmoor::win::Bitmap heightBitmap_;
     bool heightItemAppended_ = false;
     WORD hitCode_ = 0;
     int hot_ = -1;
@@ -101,6 +100,6 @@ private:
     int submenuDepth_ = 0;
     POINT lastFilterMouse_{-1, -1};
     bool tracking_ = false;
-    hexmoor::rt::FontHandle ownedFont_;
+    hexmoor::win::Font ownedFont_;
     MSG current_{};
 };

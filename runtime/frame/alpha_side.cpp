@@ -1,5 +1,8 @@
 #include "runtime/frame/alpha_side.h"
 
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
+
 #include "model/platform/win/dib.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/frame/frame_skin_wnd.h"
@@ -8,7 +11,9 @@
 using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
 extern UpdateLayeredWindowFn UpdateLayeredWindowProc;
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
+using namespace hexmoor::win;
 
 namespace {
 constexpr char kAlphaClass[] = "TWALPHAWINDOW";

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "runtime/frame/side_painter.h"
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 
 class CFrameSkinWnd;
 
@@ -49,7 +49,7 @@ private:
     CFrameSkinWnd* frame_;
     hexmoor::rt::Side side_;
     HWND hwnd_ = nullptr;
-    hexmoor::rt::BitmapHandle rendered_;
+    hexmoor::win::Bitmap rendered_;
     POINT position_{0, 0};
     bool busy_ = false;
     bool active_ = false;

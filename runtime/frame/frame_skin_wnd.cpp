@@ -1,5 +1,8 @@
 #include "runtime/frame/frame_skin_wnd.h"
 
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
@@ -20,7 +23,9 @@
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
+using namespace hexmoor::win;
 
 namespace {
 
@@ -38,9 +43,6 @@ Point PairOf(const CTwfObj* e, WORD id) {
     const DWORD v = e->GetNumber(id);
     return {short(LOWORD(v)), short(HIWORD(v))};
 }
-
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Procedures a later subclasser still leads into after the frame let go.
 struct FrameOrphans {
@@ -305,7 +307,7 @@ RECT CFrameSkinWnd::CaptionTextRect() const {
 RECT CFrameSkinWnd::CaptionIconRect() const {
     if (!painters_[0] || !element_ || element_->GetNumber(kTextHidden) == 1 || !CaptionIcon()) return {};
     CaptionTextInput in;
-    in.box = ToRect(CaptionTextRect());
+    in.box = FromRECT(CaptionTextRect());
     in.textLocation = int(element_->GetNumber(kTextLocation));
     in.iconLocation = int(element_->GetNumber(kIconLocation));
     in.textOffset = PairOf(element_, kTextOffset);
@@ -404,7 +406,7 @@ void CFrameSkinWnd::UpdateRegion() {
         region = CreateRectRgn(b.left, b.top, w.cx - b.right, w.cy - b.bottom);
         for (const auto& painter : painters_) {
             if (HasAlphaSides()) break; // the layered sides show the borders
-            RegionHandle side(painter->BuildRegion({w.cx, w.cy}, b));
+            hexmoor::win::Region side(painter->BuildRegion({w.cx, w.cy}, b));
             CombineRgn(region, region, side.Get(), RGN_OR);
         }
         break;
@@ -434,7 +436,7 @@ LRESULT CFrameSkinWnd::CalcBorderSize(BOOL, LPARAM params) {
     if (version != 9) SetWindowLongPtrW(hWnd_, GWL_STYLE, LONG_PTR(style));
     if (ex != reduced) SetWindowLongPtrW(hWnd_, GWL_EXSTYLE, LONG_PTR(ex));
     const NcMetrics m{GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYCAPTION)};
-    Rect client = SkinnedClientRect(ToRect(*rect), b, style, reduced, version, m);
+    Rect client = SkinnedClientRect(FromRECT(*rect), b, style, reduced, version, m);
     // Never more than the window, never inside out.
     client.left = std::clamp(client.left, int(proposed.left), int(proposed.right));
     client.right = std::clamp(client.right, client.left, int(proposed.right));
@@ -549,7 +551,7 @@ void CFrameSkinWnd::DrawCaption(HDC dc, Point origin) {
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
     CaptionTextInput in;
-    in.box = ToRect(box);
+    in.box = FromRECT(box);
     in.textLocation = int(element_->GetNumber(kTextLocation));
     in.iconLocation = int(element_->GetNumber(kIconLocation));
     in.textOffset = PairOf(element_, kTextOffset);
@@ -725,9 +727,9 @@ LRESULT CFrameSkinWnd::OnNcHitTest(WPARAM, LPARAM lp) {
     POINT origin{0, 0};
     ClientToScreen(hWnd_, &origin);
     OffsetRect(&client, origin.x - wr.left, origin.y - wr.top);
-    in.client = ToRect(client);
+    in.client = FromRECT(client);
     if (bar_ && bar_->GetMenuHandle()) in.menuBar = bar_->BarRect();
-    in.sysMenuIcon = ToRect(CaptionIconRect());
+    in.sysMenuIcon = FromRECT(CaptionIconRect());
     in.style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     in.sizingEdge = GetSystemMetrics(SM_CYFRAME);
     in.cornerLength = GetSystemMetrics(SM_CXSIZE) + GetSystemMetrics(SM_CXFRAME);
@@ -736,13 +738,13 @@ LRESULT CFrameSkinWnd::OnNcHitTest(WPARAM, LPARAM lp) {
     NcHitResult r = SkinnedNcHitTest(p, in);
     if (r.answer == HTMENU) r.answer = HTCAPTION;
     if ((in.style & WS_THICKFRAME) && regionKind_ == 3 && (r.answer == HTNOWHERE || r.answer == HTCAPTION)) {
-        RegionHandle window(CreateRectRgn(0, 0, 0, 0));
+        hexmoor::win::Region window(CreateRectRgn(0, 0, 0, 0));
         bool inRing = false;
         if (GetWindowRgn(hWnd_, window.Get()) != ERROR) {
             const int fx = GetSystemMetrics(SM_CXFRAME), fy = GetSystemMetrics(SM_CYFRAME);
             const float sx = in.window.cx ? float(in.window.cx - 2 * fx) / float(in.window.cx) : 1.0f;
             const float sy = in.window.cy ? float(in.window.cy - 2 * fy) / float(in.window.cy) : 1.0f;
-            RegionHandle inner(ScaleRegion(window.Get(), sx, sy));
+            hexmoor::win::Region inner(ScaleRegion(window.Get(), sx, sy));
             if (inner) {
                 OffsetRgn(inner.Get(), fx, fx);
                 CombineRgn(window.Get(), window.Get(), inner.Get(), RGN_XOR);

@@ -14,7 +14,7 @@
 #include "runtime/controls/menu_bar.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/side_painter.h"
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/logic/frame_layout.h"
 #include "runtime/wnd/tw_wnd.h"
 
@@ -63,8 +63,8 @@ public:
     CTWFrameAlphaSide* AlphaSide(hexmoor::rt::Side side) const;
     // Draws one side, and the caption, into a DC showing the window at `origin`
     // (the alpha sides render through these).
-    void DrawSide(CTWDraw& draw, hexmoor::rt::Side side, bool inactive, hexmoor::rt::Point origin) const;
-    void DrawCaptionInto(HDC dc, hexmoor::rt::Point origin) { DrawCaption(dc, origin); }
+    void DrawSide(CTWDraw& draw, hexmoor::rt::Side side, bool inactive, hexmoor::Point origin) const;
+    void DrawCaptionInto(HDC dc, hexmoor::Point origin) { DrawCaption(dc, origin); }
 
     // Forgets the painted picture of the non-client area, so that the next
     // paint draws everything again (any change of what it shows).
@@ -108,8 +108,8 @@ protected:
     // left out unless minimised.
     void DrawFrame(HDC dc);
     // Draws the caption (buttons, icon, text) into a DC showing the window at `origin`.
-    void DrawCaption(HDC dc, hexmoor::rt::Point origin);
-    void DrawCaptionButton(HDC dc, int button, int state, hexmoor::rt::Point origin);
+    void DrawCaption(HDC dc, hexmoor::Point origin);
+    void DrawCaptionButton(HDC dc, int button, int state, hexmoor::Point origin);
     // Redraws one caption button in a state on the window DC.
     void RedrawCaptionButton(int button, int state);
     // The button under a screen point.
@@ -132,8 +132,8 @@ protected:
     WORD lastHit_ = 0;
     bool activeLook_ = true;
     bool tracking_ = false; // TrackMouseEvent armed for leave
-    hexmoor::rt::FontHandle ownedFont_;
-    hexmoor::rt::BitmapHandle backBuffer_;
+    hexmoor::win::Font ownedFont_;
+    hexmoor::win::Bitmap backBuffer_;
     SIZE backSize_{0, 0};
     bool pictureValid_ = false;  // the back buffer holds the current picture
     bool pictureActive_ = false; // ... drawn with this activation look

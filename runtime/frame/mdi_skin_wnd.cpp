@@ -1,5 +1,8 @@
 #include "runtime/frame/mdi_skin_wnd.h"
 
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
+
 #include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
 #include "runtime/draw/tw_draw.h"
@@ -7,7 +10,9 @@
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
+using namespace hexmoor::win;
 
 namespace {
 constexpr WORD kMdiBackground = 485;
@@ -51,7 +56,7 @@ HBITMAP CMDISkinWnd::GetBackgroundBitmap(BOOL rebuild) {
     GetClientRect(hWnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return nullptr;
     HDC screen = GetDC(nullptr);
-    BitmapHandle bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
     {
         MemoryDC memory(screen);
         SelectGuard select(memory.Get(), bitmap.Get());

@@ -1,15 +1,19 @@
 #include "runtime/frame/side_painter.h"
 
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
+
 #include <set>
 
 #include "model/elements/wnd_frame.h"
 #include "model/image_rgn.h"
 #include "model/mrg_bitmap.h"
 #include "runtime/draw/tw_draw.h"
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/regions.h"
 
 namespace hexmoor::rt {
+using namespace hexmoor::win;
 
 namespace {
 
@@ -32,8 +36,6 @@ WORD ThicknessId(Side side) {
     default: return kRightThickness;
     }
 }
-
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 } // namespace
 
@@ -101,7 +103,7 @@ HRGN SidePainter::BuildRegion(Size window, const FrameBorders& b) const {
     for (const PlacedPart& p : placed) {
         const RegionPart& part = regions_[p.index];
         const Rect& r = p.rect;
-        hexmoor::rt::RegionHandle shaped;
+        hexmoor::win::Region shaped;
         if (part.region) {
             const RECT dest{0, 0, r.Width(), r.Height()};
             const RECT source{0, 0, part.width, part.height};
@@ -111,7 +113,7 @@ HRGN SidePainter::BuildRegion(Size window, const FrameBorders& b) const {
             default: shaped.Reset(CreateRectRgn(0, 0, 0, 0)); CombineRgn(shaped.Get(), part.region, nullptr, RGN_COPY);
             }
         }
-        hexmoor::rt::RegionHandle cut(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+        hexmoor::win::Region cut(CreateRectRgn(r.left, r.top, r.right, r.bottom));
         CombineRgn(result, result, cut.Get(), RGN_DIFF);
         if (shaped) {
             OffsetRgn(shaped.Get(), r.left, r.top);

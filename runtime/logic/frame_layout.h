@@ -11,7 +11,7 @@
 #include <set>
 #include <vector>
 
-#include "runtime/logic/geometry.h"
+#include "base/geometry.h"
 
 namespace hexmoor::rt {
 

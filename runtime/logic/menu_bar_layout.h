@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "runtime/logic/frame_layout.h"
-#include "runtime/logic/geometry.h"
+#include "base/geometry.h"
 
 namespace hexmoor::rt {
 

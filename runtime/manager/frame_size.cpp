@@ -9,6 +9,7 @@
 #include "runtime/window_rects.h"
 
 using namespace hexmoor::rt;
+using hexmoor::Size;
 
 BOOL HasVisibleMenuBar(HWND hwnd) {
     MENUBARINFO info{};

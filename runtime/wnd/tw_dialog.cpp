@@ -1,5 +1,6 @@
 #include "runtime/wnd/tw_dialog.h"
 
+#include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
@@ -31,12 +32,12 @@ HBITMAP CTWDialog::GetBackgroundBitmap(BOOL rebuild) {
     CClientRect client(hWnd_);
     if (client.Width() <= 0 || client.Height() <= 0) return nullptr;
     const CMrgBitmap* image = element_->GetImage(kBackgroundImage);
-    WindowDC screen(nullptr);
-    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
+    hexmoor::win::WindowDC screen(nullptr);
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
     if (!bitmap) return nullptr;
-    MemoryDC dc(screen.Get());
+    hexmoor::win::MemoryDC dc(screen.Get());
     {
-        SelectGuard select(dc.Get(), bitmap.Get());
+        hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
         // What shows where the skin draws nothing: the system's dialog face,
         // never uninitialised memory.
         FillRect(dc.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
@@ -84,7 +85,7 @@ LRESULT CTWDialog::EraseBackground(HDC dc, HWND child, const RECT* rect) {
     }
     // Skin off: the dialog erases its own background into the child's DC,
     // kept to the child's extent so that it never paints past the child.
-    SavedDC saved(dc);
+    hexmoor::win::SavedDC saved(dc);
     CWindowRect childRect(child ? child : hWnd_);
     IntersectClipRect(dc, 0, 0, childRect.Width(), childRect.Height());
     return SendMessageW(hWnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -98,11 +99,8 @@ LRESULT CTWDialog::EraseSelf(HDC dc) {
 LRESULT CTWDialog::Paint(HDC) {
     if (IsUser32Dialog(hWnd_)) {
         // A system message box paints its own contents over our background.
-        PAINTSTRUCT ps;
-        BeginPaint(hWnd_, &ps);
-        const LRESULT result = Default();
-        EndPaint(hWnd_, &ps);
-        return result;
+        const hexmoor::win::PaintScope paint(hWnd_);
+        return Default();
     }
     if (GetMode() == host::kVisualBasic6 && !colorDialog_) {
         const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);

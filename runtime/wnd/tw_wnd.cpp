@@ -1,6 +1,6 @@
 #include "runtime/wnd/tw_wnd.h"
 
-#include "model/platform/win/uxtheme.h"
+#include "base/win/uxtheme.h"
 #include "model/twf_manager.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
@@ -132,15 +132,15 @@ LRESULT CTWWnd::OnNcPaint(HDC dc) {
     const int kind = GetBorderKind(hWnd_);
     if (kind == 1) {
         if (dc) return PaintBorder(dc);
-        WindowDC windowDc(hWnd_, true);
+        hexmoor::win::WindowDC windowDc(hWnd_, true);
         return PaintBorder(windowDc.Get());
     }
     if (kind == 2) {
-        WindowDC windowDc(hWnd_, true);
+        hexmoor::win::WindowDC windowDc(hWnd_, true);
         const HDC target = dc ? dc : windowDc.Get();
         CWindowRect wr(hWnd_);
-        SelectGuard pen(target, GetStockObject(BLACK_PEN));
-        SelectGuard brush(target, GetStockObject(NULL_BRUSH));
+        hexmoor::win::SelectGuard pen(target, GetStockObject(BLACK_PEN));
+        hexmoor::win::SelectGuard brush(target, GetStockObject(NULL_BRUSH));
         ::Rectangle(target, 0, 0, wr.Width(), wr.Height());
     }
     return 0;
@@ -189,11 +189,11 @@ HFONT CTWWnd::GetFont(BOOL* owned) {
 void CTWWnd::RedrawNow(BOOL nonClient) {
     if (!hWnd_ || !IsWindowVisible(hWnd_)) return;
     {
-        WindowDC dc(hWnd_);
+        hexmoor::win::WindowDC dc(hWnd_);
         if (dc) Paint(dc.Get());
     }
     if (nonClient) {
-        WindowDC dc(hWnd_, true);
+        hexmoor::win::WindowDC dc(hWnd_, true);
         if (dc) PaintBorder(dc.Get());
     }
 }

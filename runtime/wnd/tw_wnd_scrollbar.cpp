@@ -64,11 +64,11 @@ HBITMAP CTWWnd::BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild) {
     const RECT& item = record->rc;
     const int w = item.right - item.left, h = item.bottom - item.top;
     if (w <= 0 || h <= 0) return nullptr;
-    WindowDC screen(nullptr);
-    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
-    MemoryDC dc(screen.Get());
+    hexmoor::win::WindowDC screen(nullptr);
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
+    hexmoor::win::MemoryDC dc(screen.Get());
     {
-        SelectGuard select(dc.Get(), bitmap.Get());
+        hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
         HWND reference = hWnd_;
         if (type_ == ctype::kListBox) {
             char cls[64] = {};
@@ -110,7 +110,7 @@ LRESULT CTWWnd::OnScrollBarCustomDraw(LRESULT, NMCUSTOMDRAW* record) {
         const HWND parent = GetParent(hWnd_);
         CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
         if (parent && IsWindowVisible(parent) && parentObject && parentObject->GetType() == ctype::kDialog) {
-            SavedDC saved(record->hdc);
+            hexmoor::win::SavedDC saved(record->hdc);
             IntersectClipRect(record->hdc, record->rc.left, record->rc.top, record->rc.right, record->rc.bottom);
             parentObject->EraseBackground(record->hdc, hWnd_, nullptr);
         } else if (CTwfObj* grip = FindSkinElementOfType(kElemGrip)) {

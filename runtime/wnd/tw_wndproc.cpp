@@ -4,6 +4,7 @@
 // its messages are still on the stack.
 #include <vector>
 
+#include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
@@ -111,9 +112,7 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_PAINT:
         if (!object->IsPaintEnabled()) {
-            PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
-            EndPaint(hwnd, &ps);
+            const hexmoor::win::PaintScope validate(hwnd);
         } else {
             object->WindowProc(msg, wp, lp);
         }

@@ -110,8 +110,8 @@ Panel Read(HWND window) {
     HDC screen = GetDC(nullptr);
     panel.picture.Reset(CreateCompatibleBitmap(screen, panel.width, panel.height));
     {
-        hexmoor::rt::MemoryDC memory(screen);
-        hexmoor::rt::SelectGuard select(memory.Get(), panel.picture.Get());
+        hexmoor::win::MemoryDC memory(screen);
+        hexmoor::win::SelectGuard select(memory.Get(), panel.picture.Get());
         BitBlt(memory.Get(), 0, 0, panel.width, panel.height, screen, r.left, r.top, SRCCOPY | CAPTUREBLT);
     }
     ReleaseDC(nullptr, screen);
@@ -147,7 +147,7 @@ bool FindButton(HWND frame, int systemHit, int skinnedButton, POINT* out) {
     RECT r;
     GetWindowRect(frame, &r);
     if (CFrameSkinWnd* skinned = GetFrameSkinWnd(frame); skinned && skinned->HasSidePainters()) {
-        const hexmoor::rt::Rect b = hexmoor::rt::CaptionButtonRect(skinnedButton, skinned->ButtonsInput());
+        const hexmoor::Rect b = hexmoor::rt::CaptionButtonRect(skinnedButton, skinned->ButtonsInput());
         if (b.IsEmpty()) return false;
         *out = {r.left + (b.left + b.right) / 2, r.top + (b.top + b.bottom) / 2};
         return true;
@@ -170,7 +170,7 @@ bool FindBarItem(HWND frame, int index, POINT* out) {
         skinned && skinned->GetMenuBar() && skinned->GetMenuBar()->GetMenuHandle()) {
         const auto items = skinned->GetMenuBar()->ItemRects();
         if (index >= int(items.size())) return false;
-        const hexmoor::rt::Rect& item = items[std::size_t(index)];
+        const hexmoor::Rect& item = items[std::size_t(index)];
         *out = {r.left + (item.left + item.right) / 2, r.top + (item.top + item.bottom) / 2};
         return true;
     }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 
 namespace skinshot {
 
@@ -23,7 +23,7 @@ struct PanelItem {
 
 // A panel read from the screen: its picture and the instances it shows.
 struct Panel {
-    hexmoor::rt::BitmapHandle picture;
+    hexmoor::win::Bitmap picture;
     int width = 0, height = 0;
     std::vector<PanelItem> items;
 };

@@ -78,13 +78,13 @@ int main() {
     const int dialogW = window.right - window.left, dialogH = window.bottom - window.top;
 
     // The dialog is read first, then put away so the panels have the screen.
-    hexmoor::rt::BitmapHandle dialogPicture;
+    hexmoor::win::Bitmap dialogPicture;
     {
         HDC screen = GetDC(nullptr);
         dialogPicture.Reset(CreateCompatibleBitmap(screen, dialogW, dialogH));
-        hexmoor::rt::MemoryDC memory(screen);
-        hexmoor::rt::SelectGuard select(memory.Get(), dialogPicture.Get());
-        hexmoor::rt::WindowDC source(dialog, true);
+        hexmoor::win::MemoryDC memory(screen);
+        hexmoor::win::SelectGuard select(memory.Get(), dialogPicture.Get());
+        hexmoor::win::WindowDC source(dialog, true);
         BitBlt(memory.Get(), 0, 0, dialogW, dialogH, source.Get(), 0, 0, SRCCOPY);
         ReleaseDC(nullptr, screen);
     }

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "model/platform/types.h"
-#include "model/platform/win/dib.h"
+#include "base/win/dib.h"
 #include "model/platform/win/gdiplus_codec.h"
 
 Sheet::Sheet(int width, int height) : width_(width), height_(height), memory_(nullptr) {
@@ -19,14 +19,14 @@ Sheet::Sheet(int width, int height) : width_(width), height_(height), memory_(nu
 bool Sheet::CopyWindow(HWND hwnd, int x, int y) {
     RECT r{};
     if (!bits_ || !GetWindowRect(hwnd, &r)) return false;
-    hexmoor::rt::WindowDC source(hwnd, true);
+    hexmoor::win::WindowDC source(hwnd, true);
     return BitBlt(memory_.Get(), x, y, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY) != FALSE;
 }
 
 void Sheet::CopyBitmap(HBITMAP bitmap, int width, int height, int x, int y) {
     if (!bits_ || !bitmap) return;
-    hexmoor::rt::MemoryDC source(memory_.Get());
-    hexmoor::rt::SelectGuard select(source.Get(), bitmap);
+    hexmoor::win::MemoryDC source(memory_.Get());
+    hexmoor::win::SelectGuard select(source.Get(), bitmap);
     BitBlt(memory_.Get(), x, y, width, height, source.Get(), 0, 0, SRCCOPY);
 }
 

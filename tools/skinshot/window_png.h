@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 
 class Sheet {
 public:
@@ -24,7 +24,7 @@ public:
 private:
     int width_, height_;
     void* bits_ = nullptr;
-    hexmoor::rt::BitmapHandle dib_;
-    hexmoor::rt::MemoryDC memory_;
+    hexmoor::win::Bitmap dib_;
+    hexmoor::win::MemoryDC memory_;
     HGDIOBJ previous_ = nullptr;
 };

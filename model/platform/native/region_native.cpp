@@ -6,7 +6,10 @@
 
 namespace hexmoor::platform {
 
-void RegionDeleter::operator()(HRGN region) const noexcept { delete region; }
+template <>
+void NativeHandleTraits<HRGN>::Close(HRGN region) noexcept {
+    delete region;
+}
 
 RegionHandle RegionFromData(std::span<const std::uint8_t> data) {
     if (!IsValidRegionData(data)) return nullptr;
@@ -52,6 +55,13 @@ RegionHandle CreateRectRegion(LONG left, LONG top, LONG right, LONG bottom) {
 RegionHandle DuplicateRegion(HRGN region) {
     if (!region) return nullptr;
     return RegionHandle(new HRGN__{region->rects});
+}
+
+bool CombineRegionOr(RegionHandle& region, HRGN part) {
+    if (!region || !part) return false;
+    // The rectangle list stands for the union of its rectangles.
+    region->rects.insert(region->rects.end(), part->rects.begin(), part->rects.end());
+    return true;
 }
 
 } // namespace hexmoor::platform

@@ -5,6 +5,7 @@
 
 #include "runtime/logic/frame_layout.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "runtime/logic/mdi_layout.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 TEST(MdiTile, ColumnsRowsAndTheLongerLastColumns) {

@@ -3,6 +3,7 @@
 
 #include "runtime/logic/menu_bar_layout.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 TEST(BarItemKind, TextItemsOrAMaximisedChildsIconAndButtons) {

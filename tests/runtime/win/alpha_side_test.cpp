@@ -10,6 +10,7 @@
 #include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 namespace {

@@ -18,6 +18,7 @@
 #include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 namespace {
