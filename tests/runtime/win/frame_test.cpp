@@ -543,3 +543,59 @@ TEST_F(FrameTest, RegionByKind) {
         DeleteObject(region);
     }
 }
+
+TEST_F(FrameTest, ASkinChangeLaysTheFrameOutAgainAroundTheSameClientArea) {
+    Start();
+    TestWindow window(Overlapped());
+    CFrameSkinWnd* frame = SkinnedFrame(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    RECT before;
+    GetClientRect(window.Handle(), &before);
+    dynamic_cast<CTwfWndFrame*>(Skin().Element(2))->SetNumber(478, 40);
+    RefreshWindowSkin(window.Handle());
+    Settle(window.Handle());
+    RECT borders, after, wr;
+    frame->GetRect(&borders);
+    EXPECT_EQ(borders.top, 40);
+    GetClientRect(window.Handle(), &after);
+    GetWindowRect(window.Handle(), &wr);
+    EXPECT_EQ(after.right, before.right);
+    EXPECT_EQ(after.bottom, before.bottom);
+    EXPECT_EQ(wr.bottom - wr.top, after.bottom + 40 + kBottom);
+}
+
+TEST_F(FrameTest, AltSpaceOpensTheSystemMenuAtTheCaptionAndNothingOfTheSystemFrameShows) {
+    Start();
+    TestWindow window(Overlapped());
+    SetForegroundWindow(window.Handle());
+    CFrameSkinWnd* frame = SkinnedFrame(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    SetFocus(window.Handle());
+    std::atomic<bool> done{false};
+    std::atomic<bool> menuSeen{false};
+    std::thread([&] {
+        Sleep(50);
+        INPUT keys[4] = {};
+        for (auto& k : keys) k.type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = VK_MENU;
+        keys[1].ki.wVk = VK_SPACE;
+        keys[2].ki.wVk = VK_SPACE;
+        keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+        keys[3].ki.wVk = VK_MENU;
+        keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(4, keys, sizeof(INPUT));
+        Sleep(300);
+        menuSeen = FindWindowW(L"#32768", nullptr) != nullptr && IsWindowVisible(FindWindowW(L"#32768", nullptr));
+        INPUT escape[2] = {};
+        escape[0].type = escape[1].type = INPUT_KEYBOARD;
+        escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
+        escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, escape, sizeof(INPUT));
+        Sleep(100);
+        done = true;
+    }).detach();
+    PumpUntil(done);
+    EXPECT_TRUE(menuSeen) << "the system menu opened";
+    Settle(window.Handle());
+    EXPECT_EQ(ForeignPixels(frame), 0);
+}
