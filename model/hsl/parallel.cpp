@@ -46,14 +46,23 @@ thread_local bool t_in_pool = false;
 // Threads started once and kept waiting for work, so that a call costs a
 // wake-up rather than a thread start (which under some systems costs as much
 // as adjusting a small skin). One call uses the pool at a time; a call made
-// meanwhile, or from inside a task, runs on its own thread.
+// meanwhile, or from inside a task, runs on its own thread. The threads end
+// and are joined when the process's static objects are destroyed, so that
+// none is still waiting while the runtime shuts down.
 class Pool {
 public:
-    // The pool of the process. It is never destroyed: its threads wait for
-    // work until the process ends.
     static Pool& Get() {
-        static Pool* pool = new Pool;
-        return *pool;
+        static Pool pool;
+        return pool;
+    }
+
+    ~Pool() {
+        {
+            const std::lock_guard<std::mutex> lock(lock_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        for (std::thread& thread : threads_) thread.join();
     }
 
     // Runs the job on the calling thread and up to `helpers` pool threads.
@@ -84,10 +93,9 @@ private:
 
     // Starts threads until `wanted` exist (fewer when the system refuses).
     void Start(std::size_t wanted) {
-        while (started_ < wanted && !refused_) {
+        while (threads_.size() < wanted && !refused_) {
             try {
-                std::thread(&Pool::Serve, this).detach();
-                ++started_;
+                threads_.emplace_back(&Pool::Serve, this);
             } catch (const std::system_error&) {
                 refused_ = true;
             }
@@ -99,7 +107,8 @@ private:
         std::uint64_t seen = 0;
         std::unique_lock<std::mutex> lock(lock_);
         for (;;) {
-            wake_.wait(lock, [&] { return job_ != nullptr && generation_ != seen; });
+            wake_.wait(lock, [&] { return stop_ || (job_ != nullptr && generation_ != seen); });
+            if (stop_) return;
             seen = generation_;
             if (joined_ >= job_->helpers) continue;
             ++joined_;
@@ -113,7 +122,7 @@ private:
     }
 
     std::mutex busy_; // held by the call using the pool
-    std::size_t started_ = 0;
+    std::vector<std::thread> threads_;
     bool refused_ = false;
 
     std::mutex lock_; // guards the members below
@@ -123,6 +132,7 @@ private:
     std::uint64_t generation_ = 0;
     std::size_t joined_ = 0;
     std::size_t active_ = 0;
+    bool stop_ = false;
 };
 
 } // namespace
