@@ -94,7 +94,9 @@ CPanelTree::CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle,
       toolbar_(SIZE{20, 20}, 8, kGrey) {}
 
 int CPanelTree::OnCreate(CREATESTRUCTW*) {
-    toolbar_.CreateIn(Handle(), toolbarId_, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE);
+    // One tooltip, the panel's own (always shown, texts from the button
+    // list): the toolbar is not asked to make one of its own.
+    toolbar_.CreateIn(Handle(), toolbarId_, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NORESIZE);
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, toolbar_.Handle(),
                                nullptr, fw::ResourceModule(), nullptr);
     SendMessageW(toolbar_.Handle(), TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
@@ -109,7 +111,10 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
         SendMessageW(toolbar_.Handle(), TB_INSERTBUTTONW, pos++, reinterpret_cast<LPARAM>(&tb));
         TTTOOLINFOW ti{};
         ti.cbSize = sizeof ti;
-        ti.uFlags = TTF_SUBCLASS;
+        // No TTF_SUBCLASS: the toolbar hands its mouse messages to the tooltip
+        // it was given, and the common controls' subclass would look a window
+        // property up on every toolbar message.
+        ti.uFlags = 0;
         ti.hwnd = toolbar_.Handle();
         ti.uId = static_cast<UINT_PTR>(b.command);
         SendMessageW(toolbar_.Handle(), TB_GETITEMRECT, pos - 1, reinterpret_cast<LPARAM>(&ti.rect));
