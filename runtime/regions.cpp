@@ -1,5 +1,7 @@
 #include "runtime/regions.h"
 
+#include "runtime/scroll/scroll_engine.h"
+
 #include <vector>
 
 #include "runtime/logic/region_plan.h"
@@ -98,10 +100,10 @@ HRGN CreateWidenedLineRegion(int x1, int y1, int x2, int y2, int width) {
     return region;
 }
 
-void GetSkinScrollBarRect(RECT* out, HWND, int, BOOL) {
+void GetSkinScrollBarRect(RECT* out, HWND hwnd, int bar, BOOL clientCoordinates) {
     // Only the scroll-bar engine knows where it draws a window's bars; a
     // window it does not serve has none.
-    SetRectEmpty(out);
+    GetSkinScrollBarWindowRect(hwnd, bar, clientCoordinates, out);
 }
 
 LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

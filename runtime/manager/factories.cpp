@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "runtime/controls/scroll_bar_ctrl.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/wnd/transparent_window.h"
 #include "runtime/wnd/tw_dialog.h"
@@ -23,13 +24,14 @@ struct Kind {
 std::unique_ptr<CTWWnd> MakePlain(HWND) { return std::make_unique<CTWWnd>(); }
 std::unique_ptr<CTWWnd> MakeDialog(HWND hwnd) { return CreateDialogObject(IsChooseColorDialog(hwnd) ? 1 : 0); }
 std::unique_ptr<CTWWnd> MakeTransparent(HWND) { return std::make_unique<CSTransparentWindow>(); }
+std::unique_ptr<CTWWnd> MakeScrollBar(HWND) { return std::make_unique<CTWScrollBarCtrl>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
 // then their windows are not skinned at all (never drawn half-way).
 constexpr std::array<Kind, 32> kKinds{{
     {ctype::kWindow, 1, &MakePlain},   {ctype::kEdit, 3, nullptr},
-    {ctype::kButton, 4, nullptr},      {ctype::kScrollBar, 5, nullptr},
+    {ctype::kButton, 4, nullptr},      {ctype::kScrollBar, 5, &MakeScrollBar},
     {ctype::kCheckBox, 6, nullptr},    {ctype::kRadio, 7, nullptr},
     {ctype::kGroupBox, 8, nullptr},    {ctype::kSlider, 9, nullptr},
     {ctype::kTab, 10, nullptr},        {ctype::kToolBar, 11, nullptr},

@@ -226,9 +226,11 @@ HBITMAP CTWWnd::GetBackgroundBitmap(BOOL) { return nullptr; }
 
 void CTWWnd::OnEnable() {
     if (scrollElement_ && scrollElement_->GetEnabled() && !scrollHelper_) {
-        // The scroll-bar engine's form subclasser takes the window's own
-        // scroll bars here once the engine is part of the runtime; until
-        // then the system keeps drawing them.
+        // The form subclasser hands the window's own scroll bars to the
+        // scroll-bar engine.
+        scrollHelper_ = std::make_unique<CFormScroll>();
+        scrollHelper_->SubclassWindow(hWnd_);
+        UpdateScrollBarSizes();
         return;
     }
     SuspendSkinScrollbars(hWnd_, FALSE);
