@@ -183,9 +183,16 @@ LRESULT CTWWnd::OnReflectedCommand(BOOL*, ReflectRecord*) { return 0; }
 LRESULT CTWWnd::Paint(HDC) { return 0; }
 
 LRESULT CTWWnd::OnPrintClient(HDC dc, DWORD flags) {
-    SetRedraw(FALSE);
-    const LRESULT result = Default();
-    SetRedraw(TRUE);
+    LRESULT result;
+    {
+        // The default processing goes through the reflected colour answer,
+        // which moves the DC's origin or clips the client away: the caller's
+        // DC must come back as it was before the skinned paint.
+        SavedDC saved(dc);
+        SetRedraw(FALSE);
+        result = Default();
+        SetRedraw(TRUE);
+    }
     if (flags & PRF_CLIENT) Paint(dc);
     return result;
 }
