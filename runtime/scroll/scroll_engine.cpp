@@ -276,8 +276,23 @@ void DrawCorner(HWND hwnd, State* st, HDC dc, bool custom) {
         FillRect(dc, &r, GetSysColorBrush(COLOR_3DFACE));
 }
 
-// WM_NCPAINT of window bars: our bars first, the rest of the frame by the
-// old procedure with the remaining region, then the corner.
+// Both visible bars and the corner between them, now, into the window DC.
+void PaintWindowBars(HWND hwnd, State* st) {
+    RECT wr{};
+    GetWindowRect(hwnd, &wr);
+    WindowDC dc(hwnd, true);
+    bool custom = false;
+    for (int bar = 0; bar < 2; ++bar)
+        if (st->bars[bar].visible)
+            custom |= DrawBar(hwnd, st, bar, dc.Get(), BarScreenRect(hwnd, st, bar).Offset(-wr.left, -wr.top),
+                              ShownPressed(bar));
+    if (st->bars[0].visible && st->bars[1].visible) DrawCorner(hwnd, st, dc.Get(), custom);
+}
+
+// WM_NCPAINT of window bars: the rest of the frame by the old procedure with
+// the bars cut out of its region, then our bars and the corner. Wine paints
+// its own bars during the default processing whatever the region says, so
+// ours go on top afterwards.
 LRESULT NcPaint(HWND hwnd, State* st, WPARAM wp) {
     RECT wr{};
     GetWindowRect(hwnd, &wr);
@@ -286,23 +301,15 @@ LRESULT NcPaint(HWND hwnd, State* st, WPARAM wp) {
         CombineRgn(region.Get(), reinterpret_cast<HRGN>(wp), nullptr, RGN_COPY);
         OffsetRgn(region.Get(), -wr.left, -wr.top);
     }
-    bool custom = false;
-    {
-        WindowDC dc(hwnd, true);
-        for (int bar = 0; bar < 2; ++bar) {
-            if (!st->bars[bar].visible) continue;
-            const Rect r = BarScreenRect(hwnd, st, bar).Offset(-wr.left, -wr.top);
-            RegionHandle cut(CreateRectRgn(r.left, r.top, r.right, r.bottom));
-            CombineRgn(region.Get(), region.Get(), cut.Get(), RGN_DIFF);
-            custom |= DrawBar(hwnd, st, bar, dc.Get(), r, ShownPressed(bar));
-        }
+    for (int bar = 0; bar < 2; ++bar) {
+        if (!st->bars[bar].visible) continue;
+        const Rect r = BarScreenRect(hwnd, st, bar).Offset(-wr.left, -wr.top);
+        RegionHandle cut(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+        CombineRgn(region.Get(), region.Get(), cut.Get(), RGN_DIFF);
     }
     OffsetRgn(region.Get(), wr.left, wr.top);
     const LRESULT result = CallOld(st, hwnd, WM_NCPAINT, reinterpret_cast<WPARAM>(region.Get()), 0);
-    if (st->bars[0].visible && st->bars[1].visible) {
-        WindowDC dc(hwnd, true);
-        DrawCorner(hwnd, st, dc.Get(), custom);
-    }
+    PaintWindowBars(hwnd, st);
     return result;
 }
 
@@ -743,10 +750,16 @@ LRESULT CALLBACK SkinScrollbarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         return result;
     }
     case SBM_ENABLE_ARROWS:
-    case WM_ENABLE: {
-        // The system bar repaints itself here; the skinned one goes over it.
+    case WM_ENABLE:
+    case WM_NCACTIVATE:
+    case WM_SETTEXT:
+    case WM_SETICON: {
+        // The system repaints its own bars during these: ours go over them.
         const LRESULT result = CallOld(st, hwnd, msg, wp, lp);
-        if (!windowBars) InvalidateRect(hwnd, nullptr, FALSE);
+        if (!windowBars)
+            InvalidateRect(hwnd, nullptr, FALSE);
+        else if (StateOf(hwnd) == st)
+            PaintWindowBars(hwnd, st);
         return result;
     }
     default: break;

@@ -140,7 +140,9 @@ BOOL CSubclassWnd::HookWindow(HWND hwnd) {
     return TRUE;
 }
 
-LRESULT CSubclassWnd::Default() { return WindowProc(g_current.message, g_current.wParam, g_current.lParam); }
+LRESULT CSubclassWnd::Default() {
+    return CSubclassWnd::WindowProc(g_current.message, g_current.wParam, g_current.lParam);
+}
 
 // --- the form subclasser ------------------------------------------------------
 
@@ -184,19 +186,23 @@ LRESULT CFormScroll::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return CSubclassWnd::WindowProc(msg, wp, lp);
 }
 
-bool ApplyScrollCode(HWND hwnd, UINT msg, WPARAM wp, bool thumbPosition) {
+bool ApplyScrollCode(HWND hwnd, UINT msg, WPARAM wp, bool form, bool writeReal) {
     const int bar = msg == WM_HSCROLL ? SB_HORZ : SB_VERT;
     int code = LOWORD(wp);
     const int thumb = HIWORD(wp);
-    if (code == SB_ENDSCROLL || (code == SB_THUMBPOSITION && !thumbPosition)) code = -1;
+    if (form && code == SB_ENDSCROLL) return false;
+    if (!form && (code == SB_THUMBPOSITION || code == SB_ENDSCROLL)) code = -1; // keeps the position
     SCROLLINFO si{};
     si.cbSize = sizeof(si);
     si.fMask = SIF_ALL;
     GetScrollInfo(hwnd, bar, &si);
-    if (code < 0) return false;
     const scroll::ScrollData data{si.nMin, si.nMax, si.nPage, si.nPos, si.nTrackPos};
     const scroll::CodeTarget target = scroll::PositionForCode(data, code, thumb);
     si.nPos = target.position;
+    if (writeReal) {
+        // The engine paints the bar: the real one is updated without drawing.
+        SetScrollInfo(hwnd, bar, &si, FALSE);
+    }
     SkinSetScrollInfo(hwnd, bar, &si, TRUE);
     return true;
 }

@@ -59,6 +59,8 @@ BOOL SuspendSkinScrollbars(HWND hwnd, BOOL suspend);
 void SyncSkinScrollbars(HWND hwnd, BOOL force);
 
 // Handles WM_HSCROLL/WM_VSCROLL for a subclasser: the new position from the
-// scroll code goes to the engine; `thumbPosition` lets SB_THUMBPOSITION take
-// the thumb like SB_THUMBTRACK. False for codes the handler leaves alone.
-bool ApplyScrollCode(HWND hwnd, UINT msg, WPARAM wp, bool thumbPosition);
+// scroll code goes to the engine (and, with `writeReal`, to the window's
+// own bar first). The form subclasser lets SB_THUMBPOSITION take the thumb
+// like SB_THUMBTRACK and leaves SB_ENDSCROLL alone; the others give the
+// engine the current position again for both. False when nothing was given.
+bool ApplyScrollCode(HWND hwnd, UINT msg, WPARAM wp, bool form, bool writeReal = false);
