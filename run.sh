@@ -15,7 +15,8 @@ skin=${1:-}
 
 cd "$root"
 scripts/install-deps.sh
-scripts/build.sh windows
+# The editor and the tools only; the tests build with ./test.sh.
+HEXMOOR_TARGETS="hexmoor tools/all" scripts/build.sh windows
 exe="$root/build/win64/editor/hexmoor.exe"
 
 source scripts/wine-env.sh run

@@ -54,15 +54,17 @@ endfunction()
 # Builds a GoogleTest executable and registers each test case with CTest.
 # Windows tests run under Wine through the cross-compiling emulator; test
 # discovery happens when CTest runs so that building never needs Wine.
-# WINDOW marks tests that put real windows on the shared test display: they
-# run one at a time so that focus and activation do not leak between them.
+# WINDOW marks tests that put real windows up: each takes one slot of the
+# test command's "display" resource pool (its own display, Wine prefix and
+# wineserver), so that focus, activation, the registry and the clipboard do
+# not leak between tests running side by side.
 function(hexmoor_add_gtest)
   cmake_parse_arguments(T "WINDOW" "NAME" "SOURCES;LIBS" ${ARGN})
   # Generous: some cases walk every generated skin file under Wine, and a
   # two-core machine runs them beside the rest of the suite.
   set(_props TIMEOUT 600 LABELS "${HEXMOOR_TREE_LABEL}")
   if(T_WINDOW)
-    list(APPEND _props RESOURCE_LOCK test_display)
+    list(APPEND _props RESOURCE_GROUPS display:1)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
@@ -96,12 +98,14 @@ function(hexmoor_add_fuzzer)
   set_tests_properties(fuzz.${F_NAME} PROPERTIES TIMEOUT 600 LABELS fuzz)
 endfunction()
 
-# hexmoor_add_subdirectories(dir...): adds each folder that has a
-# CMakeLists.txt, so that subsystems can land one at a time.
+# hexmoor_add_subdirectories(dir...): adds each listed folder; a listed
+# folder without a CMakeLists.txt is an error, not silently skipped.
 macro(hexmoor_add_subdirectories)
   foreach(_dir ${ARGN})
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/CMakeLists.txt)
-      add_subdirectory(${_dir})
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_dir}/CMakeLists.txt)
+      message(FATAL_ERROR "hexmoor_add_subdirectories: ${CMAKE_CURRENT_SOURCE_DIR}/${_dir} has no CMakeLists.txt "
+                          "(remove it from the list in ${CMAKE_CURRENT_LIST_FILE} or add the file)")
     endif()
+    add_subdirectory(${_dir})
   endforeach()
 endmacro()

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "framework/application.h"
 #include "framework/strings.h"
 
@@ -151,7 +153,8 @@ void FrameWindow::PaintMenuBar() {
         OffsetRect(&r, -window.left, -window.top);
         return r;
     };
-    HDC dc = GetWindowDC(Handle());
+    const win::WindowDC owner(Handle(), true);
+    HDC dc = owner.Get();
     if (!dc) return;
     RECT all = local(bar.rcBar);
     SetBkColor(dc, lookColors_.menuBar);
@@ -159,8 +162,8 @@ void FrameWindow::PaintMenuBar() {
     NONCLIENTMETRICSW ncm{};
     ncm.cbSize = sizeof ncm;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    Font font(CreateFontIndirectW(&ncm.lfMenuFont));
-    HGDIOBJ old = SelectObject(dc, font.Get());
+    const win::Font font(CreateFontIndirectW(&ncm.lfMenuFont));
+    const win::SelectGuard select(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
     int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
@@ -174,8 +177,6 @@ void FrameWindow::PaintMenuBar() {
         RECT r = local(item.rcBar);
         DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     }
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
 }
 
 void FrameWindow::CreateDocks() {
@@ -292,10 +293,8 @@ LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        if (docks_) docks_->Paint(dc);
-        EndPaint(Handle(), &ps);
+        const win::PaintScope paint(Handle());
+        if (docks_) docks_->Paint(paint.Dc());
         return 0;
     }
     default: break;

@@ -12,7 +12,7 @@
 
 #include "framework/command.h"
 #include "framework/docking/dock_manager.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 #include "framework/menu_images.h"
 #include "framework/status_bar.h"
 #include "framework/toolbar.h"
@@ -84,7 +84,7 @@ protected:
     std::unique_ptr<DockManager> docks_;
     HWND view_ = nullptr;
     HACCEL accel_ = nullptr;
-    Brush menuBrush_;
+    hexmoor::win::Brush menuBrush_;
     LookColors lookColors_{};
     bool systemMenuBar_ = true;
     MenuImages menuImages_;

@@ -1,7 +1,7 @@
 #include "framework/menu_images.h"
 
 #include "framework/window.h"
-#include "model/platform/win/dib.h"
+#include "base/win/dib.h"
 
 namespace hexmoor::fw {
 
@@ -33,14 +33,14 @@ bool ReadStrip(HBITMAP bmp, int& width, int& height, std::vector<std::uint32_t>&
     height = info.bmHeight;
     BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(width, height);
     pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-    WindowDcScope screen(nullptr, false);
+    hexmoor::win::WindowDC screen(nullptr, false);
     return GetDIBits(screen.Get(), bmp, 0, static_cast<UINT>(height), pixels.data(), &bi, DIB_RGB_COLORS) == height;
 }
 
-Bitmap MakeImage(const std::vector<std::uint32_t>& pixels, int size) {
+hexmoor::win::Bitmap MakeImage(const std::vector<std::uint32_t>& pixels, int size) {
     BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(size, size);
     void* bits = nullptr;
-    Bitmap bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    hexmoor::win::Bitmap bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bmp && bits) std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
     return bmp;
 }
@@ -48,16 +48,16 @@ Bitmap MakeImage(const std::vector<std::uint32_t>& pixels, int size) {
 } // namespace
 
 bool MenuImages::AddToolBarImages(std::span<const unsigned> commands, UINT bitmapId, int size, COLORREF key) {
-    Bitmap strip(static_cast<HBITMAP>(
+    hexmoor::win::Bitmap strip(static_cast<HBITMAP>(
         LoadImageW(ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!strip) return false;
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
     if (!ReadStrip(strip.Get(), width, height, pixels) || height < size) return false;
     if (static_cast<std::size_t>(width / size) < commands.size()) return false;
-    std::map<unsigned, Bitmap> added;
+    std::map<unsigned, hexmoor::win::Bitmap> added;
     for (std::size_t i = 0; i < commands.size(); ++i) {
-        Bitmap image = MakeImage(MenuImagePixels(pixels, width, size, static_cast<int>(i), key), size);
+        hexmoor::win::Bitmap image = MakeImage(MenuImagePixels(pixels, width, size, static_cast<int>(i), key), size);
         if (!image) return false;
         added[commands[i]] = std::move(image);
     }

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 
 namespace hexmoor::fw {
 
@@ -36,7 +36,7 @@ public:
     void Apply(HMENU menu, bool nested) const;
 
 private:
-    std::map<unsigned, Bitmap> images_;
+    std::map<unsigned, hexmoor::win::Bitmap> images_;
 };
 
 } // namespace hexmoor::fw

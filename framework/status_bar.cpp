@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/gdi.h"
 #include "framework/strings.h"
 
 namespace hexmoor::fw {
@@ -24,9 +25,10 @@ void StatusBar::Relayout() {
     if (!h) return;
     RECT rc;
     GetClientRect(h, &rc);
-    HDC dc = GetDC(h);
+    win::WindowDC owner(h);
+    HDC dc = owner.Get();
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    win::SelectGuard select(dc, font);
     std::vector<int> rights(indicators_.size() + 1);
     int right = rc.right - GetSystemMetrics(SM_CXVSCROLL);
     for (std::size_t i = indicators_.size(); i-- > 0;) {
@@ -37,8 +39,8 @@ void StatusBar::Relayout() {
         right -= size.cx + 12;
     }
     rights[0] = right;
-    if (old) SelectObject(dc, old);
-    ReleaseDC(h, dc);
+    select.Restore();
+    owner.Close();
     if (!indicators_.empty()) rights.back() = -1;
     SendMessageW(h, SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
     SetPartText(0, prompt_);
@@ -56,10 +58,8 @@ LRESULT StatusBar::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
+        const win::PaintScope paint(Handle());
+        Paint(paint.Dc());
         return 0;
     }
     case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wp)); return 0;

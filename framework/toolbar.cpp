@@ -4,11 +4,6 @@
 
 namespace hexmoor::fw {
 
-ToolBar::~ToolBar() {
-    for (HIMAGELIST& l : lists_)
-        if (l) ImageList_Destroy(l);
-}
-
 bool ToolBar::CreateIn(HWND parent, const ToolBarArgs& args) {
     buttons_ = args.buttons;
     smallSet_ = args.smallImages;
@@ -50,26 +45,16 @@ bool ToolBar::CreateIn(HWND parent, const ToolBarArgs& args) {
 }
 
 void ToolBar::LoadImages() {
-    for (HIMAGELIST& l : lists_) {
-        if (l) ImageList_Destroy(l);
-        l = nullptr;
-    }
     const ToolImageSet& set = large_ ? largeSet_ : smallSet_;
-    UINT ids[3] = {set.cold, set.hot, set.disabled};
-    for (int i = 0; i < 3; ++i) {
-        if (!ids[i]) continue;
-        HBITMAP bmp = static_cast<HBITMAP>(
-            LoadImageW(ResourceModule(), MAKEINTRESOURCEW(ids[i]), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        if (!bmp) continue;
-        lists_[i] = ImageList_Create(set.size, set.size, ILC_COLOR24 | ILC_MASK, 16, 1);
-        ImageList_AddMasked(lists_[i], bmp, transparent_);
-        DeleteObject(bmp);
-    }
+    ToolbarImageOptions options;
+    options.imageSize = {set.size, set.size};
+    options.transparent = transparent_;
+    lists_.normal = LoadToolbarImageList(set.cold, options);
+    lists_.hot = LoadToolbarImageList(set.hot, options);
+    lists_.disabled = LoadToolbarImageList(set.disabled, options);
     HWND h = Handle();
     SendMessageW(h, TB_SETBITMAPSIZE, 0, MAKELPARAM(set.size, set.size));
-    SendMessageW(h, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[0]));
-    SendMessageW(h, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[1]));
-    SendMessageW(h, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[2]));
+    lists_.ApplyTo(h);
 }
 
 void ToolBar::Refit() {
@@ -80,7 +65,7 @@ void ToolBar::Refit() {
 }
 
 void ToolBar::SetLargeIcons(bool large) {
-    if (large == large_ && lists_[0]) return;
+    if (large == large_ && lists_.normal) return;
     large_ = large;
     if (!Handle()) return;
     LoadImages();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/command.h"
+#include "framework/toolbar_images.h"
 #include "framework/window.h"
 
 namespace hexmoor::fw {
@@ -30,7 +31,6 @@ struct ToolBarArgs {
 
 class ToolBar : public Window {
 public:
-    ~ToolBar() override;
     bool CreateIn(HWND parent, const ToolBarArgs& args);
 
     void SetLargeIcons(bool large);
@@ -57,7 +57,7 @@ private:
     std::vector<unsigned> buttons_;
     ToolImageSet smallSet_, largeSet_;
     COLORREF transparent_ = RGB(192, 192, 192);
-    HIMAGELIST lists_[3] = {};
+    ToolbarImageLists lists_;
     bool large_ = false;
     bool labels_ = false;
     COLORREF background_ = CLR_INVALID;

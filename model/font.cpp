@@ -15,4 +15,4 @@ BOOL CFont::GetLogFont(LOGFONT* out) const {
     return TRUE;
 }
 
-void CFont::DeleteObject() { font_.reset(); }
+void CFont::DeleteObject() { font_.Reset(); }

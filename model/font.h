@@ -22,8 +22,8 @@ public:
     // Copies the record the font was made from; FALSE without a font.
     BOOL GetLogFont(LOGFONT* out) const;
     const LOGFONT& GetLogFontRef() const { return logFont_; }
-    HFONT GetSafeHandle() const { return font_.get(); }
-    operator HFONT() const { return font_.get(); }
+    HFONT GetSafeHandle() const { return font_.Get(); }
+    operator HFONT() const { return font_.Get(); }
     // Frees the system font.
     void DeleteObject();
 

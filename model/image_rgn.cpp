@@ -5,12 +5,12 @@
 namespace platform = hexmoor::platform;
 
 std::unique_ptr<CImageRgn> CImageRgn::Duplicate() const {
-    return std::make_unique<CImageRgn>(platform::DuplicateRegion(region_.get()), width_, height_);
+    return std::make_unique<CImageRgn>(platform::DuplicateRegion(region_.Get()), width_, height_);
 }
 
 std::vector<std::uint8_t> CImageRgn::GetRegionData() const {
     std::vector<std::uint8_t> data;
-    if (region_ && !platform::RegionToData(region_.get(), &data)) data.clear();
+    if (region_ && !platform::RegionToData(region_.Get(), &data)) data.clear();
     return data;
 }
 

@@ -26,7 +26,7 @@ public:
     CImageRgn(const CImageRgn&) = delete;
     CImageRgn& operator=(const CImageRgn&) = delete;
 
-    HRGN GetHRgn() const { return region_.get(); }
+    HRGN GetHRgn() const { return region_.Get(); }
     int GetWidth() const { return width_; }
     int GetHeight() const { return height_; }
     SIZE GetSize() const { return SIZE{width_, height_}; }

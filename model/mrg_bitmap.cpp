@@ -56,14 +56,14 @@ void CMrgBitmap::CopyImageFrom(const CMrgBitmap& other) {
         gdiplus_ = platform::CloneGdiplusBitmap(other.gdiplus_.get());
     } else if (other.drawMode_ != kDrawPlainValue) {
         // A copy stays a 32-bit DIB section, whatever the caller does with it.
-        bitmap_ = platform::CopyBitmapAs32(other.bitmap_.get());
+        bitmap_ = platform::CopyBitmapAs32(other.bitmap_.Get());
     } else {
         value_ = other.value_;
     }
 }
 
 void CMrgBitmap::FreeImage() {
-    bitmap_.reset();
+    bitmap_.Reset();
     gdiplus_.reset();
     value_ = 0;
 }
@@ -114,7 +114,7 @@ bool CMrgBitmap::HasImage() const {
 
 HBITMAP CMrgBitmap::GetHBitmap() const {
     if (IsPlainValue() || isGdiplus_) return nullptr;
-    return bitmap_.get();
+    return bitmap_.Get();
 }
 
 Gdiplus::Bitmap* CMrgBitmap::GetGdiplusBitmap() const {
@@ -133,7 +133,7 @@ void CMrgBitmap::SetValue(DWORD value) {
 
 void CMrgBitmap::SetGdiplusBitmap(Gdiplus::Bitmap* image) {
     if (image && image == gdiplus_.get()) { // the entry's own image: keep it
-        bitmap_.reset();
+        bitmap_.Reset();
         isGdiplus_ = true;
         return;
     }
@@ -168,7 +168,7 @@ SIZE CMrgBitmap::GetSize() const {
     if (!IsPlainValue()) {
         if (isGdiplus_) {
             if (!platform::GetGdiplusBitmapSize(gdiplus_.get(), &width, &height)) width = height = 0;
-        } else if (!platform::GetBitmapSize(bitmap_.get(), &width, &height)) {
+        } else if (!platform::GetBitmapSize(bitmap_.Get(), &width, &height)) {
             width = height = 0;
         }
     }
@@ -178,11 +178,11 @@ SIZE CMrgBitmap::GetSize() const {
 bool CMrgBitmap::ReadPixels(platform::ImagePixels* out) const {
     if (!HasImage()) return false;
     return isGdiplus_ ? platform::ReadGdiplusBitmapPixels(gdiplus_.get(), out)
-                      : platform::ReadBitmapPixels(bitmap_.get(), out);
+                      : platform::ReadBitmapPixels(bitmap_.Get(), out);
 }
 
 void CMrgBitmap::SaveCopy() {
-    savedBitmap_.reset();
+    savedBitmap_.Reset();
     savedGdiplus_.reset();
     savedValue_ = 0;
     hasSavedValue_ = false;
@@ -192,13 +192,13 @@ void CMrgBitmap::SaveCopy() {
     } else if (isGdiplus_) {
         if (gdiplus_) savedGdiplus_ = platform::CloneGdiplusBitmap(gdiplus_.get());
     } else if (bitmap_) {
-        savedBitmap_ = platform::CopyBitmapAs32(bitmap_.get());
+        savedBitmap_ = platform::CopyBitmapAs32(bitmap_.Get());
     }
     savedIsGdiplus_ = isGdiplus_;
 }
 
 void CMrgBitmap::DiscardSavedCopy() {
-    savedBitmap_.reset();
+    savedBitmap_.Reset();
     savedGdiplus_.reset();
     savedValue_ = 0;
     hasSavedValue_ = false;

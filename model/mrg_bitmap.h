@@ -115,7 +115,7 @@ public:
     void DiscardSavedCopy();
     bool HasSavedCopy() const;
     bool IsSavedGdiplus() const { return savedIsGdiplus_; }
-    HBITMAP GetSavedHBitmap() const { return savedBitmap_.get(); }
+    HBITMAP GetSavedHBitmap() const { return savedBitmap_.Get(); }
     Gdiplus::Bitmap* GetSavedGdiplusBitmap() const { return savedGdiplus_.get(); }
     DWORD GetSavedValue() const { return savedValue_; }
     // Rebuilds the image or value from the saved copy with the four

@@ -5,26 +5,12 @@ ImageButton::ImageButton() { hover_.Reset(); }
 ImageButton::~ImageButton() { Detach(); }
 
 BOOL ImageButton::Attach(HWND hwnd) {
-    if (!hwnd || hwnd_) return FALSE;
-    hwnd_ = hwnd;
-    SetPropW(hwnd, kProp, this);
-    link_ = hexmoor::rt::InstallWindowProc(hwnd, &hexmoor::rt::PropSubclassProc<ImageButton>);
-    if (!link_.previous) {
-        // Not subclassed (a window of another process): leave no trace, so
-        // that a later Attach can try again.
-        RemovePropW(hwnd, kProp);
-        hwnd_ = nullptr;
-        return FALSE;
-    }
+    if (!AttachWindow(hwnd)) return FALSE;
     hover_.Init(hwnd, 0);
     return TRUE;
 }
 
-void ImageButton::Detach() {
-    if (!hwnd_) return;
-    hexmoor::rt::RemovePropSubclass(hwnd_, &hexmoor::rt::PropSubclassProc<ImageButton>, link_, kProp, this);
-    hwnd_ = nullptr;
-}
+void ImageButton::Detach() { DetachWindow(); }
 
 BOOL ImageButton::SetBitmaps(WORD normal, WORD pressed, WORD hot, WORD fourth, WORD fifth, BOOL resize) {
     if (!hwnd_ || !normal) return FALSE;
@@ -57,8 +43,8 @@ bool ImageButton::Paint(HDC dc) {
     GetClientRect(hwnd_, &client);
     BITMAP bm{};
     GetObjectW(bitmap, sizeof bm, &bm);
-    hexmoor::rt::MemoryDC source(dc);
-    hexmoor::rt::SelectGuard select(source.Get(), bitmap);
+    hexmoor::win::MemoryDC source(dc);
+    hexmoor::win::SelectGuard select(source.Get(), bitmap);
     if (!StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY))
         return false;
     // The keyboard focus shows as a dotted rectangle inside the face, unless
@@ -72,12 +58,8 @@ bool ImageButton::Paint(HDC dc) {
 }
 
 void ImageButton::Repaint() {
-    hexmoor::rt::WindowDC dc(hwnd_);
+    hexmoor::win::WindowDC dc(hwnd_);
     if (dc) Paint(dc.Get());
-}
-
-LRESULT ImageButton::CallOld(UINT msg, WPARAM wp, LPARAM lp) {
-    return hexmoor::rt::CallSavedProc(link_, hwnd_, msg, wp, lp);
 }
 
 LRESULT ImageButton::CallOldWithoutRedraw(UINT msg, WPARAM wp, LPARAM lp) {
@@ -100,10 +82,11 @@ LRESULT ImageButton::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (!Paint(reinterpret_cast<HDC>(wp))) return CallOld(msg, wp, lp);
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd_, &ps);
-        const bool painted = Paint(dc);
-        EndPaint(hwnd_, &ps);
+        bool painted = false;
+        {
+            const hexmoor::win::PaintScope paint(hwnd_);
+            painted = Paint(paint.Dc());
+        }
         return painted ? 0 : CallOld(msg, wp, lp);
     }
     case WM_ERASEBKGND:

@@ -7,11 +7,11 @@
 
 #include <array>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/hover_tracker.h"
 #include "runtime/subclass.h"
 
-class ImageButton {
+class ImageButton : public hexmoor::rt::PropSubclass<ImageButton> {
 public:
     enum State { kNormal = 0, kPressed = 1, kHot = 2, kFifth = 3 };
 
@@ -27,22 +27,19 @@ public:
     BOOL SetBitmaps(WORD normal, WORD pressed, WORD hot, WORD fourth, WORD fifth, BOOL resize);
 
     int GetState() const { return state_; }
-    HWND GetHwnd() const { return hwnd_; }
 
 private:
+    friend class hexmoor::rt::PropSubclass<ImageButton>;
     friend LRESULT CALLBACK hexmoor::rt::PropSubclassProc<ImageButton>(HWND, UINT, WPARAM, LPARAM);
     static constexpr wchar_t kProp[] = L"ImgBtn";
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT CallOld(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT CallOldWithoutRedraw(UINT msg, WPARAM wp, LPARAM lp);
     bool Paint(HDC dc);
     void Repaint();
     HBITMAP BitmapOfState() const;
 
-    hexmoor::rt::SubclassLink link_;
-    std::array<hexmoor::rt::BitmapHandle, 5> bitmaps_;
+    std::array<hexmoor::win::Bitmap, 5> bitmaps_;
     int state_ = kNormal;
-    HWND hwnd_ = nullptr;
     hexmoor::rt::HoverTracker hover_;
 };

@@ -16,24 +16,9 @@ void SizeClientTo(HWND hwnd, int cx, int cy) {
 
 ImageDialog::~ImageDialog() { Detach(); }
 
-BOOL ImageDialog::Attach(HWND hwnd) {
-    if (!hwnd || hwnd_) return FALSE;
-    hwnd_ = hwnd;
-    SetPropW(hwnd, kProp, this);
-    link_ = hexmoor::rt::InstallWindowProc(hwnd, &hexmoor::rt::PropSubclassProc<ImageDialog>);
-    if (!link_.previous) {
-        RemovePropW(hwnd, kProp);
-        hwnd_ = nullptr;
-        return FALSE;
-    }
-    return TRUE;
-}
+BOOL ImageDialog::Attach(HWND hwnd) { return AttachWindow(hwnd) ? TRUE : FALSE; }
 
-void ImageDialog::Detach() {
-    if (!hwnd_) return;
-    hexmoor::rt::RemovePropSubclass(hwnd_, &hexmoor::rt::PropSubclassProc<ImageDialog>, link_, kProp, this);
-    hwnd_ = nullptr;
-}
+void ImageDialog::Detach() { DetachWindow(); }
 
 BOOL ImageDialog::SetBitmap(WORD resourceId, BOOL resize) {
     if (!hwnd_) return FALSE;
@@ -57,8 +42,8 @@ LRESULT ImageDialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         GetClientRect(hwnd_, &client);
         BITMAP bm{};
         GetObjectW(bitmap_.Get(), sizeof bm, &bm);
-        hexmoor::rt::MemoryDC source(dc);
-        hexmoor::rt::SelectGuard select(source.Get(), bitmap_.Get());
+        hexmoor::win::MemoryDC source(dc);
+        hexmoor::win::SelectGuard select(source.Get(), bitmap_.Get());
         const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
         SetStretchBltMode(dc, oldMode);
@@ -71,11 +56,11 @@ LRESULT ImageDialog::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         }
         break;
     case WM_LBUTTONDOWN: {
-        const LRESULT result = hexmoor::rt::CallSavedProc(link_, hwnd_, msg, wp, lp);
+        const LRESULT result = CallOld(msg, wp, lp);
         if (drag_) SendMessageW(hwnd_, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
         return result;
     }
     default: break;
     }
-    return hexmoor::rt::CallSavedProc(link_, hwnd_, msg, wp, lp);
+    return CallOld(msg, wp, lp);
 }

@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/subclass.h"
 
-class ImageDialog {
+class ImageDialog : public hexmoor::rt::PropSubclass<ImageDialog> {
 public:
     ImageDialog() = default;
     ~ImageDialog();
@@ -25,16 +25,14 @@ public:
 
     void SetDrag(BOOL drag) { drag_ = drag != FALSE; }
     BOOL GetDrag() const { return drag_; }
-    HWND GetHwnd() const { return hwnd_; }
 
 private:
+    friend class hexmoor::rt::PropSubclass<ImageDialog>;
     friend LRESULT CALLBACK hexmoor::rt::PropSubclassProc<ImageDialog>(HWND, UINT, WPARAM, LPARAM);
     static constexpr wchar_t kProp[] = L"ImgDlg";
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
 
-    hexmoor::rt::SubclassLink link_;
     bool drag_ = false;
-    hexmoor::rt::BitmapHandle bitmap_;
-    HWND hwnd_ = nullptr;
+    hexmoor::win::Bitmap bitmap_;
 };

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/win/gdi.h"
 #include "runtime/logic/region_plan.h"
 #include "runtime/messages.h"
 #include "runtime/wnd/tw_wnd.h"
@@ -69,35 +70,30 @@ HRGN TileRegion(HRGN region, RECT dest, RECT tile) {
     const int tw = tile.right - tile.left, th = tile.bottom - tile.top;
     HRGN result = CreateRectRgn(0, 0, 0, 0);
     if (!region || !result) return result;
-    for (const hexmoor::rt::Point& at : hexmoor::rt::RegionTileOffsets({dw, dh}, {tw, th})) {
-        HRGN copy = CreateRectRgn(0, 0, 0, 0);
-        CombineRgn(copy, region, nullptr, RGN_COPY);
-        OffsetRgn(copy, at.x, at.y);
-        CombineRgn(result, result, copy, RGN_OR);
-        DeleteObject(copy);
+    for (const hexmoor::Point& at : hexmoor::rt::RegionTileOffsets({dw, dh}, {tw, th})) {
+        const hexmoor::win::Region copy(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(copy.Get(), region, nullptr, RGN_COPY);
+        OffsetRgn(copy.Get(), at.x, at.y);
+        CombineRgn(result, result, copy.Get(), RGN_OR);
     }
-    HRGN bounds = CreateRectRgn(0, 0, dw > 0 ? dw : 0, dh > 0 ? dh : 0);
-    CombineRgn(result, result, bounds, RGN_AND);
-    DeleteObject(bounds);
+    const hexmoor::win::Region bounds(CreateRectRgn(0, 0, dw > 0 ? dw : 0, dh > 0 ? dh : 0));
+    CombineRgn(result, result, bounds.Get(), RGN_AND);
     return result;
 }
 
 HRGN CreateWidenedLineRegion(int x1, int y1, int x2, int y2, int width) {
-    HDC screen = GetDC(nullptr);
+    const hexmoor::win::WindowDC owner(nullptr);
+    HDC screen = owner.Get();
     if (!screen) return nullptr;
     LOGBRUSH lb{BS_SOLID, 0, 0};
-    HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID, DWORD(width), &lb, 0, nullptr);
-    HGDIOBJ oldPen = SelectObject(screen, pen);
+    const hexmoor::win::Pen pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID, DWORD(width), &lb, 0, nullptr));
+    const hexmoor::win::SelectGuard select(screen, pen.Get());
     BeginPath(screen);
     MoveToEx(screen, x1, y1, nullptr);
     LineTo(screen, x2, y2);
     EndPath(screen);
     WidenPath(screen);
-    HRGN region = PathToRegion(screen);
-    SelectObject(screen, oldPen);
-    DeleteObject(pen);
-    ReleaseDC(nullptr, screen);
-    return region;
+    return PathToRegion(screen);
 }
 
 void GetSkinScrollBarRect(RECT* out, HWND hwnd, int bar, BOOL clientCoordinates) {

@@ -41,6 +41,9 @@ struct RuntimeState {
     BYTE hostOwnsSkins = 0;
     std::array<ButtonEffect, 4> buttonEffects{};
     BOOL alphaSupport = FALSE;
+    // The runtime holds one reference to the theme binding (taken at
+    // start-up on systems that need it, dropped at shut-down).
+    bool themeBound = false;
 };
 
 RuntimeState& State();

@@ -1,5 +1,6 @@
 #include "runtime/window_helpers.h"
 
+#include "base/win/gdi.h"
 #include "runtime/logic/align.h"
 
 namespace hexmoor::rt {
@@ -20,12 +21,19 @@ BOOL IsCommonDialogWindow(HWND hwnd) {
 SIZE GetIconSize(HICON icon) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return {0, 0};
+    // GetIconInfo hands the caller copies of both bitmaps.
+    const hexmoor::win::Bitmap color(info.hbmColor), mask(info.hbmMask);
     SIZE size{0, 0};
     BITMAP bm{};
-    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bm, &bm)) size = {bm.bmWidth, bm.bmHeight};
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
+    if (color && GetObjectW(color.Get(), sizeof bm, &bm)) size = {bm.bmWidth, bm.bmHeight};
     return size;
+}
+
+UINT RestoreShowCommand(UINT placementFlags, UINT placementShowCommand) {
+    // A window that restores to maximised is maximised by a restore, unless
+    // it is maximised already: then the restore toggles it back.
+    if (placementFlags != WPF_RESTORETOMAXIMIZED) return SW_RESTORE;
+    return placementShowCommand == SW_MAXIMIZE ? SW_RESTORE : SW_MAXIMIZE;
 }
 
 void ShowWindowByPlacement(HWND hwnd, int showCommand) {
@@ -37,7 +45,7 @@ void ShowWindowByPlacement(HWND hwnd, int showCommand) {
             wp.showCmd = SW_MAXIMIZE;
         } else {
             wp.ptMaxPosition = {-GetSystemMetrics(SM_CXFRAME), -GetSystemMetrics(SM_CYFRAME)};
-            wp.showCmd = (wp.flags == WPF_RESTORETOMAXIMIZED) ? SW_MAXIMIZE : SW_RESTORE;
+            wp.showCmd = RestoreShowCommand(wp.flags, wp.showCmd);
         }
         SetWindowPlacement(hwnd, &wp);
     } else {
@@ -53,7 +61,7 @@ void ShowWindowByPlacement(HWND hwnd, int showCommand) {
 namespace rt = hexmoor::rt;
 
 RECT* CenterSizeInRect(RECT* out, int left, int top, int right, int bottom, int cx, int cy) {
-    const rt::Rect r = rt::CenterSizeInRect({left, top, right, bottom}, cx, cy);
+    const hexmoor::Rect r = rt::CenterSizeInRect({left, top, right, bottom}, cx, cy);
     *out = {r.left, r.top, r.right, r.bottom};
     return out;
 }
@@ -69,7 +77,7 @@ RECT CenteredRect(RECT* out, const RECT& rect, int cx, int cy) {
 int MapLinear(int x0, int y0, int x1, int y1, double x) { return rt::MapLinear(x0, y0, x1, y1, x); }
 
 POINT GetRectCenter(const RECT* rect) {
-    const rt::Point p = rt::GetRectCenter({rect->left, rect->top, rect->right, rect->bottom});
+    const hexmoor::Point p = rt::GetRectCenter({rect->left, rect->top, rect->right, rect->bottom});
     return {p.x, p.y};
 }
 
@@ -78,6 +86,6 @@ int GetCornerHitCode(int left, int top, int right, int bottom, int x, int y) {
 }
 
 RECT AlignRectInBox(int left, int top, int right, int bottom, const RECT& r, unsigned code) {
-    const rt::Rect out = rt::AlignRectInBox({left, top, right, bottom}, {r.left, r.top, r.right, r.bottom}, code);
+    const hexmoor::Rect out = rt::AlignRectInBox({left, top, right, bottom}, {r.left, r.top, r.right, r.bottom}, code);
     return {out.left, out.top, out.right, out.bottom};
 }

@@ -12,7 +12,12 @@ BOOL IsCommonDialogWindow(HWND hwnd);
 // Per-pixel alpha frames are always supported where the runtime runs.
 inline BOOL QueryAlphaSupport() { return TRUE; }
 SIZE GetIconSize(HICON icon);
+// Shows a window through its placement: maximise and restore write the
+// placement back (a restore's maximised position is the frame's overhang).
 void ShowWindowByPlacement(HWND hwnd, int showCommand);
+// The show command a restore writes into a placement with these flags and
+// this show command.
+UINT RestoreShowCommand(UINT placementFlags, UINT placementShowCommand);
 
 } // namespace hexmoor::rt
 

@@ -3,10 +3,24 @@
 
 #include <windows.h>
 
+#include <utility>
+
+// Maps a rectangle's two corners between the window's client coordinates and
+// the screen; for a right-to-left window left and right are swapped, so the
+// result stays left <= right.
+inline void MapRectCorners(RECT* rect, HWND hwnd, bool toScreen) {
+    POINT corners[2] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
+    for (POINT& p : corners) toScreen ? ClientToScreen(hwnd, &p) : ScreenToClient(hwnd, &p);
+    if (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
+    *rect = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
 // The client rectangle of a window (left and top 0), with the window.
 class CClientRect : public RECT {
 public:
     explicit CClientRect(HWND hwnd) : RECT{0, 0, 0, 0}, hWnd_(hwnd) { GetClientRect(hwnd, this); }
+    // The rectangle in screen coordinates, through the window it came from.
+    void ClientToScreen() { MapRectCorners(this, hWnd_, true); }
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     HWND hWnd_;

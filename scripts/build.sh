@@ -1,29 +1,72 @@
 #!/usr/bin/env bash
-# Configures (once) and builds the build trees incrementally.
+# Configures and builds the build trees incrementally.
 #   scripts/build.sh windows   the Windows tree (build/win64, MinGW-w64)
 #   scripts/build.sh native    the native tree (build/native, clang + ASan/UBSan/libFuzzer)
 #   scripts/build.sh i686      compile check of the 32-bit Windows tree (build/win32)
+# A tree is configured afresh when its CMake arguments, its toolchain file or
+# its compiler's version differ from the last configure (a stamp in the tree
+# remembers them). Configure output goes to the tree's configure.log and is
+# shown when configuring fails.
+# HEXMOOR_TARGETS="a b" builds only those targets (and what they need).
 set -euo pipefail
-# Progress lines are dropped; warnings, errors and the build status stay.
-build() { cmake --build "$1" -j "$jobs" | { grep -vE '^\[[0-9]+/[0-9]+\] ' || true; }; }
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${HEXMOOR_JOBS:-$(nproc)}
-configure() { # dir, extra cmake args...
-  local dir=$1; shift
-  if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=${HEXMOOR_BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
-  fi
+read -r -a targets <<<"${HEXMOOR_TARGETS:-}"
+
+# Progress lines are dropped; warnings, errors and the build status stay.
+build() {
+  local t=()
+  [ ${#targets[@]} -eq 0 ] || t=(--target "${targets[@]}")
+  cmake --build "$1" -j "$jobs" "${t[@]}" | { grep -vE '^\[[0-9]+/[0-9]+\] ' || true; }
 }
+
+# configure DIR COMPILER TOOLCHAIN-FILES... -- CMAKE-ARGS...
+configure() {
+  local dir=$1 compiler=$2; shift 2
+  local files=()
+  while [ "$1" != -- ]; do files+=("$1"); shift; done
+  shift
+  local args=(-G Ninja -DCMAKE_BUILD_TYPE="${HEXMOOR_BUILD_TYPE:-RelWithDebInfo}" "$@")
+  local stamp="$dir/.hexmoor-configure" log="$dir/configure.log" want
+  want=$(
+    printf '%s\n' "${args[@]}"
+    for f in "${files[@]}"; do printf '== %s\n' "$f"; cat "$f"; done
+    "$compiler" --version 2>&1 | head -n 1 || true
+  )
+  if [ -f "$dir/build.ninja" ] && [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ]; then
+    return 0
+  fi
+  local fresh=()
+  [ -f "$dir/CMakeCache.txt" ] && fresh=(--fresh)
+  mkdir -p "$dir"
+  rm -f "$stamp"
+  if ! cmake "${fresh[@]}" -S "$root" -B "$dir" "${args[@]}" >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "configuring $dir failed (log: $log)" >&2
+    exit 1
+  fi
+  if grep -q '^CMake Warning' "$log"; then
+    echo "configure warnings for $dir: see $log" >&2
+  fi
+  printf '%s\n' "$want" >"$stamp"
+}
+
+mingw_files() { echo "$root/cmake/toolchain-$1.cmake" "$root/cmake/mingw-common.cmake"; }
+
 for tree in "$@"; do
   case "$tree" in
     windows)
-      configure "$root/build/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake"
+      # shellcheck disable=SC2046
+      configure "$root/build/win64" x86_64-w64-mingw32-g++-posix $(mingw_files mingw64) -- \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake"
       build "$root/build/win64" ;;
     native)
-      configure "$root/build/native" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+      configure "$root/build/native" clang++ -- -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
       build "$root/build/native" ;;
     i686)
-      configure "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake"
+      # shellcheck disable=SC2046
+      configure "$root/build/win32" i686-w64-mingw32-g++-posix $(mingw_files mingw32) -- \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake"
       build "$root/build/win32" ;;
     *) echo "unknown tree: $tree" >&2; exit 2 ;;
   esac

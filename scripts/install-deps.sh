@@ -6,18 +6,25 @@ packages=(
   g++-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
   cmake ninja-build googletest python3
-  clang libclang-rt-14-dev zlib1g-dev
+  clang zlib1g-dev
 )
 # The 32-bit compile check needs the i686 cross compiler as well.
 [ "${HEXMOOR_I686:-0}" = 1 ] && packages+=(g++-mingw-w64-i686 libz-mingw-w64-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-echo "Installing: ${missing[*]}"
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO=sudo
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+install_packages() { # package...
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+install_packages "${packages[@]}"
+# The sanitizer and libFuzzer runtimes must match the clang the native tree
+# builds with: the one on PATH, whichever version that is.
+clang_major=$(clang -dumpversion | cut -d. -f1)
+install_packages "libclang-rt-$clang_major-dev"

@@ -28,3 +28,32 @@ hexmoor_prepare_prefix() {
     touch "$WINEPREFIX/.hexmoor-ready-2"
   fi
 }
+
+# hexmoor_clone_prefix DEST: makes DEST a private copy of the prepared
+# $WINEPREFIX, or leaves it when it already copies this revision of it.
+# Program files (DLLs, executables, national language tables) are hard links,
+# since nothing writes them; everything else (the registry, ini files) is a
+# real copy.
+hexmoor_clone_prefix() {
+  local dest=$1 source_id inf=/usr/share/wine/wine.inf stamp=
+  # Wine brings a prefix up to date (rewriting its DLLs in place) when the
+  # installed Wine changed, which its timestamp file tells ("disable" turns
+  # that off); do that here, before any clone shares the files.
+  [ -f "$WINEPREFIX/.update-timestamp" ] && read -r stamp <"$WINEPREFIX/.update-timestamp"
+  stamp=${stamp%$'\r'}
+  if [ -f "$inf" ] && [[ "$stamp" =~ ^[0-9]*$ ]] && [ "$stamp" != "$(stat -c %Y "$inf")" ]; then
+    wineboot -u >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  source_id=$(cd "$WINEPREFIX" && ls -d .hexmoor-ready-* && cat .update-timestamp)
+  if [ -f "$dest/.hexmoor-clone" ] && [ "$(cat "$dest/.hexmoor-clone")" = "$source_id" ]; then
+    return 0
+  fi
+  rm -rf "$dest"
+  cp -al "$WINEPREFIX" "$dest"
+  (cd "$WINEPREFIX" && find . -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' \
+      -o -iname '*.nls' -o -iname '*.ocx' -o -iname '*.acm' -o -iname '*.cpl' -o -iname '*.tlb' \) -print0 |
+    xargs -0 -r cp -a --parents --remove-destination -t "$dest")
+  rm -f "$dest/wineserver"
+  printf '%s\n' "$source_id" >"$dest/.hexmoor-clone"
+}

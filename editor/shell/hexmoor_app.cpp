@@ -8,7 +8,7 @@
 #include "editor/shell/runtime_link.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
-#include "model/platform/win/uxtheme.h"
+#include "base/win/uxtheme.h"
 #include "resources/command_ids.h"
 #include "resources/context_menus_ids.h"
 #include "resources/start_dialog_ids.h"
@@ -71,10 +71,12 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
 }
 
 int CHexmoorApp::ExitInstance(int code) {
-    UnloadUxTheme();
     settings_.Write(GetProfile());
     RecentFiles().Save(GetProfile());
     runtime::Stop();
+    // After the runtime: stopping it gives skinned windows their themes
+    // back, which needs the theme functions still bound.
+    UnloadUxTheme();
     gdiplus_.reset();
     splash_.reset();
     frame_.reset();

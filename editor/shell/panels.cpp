@@ -1,7 +1,7 @@
 #include "editor/shell/panels.h"
 
 #include "editor/shell/editor_state.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 #include "framework/strings.h"
 #include "resources/string_ids.h"
 #include "resources/toolbar_images_ids.h"
@@ -31,8 +31,8 @@ void CPanelBase::AdjustContentRect(RECT* rect) { InflateRect(rect, -2, -2); }
 void CPanelBase::EraseBackground(HDC dc, bool systemColors) {
     RECT rc;
     GetClientRect(Handle(), &rc);
-    fw::Brush brush(CreateSolidBrush(FaceColor(systemColors)));
-    fw::SelectObjectScope sel(dc, brush.Get());
+    hexmoor::win::Brush brush(CreateSolidBrush(FaceColor(systemColors)));
+    hexmoor::win::SelectGuard sel(dc, brush.Get());
     PatBlt(dc, 0, 0, rc.right, rc.bottom, PATCOPY);
 }
 
@@ -44,10 +44,10 @@ void CPanelBase::DrawBorder(HDC dc, bool systemColors) {
     OffsetRect(&cr, -wr.left, -wr.top);
     OffsetRect(&wr, -wr.left, -wr.top);
     ExcludeClipRect(dc, cr.left, cr.top, cr.right, cr.bottom);
-    fw::Brush brush(CreateSolidBrush(FaceColor(systemColors)));
-    fw::Pen pen(CreatePen(PS_SOLID, 1, ShadowColor(systemColors)));
-    fw::SelectObjectScope b(dc, brush.Get());
-    fw::SelectObjectScope p(dc, pen.Get());
+    hexmoor::win::Brush brush(CreateSolidBrush(FaceColor(systemColors)));
+    hexmoor::win::Pen pen(CreatePen(PS_SOLID, 1, ShadowColor(systemColors)));
+    hexmoor::win::SelectGuard b(dc, brush.Get());
+    hexmoor::win::SelectGuard p(dc, pen.Get());
     Rectangle(dc, wr.left, wr.top, wr.right, wr.bottom);
 }
 
@@ -61,7 +61,7 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         AdjustContentRect(reinterpret_cast<RECT*>(lp));
         return 0;
     case WM_NCPAINT: {
-        fw::WindowDcScope dc(Handle(), true);
+        hexmoor::win::WindowDC dc(Handle(), true);
         DrawBorder(dc.Get(), systemColors_);
         return 0;
     }
@@ -72,7 +72,7 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         EraseBackground(reinterpret_cast<HDC>(wp), systemColors_);
         return 1;
     case WM_PAINT: {
-        fw::PaintScope ps(Handle());
+        hexmoor::win::PaintScope ps(Handle());
         EraseBackground(ps.Dc(), systemColors_);
         return 0;
     }

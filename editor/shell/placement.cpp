@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/win/rect.h"
 #include "framework/docking/dock_windows.h"
 #include "framework/profile.h"
 #include "framework/strings.h"
@@ -9,9 +10,9 @@
 
 namespace hexmoor::shell {
 
-Placement ResolvePlacement(const Placement& stored, const Placement& current, const fw::Rect& work) {
+Placement ResolvePlacement(const Placement& stored, const Placement& current, const Rect& work) {
     Placement p = stored;
-    fw::Rect r = stored.normal;
+    Rect r = stored.normal;
     if (r.left > r.right) std::swap(r.left, r.right);
     if (r.top > r.bottom) std::swap(r.top, r.bottom);
     if (!r.Intersects(work)) return current;
@@ -49,13 +50,13 @@ Placement FromWindow(HWND wnd) {
     p.flags = static_cast<int>(wp.flags);
     p.minPos = {wp.ptMinPosition.x, wp.ptMinPosition.y};
     p.maxPos = {wp.ptMaxPosition.x, wp.ptMaxPosition.y};
-    p.normal = fw::FromRECT(wp.rcNormalPosition);
+    p.normal = FromRECT(wp.rcNormalPosition);
     return p;
 }
 
-fw::Rect WorkArea() {
+Rect WorkArea() {
     RECT r;
-    if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return fw::FromRECT(r);
+    if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return FromRECT(r);
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
@@ -120,7 +121,7 @@ void CSaveRestoreWinPos::RestoreWindowPos(HWND wnd) const {
     wp.flags = static_cast<UINT>(p.flags);
     wp.ptMinPosition = {p.minPos.x, p.minPos.y};
     wp.ptMaxPosition = {p.maxPos.x, p.maxPos.y};
-    wp.rcNormalPosition = fw::ToRECT(p.normal);
+    wp.rcNormalPosition = ToRECT(p.normal);
     SetWindowPlacement(wnd, &wp);
 }
 

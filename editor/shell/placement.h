@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/geometry.h"
+#include "base/geometry.h"
 
 namespace hexmoor::fw {
 class Profile;
@@ -19,16 +19,16 @@ namespace hexmoor::shell {
 struct Placement {
     int show = 0;
     int flags = 0;
-    fw::Point minPos;
-    fw::Point maxPos;
-    fw::Rect normal;
+    Point minPos;
+    Point maxPos;
+    Rect normal;
     friend bool operator==(const Placement&, const Placement&) = default;
 };
 
 // What to set: the stored placement moved into the work area, or the
 // current one when the stored rectangle lies wholly outside it. A stored
 // minimised window comes back restored; a maximised one stays maximised.
-Placement ResolvePlacement(const Placement& stored, const Placement& current, const fw::Rect& workArea);
+Placement ResolvePlacement(const Placement& stored, const Placement& current, const Rect& workArea);
 
 // The section for a caption: captions beginning with the properties word
 // share that word's section.

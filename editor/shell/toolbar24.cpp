@@ -2,11 +2,6 @@
 
 namespace hexmoor::shell {
 
-CToolBar24BitCtrl::~CToolBar24BitCtrl() {
-    for (HIMAGELIST l : {disabled_, hot_, normal_})
-        if (l) ImageList_Destroy(l);
-}
-
 bool CToolBar24BitCtrl::CreateIn(HWND parent, UINT id, DWORD style) {
     fw::WindowArgs a;
     a.className = TOOLBARCLASSNAMEW;
@@ -33,41 +28,23 @@ void GreyPixels(std::span<std::uint8_t> pixels, KeyColor key) {
     }
 }
 
-HIMAGELIST CToolBar24BitCtrl::LoadList(UINT bitmapId, bool greyed) {
-    HBITMAP bmp = static_cast<HBITMAP>(LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0,
-                                                  LR_CREATEDIBSECTION | LR_DEFAULTSIZE));
-    if (!bmp) return nullptr;
-    DIBSECTION ds{};
-    if (greyed && GetObjectW(bmp, sizeof ds, &ds) == sizeof ds && ds.dsBm.bmBitsPixel == 24 && ds.dsBm.bmBits) {
-        // Rows are padded to four bytes; work row by row so padding never
-        // joins a pixel.
-        auto* bits = static_cast<std::uint8_t*>(ds.dsBm.bmBits);
-        std::size_t row = static_cast<std::size_t>(ds.dsBm.bmWidthBytes);
-        for (LONG y = 0; y < ds.dsBm.bmHeight; ++y)
-            GreyPixels({bits + row * static_cast<std::size_t>(y), static_cast<std::size_t>(ds.dsBm.bmWidth) * 3}, key_);
-    }
-    // The key colour (the bitmap's background) becomes the mask, so the
-    // buttons show whatever the pane paints behind them, on every look.
-    HIMAGELIST list = ImageList_Create(imageSize_.cx, imageSize_.cy, ILC_COLOR24 | ILC_MASK, imageCount_, 1);
-    ImageList_AddMasked(list, bmp, RGB(key_.r, key_.g, key_.b));
-    DeleteObject(bmp);
-    return list;
-}
-
 void CToolBar24BitCtrl::LoadImages(UINT normal, UINT disabled, UINT hot) {
-    for (HIMAGELIST* l : {&disabled_, &hot_, &normal_})
-        if (*l) {
-            ImageList_Destroy(*l);
-            *l = nullptr;
-        }
-    normal_ = LoadList(normal, false);
+    // The key colour (the bitmaps' background) becomes the mask, so the
+    // buttons show whatever the pane paints behind them, on every look.
+    fw::ToolbarImageOptions options;
+    options.imageSize = imageSize_;
+    options.initialCount = imageCount_;
+    options.loadFlags = LR_CREATEDIBSECTION | LR_DEFAULTSIZE;
+    options.transparent = RGB(key_.r, key_.g, key_.b);
+    lists_.normal = fw::LoadToolbarImageList(normal, options);
+    lists_.hot = fw::LoadToolbarImageList(hot, options);
     // Without art of its own the disabled set is the normal one greyed, so
     // a disabled button never looks enabled.
-    disabled_ = LoadList(disabled, disabled == normal);
-    hot_ = LoadList(hot, false);
-    SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(normal_));
-    SendMessageW(Handle(), TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled_));
-    SendMessageW(Handle(), TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hot_));
+    if (disabled == normal) options.editRow = [key = key_](std::span<std::uint8_t> row) { GreyPixels(row, key); };
+    lists_.disabled = fw::LoadToolbarImageList(disabled, options);
+    SendMessageW(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_.normal.Get()));
+    SendMessageW(Handle(), TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_.disabled.Get()));
+    SendMessageW(Handle(), TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_.hot.Get()));
 }
 
 LRESULT CToolBar24BitCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "framework/toolbar_images.h"
 #include "framework/window.h"
 
 namespace hexmoor::shell {
@@ -27,7 +28,6 @@ class CToolBar24BitCtrl : public fw::Window {
 public:
     CToolBar24BitCtrl(SIZE imageSize, int imageCount, KeyColor key)
         : imageSize_(imageSize), imageCount_(imageCount), key_(key) {}
-    ~CToolBar24BitCtrl() override;
 
     bool CreateIn(HWND parent, UINT id, DWORD style);
     // Loads the three bitmaps and hands the lists to the control.
@@ -37,11 +37,10 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    HIMAGELIST LoadList(UINT bitmapId, bool greyed);
     SIZE imageSize_;
     int imageCount_;
     KeyColor key_;
-    HIMAGELIST disabled_ = nullptr, hot_ = nullptr, normal_ = nullptr;
+    fw::ToolbarImageLists lists_;
 };
 
 } // namespace hexmoor::shell

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "framework/application.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 
 namespace hexmoor::shell {
 
@@ -42,12 +42,12 @@ void CUrlStatic::SetLink(const std::wstring& text, bool web) {
 void CUrlStatic::FitToText() {
     // At least as wide and as high as the text in the font it is drawn
     // with, so no part of the address is cut off; never narrower than given.
-    HDC dc = GetDC(Handle());
-    HGDIOBJ old = font_ ? SelectObject(dc, font_) : nullptr;
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text_.c_str(), static_cast<int>(text_.size()), &extent);
-    if (old) SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
+    {
+        const hexmoor::win::WindowDC dc(Handle());
+        const hexmoor::win::SelectGuard select(dc.Get(), font_);
+        GetTextExtentPoint32W(dc.Get(), text_.c_str(), static_cast<int>(text_.size()), &extent);
+    }
     RECT rc;
     GetClientRect(Handle(), &rc);
     int width = std::max<int>(rc.right, extent.cx + 2);
@@ -57,8 +57,8 @@ void CUrlStatic::FitToText() {
 }
 
 bool CUrlStatic::OnPaint() {
-    fw::PaintScope ps(Handle());
-    fw::SelectObjectScope sel(ps.Dc(), font_);
+    hexmoor::win::PaintScope ps(Handle());
+    hexmoor::win::SelectGuard sel(ps.Dc(), font_);
     ::SetTextColor(ps.Dc(), color_);
     SetBkMode(ps.Dc(), TRANSPARENT);
     RECT rc;

@@ -13,6 +13,17 @@ bool Horizontal(int side) {
     return side == static_cast<int>(DockSide::Left) || side == static_cast<int>(DockSide::Right);
 }
 
+// A strip b wide along one side of area, no wider than area.
+Rect AlongSide(Rect area, DockSide side, int b) {
+    switch (side) {
+    case DockSide::Left: return {area.left, area.top, std::min(area.left + b, area.right), area.bottom};
+    case DockSide::Right: return {std::max(area.right - b, area.left), area.top, area.right, area.bottom};
+    case DockSide::Top: return {area.left, area.top, area.right, std::min(area.top + b, area.bottom)};
+    case DockSide::Bottom: return {area.left, std::max(area.bottom - b, area.top), area.right, area.bottom};
+    }
+    return {};
+}
+
 } // namespace
 
 DockLayout::Pane* DockLayout::Find(int id) {
@@ -257,14 +268,22 @@ void DockLayout::SetAutoHide(int id, bool hide) {
     }
 }
 
-LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tabLength) const {
+LayoutGeometry DockLayout::Compute(Rect area, const TabLength& tabLength) const {
     LayoutGeometry out;
-    Rect inner = area;
+    Rect inner = LayAutoHideStrips(area, tabLength, out.autoHideTabs);
+    SideRects sides = LaySides(inner);
+    out.center = sides.center;
+    for (int s = 0; s < 4; ++s) LayGroups(s, sides.side[s], tabLength, out);
+    LaySlideOut(inner, out);
+    return out;
+}
 
-    // Auto-hide strips along the outer edges: left and right first.
+Rect DockLayout::LayAutoHideStrips(Rect area, const TabLength& tabLength, std::vector<AutoHideTab>& tabs) const {
+    // Left and right strips run the full height; top and bottom fit between them.
     std::vector<int> hidden[4];
     for (const auto& p : panes_)
         if (p.mode == PaneMode::AutoHidden && p.visible) hidden[static_cast<int>(p.homeSide)].push_back(p.id);
+    Rect inner = area;
     Rect strips[4];
     if (!hidden[0].empty()) {
         strips[0] = {inner.left, inner.top, inner.left + metrics_.strip, inner.bottom};
@@ -288,148 +307,140 @@ LayoutGeometry DockLayout::Compute(Rect area, const std::function<int(int)>& tab
             int len = std::max(tabLength ? tabLength(id) : 80, 24);
             Rect r = Horizontal(s) ? Rect{strips[s].left, pos, strips[s].right, pos + len}
                                    : Rect{pos, strips[s].top, pos + len, strips[s].bottom};
-            out.autoHideTabs.push_back({id, static_cast<DockSide>(s), r});
+            tabs.push_back({id, static_cast<DockSide>(s), r});
             pos += len + 2;
         }
     }
+    return inner;
+}
 
-    // Side breadths: each side keeps its own unless the centre would get
-    // less than its minimum, then both sides of an axis give way evenly.
+DockLayout::SideRects DockLayout::LaySides(Rect inner) const {
+    // Each side keeps its own breadth unless the centre would get less than
+    // its minimum, then both sides of an axis give way evenly. Left and right
+    // run the full height; top and bottom fit between them.
     auto breadthOf = [&](int s) {
         return SideVisible(s) ? std::max(sides_[s].breadth, metrics_.minBreadth) + metrics_.splitter : 0;
     };
+    auto giveWay = [&](int& a, int& b, int length) {
+        int room = std::max(length - metrics_.minCenter, 0);
+        if (a + b > room && a + b > 0) {
+            int total = a + b;
+            a = a * room / total;
+            b = room - a;
+        }
+    };
+    SideRects out;
     int bl = breadthOf(0), br = breadthOf(1);
-    int room = std::max(inner.Width() - metrics_.minCenter, 0);
-    if (bl + br > room && bl + br > 0) {
-        int total = bl + br;
-        bl = bl * room / total;
-        br = room - bl;
-    }
-    Rect sideRects[4];
-    sideRects[0] = {inner.left, inner.top, inner.left + bl, inner.bottom};
-    sideRects[1] = {inner.right - br, inner.top, inner.right, inner.bottom};
-    Rect mid{sideRects[0].right, inner.top, sideRects[1].left, inner.bottom};
+    giveWay(bl, br, inner.Width());
+    out.side[0] = {inner.left, inner.top, inner.left + bl, inner.bottom};
+    out.side[1] = {inner.right - br, inner.top, inner.right, inner.bottom};
+    Rect mid{out.side[0].right, inner.top, out.side[1].left, inner.bottom};
     int bt = breadthOf(2), bb = breadthOf(3);
-    room = std::max(mid.Height() - metrics_.minCenter, 0);
-    if (bt + bb > room && bt + bb > 0) {
-        int total = bt + bb;
-        bt = bt * room / total;
-        bb = room - bt;
-    }
-    sideRects[2] = {mid.left, mid.top, mid.right, mid.top + bt};
-    sideRects[3] = {mid.left, mid.bottom - bb, mid.right, mid.bottom};
+    giveWay(bt, bb, mid.Height());
+    out.side[2] = {mid.left, mid.top, mid.right, mid.top + bt};
+    out.side[3] = {mid.left, mid.bottom - bb, mid.right, mid.bottom};
     out.center = {mid.left, mid.top + bt, mid.right, mid.bottom - bb};
-
-    for (int s = 0; s < 4; ++s) {
-        std::vector<int> vis = VisibleGroups(s);
-        if (vis.empty()) continue;
-        Rect sr = sideRects[s];
-        // The splitter between the side and the centre.
-        SplitterGeometry edge;
-        edge.side = static_cast<DockSide>(s);
-        edge.groupIndex = -1;
-        edge.vertical = Horizontal(s);
-        switch (s) {
-        case 0:
-            edge.rect = {sr.right - metrics_.splitter, sr.top, sr.right, sr.bottom};
-            sr.right -= metrics_.splitter;
-            break;
-        case 1:
-            edge.rect = {sr.left, sr.top, sr.left + metrics_.splitter, sr.bottom};
-            sr.left += metrics_.splitter;
-            break;
-        case 2:
-            edge.rect = {sr.left, sr.bottom - metrics_.splitter, sr.right, sr.bottom};
-            sr.bottom -= metrics_.splitter;
-            break;
-        default:
-            edge.rect = {sr.left, sr.top, sr.right, sr.top + metrics_.splitter};
-            sr.top += metrics_.splitter;
-            break;
-        }
-        out.splitters.push_back(edge);
-
-        // Groups share the side's length in proportion to their extents.
-        int length = Horizontal(s) ? sr.Height() : sr.Width();
-        int avail = std::max(length - metrics_.splitter * (static_cast<int>(vis.size()) - 1), 0);
-        long long sum = 0;
-        for (int g : vis) sum += std::max(sides_[s].groups[g].extent, 1);
-        int pos = Horizontal(s) ? sr.top : sr.left;
-        long long acc = 0;
-        for (std::size_t i = 0; i < vis.size(); ++i) {
-            const Group& grp = sides_[s].groups[vis[i]];
-            long long before = acc;
-            acc += std::max(grp.extent, 1);
-            int start = static_cast<int>(before * avail / sum);
-            int end = static_cast<int>(acc * avail / sum);
-            int size = end - start;
-            Rect gr =
-                Horizontal(s) ? Rect{sr.left, pos, sr.right, pos + size} : Rect{pos, sr.top, pos + size, sr.bottom};
-            pos += size;
-            if (i + 1 < vis.size()) {
-                SplitterGeometry sp;
-                sp.side = static_cast<DockSide>(s);
-                sp.groupIndex = vis[i];
-                sp.vertical = !Horizontal(s);
-                sp.rect = Horizontal(s) ? Rect{sr.left, pos, sr.right, pos + metrics_.splitter}
-                                        : Rect{pos, sr.top, pos + metrics_.splitter, sr.bottom};
-                out.splitters.push_back(sp);
-                pos += metrics_.splitter;
-            }
-            GroupGeometry gg;
-            gg.side = static_cast<DockSide>(s);
-            gg.groupIndex = vis[i];
-            gg.rect = gr;
-            gg.activePane = VisibleActive(grp);
-            int w = gr.Width(), h = gr.Height();
-            gg.caption = {0, 0, w, std::min(metrics_.caption, h)};
-            int by = (metrics_.caption - metrics_.button) / 2;
-            gg.closeButton = Rect::XYWH(w - metrics_.button - 2, by, metrics_.button, metrics_.button);
-            if (CanAutoHide(gg.activePane))
-                gg.pinButton = Rect::XYWH(w - 2 * metrics_.button - 4, by, metrics_.button, metrics_.button);
-            std::vector<int> tabs;
-            for (int p : grp.panes)
-                if (IsVisible(p)) tabs.push_back(p);
-            int contentBottom = h;
-            if (tabs.size() > 1) {
-                contentBottom = std::max(h - metrics_.tab, gg.caption.bottom);
-                int tx = 0;
-                int each = std::max(w / static_cast<int>(tabs.size()), 1);
-                for (std::size_t t = 0; t < tabs.size(); ++t) {
-                    int len = tabLength ? std::min(tabLength(tabs[t]), each) : each;
-                    if (t + 1 == tabs.size() && tx + len > w) len = w - tx;
-                    gg.tabs.emplace_back(tabs[t], Rect{tx, contentBottom, tx + len, h});
-                    tx += len;
-                }
-            }
-            gg.content = {0, gg.caption.bottom, w, contentBottom};
-            out.groups.push_back(std::move(gg));
-        }
-    }
-
-    // The slid-out auto-hide pane lies over the centre next to its strip.
-    if (slidOut_) {
-        const Pane* p = Find(slidOut_);
-        if (p && p->mode == PaneMode::AutoHidden && p->visible) {
-            int b = std::max(p->autoHideBreadth, metrics_.minBreadth);
-            switch (p->homeSide) {
-            case DockSide::Left:
-                out.slideOut = {inner.left, inner.top, std::min(inner.left + b, inner.right), inner.bottom};
-                break;
-            case DockSide::Right:
-                out.slideOut = {std::max(inner.right - b, inner.left), inner.top, inner.right, inner.bottom};
-                break;
-            case DockSide::Top:
-                out.slideOut = {inner.left, inner.top, inner.right, std::min(inner.top + b, inner.bottom)};
-                break;
-            case DockSide::Bottom:
-                out.slideOut = {inner.left, std::max(inner.bottom - b, inner.top), inner.right, inner.bottom};
-                break;
-            }
-            out.slidOutPane = slidOut_;
-        }
-    }
     return out;
+}
+
+void DockLayout::LayGroups(int s, Rect sr, const TabLength& tabLength, LayoutGeometry& out) const {
+    std::vector<int> vis = VisibleGroups(s);
+    if (vis.empty()) return;
+    // The splitter between the side and the centre.
+    SplitterGeometry edge;
+    edge.side = static_cast<DockSide>(s);
+    edge.groupIndex = -1;
+    edge.vertical = Horizontal(s);
+    switch (s) {
+    case 0:
+        edge.rect = {sr.right - metrics_.splitter, sr.top, sr.right, sr.bottom};
+        sr.right -= metrics_.splitter;
+        break;
+    case 1:
+        edge.rect = {sr.left, sr.top, sr.left + metrics_.splitter, sr.bottom};
+        sr.left += metrics_.splitter;
+        break;
+    case 2:
+        edge.rect = {sr.left, sr.bottom - metrics_.splitter, sr.right, sr.bottom};
+        sr.bottom -= metrics_.splitter;
+        break;
+    default:
+        edge.rect = {sr.left, sr.top, sr.right, sr.top + metrics_.splitter};
+        sr.top += metrics_.splitter;
+        break;
+    }
+    out.splitters.push_back(edge);
+
+    // Groups share the side's length in proportion to their extents.
+    int length = Horizontal(s) ? sr.Height() : sr.Width();
+    int avail = std::max(length - metrics_.splitter * (static_cast<int>(vis.size()) - 1), 0);
+    long long sum = 0;
+    for (int g : vis) sum += std::max(sides_[s].groups[g].extent, 1);
+    int pos = Horizontal(s) ? sr.top : sr.left;
+    long long acc = 0;
+    for (std::size_t i = 0; i < vis.size(); ++i) {
+        long long before = acc;
+        acc += std::max(sides_[s].groups[vis[i]].extent, 1);
+        int start = static_cast<int>(before * avail / sum);
+        int end = static_cast<int>(acc * avail / sum);
+        int size = end - start;
+        Rect gr = Horizontal(s) ? Rect{sr.left, pos, sr.right, pos + size} : Rect{pos, sr.top, pos + size, sr.bottom};
+        pos += size;
+        if (i + 1 < vis.size()) {
+            SplitterGeometry sp;
+            sp.side = static_cast<DockSide>(s);
+            sp.groupIndex = vis[i];
+            sp.vertical = !Horizontal(s);
+            sp.rect = Horizontal(s) ? Rect{sr.left, pos, sr.right, pos + metrics_.splitter}
+                                    : Rect{pos, sr.top, pos + metrics_.splitter, sr.bottom};
+            out.splitters.push_back(sp);
+            pos += metrics_.splitter;
+        }
+        out.groups.push_back(LayGroup(s, vis[i], gr, tabLength));
+    }
+}
+
+GroupGeometry DockLayout::LayGroup(int s, int groupIndex, Rect gr, const TabLength& tabLength) const {
+    const Group& grp = sides_[s].groups[groupIndex];
+    GroupGeometry gg;
+    gg.side = static_cast<DockSide>(s);
+    gg.groupIndex = groupIndex;
+    gg.rect = gr;
+    gg.activePane = VisibleActive(grp);
+    int w = gr.Width(), h = gr.Height();
+    gg.caption = {0, 0, w, std::min(metrics_.caption, h)};
+    int by = (metrics_.caption - metrics_.button) / 2;
+    gg.closeButton = Rect::XYWH(w - metrics_.button - 2, by, metrics_.button, metrics_.button);
+    if (CanAutoHide(gg.activePane))
+        gg.pinButton = Rect::XYWH(w - 2 * metrics_.button - 4, by, metrics_.button, metrics_.button);
+    std::vector<int> tabs;
+    for (int p : grp.panes)
+        if (IsVisible(p)) tabs.push_back(p);
+    int contentBottom = h;
+    if (tabs.size() > 1) {
+        // The tab strip along the bottom; each tab as long as it asks, at
+        // most an even share, the last one clipped to the group.
+        contentBottom = std::max(h - metrics_.tab, gg.caption.bottom);
+        int tx = 0;
+        int each = std::max(w / static_cast<int>(tabs.size()), 1);
+        for (std::size_t t = 0; t < tabs.size(); ++t) {
+            int len = tabLength ? std::min(tabLength(tabs[t]), each) : each;
+            if (t + 1 == tabs.size() && tx + len > w) len = w - tx;
+            gg.tabs.emplace_back(tabs[t], Rect{tx, contentBottom, tx + len, h});
+            tx += len;
+        }
+    }
+    gg.content = {0, gg.caption.bottom, w, contentBottom};
+    return gg;
+}
+
+void DockLayout::LaySlideOut(Rect inner, LayoutGeometry& out) const {
+    // The slid-out auto-hide pane lies over the centre next to its strip.
+    if (!slidOut_) return;
+    const Pane* p = Find(slidOut_);
+    if (!p || p->mode != PaneMode::AutoHidden || !p->visible) return;
+    out.slideOut = AlongSide(inner, p->homeSide, std::max(p->autoHideBreadth, metrics_.minBreadth));
+    out.slidOutPane = slidOut_;
 }
 
 void DockLayout::MoveSplitter(const SplitterGeometry& sp, int delta, Rect area) {
@@ -497,13 +508,7 @@ DockTarget DockLayout::HitTest(Rect area, Point p, int edge) const {
 Rect DockLayout::TargetRect(Rect area, const DockTarget& t) const {
     if (t.kind == DockTarget::Kind::None) return {};
     if (t.kind == DockTarget::Kind::SideEdge) {
-        int b = std::max(sides_[static_cast<int>(t.side)].breadth, metrics_.minBreadth);
-        switch (t.side) {
-        case DockSide::Left: return {area.left, area.top, std::min(area.left + b, area.right), area.bottom};
-        case DockSide::Right: return {std::max(area.right - b, area.left), area.top, area.right, area.bottom};
-        case DockSide::Top: return {area.left, area.top, area.right, std::min(area.top + b, area.bottom)};
-        case DockSide::Bottom: return {area.left, std::max(area.bottom - b, area.top), area.right, area.bottom};
-        }
+        return AlongSide(area, t.side, std::max(sides_[static_cast<int>(t.side)].breadth, metrics_.minBreadth));
     }
     LayoutGeometry geo = Compute(area, nullptr);
     for (const auto& g : geo.groups) {

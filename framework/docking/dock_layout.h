@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/geometry.h"
+#include "base/geometry.h"
 
 namespace hexmoor::fw {
 
@@ -107,7 +107,10 @@ public:
     void SlideOut(int id) { slidOut_ = id; }
     int SlidOut() const { return slidOut_; }
 
-    LayoutGeometry Compute(Rect area, const std::function<int(int pane)>& tabLength) const;
+    // A tab's length for a pane (auto-hide tabs and group tabs); null gives
+    // every tab its default length.
+    using TabLength = std::function<int(int pane)>;
+    LayoutGeometry Compute(Rect area, const TabLength& tabLength) const;
     void MoveSplitter(const SplitterGeometry& splitter, int delta, Rect area);
     DockTarget HitTest(Rect area, Point p, int edge = 32) const;
     // Where a pane dropped on the target would roughly sit (for the hint
@@ -153,6 +156,23 @@ private:
     int VisibleActive(const Group& g) const;
     bool SideVisible(int side) const;
     std::vector<int> VisibleGroups(int side) const;
+
+    // The steps of Compute, each a pure function of the layout's state.
+    // Strips and tabs of the auto-hidden panes along the outer edges; returns
+    // the area left inside the strips.
+    Rect LayAutoHideStrips(Rect area, const TabLength& tabLength, std::vector<AutoHideTab>& tabs) const;
+    struct SideRects {
+        Rect side[4]; // by DockSide
+        Rect center;
+    };
+    // Each side's breadth and rectangle, and the centre they leave.
+    SideRects LaySides(Rect inner) const;
+    // One side's visible groups and splitters inside its rectangle.
+    void LayGroups(int side, Rect sideRect, const TabLength& tabLength, LayoutGeometry& out) const;
+    // One group's caption, buttons, tabs and content.
+    GroupGeometry LayGroup(int side, int groupIndex, Rect rect, const TabLength& tabLength) const;
+    // The slid-out auto-hide pane over the centre, next to its strip.
+    void LaySlideOut(Rect inner, LayoutGeometry& out) const;
 
     DockMetrics metrics_;
     SideState sides_[4];

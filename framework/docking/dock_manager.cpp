@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "base/win/rect.h"
 #include "framework/docking/dock_windows.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 
 namespace hexmoor::fw {
 
@@ -49,10 +50,9 @@ HWND DockManager::Content(int id) const {
 
 int DockManager::TabLength(int pane) const {
     std::wstring text = Caption(pane);
-    HDC dc = GetDC(frame_);
+    const win::WindowDC dc(frame_);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ReleaseDC(frame_, dc);
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx + 16;
 }
 
@@ -394,8 +394,8 @@ void DockManager::Paint(HDC dc) {
         FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
         LOGFONTW lf = ncm.lfMenuFont;
         if (vertical) lf.lfEscapement = lf.lfOrientation = 2700;
-        Font font(CreateFontIndirectW(&lf));
-        SelectObjectScope sel(dc, font.Get());
+        hexmoor::win::Font font(CreateFontIndirectW(&lf));
+        hexmoor::win::SelectGuard sel(dc, font.Get());
         std::wstring text = Caption(t.pane);
         if (vertical)
             TextOutW(dc, t.rect.right - 4, t.rect.top + 8, text.c_str(), static_cast<int>(text.size()));

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/win/rect.h"
 #include "framework/docking/dock_manager.h"
 
 namespace hexmoor::fw {
@@ -22,8 +23,8 @@ void Frame(HDC dc, const Rect& r, COLORREF c) {
 }
 
 void DrawCross(HDC dc, const Rect& r, COLORREF c) {
-    Pen pen(CreatePen(PS_SOLID, 2, c));
-    SelectObjectScope sel(dc, pen.Get());
+    hexmoor::win::Pen pen(CreatePen(PS_SOLID, 2, c));
+    hexmoor::win::SelectGuard sel(dc, pen.Get());
     MoveToEx(dc, r.left + 4, r.top + 4, nullptr);
     LineTo(dc, r.right - 4, r.bottom - 4);
     MoveToEx(dc, r.right - 5, r.top + 4, nullptr);
@@ -67,13 +68,13 @@ void DockGroupWindow::SetGeometry(const GroupGeometry& geo) {
 }
 
 bool DockGroupWindow::OnPaint() {
-    PaintScope ps(Handle());
+    hexmoor::win::PaintScope ps(Handle());
     RECT rc;
     GetClientRect(Handle(), &rc);
     // Drawn off screen: the caption and tabs are repainted as a whole.
-    MemoryDc mem(ps.Dc());
-    Bitmap bmp(CreateCompatibleBitmap(ps.Dc(), rc.right, rc.bottom));
-    SelectObjectScope sel(mem.Get(), bmp.Get());
+    hexmoor::win::MemoryDC mem(ps.Dc());
+    hexmoor::win::Bitmap bmp(CreateCompatibleBitmap(ps.Dc(), rc.right, rc.bottom));
+    hexmoor::win::SelectGuard sel(mem.Get(), bmp.Get());
     Draw(mem.Get());
     BitBlt(ps.Dc(), 0, 0, rc.right, rc.bottom, mem.Get(), 0, 0, SRCCOPY);
     return true;
@@ -88,7 +89,7 @@ void DockGroupWindow::Draw(HDC dc) {
     HWND focus = GetFocus();
     bool active = focus && (focus == Handle() || IsChild(Handle(), focus));
     Fill(dc, geo_.caption, active ? c.captionActive : c.captionInactive);
-    SelectObjectScope f(dc, font_.Get());
+    hexmoor::win::SelectGuard f(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, active ? c.captionText : c.captionTextInactive);
     std::wstring text = manager_.Caption(geo_.activePane);
@@ -233,7 +234,7 @@ void DockHintWindow::Hide() {
 }
 
 bool DockHintWindow::OnPaint() {
-    PaintScope ps(Handle());
+    hexmoor::win::PaintScope ps(Handle());
     RECT rc;
     GetClientRect(Handle(), &rc);
     Fill(ps.Dc(), FromRECT(rc), hintColor_);

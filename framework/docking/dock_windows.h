@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "framework/docking/dock_layout.h"
-#include "framework/gdi.h"
+#include "base/win/gdi.h"
 #include "framework/window.h"
 
 namespace hexmoor::fw {
@@ -33,7 +33,7 @@ private:
     bool pressed_ = false;
     int pressPane_ = 0;
     POINT pressAt_{};
-    Font font_;
+    hexmoor::win::Font font_;
 };
 
 class DockFloatWindow : public Window {

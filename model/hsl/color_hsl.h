@@ -38,9 +38,10 @@ public:
     // smaller than src.
     bool TransformBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, double hue, double saturation, double lightness,
                          double opacity) const;
-    // A new 32-bit DIB section holding the adjusted colours of src (the caller
+    // A new 32-bit DIB section holding the adjusted pixels of src (the caller
     // owns it); out is null when src is not a bitmap. A GDI bitmap carries no
-    // alpha: its fourth byte is kept and the opacity is not used.
+    // alpha, so src counts as opaque: the opacity makes it partly transparent,
+    // and the result is that composed on opaque white (every pixel opaque).
     bool TransformHBitmap(HBITMAP& out, HBITMAP src, double hue, double saturation, double lightness,
                           double opacity) const;
 #endif

@@ -98,25 +98,19 @@ HBITMAP AdjustBitmapToDib(HBITMAP src, PixelAdjuster& adjuster) {
 
     BITMAPINFO header = hexmoor::win::TopDown32BitInfo(info.bmWidth, info.bmHeight);
     void* bits = nullptr;
-    HBITMAP result = ::CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (result == nullptr || bits == nullptr) {
-        if (result) ::DeleteObject(result);
-        return nullptr;
-    }
+    hexmoor::win::Bitmap result(::CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!result || bits == nullptr) return nullptr;
     // Read the source's pixels straight into the new section, then adjust them
     // where they are.
-    HDC dc = ::GetDC(nullptr);
-    const int rows = ::GetDIBits(dc, src, 0, static_cast<UINT>(info.bmHeight), bits, &header, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, dc);
-    if (rows != info.bmHeight) {
-        ::DeleteObject(result);
-        return nullptr;
-    }
+    const int rows = ::GetDIBits(hexmoor::win::WindowDC(nullptr).Get(), src, 0, static_cast<UINT>(info.bmHeight), bits,
+                                 &header, DIB_RGB_COLORS);
+    if (rows != info.bmHeight) return nullptr;
     ::GdiFlush();
     const PixelView view{static_cast<std::uint32_t*>(bits), info.bmWidth, info.bmHeight,
                          static_cast<std::ptrdiff_t>(info.bmWidth) * 4};
-    AdjustPixels(AsConst(view), view, adjuster);
-    return result;
+    AdjustPixels(AsConst(view), view, adjuster, true);
+    ComposeOnWhite(view);
+    return result.Release();
 }
 
 } // namespace hsl::win
@@ -129,8 +123,7 @@ bool CColorHSL_TW::TransformBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, d
 
 bool CColorHSL_TW::TransformHBitmap(HBITMAP& out, HBITMAP src, double hue, double saturation, double lightness,
                                     double opacity) const {
-    // A GDI bitmap carries no alpha: only the colours are adjusted.
-    hsl::PixelAdjuster adjuster(HSLValues(hue, saturation, lightness, 100.0));
+    hsl::PixelAdjuster adjuster(HSLValues(hue, saturation, lightness, opacity));
     out = hsl::win::AdjustBitmapToDib(src, adjuster);
     return out != nullptr;
 }

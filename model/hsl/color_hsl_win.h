@@ -27,9 +27,11 @@ bool AdjustPixelsIntoGdiplus(Gdiplus::Bitmap* dst, const ConstPixelView& src, Pi
 // for any other bitmap. Call GdiFlush before touching them.
 bool DibSectionPixels(HBITMAP bitmap, PixelView* view);
 
-// A new top-down 32-bit DIB section holding src's pixels with their colours
-// adjusted; the fourth byte of each pixel is kept (a GDI bitmap has no
-// alpha). Null when src is not a bitmap or memory runs out.
+// A new top-down 32-bit DIB section holding src's pixels adjusted as an
+// opaque image (a GDI bitmap has no alpha: every pixel starts at alpha 255,
+// whatever its fourth byte holds, and then follows the opacity), composed on
+// opaque white; every pixel of the result is opaque. Null when src is not a
+// bitmap or memory runs out.
 HBITMAP AdjustBitmapToDib(HBITMAP src, PixelAdjuster& adjuster);
 
 } // namespace hsl::win

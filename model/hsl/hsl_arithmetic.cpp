@@ -191,8 +191,12 @@ std::uint32_t AdjustColorRef(std::uint32_t color, const HSLValues& values) {
     return std::uint32_t{red} | std::uint32_t{green} << 8 | std::uint32_t{blue} << 16;
 }
 
-PixelAdjuster::PixelAdjuster(const HSLValues& values)
-    : values_(values), keep_colours_(values.KeepsColours()), cache_(new CacheEntry[std::size_t{1} << kCacheBits]()) {
+PixelAdjuster::PixelAdjuster(const HSLValues& values, BatchPath path)
+    : values_(values),
+      keep_colours_(values.KeepsColours()),
+      batched_(!keep_colours_ && path != BatchPath::kScalar && BatchPathSupported(path) && BatchTakesValues(values)),
+      path_(path),
+      cache_(new CacheEntry[std::size_t{1} << kCacheBits]()) {
     for (int a = 0; a < 256; ++a) {
         alpha_[a] = values.KeepsAlpha() ? static_cast<std::uint8_t>(a) : ChannelToByte(a * values.opacity / 100.0);
     }
@@ -227,12 +231,72 @@ void PixelAdjuster::AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std:
                               RunState& state) {
     if (count == 0) return;
     if (opaque_source) {
-        AdjustRun<true>(src, dst, count, state);
+        if (batched_) {
+            AdjustRunBatched<true>(src, dst, count, state);
+        } else {
+            AdjustRun<true>(src, dst, count, state);
+        }
     } else if (values_.IsNeutral()) {
         if (src != dst) std::memmove(dst, src, count * sizeof(std::uint32_t));
+    } else if (batched_) {
+        AdjustRunBatched<false>(src, dst, count, state);
     } else {
         AdjustRun<false>(src, dst, count, state);
     }
+}
+
+template <bool kOpaque>
+void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state) {
+    // Blocks of pixels in three steps: a pixel equal to the one before it
+    // repeats that result, a colour found in the cache takes its entry, and
+    // the colours left are computed together and then cached. src may be dst:
+    // each pixel is read before its own result is written.
+    constexpr std::size_t kBlock = 256;
+    std::uint32_t missing[kBlock];
+    std::uint32_t computed[kBlock];
+    std::uint16_t missing_at[kBlock];
+    bool repeats[kBlock];
+    std::uint32_t last_in = state.valid ? state.last_in : ~(src[0] | (kOpaque ? 0xFF000000u : 0u));
+    std::uint32_t last_out = state.valid ? state.last_out : 0;
+    for (std::size_t start = 0; start < count; start += kBlock) {
+        const std::size_t n = count - start < kBlock ? count - start : kBlock;
+        const std::uint32_t* in = src + start;
+        std::uint32_t* out = dst + start;
+        std::size_t misses = 0;
+        std::uint32_t previous = last_in;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint32_t p = kOpaque ? in[i] | 0xFF000000u : in[i];
+            repeats[i] = p == previous;
+            if (repeats[i]) continue;
+            previous = p;
+            const std::uint32_t rgb = p & 0x00FFFFFFu;
+            const CacheEntry& entry = cache_[(rgb * 0x9E3779B1u) >> (32 - kCacheBits)];
+            const std::uint32_t alpha = std::uint32_t{alpha_[p >> 24]} << 24;
+            if (entry.key == (rgb | kValid)) {
+                out[i] = alpha | entry.colour;
+            } else {
+                out[i] = alpha;
+                missing[misses] = rgb;
+                missing_at[misses] = static_cast<std::uint16_t>(i);
+                ++misses;
+            }
+        }
+        if (misses != 0) {
+            AdjustColours(missing, computed, misses, values_, path_);
+            for (std::size_t k = 0; k < misses; ++k) {
+                out[missing_at[k]] |= computed[k];
+                CacheEntry& entry = cache_[(missing[k] * 0x9E3779B1u) >> (32 - kCacheBits)];
+                entry.key = missing[k] | kValid;
+                entry.colour = computed[k];
+            }
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            if (repeats[i]) out[i] = i == 0 ? last_out : out[i - 1];
+        }
+        last_in = previous;
+        last_out = out[n - 1];
+    }
+    state = RunState{last_in, last_out, true};
 }
 
 template <bool kOpaque>
@@ -327,6 +391,22 @@ AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, Pixel
 AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, const HSLValues& values) {
     PixelAdjuster adjuster(values);
     return AdjustPixels(src, dst, adjuster);
+}
+
+void ComposeOnWhite(const PixelView& view) {
+    if (!IsValidView(view.bits, view.width, view.height, view.stride)) return;
+    auto* base = reinterpret_cast<unsigned char*>(view.bits);
+    for (int y = 0; y < view.height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(base + y * view.stride);
+        for (int x = 0; x < view.width; ++x) {
+            const std::uint32_t p = row[x];
+            const std::uint32_t a = p >> 24;
+            if (a == 0xFF) continue;
+            const std::uint32_t white = 255 * (255 - a);
+            auto blend = [&](int shift) { return (((p >> shift) & 0xFF) * a + white + 127) / 255 << shift; };
+            row[x] = 0xFF000000u | blend(16) | blend(8) | blend(0);
+        }
+    }
 }
 
 } // namespace hsl

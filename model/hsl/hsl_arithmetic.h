@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "model/hsl/hsl_batch.h"
 #include "model/hsl/hsl_values.h"
 
 namespace hsl {
@@ -64,9 +65,13 @@ std::uint32_t AdjustColorRef(std::uint32_t color, const HSLValues& values);
 // areas and gradients) cost a lookup per pixel; the results are the same as
 // computing each pixel on its own. One adjuster may serve any number of rows
 // and images under the same values.
+//
+// Rows go through a vector path (AdjustColours) unless `path` is kScalar:
+// the colours a block of pixels has not met yet are gathered and computed
+// side by side. Every path gives the same pixels.
 class PixelAdjuster {
 public:
-    explicit PixelAdjuster(const HSLValues& values);
+    explicit PixelAdjuster(const HSLValues& values, BatchPath path = BestBatchPath());
     ~PixelAdjuster();
     PixelAdjuster(const PixelAdjuster&) = delete;
     PixelAdjuster& operator=(const PixelAdjuster&) = delete;
@@ -102,9 +107,13 @@ private:
 
     template <bool kOpaque>
     void AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state);
+    template <bool kOpaque>
+    void AdjustRunBatched(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state);
 
     HSLValues values_;
     bool keep_colours_;
+    bool batched_; // rows through the vector path
+    BatchPath path_;
     std::uint8_t alpha_[256];
     std::unique_ptr<CacheEntry[]> cache_;
 };
@@ -146,5 +155,10 @@ bool IsValidView(const void* bits, int width, int height, std::ptrdiff_t stride)
 AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, PixelAdjuster& adjuster,
                           bool opaque_source = false);
 AdjustStatus AdjustPixels(const ConstPixelView& src, const PixelView& dst, const HSLValues& values);
+
+// Composes every pixel of a valid view over opaque white in place: each
+// channel becomes (c * a + 255 * (255 - a)) / 255 rounded to nearest, and
+// the alpha 255.
+void ComposeOnWhite(const PixelView& view);
 
 } // namespace hsl

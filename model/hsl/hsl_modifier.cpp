@@ -1,8 +1,12 @@
 #include "model/hsl/hsl_modifier.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "model/elements/wnd_frame.h"
+#include "model/hsl/parallel.h"
+#include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 
@@ -22,18 +26,42 @@ void CHSLModifier::Cover(const std::wstring& scheme, WORD type) {
     CTwfObj* object = skin_->FindObject(type, scheme);
     if (!object) return;
     Covered covered{scheme, type, std::nullopt};
-    ApplyHSLToObject(Mode::kSave, object, covered, HSLValues());
+    std::vector<CMrgBitmap*> images;
+    ApplyHSLToObject(Mode::kSave, object, covered, HSLValues(), images);
     covered_.push_back(std::move(covered));
 }
 
 void CHSLModifier::Run(Mode mode, const HSLValues& values) {
     if (!skin_) return;
+    std::vector<CMrgBitmap*> images;
     for (Covered& covered : covered_) {
-        ApplyHSLToObject(mode, skin_->FindObject(covered.type, covered.scheme), covered, values);
+        ApplyHSLToObject(mode, skin_->FindObject(covered.type, covered.scheme), covered, values, images);
     }
+    if (mode == Mode::kApply) AdjustImages(images, values);
 }
 
-void CHSLModifier::ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values) {
+void CHSLModifier::AdjustImages(std::vector<CMrgBitmap*>& images, const HSLValues& values) {
+    // Each image is adjusted from its own saved copy alone, so they can be
+    // done side by side in any order; the largest go first to keep the cores
+    // evenly busy.
+    std::vector<std::pair<std::uint64_t, CMrgBitmap*>> sized;
+    sized.reserve(images.size());
+    std::uint64_t pixels = 0;
+    for (CMrgBitmap* image : images) {
+        const SIZE size = image->GetSize();
+        const std::uint64_t area =
+            std::uint64_t(std::max<LONG>(size.cx, 0)) * std::uint64_t(std::max<LONG>(size.cy, 0));
+        sized.emplace_back(area, image);
+        pixels += area;
+    }
+    std::stable_sort(sized.begin(), sized.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    hsl::RunInParallel(sized.size(), pixels, [&](std::size_t i) {
+        sized[i].second->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
+    });
+}
+
+void CHSLModifier::ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values,
+                                    std::vector<CMrgBitmap*>& images) {
     if (!object) return;
     // Every window frame, in whichever scheme, carries its sides and menu bar
     // with it, and its semitransparency follows the opacity.
@@ -59,13 +87,14 @@ void CHSLModifier::ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered
         CTwfObj* const parts[] = {frame->GetTopSide(), frame->GetRightSide(), frame->GetBottomSide(),
                                   frame->GetLeftSide(), frame->GetMenuBar()};
         for (CTwfObj* part : parts) {
-            if (part) ApplyHSLToImagesAndColors(mode, part, values);
+            if (part) ApplyHSLToImagesAndColors(mode, part, values, images);
         }
     }
-    ApplyHSLToImagesAndColors(mode, object, values);
+    ApplyHSLToImagesAndColors(mode, object, values, images);
 }
 
-void CHSLModifier::ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values) {
+void CHSLModifier::ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values,
+                                             std::vector<CMrgBitmap*>& images) {
     switch (mode) {
     case Mode::kSave:
         for (const auto& [id, image] : object->GetImageMap()) image->SaveCopy();
@@ -74,9 +103,7 @@ void CHSLModifier::ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const H
         object->SaveColors();
         break;
     case Mode::kApply:
-        for (const auto& [id, image] : object->GetImageMap()) {
-            image->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
-        }
+        for (const auto& [id, image] : object->GetImageMap()) images.push_back(image.get());
         object->ApplyHSLToColors(values.hue, values.saturation, values.lightness, values.opacity, 0, 0);
         break;
     case Mode::kRestore:

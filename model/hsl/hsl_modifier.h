@@ -19,6 +19,7 @@
 #include "model/hsl/hsl_values.h"
 #include "model/platform/types.h"
 
+class CMrgBitmap;
 class CTwfObj;
 class CTwfSkin;
 
@@ -62,9 +63,14 @@ private:
         std::optional<DWORD> semitransparency;
     };
 
+    // Images met while applying wait in `images` and are adjusted together,
+    // spread over the machine's cores.
     void Run(Mode mode, const HSLValues& values);
-    void ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values);
-    static void ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values);
+    void ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values,
+                          std::vector<CMrgBitmap*>& images);
+    static void ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values,
+                                          std::vector<CMrgBitmap*>& images);
+    static void AdjustImages(std::vector<CMrgBitmap*>& images, const HSLValues& values);
     static void PutNumber(CTwfObj* object, WORD id, const std::optional<DWORD>& value);
 
     CTwfSkin* skin_; // the owner of this modifier; outlives it

@@ -62,10 +62,10 @@ platform::BitmapHandle AdjustBitmapImage(HBITMAP saved, platform::BitmapHandle c
     if (saved == nullptr || !BitmapSource(saved, storage, &source)) return nullptr;
 
     PixelView target;
-    if (!current || !win::DibSectionPixels(current.get(), &target) || target.width != source.width ||
+    if (!current || !win::DibSectionPixels(current.Get(), &target) || target.width != source.width ||
         target.height != source.height) {
-        current.reset(CreateStandardDibSection(source.width, source.height, 32));
-        if (!current || !win::DibSectionPixels(current.get(), &target)) return nullptr;
+        current.Reset(CreateStandardDibSection(source.width, source.height, 32));
+        if (!current || !win::DibSectionPixels(current.Get(), &target)) return nullptr;
     }
     ::GdiFlush();
     if (AdjustPixels(source, target, ReusableAdjuster(colours)) != AdjustStatus::kDone) return nullptr;

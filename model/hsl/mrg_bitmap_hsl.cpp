@@ -26,9 +26,9 @@ int CMrgBitmap::ApplyHSL(double hue, double saturation, double lightness, double
         return gdiplus_ ? 1 : 0;
     }
     if (values.KeepsAlpha()) {
-        SetBitmap(hsl::AdjustBitmapImage(savedBitmap_.get(), std::move(bitmap_), values));
+        SetBitmap(hsl::AdjustBitmapImage(savedBitmap_.Get(), std::move(bitmap_), values));
         return bitmap_ ? 1 : 0;
     }
-    SetGdiplusBitmap(hsl::AdjustBitmapToGdiplusImage(savedBitmap_.get(), std::move(gdiplus_), values));
+    SetGdiplusBitmap(hsl::AdjustBitmapToGdiplusImage(savedBitmap_.Get(), std::move(gdiplus_), values));
     return gdiplus_ ? 1 : 0;
 }

@@ -5,14 +5,9 @@
 #include <memory>
 #include <type_traits>
 
-#include "model/platform/types.h"
+#include "model/platform/handles.h"
 
 namespace hexmoor::platform {
-
-struct FontDeleter {
-    void operator()(HFONT font) const noexcept;
-};
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 // A font made from the record; null when the system refuses it.
 FontHandle CreateFontFromLogFont(const LOGFONT& logFont);

@@ -11,19 +11,14 @@
 #include <type_traits>
 #include <vector>
 
-#include "model/platform/types.h"
+#include "model/platform/handles.h"
 
 namespace hexmoor::platform {
 
-struct BitmapDeleter {
-    void operator()(HBITMAP bitmap) const noexcept;
-};
 struct GdiplusBitmapDeleter {
     void operator()(Gdiplus::Bitmap* bitmap) const noexcept;
 };
 
-// An owned GDI bitmap (always a 32-bit DIB section when the model made it).
-using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
 // An owned GDI+ bitmap (images read from PNG data keep their alpha this way).
 using GdiplusBitmapHandle = std::unique_ptr<Gdiplus::Bitmap, GdiplusBitmapDeleter>;
 

@@ -10,14 +10,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "model/platform/types.h"
+#include "model/platform/handles.h"
 
 namespace hexmoor::platform {
-
-struct RegionDeleter {
-    void operator()(HRGN region) const noexcept;
-};
-using RegionHandle = std::unique_ptr<std::remove_pointer_t<HRGN>, RegionDeleter>;
 
 // True when data is a complete RGNDATA block: header size 32, type 1
 // (rectangles), and 32 + 16 * count bytes present. Portable: no GDI call.

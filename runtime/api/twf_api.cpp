@@ -7,7 +7,7 @@
 
 #include "model/elements/user_data.h"
 #include "model/gdiplus_init.h"
-#include "model/platform/win/uxtheme.h"
+#include "base/win/uxtheme.h"
 #include "model/twf_manager.h"
 #include "model/twf_skin.h"
 #include "runtime/logic/control_types.h"
@@ -85,7 +85,7 @@ int InitSkinRuntime(int defaultActive) {
     state.skinManager->CreateMainSkin(L"Default");
     CListOfCtrlManagers::GetManager(GetCurrentThreadId(), FALSE);
     state.defaultActive = defaultActive;
-    if (VersionCode() == 7) LoadUxTheme();
+    if (VersionCode() == 7) state.themeBound = LoadUxTheme() != FALSE;
     state.gdiplus = std::make_unique<CGdiPlusInit>();
     return 0;
 }
@@ -281,21 +281,17 @@ int SkinWindowAsType(HWND window, int controlType) {
     }
     if (controlType < 1 || controlType > 100) return 0;
     int code = controlType;
-    if (code == 1 || code == 2 || code == 24) code = ctype::kDialog;
-    const bool allowed =
-        code == ctype::kDialog || (code >= 3 && code <= 23) || code == 26 || code == 38 || code == 39 || code == 100;
+    if (code == ctype::kWindow || code == ctype::kWindowFrame || code == ctype::kMdiChildFrame) code = ctype::kDialog;
+    const bool allowed = code == ctype::kDialog || (code >= ctype::kEdit && code <= ctype::kMdiClient) ||
+                         code == ctype::kStaticIcon || code == ctype::kMonthCal || code == ctype::kCheckButton ||
+                         code == ctype::kTransparent;
     if (!allowed) return 0;
     std::unique_ptr<CCMControl> factory = CreateControlFactory(code);
     if (!factory || !factory->CreateObject(window)) return 0;
     factory->GetObject()->InitMode(nullptr);
-    CCMCore* registered = manager->Register(std::move(factory), window, ElementIdOfNewObject, nullptr);
-    CTWWnd* object = registered ? registered->GetObject() : nullptr;
-    if (!object) return 0;
-    const BOOL loaded = skins->GetMainSkinLoaded();
-    if (loaded && (State().defaultActive || object->IsActive()) && IsSkinActive(object->GetSkinId())) {
-        object->Enable(TRUE);
-        PostMessageW(window, TWM_STARTSKIN, 0, 0);
-    }
+    // Registration switches the object on and starts it when the skin is on.
+    manager->Register(std::move(factory), window, ElementIdOfNewObject, nullptr,
+                      CTWControlsManager::RegisterSteps::kChosenType);
     return 0;
 }
 
@@ -534,7 +530,9 @@ int ShutdownSkinRuntime() {
     // a manager deletes the skins it still holds).
     if (!state.hostOwnsSkins) DeleteSkinManager(state.skinManager);
     state.skinManager = nullptr;
-    UnloadUxTheme();
+    // Only the reference the runtime took: the host may still hold its own.
+    if (state.themeBound) UnloadUxTheme();
+    state.themeBound = false;
     state.skinTable.clear();
     state.gdiplus.reset();
     return 0;

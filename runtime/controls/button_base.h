@@ -6,7 +6,7 @@
 // offset belong to a state.
 
 #include "runtime/hover_tracker.h"
-#include "runtime/logic/geometry.h"
+#include "base/geometry.h"
 #include "runtime/wnd/tw_wnd.h"
 
 class CTWDraw;

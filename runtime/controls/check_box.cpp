@@ -3,13 +3,15 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/logic/button_format.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
+using namespace hexmoor::win;
 
 int HostFrameworkOf(int own) { return own >= 0 ? own : State().hostFramework; }
 
@@ -87,7 +89,7 @@ HBITMAP CTWCheckBox::GetBackgroundBitmap(BOOL rebuild) {
     GetClientRect(hWnd_, &client);
     WindowDC screen(nullptr);
     MemoryDC memory(screen.Get());
-    BitmapHandle bitmap(
+    hexmoor::win::Bitmap bitmap(
         CreateCompatibleBitmap(screen.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     {
         SelectGuard select(memory.Get(), bitmap.Get());

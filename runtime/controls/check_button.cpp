@@ -6,6 +6,7 @@
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 BOOL CTWCheckButton::Enable(BOOL on) {

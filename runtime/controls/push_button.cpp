@@ -3,13 +3,15 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/logic/button_format.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/text/support_unicode.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
+using namespace hexmoor::win;
 
 BOOL CTWButton::Enable(BOOL on) {
     CTWWnd::Enable(on);
@@ -63,7 +65,7 @@ HBITMAP CTWButton::GetBackgroundBitmap(BOOL rebuild) {
     GetClientRect(hWnd_, &client);
     WindowDC screen(nullptr);
     MemoryDC memory(screen.Get());
-    BitmapHandle bitmap(
+    hexmoor::win::Bitmap bitmap(
         CreateCompatibleBitmap(screen.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     {
         SelectGuard select(memory.Get(), bitmap.Get());
@@ -111,7 +113,7 @@ LRESULT CTWButton::DrawOwnerDraw(const DRAWITEMSTRUCT* item) {
     LOGFONTW lf{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
     lf.lfWeight = 600;
-    FontHandle font(CreateFontIndirectW(&lf));
+    hexmoor::win::Font font(CreateFontIndirectW(&lf));
     const HDC dc = draw.GetDrawDC();
     SelectGuard select(dc, font.Get());
     const int mode = ::SetBkMode(dc, TRANSPARENT);

@@ -7,6 +7,7 @@
 #include "runtime/scroll/scroll_engine.h"
 #include "runtime/window_rects.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 CTWScrollBarCtrl::~CTWScrollBarCtrl() {

@@ -6,6 +6,7 @@
 #include "runtime/logic/button_format.h"
 #include "runtime/text/support_unicode.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 unsigned CTWStaticBase::GetTextFormat(DWORD style) { return button::StaticTextFormat(style); }

@@ -15,11 +15,7 @@ Engines& All() {
 }
 } // namespace
 
-CDrawEngine::CDrawEngine() : scratch_(CreateCompatibleDC(nullptr)) {}
-
-CDrawEngine::~CDrawEngine() {
-    if (scratch_) DeleteDC(scratch_);
-}
+CDrawEngine::CDrawEngine() : scratch_(nullptr) {}
 
 CDrawEngine* CreateThreadDrawEngine(DWORD threadId) {
     auto engine = std::make_unique<CDrawEngine>();

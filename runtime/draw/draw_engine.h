@@ -4,18 +4,20 @@
 
 #include <windows.h>
 
+#include "base/win/gdi.h"
+
 class CDrawEngine {
 public:
     CDrawEngine();
-    virtual ~CDrawEngine();
+    virtual ~CDrawEngine() = default;
     CDrawEngine(const CDrawEngine&) = delete;
     CDrawEngine& operator=(const CDrawEngine&) = delete;
 
-    bool IsValid() const { return scratch_ != nullptr; }
-    HDC ScratchDC() const { return scratch_; }
+    bool IsValid() const { return static_cast<bool>(scratch_); }
+    HDC ScratchDC() const { return scratch_.Get(); }
 
 private:
-    HDC scratch_ = nullptr;
+    hexmoor::win::MemoryDC scratch_;
 };
 
 // Makes the engine of a thread (null when it cannot be made).

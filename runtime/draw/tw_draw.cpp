@@ -7,11 +7,14 @@
 #include "model/mrg_bitmap.h"
 #include "model/platform/types.h"
 #include "runtime/draw/draw_engine.h"
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "runtime/logic/nine_part.h"
 #include "runtime/text/unicode_string.h"
 
 using namespace hexmoor::rt;
+using hexmoor::FromRECT;
+using hexmoor::Rect;
 
 namespace {
 
@@ -20,12 +23,10 @@ HDC ScratchDC() {
     return engine ? engine->ScratchDC() : nullptr;
 }
 
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 // The part of a width by height image that a caller's source rectangle
 // names: the whole image when there is none or it is all zero.
 Rect SourcePart(int width, int height, const RECT* source) {
-    if (source && (source->left || source->top || source->right || source->bottom)) return ToRect(*source);
+    if (source && (source->left || source->top || source->right || source->bottom)) return FromRECT(*source);
     return {0, 0, width, height};
 }
 
@@ -80,8 +81,7 @@ CTWDraw::CTWDraw(HWND hwnd, int mode, const RECT* rect, BOOL translate) {
 CTWDraw::~CTWDraw() { Release(); }
 
 void CTWDraw::Init() {
-    target_ = bufferDc_ = nullptr;
-    bufferBitmap_ = nullptr;
+    target_ = nullptr;
     offset_ = {0, 0};
     bufferRect_ = {0, 0, 0, 0};
     buffered_ = translate_ = FALSE;
@@ -90,8 +90,6 @@ void CTWDraw::Init() {
     unmirror_ = TRUE;
     bufferLayout_ = 0;
     ownedDc_ = FALSE;
-    paint_ = {};
-    oldBitmap_ = nullptr;
 }
 
 BOOL CTWDraw::AttachDC(HDC dc, const RECT* rect, BOOL translate) {
@@ -107,9 +105,15 @@ BOOL CTWDraw::Begin(HWND hwnd, int mode, const RECT* rect, BOOL translate) {
     hwnd_ = hwnd;
     translate_ = translate;
     switch (mode) {
-    case kBeginPaint: target_ = BeginPaint(hwnd, &paint_); break;
-    case kGetDC: target_ = GetDC(hwnd); break;
-    case kGetWindowDC: target_ = GetWindowDC(hwnd); break;
+    case kBeginPaint:
+        paint_ = hexmoor::win::PaintScope(hwnd);
+        target_ = paint_.Dc();
+        break;
+    case kGetDC:
+    case kGetWindowDC:
+        windowDc_ = hexmoor::win::WindowDC(hwnd, mode == kGetWindowDC);
+        target_ = windowDc_.Get();
+        break;
     default: break;
     }
     CreateBuffer(rect);
@@ -117,7 +121,8 @@ BOOL CTWDraw::Begin(HWND hwnd, int mode, const RECT* rect, BOOL translate) {
 }
 
 BOOL CTWDraw::CreateCompatible(HDC dc) {
-    target_ = CreateCompatibleDC(dc);
+    ownedTarget_ = hexmoor::win::MemoryDC(dc);
+    target_ = ownedTarget_.Get();
     ownedDc_ = target_ != nullptr;
     return ownedDc_;
 }
@@ -126,31 +131,30 @@ BOOL CTWDraw::CreateBuffer(const RECT* rect) {
     if (!rect || !target_) return FALSE;
     const int w = rect->right - rect->left, h = rect->bottom - rect->top;
     if (w <= 0 || h <= 0) return FALSE;
-    bufferDc_ = CreateCompatibleDC(target_);
+    bufferDc_ = hexmoor::win::MemoryDC(target_);
     if (!bufferDc_) return FALSE;
     if (unmirror_) {
-        bufferLayout_ = GetLayout(bufferDc_);
-        if (bufferLayout_ & LAYOUT_RTL) SetLayout(bufferDc_, bufferLayout_ & ~LAYOUT_RTL);
+        bufferLayout_ = GetLayout(bufferDc_.Get());
+        if (bufferLayout_ & LAYOUT_RTL) SetLayout(bufferDc_.Get(), bufferLayout_ & ~LAYOUT_RTL);
     }
-    bufferBitmap_ = CreateCompatibleBitmap(target_, w, h);
+    bufferBitmap_.Reset(CreateCompatibleBitmap(target_, w, h));
     if (!bufferBitmap_) {
-        DeleteDC(bufferDc_);
-        bufferDc_ = nullptr;
+        bufferDc_.Reset();
         return FALSE;
     }
     buffered_ = TRUE;
     bufferRect_ = *rect;
-    SelectClipRgn(bufferDc_, nullptr);
+    SelectClipRgn(bufferDc_.Get(), nullptr);
     SelectClipRgn(target_, nullptr);
-    oldBitmap_ = ::SelectObject(bufferDc_, bufferBitmap_);
+    bufferSelect_ = hexmoor::win::SelectGuard(bufferDc_.Get(), bufferBitmap_.Get());
     return TRUE;
 }
 
 void CTWDraw::Flush() {
     if (!buffered_ || !bufferBitmap_) return;
     const int w = bufferRect_.right - bufferRect_.left, h = bufferRect_.bottom - bufferRect_.top;
-    MemoryDC copy(bufferDc_);
-    SelectGuard select(copy.Get(), bufferBitmap_);
+    hexmoor::win::MemoryDC copy(bufferDc_.Get());
+    hexmoor::win::SelectGuard select(copy.Get(), bufferBitmap_.Get());
     const int sx = translate_ ? 0 : bufferRect_.left, sy = translate_ ? 0 : bufferRect_.top;
     BitBlt(target_, bufferRect_.left + offset_.x, bufferRect_.top + offset_.y, w, h, copy.Get(), sx, sy, SRCCOPY);
 }
@@ -158,23 +162,22 @@ void CTWDraw::Flush() {
 BOOL CTWDraw::Release() {
     if (!target_) return TRUE;
     if (buffered_) {
-        ::SelectObject(bufferDc_, oldBitmap_);
+        // The bitmap leaves the buffer DC before Flush selects it elsewhere.
+        bufferSelect_.Restore();
         Flush();
-        DeleteObject(bufferBitmap_);
-        DeleteDC(bufferDc_);
-        bufferBitmap_ = nullptr;
-        bufferDc_ = nullptr;
+        bufferBitmap_.Reset();
+        bufferDc_.Reset();
         buffered_ = FALSE;
         bufferRect_ = {0, 0, 0, 0};
     }
     BOOL result = TRUE;
     if (ownedDc_) {
-        DeleteDC(target_);
+        ownedTarget_.Reset();
         ownedDc_ = FALSE;
     } else if (mode_ == kBeginPaint) {
-        result = EndPaint(hwnd_, &paint_);
+        result = paint_.End();
     } else if (mode_ == kGetDC || mode_ == kGetWindowDC) {
-        result = ReleaseDC(hwnd_, target_) != 0;
+        result = windowDc_.Close();
     }
     target_ = nullptr;
     mode_ = kGiven;
@@ -277,7 +280,7 @@ BOOL CTWDraw::BitBltBitmap(const RECT* dest, HBITMAP bitmap, int sourceX, int so
     const HDC scratch = ScratchDC();
     if (!scratch || !bitmap || !dest) return FALSE;
     const RECT b = ToBufferRect(dest->left, dest->top, dest->right, dest->bottom);
-    SelectGuard select(scratch, bitmap);
+    hexmoor::win::SelectGuard select(scratch, bitmap);
     return BitBlt(GetDrawDC(), b.left, b.top, b.right - b.left, b.bottom - b.top, scratch, sourceX, sourceY, SRCCOPY);
 }
 
@@ -296,7 +299,7 @@ BOOL CTWDraw::StretchBitmap(const RECT* dest, HBITMAP bitmap, const RECT* source
     const HDC dc = GetDrawDC();
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    SelectGuard select(scratch, bitmap);
+    hexmoor::win::SelectGuard select(scratch, bitmap);
     const BOOL result = StretchBlt(dc, b.left, b.top, b.right - b.left, b.bottom - b.top, scratch, s.left, s.top,
                                    s.right - s.left, s.bottom - s.top, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
@@ -310,9 +313,9 @@ BOOL CTWDraw::TileBitmap(const RECT* dest, HBITMAP bitmap, const RECT* source) {
     const Rect s = SourcePart(size.cx, size.cy, source);
     const RECT b = ToBufferRect(dest->left, dest->top, dest->right, dest->bottom);
     // An empty source or destination has nothing to repeat: nothing is drawn.
-    const std::vector<BlitOp> ops = PlanTiledImage(s, ToRect(b));
+    const std::vector<BlitOp> ops = PlanTiledImage(s, FromRECT(b));
     if (ops.empty()) return FALSE;
-    SelectGuard select(scratch, bitmap);
+    hexmoor::win::SelectGuard select(scratch, bitmap);
     return BlitOps(GetDrawDC(), scratch, ops);
 }
 
@@ -339,7 +342,7 @@ BOOL CTWDraw::StretchImage(const RECT* dest, const CMrgBitmap* image, const RECT
     // pixel less along an axis that is stretched.
     if (ih < b.bottom - b.top && ih > 1) s.bottom -= 1;
     if (iw < b.right - b.left && iw > 1) s.right -= 1;
-    return BlitOpsGdiPlus(GetDrawDC(), bitmap, {{s, ToRect(b)}}, nullptr);
+    return BlitOpsGdiPlus(GetDrawDC(), bitmap, {{s, FromRECT(b)}}, nullptr);
 }
 
 BOOL CTWDraw::TileImage(const RECT* dest, const CMrgBitmap* image, const RECT* source) {
@@ -349,7 +352,7 @@ BOOL CTWDraw::TileImage(const RECT* dest, const CMrgBitmap* image, const RECT* s
     if (!bitmap) return FALSE;
     const Rect s = SourcePart(int(bitmap->GetWidth()), int(bitmap->GetHeight()), source);
     const RECT b = ToBufferRect(dest->left, dest->top, dest->right, dest->bottom);
-    const std::vector<BlitOp> ops = PlanTiledImage(s, ToRect(b));
+    const std::vector<BlitOp> ops = PlanTiledImage(s, FromRECT(b));
     if (ops.empty()) return FALSE;
     return BlitOpsGdiPlus(GetDrawDC(), bitmap, ops, nullptr);
 }
@@ -374,7 +377,7 @@ std::vector<BlitOp> PlanFor(const CMrgBitmap* image, const RECT& b, BOOL centreO
     options.centreOnly = centreOnly != FALSE;
     options.farAligned = farAligned != FALSE;
     options.shrinkStretched = alpha;
-    return PlanNinePart({image->GetWidth(), image->GetHeight()}, ToRect(b),
+    return PlanNinePart({image->GetWidth(), image->GetHeight()}, FromRECT(b),
                         {image->GetLeft(), image->GetTop(), image->GetRight(), image->GetBottom()},
                         {image->GetDrawMode(), image->GetMrgDrawMode()}, options);
 }
@@ -393,7 +396,7 @@ BOOL CTWDraw::DrawMarginImageGdi(int left, int top, int right, int bottom, const
     SetBrushOrgEx(dc, 0, 0, nullptr);
     BOOL result;
     {
-        SelectGuard select(scratch, bitmap);
+        hexmoor::win::SelectGuard select(scratch, bitmap);
         result = BlitOps(dc, scratch, ops);
     }
     SetStretchBltMode(dc, oldMode);
@@ -455,9 +458,9 @@ int CTWDraw::DrawTextW(const wchar_t* text, int count, RECT* rect, UINT format) 
         LOGFONTW lf{};
         GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof lf, &lf);
         lf.lfQuality = NONANTIALIASED_QUALITY;
-        FontHandle font(CreateFontIndirectW(&lf));
+        hexmoor::win::Font font(CreateFontIndirectW(&lf));
         {
-            SelectGuard select(textDc, font.Get());
+            hexmoor::win::SelectGuard select(textDc, font.Get());
             RECT local{0, 0, w, h};
             ::DrawTextW(textDc, text, count, &local, (format ^ DT_RIGHT) | DT_RTLREADING);
         }

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "base/win/gdi.h"
 #include "runtime/wnd/fade.h"
 
 class CMrgBitmap;
@@ -37,9 +38,9 @@ public:
     POINT GetDestOffset() const { return offset_; }
 
     // The buffer's DC when buffered, else the target DC.
-    HDC GetDrawDC() const { return buffered_ ? bufferDc_ : target_; }
+    HDC GetDrawDC() const { return buffered_ ? bufferDc_.Get() : target_; }
     HDC GetTargetDC() const { return target_; }
-    const PAINTSTRUCT& PaintRecord() const { return paint_; }
+    const PAINTSTRUCT& PaintRecord() const { return paint_.Info(); }
 
     RECT ToBufferRect(int left, int top, int right, int bottom) const;
     void ToBufferRectPtr(RECT* out, const RECT* in) const;
@@ -101,9 +102,14 @@ private:
     void Flush();
     bool Translating() const { return buffered_ && translate_; }
 
+    // The DC drawn to: a caller's, or one of the three owners below.
     HDC target_ = nullptr;
-    HDC bufferDc_ = nullptr;
-    HBITMAP bufferBitmap_ = nullptr;
+    hexmoor::win::MemoryDC ownedTarget_;
+    hexmoor::win::PaintScope paint_;
+    hexmoor::win::WindowDC windowDc_;
+    hexmoor::win::MemoryDC bufferDc_;
+    hexmoor::win::Bitmap bufferBitmap_;
+    hexmoor::win::SelectGuard bufferSelect_;
     POINT offset_{0, 0};
     RECT bufferRect_{0, 0, 0, 0};
     BOOL buffered_ = FALSE;
@@ -113,6 +119,4 @@ private:
     BOOL unmirror_ = TRUE;
     DWORD bufferLayout_ = 0;
     BOOL ownedDc_ = FALSE;
-    PAINTSTRUCT paint_{};
-    HGDIOBJ oldBitmap_ = nullptr;
 };

@@ -1,46 +1,49 @@
 #pragma once
-// Control type codes: the classifier's answer for a window. They equal the
-// skin's element type ids, plus a rich-edit code and a never-skin code.
+// Control type codes: the classifier's answer for a window. They are the
+// skin's element type ids (one table, the model's), plus a rich-edit code and
+// a never-skin code that no element has.
+
+#include "model/element_types.h"
 
 namespace hexmoor::rt {
 
 namespace ctype {
 constexpr int kNever = -1;
-constexpr int kWindow = 1;
-constexpr int kWindowFrame = 2;
-constexpr int kEdit = 3;
-constexpr int kButton = 4;
-constexpr int kScrollBar = 5;
-constexpr int kCheckBox = 6;
-constexpr int kRadio = 7;
-constexpr int kGroupBox = 8;
-constexpr int kSlider = 9;
-constexpr int kTab = 10;
-constexpr int kToolBar = 11;
-constexpr int kStatusBar = 12;
-constexpr int kComboBox = 13;
-constexpr int kListBox = 14;
-constexpr int kListView = 15;
-constexpr int kMenu = 16;
-constexpr int kSpin = 17;
-constexpr int kProgress = 18;
-constexpr int kTree = 19;
-constexpr int kHeader = 20;
-constexpr int kStaticText = 21;
-constexpr int kDateTime = 22;
-constexpr int kMdiClient = 23;
-constexpr int kMdiChildFrame = 24;
-constexpr int kDialog = 25;
-constexpr int kStaticIcon = 26;
-constexpr int kGrip = 27;
-constexpr int kToolTip = 28;
-constexpr int kSplitter = 34;
-constexpr int kLayered = 35;
-constexpr int kNumericUpDown = 37;
-constexpr int kMonthCal = 38;
-constexpr int kCheckButton = 39;
+constexpr int kWindow = kElemWindow;
+constexpr int kWindowFrame = kElemWndFrame;
+constexpr int kEdit = kElemEdit;
+constexpr int kButton = kElemButton;
+constexpr int kScrollBar = kElemScrollbars;
+constexpr int kCheckBox = kElemCheckBox;
+constexpr int kRadio = kElemRadioBox;
+constexpr int kGroupBox = kElemGroupBox;
+constexpr int kSlider = kElemSlider;
+constexpr int kTab = kElemTabCtrl;
+constexpr int kToolBar = kElemToolBar;
+constexpr int kStatusBar = kElemStatusBar;
+constexpr int kComboBox = kElemComboBox;
+constexpr int kListBox = kElemListBox;
+constexpr int kListView = kElemListView;
+constexpr int kMenu = kElemMenu;
+constexpr int kSpin = kElemSpinCtrl;
+constexpr int kProgress = kElemProgressBar;
+constexpr int kTree = kElemTreeCtrl;
+constexpr int kHeader = kElemHeaderCtrl;
+constexpr int kStaticText = kElemStaticText;
+constexpr int kDateTime = kElemDateTime;
+constexpr int kMdiClient = kElemMdiClient;
+constexpr int kMdiChildFrame = kElemMdiChildFrame;
+constexpr int kDialog = kElemDialogFrame;
+constexpr int kStaticIcon = kElemStaticIcon;
+constexpr int kGrip = kElemGrip;
+constexpr int kToolTip = kElemToolTip;
+constexpr int kSplitter = kElemSplitter;
+constexpr int kLayered = kElemWindowLayered;
+constexpr int kNumericUpDown = kElemNumericUpDown;
+constexpr int kMonthCal = kElemMonthCal;
+constexpr int kCheckButton = kElemCheckButton;
 constexpr int kRichEdit = 46;
-constexpr int kTransparent = 100;
+constexpr int kTransparent = kElemTransparentWindow;
 } // namespace ctype
 
 // Accessibility roles the classifier reads (the published ROLE_SYSTEM_ values).

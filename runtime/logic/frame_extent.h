@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "runtime/logic/geometry.h"
+#include "base/geometry.h"
 
 namespace hexmoor::rt {
 

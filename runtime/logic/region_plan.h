@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "runtime/logic/geometry.h"
+#include "base/geometry.h"
 
 namespace hexmoor::rt {
 

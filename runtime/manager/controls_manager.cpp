@@ -12,6 +12,7 @@
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/window_helpers.h"
+#include "runtime/window_rects.h"
 
 using namespace hexmoor::rt;
 
@@ -21,8 +22,42 @@ UpdateLayeredWindowFn UpdateLayeredWindowProc = nullptr;
 namespace {
 
 // Element ids with a per-type window map, in the order they are entered.
-constexpr WORD kTypeMapIds[] = {1,  2,  25, 3,  4,  5,  6,  7,  8,  9,  10,  11, 12, 13, 14, 15, 16, 17,
-                                18, 19, 20, 21, 22, 38, 23, 26, 27, 28, 100, 34, 35, 39, 40, 41, 42, 43};
+constexpr WORD kTypeMapIds[] = {kElemWindow,
+                                kElemWndFrame,
+                                kElemDialogFrame,
+                                kElemEdit,
+                                kElemButton,
+                                kElemScrollbars,
+                                kElemCheckBox,
+                                kElemRadioBox,
+                                kElemGroupBox,
+                                kElemSlider,
+                                kElemTabCtrl,
+                                kElemToolBar,
+                                kElemStatusBar,
+                                kElemComboBox,
+                                kElemListBox,
+                                kElemListView,
+                                kElemMenu,
+                                kElemSpinCtrl,
+                                kElemProgressBar,
+                                kElemTreeCtrl,
+                                kElemHeaderCtrl,
+                                kElemStaticText,
+                                kElemDateTime,
+                                kElemMonthCal,
+                                kElemMdiClient,
+                                kElemStaticIcon,
+                                kElemGrip,
+                                kElemToolTip,
+                                kElemTransparentWindow,
+                                kElemSplitter,
+                                kElemWindowLayered,
+                                kElemCheckButton,
+                                kElemToolStrip,
+                                kElemStatusStrip,
+                                kElemDropDownMenu,
+                                kElemMenuStrip};
 
 bool HasFrameStyleOrDockBar(HWND hwnd) {
     const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
@@ -77,13 +112,7 @@ int GetSkinnedWindowType(HWND hwnd) {
     return object ? object->GetType() : -1;
 }
 
-void RectScreenToClient(RECT* rect, HWND hwnd) {
-    POINT corners[2] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
-    ScreenToClient(hwnd, &corners[0]);
-    ScreenToClient(hwnd, &corners[1]);
-    if (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
-    *rect = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
-}
+void RectScreenToClient(RECT* rect, HWND hwnd) { MapRectCorners(rect, hwnd, false); }
 
 // --- the list of managers -----------------------------------------------------
 
@@ -219,56 +248,72 @@ CCMCore* CTWControlsManager::AddControl(HWND hwnd, const char* className) {
 }
 
 CCMCore* CTWControlsManager::Register(std::unique_ptr<CCMCore> factory, HWND hwnd, WORD elementId,
-                                      const char* className) {
+                                      const char* className, RegisterSteps steps) {
     CTWWnd* object = factory->GetObject();
     if (!object) return nullptr;
+    // An object that cannot attach (the window is gone) is never kept: it
+    // would stay registered, windowless, until the thread's manager goes.
+    if (!object->Attach(hwnd, elementId)) return nullptr;
     const std::string cls = className ? className : ClassNameOf(hwnd);
     CCMCore* raw = factory.get();
     typeMaps_[elementId][hwnd] = raw;
     factories_.push_back(std::move(factory));
-    object->Attach(hwnd, elementId);
-
-    static constexpr const char* kShellBands[] = {"UniversalSearchBand", "TravelBand",       "Address Band Root",
-                                                  "QuickFilterBand",     "QueryBuilderBand", "NamespaceTreeControl",
-                                                  "Breadcrumb Parent"};
-    for (const char* band : kShellBands)
-        if (cls == band) object->SetActive(FALSE, 1);
-
-    // Button effects: the record of the object's kind, else the all-kinds one.
-    auto& effects = State().buttonEffects;
+    const bool control = steps == RegisterSteps::kControl;
     const int type = object->GetType();
-    ButtonEffect* effect = nullptr;
-    if (type == 4 && effects[kEffectPush].given)
-        effect = &effects[kEffectPush];
-    else if (type == 7 && effects[kEffectRadio].given)
-        effect = &effects[kEffectRadio];
-    else if ((type == 6 || type == 39) && effects[kEffectCheck].given)
-        effect = &effects[kEffectCheck];
-    else if ((type == 4 || type == 7 || type == 6 || type == 39) && effects[kEffectAll].given)
-        effect = &effects[kEffectAll];
-    if (effect) {
-        effect->record.window = hwnd;
-        object->SetFadeEffect(effect->record);
+
+    if (control) {
+        static constexpr const char* kShellBands[] = {"UniversalSearchBand", "TravelBand",       "Address Band Root",
+                                                      "QuickFilterBand",     "QueryBuilderBand", "NamespaceTreeControl",
+                                                      "Breadcrumb Parent"};
+        for (const char* band : kShellBands)
+            if (cls == band) object->SetActive(FALSE, 1);
+        ApplyButtonEffect(object, hwnd);
     }
 
     CTwfSkin* skin = object->InheritParentSkin(TRUE);
-    if (skin && (type == 23 || type == 37)) {
-        object->SetSkin(skin, type == 23 ? 2 : 3, object->GetElementName());
+    if (control && skin && (type == ctype::kMdiClient || type == ctype::kNumericUpDown)) {
+        // An MDI client is drawn with the frame element, a numeric up-down
+        // with the edit element.
+        object->SetSkin(skin, type == ctype::kMdiClient ? kElemWndFrame : kElemEdit, object->GetElementName());
         object->SetScrollBarSkin(skin, L"Default");
     }
-    if (elementId != 35 && !ClassNameIs(cls, "VideoRenderer")) AttachFrame(hwnd, skin);
+    if (elementId != kElemWindowLayered && !ClassNameIs(cls, "VideoRenderer")) AttachFrame(hwnd, skin);
 
     CTwfManager* manager = SkinManager();
     const bool loaded = manager && manager->GetMainSkinLoaded();
-    if (loaded && object->IsActive()) {
+    bool start = false;
+    if (loaded && control && object->IsActive()) {
         CTwfObj* element = object->GetSkinObject();
-        if (object->GetSkinId() && element && element->GetEnabled() && IsSkinActive(object->GetSkinId())) {
-            object->Enable(TRUE);
-            PostMessageW(hwnd, TWM_STARTSKIN, 0, 0);
-        }
+        start = object->GetSkinId() && element && element->GetEnabled() && IsSkinActive(object->GetSkinId());
+    } else if (loaded && !control) {
+        start = (State().defaultActive || object->IsActive()) && IsSkinActive(object->GetSkinId());
     }
-    if (type != 1) SetClassStyleBits(hwnd, CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW, loaded);
+    if (start) {
+        object->Enable(TRUE);
+        PostMessageW(hwnd, TWM_STARTSKIN, 0, 0);
+    }
+    if (type != ctype::kWindow) SetClassStyleBits(hwnd, CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW, loaded);
     return raw;
+}
+
+void CTWControlsManager::ApplyButtonEffect(CTWWnd* object, HWND hwnd) {
+    // The record of the object's kind, else the all-kinds one.
+    auto& effects = State().buttonEffects;
+    const int type = object->GetType();
+    const bool push = type == ctype::kButton, radio = type == ctype::kRadio;
+    const bool check = type == ctype::kCheckBox || type == ctype::kCheckButton;
+    ButtonEffect* effect = nullptr;
+    if (push && effects[kEffectPush].given)
+        effect = &effects[kEffectPush];
+    else if (radio && effects[kEffectRadio].given)
+        effect = &effects[kEffectRadio];
+    else if (check && effects[kEffectCheck].given)
+        effect = &effects[kEffectCheck];
+    else if ((push || radio || check) && effects[kEffectAll].given)
+        effect = &effects[kEffectAll];
+    if (!effect) return;
+    effect->record.window = hwnd;
+    object->SetFadeEffect(effect->record);
 }
 
 std::unique_ptr<CCMCore> CTWControlsManager::TakeFactory(CCMCore* factory) {
@@ -299,7 +344,7 @@ BOOL CTWControlsManager::RemoveControl(HWND hwnd) {
     WindowMap* map = GetTypeMap(WORD(type));
     if (!map || map->find(hwnd) == map->end()) return FALSE;
     const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
-    if ((style & WS_DLGFRAME) || (style & WS_THICKFRAME)) DropFactory(2, hwnd);
+    if ((style & WS_DLGFRAME) || (style & WS_THICKFRAME)) DropFactory(kElemWndFrame, hwnd);
     DropFactory(WORD(type), hwnd);
     return TRUE;
 }
@@ -329,41 +374,41 @@ std::vector<CTWWnd*> CTWControlsManager::Objects() const {
 }
 
 namespace {
+// One walk over a window tree: every window of the filter's kind (any kind
+// for -1) is added or forgotten.
 struct TreeWalk {
     CTWControlsManager* manager;
     bool add;
     int filter;
 };
 
+CCMCore* VisitWindow(const TreeWalk& walk, HWND hwnd) {
+    if (walk.filter != -1 && walk.filter != GetControlType(hwnd, nullptr)) return nullptr;
+    if (walk.add) return walk.manager->AddControl(hwnd, nullptr);
+    walk.manager->RemoveControl(hwnd);
+    return nullptr;
+}
+
 BOOL CALLBACK ChildWindowEnumProc(HWND child, LPARAM lp) {
-    auto* walk = reinterpret_cast<TreeWalk*>(lp);
-    if (walk->filter == -1 || walk->filter == GetControlType(child, nullptr)) {
-        if (walk->add) {
-            walk->manager->AddControl(child, nullptr);
-        } else {
-            walk->manager->RemoveControl(child);
-        }
-    }
+    VisitWindow(*reinterpret_cast<const TreeWalk*>(lp), child);
     return TRUE;
+}
+
+// The window itself, then (with children) every descendant; returns the
+// window's own factory when it was added.
+CCMCore* WalkTree(const TreeWalk& walk, HWND hwnd, bool children) {
+    CCMCore* factory = VisitWindow(walk, hwnd);
+    if (children) EnumChildWindows(hwnd, &ChildWindowEnumProc, reinterpret_cast<LPARAM>(&walk));
+    return factory;
 }
 } // namespace
 
 CCMCore* CTWControlsManager::AddWindowTree(HWND hwnd, BOOL children, int typeFilter) {
-    CCMCore* factory = nullptr;
-    if (typeFilter == -1 || typeFilter == GetControlType(hwnd, nullptr)) factory = AddControl(hwnd, nullptr);
-    if (children) {
-        TreeWalk walk{this, true, typeFilter};
-        EnumChildWindows(hwnd, &ChildWindowEnumProc, reinterpret_cast<LPARAM>(&walk));
-    }
-    return factory;
+    return WalkTree({this, true, typeFilter}, hwnd, children != FALSE);
 }
 
 void CTWControlsManager::RemoveWindowTree(HWND hwnd, BOOL children, int typeFilter) {
-    if (typeFilter == -1 || typeFilter == GetControlType(hwnd, nullptr)) RemoveControl(hwnd);
-    if (children) {
-        TreeWalk walk{this, false, typeFilter};
-        EnumChildWindows(hwnd, &ChildWindowEnumProc, reinterpret_cast<LPARAM>(&walk));
-    }
+    WalkTree({this, false, typeFilter}, hwnd, children != FALSE);
 }
 
 BOOL CTWControlsManager::SetWindowSkinTree(HWND hwnd, WORD scope, BOOL on, BOOL removeObjects) {
@@ -413,7 +458,7 @@ BOOL SetSkinActive(BOOL on, WORD skinId) {
     if (!manager || !skin || !skin->IsLoaded()) return FALSE;
     SetSkinTableOn(skinId, on);
     for (CTWWnd* object : manager->Objects()) {
-        if (object->GetSkinId() != skinId || object->GetType() == 1) continue;
+        if (object->GetSkinId() != skinId || object->GetType() == ctype::kWindow) continue;
         if (!State().defaultActive && !object->IsActive()) continue;
         if (!on) {
             if (!object->IsActive()) continue;
@@ -431,19 +476,8 @@ BOOL SetSkinActive(BOOL on, WORD skinId) {
 }
 
 namespace {
-struct TypeArgs {
-    CTWControlsManager* manager;
-    BOOL on;
-    int code;
-};
-
 BOOL CALLBACK TopWindowOfTypeProc(HWND top, LPARAM lp) {
-    auto* a = reinterpret_cast<TypeArgs*>(lp);
-    if (a->on) {
-        a->manager->AddWindowTree(top, TRUE, a->code);
-    } else {
-        a->manager->RemoveWindowTree(top, TRUE, a->code);
-    }
+    WalkTree(*reinterpret_cast<const TreeWalk*>(lp), top, true);
     return TRUE;
 }
 } // namespace
@@ -452,8 +486,8 @@ void SetSkinOnWindowsOfType(HWND sample, BOOL on) {
     CTWControlsManager* manager = CurrentManager();
     if (!manager) return;
     if (State().explicitMode) {
-        TypeArgs args{manager, on, GetControlType(sample, nullptr)};
-        EnumThreadWindows(GetCurrentThreadId(), &TopWindowOfTypeProc, reinterpret_cast<LPARAM>(&args));
+        const TreeWalk walk{manager, on != FALSE, GetControlType(sample, nullptr)};
+        EnumThreadWindows(GetCurrentThreadId(), &TopWindowOfTypeProc, reinterpret_cast<LPARAM>(&walk));
     }
     const int type = GetSkinnedWindowType(sample);
     CTWControlsManager::WindowMap* map = type >= 0 ? manager->GetTypeMap(WORD(type)) : nullptr;

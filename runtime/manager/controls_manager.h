@@ -40,9 +40,22 @@ public:
     BOOL RefreshControls(int type);
     void AttachFrame(HWND hwnd, CTwfSkin* skin);
 
+    // What Register does besides registering, attaching, inheriting the
+    // parent's skin and attaching the frame.
+    enum class RegisterSteps {
+        // Everything AddControl does: shell bands stay inactive, button
+        // effects, the MDI client's and numeric up-down's elements, switched
+        // on when active with an enabled element, class style.
+        kControl,
+        // SkinWindowAsType: switched on when default active or active, class
+        // style.
+        kChosenType,
+    };
     // Registers a factory that already holds its object (SkinWindowAsType,
-    // AttachBaseSkinnedObject): the same steps as AddControl from step 5 on.
-    CCMCore* Register(std::unique_ptr<CCMCore> factory, HWND hwnd, WORD elementId, const char* className);
+    // AttachBaseSkinnedObject, AddControl). Null, with nothing registered and
+    // the object deleted, when the object cannot attach to the window.
+    CCMCore* Register(std::unique_ptr<CCMCore> factory, HWND hwnd, WORD elementId, const char* className,
+                      RegisterSteps steps = RegisterSteps::kControl);
 
     // The per-type window maps and the factories in registration order.
     using WindowMap = std::map<HWND, CCMCore*>;
@@ -54,6 +67,7 @@ public:
 
 private:
     void InitTypeMaps();
+    void ApplyButtonEffect(CTWWnd* object, HWND hwnd);
     std::unique_ptr<CCMCore> TakeFactory(CCMCore* factory);
     void DropFactory(WORD elementId, HWND hwnd);
 

@@ -1,6 +1,7 @@
 #include "runtime/manager/frame_size.h"
 
 #include "model/twf_obj.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/logic/frame_extent.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/runtime_state.h"
@@ -8,12 +9,13 @@
 #include "runtime/window_rects.h"
 
 using namespace hexmoor::rt;
+using hexmoor::Size;
 
 BOOL HasVisibleMenuBar(HWND hwnd) {
     MENUBARINFO info{};
     info.cbSize = sizeof info;
     if (!GetMenu(hwnd) || !GetMenuBarInfo(hwnd, OBJID_MENU, 0, &info)) return FALSE;
-    if (State().hostFramework == 2 && info.rcBar.top == info.rcBar.bottom) return FALSE;
+    if (State().hostFramework == host::kVisualBasic6 && info.rcBar.top == info.rcBar.bottom) return FALSE;
     return TRUE;
 }
 
@@ -54,7 +56,7 @@ SIZE GetSkinnedFrameExtent(HWND hwnd) {
     n.menuBarHeight = int(element->GetNumber(652));
     n.menuBarTopGap = int(element->GetNumber(656));
     n.menuBarBottomGap = int(element->GetNumber(654));
-    const bool menu = HasVisibleMenuBar(hwnd) && frame->GetType() != 24;
+    const bool menu = HasVisibleMenuBar(hwnd) && frame->GetType() != ctype::kMdiChildFrame;
     Size s = SkinnedFrameExtent(n, menu, GetSystemMetrics(SM_CYMENU));
     if (menu) {
         CWindowRect wr(hwnd);

@@ -5,13 +5,15 @@
 #include <map>
 #include <memory>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/logic/scroll_geometry.h"
 #include "runtime/messages.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/subclass.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
+using namespace hexmoor::win;
 using namespace hexmoor::rt::scroll;
 
 namespace {
@@ -165,8 +167,8 @@ LRESULT Notify(HWND hwnd, DWORD stage, WPARAM wp, HDC dc, const RECT& rc, DWORD_
 
 void FillTrack(HDC dc, const RECT& r, bool pressed) {
     static const WORD kPattern[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
-    BitmapHandle bits(CreateBitmap(8, 8, 1, 1, kPattern));
-    BrushHandle brush(CreatePatternBrush(bits.Get()));
+    hexmoor::win::Bitmap bits(CreateBitmap(8, 8, 1, 1, kPattern));
+    hexmoor::win::Brush brush(CreatePatternBrush(bits.Get()));
     COLORREF light = GetSysColor(COLOR_3DHILIGHT);
     if (light == GetSysColor(COLOR_WINDOW) && light != RGB(255, 255, 255)) light = GetSysColor(COLOR_3DFACE);
     COLORREF dark = GetSysColor(COLOR_SCROLLBAR);
@@ -296,7 +298,7 @@ void PaintWindowBars(HWND hwnd, State* st) {
 LRESULT NcPaint(HWND hwnd, State* st, WPARAM wp) {
     RECT wr{};
     GetWindowRect(hwnd, &wr);
-    RegionHandle region(CreateRectRgn(0, 0, wr.right - wr.left, wr.bottom - wr.top));
+    hexmoor::win::Region region(CreateRectRgn(0, 0, wr.right - wr.left, wr.bottom - wr.top));
     if (wp > 1) {
         CombineRgn(region.Get(), reinterpret_cast<HRGN>(wp), nullptr, RGN_COPY);
         OffsetRgn(region.Get(), -wr.left, -wr.top);
@@ -304,7 +306,7 @@ LRESULT NcPaint(HWND hwnd, State* st, WPARAM wp) {
     for (int bar = 0; bar < 2; ++bar) {
         if (!st->bars[bar].visible) continue;
         const Rect r = BarScreenRect(hwnd, st, bar).Offset(-wr.left, -wr.top);
-        RegionHandle cut(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+        hexmoor::win::Region cut(CreateRectRgn(r.left, r.top, r.right, r.bottom));
         CombineRgn(region.Get(), region.Get(), cut.Get(), RGN_DIFF);
     }
     OffsetRgn(region.Get(), wr.left, wr.top);

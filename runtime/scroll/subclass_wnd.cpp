@@ -6,6 +6,7 @@
 #include "runtime/messages.h"
 #include "runtime/scroll/scroll_engine.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 
 namespace {

@@ -2,36 +2,168 @@
 
 #include <commctrl.h>
 
-#include <type_traits>
+#include <atomic>
 #include <vector>
 
 #include "runtime/wnd/tw_wnd.h"
 
 namespace {
-thread_local HWND g_menuOwner = nullptr;
+std::atomic<HWND> g_menuOwner{nullptr};
 
-CUnicodeString FromAnsi(const std::vector<char>& buffer) { return CUnicodeString(buffer.data()); }
-CUnicodeString FromWide(const std::vector<wchar_t>& buffer) { return CUnicodeString(buffer.data()); }
-
-// Sends through the wide or the ANSI entry, by the character type.
+// The A and W forms of the calls and records the readers use, by character
+// type, so that each reader is written once.
 template <class Char>
-LRESULT SendAs(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if constexpr (std::is_same_v<Char, wchar_t>) {
-        return SendMessageW(hwnd, msg, wp, lp);
-    } else {
-        return SendMessageA(hwnd, msg, wp, lp);
-    }
+struct Forms;
+
+template <>
+struct Forms<wchar_t> {
+    using HeaderItem = HDITEMW;
+    using TabItem = TCITEMW;
+    using ListViewItem = LVITEMW;
+    using TextMetric = TEXTMETRICW;
+    static constexpr UINT kHeaderGetItem = HDM_GETITEMW;
+    static constexpr UINT kTabGetItem = TCM_GETITEMW;
+    static constexpr UINT kListViewGetItemText = LVM_GETITEMTEXTW;
+    static constexpr UINT kStatusGetTextLength = SB_GETTEXTLENGTHW;
+    static constexpr UINT kStatusGetText = SB_GETTEXTW;
+    static constexpr UINT kToolBarGetButtonText = TB_GETBUTTONTEXTW;
+    // Buffer sizes of the fixed-size reads, in characters.
+    static constexpr size_t kHeaderUnits = 512;
+    static constexpr size_t kMenuUnits = 512;
+    static LRESULT Send(HWND h, UINT m, WPARAM w, LPARAM l) { return SendMessageW(h, m, w, l); }
+    static int TextLength(HWND h) { return GetWindowTextLengthW(h); }
+    static int Text(HWND h, wchar_t* b, int n) { return GetWindowTextW(h, b, n); }
+    static int MenuString(HMENU m, UINT i, wchar_t* b, int n, UINT f) { return GetMenuStringW(m, i, b, n, f); }
+    static BOOL Metrics(HDC dc, TextMetric* tm) { return GetTextMetricsW(dc, tm); }
+};
+
+template <>
+struct Forms<char> {
+    using HeaderItem = HDITEMA;
+    using TabItem = TCITEMA;
+    using ListViewItem = LVITEMA;
+    using TextMetric = TEXTMETRICA;
+    static constexpr UINT kHeaderGetItem = HDM_GETITEMA;
+    static constexpr UINT kTabGetItem = TCM_GETITEMA;
+    static constexpr UINT kListViewGetItemText = LVM_GETITEMTEXTA;
+    static constexpr UINT kStatusGetTextLength = SB_GETTEXTLENGTHA;
+    static constexpr UINT kStatusGetText = SB_GETTEXTA;
+    static constexpr UINT kToolBarGetButtonText = TB_GETBUTTONTEXTA;
+    static constexpr size_t kHeaderUnits = 256;
+    static constexpr size_t kMenuUnits = 256;
+    static LRESULT Send(HWND h, UINT m, WPARAM w, LPARAM l) { return SendMessageA(h, m, w, l); }
+    static int TextLength(HWND h) { return GetWindowTextLengthA(h); }
+    static int Text(HWND h, char* b, int n) { return GetWindowTextA(h, b, n); }
+    static int MenuString(HMENU m, UINT i, char* b, int n, UINT f) { return GetMenuStringA(m, i, b, n, f); }
+    static BOOL Metrics(HDC dc, TextMetric* tm) { return GetTextMetricsA(dc, tm); }
+};
+
+template <class Char>
+using Buffer = std::vector<Char>;
+
+template <class Char>
+CUnicodeString FromBuffer(const Buffer<Char>& buffer) {
+    return CUnicodeString(buffer.data());
+}
+
+// An item's text read through a record with a text pointer and its size
+// (header, tab and list-view items): `message` fills the record's buffer.
+// With `needAnswer`, an answer below 1 means no text.
+template <class Char, class Item>
+CUnicodeString ItemTextByRecord(HWND hwnd, UINT message, WPARAM index, Item item, size_t units, bool needAnswer) {
+    Buffer<Char> buffer(units, Char(0));
+    item.pszText = buffer.data();
+    item.cchTextMax = int(buffer.size());
+    const LRESULT answer = Forms<Char>::Send(hwnd, message, index, reinterpret_cast<LPARAM>(&item));
+    if (needAnswer && answer < 1) return CUnicodeString(L"");
+    return FromBuffer(buffer);
 }
 
 // An item's text read the list-box way: its length message, then its text
 // message into a buffer of that length; empty for a missing item.
 template <class Char>
 CUnicodeString ItemTextByLength(HWND hwnd, UINT lengthMsg, UINT textMsg, int index) {
-    const LRESULT length = SendAs<Char>(hwnd, lengthMsg, WPARAM(index), 0);
+    const LRESULT length = Forms<Char>::Send(hwnd, lengthMsg, WPARAM(index), 0);
     if (length < 1) return CUnicodeString(L"");
-    std::vector<Char> buffer(size_t(length) + 1, Char(0));
-    SendAs<Char>(hwnd, textMsg, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
-    return CUnicodeString(buffer.data());
+    Buffer<Char> buffer(size_t(length) + 1, Char(0));
+    Forms<Char>::Send(hwnd, textMsg, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
+    return FromBuffer(buffer);
+}
+
+template <class Char>
+size_t WindowText(HWND hwnd, CUnicodeString& out) {
+    const int length = Forms<Char>::TextLength(hwnd) + 1;
+    Buffer<Char> buffer(size_t(length), Char(0));
+    const int n = Forms<Char>::Text(hwnd, buffer.data(), length);
+    out = FromBuffer(buffer);
+    return size_t(n > 0 ? n : 0);
+}
+
+template <class Char>
+CUnicodeString HeaderItemText(HWND hwnd, int index) {
+    typename Forms<Char>::HeaderItem item{};
+    item.mask = HDI_TEXT;
+    return ItemTextByRecord<Char>(hwnd, Forms<Char>::kHeaderGetItem, WPARAM(index), item, Forms<Char>::kHeaderUnits,
+                                  false);
+}
+
+template <class Char>
+CUnicodeString TabItemText(HWND hwnd, int index) {
+    typename Forms<Char>::TabItem item{};
+    item.mask = TCIF_TEXT;
+    return ItemTextByRecord<Char>(hwnd, Forms<Char>::kTabGetItem, WPARAM(index), item, 256, false);
+}
+
+template <class Char>
+CUnicodeString ListViewItemText(HWND hwnd, int index, int subItem) {
+    typename Forms<Char>::ListViewItem item{};
+    item.iSubItem = subItem;
+    return ItemTextByRecord<Char>(hwnd, Forms<Char>::kListViewGetItemText, WPARAM(index), item, 1024, true);
+}
+
+// EM_GETLINE takes the buffer size in its first word; `units` leaves room
+// for it and for the terminating zero.
+template <class Char>
+CUnicodeString EditLine(HWND hwnd, int line, size_t units) {
+    Buffer<Char> buffer(units, Char(0));
+    *reinterpret_cast<WORD*>(buffer.data()) = WORD(buffer.size() - 1);
+    const LRESULT n = Forms<Char>::Send(hwnd, EM_GETLINE, WPARAM(line), reinterpret_cast<LPARAM>(buffer.data()));
+    buffer[size_t(n >= 0 && size_t(n) < buffer.size() ? n : 0)] = Char(0);
+    return FromBuffer(buffer);
+}
+
+template <class Char>
+CUnicodeString MenuString(HMENU menu, UINT item, UINT flags) {
+    Buffer<Char> buffer(Forms<Char>::kMenuUnits, Char(0));
+    Forms<Char>::MenuString(menu, item, buffer.data(), int(buffer.size()), flags);
+    return FromBuffer(buffer);
+}
+
+template <class Char>
+CUnicodeString StatusText(HWND hwnd, int pane, int* type) {
+    const LRESULT length = Forms<Char>::Send(hwnd, Forms<Char>::kStatusGetTextLength, WPARAM(pane), 0);
+    Buffer<Char> buffer(size_t(LOWORD(length)) + 1, Char(0));
+    const LRESULT answer =
+        Forms<Char>::Send(hwnd, Forms<Char>::kStatusGetText, WPARAM(pane), reinterpret_cast<LPARAM>(buffer.data()));
+    if (type) *type = HIWORD(answer);
+    return FromBuffer(buffer);
+}
+
+template <class Char>
+CUnicodeString ToolBarButtonText(HWND hwnd, int commandId) {
+    const UINT message = Forms<Char>::kToolBarGetButtonText;
+    const LRESULT length = Forms<Char>::Send(hwnd, message, WPARAM(commandId), 0);
+    if (length < 0) return CUnicodeString(L"");
+    Buffer<Char> buffer(size_t(length) + 1, Char(0));
+    Forms<Char>::Send(hwnd, message, WPARAM(commandId), reinterpret_cast<LPARAM>(buffer.data()));
+    return FromBuffer(buffer);
+}
+
+template <class Char>
+int TextHeight(HDC dc) {
+    typename Forms<Char>::TextMetric tm{};
+    Forms<Char>::Metrics(dc, &tm);
+    return tm.tmHeight;
 }
 } // namespace
 
@@ -41,18 +173,7 @@ CSupportUnicode::CSupportUnicode(HWND hwnd, CTWWnd* owner)
 CSupportUnicode::CSupportUnicode(CTWWnd* owner) : CSupportUnicode(owner ? owner->GetSafeHwnd() : nullptr, owner) {}
 
 size_t CSupportUnicode::GetWindowTextAW(CUnicodeString& out) const {
-    if (wide_) {
-        const int length = GetWindowTextLengthW(hwnd_) + 1;
-        std::vector<wchar_t> buffer(size_t(length), L'\0');
-        const int n = GetWindowTextW(hwnd_, buffer.data(), length);
-        out = FromWide(buffer);
-        return size_t(n > 0 ? n : 0);
-    }
-    const int length = GetWindowTextLengthA(hwnd_) + 1;
-    std::vector<char> buffer(size_t(length), '\0');
-    const int n = GetWindowTextA(hwnd_, buffer.data(), length);
-    out = FromAnsi(buffer);
-    return size_t(n > 0 ? n : 0);
+    return wide_ ? WindowText<wchar_t>(hwnd_, out) : WindowText<char>(hwnd_, out);
 }
 
 CUnicodeString CSupportUnicode::GetText() const {
@@ -62,71 +183,23 @@ CUnicodeString CSupportUnicode::GetText() const {
 }
 
 CUnicodeString CSupportUnicode::GetHeaderItemText(int index) const {
-    if (wide_) {
-        std::vector<wchar_t> buffer(512, L'\0');
-        HDITEMW item{};
-        item.mask = HDI_TEXT;
-        item.pszText = buffer.data();
-        item.cchTextMax = int(buffer.size());
-        SendMessageW(hwnd_, HDM_GETITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-        return FromWide(buffer);
-    }
-    std::vector<char> buffer(256, '\0');
-    HDITEMA item{};
-    item.mask = HDI_TEXT;
-    item.pszText = buffer.data();
-    item.cchTextMax = int(buffer.size());
-    SendMessageA(hwnd_, HDM_GETITEMA, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-    return FromAnsi(buffer);
+    return wide_ ? HeaderItemText<wchar_t>(hwnd_, index) : HeaderItemText<char>(hwnd_, index);
 }
 
 CUnicodeString CSupportUnicode::GetTabItemText(int index) const {
-    if (wide_) {
-        std::vector<wchar_t> buffer(256, L'\0');
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = buffer.data();
-        item.cchTextMax = int(buffer.size());
-        SendMessageW(hwnd_, TCM_GETITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-        return FromWide(buffer);
-    }
-    std::vector<char> buffer(256, '\0');
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = buffer.data();
-    item.cchTextMax = int(buffer.size());
-    SendMessageA(hwnd_, TCM_GETITEMA, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-    return FromAnsi(buffer);
+    return wide_ ? TabItemText<wchar_t>(hwnd_, index) : TabItemText<char>(hwnd_, index);
 }
 
 CUnicodeString CSupportUnicode::GetEditLine(int line, int charIndex) const {
     const LRESULT length = SendMessageW(hwnd_, EM_LINELENGTH, WPARAM(charIndex), 0);
     if (length < 1) return CUnicodeString(L"");
-    // EM_GETLINE takes the buffer size in its first word; leave room for it.
     const size_t units = size_t(length) + 2;
-    if (wide_) {
-        std::vector<wchar_t> buffer(units, L'\0');
-        *reinterpret_cast<WORD*>(buffer.data()) = WORD(units - 1);
-        const LRESULT n = SendMessageW(hwnd_, EM_GETLINE, WPARAM(line), reinterpret_cast<LPARAM>(buffer.data()));
-        buffer[size_t(n >= 0 && size_t(n) < units ? n : 0)] = L'\0';
-        return FromWide(buffer);
-    }
-    std::vector<char> buffer(units * 2, '\0');
-    *reinterpret_cast<WORD*>(buffer.data()) = WORD(buffer.size() - 1);
-    const LRESULT n = SendMessageA(hwnd_, EM_GETLINE, WPARAM(line), reinterpret_cast<LPARAM>(buffer.data()));
-    buffer[size_t(n >= 0 && size_t(n) < buffer.size() ? n : 0)] = '\0';
-    return FromAnsi(buffer);
+    // The ANSI form reads bytes: a multi-byte character takes two.
+    return wide_ ? EditLine<wchar_t>(hwnd_, line, units) : EditLine<char>(hwnd_, line, units * 2);
 }
 
 CUnicodeString CSupportUnicode::GetMenuString(HMENU menu, UINT item, UINT flags) const {
-    if (wide_) {
-        std::vector<wchar_t> buffer(512, L'\0');
-        ::GetMenuStringW(menu, item, buffer.data(), int(buffer.size()), flags);
-        return FromWide(buffer);
-    }
-    std::vector<char> buffer(256, '\0');
-    ::GetMenuStringA(menu, item, buffer.data(), int(buffer.size()), flags);
-    return FromAnsi(buffer);
+    return wide_ ? MenuString<wchar_t>(menu, item, flags) : MenuString<char>(menu, item, flags);
 }
 
 CUnicodeString CSupportUnicode::GetListBoxText(int index) const {
@@ -140,54 +213,15 @@ CUnicodeString CSupportUnicode::GetComboItemText(int index) const {
 }
 
 CUnicodeString CSupportUnicode::GetListViewItemText(int item, int subItem) const {
-    if (wide_) {
-        std::vector<wchar_t> buffer(1024, L'\0');
-        LVITEMW lv{};
-        lv.iSubItem = subItem;
-        lv.pszText = buffer.data();
-        lv.cchTextMax = int(buffer.size());
-        if (SendMessageW(hwnd_, LVM_GETITEMTEXTW, WPARAM(item), reinterpret_cast<LPARAM>(&lv)) < 1)
-            return CUnicodeString(L"");
-        return FromWide(buffer);
-    }
-    std::vector<char> buffer(1024, '\0');
-    LVITEMA lv{};
-    lv.iSubItem = subItem;
-    lv.pszText = buffer.data();
-    lv.cchTextMax = int(buffer.size());
-    if (SendMessageA(hwnd_, LVM_GETITEMTEXTA, WPARAM(item), reinterpret_cast<LPARAM>(&lv)) < 1)
-        return CUnicodeString(L"");
-    return FromAnsi(buffer);
+    return wide_ ? ListViewItemText<wchar_t>(hwnd_, item, subItem) : ListViewItemText<char>(hwnd_, item, subItem);
 }
 
 CUnicodeString CSupportUnicode::GetStatusText(int pane, int* type) const {
-    if (wide_) {
-        const LRESULT length = SendMessageW(hwnd_, SB_GETTEXTLENGTHW, WPARAM(pane), 0);
-        std::vector<wchar_t> buffer(size_t(LOWORD(length)) + 1, L'\0');
-        const LRESULT answer = SendMessageW(hwnd_, SB_GETTEXTW, WPARAM(pane), reinterpret_cast<LPARAM>(buffer.data()));
-        if (type) *type = HIWORD(answer);
-        return FromWide(buffer);
-    }
-    const LRESULT length = SendMessageA(hwnd_, SB_GETTEXTLENGTHA, WPARAM(pane), 0);
-    std::vector<char> buffer(size_t(LOWORD(length)) + 1, '\0');
-    const LRESULT answer = SendMessageA(hwnd_, SB_GETTEXTA, WPARAM(pane), reinterpret_cast<LPARAM>(buffer.data()));
-    if (type) *type = HIWORD(answer);
-    return FromAnsi(buffer);
+    return wide_ ? StatusText<wchar_t>(hwnd_, pane, type) : StatusText<char>(hwnd_, pane, type);
 }
 
 CUnicodeString CSupportUnicode::GetToolBarButtonText(int commandId) const {
-    if (wide_) {
-        const LRESULT length = SendMessageW(hwnd_, TB_GETBUTTONTEXTW, WPARAM(commandId), 0);
-        if (length < 0) return CUnicodeString(L"");
-        std::vector<wchar_t> buffer(size_t(length) + 1, L'\0');
-        SendMessageW(hwnd_, TB_GETBUTTONTEXTW, WPARAM(commandId), reinterpret_cast<LPARAM>(buffer.data()));
-        return FromWide(buffer);
-    }
-    const LRESULT length = SendMessageA(hwnd_, TB_GETBUTTONTEXTA, WPARAM(commandId), 0);
-    if (length < 0) return CUnicodeString(L"");
-    std::vector<char> buffer(size_t(length) + 1, '\0');
-    SendMessageA(hwnd_, TB_GETBUTTONTEXTA, WPARAM(commandId), reinterpret_cast<LPARAM>(buffer.data()));
-    return FromAnsi(buffer);
+    return wide_ ? ToolBarButtonText<wchar_t>(hwnd_, commandId) : ToolBarButtonText<char>(hwnd_, commandId);
 }
 
 SIZE CSupportUnicode::GetTextExtent(HDC dc, const CUnicodeString& text) const {
@@ -201,19 +235,26 @@ SIZE CSupportUnicode::GetTextExtent(HDC dc, const CUnicodeString& text) const {
     return size;
 }
 
-int CSupportUnicode::GetTextHeight(HDC dc) const {
-    if (wide_) {
-        TEXTMETRICW tm{};
-        GetTextMetricsW(dc, &tm);
-        return tm.tmHeight;
-    }
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    return tm.tmHeight;
-}
+int CSupportUnicode::GetTextHeight(HDC dc) const { return wide_ ? TextHeight<wchar_t>(dc) : TextHeight<char>(dc); }
 
 int CSupportUnicode::DrawUnicodeText(HDC dc, const CUnicodeString& text, int count, RECT* rect, UINT format) const {
     return DrawTextW(dc, text.Str().c_str(), count, rect, format);
+}
+
+int CSupportUnicode::DrawTextAW(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format) const {
+    if (!text) return 0;
+    if (wide_) return DrawTextW(dc, text, count, rect, format);
+    const size_t length = count < 0 ? wcslen(text) : size_t(count);
+    const std::string ansi = hexmoor::rt::ToAnsi(text, length);
+    return DrawTextA(dc, ansi.c_str(), int(ansi.size()), rect, format);
+}
+
+int CSupportUnicode::DrawTextAW(HDC dc, const char* text, int count, RECT* rect, UINT format) const {
+    if (!text) return 0;
+    if (!wide_) return DrawTextA(dc, text, count, rect, format);
+    const size_t length = count < 0 ? strlen(text) : size_t(count);
+    const std::wstring wide = hexmoor::rt::ToWide(text, length);
+    return DrawTextW(dc, wide.c_str(), int(wide.size()), rect, format);
 }
 
 BOOL CSupportUnicode::ExtTextOutAW(HDC dc, int x, int y, UINT options, const RECT* rect, const CUnicodeString& text,
@@ -243,5 +284,11 @@ HFONT CreateMenuFont() {
     return CreateFontIndirectW(&lf);
 }
 
-void SetMenuOwnerWindow(HWND hwnd) { g_menuOwner = hwnd; }
-HWND GetMenuOwnerWindow() { return g_menuOwner; }
+void SetMenuOwnerWindow(HWND hwnd) { g_menuOwner.store(hwnd); }
+HWND GetMenuOwnerWindow() { return g_menuOwner.load(); }
+
+bool IsMenuItemIndexValid(HMENU menu, int index) {
+    if (!menu || index < 0) return false;
+    const int count = GetMenuItemCount(menu);
+    return count > 0 && index < count;
+}

@@ -30,6 +30,11 @@ public:
     SIZE GetTextExtent(HDC dc, const CUnicodeString& text) const;
     int GetTextHeight(HDC dc) const;
     int DrawUnicodeText(HDC dc, const CUnicodeString& text, int count, RECT* rect, UINT format) const;
+    // DrawTextW or DrawTextA by the window's form; text of the other form is
+    // converted first. count is in characters of the given text (-1: up to
+    // its terminating zero).
+    int DrawTextAW(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format) const;
+    int DrawTextAW(HDC dc, const char* text, int count, RECT* rect, UINT format) const;
     BOOL ExtTextOutAW(HDC dc, int x, int y, UINT options, const RECT* rect, const CUnicodeString& text,
                       const int* dx) const;
     LONG_PTR SetWindowLongAW(int index, LONG_PTR value) const;
@@ -45,8 +50,13 @@ private:
 HFONT CreateMenuFont();
 
 // The window that last handled a menu-opening message (popup-menu skin).
+// One for the process: the popup painter may run on another thread.
 void SetMenuOwnerWindow(HWND hwnd);
 HWND GetMenuOwnerWindow();
+
+// True when index names an item of the menu: 0 <= index < its item count
+// (false for a menu that is not there).
+bool IsMenuItemIndexValid(HMENU menu, int index);
 
 // String-pointer checks: a text the runtime may read. Only a null pointer
 // is refused; a pointer is never probed by reading through it.

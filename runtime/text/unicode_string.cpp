@@ -267,6 +267,28 @@ CUnicodeString CUnicodeString::Mid(size_t index, size_t count) const {
     if (index >= text_.size()) return CUnicodeString(std::wstring());
     return CUnicodeString(text_.substr(index, count));
 }
+void CUnicodeString::TrimLeft(const char* set) {
+    if (set) TrimLeft(CUnicodeString(set).Str().c_str());
+}
+void CUnicodeString::TrimRight(const char* set) {
+    if (set) TrimRight(CUnicodeString(set).Str().c_str());
+}
+void CUnicodeString::TrimLeft(char c) {
+    const char s[2] = {c, '\0'};
+    TrimLeft(s);
+}
+void CUnicodeString::TrimRight(char c) {
+    const char s[2] = {c, '\0'};
+    TrimRight(s);
+}
+
+CUnicodeString CUnicodeString::SpanIncluding(const char* set) const {
+    return set ? SpanIncluding(CUnicodeString(set).Str().c_str()) : Left(0);
+}
+CUnicodeString CUnicodeString::SpanExcluding(const char* set) const {
+    return set ? SpanExcluding(CUnicodeString(set).Str().c_str()) : Left(0);
+}
+
 CUnicodeString CUnicodeString::SpanIncluding(const wchar_t* set) const {
     return Left(set ? wcsspn(text_.c_str(), set) : 0);
 }
@@ -310,16 +332,32 @@ void CUnicodeString::Format(const char* format, ...) {
 }
 
 void CUnicodeString::FormatSystemMessage(const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    FormatMessageV(format, &args);
+    va_end(args);
+}
+
+void CUnicodeString::FormatSystemMessage(UINT formatId, ...) {
+    CUnicodeString format;
+    va_list args;
+    va_start(args, formatId);
+    if (format.LoadFromTable(formatId)) {
+        FormatMessageV(format.GetBuffer(), &args);
+    } else {
+        Empty();
+    }
+    va_end(args);
+}
+
+void CUnicodeString::FormatMessageV(const wchar_t* format, va_list* args) {
     if (!format) {
         Empty();
         return;
     }
-    va_list args;
-    va_start(args, format);
     wchar_t* out = nullptr;
     const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_STRING, format, 0, 0,
-                                   reinterpret_cast<wchar_t*>(&out), 0, &args);
-    va_end(args);
+                                   reinterpret_cast<wchar_t*>(&out), 0, args);
     if (n && out) {
         Assign(std::wstring(out, n));
     } else {
@@ -365,6 +403,43 @@ CUnicodeString operator+(const wchar_t* a, const CUnicodeString& b) {
     r += b;
     return r;
 }
+CUnicodeString::CountedView CUnicodeString::GetCountedView() const {
+    const size_t bytes = std::min<size_t>(text_.size() * sizeof(wchar_t), 0xFFFE);
+    return {USHORT(bytes), USHORT(bytes), GetBuffer()};
+}
+
+CUnicodeString operator+(wchar_t a, const CUnicodeString& b) {
+    CUnicodeString r;
+    r = a;
+    r += b;
+    return r;
+}
+
+CUnicodeString operator+(const CUnicodeString& a, const char* b) {
+    CUnicodeString r(a.Str());
+    r += b;
+    return r;
+}
+
+CUnicodeString operator+(const char* a, const CUnicodeString& b) {
+    CUnicodeString r(a);
+    r += b;
+    return r;
+}
+
+CUnicodeString operator+(const CUnicodeString& a, char b) {
+    CUnicodeString r(a.Str());
+    r += b;
+    return r;
+}
+
+CUnicodeString operator+(char a, const CUnicodeString& b) {
+    CUnicodeString r;
+    r = a;
+    r += b;
+    return r;
+}
+
 CUnicodeString operator+(const CUnicodeString& a, wchar_t b) {
     CUnicodeString r(a.Str());
     r += b;

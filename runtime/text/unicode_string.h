@@ -86,12 +86,19 @@ public:
     void TrimRight(const wchar_t* set);
     void TrimLeft(wchar_t c);
     void TrimRight(wchar_t c);
+    // ANSI sets and characters are converted first.
+    void TrimLeft(const char* set);
+    void TrimRight(const char* set);
+    void TrimLeft(char c);
+    void TrimRight(char c);
 
     CUnicodeString Left(size_t count) const;
     CUnicodeString Right(size_t count) const;
     CUnicodeString Mid(size_t index, size_t count) const;
     CUnicodeString SpanIncluding(const wchar_t* set) const;
     CUnicodeString SpanExcluding(const wchar_t* set) const;
+    CUnicodeString SpanIncluding(const char* set) const;
+    CUnicodeString SpanExcluding(const char* set) const;
 
     // printf-style formatting into a bounded buffer (2048 units wide, 1024
     // bytes ANSI); a longer result is cut at the bound.
@@ -100,16 +107,30 @@ public:
     void FormatV(const wchar_t* format, va_list args);
     // FormatMessage with the text as its format (inserts %1, %2...).
     void FormatSystemMessage(const wchar_t* format, ...);
+    // The same with the format taken from the string table of the current
+    // module; empty when the id has no text.
+    void FormatSystemMessage(UINT formatId, ...);
     // A string-table text of the current module; false when absent.
     bool LoadFromTable(UINT id, HINSTANCE module = nullptr);
 
     BSTR AllocSysString() const;
+
+    // A counted view of the text {byte length, byte length, buffer}, the
+    // layout of the system's counted wide strings. The byte lengths stop at
+    // the largest even 16-bit count; the buffer stays the string's own.
+    struct CountedView {
+        USHORT length;
+        USHORT maximumLength;
+        const wchar_t* buffer;
+    };
+    CountedView GetCountedView() const;
 
     static constexpr size_t kWideFormatUnits = 2048;
     static constexpr size_t kAnsiFormatBytes = 1024;
 
 private:
     void Assign(std::wstring text);
+    void FormatMessageV(const wchar_t* format, va_list* args);
     std::wstring text_;
     bool hasBuffer_ = false;
     mutable std::string ansi_;
@@ -119,6 +140,11 @@ CUnicodeString operator+(const CUnicodeString& a, const CUnicodeString& b);
 CUnicodeString operator+(const CUnicodeString& a, const wchar_t* b);
 CUnicodeString operator+(const wchar_t* a, const CUnicodeString& b);
 CUnicodeString operator+(const CUnicodeString& a, wchar_t b);
+CUnicodeString operator+(wchar_t a, const CUnicodeString& b);
+CUnicodeString operator+(const CUnicodeString& a, const char* b);
+CUnicodeString operator+(const char* a, const CUnicodeString& b);
+CUnicodeString operator+(const CUnicodeString& a, char b);
+CUnicodeString operator+(char a, const CUnicodeString& b);
 bool operator==(const CUnicodeString& a, const CUnicodeString& b);
 bool operator==(const CUnicodeString& a, const wchar_t* b);
 bool operator==(const CUnicodeString& a, const char* b);

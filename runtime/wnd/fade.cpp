@@ -1,5 +1,6 @@
 #include "runtime/wnd/fade.h"
 
+#include "base/win/handles.h"
 #include "runtime/messages.h"
 
 namespace hexmoor::rt {
@@ -30,14 +31,14 @@ bool FadeState::Start(bool rising) {
     running_.store(true);
     if (workerActive_.exchange(true)) return true; // the running worker turns round
     auto* keep = new std::shared_ptr<FadeState>(shared_from_this());
-    HANDLE thread = CreateThread(nullptr, 0, &FadeState::ThreadProc, keep, 0, nullptr);
+    // The worker is never waited on: its handle goes at once.
+    const hexmoor::win::KernelHandle thread(CreateThread(nullptr, 0, &FadeState::ThreadProc, keep, 0, nullptr));
     if (!thread) {
         delete keep;
         workerActive_.store(false);
         running_.store(false);
         return false;
     }
-    CloseHandle(thread);
     return true;
 }
 

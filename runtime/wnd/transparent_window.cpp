@@ -1,5 +1,6 @@
 #include "runtime/wnd/transparent_window.h"
 
+#include "base/win/gdi.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
@@ -22,9 +23,7 @@ LRESULT CSTransparentWindow::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
 }
 
 LRESULT CSTransparentWindow::Paint(HDC) {
-    PAINTSTRUCT ps;
-    BeginPaint(hWnd_, &ps);
-    EndPaint(hWnd_, &ps);
+    const hexmoor::win::PaintScope validate(hWnd_);
     return 0;
 }
 

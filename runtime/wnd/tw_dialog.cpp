@@ -1,9 +1,12 @@
 #include "runtime/wnd/tw_dialog.h"
 
+#include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
+#include "runtime/manager/frame_size.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/window_rects.h"
@@ -29,12 +32,12 @@ HBITMAP CTWDialog::GetBackgroundBitmap(BOOL rebuild) {
     CClientRect client(hWnd_);
     if (client.Width() <= 0 || client.Height() <= 0) return nullptr;
     const CMrgBitmap* image = element_->GetImage(kBackgroundImage);
-    WindowDC screen(nullptr);
-    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
+    hexmoor::win::WindowDC screen(nullptr);
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
     if (!bitmap) return nullptr;
-    MemoryDC dc(screen.Get());
+    hexmoor::win::MemoryDC dc(screen.Get());
     {
-        SelectGuard select(dc.Get(), bitmap.Get());
+        hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
         // What shows where the skin draws nothing: the system's dialog face,
         // never uninitialised memory.
         FillRect(dc.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
@@ -80,6 +83,11 @@ LRESULT CTWDialog::EraseBackground(HDC dc, HWND child, const RECT* rect) {
         FillRect(dc, &target, GetSysColorBrush(COLOR_BTNFACE));
         return 0;
     }
+    // Skin off: the dialog erases its own background into the child's DC,
+    // kept to the child's extent so that it never paints past the child.
+    hexmoor::win::SavedDC saved(dc);
+    CWindowRect childRect(child ? child : hWnd_);
+    IntersectClipRect(dc, 0, 0, childRect.Width(), childRect.Height());
     return SendMessageW(hWnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
 }
 
@@ -91,13 +99,10 @@ LRESULT CTWDialog::EraseSelf(HDC dc) {
 LRESULT CTWDialog::Paint(HDC) {
     if (IsUser32Dialog(hWnd_)) {
         // A system message box paints its own contents over our background.
-        PAINTSTRUCT ps;
-        BeginPaint(hWnd_, &ps);
-        const LRESULT result = Default();
-        EndPaint(hWnd_, &ps);
-        return result;
+        const hexmoor::win::PaintScope paint(hWnd_);
+        return Default();
     }
-    if (GetMode() == 2 && !colorDialog_) {
+    if (GetMode() == host::kVisualBasic6 && !colorDialog_) {
         const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
         SetWindowLongPtrW(hWnd_, GWL_STYLE, style | WS_CLIPCHILDREN);
         CTWDraw draw(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
@@ -182,7 +187,12 @@ LRESULT CTWDialog::OnSizeColorDialog(WPARAM wp, LPARAM) {
         CClientRect client(hWnd_);
         const int width = 2 * wr.Width() - client.Width();
         resizedOnce_ = TRUE;
-        SetWindowPos(hWnd_, nullptr, 0, 0, width, wr.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hWnd_, nullptr, 0, 0, width, wr.Height(),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+        // A skinned frame's borders differ from the system's: refit the
+        // window around its client area.
+        RECT unused{};
+        SizeSkinnedFrameToClient(&unused, hWnd_, nullptr);
         return 1;
     }
     if (wp != SIZE_MINIMIZED) GetBackgroundBitmap(TRUE);

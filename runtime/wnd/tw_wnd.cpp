@@ -1,13 +1,11 @@
 #include "runtime/wnd/tw_wnd.h"
 
-#include <mutex>
-#include <vector>
-
-#include "model/platform/win/uxtheme.h"
+#include "base/win/uxtheme.h"
 #include "model/twf_manager.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
@@ -15,6 +13,7 @@
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor::rt;
 
@@ -48,69 +47,6 @@ CTWWnd::~CTWWnd() {
 bool CTWWnd::IsSkinningOn() const { return active_ && IsSkinActive(skinId_) && element_ && element_->GetEnabled(); }
 
 // --- attach and detach ------------------------------------------------------
-
-namespace {
-// Windows whose procedure still leads into ours after their object let go
-// (another subclasser came later): messages keep flowing to the procedure we
-// replaced. Keyed by window, with the procedure that sat on top of ours, so
-// that a recycled window handle is never mistaken for the old window.
-// Process-wide, so guarded.
-struct OrphanLink {
-    SubclassLink link;
-    LONG_PTR topProcedure = 0;
-};
-struct OrphanLinks {
-    std::mutex lock;
-    std::map<HWND, OrphanLink> links;
-};
-OrphanLinks& Orphans() {
-    static OrphanLinks o;
-    return o;
-}
-LONG_PTR CurrentProcedure(HWND hwnd, bool wide) {
-    return wide ? GetWindowLongPtrW(hwnd, GWLP_WNDPROC) : GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
-}
-} // namespace
-
-bool TakeOrphanLink(HWND hwnd, SubclassLink* out) {
-    auto& o = Orphans();
-    std::lock_guard<std::mutex> g(o.lock);
-    const auto it = o.links.find(hwnd);
-    if (it == o.links.end()) return false;
-    if (out) *out = it->second.link;
-    o.links.erase(it);
-    return true;
-}
-
-bool FindOrphanLink(HWND hwnd, SubclassLink* out) {
-    auto& o = Orphans();
-    std::lock_guard<std::mutex> g(o.lock);
-    const auto it = o.links.find(hwnd);
-    if (it == o.links.end()) return false;
-    *out = it->second.link;
-    return true;
-}
-
-void KeepOrphanLink(HWND hwnd, const SubclassLink& link) {
-    auto& o = Orphans();
-    std::lock_guard<std::mutex> g(o.lock);
-    o.links[hwnd] = OrphanLink{link, CurrentProcedure(hwnd, link.wide)};
-}
-
-namespace {
-// The orphan link of the window when the procedure on top of ours is still
-// the one that was there when our object let go; a stale entry is dropped.
-bool TakeLiveOrphanLink(HWND hwnd, SubclassLink* out) {
-    auto& o = Orphans();
-    std::lock_guard<std::mutex> g(o.lock);
-    const auto it = o.links.find(hwnd);
-    if (it == o.links.end()) return false;
-    const bool live = CurrentProcedure(hwnd, it->second.link.wide) == it->second.topProcedure;
-    if (live) *out = it->second.link;
-    o.links.erase(it);
-    return live;
-}
-} // namespace
 
 BOOL CTWWnd::Attach(HWND hwnd, int type) {
     if (hWnd_) {
@@ -188,7 +124,7 @@ LRESULT CTWWnd::OnPrintClient(HDC dc, DWORD flags) {
         // The default processing goes through the reflected colour answer,
         // which moves the DC's origin or clips the client away: the caller's
         // DC must come back as it was before the skinned paint.
-        SavedDC saved(dc);
+        hexmoor::win::SavedDC saved(dc);
         SetRedraw(FALSE);
         result = Default();
         SetRedraw(TRUE);
@@ -203,15 +139,15 @@ LRESULT CTWWnd::OnNcPaint(HDC dc) {
     const int kind = GetBorderKind(hWnd_);
     if (kind == 1) {
         if (dc) return PaintBorder(dc);
-        WindowDC windowDc(hWnd_, true);
+        hexmoor::win::WindowDC windowDc(hWnd_, true);
         return PaintBorder(windowDc.Get());
     }
     if (kind == 2) {
-        WindowDC windowDc(hWnd_, true);
+        hexmoor::win::WindowDC windowDc(hWnd_, true);
         const HDC target = dc ? dc : windowDc.Get();
         CWindowRect wr(hWnd_);
-        SelectGuard pen(target, GetStockObject(BLACK_PEN));
-        SelectGuard brush(target, GetStockObject(NULL_BRUSH));
+        hexmoor::win::SelectGuard pen(target, GetStockObject(BLACK_PEN));
+        hexmoor::win::SelectGuard brush(target, GetStockObject(NULL_BRUSH));
         ::Rectangle(target, 0, 0, wr.Width(), wr.Height());
     }
     return 0;
@@ -259,26 +195,14 @@ HFONT CTWWnd::GetFont(BOOL* owned) {
     return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-LRESULT CTWWnd::EraseBackground(HDC dc, HWND child, const RECT* rect) {
-    RECT r{};
-    if (rect) {
-        r = *rect;
-    } else {
-        CWindowRect wr(child);
-        r = {0, 0, wr.Width(), wr.Height()};
-    }
-    PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, WHITENESS);
-    return SendMessageW(hWnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-}
-
 void CTWWnd::RedrawNow(BOOL nonClient) {
     if (!hWnd_ || !IsWindowVisible(hWnd_)) return;
     {
-        WindowDC dc(hWnd_);
+        hexmoor::win::WindowDC dc(hWnd_);
         if (dc) Paint(dc.Get());
     }
     if (nonClient) {
-        WindowDC dc(hWnd_, true);
+        hexmoor::win::WindowDC dc(hWnd_, true);
         if (dc) PaintBorder(dc.Get());
     }
 }
@@ -333,33 +257,13 @@ CTwfObj* CTWWnd::FindSkinElement(WORD type, const std::wstring& name) const {
 
 CTwfObj* CTWWnd::FindSkinElementOfType(WORD type) const { return FindSkinElement(type, elementName_); }
 
-CTwfObj* CTWWnd::SetScrollBarSkin(CTwfSkin* skin, const std::wstring& name) {
-    if (!skin) return nullptr;
-    CTwfObj* element = skin->FindObject(5, name);
-    if (!element) element = skin->FindObject(5, L"");
-    scrollElement_ = element;
-    return element;
-}
-
-void CTWWnd::UpdateScrollBarSizes() {
-    if (!scrollHelper_) return;
-    if (scrollElement_) {
-        scrollHelper_->SetVertBarSize(int(scrollElement_->GetNumber(810)), int(scrollElement_->GetNumber(811)));
-        scrollHelper_->SetHorzBarSize(int(scrollElement_->GetNumber(812)), int(scrollElement_->GetNumber(813)));
-    } else {
-        const int v = GetSystemMetrics(SM_CXVSCROLL), h = GetSystemMetrics(SM_CYHSCROLL);
-        scrollHelper_->SetVertBarSize(v, v);
-        scrollHelper_->SetHorzBarSize(h, h);
-    }
-}
-
 CTwfSkin* CTWWnd::InheritParentSkin(BOOL) {
     CTwfSkin* skin = nullptr;
     const bool popup = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_POPUP) != 0;
     for (HWND a = GetParent(hWnd_); a && !skin; a = GetParent(a)) {
         CTWWnd* ancestor = HasFrameStyle(a) ? GetSkinnedFrameObject(a) : nullptr;
         if (!ancestor) ancestor = GetSkinnedWindowObject(a);
-        if (!ancestor || ancestor->GetType() == 100) continue;
+        if (!ancestor || ancestor->GetType() == ctype::kTransparent) continue;
         if (ancestor->GetScope() == 1 || (ancestor->GetScope() == 2 && !popup))
             SetActive(ancestor->IsActive(), ancestor->GetScope());
         skin = explicitSkin_ ? explicitSkin_ : ancestor->GetTwfSkin();
@@ -382,20 +286,6 @@ void CTWWnd::SetFadeEffect(const FadeRecord& record) {
     r.window = hWnd_;
     fade_ = std::make_shared<FadeState>(r);
     fadeEnabled_ = TRUE;
-}
-
-void CTWWnd::DrawParentDialogBackground(HDC dc) {
-    const HWND parent = GetParent(hWnd_);
-    CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
-    if (!parentObject || parentObject->GetType() != 25) return;
-    CWindowRect wr(hWnd_);
-    POINT corners[2] = {{wr.left, wr.top}, {wr.right, wr.bottom}};
-    MapWindowPoints(nullptr, parent, corners, 2);
-    if (GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(corners[0].x, corners[1].x);
-    POINT old{};
-    SetViewportOrgEx(dc, -corners[0].x, -corners[0].y, &old);
-    parentObject->DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-    SetViewportOrgEx(dc, old.x, old.y, nullptr);
 }
 
 void CTWWnd::AddChildObject(CTWWnd* child) {
@@ -504,105 +394,4 @@ void CTWWnd::Reset(const std::wstring&) {
     GetBackgroundBitmap(TRUE);
     SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-// --- scroll-bar drawing -----------------------------------------------------
-
-CMrgBitmap* CTWWnd::GetScrollBarPartImage(int bar, int part, int state, BOOL enabled) const {
-    if (!scrollElement_) return nullptr;
-    // Columns: hot, pressed, normal, disabled; the first set for stand-alone
-    // scroll bars, the second for the bars of other windows.
-    static constexpr WORD kControl[2][4][4] = {
-        {{47, 45, 43, 49}, {55, 53, 51, 57}, {63, 61, 59, 65}, {0, 0, 42, 101}},
-        {{81, 79, 77, 83}, {89, 87, 85, 91}, {96, 94, 93, 98}, {0, 0, 76, 100}},
-    };
-    static constexpr WORD kWindow[2][4][4] = {
-        {{817, 816, 815, 818}, {821, 820, 819, 822}, {825, 824, 823, 826}, {0, 0, 814, 841}},
-        {{830, 829, 828, 831}, {834, 833, 832, 835}, {838, 837, 836, 839}, {0, 0, 827, 840}},
-    };
-    if (bar != 0 && bar != 1) return nullptr;
-    const int row = part == 0 ? 0 : part == 1 ? 1 : part == 5 ? 2 : 3;
-    int column = enabled ? 2 : 3;
-    if (enabled && row != 3) {
-        if (state & CDIS_HOT)
-            column = 0;
-        else if (state & CDIS_SELECTED)
-            column = 1;
-    }
-    const WORD id = (type_ == 5 ? kControl : kWindow)[bar][row][column];
-    return id ? scrollElement_->GetImage(id) : nullptr;
-}
-
-HBITMAP CTWWnd::BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild) {
-    if (!rebuild && scrollBackground_) return scrollBackground_.Get();
-    scrollBackground_.Reset();
-    if (!record || !scrollElement_ || !scrollElement_->GetEnabled()) return nullptr;
-    const RECT& item = record->rc;
-    const int w = item.right - item.left, h = item.bottom - item.top;
-    if (w <= 0 || h <= 0) return nullptr;
-    WindowDC screen(nullptr);
-    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
-    MemoryDC dc(screen.Get());
-    {
-        SelectGuard select(dc.Get(), bitmap.Get());
-        HWND reference = hWnd_;
-        if (type_ == 14) {
-            char cls[64] = {};
-            const HWND parent = GetParent(hWnd_);
-            GetClassNameA(parent, cls, sizeof cls);
-            if (lstrcmpiA(cls, "ComboBox") == 0)
-                reference = ((GetWindowLongPtrW(parent, GWL_STYLE) & 3) == CBS_SIMPLE) ? parent : nullptr;
-        } else if (type_ == 25) {
-            reference = nullptr;
-        }
-        PatBlt(dc.Get(), 0, 0, w, h, WHITENESS);
-        if (reference) {
-            CTWWnd* parentObject = GetSkinnedWindowObject(GetParent(reference));
-            if (parentObject) {
-                CWindowRect wr(hWnd_);
-                RECT r{item.left + wr.left, item.top + wr.top, item.right + wr.left, item.bottom + wr.top};
-                parentObject->EraseBackground(dc.Get(), hWnd_, &r);
-            }
-        }
-        if (record->lItemlParam == 0 || record->lItemlParam == 1) {
-            CMrgBitmap* image = GetScrollBarPartImage(int(record->lItemlParam), int(record->dwItemSpec),
-                                                      int(record->uItemState), IsWindowEnabled(hWnd_));
-            CTWDraw draw(dc.Get(), nullptr, FALSE);
-            RECT all{0, 0, w, h};
-            draw.DrawSkinImage(&all, image, FALSE, nullptr);
-        }
-    }
-    scrollBackground_ = std::move(bitmap);
-    return scrollBackground_.Get();
-}
-
-LRESULT CTWWnd::OnScrollBarCustomDraw(LRESULT, NMCUSTOMDRAW* record) {
-    if (!scrollElement_) return 0;
-    if (record->lItemlParam == -2) return CDRF_SKIPDEFAULT;
-    if (!scrollElement_->GetEnabled()) return 0;
-    if (record->dwDrawStage == CDDS_PREPAINT) return LONG(scrollElement_->GetEnabled()) > 0 ? CDRF_SKIPDEFAULT : 0;
-    if (record->dwDrawStage == CDDS_POSTPAINT) return 0;
-    if (record->lItemlParam == 3) {
-        const HWND parent = GetParent(hWnd_);
-        CTWWnd* parentObject = parent ? GetSkinnedWindowObject(parent) : nullptr;
-        if (parent && IsWindowVisible(parent) && parentObject && parentObject->GetType() == 25) {
-            SavedDC saved(record->hdc);
-            IntersectClipRect(record->hdc, record->rc.left, record->rc.top, record->rc.right, record->rc.bottom);
-            parentObject->EraseBackground(record->hdc, hWnd_, nullptr);
-        } else if (CTwfObj* grip = FindSkinElementOfType(27)) {
-            CTWDraw draw(record->hdc, nullptr, FALSE);
-            draw.DrawSkinImage(&record->rc, grip->GetImage(41), FALSE, nullptr);
-        }
-        return CDRF_SKIPDEFAULT;
-    }
-    if (record->lItemlParam == 0 || record->lItemlParam == 1) {
-        const HBITMAP bitmap = BuildScrollBarBackground(record, TRUE);
-        if (bitmap) {
-            CTWDraw draw(record->hdc, nullptr, FALSE);
-            POINT at{record->rc.left, record->rc.top};
-            draw.DrawBitmapAt(&at, bitmap);
-        }
-        return CDRF_SKIPDEFAULT;
-    }
-    return 0;
 }

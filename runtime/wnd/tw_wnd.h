@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "runtime/subclass.h"
 #include "runtime/wnd/fade.h"
 
@@ -177,8 +177,8 @@ protected:
     BOOL forceWide_ = FALSE;
     BOOL paintEnabled_ = TRUE;
     CTwfObj* scrollElement_ = nullptr;
-    hexmoor::rt::BitmapHandle background_;
-    hexmoor::rt::BitmapHandle scrollBackground_;
+    hexmoor::win::Bitmap background_;
+    hexmoor::win::Bitmap scrollBackground_;
     RECT rect_{0, 0, 0, 0};
     CTwfObj* element_ = nullptr;
     CTwfSkin* explicitSkin_ = nullptr;

@@ -4,18 +4,18 @@
 // its messages are still on the stack.
 #include <vector>
 
+#include "base/win/gdi.h"
 #include "model/twf_obj.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/orphan_links.h"
 #include "runtime/wnd/tw_wnd.h"
 
 using namespace hexmoor::rt;
-
-bool FindOrphanLink(HWND hwnd, SubclassLink* out);
-bool TakeOrphanLink(HWND hwnd, SubclassLink* out);
 
 namespace {
 
@@ -41,7 +41,7 @@ bool HasFrameStyle(HWND hwnd) {
 }
 
 bool PassesKeyboardTest(CTWWnd* object) {
-    return IsSkinActive(object->GetSkinId()) && (object->IsActive() || object->GetType() == 1);
+    return IsSkinActive(object->GetSkinId()) && (object->IsActive() || object->GetType() == ctype::kWindow);
 }
 
 } // namespace
@@ -112,9 +112,7 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_PAINT:
         if (!object->IsPaintEnabled()) {
-            PAINTSTRUCT ps;
-            BeginPaint(hwnd, &ps);
-            EndPaint(hwnd, &ps);
+            const hexmoor::win::PaintScope validate(hwnd);
         } else {
             object->WindowProc(msg, wp, lp);
         }
@@ -122,9 +120,9 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case TWM_SKINCHANGED: {
         object->WindowProc(msg, wp, lp);
         UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME;
-        if (object->GetMode() == 2) {
+        if (object->GetMode() == host::kVisualBasic6) {
             flags |= RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW;
-        } else if (object->GetMode() == 1 || object->GetMode() == 3) {
+        } else if (object->GetMode() == host::kWinForms || object->GetMode() == host::kDelphi) {
             flags |= RDW_UPDATENOW | RDW_ERASENOW;
         }
         RedrawWindow(hwnd, nullptr, nullptr, flags);
@@ -139,7 +137,9 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_INITMENUPOPUP:
     case WM_UNINITMENUPOPUP:
         SetMenuOwnerWindow(hwnd);
-        if (IsSkinActive(object->GetSkinId()) && object->GetMode() == 1 && CWndExStyle(hwnd).Has(WS_EX_RIGHT)) return 0;
+        if (IsSkinActive(object->GetSkinId()) && object->GetMode() == host::kWinForms &&
+            CWndExStyle(hwnd).Has(WS_EX_RIGHT))
+            return 0;
         return object->WindowProc(msg, wp, lp);
     case WM_NCDESTROY: {
         const LRESULT result = object->WindowProc(msg, wp, lp);

@@ -36,6 +36,13 @@ void PressKey(HWND target, UINT vk) {
     PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
 }
 
+// The docked group that shows pane in front, or null.
+const fw::GroupGeometry* GroupOf(const fw::LayoutGeometry& geometry, int pane) {
+    for (const auto& g : geometry.groups)
+        if (g.activePane == pane) return &g;
+    return nullptr;
+}
+
 } // namespace
 
 TEST_F(EditorApp, StartWithoutFileWritesTheAssociationAndShowsTheStartDialog) {
@@ -297,9 +304,7 @@ TEST_F(EditorApp, CaptionDraggedOutFloatsThePaneAndDroppingOnTheFrameEdgeDocksIt
     using namespace shell;
     auto& docks = frame->Docks();
     HWND group = docks.Container(kPaneProperties);
-    const fw::GroupGeometry* geo = nullptr;
-    for (const auto& g : docks.Geometry().groups)
-        if (g.activePane == kPaneProperties) geo = &g;
+    const fw::GroupGeometry* geo = GroupOf(docks.Geometry(), kPaneProperties);
     ASSERT_TRUE(geo);
     int x = geo->caption.left + 30, y = geo->caption.top + 8;
     SendMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -344,9 +349,7 @@ TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
     Start({L"x.twf"});
     using namespace shell;
     auto& docks = frame->Docks();
-    const fw::GroupGeometry* geo = nullptr;
-    for (const auto& g : docks.Geometry().groups)
-        if (g.activePane == kPaneZoomer) geo = &g;
+    const fw::GroupGeometry* geo = GroupOf(docks.Geometry(), kPaneZoomer);
     ASSERT_TRUE(geo);
     ASSERT_FALSE(geo->pinButton.IsEmpty());
     HWND group = docks.Container(kPaneZoomer);
@@ -354,13 +357,13 @@ TEST_F(EditorApp, ZoomerPinsToTheEdgeAndSlidesOutFromItsTab) {
     EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::AutoHidden);
     EXPECT_FALSE(Visible(docks.Content(kPaneZoomer)));
     ASSERT_EQ(docks.Geometry().autoHideTabs.size(), 1u);
-    fw::Rect tab = docks.Geometry().autoHideTabs[0].rect;
+    hexmoor::Rect tab = docks.Geometry().autoHideTabs[0].rect;
     SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
     EXPECT_TRUE(Visible(docks.Content(kPaneZoomer)));
     // Still "shown" for the View menu while it waits at the edge.
     EXPECT_TRUE(frame->QueryCommand(ID_TOOLS_ZOOMER).checked);
     // The pin of the slid-out pane docks it again.
-    const fw::Rect pin = fw::Rect::XYWH(docks.Geometry().slideOut.Width() - 2 * 16 - 4 + 4, 6, 4, 4);
+    const hexmoor::Rect pin = hexmoor::Rect::XYWH(docks.Geometry().slideOut.Width() - 2 * 16 - 4 + 4, 6, 4, 4);
     SendMessageW(docks.Container(kPaneZoomer), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pin.left, pin.top));
     EXPECT_EQ(docks.Layout().Mode(kPaneZoomer), fw::PaneMode::Docked);
     EXPECT_TRUE(docks.Geometry().autoHideTabs.empty());
@@ -486,11 +489,9 @@ TEST_F(EditorApp, DraggingATabAwayFloatsThatTabsPane) {
     Start({L"x.twf"});
     using namespace shell;
     auto& docks = frame->Docks();
-    const fw::GroupGeometry* geo = nullptr;
-    for (const auto& g : docks.Geometry().groups)
-        if (g.activePane == kPaneDefaultControls) geo = &g;
+    const fw::GroupGeometry* geo = GroupOf(docks.Geometry(), kPaneDefaultControls);
     ASSERT_TRUE(geo);
-    fw::Rect userTab;
+    hexmoor::Rect userTab;
     for (const auto& [pane, r] : geo->tabs)
         if (pane == kPaneUserData) userTab = r;
     ASSERT_FALSE(userTab.IsEmpty());
@@ -720,7 +721,7 @@ TEST_F(EditorApp, SlidOutZoomerGoesBackWhenTheMouseAndFocusAreElsewhere) {
     using namespace shell;
     auto& docks = frame->Docks();
     docks.SetAutoHide(kPaneZoomer, true);
-    fw::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
+    hexmoor::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
     SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
     ASSERT_TRUE(Visible(docks.Content(kPaneZoomer)));
     // Mouse over the pane: it stays.
@@ -809,7 +810,7 @@ TEST_F(EditorApp, EveryDockLayoutChangeLaysTheViewIntoWhatThePanesLeave) {
     auto viewMatchesCentre = [&](const char* when) {
         RECT v = ScreenRect(frame->View());
         MapWindowPoints(nullptr, h, reinterpret_cast<POINT*>(&v), 2);
-        fw::Rect c = docks.Geometry().center;
+        hexmoor::Rect c = docks.Geometry().center;
         EXPECT_EQ(v.left, c.left) << when;
         EXPECT_EQ(v.top, c.top) << when;
         EXPECT_EQ(v.right, c.right) << when;
@@ -915,7 +916,7 @@ TEST_F(EditorApp, PinGlyphDiffersBetweenADockedAndAnAutoHiddenPane) {
     auto& docks = frame->Docks();
     SetFocus(nullptr);
     // The glyph's pixels (caption text colour) inside the pin button.
-    auto glyph = [&](HWND group, const fw::Rect& pin, COLORREF ink) {
+    auto glyph = [&](HWND group, const hexmoor::Rect& pin, COLORREF ink) {
         UpdateWindow(group);
         test::PixelBuffer px = test::CaptureClient(group);
         std::vector<std::pair<int, int>> marks;
@@ -924,17 +925,17 @@ TEST_F(EditorApp, PinGlyphDiffersBetweenADockedAndAnAutoHiddenPane) {
                 if (px.At(x, y) == ink) marks.push_back({x - pin.left, y - pin.top});
         return marks;
     };
-    fw::Rect pin;
+    hexmoor::Rect pin;
     for (const auto& g : docks.Geometry().groups)
         if (g.activePane == kPaneZoomer) pin = g.pinButton;
     ASSERT_FALSE(pin.IsEmpty());
     COLORREF ink = Editor().look.captionTextInactive;
     auto pinned = glyph(docks.Container(kPaneZoomer), pin, ink);
     docks.SetAutoHide(kPaneZoomer, true);
-    fw::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
+    hexmoor::Rect tab = docks.Geometry().autoHideTabs.at(0).rect;
     SendMessageW(frame->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 10));
     ASSERT_TRUE(Visible(docks.Content(kPaneZoomer)));
-    fw::Rect slidPin = fw::Rect::XYWH(docks.Geometry().slideOut.Width() - 2 * 16 - 4, 2, 16, 16);
+    hexmoor::Rect slidPin = hexmoor::Rect::XYWH(docks.Geometry().slideOut.Width() - 2 * 16 - 4, 2, 16, 16);
     auto unpinned = glyph(docks.Container(kPaneZoomer), slidPin, ink);
     EXPECT_GT(pinned.size(), 5u);
     EXPECT_GT(unpinned.size(), 5u);

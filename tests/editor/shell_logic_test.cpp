@@ -12,7 +12,7 @@
 #include "editor/shell/url_static.h"
 
 using namespace hexmoor::shell;
-using hexmoor::fw::Rect;
+using hexmoor::Rect;
 
 namespace {
 const Rect kWork{0, 0, 1280, 994};

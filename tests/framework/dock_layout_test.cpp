@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace hexmoor::fw;
+using hexmoor::Rect;
 
 namespace {
 

@@ -21,13 +21,13 @@ TEST_F(ElementsTest, SideFrameImagesCarryTheirOptions) {
     CTwfWndFrame frame;
     CTwfSideFrame* side = frame.GetTopSide();
     auto bitmap = SolidBitmap(4, 4, 0xFF0000FF);
-    side->SetImageBitmap(1, bitmap.get());
+    side->SetImageBitmap(1, bitmap.Get());
     ASSERT_NE(side->GetImageOptions(1), nullptr);
     EXPECT_EQ(side->GetImageOptions(1)->DrawMode, 0u);
 
     // Replacing an image keeps the options the user set.
     side->SetImageOptions(1, 3, -4, 2);
-    side->SetImageBitmap(1, bitmap.get());
+    side->SetImageBitmap(1, bitmap.Get());
     EXPECT_EQ(side->GetImageOptions(1)->XOffset, 3);
     EXPECT_EQ(side->GetImageOptions(1)->YOffset, -4);
     EXPECT_EQ(side->GetImageOptions(1)->DrawMode, 2u);

@@ -19,7 +19,6 @@
 #ifdef _WIN32
 #include "model/platform/win/dib.h"
 #include "model/platform/win/gdiplus_codec.h"
-#include "model/platform/win/uxtheme.h"
 #endif
 
 #include <gtest/gtest.h>

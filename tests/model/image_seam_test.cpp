@@ -42,13 +42,13 @@ TEST_F(ImageSeamTest, PngKeepsAlphaAndStaysAGdiplusImage) {
 TEST_F(ImageSeamTest, BmpBecomesAnOpaqueBitmap) {
     auto bitmap = platform::CreateBitmapFromPixels(PatternPixels(6, 3));
     std::vector<std::uint8_t> bmp;
-    ASSERT_TRUE(platform::EncodeBmp(bitmap.get(), &bmp));
+    ASSERT_TRUE(platform::EncodeBmp(bitmap.Get(), &bmp));
     EXPECT_EQ(bmp[0], 'B');
     platform::DecodedImage decoded = platform::DecodeImageStream(bmp);
     ASSERT_NE(decoded.bitmap, nullptr);
     EXPECT_EQ(decoded.png, nullptr);
     platform::ImagePixels back;
-    ASSERT_TRUE(platform::ReadBitmapPixels(decoded.bitmap.get(), &back));
+    ASSERT_TRUE(platform::ReadBitmapPixels(decoded.bitmap.Get(), &back));
     ASSERT_EQ(back.argb.size(), 18u);
     for (std::size_t i = 0; i < back.argb.size(); ++i) {
         EXPECT_EQ(back.argb[i] & 0xFFFFFF, PatternPixels(6, 3).argb[i] & 0xFFFFFF) << i;
@@ -76,7 +76,7 @@ TEST_F(ImageSeamTest, PackedDibBecomesA32BitBitmap) {
     auto bitmap = platform::DecodePackedDib(dib);
     ASSERT_NE(bitmap, nullptr);
     platform::ImagePixels back;
-    ASSERT_TRUE(platform::ReadBitmapPixels(bitmap.get(), &back));
+    ASSERT_TRUE(platform::ReadBitmapPixels(bitmap.Get(), &back));
     EXPECT_EQ(back.argb, (std::vector<std::uint32_t>{0xFF0000FF, 0xFF00FF00}));
     EXPECT_EQ(platform::DecodePackedDib(std::span(dib).first(47)), nullptr);
 }

@@ -16,7 +16,7 @@ class MrgBitmapTest : public ModelTest {};
 
 TEST_F(MrgBitmapTest, MarginsAreTakenLeftFirstAndStoredTopFirst) {
     auto source = SolidBitmap(10, 10, 0xFF000000);
-    CMrgBitmap image(source.get(), 3, 5, 7, 9, 1, 1);
+    CMrgBitmap image(source.Get(), 3, 5, 7, 9, 1, 1);
     EXPECT_EQ(image.GetLeft(), 3);
     EXPECT_EQ(image.GetTop(), 5);
     EXPECT_EQ(image.GetRight(), 7);
@@ -30,9 +30,9 @@ TEST_F(MrgBitmapTest, MarginsAreTakenLeftFirstAndStoredTopFirst) {
 
 TEST_F(MrgBitmapTest, AnEntryOwnsItsOwnCopyOfTheSource) {
     auto source = hexmoor::platform::CreateBitmapFromPixels(PatternPixels(6, 4));
-    CMrgBitmap image(source.get(), 0, 0, 0, 0, 0, 0);
-    EXPECT_NE(image.GetHBitmap(), source.get());
-    source.reset();
+    CMrgBitmap image(source.Get(), 0, 0, 0, 0, 0, 0);
+    EXPECT_NE(image.GetHBitmap(), source.Get());
+    source.Reset();
     ImagePixels pixels;
     ASSERT_TRUE(image.ReadPixels(&pixels));
     EXPECT_EQ(pixels.argb, PatternPixels(6, 4).argb);
@@ -42,7 +42,7 @@ TEST_F(MrgBitmapTest, AnEntryOwnsItsOwnCopyOfTheSource) {
 
 TEST_F(MrgBitmapTest, CopiesAreDeepForEveryForm) {
     auto bitmap = hexmoor::platform::CreateBitmapFromPixels(PatternPixels(3, 3));
-    CMrgBitmap gdi(bitmap.get(), 1, 2, 3, 4, 1, 0);
+    CMrgBitmap gdi(bitmap.Get(), 1, 2, 3, 4, 1, 0);
     CMrgBitmap gdip(SolidGdiplus(2, 5, 0x80FF8000), MrgBitmapParams{4, 3, 2, 1, 0, 1});
     CMrgBitmap value(0x00C0FFEE);
 
@@ -70,7 +70,7 @@ TEST_F(MrgBitmapTest, CopiesAreDeepForEveryForm) {
 
 TEST_F(MrgBitmapTest, ReleaseEmptiesTheEntry) {
     auto bitmap = SolidBitmap(2, 2, 0xFF000000);
-    CMrgBitmap image(bitmap.get(), 1, 1, 1, 1, 1, 1);
+    CMrgBitmap image(bitmap.Get(), 1, 1, 1, 1, 1, 1);
     image.Release();
     EXPECT_FALSE(image.HasImage());
     EXPECT_EQ(image.GetHBitmap(), nullptr);
@@ -83,7 +83,7 @@ TEST_F(MrgBitmapTest, ReleaseEmptiesTheEntry) {
 
 TEST_F(MrgBitmapTest, SavedCopyIsNeverCopiedAndSurvivesAssignment) {
     auto bitmap = SolidBitmap(2, 2, 0xFF0000FF);
-    CMrgBitmap image(bitmap.get(), 0, 0, 0, 0, 0, 0);
+    CMrgBitmap image(bitmap.Get(), 0, 0, 0, 0, 0, 0);
     image.SaveCopy();
     ASSERT_TRUE(image.HasSavedCopy());
     EXPECT_NE(image.GetSavedHBitmap(), image.GetHBitmap());
@@ -117,13 +117,13 @@ TEST_F(MrgBitmapTest, SavedCopyFollowsTheForm) {
 
 TEST_F(MrgBitmapTest, SwitchingForms) {
     auto bitmap = SolidBitmap(4, 4, 0xFF010203);
-    CMrgBitmap image(bitmap.get(), 1, 2, 3, 4, 1, 1);
+    CMrgBitmap image(bitmap.Get(), 1, 2, 3, 4, 1, 1);
     image.SetGdiplusBitmap(SolidGdiplus(3, 3, 0x40000000));
     EXPECT_TRUE(image.IsGdiplus());
     EXPECT_EQ(image.GetHBitmap(), nullptr);
     EXPECT_EQ(image.GetWidth(), 3);
     EXPECT_EQ(image.GetParams(), (MrgBitmapParams{1, 2, 3, 4, 1, 1}));
-    image.SetBitmapCopy(bitmap.get());
+    image.SetBitmapCopy(bitmap.Get());
     EXPECT_FALSE(image.IsGdiplus());
     EXPECT_NE(image.GetHBitmap(), nullptr);
     EXPECT_EQ(image.GetWidth(), 4);
@@ -133,7 +133,7 @@ TEST_F(MrgBitmapTest, SwitchingForms) {
     EXPECT_EQ(gdip.GetWidth(), 2);
 
     CMrgBitmap value(7);
-    value.SetBitmapCopy(bitmap.get()); // a plain value is left unchanged
+    value.SetBitmapCopy(bitmap.Get()); // a plain value is left unchanged
     EXPECT_TRUE(value.IsPlainValue());
     EXPECT_EQ(value.GetValue(), 7u);
 }

@@ -64,13 +64,13 @@ TEST_F(TwfObjTest, NumberWordsArePackedLowAndHigh) {
 
 TEST_F(TwfObjTest, PutImageGivesTheNewImageTheOldEntrysParameters) {
     auto first = SolidBitmap(4, 4, 0xFF102030);
-    obj_.SetImageFromSource(10, first.get(), 1, 2, 3, 4, 1, 1);
-    auto replacement = std::make_shared<CMrgBitmap>(first.get(), 9, 9, 9, 9, 0, 0);
+    obj_.SetImageFromSource(10, first.Get(), 1, 2, 3, 4, 1, 1);
+    auto replacement = std::make_shared<CMrgBitmap>(first.Get(), 9, 9, 9, 9, 0, 0);
     EXPECT_TRUE(obj_.PutImage(10, replacement));
     EXPECT_EQ(obj_.GetImage(10), replacement.get());
     EXPECT_EQ(replacement->GetParams(), (MrgBitmapParams{1, 2, 3, 4, 1, 1}));
     // A new id keeps the image's own parameters.
-    auto other = std::make_shared<CMrgBitmap>(first.get(), 9, 8, 7, 6, 1, 0);
+    auto other = std::make_shared<CMrgBitmap>(first.Get(), 9, 8, 7, 6, 1, 0);
     obj_.PutImage(11, other);
     EXPECT_EQ(other->GetParams(), (MrgBitmapParams{9, 8, 7, 6, 1, 0}));
 }
@@ -80,13 +80,13 @@ TEST_F(TwfObjTest, APlainValueNeitherLendsNorTakesImageParameters) {
     // DrawMode 2 would make it read as value 0 and lose it on the next save.
     auto bitmap = SolidBitmap(4, 3, 0xFF102030);
     obj_.SetValue(10, 0x00ABCDEF);
-    obj_.PutImage(10, std::make_shared<CMrgBitmap>(bitmap.get(), 1, 2, 3, 4, 1, 5));
+    obj_.PutImage(10, std::make_shared<CMrgBitmap>(bitmap.Get(), 1, 2, 3, 4, 1, 5));
     EXPECT_FALSE(obj_.GetImage(10)->IsPlainValue());
     EXPECT_EQ(obj_.GetImage(10)->GetParams(), (MrgBitmapParams{1, 2, 3, 4, 1, 5}));
     EXPECT_NE(obj_.GetImageBitmap(10), nullptr);
 
     obj_.SetValue(11, 7);
-    obj_.SetImageBitmap(11, bitmap.get());
+    obj_.SetImageBitmap(11, bitmap.Get());
     EXPECT_FALSE(obj_.GetImage(11)->IsPlainValue());
     EXPECT_EQ(obj_.GetImage(11)->GetWidth(), 4);
 
@@ -103,9 +103,9 @@ TEST_F(TwfObjTest, APlainValueNeitherLendsNorTakesImageParameters) {
 
 TEST_F(TwfObjTest, SetImageBitmapKeepsParametersAndOwnsACopy) {
     auto source = SolidBitmap(3, 2, 0xFF00FF00);
-    obj_.SetImageFromSource(20, source.get(), 4, 5, 6, 7, 1, 0);
-    obj_.SetImageBitmap(20, source.get());
-    source.reset(); // the element holds its own copy
+    obj_.SetImageFromSource(20, source.Get(), 4, 5, 6, 7, 1, 0);
+    obj_.SetImageBitmap(20, source.Get());
+    source.Reset(); // the element holds its own copy
     const CMrgBitmap* image = obj_.GetImage(20);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->GetParams(), (MrgBitmapParams{4, 5, 6, 7, 1, 0}));
@@ -135,9 +135,9 @@ TEST_F(TwfObjTest, GdiplusImagesAreNotBitmapHandles) {
 
 TEST_F(TwfObjTest, ReplacedImagesLiveOnWhileAHolderShowsThem) {
     auto bitmap = SolidBitmap(5, 5, 0xFF112233);
-    obj_.SetImageFromSource(50, bitmap.get(), 0, 0, 0, 0, 0, 0);
+    obj_.SetImageFromSource(50, bitmap.Get(), 0, 0, 0, 0, 0, 0);
     MrgBitmapPtr shown = obj_.GetImageShared(50); // a preview keeps the entry
-    obj_.SetImageBitmap(50, SolidBitmap(7, 7, 0xFF000000).get());
+    obj_.SetImageBitmap(50, SolidBitmap(7, 7, 0xFF000000).Get());
     obj_.RemoveImage(50);
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->GetWidth(), 5);
@@ -166,7 +166,7 @@ TEST_F(TwfObjTest, ClearDropsEverythingButSavedColours) {
 
 TEST_F(TwfObjTest, CopyImageReplacesTheTargetOrEmptiesIt) {
     auto bitmap = SolidBitmap(2, 3, 0xFF445566);
-    obj_.SetImageFromSource(1, bitmap.get(), 1, 2, 3, 4, 1, 1);
+    obj_.SetImageFromSource(1, bitmap.Get(), 1, 2, 3, 4, 1, 1);
     obj_.SetValue(2, 77);
     EXPECT_TRUE(obj_.CopyImage(1, 2));
     ASSERT_NE(obj_.GetImage(2), nullptr);
@@ -183,7 +183,7 @@ TEST_F(TwfObjTest, CopyImageReplacesTheTargetOrEmptiesIt) {
 TEST_F(TwfObjTest, CopyToReplacesSameIdsKeepsOthersAndCopiesTheFont) {
     CTwfObj dest(4);
     auto bitmap = SolidBitmap(2, 2, 0xFF000001);
-    obj_.SetImageFromSource(1, bitmap.get(), 0, 0, 0, 0, 0, 0);
+    obj_.SetImageFromSource(1, bitmap.Get(), 0, 0, 0, 0, 0, 0);
     obj_.SetColor(5, 0xAA);
     obj_.SetNumber(6, 0xBB);
     obj_.SetColor(9, 1);

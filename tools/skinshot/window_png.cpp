@@ -4,8 +4,8 @@
 
 #include "model/platform/types.h"
 #include "model/platform/win/gdiplus_codec.h"
-#include "runtime/gdi/gdi_handles.h"
-#include "model/platform/win/dib.h"
+#include "base/win/gdi.h"
+#include "base/win/dib.h"
 
 bool WriteWindowPng(HWND hwnd, const std::wstring& path) {
     RECT r{};
@@ -14,12 +14,12 @@ bool WriteWindowPng(HWND hwnd, const std::wstring& path) {
     if (w <= 0 || h <= 0) return false;
     BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(w, h);
     void* bits = nullptr;
-    hexmoor::rt::BitmapHandle dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    hexmoor::win::Bitmap dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || !bits) return false;
     {
-        hexmoor::rt::WindowDC source(hwnd, true);
-        hexmoor::rt::MemoryDC memory(source.Get());
-        hexmoor::rt::SelectGuard select(memory.Get(), dib.Get());
+        hexmoor::win::WindowDC source(hwnd, true);
+        hexmoor::win::MemoryDC memory(source.Get());
+        hexmoor::win::SelectGuard select(memory.Get(), dib.Get());
         if (!BitBlt(memory.Get(), 0, 0, w, h, source.Get(), 0, 0, SRCCOPY)) return false;
         GdiFlush();
     }

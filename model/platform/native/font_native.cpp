@@ -4,7 +4,10 @@
 
 namespace hexmoor::platform {
 
-void FontDeleter::operator()(HFONT font) const noexcept { delete font; }
+template <>
+void NativeHandleTraits<HFONT>::Close(HFONT font) noexcept {
+    delete font;
+}
 
 FontHandle CreateFontFromLogFont(const LOGFONT& logFont) { return FontHandle(new HFONT__{logFont}); }
 

@@ -6,7 +6,10 @@
 
 namespace hexmoor::platform {
 
-void BitmapDeleter::operator()(HBITMAP bitmap) const noexcept { delete bitmap; }
+template <>
+void NativeHandleTraits<HBITMAP>::Close(HBITMAP bitmap) noexcept {
+    delete bitmap;
+}
 void GdiplusBitmapDeleter::operator()(Gdiplus::Bitmap* bitmap) const noexcept { delete bitmap; }
 
 namespace {

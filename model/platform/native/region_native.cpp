@@ -6,7 +6,10 @@
 
 namespace hexmoor::platform {
 
-void RegionDeleter::operator()(HRGN region) const noexcept { delete region; }
+template <>
+void NativeHandleTraits<HRGN>::Close(HRGN region) noexcept {
+    delete region;
+}
 
 RegionHandle RegionFromData(std::span<const std::uint8_t> data) {
     if (!IsValidRegionData(data)) return nullptr;

@@ -6,38 +6,22 @@
 
 #include "model/dib_sizes.h"
 
-using hexmoor::win::UniqueBitmap;
-using hexmoor::win::UniqueGlobal;
-using hexmoor::win::UniquePalette;
+namespace win = hexmoor::win;
 
 namespace {
 
-// A memory DC released on scope exit, with the selected objects restored.
-class MemoryDC {
+// A memory DC with a bitmap and a palette selected; both go back into it
+// before it is deleted.
+class SelectingDC {
 public:
-    MemoryDC() : dc_(::CreateCompatibleDC(nullptr)) {}
-    ~MemoryDC() {
-        if (oldBitmap_) ::SelectObject(dc_, oldBitmap_);
-        if (oldPalette_) ::SelectPalette(dc_, oldPalette_, FALSE);
-        if (dc_) ::DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC get() const { return dc_; }
-    void Select(HBITMAP bitmap) {
-        HGDIOBJ old = ::SelectObject(dc_, bitmap);
-        if (!oldBitmap_) oldBitmap_ = old;
-    }
-    void Select(HPALETTE palette) {
-        HPALETTE old = ::SelectPalette(dc_, palette, FALSE);
-        if (!oldPalette_) oldPalette_ = old;
-        ::RealizePalette(dc_);
-    }
+    HDC get() const { return dc_.Get(); }
+    void Select(HBITMAP bitmap) { bitmap_ = win::SelectGuard(dc_.Get(), bitmap); }
+    void Select(HPALETTE palette) { palette_ = win::PaletteGuard(dc_.Get(), palette, false); }
 
 private:
-    HDC dc_;
-    HGDIOBJ oldBitmap_ = nullptr;
-    HPALETTE oldPalette_ = nullptr;
+    win::MemoryDC dc_{nullptr};
+    win::SelectGuard bitmap_;
+    win::PaletteGuard palette_;
 };
 
 // The 16 colours of a standard 4-bit DIB (red, green, blue).
@@ -108,11 +92,12 @@ std::vector<BYTE> BuildPackedBmpFile(const BITMAPINFO* info, HBITMAP bitmap, HDC
     fileHeader.bfOffBits = static_cast<DWORD>(14 + 40 + table);
     std::memcpy(file.data(), &fileHeader, 14);
     std::memcpy(file.data() + 14, info, static_cast<size_t>(40 + table));
-    HDC useDc = dc ? dc : ::GetDC(nullptr);
+    win::WindowDC screen;
+    if (!dc) screen = win::WindowDC(nullptr);
+    HDC useDc = dc ? dc : screen.Get();
     const int lines =
         ::GetDIBits(useDc, bitmap, 0, static_cast<UINT>(std::abs(header.biHeight)), file.data() + fileHeader.bfOffBits,
                     reinterpret_cast<BITMAPINFO*>(file.data() + 14), DIB_RGB_COLORS);
-    if (!dc) ::ReleaseDC(nullptr, useDc);
     if (lines == 0) return {};
     return file;
 }
@@ -142,17 +127,15 @@ HPALETTE CreateBitmapPalette(HBITMAP bitmap) {
     if (!bitmap || !::GetObjectW(bitmap, sizeof bm, &bm)) return nullptr;
     const int bits = bm.bmPlanes * bm.bmBitsPixel;
     if (bits > 8) {
-        HDC screen = ::GetDC(nullptr);
-        const int depth = ::GetDeviceCaps(screen, PLANES) * ::GetDeviceCaps(screen, BITSPIXEL);
-        HPALETTE palette =
-            depth <= 8 ? ::CreateHalftonePalette(screen) : static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE));
-        ::ReleaseDC(nullptr, screen);
-        return palette;
+        const win::WindowDC screen(nullptr);
+        const int depth = ::GetDeviceCaps(screen.Get(), PLANES) * ::GetDeviceCaps(screen.Get(), BITSPIXEL);
+        return depth <= 8 ? ::CreateHalftonePalette(screen.Get())
+                          : static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE));
     }
     const int count = 1 << bits;
     std::vector<RGBQUAD> table(static_cast<size_t>(count));
     {
-        MemoryDC dc;
+        SelectingDC dc;
         dc.Select(bitmap);
         ::GetDIBColorTable(dc.get(), 0, static_cast<UINT>(count), table.data());
     }
@@ -215,21 +198,21 @@ HBITMAP CreateStandardDibSection(int width, int height, WORD bits) {
 HBITMAP ConvertBitmapToDib(HBITMAP bitmap, HPALETTE palette, WORD bits) {
     BITMAP bm{};
     if (!bitmap || ::GetObjectType(bitmap) != OBJ_BITMAP || !::GetObjectW(bitmap, sizeof bm, &bm)) return nullptr;
-    UniquePalette ownPalette;
+    win::Palette ownPalette;
     if (!palette) {
         if (bm.bmPlanes * bm.bmBitsPixel > 8) {
             palette = static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE));
         } else {
-            ownPalette.reset(CreateBitmapPalette(bitmap));
-            palette = ownPalette.get();
+            ownPalette.Reset(CreateBitmapPalette(bitmap));
+            palette = ownPalette.Get();
         }
     }
-    UniqueBitmap dib(CreateStandardDibSection(bm.bmWidth, bm.bmHeight, bits));
+    win::Bitmap dib(CreateStandardDibSection(bm.bmWidth, bm.bmHeight, bits));
     if (!dib) return nullptr;
-    MemoryDC source;
-    MemoryDC target;
+    SelectingDC source;
+    SelectingDC target;
     source.Select(bitmap);
-    target.Select(dib.get());
+    target.Select(dib.Get());
     if (palette) {
         source.Select(palette);
         target.Select(palette);
@@ -244,7 +227,7 @@ HBITMAP ConvertBitmapToDib(HBITMAP bitmap, HPALETTE palette, WORD bits) {
         }
     }
     ::BitBlt(target.get(), 0, 0, bm.bmWidth, bm.bmHeight, source.get(), 0, 0, SRCCOPY);
-    return dib.release();
+    return dib.Release();
 }
 
 HBITMAP ConvertBitmapToDibSameDepth(HBITMAP bitmap, HPALETTE palette) {
@@ -256,18 +239,16 @@ HBITMAP ConvertBitmapToDibSameDepth(HBITMAP bitmap, HPALETTE palette) {
 HBITMAP CopyBitmapWithPalette(HBITMAP bitmap) {
     BITMAP bm{};
     if (!bitmap || !::GetObjectW(bitmap, sizeof bm, &bm)) return nullptr;
-    UniquePalette palette(CreateBitmapPalette(bitmap));
-    HDC screen = ::GetDC(nullptr);
-    HBITMAP copy = ::CreateCompatibleBitmap(screen, bm.bmWidth, bm.bmHeight);
-    ::ReleaseDC(nullptr, screen);
+    win::Palette palette(CreateBitmapPalette(bitmap));
+    HBITMAP copy = ::CreateCompatibleBitmap(win::WindowDC(nullptr).Get(), bm.bmWidth, bm.bmHeight);
     if (!copy) return nullptr;
-    MemoryDC source;
-    MemoryDC target;
+    SelectingDC source;
+    SelectingDC target;
     source.Select(bitmap);
     target.Select(copy);
     if (palette) {
-        source.Select(palette.get());
-        target.Select(palette.get());
+        source.Select(palette.Get());
+        target.Select(palette.Get());
     }
     ::BitBlt(target.get(), 0, 0, bm.bmWidth, bm.bmHeight, source.get(), 0, 0, SRCCOPY);
     return copy;
@@ -314,7 +295,7 @@ std::vector<BYTE> GetDibHeaderInfo(HBITMAP dib) {
     if (masks) std::memcpy(block.data() + sizeof header, section.dsBitfields, 12);
     auto* table = reinterpret_cast<RGBQUAD*>(block.data() + sizeof header + (masks ? 12 : 0));
     if (bits <= 8) {
-        MemoryDC dc;
+        SelectingDC dc;
         dc.Select(dib);
         ::GetDIBColorTable(dc.get(), 0, colors, table);
     } else {
@@ -324,22 +305,22 @@ std::vector<BYTE> GetDibHeaderInfo(HBITMAP dib) {
     return block;
 }
 
-UniqueGlobal PackDibToGlobal(HBITMAP dib, SIZE_T* size, GlobalAllocator allocate) {
+win::GlobalMemory PackDibToGlobal(HBITMAP dib, SIZE_T* size, GlobalAllocator allocate) {
     DIBSECTION section{};
     if (!GetDibSection(dib, &section)) return nullptr;
     std::vector<BYTE> info = GetDibHeaderInfo(dib);
     if (info.empty()) return nullptr;
     const std::uint64_t pixelBytes = GetDibImageBytes(section.dsBmih);
     const std::uint64_t total = info.size() + pixelBytes;
-    UniqueGlobal block(allocate(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(total)));
+    win::GlobalMemory block(allocate(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(total)));
     if (!block) return nullptr;
     // A block that cannot be locked (discarded, or no memory to map it) is
     // freed by its owner on the way out.
-    auto* data = static_cast<BYTE*>(::GlobalLock(block.get()));
+    auto* data = static_cast<BYTE*>(::GlobalLock(block.Get()));
     if (!data) return nullptr;
     std::memcpy(data, info.data(), info.size());
     std::memcpy(data + info.size(), section.dsBm.bmBits, static_cast<size_t>(pixelBytes));
-    ::GlobalUnlock(block.get());
+    ::GlobalUnlock(block.Get());
     if (size) *size = static_cast<SIZE_T>(total);
     return block;
 }
@@ -348,12 +329,12 @@ UniqueGlobal PackDibToGlobal(HBITMAP dib, SIZE_T* size, GlobalAllocator allocate
 
 BOOL GetDeviceBitmapFormat(HDC dc, BITMAPINFO* out) {
     if (!dc || !out) return FALSE;
-    UniqueBitmap probe(::CreateCompatibleBitmap(dc, 1, 1));
+    win::Bitmap probe(::CreateCompatibleBitmap(dc, 1, 1));
     if (!probe) return FALSE;
     std::memset(out, 0, sizeof(BITMAPINFOHEADER));
     out->bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    if (!::GetDIBits(dc, probe.get(), 0, 1, nullptr, out, DIB_RGB_COLORS)) return FALSE;
-    ::GetDIBits(dc, probe.get(), 0, 1, nullptr, out, DIB_RGB_COLORS);
+    if (!::GetDIBits(dc, probe.Get(), 0, 1, nullptr, out, DIB_RGB_COLORS)) return FALSE;
+    ::GetDIBits(dc, probe.Get(), 0, 1, nullptr, out, DIB_RGB_COLORS);
     return TRUE;
 }
 
@@ -399,8 +380,10 @@ BOOL LoadBitmapFile(const wchar_t* path, HBITMAP* out, HPALETTE* palette) {
 BOOL SaveDibToBmpFile(const wchar_t* path, HBITMAP dib) {
     DIBSECTION section{};
     if (!path || !GetDibSection(dib, &section)) return FALSE;
-    HANDLE file = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return FALSE;
+    const win::FileHandle owner(
+        ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!owner) return FALSE;
+    HANDLE file = owner.Get();
     BOOL ok = FALSE;
     if (::GetFileType(file) == FILE_TYPE_DISK) {
         std::vector<BYTE> info = GetDibHeaderInfo(dib);
@@ -418,21 +401,17 @@ BOOL SaveDibToBmpFile(const wchar_t* path, HBITMAP dib) {
              ::WriteFile(file, section.dsBm.bmBits, static_cast<DWORD>(pixelBytes), &written, nullptr) &&
              written == pixelBytes;
     }
-    ::CloseHandle(file);
     return ok;
 }
 
 BOOL DrawBitmapStretched(HDC dc, HBITMAP bitmap, const RECT* rect) {
     BITMAP bm{};
     if (!dc || !rect || !bitmap || !::GetObjectW(bitmap, sizeof bm, &bm)) return FALSE;
-    UniquePalette palette;
-    HPALETTE oldPalette = nullptr;
+    win::Palette palette;
+    win::PaletteGuard selected;
     if (::GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) {
-        palette.reset(CreateBitmapPalette(bitmap));
-        if (palette) {
-            oldPalette = ::SelectPalette(dc, palette.get(), TRUE);
-            ::RealizePalette(dc);
-        }
+        palette.Reset(CreateBitmapPalette(bitmap));
+        if (palette) selected = win::PaletteGuard(dc, palette.Get(), true);
     }
     BOOL ok = FALSE;
     const int width = rect->right - rect->left;
@@ -444,14 +423,13 @@ BOOL DrawBitmapStretched(HDC dc, HBITMAP bitmap, const RECT* rect) {
              ::StretchDIBits(dc, rect->left, rect->top, width, height, 0, 0, bm.bmWidth, bm.bmHeight, bits,
                              reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, SRCCOPY) != 0;
     } else {
-        MemoryDC source;
+        SelectingDC source;
         source.Select(bitmap);
         const int oldMode = ::SetStretchBltMode(dc, HALFTONE);
         ok = ::StretchBlt(dc, rect->left, rect->top, width, height, source.get(), 0, 0, bm.bmWidth, bm.bmHeight,
                           SRCCOPY);
         ::SetStretchBltMode(dc, oldMode);
     }
-    if (oldPalette) ::SelectPalette(dc, oldPalette, TRUE);
     return ok;
 }
 
@@ -474,11 +452,11 @@ HBITMAP PasteBitmapFromClipboard(HWND owner) {
 BOOL CopyBitmapToClipboard(HBITMAP dib, HWND owner) {
     if (!::OpenClipboard(owner)) return FALSE;
     BOOL ok = FALSE;
-    UniqueGlobal block = PackDibToGlobal(dib, nullptr);
+    win::GlobalMemory block = PackDibToGlobal(dib, nullptr);
     if (block) {
         ::EmptyClipboard();
-        if (::SetClipboardData(CF_DIB, block.get())) {
-            block.release(); // the clipboard owns it now
+        if (::SetClipboardData(CF_DIB, block.Get())) {
+            block.Release(); // the clipboard owns it now
             ok = TRUE;
         }
     }

@@ -6,42 +6,12 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
-namespace hexmoor::win {
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const noexcept {
-        if (object) ::DeleteObject(object);
-    }
-};
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
-using UniquePalette = std::unique_ptr<std::remove_pointer_t<HPALETTE>, GdiObjectDeleter>;
-
-struct GlobalDeleter {
-    void operator()(HGLOBAL block) const noexcept {
-        if (block) ::GlobalFree(block);
-    }
-};
-using UniqueGlobal = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalDeleter>;
-
-// The description of a 32-bit DIB whose rows run top row first, as pixel
-// loops and captures address them.
-inline BITMAPINFO TopDown32BitInfo(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-} // namespace hexmoor::win
+#include "base/win/dib.h"
+#include "base/win/gdi.h"
+#include "base/win/handles.h"
 
 // --- bitmap descriptions ---------------------------------------------------
 
@@ -88,7 +58,7 @@ std::vector<BYTE> GetDibHeaderInfo(HBITMAP dib);
 // allocated or locked. The block comes from `allocate` (tests pass one that
 // hands out blocks which cannot be locked).
 using GlobalAllocator = HGLOBAL(WINAPI*)(UINT flags, SIZE_T bytes);
-hexmoor::win::UniqueGlobal PackDibToGlobal(HBITMAP dib, SIZE_T* size, GlobalAllocator allocate = ::GlobalAlloc);
+hexmoor::win::GlobalMemory PackDibToGlobal(HBITMAP dib, SIZE_T* size, GlobalAllocator allocate = ::GlobalAlloc);
 
 // --- devices -----------------------------------------------------------------
 

@@ -29,6 +29,8 @@ namespace detail {
 
 bool SystemFile::Close() {
     if (!IsOpen()) return true;
+    // Closed by hand, not by an owner: a failed close of a written file is a
+    // failed write, and the caller needs CloseHandle's answer.
     const BOOL ok = ::CloseHandle(AsHandle(handle_));
     handle_ = kClosed;
     return ok != FALSE;

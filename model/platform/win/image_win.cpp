@@ -10,10 +10,6 @@
 
 namespace hexmoor::platform {
 
-void BitmapDeleter::operator()(HBITMAP bitmap) const noexcept {
-    if (bitmap) ::DeleteObject(bitmap);
-}
-
 void GdiplusBitmapDeleter::operator()(Gdiplus::Bitmap* bitmap) const noexcept { delete bitmap; }
 
 namespace {
@@ -39,9 +35,9 @@ bool Read32BitDib(HBITMAP bitmap, ImagePixels* out) {
     out->argb.resize(static_cast<size_t>(width) * height);
     BITMAPINFO info{};
     info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    const int lines = ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), out->argb.data(), &info, DIB_RGB_COLORS);
-    ::DeleteDC(dc);
+    const win::MemoryDC dc(nullptr);
+    const int lines =
+        ::GetDIBits(dc.Get(), bitmap, 0, static_cast<UINT>(height), out->argb.data(), &info, DIB_RGB_COLORS);
     return lines == height;
 }
 
@@ -95,13 +91,12 @@ BitmapHandle CopyBitmapAs32(HBITMAP source) {
         const int width = section.dsBm.bmWidth;
         const int height = section.dsBm.bmHeight;
         BitmapHandle copy(CreateStandardDibSection(width, height, 32));
-        void* bits = GetBitmapBitsPtr(copy.get());
+        void* bits = GetBitmapBitsPtr(copy.Get());
         if (!copy || !bits) return nullptr;
         BITMAPINFO info{};
         info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        HDC dc = ::CreateCompatibleDC(nullptr);
-        const int lines = ::GetDIBits(dc, source, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
-        ::DeleteDC(dc);
+        const win::MemoryDC dc(nullptr);
+        const int lines = ::GetDIBits(dc.Get(), source, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS);
         if (lines == height) return copy;
     }
     return BitmapHandle(ConvertBitmapToDib(source, nullptr, 32));
@@ -118,7 +113,7 @@ bool GetBitmapSize(HBITMAP bitmap, LONG* width, LONG* height) {
 BitmapHandle CreateBitmapFromPixels(const ImagePixels& pixels) {
     if (!IsValid(pixels)) return nullptr;
     BitmapHandle bitmap(CreateStandardDibSection(pixels.width, pixels.height, 32));
-    if (!bitmap || !WritePixelsTo32BitDib(bitmap.get(), pixels)) return nullptr;
+    if (!bitmap || !WritePixelsTo32BitDib(bitmap.Get(), pixels)) return nullptr;
     return bitmap;
 }
 
@@ -126,7 +121,7 @@ bool ReadBitmapPixels(HBITMAP bitmap, ImagePixels* out) {
     if (!bitmap || !out) return false;
     if (Read32BitDib(bitmap, out)) return true;
     BitmapHandle copy(ConvertBitmapToDib(bitmap, nullptr, 32));
-    return copy && Read32BitDib(copy.get(), out);
+    return copy && Read32BitDib(copy.Get(), out);
 }
 
 GdiplusBitmapHandle CloneGdiplusBitmap(Gdiplus::Bitmap* bitmap) {
@@ -196,17 +191,15 @@ DecodedImage DecodeImageStream(std::span<const std::uint8_t> data) {
     if (data.empty()) return result;
     // The stream owns its copy of the bytes; a GDI+ bitmap made from it keeps
     // the stream alive for as long as it needs it.
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, data.size());
+    win::GlobalMemory block(::GlobalAlloc(GMEM_MOVEABLE, data.size()));
     if (!block) return result;
-    if (void* target = ::GlobalLock(block)) {
+    if (void* target = ::GlobalLock(block.Get())) {
         std::memcpy(target, data.data(), data.size());
-        ::GlobalUnlock(block);
+        ::GlobalUnlock(block.Get());
     }
     IStream* raw = nullptr;
-    if (FAILED(::CreateStreamOnHGlobal(block, TRUE, &raw))) {
-        ::GlobalFree(block);
-        return result;
-    }
+    if (FAILED(::CreateStreamOnHGlobal(block.Get(), TRUE, &raw))) return result;
+    block.Release(); // the stream frees it
     StreamPtr stream(raw);
     GdiplusBitmapHandle image(Gdiplus::Bitmap::FromStream(stream.get()));
     if (!image || image->GetLastStatus() != Gdiplus::Ok || image->GetWidth() == 0 || image->GetHeight() == 0) {

@@ -3,10 +3,6 @@
 
 namespace hexmoor::platform {
 
-void RegionDeleter::operator()(HRGN region) const noexcept {
-    if (region) ::DeleteObject(region);
-}
-
 RegionHandle RegionFromData(std::span<const std::uint8_t> data) {
     // Checked first: ExtCreateRegion may read past a short block.
     if (!IsValidRegionData(data)) return nullptr;
@@ -30,7 +26,7 @@ RegionHandle CreateRectRegion(LONG left, LONG top, LONG right, LONG bottom) {
 RegionHandle DuplicateRegion(HRGN region) {
     if (!region) return nullptr;
     RegionHandle copy(::CreateRectRgn(0, 0, 0, 0));
-    if (!copy || ::CombineRgn(copy.get(), region, nullptr, RGN_COPY) == ERROR) return nullptr;
+    if (!copy || ::CombineRgn(copy.Get(), region, nullptr, RGN_COPY) == ERROR) return nullptr;
     return copy;
 }
 

@@ -77,11 +77,11 @@ TEST_F(ElementRecords, ImagesKeepParametersAndFormAndNeverReadAsValues) {
     px.height = 1;
     px.argb = {0xFF102030u, 0xFF405060u};
     auto bitmap = plat::CreateBitmapFromPixels(px);
-    edit->SetImageFromSource(1, bitmap.get(), 3, 5, 7, 9, 1, 4);
+    edit->SetImageFromSource(1, bitmap.Get(), 3, 5, 7, 9, 1, 4);
     edit->SetGdiplusImage(2, plat::CreateGdiplusBitmapFromPixels(px));
     // An image record whose centre mode claims the plain-value mark (2): it
     // must stay an image (drawn stretched), or the next save would lose it.
-    edit->SetImageFromSource(3, bitmap.get(), 11, 12, 13, 14, 1, 0);
+    edit->SetImageFromSource(3, bitmap.Get(), 11, 12, 13, 14, 1, 0);
     auto bytes = Save(skin);
     const std::uint8_t params[] = {11, 0, 0, 0, 12, 0, 0, 0, 13, 0, 0, 0, 14, 0, 0, 0, 1, 0, 0, 0};
     auto at = std::search(bytes.begin(), bytes.end(), std::begin(params), std::end(params));
@@ -119,7 +119,7 @@ TEST_F(ElementRecords, AnImageRecordAfterAValueUnderTheSameIdStaysAnImage) {
     edit->SetValue(5, 0x01020304);
     edit->SetGdiplusImage(6, plat::CreateGdiplusBitmapFromPixels(px)); // PNG record
     edit->SetValue(7, 0x05060708);
-    edit->SetImageFromSource(8, bitmap.get(), 1, 2, 3, 4, 1, 1); // BMP record
+    edit->SetImageFromSource(8, bitmap.Get(), 1, 2, 3, 4, 1, 1); // BMP record
     auto bytes = Save(skin);
     // Records are written in id order: rename 6 to 5 and 8 to 7, so that each
     // image record follows a value record of the same id.

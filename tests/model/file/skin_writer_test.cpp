@@ -138,7 +138,7 @@ TEST_F(SkinWriter, CompressedSaveCompressesOnlyBitmapDataThatShrinks) {
         CTwfObj* edit = skin.GetOrCreateObject(kElemEdit, L"S");
         auto flat = plat::CreateBitmapFromPixels(Pixels(40, 30, [](int, int) { return 0x336699u; }));
         ASSERT_TRUE(flat);
-        edit->SetImageFromSource(1, flat.get(), 1, 2, 3, 4, 1, 1);
+        edit->SetImageFromSource(1, flat.Get(), 1, 2, 3, 4, 1, 1);
         edit->SetGdiplusImage(2,
                               plat::CreateGdiplusBitmapFromPixels(Pixels(40, 30, [](int, int) { return 0x336699u; })));
         edit->SetValue(3, 99);

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         hexmoor::platform::DecodedImage image = hexmoor::platform::DecodeImageStream(input);
         std::vector<std::uint8_t> bytes;
         if (image.png) hexmoor::platform::EncodePng(image.png.get(), &bytes);
-        if (image.bitmap) hexmoor::platform::EncodeBmp(image.bitmap.get(), &bytes);
+        if (image.bitmap) hexmoor::platform::EncodeBmp(image.bitmap.Get(), &bytes);
         break;
     }
     }

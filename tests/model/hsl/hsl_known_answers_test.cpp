@@ -88,18 +88,26 @@ TEST(HslKnownAnswers, ColoursMatchTheIndependentTable) {
     }
 }
 
-TEST(HslKnownAnswers, PixelsMatchTheIndependentTable) {
-    for (const KnownAnswer& k : kKnownAnswers) {
-        SCOPED_TRACE(Describe(k));
-        // A row of the same pixel between two others exercises the row loop's
-        // reuse of the previous result as well as a fresh computation.
-        const std::uint32_t src[4] = {0xFF102030u, Pixel(k.in), Pixel(k.in), 0x80405060u};
-        std::uint32_t dst[4] = {};
-        hsl::PixelAdjuster adjuster(k.values);
-        adjuster.AdjustRow(src, dst, 4);
-        EXPECT_EQ(dst[1], Pixel(k.out));
-        EXPECT_EQ(dst[2], Pixel(k.out));
-        EXPECT_EQ(hsl::PixelAdjuster(k.values).AdjustPixel(Pixel(k.in)), Pixel(k.out));
+TEST(HslKnownAnswers, PixelsMatchTheIndependentTableOnEveryPath) {
+    for (hsl::BatchPath path : {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2}) {
+        if (!hsl::BatchPathSupported(path)) continue;
+        SCOPED_TRACE(static_cast<int>(path));
+        for (const KnownAnswer& k : kKnownAnswers) {
+            SCOPED_TRACE(Describe(k));
+            // A row of the same pixel between two others exercises the row loop's
+            // reuse of the previous result as well as a fresh computation.
+            const std::uint32_t src[4] = {0xFF102030u, Pixel(k.in), Pixel(k.in), 0x80405060u};
+            std::uint32_t dst[4] = {};
+            hsl::PixelAdjuster adjuster(k.values, path);
+            adjuster.AdjustRow(src, dst, 4);
+            EXPECT_EQ(dst[1], Pixel(k.out));
+            EXPECT_EQ(dst[2], Pixel(k.out));
+            EXPECT_EQ(hsl::PixelAdjuster(k.values, path).AdjustPixel(Pixel(k.in)), Pixel(k.out));
+            std::uint32_t colour = 0;
+            const std::uint32_t rgb = Pixel(k.in) & 0x00FFFFFFu;
+            hsl::AdjustColours(&rgb, &colour, 1, k.values, path);
+            EXPECT_EQ(colour, Pixel(k.out) & 0x00FFFFFFu);
+        }
     }
 }
 

@@ -9,7 +9,7 @@
 #include "model/mrg_bitmap.h"
 #include "model/platform/win/dib.h"
 #include "model/platform/win/gdiplus_codec.h"
-#include "model/platform/win/uxtheme.h"
+#include "base/win/uxtheme.h"
 #include "model/twf_obj.h"
 #include "tests/model/model_test_env.h"
 #include "tests/model/test_images.h"
@@ -17,7 +17,7 @@
 namespace {
 
 namespace platform = hexmoor::platform;
-using hexmoor::win::UniqueBitmap;
+using UniqueBitmap = hexmoor::win::Bitmap;
 
 class GdiTest : public ModelTest {};
 
@@ -33,7 +33,7 @@ UniqueBitmap ScreenBitmap(int width, int height, COLORREF color) {
     UniqueBitmap bitmap(::CreateCompatibleBitmap(screen, width, height));
     HDC dc = ::CreateCompatibleDC(screen);
     ::ReleaseDC(nullptr, screen);
-    HGDIOBJ old = ::SelectObject(dc, bitmap.get());
+    HGDIOBJ old = ::SelectObject(dc, bitmap.Get());
     RECT all{0, 0, width, height};
     HBRUSH brush = ::CreateSolidBrush(color);
     ::FillRect(dc, &all, brush);
@@ -45,7 +45,7 @@ UniqueBitmap ScreenBitmap(int width, int height, COLORREF color) {
 
 TEST_F(GdiTest, EntriesAndTheirCopiesAre32BitDibSections) {
     UniqueBitmap ddb = ScreenBitmap(5, 4, RGB(10, 20, 30));
-    CMrgBitmap image(ddb.get(), 0, 0, 0, 0, 0, 0);
+    CMrgBitmap image(ddb.Get(), 0, 0, 0, 0, 0, 0);
     ASSERT_NE(image.GetHBitmap(), nullptr);
     EXPECT_EQ(DibBits(image.GetHBitmap()), 32);
     CMrgBitmap copy(image);
@@ -57,7 +57,7 @@ TEST_F(GdiTest, EntriesAndTheirCopiesAre32BitDibSections) {
     EXPECT_EQ(DibBits(image.GetSavedHBitmap()), 32);
 
     CTwfObj obj(4);
-    obj.SetImageBitmap(1, ddb.get());
+    obj.SetImageBitmap(1, ddb.Get());
     obj.CopyImage(1, 2);
     EXPECT_EQ(DibBits(obj.GetImageBitmap(1)), 32);
     EXPECT_EQ(DibBits(obj.GetImageBitmap(2)), 32);
@@ -70,7 +70,7 @@ TEST_F(GdiTest, EntriesAndTheirCopiesAre32BitDibSections) {
 TEST_F(GdiTest, CopiesOf32BitImagesKeepTheirAlpha) {
     platform::ImagePixels source = model_test::SolidPixels(3, 3, 0x7F102030);
     auto bitmap = platform::CreateBitmapFromPixels(source);
-    CMrgBitmap image(bitmap.get(), 0, 0, 0, 0, 0, 0);
+    CMrgBitmap image(bitmap.Get(), 0, 0, 0, 0, 0, 0);
     CMrgBitmap copy(image);
     platform::ImagePixels pixels;
     ASSERT_TRUE(copy.ReadPixels(&pixels));
@@ -85,7 +85,7 @@ TEST_F(GdiTest, TopDownSourcesAreCopiedUpright) {
     UniqueBitmap topDown(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     ASSERT_NE(topDown, nullptr);
     std::memcpy(bits, source.argb.data(), source.argb.size() * 4);
-    CMrgBitmap image(topDown.get(), 0, 0, 0, 0, 0, 0);
+    CMrgBitmap image(topDown.Get(), 0, 0, 0, 0, 0, 0);
     platform::ImagePixels pixels;
     ASSERT_TRUE(image.ReadPixels(&pixels));
     EXPECT_EQ(pixels.argb, source.argb);
@@ -93,14 +93,14 @@ TEST_F(GdiTest, TopDownSourcesAreCopiedUpright) {
     // Every other way in reads the same rows: the source itself, its 32-bit
     // copy, and an element's image taken from it.
     platform::ImagePixels direct;
-    ASSERT_TRUE(platform::ReadBitmapPixels(topDown.get(), &direct));
+    ASSERT_TRUE(platform::ReadBitmapPixels(topDown.Get(), &direct));
     EXPECT_EQ(direct.argb, source.argb) << "read straight from the top-down section";
-    auto copy = platform::CopyBitmapAs32(topDown.get());
+    auto copy = platform::CopyBitmapAs32(topDown.Get());
     platform::ImagePixels copied;
-    ASSERT_TRUE(platform::ReadBitmapPixels(copy.get(), &copied));
+    ASSERT_TRUE(platform::ReadBitmapPixels(copy.Get(), &copied));
     EXPECT_EQ(copied.argb, source.argb) << "its 32-bit copy";
     CTwfObj element(4);
-    ASSERT_TRUE(element.SetImageFromSource(7, topDown.get(), 0, 0, 0, 0, 0, 0));
+    ASSERT_TRUE(element.SetImageFromSource(7, topDown.Get(), 0, 0, 0, 0, 0, 0));
     ASSERT_NE(element.GetImage(7), nullptr);
     platform::ImagePixels held;
     ASSERT_TRUE(element.GetImage(7)->ReadPixels(&held));
@@ -110,15 +110,15 @@ TEST_F(GdiTest, TopDownSourcesAreCopiedUpright) {
 TEST_F(GdiTest, FourBitBitmapConvertsWithItsOwnColours) {
     UniqueBitmap four(CreateStandardDibSection(4, 1, 4));
     ASSERT_NE(four, nullptr);
-    auto* bits = static_cast<BYTE*>(GetBitmapBitsPtr(four.get()));
+    auto* bits = static_cast<BYTE*>(GetBitmapBitsPtr(four.Get()));
     ASSERT_NE(bits, nullptr);
     bits[0] = 0x9C; // bright blue (9), bright red (12)
     bits[1] = 0x2F; // green (2), white (15)
-    UniqueBitmap converted(ConvertBitmapToDib(four.get(), nullptr, 32));
+    UniqueBitmap converted(ConvertBitmapToDib(four.Get(), nullptr, 32));
     ASSERT_NE(converted, nullptr);
-    EXPECT_EQ(GetBitmapBitsPerPixel(converted.get()), 32);
+    EXPECT_EQ(GetBitmapBitsPerPixel(converted.Get()), 32);
     platform::ImagePixels pixels;
-    ASSERT_TRUE(platform::ReadBitmapPixels(converted.get(), &pixels));
+    ASSERT_TRUE(platform::ReadBitmapPixels(converted.Get(), &pixels));
     ASSERT_EQ(pixels.argb.size(), 4u);
     EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, 0x0000FFu);
     EXPECT_EQ(pixels.argb[1] & 0xFFFFFF, 0xFF0000u);
@@ -146,7 +146,7 @@ TEST_F(GdiTest, StandardDibSections) {
         UniqueBitmap dib(CreateStandardDibSection(3, 2, c.bits));
         ASSERT_NE(dib, nullptr);
         DIBSECTION section{};
-        ASSERT_EQ(::GetObjectW(dib.get(), sizeof section, &section), static_cast<int>(sizeof section));
+        ASSERT_EQ(::GetObjectW(dib.Get(), sizeof section, &section), static_cast<int>(sizeof section));
         EXPECT_EQ(section.dsBmih.biBitCount, c.headerBits);
         EXPECT_EQ(section.dsBmih.biCompression, c.compression);
         EXPECT_GT(section.dsBmih.biHeight, 0); // bottom-up
@@ -159,7 +159,7 @@ TEST_F(GdiTest, StandardDibSections) {
 
 TEST_F(GdiTest, BitmapInfoAllowsAColourTableBelow24Bits) {
     UniqueBitmap sixteen(CreateStandardDibSection(3, 3, 16));
-    std::vector<BYTE> info = AllocBitmapInfo(sixteen.get());
+    std::vector<BYTE> info = AllocBitmapInfo(sixteen.Get());
     ASSERT_FALSE(info.empty());
     const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
     EXPECT_EQ(header->biClrUsed, 65536u);
@@ -167,7 +167,7 @@ TEST_F(GdiTest, BitmapInfoAllowsAColourTableBelow24Bits) {
     EXPECT_EQ(header->biSizeImage, 8u * 3u);
 
     UniqueBitmap twentyFour(CreateStandardDibSection(3, 3, 24));
-    info = AllocBitmapInfo(twentyFour.get());
+    info = AllocBitmapInfo(twentyFour.Get());
     EXPECT_EQ(info.size(), 40u);
     EXPECT_TRUE(AllocBitmapInfo(nullptr).empty());
 }
@@ -175,23 +175,23 @@ TEST_F(GdiTest, BitmapInfoAllowsAColourTableBelow24Bits) {
 TEST_F(GdiTest, PackedDibRoundTripAndTruncatedBlocks) {
     auto source = platform::CreateBitmapFromPixels(model_test::PatternPixels(5, 3));
     SIZE_T size = 0;
-    hexmoor::win::UniqueGlobal packed = PackDibToGlobal(source.get(), &size);
+    hexmoor::win::GlobalMemory packed = PackDibToGlobal(source.Get(), &size);
     ASSERT_NE(packed, nullptr);
-    UniqueBitmap back(CreateDibFromPacked(packed.get()));
+    UniqueBitmap back(CreateDibFromPacked(packed.Get()));
     ASSERT_NE(back, nullptr);
     platform::ImagePixels pixels;
-    ASSERT_TRUE(platform::ReadBitmapPixels(back.get(), &pixels));
+    ASSERT_TRUE(platform::ReadBitmapPixels(back.Get(), &pixels));
     EXPECT_EQ(pixels.argb, model_test::PatternPixels(5, 3).argb);
 
-    hexmoor::win::UniqueGlobal shortBlock(::GlobalAlloc(GMEM_MOVEABLE, 60));
-    std::memcpy(::GlobalLock(shortBlock.get()), ::GlobalLock(packed.get()), 60);
-    ::GlobalUnlock(shortBlock.get());
-    ::GlobalUnlock(packed.get());
-    EXPECT_EQ(CreateDibFromPacked(shortBlock.get()), nullptr);
+    hexmoor::win::GlobalMemory shortBlock(::GlobalAlloc(GMEM_MOVEABLE, 60));
+    std::memcpy(::GlobalLock(shortBlock.Get()), ::GlobalLock(packed.Get()), 60);
+    ::GlobalUnlock(shortBlock.Get());
+    ::GlobalUnlock(packed.Get());
+    EXPECT_EQ(CreateDibFromPacked(shortBlock.Get()), nullptr);
     EXPECT_EQ(CreateDibFromPacked(nullptr), nullptr);
 
     UniqueBitmap ddb = ScreenBitmap(2, 2, RGB(1, 2, 3));
-    EXPECT_EQ(PackDibToGlobal(ddb.get(), nullptr), nullptr);
+    EXPECT_EQ(PackDibToGlobal(ddb.Get(), nullptr), nullptr);
 }
 
 // A moveable block of no bytes is allocated discarded: GlobalLock refuses it.
@@ -205,14 +205,14 @@ TEST_F(GdiTest, PackedDibReportsABlockThatCannotBeLocked) {
 
     auto source = platform::CreateBitmapFromPixels(model_test::PatternPixels(5, 3));
     SIZE_T size = 7;
-    EXPECT_EQ(PackDibToGlobal(source.get(), &size, AllocateUnlockable), nullptr);
+    EXPECT_EQ(PackDibToGlobal(source.Get(), &size, AllocateUnlockable), nullptr);
     EXPECT_EQ(size, 7u);
 }
 
 TEST_F(GdiTest, BmpFileImageOfABitmap) {
     auto source = platform::CreateBitmapFromPixels(model_test::SolidPixels(2, 2, 0xFF336699));
-    std::vector<BYTE> info = AllocBitmapInfo(source.get());
-    std::vector<BYTE> file = BuildPackedBmpFile(reinterpret_cast<BITMAPINFO*>(info.data()), source.get(), nullptr);
+    std::vector<BYTE> info = AllocBitmapInfo(source.Get());
+    std::vector<BYTE> file = BuildPackedBmpFile(reinterpret_cast<BITMAPINFO*>(info.data()), source.Get(), nullptr);
     ASSERT_EQ(file.size(), 14u + 40u + 16u);
     EXPECT_EQ(file[0], 'B');
     EXPECT_EQ(GetPackedBmpBits(file.data()), file.data() + 54);
@@ -222,18 +222,18 @@ TEST_F(GdiTest, BmpFileImageOfABitmap) {
 TEST_F(GdiTest, SavingABmpWritesOnlyToDiskFiles) {
     auto dib = platform::CreateBitmapFromPixels(model_test::SolidPixels(2, 2, 0xFF336699));
     const auto path = std::filesystem::temp_directory_path() / "hexmoor_dib_test.bmp";
-    ASSERT_TRUE(SaveDibToBmpFile(path.wstring().c_str(), dib.get()));
+    ASSERT_TRUE(SaveDibToBmpFile(path.wstring().c_str(), dib.Get()));
     HBITMAP loaded = nullptr;
     HPALETTE palette = nullptr;
     ASSERT_TRUE(LoadBitmapFile(path.wstring().c_str(), &loaded, &palette));
     UniqueBitmap owned(loaded);
-    hexmoor::win::UniquePalette ownedPalette(palette);
+    hexmoor::win::Palette ownedPalette(palette);
     platform::ImagePixels pixels;
     ASSERT_TRUE(platform::ReadBitmapPixels(loaded, &pixels));
     EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, 0x336699u);
     std::filesystem::remove(path);
 
-    EXPECT_FALSE(SaveDibToBmpFile(L"NUL", dib.get()));
+    EXPECT_FALSE(SaveDibToBmpFile(L"NUL", dib.Get()));
     EXPECT_FALSE(LoadBitmapFile(path.wstring().c_str(), nullptr, nullptr));
 }
 
@@ -241,13 +241,13 @@ TEST_F(GdiTest, StretchedDrawingFillsTheRectangle) {
     auto red = platform::CreateBitmapFromPixels(model_test::SolidPixels(1, 1, 0xFFFF0000));
     auto canvas = platform::CreateBitmapFromPixels(model_test::SolidPixels(6, 6, 0xFF000000));
     HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, canvas.get());
+    HGDIOBJ old = ::SelectObject(dc, canvas.Get());
     RECT target{1, 1, 5, 5};
-    EXPECT_TRUE(DrawBitmapStretched(dc, red.get(), &target));
+    EXPECT_TRUE(DrawBitmapStretched(dc, red.Get(), &target));
     ::SelectObject(dc, old);
     ::DeleteDC(dc);
     platform::ImagePixels pixels;
-    ASSERT_TRUE(platform::ReadBitmapPixels(canvas.get(), &pixels));
+    ASSERT_TRUE(platform::ReadBitmapPixels(canvas.Get(), &pixels));
     EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, 0u);
     EXPECT_EQ(pixels.argb[1 * 6 + 1] & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(pixels.argb[4 * 6 + 4] & 0xFFFFFF, 0xFF0000u);
@@ -258,12 +258,12 @@ TEST_F(GdiTest, ClipboardRoundTrip) {
     HWND owner = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_NE(owner, nullptr);
     auto source = platform::CreateBitmapFromPixels(model_test::PatternPixels(3, 2));
-    ASSERT_TRUE(CopyBitmapToClipboard(source.get(), owner));
+    ASSERT_TRUE(CopyBitmapToClipboard(source.Get(), owner));
     UniqueBitmap pasted(PasteBitmapFromClipboard(owner));
     ::DestroyWindow(owner);
     ASSERT_NE(pasted, nullptr);
     platform::ImagePixels pixels;
-    ASSERT_TRUE(platform::ReadBitmapPixels(pasted.get(), &pixels));
+    ASSERT_TRUE(platform::ReadBitmapPixels(pasted.Get(), &pixels));
     ASSERT_EQ(pixels.argb.size(), 6u);
     for (size_t i = 0; i < 6; ++i) {
         EXPECT_EQ(pixels.argb[i] & 0xFFFFFF, model_test::PatternPixels(3, 2).argb[i] & 0xFFFFFF) << i;
@@ -271,10 +271,10 @@ TEST_F(GdiTest, ClipboardRoundTrip) {
 }
 
 TEST_F(GdiTest, Palettes) {
-    hexmoor::win::UniquePalette halftone(CreateHalftone256Palette());
+    hexmoor::win::Palette halftone(CreateHalftone256Palette());
     ASSERT_NE(halftone, nullptr);
     PALETTEENTRY entries[256];
-    ASSERT_EQ(::GetPaletteEntries(halftone.get(), 0, 256, entries), 256u);
+    ASSERT_EQ(::GetPaletteEntries(halftone.Get(), 0, 256, entries), 256u);
     struct Case {
         int index;
         BYTE red, green, blue;
@@ -288,9 +288,9 @@ TEST_F(GdiTest, Palettes) {
     }
 
     UniqueBitmap four(CreateStandardDibSection(2, 2, 4));
-    hexmoor::win::UniquePalette own(CreateBitmapPalette(four.get()));
+    hexmoor::win::Palette own(CreateBitmapPalette(four.Get()));
     ASSERT_NE(own, nullptr);
-    EXPECT_EQ(::GetPaletteEntries(own.get(), 0, 256, entries), 16u);
+    EXPECT_EQ(::GetPaletteEntries(own.Get(), 0, 256, entries), 16u);
     EXPECT_EQ(entries[12].peRed, 255);
     EXPECT_EQ(entries[12].peBlue, 0);
     EXPECT_EQ(CreateBitmapPalette(nullptr), nullptr);
@@ -310,13 +310,13 @@ TEST_F(GdiTest, DeviceColourBits) {
 
 TEST_F(GdiTest, PaletteCopyKeepsTheContents) {
     auto source = platform::CreateBitmapFromPixels(model_test::SolidPixels(3, 3, 0xFF204060));
-    UniqueBitmap copy(CopyBitmapWithPalette(source.get()));
+    UniqueBitmap copy(CopyBitmapWithPalette(source.Get()));
     ASSERT_NE(copy, nullptr);
     platform::ImagePixels pixels;
-    ASSERT_TRUE(platform::ReadBitmapPixels(copy.get(), &pixels));
+    ASSERT_TRUE(platform::ReadBitmapPixels(copy.Get(), &pixels));
     EXPECT_EQ(pixels.argb[4] & 0xFFFFFF, 0x204060u);
-    UniqueBitmap duplicate(DuplicateDibBitmap(source.get()));
-    EXPECT_EQ(DibBits(duplicate.get()), 32);
+    UniqueBitmap duplicate(DuplicateDibBitmap(source.Get()));
+    EXPECT_EQ(DibBits(duplicate.Get()), 32);
     EXPECT_EQ(DuplicateDibBitmap(nullptr), nullptr);
 }
 
@@ -336,10 +336,10 @@ TEST_F(GdiTest, RegionsGoThroughRegionDataIntact) {
     ASSERT_TRUE(platform::RegionToData(expected, &data));
     auto rebuilt = platform::RegionFromData(data);
     ASSERT_NE(rebuilt, nullptr);
-    EXPECT_TRUE(::EqualRgn(expected, rebuilt.get()));
+    EXPECT_TRUE(::EqualRgn(expected, rebuilt.Get()));
     auto copy = platform::DuplicateRegion(expected);
-    EXPECT_TRUE(::EqualRgn(expected, copy.get()));
-    EXPECT_NE(copy.get(), expected);
+    EXPECT_TRUE(::EqualRgn(expected, copy.Get()));
+    EXPECT_NE(copy.Get(), expected);
     ::DeleteObject(expected);
 
     data.resize(data.size() - 1); // one byte short of the last rectangle
@@ -351,7 +351,7 @@ TEST_F(GdiTest, RegionBitmapShowsTheRegionInTheInverseColour) {
     UniqueBitmap bitmap(RenderRegionBitmap(&region));
     ASSERT_NE(bitmap, nullptr);
     platform::ImagePixels pixels;
-    ASSERT_TRUE(platform::ReadBitmapPixels(bitmap.get(), &pixels));
+    ASSERT_TRUE(platform::ReadBitmapPixels(bitmap.Get(), &pixels));
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     const std::uint32_t faceArgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
     EXPECT_EQ(pixels.argb[0] & 0xFFFFFF, faceArgb);

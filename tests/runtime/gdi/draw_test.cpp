@@ -8,14 +8,14 @@
 #include "model/mrg_bitmap.h"
 #include "runtime/draw/draw_engine.h"
 #include "runtime/draw/tw_draw.h"
-#include "runtime/gdi/gdi_handles.h"
+#include "base/win/gdi.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/synthetic_skin.h"
 
 using namespace hexmoor::test;
-using hexmoor::rt::BitmapHandle;
-using hexmoor::rt::MemoryDC;
-using hexmoor::rt::SelectGuard;
+using hexmoor::win::Bitmap;
+using hexmoor::win::MemoryDC;
+using hexmoor::win::SelectGuard;
 
 namespace {
 
@@ -32,11 +32,11 @@ protected:
     // Draws into a fresh width x height canvas filled white; returns its pixels.
     template <typename Draw>
     PixelBuffer Canvas(int width, int height, Draw draw) {
-        MemoryDC dc(nullptr);
+        hexmoor::win::MemoryDC dc(nullptr);
         HDC screen = GetDC(nullptr);
-        BitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
+        hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen, width, height));
         ReleaseDC(nullptr, screen);
-        SelectGuard select(dc.Get(), bitmap.Get());
+        hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
         PatBlt(dc.Get(), 0, 0, width, height, WHITENESS);
         {
             CTWDraw context(dc.Get(), nullptr, FALSE);

@@ -6,6 +6,7 @@
 #include "runtime/logic/frame_extent.h"
 
 using namespace hexmoor::rt;
+using hexmoor::Size;
 
 TEST(ClassicFrameExtent, MatchesTheSystemForCommonFrames) {
     const FrameMetrics m{GetSystemMetrics(SM_CYMENU), GetSystemMetrics(SM_CYSMCAPTION), GetSystemMetrics(SM_CYCAPTION),

@@ -86,3 +86,38 @@ TEST(WideToAnsi, LongAndNonAsciiPathsConvertWhole) {
     EXPECT_EQ(AnsiToWide(ansi.c_str()), path);
     EXPECT_TRUE(WideToAnsi(nullptr).empty());
 }
+
+TEST(UnicodeString, AnsiSetsAndCharactersTrimSpanAndAppendLikeTheirWideForms) {
+    CUnicodeString s(L"xx-abc-yy");
+    s.TrimLeft("x-");
+    s.TrimRight('y');
+    EXPECT_EQ(s, L"abc-");
+    s.TrimRight('-');
+    EXPECT_EQ(s, L"abc");
+    EXPECT_EQ(CUnicodeString(L"aabxa").SpanIncluding("ab"), L"aab");
+    EXPECT_EQ(CUnicodeString(L"abc;d").SpanExcluding(";,"), L"abc");
+    EXPECT_EQ(CUnicodeString(L"ab") + "cd", L"abcd");
+    EXPECT_EQ("cd" + CUnicodeString(L"ab"), L"cdab");
+    EXPECT_EQ(CUnicodeString(L"ab") + 'c', L"abc");
+    EXPECT_EQ('c' + CUnicodeString(L"ab"), L"cab");
+    EXPECT_EQ(L'\x263A' + CUnicodeString(L"ab"), L"\x263A" L"ab");
+}
+
+TEST(UnicodeString, CountedViewGivesByteLengthsOfTheOwnBuffer) {
+    const CUnicodeString s(L"abc");
+    const CUnicodeString::CountedView v = s.GetCountedView();
+    EXPECT_EQ(v.length, 6);
+    EXPECT_EQ(v.maximumLength, 6);
+    EXPECT_EQ(v.buffer, s.GetBuffer());
+    EXPECT_EQ(CUnicodeString().GetCountedView().buffer, nullptr);
+    const CUnicodeString huge(std::wstring(40000, L'a'));
+    EXPECT_EQ(huge.GetCountedView().length, 0xFFFE) << "stops at the largest even 16-bit count";
+}
+
+TEST(UnicodeString, FormatFromAMissingStringTableIdIsEmpty) {
+    CUnicodeString s(L"old");
+    s.FormatSystemMessage(UINT(0xFFF1), 1);
+    EXPECT_TRUE(s.IsEmpty());
+    s.FormatSystemMessage(L"%1 and %2", L"one", L"two");
+    EXPECT_EQ(s, L"one and two");
+}

@@ -4,6 +4,8 @@
 #include "runtime/logic/align.h"
 
 using namespace hexmoor::rt;
+using hexmoor::Point;
+using hexmoor::Rect;
 
 TEST(AlignRectInBox, EveryCellOfTheGrid) {
     const Rect box{10, 20, 110, 70}; // 100 x 50

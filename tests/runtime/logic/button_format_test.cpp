@@ -4,6 +4,7 @@
 
 #include "runtime/logic/button_format.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 using namespace hexmoor::rt::button;
 

@@ -6,6 +6,7 @@
 #include "runtime/logic/frame_extent.h"
 
 using namespace hexmoor::rt;
+using hexmoor::Size;
 
 TEST(ClassicFrameExtent, ByStyle) {
     const FrameMetrics m{18, 15, 18, 1, 1};

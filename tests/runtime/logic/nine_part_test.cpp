@@ -5,6 +5,9 @@
 #include "runtime/logic/nine_part.h"
 
 using namespace hexmoor::rt;
+using hexmoor::Insets;
+using hexmoor::Rect;
+using hexmoor::Size;
 
 namespace {
 const Size kImage{30, 20};

@@ -3,6 +3,7 @@
 
 #include "runtime/logic/scroll_geometry.h"
 
+using namespace hexmoor;
 using namespace hexmoor::rt;
 using namespace hexmoor::rt::scroll;
 

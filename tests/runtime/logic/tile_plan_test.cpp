@@ -6,6 +6,8 @@
 #include "runtime/logic/tile_plan.h"
 
 using namespace hexmoor::rt;
+using hexmoor::Point;
+using hexmoor::Rect;
 
 namespace {
 std::vector<int> Lengths(const std::vector<TileSpan>& spans) {

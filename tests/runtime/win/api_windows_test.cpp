@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/twf_obj.h"
+#include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/skin_fixture_path.h"
@@ -73,4 +74,45 @@ TEST_F(ApiWindowsTest, WindowsMoveToAnotherSkinAndBackWhenItIsRemoved) {
         << "no element of the deleted skin is kept";
     EXPECT_FALSE(hexmoor::rt::IsSkinActive(5));
     DestroyWindow(dialog);
+}
+
+TEST_F(ApiWindowsTest, SkinWindowAsTypeStartsTheSkinOnceAndTakesOnlyItsOwnSteps) {
+    StartRuntime(true, 1);
+    Skin().SolidImage(25, 0, RGB(9, 99, 199), 4, 4);
+    SkinLoaded();
+    EnableSkinning();
+    HWND hwnd = CreateRecorder();
+    SkinWindowAsType(hwnd, 25);
+    Pump();
+    EXPECT_EQ(CountOf(hwnd, hexmoor::rt::TWM_STARTSKIN), 1) << "one switch-on, one start message";
+
+    // A shell band keeps its object inactive only when the classifier's road
+    // adds it; a window skinned as a chosen type is left as the caller asked.
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TravelBand";
+    RegisterClassW(&wc);
+    HWND band = CreateWindowExW(0, L"TravelBand", L"", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    SkinWindowAsType(band, 25);
+    ASSERT_NE(GetSkinnedWindowObject(band), nullptr);
+    EXPECT_TRUE(GetSkinnedWindowObject(band)->IsActive());
+    DestroyWindow(band);
+    DestroyWindow(hwnd);
+}
+
+TEST_F(ApiWindowsTest, AnObjectThatCannotAttachToItsWindowIsNotKept) {
+    StartRuntime(true, 1);
+    SkinLoaded();
+    HWND gone = CreateRecorder();
+    DestroyWindow(gone);
+    const size_t before = CurrentManager()->Objects().size();
+    SkinWindowAsType(gone, 25);
+    SkinWindowAsType(gone, 100);
+    AttachBaseSkinnedObject(gone);
+    EXPECT_EQ(CurrentManager()->Objects().size(), before);
+    EXPECT_EQ(CurrentManager()->GetTypeMap(25)->count(gone), 0u);
+    EXPECT_EQ(CurrentManager()->GetTypeMap(100)->count(gone), 0u);
+    EXPECT_EQ(CurrentManager()->GetTypeMap(1)->count(gone), 0u);
 }

@@ -72,3 +72,22 @@ TEST(ImageDialog, ControlColoursAreTransparentAndDetachRestores) {
     DestroyWindow(hwnd);
     PumpMessages();
 }
+
+TEST(ImageButton, AMessageForAWindowWhosePropertyNamesAnotherButtonGoesToTheOldProcedure) {
+    HWND owner = CreateRecorder();
+    HWND other = CreateRecorder();
+    ImageButton image;
+    ASSERT_TRUE(image.Attach(owner));
+    // The property was copied onto another window that leads into our procedure.
+    SetPropW(other, L"ImgBtn", &image);
+    constexpr UINT kProbe = WM_APP + 17;
+    hexmoor::rt::PropSubclassProc<ImageButton>(other, kProbe, 0, 0);
+    EXPECT_EQ(CountOf(other, kProbe), 1) << "the saved procedure answers, for the window it was sent to";
+    hexmoor::rt::PropSubclassProc<ImageButton>(other, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_EQ(image.GetState(), ImageButton::kNormal) << "the button's own state is not touched";
+    RemovePropW(other, L"ImgBtn");
+    image.Detach();
+    DestroyWindow(other);
+    DestroyWindow(owner);
+    PumpMessages();
+}

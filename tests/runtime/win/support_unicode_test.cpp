@@ -57,3 +57,54 @@ TEST(SupportUnicode, ListAndComboItemTextsInBothForms) {
 }
 
 } // namespace
+
+TEST(SupportUnicode, DrawTextTakesEitherFormOfTextInTheWindowsForm) {
+    HWND wide = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    HWND ansi = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    for (HWND hwnd : {wide, ansi}) {
+        const CSupportUnicode support(hwnd, nullptr);
+        RECT fromWide{0, 0, 0, 0}, fromAnsi{0, 0, 0, 0}, reference{0, 0, 0, 0};
+        DrawTextW(dc, L"Hexmoor", -1, &reference, DT_CALCRECT | DT_SINGLELINE);
+        EXPECT_GT(support.DrawTextAW(dc, L"Hexmoor", -1, &fromWide, DT_CALCRECT | DT_SINGLELINE), 0);
+        EXPECT_GT(support.DrawTextAW(dc, "Hexmoor", -1, &fromAnsi, DT_CALCRECT | DT_SINGLELINE), 0);
+        EXPECT_EQ(fromWide.right, reference.right) << (hwnd == wide ? "wide" : "ANSI") << " window";
+        EXPECT_EQ(fromAnsi.right, reference.right);
+        RECT part{0, 0, 0, 0}, partReference{0, 0, 0, 0};
+        DrawTextW(dc, L"Hex", -1, &partReference, DT_CALCRECT | DT_SINGLELINE);
+        support.DrawTextAW(dc, "Hexmoor", 3, &part, DT_CALCRECT | DT_SINGLELINE);
+        EXPECT_EQ(part.right, partReference.right) << "a count in characters of the given text";
+        EXPECT_EQ(support.DrawTextAW(dc, static_cast<const char*>(nullptr), -1, &part, 0), 0);
+    }
+    DeleteDC(dc);
+    DestroyWindow(wide);
+    DestroyWindow(ansi);
+}
+
+TEST(SupportUnicode, MenuItemIndexCheckAndOneMenuOwnerForTheProcess) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"one");
+    AppendMenuW(menu, MF_STRING, 2, L"two");
+    EXPECT_TRUE(IsMenuItemIndexValid(menu, 0));
+    EXPECT_TRUE(IsMenuItemIndexValid(menu, 1));
+    EXPECT_FALSE(IsMenuItemIndexValid(menu, 2));
+    EXPECT_FALSE(IsMenuItemIndexValid(menu, -1));
+    EXPECT_FALSE(IsMenuItemIndexValid(nullptr, 0));
+    DestroyMenu(menu);
+
+    HWND owner = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    SetMenuOwnerWindow(owner);
+    HWND seen = nullptr;
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void* out) -> DWORD {
+            *static_cast<HWND*>(out) = GetMenuOwnerWindow();
+            return 0;
+        },
+        &seen, 0, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    EXPECT_EQ(seen, owner) << "another thread's popup painter sees the same owner";
+    SetMenuOwnerWindow(nullptr);
+    DestroyWindow(owner);
+}

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         pixelBytes += pixels.argb.size() * 4;
         if (i % 2 == 0) {
             auto bitmap = plat::CreateBitmapFromPixels(pixels);
-            element->SetImageFromSource(id, bitmap.get(), 2, 2, 2, 2, 0, 0);
+            element->SetImageFromSource(id, bitmap.Get(), 2, 2, 2, 2, 0, 0);
         } else {
             element->SetGdiplusImage(id, plat::CreateGdiplusBitmapFromPixels(pixels));
         }

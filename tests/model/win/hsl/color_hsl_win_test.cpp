@@ -2,6 +2,7 @@
 // ARGB and GDI bitmaps read into DIB sections.
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -137,19 +138,79 @@ TEST_F(HslGdiplus, BitmapCanBeAdjustedInPlace) {
     EXPECT_EQ(ReadArgb(bitmap.get())[0], 0xFF0000FFu);
 }
 
-TEST_F(HslGdiplus, GdiBitmapKeepsItsFourthByteAndGetsAdjustedColours) {
+TEST_F(HslGdiplus, GdiBitmapCountsAsOpaqueAndIsComposedOnWhite) {
+    // The fourth byte of a GDI bitmap is no alpha: every pixel starts opaque,
+    // the opacity makes it partly transparent, and the result is that drawn
+    // on white, opaque again.
     HBITMAP src = MakeDib(3, 2, kSource);
     ASSERT_NE(src, nullptr);
     HBITMAP out = nullptr;
-    ASSERT_TRUE(CColorHSL_TW().TransformHBitmap(out, src, 120, 0, 0, 50));
-    EXPECT_EQ(ReadDib(out), (Pixels{0xFF00FF00u, 0x8000FF00u, 0x0000FF00u, 0xFF808080u, 0xFF000E00u, 0xFF0E0000u}));
+    ASSERT_TRUE(CColorHSL_TW().TransformHBitmap(out, src, 120, 0, 0, 100));
+    EXPECT_EQ(ReadDib(out), (Pixels{0xFF00FF00u, 0xFF00FF00u, 0xFF00FF00u, 0xFF808080u, 0xFF000E00u, 0xFF0E0000u}));
     ::DeleteObject(out);
 
-    HBITMAP same = nullptr;
-    ASSERT_TRUE(CColorHSL().AdjustHBitmapHSL(same, src, HSLValues()));
-    EXPECT_EQ(ReadDib(same), kSource);
-    ::DeleteObject(same);
+    // Opacity 50: alpha 127, so a channel c becomes (127 c + 255 * 128) / 255.
+    ASSERT_TRUE(CColorHSL().AdjustHBitmapHSL(out, src, HSLValues(120, 0, 0, 50)));
+    EXPECT_EQ(ReadDib(out), (Pixels{0xFF80FF80u, 0xFF80FF80u, 0xFF80FF80u, 0xFFC0C0C0u, 0xFF808780u, 0xFF878080u}));
+    ::DeleteObject(out);
+
+    ASSERT_TRUE(CColorHSL().AdjustHBitmapHSL(out, src, HSLValues(0, 0, 0, 0)));
+    EXPECT_EQ(ReadDib(out), Pixels(6, 0xFFFFFFFFu));
+    ::DeleteObject(out);
+
+    ASSERT_TRUE(CColorHSL().AdjustHBitmapHSL(out, src, HSLValues()));
+    EXPECT_EQ(ReadDib(out), (Pixels{0xFFFF0000u, 0xFFFF0000u, 0xFFFF0000u, 0xFF808080u, 0xFF0E0000u, 0xFF00000Eu}));
+    ::DeleteObject(out);
     ::DeleteObject(src);
+}
+
+// A DIB section of any depth, with a palette of varied colours below 16 bits.
+HBITMAP MakeDibOfDepth(int width, int height, WORD bits, std::uint32_t seed) {
+    std::vector<unsigned char> buffer(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
+    auto* info = reinterpret_cast<BITMAPINFO*>(buffer.data());
+    info->bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info->bmiHeader.biWidth = width;
+    info->bmiHeader.biHeight = height;
+    info->bmiHeader.biPlanes = 1;
+    info->bmiHeader.biBitCount = bits;
+    info->bmiHeader.biCompression = BI_RGB;
+    std::mt19937 random(seed);
+    for (int i = 0; i < 256; ++i) {
+        const std::uint32_t c = random();
+        info->bmiColors[i] = RGBQUAD{BYTE(c), BYTE(c >> 8), BYTE(c >> 16), 0};
+    }
+    void* data = nullptr;
+    HBITMAP dib = ::CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &data, nullptr, 0);
+    if (!dib) return nullptr;
+    BITMAP bm{};
+    ::GetObjectW(dib, sizeof bm, &bm);
+    auto* bytes = static_cast<unsigned char*>(data);
+    for (std::size_t i = 0; i < std::size_t(bm.bmWidthBytes) * height; ++i) bytes[i] = BYTE(random());
+    return dib;
+}
+
+TEST_F(HslGdiplus, GdiBitmapsOfEveryDepthGiveTheScalarPixelsOpaque) {
+    // Odd widths, so that rows end inside a group of vector lanes.
+    const HSLValues values[] = {HSLValues(35, 20, -10, 100), HSLValues(-120, -40, 15, 80)};
+    for (WORD bits : {1, 4, 8, 16, 24, 32}) {
+        for (int width : {1, 7, 13}) {
+            SCOPED_TRACE(testing::Message() << bits << " bits, width " << width);
+            HBITMAP src = MakeDibOfDepth(width, 5, bits, bits * 100 + width);
+            ASSERT_NE(src, nullptr);
+            const Pixels source = ReadDib(src);
+            for (const HSLValues& v : values) {
+                HBITMAP out = nullptr;
+                ASSERT_TRUE(CColorHSL().AdjustHBitmapHSL(out, src, v));
+                Pixels expected;
+                hsl::PixelAdjuster scalar(v, hsl::BatchPath::kScalar);
+                for (std::uint32_t p : source) expected.push_back(scalar.AdjustPixel(p | 0xFF000000u));
+                hsl::ComposeOnWhite({expected.data(), width, 5, std::ptrdiff_t(width) * 4});
+                EXPECT_EQ(ReadDib(out), expected);
+                ::DeleteObject(out);
+            }
+            ::DeleteObject(src);
+        }
+    }
 }
 
 TEST_F(HslGdiplus, GdiBitmapOfAnotherDepthOrNoneAtAll) {

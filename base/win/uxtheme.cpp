@@ -1,15 +1,17 @@
-#include "model/platform/win/uxtheme.h"
+#include "base/win/uxtheme.h"
 
 SetWindowThemeFn g_pfnSetWindowTheme = nullptr;
 GetThemeSysSizeFn g_pfnGetThemeSysSize = nullptr;
 
 namespace {
 HMODULE g_uxtheme = nullptr;
+int g_references = 0;
 } // namespace
 
 BOOL LoadUxTheme() {
     if (!g_uxtheme) g_uxtheme = ::LoadLibraryW(L"UxTheme.dll");
     if (!g_uxtheme) return FALSE;
+    ++g_references;
     g_pfnSetWindowTheme =
         reinterpret_cast<SetWindowThemeFn>(reinterpret_cast<void*>(::GetProcAddress(g_uxtheme, "SetWindowTheme")));
     g_pfnGetThemeSysSize =
@@ -18,6 +20,11 @@ BOOL LoadUxTheme() {
 }
 
 BOOL UnloadUxTheme() {
+    if (g_references > 1) {
+        --g_references;
+        return TRUE;
+    }
+    g_references = 0;
     g_pfnSetWindowTheme = nullptr;
     g_pfnGetThemeSysSize = nullptr;
     if (g_uxtheme) {

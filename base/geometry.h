@@ -1,11 +1,11 @@
 #pragma once
-// Plain geometry for the runtime's pure logic: rectangles, sizes and insets as
-// separate types, so that a margin is never mistaken for a rectangle. The
-// Win32 boundary converts these to and from RECT.
+// Plain geometry shared by every layer: points, sizes, rectangles and insets
+// as separate types, so that a margin is never mistaken for a rectangle. The
+// Win32 boundary converts them to and from RECT (base/win/rect.h).
 
 #include <algorithm>
 
-namespace hexmoor::rt {
+namespace hexmoor {
 
 struct Size {
     int cx = 0;
@@ -54,4 +54,4 @@ struct Insets {
     friend bool operator==(const Insets&, const Insets&) = default;
 };
 
-} // namespace hexmoor::rt
+} // namespace hexmoor

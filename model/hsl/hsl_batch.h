@@ -1,0 +1,39 @@
+#pragma once
+
+// Many colours through the adjustment at once. The vector paths compute two
+// (SSE2) or four (AVX2) colours side by side with the same double-precision
+// operations, in the same order, as AdjustChannels, so every result is
+// bit-identical to it; the scalar path is AdjustChannels itself.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "model/hsl/hsl_values.h"
+
+namespace hsl {
+
+enum class BatchPath {
+    kScalar,
+    kSse2, // x86 with SSE2 (every x86-64 processor; the 32-bit build requires it)
+    kAvx2, // x86 with AVX2, checked at run time
+};
+
+// Whether this build and this processor can run the path.
+bool BatchPathSupported(BatchPath path);
+// The widest supported path.
+BatchPath BestBatchPath();
+
+// Whether the vector paths take these values: hue, saturation and lightness
+// finite and the hue within a million degrees (where the hue's wrap into
+// 0..360 is computed exactly by the vector code). Other values go through the
+// scalar path whatever path is asked for.
+bool BatchTakesValues(const HSLValues& values);
+
+// Adjusts `count` colours given as 0x00RRGGBB (the top byte is ignored) and
+// writes 0x00RRGGBB results, as AdjustChannels does for each. src and dst may
+// be the same array; otherwise they must not overlap. An unsupported path
+// falls back to the widest supported one below it.
+void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
+                   BatchPath path);
+
+} // namespace hsl

@@ -1,0 +1,46 @@
+// The AVX2 instance of the colour kernel. This file alone is built for AVX2
+// (see model/CMakeLists.txt); it includes nothing whose inline functions
+// other files share, and it runs only after a run-time check.
+#if defined(HEXMOOR_HSL_AVX2) && defined(__AVX2__)
+
+#include <immintrin.h>
+
+#include "model/hsl/hsl_batch_kernel.h"
+
+namespace {
+
+struct Avx2 {
+    using D = __m256d;
+    static constexpr std::size_t kLanes = 4;
+    static D FromTable(const double* table, const std::uint32_t* p, int shift) {
+        return _mm256_set_pd(table[(p[3] >> shift) & 0xFF], table[(p[2] >> shift) & 0xFF],
+                             table[(p[1] >> shift) & 0xFF], table[(p[0] >> shift) & 0xFF]);
+    }
+    static void Store(std::uint32_t* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+    static D ToDouble(__m128i v) { return _mm256_cvtepi32_pd(v); }
+    static __m128i Truncate(D v) { return _mm256_cvttpd_epi32(v); }
+    static D Set(double x) { return _mm256_set1_pd(x); }
+    static D Add(D a, D b) { return _mm256_add_pd(a, b); }
+    static D Sub(D a, D b) { return _mm256_sub_pd(a, b); }
+    static D Mul(D a, D b) { return _mm256_mul_pd(a, b); }
+    static D Div(D a, D b) { return _mm256_div_pd(a, b); }
+    static D Max(D a, D b) { return _mm256_max_pd(a, b); }
+    static D Min(D a, D b) { return _mm256_min_pd(a, b); }
+    static D And(D a, D b) { return _mm256_and_pd(a, b); }
+    static D Lt(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_LT_OQ); }
+    static D Le(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_LE_OQ); }
+    static D Gt(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_GT_OQ); }
+    static D Ge(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_GE_OQ); }
+    static D Eq(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_EQ_OQ); }
+    static D Neq(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_NEQ_UQ); }
+    static D Select(D mask, D a, D b) { return _mm256_blendv_pd(b, a, mask); }
+};
+
+} // namespace
+
+void hsl::batch::AdjustAvx2(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
+                            const Constants& constants) {
+    AdjustAll<Avx2>(src, dst, count, constants);
+}
+
+#endif

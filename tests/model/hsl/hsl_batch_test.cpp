@@ -1,0 +1,197 @@
+// The vector paths of the colour adjustment against the scalar one: every
+// colour and every pixel must come out bit for bit the same, whatever the
+// values, the image's width, layout and content. Also the spreading of
+// independent work over threads.
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "model/hsl/hsl_arithmetic.h"
+#include "model/hsl/hsl_batch.h"
+#include "model/hsl/parallel.h"
+
+namespace {
+
+using hsl::BatchPath;
+
+std::vector<BatchPath> VectorPaths() {
+    std::vector<BatchPath> paths;
+    for (BatchPath path : {BatchPath::kSse2, BatchPath::kAvx2}) {
+        if (hsl::BatchPathSupported(path)) paths.push_back(path);
+    }
+    return paths;
+}
+
+// Values around every rule of the transform: hue wraps (whole turns, just
+// short of them, far out, negative zero), saturation to grey, doubled and
+// far beyond, lightness limits, and values the vector paths hand back to
+// the scalar one.
+std::vector<HSLValues> HardValues() {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::vector<HSLValues> values = {
+        {120, 0, 0, 100},      {-120, 0, 0, 100},   {0, -100, 0, 100},
+        {0, 0, 50, 100},       {0, 0, -100, 100},   {0, 0, 100, 100},
+        {35, 20, -10, 100},    {-180, 100, 0, 100}, {180, -50, 10, 100},
+        {359, -99, 1, 100},    {360, 0, 0, 100},    {-360, 0, 0, 100},
+        {540, 0, 0, 100},      {545, 0, 3, 100},    {720, 30, 0, 100},
+        {-0.0, 10, 0, 100},    {1e-300, 0, 0, 100}, {359.9999999999, 0, 0, 100},
+        {-1e-12, 40, -3, 100}, {1e6, 5, 5, 100},    {-1e6, 5, 5, 100},
+        {1e6 + 1, 5, 5, 100},  {0, 1000, 0, 100},   {0, 1e300, 0, 100},
+        {0, -250, 0, 100},     {17, 0, 1e-9, 100},  {0, 0, 0.39215686, 100},
+        {inf, 0, 0, 100},      {nan, 0, 0, 100},    {0, nan, 0, 100},
+        {0, 0, -inf, 100},
+    };
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> hue(-400, 400), percent(-100, 100);
+    for (int i = 0; i < 12; ++i) values.emplace_back(hue(random), percent(random), percent(random), 100);
+    return values;
+}
+
+// Channel values at the edges (0, 1, the middle, 254, 255) in every
+// combination, so that every tie between channels occurs, then random
+// colours.
+std::vector<std::uint32_t> HardColours() {
+    const int levels[] = {0, 1, 2, 14, 127, 128, 200, 253, 254, 255};
+    std::vector<std::uint32_t> colours;
+    for (int r : levels)
+        for (int g : levels)
+            for (int b : levels) colours.push_back(std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | std::uint32_t(b));
+    std::mt19937 random(11);
+    for (int i = 0; i < 4000; ++i) colours.push_back(random()); // top byte to be ignored
+    return colours;
+}
+
+TEST(HslBatch, VectorPathsGiveTheScalarColours) {
+    const std::vector<std::uint32_t> colours = HardColours();
+    for (const HSLValues& v : HardValues()) {
+        SCOPED_TRACE(testing::Message() << v.hue << ", " << v.saturation << ", " << v.lightness);
+        std::vector<std::uint32_t> expected(colours.size());
+        hsl::AdjustColours(colours.data(), expected.data(), colours.size(), v, BatchPath::kScalar);
+        // The scalar path is AdjustChannels itself.
+        for (std::size_t i : {3u, 500u, 999u, 2000u}) {
+            std::uint8_t r = (colours[i] >> 16) & 0xFF, g = (colours[i] >> 8) & 0xFF, b = colours[i] & 0xFF;
+            hsl::AdjustChannels(r, g, b, v);
+            ASSERT_EQ(std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | b, expected[i]);
+        }
+        for (BatchPath path : VectorPaths()) {
+            SCOPED_TRACE(static_cast<int>(path));
+            // Every count up to a few groups of lanes, so that each tail length
+            // occurs, then the whole list in place.
+            for (std::size_t count = 0; count <= 9; ++count) {
+                std::vector<std::uint32_t> got(count + 1, 0xDEADBEEFu);
+                hsl::AdjustColours(colours.data() + 100, got.data(), count, v, path);
+                for (std::size_t i = 0; i < count; ++i) ASSERT_EQ(got[i], expected[100 + i]) << i;
+                ASSERT_EQ(got[count], 0xDEADBEEFu);
+            }
+            std::vector<std::uint32_t> got = colours;
+            hsl::AdjustColours(got.data(), got.data(), got.size(), v, path);
+            for (std::size_t i = 0; i < got.size(); ++i) {
+                ASSERT_EQ(got[i], expected[i]) << std::hex << "colour " << colours[i];
+            }
+        }
+    }
+}
+
+// An image as skin art has it: runs of one pixel, anti-aliased edges, colour
+// changing along rows with noise, colours met again far apart, random alpha.
+std::vector<std::uint32_t> ArtLikePixels(std::size_t count, std::uint32_t seed) {
+    std::mt19937 random(seed);
+    std::vector<std::uint32_t> pixels(count);
+    std::size_t i = 0;
+    while (i < count) {
+        const std::size_t run = std::min<std::size_t>(count - i, 1 + random() % 40);
+        const int kind = random() % 4;
+        const std::uint32_t base = random();
+        for (std::size_t k = 0; k < run; ++k, ++i) {
+            switch (kind) {
+            case 0: pixels[i] = base; break;                                      // a run
+            case 1: pixels[i] = random(); break;                                  // noise
+            case 2: pixels[i] = base + std::uint32_t(k) * 0x00010203u; break;     // a gradient
+            default: pixels[i] = i > 300 ? pixels[i - 300 + k % 7] : base; break; // colours met before
+            }
+        }
+    }
+    return pixels;
+}
+
+TEST(HslBatch, VectorPathsGiveTheScalarPixelsForEveryImageShape) {
+    const int widths[] = {1, 2, 3, 5, 7, 13, 255, 256, 257, 301};
+    const HSLValues values[] = {{35, 20, -10, 100}, {-120, -40, 15, 80}, {200, 100, 3, 0}, {0, -100, -60, 100}};
+    std::uint32_t seed = 1;
+    for (BatchPath path : VectorPaths()) {
+        for (const HSLValues& v : values) {
+            for (int width : widths) {
+                for (bool opaque : {false, true}) {
+                    SCOPED_TRACE(testing::Message() << "path " << int(path) << " width " << width << " opaque "
+                                                    << opaque << " hue " << v.hue);
+                    const int height = 5;
+                    // Rows with a gap at their end, stored bottom-up in the destination.
+                    const int stride_pixels = width + 3;
+                    const std::vector<std::uint32_t> src = ArtLikePixels(std::size_t(stride_pixels) * height, seed++);
+                    const hsl::ConstPixelView src_view{src.data(), width, height, stride_pixels * 4};
+                    auto run = [&](BatchPath p) {
+                        std::vector<std::uint32_t> dst(std::size_t(width) * height, 0x5A5A5A5Au);
+                        const hsl::PixelView dst_view{dst.data() + std::size_t(width) * (height - 1), width, height,
+                                                      -std::ptrdiff_t(width) * 4};
+                        hsl::PixelAdjuster adjuster(v, p);
+                        EXPECT_EQ(hsl::AdjustPixels(src_view, dst_view, adjuster, opaque), hsl::AdjustStatus::kDone);
+                        return dst;
+                    };
+                    ASSERT_EQ(run(path), run(BatchPath::kScalar));
+
+                    // In place, rows without gaps (one run over the whole block).
+                    std::vector<std::uint32_t> fast(src.begin(), src.begin() + std::ptrdiff_t(width) * height);
+                    std::vector<std::uint32_t> slow = fast;
+                    const hsl::PixelView fast_view{fast.data(), width, height, std::ptrdiff_t(width) * 4};
+                    const hsl::PixelView slow_view{slow.data(), width, height, std::ptrdiff_t(width) * 4};
+                    hsl::PixelAdjuster fast_adjuster(v, path), slow_adjuster(v, BatchPath::kScalar);
+                    hsl::AdjustPixels({fast.data(), width, height, fast_view.stride}, fast_view, fast_adjuster, opaque);
+                    hsl::AdjustPixels({slow.data(), width, height, slow_view.stride}, slow_view, slow_adjuster, opaque);
+                    ASSERT_EQ(fast, slow);
+                }
+            }
+        }
+    }
+}
+
+TEST(HslBatch, OneAdjusterServesManyImagesAsFreshOnesWould) {
+    // The cache and the last pixel carried between rows must not leak from
+    // one image into the next.
+    for (BatchPath path : VectorPaths()) {
+        hsl::PixelAdjuster shared(HSLValues(35, 20, -10, 90), path);
+        for (std::uint32_t seed = 1; seed < 40; ++seed) {
+            const std::vector<std::uint32_t> src = ArtLikePixels(97 * seed % 1000 + 1, seed);
+            std::vector<std::uint32_t> got(src.size()), expected(src.size());
+            shared.AdjustRow(src.data(), got.data(), src.size());
+            hsl::PixelAdjuster(HSLValues(35, 20, -10, 90), BatchPath::kScalar)
+                .AdjustRow(src.data(), expected.data(), src.size());
+            ASSERT_EQ(got, expected) << seed;
+        }
+    }
+}
+
+TEST(HslParallel, EveryTaskRunsOnceAndErrorsComeBack) {
+    for (std::size_t count : {0u, 1u, 3u, 100u, 1000u}) {
+        std::vector<std::atomic<int>> runs(count);
+        hsl::RunInParallel(count, std::uint64_t(1) << 30, [&](std::size_t i) { ++runs[i]; });
+        for (std::size_t i = 0; i < count; ++i) ASSERT_EQ(runs[i].load(), 1) << i;
+    }
+    std::atomic<int> ran{0};
+    EXPECT_THROW(hsl::RunInParallel(50, std::uint64_t(1) << 30,
+                                    [&](std::size_t i) {
+                                        ++ran;
+                                        if (i == 7) throw std::runtime_error("task 7");
+                                    }),
+                 std::runtime_error);
+    EXPECT_GE(ran.load(), 8);
+}
+
+} // namespace
