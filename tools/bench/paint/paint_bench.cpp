@@ -10,6 +10,7 @@
 #include "model/twf_manager.h"
 #include "runtime/twf_api.h"
 #include "tests/harness/synthetic_skin.h"
+#include "tools/bench/paint/controls_bench.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ int main() {
     skin.NinePartImage(25, 0, 64, 64, {16, 16, 16, 16, 1, 1},
                        {RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(200, 210, 230),
                         RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120)});
+    hexmoor::bench::AddControlImages();
     hexmoor::test::MarkMainSkinLoaded(GetRuntimeSkinManager());
     EnableSkinning();
 
@@ -82,6 +84,8 @@ int main() {
     std::printf("ratio skinned-to-system %.2f\n", systemUs > 0 ? skinnedUs / systemUs : 0.0);
     DestroyWindow(skinned);
     DestroyWindow(system);
+    hexmoor::bench::BenchScrollBars(iterations);
+    hexmoor::bench::BenchButtons(iterations);
     ShutdownSkinRuntime();
     return 0;
 }
