@@ -73,7 +73,8 @@ RECT CTWButtonBase::DrawGlyph(CTWDraw& draw, RECT* content) {
 
 void CTWButtonBase::DrawContent(CTWDraw& draw, const RECT& rect) {
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    const CUnicodeString text = CSupportUnicode(hWnd_, this).GetText();
+    const CSupportUnicode unicode(hWnd_, this);
+    const CUnicodeString text = unicode.GetText();
     const POINT hot = GetTextOffset(), pressed = GetPressedTextOffset();
     const HDC dc = draw.GetDrawDC();
     RECT content = rect;
@@ -103,7 +104,6 @@ void CTWButtonBase::DrawContent(CTWDraw& draw, const RECT& rect) {
     }
     const unsigned format = GetTextFormat(style);
     RECT measured = content;
-    CSupportUnicode unicode(hWnd_, this);
     unicode.DrawUnicodeText(dc, text, -1, &measured, (format & ~(DT_CENTER | DT_VCENTER)) | DT_CALCRECT);
     const button::ContentBoxes boxes =
         button::PlaceContent({content.left, content.top, content.right, content.bottom}, alignment, image,

@@ -280,6 +280,7 @@ void DrawCorner(HWND hwnd, State* st, HDC dc, bool custom) {
 
 // Both visible bars and the corner between them, now, into the window DC.
 void PaintWindowBars(HWND hwnd, State* st) {
+    if (!st->bars[0].visible && !st->bars[1].visible) return;
     RECT wr{};
     GetWindowRect(hwnd, &wr);
     WindowDC dc(hwnd, true);
@@ -296,6 +297,7 @@ void PaintWindowBars(HWND hwnd, State* st) {
 // its own bars during the default processing whatever the region says, so
 // ours go on top afterwards.
 LRESULT NcPaint(HWND hwnd, State* st, WPARAM wp) {
+    if (!st->bars[0].visible && !st->bars[1].visible) return CallOld(st, hwnd, WM_NCPAINT, wp, 0);
     RECT wr{};
     GetWindowRect(hwnd, &wr);
     hexmoor::win::Region region(CreateRectRgn(0, 0, wr.right - wr.left, wr.bottom - wr.top));

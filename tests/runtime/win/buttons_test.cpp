@@ -1,10 +1,13 @@
 // Skinned push buttons, check boxes, radios and push-like buttons: every
 // image id of their elements in its own colour, shown for each look reached
 // through real messages, and no foreign pixel on the faces afterwards.
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
+#include "runtime/manager/controls_manager.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
 
@@ -264,4 +267,82 @@ TEST_F(ButtonsTest, NegativeContentOffsetsMoveTheCaptionALittle) {
     EXPECT_TRUE(CheckRect(pixels, {x, y, x + 16, y + 16}, RGB(250, 5, 5)).Passed());
     SendMessageW(push, WM_LBUTTONUP, 0, Point(20, 10));
     DeleteObject(picture);
+}
+
+TEST_F(ButtonsTest, NoForeignPixelsOnTheFacesAfterFocusKeysClicksChecksEnablingAndText) {
+    SetUpSkin();
+    HWND push = Add(L"Push", BS_PUSHBUTTON, 1001, 10);
+    HWND box = Add(L"Box", BS_AUTOCHECKBOX, 1002, 50);
+    HWND radio = Add(L"Radio", BS_AUTORADIOBUTTON, 1003, 90);
+    HWND like = Add(L"Like", BS_AUTOCHECKBOX | BS_PUSHLIKE, 1004, 130);
+    SkinAll();
+    std::vector<COLORREF> allowed{kDialogBackground};
+    for (int id = 0; id < 900; ++id) allowed.push_back(ImageColour(id));
+    // Strips along the top and bottom edges: never under the caption.
+    auto foreign = [&](const char* after) {
+        Repaint(dialog_);
+        for (HWND hwnd : {push, box, radio, like}) {
+            const PixelBuffer pixels = CaptureClient(hwnd);
+            long count = 0;
+            for (int y : {0, 1, 2, pixels.Height() - 3, pixels.Height() - 2, pixels.Height() - 1})
+                for (int x = 0; x < pixels.Width(); ++x)
+                    if (std::find(allowed.begin(), allowed.end(), COLORREF(pixels.At(x, y) & 0xFFFFFF)) ==
+                        allowed.end())
+                        ++count;
+            EXPECT_EQ(count, 0) << after << ", control " << GetDlgCtrlID(hwnd);
+        }
+    };
+    foreign("skinned");
+    for (HWND hwnd : {push, box, radio, like}) SetFocus(hwnd);
+    foreign("focus");
+    for (HWND hwnd : {push, box, radio, like}) {
+        SetFocus(hwnd);
+        SendMessageW(hwnd, WM_KEYDOWN, VK_SPACE, 0);
+        SendMessageW(hwnd, WM_KEYUP, VK_SPACE, 0);
+    }
+    foreign("keys");
+    for (HWND hwnd : {push, box, radio, like}) {
+        SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 8));
+        SendMessageW(hwnd, WM_LBUTTONUP, 0, Point(10, 8));
+    }
+    foreign("clicks");
+    for (HWND hwnd : {box, radio, like}) SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    foreign("BM_SETCHECK");
+    for (HWND hwnd : {push, box, radio, like}) EnableWindow(hwnd, FALSE);
+    foreign("disabled");
+    for (HWND hwnd : {push, box, radio, like}) EnableWindow(hwnd, TRUE);
+    foreign("enabled again");
+    for (HWND hwnd : {push, box, radio, like}) SetWindowTextW(hwnd, L"New text");
+    foreign("WM_SETTEXT");
+}
+
+TEST_F(ButtonsTest, APressStopsARunningFadeAndShowsThePressedFaceAtOnce) {
+    SetUpSkin();
+    HWND push = Add(L"Push", BS_PUSHBUTTON, 1001, 10);
+    HWND other = Add(L"Other", BS_AUTOCHECKBOX, 1002, 50);
+    SkinAll();
+    ASSERT_EQ(SetButtonEffect(push, 1, 50, 20), 0); // a slow fade: 50 steps 20 ms apart
+    SetFocus(other);
+    SendMessageW(push, WM_MOUSEMOVE, 0, Point(20, 10));
+    Sleep(120);
+    PumpMessages();
+    CTWWnd* object = GetSkinnedWindowObject(push);
+    ASSERT_TRUE(object && object->GetFade());
+    EXPECT_TRUE(object->GetFade()->Running()) << "the fade toward the hot face runs";
+    SendMessageW(push, WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 10));
+    // Read straight after the press, before any fade step is handled.
+    const ColourCheck check = CheckRect(CaptureClient(push), Corner(), ImageColour(24));
+    EXPECT_TRUE(check.Passed()) << check.Describe(ImageColour(24));
+    SendMessageW(push, WM_LBUTTONUP, 0, Point(500, 10));
+    Sleep(150);
+    PumpMessages();
+}
+
+TEST_F(ButtonsTest, OwnerDrawButtonGetsASkinnedFace) {
+    SetUpSkin();
+    HWND owner = Add(L"Owner", BS_OWNERDRAW, 1001, 10);
+    HWND other = Add(L"Other", BS_AUTOCHECKBOX, 1002, 50);
+    SkinAll();
+    SetFocus(other);
+    EXPECT_TRUE(Shows(owner, Corner(), ImageColour(22)));
 }
