@@ -26,7 +26,13 @@ void Repaint(HWND hwnd) {
     PumpMessages();
 }
 
-class ButtonsTest : public RuntimeTest {
+// The same cases run in a second program with a common-controls version 6
+// manifest, under their own fixture name.
+#ifndef BUTTONS_FIXTURE
+#define BUTTONS_FIXTURE ButtonsTest
+#endif
+
+class BUTTONS_FIXTURE : public RuntimeTest {
 protected:
     void SetUpSkin() {
         StartRuntime(true);
@@ -76,7 +82,7 @@ LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
 } // namespace
 
-TEST_F(ButtonsTest, PushButtonLooksAndTheDefaultButtonRule) {
+TEST_F(BUTTONS_FIXTURE, PushButtonLooksAndTheDefaultButtonRule) {
     SetUpSkin();
     HWND ok = Add(L"OK", BS_DEFPUSHBUTTON, IDOK, 10);
     HWND other = Add(L"Other", BS_PUSHBUTTON, 1001, 50);
@@ -110,7 +116,7 @@ TEST_F(ButtonsTest, PushButtonLooksAndTheDefaultButtonRule) {
     EXPECT_TRUE(Shows(other, Corner(), ImageColour(22))) << "after WM_SETTEXT";
 }
 
-TEST_F(ButtonsTest, CheckBoxGlyphsForEveryCheckStateAndLook) {
+TEST_F(BUTTONS_FIXTURE, CheckBoxGlyphsForEveryCheckStateAndLook) {
     SetUpSkin();
     HWND box = Add(L"Three", BS_AUTO3STATE, 1001, 10);
     HWND left = Add(L"", BS_AUTOCHECKBOX | BS_LEFTTEXT, 1002, 50);
@@ -148,7 +154,7 @@ TEST_F(ButtonsTest, CheckBoxGlyphsForEveryCheckStateAndLook) {
     EXPECT_TRUE(Shows(left, GlyphLeft(h), kDialogBackground)) << "text side shows the dialog";
 }
 
-TEST_F(ButtonsTest, MissingIndeterminateImageFallsBackAndNoGlyphImagesLeaveTheDialog) {
+TEST_F(BUTTONS_FIXTURE, MissingIndeterminateImageFallsBackAndNoGlyphImagesLeaveTheDialog) {
     SetUpSkin();
     CTwfObj* element = Skin().Element(6);
     element->RemoveImage(124);
@@ -163,7 +169,7 @@ TEST_F(ButtonsTest, MissingIndeterminateImageFallsBackAndNoGlyphImagesLeaveTheDi
     EXPECT_TRUE(Shows(box, GlyphLeft(26), kDialogBackground));
 }
 
-TEST_F(ButtonsTest, RadioGlyphs) {
+TEST_F(BUTTONS_FIXTURE, RadioGlyphs) {
     SetUpSkin();
     HWND a = Add(L"A", BS_AUTORADIOBUTTON | WS_GROUP, 1001, 10);
     HWND b = Add(L"B", BS_AUTORADIOBUTTON, 1002, 50);
@@ -189,7 +195,7 @@ TEST_F(ButtonsTest, RadioGlyphs) {
     EXPECT_TRUE(Shows(b, GlyphLeft(26), ImageColour(146)));
 }
 
-TEST_F(ButtonsTest, PushLikeButtonUnderBothCheckStates) {
+TEST_F(BUTTONS_FIXTURE, PushLikeButtonUnderBothCheckStates) {
     SetUpSkin();
     HWND like = Add(L"Like", BS_AUTOCHECKBOX | BS_PUSHLIKE, 1001, 10);
     HWND push = Add(L"Push", BS_PUSHBUTTON, 1003, 90);
@@ -224,7 +230,7 @@ TEST_F(ButtonsTest, PushLikeButtonUnderBothCheckStates) {
     }
 }
 
-TEST_F(ButtonsTest, PrintClientLeavesTheCallersDcAsItWas) {
+TEST_F(BUTTONS_FIXTURE, PrintClientLeavesTheCallersDcAsItWas) {
     SetUpSkin();
     HWND box = Add(L"Box", BS_AUTOCHECKBOX, 1001, 10);
     HWND push = Add(L"Push", BS_PUSHBUTTON, 1003, 50);
@@ -250,7 +256,7 @@ TEST_F(ButtonsTest, PrintClientLeavesTheCallersDcAsItWas) {
     }
 }
 
-TEST_F(ButtonsTest, NegativeContentOffsetsMoveTheCaptionALittle) {
+TEST_F(BUTTONS_FIXTURE, NegativeContentOffsetsMoveTheCaptionALittle) {
     SetUpSkin();
     // -2, -2 stored the editor's way (0xFFFE halves) for the pressed state.
     Skin().Element(4)->SetNumber(35, 0xFFFEFFFE);
@@ -269,7 +275,7 @@ TEST_F(ButtonsTest, NegativeContentOffsetsMoveTheCaptionALittle) {
     DeleteObject(picture);
 }
 
-TEST_F(ButtonsTest, NoForeignPixelsOnTheFacesAfterFocusKeysClicksChecksEnablingAndText) {
+TEST_F(BUTTONS_FIXTURE, NoForeignPixelsOnTheFacesAfterFocusKeysClicksChecksEnablingAndText) {
     SetUpSkin();
     HWND push = Add(L"Push", BS_PUSHBUTTON, 1001, 10);
     HWND box = Add(L"Box", BS_AUTOCHECKBOX, 1002, 50);
@@ -316,7 +322,7 @@ TEST_F(ButtonsTest, NoForeignPixelsOnTheFacesAfterFocusKeysClicksChecksEnablingA
     foreign("WM_SETTEXT");
 }
 
-TEST_F(ButtonsTest, APressStopsARunningFadeAndShowsThePressedFaceAtOnce) {
+TEST_F(BUTTONS_FIXTURE, APressStopsARunningFadeAndShowsThePressedFaceAtOnce) {
     SetUpSkin();
     HWND push = Add(L"Push", BS_PUSHBUTTON, 1001, 10);
     HWND other = Add(L"Other", BS_AUTOCHECKBOX, 1002, 50);
@@ -338,7 +344,7 @@ TEST_F(ButtonsTest, APressStopsARunningFadeAndShowsThePressedFaceAtOnce) {
     PumpMessages();
 }
 
-TEST_F(ButtonsTest, OwnerDrawButtonGetsASkinnedFace) {
+TEST_F(BUTTONS_FIXTURE, OwnerDrawButtonGetsASkinnedFace) {
     SetUpSkin();
     HWND owner = Add(L"Owner", BS_OWNERDRAW, 1001, 10);
     HWND other = Add(L"Other", BS_AUTOCHECKBOX, 1002, 50);
