@@ -6,6 +6,7 @@
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
+#include "editor/preview/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
 #include "base/win/uxtheme.h"
@@ -108,6 +109,7 @@ void CHexmoorApp::BindCommands() {
     fw::CommandTable& c = Commands();
     c.On(ID_APP_ABOUT, [this] { OnAppAbout(); });
     c.On(ID_HELP_CONTENTS, [this] { OnHelp(); });
+    c.On(ID_VIEW_SET_BACKGROUND, [this] { OnSetBackground(); });
     c.On(ID_APP_EXIT, [this] {
         if (frame_ && frame_->Handle()) PostMessageW(frame_->Handle(), WM_CLOSE, 0, 0);
     });
@@ -192,6 +194,23 @@ void CHexmoorApp::OnStartChoice(int control) {
     if (splash_) GetDlgItemTextW(splash_->Handle(), control, text, 128);
     MessageBox(std::wstring(L"\"") + text + L"\" is not available in this version of Hexmoor.",
                MB_OK | MB_ICONINFORMATION);
+}
+
+void CHexmoorApp::OnSetBackground() {
+    preview::BackgroundChoice current;
+    current.imageFile = settings_.backgroundImageFile;
+    current.imagePos = settings_.backgroundImagePos;
+    current.color = settings_.backgroundColor;
+    current.showImage = settings_.showImage != 0;
+    preview::BackgroundDialog dlg(current, FileDialogs());
+    if (dlg.DoModal(frame_ ? frame_->Handle() : nullptr) != IDOK) return;
+    const preview::BackgroundChoice& chosen = dlg.Result();
+    settings_.backgroundImageFile = chosen.imageFile;
+    settings_.backgroundImagePos = chosen.imagePos;
+    settings_.backgroundColor = chosen.color;
+    settings_.showImage = chosen.showImage ? 1 : 0;
+    // The settings reach the registry at exit. The preview area paints no
+    // background from them yet, so there is nothing to rebuild here.
 }
 
 } // namespace hexmoor::shell

@@ -48,6 +48,9 @@ public:
 
     void OnHelp();
     void OnAppAbout();
+    // Runs the background dialog on the preview background settings and
+    // keeps what it returns with OK.
+    void OnSetBackground();
 
     CMainFrame* Frame() const { return frame_.get(); }
     CSplashDialog* StartDialog() const { return splash_.get(); }
