@@ -267,7 +267,9 @@ bool CMainFrame::OnClose() {
         int r = app_.Messages().Show(nullptr, L"Would you like to save your changes?", L"Warning",
                                      MB_YESNOCANCEL | MB_ICONINFORMATION);
         if (r == IDCANCEL) return true;
-        if (r == IDYES && app_.SaveSkinFile(app_.CurrentSkinPath(), true) <= 0) return true;
+        // A cancelled or failed save keeps the frame open: closing would lose
+        // the changes.
+        if (r == IDYES && !GoesOn(app_.SaveSkinFile(app_.CurrentSkinPath(), true))) return true;
     }
     UINT format = RegisterClipboardFormatW(L"MARGIN_BITMAP");
     if (OpenClipboard(Handle())) {
