@@ -147,6 +147,14 @@ int CHexmoorApp::LoadSkin(const std::vector<BYTE>& bytes) {
 
 void CHexmoorApp::InstallNewSkin() { runtime::MarkNewSkinLoaded(); }
 
+void CHexmoorApp::ClearViews() {
+    if (frame_) frame_->ClearTrees();
+}
+
+void CHexmoorApp::FillViews() {
+    if (frame_) frame_->FillTrees();
+}
+
 void CHexmoorApp::SetSkinning(bool on) { runtime::SetSkinning(on); }
 
 void CHexmoorApp::ShowCaption(const std::wstring& path) { UpdateCaption(path.empty() ? nullptr : path.c_str()); }

@@ -69,6 +69,8 @@ private:
     void InstallNewSkin() override;
     void SetSkinning(bool on) override;
     void ShowCaption(const std::wstring& path) override;
+    void ClearViews() override;
+    void FillViews() override;
     int Ask(const std::wstring& text, UINT type) override { return MessageBox(text, type); }
     std::optional<fw::FileDialogResult> ChooseFile(const fw::FileDialogRequest& request) override;
     fw::RecentFileList& Recent() override { return RecentFiles(); }
