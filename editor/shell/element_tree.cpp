@@ -424,10 +424,12 @@ void ElementTree::Forget(TreeHandle item) {
 void ElementTree::Clear() {
     // Items and keys only: the skin keeps every object (an import or a load
     // refills the tree from it).
+    removing_ = true;
     while (TreeHandle c = store_.FirstChild(root_)) {
         Forget(c);
         store_.Delete(c);
     }
+    removing_ = false;
     if (sink_) sink_->ClearPage();
 }
 
@@ -442,9 +444,11 @@ bool ElementTree::Delete(TreeHandle item) {
         if (skin && r && r->ownsObject) skin->RemoveObject(r->type, r->scheme);
         for (TreeHandle c = store_.FirstChild(h); c; c = store_.NextSibling(c)) stack.push_back(c);
     }
-    if (sink_) sink_->ClearPage();
+    removing_ = true;
     Forget(item);
     store_.Delete(item);
+    removing_ = false;
+    if (sink_) sink_->ClearPage();
     Modified();
     return true;
 }
@@ -484,7 +488,7 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
 }
 
 void ElementTree::Select(TreeHandle item) {
-    if (!sink_) return;
+    if (!sink_ || removing_) return;
     const Record* r = RecordOf(item);
     if (!r || item == root_) {
         sink_->ClearPage();

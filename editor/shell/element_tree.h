@@ -158,6 +158,9 @@ private:
     InstanceNumbers numbers_;
     WORD nextFolderId_ = 1;
     PageSink* sink_ = nullptr;
+    // Set while items are taken away: the selection moving through them
+    // shows nothing (the page is reset once at the end).
+    bool removing_ = false;
     std::function<void()> onModified_;
 };
 

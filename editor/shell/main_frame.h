@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "editor/shell/color_adjust_panel.h"
 #include "editor/shell/panels.h"
 #include "framework/frame_window.h"
 
@@ -77,6 +78,7 @@ public:
     // changes (their skin objects stay) and refilled from it afterwards.
     void ClearTrees();
     void FillTrees();
+    CPanelColorAdjustment* ColorAdjustment() const { return colorAdjustment_.get(); }
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
@@ -103,8 +105,8 @@ private:
     std::unique_ptr<CPanelTree> userData_;
     std::unique_ptr<CPanelProperties> properties_;
     std::unique_ptr<CPanelOptions> options_;
-    std::unique_ptr<CPanelPlaceholder> colorAdjustment_;
     CPropertiesSeam seam_;
+    std::unique_ptr<CPanelColorAdjustment> colorAdjustment_;
 };
 
 } // namespace hexmoor::shell
