@@ -29,6 +29,12 @@ bool StartsWith(const std::wstring& s, const std::wstring& p) { return s.compare
 
 unsigned InstanceNumbers::Take(int kind) {
     auto& used = used_[kind];
+    // No gap: the next number after the highest.
+    if (used.empty() || *used.rbegin() == used.size()) {
+        unsigned next = static_cast<unsigned>(used.size()) + 1;
+        used.insert(used.end(), next);
+        return next;
+    }
     unsigned n = 1;
     for (unsigned u : used) {
         if (u != n) break;
@@ -141,18 +147,18 @@ ElementTree::ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> 
 
 TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
                                const Record& r) {
-    TreeHandle item = store_.Insert(parent, after, text, icon);
-    std::intptr_t id = nextId_++;
-    records_[id] = r;
-    store_.SetData(item, id);
-    store_.SetCheckBox(item, false);
-    return item;
+    // An item's data is its record's place in the table, counted from 1.
+    records_.push_back(r);
+    records_.back().alive = true;
+    return store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(records_.size()));
 }
 
 const ElementTree::Record* ElementTree::RecordOf(TreeHandle item) const {
     if (!item) return nullptr;
-    auto it = records_.find(store_.Data(item));
-    return it == records_.end() ? nullptr : &it->second;
+    const std::intptr_t id = store_.Data(item);
+    if (id < 1 || static_cast<std::size_t>(id) > records_.size()) return nullptr;
+    const Record& r = records_[static_cast<std::size_t>(id - 1)];
+    return r.alive ? &r : nullptr;
 }
 
 ElementTree::Record* ElementTree::RecordOf(TreeHandle item) {
@@ -196,34 +202,37 @@ std::wstring ElementTree::FolderPrefix() const { return mode_ == 1 ? kCustomSche
 
 TreeHandle ElementTree::FolderItemById(WORD id) const {
     if (id == 0) return root_;
-    CTwfSkin* skin = skin_();
-    if (!skin) return nullptr;
-    for (const auto& [rid, r] : records_) {
-        if (r.key.kind != kKindFolder) continue;
-        CTwfObj* folder = skin->FindObject(kElemFolder, r.scheme);
-        if (!folder || folder->GetFolderId() != id) continue;
-        // Find the item carrying this record.
-        std::vector<TreeHandle> stack{root_};
-        while (!stack.empty()) {
-            TreeHandle h = stack.back();
-            stack.pop_back();
-            if (store_.Data(h) == rid) return h;
-            for (TreeHandle c = store_.FirstChild(h); c; c = store_.NextSibling(c)) stack.push_back(c);
-        }
-    }
-    return nullptr;
+    auto it = folderItems_.find(id);
+    return it == folderItems_.end() ? nullptr : it->second;
 }
 
-TreeHandle ElementTree::InsertPosition(TreeHandle parent, WORD order) const {
-    CTwfSkin* skin = skin_();
-    TreeHandle previous = kInsertFirst;
-    for (TreeHandle c = store_.FirstChild(parent); c; c = store_.NextSibling(c)) {
-        const Record* r = RecordOf(c);
-        CTwfObj* o = (skin && r) ? skin->FindObject(r->type, r->scheme) : nullptr;
-        if (o && o->GetOrder() > order) return previous;
-        previous = c;
+TreeHandle ElementTree::InsertPosition(TreeHandle parent, WORD order) {
+    // The orders of the parent's children, read once, kept sorted while
+    // the tree is filled (the stored elements come in scheme order).
+    auto [at, fresh] = orders_.try_emplace(parent);
+    auto& list = at->second;
+    if (fresh) {
+        CTwfSkin* skin = skin_();
+        for (TreeHandle c = store_.FirstChild(parent); c; c = store_.NextSibling(c)) {
+            const Record* r = RecordOf(c);
+            CTwfObj* o = (skin && r) ? skin->FindObject(r->type, r->scheme) : nullptr;
+            list.emplace_back(o ? o->GetOrder() : 0, c);
+        }
     }
-    return kInsertLast;
+    auto next = std::upper_bound(list.begin(), list.end(), order,
+                                 [](WORD o, const std::pair<WORD, TreeHandle>& e) { return o < e.first; });
+    if (next == list.end()) return kInsertLast;
+    if (next == list.begin()) return kInsertFirst;
+    return std::prev(next)->second;
+}
+
+void ElementTree::NoteInserted(TreeHandle parent, WORD order, TreeHandle item) {
+    auto at = orders_.find(parent);
+    if (at == orders_.end()) return;
+    auto& list = at->second;
+    auto next = std::upper_bound(list.begin(), list.end(), order,
+                                 [](WORD o, const std::pair<WORD, TreeHandle>& e) { return o < e.first; });
+    list.insert(next, {order, item});
 }
 
 void ElementTree::RenumberSiblings(TreeHandle parent) {
@@ -251,8 +260,10 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     r.ownsNumber = r.ownsObject = true;
     CTwfObj* object = skin->GetOrCreateObject(kElemFolder, r.scheme);
     if (!object) return nullptr;
-    object->SetFolderId(nextFolderId_++);
+    r.folderId = nextFolderId_++;
+    object->SetFolderId(r.folderId);
     TreeHandle item = Insert(container, kInsertLast, shown, kFolderIcon, r);
+    folderItems_[r.folderId] = item;
     RenumberSiblings(container);
     Modified();
     return item;
@@ -355,7 +366,11 @@ TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
             r.type = kElemFolder;
             r.scheme = path;
             r.ownsNumber = r.ownsObject = true;
+            r.folderId = object->GetFolderId();
             found = Insert(at, InsertPosition(at, object->GetOrder()), part, kFolderIcon, r);
+            NoteInserted(at, object->GetOrder(), found);
+            // The first folder with a number keeps it.
+            folderItems_.emplace(r.folderId, found);
         }
         at = found;
     }
@@ -365,6 +380,7 @@ TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
 void ElementTree::FillFromSkin() {
     CTwfSkin* skin = skin_();
     if (!skin) return;
+    orders_.clear();
     const std::wstring defaultScheme = skin->GetDefaultSchemeName();
     auto skipped = [&](const std::wstring& name) {
         return name.empty() || name == L"Default" || name == defaultScheme || name == kRootSchemeName;
@@ -405,30 +421,39 @@ void ElementTree::FillFromSkin() {
             r.type = kElemUserData;
             r.scheme = p.scheme;
             r.ownsNumber = r.ownsObject = true;
-            Insert(parent, after, shown, kUserDataIcon, r);
+            NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, r));
             continue;
         }
         const Adder* adder = AdderForType(p.type, object->GetNumber(kFrameKindNumber) == kRegionDefinedFrame);
-        if (adder) AddFromAdder(*adder, parent, after, shown, p.scheme, true);
+        if (adder)
+            if (TreeHandle item = AddFromAdder(*adder, parent, after, shown, p.scheme, true))
+                NoteInserted(parent, object->GetOrder(), item);
     }
+    orders_.clear();
 }
 
 void ElementTree::Forget(TreeHandle item) {
     for (TreeHandle c = store_.FirstChild(item); c; c = store_.NextSibling(c)) Forget(c);
-    auto it = records_.find(store_.Data(item));
-    if (it == records_.end()) return;
-    if (it->second.ownsNumber) numbers_.Release(it->second.key.kind, it->second.key.number);
-    records_.erase(it);
+    Record* r = RecordOf(item);
+    if (!r) return;
+    if (r->ownsNumber) numbers_.Release(r->key.kind, r->key.number);
+    if (r->key.kind == kKindFolder) {
+        auto f = folderItems_.find(r->folderId);
+        if (f != folderItems_.end() && f->second == item) folderItems_.erase(f);
+    }
+    *r = Record{};
 }
 
 void ElementTree::Clear() {
     // Items and keys only: the skin keeps every object (an import or a load
     // refills the tree from it).
+    // Every item below the root goes: their records and numbers at once.
     removing_ = true;
-    while (TreeHandle c = store_.FirstChild(root_)) {
-        Forget(c);
-        store_.Delete(c);
-    }
+    records_.resize(1); // the root's record is the first
+    folderItems_.clear();
+    orders_.clear();
+    numbers_ = InstanceNumbers();
+    while (TreeHandle c = store_.FirstChild(root_)) store_.Delete(c);
     removing_ = false;
     if (sink_) sink_->ClearPage();
 }
@@ -474,7 +499,8 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
     if (skin->FindObject(r->type, renamed)) return false;
     if (!skin->MoveObject(r->type, old, renamed)) return false;
     const WORD type = r->type;
-    for (auto& [id, rec] : records_) {
+    for (Record& rec : records_) {
+        if (!rec.alive) continue;
         if (rec.type == type && rec.scheme == old) rec.scheme = renamed;
         // The folders inside a renamed folder move with it.
         if (type == kElemFolder && rec.type == kElemFolder && StartsWith(rec.scheme, old + L"\\")) {

@@ -133,6 +133,8 @@ private:
         std::wstring scheme;
         bool ownsNumber = false;
         bool ownsObject = false;
+        WORD folderId = 0; // a folder's own number
+        bool alive = false;
     };
 
     TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, const Record& r);
@@ -142,7 +144,8 @@ private:
     WORD FolderNumberOf(TreeHandle container) const;
     std::wstring FolderPrefix() const;
     TreeHandle EnsureFolderPath(const std::wstring& scheme);
-    TreeHandle InsertPosition(TreeHandle parent, WORD order) const;
+    TreeHandle InsertPosition(TreeHandle parent, WORD order);
+    void NoteInserted(TreeHandle parent, WORD order, TreeHandle item);
     void RenumberSiblings(TreeHandle parent);
     TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
                             const std::wstring& scheme, bool filling);
@@ -153,8 +156,10 @@ private:
     int mode_;
     std::function<CTwfSkin*()> skin_;
     TreeHandle root_ = nullptr;
-    std::map<std::intptr_t, Record> records_;
-    std::intptr_t nextId_ = 1;
+    std::vector<Record> records_;
+    std::map<WORD, TreeHandle> folderItems_; // folder number -> its item
+    // While filling: each parent's children as (stored order, item), sorted.
+    std::map<TreeHandle, std::vector<std::pair<WORD, TreeHandle>>> orders_;
     InstanceNumbers numbers_;
     WORD nextFolderId_ = 1;
     PageSink* sink_ = nullptr;

@@ -10,7 +10,7 @@ struct TreeNode {
     std::wstring text;
     int icon = 0;
     std::intptr_t data = 0;
-    bool checkBox = true;
+    bool checkBox = false;
 };
 
 namespace {
@@ -30,12 +30,14 @@ std::size_t CountOf(const TreeNode& node) {
 MemoryTree::MemoryTree() : top_(std::make_unique<TreeNode>()) {}
 MemoryTree::~MemoryTree() = default;
 
-TreeHandle MemoryTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon) {
+TreeHandle MemoryTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
+                              std::intptr_t data) {
     TreeNode* owner = parent ? parent : top_.get();
     auto node = std::make_unique<TreeNode>();
     node->parent = owner;
     node->text = text;
     node->icon = icon;
+    node->data = data;
     TreeHandle made = node.get();
     auto& list = owner->children;
     if (after == kInsertFirst) {
