@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/twf_manager.h"
 #include "runtime/twf_api.h"
 
 namespace hexmoor::shell::runtime {
@@ -13,6 +14,27 @@ void Start() {
 }
 
 void Stop() { ShutdownSkinRuntime(); }
+
+CTwfSkin* MainSkin() {
+    CTwfManager* manager = GetRuntimeSkinManager();
+    return manager ? manager->GetMainSkin() : nullptr;
+}
+
+int LoadMainSkin(const void* data, DWORD size) { return LoadSkinFromBuffer(data, size); }
+
+void SetSkinning(bool on) {
+    if (on)
+        EnableSkinning();
+    else
+        DisableSkinning();
+}
+
+void MarkNewSkinLoaded() {
+    if (CTwfManager* manager = GetRuntimeSkinManager()) {
+        manager->SetMainSkinLoaded(TRUE);
+    }
+    SetRuntimeSkinLoaded(TRUE);
+}
 
 void AttachFrame(HWND frame) { AttachBaseSkinnedObject(frame); }
 
