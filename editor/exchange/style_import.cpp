@@ -147,6 +147,9 @@ void ImportScheme(CTwfSkin& skin, const StyleFile& style, const IniText& scheme,
     for (const Step& step : kSteps) {
         std::unique_ptr<CTwfObj> object = skin.CreateTwfObject(step.type);
         if (!object) continue;
+        // A new element may come with defaults (system colours); the import
+        // starts from an empty one.
+        object->Clear(0);
         if (step.importer) {
             step.importer(context, object.get());
             object->SetEnabled(1);

@@ -65,8 +65,12 @@ TEST(StyleFixtures, EveryCaseGivesItsOutputCodeAndMessage) {
         if (!c.scheme.empty()) scheme = FromUtf8Ascii(c.scheme);
         const ConversionResult result = ConvertStyle(ReadBytes(root + "/" + c.file), scheme, skin);
         EXPECT_EQ(result.code, c.code);
-        if (c.expected != "-") EXPECT_EQ(FormatConversion(result), ReadText(root + "/" + c.expected));
+        if (c.expected != "-") {
+            EXPECT_EQ(FormatConversion(result), ReadText(root + "/" + c.expected));
+        }
         EXPECT_EQ(ToUtf8(result.message), c.message);
-        if (result.code != 0) EXPECT_EQ(SkinListing(skin, 0), before);
+        if (result.code != 0) {
+            EXPECT_EQ(SkinListing(skin, 0), before);
+        }
     }
 }
