@@ -74,3 +74,14 @@ TEST(StyleFixtures, EveryCaseGivesItsOutputCodeAndMessage) {
         }
     }
 }
+
+#ifdef HEXMOOR_LINKED_STYLE
+// The same reader on a style the resource compiler and linker built.
+TEST(StyleFixtures, ALinkedStyleReadsLikeAGeneratedOne) {
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    const ConversionResult result = ConvertStyle(ReadBytes(HEXMOOR_LINKED_STYLE), std::nullopt, skin);
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(FormatConversion(result), ReadText(std::string(HEXMOOR_STYLE_FIXTURES) + "/linked/expected.txt"));
+}
+#endif
