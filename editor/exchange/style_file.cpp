@@ -1,5 +1,8 @@
 #include "editor/exchange/style_file.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace hexmoor::exchange {
 namespace {
 
@@ -65,6 +68,19 @@ std::u16string ResourceNotFoundMessage(std::u16string_view name) {
 
 std::u16string SchemeUnreadableMessage(std::u16string_view name) {
     return u"Resource " + std::u16string(name) + u" holds no colour scheme that can be read!";
+}
+
+std::optional<std::vector<std::uint8_t>> ReadStyleFile(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof(buffer)) || in.gcount() > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
+        if (bytes.size() > ResourceModule::kMaxFileBytes) break;
+    }
+    if (in.bad()) return std::nullopt;
+    return bytes;
 }
 
 StyleFile::OpenResult StyleFile::Open(std::vector<std::uint8_t> bytes) {

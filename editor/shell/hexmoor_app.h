@@ -48,6 +48,9 @@ public:
 
     void OnHelp();
     void OnAppAbout();
+    // Command 32904: a colour scheme of a visual style becomes the default
+    // scheme of the skin being edited.
+    void OnImportVisualStyle();
 
     CMainFrame* Frame() const { return frame_.get(); }
     CSplashDialog* StartDialog() const { return splash_.get(); }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/twf_manager.h"
 #include "runtime/twf_api.h"
 
 namespace hexmoor::shell::runtime {
@@ -15,6 +16,19 @@ void Start() {
 void Stop() { ShutdownSkinRuntime(); }
 
 void AttachFrame(HWND frame) { AttachBaseSkinnedObject(frame); }
+
+CTwfSkin* MainSkin() {
+    CTwfManager* manager = GetRuntimeSkinManager();
+    return manager ? manager->GetMainSkin() : nullptr;
+}
+
+void SetSkinning(bool on) {
+    if (on) {
+        EnableSkinning();
+    } else {
+        DisableSkinning();
+    }
+}
 
 struct ImageFace::Parts {
     ImageDialog dialog;

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class CTwfSkin;
+
 namespace hexmoor::shell::runtime {
 
 // Start-up: plain Win32 host, explicit mode (only windows handed over are
@@ -13,6 +15,10 @@ namespace hexmoor::shell::runtime {
 void Start();
 // Shut-down; a second call finds the runtime stopped and does nothing.
 void Stop();
+// The skin the editor edits: the runtime's skin 1; null before Start.
+CTwfSkin* MainSkin();
+// Switches the runtime's skinning of every window off or on again.
+void SetSkinning(bool on);
 // The main frame carries a base skinned object without a skin.
 void AttachFrame(HWND frame);
 

@@ -41,24 +41,6 @@ void Message(std::u16string_view text) {
     std::fflush(stderr);
 }
 
-// The file's bytes; nullopt when it cannot be read. A file larger than a
-// style may be is read only far enough to be refused.
-std::optional<std::vector<std::uint8_t>> ReadFile(const std::wstring& path) {
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return std::nullopt;
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0) {
-        bytes.insert(bytes.end(), buffer, buffer + got);
-        if (bytes.size() > ResourceModule::kMaxFileBytes) break;
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) return std::nullopt;
-    return bytes;
-}
-
 } // namespace
 
 int main() {
@@ -102,7 +84,7 @@ int main() {
     }
 
     _setmode(_fileno(stdout), _O_BINARY); // lines end in \n only
-    auto bytes = ReadFile(paths[0]);
+    auto bytes = ReadStyleFile(paths[0]);
     ConversionResult result;
     if (!bytes) {
         result.code = kConversionDamaged;
