@@ -35,11 +35,13 @@ public:
     bool HasSection(std::u16string_view section) const;
     bool HasSection(std::string_view section) const;
 
-private:
     struct Section {
         std::u16string name;
         std::vector<std::pair<std::u16string, std::u16string>> keys;
     };
+    const std::vector<Section>& Sections() const { return sections_; }
+
+private:
     const Section* FindSection(std::u16string_view name) const;
     std::vector<Section> sections_;
 };
