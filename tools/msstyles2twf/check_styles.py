@@ -84,6 +84,12 @@ def main():
             elif os.path.exists(out):
                 fail('%s: OUT written on error' % label)
 
+        # OUT in a folder that does not exist cannot be written.
+        missing = os.path.join(work, 'no such folder', 'out.twf')
+        code, text = run([emulator, tool, os.path.join(styles, 'full.msstyles'), missing])
+        if code != 5 or os.path.exists(missing):
+            fail('unwritable OUT: exit %d, expected 5\n%s' % (code, text))
+
         # Into a base skin with custom controls, user data and strip elements.
         base_src = os.path.join(skins, 'good', 'v768.twf')
         base = os.path.join(work, 'base.twf')
