@@ -27,6 +27,10 @@ std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle) {
     wc.cbSize = sizeof wc;
     wc.style = classStyle;
     wc.lpfnWndProc = &Window::OwnClassProc;
+    // The bound object also sits in the window's own extra bytes, where the
+    // window procedure finds it on every message without a property lookup
+    // (a trip to the window server under Wine).
+    wc.cbWndExtra = sizeof(Window*);
     wc.hInstance = ResourceModule();
     wc.hIcon = icon;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -54,11 +58,13 @@ void Window::Bind(HWND hwnd, Kind kind) {
     hwnd_ = hwnd;
     kind_ = kind;
     SetPropW(hwnd, kObjectProp, this);
+    if (kind == Kind::OwnClass) SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(this));
 }
 
 void Window::Unbind() {
     if (!hwnd_) return;
     RemovePropW(hwnd_, kObjectProp);
+    if (kind_ == Kind::OwnClass) SetWindowLongPtrW(hwnd_, 0, 0);
     if (kind_ == Kind::Subclassed) RemoveWindowSubclass(hwnd_, &Window::SubclassProc, kSubclassId);
     hwnd_ = nullptr;
 }
@@ -95,7 +101,7 @@ void Window::Destroy() {
 }
 
 LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    Window* self = FromHandle(hwnd);
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, 0));
     if (!self && msg == WM_NCCREATE) {
         // Bound here, at the first message that carries the creation data.
         self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);

@@ -113,7 +113,7 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     if (!saved.empty()) docks_->LoadState(saved);
     BindCommands();
     SetLookColors(Editor().look, look_ == 0);
-    RecalcLayout();
+    // No layout here: CreateWindowEx sends WM_SIZE once WM_CREATE returns.
     return 0;
 }
 

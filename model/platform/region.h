@@ -27,5 +27,8 @@ bool RegionToData(HRGN region, std::vector<std::uint8_t>* out);
 RegionHandle CreateRectRegion(LONG left, LONG top, LONG right, LONG bottom);
 // An independent copy of a region; null for null.
 RegionHandle DuplicateRegion(HRGN region);
+// Joins part into region (union); false when either is null or the join
+// fails, and region is then left as it was.
+bool CombineRegionOr(RegionHandle& region, HRGN part);
 
 } // namespace hexmoor::platform

@@ -70,7 +70,10 @@ int SetHostFramework(int kind) {
 }
 
 int SetExplicitMode(BOOL on) {
+    const bool changed = !State().explicitMode != !on;
     State().explicitMode = on;
+    // The running managers' hooks follow: ordinary mode needs one more.
+    if (changed) CListOfCtrlManagers::UpdateHooks();
     return 0;
 }
 

@@ -161,6 +161,11 @@ CTWControlsManager* CListOfCtrlManagers::GetManager(DWORD threadId, BOOL remove)
     return raw;
 }
 
+void CListOfCtrlManagers::UpdateHooks() {
+    if (CListOfCtrlManagers* list = List())
+        for (auto& [id, manager] : list->managers) manager->UpdateHooks();
+}
+
 void CListOfCtrlManagers::RemoveAll() {
     CListOfCtrlManagers* list = List();
     if (!list) return;
@@ -193,7 +198,7 @@ CTWControlsManager::WindowMap* CTWControlsManager::GetTypeMap(WORD elementId) {
     return it == typeMaps_.end() ? nullptr : &it->second;
 }
 
-int CTWControlsManager::Start(DWORD) {
+int CTWControlsManager::Start(DWORD threadId) {
     InitTypeMaps();
     State().alphaSupport = QueryAlphaSupport();
     AlphaFramesAccelerated = State().alphaSupport;
@@ -203,9 +208,21 @@ int CTWControlsManager::Start(DWORD) {
             UpdateLayeredWindowProc = reinterpret_cast<UpdateLayeredWindowFn>(
                 reinterpret_cast<void*>(GetProcAddress(user32_, "UpdateLayeredWindow")));
     }
-    UnhookAll();
-    InstallHooks((1 << kCallWndProc) | (1 << kCallWndProcRet) | (1 << kCbt), "");
+    threadId_ = threadId;
+    UpdateHooks();
     return 1;
+}
+
+void CTWControlsManager::UpdateHooks() {
+    // Menus, tooltips and scroll bars are taken at creation (CBT) in every
+    // mode. The hook after the window procedure serves ordinary mode only
+    // (OnCallWndProcRet does nothing in explicit mode), and the one before it
+    // has no work at all. Every message hook makes each message the thread
+    // sends pass the hook chain, three trips to the window server under Wine;
+    // an unneeded one is not installed.
+    int mask = 1 << kCbt;
+    if (!State().explicitMode) mask |= 1 << kCallWndProcRet;
+    InstallHooks(mask, "", threadId_);
 }
 
 void CTWControlsManager::Stop() {

@@ -21,8 +21,11 @@ public:
 
     static CTWControlsManager* ForCurrentThread();
 
+    // Start hooks the manager's thread, which need not be the calling one.
     int Start(DWORD threadId);
     void Stop();
+    // Installs the hooks the current mode needs (see the explicit mode).
+    void UpdateHooks();
 
     void OnCallWndProcRet(const MSG* msg, LRESULT result) override;
     BOOL OnCBT(int code, WPARAM wp, LPARAM lp) override;
@@ -74,6 +77,7 @@ private:
     std::map<WORD, WindowMap> typeMaps_;
     std::vector<std::unique_ptr<CCMCore>> factories_;
     HMODULE user32_ = nullptr;
+    DWORD threadId_ = 0;
 };
 
 // The process's controls managers by thread id; owned by the skin manager.
@@ -88,6 +92,8 @@ public:
     static CTWControlsManager* Find(DWORD threadId);
     // Unhooks and deletes every thread's manager.
     static void RemoveAll();
+    // Every manager's hooks to what the current mode needs.
+    static void UpdateHooks();
 
     std::map<DWORD, std::unique_ptr<CTWControlsManager>> managers;
 };

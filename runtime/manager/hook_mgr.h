@@ -42,8 +42,9 @@ public:
     virtual BOOL OnShell(int, WPARAM, LPARAM) { return FALSE; }
     virtual void OnSysMsgFilter(MSG*, int) {}
 
-    // Installs the hooks of the mask's bits for the calling thread.
-    int InstallHooks(int mask, const char* classFilter) {
+    // Installs the hooks of the mask's bits for the thread (by default the
+    // calling one; another thread of this process may be named).
+    int InstallHooks(int mask, const char* classFilter, DWORD threadId = GetCurrentThreadId()) {
         UnhookAll();
         static constexpr int kIds[kKindCount] = {WH_CALLWNDPROC, WH_CALLWNDPROCRET, WH_CBT,   WH_FOREGROUNDIDLE,
                                                  WH_GETMESSAGE,  WH_KEYBOARD,       WH_MOUSE, WH_MSGFILTER,
@@ -52,8 +53,7 @@ public:
             &CallWndProcHook, &CallWndProcRetHook, &CbtHook,       &ForegroundIdleHook, &GetMessageHook,
             &KeyboardHook,    &MouseHook,          &MsgFilterHook, &ShellHook,          &SysMsgFilterHook};
         for (int i = 0; i < kKindCount; ++i) {
-            if (mask & (1 << i))
-                hooks_[size_t(i)] = SetWindowsHookExW(kIds[i], kProcs[i], nullptr, GetCurrentThreadId());
+            if (mask & (1 << i)) hooks_[size_t(i)] = SetWindowsHookExW(kIds[i], kProcs[i], nullptr, threadId);
         }
         filter_ = classFilter ? classFilter : "";
         return 1;

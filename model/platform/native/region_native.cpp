@@ -57,4 +57,11 @@ RegionHandle DuplicateRegion(HRGN region) {
     return RegionHandle(new HRGN__{region->rects});
 }
 
+bool CombineRegionOr(RegionHandle& region, HRGN part) {
+    if (!region || !part) return false;
+    // The rectangle list stands for the union of its rectangles.
+    region->rects.insert(region->rects.end(), part->rects.begin(), part->rects.end());
+    return true;
+}
+
 } // namespace hexmoor::platform

@@ -30,4 +30,9 @@ RegionHandle DuplicateRegion(HRGN region) {
     return copy;
 }
 
+bool CombineRegionOr(RegionHandle& region, HRGN part) {
+    if (!region || !part) return false;
+    return ::CombineRgn(region.Get(), region.Get(), part, RGN_OR) != ERROR;
+}
+
 } // namespace hexmoor::platform

@@ -65,6 +65,75 @@ TEST_F(HooksTest, ExplicitModeSkinsOnlyWhatItIsHanded) {
     EXPECT_EQ(CurrentManager()->GetTypeMap(1)->count(hwnd), 0u);
 }
 
+TEST_F(HooksTest, MessageHooksFollowTheMode) {
+    // Explicit mode needs no hook around the window procedure: none is
+    // installed, so that messages do not pass a hook chain for nothing.
+    StartRuntime(true);
+    CTWControlsManager* manager = CurrentManager();
+    EXPECT_NE(manager->Hook(CTWControlsManager::kCbt), nullptr);
+    EXPECT_EQ(manager->Hook(CTWControlsManager::kCallWndProc), nullptr);
+    EXPECT_EQ(manager->Hook(CTWControlsManager::kCallWndProcRet), nullptr);
+    HWND before = CreateRecorder();
+    EXPECT_EQ(GetSkinnedWindowObject(before), nullptr);
+
+    // Switched to ordinary mode while running: new windows are skinned and
+    // forgotten again as in a runtime started in that mode.
+    SetExplicitMode(FALSE);
+    EXPECT_NE(manager->Hook(CTWControlsManager::kCallWndProcRet), nullptr);
+    HWND during = CreateRecorder();
+    EXPECT_NE(GetSkinnedWindowObject(during), nullptr);
+    EXPECT_EQ(GetSkinnedWindowObject(before), nullptr) << "only windows made after the switch";
+    DestroyWindow(during);
+    EXPECT_EQ(manager->GetTypeMap(1)->count(during), 0u);
+
+    SetExplicitMode(TRUE);
+    EXPECT_EQ(manager->Hook(CTWControlsManager::kCallWndProcRet), nullptr);
+    HWND after = CreateRecorder();
+    EXPECT_EQ(GetSkinnedWindowObject(after), nullptr);
+    DestroyWindow(after);
+    DestroyWindow(before);
+}
+
+namespace {
+struct NamedThread {
+    std::atomic<int> stage{0};
+    std::atomic<bool> skinned{false};
+};
+
+// A GUI thread whose manager another thread makes for it.
+DWORD WINAPI ThreadWithManagerMadeElsewhere(void* p) {
+    auto* s = static_cast<NamedThread*>(p);
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    s->stage.store(1);
+    while (s->stage.load() != 2) Sleep(5);
+    HWND hwnd = CreateRecorder();
+    s->skinned.store(GetSkinnedWindowObject(hwnd) != nullptr);
+    DestroyWindow(hwnd);
+    s->stage.store(3);
+    return 0;
+}
+} // namespace
+
+TEST_F(HooksTest, ManagerMadeForAnotherThreadHooksThatThread) {
+    StartRuntime(false, 1);
+    NamedThread shared;
+    DWORD otherId = 0;
+    HANDLE other = CreateThread(nullptr, 0, &ThreadWithManagerMadeElsewhere, &shared, 0, &otherId);
+    ASSERT_TRUE(other);
+    while (shared.stage.load() != 1) Sleep(5);
+    EXPECT_EQ(CreateThreadManagerFor(otherId), 0);
+    shared.stage.store(2);
+    WaitForSingleObject(other, 10000);
+    CloseHandle(other);
+    EXPECT_EQ(shared.stage.load(), 3);
+    EXPECT_TRUE(shared.skinned.load()) << "the other thread's new window is skinned by its own hooks";
+    // The calling thread keeps exactly its own manager's hooks.
+    HWND mine = CreateRecorder();
+    EXPECT_NE(GetSkinnedWindowObject(mine), nullptr);
+    DestroyWindow(mine);
+}
+
 TEST_F(HooksTest, ShutdownUnhooksEveryThreadAndHooksWithoutManagerPassOn) {
     StartRuntime(false, 1);
     std::atomic<int> stage{0};

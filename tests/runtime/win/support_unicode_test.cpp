@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
 #include "runtime/text/support_unicode.h"
 
@@ -95,15 +96,7 @@ TEST(SupportUnicode, MenuItemIndexCheckAndOneMenuOwnerForTheProcess) {
     HWND owner = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     SetMenuOwnerWindow(owner);
     HWND seen = nullptr;
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](void* out) -> DWORD {
-            *static_cast<HWND*>(out) = GetMenuOwnerWindow();
-            return 0;
-        },
-        &seen, 0, nullptr);
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
+    std::thread([&seen] { seen = GetMenuOwnerWindow(); }).join();
     EXPECT_EQ(seen, owner) << "another thread's popup painter sees the same owner";
     SetMenuOwnerWindow(nullptr);
     DestroyWindow(owner);
