@@ -1,9 +1,11 @@
 #include "editor/exchange/importers.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "model/elements/combo_box.h"
 #include "model/elements/wnd_frame.h"
+#include "model/region_from_pixels.h"
 
 namespace hexmoor::exchange {
 namespace {
@@ -144,9 +146,10 @@ std::pair<std::int64_t, std::int64_t> FrameOrigin(const Strip& strip, int k) {
                           : std::pair<std::int64_t, std::int64_t>(std::int64_t(k) * strip.FrameWidth(), 0);
 }
 
-// Caption or bottom side: three pieces of frames 0 and 1.
+// Caption or bottom side: three pieces of frames 0 and 1; the caption also
+// gives the window its shape.
 void ImportThreePieceSide(const ImportContext& context, CTwfWndFrame* frame, CTwfSideFrame* side, const char* section,
-                          WORD sizeId, std::vector<Slot>* activePieces) {
+                          WORD sizeId, bool withRegions) {
     StyleReader r(context, section, frame);
     const auto strip = r.LoadPartImage("ImageFile", "");
     if (!strip || strip->count < 0) return;
@@ -163,7 +166,20 @@ void ImportThreePieceSide(const ImportContext& context, CTwfWndFrame* frame, CTw
     frame->SetNumber(sizeId, static_cast<DWORD>(fh));
     static constexpr WORD kIds[6] = {0, 1, 2, 1001, 1002, 1003};
     for (int i = 0; i < 6; ++i) StoreSidePiece(side, kIds[i], pieces[i], (i % 3 == 1) ? 1 : 0);
-    if (activePieces) activePieces->assign(pieces.begin(), pieces.begin() + 3);
+    if (!withRegions) return;
+    // The window's shape: every pixel of the active pieces that is not
+    // exactly magenta. A piece that is magenta throughout gives no region;
+    // its options are recorded all the same.
+    RegionKey key;
+    key.key = RGB(255, 0, 255);
+    for (int i = 0; i < 3; ++i) {
+        if (!pieces[i]) continue;
+        ImageRgnPtr region;
+        const bool shaped = std::any_of(pieces[i]->argb.begin(), pieces[i]->argb.end(),
+                                        [](std::uint32_t p) { return (p & 0x00FFFFFFu) != 0x00FF00FFu; });
+        if (shaped) region = CreateRegionFromBitmap(*pieces[i], key);
+        side->SetRegionOptions(kIds[i], std::move(region), i == 1 ? 1 : 0);
+    }
 }
 
 void ImportOnePieceSide(const ImportContext& context, CTwfWndFrame* frame, CTwfSideFrame* side, const char* section,
@@ -307,8 +323,8 @@ void ImportWindowFrame(const ImportContext& context, CTwfObj* object) {
     auto* frame = dynamic_cast<CTwfWndFrame*>(object);
     if (!frame) return;
     ImportFrameSettings(context, frame);
-    ImportThreePieceSide(context, frame, frame->GetTopSide(), "Window.Caption", 478, nullptr);
-    ImportThreePieceSide(context, frame, frame->GetBottomSide(), "Window.FrameBottom", 479, nullptr);
+    ImportThreePieceSide(context, frame, frame->GetTopSide(), "Window.Caption", 478, true);
+    ImportThreePieceSide(context, frame, frame->GetBottomSide(), "Window.FrameBottom", 479, false);
     ImportOnePieceSide(context, frame, frame->GetLeftSide(), "Window.FrameLeft", 480);
     ImportOnePieceSide(context, frame, frame->GetRightSide(), "Window.FrameRight", 481);
     static const CaptionButton kButtons[] = {

@@ -337,3 +337,40 @@ TEST_F(Importers, TheImportSwapsInEveryKindAndLeavesTheRest) {
     EXPECT_TRUE(skin_.GetInfo().email.empty());
     EXPECT_EQ(CountImported(skin_).elements, 27);
 }
+
+TEST_F(Importers, CaptionPiecesGiveTheWindowItsShape) {
+    auto object = Run(2, ImportWindowFrame,
+                      "[Window.Caption]\nImageFile=CAPTION.bmp\nImageCount=2\nImageLayout=Vertical\n"
+                      "SizingMargins=10, 12, 0, 0\n"
+                      "[Window.FrameBottom]\nImageFile=FRAMEBOTTOM.bmp\nImageCount=2\nImageLayout=Vertical\n"
+                      "SizingMargins=4, 4, 0, 0\n");
+    auto* frame = dynamic_cast<CTwfWndFrame*>(object.get());
+    CTwfSideFrame* top = frame->GetTopSide();
+    const std::pair<WORD, DWORD> modes[] = {{0, 0}, {1, 1}, {2, 0}};
+    for (const auto& [id, mode] : modes) {
+        SCOPED_TRACE(id);
+        const OptionsHrgn* options = top->GetRegionOptions(id);
+        ASSERT_NE(options, nullptr);
+        EXPECT_EQ(options->DrawMode, mode);
+        ASSERT_TRUE(options->HasRegion());
+        EXPECT_EQ(options->GetRegionData()->GetWidth(), id == 1 ? 18 : (id == 0 ? 10 : 12));
+        EXPECT_EQ(options->GetRegionData()->GetHeight(), 12);
+    }
+    EXPECT_FALSE(top->HasRegionOptions(1001));
+    EXPECT_TRUE(frame->GetBottomSide()->GetRegionOptionsMap().empty());
+}
+
+TEST_F(Importers, AMagentaCaptionRecordsRegionOptionsWithoutARegion) {
+    auto object = Run(2, ImportWindowFrame,
+                      "[Window.Caption]\nImageFile=MAGENTA.bmp\nImageCount=2\nImageLayout=Vertical\n"
+                      "SizingMargins=10, 12, 0, 0\n");
+    CTwfSideFrame* top = dynamic_cast<CTwfWndFrame*>(object.get())->GetTopSide();
+    for (WORD id : {0, 1, 2}) {
+        SCOPED_TRACE(id);
+        const OptionsHrgn* options = top->GetRegionOptions(id);
+        ASSERT_NE(options, nullptr);
+        EXPECT_EQ(options->DrawMode, id == 1 ? 1u : 0u);
+        EXPECT_FALSE(options->HasRegion());
+    }
+    EXPECT_TRUE(top->HasImage(1));
+}
