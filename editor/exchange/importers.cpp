@@ -55,7 +55,7 @@ std::vector<Slot> Slots(std::size_t count) { return std::vector<Slot>(count); }
 std::vector<Slot> WholeCopies(const Strip& strip, int n) {
     std::vector<Slot> slots(n);
     for (Slot& s : slots)
-        if (!strip.pixels.argb.empty()) s = strip.pixels;
+        if (!strip.pixels->argb.empty()) s = *strip.pixels;
     return slots;
 }
 
@@ -159,9 +159,9 @@ void ImportThreePieceSide(const ImportContext& context, CTwfWndFrame* frame, CTw
     for (int k = 0; k < 2; ++k) {
         if (!strip->Frame(k)) continue;
         const auto [x0, y0] = FrameOrigin(*strip, k);
-        pieces[3 * k] = CopyRect(strip->pixels, x0, y0, m.left, fh);
-        pieces[3 * k + 1] = CopyRect(strip->pixels, x0 + m.left, y0, fw - m.left - m.right, fh);
-        pieces[3 * k + 2] = CopyRect(strip->pixels, x0 + fw - m.right, y0, m.right, fh);
+        pieces[3 * k] = CopyRect(*strip->pixels, x0, y0, m.left, fh);
+        pieces[3 * k + 1] = CopyRect(*strip->pixels, x0 + m.left, y0, fw - m.left - m.right, fh);
+        pieces[3 * k + 2] = CopyRect(*strip->pixels, x0 + fw - m.right, y0, m.right, fh);
     }
     frame->SetNumber(sizeId, static_cast<DWORD>(fh));
     static constexpr WORD kIds[6] = {0, 1, 2, 1001, 1002, 1003};
@@ -429,8 +429,8 @@ void ImportScrollBar(const ImportContext& context, CTwfObj* object) {
         const auto strip = r.LoadPartImage("ImageFile", section);
         if (!strip) return;
         if (strip->count == 0) {
-            slots[first] = strip->pixels;
-            slots[first + 1] = strip->pixels;
+            slots[first] = *strip->pixels;
+            slots[first + 1] = *strip->pixels;
         } else if (strip->count > 0) {
             slots[first] = strip->Frame(0);
             slots[first + 1] = strip->Frame(strip->count - 1);

@@ -122,18 +122,18 @@ std::optional<Pixels> CopyRect(const Pixels& image, std::int64_t x, std::int64_t
 
 int Strip::FrameWidth() const {
     if (count < 0) return 0;
-    return vertical ? pixels.width : pixels.width / FrameCount();
+    return vertical ? pixels->width : pixels->width / FrameCount();
 }
 
 int Strip::FrameHeight() const {
     if (count < 0) return 0;
-    return vertical ? pixels.height / FrameCount() : pixels.height;
+    return vertical ? pixels->height / FrameCount() : pixels->height;
 }
 
 std::optional<Pixels> Strip::Frame(int k) const {
     if (count < 0 || k < 0) return std::nullopt;
     const std::int64_t fw = FrameWidth(), fh = FrameHeight();
-    return vertical ? CopyRect(pixels, 0, k * fh, fw, fh) : CopyRect(pixels, k * fw, 0, fw, fh);
+    return vertical ? CopyRect(*pixels, 0, k * fh, fw, fh) : CopyRect(*pixels, k * fw, 0, fw, fh);
 }
 
 } // namespace hexmoor::exchange

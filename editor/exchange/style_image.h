@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -39,7 +40,9 @@ std::optional<Pixels> CopyRect(const Pixels& image, std::int64_t x, std::int64_t
 // stacked when vertical. A count of 0 counts as 1; a negative count has no
 // frames.
 struct Strip {
-    Pixels pixels;
+    // Shared: the import decodes each bitmap once, and strips cut from the
+    // same bitmap read the same pixels.
+    std::shared_ptr<const Pixels> pixels = std::make_shared<const Pixels>();
     int count = 1;
     bool vertical = false;
 

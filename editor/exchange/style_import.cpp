@@ -141,7 +141,8 @@ SchemeText ReadSchemeText(const StyleFile& style, std::u16string_view resource, 
 }
 
 void ImportScheme(CTwfSkin& skin, const StyleFile& style, const IniText& scheme, std::vector<SkippedImage>* skipped) {
-    ImportContext context{&style, &scheme, skipped};
+    DecodedBitmaps decoded;
+    ImportContext context{&style, &scheme, skipped, &decoded};
     // Staging: every kind is filled as a new object first.
     std::vector<std::unique_ptr<CTwfObj>> staged;
     for (const Step& step : kSteps) {

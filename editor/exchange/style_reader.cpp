@@ -122,13 +122,30 @@ std::optional<Strip> StyleReader::LoadPartImage(std::string_view key, std::strin
     };
     const auto dib = context_.style->FindBitmap(name);
     if (!dib) return skip("missing");
+    // The caption keeps no alpha and is keyed by no colour.
     const bool caption = section_ == "Window.Caption";
-    if (!DecodeStyleBitmap(*dib, !caption, &strip.pixels)) return skip("refused");
+    std::uint32_t keyColor = 0;
     if (!caption) {
-        std::uint32_t key = ReadColor(sec, "TransparentColor");
-        if (key == 0xFF000000u) key = 0xFFFF00FFu;
-        MakeColorTransparent(strip.pixels, key);
+        keyColor = ReadColor(sec, "TransparentColor");
+        if (keyColor == 0xFF000000u) keyColor = 0xFFFF00FFu;
     }
+    const auto decode = [&]() -> std::shared_ptr<const Pixels> {
+        auto pixels = std::make_shared<Pixels>();
+        if (!DecodeStyleBitmap(*dib, !caption, pixels.get())) return nullptr;
+        if (!caption) MakeColorTransparent(*pixels, keyColor);
+        return pixels;
+    };
+    std::shared_ptr<const Pixels> pixels;
+    if (context_.decoded) {
+        const auto cacheKey = std::make_tuple(ToLower(name), caption, keyColor);
+        auto it = context_.decoded->find(cacheKey);
+        if (it == context_.decoded->end()) it = context_.decoded->emplace(cacheKey, decode()).first;
+        pixels = it->second;
+    } else {
+        pixels = decode();
+    }
+    if (!pixels) return skip("refused");
+    strip.pixels = std::move(pixels);
     return strip;
 }
 

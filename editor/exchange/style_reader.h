@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "editor/exchange/ini_text.h"
@@ -54,11 +56,16 @@ struct SkippedImage {
     std::string reason; // "missing" or "refused"
 };
 
+// Bitmaps an import has decoded, by resource name, alpha rule and key
+// colour: several importers read the same strip, and each decodes once.
+using DecodedBitmaps = std::map<std::tuple<std::u16string, bool, std::uint32_t>, std::shared_ptr<const Pixels>>;
+
 // Shared by the importers of one import.
 struct ImportContext {
     const StyleFile* style = nullptr;
     const IniText* scheme = nullptr;
     std::vector<SkippedImage>* skipped = nullptr;
+    DecodedBitmaps* decoded = nullptr; // optional
 };
 
 using Slot = std::optional<Pixels>;

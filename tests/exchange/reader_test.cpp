@@ -213,7 +213,7 @@ TEST(StyleReader, StripCuttingTable) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.count << (row.vertical ? " vertical " : " horizontal ") << row.frame);
-        const Strip strip{pixels, row.count, row.vertical};
+        const Strip strip{std::make_shared<const Pixels>(pixels), row.count, row.vertical};
         const auto frame = strip.Frame(row.frame);
         ASSERT_EQ(frame.has_value(), row.present);
         if (!frame) continue;

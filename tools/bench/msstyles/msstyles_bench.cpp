@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr int kRounds = 5;
+constexpr int kRounds = 9;
 
 double Ms(Clock::time_point since) { return std::chrono::duration<double, std::milli>(Clock::now() - since).count(); }
 
