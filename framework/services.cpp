@@ -33,6 +33,13 @@ std::optional<FileDialogResult> SystemFileDialog::Show(HWND owner, const FileDia
     ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
     ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
     ofn.Flags = request.flags | OFN_EXPLORER;
+    if (request.templateName && request.hook) {
+        ofn.Flags |= OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
+        ofn.hInstance = request.templateModule;
+        ofn.lpTemplateName = request.templateName;
+        ofn.lpfnHook = request.hook;
+        ofn.lCustData = request.customData;
+    }
     BOOL ok = request.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!ok) return std::nullopt;
     return FileDialogResult{path.data(), static_cast<int>(ofn.nFilterIndex)};

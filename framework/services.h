@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include <optional>
 #include <string>
 
@@ -24,6 +26,13 @@ struct FileDialogRequest {
     std::wstring initialPath;
     DWORD flags = 0;
     int filterIndex = 1;
+    // A child template below the standard controls (explorer style) and the
+    // hook that receives its messages and CDN_* notifications; customData
+    // reaches the hook as the OPENFILENAME's lCustData at WM_INITDIALOG.
+    HINSTANCE templateModule = nullptr;
+    const wchar_t* templateName = nullptr;
+    LPOFNHOOKPROC hook = nullptr;
+    LPARAM customData = 0;
 };
 
 struct FileDialogResult {

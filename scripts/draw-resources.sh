@@ -167,3 +167,11 @@ for state in normal pressed hot; do
   button "start_close$suffix.bmp" 20 18 'x' $state
   button "about_ok$suffix.bmp" 64 24 'OK' $state
 done
+
+# The region editor's colour picker: an eyedropper on button face, 22 x 22.
+"$CONVERT" -size 22x22 xc:'#D4D0C8' \
+  -stroke '#202020' -strokewidth 2 -draw "line 5,17 14,8" \
+  -fill '#404040' -stroke none -draw "polygon 13,5 17,9 15,11 11,7" \
+  -fill '#2060C0' -draw "polygon 4,18 6,16 7,17 5,19" \
+  -alpha off -type TrueColor "BMP3:$out/color_picker.bmp"
+echo "drew $out/color_picker.bmp"

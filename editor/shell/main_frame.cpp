@@ -4,6 +4,7 @@
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/runtime_link.h"
 #include "framework/strings.h"
+#include "editor/preview/region_editor.h"
 #include "resources/app_ids.h"
 #include "resources/command_ids.h"
 #include "resources/string_ids.h"
@@ -131,7 +132,7 @@ void CMainFrame::CreatePanes() {
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);
     options_ = std::make_unique<CPanelOptions>();
     options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1);
-    colorAdjustment_ = std::make_unique<CPanelPlaceholder>();
+    colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages());
     colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), 227);
 
     struct {
@@ -187,6 +188,8 @@ void CMainFrame::BindCommands() {
     BindPaneToggle(ID_VIEW_OPTIONS, kPaneOptions, false);
     BindPaneToggle(ID_TOOLS_ZOOMER, kPaneZoomer, true);
     BindPaneToggle(ID_TOOLS_COLOR_ADJUSTMENT, kPaneColorAdjustment, false);
+    commands_.On(ID_TOOLS_REGION_EDITOR,
+                 [this] { preview::RegionEditor::Open(Handle(), app_.FileDialogs(), app_.Messages()); });
     commands_.On(ID_VIEW_SHOW_HIDE_ALL, [this] { ShowHideAll(); });
     commands_.On(ID_NEXT_PANE, [this] { docks_->FocusNextPane(true); });
     commands_.On(ID_PREV_PANE, [this] { docks_->FocusNextPane(false); });

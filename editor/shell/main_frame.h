@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+#include "editor/shell/color_adjust_panel.h"
 #include "editor/shell/panels.h"
 #include "framework/frame_window.h"
 
@@ -55,6 +56,7 @@ public:
     CPanelTree* CustomControls() const { return customControls_.get(); }
     CPanelTree* UserData() const { return userData_.get(); }
     CPanelProperties* Properties() const { return properties_.get(); }
+    CPanelColorAdjustment* ColorAdjustment() const { return colorAdjustment_.get(); }
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
@@ -81,7 +83,7 @@ private:
     std::unique_ptr<CPanelTree> userData_;
     std::unique_ptr<CPanelProperties> properties_;
     std::unique_ptr<CPanelOptions> options_;
-    std::unique_ptr<CPanelPlaceholder> colorAdjustment_;
+    std::unique_ptr<CPanelColorAdjustment> colorAdjustment_;
 };
 
 } // namespace hexmoor::shell

@@ -1,6 +1,9 @@
 #include "editor/shell/panels.h"
 
+#include "editor/links/item_link.h"
+#include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
+#include "editor/shell/properties_host.h"
 #include "base/win/gdi.h"
 #include "framework/strings.h"
 #include "resources/string_ids.h"
@@ -186,6 +189,12 @@ std::unique_ptr<CPanelTree> MakeUserDataPanel() {
 
 CPanelProperties::CPanelProperties() : stateBar_(SIZE{20, 20}, 5, kGrey) {}
 
+CPanelProperties::~CPanelProperties() {
+    links::LinkEnv& env = links::Links();
+    if (env.host == host_.get()) env.host = nullptr;
+    if (env.preview == preview_.get()) env.preview = nullptr;
+}
+
 int CPanelProperties::OnCreate(CREATESTRUCTW*) {
     stateBar_.CreateIn(Handle(), 1034,
                        WS_CHILD | CCS_TOP | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT);
@@ -199,6 +208,15 @@ int CPanelProperties::OnCreate(CREATESTRUCTW*) {
     }
     SendMessageW(stateBar_.Handle(), TB_ADDBUTTONSW, 5, reinterpret_cast<LPARAM>(tb));
     SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, 0, TRUE);
+    // The property grid and the links' way to this pane.
+    grid_ = std::make_unique<links::CPropertyList>();
+    grid_->CreateGrid(Handle(), kPropertyGridId);
+    host_ = std::make_unique<PropertiesHost>(*this);
+    preview_ = std::make_unique<RuntimePreview>();
+    links::LinkEnv& env = links::Links();
+    env.host = host_.get();
+    env.preview = preview_.get();
+    env.modified = &Editor().documentModified;
     return 0;
 }
 
@@ -206,9 +224,15 @@ void CPanelProperties::OnSize(UINT, int cx, int cy) {
     if (!stateBar_.Handle()) return;
     int h = HIWORD(SendMessageW(stateBar_.Handle(), TB_GETBUTTONSIZE, 0, 0));
     MoveWindow(stateBar_.Handle(), 0, 3, cx, h, TRUE);
+    if (grid_ && grid_->Handle()) MoveWindow(grid_->Handle(), 0, h + 7, cx, cy - h - 7, TRUE);
 }
 
 bool CPanelProperties::OnNotify(NMHDR* hdr, LRESULT& result) {
+    if (hdr->code == NM_CLICK && hdr->hwndFrom == stateBar_.Handle()) {
+        OnStateClicked();
+        result = 0;
+        return true;
+    }
     if (hdr->code == TTN_GETDISPINFOW && hdr->idFrom < 5) {
         static std::wstring text;
         text = fw::LoadText(IDS_STATE_NORMAL + static_cast<UINT>(hdr->idFrom));
@@ -219,7 +243,26 @@ bool CPanelProperties::OnNotify(NMHDR* hdr, LRESULT& result) {
     return false;
 }
 
+void CPanelProperties::OnStateClicked() {
+    POINT p;
+    GetCursorPos(&p);
+    ScreenToClient(stateBar_.Handle(), &p);
+    const int hit = static_cast<int>(SendMessageW(stateBar_.Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&p)));
+    if (hit < 0 || hit >= 5 || SendMessageW(stateBar_.Handle(), TB_ISBUTTONHIDDEN, hit, 0)) return;
+    SelectState(hit);
+    if (links::CItemLinkObj* link = links::Links().current) link->FillPropertyPage(GetSelectedState(), nullptr);
+    if (grid_ && grid_->Handle()) {
+        SetFocus(grid_->Handle());
+        grid_->SetSelectedIndex(0);
+        grid_->ShowSelectedItemOptions();
+    }
+}
+
 LRESULT CPanelProperties::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SETFOCUS && grid_ && grid_->Handle() && IsWindowVisible(grid_->Handle())) {
+        SetFocus(grid_->Handle());
+        return 0;
+    }
     // Every move recomputes the two-pixel border.
     if (msg == WM_WINDOWPOSCHANGED) reinterpret_cast<WINDOWPOS*>(lp)->flags |= SWP_FRAMECHANGED;
     return CPanelBase::WindowProc(msg, wp, lp);
@@ -254,6 +297,7 @@ bool CPanelProperties::ShowStateButton(int state, bool show) {
 
 void CPanelProperties::ShowPropertyPage(int showCommand) {
     if (stateBar_.Handle()) ShowWindow(stateBar_.Handle(), showCommand);
+    if (grid_ && grid_->Handle()) ShowWindow(grid_->Handle(), showCommand);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 

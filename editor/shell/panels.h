@@ -15,7 +15,14 @@
 #include "editor/shell/toolbar24.h"
 #include "framework/window.h"
 
+namespace hexmoor::links {
+class CPropertyList;
+} // namespace hexmoor::links
+
 namespace hexmoor::shell {
+
+class PropertiesHost;
+class RuntimePreview;
 
 class CPanelBase : public fw::Window {
 public:
@@ -72,7 +79,12 @@ std::unique_ptr<CPanelTree> MakeUserDataPanel();
 class CPanelProperties : public CPanelBase {
 public:
     CPanelProperties();
+    ~CPanelProperties() override;
+    // The grid's control id (owner-drawn lines are measured through it).
+    static constexpr UINT kPropertyGridId = 1100;
     CToolBar24BitCtrl& StateBar() { return stateBar_; }
+    // The property grid (created with the panel; hidden until a page shows).
+    links::CPropertyList* Grid() const { return grid_.get(); }
     // Shows or hides one state button (or all with -1).
     bool ShowStateButton(int state, bool show);
     void ShowPropertyPage(int showCommand);
@@ -88,7 +100,13 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // A click on a state button refills the current link's page.
+    void OnStateClicked();
+
     CToolBar24BitCtrl stateBar_;
+    std::unique_ptr<links::CPropertyList> grid_;
+    std::unique_ptr<PropertiesHost> host_;
+    std::unique_ptr<RuntimePreview> preview_;
 };
 
 // The options panel: holds the image and region option pages and names

@@ -186,25 +186,31 @@ bool EncodeBmp(HBITMAP bitmap, std::vector<std::uint8_t>* out) {
     return SaveToBytes(wrapper, L"image/bmp", out);
 }
 
-DecodedImage DecodeImageStream(std::span<const std::uint8_t> data) {
-    DecodedImage result;
-    if (data.empty()) return result;
+GdiplusBitmapHandle DecodeGdiplusImage(std::span<const std::uint8_t> data) {
+    if (data.empty()) return nullptr;
     // The stream owns its copy of the bytes; a GDI+ bitmap made from it keeps
     // the stream alive for as long as it needs it.
     win::GlobalMemory block(::GlobalAlloc(GMEM_MOVEABLE, data.size()));
-    if (!block) return result;
+    if (!block) return nullptr;
     if (void* target = ::GlobalLock(block.Get())) {
         std::memcpy(target, data.data(), data.size());
         ::GlobalUnlock(block.Get());
     }
     IStream* raw = nullptr;
-    if (FAILED(::CreateStreamOnHGlobal(block.Get(), TRUE, &raw))) return result;
+    if (FAILED(::CreateStreamOnHGlobal(block.Get(), TRUE, &raw))) return nullptr;
     block.Release(); // the stream frees it
     StreamPtr stream(raw);
     GdiplusBitmapHandle image(Gdiplus::Bitmap::FromStream(stream.get()));
     if (!image || image->GetLastStatus() != Gdiplus::Ok || image->GetWidth() == 0 || image->GetHeight() == 0) {
-        return result;
+        return nullptr;
     }
+    return image;
+}
+
+DecodedImage DecodeImageStream(std::span<const std::uint8_t> data) {
+    DecodedImage result;
+    GdiplusBitmapHandle image = DecodeGdiplusImage(data);
+    if (!image) return result;
     const bool isPng = data.size() >= 8 && std::memcmp(data.data(), kPngSignature, 8) == 0;
     if (isPng) {
         result.png = std::move(image);

@@ -1,0 +1,344 @@
+#include "editor/links/item_link.h"
+
+#include <cmath>
+
+#include "editor/links/grid_model.h"
+#include "editor/links/link_strings.h"
+#include "editor/links/value_text.h"
+#include "model/elements/wnd_frame.h"
+
+namespace hexmoor::links {
+
+CItemLinkObj::CItemLinkObj(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, int custom)
+    : controlId_(controlId), typeId_(typeId), treeItem_(item), name_(std::move(schemeName)), custom_(custom) {}
+
+CItemLinkObj::~CItemLinkObj() {
+    // Subclasses free their rows in their own destructors; this only makes
+    // sure nothing keeps pointing at the link.
+    if (Links().grid) Links().grid->DropRowsOf(this);
+    if (Links().current == this) Links().current = nullptr;
+}
+
+CItemLinkObj* CItemLinkObj::SetTwfObj(CTwfObj* object) {
+    object_ = object;
+    return this;
+}
+
+std::wstring CItemLinkObj::ColorToText(COLORREF color) const { return ColorText(color); }
+
+BOOL CItemLinkObj::SetRegion(WORD, ImageRgnPtr) { return 1; }
+
+CMrgBitmap* CItemLinkObj::GetImage(WORD id) const { return object_ ? object_->GetImage(id) : nullptr; }
+
+BOOL CItemLinkObj::SetGdiplusImage(WORD id, hexmoor::platform::GdiplusBitmapHandle image) {
+    if (!object_) return 0;
+    object_->SetGdiplusImage(id, std::move(image));
+    return 1;
+}
+
+BOOL CItemLinkObj::SetImageBitmap(WORD id, HBITMAP bitmap) {
+    if (!object_) return 0;
+    object_->SetImageBitmap(id, bitmap);
+    return 1;
+}
+
+BOOL CItemLinkObj::SetImage(WORD id, MrgBitmapPtr image) {
+    if (!object_) return 0;
+    object_->PutImage(id, std::move(image));
+    return 1;
+}
+
+BOOL CItemLinkObj::SetColor(WORD id, COLORREF color) {
+    if (!object_) return 0;
+    object_->SetColor(id, color);
+    return 1;
+}
+
+BOOL CItemLinkObj::SetNumber(WORD id, DWORD value) {
+    if (!object_) return 0;
+    object_->SetNumber(id, value);
+    return 1;
+}
+
+BOOL CItemLinkObj::SetNumberValue(WORD id, DWORD value) { return SetNumber(id, value); }
+
+BOOL CItemLinkObj::SetNumberHalf(WORD id, WORD value, BOOL low) {
+    if (!object_) return 0;
+    if (low)
+        object_->SetNumberLow(id, value);
+    else
+        object_->SetNumberHigh(id, value);
+    return 1;
+}
+
+BOOL CItemLinkObj::SetNumberFixed(WORD id, double value) {
+    if (!object_) return 0;
+    // Truncated toward zero, as a conversion to int; out-of-range values are
+    // kept to the int range first so that the conversion is defined.
+    auto toInt = [](double x) -> long long {
+        if (!(x == x)) return 0;
+        if (x > 2147483647.0) return 2147483647;
+        if (x < -2147483648.0) return -2147483648LL;
+        return static_cast<long long>(x);
+    };
+    const long long whole = toInt(value);
+    const long long hundredths = toInt((value - static_cast<double>(whole)) * 100.0);
+    const DWORD stored = (static_cast<DWORD>(whole) & 0xFFFFu) | ((static_cast<DWORD>(hundredths) & 0xFFFFu) << 16);
+    object_->SetNumber(id, stored);
+    return 1;
+}
+
+BOOL CItemLinkObj::ClearElementImages() {
+    if (!object_) return 0;
+    const bool defaultScheme = name_.empty() || name_ == L"Default";
+    return object_->Clear(defaultScheme ? 0 : 1);
+}
+
+BOOL CItemLinkObj::SetFont(FontPtr font) {
+    if (!object_) return 0;
+    object_->SetFont(std::move(font));
+    return 1;
+}
+
+std::optional<std::wstring> CItemLinkObj::StoredRowText(const CPropertyItem& row) const {
+    if (!object_ || row.Id() == 0) return std::nullopt;
+    const DWORD n = object_->GetNumber(row.Id());
+    switch (row.Kind()) {
+    case kKindSize: return std::to_wstring(static_cast<int>(n));
+    case kKindLowHalf: return std::to_wstring(n & 0xFFFF);
+    case kKindHighHalf: return std::to_wstring(n >> 16);
+    case kKindFixed:
+        return FixedText(static_cast<double>(static_cast<short>(n & 0xFFFF)) + static_cast<double>(n >> 16) / 100.0);
+    default: return std::nullopt;
+    }
+}
+
+void CItemLinkObj::RegisterPropertyItem(CPropertyItem* row) {
+    if (row) rowMap_[row->Id()] = row;
+}
+
+CPropertyItem* CItemLinkObj::GetPropertyItem(WORD id) const {
+    auto it = rowMap_.find(id);
+    return it == rowMap_.end() ? nullptr : it->second;
+}
+
+void CItemLinkObj::UnregisterPropertyItem(const CPropertyItem* row) {
+    if (!row) return;
+    for (int i = 0; i < row->ChildCount(); ++i) UnregisterPropertyItem(row->Child(i));
+    for (auto it = rowMap_.begin(); it != rowMap_.end();) it = it->second == row ? rowMap_.erase(it) : std::next(it);
+}
+
+int CItemLinkObj::AddPropertyItem(CPropertyItem* row, void* context, int position) {
+    if (outputMode_ == 0) return Links().grid ? Links().grid->InsertItem(row, position) : -1;
+    if (outputMode_ == 1 && sink_ && row) sink_->AddExportProperty(*this, *row, context, -1);
+    return 0;
+}
+
+void CItemLinkObj::AddExportGroupKey(const std::wstring& key, int kind, WORD id, void* context) {
+    if (outputMode_ == 1 && sink_) sink_->AddExportGroupKey(*this, key, kind, id, context);
+}
+
+void CItemLinkObj::ClearPropertyList() {
+    if (outputMode_ == 0 && Links().grid) Links().grid->ClearProperties();
+}
+
+int CItemLinkObj::ExpandListItem(int index, BOOL expand) {
+    if (outputMode_ != 0) return -1;
+    return Links().grid ? Links().grid->ExpandItem(index, expand != 0) : 0;
+}
+
+int CItemLinkObj::FindListItem(const CPropertyItem* row) const {
+    if (outputMode_ != 0 || !Links().grid) return -1;
+    return Links().grid->FindItemRow(row);
+}
+
+void CItemLinkObj::RedrawListItem(const CPropertyItem* row) {
+    if (FindListItem(row) >= 0) Links().grid->InvalidateItem(row);
+}
+
+int CItemLinkObj::GetListItemCount() const {
+    if (outputMode_ != 0 || !Links().grid) return 0;
+    return Links().grid->Count();
+}
+
+void CItemLinkObj::SetPropertiesCaption(const std::wstring& text) {
+    if (outputMode_ == 0 && Links().host) Links().host->SetCaption(text);
+}
+
+void CItemLinkObj::SetElementCaption(const std::wstring& element) {
+    SetPropertiesCaption(LinkString(kStrProperties) + L" - " + element);
+}
+
+BOOL CItemLinkObj::IsStateShown(int state, BOOL* result) {
+    PageHost* host = Links().host;
+    if (host && state >= 0 && state < kStateCount && host->IsStateButtonVisible(state)) return 1;
+    const BOOL fill = SelectState(0);
+    if (result) *result = fill;
+    return 0;
+}
+
+bool DeclarePageStates(CItemLinkObj& link, int* state, std::initializer_list<int> states, BOOL* result) {
+    if ((*state & kFirstShowFlag) == 0) return true;
+    *state &= ~kFirstShowFlag;
+    ShowStateButtons(true, states);
+    return link.IsStateShown(*state, result) != 0;
+}
+
+std::unique_ptr<CPropertyItem> CItemLinkObj::MakeRow(std::wstring label, std::wstring value, int kind,
+                                                     std::wstring choices, WORD id, BOOL expandable,
+                                                     CPropertyItem* parent, WORD baseId) const {
+    auto row = std::make_unique<CPropertyItem>(std::move(label), std::move(value), kind, std::move(choices), id,
+                                               expandable, parent, baseId);
+    row->SetOwner(this);
+    return row;
+}
+
+void CItemLinkObj::ForgetRows() {
+    if (Links().grid) Links().grid->DropRowsOf(this);
+    rowMap_.clear();
+}
+
+void CItemLinkObj::RebuildRows() {
+    ForgetRows();
+    BuildPropertyItems(2);
+    BuildPropertyItems(1);
+}
+
+void CItemLinkObj::FillAllStates(CPropertyItem* row) {
+    if (!object_ || !row) return;
+    if (row->Kind() != kKindImage && row->Kind() != kKindColor) return;
+    // Base-state id 0 is shared by every row without a property of its own:
+    // matching by it would overwrite unrelated images.
+    if (row->BaseId() == 0) return;
+    const WORD sourceId = row->Id();
+    const WORD baseId = row->BaseId();
+    const int kind = row->Kind();
+    std::vector<WORD> targets;
+    for (const auto& [id, target] : rowMap_)
+        if (target && target->BaseId() == baseId && target->Id() != sourceId && target->Kind() == kind)
+            targets.push_back(target->Id());
+    if (kind == kKindColor) {
+        const COLORREF color = object_->GetColor(sourceId);
+        for (WORD id : targets) object_->SetColor(id, color);
+    } else {
+        const MrgBitmapPtr source = object_->GetImageShared(sourceId);
+        if (!source) return;
+        for (WORD id : targets) {
+            if (CMrgBitmap* existing = object_->GetImage(id)) {
+                existing->Release();
+                *existing = *source;
+            } else {
+                SetImage(id, std::make_unique<CMrgBitmap>(*source));
+            }
+        }
+    }
+    PropertyGridModel* grid = outputMode_ == 0 ? Links().grid : nullptr;
+    const int selected = grid ? grid->GetSelectedIndex() : -1;
+    RebuildRows();
+    FillPropertyPage(GetSelectedState(), nullptr);
+    SetDocumentModified();
+    if (grid && selected >= 0 && selected < grid->Count()) grid->SetSelectedIndex(selected);
+    RefreshPreview();
+}
+
+void CItemLinkObj::ResetElement(BOOL refreshPreview) {
+    PropertyGridModel* grid = outputMode_ == 0 ? Links().grid : nullptr;
+    const int selected = grid ? grid->GetSelectedIndex() : -1;
+    ClearElementImages();
+    RebuildRows();
+    FillPropertyPage(GetSelectedState(), nullptr);
+    if (grid && selected >= 0 && selected < grid->Count()) grid->SetSelectedIndex(selected);
+    if (refreshPreview) RefreshPreview();
+}
+
+void CItemLinkObj::LoadImageOptions(const CPropertyItem* row) {
+    if (!row || !Links().options) return;
+    const CMrgBitmap* image = GetImage(row->Id());
+    if (!image) return;
+    Links().options->LoadImageOptions(image->GetParams());
+}
+
+void CItemLinkObj::StoreImageField(const CPropertyItem* row, int MrgBitmapParams::*field) {
+    if (!row || !Links().options) return;
+    CMrgBitmap* image = GetImage(row->Id());
+    if (!image) return;
+    const int value = Links().options->ImageOptionsFields().*field;
+    auto store = [&](CMrgBitmap& target) {
+        MrgBitmapParams params = target.GetParams();
+        params.*field = value;
+        target.SetParams(params);
+    };
+    store(*image);
+    if (Links().colorAdjust)
+        if (CMrgBitmap* work = Links().colorAdjust->WorkBitmap()) store(*work);
+}
+
+void CItemLinkObj::StoreImageMarginTop(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::top); }
+void CItemLinkObj::StoreImageMarginLeft(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::left); }
+void CItemLinkObj::StoreImageMarginRight(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::right); }
+void CItemLinkObj::StoreImageMarginBottom(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::bottom); }
+void CItemLinkObj::StoreImageDrawMode(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::drawMode); }
+void CItemLinkObj::StoreImageFillMode(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::mrgDrawMode); }
+
+void CItemLinkObj::ShowImageRowOnImagePage(CPropertyItem* row) {
+    OptionsPages* pages = Links().options;
+    if (!pages || !row) return;
+    pages->EnableAllControls(OptionsPages::kImagePage, true);
+    const bool hasImage = !row->Value().empty() && row->Value() != LinkString(kStrNoImage);
+    pages->EnableImageOptions(hasImage);
+    if (hasImage && Links().current) Links().current->LoadImageOptions(row);
+    pages->SetImagePreview(GetImage(row->Id()));
+}
+
+BOOL CItemLinkObj::SnapshotLinkImages(int mode) {
+    if (mode == snapshotState_) return 0;
+    if (mode != 0) {
+        if (mode == 1 && Links().colorAdjust) Links().colorAdjust->FinishAdjustment();
+        snapshotState_ = mode;
+        FreeSnapshot();
+        return 1;
+    }
+    if (Links().colorAdjust) Links().colorAdjust->FinishAdjustment();
+    snapshotState_ = 0;
+    FreeSnapshot();
+    if (!object_) return 0;
+    // The arrays hold what is filled, never more: entries without an image
+    // are not counted.
+    if (SnapshotsWholeImageMap()) {
+        for (const auto& [id, image] : object_->GetImageMap()) {
+            if (!image) continue;
+            snapshot_.imageIds.push_back(id);
+            snapshot_.images.push_back(*image);
+        }
+        auto* side = dynamic_cast<const CTwfSideFrame*>(object_);
+        if (side)
+            for (size_t i = 0; i < snapshot_.imageIds.size(); ++i)
+                if (const OptionsImage* options = side->GetImageOptions(snapshot_.imageIds[i]))
+                    snapshot_.images[i].SetDrawMode(static_cast<int>(options->DrawMode));
+    } else {
+        for (const auto& [id, row] : rowMap_) {
+            if (!row) continue;
+            if (row->Kind() == kKindColor) {
+                snapshot_.colorIds.push_back(row->Id());
+                snapshot_.colors.push_back(object_->GetColor(row->Id()));
+            } else if (row->Kind() == kKindImage) {
+                snapshot_.imageIds.push_back(row->Id());
+                if (const CMrgBitmap* image = object_->GetImage(row->Id()))
+                    snapshot_.images.push_back(*image);
+                else
+                    snapshot_.images.emplace_back(DWORD{0});
+            }
+        }
+    }
+    return snapshot_.imageIds.empty() && snapshot_.colorIds.empty() ? 0 : 1;
+}
+
+void CItemLinkObj::FreeSnapshot() { snapshot_ = LinkSnapshot{}; }
+
+void CItemLinkObj::RenewSnapshot() {
+    if (snapshotState_ != 0) return;
+    SnapshotLinkImages(1);
+    SnapshotLinkImages(0);
+}
+
+} // namespace hexmoor::links

@@ -1,0 +1,102 @@
+#pragma once
+// One row of the property grid: a label, the value text shown beside it, the
+// kind that decides how the grid edits the row and how the current link takes
+// the edit back, the property id it stands for and its place in a tree of
+// rows. A group row owns its children. Links own their top-level rows; the
+// grid and a link's row map only point at them.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/platform/types.h"
+
+namespace hexmoor::links {
+
+// The kinds of rows, as the grid treats them.
+enum PropertyKind : int {
+    kKindChoice = 0,
+    kKindNumber = 1, // committed by the link itself
+    kKindColor = 2,
+    kKindFont = 3,
+    kKindImage = 4,
+    kKindRegion = 5,
+    kKindCategory = 6,
+    kKindSigned = 8,    // signed number committed by the link itself
+    kKindSize = 9,      // 32-bit number: sizes, borders
+    kKindFixed = 10,    // fixed point, shown "%.2f"
+    kKindLowHalf = 11,  // low 16 bits of a packed pair
+    kKindHighHalf = 12, // high 16 bits of a packed pair
+    kKindUserData = 13, // a user-data file
+};
+
+class CPropertyItem {
+public:
+    CPropertyItem(std::wstring label, std::wstring value, int kind, std::wstring choices, WORD id, BOOL expandable,
+                  CPropertyItem* parent, WORD baseId);
+    CPropertyItem(const CPropertyItem&) = delete;
+    CPropertyItem& operator=(const CPropertyItem&) = delete;
+    ~CPropertyItem();
+
+    // Appends the child (taking it over) and returns its index; a row that is
+    // not a group takes no children: -1, and the child is deleted.
+    int AddChild(std::unique_ptr<CPropertyItem> child);
+    int AddChild(CPropertyItem* child) { return AddChild(std::unique_ptr<CPropertyItem>(child)); }
+    // Takes the child at index out of the children and hands it over; null
+    // for an index out of range.
+    std::unique_ptr<CPropertyItem> TakeChild(int index);
+    // Removes every child (they are deleted).
+    void ClearChildren() { children_.clear(); }
+    int ChildCount() const { return static_cast<int>(children_.size()); }
+    CPropertyItem* Child(int index) const;
+    int IndexOfChild(const CPropertyItem* child) const;
+
+    // Sets the value text to "%d" of the number and returns a copy.
+    std::wstring SetIntValue(int value);
+
+    const std::wstring& Label() const { return label_; }
+    void SetLabel(std::wstring label) { label_ = std::move(label); }
+    const std::wstring& Value() const { return value_; }
+    void SetValue(std::wstring value) { value_ = std::move(value); }
+    int Kind() const { return kind_; }
+    const std::wstring& Choices() const { return choices_; }
+    WORD Id() const { return id_; }
+    void SetId(WORD id) { id_ = id; }
+    CPropertyItem* Parent() const { return parent_; }
+    BOOL IsExpandable() const { return expandable_; }
+    BOOL IsExpanded() const { return expanded_; }
+    void SetExpanded(BOOL expanded) { expanded_ = expanded; }
+    WORD BaseId() const { return baseId_; }
+    int Maximum() const { return maximum_; }
+    void SetMaximum(int maximum) { maximum_ = maximum; }
+    // Pointer-sized datum (a user-data row holds its block here).
+    const void* Data() const { return data_; }
+    void SetData(const void* data) { data_ = data; }
+    // The link that made the row (children take their parent's); the grid
+    // drops a link's rows before the link frees them.
+    const void* Owner() const { return owner_; }
+    void SetOwner(const void* owner) { owner_ = owner; }
+    // Depth in the row tree: 0 for a top-level row.
+    int Depth() const;
+
+private:
+    std::wstring label_;
+    std::wstring value_;
+    int kind_;
+    std::wstring choices_;
+    WORD id_;
+    CPropertyItem* parent_;
+    std::vector<std::unique_ptr<CPropertyItem>> children_;
+    BOOL expandable_;
+    BOOL expanded_ = FALSE;
+    WORD baseId_;
+    int maximum_ = -1;
+    const void* data_ = nullptr;
+    const void* owner_ = nullptr;
+};
+
+// The entries of a '|'-separated choice list: every piece that ends at a '|'
+// and, when the list holds at least one '|', the rest after the last one.
+std::vector<std::wstring> SplitChoices(const std::wstring& list);
+
+} // namespace hexmoor::links

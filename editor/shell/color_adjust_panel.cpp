@@ -1,0 +1,36 @@
+#include "editor/shell/color_adjust_panel.h"
+
+#include "editor/shell/editor_state.h"
+#include "runtime/twf_api.h"
+
+namespace hexmoor::shell {
+
+void CShellAdjustHost::RefreshSkinnedWindows(WORD type) { ::RefreshSkinnedWindows(type); }
+
+void CShellAdjustHost::SetModified() { Editor().documentModified = true; }
+
+bool CShellAdjustHost::AskKeepChanges() {
+    return messages_.Show(nullptr, L"Would you like to save your changes ColorAdjasment?", L"Hexmoor",
+                          MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+CPanelColorAdjustment::CPanelColorAdjustment(fw::MessageBoxService& messages)
+    : host_(messages), pane_(std::make_unique<preview::ColorAdjustPane>(host_)) {}
+
+int CPanelColorAdjustment::OnCreate(CREATESTRUCTW*) {
+    pane_->CreateChild(Handle());
+    ::ShowWindow(pane_->Handle(), SW_SHOW);
+    return 0;
+}
+
+void CPanelColorAdjustment::OnSize(UINT, int cx, int cy) {
+    if (pane_->Handle()) ::MoveWindow(pane_->Handle(), 0, 0, cx, cy, TRUE);
+}
+
+LRESULT CPanelColorAdjustment::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // Showing or hiding the pane settles a pending adjustment.
+    if (msg == WM_SHOWWINDOW && pane_->Handle()) pane_->ConfirmPendingChanges();
+    return CPanelBase::WindowProc(msg, wp, lp);
+}
+
+} // namespace hexmoor::shell

@@ -1,0 +1,17 @@
+#pragma once
+// The colour-adjustment pane's dialog.
+#define IDD_COLOR_ADJUST 227
+#define IDC_HSL_HUE_EDIT 1000
+#define IDC_HSL_SAT_EDIT 1001
+#define IDC_HSL_LIGHT_EDIT 1002
+#define IDC_HSL_OPACITY_EDIT 1003
+#define IDC_HSL_RESET 1035
+#define IDC_HSL_SAVE 1036
+#define IDC_HSL_EYEDROPPER 1051
+#define IDC_HSL_HUE 1104
+#define IDC_HSL_SAT 1105
+#define IDC_HSL_LIGHT 1106
+#define IDC_HSL_SPECTRUM 1107
+#define IDC_HSL_OPACITY 1108
+#define IDC_HSL_AUTO_SAVE 1111
+#define IDC_HSL_EDIT_CONTROL 1112
