@@ -99,14 +99,3 @@ void GetSkinScrollBarRect(RECT* out, HWND, int, BOOL) {
     // window it does not serve has none.
     SetRectEmpty(out);
 }
-
-LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* object = static_cast<CTWWnd*>(GetPropA(hwnd, hexmoor::rt::kMenuBarObjectProp));
-    if (!object) return 0;
-    thread_local MSG current{};
-    const MSG saved = current;
-    current = {hwnd, msg, wp, lp, 0, {0, 0}};
-    const LRESULT result = object->WindowProc(msg, wp, lp);
-    current = saved;
-    return result;
-}

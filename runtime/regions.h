@@ -16,5 +16,6 @@ HRGN CreateWidenedLineRegion(int x1, int y1, int x2, int y2, int width);
 // engine does not serve the window).
 void GetSkinScrollBarRect(RECT* out, HWND hwnd, int bar, BOOL clientCoordinates);
 
-// The window procedure of windows whose menu bar is skinned.
+// The window procedure of windows whose menu bar is skinned (the menu bar
+// object's, runtime/controls/menu_bar.cpp).
 LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,5 +1,8 @@
 #include "runtime/manager/controls_manager.h"
 
+#include "runtime/frame/frame_skin_wnd.h"
+#include "runtime/frame/mdi_skin_wnd.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -458,11 +461,31 @@ BOOL CTWControlsManager::RefreshControls(int type) {
     return TRUE;
 }
 
-void CTWControlsManager::AttachFrame(HWND hwnd, CTwfSkin*) {
-    if (!HasFrameStyleOrDockBar(hwnd) || !GetSkinnedWindowObject(hwnd) || GetSkinnedFrameObject(hwnd)) return;
-    // The skinned frame (and the MDI child frame) attaches here beside the
-    // window's own object once the frame painters are part of the runtime;
-    // until then a framed window keeps its system frame.
+void CTWControlsManager::AttachFrame(HWND hwnd, CTwfSkin* skin) {
+    CTWWnd* object = GetSkinnedWindowObject(hwnd);
+    if (!HasFrameStyleOrDockBar(hwnd) || !object || GetSkinnedFrameObject(hwnd)) return;
+    std::unique_ptr<CFrameSkinWnd> frame;
+    if (ClassNameIs(ClassNameOf(GetParent(hwnd)), "mdiclient"))
+        frame = std::make_unique<CMDIChildSkinWnd>(hwnd);
+    else
+        frame = std::make_unique<CFrameSkinWnd>(hwnd);
+    CFrameSkinWnd* raw = frame.get();
+    if (!skin) skin = object->GetTwfSkin();
+    if (!skin && SkinManager()) skin = SkinManager()->GetMainSkin();
+    if (skin) {
+        if (const WORD id = GetSkinIdOfSkin(skin)) raw->SetSkinId(id);
+        raw->SetSkin(skin, 2, raw->GetElementName());
+    }
+    raw->Attach(hwnd, 2);
+    raw->InitMode(nullptr);
+    auto factory = std::make_unique<CCMFrame>();
+    factory->SetObject(std::move(frame));
+    typeMaps_[2][hwnd] = factory.get();
+    // The frame's factory goes just before the window's own (the last one).
+    factories_.insert(factories_.empty() ? factories_.end() : factories_.end() - 1, std::move(factory));
+    raw->SetActive(object->IsActive(), object->GetScope());
+    if ((State().defaultActive || object->IsActive()) && IsSkinActive(object->GetSkinId())) raw->Enable(TRUE);
+    ReleaseCapture();
 }
 
 // --- switching skins ------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "runtime/frame/mdi_skin_wnd.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/wnd/transparent_window.h"
 #include "runtime/wnd/tw_dialog.h"
@@ -23,6 +24,7 @@ struct Kind {
 std::unique_ptr<CTWWnd> MakePlain(HWND) { return std::make_unique<CTWWnd>(); }
 std::unique_ptr<CTWWnd> MakeDialog(HWND hwnd) { return CreateDialogObject(IsChooseColorDialog(hwnd) ? 1 : 0); }
 std::unique_ptr<CTWWnd> MakeTransparent(HWND) { return std::make_unique<CSTransparentWindow>(); }
+std::unique_ptr<CTWWnd> MakeMdiClient(HWND) { return std::make_unique<CMDISkinWnd>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
@@ -38,7 +40,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kMenu, 16, nullptr},       {ctype::kSpin, 17, nullptr},
     {ctype::kProgress, 18, nullptr},   {ctype::kTree, 19, nullptr},
     {ctype::kHeader, 20, nullptr},     {ctype::kStaticText, 21, nullptr},
-    {ctype::kDateTime, 22, nullptr},   {ctype::kMdiClient, 23, nullptr},
+    {ctype::kDateTime, 22, nullptr},   {ctype::kMdiClient, 23, &MakeMdiClient},
     {ctype::kDialog, 25, &MakeDialog}, {ctype::kStaticIcon, 26, nullptr},
     {ctype::kGrip, 27, nullptr},       {ctype::kToolTip, 28, nullptr},
     {ctype::kSplitter, 34, nullptr},   {ctype::kLayered, 35, nullptr},

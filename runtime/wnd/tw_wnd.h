@@ -212,3 +212,8 @@ LRESULT SkinnedWindowMarker();
 // the stack to the thread's deferred list; it is deleted when the outermost
 // call returns.
 void DeleteWhenUnwound(std::unique_ptr<CTWWnd> object);
+
+// Deletes an object handed to DeleteWhenUnwound once no call over it is left
+// on the stack; window procedures other than the common one (the frame's)
+// call it when they return.
+void FreeIfUnwound(CTWWnd* object);

@@ -24,17 +24,6 @@ thread_local MSG g_current{};
 // being handled; freed when the outermost call over them returns.
 thread_local std::vector<std::unique_ptr<CTWWnd>> g_deferred;
 
-void FreeIfUnwound(CTWWnd* object) {
-    if (object->NestingDepth() > 0) return;
-    for (auto it = g_deferred.begin(); it != g_deferred.end(); ++it) {
-        if (it->get() == object) {
-            std::unique_ptr<CTWWnd> doomed = std::move(*it);
-            g_deferred.erase(it);
-            return; // deleted here, after the vector no longer refers to it
-        }
-    }
-}
-
 bool HasFrameStyle(HWND hwnd) {
     const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
     return (style & WS_CAPTION) == WS_CAPTION || (style & WS_DLGFRAME) || (style & WS_THICKFRAME);
@@ -47,6 +36,17 @@ bool PassesKeyboardTest(CTWWnd* object) {
 } // namespace
 
 const MSG& CurrentMessage() { return g_current; }
+
+void FreeIfUnwound(CTWWnd* object) {
+    if (object->NestingDepth() > 0) return;
+    for (auto it = g_deferred.begin(); it != g_deferred.end(); ++it) {
+        if (it->get() == object) {
+            std::unique_ptr<CTWWnd> doomed = std::move(*it);
+            g_deferred.erase(it);
+            return; // deleted here, after the vector no longer refers to it
+        }
+    }
+}
 
 void DeleteWhenUnwound(std::unique_ptr<CTWWnd> object) {
     if (!object) return;
@@ -173,7 +173,10 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND:
         if (wp == SC_KEYMENU && PassesKeyboardTest(object)) {
             const HWND foreground = GetForegroundWindow();
-            CTWWnd* target = foreground ? GetSkinnedMenuBarObject(foreground) : nullptr;
+            // A menu bar on this very window has seen the message already
+            // (it subclasses the window above us): handing it over again
+            // would loop.
+            CTWWnd* target = foreground && foreground != hwnd ? GetSkinnedMenuBarObject(foreground) : nullptr;
             if (!target && foreground) target = GetSkinnedWindowObject(foreground);
             if (target) return target->WindowProc(WM_SYSCOMMAND, SC_KEYMENU, lp);
         }

@@ -1,17 +1,23 @@
 // skinshot SKIN OUT.png [--off]: loads a skin into the runtime, creates a
 // test dialog holding one of each standard control, hands it to the runtime
-// in explicit mode, lets it paint and writes the whole window to a PNG. With
-// --off skinning is switched off again before the picture is taken (the
-// system look). Prints where the client area lies in the picture. Exit code
+// in explicit mode, lets it paint and writes a sheet to a PNG: the dialog at
+// (0, 0), and below it on black, never overlapping, panels of captioned
+// frames, caption buttons and menu bars in their states and MDI windows,
+// each read from the screen once painted. With --off skinning is off (the
+// system look). Prints where the dialog's client area lies ("client X Y W
+// H"), then one line per instance shown in a panel: "item KIND STATE X Y W
+// H" (element type, state word, window rectangle in the picture). Exit code
 // 0 on success, else the skin loader's result code or 10 when the picture
 // could not be written.
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "runtime/twf_api.h"
 #include "tests/harness/standard_dialog.h"
+#include "tools/skinshot/frame_panels.h"
 #include "tools/skinshot/window_png.h"
 
 namespace {
@@ -69,8 +75,50 @@ int main() {
     GetClientRect(dialog, &client);
     POINT origin{0, 0};
     ClientToScreen(dialog, &origin);
-    const bool written = WriteWindowPng(dialog, outPath);
+    const int dialogW = window.right - window.left, dialogH = window.bottom - window.top;
+
+    // The dialog is read first, then put away so the panels have the screen.
+    hexmoor::win::Bitmap dialogPicture;
+    {
+        HDC screen = GetDC(nullptr);
+        dialogPicture.Reset(CreateCompatibleBitmap(screen, dialogW, dialogH));
+        hexmoor::win::MemoryDC memory(screen);
+        hexmoor::win::SelectGuard select(memory.Get(), dialogPicture.Get());
+        hexmoor::win::WindowDC source(dialog, true);
+        BitBlt(memory.Get(), 0, 0, dialogW, dialogH, source.Get(), 0, 0, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    }
+    ShowWindow(dialog, SW_HIDE);
+    PumpAll();
+    const std::vector<skinshot::Panel> panels = skinshot::MakeFramePanels(!off);
+
+    // Panels in rows below the dialog, 8 pixels apart.
+    constexpr int kGap = 8;
+    const int sheetW = std::max(dialogW, 1400);
+    std::vector<POINT> places;
+    int x = 0, y = dialogH + kGap, rowH = 0;
+    for (const skinshot::Panel& p : panels) {
+        if (x > 0 && x + p.width > sheetW) {
+            x = 0;
+            y += rowH + kGap;
+            rowH = 0;
+        }
+        places.push_back({x, y});
+        x += p.width + kGap;
+        rowH = std::max(rowH, p.height);
+    }
+    const int sheetH = y + rowH;
+    Sheet sheet(sheetW, sheetH);
+    sheet.CopyBitmap(dialogPicture.Get(), dialogW, dialogH, 0, 0);
+    for (std::size_t i = 0; i < panels.size(); ++i)
+        sheet.CopyBitmap(panels[i].picture.Get(), panels[i].width, panels[i].height, places[i].x, places[i].y);
+    const bool written = sheet.WritePng(outPath);
     std::printf("client %ld %ld %ld %ld\n", origin.x - window.left, origin.y - window.top, client.right, client.bottom);
+    for (std::size_t i = 0; i < panels.size(); ++i)
+        for (const skinshot::PanelItem& item : panels[i].items)
+            std::printf("item %d %s %ld %ld %ld %ld\n", item.kind, item.state.c_str(), places[i].x + item.rect.left,
+                        places[i].y + item.rect.top, item.rect.right - item.rect.left,
+                        item.rect.bottom - item.rect.top);
     std::fflush(stdout);
     DestroyWindow(dialog);
     ShutdownSkinRuntime();

@@ -3,30 +3,40 @@
 #include <memory>
 
 #include "model/platform/types.h"
-#include "model/platform/win/gdiplus_codec.h"
-#include "base/win/gdi.h"
 #include "base/win/dib.h"
+#include "model/platform/win/gdiplus_codec.h"
 
-bool WriteWindowPng(HWND hwnd, const std::wstring& path) {
-    RECT r{};
-    if (!GetWindowRect(hwnd, &r)) return false;
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0) return false;
-    BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(w, h);
-    void* bits = nullptr;
-    hexmoor::win::Bitmap dib(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib || !bits) return false;
-    {
-        hexmoor::win::WindowDC source(hwnd, true);
-        hexmoor::win::MemoryDC memory(source.Get());
-        hexmoor::win::SelectGuard select(memory.Get(), dib.Get());
-        if (!BitBlt(memory.Get(), 0, 0, w, h, source.Get(), 0, 0, SRCCOPY)) return false;
-        GdiFlush();
+Sheet::Sheet(int width, int height) : width_(width), height_(height), memory_(nullptr) {
+    BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(width, height);
+    dib_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits_, nullptr, 0));
+    if (!dib_ || !memory_) {
+        bits_ = nullptr;
+        return;
     }
+    previous_ = SelectObject(memory_.Get(), dib_.Get());
+}
+
+bool Sheet::CopyWindow(HWND hwnd, int x, int y) {
+    RECT r{};
+    if (!bits_ || !GetWindowRect(hwnd, &r)) return false;
+    hexmoor::win::WindowDC source(hwnd, true);
+    return BitBlt(memory_.Get(), x, y, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY) != FALSE;
+}
+
+void Sheet::CopyBitmap(HBITMAP bitmap, int width, int height, int x, int y) {
+    if (!bits_ || !bitmap) return;
+    hexmoor::win::MemoryDC source(memory_.Get());
+    hexmoor::win::SelectGuard select(source.Get(), bitmap);
+    BitBlt(memory_.Get(), x, y, width, height, source.Get(), 0, 0, SRCCOPY);
+}
+
+bool Sheet::WritePng(const std::wstring& path) {
+    if (!bits_ || width_ <= 0 || height_ <= 0) return false;
+    GdiFlush();
     // Opaque pixels: the screen has no alpha to speak of.
-    auto* px = static_cast<DWORD*>(bits);
-    for (int i = 0; i < w * h; ++i) px[i] |= 0xFF000000u;
-    Gdiplus::Bitmap bitmap(w, h, w * 4, PixelFormat32bppARGB, static_cast<BYTE*>(bits));
+    auto* px = static_cast<DWORD*>(bits_);
+    for (int i = 0; i < width_ * height_; ++i) px[i] |= 0xFF000000u;
+    Gdiplus::Bitmap bitmap(width_, height_, width_ * 4, PixelFormat32bppARGB, static_cast<BYTE*>(bits_));
     CLSID png{};
     if (GetImageEncoderClsid(L"image/png", &png) < 0) return false;
     return bitmap.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;

@@ -1,9 +1,30 @@
 #pragma once
-// Writes what a window shows (client and non-client area) to a PNG file.
+// The sheet skinshot writes: a black 32-bit picture that windows and panels
+// are copied into, written to a PNG file.
 
 #include <windows.h>
 
 #include <string>
 
-// True when the window was read back and the file written.
-bool WriteWindowPng(HWND hwnd, const std::wstring& path);
+#include "base/win/gdi.h"
+
+class Sheet {
+public:
+    Sheet(int width, int height);
+    bool Valid() const { return bits_ != nullptr; }
+    HDC DC() const { return memory_.Get(); }
+    // Copies what a window shows (client and non-client area, through its
+    // window DC) to (x, y).
+    bool CopyWindow(HWND hwnd, int x, int y);
+    // Copies a bitmap of the given size to (x, y).
+    void CopyBitmap(HBITMAP bitmap, int width, int height, int x, int y);
+    // True when the file was written.
+    bool WritePng(const std::wstring& path);
+
+private:
+    int width_, height_;
+    void* bits_ = nullptr;
+    hexmoor::win::Bitmap dib_;
+    hexmoor::win::MemoryDC memory_;
+    HGDIOBJ previous_ = nullptr;
+};

@@ -6,8 +6,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <map>
+#include <sstream>
+#include <vector>
 #include <string>
 
+#include "model/elements/wnd_frame.h"
 #include "model/gdiplus_init.h"
 #include "model/platform/types.h"
 #include "model/twf_skin.h"
@@ -57,7 +61,7 @@ DWORD RunTool(const std::wstring& commandLine, std::string* output) {
     DWORD got = 0;
     while (ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got) output->append(buffer, got);
     CloseHandle(read);
-    WaitForSingleObject(pi.hProcess, 60000);
+    WaitForSingleObject(pi.hProcess, 240000);
     DWORD code = DWORD(-1);
     GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hProcess);
@@ -123,5 +127,134 @@ TEST(Skinshot, DialogBackgroundColourOverTheClientAreaAndTheSystemLookWhenOff) {
                       &ignored),
               0u)
         << "a skin that does not load is an error";
+    DeleteFileW(skinFile.c_str());
+}
+
+namespace {
+
+constexpr COLORREF kTopActive = RGB(200, 30, 30), kTopInactive = RGB(120, 20, 20);
+constexpr COLORREF kMdiBackground = RGB(20, 140, 90);
+COLORREF ButtonColour(int id) { return RGB(40 + (id - 456) * 10, 240 - (id - 456) * 9, 90 + ((id - 456) % 4) * 40); }
+
+struct Item {
+    int kind = 0;
+    std::string state;
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+std::map<std::string, Item> ParseItems(const std::string& output) {
+    std::map<std::string, Item> items;
+    std::istringstream lines(output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        Item item;
+        char state[64] = {};
+        if (std::sscanf(line.c_str(), "item %d %63s %d %d %d %d", &item.kind, state, &item.x, &item.y, &item.w,
+                        &item.h) == 6) {
+            item.state = state;
+            items[item.state] = item;
+        }
+    }
+    return items;
+}
+
+void SideImage(CTwfSideFrame* side, WORD key, int w, int h, COLORREF colour) {
+    HBITMAP bitmap = MakeSolidBitmap(w, h, colour);
+    side->SetImageBitmap(key, bitmap);
+    DeleteObject(bitmap);
+    side->SetImageOptions(key, 0, 0, 1);
+}
+
+} // namespace
+
+TEST(Skinshot, FramePanelsShowEachPartWhereTheLayoutPutsItAndNoneWhenOff) {
+    CGdiPlusInit gdiplus;
+    const std::wstring skinFile = TempPath(L"hexmoor-skinshot-frames.twf");
+    {
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        SyntheticSkin synthetic(&skin);
+        auto* frame = dynamic_cast<CTwfWndFrame*>(synthetic.Element(2));
+        frame->SetNumber(478, 26);
+        frame->SetNumber(479, 6);
+        frame->SetNumber(480, 5);
+        frame->SetNumber(481, 7);
+        SideImage(frame->GetTopSide(), 0, 4, 26, kTopActive);
+        SideImage(frame->GetTopSide(), 1001, 4, 26, kTopInactive);
+        SideImage(frame->GetBottomSide(), 0, 4, 6, kTopActive);
+        SideImage(frame->GetLeftSide(), 0, 5, 4, kTopActive);
+        SideImage(frame->GetRightSide(), 0, 7, 4, kTopActive);
+        for (int id = 456; id <= 475; ++id) synthetic.SolidImage(2, WORD(id), ButtonColour(id), 4, 4);
+        frame->SetNumberPair(493, 20, 18);
+        frame->SetNumberPair(550, 20, 18);
+        frame->SetNumberPair(551, 20, 18);
+        frame->SetNumberPair(552, 16, 16);
+        frame->SetNumberPair(489, 4, 4);
+        frame->SetNumberPair(491, 26, 4);
+        frame->SetNumberPair(490, 48, 4);
+        frame->SetNumberPair(492, 72, 5);
+        frame->SetNumber(487, 1);
+        synthetic.SolidImage(2, 485, kMdiBackground, 4, 4);
+        skin.SetPath(skinFile);
+        ASSERT_TRUE(skin.WriteSkinFile());
+    }
+    for (const bool off : {false, true}) {
+        const std::wstring picture = TempPath(off ? L"hexmoor-frames-off.png" : L"hexmoor-frames-on.png");
+        std::string output;
+        const std::wstring command =
+            L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
+        ASSERT_EQ(RunTool(command, &output), 0u) << output;
+        ASSERT_EQ(output.rfind("client ", 0), 0u) << "the first line stays the dialog's client line";
+        const std::map<std::string, Item> items = ParseItems(output);
+        for (const char* state :
+             {"active", "inactive", "help", "close-hot", "close-pressed", "maximize-hot", "maximize-pressed",
+              "minimize-hot", "minimize-pressed", "help-hot", "help-pressed", "bar-hot", "bar-keyboard", "mdi-client",
+              "mdi-active", "mdi-inactive", "mdi-minimized", "mdi-maximized"})
+            EXPECT_EQ(items.count(state), 1u) << state << "\n" << output;
+        const PixelBuffer pixels = ReadPng(picture);
+        ASSERT_FALSE(pixels.Empty());
+        // Panels never overlap.
+        std::vector<Item> frames;
+        for (const auto& [state, item] : items)
+            if (state.rfind("mdi-", 0) != 0 || state == "mdi-maximized") frames.push_back(item);
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            for (std::size_t j = i + 1; j < frames.size(); ++j) {
+                const Item &a = frames[i], &b = frames[j];
+                const bool apart = a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + a.h <= b.y || b.y + b.h <= a.y;
+                EXPECT_TRUE(apart) << a.state << " / " << b.state;
+            }
+        auto at = [&](const std::string& state, int dx, int dy) {
+            const Item& item = items.at(state);
+            return pixels.At(dx >= 0 ? item.x + dx : item.x + item.w + dx, item.y + dy);
+        };
+        // Caption buttons from the right: close at 4, maximize at 26, minimize at 48 (20 wide), help at 72 (16).
+        const struct {
+            const char* state;
+            int dx, dy;
+            COLORREF colour;
+        } checks[] = {
+            {"active", 100, 2, kTopActive},
+            {"inactive", 100, 2, kTopInactive},
+            {"active", -14, 12, ButtonColour(456)},
+            {"close-hot", -14, 12, ButtonColour(458)},
+            {"close-pressed", -14, 12, ButtonColour(457)},
+            {"maximize-hot", -36, 12, ButtonColour(462)},
+            {"maximize-pressed", -36, 12, ButtonColour(461)},
+            {"minimize-hot", -58, 12, ButtonColour(465)},
+            {"minimize-pressed", -58, 12, ButtonColour(464)},
+            {"help", -80, 12, ButtonColour(472)},
+            {"help-hot", -80, 12, ButtonColour(474)},
+            {"help-pressed", -80, 12, ButtonColour(473)},
+            {"mdi-client", 3, 3, kMdiBackground},
+        };
+        for (const auto& c : checks) {
+            const Colour found = at(c.state, c.dx, c.dy);
+            if (off)
+                EXPECT_NE(found, c.colour) << "off: " << c.state;
+            else
+                EXPECT_EQ(found, c.colour) << c.state << ": " << ColourText(found);
+        }
+        DeleteFileW(picture.c_str());
+    }
     DeleteFileW(skinFile.c_str());
 }

@@ -1,0 +1,165 @@
+#include "runtime/frame/alpha_side.h"
+
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
+
+#include "model/platform/win/dib.h"
+#include "runtime/draw/tw_draw.h"
+#include "runtime/frame/frame_skin_wnd.h"
+#include "runtime/window_rects.h"
+
+using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
+extern UpdateLayeredWindowFn UpdateLayeredWindowProc;
+
+using namespace hexmoor;
+using namespace hexmoor::rt;
+using namespace hexmoor::win;
+
+namespace {
+constexpr char kAlphaClass[] = "TWALPHAWINDOW";
+constexpr char kAlphaProp[] = "TWALPHAWINDOW";
+} // namespace
+
+CTWFrameAlphaSide::CTWFrameAlphaSide(CFrameSkinWnd* frame, Side side) : frame_(frame), side_(side) {}
+
+CTWFrameAlphaSide::~CTWFrameAlphaSide() { Destroy(); }
+
+BOOL CTWFrameAlphaSide::Create() {
+    if (hwnd_) return TRUE;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSA wc{};
+    if (!GetClassInfoA(instance, kAlphaClass, &wc)) {
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = &CTWFrameAlphaSide::Proc;
+        wc.hInstance = instance;
+        wc.hbrBackground = HBRUSH(5);
+        wc.lpszClassName = kAlphaClass;
+        if (!RegisterClassA(&wc)) return FALSE;
+    }
+    const RECT r = SideRectInWindow();
+    const CWindowRect wr(frame_->GetSafeHwnd());
+    hwnd_ = CreateWindowExA(WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TOOLWINDOW, kAlphaClass, "", WS_POPUP,
+                            wr.left + r.left, wr.top + r.top, r.right - r.left, r.bottom - r.top, frame_->GetSafeHwnd(),
+                            nullptr, instance, nullptr);
+    if (!hwnd_) return FALSE;
+    SetPropA(hwnd_, kAlphaProp, this);
+    return TRUE;
+}
+
+void CTWFrameAlphaSide::Destroy() {
+    if (hwnd_) {
+        RemovePropA(hwnd_, kAlphaProp);
+        DestroyWindow(hwnd_);
+        hwnd_ = nullptr;
+    }
+    rendered_.Reset();
+}
+
+RECT CTWFrameAlphaSide::SideRectInWindow() const {
+    const CWindowRect wr(frame_->GetSafeHwnd());
+    const Size w{wr.Width(), wr.Height()};
+    Rect r = SideRect(side_, w, frame_->Borders());
+    if (GetWindowLongPtrW(frame_->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) {
+        if (side_ == Side::Left) r = r.Offset(w.cx - r.Width() - r.left, 0);
+        if (side_ == Side::Right) r = r.Offset(-r.left, 0);
+    }
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void CTWFrameAlphaSide::UpdatePosition(int show, bool force) {
+    if (!hwnd_ || busy_) return;
+    busy_ = true;
+    HWND frame = frame_->GetSafeHwnd();
+    const CWindowRect wr(frame);
+    RECT target = SideRectInWindow();
+    OffsetRect(&target, wr.left, wr.top);
+    const int width = target.right - target.left, height = target.bottom - target.top;
+    UINT flags = SWP_NOSENDCHANGING | SWP_NOACTIVATE | SWP_NOZORDER;
+    const CWindowRect current(hwnd_);
+    if (!force && current.Width() == width && current.Height() == height)
+        flags |= SWP_NOSIZE;
+    else
+        rendered_.Reset();
+    const bool visible = show < 0 ? (IsWindowVisible(frame) && !IsIconic(frame) && width > 0 && height > 0) : show > 0;
+    if (visible != (IsWindowVisible(hwnd_) != FALSE)) flags |= visible ? SWP_SHOWWINDOW : (SWP_HIDEWINDOW | SWP_NOSIZE);
+    SetWindowPos(hwnd_, nullptr, target.left, target.top, width, height, flags);
+    if (visible) Render(target);
+    busy_ = false;
+}
+
+void CTWFrameAlphaSide::SetActive(bool active) {
+    active_ = active;
+    rendered_.Reset();
+    UpdatePosition(-1, false);
+}
+
+void CTWFrameAlphaSide::Rerender() {
+    rendered_.Reset();
+    UpdatePosition(-1, false);
+}
+
+void CTWFrameAlphaSide::Render(const RECT& screen) {
+    const int width = screen.right - screen.left, height = screen.bottom - screen.top;
+    if (width <= 0 || height <= 0 || !UpdateLayeredWindowProc) return;
+    HDC screenDc = GetDC(nullptr);
+    MemoryDC memory(screenDc);
+    if (!rendered_) {
+        rendered_.Reset(::CreateStandardDibSection(width, height, 32));
+        if (!rendered_) {
+            ReleaseDC(nullptr, screenDc);
+            return;
+        }
+        SelectGuard select(memory.Get(), rendered_.Get());
+        CTWDraw draw(memory.Get(), nullptr, FALSE);
+        const RECT inWindow = SideRectInWindow();
+        frame_->DrawSide(draw, side_, !active_, {-inWindow.left, -inWindow.top});
+        draw.Release();
+        if (side_ == Side::Top) frame_->DrawCaptionInto(memory.Get(), {-inWindow.left, -inWindow.top});
+        GdiFlush();
+    }
+    SelectGuard select(memory.Get(), rendered_.Get());
+    POINT at{screen.left, screen.top};
+    SIZE size{width, height};
+    POINT source{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UpdateLayeredWindowProc(hwnd_, screenDc, &at, &size, memory.Get(), &source, 0, &blend, ULW_ALPHA);
+    position_ = at;
+    ReleaseDC(nullptr, screenDc);
+}
+
+LRESULT CALLBACK CTWFrameAlphaSide::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<CTWFrameAlphaSide*>(GetPropA(hwnd, kAlphaProp));
+    if (!self || !self->frame_) return DefWindowProcA(hwnd, msg, wp, lp);
+    return self->WindowProc(msg, wp, lp);
+}
+
+LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    HWND frame = frame_->GetSafeHwnd();
+    auto foreground = [frame] {
+        if (GetActiveWindow() != frame) SetForegroundWindow(frame);
+    };
+    switch (msg) {
+    case WM_NCHITTEST: return SendMessageW(frame, WM_NCHITTEST, wp, lp);
+    case WM_MOUSEACTIVATE:
+        if (HWND(wp) != frame) foreground();
+        return MA_NOACTIVATE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCRBUTTONDBLCLK: foreground(); return SendMessageW(frame, msg, wp, lp);
+    case WM_NCLBUTTONDOWN: {
+        const LRESULT result = SendMessageW(frame, msg, wp, lp);
+        foreground();
+        return result;
+    }
+    case WM_SETCURSOR:
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+        if (side_ == Side::Top) return SendMessageW(frame, msg, msg == WM_SETCURSOR ? WPARAM(frame) : wp, lp);
+        return DefWindowProcA(hwnd_, msg, wp, lp);
+    default: return DefWindowProcA(hwnd_, msg, wp, lp);
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Layered alpha sides: for a frame whose skin asks for semitransparency,
+// four layered top-level windows float over the frame's borders and show
+// the side painters' output with per-pixel alpha. Mouse input on them is
+// handed to the frame, so they act as its border and caption.
+
+#include <windows.h>
+
+#include "runtime/frame/side_painter.h"
+#include "base/win/gdi.h"
+
+class CFrameSkinWnd;
+
+class CTWFrameAlphaSide {
+public:
+    CTWFrameAlphaSide(CFrameSkinWnd* frame, hexmoor::rt::Side side);
+    ~CTWFrameAlphaSide();
+    CTWFrameAlphaSide(const CTWFrameAlphaSide&) = delete;
+    CTWFrameAlphaSide& operator=(const CTWFrameAlphaSide&) = delete;
+
+    // Registers the class "TWALPHAWINDOW" (once) and makes the side window,
+    // owned by the frame so that it stays just above it.
+    BOOL Create();
+    void Destroy();
+    // Moves the side over its border of the frame; show < 0 follows the
+    // frame (hidden while it is minimised or hidden), else shown when > 0.
+    // Renders again when the size changed or when forced.
+    void UpdatePosition(int show, bool force);
+    void SetActive(bool active);
+    // Drops the rendered bitmap and renders again (caption changes).
+    void Rerender();
+
+    HWND Handle() const { return hwnd_; }
+    hexmoor::rt::Side GetSide() const { return side_; }
+    // The last bitmap and screen position given to UpdateLayeredWindow
+    // (kept so that they can be read back: a screen without compositor does
+    // not show alpha).
+    HBITMAP KeptBitmap() const { return rendered_.Get(); }
+    POINT KeptPosition() const { return position_; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
+    // The side's rectangle in the frame's window coordinates; the left and
+    // right sides swap edges for a right-to-left frame.
+    RECT SideRectInWindow() const;
+    void Render(const RECT& screen);
+
+    CFrameSkinWnd* frame_;
+    hexmoor::rt::Side side_;
+    HWND hwnd_ = nullptr;
+    hexmoor::win::Bitmap rendered_;
+    POINT position_{0, 0};
+    bool busy_ = false;
+    bool active_ = false;
+};

@@ -1,0 +1,169 @@
+// Layered alpha sides under Wine: a skin asking for semitransparency gets
+// four layered windows over the frame's borders whose kept bitmaps carry the
+// images' alpha; they follow moves, hide while minimised, swap left and
+// right under a right-to-left layout, and hand clicks to the frame.
+#include <windows.h>
+
+#include "model/elements/wnd_frame.h"
+#include "runtime/frame/alpha_side.h"
+#include "runtime/frame/frame_skin_wnd.h"
+#include "tests/harness/runtime_fixture.h"
+
+using namespace hexmoor::test;
+using namespace hexmoor;
+using namespace hexmoor::rt;
+
+namespace {
+
+constexpr int kTop = 24, kBottom = 6, kLeft = 5, kRight = 7;
+constexpr BYTE kAlpha = 128;
+
+// A w x h 32-bit DIB section of one premultiplied colour with alpha kAlpha.
+HBITMAP MakeAlphaBitmap(int w, int h, BYTE r, BYTE g, BYTE b) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    auto* p = static_cast<BYTE*>(bits);
+    for (int i = 0; i < w * h; ++i) {
+        p[i * 4 + 0] = BYTE(b * kAlpha / 255);
+        p[i * 4 + 1] = BYTE(g * kAlpha / 255);
+        p[i * 4 + 2] = BYTE(r * kAlpha / 255);
+        p[i * 4 + 3] = kAlpha;
+    }
+    return bitmap;
+}
+
+void SideImage(CTwfSideFrame* side, WORD key, int w, int h) {
+    HBITMAP bitmap = MakeAlphaBitmap(w, h, 200, 100, 50);
+    side->SetImageBitmap(key, bitmap);
+    DeleteObject(bitmap);
+    side->SetImageOptions(key, 0, 0, 1);
+}
+
+BYTE AlphaAtCentre(HBITMAP bitmap) {
+    DIBSECTION dib{};
+    if (!bitmap || GetObjectW(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return 0;
+    const auto* bits = static_cast<const BYTE*>(dib.dsBm.bmBits);
+    const int x = dib.dsBm.bmWidth / 2, y = dib.dsBm.bmHeight / 2;
+    return bits[y * dib.dsBm.bmWidthBytes + x * 4 + 3];
+}
+
+void Settle() {
+    for (int i = 0; i < 4; ++i) {
+        PumpMessages();
+        Sleep(10);
+    }
+}
+
+class AlphaSideTest : public RuntimeTest {
+protected:
+    void SetUp() override {
+        StartRuntime(true);
+        auto* frame = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+        frame->SetNumber(478, kTop);
+        frame->SetNumber(479, kBottom);
+        frame->SetNumber(480, kLeft);
+        frame->SetNumber(481, kRight);
+        frame->SetNumber(483, 3);
+        frame->SetNumber(773, 1);
+        frame->SetNumber(487, 1);
+        SideImage(frame->GetTopSide(), 0, 4, kTop);
+        SideImage(frame->GetBottomSide(), 0, 4, kBottom);
+        SideImage(frame->GetLeftSide(), 0, kLeft, 4);
+        SideImage(frame->GetRightSide(), 0, kRight, 4);
+        SkinLoaded();
+        EnableSkinning();
+    }
+    CFrameSkinWnd* Skinned(HWND hwnd) {
+        AttachBaseSkinnedObject(hwnd);
+        ApplySkinToWindow(hwnd, 0);
+        Settle();
+        return GetFrameSkinWnd(hwnd);
+    }
+    static TestWindowArgs Args(DWORD ex = 0) {
+        TestWindowArgs args;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        args.exStyle = ex;
+        args.clientWidth = 300;
+        args.clientHeight = 160;
+        return args;
+    }
+};
+
+// Where a side's window should be, from the frame's window rectangle.
+POINT ExpectedPosition(HWND frame, Side side, bool rtl) {
+    RECT wr;
+    GetWindowRect(frame, &wr);
+    switch (side) {
+    case Side::Top: return {wr.left, wr.top};
+    case Side::Bottom: return {wr.left, wr.bottom - kBottom};
+    case Side::Left: return {rtl ? wr.right - kLeft : wr.left, wr.top + kTop};
+    default: return {rtl ? wr.left : wr.right - kRight, wr.top + kTop};
+    }
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, KeptBitmapsCarryTheImagesAlphaAndFollowTheFrame) {
+    TestWindow window(Args());
+    CFrameSkinWnd* frame = Skinned(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right}) {
+        CTWFrameAlphaSide* side = frame->AlphaSide(s);
+        ASSERT_NE(side, nullptr);
+        EXPECT_TRUE(IsWindowVisible(side->Handle()));
+        EXPECT_EQ(AlphaAtCentre(side->KeptBitmap()), kAlpha) << int(s);
+        const POINT expected = ExpectedPosition(window.Handle(), s, false);
+        EXPECT_EQ(side->KeptPosition().x, expected.x) << int(s);
+        EXPECT_EQ(side->KeptPosition().y, expected.y) << int(s);
+    }
+    // The frame's own window is cut to its client area: the sides show the borders.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(window.Handle(), region), ERROR);
+    EXPECT_FALSE(PtInRegion(region, 2, 2));
+    EXPECT_TRUE(PtInRegion(region, kLeft + 2, kTop + 2));
+    DeleteObject(region);
+
+    SetWindowPos(window.Handle(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Settle();
+    for (Side s : {Side::Top, Side::Left}) {
+        const POINT expected = ExpectedPosition(window.Handle(), s, false);
+        EXPECT_EQ(frame->AlphaSide(s)->KeptPosition().x, expected.x) << "moved " << int(s);
+        EXPECT_EQ(frame->AlphaSide(s)->KeptPosition().y, expected.y) << "moved " << int(s);
+    }
+
+    ShowWindow(window.Handle(), SW_MINIMIZE);
+    Settle();
+    for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right})
+        EXPECT_FALSE(IsWindowVisible(frame->AlphaSide(s)->Handle())) << "minimised " << int(s);
+    ShowWindow(window.Handle(), SW_RESTORE);
+    Settle();
+    for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right})
+        EXPECT_TRUE(IsWindowVisible(frame->AlphaSide(s)->Handle())) << "restored " << int(s);
+}
+
+TEST_F(AlphaSideTest, RightToLeftSwapsTheSidesAndClicksReachTheFrame) {
+    TestWindow window(Args(WS_EX_LAYOUTRTL));
+    CFrameSkinWnd* frame = Skinned(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    for (Side s : {Side::Left, Side::Right}) {
+        const POINT expected = ExpectedPosition(window.Handle(), s, true);
+        EXPECT_EQ(frame->AlphaSide(s)->KeptPosition().x, expected.x) << int(s);
+    }
+    // The top side answers hit tests with the frame's own answer.
+    RECT wr;
+    GetWindowRect(window.Handle(), &wr);
+    const LPARAM caption = MAKELPARAM(wr.left + 100, wr.top + 12);
+    EXPECT_EQ(SendMessageW(frame->AlphaSide(Side::Top)->Handle(), WM_NCHITTEST, 0, caption),
+              SendMessageW(window.Handle(), WM_NCHITTEST, 0, caption));
+    EXPECT_EQ(SendMessageW(frame->AlphaSide(Side::Top)->Handle(), WM_NCHITTEST, 0, caption), HTCAPTION);
+    // A press on the side is handed to the frame.
+    EXPECT_EQ(SendMessageW(frame->AlphaSide(Side::Top)->Handle(), WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
+}

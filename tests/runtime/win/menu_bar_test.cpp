@@ -1,0 +1,362 @@
+// The skinned menu bar under Wine: bar and items drawn from the frame
+// element in their own colours (normal and greyed), hot by the mouse and by
+// the keyboard, popups opened by clicks, and no pixel of the system's own
+// bar left after the triggers that make Wine draw it.
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "model/elements/wnd_frame.h"
+#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/frame_skin_wnd.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/runtime_fixture.h"
+
+using namespace hexmoor::test;
+using namespace hexmoor;
+using namespace hexmoor::rt;
+
+namespace {
+
+constexpr int kTop = 24, kBottom = 5, kLeft = 4, kRight = 4;
+constexpr COLORREF kSide = RGB(180, 40, 40), kSideInactive = RGB(100, 20, 20);
+constexpr COLORREF kBarBackground = RGB(30, 160, 160);
+constexpr COLORREF kItemNormal = RGB(60, 60, 200), kItemHot = RGB(200, 200, 60), kItemPressed = RGB(60, 200, 60),
+                   kItemDisabled = RGB(150, 150, 150);
+constexpr COLORREF kButtons = RGB(220, 120, 20);
+
+void SideImage(CTwfSideFrame* side, WORD key, int w, int h, COLORREF colour) {
+    HBITMAP bitmap = MakeSolidBitmap(w, h, colour);
+    side->SetImageBitmap(key, bitmap);
+    DeleteObject(bitmap);
+    side->SetImageOptions(key, 0, 0, 1);
+}
+
+void BuildSkin(SyntheticSkin& skin) {
+    auto* frame = dynamic_cast<CTwfWndFrame*>(skin.Element(2));
+    frame->SetNumber(478, kTop);
+    frame->SetNumber(479, kBottom);
+    frame->SetNumber(480, kLeft);
+    frame->SetNumber(481, kRight);
+    const struct {
+        CTwfSideFrame* side;
+        int w, h;
+    } sides[] = {{frame->GetTopSide(), 4, kTop},
+                 {frame->GetBottomSide(), 4, kBottom},
+                 {frame->GetLeftSide(), kLeft, 4},
+                 {frame->GetRightSide(), kRight, 4}};
+    for (const auto& s : sides) {
+        SideImage(s.side, 0, s.w, s.h, kSide);
+        SideImage(s.side, 1001, s.w, s.h, kSideInactive);
+    }
+    for (int id = 456; id <= 475; ++id) skin.SolidImage(2, WORD(id), kButtons, 4, 4);
+    frame->SetNumberPair(493, 18, 16);
+    frame->SetNumberPair(550, 18, 16);
+    frame->SetNumberPair(551, 18, 16);
+    frame->SetNumberPair(489, 4, 4);
+    frame->SetNumberPair(491, 24, 4);
+    frame->SetNumberPair(490, 44, 4);
+    frame->SetNumber(487, 1); // caption text hidden
+    frame->SetNumber(652, 22);
+    frame->SetNumber(653, 2);
+    frame->SetNumber(654, 1);
+    frame->SetNumber(656, 1);
+    skin.SolidImage(2, 422, kBarBackground, 4, 4);
+    skin.SolidImage(2, 418, kItemNormal, 4, 4);
+    skin.SolidImage(2, 420, kItemHot, 4, 4);
+    skin.SolidImage(2, 419, kItemPressed, 4, 4);
+    skin.SolidImage(2, 421, kItemDisabled, 4, 4);
+    frame->SetColor(423, RGB(255, 255, 255));
+    frame->SetColor(424, RGB(255, 255, 255));
+    frame->SetColor(425, RGB(0, 0, 0));
+    frame->SetColor(426, RGB(90, 90, 90));
+}
+
+// File (popup), Edit (popup), Go (a command), Greyed (greyed command).
+HMENU BuildMenu() {
+    HMENU bar = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, 101, L"&Open");
+    AppendMenuW(file, MF_STRING, 102, L"&Close");
+    HMENU edit = CreatePopupMenu();
+    AppendMenuW(edit, MF_STRING, 201, L"&Copy");
+    AppendMenuW(bar, MF_POPUP, UINT_PTR(file), L"&File");
+    AppendMenuW(bar, MF_POPUP, UINT_PTR(edit), L"&Edit");
+    AppendMenuW(bar, MF_STRING, 301, L"&Go");
+    AppendMenuW(bar, MF_STRING | MF_GRAYED, 302, L"G&reyed");
+    return bar;
+}
+
+void Settle() {
+    for (int i = 0; i < 4; ++i) {
+        PumpMessages();
+        Sleep(10);
+    }
+}
+
+// Messages the window's own procedure saw.
+std::vector<UINT> g_seen;
+std::vector<WPARAM> g_commands;
+WNDPROC g_previous = nullptr;
+LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITMENUPOPUP) g_seen.push_back(msg);
+    if (msg == WM_COMMAND) g_commands.push_back(LOWORD(wp));
+    return CallWindowProcW(g_previous, hwnd, msg, wp, lp);
+}
+
+void Key(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void Tap(WORD vk) {
+    Key(vk, false);
+    Key(vk, true);
+}
+
+class MenuBarTest : public RuntimeTest {
+protected:
+    void SetUp() override {
+        StartRuntime(true);
+        BuildSkin(Skin());
+        SkinLoaded();
+        EnableSkinning();
+        GetCursorPos(&parked_);
+        TestWindowArgs args;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        args.clientWidth = 360;
+        args.clientHeight = 150;
+        window_ = std::make_unique<TestWindow>(args);
+        hwnd_ = window_->Handle();
+        SetMenu(hwnd_, BuildMenu());
+        g_seen.clear();
+        g_commands.clear();
+        g_previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc)));
+        SetForegroundWindow(hwnd_);
+        AttachBaseSkinnedObject(hwnd_);
+        ApplySkinToWindow(hwnd_, 0);
+        Settle();
+        frame_ = GetFrameSkinWnd(hwnd_);
+        bar_ = frame_ ? frame_->GetMenuBar() : nullptr;
+    }
+    void TearDown() override {
+        SetCursorPos(parked_.x, parked_.y);
+        window_.reset();
+        RuntimeTest::TearDown();
+    }
+
+    // Pixels of the non-client area outside the skin's colours, the item
+    // rectangles (which hold text) left out.
+    long ForeignPixels() {
+        const PixelBuffer pixels = CaptureWindow(hwnd_);
+        RECT wr, client;
+        GetWindowRect(hwnd_, &wr);
+        GetClientRect(hwnd_, &client);
+        POINT origin{0, 0};
+        ClientToScreen(hwnd_, &origin);
+        OffsetRect(&client, origin.x - wr.left, origin.y - wr.top);
+        const std::vector<Rect> items = bar_->ItemRects();
+        const COLORREF allowed[] = {kSide, kSideInactive, kBarBackground, kButtons};
+        long foreign = 0;
+        for (int y = 0; y < pixels.Height(); ++y) {
+            for (int x = 0; x < pixels.Width(); ++x) {
+                const POINT p{x, y};
+                if (PtInRect(&client, p)) continue;
+                if (std::any_of(items.begin(), items.end(), [&](const Rect& r) { return r.Contains({x, y}); }))
+                    continue;
+                if (std::find(std::begin(allowed), std::end(allowed), pixels.At(x, y)) == std::end(allowed)) ++foreign;
+            }
+        }
+        return foreign;
+    }
+
+    // The colour of an item's top rows (above its text).
+    COLORREF ItemColour(int index) {
+        const Rect r = bar_->ItemRects()[std::size_t(index)];
+        const PixelBuffer pixels = CaptureWindow(hwnd_);
+        return pixels.At((r.left + r.right) / 2, r.top + 1);
+    }
+
+    POINT ItemCentre(int index) {
+        const Rect r = bar_->ItemRects()[std::size_t(index)];
+        RECT wr;
+        GetWindowRect(hwnd_, &wr);
+        return {wr.left + (r.left + r.right) / 2, wr.top + (r.top + r.bottom) / 2};
+    }
+
+    std::unique_ptr<TestWindow> window_;
+    HWND hwnd_ = nullptr;
+    CFrameSkinWnd* frame_ = nullptr;
+    CTWWndMenu* bar_ = nullptr;
+    POINT parked_{};
+};
+
+} // namespace
+
+TEST_F(MenuBarTest, BarAndItemsFromTheSkinNormalAndGreyed) {
+    ASSERT_NE(bar_, nullptr);
+    ASSERT_NE(bar_->GetMenuHandle(), nullptr);
+    EXPECT_EQ(bar_->HeightItem(), 4) << "the height item follows the four items";
+    const std::vector<Rect> items = bar_->ItemRects();
+    ASSERT_EQ(items.size(), 5u);
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(items[std::size_t(i)].IsEmpty()) << i;
+    EXPECT_EQ(ItemColour(0), kItemNormal);
+    EXPECT_EQ(ItemColour(2), kItemNormal);
+    EXPECT_EQ(ItemColour(3), kItemDisabled);
+    const Rect bar = bar_->BarRect();
+    EXPECT_EQ(bar.top, kTop);
+    const PixelBuffer pixels = CaptureWindow(hwnd_);
+    const ColourCheck background =
+        CheckRect(pixels, {items[3].right + 2, bar.top, bar.right, bar.bottom}, kBarBackground);
+    EXPECT_TRUE(background.Passed()) << background.Describe(kBarBackground);
+    EXPECT_EQ(ForeignPixels(), 0);
+    // The bar answers HTCLIENT so that the system never tracks it.
+    const POINT centre = ItemCentre(1);
+    EXPECT_EQ(SendMessageW(hwnd_, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
+}
+
+TEST_F(MenuBarTest, HotByTheMouseAndNoForeignPixelsAfterDrawMenuBarAndActivation) {
+    ASSERT_NE(bar_, nullptr);
+    const POINT centre = ItemCentre(1);
+    SetCursorPos(centre.x, centre.y);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &move, sizeof move);
+    Settle();
+    EXPECT_EQ(bar_->GetHotItem(), 1);
+    EXPECT_EQ(ItemColour(1), kItemHot);
+    const POINT away = ItemCentre(0);
+    SetCursorPos(away.x, away.y + 200);
+    SendInput(1, &move, sizeof move);
+    Settle();
+    DrawMenuBar(hwnd_);
+    Settle();
+    EXPECT_EQ(ForeignPixels(), 0) << "DrawMenuBar";
+    SendMessageW(hwnd_, WM_NCACTIVATE, FALSE, 0);
+    Settle();
+    EXPECT_EQ(ForeignPixels(), 0) << "deactivated";
+    SendMessageW(hwnd_, WM_NCACTIVATE, TRUE, 0);
+    SetWindowTextW(hwnd_, L"Another caption");
+    Settle();
+    EXPECT_EQ(ForeignPixels(), 0) << "caption text changed";
+}
+
+TEST_F(MenuBarTest, AltHighlightsTheFirstItemArrowsMoveEscapeLeaves) {
+    ASSERT_NE(bar_, nullptr);
+    SetFocus(hwnd_);
+    Tap(VK_MENU);
+    Settle();
+    EXPECT_TRUE(bar_->InKeyboardMode());
+    EXPECT_EQ(bar_->GetHotItem(), 0);
+    EXPECT_EQ(ItemColour(0), kItemPressed);
+    EXPECT_EQ(ForeignPixels(), 0) << "Alt";
+    Tap(VK_RIGHT);
+    Settle();
+    EXPECT_EQ(bar_->GetHotItem(), 1);
+    Tap(VK_LEFT);
+    Tap(VK_LEFT);
+    Settle();
+    EXPECT_EQ(bar_->GetHotItem(), 3) << "wraps to the last item, skipping the height item";
+    Tap(VK_ESCAPE);
+    Settle();
+    EXPECT_FALSE(bar_->InKeyboardMode());
+    EXPECT_EQ(bar_->GetHotItem(), -1);
+    Tap(VK_F10);
+    Settle();
+    EXPECT_TRUE(bar_->InKeyboardMode()) << "F10";
+    Tap(VK_F10);
+    Settle();
+    EXPECT_FALSE(bar_->InKeyboardMode()) << "F10 again";
+    EXPECT_EQ(ForeignPixels(), 0);
+}
+
+TEST_F(MenuBarTest, AClickOpensThePopupArrowsSwitchItemsEscapeCloses) {
+    ASSERT_NE(bar_, nullptr);
+    const POINT file = ItemCentre(0);
+    std::atomic<bool> done{false};
+    std::thread([&] {
+        Sleep(60);
+        SetCursorPos(file.x, file.y);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        SendInput(1, &input, sizeof input);
+        input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(1, &input, sizeof input);
+        Sleep(200);
+        Tap(VK_RIGHT); // plain item in the popup: moves to Edit's popup
+        Sleep(200);
+        Tap(VK_ESCAPE);
+        Sleep(150);
+        done = true;
+    }).detach();
+    for (int i = 0; i < 400 && !done; ++i) {
+        PumpMessages();
+        Sleep(5);
+    }
+    Settle();
+    EXPECT_EQ(g_seen.size(), 2u) << "File's popup, then Edit's";
+    EXPECT_FALSE(bar_->IsPopupOpen());
+    EXPECT_EQ(ForeignPixels(), 0);
+}
+
+TEST_F(MenuBarTest, AClickOnAPlainItemSendsItsCommand) {
+    ASSERT_NE(bar_, nullptr);
+    const POINT go = ItemCentre(2);
+    SetCursorPos(go.x, go.y);
+    INPUT input[3] = {};
+    for (auto& i : input) i.type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+    Settle();
+    EXPECT_EQ(g_commands, std::vector<WPARAM>{301});
+    // A greyed item does nothing.
+    g_commands.clear();
+    const POINT greyed = ItemCentre(3);
+    SetCursorPos(greyed.x, greyed.y);
+    SendInput(3, input, sizeof(INPUT));
+    Settle();
+    EXPECT_TRUE(g_commands.empty());
+    EXPECT_EQ(ForeignPixels(), 0);
+}
+
+// A frame whose skin has no frame element keeps the system's bar; the
+// keyboard-menu command must reach the system once, not bounce between the
+// window's procedures (it used to recurse until the stack ran out).
+TEST(MenuBarWithoutFrameElement, TheKeyboardMenuCommandReachesTheSystemOnce) {
+    SetHostFramework(0);
+    SetExplicitMode(TRUE);
+    ASSERT_EQ(InitSkinRuntime(0), 0);
+    SyntheticSkin(GetRuntimeSkinManager()->GetMainSkin()).SolidImage(25, 0, RGB(1, 2, 3), 4, 4);
+    MarkMainSkinLoaded(GetRuntimeSkinManager());
+    EnableSkinning();
+    {
+        TestWindowArgs args;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        TestWindow window(args);
+        SetMenu(window.Handle(), BuildMenu());
+        AttachBaseSkinnedObject(window.Handle());
+        ApplySkinToWindow(window.Handle(), 0);
+        SetForegroundWindow(window.Handle());
+        Settle();
+        // The system's menu loop ends on the Escape already queued.
+        PostMessageW(window.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(window.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        SendMessageW(window.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+        Settle();
+        EXPECT_TRUE(IsWindow(window.Handle()));
+    }
+    ShutdownSkinRuntime();
+    SetExplicitMode(FALSE);
+    PumpMessages();
+}
