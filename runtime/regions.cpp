@@ -1,5 +1,7 @@
 #include "runtime/regions.h"
 
+#include "runtime/scroll/scroll_engine.h"
+
 #include <vector>
 
 #include "base/win/gdi.h"
@@ -94,8 +96,8 @@ HRGN CreateWidenedLineRegion(int x1, int y1, int x2, int y2, int width) {
     return PathToRegion(screen);
 }
 
-void GetSkinScrollBarRect(RECT* out, HWND, int, BOOL) {
+void GetSkinScrollBarRect(RECT* out, HWND hwnd, int bar, BOOL clientCoordinates) {
     // Only the scroll-bar engine knows where it draws a window's bars; a
     // window it does not serve has none.
-    SetRectEmpty(out);
+    GetSkinScrollBarWindowRect(hwnd, bar, clientCoordinates, out);
 }

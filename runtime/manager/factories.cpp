@@ -3,6 +3,11 @@
 #include <array>
 
 #include "runtime/frame/mdi_skin_wnd.h"
+#include "runtime/controls/check_box.h"
+#include "runtime/controls/check_button.h"
+#include "runtime/controls/color_dialog.h"
+#include "runtime/controls/push_button.h"
+#include "runtime/controls/scroll_bar_ctrl.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/wnd/transparent_window.h"
 #include "runtime/wnd/tw_dialog.h"
@@ -25,27 +30,32 @@ std::unique_ptr<CTWWnd> MakePlain(HWND) { return std::make_unique<CTWWnd>(); }
 std::unique_ptr<CTWWnd> MakeDialog(HWND hwnd) { return CreateDialogObject(IsChooseColorDialog(hwnd) ? 1 : 0); }
 std::unique_ptr<CTWWnd> MakeTransparent(HWND) { return std::make_unique<CSTransparentWindow>(); }
 std::unique_ptr<CTWWnd> MakeMdiClient(HWND) { return std::make_unique<CMDISkinWnd>(); }
+std::unique_ptr<CTWWnd> MakeScrollBar(HWND) { return std::make_unique<CTWScrollBarCtrl>(); }
+std::unique_ptr<CTWWnd> MakeButton(HWND) { return std::make_unique<CTWButton>(); }
+std::unique_ptr<CTWWnd> MakeCheckBox(HWND) { return std::make_unique<CTWCheckBox>(); }
+std::unique_ptr<CTWWnd> MakeRadio(HWND) { return std::make_unique<CTWRadio>(); }
+std::unique_ptr<CTWWnd> MakeCheckButton(HWND) { return std::make_unique<CTWCheckButton>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
 // then their windows are not skinned at all (never drawn half-way).
 constexpr std::array<Kind, 32> kKinds{{
-    {ctype::kWindow, 1, &MakePlain},   {ctype::kEdit, 3, nullptr},
-    {ctype::kButton, 4, nullptr},      {ctype::kScrollBar, 5, nullptr},
-    {ctype::kCheckBox, 6, nullptr},    {ctype::kRadio, 7, nullptr},
-    {ctype::kGroupBox, 8, nullptr},    {ctype::kSlider, 9, nullptr},
-    {ctype::kTab, 10, nullptr},        {ctype::kToolBar, 11, nullptr},
-    {ctype::kStatusBar, 12, nullptr},  {ctype::kComboBox, 13, nullptr},
-    {ctype::kListBox, 14, nullptr},    {ctype::kListView, 15, nullptr},
-    {ctype::kMenu, 16, nullptr},       {ctype::kSpin, 17, nullptr},
-    {ctype::kProgress, 18, nullptr},   {ctype::kTree, 19, nullptr},
-    {ctype::kHeader, 20, nullptr},     {ctype::kStaticText, 21, nullptr},
-    {ctype::kDateTime, 22, nullptr},   {ctype::kMdiClient, 23, &MakeMdiClient},
-    {ctype::kDialog, 25, &MakeDialog}, {ctype::kStaticIcon, 26, nullptr},
-    {ctype::kGrip, 27, nullptr},       {ctype::kToolTip, 28, nullptr},
-    {ctype::kSplitter, 34, nullptr},   {ctype::kLayered, 35, nullptr},
-    {ctype::kMonthCal, 38, nullptr},   {ctype::kCheckButton, 39, nullptr},
-    {ctype::kRichEdit, 3, nullptr},    {ctype::kTransparent, 100, &MakeTransparent},
+    {ctype::kWindow, 1, &MakePlain},      {ctype::kEdit, 3, nullptr},
+    {ctype::kButton, 4, &MakeButton},     {ctype::kScrollBar, 5, &MakeScrollBar},
+    {ctype::kCheckBox, 6, &MakeCheckBox}, {ctype::kRadio, 7, &MakeRadio},
+    {ctype::kGroupBox, 8, nullptr},       {ctype::kSlider, 9, nullptr},
+    {ctype::kTab, 10, nullptr},           {ctype::kToolBar, 11, nullptr},
+    {ctype::kStatusBar, 12, nullptr},     {ctype::kComboBox, 13, nullptr},
+    {ctype::kListBox, 14, nullptr},       {ctype::kListView, 15, nullptr},
+    {ctype::kMenu, 16, nullptr},          {ctype::kSpin, 17, nullptr},
+    {ctype::kProgress, 18, nullptr},      {ctype::kTree, 19, nullptr},
+    {ctype::kHeader, 20, nullptr},        {ctype::kStaticText, 21, nullptr},
+    {ctype::kDateTime, 22, nullptr},      {ctype::kMdiClient, 23, &MakeMdiClient},
+    {ctype::kDialog, 25, &MakeDialog},    {ctype::kStaticIcon, 26, nullptr},
+    {ctype::kGrip, 27, nullptr},          {ctype::kToolTip, 28, nullptr},
+    {ctype::kSplitter, 34, nullptr},      {ctype::kLayered, 35, nullptr},
+    {ctype::kMonthCal, 38, nullptr},      {ctype::kCheckButton, 39, &MakeCheckButton},
+    {ctype::kRichEdit, 3, nullptr},       {ctype::kTransparent, 100, &MakeTransparent},
 }};
 
 const Kind* FindKind(int code) {
@@ -96,8 +106,7 @@ WORD ElementIdOfCode(int code) {
 
 std::unique_ptr<CTWWnd> CreateDialogObject(int kind) {
     if (kind == 0) return std::make_unique<CTWDialog>();
-    // The colour-picker dialog's object derives from the button bases and
-    // joins with them; until then the picker keeps its system look.
+    if (kind == 1) return std::make_unique<CTWColorDialog>();
     return nullptr;
 }
 

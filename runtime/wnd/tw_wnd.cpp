@@ -119,9 +119,16 @@ LRESULT CTWWnd::OnReflectedCommand(BOOL*, ReflectRecord*) { return 0; }
 LRESULT CTWWnd::Paint(HDC) { return 0; }
 
 LRESULT CTWWnd::OnPrintClient(HDC dc, DWORD flags) {
-    SetRedraw(FALSE);
-    const LRESULT result = Default();
-    SetRedraw(TRUE);
+    LRESULT result;
+    {
+        // The default processing goes through the reflected colour answer,
+        // which moves the DC's origin or clips the client away: the caller's
+        // DC must come back as it was before the skinned paint.
+        hexmoor::win::SavedDC saved(dc);
+        SetRedraw(FALSE);
+        result = Default();
+        SetRedraw(TRUE);
+    }
     if (flags & PRF_CLIENT) Paint(dc);
     return result;
 }
@@ -162,9 +169,11 @@ HBITMAP CTWWnd::GetBackgroundBitmap(BOOL) { return nullptr; }
 
 void CTWWnd::OnEnable() {
     if (scrollElement_ && scrollElement_->GetEnabled() && !scrollHelper_) {
-        // The scroll-bar engine's form subclasser takes the window's own
-        // scroll bars here once the engine is part of the runtime; until
-        // then the system keeps drawing them.
+        // The form subclasser hands the window's own scroll bars to the
+        // scroll-bar engine.
+        scrollHelper_ = std::make_unique<CFormScroll>();
+        scrollHelper_->SubclassWindow(hWnd_);
+        UpdateScrollBarSizes();
         return;
     }
     SuspendSkinScrollbars(hWnd_, FALSE);

@@ -64,9 +64,14 @@ HBITMAP CTWWnd::BuildScrollBarBackground(NMCUSTOMDRAW* record, BOOL rebuild) {
     const RECT& item = record->rc;
     const int w = item.right - item.left, h = item.bottom - item.top;
     if (w <= 0 || h <= 0) return nullptr;
-    hexmoor::win::WindowDC screen(nullptr);
-    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
-    hexmoor::win::MemoryDC dc(screen.Get());
+    // Compatible with the DC the part goes to (asking for the screen's DC
+    // on every part costs more than the part's drawing).
+    const HDC reference = record->hdc;
+    hexmoor::win::WindowDC screen;
+    if (!reference) screen = hexmoor::win::WindowDC(nullptr);
+    const HDC like = reference ? reference : screen.Get();
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(like, w, h));
+    hexmoor::win::MemoryDC dc(like);
     {
         hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
         HWND reference = hWnd_;

@@ -1,4 +1,4 @@
-// skinshot SKIN OUT.png [--off]: loads a skin into the runtime, creates a
+// skinshot SKIN OUT.png [--off] [--controls]: loads a skin into the runtime, creates a
 // test dialog holding one of each standard control, hands it to the runtime
 // in explicit mode, lets it paint and writes a sheet to a PNG: the dialog at
 // (0, 0), and below it on black, never overlapping, panels of captioned
@@ -8,15 +8,19 @@
 // H"), then one line per instance shown in a panel: "item KIND STATE X Y W
 // H" (element type, state word, window rectangle in the picture). Exit code
 // 0 on success, else the skin loader's result code or 10 when the picture
-// could not be written.
+// could not be written. With --controls the picture is the panel of buttons
+// and scroll bars instead, each item in one state, listed as
+// "item KIND STATE X Y W H" lines.
 #include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "runtime/twf_api.h"
 #include "tests/harness/standard_dialog.h"
+#include "tools/skinshot/controls_panel.h"
 #include "tools/skinshot/frame_panels.h"
 #include "tools/skinshot/window_png.h"
 
@@ -42,12 +46,21 @@ void Settle(HWND hwnd) {
 int main() {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (!argv || argc < 3 || argc > 4 || (argc == 4 && std::wstring(argv[3]) != L"--off")) {
-        std::fputs("usage: skinshot SKIN OUT.png [--off]\n", stderr);
+    bool off = false, controls = false, valid = argv && argc >= 3;
+    for (int i = 3; valid && i < argc; ++i) {
+        const std::wstring option = argv[i];
+        if (option == L"--off" && !off)
+            off = true;
+        else if (option == L"--controls" && !controls)
+            controls = true;
+        else
+            valid = false;
+    }
+    if (!valid) {
+        std::fputs("usage: skinshot SKIN OUT.png [--off] [--controls]\n", stderr);
         return 1;
     }
     const std::wstring skinPath = argv[1], outPath = argv[2];
-    const bool off = argc == 4;
     LocalFree(argv);
 
     SetHostFramework(0);
@@ -60,6 +73,20 @@ int main() {
         return loaded;
     }
     EnableSkinning();
+    if (controls) {
+        std::vector<hexmoor::skinshot::PanelItem> items;
+        const bool written = hexmoor::skinshot::WriteControlsPanelPng(outPath, off, &items);
+        for (const auto& item : items)
+            std::printf("item %d %s %ld %ld %ld %ld\n", item.kind, item.state.c_str(), item.rect.left, item.rect.top,
+                        item.rect.right - item.rect.left, item.rect.bottom - item.rect.top);
+        std::fflush(stdout);
+        ShutdownSkinRuntime();
+        if (!written) {
+            std::fputs("skinshot: the picture could not be written\n", stderr);
+            return 10;
+        }
+        return 0;
+    }
     HWND dialog = hexmoor::test::CreateStandardDialog();
     if (!dialog) {
         std::fputs("skinshot: the test dialog could not be created\n", stderr);

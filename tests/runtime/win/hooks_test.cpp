@@ -46,10 +46,10 @@ TEST_F(HooksTest, OrdinaryModeSkinsOnCreateAndForgetsOnDestroy) {
 
 TEST_F(HooksTest, KindsWithoutSkinnedClassStayUnskinned) {
     StartRuntime(false, 1);
-    HWND button = CreateWindowExW(0, L"Button", L"b", WS_POPUP | BS_PUSHBUTTON, 0, 0, 50, 20, nullptr, nullptr,
+    HWND button = CreateWindowExW(0, L"Button", L"b", WS_POPUP | BS_GROUPBOX, 0, 0, 50, 20, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(button);
-    EXPECT_EQ(GetControlType(button, nullptr), 4);
+    EXPECT_EQ(GetControlType(button, nullptr), 8);
     EXPECT_EQ(GetSkinnedWindowObject(button), nullptr);
     DestroyWindow(button);
 }

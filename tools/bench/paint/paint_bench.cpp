@@ -17,6 +17,7 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/twf_api.h"
 #include "tests/harness/synthetic_skin.h"
+#include "tools/bench/paint/controls_bench.h"
 
 namespace {
 
@@ -186,6 +187,7 @@ int main() {
     skin.NinePartImage(25, 0, 64, 64, {16, 16, 16, 16, 1, 1},
                        {RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(200, 210, 230),
                         RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120)});
+    hexmoor::bench::AddControlImages();
     hexmoor::test::MarkMainSkinLoaded(GetRuntimeSkinManager());
     EnableSkinning();
 
@@ -241,6 +243,8 @@ int main() {
     std::printf("ratio skinned-to-system mdi %.2f\n", systemMdiUs > 0 ? skinnedMdiUs / systemMdiUs : 0.0);
     DestroyWindow(skinnedMdi);
     DestroyWindow(systemMdi);
+    hexmoor::bench::BenchScrollBars(iterations);
+    hexmoor::bench::BenchButtons(iterations);
     ShutdownSkinRuntime();
     return 0;
 }

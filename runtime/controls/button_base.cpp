@@ -1,0 +1,197 @@
+#include "runtime/controls/button_base.h"
+
+#include "model/twf_obj.h"
+#include "runtime/controls/control_gate.h"
+#include "runtime/draw/tw_draw.h"
+#include "runtime/logic/button_format.h"
+#include "runtime/text/support_unicode.h"
+
+using namespace hexmoor;
+using namespace hexmoor::rt;
+
+unsigned CTWButtonBase::GetImageAlignment(DWORD style) { return button::ButtonAlignment(style); }
+unsigned CTWButtonBase::GetTextFormat(DWORD style) { return button::ButtonTextFormat(style); }
+
+CMrgBitmap* CTWButtonBase::Image(WORD id) const { return element_ && id ? element_->GetImage(id) : nullptr; }
+COLORREF CTWButtonBase::Colour(WORD id) const { return element_ && id ? element_->GetColor(id) : 0; }
+
+POINT CTWButtonBase::Offset(WORD id) const {
+    if (!element_) return {0, 0};
+    const Point p = button::ContentOffset(static_cast<unsigned long>(element_->GetNumber(id)));
+    return {p.x, p.y};
+}
+
+LRESULT CTWButtonBase::EraseBackground(HDC dc, HWND child, const RECT* rect) {
+    return EraseWithParent(hWnd_, dc, child, rect);
+}
+
+void CTWButtonBase::Reset(const std::wstring& name) {
+    if (name != elementName_) elementName_ = name;
+    if (element_) {
+        if (CTwfSkin* skin = GetTwfSkin()) SetSkin(skin, WORD(type_), name);
+    }
+    CTWWnd::Reset(name);
+}
+
+void CTWButtonBase::DrawWithFade(CTWDraw& draw, const RECT& rect, CMrgBitmap* normal, CMrgBitmap* hot,
+                                 CMrgBitmap* current, bool* missing) {
+    RECT r = rect;
+    if (fadeEnabled_ && fade_ && !fadeStopped_) {
+        const FadeRecord snapshot = fade_->Snapshot();
+        if (snapshot.current != snapshot.low) {
+            if (!normal || !hot) {
+                if (missing) *missing = true;
+            }
+            if (normal) draw.DrawSkinImage(&r, normal, FALSE, nullptr);
+            // The worker may have moved on since: read the level again.
+            const FadeRecord now = fade_->Snapshot();
+            if (hot && now.current != now.low) draw.DrawSkinImage(&r, hot, FALSE, &now);
+            return;
+        }
+    }
+    if (current) draw.DrawSkinImage(&r, current, FALSE, nullptr);
+}
+
+void CTWButtonBase::DrawBackground(CTWDraw& draw, const RECT& rect) {
+    EraseBackground(draw.GetDrawDC(), hWnd_, nullptr);
+    DrawWithFade(draw, rect, GetStateImage(kNormal), GetStateImage(kHot), GetStateImage(state_), nullptr);
+}
+
+RECT CTWButtonBase::DrawGlyph(CTWDraw& draw, RECT* content) {
+    CMrgBitmap* image = GetGlyphImage(state_);
+    if (!image || !content) return {0, 0, 0, 0};
+    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+    const button::GlyphPlacement g =
+        button::PlaceGlyph({content->left, content->top, content->right, content->bottom}, (style & BS_LEFTTEXT) != 0);
+    *content = {g.content.left, g.content.top, g.content.right, g.content.bottom};
+    const RECT glyph{g.glyph.left, g.glyph.top, g.glyph.right, g.glyph.bottom};
+    bool missing = false;
+    DrawWithFade(draw, glyph, GetGlyphImage(kNormal), GetGlyphImage(kHot), image, &missing);
+    if (missing) return {0, 0, 0, 0};
+    return glyph;
+}
+
+void CTWButtonBase::DrawContent(CTWDraw& draw, const RECT& rect) {
+    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+    const CSupportUnicode unicode(hWnd_, this);
+    const CUnicodeString text = unicode.GetText();
+    const POINT hot = GetTextOffset(), pressed = GetPressedTextOffset();
+    const HDC dc = draw.GetDrawDC();
+    RECT content = rect;
+    InflateRect(&content, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYBORDER));
+    BOOL ownedFont = FALSE;
+    const HFONT previousFont = SelectFont(dc, &ownedFont);
+    const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+    const COLORREF previousColour = ::SetTextColor(dc, GetTextColor(state_));
+    const unsigned alignment = GetImageAlignment(style);
+
+    Size image{};
+    HBITMAP bitmap = nullptr;
+    HICON icon = nullptr;
+    if (style & BS_BITMAP) {
+        bitmap = reinterpret_cast<HBITMAP>(SendMessageW(hWnd_, BM_GETIMAGE, IMAGE_BITMAP, 0));
+        BITMAP bm{};
+        if (bitmap && GetObjectW(bitmap, sizeof(bm), &bm)) image = {bm.bmWidth, bm.bmHeight};
+    } else if (style & BS_ICON) {
+        icon = reinterpret_cast<HICON>(SendMessageW(hWnd_, BM_GETIMAGE, IMAGE_ICON, 0));
+        ICONINFO info{};
+        if (icon && GetIconInfo(icon, &info)) {
+            BITMAP bm{};
+            if (info.hbmColor && GetObjectW(info.hbmColor, sizeof(bm), &bm)) image = {bm.bmWidth, bm.bmHeight};
+            if (info.hbmColor) DeleteObject(info.hbmColor);
+            if (info.hbmMask) DeleteObject(info.hbmMask);
+        }
+    }
+    const unsigned format = GetTextFormat(style);
+    RECT measured = content;
+    unicode.DrawUnicodeText(dc, text, -1, &measured, (format & ~(DT_CENTER | DT_VCENTER)) | DT_CALCRECT);
+    const button::ContentBoxes boxes =
+        button::PlaceContent({content.left, content.top, content.right, content.bottom}, alignment, image,
+                             {measured.right - measured.left, measured.bottom - measured.top}, state_, {hot.x, hot.y},
+                             {pressed.x, pressed.y});
+    if (bitmap) {
+        const POINT at{boxes.image.left, boxes.image.top};
+        draw.DrawBitmapAt(&at, bitmap);
+    } else if (icon) {
+        DrawIconEx(dc, boxes.image.left, boxes.image.top, icon, boxes.image.Width(), boxes.image.Height(), 0, nullptr,
+                   DI_NORMAL);
+    } else if (!(style & (BS_BITMAP | BS_ICON))) {
+        RECT box{boxes.text.left, boxes.text.top, boxes.text.right, boxes.text.bottom};
+        unicode.DrawUnicodeText(dc, text, -1, &box, format);
+    }
+    if (previousFont) {
+        const HGDIOBJ ours = SelectObject(dc, previousFont);
+        if (ownedFont) DeleteObject(ours);
+    }
+    ::SetTextColor(dc, previousColour);
+    ::SetBkMode(dc, previousMode);
+}
+
+BOOL CTWButtonBase::HitTestButtonState(int x, int y) {
+    RECT client{};
+    GetClientRect(hWnd_, &client);
+    const POINT p{x, y};
+    if (PtInRect(&client, p)) {
+        if (buttonDown_)
+            state_ = kPressed;
+        else if (state_ != kPressed)
+            state_ = kHot;
+        return TRUE;
+    }
+    state_ = kNormal;
+    return FALSE;
+}
+
+void CTWButtonBase::HoverMouseMove(LPARAM lp) {
+    hover_.OnMouseMove(hWnd_);
+    const int old = state_;
+    HitTestButtonState(short(LOWORD(lp)), short(HIWORD(lp)));
+    if (state_ == old) return;
+    if (!fadeEnabled_ || !fade_) {
+        RedrawNow(FALSE);
+    } else if (fadeArmed_) {
+        // No fade right after a click.
+        fadeArmed_ = FALSE;
+        RedrawNow(FALSE);
+    } else {
+        fadeStopped_ = false;
+        if (!fade_->Start(true)) RedrawNow(FALSE);
+    }
+}
+
+void CTWButtonBase::HoverMouseLeave(unsigned leaving) {
+    hover_.OnMouseLeave(hWnd_);
+    if (!(leaving & (1u << state_))) return;
+    state_ = kNormal;
+    if (!fadeEnabled_ || !fade_) {
+        RedrawNow(FALSE);
+    } else {
+        fadeStopped_ = false;
+        if (!fade_->Start(false)) RedrawNow(FALSE);
+    }
+}
+
+void CTWButtonBase::StopFadeForPress() {
+    if (!fadeEnabled_ || !fade_) return;
+    fade_->Stop();
+    fadeStopped_ = true;
+}
+
+LRESULT CTWButtonBase::PaintFace(HDC given, bool withGlyph) {
+    RECT client{};
+    GetClientRect(hWnd_, &client);
+    CTWDraw draw;
+    if (given)
+        draw.AttachDC(given, &client, FALSE);
+    else
+        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    DrawBackground(draw, client);
+    RECT content = client;
+    if (withGlyph) {
+        const RECT glyph = DrawGlyph(draw, &content);
+        if (!IsRectEmpty(&glyph)) draw.ExcludeClip(&glyph);
+    }
+    DrawContent(draw, content);
+    draw.Release();
+    return 0;
+}

@@ -1,0 +1,146 @@
+#include "runtime/controls/check_button.h"
+
+#include "runtime/controls/check_box.h"
+#include "runtime/controls/control_gate.h"
+#include "runtime/logic/button_format.h"
+#include "runtime/manager/controls_manager.h"
+#include "runtime/messages.h"
+
+using namespace hexmoor;
+using namespace hexmoor::rt;
+
+BOOL CTWCheckButton::Enable(BOOL on) {
+    CTWWnd::Enable(on);
+    hover_.Init(hWnd_, 0);
+    if (HostFrameworkOf(-1) != 1) checked_ = SendMessageW(hWnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return TRUE;
+}
+
+LRESULT CTWCheckButton::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
+    SetWindowOrgEx(dc, 10000, 10000, nullptr);
+    if (handled) *handled = TRUE;
+    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+}
+
+LRESULT CTWCheckButton::Paint(HDC dc) {
+    if (!element_) return 0;
+    if (fadeEnabled_ && state_ == kNormal && buttonDown_) StopFadeForPress();
+    return PaintFace(dc, false);
+}
+
+CMrgBitmap* CTWCheckButton::GetStateImage(int state) {
+    if (!element_) return nullptr;
+    checked_ = int(SendMessageW(hWnd_, BM_GETCHECK, 0, 0));
+    const button::Look look = button::CheckLook(state, HasFocus(), IsWindowEnabled(hWnd_) != FALSE);
+    return Image(WORD(button::ImageId(39, checked_ == 1 ? 1 : 0, look)));
+}
+
+COLORREF CTWCheckButton::GetTextColor(int state) {
+    if (!element_) return 0;
+    const button::Look look = button::CheckLook(state, HasFocus(), IsWindowEnabled(hWnd_) != FALSE);
+    return Colour(WORD(button::ColourId(39, checked_ ? 1 : 0, look)));
+}
+
+LRESULT CTWCheckButton::QuietDefault() {
+    SendMessageW(hWnd_, WM_SETREDRAW, FALSE, 0);
+    const LRESULT r = Default();
+    SendMessageW(hWnd_, WM_SETREDRAW, TRUE, 0);
+    return r;
+}
+
+LRESULT CTWCheckButton::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    const int framework = HostFrameworkOf(-1);
+    if (framework == 1 && msg == BM_SETCHECK) checked_ = int(wp);
+    if (PassesThrough(*this)) return Default();
+    switch (msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT r = QuietDefault();
+        RedrawNow(FALSE);
+        return r;
+    }
+    case WM_ENABLE:
+        GetBackgroundBitmap(TRUE);
+        RedrawNow(FALSE);
+        break;
+    case WM_PAINT: return Paint(nullptr);
+    case WM_ERASEBKGND: return 1;
+    case WM_SETFONT: {
+        const LRESULT r = DefWindowProc(WM_SETFONT, wp, FALSE);
+        const HWND parent = GetParent(hWnd_);
+        if (lp && parent && GetSkinnedWindowObject(parent)) {
+            RECT wr{};
+            GetWindowRect(hWnd_, &wr);
+            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&wr), 2);
+            InvalidateRect(parent, &wr, TRUE);
+            UpdateWindow(parent);
+        }
+        return r;
+    }
+    case BM_SETCHECK: {
+        const bool quiet = IsWindowVisible(hWnd_) || GetCapture() == hWnd_;
+        if (quiet) SendMessageW(hWnd_, WM_SETREDRAW, FALSE, 0);
+        Default();
+        if (quiet) SendMessageW(hWnd_, WM_SETREDRAW, TRUE, 0);
+        if (framework == 2) {
+            if (wp) {
+                for (HWND sibling = GetWindow(GetParent(hWnd_), GW_CHILD); sibling;
+                     sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+                    CTWWnd* object = GetSkinnedWindowObject(sibling);
+                    if (!object || object->GetType() != 39 || !IsWindowVisible(sibling)) continue;
+                    static_cast<CTWCheckButton*>(object)->SetChecked(sibling == hWnd_ ? 1 : 0);
+                    object->RedrawNow(FALSE);
+                }
+            } else {
+                checked_ = 0;
+            }
+        } else {
+            checked_ = int(wp);
+        }
+        RedrawNow(FALSE);
+        return 0;
+    }
+    case WM_KEYDOWN:
+    case WM_KEYUP: return QuietDefault();
+    case WM_MOUSEMOVE: HoverMouseMove(lp); return framework == 2 ? QuietDefault() : Default();
+    case WM_LBUTTONDOWN: {
+        LRESULT r;
+        if (framework == 2) {
+            r = QuietDefault();
+            SetCapture(hWnd_);
+        } else {
+            SetCapture(hWnd_);
+            r = QuietDefault();
+        }
+        buttonDown_ = TRUE;
+        RECT client{};
+        GetClientRect(hWnd_, &client);
+        const POINT p{short(LOWORD(lp)), short(HIWORD(lp))};
+        if (PtInRect(&client, p)) {
+            state_ = kPressed;
+            RedrawNow(FALSE);
+        }
+        return r;
+    }
+    case WM_LBUTTONUP: {
+        if (fadeEnabled_ && state_ == kPressed) fadeArmed_ = TRUE;
+        const LRESULT r = QuietDefault();
+        ReleaseCapture();
+        state_ = kNormal;
+        buttonDown_ = FALSE;
+        RedrawNow(FALSE);
+        return r;
+    }
+    case WM_LBUTTONDBLCLK: {
+        const LRESULT r = QuietDefault();
+        RedrawNow(FALSE);
+        return r;
+    }
+    case WM_MOUSELEAVE: HoverMouseLeave(1u << kHot); return 1;
+    case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wp), DWORD(lp));
+    case TWM_FADESTEP: RedrawNow(FALSE); return 1;
+    case TWM_CHECKREQUEST: SendMessageW(hWnd_, BM_SETCHECK, wp ? TRUE : FALSE, 0); break;
+    default: break;
+    }
+    return CTWWnd::WindowProc(msg, wp, lp);
+}

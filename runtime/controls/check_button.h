@@ -1,0 +1,25 @@
+#pragma once
+// The skinned push-like check box or radio: drawn like a push button from
+// an unchecked and a checked set of images and colours, handled like a
+// radio, with most default processing wrapped in WM_SETREDRAW so the system
+// never paints its own face over the skinned one.
+
+#include "runtime/controls/button_base.h"
+
+class CTWCheckButton : public CTWButtonBase {
+public:
+    BOOL Enable(BOOL on) override;
+    LRESULT OnReflectedCtlColor(BOOL* handled, HDC dc, HWND parent) override;
+    LRESULT Paint(HDC dc) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    COLORREF GetTextColor(int state) override;
+    CMrgBitmap* GetStateImage(int state) override;
+    POINT GetPressedTextOffset() override { return Offset(680); }
+    POINT GetTextOffset() override { return Offset(679); }
+    void SetChecked(int checked) { checked_ = checked; }
+
+private:
+    // Default processing with drawing switched off.
+    LRESULT QuietDefault();
+    int checked_ = 0;
+};

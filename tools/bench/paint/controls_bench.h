@@ -1,0 +1,15 @@
+#pragma once
+// Repaint timings of skinned scroll bars and buttons against the same
+// windows drawn by the system, measured in the same run; each prints its
+// "ratio skinned-to-system KIND X.XX" line.
+
+namespace hexmoor::bench {
+
+// Puts solid images under every id the two benchmarks draw.
+void AddControlImages();
+// A dialog with both window scroll bars and two scroll-bar controls.
+void BenchScrollBars(int iterations);
+// A dialog of 24 push buttons, check boxes, radios and push-like buttons.
+void BenchButtons(int iterations);
+
+} // namespace hexmoor::bench
