@@ -9,13 +9,15 @@ namespace hexmoor::fw {
 
 bool StatusBar::CreateIn(HWND parent, UINT id, std::vector<StatusIndicator> indicators) {
     indicators_ = std::move(indicators);
+    // One text per indicator before the window exists: idle work reached
+    // while the control is being created already reads them.
+    texts_.assign(indicators_.size(), L"");
     WindowArgs w;
     w.className = STATUSCLASSNAMEW;
     w.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP;
     w.parent = parent;
     w.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
     if (!Create(w)) return false;
-    texts_.assign(indicators_.size(), L"");
     Relayout();
     return true;
 }
@@ -108,7 +110,7 @@ void StatusBar::UpdateIndicators() {
     for (std::size_t i = 0; i < indicators_.size(); ++i) {
         bool on = (GetKeyState(indicators_[i].virtualKey) & 1) != 0;
         std::wstring t = on ? LoadText(indicators_[i].textId) : L"";
-        if (t == texts_[i]) continue;
+        if (i >= texts_.size() || t == texts_[i]) continue;
         texts_[i] = t;
         SetPartText(i + 1, t);
     }

@@ -1,18 +1,52 @@
 #include "framework/window.h"
 
-#include <commctrl.h>
-
 #include <map>
+#include <mutex>
+#include <shared_mutex>
 #include <tuple>
+#include <unordered_map>
 
 namespace hexmoor::fw {
 
 namespace {
 
-// The bound object is kept in a window property rather than in
-// GWLP_USERDATA, which stays free for whoever else works on the window.
-constexpr wchar_t kObjectProp[] = L"HexmoorWindow";
-constexpr UINT_PTR kSubclassId = 0x48584D; // "HXM"
+// The windows of this process bound to objects, by handle. Only this
+// process's own objects can be bound, so a table here answers every lookup
+// without a window property (each property call is a trip to the window
+// server under Wine, and lookups run for every command, notification and
+// pre-translated message); GWLP_USERDATA stays free for whoever else works
+// on the window.
+struct Binding {
+    Window* object = nullptr;
+    // Subclassed windows: the procedure our subclass replaced. A binding
+    // without an object but with a procedure is a subclass that could not be
+    // taken off (another one was put on top of ours): it passes messages on.
+    WNDPROC previous = nullptr;
+};
+
+struct BindingTable {
+    std::shared_mutex lock;
+    std::unordered_map<HWND, Binding> bindings;
+
+    Binding Find(HWND hwnd) {
+        std::shared_lock guard(lock);
+        auto it = bindings.find(hwnd);
+        return it == bindings.end() ? Binding{} : it->second;
+    }
+    void Set(HWND hwnd, Binding binding) {
+        std::unique_lock guard(lock);
+        bindings[hwnd] = binding;
+    }
+    void Erase(HWND hwnd) {
+        std::unique_lock guard(lock);
+        bindings.erase(hwnd);
+    }
+};
+
+BindingTable& Bindings() {
+    static BindingTable table;
+    return table;
+}
 
 } // namespace
 
@@ -51,21 +85,33 @@ Window::~Window() {
 
 Window* Window::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    return static_cast<Window*>(GetPropW(hwnd, kObjectProp));
+    return Bindings().Find(hwnd).object;
 }
 
 void Window::Bind(HWND hwnd, Kind kind) {
     hwnd_ = hwnd;
     kind_ = kind;
-    SetPropW(hwnd, kObjectProp, this);
+    Bindings().Set(hwnd, Binding{this, kind == Kind::Subclassed ? previousProc_ : nullptr});
     if (kind == Kind::OwnClass) SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(this));
 }
 
 void Window::Unbind() {
     if (!hwnd_) return;
-    RemovePropW(hwnd_, kObjectProp);
     if (kind_ == Kind::OwnClass) SetWindowLongPtrW(hwnd_, 0, 0);
-    if (kind_ == Kind::Subclassed) RemoveWindowSubclass(hwnd_, &Window::SubclassProc, kSubclassId);
+    if (kind_ == Kind::Subclassed && previousProc_) {
+        // Our subclass comes off only while it is the window's procedure;
+        // under another one it stays and passes every message on.
+        auto ours = reinterpret_cast<LONG_PTR>(&Window::SubclassProc);
+        if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == ours) {
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+            Bindings().Erase(hwnd_);
+        } else {
+            Bindings().Set(hwnd_, Binding{nullptr, previousProc_});
+        }
+    } else {
+        Bindings().Erase(hwnd_);
+    }
+    previousProc_ = nullptr;
     hwnd_ = nullptr;
 }
 
@@ -84,10 +130,29 @@ bool Window::Create(const WindowArgs& args) {
 }
 
 bool Window::Attach(HWND hwnd) {
-    if (hwnd_ || !hwnd || FromHandle(hwnd)) return false;
+    if (hwnd_ || !hwnd || !IsWindow(hwnd)) return false;
+    Binding existing = Bindings().Find(hwnd);
+    if (existing.object) return false;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != GetCurrentProcessId()) return false;
+    if (existing.previous) {
+        // Our earlier subclass is still in the chain: it takes this object.
+        previousProc_ = existing.previous;
+        Bind(hwnd, Kind::Subclassed);
+        return true;
+    }
+    // Plain subclassing through the window procedure: the common controls'
+    // subclass helper looks its chain up in a window property on every
+    // message, a trip to the window server under Wine.
+    previousProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+    if (!previousProc_) return false;
     Bind(hwnd, Kind::Subclassed);
-    if (!SetWindowSubclass(hwnd, &Window::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
-        RemovePropW(hwnd, kObjectProp);
+    SetLastError(0);
+    if (!SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::SubclassProc)) &&
+        GetLastError() != 0) {
+        Bindings().Erase(hwnd);
+        previousProc_ = nullptr;
         hwnd_ = nullptr;
         return false;
     }
@@ -111,17 +176,23 @@ LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     return self->Dispatch(msg, wp, lp);
 }
 
-LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    Window* self = reinterpret_cast<Window*>(ref);
-    if (!self || self->hwnd_ != hwnd) return DefSubclassProc(hwnd, msg, wp, lp);
-    return self->Dispatch(msg, wp, lp);
+LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Binding b = Bindings().Find(hwnd);
+    if (b.object && b.object->hwnd_ == hwnd) return b.object->Dispatch(msg, wp, lp);
+    if (!b.previous) return DefWindowProcW(hwnd, msg, wp, lp);
+    LRESULT r = CallWindowProcW(b.previous, hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) Bindings().Erase(hwnd);
+    return r;
 }
 
 LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     ++nesting_;
     LRESULT r = WindowProc(msg, wp, lp);
     if (msg == WM_NCDESTROY) {
+        // The handle is gone: no binding of it may outlive it.
+        HWND gone = hwnd_;
         Unbind();
+        if (gone) Bindings().Erase(gone);
         finalPending_ = true;
     }
     --nesting_;
@@ -136,7 +207,9 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (kind_) {
-    case Kind::Subclassed: return DefSubclassProc(hwnd_, msg, wp, lp);
+    case Kind::Subclassed:
+        if (previousProc_) return CallWindowProcW(previousProc_, hwnd_, msg, wp, lp);
+        break;
     case Kind::Dialog: defaultRequested_ = true; return 0;
     case Kind::OwnClass: break;
     }

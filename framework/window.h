@@ -90,12 +90,13 @@ protected:
 private:
     friend std::wstring OwnWindowClass(HICON, HBRUSH, UINT);
     static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
     friend class Dialog;
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
     void Unbind();
 
     HWND hwnd_ = nullptr;
+    WNDPROC previousProc_ = nullptr; // subclassed windows: the procedure replaced
     int nesting_ = 0;
     bool finalPending_ = false;
 };

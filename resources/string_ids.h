@@ -27,3 +27,11 @@
 // Prompts of the recent-file entries and of the pane commands of the
 // accelerator table.
 #define IDS_MRU_PROMPT 57616
+
+// The file roads' messages; "%s" is the file's path.
+#define IDS_SKIN_UNKNOWN_VERSION 61310
+#define IDS_SKIN_CORRUPTED 61311
+#define IDS_SKIN_READ_ONLY 61312
+#define IDS_SKIN_MISSING 61390
+#define IDS_SKIN_UNREADABLE 61391
+#define IDS_SKIN_NOT_SAVED 61392

@@ -7,9 +7,11 @@
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
+#include "editor/preview/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
 #include "base/win/uxtheme.h"
+#include "model/twf_skin.h"
 #include "resources/command_ids.h"
 #include "resources/context_menus_ids.h"
 #include "resources/start_dialog_ids.h"
@@ -110,8 +112,18 @@ void CHexmoorApp::BindCommands() {
     c.On(ID_APP_ABOUT, [this] { OnAppAbout(); });
     c.On(ID_FILE_IMPORT_MSSTYLES, [this] { OnImportVisualStyle(); });
     c.On(ID_HELP_CONTENTS, [this] { OnHelp(); });
+    c.On(ID_VIEW_SET_BACKGROUND, [this] { OnSetBackground(); });
     c.On(ID_APP_EXIT, [this] {
         if (frame_ && frame_->Handle()) PostMessageW(frame_->Handle(), WM_CLOSE, 0, 0);
+    });
+    c.On(ID_FILE_OPEN_SKIN, [this] { roads_.OnFileOpen(); });
+    c.On(ID_FILE_SAVE_SKIN, [this] { roads_.OnFileSave(); });
+    c.On(ID_FILE_SAVE_SKIN_AS, [this] { roads_.OnFileSaveAs(); });
+    c.On(ID_FILE_NEW_SKIN, [this] { roads_.OnFileNew(); });
+    c.Update(ID_FILE_SAVE_SKIN, [](fw::CommandState& s) { s.enabled = Editor().documentModified; });
+    c.Update(ID_FILE_SAVE_SKIN_AS, [this](fw::CommandState& s) {
+        CTwfSkin* skin = runtime::MainSkin();
+        s.enabled = Editor().documentModified || (skin && skin->IsLoaded());
     });
     c.OnRange(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, [this](unsigned id) {
         std::size_t i = id - ID_FILE_MRU_FIRST;
@@ -129,23 +141,31 @@ void CHexmoorApp::BindCommands() {
     c.On(ID_VIEW_REFRESH, [] {});
 }
 
-bool CHexmoorApp::OpenDocumentFile(const std::wstring& path) {
-    if (Editor().documentModified) {
-        int r = MessageBox(L"Would you like to save your changes?", MB_YESNOCANCEL | MB_ICONQUESTION);
-        if (r == IDCANCEL) return false;
-        if (r == IDYES) SaveSkinFile(currentSkinPath_, true);
-    }
-    OpenSkinFile(path);
-    return true;
+bool CHexmoorApp::OpenDocumentFile(const std::wstring& path) { return roads_.OpenDocument(path); }
+
+CTwfSkin* CHexmoorApp::Skin() { return runtime::MainSkin(); }
+
+int CHexmoorApp::LoadSkin(const std::vector<BYTE>& bytes) {
+    return runtime::LoadMainSkin(bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
-void CHexmoorApp::OpenSkinFile(const std::wstring& path) {
-    MessageBox(L"Hexmoor cannot open skin files yet.\n" + path, MB_OK | MB_ICONEXCLAMATION);
+void CHexmoorApp::InstallNewSkin() { runtime::MarkNewSkinLoaded(); }
+
+void CHexmoorApp::ClearViews() {
+    if (frame_) frame_->ClearTrees();
 }
 
-int CHexmoorApp::SaveSkinFile(const std::wstring&, bool) {
-    MessageBox(L"Hexmoor cannot save skin files yet.", MB_OK | MB_ICONEXCLAMATION);
-    return 0;
+void CHexmoorApp::FillViews() {
+    if (frame_) frame_->FillTrees();
+}
+
+void CHexmoorApp::SetSkinning(bool on) { runtime::SetSkinning(on); }
+
+void CHexmoorApp::ShowCaption(const std::wstring& path) { UpdateCaption(path.empty() ? nullptr : path.c_str()); }
+
+std::optional<fw::FileDialogResult> CHexmoorApp::ChooseFile(const fw::FileDialogRequest& request) {
+    BeforeModalLoop();
+    return FileDialogs().Show(frame_ ? frame_->Handle() : nullptr, request);
 }
 
 std::wstring CaptionFor(const std::wstring& title, const wchar_t* path) {
@@ -176,13 +196,11 @@ void CHexmoorApp::OnAppAbout() {
 }
 
 void CHexmoorApp::OnImportVisualStyle() {
-    if (!Editor().documentModified && !askForName_) {
+    if (!Editor().documentModified && !AskForName()) {
         if (MessageBox(L"Would you like to import .Msstyles in existent skin?", MB_YESNO | MB_ICONQUESTION) != IDYES)
             return;
-    } else if (Editor().documentModified) {
-        const int r = MessageBox(L"Would you like to save your changes?", MB_YESNOCANCEL | MB_ICONQUESTION);
-        if (r == IDCANCEL) return;
-        if (r == IDYES) SaveSkinFile(currentSkinPath_, true);
+    } else if (Editor().documentModified && !roads_.SavePrompt(true)) {
+        return;
     }
     fw::FileDialogRequest request;
     request.title = L"Import Microsoft Windows XP style";
@@ -208,6 +226,8 @@ void CHexmoorApp::OnStartChoice(int control) {
     case IDC_START_CREATE_NEW_SKIN: command = ID_FILE_NEW_SKIN; break;
     case IDC_START_IMPORT_MSSTYLE: command = ID_FILE_IMPORT_MSSTYLES; break;
     case IDC_START_OPEN_LAST_SKIN:
+        // Another instance may have opened a file since start-up.
+        RecentFiles().Load(GetProfile());
         if (RecentFiles().Entries().empty())
             MessageBox(L"There is no recent skin to open.", MB_OK | MB_ICONINFORMATION);
         else
@@ -220,6 +240,23 @@ void CHexmoorApp::OnStartChoice(int control) {
     if (splash_) GetDlgItemTextW(splash_->Handle(), control, text, 128);
     MessageBox(std::wstring(L"\"") + text + L"\" is not available in this version of Hexmoor.",
                MB_OK | MB_ICONINFORMATION);
+}
+
+void CHexmoorApp::OnSetBackground() {
+    preview::BackgroundChoice current;
+    current.imageFile = settings_.backgroundImageFile;
+    current.imagePos = settings_.backgroundImagePos;
+    current.color = settings_.backgroundColor;
+    current.showImage = settings_.showImage != 0;
+    preview::BackgroundDialog dlg(current, FileDialogs());
+    if (dlg.DoModal(frame_ ? frame_->Handle() : nullptr) != IDOK) return;
+    const preview::BackgroundChoice& chosen = dlg.Result();
+    settings_.backgroundImageFile = chosen.imageFile;
+    settings_.backgroundImagePos = chosen.imagePos;
+    settings_.backgroundColor = chosen.color;
+    settings_.showImage = chosen.showImage ? 1 : 0;
+    // The settings reach the registry at exit. The preview area paints no
+    // background from them yet, so there is nothing to rebuild here.
 }
 
 } // namespace hexmoor::shell

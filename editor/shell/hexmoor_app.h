@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/shell/dialogs.h"
+#include "editor/shell/file_roads.h"
 #include "editor/shell/placement.h"
 #include "editor/shell/settings.h"
 #include "framework/application.h"
@@ -20,7 +21,7 @@ class CMainFrame;
 // a file is named.
 std::wstring CaptionFor(const std::wstring& title, const wchar_t* path);
 
-class CHexmoorApp : public fw::Application {
+class CHexmoorApp : public fw::Application, private FileRoadHost {
 public:
     CHexmoorApp();
     ~CHexmoorApp() override;
@@ -40,36 +41,52 @@ public:
     bool OpenDocumentFile(const std::wstring& path);
     void UpdateCaption(const wchar_t* path);
 
-    // The file roads; until they are built, opening and saving tell the
-    // user that skin files cannot be opened or saved yet.
-    void OpenSkinFile(const std::wstring& path);
-    int SaveSkinFile(const std::wstring& path, bool save);
-    const std::wstring& CurrentSkinPath() const { return currentSkinPath_; }
+    // The file roads (file_roads.h) on the runtime's skin 1.
+    bool OpenSkinFile(const std::wstring& path) { return roads_.OpenSkinFile(path); }
+    SaveOutcome SaveSkinFile(const std::wstring& path, bool withCancel) {
+        return roads_.SaveSkinFile(path, withCancel);
+    }
+    std::wstring CurrentSkinPath() const { return roads_.CurrentPath(); }
+    FileRoads& Roads() { return roads_; }
 
     void OnHelp();
     void OnAppAbout();
     // Command 32904: a colour scheme of a visual style becomes the default
     // scheme of the skin being edited.
     void OnImportVisualStyle();
+    // Runs the background dialog on the preview background settings and
+    // keeps what it returns with OK.
+    void OnSetBackground();
 
     CMainFrame* Frame() const { return frame_.get(); }
     CSplashDialog* StartDialog() const { return splash_.get(); }
     CSaveRestoreWinPos& Placements() { return placements_; }
     EditorSettings& Settings() { return settings_; }
     const std::wstring& StartDirectory() const { return startDirectory_; }
-    bool AskForName() const { return askForName_; }
+    bool AskForName() const { return roads_.AskForName(); }
 
 private:
     void BindCommands();
     void OnStartChoice(int control);
+
+    // The file roads' host.
+    CTwfSkin* Skin() override;
+    int LoadSkin(const std::vector<BYTE>& bytes) override;
+    void InstallNewSkin() override;
+    void SetSkinning(bool on) override;
+    void ShowCaption(const std::wstring& path) override;
+    void ClearViews() override;
+    void FillViews() override;
+    int Ask(const std::wstring& text, UINT type) override { return MessageBox(text, type); }
+    std::optional<fw::FileDialogResult> ChooseFile(const fw::FileDialogRequest& request) override;
+    fw::RecentFileList& Recent() override { return RecentFiles(); }
 
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<CSplashDialog> splash_;
     CSaveRestoreWinPos placements_{nullptr};
     EditorSettings settings_;
     std::wstring startDirectory_;
-    std::wstring currentSkinPath_;
-    bool askForName_ = true;
+    FileRoads roads_{*this};
     bool comStarted_ = false;
     std::unique_ptr<CGdiPlusInit> gdiplus_;
 };

@@ -70,7 +70,38 @@ public:
 } // namespace
 
 CMainFrame::CMainFrame(CHexmoorApp& app)
-    : app_(app), look_(app.GetProfile().GetInt(kWorkspace, L"ApplicationLook", fw::kDefaultLook)) {}
+    : app_(app),
+      look_(app.GetProfile().GetInt(kWorkspace, L"ApplicationLook", fw::kDefaultLook)),
+      seam_([this](const std::wstring& caption) {
+          if (docks_ && docks_->Caption(kPaneProperties) != caption) docks_->SetCaption(kPaneProperties, caption);
+      }) {}
+
+void CPropertiesSeam::ShowElement(const SelectedElement& element) {
+    current_ = element;
+    hasCurrent_ = true;
+    caption_(element.caption);
+}
+
+void CPropertiesSeam::ClearPage() {
+    // The current element stays: selecting a root or a group keeps it.
+    caption_(fw::LoadText(IDS_PROPERTIES));
+}
+
+void CMainFrame::ClearTrees() {
+    for (CPanelTree* p : {customControls_.get(), userData_.get()})
+        if (p && p->Model()) p->Model()->Clear();
+}
+
+void CMainFrame::FillTrees() {
+    for (CPanelTree* p : {customControls_.get(), userData_.get()}) {
+        if (!p || !p->Model()) continue;
+        p->Model()->FillFromSkin();
+        TreeView_Expand(p->Tree(), TreeViewStore::ToItem(p->Model()->Root()), TVE_EXPAND);
+        InvalidateRect(p->Tree(), nullptr, TRUE);
+    }
+    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
+        if (p) p->EnableToolbar(true);
+}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -128,6 +159,8 @@ void CMainFrame::CreatePanes() {
     customControls_->CreatePanel(h, fw::LoadText(IDS_CUSTOM_CONTROLS), 0xFFFFFFFF);
     userData_ = MakeUserDataPanel();
     userData_->CreatePanel(h, fw::LoadText(IDS_USER_DATA), 0xFFFFFFFF);
+    for (CPanelTree* p : {customControls_.get(), userData_.get()})
+        if (p->Model()) p->Model()->SetPageSink(&seam_);
     properties_ = std::make_unique<CPanelProperties>();
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);
     options_ = std::make_unique<CPanelOptions>();
@@ -270,7 +303,9 @@ bool CMainFrame::OnClose() {
         int r = app_.Messages().Show(nullptr, L"Would you like to save your changes?", L"Warning",
                                      MB_YESNOCANCEL | MB_ICONINFORMATION);
         if (r == IDCANCEL) return true;
-        if (r == IDYES && app_.SaveSkinFile(app_.CurrentSkinPath(), true) <= 0) return true;
+        // A cancelled or failed save keeps the frame open: closing would lose
+        // the changes.
+        if (r == IDYES && !GoesOn(app_.SaveSkinFile(app_.CurrentSkinPath(), true))) return true;
     }
     UINT format = RegisterClipboardFormatW(L"MARGIN_BITMAP");
     if (OpenClipboard(Handle())) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "editor/shell/color_adjust_panel.h"
@@ -38,6 +39,22 @@ extern const std::array<unsigned, 22> kTreeCommandButtons;
 
 class CHexmoorApp;
 
+// Where a selected tree item's page goes. Until the element links and the
+// property grid take it, the Properties pane shows the element's caption
+// and no rows; the selected element is kept for them.
+class CPropertiesSeam : public PageSink {
+public:
+    explicit CPropertiesSeam(std::function<void(const std::wstring&)> caption) : caption_(std::move(caption)) {}
+    void ShowElement(const SelectedElement& element) override;
+    void ClearPage() override;
+    const SelectedElement* Current() const { return hasCurrent_ ? &current_ : nullptr; }
+
+private:
+    std::function<void(const std::wstring&)> caption_;
+    SelectedElement current_;
+    bool hasCurrent_ = false;
+};
+
 class CMainFrame : public fw::FrameWindow {
 public:
     explicit CMainFrame(CHexmoorApp& app);
@@ -56,6 +73,11 @@ public:
     CPanelTree* CustomControls() const { return customControls_.get(); }
     CPanelTree* UserData() const { return userData_.get(); }
     CPanelProperties* Properties() const { return properties_.get(); }
+    CPropertiesSeam& PropertiesSeam() { return seam_; }
+    // The custom-controls and user-data trees emptied before the skin
+    // changes (their skin objects stay) and refilled from it afterwards.
+    void ClearTrees();
+    void FillTrees();
     CPanelColorAdjustment* ColorAdjustment() const { return colorAdjustment_.get(); }
 
 protected:
@@ -83,6 +105,7 @@ private:
     std::unique_ptr<CPanelTree> userData_;
     std::unique_ptr<CPanelProperties> properties_;
     std::unique_ptr<CPanelOptions> options_;
+    CPropertiesSeam seam_;
     std::unique_ptr<CPanelColorAdjustment> colorAdjustment_;
 };
 

@@ -3,6 +3,8 @@
 #include "editor/links/item_link.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
+#include "editor/shell/runtime_link.h"
+#include "resources/command_ids.h"
 #include "editor/shell/properties_host.h"
 #include "base/win/gdi.h"
 #include "framework/strings.h"
@@ -94,7 +96,9 @@ CPanelTree::CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle,
       toolbar_(SIZE{20, 20}, 8, kGrey) {}
 
 int CPanelTree::OnCreate(CREATESTRUCTW*) {
-    toolbar_.CreateIn(Handle(), toolbarId_, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE);
+    // One tooltip, the panel's own (always shown, texts from the button
+    // list): the toolbar is not asked to make one of its own.
+    toolbar_.CreateIn(Handle(), toolbarId_, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NORESIZE);
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, toolbar_.Handle(),
                                nullptr, fw::ResourceModule(), nullptr);
     SendMessageW(toolbar_.Handle(), TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
@@ -109,7 +113,10 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
         SendMessageW(toolbar_.Handle(), TB_INSERTBUTTONW, pos++, reinterpret_cast<LPARAM>(&tb));
         TTTOOLINFOW ti{};
         ti.cbSize = sizeof ti;
-        ti.uFlags = TTF_SUBCLASS;
+        // No TTF_SUBCLASS: the toolbar hands its mouse messages to the tooltip
+        // it was given, and the common controls' subclass would look a window
+        // property up on every toolbar message.
+        ti.uFlags = 0;
         ti.hwnd = toolbar_.Handle();
         ti.uId = static_cast<UINT_PTR>(b.command);
         SendMessageW(toolbar_.Handle(), TB_GETITEMRECT, pos - 1, reinterpret_cast<LPARAM>(&ti.rect));
@@ -121,7 +128,114 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(treeId_)), fw::ResourceModule(), nullptr);
     if (!tree_) return -1;
     Editor().trees[static_cast<std::size_t>(mode_)] = tree_;
+    if (mode_ != 0) {
+        store_.SetWindow(tree_);
+        model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
+        model_->SetOnModified([] { Editor().documentModified = true; });
+        BindCommands();
+    }
     return 0;
+}
+
+TreeHandle CPanelTree::Selected() const {
+    return tree_ ? TreeViewStore::FromItem(TreeView_GetSelection(tree_)) : nullptr;
+}
+
+bool CPanelTree::BeginRename() {
+    TreeHandle item = Selected();
+    if (!model_ || !model_->CanRename(item)) return false;
+    SetWindowLongPtrW(tree_, GWL_STYLE, GetWindowLongPtrW(tree_, GWL_STYLE) | TVS_EDITLABELS);
+    SetFocus(tree_);
+    return TreeView_EditLabel(tree_, TreeViewStore::ToItem(item)) != nullptr;
+}
+
+void CPanelTree::BindCommands() {
+    auto hasSkin = [](fw::CommandState& s) { s.enabled = runtime::MainSkin() != nullptr; };
+    auto onItem = [this](fw::CommandState& s) { s.enabled = model_ && model_->CanRename(Selected()); };
+    if (mode_ == 1) {
+        for (const Adder& a : Adders()) {
+            if (!a.command) continue;
+            const UINT command = a.command;
+            commands_.On(command, [this, command] { model_->AddCustomControl(Selected(), command); });
+            commands_.Update(command, hasSkin);
+        }
+        commands_.On(ID_TREE_ADD_FOLDER, [this] { model_->AddFolder(Selected()); });
+        commands_.Update(ID_TREE_ADD_FOLDER, hasSkin);
+        commands_.On(ID_TREE_DELETE, [this] { model_->Delete(Selected()); });
+        commands_.Update(ID_TREE_DELETE, onItem);
+        commands_.On(ID_TREE_RENAME, [this] { BeginRename(); });
+        commands_.Update(ID_TREE_RENAME, onItem);
+    } else {
+        commands_.On(ID_TREE_ADD_USER_DATA, [this] { model_->AddUserData(Selected()); });
+        commands_.Update(ID_TREE_ADD_USER_DATA, hasSkin);
+        commands_.On(ID_TREE_ADD_UD_FOLDER, [this] { model_->AddFolder(Selected()); });
+        commands_.Update(ID_TREE_ADD_UD_FOLDER, hasSkin);
+        commands_.On(ID_TREE_DELETE_UD, [this] { model_->Delete(Selected()); });
+        commands_.Update(ID_TREE_DELETE_UD, onItem);
+        commands_.On(ID_TREE_RENAME_UD, [this] { BeginRename(); });
+        commands_.Update(ID_TREE_RENAME_UD, onItem);
+    }
+}
+
+bool CPanelTree::OnCommand(UINT id, UINT, HWND control) {
+    // The pane toolbar's buttons run the tree commands.
+    if (!model_ || !control || control != toolbar_.Handle()) return false;
+    unsigned command = 0;
+    if (mode_ == 1) {
+        switch (id) {
+        case 1: command = ID_TREE_ADD_FOLDER; break;
+        case 5: command = ID_TREE_DELETE; break;
+        default: break;
+        }
+    } else {
+        switch (id) {
+        case 1: command = ID_TREE_ADD_UD_FOLDER; break;
+        case 4: command = ID_TREE_DELETE_UD; break;
+        case 5: command = ID_TREE_ADD_USER_DATA; break;
+        default: break;
+        }
+    }
+    fw::CommandState state;
+    state.id = command;
+    if (command && commands_.RunUpdater(state) && state.enabled) commands_.RunHandler(command);
+    return command != 0;
+}
+
+bool CPanelTree::OnTreeNotify(NMHDR* hdr, LRESULT& result) {
+    switch (hdr->code) {
+    case TVN_SELCHANGEDW: {
+        auto* nm = reinterpret_cast<NMTREEVIEWW*>(hdr);
+        model_->Select(TreeViewStore::FromItem(nm->itemNew.hItem));
+        return false;
+    }
+    case TVN_ENDLABELEDITW: {
+        auto* nm = reinterpret_cast<NMTVDISPINFOW*>(hdr);
+        SetWindowLongPtrW(tree_, GWL_STYLE, GetWindowLongPtrW(tree_, GWL_STYLE) & ~TVS_EDITLABELS);
+        if (nm->item.pszText) model_->Rename(TreeViewStore::FromItem(nm->item.hItem), nm->item.pszText);
+        // The control never takes the text itself: Rename set it when accepted.
+        result = 0;
+        return true;
+    }
+    case TVN_KEYDOWN: {
+        auto* nm = reinterpret_cast<NMTVKEYDOWN*>(hdr);
+        if (nm->wVKey == VK_F2) BeginRename();
+        return false;
+    }
+    case NM_DBLCLK: {
+        // A double click renames an element inside a folder or the
+        // user-data root (F2 also renames at the custom root).
+        TreeHandle item = Selected();
+        TreeHandle parent = store_.Parent(item);
+        const int kind = model_->KeyOf(parent).kind;
+        if (model_->KeyOf(item).kind != kKindFolder && (kind == kKindFolder || kind == kKindUserDataRoot)) {
+            BeginRename();
+            result = 1;
+            return true;
+        }
+        return false;
+    }
+    default: return false;
+    }
 }
 
 void CPanelTree::OnDestroy() {
@@ -129,7 +243,8 @@ void CPanelTree::OnDestroy() {
         Editor().trees[static_cast<std::size_t>(mode_)] = nullptr;
 }
 
-bool CPanelTree::OnNotify(NMHDR* hdr, LRESULT&) {
+bool CPanelTree::OnNotify(NMHDR* hdr, LRESULT& result) {
+    if (model_ && hdr->hwndFrom == tree_ && OnTreeNotify(hdr, result)) return true;
     // The first selection in a tree takes the selection away from the other
     // two, so exactly one tree holds one; the notification goes on.
     if (hdr->hwndFrom == tree_ && (hdr->code == TVN_SELCHANGINGW || hdr->code == TVN_SELCHANGINGA)) {

@@ -12,7 +12,10 @@
 #include <vector>
 #include <string>
 
+#include "editor/shell/element_tree.h"
 #include "editor/shell/toolbar24.h"
+#include "editor/shell/tree_view_store.h"
+#include "framework/command.h"
 #include "framework/window.h"
 
 namespace hexmoor::links {
@@ -53,16 +56,32 @@ public:
     CToolBar24BitCtrl& Bar() { return toolbar_; }
     // Enables or disables every button (off until a skin exists).
     void EnableToolbar(bool enable);
+    // The tree's logic (custom controls and user data; null for the
+    // default tree, which comes with the element links).
+    ElementTree* Model() const { return model_.get(); }
+    TreeViewStore& Store() { return store_; }
+    // The selected item, or null.
+    TreeHandle Selected() const;
+    // Starts editing the selected item's label when it may be renamed.
+    bool BeginRename();
+    fw::CommandTable* Commands() override { return &commands_; }
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    void BindCommands();
+    bool OnTreeNotify(NMHDR* hdr, LRESULT& result);
+
     int mode_;
+    TreeViewStore store_;
+    std::unique_ptr<ElementTree> model_;
+    fw::CommandTable commands_;
     UINT toolbarId_, treeId_;
     DWORD treeStyle_;
     std::vector<PaneButton> buttons_;

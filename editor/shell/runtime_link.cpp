@@ -15,20 +15,28 @@ void Start() {
 
 void Stop() { ShutdownSkinRuntime(); }
 
-void AttachFrame(HWND frame) { AttachBaseSkinnedObject(frame); }
-
 CTwfSkin* MainSkin() {
     CTwfManager* manager = GetRuntimeSkinManager();
     return manager ? manager->GetMainSkin() : nullptr;
 }
 
+int LoadMainSkin(const void* data, DWORD size) { return LoadSkinFromBuffer(data, size); }
+
 void SetSkinning(bool on) {
-    if (on) {
+    if (on)
         EnableSkinning();
-    } else {
+    else
         DisableSkinning();
-    }
 }
+
+void MarkNewSkinLoaded() {
+    if (CTwfManager* manager = GetRuntimeSkinManager()) {
+        manager->SetMainSkinLoaded(TRUE);
+    }
+    SetRuntimeSkinLoaded(TRUE);
+}
+
+void AttachFrame(HWND frame) { AttachBaseSkinnedObject(frame); }
 
 struct ImageFace::Parts {
     ImageDialog dialog;

@@ -15,10 +15,15 @@ namespace hexmoor::shell::runtime {
 void Start();
 // Shut-down; a second call finds the runtime stopped and does nothing.
 void Stop();
-// The skin the editor edits: the runtime's skin 1; null before Start.
+// The skin the editor edits: skin 1 of the runtime's manager, or null.
 CTwfSkin* MainSkin();
-// Switches the runtime's skinning of every window off or on again.
+// Loads skin 1 from a file's bytes; the reader's result code.
+int LoadMainSkin(const void* data, DWORD size);
+// Skinning of the sample windows switched off and on around a skin change.
 void SetSkinning(bool on);
+// A new file: the main skin counts as loaded for the runtime and its manager.
+void MarkNewSkinLoaded();
+
 // The main frame carries a base skinned object without a skin.
 void AttachFrame(HWND frame);
 

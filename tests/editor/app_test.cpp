@@ -59,7 +59,7 @@ TEST_F(EditorApp, StartWithoutFileWritesTheAssociationAndShowsTheStartDialog) {
     EXPECT_TRUE(messages->shown.empty());
 }
 
-TEST_F(EditorApp, StartWithFileWritesNoAssociationAndSaysTheFileCannotBeOpenedYet) {
+TEST_F(EditorApp, StartWithAMissingFileWritesNoAssociationAndNamesTheFile) {
     Start({L"C:\\skins\\blue.twf"});
     for (const wchar_t* key : kAssociationKeys)
         EXPECT_TRUE(fw::ReadRegistryString(HKEY_CLASSES_ROOT, key, L"").empty()) << key;
@@ -1038,4 +1038,35 @@ TEST_F(EditorApp, StartDialogIsOwnedByTheFrameCentredOnItWithItsButtonsInsideAnd
         for (int x2 = 0; x2 < focused.Width(); ++x2)
             if (focused.At(x2, y) != unfocused.At(x2, y)) ++differing;
     EXPECT_GT(differing, 20);
+}
+
+namespace {
+struct OneFile : fw::FileDialogService {
+    std::wstring path;
+    int shown = 0;
+    std::optional<fw::FileDialogResult> Show(HWND, const fw::FileDialogRequest&) override {
+        ++shown;
+        return fw::FileDialogResult{path, 1};
+    }
+};
+} // namespace
+
+TEST_F(EditorApp, ClosingWithYesAndAFailedSaveKeepsTheFrameOpen) {
+    Start();
+    auto f = std::make_unique<OneFile>();
+    OneFile* files = f.get();
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    files->path = std::wstring(temp) + L"hexmoor-no-such-folder\\x.twf";
+    app->SetFileDialogs(std::move(f));
+    shell::Editor().documentModified = true;
+    messages->answer = IDYES;
+    SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(frame->Handle()));
+    EXPECT_EQ(files->shown, 1);
+    ASSERT_EQ(messages->shown.size(), 2u);
+    EXPECT_NE(messages->shown[1].find(files->path), std::wstring::npos);
+    EXPECT_TRUE(shell::Editor().documentModified);
+    EXPECT_TRUE(app->RecentFiles().Entries().empty());
+    shell::Editor().documentModified = false;
 }

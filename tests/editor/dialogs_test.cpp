@@ -15,43 +15,16 @@
 #include "resources/about_dialog_ids.h"
 #include "resources/copyright_dialog_ids.h"
 #include "resources/item_name_dialog_ids.h"
+#include "tests/editor/scripted_dialog.h"
 #include "tests/harness/capture.h"
 
 using namespace hexmoor;
 
 namespace {
 
-std::deque<std::function<void()>> g_steps;
-fw::Dialog* g_dialog = nullptr;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD) {
-    // Steps start once the dialog shows; the modal loop shows it when it
-    // first runs out of messages.
-    if (g_steps.empty() || !g_dialog || !IsWindowVisible(g_dialog->Handle())) return;
-    auto step = std::move(g_steps.front());
-    g_steps.pop_front();
-    step();
-}
-
-// Runs the dialog modally while the steps play; returns its result.
-INT_PTR RunScripted(fw::Dialog& dlg, std::deque<std::function<void()>> steps) {
-    g_steps = std::move(steps);
-    g_dialog = &dlg;
-    UINT_PTR timer = SetTimer(nullptr, 0, 30, &RunStep);
-    INT_PTR r = dlg.DoModal(nullptr);
-    KillTimer(nullptr, timer);
-    g_steps.clear();
-    g_dialog = nullptr;
-    return r;
-}
-
-void Click(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
-std::wstring Text(HWND dialog, int id) {
-    wchar_t buf[256]{};
-    GetDlgItemTextW(dialog, id, buf, 256);
-    return buf;
-}
+using test::Click;
+using test::RunScripted;
+using test::Text;
 
 class Dialogs : public test::EditorApp {};
 

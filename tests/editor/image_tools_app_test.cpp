@@ -1,11 +1,15 @@
 // The image tools as the editor's frame reaches them: the region editor's
-// command and the colour-adjustment pane's closing question.
+// command, the colour-adjustment pane's closing question and the background
+// command.
 #include <windows.h>
 
 #include "editor/preview/region_editor.h"
+#include "framework/profile.h"
+#include "resources/background_dialog_ids.h"
 #include "resources/color_adjust_ids.h"
 #include "resources/command_ids.h"
 #include "tests/editor/app_fixture.h"
+#include "tests/editor/scripted_dialog.h"
 
 namespace hexmoor::test {
 namespace {
@@ -45,6 +49,68 @@ TEST_F(EditorApp, HidingTheAdjustmentPaneInPerControlModeAsks) {
     frame->TogglePane(kPaneColorAdjustment);
     frame->TogglePane(kPaneColorAdjustment);
     EXPECT_EQ(messages->shown.size(), 1u);
+}
+
+HWND BackgroundDialogWindow() {
+    HWND h = FindWindowW(L"#32770", L"Background color and image");
+    return h && IsWindowVisible(h) ? h : nullptr;
+}
+
+// Runs the background command while the steps play on its dialog.
+void RunBackgroundCommand(HWND frame, std::deque<std::function<void()>> steps) {
+    RunWithSteps(
+        [&] {
+            SendMessageW(frame, WM_COMMAND, MAKEWPARAM(ID_VIEW_SET_BACKGROUND, 0), 0);
+            return 0;
+        },
+        [] { return BackgroundDialogWindow() != nullptr; }, std::move(steps));
+}
+
+TEST_F(EditorApp, BackgroundCommandKeepsWhatOkReturnsAndExitWritesIt) {
+    Start({L"x.twf"});
+    shell::EditorSettings& s = app->Settings();
+    s.backgroundColor = RGB(0, 0, 128);
+    s.backgroundImagePos = 1;
+    s.showImage = 0;
+    int shownPosition = -1;
+    HWND owner = nullptr;
+    RunBackgroundCommand(frame->Handle(), {[&] {
+                             HWND dlg = BackgroundDialogWindow();
+                             owner = GetWindow(dlg, GW_OWNER);
+                             shownPosition =
+                                 static_cast<int>(SendDlgItemMessageW(dlg, IDC_BG_POSITION, CB_GETCURSEL, 0, 0));
+                             SetDlgItemTextW(dlg, IDC_BG_IMAGE_FILE, L"C:\\pictures\\missing.png");
+                             SendDlgItemMessageW(dlg, IDC_BG_POSITION, CB_SETCURSEL, 2, 0);
+                             CheckDlgButton(dlg, IDC_BG_SHOW_IMAGE, BST_CHECKED);
+                             Click(dlg, IDOK);
+                         }});
+    EXPECT_EQ(owner, frame->Handle());
+    EXPECT_EQ(shownPosition, 1);
+    EXPECT_EQ(s.backgroundImageFile, L"C:\\pictures\\missing.png");
+    EXPECT_EQ(s.backgroundImagePos, 2);
+    EXPECT_EQ(s.backgroundColor, static_cast<unsigned>(RGB(0, 0, 128)));
+    EXPECT_EQ(s.showImage, 1);
+
+    // Cancel keeps the settings as they were.
+    RunBackgroundCommand(frame->Handle(), {[&] {
+                             HWND dlg = BackgroundDialogWindow();
+                             SetDlgItemTextW(dlg, IDC_BG_IMAGE_FILE, L"other.bmp");
+                             CheckDlgButton(dlg, IDC_BG_SHOW_IMAGE, BST_UNCHECKED);
+                             Click(dlg, IDCANCEL);
+                         }});
+    EXPECT_EQ(s.backgroundImageFile, L"C:\\pictures\\missing.png");
+    EXPECT_EQ(s.showImage, 1);
+
+    // The kept values reach the registry at exit and come back at start-up.
+    Stop();
+    fw::Profile profile(L"Tarnwick", L"Hexmoor");
+    EXPECT_EQ(profile.GetString(shell::kSettingsSection, L"BackgroundImageFile", L""), L"C:\\pictures\\missing.png");
+    EXPECT_EQ(profile.GetInt(shell::kSettingsSection, L"BackgroundImagePos", 0), 2);
+    EXPECT_EQ(profile.GetInt(shell::kSettingsSection, L"BackgroundColor", 0), static_cast<int>(RGB(0, 0, 128)));
+    EXPECT_EQ(profile.GetInt(shell::kSettingsSection, L"ShowImage", 0), 1);
+    Start({L"x.twf"});
+    EXPECT_EQ(app->Settings().backgroundImageFile, L"C:\\pictures\\missing.png");
+    EXPECT_EQ(app->Settings().backgroundImagePos, 2);
 }
 
 } // namespace

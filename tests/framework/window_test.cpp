@@ -145,3 +145,37 @@ TEST(WindowWrapper, ForeignSubclassOnTopStillReachesOurObjectAndDestroysCleanly)
     EXPECT_FALSE(w->IsAlive());
     EXPECT_EQ(w->log.back(), "final");
 }
+
+TEST(WindowWrapper, ControlDetachedUnderAForeignSubclassPassesMessagesOnAndTakesANewObject) {
+    // Our subclass cannot come off while another sits on top of it: it stays
+    // in the chain, passes everything on, and a later object takes it over.
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    RecordingButton first;
+    WindowArgs ba;
+    ba.className = L"BUTTON";
+    ba.style = WS_CHILD | BS_PUSHBUTTON;
+    ba.parent = parent;
+    ASSERT_TRUE(first.Create(ba));
+    HWND h = first.Handle();
+    g_foreignSaw.clear();
+    g_previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
+    first.Detach();
+    EXPECT_EQ(Window::FromHandle(h), nullptr);
+    SetWindowTextW(h, L"still a button");
+    wchar_t text[32]{};
+    GetWindowTextW(h, text, 32);
+    EXPECT_STREQ(text, L"still a button");
+
+    RecordingButton second;
+    ASSERT_TRUE(second.Attach(h));
+    EXPECT_EQ(Window::FromHandle(h), &second);
+    EXPECT_FALSE(first.Attach(h)); // one object per window
+    SendMessageW(h, WM_COMMAND, MAKEWPARAM(4, 0), 0);
+    EXPECT_EQ(g_foreignSaw, (std::vector<UINT>{4}));
+    GetWindowTextW(h, text, 32);
+    EXPECT_STREQ(text, L"still a button");
+    DestroyWindow(parent);
+    EXPECT_FALSE(second.IsAlive());
+    EXPECT_EQ(Window::FromHandle(h), nullptr);
+}

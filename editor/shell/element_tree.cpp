@@ -1,0 +1,557 @@
+#include "editor/shell/element_tree.h"
+
+#include <algorithm>
+
+#include "model/element_types.h"
+#include "model/twf_skin.h"
+
+namespace hexmoor::shell {
+
+namespace {
+
+constexpr WORD kFrameKindNumber = 483; // a frame's kind; 4 is region-defined
+constexpr DWORD kRegionDefinedFrame = 4;
+constexpr int kFolderIcon = 1;
+constexpr int kUserDataIcon = 49;
+
+bool ValidName(const std::wstring& text) {
+    return !text.empty() && text != L"Default" && text.find_first_of(L"<>\\") == std::wstring::npos;
+}
+
+std::wstring AfterFirstBracket(const std::wstring& scheme) {
+    auto at = scheme.find(L'>');
+    return at == std::wstring::npos ? scheme : scheme.substr(at + 1);
+}
+
+bool StartsWith(const std::wstring& s, const std::wstring& p) { return s.compare(0, p.size(), p) == 0; }
+
+} // namespace
+
+unsigned InstanceNumbers::Take(int kind) {
+    auto& used = used_[kind];
+    // No gap: the next number after the highest.
+    if (used.empty() || *used.rbegin() == used.size()) {
+        unsigned next = static_cast<unsigned>(used.size()) + 1;
+        used.insert(used.end(), next);
+        return next;
+    }
+    unsigned n = 1;
+    for (unsigned u : used) {
+        if (u != n) break;
+        ++n;
+    }
+    used.insert(n);
+    return n;
+}
+
+void InstanceNumbers::Release(int kind, unsigned number) {
+    auto it = used_.find(kind);
+    if (it != used_.end()) it->second.erase(number);
+}
+
+bool InstanceNumbers::InUse(int kind, unsigned number) const {
+    auto it = used_.find(kind);
+    return it != used_.end() && it->second.count(number) != 0;
+}
+
+const std::vector<Adder>& Adders() {
+    static const std::vector<Adder> adders = {
+        {32821,
+         kElemWndFrame,
+         L"CustomFrame",
+         {{kKindFrame, nullptr, 2, -1},
+          {52, L"Frame Sides", 3, 0},
+          {1, L"Top Side", 4, 1},
+          {3, L"Bottom Side", 5, 1},
+          {4, L"Left Side", 6, 1},
+          {2, L"Right Side", 7, 1},
+          {53, L"Caption Buttons", 8, 0},
+          {5, L"Close Button", 9, 6},
+          {7, L"Maximize Button", 10, 6},
+          {8, L"Restore Button", 12, 6},
+          {6, L"Minimize Button", 11, 6},
+          {61, L"Help Button", 13, 6},
+          {49, L"Menubar", 14, 0},
+          {55, L"Close Button", 9, 12},
+          {58, L"Restore Button", 12, 12},
+          {56, L"Minimize Button", 11, 12},
+          {62, L"Minimized Frame", 15, 0}}},
+        {32841, kElemWndFrame, L"RegionDefined", {{kKindRegionDefined, nullptr, 2, -1}}},
+        {32822, kElemDialogFrame, L"CustomDialog", {{9, nullptr, 16, -1}}},
+        {32823, kElemButton, L"CustomButton", {{11, nullptr, 17, -1}}},
+        {32824, kElemCheckBox, L"CustomCheckBox", {{21, nullptr, 18, -1}}},
+        {32825, kElemRadioBox, L"CustomRadio", {{22, nullptr, 19, -1}}},
+        {32826, kElemGroupBox, L"CustomGroupBox", {{23, nullptr, 20, -1}}},
+        {32827,
+         kElemScrollbars,
+         L"CustomScrollBars",
+         {{46, nullptr, 21, -1},
+          {47, L"Standalone HScrollbar", 22, 0},
+          {48, L"Standalone VScrollbar", 23, 0},
+          {73, L"Internal HScrollbar", 51, 0},
+          {74, L"Internal VScrollbar", 52, 0}}},
+        {32828, kElemEdit, L"CustomEdit", {{10, nullptr, 25, -1}}},
+        {32829, kElemListBox, L"CustomListbox", {{35, nullptr, 26, -1}}},
+        {32830, kElemComboBox, L"CustomCombobox", {{32, nullptr, 27, -1}}},
+        {32831, kElemStaticText, L"CustomStatic", {{51, nullptr, 28, -1}}},
+        {32832,
+         kElemTabCtrl,
+         L"CustomTab",
+         {{27, nullptr, 29, -1}, {28, L"Horizontal Tab Control", 29, 0}, {29, L"Vertical Tab Control", 30, 0}}},
+        {32833,
+         kElemProgressBar,
+         L"CustomProgress",
+         {{39, nullptr, 31, -1}, {40, L"Horizontal Progress Bar", 31, 0}, {41, L"Vertical Progress Bar", 32, 0}}},
+        {32834,
+         kElemSpinCtrl,
+         L"CustomSpin",
+         {{42, nullptr, 33, -1}, {43, L"Horizontal Spin Control", 34, 0}, {44, L"Vertical Spin Control", 33, 0}}},
+        {32835,
+         kElemSlider,
+         L"CustomSliders",
+         {{24, nullptr, 35, -1}, {25, L"Horizontal Slider", 35, 0}, {26, L"Vertical Slider", 36, 0}}},
+        {32836, kElemHeaderCtrl, L"CustomHeader", {{37, nullptr, 38, -1}}},
+        {32837, kElemListView, L"CustomListControl", {{36, nullptr, 39, -1}}},
+        {32838, kElemTreeCtrl, L"CustomTreeControl", {{38, nullptr, 40, -1}}},
+        {32839, kElemToolBar, L"CustomToolbar", {{30, nullptr, 41, -1}}},
+        {32840, kElemStatusBar, L"CustomStatusbar", {{31, nullptr, 43, -1}}},
+        {32901, kElemCheckButton, L"CustomCheckButton", {{66, nullptr, 48, -1}}},
+        // Kinds that only come back from a stored skin.
+        {0, kElemGrip, L"Grip", {{20, nullptr, 24, -1}}},
+        {0, kElemToolTip, L"Tooltip", {{59, nullptr, 42, -1}}},
+        {0, kElemSplitter, L"Splitter", {{63, nullptr, 37, -1}}},
+    };
+    return adders;
+}
+
+const Adder* AdderForCommand(UINT command) {
+    for (const Adder& a : Adders())
+        if (command && a.command == command) return &a;
+    return nullptr;
+}
+
+const Adder* AdderForType(WORD type, bool regionDefined) {
+    if (type == kElemWndFrame) return AdderForCommand(regionDefined ? 32841 : 32821);
+    for (const Adder& a : Adders())
+        if (a.type == type) return &a;
+    return nullptr;
+}
+
+ElementTree::ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> skin)
+    : store_(store), mode_(mode), skin_(std::move(skin)) {
+    Record root;
+    root.key = {mode_ == 1 ? kKindCustomRoot : kKindUserDataRoot, 0};
+    root_ = Insert(nullptr, kInsertLast, mode_ == 1 ? L"Custom Controls" : L"User Data", 0, root);
+    store_.SetCheckBox(root_, false);
+}
+
+TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
+                               const Record& r) {
+    // An item's data is its record's place in the table, counted from 1.
+    records_.push_back(r);
+    records_.back().alive = true;
+    return store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(records_.size()));
+}
+
+const ElementTree::Record* ElementTree::RecordOf(TreeHandle item) const {
+    if (!item) return nullptr;
+    const std::intptr_t id = store_.Data(item);
+    if (id < 1 || static_cast<std::size_t>(id) > records_.size()) return nullptr;
+    const Record& r = records_[static_cast<std::size_t>(id - 1)];
+    return r.alive ? &r : nullptr;
+}
+
+ElementTree::Record* ElementTree::RecordOf(TreeHandle item) {
+    return const_cast<Record*>(static_cast<const ElementTree*>(this)->RecordOf(item));
+}
+
+ItemKey ElementTree::KeyOf(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    return r ? r->key : ItemKey{};
+}
+
+std::wstring ElementTree::SchemeOf(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    return r ? r->scheme : std::wstring();
+}
+
+WORD ElementTree::TypeOf(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    return r ? r->type : 0;
+}
+
+void ElementTree::Modified() {
+    if (onModified_) onModified_();
+}
+
+// The folder or root an addition goes into: the item itself when it is a
+// folder or the root, else the container of the item.
+TreeHandle ElementTree::ContainerFor(TreeHandle item) const {
+    while (item && item != root_ && KeyOf(item).kind != kKindFolder) item = store_.Parent(item);
+    return item ? item : root_;
+}
+
+WORD ElementTree::FolderNumberOf(TreeHandle container) const {
+    if (!container || container == root_) return 0;
+    CTwfSkin* skin = skin_();
+    CTwfObj* folder = skin ? skin->FindObject(kElemFolder, SchemeOf(container)) : nullptr;
+    return folder ? folder->GetFolderId() : 0;
+}
+
+std::wstring ElementTree::FolderPrefix() const { return mode_ == 1 ? kCustomSchemePrefix : kUserDataSchemePrefix; }
+
+TreeHandle ElementTree::FolderItemById(WORD id) const {
+    if (id == 0) return root_;
+    auto it = folderItems_.find(id);
+    return it == folderItems_.end() ? nullptr : it->second;
+}
+
+TreeHandle ElementTree::InsertPosition(TreeHandle parent, WORD order) {
+    // The orders of the parent's children, read once, kept sorted while
+    // the tree is filled (the stored elements come in scheme order).
+    auto [at, fresh] = orders_.try_emplace(parent);
+    auto& list = at->second;
+    if (fresh) {
+        CTwfSkin* skin = skin_();
+        for (TreeHandle c = store_.FirstChild(parent); c; c = store_.NextSibling(c)) {
+            const Record* r = RecordOf(c);
+            CTwfObj* o = (skin && r) ? skin->FindObject(r->type, r->scheme) : nullptr;
+            list.emplace_back(o ? o->GetOrder() : 0, c);
+        }
+    }
+    auto next = std::upper_bound(list.begin(), list.end(), order,
+                                 [](WORD o, const std::pair<WORD, TreeHandle>& e) { return o < e.first; });
+    if (next == list.end()) return kInsertLast;
+    if (next == list.begin()) return kInsertFirst;
+    return std::prev(next)->second;
+}
+
+void ElementTree::NoteInserted(TreeHandle parent, WORD order, TreeHandle item) {
+    auto at = orders_.find(parent);
+    if (at == orders_.end()) return;
+    auto& list = at->second;
+    auto next = std::upper_bound(list.begin(), list.end(), order,
+                                 [](WORD o, const std::pair<WORD, TreeHandle>& e) { return o < e.first; });
+    list.insert(next, {order, item});
+}
+
+void ElementTree::RenumberSiblings(TreeHandle parent) {
+    CTwfSkin* skin = skin_();
+    if (!skin) return;
+    WORD order = 0;
+    for (TreeHandle c = store_.FirstChild(parent); c; c = store_.NextSibling(c)) {
+        const Record* r = RecordOf(c);
+        if (!r || !r->ownsObject) continue;
+        if (CTwfObj* o = skin->FindObject(r->type, r->scheme)) o->SetOrder(++order);
+    }
+}
+
+TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
+    CTwfSkin* skin = skin_();
+    if (!skin) return nullptr;
+    TreeHandle container = ContainerFor(parent);
+    const std::wstring prefix = container == root_ ? FolderPrefix() : SchemeOf(container) + L"\\";
+    std::wstring shown = name;
+    for (int k = 1; skin->FindObject(kElemFolder, prefix + shown); ++k) shown = name + std::to_wstring(k);
+    Record r;
+    r.key = {kKindFolder, numbers_.Take(kKindFolder)};
+    r.type = kElemFolder;
+    r.scheme = prefix + shown;
+    r.ownsNumber = r.ownsObject = true;
+    CTwfObj* object = skin->GetOrCreateObject(kElemFolder, r.scheme);
+    if (!object) return nullptr;
+    r.folderId = nextFolderId_++;
+    object->SetFolderId(r.folderId);
+    TreeHandle item = Insert(container, kInsertLast, shown, kFolderIcon, r);
+    folderItems_[r.folderId] = item;
+    RenumberSiblings(container);
+    Modified();
+    return item;
+}
+
+TreeHandle ElementTree::AddUserData(TreeHandle parent) {
+    CTwfSkin* skin = skin_();
+    if (!skin || mode_ != 2) return nullptr;
+    TreeHandle container = ContainerFor(parent);
+    const WORD folder = FolderNumberOf(container);
+    const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
+    std::wstring shown = L"UserData";
+    for (int k = 1; skin->FindObject(kElemUserData, prefix + shown); ++k) shown = L"UserData" + std::to_wstring(k);
+    Record r;
+    r.key = {kKindUserData, numbers_.Take(kKindUserData)};
+    r.type = kElemUserData;
+    r.scheme = prefix + shown;
+    r.ownsNumber = r.ownsObject = true;
+    CTwfObj* object = skin->GetOrCreateObject(kElemUserData, r.scheme);
+    if (!object) return nullptr;
+    object->SetFolderId(folder);
+    TreeHandle item = Insert(container, kInsertLast, shown, kUserDataIcon, r);
+    RenumberSiblings(container);
+    Modified();
+    return item;
+}
+
+TreeHandle ElementTree::AddCustomControl(TreeHandle parent, UINT command) {
+    CTwfSkin* skin = skin_();
+    const Adder* adder = AdderForCommand(command);
+    if (!skin || !adder || mode_ != 1) return nullptr;
+    TreeHandle container = ContainerFor(parent);
+    const WORD folder = FolderNumberOf(container);
+    const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
+    std::wstring shown = adder->name;
+    for (int k = 1; skin->FindObject(adder->type, prefix + shown); ++k) shown = adder->name + std::to_wstring(k);
+    TreeHandle item = AddFromAdder(*adder, container, kInsertLast, shown, prefix + shown, false);
+    if (!item) return nullptr;
+    if (CTwfObj* o = skin->FindObject(adder->type, prefix + shown)) o->SetFolderId(folder);
+    RenumberSiblings(container);
+    Modified();
+    return item;
+}
+
+TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after,
+                                     const std::wstring& display, const std::wstring& scheme, bool filling) {
+    CTwfSkin* skin = skin_();
+    CTwfObj* object = skin->FindObject(adder.type, scheme);
+    if (!object) object = skin->GetOrCreateObject(adder.type, scheme, 0);
+    if (!object) return nullptr;
+    object->SetEnabled(TRUE);
+    // A new region-defined frame says so at once: without its kind it
+    // would come back from the file as an ordinary frame.
+    if (!filling && adder.parts[0].kind == kKindRegionDefined) object->SetNumber(kFrameKindNumber, kRegionDefinedFrame);
+    const unsigned number = numbers_.Take(adder.parts[0].kind);
+    std::vector<TreeHandle> made;
+    for (std::size_t i = 0; i < adder.parts.size(); ++i) {
+        const AdderPart& p = adder.parts[i];
+        Record r;
+        r.key = {p.kind, number};
+        r.type = adder.type;
+        r.scheme = scheme;
+        r.ownsNumber = r.ownsObject = i == 0;
+        TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
+        made.push_back(Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display, p.icon, r));
+    }
+    return made.front();
+}
+
+TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
+    CTwfSkin* skin = skin_();
+    const std::wstring prefix = FolderPrefix();
+    if (!skin || !StartsWith(scheme, prefix)) return root_;
+    std::wstring rest = scheme.substr(prefix.size());
+    TreeHandle at = root_;
+    std::wstring path = prefix;
+    std::size_t start = 0;
+    while (start <= rest.size()) {
+        std::size_t end = rest.find(L'\\', start);
+        if (end == std::wstring::npos) end = rest.size();
+        const std::wstring part = rest.substr(start, end - start);
+        start = end + 1;
+        if (part.empty()) continue;
+        path += (path == prefix ? L"" : L"\\") + part;
+        TreeHandle found = nullptr;
+        for (TreeHandle c = store_.FirstChild(at); c; c = store_.NextSibling(c))
+            if (KeyOf(c).kind == kKindFolder && store_.Text(c) == part) found = c;
+        if (!found) {
+            CTwfObj* object = skin->FindObject(kElemFolder, path);
+            if (!object) {
+                // A level the file did not store: made, so the next save has it.
+                object = skin->GetOrCreateObject(kElemFolder, path);
+                if (!object) return at;
+                object->SetFolderId(nextFolderId_++);
+                Modified();
+            }
+            nextFolderId_ = std::max<WORD>(nextFolderId_, static_cast<WORD>(object->GetFolderId() + 1));
+            Record r;
+            r.key = {kKindFolder, numbers_.Take(kKindFolder)};
+            r.type = kElemFolder;
+            r.scheme = path;
+            r.ownsNumber = r.ownsObject = true;
+            r.folderId = object->GetFolderId();
+            found = Insert(at, InsertPosition(at, object->GetOrder()), part, kFolderIcon, r);
+            NoteInserted(at, object->GetOrder(), found);
+            // The first folder with a number keeps it.
+            folderItems_.emplace(r.folderId, found);
+        }
+        at = found;
+    }
+    return at;
+}
+
+void ElementTree::FillFromSkin() {
+    CTwfSkin* skin = skin_();
+    if (!skin) return;
+    orders_.clear();
+    const std::wstring defaultScheme = skin->GetDefaultSchemeName();
+    auto skipped = [&](const std::wstring& name) {
+        return name.empty() || name == L"Default" || name == defaultScheme || name == kRootSchemeName;
+    };
+    // Folder numbers already stored come first, so new ones never clash.
+    for (const auto& [name, elements] : skin->GetSchemes())
+        for (const auto& [type, object] : elements)
+            if (type == kElemFolder)
+                nextFolderId_ = std::max<WORD>(nextFolderId_, static_cast<WORD>(object->GetFolderId() + 1));
+    std::vector<std::wstring> folders;
+    for (const auto& [name, elements] : skin->GetSchemes())
+        if (!skipped(name) && elements.count(kElemFolder) && StartsWith(name, FolderPrefix())) folders.push_back(name);
+    for (const std::wstring& f : folders) EnsureFolderPath(f);
+
+    struct Pending {
+        std::wstring scheme;
+        WORD type;
+    };
+    std::vector<Pending> items;
+    for (const auto& [name, elements] : skin->GetSchemes()) {
+        if (skipped(name)) continue;
+        for (const auto& [type, object] : elements) {
+            if (type == kElemFolder) continue;
+            if ((mode_ == 2) == (type == kElemUserData)) items.push_back({name, type});
+        }
+    }
+    for (const Pending& p : items) {
+        CTwfObj* object = skin->FindObject(p.type, p.scheme);
+        if (!object) continue;
+        // An element whose folder number names no folder goes under the root.
+        TreeHandle parent = FolderItemById(object->GetFolderId());
+        if (!parent) parent = root_;
+        TreeHandle after = InsertPosition(parent, object->GetOrder());
+        const std::wstring shown = AfterFirstBracket(p.scheme);
+        if (p.type == kElemUserData) {
+            Record r;
+            r.key = {kKindUserData, numbers_.Take(kKindUserData)};
+            r.type = kElemUserData;
+            r.scheme = p.scheme;
+            r.ownsNumber = r.ownsObject = true;
+            NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, r));
+            continue;
+        }
+        const Adder* adder = AdderForType(p.type, object->GetNumber(kFrameKindNumber) == kRegionDefinedFrame);
+        if (adder)
+            if (TreeHandle item = AddFromAdder(*adder, parent, after, shown, p.scheme, true))
+                NoteInserted(parent, object->GetOrder(), item);
+    }
+    orders_.clear();
+}
+
+void ElementTree::Forget(TreeHandle item) {
+    for (TreeHandle c = store_.FirstChild(item); c; c = store_.NextSibling(c)) Forget(c);
+    Record* r = RecordOf(item);
+    if (!r) return;
+    if (r->ownsNumber) numbers_.Release(r->key.kind, r->key.number);
+    if (r->key.kind == kKindFolder) {
+        auto f = folderItems_.find(r->folderId);
+        if (f != folderItems_.end() && f->second == item) folderItems_.erase(f);
+    }
+    *r = Record{};
+}
+
+void ElementTree::Clear() {
+    // Items and keys only: the skin keeps every object (an import or a load
+    // refills the tree from it).
+    // Every item below the root goes: their records and numbers at once.
+    removing_ = true;
+    records_.resize(1); // the root's record is the first
+    folderItems_.clear();
+    orders_.clear();
+    numbers_ = InstanceNumbers();
+    while (TreeHandle c = store_.FirstChild(root_)) store_.Delete(c);
+    removing_ = false;
+    if (sink_) sink_->ClearPage();
+}
+
+bool ElementTree::Delete(TreeHandle item) {
+    if (!item || item == root_ || !RecordOf(item)) return false;
+    CTwfSkin* skin = skin_();
+    std::vector<TreeHandle> stack{item};
+    while (!stack.empty()) {
+        TreeHandle h = stack.back();
+        stack.pop_back();
+        const Record* r = RecordOf(h);
+        if (skin && r && r->ownsObject) skin->RemoveObject(r->type, r->scheme);
+        for (TreeHandle c = store_.FirstChild(h); c; c = store_.NextSibling(c)) stack.push_back(c);
+    }
+    removing_ = true;
+    Forget(item);
+    store_.Delete(item);
+    removing_ = false;
+    if (sink_) sink_->ClearPage();
+    Modified();
+    return true;
+}
+
+bool ElementTree::CanRename(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    return r && item != root_ && r->ownsObject;
+}
+
+bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
+    Record* r = RecordOf(item);
+    CTwfSkin* skin = skin_();
+    if (!skin || !CanRename(item) || !ValidName(text) || text == store_.Text(item)) return false;
+    const std::wstring old = r->scheme;
+    std::wstring renamed;
+    if (r->key.kind == kKindFolder) {
+        auto slash = old.find_last_of(L'\\');
+        renamed = old.substr(0, slash + 1) + text;
+    } else {
+        auto bracket = old.find(L'>');
+        renamed = (bracket == std::wstring::npos ? std::wstring() : old.substr(0, bracket + 1)) + text;
+    }
+    if (skin->FindObject(r->type, renamed)) return false;
+    if (!skin->MoveObject(r->type, old, renamed)) return false;
+    const WORD type = r->type;
+    for (Record& rec : records_) {
+        if (!rec.alive) continue;
+        if (rec.type == type && rec.scheme == old) rec.scheme = renamed;
+        // The folders inside a renamed folder move with it.
+        if (type == kElemFolder && rec.type == kElemFolder && StartsWith(rec.scheme, old + L"\\")) {
+            std::wstring moved = renamed + rec.scheme.substr(old.size());
+            if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
+        }
+    }
+    store_.SetText(item, text);
+    Modified();
+    return true;
+}
+
+void ElementTree::Select(TreeHandle item) {
+    if (!sink_ || removing_) return;
+    const Record* r = RecordOf(item);
+    if (!r || item == root_) {
+        sink_->ClearPage();
+        return;
+    }
+    sink_->ShowElement({r->key, r->type, r->scheme, store_.Text(item)});
+}
+
+TreeHandle ElementTree::Find(const std::wstring& path) const {
+    TreeHandle at = root_;
+    std::size_t start = 0;
+    while (at && start < path.size()) {
+        std::size_t end = path.find(L'/', start);
+        if (end == std::wstring::npos) end = path.size();
+        const std::wstring part = path.substr(start, end - start);
+        start = end + 1;
+        TreeHandle next = nullptr;
+        for (TreeHandle c = store_.FirstChild(at); c && !next; c = store_.NextSibling(c))
+            if (store_.Text(c) == part) next = c;
+        at = next;
+    }
+    return at;
+}
+
+std::vector<std::wstring> ElementTree::Dump() const {
+    std::vector<std::wstring> lines;
+    struct Walk {
+        const ElementTree& t;
+        std::vector<std::wstring>& out;
+        void operator()(TreeHandle h, int depth) const {
+            out.push_back(std::wstring(static_cast<std::size_t>(depth) * 2, L' ') + t.store_.Text(h) + L" [" +
+                          std::to_wstring(t.KeyOf(h).kind) + L"]");
+            for (TreeHandle c = t.store_.FirstChild(h); c; c = t.store_.NextSibling(c)) (*this)(c, depth + 1);
+        }
+    };
+    Walk{*this, lines}(root_, 0);
+    return lines;
+}
+
+} // namespace hexmoor::shell

@@ -1,0 +1,172 @@
+#pragma once
+// The logic of the custom-controls and user-data trees on any TreeStore:
+// item keys with instance numbers, folders and their scheme paths, custom
+// controls from the adder table, user data, filling from a loaded skin,
+// clearing, deleting and renaming. The skin's objects are created, moved
+// and removed here; what a selected item shows goes to a PageSink.
+
+#include <windows.h>
+
+#include <compare>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "editor/shell/tree_store.h"
+
+class CTwfSkin;
+
+namespace hexmoor::shell {
+
+// Kind codes of the items (an element's kind is its key base / 100).
+inline constexpr int kKindFrame = 0;
+inline constexpr int kKindRegionDefined = 60;
+inline constexpr int kKindUserData = 71;
+inline constexpr int kKindFolder = 72;
+inline constexpr int kKindDefaultRoot = 80;
+inline constexpr int kKindCustomRoot = 85;
+inline constexpr int kKindUserDataRoot = -123;
+
+// An item's key: its kind and its instance number kept apart, so that no
+// number of items of one kind can run into the next kind's keys. Only this
+// type derives a kind from a key.
+struct ItemKey {
+    int kind = 0;
+    unsigned number = 0;
+    auto operator<=>(const ItemKey&) const = default;
+};
+
+// Instance numbers per kind: the lowest free number first, handed back on
+// delete.
+class InstanceNumbers {
+public:
+    unsigned Take(int kind);
+    void Release(int kind, unsigned number);
+    bool InUse(int kind, unsigned number) const;
+
+private:
+    std::map<int, std::set<unsigned>> used_;
+};
+
+// What the property grid is asked to show for a selected item.
+struct SelectedElement {
+    ItemKey key;
+    WORD type = 0;
+    std::wstring scheme;
+    std::wstring caption;
+};
+
+class PageSink {
+public:
+    virtual ~PageSink() = default;
+    virtual void ShowElement(const SelectedElement& element) = 0;
+    virtual void ClearPage() = 0;
+};
+
+// One adder of the custom-controls tree: the command that adds it, the
+// element type, the requested name and the items it makes.
+struct AdderPart {
+    int kind;
+    const wchar_t* text; // null: the item's own name
+    int icon;
+    int parent; // index of the part it hangs under, -1 for the top item
+};
+struct Adder {
+    UINT command;
+    WORD type;
+    const wchar_t* name;
+    std::vector<AdderPart> parts; // parts[0] is the top item
+};
+const std::vector<Adder>& Adders();
+const Adder* AdderForCommand(UINT command);
+// The adder that re-creates a stored element of this type; null for types
+// that get no custom item (menus, date-time pickers, strips, user data...).
+const Adder* AdderForType(WORD type, bool regionDefined);
+
+class ElementTree {
+public:
+    // mode 1 custom controls, 2 user data.
+    ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> skin);
+
+    TreeHandle Root() const { return root_; }
+    int Mode() const { return mode_; }
+
+    // Adding by command (under `parent`, a folder or the root; an element
+    // item adds beside itself in its folder).
+    TreeHandle AddFolder(TreeHandle parent, const std::wstring& name = L"Folder");
+    TreeHandle AddUserData(TreeHandle parent);
+    TreeHandle AddCustomControl(TreeHandle parent, UINT command);
+
+    // Rebuilds the items from the skin's stored folders and elements.
+    void FillFromSkin();
+    // Removes every item below the root with its key, never a skin object.
+    void Clear();
+    // Removes the item, its subtree and their skin objects.
+    bool Delete(TreeHandle item);
+    // Renames an element or a folder; false (nothing changed) for an empty
+    // name, "Default", '<', '>' or '\', the same text, or a taken name.
+    bool Rename(TreeHandle item, const std::wstring& text);
+    // The selection: the item's element to the sink, or an empty page.
+    void Select(TreeHandle item);
+
+    bool CanRename(TreeHandle item) const;
+    ItemKey KeyOf(TreeHandle item) const;
+    std::wstring SchemeOf(TreeHandle item) const;
+    WORD TypeOf(TreeHandle item) const;
+    TreeHandle FolderItemById(WORD id) const;
+    TreeHandle Find(const std::wstring& path) const; // texts below the root, '/'-joined
+
+    // An item a line, indented two blanks per level, with its kind.
+    std::vector<std::wstring> Dump() const;
+
+    void SetPageSink(PageSink* sink) { sink_ = sink; }
+    // Called on every change of the skin (the document-modified flag).
+    void SetOnModified(std::function<void()> f) { onModified_ = std::move(f); }
+    const InstanceNumbers& Numbers() const { return numbers_; }
+
+private:
+    struct Record {
+        ItemKey key;
+        WORD type = 0;
+        std::wstring scheme;
+        bool ownsNumber = false;
+        bool ownsObject = false;
+        WORD folderId = 0; // a folder's own number
+        bool alive = false;
+    };
+
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, const Record& r);
+    const Record* RecordOf(TreeHandle item) const;
+    Record* RecordOf(TreeHandle item);
+    TreeHandle ContainerFor(TreeHandle item) const;
+    WORD FolderNumberOf(TreeHandle container) const;
+    std::wstring FolderPrefix() const;
+    TreeHandle EnsureFolderPath(const std::wstring& scheme);
+    TreeHandle InsertPosition(TreeHandle parent, WORD order);
+    void NoteInserted(TreeHandle parent, WORD order, TreeHandle item);
+    void RenumberSiblings(TreeHandle parent);
+    TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
+                            const std::wstring& scheme, bool filling);
+    void Forget(TreeHandle item);
+    void Modified();
+
+    TreeStore& store_;
+    int mode_;
+    std::function<CTwfSkin*()> skin_;
+    TreeHandle root_ = nullptr;
+    std::vector<Record> records_;
+    std::map<WORD, TreeHandle> folderItems_; // folder number -> its item
+    // While filling: each parent's children as (stored order, item), sorted.
+    std::map<TreeHandle, std::vector<std::pair<WORD, TreeHandle>>> orders_;
+    InstanceNumbers numbers_;
+    WORD nextFolderId_ = 1;
+    PageSink* sink_ = nullptr;
+    // Set while items are taken away: the selection moving through them
+    // shows nothing (the page is reset once at the end).
+    bool removing_ = false;
+    std::function<void()> onModified_;
+};
+
+} // namespace hexmoor::shell

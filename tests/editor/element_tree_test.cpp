@@ -1,0 +1,258 @@
+// The element trees' logic on the in-memory tree and a skin of the test's
+// own: keys and instance numbers, folders, custom controls, user data,
+// filling from a skin, clearing, deleting and renaming.
+#include <gtest/gtest.h>
+
+#include "editor/shell/element_tree.h"
+#include "model/element_types.h"
+#include "model/twf_skin.h"
+#include "resources/command_ids.h"
+#include "tests/model/file/skin_test_support.h"
+
+using namespace hexmoor;
+using shell::ElementTree;
+using shell::MemoryTree;
+using shell::TreeHandle;
+
+namespace {
+
+constexpr UINT kAddFrame = 32821, kAddButton = 32823, kAddEdit = 32828, kAddScrollbars = 32827,
+               kAddRegionDefined = 32841;
+
+struct Sink : shell::PageSink {
+    std::vector<std::wstring> shown;
+    int cleared = 0;
+    void ShowElement(const shell::SelectedElement& e) override { shown.push_back(e.caption + L"|" + e.scheme); }
+    void ClearPage() override { ++cleared; }
+};
+
+class Trees : public ::testing::Test {
+protected:
+    Trees() {
+        skin.InitNewSkin(L"Default");
+        for (ElementTree* t : {&custom, &userData}) t->SetOnModified([this] { ++modified; });
+    }
+    // A tree of the same mode refilled from the skin, as after reopening.
+    std::vector<std::wstring> Refilled(int mode) {
+        MemoryTree store;
+        ElementTree again(store, mode, [this] { return &skin; });
+        again.FillFromSkin();
+        return again.Dump();
+    }
+
+    CTwfSkin skin;
+    MemoryTree customStore, userDataStore;
+    ElementTree custom{customStore, 1, [this] { return &skin; }};
+    ElementTree userData{userDataStore, 2, [this] { return &skin; }};
+    int modified = 0;
+};
+
+TEST(InstanceNumbers, TheLowestFreeNumberComesFirstAndDeletedNumbersComeBack) {
+    shell::InstanceNumbers n;
+    EXPECT_EQ(n.Take(11), 1u);
+    EXPECT_EQ(n.Take(11), 2u);
+    EXPECT_EQ(n.Take(11), 3u);
+    EXPECT_EQ(n.Take(10), 1u); // each kind counts for itself
+    n.Release(11, 2);
+    EXPECT_EQ(n.Take(11), 2u);
+    EXPECT_EQ(n.Take(11), 4u);
+    // No limit at 99: keys hold kind and number apart.
+    for (int i = 0; i < 200; ++i) n.Take(12);
+    EXPECT_TRUE(n.InUse(12, 200));
+    EXPECT_FALSE(n.InUse(13, 1));
+}
+
+TEST_F(Trees, FoldersGetUniquePathsByTreeAndDepth) {
+    TreeHandle a = custom.AddFolder(custom.Root());
+    TreeHandle b = custom.AddFolder(custom.Root());
+    TreeHandle inner = custom.AddFolder(a);
+    TreeHandle ud = userData.AddFolder(userData.Root());
+    EXPECT_EQ(custom.SchemeOf(a), L"<CC>\\Folder");
+    EXPECT_EQ(custom.SchemeOf(b), L"<CC>\\Folder1");
+    EXPECT_EQ(custom.SchemeOf(inner), L"<CC>\\Folder\\Folder");
+    EXPECT_EQ(userData.SchemeOf(ud), L"<UD>\\Folder");
+    for (TreeHandle f : {a, b, inner}) EXPECT_NE(skin.FindObject(kElemFolder, custom.SchemeOf(f)), nullptr);
+    // Every folder has its own number.
+    EXPECT_NE(skin.FindObject(kElemFolder, L"<CC>\\Folder")->GetFolderId(),
+              skin.FindObject(kElemFolder, L"<CC>\\Folder1")->GetFolderId());
+    EXPECT_EQ(modified, 4);
+}
+
+TEST_F(Trees, CustomControlsAreNamedUniquelyAndCarryTheirFolderNumber) {
+    TreeHandle first = custom.AddCustomControl(custom.Root(), kAddButton);
+    TreeHandle second = custom.AddCustomControl(first, kAddButton); // beside an element: same container
+    EXPECT_EQ(customStore.Text(first), L"CustomButton");
+    EXPECT_EQ(customStore.Text(second), L"CustomButton1");
+    EXPECT_EQ(customStore.Parent(second), custom.Root());
+    TreeHandle folder = custom.AddFolder(custom.Root());
+    const WORD number = skin.FindObject(kElemFolder, custom.SchemeOf(folder))->GetFolderId();
+    TreeHandle edit = custom.AddCustomControl(folder, kAddEdit);
+    EXPECT_EQ(customStore.Text(edit), L"CustomEdit");
+    EXPECT_EQ(custom.SchemeOf(edit), L"<" + std::to_wstring(number) + L">CustomEdit");
+    CTwfObj* object = skin.FindObject(kElemEdit, custom.SchemeOf(edit));
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->GetFolderId(), number);
+    EXPECT_TRUE(object->IsEnabled());
+    EXPECT_FALSE(customStore.HasCheckBox(edit));
+    // User data in its own tree, named the same way.
+    TreeHandle u1 = userData.AddUserData(userData.Root());
+    TreeHandle u2 = userData.AddUserData(userData.Root());
+    EXPECT_EQ(userDataStore.Text(u1), L"UserData");
+    EXPECT_EQ(userDataStore.Text(u2), L"UserData1");
+    EXPECT_EQ(custom.AddUserData(custom.Root()), nullptr);
+}
+
+TEST_F(Trees, AFrameComesWithItsSixteenPartsSharingItsNumberAndDeletingItFreesAll) {
+    TreeHandle frame = custom.AddCustomControl(custom.Root(), kAddFrame);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(customStore.Count(), 1u + 1u + 16u);
+    const unsigned number = custom.KeyOf(frame).number;
+    TreeHandle sides = customStore.FirstChild(frame);
+    EXPECT_EQ(customStore.Text(sides), L"Frame Sides");
+    EXPECT_EQ(custom.KeyOf(customStore.FirstChild(sides)).number, number);
+    EXPECT_TRUE(custom.Delete(frame));
+    EXPECT_EQ(customStore.Count(), 1u);
+    EXPECT_EQ(skin.FindObject(kElemWndFrame, L"CustomFrame"), nullptr);
+    // The number comes back for the next frame, and so does the name.
+    TreeHandle again = custom.AddCustomControl(custom.Root(), kAddFrame);
+    EXPECT_EQ(custom.KeyOf(again).number, number);
+    EXPECT_EQ(customStore.Text(again), L"CustomFrame");
+    EXPECT_FALSE(custom.Delete(custom.Root()));
+}
+
+TEST_F(Trees, ANewRegionDefinedControlSaysSoAtOnceAndComesBackAsOne) {
+    TreeHandle item = custom.AddCustomControl(custom.Root(), kAddRegionDefined);
+    ASSERT_NE(item, nullptr);
+    CTwfObj* frame = skin.FindObject(kElemWndFrame, L"RegionDefined");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetNumber(483), 4u);
+    EXPECT_EQ(customStore.FirstChild(item), nullptr); // no frame parts
+    EXPECT_EQ(Refilled(1), custom.Dump());
+}
+
+TEST_F(Trees, RenameRefusesBadNamesAndKeepsTheFolderPrefix) {
+    TreeHandle folder = custom.AddFolder(custom.Root());
+    TreeHandle edit = custom.AddCustomControl(folder, kAddEdit);
+    custom.AddCustomControl(folder, kAddEdit); // "CustomEdit1" takes that name
+    const std::wstring scheme = custom.SchemeOf(edit);
+    const int before = modified;
+    for (const wchar_t* bad : {L"", L"Default", L"a<b", L"a>b", L"a\\b", L"CustomEdit", L"CustomEdit1"}) {
+        EXPECT_FALSE(custom.Rename(edit, bad)) << bad;
+        EXPECT_EQ(custom.SchemeOf(edit), scheme) << bad;
+        EXPECT_EQ(customStore.Text(edit), L"CustomEdit") << bad;
+    }
+    EXPECT_EQ(modified, before);
+    ASSERT_TRUE(custom.Rename(edit, L"Login"));
+    EXPECT_EQ(customStore.Text(edit), L"Login");
+    EXPECT_EQ(custom.SchemeOf(edit), scheme.substr(0, scheme.find(L'>') + 1) + L"Login");
+    EXPECT_NE(skin.FindObject(kElemEdit, custom.SchemeOf(edit)), nullptr);
+    EXPECT_EQ(skin.FindObject(kElemEdit, scheme), nullptr);
+    EXPECT_EQ(modified, before + 1);
+    // A group's children follow its scheme.
+    TreeHandle bars = custom.AddCustomControl(custom.Root(), kAddScrollbars);
+    ASSERT_TRUE(custom.Rename(bars, L"Bars"));
+    EXPECT_EQ(custom.SchemeOf(customStore.FirstChild(bars)), L"Bars");
+}
+
+TEST_F(Trees, RenamingAFolderMovesTheFoldersInsideIt) {
+    TreeHandle outer = custom.AddFolder(custom.Root());
+    TreeHandle inner = custom.AddFolder(outer);
+    TreeHandle deepest = custom.AddFolder(inner);
+    custom.AddCustomControl(deepest, kAddButton);
+    ASSERT_TRUE(custom.Rename(outer, L"Dialogs"));
+    EXPECT_EQ(custom.SchemeOf(inner), L"<CC>\\Dialogs\\Folder");
+    EXPECT_EQ(custom.SchemeOf(deepest), L"<CC>\\Dialogs\\Folder\\Folder");
+    EXPECT_EQ(skin.FindObject(kElemFolder, L"<CC>\\Folder\\Folder"), nullptr);
+    EXPECT_NE(skin.FindObject(kElemFolder, L"<CC>\\Dialogs\\Folder\\Folder"), nullptr);
+    // Reopened, the tree is the same: the button still sits in the deepest folder.
+    EXPECT_EQ(Refilled(1), custom.Dump());
+}
+
+TEST_F(Trees, ClearingKeepsTheSkinsObjectsAndARefillGivesTheSameTreeInTheSameOrder) {
+    TreeHandle folder = custom.AddFolder(custom.Root());
+    custom.AddCustomControl(folder, kAddEdit);
+    custom.AddCustomControl(folder, kAddButton);
+    custom.AddCustomControl(custom.Root(), kAddScrollbars);
+    custom.AddCustomControl(custom.Root(), kAddFrame);
+    userData.AddFolder(userData.Root());
+    userData.AddUserData(userData.Find(L"Folder"));
+    const auto customDump = custom.Dump();
+    const auto userDump = userData.Dump();
+    Sink sink;
+    custom.SetPageSink(&sink);
+    custom.Clear();
+    EXPECT_EQ(sink.cleared, 1); // the grid is reset once, not per item
+    EXPECT_EQ(customStore.Count(), 1u);
+    EXPECT_NE(skin.FindObject(kElemEdit, L"<1>CustomEdit"), nullptr);
+    EXPECT_NE(skin.FindObject(kElemWndFrame, L"CustomFrame"), nullptr);
+    custom.FillFromSkin();
+    EXPECT_EQ(custom.Dump(), customDump);
+    EXPECT_EQ(Refilled(2), userDump);
+
+    // The same after a round through a skin file.
+    ASSERT_TRUE(skin_test::Imaging().IsStarted());
+    skin_test::ScratchDir dir("trees");
+    skin.SetPath((dir / "trees.twf").wstring());
+    ASSERT_TRUE(skin.WriteSkinFile());
+    CTwfSkin reopened;
+    reopened.InitNewSkin(L"Default");
+    reopened.SetPath(skin.GetPath());
+    ASSERT_EQ(reopened.LoadSkinFromPath(FALSE), 0);
+    MemoryTree store;
+    ElementTree fromFile(store, 1, [&] { return &reopened; });
+    fromFile.FillFromSkin();
+    EXPECT_EQ(fromFile.Dump(), customDump);
+}
+
+TEST_F(Trees, FillingPutsStrayElementsUnderTheRootAndMakesMissingFolderLevels) {
+    // A folder whose parent level was not stored, an element in a folder
+    // number that names no folder, a menu (no custom item) and the default
+    // scheme (never in these trees).
+    skin.GetOrCreateObject(kElemFolder, L"<CC>\\Top\\Inner")->SetFolderId(7);
+    skin.GetOrCreateObject(kElemButton, L"<7>Inside")->SetFolderId(7);
+    skin.GetOrCreateObject(kElemEdit, L"<42>Stray")->SetFolderId(42);
+    skin.GetOrCreateObject(kElemMenu, L"MyMenu");
+    skin.GetOrCreateObject(kElemUserData, L"Blob");
+    custom.FillFromSkin();
+    EXPECT_EQ(modified, 1); // the missing level "Top" was made
+    EXPECT_NE(skin.FindObject(kElemFolder, L"<CC>\\Top"), nullptr);
+    EXPECT_NE(custom.Find(L"Top/Inner/Inside"), nullptr);
+    TreeHandle stray = custom.Find(L"Stray");
+    ASSERT_NE(stray, nullptr);
+    EXPECT_EQ(customStore.Parent(stray), custom.Root());
+    EXPECT_EQ(custom.Find(L"MyMenu"), nullptr);
+    EXPECT_EQ(custom.Find(L"Blob"), nullptr);
+    EXPECT_EQ(custom.Find(L"Button"), nullptr);
+    userData.FillFromSkin();
+    EXPECT_NE(userData.Find(L"Blob"), nullptr);
+    // A folder made after filling does not take a stored folder's number.
+    TreeHandle added = custom.AddFolder(custom.Root());
+    EXPECT_GT(skin.FindObject(kElemFolder, custom.SchemeOf(added))->GetFolderId(), 7);
+}
+
+TEST_F(Trees, SelectingAnElementShowsItsPageAndARootShowsNone) {
+    Sink sink;
+    custom.SetPageSink(&sink);
+    TreeHandle button = custom.AddCustomControl(custom.Root(), kAddButton);
+    custom.Select(button);
+    custom.Select(custom.Root());
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0], L"CustomButton|CustomButton");
+    EXPECT_EQ(sink.cleared, 1);
+}
+
+TEST_F(Trees, DeletingRemovesTheSubtreesObjectsAndMarksTheSkinModified) {
+    TreeHandle folder = custom.AddFolder(custom.Root());
+    TreeHandle inner = custom.AddFolder(folder);
+    custom.AddCustomControl(inner, kAddButton);
+    const std::wstring buttonScheme = custom.SchemeOf(custom.Find(L"Folder/Folder/CustomButton"));
+    const int before = modified;
+    ASSERT_TRUE(custom.Delete(folder));
+    EXPECT_EQ(modified, before + 1);
+    EXPECT_EQ(skin.FindObject(kElemFolder, L"<CC>\\Folder"), nullptr);
+    EXPECT_EQ(skin.FindObject(kElemFolder, L"<CC>\\Folder\\Folder"), nullptr);
+    EXPECT_EQ(skin.FindObject(kElemButton, buttonScheme), nullptr);
+    EXPECT_EQ(customStore.Count(), 1u);
+}
+
+} // namespace

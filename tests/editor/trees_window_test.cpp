@@ -1,0 +1,75 @@
+// The file roads and the element trees in the real editor: a skin opened
+// fills the custom-controls and user-data trees, the tree commands edit it,
+// selecting an item names it in the Properties pane, and a save keeps it.
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include "app_fixture.h"
+#include "editor/shell/editor_state.h"
+#include "editor/shell/element_tree.h"
+#include "editor/shell/runtime_link.h"
+#include "model/element_types.h"
+#include "model/twf_skin.h"
+#include "resources/command_ids.h"
+
+using namespace hexmoor;
+using hexmoor::test::EditorApp;
+
+namespace {
+
+std::wstring TempSkinPath(const wchar_t* name) {
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"hexmoor-trees-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
+}
+
+} // namespace
+
+TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
+    Start();
+    const std::wstring path = TempSkinPath(L"a.twf");
+    {
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        skin.GetOrCreateObject(kElemFolder, L"<CC>\\Dialogs")->SetFolderId(3);
+        skin.GetOrCreateObject(kElemButton, L"<3>OkButton")->SetFolderId(3);
+        skin.GetOrCreateObject(kElemUserData, L"Blob");
+        skin.SetPath(path);
+        ASSERT_TRUE(skin.WriteSkinFile());
+    }
+    ASSERT_TRUE(app->OpenSkinFile(path));
+    shell::CPanelTree* custom = frame->CustomControls();
+    shell::CPanelTree* userData = frame->UserData();
+    ASSERT_TRUE(custom->Model() && userData->Model());
+    EXPECT_EQ(TreeView_GetCount(custom->Tree()), 3u);
+    EXPECT_EQ(TreeView_GetCount(userData->Tree()), 2u);
+    EXPECT_FALSE(shell::Editor().documentModified);
+
+    // Selecting the button names it in the Properties pane.
+    shell::TreeHandle button = custom->Model()->Find(L"Dialogs/OkButton");
+    ASSERT_NE(button, nullptr);
+    TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(button));
+    ASSERT_NE(frame->PropertiesSeam().Current(), nullptr);
+    EXPECT_EQ(frame->PropertiesSeam().Current()->scheme, L"<3>OkButton");
+    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"OkButton");
+
+    // The tree's commands run through the frame with the focus in the tree.
+    SetFocus(custom->Tree());
+    EXPECT_TRUE(frame->RunCommand(ID_ADD_EDIT, custom->Tree()));
+    EXPECT_NE(custom->Model()->Find(L"Dialogs/CustomEdit"), nullptr);
+    EXPECT_TRUE(shell::Editor().documentModified);
+    TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(custom->Model()->Find(L"Dialogs/OkButton")));
+    EXPECT_TRUE(frame->RunCommand(ID_TREE_DELETE, custom->Tree()));
+    EXPECT_EQ(custom->Model()->Find(L"Dialogs/OkButton"), nullptr);
+
+    // Save writes it; reopening gives the same trees.
+    EXPECT_EQ(app->SaveSkinFile(path, false), shell::SaveOutcome::Saved);
+    EXPECT_FALSE(shell::Editor().documentModified);
+    const auto dump = custom->Model()->Dump();
+    ASSERT_TRUE(app->OpenSkinFile(path));
+    EXPECT_EQ(custom->Model()->Dump(), dump);
+    EXPECT_NE(shell::runtime::MainSkin()->FindObject(kElemEdit, L"<3>CustomEdit"), nullptr);
+    EXPECT_EQ(shell::runtime::MainSkin()->FindObject(kElemButton, L"<3>OkButton"), nullptr);
+    DeleteFileW(path.c_str());
+}

@@ -1,0 +1,174 @@
+#!/usr/bin/env python3
+"""Opens every good generated skin file in the editor through editorscript
+and saves it under a new name, then compares skindump's listings: the saved
+file lists as the input except the version line, elements and schemes left
+empty, folder objects made for missing folder levels and custom controls
+switched on; saving the saved file again changes nothing. Also checks the
+script contract on bad input: a bad file is named in a message and the open
+skin saves unchanged; a box with no answer queued exits 3.
+
+    check_round_trip.py EMULATOR EDITORSCRIPT SKINDUMP FIXTURE_DIR SCRATCH_DIR
+"""
+import os
+import shutil
+import subprocess
+import sys
+
+
+def winpath(path):
+    return 'Z:' + os.path.abspath(path).replace('/', '\\')
+
+
+def run_script(emulator, editorscript, scratch, lines):
+    script = os.path.join(scratch, 'script.txt')
+    with open(script, 'w') as f:
+        f.write('\n'.join(lines) + '\n')
+    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
+                         stderr=subprocess.STDOUT)
+    return run.returncode, run.stdout.decode('utf-8', 'replace')
+
+
+def listing(emulator, skindump, path):
+    run = subprocess.run([emulator, skindump, winpath(path)], stdout=subprocess.PIPE)
+    return run.returncode, run.stdout.decode('latin-1').split('\n')
+
+
+def parse(lines):
+    """The listing as (head lines, {scheme: {element line sans enabled:
+    (enabled, [entries])}})."""
+    head, schemes = [], {}
+    scheme = element = None
+    for line in lines:
+        if line.startswith('scheme '):
+            scheme = line[len('scheme '):]
+            schemes[scheme] = {}
+            element = None
+        elif line.startswith('  element ') and scheme is not None:
+            words = line.split()
+            enabled = [w for w in words if w.startswith('enabled=')]
+            key = ' '.join(w for w in words if not w.startswith('enabled='))
+            element = key
+            schemes[scheme][key] = (enabled[0] if enabled else '', [])
+        elif line.startswith('    ') and element is not None:
+            schemes[scheme][element][1].append(line)
+        elif line and not line.startswith('version '):
+            head.append(line)
+    return head, schemes
+
+
+def round_trip_problem(before, after):
+    """What the editor changed beyond what a round may change, or None: the
+    version line, schemes and elements left empty, folder objects (type 33)
+    made for missing folder levels, custom controls switched on (which gives
+    a switched-off element its default colours)."""
+    head_b, b = parse(before)
+    head_a, a = parse(after)
+    if head_a != head_b:
+        return 'head %r -> %r' % (head_b, head_a)
+    for name, elements in a.items():
+        if name not in b:
+            if any(not key.startswith('element 33 ') for key in elements):
+                return 'new scheme %s holds more than a folder' % name
+            continue
+        for key, (enabled, entries) in elements.items():
+            if key not in b[name]:
+                return '%s: new %s' % (name, key)
+            was_enabled, was_entries = b[name][key]
+            if entries != was_entries and not (was_enabled == 'enabled=0' and set(was_entries) <= set(entries)):
+                return '%s %s: entries changed' % (name, key)
+    for name, elements in b.items():
+        for key, (enabled, entries) in elements.items():
+            if entries and (name not in a or key not in a[name]):
+                return '%s: lost %s' % (name, key)
+    return None
+
+
+def main():
+    emulator, editorscript, skindump, root, scratch = sys.argv[1:6]
+    shutil.rmtree(scratch, ignore_errors=True)
+    os.makedirs(scratch)
+    failures = 0
+    checked = 0
+    good = sorted(os.listdir(os.path.join(root, 'good')))
+    for name in good:
+        if not (name.endswith('.twf') or name.endswith('.twfx')):
+            continue
+        source = os.path.join(root, 'good', name)
+        code, before = listing(emulator, skindump, source)
+        if code != 0:
+            continue
+        compressed = 'compressed 1' in before
+        ext = '.twfx' if compressed else '.twf'
+        first = os.path.join(scratch, 'first' + ext)
+        second = os.path.join(scratch, 'second' + ext)
+        filt = '2' if compressed else '1'
+        for target in (first, second):
+            if os.path.exists(target):
+                os.remove(target)
+        code, out = run_script(emulator, editorscript, scratch, [
+            'file "%s"' % winpath(source), 'command 32775',
+            'file "%s" %s' % (winpath(first), filt), 'command 32777'])
+        if code != 0 or not os.path.exists(first):
+            print('%s: first round exit %d\n%s' % (name, code, out))
+            failures += 1
+            continue
+        _, after = listing(emulator, skindump, first)
+        problem = round_trip_problem(before, after)
+        if problem:
+            print('%s: %s' % (name, problem))
+            failures += 1
+        code, out = run_script(emulator, editorscript, scratch, [
+            'file "%s"' % winpath(first), 'command 32775',
+            'file "%s" %s' % (winpath(second), filt), 'command 32777'])
+        _, again = listing(emulator, skindump, second)
+        if code != 0 or again != after:
+            print('%s: second round changed the file (exit %d)' % (name, code))
+            failures += 1
+        if 'modified 0' not in out:
+            print('%s: modified after saving\n%s' % (name, out))
+            failures += 1
+        checked += 1
+
+    # A bad file: named in a message, the open skin saves unchanged.
+    good_file = os.path.join(root, 'good', 'v531.twf')
+    bad_file = os.path.join(root, 'bad', 'header_short.twf')
+    saved = os.path.join(scratch, 'kept.twf')
+    reference = os.path.join(scratch, 'reference.twf')
+    run_script(emulator, editorscript, scratch, [
+        'file "%s"' % winpath(good_file), 'command 32775',
+        'file "%s"' % winpath(reference), 'command 32777'])
+    code, out = run_script(emulator, editorscript, scratch, [
+        'file "%s"' % winpath(good_file), 'command 32775',
+        'file "%s"' % winpath(bad_file), 'answer ok', 'command 32775',
+        'file "%s"' % winpath(saved), 'command 32777'])
+    if code != 0 or ('message "%s is invalid or corrupted." -> ok' % winpath(bad_file)) not in out:
+        print('bad file: exit %d\n%s' % (code, out))
+        failures += 1
+    elif listing(emulator, skindump, saved)[1] != listing(emulator, skindump, reference)[1]:
+        print('bad file: the open skin did not save unchanged')
+        failures += 1
+
+    # A failed save: a message naming the file, the flag kept, no recent entry.
+    missing = os.path.join(scratch, 'no', 'such', 'x.twf')
+    code, out = run_script(emulator, editorscript, scratch, [
+        'file "%s"' % winpath(good_file), 'command 32775',
+        'select custom ""', 'command 32916',
+        'file "%s"' % winpath(missing), 'answer ok', 'command 32777', 'dump-trees'])
+    if (code != 0 or 'message "%s was not saved.' % winpath(missing) not in out or 'modified 1' not in out
+            or 'recent "%s"' % winpath(good_file) not in out or '  Folder [72]' not in out):
+        print('failed save: exit %d\n%s' % (code, out))
+        failures += 1
+
+    # A message with no answer queued: exit 3.
+    code, out = run_script(emulator, editorscript, scratch, [
+        'file "%s"' % winpath(bad_file), 'command 32775'])
+    if code != 3 or '-> none' not in out:
+        print('unanswered box: exit %d\n%s' % (code, out))
+        failures += 1
+
+    print('%d files round-tripped, %d failures' % (checked, failures))
+    return 1 if failures or not checked else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,379 @@
+// editorscript SCRIPT: starts the editor with its real frame and trees and
+// runs the script's lines against it; message boxes and file dialogs are
+// answered from the script (see kUsage for the contract).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <deque>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "editor/shell/editor_state.h"
+#include "editor/shell/hexmoor_app.h"
+#include "editor/shell/main_frame.h"
+#include "model/twf_skin.h"
+#include "editor/shell/runtime_link.h"
+
+namespace {
+
+constexpr int kScriptError = 3;
+
+constexpr char kUsage[] =
+    "usage: editorscript SCRIPT\n"
+    "Runs the editor and the script's lines, one command a line (arguments\n"
+    "with blanks in double quotes):\n"
+    "  answer yes|no|cancel|ok      queue the answer to the next message box\n"
+    "  file PATH [FILTER] | file cancel   queue the next file dialog's answer\n"
+    "  name TEXT [KIND]             queue the next item-name dialog's answer\n"
+    "  command ID                   run a command as the frame routes it;\n"
+    "                               a disabled one prints \"disabled ID\"\n"
+    "  select default|custom|userdata PATH   select a tree item (texts below\n"
+    "                               the root, '/'-joined)\n"
+    "  type PATH TEXT               type into a property row's editor\n"
+    "  key KEYS                     press keys: [Ctrl+][Shift+][Alt+]NAME, NAME\n"
+    "                               a letter, a digit, F1-F12, Space, Enter,\n"
+    "                               Escape, Delete, Tab, Up, Down, Left, Right\n"
+    "  dump-trees                   print the trees, an item a line, indented,\n"
+    "                               with its kind\n"
+    "Prints 'message \"TEXT\" -> ANSWER' for every message box, and at the end\n"
+    "'caption \"...\"', 'modified 0|1' and 'recent \"...\"...'.\n"
+    "Exit code 0; 3 on a script error or a box or dialog with no answer queued.\n";
+
+std::string Utf8(const std::wstring& w) {
+    if (w.empty()) return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+std::wstring Wide(const std::string& s) {
+    if (s.empty()) return {};
+    int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+}
+
+void Print(const std::wstring& line) {
+    std::string s = Utf8(line) + "\n";
+    std::fwrite(s.data(), 1, s.size(), stdout);
+    std::fflush(stdout);
+}
+
+// Quotes and escapes a text for an output line.
+std::wstring Quoted(const std::wstring& text) {
+    std::wstring q = L"\"";
+    for (wchar_t c : text) {
+        if (c == L'"') q += L'\\';
+        if (c == L'\n')
+            q += L"\\n";
+        else if (c != L'\r')
+            q += c;
+    }
+    return q + L"\"";
+}
+
+// Splits a line at blanks; double quotes group (no escapes: paths keep
+// their backslashes).
+std::optional<std::vector<std::wstring>> Split(const std::wstring& line) {
+    std::vector<std::wstring> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == L' ' || line[i] == L'\t')) ++i;
+        if (i >= line.size()) break;
+        std::wstring word;
+        if (line[i] == L'"') {
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                if (line[i] == L'"') {
+                    ++i;
+                    closed = true;
+                    break;
+                } else {
+                    word += line[i++];
+                }
+            }
+            if (!closed) return std::nullopt;
+        } else {
+            while (i < line.size() && line[i] != L' ' && line[i] != L'\t') word += line[i++];
+        }
+        out.push_back(word);
+    }
+    return out;
+}
+
+struct Script {
+    std::deque<int> answers;
+    std::deque<std::optional<hexmoor::fw::FileDialogResult>> files;
+    std::deque<std::wstring> names;
+    bool failed = false;
+};
+
+const wchar_t* AnswerName(int a) {
+    switch (a) {
+    case IDYES: return L"yes";
+    case IDNO: return L"no";
+    case IDCANCEL: return L"cancel";
+    default: return L"ok";
+    }
+}
+
+struct ScriptedMessages : hexmoor::fw::MessageBoxService {
+    Script& script;
+    explicit ScriptedMessages(Script& s) : script(s) {}
+    int Show(HWND, const std::wstring& text, const std::wstring&, UINT) override {
+        if (script.answers.empty()) {
+            Print(L"message " + Quoted(text) + L" -> none");
+            script.failed = true;
+            return IDCANCEL;
+        }
+        int a = script.answers.front();
+        script.answers.pop_front();
+        Print(L"message " + Quoted(text) + L" -> " + AnswerName(a));
+        return a;
+    }
+};
+
+struct ScriptedFiles : hexmoor::fw::FileDialogService {
+    Script& script;
+    explicit ScriptedFiles(Script& s) : script(s) {}
+    std::optional<hexmoor::fw::FileDialogResult> Show(HWND, const hexmoor::fw::FileDialogRequest& request) override {
+        if (script.files.empty()) {
+            Print(L"dialog " + Quoted(request.title) + L" -> none");
+            script.failed = true;
+            return std::nullopt;
+        }
+        auto f = script.files.front();
+        script.files.pop_front();
+        auto r = f;
+        // A path without an extension gets the dialog's default one, as the
+        // system dialog adds it.
+        if (r && !request.defaultExtension.empty()) {
+            auto slash = r->path.find_last_of(L"\\/");
+            auto dot = r->path.find_last_of(L'.');
+            if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash))
+                r->path += L"." + request.defaultExtension;
+        }
+        Print(L"dialog " + Quoted(request.title) + L" -> " + (r ? Quoted(r->path) : std::wstring(L"cancel")));
+        return r;
+    }
+};
+
+struct NoShell : hexmoor::fw::ShellService {
+    void Open(const std::wstring& target) override { Print(L"shell " + Quoted(target)); }
+};
+
+std::optional<UINT> KeyCode(const std::wstring& name) {
+    if (name.size() == 1) {
+        wchar_t c = name[0];
+        if (c >= L'a' && c <= L'z') return static_cast<UINT>(c - L'a' + 'A');
+        if ((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')) return static_cast<UINT>(c);
+    }
+    if (name.size() >= 2 && name[0] == L'F') {
+        int n = _wtoi(name.c_str() + 1);
+        if (n >= 1 && n <= 12) return static_cast<UINT>(VK_F1 + n - 1);
+    }
+    const struct {
+        const wchar_t* name;
+        UINT vk;
+    } named[] = {{L"Space", VK_SPACE},   {L"Enter", VK_RETURN}, {L"Escape", VK_ESCAPE},
+                 {L"Delete", VK_DELETE}, {L"Tab", VK_TAB},      {L"Up", VK_UP},
+                 {L"Down", VK_DOWN},     {L"Left", VK_LEFT},    {L"Right", VK_RIGHT}};
+    for (const auto& n : named)
+        if (name == n.name) return n.vk;
+    return std::nullopt;
+}
+
+class Runner {
+public:
+    Runner(hexmoor::shell::CHexmoorApp& app, Script& script) : app_(app), script_(script) {}
+
+    // False on a script error (reported on standard error).
+    bool Run(const std::vector<std::wstring>& w) {
+        const std::wstring& verb = w[0];
+        if (verb == L"answer" && w.size() == 2) {
+            const std::wstring& a = w[1];
+            int id = a == L"yes" ? IDYES : a == L"no" ? IDNO : a == L"cancel" ? IDCANCEL : a == L"ok" ? IDOK : 0;
+            if (!id) return Error(L"answer: yes, no, cancel or ok");
+            script_.answers.push_back(id);
+            return true;
+        }
+        if (verb == L"file" && (w.size() == 2 || w.size() == 3)) {
+            if (w[1] == L"cancel" && w.size() == 2) {
+                script_.files.push_back(std::nullopt);
+                return true;
+            }
+            int filter = w.size() == 3 ? _wtoi(w[2].c_str()) : 1;
+            script_.files.push_back(hexmoor::fw::FileDialogResult{w[1], filter < 1 ? 1 : filter});
+            return true;
+        }
+        if (verb == L"name" && (w.size() == 2 || w.size() == 3)) {
+            script_.names.push_back(w[1]);
+            return true;
+        }
+        if (verb == L"command" && w.size() == 2) {
+            UINT id = static_cast<UINT>(_wtoi(w[1].c_str()));
+            if (!id) return Error(L"command: a number");
+            HWND start = GetFocus();
+            if (!app_.Frame()->QueryCommand(id, start).enabled) {
+                Print(L"disabled " + w[1]);
+                return true;
+            }
+            app_.Frame()->RunCommand(id, start);
+            Pump();
+            return true;
+        }
+        if (verb == L"select" && w.size() == 3) {
+            hexmoor::shell::CPanelTree* panel = w[1] == L"custom"     ? app_.Frame()->CustomControls()
+                                                : w[1] == L"userdata" ? app_.Frame()->UserData()
+                                                                      : nullptr;
+            if (w[1] == L"default") return Error(L"select default: the default tree is not built yet");
+            if (!panel || !panel->Model()) return Error(L"select: default, custom or userdata");
+            hexmoor::shell::TreeHandle item = panel->Model()->Find(w[2]);
+            if (!item) return Error(L"select: no item " + w[2]);
+            SetFocus(panel->Tree());
+            TreeView_SelectItem(panel->Tree(), hexmoor::shell::TreeViewStore::ToItem(item));
+            Pump();
+            return true;
+        }
+        if (verb == L"type" && w.size() == 3) return Error(L"type: the property grid is not built yet");
+        if (verb == L"key" && w.size() == 2) return Key(w[1]);
+        if (verb == L"dump-trees" && w.size() == 1) {
+            const struct {
+                const wchar_t* name;
+                hexmoor::shell::CPanelTree* panel;
+            } trees[] = {{L"custom", app_.Frame()->CustomControls()}, {L"userdata", app_.Frame()->UserData()}};
+            for (const auto& t : trees) {
+                Print(std::wstring(L"tree ") + t.name);
+                if (t.panel && t.panel->Model())
+                    for (const std::wstring& line : t.panel->Model()->Dump()) Print(L"  " + line);
+            }
+            return true;
+        }
+        return Error(L"unknown or malformed line: " + verb);
+    }
+
+    void Pump() { app_.RunPending(); }
+
+private:
+    bool Error(const std::wstring& text) {
+        std::fputs((Utf8(text) + "\n").c_str(), stderr);
+        return false;
+    }
+
+    bool Key(const std::wstring& keys) {
+        std::wstring rest = keys;
+        std::vector<UINT> mods;
+        for (const auto& [prefix, vk] : {std::pair{L"Ctrl+", VK_CONTROL}, {L"Shift+", VK_SHIFT}, {L"Alt+", VK_MENU}}) {
+            std::wstring p = prefix;
+            if (rest.compare(0, p.size(), p) == 0) {
+                mods.push_back(static_cast<UINT>(vk));
+                rest = rest.substr(p.size());
+            }
+        }
+        auto vk = KeyCode(rest);
+        if (!vk) return Error(L"key: unknown key " + keys);
+        std::vector<INPUT> inputs;
+        auto add = [&](UINT code, bool up) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wVk = static_cast<WORD>(code);
+            in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            inputs.push_back(in);
+        };
+        for (UINT m : mods) add(m, false);
+        add(*vk, false);
+        add(*vk, true);
+        for (auto it = mods.rbegin(); it != mods.rend(); ++it) add(*it, true);
+        SetForegroundWindow(app_.Frame()->Handle());
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        for (int i = 0; i < 5; ++i) {
+            Sleep(20);
+            Pump();
+        }
+        return true;
+    }
+
+    hexmoor::shell::CHexmoorApp& app_;
+    Script& script_;
+};
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fputs(kUsage, stderr);
+        return kScriptError;
+    }
+    std::ifstream in(argv[1], std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "editorscript: cannot read %s\n", Utf8(argv[1]).c_str());
+        return kScriptError;
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::vector<std::wstring>> lines;
+    {
+        std::istringstream ss(text);
+        std::string raw;
+        int number = 0;
+        while (std::getline(ss, raw)) {
+            ++number;
+            if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+            auto words = Split(Wide(raw));
+            if (!words) {
+                std::fprintf(stderr, "editorscript: line %d: unclosed quote\n", number);
+                return kScriptError;
+            }
+            if (words->empty() || (*words)[0][0] == L'#') continue;
+            lines.push_back(*words);
+        }
+    }
+
+    Script script;
+    int code = 0;
+    {
+        hexmoor::shell::CHexmoorApp app;
+        app.SetMessages(std::make_unique<ScriptedMessages>(script));
+        app.SetFileDialogs(std::make_unique<ScriptedFiles>(script));
+        app.SetShell(std::make_unique<NoShell>());
+        if (!app.InitInstance({})) {
+            std::fputs("editorscript: the editor did not start\n", stderr);
+            return kScriptError;
+        }
+        // The start dialog stays out of the way of the script.
+        if (app.StartDialog() && app.StartDialog()->Handle()) ShowWindow(app.StartDialog()->Handle(), SW_HIDE);
+        Runner runner(app, script);
+        runner.Pump();
+        for (const auto& words : lines) {
+            if (!runner.Run(words)) {
+                code = kScriptError;
+                break;
+            }
+            if (script.failed) {
+                code = kScriptError;
+                break;
+            }
+        }
+        wchar_t caption[512]{};
+        GetWindowTextW(app.Frame()->Handle(), caption, 512);
+        Print(L"caption " + Quoted(caption));
+        Print(std::wstring(L"modified ") + (hexmoor::shell::Editor().documentModified ? L"1" : L"0"));
+        std::wstring recent = L"recent";
+        for (const std::wstring& r : app.RecentFiles().Entries()) recent += L" " + Quoted(r);
+        Print(recent);
+        // Leave without the closing questions: the script has had its say.
+        hexmoor::shell::Editor().documentModified = false;
+        if (app.Frame() && app.Frame()->Handle()) DestroyWindow(app.Frame()->Handle());
+        runner.Pump();
+        app.ExitInstance(0);
+    }
+    return code;
+}
