@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include "editor/exchange/win/style_import_road.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
@@ -109,6 +110,7 @@ void CHexmoorApp::OnIdle() {
 void CHexmoorApp::BindCommands() {
     fw::CommandTable& c = Commands();
     c.On(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    c.On(ID_FILE_IMPORT_MSSTYLES, [this] { OnImportVisualStyle(); });
     c.On(ID_HELP_CONTENTS, [this] { OnHelp(); });
     c.On(ID_VIEW_SET_BACKGROUND, [this] { OnSetBackground(); });
     c.On(ID_APP_EXIT, [this] {
@@ -191,6 +193,30 @@ void CHexmoorApp::OnHelp() {
 void CHexmoorApp::OnAppAbout() {
     CAboutDlg dlg;
     dlg.DoModal(frame_ ? frame_->Handle() : nullptr);
+}
+
+void CHexmoorApp::OnImportVisualStyle() {
+    if (!Editor().documentModified && !AskForName()) {
+        if (MessageBox(L"Would you like to import .Msstyles in existent skin?", MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return;
+    } else if (Editor().documentModified && !roads_.SavePrompt(true)) {
+        return;
+    }
+    fw::FileDialogRequest request;
+    request.title = L"Import Microsoft Windows XP style";
+    request.filter = L"Microsoft Windows XP style (*.msstyles)|*.msstyles||";
+    request.defaultExtension = L"msstyles";
+    request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    const HWND owner = frame_ ? frame_->Handle() : nullptr;
+    const auto chosen = FileDialogs().Show(owner, request);
+    if (!chosen) return;
+    CTwfSkin* skin = runtime::MainSkin();
+    if (!skin) return;
+    exchange::StyleRoadHost host;
+    host.message = [this](const std::wstring& text) { MessageBox(text, MB_OK); };
+    host.setSkinning = [](bool on) { runtime::SetSkinning(on); };
+    if (exchange::ImportStyleFromFile(owner, chosen->path, *skin, host) != exchange::StyleRoadResult::kImported) return;
+    Editor().documentModified = true;
 }
 
 void CHexmoorApp::OnStartChoice(int control) {

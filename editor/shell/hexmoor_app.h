@@ -51,6 +51,9 @@ public:
 
     void OnHelp();
     void OnAppAbout();
+    // Command 32904: a colour scheme of a visual style becomes the default
+    // scheme of the skin being edited.
+    void OnImportVisualStyle();
     // Runs the background dialog on the preview background settings and
     // keeps what it returns with OK.
     void OnSetBackground();

@@ -1,0 +1,93 @@
+#include "editor/exchange/style_conversion.h"
+
+namespace hexmoor::exchange {
+
+std::string ToUtf8(std::u16string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::uint32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        }
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+ConversionResult ConvertStyle(std::vector<std::uint8_t> file, const std::optional<std::u16string>& scheme,
+                              CTwfSkin& skin) {
+    ConversionResult result;
+    StyleFile style;
+    switch (style.Open(std::move(file))) {
+    case StyleFile::OpenResult::kDamaged:
+        result.code = kConversionDamaged;
+        result.message = kDamagedModuleMessage;
+        return result;
+    case StyleFile::OpenResult::kNoThemesIni:
+        result.code = kConversionNoThemes;
+        result.message = kNoThemesIniMessage;
+        return result;
+    case StyleFile::OpenResult::kOk: break;
+    }
+    for (const SchemeName& s : style.Schemes()) result.schemes.push_back(s.display);
+    std::u16string resource;
+    if (scheme) {
+        result.scheme = *scheme;
+        resource = style.ResourceForScheme(*scheme);
+    } else if (!style.Schemes().empty()) {
+        result.scheme = style.Schemes().front().display;
+        resource = style.Schemes().front().resource;
+    } else {
+        result.code = kConversionNoScheme;
+        result.message = kNoSchemesMessage;
+        return result;
+    }
+    IniText text;
+    switch (ReadSchemeText(style, resource, &text)) {
+    case SchemeText::kMissing:
+        result.code = kConversionNoScheme;
+        result.message = ResourceNotFoundMessage(resource);
+        return result;
+    case SchemeText::kUnreadable:
+        result.code = kConversionNoScheme;
+        result.message = SchemeUnreadableMessage(resource);
+        return result;
+    case SchemeText::kOk: break;
+    }
+    ImportScheme(skin, style, text, &result.skipped);
+    result.counts = CountImported(skin);
+    return result;
+}
+
+std::string FormatConversion(const ConversionResult& r) {
+    if (r.code == kConversionDamaged || r.code == kConversionNoThemes) return "result " + std::to_string(r.code) + "\n";
+    std::string out = "schemes ";
+    for (std::size_t i = 0; i < r.schemes.size(); ++i) out += (i ? "," : "") + ToUtf8(r.schemes[i]);
+    out += "\n";
+    if (r.code != kConversionOk) return out + "result " + std::to_string(r.code) + "\n";
+    out += "scheme " + ToUtf8(r.scheme) + "\n";
+    out += "elements " + std::to_string(r.counts.elements) + "\n";
+    out += "images " + std::to_string(r.counts.images) + "\n";
+    out += "colors " + std::to_string(r.counts.colors) + "\n";
+    out += "numbers " + std::to_string(r.counts.numbers) + "\n";
+    out += "regions " + std::to_string(r.counts.regions) + "\n";
+    out += "skipped " + std::to_string(r.skipped.size()) + "\n";
+    for (const SkippedImage& s : r.skipped) out += "skip " + s.section + " " + s.key + " " + s.reason + "\n";
+    return out + "result 0\n";
+}
+
+} // namespace hexmoor::exchange

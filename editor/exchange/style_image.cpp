@@ -1,0 +1,139 @@
+#include "editor/exchange/style_image.h"
+
+#include <algorithm>
+
+#include "model/dib_pixels.h"
+#include "model/dib_sizes.h"
+
+namespace hexmoor::exchange {
+
+bool DecodeStyleBitmap(std::span<const std::uint8_t> dib, bool keepAlpha, Pixels* out) {
+    // The caps are checked on the header before any pixel is decoded.
+    if (dib.size() < 16) return false;
+    const auto i32 = [&](std::size_t at) {
+        return static_cast<std::int32_t>(dib[at] | (dib[at + 1] << 8) | (dib[at + 2] << 16) |
+                                         (static_cast<std::uint32_t>(dib[at + 3]) << 24));
+    };
+    const std::int64_t width = i32(4);
+    const std::int64_t height = i32(8) < 0 ? -static_cast<std::int64_t>(i32(8)) : i32(8);
+    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) return false;
+    if (static_cast<std::uint64_t>(width * height) > kMaxBitmapPixels) return false;
+
+    BITMAPINFOHEADER header;
+    const std::size_t bitsOffset = ValidatePackedDib(dib, &header);
+    if (!bitsOffset || !DecodePackedDibPixels(dib, out)) return false;
+    const bool alpha = keepAlpha && header.biBitCount == 32 && header.biClrUsed == 0;
+    if (!alpha) {
+        for (std::uint32_t& p : out->argb) p |= 0xFF000000u;
+        return true;
+    }
+    if (header.biCompression == BI_BITFIELDS) {
+        // The decoder makes bit-field pixels opaque; the fourth byte of each
+        // stored pixel is its alpha.
+        const bool bottomUp = header.biHeight > 0;
+        const std::size_t rowBytes = static_cast<std::size_t>(out->width) * 4;
+        for (int y = 0; y < out->height; ++y) {
+            const int sourceRow = bottomUp ? out->height - 1 - y : y;
+            const std::uint8_t* row = dib.data() + bitsOffset + rowBytes * sourceRow;
+            std::uint32_t* target = out->argb.data() + static_cast<std::size_t>(y) * out->width;
+            for (int x = 0; x < out->width; ++x)
+                target[x] = (target[x] & 0x00FFFFFFu) | (static_cast<std::uint32_t>(row[4 * x + 3]) << 24);
+        }
+    }
+    return true;
+}
+
+Pixels SolidImage(int width, int height, std::uint32_t argb) {
+    Pixels image;
+    if (width < 1 || height < 1) return image;
+    image.width = width;
+    image.height = height;
+    image.argb.assign(static_cast<std::size_t>(width) * height, argb);
+    return image;
+}
+
+void FillWithBorder(Pixels& image, std::uint32_t inner, std::uint32_t border, int left, int top, int right,
+                    int bottom) {
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const bool in = x >= left && x < image.width - right && y >= top && y < image.height - bottom;
+            image.argb[static_cast<std::size_t>(y) * image.width + x] = in ? inner : border;
+        }
+    }
+}
+
+void MakeColorTransparent(Pixels& image, std::uint32_t argb) {
+    for (std::uint32_t& p : image.argb)
+        if (p == argb) p = 0;
+}
+
+namespace {
+
+// Source-over of one straight-alpha pixel onto another.
+std::uint32_t Over(std::uint32_t dst, std::uint32_t src) {
+    const std::uint32_t sa = src >> 24;
+    if (sa == 255) return src;
+    if (sa == 0) return dst;
+    const std::uint32_t da = dst >> 24;
+    const std::uint32_t outA255 = sa * 255 + da * (255 - sa); // alpha scaled by 255
+    if (outA255 == 0) return 0;
+    std::uint32_t result = ((outA255 + 127) / 255) << 24;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const std::uint32_t sc = (src >> shift) & 0xFF;
+        const std::uint32_t dc = (dst >> shift) & 0xFF;
+        const std::uint32_t c = (sc * sa * 255 + dc * da * (255 - sa) + outA255 / 2) / outA255;
+        result |= std::min<std::uint32_t>(c, 255) << shift;
+    }
+    return result;
+}
+
+} // namespace
+
+void DrawCentered(Pixels& frame, const Pixels& glyph) {
+    if (frame.argb.empty() || glyph.argb.empty()) return;
+    const int offsetX = (frame.width - glyph.width) / 2;
+    const int offsetY = (frame.height - glyph.height) / 2;
+    for (int gy = 0; gy < glyph.height; ++gy) {
+        const int y = gy + offsetY;
+        if (y < 0 || y >= frame.height) continue;
+        for (int gx = 0; gx < glyph.width; ++gx) {
+            const int x = gx + offsetX;
+            if (x < 0 || x >= frame.width) continue;
+            std::uint32_t& d = frame.argb[static_cast<std::size_t>(y) * frame.width + x];
+            d = Over(d, glyph.argb[static_cast<std::size_t>(gy) * glyph.width + gx]);
+        }
+    }
+}
+
+std::optional<Pixels> CopyRect(const Pixels& image, std::int64_t x, std::int64_t y, std::int64_t width,
+                               std::int64_t height) {
+    if (width < 1 || height < 1 || x < 0 || y < 0 || x + width > image.width || y + height > image.height)
+        return std::nullopt;
+    Pixels out;
+    out.width = static_cast<int>(width);
+    out.height = static_cast<int>(height);
+    out.argb.resize(static_cast<std::size_t>(width) * height);
+    for (std::int64_t row = 0; row < height; ++row) {
+        const auto* from = image.argb.data() + static_cast<std::size_t>(y + row) * image.width + x;
+        std::copy(from, from + width, out.argb.data() + static_cast<std::size_t>(row) * width);
+    }
+    return out;
+}
+
+int Strip::FrameWidth() const {
+    if (count < 0) return 0;
+    return vertical ? pixels->width : pixels->width / FrameCount();
+}
+
+int Strip::FrameHeight() const {
+    if (count < 0) return 0;
+    return vertical ? pixels->height / FrameCount() : pixels->height;
+}
+
+std::optional<Pixels> Strip::Frame(int k) const {
+    if (count < 0 || k < 0) return std::nullopt;
+    const std::int64_t fw = FrameWidth(), fh = FrameHeight();
+    return vertical ? CopyRect(*pixels, 0, k * fh, fw, fh) : CopyRect(*pixels, k * fw, 0, fw, fh);
+}
+
+} // namespace hexmoor::exchange

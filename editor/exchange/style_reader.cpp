@@ -1,0 +1,178 @@
+#include "editor/exchange/style_reader.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace hexmoor::exchange {
+
+std::optional<std::vector<std::u16string>> SplitFields(std::u16string_view text, int wanted, char16_t delimiter,
+                                                       bool blanksSeparate) {
+    if (text.empty() || wanted < 1) return std::nullopt;
+    const auto isSeparator = [&](char16_t c) {
+        return c == delimiter || (blanksSeparate && (c == u' ' || c == u'\t'));
+    };
+    std::vector<std::u16string> fields(static_cast<std::size_t>(wanted));
+    std::size_t done = 0;
+    std::size_t i = 0;
+    while (i < text.size() && isSeparator(text[i])) ++i;
+    for (; i < text.size(); ++i) {
+        if (isSeparator(text[i])) {
+            if (!fields[done].empty() && ++done == fields.size()) return fields;
+            continue;
+        }
+        fields[done].push_back(text[i]);
+    }
+    return fields;
+}
+
+int ParseNumber(std::u16string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
+    std::int64_t value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        value = value * 10 + (text[i] - u'0');
+        if (value > std::numeric_limits<int>::max()) value = std::numeric_limits<int>::max();
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+namespace {
+
+bool ColorBytes(std::u16string_view value, std::uint32_t* r, std::uint32_t* g, std::uint32_t* b) {
+    const auto fields = SplitFields(value, 3, u',', true);
+    if (!fields) return false;
+    *r = static_cast<std::uint32_t>(ParseNumber((*fields)[0])) & 0xFF;
+    *g = static_cast<std::uint32_t>(ParseNumber((*fields)[1])) & 0xFF;
+    *b = static_cast<std::uint32_t>(ParseNumber((*fields)[2])) & 0xFF;
+    return true;
+}
+
+} // namespace
+
+std::uint32_t ParseColor(std::u16string_view value) {
+    std::uint32_t r, g, b;
+    if (!ColorBytes(value, &r, &g, &b)) return 0xFF000000u;
+    return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
+
+std::uint32_t ParseColorRef(std::u16string_view value) {
+    std::uint32_t r, g, b;
+    if (!ColorBytes(value, &r, &g, &b)) return 0xFF000000u;
+    return r | (g << 8) | (b << 16);
+}
+
+Margins ParseSizingMargins(std::u16string_view value) {
+    Margins m;
+    const auto fields = SplitFields(value, 4, u',', true);
+    if (!fields) return m;
+    m.left = ParseNumber((*fields)[0]);
+    m.right = ParseNumber((*fields)[1]);
+    m.top = ParseNumber((*fields)[2]);
+    m.bottom = ParseNumber((*fields)[3]);
+    return m;
+}
+
+std::optional<std::pair<int, int>> ParseOffset(std::u16string_view value) {
+    const auto fields = SplitFields(value, 2, u',', true);
+    if (!fields) return std::nullopt;
+    return std::pair<int, int>(ParseNumber((*fields)[0]), ParseNumber((*fields)[1]));
+}
+
+std::optional<LOGFONT> ParseFont(std::u16string_view value) {
+    const auto fields = SplitFields(value, 3, u',', false);
+    if (!fields) return std::nullopt;
+    LOGFONT font = DefaultGuiLogFont();
+    // MulDiv rounding: halves away from zero.
+    const std::int64_t points = ParseNumber((*fields)[1]);
+    const std::int64_t product = points * ScreenPixelsPerInchY();
+    const std::int64_t height = product >= 0 ? (product + 36) / 72 : -((-product + 36) / 72);
+    font.lfHeight = static_cast<LONG>(-height);
+    std::u16string_view face = (*fields)[0];
+    // Blanks after the face name belong to the separator, not the name.
+    while (!face.empty() && (face.back() == u' ' || face.back() == u'\t')) face.remove_suffix(1);
+    const std::size_t length = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
+    for (std::size_t i = 0; i < LF_FACESIZE; ++i) font.lfFaceName[i] = i < length ? static_cast<WCHAR>(face[i]) : 0;
+    std::u16string style;
+    for (char16_t c : ToLower((*fields)[2]))
+        if (c != u' ' && c != u'\t') style.push_back(c);
+    if (style == u"bold") font.lfWeight = 700;
+    return font;
+}
+
+std::u16string StyleReader::ReadKey(std::string_view section, std::string_view key) const {
+    return context_.scheme->Get(section.empty() ? std::string_view(section_) : section, key);
+}
+
+std::optional<Strip> StyleReader::LoadPartImage(std::string_view key, std::string_view section) const {
+    const std::string_view sec = section.empty() ? std::string_view(section_) : section;
+    const std::u16string bgtype = ReadKey(sec, "Bgtype");
+    if (!bgtype.empty() && ToLower(bgtype) != u"imagefile") return std::nullopt;
+    std::u16string name = ReadKey(sec, key);
+    if (name.empty()) return std::nullopt;
+    for (char16_t& c : name)
+        if (c == u'.' || c == u'\\') c = u'_';
+    Strip strip;
+    strip.vertical = ToLower(ReadKey(sec, "ImageLayout")) == u"vertical";
+    strip.count = ParseNumber(ReadKey(sec, "ImageCount"));
+    const auto skip = [&](const char* reason) {
+        if (context_.skipped) context_.skipped->push_back({std::string(sec), std::string(key), reason});
+        return std::nullopt;
+    };
+    const auto dib = context_.style->FindBitmap(name);
+    if (!dib) return skip("missing");
+    // The caption keeps no alpha and is keyed by no colour.
+    const bool caption = section_ == "Window.Caption";
+    std::uint32_t keyColor = 0;
+    if (!caption) {
+        keyColor = ReadColor(sec, "TransparentColor");
+        if (keyColor == 0xFF000000u) keyColor = 0xFFFF00FFu;
+    }
+    const auto decode = [&]() -> std::shared_ptr<const Pixels> {
+        auto pixels = std::make_shared<Pixels>();
+        if (!DecodeStyleBitmap(*dib, !caption, pixels.get())) return nullptr;
+        if (!caption) MakeColorTransparent(*pixels, keyColor);
+        return pixels;
+    };
+    std::shared_ptr<const Pixels> pixels;
+    if (context_.decoded) {
+        const auto cacheKey = std::make_tuple(ToLower(name), caption, keyColor);
+        auto it = context_.decoded->find(cacheKey);
+        if (it == context_.decoded->end()) it = context_.decoded->emplace(cacheKey, decode()).first;
+        pixels = it->second;
+    } else {
+        pixels = decode();
+    }
+    if (!pixels) return skip("refused");
+    strip.pixels = std::move(pixels);
+    return strip;
+}
+
+void StyleReader::StoreImage(WORD id, Pixels image, const Margins& m, int drawMode, int mrgDrawMode) const {
+    auto bitmap = hexmoor::platform::CreateGdiplusBitmapFromPixels(image);
+    if (!bitmap) return;
+    MrgBitmapParams params;
+    params.left = m.left;
+    params.top = m.top;
+    params.right = m.right;
+    params.bottom = m.bottom;
+    params.drawMode = drawMode;
+    params.mrgDrawMode = mrgDrawMode;
+    target_->PutImage(id, std::make_unique<CMrgBitmap>(std::move(bitmap), params));
+}
+
+int StyleReader::StoreImages(std::vector<Slot>& slots, const std::vector<WORD>& ids, const Margins& margins, int count,
+                             int first, int drawMode, int mrgDrawMode) const {
+    int stored = 0;
+    for (int i = first; i < first + count; ++i) {
+        if (i < 0 || static_cast<std::size_t>(i) >= slots.size() || static_cast<std::size_t>(i) >= ids.size()) break;
+        if (!slots[i]) continue;
+        StoreImage(ids[i], std::move(*slots[i]), margins, drawMode, mrgDrawMode);
+        slots[i].reset();
+        ++stored;
+    }
+    return stored;
+}
+
+} // namespace hexmoor::exchange

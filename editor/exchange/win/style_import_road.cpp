@@ -1,0 +1,47 @@
+#include "editor/exchange/win/style_import_road.h"
+
+#include "editor/exchange/style_conversion.h"
+#include "editor/exchange/win/select_style_dialog.h"
+#include "model/twf_skin.h"
+
+namespace hexmoor::exchange {
+namespace {
+
+std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+
+} // namespace
+
+StyleRoadResult ImportStyleFromFile(HWND owner, const std::wstring& path, CTwfSkin& skin, const StyleRoadHost& host) {
+    StyleFile style;
+    auto bytes = ReadStyleFile(path);
+    const StyleFile::OpenResult opened = bytes ? style.Open(std::move(*bytes)) : StyleFile::OpenResult::kDamaged;
+    if (opened == StyleFile::OpenResult::kDamaged) {
+        host.message(Wide(kDamagedModuleMessage));
+        return StyleRoadResult::kRefused;
+    }
+    if (opened == StyleFile::OpenResult::kNoThemesIni) {
+        host.message(Wide(kNoThemesIniMessage));
+        return StyleRoadResult::kRefused;
+    }
+    CSelectMSstyles dialog(style.Schemes(), style.Description());
+    dialog.DoModal(owner);
+    if (dialog.Selected().empty()) return StyleRoadResult::kCancelled;
+    IniText scheme;
+    switch (ReadSchemeText(style, dialog.Selected(), &scheme)) {
+    case SchemeText::kMissing:
+        host.message(Wide(ResourceNotFoundMessage(dialog.Selected())));
+        return StyleRoadResult::kRefused;
+    case SchemeText::kUnreadable:
+        host.message(Wide(SchemeUnreadableMessage(dialog.Selected())));
+        return StyleRoadResult::kRefused;
+    case SchemeText::kOk: break;
+    }
+    // No skinned window may paint from an element while it is replaced.
+    host.setSkinning(false);
+    skin.SetCompressedFlag(0);
+    ImportScheme(skin, style, scheme, nullptr);
+    host.setSkinning(true);
+    return StyleRoadResult::kImported;
+}
+
+} // namespace hexmoor::exchange

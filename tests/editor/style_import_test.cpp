@@ -1,0 +1,171 @@
+// The visual-style import in the editor: dialog 212 driven through its
+// modal loop, and command 32904 with scripted file and message dialogs.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "app_fixture.h"
+#include "editor/exchange/win/select_style_dialog.h"
+#include "editor/shell/editor_state.h"
+#include "editor/shell/runtime_link.h"
+#include "model/file/skin_listing.h"
+#include "model/twf_skin.h"
+#include "resources/command_ids.h"
+#include "resources/select_style_dialog_ids.h"
+
+using namespace hexmoor;
+
+namespace {
+
+std::deque<std::function<void(HWND)>> g_steps;
+
+// Plays one step per tick against the visible "Select style" dialog.
+void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", L"Select style");
+    if (g_steps.empty() || !dialog || !IsWindowVisible(dialog)) return;
+    auto step = std::move(g_steps.front());
+    g_steps.pop_front();
+    step(dialog);
+}
+
+template <typename Body>
+void WithSteps(std::deque<std::function<void(HWND)>> steps, Body body) {
+    g_steps = std::move(steps);
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, &RunStep);
+    body();
+    KillTimer(nullptr, timer);
+    g_steps.clear();
+}
+
+void Command(HWND dialog, int id, int code) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+std::wstring ItemText(HWND list, int i) {
+    wchar_t text[256]{};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::vector<exchange::SchemeName> ThreeSchemes() {
+    return {{u"normalcolor", u"NORMALCOLOR_INI"}, {u"metallic", u"METALLIC_INI"}, {u"foot", u"FOO_INIT_INI"}};
+}
+
+struct ScriptedFiles : fw::FileDialogService {
+    std::wstring path;
+    std::vector<fw::FileDialogRequest> asked;
+    std::optional<fw::FileDialogResult> Show(HWND, const fw::FileDialogRequest& request) override {
+        asked.push_back(request);
+        if (path.empty()) return std::nullopt;
+        return fw::FileDialogResult{path, 1};
+    }
+};
+
+std::wstring Fixture(const char* name) {
+    const std::string path = std::string(HEXMOOR_STYLE_FIXTURES) + "/" + name;
+    return std::wstring(path.begin(), path.end());
+}
+
+class StyleImport : public test::EditorApp {};
+
+} // namespace
+
+TEST_F(StyleImport, DialogListsSchemesInBlockOrderAndOkNeedsASelection) {
+    exchange::CSelectMSstyles dlg(ThreeSchemes(), u"Author: Tests");
+    std::vector<std::wstring> items;
+    std::wstring description;
+    bool openWithoutSelection = false;
+    INT_PTR result = 0;
+    WithSteps({[&](HWND d) {
+                   HWND list = GetDlgItem(d, IDC_STYLE_SCHEMES);
+                   for (int i = 0; i < 3; ++i) items.push_back(ItemText(list, i));
+                   wchar_t text[256]{};
+                   GetDlgItemTextW(d, IDC_STYLE_DESCRIPTION, text, 256);
+                   description = text;
+                   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+                   Command(d, IDOK, BN_CLICKED);
+                   openWithoutSelection = IsWindowVisible(d) != FALSE;
+               },
+               [&](HWND d) {
+                   SendMessageW(GetDlgItem(d, IDC_STYLE_SCHEMES), LB_SETCURSEL, 2, 0);
+                   Command(d, IDOK, BN_CLICKED);
+               }},
+              [&] { result = dlg.DoModal(nullptr); });
+    EXPECT_EQ(items, (std::vector<std::wstring>{L"normalcolor", L"metallic", L"foot"}));
+    EXPECT_EQ(description, L"Author: Tests");
+    EXPECT_TRUE(openWithoutSelection);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.Selected(), u"FOO_INIT_INI"); // the resource name, not the shown text
+}
+
+TEST_F(StyleImport, DoubleClickChoosesAndCancelChoosesNothing) {
+    exchange::CSelectMSstyles twice(ThreeSchemes(), u"");
+    WithSteps({[&](HWND d) {
+                  SendMessageW(GetDlgItem(d, IDC_STYLE_SCHEMES), LB_SETCURSEL, 1, 0);
+                  Command(d, IDC_STYLE_SCHEMES, LBN_DBLCLK);
+              }},
+              [&] { twice.DoModal(nullptr); });
+    EXPECT_EQ(twice.Selected(), u"METALLIC_INI");
+
+    exchange::CSelectMSstyles cancelled(ThreeSchemes(), u"");
+    INT_PTR result = 0;
+    WithSteps({[&](HWND d) { Command(d, IDCANCEL, BN_CLICKED); }}, [&] { result = cancelled.DoModal(nullptr); });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_TRUE(cancelled.Selected().empty());
+
+    // An empty list: OK does nothing, only Cancel leaves.
+    exchange::CSelectMSstyles empty({}, u"");
+    bool stillOpen = false;
+    WithSteps({[&](HWND d) {
+                   Command(d, IDOK, BN_CLICKED);
+                   stillOpen = IsWindowVisible(d) != FALSE;
+               },
+               [&](HWND d) { Command(d, IDCANCEL, BN_CLICKED); }},
+              [&] { empty.DoModal(nullptr); });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(empty.Selected().empty());
+}
+
+TEST_F(StyleImport, CommandImportsTheChosenSchemeAndRefusesDamagedFiles) {
+    Start();
+    auto files = std::make_unique<ScriptedFiles>();
+    ScriptedFiles* script = files.get();
+    app->SetFileDialogs(std::move(files));
+    CTwfSkin* skin = shell::runtime::MainSkin();
+    ASSERT_NE(skin, nullptr);
+    messages->shown.clear();
+
+    // A damaged file: a message, and the skin as it was.
+    script->path = Fixture("loop.msstyles");
+    const std::string before = SkinListing(*skin, 0);
+    frame->RunCommand(ID_FILE_IMPORT_MSSTYLES);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0], L"The loaded module is damaged or doesn\u2019t have required resources!");
+    EXPECT_EQ(SkinListing(*skin, 0), before);
+    EXPECT_FALSE(shell::Editor().documentModified);
+    ASSERT_EQ(script->asked.size(), 1u);
+    EXPECT_EQ(script->asked[0].title, L"Import Microsoft Windows XP style");
+    EXPECT_EQ(script->asked[0].filter, L"Microsoft Windows XP style (*.msstyles)|*.msstyles||");
+
+    // Cancelling the scheme choice changes nothing either.
+    script->path = Fixture("full.msstyles");
+    WithSteps({[](HWND d) { Command(d, IDCANCEL, BN_CLICKED); }}, [&] { frame->RunCommand(ID_FILE_IMPORT_MSSTYLES); });
+    EXPECT_EQ(SkinListing(*skin, 0), before);
+
+    // The second scheme chosen: the import fills the skin.
+    WithSteps({[](HWND d) {
+                  SendMessageW(GetDlgItem(d, IDC_STYLE_SCHEMES), LB_SETCURSEL, 2, 0);
+                  Command(d, IDOK, BN_CLICKED);
+              }},
+              [&] { frame->RunCommand(ID_FILE_IMPORT_MSSTYLES); });
+    const CTwfObj* button = skin->FindObject(4, L"");
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->HasImage(22));
+    EXPECT_EQ(button->GetEnabled(), 1u);
+    EXPECT_EQ(skin->GetInfo().skinName, L"Generated");
+    EXPECT_TRUE(shell::Editor().documentModified);
+    EXPECT_EQ(messages->shown.size(), 1u);
+    shell::Editor().documentModified = false;
+}

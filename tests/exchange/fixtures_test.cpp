@@ -1,0 +1,87 @@
+// Every generated style through the whole conversion: the printed counts of
+// each good style and scheme, the code and message of each hostile file, and
+// an unchanged skin after every refusal.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "editor/exchange/style_conversion.h"
+#include "model/file/skin_listing.h"
+#include "model/twf_skin.h"
+
+using namespace hexmoor::exchange;
+
+namespace {
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::u16string FromUtf8Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
+struct Case {
+    std::string file, scheme;
+    int code = 0;
+    std::string expected, message;
+};
+
+std::vector<Case> LoadCases() {
+    std::vector<Case> cases;
+    std::istringstream lines(ReadText(std::string(HEXMOOR_STYLE_FIXTURES) + "/cases.txt"));
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.empty()) continue;
+        std::vector<std::string> f;
+        std::size_t start = 0;
+        for (std::size_t bar; (bar = line.find('|', start)) != std::string::npos; start = bar + 1)
+            f.push_back(line.substr(start, bar - start));
+        f.push_back(line.substr(start));
+        if (f.size() != 5) continue;
+        cases.push_back({f[0], f[1], std::stoi(f[2]), f[3], f[4]});
+    }
+    return cases;
+}
+
+} // namespace
+
+TEST(StyleFixtures, EveryCaseGivesItsOutputCodeAndMessage) {
+    const auto cases = LoadCases();
+    ASSERT_GT(cases.size(), 20u);
+    const std::string root = HEXMOOR_STYLE_FIXTURES;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file + " scheme '" + c.scheme + "'");
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        const std::string before = SkinListing(skin, 0);
+        std::optional<std::u16string> scheme;
+        if (!c.scheme.empty()) scheme = FromUtf8Ascii(c.scheme);
+        const ConversionResult result = ConvertStyle(ReadBytes(root + "/" + c.file), scheme, skin);
+        EXPECT_EQ(result.code, c.code);
+        if (c.expected != "-") {
+            EXPECT_EQ(FormatConversion(result), ReadText(root + "/" + c.expected));
+        }
+        EXPECT_EQ(ToUtf8(result.message), c.message);
+        if (result.code != 0) {
+            EXPECT_EQ(SkinListing(skin, 0), before);
+        }
+    }
+}
+
+#ifdef HEXMOOR_LINKED_STYLE
+// The same reader on a style the resource compiler and linker built.
+TEST(StyleFixtures, ALinkedStyleReadsLikeAGeneratedOne) {
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    const ConversionResult result = ConvertStyle(ReadBytes(HEXMOOR_LINKED_STYLE), std::nullopt, skin);
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(FormatConversion(result), ReadText(std::string(HEXMOOR_STYLE_FIXTURES) + "/linked/expected.txt"));
+}
+#endif
