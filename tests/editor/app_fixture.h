@@ -66,7 +66,13 @@ protected:
         app.reset();
         frame = nullptr;
     }
-    void SetUp() override { ClearEditorRegistry(); }
+    void SetUp() override {
+        ClearEditorRegistry();
+        // Tests share a display slot one after another: a pointer left over
+        // a toolbar button by an earlier test would show its prompt in the
+        // status bar. Park it in the screen's far corner, away from the frame.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
     void TearDown() override { Stop(); }
 
     std::unique_ptr<shell::CHexmoorApp> app;

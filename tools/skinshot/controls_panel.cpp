@@ -1,16 +1,14 @@
 #include "tools/skinshot/controls_panel.h"
 
 #include <functional>
-#include <memory>
+#include <algorithm>
 
 #include "base/win/dib.h"
 #include "base/win/gdi.h"
-#include "model/platform/types.h"
-#include "model/platform/win/gdiplus_codec.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "runtime/twf_api.h"
 
-namespace hexmoor::skinshot {
+namespace skinshot {
 
 namespace {
 
@@ -53,16 +51,16 @@ struct Spec {
     std::function<void(HWND)> undo;
 };
 
-class Panel {
+class PanelHost {
 public:
-    Panel() {
+    PanelHost() {
         host_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 0, 0, kPanelWidth, kPanelHeight, nullptr,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
         // A plain check box holds the focus while no item asks for it, so
         // no push button has it.
         anchor_ = Child(L"BUTTON", L"", BS_CHECKBOX, 0, kPanelHeight - 4, 2, 2);
     }
-    ~Panel() {
+    ~PanelHost() {
         if (host_) DestroyWindow(host_);
     }
     HWND Host() const { return host_; }
@@ -108,18 +106,11 @@ POINT Screen(HWND w, int x, int y) {
     return {r.left + x, r.top + y};
 }
 
-bool SaveBits(const void* bits, int w, int h, const std::wstring& path) {
-    Gdiplus::Bitmap bitmap(w, h, w * 4, PixelFormat32bppARGB, static_cast<BYTE*>(const_cast<void*>(bits)));
-    CLSID png{};
-    if (GetImageEncoderClsid(L"image/png", &png) < 0) return false;
-    return bitmap.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
-}
-
 } // namespace
 
-bool WriteControlsPanelPng(const std::wstring& path, bool off, std::vector<PanelItem>* items) {
-    Panel panel;
-    if (!panel.Host()) return false;
+Panel MakeControlsPanel(bool skinned) {
+    PanelHost panel;
+    if (!panel.Host()) return {};
     std::vector<Spec> specs;
     int id = 100;
 
@@ -284,7 +275,7 @@ bool WriteControlsPanelPng(const std::wstring& path, bool off, std::vector<Panel
         specs.push_back(std::move(s));
     }
 
-    if (!off) ApplySkinToWindow(panel.Host(), 1);
+    if (skinned) ApplySkinToWindow(panel.Host(), 1);
     for (Spec& s : specs)
         if (s.persistent) s.persistent(s.window);
     SetFocus(panel.Anchor());
@@ -298,14 +289,17 @@ bool WriteControlsPanelPng(const std::wstring& path, bool off, std::vector<Panel
 
     // The whole panel first, then every item that input puts into its state
     // taken again while it shows that state.
-    const BITMAPINFO bi = win::TopDown32BitInfo(kPanelWidth, kPanelHeight);
+    Panel result;
+    const BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(kPanelWidth, kPanelHeight);
     void* bits = nullptr;
-    win::Bitmap picture(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!picture || !bits) return false;
-    win::MemoryDC memory(nullptr);
-    win::SelectGuard select(memory.Get(), picture.Get());
+    result.picture.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!result.picture || !bits) return {};
+    result.width = kPanelWidth;
+    result.height = kPanelHeight;
+    hexmoor::win::MemoryDC memory(nullptr);
+    hexmoor::win::SelectGuard select(memory.Get(), result.picture.Get());
     {
-        win::WindowDC source(panel.Host(), true);
+        hexmoor::win::WindowDC source(panel.Host(), true);
         BitBlt(memory.Get(), 0, 0, kPanelWidth, kPanelHeight, source.Get(), 0, 0, SRCCOPY);
     }
     RECT hostRect{};
@@ -314,7 +308,7 @@ bool WriteControlsPanelPng(const std::wstring& path, bool off, std::vector<Panel
         RECT r{};
         GetWindowRect(s.window, &r);
         OffsetRect(&r, -hostRect.left, -hostRect.top);
-        if (items) items->push_back({s.kind, s.state, r});
+        result.items.push_back({s.kind, s.state, r});
         if (!s.show) continue;
         // The system's own scroll bars track a press in a modal loop of their
         // own until a real button release: unskinned bars are taken as they are.
@@ -322,7 +316,7 @@ bool WriteControlsPanelPng(const std::wstring& path, bool off, std::vector<Panel
         s.show(s.window);
         RedrawWindow(s.window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
         {
-            win::WindowDC source(s.window, true);
+            hexmoor::win::WindowDC source(s.window, true);
             BitBlt(memory.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY);
         }
         if (s.undo) s.undo(s.window);
@@ -330,9 +324,7 @@ bool WriteControlsPanelPng(const std::wstring& path, bool off, std::vector<Panel
         PumpAll();
     }
     GdiFlush();
-    auto* px = static_cast<DWORD*>(bits);
-    for (int i = 0; i < kPanelWidth * kPanelHeight; ++i) px[i] |= 0xFF000000u;
-    return SaveBits(bits, kPanelWidth, kPanelHeight, path);
+    return result;
 }
 
-} // namespace hexmoor::skinshot
+} // namespace skinshot

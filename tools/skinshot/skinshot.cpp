@@ -1,16 +1,14 @@
-// skinshot SKIN OUT.png [--off] [--controls]: loads a skin into the runtime, creates a
+// skinshot SKIN OUT.png [--off]: loads a skin into the runtime, creates a
 // test dialog holding one of each standard control, hands it to the runtime
 // in explicit mode, lets it paint and writes a sheet to a PNG: the dialog at
 // (0, 0), and below it on black, never overlapping, panels of captioned
-// frames, caption buttons and menu bars in their states and MDI windows,
-// each read from the screen once painted. With --off skinning is off (the
+// frames, caption buttons and menu bars in their states, MDI windows, and
+// buttons and scroll bars in each of their states, each taken once painted. With --off skinning is off (the
 // system look). Prints where the dialog's client area lies ("client X Y W
 // H"), then one line per instance shown in a panel: "item KIND STATE X Y W
 // H" (element type, state word, window rectangle in the picture). Exit code
 // 0 on success, else the skin loader's result code or 10 when the picture
-// could not be written. With --controls the picture is the panel of buttons
-// and scroll bars instead, each item in one state, listed as
-// "item KIND STATE X Y W H" lines.
+// could not be written.
 #include <shellapi.h>
 
 #include <algorithm>
@@ -46,18 +44,15 @@ void Settle(HWND hwnd) {
 int main() {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    bool off = false, controls = false, valid = argv && argc >= 3;
+    bool off = false, valid = argv && argc >= 3;
     for (int i = 3; valid && i < argc; ++i) {
-        const std::wstring option = argv[i];
-        if (option == L"--off" && !off)
+        if (std::wstring(argv[i]) == L"--off" && !off)
             off = true;
-        else if (option == L"--controls" && !controls)
-            controls = true;
         else
             valid = false;
     }
     if (!valid) {
-        std::fputs("usage: skinshot SKIN OUT.png [--off] [--controls]\n", stderr);
+        std::fputs("usage: skinshot SKIN OUT.png [--off]\n", stderr);
         return 1;
     }
     const std::wstring skinPath = argv[1], outPath = argv[2];
@@ -73,20 +68,6 @@ int main() {
         return loaded;
     }
     EnableSkinning();
-    if (controls) {
-        std::vector<hexmoor::skinshot::PanelItem> items;
-        const bool written = hexmoor::skinshot::WriteControlsPanelPng(outPath, off, &items);
-        for (const auto& item : items)
-            std::printf("item %d %s %ld %ld %ld %ld\n", item.kind, item.state.c_str(), item.rect.left, item.rect.top,
-                        item.rect.right - item.rect.left, item.rect.bottom - item.rect.top);
-        std::fflush(stdout);
-        ShutdownSkinRuntime();
-        if (!written) {
-            std::fputs("skinshot: the picture could not be written\n", stderr);
-            return 10;
-        }
-        return 0;
-    }
     HWND dialog = hexmoor::test::CreateStandardDialog();
     if (!dialog) {
         std::fputs("skinshot: the test dialog could not be created\n", stderr);
@@ -117,7 +98,15 @@ int main() {
     }
     ShowWindow(dialog, SW_HIDE);
     PumpAll();
-    const std::vector<skinshot::Panel> panels = skinshot::MakeFramePanels(!off);
+    std::vector<skinshot::Panel> panels = skinshot::MakeFramePanels(!off);
+    skinshot::Panel controls = skinshot::MakeControlsPanel(!off);
+    if (!controls.picture) {
+        std::fputs("skinshot: the panel of buttons and scroll bars could not be made\n", stderr);
+        DestroyWindow(dialog);
+        ShutdownSkinRuntime();
+        return 10;
+    }
+    panels.push_back(std::move(controls));
 
     // Panels in rows below the dialog, 8 pixels apart.
     constexpr int kGap = 8;

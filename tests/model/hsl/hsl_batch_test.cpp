@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -192,6 +193,31 @@ TEST(HslParallel, EveryTaskRunsOnceAndErrorsComeBack) {
                                     }),
                  std::runtime_error);
     EXPECT_GE(ran.load(), 8);
+}
+
+// The worker threads are kept between calls: a call from inside a task, and
+// calls from several threads at once, each still run every task once.
+TEST(HslParallel, NestedAndConcurrentCallsRunEveryTaskOnce) {
+    constexpr std::size_t kOuter = 16, kInner = 64;
+    auto nested = [] {
+        std::vector<std::atomic<int>> runs(kOuter * kInner);
+        hsl::RunInParallel(kOuter, std::uint64_t(1) << 30, [&](std::size_t i) {
+            hsl::RunInParallel(kInner, std::uint64_t(1) << 30, [&](std::size_t k) { ++runs[i * kInner + k]; });
+        });
+        for (const auto& r : runs) {
+            if (r.load() != 1) return false;
+        }
+        return true;
+    };
+    for (int pass = 0; pass < 20; ++pass) {
+        bool ok[3] = {};
+        std::thread a([&] { ok[0] = nested(); });
+        std::thread b([&] { ok[1] = nested(); });
+        ok[2] = nested();
+        a.join();
+        b.join();
+        ASSERT_TRUE(ok[0] && ok[1] && ok[2]) << pass;
+    }
 }
 
 } // namespace

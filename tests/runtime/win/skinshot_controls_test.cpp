@@ -1,4 +1,4 @@
-// skinshot's panel of buttons and scroll bars with a skin that gives every
+// skinshot's panel of buttons and scroll bars, read from the sheet, with a skin that gives every
 // image and text colour id of elements 4, 5, 6, 7 and 39 its own colour:
 // each item shows the image (and, for buttons, the text colour) of its
 // state; with --off none of the skin's colours appear.
@@ -31,6 +31,7 @@ struct Item {
     PixelRect rect;
 };
 
+// The items of buttons and scroll bars among the sheet's item lines.
 std::vector<Item> ParseItems(const std::string& output) {
     std::vector<Item> items;
     std::istringstream in(output);
@@ -41,7 +42,8 @@ std::vector<Item> ParseItems(const std::string& output) {
         int x = 0, y = 0, w = 0, h = 0;
         in >> item.kind >> item.state >> x >> y >> w >> h;
         item.rect = {x, y, x + w, y + h};
-        items.push_back(item);
+        if (item.kind == 4 || item.kind == 5 || item.kind == 6 || item.kind == 7 || item.kind == 39)
+            items.push_back(item);
     }
     return items;
 }
@@ -160,8 +162,9 @@ TEST(SkinshotControls, EveryItemShowsTheImageAndTextColourOfItsStateAndNoneWhenO
         DeleteFileW(picture.c_str());
         std::string output;
         const std::wstring command =
-            L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\" --controls" + (off ? L" --off" : L"");
+            L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
         ASSERT_EQ(RunTool(command, &output), 0u) << output;
+        ASSERT_EQ(output.rfind("client ", 0), 0u) << "the sheet starts with the dialog's client line";
         const std::vector<Item> items = ParseItems(output);
         ASSERT_EQ(items.size(), 6u + 15u + 10u + 10u + 5u + 6u) << output;
         const PixelBuffer pixels = ReadPng(picture);

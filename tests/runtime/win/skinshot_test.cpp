@@ -87,8 +87,9 @@ struct Item {
     int x = 0, y = 0, w = 0, h = 0;
 };
 
-std::map<std::string, Item> ParseItems(const std::string& output) {
-    std::map<std::string, Item> items;
+// Every item line, in the order printed.
+std::vector<Item> ParseItems(const std::string& output) {
+    std::vector<Item> items;
     std::istringstream lines(output);
     std::string line;
     while (std::getline(lines, line)) {
@@ -97,7 +98,7 @@ std::map<std::string, Item> ParseItems(const std::string& output) {
         if (std::sscanf(line.c_str(), "item %d %63s %d %d %d %d", &item.kind, state, &item.x, &item.y, &item.w,
                         &item.h) == 6) {
             item.state = state;
-            items[item.state] = item;
+            items.push_back(item);
         }
     }
     return items;
@@ -150,7 +151,11 @@ TEST(Skinshot, FramePanelsShowEachPartWhereTheLayoutPutsItAndNoneWhenOff) {
             L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
         ASSERT_EQ(RunTool(command, &output), 0u) << output;
         ASSERT_EQ(output.rfind("client ", 0), 0u) << "the first line stays the dialog's client line";
-        const std::map<std::string, Item> items = ParseItems(output);
+        const std::vector<Item> all = ParseItems(output);
+        // The frame panels' instances by state (the MDI client is the only one of kind 23).
+        std::map<std::string, Item> items;
+        for (const Item& item : all)
+            if (item.kind == 2 || item.kind == 23) items[item.state] = item;
         for (const char* state :
              {"active", "inactive", "help", "close-hot", "close-pressed", "maximize-hot", "maximize-pressed",
               "minimize-hot", "minimize-pressed", "help-hot", "help-pressed", "bar-hot", "bar-keyboard", "mdi-client",
@@ -158,15 +163,16 @@ TEST(Skinshot, FramePanelsShowEachPartWhereTheLayoutPutsItAndNoneWhenOff) {
             EXPECT_EQ(items.count(state), 1u) << state << "\n" << output;
         const PixelBuffer pixels = ReadPng(picture);
         ASSERT_FALSE(pixels.Empty());
-        // Panels never overlap.
-        std::vector<Item> frames;
-        for (const auto& [state, item] : items)
-            if (state.rfind("mdi-", 0) != 0 || state == "mdi-maximized") frames.push_back(item);
-        for (std::size_t i = 0; i < frames.size(); ++i)
-            for (std::size_t j = i + 1; j < frames.size(); ++j) {
-                const Item &a = frames[i], &b = frames[j];
+        // Panels never overlap, nor do the items of the panel of buttons and
+        // scroll bars (the MDI client and its children lie inside the MDI frame).
+        std::vector<Item> apartItems;
+        for (const Item& item : all)
+            if (item.state.rfind("mdi-", 0) != 0 || item.state == "mdi-maximized") apartItems.push_back(item);
+        for (std::size_t i = 0; i < apartItems.size(); ++i)
+            for (std::size_t j = i + 1; j < apartItems.size(); ++j) {
+                const Item &a = apartItems[i], &b = apartItems[j];
                 const bool apart = a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + a.h <= b.y || b.y + b.h <= a.y;
-                EXPECT_TRUE(apart) << a.state << " / " << b.state;
+                EXPECT_TRUE(apart) << a.kind << " " << a.state << " / " << b.kind << " " << b.state;
             }
         auto at = [&](const std::string& state, int dx, int dy) {
             const Item& item = items.at(state);

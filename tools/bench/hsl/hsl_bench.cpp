@@ -21,6 +21,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/element_types.h"
@@ -37,6 +38,16 @@ namespace platform = hexmoor::platform;
 using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// The processor time of every thread of the process so far, in seconds.
+double ProcessSeconds() {
+    FILETIME created, exited, kernel, user;
+    if (!::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0.0;
+    auto seconds = [](const FILETIME& t) {
+        return double(std::uint64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime) * 1e-7;
+    };
+    return seconds(kernel) + seconds(user);
+}
 
 std::uint32_t Channel(std::uint32_t c, int shift) { return (c >> shift) & 0xFF; }
 
@@ -256,13 +267,16 @@ int main(int argc, char** argv) {
     // pass as a slider does; every pass against a copy of the same pixels.
     const HSLValues base(35, 20, -10, 100);
     Clock::duration copy_time{}, hsl_time{};
+    double hsl_cpu = 0.0;
     for (int round = 0; round < rounds; ++round) {
         const auto c0 = Clock::now();
         CopyPixels(sources, targets);
+        copy_time += Clock::now() - c0;
+        const double cpu = ProcessSeconds();
         const auto c1 = Clock::now();
         skin.ApplyHSL(1, base.hue + round, base.saturation, base.lightness, base.opacity);
         const auto c2 = Clock::now();
-        copy_time += c1 - c0;
+        hsl_cpu += ProcessSeconds() - cpu;
         hsl_time += c2 - c1;
     }
     const double megapixels = double(pixels) / 1e6;
@@ -315,6 +329,10 @@ int main(int argc, char** argv) {
     std::printf("plain per-pixel copy:      %9.1f Mpx/s\n", copy_rate);
     std::printf("whole-skin adjustment:     %9.1f Mpx/s (%.2f ms per pass)\n", hsl_rate,
                 Seconds(hsl_time) * 1000.0 / rounds);
+    // On a loaded machine the threads get fewer cores than exist: the
+    // processor time shows how many the adjustment had.
+    std::printf("  cores busy on average:   %9.1f of %u\n", hsl_cpu / Seconds(hsl_time),
+                std::thread::hardware_concurrency());
     std::printf("  below full opacity:      %9.1f Mpx/s\n", megapixels * rounds / Seconds(faded_time));
     std::printf("vector path: %s\n", hsl::BestBatchPath() == hsl::BatchPath::kAvx2   ? "AVX2"
                                      : hsl::BestBatchPath() == hsl::BatchPath::kSse2 ? "SSE2"
