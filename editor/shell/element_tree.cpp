@@ -460,6 +460,8 @@ void ElementTree::Clear() {
 
 bool ElementTree::Delete(TreeHandle item) {
     if (!item || item == root_ || !RecordOf(item)) return false;
+    // The page lets go of its links before their elements go.
+    if (sink_) sink_->ClearPage();
     CTwfSkin* skin = skin_();
     std::vector<TreeHandle> stack{item};
     while (!stack.empty()) {

@@ -1,9 +1,12 @@
 #include "editor/shell/main_frame.h"
 
+#include "editor/links/family.h"
+#include "editor/links/grid_model.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/runtime_link.h"
 #include "framework/strings.h"
+#include "model/twf_skin.h"
 #include "editor/preview/region_editor.h"
 #include "resources/app_ids.h"
 #include "resources/command_ids.h"
@@ -76,14 +79,46 @@ CMainFrame::CMainFrame(CHexmoorApp& app)
           if (docks_ && docks_->Caption(kPaneProperties) != caption) docks_->SetCaption(kPaneProperties, caption);
       }) {}
 
+void CPropertiesSeam::FreeLinks() {
+    links::LinkEnv& env = links::Links();
+    // The grid lets go of the rows first: its open editor commits through the
+    // current link while that link and its element are still alive.
+    if (env.grid) env.grid->ClearProperties();
+    for (const auto& link : links_)
+        if (env.current == link.get()) env.current = nullptr;
+    links_.clear();
+}
+
 void CPropertiesSeam::ShowElement(const SelectedElement& element) {
+    FreeLinks();
     current_ = element;
     hasCurrent_ = true;
     caption_(element.caption);
+    links::LinkEnv& env = links::Links();
+    CTwfSkin* skin = runtime::MainSkin();
+    CTwfObj* object = skin ? skin->FindObject(element.type, element.scheme) : nullptr;
+    if (object)
+        for (const links::LinkFamily* family : links::FamiliesForType(element.type)) {
+            std::unique_ptr<links::CItemLinkObj> link =
+                family->make(nullptr, element.type, family->controlId, element.scheme);
+            link->SetTwfObj(object);
+            link->BuildPropertyItems(1);
+            links_.push_back(std::move(link));
+        }
+    if (links_.empty()) {
+        if (env.host) env.host->ShowPage(false);
+        return;
+    }
+    env.current = links_.front().get();
+    const int state = links::GetSelectedState();
+    env.current->FillPropertyPage((state < 0 ? 0 : state) | links::kFirstShowFlag, nullptr);
 }
 
 void CPropertiesSeam::ClearPage() {
-    // The current element stays: selecting a root or a group keeps it.
+    // The selected element stays (selecting a root or a group keeps it); its
+    // links go, as a delete may have taken their element.
+    FreeLinks();
+    if (links::Links().host) links::Links().host->ShowPage(false);
     caption_(fw::LoadText(IDS_PROPERTIES));
 }
 
@@ -322,6 +357,8 @@ bool CMainFrame::OnClose() {
 void CMainFrame::OnMenuOpening(HMENU popup) { app_.RecentFiles().FillMenu(popup, ID_FILE_MRU_FIRST, L"Recent File"); }
 
 void CMainFrame::OnDestroy() {
+    // The grid still exists here; the links go before it does.
+    seam_.FreeLinks();
     app_.GetProfile().WriteInt(kWorkspace, L"ApplicationLook", look_);
     if (docks_) app_.GetProfile().WriteString(kWorkspace, L"DockState", docks_->SaveState());
     PostQuitMessage(0);

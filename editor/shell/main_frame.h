@@ -8,7 +8,9 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "editor/links/item_link.h"
 #include "editor/shell/color_adjust_panel.h"
 #include "editor/shell/panels.h"
 #include "framework/frame_window.h"
@@ -39,20 +41,28 @@ extern const std::array<unsigned, 22> kTreeCommandButtons;
 
 class CHexmoorApp;
 
-// Where a selected tree item's page goes. Until the element links and the
-// property grid take it, the Properties pane shows the element's caption
-// and no rows; the selected element is kept for them.
+// Where a selected tree item's page goes. The Properties pane takes the
+// element's caption; the family table's links for its type are built and
+// the first fills the grid with the checked state's page. A type without
+// links shows the caption and no rows.
 class CPropertiesSeam : public PageSink {
 public:
     explicit CPropertiesSeam(std::function<void(const std::wstring&)> caption) : caption_(std::move(caption)) {}
+    ~CPropertiesSeam() override { FreeLinks(); }
     void ShowElement(const SelectedElement& element) override;
     void ClearPage() override;
     const SelectedElement* Current() const { return hasCurrent_ ? &current_ : nullptr; }
+    // The link filling the grid, or null.
+    links::CItemLinkObj* Link() const { return links_.empty() ? nullptr : links_.front().get(); }
+    // Empties the grid (an open editor committed through the link first),
+    // then frees the links and their rows.
+    void FreeLinks();
 
 private:
     std::function<void(const std::wstring&)> caption_;
     SelectedElement current_;
     bool hasCurrent_ = false;
+    std::vector<std::unique_ptr<links::CItemLinkObj>> links_;
 };
 
 class CMainFrame : public fw::FrameWindow {

@@ -1,11 +1,15 @@
 // The file roads and the element trees in the real editor: a skin opened
 // fills the custom-controls and user-data trees, the tree commands edit it,
-// selecting an item names it in the Properties pane, and a save keeps it.
+// selecting an item names it in the Properties pane and fills the grid with
+// its links' rows, and a save keeps it.
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 
 #include "app_fixture.h"
+#include "editor/links/grid_model.h"
+#include "editor/links/property_item.h"
+#include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/element_tree.h"
 #include "editor/shell/runtime_link.h"
@@ -71,5 +75,62 @@ TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
     EXPECT_EQ(custom->Model()->Dump(), dump);
     EXPECT_NE(shell::runtime::MainSkin()->FindObject(kElemEdit, L"<3>CustomEdit"), nullptr);
     EXPECT_EQ(shell::runtime::MainSkin()->FindObject(kElemButton, L"<3>OkButton"), nullptr);
+    DeleteFileW(path.c_str());
+}
+
+TEST_F(EditorApp, ASelectedItemFillsTheGridAndARowEditMarksTheSkinModified) {
+    Start();
+    const std::wstring path = TempSkinPath(L"b.twf");
+    {
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        skin.GetOrCreateObject(kElemFolder, L"<CC>\\Labels")->SetFolderId(3);
+        CTwfObj* label = skin.GetOrCreateObject(kElemStaticText, L"<3>Title");
+        label->SetFolderId(3);
+        label->SetColor(494, RGB(10, 20, 30));
+        skin.GetOrCreateObject(kElemButton, L"<3>OkButton")->SetFolderId(3);
+        skin.GetOrCreateObject(kElemUserData, L"Blob");
+        skin.SetPath(path);
+        ASSERT_TRUE(skin.WriteSkinFile());
+    }
+    ASSERT_TRUE(app->OpenSkinFile(path));
+    shell::CPanelTree* custom = frame->CustomControls();
+    shell::CPanelTree* userData = frame->UserData();
+    links::PropertyGridModel& grid = frame->Properties()->Grid()->Model();
+    auto select = [](shell::CPanelTree* panel, const wchar_t* item) {
+        shell::TreeHandle h = panel->Model()->Find(item);
+        ASSERT_NE(h, nullptr) << item;
+        TreeView_SelectItem(panel->Tree(), shell::TreeViewStore::ToItem(h));
+    };
+
+    // The static text's page for the normal state: its text colour row.
+    select(custom, L"Labels/Title");
+    ASSERT_NE(frame->PropertiesSeam().Link(), nullptr);
+    ASSERT_EQ(grid.Count(), 1);
+    EXPECT_EQ(grid.Item(0)->Id(), 494);
+    EXPECT_TRUE(IsWindowVisible(frame->Properties()->Grid()->Handle()));
+    EXPECT_FALSE(shell::Editor().documentModified);
+
+    // Editing the row writes the element and marks the document modified.
+    ASSERT_EQ(grid.Select(0), links::EditorKind::kColor);
+    grid.SetSelectedColor(RGB(200, 100, 50));
+    grid.CloseEditor();
+    EXPECT_EQ(shell::runtime::MainSkin()->FindObject(kElemStaticText, L"<3>Title")->GetColor(494), RGB(200, 100, 50));
+    EXPECT_TRUE(shell::Editor().documentModified);
+
+    // A kind without links: its caption and no rows; the old links are gone.
+    select(custom, L"Labels/OkButton");
+    EXPECT_EQ(frame->PropertiesSeam().Link(), nullptr);
+    EXPECT_EQ(links::Links().current, nullptr);
+    EXPECT_EQ(grid.Count(), 0);
+    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"OkButton");
+
+    // User data shows its block row; clearing the trees drops it.
+    select(userData, L"Blob");
+    ASSERT_NE(frame->PropertiesSeam().Link(), nullptr);
+    EXPECT_EQ(grid.Count(), 1);
+    frame->ClearTrees();
+    EXPECT_EQ(frame->PropertiesSeam().Link(), nullptr);
+    EXPECT_EQ(grid.Count(), 0);
     DeleteFileW(path.c_str());
 }
