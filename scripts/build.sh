@@ -26,7 +26,7 @@ configure() {
   local files=()
   while [ "$1" != -- ]; do files+=("$1"); shift; done
   shift
-  local args=(-G Ninja -DCMAKE_BUILD_TYPE="${HEXMOOR_BUILD_TYPE:-RelWithDebInfo}" "$@")
+  local args=(-G Ninja -DCMAKE_BUILD_TYPE="${HEXMOOR_BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" "$@")
   local stamp="$dir/.hexmoor-configure" log="$dir/configure.log" want
   want=$(
     printf '%s\n' "${args[@]}"
@@ -50,6 +50,16 @@ configure() {
   fi
   printf '%s\n' "$want" >"$stamp"
 }
+
+# A compiler cache, where the machine has one, lets several checkouts of the
+# tree share their object files: paths under the checkout are hashed relative
+# to it.
+launcher=()
+if command -v ccache >/dev/null 2>&1 && [ "${HEXMOOR_NO_CCACHE:-}" != 1 ]; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+fi
 
 mingw_files() { echo "$root/cmake/toolchain-$1.cmake" "$root/cmake/mingw-common.cmake"; }
 
