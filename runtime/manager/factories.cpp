@@ -6,8 +6,14 @@
 #include "runtime/controls/check_box.h"
 #include "runtime/controls/check_button.h"
 #include "runtime/controls/color_dialog.h"
+#include "runtime/controls/group_box.h"
+#include "runtime/controls/progress.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/spin_ctrl.h"
+#include "runtime/controls/static_icon.h"
+#include "runtime/controls/static_text.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/wnd/transparent_window.h"
 #include "runtime/wnd/tw_dialog.h"
@@ -35,27 +41,49 @@ std::unique_ptr<CTWWnd> MakeButton(HWND) { return std::make_unique<CTWButton>();
 std::unique_ptr<CTWWnd> MakeCheckBox(HWND) { return std::make_unique<CTWCheckBox>(); }
 std::unique_ptr<CTWWnd> MakeRadio(HWND) { return std::make_unique<CTWRadio>(); }
 std::unique_ptr<CTWWnd> MakeCheckButton(HWND) { return std::make_unique<CTWCheckButton>(); }
+std::unique_ptr<CTWWnd> MakeGroupBox(HWND) { return std::make_unique<CTWGroupBox>(); }
+std::unique_ptr<CTWWnd> MakeStaticText(HWND) { return std::make_unique<CTWStaticText>(); }
+std::unique_ptr<CTWWnd> MakeStaticIcon(HWND) { return std::make_unique<CTWStaticIcon>(); }
+std::unique_ptr<CTWWnd> MakeSlider(HWND) { return std::make_unique<CTWSlider>(); }
+std::unique_ptr<CTWWnd> MakeSpin(HWND) { return std::make_unique<CTWSpinCtrl>(); }
+std::unique_ptr<CTWWnd> MakeProgress(HWND) { return std::make_unique<CTWProgress>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
 // then their windows are not skinned at all (never drawn half-way).
 constexpr std::array<Kind, 32> kKinds{{
-    {ctype::kWindow, 1, &MakePlain},      {ctype::kEdit, 3, nullptr},
-    {ctype::kButton, 4, &MakeButton},     {ctype::kScrollBar, 5, &MakeScrollBar},
-    {ctype::kCheckBox, 6, &MakeCheckBox}, {ctype::kRadio, 7, &MakeRadio},
-    {ctype::kGroupBox, 8, nullptr},       {ctype::kSlider, 9, nullptr},
-    {ctype::kTab, 10, nullptr},           {ctype::kToolBar, 11, nullptr},
-    {ctype::kStatusBar, 12, nullptr},     {ctype::kComboBox, 13, nullptr},
-    {ctype::kListBox, 14, nullptr},       {ctype::kListView, 15, nullptr},
-    {ctype::kMenu, 16, nullptr},          {ctype::kSpin, 17, nullptr},
-    {ctype::kProgress, 18, nullptr},      {ctype::kTree, 19, nullptr},
-    {ctype::kHeader, 20, nullptr},        {ctype::kStaticText, 21, nullptr},
-    {ctype::kDateTime, 22, nullptr},      {ctype::kMdiClient, 23, &MakeMdiClient},
-    {ctype::kDialog, 25, &MakeDialog},    {ctype::kStaticIcon, 26, nullptr},
-    {ctype::kGrip, 27, nullptr},          {ctype::kToolTip, 28, nullptr},
-    {ctype::kSplitter, 34, nullptr},      {ctype::kLayered, 35, nullptr},
-    {ctype::kMonthCal, 38, nullptr},      {ctype::kCheckButton, 39, &MakeCheckButton},
-    {ctype::kRichEdit, 3, nullptr},       {ctype::kTransparent, 100, &MakeTransparent},
+    {ctype::kWindow, 1, &MakePlain},
+    {ctype::kEdit, 3, nullptr},
+    {ctype::kButton, 4, &MakeButton},
+    {ctype::kScrollBar, 5, &MakeScrollBar},
+    {ctype::kCheckBox, 6, &MakeCheckBox},
+    {ctype::kRadio, 7, &MakeRadio},
+    {ctype::kGroupBox, 8, &MakeGroupBox},
+    {ctype::kSlider, 9, &MakeSlider},
+    {ctype::kTab, 10, nullptr},
+    {ctype::kToolBar, 11, nullptr},
+    {ctype::kStatusBar, 12, nullptr},
+    {ctype::kComboBox, 13, nullptr},
+    {ctype::kListBox, 14, nullptr},
+    {ctype::kListView, 15, nullptr},
+    {ctype::kMenu, 16, nullptr},
+    {ctype::kSpin, 17, &MakeSpin},
+    {ctype::kProgress, 18, &MakeProgress},
+    {ctype::kTree, 19, nullptr},
+    {ctype::kHeader, 20, nullptr},
+    {ctype::kStaticText, 21, &MakeStaticText},
+    {ctype::kDateTime, 22, nullptr},
+    {ctype::kMdiClient, 23, &MakeMdiClient},
+    {ctype::kDialog, 25, &MakeDialog},
+    {ctype::kStaticIcon, 26, &MakeStaticIcon},
+    {ctype::kGrip, 27, nullptr},
+    {ctype::kToolTip, 28, nullptr},
+    {ctype::kSplitter, 34, nullptr},
+    {ctype::kLayered, 35, nullptr},
+    {ctype::kMonthCal, 38, nullptr},
+    {ctype::kCheckButton, 39, &MakeCheckButton},
+    {ctype::kRichEdit, 3, nullptr},
+    {ctype::kTransparent, 100, &MakeTransparent},
 }};
 
 const Kind* FindKind(int code) {
