@@ -93,7 +93,10 @@ LRESULT CTWSpinCtrl::OnMouseMove(LPARAM lp) {
         firstState_ = kNormal;
         changed = secondState_ != oldSecond;
     } else {
-        firstState_ = secondState_ = kNormal;
+        // A pressed arrow keeps its pressed look until the button is
+        // released, wherever the pointer goes.
+        firstState_ = firstPressed_ ? kPressed : kNormal;
+        secondState_ = secondPressed_ ? kPressed : kNormal;
     }
     if (changed) {
         InvalidateRect(hWnd_, &first_, TRUE);

@@ -13,6 +13,7 @@
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/recorder.h"
 
@@ -29,15 +30,6 @@ void Settle(HWND hwnd) {
     }
     PumpMessages();
     (void)hwnd;
-}
-
-// Pixels of a window-relative rectangle that are none of the allowed colours.
-long Foreign(const PixelBuffer& pixels, const RECT& r, const std::set<COLORREF>& allowed) {
-    long count = 0;
-    for (int y = std::max<LONG>(r.top, 0); y < std::min<LONG>(r.bottom, pixels.Height()); ++y)
-        for (int x = std::max<LONG>(r.left, 0); x < std::min<LONG>(r.right, pixels.Width()); ++x)
-            if (!allowed.count(pixels.At(x, y) & 0xFFFFFF)) ++count;
-    return count;
 }
 
 ::testing::AssertionResult PixelIs(const PixelBuffer& pixels, int x, int y, int id) {
