@@ -20,6 +20,7 @@
 #include "tests/harness/standard_dialog.h"
 #include "tools/skinshot/controls_panel.h"
 #include "tools/skinshot/frame_panels.h"
+#include "tools/skinshot/statics_panel.h"
 #include "tools/skinshot/window_png.h"
 
 namespace {
@@ -107,6 +108,8 @@ int main() {
         return 10;
     }
     panels.push_back(std::move(controls));
+    if (skinshot::Panel statics = skinshot::MakeStaticsPanel(!off); statics.picture)
+        panels.push_back(std::move(statics));
 
     // Panels in rows below the dialog, 8 pixels apart.
     constexpr int kGap = 8;
