@@ -27,16 +27,6 @@ double TimeRepaints(HWND hwnd, int iterations) {
     return double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / iterations;
 }
 
-HWND CreateHost(int x, DWORD style) {
-    return CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE | style, x, 0, 480, 360, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
-HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h) {
-    return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
 HWND ScrollHost(int x) {
     HWND host = CreateHost(x, WS_VSCROLL | WS_HSCROLL);
     SCROLLINFO si{sizeof(si), SIF_ALL, 0, 99, 10, 30, 0};
@@ -58,6 +48,18 @@ HWND ButtonHost(int x) {
     return host;
 }
 
+} // namespace
+
+HWND CreateHost(int x, DWORD style) {
+    return CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE | style, x, 0, 480, 360, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h) {
+    return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
 void Compare(const char* what, HWND (*make)(int), int iterations) {
     HWND system = make(0);
     HWND skinned = make(500);
@@ -75,8 +77,6 @@ void Compare(const char* what, HWND (*make)(int), int iterations) {
     DestroyWindow(skinned);
     DestroyWindow(system);
 }
-
-} // namespace
 
 void AddControlImages() {
     test::SyntheticSkin skin(GetRuntimeSkinManager()->GetMainSkin());

@@ -3,7 +3,17 @@
 // windows drawn by the system, measured in the same run; each prints its
 // "ratio skinned-to-system KIND X.XX" line.
 
+#include <windows.h>
+
 namespace hexmoor::bench {
+
+// A visible 480 x 360 dialog at (x, 0) with the extra style, and a visible
+// child of it.
+HWND CreateHost(int x, DWORD style);
+HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h);
+// Times repaints of the windows `make` builds, once unskinned and once
+// skinned, and prints "ratio skinned-to-system WHAT X.XX".
+void Compare(const char* what, HWND (*make)(int), int iterations);
 
 // Puts solid images under every id the two benchmarks draw.
 void AddControlImages();
