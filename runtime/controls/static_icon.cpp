@@ -154,7 +154,15 @@ LRESULT CTWStaticIcon::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (!IsActive() || !IsSkinActive(skinId_) || !hWnd_) return Default();
     switch (msg) {
     case WM_PAINT: return Paint(nullptr);
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND: {
+        // Frames and rectangles the system draws itself get the parent's
+        // skinned background under them; pictures and lines paint all.
+        const DWORD type = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE)) & SS_TYPEMASK;
+        const bool picture = type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE;
+        if (!picture && statics::EtchedLineOf(type) == statics::EtchedLine::None)
+            EraseBackground(reinterpret_cast<HDC>(wp), hWnd_, nullptr);
+        return 1;
+    }
     case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wp), DWORD(lp));
     case TWM_ISCONTROL: return 0;
     case WM_NCPAINT: {

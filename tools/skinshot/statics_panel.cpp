@@ -10,7 +10,7 @@ namespace skinshot {
 namespace {
 
 constexpr int kPanelWidth = 720;
-constexpr int kPanelHeight = 330;
+constexpr int kPanelHeight = 340;
 
 // A small picture of three bands for the bitmap static.
 HBITMAP MakePicture() {

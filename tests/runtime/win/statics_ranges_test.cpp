@@ -247,6 +247,7 @@ TEST_F(StaticsRangesTest, PicturesAndEtchedLinesInTheGroupBoxColours) {
     // The etched frame is the system's, not a skinned horizontal line.
     const PixelBuffer f = CaptureWindow(frame);
     EXPECT_EQ(CountColour(f, IdColour(158)) + CountColour(f, IdColour(159)), 0);
+    EXPECT_TRUE(PixelIs(CaptureClient(frame), 30, 20, kDialogBackground)) << "the dialog under the system's frame";
 
     EnableWindow(horz, FALSE);
     Repaint(dialog_);
