@@ -65,7 +65,17 @@ RECT ClientOf(HWND hwnd) {
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
-class StaticsRangesTest : public RuntimeTest {
+} // namespace
+
+// The same cases run in a second program with a common-controls version 6
+// manifest, under their own fixture name.
+#ifndef STATICS_FIXTURE
+#define STATICS_FIXTURE StaticsRangesTest
+#endif
+
+namespace {
+
+class STATICS_FIXTURE : public RuntimeTest {
 protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
@@ -113,7 +123,7 @@ int FrameTop(const PixelBuffer& pixels, COLORREF dark) {
 
 } // namespace
 
-TEST_F(StaticsRangesTest, GroupBoxEtchedFrameCaptionGapAndDisabledColours) {
+TEST_F(STATICS_FIXTURE, GroupBoxEtchedFrameCaptionGapAndDisabledColours) {
     HWND left = Add(L"BUTTON", L"G", BS_GROUPBOX, 10, 10, 180, 100);
     HWND right = Add(L"BUTTON", L"G", BS_GROUPBOX, 200, 10, 180, 100, WS_EX_RIGHT);
     HWND empty = Add(L"BUTTON", L"", BS_GROUPBOX, 10, 120, 180, 60);
@@ -158,7 +168,7 @@ TEST_F(StaticsRangesTest, GroupBoxEtchedFrameCaptionGapAndDisabledColours) {
     }
 }
 
-TEST_F(StaticsRangesTest, GroupBoxKeepsAnOverlappingSiblingUnpainted) {
+TEST_F(STATICS_FIXTURE, GroupBoxKeepsAnOverlappingSiblingUnpainted) {
     // Created first, the button is above the group box and overlaps its
     // bottom-right corner.
     HWND button = Add(L"BUTTON", L"", BS_PUSHBUTTON, 150, 80, 80, 40);
@@ -174,7 +184,7 @@ TEST_F(StaticsRangesTest, GroupBoxKeepsAnOverlappingSiblingUnpainted) {
     EXPECT_TRUE(PixelIs(CaptureClient(box), 0, 60, IdColour(162)));
 }
 
-TEST_F(StaticsRangesTest, StaticTextColourForEnabledDisabledAndCustom) {
+TEST_F(STATICS_FIXTURE, StaticTextColourForEnabledDisabledAndCustom) {
     HWND plain = Add(L"STATIC", L"Hello", SS_LEFT, 10, 10, 120, 24);
     HWND custom = Add(L"STATIC", L"Hello", SS_LEFT, 10, 40, 120, 24);
     SkinAll();
@@ -204,7 +214,7 @@ TEST_F(StaticsRangesTest, StaticTextColourForEnabledDisabledAndCustom) {
     EXPECT_EQ(CountColour(after, GetSysColor(COLOR_BTNTEXT)), 0);
 }
 
-TEST_F(StaticsRangesTest, PicturesAndEtchedLinesInTheGroupBoxColours) {
+TEST_F(STATICS_FIXTURE, PicturesAndEtchedLinesInTheGroupBoxColours) {
     // The skin has no element of the picture kind: the lines still find the
     // group box's colours.
     HWND horz = Add(L"STATIC", L"", SS_ETCHEDHORZ, 10, 10, 100, 20);
@@ -272,7 +282,7 @@ TEST_F(StaticsRangesTest, PicturesAndEtchedLinesInTheGroupBoxColours) {
     DeleteObject(bitmap);
 }
 
-TEST_F(StaticsRangesTest, SliderLooksFromRealInputSelectionVerticalAndStylesBack) {
+TEST_F(STATICS_FIXTURE, SliderLooksFromRealInputSelectionVerticalAndStylesBack) {
     HWND slider = Add(TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_ENABLESELRANGE | TBS_NOTICKS | WS_TABSTOP, 10, 10, 240, 32,
                       WS_EX_CLIENTEDGE);
     HWND vertical = Add(TRACKBAR_CLASSW, L"", TBS_VERT | TBS_NOTICKS, 300, 10, 32, 200);
@@ -356,7 +366,7 @@ TEST_F(StaticsRangesTest, SliderLooksFromRealInputSelectionVerticalAndStylesBack
     EXPECT_EQ(GetWindowLongPtrW(slider, GWL_EXSTYLE), ex);
 }
 
-TEST_F(StaticsRangesTest, SpinArrowsFromRealInputInBothOrientations) {
+TEST_F(STATICS_FIXTURE, SpinArrowsFromRealInputInBothOrientations) {
     HWND spin = Add(UPDOWN_CLASSW, L"", 0, 10, 10, 16, 30);
     HWND horz = Add(UPDOWN_CLASSW, L"", UDS_HORZ, 40, 10, 30, 16);
     SendMessageW(spin, UDM_SETRANGE32, 0, 100);
@@ -403,7 +413,7 @@ TEST_F(StaticsRangesTest, SpinArrowsFromRealInputInBothOrientations) {
     SendMessageW(horz, WM_LBUTTONUP, 0, At(4, 8));
 }
 
-TEST_F(StaticsRangesTest, ProgressFillBothWaysEmptyRangeAndMarqueePieces) {
+TEST_F(STATICS_FIXTURE, ProgressFillBothWaysEmptyRangeAndMarqueePieces) {
     HWND bar = Add(PROGRESS_CLASSW, L"", 0, 10, 10, 200, 20);
     HWND vertical = Add(PROGRESS_CLASSW, L"", PBS_VERTICAL, 230, 10, 20, 80);
     HWND marquee = Add(PROGRESS_CLASSW, L"", PBS_MARQUEE, 10, 120, 200, 20);
