@@ -371,6 +371,9 @@ TEST_F(STATICS_FIXTURE, SpinArrowsFromRealInputInBothOrientations) {
     HWND horz = Add(UPDOWN_CLASSW, L"", UDS_HORZ, 40, 10, 30, 16);
     SendMessageW(spin, UDM_SETRANGE32, 0, 100);
     SendMessageW(horz, UDM_SETRANGE32, 0, 100);
+    HWND edit = Add(L"EDIT", L"5", WS_BORDER, 100, 60, 60, 24);
+    HWND attached = Add(UPDOWN_CLASSW, L"", UDS_ALIGNRIGHT | UDS_SETBUDDYINT, 0, 0, 16, 24);
+    SendMessageW(attached, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
     SkinAll();
     ASSERT_EQ(GetSkinnedWindowType(spin), ctype::kSpin);
     const std::set<COLORREF> allowed = ColoursOf({{258, 285}});
@@ -402,6 +405,20 @@ TEST_F(STATICS_FIXTURE, SpinArrowsFromRealInputInBothOrientations) {
     check(spin, false, {"released", 277, 282});
     EnableWindow(spin, FALSE);
     check(spin, false, {"disabled", 280, 285});
+
+    // Attached to an edit buddy: the arrows lose 2 pixels at their outer
+    // ends, where the background shows.
+    {
+        const PixelBuffer p = CaptureClient(attached);
+        const int h = p.Height();
+        ASSERT_GT(h, 10);
+        EXPECT_TRUE(PixelIs(p, 4, 1, kDialogBackground)) << "top 2 pixels";
+        EXPECT_TRUE(PixelIs(p, 4, 3, IdColour(277)));
+        EXPECT_TRUE(PixelIs(p, 4, h - 3, IdColour(282)));
+        EXPECT_TRUE(PixelIs(p, 4, h - 2, kDialogBackground)) << "bottom 2 pixels";
+        EXPECT_TRUE(PixelIs(p, p.Width() - 2, h / 2 - 2, kDialogBackground)) << "2 pixels on the right";
+        EXPECT_EQ(Foreign(p, ClientOf(attached), allowed), 0);
+    }
 
     check(horz, true, {"horizontal", 258, 263});
     SendMessageW(horz, WM_MOUSEMOVE, 0, At(22, 8));
