@@ -90,6 +90,16 @@ LRESULT CTWStaticIcon::OnNcPaint(HDC dc) {
     return CTWStaticBase::OnNcPaint(dc);
 }
 
+LRESULT CTWStaticIcon::PaintBySystem(HDC given) {
+    // The system's own painting: in its own paint or print message, or
+    // printed into the DC a redraw hands us.
+    const MSG& current = CurrentMessage();
+    if (current.hwnd == hWnd_ && (current.message == WM_PAINT || current.message == WM_PRINTCLIENT)) return Default();
+    if (given) return DefWindowProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(given), PRF_CLIENT);
+    InvalidateRect(hWnd_, nullptr, TRUE);
+    return 0;
+}
+
 LRESULT CTWStaticIcon::Paint(HDC given) {
     const HICON icon = reinterpret_cast<HICON>(SendMessageW(hWnd_, STM_GETICON, 0, 0));
     const HBITMAP bitmap = reinterpret_cast<HBITMAP>(SendMessageW(hWnd_, STM_GETIMAGE, IMAGE_BITMAP, 0));
@@ -97,22 +107,19 @@ LRESULT CTWStaticIcon::Paint(HDC given) {
     const HENHMETAFILE metafile =
         reinterpret_cast<HENHMETAFILE>(SendMessageW(hWnd_, STM_GETIMAGE, IMAGE_ENHMETAFILE, 0));
     if (!icon && !bitmap && !cursor && !metafile) {
-        if (!given) {
-            // Lines live on the border: validate the (empty) client and draw
-            // them through the window DC.
-            WindowDC windowDc(hWnd_, true);
-            if (!windowDc ||
-                statics::EtchedLineOf(DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE))) == statics::EtchedLine::None ||
-                !FindLineColours())
-                return Default();
-            const PaintScope validate(hWnd_);
-            DrawEtchedLine(windowDc.Get());
+        const bool lines =
+            statics::EtchedLineOf(DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE))) != statics::EtchedLine::None &&
+            FindLineColours();
+        if (!lines) return PaintBySystem(given);
+        if (given) {
+            DrawEtchedLine(given);
             return 0;
         }
-        if (!FindLineColours() ||
-            statics::EtchedLineOf(DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE))) == statics::EtchedLine::None)
-            return Default();
-        DrawEtchedLine(given);
+        // Lines live on the border: validate the (empty) client and draw
+        // them through the window DC.
+        const PaintScope validate(hWnd_);
+        WindowDC windowDc(hWnd_, true);
+        if (windowDc) DrawEtchedLine(windowDc.Get());
         return 0;
     }
     RECT client{};

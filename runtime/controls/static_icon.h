@@ -26,5 +26,7 @@ private:
     // area is empty and the lines lie on their border. False when the style
     // or the skin leaves the line to the system.
     bool DrawEtchedLine(HDC windowDc);
+    // Leaves the picture to the system's painting.
+    LRESULT PaintBySystem(HDC given);
     CTwfSkin* attachedSkin_ = nullptr;
 };
