@@ -74,13 +74,15 @@ void CTWGroupBox::ProtectOverlappingSiblings(HDC dc) const {
     const CWindowRect own(hWnd_);
     const POINT topLeft{own.left, own.top}, bottomRight{own.right - 1, own.bottom - 1};
     for (HWND sibling = GetTopWindow(parent); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-        if (sibling == hWnd_ || !IsWindowVisible(sibling)) continue;
-        if (GetWindowLongPtrW(sibling, GWL_EXSTYLE) & WS_EX_TRANSPARENT) continue;
-        if (GetSkinnedWindowType(sibling) == ctype::kGroupBox) continue;
+        if (sibling == hWnd_) continue;
+        // The cheap geometric tests first: most siblings do not touch the box.
         const CWindowRect other(sibling);
-        if (PtInRect(&other, topLeft) && PtInRect(&other, bottomRight)) continue; // encloses the box
         RECT common{};
         if (!IntersectRect(&common, &own, &other)) continue;
+        if (PtInRect(&other, topLeft) && PtInRect(&other, bottomRight)) continue; // encloses the box
+        if (!IsWindowVisible(sibling)) continue;
+        if (GetWindowLongPtrW(sibling, GWL_EXSTYLE) & WS_EX_TRANSPARENT) continue;
+        if (GetSkinnedWindowType(sibling) == ctype::kGroupBox) continue;
         const RECT local = ToClient(common, hWnd_);
         ExcludeClipRect(dc, local.left, local.top, local.right, local.bottom);
     }
