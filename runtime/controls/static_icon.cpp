@@ -107,19 +107,12 @@ LRESULT CTWStaticIcon::Paint(HDC given) {
     const HENHMETAFILE metafile =
         reinterpret_cast<HENHMETAFILE>(SendMessageW(hWnd_, STM_GETIMAGE, IMAGE_ENHMETAFILE, 0));
     if (!icon && !bitmap && !cursor && !metafile) {
-        const bool lines =
-            statics::EtchedLineOf(DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE))) != statics::EtchedLine::None &&
-            FindLineColours();
-        if (!lines) return PaintBySystem(given);
-        if (given) {
-            DrawEtchedLine(given);
-            return 0;
-        }
-        // Lines live on the border: validate the (empty) client and draw
-        // them through the window DC.
-        const PaintScope validate(hWnd_);
+        if (given) return DrawEtchedLine(given) ? 0 : PaintBySystem(given);
+        // Lines live on the border: drawn through the window DC, the (empty)
+        // client validated.
         WindowDC windowDc(hWnd_, true);
-        if (windowDc) DrawEtchedLine(windowDc.Get());
+        if (!windowDc || !DrawEtchedLine(windowDc.Get())) return PaintBySystem(nullptr);
+        ValidateRect(hWnd_, nullptr);
         return 0;
     }
     RECT client{};
