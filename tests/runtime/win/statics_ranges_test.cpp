@@ -434,7 +434,11 @@ TEST_F(STATICS_FIXTURE, ProgressFillBothWaysEmptyRangeAndMarqueePieces) {
     HWND bar = Add(PROGRESS_CLASSW, L"", 0, 10, 10, 200, 20);
     HWND vertical = Add(PROGRESS_CLASSW, L"", PBS_VERTICAL, 230, 10, 20, 80);
     HWND marquee = Add(PROGRESS_CLASSW, L"", PBS_MARQUEE, 10, 120, 200, 20);
-    for (HWND h : {bar, vertical}) SendMessageW(h, PBM_SETRANGE32, 0, 100);
+    // A bar with an edge takes the skin's border sizes instead of it.
+    HWND edged = Add(PROGRESS_CLASSW, L"", 0, 10, 160, 200, 20, WS_EX_STATICEDGE);
+    CTwfObj* element = Skin().Element(18);
+    for (int id = 289; id <= 292; ++id) element->SetNumber(WORD(id), DWORD(id - 288)); // 1, 2, 3, 4
+    for (HWND h : {bar, vertical, edged}) SendMessageW(h, PBM_SETRANGE32, 0, 100);
     SkinAll();
     ASSERT_EQ(GetSkinnedWindowType(bar), ctype::kProgress);
     const std::set<COLORREF> allowed = ColoursOf({{287, 299}});
@@ -452,6 +456,16 @@ TEST_F(STATICS_FIXTURE, ProgressFillBothWaysEmptyRangeAndMarqueePieces) {
     EXPECT_TRUE(PixelIs(v, 10, 40, IdColour(299))) << "vertical fills from the bottom";
     EXPECT_TRUE(PixelIs(v, 10, 39, IdColour(298)));
     EXPECT_EQ(Foreign(v, ClientOf(vertical), allowed), 0);
+    SendMessageW(edged, PBM_SETPOS, 100, 0);
+    Repaint(dialog_);
+    const RECT edgedClient = ClientOf(edged);
+    EXPECT_EQ(edgedClient.right, 200 - 1 - 3);
+    EXPECT_EQ(edgedClient.bottom, 20 - 2 - 4);
+    const PixelBuffer e = CaptureWindow(edged);
+    EXPECT_TRUE(PixelIs(e, 0, 10, IdColour(287))) << "the left border shows the background image";
+    EXPECT_TRUE(PixelIs(e, 100, 19, IdColour(287))) << "the bottom border";
+    EXPECT_TRUE(PixelIs(e, 100, 10, IdColour(288))) << "the client is filled";
+    EXPECT_EQ(Foreign(e, {0, 0, 200, 20}, allowed), 0);
     // An empty range draws the background and no fill.
     SendMessageW(bar, PBM_SETRANGE32, 100, 100);
     SendMessageW(bar, PBM_SETPOS, 100, 0);
