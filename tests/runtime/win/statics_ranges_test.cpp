@@ -341,6 +341,15 @@ TEST_F(STATICS_FIXTURE, SliderLooksFromRealInputSelectionVerticalAndStylesBack) 
     check({"disabled", 181, 180, 179});
     EnableWindow(slider, TRUE);
 
+    // A skin with only the normal images shows them in every state.
+    for (int id = 173; id <= 184; ++id) Skin().Element(9)->RemoveImage(WORD(id));
+    SendMessageW(slider, WM_MOUSEMOVE, 0, At(onThumb.x, onThumb.y));
+    check({"only normal images, thumb hot", 172, 171, 170});
+    SendMessageW(slider, WM_MOUSELEAVE, 0, 0);
+    SetFocus(slider);
+    check({"only normal images, focused", 172, 171, 170});
+    SetFocus(other);
+
     // Vertical: its own images, the line 4 pixels wide in the middle.
     SendMessageW(vertical, TBM_SETPOS, TRUE, 0);
     Repaint(dialog_);
