@@ -9,7 +9,7 @@
 #include "runtime/controls/element_reset.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/logic/splitter_layout.h"
+#include "runtime/logic/splitter_strips.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "runtime/text/support_unicode.h"

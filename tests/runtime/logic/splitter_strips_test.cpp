@@ -2,12 +2,12 @@
 // split boxes, and bars that would pass the client area.
 #include <gtest/gtest.h>
 
-#include "runtime/logic/splitter_layout.h"
+#include "runtime/logic/splitter_strips.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt::splitter;
 
-TEST(SplitterLayout, TwoByTwoHasOneBarEachWayAndTheirCrossing) {
+TEST(SplitterStrips, TwoByTwoHasOneBarEachWayAndTheirCrossing) {
     Input in;
     in.client = {0, 0, 200, 150};
     in.firstPane = {2, 2};
@@ -24,7 +24,7 @@ TEST(SplitterLayout, TwoByTwoHasOneBarEachWayAndTheirCrossing) {
     EXPECT_TRUE(plan.columnSplitBox.IsEmpty());
 }
 
-TEST(SplitterLayout, SplitBoxesAndBarsPastTheEdge) {
+TEST(SplitterStrips, SplitBoxesAndBarsPastTheEdge) {
     Input in;
     in.client = {0, 0, 200, 150};
     in.rowHeights = {150};

@@ -1,4 +1,4 @@
-#include "runtime/logic/splitter_layout.h"
+#include "runtime/logic/splitter_strips.h"
 
 namespace hexmoor::rt::splitter {
 
