@@ -1,6 +1,8 @@
 #include "runtime/controls/tab_ctrl.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
@@ -219,12 +221,36 @@ LRESULT CTWTabCtrl::Paint(HDC given) {
     return 1;
 }
 
+namespace {
+
+// Windows inside the tab with a repaint pending, and what was pending.
+struct PendingPaints {
+    std::vector<std::pair<HWND, hexmoor::win::Region>> windows;
+};
+
+BOOL CALLBACK CollectPendingPaint(HWND child, LPARAM lp) {
+    auto* pending = reinterpret_cast<PendingPaints*>(lp);
+    hexmoor::win::Region region(CreateRectRgn(0, 0, 0, 0));
+    if (region && GetUpdateRgn(child, region.Get(), FALSE) > NULLREGION)
+        pending->windows.emplace_back(child, std::move(region));
+    return TRUE;
+}
+
+} // namespace
+
 LRESULT CTWTabCtrl::OnPrintClient(HDC dc, DWORD flags) {
+    // The system's print runs in a quiet block, and a window procedure that
+    // passes WM_SETREDRAW on to the default one drops the repaints pending
+    // inside the tab (Wine does). Those, and only those, are asked for again:
+    // a child that prints its parent from its own paint has none pending, so
+    // no repaint cycle starts.
+    PendingPaints pending;
+    EnumChildWindows(hWnd_, &CollectPendingPaint, reinterpret_cast<LPARAM>(&pending));
     const LRESULT result = CTWWnd::OnPrintClient(dc, flags);
-    // The quiet block around the system's print drops the children's pending
-    // paints under Wine: ask for them again.
-    for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    for (auto& [child, region] : pending.windows) {
+        RECT now{};
+        if (IsWindow(child) && !GetUpdateRect(child, &now, FALSE)) InvalidateRgn(child, region.Get(), TRUE);
+    }
     return result;
 }
 
