@@ -53,7 +53,6 @@ void CTWToolTipCtrl::FollowToolOwner() {
 }
 
 LRESULT CTWToolTipCtrl::Paint(HDC given) {
-    FollowToolOwner();
     CClientRect client(hWnd_);
     CTWDraw draw;
     if (given) {
@@ -117,6 +116,8 @@ LRESULT CTWToolTipCtrl::OnNcPaint(HDC dc) {
 }
 
 LRESULT CTWToolTipCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // The tip is skinned while the window it speaks for is.
+    if (msg == WM_PAINT || msg == WM_PRINTCLIENT || msg == WM_NCPAINT) FollowToolOwner();
     if (PassesThrough(*this)) return Default();
     switch (msg) {
     case WM_PAINT:
