@@ -12,6 +12,7 @@
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
+#include "runtime/messages.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/harness/splitter_window.h"
@@ -238,6 +239,30 @@ TEST_F(TabsTest, TabLooksFromRealInputHorizontalAndVertical) {
         text.push_back(r);
     }
     EXPECT_TRUE(NoForeign(pixels, allowed, text)) << "over the vertical tab control";
+
+    // An icon placed by the host with a negative y: both halves are signed.
+    EnableWindow(tab, TRUE);
+    const COLORREF iconColour = RGB(250, 128, 3);
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 0);
+    const HBITMAP icon = MakeSolidBitmap(16, 16, iconColour);
+    ImageList_Add(images, icon, nullptr);
+    DeleteObject(icon);
+    SendMessageW(tab, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    TCITEMW withImage{};
+    withImage.mask = TCIF_IMAGE;
+    withImage.iImage = 0;
+    SendMessageW(tab, TCM_SETITEMW, 2, reinterpret_cast<LPARAM>(&withImage));
+    SendMessageW(tab, hexmoor::rt::TWM_TABICONPOS, 0, MAKELPARAM(5, WORD(-3)));
+    Repaint(dialog_);
+    pixels = CaptureClient(tab);
+    const RECT third = TabItem(tab, 2);
+    EXPECT_TRUE(
+        Shows(pixels, {third.left + 5, std::max<int>(third.top, 0), third.left + 21, third.top + 13}, iconColour))
+        << "icon at (5, -3) in the item";
+    EXPECT_TRUE(Shows(pixels, {third.left + 5, third.top + 14, third.left + 21, third.top + 16}, ImageColour(219)))
+        << "the item's image below the icon";
+    SendMessageW(tab, TCM_SETIMAGELIST, 0, 0);
+    ImageList_Destroy(images);
 }
 
 TEST_F(TabsTest, DialogPageInsideATabShowsThePanelAndSurvivesAPrint) {
