@@ -347,6 +347,29 @@ TEST_F(TabsTest, HeaderLooksFromRealInput) {
     EXPECT_TRUE(Contains(pixels, {0, 0, 100, 24}, TextColour(383))) << "disabled text";
     EXPECT_TRUE(Shows(pixels, rest, ImageColour(379))) << "disabled, right of the last item";
     EXPECT_TRUE(NoForeign(pixels, ImageColours({376, 377, 378, 379}), {RECT{5, 0, 95, 24}, RECT{105, 0, 195, 24}}));
+
+    // The hot item's offset with negative halves moves its icon left and up.
+    EnableWindow(header, TRUE);
+    Skin().Element(20)->SetNumber(384, MAKELONG(WORD(-2), WORD(-1)));
+    const COLORREF iconColour = RGB(250, 128, 3);
+    const int iconSize = GetSystemMetrics(SM_CXSMICON);
+    HIMAGELIST images = ImageList_Create(iconSize, iconSize, ILC_COLOR32, 1, 0);
+    const HBITMAP icon = MakeSolidBitmap(iconSize, iconSize, iconColour);
+    ImageList_Add(images, icon, nullptr);
+    DeleteObject(icon);
+    SendMessageW(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    HDITEMW withImage{};
+    withImage.mask = HDI_FORMAT | HDI_IMAGE;
+    withImage.fmt = HDF_LEFT | HDF_STRING | HDF_IMAGE;
+    withImage.iImage = 0;
+    SendMessageW(header, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&withImage));
+    SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(50, 12));
+    Repaint(dialog_);
+    EXPECT_TRUE(Shows(CaptureClient(header), {2, 0, 2 + iconSize, iconSize - 1}, iconColour))
+        << "icon at (4 - 2, 1 - 1)";
+    SendMessageW(header, WM_MOUSELEAVE, 0, 0);
+    SendMessageW(header, HDM_SETIMAGELIST, 0, 0);
+    ImageList_Destroy(images);
 }
 
 TEST_F(TabsTest, TooltipSplitterAndGrip) {
