@@ -132,16 +132,20 @@ void CTWHeader::DrawItem(HDC dc, int index, const RECT& itemRect, bool enabled) 
     unicode.DrawUnicodeText(dc, text, -1, &box, format);
 }
 
-LRESULT CTWHeader::Paint(HDC) {
+LRESULT CTWHeader::Paint(HDC given) {
+    // WM_PAINT paints through BeginPaint; a print hands its own DC.
     CClientRect client(hWnd_);
-    CTWDraw draw(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    CTWDraw draw;
+    if (given) {
+        draw.AttachDC(given, &client, FALSE);
+    } else {
+        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    }
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 0;
-    BOOL owned = FALSE;
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
     if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SelectGuard selectFont(dc, font);
-    (void)owned;
     const int mode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF colour = ::GetTextColor(dc);
     if (const HBITMAP background = GetBackgroundBitmap(FALSE)) {

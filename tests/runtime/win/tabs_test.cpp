@@ -340,6 +340,16 @@ TEST_F(TabsTest, HeaderLooksFromRealInput) {
         EXPECT_TRUE(Shows(pixels, secondCorner, ImageColour(s.second))) << s.what;
         EXPECT_TRUE(Shows(pixels, rest, ImageColour(376))) << s.what << ": right of the last item";
     }
+    {
+        hexmoor::win::MemoryDC dc(nullptr);
+        hexmoor::win::WindowDC screen(nullptr);
+        hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), 300, 24));
+        hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
+        SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        const PixelBuffer printed = CaptureDC(dc.Get(), 0, 0, 300, 24);
+        EXPECT_TRUE(Shows(printed, firstCorner, ImageColour(376))) << "printed";
+        EXPECT_TRUE(Shows(printed, rest, ImageColour(376))) << "printed, right of the last item";
+    }
     EnableWindow(header, FALSE);
     Repaint(dialog_);
     const PixelBuffer pixels = CaptureClient(header);
