@@ -179,11 +179,15 @@ LRESULT CTWTabCtrl::Paint(HDC given) {
 
     HFONT windowFont = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
     if (!windowFont) windowFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    LOGFONTW lf{};
-    GetObjectW(windowFont, sizeof(lf), &lf);
-    if (vertical) lf.lfEscapement = lf.lfOrientation = 900;
-    Font font(CreateFontIndirectW(&lf));
-    SelectGuard selectFont(dc, font.Get());
+    // Vertical tabs write with the window's font turned by 90 degrees.
+    Font rotated;
+    if (vertical) {
+        LOGFONTW lf{};
+        GetObjectW(windowFont, sizeof(lf), &lf);
+        lf.lfEscapement = lf.lfOrientation = 900;
+        rotated.Reset(CreateFontIndirectW(&lf));
+    }
+    SelectGuard selectFont(dc, rotated ? rotated.Get() : windowFont);
 
     if (const HBITMAP background = GetBackgroundBitmap(FALSE)) {
         POINT origin{0, 0};
