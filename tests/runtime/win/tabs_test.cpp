@@ -2,6 +2,7 @@
 // image and text colour id of their elements in its own colour, shown for
 // each look reached through real messages, no foreign pixel over the
 // controls afterwards, and switching skinning off gives back the styles.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
