@@ -164,8 +164,10 @@ TEST_F(TabsTest, TabLooksFromRealInputHorizontalAndVertical) {
     const HWND tab = Add(WC_TABCONTROLW, WS_TABSTOP, 10, 10, 260, 90);
     const HWND vertical = Add(WC_TABCONTROLW, TCS_VERTICAL | TCS_MULTILINE, 300, 10, 90, 200);
     const HWND other = Add(L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 10, 300, 20, 20);
+    const HWND narrow = Add(WC_TABCONTROLW, 0, 10, 120, 110, 60);
     AddTabs(tab, 3);
     AddTabs(vertical, 3);
+    AddTabs(narrow, 6);
     SkinAll();
     ASSERT_EQ(GetSkinnedWindowType(tab), ctype::kTab);
     ASSERT_EQ(GetSkinnedWindowType(vertical), ctype::kTab);
@@ -240,6 +242,22 @@ TEST_F(TabsTest, TabLooksFromRealInputHorizontalAndVertical) {
         text.push_back(r);
     }
     EXPECT_TRUE(NoForeign(pixels, allowed, text)) << "over the vertical tab control";
+
+    // A single row with more tabs than fit keeps the system's scroll arrows.
+    const HWND arrows = FindWindowExW(narrow, nullptr, UPDOWN_CLASSW, nullptr);
+    ASSERT_TRUE(arrows) << "the narrow tab control scrolls its row";
+    RECT arrowRect{};
+    GetWindowRect(arrows, &arrowRect);
+    MapWindowPoints(nullptr, narrow, reinterpret_cast<POINT*>(&arrowRect), 2);
+    pixels = CaptureClient(narrow);
+    const std::vector<RECT> aroundArrows{{0, 0, arrowRect.left, 60},
+                                         {arrowRect.right, 0, 110, 60},
+                                         {arrowRect.left, 0, arrowRect.right, arrowRect.top},
+                                         {arrowRect.left, arrowRect.bottom, arrowRect.right, 60}};
+    EXPECT_EQ(Foreign(pixels, allowed, aroundArrows).count,
+              long(arrowRect.right - arrowRect.left) * (arrowRect.bottom - arrowRect.top))
+        << "no skin colour over the arrows";
+    EXPECT_TRUE(Shows(pixels, {2, 50, 100, 58}, ImageColour(218))) << "the narrow tab's panel";
 
     // An icon placed by the host with a negative y: both halves are signed.
     EnableWindow(tab, TRUE);
