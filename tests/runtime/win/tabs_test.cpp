@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <vector>
 
@@ -449,6 +450,32 @@ TEST_F(TabsTest, TooltipSplitterAndGrip) {
     std::set<COLORREF> tipColours = ImageColours({527});
     tipColours.insert(TextColour(528) & 0xFFFFFF);
     EXPECT_TRUE(NoForeign(pixels, tipColours, {textBox})) << "over the tooltip";
+
+    // A longer tip wraps into lines and stays centred in its client area.
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 70);
+    tool.lpszText = const_cast<wchar_t*>(L"one two three four five six");
+    SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(100, 441));
+    Repaint(tip);
+    pixels = CaptureClient(tip);
+    RECT ink{pixels.Width(), pixels.Height(), -1, -1};
+    for (int y = 0; y < pixels.Height(); ++y)
+        for (int x = 0; x < pixels.Width(); ++x)
+            if ((pixels.At(x, y) & 0xFFFFFF) == (TextColour(528) & 0xFFFFFF)) {
+                ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                       std::max<LONG>(ink.bottom, y + 1)};
+            }
+    TEXTMETRICW metrics{};
+    {
+        hexmoor::win::WindowDC dc(tip);
+        const HGDIOBJ tipFont = reinterpret_cast<HGDIOBJ>(SendMessageW(tip, WM_GETFONT, 0, 0));
+        hexmoor::win::SelectGuard font(dc.Get(), tipFont ? tipFont : GetStockObject(DEFAULT_GUI_FONT));
+        GetTextMetricsW(dc.Get(), &metrics);
+    }
+    ASSERT_LT(ink.left, ink.right) << "the tip's text";
+    EXPECT_GT(ink.bottom - ink.top, metrics.tmHeight) << "more than one line";
+    EXPECT_LE(std::abs(ink.left - (pixels.Width() - ink.right)), 8) << "centred across";
+    EXPECT_LE(std::abs(ink.top - (pixels.Height() - ink.bottom)), 8) << "centred down";
     DestroyWindow(tip);
 }
 
