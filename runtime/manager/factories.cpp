@@ -8,6 +8,8 @@
 #include "runtime/controls/color_dialog.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
+#include "runtime/controls/status_bar.h"
+#include "runtime/controls/tool_bar.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/wnd/transparent_window.h"
 #include "runtime/wnd/tw_dialog.h"
@@ -35,6 +37,8 @@ std::unique_ptr<CTWWnd> MakeButton(HWND) { return std::make_unique<CTWButton>();
 std::unique_ptr<CTWWnd> MakeCheckBox(HWND) { return std::make_unique<CTWCheckBox>(); }
 std::unique_ptr<CTWWnd> MakeRadio(HWND) { return std::make_unique<CTWRadio>(); }
 std::unique_ptr<CTWWnd> MakeCheckButton(HWND) { return std::make_unique<CTWCheckButton>(); }
+std::unique_ptr<CTWWnd> MakeToolBar(HWND) { return std::make_unique<CTWToolBar>(); }
+std::unique_ptr<CTWWnd> MakeStatusBar(HWND) { return std::make_unique<CTWStatus>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
@@ -44,8 +48,8 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kButton, 4, &MakeButton},     {ctype::kScrollBar, 5, &MakeScrollBar},
     {ctype::kCheckBox, 6, &MakeCheckBox}, {ctype::kRadio, 7, &MakeRadio},
     {ctype::kGroupBox, 8, nullptr},       {ctype::kSlider, 9, nullptr},
-    {ctype::kTab, 10, nullptr},           {ctype::kToolBar, 11, nullptr},
-    {ctype::kStatusBar, 12, nullptr},     {ctype::kComboBox, 13, nullptr},
+    {ctype::kTab, 10, nullptr},           {ctype::kToolBar, 11, &MakeToolBar},
+    {ctype::kStatusBar, 12, &MakeStatusBar},     {ctype::kComboBox, 13, nullptr},
     {ctype::kListBox, 14, nullptr},       {ctype::kListView, 15, nullptr},
     {ctype::kMenu, 16, nullptr},          {ctype::kSpin, 17, nullptr},
     {ctype::kProgress, 18, nullptr},      {ctype::kTree, 19, nullptr},
