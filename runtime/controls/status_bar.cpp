@@ -11,6 +11,7 @@
 #include "runtime/controls/host_pane_list.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/bar_geometry.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
 
@@ -109,8 +110,8 @@ void CTWStatus::PaintPanes(HDC given, bool older) {
     if (window.left > window.right) std::swap(window.left, window.right);
     const CMrgBitmap* background = element_->GetImage(bars::sb::kBackground);
     const bool grip = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & SBARS_SIZEGRIP) != 0;
-    const RECT gripBox = ToRECT(
-        bars::StatusGripBox(ToRect(client), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXBORDER)));
+    const RECT gripBox =
+        ToRECT(bars::StatusGripBox(ToRect(client), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXBORDER)));
 
     if (!older) {
         DrawBarImage(draw, window, background);
@@ -121,8 +122,8 @@ void CTWStatus::PaintPanes(HDC given, bool older) {
     }
 
     int parts[kMaxParts] = {};
-    const int count = std::clamp(int(DefWindowProc(SB_GETPARTS, kMaxParts, reinterpret_cast<LPARAM>(parts))), 0,
-                                 kMaxParts);
+    const int count =
+        std::clamp(int(DefWindowProc(SB_GETPARTS, kMaxParts, reinterpret_cast<LPARAM>(parts))), 0, kMaxParts);
     draw.SetBkMode(TRANSPARENT);
     for (int i = 0; i < count; ++i) PaintPane(draw, i, count, older);
     // The older painter lays the background last, around panes and grip.

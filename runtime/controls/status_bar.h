@@ -7,6 +7,7 @@
 
 #include "runtime/wnd/tw_wnd.h"
 
+class CTWDraw;
 class CUnicodeString;
 
 class CTWStatus : public CTWWnd {

@@ -10,6 +10,7 @@
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/bar_geometry.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"

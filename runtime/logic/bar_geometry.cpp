@@ -57,7 +57,8 @@ DropDownArrow DropDownArrowAt(const Rect& button) {
 }
 
 ContentPlace ToolbarButtonContent(const ContentInput& in) {
-    const Rect imageRect = in.listStyle ? in.button.Offset(2, 0) : CenterSizeInRect(in.button, in.iconWidth, in.iconHeight);
+    const Rect imageRect =
+        in.listStyle ? in.button.Offset(2, 0) : CenterSizeInRect(in.button, in.iconWidth, in.iconHeight);
     ContentPlace place;
     place.image = {imageRect.left, in.hasText ? in.button.top + 3 : imageRect.top + 1};
     place.text = in.button;

@@ -53,9 +53,9 @@ struct ButtonFaceInput {
 enum class ArrowColour { kText, kGray, kBlack };
 
 struct ButtonFace {
-    int image = 0;       // 0: no image (the indeterminate frame instead)
-    Rect imageRect;      // where the image goes
-    bool frame = false;  // a 1-pixel shadow-coloured frame along the rectangle
+    int image = 0;      // 0: no image (the indeterminate frame instead)
+    Rect imageRect;     // where the image goes
+    bool frame = false; // a 1-pixel shadow-coloured frame along the rectangle
     ArrowColour arrow = ArrowColour::kText;
 };
 
@@ -78,7 +78,7 @@ DropDownArrow DropDownArrowAt(const Rect& button);
 
 // Where a button's image and text go.
 struct ContentInput {
-    Rect button;           // after the arrow shift
+    Rect button;            // after the arrow shift
     bool listStyle = false; // TBSTYLE_LIST: text beside the image
     int iconWidth = 0, iconHeight = 0;
     bool hasText = false;
@@ -95,13 +95,13 @@ ContentPlace ToolbarButtonContent(const ContentInput& in);
 // Basic 6 host only nudges a client top that lies above 1), 801 and 802
 // narrow it from the left and the right.
 struct ToolbarBorderInput {
-    Rect client;           // after the default calculation, parent coordinates
-    int windowY = 0;       // WINDOWPOS y
-    int windowCy = 0;      // WINDOWPOS cy
-    bool centre = false;   // number 684 non-zero
-    bool vb6Host = false;  // host framework kind 2
-    int leftBorder = 0;    // number 801
-    int rightBorder = 0;   // number 802
+    Rect client;          // after the default calculation, parent coordinates
+    int windowY = 0;      // WINDOWPOS y
+    int windowCy = 0;     // WINDOWPOS cy
+    bool centre = false;  // number 684 non-zero
+    bool vb6Host = false; // host framework kind 2
+    int leftBorder = 0;   // number 801
+    int rightBorder = 0;  // number 802
 };
 Rect ToolbarClientRect(const ToolbarBorderInput& in);
 

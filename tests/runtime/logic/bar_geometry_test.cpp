@@ -25,7 +25,15 @@ TEST(ToolbarFace, ImageAndBoxForEveryState) {
     } cases[] = {
         {"normal", true, false, false, false, false, {0, 0}, tb::kNormal, kButton, ArrowColour::kText},
         {"disabled", false, false, false, false, false, {0, 0}, tb::kDisabled, kButton, ArrowColour::kGray},
-        {"hot item that is disabled", false, true, false, true, false, {20, 10}, tb::kDisabled, kButton,
+        {"hot item that is disabled",
+         false,
+         true,
+         false,
+         true,
+         false,
+         {20, 10},
+         tb::kDisabled,
+         kButton,
          ArrowColour::kGray},
         {"hot", true, true, false, true, false, {20, 10}, tb::kHot, kButton, ArrowColour::kBlack},
         {"checked", true, false, true, false, false, {0, 0}, tb::kHot, kButton, ArrowColour::kText},
@@ -33,9 +41,25 @@ TEST(ToolbarFace, ImageAndBoxForEveryState) {
         {"pressed", true, true, false, false, true, {20, 10}, tb::kPressed, kButton, ArrowColour::kBlack},
         {"button down outside", true, true, false, false, true, {60, 10}, tb::kHot, kButton, ArrowColour::kBlack},
         // Drop-down: the pressed face stops 13 pixels short of the right edge.
-        {"drop-down pressed left of the arrow", true, true, false, true, true, {32, 10}, tb::kPressed,
-         {10, 2, 33, 24}, ArrowColour::kBlack},
-        {"drop-down pressed on the arrow zone", true, true, false, true, true, {33, 10}, tb::kHot, kButton,
+        {"drop-down pressed left of the arrow",
+         true,
+         true,
+         false,
+         true,
+         true,
+         {32, 10},
+         tb::kPressed,
+         {10, 2, 33, 24},
+         ArrowColour::kBlack},
+        {"drop-down pressed on the arrow zone",
+         true,
+         true,
+         false,
+         true,
+         true,
+         {33, 10},
+         tb::kHot,
+         kButton,
          ArrowColour::kBlack},
     };
     for (const Case& c : cases) {
@@ -183,13 +207,14 @@ TEST(MemoryRange, OnlyCommittedReadableRegionsCoverTheWholeRange) {
         std::uintptr_t at, length;
         bool readable;
     } cases[] = {
-        {0x10010, 16, true},       {0x10ff8, 16, true},  // across two readable regions
-        {0x11ff8, 16, false},      {0x12000, 1, false},  // into and inside a guard page
-        {0x13000, 4, false},       {0x14000, 4, false},  // reserved only; no access
-        {0x20000, 4, false},       {0x10000, 0, false},  // no region; nothing to read
-        {0, 8, false},             {~std::uintptr_t(0) - 3, 8, false}, // null; wraps
+        {0x10010, 16, true},  {0x10ff8, 16, true},                // across two readable regions
+        {0x11ff8, 16, false}, {0x12000, 1, false},                // into and inside a guard page
+        {0x13000, 4, false},  {0x14000, 4, false},                // reserved only; no access
+        {0x20000, 4, false},  {0x10000, 0, false},                // no region; nothing to read
+        {0, 8, false},        {~std::uintptr_t(0) - 3, 8, false}, // null; wraps
     };
     for (const Case& c : cases) EXPECT_EQ(IsRangeReadable(c.at, c.length, query), c.readable) << std::hex << c.at;
-    for (std::uint32_t p : {0x02u, 0x04u, 0x08u, 0x20u, 0x40u, 0x80u, 0x204u}) EXPECT_TRUE(IsReadableProtection(p)) << p;
+    for (std::uint32_t p : {0x02u, 0x04u, 0x08u, 0x20u, 0x40u, 0x80u, 0x204u})
+        EXPECT_TRUE(IsReadableProtection(p)) << p;
     for (std::uint32_t p : {0x00u, 0x01u, 0x10u, 0x102u, 0x101u}) EXPECT_FALSE(IsReadableProtection(p)) << p;
 }
