@@ -15,7 +15,8 @@ void Pump() {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
-// Microseconds per full repaint of the window, frame and children included.
+} // namespace
+
 double TimeRepaints(HWND hwnd, int iterations) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
@@ -36,6 +37,8 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
     return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
+
+namespace {
 
 HWND ScrollHost(int x) {
     HWND host = CreateHost(x, WS_VSCROLL | WS_HSCROLL);
@@ -58,6 +61,8 @@ HWND ButtonHost(int x) {
     return host;
 }
 
+} // namespace
+
 void Compare(const char* what, HWND (*make)(int), int iterations) {
     HWND system = make(0);
     HWND skinned = make(500);
@@ -75,8 +80,6 @@ void Compare(const char* what, HWND (*make)(int), int iterations) {
     DestroyWindow(skinned);
     DestroyWindow(system);
 }
-
-} // namespace
 
 void AddControlImages() {
     test::SyntheticSkin skin(GetRuntimeSkinManager()->GetMainSkin());

@@ -17,6 +17,7 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/twf_api.h"
 #include "tests/harness/synthetic_skin.h"
+#include "tools/bench/paint/bars_bench.h"
 #include "tools/bench/paint/controls_bench.h"
 
 namespace {
@@ -245,6 +246,7 @@ int main() {
     DestroyWindow(systemMdi);
     hexmoor::bench::BenchScrollBars(iterations);
     hexmoor::bench::BenchButtons(iterations);
+    hexmoor::bench::BenchBars(iterations);
     ShutdownSkinRuntime();
     return 0;
 }
