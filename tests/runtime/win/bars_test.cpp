@@ -444,3 +444,139 @@ TEST_F(BarsTest, VisualBasicStatusBarReadsItsOwnPaneListSafely) {
     const PixelBuffer pixels = CaptureClient(status);
     EXPECT_TRUE(Shows(pixels, {2, 4, 20, 10}, IdColour(324)));
 }
+
+namespace {
+
+// A 16 x 16 icon of one colour, full mask; the caller destroys it.
+HICON SolidIcon(COLORREF colour) {
+    HBITMAP colourBits = MakeSolidBitmap(16, 16, colour);
+    HDC screen = GetDC(nullptr);
+    HBITMAP mask = CreateCompatibleBitmap(screen, 16, 16); // all 0: the image shows everywhere
+    ReleaseDC(nullptr, screen);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, mask);
+    PatBlt(dc, 0, 0, 16, 16, BLACKNESS);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ICONINFO info{TRUE, 0, 0, mask, colourBits};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(colourBits);
+    DeleteObject(mask);
+    return icon;
+}
+
+HIMAGELIST SolidImageList(COLORREF colour) {
+    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+    HICON icon = SolidIcon(colour);
+    ImageList_AddIcon(list, icon);
+    DestroyIcon(icon);
+    return list;
+}
+
+// Where a button's 16 x 16 image lands without text: centred, one pixel
+// lower; the middle of it.
+PixelRect IconMiddle(const RECT& button) {
+    const int x = int(button.left) + (int(button.right - button.left) - 16) / 2;
+    const int y = int(button.top) + (int(button.bottom - button.top) - 16) / 2 + 1;
+    return {x + 3, y + 3, x + 13, y + 13};
+}
+
+} // namespace
+
+TEST_F(BarsTest, ButtonImagesTheFlatDisabledShapeAndTheIndeterminateFrame) {
+    SetUpSkin(768);
+    constexpr COLORREF kPicture = RGB(250, 5, 5), kDisabledPicture = RGB(5, 250, 250);
+    HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                               WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 10, 10, 300,
+                               34, dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    HIMAGELIST images = SolidImageList(kPicture), disabledImages = SolidImageList(kDisabledPicture);
+    SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    TBBUTTON buttons[] = {Button(101, TBSTATE_ENABLED, BTNS_BUTTON, 0), Button(102, 0, BTNS_BUTTON, 0),
+                          Button(103, TBSTATE_ENABLED | TBSTATE_INDETERMINATE, BTNS_BUTTON)};
+    SendMessageW(bar, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+    SkinAll();
+    const RECT enabled = ItemRect(bar, 0), disabled = ItemRect(bar, 1), mixed = ItemRect(bar, 2);
+    PixelBuffer pixels = CaptureClient(bar);
+    // An indeterminate button: a shadow-coloured frame over the bar's
+    // background, no face.
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    EXPECT_TRUE(Shows(pixels, {int(mixed.left), int(mixed.top), int(mixed.right), int(mixed.top) + 1}, shadow));
+    EXPECT_TRUE(Shows(pixels, {int(mixed.left), int(mixed.bottom) - 1, int(mixed.right), int(mixed.bottom)}, shadow));
+    EXPECT_TRUE(Shows(pixels, {int(mixed.left), int(mixed.top), int(mixed.left) + 1, int(mixed.bottom)}, shadow));
+    EXPECT_TRUE(Shows(pixels, {int(mixed.right) - 1, int(mixed.top), int(mixed.right), int(mixed.bottom)}, shadow));
+    EXPECT_TRUE(Shows(pixels, Inside(mixed), IdColour(309))) << "indeterminate: no face";
+    EXPECT_TRUE(Shows(pixels, IconMiddle(enabled), kPicture)) << "the image list's picture";
+    EXPECT_TRUE(Shows(pixels, IconMiddle(disabled), IdColour(316)))
+        << "without a disabled list: the picture's shape in the disabled colour";
+    SendMessageW(bar, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages));
+    Repaint(bar);
+    pixels = CaptureClient(bar);
+    EXPECT_TRUE(Shows(pixels, IconMiddle(disabled), kDisabledPicture)) << "the disabled list's picture";
+    EXPECT_TRUE(Shows(pixels,
+                      {int(disabled.left) + 1, int(disabled.top) + 1, int(disabled.left) + 3, int(disabled.bottom) - 1},
+                      IdColour(314)))
+        << "on the disabled face";
+    DestroyWindow(bar);
+    ImageList_Destroy(images);
+    ImageList_Destroy(disabledImages);
+}
+
+TEST_F(BarsTest, StatusPaneIconBeforeItsTextAndBorderNumbers) {
+    SetUpSkin(768);
+    CTwfObj* element = Skin().Element(12);
+    element->SetNumber(803, 4);
+    element->SetNumber(804, 6);
+    HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE,
+                                  10, 60, 300, 24, dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND plain = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 10,
+                                 100, 300, 24, dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    RECT defaultClient{};
+    GetClientRect(plain, &defaultClient);
+    const int parts[] = {150, -1};
+    SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Saved"));
+    constexpr COLORREF kPicture = RGB(250, 5, 5);
+    HICON icon = SolidIcon(kPicture);
+    SendMessageW(status, SB_SETICON, 0, reinterpret_cast<LPARAM>(icon));
+    SkinAll();
+
+    RECT client{};
+    GetClientRect(status, &client);
+    POINT origin{0, 0};
+    ClientToScreen(status, &origin);
+    RECT window{};
+    GetWindowRect(status, &window);
+    EXPECT_EQ(origin.x - window.left, 4) << "803 from the left";
+    EXPECT_EQ(client.right, window.right - window.left - 10) << "804 from the right";
+    EXPECT_TRUE(Shows(CaptureWindow(status), {0, 2, 4, 20}, IdColour(332))) << "the border shows the background";
+
+    // The second bar, of the same size and skin, shows that the default
+    // calculation leaves the client as it was without numbers.
+    element->RemoveNumber(803);
+    element->RemoveNumber(804);
+    SetWindowPos(plain, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    RECT plainClient{};
+    GetClientRect(plain, &plainClient);
+    EXPECT_EQ(plainClient.right, defaultClient.right) << "no numbers, no change";
+    element->SetNumber(803, 4);
+    element->SetNumber(804, 6);
+
+    RECT pane{};
+    SendMessageW(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&pane));
+    Repaint(status);
+    const PixelBuffer pixels = CaptureClient(status);
+    const int iconX = int(pane.left) + 3;
+    const int iconY = int(pane.top) + (int(pane.bottom - pane.top) - 16) / 2;
+    EXPECT_TRUE(Shows(pixels, {iconX, iconY + 1, iconX + 16, iconY + 15}, kPicture)) << "icon 3 pixels in, centred";
+    EXPECT_TRUE(Shows(pixels, {int(pane.left), int(pane.top), iconX, int(pane.bottom)}, IdColour(324)))
+        << "pane left of the icon";
+    // The text starts 2 pixels right of the icon: nothing of it before.
+    EXPECT_TRUE(Shows(pixels, {iconX + 16, int(pane.top), iconX + 18, int(pane.bottom)}, IdColour(324)));
+    bool textSeen = false;
+    for (int x = iconX + 18; x < int(pane.right) && !textSeen; ++x)
+        for (int y = int(pane.top); y < int(pane.bottom); ++y)
+            if ((pixels.At(x, y) & 0xFFFFFF) == IdColour(330)) textSeen = true;
+    EXPECT_TRUE(textSeen) << "the text in colour 330 right of the icon";
+    DestroyIcon(icon);
+}
