@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/win/rect.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/controls/bar_common.h"
@@ -14,32 +15,13 @@
 #include "runtime/logic/control_types.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
+#include "runtime/window_helpers.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
 
 namespace {
-
 constexpr int kMaxParts = 64;
-
-Rect ToRect(const RECT& r) { return {int(r.left), int(r.top), int(r.right), int(r.bottom)}; }
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-SIZE IconSize(HICON icon) {
-    SIZE size{0, 0};
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info)) return size;
-    BITMAP bm{};
-    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof(bm), &bm)) {
-        size = {bm.bmWidth, bm.bmHeight};
-    } else if (info.hbmMask && GetObjectW(info.hbmMask, sizeof(bm), &bm)) {
-        size = {bm.bmWidth, bm.bmHeight / 2}; // a monochrome icon: mask above image
-    }
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    return size;
-}
-
 } // namespace
 
 BOOL CTWStatus::Enable(BOOL) {
@@ -75,9 +57,9 @@ void CTWStatus::PaintPane(CTWDraw& draw, int pane, int paneCount, bool whiteUnde
     else
         draw.DrawSkinImage(&paneRect, image, FALSE, nullptr);
     const auto icon = reinterpret_cast<HICON>(DefWindowProc(SB_GETICON, WPARAM(pane), 0));
-    const SIZE iconSize = icon ? IconSize(icon) : SIZE{0, 0};
+    const SIZE iconSize = icon ? GetIconSize(icon) : SIZE{0, 0};
     const bars::PanePlace place =
-        bars::StatusPaneContent(ToRect(paneRect), icon != nullptr, int(iconSize.cx), int(iconSize.cy));
+        bars::StatusPaneContent(FromRECT(paneRect), icon != nullptr, int(iconSize.cx), int(iconSize.cy));
     const HDC dc = draw.GetDrawDC();
     if (icon) {
         const POINT at = draw.ToBufferPoint(place.icon.x, place.icon.y);
@@ -111,7 +93,7 @@ void CTWStatus::PaintPanes(HDC given, bool older) {
     const CMrgBitmap* background = element_->GetImage(bars::sb::kBackground);
     const bool grip = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & SBARS_SIZEGRIP) != 0;
     const RECT gripBox =
-        ToRECT(bars::StatusGripBox(ToRect(client), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXBORDER)));
+        ToRECT(bars::StatusGripBox(FromRECT(client), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXBORDER)));
 
     if (!older) {
         DrawBarImage(draw, window, background);
@@ -169,7 +151,7 @@ LRESULT CTWStatus::CalcBorderSize(BOOL, LPARAM params) {
     const LRESULT result = DefaultCalcWithoutEdges(*this, hWnd_);
     auto* p = reinterpret_cast<NCCALCSIZE_PARAMS*>(params);
     if (!p || !element_) return result;
-    p->rgrc[0] = ToRECT(bars::NarrowBySides(ToRect(p->rgrc[0]), int(element_->GetNumber(bars::sb::kLeftBorder)),
+    p->rgrc[0] = ToRECT(bars::NarrowBySides(FromRECT(p->rgrc[0]), int(element_->GetNumber(bars::sb::kLeftBorder)),
                                             int(element_->GetNumber(bars::sb::kRightBorder))));
     return result;
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "base/win/handles.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
@@ -20,9 +21,6 @@ using namespace hexmoor::rt;
 
 namespace {
 
-Rect ToRect(const RECT& r) { return {int(r.left), int(r.top), int(r.right), int(r.bottom)}; }
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 // A one-pixel frame along the rectangle's edges.
 void FrameRect1(CTWDraw& draw, const RECT& r, COLORREF colour) {
     const RECT edges[] = {{r.left, r.top, r.right, r.top + 1},
@@ -33,7 +31,7 @@ void FrameRect1(CTWDraw& draw, const RECT& r, COLORREF colour) {
 }
 
 void DrawArrow(CTWDraw& draw, const RECT& button, COLORREF colour) {
-    const bars::DropDownArrow arrow = bars::DropDownArrowAt(ToRect(button));
+    const bars::DropDownArrow arrow = bars::DropDownArrowAt(FromRECT(button));
     win::Pen pen(CreatePen(PS_SOLID, 1, colour));
     win::SelectGuard select(draw.GetDrawDC(), pen.Get());
     for (const bars::ArrowLine& line : {arrow.top, arrow.middle}) {
@@ -142,7 +140,7 @@ LRESULT CTWToolBar::CalcBorderSize(BOOL, LPARAM params) {
     auto* p = reinterpret_cast<NCCALCSIZE_PARAMS*>(params);
     if (!p || !element_) return result;
     bars::ToolbarBorderInput in;
-    in.client = ToRect(p->rgrc[0]);
+    in.client = FromRECT(p->rgrc[0]);
     if (p->lppos) {
         in.windowY = p->lppos->y;
         in.windowCy = p->lppos->cy;
@@ -209,7 +207,7 @@ LRESULT CTWToolBar::Paint(HDC given) {
         }
 
         bars::ButtonFaceInput in;
-        in.rect = ToRect(r);
+        in.rect = FromRECT(r);
         in.enabled = (button.fsState & TBSTATE_ENABLED) != 0;
         in.hot = i == hotItem;
         in.checked = (button.fsState & TBSTATE_CHECKED) != 0;
@@ -238,7 +236,7 @@ LRESULT CTWToolBar::Paint(HDC given) {
             if (images && button.iBitmap >= 0) ImageList_GetIconSize(images, &cx, &cy);
             const CUnicodeString text = unicode.GetToolBarButtonText(button.idCommand);
             bars::ContentInput content;
-            content.button = ToRect(r);
+            content.button = FromRECT(r);
             content.listStyle = listStyle;
             content.iconWidth = cx;
             content.iconHeight = cy;
