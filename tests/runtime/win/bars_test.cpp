@@ -443,6 +443,20 @@ TEST_F(BarsTest, VisualBasicStatusBarReadsItsOwnPaneListSafely) {
     }
     const PixelBuffer pixels = CaptureClient(status);
     EXPECT_TRUE(Shows(pixels, {2, 4, 20, 10}, IdColour(324)));
+
+    // A common status bar in such a host answers SB_GETTEXT (0, 0) with its
+    // first pane's length and type, a number that is no address.
+    HWND common = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0,
+                                  40, 300, 22, dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(common, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+    SendMessageW(common, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Ready"));
+    SkinWindowAsType(common, hexmoor::rt::ctype::kStatusBar);
+    auto* commonObject = dynamic_cast<CTWStatus*>(GetSkinnedWindowObject(common));
+    ASSERT_NE(commonObject, nullptr);
+    EXPECT_EQ(SendMessageW(common, SB_GETTEXTW, 0, 0), 5) << "Wine answers the length";
+    EXPECT_EQ(commonObject->PaneText(0, 3).Str(), L"");
+    Repaint(common);
+    EXPECT_TRUE(Shows(CaptureClient(common), {2, 4, 20, 10}, IdColour(324)));
 }
 
 namespace {
