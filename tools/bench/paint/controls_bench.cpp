@@ -15,7 +15,8 @@ void Pump() {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
-// Microseconds per full repaint of the window, frame and children included.
+} // namespace
+
 double TimeRepaints(HWND hwnd, int iterations) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
@@ -36,6 +37,8 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
     return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
+
+namespace {
 
 HWND ScrollHost(int x) {
     HWND host = CreateHost(x, WS_VSCROLL | WS_HSCROLL);

@@ -7,9 +7,15 @@
 
 namespace hexmoor::bench {
 
-// Times repaints of a window made by `make` (at an x position) unskinned
-// and skinned, and prints "ratio skinned-to-system WHAT X.XX".
+// Microseconds per full repaint of the window, frame and children included.
+double TimeRepaints(HWND hwnd, int iterations);
+// A 480 x 360 dialog at x, and a child of it.
+HWND CreateHost(int x, DWORD style);
+HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h);
+// Times the windows `make` builds, skinned (at x 500) against the same
+// unskinned (at x 0), and prints "ratio skinned-to-system WHAT X.XX".
 void CompareRepaints(const char* what, HWND (*make)(int), int iterations);
+
 // Puts solid images under every id the two benchmarks draw.
 void AddControlImages();
 // A dialog with both window scroll bars and two scroll-bar controls.

@@ -17,6 +17,7 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/twf_api.h"
 #include "tests/harness/synthetic_skin.h"
+#include "tools/bench/paint/bars_bench.h"
 #include "tools/bench/paint/controls_bench.h"
 #include "tools/bench/paint/tabs_bench.h"
 
@@ -248,6 +249,7 @@ int main() {
     hexmoor::bench::BenchScrollBars(iterations);
     hexmoor::bench::BenchButtons(iterations);
     hexmoor::bench::BenchTabs(iterations);
+    hexmoor::bench::BenchBars(iterations);
     ShutdownSkinRuntime();
     return 0;
 }
