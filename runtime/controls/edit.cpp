@@ -633,9 +633,10 @@ LRESULT CTWEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case EM_SETREADONLY: {
+        // The border shows the new image at once, not at the next repaint.
         const LRESULT result = Default();
         GetBackgroundBitmap(TRUE);
-        RedrawNow(FALSE);
+        RedrawNow(TRUE);
         return result;
     }
     case WM_MOUSEMOVE: {
