@@ -180,6 +180,12 @@ const std::set<COLORREF> kSelectionColours{kSelectionBack, kSelectedText};
     return ::testing::AssertionSuccess();
 }
 
+RECT CWindowRectOf(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
 NineColours Solid(COLORREF c) { return {c, c, c, c, c, c, c, c, c}; }
 
 } // namespace
@@ -254,8 +260,8 @@ TEST_F(EditsTest, PasswordShowsOneMaskPerCharacterUnderTheSelection) {
 
 TEST_F(EditsTest, MultiLineSelectionCutsFirstAndLastLine) {
     SetUpSkin();
-    HWND edit =
-        AddEdit(L"first line\r\nsecond line\r\nthird line\r\nfourth line", ES_MULTILINE | ES_AUTOVSCROLL, 10, 10, 220, 100);
+    HWND edit = AddEdit(L"first line\r\nsecond line\r\nthird line\r\nfourth line", ES_MULTILINE | ES_AUTOVSCROLL, 10,
+                        10, 220, 100);
     SkinAll();
     SetFocus(edit);
     const int second = int(SendMessageW(edit, EM_LINEINDEX, 1, 0));
@@ -405,4 +411,124 @@ TEST_F(EditsTest, RichEditKeepsItsOwnTextInsideTheSkinnedBorder) {
     const RECT client = ClientRect(rich);
     EXPECT_EQ(CountOf(pixels, client, {EditNine().centre, kText}), 0) << "the rich edit paints its own client area";
     EXPECT_GT(CountOf(pixels, client, {RGB(255, 255, 255)}), Area(client) / 2);
+}
+
+namespace {
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+::testing::AssertionResult PixelIs(const PixelBuffer& pixels, POINT p, COLORREF expected) {
+    const COLORREF found = pixels.At(p.x, p.y) & 0xFFFFFF;
+    if (found == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << p.x << "," << p.y << " " << ColourText(found) << " instead of "
+                                         << ColourText(expected);
+}
+
+// The combo's drop-down part in client coordinates.
+RECT DropPart(HWND combo, bool rightAligned = false) {
+    const RECT client = ClientRect(combo);
+    return rightAligned ? RECT{0, 0, kArrowWidth, client.bottom}
+                        : RECT{client.right - kArrowWidth, 0, client.right, client.bottom};
+}
+} // namespace
+
+TEST_F(EditsTest, DropDownListFaceArrowAndTextInEveryState) {
+    SetUpSkin();
+    HWND combo = AddCombo(CBS_DROPDOWNLIST, 10, 10);
+    HWND right = CreateWindowExW(WS_EX_RIGHT, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 200, 10, 140,
+                                 150, dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND other = AddEdit(L"", 0, 10, 200, 100, 24);
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    SkinAll();
+    ASSERT_EQ(GetSkinnedWindowType(combo), hexmoor::rt::ctype::kComboBox);
+    SetFocus(other);
+    const RECT drop = DropPart(combo);
+    const POINT face{3, 2};
+    auto look = [&](int faceId, int arrowId, COLORREF text, const char* what) {
+        Settle();
+        const PixelBuffer pixels = CaptureClient(combo);
+        EXPECT_TRUE(PixelIs(pixels, Centre(drop), ImageColour(arrowId))) << what << ": arrow";
+        EXPECT_TRUE(PixelIs(pixels, face, ImageColour(faceId))) << what << ": face";
+        EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, ImageColour(faceId))) << what << ": border from the face";
+        const RECT textArea{2, 0, drop.left, drop.bottom};
+        EXPECT_GT(CountOf(pixels, textArea, {text}), 10) << what << ": selected item's text";
+        EXPECT_EQ(CountOf(pixels, textArea, {kComboText, kComboFocusedText, kComboDisabledText}),
+                  CountOf(pixels, textArea, {text}))
+            << what << ": one text colour";
+    };
+    look(346, 341, kComboText, "normal");
+    SendMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(Centre(drop).x, Centre(drop).y));
+    look(346, 343, kComboText, "hot");
+    SendMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    look(346, 341, kComboText, "hot left again");
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    look(346, 342, kComboText, "dropped");
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    look(346, 341, kComboText, "closed up");
+    SetFocus(combo);
+    look(348, 341, kComboFocusedText, "focused");
+    SendMessageW(combo, WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 2);
+    look(348, 341, kComboFocusedText, "after a key");
+    SetFocus(other);
+    EnableWindow(combo, FALSE);
+    look(351, 344, kComboDisabledText, "disabled");
+    EnableWindow(combo, TRUE);
+    look(346, 341, kComboText, "enabled again");
+    // No pixel other than the skin's after all that.
+    Settle();
+    const PixelBuffer whole = CaptureWindow(combo);
+    const RECT all{0, 0, whole.Width(), whole.Height()};
+    EXPECT_EQ(CountOf(whole, all, {ImageColour(346), ImageColour(341), kComboText}), Area(all));
+
+    // WS_EX_RIGHT: the drop-down part at the left edge.
+    const PixelBuffer mirrored = CaptureClient(right);
+    EXPECT_TRUE(PixelIs(mirrored, Centre(DropPart(right, true)), ImageColour(341)));
+    EXPECT_TRUE(PixelIs(mirrored, Centre(DropPart(right)), ImageColour(346)));
+}
+
+TEST_F(EditsTest, DropDownComboEditShowsTheEditCentreAndSimpleComboIsFramed) {
+    SetUpSkin();
+    HWND combo = AddCombo(CBS_DROPDOWN, 10, 10);
+    HWND simple = AddCombo(CBS_SIMPLE, 200, 10, 120);
+    SetWindowTextW(combo, L"");
+    SkinAll();
+    HWND edit = GetWindow(combo, GW_CHILD);
+    ASSERT_EQ(GetSkinnedWindowType(edit), hexmoor::rt::ctype::kEdit);
+    const PixelBuffer pixels = CaptureClient(combo);
+    EXPECT_TRUE(PixelIs(pixels, Centre(DropPart(combo)), ImageColour(341)));
+    EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, ImageColour(346)));
+    // The edit inside draws the centre of its image only: no border ring.
+    EXPECT_TRUE(OnlyColours(CaptureWindow(edit), ClientRect(edit), {EditNine().centre}));
+    SetFocus(edit);
+    SendMessageW(edit, WM_CHAR, 'a', 1);
+    SendMessageW(edit, WM_CHAR, 'b', 1);
+    Settle();
+    HideCaret(edit);
+    const PixelBuffer typed = CaptureClient(edit);
+    ShowCaret(edit);
+    EXPECT_TRUE(OnlyColours(typed, ClientRect(edit), {EditNine().centre, kText})) << "typed text in colour 13";
+    EXPECT_GT(CountOf(typed, ClientRect(edit), {kText}), 10);
+    EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, ImageColour(348))) << "the combo looks focused with its edit";
+
+    // A simple combo: no face and no arrow; its edit is framed by the edit
+    // element's image 10. Wine's edit spans the combo's width from its top,
+    // so the frame shows in the rows between the edit and the list.
+    HWND simpleEdit = FindWindowExW(simple, nullptr, L"Edit", nullptr);
+    ASSERT_TRUE(simpleEdit);
+    RECT inner = CWindowRectOf(simpleEdit);
+    const RECT outer = CWindowRectOf(simple);
+    OffsetRect(&inner, -outer.left, -outer.top);
+    const PixelBuffer framed = CaptureWindow(simple);
+    EXPECT_TRUE(PixelIs(framed, {(inner.left + inner.right) / 2, inner.bottom}, EditNine().bottom));
+    EXPECT_TRUE(OnlyColours(CaptureWindow(simpleEdit), ClientRect(simpleEdit), {EditNine().centre}))
+        << "the simple combo's edit: image centre";
+}
+
+TEST_F(EditsTest, TransparentEditShowsTheComboFace) {
+    SetUpSkin(true);
+    HWND combo = AddCombo(CBS_DROPDOWN, 10, 10);
+    SkinAll();
+    HWND edit = GetWindow(combo, GW_CHILD);
+    ASSERT_EQ(GetSkinnedWindowType(edit), hexmoor::rt::ctype::kEdit);
+    EXPECT_TRUE(OnlyColours(CaptureWindow(edit), ClientRect(edit), {ImageColour(346)}));
 }
