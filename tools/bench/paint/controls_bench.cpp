@@ -27,6 +27,8 @@ double TimeRepaints(HWND hwnd, int iterations) {
     return double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / iterations;
 }
 
+} // namespace
+
 HWND CreateHost(int x, DWORD style) {
     return CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE | style, x, 0, 480, 360, nullptr, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
@@ -36,6 +38,8 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
     return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
+
+namespace {
 
 HWND ScrollHost(int x) {
     HWND host = CreateHost(x, WS_VSCROLL | WS_HSCROLL);
@@ -58,6 +62,8 @@ HWND ButtonHost(int x) {
     return host;
 }
 
+} // namespace
+
 void Compare(const char* what, HWND (*make)(int), int iterations) {
     HWND system = make(0);
     HWND skinned = make(500);
@@ -75,8 +81,6 @@ void Compare(const char* what, HWND (*make)(int), int iterations) {
     DestroyWindow(skinned);
     DestroyWindow(system);
 }
-
-} // namespace
 
 void AddControlImages() {
     test::SyntheticSkin skin(GetRuntimeSkinManager()->GetMainSkin());

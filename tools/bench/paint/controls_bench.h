@@ -3,7 +3,16 @@
 // windows drawn by the system, measured in the same run; each prints its
 // "ratio skinned-to-system KIND X.XX" line.
 
+#include <windows.h>
+
 namespace hexmoor::bench {
+
+// A 480 x 360 dialog at (x, 0) and a child window of it.
+HWND CreateHost(int x, DWORD style);
+HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h);
+// Times full repaints of two windows made alike (the second one skinned)
+// and prints "ratio skinned-to-system WHAT X.XX".
+void Compare(const char* what, HWND (*make)(int), int iterations);
 
 // Puts solid images under every id the two benchmarks draw.
 void AddControlImages();
