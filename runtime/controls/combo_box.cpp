@@ -128,6 +128,7 @@ BOOL CTWComboBox::Enable(BOOL on) {
         return TRUE;
     }
     role_ = 0;
+    systemLook_ = false;
     if (ownerDrawFixed && IsCommonDialogWindow(hWnd_)) {
         const int id = GetDlgCtrlID(hWnd_);
         role_ = id == 1137 ? 1 : id == 1148 ? 2 : 0;
@@ -146,6 +147,7 @@ BOOL CTWComboBox::Enable(BOOL on) {
             edit->SetHostWindow(hWnd_);
     }
     if (ownerDrawFixed && role_ == 0) {
+        systemLook_ = true;
         SetActive(FALSE, 0);
         return FALSE;
     }
@@ -162,13 +164,13 @@ BOOL CTWComboBox::Enable(BOOL on) {
 // --- reflected messages -------------------------------------------------------
 
 LRESULT CTWComboBox::OnReflectedCtlColor(BOOL* handled, HDC, HWND) {
-    if (PassesThrough(*this)) return Default();
+    if (PassesThrough(*this) || systemLook_) return Default();
     if (handled) *handled = TRUE;
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
 LRESULT CTWComboBox::OnReflectedCommand(BOOL*, ReflectRecord* record) {
-    if (!record || !record->data) return 0;
+    if (!record || !record->data || systemLook_) return 0;
     const auto* command = static_cast<const CommandData*>(record->data);
     switch (command->code) {
     case CBN_SELCHANGE: {
@@ -313,6 +315,7 @@ LRESULT CTWComboBox::PaintSystemFace(HDC dc, const RECT& client) {
 }
 
 LRESULT CTWComboBox::Paint(HDC given) {
+    if (systemLook_) return 0;
     RECT client{};
     GetClientRect(hWnd_, &client);
     RECT window = CWindowRect(hWnd_);
@@ -397,7 +400,7 @@ void CTWComboBox::LayoutEdit() {
 // --- messages -----------------------------------------------------------------
 
 LRESULT CTWComboBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (PassesThrough(*this)) return Default();
+    if (PassesThrough(*this) || systemLook_) return Default();
     const combo::Kind kind = Kind();
     switch (msg) {
     case WM_MOVE: GetBackgroundBitmap(TRUE); return CTWWnd::WindowProc(msg, wp, lp);

@@ -53,4 +53,7 @@ private:
     hexmoor::rt::HoverTracker hover_;
     HWND list_ = nullptr;
     int role_ = 0;
+    // An owner-drawn combo outside the common dialogs: the control keeps its
+    // own look (the caller may switch the object on again after Enable).
+    bool systemLook_ = false;
 };

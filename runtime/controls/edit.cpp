@@ -51,7 +51,7 @@ int ParentType(HWND hwnd) {
 
 // --- gate and small helpers ---------------------------------------------------
 
-bool CTWEdit::Gated() const { return PassesThrough(*this); }
+bool CTWEdit::Gated() const { return systemLook_ || PassesThrough(*this); }
 
 bool CTWEdit::IsMultiLine() const { return (GetWindowLongPtrW(hWnd_, GWL_STYLE) & ES_MULTILINE) != 0; }
 
@@ -123,6 +123,7 @@ void CTWEdit::SyncEditCaret(POINT point) {
 BOOL CTWEdit::Enable(BOOL on) {
     CTWWnd::Enable(on);
     if (!on) return TRUE;
+    systemLook_ = false;
     if (ClassStartsWith(hWnd_, L"RichEdit")) {
         richEdit_ = TRUE;
         SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
@@ -137,6 +138,7 @@ BOOL CTWEdit::Enable(BOOL on) {
         wchar_t text[16] = {};
         GetWindowTextW(parent, text, 16);
         if (_wcsnicmp(text, L"FolderView", 10) == 0) {
+            systemLook_ = true;
             SetActive(FALSE, 0);
             return FALSE;
         }
@@ -146,6 +148,7 @@ BOOL CTWEdit::Enable(BOOL on) {
         if (GetWindowLongPtrW(parent, GWL_STYLE) & CBS_OWNERDRAWFIXED) {
             auto* combo = dynamic_cast<CTWComboBox*>(parentObject);
             if (!combo || combo->GetCommonDialogRole() != 2) {
+                systemLook_ = true;
                 SetActive(FALSE, 0);
                 return FALSE;
             }
@@ -189,7 +192,7 @@ LRESULT CTWEdit::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
 }
 
 LRESULT CTWEdit::OnReflectedCommand(BOOL*, ReflectRecord* record) {
-    if (richEdit_ || !record || !record->data) return 0;
+    if (richEdit_ || Gated() || !record || !record->data) return 0;
     const auto* command = static_cast<const CommandData*>(record->data);
     if (command->code == EN_UPDATE) RedrawNow(FALSE);
     return 0;
@@ -330,6 +333,7 @@ LRESULT CTWEdit::OnNcPaint(HDC dc) {
 // --- painting -----------------------------------------------------------------
 
 LRESULT CTWEdit::Paint(HDC given) {
+    if (systemLook_) return 0;
     HideCaret(hWnd_);
     RECT client{};
     GetClientRect(hWnd_, &client);

@@ -71,6 +71,9 @@ protected:
     int savedEnd_ = 0;
     BOOL richEdit_ = FALSE;
     POINT lastMouse_{-1, -1};
+    // Switched off by Enable (label editor, owner-drawn combo): the control
+    // keeps its own look even when the caller switches the object on again.
+    bool systemLook_ = false;
 };
 
 class CTWRichEdit : public CTWEdit {

@@ -2,6 +2,7 @@
 // colour id of the edit and combo elements in its own colour, shown for each
 // look reached through real messages; the caret where the skinned painting
 // puts the characters; the scroll-bar engine in step with the control.
+#include <commdlg.h>
 #include <richedit.h>
 
 #include <set>
@@ -531,4 +532,81 @@ TEST_F(EditsTest, TransparentEditShowsTheComboFace) {
     HWND edit = GetWindow(combo, GW_CHILD);
     ASSERT_EQ(GetSkinnedWindowType(edit), hexmoor::rt::ctype::kEdit);
     EXPECT_TRUE(OnlyColours(CaptureWindow(edit), ClientRect(edit), {ImageColour(346)}));
+}
+
+namespace {
+// What the file dialog's combo boxes looked like to the runtime, read from
+// inside the dialog once it is up.
+struct DialogCombo {
+    int id;
+    bool present = false;
+    DWORD style = 0;
+    int type = -1;
+    bool active = false;
+    bool face = false; // the face shows a skin colour
+    wchar_t cls[32] = {};
+};
+DialogCombo g_dialogCombos[3] = {{1136}, {1137}, {1148}};
+
+UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT msg, WPARAM, LPARAM lp) {
+    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == CDN_INITDONE) {
+        ApplySkinToWindow(GetParent(hook), 1);
+        // Read once the dialog shows.
+        SetTimer(hook, 1, 300, nullptr);
+        return 0;
+    }
+    if (msg != WM_TIMER) return 0;
+    KillTimer(hook, 1);
+    HWND dialog = GetParent(hook);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (DialogCombo& c : g_dialogCombos) {
+        HWND combo = GetDlgItem(dialog, c.id);
+        if (!combo) continue;
+        c.present = true;
+        GetClassNameW(combo, c.cls, 32);
+        c.style = DWORD(GetWindowLongPtrW(combo, GWL_STYLE));
+        c.type = GetSkinnedWindowType(combo);
+        CTWWnd* object = GetSkinnedWindowObject(combo);
+        c.active = object && object->IsActive();
+        const PixelBuffer pixels = CaptureWindow(combo);
+        const RECT all{0, 0, pixels.Width(), pixels.Height()};
+        c.face = CountOf(pixels, all, {ImageColour(346), ImageColour(341)}) > 0;
+    }
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    return 0;
+}
+} // namespace
+
+TEST_F(EditsTest, CommonDialogCombosAgainstWinesFileDialog) {
+    SetUpSkin();
+    // An owner-drawn combo outside a common dialog keeps the system's look.
+    HWND ownerDrawn = AddCombo(CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10);
+    SkinAll();
+    const PixelBuffer plain = CaptureWindow(ownerDrawn);
+    EXPECT_EQ(CountOf(plain, {0, 0, plain.Width(), plain.Height()}, {ImageColour(346), ImageColour(341)}), 0)
+        << "owner-drawn combo keeps the system's look";
+
+    wchar_t file[MAX_PATH] = L"";
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = dialog_;
+    ofn.lpstrFilter = L"Text\0*.txt\0All\0*.*\0";
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
+    ofn.lpfnHook = &FileDialogHook;
+    GetOpenFileNameW(&ofn);
+    for (const DialogCombo& c : g_dialogCombos) {
+        std::printf("file dialog combo %d: class %ls style %08lx type %d active %d face %d\n", c.id, c.cls, c.style,
+                    c.type, c.active, c.face);
+    }
+    const DialogCombo& types = g_dialogCombos[0];
+    const DialogCombo& lookIn = g_dialogCombos[1];
+    ASSERT_TRUE(types.present && lookIn.present);
+    EXPECT_EQ(types.type, hexmoor::rt::ctype::kComboBox);
+    EXPECT_TRUE(types.active && types.face) << "the file-type combo is skinned";
+    // The owner-drawn "look in" combo (1137) keeps skinning: its arrow and
+    // border from the skin, its face drawn by the dialog.
+    ASSERT_TRUE(lookIn.style & CBS_OWNERDRAWFIXED);
+    EXPECT_TRUE(lookIn.active && lookIn.face) << "the look-in combo is skinned";
 }
