@@ -336,6 +336,16 @@ TEST_F(EditsTest, CaretStandsAtTheSelectionEdgeAfterKeysClicksAndTyping) {
     EXPECT_TRUE(caretAt(false)) << "released";
     const PixelBuffer pixels = Client(edit);
     EXPECT_TRUE(OnlyColours(pixels, Span(edit, 3, 7), kSelectionColours)) << "mouse selection painted";
+    // Nothing but the skin's colours over the whole edit after the keys,
+    // typing and the mouse selection.
+    HideCaret(edit);
+    const PixelBuffer whole = CaptureWindow(edit);
+    ShowCaret(edit);
+    const NineColours& n = EditNine();
+    EXPECT_EQ(CountOf(whole, {0, 0, whole.Width(), whole.Height()},
+                      {n.topLeft, n.top, n.topRight, n.left, n.centre, n.right, n.bottomLeft, n.bottom, n.bottomRight,
+                       kText, kSelectionBack, kSelectedText}),
+              long(whole.Width()) * whole.Height());
 }
 
 TEST_F(EditsTest, ScrollBarsFollowTypingWheelAndKeys) {
