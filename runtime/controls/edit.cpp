@@ -629,8 +629,8 @@ LRESULT CTWEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case EM_REPLACESEL: {
-        // The control's own repaint is dropped while its painting is off:
-        // the new text is shown by a repaint of our own.
+        // The new text is shown by a repaint of our own, as after the other
+        // quiet blocks.
         const LRESULT result = Quiet();
         RedrawNow(FALSE);
         if (GetFocus() == hWnd_) PlaceEditCaret(FALSE);

@@ -230,6 +230,9 @@ TEST_F(EditsTest, SingleLineLooks) {
     EXPECT_GT(CountOf(pixels, ClientRect(edit), {kDisabledText}), 20);
     EnableWindow(edit, TRUE);
     EXPECT_TRUE(RingOfNine(edit, EditNine())) << "enabled again";
+    // Text put in by the program shows at once.
+    SendMessageW(other, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"replaced"));
+    EXPECT_GT(CountOf(Client(other), ClientRect(other), {kText}), 20) << "EM_REPLACESEL";
 }
 
 TEST_F(EditsTest, PasswordShowsOneMaskPerCharacterUnderTheSelection) {
@@ -336,6 +339,14 @@ TEST_F(EditsTest, CaretStandsAtTheSelectionEdgeAfterKeysClicksAndTyping) {
     EXPECT_TRUE(caretAt(false)) << "released";
     const PixelBuffer pixels = Client(edit);
     EXPECT_TRUE(OnlyColours(pixels, Span(edit, 3, 7), kSelectionColours)) << "mouse selection painted";
+    // A double click selects the word under it, and the selection shows.
+    const POINT eighth = PosOf(edit, 8);
+    SendMessageW(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(eighth.x + 1, eighth.y + 3));
+    SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(eighth.x + 1, eighth.y + 3));
+    DWORD wordStart = 0, wordEnd = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&wordStart), reinterpret_cast<LPARAM>(&wordEnd));
+    EXPECT_EQ(wordStart, 6u);
+    EXPECT_TRUE(OnlyColours(Client(edit), Span(edit, 6, 10), kSelectionColours)) << "double click";
     // Nothing but the skin's colours over the whole edit after the keys,
     // typing and the mouse selection.
     HideCaret(edit);
@@ -520,6 +531,16 @@ TEST_F(EditsTest, DropDownComboEditShowsTheEditCentreAndSimpleComboIsFramed) {
     EXPECT_TRUE(OnlyColours(typed, ClientRect(edit), {EditNine().centre, kText})) << "typed text in colour 13";
     EXPECT_GT(CountOf(typed, ClientRect(edit), {kText}), 10);
     EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, ImageColour(348))) << "the combo looks focused with its edit";
+    // The skin's drop-down part takes the click all along its width, also
+    // where it is wider than the control's own button.
+    const RECT drop = DropPart(combo);
+    SendMessageW(combo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(drop.left, (drop.top + drop.bottom) / 2));
+    SendMessageW(combo, WM_LBUTTONUP, 0, MAKELPARAM(drop.left, (drop.top + drop.bottom) / 2));
+    EXPECT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) << "a click on the arrow's first column";
+    EXPECT_TRUE(PixelIs(CaptureClient(combo), Centre(drop), ImageColour(342)));
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    ReleaseCapture();
+    Settle();
 
     // A simple combo: no face and no arrow; its edit is framed by the edit
     // element's image 10. Wine's edit spans the combo's width from its top,
