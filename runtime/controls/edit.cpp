@@ -1,5 +1,6 @@
 #include "runtime/controls/edit.h"
 
+#include <algorithm>
 #include <cwctype>
 
 #include "model/twf_obj.h"
@@ -460,25 +461,45 @@ void CTWEdit::PaintEditText(HDC dc) {
     const bool rtlReading = (ex & WS_EX_RTLREADING) != 0;
     const bool simple = !IsWindowUnicode(hWnd_) && !rtlReading;
 
+    // Wide windows: the text is read once and cut at the line starts, so a
+    // line costs two messages to the control (each one runs the thread's
+    // hooks). ANSI windows read line by line: their indices need not match
+    // the wide text's.
+    const bool wholeText = unicode.UsesWide();
+    const std::wstring all = wholeText ? unicode.GetText().Str() : std::wstring();
+    int first = multi ? int(SendMessageW(hWnd_, EM_LINEINDEX, WPARAM(firstVisible), 0)) : 0;
     for (int line = firstVisible; line < lineCount; ++line) {
-        const int first = multi ? int(SendMessageW(hWnd_, EM_LINEINDEX, WPARAM(line), 0)) : 0;
         if (first < 0) break;
-        std::wstring text = unicode.GetEditLine(line, first).Str();
+        const int lineStart = first;
+        std::wstring text;
+        if (wholeText) {
+            const int next = multi && line + 1 < lineCount ? int(SendMessageW(hWnd_, EM_LINEINDEX, WPARAM(line + 1), 0))
+                                                           : int(all.size());
+            first = next;
+            size_t end = size_t(std::clamp(next, lineStart, int(all.size())));
+            // The line's own characters, its break (CR LF, soft CR CR LF) left out.
+            while (end > size_t(lineStart) && (all[end - 1] == L'\n' || all[end - 1] == L'\r')) --end;
+            if (size_t(lineStart) < end) text = all.substr(size_t(lineStart), end - size_t(lineStart));
+        } else {
+            text = unicode.GetEditLine(line, lineStart).Str();
+            if (multi && line + 1 < lineCount) first = int(SendMessageW(hWnd_, EM_LINEINDEX, WPARAM(line + 1), 0));
+        }
         if (text.empty()) continue;
         POINT start{};
-        if (!PosFromChar(first, &start)) continue;
+        if (!PosFromChar(lineStart, &start)) continue;
         if (start.y >= format.bottom) break;
         if (start.y + height <= format.top) continue;
         if (password) text.assign(text.size(), password);
         RECT rect{format.left, start.y, format.right, start.y + height};
-        const ed::SelectionCut cut = ed::CutLine(line, first, int(text.size()), sel.start, sel.end, startLine, endLine);
+        const ed::SelectionCut cut =
+            ed::CutLine(line, lineStart, int(text.size()), sel.start, sel.end, startLine, endLine);
         if (simple) {
             rect.left = start.x;
             const ed::TextRun whole{0, int(text.size()), false, false};
             DrawRun(dc, unicode, text, whole, rect.left, rect.top, rect.bottom, cut,
                     MeasureEditRun(dc, text.c_str(), int(text.size())), colours);
         } else {
-            DrawEditLineBidi(dc, text, line, first, rect, cut, rtlReading);
+            DrawEditLineBidi(dc, text, line, lineStart, rect, cut, rtlReading);
         }
     }
 }

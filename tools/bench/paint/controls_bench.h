@@ -11,8 +11,10 @@ namespace hexmoor::bench {
 HWND CreateHost(int x, DWORD style);
 HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h);
 // Times full repaints of two windows made alike (the second one skinned)
-// and prints "ratio skinned-to-system WHAT X.XX".
-void Compare(const char* what, HWND (*make)(int), int iterations);
+// and prints "ratio skinned-to-system WHAT X.XX"; with `childrenOnly` only
+// the children are repainted, so the dialog's own background stays out of
+// the figure.
+void Compare(const char* what, HWND (*make)(int), int iterations, bool childrenOnly = false);
 
 // Puts solid images under every id the two benchmarks draw.
 void AddControlImages();
