@@ -6,6 +6,8 @@
 #include "runtime/controls/check_box.h"
 #include "runtime/controls/check_button.h"
 #include "runtime/controls/color_dialog.h"
+#include "runtime/controls/combo_box.h"
+#include "runtime/controls/edit.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
 #include "runtime/controls/header_ctrl.h"
@@ -47,13 +49,16 @@ std::unique_ptr<CTWWnd> MakeSplit(HWND) { return std::make_unique<CTWSplitter>()
 std::unique_ptr<CTWWnd> MakeGrip(HWND) { return std::make_unique<CTWGrip>(); }
 std::unique_ptr<CTWWnd> MakeToolBar(HWND) { return std::make_unique<CTWToolBar>(); }
 std::unique_ptr<CTWWnd> MakeStatusBar(HWND) { return std::make_unique<CTWStatus>(); }
+std::unique_ptr<CTWWnd> MakeEdit(HWND) { return std::make_unique<CTWEdit>(); }
+std::unique_ptr<CTWWnd> MakeRichEdit(HWND) { return std::make_unique<CTWRichEdit>(); }
+std::unique_ptr<CTWWnd> MakeComboBox(HWND) { return std::make_unique<CTWComboBox>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
 // then their windows are not skinned at all (never drawn half-way).
 constexpr std::array<Kind, 32> kKinds{{
     {ctype::kWindow, 1, &MakePlain},
-    {ctype::kEdit, 3, nullptr},
+    {ctype::kEdit, 3, &MakeEdit},
     {ctype::kButton, 4, &MakeButton},
     {ctype::kScrollBar, 5, &MakeScrollBar},
     {ctype::kCheckBox, 6, &MakeCheckBox},
@@ -63,7 +68,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kTab, 10, &MakeTab},
     {ctype::kToolBar, 11, &MakeToolBar},
     {ctype::kStatusBar, 12, &MakeStatusBar},
-    {ctype::kComboBox, 13, nullptr},
+    {ctype::kComboBox, 13, &MakeComboBox},
     {ctype::kListBox, 14, nullptr},
     {ctype::kListView, 15, nullptr},
     {ctype::kMenu, 16, nullptr},
@@ -82,7 +87,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kLayered, 35, nullptr},
     {ctype::kMonthCal, 38, nullptr},
     {ctype::kCheckButton, 39, &MakeCheckButton},
-    {ctype::kRichEdit, 3, nullptr},
+    {ctype::kRichEdit, 3, &MakeRichEdit},
     {ctype::kTransparent, 100, &MakeTransparent},
 }};
 

@@ -17,13 +17,23 @@ void Pump() {
 
 } // namespace
 
-double TimeRepaints(HWND hwnd, int iterations) {
+// Microseconds per full repaint of the window, frame and children included.
+// With `childrenOnly` the window's children are repainted one by one and the
+// window's own background is left out.
+double TimeRepaints(HWND hwnd, int iterations, bool childrenOnly) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     Pump();
     const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW;
     QueryPerformanceCounter(&start);
-    for (int i = 0; i < iterations; ++i) RedrawWindow(hwnd, nullptr, nullptr, flags);
+    for (int i = 0; i < iterations; ++i) {
+        if (!childrenOnly) {
+            RedrawWindow(hwnd, nullptr, nullptr, flags);
+            continue;
+        }
+        for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            RedrawWindow(child, nullptr, nullptr, flags);
+    }
     QueryPerformanceCounter(&end);
     return double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / iterations;
 }
@@ -63,7 +73,7 @@ HWND ButtonHost(int x) {
 
 } // namespace
 
-void CompareRepaints(const char* what, HWND (*make)(int), int iterations) {
+void CompareRepaints(const char* what, HWND (*make)(int), int iterations, bool childrenOnly) {
     HWND system = make(0);
     HWND skinned = make(500);
     if (!system || !skinned) {
@@ -71,10 +81,10 @@ void CompareRepaints(const char* what, HWND (*make)(int), int iterations) {
         return;
     }
     ApplySkinToWindow(skinned, 1);
-    TimeRepaints(system, 10);
-    TimeRepaints(skinned, 10);
-    const double systemUs = TimeRepaints(system, iterations);
-    const double skinnedUs = TimeRepaints(skinned, iterations);
+    TimeRepaints(system, 10, childrenOnly);
+    TimeRepaints(skinned, 10, childrenOnly);
+    const double systemUs = TimeRepaints(system, iterations, childrenOnly);
+    const double skinnedUs = TimeRepaints(skinned, iterations, childrenOnly);
     std::printf("%s: system %.1f us, skinned %.1f us per repaint\n", what, systemUs, skinnedUs);
     std::printf("ratio skinned-to-system %s %.2f\n", what, systemUs > 0 ? skinnedUs / systemUs : 0.0);
     DestroyWindow(skinned);

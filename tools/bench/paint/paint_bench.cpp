@@ -20,6 +20,7 @@
 #include "tools/bench/paint/bars_bench.h"
 #include "tools/bench/paint/controls_bench.h"
 #include "tools/bench/paint/tabs_bench.h"
+#include "tools/bench/paint/edits_bench.h"
 
 namespace {
 
@@ -248,6 +249,7 @@ int main() {
     DestroyWindow(systemMdi);
     hexmoor::bench::BenchScrollBars(iterations);
     hexmoor::bench::BenchButtons(iterations);
+    hexmoor::bench::BenchEditsAndCombos(iterations);
     hexmoor::bench::BenchTabs(iterations);
     hexmoor::bench::BenchBars(iterations);
     ShutdownSkinRuntime();
