@@ -25,9 +25,3 @@ HBITMAP RebuildParentBackground(CTWWnd& object, Bitmap& cache, const std::functi
     cache = std::move(bitmap);
     return cache.Get();
 }
-
-void ReselectElement(CTWWnd& object, const std::wstring& name) {
-    if (name != object.GetElementName()) object.SetElementName(name);
-    if (!object.GetSkinObject()) return;
-    if (CTwfSkin* skin = object.GetTwfSkin()) object.SetSkin(skin, WORD(object.GetType()), name);
-}

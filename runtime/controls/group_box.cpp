@@ -4,6 +4,7 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/element_reset.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/static_lines.h"

@@ -47,14 +47,9 @@ BOOL CTWProgress::Enable(BOOL on) {
 }
 
 LRESULT CTWProgress::CalcBorderSize(BOOL, LPARAM params) {
-    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    const DWORD ex = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
-    constexpr DWORD kKept = WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL;
     // The system computes the client area as if the bar had no border of its
     // own; the skin's border sizes take its place.
-    SetWindowLongPtrW(hWnd_, GWL_STYLE, LONG_PTR(style & ~WS_BORDER));
-    SetWindowLongPtrW(hWnd_, GWL_EXSTYLE, LONG_PTR(ex & kKept));
-    const LRESULT result = Default();
+    const LRESULT result = DefaultWithoutBorders(*this);
     ReadBorderSizes();
     if (params) {
         RECT* r = reinterpret_cast<RECT*>(params); // the first rectangle of either form
@@ -65,8 +60,6 @@ LRESULT CTWProgress::CalcBorderSize(BOOL, LPARAM params) {
         if (r->right < r->left) r->right = r->left;
         if (r->bottom < r->top) r->bottom = r->top;
     }
-    SetWindowLongPtrW(hWnd_, GWL_STYLE, LONG_PTR(style));
-    SetWindowLongPtrW(hWnd_, GWL_EXSTYLE, LONG_PTR(ex));
     return result;
 }
 

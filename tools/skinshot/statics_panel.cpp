@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "base/win/gdi.h"
-#include "tools/skinshot/panel_host.h"
+#include "tools/skinshot/panel_kit.h"
 
 namespace skinshot {
 
@@ -41,21 +41,21 @@ Panel MakeStaticsPanel(bool skinned) {
     InitCommonControlsEx(&icc);
     PanelHost panel(kPanelWidth, kPanelHeight);
     if (!panel.Host()) return {};
-    std::vector<Spec> specs;
+    std::vector<ItemShot> specs;
     int id = 100;
     auto disable = [](HWND w) { EnableWindow(w, FALSE); };
 
     // Group boxes and static texts.
     for (const char* state : {"normal", "disabled"}) {
         const POINT p = panel.Place(150, 60);
-        Spec s{8, state};
+        ItemShot s{8, state};
         s.window = panel.Child(L"BUTTON", L"Group", BS_GROUPBOX, p.x, p.y, 150, 60, ++id);
         if (std::string(state) == "disabled") s.persistent = disable;
         specs.push_back(std::move(s));
     }
     for (const char* state : {"normal", "disabled"}) {
         const POINT p = panel.Place(110, 20);
-        Spec s{21, state};
+        ItemShot s{21, state};
         s.window = panel.Child(L"STATIC", L"Static text", SS_LEFT, p.x, p.y, 110, 20, ++id);
         if (std::string(state) == "disabled") s.persistent = disable;
         specs.push_back(std::move(s));
@@ -66,7 +66,7 @@ Panel MakeStaticsPanel(bool skinned) {
     hexmoor::win::Bitmap picture(MakePicture());
     {
         const POINT p = panel.Place(48, 32);
-        Spec s{26, "bitmap"};
+        ItemShot s{26, "bitmap"};
         s.window = panel.Child(L"STATIC", L"", SS_BITMAP | SS_CENTERIMAGE, p.x, p.y, 48, 32, ++id);
         SendMessageW(s.window, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.Get()));
         specs.push_back(std::move(s));
@@ -80,7 +80,7 @@ Panel MakeStaticsPanel(bool skinned) {
                  {"etched-frame", SS_ETCHEDFRAME, 60, 40}};
     for (const Line& l : lines) {
         const POINT p = panel.Place(l.w, l.h);
-        Spec s{26, l.state};
+        ItemShot s{26, l.state};
         s.window = panel.Child(L"STATIC", L"", l.style, p.x, p.y, l.w, l.h, ++id);
         specs.push_back(std::move(s));
     }
@@ -94,7 +94,7 @@ Panel MakeStaticsPanel(bool skinned) {
         const bool vertical = st == "vertical";
         const int w = vertical ? 30 : 140, h = vertical ? 110 : 30;
         const POINT p = panel.Place(w, h);
-        Spec s{9, state};
+        ItemShot s{9, state};
         DWORD style = TBS_NOTICKS | WS_TABSTOP | (vertical ? TBS_VERT : TBS_HORZ);
         if (st == "selection") style |= TBS_ENABLESELRANGE;
         s.window = panel.Child(TRACKBAR_CLASSW, L"", style, p.x, p.y, w, h, ++id);
@@ -136,7 +136,7 @@ Panel MakeStaticsPanel(bool skinned) {
         const bool horizontal = st == "horizontal";
         const int w = horizontal ? 34 : 17, h = horizontal ? 17 : 34;
         const POINT p = panel.Place(w, h);
-        Spec s{17, state};
+        ItemShot s{17, state};
         s.window = panel.Child(UPDOWN_CLASSW, L"", horizontal ? UDS_HORZ : 0, p.x, p.y, w, h, ++id);
         SendMessageW(s.window, UDM_SETRANGE32, 0, 100);
         if (st == "pressed") {
@@ -163,7 +163,7 @@ Panel MakeStaticsPanel(bool skinned) {
     } bars[] = {{"half", 0, 140, 18}, {"vertical", PBS_VERTICAL, 18, 80}, {"marquee", PBS_MARQUEE, 140, 18}};
     for (const Bar& b : bars) {
         const POINT p = panel.Place(b.w, b.h);
-        Spec s{18, b.state};
+        ItemShot s{18, b.state};
         s.window = panel.Child(PROGRESS_CLASSW, L"", b.style, p.x, p.y, b.w, b.h, ++id);
         SendMessageW(s.window, PBM_SETRANGE32, 0, 100);
         if (b.style & PBS_MARQUEE) {

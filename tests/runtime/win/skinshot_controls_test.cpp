@@ -15,7 +15,6 @@
 #include "model/twf_skin.h"
 #include "runtime/logic/button_format.h"
 #include "tests/harness/synthetic_skin.h"
-#include "tests/runtime/win/skinshot_items.h"
 #include "tests/runtime/win/tool_run.h"
 
 using namespace hexmoor::test;
@@ -27,6 +26,13 @@ COLORREF ImageColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); 
 COLORREF TextColour(int id) { return RGB(id & 0xFF, 40 + 50 * (id >> 8), 23); }
 
 using Item = SheetItem;
+
+// The items of buttons and scroll bars among the sheet's item lines.
+std::vector<Item> ParseItems(const std::string& output) { return ParseSheetItems(output, {4, 5, 6, 7, 39}); }
+
+bool Contains(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
+    return ContainsColour(pixels, r, colour);
+}
 
 // Image and text colour ids an item must show, and ids it must not.
 struct Expectation {
@@ -138,7 +144,7 @@ TEST(SkinshotControls, EveryItemShowsTheImageAndTextColourOfItsStateAndNoneWhenO
             L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
         ASSERT_EQ(RunTool(command, &output), 0u) << output;
         ASSERT_EQ(output.rfind("client ", 0), 0u) << "the sheet starts with the dialog's client line";
-        const std::vector<Item> items = ParseSheetItems(output, {4, 5, 6, 7, 39});
+        const std::vector<Item> items = ParseItems(output);
         ASSERT_EQ(items.size(), 6u + 15u + 10u + 10u + 5u + 6u) << output;
         const PixelBuffer pixels = ReadPng(picture);
         ASSERT_FALSE(pixels.Empty());

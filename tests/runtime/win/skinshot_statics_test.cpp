@@ -12,7 +12,6 @@
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "tests/harness/synthetic_skin.h"
-#include "tests/runtime/win/skinshot_items.h"
 #include "tests/runtime/win/tool_run.h"
 
 using namespace hexmoor::test;
@@ -97,16 +96,17 @@ TEST(SkinshotStatics, EveryItemShowsTheIdsOfItsStateAndNoneWhenOff) {
             const std::string name = std::to_string(item.kind) + " " + item.state;
             if (off) {
                 for (COLORREF c : everyColour)
-                    EXPECT_FALSE(Contains(pixels, item.rect, c)) << name << ": skin colour with skinning off";
+                    EXPECT_FALSE(ContainsColour(pixels, item.rect, c)) << name << ": skin colour with skinning off";
                 continue;
             }
             const Expectation* e = nullptr;
             for (const Expectation& x : kExpected)
                 if (x.kind == item.kind && item.state == x.state) e = &x;
             ASSERT_NE(e, nullptr) << name;
-            for (int id : e->present) EXPECT_TRUE(Contains(pixels, item.rect, IdColour(id))) << name << ": id " << id;
+            for (int id : e->present)
+                EXPECT_TRUE(ContainsColour(pixels, item.rect, IdColour(id))) << name << ": id " << id;
             for (int id : e->absent)
-                EXPECT_FALSE(Contains(pixels, item.rect, IdColour(id))) << name << ": id " << id << " not shown";
+                EXPECT_FALSE(ContainsColour(pixels, item.rect, IdColour(id))) << name << ": id " << id << " not shown";
         }
         DeleteFileW(picture.c_str());
     }

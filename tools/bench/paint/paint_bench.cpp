@@ -17,7 +17,10 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/twf_api.h"
 #include "tests/harness/synthetic_skin.h"
+#include "tools/bench/paint/bars_bench.h"
 #include "tools/bench/paint/controls_bench.h"
+#include "tools/bench/paint/tabs_bench.h"
+#include "tools/bench/paint/edits_bench.h"
 #include "tools/bench/paint/statics_bench.h"
 
 namespace {
@@ -189,6 +192,7 @@ int main() {
                        {RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(200, 210, 230),
                         RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120)});
     hexmoor::bench::AddControlImages();
+    hexmoor::bench::AddTabImages();
     hexmoor::bench::AddStaticAndRangeImages();
     hexmoor::test::MarkMainSkinLoaded(GetRuntimeSkinManager());
     EnableSkinning();
@@ -247,6 +251,9 @@ int main() {
     DestroyWindow(systemMdi);
     hexmoor::bench::BenchScrollBars(iterations);
     hexmoor::bench::BenchButtons(iterations);
+    hexmoor::bench::BenchEditsAndCombos(iterations);
+    hexmoor::bench::BenchTabs(iterations);
+    hexmoor::bench::BenchBars(iterations);
     hexmoor::bench::BenchStatics(iterations);
     hexmoor::bench::BenchRanges(iterations);
     ShutdownSkinRuntime();

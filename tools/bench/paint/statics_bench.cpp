@@ -56,7 +56,7 @@ void AddStaticAndRangeImages() {
         skin.SolidImage(18, WORD(id), RGB(id - 200, 40, 170), 12, 12, {3, 3, 3, 3, 1, 1});
 }
 
-void BenchStatics(int iterations) { Compare("static", &StaticHost, iterations); }
-void BenchRanges(int iterations) { Compare("range", &RangeHost, iterations); }
+void BenchStatics(int iterations) { CompareRepaints("static", &StaticHost, iterations, true); }
+void BenchRanges(int iterations) { CompareRepaints("range", &RangeHost, iterations, true); }
 
 } // namespace hexmoor::bench
