@@ -123,14 +123,22 @@ int main() {
     std::vector<POINT> places;
     int x = 0, y = dialogH + kGap, rowH = 0;
     for (const skinshot::Panel& p : panels) {
-        if (x > 0 && x + p.width > sheetW) {
+        // A panel takes the room of its picture and of every item it lists,
+        // so that an item reaching past the picture never overlaps the next
+        // panel's items.
+        int w = p.width, h = p.height;
+        for (const skinshot::PanelItem& item : p.items) {
+            w = std::max<int>(w, item.rect.right);
+            h = std::max<int>(h, item.rect.bottom);
+        }
+        if (x > 0 && x + w > sheetW) {
             x = 0;
             y += rowH + kGap;
             rowH = 0;
         }
         places.push_back({x, y});
-        x += p.width + kGap;
-        rowH = std::max(rowH, p.height);
+        x += w + kGap;
+        rowH = std::max(rowH, h);
     }
     const int sheetH = y + rowH;
     Sheet sheet(sheetW, sheetH);
