@@ -108,13 +108,24 @@ struct Snapshot {
     std::vector<bool> drawing;
 };
 
-// The popups the runtime skins, oldest first, that are on the screen.
-std::vector<CTWMenu*> OpenPopups() {
-    std::vector<CTWMenu*> open;
-    for (CTWMenu* popup : CTWMenu::LivePopups())
-        if (popup->GetSafeHwnd() && IsWindowVisible(popup->GetSafeHwnd())) open.push_back(popup);
+// The popup menus of this thread on the screen, oldest first.
+BOOL CALLBACK CollectPopup(HWND hwnd, LPARAM lp) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    if (lstrcmpW(name, L"#32768") == 0 && IsWindowVisible(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(lp)->insert(reinterpret_cast<std::vector<HWND>*>(lp)->begin(), hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> OpenPopups() {
+    std::vector<HWND> open;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectPopup, reinterpret_cast<LPARAM>(&open));
     return open;
 }
+
+CTWMenu* PopupObject(HWND hwnd) { return dynamic_cast<CTWMenu*>(GetSkinnedWindowObject(hwnd)); }
+
+HMENU MenuOf(HWND hwnd) { return reinterpret_cast<HMENU>(SendMessageW(hwnd, 0x1E1 /* MN_GETHMENU */, 0, 0)); }
 
 // The client rectangle in window coordinates.
 RECT ClientInWindow(HWND hwnd) {
@@ -129,14 +140,14 @@ RECT ClientInWindow(HWND hwnd) {
 
 // Text rectangles (window coordinates) of every item, a pixel wider all
 // round: the texts are the only pixels not checked.
-std::vector<RECT> TextRects(CTWMenu* popup) {
+std::vector<RECT> TextRects(HWND hwnd) {
     std::vector<RECT> rects;
-    HWND hwnd = popup->GetSafeHwnd();
-    HMENU menu = popup->GetMenuHandle();
+    HMENU menu = MenuOf(hwnd);
     const RECT client = ClientInWindow(hwnd);
     HDC dc = GetDC(nullptr);
     BOOL owned = FALSE;
-    HGDIOBJ old = SelectObject(dc, popup->GetFont(&owned));
+    CTWMenu* popup = PopupObject(hwnd);
+    HGDIOBJ old = SelectObject(dc, popup ? popup->GetFont(&owned) : GetStockObject(DEFAULT_GUI_FONT));
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         RECT item;
         GetMenuItemRect(nullptr, menu, UINT(i), &item);
@@ -169,15 +180,15 @@ Snapshot TakeSnapshot(const std::string& step) {
     s.step = step;
     std::vector<COLORREF> allowed = {kOutline, kCheckMark, kRadioMark};
     for (const auto& [id, colour] : kImageColours) allowed.push_back(colour);
-    const std::vector<CTWMenu*> popups = OpenPopups();
+    const std::vector<HWND> popups = OpenPopups();
     s.popups = int(popups.size());
-    for (CTWMenu* popup : popups) {
-        HWND hwnd = popup->GetSafeHwnd();
-        HMENU menu = popup->GetMenuHandle();
-        s.drawing.push_back(popup->IsDrawing());
-        s.selected.push_back(popup->GetSelectedItem());
+    for (HWND hwnd : popups) {
+        CTWMenu* popup = PopupObject(hwnd);
+        HMENU menu = MenuOf(hwnd);
+        s.drawing.push_back(popup && popup->IsDrawing());
+        s.selected.push_back(popup ? popup->GetSelectedItem() : -2);
         const PixelBuffer pixels = CaptureWindow(hwnd);
-        const std::vector<RECT> texts = TextRects(popup);
+        const std::vector<RECT> texts = TextRects(hwnd);
         for (int y = 0; y < pixels.Height(); ++y)
             for (int x = 0; x < pixels.Width(); ++x) {
                 const POINT p{x, y};
@@ -193,7 +204,7 @@ Snapshot TakeSnapshot(const std::string& step) {
         std::vector<COLORREF> colours;
         const RECT client = ClientInWindow(hwnd);
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            painted.push_back(popup->PaintedState(i));
+            painted.push_back(popup ? popup->PaintedState(i) : -2);
             RECT item;
             GetMenuItemRect(nullptr, menu, UINT(i), &item);
             MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&item), 2);
@@ -216,12 +227,22 @@ Snapshot TakeSnapshot(const std::string& step) {
 }
 
 std::vector<Snapshot> g_snapshots;
+// Extra reads of the oldest popup at each check.
+std::function<void(HWND)> g_onCheck;
 std::vector<std::string> g_stepNames;
 WNDPROC g_previous = nullptr;
 
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_MEASUREITEM) {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+        measure->itemWidth = 120;
+        measure->itemHeight = 20;
+        return TRUE;
+    }
     if (msg == kCheckMessage) {
         g_snapshots.push_back(TakeSnapshot(g_stepNames[std::size_t(wp)]));
+        const std::vector<HWND> popups = OpenPopups();
+        if (g_onCheck && !popups.empty()) g_onCheck(popups.front());
         return 0;
     }
     return CallWindowProcW(g_previous, hwnd, msg, wp, lp);
@@ -273,7 +294,7 @@ protected:
         std::string name;
         std::function<void()> input;
     };
-    void Run(HMENU menu, const std::vector<Step>& steps) {
+    void Run(HMENU menu, const std::vector<Step>& steps, HWND owner = nullptr) {
         for (const Step& s : steps) g_stepNames.push_back(s.name);
         std::atomic<bool> done{false};
         std::thread driver([&] {
@@ -293,7 +314,8 @@ protected:
         });
         RECT wr;
         GetWindowRect(hwnd_, &wr);
-        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, wr.left + 40, wr.top + 40, 0, hwnd_, nullptr);
+        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, wr.left + 40, wr.top + 40, 0, owner ? owner : hwnd_,
+                       nullptr);
         done = true;
         driver.join();
         PumpMessages();
@@ -372,4 +394,65 @@ TEST_F(PopupMenuTest, KeyboardAndMouseSessionShowsOnlySkinColours) {
     EXPECT_EQ(sub->painted[1][0], pm::state::kHot) << "the submenu's first item is selected on opening";
     EXPECT_EQ(sub->itemColour[1][0], ImageColour(441));
     EXPECT_EQ(Find("submenu closed")->popups, 1);
+}
+
+TEST_F(PopupMenuTest, BorderImageTakesTheSkinsInsetsOrTheOutlineFramesTheItems) {
+    for (const bool withBorder : {false, true}) {
+        SCOPED_TRACE(withBorder ? "border image 453" : "image 437 with a 429 outline");
+        if (withBorder) {
+            TearDown();
+            g_snapshots.clear();
+        }
+        Start(withBorder);
+        HMENU menu = BuildMenu();
+        RECT client{}, window{};
+        COLORREF corner = 0;
+        g_onCheck = [&](HWND popup) {
+            client = ClientInWindow(popup);
+            GetWindowRect(popup, &window);
+            corner = CaptureWindow(popup).At(1, 1);
+        };
+        Run(menu, {{"opened", nullptr}, {"down", [] { Key(VK_DOWN); }}, {"mouse on last", [menu] {
+                                                                             MoveTo(ItemCentre(menu, kLast));
+                                                                         }}});
+        g_onCheck = nullptr;
+        DestroyMenu(menu);
+        ASSERT_EQ(g_snapshots.size(), 3u);
+        for (const Snapshot& s : g_snapshots) {
+            ASSERT_GE(s.popups, 1) << s.step;
+            EXPECT_EQ(s.foreign, 0) << s.step << ": first foreign pixel at " << s.foreignWhere;
+        }
+        EXPECT_EQ(g_snapshots[1].selected[0], kNormal);
+        EXPECT_EQ(g_snapshots[2].selected[0], kLast) << "the mouse selects the item drawn under it";
+        if (withBorder) {
+            EXPECT_EQ(client.left, kBorder[0]);
+            EXPECT_EQ(client.top, kBorder[1]);
+            EXPECT_EQ(window.right - window.left - client.right, kBorder[2]);
+            EXPECT_EQ(window.bottom - window.top - client.bottom, kBorder[3]);
+            EXPECT_EQ(corner, ImageColour(453));
+        } else {
+            EXPECT_EQ(corner, ImageColour(437));
+            EXPECT_EQ(g_snapshots[0].foreign, 0);
+        }
+    }
+}
+
+TEST_F(PopupMenuTest, UnskinnedOwnerOrOwnerDrawnItemLeavesThePopupToTheSystem) {
+    Start(false);
+    TestWindowArgs args;
+    args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+    TestWindow plain(args);
+    HMENU menu = BuildMenu();
+    Run(menu, {{"unskinned owner", [] { Key(VK_DOWN); }}}, plain.Handle());
+    DestroyMenu(menu);
+    HMENU drawn = BuildMenu();
+    AppendMenuW(drawn, MF_OWNERDRAW, 108, nullptr);
+    Run(drawn, {{"owner-drawn item", [] { Key(VK_DOWN); }}});
+    DestroyMenu(drawn);
+    ASSERT_EQ(g_snapshots.size(), 2u);
+    for (const Snapshot& s : g_snapshots) {
+        ASSERT_GE(s.popups, 1) << s.step;
+        for (std::size_t i = 0; i < s.drawing.size(); ++i) EXPECT_FALSE(s.drawing[i]) << s.step;
+        EXPECT_GT(s.foreign, 0) << s.step << ": the system's own look shows";
+    }
 }
