@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
 #include "model/font.h"
@@ -34,24 +35,10 @@ constexpr UINT kMnSizeWindow = 0x1E2, kMnGetHMenu = 0x1E1, kMnSelectItem = 0x1E5
 constexpr int kFarOrigin = 10000;
 constexpr int kMaxItemText = 1024;
 
-// The skinned popups of the thread and the two hooks that serve them while
-// any is alive: the owner's WM_MENUSELECT (after the system drew its
-// selection) and the menu loop's button messages.
+// The skinned popups of the thread and the hook that serves them while any
+// is alive with the menu loop's button messages.
 thread_local std::vector<CTWMenu*> g_popups;
-thread_local HHOOK g_selectHook = nullptr;
 thread_local HHOOK g_filterHook = nullptr;
-
-LRESULT CALLBACK PopupSelectHookProc(int code, WPARAM wp, LPARAM lp) {
-    if (code == HC_ACTION) {
-        const auto* ret = reinterpret_cast<const CWPRETSTRUCT*>(lp);
-        if (ret && (ret->message == WM_MENUSELECT || ret->message == WM_ENTERIDLE)) {
-            const std::vector<CTWMenu*> popups = g_popups;
-            for (CTWMenu* popup : popups)
-                if (std::find(g_popups.begin(), g_popups.end(), popup) != g_popups.end()) popup->SyncItems();
-        }
-    }
-    return CallNextHookEx(g_selectHook, code, wp, lp);
-}
 
 LRESULT CALLBACK PopupFilterHookProc(int code, WPARAM wp, LPARAM lp) {
     if (code == MSGF_MENU) {
@@ -70,14 +57,12 @@ void Register(CTWMenu* popup) {
     if (std::find(g_popups.begin(), g_popups.end(), popup) != g_popups.end()) return;
     g_popups.push_back(popup);
     const DWORD thread = GetCurrentThreadId();
-    if (!g_selectHook) g_selectHook = SetWindowsHookExW(WH_CALLWNDPROCRET, &PopupSelectHookProc, nullptr, thread);
     if (!g_filterHook) g_filterHook = SetWindowsHookExW(WH_MSGFILTER, &PopupFilterHookProc, nullptr, thread);
 }
 
 void Unregister(CTWMenu* popup) {
     g_popups.erase(std::remove(g_popups.begin(), g_popups.end(), popup), g_popups.end());
     if (!g_popups.empty()) return;
-    if (g_selectHook) UnhookWindowsHookEx(std::exchange(g_selectHook, nullptr));
     if (g_filterHook) UnhookWindowsHookEx(std::exchange(g_filterHook, nullptr));
 }
 
@@ -92,6 +77,14 @@ void SetOrigin(HWND hwnd, int at) {
 // Paints with the window origin at 0, 0 and gives the DC back exactly as it
 // came (origin, clip region and selections), so that the popup's own DC
 // keeps hiding the system's drawing afterwards.
+// A 32-bit DIB section: drawing into it stays in the process, where a
+// bitmap compatible with a window's DC may live in the display server.
+Bitmap MakeDib(int width, int height) {
+    const BITMAPINFO info = TopDown32BitInfo(width, height);
+    void* bits = nullptr;
+    return Bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
 // The flags of one item that choose its drawn state.
 pm::ItemFlags FlagsOf(HMENU menu, int index) {
     MENUITEMINFOW info{};
@@ -118,6 +111,12 @@ private:
 };
 
 } // namespace
+
+void SyncSkinnedPopups() {
+    const std::vector<CTWMenu*> popups = g_popups;
+    for (CTWMenu* popup : popups)
+        if (std::find(g_popups.begin(), g_popups.end(), popup) != g_popups.end()) popup->SyncItems();
+}
 
 CTWMenu::CTWMenu() {
     // Popup menus are skinned from their creation on; their owner decides
@@ -169,6 +168,8 @@ void CTWMenu::GetRect(RECT* out) const {
 }
 
 void CTWMenu::Reset(const std::wstring& name) {
+    imageCache_.clear();
+    buffer_.Reset();
     if (name != elementName_) elementName_ = name;
     if (CTwfSkin* skin = GetTwfSkin()) SetSkin(skin, WORD(type_), name);
     CTWWnd::Reset(name);
@@ -292,14 +293,12 @@ void CTWMenu::PaintItem(HDC dc, int index, int drawn, const RECT& rc) {
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU;
     GetMenuItemInfoW(menu_, UINT(index), TRUE, &info);
     CTWDraw draw(dc, nullptr, FALSE);
-    draw.FillSolidRect(&rc, RGB(255, 255, 255));
     if (info.fType & MFT_SEPARATOR) {
-        if (const CMrgBitmap* image = element_->GetImage(pm::id::kSeparator))
-            draw.DrawSkinImage(&rc, image, FALSE, nullptr);
+        DrawItemImage(dc, pm::id::kSeparator, rc);
         return;
     }
     const pm::Look look = pm::LookOf(drawn, info.hSubMenu != nullptr);
-    if (const CMrgBitmap* image = element_->GetImage(WORD(look.image))) draw.DrawSkinImage(&rc, image, FALSE, nullptr);
+    DrawItemImage(dc, WORD(look.image), rc);
     HWND owner = GetWindow(hWnd_, GW_OWNER);
     if (!owner) owner = GetMenuOwnerWindow();
     const bool farText = owner && (GetWindowLongPtrW(owner, GWL_EXSTYLE) & WS_EX_RIGHT);
@@ -341,33 +340,67 @@ void CTWMenu::PaintItem(HDC dc, int index, int drawn, const RECT& rc) {
     SetBkMode(dc, mode);
 }
 
+void CTWMenu::DrawItemImage(HDC dc, WORD id, const RECT& rc) {
+    // Items of one popup share their sizes: each image is laid out once per
+    // size (over white) and copied from then on.
+    const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    if (w <= 0 || h <= 0) return;
+    const auto key = std::make_tuple(id, w, h);
+    auto it = imageCache_.find(key);
+    if (it == imageCache_.end()) {
+        if (imageCache_.size() > 64) imageCache_.clear();
+        MemoryDC memory(dc);
+        Bitmap bitmap = MakeDib(w, h);
+        if (!memory || !bitmap) return;
+        {
+            SelectGuard select(memory.Get(), bitmap.Get());
+            CTWDraw draw(memory.Get(), nullptr, FALSE);
+            const RECT all{0, 0, w, h};
+            draw.FillSolidRect(&all, RGB(255, 255, 255));
+            if (const CMrgBitmap* image = element_->GetImage(id)) draw.DrawSkinImage(&all, image, FALSE, nullptr);
+        }
+        it = imageCache_.emplace(key, std::move(bitmap)).first;
+    }
+    if (!cacheDc_) cacheDc_ = MemoryDC(nullptr);
+    SelectGuard select(cacheDc_.Get(), it->second.Get());
+    BitBlt(dc, rc.left, rc.top, w, h, cacheDc_.Get(), 0, 0, SRCCOPY);
+}
+
 void CTWMenu::PaintPopupMenuItems(HDC dc) {
     if (!IsDrawing() || !dc) return;
-    OwnPainting own(dc);
     RECT client{};
     GetClientRect(hWnd_, &client);
-    const int count = GetMenuItemCount(menu_);
-    for (int i = 0; i < count; ++i) {
-        const RECT rc = ItemRect(i);
-        PaintItem(dc, i, pm::DrawnState(RequestedState(i), FlagsOf(menu_, i)), rc);
-        ExcludeClipRect(dc, rc.left, rc.top, rc.right, rc.bottom);
+    if (IsRectEmpty(&client)) return;
+    // Everything is drawn into a memory bitmap and shown with one copy: the
+    // window's DC is the slow way to the screen.
+    if (!bufferDc_) bufferDc_ = MemoryDC(nullptr);
+    if (!buffer_ || bufferSize_.cx != client.right || bufferSize_.cy != client.bottom) {
+        buffer_ = MakeDib(client.right, client.bottom);
+        bufferSize_ = {client.right, client.bottom};
     }
-    // What the items leave of the client area (the system's margins, a
-    // column break's empty end) takes the normal item image.
-    CTWDraw draw(dc, nullptr, FALSE);
-    draw.FillSolidRect(&client, RGB(255, 255, 255));
-    if (const CMrgBitmap* image = element_->GetImage(pm::id::kImageNormal))
-        draw.DrawSkinImage(&client, image, FALSE, nullptr);
-    // A popup the system gives no non-client area shows the outline of a
-    // skin without border image around its client area.
-    RECT window{};
-    GetWindowRect(hWnd_, &window);
-    if (!HasBorderImage() && window.right - window.left == client.right &&
-        window.bottom - window.top == client.bottom) {
-        Pen pen(CreatePen(PS_SOLID, 1, element_->GetColor(pm::id::kOutline)));
-        SelectGuard usePen(dc, pen.Get());
-        SelectGuard noBrush(dc, GetStockObject(NULL_BRUSH));
-        ::Rectangle(dc, client.left, client.top, client.right, client.bottom);
+    if (!bufferDc_ || !buffer_) return;
+    {
+        SelectGuard select(bufferDc_.Get(), buffer_.Get());
+        const HDC mem = bufferDc_.Get();
+        // What the items leave of the client area (the system's margins, a
+        // column break's empty end) takes the normal item image.
+        DrawItemImage(mem, pm::id::kImageNormal, client);
+        const int count = GetMenuItemCount(menu_);
+        for (int i = 0; i < count; ++i)
+            PaintItem(mem, i, pm::DrawnState(RequestedState(i), FlagsOf(menu_, i)), ItemRect(i));
+        // A popup the system gives no non-client area shows the outline of
+        // a skin without border image around its client area.
+        RECT window{};
+        GetWindowRect(hWnd_, &window);
+        if (!HasBorderImage() && window.right - window.left == client.right &&
+            window.bottom - window.top == client.bottom) {
+            Pen pen(CreatePen(PS_SOLID, 1, element_->GetColor(pm::id::kOutline)));
+            SelectGuard usePen(mem, pen.Get());
+            SelectGuard noBrush(mem, GetStockObject(NULL_BRUSH));
+            ::Rectangle(mem, client.left, client.top, client.right, client.bottom);
+        }
+        OwnPainting own(dc);
+        BitBlt(dc, 0, 0, client.right, client.bottom, mem, 0, 0, SRCCOPY);
     }
 }
 
@@ -457,6 +490,13 @@ LRESULT CTWMenu::OnNcCalcSize(BOOL calcValidRects, LPARAM params) { return CalcB
 
 LRESULT CTWMenu::PaintBorder(HDC given) {
     if (!IsDrawing()) return 0;
+    {
+        // Nothing to paint where the system gives the popup no frame.
+        RECT client{}, window{};
+        GetClientRect(hWnd_, &client);
+        GetWindowRect(hWnd_, &window);
+        if (client.right == window.right - window.left && client.bottom == window.bottom - window.top) return 0;
+    }
     WindowDC own;
     HDC dc = given;
     if (!dc) {

@@ -14,11 +14,17 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/win/gdi.h"
 #include "runtime/wnd/tw_wnd.h"
+
+// Brings every skinned popup of the thread up to date with its menu's
+// selection; the menu owner's window procedure calls it on WM_MENUSELECT.
+void SyncSkinnedPopups();
 
 class CTWMenu : public CTWWnd {
 public:
@@ -73,6 +79,8 @@ private:
     void GoSystemDrawn();
     bool HasBorderImage() const;
     LRESULT DefaultWithOriginMoved();
+    // An item-sized picture of one image, from the cache.
+    void DrawItemImage(HDC dc, WORD id, const RECT& rc);
 
     HMENU menu_ = nullptr;
     int selected_ = -1;
@@ -82,4 +90,9 @@ private:
     bool systemDrawn_ = false;
     std::vector<int> painted_;
     hexmoor::win::Font ownedFont_;
+    std::map<std::tuple<WORD, int, int>, hexmoor::win::Bitmap> imageCache_;
+    hexmoor::win::MemoryDC cacheDc_;
+    hexmoor::win::MemoryDC bufferDc_;
+    hexmoor::win::Bitmap buffer_;
+    SIZE bufferSize_{0, 0};
 };
