@@ -110,6 +110,13 @@ private:
     SavedDC saved_;
 };
 
+// Posted to a popup opened from a menu bar in keyboard mode: its first item
+// becomes the menu's focused one.
+UINT SelectFirstMessage() {
+    static const UINT message = RegisterWindowMessageW(L"HexmoorPopupSelectFirst");
+    return message;
+}
+
 } // namespace
 
 void SyncSkinnedPopups() {
@@ -198,14 +205,18 @@ void CTWMenu::GoSystemDrawn() {
     RedrawWindow(hWnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
 }
 
+HWND CTWMenu::OwnerWindow() const {
+    // The popup's owner window where the system gives it one, else the
+    // window that last opened a menu.
+    const HWND owner = GetWindow(hWnd_, GW_OWNER);
+    return owner ? owner : GetMenuOwnerWindow();
+}
+
 void CTWMenu::SetupMenu() {
     HMENU menu = reinterpret_cast<HMENU>(SendMessageW(hWnd_, kMnGetHMenu, 0, 0));
     if (!menu || !IsMenu(menu)) return;
     menu_ = menu;
-    // The window that owns the menu: the popup's owner window where the
-    // system gives it one, else the window that last opened a menu.
-    HWND owner = GetWindow(hWnd_, GW_OWNER);
-    if (!owner) owner = GetMenuOwnerWindow();
+    const HWND owner = OwnerWindow();
     CTWWnd* ownerObject = owner ? GetSkinnedWindowObject(owner) : nullptr;
     if (!ownerObject) ownerObject = owner ? GetSkinnedFrameObject(owner) : nullptr;
     if (!ownerObject) {
@@ -244,6 +255,10 @@ void CTWMenu::SetupMenu() {
             SetMenuItemInfoW(menu_, 0, TRUE, &info);
         }
         SelectItemHidden(0);
+        // Where the popup does not take MN_SELECTITEM, the menu's own focus
+        // moves to item 0 through the owner once the menu loop runs, so
+        // that the next key goes on from there.
+        PostMessageW(hWnd_, SelectFirstMessage(), 0, 0);
         selected_ = 0;
     }
 }
@@ -299,8 +314,7 @@ void CTWMenu::PaintItem(HDC dc, int index, int drawn, const RECT& rc) {
     }
     const pm::Look look = pm::LookOf(drawn, info.hSubMenu != nullptr);
     DrawItemImage(dc, WORD(look.image), rc);
-    HWND owner = GetWindow(hWnd_, GW_OWNER);
-    if (!owner) owner = GetMenuOwnerWindow();
+    const HWND owner = OwnerWindow();
     const bool farText = owner && (GetWindowLongPtrW(owner, GWL_EXSTYLE) & WS_EX_RIGHT);
     const bool rtl = (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
     const pm::ItemBoxes boxes =
@@ -561,6 +575,11 @@ LRESULT CTWMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (!menu_ && msg != kMnGetHMenu) {
         SetupMenu();
         if (systemDrawn_ || PassesThrough(*this)) return Default();
+    }
+    if (msg == SelectFirstMessage() && msg) {
+        if (menu_ && selected_ == 0 && (GetMenuState(menu_, 0, MF_BYPOSITION) & MF_HILITE))
+            if (HWND owner = OwnerWindow()) HiliteMenuItem(owner, menu_, 0, MF_BYPOSITION | MF_HILITE);
+        return 0;
     }
     switch (msg) {
     case WM_PAINT: {

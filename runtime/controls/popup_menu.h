@@ -68,6 +68,7 @@ public:
 
 private:
     void SetupMenu();
+    HWND OwnerWindow() const;
     void SelectItem(int index);
     void SelectItemHidden(int index);
     void Resize();

@@ -19,6 +19,7 @@
 #include "base/win/rect.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/menu_bar_skin.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -258,9 +259,10 @@ POINT ItemCentre(HMENU menu, int index) {
 
 class PopupMenuTest : public RuntimeTest {
 protected:
-    void Start(bool withBorderImage) {
+    void Start(bool withBorderImage, HMENU bar = nullptr) {
         StartRuntime(true);
         BuildSkin(Skin(), withBorderImage);
+        if (bar) menubar::BuildMenuBarSkin(Skin());
         SkinLoaded();
         EnableSkinning();
         GetCursorPos(&parked_);
@@ -274,6 +276,7 @@ protected:
         g_stepNames.clear();
         g_previous =
             reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnerProc)));
+        if (bar) SetMenu(hwnd_, bar);
         SetForegroundWindow(hwnd_);
         AttachBaseSkinnedObject(hwnd_);
         ApplySkinToWindow(hwnd_, 0);
@@ -455,4 +458,49 @@ TEST_F(PopupMenuTest, UnskinnedOwnerOrOwnerDrawnItemLeavesThePopupToTheSystem) {
         for (std::size_t i = 0; i < s.drawing.size(); ++i) EXPECT_FALSE(s.drawing[i]) << s.step;
         EXPECT_GT(s.foreign, 0) << s.step << ": the system's own look shows";
     }
+}
+
+TEST_F(PopupMenuTest, OpenedFromASkinnedBarByKeyboardStartsWithItemZeroHighlighted) {
+    HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, UINT_PTR(BuildMenu()), L"&File");
+    Start(false, bar);
+    SetFocus(hwnd_);
+    g_stepNames = {"opened by keyboard", "down"};
+    std::atomic<bool> done{false};
+    std::thread driver([&] {
+        Sleep(100);
+        Key(VK_MENU);
+        Sleep(150);
+        Key(VK_DOWN);
+        Sleep(250);
+        PostMessageW(hwnd_, kCheckMessage, 0, 0);
+        Sleep(100);
+        Key(VK_DOWN);
+        Sleep(150);
+        PostMessageW(hwnd_, kCheckMessage, 1, 0);
+        Sleep(100);
+        for (int i = 0; i < 3; ++i) {
+            Key(VK_ESCAPE);
+            Sleep(80);
+        }
+        done = true;
+    });
+    while (!done) {
+        PumpMessages();
+        Sleep(5);
+    }
+    driver.join();
+    PumpMessages();
+    ASSERT_EQ(g_snapshots.size(), 2u);
+    const Snapshot& opened = g_snapshots[0];
+    ASSERT_EQ(opened.popups, 1);
+    EXPECT_EQ(opened.selected[0], kNormal);
+    EXPECT_EQ(opened.painted[0][kNormal], pm::state::kHot);
+    EXPECT_EQ(opened.itemColour[0][kNormal], ImageColour(441));
+    EXPECT_EQ(opened.foreign, 0) << opened.foreignWhere;
+    const Snapshot& down = g_snapshots[1];
+    ASSERT_EQ(down.popups, 1);
+    EXPECT_NE(down.selected[0], kNormal) << "the keyboard moved on from item 0";
+    EXPECT_EQ(down.painted[0][kNormal], pm::state::kNormal) << "item 0 lost its mark";
+    EXPECT_EQ(down.foreign, 0) << down.foreignWhere;
 }
