@@ -176,10 +176,15 @@ std::vector<RECT> TextRects(HWND hwnd) {
     return rects;
 }
 
+// Set where the item texts are not where the left-to-right layout puts
+// them: the text colour itself then passes.
+bool g_allowTextColour = false;
+
 Snapshot TakeSnapshot(const std::string& step) {
     Snapshot s;
     s.step = step;
     std::vector<COLORREF> allowed = {kOutline, kCheckMark, kRadioMark};
+    if (g_allowTextColour) allowed.push_back(RGB(0, 0, 0));
     for (const auto& [id, colour] : kImageColours) allowed.push_back(colour);
     const std::vector<HWND> popups = OpenPopups();
     s.popups = int(popups.size());
@@ -297,7 +302,7 @@ protected:
         std::string name;
         std::function<void()> input;
     };
-    void Run(HMENU menu, const std::vector<Step>& steps, HWND owner = nullptr) {
+    void Run(HMENU menu, const std::vector<Step>& steps, HWND owner = nullptr, UINT extraFlags = 0) {
         for (const Step& s : steps) g_stepNames.push_back(s.name);
         std::atomic<bool> done{false};
         std::thread driver([&] {
@@ -317,8 +322,8 @@ protected:
         });
         RECT wr;
         GetWindowRect(hwnd_, &wr);
-        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, wr.left + 40, wr.top + 40, 0, owner ? owner : hwnd_,
-                       nullptr);
+        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | extraFlags, wr.left + 40, wr.top + 40, 0,
+                       owner ? owner : hwnd_, nullptr);
         done = true;
         driver.join();
         PumpMessages();
@@ -503,4 +508,25 @@ TEST_F(PopupMenuTest, OpenedFromASkinnedBarByKeyboardStartsWithItemZeroHighlight
     EXPECT_NE(down.selected[0], kNormal) << "the keyboard moved on from item 0";
     EXPECT_EQ(down.painted[0][kNormal], pm::state::kNormal) << "item 0 lost its mark";
     EXPECT_EQ(down.foreign, 0) << down.foreignWhere;
+}
+
+TEST_F(PopupMenuTest, RightToLeftPopupShowsOnlySkinColours) {
+    Start(true);
+    g_allowTextColour = true;
+    HMENU menu = BuildMenu();
+    Run(menu,
+        {{"opened", nullptr},
+         {"down", [] { Key(VK_DOWN); }},
+         {"submenu", [menu] { MoveTo(ItemCentre(menu, kSubmenu)); }}},
+        nullptr, TPM_LAYOUTRTL);
+    g_allowTextColour = false;
+    DestroyMenu(menu);
+    ASSERT_EQ(g_snapshots.size(), 3u);
+    for (const Snapshot& s : g_snapshots) {
+        ASSERT_GE(s.popups, 1) << s.step;
+        EXPECT_TRUE(s.drawing[0]) << s.step;
+        EXPECT_EQ(s.foreign, 0) << s.step << ": first foreign pixel at " << s.foreignWhere;
+    }
+    EXPECT_EQ(g_snapshots[1].painted[0][kNormal], pm::state::kHot);
+    EXPECT_EQ(g_snapshots[2].selected[0], kSubmenu);
 }
