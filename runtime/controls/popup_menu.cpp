@@ -300,7 +300,10 @@ void CTWMenu::DrawItem(int index, int requested, HDC dc) {
 }
 
 void CTWMenu::PaintItem(HDC dc, int index, int drawn, const RECT& rc) {
-    if (index >= int(painted_.size())) painted_.resize(std::size_t(index) + 1, -1);
+    // The index may come from a WM_DRAWITEM anybody can send.
+    const int count = GetMenuItemCount(menu_);
+    if (index < 0 || index >= count) return;
+    if (painted_.size() < std::size_t(count)) painted_.resize(std::size_t(count), -1);
     painted_[std::size_t(index)] = drawn;
     if (IsRectEmpty(&rc)) return;
     MENUITEMINFOW info{};

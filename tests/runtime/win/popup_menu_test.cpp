@@ -530,3 +530,34 @@ TEST_F(PopupMenuTest, RightToLeftPopupShowsOnlySkinColours) {
     EXPECT_EQ(g_snapshots[1].painted[0][kNormal], pm::state::kHot);
     EXPECT_EQ(g_snapshots[2].selected[0], kSubmenu);
 }
+
+TEST_F(PopupMenuTest, DrawItemMessagesWithForeignItemNumbersAreRefused) {
+    Start(false);
+    HMENU menu = BuildMenu();
+    std::vector<int> painted;
+    int foreignItem = 0;
+    g_onCheck = [&](HWND popup) {
+        CTWMenu* object = PopupObject(popup);
+        if (!object) return;
+        HDC dc = GetDC(popup);
+        for (const UINT id : {UINT(-1), UINT(5000), UINT(kLast)}) {
+            DRAWITEMSTRUCT item{};
+            item.CtlType = ODT_MENU;
+            item.CtlID = id;
+            item.itemState = pm::state::kHot;
+            item.hDC = dc;
+            item.rcItem = {0, 0, 40, 10};
+            SendMessageW(popup, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        ReleaseDC(popup, dc);
+        for (int i = 0; i < kCount; ++i) painted.push_back(object->PaintedState(i));
+        foreignItem = object->PaintedState(5000);
+    };
+    Run(menu, {{"opened", nullptr}});
+    g_onCheck = nullptr;
+    DestroyMenu(menu);
+    ASSERT_EQ(painted.size(), std::size_t(kCount));
+    EXPECT_EQ(painted[kLast], pm::state::kHot) << "a real item is drawn as asked";
+    EXPECT_EQ(painted[kNormal], pm::state::kNormal);
+    EXPECT_EQ(foreignItem, -1) << "no item 5000 was drawn";
+}
