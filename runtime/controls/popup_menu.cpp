@@ -653,7 +653,11 @@ LRESULT CTWMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return Default();
     case kMnButtonUp: return DefaultWithOriginMoved();
     case TWM_BACKGROUNDCHANGED:
-    case TWM_REFRESHSKIN: GetBackgroundBitmap(TRUE); return CTWWnd::WindowProc(msg, wp, lp);
+    case TWM_REFRESHSKIN:
+        // A new skin: item pictures laid out from the old images go.
+        imageCache_.clear();
+        GetBackgroundBitmap(TRUE);
+        return CTWWnd::WindowProc(msg, wp, lp);
     default: return CTWWnd::WindowProc(msg, wp, lp);
     }
 }
