@@ -55,7 +55,7 @@ void BuildSkin(SyntheticSkin& skin, bool withBorderImage) {
 }
 
 // Item positions of the test menu.
-enum : int { kNormal, kDisabled, kGrayed, kSeparator, kSubmenu, kChecked, kRadio, kLast, kCount };
+enum : int { kNormal, kDisabled, kGrayed, kSeparator, kSubmenu, kChecked, kRadio, kLast, kGrayedSubmenu, kCount };
 
 HMENU BuildMenu() {
     HMENU sub = CreatePopupMenu();
@@ -71,6 +71,9 @@ HMENU BuildMenu() {
     AppendMenuW(menu, MF_STRING, 106, L"&Radio");
     CheckMenuRadioItem(menu, kRadio, kRadio, kRadio, MF_BYPOSITION);
     AppendMenuW(menu, MF_STRING, 107, L"&Last");
+    HMENU unused = CreatePopupMenu();
+    AppendMenuW(unused, MF_STRING, 301, L"Never");
+    AppendMenuW(menu, MF_POPUP | MF_GRAYED, UINT_PTR(unused), L"&Unavailable");
     return menu;
 }
 
@@ -102,8 +105,9 @@ struct Snapshot {
     int popups = 0;
     long foreign = 0;
     std::string foreignWhere;
-    std::vector<std::vector<int>> painted;         // per popup, per item
-    std::vector<std::vector<COLORREF>> itemColour; // per popup, per item: the image colour shown
+    std::vector<std::vector<int>> painted;          // per popup, per item
+    std::vector<std::vector<COLORREF>> itemColour;  // per popup, per item: the image colour shown
+    std::vector<std::vector<COLORREF>> arrowColour; // per popup, per item: at the far end
     std::vector<int> selected;
     COLORREF checkMark = 0, radioMark = 0; // first popup
     std::vector<bool> drawing;
@@ -207,7 +211,7 @@ Snapshot TakeSnapshot(const std::string& step) {
                 }
             }
         std::vector<int> painted;
-        std::vector<COLORREF> colours;
+        std::vector<COLORREF> colours, arrows;
         const RECT client = ClientInWindow(hwnd);
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
             painted.push_back(popup ? popup->PaintedState(i) : -2);
@@ -217,6 +221,7 @@ Snapshot TakeSnapshot(const std::string& step) {
             OffsetRect(&item, client.left, client.top);
             // The item's top row at a third of its width: image, never text.
             colours.push_back(pixels.At(item.left + (item.right - item.left) / 3, item.top));
+            arrows.push_back(pixels.At(item.right - 3, item.top + 1));
             if (s.painted.empty() && (i == kChecked || i == kRadio)) {
                 const pm::ItemBoxes boxes =
                     pm::LayoutItem(FromRECT(item), {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK)},
@@ -228,6 +233,7 @@ Snapshot TakeSnapshot(const std::string& step) {
         }
         s.painted.push_back(painted);
         s.itemColour.push_back(colours);
+        s.arrowColour.push_back(arrows);
     }
     return s;
 }
@@ -394,6 +400,19 @@ TEST_F(PopupMenuTest, KeyboardAndMouseSessionShowsOnlySkinColours) {
         EXPECT_EQ(s->itemColour[0][std::size_t(e.item)], ImageColour(e.image))
             << e.step << " item " << e.item << " shows " << ColourText(s->itemColour[0][std::size_t(e.item)]);
     }
+    // Submenu arrows: normal, hot, disabled.
+    const struct {
+        const char* step;
+        int item;
+        WORD arrow;
+    } arrows[] = {{"opened", kSubmenu, 449},
+                  {"submenu", kSubmenu, 450},
+                  {"opened", kGrayedSubmenu, 452},
+                  {"submenu", kGrayedSubmenu, 452},
+                  {"opened", kLast, 437}};
+    for (const auto& a : arrows)
+        EXPECT_EQ(Find(a.step)->arrowColour[0][std::size_t(a.item)], ImageColour(a.arrow))
+            << a.step << " item " << a.item;
     const Snapshot* opened = Find("opened");
     EXPECT_EQ(opened->checkMark, kCheckMark);
     EXPECT_EQ(opened->radioMark, kRadioMark);
