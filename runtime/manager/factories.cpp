@@ -14,6 +14,7 @@
 #include "runtime/controls/static_text.h"
 #include "runtime/controls/combo_box.h"
 #include "runtime/controls/edit.h"
+#include "runtime/controls/popup_menu.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
 #include "runtime/controls/header_ctrl.h"
@@ -64,6 +65,7 @@ std::unique_ptr<CTWWnd> MakeStatusBar(HWND) { return std::make_unique<CTWStatus>
 std::unique_ptr<CTWWnd> MakeEdit(HWND) { return std::make_unique<CTWEdit>(); }
 std::unique_ptr<CTWWnd> MakeRichEdit(HWND) { return std::make_unique<CTWRichEdit>(); }
 std::unique_ptr<CTWWnd> MakeComboBox(HWND) { return std::make_unique<CTWComboBox>(); }
+std::unique_ptr<CTWWnd> MakePopupMenu(HWND) { return std::make_unique<CTWMenu>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
@@ -83,7 +85,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kComboBox, 13, &MakeComboBox},
     {ctype::kListBox, 14, nullptr},
     {ctype::kListView, 15, nullptr},
-    {ctype::kMenu, 16, nullptr},
+    {ctype::kMenu, 16, &MakePopupMenu},
     {ctype::kSpin, 17, &MakeSpin},
     {ctype::kProgress, 18, &MakeProgress},
     {ctype::kTree, 19, nullptr},

@@ -24,6 +24,7 @@
 #include "tools/skinshot/frame_panels.h"
 #include "tools/skinshot/statics_panel.h"
 #include "tools/skinshot/tabs_panel.h"
+#include "tools/skinshot/menu_panel.h"
 #include "tools/skinshot/window_png.h"
 
 namespace {
@@ -116,6 +117,7 @@ int main() {
     if (skinshot::Panel edits = skinshot::MakeEditsPanel(!off); edits.picture) panels.push_back(std::move(edits));
     if (skinshot::Panel statics = skinshot::MakeStaticsPanel(!off); statics.picture)
         panels.push_back(std::move(statics));
+    if (skinshot::Panel menus = skinshot::MakeMenuPanel(!off); menus.picture) panels.push_back(std::move(menus));
 
     // Panels in rows below the dialog, 8 pixels apart.
     constexpr int kGap = 8;

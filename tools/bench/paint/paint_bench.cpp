@@ -22,6 +22,7 @@
 #include "tools/bench/paint/tabs_bench.h"
 #include "tools/bench/paint/edits_bench.h"
 #include "tools/bench/paint/statics_bench.h"
+#include "tools/bench/paint/menu_bench.h"
 
 namespace {
 
@@ -256,6 +257,7 @@ int main() {
     hexmoor::bench::BenchBars(iterations);
     hexmoor::bench::BenchStatics(iterations);
     hexmoor::bench::BenchRanges(iterations);
+    hexmoor::bench::BenchMenu(iterations);
     ShutdownSkinRuntime();
     return 0;
 }
