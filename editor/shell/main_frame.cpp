@@ -123,12 +123,12 @@ void CPropertiesSeam::ClearPage() {
 }
 
 void CMainFrame::ClearTrees() {
-    for (CPanelTree* p : {customControls_.get(), userData_.get()})
+    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
         if (p && p->Model()) p->Model()->Clear();
 }
 
 void CMainFrame::FillTrees() {
-    for (CPanelTree* p : {customControls_.get(), userData_.get()}) {
+    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()}) {
         if (!p || !p->Model()) continue;
         p->Model()->FillFromSkin();
         TreeView_Expand(p->Tree(), TreeViewStore::ToItem(p->Model()->Root()), TVE_EXPAND);
@@ -194,7 +194,7 @@ void CMainFrame::CreatePanes() {
     customControls_->CreatePanel(h, fw::LoadText(IDS_CUSTOM_CONTROLS), 0xFFFFFFFF);
     userData_ = MakeUserDataPanel();
     userData_->CreatePanel(h, fw::LoadText(IDS_USER_DATA), 0xFFFFFFFF);
-    for (CPanelTree* p : {customControls_.get(), userData_.get()})
+    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
         if (p->Model()) p->Model()->SetPageSink(&seam_);
     properties_ = std::make_unique<CPanelProperties>();
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);

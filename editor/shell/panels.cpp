@@ -6,6 +6,7 @@
 #include "editor/shell/runtime_link.h"
 #include "resources/command_ids.h"
 #include "editor/shell/properties_host.h"
+#include "editor/shell/tree_checks.h"
 #include "base/win/gdi.h"
 #include "framework/strings.h"
 #include "resources/string_ids.h"
@@ -128,10 +129,23 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(treeId_)), fw::ResourceModule(), nullptr);
     if (!tree_) return -1;
     Editor().trees[static_cast<std::size_t>(mode_)] = tree_;
-    if (mode_ != 0) {
-        store_.SetWindow(tree_);
-        model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
-        model_->SetOnModified([] { Editor().documentModified = true; });
+    store_.SetWindow(tree_);
+    if (mode_ == 0) {
+        checkImages_ = MakeCheckBoxImages();
+        TreeView_SetImageList(tree_, checkImages_.Get(), TVSIL_STATE);
+    }
+    model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
+    model_->SetOnModified([] { Editor().documentModified = true; });
+    if (mode_ == 0) {
+        // A changed check shows at once on the skinned sample windows.
+        model_->SetOnCheck([](WORD type, bool) {
+            if (links::PreviewSink* preview = links::Links().preview) preview->RefreshSkinnedWindows(type);
+        });
+        WatchCheckBoxes(tree_, *model_);
+        for (TreeHandle g = store_.FirstChild(model_->Root()); g; g = store_.NextSibling(g))
+            TreeView_Expand(tree_, TreeViewStore::ToItem(g), TVE_EXPAND);
+        TreeView_Expand(tree_, TreeViewStore::ToItem(model_->Root()), TVE_EXPAND);
+    } else {
         BindCommands();
     }
     return 0;
@@ -278,8 +292,7 @@ void CPanelTree::EnableToolbar(bool enable) {
 }
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel() {
-    return std::make_unique<CPanelTree>(0, 124, 125,
-                                        WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
+    return std::make_unique<CPanelTree>(0, 124, 125, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
                                         std::initializer_list<PaneButton>{{1, 3, L"Duplicate to Custom Controls"}});
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 #include <string>
 
+#include "base/win/handles.h"
 #include "editor/shell/element_tree.h"
 #include "editor/shell/toolbar24.h"
 #include "editor/shell/tree_view_store.h"
@@ -56,8 +57,7 @@ public:
     CToolBar24BitCtrl& Bar() { return toolbar_; }
     // Enables or disables every button (off until a skin exists).
     void EnableToolbar(bool enable);
-    // The tree's logic (custom controls and user data; null for the
-    // default tree, which comes with the element links).
+    // The tree's logic.
     ElementTree* Model() const { return model_.get(); }
     TreeViewStore& Store() { return store_; }
     // The selected item, or null.
@@ -88,6 +88,8 @@ private:
     CToolBar24BitCtrl toolbar_;
     HWND tooltip_ = nullptr;
     HWND tree_ = nullptr;
+    // The default tree's check boxes (its state images).
+    hexmoor::win::ImageList checkImages_;
 };
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel();

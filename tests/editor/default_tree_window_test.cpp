@@ -1,0 +1,178 @@
+// The default-controls tree in the real editor: filled with the skin's
+// enabled flags, its check boxes under a real click and the Space key, its
+// items selected like the others', and one tree holding the selection.
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include "app_fixture.h"
+#include "editor/shell/editor_state.h"
+#include "editor/shell/element_tree.h"
+#include "editor/shell/runtime_link.h"
+#include "model/element_types.h"
+#include "model/twf_skin.h"
+#include "resources/command_ids.h"
+
+using namespace hexmoor;
+using hexmoor::test::EditorApp;
+
+namespace {
+
+HTREEITEM ItemOf(shell::CPanelTree* panel, const wchar_t* path) {
+    return shell::TreeViewStore::ToItem(panel->Model()->Find(path));
+}
+
+bool Checked(HWND tree, HTREEITEM item) { return (TreeView_GetItemState(tree, item, TVIS_STATEIMAGEMASK) >> 12) == 2; }
+
+// The point of the item's check box in the tree's client area, found by
+// the tree's own hit test left of the label.
+bool CheckBoxPoint(HWND tree, HTREEITEM item, POINT* at) {
+    RECT label{};
+    if (!TreeView_GetItemRect(tree, item, &label, TRUE)) return false;
+    for (int x = label.left - 1; x > label.left - 40 && x >= 0; --x) {
+        TVHITTESTINFO hit{};
+        hit.pt = {x, (label.top + label.bottom) / 2};
+        if (TreeView_HitTest(tree, &hit) == item && (hit.flags & TVHT_ONITEMSTATEICON)) {
+            // The middle of the box: a few pixels further left.
+            *at = {x - 4, hit.pt.y};
+            return true;
+        }
+    }
+    return false;
+}
+
+void Settle() {
+    for (int i = 0; i < 10; ++i) {
+        Sleep(20);
+        test::Drain();
+    }
+}
+
+void ClickAt(HWND window, POINT client) {
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    INPUT input[3] = {};
+    for (auto& i : input) i.type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+    Settle();
+}
+
+void PressSpace() {
+    INPUT input[2] = {};
+    for (auto& i : input) {
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = VK_SPACE;
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    Settle();
+}
+
+} // namespace
+
+TEST_F(EditorApp, TheDefaultTreeShowsTheEnabledFlagsAndItsChecksSetThem) {
+    Start();
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path =
+        std::wstring(temp) + L"hexmoor-default-tree-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
+    {
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        skin.GetOrCreateObject(kElemButton, L"Default")->SetEnabled(TRUE);
+        skin.GetOrCreateObject(kElemEdit, L"Default")->SetEnabled(FALSE);
+        skin.GetOrCreateObject(kElemButton, L"Mine");
+        skin.SetPath(path);
+        ASSERT_TRUE(skin.WriteSkinFile());
+    }
+    ASSERT_TRUE(app->OpenSkinFile(path));
+    shell::CPanelTree* panel = frame->DefaultControls();
+    ASSERT_NE(panel->Model(), nullptr);
+    HWND tree = panel->Tree();
+    CTwfSkin* skin = shell::runtime::MainSkin();
+    HTREEITEM button = ItemOf(panel, L"Controls/Button");
+    HTREEITEM edit = ItemOf(panel, L"Controls/Edit");
+    ASSERT_TRUE(button && edit);
+    EXPECT_TRUE(Checked(tree, button));
+    EXPECT_FALSE(Checked(tree, edit));
+    // Groups and parts carry no box; the custom tree none at all.
+    EXPECT_EQ(TreeView_GetItemState(tree, ItemOf(panel, L"Controls"), TVIS_STATEIMAGEMASK), 0u);
+    EXPECT_EQ(
+        TreeView_GetItemState(tree, ItemOf(panel, L"Controls/Scrollbars/Internal HScrollbar"), TVIS_STATEIMAGEMASK),
+        0u);
+    EXPECT_FALSE(shell::Editor().documentModified);
+
+    // A real click on the edit's box switches the element on, and leaves the
+    // selection where it was.
+    ASSERT_TRUE(IsWindowVisible(tree));
+    SetForegroundWindow(frame->Handle());
+    TreeView_SelectItem(tree, button);
+    SetFocus(tree);
+    POINT box{};
+    ASSERT_TRUE(CheckBoxPoint(tree, edit, &box));
+    ClickAt(tree, box);
+    EXPECT_TRUE(Checked(tree, edit));
+    EXPECT_TRUE(skin->FindObject(kElemEdit, L"Default")->IsEnabled());
+    EXPECT_TRUE(shell::Editor().documentModified);
+    EXPECT_EQ(TreeView_GetSelection(tree), button);
+    // Again: off.
+    ClickAt(tree, box);
+    EXPECT_FALSE(Checked(tree, edit));
+    EXPECT_FALSE(skin->FindObject(kElemEdit, L"Default")->IsEnabled());
+
+    // Space toggles the selected item's box and element, twice round.
+    SetFocus(tree);
+    PressSpace();
+    EXPECT_FALSE(Checked(tree, button));
+    EXPECT_FALSE(skin->FindObject(kElemButton, L"Default")->IsEnabled());
+    EXPECT_TRUE(skin->FindObject(kElemButton, L"Mine")->IsEnabled()); // the custom one is not touched
+    PressSpace();
+    EXPECT_TRUE(Checked(tree, button));
+    EXPECT_TRUE(skin->FindObject(kElemButton, L"Default")->IsEnabled());
+
+    // Saved and reopened, the boxes come back from the file.
+    ASSERT_EQ(app->SaveSkinFile(path, false), shell::SaveOutcome::Saved);
+    ASSERT_TRUE(app->OpenSkinFile(path));
+    EXPECT_FALSE(Checked(tree, ItemOf(panel, L"Controls/Edit")));
+    EXPECT_TRUE(Checked(tree, ItemOf(panel, L"Controls/Button")));
+    DeleteFileW(path.c_str());
+}
+
+TEST_F(EditorApp, ADefaultItemFillsThePageAndOnlyOneTreeHoldsTheSelection) {
+    Start();
+    ASSERT_NE(shell::runtime::MainSkin(), nullptr);
+    shell::CPanelTree* trees[] = {frame->DefaultControls(), frame->CustomControls(), frame->UserData()};
+    // A custom item to select in the second tree.
+    SetFocus(trees[1]->Tree());
+    ASSERT_NE(trees[1]->Model()->AddCustomControl(trees[1]->Model()->Root(), ID_ADD_BUTTON), nullptr);
+    const struct {
+        int tree;
+        const wchar_t* path;
+        const wchar_t* caption;
+    } steps[] = {
+        {0, L"Controls/Static Text", L"Static Text"},
+        {1, L"CustomButton", L"CustomButton"},
+        {0, L"Windows/Window Frame/Frame Sides/Top Side", L"Top Side"},
+        {0, L"Controls", L"Controls"},
+        {2, L"", nullptr},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.path);
+        HTREEITEM item = ItemOf(trees[s.tree], s.path);
+        ASSERT_NE(item, nullptr);
+        TreeView_SelectItem(trees[s.tree]->Tree(), item);
+        app->RunPending();
+        for (int t = 0; t < 3; ++t)
+            EXPECT_EQ(TreeView_GetSelection(trees[t]->Tree()) != nullptr, t == s.tree) << "tree " << t;
+        EXPECT_EQ(shell::Editor().treeIndexActive, s.tree);
+        if (s.caption) {
+            // The element's name, after the pane's own where its page shows.
+            const std::wstring caption = frame->Docks().Caption(shell::kPaneProperties);
+            EXPECT_TRUE(caption.ends_with(s.caption)) << caption;
+        }
+    }
+}
