@@ -121,6 +121,14 @@ public:
     // Renames an element or a folder; false (nothing changed) for an empty
     // name, "Default", '<', '>' or '\', the same text, or a taken name.
     bool Rename(TreeHandle item, const std::wstring& text);
+    // Moves an item with its subtree (custom trees): direction 0 up, 1 down
+    // among its siblings, -1 into `target` (a folder or the root) as its
+    // last child, 2 right after `target` in target's container. A branch
+    // that changes container is renamed there (a number appended while the
+    // name is taken); elements take the folder's number. Answers the moved
+    // item (a new handle), null when nothing moved.
+    TreeHandle Move(TreeHandle item, int direction, TreeHandle target = nullptr);
+    bool IsContainer(TreeHandle item) const;
     // The selection: the item's element to the sink, or an empty page.
     void Select(TreeHandle item);
 
@@ -167,6 +175,9 @@ private:
     TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
                             const std::wstring& scheme, bool filling);
     void Forget(TreeHandle item);
+    TreeHandle CopyBranch(TreeHandle item, TreeHandle parent, TreeHandle after);
+    bool Contains(TreeHandle branch, TreeHandle item) const;
+    bool Rehome(TreeHandle item, TreeHandle container);
     void Modified();
 
     TreeStore& store_;
