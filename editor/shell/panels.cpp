@@ -195,6 +195,11 @@ bool CPanelTree::OnCommand(UINT id, UINT, HWND control) {
     // The pane toolbar's buttons run the tree commands.
     if (!model_ || !control || control != toolbar_.Handle()) return false;
     unsigned command = 0;
+    if (id == 2 || id == 3) {
+        // Move Down and Move Up.
+        MoveSelected(id == 2 ? 1 : 0);
+        return true;
+    }
     if (mode_ == 1) {
         switch (id) {
         case 1: command = ID_TREE_ADD_FOLDER; break;
@@ -227,6 +232,11 @@ bool CPanelTree::OnTreeNotify(NMHDR* hdr, LRESULT& result) {
         SetWindowLongPtrW(tree_, GWL_STYLE, GetWindowLongPtrW(tree_, GWL_STYLE) & ~TVS_EDITLABELS);
         if (nm->item.pszText) model_->Rename(TreeViewStore::FromItem(nm->item.hItem), nm->item.pszText);
         // The control never takes the text itself: Rename set it when accepted.
+        result = 0;
+        return true;
+    }
+    case TVN_BEGINDRAGW: {
+        BeginDrag(reinterpret_cast<NMTREEVIEWW*>(hdr)->itemNew.hItem);
         result = 0;
         return true;
     }
@@ -273,6 +283,7 @@ bool CPanelTree::OnNotify(NMHDR* hdr, LRESULT& result) {
 }
 
 LRESULT CPanelTree::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (dragged_ && OnDragMessage(msg, lp)) return 0;
     // The focus given to the panel (the next-pane keys) goes on to its tree.
     if (msg == WM_SETFOCUS && tree_ && IsWindowVisible(tree_)) {
         SetFocus(tree_);

@@ -77,6 +77,12 @@ protected:
 private:
     void BindCommands();
     bool OnTreeNotify(NMHDR* hdr, LRESULT& result);
+    // Moves the selected item up (0) or down (1) and keeps it selected.
+    void MoveSelected(int direction);
+    // Drag and drop in the custom trees: the drag starts on the tree's
+    // notification; the panel holds the mouse until the button goes up.
+    void BeginDrag(HTREEITEM item);
+    bool OnDragMessage(UINT msg, LPARAM lp);
 
     int mode_;
     TreeViewStore store_;
@@ -90,6 +96,8 @@ private:
     HWND tree_ = nullptr;
     // The default tree's check boxes (its state images).
     hexmoor::win::ImageList checkImages_;
+    HTREEITEM dragged_ = nullptr;
+    HTREEITEM dropTarget_ = nullptr;
 };
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel();
