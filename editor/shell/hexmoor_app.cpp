@@ -16,6 +16,7 @@
 #include "resources/context_menus_ids.h"
 #include "resources/start_dialog_ids.h"
 #include "resources/string_ids.h"
+#include "runtime/twf_api.h"
 
 namespace hexmoor::shell {
 
@@ -215,7 +216,17 @@ void CHexmoorApp::OnImportVisualStyle() {
     exchange::StyleRoadHost host;
     host.message = [this](const std::wstring& text) { MessageBox(text, MB_OK); };
     host.setSkinning = [](bool on) { runtime::SetSkinning(on); };
+    host.clearViews = [this] { ClearViews(); };
+    host.fillViews = [this] {
+        FillViews();
+        // Every skinned sample window takes the imported elements.
+        RefreshSkinnedWindows(0);
+    };
+    bool madeFile = false;
+    host.createNewFile = [this, &madeFile](const std::wstring& path) { madeFile = roads_.CreateNewSkinFile(path); };
     if (exchange::ImportStyleFromFile(owner, chosen->path, *skin, host) != exchange::StyleRoadResult::kImported) return;
+    // A skin made for the import is written at once, under its new name.
+    if (madeFile) roads_.SaveSkinFile(roads_.CurrentPath(), true);
     Editor().documentModified = true;
 }
 

@@ -123,8 +123,14 @@ void CPropertiesSeam::ClearPage() {
 }
 
 void CMainFrame::ClearTrees() {
-    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
-        if (p && p->Model()) p->Model()->Clear();
+    // The items go tree by tree; the page is reset once, at the end.
+    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()}) {
+        if (!p || !p->Model()) continue;
+        p->Model()->SetPageSink(nullptr);
+        p->Model()->Clear();
+        p->Model()->SetPageSink(&seam_);
+    }
+    seam_.ClearPage();
 }
 
 void CMainFrame::FillTrees() {
