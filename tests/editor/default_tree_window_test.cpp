@@ -153,12 +153,15 @@ TEST_F(EditorApp, ADefaultItemFillsThePageAndOnlyOneTreeHoldsTheSelection) {
         int tree;
         const wchar_t* path;
         const wchar_t* caption;
+        const char* linkClass;
     } steps[] = {
-        {0, L"Controls/Static Text", L"Static Text"},
-        {1, L"CustomButton", L"CustomButton"},
-        {0, L"Windows/Window Frame/Frame Sides/Top Side", L"Top Side"},
-        {0, L"Controls", L"Controls"},
-        {2, L"", nullptr},
+        {0, L"Controls/Static Text", L"Static Text", "CStaticTextLink"},
+        {1, L"CustomButton", L"CustomButton", ""},
+        {0, L"Windows/Window Frame/Frame Sides/Top Side", L"Top Side", "CTopSideFrame"},
+        {0, L"Windows/Window Frame/Frame Sides/Left Side", L"Left Side", "CLeftSideFrame"},
+        {0, L"Windows/Window Frame", L"Window Frame", ""},
+        {0, L"Controls", L"Controls", ""},
+        {2, L"", nullptr, ""},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.path);
@@ -169,6 +172,10 @@ TEST_F(EditorApp, ADefaultItemFillsThePageAndOnlyOneTreeHoldsTheSelection) {
         for (int t = 0; t < 3; ++t)
             EXPECT_EQ(TreeView_GetSelection(trees[t]->Tree()) != nullptr, t == s.tree) << "tree " << t;
         EXPECT_EQ(shell::Editor().treeIndexActive, s.tree);
+        // Each frame side shows its own side's page; an item whose kind has
+        // no page shows none.
+        const links::CItemLinkObj* link = frame->PropertiesSeam().Link();
+        EXPECT_EQ(std::string(link ? link->ClassName() : ""), s.linkClass);
         if (s.caption) {
             // The element's name, after the pane's own where its page shows.
             const std::wstring caption = frame->Docks().Caption(shell::kPaneProperties);
