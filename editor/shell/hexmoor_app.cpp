@@ -7,6 +7,7 @@
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
+#include "editor/shell/tree_menus.h"
 #include "editor/preview/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
@@ -92,6 +93,8 @@ int CHexmoorApp::ExitInstance(int code) {
 void CHexmoorApp::RegisterContextMenus() {
     ContextMenus().AddMenu(L"Clear, FillNA", IDR_PROPERTY_CONTEXT_MENU);
     ContextMenus().AddMenu(L"Add Custom Controls", IDR_ADD_CUSTOM_MENU);
+    for (UINT menu : {IDR_TREE_ITEM_MENU, IDR_USER_DATA_MENU, IDR_SCROLLBAR_MENU})
+        ContextMenus().AddMenu(TreeMenuName(menu), menu);
 }
 
 bool CHexmoorApp::PreTranslateMessage(MSG& msg) {

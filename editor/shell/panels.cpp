@@ -188,6 +188,11 @@ void CPanelTree::BindCommands() {
         commands_.Update(ID_TREE_DELETE_UD, onItem);
         commands_.On(ID_TREE_RENAME_UD, [this] { BeginRename(); });
         commands_.Update(ID_TREE_RENAME_UD, onItem);
+        // The item menu's Rename and Delete act here too.
+        commands_.On(ID_TREE_DELETE, [this] { model_->Delete(Selected()); });
+        commands_.Update(ID_TREE_DELETE, onItem);
+        commands_.On(ID_TREE_RENAME, [this] { BeginRename(); });
+        commands_.Update(ID_TREE_RENAME, onItem);
     }
 }
 
@@ -235,6 +240,10 @@ bool CPanelTree::OnTreeNotify(NMHDR* hdr, LRESULT& result) {
         result = 0;
         return true;
     }
+    case NM_RCLICK:
+        ShowItemMenu();
+        result = 1;
+        return true;
     case TVN_BEGINDRAGW: {
         BeginDrag(reinterpret_cast<NMTREEVIEWW*>(hdr)->itemNew.hItem);
         result = 0;

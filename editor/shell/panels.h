@@ -83,6 +83,9 @@ private:
     // notification; the panel holds the mouse until the button goes up.
     void BeginDrag(HTREEITEM item);
     bool OnDragMessage(UINT msg, LPARAM lp);
+    // The context menu of the item under the mouse, which becomes the
+    // selection.
+    void ShowItemMenu();
 
     int mode_;
     TreeViewStore store_;
