@@ -20,6 +20,7 @@
 #include "tests/harness/standard_dialog.h"
 #include "tools/skinshot/controls_panel.h"
 #include "tools/skinshot/frame_panels.h"
+#include "tools/skinshot/tabs_panel.h"
 #include "tools/skinshot/window_png.h"
 
 namespace {
@@ -107,6 +108,7 @@ int main() {
         return 10;
     }
     panels.push_back(std::move(controls));
+    if (skinshot::Panel tabs = skinshot::MakeTabsPanel(!off); tabs.picture) panels.push_back(std::move(tabs));
 
     // Panels in rows below the dialog, 8 pixels apart.
     constexpr int kGap = 8;

@@ -58,7 +58,9 @@ HWND ButtonHost(int x) {
     return host;
 }
 
-void Compare(const char* what, HWND (*make)(int), int iterations) {
+} // namespace
+
+void CompareRepaints(const char* what, HWND (*make)(int), int iterations) {
     HWND system = make(0);
     HWND skinned = make(500);
     if (!system || !skinned) {
@@ -76,8 +78,6 @@ void Compare(const char* what, HWND (*make)(int), int iterations) {
     DestroyWindow(system);
 }
 
-} // namespace
-
 void AddControlImages() {
     test::SyntheticSkin skin(GetRuntimeSkinManager()->GetMainSkin());
     for (int id = 42; id <= 101; ++id) skin.SolidImage(5, WORD(id), RGB(90, 120, 40 + id));
@@ -90,7 +90,7 @@ void AddControlImages() {
         skin.SolidImage(39, WORD(id), RGB(120, id - 600, 200), 16, 16, {4, 4, 4, 4, 1, 1});
 }
 
-void BenchScrollBars(int iterations) { Compare("scrollbar", &ScrollHost, iterations); }
-void BenchButtons(int iterations) { Compare("button", &ButtonHost, iterations); }
+void BenchScrollBars(int iterations) { CompareRepaints("scrollbar", &ScrollHost, iterations); }
+void BenchButtons(int iterations) { CompareRepaints("button", &ButtonHost, iterations); }
 
 } // namespace hexmoor::bench
