@@ -272,3 +272,75 @@ TEST_F(EditorApp, CustomItemsMoveByTheToolbarAndByDragAndDrop) {
     EXPECT_EQ(TreeView_GetDropHilight(tree), nullptr);
     DeleteFileW(path.c_str());
 }
+
+namespace {
+
+std::vector<UINT> g_menuSeen;
+
+// Reads the entries of the popup menu on screen, then closes it.
+void CALLBACK ReadMenuAndClose(HWND, UINT, UINT_PTR, DWORD) {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    if (!popup || !IsWindowVisible(popup)) return;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    g_menuSeen.clear();
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i)
+        g_menuSeen.push_back(GetSubMenu(menu, i)                  ? 1u
+                             : GetMenuItemID(menu, i) == UINT(-1) ? 0u
+                                                                  : GetMenuItemID(menu, i));
+    EndMenu();
+}
+
+} // namespace
+
+TEST_F(EditorApp, ARightClickSelectsTheItemAndShowsItsKindsMenu) {
+    Start();
+    shell::CPanelTree* trees[] = {frame->DefaultControls(), frame->CustomControls(), frame->UserData()};
+    shell::ElementTree* custom = trees[1]->Model();
+    custom->AddFolder(custom->Root(), L"Box");
+    custom->AddCustomControl(custom->Root(), ID_ADD_BUTTON);
+    TreeView_Expand(trees[1]->Tree(), shell::TreeViewStore::ToItem(custom->Root()), TVE_EXPAND);
+    using V = std::vector<UINT>;
+    const struct {
+        shell::CPanelTree* panel;
+        int pane;
+        const wchar_t* path;
+        V entries; // ids, 0 a separator, 1 a sub-menu
+    } cases[] = {
+        {trees[0], shell::kPaneDefaultControls, L"Controls/Button", {ID_CONTEXT_CLEAR}},
+        {trees[0],
+         shell::kPaneDefaultControls,
+         L"Controls/Scrollbars/Standalone HScrollbar",
+         {ID_FILL_FROM_INTERNAL_HSCROLL, 0, ID_CONTEXT_CLEAR}},
+        {trees[1], shell::kPaneCustomControls, L"CustomButton", {ID_TREE_RENAME, ID_TREE_DELETE, ID_TREE_CLEAR_ITEM}},
+        {trees[1], shell::kPaneCustomControls, L"Box", {1, 1, 1, ID_TREE_ADD_FOLDER, ID_TREE_RENAME, ID_TREE_DELETE}},
+        {trees[2], shell::kPaneUserData, L"", {ID_TREE_ADD_USER_DATA, ID_TREE_ADD_UD_FOLDER}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.path)));
+        frame->Docks().RequestActivate(c.pane);
+        test::Drain();
+        HWND tree = c.panel->Tree();
+        HTREEITEM item = ItemOf(c.panel, c.path);
+        ASSERT_NE(item, nullptr);
+        TreeView_EnsureVisible(tree, item);
+        UpdateWindow(tree);
+        RECT rc{};
+        ASSERT_TRUE(TreeView_GetItemRect(tree, item, &rc, TRUE));
+        POINT at{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+        ClientToScreen(tree, &at);
+        SetForegroundWindow(frame->Handle());
+        SetCursorPos(at.x, at.y);
+        g_menuSeen.clear();
+        INPUT input[2] = {};
+        for (auto& i : input) i.type = INPUT_MOUSE;
+        input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+        input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+        UINT_PTR timer = SetTimer(nullptr, 0, 50, &ReadMenuAndClose);
+        SendInput(2, input, sizeof(INPUT));
+        Settle();
+        Settle();
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(g_menuSeen, c.entries);
+        EXPECT_EQ(TreeView_GetSelection(tree), item);
+    }
+}
