@@ -22,14 +22,14 @@ constexpr int kPanelHeight = 620;
 Panel MakeControlsPanel(bool skinned) {
     PanelHost panel(kPanelWidth, kPanelHeight);
     if (!panel.Host()) return {};
-    std::vector<Spec> specs;
+    std::vector<ItemShot> shots;
     int id = 100;
 
     // Push buttons: a default button of its own for the "default" look.
     const char* pushStates[] = {"normal", "hot", "pressed", "disabled", "focused", "default"};
     for (const char* state : pushStates) {
         const POINT p = panel.Place(110, 30);
-        Spec s{4, state};
+        ItemShot s{4, state};
         s.window = panel.Child(L"BUTTON", L"Button", BS_PUSHBUTTON | WS_TABSTOP, p.x, p.y, 110, 30, ++id);
         const std::string st = state;
         if (st == "hot") {
@@ -46,7 +46,7 @@ Panel MakeControlsPanel(bool skinned) {
             const int defId = id;
             s.persistent = [&panel, defId](HWND) { SendMessageW(panel.Host(), DM_SETDEFID, defId, 0); };
         }
-        specs.push_back(std::move(s));
+        shots.push_back(std::move(s));
     }
     panel.NewRow();
 
@@ -66,7 +66,7 @@ Panel MakeControlsPanel(bool skinned) {
             for (const char* look : looks) {
                 const int w = k.kind == 39 ? 110 : 150, h = k.kind == 39 ? 30 : 24;
                 const POINT p = panel.Place(w, h);
-                Spec s{k.kind, std::string(checkName) + "-" + look};
+                ItemShot s{k.kind, std::string(checkName) + "-" + look};
                 s.window = panel.Child(L"BUTTON", L"Option", k.style | WS_TABSTOP, p.x, p.y, w, h, ++id);
                 const int c = check;
                 const std::string lk = look;
@@ -86,7 +86,7 @@ Panel MakeControlsPanel(bool skinned) {
                 } else if (lk == "focused") {
                     s.show = [](HWND wnd) { SetFocus(wnd); };
                 }
-                specs.push_back(std::move(s));
+                shots.push_back(std::move(s));
             }
             panel.NewRow();
         }
@@ -103,7 +103,7 @@ Panel MakeControlsPanel(bool skinned) {
     for (const BarSpec& b : bars) {
         const int w = b.vertical ? 17 : 180, h = b.vertical ? 120 : 17;
         const POINT p = panel.Place(w, h);
-        Spec s{5, b.state};
+        ItemShot s{5, b.state};
         s.window = panel.Child(L"SCROLLBAR", L"", b.vertical ? SBS_VERT : SBS_HORZ, p.x, p.y, w, h, ++id);
         SetScrollInfo(s.window, SB_CTL, &data, FALSE);
         const std::string st = b.state;
@@ -125,7 +125,7 @@ Panel MakeControlsPanel(bool skinned) {
             };
             s.undo = ReleaseOutside;
         }
-        specs.push_back(std::move(s));
+        shots.push_back(std::move(s));
     }
     panel.NewRow();
 
@@ -134,7 +134,7 @@ Panel MakeControlsPanel(bool skinned) {
                                   "window-arrow-pressed", "window-inactive",  "window-disabled"};
     for (const char* state : windowStates) {
         const POINT p = panel.Place(120, 100);
-        Spec s{5, state};
+        ItemShot s{5, state};
         s.window = CreateWindowExW(0, L"#32770", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, p.x, p.y, 120,
                                    100, panel.Host(), nullptr, GetModuleHandleW(nullptr), nullptr);
         SCROLLINFO v{sizeof(v), SIF_ALL, 0, 99, 20, 0, 0};
@@ -183,13 +183,13 @@ Panel MakeControlsPanel(bool skinned) {
                 PumpFor(80);
             };
         }
-        specs.push_back(std::move(s));
+        shots.push_back(std::move(s));
     }
 
     // The system's own scroll bars track a press in a modal loop of their
     // own until a real button release: unskinned bars are taken as they are.
-    return TakePanel(panel, specs, skinned,
-                     [](const Spec& s) { return s.kind != 5 || IsSkinScrollbarWindow(s.window) != FALSE; });
+    return TakePanel(panel, shots, skinned,
+                     [](const ItemShot& s) { return s.kind != 5 || IsSkinScrollbarWindow(s.window) != FALSE; });
 }
 
 } // namespace skinshot

@@ -6,10 +6,10 @@
 
 namespace skinshot {
 
-Panel TakePanel(PanelHost& panel, std::vector<Spec>& specs, bool skinned,
-                const std::function<bool(const Spec&)>& canShow) {
+Panel TakePanel(PanelHost& panel, std::vector<ItemShot>& shots, bool skinned,
+                const std::function<bool(const ItemShot&)>& canShow) {
     if (skinned) ApplySkinToWindow(panel.Host(), 1);
-    for (Spec& s : specs)
+    for (ItemShot& s : shots)
         if (s.persistent) s.persistent(s.window);
     SetFocus(panel.Anchor());
     SetCursorPos(panel.Width() + 200, panel.Height() + 200);
@@ -37,7 +37,7 @@ Panel TakePanel(PanelHost& panel, std::vector<Spec>& specs, bool skinned,
     }
     RECT hostRect{};
     GetWindowRect(panel.Host(), &hostRect);
-    for (Spec& s : specs) {
+    for (ItemShot& s : shots) {
         RECT r{};
         GetWindowRect(s.window, &r);
         OffsetRect(&r, -hostRect.left, -hostRect.top);

@@ -41,7 +41,7 @@ inline LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 // One item: its window, the state it shows, how it is put into that state
 // (kept until the picture) and, for states that input ends again, how it is
 // shown and undone around its own picture.
-struct Spec {
+struct ItemShot {
     int kind;
     std::string state;
     HWND window = nullptr;
@@ -111,7 +111,7 @@ inline POINT Screen(HWND w, int x, int y) {
 // Skins the host when `skinned`, applies every item's lasting state, takes
 // the whole panel, then takes again each item that input shows in its state
 // (those `canShow` accepts, all without it).
-Panel TakePanel(PanelHost& panel, std::vector<Spec>& specs, bool skinned,
-                const std::function<bool(const Spec&)>& canShow = nullptr);
+Panel TakePanel(PanelHost& panel, std::vector<ItemShot>& shots, bool skinned,
+                const std::function<bool(const ItemShot&)>& canShow = nullptr);
 
 } // namespace skinshot

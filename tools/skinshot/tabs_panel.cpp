@@ -56,7 +56,7 @@ LPARAM HeaderItemMiddle(HWND header, int index) {
 Panel MakeTabsPanel(bool skinned) {
     PanelHost panel(kPanelWidth, kPanelHeight);
     if (!panel.Host()) return {};
-    std::vector<Spec> specs;
+    std::vector<ItemShot> shots;
     int id = 300;
 
     // Tab controls of three tabs, the first selected; "hot" is over the
@@ -67,7 +67,7 @@ Panel MakeTabsPanel(bool skinned) {
         const bool vertical = st == "vertical";
         const int w = vertical ? 90 : 200, h = vertical ? 150 : 60;
         const POINT p = panel.Place(w, h);
-        Spec s{10, state};
+        ItemShot s{10, state};
         s.window = panel.Child(WC_TABCONTROLW, L"", WS_TABSTOP | (vertical ? TCS_VERTICAL | TCS_MULTILINE : 0), p.x,
                                p.y, w, h, ++id);
         SendMessageW(s.window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -83,7 +83,7 @@ Panel MakeTabsPanel(bool skinned) {
         } else if (st == "disabled") {
             s.persistent = [](HWND wnd) { EnableWindow(wnd, FALSE); };
         }
-        specs.push_back(std::move(s));
+        shots.push_back(std::move(s));
     }
     panel.NewRow();
 
@@ -91,7 +91,7 @@ Panel MakeTabsPanel(bool skinned) {
     const char* headerStates[] = {"normal", "hot", "pressed", "disabled"};
     for (const char* state : headerStates) {
         const POINT p = panel.Place(160, 24);
-        Spec s{20, state};
+        ItemShot s{20, state};
         s.window = panel.Child(WC_HEADERW, L"", HDS_BUTTONS | HDS_HORZ, p.x, p.y, 160, 24, ++id);
         SendMessageW(s.window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         AddColumns(s.window);
@@ -112,7 +112,7 @@ Panel MakeTabsPanel(bool skinned) {
         } else if (st == "disabled") {
             s.persistent = [](HWND wnd) { EnableWindow(wnd, FALSE); };
         }
-        specs.push_back(std::move(s));
+        shots.push_back(std::move(s));
     }
     panel.NewRow();
 
@@ -120,11 +120,11 @@ Panel MakeTabsPanel(bool skinned) {
     const POINT sp = panel.Place(200, 120);
     auto splitter =
         std::make_unique<hexmoor::test::SplitterWindow>(panel.Host(), RECT{sp.x, sp.y, sp.x + 200, sp.y + 120}, 2, 2);
-    specs.push_back(Spec{34, "normal", splitter->Handle()});
+    shots.push_back(ItemShot{34, "normal", splitter->Handle()});
 
     // A size grip.
     const POINT gp = panel.Place(20, 20);
-    specs.push_back(Spec{27, "normal", panel.Child(L"SCROLLBAR", L"", SBS_SIZEGRIP, gp.x, gp.y, 20, 20, ++id)});
+    shots.push_back(ItemShot{27, "normal", panel.Child(L"SCROLLBAR", L"", SBS_SIZEGRIP, gp.x, gp.y, 20, 20, ++id)});
 
     // A tooltip shown by tracking over an empty part of the panel; a window
     // of its own, so it is taken from its own window.
@@ -142,11 +142,11 @@ Panel MakeTabsPanel(bool skinned) {
     SendMessageW(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
     SendMessageW(tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
     if (skinned) ApplySkinToWindow(tip, 1);
-    Spec tipSpec{28, "normal", tip};
+    ItemShot tipSpec{28, "normal", tip};
     tipSpec.show = [](HWND wnd) { RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW); };
-    specs.push_back(std::move(tipSpec));
+    shots.push_back(std::move(tipSpec));
 
-    Panel result = TakePanel(panel, specs, skinned);
+    Panel result = TakePanel(panel, shots, skinned);
     DestroyWindow(tip);
     return result;
 }

@@ -17,8 +17,10 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/twf_api.h"
 #include "tests/harness/synthetic_skin.h"
+#include "tools/bench/paint/bars_bench.h"
 #include "tools/bench/paint/controls_bench.h"
 #include "tools/bench/paint/tabs_bench.h"
+#include "tools/bench/paint/edits_bench.h"
 
 namespace {
 
@@ -247,7 +249,9 @@ int main() {
     DestroyWindow(systemMdi);
     hexmoor::bench::BenchScrollBars(iterations);
     hexmoor::bench::BenchButtons(iterations);
+    hexmoor::bench::BenchEditsAndCombos(iterations);
     hexmoor::bench::BenchTabs(iterations);
+    hexmoor::bench::BenchBars(iterations);
     ShutdownSkinRuntime();
     return 0;
 }
