@@ -7,6 +7,7 @@
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
+#include "editor/shell/tree_menus.h"
 #include "editor/preview/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
@@ -16,6 +17,7 @@
 #include "resources/context_menus_ids.h"
 #include "resources/start_dialog_ids.h"
 #include "resources/string_ids.h"
+#include "runtime/twf_api.h"
 
 namespace hexmoor::shell {
 
@@ -91,6 +93,8 @@ int CHexmoorApp::ExitInstance(int code) {
 void CHexmoorApp::RegisterContextMenus() {
     ContextMenus().AddMenu(L"Clear, FillNA", IDR_PROPERTY_CONTEXT_MENU);
     ContextMenus().AddMenu(L"Add Custom Controls", IDR_ADD_CUSTOM_MENU);
+    for (UINT menu : {IDR_TREE_ITEM_MENU, IDR_USER_DATA_MENU, IDR_SCROLLBAR_MENU})
+        ContextMenus().AddMenu(TreeMenuName(menu), menu);
 }
 
 bool CHexmoorApp::PreTranslateMessage(MSG& msg) {
@@ -215,7 +219,17 @@ void CHexmoorApp::OnImportVisualStyle() {
     exchange::StyleRoadHost host;
     host.message = [this](const std::wstring& text) { MessageBox(text, MB_OK); };
     host.setSkinning = [](bool on) { runtime::SetSkinning(on); };
+    host.clearViews = [this] { ClearViews(); };
+    host.fillViews = [this] {
+        FillViews();
+        // Every skinned sample window takes the imported elements.
+        RefreshSkinnedWindows(0);
+    };
+    bool madeFile = false;
+    host.createNewFile = [this, &madeFile](const std::wstring& path) { madeFile = roads_.CreateNewSkinFile(path); };
     if (exchange::ImportStyleFromFile(owner, chosen->path, *skin, host) != exchange::StyleRoadResult::kImported) return;
+    // A skin made for the import is written at once, under its new name.
+    if (madeFile) roads_.SaveSkinFile(roads_.CurrentPath(), true);
     Editor().documentModified = true;
 }
 

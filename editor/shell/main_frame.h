@@ -42,9 +42,9 @@ extern const std::array<unsigned, 22> kTreeCommandButtons;
 class CHexmoorApp;
 
 // Where a selected tree item's page goes. The Properties pane takes the
-// element's caption; the family table's links for its type are built and
-// the first fills the grid with the checked state's page. A type without
-// links shows the caption and no rows.
+// element's caption; the family table's link for the item's kind (a frame
+// side its own side's) is built and fills the grid with the checked state's
+// page. A kind without a link shows the caption and no rows.
 class CPropertiesSeam : public PageSink {
 public:
     explicit CPropertiesSeam(std::function<void(const std::wstring&)> caption) : caption_(std::move(caption)) {}

@@ -6,6 +6,7 @@
 #include "editor/shell/runtime_link.h"
 #include "resources/command_ids.h"
 #include "editor/shell/properties_host.h"
+#include "editor/shell/tree_checks.h"
 #include "base/win/gdi.h"
 #include "framework/strings.h"
 #include "resources/string_ids.h"
@@ -128,10 +129,23 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(treeId_)), fw::ResourceModule(), nullptr);
     if (!tree_) return -1;
     Editor().trees[static_cast<std::size_t>(mode_)] = tree_;
-    if (mode_ != 0) {
-        store_.SetWindow(tree_);
-        model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
-        model_->SetOnModified([] { Editor().documentModified = true; });
+    store_.SetWindow(tree_);
+    if (mode_ == 0) {
+        checkImages_ = MakeCheckBoxImages();
+        TreeView_SetImageList(tree_, checkImages_.Get(), TVSIL_STATE);
+    }
+    model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
+    model_->SetOnModified([] { Editor().documentModified = true; });
+    if (mode_ == 0) {
+        // A changed check shows at once on the skinned sample windows.
+        model_->SetOnCheck([](WORD type, bool) {
+            if (links::PreviewSink* preview = links::Links().preview) preview->RefreshSkinnedWindows(type);
+        });
+        WatchCheckBoxes(tree_, *model_);
+        for (TreeHandle g = store_.FirstChild(model_->Root()); g; g = store_.NextSibling(g))
+            TreeView_Expand(tree_, TreeViewStore::ToItem(g), TVE_EXPAND);
+        TreeView_Expand(tree_, TreeViewStore::ToItem(model_->Root()), TVE_EXPAND);
+    } else {
         BindCommands();
     }
     return 0;
@@ -174,6 +188,11 @@ void CPanelTree::BindCommands() {
         commands_.Update(ID_TREE_DELETE_UD, onItem);
         commands_.On(ID_TREE_RENAME_UD, [this] { BeginRename(); });
         commands_.Update(ID_TREE_RENAME_UD, onItem);
+        // The item menu's Rename and Delete act here too.
+        commands_.On(ID_TREE_DELETE, [this] { model_->Delete(Selected()); });
+        commands_.Update(ID_TREE_DELETE, onItem);
+        commands_.On(ID_TREE_RENAME, [this] { BeginRename(); });
+        commands_.Update(ID_TREE_RENAME, onItem);
     }
 }
 
@@ -181,6 +200,11 @@ bool CPanelTree::OnCommand(UINT id, UINT, HWND control) {
     // The pane toolbar's buttons run the tree commands.
     if (!model_ || !control || control != toolbar_.Handle()) return false;
     unsigned command = 0;
+    if (id == 2 || id == 3) {
+        // Move Down and Move Up.
+        MoveSelected(id == 2 ? 1 : 0);
+        return true;
+    }
     if (mode_ == 1) {
         switch (id) {
         case 1: command = ID_TREE_ADD_FOLDER; break;
@@ -213,6 +237,15 @@ bool CPanelTree::OnTreeNotify(NMHDR* hdr, LRESULT& result) {
         SetWindowLongPtrW(tree_, GWL_STYLE, GetWindowLongPtrW(tree_, GWL_STYLE) & ~TVS_EDITLABELS);
         if (nm->item.pszText) model_->Rename(TreeViewStore::FromItem(nm->item.hItem), nm->item.pszText);
         // The control never takes the text itself: Rename set it when accepted.
+        result = 0;
+        return true;
+    }
+    case NM_RCLICK:
+        ShowItemMenu();
+        result = 1;
+        return true;
+    case TVN_BEGINDRAGW: {
+        BeginDrag(reinterpret_cast<NMTREEVIEWW*>(hdr)->itemNew.hItem);
         result = 0;
         return true;
     }
@@ -259,6 +292,7 @@ bool CPanelTree::OnNotify(NMHDR* hdr, LRESULT& result) {
 }
 
 LRESULT CPanelTree::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (dragged_ && OnDragMessage(msg, lp)) return 0;
     // The focus given to the panel (the next-pane keys) goes on to its tree.
     if (msg == WM_SETFOCUS && tree_ && IsWindowVisible(tree_)) {
         SetFocus(tree_);
@@ -278,8 +312,7 @@ void CPanelTree::EnableToolbar(bool enable) {
 }
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel() {
-    return std::make_unique<CPanelTree>(0, 124, 125,
-                                        WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
+    return std::make_unique<CPanelTree>(0, 124, 125, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
                                         std::initializer_list<PaneButton>{{1, 3, L"Duplicate to Custom Controls"}});
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 #include <string>
 
+#include "base/win/handles.h"
 #include "editor/shell/element_tree.h"
 #include "editor/shell/toolbar24.h"
 #include "editor/shell/tree_view_store.h"
@@ -56,8 +57,7 @@ public:
     CToolBar24BitCtrl& Bar() { return toolbar_; }
     // Enables or disables every button (off until a skin exists).
     void EnableToolbar(bool enable);
-    // The tree's logic (custom controls and user data; null for the
-    // default tree, which comes with the element links).
+    // The tree's logic.
     ElementTree* Model() const { return model_.get(); }
     TreeViewStore& Store() { return store_; }
     // The selected item, or null.
@@ -77,6 +77,15 @@ protected:
 private:
     void BindCommands();
     bool OnTreeNotify(NMHDR* hdr, LRESULT& result);
+    // Moves the selected item up (0) or down (1) and keeps it selected.
+    void MoveSelected(int direction);
+    // Drag and drop in the custom trees: the drag starts on the tree's
+    // notification; the panel holds the mouse until the button goes up.
+    void BeginDrag(HTREEITEM item);
+    bool OnDragMessage(UINT msg, LPARAM lp);
+    // The context menu of the item under the mouse, which becomes the
+    // selection.
+    void ShowItemMenu();
 
     int mode_;
     TreeViewStore store_;
@@ -88,6 +97,10 @@ private:
     CToolBar24BitCtrl toolbar_;
     HWND tooltip_ = nullptr;
     HWND tree_ = nullptr;
+    // The default tree's check boxes (its state images).
+    hexmoor::win::ImageList checkImages_;
+    HTREEITEM dragged_ = nullptr;
+    HTREEITEM dropTarget_ = nullptr;
 };
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel();

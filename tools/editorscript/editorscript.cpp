@@ -40,7 +40,7 @@ constexpr char kUsage[] =
     "                               a letter, a digit, F1-F12, Space, Enter,\n"
     "                               Escape, Delete, Tab, Up, Down, Left, Right\n"
     "  dump-trees                   print the trees, an item a line, indented,\n"
-    "                               with its kind\n"
+    "                               with its kind (and on/off for a check box)\n"
     "Prints 'message \"TEXT\" -> ANSWER' for every message box, and at the end\n"
     "'caption \"...\"', 'modified 0|1' and 'recent \"...\"...'.\n"
     "Exit code 0; 3 on a script error or a box or dialog with no answer queued.\n";
@@ -232,10 +232,10 @@ public:
             return true;
         }
         if (verb == L"select" && w.size() == 3) {
-            hexmoor::shell::CPanelTree* panel = w[1] == L"custom"     ? app_.Frame()->CustomControls()
+            hexmoor::shell::CPanelTree* panel = w[1] == L"default"    ? app_.Frame()->DefaultControls()
+                                                : w[1] == L"custom"   ? app_.Frame()->CustomControls()
                                                 : w[1] == L"userdata" ? app_.Frame()->UserData()
                                                                       : nullptr;
-            if (w[1] == L"default") return Error(L"select default: the default tree is not built yet");
             if (!panel || !panel->Model()) return Error(L"select: default, custom or userdata");
             hexmoor::shell::TreeHandle item = panel->Model()->Find(w[2]);
             if (!item) return Error(L"select: no item " + w[2]);
@@ -250,7 +250,9 @@ public:
             const struct {
                 const wchar_t* name;
                 hexmoor::shell::CPanelTree* panel;
-            } trees[] = {{L"custom", app_.Frame()->CustomControls()}, {L"userdata", app_.Frame()->UserData()}};
+            } trees[] = {{L"default", app_.Frame()->DefaultControls()},
+                         {L"custom", app_.Frame()->CustomControls()},
+                         {L"userdata", app_.Frame()->UserData()}};
             for (const auto& t : trees) {
                 Print(std::wstring(L"tree ") + t.name);
                 if (t.panel && t.panel->Model())
