@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "base/utf8.h"
+#include "editor/links/edit_rules.h"
 #include "editor/links/family.h"
 #include "editor/links/grid_model.h"
 #include "editor/links/item_link.h"
@@ -176,9 +177,8 @@ RowRoadResult OpenRow(CTwfSkin& skin, const RowAddress& address, DumpEnv& env, O
 
 bool CanFillAllStates(const CItemLinkObj* link, const PropertyGridModel* grid) {
     if (!link || !grid) return false;
-    const CPropertyItem* row = grid->Item(grid->GetSelectedIndex());
-    if (!row || row->BaseId() == 0) return false;
-    return row->Kind() == kKindColor || row->Kind() == kKindImage;
+    return IsEditCommandEnabled(EditCommand::kFillAllStates,
+                                GatherRowFacts(link, grid->Item(grid->GetSelectedIndex())));
 }
 
 bool RunFillAllStates(CItemLinkObj* link, PropertyGridModel* grid) {

@@ -40,8 +40,8 @@ RowRoadResult FillRowAllStates(CTwfSkin& skin, const RowAddress& address);
 std::string DumpPages(CTwfSkin& skin, bool withExport);
 
 // The "Fill all states" command's rule (command 32805, Ctrl+W, the grid's
-// menu): a current link and a selected colour or image row whose base-state
-// id is not 0.
+// menu): a current link and a selected colour row, or image row holding an
+// image, whose base-state id is not 0.
 bool CanFillAllStates(const CItemLinkObj* link, const PropertyGridModel* grid);
 // Runs the command when its rule allows; true when it ran.
 bool RunFillAllStates(CItemLinkObj* link, PropertyGridModel* grid);
