@@ -3,6 +3,7 @@
 #include "editor/links/item_link.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
+#include "editor/shell/options_pages.h"
 #include "editor/shell/runtime_link.h"
 #include "resources/command_ids.h"
 #include "editor/shell/properties_host.h"
@@ -381,6 +382,29 @@ LRESULT CPanelProperties::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     // Every move recomputes the two-pixel border.
     if (msg == WM_WINDOWPOSCHANGED) reinterpret_cast<WINDOWPOS*>(lp)->flags |= SWP_FRAMECHANGED;
     return CPanelBase::WindowProc(msg, wp, lp);
+}
+
+CPanelOptions::CPanelOptions() : pages_(std::make_unique<OptionsPagesSet>()) {}
+
+CPanelOptions::~CPanelOptions() = default;
+
+int CPanelOptions::OnCreate(CREATESTRUCTW*) {
+    pages_->Create(Handle());
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
+    if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    pages_->Layout(rc.right, rc.bottom);
+    return 0;
+}
+
+void CPanelOptions::OnSize(UINT, int cx, int cy) { pages_->Layout(cx, cy); }
+
+void CPanelOptions::SelectOptionsView(int mode) {
+    pages_->Model().SelectView(mode);
+    systemColors_ = pages_->AnyShown();
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 bool CPanelOptions::OnNotify(NMHDR* hdr, LRESULT& result) {

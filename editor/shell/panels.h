@@ -24,6 +24,7 @@ class CPropertyList;
 
 namespace hexmoor::shell {
 
+class OptionsPagesSet;
 class PropertiesHost;
 class RuntimePreview;
 
@@ -131,8 +132,22 @@ private:
 // The options panel: holds the image and region option pages and names
 // them in tooltips.
 class CPanelOptions : public CPanelBase {
+public:
+    CPanelOptions();
+    ~CPanelOptions() override;
+    // -1 hides the pages; 0 shows the page for an image row, 1 the region
+    // page (nothing without a current element link).
+    void SelectOptionsView(int mode);
+    OptionsPagesSet& Pages() { return *pages_; }
+
 protected:
+    int OnCreate(CREATESTRUCTW* cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+
+private:
+    std::unique_ptr<OptionsPagesSet> pages_;
+    HWND tooltip_ = nullptr;
 };
 
 // Placeholders for the magnifier and the colour-adjustment page.
