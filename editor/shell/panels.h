@@ -34,6 +34,8 @@ public:
     bool CreatePanel(HWND parent, const std::wstring& name, UINT id);
 
 protected:
+    // The window class's background brush (none: the panel paints itself).
+    virtual HBRUSH ClassBrush() const { return nullptr; }
     virtual void AdjustContentRect(RECT* rect);
     virtual void EraseBackground(HDC dc, bool systemColors);
     virtual void DrawBorder(HDC dc, bool systemColors);
@@ -114,6 +116,7 @@ public:
     void SelectNextState(bool forward);
 
 protected:
+    HBRUSH ClassBrush() const override { return reinterpret_cast<HBRUSH>(COLOR_MENU + 1); }
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
@@ -141,6 +144,7 @@ public:
     OptionsPagesSet& Pages() { return *pages_; }
 
 protected:
+    HBRUSH ClassBrush() const override { return reinterpret_cast<HBRUSH>(COLOR_MENU + 1); }
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
@@ -152,6 +156,10 @@ private:
 
 // Placeholders for the magnifier and the colour-adjustment page.
 class CPanelPlaceholder : public CPanelBase {};
+
+// Fills a tooltip's text request (TTN_NEEDTEXTA or TTN_NEEDTEXTW) with
+// text; false for other notifications.
+bool AnswerTooltipText(NMHDR* hdr, const std::wstring& text);
 
 // Which of five state buttons (hidden flags) comes next from start, or -1
 // when none other is visible.

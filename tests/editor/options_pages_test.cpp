@@ -9,6 +9,7 @@
 
 #include "editor/links/small_links.h"
 #include "editor/shell/options_pages.h"
+#include "editor/shell/panels.h"
 #include "options_pages_ids.h"
 #include "tests/harness/test_window.h"
 
@@ -120,4 +121,59 @@ TEST_F(OptionsPagesTest, ImagePageStepsDragsAndTypesMargins) {
     EXPECT_EQ(Text(pages.ImagePage().SizeLabel()), L"width: 0  height: 0");
     EXPECT_FALSE(modified);
     EXPECT_EQ(Stored().left, 7);
+}
+
+namespace {
+
+std::string TooltipA(HWND panel, UINT_PTR id) {
+    NMTTDISPINFOA di{};
+    di.hdr.hwndFrom = panel;
+    di.hdr.idFrom = id;
+    di.hdr.code = TTN_NEEDTEXTA;
+    SendMessageW(panel, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&di));
+    return di.lpszText ? di.lpszText : "";
+}
+
+std::wstring TooltipW(HWND panel, UINT_PTR id) {
+    NMTTDISPINFOW di{};
+    di.hdr.hwndFrom = panel;
+    di.hdr.idFrom = id;
+    di.hdr.code = TTN_NEEDTEXTW;
+    SendMessageW(panel, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&di));
+    return di.lpszText ? di.lpszText : L"";
+}
+
+} // namespace
+
+// The Options and Properties panels: class brush, tooltip texts asked in
+// either character set; the tree panels' toolbars have 21 x 21 images.
+TEST_F(OptionsPagesTest, PanelsAnswerTooltipsAndCarryTheirBrushes) {
+    hexmoor::shell::CPanelOptions options;
+    ASSERT_TRUE(options.CreatePanel(window->Handle(), L"Options", 1));
+    EXPECT_EQ(GetClassLongPtrW(options.Handle(), GCLP_HBRBACKGROUND), COLOR_MENU + 1);
+    EXPECT_EQ(TooltipA(options.Handle(), 0), "Image Properties");
+    EXPECT_EQ(TooltipA(options.Handle(), 1), "Region Properties");
+    EXPECT_EQ(TooltipW(options.Handle(), 1), L"Region Properties");
+    EXPECT_EQ(TooltipA(options.Handle(), 2), "");
+
+    // A link that is not a frame side shows the image page for an image row,
+    // the region page for a region row; -1 hides both.
+    HWND image = options.Pages().ImagePage().Handle();
+    HWND region = options.Pages().RegionPage().Handle();
+    options.SelectOptionsView(0);
+    EXPECT_TRUE(IsWindowVisible(image));
+    options.SelectOptionsView(1);
+    EXPECT_FALSE(IsWindowVisible(image));
+    EXPECT_TRUE(IsWindowVisible(region));
+    options.SelectOptionsView(-1);
+    EXPECT_FALSE(IsWindowVisible(region));
+
+    std::unique_ptr<hexmoor::shell::CPanelTree> tree = hexmoor::shell::MakeCustomControlsPanel();
+    ASSERT_TRUE(tree->CreatePanel(window->Handle(), L"Custom Controls", 2));
+    HIMAGELIST list = reinterpret_cast<HIMAGELIST>(SendMessageW(tree->Bar().Handle(), TB_GETIMAGELIST, 0, 0));
+    int cx = 0, cy = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
+    EXPECT_EQ(cx, 21);
+    EXPECT_EQ(cy, 21);
+    EXPECT_EQ(ImageList_GetImageCount(list), 8);
 }
