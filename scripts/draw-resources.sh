@@ -175,3 +175,6 @@ done
   -fill '#2060C0' -draw "polygon 4,18 6,16 7,17 5,19" \
   -alpha off -type TrueColor "BMP3:$out/color_picker.bmp"
 echo "drew $out/color_picker.bmp"
+
+# The Zoomer pane's strips and cursor are drawn pixel by pixel.
+python3 scripts/draw-zoomer-images.py "$out"
