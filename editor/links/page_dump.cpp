@@ -125,8 +125,8 @@ std::vector<std::wstring> SplitPath(const std::wstring& path) {
     return parts;
 }
 
-// Finds the row at the path among the grid's lines, opening groups on the
-// way as a click on their glyph would; its line index or -1.
+} // namespace
+
 int FindPathLine(PropertyGridModel& grid, const std::wstring& path) {
     const std::vector<std::wstring> parts = SplitPath(path);
     int line = -1;
@@ -151,6 +151,8 @@ int FindPathLine(PropertyGridModel& grid, const std::wstring& path) {
     }
     return line;
 }
+
+namespace {
 
 struct OpenedRow {
     std::unique_ptr<CItemLinkObj> link;

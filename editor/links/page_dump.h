@@ -36,6 +36,11 @@ RowRoadResult SetRowText(CTwfSkin& skin, const RowAddress& address, const std::w
 // allows it (a colour or image row with a base-state id other than 0).
 RowRoadResult FillRowAllStates(CTwfSkin& skin, const RowAddress& address);
 
+// Finds the row at a '/'-joined path of labels among the grid's lines,
+// opening groups on the way as a click on their glyph would; its line index
+// or -1.
+int FindPathLine(PropertyGridModel& grid, const std::wstring& path);
+
 // The listing (UTF-8, lines ending in \n).
 std::string DumpPages(CTwfSkin& skin, bool withExport);
 
