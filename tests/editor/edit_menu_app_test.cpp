@@ -6,7 +6,12 @@
 
 #include <commctrl.h>
 
+#include <deque>
+#include <functional>
+
 #include "app_fixture.h"
+#include "copyright_dialog_ids.h"
+#include "scripted_dialog.h"
 #include "editor/links/grid_model.h"
 #include "editor/links/link_env.h"
 #include "editor/links/win/property_list.h"
@@ -71,5 +76,46 @@ TEST_F(EditorApp, EditMenuFollowsTheSelectedRow) {
     EXPECT_EQ(title->GetColor(495), RGB(10, 20, 30));
     EXPECT_TRUE(shell::Editor().documentModified);
     EXPECT_TRUE(frame->RunCommand(ID_VIEW_REFRESH));
+    DeleteFileW(path.c_str());
+}
+
+// The skin-information command: a changed field reaches the skin and marks
+// it modified; OK without a change leaves the flag as it was.
+TEST_F(EditorApp, CopyrightCommandWritesChangedFieldsOnly) {
+    Start();
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path = std::wstring(temp) + L"hexmoor-info-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
+    {
+        CTwfSkin stored;
+        stored.InitNewSkin(L"Default");
+        stored.GetInfo().skinName = L"Before";
+        stored.SetPath(path);
+        ASSERT_TRUE(stored.WriteSkinFile());
+    }
+    ASSERT_TRUE(app->OpenSkinFile(path));
+    CTwfSkin* skin = shell::runtime::MainSkin();
+    ASSERT_NE(skin, nullptr);
+    auto dialog = [] { return FindWindowW(nullptr, L"Skin Copyright Info"); };
+    auto run = [&](std::deque<std::function<void()>> steps) {
+        test::RunWithSteps(
+            [&] {
+                frame->RunCommand(ID_TOOLS_COPYRIGHT_INFO);
+                return 0;
+            },
+            [&] { return dialog() && IsWindowVisible(dialog()); }, std::move(steps));
+    };
+    shell::Editor().documentModified = false;
+    run({[&] { SetDlgItemTextW(dialog(), IDC_INFO_AUTHOR, L"Someone"); },
+         [&] { SendMessageW(dialog(), WM_COMMAND, IDOK, 0); }});
+    EXPECT_EQ(skin->GetInfo().author, L"Someone");
+    EXPECT_TRUE(shell::Editor().documentModified);
+    // The fields start from the skin.
+    EXPECT_EQ(skin->GetInfo().skinName, L"Before");
+
+    shell::Editor().documentModified = false;
+    run({[&] { SendMessageW(dialog(), WM_COMMAND, IDOK, 0); }});
+    EXPECT_FALSE(shell::Editor().documentModified);
+    EXPECT_EQ(skin->GetInfo().author, L"Someone");
     DeleteFileW(path.c_str());
 }
