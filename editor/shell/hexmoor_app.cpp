@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "editor/exchange/win/style_import_road.h"
+#include "editor/shell/edit_commands.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
@@ -140,9 +141,13 @@ void CHexmoorApp::BindCommands() {
     c.On(ID_EDIT_CUT_VALUE, [] {});
     c.Update(ID_EDIT_CUT_VALUE, [](fw::CommandState& s) { s.enabled = false; });
     c.Update(ID_GRID_CUT, [](fw::CommandState& s) { s.enabled = false; });
-    // Refresh redraws the preview of the current element; with no element
-    // selected there is nothing to redraw.
-    c.On(ID_VIEW_REFRESH, [] {});
+    EditCommandSeams edit;
+    edit.grid = [this]() -> links::CPropertyList* {
+        return frame_ && frame_->Properties() ? frame_->Properties()->Grid() : nullptr;
+    };
+    edit.owner = [this]() -> HWND { return frame_ ? frame_->Handle() : nullptr; };
+    BindEditCommands(c, std::move(edit));
+    c.On(ID_TOOLS_COPYRIGHT_INFO, [this] { OnCopyrightInfo(); });
 }
 
 bool CHexmoorApp::OpenDocumentFile(const std::wstring& path) { return roads_.OpenDocument(path); }
@@ -197,6 +202,20 @@ void CHexmoorApp::OnHelp() {
 void CHexmoorApp::OnAppAbout() {
     CAboutDlg dlg;
     dlg.DoModal(frame_ ? frame_->Handle() : nullptr);
+}
+
+void CHexmoorApp::OnCopyrightInfo() {
+    CTwfSkin* skin = runtime::MainSkin();
+    if (!skin) return;
+    ::SkinInfo& stored = skin->GetInfo();
+    SkinInfo fields;
+    for (int i = 0; i < ::SkinInfo::kFieldCount; ++i) fields[static_cast<std::size_t>(i)] = stored.Field(i);
+    CCopyRightDlg dlg(fields, skin->IsLoaded() != FALSE);
+    BeforeModalLoop();
+    if (dlg.DoModal(frame_ ? frame_->Handle() : nullptr) != IDOK) return;
+    if (!ApplySkinInfo(fields, dlg.Fields())) return;
+    for (int i = 0; i < ::SkinInfo::kFieldCount; ++i) stored.Field(i) = fields[static_cast<std::size_t>(i)];
+    Editor().documentModified = true;
 }
 
 void CHexmoorApp::OnImportVisualStyle() {

@@ -214,7 +214,7 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
 
 void CMainFrame::CreatePanes() {
     HWND h = Handle();
-    zoomer_ = std::make_unique<CPanelPlaceholder>();
+    zoomer_ = std::make_unique<CPanelZoomer>([this] { TogglePane(kPaneZoomer); });
     zoomer_->CreatePanel(h, fw::LoadText(IDS_ZOOMER), 1);
     defaultControls_ = MakeDefaultControlsPanel();
     defaultControls_->CreatePanel(h, fw::LoadText(IDS_DEFAULT_CONTROLS), 0xFFFFFFFF);

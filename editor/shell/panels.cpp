@@ -3,6 +3,7 @@
 #include "editor/links/item_link.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
+#include "editor/shell/options_pages.h"
 #include "editor/shell/runtime_link.h"
 #include "resources/command_ids.h"
 #include "editor/shell/properties_host.h"
@@ -23,12 +24,34 @@ constexpr KeyColor kGrey{192, 192, 192};
 
 } // namespace
 
+bool AnswerTooltipText(NMHDR* hdr, const std::wstring& text) {
+    if (hdr->code == TTN_NEEDTEXTA) {
+        auto* di = reinterpret_cast<NMTTDISPINFOA*>(hdr);
+        const int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), di->szText,
+                                          static_cast<int>(std::size(di->szText)) - 1, nullptr, nullptr);
+        di->szText[n > 0 ? n : 0] = '\0';
+        di->lpszText = di->szText;
+        di->hinst = nullptr;
+        return true;
+    }
+    if (hdr->code == TTN_NEEDTEXTW) {
+        auto* di = reinterpret_cast<NMTTDISPINFOW*>(hdr);
+        wcsncpy(di->szText, text.c_str(), std::size(di->szText) - 1);
+        di->szText[std::size(di->szText) - 1] = L'\0';
+        di->lpszText = di->szText;
+        di->hinst = nullptr;
+        return true;
+    }
+    return false;
+}
+
 bool CPanelBase::CreatePanel(HWND parent, const std::wstring& name, UINT id) {
     fw::WindowArgs a;
     a.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
     a.text = name;
     a.parent = parent;
     a.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+    a.background = ClassBrush();
     return Create(a);
 }
 
@@ -94,7 +117,7 @@ CPanelTree::CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle,
       treeId_(treeId),
       treeStyle_(treeStyle),
       buttons_(buttons),
-      toolbar_(SIZE{20, 20}, 8, kGrey) {}
+      toolbar_(SIZE{21, 21}, 8, kGrey) {}
 
 int CPanelTree::OnCreate(CREATESTRUCTW*) {
     // One tooltip, the panel's own (always shown, texts from the button
@@ -381,10 +404,7 @@ bool CPanelProperties::OnNotify(NMHDR* hdr, LRESULT& result) {
         result = 0;
         return true;
     }
-    if (hdr->code == TTN_GETDISPINFOW && hdr->idFrom < 5) {
-        static std::wstring text;
-        text = fw::LoadText(IDS_STATE_NORMAL + static_cast<UINT>(hdr->idFrom));
-        reinterpret_cast<NMTTDISPINFOW*>(hdr)->lpszText = text.data();
+    if (hdr->idFrom < 5 && AnswerTooltipText(hdr, fw::LoadText(IDS_STATE_NORMAL + static_cast<UINT>(hdr->idFrom)))) {
         result = 0;
         return true;
     }
@@ -416,13 +436,33 @@ LRESULT CPanelProperties::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return CPanelBase::WindowProc(msg, wp, lp);
 }
 
+CPanelOptions::CPanelOptions() : pages_(std::make_unique<OptionsPagesSet>()) {}
+
+CPanelOptions::~CPanelOptions() = default;
+
+int CPanelOptions::OnCreate(CREATESTRUCTW*) {
+    pages_->Create(Handle());
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
+    if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    pages_->Layout(rc.right, rc.bottom);
+    return 0;
+}
+
+void CPanelOptions::OnSize(UINT, int cx, int cy) { pages_->Layout(cx, cy); }
+
+void CPanelOptions::SelectOptionsView(int mode) {
+    pages_->Model().SelectView(mode);
+    systemColors_ = pages_->AnyShown();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool CPanelOptions::OnNotify(NMHDR* hdr, LRESULT& result) {
-    if (hdr->code != TTN_GETDISPINFOW || hdr->idFrom > 1) return false;
-    auto* di = reinterpret_cast<NMTTDISPINFOW*>(hdr);
-    std::wstring text = fw::LoadText(hdr->idFrom == 0 ? IDS_IMAGE_PROPERTIES : IDS_REGION_PROPERTIES);
-    wcsncpy(di->szText, text.c_str(), std::size(di->szText) - 1);
-    di->szText[std::size(di->szText) - 1] = L'\0';
-    di->lpszText = di->szText;
+    if (hdr->idFrom > 1 ||
+        !AnswerTooltipText(hdr, fw::LoadText(hdr->idFrom == 0 ? IDS_IMAGE_PROPERTIES : IDS_REGION_PROPERTIES)))
+        return false;
     SetWindowPos(hdr->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     result = 0;
     return true;

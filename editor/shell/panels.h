@@ -25,6 +25,7 @@ class CPropertyList;
 
 namespace hexmoor::shell {
 
+class OptionsPagesSet;
 class PropertiesHost;
 class RuntimePreview;
 
@@ -34,6 +35,8 @@ public:
     bool CreatePanel(HWND parent, const std::wstring& name, UINT id);
 
 protected:
+    // The window class's background brush (none: the panel paints itself).
+    virtual HBRUSH ClassBrush() const { return nullptr; }
     virtual void AdjustContentRect(RECT* rect);
     virtual void EraseBackground(HDC dc, bool systemColors);
     virtual void DrawBorder(HDC dc, bool systemColors);
@@ -126,6 +129,7 @@ public:
     void SelectNextState(bool forward);
 
 protected:
+    HBRUSH ClassBrush() const override { return reinterpret_cast<HBRUSH>(COLOR_MENU + 1); }
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
@@ -144,12 +148,31 @@ private:
 // The options panel: holds the image and region option pages and names
 // them in tooltips.
 class CPanelOptions : public CPanelBase {
+public:
+    CPanelOptions();
+    ~CPanelOptions() override;
+    // -1 hides the pages; 0 shows the page for an image row, 1 the region
+    // page (nothing without a current element link).
+    void SelectOptionsView(int mode);
+    OptionsPagesSet& Pages() { return *pages_; }
+
 protected:
+    HBRUSH ClassBrush() const override { return reinterpret_cast<HBRUSH>(COLOR_MENU + 1); }
+    int OnCreate(CREATESTRUCTW* cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+
+private:
+    std::unique_ptr<OptionsPagesSet> pages_;
+    HWND tooltip_ = nullptr;
 };
 
 // Placeholders for the magnifier and the colour-adjustment page.
 class CPanelPlaceholder : public CPanelBase {};
+
+// Fills a tooltip's text request (TTN_NEEDTEXTA or TTN_NEEDTEXTW) with
+// text; false for other notifications.
+bool AnswerTooltipText(NMHDR* hdr, const std::wstring& text);
 
 // Which of five state buttons (hidden flags) comes next from start, or -1
 // when none other is visible.

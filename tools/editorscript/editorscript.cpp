@@ -14,6 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/links/link_env.h"
+#include "editor/links/page_dump.h"
+#include "editor/links/value_text.h"
+#include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/main_frame.h"
@@ -244,7 +248,7 @@ public:
             Pump();
             return true;
         }
-        if (verb == L"type" && w.size() == 3) return Error(L"type: the property grid is not built yet");
+        if (verb == L"type" && w.size() == 3) return Type(w[1], w[2]);
         if (verb == L"key" && w.size() == 2) return Key(w[1]);
         if (verb == L"dump-trees" && w.size() == 1) {
             const struct {
@@ -269,6 +273,44 @@ private:
     bool Error(const std::wstring& text) {
         std::fputs((Utf8(text) + "\n").c_str(), stderr);
         return false;
+    }
+
+    // Selects the row at path in the property grid, types text into the
+    // editor that opens (an edit, a choice's drop-down, the colour
+    // drop-down) and leaves it, as a user does.
+    bool Type(const std::wstring& path, const std::wstring& text) {
+        hexmoor::shell::CPanelProperties* panel = app_.Frame()->Properties();
+        hexmoor::links::CPropertyList* grid = panel ? panel->Grid() : nullptr;
+        if (!grid || !grid->Handle() || !hexmoor::links::Links().current)
+            return Error(L"type: no element's page is shown");
+        const int line = hexmoor::links::FindPathLine(grid->Model(), path);
+        if (line < 0) return Error(L"type: no row " + path);
+        SetFocus(grid->Handle());
+        SendMessageW(grid->Handle(), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+        grid->OnSelchange();
+        switch (grid->Model().OpenEditor()) {
+        case hexmoor::links::EditorKind::kEdit: SetWindowTextW(grid->EditWindow(), text.c_str()); break;
+        case hexmoor::links::EditorKind::kChoice: {
+            HWND combo = grid->ChoiceWindow();
+            const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>(text.c_str()));
+            if (index == CB_ERR) return Error(L"type: " + text + L" is not a choice of " + path);
+            SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            SendMessageW(grid->Handle(), WM_COMMAND, MAKEWPARAM(hexmoor::links::kIdChoiceCombo, CBN_SELENDOK),
+                         reinterpret_cast<LPARAM>(combo));
+            break;
+        }
+        case hexmoor::links::EditorKind::kColor:
+            grid->Model().SetSelectedColor(
+                hexmoor::links::ParseColorText(text, text.find(L"RGB") == std::wstring::npos));
+            break;
+        default: return Error(L"type: row " + path + L" has no text editor");
+        }
+        // Leaving the editor commits it.
+        SetFocus(app_.Frame()->Handle());
+        SetFocus(grid->Handle());
+        Pump();
+        return true;
     }
 
     bool Key(const std::wstring& keys) {
