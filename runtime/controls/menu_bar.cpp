@@ -10,6 +10,7 @@
 #include "model/elements/wnd_frame.h"
 #include "model/font.h"
 #include "model/mrg_bitmap.h"
+#include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/menu_bar_layout.h"
@@ -235,6 +236,13 @@ std::vector<std::wstring> CTWWndMenu::ItemTexts() const {
     return texts;
 }
 
+int CTWWndMenu::ClientTopShift() const {
+    if (!element_) return 0;
+    const CTwfSkin* skin = element_->GetOwnerSkin();
+    return BarClientTopShift(int(element_->GetNumber(kTopGap)), int(element_->GetNumber(kBottomGap)),
+                             skin ? skin->GetVersion() : 0);
+}
+
 std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
     if (!menu_ || !element_) return {};
     const CWindowRect wr(hWnd_);
@@ -246,7 +254,7 @@ std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
     const DWORD offset = element_->GetNumber(kItemOffset);
     in.itemOffset = {short(LOWORD(offset)), short(HIWORD(offset))};
     const Rect client = ClientInWindow(hWnd_);
-    in.rowHeight = std::max(0, client.top - in.borders.top - in.topGap - int(element_->GetNumber(kBottomGap)));
+    in.rowHeight = std::max(0, client.top - in.borders.top - ClientTopShift());
     in.heightItem = HeightItem();
     in.mdi = MdiState();
     if (const auto* frame = dynamic_cast<const CTwfWndFrame*>(element_))
@@ -427,7 +435,7 @@ LRESULT CTWWndMenu::CalcBorderSize(BOOL, LPARAM params) {
     const LRESULT result = Default();
     auto* rect = reinterpret_cast<RECT*>(params);
     if (rect && menu_ && element_ && !IsIconic(hWnd_)) {
-        rect->top += int(element_->GetNumber(kBottomGap)) + int(element_->GetNumber(kTopGap));
+        rect->top += ClientTopShift();
         if (rect->top > rect->bottom) rect->top = rect->bottom;
     }
     return result;

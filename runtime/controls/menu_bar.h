@@ -42,6 +42,8 @@ public:
     // rectangle, and the item under a window point (-1 when none).
     // `measure` (optional) is a DC to measure the item texts on.
     std::vector<hexmoor::Rect> ItemRects(HDC measure = nullptr) const;
+    // How far the bar moves the client top below the system's menu row.
+    int ClientTopShift() const;
     // Paints the bar straight into a DC that shows the whole window (the
     // frame's back buffer).
     void DrawInto(HDC windowImage);

@@ -1,6 +1,8 @@
 #include "runtime/logic/frame_layout.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 
 #include "runtime/logic/align.h"
@@ -190,20 +192,33 @@ CaptionTextPlacement PlaceCaptionText(const CaptionTextInput& in) {
     return out;
 }
 
+// --- right-to-left -------------------------------------------------------------
+
+Rect MirrorInWidth(const Rect& r, int width) { return {width - r.right, r.top, width - r.left, r.bottom}; }
+
+void MirrorPixelRows(std::uint32_t* pixels, int width, int height, int stride) {
+    if (!pixels || width <= 1) return;
+    for (int y = 0; y < height; ++y) {
+        std::uint32_t* row = pixels + std::ptrdiff_t(y) * stride;
+        std::reverse(row, row + width);
+    }
+}
+
 // --- client area -------------------------------------------------------------
 
 Rect SkinnedClientRect(const Rect& d, const FrameBorders& b, std::uint32_t style, std::uint32_t exStyle,
                        int versionCode, const NcMetrics& m) {
     Rect r = d;
+    const bool rtl = (exStyle & frame_style::kExLayoutRtl) != 0;
     if (versionCode != 9) {
-        r.left += b.left;
+        r.left += rtl ? b.right : b.left;
         r.top += b.top;
-        r.right -= b.right;
+        r.right -= rtl ? b.left : b.right;
         r.bottom -= b.bottom;
         return r;
     }
     const int f = (style & frame_style::kThickFrame) ? m.cxFrame : (style & frame_style::kBorder) ? m.cxDlgFrame : 0;
-    if (exStyle & frame_style::kExLayoutRtl) {
+    if (rtl) {
         r.left += b.right - f;
         r.right += f - b.left;
     } else {

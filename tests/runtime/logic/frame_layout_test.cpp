@@ -3,6 +3,9 @@
 // the minimum tracking size.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <vector>
+
 #include "runtime/logic/frame_layout.h"
 
 using namespace hexmoor;
@@ -297,6 +300,9 @@ TEST(SkinnedClientRect, ByVersionStyleAndLayout) {
          {8, 30, 394, 290}},
         {"no caption", {4, 4, 396, 296}, kThickFrame, 0, 9, {6, 31, 392, 290}},
         {"older systems shrink the frameless rectangle", {0, 0, 400, 300}, kOverlapped, 0, 7, {6, 30, 392, 290}},
+        // The mirrored frame draws the right side on the left, so the
+        // client area must leave the right border's width there.
+        {"older systems, right to left", {0, 0, 400, 300}, kOverlapped, kExLayoutRtl, 7, {8, 30, 394, 290}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(SkinnedClientRect(c.defaultClient, b, c.style, c.ex, c.version, m), c.expected) << c.what;
@@ -396,4 +402,16 @@ TEST(MinMax, RaisesTheMinimumAndPlacesMaximisedTopLevelFrames) {
     EXPECT_EQ(SkinnedMinMax(in, {0, 0}).minTrack, (Size{126, 180}));
     in.mdiChild = true;
     EXPECT_FALSE(SkinnedMinMax(in, {0, 0}).setMaxPosition);
+}
+
+TEST(RightToLeft, RectanglesAndPixelRowsMirrorWithinTheWidth) {
+    EXPECT_EQ(MirrorInWidth({4, 3, 24, 21}, 300), (Rect{276, 3, 296, 21}));
+    EXPECT_EQ(MirrorInWidth({0, 0, 300, 10}, 300), (Rect{0, 0, 300, 10}));
+    EXPECT_EQ(MirrorInWidth(MirrorInWidth({7, 1, 9, 2}, 50), 50), (Rect{7, 1, 9, 2}));
+    // Two rows of three pixels with one pixel of padding per row: the padding
+    // stays where it is.
+    std::uint32_t pixels[] = {1, 2, 3, 99, 4, 5, 6, 98};
+    MirrorPixelRows(pixels, 3, 2, 4);
+    EXPECT_EQ(std::vector<std::uint32_t>(std::begin(pixels), std::end(pixels)),
+              (std::vector<std::uint32_t>{3, 2, 1, 99, 6, 5, 4, 98}));
 }

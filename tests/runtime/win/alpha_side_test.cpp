@@ -4,6 +4,8 @@
 // right under a right-to-left layout, and hand clicks to the frame.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/frame_skin_wnd.h"
@@ -166,4 +168,65 @@ TEST_F(AlphaSideTest, RightToLeftSwapsTheSidesAndClicksReachTheFrame) {
     EXPECT_EQ(SendMessageW(frame->AlphaSide(Side::Top)->Handle(), WM_NCHITTEST, 0, caption), HTCAPTION);
     // A press on the side is handed to the frame.
     EXPECT_EQ(SendMessageW(frame->AlphaSide(Side::Top)->Handle(), WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
+}
+
+namespace {
+
+// A captioned child window inside `parent` (a frame of its own).
+HWND MakeChildFrame(HWND parent) {
+    static const wchar_t* kClass = L"HexmoorChildFrame";
+    WNDCLASSW wc{};
+    if (!GetClassInfoW(GetModuleHandleW(nullptr), kClass, &wc)) {
+        wc.lpfnWndProc = &DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kClass;
+        RegisterClassW(&wc);
+    }
+    return CreateWindowExW(0, kClass, L"inner", WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 20, 20, 160, 100,
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+bool Lists(const CFrameSkinWnd* frame, HWND child) {
+    const auto& list = frame->ChildFrames();
+    return std::find(list.begin(), list.end(), child) != list.end();
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, FramesInsideAFrameAreListedEitherWayAndTheirSidesFollowItsMoves) {
+    // Outer skinned first: the inner one enters itself in the outer's list.
+    {
+        TestWindow outer(Args());
+        CFrameSkinWnd* outerFrame = Skinned(outer.Handle());
+        ASSERT_NE(outerFrame, nullptr);
+        HWND inner = MakeChildFrame(outer.Handle());
+        CFrameSkinWnd* innerFrame = Skinned(inner);
+        ASSERT_NE(innerFrame, nullptr);
+        EXPECT_TRUE(Lists(outerFrame, inner));
+        ASSERT_TRUE(innerFrame->HasAlphaSides());
+
+        // Moving the outer frame does not move the inner one within it, but
+        // the inner frame's layered sides live on the screen and must follow.
+        SetWindowPos(outer.Handle(), nullptr, 140, 110, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Settle();
+        const POINT expected = ExpectedPosition(inner, Side::Top, false);
+        EXPECT_EQ(innerFrame->AlphaSide(Side::Top)->KeptPosition().x, expected.x);
+        EXPECT_EQ(innerFrame->AlphaSide(Side::Top)->KeptPosition().y, expected.y);
+
+        // A frame that goes away leaves the outer's list.
+        DestroyWindow(inner);
+        Settle();
+        EXPECT_FALSE(Lists(outerFrame, inner));
+    }
+    // Inner skinned first: the outer one collects it when it is skinned.
+    {
+        TestWindow outer(Args());
+        HWND inner = MakeChildFrame(outer.Handle());
+        ASSERT_NE(Skinned(inner), nullptr);
+        CFrameSkinWnd* outerFrame = Skinned(outer.Handle());
+        ASSERT_NE(outerFrame, nullptr);
+        EXPECT_TRUE(Lists(outerFrame, inner));
+        EXPECT_EQ(outerFrame->ChildFrames().size(), 1u);
+        DestroyWindow(inner);
+    }
 }
