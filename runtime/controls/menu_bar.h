@@ -87,6 +87,9 @@ private:
     void OpenItem(int index);
     bool OnMenuFilterMessage(const MSG* msg);
     POINT CursorInWindow() const;
+    // A screen point in the window's own layout (mirrored for a right-to-left
+    // window), where the bar's rectangles are.
+    POINT ScreenToLayout(POINT screen) const;
 
     mutable HWND mdiClient_ = nullptr;
     HMENU menu_ = nullptr;

@@ -303,6 +303,8 @@ FrameBorders CFrameSkinWnd::Borders() const {
     return {painters_[2]->Thickness(), painters_[0]->Thickness(), painters_[3]->Thickness(), painters_[1]->Thickness()};
 }
 
+Rect CFrameSkinWnd::ShownRect(const Rect& r) const { return IsRTL() ? MirrorInWidth(r, WindowSize().cx) : r; }
+
 SIZE CFrameSkinWnd::WindowSize() const {
     const CWindowRect r(hWnd_);
     return {r.Width(), r.Height()};
@@ -530,6 +532,9 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
     {
         SelectGuard select(memory.Get(), backBuffer_.Get());
         if (redraw) {
+            // A right-to-left frame is drawn mirrored: its layout's left is
+            // the screen's right (images mirrored, text read as it should).
+            SetLayout(memory.Get(), IsRTL() ? LAYOUT_RTL : 0);
             CTWDraw draw(memory.Get(), nullptr, FALSE);
             if (minimized) {
                 if (const CMrgBitmap* image = element_ ? element_->GetImage(kMinimizedImage) : nullptr) {
@@ -545,16 +550,17 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
             if (bar_ && bar_->GetMenuHandle()) bar_->DrawInto(memory.Get());
             pictureValid_ = !minimized;
             pictureActive_ = activeLook_;
+            // Copied out as it lies in the buffer (a mirrored source would
+            // be read back mirrored).
+            SetLayout(memory.Get(), 0);
         }
 
         SavedDC saved(target);
+        // The picture is already as the screen shows it: the window DC of a
+        // right-to-left window must not mirror it again.
+        if (GetLayout(target) & LAYOUT_RTL) SetLayout(target, 0);
         if (!minimized) {
-            RECT client{};
-            GetClientRect(hWnd_, &client);
-            POINT origin{0, 0};
-            ClientToScreen(hWnd_, &origin);
-            const CWindowRect wr(hWnd_);
-            OffsetRect(&client, origin.x - wr.left, origin.y - wr.top);
+            const RECT client = ClientRectInWindow(hWnd_);
             ExcludeClipRect(target, client.left, client.top, client.right, client.bottom);
         }
         BitBlt(target, 0, 0, w.cx, w.cy, memory.Get(), 0, 0, SRCCOPY);
@@ -806,14 +812,11 @@ LRESULT CFrameSkinWnd::OnNcHitTest(WPARAM, LPARAM lp) {
     NcHitInput in;
     in.window = {wr.Width(), wr.Height()};
     in.borders = Borders();
-    RECT client{};
-    GetClientRect(hWnd_, &client);
-    POINT origin{0, 0};
-    ClientToScreen(hWnd_, &origin);
-    OffsetRect(&client, origin.x - wr.left, origin.y - wr.top);
-    in.client = FromRECT(client);
-    if (bar_ && bar_->GetMenuHandle()) in.menuBar = bar_->BarRect();
-    in.sysMenuIcon = FromRECT(CaptionIconRect());
+    in.client = FromRECT(ClientRectInWindow(hWnd_));
+    // The bar and the icon are laid out in the frame's own layout, which a
+    // right-to-left frame shows mirrored; the point is where the screen has it.
+    if (bar_ && bar_->GetMenuHandle()) in.menuBar = ShownRect(bar_->BarRect());
+    in.sysMenuIcon = ShownRect(FromRECT(CaptionIconRect()));
     in.style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     in.sizingEdge = GetSystemMetrics(SM_CYFRAME);
     in.cornerLength = GetSystemMetrics(SM_CXSIZE) + GetSystemMetrics(SM_CXFRAME);
@@ -845,7 +848,7 @@ LRESULT CFrameSkinWnd::OnNcLButtonDown(WPARAM hitCode, LPARAM lp) {
     switch (hitCode) {
     case HTSYSMENU: {
         const CWindowRect wr(hWnd_);
-        const RECT icon = CaptionIconRect();
+        const Rect icon = ShownRect(FromRECT(CaptionIconRect()));
         ShowSystemMenu(wr.left + icon.left, wr.top + icon.bottom);
         return 0;
     }

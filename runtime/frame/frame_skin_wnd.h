@@ -140,6 +140,9 @@ protected:
     int CaptionButtonFromScreen(POINT screen) const;
     HICON CaptionIcon() const;
     SIZE WindowSize() const;
+    // Where a rectangle of the frame's layout shows in window coordinates
+    // (mirrored for a right-to-left frame).
+    hexmoor::Rect ShownRect(const hexmoor::Rect& r) const;
     // Runs the saved procedure with WS_VISIBLE cleared, so that the system
     // draws none of its own frame, then repaints ours.
     LRESULT DefaultWithoutSystemPaint();

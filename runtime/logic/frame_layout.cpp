@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
 #include <cstdlib>
 
 #include "runtime/logic/align.h"
@@ -195,14 +194,6 @@ CaptionTextPlacement PlaceCaptionText(const CaptionTextInput& in) {
 // --- right-to-left -------------------------------------------------------------
 
 Rect MirrorInWidth(const Rect& r, int width) { return {width - r.right, r.top, width - r.left, r.bottom}; }
-
-void MirrorPixelRows(std::uint32_t* pixels, int width, int height, int stride) {
-    if (!pixels || width <= 1) return;
-    for (int y = 0; y < height; ++y) {
-        std::uint32_t* row = pixels + std::ptrdiff_t(y) * stride;
-        std::reverse(row, row + width);
-    }
-}
 
 // --- client area -------------------------------------------------------------
 

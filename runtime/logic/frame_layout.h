@@ -144,10 +144,6 @@ int HitTestCaptionButtons(Point p, const CaptionButtonsInput& in);
 // edge, the caption buttons of "Right" alignment at the left).
 Rect MirrorInWidth(const Rect& r, int width);
 
-// Mirrors rows of 32-bit pixels in place (`stride` pixels from one row to
-// the next).
-void MirrorPixelRows(std::uint32_t* pixels, int width, int height, int stride);
-
 // The text box of the caption: the top side less the buttons and 2 pixels
 // beside them.
 Rect CaptionTextBox(const CaptionButtonsInput& in, const Rect& topRect, int topThickness);

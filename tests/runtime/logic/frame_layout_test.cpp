@@ -3,9 +3,6 @@
 // the minimum tracking size.
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <vector>
-
 #include "runtime/logic/frame_layout.h"
 
 using namespace hexmoor;
@@ -404,14 +401,8 @@ TEST(MinMax, RaisesTheMinimumAndPlacesMaximisedTopLevelFrames) {
     EXPECT_FALSE(SkinnedMinMax(in, {0, 0}).setMaxPosition);
 }
 
-TEST(RightToLeft, RectanglesAndPixelRowsMirrorWithinTheWidth) {
+TEST(RightToLeft, RectanglesMirrorWithinTheWidth) {
     EXPECT_EQ(MirrorInWidth({4, 3, 24, 21}, 300), (Rect{276, 3, 296, 21}));
     EXPECT_EQ(MirrorInWidth({0, 0, 300, 10}, 300), (Rect{0, 0, 300, 10}));
     EXPECT_EQ(MirrorInWidth(MirrorInWidth({7, 1, 9, 2}, 50), 50), (Rect{7, 1, 9, 2}));
-    // Two rows of three pixels with one pixel of padding per row: the padding
-    // stays where it is.
-    std::uint32_t pixels[] = {1, 2, 3, 99, 4, 5, 6, 98};
-    MirrorPixelRows(pixels, 3, 2, 4);
-    EXPECT_EQ(std::vector<std::uint32_t>(std::begin(pixels), std::end(pixels)),
-              (std::vector<std::uint32_t>{3, 2, 1, 99, 6, 5, 4, 98}));
 }

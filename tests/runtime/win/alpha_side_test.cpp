@@ -159,6 +159,9 @@ TEST_F(AlphaSideTest, RightToLeftSwapsTheSidesAndClicksReachTheFrame) {
         const POINT expected = ExpectedPosition(window.Handle(), s, true);
         EXPECT_EQ(frame->AlphaSide(s)->KeptPosition().x, expected.x) << int(s);
     }
+    // Each side is drawn into its own bitmap wherever it sits.
+    for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right})
+        EXPECT_EQ(AlphaAtCentre(frame->AlphaSide(s)->KeptBitmap()), kAlpha) << "drawn " << int(s);
     // The top side answers hit tests with the frame's own answer.
     RECT wr;
     GetWindowRect(window.Handle(), &wr);
