@@ -87,6 +87,16 @@ void CTWFrameAlphaSide::UpdatePosition(int show, bool force) {
     busy_ = false;
 }
 
+void CTWFrameAlphaSide::PlaceInZOrder() {
+    if (!hwnd_) return;
+    HWND frame = frame_->GetSafeHwnd();
+    HWND above = GetWindow(frame, GW_HWNDPREV);
+    while (above && GetPropA(above, kAlphaProp) &&
+           static_cast<CTWFrameAlphaSide*>(GetPropA(above, kAlphaProp))->frame_ == frame_)
+        above = GetWindow(above, GW_HWNDPREV);
+    SetWindowPos(hwnd_, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
 void CTWFrameAlphaSide::SetActive(bool active) {
     active_ = active;
     rendered_.Reset();

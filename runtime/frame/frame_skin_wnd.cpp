@@ -218,6 +218,7 @@ void CFrameSkinWnd::CreateSidePainters() {
             alpha_[std::size_t(i)]->Create();
             alpha_[std::size_t(i)]->SetActive(activeLook_);
         }
+        PlaceAlphaSides();
     }
 }
 
@@ -269,6 +270,11 @@ void CFrameSkinWnd::ActivateChildFrames(bool active) {
 void CFrameSkinWnd::SetAlphaSidesActive(bool active) {
     for (auto& side : alpha_)
         if (side) side->SetActive(active);
+}
+
+void CFrameSkinWnd::PlaceAlphaSides() {
+    for (auto& side : alpha_)
+        if (side) side->PlaceInZOrder();
 }
 
 void CFrameSkinWnd::UpdateAlphaSides(int show, bool force) {
@@ -697,6 +703,10 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         const LRESULT result = Default();
         UpdateAlphaSides(msg == WM_SHOWWINDOW ? (wp ? 1 : 0) : -1, false);
         if (msg == WM_MOVE) MoveChildFrames();
+        if (msg == WM_WINDOWPOSCHANGED) {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+            if (pos && !(pos->flags & SWP_NOZORDER)) PlaceAlphaSides();
+        }
         return result;
     }
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lp);

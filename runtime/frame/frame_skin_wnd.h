@@ -177,6 +177,8 @@ protected:
     // frames inside.
     LRESULT UnskinnedWindowProc(UINT msg, WPARAM wp, LPARAM lp);
     void UpdateAlphaSides(int show, bool force);
+    // Puts the layered sides directly above the frame in the z-order.
+    void PlaceAlphaSides();
     MSG current_{};
 };
 

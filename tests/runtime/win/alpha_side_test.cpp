@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/alpha_side.h"
@@ -232,4 +233,57 @@ TEST_F(AlphaSideTest, FramesInsideAFrameAreListedEitherWayAndTheirSidesFollowIts
         EXPECT_EQ(outerFrame->ChildFrames().size(), 1u);
         DestroyWindow(inner);
     }
+}
+
+namespace {
+
+// Whether every layered side lies directly above the frame: walking down the
+// z-order from each side meets no other visible window before the frame.
+::testing::AssertionResult SidesJustAboveFrame(CFrameSkinWnd* frame) {
+    HWND hwnd = frame->GetSafeHwnd();
+    std::vector<HWND> sides;
+    for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right}) sides.push_back(frame->AlphaSide(s)->Handle());
+    for (HWND side : sides) {
+        HWND next = GetWindow(side, GW_HWNDNEXT);
+        while (next && next != hwnd &&
+               (std::find(sides.begin(), sides.end(), next) != sides.end() || !IsWindowVisible(next)))
+            next = GetWindow(next, GW_HWNDNEXT);
+        if (next != hwnd) {
+            char name[64] = {};
+            GetClassNameA(next, name, sizeof name);
+            std::string chain;
+            for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+                if (!IsWindowVisible(w)) continue;
+                char c[64] = {};
+                GetClassNameA(w, c, sizeof c);
+                chain += w == hwnd ? std::string("[FRAME] ") : (std::string(c) + " ");
+            }
+            return ::testing::AssertionFailure()
+                   << "a window of class " << name << " lies between a side and its frame"
+                   << (next ? "" : " (none: the frame is above the side)") << " chain: " << chain;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, SidesStayDirectlyAboveTheirFrameThroughZOrderChanges) {
+    TestWindow window(Args());
+    CFrameSkinWnd* frame = Skinned(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    TestWindow other(Args());
+    // Wine restacks the frame above its sides on its own when windows are
+    // activated (no z-order change reaches the frame then), so the cases
+    // here are the frame's own z-order changes.
+    SetWindowPos(window.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame raised without activation";
+    SetWindowPos(window.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame sent to the bottom";
+    SetWindowPos(window.Handle(), other.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame placed right behind another window";
 }
