@@ -176,18 +176,24 @@ TEST_F(AlphaSideTest, RightToLeftSwapsTheSidesAndClicksReachTheFrame) {
 
 namespace {
 
-// A captioned child window inside `parent` (a frame of its own).
-HWND MakeChildFrame(HWND parent) {
-    static const wchar_t* kClass = L"HexmoorChildFrame";
+constexpr wchar_t kFrameClass[] = L"HexmoorChildFrame";
+
+// A plain window class for frames made here.
+void RegisterFrameClass() {
     WNDCLASSW wc{};
-    if (!GetClassInfoW(GetModuleHandleW(nullptr), kClass, &wc)) {
+    if (!GetClassInfoW(GetModuleHandleW(nullptr), kFrameClass, &wc)) {
         wc.lpfnWndProc = &DefWindowProcW;
         wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kClass;
+        wc.lpszClassName = kFrameClass;
         RegisterClassW(&wc);
     }
-    return CreateWindowExW(0, kClass, L"inner", WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 20, 20, 160, 100,
-                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+// A captioned child window inside `parent` (a frame of its own).
+HWND MakeChildFrame(HWND parent) {
+    RegisterFrameClass();
+    return CreateWindowExW(0, kFrameClass, L"inner", WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 20, 20, 160,
+                           100, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 bool Lists(const CFrameSkinWnd* frame, HWND child) {
@@ -286,4 +292,56 @@ TEST_F(AlphaSideTest, SidesStayDirectlyAboveTheirFrameThroughZOrderChanges) {
     SetWindowPos(window.Handle(), other.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Settle();
     EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame placed right behind another window";
+}
+
+namespace {
+
+// TWM_SYNCACTIVE messages an owner received, with the window that sent them.
+std::vector<std::pair<WPARAM, LPARAM>> g_sync;
+WNDPROC g_ownerPrevious = nullptr;
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == 0x61F) g_sync.emplace_back(wp, lp);
+    return CallWindowProcW(g_ownerPrevious, hwnd, msg, wp, lp);
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, AFloatingFrameThatSharesItsOwnersActivationPassesTheFloatStatusOn) {
+    TestWindow owner(Args());
+    g_sync.clear();
+    g_ownerPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnerProc)));
+    ASSERT_NE(Skinned(owner.Handle()), nullptr);
+    struct Case {
+        DWORD style;
+        WPARAM status;
+        bool passedOn;
+    } cases[] = {
+        {0x100, 0x40, true},  // shares the owner's activation, asked to sync
+        {0x100, 0x01, false}, // another float status
+        {0, 0x40, false},     // does not share its owner's activation
+    };
+    for (const Case& c : cases) {
+        RegisterFrameClass();
+        HWND floating = CreateWindowExW(0, kFrameClass, L"floating", WS_POPUP | WS_CAPTION | WS_THICKFRAME | c.style,
+                                        40, 40, 160, 100, owner.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(floating, nullptr);
+        ASSERT_NE(Skinned(floating), nullptr);
+        // The relay belongs to frames the skin leaves alone.
+        DisableSkinning();
+        Settle();
+        g_sync.clear();
+        SendMessageW(floating, 0x36D, c.status, 0);
+        EnableSkinning();
+        Settle();
+        if (c.passedOn) {
+            ASSERT_EQ(g_sync.size(), 1u) << c.style << "/" << c.status;
+            EXPECT_EQ(g_sync[0].first, 1u);
+            EXPECT_EQ(HWND(g_sync[0].second), floating);
+        } else {
+            EXPECT_TRUE(g_sync.empty()) << c.style << "/" << c.status;
+        }
+        DestroyWindow(floating);
+    }
+    SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_ownerPrevious));
 }
