@@ -7,6 +7,7 @@
 #include "runtime/controls/check_button.h"
 #include "runtime/controls/color_dialog.h"
 #include "runtime/controls/list_box.h"
+#include "runtime/controls/list_ctrl.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
 #include "runtime/logic/control_types.h"
@@ -37,6 +38,7 @@ std::unique_ptr<CTWWnd> MakeCheckBox(HWND) { return std::make_unique<CTWCheckBox
 std::unique_ptr<CTWWnd> MakeRadio(HWND) { return std::make_unique<CTWRadio>(); }
 std::unique_ptr<CTWWnd> MakeCheckButton(HWND) { return std::make_unique<CTWCheckButton>(); }
 std::unique_ptr<CTWWnd> MakeListBox(HWND) { return std::make_unique<CTWListBox>(); }
+std::unique_ptr<CTWWnd> MakeListView(HWND) { return std::make_unique<CTWListCtrl>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
@@ -48,7 +50,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kGroupBox, 8, nullptr},       {ctype::kSlider, 9, nullptr},
     {ctype::kTab, 10, nullptr},           {ctype::kToolBar, 11, nullptr},
     {ctype::kStatusBar, 12, nullptr},     {ctype::kComboBox, 13, nullptr},
-    {ctype::kListBox, 14, &MakeListBox},       {ctype::kListView, 15, nullptr},
+    {ctype::kListBox, 14, &MakeListBox},       {ctype::kListView, 15, &MakeListView},
     {ctype::kMenu, 16, nullptr},          {ctype::kSpin, 17, nullptr},
     {ctype::kProgress, 18, nullptr},      {ctype::kTree, 19, nullptr},
     {ctype::kHeader, 20, nullptr},        {ctype::kStaticText, 21, nullptr},
