@@ -8,6 +8,7 @@
 #include "runtime/controls/color_dialog.h"
 #include "runtime/controls/list_box.h"
 #include "runtime/controls/list_ctrl.h"
+#include "runtime/controls/tree_ctrl.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
 #include "runtime/logic/control_types.h"
@@ -39,6 +40,7 @@ std::unique_ptr<CTWWnd> MakeRadio(HWND) { return std::make_unique<CTWRadio>(); }
 std::unique_ptr<CTWWnd> MakeCheckButton(HWND) { return std::make_unique<CTWCheckButton>(); }
 std::unique_ptr<CTWWnd> MakeListBox(HWND) { return std::make_unique<CTWListBox>(); }
 std::unique_ptr<CTWWnd> MakeListView(HWND) { return std::make_unique<CTWListCtrl>(); }
+std::unique_ptr<CTWWnd> MakeTree(HWND) { return std::make_unique<CTWTreeCtrl>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
@@ -52,7 +54,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kStatusBar, 12, nullptr},     {ctype::kComboBox, 13, nullptr},
     {ctype::kListBox, 14, &MakeListBox},       {ctype::kListView, 15, &MakeListView},
     {ctype::kMenu, 16, nullptr},          {ctype::kSpin, 17, nullptr},
-    {ctype::kProgress, 18, nullptr},      {ctype::kTree, 19, nullptr},
+    {ctype::kProgress, 18, nullptr},      {ctype::kTree, 19, &MakeTree},
     {ctype::kHeader, 20, nullptr},        {ctype::kStaticText, 21, nullptr},
     {ctype::kDateTime, 22, nullptr},      {ctype::kMdiClient, 23, &MakeMdiClient},
     {ctype::kDialog, 25, &MakeDialog},    {ctype::kStaticIcon, 26, nullptr},
