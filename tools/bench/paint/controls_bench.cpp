@@ -58,6 +58,20 @@ HWND ButtonHost(int x) {
     return host;
 }
 
+} // namespace
+
+void AddControlImages() {
+    test::SyntheticSkin skin(GetRuntimeSkinManager()->GetMainSkin());
+    for (int id = 42; id <= 101; ++id) skin.SolidImage(5, WORD(id), RGB(90, 120, 40 + id));
+    for (int id = 814; id <= 841; ++id) skin.SolidImage(5, WORD(id), RGB(90, 140, id - 700));
+    for (int id = 22; id <= 30; id += 2)
+        skin.SolidImage(4, WORD(id), RGB(200, 180, 40 + id), 16, 16, {4, 4, 4, 4, 1, 1});
+    for (int id = 109; id <= 128; ++id) skin.SolidImage(6, WORD(id), RGB(180, 60, id), 13, 13);
+    for (int id = 133; id <= 146; ++id) skin.SolidImage(7, WORD(id), RGB(60, 180, id), 13, 13);
+    for (int id = 663; id <= 676; ++id)
+        skin.SolidImage(39, WORD(id), RGB(120, id - 600, 200), 16, 16, {4, 4, 4, 4, 1, 1});
+}
+
 void Compare(const char* what, HWND (*make)(int), int iterations) {
     HWND system = make(0);
     HWND skinned = make(500);
@@ -74,20 +88,6 @@ void Compare(const char* what, HWND (*make)(int), int iterations) {
     std::printf("ratio skinned-to-system %s %.2f\n", what, systemUs > 0 ? skinnedUs / systemUs : 0.0);
     DestroyWindow(skinned);
     DestroyWindow(system);
-}
-
-} // namespace
-
-void AddControlImages() {
-    test::SyntheticSkin skin(GetRuntimeSkinManager()->GetMainSkin());
-    for (int id = 42; id <= 101; ++id) skin.SolidImage(5, WORD(id), RGB(90, 120, 40 + id));
-    for (int id = 814; id <= 841; ++id) skin.SolidImage(5, WORD(id), RGB(90, 140, id - 700));
-    for (int id = 22; id <= 30; id += 2)
-        skin.SolidImage(4, WORD(id), RGB(200, 180, 40 + id), 16, 16, {4, 4, 4, 4, 1, 1});
-    for (int id = 109; id <= 128; ++id) skin.SolidImage(6, WORD(id), RGB(180, 60, id), 13, 13);
-    for (int id = 133; id <= 146; ++id) skin.SolidImage(7, WORD(id), RGB(60, 180, id), 13, 13);
-    for (int id = 663; id <= 676; ++id)
-        skin.SolidImage(39, WORD(id), RGB(120, id - 600, 200), 16, 16, {4, 4, 4, 4, 1, 1});
 }
 
 void BenchScrollBars(int iterations) { Compare("scrollbar", &ScrollHost, iterations); }

@@ -18,6 +18,7 @@
 #include "runtime/twf_api.h"
 #include "tests/harness/synthetic_skin.h"
 #include "tools/bench/paint/controls_bench.h"
+#include "tools/bench/paint/lists_bench.h"
 
 namespace {
 
@@ -245,6 +246,7 @@ int main() {
     DestroyWindow(systemMdi);
     hexmoor::bench::BenchScrollBars(iterations);
     hexmoor::bench::BenchButtons(iterations);
+    hexmoor::bench::BenchLists(iterations);
     ShutdownSkinRuntime();
     return 0;
 }
