@@ -19,6 +19,7 @@
 #include "runtime/twf_api.h"
 #include "tests/harness/standard_dialog.h"
 #include "tools/skinshot/controls_panel.h"
+#include "tools/skinshot/lists_panel.h"
 #include "tools/skinshot/frame_panels.h"
 #include "tools/skinshot/window_png.h"
 
@@ -107,6 +108,7 @@ int main() {
         return 10;
     }
     panels.push_back(std::move(controls));
+    if (skinshot::Panel lists = skinshot::MakeListsPanel(!off); lists.picture) panels.push_back(std::move(lists));
 
     // Panels in rows below the dialog, 8 pixels apart.
     constexpr int kGap = 8;
