@@ -219,6 +219,7 @@ LRESULT CTWListBox::Paint(HDC given) {
     if (selection.kind == Selection::Extended)
         selection = ExtendedRange(selection, int(SendMessageW(hWnd_, LB_GETANCHORINDEX, 0, 0)), caret);
     const bool focused = GetFocus() == hWnd_;
+    const int hscroll = (style & WS_HSCROLL) ? GetScrollPos(hWnd_, SB_HORZ) : 0;
     const auto* host = checkMode_ == CheckMode::HostChecks
                            ? static_cast<const CheckListHost*>(GetPropW(hWnd_, kCheckListHostProperty))
                            : nullptr;
@@ -271,8 +272,8 @@ LRESULT CTWListBox::Paint(HDC given) {
                          windowDisabled && checkMode_ == CheckMode::SelectionChecks);
         if (hasText) {
             ::SetTextColor(dc, element_->GetColor(disabled ? 357 : selected ? 363 : 356));
-            RECT textRect =
-                ToRECT(checks ? CheckRowTextRect(row, rightAligned) : PlainRowTextRect(ToRect(item), rightAligned));
+            RECT textRect = ToRECT(checks ? CheckRowTextRect(row, rightAligned)
+                                          : PlainRowTextRect(ToRect(item), rightAligned, hscroll));
             itemText = text.GetListBoxText(index);
             text.DrawUnicodeText(dc, itemText, int(itemText.GetLength()), &textRect,
                                  kRowTextFormat | (rightAligned ? DT_RIGHT : 0));

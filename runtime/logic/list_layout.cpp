@@ -44,7 +44,7 @@ CheckRow CheckRowLayout(const Rect& item, bool rightAligned) {
     return row;
 }
 
-Rect PlainRowTextRect(const Rect& item, bool rightAligned) {
+Rect PlainRowTextRect(const Rect& item, bool rightAligned, int horizontalScroll) {
     // The text sits 2 pixels in from the row's near edge; right-aligned text
     // keeps 2 pixels off the right and starts 5 in.
     Rect r = item;
@@ -55,6 +55,7 @@ Rect PlainRowTextRect(const Rect& item, bool rightAligned) {
         r.left += 2;
         r.right += 3;
     }
+    r.left -= horizontalScroll;
     return r;
 }
 

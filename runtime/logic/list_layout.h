@@ -54,9 +54,11 @@ struct CheckRow {
 constexpr int kCheckBoxSide = 11;
 CheckRow CheckRowLayout(const Rect& item, bool rightAligned);
 
-// Where a row's text is drawn: plain rows around the item rectangle, check
-// rows inside the text rectangle, 3 pixels in from the box.
-Rect PlainRowTextRect(const Rect& item, bool rightAligned);
+// Where a row's text is drawn: plain rows around the item rectangle, moved
+// left by the horizontal scroll position (the list box's item rectangles do
+// not carry it), check rows inside the text rectangle, 3 pixels in from the
+// box.
+Rect PlainRowTextRect(const Rect& item, bool rightAligned, int horizontalScroll);
 Rect CheckRowTextRect(const CheckRow& row, bool rightAligned);
 
 enum class Selection { Single, Multiple, Extended };

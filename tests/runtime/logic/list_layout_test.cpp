@@ -59,8 +59,9 @@ TEST(ListBoxRows, CheckBoxAndTextPlaces) {
         EXPECT_EQ(row.text, c.text);
         EXPECT_EQ(CheckRowTextRect(row, c.right), c.drawnText);
     }
-    EXPECT_EQ(PlainRowTextRect({0, 0, 100, 16}, false), (Rect{2, 0, 103, 16}));
-    EXPECT_EQ(PlainRowTextRect({0, 0, 100, 16}, true), (Rect{5, 0, 98, 16}));
+    EXPECT_EQ(PlainRowTextRect({0, 0, 100, 16}, false, 0), (Rect{2, 0, 103, 16}));
+    EXPECT_EQ(PlainRowTextRect({0, 0, 100, 16}, true, 0), (Rect{5, 0, 98, 16}));
+    EXPECT_EQ(PlainRowTextRect({0, 0, 100, 16}, false, 30), (Rect{-28, 0, 103, 16})) << "scrolled sideways";
 }
 
 TEST(ListBoxRows, SelectedRowRule) {

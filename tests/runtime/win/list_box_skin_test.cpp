@@ -95,6 +95,9 @@ TEST_F(ListBoxSkinTest, RowsSelectionBorderAndScrollData) {
     SetUpSkin();
     HWND single = AddList(WS_VSCROLL | LBS_NOTIFY, 10, 10, 160, 107, 30);
     HWND multi = AddList(LBS_MULTIPLESEL, 190, 10, 160, 45, 3);
+    HWND wide = AddList(WS_HSCROLL, 190, 100, 160, 80, 3);
+    SendMessageW(wide, LB_SETHORIZONTALEXTENT, 600, 0);
+    SendMessageW(wide, LB_SETCURSEL, 0, 0);
     SendMessageW(single, LB_SETCURSEL, 1, 0);
     SkinAll();
     ASSERT_EQ(GetSkinnedWindowType(single), hexmoor::rt::ctype::kListBox);
@@ -160,6 +163,16 @@ TEST_F(ListBoxSkinTest, RowsSelectionBorderAndScrollData) {
     element_->SetColor(358, 0xFFFFFFFF);
     Repaint();
     EXPECT_TRUE(Shows(single, RowEnd(single, caret), ~ImageColour(354))) << "inverted selection";
+
+    // Scrolled sideways: Wine's item rectangles stay where they were (the
+    // painter moves the text by the scroll position); the selection still
+    // fills the row.
+    for (int i = 0; i < 4; ++i) SendMessageW(wide, WM_HSCROLL, SB_LINERIGHT, 0);
+    Repaint();
+    ASSERT_GT(GetScrollPos(wide, SB_HORZ), 0);
+    const RECT shifted = Row(wide, 0);
+    EXPECT_EQ(shifted.left, 0) << "the item rectangle does not carry the horizontal scroll";
+    EXPECT_TRUE(Shows(wide, RowEnd(wide, 0), ~ImageColour(354))) << "scrolled selected row";
 
     // Disabled window: the disabled background.
     EnableWindow(multi, FALSE);
