@@ -88,7 +88,7 @@ StyleFile::OpenResult StyleFile::Open(std::vector<std::uint8_t> bytes) {
     themes_ = IniText();
     schemes_.clear();
     if (!module_.Open(bytes_)) return OpenResult::kDamaged;
-    const auto themes = FindText(u"THEMES_INI");
+    const auto themes = FindTextResource(u"THEMES_INI");
     if (!themes) return OpenResult::kNoThemesIni;
     themes_ = IniText(*themes);
     if (const auto names = module_.Find(ResourceKey::Name(u"FILERESNAMES"), ResourceKey::Id(1)))
@@ -96,7 +96,7 @@ StyleFile::OpenResult StyleFile::Open(std::vector<std::uint8_t> bytes) {
     return OpenResult::kOk;
 }
 
-std::optional<std::span<const std::uint8_t>> StyleFile::FindText(std::u16string_view name) const {
+std::optional<std::span<const std::uint8_t>> StyleFile::FindTextResource(std::u16string_view name) const {
     return module_.Find(TextFileType(), ResourceKey::Name(name));
 }
 

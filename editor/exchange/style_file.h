@@ -55,7 +55,7 @@ public:
     std::u16string Description() const { return BuildThemeDescription(themes_); }
 
     // The bytes of a "TEXTFILE" resource; nullopt when missing.
-    std::optional<std::span<const std::uint8_t>> FindText(std::u16string_view name) const;
+    std::optional<std::span<const std::uint8_t>> FindTextResource(std::u16string_view name) const;
     // The packed DIB of a bitmap resource; nullopt when missing.
     std::optional<std::span<const std::uint8_t>> FindBitmap(std::u16string_view name) const;
 

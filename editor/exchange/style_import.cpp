@@ -130,7 +130,7 @@ const std::vector<WORD>& ImportedElementTypes() {
 }
 
 SchemeText ReadSchemeText(const StyleFile& style, std::u16string_view resource, IniText* out) {
-    const auto bytes = style.FindText(resource);
+    const auto bytes = style.FindTextResource(resource);
     if (!bytes) return SchemeText::kMissing;
     IniText text(*bytes);
     bool readable = false;

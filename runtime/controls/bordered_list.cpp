@@ -5,6 +5,7 @@
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/element_reset.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/list_layout.h"
 #include "runtime/text/support_unicode.h"
@@ -26,18 +27,16 @@ void CTWBorderedList::GetRect(RECT* out) const {
 LRESULT CTWBorderedList::CalcBorderSize(BOOL calcValidRects, LPARAM params) {
     // The system computes the client area with no edges of its own (only the
     // direction bits kept), then the skin's borders are taken off.
-    const CSupportUnicode text(hWnd_, this);
     const LONG_PTR exStyle = GetWindowLongPtrW(hWnd_, GWL_EXSTYLE);
-    const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
-    constexpr LONG_PTR kKept = WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL;
-    text.SetWindowLongAW(GWL_EXSTYLE, exStyle & kKept);
     if (KeepsSystemBorder()) {
+        const CSupportUnicode text(hWnd_, this);
+        constexpr LONG_PTR kKept = WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL;
+        text.SetWindowLongAW(GWL_EXSTYLE, exStyle & kKept);
         const LRESULT result = Default();
         text.SetWindowLongAW(GWL_EXSTYLE, exStyle);
         return result;
     }
-    text.SetWindowLongAW(GWL_STYLE, style & ~LONG_PTR(WS_BORDER));
-    const LRESULT result = Default();
+    const LRESULT result = DefaultWithoutBorders(*this);
     RECT* client =
         calcValidRects ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(params)->rgrc[0] : reinterpret_cast<RECT*>(params);
     if (client) {
@@ -48,8 +47,6 @@ LRESULT CTWBorderedList::CalcBorderSize(BOOL calcValidRects, LPARAM params) {
         const Rect inside = rt::lists::InsideBorders({client->left, client->top, client->right, client->bottom}, b);
         *client = {inside.left, inside.top, inside.right, inside.bottom};
     }
-    text.SetWindowLongAW(GWL_STYLE, style);
-    text.SetWindowLongAW(GWL_EXSTYLE, exStyle);
     return result;
 }
 
@@ -110,10 +107,7 @@ LRESULT CTWBorderedList::EraseBackground(HDC dc, HWND child, const RECT* rect) {
 }
 
 void CTWBorderedList::Reset(const std::wstring& name) {
-    if (name != elementName_) elementName_ = name;
-    if (element_) {
-        if (CTwfSkin* skin = GetTwfSkin()) SetSkin(skin, WORD(type_), name);
-    }
+    ReselectElement(*this, name);
     CTWWnd::Reset(name);
 }
 

@@ -3,6 +3,7 @@
 #include "model/twf_obj.h"
 #include "runtime/runtime_state.h"
 #include "runtime/manager/controls_manager.h"
+#include "runtime/text/support_unicode.h"
 #include "runtime/wnd/tw_wnd.h"
 
 bool PassesThrough(const CTWWnd& object) {
@@ -20,4 +21,23 @@ LRESULT EraseWithParent(HWND self, HDC dc, HWND child, const RECT* rect) {
     CTWWnd* parent = GetSkinnedWindowObject(GetParent(self));
     if (!parent) return 1;
     return parent->EraseBackground(dc, child, rect);
+}
+
+void ResetElementByName(CTWWnd& object, const std::wstring& name) {
+    if (name != object.GetElementName()) object.SetElementName(name);
+    if (object.GetSkinObject()) {
+        if (CTwfSkin* skin = object.GetTwfSkin()) object.SetSkin(skin, WORD(object.GetType()), name);
+    }
+}
+
+LRESULT DefaultWithoutBorders(CTWWnd& object) {
+    const CSupportUnicode unicode(object.GetSafeHwnd(), &object);
+    const LONG_PTR style = unicode.GetWindowLongAW(GWL_STYLE);
+    const LONG_PTR ex = unicode.GetWindowLongAW(GWL_EXSTYLE);
+    unicode.SetWindowLongAW(GWL_EXSTYLE, ex & (WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL));
+    unicode.SetWindowLongAW(GWL_STYLE, style & ~LONG_PTR(WS_BORDER));
+    const LRESULT result = object.Default();
+    unicode.SetWindowLongAW(GWL_STYLE, style);
+    unicode.SetWindowLongAW(GWL_EXSTYLE, ex);
+    return result;
 }

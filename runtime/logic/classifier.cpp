@@ -61,6 +61,7 @@ int ClassifyClientClass(const WindowFacts& f) {
     if (HasPrefix(n, "WindowsForms10.MDICLIENT"))
         return f.hostKind == host::kWinForms ? ctype::kMdiClient : ctype::kNever;
     if (ClassNameIs(n, "AfxMDIFrame42")) return ctype::kSplitter;
+    if (ClassNameIs(n, kSplitterWindowClass)) return ctype::kSplitter;
     if (ClassNameIs(n, "ProgressBar20WndClass")) return ctype::kProgress;
     if (ClassNameIs(n, "SHBrowseForFolder ShellNameSpace Control")) return ctype::kTransparent;
     if (ClassNameIs(n, "UpDown20WndClass")) return ctype::kSpin;

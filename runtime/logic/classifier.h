@@ -27,6 +27,11 @@ using RoleQuery = std::function<std::optional<long>()>;
 
 int ClassifyWindow(const WindowFacts& facts, const RoleQuery& role);
 
+// The class of our own splitter windows (the test harness's, later the
+// editor's): they publish their rows and columns through the splitter host
+// interface and are skinned as splitters.
+inline constexpr const char* kSplitterWindowClass = "HexmoorSplitter";
+
 // The role Windows' built-in accessibility proxies report for the standard
 // system classes, from class name and style; nothing for other classes. The
 // test platform reports the client role for nearly every class, so the

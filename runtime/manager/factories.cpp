@@ -6,11 +6,18 @@
 #include "runtime/controls/check_box.h"
 #include "runtime/controls/check_button.h"
 #include "runtime/controls/color_dialog.h"
+#include "runtime/controls/combo_box.h"
+#include "runtime/controls/edit.h"
 #include "runtime/controls/list_box.h"
 #include "runtime/controls/list_ctrl.h"
 #include "runtime/controls/tree_ctrl.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
+#include "runtime/controls/header_ctrl.h"
+#include "runtime/controls/small_controls.h"
+#include "runtime/controls/tab_ctrl.h"
+#include "runtime/controls/status_bar.h"
+#include "runtime/controls/tool_bar.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/wnd/transparent_window.h"
 #include "runtime/wnd/tw_dialog.h"
@@ -41,27 +48,53 @@ std::unique_ptr<CTWWnd> MakeCheckButton(HWND) { return std::make_unique<CTWCheck
 std::unique_ptr<CTWWnd> MakeListBox(HWND) { return std::make_unique<CTWListBox>(); }
 std::unique_ptr<CTWWnd> MakeListView(HWND) { return std::make_unique<CTWListCtrl>(); }
 std::unique_ptr<CTWWnd> MakeTree(HWND) { return std::make_unique<CTWTreeCtrl>(); }
+std::unique_ptr<CTWWnd> MakeTab(HWND) { return std::make_unique<CTWTabCtrl>(); }
+std::unique_ptr<CTWWnd> MakeHeader(HWND) { return std::make_unique<CTWHeader>(); }
+std::unique_ptr<CTWWnd> MakeTip(HWND) { return std::make_unique<CTWToolTipCtrl>(); }
+std::unique_ptr<CTWWnd> MakeSplit(HWND) { return std::make_unique<CTWSplitter>(); }
+std::unique_ptr<CTWWnd> MakeGrip(HWND) { return std::make_unique<CTWGrip>(); }
+std::unique_ptr<CTWWnd> MakeToolBar(HWND) { return std::make_unique<CTWToolBar>(); }
+std::unique_ptr<CTWWnd> MakeStatusBar(HWND) { return std::make_unique<CTWStatus>(); }
+std::unique_ptr<CTWWnd> MakeEdit(HWND) { return std::make_unique<CTWEdit>(); }
+std::unique_ptr<CTWWnd> MakeRichEdit(HWND) { return std::make_unique<CTWRichEdit>(); }
+std::unique_ptr<CTWWnd> MakeComboBox(HWND) { return std::make_unique<CTWComboBox>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
 // then their windows are not skinned at all (never drawn half-way).
 constexpr std::array<Kind, 32> kKinds{{
-    {ctype::kWindow, 1, &MakePlain},      {ctype::kEdit, 3, nullptr},
-    {ctype::kButton, 4, &MakeButton},     {ctype::kScrollBar, 5, &MakeScrollBar},
-    {ctype::kCheckBox, 6, &MakeCheckBox}, {ctype::kRadio, 7, &MakeRadio},
-    {ctype::kGroupBox, 8, nullptr},       {ctype::kSlider, 9, nullptr},
-    {ctype::kTab, 10, nullptr},           {ctype::kToolBar, 11, nullptr},
-    {ctype::kStatusBar, 12, nullptr},     {ctype::kComboBox, 13, nullptr},
-    {ctype::kListBox, 14, &MakeListBox},       {ctype::kListView, 15, &MakeListView},
-    {ctype::kMenu, 16, nullptr},          {ctype::kSpin, 17, nullptr},
-    {ctype::kProgress, 18, nullptr},      {ctype::kTree, 19, &MakeTree},
-    {ctype::kHeader, 20, nullptr},        {ctype::kStaticText, 21, nullptr},
-    {ctype::kDateTime, 22, nullptr},      {ctype::kMdiClient, 23, &MakeMdiClient},
-    {ctype::kDialog, 25, &MakeDialog},    {ctype::kStaticIcon, 26, nullptr},
-    {ctype::kGrip, 27, nullptr},          {ctype::kToolTip, 28, nullptr},
-    {ctype::kSplitter, 34, nullptr},      {ctype::kLayered, 35, nullptr},
-    {ctype::kMonthCal, 38, nullptr},      {ctype::kCheckButton, 39, &MakeCheckButton},
-    {ctype::kRichEdit, 3, nullptr},       {ctype::kTransparent, 100, &MakeTransparent},
+    {ctype::kWindow, 1, &MakePlain},
+    {ctype::kEdit, 3, &MakeEdit},
+    {ctype::kButton, 4, &MakeButton},
+    {ctype::kScrollBar, 5, &MakeScrollBar},
+    {ctype::kCheckBox, 6, &MakeCheckBox},
+    {ctype::kRadio, 7, &MakeRadio},
+    {ctype::kGroupBox, 8, nullptr},
+    {ctype::kSlider, 9, nullptr},
+    {ctype::kTab, 10, &MakeTab},
+    {ctype::kToolBar, 11, &MakeToolBar},
+    {ctype::kStatusBar, 12, &MakeStatusBar},
+    {ctype::kComboBox, 13, &MakeComboBox},
+    {ctype::kListBox, 14, &MakeListBox},
+    {ctype::kListView, 15, &MakeListView},
+    {ctype::kMenu, 16, nullptr},
+    {ctype::kSpin, 17, nullptr},
+    {ctype::kProgress, 18, nullptr},
+    {ctype::kTree, 19, &MakeTree},
+    {ctype::kHeader, 20, &MakeHeader},
+    {ctype::kStaticText, 21, nullptr},
+    {ctype::kDateTime, 22, nullptr},
+    {ctype::kMdiClient, 23, &MakeMdiClient},
+    {ctype::kDialog, 25, &MakeDialog},
+    {ctype::kStaticIcon, 26, nullptr},
+    {ctype::kGrip, 27, &MakeGrip},
+    {ctype::kToolTip, 28, &MakeTip},
+    {ctype::kSplitter, 34, &MakeSplit},
+    {ctype::kLayered, 35, nullptr},
+    {ctype::kMonthCal, 38, nullptr},
+    {ctype::kCheckButton, 39, &MakeCheckButton},
+    {ctype::kRichEdit, 3, &MakeRichEdit},
+    {ctype::kTransparent, 100, &MakeTransparent},
 }};
 
 const Kind* FindKind(int code) {

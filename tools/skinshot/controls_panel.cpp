@@ -1,5 +1,7 @@
 #include "tools/skinshot/controls_panel.h"
 
+#include "tools/skinshot/panel_kit.h"
+
 #include <functional>
 #include <algorithm>
 
@@ -15,110 +17,19 @@ namespace {
 constexpr int kPanelWidth = 820;
 constexpr int kPanelHeight = 620;
 
-void PumpAll() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-void PumpFor(int ms) {
-    const DWORD end = GetTickCount() + DWORD(ms);
-    while (int(end - GetTickCount()) > 0) {
-        PumpAll();
-        Sleep(5);
-    }
-    PumpAll();
-}
-
-void Repaint(HWND hwnd) {
-    RedrawWindow(hwnd, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
-}
-
-LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
-
-// One item: its window, the state it shows, how it is put into that state
-// (kept until the picture) and, for states that input ends again, how it is
-// shown and undone around its own picture.
-struct Spec {
-    int kind;
-    std::string state;
-    HWND window = nullptr;
-    std::function<void(HWND)> persistent;
-    std::function<void(HWND)> show;
-    std::function<void(HWND)> undo;
-};
-
-class PanelHost {
-public:
-    PanelHost() {
-        host_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 0, 0, kPanelWidth, kPanelHeight, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
-        // A plain check box holds the focus while no item asks for it, so
-        // no push button has it.
-        anchor_ = Child(L"BUTTON", L"", BS_CHECKBOX, 0, kPanelHeight - 4, 2, 2);
-    }
-    ~PanelHost() {
-        if (host_) DestroyWindow(host_);
-    }
-    HWND Host() const { return host_; }
-    HWND Anchor() const { return anchor_; }
-
-    HWND Child(const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id = 0) {
-        return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, host_,
-                               reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
-    }
-
-    // Next free cell of the flow layout.
-    POINT Place(int w, int h) {
-        if (x_ + w > kPanelWidth - 8) {
-            x_ = 8;
-            y_ += rowHeight_ + 8;
-            rowHeight_ = 0;
-        }
-        const POINT p{x_, y_};
-        x_ += w + 8;
-        rowHeight_ = std::max(rowHeight_, h);
-        return p;
-    }
-    void NewRow() { x_ = kPanelWidth; }
-
-private:
-    HWND host_ = nullptr;
-    HWND anchor_ = nullptr;
-    int x_ = 8, y_ = 8, rowHeight_ = 0;
-};
-
-void Press(HWND w, int x, int y) { SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y)); }
-void ReleaseOutside(HWND w) {
-    SendMessageW(w, WM_LBUTTONUP, 0, At(-500, -500));
-    ReleaseCapture();
-}
-void Hover(HWND w) { SendMessageW(w, WM_MOUSEMOVE, 0, At(4, 4)); }
-void Leave(HWND w) { SendMessageW(w, WM_MOUSELEAVE, 0, 0); }
-
-// Screen point of a window-relative point.
-POINT Screen(HWND w, int x, int y) {
-    RECT r{};
-    GetWindowRect(w, &r);
-    return {r.left + x, r.top + y};
-}
-
 } // namespace
 
 Panel MakeControlsPanel(bool skinned) {
-    PanelHost panel;
+    PanelHost panel(kPanelWidth, kPanelHeight);
     if (!panel.Host()) return {};
-    std::vector<Spec> specs;
+    std::vector<ItemShot> shots;
     int id = 100;
 
     // Push buttons: a default button of its own for the "default" look.
     const char* pushStates[] = {"normal", "hot", "pressed", "disabled", "focused", "default"};
     for (const char* state : pushStates) {
         const POINT p = panel.Place(110, 30);
-        Spec s{4, state};
+        ItemShot s{4, state};
         s.window = panel.Child(L"BUTTON", L"Button", BS_PUSHBUTTON | WS_TABSTOP, p.x, p.y, 110, 30, ++id);
         const std::string st = state;
         if (st == "hot") {
@@ -135,7 +46,7 @@ Panel MakeControlsPanel(bool skinned) {
             const int defId = id;
             s.persistent = [&panel, defId](HWND) { SendMessageW(panel.Host(), DM_SETDEFID, defId, 0); };
         }
-        specs.push_back(std::move(s));
+        shots.push_back(std::move(s));
     }
     panel.NewRow();
 
@@ -155,7 +66,7 @@ Panel MakeControlsPanel(bool skinned) {
             for (const char* look : looks) {
                 const int w = k.kind == 39 ? 110 : 150, h = k.kind == 39 ? 30 : 24;
                 const POINT p = panel.Place(w, h);
-                Spec s{k.kind, std::string(checkName) + "-" + look};
+                ItemShot s{k.kind, std::string(checkName) + "-" + look};
                 s.window = panel.Child(L"BUTTON", L"Option", k.style | WS_TABSTOP, p.x, p.y, w, h, ++id);
                 const int c = check;
                 const std::string lk = look;
@@ -175,7 +86,7 @@ Panel MakeControlsPanel(bool skinned) {
                 } else if (lk == "focused") {
                     s.show = [](HWND wnd) { SetFocus(wnd); };
                 }
-                specs.push_back(std::move(s));
+                shots.push_back(std::move(s));
             }
             panel.NewRow();
         }
@@ -192,7 +103,7 @@ Panel MakeControlsPanel(bool skinned) {
     for (const BarSpec& b : bars) {
         const int w = b.vertical ? 17 : 180, h = b.vertical ? 120 : 17;
         const POINT p = panel.Place(w, h);
-        Spec s{5, b.state};
+        ItemShot s{5, b.state};
         s.window = panel.Child(L"SCROLLBAR", L"", b.vertical ? SBS_VERT : SBS_HORZ, p.x, p.y, w, h, ++id);
         SetScrollInfo(s.window, SB_CTL, &data, FALSE);
         const std::string st = b.state;
@@ -214,7 +125,7 @@ Panel MakeControlsPanel(bool skinned) {
             };
             s.undo = ReleaseOutside;
         }
-        specs.push_back(std::move(s));
+        shots.push_back(std::move(s));
     }
     panel.NewRow();
 
@@ -223,7 +134,7 @@ Panel MakeControlsPanel(bool skinned) {
                                   "window-arrow-pressed", "window-inactive",  "window-disabled"};
     for (const char* state : windowStates) {
         const POINT p = panel.Place(120, 100);
-        Spec s{5, state};
+        ItemShot s{5, state};
         s.window = CreateWindowExW(0, L"#32770", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, p.x, p.y, 120,
                                    100, panel.Host(), nullptr, GetModuleHandleW(nullptr), nullptr);
         SCROLLINFO v{sizeof(v), SIF_ALL, 0, 99, 20, 0, 0};
@@ -272,59 +183,13 @@ Panel MakeControlsPanel(bool skinned) {
                 PumpFor(80);
             };
         }
-        specs.push_back(std::move(s));
+        shots.push_back(std::move(s));
     }
 
-    if (skinned) ApplySkinToWindow(panel.Host(), 1);
-    for (Spec& s : specs)
-        if (s.persistent) s.persistent(s.window);
-    SetFocus(panel.Anchor());
-    SetCursorPos(kPanelWidth + 200, kPanelHeight + 200);
-    for (int i = 0; i < 3; ++i) {
-        PumpAll();
-        Repaint(panel.Host());
-        Sleep(30);
-    }
-    PumpAll();
-
-    // The whole panel first, then every item that input puts into its state
-    // taken again while it shows that state.
-    Panel result;
-    const BITMAPINFO bi = hexmoor::win::TopDown32BitInfo(kPanelWidth, kPanelHeight);
-    void* bits = nullptr;
-    result.picture.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!result.picture || !bits) return {};
-    result.width = kPanelWidth;
-    result.height = kPanelHeight;
-    hexmoor::win::MemoryDC memory(nullptr);
-    hexmoor::win::SelectGuard select(memory.Get(), result.picture.Get());
-    {
-        hexmoor::win::WindowDC source(panel.Host(), true);
-        BitBlt(memory.Get(), 0, 0, kPanelWidth, kPanelHeight, source.Get(), 0, 0, SRCCOPY);
-    }
-    RECT hostRect{};
-    GetWindowRect(panel.Host(), &hostRect);
-    for (Spec& s : specs) {
-        RECT r{};
-        GetWindowRect(s.window, &r);
-        OffsetRect(&r, -hostRect.left, -hostRect.top);
-        result.items.push_back({s.kind, s.state, r});
-        if (!s.show) continue;
-        // The system's own scroll bars track a press in a modal loop of their
-        // own until a real button release: unskinned bars are taken as they are.
-        if (s.kind == 5 && !IsSkinScrollbarWindow(s.window)) continue;
-        s.show(s.window);
-        RedrawWindow(s.window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
-        {
-            hexmoor::win::WindowDC source(s.window, true);
-            BitBlt(memory.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY);
-        }
-        if (s.undo) s.undo(s.window);
-        SetFocus(panel.Anchor());
-        PumpAll();
-    }
-    GdiFlush();
-    return result;
+    // The system's own scroll bars track a press in a modal loop of their
+    // own until a real button release: unskinned bars are taken as they are.
+    return TakePanel(panel, shots, skinned,
+                     [](const ItemShot& s) { return s.kind != 5 || IsSkinScrollbarWindow(s.window) != FALSE; });
 }
 
 } // namespace skinshot

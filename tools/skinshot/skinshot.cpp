@@ -18,9 +18,12 @@
 
 #include "runtime/twf_api.h"
 #include "tests/harness/standard_dialog.h"
+#include "tools/skinshot/bars_panel.h"
 #include "tools/skinshot/controls_panel.h"
+#include "tools/skinshot/edits_panel.h"
 #include "tools/skinshot/lists_panel.h"
 #include "tools/skinshot/frame_panels.h"
+#include "tools/skinshot/tabs_panel.h"
 #include "tools/skinshot/window_png.h"
 
 namespace {
@@ -108,6 +111,9 @@ int main() {
         return 10;
     }
     panels.push_back(std::move(controls));
+    if (skinshot::Panel tabs = skinshot::MakeTabsPanel(!off); tabs.picture) panels.push_back(std::move(tabs));
+    if (skinshot::Panel bars = skinshot::MakeBarsPanel(!off); bars.picture) panels.push_back(std::move(bars));
+    if (skinshot::Panel edits = skinshot::MakeEditsPanel(!off); edits.picture) panels.push_back(std::move(edits));
     if (skinshot::Panel lists = skinshot::MakeListsPanel(!off); lists.picture) panels.push_back(std::move(lists));
 
     // Panels in rows below the dialog, 8 pixels apart.

@@ -95,6 +95,7 @@ TEST(Classifier, ClientRoleClassRules) {
         {"WindowsForms10.MDICLIENT.app", 0, 10, 1, ctype::kMdiClient},
         {"WindowsForms10.MDICLIENT.app", 0, 10, 0, ctype::kNever},
         {"AfxMDIFrame42", 0, 10, 0, ctype::kSplitter},
+        {"HexmoorSplitter", 0, 10, 0, ctype::kSplitter},
         {"ProgressBar20WndClass", 0, 10, 2, ctype::kProgress},
         {"SHBrowseForFolder ShellNameSpace Control", 0, 10, 0, ctype::kTransparent},
         {"UpDown20WndClass", 0, 10, 2, ctype::kSpin},

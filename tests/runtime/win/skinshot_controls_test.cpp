@@ -25,34 +25,13 @@ namespace {
 COLORREF ImageColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
 COLORREF TextColour(int id) { return RGB(id & 0xFF, 40 + 50 * (id >> 8), 23); }
 
-struct Item {
-    int kind = 0;
-    std::string state;
-    PixelRect rect;
-};
+using Item = SheetItem;
 
 // The items of buttons and scroll bars among the sheet's item lines.
-std::vector<Item> ParseItems(const std::string& output) {
-    std::vector<Item> items;
-    std::istringstream in(output);
-    std::string word;
-    while (in >> word) {
-        if (word != "item") continue;
-        Item item;
-        int x = 0, y = 0, w = 0, h = 0;
-        in >> item.kind >> item.state >> x >> y >> w >> h;
-        item.rect = {x, y, x + w, y + h};
-        if (item.kind == 4 || item.kind == 5 || item.kind == 6 || item.kind == 7 || item.kind == 39)
-            items.push_back(item);
-    }
-    return items;
-}
+std::vector<Item> ParseItems(const std::string& output) { return ParseSheetItems(output, {4, 5, 6, 7, 39}); }
 
 bool Contains(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, pixels.Height()); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.right, pixels.Width()); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
-    return false;
+    return ContainsColour(pixels, r, colour);
 }
 
 // Image and text colour ids an item must show, and ids it must not.

@@ -15,14 +15,25 @@ void Pump() {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
+} // namespace
+
 // Microseconds per full repaint of the window, frame and children included.
-double TimeRepaints(HWND hwnd, int iterations) {
+// With `childrenOnly` the window's children are repainted one by one and the
+// window's own background is left out.
+double TimeRepaints(HWND hwnd, int iterations, bool childrenOnly) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     Pump();
     const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW;
     QueryPerformanceCounter(&start);
-    for (int i = 0; i < iterations; ++i) RedrawWindow(hwnd, nullptr, nullptr, flags);
+    for (int i = 0; i < iterations; ++i) {
+        if (!childrenOnly) {
+            RedrawWindow(hwnd, nullptr, nullptr, flags);
+            continue;
+        }
+        for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            RedrawWindow(child, nullptr, nullptr, flags);
+    }
     QueryPerformanceCounter(&end);
     return double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / iterations;
 }
@@ -36,6 +47,8 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
     return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
+
+namespace {
 
 HWND ScrollHost(int x) {
     HWND host = CreateHost(x, WS_VSCROLL | WS_HSCROLL);
@@ -60,6 +73,24 @@ HWND ButtonHost(int x) {
 
 } // namespace
 
+void CompareRepaints(const char* what, HWND (*make)(int), int iterations, bool childrenOnly) {
+    HWND system = make(0);
+    HWND skinned = make(500);
+    if (!system || !skinned) {
+        std::fprintf(stderr, "paint_bench: the %s windows could not be created\n", what);
+        return;
+    }
+    ApplySkinToWindow(skinned, 1);
+    TimeRepaints(system, 10, childrenOnly);
+    TimeRepaints(skinned, 10, childrenOnly);
+    const double systemUs = TimeRepaints(system, iterations, childrenOnly);
+    const double skinnedUs = TimeRepaints(skinned, iterations, childrenOnly);
+    std::printf("%s: system %.1f us, skinned %.1f us per repaint\n", what, systemUs, skinnedUs);
+    std::printf("ratio skinned-to-system %s %.2f\n", what, systemUs > 0 ? skinnedUs / systemUs : 0.0);
+    DestroyWindow(skinned);
+    DestroyWindow(system);
+}
+
 void AddControlImages() {
     test::SyntheticSkin skin(GetRuntimeSkinManager()->GetMainSkin());
     for (int id = 42; id <= 101; ++id) skin.SolidImage(5, WORD(id), RGB(90, 120, 40 + id));
@@ -72,25 +103,7 @@ void AddControlImages() {
         skin.SolidImage(39, WORD(id), RGB(120, id - 600, 200), 16, 16, {4, 4, 4, 4, 1, 1});
 }
 
-void Compare(const char* what, HWND (*make)(int), int iterations) {
-    HWND system = make(0);
-    HWND skinned = make(500);
-    if (!system || !skinned) {
-        std::fprintf(stderr, "paint_bench: the %s windows could not be created\n", what);
-        return;
-    }
-    ApplySkinToWindow(skinned, 1);
-    TimeRepaints(system, 10);
-    TimeRepaints(skinned, 10);
-    const double systemUs = TimeRepaints(system, iterations);
-    const double skinnedUs = TimeRepaints(skinned, iterations);
-    std::printf("%s: system %.1f us, skinned %.1f us per repaint\n", what, systemUs, skinnedUs);
-    std::printf("ratio skinned-to-system %s %.2f\n", what, systemUs > 0 ? skinnedUs / systemUs : 0.0);
-    DestroyWindow(skinned);
-    DestroyWindow(system);
-}
-
-void BenchScrollBars(int iterations) { Compare("scrollbar", &ScrollHost, iterations); }
-void BenchButtons(int iterations) { Compare("button", &ButtonHost, iterations); }
+void BenchScrollBars(int iterations) { CompareRepaints("scrollbar", &ScrollHost, iterations); }
+void BenchButtons(int iterations) { CompareRepaints("button", &ButtonHost, iterations); }
 
 } // namespace hexmoor::bench

@@ -15,7 +15,7 @@ namespace hexmoor::bench {
 
 namespace {
 
-HWND Child(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
+HWND ListChild(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
     return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
@@ -24,9 +24,9 @@ HWND ListHost(int x) {
     HWND host = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, x, 0, 480, 360, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     if (!host) return nullptr;
-    HWND list = Child(host, L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 8, 8, 140, 340);
-    HWND view = Child(host, WC_LISTVIEWW, LVS_REPORT | LVS_SHOWSELALWAYS, 156, 8, 160, 340);
-    HWND tree = Child(host, WC_TREEVIEWW, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 324, 8, 148, 340);
+    HWND list = ListChild(host, L"LISTBOX", WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 8, 8, 140, 340);
+    HWND view = ListChild(host, WC_LISTVIEWW, LVS_REPORT | LVS_SHOWSELALWAYS, 156, 8, 160, 340);
+    HWND tree = ListChild(host, WC_TREEVIEWW, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, 324, 8, 148, 340);
     SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
     for (int c = 0; c < 2; ++c) {
         LVCOLUMNW column{};
@@ -86,7 +86,7 @@ void BenchLists(int iterations) {
     for (WORD id = 359; id <= 362; ++id) list->SetNumber(id, 2);
     for (WORD id = 368; id <= 371; ++id) view->SetNumber(id, 2);
     for (WORD id = 397; id <= 400; ++id) tree->SetNumber(id, 2);
-    Compare("list", &ListHost, iterations);
+    CompareRepaints("list", &ListHost, iterations);
 }
 
 } // namespace hexmoor::bench

@@ -17,7 +17,10 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/twf_api.h"
 #include "tests/harness/synthetic_skin.h"
+#include "tools/bench/paint/bars_bench.h"
 #include "tools/bench/paint/controls_bench.h"
+#include "tools/bench/paint/tabs_bench.h"
+#include "tools/bench/paint/edits_bench.h"
 #include "tools/bench/paint/lists_bench.h"
 
 namespace {
@@ -189,6 +192,7 @@ int main() {
                        {RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(200, 210, 230),
                         RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120)});
     hexmoor::bench::AddControlImages();
+    hexmoor::bench::AddTabImages();
     hexmoor::test::MarkMainSkinLoaded(GetRuntimeSkinManager());
     EnableSkinning();
 
@@ -246,6 +250,9 @@ int main() {
     DestroyWindow(systemMdi);
     hexmoor::bench::BenchScrollBars(iterations);
     hexmoor::bench::BenchButtons(iterations);
+    hexmoor::bench::BenchEditsAndCombos(iterations);
+    hexmoor::bench::BenchTabs(iterations);
+    hexmoor::bench::BenchBars(iterations);
     hexmoor::bench::BenchLists(iterations);
     ShutdownSkinRuntime();
     return 0;
