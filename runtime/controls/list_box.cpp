@@ -34,6 +34,41 @@ bool IsComboListClass(HWND hwnd) {
     return lstrcmpiW(name, L"ComboLBox") == 0;
 }
 
+bool IsComboOf(HWND candidate, HWND list) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    return candidate && GetComboBoxInfo(candidate, &info) && info.hwndList == list;
+}
+
+struct ComboSearch {
+    HWND list;
+    HWND combo;
+};
+
+BOOL CALLBACK FindComboInChildren(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<ComboSearch*>(lp);
+    if (!IsComboOf(hwnd, search->list)) return TRUE;
+    search->combo = hwnd;
+    return FALSE;
+}
+
+BOOL CALLBACK FindComboInTopLevel(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<ComboSearch*>(lp);
+    if (FindComboInChildren(hwnd, lp)) EnumChildWindows(hwnd, &FindComboInChildren, lp);
+    return search->combo ? FALSE : TRUE;
+}
+
+// The combo box a drop list belongs to: its owner or parent when that names
+// the list as its own; otherwise (Wine gives a drop list neither) the combo
+// box of the list's thread that does.
+HWND FindComboOfList(HWND list) {
+    for (HWND candidate : {reinterpret_cast<HWND>(GetWindowLongPtrW(list, GWLP_HWNDPARENT)), GetParent(list)})
+        if (IsComboOf(candidate, list)) return candidate;
+    ComboSearch search{list, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(list, nullptr), &FindComboInTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.combo;
+}
+
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -51,7 +86,7 @@ void CTWListBox::SetActive(BOOL on, WORD scope) { CTWWnd::SetActive(on && !refus
 
 void CTWListBox::RecogniseDropList() {
     if (dropList_ || !hWnd_ || !IsComboListClass(hWnd_)) return;
-    combo_ = reinterpret_cast<HWND>(GetWindowLongPtrW(hWnd_, GWLP_HWNDPARENT));
+    combo_ = FindComboOfList(hWnd_);
     dropList_ = TRUE;
 }
 

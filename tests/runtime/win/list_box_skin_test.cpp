@@ -291,3 +291,32 @@ TEST_F(ListBoxSkinTest, OwnerDrawnRowsWithoutStringsShowNoText) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 }
+
+TEST_F(ListBoxSkinTest, ComboDropListFramedInTheComboColour) {
+    SetUpSkin();
+    Skin().Element(13)->SetColor(353, ImageColour(353));
+    HWND combo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 10, 150, 200,
+                                 dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (const wchar_t* text : {L"one", L"two", L"three"})
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SkinAll();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Settle();
+    auto* list = dynamic_cast<CTWListBox*>(GetSkinnedWindowObject(info.hwndList));
+    ASSERT_TRUE(list) << "the combo hands its drop list to the runtime";
+    EXPECT_TRUE(list->IsDropList());
+    RedrawWindow(info.hwndList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    Settle();
+    const PixelBuffer window = CaptureWindow(info.hwndList);
+    RECT wr{};
+    GetWindowRect(info.hwndList, &wr);
+    const int w = wr.right - wr.left, h = wr.bottom - wr.top;
+    EXPECT_TRUE(CheckRect(window, {0, 0, w, 1}, ImageColour(353)).Passed()) << "top of the one-pixel frame";
+    EXPECT_TRUE(CheckRect(window, {0, h - 1, w, h}, ImageColour(353)).Passed()) << "bottom of the frame";
+    EXPECT_TRUE(Shows(info.hwndList, RowEnd(info.hwndList, 2), ImageColour(354))) << "rows over the list's image";
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    Settle();
+}
