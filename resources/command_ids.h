@@ -100,3 +100,10 @@
 #define ID_TREE_ADD_UD_FOLDER 32921
 #define ID_TREE_RENAME_UD 32852
 #define ID_TREE_DELETE_UD 32922
+// Clear on an item of a folder (menu 193) and the scroll bars' fills from
+// the other family (menu 240).
+#define ID_TREE_CLEAR_ITEM 32920
+#define ID_FILL_FROM_STANDALONE_HSCROLL 32939
+#define ID_FILL_FROM_STANDALONE_VSCROLL 32940
+#define ID_FILL_FROM_INTERNAL_HSCROLL 32941
+#define ID_FILL_FROM_INTERNAL_VSCROLL 32942

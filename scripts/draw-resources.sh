@@ -113,8 +113,8 @@ strip toolbar_large_cold.bmp 24 cold "${main_glyphs[@]}"
 strip toolbar_large_hot.bmp 24 hot "${main_glyphs[@]}"
 strip toolbar_large_disabled.bmp 24 disabled "${main_glyphs[@]}"
 pane_glyphs=(addfolder movedown moveup copy delete rename insertcc insertud)
-strip pane_toolbar.bmp 20 cold "${pane_glyphs[@]}"
-strip pane_toolbar_hot.bmp 20 hot "${pane_glyphs[@]}"
+strip pane_toolbar.bmp 21 cold "${pane_glyphs[@]}"
+strip pane_toolbar_hot.bmp 21 hot "${pane_glyphs[@]}"
 strip state_bar.bmp 20 cold state0 state1 state2 state3 state4
 strip state_bar_hot.bmp 20 hot state0 state1 state2 state3 state4
 strip state_bar_disabled.bmp 20 disabled state0 state1 state2 state3 state4
@@ -175,3 +175,6 @@ done
   -fill '#2060C0' -draw "polygon 4,18 6,16 7,17 5,19" \
   -alpha off -type TrueColor "BMP3:$out/color_picker.bmp"
 echo "drew $out/color_picker.bmp"
+
+# The Zoomer pane's strips and cursor are drawn pixel by pixel.
+python3 scripts/draw-zoomer-images.py "$out"

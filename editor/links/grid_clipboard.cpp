@@ -43,6 +43,7 @@ BOOL GridClipboard::CopyItem(CPropertyItem* row, bool withMargins) {
         const OptionsHrgn* options = side ? side->GetRegionOptions(row->Id()) : nullptr;
         if (!options) return 0;
         if (options->HasRegion()) heldRegion_ = options->GetRegionData()->Duplicate();
+        regionCopied_ = true;
         return 1;
     }
     default: return 1;

@@ -43,6 +43,8 @@ public:
 
     COLORREF HeldColor() const { return heldColor_; }
     const CImageRgn* HeldRegion() const { return heldRegion_.get(); }
+    // A region row has been copied (its options may hold no region).
+    bool RegionCopied() const { return regionCopied_; }
 
 private:
     BOOL DeleteNumbered(CItemLinkObj& link, CPropertyItem* row);
@@ -51,6 +53,7 @@ private:
     ImageClipboard* images_;
     COLORREF heldColor_ = kNoHeldColor;
     std::unique_ptr<CImageRgn> heldRegion_;
+    bool regionCopied_ = false;
 };
 
 } // namespace hexmoor::links

@@ -87,6 +87,9 @@ class OptionsPages {
 public:
     enum Page { kImagePage = 0, kFrameImagePage = 1, kRegionPage = 2 };
     virtual ~OptionsPages() = default;
+    // Shows the page for the selected row: 0 an image row, 1 a region row,
+    // -1 none.
+    virtual void SelectView(int mode) {}
     virtual void EnableAllControls(Page page, bool enable) {}
     virtual void EnableImageOptions(bool enable) {}
     virtual void SetImagePreview(const CMrgBitmap* image) {}

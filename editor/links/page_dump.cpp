@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "base/utf8.h"
+#include "editor/links/edit_rules.h"
 #include "editor/links/family.h"
 #include "editor/links/grid_model.h"
 #include "editor/links/item_link.h"
@@ -124,8 +125,8 @@ std::vector<std::wstring> SplitPath(const std::wstring& path) {
     return parts;
 }
 
-// Finds the row at the path among the grid's lines, opening groups on the
-// way as a click on their glyph would; its line index or -1.
+} // namespace
+
 int FindPathLine(PropertyGridModel& grid, const std::wstring& path) {
     const std::vector<std::wstring> parts = SplitPath(path);
     int line = -1;
@@ -150,6 +151,8 @@ int FindPathLine(PropertyGridModel& grid, const std::wstring& path) {
     }
     return line;
 }
+
+namespace {
 
 struct OpenedRow {
     std::unique_ptr<CItemLinkObj> link;
@@ -176,9 +179,8 @@ RowRoadResult OpenRow(CTwfSkin& skin, const RowAddress& address, DumpEnv& env, O
 
 bool CanFillAllStates(const CItemLinkObj* link, const PropertyGridModel* grid) {
     if (!link || !grid) return false;
-    const CPropertyItem* row = grid->Item(grid->GetSelectedIndex());
-    if (!row || row->BaseId() == 0) return false;
-    return row->Kind() == kKindColor || row->Kind() == kKindImage;
+    return IsEditCommandEnabled(EditCommand::kFillAllStates,
+                                GatherRowFacts(link, grid->Item(grid->GetSelectedIndex())));
 }
 
 bool RunFillAllStates(CItemLinkObj* link, PropertyGridModel* grid) {

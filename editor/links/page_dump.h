@@ -36,12 +36,17 @@ RowRoadResult SetRowText(CTwfSkin& skin, const RowAddress& address, const std::w
 // allows it (a colour or image row with a base-state id other than 0).
 RowRoadResult FillRowAllStates(CTwfSkin& skin, const RowAddress& address);
 
+// Finds the row at a '/'-joined path of labels among the grid's lines,
+// opening groups on the way as a click on their glyph would; its line index
+// or -1.
+int FindPathLine(PropertyGridModel& grid, const std::wstring& path);
+
 // The listing (UTF-8, lines ending in \n).
 std::string DumpPages(CTwfSkin& skin, bool withExport);
 
 // The "Fill all states" command's rule (command 32805, Ctrl+W, the grid's
-// menu): a current link and a selected colour or image row whose base-state
-// id is not 0.
+// menu): a current link and a selected colour row, or image row holding an
+// image, whose base-state id is not 0.
 bool CanFillAllStates(const CItemLinkObj* link, const PropertyGridModel* grid);
 // Runs the command when its rule allows; true when it ran.
 bool RunFillAllStates(CItemLinkObj* link, PropertyGridModel* grid);

@@ -14,6 +14,7 @@ public:
     bool Create(HWND parent, int id, Orientation orientation, int zoom);
 
     void SetZoom(int zoom) { zoom_ = zoom; }
+    int Zoom() const { return zoom_; }
     void SetStart(int start) { start_ = start; }
     void SetScale(double scale) { scale_ = scale; }
     int Start() const { return start_; }

@@ -140,9 +140,14 @@ const Adder* AdderForType(WORD type, bool regionDefined) {
 ElementTree::ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> skin)
     : store_(store), mode_(mode), skin_(std::move(skin)) {
     Record root;
-    root.key = {mode_ == 1 ? kKindCustomRoot : kKindUserDataRoot, 0};
-    root_ = Insert(nullptr, kInsertLast, mode_ == 1 ? L"Custom Controls" : L"User Data", 0, root);
+    root.key = {mode_ == 0 ? kKindDefaultRoot : mode_ == 1 ? kKindCustomRoot : kKindUserDataRoot, 0};
+    root_ = Insert(nullptr, kInsertLast,
+                   mode_ == 0   ? L"Default Controls"
+                   : mode_ == 1 ? L"Custom Controls"
+                                : L"User Data",
+                   0, root);
     store_.SetCheckBox(root_, false);
+    if (mode_ == 0) BuildDefaultTree();
 }
 
 TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
@@ -248,7 +253,7 @@ void ElementTree::RenumberSiblings(TreeHandle parent) {
 
 TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     CTwfSkin* skin = skin_();
-    if (!skin) return nullptr;
+    if (!skin || mode_ == 0) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const std::wstring prefix = container == root_ ? FolderPrefix() : SchemeOf(container) + L"\\";
     std::wstring shown = name;
@@ -318,17 +323,28 @@ TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, Tree
     // A new region-defined frame says so at once: without its kind it
     // would come back from the file as an ordinary frame.
     if (!filling && adder.parts[0].kind == kKindRegionDefined) object->SetNumber(kFrameKindNumber, kRegionDefinedFrame);
-    const unsigned number = numbers_.Take(adder.parts[0].kind);
+    return InsertParts(adder.parts, adder.type, parent, after, display, adder.parts[0].icon, scheme, true);
+}
+
+// An element's items: the top item and its parts, sharing one instance
+// number; only the top item owns the number (and, when `owner`, the object).
+TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
+                                    const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner) {
+    const unsigned number = numbers_.Take(parts[0].kind);
     std::vector<TreeHandle> made;
-    for (std::size_t i = 0; i < adder.parts.size(); ++i) {
-        const AdderPart& p = adder.parts[i];
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const AdderPart& p = parts[i];
         Record r;
         r.key = {p.kind, number};
-        r.type = adder.type;
+        r.type = type;
         r.scheme = scheme;
-        r.ownsNumber = r.ownsObject = i == 0;
+        r.ownsNumber = i == 0;
+        r.ownsObject = owner && i == 0;
         TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
-        made.push_back(Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display, p.icon, r));
+        made.push_back(
+            Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display, i == 0 ? topIcon : p.icon, r));
+        // Only an element's top item carries its check box.
+        store_.SetCheckBox(made.back(), i == 0 && mode_ == 0);
     }
     return made.front();
 }
@@ -380,6 +396,10 @@ TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
 void ElementTree::FillFromSkin() {
     CTwfSkin* skin = skin_();
     if (!skin) return;
+    if (mode_ == 0) {
+        SyncCheckStates();
+        return;
+    }
     orders_.clear();
     const std::wstring defaultScheme = skin->GetDefaultSchemeName();
     auto skipped = [&](const std::wstring& name) {
@@ -445,6 +465,11 @@ void ElementTree::Forget(TreeHandle item) {
 }
 
 void ElementTree::Clear() {
+    // The default tree keeps its items: the same elements in every skin.
+    if (mode_ == 0) {
+        if (sink_) sink_->ClearPage();
+        return;
+    }
     // Items and keys only: the skin keeps every object (an import or a load
     // refills the tree from it).
     // Every item below the root goes: their records and numbers at once.
@@ -459,7 +484,7 @@ void ElementTree::Clear() {
 }
 
 bool ElementTree::Delete(TreeHandle item) {
-    if (!item || item == root_ || !RecordOf(item)) return false;
+    if (mode_ == 0 || !item || item == root_ || !RecordOf(item)) return false;
     // The page lets go of its links before their elements go.
     if (sink_) sink_->ClearPage();
     CTwfSkin* skin = skin_();
@@ -547,8 +572,11 @@ std::vector<std::wstring> ElementTree::Dump() const {
         const ElementTree& t;
         std::vector<std::wstring>& out;
         void operator()(TreeHandle h, int depth) const {
+            // A check box shows as "on" or "off" after the kind.
+            const std::wstring check =
+                t.store_.HasCheckBox(h) ? (t.store_.IsChecked(h) ? L" on" : L" off") : std::wstring();
             out.push_back(std::wstring(static_cast<std::size_t>(depth) * 2, L' ') + t.store_.Text(h) + L" [" +
-                          std::to_wstring(t.KeyOf(h).kind) + L"]");
+                          std::to_wstring(t.KeyOf(h).kind) + L"]" + check);
             for (TreeHandle c = t.store_.FirstChild(h); c; c = t.store_.NextSibling(c)) (*this)(c, depth + 1);
         }
     };

@@ -26,6 +26,8 @@ inline constexpr int kKindRegionDefined = 60;
 inline constexpr int kKindUserData = 71;
 inline constexpr int kKindFolder = 72;
 inline constexpr int kKindDefaultRoot = 80;
+inline constexpr int kKindWindowsGroup = 81;
+inline constexpr int kKindDotNetGroup = 84;
 inline constexpr int kKindCustomRoot = 85;
 inline constexpr int kKindUserDataRoot = -123;
 
@@ -87,7 +89,8 @@ const Adder* AdderForType(WORD type, bool regionDefined);
 
 class ElementTree {
 public:
-    // mode 1 custom controls, 2 user data.
+    // mode 0 default controls (built whole at once, scheme "Default"),
+    // 1 custom controls, 2 user data.
     ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> skin);
 
     TreeHandle Root() const { return root_; }
@@ -99,8 +102,18 @@ public:
     TreeHandle AddUserData(TreeHandle parent);
     TreeHandle AddCustomControl(TreeHandle parent, UINT command);
 
-    // Rebuilds the items from the skin's stored folders and elements.
+    // Rebuilds the items from the skin's stored folders and elements (the
+    // default tree keeps its shape and takes its checks from the skin).
     void FillFromSkin();
+    // Check boxes: every item that shows one takes its element's enabled
+    // flag.
+    void SyncCheckStates();
+    // how 0 clears the item's check, 1 sets it, -1 keeps what it shows;
+    // the element then takes the check as its enabled flag (an item
+    // without an element passes it to its children's). Answers the check.
+    bool SetItemCheck(TreeHandle item, int how);
+    // Called with the element type whose enabled flag a check changed.
+    void SetOnCheck(std::function<void(WORD, bool)> f) { onCheck_ = std::move(f); }
     // Removes every item below the root with its key, never a skin object.
     void Clear();
     // Removes the item, its subtree and their skin objects.
@@ -108,6 +121,14 @@ public:
     // Renames an element or a folder; false (nothing changed) for an empty
     // name, "Default", '<', '>' or '\', the same text, or a taken name.
     bool Rename(TreeHandle item, const std::wstring& text);
+    // Moves an item with its subtree (custom trees): direction 0 up, 1 down
+    // among its siblings, -1 into `target` (a folder or the root) as its
+    // last child, 2 right after `target` in target's container. A branch
+    // that changes container is renamed there (a number appended while the
+    // name is taken); elements take the folder's number. Answers the moved
+    // item (a new handle), null when nothing moved.
+    TreeHandle Move(TreeHandle item, int direction, TreeHandle target = nullptr);
+    bool IsContainer(TreeHandle item) const;
     // The selection: the item's element to the sink, or an empty page.
     void Select(TreeHandle item);
 
@@ -118,7 +139,8 @@ public:
     TreeHandle FolderItemById(WORD id) const;
     TreeHandle Find(const std::wstring& path) const; // texts below the root, '/'-joined
 
-    // An item a line, indented two blanks per level, with its kind.
+    // An item a line, indented two blanks per level, with its kind (and
+    // "on" or "off" where it shows a check box).
     std::vector<std::wstring> Dump() const;
 
     void SetPageSink(PageSink* sink) { sink_ = sink; }
@@ -147,9 +169,15 @@ private:
     TreeHandle InsertPosition(TreeHandle parent, WORD order);
     void NoteInserted(TreeHandle parent, WORD order, TreeHandle item);
     void RenumberSiblings(TreeHandle parent);
+    void BuildDefaultTree();
+    TreeHandle InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
+                           const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner);
     TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
                             const std::wstring& scheme, bool filling);
     void Forget(TreeHandle item);
+    TreeHandle CopyBranch(TreeHandle item, TreeHandle parent, TreeHandle after);
+    bool Contains(TreeHandle branch, TreeHandle item) const;
+    bool Rehome(TreeHandle item, TreeHandle container);
     void Modified();
 
     TreeStore& store_;
@@ -167,6 +195,7 @@ private:
     // shows nothing (the page is reset once at the end).
     bool removing_ = false;
     std::function<void()> onModified_;
+    std::function<void(WORD, bool)> onCheck_;
 };
 
 } // namespace hexmoor::shell

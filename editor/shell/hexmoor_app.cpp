@@ -3,10 +3,12 @@
 #include <objbase.h>
 
 #include "editor/exchange/win/style_import_road.h"
+#include "editor/shell/edit_commands.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
+#include "editor/shell/tree_menus.h"
 #include "editor/preview/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
@@ -16,6 +18,7 @@
 #include "resources/context_menus_ids.h"
 #include "resources/start_dialog_ids.h"
 #include "resources/string_ids.h"
+#include "runtime/twf_api.h"
 
 namespace hexmoor::shell {
 
@@ -91,6 +94,8 @@ int CHexmoorApp::ExitInstance(int code) {
 void CHexmoorApp::RegisterContextMenus() {
     ContextMenus().AddMenu(L"Clear, FillNA", IDR_PROPERTY_CONTEXT_MENU);
     ContextMenus().AddMenu(L"Add Custom Controls", IDR_ADD_CUSTOM_MENU);
+    for (UINT menu : {IDR_TREE_ITEM_MENU, IDR_USER_DATA_MENU, IDR_SCROLLBAR_MENU})
+        ContextMenus().AddMenu(TreeMenuName(menu), menu);
 }
 
 bool CHexmoorApp::PreTranslateMessage(MSG& msg) {
@@ -136,9 +141,13 @@ void CHexmoorApp::BindCommands() {
     c.On(ID_EDIT_CUT_VALUE, [] {});
     c.Update(ID_EDIT_CUT_VALUE, [](fw::CommandState& s) { s.enabled = false; });
     c.Update(ID_GRID_CUT, [](fw::CommandState& s) { s.enabled = false; });
-    // Refresh redraws the preview of the current element; with no element
-    // selected there is nothing to redraw.
-    c.On(ID_VIEW_REFRESH, [] {});
+    EditCommandSeams edit;
+    edit.grid = [this]() -> links::CPropertyList* {
+        return frame_ && frame_->Properties() ? frame_->Properties()->Grid() : nullptr;
+    };
+    edit.owner = [this]() -> HWND { return frame_ ? frame_->Handle() : nullptr; };
+    BindEditCommands(c, std::move(edit));
+    c.On(ID_TOOLS_COPYRIGHT_INFO, [this] { OnCopyrightInfo(); });
 }
 
 bool CHexmoorApp::OpenDocumentFile(const std::wstring& path) { return roads_.OpenDocument(path); }
@@ -195,6 +204,20 @@ void CHexmoorApp::OnAppAbout() {
     dlg.DoModal(frame_ ? frame_->Handle() : nullptr);
 }
 
+void CHexmoorApp::OnCopyrightInfo() {
+    CTwfSkin* skin = runtime::MainSkin();
+    if (!skin) return;
+    ::SkinInfo& stored = skin->GetInfo();
+    SkinInfo fields;
+    for (int i = 0; i < ::SkinInfo::kFieldCount; ++i) fields[static_cast<std::size_t>(i)] = stored.Field(i);
+    CCopyRightDlg dlg(fields, skin->IsLoaded() != FALSE);
+    BeforeModalLoop();
+    if (dlg.DoModal(frame_ ? frame_->Handle() : nullptr) != IDOK) return;
+    if (!ApplySkinInfo(fields, dlg.Fields())) return;
+    for (int i = 0; i < ::SkinInfo::kFieldCount; ++i) stored.Field(i) = fields[static_cast<std::size_t>(i)];
+    Editor().documentModified = true;
+}
+
 void CHexmoorApp::OnImportVisualStyle() {
     if (!Editor().documentModified && !AskForName()) {
         if (MessageBox(L"Would you like to import .Msstyles in existent skin?", MB_YESNO | MB_ICONQUESTION) != IDYES)
@@ -215,7 +238,17 @@ void CHexmoorApp::OnImportVisualStyle() {
     exchange::StyleRoadHost host;
     host.message = [this](const std::wstring& text) { MessageBox(text, MB_OK); };
     host.setSkinning = [](bool on) { runtime::SetSkinning(on); };
+    host.clearViews = [this] { ClearViews(); };
+    host.fillViews = [this] {
+        FillViews();
+        // Every skinned sample window takes the imported elements.
+        RefreshSkinnedWindows(0);
+    };
+    bool madeFile = false;
+    host.createNewFile = [this, &madeFile](const std::wstring& path) { madeFile = roads_.CreateNewSkinFile(path); };
     if (exchange::ImportStyleFromFile(owner, chosen->path, *skin, host) != exchange::StyleRoadResult::kImported) return;
+    // A skin made for the import is written at once, under its new name.
+    if (madeFile) roads_.SaveSkinFile(roads_.CurrentPath(), true);
     Editor().documentModified = true;
 }
 

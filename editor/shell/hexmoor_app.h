@@ -51,6 +51,9 @@ public:
 
     void OnHelp();
     void OnAppAbout();
+    // The skin's nine information strings in their dialog; changed ones are
+    // written into the skin and mark it modified.
+    void OnCopyrightInfo();
     // Command 32904: a colour scheme of a visual style becomes the default
     // scheme of the skin being edited.
     void OnImportVisualStyle();

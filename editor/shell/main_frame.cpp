@@ -1,5 +1,8 @@
 #include "editor/shell/main_frame.h"
 
+#include <string_view>
+#include <utility>
+
 #include "editor/links/family.h"
 #include "editor/links/grid_model.h"
 #include "editor/shell/editor_state.h"
@@ -89,6 +92,23 @@ void CPropertiesSeam::FreeLinks() {
     links_.clear();
 }
 
+namespace {
+
+// The link class each kind of item stands for, among those built: a
+// frame's sides are one element with four links, each item showing its own.
+const char* LinkClassForKind(int kind) {
+    static const std::pair<int, const char*> classes[] = {
+        {1, "CTopSideFrame"}, {2, "CRightSideFrame"},  {3, "CBottomSideFrame"}, {4, "CLeftSideFrame"},
+        {20, "CSBGripLink"},  {24, "CSSlidersLink"},   {27, "CSTabsLink"},      {39, "CSProgressesLink"},
+        {42, "CSSpinsLink"},  {51, "CStaticTextLink"}, {71, "CUserDataLink"},   {72, "CFolderLink"},
+    };
+    for (const auto& [k, name] : classes)
+        if (k == kind) return name;
+    return nullptr;
+}
+
+} // namespace
+
 void CPropertiesSeam::ShowElement(const SelectedElement& element) {
     FreeLinks();
     current_ = element;
@@ -99,6 +119,8 @@ void CPropertiesSeam::ShowElement(const SelectedElement& element) {
     CTwfObj* object = skin ? skin->FindObject(element.type, element.scheme) : nullptr;
     if (object)
         for (const links::LinkFamily* family : links::FamiliesForType(element.type)) {
+            const char* wanted = LinkClassForKind(element.key.kind);
+            if (!wanted || std::string_view(family->className) != wanted) continue;
             std::unique_ptr<links::CItemLinkObj> link =
                 family->make(nullptr, element.type, family->controlId, element.scheme);
             link->SetTwfObj(object);
@@ -123,12 +145,18 @@ void CPropertiesSeam::ClearPage() {
 }
 
 void CMainFrame::ClearTrees() {
-    for (CPanelTree* p : {customControls_.get(), userData_.get()})
-        if (p && p->Model()) p->Model()->Clear();
+    // The items go tree by tree; the page is reset once, at the end.
+    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()}) {
+        if (!p || !p->Model()) continue;
+        p->Model()->SetPageSink(nullptr);
+        p->Model()->Clear();
+        p->Model()->SetPageSink(&seam_);
+    }
+    seam_.ClearPage();
 }
 
 void CMainFrame::FillTrees() {
-    for (CPanelTree* p : {customControls_.get(), userData_.get()}) {
+    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()}) {
         if (!p || !p->Model()) continue;
         p->Model()->FillFromSkin();
         TreeView_Expand(p->Tree(), TreeViewStore::ToItem(p->Model()->Root()), TVE_EXPAND);
@@ -186,7 +214,7 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
 
 void CMainFrame::CreatePanes() {
     HWND h = Handle();
-    zoomer_ = std::make_unique<CPanelPlaceholder>();
+    zoomer_ = std::make_unique<CPanelZoomer>([this] { TogglePane(kPaneZoomer); });
     zoomer_->CreatePanel(h, fw::LoadText(IDS_ZOOMER), 1);
     defaultControls_ = MakeDefaultControlsPanel();
     defaultControls_->CreatePanel(h, fw::LoadText(IDS_DEFAULT_CONTROLS), 0xFFFFFFFF);
@@ -194,7 +222,7 @@ void CMainFrame::CreatePanes() {
     customControls_->CreatePanel(h, fw::LoadText(IDS_CUSTOM_CONTROLS), 0xFFFFFFFF);
     userData_ = MakeUserDataPanel();
     userData_->CreatePanel(h, fw::LoadText(IDS_USER_DATA), 0xFFFFFFFF);
-    for (CPanelTree* p : {customControls_.get(), userData_.get()})
+    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
         if (p->Model()) p->Model()->SetPageSink(&seam_);
     properties_ = std::make_unique<CPanelProperties>();
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);

@@ -13,6 +13,7 @@
 #include "editor/links/item_link.h"
 #include "editor/shell/color_adjust_panel.h"
 #include "editor/shell/panels.h"
+#include "editor/shell/zoomer_pane.h"
 #include "framework/frame_window.h"
 
 namespace hexmoor::shell {
@@ -42,9 +43,9 @@ extern const std::array<unsigned, 22> kTreeCommandButtons;
 class CHexmoorApp;
 
 // Where a selected tree item's page goes. The Properties pane takes the
-// element's caption; the family table's links for its type are built and
-// the first fills the grid with the checked state's page. A type without
-// links shows the caption and no rows.
+// element's caption; the family table's link for the item's kind (a frame
+// side its own side's) is built and fills the grid with the checked state's
+// page. A kind without a link shows the caption and no rows.
 class CPropertiesSeam : public PageSink {
 public:
     explicit CPropertiesSeam(std::function<void(const std::wstring&)> caption) : caption_(std::move(caption)) {}
@@ -83,6 +84,8 @@ public:
     CPanelTree* CustomControls() const { return customControls_.get(); }
     CPanelTree* UserData() const { return userData_.get(); }
     CPanelProperties* Properties() const { return properties_.get(); }
+    CPanelOptions* Options() const { return options_.get(); }
+    CPanelZoomer* Zoomer() const { return zoomer_.get(); }
     CPropertiesSeam& PropertiesSeam() { return seam_; }
     // The custom-controls and user-data trees emptied before the skin
     // changes (their skin objects stay) and refilled from it afterwards.
@@ -109,7 +112,7 @@ private:
     std::array<bool, 7> remembered_{};
     std::array<bool, 7> rememberedFront_{};
     std::unique_ptr<fw::Window> view_;
-    std::unique_ptr<CPanelPlaceholder> zoomer_;
+    std::unique_ptr<CPanelZoomer> zoomer_;
     std::unique_ptr<CPanelTree> defaultControls_;
     std::unique_ptr<CPanelTree> customControls_;
     std::unique_ptr<CPanelTree> userData_;

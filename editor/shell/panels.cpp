@@ -3,9 +3,11 @@
 #include "editor/links/item_link.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
+#include "editor/shell/options_pages.h"
 #include "editor/shell/runtime_link.h"
 #include "resources/command_ids.h"
 #include "editor/shell/properties_host.h"
+#include "editor/shell/tree_checks.h"
 #include "base/win/gdi.h"
 #include "framework/strings.h"
 #include "resources/string_ids.h"
@@ -22,12 +24,34 @@ constexpr KeyColor kGrey{192, 192, 192};
 
 } // namespace
 
+bool AnswerTooltipText(NMHDR* hdr, const std::wstring& text) {
+    if (hdr->code == TTN_NEEDTEXTA) {
+        auto* di = reinterpret_cast<NMTTDISPINFOA*>(hdr);
+        const int n = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), di->szText,
+                                          static_cast<int>(std::size(di->szText)) - 1, nullptr, nullptr);
+        di->szText[n > 0 ? n : 0] = '\0';
+        di->lpszText = di->szText;
+        di->hinst = nullptr;
+        return true;
+    }
+    if (hdr->code == TTN_NEEDTEXTW) {
+        auto* di = reinterpret_cast<NMTTDISPINFOW*>(hdr);
+        wcsncpy(di->szText, text.c_str(), std::size(di->szText) - 1);
+        di->szText[std::size(di->szText) - 1] = L'\0';
+        di->lpszText = di->szText;
+        di->hinst = nullptr;
+        return true;
+    }
+    return false;
+}
+
 bool CPanelBase::CreatePanel(HWND parent, const std::wstring& name, UINT id) {
     fw::WindowArgs a;
     a.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
     a.text = name;
     a.parent = parent;
     a.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+    a.background = ClassBrush();
     return Create(a);
 }
 
@@ -93,7 +117,7 @@ CPanelTree::CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle,
       treeId_(treeId),
       treeStyle_(treeStyle),
       buttons_(buttons),
-      toolbar_(SIZE{20, 20}, 8, kGrey) {}
+      toolbar_(SIZE{21, 21}, 8, kGrey) {}
 
 int CPanelTree::OnCreate(CREATESTRUCTW*) {
     // One tooltip, the panel's own (always shown, texts from the button
@@ -128,10 +152,23 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(treeId_)), fw::ResourceModule(), nullptr);
     if (!tree_) return -1;
     Editor().trees[static_cast<std::size_t>(mode_)] = tree_;
-    if (mode_ != 0) {
-        store_.SetWindow(tree_);
-        model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
-        model_->SetOnModified([] { Editor().documentModified = true; });
+    store_.SetWindow(tree_);
+    if (mode_ == 0) {
+        checkImages_ = MakeCheckBoxImages();
+        TreeView_SetImageList(tree_, checkImages_.Get(), TVSIL_STATE);
+    }
+    model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
+    model_->SetOnModified([] { Editor().documentModified = true; });
+    if (mode_ == 0) {
+        // A changed check shows at once on the skinned sample windows.
+        model_->SetOnCheck([](WORD type, bool) {
+            if (links::PreviewSink* preview = links::Links().preview) preview->RefreshSkinnedWindows(type);
+        });
+        WatchCheckBoxes(tree_, *model_);
+        for (TreeHandle g = store_.FirstChild(model_->Root()); g; g = store_.NextSibling(g))
+            TreeView_Expand(tree_, TreeViewStore::ToItem(g), TVE_EXPAND);
+        TreeView_Expand(tree_, TreeViewStore::ToItem(model_->Root()), TVE_EXPAND);
+    } else {
         BindCommands();
     }
     return 0;
@@ -174,6 +211,11 @@ void CPanelTree::BindCommands() {
         commands_.Update(ID_TREE_DELETE_UD, onItem);
         commands_.On(ID_TREE_RENAME_UD, [this] { BeginRename(); });
         commands_.Update(ID_TREE_RENAME_UD, onItem);
+        // The item menu's Rename and Delete act here too.
+        commands_.On(ID_TREE_DELETE, [this] { model_->Delete(Selected()); });
+        commands_.Update(ID_TREE_DELETE, onItem);
+        commands_.On(ID_TREE_RENAME, [this] { BeginRename(); });
+        commands_.Update(ID_TREE_RENAME, onItem);
     }
 }
 
@@ -181,6 +223,11 @@ bool CPanelTree::OnCommand(UINT id, UINT, HWND control) {
     // The pane toolbar's buttons run the tree commands.
     if (!model_ || !control || control != toolbar_.Handle()) return false;
     unsigned command = 0;
+    if (id == 2 || id == 3) {
+        // Move Down and Move Up.
+        MoveSelected(id == 2 ? 1 : 0);
+        return true;
+    }
     if (mode_ == 1) {
         switch (id) {
         case 1: command = ID_TREE_ADD_FOLDER; break;
@@ -213,6 +260,15 @@ bool CPanelTree::OnTreeNotify(NMHDR* hdr, LRESULT& result) {
         SetWindowLongPtrW(tree_, GWL_STYLE, GetWindowLongPtrW(tree_, GWL_STYLE) & ~TVS_EDITLABELS);
         if (nm->item.pszText) model_->Rename(TreeViewStore::FromItem(nm->item.hItem), nm->item.pszText);
         // The control never takes the text itself: Rename set it when accepted.
+        result = 0;
+        return true;
+    }
+    case NM_RCLICK:
+        ShowItemMenu();
+        result = 1;
+        return true;
+    case TVN_BEGINDRAGW: {
+        BeginDrag(reinterpret_cast<NMTREEVIEWW*>(hdr)->itemNew.hItem);
         result = 0;
         return true;
     }
@@ -259,6 +315,7 @@ bool CPanelTree::OnNotify(NMHDR* hdr, LRESULT& result) {
 }
 
 LRESULT CPanelTree::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (dragged_ && OnDragMessage(msg, lp)) return 0;
     // The focus given to the panel (the next-pane keys) goes on to its tree.
     if (msg == WM_SETFOCUS && tree_ && IsWindowVisible(tree_)) {
         SetFocus(tree_);
@@ -278,8 +335,7 @@ void CPanelTree::EnableToolbar(bool enable) {
 }
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel() {
-    return std::make_unique<CPanelTree>(0, 124, 125,
-                                        WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
+    return std::make_unique<CPanelTree>(0, 124, 125, WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS,
                                         std::initializer_list<PaneButton>{{1, 3, L"Duplicate to Custom Controls"}});
 }
 
@@ -348,10 +404,7 @@ bool CPanelProperties::OnNotify(NMHDR* hdr, LRESULT& result) {
         result = 0;
         return true;
     }
-    if (hdr->code == TTN_GETDISPINFOW && hdr->idFrom < 5) {
-        static std::wstring text;
-        text = fw::LoadText(IDS_STATE_NORMAL + static_cast<UINT>(hdr->idFrom));
-        reinterpret_cast<NMTTDISPINFOW*>(hdr)->lpszText = text.data();
+    if (hdr->idFrom < 5 && AnswerTooltipText(hdr, fw::LoadText(IDS_STATE_NORMAL + static_cast<UINT>(hdr->idFrom)))) {
         result = 0;
         return true;
     }
@@ -383,13 +436,33 @@ LRESULT CPanelProperties::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return CPanelBase::WindowProc(msg, wp, lp);
 }
 
+CPanelOptions::CPanelOptions() : pages_(std::make_unique<OptionsPagesSet>()) {}
+
+CPanelOptions::~CPanelOptions() = default;
+
+int CPanelOptions::OnCreate(CREATESTRUCTW*) {
+    pages_->Create(Handle());
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
+    if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    RECT rc;
+    GetClientRect(Handle(), &rc);
+    pages_->Layout(rc.right, rc.bottom);
+    return 0;
+}
+
+void CPanelOptions::OnSize(UINT, int cx, int cy) { pages_->Layout(cx, cy); }
+
+void CPanelOptions::SelectOptionsView(int mode) {
+    pages_->Model().SelectView(mode);
+    systemColors_ = pages_->AnyShown();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool CPanelOptions::OnNotify(NMHDR* hdr, LRESULT& result) {
-    if (hdr->code != TTN_GETDISPINFOW || hdr->idFrom > 1) return false;
-    auto* di = reinterpret_cast<NMTTDISPINFOW*>(hdr);
-    std::wstring text = fw::LoadText(hdr->idFrom == 0 ? IDS_IMAGE_PROPERTIES : IDS_REGION_PROPERTIES);
-    wcsncpy(di->szText, text.c_str(), std::size(di->szText) - 1);
-    di->szText[std::size(di->szText) - 1] = L'\0';
-    di->lpszText = di->szText;
+    if (hdr->idFrom > 1 ||
+        !AnswerTooltipText(hdr, fw::LoadText(hdr->idFrom == 0 ? IDS_IMAGE_PROPERTIES : IDS_REGION_PROPERTIES)))
+        return false;
     SetWindowPos(hdr->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     result = 0;
     return true;

@@ -12,6 +12,7 @@
 #include <vector>
 #include <string>
 
+#include "base/win/handles.h"
 #include "editor/shell/element_tree.h"
 #include "editor/shell/toolbar24.h"
 #include "editor/shell/tree_view_store.h"
@@ -24,6 +25,7 @@ class CPropertyList;
 
 namespace hexmoor::shell {
 
+class OptionsPagesSet;
 class PropertiesHost;
 class RuntimePreview;
 
@@ -33,6 +35,8 @@ public:
     bool CreatePanel(HWND parent, const std::wstring& name, UINT id);
 
 protected:
+    // The window class's background brush (none: the panel paints itself).
+    virtual HBRUSH ClassBrush() const { return nullptr; }
     virtual void AdjustContentRect(RECT* rect);
     virtual void EraseBackground(HDC dc, bool systemColors);
     virtual void DrawBorder(HDC dc, bool systemColors);
@@ -56,8 +60,7 @@ public:
     CToolBar24BitCtrl& Bar() { return toolbar_; }
     // Enables or disables every button (off until a skin exists).
     void EnableToolbar(bool enable);
-    // The tree's logic (custom controls and user data; null for the
-    // default tree, which comes with the element links).
+    // The tree's logic.
     ElementTree* Model() const { return model_.get(); }
     TreeViewStore& Store() { return store_; }
     // The selected item, or null.
@@ -77,6 +80,15 @@ protected:
 private:
     void BindCommands();
     bool OnTreeNotify(NMHDR* hdr, LRESULT& result);
+    // Moves the selected item up (0) or down (1) and keeps it selected.
+    void MoveSelected(int direction);
+    // Drag and drop in the custom trees: the drag starts on the tree's
+    // notification; the panel holds the mouse until the button goes up.
+    void BeginDrag(HTREEITEM item);
+    bool OnDragMessage(UINT msg, LPARAM lp);
+    // The context menu of the item under the mouse, which becomes the
+    // selection.
+    void ShowItemMenu();
 
     int mode_;
     TreeViewStore store_;
@@ -88,6 +100,10 @@ private:
     CToolBar24BitCtrl toolbar_;
     HWND tooltip_ = nullptr;
     HWND tree_ = nullptr;
+    // The default tree's check boxes (its state images).
+    hexmoor::win::ImageList checkImages_;
+    HTREEITEM dragged_ = nullptr;
+    HTREEITEM dropTarget_ = nullptr;
 };
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel();
@@ -113,6 +129,7 @@ public:
     void SelectNextState(bool forward);
 
 protected:
+    HBRUSH ClassBrush() const override { return reinterpret_cast<HBRUSH>(COLOR_MENU + 1); }
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
@@ -131,12 +148,31 @@ private:
 // The options panel: holds the image and region option pages and names
 // them in tooltips.
 class CPanelOptions : public CPanelBase {
+public:
+    CPanelOptions();
+    ~CPanelOptions() override;
+    // -1 hides the pages; 0 shows the page for an image row, 1 the region
+    // page (nothing without a current element link).
+    void SelectOptionsView(int mode);
+    OptionsPagesSet& Pages() { return *pages_; }
+
 protected:
+    HBRUSH ClassBrush() const override { return reinterpret_cast<HBRUSH>(COLOR_MENU + 1); }
+    int OnCreate(CREATESTRUCTW* cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+
+private:
+    std::unique_ptr<OptionsPagesSet> pages_;
+    HWND tooltip_ = nullptr;
 };
 
 // Placeholders for the magnifier and the colour-adjustment page.
 class CPanelPlaceholder : public CPanelBase {};
+
+// Fills a tooltip's text request (TTN_NEEDTEXTA or TTN_NEEDTEXTW) with
+// text; false for other notifications.
+bool AnswerTooltipText(NMHDR* hdr, const std::wstring& text);
 
 // Which of five state buttons (hidden flags) comes next from start, or -1
 // when none other is visible.

@@ -2,6 +2,7 @@
 
 #include "editor/links/item_link.h"
 #include "editor/links/win/property_list.h"
+#include "editor/shell/edit_commands.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/panels.h"
@@ -30,6 +31,10 @@ void PropertiesHost::CheckState(int state) { panel_.SelectState(state); }
 
 void PropertiesHost::ShowPage(bool show) { panel_.ShowPropertyPage(show ? SW_SHOW : SW_HIDE); }
 
+void PropertiesHost::HideOptionsPages() {
+    if (links::OptionsPages* pages = links::Links().options) pages->SelectView(-1);
+}
+
 void PropertiesHost::FocusGrid() {
     if (links::CPropertyList* grid = panel_.Grid()) SetFocus(grid->Handle());
 }
@@ -43,9 +48,7 @@ void PropertiesHost::FocusTree(bool) {
 
 void PropertiesHost::SelectNextState(bool forward) { panel_.SelectNextState(forward); }
 
-void RuntimePreview::RefreshPreview() {
-    if (links::CItemLinkObj* link = links::Links().current) RefreshSkinnedWindows(link->GetTypeId());
-}
+void RuntimePreview::RefreshPreview() { RefreshCurrentPreview(); }
 
 void RuntimePreview::RefreshSkinnedWindows(WORD elementType) { ::RefreshSkinnedWindows(elementType); }
 

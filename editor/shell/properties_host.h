@@ -20,7 +20,7 @@ public:
     int CheckedState() const override;
     void CheckState(int state) override;
     void ShowPage(bool show) override;
-    void HideOptionsPages() override {}
+    void HideOptionsPages() override;
     void FocusGrid() override;
     void FocusTree(bool preferImagePage) override;
     void SelectNextState(bool forward) override;

@@ -11,6 +11,7 @@ struct TreeNode {
     int icon = 0;
     std::intptr_t data = 0;
     bool checkBox = false;
+    bool checked = false;
 };
 
 namespace {
@@ -95,8 +96,14 @@ void MemoryTree::SetData(TreeHandle item, std::intptr_t data) {
     if (item) item->data = data;
 }
 void MemoryTree::SetCheckBox(TreeHandle item, bool shown) {
-    if (item) item->checkBox = shown;
+    if (!item) return;
+    item->checkBox = shown;
+    item->checked = false;
 }
 bool MemoryTree::HasCheckBox(TreeHandle item) const { return item && item->checkBox; }
+void MemoryTree::SetChecked(TreeHandle item, bool checked) {
+    if (item && item->checkBox) item->checked = checked;
+}
+bool MemoryTree::IsChecked(TreeHandle item) const { return item && item->checkBox && item->checked; }
 
 } // namespace hexmoor::shell

@@ -39,6 +39,9 @@ public:
     // The item's check box (state image) shown or removed.
     virtual void SetCheckBox(TreeHandle item, bool shown) = 0;
     virtual bool HasCheckBox(TreeHandle item) const = 0;
+    // The check of an item that shows a check box.
+    virtual void SetChecked(TreeHandle item, bool checked) = 0;
+    virtual bool IsChecked(TreeHandle item) const = 0;
 };
 
 // Items in memory, in sibling order.
@@ -60,6 +63,8 @@ public:
     void SetData(TreeHandle item, std::intptr_t data) override;
     void SetCheckBox(TreeHandle item, bool shown) override;
     bool HasCheckBox(TreeHandle item) const override;
+    void SetChecked(TreeHandle item, bool checked) override;
+    bool IsChecked(TreeHandle item) const override;
 
     std::size_t Count() const { return count_; }
 

@@ -96,4 +96,19 @@ bool TreeViewStore::HasCheckBox(TreeHandle item) const {
     return (TreeView_GetItemState(tree_, ToItem(item), TVIS_STATEIMAGEMASK) & TVIS_STATEIMAGEMASK) != 0;
 }
 
+// State image 1 is the empty box, 2 the checked one.
+void TreeViewStore::SetChecked(TreeHandle item, bool checked) {
+    if (!item || !HasCheckBox(item)) return;
+    TVITEMW tv{};
+    tv.mask = TVIF_STATE;
+    tv.hItem = ToItem(item);
+    tv.stateMask = TVIS_STATEIMAGEMASK;
+    tv.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    TreeView_SetItem(tree_, &tv);
+}
+
+bool TreeViewStore::IsChecked(TreeHandle item) const {
+    return item && (TreeView_GetItemState(tree_, ToItem(item), TVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
 } // namespace hexmoor::shell

@@ -31,6 +31,8 @@ public:
     void SetData(TreeHandle item, std::intptr_t data) override;
     void SetCheckBox(TreeHandle item, bool shown) override;
     bool HasCheckBox(TreeHandle item) const override;
+    void SetChecked(TreeHandle item, bool checked) override;
+    bool IsChecked(TreeHandle item) const override;
 
 private:
     HWND tree_;

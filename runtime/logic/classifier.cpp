@@ -154,6 +154,15 @@ std::optional<long> KnownSystemRole(std::string_view n, std::uint32_t style) {
         case 0x03:
         case 0x0E:
         case 0x0F: return role::kGraphic; // SS_ICON, SS_BITMAP, SS_ENHMETAFILE
+        case 0x04:
+        case 0x05:
+        case 0x06:
+        case 0x07:
+        case 0x08:
+        case 0x09:
+        case 0x10:
+        case 0x11:
+        case 0x12: return role::kGraphic; // black, grey and white rectangles and frames, etched lines and frame
         default: return role::kStaticText;
         }
     }

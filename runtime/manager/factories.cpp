@@ -6,11 +6,18 @@
 #include "runtime/controls/check_box.h"
 #include "runtime/controls/check_button.h"
 #include "runtime/controls/color_dialog.h"
+#include "runtime/controls/group_box.h"
+#include "runtime/controls/progress.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/spin_ctrl.h"
+#include "runtime/controls/static_icon.h"
+#include "runtime/controls/static_text.h"
 #include "runtime/controls/combo_box.h"
 #include "runtime/controls/edit.h"
 #include "runtime/controls/list_box.h"
 #include "runtime/controls/list_ctrl.h"
 #include "runtime/controls/tree_ctrl.h"
+#include "runtime/controls/popup_menu.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
 #include "runtime/controls/header_ctrl.h"
@@ -48,6 +55,12 @@ std::unique_ptr<CTWWnd> MakeCheckButton(HWND) { return std::make_unique<CTWCheck
 std::unique_ptr<CTWWnd> MakeListBox(HWND) { return std::make_unique<CTWListBox>(); }
 std::unique_ptr<CTWWnd> MakeListView(HWND) { return std::make_unique<CTWListCtrl>(); }
 std::unique_ptr<CTWWnd> MakeTree(HWND) { return std::make_unique<CTWTreeCtrl>(); }
+std::unique_ptr<CTWWnd> MakeGroupBox(HWND) { return std::make_unique<CTWGroupBox>(); }
+std::unique_ptr<CTWWnd> MakeStaticText(HWND) { return std::make_unique<CTWStaticText>(); }
+std::unique_ptr<CTWWnd> MakeStaticIcon(HWND) { return std::make_unique<CTWStaticIcon>(); }
+std::unique_ptr<CTWWnd> MakeSlider(HWND) { return std::make_unique<CTWSlider>(); }
+std::unique_ptr<CTWWnd> MakeSpin(HWND) { return std::make_unique<CTWSpinCtrl>(); }
+std::unique_ptr<CTWWnd> MakeProgress(HWND) { return std::make_unique<CTWProgress>(); }
 std::unique_ptr<CTWWnd> MakeTab(HWND) { return std::make_unique<CTWTabCtrl>(); }
 std::unique_ptr<CTWWnd> MakeHeader(HWND) { return std::make_unique<CTWHeader>(); }
 std::unique_ptr<CTWWnd> MakeTip(HWND) { return std::make_unique<CTWToolTipCtrl>(); }
@@ -58,6 +71,7 @@ std::unique_ptr<CTWWnd> MakeStatusBar(HWND) { return std::make_unique<CTWStatus>
 std::unique_ptr<CTWWnd> MakeEdit(HWND) { return std::make_unique<CTWEdit>(); }
 std::unique_ptr<CTWWnd> MakeRichEdit(HWND) { return std::make_unique<CTWRichEdit>(); }
 std::unique_ptr<CTWWnd> MakeComboBox(HWND) { return std::make_unique<CTWComboBox>(); }
+std::unique_ptr<CTWWnd> MakePopupMenu(HWND) { return std::make_unique<CTWMenu>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
@@ -69,24 +83,24 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kScrollBar, 5, &MakeScrollBar},
     {ctype::kCheckBox, 6, &MakeCheckBox},
     {ctype::kRadio, 7, &MakeRadio},
-    {ctype::kGroupBox, 8, nullptr},
-    {ctype::kSlider, 9, nullptr},
+    {ctype::kGroupBox, 8, &MakeGroupBox},
+    {ctype::kSlider, 9, &MakeSlider},
     {ctype::kTab, 10, &MakeTab},
     {ctype::kToolBar, 11, &MakeToolBar},
     {ctype::kStatusBar, 12, &MakeStatusBar},
     {ctype::kComboBox, 13, &MakeComboBox},
     {ctype::kListBox, 14, &MakeListBox},
     {ctype::kListView, 15, &MakeListView},
-    {ctype::kMenu, 16, nullptr},
-    {ctype::kSpin, 17, nullptr},
-    {ctype::kProgress, 18, nullptr},
+    {ctype::kMenu, 16, &MakePopupMenu},
+    {ctype::kSpin, 17, &MakeSpin},
+    {ctype::kProgress, 18, &MakeProgress},
     {ctype::kTree, 19, &MakeTree},
     {ctype::kHeader, 20, &MakeHeader},
-    {ctype::kStaticText, 21, nullptr},
+    {ctype::kStaticText, 21, &MakeStaticText},
     {ctype::kDateTime, 22, nullptr},
     {ctype::kMdiClient, 23, &MakeMdiClient},
     {ctype::kDialog, 25, &MakeDialog},
-    {ctype::kStaticIcon, 26, nullptr},
+    {ctype::kStaticIcon, 26, &MakeStaticIcon},
     {ctype::kGrip, 27, &MakeGrip},
     {ctype::kToolTip, 28, &MakeTip},
     {ctype::kSplitter, 34, &MakeSplit},

@@ -6,6 +6,7 @@
 
 #include "base/win/gdi.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/popup_menu.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
@@ -181,12 +182,13 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             if (target) return target->WindowProc(WM_SYSCOMMAND, SC_KEYMENU, lp);
         }
         return object->WindowProc(msg, wp, lp);
-    case WM_MENUSELECT:
-        if (HIWORD(wp) & MF_POPUP) {
-            object->WindowProc(msg, wp, lp);
-            return 0;
-        }
-        return object->WindowProc(msg, wp, lp);
+    case WM_MENUSELECT: {
+        // The system has drawn its selection by now: the skinned popups
+        // bring their items up to date.
+        const LRESULT result = object->WindowProc(msg, wp, lp);
+        SyncSkinnedPopups();
+        return (HIWORD(wp) & MF_POPUP) ? 0 : result;
+    }
     default: return object->WindowProc(msg, wp, lp);
     }
 }

@@ -2,12 +2,16 @@
 // modal loop, and command 32904 with scripted file and message dialogs.
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <deque>
 #include <functional>
 #include <string>
 
 #include "app_fixture.h"
 #include "editor/exchange/win/select_style_dialog.h"
+#include "editor/exchange/win/style_import_road.h"
+#include "editor/shell/element_tree.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/runtime_link.h"
 #include "model/file/skin_listing.h"
@@ -167,5 +171,73 @@ TEST_F(StyleImport, CommandImportsTheChosenSchemeAndRefusesDamagedFiles) {
     EXPECT_EQ(skin->GetInfo().skinName, L"Generated");
     EXPECT_TRUE(shell::Editor().documentModified);
     EXPECT_EQ(messages->shown.size(), 1u);
+    // Nothing was open: the import made its skin in a file of the style's
+    // name in the temporary folder, written with what it imported.
+    const std::wstring made = exchange::NewFileForStyle(Fixture("full.msstyles"));
+    EXPECT_EQ(app->CurrentSkinPath(), made);
+    {
+        CTwfSkin reread;
+        reread.InitNewSkin(L"Default");
+        reread.SetPath(made);
+        ASSERT_EQ(reread.LoadSkinFromPath(FALSE), 0);
+        EXPECT_EQ(reread.GetInfo().skinName, L"Generated");
+    }
+    DeleteFileW(made.c_str());
     shell::Editor().documentModified = false;
+}
+
+TEST_F(StyleImport, AnImportIntoAnOpenSkinRefillsTheTreesItEmptiedAndKeepsTheCustomItems) {
+    Start();
+    auto files = std::make_unique<ScriptedFiles>();
+    ScriptedFiles* script = files.get();
+    app->SetFileDialogs(std::move(files));
+    wchar_t temp[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path =
+        std::wstring(temp) + L"hexmoor-import-into-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
+    {
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        skin.GetOrCreateObject(4, L"Default")->SetEnabled(FALSE);
+        skin.GetOrCreateObject(4, L"Mine");
+        skin.GetOrCreateObject(44, L"Blob");
+        skin.SetPath(path);
+        ASSERT_TRUE(skin.WriteSkinFile());
+    }
+    ASSERT_TRUE(app->OpenSkinFile(path));
+    shell::ElementTree* defaults = frame->DefaultControls()->Model();
+    shell::ElementTree* custom = frame->CustomControls()->Model();
+    const auto customBefore = custom->Dump();
+    const auto userDataBefore = frame->UserData()->Model()->Dump();
+    EXPECT_TRUE(defaults->Dump()[0].size() > 0);
+    auto buttonLine = [&] {
+        for (const std::wstring& line : defaults->Dump())
+            if (line.find(L"Button [11]") != std::wstring::npos) return line;
+        return std::wstring();
+    };
+    EXPECT_NE(buttonLine().find(L" off"), std::wstring::npos);
+    // The custom button's page is up while the import runs.
+    TreeView_SelectItem(frame->CustomControls()->Tree(), shell::TreeViewStore::ToItem(custom->Find(L"Mine")));
+
+    script->path = Fixture("full.msstyles");
+    messages->shown.clear();
+    messages->answer = IDYES; // into the open skin
+    WithSteps({[](HWND d) {
+                  SendMessageW(GetDlgItem(d, IDC_STYLE_SCHEMES), LB_SETCURSEL, 0, 0);
+                  Command(d, IDOK, BN_CLICKED);
+              }},
+              [&] { frame->RunCommand(ID_FILE_IMPORT_MSSTYLES); });
+    EXPECT_EQ(messages->shown, std::vector<std::wstring>{L"Would you like to import .Msstyles in existent skin?"});
+    // The default elements the import filled are switched on and the tree
+    // shows it; the custom items and user data are all back, in order.
+    EXPECT_TRUE(shell::runtime::MainSkin()->FindObject(4, L"Default")->IsEnabled());
+    EXPECT_NE(buttonLine().find(L" on"), std::wstring::npos);
+    EXPECT_EQ(custom->Dump(), customBefore);
+    EXPECT_EQ(frame->UserData()->Model()->Dump(), userDataBefore);
+    EXPECT_NE(shell::runtime::MainSkin()->FindObject(4, L"Mine"), nullptr);
+    // The open file stays the skin's file, not written until saved.
+    EXPECT_EQ(app->CurrentSkinPath(), path);
+    EXPECT_TRUE(shell::Editor().documentModified);
+    shell::Editor().documentModified = false;
+    DeleteFileW(path.c_str());
 }

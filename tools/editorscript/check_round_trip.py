@@ -159,6 +159,23 @@ def main():
         print('failed save: exit %d\n%s' % (code, out))
         failures += 1
 
+    # The default tree: a selected item's box toggled by Space switches the
+    # element off and marks the skin modified; the tree lists it off.
+    code, out = run_script(emulator, editorscript, scratch, [
+        'file "%s"' % winpath(good_file), 'command 32775',
+        'select default "Controls/Static Text"', 'dump-trees',
+        'select default "Controls/Button"', 'key Space', 'dump-trees'])
+    dumps = out.split('tree default')
+
+    def line_of(dump, text):
+        return next((l.strip() for l in dump.splitlines() if l.strip().startswith(text + ' [')), '')
+    before, after = (line_of(d, 'Button') for d in dumps[1:3]) if len(dumps) == 3 else ('', '')
+    flipped = {before, after} == {'Button [11] on', 'Button [11] off'}
+    if (code != 0 or not flipped or line_of(dumps[1], 'Static Text') != line_of(dumps[-1], 'Static Text')
+            or 'modified 1' not in out):
+        print('default tree: exit %d\n%s' % (code, out))
+        failures += 1
+
     # A message with no answer queued: exit 3.
     code, out = run_script(emulator, editorscript, scratch, [
         'file "%s"' % winpath(bad_file), 'command 32775'])

@@ -14,6 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/links/link_env.h"
+#include "editor/links/page_dump.h"
+#include "editor/links/value_text.h"
+#include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/main_frame.h"
@@ -40,7 +44,7 @@ constexpr char kUsage[] =
     "                               a letter, a digit, F1-F12, Space, Enter,\n"
     "                               Escape, Delete, Tab, Up, Down, Left, Right\n"
     "  dump-trees                   print the trees, an item a line, indented,\n"
-    "                               with its kind\n"
+    "                               with its kind (and on/off for a check box)\n"
     "Prints 'message \"TEXT\" -> ANSWER' for every message box, and at the end\n"
     "'caption \"...\"', 'modified 0|1' and 'recent \"...\"...'.\n"
     "Exit code 0; 3 on a script error or a box or dialog with no answer queued.\n";
@@ -232,10 +236,10 @@ public:
             return true;
         }
         if (verb == L"select" && w.size() == 3) {
-            hexmoor::shell::CPanelTree* panel = w[1] == L"custom"     ? app_.Frame()->CustomControls()
+            hexmoor::shell::CPanelTree* panel = w[1] == L"default"    ? app_.Frame()->DefaultControls()
+                                                : w[1] == L"custom"   ? app_.Frame()->CustomControls()
                                                 : w[1] == L"userdata" ? app_.Frame()->UserData()
                                                                       : nullptr;
-            if (w[1] == L"default") return Error(L"select default: the default tree is not built yet");
             if (!panel || !panel->Model()) return Error(L"select: default, custom or userdata");
             hexmoor::shell::TreeHandle item = panel->Model()->Find(w[2]);
             if (!item) return Error(L"select: no item " + w[2]);
@@ -244,13 +248,15 @@ public:
             Pump();
             return true;
         }
-        if (verb == L"type" && w.size() == 3) return Error(L"type: the property grid is not built yet");
+        if (verb == L"type" && w.size() == 3) return Type(w[1], w[2]);
         if (verb == L"key" && w.size() == 2) return Key(w[1]);
         if (verb == L"dump-trees" && w.size() == 1) {
             const struct {
                 const wchar_t* name;
                 hexmoor::shell::CPanelTree* panel;
-            } trees[] = {{L"custom", app_.Frame()->CustomControls()}, {L"userdata", app_.Frame()->UserData()}};
+            } trees[] = {{L"default", app_.Frame()->DefaultControls()},
+                         {L"custom", app_.Frame()->CustomControls()},
+                         {L"userdata", app_.Frame()->UserData()}};
             for (const auto& t : trees) {
                 Print(std::wstring(L"tree ") + t.name);
                 if (t.panel && t.panel->Model())
@@ -267,6 +273,44 @@ private:
     bool Error(const std::wstring& text) {
         std::fputs((Utf8(text) + "\n").c_str(), stderr);
         return false;
+    }
+
+    // Selects the row at path in the property grid, types text into the
+    // editor that opens (an edit, a choice's drop-down, the colour
+    // drop-down) and leaves it, as a user does.
+    bool Type(const std::wstring& path, const std::wstring& text) {
+        hexmoor::shell::CPanelProperties* panel = app_.Frame()->Properties();
+        hexmoor::links::CPropertyList* grid = panel ? panel->Grid() : nullptr;
+        if (!grid || !grid->Handle() || !hexmoor::links::Links().current)
+            return Error(L"type: no element's page is shown");
+        const int line = hexmoor::links::FindPathLine(grid->Model(), path);
+        if (line < 0) return Error(L"type: no row " + path);
+        SetFocus(grid->Handle());
+        SendMessageW(grid->Handle(), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+        grid->OnSelchange();
+        switch (grid->Model().OpenEditor()) {
+        case hexmoor::links::EditorKind::kEdit: SetWindowTextW(grid->EditWindow(), text.c_str()); break;
+        case hexmoor::links::EditorKind::kChoice: {
+            HWND combo = grid->ChoiceWindow();
+            const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>(text.c_str()));
+            if (index == CB_ERR) return Error(L"type: " + text + L" is not a choice of " + path);
+            SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            SendMessageW(grid->Handle(), WM_COMMAND, MAKEWPARAM(hexmoor::links::kIdChoiceCombo, CBN_SELENDOK),
+                         reinterpret_cast<LPARAM>(combo));
+            break;
+        }
+        case hexmoor::links::EditorKind::kColor:
+            grid->Model().SetSelectedColor(
+                hexmoor::links::ParseColorText(text, text.find(L"RGB") == std::wstring::npos));
+            break;
+        default: return Error(L"type: row " + path + L" has no text editor");
+        }
+        // Leaving the editor commits it.
+        SetFocus(app_.Frame()->Handle());
+        SetFocus(grid->Handle());
+        Pump();
+        return true;
     }
 
     bool Key(const std::wstring& keys) {

@@ -45,7 +45,9 @@ Panel TakePanel(PanelHost& panel, std::vector<ItemShot>& shots, bool skinned,
         if (!s.show) continue;
         if (canShow && !canShow(s)) continue;
         s.show(s.window);
-        RedrawWindow(s.window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+        if (s.redrawAfterShow)
+            RedrawWindow(s.window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
         {
             hexmoor::win::WindowDC source(s.window, true);
             BitBlt(memory.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY);

@@ -48,6 +48,9 @@ struct ItemShot {
     std::function<void(HWND)> persistent;
     std::function<void(HWND)> show;
     std::function<void(HWND)> undo;
+    // False for states a repaint would end (a marquee block drawn by its
+    // timer): the item is taken just as `show` left it.
+    bool redrawAfterShow = true;
 };
 
 class PanelHost {

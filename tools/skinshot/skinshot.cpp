@@ -23,7 +23,9 @@
 #include "tools/skinshot/edits_panel.h"
 #include "tools/skinshot/lists_panel.h"
 #include "tools/skinshot/frame_panels.h"
+#include "tools/skinshot/statics_panel.h"
 #include "tools/skinshot/tabs_panel.h"
+#include "tools/skinshot/menu_panel.h"
 #include "tools/skinshot/window_png.h"
 
 namespace {
@@ -114,6 +116,9 @@ int main() {
     if (skinshot::Panel tabs = skinshot::MakeTabsPanel(!off); tabs.picture) panels.push_back(std::move(tabs));
     if (skinshot::Panel bars = skinshot::MakeBarsPanel(!off); bars.picture) panels.push_back(std::move(bars));
     if (skinshot::Panel edits = skinshot::MakeEditsPanel(!off); edits.picture) panels.push_back(std::move(edits));
+    if (skinshot::Panel statics = skinshot::MakeStaticsPanel(!off); statics.picture)
+        panels.push_back(std::move(statics));
+    if (skinshot::Panel menus = skinshot::MakeMenuPanel(!off); menus.picture) panels.push_back(std::move(menus));
     if (skinshot::Panel lists = skinshot::MakeListsPanel(!off); lists.picture) panels.push_back(std::move(lists));
 
     // Panels in rows below the dialog, 8 pixels apart.
@@ -122,14 +127,22 @@ int main() {
     std::vector<POINT> places;
     int x = 0, y = dialogH + kGap, rowH = 0;
     for (const skinshot::Panel& p : panels) {
-        if (x > 0 && x + p.width > sheetW) {
+        // A panel takes the room of its picture and of every item it lists,
+        // so that an item reaching past the picture never overlaps the next
+        // panel's items.
+        int w = p.width, h = p.height;
+        for (const skinshot::PanelItem& item : p.items) {
+            w = std::max<int>(w, item.rect.right);
+            h = std::max<int>(h, item.rect.bottom);
+        }
+        if (x > 0 && x + w > sheetW) {
             x = 0;
             y += rowH + kGap;
             rowH = 0;
         }
         places.push_back({x, y});
-        x += p.width + kGap;
-        rowH = std::max(rowH, p.height);
+        x += w + kGap;
+        rowH = std::max(rowH, h);
     }
     const int sheetH = y + rowH;
     Sheet sheet(sheetW, sheetH);

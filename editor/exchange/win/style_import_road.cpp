@@ -36,12 +36,27 @@ StyleRoadResult ImportStyleFromFile(HWND owner, const std::wstring& path, CTwfSk
         return StyleRoadResult::kRefused;
     case SchemeText::kOk: break;
     }
-    // No skinned window may paint from an element while it is replaced.
+    // No skinned window may paint from an element while it is replaced, and
+    // no tree item or grid row may point into one.
     host.setSkinning(false);
     skin.SetCompressedFlag(0);
+    if (host.clearViews) host.clearViews();
+    if (!skin.IsLoaded() && host.createNewFile) host.createNewFile(NewFileForStyle(path));
     ImportScheme(skin, style, scheme, nullptr);
     host.setSkinning(true);
+    if (host.fillViews) host.fillViews();
     return StyleRoadResult::kImported;
+}
+
+std::wstring NewFileForStyle(const std::wstring& stylePath) {
+    wchar_t temp[MAX_PATH + 1]{};
+    const DWORD n = GetTempPathW(MAX_PATH + 1, temp);
+    std::wstring folder(temp, n <= MAX_PATH ? n : 0);
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    std::wstring name = stylePath.substr(stylePath.find_last_of(L"\\/") + 1);
+    if (auto dot = name.find_last_of(L'.'); dot != std::wstring::npos && dot > 0) name.resize(dot);
+    if (name.empty()) name = L"Imported";
+    return folder + name + L".twf";
 }
 
 } // namespace hexmoor::exchange

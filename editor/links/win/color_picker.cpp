@@ -43,6 +43,39 @@ const std::vector<NamedColor>& StandardColors() {
     return colors;
 }
 
+LRESULT CColorListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_LBUTTONUP) {
+        const int custom = owner_.CustomIndex();
+        const LRESULT sel = SendMessageW(Handle(), LB_GETCURSEL, 0, 0);
+        if (custom >= 0 && sel == custom) {
+            // The colour shown before the drop-down opened: the combo box's
+            // selection already follows the list's.
+            COLORREF initial = owner_.ShownColor();
+            if (initial == kCustomColorEntry || initial == kInvertColor) initial = 0;
+            COLORREF chosen = 0;
+            owner_.SetCustomAnswer(
+                ColorDialogs().Choose(GetParent(owner_.Handle()), initial, &chosen) ? chosen : kCustomColorEntry);
+        }
+    }
+    return Window::WindowProc(msg, wp, lp);
+}
+
+CColorPickerCB::CColorPickerCB() = default;
+
+CColorPickerCB::~CColorPickerCB() {
+    // The list belongs to the combo box: let go of it, never destroy it.
+    if (list_) list_->Detach();
+}
+
+HWND CColorPickerCB::ListWindow() const { return list_ ? list_->Handle() : nullptr; }
+
+int CColorPickerCB::CustomIndex() const {
+    const std::vector<COLORREF> colors = Colors();
+    for (size_t i = 0; i < colors.size(); ++i)
+        if (colors[i] == kCustomColorEntry) return static_cast<int>(i);
+    return -1;
+}
+
 bool CColorPickerCB::CreatePicker(HWND parent, UINT id, const RECT& rect, HFONT font) {
     fw::WindowArgs args;
     args.className = L"COMBOBOX";
@@ -59,6 +92,12 @@ bool CColorPickerCB::CreatePicker(HWND parent, UINT id, const RECT& rect, HFONT 
     for (const NamedColor& c : StandardColors()) AddEntry(c.color, c.name);
     AddEntry(kInvertColor, L"Invert Color");
     AddEntry(kCustomColorEntry, L"Custom...");
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(Handle(), &info) && info.hwndList) {
+        list_ = std::make_unique<CColorListBox>(*this);
+        if (!list_->Attach(info.hwndList)) list_.reset();
+    }
     return true;
 }
 
@@ -78,6 +117,7 @@ std::vector<COLORREF> CColorPickerCB::Colors() const {
 }
 
 void CColorPickerCB::SelectColor(COLORREF color) {
+    shown_ = color;
     const std::vector<COLORREF> colors = Colors();
     for (size_t i = 0; i < colors.size(); ++i) {
         if (colors[i] == color && color != kCustomColorEntry) {
@@ -96,7 +136,14 @@ COLORREF CColorPickerCB::GetSelectedColor() {
     const COLORREF color = static_cast<COLORREF>(SendMessageW(Handle(), CB_GETITEMDATA, index, 0));
     if (color != kCustomColorEntry) return color;
     COLORREF chosen = 0;
-    if (!ColorDialogs().Choose(GetParent(Handle()), 0, &chosen)) return kCustomColorEntry;
+    if (customAnswer_) {
+        // The list's click asked already.
+        chosen = *customAnswer_;
+        customAnswer_.reset();
+        if (chosen == kCustomColorEntry) return kCustomColorEntry;
+    } else if (!ColorDialogs().Choose(GetParent(Handle()), 0, &chosen)) {
+        return kCustomColorEntry;
+    }
     SelectColor(chosen);
     return chosen;
 }

@@ -1,10 +1,14 @@
 #pragma once
 // The grid's colour editor: an owner-drawn drop-down list of colours, each
 // shown as a swatch with its name, plus "Invert Color" and "Custom..." (the
-// colour dialog). The list inside the drop-down is the combo box's own.
+// colour dialog). The list inside the drop-down is a CColorListBox: a click
+// on "Custom..." asks the colour dialog there, once, before the combo box
+// reports the choice.
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,9 +38,38 @@ inline constexpr COLORREF kInvertColor = 0xFFFFFFFFu;
 // before a custom colour was chosen.
 inline constexpr COLORREF kCustomColorEntry = 0xFFFFFFFEu;
 
+class CColorPickerCB;
+
+// The picker's drop-down list. A button released on the "Custom..." entry
+// asks the colour dialog (starting from the picker's colour, black for
+// none) and leaves the answer with the picker; the list's own handling then
+// closes the drop-down and the picker reports the choice.
+class CColorListBox : public fw::Window {
+public:
+    explicit CColorListBox(CColorPickerCB& owner) : owner_(owner) {}
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    CColorPickerCB& owner_;
+};
+
 class CColorPickerCB : public fw::Window {
 public:
+    CColorPickerCB();
+    ~CColorPickerCB() override;
     bool CreatePicker(HWND parent, UINT id, const RECT& rect, HFONT font);
+    // The drop-down list's window (attached at creation), or null.
+    HWND ListWindow() const;
+    // The index of the "Custom..." entry, -1 when there is none.
+    int CustomIndex() const;
+    // What the list's click asked the colour dialog: a colour, or
+    // kCustomColorEntry when cancelled. The next GetSelectedColor on the
+    // "Custom..." entry takes it instead of asking again.
+    void SetCustomAnswer(COLORREF answer) { customAnswer_ = answer; }
+    // The colour last given to SelectColor.
+    COLORREF ShownColor() const { return shown_; }
     // Selects the colour's entry, adding a custom entry for a colour the
     // list does not hold.
     void SelectColor(COLORREF color);
@@ -53,6 +86,10 @@ protected:
 
 private:
     int AddEntry(COLORREF color, const std::wstring& name, int at = -1);
+
+    std::unique_ptr<CColorListBox> list_;
+    std::optional<COLORREF> customAnswer_;
+    COLORREF shown_ = kCustomColorEntry;
 };
 
 // The swatch list of the picker: names and colours in list order.

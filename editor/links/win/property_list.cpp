@@ -443,6 +443,8 @@ void CPropertyList::OnSelchange() {
     if (!row) return;
     if (s == model_.GetSelectedIndex() && row->Kind() == kKindNumber && openEditor_) return;
     if (OptionsPages* pages = Links().options) {
+        if (row->Kind() == kKindImage || row->Kind() == kKindRegion)
+            pages->SelectView(row->Kind() == kKindImage ? 0 : 1);
         if (row->Kind() == kKindRegion) {
             pages->EnableAllControls(OptionsPages::kImagePage, false);
             pages->EnableAllControls(OptionsPages::kFrameImagePage, false);

@@ -165,6 +165,12 @@ TEST(KnownSystemRole, StandardClassesGetTheirProxyRoles) {
         {"Static", 0x1, 41},
         {"Static", 0x3, 40},
         {"Static", 0xE, 40},
+        {"Static", 0x4, 40},  // SS_BLACKRECT
+        {"Static", 0x9, 40},  // SS_WHITEFRAME
+        {"Static", 0x10, 40}, // SS_ETCHEDHORZ
+        {"Static", 0x12, 40}, // SS_ETCHEDFRAME
+        {"Static", 0xC, 41},  // SS_LEFTNOWORDWRAP
+        {"Static", 0xD, 41},  // SS_OWNERDRAW
         {"ComboBox", 0, 46},
         {"ListBox", 0, 33},
         {"ComboLBox", 0, 33},
@@ -205,6 +211,9 @@ TEST(Classifier, EveryStandardControlOfTheTestDialogGetsItsKind) {
         {"Button", 0x7, ctype::kGroupBox},
         {"Static", 0x0, ctype::kStaticText},
         {"Static", 0x3, ctype::kStaticIcon},
+        {"Static", 0x10, ctype::kStaticIcon}, // etched lines are drawn by the picture static
+        {"Static", 0x11, ctype::kStaticIcon},
+        {"Static", 0x7, ctype::kStaticIcon}, // and frames left to the system by it
         {"Edit", 0x0, ctype::kEdit},
         {"RichEdit20W", 0x0, ctype::kRichEdit},
         {"ComboBox", 0x2, ctype::kComboBox},

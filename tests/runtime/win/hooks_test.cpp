@@ -1,8 +1,13 @@
 // The thread hooks: ordinary mode skins a window once its WM_CREATE returns
 // and forgets it after WM_NCDESTROY; explicit mode skins only what it is
 // handed; a shut-down removes every thread's hooks.
-#include <atomic>
+#include <commctrl.h>
 
+#include <algorithm>
+#include <atomic>
+#include <iterator>
+
+#include "runtime/manager/factories.h"
 #include "runtime/messages.h"
 #include "tests/runtime/win/recorder.h"
 #include "tests/harness/runtime_fixture.h"
@@ -46,12 +51,23 @@ TEST_F(HooksTest, OrdinaryModeSkinsOnCreateAndForgetsOnDestroy) {
 
 TEST_F(HooksTest, KindsWithoutSkinnedClassStayUnskinned) {
     StartRuntime(false, 1);
-    HWND button = CreateWindowExW(0, L"Button", L"b", WS_POPUP | BS_GROUPBOX, 0, 0, 50, 20, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-    ASSERT_TRUE(button);
-    EXPECT_EQ(GetControlType(button, nullptr), 8);
-    EXPECT_EQ(GetSkinnedWindowObject(button), nullptr);
-    DestroyWindow(button);
+    // The first of these kinds that has no skinned class yet.
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&icc);
+    const struct {
+        const wchar_t* cls;
+        int kind;
+    } candidates[] = {{L"SysMonthCal32", 38}, {L"SysDateTimePick32", 22}, {L"SysTreeView32", 19},
+                      {L"SysListView32", 15}, {L"ListBox", 14},           {L"Edit", 3}};
+    const auto* chosen = std::find_if(std::begin(candidates), std::end(candidates),
+                                      [](const auto& c) { return CreateControlFactory(c.kind) == nullptr; });
+    if (chosen == std::end(candidates)) GTEST_SKIP() << "every candidate kind has its skinned class";
+    HWND hwnd = CreateWindowExW(0, chosen->cls, L"", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(hwnd);
+    EXPECT_EQ(GetControlType(hwnd, nullptr), chosen->kind);
+    EXPECT_EQ(GetSkinnedWindowObject(hwnd), nullptr);
+    DestroyWindow(hwnd);
 }
 
 TEST_F(HooksTest, ExplicitModeSkinsOnlyWhatItIsHanded) {

@@ -13,6 +13,7 @@
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/recorder.h"
 #include "tests/runtime/win/skin_pixels.h"

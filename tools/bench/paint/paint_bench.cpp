@@ -21,6 +21,8 @@
 #include "tools/bench/paint/controls_bench.h"
 #include "tools/bench/paint/tabs_bench.h"
 #include "tools/bench/paint/edits_bench.h"
+#include "tools/bench/paint/statics_bench.h"
+#include "tools/bench/paint/menu_bench.h"
 #include "tools/bench/paint/lists_bench.h"
 
 namespace {
@@ -193,6 +195,7 @@ int main() {
                         RGB(60, 90, 160), RGB(40, 60, 120), RGB(60, 90, 160), RGB(40, 60, 120)});
     hexmoor::bench::AddControlImages();
     hexmoor::bench::AddTabImages();
+    hexmoor::bench::AddStaticAndRangeImages();
     hexmoor::test::MarkMainSkinLoaded(GetRuntimeSkinManager());
     EnableSkinning();
 
@@ -253,6 +256,9 @@ int main() {
     hexmoor::bench::BenchEditsAndCombos(iterations);
     hexmoor::bench::BenchTabs(iterations);
     hexmoor::bench::BenchBars(iterations);
+    hexmoor::bench::BenchStatics(iterations);
+    hexmoor::bench::BenchRanges(iterations);
+    hexmoor::bench::BenchMenu(iterations);
     hexmoor::bench::BenchLists(iterations);
     ShutdownSkinRuntime();
     return 0;

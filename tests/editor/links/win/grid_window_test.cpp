@@ -49,9 +49,14 @@ struct ScriptedFiles : fw::FileDialogService {
 
 struct ScriptedColors : ColorDialogService {
     COLORREF answer = RGB(1, 2, 3);
-    bool Choose(HWND, COLORREF, COLORREF* chosen) override {
+    bool ok = true;
+    int calls = 0;
+    COLORREF initial = 0;
+    bool Choose(HWND, COLORREF start, COLORREF* chosen) override {
+        ++calls;
+        initial = start;
         *chosen = answer;
-        return true;
+        return ok;
     }
 };
 
@@ -244,6 +249,47 @@ TEST_F(GridWindow, ColourAndChoiceEditors) {
                  reinterpret_cast<LPARAM>(list.ChoiceWindow()));
     EXPECT_EQ(button.GetNumber(70), 2u);
     Pump();
+}
+
+// A click in the dropped list on "Custom..." asks the colour dialog once,
+// starting from the shown colour; OK stores the answer, Cancel nothing.
+TEST_F(GridWindow, CustomEntryClickedInTheDropListAsksOnce) {
+    CTwfObj text(21);
+    text.SetColor(494, RGB(255, 0, 0));
+    CStaticTextLink link(nullptr, 21, 1044, L"Default");
+    link.SetTwfObj(&text);
+    link.BuildPropertyItems(1);
+    Show(link, 0);
+    const struct {
+        bool ok;
+        COLORREF answer;
+        COLORREF initial;
+        COLORREF stored;
+    } cases[] = {{true, RGB(9, 8, 7), RGB(255, 0, 0), RGB(9, 8, 7)}, {false, RGB(1, 1, 1), RGB(9, 8, 7), RGB(9, 8, 7)}};
+    for (const auto& c : cases) {
+        SelectLine(0);
+        HWND picker = list.ColorPicker().Handle();
+        HWND drop = list.ColorPicker().ListWindow();
+        ASSERT_NE(drop, nullptr);
+        colors.calls = 0;
+        colors.ok = c.ok;
+        colors.answer = c.answer;
+        SendMessageW(picker, CB_SHOWDROPDOWN, TRUE, 0);
+        Pump();
+        const int custom = list.ColorPicker().CustomIndex();
+        ASSERT_GE(custom, 0);
+        SendMessageW(drop, LB_SETTOPINDEX, custom, 0);
+        RECT item{};
+        SendMessageW(drop, LB_GETITEMRECT, custom, reinterpret_cast<LPARAM>(&item));
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendMessageW(drop, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(drop, WM_LBUTTONUP, 0, at);
+        Pump();
+        EXPECT_EQ(colors.calls, 1) << c.ok;
+        EXPECT_EQ(colors.initial, c.initial) << c.ok;
+        EXPECT_EQ(text.GetColor(494), c.stored) << c.ok;
+        EXPECT_FALSE(SendMessageW(picker, CB_GETDROPPEDSTATE, 0, 0));
+    }
 }
 
 TEST_F(GridWindow, ImageFileRoadLoadsEveryKindAndRefusesATruncatedBitmap) {

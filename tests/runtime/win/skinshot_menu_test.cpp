@@ -1,0 +1,105 @@
+// skinshot's popup menu panel, read from the sheet, with a skin that gives
+// every menu id its own colour: each item shows the images of its state;
+// with --off none of the skin's colours appear.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/gdiplus_init.h"
+#include "model/twf_obj.h"
+#include "model/twf_skin.h"
+#include "tests/harness/synthetic_skin.h"
+#include "tests/runtime/win/tool_run.h"
+
+using namespace hexmoor::test;
+
+namespace {
+
+COLORREF IdColour(int id) { return RGB(id & 0xFF, 70 + 40 * (id >> 8), 201); }
+
+struct Item {
+    std::string state;
+    PixelRect rect;
+};
+
+std::vector<Item> MenuItems(const std::string& output) {
+    std::vector<Item> items;
+    std::istringstream in(output);
+    std::string word;
+    while (in >> word) {
+        if (word != "item") continue;
+        int kind = 0, x = 0, y = 0, w = 0, h = 0;
+        Item item;
+        in >> kind >> item.state >> x >> y >> w >> h;
+        item.rect = {x, y, x + w, y + h};
+        if (kind == 16) items.push_back(item);
+    }
+    return items;
+}
+
+bool Contains(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, pixels.Height()); ++y)
+        for (int x = std::max(r.left, 0); x < std::min(r.right, pixels.Width()); ++x)
+            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(SkinshotMenu, EachPopupStateShowsItsImagesAndNoneWhenOff) {
+    CGdiPlusInit gdiplus;
+    const std::wstring skinFile = TempPath(L"hexmoor-skinshot-menu.twf");
+    const std::vector<int> menuIds = {437, 439, 441, 443, 447, 449, 450, 452, 453};
+    {
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        SyntheticSkin synthetic(&skin);
+        synthetic.SolidImage(25, 0, RGB(23, 181, 97), 4, 4);
+        for (int id : menuIds) synthetic.SolidImage(16, WORD(id), IdColour(id), 4, 4);
+        for (WORD id : {454, 455, 606, 607}) synthetic.Element(16)->SetNumber(id, 3);
+        synthetic.SolidImage(6, 119, IdColour(119), 4, 4);
+        synthetic.SolidImage(7, 143, IdColour(143), 4, 4);
+        skin.SetPath(skinFile);
+        ASSERT_TRUE(skin.WriteSkinFile());
+    }
+    struct Expect {
+        const char* state;
+        std::vector<int> present, absent;
+    } expects[] = {
+        {"normal", {453, 441, 437, 443, 447, 449, 119, 143}, {439, 450, 452}},
+        {"submenu-hot", {441, 450, 437}, {449, 439}},
+        {"disabled-hot", {441, 449}, {443, 439}},
+        {"pressed", {439, 437}, {}},
+    };
+    for (const bool off : {false, true}) {
+        const std::wstring picture = TempPath(off ? L"hexmoor-menu-off.png" : L"hexmoor-menu-on.png");
+        DeleteFileW(picture.c_str());
+        std::string output;
+        const std::wstring command =
+            L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
+        ASSERT_EQ(RunTool(command, &output), 0u) << output;
+        const std::vector<Item> items = MenuItems(output);
+        ASSERT_EQ(items.size(), 4u) << output;
+        const PixelBuffer pixels = ReadPng(picture);
+        ASSERT_FALSE(pixels.Empty());
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const Item& item = items[i];
+            EXPECT_EQ(item.state, expects[i].state);
+            if (off) {
+                for (int id : menuIds)
+                    EXPECT_FALSE(Contains(pixels, item.rect, IdColour(id))) << item.state << ": " << id << " when off";
+                continue;
+            }
+            for (int id : expects[i].present)
+                EXPECT_TRUE(Contains(pixels, item.rect, IdColour(id))) << item.state << ": image " << id;
+            for (int id : expects[i].absent)
+                EXPECT_FALSE(Contains(pixels, item.rect, IdColour(id)))
+                    << item.state << ": image " << id << " not shown";
+        }
+        DeleteFileW(picture.c_str());
+    }
+    DeleteFileW(skinFile.c_str());
+}
