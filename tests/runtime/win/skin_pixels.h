@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the pixel tests that give every skin id its own colour: the
-// colour of an id, settling the queue, counting pixels outside a set of
-// allowed colours and checking one pixel against an id's colour.
+// colour of an id, settling the queue and checking one pixel against an
+// id's colour (counting foreign pixels comes from the harness).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 #include <set>
 
 #include "tests/harness/capture.h"
+#include "tests/harness/foreign_pixels.h"
 #include "tests/harness/test_window.h"
 
 namespace hexmoor::test {
@@ -23,15 +24,6 @@ inline void Settle(HWND = nullptr) {
         Sleep(10);
     }
     PumpMessages();
-}
-
-// Pixels of a rectangle that are none of the allowed colours.
-inline long Foreign(const PixelBuffer& pixels, const RECT& r, const std::set<COLORREF>& allowed) {
-    long count = 0;
-    for (int y = std::max<LONG>(r.top, 0); y < std::min<LONG>(r.bottom, pixels.Height()); ++y)
-        for (int x = std::max<LONG>(r.left, 0); x < std::min<LONG>(r.right, pixels.Width()); ++x)
-            if (!allowed.count(pixels.At(x, y) & 0xFFFFFF)) ++count;
-    return count;
 }
 
 inline ::testing::AssertionResult PixelIs(const PixelBuffer& pixels, int x, int y, int id) {
