@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 #include "editor/exchange/style_conversion.h"
@@ -50,6 +51,33 @@ std::vector<Case> LoadCases() {
     return cases;
 }
 
+// The skin information and the blocks of the default scheme's elements that
+// the expected listing names, each header cut to its type and enabled flag (folder and order come
+// from the skin imported into, not from the style).
+std::string ListedBlocks(const std::string& listing, const std::string& expected) {
+    std::set<std::string> wanted;
+    std::istringstream want(expected);
+    for (std::string line; std::getline(want, line);)
+        if (line.rfind("  element ", 0) == 0) wanted.insert(line.substr(0, line.find(" enabled=")));
+    std::string out;
+    bool inDefault = false, keep = false;
+    std::istringstream lines(listing);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("info ", 0) == 0) {
+            out += line + "\n";
+        } else if (line.rfind("scheme ", 0) == 0) {
+            inDefault = line == "scheme Default";
+            keep = false;
+        } else if (inDefault && line.rfind("  element ", 0) == 0) {
+            keep = wanted.count(line.substr(0, line.find(" enabled="))) != 0;
+            if (keep) out += line.substr(0, line.find(" folder=")) + "\n";
+        } else if (keep && line.rfind("    ", 0) == 0) {
+            out += line + "\n";
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 TEST(StyleFixtures, EveryCaseGivesItsOutputCodeAndMessage) {
@@ -67,6 +95,11 @@ TEST(StyleFixtures, EveryCaseGivesItsOutputCodeAndMessage) {
         EXPECT_EQ(result.code, c.code);
         if (c.expected != "-") {
             EXPECT_EQ(FormatConversion(result), ReadText(root + "/" + c.expected));
+            // Every image, colour and number of the kinds the style's strips fill.
+            const std::string listed = ReadText(root + "/" + c.expected.substr(0, c.expected.size() - 8) + "listing");
+            if (!listed.empty()) {
+                EXPECT_EQ(ListedBlocks(SkinListing(skin, 0), listed), listed);
+            }
         }
         EXPECT_EQ(ToUtf8(result.message), c.message);
         if (result.code != 0) {
