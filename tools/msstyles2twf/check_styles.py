@@ -114,8 +114,10 @@ def main():
                 dump_code, dump = run([emulator, skindump, out])
                 if dump_code != 0:
                     fail('%s: skindump gives %d on OUT' % (label, dump_code))
-                listed = os.path.join(styles, expected[:-len('expected')] + 'listing')
-                if expected != '-' and os.path.exists(listed):
+                listed = os.path.join(styles, '%s.%s.listing' % (name, scheme or 'first'))
+                if not os.path.exists(listed):
+                    fail('%s: no expected listing' % label)
+                else:
                     with open(listed, encoding='utf-8') as f:
                         # The month calendar is checked below: the skin reader
                         # gives an element without colours the system ones.
