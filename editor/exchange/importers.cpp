@@ -248,7 +248,7 @@ void ImportMdiButton(const ImportContext& context, CTwfMenuBar* bar, const MdiBu
     const Margins m = r.ReadSizingMargins("");
     for (int i = 0; i < 3; ++i) {
         if (!slots[i]) continue;
-        auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(*slots[i]));
+        auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(std::move(*slots[i])));
         if (!bitmap) continue;
         MrgBitmapParams params;
         params.left = m.left;
