@@ -102,14 +102,15 @@ TEST(HslBatch, VectorPathsGiveTheScalarColours) {
 }
 
 // Every colour there is, on every vector path, under a change that moves
-// hue, saturation and lightness and one whose hue needs the wide wrap: each
-// channel's conversion to a fraction, every tie between channels and every
-// sector of the hue meet the scalar result.
+// hue, saturation and lightness, one whose hue needs the wide wrap, and one
+// whose huge saturation turns a last-place difference anywhere before it
+// (a channel's fraction, the hue) into a different byte.
 TEST(HslBatch, VectorPathsGiveTheScalarResultForEveryColour) {
     std::vector<std::uint32_t> colours(std::size_t{1} << 24);
     for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<std::uint32_t>(i);
     std::vector<std::uint32_t> expected(colours.size()), got(colours.size());
-    for (const HSLValues& v : {HSLValues(35, 20, -10, 100), HSLValues(-4321.5, -60, 25, 100)}) {
+    for (const HSLValues& v :
+         {HSLValues(35, 20, -10, 100), HSLValues(-4321.5, -60, 25, 100), HSLValues(200, 1e300, 0, 100)}) {
         SCOPED_TRACE(v.hue);
         hsl::AdjustColours(colours.data(), expected.data(), colours.size(), v, BatchPath::kScalar);
         for (BatchPath path : VectorPaths()) {
