@@ -101,21 +101,25 @@ TEST(HslBatch, VectorPathsGiveTheScalarColours) {
     }
 }
 
-// Every colour there is, on every vector path, under a change that moves
-// hue, saturation and lightness, one whose hue needs the wide wrap, and one
-// whose huge saturation turns a last-place difference anywhere before it
-// (a channel's fraction, the hue) into a different byte.
+// Every colour there is, on every vector path, under a huge saturation,
+// which turns a last-place difference anywhere before it (a channel's
+// fraction, the hue) into a different byte; and every eleventh colour (each
+// byte in each channel) under a change that moves hue, saturation and
+// lightness and one whose hue needs the wide wrap.
 TEST(HslBatch, VectorPathsGiveTheScalarResultForEveryColour) {
-    std::vector<std::uint32_t> colours(std::size_t{1} << 24);
-    for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<std::uint32_t>(i);
-    std::vector<std::uint32_t> expected(colours.size()), got(colours.size());
-    for (const HSLValues& v :
-         {HSLValues(35, 20, -10, 100), HSLValues(-4321.5, -60, 25, 100), HSLValues(200, 1e300, 0, 100)}) {
-        SCOPED_TRACE(v.hue);
-        hsl::AdjustColours(colours.data(), expected.data(), colours.size(), v, BatchPath::kScalar);
+    const struct {
+        HSLValues values;
+        std::uint32_t step;
+    } cases[] = {{{200, 1e300, 0, 100}, 1}, {{35, 20, -10, 100}, 11}, {{-4321.5, -60, 25, 100}, 11}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.values.hue);
+        std::vector<std::uint32_t> colours;
+        for (std::uint32_t colour = 0; colour < (1u << 24); colour += c.step) colours.push_back(colour);
+        std::vector<std::uint32_t> expected(colours.size()), got(colours.size());
+        hsl::AdjustColours(colours.data(), expected.data(), colours.size(), c.values, BatchPath::kScalar);
         for (BatchPath path : VectorPaths()) {
             SCOPED_TRACE(static_cast<int>(path));
-            hsl::AdjustColours(colours.data(), got.data(), colours.size(), v, path);
+            hsl::AdjustColours(colours.data(), got.data(), colours.size(), c.values, path);
             const auto differs = std::mismatch(got.begin(), got.end(), expected.begin());
             ASSERT_TRUE(differs.first == got.end()) << std::hex << "colour " << colours[differs.first - got.begin()]
                                                     << " gives " << *differs.first << ", not " << *differs.second;
