@@ -13,6 +13,7 @@
 #include "runtime/controls/static_icon.h"
 #include "runtime/controls/static_text.h"
 #include "runtime/controls/combo_box.h"
+#include "runtime/controls/date_time.h"
 #include "runtime/controls/edit.h"
 #include "runtime/controls/popup_menu.h"
 #include "runtime/controls/push_button.h"
@@ -66,6 +67,7 @@ std::unique_ptr<CTWWnd> MakeEdit(HWND) { return std::make_unique<CTWEdit>(); }
 std::unique_ptr<CTWWnd> MakeRichEdit(HWND) { return std::make_unique<CTWRichEdit>(); }
 std::unique_ptr<CTWWnd> MakeComboBox(HWND) { return std::make_unique<CTWComboBox>(); }
 std::unique_ptr<CTWWnd> MakePopupMenu(HWND) { return std::make_unique<CTWMenu>(); }
+std::unique_ptr<CTWWnd> MakeDateTime(HWND) { return std::make_unique<CTWDateTime>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
@@ -91,7 +93,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kTree, 19, nullptr},
     {ctype::kHeader, 20, &MakeHeader},
     {ctype::kStaticText, 21, &MakeStaticText},
-    {ctype::kDateTime, 22, nullptr},
+    {ctype::kDateTime, 22, &MakeDateTime},
     {ctype::kMdiClient, 23, &MakeMdiClient},
     {ctype::kDialog, 25, &MakeDialog},
     {ctype::kStaticIcon, 26, &MakeStaticIcon},
