@@ -22,7 +22,7 @@ constexpr WORD kBackground = 405, kText = 406, kBackgroundDisabled = 407, kTextN
 constexpr WORD kCheckedOn = 409, kUncheckedOn = 410, kCheckedOff = 411, kUncheckedOff = 412;
 constexpr WORD kButtonNormal = 413, kButtonPressed = 414, kButtonDisabled = 415;
 constexpr WORD kFocusFill = 416, kFocusText = 417;
-constexpr WORD kBorderLeft = 678, kBorderRight = 679, kBorderTop = 680, kBorderBottom = 681;
+constexpr BorderedListIds kDateTimeIds{kBackground, kBackgroundDisabled, 678, 680, 679, 681};
 constexpr UINT kRelayout = 0xFFF;
 constexpr UINT kFieldTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX;
 
@@ -89,6 +89,8 @@ datetime::WidthTable MeasureWidths(HDC dc) {
 }
 } // namespace
 
+CTWDateTime::CTWDateTime() : CTWBorderedList(kDateTimeIds) {}
+
 bool CTWDateTime::HasStyle(DWORD bit) const { return (GetWindowLongPtrW(hWnd_, GWL_STYLE) & bit) == bit; }
 
 BOOL CTWDateTime::Enable(BOOL on) {
@@ -105,22 +107,18 @@ BOOL CTWDateTime::Enable(BOOL on) {
         controlStop_ = -1;
         GetLocalTime(&time_);
         HookCheckBoxChild(true);
-        Layout();
+        if (!(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) ChangeExStyle(WS_EX_CLIENTEDGE, 0);
     } else {
         HookCheckBoxChild(false);
+        RestoreStyles();
         fields_.clear();
         rebuild_ = false;
         PostMessageW(hWnd_, kRelayout, 0, 0);
     }
+    SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (on) Layout();
     return 1;
-}
-
-void CTWDateTime::GetRect(RECT* out) const {
-    if (!out) return;
-    *out = {0, 0, 0, 0};
-    if (!element_) return;
-    *out = {LONG(element_->GetNumber(kBorderLeft)), LONG(element_->GetNumber(kBorderTop)),
-            LONG(element_->GetNumber(kBorderRight)), LONG(element_->GetNumber(kBorderBottom))};
 }
 
 void CTWDateTime::Layout() {
@@ -304,45 +302,18 @@ LRESULT CALLBACK CTWDateTime::CheckBoxChildProc(HWND hwnd, UINT msg, WPARAM wp, 
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-HBITMAP CTWDateTime::GetBackgroundBitmap(BOOL rebuild) {
-    if (background_ && !rebuild) return background_.Get();
-    background_.Reset();
-    if (!element_ || !element_->GetEnabled()) return nullptr;
-    CMrgBitmap* image = element_->GetImage(IsWindowEnabled(hWnd_) ? kBackground : kBackgroundDisabled);
-    return RebuildParentBackground(*this, background_, [&](HDC dc, const RECT& box) {
-        if (!image) return;
-        CTWDraw draw(dc, nullptr, FALSE);
-        draw.DrawSkinImage(&box, image, FALSE, nullptr);
-    });
-}
-
-LRESULT CTWDateTime::EraseBackground(HDC dc, HWND child, const RECT* rect) {
-    if (!child || child == hWnd_) return EraseWithParent(hWnd_, dc, hWnd_, rect);
-    // A child gets the piece of the face's background under it.
+// The face's backdrop under `box` (client coordinates) restored.
+void CTWDateTime::RestoreBackdrop(HDC dc, const RECT& box) {
     const HBITMAP background = GetBackgroundBitmap(FALSE);
-    if (!background) return EraseWithParent(hWnd_, dc, hWnd_, rect);
-    RECT box{};
-    GetWindowRect(child, &box);
-    RECT self{};
-    GetWindowRect(hWnd_, &self);
-    win::MemoryDC source(dc);
-    win::SelectGuard selected(source.Get(), background);
-    const RECT area = rect ? *rect : RECT{0, 0, box.right - box.left, box.bottom - box.top};
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source.Get(),
-           box.left - self.left + area.left, box.top - self.top + area.top, SRCCOPY);
-    return 1;
+    if (!background) return;
+    const RECT window = WindowRectInClient();
+    CTWDraw draw(dc, nullptr, FALSE);
+    draw.BitBltBitmap(&box, background, box.left - window.left, box.top - window.top);
 }
 
 void CTWDateTime::DrawCheckBox(HDC dc, const RECT& box) {
     if (!element_) return;
-    RECT border{};
-    GetRect(&border);
-    if (const HBITMAP background = GetBackgroundBitmap(FALSE)) {
-        win::MemoryDC source(dc);
-        win::SelectGuard picked(source.Get(), background);
-        BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, source.Get(), box.left + border.left,
-               box.top + border.top, SRCCOPY);
-    }
+    RestoreBackdrop(dc, box);
     SYSTEMTIME now{};
     const bool hasDate = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
     const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
@@ -358,17 +329,7 @@ void CTWDateTime::DrawCheckBox(HDC dc, const RECT& box) {
 }
 
 void CTWDateTime::DrawFace(HDC dc, const RECT& client) {
-    RECT border{};
-    GetRect(&border);
-    if (const HBITMAP background = GetBackgroundBitmap(FALSE)) {
-        win::MemoryDC source(dc);
-        win::SelectGuard selected(source.Get(), background);
-        RECT window{}, clientScreen = client;
-        GetWindowRect(hWnd_, &window);
-        MapWindowPoints(hWnd_, nullptr, reinterpret_cast<POINT*>(&clientScreen), 2);
-        BitBlt(dc, 0, 0, client.right, client.bottom, source.Get(), clientScreen.left - window.left,
-               clientScreen.top - window.top, SRCCOPY);
-    }
+    DrawBackdrop(dc);
     BOOL owned = FALSE;
     const HFONT font = GetFont(&owned);
     {
@@ -401,12 +362,7 @@ void CTWDateTime::DrawFace(HDC dc, const RECT& client) {
             if (focused_ < 0 && windowFocused) DrawFocusRect(dc, &checkBox_);
         }
         if (!HasStyle(DTS_UPDOWN)) {
-            if (const HBITMAP background = GetBackgroundBitmap(FALSE)) {
-                win::MemoryDC source(dc);
-                win::SelectGuard picked(source.Get(), background);
-                BitBlt(dc, button_.left, button_.top, button_.right - button_.left, button_.bottom - button_.top,
-                       source.Get(), button_.left + border.left, button_.top + border.top, SRCCOPY);
-            }
+            RestoreBackdrop(dc, button_);
             const WORD id = !enabled ? kButtonDisabled : (buttonState_ == 1 ? kButtonPressed : kButtonNormal);
             if (CMrgBitmap* image = element_->GetImage(id)) {
                 CTWDraw draw(dc, nullptr, FALSE);

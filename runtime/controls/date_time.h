@@ -8,20 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "runtime/controls/bordered_list.h"
 #include "runtime/logic/date_time_fields.h"
-#include "runtime/wnd/tw_wnd.h"
 
-class CTWDateTime : public CTWWnd {
+class CTWDateTime : public CTWBorderedList {
 public:
+    CTWDateTime();
     static constexpr int kCheckBoxFocus = -1;
 
     BOOL Enable(BOOL on) override;
     LRESULT OnReflectedNotify(BOOL* handled, ReflectRecord* record) override;
     LRESULT Paint(HDC dc) override;
-    HBITMAP GetBackgroundBitmap(BOOL rebuild) override;
-    LRESULT EraseBackground(HDC dc, HWND child, const RECT* rect) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    void GetRect(RECT* out) const override;
 
     // The field the face highlights (-1: none or the check box) and the
     // drop-down button's state (0 normal, 1 pressed).
@@ -57,6 +55,7 @@ private:
     LRESULT OnButtonUp(WPARAM wp, LPARAM lp);
     void DriveControlTo(int field);
     void DrawCheckBox(HDC dc, const RECT& box);
+    void RestoreBackdrop(HDC dc, const RECT& box);
     void HookCheckBoxChild(bool on);
     static LRESULT CALLBACK CheckBoxChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 

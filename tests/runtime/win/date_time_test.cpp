@@ -63,6 +63,7 @@ protected:
         for (int id : {405, 407, 409, 410, 411, 412, 413, 414, 415}) Skin().SolidImage(22, WORD(id), IdColour(id));
         CTwfObj* picker = Skin().Element(22);
         for (int id : {406, 408, 416, 417}) picker->SetColor(WORD(id), IdColour(id));
+        for (int id : {678, 679, 680, 681}) picker->SetNumber(WORD(id), 3);
         for (int id : {258, 259, 260, 261, 263, 264, 265, 266, 277, 278, 279, 280, 282, 283, 284, 285})
             Skin().SolidImage(17, WORD(id), IdColour(id));
         SkinLoaded();
@@ -113,6 +114,11 @@ TEST_F(DateTimeTest, FaceColoursNormalFocusedAndDisabled) {
     const RECT button = ButtonBox(picker);
     const RECT text{client.left, client.top, button.left, client.bottom};
     {
+        RECT window{};
+        GetWindowRect(picker, &window);
+        EXPECT_EQ(window.right - window.left - client.right, 6) << "the skin's border widths";
+        const PixelBuffer frame = CaptureWindow(picker);
+        EXPECT_EQ(frame.At(1, 1) & 0xFFFFFF, IdColour(405) & 0xFFFFFF) << "border ring from the background";
         const PixelBuffer pixels = CaptureClient(picker);
         EXPECT_GT(CountIn(pixels, text, IdColour(405)), 0);
         EXPECT_GT(CountIn(pixels, text, IdColour(406)), 0) << "field text";
@@ -203,7 +209,9 @@ TEST_F(DateTimeTest, UpDownIsTheSkinnedSpinOverTheButtonArea) {
     EXPECT_EQ(spinBox.right, button.right);
     const PixelBuffer pixels = CaptureClient(picker);
     EXPECT_EQ(CountIn(pixels, button, IdColour(413)), 0) << "no drop-down button under the spin";
-    EXPECT_GT(CountIn(pixels, button, IdColour(258)) + CountIn(pixels, button, IdColour(263)), 0);
+    long arrows = 0;
+    for (int id : {258, 263, 277, 282}) arrows += CountIn(pixels, button, IdColour(id));
+    EXPECT_GT(arrows, 0) << "the spin's arrows";
 }
 
 // Which part of the date VK_UP changes: 0 day, 1 month, 2 year, -1 none.
