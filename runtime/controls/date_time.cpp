@@ -13,6 +13,7 @@
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
+#include "runtime/twf_api.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -420,6 +421,11 @@ LRESULT CTWDateTime::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
     if (!record || record->kind != 0 || !record->data) return 0;
     const NMHDR* header = static_cast<const NMHDR*>(record->data);
     if (header->hwndFrom != hWnd_) return 0;
+    if (header->code == DTN_DROPDOWN) {
+        // The drop-down calendar is skinned on its own while it shows.
+        const HWND calendar = reinterpret_cast<HWND>(SendMessageW(hWnd_, DTM_GETMONTHCAL, 0, 0));
+        if (calendar && !GetSkinnedWindowObject(calendar)) SkinWindowAsType(calendar, ctype::kMonthCal);
+    }
     if (header->code == DTN_DATETIMECHANGE) {
         BuildFields();
         InvalidateRect(hWnd_, nullptr, FALSE);
