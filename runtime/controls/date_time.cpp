@@ -417,15 +417,20 @@ void CTWDateTime::RepaintButton() {
     UpdateWindow(hWnd_);
 }
 
+// The drop-down calendar is skinned on its own while it shows.
+void CTWDateTime::SkinDropDown() {
+    const HWND calendar = reinterpret_cast<HWND>(SendMessageW(hWnd_, DTM_GETMONTHCAL, 0, 0));
+    if (calendar && !GetSkinnedWindowObject(calendar)) {
+        SkinWindowAsType(calendar, ctype::kMonthCal);
+        RedrawWindow(calendar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
+    }
+}
+
 LRESULT CTWDateTime::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
     if (!record || record->kind != 0 || !record->data) return 0;
     const NMHDR* header = static_cast<const NMHDR*>(record->data);
     if (header->hwndFrom != hWnd_) return 0;
-    if (header->code == DTN_DROPDOWN) {
-        // The drop-down calendar is skinned on its own while it shows.
-        const HWND calendar = reinterpret_cast<HWND>(SendMessageW(hWnd_, DTM_GETMONTHCAL, 0, 0));
-        if (calendar && !GetSkinnedWindowObject(calendar)) SkinWindowAsType(calendar, ctype::kMonthCal);
-    }
+    if (header->code == DTN_DROPDOWN) SkinDropDown();
     if (header->code == DTN_DATETIMECHANGE) {
         BuildFields();
         InvalidateRect(hWnd_, nullptr, FALSE);
@@ -439,8 +444,11 @@ LRESULT CTWDateTime::OnKeyDown(WPARAM wp, LPARAM lp) {
     const bool calendarOpen = calendar && IsWindowVisible(calendar);
     SYSTEMTIME now{};
     const bool hasDate = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
-    if (calendarOpen || fields_.empty() || !IsWindowEnabled(hWnd_) || !hasDate)
-        return CTWWnd::WindowProc(WM_KEYDOWN, wp, lp);
+    if (calendarOpen || fields_.empty() || !IsWindowEnabled(hWnd_) || !hasDate) {
+        const LRESULT r = CTWWnd::WindowProc(WM_KEYDOWN, wp, lp);
+        SkinDropDown();
+        return r;
+    }
     const bool showNone = HasStyle(DTS_SHOWNONE);
     int next = focused_;
     if (wp == VK_LEFT || wp == VK_RIGHT) {
@@ -461,6 +469,7 @@ LRESULT CTWDateTime::OnKeyDown(WPARAM wp, LPARAM lp) {
         return 0;
     }
     const LRESULT r = CTWWnd::WindowProc(WM_KEYDOWN, wp, lp);
+    SkinDropDown();
     InvalidateRect(hWnd_, nullptr, FALSE);
     return r;
 }
@@ -473,7 +482,9 @@ LRESULT CTWDateTime::OnButtonDown(WPARAM wp, LPARAM lp) {
         buttonState_ = 1;
         SetCapture(hWnd_);
         RepaintButton();
-        return CTWWnd::WindowProc(WM_LBUTTONDOWN, wp, lp);
+        const LRESULT r = CTWWnd::WindowProc(WM_LBUTTONDOWN, wp, lp);
+        SkinDropDown();
+        return r;
     }
     if (HasStyle(DTS_SHOWNONE) && PtInRect(&checkBox_, p)) {
         // The control's own click toggles the box and makes it the current

@@ -54,6 +54,7 @@ private:
     LRESULT OnMouseMove(WPARAM wp, LPARAM lp);
     LRESULT OnButtonUp(WPARAM wp, LPARAM lp);
     void DriveControlTo(int field);
+    void SkinDropDown();
     void DrawCheckBox(HDC dc, const RECT& box);
     void RestoreBackdrop(HDC dc, const RECT& box);
     void HookCheckBoxChild(bool on);

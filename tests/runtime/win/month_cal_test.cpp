@@ -57,6 +57,7 @@ protected:
         for (int id = 630; id <= 639; ++id) Skin().SolidImage(38, WORD(id), IdColour(id));
         CTwfObj* calendar = Skin().Element(38);
         for (int id = 640; id <= 645; ++id) calendar->SetColor(WORD(id), IdColour(id));
+        Skin().SolidImage(22, 405, IdColour(405)); // the picker of the drop-down
         SkinLoaded();
         EnableSkinning();
         dialog_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 20, 20, 760, 520, nullptr, nullptr,
@@ -202,10 +203,11 @@ TEST_F(MonthCalTest, PickerDropDownIsSkinned) {
     const HWND calendar = reinterpret_cast<HWND>(SendMessageW(picker, DTM_GETMONTHCAL, 0, 0));
     ASSERT_TRUE(calendar);
     ASSERT_TRUE(IsWindowVisible(calendar));
+    ASSERT_EQ(GetSkinnedWindowType(picker), ctype::kDateTime);
     EXPECT_EQ(GetSkinnedWindowType(calendar), ctype::kMonthCal);
     Repaint(calendar);
     const PixelBuffer pixels = CaptureClient(calendar);
-    EXPECT_GT(Count(pixels, 630), 0);
+    EXPECT_GT(Count(pixels, 639), 0);
     EXPECT_GT(Count(pixels, 637), 0);
     EXPECT_GT(Count(pixels, 642), 0);
     SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
