@@ -67,6 +67,13 @@ std::wstring TodayLabel() {
     return std::wstring(buffer, std::size_t(std::max(0, n)));
 }
 
+// The abbreviated day names, Monday first, read once per paint of all months.
+std::vector<std::wstring> DayNames() {
+    std::vector<std::wstring> names;
+    for (int day = 0; day < 7; ++day) names.push_back(LocaleText(LOCALE_SABBREVDAYNAME1 + LCTYPE(day)));
+    return names;
+}
+
 void DrawTextIn(HDC dc, const std::wstring& text, RECT box, UINT format) {
     DrawTextW(dc, text.c_str(), int(text.size()), &box, format);
 }
@@ -88,6 +95,7 @@ BOOL CTWMonthCal::Enable(BOOL on) {
     outside_ = false;
     prevButton_ = nextButton_ = {0, 0, 0, 0};
     primedFor_ = {};
+    probed_ = false;
     if (on) {
         for (DWORD bit :
              {DWORD(WS_EX_DLGMODALFRAME), DWORD(WS_EX_CLIENTEDGE), DWORD(WS_EX_WINDOWEDGE), DWORD(WS_EX_STATICEDGE)}) {
@@ -136,7 +144,7 @@ CTWMonthCal::Probe CTWMonthCal::ProbeRows(int x, int height) const {
     Probe probe;
     int y = 0;
     for (; y < height; ++y)
-        if (HitAt(x, y) == MCHT_TITLE || IsTitlePart(HitAt(x, y))) break;
+        if (IsTitlePart(HitAt(x, y))) break;
     if (y >= height) return probe;
     probe.titleTop = y;
     for (; y < height && IsTitlePart(HitAt(x, y)); ++y) {}
@@ -245,9 +253,24 @@ void CTWMonthCal::DrawFace(HDC dc, const RECT& client) {
     SendMessageW(hWnd_, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimal));
     const int minWidth = minimal.right - minimal.left;
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    const Probe rows = minWidth > 10 ? ProbeRows(client.left + minWidth - 10, client.bottom) : Probe{};
     SYSTEMTIME range[2]{};
     SendMessageW(hWnd_, MCM_GETMONTHRANGE, GMR_DAYSTATE, reinterpret_cast<LPARAM>(range));
+    // Probing the control pixel by pixel is slow: it is done again only when
+    // what it found could have moved.
+    ProbeKey key;
+    key.first = range[0];
+    key.width = client.right;
+    key.height = client.bottom;
+    key.style = style;
+    key.minWidth = minWidth;
+    const bool reprobe = !probed_ || memcmp(&key, &probedFor_, sizeof key) != 0;
+    if (reprobe) {
+        rows_ = minWidth > 10 ? ProbeRows(client.left + minWidth - 10, client.bottom) : Probe{};
+        titleX_.clear();
+        probedFor_ = key;
+        probed_ = true;
+    }
+    const Probe rows = rows_;
     const std::vector<monthcal::Date> months = monthcal::MonthsShown(ToDate(range[0]), ToDate(range[1]));
     const int columns = monthcal::MonthColumns(client.right, minWidth);
     const int titleHeight = rows.titleBottom - rows.titleTop;
@@ -256,7 +279,7 @@ void CTWMonthCal::DrawFace(HDC dc, const RECT& client) {
     // Without the control's measures only the background and the buttons
     // can be drawn.
     if (boxes.months.empty() || rows.titleTop < 0 || rows.lineHeight <= 0) {
-        if (rows.titleTop >= 0) ProbeButtons(client, client, rows);
+        if (rows.titleTop >= 0 && reprobe) ProbeButtons(client, client, rows);
         DrawButtons(dc);
         return;
     }
@@ -265,8 +288,9 @@ void CTWMonthCal::DrawFace(HDC dc, const RECT& client) {
     // free space, places the first row.
     const int shift = rows.titleTop - monthBoxes_.front().top;
     for (RECT& r : monthBoxes_) OffsetRect(&r, 0, shift);
-    ProbeButtons(monthBoxes_.front(), monthBoxes_[std::size_t(std::min<int>(columns, int(monthBoxes_.size())) - 1)],
-                 rows);
+    if (reprobe)
+        ProbeButtons(monthBoxes_.front(), monthBoxes_[std::size_t(std::min<int>(columns, int(monthBoxes_.size())) - 1)],
+                     rows);
 
     BOOL owned = FALSE;
     const HFONT font = GetFont(&owned);
@@ -297,6 +321,7 @@ void CTWMonthCal::DrawFace(HDC dc, const RECT& client) {
     const int lastRowStart = (boxes.rows - 1) * columns;
     const COLORREF dayText = element_->GetColor(kDayText), trailing = element_->GetColor(kTrailingText);
     const COLORREF names = element_->GetColor(kNamesText);
+    const std::vector<std::wstring> dayNames = DayNames();
     CTWDraw draw(dc, nullptr, FALSE);
 
     for (std::size_t m = 0; m < months.size() && m < monthBoxes_.size(); ++m) {
@@ -313,7 +338,7 @@ void CTWMonthCal::DrawFace(HDC dc, const RECT& client) {
         for (int c = 0; c < 7; ++c) {
             const int day = (firstDay + c) % 7; // 0 Monday
             RECT cell{gridLeft + c * cellWidth, titleBottom, gridLeft + (c + 1) * cellWidth, titleBottom + line};
-            DrawTextIn(dc, LocaleText(LOCALE_SABBREVDAYNAME1 + LCTYPE(day)), cell, kCellFormat);
+            DrawTextIn(dc, dayNames[std::size_t(day)], cell, kCellFormat);
         }
         // Separator under the names, and right of the week numbers.
         {
@@ -379,14 +404,18 @@ void CTWMonthCal::DrawFace(HDC dc, const RECT& client) {
             draw.DrawSkinImage(&title, image, FALSE, nullptr);
         else
             Fill(dc, title, names);
-        int textLeft = -1;
-        for (int x = box.left; x < box.right; ++x) {
-            const UINT hit = HitAt(x, (box.top + titleBottom) / 2);
-            if (hit == MCHT_TITLEMONTH || hit == MCHT_TITLEYEAR) {
-                textLeft = x;
-                break;
+        if (titleX_.size() <= m) {
+            int found = -1;
+            for (int x = box.left; x < box.right; ++x) {
+                const UINT hit = HitAt(x, (box.top + titleBottom) / 2);
+                if (hit == MCHT_TITLEMONTH || hit == MCHT_TITLEYEAR) {
+                    found = x;
+                    break;
+                }
             }
+            titleX_.push_back(found);
         }
+        const int textLeft = titleX_[m];
         SYSTEMTIME first = ToSystemTime(months[m]);
         {
             win::SelectGuard useBold(dc, boldFont.Get());

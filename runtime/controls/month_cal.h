@@ -49,5 +49,16 @@ private:
     RECT prevButton_{0, 0, 0, 0};
     RECT nextButton_{0, 0, 0, 0};
     SYSTEMTIME primedFor_{};
+    // The hit-test probes of the last layout, kept while the shown months,
+    // the size and the style stay the same.
+    struct ProbeKey {
+        SYSTEMTIME first{};
+        LONG width = 0, height = 0;
+        DWORD style = 0;
+        int minWidth = 0;
+    } probedFor_;
+    bool probed_ = false;
+    Probe rows_;
+    std::vector<int> titleX_;
     std::vector<RECT> monthBoxes_;
 };
