@@ -265,3 +265,28 @@ TEST_F(DateTimeTest, PaintedFieldIsTheEditedOneAfterEveryKeyAndClick) {
         }
     }
 }
+
+TEST_F(DateTimeTest, CustomFormatOfAnyLengthAndNullRestoresTheLocaleFormat) {
+    HWND picker = AddPicker(0, 10, nullptr);
+    SkinAll();
+    CTWDateTime* object = Object(picker);
+    ASSERT_TRUE(object);
+    const int localeFields = object->GetFieldCount();
+    // A quoted literal far longer than any fixed buffer, between two fields.
+    const std::wstring longFormat = L"dd'" + std::wstring(600, L'x') + L"'yyyy";
+    SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(longFormat.c_str()));
+    EXPECT_EQ(object->GetCustomFormat(), longFormat);
+    EXPECT_EQ(object->GetFieldCount(), 3);
+    const std::string narrow = "MM'" + std::string(400, 'y') + "'dd";
+    SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(narrow.c_str()));
+    EXPECT_EQ(object->GetCustomFormat(), std::wstring(narrow.begin(), narrow.end()));
+    EXPECT_EQ(object->GetFieldCount(), 3);
+    for (UINT msg : {UINT(DTM_SETFORMATW), UINT(DTM_SETFORMATA)}) {
+        SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"dd"));
+        SendMessageW(picker, msg, 0, 0);
+        EXPECT_FALSE(object->HasCustomFormat());
+        EXPECT_EQ(object->GetFieldCount(), localeFields) << "the locale's format again";
+    }
+    Repaint(dialog_);
+    EXPECT_GT(Count(CaptureClient(picker), IdColour(406)), 0);
+}

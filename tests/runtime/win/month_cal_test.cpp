@@ -213,3 +213,31 @@ TEST_F(MonthCalTest, PickerDropDownIsSkinned) {
     SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
     PumpMessages();
 }
+
+TEST_F(MonthCalTest, TooSmallForAMonthShowsBackgroundAndButtonsOnly) {
+    // The control's probes find no title or day row in a window this small.
+    HWND calendar = AddCalendar(0, 10, 10, 24, 12);
+    SkinAll();
+    CTWMonthCal* object = Object(calendar);
+    ASSERT_TRUE(object);
+    EXPECT_TRUE(object->GetMonthBoxes().empty());
+    const PixelBuffer pixels = CaptureClient(calendar);
+    EXPECT_GT(Count(pixels, 630), 0);
+    for (int id : {637, 639, 642, 644, 645}) EXPECT_EQ(Count(pixels, id), 0) << id;
+}
+
+TEST_F(MonthCalTest, NoTodayLeavesOutTheTodayLineAndMark) {
+    HWND plain = AddCalendar(0, 10, 10, 0, 0, 24);
+    HWND noToday = AddCalendar(MCS_NOTODAY | MCS_NOTODAYCIRCLE, 10, 260, 0, 0, 24);
+    SkinAll();
+    ASSERT_TRUE(Object(plain) && Object(noToday));
+    const auto below = [](HWND calendar) {
+        const RECT box = Object(calendar)->GetMonthBoxes().at(0);
+        const PixelBuffer pixels = CaptureClient(calendar);
+        // The today line: the strip below the six week rows.
+        return CountIn(pixels, RECT{box.left, box.bottom - 14, box.right, box.bottom + 4}, IdColour(642));
+    };
+    EXPECT_GT(below(plain), 0) << "today line text";
+    EXPECT_EQ(Count(CaptureClient(noToday), 638), 0);
+    EXPECT_LT(below(noToday), below(plain));
+}
