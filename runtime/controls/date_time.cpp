@@ -92,6 +92,9 @@ datetime::WidthTable MeasureWidths(HDC dc) {
 
 CTWDateTime::CTWDateTime() : CTWBorderedList(kDateTimeIds) {}
 
+// The check box button never keeps a hook to a deleted picker object.
+CTWDateTime::~CTWDateTime() { HookCheckBoxChild(false); }
+
 bool CTWDateTime::HasStyle(DWORD bit) const { return (GetWindowLongPtrW(hWnd_, GWL_STYLE) & bit) == bit; }
 
 BOOL CTWDateTime::Enable(BOOL on) {

@@ -14,6 +14,7 @@
 class CTWDateTime : public CTWBorderedList {
 public:
     CTWDateTime();
+    ~CTWDateTime() override;
     static constexpr int kCheckBoxFocus = -1;
 
     BOOL Enable(BOOL on) override;
