@@ -67,6 +67,33 @@ public:
     virtual void ClearPage() = 0;
 };
 
+// Resets one part of an element for Clear: the part is named by the kind
+// of the item that shows it (a frame's sides and buttons are parts of one
+// frame element). The page is not refilled here: Clear refills the page of
+// the item it was given once, at the end.
+class ElementResetter {
+public:
+    virtual ~ElementResetter() = default;
+    // Whether parts of this kind can be reset (their link class exists).
+    virtual bool CanReset(int kind) const = 0;
+    virtual void Reset(int kind, WORD type, const std::wstring& scheme, bool refreshPreview) = 0;
+    // Shows the changed element again through the page that is shown.
+    virtual void RefillPage() = 0;
+    // A frame's Clear also redraws the whole preview.
+    virtual void RefreshPreview() {}
+};
+
+// What Clear on an item of a kind does: the related kinds reset in order
+// (the last one refreshes the preview), whether the default tree clears
+// the item's check first, and whether the preview is refreshed after.
+struct ClearPlan {
+    std::vector<int> kinds;
+    bool uncheckFirst = false;
+    bool refreshPreview = false;
+};
+// Empty kinds for a kind that Clear leaves alone (group roots included).
+ClearPlan ClearPlanFor(int kind);
+
 // One adder of the custom-controls tree: the command that adds it, the
 // element type, the requested name and the items it makes.
 struct AdderPart {
@@ -99,8 +126,15 @@ public:
     // Adding by command (under `parent`, a folder or the root; an element
     // item adds beside itself in its folder).
     TreeHandle AddFolder(TreeHandle parent, const std::wstring& name = L"Folder");
-    TreeHandle AddUserData(TreeHandle parent);
+    // A name the user gave (an invalid one adds nothing) is kept, a number
+    // appended while it is taken.
+    TreeHandle AddUserData(TreeHandle parent, const std::wstring& name = L"UserData");
     TreeHandle AddCustomControl(TreeHandle parent, UINT command);
+    // The adder's control under the name the user gave.
+    TreeHandle AddCustomControl(TreeHandle parent, UINT command, const std::wstring& name);
+    // A custom control of the element type (60: region-defined frame) with
+    // the name the user gave; null for a type without an adder.
+    TreeHandle AddCustomControlNamed(TreeHandle parent, WORD type, const std::wstring& name);
 
     // Rebuilds the items from the skin's stored folders and elements (the
     // default tree keeps its shape and takes its checks from the skin).
@@ -129,6 +163,20 @@ public:
     // item (a new handle), null when nothing moved.
     TreeHandle Move(TreeHandle item, int direction, TreeHandle target = nullptr);
     bool IsContainer(TreeHandle item) const;
+    // Copies the element shown by `source` (an item of `from`, this tree or
+    // another; a part stands for its whole element) into the container of
+    // `target` as a new custom control named with the element's text (made
+    // unique), its skin object a copy of the source's, enabled. Answers the
+    // new item, null when the source has no element a custom control can
+    // be made of.
+    TreeHandle Duplicate(const ElementTree& from, TreeHandle source, TreeHandle target);
+    // Clear on an item: resets the related parts of its element through
+    // the resetter, then refills the page once through the item shown.
+    // False (nothing done) when a part to reset cannot be reset.
+    bool ClearItem(TreeHandle item, ElementResetter& resetter);
+    // Whether Clear is offered on the item and every part it resets can be
+    // reset (group roots: offered, nothing to do).
+    bool CanClear(TreeHandle item, const ElementResetter& resetter) const;
     // The selection: the item's element to the sink, or an empty page.
     void Select(TreeHandle item);
 
@@ -172,6 +220,7 @@ private:
     void BuildDefaultTree();
     TreeHandle InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
                            const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner);
+    TreeHandle AddCustomControl(TreeHandle parent, const Adder& adder, const std::wstring& name);
     TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
                             const std::wstring& scheme, bool filling);
     void Forget(TreeHandle item);

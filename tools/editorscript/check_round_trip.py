@@ -152,7 +152,7 @@ def main():
     missing = os.path.join(scratch, 'no', 'such', 'x.twf')
     code, out = run_script(emulator, editorscript, scratch, [
         'file "%s"' % winpath(good_file), 'command 32775',
-        'select custom ""', 'command 32916',
+        'select custom ""', 'name Folder', 'command 32916',
         'file "%s"' % winpath(missing), 'answer ok', 'command 32777', 'dump-trees'])
     if (code != 0 or 'message "%s was not saved.' % winpath(missing) not in out or 'modified 1' not in out
             or 'recent "%s"' % winpath(good_file) not in out or '  Folder [72]' not in out):
