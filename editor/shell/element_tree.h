@@ -180,6 +180,26 @@ public:
     // The selection: the item's element to the sink, or an empty page.
     void Select(TreeHandle item);
 
+    // Colour-adjustment marks: each item is in state 1 (left out of an
+    // adjustment, the start), 0 (taken in) or 2 (locked: left out whatever
+    // its branch is set to).
+    int MarkOf(TreeHandle item) const;
+    // The state to the item (kept at 2 when locked, unless forced) and then
+    // to every item below it by the same rule. -1 only asks the observer
+    // to show each item's state again.
+    void SetMarkRecursive(TreeHandle item, int state, bool force);
+    // A click on the item's mark: its branch switches between 0 and 1; a
+    // locked item stays. Nothing while an adjustment runs. False when the
+    // click changed nothing.
+    bool ClickMark(TreeHandle item);
+    // Locks the item's branch, or unlocks it (state 0) when it is locked.
+    void ToggleLock(TreeHandle item);
+    // While an adjustment runs the marks cannot be clicked.
+    void SetColorAdjustMode(bool on);
+    bool ColorAdjustMode() const { return colorAdjust_; }
+    // Called with each item whose state was set (to draw its mark).
+    void SetOnMark(std::function<void(TreeHandle, int)> f) { onMark_ = std::move(f); }
+
     bool CanRename(TreeHandle item) const;
     ItemKey KeyOf(TreeHandle item) const;
     std::wstring SchemeOf(TreeHandle item) const;
@@ -205,6 +225,7 @@ private:
         bool ownsObject = false;
         WORD folderId = 0; // a folder's own number
         bool alive = false;
+        int mark = 1;
     };
 
     TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, const Record& r);
@@ -245,6 +266,13 @@ private:
     bool removing_ = false;
     std::function<void()> onModified_;
     std::function<void(WORD, bool)> onCheck_;
+    std::function<void(TreeHandle, int)> onMark_;
+    bool colorAdjust_ = false;
 };
+
+// Whether a click at x (tree client coordinates) falls on an item's mark:
+// 16 pixels from the indent times the item's depth, less the horizontal
+// scroll position, after the item's check box when it shows one.
+bool IsOnMark(int x, int indent, int depth, int scroll, bool checkBox);
 
 } // namespace hexmoor::shell

@@ -97,6 +97,12 @@ void CPanelTree::BindItemCommands() {
     }
     commands_.On(ID_CONTEXT_FILL_INACTIVE, [this] { FillInactiveSelected(); });
     commands_.Update(ID_CONTEXT_FILL_INACTIVE, [this](fw::CommandState& s) { s.enabled = CanFillInactive(); });
+    // Locks the selected item's branch out of colour adjustments, or
+    // unlocks it.
+    commands_.On(ID_TREE_TOGGLE_LOCK, [this] { model_->ToggleLock(Selected()); });
+    commands_.Update(ID_TREE_TOGGLE_LOCK, [this](fw::CommandState& s) {
+        s.enabled = model_ && Selected() && model_->KeyOf(Selected()).kind != kKindUserDataRoot && mode_ != 2;
+    });
     // The scroll bars' fills from one another are not bound: their link
     // classes are not built, so the commands show disabled.
 }

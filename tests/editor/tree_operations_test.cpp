@@ -299,4 +299,70 @@ TEST_F(TreeOps, ANameTheUserGaveNamesTheNewItemAndATakenOneGetsANumber) {
     EXPECT_EQ(custom.Dump(), Reopened());
 }
 
+TEST_F(TreeOps, MarksSwitchWholeBranchesAndLockedItemsStayOutUntilUnlocked) {
+    // Folder A holds CustomButton; the root also holds CustomButton,
+    // CustomFrame (16 parts) and CustomSliders.
+    TreeHandle button = custom.Find(L"A/CustomButton");
+    TreeHandle frame = custom.Find(L"CustomFrame");
+    TreeHandle side = custom.Find(L"CustomFrame/Frame Sides/Top Side");
+    std::vector<std::pair<TreeHandle, int>> drawn;
+    custom.SetOnMark([&](TreeHandle h, int state) { drawn.push_back({h, state}); });
+    auto marks = [&] {
+        return std::vector<int>{custom.MarkOf(folder), custom.MarkOf(button), custom.MarkOf(frame),
+                                custom.MarkOf(side)};
+    };
+    using V = std::vector<int>;
+    EXPECT_EQ(marks(), (V{1, 1, 1, 1}));
+    EXPECT_TRUE(custom.ClickMark(folder));
+    EXPECT_EQ(marks(), (V{0, 0, 1, 1}));
+    EXPECT_EQ(drawn.size(), 2u);
+    EXPECT_TRUE(custom.ClickMark(folder));
+    EXPECT_EQ(marks(), (V{1, 1, 1, 1}));
+
+    // A locked side stays out when its frame is taken in; a click on it
+    // changes nothing.
+    custom.ToggleLock(side);
+    EXPECT_TRUE(custom.ClickMark(frame));
+    EXPECT_EQ(marks(), (V{1, 1, 0, 2}));
+    EXPECT_FALSE(custom.ClickMark(side));
+    EXPECT_EQ(custom.MarkOf(side), 2);
+    // Locking the frame locks its whole branch; unlocking it takes the
+    // whole branch in, the side too.
+    custom.ToggleLock(frame);
+    EXPECT_EQ(marks(), (V{1, 1, 2, 2}));
+    EXPECT_EQ(custom.MarkOf(custom.Find(L"CustomFrame/Menubar/Close Button")), 2);
+    custom.ToggleLock(frame);
+    EXPECT_EQ(marks(), (V{1, 1, 0, 0}));
+
+    // While an adjustment runs a click does nothing; switching the mode
+    // draws every item again as it is.
+    drawn.clear();
+    custom.SetColorAdjustMode(true);
+    EXPECT_EQ(drawn.size(), 1 + Descendants(custom.Root()));
+    EXPECT_FALSE(custom.ClickMark(folder));
+    EXPECT_EQ(marks(), (V{1, 1, 0, 0}));
+    custom.SetColorAdjustMode(false);
+
+    // The marks move with their items.
+    TreeHandle moved = custom.Move(frame, 0);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_EQ(custom.MarkOf(moved), 0);
+    EXPECT_EQ(custom.MarkOf(custom.Find(L"CustomFrame/Frame Sides/Top Side")), 0);
+}
+
+TEST(TreeMarks, AClickHitsTheMarkOnlyInItsSixteenPixels) {
+    const struct {
+        int x, indent, depth, scroll;
+        bool box, hit;
+    } cases[] = {
+        {0, 19, 0, 0, false, true},    {15, 19, 0, 0, false, true},  {16, 19, 0, 0, false, false},
+        {38, 19, 2, 0, false, true},   {37, 19, 2, 0, false, false}, {53, 19, 2, 0, false, true},
+        {56, 19, 2, 0, true, true},    {38, 19, 2, 0, true, false},  {28, 19, 2, 10, false, true},
+        {44, 19, 2, 10, false, false}, {-1, 19, 0, 0, false, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shell::IsOnMark(c.x, c.indent, c.depth, c.scroll, c.box), c.hit)
+            << c.x << " " << c.depth << " " << c.scroll << " " << c.box;
+}
+
 } // namespace
