@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/shell/element_tree.h"
+#include "editor/shell/item_names.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
 
@@ -13,10 +14,6 @@ namespace {
 
 constexpr WORD kFrameKindNumber = 483; // a frame's kind; 4 is region-defined
 constexpr DWORD kRegionDefinedFrame = 4;
-
-bool ValidCopyName(const std::wstring& text) {
-    return !text.empty() && text != L"Default" && text.find_first_of(L"<>\\") == std::wstring::npos;
-}
 
 } // namespace
 
@@ -115,7 +112,7 @@ TreeHandle ElementTree::Duplicate(const ElementTree& from, TreeHandle source, Tr
     const WORD folder = FolderNumberOf(container);
     const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
     const std::wstring text = from.store_.Text(top);
-    const std::wstring base = ValidCopyName(text) ? text : std::wstring(adder->name);
+    const std::wstring base = IsValidItemName(text) ? text : std::wstring(adder->name);
     std::wstring shown = base;
     for (int k = 1; skin->FindObject(adder->type, prefix + shown); ++k) shown = base + std::to_wstring(k);
     TreeHandle item = AddFromAdder(*adder, container, kInsertLast, shown, prefix + shown, false);
