@@ -103,6 +103,8 @@
 // Clear on an item of a folder (menu 193) and the scroll bars' fills from
 // the other family (menu 240).
 #define ID_TREE_CLEAR_ITEM 32920
+// Locks or unlocks the selected item's branch for colour adjustments (no menu entry).
+#define ID_TREE_TOGGLE_LOCK 32909
 #define ID_FILL_FROM_STANDALONE_HSCROLL 32939
 #define ID_FILL_FROM_STANDALONE_VSCROLL 32940
 #define ID_FILL_FROM_INTERNAL_HSCROLL 32941

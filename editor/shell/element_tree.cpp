@@ -13,6 +13,8 @@ constexpr WORD kFrameKindNumber = 483; // a frame's kind; 4 is region-defined
 constexpr DWORD kRegionDefinedFrame = 4;
 constexpr int kFolderIcon = 1;
 constexpr int kUserDataIcon = 49;
+// The element type the name dialog gives a region-defined frame.
+constexpr WORD kRegionDefinedType = 60;
 
 bool ValidName(const std::wstring& text) {
     return !text.empty() && text != L"Default" && text.find_first_of(L"<>\\") == std::wstring::npos;
@@ -253,7 +255,7 @@ void ElementTree::RenumberSiblings(TreeHandle parent) {
 
 TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     CTwfSkin* skin = skin_();
-    if (!skin || mode_ == 0) return nullptr;
+    if (!skin || mode_ == 0 || !ValidName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const std::wstring prefix = container == root_ ? FolderPrefix() : SchemeOf(container) + L"\\";
     std::wstring shown = name;
@@ -274,14 +276,14 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     return item;
 }
 
-TreeHandle ElementTree::AddUserData(TreeHandle parent) {
+TreeHandle ElementTree::AddUserData(TreeHandle parent, const std::wstring& name) {
     CTwfSkin* skin = skin_();
-    if (!skin || mode_ != 2) return nullptr;
+    if (!skin || mode_ != 2 || !ValidName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const WORD folder = FolderNumberOf(container);
     const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
-    std::wstring shown = L"UserData";
-    for (int k = 1; skin->FindObject(kElemUserData, prefix + shown); ++k) shown = L"UserData" + std::to_wstring(k);
+    std::wstring shown = name;
+    for (int k = 1; skin->FindObject(kElemUserData, prefix + shown); ++k) shown = name + std::to_wstring(k);
     Record r;
     r.key = {kKindUserData, numbers_.Take(kKindUserData)};
     r.type = kElemUserData;
@@ -297,14 +299,30 @@ TreeHandle ElementTree::AddUserData(TreeHandle parent) {
 }
 
 TreeHandle ElementTree::AddCustomControl(TreeHandle parent, UINT command) {
-    CTwfSkin* skin = skin_();
     const Adder* adder = AdderForCommand(command);
-    if (!skin || !adder || mode_ != 1) return nullptr;
+    return adder ? AddCustomControl(parent, *adder, adder->name) : nullptr;
+}
+
+TreeHandle ElementTree::AddCustomControl(TreeHandle parent, UINT command, const std::wstring& name) {
+    const Adder* adder = AdderForCommand(command);
+    return adder ? AddCustomControl(parent, *adder, name) : nullptr;
+}
+
+TreeHandle ElementTree::AddCustomControlNamed(TreeHandle parent, WORD type, const std::wstring& name) {
+    const Adder* adder = type == kRegionDefinedType ? AdderForCommand(32841) : AdderForType(type, false);
+    return adder ? AddCustomControl(parent, *adder, name) : nullptr;
+}
+
+TreeHandle ElementTree::AddCustomControl(TreeHandle parent, const Adder& a, const std::wstring& name) {
+    CTwfSkin* skin = skin_();
+    const Adder* adder = &a;
+    if (!skin || mode_ != 1 || !ValidName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const WORD folder = FolderNumberOf(container);
     const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
-    std::wstring shown = adder->name;
-    for (int k = 1; skin->FindObject(adder->type, prefix + shown); ++k) shown = adder->name + std::to_wstring(k);
+    // A name already taken gets a number: two items never share an object.
+    std::wstring shown = name;
+    for (int k = 1; skin->FindObject(adder->type, prefix + shown); ++k) shown = name + std::to_wstring(k);
     TreeHandle item = AddFromAdder(*adder, container, kInsertLast, shown, prefix + shown, false);
     if (!item) return nullptr;
     if (CTwfObj* o = skin->FindObject(adder->type, prefix + shown)) o->SetFolderId(folder);

@@ -67,6 +67,33 @@ public:
     virtual void ClearPage() = 0;
 };
 
+// Resets one part of an element for Clear: the part is named by the kind
+// of the item that shows it (a frame's sides and buttons are parts of one
+// frame element). The page is not refilled here: Clear refills the page of
+// the item it was given once, at the end.
+class ElementResetter {
+public:
+    virtual ~ElementResetter() = default;
+    // Whether parts of this kind can be reset (their link class exists).
+    virtual bool CanReset(int kind) const = 0;
+    virtual void Reset(int kind, WORD type, const std::wstring& scheme, bool refreshPreview) = 0;
+    // Shows the changed element again through the page that is shown.
+    virtual void RefillPage() = 0;
+    // A frame's Clear also redraws the whole preview.
+    virtual void RefreshPreview() {}
+};
+
+// What Clear on an item of a kind does: the related kinds reset in order
+// (the last one refreshes the preview), whether the default tree clears
+// the item's check first, and whether the preview is refreshed after.
+struct ClearPlan {
+    std::vector<int> kinds;
+    bool uncheckFirst = false;
+    bool refreshPreview = false;
+};
+// Empty kinds for a kind that Clear leaves alone (group roots included).
+ClearPlan ClearPlanFor(int kind);
+
 // One adder of the custom-controls tree: the command that adds it, the
 // element type, the requested name and the items it makes.
 struct AdderPart {
@@ -99,8 +126,15 @@ public:
     // Adding by command (under `parent`, a folder or the root; an element
     // item adds beside itself in its folder).
     TreeHandle AddFolder(TreeHandle parent, const std::wstring& name = L"Folder");
-    TreeHandle AddUserData(TreeHandle parent);
+    // A name the user gave (an invalid one adds nothing) is kept, a number
+    // appended while it is taken.
+    TreeHandle AddUserData(TreeHandle parent, const std::wstring& name = L"UserData");
     TreeHandle AddCustomControl(TreeHandle parent, UINT command);
+    // The adder's control under the name the user gave.
+    TreeHandle AddCustomControl(TreeHandle parent, UINT command, const std::wstring& name);
+    // A custom control of the element type (60: region-defined frame) with
+    // the name the user gave; null for a type without an adder.
+    TreeHandle AddCustomControlNamed(TreeHandle parent, WORD type, const std::wstring& name);
 
     // Rebuilds the items from the skin's stored folders and elements (the
     // default tree keeps its shape and takes its checks from the skin).
@@ -129,8 +163,42 @@ public:
     // item (a new handle), null when nothing moved.
     TreeHandle Move(TreeHandle item, int direction, TreeHandle target = nullptr);
     bool IsContainer(TreeHandle item) const;
+    // Copies the element shown by `source` (an item of `from`, this tree or
+    // another; a part stands for its whole element) into the container of
+    // `target` as a new custom control named with the element's text (made
+    // unique), its skin object a copy of the source's, enabled. Answers the
+    // new item, null when the source has no element a custom control can
+    // be made of.
+    TreeHandle Duplicate(const ElementTree& from, TreeHandle source, TreeHandle target);
+    // Clear on an item: resets the related parts of its element through
+    // the resetter, then refills the page once through the item shown.
+    // False (nothing done) when a part to reset cannot be reset.
+    bool ClearItem(TreeHandle item, ElementResetter& resetter);
+    // Whether Clear is offered on the item and every part it resets can be
+    // reset (group roots: offered, nothing to do).
+    bool CanClear(TreeHandle item, const ElementResetter& resetter) const;
     // The selection: the item's element to the sink, or an empty page.
     void Select(TreeHandle item);
+
+    // Colour-adjustment marks: each item is in state 1 (left out of an
+    // adjustment, the start), 0 (taken in) or 2 (locked: left out whatever
+    // its branch is set to).
+    int MarkOf(TreeHandle item) const;
+    // The state to the item (kept at 2 when locked, unless forced) and then
+    // to every item below it by the same rule. -1 only asks the observer
+    // to show each item's state again.
+    void SetMarkRecursive(TreeHandle item, int state, bool force);
+    // A click on the item's mark: its branch switches between 0 and 1; a
+    // locked item stays. Nothing while an adjustment runs. False when the
+    // click changed nothing.
+    bool ClickMark(TreeHandle item);
+    // Locks the item's branch, or unlocks it (state 0) when it is locked.
+    void ToggleLock(TreeHandle item);
+    // While an adjustment runs the marks cannot be clicked.
+    void SetColorAdjustMode(bool on);
+    bool ColorAdjustMode() const { return colorAdjust_; }
+    // Called with each item whose state was set (to draw its mark).
+    void SetOnMark(std::function<void(TreeHandle, int)> f) { onMark_ = std::move(f); }
 
     bool CanRename(TreeHandle item) const;
     ItemKey KeyOf(TreeHandle item) const;
@@ -157,6 +225,7 @@ private:
         bool ownsObject = false;
         WORD folderId = 0; // a folder's own number
         bool alive = false;
+        int mark = 1;
     };
 
     TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, const Record& r);
@@ -172,6 +241,7 @@ private:
     void BuildDefaultTree();
     TreeHandle InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
                            const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner);
+    TreeHandle AddCustomControl(TreeHandle parent, const Adder& adder, const std::wstring& name);
     TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
                             const std::wstring& scheme, bool filling);
     void Forget(TreeHandle item);
@@ -196,6 +266,13 @@ private:
     bool removing_ = false;
     std::function<void()> onModified_;
     std::function<void(WORD, bool)> onCheck_;
+    std::function<void(TreeHandle, int)> onMark_;
+    bool colorAdjust_ = false;
 };
+
+// Whether a click at x (tree client coordinates) falls on an item's mark:
+// 16 pixels from the indent times the item's depth, less the horizontal
+// scroll position, after the item's check box when it shows one.
+bool IsOnMark(int x, int indent, int depth, int scroll, bool checkBox);
 
 } // namespace hexmoor::shell

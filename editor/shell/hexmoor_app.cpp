@@ -148,6 +148,23 @@ void CHexmoorApp::BindCommands() {
     edit.owner = [this]() -> HWND { return frame_ ? frame_->Handle() : nullptr; };
     BindEditCommands(c, std::move(edit));
     c.On(ID_TOOLS_COPYRIGHT_INFO, [this] { OnCopyrightInfo(); });
+    // Clear acts on the selected item of the tree that holds the selection.
+    auto activeTree = [this]() -> CPanelTree* {
+        if (!frame_) return nullptr;
+        switch (Editor().treeIndexActive) {
+        case 0: return frame_->DefaultControls();
+        case 1: return frame_->CustomControls();
+        case 2: return frame_->UserData();
+        default: return nullptr;
+        }
+    };
+    c.On(ID_EDIT_CLEAR_ITEM, [activeTree] {
+        if (CPanelTree* tree = activeTree()) tree->ClearSelected();
+    });
+    c.Update(ID_EDIT_CLEAR_ITEM, [activeTree](fw::CommandState& s) {
+        CPanelTree* tree = activeTree();
+        s.enabled = tree && tree->CanClearSelected();
+    });
 }
 
 bool CHexmoorApp::OpenDocumentFile(const std::wstring& path) { return roads_.OpenDocument(path); }

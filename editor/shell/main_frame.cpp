@@ -92,8 +92,6 @@ void CPropertiesSeam::FreeLinks() {
     links_.clear();
 }
 
-namespace {
-
 // The link class each kind of item stands for, among those built: a
 // frame's sides are one element with four links, each item showing its own.
 const char* LinkClassForKind(int kind) {
@@ -106,8 +104,6 @@ const char* LinkClassForKind(int kind) {
         if (k == kind) return name;
     return nullptr;
 }
-
-} // namespace
 
 void CPropertiesSeam::ShowElement(const SelectedElement& element) {
     FreeLinks();
@@ -223,7 +219,10 @@ void CMainFrame::CreatePanes() {
     userData_ = MakeUserDataPanel();
     userData_->CreatePanel(h, fw::LoadText(IDS_USER_DATA), 0xFFFFFFFF);
     for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
-        if (p->Model()) p->Model()->SetPageSink(&seam_);
+        if (p->Model()) {
+            p->Model()->SetPageSink(&seam_);
+            p->SetResetter(&seam_);
+        }
     properties_ = std::make_unique<CPanelProperties>();
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);
     options_ = std::make_unique<CPanelOptions>();

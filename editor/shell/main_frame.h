@@ -46,12 +46,22 @@ class CHexmoorApp;
 // element's caption; the family table's link for the item's kind (a frame
 // side its own side's) is built and fills the grid with the checked state's
 // page. A kind without a link shows the caption and no rows.
-class CPropertiesSeam : public PageSink {
+// The link class an item of the kind shows, or null where none is built.
+const char* LinkClassForKind(int kind);
+
+// It is also what Clear resets an element's parts through, each part by
+// the link class of its kind; the page shown is then refilled through the
+// link that fills it.
+class CPropertiesSeam : public PageSink, public ElementResetter {
 public:
     explicit CPropertiesSeam(std::function<void(const std::wstring&)> caption) : caption_(std::move(caption)) {}
     ~CPropertiesSeam() override { FreeLinks(); }
     void ShowElement(const SelectedElement& element) override;
     void ClearPage() override;
+    bool CanReset(int kind) const override;
+    void Reset(int kind, WORD type, const std::wstring& scheme, bool refreshPreview) override;
+    void RefillPage() override;
+    void RefreshPreview() override;
     const SelectedElement* Current() const { return hasCurrent_ ? &current_ : nullptr; }
     // The link filling the grid, or null.
     links::CItemLinkObj* Link() const { return links_.empty() ? nullptr : links_.front().get(); }

@@ -171,6 +171,7 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
     } else {
         BindCommands();
     }
+    BindItemCommands();
     return 0;
 }
 
@@ -193,19 +194,19 @@ void CPanelTree::BindCommands() {
         for (const Adder& a : Adders()) {
             if (!a.command) continue;
             const UINT command = a.command;
-            commands_.On(command, [this, command] { model_->AddCustomControl(Selected(), command); });
+            commands_.On(command, [this, command] { AddNamedItem(1, command); });
             commands_.Update(command, hasSkin);
         }
-        commands_.On(ID_TREE_ADD_FOLDER, [this] { model_->AddFolder(Selected()); });
+        commands_.On(ID_TREE_ADD_FOLDER, [this] { AddNamedItem(0); });
         commands_.Update(ID_TREE_ADD_FOLDER, hasSkin);
         commands_.On(ID_TREE_DELETE, [this] { model_->Delete(Selected()); });
         commands_.Update(ID_TREE_DELETE, onItem);
         commands_.On(ID_TREE_RENAME, [this] { BeginRename(); });
         commands_.Update(ID_TREE_RENAME, onItem);
     } else {
-        commands_.On(ID_TREE_ADD_USER_DATA, [this] { model_->AddUserData(Selected()); });
+        commands_.On(ID_TREE_ADD_USER_DATA, [this] { AddNamedItem(2); });
         commands_.Update(ID_TREE_ADD_USER_DATA, hasSkin);
-        commands_.On(ID_TREE_ADD_UD_FOLDER, [this] { model_->AddFolder(Selected()); });
+        commands_.On(ID_TREE_ADD_UD_FOLDER, [this] { AddNamedItem(0); });
         commands_.Update(ID_TREE_ADD_UD_FOLDER, hasSkin);
         commands_.On(ID_TREE_DELETE_UD, [this] { model_->Delete(Selected()); });
         commands_.Update(ID_TREE_DELETE_UD, onItem);
@@ -223,24 +224,26 @@ bool CPanelTree::OnCommand(UINT id, UINT, HWND control) {
     // The pane toolbar's buttons run the tree commands.
     if (!model_ || !control || control != toolbar_.Handle()) return false;
     unsigned command = 0;
+    // Duplicate to Custom Controls (default tree) and Copy Item (custom tree).
+    if ((mode_ == 0 && id == 1) || (mode_ == 1 && id == 4)) {
+        CopySelected();
+        return true;
+    }
     if (id == 2 || id == 3) {
         // Move Down and Move Up.
         MoveSelected(id == 2 ? 1 : 0);
         return true;
     }
+    // Add Folder, Insert Custom Control and Insert User Data ask for the
+    // new item's name first.
+    if ((mode_ == 1 && (id == 1 || id == 6)) || (mode_ == 2 && (id == 1 || id == 5))) {
+        AddNamedItem(id == 1 ? 0 : mode_);
+        return true;
+    }
     if (mode_ == 1) {
-        switch (id) {
-        case 1: command = ID_TREE_ADD_FOLDER; break;
-        case 5: command = ID_TREE_DELETE; break;
-        default: break;
-        }
-    } else {
-        switch (id) {
-        case 1: command = ID_TREE_ADD_UD_FOLDER; break;
-        case 4: command = ID_TREE_DELETE_UD; break;
-        case 5: command = ID_TREE_ADD_USER_DATA; break;
-        default: break;
-        }
+        if (id == 5) command = ID_TREE_DELETE;
+    } else if (mode_ == 2) {
+        if (id == 4) command = ID_TREE_DELETE_UD;
     }
     fw::CommandState state;
     state.id = command;

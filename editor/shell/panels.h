@@ -68,6 +68,22 @@ public:
     // Starts editing the selected item's label when it may be renamed.
     bool BeginRename();
     fw::CommandTable* Commands() override { return &commands_; }
+    // What Clear resets an element's parts through (the properties seam).
+    void SetResetter(ElementResetter* resetter) { resetter_ = resetter; }
+    // Clear on the selected item, when every part it resets can be reset.
+    bool CanClearSelected() const;
+    bool ClearSelected();
+    // Fill Inactive State on a selected frame side, after the user agrees.
+    bool CanFillInactive() const;
+    void FillInactiveSelected();
+    // Copies the selected item's element into the custom-controls tree
+    // (beside itself inside that tree) and selects the copy there.
+    TreeHandle CopySelected();
+    // Asks for a name (what 0: a folder; 1: a custom control, of the
+    // adder's kind or, without one, of a kind chosen in the dialog; 2: user
+    // data) and adds the item under that name where an addition goes,
+    // selected. Nothing when the dialog is cancelled.
+    TreeHandle AddNamedItem(int what, UINT adder = 0);
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
@@ -79,6 +95,7 @@ protected:
 
 private:
     void BindCommands();
+    void BindItemCommands();
     bool OnTreeNotify(NMHDR* hdr, LRESULT& result);
     // Moves the selected item up (0) or down (1) and keeps it selected.
     void MoveSelected(int direction);
@@ -104,6 +121,7 @@ private:
     hexmoor::win::ImageList checkImages_;
     HTREEITEM dragged_ = nullptr;
     HTREEITEM dropTarget_ = nullptr;
+    ElementResetter* resetter_ = nullptr;
 };
 
 std::unique_ptr<CPanelTree> MakeDefaultControlsPanel();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editor/shell/hexmoor_app.h"
+#include "editor/shell/item_name_service.h"
 #include "editor/shell/main_frame.h"
 
 namespace hexmoor::test {
@@ -19,6 +20,13 @@ struct ScriptedMessages : fw::MessageBoxService {
     int Show(HWND, const std::wstring& text, const std::wstring&, UINT) override {
         shown.push_back(text);
         return answer;
+    }
+};
+
+// The item-name dialog answered OK with the name it proposes.
+struct ProposedNames : shell::ItemNameService {
+    std::optional<shell::ItemNameAnswer> Ask(HWND, int, const std::wstring& proposed, HIMAGELIST) override {
+        return shell::ItemNameAnswer{proposed, 0};
     }
 };
 
@@ -53,6 +61,7 @@ protected:
         auto s = std::make_unique<ScriptedShell>();
         shell = s.get();
         app->SetShell(std::move(s));
+        hexmoor::shell::SetItemNames(std::make_unique<ProposedNames>());
         ASSERT_TRUE(app->InitInstance(args));
         frame = app->Frame();
         app->RunPending();

@@ -20,6 +20,8 @@
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/hexmoor_app.h"
+#include "editor/shell/item_name_service.h"
+#include "editor/shell/item_names.h"
 #include "editor/shell/main_frame.h"
 #include "model/twf_skin.h"
 #include "editor/shell/runtime_link.h"
@@ -117,7 +119,9 @@ std::optional<std::vector<std::wstring>> Split(const std::wstring& line) {
 struct Script {
     std::deque<int> answers;
     std::deque<std::optional<hexmoor::fw::FileDialogResult>> files;
-    std::deque<std::wstring> names;
+    // Each answer to an item-name dialog: the name and the kind's list text
+    // or element type ("" when none was given).
+    std::deque<std::pair<std::wstring, std::wstring>> names;
     bool failed = false;
 };
 
@@ -171,6 +175,33 @@ struct ScriptedFiles : hexmoor::fw::FileDialogService {
     }
 };
 
+struct ScriptedNames : hexmoor::shell::ItemNameService {
+    Script& script;
+    explicit ScriptedNames(Script& s) : script(s) {}
+    std::optional<hexmoor::shell::ItemNameAnswer> Ask(HWND, int mode, const std::wstring&, HIMAGELIST) override {
+        if (script.names.empty()) {
+            Print(L"name -> none");
+            script.failed = true;
+            return std::nullopt;
+        }
+        auto [name, kind] = script.names.front();
+        script.names.pop_front();
+        hexmoor::shell::ItemNameAnswer answer{name, 0};
+        // The kind by its list text or its element type, as the dialog's
+        // list offers it.
+        for (const auto& k : hexmoor::shell::CustomControlKinds())
+            if (kind == k.text || (!kind.empty() && _wtoi(kind.c_str()) == k.elementType))
+                answer.elementType = k.elementType;
+        // The dialog refuses what it refuses: the script's answer then
+        // counts as a cancel.
+        const bool accepted = hexmoor::shell::IsValidItemName(name) && (mode != 1 || answer.elementType != 0);
+        Print(L"name " + Quoted(name) + (mode == 1 ? L" " + Quoted(kind) : std::wstring()) + L" -> " +
+              (accepted ? L"ok" : L"refused"));
+        if (!accepted) return std::nullopt;
+        return answer;
+    }
+};
+
 struct NoShell : hexmoor::fw::ShellService {
     void Open(const std::wstring& target) override { Print(L"shell " + Quoted(target)); }
 };
@@ -220,7 +251,7 @@ public:
             return true;
         }
         if (verb == L"name" && (w.size() == 2 || w.size() == 3)) {
-            script_.names.push_back(w[1]);
+            script_.names.push_back({w[1], w.size() == 3 ? w[2] : std::wstring()});
             return true;
         }
         if (verb == L"command" && w.size() == 2) {
@@ -388,6 +419,7 @@ int wmain(int argc, wchar_t** argv) {
         app.SetMessages(std::make_unique<ScriptedMessages>(script));
         app.SetFileDialogs(std::make_unique<ScriptedFiles>(script));
         app.SetShell(std::make_unique<NoShell>());
+        hexmoor::shell::SetItemNames(std::make_unique<ScriptedNames>(script));
         if (!app.InitInstance({})) {
             std::fputs("editorscript: the editor did not start\n", stderr);
             return kScriptError;
@@ -419,5 +451,6 @@ int wmain(int argc, wchar_t** argv) {
         runner.Pump();
         app.ExitInstance(0);
     }
+    hexmoor::shell::SetItemNames(nullptr);
     return code;
 }

@@ -1,0 +1,55 @@
+// The colour-adjustment marks of the trees' items: which items an
+// adjustment takes in (0), leaves out (1) or never touches (2, locked).
+#include "editor/shell/element_tree.h"
+
+namespace hexmoor::shell {
+
+namespace {
+
+constexpr int kMarkWidth = 16;
+constexpr int kCheckBoxWidth = 18;
+constexpr int kLocked = 2;
+
+} // namespace
+
+bool IsOnMark(int x, int indent, int depth, int scroll, bool checkBox) {
+    const int start = indent * depth - scroll + (checkBox ? kCheckBoxWidth : 0);
+    return x >= start && x < start + kMarkWidth;
+}
+
+int ElementTree::MarkOf(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    return r ? r->mark : 1;
+}
+
+void ElementTree::SetMarkRecursive(TreeHandle item, int state, bool force) {
+    Record* r = RecordOf(item);
+    if (!r) return;
+    if (state < 0) {
+        if (onMark_) onMark_(item, r->mark);
+    } else if (force || r->mark != kLocked) {
+        r->mark = state;
+        if (onMark_) onMark_(item, state);
+    }
+    for (TreeHandle c = store_.FirstChild(item); c; c = store_.NextSibling(c)) SetMarkRecursive(c, state, force);
+}
+
+bool ElementTree::ClickMark(TreeHandle item) {
+    const Record* r = RecordOf(item);
+    if (!r || colorAdjust_ || r->mark == kLocked) return false;
+    SetMarkRecursive(item, r->mark == 0 ? 1 : 0, false);
+    return true;
+}
+
+void ElementTree::ToggleLock(TreeHandle item) {
+    const Record* r = RecordOf(item);
+    if (!r) return;
+    SetMarkRecursive(item, r->mark == kLocked ? 0 : kLocked, true);
+}
+
+void ElementTree::SetColorAdjustMode(bool on) {
+    colorAdjust_ = on;
+    SetMarkRecursive(root_, -1, false);
+}
+
+} // namespace hexmoor::shell
