@@ -190,23 +190,25 @@ bool CPanelTree::BeginRename() {
 void CPanelTree::BindCommands() {
     auto hasSkin = [](fw::CommandState& s) { s.enabled = runtime::MainSkin() != nullptr; };
     auto onItem = [this](fw::CommandState& s) { s.enabled = model_ && model_->CanRename(Selected()); };
+    // The menu commands add with their fixed names ("Folder", "UserData", the
+    // kind's name); only the pane toolbar's buttons ask for a name first.
     if (mode_ == 1) {
         for (const Adder& a : Adders()) {
             if (!a.command) continue;
             const UINT command = a.command;
-            commands_.On(command, [this, command] { AddNamedItem(1, command); });
+            commands_.On(command, [this, command] { model_->AddCustomControl(Selected(), command); });
             commands_.Update(command, hasSkin);
         }
-        commands_.On(ID_TREE_ADD_FOLDER, [this] { AddNamedItem(0); });
+        commands_.On(ID_TREE_ADD_FOLDER, [this] { model_->AddFolder(Selected()); });
         commands_.Update(ID_TREE_ADD_FOLDER, hasSkin);
         commands_.On(ID_TREE_DELETE, [this] { model_->Delete(Selected()); });
         commands_.Update(ID_TREE_DELETE, onItem);
         commands_.On(ID_TREE_RENAME, [this] { BeginRename(); });
         commands_.Update(ID_TREE_RENAME, onItem);
     } else {
-        commands_.On(ID_TREE_ADD_USER_DATA, [this] { AddNamedItem(2); });
+        commands_.On(ID_TREE_ADD_USER_DATA, [this] { model_->AddUserData(Selected()); });
         commands_.Update(ID_TREE_ADD_USER_DATA, hasSkin);
-        commands_.On(ID_TREE_ADD_UD_FOLDER, [this] { AddNamedItem(0); });
+        commands_.On(ID_TREE_ADD_UD_FOLDER, [this] { model_->AddFolder(Selected()); });
         commands_.Update(ID_TREE_ADD_UD_FOLDER, hasSkin);
         commands_.On(ID_TREE_DELETE_UD, [this] { model_->Delete(Selected()); });
         commands_.Update(ID_TREE_DELETE_UD, onItem);

@@ -32,7 +32,7 @@ def main():
     shutil.copyfile(skin, source)
     if os.path.exists(saved):
         os.remove(saved)
-    opening = ['file "%s"' % winpath(source), 'command 32775', 'select custom Buttons', 'name CustomFrame', 'command 32821',
+    opening = ['file "%s"' % winpath(source), 'command 32775', 'select custom Buttons', 'command 32821',
                'select custom "Buttons/CustomFrame/Frame Sides/Top Side"']
     code, out = run_script(emulator, editorscript, scratch,
                            opening + ['type Size 17', 'file "%s" 1' % winpath(saved), 'command 32777'])
