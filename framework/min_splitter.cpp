@@ -3,8 +3,27 @@
 #include <windowsx.h>
 
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 
 namespace hexmoor::fw {
+
+namespace {
+
+// A one-pixel raised frame: `light` along the top and left, `dark` along the
+// bottom and right.
+void Draw3dFrame(HDC dc, const Rect& r, COLORREF light, COLORREF dark) {
+    if (r.IsEmpty()) return;
+    win::Brush lightBrush(::CreateSolidBrush(light));
+    win::Brush darkBrush(::CreateSolidBrush(dark));
+    const RECT top{r.left, r.top, r.right - 1, r.top + 1}, left{r.left, r.top, r.left + 1, r.bottom - 1};
+    const RECT right{r.right - 1, r.top, r.right, r.bottom}, bottom{r.left, r.bottom - 1, r.right, r.bottom};
+    ::FillRect(dc, &top, lightBrush.Get());
+    ::FillRect(dc, &left, lightBrush.Get());
+    ::FillRect(dc, &right, darkBrush.Get());
+    ::FillRect(dc, &bottom, darkBrush.Get());
+}
+
+} // namespace
 
 bool MinSplitterWindow::Create(HWND parent, int rows, int columns, int id) {
     rows_.assign(static_cast<size_t>(std::max(rows, 1)), SplitterTrack{});
@@ -114,9 +133,20 @@ bool MinSplitterWindow::OnPaint() {
         for (int i = 0; i + 1 < count; ++i) {
             const Rect bar = BarRect(vertical, i).Deflate(kBorder);
             ::Rectangle(dc, bar.left, bar.top, bar.right, bar.bottom);
+            if (hot_) Draw3dFrame(dc, bar, ::GetSysColor(COLOR_3DHIGHLIGHT), 0x7F7F7F);
         }
     }
     return true;
+}
+
+void MinSplitterWindow::UpdateHotBar(Point p) {
+    const Hit hit = HitTest(p);
+    if (hit.index >= 0) hotBar_ = BarRect(hit.vertical, hit.index);
+    const bool hot = hit.index >= 0 && ::GetKeyState(VK_LBUTTON) >= 0;
+    if (hot == hot_ || tracking_.index >= 0) return;
+    hot_ = hot;
+    const RECT r = ToRECT(hotBar_);
+    ::InvalidateRect(Handle(), &r, FALSE);
 }
 
 void MinSplitterWindow::InvertTracker(const Rect& r) {
@@ -169,7 +199,16 @@ LRESULT MinSplitterWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         InvertTracker(tracker_);
         return 0;
     }
+    case WM_MOUSELEAVE:
+        leaveTracked_ = false;
+        UpdateHotBar({-1, -1});
+        return 0;
     case WM_MOUSEMOVE: {
+        if (!leaveTracked_) {
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+            leaveTracked_ = ::TrackMouseEvent(&track) != FALSE;
+        }
+        UpdateHotBar({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
         if (tracking_.index < 0 || ::GetCapture() != Handle()) break;
         RECT client{};
         ::GetClientRect(Handle(), &client);

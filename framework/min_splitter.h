@@ -34,6 +34,9 @@ public:
     // A bar's rectangle in client coordinates: the bar below row index
     // (vertical false) or right of column index (vertical true).
     Rect BarRect(bool vertical, int index) const;
+    // True while the pointer rests on a bar with the left button up: the
+    // bars then show a raised frame.
+    bool IsHot() const { return hot_; }
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
@@ -49,6 +52,9 @@ private:
     };
     Hit HitTest(Point p) const;
     void InvertTracker(const Rect& r);
+    // Follows the pointer (client coordinates; outside the window when it
+    // left) and repaints the bar it entered or left when the hot state changes.
+    void UpdateHotBar(Point p);
     void OnWindowPosChanging(WINDOWPOS* pos);
 
     std::vector<SplitterTrack> rows_, columns_;
@@ -56,6 +62,9 @@ private:
     Hit tracking_;
     int trackOffset_ = 0;
     Rect tracker_;
+    bool hot_ = false;
+    bool leaveTracked_ = false;
+    Rect hotBar_;
 };
 
 } // namespace hexmoor::fw

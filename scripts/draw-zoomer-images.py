@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the Zoomer pane's images: the mode strip (follow, pick) and the
 factor strip (2x, 4x, 8x), 20 x 20 glyphs on light grey (192, 192, 192),
-and the 32 x 32 magnifier cursor. Plain pixel drawing, no ImageMagick."""
+the 32 x 32 magnifier cursor and the colour picker cursor. Plain pixel drawing, no ImageMagick."""
 import struct
 import sys
 
@@ -111,9 +111,40 @@ def mono_rows(bits):
     return out
 
 
-image = struct.pack("<IiiHHIIiiII", 40, W, W * 2, 1, 1, 0, 0, 0, 0, 2, 0)
-image += bytes((0, 0, 0, 0, 255, 255, 255, 0)) + mono_rows(xor) + mono_rows(mask_and)
-cur = struct.pack("<HHH", 0, 2, 1) + struct.pack("<BBBBHHII", W, W, 0, 0, 12, 12, len(image), 22) + image
-with open(f"{OUT}/magnifier.cur", "wb") as f:
-    f.write(cur)
-print("drew zoomer_mode.bmp zoomer_factor.bmp magnifier.cur")
+def write_cursor(path, mask_and, xor, hot_x, hot_y):
+    """A 32 x 32 monochrome cursor file: black where xor is 0 and white where
+    it is 1 inside the mask, transparent outside it."""
+    image = struct.pack("<IiiHHIIiiII", 40, W, W * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    image += bytes((0, 0, 0, 0, 255, 255, 255, 0)) + mono_rows(xor) + mono_rows(mask_and)
+    header = struct.pack("<HHH", 0, 2, 1) + struct.pack("<BBBBHHII", W, W, 0, 0, hot_x, hot_y, len(image), 22)
+    with open(path, "wb") as f:
+        f.write(header + image)
+
+
+write_cursor(f"{OUT}/magnifier.cur", mask_and, xor, 12, 12)
+
+# Colour picker cursor: a pipette from the top right down to its tip at the
+# bottom left, black with a white outline; the hot spot is the tip.
+mask_and = [[1] * W for _ in range(W)]
+xor = [[0] * W for _ in range(W)]
+
+
+def distance_to_pipette(x, y):
+    # Distance from the pixel centre to the pipette's axis, from the tip (1, 30)
+    # to the top (24, 7), and how far along the axis (0 at the tip, 1 at the top).
+    ax, ay, bx, by = 1.0, 30.0, 24.0, 7.0
+    dx, dy = bx - ax, by - ay
+    t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)))
+    return ((x - ax - t * dx) ** 2 + (y - ay - t * dy) ** 2) ** 0.5, t
+
+
+for y in range(W):
+    for x in range(W):
+        d, t = distance_to_pipette(x, y)
+        radius = 1.0 if t < 0.65 else 2.5  # thin tube, then the wider bulb
+        if d <= radius:
+            mask_and[y][x], xor[y][x] = 0, 0
+        elif d <= radius + 1.0:
+            mask_and[y][x], xor[y][x] = 0, 1
+write_cursor(f"{OUT}/picker.cur", mask_and, xor, 1, 30)
+print("drew zoomer_mode.bmp zoomer_factor.bmp magnifier.cur picker.cur")

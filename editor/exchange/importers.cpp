@@ -134,7 +134,7 @@ void ImportFrameSettings(const ImportContext& context, CTwfObj* frame) {
 
 void StoreSidePiece(CTwfSideFrame* side, WORD id, const Slot& piece, DWORD drawMode) {
     if (!piece) return;
-    const auto bitmap = hexmoor::platform::CreateBitmapFromPixels(*piece);
+    const auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(*piece));
     if (!bitmap) return;
     side->SetImageBitmap(id, bitmap.Get());
     side->SetImageOptions(id, 0, 0, drawMode);
@@ -248,7 +248,7 @@ void ImportMdiButton(const ImportContext& context, CTwfMenuBar* bar, const MdiBu
     const Margins m = r.ReadSizingMargins("");
     for (int i = 0; i < 3; ++i) {
         if (!slots[i]) continue;
-        auto bitmap = hexmoor::platform::CreateBitmapFromPixels(*slots[i]);
+        auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(std::move(*slots[i])));
         if (!bitmap) continue;
         MrgBitmapParams params;
         params.left = m.left;

@@ -105,6 +105,17 @@ void DrawCentered(Pixels& frame, const Pixels& glyph) {
     }
 }
 
+Pixels OnTransparentBlack(Pixels image) {
+    for (std::uint32_t& p : image.argb) {
+        const std::uint32_t a = p >> 24;
+        if (a == 255) continue;
+        std::uint32_t out = a << 24;
+        for (int shift = 0; shift <= 16; shift += 8) out |= ((((p >> shift) & 0xFF) * a + 127) / 255) << shift;
+        p = out;
+    }
+    return image;
+}
+
 std::optional<Pixels> CopyRect(const Pixels& image, std::int64_t x, std::int64_t y, std::int64_t width,
                                std::int64_t height) {
     if (width < 1 || height < 1 || x < 0 || y < 0 || x + width > image.width || y + height > image.height)

@@ -32,6 +32,11 @@ void MakeColorTransparent(Pixels& image, std::uint32_t argb);
 // Draws the glyph over the frame (source over), centred with signed offsets
 // and clipped to the frame; the frame keeps its size.
 void DrawCentered(Pixels& frame, const Pixels& glyph);
+// The image drawn on a transparent black background, as a GDI bitmap made
+// from it holds it: every colour channel multiplied by the pixel's alpha
+// (rounded), the alpha kept. Frame sides and MDI buttons are kept this way,
+// since layered windows and alpha blending take premultiplied pixels.
+Pixels OnTransparentBlack(Pixels image);
 // A copy of a rectangle; nullopt when it is empty or not wholly inside.
 std::optional<Pixels> CopyRect(const Pixels& image, std::int64_t x, std::int64_t y, std::int64_t width,
                                std::int64_t height);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/win/gdi.h"
+#include "editor/preview/picker_cursor.h"
 #include "model/hsl/hsl_arithmetic.h"
 #include "resources/color_adjust_ids.h"
 
@@ -253,7 +254,7 @@ void ColorAdjustPane::OnLeftButton(POINT client) {
     ShowValues();
     ::SetCapture(Handle());
     eyedropperArmed_ = true;
-    ::SetCursor(::LoadCursorW(nullptr, IDC_CROSS));
+    ::SetCursor(ColorPickerCursor());
 }
 
 LRESULT ColorAdjustPane::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

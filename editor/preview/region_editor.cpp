@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "editor/preview/picker_cursor.h"
 #include "editor/preview/preview_file_dialog.h"
 #include "model/image_rgn.h"
 #include "model/region_from_pixels.h"
@@ -235,7 +236,7 @@ bool RegionSettings::OnLeftButton(POINT client) {
         ::GetWindowRect(item, &r);
         ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
         if (!::PtInRect(&r, client)) continue;
-        ::SetCursor(::LoadCursorW(nullptr, IDC_CROSS));
+        ::SetCursor(ColorPickerCursor());
         tracking_ = picker.mode;
         if (picker.mode == 2) {
             ::CheckDlgButton(Handle(), IDC_RGN_DEST_MODE, BST_CHECKED);

@@ -9,6 +9,7 @@
 #include "model/twf_manager.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
+#include "runtime/controls/list_ctrl.h"
 #include "runtime/draw/draw_engine.h"
 #include "runtime/logic/classifier.h"
 #include "runtime/logic/control_types.h"
@@ -438,9 +439,18 @@ BOOL CTWControlsManager::SetWindowSkinTree(HWND hwnd, WORD scope, BOOL on, BOOL 
         CCMCore* factory = AddWindowTree(hwnd, scope != 0, -1);
         object = factory ? factory->GetObject() : GetSkinnedWindowObject(hwnd);
     }
-    // A list view's keep-object switch belongs to the list view's object;
-    // every other kind switches through ApplySkin.
+    // A list view switched off alone keeps its object and only stops its
+    // own drawing; every other case switches through ApplySkin.
+    auto* listView = GetControlType(hwnd, nullptr) == kElemListView ? dynamic_cast<CTWListCtrl*>(object) : nullptr;
+    if (listView && !on && scope == 0) {
+        listView->SetKeepObject(TRUE);
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return TRUE;
+    }
     if (object) object->ApplySkin(on, scope);
+    if (listView) listView->SetKeepObject(FALSE);
     if (!on && (removeObjects || State().explicitMode)) RemoveWindowTree(hwnd, scope != 0, -1);
     return object != nullptr;
 }

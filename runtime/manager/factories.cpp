@@ -14,6 +14,9 @@
 #include "runtime/controls/static_text.h"
 #include "runtime/controls/combo_box.h"
 #include "runtime/controls/edit.h"
+#include "runtime/controls/list_box.h"
+#include "runtime/controls/list_ctrl.h"
+#include "runtime/controls/tree_ctrl.h"
 #include "runtime/controls/popup_menu.h"
 #include "runtime/controls/push_button.h"
 #include "runtime/controls/scroll_bar_ctrl.h"
@@ -49,6 +52,9 @@ std::unique_ptr<CTWWnd> MakeButton(HWND) { return std::make_unique<CTWButton>();
 std::unique_ptr<CTWWnd> MakeCheckBox(HWND) { return std::make_unique<CTWCheckBox>(); }
 std::unique_ptr<CTWWnd> MakeRadio(HWND) { return std::make_unique<CTWRadio>(); }
 std::unique_ptr<CTWWnd> MakeCheckButton(HWND) { return std::make_unique<CTWCheckButton>(); }
+std::unique_ptr<CTWWnd> MakeListBox(HWND) { return std::make_unique<CTWListBox>(); }
+std::unique_ptr<CTWWnd> MakeListView(HWND) { return std::make_unique<CTWListCtrl>(); }
+std::unique_ptr<CTWWnd> MakeTree(HWND) { return std::make_unique<CTWTreeCtrl>(); }
 std::unique_ptr<CTWWnd> MakeGroupBox(HWND) { return std::make_unique<CTWGroupBox>(); }
 std::unique_ptr<CTWWnd> MakeStaticText(HWND) { return std::make_unique<CTWStaticText>(); }
 std::unique_ptr<CTWWnd> MakeStaticIcon(HWND) { return std::make_unique<CTWStaticIcon>(); }
@@ -83,12 +89,12 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kToolBar, 11, &MakeToolBar},
     {ctype::kStatusBar, 12, &MakeStatusBar},
     {ctype::kComboBox, 13, &MakeComboBox},
-    {ctype::kListBox, 14, nullptr},
-    {ctype::kListView, 15, nullptr},
+    {ctype::kListBox, 14, &MakeListBox},
+    {ctype::kListView, 15, &MakeListView},
     {ctype::kMenu, 16, &MakePopupMenu},
     {ctype::kSpin, 17, &MakeSpin},
     {ctype::kProgress, 18, &MakeProgress},
-    {ctype::kTree, 19, nullptr},
+    {ctype::kTree, 19, &MakeTree},
     {ctype::kHeader, 20, &MakeHeader},
     {ctype::kStaticText, 21, &MakeStaticText},
     {ctype::kDateTime, 22, nullptr},

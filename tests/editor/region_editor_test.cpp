@@ -1,4 +1,5 @@
 // The region editor as a real window, its dialogs answered by a script.
+#include "editor/preview/picker_cursor.h"
 #include "editor/preview/region_editor.h"
 
 #include <gtest/gtest.h>
@@ -205,6 +206,9 @@ TEST_F(RegionEditorTest, PicksTheColourUnderThePointer) {
                    MAKELPARAM((picker.left + picker.right) / 2, (picker.top + picker.bottom) / 2));
     EXPECT_EQ(form.TrackingMode(), 0);
     EXPECT_EQ(::GetCapture(), editor->Picture().Handle());
+    // Picking shows the application's pipette, not the system's cross.
+    EXPECT_EQ(::GetCursor(), preview::ColorPickerCursor());
+    EXPECT_NE(::GetCursor(), ::LoadCursorW(nullptr, IDC_CROSS));
     // The pointer over the middle of the picture (a known colour on screen).
     RECT view{};
     ::GetClientRect(editor->Picture().Handle(), &view);

@@ -374,3 +374,43 @@ TEST_F(Importers, AMagentaCaptionRecordsRegionOptionsWithoutARegion) {
     }
     EXPECT_TRUE(top->HasImage(1));
 }
+
+TEST_F(Importers, AlphaSidesAndMdiButtonsAreKeptPremultiplied) {
+    // Sides and MDI buttons are kept as GDI bitmaps, which layered frames
+    // blend as premultiplied pixels: a half-transparent frame of the
+    // alpha.msstyles strips holds its colour times its alpha, while a part
+    // image keeps straight alpha (PartImagesKeepAlphaAndKeyMagenta).
+    StyleFile alpha;
+    ASSERT_EQ(alpha.Open(ReadBytes(std::string(HEXMOOR_STYLE_FIXTURES) + "/alpha.msstyles")),
+              StyleFile::OpenResult::kOk);
+    const std::string text =
+        "[Window.FrameLeft]\nImageFile=FRAMELEFT.bmp\nImageCount=2\n"
+        "[Window.MDICloseButton]\nImageFile=MDICLOSE.bmp\nImageCount=3\n";
+    scheme_ = IniText(std::vector<std::uint8_t>(text.begin(), text.end()));
+    ImportContext context{&alpha, &scheme_, &skipped_};
+    auto object = skin_.CreateTwfObject(2);
+    object->Clear(0);
+    ImportWindowFrame(context, object.get());
+    auto* frame = dynamic_cast<CTwfWndFrame*>(object.get());
+    ASSERT_NE(frame, nullptr);
+    const auto premultiplied = [](std::uint32_t straight) {
+        std::uint32_t out = 0x80000000u;
+        for (int shift = 0; shift <= 16; shift += 8)
+            out |= ((((straight >> shift) & 0xFF) * 0x80 + 127) / 255) << shift;
+        return out;
+    };
+    EXPECT_EQ(premultiplied(0x102030), 0x80081018u);
+    struct Case {
+        const CTwfObj* holder;
+        WORD id;
+        std::uint32_t straight;
+    };
+    const Case cases[] = {{frame->GetLeftSide(), 0, kPalette[0]},
+                          {frame->GetLeftSide(), 1001, kPalette[1]},
+                          {frame->GetMenuBar(), 505, kPalette[0]},
+                          {frame->GetMenuBar(), 506, kPalette[2]}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        EXPECT_EQ(Pixel(*c.holder, c.id) & 0x00FFFFFFu, premultiplied(c.straight) & 0x00FFFFFFu);
+    }
+}

@@ -85,5 +85,31 @@ TEST_F(MinSplitterTest, WindowNeverSmallerThanItsPanes) {
     EXPECT_GE(PaneRect(splitter_, panes_[1]).bottom - PaneRect(splitter_, panes_[1]).top, 20);
 }
 
+TEST_F(MinSplitterTest, ABarLightsUpWhileThePointerRestsOnIt) {
+    const Rect bar = splitter_.BarRect(false, 0);
+    const Rect inner = bar.Deflate(MinSplitterWindow::kBorder);
+    auto pixelAt = [&](int x, int y) {
+        ::UpdateWindow(splitter_.Handle());
+        HDC dc = ::GetDC(splitter_.Handle());
+        const COLORREF c = ::GetPixel(dc, x, y);
+        ::ReleaseDC(splitter_.Handle(), dc);
+        return c;
+    };
+    EXPECT_FALSE(splitter_.IsHot());
+    EXPECT_EQ(pixelAt(inner.left, inner.top), COLORREF(0x7F7F7F));
+    // Over the bar with the button up: a raised frame, light at the top left.
+    ::SendMessageW(splitter_.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(50, bar.top + 3));
+    EXPECT_TRUE(splitter_.IsHot());
+    EXPECT_EQ(pixelAt(inner.left, inner.top), ::GetSysColor(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(pixelAt(inner.right - 1, inner.bottom - 1), COLORREF(0x7F7F7F));
+    // Over a pane, then leaving the window: the plain outline comes back.
+    ::SendMessageW(splitter_.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(50, 100));
+    EXPECT_FALSE(splitter_.IsHot());
+    EXPECT_EQ(pixelAt(inner.left, inner.top), COLORREF(0x7F7F7F));
+    ::SendMessageW(splitter_.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(50, bar.top + 3));
+    ::SendMessageW(splitter_.Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(splitter_.IsHot());
+}
+
 } // namespace
 } // namespace hexmoor::fw

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Runs msstyles2twf over the generated visual styles. Every good case must
 print exactly its expected output, exit 0 and write an OUT that skindump
-loads; every refused case must exit with its code, print its message and
-write no OUT. Importing into a base skin keeps every scheme and element
+loads, whose listing holds exactly the expected blocks of the element kinds
+the style's strips fill; every refused case must exit with its code, print
+its message and write no OUT. Importing into a base skin keeps every scheme and element
 kind the import does not cover, leaves the month calendar empty and off,
 and never changes the base file. A wrong command line exits 1.
 
@@ -38,6 +39,38 @@ def listing_blocks(text):
         elif line.startswith('    ') and element is not None:
             schemes[scheme][element][1].append(line)
     return schemes
+
+
+def listed_blocks(text, expected):
+    """The skin information and the default scheme's blocks of the element
+    kinds an expected listing names, each header cut to its type and enabled flag (folder and order
+    come from the skin imported into, not from the style)."""
+    wanted = {l.split(' enabled=')[0] for l in expected.split('\n') if l.startswith('  element ')}
+    out, in_default, keep = [], False, False
+    for line in text.split('\n'):
+        if line.startswith('info '):
+            out.append(line)
+        elif line.startswith('scheme '):
+            in_default, keep = line == 'scheme Default', False
+        elif in_default and line.startswith('  element '):
+            keep = line.split(' enabled=')[0] in wanted
+            if keep:
+                out.append(line.split(' folder=')[0])
+        elif keep and line.startswith('    '):
+            out.append(line)
+    return '\n'.join(out) + '\n'
+
+
+def without_element(listing, element):
+    out, skip = [], False
+    for line in listing.split('\n'):
+        if line.startswith('  element '):
+            skip = int(line.split()[1]) == element
+        elif not line.startswith('    '):
+            skip = False
+        if not skip:
+            out.append(line)
+    return '\n'.join(out)
 
 
 def main():
@@ -78,9 +111,20 @@ def main():
             if message and message not in text:
                 fail('%s: message %r missing from\n%s' % (label, message, text))
             if int(code) == 0:
-                dump_code, _ = run([emulator, skindump, out])
+                dump_code, dump = run([emulator, skindump, out])
                 if dump_code != 0:
                     fail('%s: skindump gives %d on OUT' % (label, dump_code))
+                listed = os.path.join(styles, '%s.%s.listing' % (name, scheme or 'first'))
+                if not os.path.exists(listed):
+                    fail('%s: no expected listing' % label)
+                else:
+                    with open(listed, encoding='utf-8') as f:
+                        # The month calendar is checked below: the skin reader
+                        # gives an element without colours the system ones.
+                        want = without_element(f.read(), 38)
+                    got_blocks = listed_blocks(dump, want)
+                    if got_blocks != want:
+                        fail('%s: listing\n%s\nexpected\n%s' % (label, got_blocks, want))
             elif os.path.exists(out):
                 fail('%s: OUT written on error' % label)
 

@@ -16,29 +16,11 @@
 #include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/recorder.h"
+#include "tests/runtime/win/skin_pixels.h"
 
 using namespace hexmoor::test;
 
 namespace {
-
-COLORREF ImageColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
-
-void Settle(HWND hwnd) {
-    for (int i = 0; i < 3; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-    PumpMessages();
-    (void)hwnd;
-}
-
-::testing::AssertionResult PixelIs(const PixelBuffer& pixels, int x, int y, int id) {
-    const COLORREF expected = ImageColour(id) & 0xFFFFFF;
-    const COLORREF found = pixels.At(x, y) & 0xFFFFFF;
-    if (found == expected) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "at " << x << "," << y << " expected id " << id << " "
-                                         << ColourText(expected) << ", found " << ColourText(found);
-}
 
 class ScrollSkinTest : public RuntimeTest {
 protected:

@@ -22,35 +22,6 @@ namespace {
 
 COLORREF IdColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
 
-struct Item {
-    int kind = 0;
-    std::string state;
-    PixelRect rect;
-};
-
-std::vector<Item> ParseBarItems(const std::string& output) {
-    std::vector<Item> items;
-    std::istringstream in(output);
-    std::string word;
-    while (in >> word) {
-        if (word != "item") continue;
-        Item item;
-        int x = 0, y = 0, w = 0, h = 0;
-        in >> item.kind >> item.state >> x >> y >> w >> h;
-        item.rect = {x, y, x + w, y + h};
-        if (item.kind == 11 || item.kind == 12) items.push_back(item);
-    }
-    return items;
-}
-
-long CountOf(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
-    long n = 0;
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, pixels.Height()); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.right, pixels.Width()); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
-    return n;
-}
-
 } // namespace
 
 TEST(SkinshotBars, ToolbarAndStatusBarItemsShowTheirStatesAndNoSkinColourWhenOff) {
@@ -80,30 +51,31 @@ TEST(SkinshotBars, ToolbarAndStatusBarItemsShowTheirStatesAndNoSkinColourWhenOff
         const std::wstring command =
             L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
         ASSERT_EQ(RunTool(command, &output), 0u) << output;
-        const std::vector<Item> items = ParseBarItems(output);
+        const std::vector<SheetItem> items = ParseSheetItems(output, {11, 12});
         ASSERT_EQ(items.size(), 4u) << output;
         const PixelBuffer pixels = ReadPng(picture);
         ASSERT_FALSE(pixels.Empty());
-        std::map<std::string, const Item*> byName;
-        for (const Item& item : items) byName[std::to_string(item.kind) + " " + item.state] = &item;
+        std::map<std::string, const SheetItem*> byName;
+        for (const SheetItem& item : items) byName[std::to_string(item.kind) + " " + item.state] = &item;
         ASSERT_EQ(byName.size(), 4u);
         if (off) {
-            for (const Item& item : items)
+            for (const SheetItem& item : items)
                 for (COLORREF c : everyColour)
-                    EXPECT_EQ(CountOf(pixels, item.rect, c), 0) << item.kind << " " << item.state;
+                    EXPECT_EQ(CountColour(pixels, item.rect, c), 0) << item.kind << " " << item.state;
             continue;
         }
         const PixelRect normal = byName["11 normal"]->rect, hot = byName["11 hot"]->rect,
                         pressed = byName["11 pressed"]->rect, status = byName["12 normal"]->rect;
         // Normal, checked, disabled, separator, background and both text colours.
         for (int id : {309, 311, 313, 314, 315, 310, 316})
-            EXPECT_GT(CountOf(pixels, normal, IdColour(id)), 0) << "11 normal: " << id;
-        EXPECT_EQ(CountOf(pixels, normal, IdColour(312)), 0) << "11 normal: nothing pressed";
-        EXPECT_GT(CountOf(pixels, hot, IdColour(313)), CountOf(pixels, normal, IdColour(313)))
+            EXPECT_GT(CountColour(pixels, normal, IdColour(id)), 0) << "11 normal: " << id;
+        EXPECT_EQ(CountColour(pixels, normal, IdColour(312)), 0) << "11 normal: nothing pressed";
+        EXPECT_GT(CountColour(pixels, hot, IdColour(313)), CountColour(pixels, normal, IdColour(313)))
             << "11 hot: the first button is hot as well as the checked one";
-        EXPECT_EQ(CountOf(pixels, hot, IdColour(312)), 0) << "11 hot";
-        EXPECT_GT(CountOf(pixels, pressed, IdColour(312)), 0) << "11 pressed";
-        for (int id : {324, 326, 332, 330}) EXPECT_GT(CountOf(pixels, status, IdColour(id)), 0) << "12 normal: " << id;
+        EXPECT_EQ(CountColour(pixels, hot, IdColour(312)), 0) << "11 hot";
+        EXPECT_GT(CountColour(pixels, pressed, IdColour(312)), 0) << "11 pressed";
+        for (int id : {324, 326, 332, 330})
+            EXPECT_GT(CountColour(pixels, status, IdColour(id)), 0) << "12 normal: " << id;
         DeleteFileW(picture.c_str());
     }
     DeleteFileW(skinFile.c_str());

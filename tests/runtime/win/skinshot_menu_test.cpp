@@ -20,33 +20,6 @@ namespace {
 
 COLORREF IdColour(int id) { return RGB(id & 0xFF, 70 + 40 * (id >> 8), 201); }
 
-struct Item {
-    std::string state;
-    PixelRect rect;
-};
-
-std::vector<Item> MenuItems(const std::string& output) {
-    std::vector<Item> items;
-    std::istringstream in(output);
-    std::string word;
-    while (in >> word) {
-        if (word != "item") continue;
-        int kind = 0, x = 0, y = 0, w = 0, h = 0;
-        Item item;
-        in >> kind >> item.state >> x >> y >> w >> h;
-        item.rect = {x, y, x + w, y + h};
-        if (kind == 16) items.push_back(item);
-    }
-    return items;
-}
-
-bool Contains(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, pixels.Height()); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.right, pixels.Width()); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
-    return false;
-}
-
 } // namespace
 
 TEST(SkinshotMenu, EachPopupStateShowsItsImagesAndNoneWhenOff) {
@@ -81,22 +54,23 @@ TEST(SkinshotMenu, EachPopupStateShowsItsImagesAndNoneWhenOff) {
         const std::wstring command =
             L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
         ASSERT_EQ(RunTool(command, &output), 0u) << output;
-        const std::vector<Item> items = MenuItems(output);
+        const std::vector<SheetItem> items = ParseSheetItems(output, {16});
         ASSERT_EQ(items.size(), 4u) << output;
         const PixelBuffer pixels = ReadPng(picture);
         ASSERT_FALSE(pixels.Empty());
         for (std::size_t i = 0; i < items.size(); ++i) {
-            const Item& item = items[i];
+            const SheetItem& item = items[i];
             EXPECT_EQ(item.state, expects[i].state);
             if (off) {
                 for (int id : menuIds)
-                    EXPECT_FALSE(Contains(pixels, item.rect, IdColour(id))) << item.state << ": " << id << " when off";
+                    EXPECT_FALSE(ContainsColour(pixels, item.rect, IdColour(id)))
+                        << item.state << ": " << id << " when off";
                 continue;
             }
             for (int id : expects[i].present)
-                EXPECT_TRUE(Contains(pixels, item.rect, IdColour(id))) << item.state << ": image " << id;
+                EXPECT_TRUE(ContainsColour(pixels, item.rect, IdColour(id))) << item.state << ": image " << id;
             for (int id : expects[i].absent)
-                EXPECT_FALSE(Contains(pixels, item.rect, IdColour(id)))
+                EXPECT_FALSE(ContainsColour(pixels, item.rect, IdColour(id)))
                     << item.state << ": image " << id << " not shown";
         }
         DeleteFileW(picture.c_str());

@@ -22,35 +22,6 @@ namespace {
 COLORREF ImageColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
 COLORREF TextColour(int id) { return RGB(id & 0xFF, 40 + 50 * (id >> 8), 23); }
 
-struct Item {
-    int kind = 0;
-    std::string state;
-    PixelRect rect;
-};
-
-std::vector<Item> ParseItems(const std::string& output) {
-    std::vector<Item> items;
-    std::istringstream in(output);
-    std::string word;
-    while (in >> word) {
-        if (word != "item") continue;
-        Item item;
-        int x = 0, y = 0, w = 0, h = 0;
-        in >> item.kind >> item.state >> x >> y >> w >> h;
-        item.rect = {x, y, x + w, y + h};
-        if (item.kind == 10 || item.kind == 20 || item.kind == 27 || item.kind == 28 || item.kind == 34)
-            items.push_back(item);
-    }
-    return items;
-}
-
-bool Contains(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, pixels.Height()); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.right, pixels.Width()); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
-    return false;
-}
-
 struct Expectation {
     int kind;
     const char* state;
@@ -109,15 +80,15 @@ TEST(SkinshotTabs, EveryItemShowsTheColoursOfItsStateAndNoneWhenOff) {
         const std::wstring command =
             L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
         ASSERT_EQ(RunTool(command, &output), 0u) << output;
-        const std::vector<Item> items = ParseItems(output);
+        const std::vector<SheetItem> items = ParseSheetItems(output, {10, 20, 27, 28, 34});
         ASSERT_EQ(items.size(), std::size(kExpected)) << output;
         const PixelBuffer pixels = ReadPng(picture);
         ASSERT_FALSE(pixels.Empty());
-        for (const Item& item : items) {
+        for (const SheetItem& item : items) {
             const std::string name = std::to_string(item.kind) + " " + item.state;
             if (off) {
                 for (COLORREF c : everyColour)
-                    EXPECT_FALSE(Contains(pixels, item.rect, c)) << name << ": skin colour with skinning off";
+                    EXPECT_FALSE(ContainsColour(pixels, item.rect, c)) << name << ": skin colour with skinning off";
                 continue;
             }
             const Expectation* e = nullptr;
@@ -125,8 +96,9 @@ TEST(SkinshotTabs, EveryItemShowsTheColoursOfItsStateAndNoneWhenOff) {
                 if (x.kind == item.kind && item.state == x.state) e = &x;
             ASSERT_NE(e, nullptr) << name;
             for (int id : e->images)
-                EXPECT_TRUE(Contains(pixels, item.rect, ImageColour(id))) << name << ": image " << id;
-            for (int id : e->texts) EXPECT_TRUE(Contains(pixels, item.rect, TextColour(id))) << name << ": text " << id;
+                EXPECT_TRUE(ContainsColour(pixels, item.rect, ImageColour(id))) << name << ": image " << id;
+            for (int id : e->texts)
+                EXPECT_TRUE(ContainsColour(pixels, item.rect, TextColour(id))) << name << ": text " << id;
         }
         DeleteFileW(picture.c_str());
     }

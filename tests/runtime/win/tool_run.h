@@ -94,12 +94,18 @@ inline std::vector<SheetItem> ParseSheetItems(const std::string& output, std::in
     return items;
 }
 
-// True when some pixel of the rectangle has the colour.
-inline bool ContainsColour(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
+// How many pixels of the rectangle (clipped to the picture) have the colour.
+inline long CountColour(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
+    long n = 0;
     for (int y = std::max(r.top, 0); y < std::min(r.bottom, pixels.Height()); ++y)
         for (int x = std::max(r.left, 0); x < std::min(r.right, pixels.Width()); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
-    return false;
+            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
+    return n;
+}
+
+// True when some pixel of the rectangle has the colour.
+inline bool ContainsColour(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
+    return CountColour(pixels, r, colour) > 0;
 }
 
 } // namespace hexmoor::test

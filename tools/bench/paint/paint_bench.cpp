@@ -23,6 +23,7 @@
 #include "tools/bench/paint/edits_bench.h"
 #include "tools/bench/paint/statics_bench.h"
 #include "tools/bench/paint/menu_bench.h"
+#include "tools/bench/paint/lists_bench.h"
 
 namespace {
 
@@ -258,6 +259,7 @@ int main() {
     hexmoor::bench::BenchStatics(iterations);
     hexmoor::bench::BenchRanges(iterations);
     hexmoor::bench::BenchMenu(iterations);
+    hexmoor::bench::BenchLists(iterations);
     ShutdownSkinRuntime();
     return 0;
 }

@@ -1,0 +1,426 @@
+#include "runtime/controls/list_ctrl.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "base/win/gdi.h"
+#include "model/twf_obj.h"
+#include "runtime/controls/control_gate.h"
+#include "runtime/draw/tw_draw.h"
+#include "runtime/logic/list_layout.h"
+#include "runtime/manager/controls_manager.h"
+#include "runtime/messages.h"
+#include "runtime/scroll/control_scroll.h"
+#include "runtime/scroll/subclass_wnd.h"
+#include "runtime/text/support_unicode.h"
+#include "runtime/window_rects.h"
+
+using namespace hexmoor;
+using namespace hexmoor::win;
+using namespace hexmoor::rt;
+using namespace hexmoor::rt::lists;
+
+namespace {
+
+constexpr BorderedListIds kListViewIds{366, 367, 368, 369, 370, 371};
+constexpr UINT kCellFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_WORD_ELLIPSIS;
+
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+RECT SubItemRect(HWND list, int item, int subItem, int code) {
+    RECT r{};
+    r.top = subItem;
+    r.left = code;
+    if (subItem == 0) {
+        r.left = code;
+        SendMessageW(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&r));
+    } else {
+        SendMessageW(list, LVM_GETSUBITEMRECT, item, reinterpret_cast<LPARAM>(&r));
+    }
+    return r;
+}
+
+} // namespace
+
+CTWListCtrl::CTWListCtrl() : CTWBorderedList(kListViewIds) {}
+
+bool CTWListCtrl::Reduced() const { return element_ && element_->GetStoredEnabled() == 0; }
+
+void CTWListCtrl::SetImageListsTransparent() {
+    for (int which : {LVSIL_NORMAL, LVSIL_SMALL, LVSIL_STATE}) {
+        const auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, LVM_GETIMAGELIST, which, 0));
+        if (list) ImageList_SetBkColor(list, CLR_NONE);
+    }
+}
+
+BOOL CTWListCtrl::Enable(BOOL on) {
+    CTWWnd::Enable(on);
+    if (!hWnd_ || Reduced()) return TRUE;
+    if (on) {
+        SetImageListsTransparent();
+        edge_ = GetSystemMetrics(SM_CXEDGE);
+        font_ = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
+        labelEditing_ = FALSE;
+        hasFocus_ = GetFocus() == hWnd_;
+        if (!(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) ChangeExStyle(WS_EX_CLIENTEDGE, 0);
+    } else {
+        RestoreStyles();
+    }
+    SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return TRUE;
+}
+
+void CTWListCtrl::OnEnable() {
+    if (scrollElement_ && scrollElement_->GetEnabled() && !scrollHelper_) {
+        scrollHelper_ = std::make_unique<CListCtrlScroll>();
+        scrollHelper_->SubclassWindow(hWnd_);
+        UpdateScrollBarSizes();
+        return;
+    }
+    SuspendSkinScrollbars(hWnd_, FALSE);
+}
+
+LRESULT CTWListCtrl::EraseBackground(HDC dc, HWND child, const RECT* rect) {
+    if (Reduced()) return 1;
+    return CTWBorderedList::EraseBackground(dc, child, rect);
+}
+
+LRESULT CTWListCtrl::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
+    if (Reduced() || keepObject_ || !record || record->kind != 0) return 0;
+    const auto* header = static_cast<const NMHDR*>(record->data);
+    if (!header) return 0;
+    switch (header->code) {
+    case NM_CUSTOMDRAW: {
+        // The control's own painting (views other than report) leaves the
+        // item backgrounds to the skin.
+        auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(header));
+        if (handled) *handled = TRUE;
+        switch (draw->nmcd.dwDrawStage) {
+        case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            draw->clrText = CLR_DEFAULT;
+            draw->clrTextBk = CLR_NONE;
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+            draw->clrText = CLR_DEFAULT;
+            draw->clrTextBk = CLR_NONE;
+            return CDRF_DODEFAULT;
+        default: return 0;
+        }
+    }
+    case LVN_BEGINLABELEDITA:
+    case LVN_BEGINLABELEDITW: {
+        if (!(GetWindowLongPtrW(hWnd_, GWL_STYLE) & LVS_EDITLABELS)) return 0;
+        const HWND edit = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETEDITCONTROL, 0, 0));
+        if (!edit) return 0;
+        if (CTWWnd* editObject = GetSkinnedWindowObject(edit)) editObject->SetActive(FALSE, 0);
+        // Wine's list view sizes its edit box only after this notification,
+        // so the box counts from the moment it exists.
+        labelEditing_ = TRUE;
+        return 0;
+    }
+    case LVN_ENDLABELEDITA:
+    case LVN_ENDLABELEDITW: labelEditing_ = FALSE; return 0;
+    case LVN_ITEMCHANGED: {
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+        RECT bounds{};
+        bounds.left = LVIR_BOUNDS;
+        if (change && change->iItem >= 0 &&
+            SendMessageW(hWnd_, LVM_GETITEMRECT, change->iItem, reinterpret_cast<LPARAM>(&bounds)))
+            InvalidateRect(hWnd_, &bounds, FALSE);
+        return 0;
+    }
+    default: return 0;
+    }
+}
+
+void CTWListCtrl::PaintByControl(HDC dc) {
+    // The control paints itself over the skin background. Called with a DC
+    // it leaves its own background alone, and the custom-draw answer above
+    // (CLR_NONE item backgrounds, which Wine's list view honours) keeps the
+    // labels transparent.
+    DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+}
+
+void CTWListCtrl::PaintReport(HDC dc) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETHEADER, 0, 0));
+    const bool groups = SendMessageW(hWnd_, LVM_ISGROUPVIEWENABLED, 0, 0) != 0;
+    const DWORD ex = DWORD(SendMessageW(hWnd_, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+    const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
+    const COLORREF selectionColour = element_->GetColor(626);
+    const COLORREF selectedText = element_->GetColor(627);
+    const COLORREF hotColour = element_->GetColor(628);
+    const COLORREF textColour = element_->GetColor(enabled ? 374 : 375);
+    const COLORREF gridColour = element_->GetColor(enabled ? 372 : 373);
+    const int columns = header ? int(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    const int count = int(SendMessageW(hWnd_, LVM_GETITEMCOUNT, 0, 0));
+    CClientRect client(hWnd_);
+    int rowHeight = 14;
+    int firstLine = 1;
+    int headerX = 0, headerBottom = 0;
+    if (header && IsWindowVisible(header)) {
+        RECT hr{};
+        GetWindowRect(header, &hr);
+        MapWindowPoints(nullptr, hWnd_, reinterpret_cast<POINT*>(&hr), 2);
+        headerX = hr.left;
+        headerBottom = hr.bottom;
+    }
+    SavedDC saved(dc);
+    ::SetBkMode(dc, TRANSPARENT);
+    if (count > 0 && columns > 0) {
+        const auto small = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        const auto stateList = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+        const int top = int(SendMessageW(hWnd_, LVM_GETTOPINDEX, 0, 0));
+        int first = top, end = top + std::min<int>(int(SendMessageW(hWnd_, LVM_GETCOUNTPERPAGE, 0, 0)), count);
+        if (end < count) ++end;
+        if (groups) first = 0, end = count;
+        std::vector<int> order(size_t(columns), 0);
+        SendMessageW(hWnd_, LVM_GETCOLUMNORDERARRAY, columns, reinterpret_cast<LPARAM>(order.data()));
+        RECT lastColumn{};
+        SendMessageW(header, HDM_GETITEMRECT, order.back(), reinterpret_cast<LPARAM>(&lastColumn));
+        const int totalWidth = lastColumn.right + headerX;
+        const bool firstShownFirst = *std::min_element(order.begin(), order.end()) == order.front();
+        const int hot = int(SendMessageW(hWnd_, LVM_GETHOTITEM, 0, 0));
+        const RECT topBounds = SubItemRect(hWnd_, top, 0, LVIR_BOUNDS);
+        if (topBounds.bottom - topBounds.top > 1) {
+            rowHeight = topBounds.bottom - topBounds.top;
+            firstLine = topBounds.top - 1;
+        }
+        const bool hotTracking = (ex & LVS_EX_TRACKSELECT) ||
+                                 ((ex & LVS_EX_UNDERLINEHOT) && (ex & LVS_EX_ONECLICKACTIVATE)) ||
+                                 ((ex & LVS_EX_UNDERLINECOLD) && (ex & LVS_EX_TWOCLICKACTIVATE));
+        const bool fullRow = (ex & LVS_EX_FULLROWSELECT) != 0;
+        HFONT oldFont = font_ ? static_cast<HFONT>(SelectObject(dc, font_)) : nullptr;
+        const CSupportUnicode text(hWnd_, this);
+        for (int row = first; row < end; ++row) {
+            const UINT state = UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u));
+            RECT bounds = SubItemRect(hWnd_, row, 0, LVIR_BOUNDS);
+            bounds.right = totalWidth;
+            if (groups && (bounds.bottom <= client.top || bounds.top >= client.bottom)) continue;
+            COLORREF rowText = textColour;
+            COLORREF fill = selectionColour;
+            UINT imageStyle = ILD_NORMAL;
+            for (int column = 0; column < columns; ++column) {
+                int image = -1;
+                RECT icon{};
+                if (small) {
+                    LVITEMW item{};
+                    item.mask = LVIF_IMAGE;
+                    item.iItem = row;
+                    item.iSubItem = column;
+                    if (SendMessageW(hWnd_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) image = item.iImage;
+                    icon = SubItemRect(hWnd_, row, column, LVIR_ICON);
+                }
+                const CUnicodeString cell = text.GetListViewItemText(row, column);
+                int textWidth = cell.IsEmpty() ? EmptyTextWidth(edge_) : text.GetTextExtent(dc, cell).cx;
+                RECT columnRect{};
+                SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&columnRect));
+                OffsetRect(&columnRect, headerX, 0);
+                HDITEMW hdi{};
+                hdi.mask = HDI_FORMAT;
+                SendMessageW(header, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&hdi));
+                UINT align = (hdi.fmt & HDF_RIGHT) ? DT_RIGHT : (hdi.fmt & HDF_CENTER) ? DT_CENTER : DT_LEFT;
+                RECT label = SubItemRect(hWnd_, row, column, LVIR_LABEL);
+                if (column > 0 && (ex & LVS_EX_SUBITEMIMAGES) && image >= 0) label.left = icon.right + 1;
+                if (column == 0) {
+                    if (hotTracking && row == hot) rowText = hotColour;
+                    const bool selected = (state & LVIS_SELECTED) != 0;
+                    const bool focusedSelection = selected && hasFocus_;
+                    const bool shown = focusedSelection || (selected && (style & LVS_SHOWSELALWAYS));
+                    if (shown && !labelEditing_) {
+                        SelectionInput in;
+                        in.fullRow = fullRow;
+                        in.rowBounds = ToRect(bounds);
+                        in.label = ToRect(label);
+                        in.columnRight = columnRect.right;
+                        in.firstShownFirst = firstShownFirst;
+                        in.textWidth = textWidth;
+                        in.edge = edge_;
+                        RECT area = ToRECT(ListViewSelectionRect(in));
+                        if (!fullRow) align = DT_LEFT;
+                        if (hotTracking && row == hot) fill = hotColour;
+                        if (!(ex & LVS_EX_BORDERSELECT) || !focusedSelection) {
+                            Brush brush(CreateSolidBrush(fill));
+                            FillRect(dc, &area, brush.Get());
+                            rowText = selectedText;
+                            imageStyle = ILD_BLEND50;
+                            if (focusedSelection) DrawFocusRect(dc, &area);
+                        } else {
+                            area.bottom -= 1;
+                            Brush brush(CreateSolidBrush(fill));
+                            FrameRect(dc, &area, brush.Get());
+                        }
+                    }
+                    if (stateList) {
+                        const int index = int((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
+                        IMAGEINFO info{};
+                        if (index >= 0 && ImageList_GetImageInfo(stateList, index, &info)) {
+                            const int w = info.rcImage.right - info.rcImage.left;
+                            const int right = (small ? icon.left : label.left) - 1;
+                            const int width = std::min(w, int(columnRect.right - (right - w)));
+                            if (width > 0)
+                                ImageList_DrawEx(stateList, index, dc, right - w, bounds.top, width,
+                                                 info.rcImage.bottom - info.rcImage.top, CLR_DEFAULT, CLR_DEFAULT,
+                                                 ILD_NORMAL);
+                        }
+                    }
+                }
+                if (small && image >= 0 && (column == 0 || (ex & LVS_EX_SUBITEMIMAGES))) {
+                    const int width = std::min<int>(icon.right - icon.left, columnRect.right - icon.left);
+                    if (width > 0)
+                        ImageList_DrawEx(small, image, dc, icon.left, icon.top, width, icon.bottom - icon.top,
+                                         CLR_DEFAULT, CLR_DEFAULT, imageStyle);
+                }
+                const TextPlace place =
+                    ListViewTextPlace(ToRect(label), column, columnRect.right - columnRect.left, edge_);
+                if (place.drawn && !cell.IsEmpty()) {
+                    RECT r = ToRECT(place.rect);
+                    if (textWidth > r.right - r.left) align = DT_LEFT;
+                    ::SetTextColor(dc, rowText);
+                    text.DrawUnicodeText(dc, cell, int(cell.GetLength()), &r, kCellFormat | align);
+                }
+                if (column == 0 && !fullRow) {
+                    rowText = textColour;
+                    imageStyle = ILD_NORMAL;
+                }
+            }
+        }
+        if (oldFont) SelectObject(dc, oldFont);
+    }
+    if ((ex & LVS_EX_GRIDLINES) && !groups) {
+        std::vector<int> rights;
+        for (int c = 0; c < columns; ++c) {
+            RECT r{};
+            SendMessageW(header, HDM_GETITEMRECT, c, reinterpret_cast<LPARAM>(&r));
+            rights.push_back(r.right);
+        }
+        Pen pen(CreatePen(PS_SOLID, 1, gridColour));
+        SelectGuard select(dc, pen.Get());
+        for (const Line& line : GridLines(firstLine, rowHeight, ToRect(client), rights, headerX, headerBottom)) {
+            MoveToEx(dc, line.from.x, line.from.y, nullptr);
+            LineTo(dc, line.to.x, line.to.y);
+        }
+    }
+}
+
+LRESULT CTWListCtrl::Paint(HDC given) {
+    if (!element_) return 0;
+    CClientRect client(hWnd_);
+    CTWDraw draw;
+    if (given)
+        draw.AttachDC(given, &client, TRUE);
+    else
+        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, TRUE);
+    const HDC dc = draw.GetDrawDC();
+    DrawBackdrop(dc);
+    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+    if ((style & LVS_TYPEMASK) != LVS_REPORT || (style & LVS_OWNERDRAWFIXED)) {
+        PaintByControl(dc);
+        return 1;
+    }
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETHEADER, 0, 0));
+    if (header && IsWindowVisible(header)) {
+        RECT hr{};
+        GetWindowRect(header, &hr);
+        MapWindowPoints(nullptr, hWnd_, reinterpret_cast<POINT*>(&hr), 2);
+        ExcludeClipRect(draw.GetTargetDC(), hr.left, hr.top, hr.right, hr.bottom);
+    }
+    PaintReport(dc);
+    return 1;
+}
+
+void CTWListCtrl::InvalidateBelowHeader() {
+    RECT r{};
+    GetClientRect(hWnd_, &r);
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETHEADER, 0, 0));
+    if (header && IsWindowVisible(header)) {
+        RECT hr{};
+        GetWindowRect(header, &hr);
+        r.top += hr.bottom - hr.top;
+    }
+    InvalidateRect(hWnd_, &r, FALSE);
+}
+
+LRESULT CTWListCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (PassesThrough(*this) || keepObject_) return Default();
+    if (Reduced()) {
+        if (msg == WM_ERASEBKGND) {
+            const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETHEADER, 0, 0));
+            if (header) {
+                RECT hr{};
+                GetWindowRect(header, &hr);
+                MapWindowPoints(nullptr, hWnd_, reinterpret_cast<POINT*>(&hr), 2);
+                ExcludeClipRect(reinterpret_cast<HDC>(wp), hr.left, hr.top, hr.right, hr.bottom);
+            }
+        }
+        return CTWWnd::WindowProc(msg, wp, lp);
+    }
+    switch (msg) {
+    case WM_PAINT: return Paint(reinterpret_cast<HDC>(wp));
+    case WM_ERASEBKGND: return 0;
+    case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wp), DWORD(lp));
+    case WM_MOVE:
+        GetBackgroundBitmap(TRUE);
+        RepaintBorder();
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        hasFocus_ = msg == WM_SETFOCUS;
+        InvalidateRect(hWnd_, nullptr, FALSE);
+        break;
+    case WM_ENABLE: {
+        const LRESULT result = Default();
+        GetBackgroundBitmap(TRUE);
+        RedrawNow(FALSE);
+        return result;
+    }
+    case WM_SETFONT:
+        if (wp) font_ = reinterpret_cast<HFONT>(wp);
+        break;
+    case WM_NCPAINT: {
+        WindowDC dc(hWnd_, true);
+        return PaintBorder(dc.Get());
+    }
+    case WM_KEYDOWN:
+    case LVM_SCROLL: {
+        InvalidateBelowHeader();
+        const LRESULT result = Default();
+        InvalidateBelowHeader();
+        return result;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL: InvalidateBelowHeader(); break;
+    case LVM_ENSUREVISIBLE: {
+        InvalidateRect(hWnd_, nullptr, FALSE);
+        const LRESULT result = Default();
+        InvalidateRect(hWnd_, nullptr, FALSE);
+        const LRESULT ex = SendMessageW(hWnd_, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+        SendMessageW(hWnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, WPARAM(ex), ex);
+        return result;
+    }
+    case LVM_SETIMAGELIST: {
+        const LRESULT result = Default();
+        if (lp) ImageList_SetBkColor(reinterpret_cast<HIMAGELIST>(lp), CLR_NONE);
+        return result;
+    }
+    case LVM_INSERTITEMA:
+    case LVM_INSERTITEMW:
+    case LVM_DELETEITEM:
+    case LVM_DELETEALLITEMS: InvalidateRect(hWnd_, nullptr, FALSE); break;
+    case LVM_EDITLABELA:
+    case LVM_EDITLABELW: labelEditRequested_ = TRUE; break;
+    case TWM_REFRESHSKIN:
+        GetBackgroundBitmap(TRUE);
+        RedrawNow(FALSE);
+        RepaintBorder();
+        return CTWWnd::WindowProc(msg, wp, 0);
+    case TWM_BACKGROUNDCHANGED: GetBackgroundBitmap(TRUE); break;
+    case TWM_ISCONTROL: return 1;
+    default: break;
+    }
+    return CTWWnd::WindowProc(msg, wp, lp);
+}

@@ -1,0 +1,424 @@
+#include "runtime/controls/tree_ctrl.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "base/win/gdi.h"
+#include "model/twf_obj.h"
+#include "runtime/controls/control_gate.h"
+#include "runtime/draw/tw_draw.h"
+#include "runtime/logic/list_layout.h"
+#include "runtime/manager/controls_manager.h"
+#include "runtime/messages.h"
+#include "runtime/scroll/control_scroll.h"
+#include "runtime/scroll/subclass_wnd.h"
+#include "runtime/window_rects.h"
+
+using namespace hexmoor;
+using namespace hexmoor::win;
+using namespace hexmoor::rt;
+using namespace hexmoor::rt::lists;
+
+namespace {
+
+constexpr BorderedListIds kTreeIds{393, 394, 397, 398, 399, 400};
+constexpr DWORD kLineStyles = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
+
+HTREEITEM Next(HWND tree, HTREEITEM item, UINT code) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+// TVM_GETITEMRECT takes the item in the rectangle it fills.
+RECT ItemRect(HWND tree, HTREEITEM item, BOOL textOnly) {
+    RECT r{};
+    std::memcpy(&r, &item, sizeof(item));
+    SendMessageW(tree, TVM_GETITEMRECT, textOnly, reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
+int Depth(HWND tree, HTREEITEM item) {
+    int depth = 0;
+    for (; item; item = Next(tree, item, TVGN_PARENT)) ++depth;
+    return depth;
+}
+
+std::wstring ItemText(HWND tree, HTREEITEM item) {
+    std::vector<wchar_t> buffer(256);
+    for (;;) {
+        TVITEMW tv{};
+        tv.mask = TVIF_TEXT;
+        tv.hItem = item;
+        tv.pszText = buffer.data();
+        tv.cchTextMax = int(buffer.size());
+        buffer[0] = 0;
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+        const size_t length = wcsnlen(buffer.data(), buffer.size());
+        if (length + 1 < buffer.size() || buffer.size() >= 65536) return std::wstring(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+// One pixel in every two, as the dotted lines of a tree are drawn.
+void DottedVertical(HDC dc, int x, int top, int bottom) {
+    for (int y = top + ((top & 1) ^ (x & 1)); y < bottom; y += 2) PatBlt(dc, x, y, 1, 1, PATCOPY);
+}
+void DottedHorizontal(HDC dc, int left, int right, int y) {
+    for (int x = left + ((left & 1) ^ (y & 1)); x < right; x += 2) PatBlt(dc, x, y, 1, 1, PATCOPY);
+}
+
+} // namespace
+
+CTWTreeCtrl::CTWTreeCtrl() : CTWBorderedList(kTreeIds) {}
+
+void CTWTreeCtrl::MakeBoldFont() {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
+    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTW lf{};
+    GetObjectW(font, sizeof(lf), &lf);
+    lf.lfWeight = FW_BOLD;
+    boldFont_ = Font(CreateFontIndirectW(&lf));
+}
+
+void CTWTreeCtrl::RenewLineStyles() {
+    const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
+    if (!(style & kLineStyles)) return;
+    SetWindowLongPtrW(hWnd_, GWL_STYLE, style & ~LONG_PTR(kLineStyles));
+    SetWindowLongPtrW(hWnd_, GWL_STYLE, style);
+}
+
+BOOL CTWTreeCtrl::Enable(BOOL on) {
+    CTWWnd::Enable(on);
+    if (!hWnd_) return TRUE;
+    if (on) {
+        if (!boldFont_) MakeBoldFont();
+        const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
+        if ((style & TVS_CHECKBOXES) && !SendMessageW(hWnd_, TVM_GETIMAGELIST, TVSIL_STATE, 0)) {
+            SetWindowLongPtrW(hWnd_, GWL_STYLE, style & ~LONG_PTR(TVS_CHECKBOXES));
+            SetWindowLongPtrW(hWnd_, GWL_STYLE, style);
+        }
+    } else {
+        SendMessageW(hWnd_, TWM_SKINCHANGED, 1, 0);
+        boldFont_.Reset();
+        RenewLineStyles();
+    }
+    return TRUE;
+}
+
+void CTWTreeCtrl::SetActive(BOOL on, WORD scope) {
+    CTWWnd::SetActive(on, scope);
+    if (hWnd_) RenewLineStyles();
+}
+
+void CTWTreeCtrl::Detach() {
+    CTWBorderedList::Detach();
+    boldFont_.Reset();
+}
+
+void CTWTreeCtrl::OnEnable() {
+    if (scrollElement_ && scrollElement_->GetEnabled() && !scrollHelper_) {
+        scrollHelper_ = std::make_unique<CTreeCtrlScroll>();
+        scrollHelper_->SubclassWindow(hWnd_);
+        UpdateScrollBarSizes();
+        return;
+    }
+    SuspendSkinScrollbars(hWnd_, FALSE);
+}
+
+LRESULT CTWTreeCtrl::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
+    ::SetBkMode(dc, TRANSPARENT);
+    if (handled) *handled = TRUE;
+    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+}
+
+void CTWTreeCtrl::StartLabelEdit(HWND edit, HTREEITEM item) {
+    editWindow_ = edit;
+    editedItem_ = item;
+    if (CTWWnd* editObject = edit ? GetSkinnedWindowObject(edit) : nullptr) editObject->SetActive(FALSE, 0);
+}
+
+LRESULT CTWTreeCtrl::OnReflectedNotify(BOOL*, ReflectRecord* record) {
+    if (!record || record->kind != 0 || !record->data) return 0;
+    const auto* header = static_cast<const NMHDR*>(record->data);
+    switch (header->code) {
+    case TVN_BEGINLABELEDITA:
+    case TVN_BEGINLABELEDITW:
+        StartLabelEdit(reinterpret_cast<HWND>(SendMessageW(hWnd_, TVM_GETEDITCONTROL, 0, 0)),
+                       reinterpret_cast<const NMTVDISPINFOW*>(header)->item.hItem);
+        break;
+    case TVN_ENDLABELEDITA:
+    case TVN_ENDLABELEDITW:
+        editWindow_ = nullptr;
+        editedItem_ = nullptr;
+        break;
+    default: break;
+    }
+    return 0;
+}
+
+LRESULT CTWTreeCtrl::Paint(HDC given) {
+    if (!element_) return 0;
+    CClientRect client(hWnd_);
+    CTWDraw draw;
+    if (given)
+        draw.AttachDC(given, &client, TRUE);
+    else
+        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, TRUE);
+    if (editWindow_ && IsWindow(editWindow_) && IsWindowVisible(editWindow_)) {
+        // The open label edit box keeps its own pixels.
+        RECT er{};
+        GetWindowRect(editWindow_, &er);
+        MapWindowPoints(nullptr, hWnd_, reinterpret_cast<POINT*>(&er), 2);
+        ExcludeClipRect(draw.GetTargetDC(), er.left, er.top, er.right, er.bottom);
+    }
+    const HDC dc = draw.GetDrawDC();
+    DrawBackdrop(dc);
+    PaintItems(dc);
+    return 1;
+}
+
+void CTWTreeCtrl::PaintItems(HDC dc) {
+    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+    const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
+    CClientRect client(hWnd_);
+    const int indent = int(SendMessageW(hWnd_, TVM_GETINDENT, 0, 0));
+    const int itemHeight = int(SendMessageW(hWnd_, TVM_GETITEMHEIGHT, 0, 0));
+    const int scroll = (style & WS_HSCROLL) ? GetScrollPos(hWnd_, SB_HORZ) : 0;
+    const auto normal = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
+    const auto stateList = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, TVM_GETIMAGELIST, TVSIL_STATE, 0));
+    int iconW = 0, iconH = 0, stateW = 0, stateH = 0;
+    if (normal) ImageList_GetIconSize(normal, &iconW, &iconH);
+    if (stateList) ImageList_GetIconSize(stateList, &stateW, &stateH);
+    const TreeMetrics m = TreeMetricsFor(iconW, normal != nullptr, indent, itemHeight);
+    CMrgBitmap* collapsedImage = (style & TVS_HASBUTTONS) ? element_->GetImage(enabled ? 395 : 401) : nullptr;
+    CMrgBitmap* expandedImage = (style & TVS_HASBUTTONS) ? element_->GetImage(enabled ? 396 : 402) : nullptr;
+    CMrgBitmap* hLine = (style & TVS_HASLINES) ? element_->GetImage(enabled ? 403 : 404) : nullptr;
+    CMrgBitmap* vLine = (style & TVS_HASLINES) ? element_->GetImage(enabled ? 610 : 611) : nullptr;
+    const COLORREF textColour = element_->GetColor(enabled ? 612 : 613);
+    const COLORREF selectedText = element_->GetColor(enabled ? 614 : 615);
+    const COLORREF selectionFill = element_->GetColor(enabled ? 616 : 617);
+    const bool linesAtRoot = (style & TVS_LINESATROOT) != 0;
+
+    SavedDC saved(dc);
+    ::SetBkMode(dc, TRANSPARENT);
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
+    if (font) SelectObject(dc, font);
+    CTWDraw draw(dc, nullptr, FALSE);
+
+    const int visible = int(SendMessageW(hWnd_, TVM_GETVISIBLECOUNT, 0, 0));
+    bool previousMeets = true;
+    int painted = 0;
+    for (HTREEITEM item = Next(hWnd_, nullptr, TVGN_FIRSTVISIBLE); item && (painted < visible || previousMeets);
+         item = Next(hWnd_, item, TVGN_NEXTVISIBLE), ++painted) {
+        TVITEMW tv{};
+        tv.mask = TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+        tv.stateMask = ~0u;
+        tv.hItem = item;
+        SendMessageW(hWnd_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+        const bool hasChildren = tv.cChildren >= 1;
+        const HTREEITEM parent = Next(hWnd_, item, TVGN_PARENT);
+        const RECT label = ItemRect(hWnd_, item, TRUE);
+        const RECT row = ItemRect(hWnd_, item, FALSE);
+        RECT meet{};
+        previousMeets = IntersectRect(&meet, &row, &client) != FALSE;
+
+        if (item != editedItem_) {
+            const bool selected = (tv.state & TVIS_SELECTED) != 0;
+            if (selected) {
+                Brush fill(CreateSolidBrush(selectionFill));
+                FillRect(dc, &label, fill.Get());
+            }
+            ::SetTextColor(dc, selected ? selectedText : textColour);
+            HGDIOBJ previousFont = nullptr;
+            if ((tv.state & TVIS_BOLD) && boldFont_) previousFont = SelectObject(dc, boldFont_.Get());
+            const std::wstring text = ItemText(hWnd_, item);
+            RECT textRect = label;
+            DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            if (previousFont) SelectObject(dc, previousFont);
+            if (selected) DrawFocusRect(dc, &label);
+        }
+
+        const int level = TreeLevel(Depth(hWnd_, item), linesAtRoot);
+        const int itemX = level * indent - scroll;
+        int x = itemX;
+        const int top = row.top;
+        if (stateList) {
+            const int index = int((tv.state & TVIS_STATEIMAGEMASK) >> 12);
+            if (index) {
+                ImageList_DrawEx(stateList, index, dc, x, top + std::max(0, itemHeight - stateH), 0, 0, CLR_DEFAULT,
+                                 CLR_DEFAULT, ILD_NORMAL);
+                x += stateW;
+            }
+        }
+        if (normal) {
+            const int image = (tv.state & TVIS_SELECTED) ? tv.iSelectedImage : tv.iImage;
+            UINT flags = ILD_NORMAL | (tv.state & TVIS_OVERLAYMASK);
+            if (tv.state & TVIS_CUT) flags |= ILD_BLEND50;
+            ImageList_DrawEx(normal, image, dc, x, top + std::max(0, itemHeight - iconH) / 2, 0, 0, CLR_DEFAULT,
+                             CLR_DEFAULT, flags);
+        }
+
+        const Point centre = TreeButtonCentre(itemX, indent, m, top);
+        int bw = 9, bh = 9;
+        CMrgBitmap* buttonImage = (tv.state & TVIS_EXPANDED) ? expandedImage : collapsedImage;
+        if (buttonImage) {
+            bw = buttonImage->GetWidth();
+            bh = buttonImage->GetHeight();
+        }
+        const ButtonHalves halves = TreeButtonHalves(bw, bh);
+        if ((style & TVS_HASLINES) && level > 0) {
+            const int right = centre.x + halves.right;
+            if (hLine) {
+                const int lh = hLine->GetHeight();
+                const RECT r{right, centre.y - lh / 2, itemX, centre.y + lh - lh / 2};
+                draw.DrawSkinImage(&r, hLine, FALSE, nullptr);
+            } else {
+                DottedHorizontal(dc, centre.x, itemX, centre.y);
+            }
+        }
+        if (style & TVS_HASLINES) {
+            const int rowHeight = row.bottom - row.top;
+            if (Next(hWnd_, item, TVGN_NEXT)) {
+                if (vLine) {
+                    const int lw = vLine->GetWidth();
+                    const RECT r{centre.x - lw / 2, centre.y + halves.lower, centre.x + lw - lw / 2, top + rowHeight};
+                    draw.DrawSkinImage(&r, vLine, FALSE, nullptr);
+                } else {
+                    DottedVertical(dc, centre.x, centre.y, row.bottom);
+                }
+            }
+            if (Next(hWnd_, item, TVGN_PREVIOUS) || (parent && level > 0)) {
+                if (vLine) {
+                    const int lw = vLine->GetWidth();
+                    const RECT r{centre.x - lw / 2, top, centre.x + lw - lw / 2, centre.y - halves.upper};
+                    draw.DrawSkinImage(&r, vLine, FALSE, nullptr);
+                } else {
+                    DottedVertical(dc, centre.x, top, centre.y);
+                }
+            }
+            HTREEITEM ancestor = linesAtRoot ? parent : (parent ? Next(hWnd_, parent, TVGN_PARENT) : nullptr);
+            for (; ancestor; ancestor = Next(hWnd_, ancestor, TVGN_PARENT)) {
+                if (!Next(hWnd_, ancestor, TVGN_NEXT)) continue;
+                const int depth = Depth(hWnd_, ancestor);
+                const int ax = TreeLevel(depth, linesAtRoot) * indent - scroll - indent + m.w2;
+                if (vLine) {
+                    const int lw = vLine->GetWidth();
+                    const RECT r{ax - lw / 2, top, ax + lw - lw / 2, row.bottom};
+                    draw.DrawSkinImage(&r, vLine, FALSE, nullptr);
+                } else {
+                    DottedVertical(dc, ax, top, row.bottom);
+                }
+            }
+        }
+        if ((style & TVS_HASBUTTONS) && hasChildren && level > 0) {
+            if (buttonImage) {
+                const RECT r{centre.x - bw / 2, centre.y - bh / 2, centre.x - bw / 2 + bw, centre.y - bh / 2 + bh};
+                draw.DrawSkinImage(&r, buttonImage, FALSE, nullptr);
+            } else {
+                const TreeButton button = TreeGdiButton(centre.x, centre.y, m.r, !(tv.state & TVIS_EXPANDED));
+                const RECT square{button.square.left, button.square.top, button.square.right, button.square.bottom};
+                Brush white(CreateSolidBrush(RGB(255, 255, 255)));
+                FillRect(dc, &square, white.Get());
+                FrameRect(dc, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+                for (const Rect& bar : button.bars) {
+                    const RECT b{bar.left, bar.top, bar.right, bar.bottom};
+                    FillRect(dc, &b, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+                }
+            }
+        }
+    }
+}
+
+LRESULT CTWTreeCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (PassesThrough(*this)) return Default();
+    switch (msg) {
+    case WM_PAINT: return Paint(reinterpret_cast<HDC>(wp));
+    case WM_ERASEBKGND: return 1;
+    case WM_PRINT:
+    case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wp), DWORD(lp));
+    case WM_MOVE:
+        GetBackgroundBitmap(TRUE);
+        RepaintBorder();
+        break;
+    case WM_SIZE: return Default();
+    case WM_ENABLE: {
+        const LRESULT result = Default();
+        GetBackgroundBitmap(TRUE);
+        RedrawNow(FALSE);
+        return result;
+    }
+    case WM_SETFONT: {
+        const LRESULT result = Default();
+        MakeBoldFont();
+        return result;
+    }
+    case WM_KEYDOWN: {
+        const HTREEITEM selected = Next(hWnd_, nullptr, TVGN_CARET);
+        UINT state = 0;
+        bool hasChildren = false;
+        if (selected) {
+            TVITEMW tv{};
+            tv.mask = TVIF_STATE | TVIF_CHILDREN;
+            tv.stateMask = TVIS_EXPANDED;
+            tv.hItem = selected;
+            SendMessageW(hWnd_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+            state = tv.state;
+            hasChildren = tv.cChildren >= 1;
+        }
+        const LRESULT result = Default();
+        const bool expanded = (state & TVIS_EXPANDED) != 0;
+        if (wp == VK_HOME || wp == VK_END || wp == VK_PRIOR || wp == VK_NEXT ||
+            (hasChildren && ((wp == VK_RIGHT && !expanded) || (wp == VK_LEFT && expanded))))
+            RedrawNow(FALSE);
+        return result;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        TVHITTESTINFO hit{};
+        hit.pt = POINT{short(LOWORD(lp)), short(HIWORD(lp))};
+        SendMessageW(hWnd_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        SetRedraw(FALSE);
+        Default();
+        SetRedraw(TRUE);
+        if (hit.flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON)) {
+            RedrawNow(FALSE);
+            if ((hit.flags & TVHT_ONITEM) && (GetWindowLongPtrW(hWnd_, GWL_STYLE) & TVS_SINGLEEXPAND)) RedrawNow(FALSE);
+        }
+        return 0;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case TVM_EXPAND: {
+        SetRedraw(FALSE);
+        const LRESULT result = Default();
+        SetRedraw(TRUE);
+        RedrawNow(FALSE);
+        return result;
+    }
+    case TVM_SETIMAGELIST: {
+        const LRESULT result = Default();
+        if (lp) ImageList_SetBkColor(reinterpret_cast<HIMAGELIST>(lp), CLR_NONE);
+        return result;
+    }
+    case TVM_EDITLABELA:
+    case TVM_EDITLABELW: {
+        const LRESULT result = CTWWnd::WindowProc(msg, wp, lp);
+        if (result) {
+            StartLabelEdit(reinterpret_cast<HWND>(result), reinterpret_cast<HTREEITEM>(lp));
+            InvalidateRect(reinterpret_cast<HWND>(result), nullptr, TRUE);
+        }
+        return result;
+    }
+    case TWM_REFRESHSKIN:
+        GetBackgroundBitmap(TRUE);
+        RedrawNow(FALSE);
+        RepaintBorder();
+        break;
+    case TWM_BACKGROUNDCHANGED: GetBackgroundBitmap(TRUE); break;
+    case TWM_ISCONTROL: return 1;
+    default: break;
+    }
+    return CTWWnd::WindowProc(msg, wp, lp);
+}

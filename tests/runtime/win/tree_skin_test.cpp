@@ -1,0 +1,173 @@
+// The skinned tree view: buttons and lines from the element's images and the
+// black GDI fallback, selected and bold items, the disabled look, and the
+// item under a label edit left to the edit box.
+#include <commctrl.h>
+
+#include <string>
+
+#include "model/twf_obj.h"
+#include "runtime/controls/tree_ctrl.h"
+#include "runtime/logic/control_types.h"
+#include "runtime/logic/list_layout.h"
+#include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/skin_pixels.h"
+
+using namespace hexmoor::test;
+using namespace hexmoor::rt::lists;
+
+namespace {
+
+constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
+
+class TreeSkinTest : public RuntimeTest {
+protected:
+    void SetUpSkin(bool images) {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TREEVIEW_CLASSES};
+        InitCommonControlsEx(&icc);
+        StartRuntime(true);
+        Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
+        Skin().SolidImage(19, 393, ImageColour(393));
+        Skin().SolidImage(19, 394, ImageColour(394));
+        if (images) {
+            for (int id : {395, 396, 401, 402}) Skin().SolidImage(19, WORD(id), ImageColour(id), 9, 9);
+            for (int id : {403, 404}) Skin().SolidImage(19, WORD(id), ImageColour(id), 4, 1);
+            for (int id : {610, 611}) Skin().SolidImage(19, WORD(id), ImageColour(id), 1, 4);
+        }
+        CTwfObj* element = Skin().Element(19);
+        for (int id = 612; id <= 617; ++id) element->SetColor(WORD(id), ImageColour(id));
+        for (int id = 397; id <= 400; ++id) element->SetNumber(WORD(id), 2);
+        SkinLoaded();
+        EnableSkinning();
+        dialog_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 40, 40, 360, 300, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(dialog_);
+        tree_ = CreateWindowExW(0, WC_TREEVIEWW, L"",
+                                WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+                                    TVS_EDITLABELS | TVS_SHOWSELALWAYS,
+                                10, 10, 250, 220, dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        a_ = Insert(TVI_ROOT, L"Alpha");
+        a1_ = Insert(a_, L"A1");
+        a2_ = Insert(a_, L"A2");
+        b_ = Insert(TVI_ROOT, L"Beta");
+        Insert(b_, L"B1");
+        SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(a_));
+        ApplySkinToWindow(dialog_, 1);
+        Repaint();
+    }
+    HTREEITEM Insert(HTREEITEM parent, const wchar_t* text) {
+        TVINSERTSTRUCTW ins{};
+        ins.hParent = parent;
+        ins.hInsertAfter = TVI_LAST;
+        ins.item.mask = TVIF_TEXT;
+        ins.item.pszText = const_cast<wchar_t*>(text);
+        return reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+    }
+    void Repaint() {
+        Settle();
+        RedrawWindow(dialog_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Settle();
+    }
+    RECT Rect(HTREEITEM item, BOOL textOnly) const {
+        RECT r{};
+        static_assert(sizeof(item) <= sizeof(r));
+        memcpy(&r, &item, sizeof(item));
+        SendMessageW(tree_, TVM_GETITEMRECT, textOnly, reinterpret_cast<LPARAM>(&r));
+        return r;
+    }
+    // The button centre of an item at the given depth (1 = root).
+    POINT Centre(HTREEITEM item, int depth) const {
+        const int indent = int(SendMessageW(tree_, TVM_GETINDENT, 0, 0));
+        const int height = int(SendMessageW(tree_, TVM_GETITEMHEIGHT, 0, 0));
+        const TreeMetrics m = TreeMetricsFor(0, false, indent, height);
+        const hexmoor::Point c = TreeButtonCentre(depth * indent, indent, m, Rect(item, FALSE).top);
+        return {c.x, c.y};
+    }
+    COLORREF At(int x, int y) const { return CaptureClient(tree_).At(x, y) & 0xFFFFFF; }
+    void TearDown() override {
+        if (dialog_) DestroyWindow(dialog_);
+        RuntimeTest::TearDown();
+    }
+    HWND dialog_ = nullptr;
+    HWND tree_ = nullptr;
+    HTREEITEM a_ = nullptr, a1_ = nullptr, a2_ = nullptr, b_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(TreeSkinTest, ButtonsLinesAndSelectionFromImages) {
+    SetUpSkin(true);
+    ASSERT_EQ(GetSkinnedWindowType(tree_), hexmoor::rt::ctype::kTree);
+    SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(a1_));
+    Repaint();
+    const POINT a = Centre(a_, 1), b = Centre(b_, 1), a1 = Centre(a1_, 2);
+    EXPECT_EQ(At(a.x, a.y), ImageColour(396)) << "expanded button";
+    EXPECT_EQ(At(b.x, b.y), ImageColour(395)) << "collapsed button";
+    EXPECT_EQ(At(a.x, a1.y), ImageColour(610)) << "the root's line passes its children on to Beta";
+    EXPECT_EQ(At(a1.x + 6, a1.y), ImageColour(403)) << "horizontal line to a child";
+    const RECT selected = Rect(a1_, TRUE);
+    EXPECT_TRUE(CheckRect(CaptureClient(tree_),
+                          {selected.left + 1, selected.top + 1, selected.right - 1, selected.top + 2}, ImageColour(616))
+                    .Passed())
+        << "selection fill";
+    const RECT plain = Rect(a2_, TRUE);
+    EXPECT_EQ(At(plain.right - 2, plain.top + 1), ImageColour(393)) << "unselected label over the background";
+
+    // Expanding Beta through the control's own message: its button turns.
+    SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(b_));
+    Settle();
+    EXPECT_EQ(At(b.x, b.y), ImageColour(396)) << "repainted after TVM_EXPAND";
+
+    EnableWindow(tree_, FALSE);
+    Repaint();
+    EXPECT_EQ(At(b.x, b.y), ImageColour(402)) << "disabled expanded button";
+    EXPECT_EQ(At(plain.right + 20, plain.top + 2), ImageColour(394)) << "disabled background";
+}
+
+TEST_F(TreeSkinTest, GdiFallbackBoldItemsAndTheLabelEdit) {
+    SetUpSkin(false);
+    const POINT a = Centre(a_, 1), b = Centre(b_, 1), a1 = Centre(a1_, 2);
+    const int indent = int(SendMessageW(tree_, TVM_GETINDENT, 0, 0));
+    const int r = TreeMetricsFor(0, false, indent, int(SendMessageW(tree_, TVM_GETITEMHEIGHT, 0, 0))).r;
+    ASSERT_GE(r, 2);
+    EXPECT_EQ(At(b.x - r, b.y - r), 0u) << "black square";
+    EXPECT_EQ(At(b.x, b.y), 0u) << "plus centre";
+    EXPECT_EQ(At(b.x, b.y - 1), 0u) << "collapsed: vertical bar of the plus";
+    EXPECT_EQ(At(a.x, a.y - 1), RGB(255, 255, 255)) << "expanded: minus only";
+    EXPECT_EQ(At(b.x - r + 1, b.y - r + 1), RGB(255, 255, 255)) << "inside the box";
+    // Dotted: of two neighbouring pixels of a line exactly one is black.
+    const int y = Rect(a1_, FALSE).top + 1;
+    const bool first = At(a.x, y) == 0, second = At(a.x, y + 1) == 0;
+    EXPECT_NE(first, second) << "dotted vertical line";
+    EXPECT_TRUE(At(a1.x + 2, a1.y) == 0 || At(a1.x + 3, a1.y) == 0) << "dotted horizontal line";
+
+    // A bold item is drawn with a heavier font: its label is wider.
+    const RECT before = Rect(a2_, TRUE);
+    TVITEMW bold{};
+    bold.mask = TVIF_STATE;
+    bold.hItem = a2_;
+    bold.state = bold.stateMask = TVIS_BOLD;
+    SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&bold));
+    Repaint();
+    EXPECT_GE(Rect(a2_, TRUE).right, before.right);
+
+    // The item under a label edit: the edit box keeps its pixels and the
+    // row is not painted over it.
+    auto* object = dynamic_cast<CTWTreeCtrl*>(GetSkinnedWindowObject(tree_));
+    ASSERT_TRUE(object);
+    SetFocus(tree_);
+    SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(a1_));
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(tree_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(a1_)));
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(object->GetEditedItem(), a1_);
+    Repaint();
+    RECT er{};
+    GetWindowRect(edit, &er);
+    MapWindowPoints(nullptr, tree_, reinterpret_cast<POINT*>(&er), 2);
+    const COLORREF inside = At(er.right - 3, (er.top + er.bottom) / 2);
+    EXPECT_NE(inside, ImageColour(393)) << "the edit box is not covered by the tree's paint";
+    EXPECT_NE(inside, ImageColour(616));
+    SendMessageW(tree_, TVM_ENDEDITLABELNOW, TRUE, 0);
+    Settle();
+    EXPECT_EQ(object->GetEditedItem(), nullptr);
+}
