@@ -24,7 +24,7 @@ if [ "${HEXMOOR_I686:-0}" = 1 ]; then scripts/build.sh i686; fi
 source scripts/wine-env.sh test
 source scripts/display.sh
 common_prefix=$WINEPREFIX
-server_prefixes=() server_pids=()
+server_prefixes=()
 cleanup() {
   # Each wineserver -k takes a couple of seconds to see its processes go:
   # stop the servers side by side.
@@ -33,18 +33,27 @@ cleanup() {
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 &
     killers+=($!)
   done
-  wait "${killers[@]}" "${server_pids[@]}" 2>/dev/null || true
+  wait "${killers[@]}" 2>/dev/null || true
   hexmoor_stop_display
 }
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 # One persistent wineserver per prefix: each test process then starts in
-# milliseconds.
+# milliseconds. It is started and ready before any test runs: this Wine keeps
+# a server's socket folder under a random name that the first starter records
+# in the prefix (the file "wineserver"), and on a prefix without that record a
+# test starting beside the server makes a second server of its own; tests
+# then fail at once, without a word, on whichever of the two they reach.
+# "wineserver -p" returns once its socket listens (2: one already runs).
 start_wineserver() {
-  WINEPREFIX=$1 wineserver -p >/dev/null 2>&1 </dev/null &
+  local rc=0
+  WINEPREFIX=$1 wineserver -p >/dev/null 2>&1 </dev/null || rc=$?
   server_prefixes+=("$1")
-  server_pids+=($!)
+  if [ "$rc" != 0 ] && [ "$rc" != 2 ] || [ ! -s "$1/wineserver" ]; then
+    echo "test.sh: no wineserver for $1 (wineserver -p exited $rc; is /tmp full?)" >&2
+    exit 1
+  fi
 }
 
 slots=$(($(nproc) / 2))

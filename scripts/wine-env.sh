@@ -49,6 +49,9 @@ hexmoor_clone_prefix() {
   if [ -f "$dest/.hexmoor-clone" ] && [ "$(cat "$dest/.hexmoor-clone")" = "$source_id" ]; then
     return 0
   fi
+  # A server still running for the old copy (left by a run that was killed)
+  # would outlive its folder: stop it first.
+  if [ -s "$dest/wineserver" ]; then WINEPREFIX=$dest wineserver -k >/dev/null 2>&1 || true; fi
   rm -rf "$dest"
   cp -al "$WINEPREFIX" "$dest"
   (cd "$WINEPREFIX" && find . -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' \

@@ -5,19 +5,57 @@
 # Output goes through a scratch file: Wine's helper processes (explorer,
 # services) that the program happens to start inherit its output handles and
 # outlive it, and would otherwise keep CTest waiting on an open pipe.
+# When Wine fails without a word, the reason found is printed instead
+# (exit 125 when the program could not be started at all).
 if [ -n "${CTEST_RESOURCE_GROUP_0_DISPLAY:-}" ]; then
   slot=${CTEST_RESOURCE_GROUP_0_DISPLAY#id:}
   slot=${slot%%,*}
   display_var=HEXMOOR_SLOT_DISPLAY_$slot prefix_var=HEXMOOR_SLOT_PREFIX_$slot
   if [ -z "${!display_var:-}" ] || [ -z "${!prefix_var:-}" ]; then
     echo "wine-exec.sh: no display or prefix for slot '$slot' (run the tests through ./test.sh)" >&2
-    exit 1
+    exit 125
   fi
   export DISPLAY=${!display_var} WINEPREFIX=${!prefix_var}
 fi
-out=$(mktemp)
+
+# What stands in the way of a Wine start, or nothing.
+obstacles() {
+  local n=${DISPLAY#:}
+  n=${n%%.*}
+  if [[ "${DISPLAY:-}" == :* ]] && [ ! -S "/tmp/.X11-unix/X$n" ]; then
+    echo "display $DISPLAY has no X server"
+  fi
+  if [ -n "${slot:-}" ] && [ ! -f "$WINEPREFIX/.hexmoor-clone" ]; then
+    echo "the slot's prefix $WINEPREFIX is missing or not fully copied"
+  fi
+}
+
+problem=$(obstacles)
+if [ -n "$problem" ]; then
+  echo "wine-exec.sh: cannot run $1: $problem" >&2
+  exit 125
+fi
+if ! out=$(mktemp "${TMPDIR:-/tmp}/hexmoor-wine.XXXXXX"); then
+  echo "wine-exec.sh: cannot make a scratch file in ${TMPDIR:-/tmp} (is it full?)" >&2
+  exit 125
+fi
+start=$(date +%s%N)
 wine "$@" >"$out" 2>&1 </dev/null
 rc=$?
-grep -v -e 'wine32 is missing' -e 'multiarch needs to be enabled' -e 'dpkg --add-architecture' -e 'apt-get install wine32' "$out"
+shown=$(grep -v -e 'wine32 is missing' -e 'multiarch needs to be enabled' -e 'dpkg --add-architecture' \
+  -e 'apt-get install wine32' "$out")
+[ -n "$shown" ] && printf '%s\n' "$shown"
+if [ "$rc" != 0 ] && [ -z "$shown" ]; then
+  took=$((($(date +%s%N) - start) / 1000000))
+  server="no wineserver recorded for the prefix"
+  if [ -s "${WINEPREFIX:-}/wineserver" ]; then
+    server="its wineserver folder /tmp/$(cat "$WINEPREFIX/wineserver")"
+    socket=/tmp/$(cat "$WINEPREFIX/wineserver")/$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))/socket
+    [ -S "$socket" ] || server="$server has no socket"
+  fi
+  echo "wine-exec.sh: wine exited $rc after ${took} ms with no output;" \
+    "display ${DISPLAY:-none}, prefix ${WINEPREFIX:-default}, $server;" \
+    "free in /tmp: $(df -Pk /tmp | awk 'NR==2 {print $4}') KiB" $(obstacles) >&2
+fi
 rm -f "$out"
 exit $rc

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "model/hsl/hsl_batch_probe.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -199,7 +201,9 @@ PixelAdjuster::PixelAdjuster(const HSLValues& values, BatchPath path)
       cache_(new CacheEntry[std::size_t{1} << kCacheBits]()) {
     for (int a = 0; a < 256; ++a) {
         alpha_[a] = values.KeepsAlpha() ? static_cast<std::uint8_t>(a) : ChannelToByte(a * values.opacity / 100.0);
+        alpha_bits_[a] = std::uint32_t{alpha_[a]} << 24;
     }
+    static_assert(sizeof(CacheEntry) == 2 * sizeof(std::uint32_t) && kValid == batch::kProbeValid);
 }
 
 PixelAdjuster::~PixelAdjuster() = default;
@@ -245,6 +249,19 @@ void PixelAdjuster::AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std:
     }
 }
 
+template <class Index>
+void PixelAdjuster::ComputeMisses(const std::uint32_t* missing, const Index* missing_at, std::size_t count,
+                                  std::uint32_t* computed, std::uint32_t* out) {
+    if (count == 0) return;
+    AdjustColours(missing, computed, count, values_, path_);
+    for (std::size_t k = 0; k < count; ++k) {
+        out[missing_at[k]] |= computed[k];
+        CacheEntry& entry = cache_[(missing[k] * 0x9E3779B1u) >> (32 - kCacheBits)];
+        entry.key = missing[k] | kValid;
+        entry.colour = computed[k];
+    }
+}
+
 template <bool kOpaque>
 void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state) {
     // Blocks of pixels in three steps: a pixel equal to the one before it
@@ -258,6 +275,12 @@ void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* ds
     bool repeats[kBlock];
     std::uint32_t last_in = state.valid ? state.last_in : ~(src[0] | (kOpaque ? 0xFF000000u : 0u));
     std::uint32_t last_out = state.valid ? state.last_out : 0;
+#if defined(HEXMOOR_HSL_AVX512)
+    if (path_ == BatchPath::kAvx512) {
+        AdjustRunProbed(src, dst, count, kOpaque, state, last_in, last_out);
+        return;
+    }
+#endif
     for (std::size_t start = 0; start < count; start += kBlock) {
         const std::size_t n = count - start < kBlock ? count - start : kBlock;
         const std::uint32_t* in = src + start;
@@ -281,15 +304,7 @@ void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* ds
                 ++misses;
             }
         }
-        if (misses != 0) {
-            AdjustColours(missing, computed, misses, values_, path_);
-            for (std::size_t k = 0; k < misses; ++k) {
-                out[missing_at[k]] |= computed[k];
-                CacheEntry& entry = cache_[(missing[k] * 0x9E3779B1u) >> (32 - kCacheBits)];
-                entry.key = missing[k] | kValid;
-                entry.colour = computed[k];
-            }
-        }
+        ComputeMisses(missing, missing_at, misses, computed, out);
         for (std::size_t i = 0; i < n; ++i) {
             if (repeats[i]) out[i] = i == 0 ? last_out : out[i - 1];
         }
@@ -298,6 +313,51 @@ void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* ds
     }
     state = RunState{last_in, last_out, true};
 }
+
+#if defined(HEXMOOR_HSL_AVX512)
+void PixelAdjuster::AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque,
+                                    RunState& state, std::uint32_t last_in, std::uint32_t last_out) {
+    // The same three steps as AdjustRunBatched, the first sixteen pixels at
+    // a time.
+    constexpr std::size_t kBlock = 1024;
+    std::uint32_t missing[kBlock + 16];
+    std::uint32_t missing_at[kBlock + 16];
+    std::uint32_t repeats[kBlock + 16];
+    std::uint32_t computed[kBlock];
+    for (std::size_t start = 0; start < count; start += kBlock) {
+        const std::size_t n = count - start < kBlock ? count - start : kBlock;
+        std::uint32_t* out = dst + start;
+        batch::ProbeBlock block;
+        block.in = src + start;
+        block.out = out;
+        block.count = n;
+        block.cache = reinterpret_cast<const std::uint32_t*>(cache_.get());
+        block.cache_bits = kCacheBits;
+        block.alpha = alpha_bits_;
+        block.previous = last_in;
+        block.opaque = opaque;
+        block.missing = missing;
+        block.missing_at = missing_at;
+        block.repeats = repeats;
+        // The last pixel is read before the block may overwrite it.
+        last_in = src[start + n - 1] | (opaque ? 0xFF000000u : 0u);
+        batch::ProbeAvx512(block);
+        ComputeMisses(missing, missing_at, block.missing_count, computed, out);
+        // In order, so that a run takes the result its first pixel got; the
+        // result is carried along a run rather than read back.
+        std::uint32_t carried = last_out;
+        std::uint32_t next = 0;
+        for (std::size_t k = 0; k < block.repeat_count; ++k) {
+            const std::uint32_t i = repeats[k];
+            if (i != next) carried = out[i - 1];
+            out[i] = carried;
+            next = i + 1;
+        }
+        last_out = out[n - 1];
+    }
+    state = RunState{last_in, last_out, true};
+}
+#endif
 
 template <bool kOpaque>
 void PixelAdjuster::AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state) {

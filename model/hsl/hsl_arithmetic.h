@@ -107,6 +107,14 @@ private:
 
     template <bool kOpaque>
     void AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state);
+    // Computes the colours a block missed, ORs each result into its pixel
+    // (which holds the alpha) and caches it.
+    template <class Index>
+    void ComputeMisses(const std::uint32_t* missing, const Index* missing_at, std::size_t count,
+                       std::uint32_t* computed, std::uint32_t* out);
+    // AdjustRunBatched with the cache looked up by AVX-512.
+    void AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque, RunState& state,
+                         std::uint32_t last_in, std::uint32_t last_out);
     template <bool kOpaque>
     void AdjustRunBatched(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state);
 
@@ -115,6 +123,7 @@ private:
     bool batched_; // rows through the vector path
     BatchPath path_;
     std::uint8_t alpha_[256];
+    std::uint32_t alpha_bits_[256]; // alpha_ in a pixel's top byte
     std::unique_ptr<CacheEntry[]> cache_;
 };
 

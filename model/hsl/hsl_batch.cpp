@@ -12,13 +12,18 @@ namespace {
 
 struct Sse2 {
     using D = __m128d;
+    using M = __m128d;
+    using I = __m128i;
     static constexpr std::size_t kLanes = 2;
-    static D FromTable(const double* table, const std::uint32_t* p, int shift) {
-        return _mm_set_pd(table[(p[1] >> shift) & 0xFF], table[(p[0] >> shift) & 0xFF]);
+    static D Fractions(const std::uint32_t* p, int shift) {
+        return _mm_set_pd(kFractions.value[(p[1] >> shift) & 0xFF], kFractions.value[(p[0] >> shift) & 0xFF]);
     }
-    static void Store(std::uint32_t* p, __m128i v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), v); }
-    static D ToDouble(__m128i v) { return _mm_cvtepi32_pd(v); }
-    static __m128i Truncate(D v) { return _mm_cvttpd_epi32(v); }
+    static void StorePixels(std::uint32_t* p, I red, I green, I blue) {
+        const I packed = _mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p), packed);
+    }
+    static D ToDouble(I v) { return _mm_cvtepi32_pd(v); }
+    static I Truncate(D v) { return _mm_cvttpd_epi32(v); }
     static D Set(double x) { return _mm_set1_pd(x); }
     static D Add(D a, D b) { return _mm_add_pd(a, b); }
     static D Sub(D a, D b) { return _mm_sub_pd(a, b); }
@@ -26,16 +31,16 @@ struct Sse2 {
     static D Div(D a, D b) { return _mm_div_pd(a, b); }
     static D Max(D a, D b) { return _mm_max_pd(a, b); }
     static D Min(D a, D b) { return _mm_min_pd(a, b); }
-    static D And(D a, D b) { return _mm_and_pd(a, b); }
-    static D Lt(D a, D b) { return _mm_cmplt_pd(a, b); }
-    static D Le(D a, D b) { return _mm_cmple_pd(a, b); }
-    static D Gt(D a, D b) { return _mm_cmpgt_pd(a, b); }
-    static D Ge(D a, D b) { return _mm_cmpge_pd(a, b); }
-    static D Eq(D a, D b) { return _mm_cmpeq_pd(a, b); }
-    static D Neq(D a, D b) { return _mm_cmpneq_pd(a, b); }
-    static D Select(D mask, D a, D b) { return _mm_or_pd(_mm_and_pd(mask, a), _mm_andnot_pd(mask, b)); }
+    static M Lt(D a, D b) { return _mm_cmplt_pd(a, b); }
+    static M Le(D a, D b) { return _mm_cmple_pd(a, b); }
+    static M Gt(D a, D b) { return _mm_cmpgt_pd(a, b); }
+    static M Ge(D a, D b) { return _mm_cmpge_pd(a, b); }
+    static M Eq(D a, D b) { return _mm_cmpeq_pd(a, b); }
+    static M Neq(D a, D b) { return _mm_cmpneq_pd(a, b); }
+    static M Both(M a, M b) { return _mm_and_pd(a, b); }
+    static D Keep(M mask, D a) { return _mm_and_pd(mask, a); }
+    static D Select(M mask, D a, D b) { return _mm_or_pd(_mm_and_pd(mask, a), _mm_andnot_pd(mask, b)); }
 };
-
 } // namespace
 #endif
 
@@ -56,12 +61,19 @@ bool BatchPathSupported(BatchPath path) {
 #else
         return false;
 #endif
+    case BatchPath::kAvx512:
+#if defined(HEXMOOR_HSL_AVX512) && defined(__SSE2__)
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx2");
+#else
+        return false;
+#endif
     }
     return false;
 }
 
 BatchPath BestBatchPath() {
-    static const BatchPath best = BatchPathSupported(BatchPath::kAvx2)   ? BatchPath::kAvx2
+    static const BatchPath best = BatchPathSupported(BatchPath::kAvx512) ? BatchPath::kAvx512
+                                  : BatchPathSupported(BatchPath::kAvx2) ? BatchPath::kAvx2
                                   : BatchPathSupported(BatchPath::kSse2) ? BatchPath::kSse2
                                                                          : BatchPath::kScalar;
     return best;
@@ -74,12 +86,18 @@ bool BatchTakesValues(const HSLValues& values) {
 
 void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
                    BatchPath path) {
+    if (path == BatchPath::kAvx512 && !BatchPathSupported(BatchPath::kAvx512)) path = BatchPath::kAvx2;
     if (path == BatchPath::kAvx2 && !BatchPathSupported(BatchPath::kAvx2)) path = BatchPath::kSse2;
     if (path == BatchPath::kSse2 && !BatchPathSupported(BatchPath::kSse2)) path = BatchPath::kScalar;
     if (!BatchTakesValues(values)) path = BatchPath::kScalar;
     // The same factors as AdjustChannels computes.
     const batch::Constants constants{values.hue, (values.saturation + 100.0) * 0.01, values.lightness * 2.55};
     switch (path) {
+    case BatchPath::kAvx512:
+#if defined(HEXMOOR_HSL_AVX512) && defined(__SSE2__)
+        batch::AdjustAvx512(src, dst, count, constants);
+        return;
+#endif
     case BatchPath::kAvx2:
 #if defined(HEXMOOR_HSL_AVX2) && defined(__SSE2__)
         batch::AdjustAvx2(src, dst, count, constants);

@@ -1,7 +1,7 @@
 #pragma once
 
 // Many colours through the adjustment at once. The vector paths compute two
-// (SSE2) or four (AVX2) colours side by side with the same double-precision
+// (SSE2), four (AVX2) or eight (AVX-512) colours side by side with the same double-precision
 // operations, in the same order, as AdjustChannels, so every result is
 // bit-identical to it; the scalar path is AdjustChannels itself.
 
@@ -14,8 +14,9 @@ namespace hsl {
 
 enum class BatchPath {
     kScalar,
-    kSse2, // x86 with SSE2 (every x86-64 processor; the 32-bit build requires it)
-    kAvx2, // x86 with AVX2, checked at run time
+    kSse2,   // x86 with SSE2 (every x86-64 processor; the 32-bit build requires it)
+    kAvx2,   // x86 with AVX2, checked at run time
+    kAvx512, // x86 with AVX-512 F, checked at run time
 };
 
 // Whether this build and this processor can run the path.

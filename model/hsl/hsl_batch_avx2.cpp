@@ -11,14 +11,19 @@ namespace {
 
 struct Avx2 {
     using D = __m256d;
+    using M = __m256d;
+    using I = __m128i;
     static constexpr std::size_t kLanes = 4;
-    static D FromTable(const double* table, const std::uint32_t* p, int shift) {
-        return _mm256_set_pd(table[(p[3] >> shift) & 0xFF], table[(p[2] >> shift) & 0xFF],
-                             table[(p[1] >> shift) & 0xFF], table[(p[0] >> shift) & 0xFF]);
+    static D Fractions(const std::uint32_t* p, int shift) {
+        return _mm256_set_pd(kFractions.value[(p[3] >> shift) & 0xFF], kFractions.value[(p[2] >> shift) & 0xFF],
+                             kFractions.value[(p[1] >> shift) & 0xFF], kFractions.value[(p[0] >> shift) & 0xFF]);
     }
-    static void Store(std::uint32_t* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
-    static D ToDouble(__m128i v) { return _mm256_cvtepi32_pd(v); }
-    static __m128i Truncate(D v) { return _mm256_cvttpd_epi32(v); }
+    static void StorePixels(std::uint32_t* p, I red, I green, I blue) {
+        const I packed = _mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), packed);
+    }
+    static D ToDouble(I v) { return _mm256_cvtepi32_pd(v); }
+    static I Truncate(D v) { return _mm256_cvttpd_epi32(v); }
     static D Set(double x) { return _mm256_set1_pd(x); }
     static D Add(D a, D b) { return _mm256_add_pd(a, b); }
     static D Sub(D a, D b) { return _mm256_sub_pd(a, b); }
@@ -26,14 +31,15 @@ struct Avx2 {
     static D Div(D a, D b) { return _mm256_div_pd(a, b); }
     static D Max(D a, D b) { return _mm256_max_pd(a, b); }
     static D Min(D a, D b) { return _mm256_min_pd(a, b); }
-    static D And(D a, D b) { return _mm256_and_pd(a, b); }
-    static D Lt(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_LT_OQ); }
-    static D Le(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_LE_OQ); }
-    static D Gt(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_GT_OQ); }
-    static D Ge(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_GE_OQ); }
-    static D Eq(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_EQ_OQ); }
-    static D Neq(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_NEQ_UQ); }
-    static D Select(D mask, D a, D b) { return _mm256_blendv_pd(b, a, mask); }
+    static M Lt(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_LT_OQ); }
+    static M Le(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_LE_OQ); }
+    static M Gt(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_GT_OQ); }
+    static M Ge(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_GE_OQ); }
+    static M Eq(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_EQ_OQ); }
+    static M Neq(D a, D b) { return _mm256_cmp_pd(a, b, _CMP_NEQ_UQ); }
+    static M Both(M a, M b) { return _mm256_and_pd(a, b); }
+    static D Keep(M mask, D a) { return _mm256_and_pd(mask, a); }
+    static D Select(M mask, D a, D b) { return _mm256_blendv_pd(b, a, mask); }
 };
 
 } // namespace

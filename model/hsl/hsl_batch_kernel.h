@@ -1,12 +1,13 @@
 #pragma once
 
 // The vector kernel of the colour adjustment, written once over a small set
-// of operations and instantiated for SSE2 (hsl_batch.cpp) and AVX2
-// (hsl_batch_avx2.cpp, a file built for AVX2). Only those two files include
-// this header. The kernel has internal linkage, so that each file keeps its
-// own copy in its own instruction set, and the one function the AVX2 file
-// exports takes a plain aggregate: no inline function built for AVX2 can be
-// picked by the linker for code that runs without it.
+// of operations and instantiated for SSE2 (hsl_batch.cpp), AVX2
+// (hsl_batch_avx2.cpp, a file built for AVX2) and AVX-512
+// (hsl_batch_avx512.cpp, built for AVX-512). Only those files include this
+// header. The kernel has internal linkage, so that each file keeps its own
+// copy in its own instruction set, and the one function each wide file
+// exports takes a plain aggregate: no inline function built for a wider set
+// can be picked by the linker for code that runs without it.
 //
 // Each step repeats AdjustChannels (hsl_arithmetic.cpp) operation for
 // operation: both branches of every test are computed and the one the scalar
@@ -32,6 +33,9 @@ struct Constants {
 // Adjusts `count` 0x00RRGGBB colours with AVX2 (hsl_batch_avx2.cpp); call only
 // where the processor has AVX2.
 void AdjustAvx2(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const Constants& constants);
+// The same with AVX-512 (hsl_batch_avx512.cpp); call only where the processor
+// has AVX-512 F, DQ and VL.
+void AdjustAvx512(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const Constants& constants);
 
 } // namespace hsl::batch
 
@@ -39,18 +43,21 @@ void AdjustAvx2(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
 
 namespace {
 
-// V supplies D (a vector of V::kLanes doubles, also used for lane masks) and
-// the operations below; pixels travel as 32-bit lanes of an __m128i.
+// V supplies D (a vector of V::kLanes doubles), M (a lane mask: a vector of
+// all-ones or zero lanes, or a mask register), I (V::kLanes 32-bit integers)
+// and the operations below.
 template <class V>
 inline typename V::D WrappedHueToChannelV(typename V::D hue, typename V::D p, typename V::D q) {
     using D = typename V::D;
-    const D per_degree = V::Set(1.0 / 60.0);
-    const D span = V::Sub(q, p);
-    const D rising = V::Add(p, V::Mul(span, V::Mul(hue, per_degree)));
-    const D falling = V::Add(p, V::Mul(span, V::Mul(V::Sub(V::Set(240.0), hue), per_degree)));
-    const D upper = V::Select(V::Lt(hue, V::Set(240.0)), falling, p);
+    using M = typename V::M;
+    // The rising and the falling edge are the same steps on hue and on
+    // 240 - hue: choose the operand first and take the steps once.
+    const M rising = V::Lt(hue, V::Set(60.0));
+    const D along = V::Select(rising, hue, V::Sub(V::Set(240.0), hue));
+    const D edge = V::Add(p, V::Mul(V::Sub(q, p), V::Mul(along, V::Set(1.0 / 60.0))));
+    const D upper = V::Select(V::Lt(hue, V::Set(240.0)), edge, p);
     const D middle = V::Select(V::Lt(hue, V::Set(180.0)), q, upper);
-    return V::Select(V::Lt(hue, V::Set(60.0)), rising, middle);
+    return V::Select(rising, edge, middle);
 }
 
 // floor(x) for |x| < 2^31.
@@ -58,7 +65,7 @@ template <class V>
 inline typename V::D FloorV(typename V::D x) {
     using D = typename V::D;
     const D truncated = V::ToDouble(V::Truncate(x));
-    return V::Sub(truncated, V::And(V::Gt(truncated, x), V::Set(1.0)));
+    return V::Sub(truncated, V::Keep(V::Gt(truncated, x), V::Set(1.0)));
 }
 
 // A hue in degrees brought into [0, 360) as WrapDegrees does. With
@@ -71,7 +78,7 @@ template <class V, bool kNarrow>
 inline typename V::D WrapDegreesV(typename V::D hue) {
     using D = typename V::D;
     const D full = V::Set(360.0);
-    const D in_range = V::And(V::Ge(hue, V::Set(0.0)), V::Lt(hue, full));
+    const typename V::M in_range = V::Both(V::Ge(hue, V::Set(0.0)), V::Lt(hue, full));
     D wrapped;
     if constexpr (kNarrow) {
         wrapped = V::Select(V::Lt(hue, V::Set(0.0)), V::Add(hue, full), V::Sub(hue, full));
@@ -84,50 +91,53 @@ inline typename V::D WrapDegreesV(typename V::D hue) {
 
 // ChannelToByte: 0 unless positive, then the value plus the noise allowance,
 // at most 255, truncated.
-template <class V>
-inline __m128i ChannelToByteV(typename V::D value) {
-    using D = typename V::D;
-    D held = V::Min(V::Add(value, V::Set(1e-7)), V::Set(255.0));
-    held = V::And(V::Gt(value, V::Set(0.0)), held);
-    return V::Truncate(held);
-}
-
-// k / 255 for every byte value (the same doubles as dividing).
+// k / 255 for every byte value (the same doubles as dividing), for the
+// instances that look channels up.
 struct ByteFractionTable {
     double value[256];
     constexpr ByteFractionTable() : value() {
         for (int k = 0; k < 256; ++k) value[k] = k / 255.0;
     }
 };
-constexpr ByteFractionTable kFractions;
+inline constexpr ByteFractionTable kFractions;
+
+template <class V>
+inline typename V::I ChannelToByteV(typename V::D value) {
+    using D = typename V::D;
+    D held = V::Min(V::Add(value, V::Set(1e-7)), V::Set(255.0));
+    held = V::Keep(V::Gt(value, V::Set(0.0)), held);
+    return V::Truncate(held);
+}
 
 template <class V, bool kNarrow>
 inline void AdjustLanes(const std::uint32_t* src, std::uint32_t* dst, const hsl::batch::Constants& constants) {
     using D = typename V::D;
+    using M = typename V::M;
     const D k255 = V::Set(255.0);
-    const D r = V::FromTable(kFractions.value, src, 16);
-    const D g = V::FromTable(kFractions.value, src, 8);
-    const D b = V::FromTable(kFractions.value, src, 0);
+    // Each channel as the double nearest to byte / 255.
+    const D r = V::Fractions(src, 16);
+    const D g = V::Fractions(src, 8);
+    const D b = V::Fractions(src, 0);
 
     // SpreadOf.
     const D max = V::Max(V::Max(r, b), g);
     const D min = V::Min(V::Min(r, b), g);
     const D l = V::Mul(V::Add(max, min), V::Set(0.5));
     const D d = V::Sub(max, min);
-    const D coloured = V::Neq(max, min);
+    const M coloured = V::Neq(max, min);
     const D denominator = V::Select(V::Lt(l, V::Set(0.5)), V::Add(max, min), V::Sub(V::Sub(V::Set(2.0), max), min));
-    const D s = V::And(coloured, V::Div(d, denominator));
+    const D s = V::Keep(coloured, V::Div(d, denominator));
 
     // The hue: blue wins over green over red on ties.
-    const D blue_max = V::Eq(max, b);
-    const D green_max = V::Eq(max, g);
+    const M blue_max = V::Eq(max, b);
+    const M green_max = V::Eq(max, g);
     const D numerator = V::Select(blue_max, V::Sub(r, g), V::Select(green_max, V::Sub(b, r), V::Sub(g, b)));
     const D part = V::Div(numerator, d);
     const D sector =
         V::Select(blue_max, V::Add(V::Set(4.0), part), V::Select(green_max, V::Add(V::Set(2.0), part), part));
     D hue = V::Mul(V::Set(60.0), sector);
     hue = V::Select(V::Lt(hue, V::Set(0.0)), V::Add(hue, V::Set(360.0)), hue);
-    hue = V::And(coloured, hue);
+    hue = V::Keep(coloured, hue);
 
     const D s1 = V::Mul(s, V::Set(constants.saturation_scale));
     const D m = V::Select(V::Le(l, V::Set(0.5)), l, V::Sub(V::Set(1.0), l));
@@ -136,17 +146,15 @@ inline void AdjustLanes(const std::uint32_t* src, std::uint32_t* dst, const hsl:
     const D h = WrapDegreesV<V, kNarrow>(V::Add(V::Set(constants.hue), hue));
     const D h_red = V::Select(V::Lt(h, V::Set(240.0)), V::Add(h, V::Set(120.0)), V::Sub(h, V::Set(240.0)));
     const D h_blue = V::Select(V::Ge(h, V::Set(120.0)), V::Sub(h, V::Set(120.0)), V::Add(h, V::Set(240.0)));
-    const D grey_mask = V::Eq(s1, V::Set(0.0));
+    const M grey_mask = V::Eq(s1, V::Set(0.0));
     const D grey = V::Mul(k255, l);
     const D out_r = V::Select(grey_mask, grey, V::Mul(k255, WrappedHueToChannelV<V>(h_red, p, q)));
     const D out_g = V::Select(grey_mask, grey, V::Mul(k255, WrappedHueToChannelV<V>(h, p, q)));
     const D out_b = V::Select(grey_mask, grey, V::Mul(k255, WrappedHueToChannelV<V>(h_blue, p, q)));
 
     const D shift = V::Set(constants.lightness_shift);
-    const __m128i red = ChannelToByteV<V>(V::Add(out_r, shift));
-    const __m128i green = ChannelToByteV<V>(V::Add(out_g, shift));
-    const __m128i blue = ChannelToByteV<V>(V::Add(out_b, shift));
-    V::Store(dst, _mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue));
+    V::StorePixels(dst, ChannelToByteV<V>(V::Add(out_r, shift)), ChannelToByteV<V>(V::Add(out_g, shift)),
+                   ChannelToByteV<V>(V::Add(out_b, shift)));
 }
 
 // Whole groups of lanes straight from the arrays, the rest through a padded

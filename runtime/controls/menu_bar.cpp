@@ -455,6 +455,11 @@ BOOL CTWWndMenu::TrackPopup() {
         g_trackingBar = this;
         submenuHighlighted_ = false;
         submenuDepth_ = 0;
+        // Only a real move of the pointer switches to the item under it: the
+        // menu loop also sees mouse moves where the pointer stayed (a popup
+        // appearing under it makes one), which would otherwise take an item
+        // switched to by the keyboard back to the item under the pointer.
+        GetCursorPos(&lastFilterMouse_);
         const Rect r = ItemRects()[std::size_t(hot_)];
         const CWindowRect wr(hWnd_);
         popupOpen_ = true;

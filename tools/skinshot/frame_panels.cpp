@@ -124,6 +124,16 @@ void MouseButton(DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
+// From the helper thread: waits, for at most two seconds, until `reached`
+// holds, then until the window's thread has finished the message that got
+// it there (its paint included). Input is handled when the window's thread
+// gets to it, which under load can be long after SendInput returned.
+void WaitUntil(HWND window, const std::function<bool()>& reached) {
+    for (int i = 0; i < 400 && !reached(); ++i) Sleep(5);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+}
+
 void TapKey(WORD vk) {
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_KEYBOARD;
@@ -153,13 +163,18 @@ bool FindButton(HWND frame, int systemHit, int skinnedButton, POINT* out) {
     return false;
 }
 
+// The skinned menu bar of a frame, or null for the system's bar.
+CTWWndMenu* SkinnedBar(HWND frame) {
+    CFrameSkinWnd* skinned = GetFrameSkinWnd(frame);
+    return skinned && skinned->GetMenuBar() && skinned->GetMenuBar()->GetMenuHandle() ? skinned->GetMenuBar() : nullptr;
+}
+
 // The centre of a menu-bar item in screen coordinates.
 bool FindBarItem(HWND frame, int index, POINT* out) {
     RECT r;
     GetWindowRect(frame, &r);
-    if (CFrameSkinWnd* skinned = GetFrameSkinWnd(frame);
-        skinned && skinned->GetMenuBar() && skinned->GetMenuBar()->GetMenuHandle()) {
-        const auto items = skinned->GetMenuBar()->ItemRects();
+    if (CTWWndMenu* bar = SkinnedBar(frame)) {
+        const auto items = bar->ItemRects();
         if (index >= int(items.size())) return false;
         const hexmoor::Rect& item = items[std::size_t(index)];
         *out = {r.left + (item.left + item.right) / 2, r.top + (item.top + item.bottom) / 2};
@@ -233,11 +248,15 @@ std::vector<Panel> MakeFramePanels(bool skinned) {
             simple(state.c_str(), WS_EX_CONTEXTHELP, true, [&](HWND frame, Panel& panel) {
                 found = FindButton(frame, b.systemHit, b.skinnedButton, &at);
                 if (!found) return;
+                CFrameSkinWnd* skinnedFrame = GetFrameSkinWnd(frame);
                 MoveCursor(at);
                 Sleep(100);
+                if (skinnedFrame) WaitUntil(frame, [&] { return skinnedFrame->GetHotButton() == b.skinnedButton; });
                 if (pressed) {
                     MouseButton(MOUSEEVENTF_LEFTDOWN);
                     Sleep(150);
+                    if (skinnedFrame)
+                        WaitUntil(frame, [&] { return skinnedFrame->GetPressedButton() == b.skinnedButton; });
                 }
                 panel = Read(frame);
                 if (pressed) {
@@ -255,11 +274,13 @@ std::vector<Panel> MakeFramePanels(bool skinned) {
         POINT at{};
         if (FindBarItem(frame, 1, &at)) MoveCursor(at);
         Sleep(200);
+        if (CTWWndMenu* bar = SkinnedBar(frame)) WaitUntil(frame, [&] { return bar->GetHotItem() == 1; });
         panel = Read(frame);
     });
     simple("bar-keyboard", 0, true, [&](HWND frame, Panel& panel) {
         TapKey(VK_MENU);
         Sleep(250);
+        if (CTWWndMenu* bar = SkinnedBar(frame)) WaitUntil(frame, [&] { return bar->InKeyboardMode(); });
         panel = Read(frame);
         TapKey(VK_ESCAPE);
         Sleep(100);

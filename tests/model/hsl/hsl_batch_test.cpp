@@ -24,7 +24,7 @@ using hsl::BatchPath;
 
 std::vector<BatchPath> VectorPaths() {
     std::vector<BatchPath> paths;
-    for (BatchPath path : {BatchPath::kSse2, BatchPath::kAvx2}) {
+    for (BatchPath path : {BatchPath::kSse2, BatchPath::kAvx2, BatchPath::kAvx512}) {
         if (hsl::BatchPathSupported(path)) paths.push_back(path);
     }
     return paths;
@@ -86,7 +86,7 @@ TEST(HslBatch, VectorPathsGiveTheScalarColours) {
             SCOPED_TRACE(static_cast<int>(path));
             // Every count up to a few groups of lanes, so that each tail length
             // occurs, then the whole list in place.
-            for (std::size_t count = 0; count <= 9; ++count) {
+            for (std::size_t count = 0; count <= 17; ++count) {
                 std::vector<std::uint32_t> got(count + 1, 0xDEADBEEFu);
                 hsl::AdjustColours(colours.data() + 100, got.data(), count, v, path);
                 for (std::size_t i = 0; i < count; ++i) ASSERT_EQ(got[i], expected[100 + i]) << i;
@@ -97,6 +97,32 @@ TEST(HslBatch, VectorPathsGiveTheScalarColours) {
             for (std::size_t i = 0; i < got.size(); ++i) {
                 ASSERT_EQ(got[i], expected[i]) << std::hex << "colour " << colours[i];
             }
+        }
+    }
+}
+
+// Every colour there is, on every vector path, under a huge saturation,
+// which turns a last-place difference anywhere before it (a channel's
+// fraction, the hue) into a different byte; and every eleventh colour (each
+// byte in each channel) under a change that moves hue, saturation and
+// lightness and one whose hue needs the wide wrap.
+TEST(HslBatch, VectorPathsGiveTheScalarResultForEveryColour) {
+    const struct {
+        HSLValues values;
+        std::uint32_t step;
+    } cases[] = {{{200, 1e300, 0, 100}, 1}, {{35, 20, -10, 100}, 11}, {{-4321.5, -60, 25, 100}, 11}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.values.hue);
+        std::vector<std::uint32_t> colours;
+        for (std::uint32_t colour = 0; colour < (1u << 24); colour += c.step) colours.push_back(colour);
+        std::vector<std::uint32_t> expected(colours.size()), got(colours.size());
+        hsl::AdjustColours(colours.data(), expected.data(), colours.size(), c.values, BatchPath::kScalar);
+        for (BatchPath path : VectorPaths()) {
+            SCOPED_TRACE(static_cast<int>(path));
+            hsl::AdjustColours(colours.data(), got.data(), colours.size(), c.values, path);
+            const auto differs = std::mismatch(got.begin(), got.end(), expected.begin());
+            ASSERT_TRUE(differs.first == got.end()) << std::hex << "colour " << colours[differs.first - got.begin()]
+                                                    << " gives " << *differs.first << ", not " << *differs.second;
         }
     }
 }
@@ -159,6 +185,36 @@ TEST(HslBatch, VectorPathsGiveTheScalarPixelsForEveryImageShape) {
                     ASSERT_EQ(fast, slow);
                 }
             }
+        }
+    }
+}
+
+TEST(HslBatch, RepeatedPixelsAcrossBlockEdgesTakeTheirResult) {
+    // A pixel equal to the one before it takes that result, also when the
+    // one before it was computed in the same block or lies in the block
+    // before: runs of one new colour across every edge the row loops use,
+    // beside noise, and runs that differ in alpha only.
+    std::mt19937 random(5);
+    std::vector<std::uint32_t> src;
+    for (std::size_t edge : {16u, 256u, 1024u, 2048u, 4096u}) {
+        while (src.size() + 3 < edge) src.push_back(random());
+        const std::uint32_t colour = random();
+        for (int k = 0; k < 7; ++k) src.push_back(colour);
+        src.push_back(colour ^ 0x80000000u);
+        src.push_back(colour ^ 0x80000000u);
+    }
+    src.insert(src.end(), 3000, 0xFF123456u);
+    for (BatchPath path : VectorPaths()) {
+        for (bool opaque : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "path " << int(path) << " opaque " << opaque);
+            const HSLValues v(35, 20, -10, 70);
+            std::vector<std::uint32_t> expected(src.size()), got(src.size());
+            hsl::PixelAdjuster(v, BatchPath::kScalar).AdjustRow(src.data(), expected.data(), src.size(), opaque);
+            hsl::PixelAdjuster(v, path).AdjustRow(src.data(), got.data(), src.size(), opaque);
+            ASSERT_EQ(got, expected);
+            got = src;
+            hsl::PixelAdjuster(v, path).AdjustRow(got.data(), got.data(), got.size(), opaque);
+            ASSERT_EQ(got, expected);
         }
     }
 }

@@ -89,7 +89,8 @@ TEST(HslKnownAnswers, ColoursMatchTheIndependentTable) {
 }
 
 TEST(HslKnownAnswers, PixelsMatchTheIndependentTableOnEveryPath) {
-    for (hsl::BatchPath path : {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2}) {
+    for (hsl::BatchPath path :
+         {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2, hsl::BatchPath::kAvx512}) {
         if (!hsl::BatchPathSupported(path)) continue;
         SCOPED_TRACE(static_cast<int>(path));
         for (const KnownAnswer& k : kKnownAnswers) {

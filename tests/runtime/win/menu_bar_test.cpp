@@ -47,10 +47,14 @@ void Settle() {
 
 // Messages the window's own procedure saw.
 std::vector<UINT> g_seen;
+std::atomic<int> g_popups{0};
 std::vector<WPARAM> g_commands;
 WNDPROC g_previous = nullptr;
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITMENUPOPUP) g_seen.push_back(msg);
+    if (msg == WM_INITMENUPOPUP) {
+        g_seen.push_back(msg);
+        ++g_popups;
+    }
     if (msg == WM_COMMAND) g_commands.push_back(LOWORD(wp));
     return CallWindowProcW(g_previous, hwnd, msg, wp, lp);
 }
@@ -84,6 +88,7 @@ protected:
         hwnd_ = window_->Handle();
         SetMenu(hwnd_, BuildMenu());
         g_seen.clear();
+        g_popups = 0;
         g_commands.clear();
         g_previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc)));
@@ -230,30 +235,85 @@ TEST_F(MenuBarTest, AClickOpensThePopupArrowsSwitchItemsEscapeCloses) {
     ASSERT_NE(bar_, nullptr);
     const POINT file = ItemCentre(0);
     std::atomic<bool> done{false};
-    std::thread([&] {
-        Sleep(60);
+    // The popups open on this thread (a click runs the menu loop inside the
+    // pump); the input comes from a helper that waits for each popup before
+    // the next key, however long a loaded machine takes to open it.
+    std::thread input([&] {
+        auto waitFor = [](const auto& reached) {
+            for (int i = 0; i < 1000 && !reached(); ++i) Sleep(5);
+        };
         SetCursorPos(file.x, file.y);
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        SendInput(1, &input, sizeof input);
-        input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(1, &input, sizeof input);
-        Sleep(200);
+        INPUT click{};
+        click.type = INPUT_MOUSE;
+        click.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        SendInput(1, &click, sizeof click);
+        click.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(1, &click, sizeof click);
+        waitFor([] { return g_popups >= 1; });
         Tap(VK_RIGHT); // plain item in the popup: moves to Edit's popup
-        Sleep(200);
+        waitFor([] { return g_popups >= 2; });
+        // A mouse move with the pointer still resting on File, as the system
+        // makes when a window appears or goes: Edit's popup stays.
+        PostMessageW(hwnd_, WM_MOUSEMOVE, 0, 0);
         Tap(VK_ESCAPE);
-        Sleep(150);
+        waitFor([this] { return !bar_->IsPopupOpen(); });
+        // Should a wrong popup have opened, close it too: its menu loop would
+        // hold the test's thread.
+        for (int i = 0; i < 3 && (Sleep(100), bar_->IsPopupOpen()); ++i) {
+            Tap(VK_ESCAPE);
+            waitFor([this] { return !bar_->IsPopupOpen(); });
+        }
         done = true;
-    }).detach();
-    for (int i = 0; i < 400 && !done; ++i) {
+    });
+    for (int i = 0; i < 2000 && !done; ++i) {
         PumpMessages();
         Sleep(5);
     }
+    input.join();
     Settle();
     EXPECT_EQ(g_seen.size(), 2u) << "File's popup, then Edit's";
     EXPECT_FALSE(bar_->IsPopupOpen());
     EXPECT_EQ(ForeignPixels(), 0);
+}
+
+// The pointer rests on File while the keyboard opens File's popup and moves
+// to Edit's; a mouse move there that does not move the pointer (the system
+// makes them when windows appear or go) must not take the bar back to File.
+TEST_F(MenuBarTest, AMouseMoveWhereThePointerStayedKeepsThePopupTheKeyboardChose) {
+    ASSERT_NE(bar_, nullptr);
+    const POINT file = ItemCentre(0);
+    SetCursorPos(file.x, file.y);
+    Settle();
+    SetFocus(hwnd_);
+    std::atomic<bool> done{false};
+    std::thread input([&] {
+        auto waitFor = [](const auto& reached) {
+            for (int i = 0; i < 1000 && !reached(); ++i) Sleep(5);
+        };
+        Tap(VK_MENU);
+        waitFor([this] { return bar_->InKeyboardMode(); });
+        Tap(VK_DOWN); // opens File's popup
+        waitFor([] { return g_popups >= 1; });
+        Tap(VK_RIGHT);
+        waitFor([] { return g_popups >= 2; });
+        PostMessageW(hwnd_, WM_MOUSEMOVE, 0, 0);
+        Tap(VK_ESCAPE);
+        waitFor([this] { return !bar_->IsPopupOpen(); });
+        for (int i = 0; i < 3 && (Sleep(100), bar_->IsPopupOpen()); ++i) {
+            Tap(VK_ESCAPE);
+            waitFor([this] { return !bar_->IsPopupOpen(); });
+        }
+        Tap(VK_ESCAPE); // leaves the bar's keyboard mode
+        done = true;
+    });
+    for (int i = 0; i < 2000 && !done; ++i) {
+        PumpMessages();
+        Sleep(5);
+    }
+    input.join();
+    Settle();
+    EXPECT_EQ(g_seen.size(), 2u) << "File's popup, then Edit's";
+    EXPECT_FALSE(bar_->IsPopupOpen());
 }
 
 TEST_F(MenuBarTest, AClickOnAPlainItemSendsItsCommand) {

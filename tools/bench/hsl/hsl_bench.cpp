@@ -301,7 +301,17 @@ int main(int argc, char** argv) {
     }
 
     // The pixel loop alone on one thread, each path.
-    for (hsl::BatchPath path : {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2}) {
+    const auto path_name = [](hsl::BatchPath path) {
+        switch (path) {
+        case hsl::BatchPath::kAvx512: return "AVX-512";
+        case hsl::BatchPath::kAvx2: return "AVX2";
+        case hsl::BatchPath::kSse2: return "SSE2";
+        case hsl::BatchPath::kScalar: break;
+        }
+        return "scalar";
+    };
+    for (hsl::BatchPath path :
+         {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2, hsl::BatchPath::kAvx512}) {
         if (!hsl::BatchPathSupported(path)) continue;
         const auto k0 = Clock::now();
         for (int round = 0; round < rounds; ++round) {
@@ -310,8 +320,7 @@ int main(int argc, char** argv) {
                 adjuster.AdjustRow(sources[i].pixels.argb.data(), targets[i].data(), sources[i].pixels.argb.size());
             }
         }
-        const char* name = path == hsl::BatchPath::kAvx2 ? "AVX2" : path == hsl::BatchPath::kSse2 ? "SSE2" : "scalar";
-        std::printf("pixel loop alone, one thread, %-6s %9.1f Mpx/s\n", name,
+        std::printf("pixel loop alone, one thread, %-7s %9.1f Mpx/s\n", path_name(path),
                     megapixels * rounds / Seconds(Clock::now() - k0));
     }
 
@@ -334,9 +343,7 @@ int main(int argc, char** argv) {
     std::printf("  cores busy on average:   %9.1f of %u\n", hsl_cpu / Seconds(hsl_time),
                 std::thread::hardware_concurrency());
     std::printf("  below full opacity:      %9.1f Mpx/s\n", megapixels * rounds / Seconds(faded_time));
-    std::printf("vector path: %s\n", hsl::BestBatchPath() == hsl::BatchPath::kAvx2   ? "AVX2"
-                                     : hsl::BestBatchPath() == hsl::BatchPath::kSse2 ? "SSE2"
-                                                                                     : "none");
+    std::printf("vector path: %s\n", path_name(hsl::BestBatchPath()));
     std::printf("images differing from the scalar path: %zu\n", differing);
     std::printf("undo gives every image back: %s (check %llu)\n", exact ? "yes" : "NO",
                 static_cast<unsigned long long>(copied % 1000));
