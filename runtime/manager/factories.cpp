@@ -13,6 +13,8 @@
 #include "runtime/controls/static_icon.h"
 #include "runtime/controls/static_text.h"
 #include "runtime/controls/combo_box.h"
+#include "runtime/controls/date_time.h"
+#include "runtime/controls/month_cal.h"
 #include "runtime/controls/edit.h"
 #include "runtime/controls/list_box.h"
 #include "runtime/controls/list_ctrl.h"
@@ -72,6 +74,8 @@ std::unique_ptr<CTWWnd> MakeEdit(HWND) { return std::make_unique<CTWEdit>(); }
 std::unique_ptr<CTWWnd> MakeRichEdit(HWND) { return std::make_unique<CTWRichEdit>(); }
 std::unique_ptr<CTWWnd> MakeComboBox(HWND) { return std::make_unique<CTWComboBox>(); }
 std::unique_ptr<CTWWnd> MakePopupMenu(HWND) { return std::make_unique<CTWMenu>(); }
+std::unique_ptr<CTWWnd> MakeDateTime(HWND) { return std::make_unique<CTWDateTime>(); }
+std::unique_ptr<CTWWnd> MakeMonthCal(HWND) { return std::make_unique<CTWMonthCal>(); }
 
 // Every kind the classifier names. The control windows, the MDI client and
 // the layered alpha window fill in their creators as they are built; until
@@ -97,7 +101,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kTree, 19, &MakeTree},
     {ctype::kHeader, 20, &MakeHeader},
     {ctype::kStaticText, 21, &MakeStaticText},
-    {ctype::kDateTime, 22, nullptr},
+    {ctype::kDateTime, 22, &MakeDateTime},
     {ctype::kMdiClient, 23, &MakeMdiClient},
     {ctype::kDialog, 25, &MakeDialog},
     {ctype::kStaticIcon, 26, &MakeStaticIcon},
@@ -105,7 +109,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kToolTip, 28, &MakeTip},
     {ctype::kSplitter, 34, &MakeSplit},
     {ctype::kLayered, 35, nullptr},
-    {ctype::kMonthCal, 38, nullptr},
+    {ctype::kMonthCal, 38, &MakeMonthCal},
     {ctype::kCheckButton, 39, &MakeCheckButton},
     {ctype::kRichEdit, 3, &MakeRichEdit},
     {ctype::kTransparent, 100, &MakeTransparent},

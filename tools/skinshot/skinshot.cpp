@@ -22,6 +22,7 @@
 #include "tools/skinshot/controls_panel.h"
 #include "tools/skinshot/edits_panel.h"
 #include "tools/skinshot/lists_panel.h"
+#include "tools/skinshot/dates_panel.h"
 #include "tools/skinshot/frame_panels.h"
 #include "tools/skinshot/statics_panel.h"
 #include "tools/skinshot/tabs_panel.h"
@@ -120,6 +121,7 @@ int main() {
         panels.push_back(std::move(statics));
     if (skinshot::Panel menus = skinshot::MakeMenuPanel(!off); menus.picture) panels.push_back(std::move(menus));
     if (skinshot::Panel lists = skinshot::MakeListsPanel(!off); lists.picture) panels.push_back(std::move(lists));
+    if (skinshot::Panel dates = skinshot::MakeDatesPanel(!off); dates.picture) panels.push_back(std::move(dates));
 
     // Panels in rows below the dialog, 8 pixels apart.
     constexpr int kGap = 8;

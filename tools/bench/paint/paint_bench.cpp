@@ -24,6 +24,7 @@
 #include "tools/bench/paint/statics_bench.h"
 #include "tools/bench/paint/menu_bench.h"
 #include "tools/bench/paint/lists_bench.h"
+#include "tools/bench/paint/dates_bench.h"
 
 namespace {
 
@@ -260,6 +261,7 @@ int main() {
     hexmoor::bench::BenchRanges(iterations);
     hexmoor::bench::BenchMenu(iterations);
     hexmoor::bench::BenchLists(iterations);
+    hexmoor::bench::BenchDates(iterations);
     ShutdownSkinRuntime();
     return 0;
 }

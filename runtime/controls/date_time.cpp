@@ -1,0 +1,619 @@
+#include "runtime/controls/date_time.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "base/win/gdi.h"
+#include "base/win/rect.h"
+#include "model/twf_obj.h"
+#include "runtime/controls/background_cache.h"
+#include "runtime/controls/control_gate.h"
+#include "runtime/draw/tw_draw.h"
+#include "runtime/logic/control_types.h"
+#include "runtime/manager/controls_manager.h"
+#include "runtime/messages.h"
+#include "runtime/twf_api.h"
+
+using namespace hexmoor;
+using namespace hexmoor::rt;
+
+namespace {
+constexpr WORD kBackground = 405, kText = 406, kBackgroundDisabled = 407, kTextNoDate = 408;
+constexpr WORD kCheckedOn = 409, kUncheckedOn = 410, kCheckedOff = 411, kUncheckedOff = 412;
+constexpr WORD kButtonNormal = 413, kButtonPressed = 414, kButtonDisabled = 415;
+constexpr WORD kFocusFill = 416, kFocusText = 417;
+constexpr BorderedListIds kDateTimeIds{kBackground, kBackgroundDisabled, 678, 680, 679, 681};
+constexpr UINT kRelayout = 0xFFF;
+constexpr UINT kFieldTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX;
+
+int TextWidth(HDC dc, const std::wstring& text) {
+    SIZE size{};
+    if (!text.empty()) GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    return size.cx;
+}
+
+std::wstring LocaleText(LCTYPE type) {
+    wchar_t buffer[128]{};
+    const int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 128);
+    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
+}
+
+std::wstring FormatDate(const SYSTEMTIME& time, const std::wstring& picture) {
+    wchar_t buffer[128]{};
+    const int n = GetDateFormatW(LOCALE_USER_DEFAULT, 0, &time, picture.c_str(), buffer, 128);
+    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
+}
+
+std::wstring FormatTime(const SYSTEMTIME& time, const std::wstring& picture) {
+    wchar_t buffer[128]{};
+    const int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, picture.c_str(), buffer, 128);
+    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
+}
+
+int Widest(HDC dc, LCTYPE first, int count) {
+    int widest = 0;
+    for (int i = 0; i < count; ++i) widest = std::max(widest, TextWidth(dc, LocaleText(first + LCTYPE(i))));
+    return widest;
+}
+
+// The widest texts of the user's locale with the font selected in `dc`.
+datetime::WidthTable MeasureWidths(HDC dc) {
+    datetime::WidthTable table;
+    table.fullDay = Widest(dc, LOCALE_SDAYNAME1, 7);
+    table.abbrevDay = Widest(dc, LOCALE_SABBREVDAYNAME1, 7);
+    table.month = Widest(dc, LOCALE_SMONTHNAME1, 12);
+    table.abbrevMonth = Widest(dc, LOCALE_SABBREVMONTHNAME1, 12);
+    SYSTEMTIME t{};
+    t.wYear = 2001;
+    t.wDay = 10;
+    for (WORD m = 1; m <= 12; ++m) {
+        t.wMonth = m;
+        // The month as it follows a day number, without the day's digits.
+        const std::wstring both = FormatDate(t, L"ddMMMM");
+        table.genitiveMonth = std::max(table.genitiveMonth, TextWidth(dc, both.size() > 2 ? both.substr(2) : both));
+    }
+    SYSTEMTIME h{};
+    h.wYear = 2001;
+    h.wMonth = 1;
+    h.wDay = 1;
+    for (WORD hour : {WORD(13), WORD(11)}) {
+        h.wHour = hour;
+        table.ampm = std::max(table.ampm, TextWidth(dc, FormatTime(h, L"tt")));
+    }
+    for (int digit = 0; digit <= 9; ++digit) {
+        const std::wstring four(4, wchar_t(L'0' + digit));
+        table.fourDigits = std::max(table.fourDigits, TextWidth(dc, four));
+    }
+    table.twoDigits = table.fourDigits / 2;
+    return table;
+}
+} // namespace
+
+CTWDateTime::CTWDateTime() : CTWBorderedList(kDateTimeIds) {}
+
+// The check box button never keeps a hook to a deleted picker object.
+CTWDateTime::~CTWDateTime() { HookCheckBoxChild(false); }
+
+bool CTWDateTime::HasStyle(DWORD bit) const { return (GetWindowLongPtrW(hWnd_, GWL_STYLE) & bit) == bit; }
+
+BOOL CTWDateTime::Enable(BOOL on) {
+    CTWWnd::Enable(on);
+    if (!hWnd_) return 1;
+    if (on) {
+        rebuild_ = true;
+        synced_ = false;
+        keyboardFocus_ = hasDate_ = clickedField_ = false;
+        fields_.clear();
+        firstFieldX_ = 1000;
+        buttonState_ = 0;
+        focused_ = -1;
+        controlStop_ = -1;
+        GetLocalTime(&time_);
+        HookCheckBoxChild(true);
+        if (!(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) ChangeExStyle(WS_EX_CLIENTEDGE, 0);
+    } else {
+        HookCheckBoxChild(false);
+        RestoreStyles();
+        fields_.clear();
+        rebuild_ = false;
+        PostMessageW(hWnd_, kRelayout, 0, 0);
+    }
+    SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (on) Layout();
+    return 1;
+}
+
+void CTWDateTime::Layout() {
+    RECT client{};
+    GetClientRect(hWnd_, &client);
+    const datetime::PickerLayout layout =
+        datetime::LayoutPicker(FromRECT(client), HasStyle(DTS_SHOWNONE), GetSystemMetrics(SM_CXVSCROLL));
+    checkBox_ = ToRECT(layout.checkBox);
+    button_ = ToRECT(layout.button);
+    textArea_ = ToRECT(layout.textArea);
+    // The up-down of a spinning picker is the skinned spin over the button.
+    for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetSkinnedWindowType(child) != ctype::kSpin) continue;
+        SetWindowPos(child, nullptr, button_.left, button_.top, button_.right - button_.left,
+                     button_.bottom - button_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RedrawNow(FALSE);
+}
+
+std::wstring CTWDateTime::CurrentFormat() const {
+    if (format_.IsSet()) return format_.Text();
+    if (HasStyle(DTS_TIMEFORMAT)) return LocaleText(LOCALE_STIMEFORMAT);
+    if (HasStyle(DTS_LONGDATEFORMAT)) return LocaleText(LOCALE_SLONGDATE);
+    return LocaleText(LOCALE_SSHORTDATE);
+}
+
+void CTWDateTime::BuildFields() {
+    win::WindowDC windowDc(hWnd_);
+    const HDC dc = windowDc.Get();
+    if (!dc) return;
+    BOOL owned = FALSE;
+    const HFONT font = GetFont(&owned);
+    win::SelectGuard selected(dc, font);
+    SYSTEMTIME now{};
+    hasDate_ = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
+    if (hasDate_) time_ = now;
+    const datetime::WidthTable widths = MeasureWidths(dc);
+    const std::vector<datetime::FormatRun> runs = datetime::ParseFormat(CurrentFormat());
+    std::vector<int> textWidths;
+    for (const datetime::FormatRun& run : runs)
+        textWidths.push_back(run.kind == datetime::FormatRun::kField ? 0 : TextWidth(dc, run.text));
+    const std::vector<datetime::FieldSpec> specs =
+        datetime::SpecsOf(runs, widths, textWidths, focused_, GetFocus() == hWnd_);
+    fields_.clear();
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        Field field;
+        field.align = specs[i].align;
+        field.width = specs[i].width;
+        field.editable = specs[i].editable;
+        if (runs[i].kind != datetime::FormatRun::kField) {
+            field.text = runs[i].text;
+        } else {
+            const wchar_t letter = runs[i].text[0];
+            const bool dateField = letter == L'd' || letter == L'M' || letter == L'y';
+            field.text = dateField ? FormatDate(time_, specs[i].picture) : FormatTime(time_, specs[i].picture);
+            if (specs[i].genitive) {
+                // The month as it follows a day number: formatted with one and
+                // the day's digits dropped.
+                const std::wstring both = FormatDate(time_, L"dd" + specs[i].picture);
+                if (both.size() > 2) field.text = both.substr(2);
+            }
+        }
+        fields_.push_back(std::move(field));
+    }
+    if (owned && font) DeleteObject(font);
+    if (focused_ >= int(fields_.size())) focused_ = -1;
+}
+
+RECT CTWDateTime::GetFieldBox(int index) const {
+    RECT client{};
+    GetClientRect(hWnd_, &client);
+    int x = firstFieldX_ == 1000 ? 0 : firstFieldX_;
+    for (int i = 0; i < index && i < int(fields_.size()); ++i) x += fields_[std::size_t(i)].width;
+    const int width = index >= 0 && index < int(fields_.size()) ? fields_[std::size_t(index)].width : 0;
+    return {x, client.top, x + width, client.bottom};
+}
+
+std::vector<int> CTWDateTime::Widths() const {
+    std::vector<int> out;
+    for (const Field& f : fields_) out.push_back(f.width);
+    return out;
+}
+
+std::vector<bool> CTWDateTime::Editables() const {
+    std::vector<bool> out;
+    for (const Field& f : fields_) out.push_back(f.editable);
+    return out;
+}
+
+void CTWDateTime::ScrollToFocused() {
+    firstFieldX_ = datetime::ScrollToField(firstFieldX_, Widths(), focused_, FromRECT(textArea_));
+}
+
+// The face starts on the first editable field; the control is brought
+// there too whenever it has the focus (it takes keys only then).
+void CTWDateTime::SyncControlField() {
+    if (!synced_) {
+        synced_ = true;
+        if (focused_ < 0) {
+            const std::vector<bool> editable = Editables();
+            const auto first = std::find(editable.begin(), editable.end(), true);
+            if (first != editable.end()) focused_ = int(first - editable.begin());
+        }
+    }
+    if (GetFocus() == hWnd_) DriveControlTo(focused_);
+}
+
+// The control's own Left and Right keys differ between platforms at the
+// ends of the field ring, and its click targets lie where its own layout
+// puts them, not where the face draws them. The control is moved with the
+// steps that behave alike everywhere: Right from no field reaches the first
+// editable field, Right from one editable field the next (the last wraps to
+// the first), Left from the first leaves it on no field. `controlStop_`
+// remembers where that left it (an index among the editable fields).
+void CTWDateTime::DriveControlTo(int field) {
+    const std::vector<bool> editable = Editables();
+    const int stops = int(std::count(editable.begin(), editable.end(), true));
+    if (stops == 0) return;
+    int target = -1;
+    if (field >= 0 && field < int(editable.size()) && editable[std::size_t(field)])
+        target = int(std::count(editable.begin(), editable.begin() + field, true));
+    auto right = [&] {
+        DefWindowProc(WM_KEYDOWN, VK_RIGHT, 0);
+        controlStop_ = controlStop_ < 0 ? 0 : (controlStop_ + 1) % stops;
+    };
+    if (controlStop_ >= stops) controlStop_ = stops - 1;
+    if (target < 0) {
+        if (controlStop_ < 0) return;
+        while (controlStop_ != 0) right();
+        DefWindowProc(WM_KEYDOWN, VK_LEFT, 0);
+        controlStop_ = -1;
+        return;
+    }
+    for (int guard = 0; controlStop_ != target && guard <= stops; ++guard) right();
+}
+
+void CTWDateTime::HookCheckBoxChild(bool on) {
+    if (checkBoxChild_) {
+        RemoveWindowSubclass(checkBoxChild_, &CheckBoxChildProc, 1);
+        checkBoxChild_ = nullptr;
+    }
+    if (!on || !HasStyle(DTS_SHOWNONE)) return;
+    for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16]{};
+        GetClassNameW(child, name, 16);
+        if (lstrcmpiW(name, L"Button") != 0) continue;
+        if (SetWindowSubclass(child, &CheckBoxChildProc, 1, reinterpret_cast<DWORD_PTR>(this))) checkBoxChild_ = child;
+        InvalidateRect(child, nullptr, TRUE);
+        break;
+    }
+}
+
+// The control's own check box button shows the skin's box in its place.
+LRESULT CALLBACK CTWDateTime::CheckBoxChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+    CTWDateTime* picker = reinterpret_cast<CTWDateTime*>(self);
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PRINTCLIENT:
+    case WM_PAINT: {
+        win::PaintScope scope;
+        HDC dc = reinterpret_cast<HDC>(wp);
+        if (msg == WM_PAINT || !dc) {
+            scope = win::PaintScope(hwnd);
+            dc = scope.Dc();
+        }
+        if (!dc) return 0;
+        RECT box{};
+        GetWindowRect(hwnd, &box);
+        MapWindowPoints(nullptr, picker->hWnd_, reinterpret_cast<POINT*>(&box), 2);
+        SetWindowOrgEx(dc, box.left, box.top, nullptr);
+        picker->DrawCheckBox(dc, picker->checkBox_);
+        SetWindowOrgEx(dc, 0, 0, nullptr);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &CheckBoxChildProc, 1);
+        if (picker->checkBoxChild_ == hwnd) picker->checkBoxChild_ = nullptr;
+        break;
+    default: break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The face's backdrop under `box` (client coordinates) restored.
+void CTWDateTime::RestoreBackdrop(HDC dc, const RECT& box) {
+    const HBITMAP background = GetBackgroundBitmap(FALSE);
+    if (!background) return;
+    const RECT window = WindowRectInClient();
+    CTWDraw draw(dc, nullptr, FALSE);
+    draw.BitBltBitmap(&box, background, box.left - window.left, box.top - window.top);
+}
+
+void CTWDateTime::DrawCheckBox(HDC dc, const RECT& box) {
+    if (!element_) return;
+    RestoreBackdrop(dc, box);
+    SYSTEMTIME now{};
+    const bool hasDate = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
+    const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
+    const WORD id = hasDate ? (enabled ? kCheckedOn : kCheckedOff) : (enabled ? kUncheckedOn : kUncheckedOff);
+    if (CMrgBitmap* image = element_->GetImage(id)) {
+        CTWDraw draw(dc, nullptr, FALSE);
+        draw.DrawSkinImage(&box, image, FALSE, nullptr);
+    } else {
+        RECT frame = box;
+        const UINT state = DFCS_BUTTONCHECK | (hasDate ? DFCS_CHECKED : 0) | (enabled ? 0 : DFCS_INACTIVE);
+        DrawFrameControl(dc, &frame, DFC_BUTTON, state);
+    }
+}
+
+void CTWDateTime::DrawFace(HDC dc, const RECT& client) {
+    DrawBackdrop(dc);
+    BOOL owned = FALSE;
+    const HFONT font = GetFont(&owned);
+    {
+        win::SelectGuard selected(dc, font);
+        const bool showNone = HasStyle(DTS_SHOWNONE);
+        SYSTEMTIME now{};
+        hasDate_ = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
+        if (firstFieldX_ == 1000) firstFieldX_ = showNone ? checkBox_.right + 1 : client.left;
+        const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
+        const bool windowFocused = GetFocus() == hWnd_;
+        SetBkMode(dc, TRANSPARENT);
+        int x = firstFieldX_;
+        for (std::size_t i = 0; i < fields_.size(); ++i) {
+            const Field& field = fields_[i];
+            RECT box{x, client.top, x + field.width, client.bottom};
+            x += field.width;
+            COLORREF colour = element_->GetColor(kText);
+            if (!hasDate_ || !enabled) {
+                colour = element_->GetColor(kTextNoDate);
+            } else if (windowFocused && int(i) == focused_) {
+                colour = element_->GetColor(kFocusText);
+                win::Brush fill(CreateSolidBrush(element_->GetColor(kFocusFill)));
+                FillRect(dc, &box, fill.Get());
+            }
+            SetTextColor(dc, colour);
+            DrawTextW(dc, field.text.c_str(), int(field.text.size()), &box, kFieldTextFormat | field.align);
+        }
+        if (showNone) {
+            DrawCheckBox(dc, checkBox_);
+            if (focused_ < 0 && windowFocused) DrawFocusRect(dc, &checkBox_);
+        }
+        if (!HasStyle(DTS_UPDOWN)) {
+            RestoreBackdrop(dc, button_);
+            const WORD id = !enabled ? kButtonDisabled : (buttonState_ == 1 ? kButtonPressed : kButtonNormal);
+            if (CMrgBitmap* image = element_->GetImage(id)) {
+                CTWDraw draw(dc, nullptr, FALSE);
+                draw.DrawSkinImage(&button_, image, FALSE, nullptr);
+            } else {
+                RECT box = button_;
+                UINT state = DFCS_SCROLLDOWN;
+                if (!enabled)
+                    state |= DFCS_INACTIVE;
+                else if (buttonState_ == 1)
+                    state |= DFCS_PUSHED | DFCS_FLAT;
+                DrawFrameControl(dc, &box, DFC_SCROLL, state);
+            }
+        }
+    }
+    if (owned && font) DeleteObject(font);
+}
+
+LRESULT CTWDateTime::Paint(HDC given) {
+    win::PaintScope scope;
+    HDC target = given;
+    if (!target) {
+        scope = win::PaintScope(hWnd_);
+        target = scope.Dc();
+    }
+    if (!target || !element_ || fields_.empty()) return 0;
+    RECT client{};
+    GetClientRect(hWnd_, &client);
+    if (client.right <= 0 || client.bottom <= 0) return 0;
+    win::MemoryDC memory(target);
+    win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    if (!memory || !bitmap) return 0;
+    {
+        win::SelectGuard selected(memory.Get(), bitmap.Get());
+        DrawFace(memory.Get(), client);
+        // Children (the up-down, the check box button) paint themselves.
+        for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(child)) continue;
+            RECT box{};
+            GetWindowRect(child, &box);
+            MapWindowPoints(nullptr, hWnd_, reinterpret_cast<POINT*>(&box), 2);
+            ExcludeClipRect(target, box.left, box.top, box.right, box.bottom);
+        }
+        BitBlt(target, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+    }
+    return 0;
+}
+
+void CTWDateTime::RepaintButton() {
+    InvalidateRect(hWnd_, &button_, FALSE);
+    UpdateWindow(hWnd_);
+}
+
+// The drop-down calendar is skinned on its own while it shows.
+void CTWDateTime::SkinDropDown() {
+    const HWND calendar = reinterpret_cast<HWND>(SendMessageW(hWnd_, DTM_GETMONTHCAL, 0, 0));
+    if (calendar && !GetSkinnedWindowObject(calendar)) {
+        SkinWindowAsType(calendar, ctype::kMonthCal);
+        RedrawWindow(calendar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
+    }
+}
+
+LRESULT CTWDateTime::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
+    if (!record || record->kind != 0 || !record->data) return 0;
+    const NMHDR* header = static_cast<const NMHDR*>(record->data);
+    if (header->hwndFrom != hWnd_) return 0;
+    if (header->code == DTN_DROPDOWN) SkinDropDown();
+    if (header->code == DTN_DATETIMECHANGE) {
+        BuildFields();
+        InvalidateRect(hWnd_, nullptr, FALSE);
+    }
+    if (handled) *handled = FALSE;
+    return 0;
+}
+
+LRESULT CTWDateTime::OnKeyDown(WPARAM wp, LPARAM lp) {
+    const HWND calendar = reinterpret_cast<HWND>(SendMessageW(hWnd_, DTM_GETMONTHCAL, 0, 0));
+    const bool calendarOpen = calendar && IsWindowVisible(calendar);
+    SYSTEMTIME now{};
+    const bool hasDate = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
+    if (calendarOpen || fields_.empty() || !IsWindowEnabled(hWnd_) || !hasDate) {
+        const LRESULT r = CTWWnd::WindowProc(WM_KEYDOWN, wp, lp);
+        SkinDropDown();
+        return r;
+    }
+    const bool showNone = HasStyle(DTS_SHOWNONE);
+    int next = focused_;
+    if (wp == VK_LEFT || wp == VK_RIGHT) {
+        next = datetime::MoveFocus(Editables(), focused_, wp == VK_RIGHT, showNone);
+    } else if (wp == VK_SPACE && format_.IsSet() && focused_ >= 0 && fields_.size() > 1 &&
+               !(showNone && keyboardFocus_)) {
+        next = datetime::MoveFocus(Editables(), focused_, true, showNone);
+    }
+    const bool moved = next != focused_;
+    focused_ = next;
+    if (moved) {
+        ScrollToFocused();
+        BuildFields();
+    }
+    if (wp == VK_LEFT || wp == VK_RIGHT || moved) {
+        DriveControlTo(focused_);
+        InvalidateRect(hWnd_, nullptr, FALSE);
+        return 0;
+    }
+    const LRESULT r = CTWWnd::WindowProc(WM_KEYDOWN, wp, lp);
+    SkinDropDown();
+    InvalidateRect(hWnd_, nullptr, FALSE);
+    return r;
+}
+
+LRESULT CTWDateTime::OnButtonDown(WPARAM wp, LPARAM lp) {
+    if (!IsWindowEnabled(hWnd_)) return CTWWnd::WindowProc(WM_LBUTTONDOWN, wp, lp);
+    const POINT p{short(LOWORD(lp)), short(HIWORD(lp))};
+    const bool upDown = HasStyle(DTS_UPDOWN);
+    if (!upDown && PtInRect(&button_, p)) {
+        buttonState_ = 1;
+        SetCapture(hWnd_);
+        RepaintButton();
+        const LRESULT r = CTWWnd::WindowProc(WM_LBUTTONDOWN, wp, lp);
+        SkinDropDown();
+        return r;
+    }
+    if (HasStyle(DTS_SHOWNONE) && PtInRect(&checkBox_, p)) {
+        // The control's own click toggles the box and makes it the current
+        // stop; the face follows.
+        const LRESULT r = CTWWnd::WindowProc(WM_LBUTTONDOWN, wp, lp);
+        focused_ = kCheckBoxFocus;
+        BuildFields();
+        InvalidateRect(hWnd_, nullptr, FALSE);
+        return r;
+    }
+    SYSTEMTIME now{};
+    const bool hasDate = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
+    if (hasDate && p.x >= textArea_.left && p.x < textArea_.right) {
+        const int target = datetime::FieldAt(firstFieldX_, Widths(), Editables(), p.x);
+        if (target >= 0) {
+            if (GetFocus() != hWnd_) SetFocus(hWnd_);
+            clickedField_ = true;
+            // The control's own idea of where its fields lie differs from the
+            // face's; it is moved to the clicked field with the keys that
+            // move the face the same way.
+            focused_ = target;
+            DriveControlTo(focused_);
+            ScrollToFocused();
+            BuildFields();
+            InvalidateRect(hWnd_, nullptr, FALSE);
+            return 0;
+        }
+    }
+    return CTWWnd::WindowProc(WM_LBUTTONDOWN, wp, lp);
+}
+
+LRESULT CTWDateTime::OnMouseMove(WPARAM wp, LPARAM lp) {
+    if (GetCapture() == hWnd_ && !HasStyle(DTS_UPDOWN)) {
+        const POINT p{short(LOWORD(lp)), short(HIWORD(lp))};
+        const int state = PtInRect(&button_, p) ? 1 : 0;
+        if (state != buttonState_) {
+            buttonState_ = state;
+            RepaintButton();
+        }
+    }
+    return CTWWnd::WindowProc(WM_MOUSEMOVE, wp, lp);
+}
+
+LRESULT CTWDateTime::OnButtonUp(WPARAM wp, LPARAM lp) {
+    if (GetCapture() == hWnd_ || buttonState_ != 0) {
+        buttonState_ = 0;
+        if (GetCapture() == hWnd_) ReleaseCapture();
+        RepaintButton();
+    }
+    return CTWWnd::WindowProc(WM_LBUTTONUP, wp, lp);
+}
+
+LRESULT CTWDateTime::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if ((msg == DTM_SETFORMATA || msg == DTM_SETFORMATW) && IsActive()) {
+        // Any length; a null format asks for the style's locale format.
+        if (!lp) {
+            format_.Set(nullptr);
+        } else if (msg == DTM_SETFORMATW) {
+            format_.Set(reinterpret_cast<const wchar_t*>(lp));
+        } else {
+            const char* text = reinterpret_cast<const char*>(lp);
+            const int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+            std::wstring wide(std::size_t(std::max(n, 1)), L'\0');
+            if (n > 0) MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), n);
+            wide.resize(wcslen(wide.c_str()));
+            format_.Set(wide.c_str());
+        }
+    }
+    if (PassesThrough(*this)) return Default();
+    switch (msg) {
+    case WM_PAINT: {
+        const bool rebuilt = rebuild_;
+        if (rebuild_) {
+            BuildFields();
+            SyncControlField();
+            BuildFields();
+        }
+        Paint(reinterpret_cast<HDC>(wp));
+        if (rebuilt) rebuild_ = false;
+        return 0;
+    }
+    case WM_PRINTCLIENT: return Paint(reinterpret_cast<HDC>(wp));
+    case WM_ERASEBKGND: return 1;
+    case WM_MOVE: GetBackgroundBitmap(TRUE); break;
+    case WM_SIZE:
+    case kRelayout: {
+        const LRESULT r = Default();
+        if (IsSkinningOn()) Layout();
+        return r;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        if (msg == WM_KILLFOCUS) clickedField_ = false;
+        if (!clickedField_) keyboardFocus_ = true;
+        const LRESULT r = CTWWnd::WindowProc(msg, wp, lp);
+        if (msg == WM_SETFOCUS && synced_) DriveControlTo(focused_);
+        BuildFields();
+        InvalidateRect(hWnd_, nullptr, FALSE);
+        return r;
+    }
+    case WM_ENABLE: {
+        const LRESULT r = Default();
+        GetBackgroundBitmap(TRUE);
+        RedrawNow(TRUE);
+        return r;
+    }
+    case WM_KEYDOWN: return OnKeyDown(wp, lp);
+    case WM_LBUTTONDOWN: return OnButtonDown(wp, lp);
+    case WM_MOUSEMOVE: return OnMouseMove(wp, lp);
+    case WM_LBUTTONUP: return OnButtonUp(wp, lp);
+    case DTM_SETSYSTEMTIME:
+    case DTM_SETFORMATA:
+    case DTM_SETFORMATW:
+    case DTM_SETMCFONT:
+    case WM_SETFONT: {
+        const LRESULT r = Default();
+        BuildFields();
+        InvalidateRect(hWnd_, nullptr, FALSE);
+        return r;
+    }
+    case TWM_REFRESHSKIN:
+        GetBackgroundBitmap(TRUE);
+        RedrawNow(FALSE);
+        break;
+    case TWM_BACKGROUNDCHANGED: GetBackgroundBitmap(TRUE); break;
+    default: break;
+    }
+    return CTWWnd::WindowProc(msg, wp, lp);
+}

@@ -1,0 +1,292 @@
+// The skinned date-time picker: every colour and image id of its element in
+// its own colour, each look reached through real messages, and the field the
+// face highlights always the one the control edits.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "model/twf_obj.h"
+#include "runtime/controls/date_time.h"
+#include "runtime/logic/control_types.h"
+#include "runtime/manager/controls_manager.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/runtime_fixture.h"
+
+using namespace hexmoor::test;
+namespace ctype = hexmoor::rt::ctype;
+
+namespace {
+
+constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
+
+COLORREF IdColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
+
+void Repaint(HWND hwnd) {
+    PumpMessages();
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+}
+
+long CountIn(const PixelBuffer& pixels, const RECT& box, COLORREF colour) {
+    long count = 0;
+    for (int y = std::max(0L, box.top); y < std::min(LONG(pixels.Height()), box.bottom); ++y)
+        for (int x = std::max(0L, box.left); x < std::min(LONG(pixels.Width()), box.right); ++x)
+            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++count;
+    return count;
+}
+
+long Count(const PixelBuffer& pixels, COLORREF colour) {
+    return CountIn(pixels, RECT{0, 0, pixels.Width(), pixels.Height()}, colour);
+}
+
+SYSTEMTIME Date(WORD year, WORD month, WORD day) {
+    SYSTEMTIME t{};
+    t.wYear = year;
+    t.wMonth = month;
+    t.wDay = day;
+    t.wHour = 10;
+    return t;
+}
+
+SYSTEMTIME TimeOf(HWND picker) {
+    SYSTEMTIME t{};
+    SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t));
+    return t;
+}
+
+class DateTimeTest : public RuntimeTest {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_UPDOWN_CLASS};
+        InitCommonControlsEx(&icc);
+        StartRuntime(true);
+        Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
+        for (int id : {405, 407, 409, 410, 411, 412, 413, 414, 415}) Skin().SolidImage(22, WORD(id), IdColour(id));
+        CTwfObj* picker = Skin().Element(22);
+        for (int id : {406, 408, 416, 417}) picker->SetColor(WORD(id), IdColour(id));
+        for (int id : {678, 679, 680, 681}) picker->SetNumber(WORD(id), 3);
+        for (int id : {258, 259, 260, 261, 263, 264, 265, 266, 277, 278, 279, 280, 282, 283, 284, 285})
+            Skin().SolidImage(17, WORD(id), IdColour(id));
+        SkinLoaded();
+        EnableSkinning();
+        dialog_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 40, 40, 420, 200, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(dialog_);
+    }
+    HWND AddPicker(DWORD style, int y = 10, const wchar_t* format = L"dd'.'MM'.'yyyy") {
+        HWND picker =
+            CreateWindowExW(0, DATETIMEPICK_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, y, 220, 26,
+                            dialog_, reinterpret_cast<HMENU>(INT_PTR(next_++)), GetModuleHandleW(nullptr), nullptr);
+        if (format) SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
+        SYSTEMTIME t = Date(2026, 6, 15);
+        SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
+        return picker;
+    }
+    void SkinAll() {
+        ApplySkinToWindow(dialog_, 1);
+        Repaint(dialog_);
+    }
+    static CTWDateTime* Object(HWND picker) { return dynamic_cast<CTWDateTime*>(GetSkinnedWindowObject(picker)); }
+    void TearDown() override {
+        if (dialog_) DestroyWindow(dialog_);
+        RuntimeTest::TearDown();
+    }
+    HWND dialog_ = nullptr;
+    int next_ = 1001;
+};
+
+RECT ButtonBox(HWND picker) {
+    RECT client{};
+    GetClientRect(picker, &client);
+    return {client.right - GetSystemMetrics(SM_CXVSCROLL), client.top, client.right, client.bottom};
+}
+
+} // namespace
+
+TEST_F(DateTimeTest, FaceColoursNormalFocusedAndDisabled) {
+    HWND picker = AddPicker(0);
+    HWND other = AddPicker(0, 60);
+    SkinAll();
+    ASSERT_EQ(GetSkinnedWindowType(picker), ctype::kDateTime);
+    SetFocus(other);
+    Repaint(dialog_);
+    RECT client{};
+    GetClientRect(picker, &client);
+    const RECT button = ButtonBox(picker);
+    const RECT text{client.left, client.top, button.left, client.bottom};
+    {
+        RECT window{};
+        GetWindowRect(picker, &window);
+        EXPECT_EQ(window.right - window.left - client.right, 6) << "the skin's border widths";
+        const PixelBuffer frame = CaptureWindow(picker);
+        EXPECT_EQ(frame.At(1, 1) & 0xFFFFFF, IdColour(405) & 0xFFFFFF) << "border ring from the background";
+        const PixelBuffer pixels = CaptureClient(picker);
+        EXPECT_GT(CountIn(pixels, text, IdColour(405)), 0);
+        EXPECT_GT(CountIn(pixels, text, IdColour(406)), 0) << "field text";
+        EXPECT_EQ(Count(pixels, IdColour(416)), 0) << "no focused field while unfocused";
+        EXPECT_EQ(CountIn(pixels, button, IdColour(413)), (button.right - button.left) * (button.bottom - button.top));
+    }
+    SetFocus(picker);
+    Repaint(dialog_);
+    {
+        const PixelBuffer pixels = CaptureClient(picker);
+        EXPECT_GT(CountIn(pixels, text, IdColour(416)), 0) << "focused field's fill";
+        EXPECT_GT(CountIn(pixels, text, IdColour(417)), 0) << "focused field's text";
+        EXPECT_GT(CountIn(pixels, text, IdColour(406)), 0) << "the other fields";
+    }
+    EnableWindow(picker, FALSE);
+    Repaint(dialog_);
+    {
+        const PixelBuffer pixels = CaptureClient(picker);
+        EXPECT_GT(CountIn(pixels, text, IdColour(407)), 0);
+        EXPECT_EQ(Count(pixels, IdColour(405)), 0);
+        EXPECT_GT(CountIn(pixels, text, IdColour(408)), 0) << "disabled text";
+        EXPECT_EQ(Count(pixels, IdColour(406)) + Count(pixels, IdColour(417)) + Count(pixels, IdColour(416)), 0);
+        EXPECT_EQ(CountIn(pixels, button, IdColour(415)), (button.right - button.left) * (button.bottom - button.top));
+    }
+}
+
+TEST_F(DateTimeTest, CheckBoxFollowsTheDateAndTheWindowState) {
+    HWND picker = AddPicker(DTS_SHOWNONE);
+    SkinAll();
+    RECT client{};
+    GetClientRect(picker, &client);
+    const RECT box{1, 1, 1 + (client.bottom - 2), client.bottom - 1};
+    struct Case {
+        bool date, enabled;
+        int image;
+    } cases[] = {{true, true, 409}, {false, true, 410}, {true, false, 411}, {false, false, 412}};
+    for (const Case& c : cases) {
+        SYSTEMTIME t = Date(2026, 6, 15);
+        SendMessageW(picker, DTM_SETSYSTEMTIME, c.date ? GDT_VALID : GDT_NONE, reinterpret_cast<LPARAM>(&t));
+        EnableWindow(picker, c.enabled);
+        Repaint(dialog_);
+        const PixelBuffer pixels = CaptureClient(picker);
+        const long area = (box.right - box.left) * (box.bottom - box.top);
+        EXPECT_GT(CountIn(pixels, box, IdColour(c.image)), area * 3 / 4) << "image " << c.image;
+        if (!c.date) {
+            EXPECT_GT(Count(pixels, IdColour(408)), 0) << "fields without a date";
+            EXPECT_EQ(Count(pixels, IdColour(406)), 0);
+        }
+    }
+}
+
+TEST_F(DateTimeTest, ButtonPressedWhileHeldAndReleasedWhenDraggedOut) {
+    HWND picker = AddPicker(0);
+    SkinAll();
+    const RECT button = ButtonBox(picker);
+    const POINT in{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(in.x, in.y));
+    PumpMessages();
+    CTWDateTime* object = Object(picker);
+    ASSERT_TRUE(object);
+    EXPECT_EQ(object->GetButtonState(), 1);
+    EXPECT_GT(CountIn(CaptureClient(picker), button, IdColour(414)), 0);
+    if (GetCapture() == picker) {
+        SendMessageW(picker, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
+        PumpMessages();
+        EXPECT_EQ(object->GetButtonState(), 0);
+        EXPECT_GT(CountIn(CaptureClient(picker), button, IdColour(413)), 0);
+    }
+    SendMessageW(picker, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    PumpMessages();
+    EXPECT_EQ(object->GetButtonState(), 0);
+    SendMessageW(picker, WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+}
+
+TEST_F(DateTimeTest, UpDownIsTheSkinnedSpinOverTheButtonArea) {
+    HWND picker = AddPicker(DTS_UPDOWN);
+    SkinAll();
+    HWND spin = nullptr;
+    for (HWND child = GetWindow(picker, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetSkinnedWindowType(child) == ctype::kSpin) spin = child;
+    ASSERT_TRUE(spin) << "the up-down child is skinned";
+    RECT spinBox{};
+    GetWindowRect(spin, &spinBox);
+    MapWindowPoints(nullptr, picker, reinterpret_cast<POINT*>(&spinBox), 2);
+    const RECT button = ButtonBox(picker);
+    EXPECT_EQ(spinBox.left, button.left);
+    EXPECT_EQ(spinBox.right, button.right);
+    const PixelBuffer pixels = CaptureClient(picker);
+    EXPECT_EQ(CountIn(pixels, button, IdColour(413)), 0) << "no drop-down button under the spin";
+    long arrows = 0;
+    for (int id : {258, 263, 277, 282}) arrows += CountIn(pixels, button, IdColour(id));
+    EXPECT_GT(arrows, 0) << "the spin's arrows";
+}
+
+// Which part of the date VK_UP changes: 0 day, 1 month, 2 year, -1 none.
+int PartUpChanges(HWND picker) {
+    const SYSTEMTIME before = TimeOf(picker);
+    SendMessageW(picker, WM_KEYDOWN, VK_UP, 0);
+    SendMessageW(picker, WM_KEYUP, VK_UP, 0);
+    const SYSTEMTIME after = TimeOf(picker);
+    SYSTEMTIME back = before;
+    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&back));
+    if (after.wDay != before.wDay) return 0;
+    if (after.wMonth != before.wMonth) return 1;
+    if (after.wYear != before.wYear) return 2;
+    return -1;
+}
+
+// The format's runs: day 0, literal 1, month 2, literal 3, year 4.
+int PartOfField(int field) { return field < 0 ? -1 : field / 2; }
+
+TEST_F(DateTimeTest, PaintedFieldIsTheEditedOneAfterEveryKeyAndClick) {
+    const HWND pickers[] = {AddPicker(0, 10), AddPicker(DTS_SHOWNONE, 60)};
+    SkinAll();
+    for (HWND picker : pickers) {
+        SCOPED_TRACE(picker == pickers[0] ? "plain" : "with check box");
+        SetFocus(picker);
+        Repaint(dialog_);
+        CTWDateTime* object = Object(picker);
+        ASSERT_TRUE(object);
+        ASSERT_EQ(object->GetFieldCount(), 5);
+        EXPECT_EQ(PartOfField(object->GetFocusedField()), PartUpChanges(picker)) << "at the start";
+        const WPARAM keys[] = {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_LEFT, VK_LEFT, VK_LEFT, VK_LEFT, VK_LEFT};
+        int step = 0;
+        for (WPARAM key : keys) {
+            SendMessageW(picker, WM_KEYDOWN, key, 0);
+            SendMessageW(picker, WM_KEYUP, key, 0);
+            Repaint(dialog_);
+            EXPECT_EQ(PartOfField(object->GetFocusedField()), PartUpChanges(picker))
+                << "after key " << step << (key == VK_RIGHT ? " right" : " left");
+            ++step;
+        }
+        for (int field : {4, 0, 2, 0}) {
+            const RECT box = object->GetFieldBox(field);
+            const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+            SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            SendMessageW(picker, WM_LBUTTONUP, 0, at);
+            Repaint(dialog_);
+            EXPECT_EQ(object->GetFocusedField(), field);
+            EXPECT_EQ(PartOfField(object->GetFocusedField()), PartUpChanges(picker)) << "after a click on " << field;
+            const PixelBuffer pixels = CaptureClient(picker);
+            EXPECT_GT(CountIn(pixels, box, IdColour(416)), 0) << "the clicked field is highlighted";
+        }
+    }
+}
+
+TEST_F(DateTimeTest, CustomFormatOfAnyLengthAndNullRestoresTheLocaleFormat) {
+    HWND picker = AddPicker(0, 10, nullptr);
+    SkinAll();
+    CTWDateTime* object = Object(picker);
+    ASSERT_TRUE(object);
+    const int localeFields = object->GetFieldCount();
+    // A quoted literal far longer than any fixed buffer, between two fields.
+    const std::wstring longFormat = L"dd'" + std::wstring(600, L'x') + L"'yyyy";
+    SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(longFormat.c_str()));
+    EXPECT_EQ(object->GetCustomFormat(), longFormat);
+    EXPECT_EQ(object->GetFieldCount(), 3);
+    const std::string narrow = "MM'" + std::string(400, 'y') + "'dd";
+    SendMessageA(picker, DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(narrow.c_str()));
+    EXPECT_EQ(object->GetCustomFormat(), std::wstring(narrow.begin(), narrow.end()));
+    EXPECT_EQ(object->GetFieldCount(), 3);
+    for (UINT msg : {UINT(DTM_SETFORMATW), UINT(DTM_SETFORMATA)}) {
+        SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"dd"));
+        SendMessageW(picker, msg, 0, 0);
+        EXPECT_FALSE(object->HasCustomFormat());
+        EXPECT_EQ(object->GetFieldCount(), localeFields) << "the locale's format again";
+    }
+    Repaint(dialog_);
+    EXPECT_GT(Count(CaptureClient(picker), IdColour(406)), 0);
+}
