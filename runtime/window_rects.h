@@ -35,6 +35,18 @@ public:
     HWND hWnd_;
 };
 
+// The client rectangle in window coordinates as the window shows on the
+// screen: left to right also for a right-to-left window, whose client origin
+// lies at the client's right edge.
+inline RECT ClientRectInWindow(HWND hwnd) {
+    CClientRect client(hwnd);
+    client.ClientToScreen();
+    const CWindowRect window(hwnd);
+    RECT out = client;
+    OffsetRect(&out, -window.left, -window.top);
+    return out;
+}
+
 // The extended style of a window, read once (0 for a bad handle).
 class CWndExStyle {
 public:

@@ -10,6 +10,7 @@
 #include "model/elements/wnd_frame.h"
 #include "model/font.h"
 #include "model/mrg_bitmap.h"
+#include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/menu_bar_layout.h"
@@ -200,13 +201,13 @@ void CTWWndMenu::DetachMenuBar(BOOL redraw) {
 
 namespace {
 
+bool IsMirrored(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0; }
+
+// The client rectangle in the window's own layout: a right-to-left window's
+// is mirrored (its DCs draw from the right edge).
 Rect ClientInWindow(HWND hwnd) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    POINT origin{0, 0};
-    ClientToScreen(hwnd, &origin);
-    const CWindowRect wr(hwnd);
-    return Rect{client.left, client.top, client.right, client.bottom}.Offset(origin.x - wr.left, origin.y - wr.top);
+    const Rect shown = FromRECT(ClientRectInWindow(hwnd));
+    return IsMirrored(hwnd) ? MirrorInWidth(shown, CWindowRect(hwnd).Width()) : shown;
 }
 
 FrameBorders BordersOf(HWND hwnd) {
@@ -235,6 +236,13 @@ std::vector<std::wstring> CTWWndMenu::ItemTexts() const {
     return texts;
 }
 
+int CTWWndMenu::ClientTopShift() const {
+    if (!element_) return 0;
+    const CTwfSkin* skin = element_->GetOwnerSkin();
+    return BarClientTopShift(int(element_->GetNumber(kTopGap)), int(element_->GetNumber(kBottomGap)),
+                             skin ? skin->GetVersion() : 0);
+}
+
 std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
     if (!menu_ || !element_) return {};
     const CWindowRect wr(hWnd_);
@@ -246,7 +254,7 @@ std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
     const DWORD offset = element_->GetNumber(kItemOffset);
     in.itemOffset = {short(LOWORD(offset)), short(HIWORD(offset))};
     const Rect client = ClientInWindow(hWnd_);
-    in.rowHeight = std::max(0, client.top - in.borders.top - in.topGap - int(element_->GetNumber(kBottomGap)));
+    in.rowHeight = std::max(0, client.top - in.borders.top - ClientTopShift());
     in.heightItem = HeightItem();
     in.mdi = MdiState();
     if (const auto* frame = dynamic_cast<const CTwfWndFrame*>(element_))
@@ -310,8 +318,14 @@ int CTWWndMenu::HitTest(POINT p) const { return HitTestBarItems(ItemRects(), {p.
 POINT CTWWndMenu::CursorInWindow() const {
     POINT cursor;
     GetCursorPos(&cursor);
+    return ScreenToLayout(cursor);
+}
+
+POINT CTWWndMenu::ScreenToLayout(POINT screen) const {
     const CWindowRect wr(hWnd_);
-    return {cursor.x - wr.left, cursor.y - wr.top};
+    // Mirrored layouts count from the right edge.
+    if (IsMirrored(hWnd_)) return {wr.right - screen.x, screen.y - wr.top};
+    return {screen.x - wr.left, screen.y - wr.top};
 }
 
 bool CTWWndMenu::IsItemDisabled(int index) const {
@@ -374,6 +388,12 @@ void CTWWndMenu::DrawBar(HDC dc) {
     if (!memory || !bitmap) return;
     {
         SelectGuard select(memory.Get(), bitmap.Get());
+        // A mirrored bar is drawn mirrored in the buffer and copied as it is.
+        const bool mirrored = IsMirrored(hWnd_);
+        SetLayout(memory.Get(), mirrored ? LAYOUT_RTL : 0);
+        SavedDC saved(dc);
+        if (mirrored) SetLayout(dc, 0);
+        const Rect at = mirrored ? MirrorInWidth(bar, CWindowRect(hWnd_).Width()) : bar;
         PatBlt(memory.Get(), 0, 0, bar.Width(), bar.Height(), WHITENESS);
         CTWDraw draw(memory.Get(), nullptr, FALSE);
         const RECT all{0, 0, bar.Width(), bar.Height()};
@@ -382,7 +402,8 @@ void CTWWndMenu::DrawBar(HDC dc) {
         const int height = HeightItem();
         for (int i = 0; i < int(rects.size()); ++i)
             if (i != height) PaintItem(memory.Get(), i, ItemState(i), rects, {-bar.left, -bar.top});
-        BitBlt(dc, bar.left, bar.top, bar.Width(), bar.Height(), memory.Get(), 0, 0, SRCCOPY);
+        SetLayout(memory.Get(), 0); // copied out as it lies in the buffer
+        BitBlt(dc, at.left, at.top, bar.Width(), bar.Height(), memory.Get(), 0, 0, SRCCOPY);
     }
 }
 
@@ -427,7 +448,7 @@ LRESULT CTWWndMenu::CalcBorderSize(BOOL, LPARAM params) {
     const LRESULT result = Default();
     auto* rect = reinterpret_cast<RECT*>(params);
     if (rect && menu_ && element_ && !IsIconic(hWnd_)) {
-        rect->top += int(element_->GetNumber(kBottomGap)) + int(element_->GetNumber(kTopGap));
+        rect->top += ClientTopShift();
         if (rect->top > rect->bottom) rect->top = rect->bottom;
     }
     return result;
@@ -463,8 +484,12 @@ BOOL CTWWndMenu::TrackPopup() {
         const Rect r = ItemRects()[std::size_t(hot_)];
         const CWindowRect wr(hWnd_);
         popupOpen_ = true;
-        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, std::max(0L, wr.left + r.left), wr.top + r.bottom, 0, hWnd_,
-                       nullptr);
+        if (IsMirrored(hWnd_)) // the item shows mirrored: the popup opens leftwards from its right edge
+            TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_TOPALIGN, wr.right - r.left, wr.top + r.bottom, 0, hWnd_,
+                           nullptr);
+        else
+            TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, std::max(0L, wr.left + r.left), wr.top + r.bottom, 0,
+                           hWnd_, nullptr);
         popupOpen_ = false;
         if (g_filterHook) {
             UnhookWindowsHookEx(g_filterHook);
@@ -546,8 +571,8 @@ LRESULT CTWWndMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCCALCSIZE: return CalcBorderSize(BOOL(wp), lp);
     case WM_NCHITTEST: {
         const CWindowRect wr(hWnd_);
-        const Rect bar = BarRect().Offset(wr.left, wr.top);
-        if (bar.Contains({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) {
+        const POINT p = ScreenToLayout({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        if (BarRect().Contains({p.x, p.y})) {
             hitCode_ = HTMENU;
             return HTCLIENT;
         }

@@ -42,6 +42,8 @@ public:
     // rectangle, and the item under a window point (-1 when none).
     // `measure` (optional) is a DC to measure the item texts on.
     std::vector<hexmoor::Rect> ItemRects(HDC measure = nullptr) const;
+    // How far the bar moves the client top below the system's menu row.
+    int ClientTopShift() const;
     // Paints the bar straight into a DC that shows the whole window (the
     // frame's back buffer).
     void DrawInto(HDC windowImage);
@@ -85,6 +87,9 @@ private:
     void OpenItem(int index);
     bool OnMenuFilterMessage(const MSG* msg);
     POINT CursorInWindow() const;
+    // A screen point in the window's own layout (mirrored for a right-to-left
+    // window), where the bar's rectangles are.
+    POINT ScreenToLayout(POINT screen) const;
 
     mutable HWND mdiClient_ = nullptr;
     HMENU menu_ = nullptr;

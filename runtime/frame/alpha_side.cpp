@@ -87,6 +87,16 @@ void CTWFrameAlphaSide::UpdatePosition(int show, bool force) {
     busy_ = false;
 }
 
+void CTWFrameAlphaSide::PlaceInZOrder() {
+    if (!hwnd_) return;
+    HWND frame = frame_->GetSafeHwnd();
+    HWND above = GetWindow(frame, GW_HWNDPREV);
+    while (above && GetPropA(above, kAlphaProp) &&
+           static_cast<CTWFrameAlphaSide*>(GetPropA(above, kAlphaProp))->frame_ == frame_)
+        above = GetWindow(above, GW_HWNDPREV);
+    SetWindowPos(hwnd_, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
 void CTWFrameAlphaSide::SetActive(bool active) {
     active_ = active;
     rendered_.Reset();
@@ -110,12 +120,19 @@ void CTWFrameAlphaSide::Render(const RECT& screen) {
             return;
         }
         SelectGuard select(memory.Get(), rendered_.Get());
+        // The side is drawn where the frame's own layout has it; a
+        // right-to-left frame's side is drawn mirrored (it also sits on the
+        // other edge, see SideRectInWindow).
+        const bool mirrored = (GetWindowLongPtrW(frame_->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+        SetLayout(memory.Get(), mirrored ? LAYOUT_RTL : 0);
+        const CWindowRect wr(frame_->GetSafeHwnd());
+        const Rect inLayout = SideRect(side_, {wr.Width(), wr.Height()}, frame_->Borders());
         CTWDraw draw(memory.Get(), nullptr, FALSE);
-        const RECT inWindow = SideRectInWindow();
-        frame_->DrawSide(draw, side_, !active_, {-inWindow.left, -inWindow.top});
+        frame_->DrawSide(draw, side_, !active_, {-inLayout.left, -inLayout.top});
         draw.Release();
-        if (side_ == Side::Top) frame_->DrawCaptionInto(memory.Get(), {-inWindow.left, -inWindow.top});
+        if (side_ == Side::Top) frame_->DrawCaptionInto(memory.Get(), {-inLayout.left, -inLayout.top});
         GdiFlush();
+        SetLayout(memory.Get(), 0);
     }
     SelectGuard select(memory.Get(), rendered_.Get());
     POINT at{screen.left, screen.top};

@@ -16,6 +16,7 @@
 #include "model/twf_obj.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/menu_bar_layout.h"
+#include "runtime/logic/outline_drag.h"
 #include "runtime/manager/frame_size.h"
 #include "runtime/messages.h"
 #include "runtime/regions.h"
@@ -37,6 +38,11 @@ constexpr WORD kTextColour = 482, kButtonAlignment = 685, kMinimizedImage = 486;
 constexpr WORD kButtonOffset[4] = {490, 491, 489, 492};
 constexpr WORD kButtonMinOffset[4] = {556, 555, 554, 0};
 constexpr WORD kButtonSize[4] = {550, 551, 493, 552};
+// The style bit of a floating frame that shows its owner's activation, and
+// the floating-status request that asks it to.
+constexpr LONG_PTR kSyncActiveStyle = 0x100;
+constexpr UINT kFloatStatus = 0x036D;
+constexpr WPARAM kFloatSyncActive = 0x40;
 
 Point PairOf(const CTwfObj* e, WORD id) {
     if (!e || !id) return {};
@@ -144,6 +150,11 @@ void CFrameSkinWnd::Detach() {
         DeleteWhenUnwound(std::move(bar_));
         bar_.reset();
     }
+    for (HWND ancestor = GetAncestor(hWnd_, GA_PARENT); ancestor; ancestor = GetAncestor(ancestor, GA_PARENT)) {
+        if (CFrameSkinWnd* frame = GetFrameSkinWnd(ancestor)) std::erase(frame->childFrames_, hWnd_);
+        if (ancestor == GetDesktopWindow()) break;
+    }
+    childFrames_.clear();
     DeleteSidePainters();
     if (!RestoreWindowProc(hWnd_, &FrameWndProc, oldProc_) && oldProc_.previous) {
         std::lock_guard<std::mutex> guard(Orphans().lock);
@@ -207,6 +218,7 @@ void CFrameSkinWnd::CreateSidePainters() {
             alpha_[std::size_t(i)]->Create();
             alpha_[std::size_t(i)]->SetActive(activeLook_);
         }
+        PlaceAlphaSides();
     }
 }
 
@@ -217,6 +229,52 @@ CTWFrameAlphaSide* CFrameSkinWnd::AlphaSide(Side side) const {
     case Side::Left: return alpha_[2].get();
     default: return alpha_[3].get();
     }
+}
+
+void CFrameSkinWnd::RegisterWithAncestors() {
+    if (!hWnd_) return;
+    HWND desktop = GetDesktopWindow();
+    for (HWND ancestor = GetAncestor(hWnd_, GA_PARENT); ancestor && ancestor != desktop;
+         ancestor = GetAncestor(ancestor, GA_PARENT)) {
+        CFrameSkinWnd* frame = GetFrameSkinWnd(ancestor);
+        if (frame && frame != this &&
+            std::find(frame->childFrames_.begin(), frame->childFrames_.end(), hWnd_) == frame->childFrames_.end())
+            frame->childFrames_.push_back(hWnd_);
+    }
+}
+
+namespace {
+BOOL CALLBACK CollectFrameChild(HWND child, LPARAM lp) {
+    auto* list = reinterpret_cast<std::vector<HWND>*>(lp);
+    if (GetFrameSkinWnd(child) && std::find(list->begin(), list->end(), child) == list->end()) list->push_back(child);
+    return TRUE;
+}
+} // namespace
+
+void CFrameSkinWnd::CollectChildFrames() {
+    if (!hWnd_) return;
+    // EnumChildWindows walks every descendant, not only direct children.
+    EnumChildWindows(hWnd_, &CollectFrameChild, reinterpret_cast<LPARAM>(&childFrames_));
+}
+
+void CFrameSkinWnd::MoveChildFrames() {
+    for (HWND child : std::vector<HWND>(childFrames_))
+        if (CFrameSkinWnd* frame = GetFrameSkinWnd(child)) frame->UpdateAlphaSides(-1, false);
+}
+
+void CFrameSkinWnd::ActivateChildFrames(bool active) {
+    for (HWND child : std::vector<HWND>(childFrames_))
+        if (CFrameSkinWnd* frame = GetFrameSkinWnd(child)) frame->SetAlphaSidesActive(active);
+}
+
+void CFrameSkinWnd::SetAlphaSidesActive(bool active) {
+    for (auto& side : alpha_)
+        if (side) side->SetActive(active);
+}
+
+void CFrameSkinWnd::PlaceAlphaSides() {
+    for (auto& side : alpha_)
+        if (side) side->PlaceInZOrder();
 }
 
 void CFrameSkinWnd::UpdateAlphaSides(int show, bool force) {
@@ -250,6 +308,8 @@ FrameBorders CFrameSkinWnd::Borders() const {
     if (!painters_[0] || !painters_[1] || !painters_[2] || !painters_[3]) return {};
     return {painters_[2]->Thickness(), painters_[0]->Thickness(), painters_[3]->Thickness(), painters_[1]->Thickness()};
 }
+
+Rect CFrameSkinWnd::ShownRect(const Rect& r) const { return IsRTL() ? MirrorInWidth(r, WindowSize().cx) : r; }
 
 SIZE CFrameSkinWnd::WindowSize() const {
     const CWindowRect r(hWnd_);
@@ -478,6 +538,9 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
     {
         SelectGuard select(memory.Get(), backBuffer_.Get());
         if (redraw) {
+            // A right-to-left frame is drawn mirrored: its layout's left is
+            // the screen's right (images mirrored, text read as it should).
+            SetLayout(memory.Get(), IsRTL() ? LAYOUT_RTL : 0);
             CTWDraw draw(memory.Get(), nullptr, FALSE);
             if (minimized) {
                 if (const CMrgBitmap* image = element_ ? element_->GetImage(kMinimizedImage) : nullptr) {
@@ -493,16 +556,17 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
             if (bar_ && bar_->GetMenuHandle()) bar_->DrawInto(memory.Get());
             pictureValid_ = !minimized;
             pictureActive_ = activeLook_;
+            // Copied out as it lies in the buffer (a mirrored source would
+            // be read back mirrored).
+            SetLayout(memory.Get(), 0);
         }
 
         SavedDC saved(target);
+        // The picture is already as the screen shows it: the window DC of a
+        // right-to-left window must not mirror it again.
+        if (GetLayout(target) & LAYOUT_RTL) SetLayout(target, 0);
         if (!minimized) {
-            RECT client{};
-            GetClientRect(hWnd_, &client);
-            POINT origin{0, 0};
-            ClientToScreen(hWnd_, &origin);
-            const CWindowRect wr(hWnd_);
-            OffsetRect(&client, origin.x - wr.left, origin.y - wr.top);
+            const RECT client = ClientRectInWindow(hWnd_);
             ExcludeClipRect(target, client.left, client.top, client.right, client.bottom);
         }
         BitBlt(target, 0, 0, w.cx, w.cy, memory.Get(), 0, 0, SRCCOPY);
@@ -597,8 +661,33 @@ LRESULT CFrameSkinWnd::DefaultWithoutSystemPaint() {
     return result;
 }
 
+LRESULT CFrameSkinWnd::UnskinnedWindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_MOVE:
+    case WM_SIZE: {
+        const LRESULT result = Default();
+        MoveChildFrames();
+        return result;
+    }
+    case WM_ACTIVATE: ActivateChildFrames(LOWORD(wp) != WA_INACTIVE); return Default();
+    case kFloatStatus:
+        // A floating frame that shows its owner's activation passes it on.
+        if ((GetWindowLongPtrW(hWnd_, GWL_STYLE) & kSyncActiveStyle) && wp == kFloatSyncActive)
+            SendMessageW(GetParent(hWnd_), TWM_SYNCACTIVE, 1, LPARAM(hWnd_));
+        return Default();
+    case TWM_SYNCACTIVE: ActivateChildFrames(wp != 0); return Default();
+    case WM_WINDOWPOSCHANGED: {
+        const LRESULT result = Default();
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+        if (pos && !(pos->flags & SWP_NOZORDER)) ActivateChildFrames(true);
+        return result;
+    }
+    default: return Default();
+    }
+}
+
 LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (!IsSkinningOn() || !HasSidePainters()) return Default();
+    if (!IsSkinningOn() || !HasSidePainters()) return UnskinnedWindowProc(msg, wp, lp);
     switch (msg) {
     case WM_NCCALCSIZE: return CalcBorderSize(BOOL(wp), lp);
     case WM_NCPAINT: return PaintBorder(nullptr);
@@ -613,6 +702,11 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_WINDOWPOSCHANGED: {
         const LRESULT result = Default();
         UpdateAlphaSides(msg == WM_SHOWWINDOW ? (wp ? 1 : 0) : -1, false);
+        if (msg == WM_MOVE) MoveChildFrames();
+        if (msg == WM_WINDOWPOSCHANGED) {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+            if (pos && !(pos->flags & SWP_NOZORDER)) PlaceAlphaSides();
+        }
         return result;
     }
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lp);
@@ -640,6 +734,10 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         PaintBorder(nullptr);
         return result;
     }
+    case WM_ENTERSIZEMOVE: return OnEnterSizeMove();
+    case WM_EXITSIZEMOVE: return OnExitSizeMove();
+    case WM_SIZING:
+    case WM_MOVING: return OnSizingOrMoving(msg, wp, lp);
     case 0xAE: // the system's themed caption and frame drawing requests
     case 0xAF: return 0;
     default: return Default();
@@ -657,14 +755,15 @@ LRESULT CFrameSkinWnd::OnNcActivate(BOOL active) {
 }
 
 LRESULT CFrameSkinWnd::OnActivate(WPARAM wp, LPARAM) {
-    const bool look = LOWORD(wp) != WA_INACTIVE;
+    // A frame that shows its owner's activation always looks active.
+    const bool look = LOWORD(wp) != WA_INACTIVE || (GetWindowLongPtrW(hWnd_, GWL_STYLE) & kSyncActiveStyle) != 0;
     const LRESULT result = Default();
     if (look != activeLook_) {
         activeLook_ = look;
-        for (auto& side : alpha_)
-            if (side) side->SetActive(activeLook_);
+        SetAlphaSidesActive(activeLook_);
         PaintBorder(nullptr);
     }
+    ActivateChildFrames(activeLook_);
     return result;
 }
 
@@ -683,6 +782,7 @@ LRESULT CFrameSkinWnd::OnSize(WPARAM type, LPARAM) {
         SetWindowRgn(hWnd_, nullptr, FALSE);
     } else {
         UpdateAlphaSides(-1, false);
+        MoveChildFrames();
         UpdateRegion();
     }
     return result;
@@ -722,14 +822,11 @@ LRESULT CFrameSkinWnd::OnNcHitTest(WPARAM, LPARAM lp) {
     NcHitInput in;
     in.window = {wr.Width(), wr.Height()};
     in.borders = Borders();
-    RECT client{};
-    GetClientRect(hWnd_, &client);
-    POINT origin{0, 0};
-    ClientToScreen(hWnd_, &origin);
-    OffsetRect(&client, origin.x - wr.left, origin.y - wr.top);
-    in.client = FromRECT(client);
-    if (bar_ && bar_->GetMenuHandle()) in.menuBar = bar_->BarRect();
-    in.sysMenuIcon = FromRECT(CaptionIconRect());
+    in.client = FromRECT(ClientRectInWindow(hWnd_));
+    // The bar and the icon are laid out in the frame's own layout, which a
+    // right-to-left frame shows mirrored; the point is where the screen has it.
+    if (bar_ && bar_->GetMenuHandle()) in.menuBar = ShownRect(bar_->BarRect());
+    in.sysMenuIcon = ShownRect(FromRECT(CaptionIconRect()));
     in.style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     in.sizingEdge = GetSystemMetrics(SM_CYFRAME);
     in.cornerLength = GetSystemMetrics(SM_CXSIZE) + GetSystemMetrics(SM_CXFRAME);
@@ -761,7 +858,7 @@ LRESULT CFrameSkinWnd::OnNcLButtonDown(WPARAM hitCode, LPARAM lp) {
     switch (hitCode) {
     case HTSYSMENU: {
         const CWindowRect wr(hWnd_);
-        const RECT icon = CaptionIconRect();
+        const Rect icon = ShownRect(FromRECT(CaptionIconRect()));
         ShowSystemMenu(wr.left + icon.left, wr.top + icon.bottom);
         return 0;
     }
@@ -882,4 +979,107 @@ LRESULT CFrameSkinWnd::OnLButtonUp(WPARAM, LPARAM lp) {
     }
     PostMessageW(hWnd_, WM_SYSCOMMAND, command, lp);
     return 0;
+}
+
+// --- outline move and size -------------------------------------------------------
+
+bool CFrameSkinWnd::UsesOutlineDrag() const { return outline_ != 0 || (HasAlphaSides() && !AlphaFramesAccelerated); }
+
+namespace {
+
+// The window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    HWND parent = GetAncestor(hwnd, GA_PARENT);
+    if (parent && parent != GetDesktopWindow()) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+} // namespace
+
+LRESULT CFrameSkinWnd::OnEnterSizeMove() {
+    if (UsesOutlineDrag()) {
+        SetCapture(hWnd_);
+        outlineTracking_ = true;
+        SetRectEmpty(&outlineRect_);
+        SetRectEmpty(&lastOutline_);
+    }
+    return Default();
+}
+
+LRESULT CFrameSkinWnd::OnSizingOrMoving(UINT msg, WPARAM, LPARAM lp) {
+    auto* proposed = reinterpret_cast<RECT*>(lp);
+    if (!outlineTracking_ || !proposed || !UsesOutlineDrag()) return Default();
+    RECT window;
+    GetWindowRect(hWnd_, &window);
+    if (IsRectEmpty(&outlineRect_)) outlineRect_ = RectInParent(hWnd_);
+    if (msg == WM_SIZING) {
+        // The system proposes each step from the rectangle it was given back
+        // last time, which is always the window's own: the difference is this
+        // step's change alone.
+        outlineRect_ = ToRECT(OutlineAfterSizing(FromRECT(outlineRect_), FromRECT(*proposed), FromRECT(window)));
+    } else {
+        outlineRect_ = ToRECT(
+            OutlineAfterMoving(FromRECT(outlineRect_), {proposed->left, proposed->top}, {window.left, window.top}));
+    }
+    DrawDragOutline(false);
+    // The window itself stays where it is until the drag ends.
+    *proposed = window;
+    if (msg == WM_SIZING) return Default();
+    return 0;
+}
+
+LRESULT CFrameSkinWnd::OnExitSizeMove() {
+    if (outlineTracking_) {
+        // Drawing the outline once more takes it off the screen.
+        if (!IsRectEmpty(&lastOutline_)) DrawDragOutline(true);
+        const RECT target = outlineRect_;
+        outlineTracking_ = false;
+        SetRectEmpty(&outlineRect_);
+        SetRectEmpty(&lastOutline_);
+        if (!IsRectEmpty(&target))
+            SetWindowPos(hWnd_, nullptr, target.left, target.top, target.right - target.left,
+                         target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+        UpdateRegion();
+        if (GetCapture() == hWnd_) ReleaseCapture();
+    }
+    if (regionKind_ == 4) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        ScreenToClient(hWnd_, &cursor);
+        SendMessageW(hWnd_, WM_LBUTTONUP, 0, MAKELPARAM(cursor.x, cursor.y));
+    }
+    return Default();
+}
+
+void CFrameSkinWnd::DrawDragOutline(bool noPrevious) {
+    if (!outlineTracking_ && IsRectEmpty(&outlineRect_)) return;
+    // Pending paints first, so that none lands on top of the outline and
+    // leaves half of it behind.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
+    HWND parent = GetAncestor(hWnd_, GA_PARENT);
+    if (!parent) parent = GetDesktopWindow();
+    HDC dc = GetDCEx(parent, nullptr, DCX_WINDOW | DCX_CACHE);
+    if (!dc) return;
+    // The parent's window DC starts at its window's top-left, the outline
+    // is in its client coordinates.
+    RECT pw;
+    GetWindowRect(parent, &pw);
+    POINT client{0, 0};
+    ClientToScreen(parent, &client);
+    const int dx = client.x - pw.left, dy = client.y - pw.top;
+    HBRUSH brush = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    HGDIOBJ old = SelectObject(dc, brush);
+    auto xorOutline = [&](const RECT& r) {
+        const OutlineStrips s = DragOutlineStrips(FromRECT(r).Offset(dx, dy), 3);
+        for (const Rect& strip : s.strips)
+            if (!strip.IsEmpty()) PatBlt(dc, strip.left, strip.top, strip.Width(), strip.Height(), PATINVERT);
+    };
+    if (!noPrevious && !IsRectEmpty(&lastOutline_)) xorOutline(lastOutline_);
+    xorOutline(outlineRect_);
+    SelectObject(dc, old);
+    ReleaseDC(parent, dc);
+    lastOutline_ = outlineRect_;
 }

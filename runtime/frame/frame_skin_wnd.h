@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "runtime/controls/menu_bar.h"
 #include "runtime/frame/alpha_side.h"
@@ -57,6 +58,17 @@ public:
     // FALSE when the window has none.
     BOOL ShowSystemMenu(int x, int y);
 
+    // Frames inside frames: a frame is entered in the child list of every
+    // ancestor that has a frame, and the frames of its descendants in its
+    // own, so that a frame can move and activate the layered sides of the
+    // frames it holds (whose own positions do not change when it moves).
+    void RegisterWithAncestors();
+    void CollectChildFrames();
+    const std::vector<HWND>& ChildFrames() const { return childFrames_; }
+    void MoveChildFrames();
+    void ActivateChildFrames(bool active);
+    void SetAlphaSidesActive(bool active);
+
     // Layered alpha sides (top, bottom, left, right), present while the
     // skin asks for semitransparency.
     bool HasAlphaSides() const { return alpha_[0] != nullptr; }
@@ -74,6 +86,10 @@ public:
     int GetHotButton() const { return hot_; }
     int GetPressedButton() const { return pressed_; }
     int GetRegionKind() const { return regionKind_; }
+    // Whether a drag moves or sizes an outline in place of the window: the
+    // skin asks for it, or layered sides are drawn without acceleration.
+    bool UsesOutlineDrag() const;
+    bool IsOutlineTracking() const { return outlineTracking_; }
 
     // The layout inputs of the current window and skin.
     hexmoor::rt::FrameBorders Borders() const;
@@ -103,6 +119,14 @@ protected:
     virtual LRESULT OnNcLButtonDown(WPARAM hitCode, LPARAM lp);
     virtual LRESULT OnSysCommand(WPARAM wp, LPARAM lp);
     virtual LRESULT OnGetMinMaxInfo(LPARAM lp);
+    // Outline move/size: WM_ENTERSIZEMOVE, WM_SIZING/WM_MOVING and
+    // WM_EXITSIZEMOVE.
+    LRESULT OnEnterSizeMove();
+    LRESULT OnSizingOrMoving(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnExitSizeMove();
+    // Draws the outline (exclusive-or) on the parent's window DC and, unless
+    // `noPrevious`, takes the last drawn one away in the same step.
+    void DrawDragOutline(bool noPrevious);
 
     // Draws the whole non-client area into `dc` (a window DC), client area
     // left out unless minimised.
@@ -116,6 +140,9 @@ protected:
     int CaptionButtonFromScreen(POINT screen) const;
     HICON CaptionIcon() const;
     SIZE WindowSize() const;
+    // Where a rectangle of the frame's layout shows in window coordinates
+    // (mirrored for a right-to-left frame).
+    hexmoor::Rect ShownRect(const hexmoor::Rect& r) const;
     // Runs the saved procedure with WS_VISIBLE cleared, so that the system
     // draws none of its own frame, then repaints ours.
     LRESULT DefaultWithoutSystemPaint();
@@ -132,6 +159,10 @@ protected:
     WORD lastHit_ = 0;
     bool activeLook_ = true;
     bool tracking_ = false; // TrackMouseEvent armed for leave
+    // Outline move/size, in the parent's client coordinates.
+    bool outlineTracking_ = false;
+    RECT outlineRect_{0, 0, 0, 0};
+    RECT lastOutline_{0, 0, 0, 0};
     hexmoor::win::Font ownedFont_;
     hexmoor::win::Bitmap backBuffer_;
     SIZE backSize_{0, 0};
@@ -139,7 +170,15 @@ protected:
     bool pictureActive_ = false; // ... drawn with this activation look
     std::unique_ptr<CTWWndMenu> bar_;
     std::array<std::unique_ptr<CTWFrameAlphaSide>, 4> alpha_; // top, bottom, left, right
+    // Windows of the frames inside this one (looked up by handle, so a frame
+    // that went away is simply not found).
+    std::vector<HWND> childFrames_;
+    // Handling while skinning is off: moves and activation still reach the
+    // frames inside.
+    LRESULT UnskinnedWindowProc(UINT msg, WPARAM wp, LPARAM lp);
     void UpdateAlphaSides(int show, bool force);
+    // Puts the layered sides directly above the frame in the z-order.
+    void PlaceAlphaSides();
     MSG current_{};
 };
 

@@ -1,5 +1,6 @@
 #include "runtime/logic/frame_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -190,20 +191,25 @@ CaptionTextPlacement PlaceCaptionText(const CaptionTextInput& in) {
     return out;
 }
 
+// --- right-to-left -------------------------------------------------------------
+
+Rect MirrorInWidth(const Rect& r, int width) { return {width - r.right, r.top, width - r.left, r.bottom}; }
+
 // --- client area -------------------------------------------------------------
 
 Rect SkinnedClientRect(const Rect& d, const FrameBorders& b, std::uint32_t style, std::uint32_t exStyle,
                        int versionCode, const NcMetrics& m) {
     Rect r = d;
+    const bool rtl = (exStyle & frame_style::kExLayoutRtl) != 0;
     if (versionCode != 9) {
-        r.left += b.left;
+        r.left += rtl ? b.right : b.left;
         r.top += b.top;
-        r.right -= b.right;
+        r.right -= rtl ? b.left : b.right;
         r.bottom -= b.bottom;
         return r;
     }
     const int f = (style & frame_style::kThickFrame) ? m.cxFrame : (style & frame_style::kBorder) ? m.cxDlgFrame : 0;
-    if (exStyle & frame_style::kExLayoutRtl) {
+    if (rtl) {
         r.left += b.right - f;
         r.right += f - b.left;
     } else {

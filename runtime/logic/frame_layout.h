@@ -137,6 +137,13 @@ Rect CaptionButtonRect(int button, const CaptionButtonsInput& in);
 // right-to-left windows); kNoButton when none.
 int HitTestCaptionButtons(Point p, const CaptionButtonsInput& in);
 
+// --- right-to-left ------------------------------------------------------------
+
+// A right-to-left frame shows its whole non-client area mirrored: what the
+// layout puts at x shows at width - x (the left side's parts on the right
+// edge, the caption buttons of "Right" alignment at the left).
+Rect MirrorInWidth(const Rect& r, int width);
+
 // The text box of the caption: the top side less the buttons and 2 pixels
 // beside them.
 Rect CaptionTextBox(const CaptionButtonsInput& in, const Rect& topRect, int topThickness);
@@ -188,7 +195,9 @@ struct NcMetrics {
 // The client rectangle under skinned borders. Version code 9 corrects the
 // system's own answer (`defaultClient`, computed with the window's frame
 // style) by the difference between the skinned borders and the system
-// frame; other versions shrink the frameless answer by the borders.
+// frame; other versions shrink the frameless answer by the borders. A
+// right-to-left frame (drawn mirrored) takes the right border on the left
+// and the left border on the right.
 Rect SkinnedClientRect(const Rect& defaultClient, const FrameBorders& b, std::uint32_t style, std::uint32_t exStyle,
                        int versionCode, const NcMetrics& m);
 

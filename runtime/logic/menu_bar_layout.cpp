@@ -90,4 +90,8 @@ int HitTestBarItems(const std::vector<Rect>& items, Point p, int heightItem) {
     return -1;
 }
 
+int BarClientTopShift(int topGap, int bottomGap, int fileVersion) {
+    return topGap + bottomGap - (fileVersion >= 522 ? 1 : 0);
+}
+
 } // namespace hexmoor::rt

@@ -77,6 +77,11 @@ std::vector<Rect> LayoutBarItems(const BarLayoutInput& in);
 // client's top.
 Rect BarRect(const Rect& clientInWindow, int topThickness, int scrollBarWidth);
 
+// How far the bar moves the client area's top below the row the system
+// reserves: the bar's top and bottom gaps (values 654 and 656), one pixel
+// less for skins written as file version 522 or later.
+int BarClientTopShift(int topGap, int bottomGap, int fileVersion);
+
 // The first item (other than the height item) containing the point, or -1.
 int HitTestBarItems(const std::vector<Rect>& items, Point p, int heightItem);
 

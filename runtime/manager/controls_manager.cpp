@@ -494,6 +494,8 @@ void CTWControlsManager::AttachFrame(HWND hwnd, CTwfSkin* skin) {
     // The frame's factory goes just before the window's own (the last one).
     factories_.insert(factories_.empty() ? factories_.end() : factories_.end() - 1, std::move(factory));
     raw->SetActive(object->IsActive(), object->GetScope());
+    raw->RegisterWithAncestors();
+    raw->CollectChildFrames();
     if ((State().defaultActive || object->IsActive()) && IsSkinActive(object->GetSkinId())) raw->Enable(TRUE);
     ReleaseCapture();
 }

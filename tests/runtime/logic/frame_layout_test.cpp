@@ -297,6 +297,9 @@ TEST(SkinnedClientRect, ByVersionStyleAndLayout) {
          {8, 30, 394, 290}},
         {"no caption", {4, 4, 396, 296}, kThickFrame, 0, 9, {6, 31, 392, 290}},
         {"older systems shrink the frameless rectangle", {0, 0, 400, 300}, kOverlapped, 0, 7, {6, 30, 392, 290}},
+        // The mirrored frame draws the right side on the left, so the
+        // client area must leave the right border's width there.
+        {"older systems, right to left", {0, 0, 400, 300}, kOverlapped, kExLayoutRtl, 7, {8, 30, 394, 290}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(SkinnedClientRect(c.defaultClient, b, c.style, c.ex, c.version, m), c.expected) << c.what;
@@ -396,4 +399,10 @@ TEST(MinMax, RaisesTheMinimumAndPlacesMaximisedTopLevelFrames) {
     EXPECT_EQ(SkinnedMinMax(in, {0, 0}).minTrack, (Size{126, 180}));
     in.mdiChild = true;
     EXPECT_FALSE(SkinnedMinMax(in, {0, 0}).setMaxPosition);
+}
+
+TEST(RightToLeft, RectanglesMirrorWithinTheWidth) {
+    EXPECT_EQ(MirrorInWidth({4, 3, 24, 21}, 300), (Rect{276, 3, 296, 21}));
+    EXPECT_EQ(MirrorInWidth({0, 0, 300, 10}, 300), (Rect{0, 0, 300, 10}));
+    EXPECT_EQ(MirrorInWidth(MirrorInWidth({7, 1, 9, 2}, 50), 50), (Rect{7, 1, 9, 2}));
 }

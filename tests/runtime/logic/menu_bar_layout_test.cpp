@@ -86,3 +86,12 @@ TEST(BarLayout, BarRectangleSpansTheClientBetweenTopSideAndClient) {
     EXPECT_EQ(BarRect({6, 56, 392, 290}, 30, 0), (Rect{6, 30, 392, 56}));
     EXPECT_EQ(BarRect({6, 56, 392, 290}, 30, 17), (Rect{6, 30, 409, 56}));
 }
+
+TEST(MenuBarLayout, ClientTopShiftLosesOnePixelFromFileVersion522On) {
+    struct Case {
+        int top, bottom, version, expected;
+    } cases[] = {{3, 2, 512, 5}, {3, 2, 521, 5}, {3, 2, 522, 4}, {3, 2, 768, 4}, {0, 0, 768, -1}, {0, 0, 0, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(BarClientTopShift(c.top, c.bottom, c.version), c.expected)
+            << c.top << "+" << c.bottom << " v" << c.version;
+}

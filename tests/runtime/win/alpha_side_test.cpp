@@ -4,6 +4,9 @@
 // right under a right-to-left layout, and hand clicks to the frame.
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/frame_skin_wnd.h"
@@ -157,6 +160,9 @@ TEST_F(AlphaSideTest, RightToLeftSwapsTheSidesAndClicksReachTheFrame) {
         const POINT expected = ExpectedPosition(window.Handle(), s, true);
         EXPECT_EQ(frame->AlphaSide(s)->KeptPosition().x, expected.x) << int(s);
     }
+    // Each side is drawn into its own bitmap wherever it sits.
+    for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right})
+        EXPECT_EQ(AlphaAtCentre(frame->AlphaSide(s)->KeptBitmap()), kAlpha) << "drawn " << int(s);
     // The top side answers hit tests with the frame's own answer.
     RECT wr;
     GetWindowRect(window.Handle(), &wr);
@@ -166,4 +172,176 @@ TEST_F(AlphaSideTest, RightToLeftSwapsTheSidesAndClicksReachTheFrame) {
     EXPECT_EQ(SendMessageW(frame->AlphaSide(Side::Top)->Handle(), WM_NCHITTEST, 0, caption), HTCAPTION);
     // A press on the side is handed to the frame.
     EXPECT_EQ(SendMessageW(frame->AlphaSide(Side::Top)->Handle(), WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
+}
+
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"HexmoorChildFrame";
+
+// A plain window class for frames made here.
+void RegisterFrameClass() {
+    WNDCLASSW wc{};
+    if (!GetClassInfoW(GetModuleHandleW(nullptr), kFrameClass, &wc)) {
+        wc.lpfnWndProc = &DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kFrameClass;
+        RegisterClassW(&wc);
+    }
+}
+
+// A captioned child window inside `parent` (a frame of its own).
+HWND MakeChildFrame(HWND parent) {
+    RegisterFrameClass();
+    return CreateWindowExW(0, kFrameClass, L"inner", WS_CHILD | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE, 20, 20, 160,
+                           100, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+bool Lists(const CFrameSkinWnd* frame, HWND child) {
+    const auto& list = frame->ChildFrames();
+    return std::find(list.begin(), list.end(), child) != list.end();
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, FramesInsideAFrameAreListedEitherWayAndTheirSidesFollowItsMoves) {
+    // Outer skinned first: the inner one enters itself in the outer's list.
+    {
+        TestWindow outer(Args());
+        CFrameSkinWnd* outerFrame = Skinned(outer.Handle());
+        ASSERT_NE(outerFrame, nullptr);
+        HWND inner = MakeChildFrame(outer.Handle());
+        CFrameSkinWnd* innerFrame = Skinned(inner);
+        ASSERT_NE(innerFrame, nullptr);
+        EXPECT_TRUE(Lists(outerFrame, inner));
+        ASSERT_TRUE(innerFrame->HasAlphaSides());
+
+        // Moving the outer frame does not move the inner one within it, but
+        // the inner frame's layered sides live on the screen and must follow.
+        SetWindowPos(outer.Handle(), nullptr, 140, 110, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Settle();
+        const POINT expected = ExpectedPosition(inner, Side::Top, false);
+        EXPECT_EQ(innerFrame->AlphaSide(Side::Top)->KeptPosition().x, expected.x);
+        EXPECT_EQ(innerFrame->AlphaSide(Side::Top)->KeptPosition().y, expected.y);
+
+        // A frame that goes away leaves the outer's list.
+        DestroyWindow(inner);
+        Settle();
+        EXPECT_FALSE(Lists(outerFrame, inner));
+    }
+    // Inner skinned first: the outer one collects it when it is skinned.
+    {
+        TestWindow outer(Args());
+        HWND inner = MakeChildFrame(outer.Handle());
+        ASSERT_NE(Skinned(inner), nullptr);
+        CFrameSkinWnd* outerFrame = Skinned(outer.Handle());
+        ASSERT_NE(outerFrame, nullptr);
+        EXPECT_TRUE(Lists(outerFrame, inner));
+        EXPECT_EQ(outerFrame->ChildFrames().size(), 1u);
+        DestroyWindow(inner);
+    }
+}
+
+namespace {
+
+// Whether every layered side lies directly above the frame: walking down the
+// z-order from each side meets no other visible window before the frame.
+::testing::AssertionResult SidesJustAboveFrame(CFrameSkinWnd* frame) {
+    HWND hwnd = frame->GetSafeHwnd();
+    std::vector<HWND> sides;
+    for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right}) sides.push_back(frame->AlphaSide(s)->Handle());
+    for (HWND side : sides) {
+        HWND next = GetWindow(side, GW_HWNDNEXT);
+        while (next && next != hwnd &&
+               (std::find(sides.begin(), sides.end(), next) != sides.end() || !IsWindowVisible(next)))
+            next = GetWindow(next, GW_HWNDNEXT);
+        if (next != hwnd) {
+            char name[64] = {};
+            GetClassNameA(next, name, sizeof name);
+            std::string chain;
+            for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+                if (!IsWindowVisible(w)) continue;
+                char c[64] = {};
+                GetClassNameA(w, c, sizeof c);
+                chain += w == hwnd ? std::string("[FRAME] ") : (std::string(c) + " ");
+            }
+            return ::testing::AssertionFailure()
+                   << "a window of class " << name << " lies between a side and its frame"
+                   << (next ? "" : " (none: the frame is above the side)") << " chain: " << chain;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, SidesStayDirectlyAboveTheirFrameThroughZOrderChanges) {
+    TestWindow window(Args());
+    CFrameSkinWnd* frame = Skinned(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    TestWindow other(Args());
+    // Wine restacks the frame above its sides on its own when windows are
+    // activated (no z-order change reaches the frame then), so the cases
+    // here are the frame's own z-order changes.
+    SetWindowPos(window.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame raised without activation";
+    SetWindowPos(window.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame sent to the bottom";
+    SetWindowPos(window.Handle(), other.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame placed right behind another window";
+}
+
+namespace {
+
+// TWM_SYNCACTIVE messages an owner received, with the window that sent them.
+std::vector<std::pair<WPARAM, LPARAM>> g_sync;
+WNDPROC g_ownerPrevious = nullptr;
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == 0x61F) g_sync.emplace_back(wp, lp);
+    return CallWindowProcW(g_ownerPrevious, hwnd, msg, wp, lp);
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, AFloatingFrameThatSharesItsOwnersActivationPassesTheFloatStatusOn) {
+    TestWindow owner(Args());
+    g_sync.clear();
+    g_ownerPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnerProc)));
+    ASSERT_NE(Skinned(owner.Handle()), nullptr);
+    struct Case {
+        DWORD style;
+        WPARAM status;
+        bool passedOn;
+    } cases[] = {
+        {0x100, 0x40, true},  // shares the owner's activation, asked to sync
+        {0x100, 0x01, false}, // another float status
+        {0, 0x40, false},     // does not share its owner's activation
+    };
+    for (const Case& c : cases) {
+        RegisterFrameClass();
+        HWND floating = CreateWindowExW(0, kFrameClass, L"floating", WS_POPUP | WS_CAPTION | WS_THICKFRAME | c.style,
+                                        40, 40, 160, 100, owner.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(floating, nullptr);
+        ASSERT_NE(Skinned(floating), nullptr);
+        // The relay belongs to frames the skin leaves alone.
+        DisableSkinning();
+        Settle();
+        g_sync.clear();
+        SendMessageW(floating, 0x36D, c.status, 0);
+        EnableSkinning();
+        Settle();
+        if (c.passedOn) {
+            ASSERT_EQ(g_sync.size(), 1u) << c.style << "/" << c.status;
+            EXPECT_EQ(g_sync[0].first, 1u);
+            EXPECT_EQ(HWND(g_sync[0].second), floating);
+        } else {
+            EXPECT_TRUE(g_sync.empty()) << c.style << "/" << c.status;
+        }
+        DestroyWindow(floating);
+    }
+    SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_ownerPrevious));
 }

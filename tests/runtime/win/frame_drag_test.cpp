@@ -1,0 +1,199 @@
+// Outline move and size under Wine: with the skin's outline flag the window
+// keeps its place while the user drags (an outline follows the mouse) and
+// takes the outline's rectangle once, when the drag ends.
+#include <windows.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "model/elements/wnd_frame.h"
+#include "runtime/frame/frame_skin_wnd.h"
+#include "tests/harness/runtime_fixture.h"
+
+using namespace hexmoor::test;
+using namespace hexmoor;
+
+namespace {
+
+constexpr int kTop = 24, kBottom = 6, kLeft = 5, kRight = 7;
+
+void Settle() {
+    for (int i = 0; i < 4; ++i) {
+        PumpMessages();
+        Sleep(10);
+    }
+}
+
+// Window rectangles that reach the window's own procedure, each different
+// from the one before.
+std::vector<RECT> g_moves;
+WNDPROC g_previous = nullptr;
+LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_WINDOWPOSCHANGED) {
+        RECT now;
+        GetWindowRect(hwnd, &now);
+        if (g_moves.empty() || !EqualRect(&g_moves.back(), &now)) g_moves.push_back(now);
+    }
+    return CallWindowProcW(g_previous, hwnd, msg, wp, lp);
+}
+
+class FrameDragTest : public RuntimeTest {
+protected:
+    void SetUp() override {
+        StartRuntime(true);
+        auto* frame = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+        frame->SetNumber(478, kTop);
+        frame->SetNumber(479, kBottom);
+        frame->SetNumber(480, kLeft);
+        frame->SetNumber(481, kRight);
+        frame->SetNumber(487, 1);
+        frame->SetNumber(774, 1); // outline move/size
+        for (CTwfSideFrame* side :
+             {frame->GetTopSide(), frame->GetBottomSide(), frame->GetLeftSide(), frame->GetRightSide()}) {
+            HBITMAP bitmap = MakeSolidBitmap(8, 8, RGB(90, 30, 140));
+            side->SetImageBitmap(0, bitmap);
+            DeleteObject(bitmap);
+            side->SetImageOptions(0, 0, 0, 1);
+        }
+        SkinLoaded();
+        EnableSkinning();
+    }
+    static TestWindowArgs Args() {
+        TestWindowArgs args;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        args.clientWidth = 300;
+        args.clientHeight = 160;
+        return args;
+    }
+    CFrameSkinWnd* Skinned(HWND hwnd) {
+        g_moves.clear();
+        g_previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc)));
+        AttachBaseSkinnedObject(hwnd);
+        ApplySkinToWindow(hwnd, 0);
+        Settle();
+        return GetFrameSkinWnd(hwnd);
+    }
+};
+
+bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+
+} // namespace
+
+TEST_F(FrameDragTest, SizingStepsMoveTheOutlineAndTheWindowOnceAtTheEnd) {
+    TestWindow window(Args());
+    CFrameSkinWnd* frame = Skinned(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->UsesOutlineDrag());
+    HWND hwnd = window.Handle();
+    RECT start;
+    GetWindowRect(hwnd, &start);
+    g_moves.assign(1, start);
+
+    SendMessageW(hwnd, WM_ENTERSIZEMOVE, 0, 0);
+    EXPECT_TRUE(frame->IsOutlineTracking());
+    // Wine proposes each step from the rectangle it was given back, which
+    // is the window's: left edge 10 out, then right edge 30 out and bottom
+    // 20 down.
+    RECT proposals[] = {{start.left - 10, start.top, start.right, start.bottom},
+                        {start.left, start.top, start.right + 30, start.bottom + 20}};
+    for (RECT& proposed : proposals) {
+        SendMessageW(hwnd, WM_SIZING, WMSZ_BOTTOMRIGHT, LPARAM(&proposed));
+        RECT now;
+        GetWindowRect(hwnd, &now);
+        EXPECT_TRUE(SameRect(now, start)) << "the window moved during the drag";
+        EXPECT_TRUE(SameRect(proposed, start)) << "the proposal is set back to the window";
+    }
+    EXPECT_EQ(g_moves.size(), 1u);
+    SendMessageW(hwnd, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_FALSE(frame->IsOutlineTracking());
+    RECT end;
+    GetWindowRect(hwnd, &end);
+    const RECT expected{start.left - 10, start.top, start.right + 30, start.bottom + 20};
+    EXPECT_TRUE(SameRect(end, expected)) << end.left << "," << end.top << "," << end.right << "," << end.bottom;
+    EXPECT_EQ(g_moves.size(), 2u) << "the start and one change";
+}
+
+namespace {
+
+// Presses at `grab`, moves by `step` four times and releases, from a helper
+// thread (the window's thread runs the system's move loop meanwhile);
+// counts the steps at which the window was no longer at `start`.
+void DragFromHelper(HWND hwnd, POINT grab, POINT step, RECT start, std::atomic<bool>& done,
+                    std::atomic<int>& movedDuringDrag) {
+    std::thread([=, &done, &movedDuringDrag] {
+        Sleep(50);
+        SetCursorPos(grab.x, grab.y);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        SendInput(1, &input, sizeof input);
+        Sleep(80);
+        for (int i = 1; i <= 4; ++i) {
+            SetCursorPos(grab.x + step.x * i, grab.y + step.y * i);
+            input.mi.dwFlags = MOUSEEVENTF_MOVE;
+            SendInput(1, &input, sizeof input);
+            Sleep(60);
+            RECT now;
+            GetWindowRect(hwnd, &now);
+            if (!SameRect(now, start)) ++movedDuringDrag;
+        }
+        input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(1, &input, sizeof input);
+        Sleep(80);
+        done = true;
+    }).detach();
+}
+
+void PumpUntil(const std::atomic<bool>& done) {
+    for (int i = 0; i < 400 && !done; ++i) {
+        PumpMessages();
+        Sleep(5);
+    }
+    Settle();
+}
+
+} // namespace
+
+TEST_F(FrameDragTest, RealDragsMoveAndSizeTheWindowOnceWhenTheButtonIsReleased) {
+    POINT parked;
+    GetCursorPos(&parked);
+    TestWindow window(Args());
+    HWND hwnd = window.Handle();
+    SetForegroundWindow(hwnd);
+    CFrameSkinWnd* frame = Skinned(hwnd);
+    ASSERT_NE(frame, nullptr);
+    window.PaintNow();
+    struct Case {
+        const char* what;
+        POINT grabFromTopLeft; // negative: from the bottom-right
+        POINT step;
+        RECT change; // of the window rectangle after four steps
+    } cases[] = {
+        {"caption", {60, kTop / 2}, {10, 5}, {40, 20, 40, 20}},
+        {"bottom-right corner", {-2, -2}, {6, 4}, {0, 0, 24, 16}},
+    };
+    for (const Case& c : cases) {
+        RECT start;
+        GetWindowRect(hwnd, &start);
+        g_moves.assign(1, start);
+        const POINT grab{
+            c.grabFromTopLeft.x >= 0 ? start.left + c.grabFromTopLeft.x : start.right + c.grabFromTopLeft.x,
+            c.grabFromTopLeft.y >= 0 ? start.top + c.grabFromTopLeft.y : start.bottom + c.grabFromTopLeft.y};
+        std::atomic<bool> done{false};
+        std::atomic<int> movedDuringDrag{0};
+        DragFromHelper(hwnd, grab, c.step, start, done, movedDuringDrag);
+        PumpUntil(done);
+        EXPECT_EQ(movedDuringDrag.load(), 0) << c.what;
+        RECT end;
+        GetWindowRect(hwnd, &end);
+        const RECT expected{start.left + c.change.left, start.top + c.change.top, start.right + c.change.right,
+                            start.bottom + c.change.bottom};
+        EXPECT_TRUE(SameRect(end, expected))
+            << c.what << ": " << end.left << "," << end.top << "," << end.right << "," << end.bottom;
+        EXPECT_EQ(g_moves.size(), 2u) << c.what << ": the start and one change";
+        EXPECT_FALSE(frame->IsOutlineTracking()) << c.what;
+    }
+    SetCursorPos(parked.x, parked.y);
+}

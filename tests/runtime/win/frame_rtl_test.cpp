@@ -1,0 +1,181 @@
+// Right-to-left frames under Wine: a frame with WS_EX_LAYOUTRTL shows its
+// whole non-client area mirrored — the left side's images on the right edge,
+// the top side's parts from right to left, the caption buttons at the left —
+// and answers hit tests where it draws them.
+#include <windows.h>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+#include "model/elements/wnd_frame.h"
+#include "runtime/frame/frame_skin_wnd.h"
+#include "runtime/logic/frame_layout.h"
+#include "runtime/window_rects.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/runtime_fixture.h"
+
+using namespace hexmoor::test;
+using namespace hexmoor;
+using namespace hexmoor::rt;
+
+namespace {
+
+constexpr int kTop = 24, kBottom = 6, kLeft = 5, kRight = 9;
+constexpr int kTopHead = 12; // the top side's first part, at natural width
+constexpr COLORREF kTopHeadColour = RGB(240, 20, 20), kTopColour = RGB(120, 20, 20);
+constexpr COLORREF kBottomColour = RGB(20, 200, 20), kLeftColour = RGB(20, 20, 220), kRightColour = RGB(220, 220, 20);
+constexpr COLORREF kCloseColour = RGB(250, 130, 200);
+
+void SideImage(CTwfSideFrame* side, WORD key, int w, int h, COLORREF colour, DWORD mode) {
+    HBITMAP bitmap = MakeSolidBitmap(w, h, colour);
+    side->SetImageBitmap(key, bitmap);
+    DeleteObject(bitmap);
+    side->SetImageOptions(key, 0, 0, mode);
+}
+
+void Settle() {
+    for (int i = 0; i < 4; ++i) {
+        PumpMessages();
+        Sleep(10);
+    }
+}
+
+// The window as it shows on the screen, left to right, whatever the layout
+// of its window DC.
+PixelBuffer CaptureAsShown(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    const win::WindowDC dc(hwnd, true);
+    SetLayout(dc.Get(), 0);
+    return CaptureDC(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top);
+}
+
+class FrameRtlTest : public RuntimeTest {
+protected:
+    void SetUp() override {
+        StartRuntime(true);
+        auto* frame = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+        frame->SetNumber(478, kTop);
+        frame->SetNumber(479, kBottom);
+        frame->SetNumber(480, kLeft);
+        frame->SetNumber(481, kRight);
+        frame->SetNumber(487, 1); // caption text hidden
+        // Active and inactive alike: the mirroring is what is looked at.
+        for (WORD base : {WORD(0), WORD(1001)}) {
+            SideImage(frame->GetTopSide(), base, kTopHead, kTop, kTopHeadColour, 0);
+            SideImage(frame->GetTopSide(), WORD(base + 1), 4, kTop, kTopColour, 1);
+            SideImage(frame->GetBottomSide(), base, 4, kBottom, kBottomColour, 1);
+            SideImage(frame->GetLeftSide(), base, kLeft, 4, kLeftColour, 1);
+            SideImage(frame->GetRightSide(), base, kRight, 4, kRightColour, 1);
+        }
+        for (WORD id : {456, 457, 458, 459}) Skin().SolidImage(2, id, kCloseColour, 4, 4);
+        frame->SetNumberPair(493, 20, 18); // close size
+        frame->SetNumberPair(489, 4, 3);   // close offset from the far edge
+        SkinLoaded();
+        EnableSkinning();
+    }
+    CFrameSkinWnd* Skinned(HWND hwnd) {
+        AttachBaseSkinnedObject(hwnd);
+        ApplySkinToWindow(hwnd, 0);
+        Settle();
+        return GetFrameSkinWnd(hwnd);
+    }
+    static TestWindowArgs Args(DWORD ex) {
+        TestWindowArgs args;
+        args.style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE;
+        args.exStyle = ex;
+        args.clientWidth = 300;
+        args.clientHeight = 160;
+        return args;
+    }
+};
+
+} // namespace
+
+namespace {
+
+struct Expectation {
+    const char* what;
+    Rect rect; // as the screen shows the window
+    COLORREF colour;
+};
+
+// Where each side part and the close button show, for a frame of width W
+// and height H, left to right or mirrored.
+std::vector<Expectation> Expected(CFrameSkinWnd* frame, bool rtl) {
+    RECT wr;
+    GetWindowRect(frame->GetSafeHwnd(), &wr);
+    const int W = wr.right - wr.left, H = wr.bottom - wr.top;
+    auto shown = [&](const Rect& r) { return rtl ? MirrorInWidth(r, W) : r; };
+    const Rect close = CaptionButtonRect(kCloseButton, frame->ButtonsInput());
+    return {
+        {"left side", shown({0, kTop, kLeft, H - kBottom}), kLeftColour},
+        {"right side", shown({W - kRight, kTop, W, H - kBottom}), kRightColour},
+        {"bottom", {0, H - kBottom, W, H}, kBottomColour},
+        {"top's first part", shown({0, 0, kTopHead, kTop}), kTopHeadColour},
+        {"top's stretched part", shown({kTopHead, 0, close.left, kTop}), kTopColour},
+        {"close button", shown(close), kCloseColour},
+    };
+}
+
+::testing::AssertionResult ShowsMirroredOrNot(CFrameSkinWnd* frame, bool rtl) {
+    const PixelBuffer pixels = CaptureAsShown(frame->GetSafeHwnd());
+    for (const Expectation& e : Expected(frame, rtl)) {
+        const ColourCheck check = CheckRect(pixels, {e.rect.left, e.rect.top, e.rect.right, e.rect.bottom}, e.colour);
+        if (!check.Passed())
+            return ::testing::AssertionFailure()
+                   << (rtl ? "right to left, " : "left to right, ") << e.what << " [" << e.rect.left << ","
+                   << e.rect.top << "," << e.rect.right << "," << e.rect.bottom << "]: " << check.Describe(e.colour);
+    }
+    // Nothing else outside the client area.
+    const RECT client = ClientRectInWindow(frame->GetSafeHwnd());
+    const COLORREF allowed[] = {kTopHeadColour, kTopColour, kBottomColour, kLeftColour, kRightColour, kCloseColour};
+    long foreign = 0;
+    for (int y = 0; y < pixels.Height(); ++y)
+        for (int x = 0; x < pixels.Width(); ++x) {
+            if (PtInRect(&client, {x, y})) continue;
+            if (std::find(std::begin(allowed), std::end(allowed), pixels.At(x, y)) == std::end(allowed)) ++foreign;
+        }
+    if (foreign) return ::testing::AssertionFailure() << foreign << " foreign pixels";
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST_F(FrameRtlTest, ARightToLeftFrameShowsMirroredAroundAClientAreaWhereItShows) {
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        const bool rtl = ex != 0;
+        TestWindow window(Args(ex));
+        HWND hwnd = window.Handle();
+        CFrameSkinWnd* frame = Skinned(hwnd);
+        ASSERT_NE(frame, nullptr);
+        window.PaintNow();
+        Settle();
+        // The client area leaves room for the border that shows on each edge.
+        const RECT client = ClientRectInWindow(hwnd);
+        EXPECT_EQ(client.left, rtl ? kRight : kLeft);
+        EXPECT_EQ(client.right - client.left, 300);
+        EXPECT_TRUE(ShowsMirroredOrNot(frame, rtl));
+
+        // Hit tests answer where things show.
+        RECT wr;
+        GetWindowRect(hwnd, &wr);
+        const int W = wr.right - wr.left;
+        const Rect close = CaptionButtonRect(kCloseButton, frame->ButtonsInput());
+        const Rect closeShown = rtl ? MirrorInWidth(close, W) : close;
+        auto hit = [&](int x, int y) {
+            return SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(wr.left + x, wr.top + y));
+        };
+        EXPECT_EQ(hit((closeShown.left + closeShown.right) / 2, (close.top + close.bottom) / 2), HTCLIENT) << rtl;
+        EXPECT_EQ(hit(W / 2, kTop / 2), HTCAPTION) << rtl;
+        EXPECT_EQ(hit((client.left + client.right) / 2, (client.top + client.bottom) / 2), HTCLIENT) << rtl;
+
+        // Repaints after the system's own triggers stay mirrored.
+        SendMessageW(hwnd, WM_NCACTIVATE, FALSE, 0);
+        SendMessageW(hwnd, WM_NCACTIVATE, TRUE, 0);
+        SetWindowPos(hwnd, nullptr, 0, 0, W + 40, wr.bottom - wr.top + 20, SWP_NOMOVE | SWP_NOZORDER);
+        Settle();
+        EXPECT_TRUE(ShowsMirroredOrNot(frame, rtl)) << "after activation and resize";
+    }
+}
