@@ -26,11 +26,51 @@ LRESULT CTWButtonBase::EraseBackground(HDC dc, HWND child, const RECT* rect) {
 }
 
 void CTWButtonBase::Reset(const std::wstring& name) {
-    if (name != elementName_) elementName_ = name;
-    if (element_) {
-        if (CTwfSkin* skin = GetTwfSkin()) SetSkin(skin, WORD(type_), name);
-    }
+    ResetElementByName(*this, name);
     CTWWnd::Reset(name);
+}
+
+LRESULT CTWButtonBase::QuietDefault() {
+    SendMessageW(hWnd_, WM_SETREDRAW, FALSE, 0);
+    const LRESULT r = Default();
+    SendMessageW(hWnd_, WM_SETREDRAW, TRUE, 0);
+    return r;
+}
+
+LRESULT CTWButtonBase::PressButton(LPARAM lp, bool captureAfterDefault, bool quiet) {
+    LRESULT r;
+    if (captureAfterDefault) {
+        r = DefaultQuietlyIf(quiet);
+        SetCapture(hWnd_);
+    } else {
+        SetCapture(hWnd_);
+        r = DefaultQuietlyIf(quiet);
+    }
+    buttonDown_ = TRUE;
+    RECT client{};
+    GetClientRect(hWnd_, &client);
+    const POINT p{short(LOWORD(lp)), short(HIWORD(lp))};
+    if (PtInRect(&client, p)) {
+        state_ = kPressed;
+        RedrawNow(FALSE);
+    }
+    return r;
+}
+
+LRESULT CTWButtonBase::ReleaseButton(bool quiet) {
+    if (fadeEnabled_ && state_ == kPressed) fadeArmed_ = TRUE;
+    const LRESULT r = DefaultQuietlyIf(quiet);
+    ReleaseCapture();
+    state_ = kNormal;
+    buttonDown_ = FALSE;
+    RedrawNow(FALSE);
+    return r;
+}
+
+LRESULT CTWButtonBase::DoubleClickButton() {
+    const LRESULT r = QuietDefault();
+    RedrawNow(FALSE);
+    return r;
 }
 
 void CTWButtonBase::DrawWithFade(CTWDraw& draw, const RECT& rect, CMrgBitmap* normal, CMrgBitmap* hot,

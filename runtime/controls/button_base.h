@@ -56,6 +56,19 @@ protected:
     void StopFadeForPress();
     // Shared painter: background, glyph column (check kinds), content.
     LRESULT PaintFace(HDC dc, bool withGlyph);
+    // Default processing with drawing switched off, so the system never
+    // paints its own face over the skinned one.
+    LRESULT QuietDefault();
+    LRESULT DefaultQuietlyIf(bool quiet) { return quiet ? QuietDefault() : Default(); }
+    // The mouse handling radios and push-like buttons share. A press takes
+    // the mouse (after the default processing when `captureAfterDefault`:
+    // that host captures on its own) and shows the pressed look only when it
+    // is inside the client area; a release arms the fade of a pressed
+    // button, frees the mouse and goes back to normal; a double click is
+    // handled quietly and redrawn.
+    LRESULT PressButton(LPARAM lp, bool captureAfterDefault, bool quiet);
+    LRESULT ReleaseButton(bool quiet);
+    LRESULT DoubleClickButton();
 
     int state_ = kNormal;
     BOOL buttonDown_ = FALSE;

@@ -226,41 +226,9 @@ LRESULT CTWRadio::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_MOUSEMOVE: HoverMouseMove(lp); return Default();
-    case WM_LBUTTONDOWN: {
-        LRESULT r;
-        if (framework == 2) {
-            r = Default();
-            SetCapture(hWnd_);
-        } else {
-            SetCapture(hWnd_);
-            r = Default();
-        }
-        buttonDown_ = TRUE;
-        RECT client{};
-        GetClientRect(hWnd_, &client);
-        const POINT p{short(LOWORD(lp)), short(HIWORD(lp))};
-        if (PtInRect(&client, p)) {
-            state_ = kPressed;
-            RedrawNow(FALSE);
-        }
-        return r;
-    }
-    case WM_LBUTTONUP: {
-        if (fadeEnabled_ && state_ == kPressed) fadeArmed_ = TRUE;
-        const LRESULT r = Default();
-        ReleaseCapture();
-        state_ = kNormal;
-        buttonDown_ = FALSE;
-        RedrawNow(FALSE);
-        return r;
-    }
-    case WM_LBUTTONDBLCLK: {
-        SendMessageW(hWnd_, WM_SETREDRAW, FALSE, 0);
-        const LRESULT r = Default();
-        SendMessageW(hWnd_, WM_SETREDRAW, TRUE, 0);
-        RedrawNow(FALSE);
-        return r;
-    }
+    case WM_LBUTTONDOWN: return PressButton(lp, framework == 2, false);
+    case WM_LBUTTONUP: return ReleaseButton(false);
+    case WM_LBUTTONDBLCLK: return DoubleClickButton();
     case WM_MOUSELEAVE: HoverMouseLeave(1u << kHot); return 1;
     case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wp), DWORD(lp));
     case TWM_FADESTEP: RedrawNow(FALSE); return 1;

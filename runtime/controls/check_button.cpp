@@ -41,13 +41,6 @@ COLORREF CTWCheckButton::GetTextColor(int state) {
     return Colour(WORD(button::ColourId(39, checked_ ? 1 : 0, look)));
 }
 
-LRESULT CTWCheckButton::QuietDefault() {
-    SendMessageW(hWnd_, WM_SETREDRAW, FALSE, 0);
-    const LRESULT r = Default();
-    SendMessageW(hWnd_, WM_SETREDRAW, TRUE, 0);
-    return r;
-}
-
 LRESULT CTWCheckButton::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     const int framework = HostFrameworkOf(-1);
     if (framework == 1 && msg == BM_SETCHECK) checked_ = int(wp);
@@ -102,40 +95,10 @@ LRESULT CTWCheckButton::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_KEYDOWN:
     case WM_KEYUP: return QuietDefault();
-    case WM_MOUSEMOVE: HoverMouseMove(lp); return framework == 2 ? QuietDefault() : Default();
-    case WM_LBUTTONDOWN: {
-        LRESULT r;
-        if (framework == 2) {
-            r = QuietDefault();
-            SetCapture(hWnd_);
-        } else {
-            SetCapture(hWnd_);
-            r = QuietDefault();
-        }
-        buttonDown_ = TRUE;
-        RECT client{};
-        GetClientRect(hWnd_, &client);
-        const POINT p{short(LOWORD(lp)), short(HIWORD(lp))};
-        if (PtInRect(&client, p)) {
-            state_ = kPressed;
-            RedrawNow(FALSE);
-        }
-        return r;
-    }
-    case WM_LBUTTONUP: {
-        if (fadeEnabled_ && state_ == kPressed) fadeArmed_ = TRUE;
-        const LRESULT r = QuietDefault();
-        ReleaseCapture();
-        state_ = kNormal;
-        buttonDown_ = FALSE;
-        RedrawNow(FALSE);
-        return r;
-    }
-    case WM_LBUTTONDBLCLK: {
-        const LRESULT r = QuietDefault();
-        RedrawNow(FALSE);
-        return r;
-    }
+    case WM_MOUSEMOVE: HoverMouseMove(lp); return DefaultQuietlyIf(framework == 2);
+    case WM_LBUTTONDOWN: return PressButton(lp, framework == 2, true);
+    case WM_LBUTTONUP: return ReleaseButton(true);
+    case WM_LBUTTONDBLCLK: return DoubleClickButton();
     case WM_MOUSELEAVE: HoverMouseLeave(1u << kHot); return 1;
     case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wp), DWORD(lp));
     case TWM_FADESTEP: RedrawNow(FALSE); return 1;

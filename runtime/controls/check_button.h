@@ -19,7 +19,5 @@ public:
     void SetChecked(int checked) { checked_ = checked; }
 
 private:
-    // Default processing with drawing switched off.
-    LRESULT QuietDefault();
     int checked_ = 0;
 };

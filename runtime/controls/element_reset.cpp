@@ -1,9 +1,5 @@
 #include "runtime/controls/element_reset.h"
 
-#include "runtime/wnd/tw_wnd.h"
+#include "runtime/controls/control_gate.h"
 
-void ReselectElement(CTWWnd& object, const std::wstring& name) {
-    if (name != object.GetElementName()) object.SetElementName(name);
-    if (!object.GetSkinObject()) return;
-    if (CTwfSkin* skin = object.GetTwfSkin()) object.SetSkin(skin, WORD(object.GetType()), name);
-}
+void ReselectElement(CTWWnd& object, const std::wstring& name) { ResetElementByName(object, name); }

@@ -33,10 +33,7 @@ void CTWScrollBarCtrl::Detach() {
 }
 
 void CTWScrollBarCtrl::Reset(const std::wstring& name) {
-    if (name != elementName_) elementName_ = name;
-    if (element_) {
-        if (CTwfSkin* skin = GetTwfSkin()) SetSkin(skin, WORD(type_), name);
-    }
+    ResetElementByName(*this, name);
     CTWWnd::Reset(name);
 }
 

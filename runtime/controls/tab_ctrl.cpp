@@ -39,6 +39,7 @@ bool CTWTabCtrl::Vertical() const { return (GetWindowLongPtrW(hWnd_, GWL_STYLE) 
 BOOL CTWTabCtrl::Enable(BOOL on) {
     CTWWnd::Enable(on);
     if (!on) {
+        GiveBackPage();
         RestoreStyles();
         background_.Reset();
         return TRUE;
@@ -57,10 +58,29 @@ void CTWTabCtrl::ShareWithPage() {
     for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         CTWWnd* object = GetSkinnedWindowObject(child);
         if (!object || object->GetType() != ctype::kDialog) continue;
-        if (auto* page = dynamic_cast<CTWDialog*>(object); page && page->GetTabPageValue() != int(pageValue_))
-            page->SetTabPageValue(int(pageValue_));
+        auto* page = dynamic_cast<CTWDialog*>(object);
+        if (!page || page->GetTabPageValue() == int(pageValue_)) return;
+        if (sharedPage_ != child) {
+            sharedPage_ = child;
+            pageValueBefore_ = page->GetTabPageValue();
+        }
+        page->SetTabPageValue(int(pageValue_));
         return;
     }
+}
+
+void CTWTabCtrl::GiveBackPage() {
+    const HWND shared = std::exchange(sharedPage_, nullptr);
+    if (!shared || !IsWindow(shared)) return;
+    // Only a page still skinned and still showing our panel gets its own
+    // value back; a page skinned anew since then keeps what it has.
+    auto* page = dynamic_cast<CTWDialog*>(GetSkinnedWindowObject(shared));
+    if (page && page->GetTabPageValue() == int(pageValue_)) page->SetTabPageValue(pageValueBefore_);
+}
+
+void CTWTabCtrl::Detach() {
+    GiveBackPage();
+    CTWWnd::Detach();
 }
 
 void CTWTabCtrl::Reset(const std::wstring& name) {

@@ -16,6 +16,7 @@ public:
     LRESULT EraseBackground(HDC dc, HWND child, const RECT* rect) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void Reset(const std::wstring& name) override;
+    void Detach() override;
 
     int HotItem() const { return hotItem_; }
 
@@ -27,6 +28,9 @@ private:
     // Hands the panel to the first skinned dialog page inside when the skin
     // asks for it (the page may be skinned after the tab).
     void ShareWithPage();
+    // Switch-off and removal: the page the panel was handed to gets the
+    // value it had before, so it never asks a tab that no longer answers.
+    void GiveBackPage();
     void BackgroundChanged(WPARAM wp, LPARAM lp);
 
     BOOL tracking_ = FALSE;
@@ -40,4 +44,6 @@ private:
     int userTextWidth_ = 0;
     BOOL placementGiven_ = FALSE;
     DWORD pageValue_ = 0;
+    HWND sharedPage_ = nullptr;
+    int pageValueBefore_ = 0;
 };

@@ -103,7 +103,12 @@ void CControlScroll::OnScroll(UINT msg, WPARAM wp) {
             return;
         }
     }
-    ApplyScrollCode(hwnd, msg, wp, false, kind_ == Kind::Tree && msg == WM_VSCROLL);
+    // An edit keeps its scroll data unchanged while the thumb is tracked
+    // (the system's own bar would hold the track position): the real data
+    // takes the dragged-to position too, or the next sync would move the
+    // engine's thumb back to where the drag began.
+    const bool editTrack = kind_ == Kind::Edit && code == SB_THUMBTRACK;
+    ApplyScrollCode(hwnd, msg, wp, false, editTrack || (kind_ == Kind::Tree && msg == WM_VSCROLL));
     if (kind_ == Kind::ListBox && msg == WM_VSCROLL && code == SB_THUMBTRACK) {
         // Wine's list box takes the thumb from its own bar's track position,
         // which only its own tracking sets: the list is moved to the thumb's
@@ -114,6 +119,9 @@ void CControlScroll::OnScroll(UINT msg, WPARAM wp) {
     Default();
     if (kind_ == Kind::ListBox && code <= SB_PAGEDOWN && comboList_ && !simpleCombo_)
         InvalidateRect(hwnd, nullptr, TRUE);
+    // The edit set its scroll data (and Wine drew its own bar) during the
+    // default processing: the engine follows once the edit is done.
+    if (kind_ == Kind::Edit) PostMessageW(hwnd, hexmoor::rt::TWM_SYNCSCROLL, 0, 0);
 }
 
 LRESULT CControlScroll::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "base/win/gdi.h"
 #include "runtime/logic/scroll_geometry.h"
@@ -315,6 +316,56 @@ LRESULT NcPaint(HWND hwnd, State* st, WPARAM wp) {
     const LRESULT result = CallOld(st, hwnd, WM_NCPAINT, reinterpret_cast<WPARAM>(region.Get()), 0);
     PaintWindowBars(hwnd, st);
     return result;
+}
+
+// Wine paints its own bar at the system's thickness from the client edge,
+// whatever ours is: where one of ours is thinner, the rest of Wine's bar
+// lands on the window's frame beside it. The strips it can reach (on both
+// sides of the client area, one pixel longer at each end) less our bars and
+// inside the window, in screen coordinates; empty when no visible bar is
+// thinner than the system's.
+void SystemOverhang(HWND hwnd, const State* st, HRGN out) {
+    SetRectRgn(out, 0, 0, 0, 0);
+    if (st->kind != 1) return;
+    const int cx = GetSystemMetrics(SM_CXVSCROLL), cy = GetSystemMetrics(SM_CYHSCROLL);
+    const bool thinVert = st->bars[1].visible && Metric(st, 1, 1) < cx;
+    const bool thinHorz = st->bars[0].visible && Metric(st, 0, 1) < cy;
+    if (!thinVert && !thinHorz) return;
+    RECT c{};
+    GetClientRect(hwnd, &c);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&c), 2);
+    if (c.left > c.right) std::swap(c.left, c.right);
+    auto add = [out](int l, int t, int r, int b) {
+        hexmoor::win::Region strip(CreateRectRgn(l, t, r, b));
+        CombineRgn(out, out, strip.Get(), RGN_OR);
+    };
+    if (thinVert) {
+        add(c.left - cx, c.top - 1, c.left, c.bottom + 1);
+        add(c.right, c.top - 1, c.right + cx, c.bottom + 1);
+    }
+    if (thinHorz) add(c.left - 1, c.bottom, c.right + 1, c.bottom + cy);
+    for (int bar = 0; bar < 2; ++bar) {
+        if (!st->bars[bar].visible) continue;
+        const Rect r = BarScreenRect(hwnd, st, bar);
+        hexmoor::win::Region ours(CreateRectRgn(r.left, r.top, r.right, r.bottom));
+        CombineRgn(out, out, ours.Get(), RGN_DIFF);
+    }
+    RECT wr{};
+    GetWindowRect(hwnd, &wr);
+    hexmoor::win::Region window(CreateRectRgn(wr.left, wr.top, wr.right, wr.bottom));
+    CombineRgn(out, out, window.Get(), RGN_AND);
+}
+
+// Where Wine's bar reached past ours, that part of the frame is painted
+// again by the frame's painter and our bars over it; false when nothing
+// reaches past ours (nothing painted).
+bool PaintOverSystemOverhang(HWND hwnd, State* st) {
+    hexmoor::win::Region overhang(CreateRectRgn(0, 0, 0, 0));
+    SystemOverhang(hwnd, st, overhang.Get());
+    RECT box{};
+    if (GetRgnBox(overhang.Get(), &box) == NULLREGION) return false;
+    NcPaint(hwnd, st, reinterpret_cast<WPARAM>(overhang.Get()));
+    return true;
 }
 
 LRESULT Print(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
@@ -762,7 +813,7 @@ LRESULT CALLBACK SkinScrollbarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         const LRESULT result = CallOld(st, hwnd, msg, wp, lp);
         if (!windowBars)
             InvalidateRect(hwnd, nullptr, FALSE);
-        else if (StateOf(hwnd) == st)
+        else if (StateOf(hwnd) == st && !PaintOverSystemOverhang(hwnd, st))
             PaintWindowBars(hwnd, st);
         return result;
     }
@@ -1063,7 +1114,7 @@ void SyncSkinScrollbars(HWND hwnd, BOOL force) {
     SetSkinScrollBarMinThumbSize(hwnd, 3, GetDefaultMinThumbSize());
     // The system paints its own bar into our area on its scroll calls
     // whether or not the data changed: every sync repaints what is shown.
-    if (st->tracking) return;
+    if (st->tracking || PaintOverSystemOverhang(hwnd, st)) return;
     for (int bar = 0; bar < 2; ++bar)
         if (st->bars[bar].visible) RepaintBar(hwnd, st, bar, ShownPressed(bar));
 }

@@ -188,8 +188,9 @@ Panel MakeControlsPanel(bool skinned) {
 
     // The system's own scroll bars track a press in a modal loop of their
     // own until a real button release: unskinned bars are taken as they are.
-    return TakePanel(panel, shots, skinned,
-                     [](const ItemShot& s) { return s.kind != 5 || IsSkinScrollbarWindow(s.window) != FALSE; });
+    return TakePanel(
+        panel, shots, skinned,
+        [](const ItemShot& s) { return s.kind != 5 || IsSkinScrollbarWindow(s.window) != FALSE; }, ReadFrom::Screen);
 }
 
 } // namespace skinshot

@@ -9,6 +9,7 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/frame_layout.h"
 #include "runtime/twf_api.h"
+#include "tools/skinshot/panel_kit.h"
 
 namespace skinshot {
 
@@ -16,14 +17,6 @@ namespace {
 
 // Where panel windows are put on the screen while they are read.
 constexpr int kScreenX = 40, kScreenY = 40;
-
-void PumpAll() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 void Settle() {
     for (int i = 0; i < 3; ++i) {
@@ -109,12 +102,10 @@ Panel Read(HWND window) {
     panel.height = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     panel.picture.Reset(CreateCompatibleBitmap(screen, panel.width, panel.height));
-    {
-        hexmoor::win::MemoryDC memory(screen);
-        hexmoor::win::SelectGuard select(memory.Get(), panel.picture.Get());
-        BitBlt(memory.Get(), 0, 0, panel.width, panel.height, screen, r.left, r.top, SRCCOPY | CAPTUREBLT);
-    }
     ReleaseDC(nullptr, screen);
+    hexmoor::win::MemoryDC memory(nullptr);
+    hexmoor::win::SelectGuard select(memory.Get(), panel.picture.Get());
+    ReadScreen(memory.Get(), 0, 0, r);
     return panel;
 }
 

@@ -6,8 +6,41 @@
 
 namespace skinshot {
 
+void ReadScreen(HDC memory, int x, int y, const RECT& screenRect) {
+    // Wine hands a window's drawing to the screen when the thread looks for
+    // messages and finds none: look for one that never comes, so nothing is
+    // dispatched that could end the state being shown.
+    GdiFlush();
+    for (int i = 0; i < 2; ++i) {
+        MSG msg;
+        PeekMessageW(&msg, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
+        Sleep(10);
+    }
+    HDC screen = GetDC(nullptr);
+    BitBlt(memory, x, y, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top, screen,
+           screenRect.left, screenRect.top, SRCCOPY | CAPTUREBLT);
+    ReleaseDC(nullptr, screen);
+}
+
+namespace {
+
+// The window's whole area to (x, y) of `memory`, from the screen or from
+// the window's own DC.
+void ReadWindow(HDC memory, int x, int y, HWND window, ReadFrom from) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (from == ReadFrom::Screen) {
+        ReadScreen(memory, x, y, r);
+        return;
+    }
+    hexmoor::win::WindowDC source(window, true);
+    BitBlt(memory, x, y, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY);
+}
+
+} // namespace
+
 Panel TakePanel(PanelHost& panel, std::vector<ItemShot>& shots, bool skinned,
-                const std::function<bool(const ItemShot&)>& canShow) {
+                const std::function<bool(const ItemShot&)>& canShow, ReadFrom from) {
     if (skinned) ApplySkinToWindow(panel.Host(), 1);
     for (ItemShot& s : shots)
         if (s.persistent) s.persistent(s.window);
@@ -31,10 +64,7 @@ Panel TakePanel(PanelHost& panel, std::vector<ItemShot>& shots, bool skinned,
     result.height = panel.Height();
     hexmoor::win::MemoryDC memory(nullptr);
     hexmoor::win::SelectGuard select(memory.Get(), result.picture.Get());
-    {
-        hexmoor::win::WindowDC source(panel.Host(), true);
-        BitBlt(memory.Get(), 0, 0, panel.Width(), panel.Height(), source.Get(), 0, 0, SRCCOPY);
-    }
+    ReadWindow(memory.Get(), 0, 0, panel.Host(), from);
     RECT hostRect{};
     GetWindowRect(panel.Host(), &hostRect);
     for (ItemShot& s : shots) {
@@ -48,10 +78,7 @@ Panel TakePanel(PanelHost& panel, std::vector<ItemShot>& shots, bool skinned,
         if (s.redrawAfterShow)
             RedrawWindow(s.window, nullptr, nullptr,
                          RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
-        {
-            hexmoor::win::WindowDC source(s.window, true);
-            BitBlt(memory.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY);
-        }
+        ReadWindow(memory.Get(), r.left, r.top, s.window, from);
         if (s.undo) s.undo(s.window);
         SetFocus(panel.Anchor());
         PumpAll();

@@ -111,10 +111,18 @@ inline POINT Screen(HWND w, int x, int y) {
     return {r.left + x, r.top + y};
 }
 
+// Copies what the screen shows in `screenRect` (layered and overlapping
+// windows included) to (x, y) of `memory`, once what was drawn has reached
+// the screen.
+void ReadScreen(HDC memory, int x, int y, const RECT& screenRect);
+
+// Where a panel's picture is read from: the windows' own DCs, or the screen.
+enum class ReadFrom { WindowDc, Screen };
+
 // Skins the host when `skinned`, applies every item's lasting state, takes
 // the whole panel, then takes again each item that input shows in its state
 // (those `canShow` accepts, all without it).
 Panel TakePanel(PanelHost& panel, std::vector<ItemShot>& shots, bool skinned,
-                const std::function<bool(const ItemShot&)>& canShow = nullptr);
+                const std::function<bool(const ItemShot&)>& canShow = nullptr, ReadFrom from = ReadFrom::WindowDc);
 
 } // namespace skinshot

@@ -128,6 +128,9 @@ protected:
         if (dialog_) DestroyWindow(dialog_);
         RuntimeTest::TearDown();
     }
+    // Typing, the wheel, paging and a thumb drag on a skinned multi-line
+    // edit whose skinned bars are `narrower` pixels thinner than the system's.
+    void ScrollBarsFollow(int narrower);
     HWND dialog_ = nullptr;
 };
 
@@ -360,14 +363,24 @@ TEST_F(EditsTest, CaretStandsAtTheSelectionEdgeAfterKeysClicksAndTyping) {
 }
 
 TEST_F(EditsTest, ScrollBarsFollowTypingWheelAndKeys) {
+    // Wine repaints its own bar at the system's width whenever the control
+    // sets its scroll data: with a narrower skinned bar the rest of Wine's
+    // bar lands on the edit's border ring, which must be painted again.
+    for (const int narrower : {0, 3}) {
+        SCOPED_TRACE(narrower ? "bars narrower than the system's" : "bars as wide as the system's");
+        ScrollBarsFollow(narrower);
+        TearDown();
+        dialog_ = nullptr;
+    }
+}
+
+void EditsTest::ScrollBarsFollow(int narrower) {
     SetUpSkin();
     for (int id = 42; id <= 101; ++id) Skin().SolidImage(5, WORD(id), ImageColour(id));
     for (int id = 814; id <= 841; ++id) Skin().SolidImage(5, WORD(id), ImageColour(id));
-    // Bars as wide as the system's: Wine repaints its own bar at the
-    // system's width whenever the control sets its scroll data.
     CTwfObj* bars = Skin().Element(5);
-    for (WORD id : {810, 811}) bars->SetNumber(id, DWORD(GetSystemMetrics(SM_CXVSCROLL)));
-    for (WORD id : {812, 813}) bars->SetNumber(id, DWORD(GetSystemMetrics(SM_CYHSCROLL)));
+    for (WORD id : {810, 811}) bars->SetNumber(id, DWORD(GetSystemMetrics(SM_CXVSCROLL) - narrower));
+    for (WORD id : {812, 813}) bars->SetNumber(id, DWORD(GetSystemMetrics(SM_CYHSCROLL) - narrower));
     HWND edit = AddEdit(L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 10, 10, 220, 120);
     SkinAll();
     SetFocus(edit);
@@ -412,7 +425,18 @@ TEST_F(EditsTest, ScrollBarsFollowTypingWheelAndKeys) {
     const SCROLLINFO paged = inStep("after Page Up");
     EXPECT_LT(paged.nPos, wheeled.nPos);
     SendMessageW(edit, WM_KEYDOWN, VK_NEXT, 1);
-    EXPECT_GT(inStep("after Page Down").nPos, paged.nPos);
+    const SCROLLINFO paged_down = inStep("after Page Down");
+    EXPECT_GT(paged_down.nPos, paged.nPos);
+    // The thumb dragged somewhere else than the current line: the control,
+    // its scroll data and the engine all end on the dragged-to line.
+    const int dragged = paged_down.nPos > 12 ? 12 : paged_down.nPos + 6;
+    SendMessageW(edit, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, dragged), 0);
+    EXPECT_EQ(inStep("after the thumb track").nPos, dragged);
+    EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), dragged);
+    SendMessageW(edit, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, dragged), 0);
+    SendMessageW(edit, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    EXPECT_EQ(inStep("after the thumb's release").nPos, dragged);
+    EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), dragged);
 }
 
 TEST_F(EditsTest, RichEditKeepsItsOwnTextInsideTheSkinnedBorder) {

@@ -15,6 +15,8 @@
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
+#include "runtime/twf_api.h"
+#include "runtime/wnd/tw_dialog.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/harness/splitter_window.h"
@@ -319,6 +321,40 @@ TEST_F(TabsTest, DialogPageInsideATabShowsThePanelAndSurvivesAPrint) {
     }
     PumpMessages();
     EXPECT_TRUE(Shows(CaptureClient(page), {5, 5, 195, 115}, ImageColour(218))) << "the page after the print";
+}
+
+// The page the tab handed its panel to stays skinned when the tab's object
+// is switched off or removed: it must paint its own background again, not
+// ask a tab that no longer answers (or erase white without one).
+TEST_F(TabsTest, DialogPageGetsItsOwnBackgroundBackWhenTheTabLetsGo) {
+    const struct {
+        const char* what;
+        void (*letGo)(HWND tab);
+    } cases[] = {
+        {"tab switched off", [](HWND tab) { RemoveSkinFromWindow(tab, 0); }},
+        {"tab's object removed", [](HWND tab) { CurrentManager()->RemoveControl(tab); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUpSkin();
+        Skin().Element(10)->SetNumber(634, 1);
+        const HWND tab = Add(WC_TABCONTROLW, WS_TABSTOP, 10, 10, 300, 200);
+        AddTabs(tab, 2);
+        const HWND page = CreateWindowExW(0, L"#32770", L"", WS_CHILD | WS_VISIBLE, 10, 40, 200, 120, tab, nullptr,
+                                          GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(page);
+        SkinAll();
+        auto* object = dynamic_cast<CTWDialog*>(GetSkinnedWindowObject(page));
+        ASSERT_TRUE(object);
+        ASSERT_EQ(object->GetTabPageValue(), 1);
+        c.letGo(tab);
+        ASSERT_EQ(GetSkinnedWindowObject(page), object) << "the page stays skinned";
+        EXPECT_EQ(object->GetTabPageValue(), 0);
+        Repaint(dialog_);
+        EXPECT_TRUE(Shows(CaptureClient(page), {5, 5, 195, 115}, kDialogBackground)) << "the page's own background";
+        TearDown();
+        dialog_ = nullptr;
+    }
 }
 
 TEST_F(TabsTest, HeaderLooksFromRealInput) {
