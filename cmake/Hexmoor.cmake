@@ -38,14 +38,23 @@ if(HEXMOOR_WINDOWS)
   add_compile_definitions(UNICODE _UNICODE STRICT NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
 endif()
 
-# hexmoor_target_defaults(target): warnings, and the windows.h precompiled
-# header for Windows targets so that every file does not reparse it.
+# One windows.h precompiled header for every Windows target: a header image
+# per target would be compiled again for each (over 100 MB apiece with debug
+# information). Targets whose flags do not match it simply parse the header.
+if(HEXMOOR_WINDOWS AND NOT CMAKE_DISABLE_PRECOMPILE_HEADERS)
+  add_library(hexmoor_windows_pch OBJECT ${CMAKE_CURRENT_LIST_DIR}/windows_pch.cpp)
+  target_compile_options(hexmoor_windows_pch PRIVATE ${HEXMOOR_WARNINGS})
+  target_precompile_headers(hexmoor_windows_pch PRIVATE <windows.h>)
+endif()
+
+# hexmoor_target_defaults(target): warnings, and the shared windows.h
+# precompiled header for Windows targets so that every file does not reparse it.
 function(hexmoor_target_defaults target)
   target_compile_options(${target} PRIVATE ${HEXMOOR_WARNINGS})
-  if(HEXMOOR_WINDOWS)
+  if(TARGET hexmoor_windows_pch)
     get_target_property(_type ${target} TYPE)
     if(NOT _type STREQUAL "INTERFACE_LIBRARY")
-      target_precompile_headers(${target} PRIVATE <windows.h>)
+      target_precompile_headers(${target} REUSE_FROM hexmoor_windows_pch)
     endif()
   endif()
 endfunction()

@@ -1,0 +1,1 @@
+// Compiled only to produce the windows.h header image the Windows targets share.
