@@ -17,37 +17,7 @@
 
 using namespace hexmoor::test;
 
-namespace {
-
-struct Item {
-    int kind = 0;
-    std::string state;
-    PixelRect rect;
-};
-
-std::vector<Item> ListItems(const std::string& output) {
-    std::vector<Item> items;
-    std::istringstream in(output);
-    std::string word;
-    while (in >> word) {
-        if (word != "item") continue;
-        Item item;
-        int x = 0, y = 0, w = 0, h = 0;
-        in >> item.kind >> item.state >> x >> y >> w >> h;
-        item.rect = {x, y, x + w, y + h};
-        if (item.kind == 14 || item.kind == 15 || item.kind == 19) items.push_back(item);
-    }
-    return items;
-}
-
-bool Contains(const PixelBuffer& pixels, const PixelRect& r, COLORREF colour) {
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, pixels.Height()); ++y)
-        for (int x = std::max(r.left, 0); x < std::min(r.right, pixels.Width()); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) return true;
-    return false;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(SkinshotLists, EveryListItemShowsTheIdsOfItsStateAndNoneWhenOff) {
     CGdiPlusInit gdiplus;
@@ -104,21 +74,22 @@ TEST(SkinshotLists, EveryListItemShowsTheIdsOfItsStateAndNoneWhenOff) {
         const std::wstring command =
             L"\"" + ToolPath() + L"\" \"" + skinFile + L"\" \"" + picture + L"\"" + (off ? L" --off" : L"");
         ASSERT_EQ(RunTool(command, &output), 0u) << output;
-        const std::vector<Item> items = ListItems(output);
+        const std::vector<SheetItem> items = ParseSheetItems(output, {14, 15, 19});
         const PixelBuffer pixels = ReadPng(picture);
         ASSERT_FALSE(pixels.Empty());
         for (const auto& e : expected) {
-            const Item* found = nullptr;
-            for (const Item& item : items)
+            const SheetItem* found = nullptr;
+            for (const SheetItem& item : items)
                 if (item.kind == e.kind && item.state == e.state) found = &item;
             ASSERT_TRUE(found) << e.kind << " " << e.state << "\n" << output;
             const std::string name = std::to_string(e.kind) + " " + e.state;
             if (off) {
                 for (COLORREF c : everyColour)
-                    EXPECT_FALSE(Contains(pixels, found->rect, c)) << name << ": skin colour with skinning off";
+                    EXPECT_FALSE(ContainsColour(pixels, found->rect, c)) << name << ": skin colour with skinning off";
                 continue;
             }
-            for (int id : e.ids) EXPECT_TRUE(Contains(pixels, found->rect, ImageColour(id))) << name << ": id " << id;
+            for (int id : e.ids)
+                EXPECT_TRUE(ContainsColour(pixels, found->rect, ImageColour(id))) << name << ": id " << id;
         }
         if (getenv("KEEP_PNG") == nullptr) DeleteFileW(picture.c_str());
     }
