@@ -6,6 +6,7 @@
 #include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/list_layout.h"
 #include "runtime/manager/controls_manager.h"
@@ -115,7 +116,10 @@ LRESULT CTWListCtrl::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
         if (!(GetWindowLongPtrW(hWnd_, GWL_STYLE) & LVS_EDITLABELS)) return 0;
         const HWND edit = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETEDITCONTROL, 0, 0));
         if (!edit) return 0;
-        if (CTWWnd* editObject = GetSkinnedWindowObject(edit)) editObject->SetActive(FALSE, 0);
+        if (CTWWnd* editObject = GetSkinnedWindowObject(edit)) {
+            if (auto* box = dynamic_cast<CTWEdit*>(editObject)) box->SetHostWindow(hWnd_);
+            editObject->SetActive(FALSE, 0);
+        }
         // Wine's list view sizes its edit box only after this notification,
         // so the box counts from the moment it exists.
         labelEditing_ = TRUE;
@@ -189,11 +193,21 @@ void CTWListCtrl::PaintReport(HDC dc) {
             rowHeight = topBounds.bottom - topBounds.top;
             firstLine = topBounds.top - 1;
         }
-        const bool hotTracking = (ex & LVS_EX_TRACKSELECT) ||
-                                 ((ex & LVS_EX_UNDERLINEHOT) && (ex & LVS_EX_ONECLICKACTIVATE)) ||
-                                 ((ex & LVS_EX_UNDERLINECOLD) && (ex & LVS_EX_TWOCLICKACTIVATE));
+        const bool underlineHot = (ex & LVS_EX_UNDERLINEHOT) && (ex & LVS_EX_ONECLICKACTIVATE);
+        const bool underlineCold = (ex & LVS_EX_UNDERLINECOLD) && (ex & LVS_EX_TWOCLICKACTIVATE);
+        const bool hotTracking = (ex & LVS_EX_TRACKSELECT) || underlineHot || underlineCold;
         const bool fullRow = (ex & LVS_EX_FULLROWSELECT) != 0;
         HFONT oldFont = font_ ? static_cast<HFONT>(SelectObject(dc, font_)) : nullptr;
+        // The activate styles underline the hot row (underline hot) or the
+        // selected rows that are not hot (underline cold).
+        Font underlined;
+        if (underlineHot || underlineCold) {
+            LOGFONTW lf{};
+            if (GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(lf), &lf)) {
+                lf.lfUnderline = TRUE;
+                underlined = Font(CreateFontIndirectW(&lf));
+            }
+        }
         const CSupportUnicode text(hWnd_, this);
         for (int row = first; row < end; ++row) {
             const UINT state = UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u));
@@ -202,6 +216,8 @@ void CTWListCtrl::PaintReport(HDC dc) {
             if (groups && (bounds.bottom <= client.top || bounds.top >= client.bottom)) continue;
             COLORREF rowText = textColour;
             COLORREF fill = selectionColour;
+            const bool underlineRow = underlined && ((underlineHot && row == hot) ||
+                                                     (underlineCold && (state & LVIS_SELECTED) && row != hot));
             UINT imageStyle = ILD_NORMAL;
             for (int column = 0; column < columns; ++column) {
                 int image = -1;
@@ -280,7 +296,10 @@ void CTWListCtrl::PaintReport(HDC dc) {
                     RECT r = ToRECT(place.rect);
                     if (textWidth > r.right - r.left) align = DT_LEFT;
                     ::SetTextColor(dc, rowText);
+                    const bool underline = underlineRow && (column == 0 || fullRow);
+                    const HGDIOBJ plain = underline ? SelectObject(dc, underlined.Get()) : nullptr;
                     text.DrawUnicodeText(dc, cell, int(cell.GetLength()), &r, kCellFormat | align);
+                    if (plain) SelectObject(dc, plain);
                 }
                 if (column == 0 && !fullRow) {
                     rowText = textColour;

@@ -7,6 +7,7 @@
 #include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/list_layout.h"
 #include "runtime/manager/controls_manager.h"
@@ -134,7 +135,28 @@ LRESULT CTWTreeCtrl::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
 void CTWTreeCtrl::StartLabelEdit(HWND edit, HTREEITEM item) {
     editWindow_ = edit;
     editedItem_ = item;
-    if (CTWWnd* editObject = edit ? GetSkinnedWindowObject(edit) : nullptr) editObject->SetActive(FALSE, 0);
+    CTWWnd* editObject = edit ? GetSkinnedWindowObject(edit) : nullptr;
+    if (!editObject) return;
+    if (auto* box = dynamic_cast<CTWEdit*>(editObject)) box->SetHostWindow(hWnd_);
+    editObject->SetActive(FALSE, 0);
+}
+
+LRESULT CTWTreeCtrl::QuietDefault() {
+    SetRedraw(FALSE);
+    const LRESULT result = Default();
+    SetRedraw(TRUE);
+    // Switching redraw on makes the control set its scroll data again, and
+    // Wine then paints its own bars over the skinned ones: they follow once
+    // the control is done.
+    if (scrollHelper_) PostMessageW(hWnd_, TWM_SYNCSCROLL, 0, 0);
+    return result;
+}
+
+void CTWTreeCtrl::ForgetLabelEdit(HWND edit) {
+    if (!edit || edit != editWindow_) return;
+    editWindow_ = nullptr;
+    editedItem_ = nullptr;
+    InvalidateRect(hWnd_, nullptr, FALSE);
 }
 
 LRESULT CTWTreeCtrl::OnReflectedNotify(BOOL*, ReflectRecord* record) {
@@ -378,9 +400,7 @@ LRESULT CTWTreeCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         TVHITTESTINFO hit{};
         hit.pt = POINT{short(LOWORD(lp)), short(HIWORD(lp))};
         SendMessageW(hWnd_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-        SetRedraw(FALSE);
-        Default();
-        SetRedraw(TRUE);
+        QuietDefault();
         if (hit.flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON)) {
             RedrawNow(FALSE);
             if ((hit.flags & TVHT_ONITEM) && (GetWindowLongPtrW(hWnd_, GWL_STYLE) & TVS_SINGLEEXPAND)) RedrawNow(FALSE);
@@ -391,9 +411,7 @@ LRESULT CTWTreeCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:
     case TVM_EXPAND: {
-        SetRedraw(FALSE);
-        const LRESULT result = Default();
-        SetRedraw(TRUE);
+        const LRESULT result = QuietDefault();
         RedrawNow(FALSE);
         return result;
     }

@@ -22,6 +22,9 @@ public:
     void Detach() override;
 
     HTREEITEM GetEditedItem() const { return editedItem_; }
+    // Told by the label edit box when it is destroyed: its row is drawn
+    // again even when the control sent no end-of-edit notification.
+    void ForgetLabelEdit(HWND edit);
 
 private:
     void MakeBoldFont();
@@ -30,6 +33,8 @@ private:
     void RenewLineStyles();
     void PaintItems(HDC dc);
     void StartLabelEdit(HWND edit, HTREEITEM item);
+    // The control's own handling with redraw switched off around it.
+    LRESULT QuietDefault();
 
     hexmoor::win::Font boldFont_;
     HWND editWindow_ = nullptr;

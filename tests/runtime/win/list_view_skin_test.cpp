@@ -4,6 +4,7 @@
 // the selection, and the list switched off alone keeping its object.
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "runtime/logic/control_types.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/skin_pixels.h"
+#include "tests/runtime/win/skinned_bars.h"
 
 using namespace hexmoor::test;
 
@@ -21,11 +23,12 @@ constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 
 class ListViewSkinTest : public RuntimeTest {
 protected:
-    void SetUpSkin() {
+    void SetUpSkin(bool bars = false) {
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&icc);
         StartRuntime(true);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
+        if (bars) AddBarImages(Skin());
         Skin().SolidImage(15, 366, ImageColour(366));
         Skin().SolidImage(15, 367, ImageColour(367));
         element_ = Skin().Element(15);
@@ -215,4 +218,132 @@ TEST_F(ListViewSkinTest, IconViewOverTheSkinAndElementStoredDisabled) {
     const RECT bounds = ItemRect(report, 1, LVIR_BOUNDS);
     EXPECT_NE(At(report, 150, bounds.bottom + 10), ImageColour(366));
     element_->SetStoredEnabled(1);
+}
+
+TEST_F(ListViewSkinTest, ScrollDataAndBarsFollowKeysWheelClicksAndThumb) {
+    SetUpSkin(true);
+    // Three 60-pixel columns in a narrower view: both bars.
+    HWND view = AddView(LVS_REPORT | LVS_SHOWSELALWAYS, 10, 10, 150, 160, 40);
+    SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT,
+                 LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    Select(view, 0, true);
+    SkinAll();
+    SetFocus(view);
+    ASSERT_TRUE(BarsInStep(view)) << "after skinning";
+    // Nothing but the skin in the client area either: background, grid,
+    // selection (its focus frame inverts it) and the skin's text colours.
+    std::set<COLORREF> client{ImageColour(366),
+                              ImageColour(372),
+                              ImageColour(374),
+                              ImageColour(626),
+                              ImageColour(627),
+                              ImageColour(628),
+                              ~ImageColour(626) & 0xFFFFFF};
+    auto clientForeign = [&] {
+        RECT c{};
+        GetClientRect(view, &c);
+        HWND header = reinterpret_cast<HWND>(SendMessageW(view, LVM_GETHEADER, 0, 0));
+        RECT h{};
+        GetClientRect(header, &h);
+        c.top = h.bottom;
+        return Foreign(CaptureClient(view), c, client);
+    };
+
+    const int top = int(SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
+    SendMessageW(view, WM_KEYDOWN, VK_NEXT, 0);
+    SendMessageW(view, WM_KEYDOWN, VK_NEXT, 0);
+    EXPECT_TRUE(BarsInStep(view)) << "Page Down";
+    EXPECT_GT(SendMessageW(view, LVM_GETTOPINDEX, 0, 0), top);
+    SendMessageW(view, WM_KEYDOWN, VK_END, 0);
+    EXPECT_TRUE(BarsInStep(view)) << "End";
+    SendMessageW(view, WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_TRUE(BarsInStep(view)) << "Home";
+    SendMessageW(view, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(60, 60));
+    EXPECT_TRUE(BarsInStep(view)) << "wheel";
+    EXPECT_EQ(clientForeign(), 0) << "client after the wheel";
+
+    // A click on a row (the control's drag detection sees the release).
+    const RECT row = ItemRect(view, int(SendMessageW(view, LVM_GETTOPINDEX, 0, 0)) + 2, LVIR_BOUNDS);
+    PostMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(20, (row.top + row.bottom) / 2));
+    SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, (row.top + row.bottom) / 2));
+    EXPECT_TRUE(BarsInStep(view)) << "click on a row";
+    EXPECT_EQ(clientForeign(), 0) << "client after the click";
+
+    ASSERT_TRUE(ClickForwardArrow(view, SB_VERT));
+    EXPECT_TRUE(BarsInStep(view)) << "down arrow";
+    ASSERT_TRUE(ClickForwardArrow(view, SB_HORZ));
+    EXPECT_TRUE(BarsInStep(view)) << "right arrow";
+    SCROLLINFO h{sizeof(h), SIF_POS, 0, 0, 0, 0, 0};
+    GetScrollInfo(view, SB_HORZ, &h);
+    EXPECT_GT(h.nPos, 0) << "the right arrow scrolled the columns";
+
+    const int before = int(SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
+    ASSERT_TRUE(DragVerticalThumb(view, 40));
+    EXPECT_TRUE(BarsInStep(view)) << "thumb drag";
+    EXPECT_GT(SendMessageW(view, LVM_GETTOPINDEX, 0, 0), before) << "the drag scrolled the rows";
+    EXPECT_EQ(clientForeign(), 0) << "client after the drag";
+
+    // Items deleted until the rows fit, the pointer still where the drag
+    // left it: the vertical bar goes from under it, and Wine ends its own
+    // hover tracking of the bars (WM_NCMOUSELEAVE, a system timer later) by
+    // painting its horizontal bar.
+    for (int i = 0; i < 34; ++i) SendMessageW(view, LVM_DELETEITEM, 0, 0);
+    const DWORD end = GetTickCount() + 400;
+    while (int(end - GetTickCount()) > 0) {
+        PumpMessages();
+        Sleep(20);
+    }
+    EXPECT_TRUE(BarsInStep(view)) << "deleted items";
+}
+
+TEST_F(ListViewSkinTest, ActivateStylesUnderlineTheHotOrTheSelectedRows) {
+    SetUpSkin();
+    HWND view = AddView(LVS_REPORT | LVS_SHOWSELALWAYS, 10, 10, 240, 200, 5);
+    for (int row = 0; row < 5; ++row) {
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.pszText = const_cast<wchar_t*>(L"HHHHH");
+        SendMessageW(view, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    }
+    SkinAll();
+    SetFocus(view);
+    // Pixels of a colour inside a row's label: an underline adds a line as
+    // wide as the text.
+    auto inked = [&](int row, int id) {
+        const RECT label = ItemRect(view, row, LVIR_LABEL);
+        const PixelBuffer pixels = CaptureClient(view);
+        long count = 0;
+        for (int y = label.top; y < label.bottom; ++y)
+            for (int x = label.left; x < label.right; ++x)
+                if ((pixels.At(x, y) & 0xFFFFFF) == ImageColour(id)) ++count;
+        return count;
+    };
+    const RECT label = ItemRect(view, 0, LVIR_LABEL);
+    const HDC dc = GetDC(view);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(view, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, L"HHHHH", 5, &extent);
+    SelectObject(dc, old);
+    ReleaseDC(view, dc);
+    ASSERT_LT(extent.cx, label.right - label.left);
+
+    SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_UNDERLINEHOT | LVS_EX_ONECLICKACTIVATE);
+    SendMessageW(view, LVM_SETHOTITEM, 1, 0);
+    Repaint();
+    if (SendMessageW(view, LVM_GETHOTITEM, 0, 0) == 1) {
+        EXPECT_GE(inked(1, 628) - inked(3, 374), extent.cx - 2) << "the hot row is underlined in the hot colour";
+    } else {
+        ADD_FAILURE() << "Wine's list view kept no hot item";
+    }
+    // Underline cold: a selected row that is not hot; the hot row is not.
+    SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_UNDERLINECOLD | LVS_EX_TWOCLICKACTIVATE);
+    SendMessageW(view, LVM_SETHOTITEM, 1, 0);
+    Select(view, 2, true);
+    Repaint();
+    EXPECT_GE(inked(2, 627) - inked(3, 374), extent.cx - 2) << "the selected row is underlined";
+    EXPECT_LT(std::abs(inked(1, 628) - inked(3, 374)), extent.cx / 2) << "the hot row is not underlined";
+    // Neither style alone underlines.
+    SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_UNDERLINECOLD);
+    Repaint();
+    EXPECT_LT(std::abs(inked(2, 627) - inked(3, 374)), extent.cx / 2) << "underline cold without two-click activate";
 }

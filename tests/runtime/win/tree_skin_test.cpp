@@ -3,7 +3,9 @@
 // item under a label edit left to the edit box.
 #include <commctrl.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "model/twf_obj.h"
 #include "runtime/controls/tree_ctrl.h"
@@ -11,6 +13,7 @@
 #include "runtime/logic/list_layout.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/skin_pixels.h"
+#include "tests/runtime/win/skinned_bars.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor::rt::lists;
@@ -21,11 +24,12 @@ constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 
 class TreeSkinTest : public RuntimeTest {
 protected:
-    void SetUpSkin(bool images) {
+    void SetUpSkin(bool images, bool bars = false) {
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TREEVIEW_CLASSES};
         InitCommonControlsEx(&icc);
         StartRuntime(true);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
+        if (bars) AddBarImages(Skin());
         Skin().SolidImage(19, 393, ImageColour(393));
         Skin().SolidImage(19, 394, ImageColour(394));
         if (images) {
@@ -170,4 +174,79 @@ TEST_F(TreeSkinTest, GdiFallbackBoldItemsAndTheLabelEdit) {
     SendMessageW(tree_, TVM_ENDEDITLABELNOW, TRUE, 0);
     Settle();
     EXPECT_EQ(object->GetEditedItem(), nullptr);
+}
+
+TEST_F(TreeSkinTest, ScrollDataAndBarsFollowKeysWheelClicksAndThumb) {
+    SetUpSkin(true, true);
+    SetWindowLongPtrW(tree_, GWL_STYLE, GetWindowLongPtrW(tree_, GWL_STYLE) & ~LONG_PTR(TVS_EDITLABELS));
+    std::vector<HTREEITEM> folders;
+    for (int i = 0; i < 30; ++i) {
+        const std::wstring text = L"folder " + std::to_wstring(i);
+        folders.push_back(Insert(TVI_ROOT, text.c_str()));
+        Insert(folders.back(), L"child");
+        Insert(folders.back(), L"a child whose label is far wider than the tree's client area");
+    }
+    SetFocus(tree_);
+    SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(a_));
+    ASSERT_TRUE(BarsInStep(tree_)) << "after inserting";
+    const std::set<COLORREF> allowed{ImageColour(393),
+                                     ImageColour(395),
+                                     ImageColour(396),
+                                     ImageColour(403),
+                                     ImageColour(610),
+                                     ImageColour(612),
+                                     ImageColour(614),
+                                     ImageColour(616),
+                                     ~ImageColour(616) & 0xFFFFFF,
+                                     ~ImageColour(614) & 0xFFFFFF};
+    auto clientForeign = [&] {
+        RECT c{};
+        GetClientRect(tree_, &c);
+        return Foreign(CaptureClient(tree_), c, allowed);
+    };
+    EXPECT_EQ(clientForeign(), 0) << "client after inserting";
+
+    SendMessageW(tree_, WM_KEYDOWN, VK_NEXT, 0);
+    EXPECT_TRUE(BarsInStep(tree_)) << "Page Down";
+    SendMessageW(tree_, WM_KEYDOWN, VK_END, 0);
+    EXPECT_TRUE(BarsInStep(tree_)) << "End";
+    SendMessageW(tree_, WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_TRUE(BarsInStep(tree_)) << "Home";
+    SendMessageW(tree_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(60, 60));
+    EXPECT_TRUE(BarsInStep(tree_)) << "wheel";
+    EXPECT_EQ(clientForeign(), 0) << "client after the wheel";
+
+    // A click on the first visible folder's button expands it: a wide child
+    // brings the horizontal bar.
+    const HTREEITEM first = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
+    ASSERT_TRUE(first);
+    const POINT button = Centre(first, 1);
+    PostMessageW(tree_, WM_LBUTTONUP, 0, MAKELPARAM(button.x, button.y));
+    SendMessageW(tree_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.x, button.y));
+    EXPECT_TRUE(BarsInStep(tree_)) << "click on a button";
+    TVITEMW state{};
+    state.mask = TVIF_STATE;
+    state.stateMask = TVIS_EXPANDED;
+    state.hItem = first;
+    SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&state));
+    EXPECT_TRUE(state.state & TVIS_EXPANDED) << "the click expanded the folder";
+    EXPECT_EQ(clientForeign(), 0) << "client after expanding";
+
+    for (int i = 10; i < 20; ++i)
+        SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(folders[size_t(i)]));
+    EXPECT_TRUE(BarsInStep(tree_)) << "TVM_EXPAND";
+
+    ASSERT_TRUE(ClickForwardArrow(tree_, SB_VERT));
+    EXPECT_TRUE(BarsInStep(tree_)) << "down arrow";
+    ASSERT_TRUE(ClickForwardArrow(tree_, SB_HORZ));
+    EXPECT_TRUE(BarsInStep(tree_)) << "right arrow";
+
+    const LRESULT before = SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
+    ASSERT_TRUE(DragVerticalThumb(tree_, 40));
+    EXPECT_TRUE(BarsInStep(tree_)) << "thumb drag";
+    EXPECT_NE(SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0), before) << "the drag scrolled the tree";
+    EXPECT_EQ(clientForeign(), 0) << "client after the drag";
+
+    SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    EXPECT_TRUE(BarsInStep(tree_)) << "all items deleted";
 }
