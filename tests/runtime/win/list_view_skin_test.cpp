@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/twf_obj.h"
+#include "runtime/controls/edit.h"
 #include "runtime/controls/list_ctrl.h"
 #include "runtime/logic/control_types.h"
 #include "tests/harness/runtime_fixture.h"
@@ -23,10 +24,10 @@ constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 
 class ListViewSkinTest : public RuntimeTest {
 protected:
-    void SetUpSkin(bool bars = false) {
+    void SetUpSkin(bool bars = false, bool explicitMode = true) {
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&icc);
-        StartRuntime(true);
+        StartRuntime(explicitMode, explicitMode ? 0 : 1);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
         if (bars) AddBarImages(Skin());
         Skin().SolidImage(15, 366, ImageColour(366));
@@ -346,4 +347,33 @@ TEST_F(ListViewSkinTest, ActivateStylesUnderlineTheHotOrTheSelectedRows) {
     SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_UNDERLINECOLD);
     Repaint();
     EXPECT_LT(std::abs(inked(2, 627) - inked(3, 374)), extent.cx / 2) << "underline cold without two-click activate";
+}
+
+TEST_F(ListViewSkinTest, RequestedLabelEditKeepsTheSystemLookAndKnowsItsList) {
+    // Ordinary mode, skinning on by default: every window gets its skinned
+    // object, switched on, as it is created.
+    SetUpSkin(false, false);
+    Skin().SolidImage(3, 10, ImageColour(10));
+    HWND view = AddView(LVS_REPORT | LVS_EDITLABELS, 10, 10, 240, 200, 4);
+    SkinAll();
+    auto* object = dynamic_cast<CTWListCtrl*>(GetSkinnedWindowObject(view));
+    ASSERT_TRUE(object);
+    SetFocus(view);
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(view, LVM_EDITLABELW, 1, 0));
+    ASSERT_TRUE(edit);
+    auto* box = dynamic_cast<CTWEdit*>(GetSkinnedWindowObject(edit));
+    ASSERT_TRUE(box) << "the edit box is skinned at creation";
+    EXPECT_FALSE(box->IsActive()) << "a requested label edit keeps the system look";
+    EXPECT_FALSE(object->IsLabelEditRequested()) << "the edit box took the request";
+    EXPECT_EQ(box->GetHostWindow(), view) << "told its owner list";
+    SendMessageW(view, LVM_CANCELEDITLABEL, 0, 0);
+    Settle();
+
+    // An edit box the application puts into the list itself stays skinned.
+    HWND own = CreateWindowExW(0, L"EDIT", L"own", WS_CHILD | WS_VISIBLE, 20, 60, 100, 20, view, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    auto* ownBox = dynamic_cast<CTWEdit*>(GetSkinnedWindowObject(own));
+    ASSERT_TRUE(ownBox);
+    EXPECT_TRUE(ownBox->IsActive());
+    EXPECT_EQ(ownBox->GetHostWindow(), nullptr);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/twf_obj.h"
+#include "runtime/controls/edit.h"
 #include "runtime/controls/tree_ctrl.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/list_layout.h"
@@ -24,10 +25,10 @@ constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 
 class TreeSkinTest : public RuntimeTest {
 protected:
-    void SetUpSkin(bool images, bool bars = false) {
+    void SetUpSkin(bool images, bool bars = false, bool explicitMode = true) {
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TREEVIEW_CLASSES};
         InitCommonControlsEx(&icc);
-        StartRuntime(true);
+        StartRuntime(explicitMode, explicitMode ? 0 : 1);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
         if (bars) AddBarImages(Skin());
         Skin().SolidImage(19, 393, ImageColour(393));
@@ -249,4 +250,32 @@ TEST_F(TreeSkinTest, ScrollDataAndBarsFollowKeysWheelClicksAndThumb) {
 
     SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     EXPECT_TRUE(BarsInStep(tree_)) << "all items deleted";
+}
+
+TEST_F(TreeSkinTest, LabelEditBoxKnowsItsTreeAndItsEndShowsTheItemAgain) {
+    // Ordinary mode: the label edit box gets its skinned object as it is
+    // created, before the tree reports the edit.
+    SetUpSkin(true, false, false);
+    auto* object = dynamic_cast<CTWTreeCtrl*>(GetSkinnedWindowObject(tree_));
+    ASSERT_TRUE(object);
+    SetFocus(tree_);
+    SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(a1_));
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(tree_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(a1_)));
+    ASSERT_TRUE(edit);
+    auto* box = dynamic_cast<CTWEdit*>(GetSkinnedWindowObject(edit));
+    ASSERT_TRUE(box) << "the edit box is skinned at creation";
+    EXPECT_EQ(box->GetHostWindow(), tree_) << "told its owner tree";
+    EXPECT_FALSE(box->IsActive()) << "and left to the system's look";
+    EXPECT_EQ(object->GetEditedItem(), a1_);
+
+    // The application destroys the box itself: the tree draws the item again.
+    DestroyWindow(edit);
+    Settle();
+    EXPECT_EQ(object->GetEditedItem(), nullptr);
+    Repaint();
+    const RECT label = Rect(a1_, TRUE);
+    EXPECT_TRUE(CheckRect(CaptureClient(tree_), {label.left + 1, label.top + 1, label.right - 1, label.top + 2},
+                          ImageColour(616))
+                    .Passed())
+        << "the selected item's fill is back";
 }
