@@ -15,6 +15,7 @@
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/skin_pixels.h"
 #include "tests/runtime/win/skinned_bars.h"
+#include "tests/runtime/win/solid_image_list.h"
 
 using namespace hexmoor::test;
 
@@ -376,4 +377,36 @@ TEST_F(ListViewSkinTest, RequestedLabelEditKeepsTheSystemLookAndKnowsItsList) {
     ASSERT_TRUE(ownBox);
     EXPECT_TRUE(ownBox->IsActive());
     EXPECT_EQ(ownBox->GetHostWindow(), nullptr);
+}
+
+TEST_F(ListViewSkinTest, StateImagesLeftOfTheSmallImages) {
+    SetUpSkin();
+    constexpr int kState = 12, kIcon = 14;
+    HWND view = AddView(LVS_REPORT, 10, 10, 240, 200, 4);
+    // A list view's state index 1 is image 0 of its state list.
+    SendMessageW(view, LVM_SETIMAGELIST, LVSIL_STATE,
+                 reinterpret_cast<LPARAM>(SolidImageList(kState, {RGB(250, 10, 10), RGB(10, 250, 10)})));
+    SendMessageW(view, LVM_SETIMAGELIST, LVSIL_SMALL,
+                 reinterpret_cast<LPARAM>(SolidImageList(kIcon, {RGB(10, 10, 250)})));
+    for (int row = 0; row < 3; ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_IMAGE | LVIF_STATE;
+        item.iItem = row;
+        item.iImage = 0;
+        item.stateMask = LVIS_STATEIMAGEMASK;
+        item.state = INDEXTOSTATEIMAGEMASK(row);
+        SendMessageW(view, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SkinAll();
+    const PixelBuffer pixels = CaptureClient(view);
+    const COLORREF expected[] = {ImageColour(366), RGB(250, 10, 10), RGB(10, 250, 10)};
+    for (int row = 0; row < 3; ++row) {
+        const RECT icon = ItemRect(view, row, LVIR_ICON);
+        const int mid = (icon.top + icon.bottom) / 2;
+        EXPECT_EQ(pixels.At((icon.left + icon.right) / 2, mid) & 0xFFFFFF, RGB(10, 10, 250)) << row;
+        // Right edge one pixel left of the icon, from the row's top.
+        const RECT bounds = ItemRect(view, row, LVIR_BOUNDS);
+        EXPECT_EQ(pixels.At(icon.left - 2, bounds.top + 1) & 0xFFFFFF, expected[row]) << row;
+        EXPECT_EQ(pixels.At(icon.left - 1 - kState, bounds.top + 1) & 0xFFFFFF, expected[row]) << row;
+    }
 }

@@ -15,6 +15,7 @@
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/skin_pixels.h"
 #include "tests/runtime/win/skinned_bars.h"
+#include "tests/runtime/win/solid_image_list.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor::rt::lists;
@@ -278,4 +279,46 @@ TEST_F(TreeSkinTest, LabelEditBoxKnowsItsTreeAndItsEndShowsTheItemAgain) {
                           ImageColour(616))
                     .Passed())
         << "the selected item's fill is back";
+}
+
+TEST_F(TreeSkinTest, StateImagesBeforeTheItemsImages) {
+    SetUpSkin(true);
+    constexpr int kState = 10, kIcon = 12;
+    constexpr COLORREF icon = RGB(10, 10, 250);
+    // Image 0 of a tree's state list is never shown: index 1 is the first.
+    HIMAGELIST states = SolidImageList(kState, {RGB(1, 2, 3), RGB(250, 10, 10), RGB(10, 250, 10)});
+    HIMAGELIST icons = SolidImageList(kIcon, {icon});
+    SendMessageW(tree_, TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(states));
+    SendMessageW(tree_, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
+    const struct {
+        HTREEITEM item;
+        int stateIndex;
+        int depth;
+        COLORREF colour;
+    } cases[] = {{a_, 1, 1, RGB(250, 10, 10)}, {a1_, 2, 2, RGB(10, 250, 10)}, {b_, 0, 1, 0}};
+    for (const auto& c : cases) {
+        TVITEMW tv{};
+        tv.mask = TVIF_STATE;
+        tv.hItem = c.item;
+        tv.stateMask = TVIS_STATEIMAGEMASK;
+        tv.state = INDEXTOSTATEIMAGEMASK(c.stateIndex);
+        SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+    }
+    Repaint();
+    const int indent = int(SendMessageW(tree_, TVM_GETINDENT, 0, 0));
+    const int height = int(SendMessageW(tree_, TVM_GETITEMHEIGHT, 0, 0));
+    ASSERT_GE(height, kIcon);
+    const PixelBuffer pixels = CaptureClient(tree_);
+    for (const auto& c : cases) {
+        const RECT row = Rect(c.item, FALSE);
+        const int x = c.depth * indent;
+        if (c.stateIndex) {
+            // State image at the item's x, bottom-aligned in the row; the
+            // item's image right after it.
+            EXPECT_EQ(pixels.At(x + kState / 2, row.top + height - kState / 2) & 0xFFFFFF, c.colour) << c.stateIndex;
+            EXPECT_EQ(pixels.At(x + kState + kIcon / 2, row.top + height / 2) & 0xFFFFFF, icon) << c.stateIndex;
+        } else {
+            EXPECT_EQ(pixels.At(x + kIcon / 2, row.top + height / 2) & 0xFFFFFF, icon) << "no state image";
+        }
+    }
 }
