@@ -8,9 +8,11 @@
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/logic/list_layout.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
+#include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/text/support_unicode.h"
@@ -325,18 +327,42 @@ void CTWListCtrl::PaintReport(HDC dc) {
     }
 }
 
+bool CTWListCtrl::PaintsControlDirectly() const {
+    if (GetMode() != host::kVisualBasic6) return false;
+    return VersionCode() == 6 || GetDlgCtrlID(hWnd_) != 1;
+}
+
+void CTWListCtrl::RunControlPaintQuietly() {
+    // A Visual Basic host's list view keeps state its own paint handler
+    // sets up: the handler runs once more with redraw off, so nothing of it
+    // shows.
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETHEADER, 0, 0));
+    SetRedraw(FALSE);
+    DefWindowProc(WM_PAINT, 0, 0);
+    SetRedraw(TRUE);
+    // Switching redraw on makes the control invalidate itself, which would
+    // paint again without end: the rows were just painted. Redraw off also
+    // dropped the header's pending paint.
+    ValidateRect(hWnd_, nullptr);
+    if (header && IsWindowVisible(header)) RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
 LRESULT CTWListCtrl::Paint(HDC given) {
     if (!element_) return 0;
     CClientRect client(hWnd_);
+    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+    const bool byControl = (style & LVS_TYPEMASK) != LVS_REPORT || (style & LVS_OWNERDRAWFIXED);
+    // Visual Basic hosts (on version code 6, or for lists whose id is not 1)
+    // have the control paint straight into the target, without the buffer.
+    const RECT* buffered = byControl && PaintsControlDirectly() ? nullptr : &client;
     CTWDraw draw;
     if (given)
-        draw.AttachDC(given, &client, TRUE);
+        draw.AttachDC(given, buffered, TRUE);
     else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, TRUE);
+        draw.Begin(hWnd_, CTWDraw::kBeginPaint, buffered, TRUE);
     const HDC dc = draw.GetDrawDC();
     DrawBackdrop(dc);
-    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    if ((style & LVS_TYPEMASK) != LVS_REPORT || (style & LVS_OWNERDRAWFIXED)) {
+    if (byControl) {
         PaintByControl(dc);
         return 1;
     }
@@ -348,6 +374,10 @@ LRESULT CTWListCtrl::Paint(HDC given) {
         ExcludeClipRect(draw.GetTargetDC(), hr.left, hr.top, hr.right, hr.bottom);
     }
     PaintReport(dc);
+    if (GetMode() == host::kVisualBasic6) {
+        draw.Release();
+        RunControlPaintQuietly();
+    }
     return 1;
 }
 

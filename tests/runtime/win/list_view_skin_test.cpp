@@ -4,9 +4,12 @@
 // the selection, and the list switched off alone keeping its object.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/twf_obj.h"
 #include "runtime/controls/edit.h"
@@ -20,6 +23,21 @@
 using namespace hexmoor::test;
 
 namespace {
+
+// A layer under the skinned object that records what reaches the control:
+// the kind of DC each WM_PAINT carries (0 for none) and WM_SETREDRAW.
+struct ControlLog {
+    std::vector<std::pair<UINT, DWORD>> messages;
+};
+ControlLog g_controlLog;
+WNDPROC g_viewPrevious = nullptr;
+LRESULT CALLBACK RecordingLayer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_PAINT)
+        g_controlLog.messages.push_back({msg, wp ? GetObjectType(reinterpret_cast<HDC>(wp)) : 0});
+    else if (msg == WM_SETREDRAW)
+        g_controlLog.messages.push_back({msg, DWORD(wp)});
+    return CallWindowProcW(g_viewPrevious, hwnd, msg, wp, lp);
+}
 
 constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 
@@ -409,4 +427,64 @@ TEST_F(ListViewSkinTest, StateImagesLeftOfTheSmallImages) {
         EXPECT_EQ(pixels.At(icon.left - 2, bounds.top + 1) & 0xFFFFFF, expected[row]) << row;
         EXPECT_EQ(pixels.At(icon.left - 1 - kState, bounds.top + 1) & 0xFFFFFF, expected[row]) << row;
     }
+}
+
+TEST_F(ListViewSkinTest, VisualBasicHostsPaintTheOtherViewsDirectlyAndRunTheControlsPaintQuietly) {
+    SetUpSkin();
+    struct Case {
+        int host;
+        DWORD view;
+        int id;
+        DWORD paintDc; // the DC kind the control's WM_PAINT carries
+        bool quietRun; // redraw off, the control's WM_PAINT, redraw on
+    };
+    const Case cases[] = {
+        {hexmoor::rt::host::kWin32, LVS_ICON, 5, OBJ_MEMDC, false},
+        {hexmoor::rt::host::kVisualBasic6, LVS_ICON, 5, OBJ_DC, false},
+        {hexmoor::rt::host::kVisualBasic6, LVS_ICON, 1, OBJ_MEMDC, false},
+        {hexmoor::rt::host::kWin32, LVS_REPORT, 5, 0, false},
+        {hexmoor::rt::host::kVisualBasic6, LVS_REPORT, 5, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "host " << c.host << " view " << c.view << " id " << c.id);
+        SetHostFramework(c.host);
+        HWND view = AddView(c.view, 10, 10, 240, 200, 3);
+        SetWindowLongPtrW(view, GWLP_ID, c.id);
+        g_viewPrevious = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingLayer)));
+        ApplySkinToWindow(dialog_, 1);
+        Settle();
+        g_controlLog.messages.clear();
+        RedrawWindow(view, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        Settle();
+        const auto log = g_controlLog.messages;
+        ASSERT_TRUE(!log.empty() || (c.view == LVS_REPORT && !c.quietRun));
+        const bool quiet = log.size() >= 3 && log[0] == std::pair<UINT, DWORD>{WM_SETREDRAW, 0} &&
+                           log[1].first == WM_PAINT && log[2] == std::pair<UINT, DWORD>{WM_SETREDRAW, 1};
+        EXPECT_EQ(quiet, c.quietRun);
+        if (c.view == LVS_ICON) {
+            EXPECT_EQ(log[0].first, UINT(WM_PAINT));
+            EXPECT_EQ(log[0].second, c.paintDc);
+        } else if (!c.quietRun) {
+            EXPECT_TRUE(std::none_of(log.begin(), log.end(), [](auto m) { return m.first == WM_PAINT; }))
+                << "report rows are painted by the skin alone";
+        }
+        EXPECT_LE(log.size(), 3u) << "one paint, no paint loop";
+        // The skin shows in either way, below the rows.
+        const RECT last = ItemRect(view, 2, LVIR_BOUNDS);
+        RECT client{};
+        GetClientRect(view, &client);
+        EXPECT_EQ(At(view, client.right - 4, client.bottom - 4), ImageColour(366));
+        if (c.view == LVS_REPORT) {
+            HWND header = reinterpret_cast<HWND>(SendMessageW(view, LVM_GETHEADER, 0, 0));
+            RECT update{};
+            EXPECT_FALSE(GetUpdateRect(header, &update, FALSE)) << "the header has painted";
+            EXPECT_GT(last.bottom, 0);
+        }
+        RemoveSkinFromWindow(dialog_, 1);
+        SetWindowLongPtrW(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_viewPrevious));
+        DestroyWindow(view);
+        Settle();
+    }
+    SetHostFramework(hexmoor::rt::host::kWin32);
 }
