@@ -12,6 +12,7 @@
 #include "runtime/logic/list_layout.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
+#include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/window_rects.h"
@@ -93,12 +94,22 @@ BOOL CTWTreeCtrl::Enable(BOOL on) {
     if (!hWnd_) return TRUE;
     if (on) {
         if (!boldFont_) MakeBoldFont();
+        char own[64] = {}, parent[64] = {};
+        GetClassNameA(hWnd_, own, sizeof own);
+        if (const HWND owner = GetParent(hWnd_)) GetClassNameA(owner, parent, sizeof parent);
+        folderBrowser_ = IsFolderBrowserTree(VersionCode(), own, parent);
+        if (folderBrowser_) {
+            ChangeStyle(0, WS_BORDER);
+            ChangeExStyle(WS_EX_CLIENTEDGE, 0);
+            SendMessageW(hWnd_, TWM_SKINCHANGED, 1, 0);
+        }
         const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
         if ((style & TVS_CHECKBOXES) && !SendMessageW(hWnd_, TVM_GETIMAGELIST, TVSIL_STATE, 0)) {
             SetWindowLongPtrW(hWnd_, GWL_STYLE, style & ~LONG_PTR(TVS_CHECKBOXES));
             SetWindowLongPtrW(hWnd_, GWL_STYLE, style);
         }
     } else {
+        if (folderBrowser_) RestoreStyles();
         SendMessageW(hWnd_, TWM_SKINCHANGED, 1, 0);
         boldFont_.Reset();
         RenewLineStyles();
@@ -274,6 +285,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
             }
         }
         if (normal) {
+            if (folderBrowser_) x += m.w2;
             const int image = (tv.state & TVIS_SELECTED) ? tv.iSelectedImage : tv.iImage;
             UINT flags = ILD_NORMAL | (tv.state & TVIS_OVERLAYMASK);
             if (tv.state & TVIS_CUT) flags |= ILD_BLEND50;
@@ -333,7 +345,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
                 }
             }
         }
-        if ((style & TVS_HASBUTTONS) && hasChildren && level > 0) {
+        if ((style & TVS_HASBUTTONS) && hasChildren && level > 0 && !(folderBrowser_ && !parent)) {
             if (buttonImage) {
                 const RECT r{centre.x - bw / 2, centre.y - bh / 2, centre.x - bw / 2 + bw, centre.y - bh / 2 + bh};
                 draw.DrawSkinImage(&r, buttonImage, FALSE, nullptr);

@@ -3,6 +3,8 @@
 // item under a label edit left to the edit box.
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "runtime/controls/tree_ctrl.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/list_layout.h"
+#include "runtime/runtime_state.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/skin_pixels.h"
 #include "tests/runtime/win/skinned_bars.h"
@@ -321,4 +324,82 @@ TEST_F(TreeSkinTest, StateImagesBeforeTheItemsImages) {
             EXPECT_EQ(pixels.At(x + kIcon / 2, row.top + height / 2) & 0xFFFFFF, icon) << "no state image";
         }
     }
+}
+
+TEST_F(TreeSkinTest, FolderBrowserTreeShiftsImagesAndDropsRootButtons) {
+    SetUpSkin(true);
+    ASSERT_EQ(hexmoor::rt::VersionCode(), 9) << "Wine reports Windows 6.1";
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"SHBrowseForFolder ShellNameSpace Control";
+    RegisterClassW(&wc);
+    HWND host = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 10, 10, 300, 250, dialog_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(host);
+    // The plain tree of the fixture sits hidden under the browser.
+    ShowWindow(tree_, SW_HIDE);
+    HWND browser = CreateWindowExW(0, WC_TREEVIEWW, L"",
+                                   WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                                   0, 0, 280, 220, host, nullptr, GetModuleHandleW(nullptr), nullptr);
+    constexpr int kIcon = 16;
+    constexpr COLORREF icon = RGB(10, 10, 250);
+    SendMessageW(browser, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(SolidImageList(kIcon, {icon})));
+    TVINSERTSTRUCTW ins{};
+    ins.hParent = TVI_ROOT;
+    ins.hInsertAfter = TVI_LAST;
+    ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    ins.item.pszText = const_cast<wchar_t*>(L"Desktop");
+    const auto root =
+        reinterpret_cast<HTREEITEM>(SendMessageW(browser, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+    ins.hParent = root;
+    ins.item.pszText = const_cast<wchar_t*>(L"Folder");
+    const auto folder =
+        reinterpret_cast<HTREEITEM>(SendMessageW(browser, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+    ins.hParent = folder;
+    ins.item.pszText = const_cast<wchar_t*>(L"Inner");
+    SendMessageW(browser, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins));
+    SendMessageW(browser, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
+    ApplySkinToWindow(browser, 0);
+    Repaint();
+
+    auto* object = dynamic_cast<CTWTreeCtrl*>(GetSkinnedWindowObject(browser));
+    ASSERT_TRUE(object);
+    EXPECT_TRUE(object->IsFolderBrowser());
+    EXPECT_FALSE(object->IsFolderBrowser() && (GetWindowLongPtrW(browser, GWL_STYLE) & WS_BORDER)) << "border removed";
+    EXPECT_TRUE(GetWindowLongPtrW(browser, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    auto* plain = dynamic_cast<CTWTreeCtrl*>(GetSkinnedWindowObject(tree_));
+    ASSERT_TRUE(plain);
+    EXPECT_FALSE(plain->IsFolderBrowser()) << "a tree in a dialog";
+
+    const int indent = int(SendMessageW(browser, TVM_GETINDENT, 0, 0));
+    const int height = int(SendMessageW(browser, TVM_GETITEMHEIGHT, 0, 0));
+    const TreeMetrics m = TreeMetricsFor(kIcon, true, indent, height);
+    const PixelBuffer pixels = CaptureClient(browser);
+    auto at = [&](int x, int y) { return pixels.At(x, y) & 0xFFFFFF; };
+    // Root (depth 1): the image half an image right of the item's x, no
+    // button; the folder below it (depth 2) keeps its button.
+    const RECT rootRow = [&] {
+        RECT r{};
+        memcpy(&r, &root, sizeof(root));
+        SendMessageW(browser, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+        return r;
+    }();
+    const RECT folderRow = [&] {
+        RECT r{};
+        memcpy(&r, &folder, sizeof(folder));
+        SendMessageW(browser, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+        return r;
+    }();
+    const int imageTop = rootRow.top + std::max(0, height - kIcon) / 2;
+    EXPECT_EQ(at(indent + m.w2 + 1, imageTop + kIcon / 2), icon) << "image shifted by half an image";
+    EXPECT_EQ(at(indent + m.w2 + kIcon - 1, imageTop + kIcon / 2), icon);
+    const hexmoor::Point rootButton = TreeButtonCentre(indent, indent, m, rootRow.top);
+    EXPECT_NE(at(rootButton.x, rootButton.y), ImageColour(396)) << "no button on a root item";
+    const hexmoor::Point folderButton = TreeButtonCentre(2 * indent, indent, m, folderRow.top);
+    EXPECT_EQ(at(folderButton.x, folderButton.y), ImageColour(395)) << "collapsed folder's button";
+
+    // Skinning off gives the border back.
+    RemoveSkinFromWindow(browser, 0);
+    EXPECT_TRUE(GetWindowLongPtrW(browser, GWL_STYLE) & WS_BORDER);
 }
