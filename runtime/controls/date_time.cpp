@@ -108,7 +108,8 @@ BOOL CTWDateTime::Enable(BOOL on) {
         firstFieldX_ = 1000;
         buttonState_ = 0;
         focused_ = -1;
-        controlStop_ = -1;
+        controlStop_ = kStopUnknown;
+        droppedDown_ = false;
         GetLocalTime(&time_);
         HookCheckBoxChild(true);
         if (!(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) ChangeExStyle(WS_EX_CLIENTEDGE, 0);
@@ -160,7 +161,8 @@ void CTWDateTime::BuildFields() {
     hasDate_ = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
     if (hasDate_) time_ = now;
     const datetime::WidthTable widths = MeasureWidths(dc);
-    const std::vector<datetime::FormatRun> runs = datetime::ParseFormat(CurrentFormat());
+    runs_ = datetime::ParseFormat(CurrentFormat());
+    const std::vector<datetime::FormatRun>& runs = runs_;
     std::vector<int> textWidths;
     for (const datetime::FormatRun& run : runs)
         textWidths.push_back(run.kind == datetime::FormatRun::kField ? 0 : TextWidth(dc, run.text));
@@ -216,18 +218,111 @@ void CTWDateTime::ScrollToFocused() {
     firstFieldX_ = datetime::ScrollToField(firstFieldX_, Widths(), focused_, FromRECT(textArea_));
 }
 
-// The face starts on the first editable field; the control is brought
-// there too whenever it has the focus (it takes keys only then).
+// The face starts on the field the control edits, whatever moved it before
+// the picker was skinned (keys, clicks, typing); a control editing no field
+// is moved to the first one. The control is driven to the face's field
+// whenever it has the focus (it takes keys only then).
 void CTWDateTime::SyncControlField() {
     if (!synced_) {
         synced_ = true;
-        if (focused_ < 0) {
+        SettleControl();
+        if (controlStop_ >= 0) {
+            const std::vector<bool> editable = Editables();
+            for (std::size_t i = 0, stop = 0; i < editable.size(); ++i) {
+                if (!editable[i]) continue;
+                if (int(stop++) == controlStop_) focused_ = int(i);
+            }
+        } else if (focused_ < 0) {
             const std::vector<bool> editable = Editables();
             const auto first = std::find(editable.begin(), editable.end(), true);
             if (first != editable.end()) focused_ = int(first - editable.begin());
         }
     }
     if (GetFocus() == hWnd_) DriveControlTo(focused_);
+}
+
+// The picker's notifications to its parent are held back while the face
+// reads the control's field: the read steps a field and puts it back, which
+// the application must not see as a change of the date.
+LRESULT CALLBACK CTWDateTime::QuietParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+    if (msg == WM_NOTIFY && lp) {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lp);
+        if (header->hwndFrom == reinterpret_cast<CTWDateTime*>(self)->hWnd_) return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// Holds the picker's notifications back from its parent while it lives.
+class CTWDateTime::QuietParent {
+public:
+    explicit QuietParent(CTWDateTime& picker) : parent_(GetParent(picker.hWnd_)) {
+        quiet_ = parent_ && SetWindowSubclass(parent_, &QuietParentProc, kId, reinterpret_cast<DWORD_PTR>(&picker));
+    }
+    ~QuietParent() {
+        if (quiet_) RemoveWindowSubclass(parent_, &QuietParentProc, kId);
+    }
+    QuietParent(const QuietParent&) = delete;
+    QuietParent& operator=(const QuietParent&) = delete;
+
+private:
+    static constexpr UINT_PTR kId = 0x4454;
+    HWND parent_;
+    bool quiet_ = false;
+};
+
+// The field the control edits: its Up key steps that field's part of the
+// date, which is read and then put back. -1 when the control edits no field
+// or holds no date.
+int CTWDateTime::ReadControlField() {
+    SYSTEMTIME before{};
+    if (DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&before)) != GDT_VALID) return -1;
+    const QuietParent quiet(*this);
+    DefWindowProc(WM_KEYDOWN, VK_UP, 0);
+    DefWindowProc(WM_KEYUP, VK_UP, 0);
+    SYSTEMTIME after{};
+    DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&after));
+    DefWindowProc(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&before));
+    auto parts = [](const SYSTEMTIME& t) {
+        return datetime::DateParts{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    };
+    return datetime::FieldOfChange(runs_, Editables(), parts(before), parts(after), focused_);
+}
+
+int CTWDateTime::StopOf(int field) const {
+    if (field < 0 || field >= int(fields_.size()) || !fields_[std::size_t(field)].editable) return -1;
+    int stop = 0;
+    for (int i = 0; i < field; ++i) stop += fields_[std::size_t(i)].editable ? 1 : 0;
+    return stop;
+}
+
+// Reads where the control is and, when it edits no field, moves it onto one.
+// The control takes keys only while it has the focus. Its Left key from the
+// first field can leave it any number of steps before it, each undone only
+// by a Right: Right is pressed until a field is reached (bounded: after its
+// drop-down some controls ignore keys until a click chooses a field).
+void CTWDateTime::SettleControl() {
+    SYSTEMTIME now{};
+    if (GetFocus() != hWnd_ || fields_.empty() ||
+        DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) != GDT_VALID) {
+        controlStop_ = kStopUnknown;
+        return;
+    }
+    int field = ReadControlField();
+    if (field < 0) {
+        // A control that lost track of having the focus (some do after
+        // their drop-down closes) ignores keys: it is told again.
+        {
+            const QuietParent quiet(*this);
+            DefWindowProc(WM_SETFOCUS, 0, 0);
+        }
+        field = ReadControlField();
+    }
+    constexpr int kMaxSteps = 32;
+    for (int step = 0; field < 0 && step < kMaxSteps; ++step) {
+        DefWindowProc(WM_KEYDOWN, VK_RIGHT, 0);
+        field = ReadControlField();
+    }
+    controlStop_ = field < 0 ? kStopUnknown : StopOf(field);
 }
 
 // The control's own Left and Right keys differ between platforms at the
@@ -241,6 +336,8 @@ void CTWDateTime::DriveControlTo(int field) {
     const std::vector<bool> editable = Editables();
     const int stops = int(std::count(editable.begin(), editable.end(), true));
     if (stops == 0) return;
+    if (controlStop_ == kStopUnknown) SettleControl();
+    if (controlStop_ == kStopUnknown) return;
     int target = -1;
     if (field >= 0 && field < int(editable.size()) && editable[std::size_t(field)])
         target = int(std::count(editable.begin(), editable.begin() + field, true));
@@ -433,7 +530,30 @@ LRESULT CTWDateTime::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
     if (!record || record->kind != 0 || !record->data) return 0;
     const NMHDR* header = static_cast<const NMHDR*>(record->data);
     if (header->hwndFrom != hWnd_) return 0;
-    if (header->code == DTN_DROPDOWN) SkinDropDown();
+    if (header->code == DTN_DROPDOWN) {
+        SkinDropDown();
+        // The keys go to the calendar while it shows: no field is the
+        // edited one until it closes.
+        if (!droppedDown_) {
+            droppedDown_ = true;
+            fieldBeforeDropDown_ = focused_;
+            focused_ = -1;
+            InvalidateRect(hWnd_, nullptr, FALSE);
+        }
+    }
+    if (header->code == DTN_CLOSEUP && droppedDown_) {
+        droppedDown_ = false;
+        focused_ = fieldBeforeDropDown_;
+        if (GetFocus() == hWnd_) {
+            SettleControl();
+            // A control that took the drop-down's click as its current
+            // place edits no field until a click chooses one.
+            if (controlStop_ == kStopUnknown) focused_ = -1;
+            DriveControlTo(focused_);
+        }
+        BuildFields();
+        InvalidateRect(hWnd_, nullptr, FALSE);
+    }
     if (header->code == DTN_DATETIMECHANGE) {
         BuildFields();
         InvalidateRect(hWnd_, nullptr, FALSE);
@@ -509,6 +629,20 @@ LRESULT CTWDateTime::OnButtonDown(WPARAM wp, LPARAM lp) {
             // face's; it is moved to the clicked field with the keys that
             // move the face the same way.
             focused_ = target;
+            if (controlStop_ == kStopUnknown) SettleControl();
+            if (controlStop_ == kStopUnknown) {
+                // A control that edits no field and ignores keys is given a
+                // click on its first field, where its own layout and the
+                // face's agree, then is moved to the face's field.
+                const std::vector<bool> editable = Editables();
+                const auto first = std::find(editable.begin(), editable.end(), true);
+                const RECT box = GetFieldBox(int(first - editable.begin()));
+                const int x = std::max<int>(box.left + 2, textArea_.left);
+                const LPARAM point = MAKELPARAM(x, (box.top + box.bottom) / 2);
+                DefWindowProc(WM_LBUTTONDOWN, wp, point);
+                DefWindowProc(WM_LBUTTONUP, 0, point);
+                SettleControl();
+            }
             DriveControlTo(focused_);
             ScrollToFocused();
             BuildFields();
@@ -583,7 +717,13 @@ LRESULT CTWDateTime::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (msg == WM_KILLFOCUS) clickedField_ = false;
         if (!clickedField_) keyboardFocus_ = true;
         const LRESULT r = CTWWnd::WindowProc(msg, wp, lp);
-        if (msg == WM_SETFOCUS && synced_) DriveControlTo(focused_);
+        // The control may have dropped its field with the focus: it is read
+        // again and brought back to the face's field.
+        if (msg == WM_SETFOCUS && synced_ && !droppedDown_) {
+            SettleControl();
+            if (controlStop_ == kStopUnknown && !HasStyle(DTS_SHOWNONE)) focused_ = -1;
+            DriveControlTo(focused_);
+        }
         BuildFields();
         InvalidateRect(hWnd_, nullptr, FALSE);
         return r;

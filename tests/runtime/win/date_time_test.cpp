@@ -4,9 +4,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
+#include <vector>
+
 #include "model/twf_obj.h"
 #include "runtime/controls/date_time.h"
 #include "runtime/logic/control_types.h"
+#include "runtime/logic/date_time_fields.h"
 #include "runtime/manager/controls_manager.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
@@ -77,12 +81,17 @@ protected:
             CreateWindowExW(0, DATETIMEPICK_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, y, 220, 26,
                             dialog_, reinterpret_cast<HMENU>(INT_PTR(next_++)), GetModuleHandleW(nullptr), nullptr);
         if (format) SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
+        if (format) formats_.push_back({picker, format});
         SYSTEMTIME t = Date(2026, 6, 15);
         SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
         return picker;
     }
+    // The face learns a custom format from DTM_SETFORMAT once skinned: the
+    // pickers' formats are set again.
     void SkinAll() {
         ApplySkinToWindow(dialog_, 1);
+        for (const auto& [picker, format] : formats_)
+            if (IsWindow(picker)) SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
         Repaint(dialog_);
     }
     static CTWDateTime* Object(HWND picker) { return dynamic_cast<CTWDateTime*>(GetSkinnedWindowObject(picker)); }
@@ -92,6 +101,7 @@ protected:
     }
     HWND dialog_ = nullptr;
     int next_ = 1001;
+    std::vector<std::pair<HWND, const wchar_t*>> formats_;
 };
 
 RECT ButtonBox(HWND picker) {
@@ -289,4 +299,155 @@ TEST_F(DateTimeTest, CustomFormatOfAnyLengthAndNullRestoresTheLocaleFormat) {
     }
     Repaint(dialog_);
     EXPECT_GT(Count(CaptureClient(picker), IdColour(406)), 0);
+}
+
+namespace {
+int g_dateChanges = 0;
+LRESULT CALLBACK CountDateChanges(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lp)->code == UINT(DTN_DATETIMECHANGE)) ++g_dateChanges;
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void Press(HWND picker, WPARAM key) {
+    SendMessageW(picker, WM_KEYDOWN, key, 0);
+    SendMessageW(picker, WM_KEYUP, key, 0);
+}
+} // namespace
+
+// The locale's short date, the format of a picker without a custom one.
+std::vector<hexmoor::rt::datetime::FormatRun> LocaleRuns() {
+    wchar_t format[80]{};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format, 80);
+    return hexmoor::rt::datetime::ParseFormat(format);
+}
+
+// The part of the date (0 day, 1 month, 2 year) that field `field` of the
+// locale's short date shows; -1 none.
+int LocalePart(int field) {
+    const auto runs = LocaleRuns();
+    if (field < 0 || field >= int(runs.size()) || runs[std::size_t(field)].kind != runs[0].kField) return -1;
+    const wchar_t letter = runs[std::size_t(field)].text[0];
+    return letter == L'd' ? 0 : letter == L'M' ? 1 : letter == L'y' ? 2 : -1;
+}
+
+// The index of the `stop`-th field of the locale's short date.
+int LocaleField(int stop) {
+    const auto runs = LocaleRuns();
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        if (runs[i].kind == runs[i].kField && stop-- == 0) return int(i);
+    return -1;
+}
+
+// Whatever moved the control's field before it was skinned, the face starts
+// on that field, reading it changes no date the application sees, and keys
+// keep both together.
+TEST_F(DateTimeTest, PaintedFieldStartsOnTheFieldMovedBeforeSkinning) {
+    ASSERT_EQ(LocaleField(2) >= 0 && LocaleField(3) < 0, true) << "a short date of three fields";
+    struct Case {
+        const char* what;
+        std::vector<WPARAM> before;
+        int stop; // the face's field once skinned, counted among the fields
+    } cases[] = {
+        {"fresh", {}, 0},
+        {"moved to the third field", {VK_RIGHT, VK_RIGHT, VK_RIGHT}, 2},
+        {"moved to the second field", {VK_RIGHT, VK_RIGHT}, 1},
+        {"moved several steps before the first field", {VK_RIGHT, VK_LEFT, VK_LEFT, VK_LEFT}, 0},
+    };
+    SetWindowSubclass(dialog_, &CountDateChanges, 1, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        HWND picker = AddPicker(0, 10, nullptr);
+        SetFocus(picker);
+        for (WPARAM key : c.before) Press(picker, key);
+        PumpMessages();
+        g_dateChanges = 0;
+        ApplySkinToWindow(dialog_, 1);
+        ApplySkinToWindow(picker, 0);
+        Repaint(dialog_);
+        EXPECT_EQ(g_dateChanges, 0) << "reading the control's field notifies nobody";
+        EXPECT_EQ(TimeOf(picker).wDay, 15);
+        CTWDateTime* object = Object(picker);
+        ASSERT_TRUE(object);
+        EXPECT_EQ(object->GetFocusedField(), LocaleField(c.stop));
+        EXPECT_EQ(LocalePart(object->GetFocusedField()), PartUpChanges(picker));
+        EXPECT_GT(CountIn(CaptureClient(picker), object->GetFieldBox(object->GetFocusedField()), IdColour(416)), 0);
+        for (WPARAM key : {VK_RIGHT, VK_LEFT, VK_LEFT}) {
+            Press(picker, key);
+            Repaint(dialog_);
+            EXPECT_EQ(LocalePart(object->GetFocusedField()), PartUpChanges(picker));
+        }
+        DestroyWindow(picker);
+    }
+    RemoveWindowSubclass(dialog_, &CountDateChanges, 1);
+}
+
+// Moved while skinning was off, or dropped by the control when the focus
+// left: the face and the control meet again.
+TEST_F(DateTimeTest, PaintedFieldFollowsSkinningOffAndOnAndAFocusRoundTrip) {
+    HWND picker = AddPicker(0, 10, nullptr);
+    HWND other = AddPicker(0, 60);
+    SkinAll();
+    SetFocus(picker);
+    Repaint(dialog_);
+    CTWDateTime* object = Object(picker);
+    ASSERT_TRUE(object);
+    Press(picker, VK_RIGHT);
+    Repaint(dialog_);
+    ASSERT_EQ(object->GetFocusedField(), LocaleField(1));
+    SetFocus(other);
+    Repaint(dialog_);
+    SetFocus(picker);
+    Repaint(dialog_);
+    EXPECT_EQ(object->GetFocusedField(), LocaleField(1)) << "the face keeps its field";
+    EXPECT_EQ(PartUpChanges(picker), LocalePart(LocaleField(1))) << "and the control edits it again";
+    EXPECT_GT(CountIn(CaptureClient(picker), object->GetFieldBox(LocaleField(1)), IdColour(416)), 0);
+
+    DisableSkinning();
+    PumpMessages();
+    Press(picker, VK_RIGHT);
+    ASSERT_EQ(PartUpChanges(picker), LocalePart(LocaleField(2))) << "the control moved on by itself";
+    EnableSkinning();
+    Repaint(dialog_);
+    object = Object(picker);
+    ASSERT_TRUE(object);
+    EXPECT_EQ(object->GetFocusedField(), LocaleField(2));
+    EXPECT_EQ(PartUpChanges(picker), LocalePart(LocaleField(2)));
+    EXPECT_GT(CountIn(CaptureClient(picker), object->GetFieldBox(LocaleField(2)), IdColour(416)), 0);
+}
+
+// While the drop-down calendar shows, keys go to it and no field is
+// highlighted; once it closes the face shows the field the control edits
+// (none, when the control took the drop-down's click as its place), and a
+// click on a field brings both onto it.
+TEST_F(DateTimeTest, DropDownClearsTheFieldUntilItClosesAndAClickChoosesAgain) {
+    HWND picker = AddPicker(0, 10, nullptr);
+    SkinAll();
+    SetFocus(picker);
+    Repaint(dialog_);
+    CTWDateTime* object = Object(picker);
+    ASSERT_TRUE(object);
+    Press(picker, VK_RIGHT);
+    Repaint(dialog_);
+    ASSERT_EQ(object->GetFocusedField(), LocaleField(1));
+    const RECT button = ButtonBox(picker);
+    const LPARAM at = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(picker, WM_LBUTTONUP, 0, at);
+    PumpMessages();
+    const HWND calendar = reinterpret_cast<HWND>(SendMessageW(picker, DTM_GETMONTHCAL, 0, 0));
+    ASSERT_TRUE(calendar && IsWindowVisible(calendar));
+    EXPECT_EQ(object->GetFocusedField(), -1);
+    SetFocus(picker);
+    PumpMessages();
+    ASSERT_FALSE(IsWindowVisible(calendar)) << "the calendar closes when the picker takes the focus back";
+    Repaint(dialog_);
+    EXPECT_EQ(LocalePart(object->GetFocusedField()), PartUpChanges(picker)) << "after the drop-down";
+    const int field = LocaleField(2);
+    const RECT box = object->GetFieldBox(field);
+    const LPARAM on = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    SendMessageW(picker, WM_LBUTTONDOWN, MK_LBUTTON, on);
+    SendMessageW(picker, WM_LBUTTONUP, 0, on);
+    Repaint(dialog_);
+    EXPECT_EQ(object->GetFocusedField(), field);
+    EXPECT_EQ(LocalePart(object->GetFocusedField()), PartUpChanges(picker)) << "after a click on a field";
 }

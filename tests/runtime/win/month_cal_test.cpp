@@ -210,6 +210,15 @@ TEST_F(MonthCalTest, PickerDropDownIsSkinned) {
     EXPECT_GT(Count(pixels, 639), 0);
     EXPECT_GT(Count(pixels, 637), 0);
     EXPECT_GT(Count(pixels, 642), 0);
+    // Its plain one-pixel border comes from the background image too.
+    const PixelBuffer window = CaptureWindow(calendar);
+    long ring = 0, background = 0;
+    for (int x = 0; x < window.Width(); ++x)
+        for (int y : {0, window.Height() - 1}) {
+            ++ring;
+            if ((window.At(x, y) & 0xFFFFFF) == (IdColour(630) & 0xFFFFFF)) ++background;
+        }
+    EXPECT_EQ(background, ring) << "top and bottom border rows";
     SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
     PumpMessages();
 }
