@@ -9,6 +9,7 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/date_time_texts.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
@@ -27,67 +28,6 @@ constexpr BorderedListIds kDateTimeIds{kBackground, kBackgroundDisabled, 678, 68
 constexpr UINT kRelayout = 0xFFF;
 constexpr UINT kFieldTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX;
 
-int TextWidth(HDC dc, const std::wstring& text) {
-    SIZE size{};
-    if (!text.empty()) GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
-    return size.cx;
-}
-
-std::wstring LocaleText(LCTYPE type) {
-    wchar_t buffer[128]{};
-    const int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 128);
-    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
-}
-
-std::wstring FormatDate(const SYSTEMTIME& time, const std::wstring& picture) {
-    wchar_t buffer[128]{};
-    const int n = GetDateFormatW(LOCALE_USER_DEFAULT, 0, &time, picture.c_str(), buffer, 128);
-    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
-}
-
-std::wstring FormatTime(const SYSTEMTIME& time, const std::wstring& picture) {
-    wchar_t buffer[128]{};
-    const int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, picture.c_str(), buffer, 128);
-    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
-}
-
-int Widest(HDC dc, LCTYPE first, int count) {
-    int widest = 0;
-    for (int i = 0; i < count; ++i) widest = std::max(widest, TextWidth(dc, LocaleText(first + LCTYPE(i))));
-    return widest;
-}
-
-// The widest texts of the user's locale with the font selected in `dc`.
-datetime::WidthTable MeasureWidths(HDC dc) {
-    datetime::WidthTable table;
-    table.fullDay = Widest(dc, LOCALE_SDAYNAME1, 7);
-    table.abbrevDay = Widest(dc, LOCALE_SABBREVDAYNAME1, 7);
-    table.month = Widest(dc, LOCALE_SMONTHNAME1, 12);
-    table.abbrevMonth = Widest(dc, LOCALE_SABBREVMONTHNAME1, 12);
-    SYSTEMTIME t{};
-    t.wYear = 2001;
-    t.wDay = 10;
-    for (WORD m = 1; m <= 12; ++m) {
-        t.wMonth = m;
-        // The month as it follows a day number, without the day's digits.
-        const std::wstring both = FormatDate(t, L"ddMMMM");
-        table.genitiveMonth = std::max(table.genitiveMonth, TextWidth(dc, both.size() > 2 ? both.substr(2) : both));
-    }
-    SYSTEMTIME h{};
-    h.wYear = 2001;
-    h.wMonth = 1;
-    h.wDay = 1;
-    for (WORD hour : {WORD(13), WORD(11)}) {
-        h.wHour = hour;
-        table.ampm = std::max(table.ampm, TextWidth(dc, FormatTime(h, L"tt")));
-    }
-    for (int digit = 0; digit <= 9; ++digit) {
-        const std::wstring four(4, wchar_t(L'0' + digit));
-        table.fourDigits = std::max(table.fourDigits, TextWidth(dc, four));
-    }
-    table.twoDigits = table.fourDigits / 2;
-    return table;
-}
 } // namespace
 
 CTWDateTime::CTWDateTime() : CTWBorderedList(kDateTimeIds) {}
@@ -145,9 +85,7 @@ void CTWDateTime::Layout() {
 
 std::wstring CTWDateTime::CurrentFormat() const {
     if (format_.IsSet()) return format_.Text();
-    if (HasStyle(DTS_TIMEFORMAT)) return LocaleText(LOCALE_STIMEFORMAT);
-    if (HasStyle(DTS_LONGDATEFORMAT)) return LocaleText(LOCALE_SLONGDATE);
-    return LocaleText(LOCALE_SSHORTDATE);
+    return datetime::StyleFormat(LOCALE_USER_DEFAULT, DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE)));
 }
 
 void CTWDateTime::BuildFields() {
@@ -160,12 +98,12 @@ void CTWDateTime::BuildFields() {
     SYSTEMTIME now{};
     hasDate_ = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
     if (hasDate_) time_ = now;
-    const datetime::WidthTable widths = MeasureWidths(dc);
+    const datetime::WidthTable widths = datetime::MeasureWidths(dc, LOCALE_USER_DEFAULT);
     runs_ = datetime::ParseFormat(CurrentFormat());
     const std::vector<datetime::FormatRun>& runs = runs_;
     std::vector<int> textWidths;
     for (const datetime::FormatRun& run : runs)
-        textWidths.push_back(run.kind == datetime::FormatRun::kField ? 0 : TextWidth(dc, run.text));
+        textWidths.push_back(run.kind == datetime::FormatRun::kField ? 0 : datetime::TextWidth(dc, run.text));
     const std::vector<datetime::FieldSpec> specs =
         datetime::SpecsOf(runs, widths, textWidths, focused_, GetFocus() == hWnd_);
     fields_.clear();
@@ -174,19 +112,7 @@ void CTWDateTime::BuildFields() {
         field.align = specs[i].align;
         field.width = specs[i].width;
         field.editable = specs[i].editable;
-        if (runs[i].kind != datetime::FormatRun::kField) {
-            field.text = runs[i].text;
-        } else {
-            const wchar_t letter = runs[i].text[0];
-            const bool dateField = letter == L'd' || letter == L'M' || letter == L'y';
-            field.text = dateField ? FormatDate(time_, specs[i].picture) : FormatTime(time_, specs[i].picture);
-            if (specs[i].genitive) {
-                // The month as it follows a day number: formatted with one and
-                // the day's digits dropped.
-                const std::wstring both = FormatDate(time_, L"dd" + specs[i].picture);
-                if (both.size() > 2) field.text = both.substr(2);
-            }
-        }
+        field.text = datetime::FieldText(LOCALE_USER_DEFAULT, time_, runs[i], specs[i]);
         fields_.push_back(std::move(field));
     }
     if (owned && font) DeleteObject(font);
