@@ -12,44 +12,14 @@
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/date_time_fields.h"
 #include "runtime/manager/controls_manager.h"
-#include "tests/harness/capture.h"
-#include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/date_controls_fixture.h"
 
 using namespace hexmoor::test;
 namespace ctype = hexmoor::rt::ctype;
 
 namespace {
 
-constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
-
-COLORREF IdColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
-
-void Repaint(HWND hwnd) {
-    PumpMessages();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
-
-long CountIn(const PixelBuffer& pixels, const RECT& box, COLORREF colour) {
-    long count = 0;
-    for (int y = std::max(0L, box.top); y < std::min(LONG(pixels.Height()), box.bottom); ++y)
-        for (int x = std::max(0L, box.left); x < std::min(LONG(pixels.Width()), box.right); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++count;
-    return count;
-}
-
-long Count(const PixelBuffer& pixels, COLORREF colour) {
-    return CountIn(pixels, RECT{0, 0, pixels.Width(), pixels.Height()}, colour);
-}
-
-SYSTEMTIME Date(WORD year, WORD month, WORD day) {
-    SYSTEMTIME t{};
-    t.wYear = year;
-    t.wMonth = month;
-    t.wDay = day;
-    t.wHour = 10;
-    return t;
-}
+using namespace hexmoor::test::dates;
 
 SYSTEMTIME TimeOf(HWND picker) {
     SYSTEMTIME t{};
@@ -57,24 +27,16 @@ SYSTEMTIME TimeOf(HWND picker) {
     return t;
 }
 
-class DateTimeTest : public RuntimeTest {
+class DateTimeTest : public DateControlsTest {
 protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES | ICC_UPDOWN_CLASS};
-        InitCommonControlsEx(&icc);
-        StartRuntime(true);
-        Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
+    DateTimeTest() : DateControlsTest({40, 40, 420, 200}) {}
+    void AddElements() override {
         for (int id : {405, 407, 409, 410, 411, 412, 413, 414, 415}) Skin().SolidImage(22, WORD(id), IdColour(id));
         CTwfObj* picker = Skin().Element(22);
         for (int id : {406, 408, 416, 417}) picker->SetColor(WORD(id), IdColour(id));
         for (int id : {678, 679, 680, 681}) picker->SetNumber(WORD(id), 3);
         for (int id : {258, 259, 260, 261, 263, 264, 265, 266, 277, 278, 279, 280, 282, 283, 284, 285})
             Skin().SolidImage(17, WORD(id), IdColour(id));
-        SkinLoaded();
-        EnableSkinning();
-        dialog_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 40, 40, 420, 200, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-        ASSERT_TRUE(dialog_);
     }
     HWND AddPicker(DWORD style, int y = 10, const wchar_t* format = L"dd'.'MM'.'yyyy") {
         HWND picker =
@@ -82,24 +44,19 @@ protected:
                             dialog_, reinterpret_cast<HMENU>(INT_PTR(next_++)), GetModuleHandleW(nullptr), nullptr);
         if (format) SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
         if (format) formats_.push_back({picker, format});
-        SYSTEMTIME t = Date(2026, 6, 15);
+        SYSTEMTIME t = Date(2026, 6, 15, 10);
         SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
         return picker;
     }
     // The face learns a custom format from DTM_SETFORMAT once skinned: the
     // pickers' formats are set again.
     void SkinAll() {
-        ApplySkinToWindow(dialog_, 1);
+        SkinDialog();
         for (const auto& [picker, format] : formats_)
             if (IsWindow(picker)) SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
         Repaint(dialog_);
     }
     static CTWDateTime* Object(HWND picker) { return dynamic_cast<CTWDateTime*>(GetSkinnedWindowObject(picker)); }
-    void TearDown() override {
-        if (dialog_) DestroyWindow(dialog_);
-        RuntimeTest::TearDown();
-    }
-    HWND dialog_ = nullptr;
     int next_ = 1001;
     std::vector<std::pair<HWND, const wchar_t*>> formats_;
 };
@@ -166,7 +123,7 @@ TEST_F(DateTimeTest, CheckBoxFollowsTheDateAndTheWindowState) {
         int image;
     } cases[] = {{true, true, 409}, {false, true, 410}, {true, false, 411}, {false, false, 412}};
     for (const Case& c : cases) {
-        SYSTEMTIME t = Date(2026, 6, 15);
+        SYSTEMTIME t = Date(2026, 6, 15, 10);
         SendMessageW(picker, DTM_SETSYSTEMTIME, c.date ? GDT_VALID : GDT_NONE, reinterpret_cast<LPARAM>(&t));
         EnableWindow(picker, c.enabled);
         Repaint(dialog_);
