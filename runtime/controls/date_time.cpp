@@ -196,22 +196,27 @@ private:
     bool quiet_ = false;
 };
 
-// The field the control edits: its Up key steps that field's part of the
-// date, which is read and then put back. -1 when the control edits no field
+// The field the control edits: its Up (or Down) key steps that field's part
+// of the date, which is read and then put back. -1 when the control edits no field
 // or holds no date.
 int CTWDateTime::ReadControlField() {
     SYSTEMTIME before{};
     if (DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&before)) != GDT_VALID) return -1;
     const QuietParent quiet(*this);
-    DefWindowProc(WM_KEYDOWN, VK_UP, 0);
-    DefWindowProc(WM_KEYUP, VK_UP, 0);
-    SYSTEMTIME after{};
-    DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&after));
-    DefWindowProc(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&before));
     auto parts = [](const SYSTEMTIME& t) {
         return datetime::DateParts{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
     };
-    return datetime::FieldOfChange(runs_, Editables(), parts(before), parts(after), focused_);
+    // A field at the top of the control's range steps down only.
+    for (WPARAM key : {WPARAM(VK_UP), WPARAM(VK_DOWN)}) {
+        DefWindowProc(WM_KEYDOWN, key, 0);
+        DefWindowProc(WM_KEYUP, key, 0);
+        SYSTEMTIME after{};
+        DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&after));
+        DefWindowProc(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&before));
+        const int field = datetime::FieldOfChange(runs_, Editables(), parts(before), parts(after), focused_);
+        if (field >= 0) return field;
+    }
+    return -1;
 }
 
 int CTWDateTime::StopOf(int field) const {

@@ -181,17 +181,21 @@ TEST_F(DateTimeTest, UpDownIsTheSkinnedSpinOverTheButtonArea) {
     EXPECT_GT(arrows, 0) << "the spin's arrows";
 }
 
-// Which part of the date VK_UP changes: 0 day, 1 month, 2 year, -1 none.
-int PartUpChanges(HWND picker) {
-    const SYSTEMTIME before = TimeOf(picker);
-    SendMessageW(picker, WM_KEYDOWN, VK_UP, 0);
-    SendMessageW(picker, WM_KEYUP, VK_UP, 0);
-    const SYSTEMTIME after = TimeOf(picker);
-    SYSTEMTIME back = before;
-    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&back));
-    if (after.wDay != before.wDay) return 0;
-    if (after.wMonth != before.wMonth) return 1;
-    if (after.wYear != before.wYear) return 2;
+// Which part of the date the control edits: the part its Up key changes
+// (Down at the top of its range), put back after; 0 day, 1 month, 2 year,
+// -1 none.
+int EditedPart(HWND picker) {
+    for (WPARAM key : {WPARAM(VK_UP), WPARAM(VK_DOWN)}) {
+        const SYSTEMTIME before = TimeOf(picker);
+        SendMessageW(picker, WM_KEYDOWN, key, 0);
+        SendMessageW(picker, WM_KEYUP, key, 0);
+        const SYSTEMTIME after = TimeOf(picker);
+        SYSTEMTIME back = before;
+        SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&back));
+        if (after.wDay != before.wDay) return 0;
+        if (after.wMonth != before.wMonth) return 1;
+        if (after.wYear != before.wYear) return 2;
+    }
     return -1;
 }
 
@@ -208,14 +212,14 @@ TEST_F(DateTimeTest, PaintedFieldIsTheEditedOneAfterEveryKeyAndClick) {
         CTWDateTime* object = Object(picker);
         ASSERT_TRUE(object);
         ASSERT_EQ(object->GetFieldCount(), 5);
-        EXPECT_EQ(PartOfField(object->GetFocusedField()), PartUpChanges(picker)) << "at the start";
+        EXPECT_EQ(PartOfField(object->GetFocusedField()), EditedPart(picker)) << "at the start";
         const WPARAM keys[] = {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_LEFT, VK_LEFT, VK_LEFT, VK_LEFT, VK_LEFT};
         int step = 0;
         for (WPARAM key : keys) {
             SendMessageW(picker, WM_KEYDOWN, key, 0);
             SendMessageW(picker, WM_KEYUP, key, 0);
             Repaint(dialog_);
-            EXPECT_EQ(PartOfField(object->GetFocusedField()), PartUpChanges(picker))
+            EXPECT_EQ(PartOfField(object->GetFocusedField()), EditedPart(picker))
                 << "after key " << step << (key == VK_RIGHT ? " right" : " left");
             ++step;
         }
@@ -226,7 +230,7 @@ TEST_F(DateTimeTest, PaintedFieldIsTheEditedOneAfterEveryKeyAndClick) {
             SendMessageW(picker, WM_LBUTTONUP, 0, at);
             Repaint(dialog_);
             EXPECT_EQ(object->GetFocusedField(), field);
-            EXPECT_EQ(PartOfField(object->GetFocusedField()), PartUpChanges(picker)) << "after a click on " << field;
+            EXPECT_EQ(PartOfField(object->GetFocusedField()), EditedPart(picker)) << "after a click on " << field;
             const PixelBuffer pixels = CaptureClient(picker);
             EXPECT_GT(CountIn(pixels, box, IdColour(416)), 0) << "the clicked field is highlighted";
         }
@@ -304,16 +308,22 @@ TEST_F(DateTimeTest, PaintedFieldStartsOnTheFieldMovedBeforeSkinning) {
         const char* what;
         std::vector<WPARAM> before;
         int stop; // the face's field once skinned, counted among the fields
+        bool rangeEndsToday = false;
     } cases[] = {
         {"fresh", {}, 0},
         {"moved to the third field", {VK_RIGHT, VK_RIGHT, VK_RIGHT}, 2},
         {"moved to the second field", {VK_RIGHT, VK_RIGHT}, 1},
         {"moved several steps before the first field", {VK_RIGHT, VK_LEFT, VK_LEFT, VK_LEFT}, 0},
+        {"on the second field at the top of its range", {VK_RIGHT, VK_RIGHT}, 1, true},
     };
     SetWindowSubclass(dialog_, &CountDateChanges, 1, 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         HWND picker = AddPicker(0, 10, nullptr);
+        if (c.rangeEndsToday) {
+            SYSTEMTIME range[2] = {Date(2000, 1, 1), Date(2026, 6, 15, 23)};
+            SendMessageW(picker, DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+        }
         SetFocus(picker);
         for (WPARAM key : c.before) Press(picker, key);
         PumpMessages();
@@ -326,12 +336,12 @@ TEST_F(DateTimeTest, PaintedFieldStartsOnTheFieldMovedBeforeSkinning) {
         CTWDateTime* object = Object(picker);
         ASSERT_TRUE(object);
         EXPECT_EQ(object->GetFocusedField(), LocaleField(c.stop));
-        EXPECT_EQ(LocalePart(object->GetFocusedField()), PartUpChanges(picker));
+        EXPECT_EQ(LocalePart(object->GetFocusedField()), EditedPart(picker));
         EXPECT_GT(CountIn(CaptureClient(picker), object->GetFieldBox(object->GetFocusedField()), IdColour(416)), 0);
         for (WPARAM key : {VK_RIGHT, VK_LEFT, VK_LEFT}) {
             Press(picker, key);
             Repaint(dialog_);
-            EXPECT_EQ(LocalePart(object->GetFocusedField()), PartUpChanges(picker));
+            EXPECT_EQ(LocalePart(object->GetFocusedField()), EditedPart(picker));
         }
         DestroyWindow(picker);
     }
@@ -356,19 +366,19 @@ TEST_F(DateTimeTest, PaintedFieldFollowsSkinningOffAndOnAndAFocusRoundTrip) {
     SetFocus(picker);
     Repaint(dialog_);
     EXPECT_EQ(object->GetFocusedField(), LocaleField(1)) << "the face keeps its field";
-    EXPECT_EQ(PartUpChanges(picker), LocalePart(LocaleField(1))) << "and the control edits it again";
+    EXPECT_EQ(EditedPart(picker), LocalePart(LocaleField(1))) << "and the control edits it again";
     EXPECT_GT(CountIn(CaptureClient(picker), object->GetFieldBox(LocaleField(1)), IdColour(416)), 0);
 
     DisableSkinning();
     PumpMessages();
     Press(picker, VK_RIGHT);
-    ASSERT_EQ(PartUpChanges(picker), LocalePart(LocaleField(2))) << "the control moved on by itself";
+    ASSERT_EQ(EditedPart(picker), LocalePart(LocaleField(2))) << "the control moved on by itself";
     EnableSkinning();
     Repaint(dialog_);
     object = Object(picker);
     ASSERT_TRUE(object);
     EXPECT_EQ(object->GetFocusedField(), LocaleField(2));
-    EXPECT_EQ(PartUpChanges(picker), LocalePart(LocaleField(2)));
+    EXPECT_EQ(EditedPart(picker), LocalePart(LocaleField(2)));
     EXPECT_GT(CountIn(CaptureClient(picker), object->GetFieldBox(LocaleField(2)), IdColour(416)), 0);
 }
 
@@ -398,7 +408,7 @@ TEST_F(DateTimeTest, DropDownClearsTheFieldUntilItClosesAndAClickChoosesAgain) {
     PumpMessages();
     ASSERT_FALSE(IsWindowVisible(calendar)) << "the calendar closes when the picker takes the focus back";
     Repaint(dialog_);
-    EXPECT_EQ(LocalePart(object->GetFocusedField()), PartUpChanges(picker)) << "after the drop-down";
+    EXPECT_EQ(LocalePart(object->GetFocusedField()), EditedPart(picker)) << "after the drop-down";
     const int field = LocaleField(2);
     const RECT box = object->GetFieldBox(field);
     const LPARAM on = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
@@ -406,5 +416,5 @@ TEST_F(DateTimeTest, DropDownClearsTheFieldUntilItClosesAndAClickChoosesAgain) {
     SendMessageW(picker, WM_LBUTTONUP, 0, on);
     Repaint(dialog_);
     EXPECT_EQ(object->GetFocusedField(), field);
-    EXPECT_EQ(LocalePart(object->GetFocusedField()), PartUpChanges(picker)) << "after a click on a field";
+    EXPECT_EQ(LocalePart(object->GetFocusedField()), EditedPart(picker)) << "after a click on a field";
 }
