@@ -196,9 +196,9 @@ private:
     bool quiet_ = false;
 };
 
-// The field the control edits: its Up (or Down) key steps that field's part
-// of the date, which is read and then put back. -1 when the control edits no field
-// or holds no date.
+// The field the control edits: its Up (or Down) key steps that field's
+// part of the date, which is read and then put back. -1 when the control
+// edits no field or holds no date.
 int CTWDateTime::ReadControlField() {
     SYSTEMTIME before{};
     if (DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&before)) != GDT_VALID) return -1;
@@ -477,8 +477,7 @@ LRESULT CTWDateTime::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
         focused_ = fieldBeforeDropDown_;
         if (GetFocus() == hWnd_) {
             SettleControl();
-            // A control that took the drop-down's click as its current
-            // place edits no field until a click chooses one.
+            // A control that cannot be brought onto a field edits none.
             if (controlStop_ == kStopUnknown) focused_ = -1;
             DriveControlTo(focused_);
         }
@@ -560,20 +559,6 @@ LRESULT CTWDateTime::OnButtonDown(WPARAM wp, LPARAM lp) {
             // face's; it is moved to the clicked field with the keys that
             // move the face the same way.
             focused_ = target;
-            if (controlStop_ == kStopUnknown) SettleControl();
-            if (controlStop_ == kStopUnknown) {
-                // A control that edits no field and ignores keys is given a
-                // click on its first field, where its own layout and the
-                // face's agree, then is moved to the face's field.
-                const std::vector<bool> editable = Editables();
-                const auto first = std::find(editable.begin(), editable.end(), true);
-                const RECT box = GetFieldBox(int(first - editable.begin()));
-                const int x = std::max<int>(box.left + 2, textArea_.left);
-                const LPARAM point = MAKELPARAM(x, (box.top + box.bottom) / 2);
-                DefWindowProc(WM_LBUTTONDOWN, wp, point);
-                DefWindowProc(WM_LBUTTONUP, 0, point);
-                SettleControl();
-            }
             DriveControlTo(focused_);
             ScrollToFocused();
             BuildFields();
