@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "base/win/gdi.h"
@@ -39,11 +40,38 @@ RECT ItemRect(HWND tree, HTREEITEM item, BOOL textOnly) {
     return r;
 }
 
-int Depth(HWND tree, HTREEITEM item) {
-    int depth = 0;
-    for (; item; item = Next(tree, item, TVGN_PARENT)) ++depth;
-    return depth;
-}
+// What one paint learns of the items' families: parents, depths and whether
+// an item has a next sibling. Each question is a message to the control
+// (costly under Wine), and the rows of a page share their ancestors, so each
+// is asked once per paint.
+class Family {
+public:
+    explicit Family(HWND tree) : tree_(tree) {}
+    HTREEITEM Parent(HTREEITEM item) {
+        const auto [it, added] = parent_.try_emplace(item, nullptr);
+        if (added) it->second = Next(tree_, item, TVGN_PARENT);
+        return it->second;
+    }
+    // 1 for a root item.
+    int Depth(HTREEITEM item) {
+        if (!item) return 0;
+        if (const auto it = depth_.find(item); it != depth_.end()) return it->second;
+        const int depth = Depth(Parent(item)) + 1;
+        depth_[item] = depth;
+        return depth;
+    }
+    bool HasNext(HTREEITEM item) {
+        const auto [it, added] = next_.try_emplace(item, false);
+        if (added) it->second = Next(tree_, item, TVGN_NEXT) != nullptr;
+        return it->second;
+    }
+
+private:
+    HWND tree_;
+    std::unordered_map<HTREEITEM, HTREEITEM> parent_;
+    std::unordered_map<HTREEITEM, int> depth_;
+    std::unordered_map<HTREEITEM, bool> next_;
+};
 
 std::wstring ItemText(HWND tree, HTREEITEM item) {
     std::vector<wchar_t> buffer(256);
@@ -242,17 +270,24 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
     const int visible = int(SendMessageW(hWnd_, TVM_GETVISIBLECOUNT, 0, 0));
     bool previousMeets = true;
     int painted = 0;
+    Family family(hWnd_);
+    wchar_t textBuffer[256];
     for (HTREEITEM item = Next(hWnd_, nullptr, TVGN_FIRSTVISIBLE); item && (painted < visible || previousMeets);
          item = Next(hWnd_, item, TVGN_NEXTVISIBLE), ++painted) {
+        // State, images, children and (mostly) the text in one question.
         TVITEMW tv{};
-        tv.mask = TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+        tv.mask = TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_TEXT;
         tv.stateMask = ~0u;
         tv.hItem = item;
+        tv.pszText = textBuffer;
+        tv.cchTextMax = int(std::size(textBuffer));
+        textBuffer[0] = 0;
         SendMessageW(hWnd_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
         const bool hasChildren = tv.cChildren >= 1;
-        const HTREEITEM parent = Next(hWnd_, item, TVGN_PARENT);
+        const HTREEITEM parent = family.Parent(item);
         const RECT label = ItemRect(hWnd_, item, TRUE);
-        const RECT row = ItemRect(hWnd_, item, FALSE);
+        // The whole row shares the label's top and bottom.
+        const RECT row{client.left, label.top, client.right, label.bottom};
         RECT meet{};
         previousMeets = IntersectRect(&meet, &row, &client) != FALSE;
 
@@ -265,14 +300,18 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
             ::SetTextColor(dc, selected ? selectedText : textColour);
             HGDIOBJ previousFont = nullptr;
             if ((tv.state & TVIS_BOLD) && boldFont_) previousFont = SelectObject(dc, boldFont_.Get());
-            const std::wstring text = ItemText(hWnd_, item);
+            // A text that fills the buffer may be longer: read it whole.
+            const size_t length = wcsnlen(tv.pszText ? tv.pszText : textBuffer, std::size(textBuffer));
+            const std::wstring text = length + 1 < std::size(textBuffer)
+                                          ? std::wstring(tv.pszText ? tv.pszText : textBuffer, length)
+                                          : ItemText(hWnd_, item);
             RECT textRect = label;
             DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
             if (previousFont) SelectObject(dc, previousFont);
             if (selected) DrawFocusRect(dc, &label);
         }
 
-        const int level = TreeLevel(Depth(hWnd_, item), linesAtRoot);
+        const int level = TreeLevel(family.Depth(item), linesAtRoot);
         const int itemX = level * indent - scroll;
         int x = itemX;
         const int top = row.top;
@@ -313,7 +352,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
         }
         if (style & TVS_HASLINES) {
             const int rowHeight = row.bottom - row.top;
-            if (Next(hWnd_, item, TVGN_NEXT)) {
+            if (family.HasNext(item)) {
                 if (vLine) {
                     const int lw = vLine->GetWidth();
                     const RECT r{centre.x - lw / 2, centre.y + halves.lower, centre.x + lw - lw / 2, top + rowHeight};
@@ -322,7 +361,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
                     DottedVertical(dc, centre.x, centre.y, row.bottom);
                 }
             }
-            if (Next(hWnd_, item, TVGN_PREVIOUS) || (parent && level > 0)) {
+            if ((parent && level > 0) || Next(hWnd_, item, TVGN_PREVIOUS)) {
                 if (vLine) {
                     const int lw = vLine->GetWidth();
                     const RECT r{centre.x - lw / 2, top, centre.x + lw - lw / 2, centre.y - halves.upper};
@@ -331,10 +370,10 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
                     DottedVertical(dc, centre.x, top, centre.y);
                 }
             }
-            HTREEITEM ancestor = linesAtRoot ? parent : (parent ? Next(hWnd_, parent, TVGN_PARENT) : nullptr);
-            for (; ancestor; ancestor = Next(hWnd_, ancestor, TVGN_PARENT)) {
-                if (!Next(hWnd_, ancestor, TVGN_NEXT)) continue;
-                const int depth = Depth(hWnd_, ancestor);
+            HTREEITEM ancestor = linesAtRoot ? parent : (parent ? family.Parent(parent) : nullptr);
+            for (; ancestor; ancestor = family.Parent(ancestor)) {
+                if (!family.HasNext(ancestor)) continue;
+                const int depth = family.Depth(ancestor);
                 const int ax = TreeLevel(depth, linesAtRoot) * indent - scroll - indent + m.w2;
                 if (vLine) {
                     const int lw = vLine->GetWidth();
