@@ -174,6 +174,20 @@ void CTWListCtrl::PaintReport(HDC dc) {
         headerX = hr.left;
         headerBottom = hr.bottom;
     }
+    // The header's columns (rectangles as the header gives them, and the
+    // text alignment) asked once per paint: each question is a message.
+    struct Column {
+        RECT rect;
+        UINT align;
+    };
+    std::vector<Column> columnInfo(size_t(std::max(columns, 0)));
+    for (int c = 0; c < columns; ++c) {
+        SendMessageW(header, HDM_GETITEMRECT, c, reinterpret_cast<LPARAM>(&columnInfo[size_t(c)].rect));
+        HDITEMW hdi{};
+        hdi.mask = HDI_FORMAT;
+        SendMessageW(header, HDM_GETITEMW, c, reinterpret_cast<LPARAM>(&hdi));
+        columnInfo[size_t(c)].align = (hdi.fmt & HDF_RIGHT) ? DT_RIGHT : (hdi.fmt & HDF_CENTER) ? DT_CENTER : DT_LEFT;
+    }
     SavedDC saved(dc);
     ::SetBkMode(dc, TRANSPARENT);
     if (count > 0 && columns > 0) {
@@ -185,12 +199,14 @@ void CTWListCtrl::PaintReport(HDC dc) {
         if (groups) first = 0, end = count;
         std::vector<int> order(size_t(columns), 0);
         SendMessageW(hWnd_, LVM_GETCOLUMNORDERARRAY, columns, reinterpret_cast<LPARAM>(order.data()));
-        RECT lastColumn{};
-        SendMessageW(header, HDM_GETITEMRECT, order.back(), reinterpret_cast<LPARAM>(&lastColumn));
-        const int totalWidth = lastColumn.right + headerX;
+        const int last = order.back() >= 0 && order.back() < columns ? order.back() : columns - 1;
+        const int totalWidth = columnInfo[size_t(last)].rect.right + headerX;
         const bool firstShownFirst = *std::min_element(order.begin(), order.end()) == order.front();
         const int hot = int(SendMessageW(hWnd_, LVM_GETHOTITEM, 0, 0));
         const RECT topBounds = SubItemRect(hWnd_, top, 0, LVIR_BOUNDS);
+        // Rows of a report view without groups are all as high as the top
+        // one and follow each other.
+        const bool evenRows = !groups && topBounds.bottom - topBounds.top > 1;
         if (topBounds.bottom - topBounds.top > 1) {
             rowHeight = topBounds.bottom - topBounds.top;
             firstLine = topBounds.top - 1;
@@ -213,7 +229,11 @@ void CTWListCtrl::PaintReport(HDC dc) {
         const CSupportUnicode text(hWnd_, this);
         for (int row = first; row < end; ++row) {
             const UINT state = UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u));
-            RECT bounds = SubItemRect(hWnd_, row, 0, LVIR_BOUNDS);
+            RECT bounds = topBounds;
+            if (evenRows)
+                OffsetRect(&bounds, 0, (row - top) * rowHeight);
+            else
+                bounds = SubItemRect(hWnd_, row, 0, LVIR_BOUNDS);
             bounds.right = totalWidth;
             if (groups && (bounds.bottom <= client.top || bounds.top >= client.bottom)) continue;
             COLORREF rowText = textColour;
@@ -234,14 +254,13 @@ void CTWListCtrl::PaintReport(HDC dc) {
                 }
                 const CUnicodeString cell = text.GetListViewItemText(row, column);
                 int textWidth = cell.IsEmpty() ? EmptyTextWidth(edge_) : text.GetTextExtent(dc, cell).cx;
-                RECT columnRect{};
-                SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&columnRect));
+                RECT columnRect = columnInfo[size_t(column)].rect;
                 OffsetRect(&columnRect, headerX, 0);
-                HDITEMW hdi{};
-                hdi.mask = HDI_FORMAT;
-                SendMessageW(header, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&hdi));
-                UINT align = (hdi.fmt & HDF_RIGHT) ? DT_RIGHT : (hdi.fmt & HDF_CENTER) ? DT_CENTER : DT_LEFT;
-                RECT label = SubItemRect(hWnd_, row, column, LVIR_LABEL);
+                UINT align = columnInfo[size_t(column)].align;
+                // A sub-item's label is its column across the row (the
+                // control answers the same), unless sub-items have images.
+                RECT label{columnRect.left, bounds.top, columnRect.right, bounds.bottom};
+                if (column == 0 || (ex & LVS_EX_SUBITEMIMAGES)) label = SubItemRect(hWnd_, row, column, LVIR_LABEL);
                 if (column > 0 && (ex & LVS_EX_SUBITEMIMAGES) && image >= 0) label.left = icon.right + 1;
                 if (column == 0) {
                     if (hotTracking && row == hot) rowText = hotColour;
@@ -313,11 +332,7 @@ void CTWListCtrl::PaintReport(HDC dc) {
     }
     if ((ex & LVS_EX_GRIDLINES) && !groups) {
         std::vector<int> rights;
-        for (int c = 0; c < columns; ++c) {
-            RECT r{};
-            SendMessageW(header, HDM_GETITEMRECT, c, reinterpret_cast<LPARAM>(&r));
-            rights.push_back(r.right);
-        }
+        for (const Column& c : columnInfo) rights.push_back(c.rect.right);
         Pen pen(CreatePen(PS_SOLID, 1, gridColour));
         SelectGuard select(dc, pen.Get());
         for (const Line& line : GridLines(firstLine, rowHeight, ToRect(client), rights, headerX, headerBottom)) {
