@@ -227,8 +227,21 @@ void CTWListCtrl::PaintReport(HDC dc) {
             }
         }
         const CSupportUnicode text(hWnd_, this);
+        // Without state images only the selection of the rows matters: the
+        // selected rows of the page are asked for (one message each and
+        // one more) instead of every row's state.
+        std::vector<int> selectedRows;
+        if (!stateList) {
+            for (int at = int(SendMessageW(hWnd_, LVM_GETNEXTITEM, WPARAM(first - 1), LVNI_SELECTED));
+                 at >= first && at < end; at = int(SendMessageW(hWnd_, LVM_GETNEXTITEM, WPARAM(at), LVNI_SELECTED)))
+                selectedRows.push_back(at);
+        }
         for (int row = first; row < end; ++row) {
-            const UINT state = UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u));
+            const UINT state =
+                stateList
+                    ? UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u))
+                    : (std::find(selectedRows.begin(), selectedRows.end(), row) != selectedRows.end() ? LVIS_SELECTED
+                                                                                                      : 0u);
             RECT bounds = topBounds;
             if (evenRows)
                 OffsetRect(&bounds, 0, (row - top) * rowHeight);
