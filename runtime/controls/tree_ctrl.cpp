@@ -60,6 +60,16 @@ public:
         depth_[item] = depth;
         return depth;
     }
+    // What the next visible item tells: when it shares the item's parent it
+    // is the next sibling; when its parent is neither the item nor the
+    // item's parent the item is the last of its siblings; a child of the
+    // item tells nothing.
+    void LearnFromNextVisible(HTREEITEM item, HTREEITEM nextVisible) {
+        if (!nextVisible || next_.count(item)) return;
+        const HTREEITEM parent = Parent(nextVisible);
+        if (parent == item) return;
+        next_[item] = parent == Parent(item);
+    }
     bool HasNext(HTREEITEM item) {
         const auto [it, added] = next_.try_emplace(item, false);
         if (added) it->second = Next(tree_, item, TVGN_NEXT) != nullptr;
@@ -272,8 +282,11 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
     int painted = 0;
     Family family(hWnd_);
     wchar_t textBuffer[256];
+    HTREEITEM nextVisible = nullptr;
     for (HTREEITEM item = Next(hWnd_, nullptr, TVGN_FIRSTVISIBLE); item && (painted < visible || previousMeets);
-         item = Next(hWnd_, item, TVGN_NEXTVISIBLE), ++painted) {
+         item = nextVisible, ++painted) {
+        nextVisible = Next(hWnd_, item, TVGN_NEXTVISIBLE);
+        if (style & TVS_HASLINES) family.LearnFromNextVisible(item, nextVisible);
         // State, images, children and (mostly) the text in one question.
         TVITEMW tv{};
         tv.mask = TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_TEXT;
