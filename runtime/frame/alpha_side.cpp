@@ -6,6 +6,7 @@
 #include "model/platform/win/dib.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/frame/frame_skin_wnd.h"
+#include "runtime/regions.h"
 #include "runtime/window_rects.h"
 
 using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
@@ -52,6 +53,7 @@ void CTWFrameAlphaSide::Destroy() {
         DestroyWindow(hwnd_);
         hwnd_ = nullptr;
     }
+    regionGiven_ = false;
     rendered_.Reset();
 }
 
@@ -76,15 +78,73 @@ void CTWFrameAlphaSide::UpdatePosition(int show, bool force) {
     const int width = target.right - target.left, height = target.bottom - target.top;
     UINT flags = SWP_NOSENDCHANGING | SWP_NOACTIVATE | SWP_NOZORDER;
     const CWindowRect current(hwnd_);
-    if (!force && current.Width() == width && current.Height() == height)
+    if (!force && current.Width() == width && current.Height() == height) {
         flags |= SWP_NOSIZE;
-    else
+    } else {
         rendered_.Reset();
+        regionGiven_ = false;
+    }
     const bool visible = show < 0 ? (IsWindowVisible(frame) && !IsIconic(frame) && width > 0 && height > 0) : show > 0;
     if (visible != (IsWindowVisible(hwnd_) != FALSE)) flags |= visible ? SWP_SHOWWINDOW : (SWP_HIDEWINDOW | SWP_NOSIZE);
     SetWindowPos(hwnd_, nullptr, target.left, target.top, width, height, flags);
+    RefreshRegion(target);
     if (visible) Render(target);
     busy_ = false;
+}
+
+HRGN CTWFrameAlphaSide::OutlineInSide() const {
+    HRGN region = frame_->BuildSideOutline(side_);
+    if (!region) return nullptr;
+    const CWindowRect wr(frame_->GetSafeHwnd());
+    const Rect inLayout = SideRect(side_, {wr.Width(), wr.Height()}, frame_->Borders());
+    OffsetRgn(region, -inLayout.left, -inLayout.top);
+    if (!(GetWindowLongPtrW(frame_->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL)) return region;
+    // A right-to-left frame shows its sides mirrored (see Render).
+    const RECT bounds{0, 0, inLayout.Width(), inLayout.Height()};
+    HRGN mirrored = MirrorRegion(region, &bounds, TRUE);
+    DeleteObject(region);
+    return mirrored;
+}
+
+namespace {
+bool CoversSides(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return lstrcmpiA(name, kAlphaClass) != 0 && lstrcmpiA(name, "IME") != 0 && lstrcmpiA(name, "tooltips_class32") != 0;
+}
+} // namespace
+
+void CTWFrameAlphaSide::RefreshRegion(const RECT& screen) {
+    HWND frame = frame_->GetSafeHwnd();
+    HWND parent = GetAncestor(frame, GA_PARENT);
+    const bool inParent = parent && parent != GetDesktopWindow();
+    if (!inParent && regionGiven_) return;
+    HRGN region = OutlineInSide();
+    if (!region) return;
+    if (inParent) {
+        // Only what the parent's client area shows of the frame, ...
+        RECT client;
+        GetClientRect(parent, &client);
+        MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        OffsetRect(&client, -screen.left, -screen.top);
+        Region shown(CreateRectRgnIndirect(&client));
+        CombineRgn(region, region, shown.Get(), RGN_AND);
+        // ... less every window lying above the frame's top-level window.
+        HWND root = GetAncestor(frame, GA_ROOT);
+        for (HWND above = GetWindow(root, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+            if (above == hwnd_ || above == root || !IsWindowVisible(above) || !CoversSides(above)) continue;
+            const CWindowRect wr(above);
+            Region cut(CreateRectRgn(0, 0, 0, 0));
+            if (GetWindowRgn(above, cut.Get()) == ERROR) {
+                cut.Reset(CreateRectRgn(0, 0, wr.Width(), wr.Height()));
+            }
+            OffsetRgn(cut.Get(), wr.left - screen.left, wr.top - screen.top);
+            CombineRgn(region, region, cut.Get(), RGN_DIFF);
+        }
+    }
+    // The window owns the region from here on.
+    SetWindowRgn(hwnd_, region, TRUE);
+    regionGiven_ = true;
 }
 
 void CTWFrameAlphaSide::PlaceInZOrder() {

@@ -1,13 +1,19 @@
 // Layered alpha sides under Wine: a skin asking for semitransparency gets
 // four layered windows over the frame's borders whose kept bitmaps carry the
-// images' alpha; they follow moves, hide while minimised, swap left and
-// right under a right-to-left layout, and hand clicks to the frame.
+// images' alpha and the caption text's; they follow moves, hide while
+// minimised, swap left and right under a right-to-left layout, hand clicks
+// to the frame, and are cut to the sides' outline (and, inside another
+// window, to what that window shows).
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
+#include "base/win/dib.h"
+#include "base/win/gdi.h"
 #include "model/elements/wnd_frame.h"
+#include "model/image_rgn.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "tests/harness/runtime_fixture.h"
@@ -23,12 +29,7 @@ constexpr BYTE kAlpha = 128;
 
 // A w x h 32-bit DIB section of one premultiplied colour with alpha kAlpha.
 HBITMAP MakeAlphaBitmap(int w, int h, BYTE r, BYTE g, BYTE b) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = win::TopDown32BitInfo(w, h);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto* p = static_cast<BYTE*>(bits);
@@ -344,4 +345,133 @@ TEST_F(AlphaSideTest, AFloatingFrameThatSharesItsOwnersActivationPassesTheFloatS
         DestroyWindow(floating);
     }
     SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_ownerPrevious));
+}
+
+namespace {
+
+// A region of the side window's own, or an empty one when it has none.
+struct SideRegion {
+    explicit SideRegion(HWND side) : region(CreateRectRgn(0, 0, 0, 0)) { has = GetWindowRgn(side, region) != ERROR; }
+    ~SideRegion() { DeleteObject(region); }
+    bool In(int x, int y) const { return has && PtInRegion(region, x, y); }
+    HRGN region;
+    bool has = false;
+};
+
+int WindowWidth(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return r.right - r.left;
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, SideWindowsTakeTheSidesOutlineAgainWhenTheirSizeChanges) {
+    // The top side's first part is cut: its top-left 10 x 8 pixels are not
+    // part of the frame.
+    auto* top = dynamic_cast<CTwfWndFrame*>(Skin().Element(2))->GetTopSide();
+    top->SetRegionOptions(0, std::make_shared<CImageRgn>(win::Region(CreateRectRgn(0, 8, 10, kTop)), 10, kTop), 0);
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        TestWindow window(Args(ex));
+        CFrameSkinWnd* frame = Skinned(window.Handle());
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(frame->HasAlphaSides());
+        HWND side = frame->AlphaSide(Side::Top)->Handle();
+        const bool rtl = ex != 0;
+        // The cut corner lies at the left, or at the right where a
+        // right-to-left frame shows its first part.
+        const auto check = [&](const char* when) {
+            const int w = WindowWidth(window.Handle());
+            const SideRegion region(side);
+            ASSERT_TRUE(region.has) << when;
+            const int cut = rtl ? w - 3 : 2, kept = rtl ? 2 : w - 3;
+            EXPECT_FALSE(region.In(cut, 2)) << when << " rtl " << rtl;
+            EXPECT_TRUE(region.In(cut, 12)) << when << " rtl " << rtl;
+            EXPECT_TRUE(region.In(kept, 2)) << when << " rtl " << rtl;
+            EXPECT_FALSE(region.In(w + 2, 2)) << when << " rtl " << rtl;
+        };
+        check("first shown");
+        // Wider: the region given before ended at the old width.
+        RECT wr;
+        GetWindowRect(window.Handle(), &wr);
+        SetWindowPos(window.Handle(), nullptr, 0, 0, wr.right - wr.left + 120, wr.bottom - wr.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Settle();
+        check("widened");
+        // The left side (no region parts) is its whole rectangle.
+        const SideRegion left(frame->AlphaSide(Side::Left)->Handle());
+        EXPECT_TRUE(left.In(0, 0));
+        EXPECT_TRUE(left.In(kLeft - 1, 3));
+    }
+}
+
+TEST_F(AlphaSideTest, SidesOfAFrameInsideAWindowShowOnlyWhatItsParentShowsAndNothingUnderWindowsAbove) {
+    TestWindow outer(Args());
+    HWND inner = MakeChildFrame(outer.Handle());
+    // Half of the inner frame lies past the outer window's client area.
+    RECT client;
+    GetClientRect(outer.Handle(), &client);
+    SetWindowPos(inner, nullptr, client.right - 80, 20, 160, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    CFrameSkinWnd* frame = Skinned(inner);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    HWND top = frame->AlphaSide(Side::Top)->Handle();
+    {
+        const SideRegion region(top);
+        ASSERT_TRUE(region.has);
+        EXPECT_TRUE(region.In(10, 5));
+        EXPECT_TRUE(region.In(78, 5));
+        EXPECT_FALSE(region.In(82, 5)) << "past the parent's client area";
+        EXPECT_FALSE(region.In(150, 5)) << "past the parent's client area";
+    }
+    // A window above the outer one covers the first 40 pixels of the top
+    // side; the next move of the inner frame cuts them out.
+    RECT sr;
+    GetWindowRect(top, &sr);
+    TestWindowArgs coverArgs;
+    coverArgs.clientWidth = 40;
+    coverArgs.clientHeight = 60;
+    TestWindow cover(coverArgs);
+    SetWindowPos(cover.Handle(), HWND_TOP, sr.left - 1, sr.top - 20, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    RECT cr;
+    GetWindowRect(cover.Handle(), &cr);
+    SetWindowPos(inner, nullptr, client.right - 81, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle();
+    GetWindowRect(top, &sr);
+    const SideRegion region(top);
+    ASSERT_TRUE(region.has);
+    EXPECT_FALSE(region.In(cr.left - sr.left + 2, 5)) << "under the window above";
+    EXPECT_FALSE(region.In(cr.right - sr.left - 2, 5)) << "under the window above";
+    EXPECT_TRUE(region.In(cr.right - sr.left + 2, 5)) << "beside the window above";
+    DestroyWindow(inner);
+}
+
+TEST_F(AlphaSideTest, CaptionTextOnTheTopSideCarriesAlpha) {
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+    element->SetNumber(487, 0); // text shown
+    element->SetColor(482, RGB(255, 0, 0));
+    TestWindowArgs args = Args();
+    args.caption = L"WWWWWWWWWWWW";
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        args.exStyle = ex;
+        TestWindow window(args);
+        CFrameSkinWnd* frame = Skinned(window.Handle());
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(frame->HasAlphaSides());
+        DIBSECTION dib{};
+        HBITMAP kept = frame->AlphaSide(Side::Top)->KeptBitmap();
+        ASSERT_EQ(GetObjectW(kept, sizeof dib, &dib), int(sizeof dib));
+        const auto* bits = static_cast<const BYTE*>(dib.dsBm.bmBits);
+        int text = 0, invalid = 0;
+        for (int y = 0; y < dib.dsBm.bmHeight; ++y)
+            for (int x = 0; x < dib.dsBm.bmWidth; ++x) {
+                const BYTE* p = bits + y * dib.dsBm.bmWidthBytes + x * 4;
+                // Premultiplied: no colour above its alpha.
+                if (p[0] > p[3] || p[1] > p[3] || p[2] > p[3]) ++invalid;
+                // Red text over the side image (alpha kAlpha) raises alpha.
+                if (p[3] > kAlpha + 40 && p[2] > 2 * p[1] + 40) ++text;
+            }
+        EXPECT_EQ(invalid, 0) << "rtl " << ex;
+        EXPECT_GT(text, 30) << "rtl " << ex;
+    }
 }
