@@ -168,6 +168,13 @@ void CTWFrameAlphaSide::Rerender() {
     UpdatePosition(-1, false);
 }
 
+void CTWFrameAlphaSide::SetCaptionButtonState(int state, int button) {
+    if (button == litButton_ && state == litState_) return;
+    litButton_ = button;
+    litState_ = state;
+    Rerender();
+}
+
 void CTWFrameAlphaSide::Render(const RECT& screen) {
     const int width = screen.right - screen.left, height = screen.bottom - screen.top;
     if (width <= 0 || height <= 0 || !UpdateLayeredWindowProc) return;
@@ -190,7 +197,8 @@ void CTWFrameAlphaSide::Render(const RECT& screen) {
         CTWDraw draw(memory.Get(), nullptr, FALSE);
         frame_->DrawSide(draw, side_, !active_, {-inLayout.left, -inLayout.top});
         draw.Release();
-        if (side_ == Side::Top) frame_->DrawCaptionInto(memory.Get(), {-inLayout.left, -inLayout.top});
+        if (side_ == Side::Top)
+            frame_->DrawCaptionInto(memory.Get(), {-inLayout.left, -inLayout.top}, litButton_, litState_);
         GdiFlush();
         SetLayout(memory.Get(), 0);
     }
@@ -232,9 +240,19 @@ LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         foreground();
         return result;
     }
-    case WM_SETCURSOR:
     case WM_MOUSEMOVE:
+        if (side_ == Side::Top) {
+            const LRESULT result = SendMessageW(frame, msg, wp, lp);
+            // The leave is watched on this window, where the pointer is (the
+            // frame's own watch would never see it go).
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+            TrackMouseEvent(&track);
+            return result;
+        }
+        return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_SETCURSOR:
     case WM_MOUSELEAVE:
+        // The frame's leave handling puts a lit caption button back.
         if (side_ == Side::Top) return SendMessageW(frame, msg, msg == WM_SETCURSOR ? WPARAM(frame) : wp, lp);
         return DefWindowProcA(hwnd_, msg, wp, lp);
     default: return DefWindowProcA(hwnd_, msg, wp, lp);

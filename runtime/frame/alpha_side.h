@@ -32,6 +32,9 @@ public:
     void PlaceInZOrder();
     // Drops the rendered bitmap and renders again (caption changes).
     void Rerender();
+    // Top side: shows `button` in `state` (0 normal, 1 hot, 2 pressed) and
+    // every other caption button normal; nothing when it shows that already.
+    void SetCaptionButtonState(int state, int button);
     // Whether the side window holds a region given by RefreshRegion.
     bool HasRegion() const { return regionGiven_; }
 
@@ -64,6 +67,8 @@ private:
     HWND hwnd_ = nullptr;
     hexmoor::win::Bitmap rendered_;
     POINT position_{0, 0};
+    int litButton_ = hexmoor::rt::kNoButton; // the caption button shown in litState_
+    int litState_ = 0;
     bool regionGiven_ = false; // the window holds the region given last
     bool busy_ = false;
     bool active_ = false;

@@ -597,10 +597,10 @@ void CFrameSkinWnd::DrawCaptionButton(HDC dc, int button, int state, Point origi
     draw.StretchImage(&dest, image, nullptr);
 }
 
-void CFrameSkinWnd::DrawCaption(HDC dc, Point origin, bool layered) {
+void CFrameSkinWnd::DrawCaption(HDC dc, Point origin, bool layered, int litButton, int litState) {
     if (!element_ || !painters_[0]) return;
     for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton, kHelpButton})
-        DrawCaptionButton(dc, button, button == hot_ ? buttonState_ : 0, origin);
+        DrawCaptionButton(dc, button, button == litButton ? litState : 0, origin);
     if (element_->GetNumber(kTextHidden) == 1) return;
 
     RECT box = CaptionTextRect();
@@ -647,7 +647,9 @@ void CFrameSkinWnd::RedrawCaptionButton(int button, int state) {
     pictureValid_ = false;
     if (button < 0 || button >= kNoButton || !IsWindowVisible(hWnd_)) return;
     if (HasAlphaSides()) {
-        alpha_[0]->Rerender();
+        // The top side shows exactly this button in this state (the frame's
+        // hot button may not have changed yet).
+        alpha_[0]->SetCaptionButtonState(state, button);
         return;
     }
     WindowDC dc(hWnd_, true);
