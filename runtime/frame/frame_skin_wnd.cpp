@@ -15,7 +15,7 @@
 #include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
 #include "runtime/draw/tw_draw.h"
-#include "runtime/frame/layered_text.h"
+#include "runtime/frame/layered_caption.h"
 #include "runtime/logic/menu_bar_layout.h"
 #include "runtime/logic/outline_drag.h"
 #include "runtime/manager/frame_size.h"
@@ -607,9 +607,12 @@ void CFrameSkinWnd::DrawCaption(HDC dc, Point origin, bool layered, int litButto
     OffsetRect(&box, origin.x, origin.y);
     HICON icon = CaptionIcon();
     const RECT iconRect = CaptionIconRect();
-    if (icon && !IsRectEmpty(&iconRect))
-        DrawIconEx(dc, iconRect.left + origin.x, iconRect.top + origin.y, icon, iconRect.right - iconRect.left,
-                   iconRect.bottom - iconRect.top, 0, nullptr, DI_NORMAL);
+    if (icon && !IsRectEmpty(&iconRect)) {
+        RECT at = iconRect;
+        OffsetRect(&at, origin.x, origin.y);
+        if (!layered || !DrawLayeredIcon(dc, icon, at))
+            DrawIconEx(dc, at.left, at.top, icon, at.right - at.left, at.bottom - at.top, 0, nullptr, DI_NORMAL);
+    }
 
     CUnicodeString read;
     CSupportUnicode(hWnd_, this).GetWindowTextAW(read);

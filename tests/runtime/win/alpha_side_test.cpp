@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/win/dib.h"
 #include "base/win/gdi.h"
@@ -446,7 +447,51 @@ TEST_F(AlphaSideTest, SidesOfAFrameInsideAWindowShowOnlyWhatItsParentShowsAndNot
     DestroyWindow(inner);
 }
 
-TEST_F(AlphaSideTest, CaptionTextOnTheTopSideCarriesAlpha) {
+namespace {
+
+// A kept bitmap's pixel (x, y from the top) as blue, green, red, alpha.
+const BYTE* KeptPixel(HBITMAP bitmap, int x, int y) {
+    static const BYTE none[4] = {};
+    DIBSECTION dib{};
+    if (GetObjectW(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return none;
+    const int row = dib.dsBmih.biHeight > 0 ? dib.dsBm.bmHeight - 1 - y : y;
+    return static_cast<const BYTE*>(dib.dsBm.bmBits) + row * dib.dsBm.bmWidthBytes + x * 4;
+}
+
+// The colour of a kept bitmap's pixel, alpha dropped.
+COLORREF KeptColour(HBITMAP bitmap, int x, int y) {
+    const BYTE* p = KeptPixel(bitmap, x, y);
+    return RGB(p[2], p[1], p[0]);
+}
+
+// A 16 x 16 icon of one opaque colour (mask all black, colour without alpha).
+HICON SolidIcon(COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP image = CreateCompatibleBitmap(screen, 16, 16);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, image);
+    HBRUSH brush = CreateSolidBrush(colour);
+    const RECT all{0, 0, 16, 16};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const std::vector<BYTE> zeros(16 * 16 / 8, 0);
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, zeros.data());
+    ICONINFO info{TRUE, 0, 0, mask, image};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(image);
+    return icon;
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
+    constexpr COLORREF kIconColour = RGB(0, 160, 0);
+    HICON icon = SolidIcon(kIconColour);
+    ASSERT_NE(icon, nullptr);
     auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
     element->SetNumber(487, 0); // text shown
     element->SetColor(482, RGB(255, 0, 0));
@@ -455,6 +500,8 @@ TEST_F(AlphaSideTest, CaptionTextOnTheTopSideCarriesAlpha) {
     for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
         args.exStyle = ex;
         TestWindow window(args);
+        SendMessageW(window.Handle(), WM_SETICON, ICON_SMALL, LPARAM(icon));
+        SendMessageW(window.Handle(), WM_SETICON, ICON_BIG, LPARAM(icon));
         CFrameSkinWnd* frame = Skinned(window.Handle());
         ASSERT_NE(frame, nullptr);
         ASSERT_TRUE(frame->HasAlphaSides());
@@ -473,7 +520,16 @@ TEST_F(AlphaSideTest, CaptionTextOnTheTopSideCarriesAlpha) {
             }
         EXPECT_EQ(invalid, 0) << "rtl " << ex;
         EXPECT_GT(text, 30) << "rtl " << ex;
+        // The icon is opaque where its mask says so (a right-to-left frame's
+        // top side is drawn mirrored).
+        const RECT r = frame->CaptionIconRect();
+        ASSERT_FALSE(IsRectEmpty(&r));
+        const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+        const int shownX = ex ? dib.dsBm.bmWidth - 1 - x : x;
+        EXPECT_EQ(KeptPixel(kept, shownX, y)[3], 255) << "rtl " << ex;
+        EXPECT_EQ(KeptColour(kept, shownX, y), kIconColour) << "rtl " << ex;
     }
+    DestroyIcon(icon);
 }
 
 namespace {
@@ -484,15 +540,6 @@ void MoveCursorTo(POINT p) {
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = MOUSEEVENTF_MOVE;
     SendInput(1, &input, sizeof input);
-}
-
-// The colour of a kept bitmap's pixel (x, y from the top), alpha dropped.
-COLORREF KeptColour(HBITMAP bitmap, int x, int y) {
-    DIBSECTION dib{};
-    if (GetObjectW(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return CLR_INVALID;
-    const int row = dib.dsBmih.biHeight > 0 ? dib.dsBm.bmHeight - 1 - y : y;
-    const BYTE* p = static_cast<const BYTE*>(dib.dsBm.bmBits) + row * dib.dsBm.bmWidthBytes + x * 4;
-    return RGB(p[2], p[1], p[0]);
 }
 
 } // namespace

@@ -1,10 +1,15 @@
-#include "runtime/frame/layered_text.h"
+#include "runtime/frame/layered_caption.h"
 
 #include <gdiplus.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "base/win/dib.h"
+#include "base/win/gdi.h"
 
 #include "model/platform/imaging.h"
 
@@ -72,6 +77,60 @@ bool DrawLayeredText(HDC dc, std::wstring_view text, const RECT& box, HFONT font
     graphics.DrawString(owned.c_str(), INT(owned.size()), gdiplusFont.get(), layout, &format, &brush);
     graphics.Flush(Gdiplus::FlushIntentionSync);
     return true;
+}
+
+namespace {
+// The pixels of a bitmap as 32-bit top-down rows (alpha as stored, 0 for
+// bitmaps without alpha).
+std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
+    std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
+    BITMAPINFO info = hexmoor::win::TopDown32BitInfo(width, height);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != height) pixels.clear();
+    return pixels;
+}
+} // namespace
+
+bool DrawLayeredIcon(HDC dc, HICON icon, const RECT& rect) {
+    if (!dc || !icon || rect.right <= rect.left || rect.bottom <= rect.top) return false;
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return false;
+    hexmoor::win::Bitmap colourBitmap(info.hbmColor), maskBitmap(info.hbmMask);
+    BITMAP bm{};
+    if (!colourBitmap || !GetObjectW(colourBitmap.Get(), sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
+        return false;
+    const int width = bm.bmWidth, height = bm.bmHeight;
+    std::vector<std::uint32_t> colour = PixelsOf(colourBitmap.Get(), width, height);
+    std::vector<std::uint32_t> mask =
+        maskBitmap ? PixelsOf(maskBitmap.Get(), width, height) : std::vector<std::uint32_t>();
+    if (colour.empty()) return false;
+    const bool ownAlpha = bm.bmBitsPixel == 32 &&
+                          std::any_of(colour.begin(), colour.end(), [](std::uint32_t p) { return (p >> 24) != 0; });
+
+    // A premultiplied copy of the icon, blended into the bitmap.
+    const BITMAPINFO header = hexmoor::win::TopDown32BitInfo(width, height);
+    void* bits = nullptr;
+    hexmoor::win::Bitmap premultiplied(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!premultiplied || !bits) return false;
+    auto* out = static_cast<std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < colour.size(); ++i) {
+        const std::uint32_t p = colour[i];
+        // Without alpha of its own, a black mask pixel is opaque.
+        const std::uint32_t a = ownAlpha ? (p >> 24) : (mask.empty() || (mask[i] & 0xFFFFFF) == 0 ? 255u : 0u);
+        const std::uint32_t r = ((p >> 16) & 0xFF) * a / 255, g = ((p >> 8) & 0xFF) * a / 255, b = (p & 0xFF) * a / 255;
+        out[i] = (a << 24) | (r << 16) | (g << 8) | b;
+    }
+    HDC source = CreateCompatibleDC(dc);
+    if (!source) return false;
+    HGDIOBJ old = SelectObject(source, premultiplied.Get());
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    const BOOL drawn = GdiAlphaBlend(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0,
+                                     0, width, height, blend);
+    SelectObject(source, old);
+    DeleteDC(source);
+    return drawn != FALSE;
 }
 
 } // namespace hexmoor::rt
