@@ -149,8 +149,11 @@ void CTWFrameAlphaSide::RefreshRegion(const RECT& screen) {
 
 void CTWFrameAlphaSide::PlaceInZOrder() {
     if (!hwnd_) return;
+    // The sides are top-level windows: a frame inside another window is
+    // placed by its top-level window.
     HWND frame = frame_->GetSafeHwnd();
-    HWND above = GetWindow(frame, GW_HWNDPREV);
+    HWND root = GetAncestor(frame, GA_ROOT);
+    HWND above = GetWindow(root ? root : frame, GW_HWNDPREV);
     while (above && GetPropA(above, kAlphaProp) &&
            static_cast<CTWFrameAlphaSide*>(GetPropA(above, kAlphaProp))->frame_ == frame_)
         above = GetWindow(above, GW_HWNDPREV);

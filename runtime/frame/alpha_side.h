@@ -27,8 +27,9 @@ public:
     // Renders again when the size changed or when forced.
     void UpdatePosition(int show, bool force);
     void SetActive(bool active);
-    // Puts the side directly above its frame: behind the nearest window above
-    // the frame that is not one of the frame's own sides.
+    // Puts the side directly above its frame (its top-level window for a
+    // frame inside another window): behind the nearest window above it that
+    // is not one of the frame's own sides.
     void PlaceInZOrder();
     // Drops the rendered bitmap and renders again (caption changes).
     void Rerender();

@@ -245,10 +245,11 @@ TEST_F(AlphaSideTest, FramesInsideAFrameAreListedEitherWayAndTheirSidesFollowIts
 
 namespace {
 
-// Whether every layered side lies directly above the frame: walking down the
-// z-order from each side meets no other visible window before the frame.
+// Whether every layered side lies directly above the frame (its top-level
+// window for a frame inside another): walking down the z-order from each side
+// meets no other visible window before it.
 ::testing::AssertionResult SidesJustAboveFrame(CFrameSkinWnd* frame) {
-    HWND hwnd = frame->GetSafeHwnd();
+    HWND hwnd = GetAncestor(frame->GetSafeHwnd(), GA_ROOT);
     std::vector<HWND> sides;
     for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right}) sides.push_back(frame->AlphaSide(s)->Handle());
     for (HWND side : sides) {
@@ -294,6 +295,23 @@ TEST_F(AlphaSideTest, SidesStayDirectlyAboveTheirFrameThroughZOrderChanges) {
     SetWindowPos(window.Handle(), other.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Settle();
     EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame placed right behind another window";
+
+    // A frame inside a window that lies behind another, raised among its
+    // siblings: its sides go directly above that window, not above
+    // everything.
+    TestWindow outer(Args());
+    HWND sibling = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, outer.Handle(), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    HWND inner = MakeChildFrame(outer.Handle());
+    SetWindowPos(sibling, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CFrameSkinWnd* innerFrame = Skinned(inner);
+    ASSERT_NE(innerFrame, nullptr);
+    ASSERT_TRUE(innerFrame->HasAlphaSides());
+    SetWindowPos(outer.Handle(), other.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(inner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    EXPECT_TRUE(SidesJustAboveFrame(innerFrame)) << "a frame inside a window";
+    DestroyWindow(inner);
 }
 
 namespace {
