@@ -221,15 +221,32 @@ LRESULT CALLBACK CTWFrameAlphaSide::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
     return self->WindowProc(msg, wp, lp);
 }
 
+namespace {
+// Whether the active window is a modal dialog of the frame's own (a top-level
+// window with a modal frame that the frame owns).
+bool ModalDialogOfFrameActive(HWND frame) {
+    HWND active = GetActiveWindow();
+    if (!active || active == frame) return false;
+    const LONG_PTR style = GetWindowLongPtrW(active, GWL_STYLE);
+    return (style & DS_MODALFRAME) && !(style & WS_CHILD) && GetWindow(active, GW_OWNER) == frame;
+}
+} // namespace
+
 LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     HWND frame = frame_->GetSafeHwnd();
     auto foreground = [frame] {
         if (GetActiveWindow() != frame) SetForegroundWindow(frame);
     };
+    // A disabled frame (one whose modal dialog is up) takes no mouse input,
+    // through its sides neither: a click would otherwise press its caption
+    // buttons or drag it from under the dialog.
+    if (((msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK)) &&
+        !IsWindowEnabled(frame))
+        return 0;
     switch (msg) {
     case WM_NCHITTEST: return SendMessageW(frame, WM_NCHITTEST, wp, lp);
     case WM_MOUSEACTIVATE:
-        if (HWND(wp) != frame) foreground();
+        if (HWND(wp) != frame && IsWindowEnabled(frame) && !ModalDialogOfFrameActive(frame)) foreground();
         return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -239,6 +256,7 @@ LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCRBUTTONUP:
     case WM_NCRBUTTONDBLCLK: foreground(); return SendMessageW(frame, msg, wp, lp);
     case WM_NCLBUTTONDOWN: {
+        if (ModalDialogOfFrameActive(frame)) return 0;
         const LRESULT result = SendMessageW(frame, msg, wp, lp);
         foreground();
         return result;

@@ -600,3 +600,61 @@ TEST_F(AlphaSideTest, HoveringACaptionButtonOnTheTopSideLightsItAndLeavingPutsIt
     EXPECT_EQ(KeptColour(top->KeptBitmap(), centre.x, centre.y), kNormal) << "left";
     SetCursorPos(parked.x, parked.y);
 }
+
+namespace {
+
+void MouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, ClicksOnTheSidesOfAFrameBlockedByItsModalDialogDoNothing) {
+    Skin().SolidImage(2, 456, RGB(0, 0, 200), 16, 14);
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+    element->SetNumberPair(493, 16, 14); // close size
+    element->SetNumberPair(489, 4, 4);   // close offset from the right
+    POINT parked;
+    GetCursorPos(&parked);
+    TestWindow window(Args());
+    HWND hwnd = window.Handle();
+    CFrameSkinWnd* frame = Skinned(hwnd);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    // A modal dialog of the frame, away from it; the frame is disabled.
+    RegisterFrameClass();
+    HWND dialog =
+        CreateWindowExW(WS_EX_DLGMODALFRAME, kFrameClass, L"modal", WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME,
+                        700, 600, 160, 100, hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(dialog, nullptr);
+    EnableWindow(hwnd, FALSE);
+    SetForegroundWindow(dialog);
+    Settle();
+    ASSERT_EQ(GetActiveWindow(), dialog);
+
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    const Rect close = CaptionButtonRect(kCloseButton, frame->ButtonsInput());
+    const POINT points[] = {{wr.left + (close.left + close.right) / 2, wr.top + (close.top + close.bottom) / 2},
+                            {wr.left + 60, wr.top + 8},  // the caption
+                            {wr.left + 2, wr.top + 60}}; // the left side
+    for (POINT p : points) {
+        MoveCursorTo(p);
+        Settle();
+        MouseButton(MOUSEEVENTF_LEFTDOWN);
+        Settle();
+        MouseButton(MOUSEEVENTF_LEFTUP);
+        Settle();
+        EXPECT_TRUE(IsWindow(hwnd)) << p.x << "," << p.y;
+        EXPECT_EQ(GetActiveWindow(), dialog) << p.x << "," << p.y;
+        if (!IsWindow(hwnd)) break;
+        RECT now;
+        GetWindowRect(hwnd, &now);
+        EXPECT_EQ(now.left, wr.left) << "not moved";
+    }
+    SetCursorPos(parked.x, parked.y);
+    DestroyWindow(dialog);
+}
