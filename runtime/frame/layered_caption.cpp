@@ -67,9 +67,11 @@ bool DrawLayeredText(HDC dc, std::wstring_view text, const RECT& box, HFONT font
     Gdiplus::Graphics graphics(&target);
     graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
     Gdiplus::SolidBrush brush(Gdiplus::Color(254, GetRValue(colour), GetGValue(colour), GetBValue(colour)));
-    Gdiplus::StringFormat format(Gdiplus::StringFormatFlagsNoWrap |
-                                 (rtl ? Gdiplus::StringFormatFlagsDirectionRightToLeft : 0));
-    format.SetAlignment(Gdiplus::StringAlignmentNear);
+    // Right-to-left text is read from the box's right edge (aligned there
+    // rather than through the format's direction flag, which Wine's GDI+
+    // ignores).
+    Gdiplus::StringFormat format(Gdiplus::StringFormatFlagsNoWrap);
+    format.SetAlignment(rtl ? Gdiplus::StringAlignmentFar : Gdiplus::StringAlignmentNear);
     format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
     const Gdiplus::RectF layout(float(left), float(corners[0].y), float(right - left),
                                 float(corners[1].y - corners[0].y));

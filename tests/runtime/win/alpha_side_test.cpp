@@ -515,6 +515,8 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
     element->SetColor(482, RGB(255, 0, 0));
     TestWindowArgs args = Args();
     args.caption = L"WWWWWWWWWWWW";
+    // The columns the text covers, left to right and right to left.
+    int firstColumn[2] = {}, lastColumn[2] = {}, width = 0;
     for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
         args.exStyle = ex;
         TestWindow window(args);
@@ -534,8 +536,13 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
                 // Premultiplied: no colour above its alpha.
                 if (p[0] > p[3] || p[1] > p[3] || p[2] > p[3]) ++invalid;
                 // Red text over the side image (alpha kAlpha) raises alpha.
-                if (p[3] > kAlpha + 40 && p[2] > 2 * p[1] + 40) ++text;
+                if (p[3] > kAlpha + 40 && p[2] > 2 * p[1] + 40) {
+                    const int i = ex ? 1 : 0;
+                    if (!text++ || x < firstColumn[i]) firstColumn[i] = x;
+                    lastColumn[i] = std::max(lastColumn[i], x);
+                }
             }
+        width = dib.dsBm.bmWidth;
         EXPECT_EQ(invalid, 0) << "rtl " << ex;
         EXPECT_GT(text, 30) << "rtl " << ex;
         // The icon is opaque where its mask says so (a right-to-left frame's
@@ -547,6 +554,9 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
         EXPECT_EQ(KeptPixel(kept, shownX, y)[3], 255) << "rtl " << ex;
         EXPECT_EQ(KeptColour(kept, shownX, y), kIconColour) << "rtl " << ex;
     }
+    // Right to left, the text shows where the mirror puts it.
+    EXPECT_NEAR(firstColumn[1], width - 1 - lastColumn[0], 3);
+    EXPECT_NEAR(lastColumn[1], width - 1 - firstColumn[0], 3);
     DestroyIcon(icon);
 }
 
