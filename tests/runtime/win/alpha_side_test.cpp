@@ -562,6 +562,13 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
 
 namespace {
 
+void MouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
 void MoveCursorTo(POINT p) {
     SetCursorPos(p.x, p.y);
     INPUT input{};
@@ -572,9 +579,10 @@ void MoveCursorTo(POINT p) {
 
 } // namespace
 
-TEST_F(AlphaSideTest, HoveringACaptionButtonOnTheTopSideLightsItAndLeavingPutsItBack) {
-    constexpr COLORREF kNormal = RGB(0, 0, 200), kHot = RGB(0, 200, 0);
+TEST_F(AlphaSideTest, CaptionButtonsOnTheTopSideLightUpPressAndCloseUnderRealInput) {
+    constexpr COLORREF kNormal = RGB(0, 0, 200), kHot = RGB(0, 200, 0), kPressed = RGB(200, 0, 200);
     Skin().SolidImage(2, 456, kNormal, 16, 14);
+    Skin().SolidImage(2, 457, kPressed, 16, 14);
     Skin().SolidImage(2, 458, kHot, 16, 14);
     auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
     element->SetNumberPair(493, 16, 14); // close size
@@ -608,19 +616,18 @@ TEST_F(AlphaSideTest, HoveringACaptionButtonOnTheTopSideLightsItAndLeavingPutsIt
     while (frame->GetHotButton() != kNoButton && GetTickCount() - start < 3000) Settle();
     EXPECT_EQ(frame->GetHotButton(), kNoButton);
     EXPECT_EQ(KeptColour(top->KeptBitmap(), centre.x, centre.y), kNormal) << "left";
+
+    // Pressed while held; released over it, the frame closes.
+    MoveCursorTo({wr.left + centre.x, wr.top + centre.y});
+    Settle();
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    EXPECT_EQ(KeptColour(top->KeptBitmap(), centre.x, centre.y), kPressed) << "pressed";
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_FALSE(IsWindow(window.Handle())) << "closed";
     SetCursorPos(parked.x, parked.y);
 }
-
-namespace {
-
-void MouseButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
-} // namespace
 
 TEST_F(AlphaSideTest, ClicksOnTheSidesOfAFrameBlockedByItsModalDialogDoNothing) {
     Skin().SolidImage(2, 456, RGB(0, 0, 200), 16, 14);
