@@ -93,7 +93,7 @@ CMrgBitmap* CTWButton::GetStateImage(int state) {
     in.enabled = IsWindowEnabled(hWnd_) != FALSE;
     in.isDefault = state == kNormal && IsDefaultButton();
     if (in.isDefault) {
-        CTWWnd* focused = GetSkinnedWindowObject(GetFocus());
+        CTWWnd* focused = GetSkinnedWindowObject(FocusWindow());
         in.otherPushButtonFocused = focused && focused != this && focused->GetType() == 4;
     }
     return Image(WORD(button::PushButtonImageId(in)));
@@ -172,16 +172,9 @@ LRESULT CTWButton::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return r;
     }
     case WM_PAINT: return Paint(reinterpret_cast<HDC>(wp));
-    case WM_ERASEBKGND: {
-        const HWND root = GetAncestor(hWnd_, GA_ROOT);
-        if (root && (GetWindowLongPtrW(root, GWL_STYLE) & WS_THICKFRAME) && GetFocus()) return 1;
-        RECT client{};
-        GetClientRect(hWnd_, &client);
-        CTWDraw draw;
-        draw.AttachDC(reinterpret_cast<HDC>(wp), nullptr, FALSE);
-        DrawBackground(draw, client);
-        return 1;
-    }
+    // The paint that follows draws the whole face over the parent's
+    // background: erasing first would only draw everything twice.
+    case WM_ERASEBKGND: return 1;
     case WM_SHOWWINDOW:
         if (!wp && GetFocus() == hWnd_) {
             const HWND parent = GetParent(hWnd_);
