@@ -1,5 +1,6 @@
 #include "runtime/controls/check_box.h"
 
+#include "base/win/dib.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
@@ -89,8 +90,7 @@ HBITMAP CTWCheckBox::GetBackgroundBitmap(BOOL rebuild) {
     GetClientRect(hWnd_, &client);
     WindowDC screen(nullptr);
     MemoryDC memory(screen.Get());
-    hexmoor::win::Bitmap bitmap(
-        CreateCompatibleBitmap(screen.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+    hexmoor::win::Bitmap bitmap(CreateScreenBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     {
         SelectGuard select(memory.Get(), bitmap.Get());
         EraseBackground(memory.Get(), hWnd_, nullptr);
