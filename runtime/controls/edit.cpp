@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "base/win/rect.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/combo_box.h"
 #include "runtime/controls/control_gate.h"
@@ -10,6 +11,7 @@
 #include "runtime/controls/tree_ctrl.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
+#include "runtime/logic/range_layout.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
@@ -21,6 +23,7 @@
 using namespace hexmoor;
 using namespace hexmoor::rt;
 namespace ed = hexmoor::rt::edit;
+namespace rg = hexmoor::rt::range;
 
 namespace {
 
@@ -240,9 +243,12 @@ HBITMAP CTWEdit::GetBackgroundBitmap(BOOL rebuild) {
             }
         }
         if (draw) {
+            // Widened over an up-down control beside the edit.
+            RECT span = ImageBox();
+            OffsetRect(&span, -wr.left, -wr.top);
             CTWDraw painter;
             painter.AttachDC(memory.Get(), nullptr, FALSE);
-            painter.DrawSkinImage(&whole, image, centreOnly, nullptr);
+            painter.DrawSkinImage(&span, image, centreOnly, nullptr);
             painter.Release();
         }
     }
@@ -250,13 +256,29 @@ HBITMAP CTWEdit::GetBackgroundBitmap(BOOL rebuild) {
     return background_.Get();
 }
 
+void CTWEdit::SetSpinSide(HWND spin, int side) {
+    spin_ = side ? spin : nullptr;
+    spinSide_ = spin_ ? side : 0;
+    if (!hWnd_ || !element_) return;
+    GetBackgroundBitmap(TRUE);
+    if (IsWindowVisible(hWnd_)) RedrawNow(TRUE);
+}
+
+RECT CTWEdit::ImageBox() const {
+    const CWindowRect self(hWnd_);
+    if (!spinSide_ || !spin_ || !IsWindow(spin_) || GetSkinnedWindowType(spin_) != ctype::kSpin) return self;
+    const CWindowRect spin(spin_);
+    return ToRECT(rg::EditBoxJoinedWithSpin(FromRECT(self), FromRECT(spin), spinSide_));
+}
+
 LRESULT CTWEdit::EraseBackground(HDC dc, HWND child, const RECT* rect) {
     if (!element_) return 0;
     if (child && child != hWnd_ && rect) {
         // A child of the edit: its skinned parent's background first, then
         // the part of the edit's image that lies under the child.
-        EraseWithParent(hWnd_, dc, hWnd_, nullptr);
-        const CWindowRect self(hWnd_), under(child);
+        EraseWithParent(hWnd_, dc, child, nullptr);
+        const RECT self = ImageBox();
+        const CWindowRect under(child);
         const RECT dest{self.left - under.left, self.top - under.top, self.right - under.left, self.bottom - under.top};
         CMrgBitmap* image = element_->GetImage(IsWindowEnabled(hWnd_) ? kImageNormal : kImageDisabled);
         if (image) {
