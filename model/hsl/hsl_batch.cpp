@@ -1,5 +1,7 @@
 #include "model/hsl/hsl_batch.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "model/hsl/hsl_arithmetic.h"
@@ -72,13 +74,19 @@ bool BatchPathSupported(BatchPath path) {
     return false;
 }
 
+namespace {
+std::atomic<BatchPath> g_widest{BatchPath::kAvx512};
+} // namespace
+
 BatchPath BestBatchPath() {
     static const BatchPath best = BatchPathSupported(BatchPath::kAvx512) ? BatchPath::kAvx512
                                   : BatchPathSupported(BatchPath::kAvx2) ? BatchPath::kAvx2
                                   : BatchPathSupported(BatchPath::kSse2) ? BatchPath::kSse2
                                                                          : BatchPath::kScalar;
-    return best;
+    return std::min(best, g_widest.load(std::memory_order_relaxed));
 }
+
+void LimitBatchPath(BatchPath widest) { g_widest.store(widest, std::memory_order_relaxed); }
 
 bool BatchTakesValues(const HSLValues& values) {
     return std::isfinite(values.hue) && std::isfinite(values.saturation) && std::isfinite(values.lightness) &&
