@@ -15,9 +15,11 @@ struct Avx2 {
     using M = __m256d;
     using I = __m128i;
     static constexpr std::size_t kLanes = 4;
+    // The four channels' fractions gathered from the table in one step.
     static D Fractions(const std::uint32_t* p, int shift) {
-        return _mm256_set_pd(kFractions.value[(p[3] >> shift) & 0xFF], kFractions.value[(p[2] >> shift) & 0xFF],
-                             kFractions.value[(p[1] >> shift) & 0xFF], kFractions.value[(p[0] >> shift) & 0xFF]);
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i bytes = _mm_and_si128(_mm_srl_epi32(pixels, _mm_cvtsi32_si128(shift)), _mm_set1_epi32(0xFF));
+        return _mm256_i32gather_pd(kFractions.value, bytes, 8);
     }
     static void StorePixels(std::uint32_t* p, I red, I green, I blue) {
         const I packed = _mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue);
