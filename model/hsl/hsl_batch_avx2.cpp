@@ -15,14 +15,9 @@ struct Avx2 {
     using M = __m256d;
     using I = __m128i;
     static constexpr std::size_t kLanes = 4;
-    // The four channels' fractions gathered from the table in one step.
     static D Fractions(const std::uint32_t* p, int shift) {
-        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i bytes = _mm_and_si128(_mm_srl_epi32(pixels, _mm_cvtsi32_si128(shift)), _mm_set1_epi32(0xFF));
-        // The masked form with a defined start (the plain one leaves GCC's
-        // 32-bit build warning about an undefined register).
-        return _mm256_mask_i32gather_pd(_mm256_setzero_pd(), kFractions.value, bytes,
-                                        _mm256_castsi256_pd(_mm256_set1_epi64x(-1)), 8);
+        return _mm256_set_pd(kFractions.value[(p[3] >> shift) & 0xFF], kFractions.value[(p[2] >> shift) & 0xFF],
+                             kFractions.value[(p[1] >> shift) & 0xFF], kFractions.value[(p[0] >> shift) & 0xFF]);
     }
     static void StorePixels(std::uint32_t* p, I red, I green, I blue) {
         const I packed = _mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue);
