@@ -900,6 +900,9 @@ LRESULT CFrameSkinWnd::OnNcHitTest(WPARAM, LPARAM lp) {
     NcHitInput in;
     in.window = {wr.Width(), wr.Height()};
     in.borders = Borders();
+    // A mirrored frame shows its right side on the screen's left: the sizing
+    // bands are as wide as the sides drawn there.
+    if (IsRTL()) std::swap(in.borders.left, in.borders.right);
     in.client = FromRECT(ClientRectInWindow(hWnd_));
     // The bar and the icon are laid out in the frame's own layout, which a
     // right-to-left frame shows mirrored; the point is where the screen has it.
