@@ -343,3 +343,21 @@ TEST_F(FrameHostTest, ADirectUiChildThatOutgrowsTheClientAreaMakesTheFrameGrow) 
         WindowsVersionCode = savedVersion;
     }
 }
+
+TEST_F(FrameHostTest, VisualBasicKeepsTheLayeredSidesEnabled) {
+    for (int kind : {host::kWin32, host::kVisualBasic6}) {
+        Start(kind);
+        dynamic_cast<CTwfWndFrame*>(Skin().Element(2))->SetNumber(773, 1); // semitransparent sides
+        HWND hwnd = CreateFramed(false, WS_VISIBLE);
+        CFrameSkinWnd* frame = Skin(hwnd);
+        ASSERT_NE(frame, nullptr) << kind;
+        ASSERT_TRUE(frame->HasAlphaSides()) << kind;
+        for (Side side : {Side::Top, Side::Bottom, Side::Left, Side::Right}) {
+            HWND sideWindow = frame->AlphaSide(side)->Handle();
+            EnableWindow(sideWindow, FALSE);
+            EXPECT_EQ(IsWindowEnabled(sideWindow) != FALSE, kind == host::kVisualBasic6) << kind;
+        }
+        DestroyWindow(hwnd);
+        TearDown();
+    }
+}
