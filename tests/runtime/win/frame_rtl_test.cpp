@@ -10,12 +10,14 @@
 #include <thread>
 #include <vector>
 
+#include "base/win/rect.h"
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/frame_layout.h"
 #include "runtime/window_rects.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/mirrored_text.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -41,16 +43,6 @@ void Settle() {
         PumpMessages();
         Sleep(10);
     }
-}
-
-// The window as it shows on the screen, left to right, whatever the layout
-// of its window DC.
-PixelBuffer CaptureAsShown(HWND hwnd) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    const win::WindowDC dc(hwnd, true);
-    SetLayout(dc.Get(), 0);
-    return CaptureDC(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top);
 }
 
 class FrameRtlTest : public RuntimeTest {
@@ -259,4 +251,36 @@ TEST_F(FrameRtlTest, SizingEdgesAnswerWhereTheyShowAndWinesLoopMovesTheEdgeGrabb
         EXPECT_EQ(end.right, wr.right) << rtl;
     }
     SetCursorPos(parked.x, parked.y);
+}
+
+// Caption text drawn in the mirrored buffer reads as it should: its glyphs
+// show as the font draws them, not mirrored.
+TEST_F(FrameRtlTest, CaptionTextReadsLeftToRightInAMirroredFrame) {
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+    element->SetNumber(487, 0); // caption text shown
+    element->SetColor(482, RGB(255, 255, 255));
+    const wchar_t* text = L"Lpf[1";
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        const bool rtl = ex != 0;
+        TestWindowArgs args = Args(ex);
+        args.caption = text;
+        TestWindow window(args);
+        CFrameSkinWnd* frame = Skinned(window.Handle());
+        ASSERT_NE(frame, nullptr);
+        window.PaintNow();
+        Settle();
+        BOOL owned = FALSE;
+        HFONT font = frame->GetFont(&owned);
+        const std::vector<int> expected = TextColumns(font, text);
+        if (owned) DeleteObject(font);
+        ASSERT_FALSE(expected.empty());
+        ASSERT_NE(expected, std::vector<int>(expected.rbegin(), expected.rend())) << "a text that shows its direction";
+        RECT wr;
+        GetWindowRect(window.Handle(), &wr);
+        const RECT layout = frame->CaptionTextRect();
+        const Rect shown = rtl ? MirrorInWidth(FromRECT(layout), wr.right - wr.left) : FromRECT(layout);
+        const std::vector<int> seen =
+            LightColumns(CaptureAsShown(window.Handle()), {shown.left, shown.top, shown.right, shown.bottom});
+        EXPECT_EQ(seen, expected) << (rtl ? "right to left" : "left to right");
+    }
 }
