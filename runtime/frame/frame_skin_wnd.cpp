@@ -3,7 +3,6 @@
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -53,6 +52,18 @@ constexpr LONG_PTR kDockFrameStyle = 0x2000;
 constexpr char kDockBarProp[] = "DockBarProp";
 // Resized in place: no move, no z-order change, no activation.
 constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+// Delphi's flat scroll bars taken away (while skinned) or given back. The
+// entries are looked up in the loaded common controls at run time: not every
+// import library names them.
+void SetFlatScrollBars(HWND hwnd, bool on) {
+    HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
+    if (!comctl) return;
+    using Entry = LONG(WINAPI*)(HWND); // BOOL InitializeFlatSB, HRESULT UninitializeFlatSB
+    const auto entry = reinterpret_cast<Entry>(
+        reinterpret_cast<void*>(GetProcAddress(comctl, on ? "InitializeFlatSB" : "UninitializeFlatSB")));
+    if (entry) entry(hwnd);
+}
 
 Point PairOf(const CTwfObj* e, WORD id) {
     if (!e || !id) return {};
@@ -417,7 +428,7 @@ BOOL CFrameSkinWnd::Enable(BOOL on) {
         SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         if (!IsIconic(hWnd_)) UpdateRegion();
-        if (steps.flatScrollBars < 0) UninitializeFlatSB(hWnd_);
+        if (steps.flatScrollBars < 0) SetFlatScrollBars(hWnd_, false);
         // The host refits its client area itself, once it has seen the new frame.
         if (steps.deferredSize)
             SendMessageW(hWnd_, TWM_DEFERREDSIZE, MAKEWPARAM(savedClient_.left, savedClient_.top),
@@ -438,7 +449,7 @@ BOOL CFrameSkinWnd::Enable(BOOL on) {
             SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         }
-        if (steps.flatScrollBars > 0) InitializeFlatSB(hWnd_);
+        if (steps.flatScrollBars > 0) SetFlatScrollBars(hWnd_, true);
     }
     return TRUE;
 }
