@@ -437,17 +437,28 @@ BOOL CFrameSkinWnd::Enable(BOOL on) {
         DeleteSidePainters();
         if (bar_) bar_->Enable(FALSE);
         UpdateRegion();
-        // The classic frame around the same client area.
+        // The system's own frame first, then the window fitted around the
+        // same client area by what that frame takes, as measured: the menu
+        // row is what the system lays out (none for an empty menu under
+        // Wine, more than one row for a wrapped bar).
+        SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         if (!IsZoomed(hWnd_) && !IsIconic(hWnd_)) {
-            const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-            const DWORD ex = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
-            const BOOL menu = !(style & WS_CHILD) && IsMenu(GetMenu(hWnd_));
-            AdjustWindowRectEx(&client, style, menu, ex);
-            SetWindowPos(hWnd_, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+            const CWindowRect window(hWnd_);
+            const CClientRect now(hWnd_);
+            RECT fitted = client;
+            if (now.Width() > 0 && now.Height() > 0) {
+                fitted.right += window.Width() - now.Width();
+                fitted.bottom += window.Height() - now.Height();
+            } else {
+                // A window too small to show a client area under that frame.
+                const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+                const DWORD ex = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
+                const BOOL menu = !(style & WS_CHILD) && GetMenuItemCount(GetMenu(hWnd_)) > 0;
+                AdjustWindowRectEx(&fitted, style, menu, ex);
+            }
+            SetWindowPos(hWnd_, nullptr, 0, 0, fitted.right - fitted.left, fitted.bottom - fitted.top,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        } else {
-            SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
-                         SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         }
         if (steps.flatScrollBars > 0) SetFlatScrollBars(hWnd_, true);
     }

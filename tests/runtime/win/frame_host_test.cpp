@@ -361,3 +361,31 @@ TEST_F(FrameHostTest, VisualBasicKeepsTheLayeredSidesEnabled) {
         TearDown();
     }
 }
+
+// Under Wine an empty menu takes no row of the system's frame, and the skinned
+// bar leaves an empty menu alone: the client area stays through switching on
+// and off, in every host, with or without menu items.
+TEST_F(FrameHostTest, TheClientAreaStaysThroughSwitchingOnAndOffWithEmptyAndFullMenus) {
+    enum Menu { kNoMenu, kEmptyMenu, kItems };
+    for (int kind : {host::kWin32, host::kVisualBasic6}) {
+        for (Menu menu : {kNoMenu, kEmptyMenu, kItems}) {
+            Start(kind);
+            HWND hwnd = CreateFramed(false, WS_VISIBLE);
+            if (menu != kNoMenu) {
+                HMENU bar = CreateMenu();
+                if (menu == kItems) AppendMenuW(bar, MF_STRING, 1, L"&File");
+                SetMenu(hwnd, bar);
+            }
+            const SIZE client = ClientSizeOf(hwnd);
+            ASSERT_NE(Skin(hwnd), nullptr);
+            EXPECT_EQ(ClientSizeOf(hwnd).cx, client.cx) << kind << " menu " << menu << " on";
+            EXPECT_EQ(ClientSizeOf(hwnd).cy, client.cy) << kind << " menu " << menu << " on";
+            DisableSkinning();
+            Settle();
+            EXPECT_EQ(ClientSizeOf(hwnd).cx, client.cx) << kind << " menu " << menu << " off";
+            EXPECT_EQ(ClientSizeOf(hwnd).cy, client.cy) << kind << " menu " << menu << " off";
+            DestroyWindow(hwnd);
+            TearDown();
+        }
+    }
+}
