@@ -389,3 +389,32 @@ TEST_F(FrameHostTest, TheClientAreaStaysThroughSwitchingOnAndOffWithEmptyAndFull
         }
     }
 }
+
+// A docking bar's own close button goes to the bar's procedure as a
+// non-client release on HTCLOSE (the bar hides itself), not as SC_CLOSE.
+TEST_F(FrameHostTest, ADockingBarsCloseButtonReachesItsProcedureAsANonClientRelease) {
+    Start(host::kWin32);
+    POINT parked;
+    GetCursorPos(&parked);
+    HWND bar = CreateRecorder(nullptr, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_VISIBLE, 60, 60, 240,
+                              140);
+    SetPropA(bar, "DockBarProp", HANDLE(1));
+    CFrameSkinWnd* frame = Skin(bar);
+    ASSERT_NE(frame, nullptr);
+    RECT wr;
+    GetWindowRect(bar, &wr);
+    const Rect close = CaptionButtonRect(kCloseButton, frame->ButtonsInput());
+    const POINT centre{wr.left + (close.left + close.right) / 2, wr.top + (close.top + close.bottom) / 2};
+    SetCursorPos(centre.x, centre.y);
+    Recorded()[bar].clear();
+    EXPECT_EQ(SendMessageW(bar, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCLIENT);
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageW(bar, WM_LBUTTONUP, 0, 0);
+    Settle();
+    EXPECT_EQ(CountOf(bar, WM_NCLBUTTONUP), 1);
+    EXPECT_EQ(CountOf(bar, WM_SYSCOMMAND), 0);
+    EXPECT_TRUE(IsWindow(bar));
+    RemovePropA(bar, "DockBarProp");
+    DestroyWindow(bar);
+    SetCursorPos(parked.x, parked.y);
+}
