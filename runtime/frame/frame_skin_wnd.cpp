@@ -875,8 +875,15 @@ void CFrameSkinWnd::GrowForDirectUiChild() {
     char name[256] = {};
     GetClassNameA(child, name, sizeof name);
     const CClientRect inner(child), own(hWnd_);
-    if (FrameGrowsForChild(VersionCode(), name, {inner.Width(), inner.Height()}, {own.Width(), own.Height()}))
-        PostMessageW(hWnd_, TWM_DEFERREDSIZE, MAKEWPARAM(inner.left, inner.top), MAKELPARAM(inner.right, inner.bottom));
+    if (!FrameGrowsForChild(VersionCode(), name, {inner.Width(), inner.Height()}, {own.Width(), own.Height()})) {
+        directUiAsked_ = {0, 0};
+        return;
+    }
+    // Once per size of the child: a frame held smaller (by its host's
+    // limits) would otherwise ask again after every change it makes.
+    if (inner.Width() == directUiAsked_.cx && inner.Height() == directUiAsked_.cy) return;
+    directUiAsked_ = {inner.Width(), inner.Height()};
+    PostMessageW(hWnd_, TWM_DEFERREDSIZE, MAKEWPARAM(inner.left, inner.top), MAKELPARAM(inner.right, inner.bottom));
 }
 
 LRESULT CFrameSkinWnd::OnDeferredSize(WPARAM wp, LPARAM lp) {

@@ -191,6 +191,8 @@ protected:
     void UpdateAlphaSides(int show, bool force);
     // Puts the layered sides directly above the frame in the z-order.
     void PlaceAlphaSides();
+    // The DirectUI child's size the frame last asked to grow to.
+    SIZE directUiAsked_{0, 0};
     MSG current_{};
 };
 

@@ -396,8 +396,8 @@ TEST_F(FrameHostTest, ADockingBarsCloseButtonReachesItsProcedureAsANonClientRele
     Start(host::kWin32);
     POINT parked;
     GetCursorPos(&parked);
-    HWND bar = CreateRecorder(nullptr, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_VISIBLE, 60, 60, 240,
-                              140);
+    HWND bar =
+        CreateRecorder(nullptr, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_VISIBLE, 60, 60, 240, 140);
     SetPropA(bar, "DockBarProp", HANDLE(1));
     CFrameSkinWnd* frame = Skin(bar);
     ASSERT_NE(frame, nullptr);
@@ -417,4 +417,48 @@ TEST_F(FrameHostTest, ADockingBarsCloseButtonReachesItsProcedureAsANonClientRele
     RemovePropA(bar, "DockBarProp");
     DestroyWindow(bar);
     SetCursorPos(parked.x, parked.y);
+}
+
+namespace {
+WNDPROC g_belowLimit = nullptr;
+// A host that will not let its window grow past 340 x 240.
+LRESULT CALLBACK LimitedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const LRESULT result = CallWindowProcW(g_belowLimit, hwnd, msg, wp, lp);
+    if (msg == WM_GETMINMAXINFO) reinterpret_cast<MINMAXINFO*>(lp)->ptMaxTrackSize = {340, 240};
+    return result;
+}
+} // namespace
+
+// A frame that cannot grow as far as its DirectUI child asks once per size
+// of the child, instead of asking again after every position change it makes.
+TEST_F(FrameHostTest, AFrameThatCannotGrowToItsDirectUiChildAsksOnce) {
+    static const ATOM directUi = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"DirectUIHWND";
+        return RegisterClassW(&wc);
+    }();
+    (void)directUi;
+    Start(host::kWin32);
+    const int savedVersion = WindowsVersionCode;
+    WindowsVersionCode = 9;
+    HWND hwnd = CreateFramed(false, WS_VISIBLE);
+    g_belowLimit =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LimitedProc)));
+    HWND child = CreateWindowExW(0, L"DirectUIHWND", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 160, hwnd, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(Skin(hwnd), nullptr);
+    SetWindowPos(child, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, 50, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle();
+    MSG pending;
+    EXPECT_FALSE(PeekMessageW(&pending, hwnd, TWM_DEFERREDSIZE, TWM_DEFERREDSIZE, PM_REMOVE))
+        << "still asking after the frame stopped growing";
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    EXPECT_EQ(wr.right - wr.left, 340);
+    EXPECT_EQ(wr.bottom - wr.top, 240);
+    DestroyWindow(hwnd);
+    WindowsVersionCode = savedVersion;
 }
