@@ -6,6 +6,8 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/combo_box.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/list_ctrl.h"
+#include "runtime/controls/tree_ctrl.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
@@ -136,9 +138,13 @@ BOOL CTWEdit::Enable(BOOL on) {
     if (!parentObject) return TRUE;
     const int parentType = parentObject->GetType();
     if (parentType == ctype::kListView) {
+        // The list view's own label editor (it asked for one with
+        // LVM_EDITLABEL) and the shell's folder view keep the system look.
+        auto* list = dynamic_cast<CTWListCtrl*>(parentObject);
         wchar_t text[16] = {};
         GetWindowTextW(parent, text, 16);
-        if (_wcsnicmp(text, L"FolderView", 10) == 0) {
+        if ((list && list->IsLabelEditRequested()) || _wcsnicmp(text, L"FolderView", 10) == 0) {
+            if (list) list->SetLabelEditRequested(FALSE);
             systemLook_ = true;
             SetActive(FALSE, 0);
             return FALSE;
@@ -583,6 +589,12 @@ LRESULT CTWEdit::OnChar(WPARAM, LPARAM) {
 }
 
 LRESULT CTWEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DESTROY) {
+        // A tree's label editor going away: the tree draws the item again.
+        const HWND parent = GetParent(hWnd_);
+        if (auto* tree = dynamic_cast<CTWTreeCtrl*>(parent ? GetSkinnedWindowObject(parent) : nullptr))
+            tree->ForgetLabelEdit(hWnd_);
+    }
     if (Gated()) return Default();
     if (richEdit_) return CTWWnd::WindowProc(msg, wp, lp);
     switch (msg) {

@@ -784,6 +784,16 @@ LRESULT CALLBACK SkinScrollbarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_LBUTTONUP: return ButtonUp(hwnd, st, wp, lp);
     case WM_MOUSEMOVE: return windowBars ? MouseMove(hwnd, st, wp, lp) : ControlMouseMove(hwnd, st, wp, lp);
     case WM_NCMOUSEMOVE: return NcMouseMove(hwnd, st, wp, lp);
+    case WM_NCMOUSELEAVE:
+        if (windowBars) {
+            // Wine ends its own bars' hover tracking here by painting its
+            // bar: ours go back on top.
+            const LRESULT result = CallOld(st, hwnd, msg, wp, lp);
+            for (int bar = 0; bar < 2; ++bar)
+                if (st->bars[bar].visible) RepaintBar(hwnd, st, bar, ShownPressed(bar));
+            return result;
+        }
+        break;
     case WM_TIMER: return Timer(hwnd, st, wp, lp);
     case WM_STYLECHANGED:
         if (int(wp) == GWL_EXSTYLE && lp)
