@@ -76,6 +76,8 @@ protected:
     // After WM_NCDESTROY, once the window is gone.
     virtual void OnFinalMessage() {}
 
+    // The child window with this control id, or null.
+    HWND ChildWithId(int id) const;
     // The processing the window would get without this object.
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
 
