@@ -89,6 +89,8 @@ protected:
     bool systemMenuBar_ = true;
     MenuImages menuImages_;
     bool inMenu_ = false;
+    // The client size of the last layout.
+    Size laidOut_{-1, -1};
 };
 
 } // namespace hexmoor::fw

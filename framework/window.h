@@ -110,4 +110,8 @@ std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle);
 // The module that holds the editor's resources.
 HINSTANCE ResourceModule();
 
+// Whether the window itself is shown (its own WS_VISIBLE), whatever its
+// parents are: a child of a frame not yet shown counts as shown.
+inline bool ShownInParent(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+
 } // namespace hexmoor::fw
