@@ -185,7 +185,9 @@ void FrameWindow::CreateDocks() {
 }
 
 void FrameWindow::RecalcLayout() {
-    if (!Handle()) return;
+    // While the frame is being created its parts come one by one: the
+    // WM_SIZE that follows creation lays them all out once.
+    if (!Handle() || creating_) return;
     RECT rc;
     GetClientRect(Handle(), &rc);
     laidOut_ = {rc.right - rc.left, rc.bottom - rc.top};
@@ -225,6 +227,12 @@ bool FrameWindow::OnCommand(UINT id, UINT code, HWND control) {
 LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     Point p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     switch (msg) {
+    case WM_CREATE: {
+        creating_ = true;
+        const LRESULT r = Window::WindowProc(msg, wp, lp);
+        creating_ = false;
+        return r;
+    }
     case WM_SIZE:
         // The first show of a frame laid out while hidden reports the size
         // it already has: laying everything out again, now on the screen,

@@ -91,6 +91,7 @@ protected:
     bool inMenu_ = false;
     // The client size of the last layout.
     Size laidOut_{-1, -1};
+    bool creating_ = false;
 };
 
 } // namespace hexmoor::fw

@@ -51,7 +51,6 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     placements_.AddWindow(frame_->Handle());
 
     fw::CommandLine cmd = fw::ParseCommandLine(args);
-    frame_->HideColorAdjustPane();
     placements_.RestoreAll();
     ShowWindow(frame_->Handle(), SW_SHOWNA);
     UpdateWindow(frame_->Handle());
