@@ -48,7 +48,9 @@ trap 'exit 143' TERM
 # "wineserver -p" returns once its socket listens (2: one already runs).
 start_wineserver() {
   local rc=0
-  WINEPREFIX=$1 wineserver -p >/dev/null 2>&1 </dev/null || rc=$?
+  # Its messages (a client it drops, a protocol error) go beside the prefix,
+  # where wine-exec.sh shows them when a program dies without a word.
+  WINEPREFIX=$1 wineserver -p >"$1.wineserver.log" 2>&1 </dev/null || rc=$?
   server_prefixes+=("$1")
   if [ "$rc" != 0 ] && [ "$rc" != 2 ] || [ ! -s "$1/wineserver" ]; then
     echo "test.sh: no wineserver for $1 (wineserver -p exited $rc; is /tmp full?)" >&2

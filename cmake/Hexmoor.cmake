@@ -76,6 +76,11 @@ function(hexmoor_add_gtest)
     list(APPEND _props RESOURCE_GROUPS display:1)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
+  if(T_WINDOW)
+    # Each window test starts with the mouse pointer parked away from its
+    # windows, wherever the test before it on the display left it.
+    target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/harness/parked_pointer.cpp)
+  endif()
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
   hexmoor_target_defaults(${T_NAME})
