@@ -157,7 +157,9 @@ TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::w
     // An item's data is its record's place in the table, counted from 1.
     records_.push_back(r);
     records_.back().alive = true;
-    return store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(records_.size()));
+    TreeHandle item = store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(records_.size()));
+    if (r.mark != 1) store_.SetMark(item, r.mark);
+    return item;
 }
 
 const ElementTree::Record* ElementTree::RecordOf(TreeHandle item) const {

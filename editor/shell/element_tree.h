@@ -272,7 +272,8 @@ private:
 
 // Whether a click at x (tree client coordinates) falls on an item's mark:
 // 16 pixels from the indent times the item's depth, less the horizontal
-// scroll position, after the item's check box when it shows one.
-bool IsOnMark(int x, int indent, int depth, int scroll, bool checkBox);
+// scroll position, after the item's state image (its width; 0 when it
+// shows none).
+bool IsOnMark(int x, int indent, int depth, int scroll, int stateImageWidth);
 
 } // namespace hexmoor::shell

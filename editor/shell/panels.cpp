@@ -105,6 +105,15 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         EraseBackground(ps.Dc(), systemColors_);
         return 0;
     }
+    case WM_WINDOWPOSCHANGED: {
+        const UINT flags = reinterpret_cast<const WINDOWPOS*>(lp)->flags;
+        const bool shown = (flags & SWP_SHOWWINDOW) ? true : (flags & SWP_HIDEWINDOW) ? false : shown_;
+        if (shown != shown_) {
+            shown_ = shown;
+            OnShownChanged(shown);
+        }
+        break;
+    }
     default: break;
     }
     return Window::WindowProc(msg, wp, lp);
@@ -153,10 +162,14 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
     if (!tree_) return -1;
     Editor().trees[static_cast<std::size_t>(mode_)] = tree_;
     store_.SetWindow(tree_);
+    // White behind the icons, as the marks are composed on white.
+    TreeView_SetBkColor(tree_, RGB(255, 255, 255));
+    if (images_.Load(fw::ResourceModule())) TreeView_SetImageList(tree_, images_.Icons(), TVSIL_NORMAL);
     if (mode_ == 0) {
         checkImages_ = MakeCheckBoxImages();
         TreeView_SetImageList(tree_, checkImages_.Get(), TVSIL_STATE);
     }
+    if (mode_ != 2) WatchMarkClicks(tree_, *this);
     model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
     model_->SetOnModified([] { Editor().documentModified = true; });
     if (mode_ == 0) {
