@@ -460,6 +460,12 @@ CPanelOptions::~CPanelOptions() = default;
 
 int CPanelOptions::OnCreate(CREATESTRUCTW*) {
     pages_->Create(Handle());
+    // The grid selects the pages through the model: the colours follow its
+    // flag whoever selected them.
+    pages_->SetOnPageShown([this](bool shown) {
+        systemColors_ = shown;
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    });
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
     if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
@@ -471,11 +477,7 @@ int CPanelOptions::OnCreate(CREATESTRUCTW*) {
 
 void CPanelOptions::OnSize(UINT, int cx, int cy) { pages_->Layout(cx, cy); }
 
-void CPanelOptions::SelectOptionsView(int mode) {
-    pages_->Model().SelectView(mode);
-    systemColors_ = pages_->AnyShown();
-    InvalidateRect(Handle(), nullptr, TRUE);
-}
+void CPanelOptions::SelectOptionsView(int mode) { pages_->Model().SelectView(mode); }
 
 bool CPanelOptions::OnNotify(NMHDR* hdr, LRESULT& result) {
     if (hdr->idFrom > 1 ||

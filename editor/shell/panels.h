@@ -193,6 +193,8 @@ public:
     // page (nothing without a current element link).
     void SelectOptionsView(int mode);
     OptionsPagesSet& Pages() { return *pages_; }
+    // The page-shown flag: the panel paints with the system colours.
+    bool SystemColors() const { return systemColors_; }
 
 protected:
     HBRUSH ClassBrush() const override { return reinterpret_cast<HBRUSH>(COLOR_MENU + 1); }

@@ -220,3 +220,32 @@ TEST_F(OptionsPagesTest, CtrlTabLeavesThePagesForTheTreeOrTheGrid) {
     }
     press(false, false);
 }
+
+// The grid shows the pages through the model the links reach, not through
+// the panel: the panel's colours still follow the page-shown flag (set by
+// any view but -1 while a link is current, cleared by -1).
+TEST_F(OptionsPagesTest, ThePanelsColoursFollowThePagesTheGridShows) {
+    hexmoor::shell::CPanelOptions options;
+    ASSERT_TRUE(options.CreatePanel(window->Handle(), L"Options", 1));
+    OptionsPages* road = Links().options;
+    ASSERT_EQ(road, &options.Pages().Model());
+    ASSERT_NE(Links().current, nullptr);
+    HWND image = options.Pages().ImagePage().Handle();
+    const struct {
+        int mode;
+        bool current, shown, imageShown;
+    } steps[] = {
+        {0, true, true, true},    {-1, true, false, false}, {5, true, true, false},    {-1, true, false, false},
+        {0, false, false, false}, {1, true, true, false},   {-1, false, false, false},
+    };
+    CItemLinkObj* current = Links().current;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(::testing::Message() << "mode " << s.mode << (s.current ? " with" : " without") << " a link");
+        Links().current = s.current ? current : nullptr;
+        road->SelectView(s.mode);
+        EXPECT_EQ(options.SystemColors(), s.shown);
+        EXPECT_EQ(options.Pages().Model().PageShown(), s.shown);
+        EXPECT_EQ(IsWindowVisible(image) != FALSE, s.imageShown);
+    }
+    Links().current = current;
+}
