@@ -334,9 +334,10 @@ TreeHandle ElementTree::AddCustomControl(TreeHandle parent, const Adder& a, cons
 }
 
 TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after,
-                                     const std::wstring& display, const std::wstring& scheme, bool filling) {
+                                     const std::wstring& display, const std::wstring& scheme, bool filling,
+                                     CTwfObj* object) {
     CTwfSkin* skin = skin_();
-    CTwfObj* object = skin->FindObject(adder.type, scheme);
+    if (!object) object = skin->FindObject(adder.type, scheme);
     if (!object) object = skin->GetOrCreateObject(adder.type, scheme, 0);
     if (!object) return nullptr;
     object->SetEnabled(TRUE);
@@ -363,8 +364,9 @@ TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD ty
         TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
         made.push_back(
             Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display, i == 0 ? topIcon : p.icon, r));
-        // Only an element's top item carries its check box.
-        store_.SetCheckBox(made.back(), i == 0 && mode_ == 0);
+        // Only an element's top item carries its check box (a new item has
+        // none).
+        if (i == 0 && mode_ == 0) store_.SetCheckBox(made.back(), true);
     }
     return made.front();
 }
@@ -435,39 +437,41 @@ void ElementTree::FillFromSkin() {
         if (!skipped(name) && elements.count(kElemFolder) && StartsWith(name, FolderPrefix())) folders.push_back(name);
     for (const std::wstring& f : folders) EnsureFolderPath(f);
 
+    // The elements as the skin holds them: no item adds or removes an
+    // object while the tree fills, and each is looked up only once.
     struct Pending {
-        std::wstring scheme;
+        const std::wstring* scheme;
         WORD type;
+        CTwfObj* object;
     };
     std::vector<Pending> items;
     for (const auto& [name, elements] : skin->GetSchemes()) {
         if (skipped(name)) continue;
         for (const auto& [type, object] : elements) {
-            if (type == kElemFolder) continue;
-            if ((mode_ == 2) == (type == kElemUserData)) items.push_back({name, type});
+            if (type == kElemFolder || !object) continue;
+            if ((mode_ == 2) == (type == kElemUserData)) items.push_back({&name, type, object.get()});
         }
     }
     for (const Pending& p : items) {
-        CTwfObj* object = skin->FindObject(p.type, p.scheme);
-        if (!object) continue;
+        CTwfObj* object = p.object;
         // An element whose folder number names no folder goes under the root.
         TreeHandle parent = FolderItemById(object->GetFolderId());
         if (!parent) parent = root_;
         TreeHandle after = InsertPosition(parent, object->GetOrder());
-        const std::wstring shown = AfterFirstBracket(p.scheme);
+        const std::wstring shown = AfterFirstBracket(*p.scheme);
         if (p.type == kElemUserData) {
             Record r;
             r.key = {kKindUserData, numbers_.Take(kKindUserData)};
             r.type = kElemUserData;
-            r.scheme = p.scheme;
+            r.scheme = *p.scheme;
             r.ownsNumber = r.ownsObject = true;
             NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, r));
             continue;
         }
         const Adder* adder = AdderForType(p.type, object->GetNumber(kFrameKindNumber) == kRegionDefinedFrame);
         if (adder)
-            if (TreeHandle item = AddFromAdder(*adder, parent, after, shown, p.scheme, true))
-                NoteInserted(parent, object->GetOrder(), item);
+            if (TreeHandle added = AddFromAdder(*adder, parent, after, shown, *p.scheme, true, object))
+                NoteInserted(parent, object->GetOrder(), added);
     }
     orders_.clear();
 }

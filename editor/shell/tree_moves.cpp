@@ -24,8 +24,10 @@ TreeHandle ElementTree::CopyBranch(TreeHandle item, TreeHandle parent, TreeHandl
     TreeHandle made = store_.Insert(parent, after, store_.Text(item), store_.Icon(item), store_.Data(item));
     store_.SetMark(made, store_.Mark(item));
     const bool box = store_.HasCheckBox(item);
-    store_.SetCheckBox(made, box);
-    if (box) store_.SetChecked(made, store_.IsChecked(item));
+    if (box) {
+        store_.SetCheckBox(made, true);
+        store_.SetChecked(made, store_.IsChecked(item));
+    }
     if (const Record* r = RecordOf(item); r && r->key.kind == kKindFolder) {
         auto f = folderItems_.find(r->folderId);
         if (f != folderItems_.end() && f->second == item) f->second = made;
