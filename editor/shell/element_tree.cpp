@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/shell/item_names.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
 
@@ -15,10 +16,6 @@ constexpr int kFolderIcon = 1;
 constexpr int kUserDataIcon = 49;
 // The element type the name dialog gives a region-defined frame.
 constexpr WORD kRegionDefinedType = 60;
-
-bool ValidName(const std::wstring& text) {
-    return !text.empty() && text != L"Default" && text.find_first_of(L"<>\\") == std::wstring::npos;
-}
 
 std::wstring AfterFirstBracket(const std::wstring& scheme) {
     auto at = scheme.find(L'>');
@@ -257,7 +254,7 @@ void ElementTree::RenumberSiblings(TreeHandle parent) {
 
 TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     CTwfSkin* skin = skin_();
-    if (!skin || mode_ == 0 || !ValidName(name)) return nullptr;
+    if (!skin || mode_ == 0 || !IsValidItemName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const std::wstring prefix = container == root_ ? FolderPrefix() : SchemeOf(container) + L"\\";
     std::wstring shown = name;
@@ -280,7 +277,7 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
 
 TreeHandle ElementTree::AddUserData(TreeHandle parent, const std::wstring& name) {
     CTwfSkin* skin = skin_();
-    if (!skin || mode_ != 2 || !ValidName(name)) return nullptr;
+    if (!skin || mode_ != 2 || !IsValidItemName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const WORD folder = FolderNumberOf(container);
     const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
@@ -318,7 +315,7 @@ TreeHandle ElementTree::AddCustomControlNamed(TreeHandle parent, WORD type, cons
 TreeHandle ElementTree::AddCustomControl(TreeHandle parent, const Adder& a, const std::wstring& name) {
     CTwfSkin* skin = skin_();
     const Adder* adder = &a;
-    if (!skin || mode_ != 1 || !ValidName(name)) return nullptr;
+    if (!skin || mode_ != 1 || !IsValidItemName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const WORD folder = FolderNumberOf(container);
     const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
@@ -537,7 +534,7 @@ bool ElementTree::CanRename(TreeHandle item) const {
 bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
     Record* r = RecordOf(item);
     CTwfSkin* skin = skin_();
-    if (!skin || !CanRename(item) || !ValidName(text) || text == store_.Text(item)) return false;
+    if (!skin || !CanRename(item) || !IsValidItemName(text) || text == store_.Text(item)) return false;
     const std::wstring old = r->scheme;
     std::wstring renamed;
     if (r->key.kind == kKindFolder) {
