@@ -26,7 +26,9 @@ const wchar_t* SaveFailureText(platform::FileWriteFailure failure) {
 
 int SaveRegionFile(const CImageRgn* region, const std::wstring& path) {
     if (!region) return 0;
-    if (path.size() <= 3) return 1;
+    // A path of three characters or fewer ("C:\", "a.r") is no region file
+    // the editor offers; nothing is written and the caller is told so.
+    if (path.size() <= 3) return 0;
     const std::vector<std::uint8_t> bytes = EncodeRegionFile(*region);
     if (bytes.empty()) return 0;
     platform::FileWriteFailure failure{};

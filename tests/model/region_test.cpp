@@ -214,7 +214,7 @@ TEST(RegionFile, SaveAndLoadThroughTheDisk) {
     const std::wstring path = (dir / "shape.rgn").wstring();
     CImageRgn region(hexmoor::platform::RegionFromData(RegionData(32, 1, 2, 32)), 7, 8);
     EXPECT_EQ(SaveRegionFile(nullptr, path), 0);
-    EXPECT_EQ(SaveRegionFile(&region, L"a.r"), 1); // too short a path: nothing written
+    EXPECT_EQ(SaveRegionFile(&region, L"a.r"), 0); // too short a path: nothing written, and said so
     EXPECT_FALSE(std::filesystem::exists(L"a.r"));
     ASSERT_EQ(SaveRegionFile(&region, path), 1);
     auto back = LoadRegionFile(path);

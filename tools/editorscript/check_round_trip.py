@@ -96,6 +96,8 @@ def main():
         source = os.path.join(root, 'good', name)
         code, before = listing(emulator, skindump, source)
         if code != 0:
+            print('%s: skindump cannot read a good file (exit %d)' % (name, code))
+            failures += 1
             continue
         compressed = 'compressed 1' in before
         ext = '.twfx' if compressed else '.twf'
@@ -112,16 +114,16 @@ def main():
             print('%s: first round exit %d\n%s' % (name, code, out))
             failures += 1
             continue
-        _, after = listing(emulator, skindump, first)
-        problem = round_trip_problem(before, after)
+        code, after = listing(emulator, skindump, first)
+        problem = round_trip_problem(before, after) if code == 0 else 'skindump cannot read the saved file (exit %d)' % code
         if problem:
             print('%s: %s' % (name, problem))
             failures += 1
         code, out = run_script(emulator, editorscript, scratch, [
             'file "%s"' % winpath(first), 'command 32775',
             'file "%s" %s' % (winpath(second), filt), 'command 32777'])
-        _, again = listing(emulator, skindump, second)
-        if code != 0 or again != after:
+        dump_code, again = listing(emulator, skindump, second)
+        if code != 0 or dump_code != 0 or again != after:
             print('%s: second round changed the file (exit %d)' % (name, code))
             failures += 1
         if 'modified 0' not in out:
@@ -144,9 +146,13 @@ def main():
     if code != 0 or ('message "%s is invalid or corrupted." -> ok' % winpath(bad_file)) not in out:
         print('bad file: exit %d\n%s' % (code, out))
         failures += 1
-    elif listing(emulator, skindump, saved)[1] != listing(emulator, skindump, reference)[1]:
-        print('bad file: the open skin did not save unchanged')
-        failures += 1
+    else:
+        saved_code, saved_listing = listing(emulator, skindump, saved)
+        reference_code, reference_listing = listing(emulator, skindump, reference)
+        if saved_code != 0 or reference_code != 0 or saved_listing != reference_listing:
+            print('bad file: the open skin did not save unchanged (skindump exit %d and %d)' %
+                  (saved_code, reference_code))
+            failures += 1
 
     # A failed save: a message naming the file, the flag kept, no recent entry.
     missing = os.path.join(scratch, 'no', 'such', 'x.twf')
