@@ -39,12 +39,13 @@ public:
     preview::ColorAdjustPane& Pane() { return *pane_; }
     // The default and custom trees: they show the adjustment marks while
     // this pane shows, and follow an adjustment of one control.
-    void SetTrees(std::vector<CPanelTree*> trees) { host_.SetTrees(std::move(trees)); }
+    void SetTrees(std::vector<CPanelTree*> trees);
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnShownChanged(bool shown) override;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     CShellAdjustHost host_;

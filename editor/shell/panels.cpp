@@ -80,6 +80,12 @@ void CPanelBase::DrawBorder(HDC dc, bool systemColors) {
     Rectangle(dc, wr.left, wr.top, wr.right, wr.bottom);
 }
 
+void CPanelBase::NoteShown(bool shown) {
+    if (shown == shown_) return;
+    shown_ = shown;
+    OnShownChanged(shown);
+}
+
 LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_NCCALCSIZE:
@@ -105,15 +111,23 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         EraseBackground(ps.Dc(), systemColors_);
         return 0;
     }
-    case WM_WINDOWPOSCHANGED: {
-        const UINT flags = reinterpret_cast<const WINDOWPOS*>(lp)->flags;
-        const bool shown = (flags & SWP_SHOWWINDOW) ? true : (flags & SWP_HIDEWINDOW) ? false : shown_;
-        if (shown != shown_) {
-            shown_ = shown;
-            OnShownChanged(shown);
-        }
-        break;
+    case WM_CREATE: {
+        // A panel created visible is shown from the start, whether or not a
+        // position change says so.
+        const LRESULT result = Window::WindowProc(msg, wp, lp);
+        if (result != -1) NoteShown((reinterpret_cast<const CREATESTRUCTW*>(lp)->style & WS_VISIBLE) != 0);
+        return result;
     }
+    case WM_SHOWWINDOW:
+        // ShowWindow on a panel whose frame is hidden changes the style
+        // with no position change; a parent's show (lp set) changes none.
+        if (lp == 0) NoteShown(wp != 0);
+        break;
+    case WM_WINDOWPOSCHANGED:
+        // The style, not the flags: Wine's ShowWindow(SW_HIDE) on a child
+        // reports the change without SWP_HIDEWINDOW.
+        NoteShown((GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0);
+        break;
     default: break;
     }
     return Window::WindowProc(msg, wp, lp);

@@ -41,14 +41,16 @@ protected:
     virtual void AdjustContentRect(RECT* rect);
     virtual void EraseBackground(HDC dc, bool systemColors);
     virtual void DrawBorder(HDC dc, bool systemColors);
-    // The panel was shown or hidden. The docking shows a pane's content
-    // with SetWindowPos, which sends no WM_SHOWWINDOW: this follows the
-    // position changes, once per change.
+    // The panel was shown or hidden, once per change. The docking shows a
+    // pane's content with SetWindowPos, which sends no WM_SHOWWINDOW, and
+    // hides it with ShowWindow, which sends no position change while the
+    // frame is hidden: both are followed.
     virtual void OnShownChanged(bool shown) {}
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool systemColors_ = false;
 
 private:
+    void NoteShown(bool shown);
     bool shown_ = false;
 };
 
