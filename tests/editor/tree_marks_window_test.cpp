@@ -123,6 +123,12 @@ TEST_F(EditorApp, TheColourAdjustmentPaneShowsTheMarksWhichAClickOrTheLockSwitch
     ClickAt(tree, {groupImage.left + 8, (groupImage.top + groupImage.bottom) / 2});
     EXPECT_EQ(MarkShown(tree, edit), Seen::Out);
     EXPECT_EQ(MarkShown(tree, button), Seen::Locked);
+    // The mark of an item with a check box lies after the box.
+    RECT editImage = ImageRect(tree, edit);
+    ClickAt(tree, {editImage.left + 8, (editImage.top + editImage.bottom) / 2});
+    EXPECT_EQ(model.MarkOf(model.Find(L"Controls/Edit")), 0);
+    EXPECT_EQ(MarkShown(tree, edit), Seen::In);
+    EXPECT_EQ(TreeView_GetSelection(tree), button);
 
     // An adjustment of one control locks the trees and greys the marks.
     frame->ColorAdjustment()->Pane().Adjuster().SetEditControl(true);
