@@ -9,6 +9,7 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/date_time_texts.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
@@ -27,67 +28,6 @@ constexpr BorderedListIds kDateTimeIds{kBackground, kBackgroundDisabled, 678, 68
 constexpr UINT kRelayout = 0xFFF;
 constexpr UINT kFieldTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX;
 
-int TextWidth(HDC dc, const std::wstring& text) {
-    SIZE size{};
-    if (!text.empty()) GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
-    return size.cx;
-}
-
-std::wstring LocaleText(LCTYPE type) {
-    wchar_t buffer[128]{};
-    const int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 128);
-    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
-}
-
-std::wstring FormatDate(const SYSTEMTIME& time, const std::wstring& picture) {
-    wchar_t buffer[128]{};
-    const int n = GetDateFormatW(LOCALE_USER_DEFAULT, 0, &time, picture.c_str(), buffer, 128);
-    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
-}
-
-std::wstring FormatTime(const SYSTEMTIME& time, const std::wstring& picture) {
-    wchar_t buffer[128]{};
-    const int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, picture.c_str(), buffer, 128);
-    return n > 1 ? std::wstring(buffer, std::size_t(n - 1)) : std::wstring();
-}
-
-int Widest(HDC dc, LCTYPE first, int count) {
-    int widest = 0;
-    for (int i = 0; i < count; ++i) widest = std::max(widest, TextWidth(dc, LocaleText(first + LCTYPE(i))));
-    return widest;
-}
-
-// The widest texts of the user's locale with the font selected in `dc`.
-datetime::WidthTable MeasureWidths(HDC dc) {
-    datetime::WidthTable table;
-    table.fullDay = Widest(dc, LOCALE_SDAYNAME1, 7);
-    table.abbrevDay = Widest(dc, LOCALE_SABBREVDAYNAME1, 7);
-    table.month = Widest(dc, LOCALE_SMONTHNAME1, 12);
-    table.abbrevMonth = Widest(dc, LOCALE_SABBREVMONTHNAME1, 12);
-    SYSTEMTIME t{};
-    t.wYear = 2001;
-    t.wDay = 10;
-    for (WORD m = 1; m <= 12; ++m) {
-        t.wMonth = m;
-        // The month as it follows a day number, without the day's digits.
-        const std::wstring both = FormatDate(t, L"ddMMMM");
-        table.genitiveMonth = std::max(table.genitiveMonth, TextWidth(dc, both.size() > 2 ? both.substr(2) : both));
-    }
-    SYSTEMTIME h{};
-    h.wYear = 2001;
-    h.wMonth = 1;
-    h.wDay = 1;
-    for (WORD hour : {WORD(13), WORD(11)}) {
-        h.wHour = hour;
-        table.ampm = std::max(table.ampm, TextWidth(dc, FormatTime(h, L"tt")));
-    }
-    for (int digit = 0; digit <= 9; ++digit) {
-        const std::wstring four(4, wchar_t(L'0' + digit));
-        table.fourDigits = std::max(table.fourDigits, TextWidth(dc, four));
-    }
-    table.twoDigits = table.fourDigits / 2;
-    return table;
-}
 } // namespace
 
 CTWDateTime::CTWDateTime() : CTWBorderedList(kDateTimeIds) {}
@@ -108,7 +48,8 @@ BOOL CTWDateTime::Enable(BOOL on) {
         firstFieldX_ = 1000;
         buttonState_ = 0;
         focused_ = -1;
-        controlStop_ = -1;
+        controlStop_ = kStopUnknown;
+        droppedDown_ = false;
         GetLocalTime(&time_);
         HookCheckBoxChild(true);
         if (!(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) ChangeExStyle(WS_EX_CLIENTEDGE, 0);
@@ -144,9 +85,7 @@ void CTWDateTime::Layout() {
 
 std::wstring CTWDateTime::CurrentFormat() const {
     if (format_.IsSet()) return format_.Text();
-    if (HasStyle(DTS_TIMEFORMAT)) return LocaleText(LOCALE_STIMEFORMAT);
-    if (HasStyle(DTS_LONGDATEFORMAT)) return LocaleText(LOCALE_SLONGDATE);
-    return LocaleText(LOCALE_SSHORTDATE);
+    return datetime::StyleFormat(LOCALE_USER_DEFAULT, DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE)));
 }
 
 void CTWDateTime::BuildFields() {
@@ -159,11 +98,12 @@ void CTWDateTime::BuildFields() {
     SYSTEMTIME now{};
     hasDate_ = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
     if (hasDate_) time_ = now;
-    const datetime::WidthTable widths = MeasureWidths(dc);
-    const std::vector<datetime::FormatRun> runs = datetime::ParseFormat(CurrentFormat());
+    const datetime::WidthTable widths = datetime::MeasureWidths(dc, LOCALE_USER_DEFAULT);
+    runs_ = datetime::ParseFormat(CurrentFormat());
+    const std::vector<datetime::FormatRun>& runs = runs_;
     std::vector<int> textWidths;
     for (const datetime::FormatRun& run : runs)
-        textWidths.push_back(run.kind == datetime::FormatRun::kField ? 0 : TextWidth(dc, run.text));
+        textWidths.push_back(run.kind == datetime::FormatRun::kField ? 0 : datetime::TextWidth(dc, run.text));
     const std::vector<datetime::FieldSpec> specs =
         datetime::SpecsOf(runs, widths, textWidths, focused_, GetFocus() == hWnd_);
     fields_.clear();
@@ -172,19 +112,7 @@ void CTWDateTime::BuildFields() {
         field.align = specs[i].align;
         field.width = specs[i].width;
         field.editable = specs[i].editable;
-        if (runs[i].kind != datetime::FormatRun::kField) {
-            field.text = runs[i].text;
-        } else {
-            const wchar_t letter = runs[i].text[0];
-            const bool dateField = letter == L'd' || letter == L'M' || letter == L'y';
-            field.text = dateField ? FormatDate(time_, specs[i].picture) : FormatTime(time_, specs[i].picture);
-            if (specs[i].genitive) {
-                // The month as it follows a day number: formatted with one and
-                // the day's digits dropped.
-                const std::wstring both = FormatDate(time_, L"dd" + specs[i].picture);
-                if (both.size() > 2) field.text = both.substr(2);
-            }
-        }
+        field.text = datetime::FieldText(LOCALE_USER_DEFAULT, time_, runs[i], specs[i]);
         fields_.push_back(std::move(field));
     }
     if (owned && font) DeleteObject(font);
@@ -216,18 +144,116 @@ void CTWDateTime::ScrollToFocused() {
     firstFieldX_ = datetime::ScrollToField(firstFieldX_, Widths(), focused_, FromRECT(textArea_));
 }
 
-// The face starts on the first editable field; the control is brought
-// there too whenever it has the focus (it takes keys only then).
+// The face starts on the field the control edits, whatever moved it before
+// the picker was skinned (keys, clicks, typing); a control editing no field
+// is moved to the first one. The control is driven to the face's field
+// whenever it has the focus (it takes keys only then).
 void CTWDateTime::SyncControlField() {
     if (!synced_) {
         synced_ = true;
-        if (focused_ < 0) {
+        SettleControl();
+        if (controlStop_ >= 0) {
+            const std::vector<bool> editable = Editables();
+            for (std::size_t i = 0, stop = 0; i < editable.size(); ++i) {
+                if (!editable[i]) continue;
+                if (int(stop++) == controlStop_) focused_ = int(i);
+            }
+        } else if (focused_ < 0) {
             const std::vector<bool> editable = Editables();
             const auto first = std::find(editable.begin(), editable.end(), true);
             if (first != editable.end()) focused_ = int(first - editable.begin());
         }
     }
     if (GetFocus() == hWnd_) DriveControlTo(focused_);
+}
+
+// The picker's notifications to its parent are held back while the face
+// reads the control's field: the read steps a field and puts it back, which
+// the application must not see as a change of the date.
+LRESULT CALLBACK CTWDateTime::QuietParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+    if (msg == WM_NOTIFY && lp) {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lp);
+        if (header->hwndFrom == reinterpret_cast<CTWDateTime*>(self)->hWnd_) return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// Holds the picker's notifications back from its parent while it lives.
+class CTWDateTime::QuietParent {
+public:
+    explicit QuietParent(CTWDateTime& picker) : parent_(GetParent(picker.hWnd_)) {
+        quiet_ = parent_ && SetWindowSubclass(parent_, &QuietParentProc, kId, reinterpret_cast<DWORD_PTR>(&picker));
+    }
+    ~QuietParent() {
+        if (quiet_) RemoveWindowSubclass(parent_, &QuietParentProc, kId);
+    }
+    QuietParent(const QuietParent&) = delete;
+    QuietParent& operator=(const QuietParent&) = delete;
+
+private:
+    static constexpr UINT_PTR kId = 0x4454;
+    HWND parent_;
+    bool quiet_ = false;
+};
+
+// The field the control edits: its Up (or Down) key steps that field's
+// part of the date, which is read and then put back. -1 when the control
+// edits no field or holds no date.
+int CTWDateTime::ReadControlField() {
+    SYSTEMTIME before{};
+    if (DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&before)) != GDT_VALID) return -1;
+    const QuietParent quiet(*this);
+    auto parts = [](const SYSTEMTIME& t) {
+        return datetime::DateParts{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    };
+    // A field at the top of the control's range steps down only.
+    for (WPARAM key : {WPARAM(VK_UP), WPARAM(VK_DOWN)}) {
+        DefWindowProc(WM_KEYDOWN, key, 0);
+        DefWindowProc(WM_KEYUP, key, 0);
+        SYSTEMTIME after{};
+        DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&after));
+        DefWindowProc(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&before));
+        const int field = datetime::FieldOfChange(runs_, Editables(), parts(before), parts(after), focused_);
+        if (field >= 0) return field;
+    }
+    return -1;
+}
+
+int CTWDateTime::StopOf(int field) const {
+    if (field < 0 || field >= int(fields_.size()) || !fields_[std::size_t(field)].editable) return -1;
+    int stop = 0;
+    for (int i = 0; i < field; ++i) stop += fields_[std::size_t(i)].editable ? 1 : 0;
+    return stop;
+}
+
+// Reads where the control is and, when it edits no field, moves it onto one.
+// The control takes keys only while it has the focus. Its Left key from the
+// first field can leave it any number of steps before it, each undone only
+// by a Right: Right is pressed until a field is reached (bounded: after its
+// drop-down some controls ignore keys until a click chooses a field).
+void CTWDateTime::SettleControl() {
+    SYSTEMTIME now{};
+    if (GetFocus() != hWnd_ || fields_.empty() ||
+        DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) != GDT_VALID) {
+        controlStop_ = kStopUnknown;
+        return;
+    }
+    int field = ReadControlField();
+    if (field < 0) {
+        // A control that lost track of having the focus (some do after
+        // their drop-down closes) ignores keys: it is told again.
+        {
+            const QuietParent quiet(*this);
+            DefWindowProc(WM_SETFOCUS, 0, 0);
+        }
+        field = ReadControlField();
+    }
+    constexpr int kMaxSteps = 32;
+    for (int step = 0; field < 0 && step < kMaxSteps; ++step) {
+        DefWindowProc(WM_KEYDOWN, VK_RIGHT, 0);
+        field = ReadControlField();
+    }
+    controlStop_ = field < 0 ? kStopUnknown : StopOf(field);
 }
 
 // The control's own Left and Right keys differ between platforms at the
@@ -241,6 +267,8 @@ void CTWDateTime::DriveControlTo(int field) {
     const std::vector<bool> editable = Editables();
     const int stops = int(std::count(editable.begin(), editable.end(), true));
     if (stops == 0) return;
+    if (controlStop_ == kStopUnknown) SettleControl();
+    if (controlStop_ == kStopUnknown) return;
     int target = -1;
     if (field >= 0 && field < int(editable.size()) && editable[std::size_t(field)])
         target = int(std::count(editable.begin(), editable.begin() + field, true));
@@ -433,7 +461,29 @@ LRESULT CTWDateTime::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
     if (!record || record->kind != 0 || !record->data) return 0;
     const NMHDR* header = static_cast<const NMHDR*>(record->data);
     if (header->hwndFrom != hWnd_) return 0;
-    if (header->code == DTN_DROPDOWN) SkinDropDown();
+    if (header->code == DTN_DROPDOWN) {
+        SkinDropDown();
+        // The keys go to the calendar while it shows: no field is the
+        // edited one until it closes.
+        if (!droppedDown_) {
+            droppedDown_ = true;
+            fieldBeforeDropDown_ = focused_;
+            focused_ = -1;
+            InvalidateRect(hWnd_, nullptr, FALSE);
+        }
+    }
+    if (header->code == DTN_CLOSEUP && droppedDown_) {
+        droppedDown_ = false;
+        focused_ = fieldBeforeDropDown_;
+        if (GetFocus() == hWnd_) {
+            SettleControl();
+            // A control that cannot be brought onto a field edits none.
+            if (controlStop_ == kStopUnknown) focused_ = -1;
+            DriveControlTo(focused_);
+        }
+        BuildFields();
+        InvalidateRect(hWnd_, nullptr, FALSE);
+    }
     if (header->code == DTN_DATETIMECHANGE) {
         BuildFields();
         InvalidateRect(hWnd_, nullptr, FALSE);
@@ -583,7 +633,13 @@ LRESULT CTWDateTime::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (msg == WM_KILLFOCUS) clickedField_ = false;
         if (!clickedField_) keyboardFocus_ = true;
         const LRESULT r = CTWWnd::WindowProc(msg, wp, lp);
-        if (msg == WM_SETFOCUS && synced_) DriveControlTo(focused_);
+        // The control may have dropped its field with the focus: it is read
+        // again and brought back to the face's field.
+        if (msg == WM_SETFOCUS && synced_ && !droppedDown_) {
+            SettleControl();
+            if (controlStop_ == kStopUnknown && !HasStyle(DTS_SHOWNONE)) focused_ = -1;
+            DriveControlTo(focused_);
+        }
         BuildFields();
         InvalidateRect(hWnd_, nullptr, FALSE);
         return r;

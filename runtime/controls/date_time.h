@@ -48,6 +48,9 @@ private:
     std::vector<int> Widths() const;
     std::vector<bool> Editables() const;
     void SyncControlField();
+    int ReadControlField();
+    void SettleControl();
+    int StopOf(int field) const;
     void DrawFace(HDC dc, const RECT& client);
     void RepaintButton();
     LRESULT OnKeyDown(WPARAM wp, LPARAM lp);
@@ -59,11 +62,14 @@ private:
     void DrawCheckBox(HDC dc, const RECT& box);
     void RestoreBackdrop(HDC dc, const RECT& box);
     void HookCheckBoxChild(bool on);
+    class QuietParent;
+    static LRESULT CALLBACK QuietParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK CheckBoxChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
     SYSTEMTIME time_{};
     hexmoor::rt::datetime::CustomFormat format_;
     std::vector<Field> fields_;
+    std::vector<hexmoor::rt::datetime::FormatRun> runs_;
     RECT checkBox_{0, 0, 0, 0};
     RECT button_{0, 0, 0, 0};
     RECT textArea_{0, 0, 0, 0};
@@ -76,5 +82,11 @@ private:
     bool rebuild_ = false;
     bool synced_ = false;
     HWND checkBoxChild_ = nullptr;
-    int controlStop_ = -1;
+    // Where the control's own current field is, as an index among the
+    // editable fields: -1 no field, kStopUnknown not read yet.
+    static constexpr int kStopUnknown = -2;
+    int controlStop_ = kStopUnknown;
+    // The face's field while the drop-down calendar shows (it shows none).
+    int fieldBeforeDropDown_ = -1;
+    bool droppedDown_ = false;
 };

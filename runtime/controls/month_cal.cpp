@@ -123,6 +123,17 @@ void CTWMonthCal::GetRect(RECT* out) const {
     *out = {dx, dy, dx, dy};
 }
 
+// A plain border (the picker's drop-down has one) is painted from the skin's
+// background like any other ring, not as the default black line.
+LRESULT CTWMonthCal::OnNcPaint(HDC dc) {
+    RECT ring{};
+    GetRect(&ring);
+    if (!ring.left && !ring.top && !ring.right && !ring.bottom) return CTWBorderedList::OnNcPaint(dc);
+    if (dc) return PaintBorder(dc);
+    win::WindowDC windowDc(hWnd_, true);
+    return PaintBorder(windowDc.Get());
+}
+
 // The drop-down of a picker is a popup with nothing under it.
 void CTWMonthCal::FillUnderBackground(HDC dc, const RECT& window) {
     if (GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_POPUP)

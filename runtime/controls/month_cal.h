@@ -18,6 +18,7 @@ public:
     LRESULT Paint(HDC dc) override;
     void GetRect(RECT* out) const override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    LRESULT OnNcPaint(HDC dc) override;
 
     // 0 none, 1 previous, 2 next; and whether the pointer left the button.
     int GetPressedButton() const { return prevPressed_ ? 1 : nextPressed_ ? 2 : 0; }

@@ -6,6 +6,7 @@
 #include "model/platform/win/dib.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/frame/frame_skin_wnd.h"
+#include "runtime/regions.h"
 #include "runtime/window_rects.h"
 
 using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
@@ -52,6 +53,7 @@ void CTWFrameAlphaSide::Destroy() {
         DestroyWindow(hwnd_);
         hwnd_ = nullptr;
     }
+    regionGiven_ = false;
     rendered_.Reset();
 }
 
@@ -76,21 +78,82 @@ void CTWFrameAlphaSide::UpdatePosition(int show, bool force) {
     const int width = target.right - target.left, height = target.bottom - target.top;
     UINT flags = SWP_NOSENDCHANGING | SWP_NOACTIVATE | SWP_NOZORDER;
     const CWindowRect current(hwnd_);
-    if (!force && current.Width() == width && current.Height() == height)
+    if (!force && current.Width() == width && current.Height() == height) {
         flags |= SWP_NOSIZE;
-    else
+    } else {
         rendered_.Reset();
+        regionGiven_ = false;
+    }
     const bool visible = show < 0 ? (IsWindowVisible(frame) && !IsIconic(frame) && width > 0 && height > 0) : show > 0;
     if (visible != (IsWindowVisible(hwnd_) != FALSE)) flags |= visible ? SWP_SHOWWINDOW : (SWP_HIDEWINDOW | SWP_NOSIZE);
     SetWindowPos(hwnd_, nullptr, target.left, target.top, width, height, flags);
+    RefreshRegion(target);
     if (visible) Render(target);
     busy_ = false;
 }
 
+HRGN CTWFrameAlphaSide::OutlineInSide() const {
+    HRGN region = frame_->BuildSideOutline(side_);
+    if (!region) return nullptr;
+    const CWindowRect wr(frame_->GetSafeHwnd());
+    const Rect inLayout = SideRect(side_, {wr.Width(), wr.Height()}, frame_->Borders());
+    OffsetRgn(region, -inLayout.left, -inLayout.top);
+    if (!(GetWindowLongPtrW(frame_->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL)) return region;
+    // A right-to-left frame shows its sides mirrored (see Render).
+    const RECT bounds{0, 0, inLayout.Width(), inLayout.Height()};
+    HRGN mirrored = MirrorRegion(region, &bounds, TRUE);
+    DeleteObject(region);
+    return mirrored;
+}
+
+namespace {
+bool CoversSides(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return lstrcmpiA(name, kAlphaClass) != 0 && lstrcmpiA(name, "IME") != 0 && lstrcmpiA(name, "tooltips_class32") != 0;
+}
+} // namespace
+
+void CTWFrameAlphaSide::RefreshRegion(const RECT& screen) {
+    HWND frame = frame_->GetSafeHwnd();
+    HWND parent = GetAncestor(frame, GA_PARENT);
+    const bool inParent = parent && parent != GetDesktopWindow();
+    if (!inParent && regionGiven_) return;
+    HRGN region = OutlineInSide();
+    if (!region) return;
+    if (inParent) {
+        // Only what the parent's client area shows of the frame, ...
+        RECT client;
+        GetClientRect(parent, &client);
+        MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        OffsetRect(&client, -screen.left, -screen.top);
+        Region shown(CreateRectRgnIndirect(&client));
+        CombineRgn(region, region, shown.Get(), RGN_AND);
+        // ... less every window lying above the frame's top-level window.
+        HWND root = GetAncestor(frame, GA_ROOT);
+        for (HWND above = GetWindow(root, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+            if (above == hwnd_ || above == root || !IsWindowVisible(above) || !CoversSides(above)) continue;
+            const CWindowRect wr(above);
+            Region cut(CreateRectRgn(0, 0, 0, 0));
+            if (GetWindowRgn(above, cut.Get()) == ERROR) {
+                cut.Reset(CreateRectRgn(0, 0, wr.Width(), wr.Height()));
+            }
+            OffsetRgn(cut.Get(), wr.left - screen.left, wr.top - screen.top);
+            CombineRgn(region, region, cut.Get(), RGN_DIFF);
+        }
+    }
+    // The window owns the region from here on.
+    SetWindowRgn(hwnd_, region, TRUE);
+    regionGiven_ = true;
+}
+
 void CTWFrameAlphaSide::PlaceInZOrder() {
     if (!hwnd_) return;
+    // The sides are top-level windows: a frame inside another window is
+    // placed by its top-level window.
     HWND frame = frame_->GetSafeHwnd();
-    HWND above = GetWindow(frame, GW_HWNDPREV);
+    HWND root = GetAncestor(frame, GA_ROOT);
+    HWND above = GetWindow(root ? root : frame, GW_HWNDPREV);
     while (above && GetPropA(above, kAlphaProp) &&
            static_cast<CTWFrameAlphaSide*>(GetPropA(above, kAlphaProp))->frame_ == frame_)
         above = GetWindow(above, GW_HWNDPREV);
@@ -106,6 +169,13 @@ void CTWFrameAlphaSide::SetActive(bool active) {
 void CTWFrameAlphaSide::Rerender() {
     rendered_.Reset();
     UpdatePosition(-1, false);
+}
+
+void CTWFrameAlphaSide::SetCaptionButtonState(int state, int button) {
+    if (button == litButton_ && state == litState_) return;
+    litButton_ = button;
+    litState_ = state;
+    Rerender();
 }
 
 void CTWFrameAlphaSide::Render(const RECT& screen) {
@@ -130,7 +200,8 @@ void CTWFrameAlphaSide::Render(const RECT& screen) {
         CTWDraw draw(memory.Get(), nullptr, FALSE);
         frame_->DrawSide(draw, side_, !active_, {-inLayout.left, -inLayout.top});
         draw.Release();
-        if (side_ == Side::Top) frame_->DrawCaptionInto(memory.Get(), {-inLayout.left, -inLayout.top});
+        if (side_ == Side::Top)
+            frame_->DrawCaptionInto(memory.Get(), {-inLayout.left, -inLayout.top}, litButton_, litState_);
         GdiFlush();
         SetLayout(memory.Get(), 0);
     }
@@ -150,15 +221,32 @@ LRESULT CALLBACK CTWFrameAlphaSide::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
     return self->WindowProc(msg, wp, lp);
 }
 
+namespace {
+// Whether the active window is a modal dialog of the frame's own (a top-level
+// window with a modal frame that the frame owns).
+bool ModalDialogOfFrameActive(HWND frame) {
+    HWND active = GetActiveWindow();
+    if (!active || active == frame) return false;
+    const LONG_PTR style = GetWindowLongPtrW(active, GWL_STYLE);
+    return (style & DS_MODALFRAME) && !(style & WS_CHILD) && GetWindow(active, GW_OWNER) == frame;
+}
+} // namespace
+
 LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     HWND frame = frame_->GetSafeHwnd();
     auto foreground = [frame] {
         if (GetActiveWindow() != frame) SetForegroundWindow(frame);
     };
+    // A disabled frame (one whose modal dialog is up) takes no mouse input,
+    // through its sides neither: a click would otherwise press its caption
+    // buttons or drag it from under the dialog.
+    if (((msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK)) &&
+        !IsWindowEnabled(frame))
+        return 0;
     switch (msg) {
     case WM_NCHITTEST: return SendMessageW(frame, WM_NCHITTEST, wp, lp);
     case WM_MOUSEACTIVATE:
-        if (HWND(wp) != frame) foreground();
+        if (HWND(wp) != frame && IsWindowEnabled(frame) && !ModalDialogOfFrameActive(frame)) foreground();
         return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -168,13 +256,24 @@ LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCRBUTTONUP:
     case WM_NCRBUTTONDBLCLK: foreground(); return SendMessageW(frame, msg, wp, lp);
     case WM_NCLBUTTONDOWN: {
+        if (ModalDialogOfFrameActive(frame)) return 0;
         const LRESULT result = SendMessageW(frame, msg, wp, lp);
         foreground();
         return result;
     }
-    case WM_SETCURSOR:
     case WM_MOUSEMOVE:
+        if (side_ == Side::Top) {
+            const LRESULT result = SendMessageW(frame, msg, wp, lp);
+            // The leave is watched on this window, where the pointer is (the
+            // frame's own watch would never see it go).
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+            TrackMouseEvent(&track);
+            return result;
+        }
+        return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_SETCURSOR:
     case WM_MOUSELEAVE:
+        // The frame's leave handling puts a lit caption button back.
         if (side_ == Side::Top) return SendMessageW(frame, msg, msg == WM_SETCURSOR ? WPARAM(frame) : wp, lp);
         return DefWindowProcA(hwnd_, msg, wp, lp);
     default: return DefWindowProcA(hwnd_, msg, wp, lp);

@@ -27,11 +27,17 @@ public:
     // Renders again when the size changed or when forced.
     void UpdatePosition(int show, bool force);
     void SetActive(bool active);
-    // Puts the side directly above its frame: behind the nearest window above
-    // the frame that is not one of the frame's own sides.
+    // Puts the side directly above its frame (its top-level window for a
+    // frame inside another window): behind the nearest window above it that
+    // is not one of the frame's own sides.
     void PlaceInZOrder();
     // Drops the rendered bitmap and renders again (caption changes).
     void Rerender();
+    // Top side: shows `button` in `state` (0 normal, 1 hot, 2 pressed) and
+    // every other caption button normal; nothing when it shows that already.
+    void SetCaptionButtonState(int state, int button);
+    // Whether the side window holds a region given by RefreshRegion.
+    bool HasRegion() const { return regionGiven_; }
 
     HWND Handle() const { return hwnd_; }
     hexmoor::rt::Side GetSide() const { return side_; }
@@ -48,12 +54,23 @@ private:
     // right sides swap edges for a right-to-left frame.
     RECT SideRectInWindow() const;
     void Render(const RECT& screen);
+    // Gives the side window its region: the side's outline, and for a frame
+    // inside another window also cut to that window's client area and to
+    // the windows lying above the frame's top-level window. A top-level
+    // frame's side keeps the region it was given until its size changes.
+    void RefreshRegion(const RECT& screen);
+    // The side's outline in the side window's coordinates (mirrored for a
+    // right-to-left frame); null without painters.
+    HRGN OutlineInSide() const;
 
     CFrameSkinWnd* frame_;
     hexmoor::rt::Side side_;
     HWND hwnd_ = nullptr;
     hexmoor::win::Bitmap rendered_;
     POINT position_{0, 0};
+    int litButton_ = hexmoor::rt::kNoButton; // the caption button shown in litState_
+    int litState_ = 0;
+    bool regionGiven_ = false; // the window holds the region given last
     bool busy_ = false;
     bool active_ = false;
 };

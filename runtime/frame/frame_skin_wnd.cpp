@@ -15,6 +15,7 @@
 #include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
 #include "runtime/draw/tw_draw.h"
+#include "runtime/frame/layered_caption.h"
 #include "runtime/logic/menu_bar_layout.h"
 #include "runtime/logic/outline_drag.h"
 #include "runtime/manager/frame_size.h"
@@ -287,6 +288,13 @@ void CFrameSkinWnd::DrawSide(CTWDraw& draw, Side side, bool inactive, Point orig
     if (!painters_[std::size_t(index)]) return;
     const SIZE w = WindowSize();
     painters_[std::size_t(index)]->Draw(draw, {w.cx, w.cy}, Borders(), inactive, origin, true);
+}
+
+HRGN CFrameSkinWnd::BuildSideOutline(Side side) const {
+    const int index = side == Side::Top ? 0 : side == Side::Bottom ? 1 : side == Side::Left ? 2 : 3;
+    if (!painters_[std::size_t(index)]) return nullptr;
+    const SIZE w = WindowSize();
+    return painters_[std::size_t(index)]->BuildRegion({w.cx, w.cy}, Borders());
 }
 
 void CFrameSkinWnd::DeleteSidePainters() {
@@ -589,19 +597,22 @@ void CFrameSkinWnd::DrawCaptionButton(HDC dc, int button, int state, Point origi
     draw.StretchImage(&dest, image, nullptr);
 }
 
-void CFrameSkinWnd::DrawCaption(HDC dc, Point origin) {
+void CFrameSkinWnd::DrawCaption(HDC dc, Point origin, bool layered, int litButton, int litState) {
     if (!element_ || !painters_[0]) return;
     for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton, kHelpButton})
-        DrawCaptionButton(dc, button, button == hot_ ? buttonState_ : 0, origin);
+        DrawCaptionButton(dc, button, button == litButton ? litState : 0, origin);
     if (element_->GetNumber(kTextHidden) == 1) return;
 
     RECT box = CaptionTextRect();
     OffsetRect(&box, origin.x, origin.y);
     HICON icon = CaptionIcon();
     const RECT iconRect = CaptionIconRect();
-    if (icon && !IsRectEmpty(&iconRect))
-        DrawIconEx(dc, iconRect.left + origin.x, iconRect.top + origin.y, icon, iconRect.right - iconRect.left,
-                   iconRect.bottom - iconRect.top, 0, nullptr, DI_NORMAL);
+    if (icon && !IsRectEmpty(&iconRect)) {
+        RECT at = iconRect;
+        OffsetRect(&at, origin.x, origin.y);
+        if (!layered || !DrawLayeredIcon(dc, icon, at))
+            DrawIconEx(dc, at.left, at.top, icon, at.right - at.left, at.bottom - at.top, 0, nullptr, DI_NORMAL);
+    }
 
     CUnicodeString read;
     CSupportUnicode(hWnd_, this).GetWindowTextAW(read);
@@ -628,7 +639,8 @@ void CFrameSkinWnd::DrawCaption(HDC dc, Point origin) {
     in.cxSmallIcon = GetSystemMetrics(SM_CXSMICON);
     const CaptionTextPlacement p = PlaceCaptionText(in);
     RECT textRect{p.text.x, p.text.y, box.right, box.bottom};
-    DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    if (!layered || !DrawLayeredText(dc, text, textRect, font, element_->GetColor(kTextColour)))
+        DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     ::SetTextColor(dc, oldColour);
     ::SetBkMode(dc, oldMode);
     if (owned) DeleteObject(font);
@@ -638,7 +650,9 @@ void CFrameSkinWnd::RedrawCaptionButton(int button, int state) {
     pictureValid_ = false;
     if (button < 0 || button >= kNoButton || !IsWindowVisible(hWnd_)) return;
     if (HasAlphaSides()) {
-        alpha_[0]->Rerender();
+        // The top side shows exactly this button in this state (the frame's
+        // hot button may not have changed yet).
+        alpha_[0]->SetCaptionButtonState(state, button);
         return;
     }
     WindowDC dc(hWnd_, true);
@@ -701,12 +715,11 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SHOWWINDOW:
     case WM_WINDOWPOSCHANGED: {
         const LRESULT result = Default();
-        UpdateAlphaSides(msg == WM_SHOWWINDOW ? (wp ? 1 : 0) : -1, false);
+        const auto* pos = msg == WM_WINDOWPOSCHANGED ? reinterpret_cast<const WINDOWPOS*>(lp) : nullptr;
+        // A frame change renders the sides and gives their regions again.
+        UpdateAlphaSides(msg == WM_SHOWWINDOW ? (wp ? 1 : 0) : -1, pos && (pos->flags & SWP_FRAMECHANGED));
         if (msg == WM_MOVE) MoveChildFrames();
-        if (msg == WM_WINDOWPOSCHANGED) {
-            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
-            if (pos && !(pos->flags & SWP_NOZORDER)) PlaceAlphaSides();
-        }
+        if (pos && !(pos->flags & SWP_NOZORDER)) PlaceAlphaSides();
         return result;
     }
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lp);

@@ -76,7 +76,14 @@ public:
     // Draws one side, and the caption, into a DC showing the window at `origin`
     // (the alpha sides render through these).
     void DrawSide(CTWDraw& draw, hexmoor::rt::Side side, bool inactive, hexmoor::Point origin) const;
-    void DrawCaptionInto(HDC dc, hexmoor::Point origin) { DrawCaption(dc, origin); }
+    // (into a layered side's bitmap: the text keeps alpha), with one button
+    // shown in a state (the others normal).
+    void DrawCaptionInto(HDC dc, hexmoor::Point origin, int litButton, int litState) {
+        DrawCaption(dc, origin, true, litButton, litState);
+    }
+    // A new region of one side's outline in the frame's layout (window
+    // coordinates, unmirrored; the caller owns it); null without painters.
+    HRGN BuildSideOutline(hexmoor::rt::Side side) const;
 
     // Forgets the painted picture of the non-client area, so that the next
     // paint draws everything again (any change of what it shows).
@@ -132,7 +139,11 @@ protected:
     // left out unless minimised.
     void DrawFrame(HDC dc);
     // Draws the caption (buttons, icon, text) into a DC showing the window at `origin`.
-    void DrawCaption(HDC dc, hexmoor::Point origin);
+    // The hot or pressed button shows in its state.
+    void DrawCaption(HDC dc, hexmoor::Point origin) { DrawCaption(dc, origin, false, hot_, buttonState_); }
+    // `layered`: the DC holds a layered side's 32-bit bitmap; `litButton`
+    // shows in `litState`.
+    void DrawCaption(HDC dc, hexmoor::Point origin, bool layered, int litButton, int litState);
     void DrawCaptionButton(HDC dc, int button, int state, hexmoor::Point origin);
     // Redraws one caption button in a state on the window DC.
     void RedrawCaptionButton(int button, int state);

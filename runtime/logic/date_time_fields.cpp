@@ -175,4 +175,39 @@ int FieldAt(int firstFieldX, const std::vector<int>& widths, const std::vector<b
     return found;
 }
 
+int FieldOfChange(const std::vector<FormatRun>& runs, const std::vector<bool>& editable, const DateParts& before,
+                  const DateParts& after, int preferred) {
+    auto has = [&](const wchar_t* letters) {
+        for (std::size_t i = 0; i < runs.size() && i < editable.size(); ++i)
+            if (editable[i] && runs[i].kind == FormatRun::kField && !runs[i].text.empty() &&
+                std::wstring(letters).find(runs[i].text[0]) != std::wstring::npos)
+                return true;
+        return false;
+    };
+    const wchar_t* letters = nullptr;
+    if (after.year != before.year) {
+        letters = L"y";
+    } else if (after.month != before.month) {
+        letters = L"M";
+    } else if (after.day != before.day) {
+        letters = L"d";
+    } else if (after.hour != before.hour) {
+        const int step = (after.hour - before.hour + 24) % 24;
+        letters = step == 12 && has(L"t") ? L"t" : L"hH";
+    } else if (after.minute != before.minute) {
+        letters = L"m";
+    } else if (after.second != before.second) {
+        letters = L"s";
+    }
+    if (!letters) return -1;
+    int found = -1;
+    for (std::size_t i = 0; i < runs.size() && i < editable.size(); ++i) {
+        if (!editable[i] || runs[i].kind != FormatRun::kField || runs[i].text.empty()) continue;
+        if (std::wstring(letters).find(runs[i].text[0]) == std::wstring::npos) continue;
+        if (int(i) == preferred) return preferred;
+        if (found < 0) found = int(i);
+    }
+    return found;
+}
+
 } // namespace hexmoor::rt::datetime

@@ -81,6 +81,19 @@ int ScrollToField(int firstFieldX, const std::vector<int>& widths, int focused, 
 // The last editable field starting at or left of x; -1 when none.
 int FieldAt(int firstFieldX, const std::vector<int>& widths, const std::vector<bool>& editable, int x);
 
+// The parts of a date and time the picker's fields edit.
+struct DateParts {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    friend bool operator==(const DateParts&, const DateParts&) = default;
+};
+// The editable field whose kind of part changed from `before` to `after`
+// (the control's Up key steps the field it edits), `preferred` when several
+// fields edit that part and it is one of them; -1 when nothing changed or no
+// editable field edits the changed part. An hour that moved by twelve is the
+// AM/PM field's step when the format has one.
+int FieldOfChange(const std::vector<FormatRun>& runs, const std::vector<bool>& editable, const DateParts& before,
+                  const DateParts& after, int preferred);
+
 // The custom format set through DTM_SETFORMAT: any length, null clears it
 // (the control then uses its style's locale format).
 class CustomFormat {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "runtime/frame/alpha_window_layered.h"
 #include "runtime/frame/mdi_skin_wnd.h"
 #include "runtime/controls/check_box.h"
 #include "runtime/controls/check_button.h"
@@ -76,10 +77,10 @@ std::unique_ptr<CTWWnd> MakeComboBox(HWND) { return std::make_unique<CTWComboBox
 std::unique_ptr<CTWWnd> MakePopupMenu(HWND) { return std::make_unique<CTWMenu>(); }
 std::unique_ptr<CTWWnd> MakeDateTime(HWND) { return std::make_unique<CTWDateTime>(); }
 std::unique_ptr<CTWWnd> MakeMonthCal(HWND) { return std::make_unique<CTWMonthCal>(); }
+std::unique_ptr<CTWWnd> MakeLayered(HWND) { return std::make_unique<CAlphaWindowLayered>(); }
 
-// Every kind the classifier names. The control windows, the MDI client and
-// the layered alpha window fill in their creators as they are built; until
-// then their windows are not skinned at all (never drawn half-way).
+// Every kind the classifier names. A kind without creator (none today)
+// leaves its windows unskinned (never drawn half-way).
 constexpr std::array<Kind, 32> kKinds{{
     {ctype::kWindow, 1, &MakePlain},
     {ctype::kEdit, 3, &MakeEdit},
@@ -108,7 +109,7 @@ constexpr std::array<Kind, 32> kKinds{{
     {ctype::kGrip, 27, &MakeGrip},
     {ctype::kToolTip, 28, &MakeTip},
     {ctype::kSplitter, 34, &MakeSplit},
-    {ctype::kLayered, 35, nullptr},
+    {ctype::kLayered, 35, &MakeLayered},
     {ctype::kMonthCal, 38, &MakeMonthCal},
     {ctype::kCheckButton, 39, &MakeCheckButton},
     {ctype::kRichEdit, 3, &MakeRichEdit},

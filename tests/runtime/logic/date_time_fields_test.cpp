@@ -144,3 +144,44 @@ TEST(DateTimeFields, CustomFormatOfAnyLengthAndNullClears) {
     format.Set(L"");
     EXPECT_TRUE(format.IsSet()) << "an empty custom format is still one";
 }
+
+TEST(DateTimeFields, FieldOfChangeNamesTheFieldTheUpKeyStepped) {
+    // "dd.MM.yyyy hh:mm:ss tt" and a format with a day name and two day fields.
+    const std::vector<FormatRun> time = ParseFormat(L"dd.MM.yyyy hh:mm:ss tt");
+    const std::vector<bool> timeEditable{true,  false, true,  false, true,  false, true,
+                                         false, true,  false, true,  false, true};
+    const std::vector<FormatRun> twice = ParseFormat(L"dddd d MMMM 'day' d");
+    const std::vector<bool> twiceEditable{false, false, true, false, true, false, false, false, true};
+    const DateParts base{2026, 6, 15, 10, 30, 20};
+    auto with = [&](int DateParts::*part, int value) {
+        DateParts p = base;
+        p.*part = value;
+        return p;
+    };
+    struct Case {
+        const char* what;
+        const std::vector<FormatRun>& runs;
+        const std::vector<bool>& editable;
+        DateParts after;
+        int preferred;
+        int field;
+    } cases[] = {
+        {"nothing changed", time, timeEditable, base, 4, -1},
+        {"day", time, timeEditable, with(&DateParts::day, 16), -1, 0},
+        {"month", time, timeEditable, with(&DateParts::month, 7), -1, 2},
+        {"year", time, timeEditable, with(&DateParts::year, 2027), -1, 4},
+        {"hour", time, timeEditable, with(&DateParts::hour, 11), -1, 6},
+        {"an hour step with the AM/PM field preferred", time, timeEditable, with(&DateParts::hour, 11), 12, 6},
+        {"AM/PM", time, timeEditable, with(&DateParts::hour, 22), -1, 12},
+        {"minute", time, timeEditable, with(&DateParts::minute, 31), -1, 8},
+        {"second", time, timeEditable, with(&DateParts::second, 21), -1, 10},
+        {"day: first editable day field", twice, twiceEditable, with(&DateParts::day, 16), -1, 2},
+        {"day: the preferred one of two", twice, twiceEditable, with(&DateParts::day, 16), 8, 8},
+        {"a preferred field of another kind is not taken", twice, twiceEditable, with(&DateParts::day, 16), 4, 2},
+        {"no field edits the year", twice, twiceEditable, with(&DateParts::year, 2027), -1, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FieldOfChange(c.runs, c.editable, base, c.after, c.preferred), c.field) << c.what;
+    // Twelve hours without an AM/PM field is the hour field's step.
+    EXPECT_EQ(FieldOfChange(ParseFormat(L"HH:mm"), {true, false, true}, base, with(&DateParts::hour, 22), -1), 0);
+}

@@ -1,13 +1,20 @@
 // Layered alpha sides under Wine: a skin asking for semitransparency gets
 // four layered windows over the frame's borders whose kept bitmaps carry the
-// images' alpha; they follow moves, hide while minimised, swap left and
-// right under a right-to-left layout, and hand clicks to the frame.
+// images' alpha and the caption text's; they follow moves, hide while
+// minimised, swap left and right under a right-to-left layout, hand clicks
+// to the frame, and are cut to the sides' outline (and, inside another
+// window, to what that window shows).
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "base/win/dib.h"
+#include "base/win/gdi.h"
 #include "model/elements/wnd_frame.h"
+#include "model/image_rgn.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "tests/harness/runtime_fixture.h"
@@ -23,12 +30,7 @@ constexpr BYTE kAlpha = 128;
 
 // A w x h 32-bit DIB section of one premultiplied colour with alpha kAlpha.
 HBITMAP MakeAlphaBitmap(int w, int h, BYTE r, BYTE g, BYTE b) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = win::TopDown32BitInfo(w, h);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto* p = static_cast<BYTE*>(bits);
@@ -243,10 +245,11 @@ TEST_F(AlphaSideTest, FramesInsideAFrameAreListedEitherWayAndTheirSidesFollowIts
 
 namespace {
 
-// Whether every layered side lies directly above the frame: walking down the
-// z-order from each side meets no other visible window before the frame.
+// Whether every layered side lies directly above the frame (its top-level
+// window for a frame inside another): walking down the z-order from each side
+// meets no other visible window before it.
 ::testing::AssertionResult SidesJustAboveFrame(CFrameSkinWnd* frame) {
-    HWND hwnd = frame->GetSafeHwnd();
+    HWND hwnd = GetAncestor(frame->GetSafeHwnd(), GA_ROOT);
     std::vector<HWND> sides;
     for (Side s : {Side::Top, Side::Bottom, Side::Left, Side::Right}) sides.push_back(frame->AlphaSide(s)->Handle());
     for (HWND side : sides) {
@@ -292,6 +295,23 @@ TEST_F(AlphaSideTest, SidesStayDirectlyAboveTheirFrameThroughZOrderChanges) {
     SetWindowPos(window.Handle(), other.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Settle();
     EXPECT_TRUE(SidesJustAboveFrame(frame)) << "the frame placed right behind another window";
+
+    // A frame inside a window that lies behind another, raised among its
+    // siblings: its sides go directly above that window, not above
+    // everything.
+    TestWindow outer(Args());
+    HWND sibling = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, outer.Handle(), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    HWND inner = MakeChildFrame(outer.Handle());
+    SetWindowPos(sibling, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CFrameSkinWnd* innerFrame = Skinned(inner);
+    ASSERT_NE(innerFrame, nullptr);
+    ASSERT_TRUE(innerFrame->HasAlphaSides());
+    SetWindowPos(outer.Handle(), other.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(inner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    Settle();
+    EXPECT_TRUE(SidesJustAboveFrame(innerFrame)) << "a frame inside a window";
+    DestroyWindow(inner);
 }
 
 namespace {
@@ -344,4 +364,321 @@ TEST_F(AlphaSideTest, AFloatingFrameThatSharesItsOwnersActivationPassesTheFloatS
         DestroyWindow(floating);
     }
     SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_ownerPrevious));
+}
+
+namespace {
+
+// A region of the side window's own, or an empty one when it has none.
+struct SideRegion {
+    explicit SideRegion(HWND side) : region(CreateRectRgn(0, 0, 0, 0)) { has = GetWindowRgn(side, region) != ERROR; }
+    ~SideRegion() { DeleteObject(region); }
+    bool In(int x, int y) const { return has && PtInRegion(region, x, y); }
+    HRGN region;
+    bool has = false;
+};
+
+int WindowWidth(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return r.right - r.left;
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, SideWindowsTakeTheSidesOutlineAgainWhenTheirSizeChanges) {
+    // The top side's first part is cut: its top-left 10 x 8 pixels are not
+    // part of the frame.
+    auto* top = dynamic_cast<CTwfWndFrame*>(Skin().Element(2))->GetTopSide();
+    top->SetRegionOptions(0, std::make_shared<CImageRgn>(win::Region(CreateRectRgn(0, 8, 10, kTop)), 10, kTop), 0);
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        TestWindow window(Args(ex));
+        CFrameSkinWnd* frame = Skinned(window.Handle());
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(frame->HasAlphaSides());
+        HWND side = frame->AlphaSide(Side::Top)->Handle();
+        const bool rtl = ex != 0;
+        // The cut corner lies at the left, or at the right where a
+        // right-to-left frame shows its first part.
+        const auto check = [&](const char* when) {
+            const int w = WindowWidth(window.Handle());
+            const SideRegion region(side);
+            ASSERT_TRUE(region.has) << when;
+            const int cut = rtl ? w - 3 : 2, kept = rtl ? 2 : w - 3;
+            EXPECT_FALSE(region.In(cut, 2)) << when << " rtl " << rtl;
+            EXPECT_TRUE(region.In(cut, 12)) << when << " rtl " << rtl;
+            EXPECT_TRUE(region.In(kept, 2)) << when << " rtl " << rtl;
+            EXPECT_FALSE(region.In(w + 2, 2)) << when << " rtl " << rtl;
+            // The mouse meets the side only inside its outline (Wine's screen
+            // shows a layered window whole, region or not, but hit-tests
+            // with the region).
+            RECT sr;
+            GetWindowRect(side, &sr);
+            EXPECT_NE(WindowFromPoint({sr.left + cut, sr.top + 2}), side) << when << " rtl " << rtl;
+            EXPECT_EQ(WindowFromPoint({sr.left + kept, sr.top + 2}), side) << when << " rtl " << rtl;
+        };
+        check("first shown");
+        // Wider: the region given before ended at the old width.
+        RECT wr;
+        GetWindowRect(window.Handle(), &wr);
+        SetWindowPos(window.Handle(), nullptr, 0, 0, wr.right - wr.left + 120, wr.bottom - wr.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Settle();
+        check("widened");
+        // The left side (no region parts) is its whole rectangle.
+        const SideRegion left(frame->AlphaSide(Side::Left)->Handle());
+        EXPECT_TRUE(left.In(0, 0));
+        EXPECT_TRUE(left.In(kLeft - 1, 3));
+    }
+}
+
+TEST_F(AlphaSideTest, SidesOfAFrameInsideAWindowShowOnlyWhatItsParentShowsAndNothingUnderWindowsAbove) {
+    TestWindow outer(Args());
+    HWND inner = MakeChildFrame(outer.Handle());
+    // Half of the inner frame lies past the outer window's client area.
+    RECT client;
+    GetClientRect(outer.Handle(), &client);
+    SetWindowPos(inner, nullptr, client.right - 80, 20, 160, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    CFrameSkinWnd* frame = Skinned(inner);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    HWND top = frame->AlphaSide(Side::Top)->Handle();
+    {
+        const SideRegion region(top);
+        ASSERT_TRUE(region.has);
+        EXPECT_TRUE(region.In(10, 5));
+        EXPECT_TRUE(region.In(78, 5));
+        EXPECT_FALSE(region.In(82, 5)) << "past the parent's client area";
+        EXPECT_FALSE(region.In(150, 5)) << "past the parent's client area";
+    }
+    // A window above the outer one covers the first 40 pixels of the top
+    // side; the next move of the inner frame cuts them out.
+    RECT sr;
+    GetWindowRect(top, &sr);
+    TestWindowArgs coverArgs;
+    coverArgs.clientWidth = 40;
+    coverArgs.clientHeight = 60;
+    TestWindow cover(coverArgs);
+    SetWindowPos(cover.Handle(), HWND_TOP, sr.left - 1, sr.top - 20, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    RECT cr;
+    GetWindowRect(cover.Handle(), &cr);
+    SetWindowPos(inner, nullptr, client.right - 81, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle();
+    GetWindowRect(top, &sr);
+    const SideRegion region(top);
+    ASSERT_TRUE(region.has);
+    EXPECT_FALSE(region.In(cr.left - sr.left + 2, 5)) << "under the window above";
+    EXPECT_FALSE(region.In(cr.right - sr.left - 2, 5)) << "under the window above";
+    EXPECT_TRUE(region.In(cr.right - sr.left + 2, 5)) << "beside the window above";
+    DestroyWindow(inner);
+}
+
+namespace {
+
+// A kept bitmap's pixel (x, y from the top) as blue, green, red, alpha.
+const BYTE* KeptPixel(HBITMAP bitmap, int x, int y) {
+    static const BYTE none[4] = {};
+    DIBSECTION dib{};
+    if (GetObjectW(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return none;
+    const int row = dib.dsBmih.biHeight > 0 ? dib.dsBm.bmHeight - 1 - y : y;
+    return static_cast<const BYTE*>(dib.dsBm.bmBits) + row * dib.dsBm.bmWidthBytes + x * 4;
+}
+
+// The colour of a kept bitmap's pixel, alpha dropped.
+COLORREF KeptColour(HBITMAP bitmap, int x, int y) {
+    const BYTE* p = KeptPixel(bitmap, x, y);
+    return RGB(p[2], p[1], p[0]);
+}
+
+// A 16 x 16 icon of one opaque colour (mask all black, colour without alpha).
+HICON SolidIcon(COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP image = CreateCompatibleBitmap(screen, 16, 16);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, image);
+    HBRUSH brush = CreateSolidBrush(colour);
+    const RECT all{0, 0, 16, 16};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const std::vector<BYTE> zeros(16 * 16 / 8, 0);
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, zeros.data());
+    ICONINFO info{TRUE, 0, 0, mask, image};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(image);
+    return icon;
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
+    constexpr COLORREF kIconColour = RGB(0, 160, 0);
+    HICON icon = SolidIcon(kIconColour);
+    ASSERT_NE(icon, nullptr);
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+    element->SetNumber(487, 0); // text shown
+    element->SetColor(482, RGB(255, 0, 0));
+    TestWindowArgs args = Args();
+    args.caption = L"WWWWWWWWWWWW";
+    // The columns the text covers, left to right and right to left.
+    int firstColumn[2] = {}, lastColumn[2] = {}, width = 0;
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        args.exStyle = ex;
+        TestWindow window(args);
+        SendMessageW(window.Handle(), WM_SETICON, ICON_SMALL, LPARAM(icon));
+        SendMessageW(window.Handle(), WM_SETICON, ICON_BIG, LPARAM(icon));
+        CFrameSkinWnd* frame = Skinned(window.Handle());
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(frame->HasAlphaSides());
+        DIBSECTION dib{};
+        HBITMAP kept = frame->AlphaSide(Side::Top)->KeptBitmap();
+        ASSERT_EQ(GetObjectW(kept, sizeof dib, &dib), int(sizeof dib));
+        const auto* bits = static_cast<const BYTE*>(dib.dsBm.bmBits);
+        int text = 0, invalid = 0;
+        for (int y = 0; y < dib.dsBm.bmHeight; ++y)
+            for (int x = 0; x < dib.dsBm.bmWidth; ++x) {
+                const BYTE* p = bits + y * dib.dsBm.bmWidthBytes + x * 4;
+                // Premultiplied: no colour above its alpha.
+                if (p[0] > p[3] || p[1] > p[3] || p[2] > p[3]) ++invalid;
+                // Red text over the side image (alpha kAlpha) raises alpha.
+                if (p[3] > kAlpha + 40 && p[2] > 2 * p[1] + 40) {
+                    const int i = ex ? 1 : 0;
+                    if (!text++ || x < firstColumn[i]) firstColumn[i] = x;
+                    lastColumn[i] = std::max(lastColumn[i], x);
+                }
+            }
+        width = dib.dsBm.bmWidth;
+        EXPECT_EQ(invalid, 0) << "rtl " << ex;
+        EXPECT_GT(text, 30) << "rtl " << ex;
+        // The icon is opaque where its mask says so (a right-to-left frame's
+        // top side is drawn mirrored).
+        const RECT r = frame->CaptionIconRect();
+        ASSERT_FALSE(IsRectEmpty(&r));
+        const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+        const int shownX = ex ? dib.dsBm.bmWidth - 1 - x : x;
+        EXPECT_EQ(KeptPixel(kept, shownX, y)[3], 255) << "rtl " << ex;
+        EXPECT_EQ(KeptColour(kept, shownX, y), kIconColour) << "rtl " << ex;
+    }
+    // Right to left, the text shows where the mirror puts it.
+    EXPECT_NEAR(firstColumn[1], width - 1 - lastColumn[0], 3);
+    EXPECT_NEAR(lastColumn[1], width - 1 - firstColumn[0], 3);
+    DestroyIcon(icon);
+}
+
+namespace {
+
+void MouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void MoveCursorTo(POINT p) {
+    SetCursorPos(p.x, p.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+} // namespace
+
+TEST_F(AlphaSideTest, CaptionButtonsOnTheTopSideLightUpPressAndCloseUnderRealInput) {
+    constexpr COLORREF kNormal = RGB(0, 0, 200), kHot = RGB(0, 200, 0), kPressed = RGB(200, 0, 200);
+    Skin().SolidImage(2, 456, kNormal, 16, 14);
+    Skin().SolidImage(2, 457, kPressed, 16, 14);
+    Skin().SolidImage(2, 458, kHot, 16, 14);
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+    element->SetNumberPair(493, 16, 14); // close size
+    element->SetNumberPair(489, 4, 4);   // close offset from the right
+    POINT parked;
+    GetCursorPos(&parked);
+    TestWindow window(Args());
+    SetForegroundWindow(window.Handle());
+    CFrameSkinWnd* frame = Skinned(window.Handle());
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    CTWFrameAlphaSide* top = frame->AlphaSide(Side::Top);
+    const Rect close = CaptionButtonRect(kCloseButton, frame->ButtonsInput());
+    ASSERT_FALSE(close.IsEmpty());
+    const POINT centre{(close.left + close.right) / 2, (close.top + close.bottom) / 2};
+    EXPECT_EQ(KeptColour(top->KeptBitmap(), centre.x, centre.y), kNormal);
+
+    RECT wr;
+    GetWindowRect(window.Handle(), &wr);
+    MoveCursorTo({wr.left + centre.x, wr.top + centre.y});
+    Settle();
+    EXPECT_EQ(WindowFromPoint({wr.left + centre.x, wr.top + centre.y}), top->Handle());
+    EXPECT_EQ(frame->GetHotButton(), kCloseButton);
+    EXPECT_EQ(KeptColour(top->KeptBitmap(), centre.x, centre.y), kHot) << "hot";
+
+    // Out of the window altogether: the side never sees the cursor again.
+    MoveCursorTo({wr.right + 40, wr.bottom + 40});
+    // Wine notices the leave on a timer (about 400 ms): wait for it, with a
+    // limit.
+    const DWORD start = GetTickCount();
+    while (frame->GetHotButton() != kNoButton && GetTickCount() - start < 3000) Settle();
+    EXPECT_EQ(frame->GetHotButton(), kNoButton);
+    EXPECT_EQ(KeptColour(top->KeptBitmap(), centre.x, centre.y), kNormal) << "left";
+
+    // Pressed while held; released over it, the frame closes.
+    MoveCursorTo({wr.left + centre.x, wr.top + centre.y});
+    Settle();
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+    EXPECT_EQ(KeptColour(top->KeptBitmap(), centre.x, centre.y), kPressed) << "pressed";
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_FALSE(IsWindow(window.Handle())) << "closed";
+    SetCursorPos(parked.x, parked.y);
+}
+
+TEST_F(AlphaSideTest, ClicksOnTheSidesOfAFrameBlockedByItsModalDialogDoNothing) {
+    Skin().SolidImage(2, 456, RGB(0, 0, 200), 16, 14);
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+    element->SetNumberPair(493, 16, 14); // close size
+    element->SetNumberPair(489, 4, 4);   // close offset from the right
+    POINT parked;
+    GetCursorPos(&parked);
+    TestWindow window(Args());
+    HWND hwnd = window.Handle();
+    CFrameSkinWnd* frame = Skinned(hwnd);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(frame->HasAlphaSides());
+    // A modal dialog of the frame, away from it; the frame is disabled.
+    RegisterFrameClass();
+    HWND dialog =
+        CreateWindowExW(WS_EX_DLGMODALFRAME, kFrameClass, L"modal", WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME,
+                        700, 600, 160, 100, hwnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(dialog, nullptr);
+    EnableWindow(hwnd, FALSE);
+    SetForegroundWindow(dialog);
+    Settle();
+    ASSERT_EQ(GetActiveWindow(), dialog);
+
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    const Rect close = CaptionButtonRect(kCloseButton, frame->ButtonsInput());
+    const POINT points[] = {{wr.left + (close.left + close.right) / 2, wr.top + (close.top + close.bottom) / 2},
+                            {wr.left + 60, wr.top + 8},  // the caption
+                            {wr.left + 2, wr.top + 60}}; // the left side
+    for (POINT p : points) {
+        MoveCursorTo(p);
+        Settle();
+        MouseButton(MOUSEEVENTF_LEFTDOWN);
+        Settle();
+        MouseButton(MOUSEEVENTF_LEFTUP);
+        Settle();
+        EXPECT_TRUE(IsWindow(hwnd)) << p.x << "," << p.y;
+        EXPECT_EQ(GetActiveWindow(), dialog) << p.x << "," << p.y;
+        if (!IsWindow(hwnd)) break;
+        RECT now;
+        GetWindowRect(hwnd, &now);
+        EXPECT_EQ(now.left, wr.left) << "not moved";
+    }
+    SetCursorPos(parked.x, parked.y);
+    DestroyWindow(dialog);
 }

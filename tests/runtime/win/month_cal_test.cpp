@@ -9,60 +9,23 @@
 #include "runtime/controls/month_cal.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
-#include "tests/harness/capture.h"
-#include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/date_controls_fixture.h"
 
 using namespace hexmoor::test;
 namespace ctype = hexmoor::rt::ctype;
 
 namespace {
 
-constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
+using namespace hexmoor::test::dates;
 
-COLORREF IdColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
-
-void Repaint(HWND hwnd) {
-    PumpMessages();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
-
-long CountIn(const PixelBuffer& pixels, const RECT& box, COLORREF colour) {
-    long count = 0;
-    for (int y = std::max(0L, box.top); y < std::min(LONG(pixels.Height()), box.bottom); ++y)
-        for (int x = std::max(0L, box.left); x < std::min(LONG(pixels.Width()), box.right); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++count;
-    return count;
-}
-
-long Count(const PixelBuffer& pixels, int id) {
-    return CountIn(pixels, RECT{0, 0, pixels.Width(), pixels.Height()}, IdColour(id));
-}
-
-SYSTEMTIME Date(WORD year, WORD month, WORD day) {
-    SYSTEMTIME t{};
-    t.wYear = year;
-    t.wMonth = month;
-    t.wDay = day;
-    return t;
-}
-
-class MonthCalTest : public RuntimeTest {
+class MonthCalTest : public DateControlsTest {
 protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES};
-        InitCommonControlsEx(&icc);
-        StartRuntime(true);
-        Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
+    MonthCalTest() : DateControlsTest({20, 20, 760, 520}) {}
+    void AddElements() override {
         for (int id = 630; id <= 639; ++id) Skin().SolidImage(38, WORD(id), IdColour(id));
         CTwfObj* calendar = Skin().Element(38);
         for (int id = 640; id <= 645; ++id) calendar->SetColor(WORD(id), IdColour(id));
         Skin().SolidImage(22, 405, IdColour(405)); // the picker of the drop-down
-        SkinLoaded();
-        EnableSkinning();
-        dialog_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 20, 20, 760, 520, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-        ASSERT_TRUE(dialog_);
     }
     // A calendar showing June 2026 (today 10 June, 15 June selected), `width`
     // 0 for its minimal size.
@@ -84,16 +47,8 @@ protected:
                      (height ? height : minimal.bottom) + extra, SWP_NOMOVE | SWP_NOZORDER);
         return calendar;
     }
-    void SkinAll() {
-        ApplySkinToWindow(dialog_, 1);
-        Repaint(dialog_);
-    }
+    void SkinAll() { SkinDialog(); }
     static CTWMonthCal* Object(HWND hwnd) { return dynamic_cast<CTWMonthCal*>(GetSkinnedWindowObject(hwnd)); }
-    void TearDown() override {
-        if (dialog_) DestroyWindow(dialog_);
-        RuntimeTest::TearDown();
-    }
-    HWND dialog_ = nullptr;
 };
 
 } // namespace
@@ -112,8 +67,8 @@ TEST_F(MonthCalTest, EveryPartInItsOwnColour) {
     } parts[] = {{630, "background"}, {631, "previous button"}, {634, "next button"},   {637, "title"},
                  {638, "today mark"}, {639, "day area"},        {640, "selection"},     {641, "selected day"},
                  {642, "days"},       {643, "title text"},      {644, "trailing days"}, {645, "day names"}};
-    for (const Part& part : parts) EXPECT_GT(Count(pixels, part.id), 0) << part.what;
-    for (int id : {632, 633, 635, 636}) EXPECT_EQ(Count(pixels, id), 0) << id;
+    for (const Part& part : parts) EXPECT_GT(CountId(pixels, part.id), 0) << part.what;
+    for (int id : {632, 633, 635, 636}) EXPECT_EQ(CountId(pixels, id), 0) << id;
 }
 
 TEST_F(MonthCalTest, OneOrTwoColumnsByWidth) {
@@ -156,10 +111,10 @@ TEST_F(MonthCalTest, WeekNumbersRangeAndNoToday) {
         EXPECT_GT(CountIn(pixels, column, IdColour(645)), 0) << "week numbers";
     }
     const PixelBuffer pixels = CaptureClient(range);
-    EXPECT_EQ(Count(pixels, 638), 0) << "no today mark";
+    EXPECT_EQ(CountId(pixels, 638), 0) << "no today mark";
     // Four selected days: two ends with ellipses and the fill between.
-    EXPECT_GT(Count(pixels, 640), 4 * 40);
-    EXPECT_GT(Count(pixels, 641), 0);
+    EXPECT_GT(CountId(pixels, 640), 4 * 40);
+    EXPECT_GT(CountId(pixels, 641), 0);
 }
 
 TEST_F(MonthCalTest, ButtonsPressedDraggedOutAndDisabled) {
@@ -184,9 +139,9 @@ TEST_F(MonthCalTest, ButtonsPressedDraggedOutAndDisabled) {
     EnableWindow(calendar, FALSE);
     Repaint(calendar);
     const PixelBuffer pixels = CaptureClient(calendar);
-    EXPECT_GT(Count(pixels, 633), 0);
-    EXPECT_GT(Count(pixels, 636), 0);
-    EXPECT_EQ(Count(pixels, 631) + Count(pixels, 634), 0);
+    EXPECT_GT(CountId(pixels, 633), 0);
+    EXPECT_GT(CountId(pixels, 636), 0);
+    EXPECT_EQ(CountId(pixels, 631) + CountId(pixels, 634), 0);
 }
 
 TEST_F(MonthCalTest, PickerDropDownIsSkinned) {
@@ -207,9 +162,18 @@ TEST_F(MonthCalTest, PickerDropDownIsSkinned) {
     EXPECT_EQ(GetSkinnedWindowType(calendar), ctype::kMonthCal);
     Repaint(calendar);
     const PixelBuffer pixels = CaptureClient(calendar);
-    EXPECT_GT(Count(pixels, 639), 0);
-    EXPECT_GT(Count(pixels, 637), 0);
-    EXPECT_GT(Count(pixels, 642), 0);
+    EXPECT_GT(CountId(pixels, 639), 0);
+    EXPECT_GT(CountId(pixels, 637), 0);
+    EXPECT_GT(CountId(pixels, 642), 0);
+    // Its plain one-pixel border comes from the background image too.
+    const PixelBuffer window = CaptureWindow(calendar);
+    long ring = 0, background = 0;
+    for (int x = 0; x < window.Width(); ++x)
+        for (int y : {0, window.Height() - 1}) {
+            ++ring;
+            if ((window.At(x, y) & 0xFFFFFF) == (IdColour(630) & 0xFFFFFF)) ++background;
+        }
+    EXPECT_EQ(background, ring) << "top and bottom border rows";
     SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
     PumpMessages();
 }
@@ -222,8 +186,8 @@ TEST_F(MonthCalTest, TooSmallForAMonthShowsBackgroundAndButtonsOnly) {
     ASSERT_TRUE(object);
     EXPECT_TRUE(object->GetMonthBoxes().empty());
     const PixelBuffer pixels = CaptureClient(calendar);
-    EXPECT_GT(Count(pixels, 630), 0);
-    for (int id : {637, 639, 642, 644, 645}) EXPECT_EQ(Count(pixels, id), 0) << id;
+    EXPECT_GT(CountId(pixels, 630), 0);
+    for (int id : {637, 639, 642, 644, 645}) EXPECT_EQ(CountId(pixels, id), 0) << id;
 }
 
 TEST_F(MonthCalTest, NoTodayLeavesOutTheTodayLineAndMark) {
@@ -238,6 +202,6 @@ TEST_F(MonthCalTest, NoTodayLeavesOutTheTodayLineAndMark) {
         return CountIn(pixels, RECT{box.left, box.bottom - 14, box.right, box.bottom + 4}, IdColour(642));
     };
     EXPECT_GT(below(plain), 0) << "today line text";
-    EXPECT_EQ(Count(CaptureClient(noToday), 638), 0);
+    EXPECT_EQ(CountId(CaptureClient(noToday), 638), 0);
     EXPECT_LT(below(noToday), below(plain));
 }
