@@ -1,6 +1,7 @@
 #pragma once
-// A cached window-sized copy of the skinned parent's background, as the
-// skinned statics and range controls keep it.
+// A cached copy of the skinned parent's background: window-sized as the
+// skinned statics and range controls keep it, client-sized as the header
+// and the tab control keep it.
 
 #include <windows.h>
 
@@ -14,4 +15,9 @@ class CTWWnd;
 // EraseBackground draws (the skinned parent's background under it), then
 // whatever `decorate` draws over it. Returns the bitmap.
 HBITMAP RebuildParentBackground(CTWWnd& object, hexmoor::win::Bitmap& cache,
+                                const std::function<void(HDC, const RECT&)>& decorate = {});
+
+// The same at the size of the client area, over the system's face colour
+// (what shows where no skinned parent draws). Null for an empty client area.
+HBITMAP RebuildClientBackground(CTWWnd& object, hexmoor::win::Bitmap& cache,
                                 const std::function<void(HDC, const RECT&)>& decorate = {});

@@ -31,6 +31,16 @@ WindowAndClient BarRects(HWND hwnd) {
     return r;
 }
 
+LRESULT PaintBarNonClient(CTWWnd& object, HWND hwnd, HDC dc) {
+    CTWDraw draw;
+    if (dc)
+        draw.AttachDC(dc, nullptr, FALSE);
+    else
+        draw.Begin(hwnd, CTWDraw::kGetWindowDC, nullptr, FALSE);
+    if (draw.GetDrawDC()) object.PaintBorder(draw.GetDrawDC());
+    return 0;
+}
+
 LRESULT DefaultCalcWithoutEdges(CTWWnd& object, HWND hwnd) {
     const LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
     const LONG_PTR kept = ex & (WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL);

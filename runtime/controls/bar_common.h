@@ -1,8 +1,9 @@
 #pragma once
 // What the skinned toolbar and status bar share: the element image drawn
 // over a box (white under a GDI+ image so its alpha shows over white), the
-// window and client rectangles in window coordinates, the non-client
-// calculation without the system's edges, and the name reset.
+// window and client rectangles in window coordinates, the non-client paint,
+// the non-client calculation without the system's edges, and the name
+// reset.
 
 #include <windows.h>
 
@@ -26,6 +27,11 @@ struct WindowAndClient {
     bool Same() const { return EqualRect(&window, &client) != FALSE; }
 };
 WindowAndClient BarRects(HWND hwnd);
+
+// The non-client paint both bars share: a context on the given DC, or on the
+// window's own DC when there is none, handed to the object's PaintBorder.
+// Answers 0.
+LRESULT PaintBarNonClient(CTWWnd& object, HWND hwnd, HDC dc);
 
 // The default non-client calculation with the extended style cut down to
 // its direction bits, so that it adds no edge; the style is put back after.

@@ -4,6 +4,7 @@
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/button_format.h"
+#include "runtime/manager/controls_manager.h"
 #include "runtime/text/support_unicode.h"
 
 using namespace hexmoor;
@@ -73,12 +74,39 @@ LRESULT CTWButtonBase::DoubleClickButton() {
     return r;
 }
 
-void CTWButtonBase::DrawWithFade(CTWDraw& draw, const RECT& rect, CMrgBitmap* normal, CMrgBitmap* hot,
-                                 CMrgBitmap* current, bool* missing) {
+LRESULT CTWButtonBase::SetCheckAmongSiblings(WPARAM wp, int framework, bool quietWhileCaptured) {
+    const bool quiet = IsWindowVisible(hWnd_) || (quietWhileCaptured && GetCapture() == hWnd_);
+    if (quiet) SendMessageW(hWnd_, WM_SETREDRAW, FALSE, 0);
+    Default();
+    if (quiet) SendMessageW(hWnd_, WM_SETREDRAW, TRUE, 0);
+    if (framework == 2) {
+        if (wp) {
+            const int type = GetType();
+            for (HWND sibling = GetWindow(GetParent(hWnd_), GW_CHILD); sibling;
+                 sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+                CTWWnd* object = GetSkinnedWindowObject(sibling);
+                if (!object || object->GetType() != type || !IsWindowVisible(sibling)) continue;
+                static_cast<CTWButtonBase*>(object)->SetCheckedFlag(sibling == hWnd_ ? 1 : 0);
+                object->RedrawNow(FALSE);
+            }
+        } else {
+            SetCheckedFlag(0);
+        }
+    } else {
+        SetCheckedFlag(int(wp));
+    }
+    RedrawNow(FALSE);
+    return 0;
+}
+
+template <class ImageOf>
+void CTWButtonBase::DrawWithFade(CTWDraw& draw, const RECT& rect, ImageOf image, bool* missing) {
     RECT r = rect;
     if (fadeEnabled_ && fade_ && !fadeStopped_) {
         const FadeRecord snapshot = fade_->Snapshot();
         if (snapshot.current != snapshot.low) {
+            CMrgBitmap* normal = image(kNormal);
+            CMrgBitmap* hot = image(kHot);
             if (!normal || !hot) {
                 if (missing) *missing = true;
             }
@@ -89,24 +117,26 @@ void CTWButtonBase::DrawWithFade(CTWDraw& draw, const RECT& rect, CMrgBitmap* no
             return;
         }
     }
-    if (current) draw.DrawSkinImage(&r, current, FALSE, nullptr);
+    if (CMrgBitmap* current = image(state_)) draw.DrawSkinImage(&r, current, FALSE, nullptr);
 }
 
 void CTWButtonBase::DrawBackground(CTWDraw& draw, const RECT& rect) {
     EraseBackground(draw.GetDrawDC(), hWnd_, nullptr);
-    DrawWithFade(draw, rect, GetStateImage(kNormal), GetStateImage(kHot), GetStateImage(state_), nullptr);
+    DrawWithFade(
+        draw, rect, [this](int state) { return GetStateImage(state); }, nullptr);
 }
 
 RECT CTWButtonBase::DrawGlyph(CTWDraw& draw, RECT* content) {
-    CMrgBitmap* image = GetGlyphImage(state_);
-    if (!image || !content) return {0, 0, 0, 0};
+    CMrgBitmap* current = content ? GetGlyphImage(state_) : nullptr;
+    if (!current) return {0, 0, 0, 0};
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     const button::GlyphPlacement g =
         button::PlaceGlyph({content->left, content->top, content->right, content->bottom}, (style & BS_LEFTTEXT) != 0);
     *content = {g.content.left, g.content.top, g.content.right, g.content.bottom};
     const RECT glyph{g.glyph.left, g.glyph.top, g.glyph.right, g.glyph.bottom};
     bool missing = false;
-    DrawWithFade(draw, glyph, GetGlyphImage(kNormal), GetGlyphImage(kHot), image, &missing);
+    DrawWithFade(
+        draw, glyph, [&](int state) { return state == state_ ? current : GetGlyphImage(state); }, &missing);
     if (missing) return {0, 0, 0, 0};
     return glyph;
 }
@@ -218,6 +248,8 @@ void CTWButtonBase::StopFadeForPress() {
 }
 
 LRESULT CTWButtonBase::PaintFace(HDC given, bool withGlyph) {
+    paintFocus_ = GetFocus();
+    painting_ = true;
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
@@ -233,5 +265,6 @@ LRESULT CTWButtonBase::PaintFace(HDC given, bool withGlyph) {
     }
     DrawContent(draw, content);
     draw.Release();
+    painting_ = false;
     return 0;
 }

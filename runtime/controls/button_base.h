@@ -43,7 +43,11 @@ protected:
     CMrgBitmap* Image(WORD id) const;
     COLORREF Colour(WORD id) const;
     POINT Offset(WORD id) const;
-    bool HasFocus() const { return GetFocus() == hWnd_; }
+    // Whether the button has the focus. While a face is painted the answer
+    // is read once and kept: every image and colour query of that paint
+    // asks it again.
+    HWND FocusWindow() const { return painting_ ? paintFocus_ : GetFocus(); }
+    bool HasFocus() const { return FocusWindow() == hWnd_; }
 
     // The state from a client point: pressed while the button is down,
     // hot otherwise; normal outside the client area.
@@ -69,6 +73,14 @@ protected:
     LRESULT PressButton(LPARAM lp, bool captureAfterDefault, bool quiet);
     LRESULT ReleaseButton(bool quiet);
     LRESULT DoubleClickButton();
+    // BM_SETCHECK of radios and push-like buttons: the default processing
+    // with drawing off while the window is visible (or, with
+    // `quietWhileCaptured`, holds the mouse). Host framework kind 2 checks
+    // this button and unchecks every visible skinned sibling of the same
+    // type, each redrawn; other kinds take wParam. Then a redraw; answers 0.
+    LRESULT SetCheckAmongSiblings(WPARAM wp, int framework, bool quietWhileCaptured);
+    // The checked flag a derived button keeps for the call above.
+    virtual void SetCheckedFlag(int) {}
 
     int state_ = kNormal;
     BOOL buttonDown_ = FALSE;
@@ -76,6 +88,12 @@ protected:
     hexmoor::rt::HoverTracker hover_;
 
 private:
-    void DrawWithFade(CTWDraw& draw, const RECT& rect, CMrgBitmap* normal, CMrgBitmap* hot, CMrgBitmap* current,
-                      bool* missing);
+    // Draws the image of the current state, or, while a hover fade runs,
+    // the normal image with the hot one blended over it; `image` answers the
+    // image of a state and is asked only for the images drawn.
+    template <class ImageOf>
+    void DrawWithFade(CTWDraw& draw, const RECT& rect, ImageOf image, bool* missing);
+
+    bool painting_ = false;
+    HWND paintFocus_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "runtime/controls/check_box.h"
 
+#include "base/win/dib.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
@@ -89,8 +90,7 @@ HBITMAP CTWCheckBox::GetBackgroundBitmap(BOOL rebuild) {
     GetClientRect(hWnd_, &client);
     WindowDC screen(nullptr);
     MemoryDC memory(screen.Get());
-    hexmoor::win::Bitmap bitmap(
-        CreateCompatibleBitmap(screen.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+    hexmoor::win::Bitmap bitmap(CreateScreenBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     {
         SelectGuard select(memory.Get(), bitmap.Get());
         EraseBackground(memory.Get(), hWnd_, nullptr);
@@ -202,29 +202,7 @@ LRESULT CTWRadio::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: return Paint(nullptr);
     case WM_ERASEBKGND: return 1;
     case WM_SETFONT: return SetFont(wp, lp, true);
-    case BM_SETCHECK: {
-        const bool visible = IsWindowVisible(hWnd_) != FALSE;
-        if (visible) SendMessageW(hWnd_, WM_SETREDRAW, FALSE, 0);
-        Default();
-        if (visible) SendMessageW(hWnd_, WM_SETREDRAW, TRUE, 0);
-        if (framework == 2) {
-            const HWND parent = GetParent(hWnd_);
-            if (wp) {
-                for (HWND sibling = GetWindow(parent, GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-                    CTWWnd* object = GetSkinnedWindowObject(sibling);
-                    if (!object || object->GetType() != 7 || !IsWindowVisible(sibling)) continue;
-                    static_cast<CTWRadio*>(object)->SetChecked(sibling == hWnd_);
-                    object->RedrawNow(FALSE);
-                }
-            } else {
-                checked_ = FALSE;
-            }
-        } else {
-            checked_ = wp != 0;
-        }
-        RedrawNow(FALSE);
-        return 0;
-    }
+    case BM_SETCHECK: return SetCheckAmongSiblings(wp, framework, false);
     case WM_MOUSEMOVE: HoverMouseMove(lp); return Default();
     case WM_LBUTTONDOWN: return PressButton(lp, framework == 2, false);
     case WM_LBUTTONUP: return ReleaseButton(false);

@@ -43,11 +43,11 @@ public:
     void InitMode(const char* className) override;
     LRESULT OnReflectedCtlColor(BOOL* handled, HDC dc, HWND parent) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
-    void SetChecked(BOOL checked) { checked_ = checked; }
 
 protected:
     int Kind() const override { return 7; }
     int CheckShown() override;
+    void SetCheckedFlag(int checked) override { checked_ = checked != 0; }
 
 private:
     BOOL checked_ = FALSE;

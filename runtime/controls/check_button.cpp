@@ -70,29 +70,7 @@ LRESULT CTWCheckButton::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return r;
     }
-    case BM_SETCHECK: {
-        const bool quiet = IsWindowVisible(hWnd_) || GetCapture() == hWnd_;
-        if (quiet) SendMessageW(hWnd_, WM_SETREDRAW, FALSE, 0);
-        Default();
-        if (quiet) SendMessageW(hWnd_, WM_SETREDRAW, TRUE, 0);
-        if (framework == 2) {
-            if (wp) {
-                for (HWND sibling = GetWindow(GetParent(hWnd_), GW_CHILD); sibling;
-                     sibling = GetWindow(sibling, GW_HWNDNEXT)) {
-                    CTWWnd* object = GetSkinnedWindowObject(sibling);
-                    if (!object || object->GetType() != 39 || !IsWindowVisible(sibling)) continue;
-                    static_cast<CTWCheckButton*>(object)->SetChecked(sibling == hWnd_ ? 1 : 0);
-                    object->RedrawNow(FALSE);
-                }
-            } else {
-                checked_ = 0;
-            }
-        } else {
-            checked_ = int(wp);
-        }
-        RedrawNow(FALSE);
-        return 0;
-    }
+    case BM_SETCHECK: return SetCheckAmongSiblings(wp, framework, true);
     case WM_KEYDOWN:
     case WM_KEYUP: return QuietDefault();
     case WM_MOUSEMOVE: HoverMouseMove(lp); return DefaultQuietlyIf(framework == 2);

@@ -16,7 +16,9 @@ public:
     CMrgBitmap* GetStateImage(int state) override;
     POINT GetPressedTextOffset() override { return Offset(680); }
     POINT GetTextOffset() override { return Offset(679); }
-    void SetChecked(int checked) { checked_ = checked; }
+
+protected:
+    void SetCheckedFlag(int checked) override { checked_ = checked; }
 
 private:
     int checked_ = 0;

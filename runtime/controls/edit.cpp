@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "base/win/rect.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/combo_box.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/list_ctrl.h"
+#include "runtime/controls/tree_ctrl.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
+#include "runtime/logic/range_layout.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
@@ -19,6 +23,7 @@
 using namespace hexmoor;
 using namespace hexmoor::rt;
 namespace ed = hexmoor::rt::edit;
+namespace rg = hexmoor::rt::range;
 
 namespace {
 
@@ -136,9 +141,13 @@ BOOL CTWEdit::Enable(BOOL on) {
     if (!parentObject) return TRUE;
     const int parentType = parentObject->GetType();
     if (parentType == ctype::kListView) {
+        // The list view's own label editor (it asked for one with
+        // LVM_EDITLABEL) and the shell's folder view keep the system look.
+        auto* list = dynamic_cast<CTWListCtrl*>(parentObject);
         wchar_t text[16] = {};
         GetWindowTextW(parent, text, 16);
-        if (_wcsnicmp(text, L"FolderView", 10) == 0) {
+        if ((list && list->IsLabelEditRequested()) || _wcsnicmp(text, L"FolderView", 10) == 0) {
+            if (list) list->SetLabelEditRequested(FALSE);
             systemLook_ = true;
             SetActive(FALSE, 0);
             return FALSE;
@@ -234,9 +243,12 @@ HBITMAP CTWEdit::GetBackgroundBitmap(BOOL rebuild) {
             }
         }
         if (draw) {
+            // Widened over an up-down control beside the edit.
+            RECT span = ImageBox();
+            OffsetRect(&span, -wr.left, -wr.top);
             CTWDraw painter;
             painter.AttachDC(memory.Get(), nullptr, FALSE);
-            painter.DrawSkinImage(&whole, image, centreOnly, nullptr);
+            painter.DrawSkinImage(&span, image, centreOnly, nullptr);
             painter.Release();
         }
     }
@@ -244,13 +256,29 @@ HBITMAP CTWEdit::GetBackgroundBitmap(BOOL rebuild) {
     return background_.Get();
 }
 
+void CTWEdit::SetSpinSide(HWND spin, int side) {
+    spin_ = side ? spin : nullptr;
+    spinSide_ = spin_ ? side : 0;
+    if (!hWnd_ || !element_) return;
+    GetBackgroundBitmap(TRUE);
+    if (IsWindowVisible(hWnd_)) RedrawNow(TRUE);
+}
+
+RECT CTWEdit::ImageBox() const {
+    const CWindowRect self(hWnd_);
+    if (!spinSide_ || !spin_ || !IsWindow(spin_) || GetSkinnedWindowType(spin_) != ctype::kSpin) return self;
+    const CWindowRect spin(spin_);
+    return ToRECT(rg::EditBoxJoinedWithSpin(FromRECT(self), FromRECT(spin), spinSide_));
+}
+
 LRESULT CTWEdit::EraseBackground(HDC dc, HWND child, const RECT* rect) {
     if (!element_) return 0;
     if (child && child != hWnd_ && rect) {
         // A child of the edit: its skinned parent's background first, then
         // the part of the edit's image that lies under the child.
-        EraseWithParent(hWnd_, dc, hWnd_, nullptr);
-        const CWindowRect self(hWnd_), under(child);
+        EraseWithParent(hWnd_, dc, child, nullptr);
+        const RECT self = ImageBox();
+        const CWindowRect under(child);
         const RECT dest{self.left - under.left, self.top - under.top, self.right - under.left, self.bottom - under.top};
         CMrgBitmap* image = element_->GetImage(IsWindowEnabled(hWnd_) ? kImageNormal : kImageDisabled);
         if (image) {
@@ -583,6 +611,12 @@ LRESULT CTWEdit::OnChar(WPARAM, LPARAM) {
 }
 
 LRESULT CTWEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_DESTROY) {
+        // A tree's label editor going away: the tree draws the item again.
+        const HWND parent = GetParent(hWnd_);
+        if (auto* tree = dynamic_cast<CTWTreeCtrl*>(parent ? GetSkinnedWindowObject(parent) : nullptr))
+            tree->ForgetLabelEdit(hWnd_);
+    }
     if (Gated()) return Default();
     if (richEdit_) return CTWWnd::WindowProc(msg, wp, lp);
     switch (msg) {

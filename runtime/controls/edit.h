@@ -38,6 +38,13 @@ public:
     HWND GetHostWindow() const { return host_; }
     void SetHostWindow(HWND host) { host_ = host; }
     bool IsRichEdit() const { return richEdit_ != FALSE; }
+    // The up-down control whose buddy the edit is and the side of the edit
+    // it sits on (4 right, 8 left; 0 none): the edit's image then spans
+    // both windows, so the edit's border stays open toward the arrows and
+    // the arrows show its far side. The background is rebuilt and the
+    // border repainted.
+    void SetSpinSide(HWND spin, int side);
+    int GetSpinSide() const { return spinSide_; }
     // The advance of a run of text in the DC's font: the run written twice
     // less the run once, so the last character's overhang does not count.
     static int MeasureEditRun(HDC dc, const wchar_t* run, int length);
@@ -63,6 +70,9 @@ protected:
     // The position of a character (x and y as signed 16-bit halves); false
     // when the control answers -1, -1.
     bool PosFromChar(int index, POINT* out) const;
+    // The box the edit's image spans, in screen coordinates: the window,
+    // widened over an up-down control on the side it was told.
+    RECT ImageBox() const;
 
     BOOL paintSuppressed_ = FALSE;
     HWND host_ = nullptr;
@@ -71,6 +81,8 @@ protected:
     int savedEnd_ = 0;
     BOOL richEdit_ = FALSE;
     POINT lastMouse_{-1, -1};
+    HWND spin_ = nullptr;
+    int spinSide_ = 0;
     // Switched off by Enable (label editor, owner-drawn combo): the control
     // keeps its own look even when the caller switches the object on again.
     bool systemLook_ = false;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "base/win/dib.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/element_reset.h"
 #include "runtime/draw/tw_draw.h"
@@ -43,19 +45,7 @@ HBITMAP CTWHeader::GetBackgroundBitmap(BOOL rebuild) {
     if (background_ && !rebuild) return background_.Get();
     background_.Reset();
     if (!element_ || !element_->GetEnabled() || !hWnd_) return nullptr;
-    CClientRect client(hWnd_);
-    if (client.Width() <= 0 || client.Height() <= 0) return nullptr;
-    WindowDC screen(nullptr);
-    Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
-    if (!bitmap) return nullptr;
-    MemoryDC memory(screen.Get());
-    {
-        SelectGuard select(memory.Get(), bitmap.Get());
-        FillRect(memory.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-        EraseBackground(memory.Get(), hWnd_, nullptr);
-    }
-    background_ = std::move(bitmap);
-    return background_.Get();
+    return RebuildClientBackground(*this, background_);
 }
 
 LRESULT CTWHeader::EraseBackground(HDC dc, HWND child, const RECT* rect) {

@@ -268,9 +268,20 @@ LRESULT CTWListBox::Paint(HDC given) {
     ::SetBkMode(dc, TRANSPARENT);
     const CSupportUnicode text(hWnd_, this);
     CUnicodeString itemText;
-    for (int index = int(SendMessageW(hWnd_, LB_GETTOPINDEX, 0, 0)); index < count; ++index) {
+    // Rows of one height in one column follow each other: only the first
+    // row's rectangle is asked of the control (each question is a message).
+    const bool evenRows = !(style & (LBS_MULTICOLUMN | LBS_OWNERDRAWVARIABLE));
+    const int topIndex = int(SendMessageW(hWnd_, LB_GETTOPINDEX, 0, 0));
+    RECT topRow{};
+    for (int index = topIndex; index < count; ++index) {
         RECT item{};
-        if (SendMessageW(hWnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR) break;
+        if (evenRows && index > topIndex) {
+            item = topRow;
+            OffsetRect(&item, 0, (index - topIndex) * (topRow.bottom - topRow.top));
+        } else if (SendMessageW(hWnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+            break;
+        }
+        if (index == topIndex) topRow = item;
         RECT meet{};
         if (!IntersectRect(&meet, &item, &client)) break;
         if ((style & LBS_MULTICOLUMN) && !(style & WS_HSCROLL)) {

@@ -6,10 +6,13 @@
 #include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/logic/list_layout.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
+#include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/text/support_unicode.h"
@@ -115,7 +118,10 @@ LRESULT CTWListCtrl::OnReflectedNotify(BOOL* handled, ReflectRecord* record) {
         if (!(GetWindowLongPtrW(hWnd_, GWL_STYLE) & LVS_EDITLABELS)) return 0;
         const HWND edit = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETEDITCONTROL, 0, 0));
         if (!edit) return 0;
-        if (CTWWnd* editObject = GetSkinnedWindowObject(edit)) editObject->SetActive(FALSE, 0);
+        if (CTWWnd* editObject = GetSkinnedWindowObject(edit)) {
+            if (auto* box = dynamic_cast<CTWEdit*>(editObject)) box->SetHostWindow(hWnd_);
+            editObject->SetActive(FALSE, 0);
+        }
         // Wine's list view sizes its edit box only after this notification,
         // so the box counts from the moment it exists.
         labelEditing_ = TRUE;
@@ -168,6 +174,20 @@ void CTWListCtrl::PaintReport(HDC dc) {
         headerX = hr.left;
         headerBottom = hr.bottom;
     }
+    // The header's columns (rectangles as the header gives them, and the
+    // text alignment) asked once per paint: each question is a message.
+    struct Column {
+        RECT rect;
+        UINT align;
+    };
+    std::vector<Column> columnInfo(size_t(std::max(columns, 0)));
+    for (int c = 0; c < columns; ++c) {
+        SendMessageW(header, HDM_GETITEMRECT, c, reinterpret_cast<LPARAM>(&columnInfo[size_t(c)].rect));
+        HDITEMW hdi{};
+        hdi.mask = HDI_FORMAT;
+        SendMessageW(header, HDM_GETITEMW, c, reinterpret_cast<LPARAM>(&hdi));
+        columnInfo[size_t(c)].align = (hdi.fmt & HDF_RIGHT) ? DT_RIGHT : (hdi.fmt & HDF_CENTER) ? DT_CENTER : DT_LEFT;
+    }
     SavedDC saved(dc);
     ::SetBkMode(dc, TRANSPARENT);
     if (count > 0 && columns > 0) {
@@ -179,29 +199,60 @@ void CTWListCtrl::PaintReport(HDC dc) {
         if (groups) first = 0, end = count;
         std::vector<int> order(size_t(columns), 0);
         SendMessageW(hWnd_, LVM_GETCOLUMNORDERARRAY, columns, reinterpret_cast<LPARAM>(order.data()));
-        RECT lastColumn{};
-        SendMessageW(header, HDM_GETITEMRECT, order.back(), reinterpret_cast<LPARAM>(&lastColumn));
-        const int totalWidth = lastColumn.right + headerX;
+        const int last = order.back() >= 0 && order.back() < columns ? order.back() : columns - 1;
+        const int totalWidth = columnInfo[size_t(last)].rect.right + headerX;
         const bool firstShownFirst = *std::min_element(order.begin(), order.end()) == order.front();
         const int hot = int(SendMessageW(hWnd_, LVM_GETHOTITEM, 0, 0));
         const RECT topBounds = SubItemRect(hWnd_, top, 0, LVIR_BOUNDS);
+        // Rows of a report view without groups are all as high as the top
+        // one and follow each other.
+        const bool evenRows = !groups && topBounds.bottom - topBounds.top > 1;
         if (topBounds.bottom - topBounds.top > 1) {
             rowHeight = topBounds.bottom - topBounds.top;
             firstLine = topBounds.top - 1;
         }
-        const bool hotTracking = (ex & LVS_EX_TRACKSELECT) ||
-                                 ((ex & LVS_EX_UNDERLINEHOT) && (ex & LVS_EX_ONECLICKACTIVATE)) ||
-                                 ((ex & LVS_EX_UNDERLINECOLD) && (ex & LVS_EX_TWOCLICKACTIVATE));
+        const bool underlineHot = (ex & LVS_EX_UNDERLINEHOT) && (ex & LVS_EX_ONECLICKACTIVATE);
+        const bool underlineCold = (ex & LVS_EX_UNDERLINECOLD) && (ex & LVS_EX_TWOCLICKACTIVATE);
+        const bool hotTracking = (ex & LVS_EX_TRACKSELECT) || underlineHot || underlineCold;
         const bool fullRow = (ex & LVS_EX_FULLROWSELECT) != 0;
         HFONT oldFont = font_ ? static_cast<HFONT>(SelectObject(dc, font_)) : nullptr;
+        // The activate styles underline the hot row (underline hot) or the
+        // selected rows that are not hot (underline cold).
+        Font underlined;
+        if (underlineHot || underlineCold) {
+            LOGFONTW lf{};
+            if (GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(lf), &lf)) {
+                lf.lfUnderline = TRUE;
+                underlined = Font(CreateFontIndirectW(&lf));
+            }
+        }
         const CSupportUnicode text(hWnd_, this);
+        // Without state images only the selection of the rows matters: the
+        // selected rows of the page are asked for (one message each and
+        // one more) instead of every row's state.
+        std::vector<int> selectedRows;
+        if (!stateList) {
+            for (int at = int(SendMessageW(hWnd_, LVM_GETNEXTITEM, WPARAM(first - 1), LVNI_SELECTED));
+                 at >= first && at < end; at = int(SendMessageW(hWnd_, LVM_GETNEXTITEM, WPARAM(at), LVNI_SELECTED)))
+                selectedRows.push_back(at);
+        }
         for (int row = first; row < end; ++row) {
-            const UINT state = UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u));
-            RECT bounds = SubItemRect(hWnd_, row, 0, LVIR_BOUNDS);
+            const UINT state =
+                stateList
+                    ? UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u))
+                    : (std::find(selectedRows.begin(), selectedRows.end(), row) != selectedRows.end() ? LVIS_SELECTED
+                                                                                                      : 0u);
+            RECT bounds = topBounds;
+            if (evenRows)
+                OffsetRect(&bounds, 0, (row - top) * rowHeight);
+            else
+                bounds = SubItemRect(hWnd_, row, 0, LVIR_BOUNDS);
             bounds.right = totalWidth;
             if (groups && (bounds.bottom <= client.top || bounds.top >= client.bottom)) continue;
             COLORREF rowText = textColour;
             COLORREF fill = selectionColour;
+            const bool underlineRow = underlined && ((underlineHot && row == hot) ||
+                                                     (underlineCold && (state & LVIS_SELECTED) && row != hot));
             UINT imageStyle = ILD_NORMAL;
             for (int column = 0; column < columns; ++column) {
                 int image = -1;
@@ -216,14 +267,13 @@ void CTWListCtrl::PaintReport(HDC dc) {
                 }
                 const CUnicodeString cell = text.GetListViewItemText(row, column);
                 int textWidth = cell.IsEmpty() ? EmptyTextWidth(edge_) : text.GetTextExtent(dc, cell).cx;
-                RECT columnRect{};
-                SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&columnRect));
+                RECT columnRect = columnInfo[size_t(column)].rect;
                 OffsetRect(&columnRect, headerX, 0);
-                HDITEMW hdi{};
-                hdi.mask = HDI_FORMAT;
-                SendMessageW(header, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&hdi));
-                UINT align = (hdi.fmt & HDF_RIGHT) ? DT_RIGHT : (hdi.fmt & HDF_CENTER) ? DT_CENTER : DT_LEFT;
-                RECT label = SubItemRect(hWnd_, row, column, LVIR_LABEL);
+                UINT align = columnInfo[size_t(column)].align;
+                // A sub-item's label is its column across the row (the
+                // control answers the same), unless sub-items have images.
+                RECT label{columnRect.left, bounds.top, columnRect.right, bounds.bottom};
+                if (column == 0 || (ex & LVS_EX_SUBITEMIMAGES)) label = SubItemRect(hWnd_, row, column, LVIR_LABEL);
                 if (column > 0 && (ex & LVS_EX_SUBITEMIMAGES) && image >= 0) label.left = icon.right + 1;
                 if (column == 0) {
                     if (hotTracking && row == hot) rowText = hotColour;
@@ -280,7 +330,10 @@ void CTWListCtrl::PaintReport(HDC dc) {
                     RECT r = ToRECT(place.rect);
                     if (textWidth > r.right - r.left) align = DT_LEFT;
                     ::SetTextColor(dc, rowText);
+                    const bool underline = underlineRow && (column == 0 || fullRow);
+                    const HGDIOBJ plain = underline ? SelectObject(dc, underlined.Get()) : nullptr;
                     text.DrawUnicodeText(dc, cell, int(cell.GetLength()), &r, kCellFormat | align);
+                    if (plain) SelectObject(dc, plain);
                 }
                 if (column == 0 && !fullRow) {
                     rowText = textColour;
@@ -292,11 +345,7 @@ void CTWListCtrl::PaintReport(HDC dc) {
     }
     if ((ex & LVS_EX_GRIDLINES) && !groups) {
         std::vector<int> rights;
-        for (int c = 0; c < columns; ++c) {
-            RECT r{};
-            SendMessageW(header, HDM_GETITEMRECT, c, reinterpret_cast<LPARAM>(&r));
-            rights.push_back(r.right);
-        }
+        for (const Column& c : columnInfo) rights.push_back(c.rect.right);
         Pen pen(CreatePen(PS_SOLID, 1, gridColour));
         SelectGuard select(dc, pen.Get());
         for (const Line& line : GridLines(firstLine, rowHeight, ToRect(client), rights, headerX, headerBottom)) {
@@ -306,18 +355,42 @@ void CTWListCtrl::PaintReport(HDC dc) {
     }
 }
 
+bool CTWListCtrl::PaintsControlDirectly() const {
+    if (GetMode() != host::kVisualBasic6) return false;
+    return VersionCode() == 6 || GetDlgCtrlID(hWnd_) != 1;
+}
+
+void CTWListCtrl::RunControlPaintQuietly() {
+    // A Visual Basic host's list view keeps state its own paint handler
+    // sets up: the handler runs once more with redraw off, so nothing of it
+    // shows.
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETHEADER, 0, 0));
+    SetRedraw(FALSE);
+    DefWindowProc(WM_PAINT, 0, 0);
+    SetRedraw(TRUE);
+    // Switching redraw on makes the control invalidate itself, which would
+    // paint again without end: the rows were just painted. Redraw off also
+    // dropped the header's pending paint.
+    ValidateRect(hWnd_, nullptr);
+    if (header && IsWindowVisible(header)) RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
 LRESULT CTWListCtrl::Paint(HDC given) {
     if (!element_) return 0;
     CClientRect client(hWnd_);
+    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+    const bool byControl = (style & LVS_TYPEMASK) != LVS_REPORT || (style & LVS_OWNERDRAWFIXED);
+    // Visual Basic hosts (on version code 6, or for lists whose id is not 1)
+    // have the control paint straight into the target, without the buffer.
+    const RECT* buffered = byControl && PaintsControlDirectly() ? nullptr : &client;
     CTWDraw draw;
     if (given)
-        draw.AttachDC(given, &client, TRUE);
+        draw.AttachDC(given, buffered, TRUE);
     else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, TRUE);
+        draw.Begin(hWnd_, CTWDraw::kBeginPaint, buffered, TRUE);
     const HDC dc = draw.GetDrawDC();
     DrawBackdrop(dc);
-    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    if ((style & LVS_TYPEMASK) != LVS_REPORT || (style & LVS_OWNERDRAWFIXED)) {
+    if (byControl) {
         PaintByControl(dc);
         return 1;
     }
@@ -329,6 +402,10 @@ LRESULT CTWListCtrl::Paint(HDC given) {
         ExcludeClipRect(draw.GetTargetDC(), hr.left, hr.top, hr.right, hr.bottom);
     }
     PaintReport(dc);
+    if (GetMode() == host::kVisualBasic6) {
+        draw.Release();
+        RunControlPaintQuietly();
+    }
     return 1;
 }
 

@@ -34,6 +34,10 @@ private:
     bool Reduced() const;
     void PaintReport(HDC dc);
     void PaintByControl(HDC dc);
+    // Visual Basic hosts: whether the control paints the other views straight
+    // into the target, and the control's own paint run after the report rows.
+    bool PaintsControlDirectly() const;
+    void RunControlPaintQuietly();
     void InvalidateBelowHeader();
     void SetImageListsTransparent();
 

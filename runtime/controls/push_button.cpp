@@ -1,5 +1,6 @@
 #include "runtime/controls/push_button.h"
 
+#include "base/win/dib.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
@@ -65,8 +66,7 @@ HBITMAP CTWButton::GetBackgroundBitmap(BOOL rebuild) {
     GetClientRect(hWnd_, &client);
     WindowDC screen(nullptr);
     MemoryDC memory(screen.Get());
-    hexmoor::win::Bitmap bitmap(
-        CreateCompatibleBitmap(screen.Get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+    hexmoor::win::Bitmap bitmap(CreateScreenBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     {
         SelectGuard select(memory.Get(), bitmap.Get());
         EraseBackground(memory.Get(), hWnd_, nullptr);
@@ -93,7 +93,7 @@ CMrgBitmap* CTWButton::GetStateImage(int state) {
     in.enabled = IsWindowEnabled(hWnd_) != FALSE;
     in.isDefault = state == kNormal && IsDefaultButton();
     if (in.isDefault) {
-        CTWWnd* focused = GetSkinnedWindowObject(GetFocus());
+        CTWWnd* focused = GetSkinnedWindowObject(FocusWindow());
         in.otherPushButtonFocused = focused && focused != this && focused->GetType() == 4;
     }
     return Image(WORD(button::PushButtonImageId(in)));
@@ -172,16 +172,9 @@ LRESULT CTWButton::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return r;
     }
     case WM_PAINT: return Paint(reinterpret_cast<HDC>(wp));
-    case WM_ERASEBKGND: {
-        const HWND root = GetAncestor(hWnd_, GA_ROOT);
-        if (root && (GetWindowLongPtrW(root, GWL_STYLE) & WS_THICKFRAME) && GetFocus()) return 1;
-        RECT client{};
-        GetClientRect(hWnd_, &client);
-        CTWDraw draw;
-        draw.AttachDC(reinterpret_cast<HDC>(wp), nullptr, FALSE);
-        DrawBackground(draw, client);
-        return 1;
-    }
+    // The paint that follows draws the whole face over the parent's
+    // background: erasing first would only draw everything twice.
+    case WM_ERASEBKGND: return 1;
     case WM_SHOWWINDOW:
         if (!wp && GetFocus() == hWnd_) {
             const HWND parent = GetParent(hWnd_);

@@ -3,6 +3,7 @@
 #include "base/win/rect.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/range_layout.h"
@@ -27,9 +28,16 @@ void CTWSpinCtrl::Layout() {
 
 BOOL CTWSpinCtrl::Enable(BOOL on) {
     CTWWnd::Enable(on);
-    if (!on || !hWnd_) return 1;
-    // A skinned edit buddy would be told the spin's side here; edits have no
-    // skinned object yet.
+    if (!hWnd_) return 1;
+    // A skinned edit buddy learns which of its sides the arrows sit on (and
+    // forgets it when the spin's skinning goes off).
+    if (CTWWnd* buddy = GetSkinnedWindowObject(Buddy()); buddy && buddy->GetType() == ctype::kEdit) {
+        const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+        const bool rtl = (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+        const int side = range::SpinBuddySide((style & UDS_ALIGNLEFT) != 0, (style & UDS_ALIGNRIGHT) != 0, rtl);
+        static_cast<CTWEdit*>(buddy)->SetSpinSide(on ? hWnd_ : nullptr, on ? side : 0);
+    }
+    if (!on) return 1;
     Layout();
     hover_.Init(hWnd_, 0);
     return 1;

@@ -27,15 +27,21 @@ void CTWStaticBase::DrawCaption(CTWDraw& draw, const RECT& rect) {
     const HFONT font = SelectFont(dc, &owned);
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     const unsigned format = GetTextFormat(style) | DT_EXPANDTABS;
-    RECT measured = rect;
-    unicode.DrawUnicodeText(dc, text, -1, &measured, (format & ~(DT_CENTER | DT_VCENTER)) | DT_CALCRECT);
-    ContentLayout layout;
-    layout.firstCode = layout.secondCode = button::StaticAlignment(style);
-    layout.firstWidth = measured.right - measured.left;
-    layout.firstHeight = measured.bottom - measured.top;
-    const auto placed = AlignTwoRectsInBox({rect.left, rect.top, rect.right, rect.bottom}, layout).first;
-    RECT box{placed.left, placed.top, placed.right, placed.bottom};
-    unicode.DrawUnicodeText(dc, text, -1, &box, format);
+    if (button::StaticCaptionDrawsInPlace(style)) {
+        // The measured box would start at the box's own corner: one draw.
+        RECT box = rect;
+        unicode.DrawUnicodeText(dc, text, -1, &box, format);
+    } else {
+        RECT measured = rect;
+        unicode.DrawUnicodeText(dc, text, -1, &measured, (format & ~(DT_CENTER | DT_VCENTER)) | DT_CALCRECT);
+        ContentLayout layout;
+        layout.firstCode = layout.secondCode = button::StaticAlignment(style);
+        layout.firstWidth = measured.right - measured.left;
+        layout.firstHeight = measured.bottom - measured.top;
+        const auto placed = AlignTwoRectsInBox({rect.left, rect.top, rect.right, rect.bottom}, layout).first;
+        RECT box{placed.left, placed.top, placed.right, placed.bottom};
+        unicode.DrawUnicodeText(dc, text, -1, &box, format);
+    }
     if (font) {
         const HGDIOBJ ours = SelectObject(dc, font);
         if (owned) DeleteObject(ours);

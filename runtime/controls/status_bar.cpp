@@ -137,15 +137,7 @@ LRESULT CTWStatus::PaintBorder(HDC dc) {
     return TRUE;
 }
 
-LRESULT CTWStatus::OnNcPaint(HDC dc) {
-    CTWDraw draw;
-    if (dc)
-        draw.AttachDC(dc, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kGetWindowDC, nullptr, FALSE);
-    if (draw.GetDrawDC()) PaintBorder(draw.GetDrawDC());
-    return 0;
-}
+LRESULT CTWStatus::OnNcPaint(HDC dc) { return PaintBarNonClient(*this, hWnd_, dc); }
 
 LRESULT CTWStatus::CalcBorderSize(BOOL, LPARAM params) {
     const LRESULT result = DefaultCalcWithoutEdges(*this, hWnd_);

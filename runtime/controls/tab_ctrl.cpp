@@ -4,7 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/win/dib.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/element_reset.h"
 #include "runtime/draw/tw_draw.h"
@@ -92,22 +94,10 @@ HBITMAP CTWTabCtrl::GetBackgroundBitmap(BOOL rebuild) {
     if (background_ && !rebuild) return background_.Get();
     background_.Reset();
     if (!element_ || !element_->GetEnabled() || !hWnd_) return nullptr;
-    CClientRect client(hWnd_);
-    if (client.Width() <= 0 || client.Height() <= 0) return nullptr;
-    WindowDC screen(nullptr);
-    Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
-    if (!bitmap) return nullptr;
-    MemoryDC memory(screen.Get());
-    {
-        SelectGuard select(memory.Get(), bitmap.Get());
-        // Without a skinned parent the system face shows, never stale memory.
-        FillRect(memory.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-        EraseBackground(memory.Get(), hWnd_, nullptr);
-        CTWDraw draw(memory.Get(), nullptr, FALSE);
-        draw.DrawSkinImage(&client, element_->GetImage(Vertical() ? 238 : 218), FALSE, nullptr);
-    }
-    background_ = std::move(bitmap);
-    return background_.Get();
+    return RebuildClientBackground(*this, background_, [this](HDC dc, const RECT& box) {
+        CTWDraw draw(dc, nullptr, FALSE);
+        draw.DrawSkinImage(&box, element_->GetImage(Vertical() ? 238 : 218), FALSE, nullptr);
+    });
 }
 
 LRESULT CTWTabCtrl::EraseBackground(HDC dc, HWND child, const RECT* rect) {

@@ -125,15 +125,7 @@ LRESULT CTWToolBar::PaintBorder(HDC dc) {
     return FALSE;
 }
 
-LRESULT CTWToolBar::OnNcPaint(HDC dc) {
-    CTWDraw draw;
-    if (dc)
-        draw.AttachDC(dc, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kGetWindowDC, nullptr, FALSE);
-    if (draw.GetDrawDC()) PaintBorder(draw.GetDrawDC());
-    return 0;
-}
+LRESULT CTWToolBar::OnNcPaint(HDC dc) { return PaintBarNonClient(*this, hWnd_, dc); }
 
 LRESULT CTWToolBar::CalcBorderSize(BOOL, LPARAM params) {
     const LRESULT result = DefaultCalcWithoutEdges(*this, hWnd_);

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/list_layout.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
+#include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/window_rects.h"
@@ -37,11 +40,48 @@ RECT ItemRect(HWND tree, HTREEITEM item, BOOL textOnly) {
     return r;
 }
 
-int Depth(HWND tree, HTREEITEM item) {
-    int depth = 0;
-    for (; item; item = Next(tree, item, TVGN_PARENT)) ++depth;
-    return depth;
-}
+// What one paint learns of the items' families: parents, depths and whether
+// an item has a next sibling. Each question is a message to the control
+// (costly under Wine), and the rows of a page share their ancestors, so each
+// is asked once per paint.
+class Family {
+public:
+    explicit Family(HWND tree) : tree_(tree) {}
+    HTREEITEM Parent(HTREEITEM item) {
+        const auto [it, added] = parent_.try_emplace(item, nullptr);
+        if (added) it->second = Next(tree_, item, TVGN_PARENT);
+        return it->second;
+    }
+    // 1 for a root item.
+    int Depth(HTREEITEM item) {
+        if (!item) return 0;
+        if (const auto it = depth_.find(item); it != depth_.end()) return it->second;
+        const int depth = Depth(Parent(item)) + 1;
+        depth_[item] = depth;
+        return depth;
+    }
+    // What the next visible item tells: when it shares the item's parent it
+    // is the next sibling; when its parent is neither the item nor the
+    // item's parent the item is the last of its siblings; a child of the
+    // item tells nothing.
+    void LearnFromNextVisible(HTREEITEM item, HTREEITEM nextVisible) {
+        if (!nextVisible || next_.count(item)) return;
+        const HTREEITEM parent = Parent(nextVisible);
+        if (parent == item) return;
+        next_[item] = parent == Parent(item);
+    }
+    bool HasNext(HTREEITEM item) {
+        const auto [it, added] = next_.try_emplace(item, false);
+        if (added) it->second = Next(tree_, item, TVGN_NEXT) != nullptr;
+        return it->second;
+    }
+
+private:
+    HWND tree_;
+    std::unordered_map<HTREEITEM, HTREEITEM> parent_;
+    std::unordered_map<HTREEITEM, int> depth_;
+    std::unordered_map<HTREEITEM, bool> next_;
+};
 
 std::wstring ItemText(HWND tree, HTREEITEM item) {
     std::vector<wchar_t> buffer(256);
@@ -92,12 +132,22 @@ BOOL CTWTreeCtrl::Enable(BOOL on) {
     if (!hWnd_) return TRUE;
     if (on) {
         if (!boldFont_) MakeBoldFont();
+        char own[64] = {}, parent[64] = {};
+        GetClassNameA(hWnd_, own, sizeof own);
+        if (const HWND owner = GetParent(hWnd_)) GetClassNameA(owner, parent, sizeof parent);
+        folderBrowser_ = IsFolderBrowserTree(VersionCode(), own, parent);
+        if (folderBrowser_) {
+            ChangeStyle(0, WS_BORDER);
+            ChangeExStyle(WS_EX_CLIENTEDGE, 0);
+            SendMessageW(hWnd_, TWM_SKINCHANGED, 1, 0);
+        }
         const LONG_PTR style = GetWindowLongPtrW(hWnd_, GWL_STYLE);
         if ((style & TVS_CHECKBOXES) && !SendMessageW(hWnd_, TVM_GETIMAGELIST, TVSIL_STATE, 0)) {
             SetWindowLongPtrW(hWnd_, GWL_STYLE, style & ~LONG_PTR(TVS_CHECKBOXES));
             SetWindowLongPtrW(hWnd_, GWL_STYLE, style);
         }
     } else {
+        if (folderBrowser_) RestoreStyles();
         SendMessageW(hWnd_, TWM_SKINCHANGED, 1, 0);
         boldFont_.Reset();
         RenewLineStyles();
@@ -134,7 +184,28 @@ LRESULT CTWTreeCtrl::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
 void CTWTreeCtrl::StartLabelEdit(HWND edit, HTREEITEM item) {
     editWindow_ = edit;
     editedItem_ = item;
-    if (CTWWnd* editObject = edit ? GetSkinnedWindowObject(edit) : nullptr) editObject->SetActive(FALSE, 0);
+    CTWWnd* editObject = edit ? GetSkinnedWindowObject(edit) : nullptr;
+    if (!editObject) return;
+    if (auto* box = dynamic_cast<CTWEdit*>(editObject)) box->SetHostWindow(hWnd_);
+    editObject->SetActive(FALSE, 0);
+}
+
+LRESULT CTWTreeCtrl::QuietDefault() {
+    SetRedraw(FALSE);
+    const LRESULT result = Default();
+    SetRedraw(TRUE);
+    // Switching redraw on makes the control set its scroll data again, and
+    // Wine then paints its own bars over the skinned ones: they follow once
+    // the control is done.
+    if (scrollHelper_) PostMessageW(hWnd_, TWM_SYNCSCROLL, 0, 0);
+    return result;
+}
+
+void CTWTreeCtrl::ForgetLabelEdit(HWND edit) {
+    if (!edit || edit != editWindow_) return;
+    editWindow_ = nullptr;
+    editedItem_ = nullptr;
+    InvalidateRect(hWnd_, nullptr, FALSE);
 }
 
 LRESULT CTWTreeCtrl::OnReflectedNotify(BOOL*, ReflectRecord* record) {
@@ -209,17 +280,27 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
     const int visible = int(SendMessageW(hWnd_, TVM_GETVISIBLECOUNT, 0, 0));
     bool previousMeets = true;
     int painted = 0;
+    Family family(hWnd_);
+    wchar_t textBuffer[256];
+    HTREEITEM nextVisible = nullptr;
     for (HTREEITEM item = Next(hWnd_, nullptr, TVGN_FIRSTVISIBLE); item && (painted < visible || previousMeets);
-         item = Next(hWnd_, item, TVGN_NEXTVISIBLE), ++painted) {
+         item = nextVisible, ++painted) {
+        nextVisible = Next(hWnd_, item, TVGN_NEXTVISIBLE);
+        if (style & TVS_HASLINES) family.LearnFromNextVisible(item, nextVisible);
+        // State, images, children and (mostly) the text in one question.
         TVITEMW tv{};
-        tv.mask = TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+        tv.mask = TVIF_STATE | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN | TVIF_TEXT;
         tv.stateMask = ~0u;
         tv.hItem = item;
+        tv.pszText = textBuffer;
+        tv.cchTextMax = int(std::size(textBuffer));
+        textBuffer[0] = 0;
         SendMessageW(hWnd_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
         const bool hasChildren = tv.cChildren >= 1;
-        const HTREEITEM parent = Next(hWnd_, item, TVGN_PARENT);
+        const HTREEITEM parent = family.Parent(item);
         const RECT label = ItemRect(hWnd_, item, TRUE);
-        const RECT row = ItemRect(hWnd_, item, FALSE);
+        // The whole row shares the label's top and bottom.
+        const RECT row{client.left, label.top, client.right, label.bottom};
         RECT meet{};
         previousMeets = IntersectRect(&meet, &row, &client) != FALSE;
 
@@ -232,14 +313,18 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
             ::SetTextColor(dc, selected ? selectedText : textColour);
             HGDIOBJ previousFont = nullptr;
             if ((tv.state & TVIS_BOLD) && boldFont_) previousFont = SelectObject(dc, boldFont_.Get());
-            const std::wstring text = ItemText(hWnd_, item);
+            // A text that fills the buffer may be longer: read it whole.
+            const size_t length = wcsnlen(tv.pszText ? tv.pszText : textBuffer, std::size(textBuffer));
+            const std::wstring text = length + 1 < std::size(textBuffer)
+                                          ? std::wstring(tv.pszText ? tv.pszText : textBuffer, length)
+                                          : ItemText(hWnd_, item);
             RECT textRect = label;
             DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
             if (previousFont) SelectObject(dc, previousFont);
             if (selected) DrawFocusRect(dc, &label);
         }
 
-        const int level = TreeLevel(Depth(hWnd_, item), linesAtRoot);
+        const int level = TreeLevel(family.Depth(item), linesAtRoot);
         const int itemX = level * indent - scroll;
         int x = itemX;
         const int top = row.top;
@@ -252,6 +337,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
             }
         }
         if (normal) {
+            if (folderBrowser_) x += m.w2;
             const int image = (tv.state & TVIS_SELECTED) ? tv.iSelectedImage : tv.iImage;
             UINT flags = ILD_NORMAL | (tv.state & TVIS_OVERLAYMASK);
             if (tv.state & TVIS_CUT) flags |= ILD_BLEND50;
@@ -279,7 +365,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
         }
         if (style & TVS_HASLINES) {
             const int rowHeight = row.bottom - row.top;
-            if (Next(hWnd_, item, TVGN_NEXT)) {
+            if (family.HasNext(item)) {
                 if (vLine) {
                     const int lw = vLine->GetWidth();
                     const RECT r{centre.x - lw / 2, centre.y + halves.lower, centre.x + lw - lw / 2, top + rowHeight};
@@ -288,7 +374,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
                     DottedVertical(dc, centre.x, centre.y, row.bottom);
                 }
             }
-            if (Next(hWnd_, item, TVGN_PREVIOUS) || (parent && level > 0)) {
+            if ((parent && level > 0) || Next(hWnd_, item, TVGN_PREVIOUS)) {
                 if (vLine) {
                     const int lw = vLine->GetWidth();
                     const RECT r{centre.x - lw / 2, top, centre.x + lw - lw / 2, centre.y - halves.upper};
@@ -297,10 +383,10 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
                     DottedVertical(dc, centre.x, top, centre.y);
                 }
             }
-            HTREEITEM ancestor = linesAtRoot ? parent : (parent ? Next(hWnd_, parent, TVGN_PARENT) : nullptr);
-            for (; ancestor; ancestor = Next(hWnd_, ancestor, TVGN_PARENT)) {
-                if (!Next(hWnd_, ancestor, TVGN_NEXT)) continue;
-                const int depth = Depth(hWnd_, ancestor);
+            HTREEITEM ancestor = linesAtRoot ? parent : (parent ? family.Parent(parent) : nullptr);
+            for (; ancestor; ancestor = family.Parent(ancestor)) {
+                if (!family.HasNext(ancestor)) continue;
+                const int depth = family.Depth(ancestor);
                 const int ax = TreeLevel(depth, linesAtRoot) * indent - scroll - indent + m.w2;
                 if (vLine) {
                     const int lw = vLine->GetWidth();
@@ -311,7 +397,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
                 }
             }
         }
-        if ((style & TVS_HASBUTTONS) && hasChildren && level > 0) {
+        if ((style & TVS_HASBUTTONS) && hasChildren && level > 0 && !(folderBrowser_ && !parent)) {
             if (buttonImage) {
                 const RECT r{centre.x - bw / 2, centre.y - bh / 2, centre.x - bw / 2 + bw, centre.y - bh / 2 + bh};
                 draw.DrawSkinImage(&r, buttonImage, FALSE, nullptr);
@@ -378,9 +464,7 @@ LRESULT CTWTreeCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         TVHITTESTINFO hit{};
         hit.pt = POINT{short(LOWORD(lp)), short(HIWORD(lp))};
         SendMessageW(hWnd_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-        SetRedraw(FALSE);
-        Default();
-        SetRedraw(TRUE);
+        QuietDefault();
         if (hit.flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON)) {
             RedrawNow(FALSE);
             if ((hit.flags & TVHT_ONITEM) && (GetWindowLongPtrW(hWnd_, GWL_STYLE) & TVS_SINGLEEXPAND)) RedrawNow(FALSE);
@@ -391,9 +475,7 @@ LRESULT CTWTreeCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:
     case TVM_EXPAND: {
-        SetRedraw(FALSE);
-        const LRESULT result = Default();
-        SetRedraw(TRUE);
+        const LRESULT result = QuietDefault();
         RedrawNow(FALSE);
         return result;
     }

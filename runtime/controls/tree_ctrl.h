@@ -22,6 +22,11 @@ public:
     void Detach() override;
 
     HTREEITEM GetEditedItem() const { return editedItem_; }
+    // The tree of the system folder browser (decided when skinning starts).
+    bool IsFolderBrowser() const { return folderBrowser_; }
+    // Told by the label edit box when it is destroyed: its row is drawn
+    // again even when the control sent no end-of-edit notification.
+    void ForgetLabelEdit(HWND edit);
 
 private:
     void MakeBoldFont();
@@ -30,7 +35,10 @@ private:
     void RenewLineStyles();
     void PaintItems(HDC dc);
     void StartLabelEdit(HWND edit, HTREEITEM item);
+    // The control's own handling with redraw switched off around it.
+    LRESULT QuietDefault();
 
+    bool folderBrowser_ = false;
     hexmoor::win::Font boldFont_;
     HWND editWindow_ = nullptr;
     HTREEITEM editedItem_ = nullptr;

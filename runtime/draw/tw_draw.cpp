@@ -7,6 +7,7 @@
 #include "model/mrg_bitmap.h"
 #include "model/platform/types.h"
 #include "runtime/draw/draw_engine.h"
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
 #include "runtime/logic/nine_part.h"
@@ -137,7 +138,7 @@ BOOL CTWDraw::CreateBuffer(const RECT* rect) {
         bufferLayout_ = GetLayout(bufferDc_.Get());
         if (bufferLayout_ & LAYOUT_RTL) SetLayout(bufferDc_.Get(), bufferLayout_ & ~LAYOUT_RTL);
     }
-    bufferBitmap_.Reset(CreateCompatibleBitmap(target_, w, h));
+    bufferBitmap_.Reset(hexmoor::win::CreateScreenBitmap(w, h));
     if (!bufferBitmap_) {
         bufferDc_.Reset();
         return FALSE;

@@ -80,6 +80,12 @@ unsigned StaticAlignment(unsigned style) {
     return column << shift;
 }
 
+bool StaticCaptionDrawsInPlace(unsigned style) {
+    const bool centred = (style & 0x1) != 0, centredVertically = (style & 0x200) != 0;
+    const bool ellipsis = (style & 0xC000) != 0;
+    return !centred && !centredVertically && !ellipsis;
+}
+
 GlyphPlacement PlaceGlyph(const Rect& content, bool leftText) {
     GlyphPlacement g;
     g.glyph = AlignRectInBox(content, Rect{0, 0, 13, 13}, leftText ? 0x040u : 0x010u);

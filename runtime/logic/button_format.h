@@ -34,6 +34,11 @@ unsigned CheckAlignment(unsigned style);
 // Static text.
 unsigned StaticTextFormat(unsigned style);
 unsigned StaticAlignment(unsigned style);
+// Whether a static's caption drawn straight into the whole box lands where
+// measuring it and placing the measured box would: text at the top, flush
+// left or right, with no ellipsis (ellipses and centring depend on the box
+// the text is drawn in).
+bool StaticCaptionDrawsInPlace(unsigned style);
 
 // The 13 x 13 glyph of a check box or radio, at the left edge of the
 // content (right edge with BS_LEFTTEXT) and centred vertically; the content

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "runtime/logic/classifier.h"
+
 namespace hexmoor::rt::lists {
 
 Insets BorderInsets(int left, int top, int right, int bottom, bool layoutRtl) {
@@ -156,6 +158,11 @@ Point TreeButtonCentre(int itemX, int indent, const TreeMetrics& m, int rowTop) 
 }
 
 int TreeLevel(int depth, bool linesAtRoot) { return linesAtRoot ? depth : depth - 1; }
+
+bool IsFolderBrowserTree(int versionCode, std::string_view className, std::string_view parentClassName) {
+    return versionCode == 9 && ClassNameIs(className, "SysTreeView32") &&
+           ClassNameIs(parentClassName, "SHBrowseForFolder ShellNameSpace Control");
+}
 
 ButtonHalves TreeButtonHalves(int bw, int bh) { return {bw - bw / 2, bh / 2, bh - bh / 2}; }
 

@@ -6,6 +6,7 @@
 // line geometry. Sizes in, rectangles out; only the painters touch a DC.
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "base/geometry.h"
@@ -142,6 +143,10 @@ Point TreeButtonCentre(int itemX, int indent, const TreeMetrics& m, int rowTop);
 
 // The x of the column an item of the given depth sits in (depth 1 = root).
 int TreeLevel(int depth, bool linesAtRoot);
+
+// The tree of the system folder browser (on version code 9): its images
+// stand half an image further right and its root items have no button.
+bool IsFolderBrowserTree(int versionCode, std::string_view className, std::string_view parentClassName);
 
 // The halves of a button of width bw and height bh around its centre.
 struct ButtonHalves {

@@ -1,5 +1,6 @@
 #include "runtime/logic/range_layout.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace hexmoor::rt::range {
@@ -100,6 +101,20 @@ SpinBoxes SpinDrawBoxes(const SpinLayout& layout, int gap, bool hasBuddy) {
         }
     }
     return b;
+}
+
+int SpinBuddySide(bool alignLeft, bool alignRight, bool rightToLeft) {
+    const bool left = rightToLeft ? alignRight : alignLeft;
+    return left ? kSpinOnLeft : kSpinOnRight;
+}
+
+Rect EditBoxJoinedWithSpin(const Rect& edit, const Rect& spin, int side) {
+    Rect joined = edit;
+    if (side == kSpinOnRight)
+        joined.right = std::max(edit.right, spin.right);
+    else if (side == kSpinOnLeft)
+        joined.left = std::min(edit.left, spin.left);
+    return joined;
 }
 
 int SpinImageId(bool horizontal, int arrow, int state, bool enabled) {

@@ -57,6 +57,17 @@ struct SpinBoxes {
 };
 SpinBoxes SpinDrawBoxes(const SpinLayout& layout, int gap, bool hasBuddy);
 
+// The side of its edit buddy an up-down control sits on, as the edit is
+// told it: 8 (left) for UDS_ALIGNLEFT, 4 (right) otherwise; a right-to-left
+// layout mirrors both alignments.
+constexpr int kSpinOnLeft = 8, kSpinOnRight = 4;
+int SpinBuddySide(bool alignLeft, bool alignRight, bool rightToLeft);
+// The box an edit's image spans when an up-down control sits on `side` of
+// it: the edit's box widened over the control on that side (the edit's own
+// top and bottom kept), so the edit's border stays open toward the arrows
+// and closes beyond them. Any other side gives the edit's box.
+Rect EditBoxJoinedWithSpin(const Rect& edit, const Rect& spin, int side);
+
 // Arrow 0 first, 1 second; state 0 normal, 1 pressed, 2 hot. A disabled
 // window shows the disabled image in state 0.
 int SpinImageId(bool horizontal, int arrow, int state, bool enabled);

@@ -2,6 +2,7 @@
 
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/frame/mdi_skin_wnd.h"
+#include "runtime/wnd/object_registry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -104,7 +105,7 @@ void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on) { SetClassStyleBits(hwn
 
 // --- lookups ------------------------------------------------------------------
 
-CTWWnd* GetSkinnedWindowObject(HWND hwnd) { return hwnd ? static_cast<CTWWnd*>(GetPropA(hwnd, kObjectProp)) : nullptr; }
+CTWWnd* GetSkinnedWindowObject(HWND hwnd) { return FindWindowObject(hwnd); }
 CTWWnd* GetSkinnedFrameObject(HWND hwnd) {
     return hwnd ? static_cast<CTWWnd*>(GetPropA(hwnd, kFrameObjectProp)) : nullptr;
 }

@@ -4,6 +4,8 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 
 #include "base/win/gdi.h"
@@ -74,7 +76,28 @@ LRESULT CALLBACK SkinScrollbarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 int XOf(LPARAM lp) { return short(LOWORD(lp)); }
 int YOf(LPARAM lp) { return short(HIWORD(lp)); }
 
-State* StateOf(HWND hwnd) { return hwnd ? static_cast<State*>(GetPropW(hwnd, kStateProp)) : nullptr; }
+// Every message to a window with skinned bars asks for its block, often
+// several times (this procedure, the form subclasser's suspension check).
+// The window property stays the record others may read; the lookups go to
+// this mirror of it, kept beside every SetProp and RemoveProp of the block,
+// because under Wine each GetProp is a round trip to the server.
+std::mutex g_statesLock;
+std::unordered_map<HWND, State*> g_states;
+
+State* StateOf(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    const std::lock_guard<std::mutex> lock(g_statesLock);
+    const auto it = g_states.find(hwnd);
+    return it == g_states.end() ? nullptr : it->second;
+}
+
+void RecordState(HWND hwnd, State* st) {
+    const std::lock_guard<std::mutex> lock(g_statesLock);
+    if (st)
+        g_states[hwnd] = st;
+    else
+        g_states.erase(hwnd);
+}
 
 LRESULT CallOld(State* st, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return CallSavedProc(st->old, hwnd, msg, wp, lp);
@@ -784,6 +807,16 @@ LRESULT CALLBACK SkinScrollbarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_LBUTTONUP: return ButtonUp(hwnd, st, wp, lp);
     case WM_MOUSEMOVE: return windowBars ? MouseMove(hwnd, st, wp, lp) : ControlMouseMove(hwnd, st, wp, lp);
     case WM_NCMOUSEMOVE: return NcMouseMove(hwnd, st, wp, lp);
+    case WM_NCMOUSELEAVE:
+        if (windowBars) {
+            // Wine ends its own bars' hover tracking here by painting its
+            // bar: ours go back on top.
+            const LRESULT result = CallOld(st, hwnd, msg, wp, lp);
+            for (int bar = 0; bar < 2; ++bar)
+                if (st->bars[bar].visible) RepaintBar(hwnd, st, bar, ShownPressed(bar));
+            return result;
+        }
+        break;
     case WM_TIMER: return Timer(hwnd, st, wp, lp);
     case WM_STYLECHANGED:
         if (int(wp) == GWL_EXSTYLE && lp)
@@ -878,6 +911,7 @@ BOOL InitSkinScrollbars(HWND hwnd, BOOL windowBars) {
     }
     State* raw = st.release();
     SetPropW(hwnd, kStateProp, raw);
+    RecordState(hwnd, raw);
     g_orphans.erase(hwnd); // a recycled handle never inherits a stale link
     raw->old = InstallWindowProc(hwnd, &SkinScrollbarWndProc);
     return TRUE;
@@ -890,6 +924,7 @@ HRESULT UninitSkinScrollbars(HWND hwnd) {
     if (!RestoreWindowProc(hwnd, &SkinScrollbarWndProc, st->old) && IsWindow(hwnd) && st->old.previous)
         g_orphans[hwnd] = st->old; // a later subclasser still leads to us
     RemovePropW(hwnd, kStateProp);
+    RecordState(hwnd, nullptr);
     if (g_track.window == hwnd) {
         KillTimer(hwnd, kScrollTimerDelay);
         KillTimer(hwnd, kScrollTimerRepeat);

@@ -1,5 +1,6 @@
 #include "runtime/wnd/tw_dialog.h"
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
@@ -33,7 +34,7 @@ HBITMAP CTWDialog::GetBackgroundBitmap(BOOL rebuild) {
     if (client.Width() <= 0 || client.Height() <= 0) return nullptr;
     const CMrgBitmap* image = element_->GetImage(kBackgroundImage);
     hexmoor::win::WindowDC screen(nullptr);
-    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.Width(), client.Height()));
+    hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(client.Width(), client.Height()));
     if (!bitmap) return nullptr;
     hexmoor::win::MemoryDC dc(screen.Get());
     {

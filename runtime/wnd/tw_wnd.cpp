@@ -6,6 +6,7 @@
 #include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
@@ -40,6 +41,7 @@ int GetBorderKind(HWND hwnd) {
 CTWWnd::CTWWnd() : active_(State().defaultActive ? TRUE : FALSE) {}
 
 CTWWnd::~CTWWnd() {
+    ForgetWindowObject(this);
     if (fade_) fade_->Cancel();
     if (scrollHelper_) scrollHelper_->Unsubclass();
 }
@@ -56,6 +58,7 @@ BOOL CTWWnd::Attach(HWND hwnd, int type) {
     if (!hwnd || !IsWindow(hwnd)) return FALSE;
     hWnd_ = hwnd;
     SetPropA(hwnd, kObjectProp, this);
+    RegisterWindowObject(hwnd, this);
     SubclassLink orphan;
     if (TakeLiveOrphanLink(hwnd, &orphan)) {
         // Our procedure is still in the window's chain from an earlier
@@ -70,6 +73,7 @@ BOOL CTWWnd::Attach(HWND hwnd, int type) {
 
 void CTWWnd::Detach() {
     DestroyScrollHelper();
+    if (hWnd_) UnregisterWindowObject(hWnd_, this);
     if (!hWnd_ || !IsWindow(hWnd_)) return;
     if (!RestoreWindowProc(hWnd_, &TWWndProc, oldProc_)) {
         // Another procedure sits on top of ours and will keep calling it:

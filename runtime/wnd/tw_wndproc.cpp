@@ -9,6 +9,7 @@
 #include "runtime/controls/popup_menu.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
@@ -80,7 +81,7 @@ private:
 };
 
 LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* object = static_cast<CTWWnd*>(GetPropA(hwnd, kObjectProp));
+    CTWWnd* object = FindWindowObject(hwnd);
     if (!object) {
         // The object let go while another subclasser still leads here: keep
         // the window working by forwarding to the procedure we replaced.

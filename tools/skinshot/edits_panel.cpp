@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "base/win/dib.h"
@@ -12,7 +13,9 @@ namespace skinshot {
 
 namespace {
 
-constexpr int kWidth = 640, kHeight = 300;
+constexpr int kWidth = 640, kHeight = 320;
+// Where the open drop list of the dropped combo is shown on the sheet.
+constexpr POINT kDropListAt{384, 216};
 constexpr int kComboWidth = 140;
 
 void Pump() {
@@ -31,7 +34,19 @@ struct Item {
     HWND window;
     std::function<void(HWND)> show;
     std::function<void(HWND)> undo;
+    // A second window shown while the item is in its state (the open drop
+    // list of a dropped combo), captured as its own item at a place of the
+    // sheet.
+    std::function<HWND(HWND)> companion;
+    int companionKind = 0;
+    const char* companionState = nullptr;
 };
+
+HWND DropListOf(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    return SendMessageW(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)) ? info.hwndList : nullptr;
+}
 
 HWND Make(HWND host, DWORD ex, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h) {
     return CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, host, nullptr,
@@ -103,6 +118,9 @@ Panel MakeEditsPanel(bool skinned) {
         } else if (state == "dropped") {
             item.show = [](HWND w) { SendMessageW(w, CB_SHOWDROPDOWN, TRUE, 0); };
             item.undo = [](HWND w) { SendMessageW(w, CB_SHOWDROPDOWN, FALSE, 0); };
+            item.companion = DropListOf;
+            item.companionKind = 14;
+            item.companionState = "droplist";
         } else if (state == "focused") {
             item.show = [](HWND w) { SetFocus(w); };
         } else if (state == "disabled") {
@@ -154,6 +172,22 @@ Panel MakeEditsPanel(bool skinned) {
         {
             hexmoor::win::WindowDC source(item.window, true);
             BitBlt(memory.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top, source.Get(), 0, 0, SRCCOPY);
+        }
+        if (const HWND other = item.companion ? item.companion(item.window) : nullptr;
+            other && IsWindowVisible(other)) {
+            RedrawWindow(other, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW | RDW_ALLCHILDREN);
+            RECT o{};
+            GetWindowRect(other, &o);
+            const int w = std::min<int>(o.right - o.left, kWidth - kDropListAt.x);
+            const int h = std::min<int>(o.bottom - o.top, kHeight - 6 - kDropListAt.y);
+            {
+                hexmoor::win::WindowDC source(other, true);
+                BitBlt(memory.Get(), kDropListAt.x, kDropListAt.y, w, h, source.Get(), 0, 0, SRCCOPY);
+            }
+            result.items.push_back({item.companionKind,
+                                    item.companionState,
+                                    {kDropListAt.x, kDropListAt.y, kDropListAt.x + w, kDropListAt.y + h}});
         }
         if (item.undo) item.undo(item.window);
         SetFocus(anchor);

@@ -59,6 +59,26 @@ TEST(StaticFormat, FlagsAndAlignment) {
     EXPECT_EQ(StaticAlignment(0x2), 0x004u);
 }
 
+TEST(StaticFormat, CaptionDrawsInPlaceOnlyAtTheTopFlushLeftOrRightWithoutEllipsis) {
+    const struct {
+        unsigned style;
+        bool inPlace;
+    } cases[] = {
+        {0x0, true},           // SS_LEFT
+        {0x2, true},           // SS_RIGHT
+        {0xC, true},           // SS_LEFTNOWORDWRAP
+        {0x80 | 0x2000, true}, // SS_NOPREFIX | SS_EDITCONTROL
+        {0x1, false},          // SS_CENTER
+        {0xB, false},          // SS_SIMPLE carries the centre bit
+        {0x200, false},        // SS_CENTERIMAGE
+        {0x2 | 0x200, false},  // right and centred vertically
+        {0x4000, false},       // SS_ENDELLIPSIS
+        {0x8000, false},       // SS_PATHELLIPSIS
+        {0xC000 | 0x2, false}, // SS_WORDELLIPSIS, right
+    };
+    for (const auto& c : cases) EXPECT_EQ(StaticCaptionDrawsInPlace(c.style), c.inPlace) << std::hex << c.style;
+}
+
 TEST(ButtonGlyph, GlyphBoxAndReducedContent) {
     const Rect content{2, 1, 102, 21};
     GlyphPlacement g = PlaceGlyph(content, false);

@@ -197,3 +197,22 @@ TEST(TreeGeometry, GdiButtonBarsThinAndThick) {
     EXPECT_EQ(wide.bars[1], (Rect{19, 15, 22, 26}));
     EXPECT_EQ(TreeGdiButton(20, 20, 7, true).bars[0].Height(), 1) << "a = 4 stays one pixel";
 }
+
+TEST(TreeGeometry, FolderBrowserTreeFromVersionAndClasses) {
+    const struct {
+        int version;
+        const char* cls;
+        const char* parent;
+        bool expected;
+    } cases[] = {
+        {9, "SysTreeView32", "SHBrowseForFolder ShellNameSpace Control", true},
+        {9, "systreeview32", "shbrowseforfolder shellnamespace control", true},
+        {7, "SysTreeView32", "SHBrowseForFolder ShellNameSpace Control", false},
+        {9, "SysTreeView32", "#32770", false},
+        {9, "SysListView32", "SHBrowseForFolder ShellNameSpace Control", false},
+        {9, "SysTreeView32", "SHBrowseForFolder ShellNameSpace", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsFolderBrowserTree(c.version, c.cls, c.parent), c.expected)
+            << c.version << " " << c.cls << " / " << c.parent;
+}

@@ -89,6 +89,30 @@ TEST(SpinLayout, HalvesAndTheBuddyAndDateTimeGaps) {
     EXPECT_EQ(odd.second, (Rect{0, 15, 15, 30}));
 }
 
+TEST(SpinBuddy, SideFromTheAlignmentMirroredRightToLeft) {
+    const struct {
+        bool alignLeft, alignRight, rtl;
+        int side;
+    } cases[] = {
+        {true, false, false, kSpinOnLeft}, {false, true, false, kSpinOnRight}, {false, false, false, kSpinOnRight},
+        {true, false, true, kSpinOnRight}, {false, true, true, kSpinOnLeft},   {false, false, true, kSpinOnRight},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SpinBuddySide(c.alignLeft, c.alignRight, c.rtl), c.side) << c.alignLeft << c.alignRight << c.rtl;
+}
+
+TEST(SpinBuddy, EditImageWidensOverTheSpinOnItsSideOnly) {
+    const Rect edit{100, 50, 160, 74};
+    const Rect right{158, 48, 176, 76}; // overlapping two pixels, taller than the edit
+    const Rect left{84, 50, 102, 74};
+    EXPECT_EQ(EditBoxJoinedWithSpin(edit, right, kSpinOnRight), (Rect{100, 50, 176, 74}));
+    EXPECT_EQ(EditBoxJoinedWithSpin(edit, left, kSpinOnLeft), (Rect{84, 50, 160, 74}));
+    EXPECT_EQ(EditBoxJoinedWithSpin(edit, right, 0), edit);
+    // A spin that does not reach past the edit leaves the box as it is.
+    EXPECT_EQ(EditBoxJoinedWithSpin(edit, Rect{120, 50, 140, 74}, kSpinOnRight), edit);
+    EXPECT_EQ(EditBoxJoinedWithSpin(edit, Rect{120, 50, 140, 74}, kSpinOnLeft), edit);
+}
+
 TEST(SpinImages, ArrowStateAndDisabledWindow) {
     struct Case {
         bool horizontal;

@@ -8,6 +8,7 @@
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/controls_manager.h"
+#include "runtime/twf_api.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
 
@@ -228,6 +229,47 @@ TEST_F(BUTTONS_FIXTURE, PushLikeButtonUnderBothCheckStates) {
         EXPECT_TRUE(Shows(like, Corner(), ImageColour(s.disabled))) << s.check;
         EnableWindow(like, TRUE);
     }
+}
+
+// Under the host framework whose option buttons leave their siblings to the
+// runtime, checking a push-like button unchecks its skinned push-like
+// siblings only: radios keep their check. "Button" radios follow the plain
+// Win32 rule there (the check is wParam), and the system's own check states
+// are never touched.
+TEST_F(BUTTONS_FIXTURE, SetCheckUnderTheSiblingHostLeavesOtherKindsAlone) {
+    ASSERT_EQ(SetHostFramework(hexmoor::rt::host::kVisualBasic6), 0);
+    SetUpSkin();
+    HWND a = Add(L"A", BS_RADIOBUTTON | WS_GROUP, 1001, 10);
+    HWND b = Add(L"B", BS_RADIOBUTTON, 1002, 40);
+    HWND c = Add(L"C", BS_RADIOBUTTON | BS_PUSHLIKE, 1003, 70);
+    HWND d = Add(L"D", BS_RADIOBUTTON | BS_PUSHLIKE, 1004, 100);
+    HWND push = Add(L"Push", BS_PUSHBUTTON, 1005, 130);
+    SkinAll();
+    ASSERT_EQ(GetSkinnedWindowType(a), hexmoor::rt::ctype::kRadio);
+    ASSERT_EQ(GetSkinnedWindowType(c), hexmoor::rt::ctype::kCheckButton);
+    SetFocus(push);
+    // Radio glyphs 133/134 (unchecked/checked); push-like faces 663/664.
+    struct Step {
+        HWND target;
+        int check;
+        int a, b, c, d;
+    } steps[] = {
+        {b, BST_CHECKED, 133, 134, 663, 663},
+        {a, BST_CHECKED, 134, 134, 663, 663}, // BS_RADIOBUTTON: b stays checked
+        {d, BST_CHECKED, 134, 134, 663, 664}, // a push-like check leaves the radios alone
+        {c, BST_CHECKED, 134, 134, 664, 664}, // push-like faces follow the system's own check
+        {a, BST_UNCHECKED, 133, 134, 664, 664},
+    };
+    int index = 0;
+    for (const Step& s : steps) {
+        SendMessageW(s.target, BM_SETCHECK, s.check, 0);
+        EXPECT_TRUE(Shows(a, GlyphLeft(26), ImageColour(s.a))) << "step " << index << " radio A";
+        EXPECT_TRUE(Shows(b, GlyphLeft(26), ImageColour(s.b))) << "step " << index << " radio B";
+        EXPECT_TRUE(Shows(c, Corner(), ImageColour(s.c))) << "step " << index << " push-like C";
+        EXPECT_TRUE(Shows(d, Corner(), ImageColour(s.d))) << "step " << index << " push-like D";
+        ++index;
+    }
+    SetHostFramework(hexmoor::rt::host::kWin32);
 }
 
 TEST_F(BUTTONS_FIXTURE, PrintClientLeavesTheCallersDcAsItWas) {

@@ -41,6 +41,7 @@ TEST(SkinshotLists, EveryListItemShowsTheIdsOfItsStateAndNoneWhenOff) {
         for (int id : {354, 355}) image(14, id);
         for (int id = 791; id <= 796; ++id) image(14, id, 11, 11);
         colour(14, 358);
+        colour(13, 353); // the drop list's frame
         for (int id : {366, 367}) image(15, id);
         for (int id : {372, 373, 374, 375, 626, 627, 628}) colour(15, id);
         for (int id : {393, 394}) image(19, id);
@@ -60,6 +61,7 @@ TEST(SkinshotLists, EveryListItemShowsTheIdsOfItsStateAndNoneWhenOff) {
         {14, "normal", {354, 358}},
         {14, "disabled", {355}},
         {14, "checklist", {354, 791, 793, 795, 792}}, // item 3 is disabled and unchecked
+        {14, "droplist", {354, 358, 353}},            // the open list of "13 dropped"
         {15, "normal", {366, 626, 372}},
         {15, "unfocused", {366, 626}},
         {15, "disabled", {367, 373}},
