@@ -106,7 +106,7 @@ void FrameWindow::OnIdleUpdate() {
     status_.SetPrompt(hotCommand ? PromptPart(LoadText(hotCommand)) : LoadText(kIdleMessageId));
 }
 
-bool FrameWindow::StatusBarVisible() const { return status_.Handle() && IsWindowVisible(status_.Handle()); }
+bool FrameWindow::StatusBarVisible() const { return status_.Handle() && ShownInParent(status_.Handle()); }
 
 void FrameWindow::ShowStatusBar(bool show) {
     if (!status_.Handle()) return;
@@ -185,11 +185,16 @@ void FrameWindow::CreateDocks() {
 }
 
 void FrameWindow::RecalcLayout() {
-    if (!Handle()) return;
+    // While the frame is being created its parts come one by one: the
+    // WM_SIZE that follows creation lays them all out once.
+    if (!Handle() || creating_) return;
     RECT rc;
     GetClientRect(Handle(), &rc);
+    laidOut_ = {rc.right - rc.left, rc.bottom - rc.top};
     Rect area = FromRECT(rc);
-    if (toolbar_.Handle() && IsWindowVisible(toolbar_.Handle())) {
+    // The bars count by their own visibility, so that a layout made while
+    // the frame is still hidden is already the one it shows with.
+    if (toolbar_.Handle() && ShownInParent(toolbar_.Handle())) {
         int h = toolbar_.Height();
         SetWindowPos(toolbar_.Handle(), nullptr, 0, 0, area.Width(), h, SWP_NOZORDER | SWP_NOACTIVATE);
         area.top += h;
@@ -222,7 +227,18 @@ bool FrameWindow::OnCommand(UINT id, UINT code, HWND control) {
 LRESULT FrameWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     Point p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     switch (msg) {
-    case WM_SIZE: RecalcLayout(); return 0;
+    case WM_CREATE: {
+        creating_ = true;
+        const LRESULT r = Window::WindowProc(msg, wp, lp);
+        creating_ = false;
+        return r;
+    }
+    case WM_SIZE:
+        // The first show of a frame laid out while hidden reports the size
+        // it already has: laying everything out again, now on the screen,
+        // would only move each pane to where it is.
+        if (wp == SIZE_MINIMIZED || laidOut_ != Size{LOWORD(lp), HIWORD(lp)}) RecalcLayout();
+        return 0;
     case WM_INITMENUPOPUP:
         if (!HIWORD(lp)) {
             OnMenuOpening(reinterpret_cast<HMENU>(wp));

@@ -89,6 +89,9 @@ protected:
     bool systemMenuBar_ = true;
     MenuImages menuImages_;
     bool inMenu_ = false;
+    // The client size of the last layout.
+    Size laidOut_{-1, -1};
+    bool creating_ = false;
 };
 
 } // namespace hexmoor::fw

@@ -117,7 +117,7 @@ void StatusBar::UpdateIndicators() {
 }
 
 int StatusBar::Height() const {
-    if (!Handle() || !IsWindowVisible(Handle())) return 0;
+    if (!Handle() || !ShownInParent(Handle())) return 0;
     RECT rc;
     GetWindowRect(Handle(), &rc);
     return rc.bottom - rc.top;

@@ -22,6 +22,11 @@ struct Binding {
     // without an object but with a procedure is a subclass that could not be
     // taken off (another one was put on top of ours): it passes messages on.
     WNDPROC previous = nullptr;
+    // The parent and control id when bound: owner-draw measuring names the
+    // control by id only, and asking the system for the child by id
+    // (GetDlgItem) lists the parent's children through the window server.
+    HWND parent = nullptr;
+    int id = 0;
 };
 
 struct BindingTable {
@@ -40,6 +45,14 @@ struct BindingTable {
     void Erase(HWND hwnd) {
         std::unique_lock guard(lock);
         bindings.erase(hwnd);
+    }
+    // The bound child of parent with this id as recorded at binding; null
+    // when none was recorded so.
+    HWND FindChild(HWND parent, int id) {
+        std::shared_lock guard(lock);
+        for (const auto& [hwnd, binding] : bindings)
+            if (binding.object && binding.parent == parent && binding.id == id) return hwnd;
+        return nullptr;
     }
 };
 
@@ -91,7 +104,9 @@ Window* Window::FromHandle(HWND hwnd) {
 void Window::Bind(HWND hwnd, Kind kind) {
     hwnd_ = hwnd;
     kind_ = kind;
-    Bindings().Set(hwnd, Binding{this, kind == Kind::Subclassed ? previousProc_ : nullptr});
+    const bool child = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) != 0;
+    Bindings().Set(hwnd, Binding{this, kind == Kind::Subclassed ? previousProc_ : nullptr,
+                                 child ? GetParent(hwnd) : nullptr, child ? GetDlgCtrlID(hwnd) : 0});
     if (kind == Kind::OwnClass) SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -106,7 +121,7 @@ void Window::Unbind() {
             SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
             Bindings().Erase(hwnd_);
         } else {
-            Bindings().Set(hwnd_, Binding{nullptr, previousProc_});
+            Bindings().Set(hwnd_, Binding{nullptr, previousProc_, nullptr, 0});
         }
     } else {
         Bindings().Erase(hwnd_);
@@ -205,6 +220,14 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     return r;
 }
 
+HWND Window::ChildWithId(int id) const {
+    // The table first, checked against the window as it is now (a pane may
+    // have moved to another parent since); the system's search otherwise.
+    HWND child = Bindings().FindChild(hwnd_, id);
+    if (child && GetParent(child) == hwnd_ && GetDlgCtrlID(child) == id) return child;
+    return GetDlgItem(hwnd_, id);
+}
+
 LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (kind_) {
     case Kind::Subclassed:
@@ -259,7 +282,7 @@ LRESULT Window::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MEASUREITEM: {
         auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         if (mis->CtlType != ODT_MENU)
-            if (Window* child = FromHandle(GetDlgItem(hwnd_, static_cast<int>(mis->CtlID)));
+            if (Window* child = FromHandle(ChildWithId(static_cast<int>(mis->CtlID)));
                 child && child->OnReflectedMeasureItem(mis))
                 return TRUE;
         break;

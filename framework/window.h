@@ -76,6 +76,8 @@ protected:
     // After WM_NCDESTROY, once the window is gone.
     virtual void OnFinalMessage() {}
 
+    // The child window with this control id, or null.
+    HWND ChildWithId(int id) const;
     // The processing the window would get without this object.
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -107,5 +109,9 @@ std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle);
 
 // The module that holds the editor's resources.
 HINSTANCE ResourceModule();
+
+// Whether the window itself is shown (its own WS_VISIBLE), whatever its
+// parents are: a child of a frame not yet shown counts as shown.
+inline bool ShownInParent(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 } // namespace hexmoor::fw

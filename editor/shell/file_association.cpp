@@ -18,9 +18,13 @@ std::vector<RegistryDefault> AssociationValues(const std::wstring& programPath) 
 }
 
 int WriteFileAssociation(HKEY root, const std::wstring& programPath) {
+    // Read first: a start without a file runs this every time, and the
+    // values are nearly always there already.
     int written = 0;
     for (const auto& v : AssociationValues(programPath))
-        if (fw::SetClassesRootValue(root, v.subKey.c_str(), L"", v.value.c_str())) ++written;
+        if (fw::ReadRegistryString(root, v.subKey, L"") != v.value &&
+            fw::SetClassesRootValue(root, v.subKey.c_str(), L"", v.value.c_str()))
+            ++written;
     return written;
 }
 

@@ -20,7 +20,8 @@ struct RegistryDefault {
 // icon keys only when the program path is known.
 std::vector<RegistryDefault> AssociationValues(const std::wstring& programPath);
 
-// Writes them under root; failures are ignored, the count written returned.
+// Writes those that differ from what root holds (missing ones included);
+// failures are ignored, the count written returned.
 int WriteFileAssociation(HKEY root, const std::wstring& programPath);
 
 // The running program's full path.

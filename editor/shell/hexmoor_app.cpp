@@ -51,7 +51,6 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     placements_.AddWindow(frame_->Handle());
 
     fw::CommandLine cmd = fw::ParseCommandLine(args);
-    frame_->HideColorAdjustPane();
     placements_.RestoreAll();
     ShowWindow(frame_->Handle(), SW_SHOWNA);
     UpdateWindow(frame_->Handle());
@@ -208,7 +207,13 @@ std::wstring CaptionFor(const std::wstring& title, const wchar_t* path) {
 
 void CHexmoorApp::UpdateCaption(const wchar_t* path) {
     if (!frame_ || !frame_->Handle()) return;
-    SetWindowTextW(frame_->Handle(), CaptionFor(fw::LoadText(IDS_APP_TITLE), path).c_str());
+    // Setting the text repaints the caption: nothing to do when it reads so
+    // already (the frame is created with the plain title).
+    const std::wstring caption = CaptionFor(fw::LoadText(IDS_APP_TITLE), path);
+    const int length = GetWindowTextLengthW(frame_->Handle());
+    std::wstring shown(static_cast<std::size_t>(length) + 1, L'\0');
+    shown.resize(static_cast<std::size_t>(GetWindowTextW(frame_->Handle(), shown.data(), length + 1)));
+    if (shown != caption) SetWindowTextW(frame_->Handle(), caption.c_str());
 }
 
 void CHexmoorApp::OnHelp() {

@@ -203,6 +203,9 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     std::wstring saved = app_.GetProfile().GetString(kWorkspace, L"DockState", L"");
     if (!saved.empty()) docks_->LoadState(saved);
     BindCommands();
+    // The colour-adjustment pane starts hidden: hidden before the first
+    // layout, which then lays the panes out once.
+    HideColorAdjustPane();
     SetLookColors(Editor().look, look_ == 0);
     // No layout here: CreateWindowEx sends WM_SIZE once WM_CREATE returns.
     return 0;

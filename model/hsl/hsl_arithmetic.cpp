@@ -198,6 +198,7 @@ PixelAdjuster::PixelAdjuster(const HSLValues& values, BatchPath path)
       keep_colours_(values.KeepsColours()),
       batched_(!keep_colours_ && path != BatchPath::kScalar && BatchPathSupported(path) && BatchTakesValues(values)),
       path_(path),
+      probe_(batched_ ? batch::ProbeFor(path) : nullptr),
       cache_(new CacheEntry[std::size_t{1} << kCacheBits]()) {
     for (int a = 0; a < 256; ++a) {
         alpha_[a] = values.KeepsAlpha() ? static_cast<std::uint8_t>(a) : ChannelToByte(a * values.opacity / 100.0);
@@ -275,12 +276,10 @@ void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* ds
     bool repeats[kBlock];
     std::uint32_t last_in = state.valid ? state.last_in : ~(src[0] | (kOpaque ? 0xFF000000u : 0u));
     std::uint32_t last_out = state.valid ? state.last_out : 0;
-#if defined(HEXMOOR_HSL_AVX512)
-    if (path_ == BatchPath::kAvx512) {
+    if (probe_) {
         AdjustRunProbed(src, dst, count, kOpaque, state, last_in, last_out);
         return;
     }
-#endif
     for (std::size_t start = 0; start < count; start += kBlock) {
         const std::size_t n = count - start < kBlock ? count - start : kBlock;
         const std::uint32_t* in = src + start;
@@ -314,12 +313,11 @@ void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* ds
     state = RunState{last_in, last_out, true};
 }
 
-#if defined(HEXMOOR_HSL_AVX512)
 void PixelAdjuster::AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque,
                                     RunState& state, std::uint32_t last_in, std::uint32_t last_out) {
-    // The same three steps as AdjustRunBatched, the first sixteen pixels at
-    // a time.
-    constexpr std::size_t kBlock = 1024;
+    // The same three steps as AdjustRunBatched, the first one done by the
+    // path's probe many pixels at a time.
+    constexpr std::size_t kBlock = 256;
     std::uint32_t missing[kBlock + 16];
     std::uint32_t missing_at[kBlock + 16];
     std::uint32_t repeats[kBlock + 16];
@@ -341,7 +339,7 @@ void PixelAdjuster::AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst
         block.repeats = repeats;
         // The last pixel is read before the block may overwrite it.
         last_in = src[start + n - 1] | (opaque ? 0xFF000000u : 0u);
-        batch::ProbeAvx512(block);
+        probe_(block);
         ComputeMisses(missing, missing_at, block.missing_count, computed, out);
         // In order, so that a run takes the result its first pixel got; the
         // result is carried along a run rather than read back.
@@ -357,7 +355,6 @@ void PixelAdjuster::AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst
     }
     state = RunState{last_in, last_out, true};
 }
-#endif
 
 template <bool kOpaque>
 void PixelAdjuster::AdjustRun(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state) {

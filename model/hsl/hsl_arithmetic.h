@@ -22,6 +22,10 @@
 
 namespace hsl {
 
+namespace batch {
+struct ProbeBlock;
+} // namespace batch
+
 inline constexpr std::uint32_t kInvertColor = 0xFFFFFFFFu;
 
 // HSL in the adjustment's offset form: hue in degrees [0, 360); saturation as
@@ -112,7 +116,7 @@ private:
     template <class Index>
     void ComputeMisses(const std::uint32_t* missing, const Index* missing_at, std::size_t count,
                        std::uint32_t* computed, std::uint32_t* out);
-    // AdjustRunBatched with the cache looked up by AVX-512.
+    // AdjustRunBatched with the cache looked up by the path's probe.
     void AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, bool opaque, RunState& state,
                          std::uint32_t last_in, std::uint32_t last_out);
     template <bool kOpaque>
@@ -122,6 +126,7 @@ private:
     bool keep_colours_;
     bool batched_; // rows through the vector path
     BatchPath path_;
+    void (*probe_)(batch::ProbeBlock& block); // the path's probe, or null
     std::uint8_t alpha_[256];
     std::uint32_t alpha_bits_[256]; // alpha_ in a pixel's top byte
     std::unique_ptr<CacheEntry[]> cache_;

@@ -1,9 +1,12 @@
 #include "model/hsl/hsl_batch.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "model/hsl/hsl_arithmetic.h"
 #include "model/hsl/hsl_batch_kernel.h"
+#include "model/hsl/hsl_batch_probe.h"
 
 namespace hsl {
 
@@ -71,44 +74,73 @@ bool BatchPathSupported(BatchPath path) {
     return false;
 }
 
+namespace {
+std::atomic<BatchPath> g_widest{BatchPath::kAvx512};
+} // namespace
+
 BatchPath BestBatchPath() {
     static const BatchPath best = BatchPathSupported(BatchPath::kAvx512) ? BatchPath::kAvx512
                                   : BatchPathSupported(BatchPath::kAvx2) ? BatchPath::kAvx2
                                   : BatchPathSupported(BatchPath::kSse2) ? BatchPath::kSse2
                                                                          : BatchPath::kScalar;
-    return best;
+    return std::min(best, g_widest.load(std::memory_order_relaxed));
 }
+
+void LimitBatchPath(BatchPath widest) { g_widest.store(widest, std::memory_order_relaxed); }
 
 bool BatchTakesValues(const HSLValues& values) {
     return std::isfinite(values.hue) && std::isfinite(values.saturation) && std::isfinite(values.lightness) &&
            std::fabs(values.hue) <= 1e6;
 }
 
-void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
-                   BatchPath path) {
+namespace {
+
+using AdjustFunction = void (*)(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
+                                const batch::Constants& constants);
+
+// What a path runs: its colour kernel and its cache probe, null where it has
+// none (the scalar path computes colour by colour, SSE2 probes pixel by
+// pixel).
+struct PathFunctions {
+    AdjustFunction adjust = nullptr;
+    batch::ProbeFunction probe = nullptr;
+};
+
+// The functions of the path asked for, or of the widest supported one below
+// it.
+PathFunctions FunctionsFor(BatchPath path) {
     if (path == BatchPath::kAvx512 && !BatchPathSupported(BatchPath::kAvx512)) path = BatchPath::kAvx2;
     if (path == BatchPath::kAvx2 && !BatchPathSupported(BatchPath::kAvx2)) path = BatchPath::kSse2;
     if (path == BatchPath::kSse2 && !BatchPathSupported(BatchPath::kSse2)) path = BatchPath::kScalar;
-    if (!BatchTakesValues(values)) path = BatchPath::kScalar;
-    // The same factors as AdjustChannels computes.
-    const batch::Constants constants{values.hue, (values.saturation + 100.0) * 0.01, values.lightness * 2.55};
     switch (path) {
     case BatchPath::kAvx512:
 #if defined(HEXMOOR_HSL_AVX512) && defined(__SSE2__)
-        batch::AdjustAvx512(src, dst, count, constants);
-        return;
+        return {batch::AdjustAvx512, batch::ProbeAvx512};
 #endif
     case BatchPath::kAvx2:
 #if defined(HEXMOOR_HSL_AVX2) && defined(__SSE2__)
-        batch::AdjustAvx2(src, dst, count, constants);
-        return;
+        return {batch::AdjustAvx2, batch::ProbeAvx2};
 #endif
     case BatchPath::kSse2:
 #if defined(__SSE2__)
-        AdjustAll<Sse2>(src, dst, count, constants);
-        return;
+        return {AdjustAll<Sse2>, nullptr};
 #endif
     case BatchPath::kScalar: break;
+    }
+    return {};
+}
+
+} // namespace
+
+batch::ProbeFunction batch::ProbeFor(BatchPath path) { return FunctionsFor(path).probe; }
+
+void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
+                   BatchPath path) {
+    const AdjustFunction adjust = BatchTakesValues(values) ? FunctionsFor(path).adjust : nullptr;
+    if (adjust) {
+        // The same factors as AdjustChannels computes.
+        adjust(src, dst, count, {values.hue, (values.saturation + 100.0) * 0.01, values.lightness * 2.55});
+        return;
     }
     for (std::size_t i = 0; i < count; ++i) {
         std::uint8_t red = (src[i] >> 16) & 0xFF;

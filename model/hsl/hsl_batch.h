@@ -21,8 +21,12 @@ enum class BatchPath {
 
 // Whether this build and this processor can run the path.
 bool BatchPathSupported(BatchPath path);
-// The widest supported path.
+// The widest supported path, within the limit below.
 BatchPath BestBatchPath();
+// Keeps BestBatchPath at or below `widest` from now on (kAvx512: no limit),
+// so that a benchmark can measure what a processor without the wider paths
+// gets. Adjusters made before keep their path.
+void LimitBatchPath(BatchPath widest);
 
 // Whether the vector paths take these values: hue, saturation and lightness
 // finite and the hue within a million degrees (where the hue's wrap into

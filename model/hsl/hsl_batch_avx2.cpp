@@ -6,6 +6,7 @@
 #include <immintrin.h>
 
 #include "model/hsl/hsl_batch_kernel.h"
+#include "model/hsl/hsl_batch_probe_kernel.h"
 
 namespace {
 
@@ -42,11 +43,75 @@ struct Avx2 {
     static D Select(M mask, D a, D b) { return _mm256_blendv_pd(b, a, mask); }
 };
 
+// For each set of lanes (a bit each), the lanes' numbers in order, a byte
+// each: the permutation that moves the chosen lanes to the front.
+struct LanePacking {
+    std::uint64_t order[256];
+    constexpr LanePacking() : order() {
+        for (unsigned bits = 0; bits < 256; ++bits) {
+            int k = 0;
+            for (unsigned lane = 0; lane < 8; ++lane) {
+                if (bits & (1u << lane)) order[bits] |= std::uint64_t{lane} << (8 * k++);
+            }
+        }
+    }
+};
+constexpr LanePacking kPacking;
+
+// The cache probe, eight pixels at a time; a lane mask is a vector of
+// all-ones or zero lanes, and lists are written by moving the chosen lanes
+// to the front and storing all eight (the arrays have room).
+struct Avx2Probe {
+    using U = __m256i;
+    using K = __m256i;
+    using Carry = __m256i; // the group before, turned one lane up
+    static constexpr std::size_t kLanes = 8;
+    static U Set(std::uint32_t x) { return _mm256_set1_epi32(static_cast<int>(x)); }
+    static K FirstLanes(std::size_t left) {
+        if (left >= 8) return _mm256_set1_epi32(-1);
+        return _mm256_cmpgt_epi32(Set(static_cast<std::uint32_t>(left)), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+    }
+    static U Load(K used, const std::uint32_t* p) {
+        return _mm256_maskload_epi32(reinterpret_cast<const int*>(p), used);
+    }
+    static void Store(K lanes, std::uint32_t* p, U v) { _mm256_maskstore_epi32(reinterpret_cast<int*>(p), lanes, v); }
+    static Carry StartCarry(std::uint32_t previous) { return Set(previous); }
+    static U Previous(U pixels, Carry& before) {
+        const U turned = _mm256_permutevar8x32_epi32(pixels, _mm256_setr_epi32(7, 0, 1, 2, 3, 4, 5, 6));
+        const U previous = _mm256_blend_epi32(turned, before, 0x01);
+        before = turned;
+        return previous;
+    }
+    static U Indices(std::uint32_t start) {
+        return _mm256_add_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), Set(start));
+    }
+    static U Or(U a, U b) { return _mm256_or_si256(a, b); }
+    static U And(U a, U b) { return _mm256_and_si256(a, b); }
+    static U MulLo(U a, U b) { return _mm256_mullo_epi32(a, b); }
+    static U ShiftRight(U a, int bits) { return _mm256_srl_epi32(a, _mm_cvtsi32_si128(bits)); }
+    static K Equal(K lanes, U a, U b) { return _mm256_and_si256(lanes, _mm256_cmpeq_epi32(a, b)); }
+    static K AndNot(K a, K b) { return _mm256_andnot_si256(a, b); }
+    static bool None(K a) { return _mm256_testz_si256(a, a) != 0; }
+    template <int kScale>
+    static U Gather(K lanes, U index, const int* base) {
+        return _mm256_mask_i32gather_epi32(_mm256_setzero_si256(), base, index, lanes, kScale);
+    }
+    static std::size_t Append(K lanes, U v, std::uint32_t* p) {
+        const unsigned bits = static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(lanes)));
+        const __m256i order =
+            _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&kPacking.order[bits])));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), _mm256_permutevar8x32_epi32(v, order));
+        return static_cast<std::size_t>(__builtin_popcount(bits));
+    }
+};
+
 } // namespace
 
 void hsl::batch::AdjustAvx2(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
                             const Constants& constants) {
     AdjustAll<Avx2>(src, dst, count, constants);
 }
+
+void hsl::batch::ProbeAvx2(ProbeBlock& block) { ProbeAll<Avx2Probe>(block); }
 
 #endif

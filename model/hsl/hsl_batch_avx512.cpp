@@ -7,7 +7,7 @@
 #include <immintrin.h>
 
 #include "model/hsl/hsl_batch_kernel.h"
-#include "model/hsl/hsl_batch_probe.h"
+#include "model/hsl/hsl_batch_probe_kernel.h"
 
 namespace {
 
@@ -56,6 +56,44 @@ struct Avx512 {
     static D Select(M mask, D a, D b) { return _mm512_mask_blend_pd(mask, b, a); }
 };
 
+// The cache probe, sixteen pixels at a time; lists are written by
+// compressing lanes in registers and storing them whole (the arrays have
+// room).
+struct Avx512Probe {
+    using U = __m512i;
+    using K = __mmask16;
+    using Carry = __m512i; // the group before
+    static constexpr std::size_t kLanes = 16;
+    static U Set(std::uint32_t x) { return _mm512_set1_epi32(static_cast<int>(x)); }
+    static K FirstLanes(std::size_t left) { return left >= 16 ? K(0xFFFF) : K((1u << left) - 1); }
+    static U Load(K used, const std::uint32_t* p) { return _mm512_maskz_loadu_epi32(used, p); }
+    static void Store(K lanes, std::uint32_t* p, U v) { _mm512_mask_storeu_epi32(p, lanes, v); }
+    static Carry StartCarry(std::uint32_t previous) { return Set(previous); }
+    static U Previous(U pixels, Carry& before) {
+        const U previous = _mm512_alignr_epi32(pixels, before, 15);
+        before = pixels;
+        return previous;
+    }
+    static U Indices(std::uint32_t start) {
+        return _mm512_add_epi32(_mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15), Set(start));
+    }
+    static U Or(U a, U b) { return _mm512_or_si512(a, b); }
+    static U And(U a, U b) { return _mm512_and_si512(a, b); }
+    static U MulLo(U a, U b) { return _mm512_mullo_epi32(a, b); }
+    static U ShiftRight(U a, int bits) { return _mm512_srl_epi32(a, _mm_cvtsi32_si128(bits)); }
+    static K Equal(K lanes, U a, U b) { return _mm512_mask_cmpeq_epi32_mask(lanes, a, b); }
+    static K AndNot(K a, K b) { return static_cast<K>(b & ~a); }
+    static bool None(K a) { return a == 0; }
+    template <int kScale>
+    static U Gather(K lanes, U index, const int* base) {
+        return _mm512_mask_i32gather_epi32(_mm512_setzero_si512(), lanes, index, base, kScale);
+    }
+    static std::size_t Append(K lanes, U v, std::uint32_t* p) {
+        _mm512_storeu_si512(p, _mm512_maskz_compress_epi32(lanes, v));
+        return static_cast<std::size_t>(__builtin_popcount(lanes));
+    }
+};
+
 } // namespace
 
 void hsl::batch::AdjustAvx512(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
@@ -63,50 +101,6 @@ void hsl::batch::AdjustAvx512(const std::uint32_t* src, std::uint32_t* dst, std:
     AdjustAll<Avx512>(src, dst, count, constants);
 }
 
-void hsl::batch::ProbeAvx512(ProbeBlock& block) {
-    const __m512i lanes = _mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-    const __m512i colour_bits = _mm512_set1_epi32(0x00FFFFFF);
-    const __m512i valid = _mm512_set1_epi32(static_cast<int>(kProbeValid));
-    const __m512i golden = _mm512_set1_epi32(static_cast<int>(0x9E3779B1u));
-    const __m512i opaque = _mm512_set1_epi32(block.opaque ? static_cast<int>(0xFF000000u) : 0);
-    const __m128i index_shift = _mm_cvtsi32_si128(32 - block.cache_bits);
-    const int* keys = reinterpret_cast<const int*>(block.cache);
-    const int* results = keys + 1;
-    const int* alphas = reinterpret_cast<const int*>(block.alpha);
-    __m512i before = _mm512_set1_epi32(static_cast<int>(block.previous));
-    std::size_t misses = 0;
-    std::size_t repeats = 0;
-    for (std::size_t start = 0; start < block.count; start += 16) {
-        const std::size_t left = block.count - start;
-        const __mmask16 used = left >= 16 ? __mmask16(0xFFFF) : __mmask16((1u << left) - 1);
-        const __m512i pixels = _mm512_or_si512(_mm512_maskz_loadu_epi32(used, block.in + start), opaque);
-        // Each lane beside the pixel before it.
-        const __m512i previous = _mm512_alignr_epi32(pixels, before, 15);
-        before = pixels;
-        const __mmask16 repeat = _mm512_mask_cmpeq_epi32_mask(used, pixels, previous);
-        const __m512i at = _mm512_add_epi32(lanes, _mm512_set1_epi32(static_cast<int>(start)));
-        // Compressed in registers and stored whole: the arrays have room.
-        _mm512_storeu_si512(block.repeats + repeats, _mm512_maskz_compress_epi32(repeat, at));
-        repeats += static_cast<std::size_t>(__builtin_popcount(repeat));
-        // The pixels that repeat take their result afterwards; the others
-        // look in the cache, unless there are none (a flat run).
-        const __mmask16 fresh = static_cast<__mmask16>(used & ~repeat);
-        if (fresh == 0) continue;
-        const __m512i rgb = _mm512_and_si512(pixels, colour_bits);
-        const __m512i entry = _mm512_srl_epi32(_mm512_mullo_epi32(rgb, golden), index_shift);
-        const __m512i key = _mm512_mask_i32gather_epi32(_mm512_setzero_si512(), fresh, entry, keys, 8);
-        const __mmask16 hit = _mm512_mask_cmpeq_epi32_mask(fresh, key, _mm512_or_si512(rgb, valid));
-        const __m512i result = _mm512_mask_i32gather_epi32(_mm512_setzero_si512(), hit, entry, results, 8);
-        const __m512i alpha =
-            _mm512_mask_i32gather_epi32(_mm512_setzero_si512(), fresh, _mm512_srli_epi32(pixels, 24), alphas, 4);
-        _mm512_mask_storeu_epi32(block.out + start, fresh, _mm512_or_si512(alpha, result));
-        const __mmask16 missed = static_cast<__mmask16>(fresh & ~hit);
-        _mm512_storeu_si512(block.missing + misses, _mm512_maskz_compress_epi32(missed, rgb));
-        _mm512_storeu_si512(block.missing_at + misses, _mm512_maskz_compress_epi32(missed, at));
-        misses += static_cast<std::size_t>(__builtin_popcount(missed));
-    }
-    block.missing_count = misses;
-    block.repeat_count = repeats;
-}
+void hsl::batch::ProbeAvx512(ProbeBlock& block) { ProbeAll<Avx512Probe>(block); }
 
 #endif

@@ -109,8 +109,11 @@ inline typename V::I ChannelToByteV(typename V::D value) {
     return V::Truncate(held);
 }
 
+// Always inlined into the group loop below, so that its constants are set up
+// once per call and not once per group.
 template <class V, bool kNarrow>
-inline void AdjustLanes(const std::uint32_t* src, std::uint32_t* dst, const hsl::batch::Constants& constants) {
+[[gnu::always_inline]] inline void AdjustLanes(const std::uint32_t* src, std::uint32_t* dst,
+                                               const hsl::batch::Constants& constants) {
     using D = typename V::D;
     using M = typename V::M;
     const D k255 = V::Set(255.0);

@@ -1,12 +1,16 @@
 #pragma once
 
-// The first step of the pixel adjuster's block loop done sixteen pixels at a
-// time with AVX-512 (hsl_batch_avx512.cpp): each pixel is looked up in the
-// adjuster's cache of computed colours and the misses are listed. Plain data
-// only, so that nothing inline built for AVX-512 is shared with other files.
+// The first step of the pixel adjuster's block loop done many pixels at a
+// time, eight with AVX2 (hsl_batch_avx2.cpp) and sixteen with AVX-512
+// (hsl_batch_avx512.cpp): each pixel is looked up in the adjuster's cache of
+// computed colours and the misses are listed. Plain data only, so that
+// nothing inline built for a wider instruction set is shared with other
+// files.
 
 #include <cstddef>
 #include <cstdint>
+
+#include "model/hsl/hsl_batch.h"
 
 namespace hsl::batch {
 
@@ -34,8 +38,15 @@ struct ProbeBlock {
 
 inline constexpr std::uint32_t kProbeValid = 0x01000000u;
 
-// Writes alpha | result for every pixel found in the cache and the alpha
-// alone for the misses; call only where the processor has AVX-512 F.
+// Write alpha | result for every pixel found in the cache and the alpha
+// alone for the misses; call only where the processor has AVX2 (AVX-512 F
+// for the second).
+void ProbeAvx2(ProbeBlock& block);
 void ProbeAvx512(ProbeBlock& block);
+
+using ProbeFunction = void (*)(ProbeBlock& block);
+// The probe of a path after the same fallback as AdjustColours; null for the
+// paths without one (SSE2 and scalar), which probe one pixel at a time.
+ProbeFunction ProbeFor(BatchPath path);
 
 } // namespace hsl::batch

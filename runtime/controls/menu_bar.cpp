@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstddef>
 
 #include "model/elements/wnd_frame.h"
 #include "model/font.h"
@@ -17,6 +18,7 @@
 #include "runtime/messages.h"
 #include "runtime/regions.h"
 #include "runtime/runtime_state.h"
+#include "runtime/text/unicode_string.h"
 #include "runtime/window_rects.h"
 
 using namespace hexmoor;
@@ -149,11 +151,18 @@ HFONT CTWWndMenu::GetFont(BOOL* owned) {
 int CTWWndMenu::HeightItem() const {
     if (!menu_ || !heightBitmap_) return -1;
     const int count = GetMenuItemCount(menu_);
+    // Windows NT 4 knows the record only without its bitmap field, and
+    // gives a bitmap item's bitmap as its type data.
+    const int version = VersionCode();
+    const bool nt4 = MenuItemInfoLacksBitmap(version);
     for (int i = count - 1; i >= 0; --i) {
         MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_BITMAP;
-        if (GetMenuItemInfoW(menu_, UINT(i), TRUE, &info) && info.hbmpItem == heightBitmap_.Get()) return i;
+        info.cbSize = UINT(MenuItemInfoSize(version, sizeof info, offsetof(MENUITEMINFOW, hbmpItem)));
+        info.fMask = nt4 ? MIIM_TYPE : MIIM_BITMAP;
+        if (!GetMenuItemInfoW(menu_, UINT(i), TRUE, &info)) continue;
+        const HBITMAP bitmap =
+            nt4 ? ((info.fType & MFT_BITMAP) ? reinterpret_cast<HBITMAP>(info.dwTypeData) : nullptr) : info.hbmpItem;
+        if (bitmap == heightBitmap_.Get()) return i;
     }
     return -1;
 }
@@ -336,75 +345,116 @@ bool CTWWndMenu::IsItemDisabled(int index) const {
 // --- painting --------------------------------------------------------------------------
 
 int CTWWndMenu::ItemState(int index) const {
-    if (IsItemDisabled(index)) return 3;
-    return index == hot_ ? hotState_ : 0;
+    const UINT state = GetMenuState(menu_, UINT(index), MF_BYPOSITION);
+    const bool known = state != UINT(-1);
+    return BarItemDrawState(index == hot_ ? hotState_ : 0, known && (state & MF_DISABLED),
+                            known && (state & MF_GRAYED));
 }
 
-void CTWWndMenu::PaintItem(HDC dc, int index, int state, const std::vector<Rect>& rects, Point origin) {
-    const Rect r = rects[std::size_t(index)].Offset(origin.x, origin.y);
-    if (r.IsEmpty()) return;
-    const int column = std::min(state, 3);
-    CTWDraw draw(dc, nullptr, FALSE);
-    const RECT box = ToRECT(r);
-    HWND child = nullptr;
-    const MdiBarState mdi = MdiState(&child);
-    const int kind = BarItemKind(index, int(rects.size()), mdi);
-    if (kind == bar_kind::kChildIcon) {
-        HICON icon = reinterpret_cast<HICON>(GetClassLongPtrW(child, GCLP_HICONSM));
+void CTWWndMenu::SendDrawItem(HDC dc, int index, int kind, int state, const Rect& rect) {
+    // The item's text travels as a string object; a maximised child's icon
+    // as its small class icon.
+    CUnicodeString text;
+    DRAWITEMSTRUCT item{};
+    item.CtlType = kBarDrawItemType;
+    item.itemID = index >= 0 ? GetMenuItemID(menu_, index) : 0;
+    item.itemAction = UINT(kind);
+    item.itemState = UINT(state);
+    item.hDC = dc;
+    item.rcItem = ToRECT(rect);
+    if (kind == bar_kind::kText) {
+        text = ItemText(index).c_str();
+        item.itemData = reinterpret_cast<ULONG_PTR>(&text);
+    } else if (kind == bar_kind::kChildIcon) {
+        HWND child = nullptr;
+        MdiState(&child);
+        HICON icon = child ? reinterpret_cast<HICON>(GetClassLongPtrW(child, GCLP_HICONSM)) : nullptr;
         if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
-        DrawIconEx(dc, r.left + (r.Width() - 16) / 2, r.top + (r.Height() - 16) / 2, icon, 16, 16, 0, nullptr,
-                   DI_NORMAL);
-        return;
+        item.itemData = reinterpret_cast<ULONG_PTR>(icon);
     }
-    if (kind == bar_kind::kClose || kind == bar_kind::kRestore || kind == bar_kind::kMinimize) {
+    SendMessageW(hWnd_, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+LRESULT CTWWndMenu::PaintMenuBar(const DRAWITEMSTRUCT& item) {
+    if (!element_) return FALSE;
+    HDC dc = item.hDC;
+    const RECT box = item.rcItem;
+    if (IsRectEmpty(&box)) return TRUE;
+    PatBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, WHITENESS);
+    const int state = int(item.itemState);
+    const int kind = int(item.itemAction);
+    CTWDraw draw(dc, nullptr, FALSE);
+    switch (kind) {
+    case bar_kind::kBackground:
+        if (const CMrgBitmap* image = element_->GetImage(kBackground)) draw.DrawSkinImage(&box, image, FALSE, nullptr);
+        return TRUE;
+    case bar_kind::kChildIcon: {
+        // The bar's background shows around the icon, as under the whole bar.
+        const RECT bar = ToRECT(BarRect());
+        if (const CMrgBitmap* image = element_->GetImage(kBackground)) {
+            SavedDC saved(dc);
+            IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+            draw.DrawSkinImage(&bar, image, FALSE, nullptr);
+        }
+        draw.Release();
+        const int w = box.right - box.left, h = box.bottom - box.top;
+        DrawIconEx(dc, box.left + (w - 16) / 2, box.top + (h - 16) / 2, reinterpret_cast<HICON>(item.itemData), 16, 16,
+                   0, nullptr, DI_NORMAL);
+        return TRUE;
+    }
+    case bar_kind::kClose:
+    case bar_kind::kRestore:
+    case bar_kind::kMinimize: {
+        if (state > 2) return TRUE;
         // normal, pressed, hot image of each button
         const WORD base = kind == bar_kind::kClose ? 505 : kind == bar_kind::kRestore ? 515 : 512;
         const WORD id = state == 2 ? WORD(base + 1) : state == 1 ? WORD(base + 2) : base;
         const auto* frame = dynamic_cast<const CTwfWndFrame*>(element_);
         const CMrgBitmap* image = frame && frame->GetMenuBar() ? frame->GetMenuBar()->GetImage(id) : nullptr;
-        if (image && state <= 2) draw.StretchImage(&box, image, nullptr);
-        return;
+        if (image) draw.StretchImage(&box, image, nullptr);
+        return TRUE;
     }
-    if (const CMrgBitmap* image = element_->GetImage(kItemImage[column]))
-        draw.DrawSkinImage(&box, image, FALSE, nullptr);
-    const std::wstring text = ItemText(index);
-    BOOL owned = FALSE;
-    SelectGuard select(dc, GetFont(&owned));
-    const int mode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF colour = SetTextColor(dc, element_->GetColor(kItemColour[column]));
-    RECT textBox = box;
-    DrawTextW(dc, text.c_str(), int(text.size()), &textBox, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SetTextColor(dc, colour);
-    SetBkMode(dc, mode);
+    case bar_kind::kText: {
+        const int column = std::clamp(state, 0, 3);
+        if (const CMrgBitmap* image = element_->GetImage(kItemImage[column]))
+            draw.DrawSkinImage(&box, image, FALSE, nullptr);
+        draw.Release();
+        const auto* text = reinterpret_cast<const CUnicodeString*>(item.itemData);
+        if (!text || !text->GetBuffer()) return TRUE;
+        BOOL owned = FALSE;
+        SelectGuard select(dc, GetFont(&owned));
+        const int mode = SetBkMode(dc, TRANSPARENT);
+        const COLORREF colour = SetTextColor(dc, element_->GetColor(kItemColour[column]));
+        RECT textBox = box;
+        DrawTextW(dc, text->GetBuffer(), int(text->GetLength()), &textBox, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SetTextColor(dc, colour);
+        SetBkMode(dc, mode);
+        return TRUE;
+    }
+    default: return TRUE;
+    }
 }
 
 void CTWWndMenu::DrawBar(HDC dc) {
     if (!menu_ || !element_ || IsIconic(hWnd_)) return;
     const Rect bar = BarRect();
     if (bar.IsEmpty()) return;
+    // A buffer as wide as the window and reaching down to the bar's bottom,
+    // so that the bar's items are drawn in window coordinates (and a
+    // mirrored bar mirrors within the window's width).
+    const int width = CWindowRect(hWnd_).Width();
     MemoryDC memory(dc);
-    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(dc, bar.Width(), bar.Height()));
-    const std::vector<Rect> rects = ItemRects(memory.Get());
+    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(dc, width, bar.bottom));
     if (!memory || !bitmap) return;
-    {
-        SelectGuard select(memory.Get(), bitmap.Get());
-        // A mirrored bar is drawn mirrored in the buffer and copied as it is.
-        const bool mirrored = IsMirrored(hWnd_);
-        SetLayout(memory.Get(), mirrored ? LAYOUT_RTL : 0);
-        SavedDC saved(dc);
-        if (mirrored) SetLayout(dc, 0);
-        const Rect at = mirrored ? MirrorInWidth(bar, CWindowRect(hWnd_).Width()) : bar;
-        PatBlt(memory.Get(), 0, 0, bar.Width(), bar.Height(), WHITENESS);
-        CTWDraw draw(memory.Get(), nullptr, FALSE);
-        const RECT all{0, 0, bar.Width(), bar.Height()};
-        if (const CMrgBitmap* image = element_->GetImage(kBackground)) draw.DrawSkinImage(&all, image, FALSE, nullptr);
-        draw.Release();
-        const int height = HeightItem();
-        for (int i = 0; i < int(rects.size()); ++i)
-            if (i != height) PaintItem(memory.Get(), i, ItemState(i), rects, {-bar.left, -bar.top});
-        SetLayout(memory.Get(), 0); // copied out as it lies in the buffer
-        BitBlt(dc, at.left, at.top, bar.Width(), bar.Height(), memory.Get(), 0, 0, SRCCOPY);
-    }
+    SelectGuard select(memory.Get(), bitmap.Get());
+    const bool mirrored = IsMirrored(hWnd_);
+    SetLayout(memory.Get(), mirrored ? LAYOUT_RTL : 0);
+    DrawInto(memory.Get());
+    SetLayout(memory.Get(), 0); // copied out as it lies in the buffer
+    SavedDC saved(dc);
+    if (mirrored) SetLayout(dc, 0);
+    const Rect at = mirrored ? MirrorInWidth(bar, width) : bar;
+    BitBlt(dc, at.left, at.top, at.Width(), at.Height(), memory.Get(), at.left, at.top, SRCCOPY);
 }
 
 void CTWWndMenu::DrawInto(HDC dc) {
@@ -414,14 +464,18 @@ void CTWWndMenu::DrawInto(HDC dc) {
     const std::vector<Rect> rects = ItemRects(dc);
     SavedDC saved(dc);
     IntersectClipRect(dc, bar.left, bar.top, bar.right, bar.bottom);
-    PatBlt(dc, bar.left, bar.top, bar.Width(), bar.Height(), WHITENESS);
-    CTWDraw draw(dc, nullptr, FALSE);
-    const RECT all{bar.left, bar.top, bar.right, bar.bottom};
-    if (const CMrgBitmap* image = element_->GetImage(kBackground)) draw.DrawSkinImage(&all, image, FALSE, nullptr);
-    draw.Release();
+    // Each piece is drawn through the window's WM_DRAWITEM, so that a host
+    // can draw the bar, or part of it, itself.
+    SendDrawItem(dc, -1, bar_kind::kBackground, 0, bar);
     const int height = HeightItem();
-    for (int i = 0; i < int(rects.size()); ++i)
-        if (i != height) PaintItem(dc, i, ItemState(i), rects, {0, 0});
+    const MdiBarState mdi = MdiState();
+    for (int i = 0; i < int(rects.size()); ++i) {
+        if (i == height) continue;
+        const int kind = BarItemKind(i, int(rects.size()), mdi);
+        // A button the child does not have is not drawn.
+        if (rects[std::size_t(i)].IsEmpty() && kind != bar_kind::kText) continue;
+        SendDrawItem(dc, i, kind, ItemState(i), rects[std::size_t(i)]);
+    }
 }
 
 LRESULT CTWWndMenu::PaintBorder(HDC dc) {
@@ -582,6 +636,11 @@ LRESULT CTWWndMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return hit;
     }
     case WM_NCPAINT: return Default(); // the frame paints the bar with its sides
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+        if (item && item->CtlType == kBarDrawItemType) return PaintMenuBar(*item);
+        return Default();
+    }
     case WM_ACTIVATE:
         if (LOWORD(wp) == WA_INACTIVE) EndKeyboardMode();
         return Default();

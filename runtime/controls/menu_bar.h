@@ -16,6 +16,14 @@
 #include "runtime/logic/menu_bar_layout.h"
 #include "runtime/wnd/tw_wnd.h"
 
+// The control type of the bar's own WM_DRAWITEM messages: sent to the frame
+// window with wParam 0, the item kind (0 the whole bar's background) in
+// itemAction, the state in itemState (0 normal, 1 hot, 2 pressed, 3
+// disabled, 4 greyed), the rectangle in window coordinates, and in itemData
+// the item's text (a CUnicodeString pointer) for a text item or the
+// maximised child's small icon for its icon item.
+constexpr UINT kBarDrawItemType = 6;
+
 class CTWWndMenu : public CTWWnd {
 public:
     // Subclasses the frame window (once) and keeps itself under the window
@@ -74,8 +82,12 @@ private:
     // Draws one item (or the whole bar with index -1) in a state: 0 normal,
     // 1 hot, 2 pressed.
     void DrawBar(HDC windowDc);
-    void DrawItem(int index, int state);
-    void PaintItem(HDC dc, int index, int state, const std::vector<hexmoor::Rect>& rects, hexmoor::Point origin);
+    // Sends the window WM_DRAWITEM for one piece of the bar (index -1 with
+    // kind 0: the whole bar's background), rectangle in window coordinates.
+    void SendDrawItem(HDC dc, int index, int kind, int state, const hexmoor::Rect& rect);
+    // The bar's own answer to that WM_DRAWITEM.
+    LRESULT PaintMenuBar(const DRAWITEMSTRUCT& item);
+    // The state an item is drawn in (0 normal, 1 hot, 2 pressed, 3 disabled, 4 greyed).
     int ItemState(int index) const;
     bool IsItemDisabled(int index) const;
     std::wstring ItemText(int index) const;

@@ -6,6 +6,7 @@
 #include "model/platform/win/dib.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/frame/frame_skin_wnd.h"
+#include "runtime/logic/control_types.h"
 #include "runtime/regions.h"
 #include "runtime/window_rects.h"
 
@@ -275,6 +276,12 @@ LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSELEAVE:
         // The frame's leave handling puts a lit caption button back.
         if (side_ == Side::Top) return SendMessageW(frame, msg, msg == WM_SETCURSOR ? WPARAM(frame) : wp, lp);
+        return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_ENABLE:
+        // A Visual Basic 6 host disables every window of its thread while a
+        // modal form shows; the sides stay enabled so that they keep passing
+        // clicks to their frame.
+        if (!wp && frame_->GetMode() == hexmoor::rt::host::kVisualBasic6) EnableWindow(hwnd_, TRUE);
         return DefWindowProcA(hwnd_, msg, wp, lp);
     default: return DefWindowProcA(hwnd_, msg, wp, lp);
     }

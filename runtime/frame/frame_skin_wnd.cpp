@@ -14,8 +14,11 @@
 #include "model/font.h"
 #include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/color_dialog.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/frame/layered_caption.h"
+#include "runtime/logic/frame_host.h"
+#include "runtime/manager/controls_manager.h"
 #include "runtime/logic/menu_bar_layout.h"
 #include "runtime/logic/outline_drag.h"
 #include "runtime/manager/frame_size.h"
@@ -44,6 +47,24 @@ constexpr WORD kButtonSize[4] = {550, 551, 493, 552};
 constexpr LONG_PTR kSyncActiveStyle = 0x100;
 constexpr UINT kFloatStatus = 0x036D;
 constexpr WPARAM kFloatSyncActive = 0x40;
+// A floating frame that holds a docking bar: the style bit it carries and the
+// property its bar (the frame's grandchild) is marked with.
+constexpr LONG_PTR kDockFrameStyle = 0x2000;
+constexpr char kDockBarProp[] = "DockBarProp";
+// Resized in place: no move, no z-order change, no activation.
+constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+// Delphi's flat scroll bars taken away (while skinned) or given back. The
+// entries are looked up in the loaded common controls at run time: not every
+// import library names them.
+void SetFlatScrollBars(HWND hwnd, bool on) {
+    HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
+    if (!comctl) return;
+    using Entry = LONG(WINAPI*)(HWND); // BOOL InitializeFlatSB, HRESULT UninitializeFlatSB
+    const auto entry = reinterpret_cast<Entry>(
+        reinterpret_cast<void*>(GetProcAddress(comctl, on ? "InitializeFlatSB" : "UninitializeFlatSB")));
+    if (entry) entry(hwnd);
+}
 
 Point PairOf(const CTwfObj* e, WORD id) {
     if (!e || !id) return {};
@@ -177,7 +198,7 @@ void CFrameSkinWnd::InitMode(const char* className) {
     CTWWnd::InitMode(className);
     char name[256] = {};
     if (hWnd_) GetClassNameA(hWnd_, name, sizeof name);
-    if (lstrcmpiA(name, "#32770") == 0) mode_ = 0;
+    mode_ = BYTE(FrameHostKind(mode_, name));
 }
 
 // --- painters and borders -----------------------------------------------------
@@ -398,33 +419,56 @@ BOOL CFrameSkinWnd::Enable(BOOL on) {
     if (hWnd_) GetClientRect(hWnd_, &client);
     CTWWnd::Enable(on);
     if (!hWnd_) return TRUE;
+    const FrameSwitchSteps steps = FrameSwitchPlan(mode_, on != FALSE);
     if (on) {
         CreateSidePainters();
         LayoutMenuBar(FALSE);
         GetWindowRect(hWnd_, &savedWindow_);
         savedClient_ = client;
         activeLook_ = GetActiveWindow() == hWnd_;
-        const FrameFitRequest fit{savedClient_, FALSE};
-        SizeSkinnedFrameToClient(nullptr, hWnd_, &fit);
+        if (steps.keepWindowSize) {
+            SetWindowPos(hWnd_, nullptr, 0, 0, savedWindow_.right - savedWindow_.left,
+                         savedWindow_.bottom - savedWindow_.top, kSizeOnly);
+        } else {
+            const FrameFitRequest fit{savedClient_, FALSE};
+            SizeSkinnedFrameToClient(nullptr, hWnd_, &fit);
+        }
         SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         if (!IsIconic(hWnd_)) UpdateRegion();
+        if (steps.flatScrollBars < 0) SetFlatScrollBars(hWnd_, false);
+        // The host refits its client area itself, once it has seen the new frame.
+        if (steps.deferredSize)
+            SendMessageW(hWnd_, TWM_DEFERREDSIZE, MAKEWPARAM(savedClient_.left, savedClient_.top),
+                         MAKELPARAM(savedClient_.right, savedClient_.bottom));
     } else {
         DeleteSidePainters();
         if (bar_) bar_->Enable(FALSE);
         UpdateRegion();
-        // The classic frame around the same client area.
+        // The system's own frame first, then the window fitted around the
+        // same client area by what that frame takes, as measured: the menu
+        // row is what the system lays out (none for an empty menu under
+        // Wine, more than one row for a wrapped bar).
+        SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         if (!IsZoomed(hWnd_) && !IsIconic(hWnd_)) {
-            const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-            const DWORD ex = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
-            const BOOL menu = !(style & WS_CHILD) && IsMenu(GetMenu(hWnd_));
-            AdjustWindowRectEx(&client, style, menu, ex);
-            SetWindowPos(hWnd_, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+            const CWindowRect window(hWnd_);
+            const CClientRect now(hWnd_);
+            RECT fitted = client;
+            if (now.Width() > 0 && now.Height() > 0) {
+                fitted.right += window.Width() - now.Width();
+                fitted.bottom += window.Height() - now.Height();
+            } else {
+                // A window too small to show a client area under that frame.
+                const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
+                const DWORD ex = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
+                const BOOL menu = !(style & WS_CHILD) && GetMenuItemCount(GetMenu(hWnd_)) > 0;
+                AdjustWindowRectEx(&fitted, style, menu, ex);
+            }
+            SetWindowPos(hWnd_, nullptr, 0, 0, fitted.right - fitted.left, fitted.bottom - fitted.top,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        } else {
-            SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
-                         SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         }
+        if (steps.flatScrollBars > 0) SetFlatScrollBars(hWnd_, true);
     }
     return TRUE;
 }
@@ -434,9 +478,16 @@ void CFrameSkinWnd::Reset(const std::wstring& name) {
     InheritParentSkin(TRUE);
     if (!hWnd_) return;
     if (IsSkinningOn()) {
+        // The client area to keep, read before the new frame is laid out.
+        const FrameFitRequest fit{CClientRect(hWnd_), FALSE};
         CreateSidePainters();
         LayoutMenuBar(TRUE);
-        SizeSkinnedFrameToClient(nullptr, hWnd_, nullptr);
+        if (ResetKeepsWindowSize(mode_, regionKind_))
+            SetWindowPos(
+                hWnd_, nullptr, 0, 0, 0, 0,
+                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOSENDCHANGING);
+        else
+            SizeSkinnedFrameToClient(nullptr, hWnd_, &fit);
     } else {
         DeleteSidePainters();
     }
@@ -711,8 +762,10 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETICON: return OnSetTextOrIcon();
     case WM_NCHITTEST: return OnNcHitTest(wp, lp);
     case WM_SIZE: return OnSize(wp, lp);
-    case WM_MOVE:
     case WM_SHOWWINDOW:
+        if (wp) TakeDockBarLook();
+        [[fallthrough]];
+    case WM_MOVE:
     case WM_WINDOWPOSCHANGED: {
         const LRESULT result = Default();
         const auto* pos = msg == WM_WINDOWPOSCHANGED ? reinterpret_cast<const WINDOWPOS*>(lp) : nullptr;
@@ -720,8 +773,10 @@ LRESULT CFrameSkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         UpdateAlphaSides(msg == WM_SHOWWINDOW ? (wp ? 1 : 0) : -1, pos && (pos->flags & SWP_FRAMECHANGED));
         if (msg == WM_MOVE) MoveChildFrames();
         if (pos && !(pos->flags & SWP_NOZORDER)) PlaceAlphaSides();
+        if (msg == WM_WINDOWPOSCHANGED) GrowForDirectUiChild();
         return result;
     }
+    case TWM_DEFERREDSIZE: return OnDeferredSize(wp, lp);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lp);
     case WM_MOUSEMOVE: return OnMouseMove(wp, lp);
     case WM_MOUSELEAVE: return OnMouseLeave();
@@ -797,8 +852,60 @@ LRESULT CFrameSkinWnd::OnSize(WPARAM type, LPARAM) {
         UpdateAlphaSides(-1, false);
         MoveChildFrames();
         UpdateRegion();
+        // A docking bar floating in this frame fills its client area.
+        if (HWND bar = DockBarGrandchild()) {
+            const CClientRect client(hWnd_);
+            SetWindowPos(bar, nullptr, 0, 0, client.Width(), client.Height(), kSizeOnly);
+        }
     }
     return result;
+}
+
+HWND CFrameSkinWnd::DockBarGrandchild() const {
+    if (!(GetWindowLongPtrW(hWnd_, GWL_STYLE) & kDockFrameStyle)) return nullptr;
+    HWND child = GetWindow(hWnd_, GW_CHILD);
+    HWND grandchild = child ? GetWindow(child, GW_CHILD) : nullptr;
+    return grandchild && GetPropA(grandchild, kDockBarProp) ? grandchild : nullptr;
+}
+
+void CFrameSkinWnd::TakeDockBarLook() {
+    HWND bar = DockBarGrandchild();
+    CFrameSkinWnd* barFrame = bar ? GetFrameSkinWnd(bar) : nullptr;
+    if (!barFrame) return;
+    // The floating frame looks like the bar it holds: the bar's element, and
+    // the frame laid out again for it.
+    elementName_ = barFrame->GetElementName();
+    Enable(FALSE);
+    SetSkinObject(FindSkinElement(WORD(type_), elementName_));
+    Enable(TRUE);
+    const SIZE w = WindowSize();
+    SetWindowPos(hWnd_, nullptr, 0, 0, w.cx, w.cy, kSizeOnly);
+}
+
+void CFrameSkinWnd::GrowForDirectUiChild() {
+    HWND child = GetWindow(hWnd_, GW_CHILD);
+    if (!child) return;
+    char name[256] = {};
+    GetClassNameA(child, name, sizeof name);
+    const CClientRect inner(child), own(hWnd_);
+    if (!FrameGrowsForChild(VersionCode(), name, {inner.Width(), inner.Height()}, {own.Width(), own.Height()})) {
+        directUiAsked_ = {0, 0};
+        return;
+    }
+    // Once per size of the child: a frame held smaller (by its host's
+    // limits) would otherwise ask again after every change it makes.
+    if (inner.Width() == directUiAsked_.cx && inner.Height() == directUiAsked_.cy) return;
+    directUiAsked_ = {inner.Width(), inner.Height()};
+    PostMessageW(hWnd_, TWM_DEFERREDSIZE, MAKEWPARAM(inner.left, inner.top), MAKELPARAM(inner.right, inner.bottom));
+}
+
+LRESULT CFrameSkinWnd::OnDeferredSize(WPARAM wp, LPARAM lp) {
+    // The colour dialog keeps the size it chose for itself.
+    if (!dynamic_cast<CTWColorDialog*>(GetSkinnedWindowObject(hWnd_))) {
+        const FrameFitRequest fit{{LOWORD(wp), HIWORD(wp), LOWORD(lp), HIWORD(lp)}, FALSE};
+        SizeSkinnedFrameToClient(nullptr, hWnd_, &fit);
+    }
+    return 1;
 }
 
 LRESULT CFrameSkinWnd::OnGetMinMaxInfo(LPARAM lp) {
@@ -835,6 +942,9 @@ LRESULT CFrameSkinWnd::OnNcHitTest(WPARAM, LPARAM lp) {
     NcHitInput in;
     in.window = {wr.Width(), wr.Height()};
     in.borders = Borders();
+    // A mirrored frame shows its right side on the screen's left: the sizing
+    // bands are as wide as the sides drawn there.
+    if (IsRTL()) std::swap(in.borders.left, in.borders.right);
     in.client = FromRECT(ClientRectInWindow(hWnd_));
     // The bar and the icon are laid out in the frame's own layout, which a
     // right-to-left frame shows mirrored; the point is where the screen has it.

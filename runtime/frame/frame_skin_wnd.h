@@ -126,6 +126,18 @@ protected:
     virtual LRESULT OnNcLButtonDown(WPARAM hitCode, LPARAM lp);
     virtual LRESULT OnSysCommand(WPARAM wp, LPARAM lp);
     virtual LRESULT OnGetMinMaxInfo(LPARAM lp);
+    // The deferred-size request: the window is refitted so that its client
+    // rectangle becomes the one given (MAKELONG(left, top), MAKELONG(right,
+    // bottom)); answers 1.
+    LRESULT OnDeferredSize(WPARAM wp, LPARAM lp);
+    // A floating frame (style bit 0x2000) whose grandchild is a docking bar
+    // (window property "DockBarProp"): that bar, else null.
+    HWND DockBarGrandchild() const;
+    // On showing, such a frame takes its bar's element and lays itself out again.
+    void TakeDockBarLook();
+    // Asks for a larger client area when the first child is a DirectUI
+    // window that has grown beyond it (systems of version code 9).
+    void GrowForDirectUiChild();
     // Outline move/size: WM_ENTERSIZEMOVE, WM_SIZING/WM_MOVING and
     // WM_EXITSIZEMOVE.
     LRESULT OnEnterSizeMove();
@@ -190,6 +202,8 @@ protected:
     void UpdateAlphaSides(int show, bool force);
     // Puts the layered sides directly above the frame in the z-order.
     void PlaceAlphaSides();
+    // The DirectUI child's size the frame last asked to grow to.
+    SIZE directUiAsked_{0, 0};
     MSG current_{};
 };
 

@@ -106,7 +106,8 @@ Rect CaptionButtonRect(int button, const CaptionButtonsInput& in) {
 }
 
 int HitTestCaptionButtons(Point p, const CaptionButtonsInput& in) {
-    if (in.exStyle & frame_style::kExLayoutRtl) p.x = in.windowWidth - p.x;
+    // The pixel column a mirrored frame shows at x is column width - 1 - x of its layout.
+    if (in.exStyle & frame_style::kExLayoutRtl) p.x = in.windowWidth - 1 - p.x;
     if ((in.style & frame_style::kMinimizeBox) && CaptionButtonRect(kMinimizeButton, in).Contains(p))
         return kMinimizeButton;
     if ((in.style & frame_style::kMaximizeBox) && CaptionButtonRect(kMaximizeButton, in).Contains(p))

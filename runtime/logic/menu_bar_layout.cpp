@@ -94,4 +94,16 @@ int BarClientTopShift(int topGap, int bottomGap, int fileVersion) {
     return topGap + bottomGap - (fileVersion >= 522 ? 1 : 0);
 }
 
+int BarItemDrawState(int requested, bool disabled, bool greyed) {
+    if (greyed) return 4;
+    if (disabled) return 3;
+    return requested;
+}
+
+bool MenuItemInfoLacksBitmap(int versionCode) { return versionCode == 5; }
+
+std::size_t MenuItemInfoSize(int versionCode, std::size_t fullSize, std::size_t withoutBitmapSize) {
+    return MenuItemInfoLacksBitmap(versionCode) ? withoutBitmapSize : fullSize;
+}
+
 } // namespace hexmoor::rt

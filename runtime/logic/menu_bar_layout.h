@@ -5,6 +5,7 @@
 // one-row layout (text extents in the bar font, 10 pixels more per item).
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,5 +85,16 @@ int BarClientTopShift(int topGap, int bottomGap, int fileVersion);
 
 // The first item (other than the height item) containing the point, or -1.
 int HitTestBarItems(const std::vector<Rect>& items, Point p, int heightItem);
+
+// The state a bar item is drawn in: the requested one (0 normal, 1 hot,
+// 2 pressed), replaced by 3 for a disabled and 4 for a greyed item (greyed
+// wins when the menu says both).
+int BarItemDrawState(int requested, bool disabled, bool greyed);
+
+// Whether the system knows the menu-item record only without its trailing
+// bitmap field (Windows NT 4, version code 5), and so the size of the record
+// handed to it.
+bool MenuItemInfoLacksBitmap(int versionCode);
+std::size_t MenuItemInfoSize(int versionCode, std::size_t fullSize, std::size_t withoutBitmapSize);
 
 } // namespace hexmoor::rt

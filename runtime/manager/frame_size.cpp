@@ -56,7 +56,10 @@ SIZE GetSkinnedFrameExtent(HWND hwnd) {
     n.menuBarHeight = int(element->GetNumber(652));
     n.menuBarTopGap = int(element->GetNumber(656));
     n.menuBarBottomGap = int(element->GetNumber(654));
-    const bool menu = HasVisibleMenuBar(hwnd) && frame->GetType() != ctype::kMdiChildFrame;
+    // The skinned bar takes a row only for a menu with items (an empty menu
+    // gets no bar).
+    const bool menu =
+        HasVisibleMenuBar(hwnd) && GetMenuItemCount(GetMenu(hwnd)) > 0 && frame->GetType() != ctype::kMdiChildFrame;
     Size s = SkinnedFrameExtent(n, menu, GetSystemMetrics(SM_CYMENU));
     if (menu) {
         CWindowRect wr(hwnd);

@@ -142,6 +142,11 @@ TEST_F(EditorApp, FrameComesUpWithItsMenusToolbarStatusBarAndSevenPanes) {
     EXPECT_LE(trees.right, view.left);
     EXPECT_LE(view.right, props.left);
     EXPECT_LE(props.bottom, opts.top);
+    // Between the toolbar and the status bar: the layout made while the
+    // frame was still hidden left them their room.
+    const RECT toolbarRect = ScreenRect(toolbar), statusBar = ScreenRect(status);
+    for (const RECT& r : {trees, props, view}) EXPECT_GE(r.top, toolbarRect.bottom);
+    for (const RECT& r : {zoom, opts, view}) EXPECT_LE(r.bottom, statusBar.top);
     EXPECT_EQ(docks.Layout().GroupMates(kPaneDefaultControls),
               (std::vector<int>{kPaneDefaultControls, kPaneCustomControls, kPaneUserData}));
     EXPECT_EQ(docks.Layout().ActiveInGroupOf(kPaneUserData), kPaneDefaultControls);

@@ -81,6 +81,35 @@ TEST(FileAssociation, CommandQuotesTheProgramAndTheIconNamesResource128) {
     EXPECT_EQ(AssociationValues(L"").size(), 2u);
 }
 
+// Written under a scratch key of the test prefix's registry: everything the
+// first time, nothing when it is all there, only what was changed or lost.
+TEST(FileAssociation, OnlyValuesThatDifferAreWritten) {
+    const std::wstring scratch = L"Software\\HexmoorTest\\Association" + std::to_wstring(GetCurrentProcessId());
+    HKEY root = nullptr;
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, scratch.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root, nullptr),
+        ERROR_SUCCESS);
+    const std::wstring program = L"C:\\Hexmoor\\hexmoor.exe";
+    EXPECT_EQ(WriteFileAssociation(root, program), 5);
+    EXPECT_EQ(WriteFileAssociation(root, program), 0);
+    // Another place of the program rewrites the three values naming it.
+    EXPECT_EQ(WriteFileAssociation(root, L"D:\\Elsewhere\\hexmoor.exe"), 3);
+    // A changed value and a lost key come back; the others stay untouched.
+    const wchar_t other[] = L"Other.Document";
+    RegSetKeyValueW(root, L".TWF", nullptr, REG_SZ, other, sizeof other);
+    RegDeleteTreeW(root, L"Tarnwick.Document\\DefaultIcon");
+    EXPECT_EQ(WriteFileAssociation(root, program), 4);
+    EXPECT_EQ(WriteFileAssociation(root, program), 0);
+    for (const auto& v : AssociationValues(program)) {
+        wchar_t value[256]{};
+        DWORD size = sizeof value;
+        EXPECT_EQ(RegGetValueW(root, v.subKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size), ERROR_SUCCESS);
+        EXPECT_EQ(std::wstring(value), v.value) << v.subKey;
+    }
+    RegCloseKey(root);
+    RegDeleteTreeW(HKEY_CURRENT_USER, scratch.c_str());
+}
+
 TEST(ItemNames, NameRuleAndProposedNames) {
     for (const wchar_t* bad : {L"", L"Default", L"a<b", L"a>b", L"a\\b"}) EXPECT_FALSE(IsValidItemName(bad)) << bad;
     for (const wchar_t* good : {L"default", L"My Button", L"Frame/1"}) EXPECT_TRUE(IsValidItemName(good)) << good;

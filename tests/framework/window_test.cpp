@@ -179,3 +179,74 @@ TEST(WindowWrapper, ControlDetachedUnderAForeignSubclassPassesMessagesOnAndTakes
     EXPECT_FALSE(second.IsAlive());
     EXPECT_EQ(Window::FromHandle(h), nullptr);
 }
+
+namespace {
+
+// An owner-drawn variable-height list that answers its own measuring.
+class MeasuringList : public Window {
+public:
+    explicit MeasuringList(UINT height) : height_(height) {}
+    int measured = 0;
+
+protected:
+    bool OnReflectedMeasureItem(MEASUREITEMSTRUCT* mis) override {
+        ++measured;
+        mis->itemHeight = height_;
+        return true;
+    }
+
+private:
+    UINT height_;
+};
+
+bool CreateMeasuringList(MeasuringList& list, HWND parent, int id) {
+    WindowArgs a;
+    a.className = L"LISTBOX";
+    a.style = WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_NOINTEGRALHEIGHT;
+    a.parent = parent;
+    a.width = 100;
+    a.height = 80;
+    a.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+    return list.Create(a);
+}
+
+int AddLineAndReadItsHeight(const MeasuringList& list) {
+    const auto index = SendMessageW(list.Handle(), LB_ADDSTRING, 0, 1);
+    return static_cast<int>(SendMessageW(list.Handle(), LB_GETITEMHEIGHT, static_cast<WPARAM>(index), 0));
+}
+
+} // namespace
+
+// Measuring names the control by id only; the parent finds the bound child
+// by the id it has now, also after ids changed hands.
+TEST(WindowWrapper, MeasuringReachesTheChildThatHasTheIdNow) {
+    Parent parent;
+    WindowArgs pa;
+    pa.style = WS_POPUP;
+    pa.width = 200;
+    pa.height = 100;
+    ASSERT_TRUE(parent.Create(pa));
+
+    MeasuringList tall(21), short_(9);
+    ASSERT_TRUE(CreateMeasuringList(tall, parent.Handle(), 7));
+    ASSERT_TRUE(CreateMeasuringList(short_, parent.Handle(), 8));
+    EXPECT_EQ(AddLineAndReadItsHeight(tall), 21);
+    EXPECT_EQ(AddLineAndReadItsHeight(short_), 9);
+
+    // The short list gives up its id and the tall one takes it: each still
+    // answers for itself.
+    SetWindowLongPtrW(short_.Handle(), GWLP_ID, 80);
+    SetWindowLongPtrW(tall.Handle(), GWLP_ID, 8);
+    EXPECT_EQ(AddLineAndReadItsHeight(tall), 21);
+    EXPECT_EQ(AddLineAndReadItsHeight(short_), 9);
+    EXPECT_EQ(tall.measured, 2);
+    EXPECT_EQ(short_.measured, 2);
+
+    // A list nobody drives keeps the system's measuring.
+    HWND plain = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | LBS_OWNERDRAWVARIABLE, 0, 0, 50, 50, parent.Handle(),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(5)), nullptr, nullptr);
+    ASSERT_TRUE(plain);
+    const auto index = SendMessageW(plain, LB_ADDSTRING, 0, 1);
+    EXPECT_NE(SendMessageW(plain, LB_GETITEMHEIGHT, static_cast<WPARAM>(index), 0), 21);
+    EXPECT_EQ(tall.measured + short_.measured, 4);
+}

@@ -16,6 +16,7 @@
 
 #include "model/hsl/hsl_arithmetic.h"
 #include "model/hsl/hsl_batch.h"
+#include "model/hsl/hsl_batch_probe.h"
 #include "model/hsl/parallel.h"
 
 namespace {
@@ -196,7 +197,7 @@ TEST(HslBatch, RepeatedPixelsAcrossBlockEdgesTakeTheirResult) {
     // beside noise, and runs that differ in alpha only.
     std::mt19937 random(5);
     std::vector<std::uint32_t> src;
-    for (std::size_t edge : {16u, 256u, 1024u, 2048u, 4096u}) {
+    for (std::size_t edge : {8u, 16u, 256u, 1024u, 2048u, 4096u}) {
         while (src.size() + 3 < edge) src.push_back(random());
         const std::uint32_t colour = random();
         for (int k = 0; k < 7; ++k) src.push_back(colour);
@@ -215,6 +216,99 @@ TEST(HslBatch, RepeatedPixelsAcrossBlockEdgesTakeTheirResult) {
             got = src;
             hsl::PixelAdjuster(v, path).AdjustRow(got.data(), got.data(), got.size(), opaque);
             ASSERT_EQ(got, expected);
+        }
+    }
+}
+
+// The probe of each path that has one against the same lookup done pixel by
+// pixel: a small cache (so colours share entries and some entries hold
+// another colour), pixels from a few colours in several alphas (so repeats,
+// hits and misses mix), every tail length, as opaque or not, in place or not.
+TEST(HslBatch, ProbesFindWhatThePixelByPixelLookupFinds) {
+    namespace batch = hsl::batch;
+    std::vector<batch::ProbeFunction> probes;
+    for (BatchPath path : VectorPaths()) {
+        const batch::ProbeFunction probe = batch::ProbeFor(path);
+        if (probe && std::find(probes.begin(), probes.end(), probe) == probes.end()) probes.push_back(probe);
+    }
+    if (probes.empty()) GTEST_SKIP() << "no path here probes many pixels at a time";
+
+    constexpr int kBits = 5;
+    auto entry_of = [](std::uint32_t rgb) { return (rgb * 0x9E3779B1u) >> (32 - kBits); };
+    std::mt19937 random(3);
+    std::vector<std::uint32_t> palette;
+    for (int i = 0; i < 40; ++i) palette.push_back(random() & 0x00FFFFFFu);
+    std::vector<std::uint32_t> cache(2u << kBits, 0);
+    for (std::size_t i = 0; i < palette.size(); i += 2) { // every other colour cached, later ones winning
+        cache[2 * entry_of(palette[i])] = palette[i] | batch::kProbeValid;
+        cache[2 * entry_of(palette[i]) + 1] = palette[i] ^ 0x00A5A5A5u;
+    }
+    std::uint32_t alpha[256];
+    for (std::uint32_t a = 0; a < 256; ++a) alpha[a] = (a * 7 % 256) << 24;
+    const std::uint32_t alphas[] = {0xFF000000u, 0x80000000u, 0};
+
+    for (std::size_t count : {1u, 2u, 7u, 8u, 9u, 15u, 16u, 17u, 31u, 33u, 1000u}) {
+        std::vector<std::uint32_t> in(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            // Runs of one pixel half of the time.
+            in[i] = i > 0 && random() % 2 ? in[i - 1] : alphas[random() % 3] | palette[random() % palette.size()];
+        }
+        for (bool opaque : {false, true}) {
+            // Pixel by pixel; the repeats keep what the output held.
+            std::vector<std::uint32_t> expected_out(count, 0x5A5A5A5Au);
+            std::vector<std::uint32_t> missing, missing_at, repeats;
+            std::uint32_t previous = opaque ? palette[0] | 0xFF000000u : palette[1];
+            for (std::uint32_t i = 0; i < count; ++i) {
+                const std::uint32_t p = opaque ? in[i] | 0xFF000000u : in[i];
+                if (p == previous) {
+                    repeats.push_back(i);
+                    continue;
+                }
+                previous = p;
+                const std::uint32_t rgb = p & 0x00FFFFFFu;
+                const std::uint32_t entry = entry_of(rgb);
+                expected_out[i] = alpha[p >> 24];
+                if (cache[2 * entry] == (rgb | batch::kProbeValid)) {
+                    expected_out[i] |= cache[2 * entry + 1];
+                } else {
+                    missing.push_back(rgb);
+                    missing_at.push_back(i);
+                }
+            }
+            for (batch::ProbeFunction probe : probes) {
+                for (bool in_place : {false, true}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << "count " << count << " opaque " << opaque << " in place " << in_place);
+                    std::vector<std::uint32_t> out(count, 0x5A5A5A5Au);
+                    std::vector<std::uint32_t> source = in;
+                    std::vector<std::uint32_t> got_missing(count + 16), got_missing_at(count + 16),
+                        got_repeats(count + 16);
+                    batch::ProbeBlock block;
+                    block.in = source.data();
+                    block.out = in_place ? source.data() : out.data();
+                    block.count = count;
+                    block.cache = cache.data();
+                    block.cache_bits = kBits;
+                    block.alpha = alpha;
+                    block.previous = opaque ? palette[0] | 0xFF000000u : palette[1];
+                    block.opaque = opaque;
+                    block.missing = got_missing.data();
+                    block.missing_at = got_missing_at.data();
+                    block.repeats = got_repeats.data();
+                    probe(block);
+                    got_missing.resize(block.missing_count);
+                    got_missing_at.resize(block.missing_count);
+                    got_repeats.resize(block.repeat_count);
+                    EXPECT_EQ(got_missing, missing);
+                    EXPECT_EQ(got_missing_at, missing_at);
+                    EXPECT_EQ(got_repeats, repeats);
+                    std::vector<std::uint32_t> want = expected_out;
+                    if (in_place) {
+                        for (std::uint32_t i : repeats) want[i] = in[i];
+                    }
+                    ASSERT_EQ(in_place ? source : out, want);
+                }
+            }
         }
     }
 }

@@ -177,6 +177,15 @@ TEST(CaptionButtons, HitOrderBoxStylesAndRightToLeftMirror) {
     EXPECT_EQ(HitTestCaptionButtons({300 - 280, 10}, rtl), kCloseButton);
     EXPECT_EQ(HitTestCaptionButtons({300 - 215, 10}, rtl), kMinimizeButton);
     EXPECT_EQ(HitTestCaptionButtons({280, 10}, rtl), kNoButton);
+    // Every button is hit exactly where it shows (its mirrored rectangle):
+    // first column in, the column past its end out.
+    for (int button : {kMinimizeButton, kMaximizeButton, kCloseButton}) {
+        const Rect shown = MirrorInWidth(CaptionButtonRect(button, rtl), 300);
+        EXPECT_EQ(HitTestCaptionButtons({shown.left, 10}, rtl), button) << button;
+        EXPECT_EQ(HitTestCaptionButtons({shown.right - 1, 10}, rtl), button) << button;
+        EXPECT_NE(HitTestCaptionButtons({shown.right, 10}, rtl), button) << button;
+        EXPECT_NE(HitTestCaptionButtons({shown.left - 1, 10}, rtl), button) << button;
+    }
 }
 
 TEST(CaptionButtons, TextBoxStopsTwoPixelsShortOfTheButtons) {

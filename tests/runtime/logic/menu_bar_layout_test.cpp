@@ -95,3 +95,21 @@ TEST(MenuBarLayout, ClientTopShiftLosesOnePixelFromFileVersion522On) {
         EXPECT_EQ(BarClientTopShift(c.top, c.bottom, c.version), c.expected)
             << c.top << "+" << c.bottom << " v" << c.version;
 }
+
+TEST(MenuBarProtocol, DrawStateAndMenuItemRecordSize) {
+    struct Case {
+        int requested;
+        bool disabled, greyed;
+        int expected;
+    } states[] = {
+        {0, false, false, 0}, {1, false, false, 1}, {2, false, false, 2},
+        {1, true, false, 3},  {0, false, true, 4},  {2, true, true, 4},
+    };
+    for (const Case& c : states)
+        EXPECT_EQ(BarItemDrawState(c.requested, c.disabled, c.greyed), c.expected)
+            << c.requested << c.disabled << c.greyed;
+    // Only Windows NT 4 gets the record without its bitmap field.
+    for (int version : {-1, 1, 4, 6, 7, 8, 9, 10}) EXPECT_EQ(MenuItemInfoSize(version, 48, 44), 48u) << version;
+    EXPECT_EQ(MenuItemInfoSize(5, 48, 44), 44u);
+    EXPECT_EQ(MenuItemInfoSize(5, 80, 72), 72u);
+}

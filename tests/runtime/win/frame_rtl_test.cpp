@@ -5,15 +5,19 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
+#include <thread>
 #include <vector>
 
+#include "base/win/rect.h"
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/frame_layout.h"
 #include "runtime/window_rects.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/mirrored_text.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -39,16 +43,6 @@ void Settle() {
         PumpMessages();
         Sleep(10);
     }
-}
-
-// The window as it shows on the screen, left to right, whatever the layout
-// of its window DC.
-PixelBuffer CaptureAsShown(HWND hwnd) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    const win::WindowDC dc(hwnd, true);
-    SetLayout(dc.Get(), 0);
-    return CaptureDC(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top);
 }
 
 class FrameRtlTest : public RuntimeTest {
@@ -177,5 +171,116 @@ TEST_F(FrameRtlTest, ARightToLeftFrameShowsMirroredAroundAClientAreaWhereItShows
         SetWindowPos(hwnd, nullptr, 0, 0, W + 40, wr.bottom - wr.top + 20, SWP_NOMOVE | SWP_NOZORDER);
         Settle();
         EXPECT_TRUE(ShowsMirroredOrNot(frame, rtl)) << "after activation and resize";
+    }
+}
+
+namespace {
+
+// Presses at `grab`, moves by `step` four times and releases, from a helper
+// thread (the window's thread runs the system's sizing loop meanwhile).
+void DragFromHelper(POINT grab, POINT step, std::atomic<bool>& done) {
+    std::thread([=, &done] {
+        Sleep(50);
+        SetCursorPos(grab.x, grab.y);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        SendInput(1, &input, sizeof input);
+        Sleep(80);
+        for (int i = 1; i <= 4; ++i) {
+            SetCursorPos(grab.x + step.x * i, grab.y + step.y * i);
+            input.mi.dwFlags = MOUSEEVENTF_MOVE;
+            SendInput(1, &input, sizeof input);
+            Sleep(60);
+        }
+        input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(1, &input, sizeof input);
+        Sleep(80);
+        done = true;
+    }).detach();
+}
+
+} // namespace
+
+// The sizing edges answer as the screen shows them: the border showing on the
+// screen's left is as wide as the side drawn there (the right side's images in
+// a mirrored frame), and its code is the one Wine's own frame gives there,
+// which Wine's sizing loop moves.
+TEST_F(FrameRtlTest, SizingEdgesAnswerWhereTheyShowAndWinesLoopMovesTheEdgeGrabbed) {
+    POINT parked;
+    GetCursorPos(&parked);
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        const bool rtl = ex != 0;
+        // Wine's own answers for an unskinned frame of the same styles.
+        TestWindow plain(Args(ex));
+        RECT pr;
+        GetWindowRect(plain.Handle(), &pr);
+        const int py = (pr.top + pr.bottom) / 2;
+        const LRESULT systemLeft = SendMessageW(plain.Handle(), WM_NCHITTEST, 0, MAKELPARAM(pr.left + 1, py));
+        const LRESULT systemRight = SendMessageW(plain.Handle(), WM_NCHITTEST, 0, MAKELPARAM(pr.right - 2, py));
+        EXPECT_EQ(systemLeft, HTLEFT) << rtl;
+        EXPECT_EQ(systemRight, HTRIGHT) << rtl;
+
+        TestWindow window(Args(ex));
+        HWND hwnd = window.Handle();
+        SetForegroundWindow(hwnd);
+        ASSERT_NE(Skinned(hwnd), nullptr);
+        RECT wr;
+        GetWindowRect(hwnd, &wr);
+        const int W = wr.right - wr.left, y = (wr.bottom - wr.top) / 2;
+        const int shownLeft = rtl ? kRight : kLeft, shownRight = rtl ? kLeft : kRight;
+        auto hit = [&](int x) { return SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(wr.left + x, wr.top + y)); };
+        EXPECT_EQ(hit(0), systemLeft) << rtl;
+        EXPECT_EQ(hit(shownLeft - 1), systemLeft) << rtl << ": the whole border showing at the left";
+        EXPECT_EQ(hit(shownLeft), HTCLIENT) << rtl;
+        EXPECT_EQ(hit(W - 1), systemRight) << rtl;
+        EXPECT_EQ(hit(W - shownRight), systemRight) << rtl << ": the whole border showing at the right";
+        EXPECT_EQ(hit(W - shownRight - 1), HTCLIENT) << rtl;
+
+        // A real drag of the border showing at the left moves the left edge.
+        std::atomic<bool> done{false};
+        DragFromHelper({wr.left + 1, wr.top + y}, {6, 0}, done);
+        for (int i = 0; i < 400 && !done; ++i) {
+            PumpMessages();
+            Sleep(5);
+        }
+        Settle();
+        RECT end;
+        GetWindowRect(hwnd, &end);
+        EXPECT_EQ(end.left, wr.left + 24) << rtl;
+        EXPECT_EQ(end.right, wr.right) << rtl;
+    }
+    SetCursorPos(parked.x, parked.y);
+}
+
+// Caption text drawn in the mirrored buffer reads as it should: its glyphs
+// show as the font draws them, not mirrored.
+TEST_F(FrameRtlTest, CaptionTextReadsLeftToRightInAMirroredFrame) {
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
+    element->SetNumber(487, 0); // caption text shown
+    element->SetColor(482, RGB(255, 255, 255));
+    const wchar_t* text = L"Lpf[1";
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        const bool rtl = ex != 0;
+        TestWindowArgs args = Args(ex);
+        args.caption = text;
+        TestWindow window(args);
+        CFrameSkinWnd* frame = Skinned(window.Handle());
+        ASSERT_NE(frame, nullptr);
+        window.PaintNow();
+        Settle();
+        BOOL owned = FALSE;
+        HFONT font = frame->GetFont(&owned);
+        const std::vector<int> expected = TextColumns(font, text);
+        if (owned) DeleteObject(font);
+        ASSERT_FALSE(expected.empty());
+        ASSERT_NE(expected, std::vector<int>(expected.rbegin(), expected.rend())) << "a text that shows its direction";
+        RECT wr;
+        GetWindowRect(window.Handle(), &wr);
+        const RECT layout = frame->CaptionTextRect();
+        const Rect shown = rtl ? MirrorInWidth(FromRECT(layout), wr.right - wr.left) : FromRECT(layout);
+        const std::vector<int> seen =
+            LightColumns(CaptureAsShown(window.Handle()), {shown.left, shown.top, shown.right, shown.bottom});
+        EXPECT_EQ(seen, expected) << (rtl ? "right to left" : "left to right");
     }
 }

@@ -13,6 +13,7 @@
 #include "runtime/window_rects.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/mirrored_text.h"
 #include "tests/runtime/win/menu_bar_skin.h"
 
 using namespace hexmoor::test;
@@ -34,15 +35,6 @@ WNDPROC g_previous = nullptr;
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_COMMAND) g_commands.push_back(LOWORD(wp));
     return CallWindowProcW(g_previous, hwnd, msg, wp, lp);
-}
-
-// The window as the screen shows it, whatever its DC's layout.
-PixelBuffer CaptureAsShown(HWND hwnd) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    const win::WindowDC dc(hwnd, true);
-    SetLayout(dc.Get(), 0);
-    return CaptureDC(dc.Get(), 0, 0, r.right - r.left, r.bottom - r.top);
 }
 
 } // namespace
@@ -138,4 +130,48 @@ TEST_F(MenuBarRtlTest, ItemsShowFromTheRightAndAnswerTheMouseWhereTheyShow) {
         }
     EXPECT_EQ(foreign, 0);
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previous));
+}
+
+// Item text drawn in the mirrored buffer reads as it should: its glyphs show
+// as the bar's font draws them, not mirrored.
+TEST_F(MenuBarRtlTest, ItemTextReadsLeftToRightInAMirroredBar) {
+    StartRuntime(true);
+    BuildMenuBarSkin(Skin());
+    SkinLoaded();
+    EnableSkinning();
+    const wchar_t* text = L"Lpf[1";
+    for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
+        const bool rtl = ex != 0;
+        TestWindowArgs args;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        args.exStyle = ex;
+        args.clientWidth = 360;
+        args.clientHeight = 150;
+        TestWindow window(args);
+        HWND hwnd = window.Handle();
+        HMENU menu = CreateMenu();
+        AppendMenuW(menu, MF_STRING, 301, text);
+        SetMenu(hwnd, menu);
+        AttachBaseSkinnedObject(hwnd);
+        ApplySkinToWindow(hwnd, 0);
+        Settle();
+        CFrameSkinWnd* frame = GetFrameSkinWnd(hwnd);
+        ASSERT_NE(frame, nullptr);
+        CTWWndMenu* bar = frame->GetMenuBar();
+        ASSERT_NE(bar, nullptr);
+        window.PaintNow();
+        Settle();
+        BOOL owned = FALSE;
+        HFONT font = bar->GetFont(&owned);
+        const std::vector<int> expected = TextColumns(font, text);
+        if (owned) DeleteObject(font);
+        ASSERT_FALSE(expected.empty());
+        ASSERT_NE(expected, std::vector<int>(expected.rbegin(), expected.rend()));
+        RECT wr;
+        GetWindowRect(hwnd, &wr);
+        const Rect item = bar->ItemRects()[0];
+        const Rect shown = rtl ? MirrorInWidth(item, wr.right - wr.left) : item;
+        EXPECT_EQ(LightColumns(CaptureAsShown(hwnd), {shown.left, shown.top, shown.right, shown.bottom}), expected)
+            << (rtl ? "right to left" : "left to right");
+    }
 }

@@ -11,7 +11,10 @@
 
 #include "model/elements/wnd_frame.h"
 #include "runtime/controls/menu_bar.h"
+#include "base/win/rect.h"
+#include "model/windows_version.h"
 #include "runtime/frame/frame_skin_wnd.h"
+#include "runtime/text/unicode_string.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/menu_bar_skin.h"
@@ -367,4 +370,112 @@ TEST(MenuBarWithoutFrameElement, TheKeyboardMenuCommandReachesTheSystemOnce) {
     ShutdownSkinRuntime();
     SetExplicitMode(FALSE);
     PumpMessages();
+}
+
+namespace {
+
+// A host above the skinned bar: records the bar's WM_DRAWITEM messages and
+// draws the item with id 301 itself.
+struct DrawnPiece {
+    UINT id, kind, state;
+    RECT rect;
+    std::wstring text;
+};
+std::vector<DrawnPiece> g_drawn;
+bool g_hostDrawsGo = false;
+constexpr COLORREF kHostColour = RGB(250, 0, 250);
+WNDPROC g_belowHost = nullptr;
+LRESULT CALLBACK DrawingHostProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+    if (msg == WM_DRAWITEM && wp == 0 && item && item->CtlType == kBarDrawItemType) {
+        DrawnPiece piece{item->itemID, item->itemAction, item->itemState, item->rcItem, {}};
+        if (item->itemAction == UINT(bar_kind::kText) && item->itemData)
+            piece.text = reinterpret_cast<const CUnicodeString*>(item->itemData)->GetBuffer();
+        g_drawn.push_back(piece);
+        if (g_hostDrawsGo && item->itemID == 301) {
+            HBRUSH brush = CreateSolidBrush(kHostColour);
+            FillRect(item->hDC, &item->rcItem, brush);
+            DeleteObject(brush);
+            return TRUE;
+        }
+    }
+    return CallWindowProcW(g_belowHost, hwnd, msg, wp, lp);
+}
+
+} // namespace
+
+TEST_F(MenuBarTest, TheBarIsDrawnThroughWmDrawItemSoAHostCanDrawItemsItself) {
+    ASSERT_NE(bar_, nullptr);
+    g_drawn.clear();
+    g_hostDrawsGo = false;
+    g_belowHost =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DrawingHostProc)));
+    auto repaint = [&] {
+        g_drawn.clear();
+        frame_->InvalidateFramePicture();
+        frame_->PaintBorder(nullptr);
+        Settle();
+    };
+    repaint();
+    // The background first, over the whole bar; then every item but the
+    // height item, in window coordinates, with its id, kind, state and text.
+    const std::vector<Rect> items = bar_->ItemRects();
+    ASSERT_EQ(g_drawn.size(), 5u);
+    EXPECT_EQ(g_drawn[0].kind, UINT(bar_kind::kBackground));
+    const RECT bar = hexmoor::ToRECT(bar_->BarRect());
+    EXPECT_TRUE(EqualRect(&g_drawn[0].rect, &bar));
+    const struct {
+        UINT id, state;
+        const wchar_t* text;
+    } expected[] = {{UINT(-1), 0, L"&File"}, {UINT(-1), 0, L"&Edit"}, {301, 0, L"&Go"}, {302, 4, L"G&reyed"}};
+    for (int i = 0; i < 4; ++i) {
+        const DrawnPiece& p = g_drawn[std::size_t(i + 1)];
+        EXPECT_EQ(p.id, expected[i].id) << i;
+        EXPECT_EQ(p.kind, UINT(bar_kind::kText)) << i;
+        EXPECT_EQ(p.state, expected[i].state) << i;
+        EXPECT_EQ(p.text, expected[i].text) << i;
+        const RECT r = hexmoor::ToRECT(items[std::size_t(i)]);
+        EXPECT_TRUE(EqualRect(&p.rect, &r)) << i;
+    }
+
+    // A hot item is drawn through the same message, in state 1.
+    const POINT centre = ItemCentre(0);
+    SetCursorPos(centre.x, centre.y);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    g_drawn.clear();
+    SendInput(1, &move, sizeof move);
+    Settle();
+    EXPECT_TRUE(std::any_of(g_drawn.begin(), g_drawn.end(),
+                            [](const DrawnPiece& p) { return p.kind == UINT(bar_kind::kText) && p.state == 1; }));
+    EXPECT_EQ(ItemColour(0), kItemHot);
+    SetCursorPos(centre.x, centre.y + 200);
+    SendInput(1, &move, sizeof move);
+    Settle();
+
+    // The host's own drawing shows where it answered; the rest is the skin's.
+    g_hostDrawsGo = true;
+    repaint();
+    EXPECT_EQ(ItemColour(2), kHostColour);
+    EXPECT_EQ(ItemColour(1), kItemNormal);
+    EXPECT_EQ(ItemColour(3), kItemDisabled);
+    g_hostDrawsGo = false;
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_belowHost));
+}
+
+TEST_F(MenuBarTest, OnWindowsNt4TheHeightItemIsFoundThroughTheShorterRecord) {
+    ASSERT_NE(bar_, nullptr);
+    const int saved = WindowsVersionCode;
+    WindowsVersionCode = 5;
+    // Found through the record without its bitmap field: switching the bar
+    // off takes the height item away again.
+    EXPECT_EQ(bar_->HeightItem(), 4);
+    HMENU menu = bar_->GetMenuHandle();
+    bar_->DetachMenuBar(FALSE);
+    EXPECT_EQ(GetMenuItemCount(menu), 4);
+    bar_->AttachMenuBar(FALSE);
+    EXPECT_EQ(GetMenuItemCount(menu), 5);
+    EXPECT_EQ(bar_->HeightItem(), 4);
+    WindowsVersionCode = saved;
 }

@@ -86,7 +86,12 @@ public:
         args.width = 400;
         args.height = kHeight;
         args.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(1200));
-        return Create(args);
+        if (!Create(args)) return false;
+        // The list measures its fixed line height while it is being created,
+        // before this object is bound to it: the grid's line height is set
+        // here, so both lists show the same lines (and both a scroll bar).
+        SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, 17);
+        return true;
     }
     void Fill(const std::vector<std::pair<std::wstring, std::wstring>>& texts) {
         texts_ = &texts;

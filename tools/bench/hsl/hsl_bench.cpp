@@ -6,7 +6,10 @@
 // pixel against the scalar path, and last "ratio hsl-to-copy X.XX" (the
 // adjustment's throughput divided by the copy's).
 //
-//   hsl_bench [SKIN] [--rounds N]
+//   hsl_bench [SKIN] [--rounds N] [--path avx2|sse2|scalar]
+//
+// --path keeps the whole-skin adjustment to that path or narrower, as on a
+// processor without the wider ones.
 //
 // With SKIN, the images of that skin file; without, a skin of synthetic art:
 // anti-aliased rounded edges and shapes, colour changing along every row, and
@@ -192,7 +195,7 @@ std::vector<std::uint32_t> ScalarResult(const Source& source, const HSLValues& v
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: hsl_bench [SKIN] [--rounds N]\n");
+    std::fprintf(stderr, "usage: hsl_bench [SKIN] [--rounds N] [--path avx2|sse2|scalar]\n");
     return 64;
 }
 
@@ -205,6 +208,17 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
             rounds = std::atoi(argv[++i]);
             if (rounds < 1) return Usage();
+        } else if (std::strcmp(argv[i], "--path") == 0 && i + 1 < argc) {
+            const std::string name = argv[++i];
+            if (name == "avx2") {
+                hsl::LimitBatchPath(hsl::BatchPath::kAvx2);
+            } else if (name == "sse2") {
+                hsl::LimitBatchPath(hsl::BatchPath::kSse2);
+            } else if (name == "scalar") {
+                hsl::LimitBatchPath(hsl::BatchPath::kScalar);
+            } else {
+                return Usage();
+            }
         } else if (argv[i][0] == '-' || skin_path) {
             return Usage();
         } else {
