@@ -24,6 +24,9 @@ if [ "${HEXMOOR_I686:-0}" = 1 ]; then scripts/build.sh i686; fi
 source scripts/wine-env.sh test
 source scripts/display.sh
 common_prefix=$WINEPREFIX
+# scripts/wine-exec.sh notes here each Wine start it had to make again.
+export HEXMOOR_WINE_RETRY_LOG="$root/build/wine-retries.log"
+: >"$HEXMOOR_WINE_RETRY_LOG"
 server_prefixes=()
 cleanup() {
   # Each wineserver -k takes a couple of seconds to see its processes go:
@@ -35,6 +38,10 @@ cleanup() {
   done
   wait "${killers[@]}" 2>/dev/null || true
   hexmoor_stop_display
+  if [ -s "$HEXMOOR_WINE_RETRY_LOG" ]; then
+    echo "test.sh: Wine starts that died at once without a word and were started again:" >&2
+    cat "$HEXMOOR_WINE_RETRY_LOG" >&2
+  fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT
