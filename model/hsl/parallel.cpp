@@ -43,6 +43,13 @@ struct Job {
     }
 };
 
+// The cores the process may use, asked once: under Wine the question is a
+// round trip to the server, which costs as much as handing out a pass.
+std::size_t Cores() {
+    static const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    return cores;
+}
+
 // Set on a thread while it works on a pool job.
 thread_local bool t_in_pool = false;
 
@@ -92,10 +99,12 @@ public:
         Start(job.helpers);
         bool sleepers = false;
         {
+            // Under the lock, so that a thread going to sleep either sees the
+            // new generation or is counted and woken.
             const std::lock_guard<std::mutex> lock(lock_);
-            job_ = &job;
-            joined_ = 0;
-            generation_.store(generation_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+            joined_.store(0, std::memory_order_relaxed);
+            job_.store(&job, std::memory_order_seq_cst);
+            generation_.fetch_add(1, std::memory_order_seq_cst);
             sleepers = sleeping_ > 0;
         }
         // Threads still awake see the new generation by themselves.
@@ -103,13 +112,12 @@ public:
         t_in_pool = true;
         job.Work();
         t_in_pool = false;
-        {
-            const std::lock_guard<std::mutex> lock(lock_);
-            job_ = nullptr; // no thread joins from here on
-        }
+        // No thread joins from here on: one that counted itself active before
+        // this sees the job and is waited for, one after it sees none.
+        job_.store(nullptr, std::memory_order_seq_cst);
         // The threads that joined are finishing their last pieces, which the
         // share-out keeps short: wait for them awake.
-        for (int round = 0; active_.load(std::memory_order_acquire) != 0; ++round) {
+        for (int round = 0; active_.load(std::memory_order_seq_cst) != 0; ++round) {
             if (round < kSpinRounds) {
                 Pause();
             } else {
@@ -133,8 +141,8 @@ private:
         }
     }
 
-    // Watches for a generation other than `seen` for a while without the
-    // lock; true when one came.
+    // Watches for a generation other than `seen` for a while without taking
+    // any lock (a contended lock costs a system call); true when one came.
     bool WatchAwake(std::uint64_t seen) const {
         const auto until = std::chrono::steady_clock::now() + kStayAwake;
         for (int round = 0;; ++round) {
@@ -152,21 +160,19 @@ private:
         t_in_pool = true;
         std::uint64_t seen = 0;
         for (;;) {
-            const bool came = WatchAwake(seen);
-            std::unique_lock<std::mutex> lock(lock_);
-            if (!came) {
+            if (!WatchAwake(seen)) {
+                std::unique_lock<std::mutex> lock(lock_);
                 ++sleeping_;
                 wake_.wait(lock, [&] { return stop_ || generation_.load(std::memory_order_relaxed) != seen; });
                 --sleeping_;
+                if (stop_) return;
             }
-            if (stop_) return;
-            seen = generation_.load(std::memory_order_relaxed);
-            if (job_ == nullptr || joined_ >= job_->helpers) continue;
-            ++joined_;
-            active_.fetch_add(1, std::memory_order_relaxed);
-            Job* job = job_;
-            lock.unlock();
-            job->Work();
+            seen = generation_.load(std::memory_order_acquire);
+            // Counted active before looking at the job, so that the caller
+            // cannot end the job in between.
+            active_.fetch_add(1, std::memory_order_seq_cst);
+            Job* job = job_.load(std::memory_order_seq_cst);
+            if (job != nullptr && joined_.fetch_add(1, std::memory_order_relaxed) < job->helpers) job->Work();
             active_.fetch_sub(1, std::memory_order_release);
         }
     }
@@ -175,14 +181,15 @@ private:
     std::vector<std::thread> threads_;
     bool refused_ = false;
 
-    std::mutex lock_; // guards the members below; the atomics are also read without it
+    std::mutex lock_; // guards the sleepers' count and stop_
     std::condition_variable wake_;
-    Job* job_ = nullptr;
-    std::atomic<std::uint64_t> generation_{0}; // changed only under the lock
-    std::size_t joined_ = 0;
     std::size_t sleeping_ = 0;
-    std::atomic<std::size_t> active_{0}; // raised under the lock, lowered without it
     bool stop_ = false;
+    // Read without the lock by threads awake.
+    std::atomic<Job*> job_{nullptr};
+    std::atomic<std::uint64_t> generation_{0}; // raised under the lock
+    std::atomic<std::size_t> joined_{0};
+    std::atomic<std::size_t> active_{0};
 };
 
 } // namespace
@@ -212,13 +219,13 @@ std::vector<RowBand> CutIntoBands(std::span<const RowShape> images, std::uint64_
 std::uint64_t BandPixels(std::uint64_t pixels) {
     // Some 16 bands a core keep the cores evenly busy to the end; below about
     // 4,000 pixels (some tens of microseconds) a band is not worth handing out.
-    const std::uint64_t threads = std::max<std::uint64_t>(1, std::thread::hardware_concurrency());
+    const std::uint64_t threads = Cores();
     return std::max<std::uint64_t>(kMinBandPixels, pixels / (threads * 16));
 }
 
 void RunInParallel(std::size_t count, std::uint64_t work, const std::function<void(std::size_t)>& task) {
     if (count == 0) return;
-    std::size_t threads = std::max<std::size_t>(1, std::thread::hardware_concurrency());
+    std::size_t threads = Cores();
     threads = std::min<std::uint64_t>({threads, count, std::max<std::uint64_t>(1, work / kWorkPerThread)});
     Job job;
     job.task = &task;
