@@ -58,7 +58,7 @@ thread_local bool t_in_pool = false;
 // (under Wine, a server round trip per thread), which costs as much as a
 // small skin's whole pass; passes made one after another (a slider moving)
 // find the threads still awake.
-constexpr auto kStayAwake = std::chrono::milliseconds(3);
+constexpr auto kStayAwake = std::chrono::milliseconds(1);
 // Busy-wait rounds before a waiting thread starts giving its core away.
 constexpr int kSpinRounds = 256;
 
