@@ -268,6 +268,23 @@ int main(int argc, char** argv) {
     }
     std::printf("images %zu\n", images.size());
     std::printf("pixels %llu\n", static_cast<unsigned long long>(pixels));
+    // How evenly the pass can be shared out among the cores: no core can end
+    // before the largest piece it took, a whole image or a band of rows.
+    if (pixels > 0) {
+        std::vector<hsl::RowShape> shapes;
+        std::uint64_t largest = 0;
+        for (const Source& s : sources) {
+            shapes.push_back({s.pixels.width, s.pixels.height});
+            largest = std::max<std::uint64_t>(largest, s.pixels.argb.size());
+        }
+        const std::vector<hsl::RowBand> bands = hsl::CutIntoBands(shapes, hsl::BandPixels(pixels));
+        const std::uint64_t band =
+            bands.empty() ? 0 : std::uint64_t(bands.front().count) * shapes[bands.front().image].width;
+        std::printf("largest image %llu px (%.1f%% of the pass)\n", static_cast<unsigned long long>(largest),
+                    100.0 * double(largest) / double(pixels));
+        std::printf("bands %zu, largest %llu px (%.1f%% of the pass)\n", bands.size(),
+                    static_cast<unsigned long long>(band), 100.0 * double(band) / double(pixels));
+    }
     if (pixels == 0) {
         std::fprintf(stderr, "the skin holds no image pixels\n");
         return 1;
