@@ -229,6 +229,16 @@ void ColorAdjuster::FinishAdjustment() {
     }
 }
 
+void ColorAdjuster::ForgetElements() {
+    trackedLink_ = nullptr;
+    trackedObj_ = nullptr;
+    trackedType_ = 0;
+    trackedId_ = 0;
+    trackedKind_ = PropertyKind::Other;
+    workCopy_.Release();
+    workColor_ = 0;
+}
+
 void ColorAdjuster::ConfirmPendingChanges() {
     if (editControl_) {
         SettlePending(); // asked even when nothing is pending
