@@ -107,6 +107,7 @@ std::vector<preview::AdjustLink*> AdjustLinkSet::Links() {
             wanted.push_back({tree, item, object});
             auto it = bound_.find({tree, item});
             if (it != bound_.end() && it->second->IsBoundTo(tree, item, object)) {
+                if (renewSnapshots_) it->second->RenewSnapshot();
                 kept.emplace(it->first, it->second);
                 bound_.erase(it);
             }
@@ -114,6 +115,7 @@ std::vector<preview::AdjustLink*> AdjustLinkSet::Links() {
     }
     for (auto& [key, link] : bound_) link->Detach();
     bound_ = std::move(kept);
+    renewSnapshots_ = false;
     for (const Wanted& w : wanted) {
         ElementAdjustLink*& link = bound_[{w.tree, w.item}];
         if (!link) {

@@ -76,6 +76,10 @@ public:
     // The skin is replaced or reset: every link lets go of its element and
     // its snapshot.
     void DetachAll();
+    // The adjustment session ended (the pane was hidden): the next time the
+    // links are asked for, each kept link takes its snapshot again, so that
+    // edits made in between are not undone by the next adjustment.
+    void EndSession() { renewSnapshots_ = true; }
 
 private:
     ElementAdjustLink* Take();
@@ -84,6 +88,7 @@ private:
     std::vector<const ElementTree*> trees_;
     std::map<std::pair<const ElementTree*, TreeHandle>, ElementAdjustLink*> bound_;
     std::vector<std::unique_ptr<ElementAdjustLink>> owned_;
+    bool renewSnapshots_ = false;
 };
 
 } // namespace hexmoor::shell

@@ -127,6 +127,7 @@ void CPanelColorAdjustment::OnShownChanged(bool shown) {
     // settles a pending adjustment.
     for (CPanelTree* tree : host_.Trees()) tree->ShowAdjustMarks(shown);
     if (pane_->Handle()) pane_->ConfirmPendingChanges();
+    if (!shown) host_.EndSession();
 }
 
 } // namespace hexmoor::shell

@@ -40,6 +40,9 @@ public:
     void SetElementTrees(std::vector<const ElementTree*> trees) { links_.SetTrees(std::move(trees)); }
     // The skin is replaced or reset: the links let go of their elements.
     void DetachLinks() { links_.DetachAll(); }
+    // The pane was hidden: the next adjustment starts from the elements'
+    // values as they are then.
+    void EndSession() { links_.EndSession(); }
     AdjustLinkSet& LinkSet() { return links_; }
 
 private:

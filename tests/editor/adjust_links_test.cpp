@@ -201,6 +201,11 @@ TEST_F(AdjustLinksTest, LinksFollowTheTreesMarksItemsAndSkin) {
     EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), kRed);
     button->RenewSnapshot();
     EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), kGreen);
+    // An edit between two sessions is what the next session starts from.
+    Button()->SetColor(kColor, RGB(1, 2, 3));
+    set.EndSession();
+    EXPECT_EQ(set.Links(), links);
+    EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), RGB(1, 2, 3));
 
     // A removed item's link lets go of its element (a pointer kept to it
     // stays valid) and leaves the list.
