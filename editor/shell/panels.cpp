@@ -179,6 +179,9 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
     // White behind the icons, as the marks are composed on white.
     TreeView_SetBkColor(tree_, RGB(255, 255, 255));
     if (images_.Load(fw::ResourceModule())) TreeView_SetImageList(tree_, images_.Icons(), TVSIL_NORMAL);
+    // Rows two pixels taller than the control's own, so that icons and marks
+    // do not touch the row above.
+    TreeView_SetItemHeight(tree_, TreeView_GetItemHeight(tree_) + 2);
     if (mode_ == 0) {
         checkImages_ = MakeCheckBoxImages();
         TreeView_SetImageList(tree_, checkImages_.Get(), TVSIL_STATE);
