@@ -163,6 +163,17 @@ TEST_F(AdjustLinksTest, PerControlModeAdjustsOnlyTheSelectedElementsTrackedPrope
     adjuster.TrackSelectedProperty(kImage, PropertyKind::Image, false);
     EXPECT_FALSE(adjuster.ApplyHSL(HSLValues(120, 0, 0, 100)));
     EXPECT_TRUE(Untouched(CustomButton()));
+
+    // The tracked element's item is deleted while another stays selected:
+    // nothing is written to the element that went away, nor to the other.
+    custom.ToggleLock(customButton);
+    adjuster.TrackSelectedProperty(kColor, PropertyKind::Color, false);
+    ASSERT_EQ(adjuster.TrackedLink(), set.LinkOf(&custom, customButton));
+    ASSERT_TRUE(custom.Delete(customButton));
+    host.selectedTree = &defaults;
+    host.selected = Item(defaults, kElemButton);
+    EXPECT_FALSE(adjuster.ApplyHSL(HSLValues(60, 0, 0, 100)));
+    EXPECT_TRUE(Untouched(Button()));
 }
 
 TEST_F(AdjustLinksTest, LinksFollowTheTreesMarksItemsAndSkin) {
