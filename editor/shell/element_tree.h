@@ -185,6 +185,9 @@ public:
     // adjustment, the start), 0 (taken in) or 2 (locked: left out whatever
     // its branch is set to).
     int MarkOf(TreeHandle item) const;
+    // Every item below the root, parents before their children, in the
+    // order the tree shows them.
+    std::vector<TreeHandle> Items() const;
     // The state to the item (kept at 2 when locked, unless forced) and then
     // to every item below it by the same rule. -1 only asks the observer
     // to show each item's state again.

@@ -2,6 +2,8 @@
 // adjustment takes in (0), leaves out (1) or never touches (2, locked).
 #include "editor/shell/element_tree.h"
 
+#include <algorithm>
+
 namespace hexmoor::shell {
 
 namespace {
@@ -19,6 +21,22 @@ bool IsOnMark(int x, int indent, int depth, int scroll, int stateImageWidth) {
 int ElementTree::MarkOf(TreeHandle item) const {
     const Record* r = RecordOf(item);
     return r ? r->mark : 1;
+}
+
+std::vector<TreeHandle> ElementTree::Items() const {
+    std::vector<TreeHandle> items;
+    std::vector<TreeHandle> pending;
+    for (TreeHandle c = store_.FirstChild(root_); c; c = store_.NextSibling(c)) pending.push_back(c);
+    std::reverse(pending.begin(), pending.end());
+    while (!pending.empty()) {
+        TreeHandle item = pending.back();
+        pending.pop_back();
+        items.push_back(item);
+        const std::size_t first = pending.size();
+        for (TreeHandle c = store_.FirstChild(item); c; c = store_.NextSibling(c)) pending.push_back(c);
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
+    }
+    return items;
 }
 
 void ElementTree::SetMarkRecursive(TreeHandle item, int state, bool force) {
