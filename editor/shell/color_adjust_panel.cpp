@@ -73,7 +73,7 @@ CPanelColorAdjustment::CPanelColorAdjustment(fw::MessageBoxService& messages,
     : host_(
           messages, [] { return runtime::MainSkin(); }, std::move(selected)),
       pane_(std::make_unique<preview::ColorAdjustPane>(host_)),
-      listener_(std::make_unique<AdjustListener>(pane_->Adjuster())) {}
+      listener_(std::make_unique<AdjustListener>(pane_->Adjuster(), host_)) {}
 
 CPanelColorAdjustment::~CPanelColorAdjustment() {
     if (links::Links().colorAdjust == listener_.get()) links::Links().colorAdjust = nullptr;

@@ -43,6 +43,11 @@ public:
     // The pane was hidden: the next adjustment starts from the elements'
     // values as they are then.
     void EndSession() { links_.EndSession(); }
+    // The grid edited the element: its link keeps the edited values as the
+    // unadjusted ones.
+    void ElementEdited(const CTwfObj* element) {
+        if (ElementAdjustLink* link = links_.LinkOfObject(element)) link->RenewSnapshot();
+    }
     AdjustLinkSet& LinkSet() { return links_; }
 
 private:
@@ -57,14 +62,16 @@ private:
 // colour choices, the end of an adjustment and the work copy of the image.
 class AdjustListener : public links::ColorAdjustListener {
 public:
-    explicit AdjustListener(preview::ColorAdjuster& adjuster) : adjuster_(adjuster) {}
+    AdjustListener(preview::ColorAdjuster& adjuster, CShellAdjustHost& host) : adjuster_(adjuster), host_(host) {}
     void FinishAdjustment() override { adjuster_.FinishAdjustment(); }
     void TrackSelectedProperty(WORD id, int kind, int flag) override;
     void SetCurrentColor(COLORREF color) override { adjuster_.SetCurrentColor(color); }
     CMrgBitmap* WorkBitmap() override { return adjuster_.GetWorkBitmap(); }
+    void ElementEdited(const CTwfObj* element) override { host_.ElementEdited(element); }
 
 private:
     preview::ColorAdjuster& adjuster_;
+    CShellAdjustHost& host_;
 };
 
 class CPanelColorAdjustment : public CPanelBase {
