@@ -17,10 +17,21 @@ bool CShellAdjustHost::AskKeepChanges() {
 CPanelColorAdjustment::CPanelColorAdjustment(fw::MessageBoxService& messages)
     : host_(messages), pane_(std::make_unique<preview::ColorAdjustPane>(host_)) {}
 
-int CPanelColorAdjustment::OnCreate(CREATESTRUCTW*) {
+preview::ColorAdjustPane& CPanelColorAdjustment::Pane() {
+    EnsurePane();
+    return *pane_;
+}
+
+int CPanelColorAdjustment::OnCreate(CREATESTRUCTW*) { return 0; }
+
+void CPanelColorAdjustment::EnsurePane() {
+    if (pane_->Handle() || !Handle()) return;
     pane_->CreateChild(Handle());
+    if (!pane_->Handle()) return;
+    RECT rc;
+    ::GetClientRect(Handle(), &rc);
+    ::MoveWindow(pane_->Handle(), 0, 0, rc.right, rc.bottom, FALSE);
     ::ShowWindow(pane_->Handle(), SW_SHOW);
-    return 0;
 }
 
 void CPanelColorAdjustment::OnSize(UINT, int cx, int cy) {
@@ -30,6 +41,12 @@ void CPanelColorAdjustment::OnSize(UINT, int cx, int cy) {
 LRESULT CPanelColorAdjustment::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     // Showing or hiding the pane settles a pending adjustment.
     if (msg == WM_SHOWWINDOW && pane_->Handle()) pane_->ConfirmPendingChanges();
+    // The dialog is made once the panel shows in a shown frame: shown
+    // itself, or painted because the window holding it was shown.
+    const bool showing = (msg == WM_SHOWWINDOW && wp) ||
+                         (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)) ||
+                         msg == WM_PAINT;
+    if (showing && !pane_->Handle() && ::IsWindowVisible(::GetAncestor(Handle(), GA_ROOT))) EnsurePane();
     return CPanelBase::WindowProc(msg, wp, lp);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The "Color Adjustment" docking pane: the adjustment dialog in a panel,
 // asked to settle a pending adjustment whenever the pane is shown or hidden.
+// The pane starts hidden, so the dialog is made when the panel first shows
+// on screen (or when it is asked for), not at start-up.
 // The element links, the property grid and the trees are reached through
 // the shell's adjustment host; until they exist it adjusts no element.
 
@@ -31,7 +33,8 @@ private:
 class CPanelColorAdjustment : public CPanelBase {
 public:
     explicit CPanelColorAdjustment(fw::MessageBoxService& messages);
-    preview::ColorAdjustPane& Pane() { return *pane_; }
+    // The dialog, made first if it does not exist yet.
+    preview::ColorAdjustPane& Pane();
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
@@ -39,6 +42,9 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // Makes the dialog over the panel's client area once.
+    void EnsurePane();
+
     CShellAdjustHost host_;
     std::unique_ptr<preview::ColorAdjustPane> pane_;
 };
