@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "editor/preview/image_control.h"
@@ -120,8 +121,11 @@ public:
         EnsurePages();
         return region_;
     }
-    // Whether a page is shown (the panel paints with system colours then).
-    bool AnyShown() const;
+    // Told whenever the model's page-shown flag is set (the panel's colours).
+    void SetOnPageShown(std::function<void(bool)> f) { onPageShown_ = std::move(f); }
+    void PageShownChanged(bool shown) override {
+        if (onPageShown_) onPageShown_(shown);
+    }
 
     // OptionsPagesView.
     void EnableAll(Page page, bool enable) override;
@@ -145,6 +149,7 @@ private:
     COptionsRegion region_;
     bool installed_ = false;
     HWND panel_ = nullptr;
+    std::function<void(bool)> onPageShown_;
 };
 
 } // namespace hexmoor::shell
