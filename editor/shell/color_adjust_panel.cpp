@@ -79,11 +79,26 @@ CPanelColorAdjustment::~CPanelColorAdjustment() {
     if (links::Links().colorAdjust == listener_.get()) links::Links().colorAdjust = nullptr;
 }
 
+preview::ColorAdjustPane& CPanelColorAdjustment::Pane() {
+    EnsurePane();
+    return *pane_;
+}
+
 int CPanelColorAdjustment::OnCreate(CREATESTRUCTW*) {
-    pane_->CreateChild(Handle());
-    ::ShowWindow(pane_->Handle(), SW_SHOW);
+    // The grid's row selections and colour choices reach the adjustment from
+    // the start; its dialog is made when the pane first shows.
     links::Links().colorAdjust = listener_.get();
     return 0;
+}
+
+void CPanelColorAdjustment::EnsurePane() {
+    if (pane_->Handle() || !Handle()) return;
+    pane_->CreateChild(Handle());
+    if (!pane_->Handle()) return;
+    RECT rc;
+    ::GetClientRect(Handle(), &rc);
+    ::MoveWindow(pane_->Handle(), 0, 0, rc.right, rc.bottom, FALSE);
+    ::ShowWindow(pane_->Handle(), SW_SHOW);
 }
 
 void CPanelColorAdjustment::OnDestroy() {
@@ -119,6 +134,12 @@ LRESULT CPanelColorAdjustment::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             for (CPanelTree* tree : host_.Trees()) tree->ShowAdjustMarks(true);
         return 0;
     }
+    // The dialog is made once the panel shows in a shown frame: shown
+    // itself, or painted because the window holding it was shown.
+    const bool showing = (msg == WM_SHOWWINDOW && wp) ||
+                         (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)) ||
+                         msg == WM_PAINT;
+    if (showing && !pane_->Handle() && ::IsWindowVisible(::GetAncestor(Handle(), GA_ROOT))) EnsurePane();
     return CPanelBase::WindowProc(msg, wp, lp);
 }
 
@@ -126,6 +147,7 @@ void CPanelColorAdjustment::OnShownChanged(bool shown) {
     // Showing or hiding the pane shows or hides the trees' marks and
     // settles a pending adjustment.
     for (CPanelTree* tree : host_.Trees()) tree->ShowAdjustMarks(shown);
+    if (shown) EnsurePane();
     if (pane_->Handle()) pane_->ConfirmPendingChanges();
     if (!shown) host_.EndSession();
 }

@@ -3,7 +3,9 @@
 // asked to settle a pending adjustment whenever the pane is shown or hidden.
 // It adjusts the elements of the default and custom trees through their
 // adjustment links; the grid's row selections and colour choices reach it
-// through the links' colour-adjustment listener.
+// through the links' colour-adjustment listener. The pane starts hidden, so
+// the dialog is made when the panel first shows on screen (or when it is
+// asked for), not at start-up.
 
 #include <functional>
 #include <memory>
@@ -79,7 +81,8 @@ public:
     // selected: the element the trees last selected.
     CPanelColorAdjustment(fw::MessageBoxService& messages, std::function<const SelectedElement*()> selected = {});
     ~CPanelColorAdjustment() override;
-    preview::ColorAdjustPane& Pane() { return *pane_; }
+    // The dialog, made first if it does not exist yet.
+    preview::ColorAdjustPane& Pane();
     // The default and custom trees: they show the adjustment marks while
     // this pane shows, and follow an adjustment of one control.
     void SetTrees(std::vector<CPanelTree*> trees);
@@ -94,6 +97,9 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // Makes the dialog over the panel's client area once.
+    void EnsurePane();
+
     CShellAdjustHost host_;
     std::unique_ptr<preview::ColorAdjustPane> pane_;
     std::unique_ptr<AdjustListener> listener_;
