@@ -62,7 +62,7 @@ int CTWComboBox::GetDropWidth() const {
     return width > 0 ? width : GetSystemMetrics(SM_CXVSCROLL);
 }
 
-combo::Parts CTWComboBox::GetParts() const {
+combo::Parts CTWComboBox::GetParts(bool childText) const {
     combo::PartInput in;
     RECT client{};
     GetClientRect(hWnd_, &client);
@@ -72,9 +72,9 @@ combo::Parts CTWComboBox::GetParts() const {
     in.dropWidth = GetDropWidth();
     in.rightAligned = (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
     in.kind = Kind();
-    // A drop-down list's text area does not follow a child: its paints need
-    // not ask for one (a server round trip under Wine).
-    if (HWND child = in.kind == combo::Kind::DropDownList ? nullptr : GetWindow(hWnd_, GW_CHILD)) {
+    // A drop-down list's text area does not follow a child.
+    const bool lookUp = childText && in.kind != combo::Kind::DropDownList;
+    if (HWND child = lookUp ? GetWindow(hWnd_, GW_CHILD) : nullptr) {
         RECT r = CWindowRect(child);
         RectScreenToClient(&r, hWnd_);
         in.firstChild = FromRect(r);
@@ -341,7 +341,8 @@ LRESULT CTWComboBox::Paint(HDC given) {
     }
     const combo::Kind kind = Kind();
     if (kind != combo::Kind::Simple) {
-        const combo::Parts parts = GetParts();
+        // The child edit paints its own text.
+        const combo::Parts parts = GetParts(false);
         const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
         const WORD arrowId = !enabled             ? kArrowDisabled
                              : state_ == kDropped ? kArrowDropped

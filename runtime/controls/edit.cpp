@@ -458,14 +458,15 @@ void CTWEdit::PaintEditText(HDC dc) {
     const int lineCount = multi ? int(SendMessageW(hWnd_, EM_GETLINECOUNT, 0, 0)) : 1;
     const int firstVisible = multi ? int(SendMessageW(hWnd_, EM_GETFIRSTVISIBLELINE, 0, 0)) : 0;
 
-    ed::Selection sel{};
+    // The selection shows while the edit has the focus or keeps it shown;
+    // the focus (a server round trip under Wine) is asked only about a
+    // selection that is not empty.
+    ed::Selection sel = GetEditSelection();
+    if (!sel.Empty() && !(style & ES_NOHIDESEL) && GetFocus() != hWnd_) sel = {};
     int startLine = -1, endLine = -1;
-    if (GetFocus() == hWnd_ || (style & ES_NOHIDESEL)) {
-        sel = GetEditSelection();
-        if (!sel.Empty()) {
-            startLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.start), 0));
-            endLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.end), 0));
-        }
+    if (!sel.Empty()) {
+        startLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.start), 0));
+        endLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.end), 0));
     }
 
     hexmoor::win::SavedDC saved(dc);
