@@ -232,6 +232,7 @@ void CMainFrame::CreatePanes() {
     options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1);
     colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages());
     colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), 227);
+    colorAdjustment_->SetTrees({defaultControls_.get(), customControls_.get()});
 
     struct {
         int id;

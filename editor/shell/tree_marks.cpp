@@ -7,13 +7,12 @@ namespace hexmoor::shell {
 namespace {
 
 constexpr int kMarkWidth = 16;
-constexpr int kCheckBoxWidth = 18;
 constexpr int kLocked = 2;
 
 } // namespace
 
-bool IsOnMark(int x, int indent, int depth, int scroll, bool checkBox) {
-    const int start = indent * depth - scroll + (checkBox ? kCheckBoxWidth : 0);
+bool IsOnMark(int x, int indent, int depth, int scroll, int stateImageWidth) {
+    const int start = indent * depth - scroll + stateImageWidth;
     return x >= start && x < start + kMarkWidth;
 }
 
@@ -29,6 +28,7 @@ void ElementTree::SetMarkRecursive(TreeHandle item, int state, bool force) {
         if (onMark_) onMark_(item, r->mark);
     } else if (force || r->mark != kLocked) {
         r->mark = state;
+        store_.SetMark(item, state);
         if (onMark_) onMark_(item, state);
     }
     for (TreeHandle c = store_.FirstChild(item); c; c = store_.NextSibling(c)) SetMarkRecursive(c, state, force);
