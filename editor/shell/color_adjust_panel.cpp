@@ -147,7 +147,6 @@ void CPanelColorAdjustment::OnShownChanged(bool shown) {
     // Showing or hiding the pane shows or hides the trees' marks and
     // settles a pending adjustment.
     for (CPanelTree* tree : host_.Trees()) tree->ShowAdjustMarks(shown);
-    if (shown) EnsurePane();
     if (pane_->Handle()) pane_->ConfirmPendingChanges();
     if (!shown) host_.EndSession();
 }
