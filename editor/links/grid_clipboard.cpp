@@ -133,6 +133,7 @@ BOOL GridClipboard::DeleteItemValue(CPropertyItem* row) {
         SetDocumentModified();
     }
     link->FreeSnapshot();
+    if (Links().colorAdjust) Links().colorAdjust->ElementEdited(link->GetTwfObj());
     TrackRow(*row, 0);
     RefreshPreview();
     if (Links().preview) Links().preview->RefreshSkinnedWindows(link->GetTypeId());

@@ -269,8 +269,10 @@ void CItemLinkObj::StoreImageField(const CPropertyItem* row, int MrgBitmapParams
         target.SetParams(params);
     };
     store(*image);
-    if (Links().colorAdjust)
+    if (Links().colorAdjust) {
         if (CMrgBitmap* work = Links().colorAdjust->WorkBitmap()) store(*work);
+        Links().colorAdjust->ElementEdited(object_);
+    }
 }
 
 void CItemLinkObj::StoreImageMarginTop(const CPropertyItem* row) { StoreImageField(row, &MrgBitmapParams::top); }
@@ -336,6 +338,7 @@ BOOL CItemLinkObj::SnapshotLinkImages(int mode) {
 void CItemLinkObj::FreeSnapshot() { snapshot_ = LinkSnapshot{}; }
 
 void CItemLinkObj::RenewSnapshot() {
+    if (Links().colorAdjust) Links().colorAdjust->ElementEdited(object_);
     if (snapshotState_ != 0) return;
     SnapshotLinkImages(1);
     SnapshotLinkImages(0);

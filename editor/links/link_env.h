@@ -12,6 +12,7 @@
 #include "model/platform/types.h"
 
 class CImageRgn;
+class CTwfObj;
 
 namespace hexmoor::links {
 
@@ -79,6 +80,10 @@ public:
     virtual void SetCurrentColor(COLORREF color) {}
     // The dialog's working copy of the image under adjustment, or null.
     virtual CMrgBitmap* WorkBitmap() { return nullptr; }
+    // The grid changed an element's images or colours: what the adjustment
+    // keeps of the element's unadjusted values is taken again, so that the
+    // next adjustment does not undo the edit.
+    virtual void ElementEdited(const CTwfObj* element) {}
 };
 
 // The option pages (image, frame image, region). Their fields belong to the

@@ -73,17 +73,32 @@ CPanelColorAdjustment::CPanelColorAdjustment(fw::MessageBoxService& messages,
     : host_(
           messages, [] { return runtime::MainSkin(); }, std::move(selected)),
       pane_(std::make_unique<preview::ColorAdjustPane>(host_)),
-      listener_(std::make_unique<AdjustListener>(pane_->Adjuster())) {}
+      listener_(std::make_unique<AdjustListener>(pane_->Adjuster(), host_)) {}
 
 CPanelColorAdjustment::~CPanelColorAdjustment() {
     if (links::Links().colorAdjust == listener_.get()) links::Links().colorAdjust = nullptr;
 }
 
+preview::ColorAdjustPane& CPanelColorAdjustment::Pane() {
+    EnsurePane();
+    return *pane_;
+}
+
 int CPanelColorAdjustment::OnCreate(CREATESTRUCTW*) {
-    pane_->CreateChild(Handle());
-    ::ShowWindow(pane_->Handle(), SW_SHOW);
+    // The grid's row selections and colour choices reach the adjustment from
+    // the start; its dialog is made when the pane first shows.
     links::Links().colorAdjust = listener_.get();
     return 0;
+}
+
+void CPanelColorAdjustment::EnsurePane() {
+    if (pane_->Handle() || !Handle()) return;
+    pane_->CreateChild(Handle());
+    if (!pane_->Handle()) return;
+    RECT rc;
+    ::GetClientRect(Handle(), &rc);
+    ::MoveWindow(pane_->Handle(), 0, 0, rc.right, rc.bottom, FALSE);
+    ::ShowWindow(pane_->Handle(), SW_SHOW);
 }
 
 void CPanelColorAdjustment::OnDestroy() {
@@ -119,6 +134,12 @@ LRESULT CPanelColorAdjustment::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             for (CPanelTree* tree : host_.Trees()) tree->ShowAdjustMarks(true);
         return 0;
     }
+    // The dialog is made once the panel shows in a shown frame: shown
+    // itself, or painted because the window holding it was shown.
+    const bool showing = (msg == WM_SHOWWINDOW && wp) ||
+                         (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW)) ||
+                         msg == WM_PAINT;
+    if (showing && !pane_->Handle() && ::IsWindowVisible(::GetAncestor(Handle(), GA_ROOT))) EnsurePane();
     return CPanelBase::WindowProc(msg, wp, lp);
 }
 

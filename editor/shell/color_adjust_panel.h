@@ -3,7 +3,9 @@
 // asked to settle a pending adjustment whenever the pane is shown or hidden.
 // It adjusts the elements of the default and custom trees through their
 // adjustment links; the grid's row selections and colour choices reach it
-// through the links' colour-adjustment listener.
+// through the links' colour-adjustment listener. The pane starts hidden, so
+// the dialog is made when the panel first shows on screen (or when it is
+// asked for), not at start-up.
 
 #include <functional>
 #include <memory>
@@ -43,6 +45,11 @@ public:
     // The pane was hidden: the next adjustment starts from the elements'
     // values as they are then.
     void EndSession() { links_.EndSession(); }
+    // The grid edited the element: its link keeps the edited values as the
+    // unadjusted ones.
+    void ElementEdited(const CTwfObj* element) {
+        if (ElementAdjustLink* link = links_.LinkOfObject(element)) link->RenewSnapshot();
+    }
     AdjustLinkSet& LinkSet() { return links_; }
 
 private:
@@ -57,14 +64,16 @@ private:
 // colour choices, the end of an adjustment and the work copy of the image.
 class AdjustListener : public links::ColorAdjustListener {
 public:
-    explicit AdjustListener(preview::ColorAdjuster& adjuster) : adjuster_(adjuster) {}
+    AdjustListener(preview::ColorAdjuster& adjuster, CShellAdjustHost& host) : adjuster_(adjuster), host_(host) {}
     void FinishAdjustment() override { adjuster_.FinishAdjustment(); }
     void TrackSelectedProperty(WORD id, int kind, int flag) override;
     void SetCurrentColor(COLORREF color) override { adjuster_.SetCurrentColor(color); }
     CMrgBitmap* WorkBitmap() override { return adjuster_.GetWorkBitmap(); }
+    void ElementEdited(const CTwfObj* element) override { host_.ElementEdited(element); }
 
 private:
     preview::ColorAdjuster& adjuster_;
+    CShellAdjustHost& host_;
 };
 
 class CPanelColorAdjustment : public CPanelBase {
@@ -72,7 +81,8 @@ public:
     // selected: the element the trees last selected.
     CPanelColorAdjustment(fw::MessageBoxService& messages, std::function<const SelectedElement*()> selected = {});
     ~CPanelColorAdjustment() override;
-    preview::ColorAdjustPane& Pane() { return *pane_; }
+    // The dialog, made first if it does not exist yet.
+    preview::ColorAdjustPane& Pane();
     // The default and custom trees: they show the adjustment marks while
     // this pane shows, and follow an adjustment of one control.
     void SetTrees(std::vector<CPanelTree*> trees);
@@ -87,6 +97,9 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // Makes the dialog over the panel's client area once.
+    void EnsurePane();
+
     CShellAdjustHost host_;
     std::unique_ptr<preview::ColorAdjustPane> pane_;
     std::unique_ptr<AdjustListener> listener_;

@@ -195,10 +195,18 @@ OptionsPagesSet::~OptionsPagesSet() {
 }
 
 bool OptionsPagesSet::Create(HWND panel) {
-    const bool ok = image_.CreatePage(panel) && region_.CreatePage(panel) && frame_.CreatePage(panel);
+    panel_ = panel;
     links::Links().options = &model_;
     installed_ = true;
-    return ok;
+    return panel != nullptr;
+}
+
+void OptionsPagesSet::EnsurePages() {
+    if (!panel_ || image_.Handle()) return;
+    if (!(image_.CreatePage(panel_) && region_.CreatePage(panel_) && frame_.CreatePage(panel_))) return;
+    RECT rc;
+    GetClientRect(panel_, &rc);
+    Layout(rc.right, rc.bottom);
 }
 
 void OptionsPagesSet::Layout(int cx, int cy) {
@@ -208,6 +216,7 @@ void OptionsPagesSet::Layout(int cx, int cy) {
 }
 
 COptionsPage& OptionsPagesSet::PageOf(Page page) {
+    EnsurePages();
     switch (page) {
     case Page::kImagePage: return image_;
     case Page::kFrameImagePage: return frame_;
@@ -223,6 +232,7 @@ void OptionsPagesSet::EnableAll(Page page, bool enable) {
 }
 
 void OptionsPagesSet::EnableImageControls(bool enable, std::initializer_list<const wchar_t*> choices) {
+    EnsurePages();
     HWND h = image_.Handle();
     if (!h) return;
     for (int id : {IDC_OPT_MARGIN_TOP, IDC_OPT_MARGIN_LEFT, IDC_OPT_MARGIN_BOTTOM, IDC_OPT_MARGIN_RIGHT,
@@ -235,6 +245,7 @@ void OptionsPagesSet::EnableImageControls(bool enable, std::initializer_list<con
 }
 
 void OptionsPagesSet::WriteImageFields(const ImagePageFields& fields) {
+    EnsurePages();
     HWND h = image_.Handle();
     if (!h) return;
     image_.BeginWrite();
@@ -255,11 +266,13 @@ void OptionsPagesSet::WriteDrawMode(Page page, std::initializer_list<const wchar
 }
 
 void OptionsPagesSet::ShowImage(Page page, const CMrgBitmap* image) {
+    EnsurePages();
     if (page == Page::kImagePage && image_.Preview().Handle()) image_.Preview().SetMrgBitmap(image);
     if (page == Page::kFrameImagePage && frame_.Preview().Handle()) frame_.Preview().SetMrgBitmap(image);
 }
 
 void OptionsPagesSet::ShowRegion(const CImageRgn* region) {
+    EnsurePages();
     if (!region_.Preview().Handle()) return;
     region_.Preview().SetRegion(region, region ? region->GetSize() : SIZE{0, 0});
 }
@@ -276,6 +289,8 @@ void OptionsPagesSet::FocusDrawMode(Page page) {
 }
 
 void OptionsPagesSet::ShowPages(bool image, bool frameImage, bool region) {
+    // Hiding pages not made yet leaves them unmade.
+    if (image || frameImage || region) EnsurePages();
     if (image_.Handle()) ShowWindow(image_.Handle(), image ? SW_SHOW : SW_HIDE);
     if (frame_.Handle()) ShowWindow(frame_.Handle(), frameImage ? SW_SHOW : SW_HIDE);
     if (region_.Handle()) ShowWindow(region_.Handle(), region ? SW_SHOW : SW_HIDE);

@@ -102,13 +102,25 @@ class OptionsPagesSet : public OptionsPagesView {
 public:
     OptionsPagesSet();
     ~OptionsPagesSet() override;
+    // Installs the model; the pages themselves are made when first needed
+    // (the first time the model writes to or shows one), since they start
+    // hidden.
     bool Create(HWND panel);
     // Each page at (0, 7) over the panel's client area.
     void Layout(int cx, int cy);
     OptionsPagesModel& Model() { return model_; }
-    COptionsImage& ImagePage() { return image_; }
-    COptionsImageFrame& FrameImagePage() { return frame_; }
-    COptionsRegion& RegionPage() { return region_; }
+    COptionsImage& ImagePage() {
+        EnsurePages();
+        return image_;
+    }
+    COptionsImageFrame& FrameImagePage() {
+        EnsurePages();
+        return frame_;
+    }
+    COptionsRegion& RegionPage() {
+        EnsurePages();
+        return region_;
+    }
     // Told whenever the model's page-shown flag is set (the panel's colours).
     void SetOnPageShown(std::function<void(bool)> f) { onPageShown_ = std::move(f); }
     void PageShownChanged(bool shown) override {
@@ -128,12 +140,15 @@ public:
 
 private:
     COptionsPage& PageOf(Page page);
+    // Makes the three pages over the panel once, laid out to its size.
+    void EnsurePages();
 
     OptionsPagesModel model_;
     COptionsImage image_;
     COptionsImageFrame frame_;
     COptionsRegion region_;
     bool installed_ = false;
+    HWND panel_ = nullptr;
     std::function<void(bool)> onPageShown_;
 };
 

@@ -1,5 +1,6 @@
 #include "runtime/controls/combo_box.h"
 
+#include "base/win/dib.h"
 #include "model/elements/combo_box.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
@@ -61,7 +62,7 @@ int CTWComboBox::GetDropWidth() const {
     return width > 0 ? width : GetSystemMetrics(SM_CXVSCROLL);
 }
 
-combo::Parts CTWComboBox::GetParts() const {
+combo::Parts CTWComboBox::GetParts(bool childText) const {
     combo::PartInput in;
     RECT client{};
     GetClientRect(hWnd_, &client);
@@ -71,7 +72,9 @@ combo::Parts CTWComboBox::GetParts() const {
     in.dropWidth = GetDropWidth();
     in.rightAligned = (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
     in.kind = Kind();
-    if (HWND child = GetWindow(hWnd_, GW_CHILD)) {
+    // A drop-down list's text area does not follow a child.
+    const bool lookUp = childText && in.kind != combo::Kind::DropDownList;
+    if (HWND child = lookUp ? GetWindow(hWnd_, GW_CHILD) : nullptr) {
         RECT r = CWindowRect(child);
         RectScreenToClient(&r, hWnd_);
         in.firstChild = FromRect(r);
@@ -235,11 +238,12 @@ HBITMAP CTWComboBox::GetBackgroundBitmap(BOOL rebuild) {
     if (!element_ || !element_->GetEnabled()) return nullptr;
     const CWindowRect wr(hWnd_);
     if (wr.Width() <= 0 || wr.Height() <= 0) return nullptr;
-    hexmoor::win::WindowDC screen(nullptr);
-    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), wr.Width(), wr.Height()));
+    // A DIB section: selecting a device-dependent bitmap costs server round
+    // trips under Wine on every paint that copies from it.
+    hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(wr.Width(), wr.Height()));
     if (!bitmap) return nullptr;
     {
-        hexmoor::win::MemoryDC memory(screen.Get());
+        hexmoor::win::MemoryDC memory(nullptr);
         hexmoor::win::SelectGuard select(memory.Get(), bitmap.Get());
         const RECT whole{0, 0, wr.Width(), wr.Height()};
         FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -337,7 +341,8 @@ LRESULT CTWComboBox::Paint(HDC given) {
     }
     const combo::Kind kind = Kind();
     if (kind != combo::Kind::Simple) {
-        const combo::Parts parts = GetParts();
+        // The child edit paints its own text.
+        const combo::Parts parts = GetParts(false);
         const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
         const WORD arrowId = !enabled             ? kArrowDisabled
                              : state_ == kDropped ? kArrowDropped

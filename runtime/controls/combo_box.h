@@ -36,7 +36,9 @@ public:
     int GetCommonDialogRole() const { return role_; }
     // The drop list (read once).
     HWND GetListWindow();
-    hexmoor::rt::combo::Parts GetParts() const;
+    // Without `childText` the text area of a combo with a child edit is left
+    // empty and the child is not looked up (a server round trip under Wine).
+    hexmoor::rt::combo::Parts GetParts(bool childText = true) const;
     int GetDropWidth() const;
 
 private:

@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "base/win/rect.h"
+#include "base/win/dib.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/combo_box.h"
 #include "runtime/controls/control_gate.h"
@@ -219,11 +220,12 @@ HBITMAP CTWEdit::GetBackgroundBitmap(BOOL rebuild) {
     const bool writable = IsWindowEnabled(hWnd_) && !(GetWindowLongPtrW(hWnd_, GWL_STYLE) & ES_READONLY);
     CMrgBitmap* image = element_->GetImage(writable ? kImageNormal : kImageDisabled);
 
-    hexmoor::win::WindowDC screen(nullptr);
-    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), wr.Width(), wr.Height()));
+    // A DIB section: selecting a device-dependent bitmap costs server round
+    // trips under Wine on every paint that copies from it.
+    hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(wr.Width(), wr.Height()));
     if (!bitmap) return nullptr;
     {
-        hexmoor::win::MemoryDC memory(screen.Get());
+        hexmoor::win::MemoryDC memory(nullptr);
         hexmoor::win::SelectGuard select(memory.Get(), bitmap.Get());
         const RECT whole{0, 0, wr.Width(), wr.Height()};
         FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -363,7 +365,9 @@ LRESULT CTWEdit::OnNcPaint(HDC dc) {
 
 LRESULT CTWEdit::Paint(HDC given) {
     if (systemLook_) return 0;
-    HideCaret(hWnd_);
+    // BeginPaint hides the caret and EndPaint shows it again (one server
+    // request each under Wine): only a paint into a given DC hides it here.
+    if (given) HideCaret(hWnd_);
     RECT client{};
     GetClientRect(hWnd_, &client);
     const RECT window = WindowInClient(hWnd_);
@@ -373,14 +377,14 @@ LRESULT CTWEdit::Paint(HDC given) {
     else
         draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
     if (!draw.GetTargetDC()) {
-        ShowCaret(hWnd_);
+        if (given) ShowCaret(hWnd_);
         return 0;
     }
     if (paintSuppressed_) SetBoundsRect(draw.GetDrawDC(), nullptr, DCB_ENABLE | DCB_RESET);
     if (HBITMAP background = GetBackgroundBitmap(FALSE)) draw.BitBltBitmap(&window, background, 0, 0);
     PaintEditText(draw.GetDrawDC());
     draw.Release();
-    ShowCaret(hWnd_);
+    if (given) ShowCaret(hWnd_);
     return 1;
 }
 
@@ -454,14 +458,15 @@ void CTWEdit::PaintEditText(HDC dc) {
     const int lineCount = multi ? int(SendMessageW(hWnd_, EM_GETLINECOUNT, 0, 0)) : 1;
     const int firstVisible = multi ? int(SendMessageW(hWnd_, EM_GETFIRSTVISIBLELINE, 0, 0)) : 0;
 
-    ed::Selection sel{};
+    // The selection shows while the edit has the focus or keeps it shown;
+    // the focus (a server round trip under Wine) is asked only about a
+    // selection that is not empty.
+    ed::Selection sel = GetEditSelection();
+    if (!sel.Empty() && !(style & ES_NOHIDESEL) && GetFocus() != hWnd_) sel = {};
     int startLine = -1, endLine = -1;
-    if (GetFocus() == hWnd_ || (style & ES_NOHIDESEL)) {
-        sel = GetEditSelection();
-        if (!sel.Empty()) {
-            startLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.start), 0));
-            endLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.end), 0));
-        }
+    if (!sel.Empty()) {
+        startLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.start), 0));
+        endLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.end), 0));
     }
 
     hexmoor::win::SavedDC saved(dc);
@@ -527,13 +532,13 @@ void CTWEdit::PaintEditText(HDC dc) {
             DrawRun(dc, unicode, text, whole, rect.left, rect.top, rect.bottom, cut,
                     MeasureEditRun(dc, text.c_str(), int(text.size())), colours);
         } else {
-            DrawEditLineBidi(dc, text, line, lineStart, rect, cut, rtlReading);
+            DrawEditLineBidi(dc, text, line, lineStart, start, rect, cut, rtlReading);
         }
     }
 }
 
-void CTWEdit::DrawEditLineBidi(HDC dc, const std::wstring& text, int, int first, RECT line, ed::SelectionCut cut,
-                               bool rtlReading) {
+void CTWEdit::DrawEditLineBidi(HDC dc, const std::wstring& text, int, int first, POINT firstAt, RECT line,
+                               ed::SelectionCut cut, bool rtlReading) {
     const CSupportUnicode unicode(hWnd_, this);
     const LineColours colours{::GetTextColor(dc), element_->GetColor(kSelectedText),
                               element_->GetColor(kSelectionBack)};
@@ -551,8 +556,10 @@ void CTWEdit::DrawEditLineBidi(HDC dc, const std::wstring& text, int, int first,
         const int width = MeasureEditRun(dc, text.c_str() + run.begin, run.end - run.begin);
         int left = 0;
         if (firstRun) {
-            POINT at{};
-            const bool placed = PosFromChar(first + run.begin, &at);
+            // A run that starts the line starts where the line does: the
+            // control is asked only about a run further in.
+            POINT at = firstAt;
+            const bool placed = run.begin == 0 || PosFromChar(first + run.begin, &at);
             if (rtlReading) {
                 if (!run.rtlScript && placed) {
                     left = at.x;

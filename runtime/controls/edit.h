@@ -65,7 +65,8 @@ protected:
     bool Gated() const;
     bool IsMultiLine() const;
     void PaintEditText(HDC dc);
-    void DrawEditLineBidi(HDC dc, const std::wstring& text, int lineIndex, int firstChar, RECT line,
+    // `firstAt` is where the control places the line's first character.
+    void DrawEditLineBidi(HDC dc, const std::wstring& text, int lineIndex, int firstChar, POINT firstAt, RECT line,
                           hexmoor::rt::edit::SelectionCut cut, bool rtlReading);
     // The position of a character (x and y as signed 16-bit halves); false
     // when the control answers -1, -1.

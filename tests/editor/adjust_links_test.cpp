@@ -3,6 +3,7 @@
 // in by their items' marks, what undoing gives back, the per-control mode,
 // and how the links follow the trees and the skin.
 #include "editor/shell/adjust_links.h"
+#include "editor/shell/color_adjust_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -232,6 +233,28 @@ TEST_F(AdjustLinksTest, LinksFollowTheTreesMarksItemsAndSkin) {
     Button()->SetColor(kColor, kRed);
     button = set.LinkOf(&defaults, Item(defaults, kElemButton));
     EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), kRed);
+}
+
+
+// An edit the grid makes between two slider moves is what the next move
+// starts from: the shell's host takes the element's unadjusted values again.
+TEST_F(AdjustLinksTest, AGridEditBetweenAdjustmentsIsNotUndoneByTheNextOne) {
+    struct NoMessages : fw::MessageBoxService {
+        int Show(HWND, const std::wstring&, const std::wstring&, UINT) override { return IDNO; }
+    } messages;
+    CShellAdjustHost shell(messages, [this] { return &skin; });
+    shell.SetElementTrees({&defaults, &custom});
+    ColorAdjuster adjuster(shell);
+    ASSERT_TRUE(adjuster.ApplyHSL(HSLValues(120, 0, 0, 100)));
+    adjuster.Keep();
+    const COLORREF kept = Button()->GetColor(kColor);
+    // The grid sets a colour and tells the adjustment, as its commits do.
+    Button()->SetColor(kColor, RGB(1, 2, 3));
+    shell.ElementEdited(Button());
+    adjuster.Restore();
+    EXPECT_EQ(Button()->GetColor(kColor), RGB(1, 2, 3));
+    // Elements the grid did not touch go back to what was kept.
+    EXPECT_EQ(TopSide()->GetColor(kColor), kept);
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include "app_fixture.h"
 #include "framework/look.h"
 #include "tests/harness/capture.h"
+#include "editor/shell/color_adjust_panel.h"
 #include "editor/shell/editor_state.h"
+#include "editor/shell/options_pages.h"
 #include "editor/shell/placement.h"
 #include "resources/start_dialog_ids.h"
 #include "editor/shell/settings.h"
@@ -152,6 +154,43 @@ TEST_F(EditorApp, FrameComesUpWithItsMenusToolbarStatusBarAndSevenPanes) {
     EXPECT_EQ(docks.Layout().ActiveInGroupOf(kPaneUserData), kPaneDefaultControls);
     EXPECT_TRUE(Visible(docks.Content(kPaneDefaultControls)));
     EXPECT_FALSE(Visible(docks.Content(kPaneCustomControls)));
+}
+
+// The colour-adjustment pane starts hidden and the Options pages start
+// hidden: neither makes its windows at start-up. The colour dialog comes
+// when the pane first shows, filling the panel; the pages come when first
+// asked for, laid out over the Options panel.
+TEST_F(EditorApp, HiddenPaneContentsAreMadeWhenFirstNeeded) {
+    Start();
+    using namespace shell;
+    HWND colourPanel = frame->ColorAdjustment()->Handle();
+    HWND optionsPanel = frame->Options()->Handle();
+    EXPECT_EQ(GetWindow(colourPanel, GW_CHILD), nullptr);
+    EXPECT_EQ(GetWindow(optionsPanel, GW_CHILD), nullptr);
+
+    frame->TogglePane(kPaneColorAdjustment);
+    test::Drain();
+    HWND dialog = GetWindow(colourPanel, GW_CHILD);
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(Visible(dialog));
+    RECT panelClient, dialogRect;
+    GetClientRect(colourPanel, &panelClient);
+    GetWindowRect(dialog, &dialogRect);
+    MapWindowPoints(nullptr, colourPanel, reinterpret_cast<POINT*>(&dialogRect), 2);
+    EXPECT_TRUE(EqualRect(&dialogRect, &panelClient));
+    EXPECT_EQ(frame->ColorAdjustment()->Pane().Handle(), dialog);
+
+    HWND page = frame->Options()->Pages().ImagePage().Handle();
+    ASSERT_TRUE(page);
+    EXPECT_EQ(GetParent(page), optionsPanel);
+    EXPECT_FALSE(Visible(page));
+    GetClientRect(optionsPanel, &panelClient);
+    RECT pageRect;
+    GetWindowRect(page, &pageRect);
+    MapWindowPoints(nullptr, optionsPanel, reinterpret_cast<POINT*>(&pageRect), 2);
+    EXPECT_EQ(pageRect.top, 7);
+    EXPECT_EQ(pageRect.right - pageRect.left, panelClient.right);
+    EXPECT_TRUE(frame->Options()->Pages().RegionPage().Handle());
 }
 
 TEST_F(EditorApp, PaneTogglesFromTheViewMenuAndByAccelerator) {

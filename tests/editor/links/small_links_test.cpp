@@ -195,7 +195,9 @@ public:
 class WorkCopy : public ColorAdjustListener {
 public:
     CMrgBitmap* WorkBitmap() override { return &work; }
+    void ElementEdited(const CTwfObj* element) override { edited.push_back(element); }
     CMrgBitmap work;
+    std::vector<const CTwfObj*> edited;
 };
 
 } // namespace
@@ -219,6 +221,8 @@ TEST_F(LinksTest, ImageOptionStoresChangeOneParameter) {
     link.StoreImageMarginLeft(row);
     EXPECT_EQ(grip.GetImage(41)->GetParams(), (MrgBitmapParams{9, 2, 3, 4, 1, 0}));
     EXPECT_EQ(dialog.work.GetParams(), (MrgBitmapParams{9, 2, 3, 4, 1, 0}));
+    // The adjustment hears of the edit, so that it does not undo it later.
+    EXPECT_EQ(dialog.edited, (std::vector<const CTwfObj*>{&grip}));
     link.StoreImageFillMode(row);
     link.StoreImageMarginBottom(row);
     EXPECT_EQ(grip.GetImage(41)->GetParams(), (MrgBitmapParams{9, 2, 3, 6, 1, 1}));
