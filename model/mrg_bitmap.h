@@ -9,6 +9,7 @@
 // saved copy of its image or value.
 #pragma once
 
+#include "model/hsl/hsl_values.h"
 #include "model/platform/image.h"
 #include "model/platform/types.h"
 
@@ -24,6 +25,10 @@ struct MrgBitmapParams {
 
     bool operator==(const MrgBitmapParams&) const = default;
 };
+
+namespace hsl {
+class ImageAdjustment;
+} // namespace hsl
 
 class CMrgBitmap {
 public:
@@ -122,6 +127,12 @@ public:
     // adjustment values; 1 when done, 0 without a saved copy. The colour
     // arithmetic lives with the colour adjustment code.
     int ApplyHSL(double hue, double saturation, double lightness, double opacity);
+    // ApplyHSL of an image entry with a saved copy, in two steps so that the
+    // pixel work between them can be shared out among threads: StartHSL
+    // takes the current image out and returns the rows still to adjust;
+    // FinishHSL, once every row is done, puts the result in (1 when done).
+    std::unique_ptr<hsl::ImageAdjustment> StartHSL(const HSLValues& values);
+    int FinishHSL(hsl::ImageAdjustment& adjustment);
 
 private:
     void CopyImageFrom(const CMrgBitmap& other);

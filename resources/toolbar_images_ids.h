@@ -19,3 +19,11 @@
 // command in the order of the tree-commands button list, light grey as the
 // transparent colour.
 #define IDB_TREE_COMMANDS 188
+
+// The element trees' images, magenta (0xFF00FF) as the transparent colour:
+// the element icons (16 x 16, by icon number 0-52) and the colour-adjustment
+// marks (16 x 16, by state 0, 1, 2), the second strip drawn as they show
+// while an adjustment of one control runs.
+#define IDB_ELEMENT_ICONS 130
+#define IDB_ADJUST_MARKS 236
+#define IDB_ADJUST_MARKS_RUNNING 237

@@ -83,25 +83,60 @@ glyph() { # name -> ImageMagick draw arguments on a 64 x 64 canvas
     t_status)   echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,6 60,58' -fill '#D6DBDF' -draw 'rectangle 4,44 60,58' -draw 'line 40,44 40,58'" ;;
     t_region)   echo "-stroke '#6C3483' -strokewidth 4 -fill '#D2B4DE' -draw 'ellipse 32,32 28,20 0,360' -fill '#6C3483' -draw 'rectangle 14,20 50,28'" ;;
     t_checkbtn) echo "-stroke '#33475B' -strokewidth 4 -fill '#AED6F1' -draw 'roundrectangle 4,14 60,50 6,6' -stroke '#1E8449' -strokewidth 7 -fill none -draw 'polyline 18,32 28,42 46,22'" ;;
+    # Element icons of the trees (besides the t_* glyphs above).
+    e_root)     echo "-stroke '#2E4057' -strokewidth 4 -fill '#E0A458' -draw 'rectangle 4,4 40,40' -fill '#AED6F1' -draw 'rectangle 24,24 60,60'" ;;
+    e_folder)   echo "-stroke '#8A5A00' -strokewidth 4 -fill '#F2C14E' -draw 'polygon 4,12 24,12 30,20 60,20 60,56 4,56'" ;;
+    e_sides)    echo "-stroke '#1F3A5F' -strokewidth 10 -fill none -draw 'rectangle 8,8 56,56'" ;;
+    e_top)      echo "-stroke '#85929E' -strokewidth 3 -fill none -draw 'rectangle 6,6 58,58' -stroke none -fill '#3C6E9F' -draw 'rectangle 4,4 60,20'" ;;
+    e_bottom)   echo "-stroke '#85929E' -strokewidth 3 -fill none -draw 'rectangle 6,6 58,58' -stroke none -fill '#3C6E9F' -draw 'rectangle 4,44 60,60'" ;;
+    e_left)     echo "-stroke '#85929E' -strokewidth 3 -fill none -draw 'rectangle 6,6 58,58' -stroke none -fill '#3C6E9F' -draw 'rectangle 4,4 20,60'" ;;
+    e_right)    echo "-stroke '#85929E' -strokewidth 3 -fill none -draw 'rectangle 6,6 58,58' -stroke none -fill '#3C6E9F' -draw 'rectangle 44,4 60,60'" ;;
+    e_captbtns) echo "-stroke '#1F3A5F' -strokewidth 3 -fill '#D6DBDF' -draw 'rectangle 2,22 20,40' -draw 'rectangle 23,22 41,40' -fill '#E74C3C' -draw 'rectangle 44,22 62,40'" ;;
+    e_close)    echo "-stroke '#922B21' -strokewidth 4 -fill '#E74C3C' -draw 'roundrectangle 6,6 58,58 8,8' -stroke '#FFFFFF' -strokewidth 8 -draw 'line 20,20 44,44' -draw 'line 44,20 20,44'" ;;
+    e_max)      echo "-stroke '#1F3A5F' -strokewidth 4 -fill '#D6DBDF' -draw 'roundrectangle 6,6 58,58 8,8' -stroke '#1F3A5F' -strokewidth 5 -fill none -draw 'rectangle 18,18 46,46' -draw 'line 18,22 46,22'" ;;
+    e_min)      echo "-stroke '#1F3A5F' -strokewidth 4 -fill '#D6DBDF' -draw 'roundrectangle 6,6 58,58 8,8' -stroke '#1F3A5F' -strokewidth 7 -draw 'line 18,44 46,44'" ;;
+    e_restore)  echo "-stroke '#1F3A5F' -strokewidth 4 -fill '#D6DBDF' -draw 'roundrectangle 6,6 58,58 8,8' -strokewidth 4 -fill none -draw 'rectangle 26,16 48,38' -fill '#D6DBDF' -draw 'rectangle 16,26 38,48'" ;;
+    e_help)     echo "-stroke '#1F3A5F' -strokewidth 4 -fill '#D6DBDF' -draw 'roundrectangle 6,6 58,58 8,8' -stroke '#1F3A5F' -strokewidth 6 -fill none -draw 'arc 22,14 42,34 180 400' -draw 'line 32,34 32,40' -stroke none -fill '#1F3A5F' -draw 'circle 32,49 32,45'" ;;
+    e_menubar)  echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,18 60,42' -stroke none -fill '#33475B' -draw 'rectangle 10,27 22,33' -draw 'rectangle 28,27 40,33' -draw 'rectangle 46,27 54,33'" ;;
+    e_minframe) echo "-stroke '#1F3A5F' -strokewidth 4 -fill '#3C6E9F' -draw 'rectangle 4,38 60,58' -fill '#FFFFFF' -draw 'rectangle 42,42 54,54'" ;;
+    e_grip)     echo "-stroke none -fill '#5D6D7E' -draw 'rectangle 46,46 56,56' -draw 'rectangle 30,46 40,56' -draw 'rectangle 46,30 56,40' -draw 'rectangle 14,46 24,56' -draw 'rectangle 30,30 40,40' -draw 'rectangle 46,14 56,24'" ;;
+    e_splitter) echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,6 26,58' -draw 'rectangle 38,6 60,58' -stroke none -fill '#85929E' -draw 'rectangle 28,6 36,58'" ;;
+    e_tooltip)  echo "-stroke '#7D6608' -strokewidth 4 -fill '#F9E79F' -draw 'polygon 4,8 60,8 60,44 28,44 16,58 18,44 4,44'" ;;
+    e_menu)     echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 10,4 54,60' -stroke none -fill '#2E86C1' -draw 'rectangle 14,22 50,32' -fill '#85929E' -draw 'rectangle 18,12 46,16' -draw 'rectangle 18,40 46,44' -draw 'rectangle 18,50 46,54'" ;;
+    e_calendar) echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,8 60,58' -fill '#E74C3C' -draw 'rectangle 4,8 60,20' -stroke none -fill '#85929E' -draw 'rectangle 12,28 20,34' -draw 'rectangle 28,28 36,34' -draw 'rectangle 44,28 52,34' -draw 'rectangle 12,44 20,50' -fill '#2E86C1' -draw 'rectangle 28,44 36,50'" ;;
+    e_datetime) echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'rectangle 4,18 60,46' -fill '#D6DBDF' -draw 'rectangle 40,18 60,46' -stroke none -fill '#E74C3C' -draw 'rectangle 42,20 58,26' -fill '#33475B' -draw 'rectangle 10,29 34,35'" ;;
+    e_userdata) echo "-stroke '#33475B' -strokewidth 4 -fill '#FFFFFF' -draw 'polygon 10,4 40,4 54,18 54,60 10,60' -stroke none -fill '#85929E' -draw 'rectangle 18,26 46,30' -draw 'rectangle 18,36 46,40' -draw 'rectangle 18,46 38,50'" ;;
+    e_inner)    echo "-stroke '#85929E' -strokewidth 3 -fill none -draw 'rectangle 4,4 60,60' -stroke '#33475B' -strokewidth 4 -fill '#EAECEE' -draw 'rectangle 4,40 60,58' -fill '#85929E' -draw 'rectangle 22,40 40,58'" ;;
+    # Colour-adjustment marks: taken in (a colour wheel), left out (an empty
+    # ring), locked (a padlock).
+    k_in)       echo "-stroke none -fill '#E74C3C' -draw 'circle 22,24 22,8' -fill '#27AE60' -draw 'circle 42,24 42,8' -fill '#2E86C1' -draw 'circle 32,42 32,26'" ;;
+    k_out)      echo "-stroke '#85929E' -strokewidth 6 -fill none -draw 'circle 32,32 32,10'" ;;
+    k_locked)   echo "-stroke '#7D6608' -strokewidth 7 -fill none -draw 'arc 18,6 46,38 180 360' -draw 'line 18,22 18,30' -draw 'line 46,22 46,30' -stroke '#7D6608' -strokewidth 4 -fill '#F4D03F' -draw 'rectangle 10,28 54,60' -stroke none -fill '#7D6608' -draw 'rectangle 29,38 35,52'" ;;
     cancel)   echo "-stroke '#C0392B' -strokewidth 10 -draw 'line 12,12 52,52' -draw 'line 52,12 12,52'" ;;
   esac
 }
 
-# strip out-file size variant glyph... ; variant: cold, hot, disabled
+# strip out-file size variant glyph... ; variant: cold, hot, disabled, or
+# masked or masked_disabled (alpha cut at half, laid on magenta 0xFF00FF: the trees' images, added
+# with that colour as their mask, so no edge blends into it); a glyph name
+# ending in ":rot" is turned a quarter clockwise.
 strip() {
   local outfile=$1 size=$2 variant=$3; shift 3
-  local parts=() i=0
+  local parts=() i=0 background="#C0C0C0"
+  [ "${variant#masked}" != "$variant" ] && background="#FF00FF"
   for g in "$@"; do
-    local args; args=$(glyph "$g")
+    local args; args=$(glyph "${g%:rot}")
     eval "\"$CONVERT\" -size 64x64 xc:none $args \"$tmp/g.png\""
+    [ "${g%:rot}" != "$g" ] && "$CONVERT" "$tmp/g.png" -rotate 90 "$tmp/g.png"
     case "$variant" in
       hot)      "$CONVERT" "$tmp/g.png" -modulate 115,130 "$tmp/g.png" ;;
-      disabled) "$CONVERT" "$tmp/g.png" -colorspace Gray -level 0%,140% -channel A -evaluate multiply 0.6 +channel "$tmp/g.png" ;;
+      disabled|masked_disabled) "$CONVERT" "$tmp/g.png" -colorspace Gray -level 0%,140% -channel A -evaluate multiply 0.6 +channel "$tmp/g.png" ;;
     esac
     "$CONVERT" "$tmp/g.png" -resize ${size}x${size} "$tmp/p$i.png"
+    [ "$background" = "#FF00FF" ] && "$CONVERT" "$tmp/p$i.png" -colorspace sRGB -channel A -threshold 50% +channel "$tmp/p$i.png"
     parts+=("$tmp/p$i.png"); i=$((i + 1))
   done
-  "$CONVERT" "${parts[@]}" +append -background "#C0C0C0" -alpha remove -alpha off -type TrueColor "BMP3:$out/$outfile"
+  "$CONVERT" "${parts[@]}" -colorspace sRGB +append -background "$background" -alpha remove -alpha off -type TrueColor "BMP3:$out/$outfile"
   echo "drew $out/$outfile"
 }
 
@@ -123,6 +158,20 @@ strip item_name_toolbar.bmp 20 cold ok cancel
 tree_glyphs=(t_frame t_dialog t_button t_check t_radio t_group t_scroll t_edit t_listbox t_combo t_static t_tab
              t_progress t_spin t_slider t_header t_listctrl t_tree t_toolbar t_status t_region t_checkbtn)
 strip tree_commands.bmp 16 cold "${tree_glyphs[@]}"
+
+# The element trees' icons, 16 x 16 on magenta, by icon number 0-52 (50 is
+# not used; 51 and 52 are the scroll bars inside windows).
+element_glyphs=(e_root e_folder t_frame e_sides e_top e_bottom e_left e_right e_captbtns e_close
+                e_max e_min e_restore e_help e_menubar e_minframe t_dialog t_button t_check t_radio
+                t_group t_scroll t_scroll:rot t_scroll e_grip t_edit t_listbox t_combo t_static t_tab
+                t_tab:rot t_progress t_progress:rot t_spin t_spin:rot t_slider t_slider:rot e_splitter t_header t_listctrl
+                t_tree t_toolbar e_tooltip t_status e_menu e_root e_calendar e_datetime t_checkbtn e_userdata
+                e_root e_inner e_inner:rot)
+strip element_icons.bmp 16 masked "${element_glyphs[@]}"
+# The colour-adjustment marks by state (0 taken in, 1 left out, 2 locked),
+# and the same marks greyed while an adjustment of one control runs.
+strip adjust_marks.bmp 16 masked k_in k_out k_locked
+strip adjust_marks_running.bmp 16 masked_disabled k_in k_out k_locked
 
 # ---------------------------------------------------------------------------
 # Start dialog and about box: a dark background with the hexagon mark and

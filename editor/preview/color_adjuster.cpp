@@ -71,6 +71,9 @@ bool ColorAdjuster::ApplyHSL(const HSLValues& values) {
     } else {
         AdjustLink* current = host_.CurrentLink();
         if (!trackedObj_ || !current || current->GetAdjustState() == AdjustState::Locked) return false;
+        // The tracked element went away with its item: its link no longer
+        // shows it, and nothing may be written to it.
+        if (!trackedLink_ || trackedLink_->GetTwfObj() != trackedObj_) return false;
         if (!AdjustTrackedProperty(values)) return false;
         trackedObj_->SetEnabled(TRUE);
         if (trackedKind_ == PropertyKind::Image && trackedLink_) {
@@ -227,6 +230,16 @@ void ColorAdjuster::FinishAdjustment() {
     } else {
         Restore();
     }
+}
+
+void ColorAdjuster::ForgetElements() {
+    trackedLink_ = nullptr;
+    trackedObj_ = nullptr;
+    trackedType_ = 0;
+    trackedId_ = 0;
+    trackedKind_ = PropertyKind::Other;
+    workCopy_.Release();
+    workColor_ = 0;
 }
 
 void ColorAdjuster::ConfirmPendingChanges() {

@@ -115,6 +115,10 @@ public:
     // The frame options page edits a side image's drawing mode through this.
     void SetSideDrawMode(DWORD mode) { sideDrawMode_ = mode; }
 
+    // The skin is about to be replaced: the tracked element and its work
+    // copy are let go of, as they belong to the old skin.
+    void ForgetElements();
+
     WORD TrackedId() const { return trackedId_; }
     AdjustLink* TrackedLink() const { return trackedLink_; }
 

@@ -1,12 +1,17 @@
 #pragma once
 // The "Color Adjustment" docking pane: the adjustment dialog in a panel,
 // asked to settle a pending adjustment whenever the pane is shown or hidden.
-// The element links, the property grid and the trees are reached through
-// the shell's adjustment host; until they exist it adjusts no element.
+// It adjusts the elements of the default and custom trees through their
+// adjustment links; the grid's row selections and colour choices reach it
+// through the links' colour-adjustment listener.
 
+#include <functional>
 #include <memory>
+#include <vector>
 
+#include "editor/links/link_env.h"
 #include "editor/preview/color_adjust_pane.h"
+#include "editor/shell/adjust_links.h"
 #include "editor/shell/panels.h"
 #include "framework/services.h"
 
@@ -14,33 +19,77 @@ namespace hexmoor::shell {
 
 class CShellAdjustHost : public preview::AdjustHost {
 public:
-    explicit CShellAdjustHost(fw::MessageBoxService& messages) : messages_(messages) {}
-    std::vector<preview::AdjustLink*> Links() override { return {}; }
-    preview::AdjustLink* CurrentLink() override { return nullptr; }
+    // selected: the element the trees last selected (null when none).
+    CShellAdjustHost(fw::MessageBoxService& messages, std::function<CTwfSkin*()> skin,
+                     std::function<const SelectedElement*()> selected = {});
+    std::vector<preview::AdjustLink*> Links() override { return links_.Links(); }
+    // The link of the element the grid shows; without a grid link, the
+    // selected item's.
+    preview::AdjustLink* CurrentLink() override;
     void RefreshSkinnedWindows(WORD type) override;
-    void InvalidateGrid() override {}
+    void InvalidateGrid() override;
     void SetModified() override;
-    void ShowAdjustedImage(preview::AdjustLink&, WORD, CMrgBitmap*) override {}
-    void SetTreesAdjustMode(bool) override {}
+    // The options page shows the adjusted image when it shows that element.
+    void ShowAdjustedImage(preview::AdjustLink& link, WORD id, CMrgBitmap* image) override;
+    void SetTreesAdjustMode(bool on) override;
     bool AskKeepChanges() override;
+    // The trees that show the adjustment marks.
+    void SetTrees(std::vector<CPanelTree*> trees);
+    const std::vector<CPanelTree*>& Trees() const { return trees_; }
+    // Trees without panels (tests, tools).
+    void SetElementTrees(std::vector<const ElementTree*> trees) { links_.SetTrees(std::move(trees)); }
+    // The skin is replaced or reset: the links let go of their elements.
+    void DetachLinks() { links_.DetachAll(); }
+    // The pane was hidden: the next adjustment starts from the elements'
+    // values as they are then.
+    void EndSession() { links_.EndSession(); }
+    AdjustLinkSet& LinkSet() { return links_; }
 
 private:
     fw::MessageBoxService& messages_;
+    std::function<const SelectedElement*()> selected_;
+    std::function<CTwfSkin*()> skin_;
+    AdjustLinkSet links_;
+    std::vector<CPanelTree*> trees_;
+};
+
+// What the element links and the grid tell the adjustment: row selections,
+// colour choices, the end of an adjustment and the work copy of the image.
+class AdjustListener : public links::ColorAdjustListener {
+public:
+    explicit AdjustListener(preview::ColorAdjuster& adjuster) : adjuster_(adjuster) {}
+    void FinishAdjustment() override { adjuster_.FinishAdjustment(); }
+    void TrackSelectedProperty(WORD id, int kind, int flag) override;
+    void SetCurrentColor(COLORREF color) override { adjuster_.SetCurrentColor(color); }
+    CMrgBitmap* WorkBitmap() override { return adjuster_.GetWorkBitmap(); }
+
+private:
+    preview::ColorAdjuster& adjuster_;
 };
 
 class CPanelColorAdjustment : public CPanelBase {
 public:
-    explicit CPanelColorAdjustment(fw::MessageBoxService& messages);
+    // selected: the element the trees last selected.
+    CPanelColorAdjustment(fw::MessageBoxService& messages, std::function<const SelectedElement*()> selected = {});
+    ~CPanelColorAdjustment() override;
     preview::ColorAdjustPane& Pane() { return *pane_; }
+    // The default and custom trees: they show the adjustment marks while
+    // this pane shows, and follow an adjustment of one control.
+    void SetTrees(std::vector<CPanelTree*> trees);
+    // Before the skin is replaced or reset.
+    void SkinChanging();
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
+    void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
+    void OnShownChanged(bool shown) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     CShellAdjustHost host_;
     std::unique_ptr<preview::ColorAdjustPane> pane_;
+    std::unique_ptr<AdjustListener> listener_;
 };
 
 } // namespace hexmoor::shell

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/shell/item_names.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
 
@@ -15,10 +16,6 @@ constexpr int kFolderIcon = 1;
 constexpr int kUserDataIcon = 49;
 // The element type the name dialog gives a region-defined frame.
 constexpr WORD kRegionDefinedType = 60;
-
-bool ValidName(const std::wstring& text) {
-    return !text.empty() && text != L"Default" && text.find_first_of(L"<>\\") == std::wstring::npos;
-}
 
 std::wstring AfterFirstBracket(const std::wstring& scheme) {
     auto at = scheme.find(L'>');
@@ -157,7 +154,9 @@ TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::w
     // An item's data is its record's place in the table, counted from 1.
     records_.push_back(r);
     records_.back().alive = true;
-    return store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(records_.size()));
+    TreeHandle item = store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(records_.size()));
+    if (r.mark != 1) store_.SetMark(item, r.mark);
+    return item;
 }
 
 const ElementTree::Record* ElementTree::RecordOf(TreeHandle item) const {
@@ -255,7 +254,7 @@ void ElementTree::RenumberSiblings(TreeHandle parent) {
 
 TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     CTwfSkin* skin = skin_();
-    if (!skin || mode_ == 0 || !ValidName(name)) return nullptr;
+    if (!skin || mode_ == 0 || !IsValidItemName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const std::wstring prefix = container == root_ ? FolderPrefix() : SchemeOf(container) + L"\\";
     std::wstring shown = name;
@@ -278,7 +277,7 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
 
 TreeHandle ElementTree::AddUserData(TreeHandle parent, const std::wstring& name) {
     CTwfSkin* skin = skin_();
-    if (!skin || mode_ != 2 || !ValidName(name)) return nullptr;
+    if (!skin || mode_ != 2 || !IsValidItemName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const WORD folder = FolderNumberOf(container);
     const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
@@ -316,7 +315,7 @@ TreeHandle ElementTree::AddCustomControlNamed(TreeHandle parent, WORD type, cons
 TreeHandle ElementTree::AddCustomControl(TreeHandle parent, const Adder& a, const std::wstring& name) {
     CTwfSkin* skin = skin_();
     const Adder* adder = &a;
-    if (!skin || mode_ != 1 || !ValidName(name)) return nullptr;
+    if (!skin || mode_ != 1 || !IsValidItemName(name)) return nullptr;
     TreeHandle container = ContainerFor(parent);
     const WORD folder = FolderNumberOf(container);
     const std::wstring prefix = folder ? L"<" + std::to_wstring(folder) + L">" : std::wstring();
@@ -332,9 +331,10 @@ TreeHandle ElementTree::AddCustomControl(TreeHandle parent, const Adder& a, cons
 }
 
 TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after,
-                                     const std::wstring& display, const std::wstring& scheme, bool filling) {
+                                     const std::wstring& display, const std::wstring& scheme, bool filling,
+                                     CTwfObj* object) {
     CTwfSkin* skin = skin_();
-    CTwfObj* object = skin->FindObject(adder.type, scheme);
+    if (!object) object = skin->FindObject(adder.type, scheme);
     if (!object) object = skin->GetOrCreateObject(adder.type, scheme, 0);
     if (!object) return nullptr;
     object->SetEnabled(TRUE);
@@ -361,8 +361,9 @@ TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD ty
         TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
         made.push_back(
             Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display, i == 0 ? topIcon : p.icon, r));
-        // Only an element's top item carries its check box.
-        store_.SetCheckBox(made.back(), i == 0 && mode_ == 0);
+        // Only an element's top item carries its check box (a new item has
+        // none).
+        if (i == 0 && mode_ == 0) store_.SetCheckBox(made.back(), true);
     }
     return made.front();
 }
@@ -433,39 +434,41 @@ void ElementTree::FillFromSkin() {
         if (!skipped(name) && elements.count(kElemFolder) && StartsWith(name, FolderPrefix())) folders.push_back(name);
     for (const std::wstring& f : folders) EnsureFolderPath(f);
 
+    // The elements as the skin holds them: no item adds or removes an
+    // object while the tree fills, and each is looked up only once.
     struct Pending {
-        std::wstring scheme;
+        const std::wstring* scheme;
         WORD type;
+        CTwfObj* object;
     };
     std::vector<Pending> items;
     for (const auto& [name, elements] : skin->GetSchemes()) {
         if (skipped(name)) continue;
         for (const auto& [type, object] : elements) {
-            if (type == kElemFolder) continue;
-            if ((mode_ == 2) == (type == kElemUserData)) items.push_back({name, type});
+            if (type == kElemFolder || !object) continue;
+            if ((mode_ == 2) == (type == kElemUserData)) items.push_back({&name, type, object.get()});
         }
     }
     for (const Pending& p : items) {
-        CTwfObj* object = skin->FindObject(p.type, p.scheme);
-        if (!object) continue;
+        CTwfObj* object = p.object;
         // An element whose folder number names no folder goes under the root.
         TreeHandle parent = FolderItemById(object->GetFolderId());
         if (!parent) parent = root_;
         TreeHandle after = InsertPosition(parent, object->GetOrder());
-        const std::wstring shown = AfterFirstBracket(p.scheme);
+        const std::wstring shown = AfterFirstBracket(*p.scheme);
         if (p.type == kElemUserData) {
             Record r;
             r.key = {kKindUserData, numbers_.Take(kKindUserData)};
             r.type = kElemUserData;
-            r.scheme = p.scheme;
+            r.scheme = *p.scheme;
             r.ownsNumber = r.ownsObject = true;
             NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, r));
             continue;
         }
         const Adder* adder = AdderForType(p.type, object->GetNumber(kFrameKindNumber) == kRegionDefinedFrame);
         if (adder)
-            if (TreeHandle item = AddFromAdder(*adder, parent, after, shown, p.scheme, true))
-                NoteInserted(parent, object->GetOrder(), item);
+            if (TreeHandle added = AddFromAdder(*adder, parent, after, shown, *p.scheme, true, object))
+                NoteInserted(parent, object->GetOrder(), added);
     }
     orders_.clear();
 }
@@ -531,7 +534,7 @@ bool ElementTree::CanRename(TreeHandle item) const {
 bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
     Record* r = RecordOf(item);
     CTwfSkin* skin = skin_();
-    if (!skin || !CanRename(item) || !ValidName(text) || text == store_.Text(item)) return false;
+    if (!skin || !CanRename(item) || !IsValidItemName(text) || text == store_.Text(item)) return false;
     const std::wstring old = r->scheme;
     std::wstring renamed;
     if (r->key.kind == kKindFolder) {

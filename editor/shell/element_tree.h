@@ -16,6 +16,7 @@
 
 #include "editor/shell/tree_store.h"
 
+class CTwfObj;
 class CTwfSkin;
 
 namespace hexmoor::shell {
@@ -184,6 +185,9 @@ public:
     // adjustment, the start), 0 (taken in) or 2 (locked: left out whatever
     // its branch is set to).
     int MarkOf(TreeHandle item) const;
+    // Every item below the root, parents before their children, in the
+    // order the tree shows them.
+    std::vector<TreeHandle> Items() const;
     // The state to the item (kept at 2 when locked, unless forced) and then
     // to every item below it by the same rule. -1 only asks the observer
     // to show each item's state again.
@@ -242,8 +246,9 @@ private:
     TreeHandle InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
                            const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner);
     TreeHandle AddCustomControl(TreeHandle parent, const Adder& adder, const std::wstring& name);
+    // object: the element's object when the caller holds it already.
     TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
-                            const std::wstring& scheme, bool filling);
+                            const std::wstring& scheme, bool filling, CTwfObj* object = nullptr);
     void Forget(TreeHandle item);
     TreeHandle CopyBranch(TreeHandle item, TreeHandle parent, TreeHandle after);
     bool Contains(TreeHandle branch, TreeHandle item) const;
@@ -272,7 +277,8 @@ private:
 
 // Whether a click at x (tree client coordinates) falls on an item's mark:
 // 16 pixels from the indent times the item's depth, less the horizontal
-// scroll position, after the item's check box when it shows one.
-bool IsOnMark(int x, int indent, int depth, int scroll, bool checkBox);
+// scroll position, after the item's state image (its width; 0 when it
+// shows none).
+bool IsOnMark(int x, int indent, int depth, int scroll, int stateImageWidth);
 
 } // namespace hexmoor::shell

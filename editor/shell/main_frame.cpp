@@ -149,6 +149,7 @@ void CMainFrame::ClearTrees() {
         p->Model()->SetPageSink(&seam_);
     }
     seam_.ClearPage();
+    if (colorAdjustment_) colorAdjustment_->SkinChanging();
 }
 
 void CMainFrame::FillTrees() {
@@ -230,8 +231,9 @@ void CMainFrame::CreatePanes() {
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);
     options_ = std::make_unique<CPanelOptions>();
     options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1);
-    colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages());
+    colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages(), [this] { return seam_.Current(); });
     colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), 227);
+    colorAdjustment_->SetTrees({defaultControls_.get(), customControls_.get()});
 
     struct {
         int id;

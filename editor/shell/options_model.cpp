@@ -46,9 +46,14 @@ std::optional<ShownPages> PagesForView(int mode, const links::CItemLinkObj* curr
 }
 
 void OptionsPagesModel::SelectView(int mode) {
+    const links::CItemLinkObj* current = links::Links().current;
+    // Without a current link only -1 does anything.
+    if (mode != -1 && !current) return;
+    pageShown_ = mode != -1;
     if (!view_) return;
-    if (const std::optional<ShownPages> shown = PagesForView(mode, links::Links().current))
+    if (const std::optional<ShownPages> shown = PagesForView(mode, current))
         view_->ShowPages(shown->image, shown->frameImage, shown->region);
+    view_->PageShownChanged(pageShown_);
 }
 
 void OptionsPagesModel::WriteImageFields() {

@@ -52,6 +52,9 @@ public:
     virtual void FocusDrawMode(Page page) {}
     // Which pages are shown (the others hidden).
     virtual void ShowPages(bool image, bool frameImage, bool region) = 0;
+    // The page-shown flag changed or was set again (the panel paints with
+    // the system colours while it is on).
+    virtual void PageShownChanged(bool shown) {}
 };
 
 // Which pages a view mode shows: -1 none; 0 the image page, or the
@@ -102,6 +105,9 @@ public:
     void SideDrawModeChosen(Page page, int index);
 
     const ImagePageFields& ImageFields() const { return image_; }
+    // On after any view but -1 was selected while a link is current; off
+    // after -1.
+    bool PageShown() const { return pageShown_; }
     int FrameDrawMode() const { return frameDrawMode_; }
     int RegionDrawModeIndex() const { return regionDrawMode_; }
 
@@ -113,6 +119,7 @@ private:
     ImagePageFields image_;
     int frameDrawMode_ = -1;
     int regionDrawMode_ = -1;
+    bool pageShown_ = false;
 };
 
 } // namespace hexmoor::shell

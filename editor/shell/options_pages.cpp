@@ -207,10 +207,6 @@ void OptionsPagesSet::Layout(int cx, int cy) {
         if (page->Handle()) MoveWindow(page->Handle(), 0, 7, cx, cy - 7 > 0 ? cy - 7 : 0, TRUE);
 }
 
-bool OptionsPagesSet::AnyShown() const {
-    return IsWindowVisible(image_.Handle()) || IsWindowVisible(frame_.Handle()) || IsWindowVisible(region_.Handle());
-}
-
 COptionsPage& OptionsPagesSet::PageOf(Page page) {
     switch (page) {
     case Page::kImagePage: return image_;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "editor/preview/image_control.h"
@@ -108,8 +109,11 @@ public:
     COptionsImage& ImagePage() { return image_; }
     COptionsImageFrame& FrameImagePage() { return frame_; }
     COptionsRegion& RegionPage() { return region_; }
-    // Whether a page is shown (the panel paints with system colours then).
-    bool AnyShown() const;
+    // Told whenever the model's page-shown flag is set (the panel's colours).
+    void SetOnPageShown(std::function<void(bool)> f) { onPageShown_ = std::move(f); }
+    void PageShownChanged(bool shown) override {
+        if (onPageShown_) onPageShown_(shown);
+    }
 
     // OptionsPagesView.
     void EnableAll(Page page, bool enable) override;
@@ -130,6 +134,7 @@ private:
     COptionsImageFrame frame_;
     COptionsRegion region_;
     bool installed_ = false;
+    std::function<void(bool)> onPageShown_;
 };
 
 } // namespace hexmoor::shell

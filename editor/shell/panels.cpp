@@ -80,6 +80,12 @@ void CPanelBase::DrawBorder(HDC dc, bool systemColors) {
     Rectangle(dc, wr.left, wr.top, wr.right, wr.bottom);
 }
 
+void CPanelBase::NoteShown(bool shown) {
+    if (shown == shown_) return;
+    shown_ = shown;
+    OnShownChanged(shown);
+}
+
 LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_NCCALCSIZE:
@@ -105,6 +111,23 @@ LRESULT CPanelBase::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         EraseBackground(ps.Dc(), systemColors_);
         return 0;
     }
+    case WM_CREATE: {
+        // A panel created visible is shown from the start, whether or not a
+        // position change says so.
+        const LRESULT result = Window::WindowProc(msg, wp, lp);
+        if (result != -1) NoteShown((reinterpret_cast<const CREATESTRUCTW*>(lp)->style & WS_VISIBLE) != 0);
+        return result;
+    }
+    case WM_SHOWWINDOW:
+        // ShowWindow on a panel whose frame is hidden changes the style
+        // with no position change; a parent's show (lp set) changes none.
+        if (lp == 0) NoteShown(wp != 0);
+        break;
+    case WM_WINDOWPOSCHANGED:
+        // The style, not the flags: Wine's ShowWindow(SW_HIDE) on a child
+        // reports the change without SWP_HIDEWINDOW.
+        NoteShown((GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE) != 0);
+        break;
     default: break;
     }
     return Window::WindowProc(msg, wp, lp);
@@ -153,10 +176,17 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
     if (!tree_) return -1;
     Editor().trees[static_cast<std::size_t>(mode_)] = tree_;
     store_.SetWindow(tree_);
+    // White behind the icons, as the marks are composed on white.
+    TreeView_SetBkColor(tree_, RGB(255, 255, 255));
+    if (images_.Load(fw::ResourceModule())) TreeView_SetImageList(tree_, images_.Icons(), TVSIL_NORMAL);
+    // Rows two pixels taller than the control's own, so that icons and marks
+    // do not touch the row above.
+    TreeView_SetItemHeight(tree_, TreeView_GetItemHeight(tree_) + 2);
     if (mode_ == 0) {
         checkImages_ = MakeCheckBoxImages();
         TreeView_SetImageList(tree_, checkImages_.Get(), TVSIL_STATE);
     }
+    if (mode_ != 2) WatchMarkClicks(tree_, *this);
     model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
     model_->SetOnModified([] { Editor().documentModified = true; });
     if (mode_ == 0) {
@@ -447,6 +477,12 @@ CPanelOptions::~CPanelOptions() = default;
 
 int CPanelOptions::OnCreate(CREATESTRUCTW*) {
     pages_->Create(Handle());
+    // The grid selects the pages through the model: the colours follow its
+    // flag whoever selected them.
+    pages_->SetOnPageShown([this](bool shown) {
+        systemColors_ = shown;
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    });
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
     if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
@@ -458,11 +494,7 @@ int CPanelOptions::OnCreate(CREATESTRUCTW*) {
 
 void CPanelOptions::OnSize(UINT, int cx, int cy) { pages_->Layout(cx, cy); }
 
-void CPanelOptions::SelectOptionsView(int mode) {
-    pages_->Model().SelectView(mode);
-    systemColors_ = pages_->AnyShown();
-    InvalidateRect(Handle(), nullptr, TRUE);
-}
+void CPanelOptions::SelectOptionsView(int mode) { pages_->Model().SelectView(mode); }
 
 bool CPanelOptions::OnNotify(NMHDR* hdr, LRESULT& result) {
     if (hdr->idFrom > 1 ||

@@ -14,6 +14,7 @@
 
 #include "base/win/handles.h"
 #include "editor/shell/element_tree.h"
+#include "editor/shell/tree_images.h"
 #include "editor/shell/toolbar24.h"
 #include "editor/shell/tree_view_store.h"
 #include "framework/command.h"
@@ -40,8 +41,17 @@ protected:
     virtual void AdjustContentRect(RECT* rect);
     virtual void EraseBackground(HDC dc, bool systemColors);
     virtual void DrawBorder(HDC dc, bool systemColors);
+    // The panel was shown or hidden, once per change. The docking shows a
+    // pane's content with SetWindowPos, which sends no WM_SHOWWINDOW, and
+    // hides it with ShowWindow, which sends no position change while the
+    // frame is hidden: both are followed.
+    virtual void OnShownChanged(bool shown) {}
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     bool systemColors_ = false;
+
+private:
+    void NoteShown(bool shown);
+    bool shown_ = false;
 };
 
 // One button of a pane toolbar: command id, image index, tooltip.
@@ -84,6 +94,16 @@ public:
     // data) and adds the item under that name where an addition goes,
     // selected. Nothing when the dialog is cancelled.
     TreeHandle AddNamedItem(int what, UINT adder = 0);
+    // The colour-adjustment marks in front of the icons (while the
+    // colour-adjustment pane shows; default and custom trees), and the
+    // marks' look and the tree's lock while an adjustment of one control
+    // runs.
+    void ShowAdjustMarks(bool on);
+    bool MarksShown() const { return marksShown_; }
+    void SetColorAdjustMode(bool on);
+    // A left click at the point (tree client coordinates) on an item's
+    // mark, taken by the mark: true when it switched the item's branch.
+    bool ClickMarkAt(POINT pt);
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
@@ -119,6 +139,8 @@ private:
     HWND tree_ = nullptr;
     // The default tree's check boxes (its state images).
     hexmoor::win::ImageList checkImages_;
+    TreeImages images_;
+    bool marksShown_ = false;
     HTREEITEM dragged_ = nullptr;
     HTREEITEM dropTarget_ = nullptr;
     ElementResetter* resetter_ = nullptr;
@@ -173,6 +195,8 @@ public:
     // page (nothing without a current element link).
     void SelectOptionsView(int mode);
     OptionsPagesSet& Pages() { return *pages_; }
+    // The page-shown flag: the panel paints with the system colours.
+    bool SystemColors() const { return systemColors_; }
 
 protected:
     HBRUSH ClassBrush() const override { return reinterpret_cast<HBRUSH>(COLOR_MENU + 1); }

@@ -10,6 +10,7 @@
 
 namespace hexmoor::shell {
 
+class CPanelTree;
 class ElementTree;
 
 // The three state images, 16 x 16: none, an empty box, a checked box.
@@ -18,5 +19,10 @@ hexmoor::win::ImageList MakeCheckBoxImages();
 // Watches the tree window for clicks on check boxes and for Space; the
 // model must live as long as the window.
 void WatchCheckBoxes(HWND tree, ElementTree& model);
+
+// Watches the tree window for left clicks on the colour-adjustment marks,
+// which switch the item's branch and leave the selection where it was; the
+// panel must live as long as the window.
+void WatchMarkClicks(HWND tree, CPanelTree& panel);
 
 } // namespace hexmoor::shell

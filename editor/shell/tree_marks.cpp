@@ -2,24 +2,41 @@
 // adjustment takes in (0), leaves out (1) or never touches (2, locked).
 #include "editor/shell/element_tree.h"
 
+#include <algorithm>
+
 namespace hexmoor::shell {
 
 namespace {
 
 constexpr int kMarkWidth = 16;
-constexpr int kCheckBoxWidth = 18;
 constexpr int kLocked = 2;
 
 } // namespace
 
-bool IsOnMark(int x, int indent, int depth, int scroll, bool checkBox) {
-    const int start = indent * depth - scroll + (checkBox ? kCheckBoxWidth : 0);
+bool IsOnMark(int x, int indent, int depth, int scroll, int stateImageWidth) {
+    const int start = indent * depth - scroll + stateImageWidth;
     return x >= start && x < start + kMarkWidth;
 }
 
 int ElementTree::MarkOf(TreeHandle item) const {
     const Record* r = RecordOf(item);
     return r ? r->mark : 1;
+}
+
+std::vector<TreeHandle> ElementTree::Items() const {
+    std::vector<TreeHandle> items;
+    std::vector<TreeHandle> pending;
+    for (TreeHandle c = store_.FirstChild(root_); c; c = store_.NextSibling(c)) pending.push_back(c);
+    std::reverse(pending.begin(), pending.end());
+    while (!pending.empty()) {
+        TreeHandle item = pending.back();
+        pending.pop_back();
+        items.push_back(item);
+        const std::size_t first = pending.size();
+        for (TreeHandle c = store_.FirstChild(item); c; c = store_.NextSibling(c)) pending.push_back(c);
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
+    }
+    return items;
 }
 
 void ElementTree::SetMarkRecursive(TreeHandle item, int state, bool force) {
@@ -29,6 +46,7 @@ void ElementTree::SetMarkRecursive(TreeHandle item, int state, bool force) {
         if (onMark_) onMark_(item, r->mark);
     } else if (force || r->mark != kLocked) {
         r->mark = state;
+        store_.SetMark(item, state);
         if (onMark_) onMark_(item, state);
     }
     for (TreeHandle c = store_.FirstChild(item); c; c = store_.NextSibling(c)) SetMarkRecursive(c, state, force);

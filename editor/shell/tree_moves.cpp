@@ -19,12 +19,15 @@ bool ElementTree::Contains(TreeHandle branch, TreeHandle item) const {
 }
 
 // The tree store cannot move items: the branch is inserted again at its new
-// place (same texts, icons, records and boxes) and the old items go.
+// place (same texts, icons, marks, records and boxes) and the old items go.
 TreeHandle ElementTree::CopyBranch(TreeHandle item, TreeHandle parent, TreeHandle after) {
     TreeHandle made = store_.Insert(parent, after, store_.Text(item), store_.Icon(item), store_.Data(item));
+    store_.SetMark(made, store_.Mark(item));
     const bool box = store_.HasCheckBox(item);
-    store_.SetCheckBox(made, box);
-    if (box) store_.SetChecked(made, store_.IsChecked(item));
+    if (box) {
+        store_.SetCheckBox(made, true);
+        store_.SetChecked(made, store_.IsChecked(item));
+    }
     if (const Record* r = RecordOf(item); r && r->key.kind == kKindFolder) {
         auto f = folderItems_.find(r->folderId);
         if (f != folderItems_.end() && f->second == item) f->second = made;

@@ -9,6 +9,7 @@ struct TreeNode {
     std::list<std::unique_ptr<TreeNode>> children;
     std::wstring text;
     int icon = 0;
+    int mark = 1;
     std::intptr_t data = 0;
     bool checkBox = false;
     bool checked = false;
@@ -91,6 +92,12 @@ void MemoryTree::SetText(TreeHandle item, const std::wstring& text) {
     if (item) item->text = text;
 }
 int MemoryTree::Icon(TreeHandle item) const { return item ? item->icon : 0; }
+
+void MemoryTree::SetMark(TreeHandle item, int mark) {
+    if (item) item->mark = mark;
+}
+
+int MemoryTree::Mark(TreeHandle item) const { return item ? item->mark : 1; }
 std::intptr_t MemoryTree::Data(TreeHandle item) const { return item ? item->data : 0; }
 void MemoryTree::SetData(TreeHandle item, std::intptr_t data) {
     if (item) item->data = data;

@@ -34,6 +34,10 @@ public:
     virtual std::wstring Text(TreeHandle item) const = 0;
     virtual void SetText(TreeHandle item, const std::wstring& text) = 0;
     virtual int Icon(TreeHandle item) const = 0;
+    // The colour-adjustment mark shown with the icon (0, 1 or 2); an item
+    // starts with 1.
+    virtual void SetMark(TreeHandle item, int mark) = 0;
+    virtual int Mark(TreeHandle item) const = 0;
     virtual std::intptr_t Data(TreeHandle item) const = 0;
     virtual void SetData(TreeHandle item, std::intptr_t data) = 0;
     // The item's check box (state image) shown or removed.
@@ -59,6 +63,8 @@ public:
     std::wstring Text(TreeHandle item) const override;
     void SetText(TreeHandle item, const std::wstring& text) override;
     int Icon(TreeHandle item) const override;
+    void SetMark(TreeHandle item, int mark) override;
+    int Mark(TreeHandle item) const override;
     std::intptr_t Data(TreeHandle item) const override;
     void SetData(TreeHandle item, std::intptr_t data) override;
     void SetCheckBox(TreeHandle item, bool shown) override;

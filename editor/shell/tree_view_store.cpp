@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "editor/shell/tree_images.h"
+
 namespace hexmoor::shell {
 
 TreeHandle TreeViewStore::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
@@ -12,7 +14,7 @@ TreeHandle TreeViewStore::Insert(TreeHandle parent, TreeHandle after, const std:
     is.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     is.item.lParam = static_cast<LPARAM>(data);
     is.item.pszText = const_cast<wchar_t*>(text.c_str());
-    is.item.iImage = is.item.iSelectedImage = icon;
+    is.item.iImage = is.item.iSelectedImage = ItemImage(icon, 1);
     return FromItem(TreeView_InsertItem(tree_, &is));
 }
 
@@ -61,11 +63,28 @@ void TreeViewStore::SetText(TreeHandle item, const std::wstring& text) {
     TreeView_SetItem(tree_, &tv);
 }
 
-int TreeViewStore::Icon(TreeHandle item) const {
+namespace {
+
+int ImageOf(HWND tree, TreeHandle item) {
     TVITEMW tv{};
     tv.mask = TVIF_IMAGE;
+    tv.hItem = TreeViewStore::ToItem(item);
+    return item && TreeView_GetItem(tree, &tv) ? tv.iImage : ItemImage(0, 1);
+}
+
+} // namespace
+
+int TreeViewStore::Icon(TreeHandle item) const { return IconOfImage(ImageOf(tree_, item)); }
+
+int TreeViewStore::Mark(TreeHandle item) const { return MarkOfImage(ImageOf(tree_, item)); }
+
+void TreeViewStore::SetMark(TreeHandle item, int mark) {
+    if (!item) return;
+    TVITEMW tv{};
+    tv.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     tv.hItem = ToItem(item);
-    return TreeView_GetItem(tree_, &tv) ? tv.iImage : 0;
+    tv.iImage = tv.iSelectedImage = ItemImage(Icon(item), mark);
+    TreeView_SetItem(tree_, &tv);
 }
 
 std::intptr_t TreeViewStore::Data(TreeHandle item) const {

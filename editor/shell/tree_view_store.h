@@ -1,5 +1,6 @@
 #pragma once
-// The element trees' item store on a comctl32 tree view.
+// The element trees' item store on a comctl32 tree view. An item's image
+// index carries its icon and its mark (tree_images.h).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -27,6 +28,8 @@ public:
     std::wstring Text(TreeHandle item) const override;
     void SetText(TreeHandle item, const std::wstring& text) override;
     int Icon(TreeHandle item) const override;
+    void SetMark(TreeHandle item, int mark) override;
+    int Mark(TreeHandle item) const override;
     std::intptr_t Data(TreeHandle item) const override;
     void SetData(TreeHandle item, std::intptr_t data) override;
     void SetCheckBox(TreeHandle item, bool shown) override;

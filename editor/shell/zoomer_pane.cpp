@@ -71,14 +71,23 @@ void CPanelZoomer::OnSize(UINT, int cx, int cy) {
 }
 
 void CPanelZoomer::SetMode(int mode) {
-    if (mode == kFollow && Handle()) {
+    mode_ = mode;
+    FollowWhileShown(Handle() && (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE));
+}
+
+// A hidden Zoomer polls nothing; shown again (after its own close button
+// too) it follows again.
+void CPanelZoomer::FollowWhileShown(bool shown) {
+    const bool want = mode_ == kFollow && shown && Handle();
+    if (want && !timer_) {
         timer_ = SetTimer(Handle(), kFollowTimer, 10, nullptr) != 0;
-    } else if (mode == kPick && mode_ == kFollow && timer_) {
+    } else if (!want && timer_) {
         KillTimer(Handle(), kFollowTimer);
         timer_ = false;
     }
-    mode_ = mode;
 }
+
+void CPanelZoomer::OnShownChanged(bool shown) { FollowWhileShown(shown); }
 
 void CPanelZoomer::SetZoom(int factor) {
     zoom_ = factor;
@@ -175,10 +184,7 @@ void CPanelZoomer::RestoreCursor() {
 }
 
 bool CPanelZoomer::OnClose() {
-    if (mode_ == kFollow && timer_) {
-        KillTimer(Handle(), kFollowTimer);
-        timer_ = false;
-    }
+    FollowWhileShown(false);
     if (close_) close_();
     return true;
 }

@@ -43,6 +43,7 @@ public:
     preview::Ruler& VerticalRuler() { return vertical_; }
     CToolBar24BitCtrl& ModeBar() { return modeBar_; }
     CToolBar24BitCtrl& ZoomBar() { return zoomBar_; }
+    // The follow timer runs in follow mode while the pane shows.
     bool TimerRunning() const { return timer_; }
 
 protected:
@@ -52,8 +53,12 @@ protected:
     bool OnClose() override;
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnShownChanged(bool shown) override;
 
 private:
+    // Starts or stops the follow timer for the mode and whether the pane
+    // shows.
+    void FollowWhileShown(bool shown);
     void ToggleSourceFrame();
     void SetMagnifierCursor();
     void RestoreCursor();

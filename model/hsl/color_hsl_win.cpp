@@ -8,31 +8,6 @@
 namespace hsl::win {
 namespace {
 
-// One LockBits of a whole rectangle in 32-bit ARGB, released on scope exit.
-class ArgbLock {
-public:
-    ArgbLock(Gdiplus::Bitmap* bitmap, UINT width, UINT height, UINT mode) : bitmap_(bitmap) {
-        Gdiplus::Rect rect(0, 0, static_cast<INT>(width), static_cast<INT>(height));
-        locked_ = bitmap_->LockBits(&rect, mode, PixelFormat32bppARGB, &data_) == Gdiplus::Ok;
-    }
-    ~ArgbLock() {
-        if (locked_) bitmap_->UnlockBits(&data_);
-    }
-    ArgbLock(const ArgbLock&) = delete;
-    ArgbLock& operator=(const ArgbLock&) = delete;
-
-    bool Locked() const { return locked_; }
-    PixelView View() const {
-        return {static_cast<std::uint32_t*>(data_.Scan0), static_cast<int>(data_.Width), static_cast<int>(data_.Height),
-                data_.Stride};
-    }
-
-private:
-    Gdiplus::Bitmap* bitmap_;
-    Gdiplus::BitmapData data_{};
-    bool locked_ = false;
-};
-
 ConstPixelView AsConst(const PixelView& view) { return {view.bits, view.width, view.height, view.stride}; }
 
 } // namespace
@@ -52,16 +27,6 @@ bool AdjustGdiplusBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, PixelAdjust
     ArgbLock target(dst, width, height, Gdiplus::ImageLockModeWrite);
     if (!target.Locked()) return false;
     return AdjustPixels(AsConst(source.View()), target.View(), adjuster) == AdjustStatus::kDone;
-}
-
-bool AdjustPixelsIntoGdiplus(Gdiplus::Bitmap* dst, const ConstPixelView& src, PixelAdjuster& adjuster,
-                             bool opaque_source) {
-    if (dst == nullptr || src.width <= 0 || src.height <= 0) return false;
-    const UINT width = static_cast<UINT>(src.width);
-    const UINT height = static_cast<UINT>(src.height);
-    if (dst->GetWidth() < width || dst->GetHeight() < height) return false;
-    ArgbLock target(dst, width, height, Gdiplus::ImageLockModeWrite);
-    return target.Locked() && AdjustPixels(src, target.View(), adjuster, opaque_source) == AdjustStatus::kDone;
 }
 
 bool DibSectionPixels(HBITMAP bitmap, PixelView* view) {

@@ -11,16 +11,35 @@
 
 namespace hsl::win {
 
+// One LockBits of a whole rectangle in 32-bit ARGB, released on scope exit.
+class ArgbLock {
+public:
+    ArgbLock(Gdiplus::Bitmap* bitmap, UINT width, UINT height, UINT mode) : bitmap_(bitmap) {
+        Gdiplus::Rect rect(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+        locked_ = bitmap_->LockBits(&rect, mode, PixelFormat32bppARGB, &data_) == Gdiplus::Ok;
+    }
+    ~ArgbLock() {
+        if (locked_) bitmap_->UnlockBits(&data_);
+    }
+    ArgbLock(const ArgbLock&) = delete;
+    ArgbLock& operator=(const ArgbLock&) = delete;
+
+    bool Locked() const { return locked_; }
+    PixelView View() const {
+        return {static_cast<std::uint32_t*>(data_.Scan0), static_cast<int>(data_.Width), static_cast<int>(data_.Height),
+                data_.Stride};
+    }
+
+private:
+    Gdiplus::Bitmap* bitmap_;
+    Gdiplus::BitmapData data_{};
+    bool locked_ = false;
+};
+
 // The adjusted pixels of src written into the top-left of dst (dst may be
 // src itself). False, with dst unchanged, when a bitmap is null, cannot be
 // locked, or dst is smaller than src.
 bool AdjustGdiplusBitmap(Gdiplus::Bitmap* dst, Gdiplus::Bitmap* src, PixelAdjuster& adjuster);
-
-// The adjusted pixels of src written into the top-left of dst (an opaque
-// source as in PixelAdjuster::AdjustRow). False, with dst unchanged, when
-// dst is null, cannot be locked or is smaller than src.
-bool AdjustPixelsIntoGdiplus(Gdiplus::Bitmap* dst, const ConstPixelView& src, PixelAdjuster& adjuster,
-                             bool opaque_source);
 
 // The pixels of a 32-bit DIB section with red, green and blue in their usual
 // places, top row first (a bottom-up section gets a negative stride). False

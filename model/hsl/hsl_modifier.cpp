@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <utility>
 
 #include "model/elements/wnd_frame.h"
+#include "model/hsl/image_adjust.h"
 #include "model/hsl/parallel.h"
 #include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
@@ -41,22 +43,35 @@ void CHSLModifier::Run(Mode mode, const HSLValues& values) {
 }
 
 void CHSLModifier::AdjustImages(std::vector<CMrgBitmap*>& images, const HSLValues& values) {
-    // Each image is adjusted from its own saved copy alone, so they can be
-    // done side by side in any order; the largest go first to keep the cores
-    // evenly busy.
-    std::vector<std::pair<std::uint64_t, CMrgBitmap*>> sized;
-    sized.reserve(images.size());
+    // Each image is adjusted from its own saved copy alone, so the work can be
+    // done side by side in any order. It goes in three steps, each shared out
+    // among the cores: every image is set up (its target made or reused and
+    // locked), then the rows of all images are adjusted in bands of about
+    // equal size, so that one large image does not keep a core busy while the
+    // others wait, and last the results are put in place.
+    std::vector<std::unique_ptr<hsl::ImageAdjustment>> adjustments(images.size());
     std::uint64_t pixels = 0;
     for (CMrgBitmap* image : images) {
         const SIZE size = image->GetSize();
-        const std::uint64_t area =
-            std::uint64_t(std::max<LONG>(size.cx, 0)) * std::uint64_t(std::max<LONG>(size.cy, 0));
-        sized.emplace_back(area, image);
-        pixels += area;
+        pixels += std::uint64_t(std::max<LONG>(size.cx, 0)) * std::uint64_t(std::max<LONG>(size.cy, 0));
     }
-    std::stable_sort(sized.begin(), sized.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    hsl::RunInParallel(sized.size(), pixels, [&](std::size_t i) {
-        sized[i].second->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
+    hsl::RunInParallel(images.size(), pixels, [&](std::size_t i) {
+        CMrgBitmap* image = images[i];
+        if (image->IsPlainValue() || !image->HasSavedCopy()) {
+            image->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
+        } else {
+            adjustments[i] = image->StartHSL(values);
+        }
+    });
+    std::vector<hsl::RowShape> shapes(adjustments.size());
+    for (std::size_t i = 0; i < adjustments.size(); ++i) {
+        if (adjustments[i]) shapes[i] = {adjustments[i]->Width(), adjustments[i]->Rows()};
+    }
+    const std::vector<hsl::RowBand> bands = hsl::CutIntoBands(shapes, hsl::BandPixels(pixels));
+    hsl::RunInParallel(bands.size(), pixels,
+                       [&](std::size_t k) { adjustments[bands[k].image]->AdjustRows(bands[k].first, bands[k].count); });
+    hsl::RunInParallel(images.size(), pixels, [&](std::size_t i) {
+        if (adjustments[i]) images[i]->FinishHSL(*adjustments[i]);
     });
 }
 

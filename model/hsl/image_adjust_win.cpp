@@ -5,6 +5,8 @@
 #include "model/hsl/image_adjust.h"
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "model/hsl/color_hsl_win.h"
@@ -44,44 +46,114 @@ bool BitmapSource(HBITMAP bitmap, platform::ImagePixels& storage, ConstPixelView
 
 } // namespace
 
-platform::GdiplusBitmapHandle AdjustGdiplusImage(Gdiplus::Bitmap* saved, platform::GdiplusBitmapHandle current,
-                                                 const HSLValues& values) {
-    if (saved == nullptr) return nullptr;
-    // Undo: an exact copy, in the saved image's own pixel format.
-    if (values.IsNeutral()) return platform::CloneGdiplusBitmap(saved);
-    platform::GdiplusBitmapHandle target = ArgbTarget(std::move(current), saved->GetWidth(), saved->GetHeight());
-    if (!target || !win::AdjustGdiplusBitmap(target.get(), saved, ReusableAdjuster(values))) return nullptr;
-    return target;
+// The results and what must stay alive while the rows are adjusted: the
+// locks are declared last so that they are released before the bitmaps.
+struct ImageAdjustment::Parts {
+    platform::GdiplusBitmapHandle gdiplus;
+    platform::BitmapHandle bitmap;
+    platform::ImagePixels storage;
+    std::optional<win::ArgbLock> source_lock;
+    std::optional<win::ArgbLock> target_lock;
+};
+
+ImageAdjustment::ImageAdjustment(const HSLValues& values, std::unique_ptr<Parts> parts)
+    : values_(values), parts_(std::move(parts)) {}
+
+ImageAdjustment::~ImageAdjustment() = default;
+
+namespace {
+
+std::unique_ptr<ImageAdjustment> NewAdjustment(const HSLValues& values) {
+    return std::make_unique<ImageAdjustment>(values, std::make_unique<ImageAdjustment::Parts>());
 }
 
-platform::BitmapHandle AdjustBitmapImage(HBITMAP saved, platform::BitmapHandle current, const HSLValues& values) {
+std::unique_ptr<ImageAdjustment> Failed(std::unique_ptr<ImageAdjustment> adjustment) {
+    adjustment->Fail();
+    return adjustment;
+}
+
+ConstPixelView AsConst(const PixelView& view) { return {view.bits, view.width, view.height, view.stride}; }
+
+} // namespace
+
+std::unique_ptr<ImageAdjustment> StartGdiplusImage(Gdiplus::Bitmap* saved, platform::GdiplusBitmapHandle current,
+                                                   const HSLValues& values) {
+    auto adjustment = NewAdjustment(values);
+    ImageAdjustment::Parts& parts = adjustment->GetParts();
+    if (saved == nullptr) return Failed(std::move(adjustment));
+    // Undo: an exact copy, in the saved image's own pixel format.
+    if (values.IsNeutral()) {
+        parts.gdiplus = platform::CloneGdiplusBitmap(saved);
+        return adjustment;
+    }
+    const UINT width = saved->GetWidth();
+    const UINT height = saved->GetHeight();
+    parts.gdiplus = ArgbTarget(std::move(current), width, height);
+    if (!parts.gdiplus) return Failed(std::move(adjustment));
+    if (width == 0 || height == 0) {
+        if (saved->GetLastStatus() != Gdiplus::Ok) adjustment->Fail();
+        return adjustment;
+    }
+    parts.source_lock.emplace(saved, width, height, Gdiplus::ImageLockModeRead);
+    if (!parts.source_lock->Locked()) return Failed(std::move(adjustment));
+    parts.target_lock.emplace(parts.gdiplus.get(), width, height, Gdiplus::ImageLockModeWrite);
+    if (!parts.target_lock->Locked()) return Failed(std::move(adjustment));
+    adjustment->SetPixels(AsConst(parts.source_lock->View()), parts.target_lock->View(), false);
+    return adjustment;
+}
+
+std::unique_ptr<ImageAdjustment> StartBitmapImage(HBITMAP saved, platform::BitmapHandle current,
+                                                  const HSLValues& values) {
     const HSLValues colours(values.hue, values.saturation, values.lightness, 100.0);
-    if (colours.IsNeutral()) return platform::CopyBitmapAs32(saved);
-    platform::ImagePixels storage;
+    auto adjustment = NewAdjustment(colours);
+    ImageAdjustment::Parts& parts = adjustment->GetParts();
+    if (colours.IsNeutral()) {
+        parts.bitmap = platform::CopyBitmapAs32(saved);
+        return adjustment;
+    }
     ConstPixelView source;
-    if (saved == nullptr || !BitmapSource(saved, storage, &source)) return nullptr;
+    if (saved == nullptr || !BitmapSource(saved, parts.storage, &source)) return Failed(std::move(adjustment));
 
     PixelView target;
     if (!current || !win::DibSectionPixels(current.Get(), &target) || target.width != source.width ||
         target.height != source.height) {
         current.Reset(CreateStandardDibSection(source.width, source.height, 32));
-        if (!current || !win::DibSectionPixels(current.Get(), &target)) return nullptr;
+        if (!current || !win::DibSectionPixels(current.Get(), &target)) return Failed(std::move(adjustment));
     }
+    parts.bitmap = std::move(current);
     ::GdiFlush();
-    if (AdjustPixels(source, target, ReusableAdjuster(colours)) != AdjustStatus::kDone) return nullptr;
-    return current;
+    adjustment->SetPixels(source, target, false);
+    return adjustment;
 }
 
-platform::GdiplusBitmapHandle AdjustBitmapToGdiplusImage(HBITMAP saved, platform::GdiplusBitmapHandle current,
-                                                         const HSLValues& values) {
-    platform::ImagePixels storage;
+std::unique_ptr<ImageAdjustment> StartBitmapToGdiplusImage(HBITMAP saved, platform::GdiplusBitmapHandle current,
+                                                           const HSLValues& values) {
+    auto adjustment = NewAdjustment(values);
+    ImageAdjustment::Parts& parts = adjustment->GetParts();
     ConstPixelView source;
-    if (saved == nullptr || !BitmapSource(saved, storage, &source)) return nullptr;
+    if (saved == nullptr || !BitmapSource(saved, parts.storage, &source)) return Failed(std::move(adjustment));
     ::GdiFlush();
-    platform::GdiplusBitmapHandle target =
-        ArgbTarget(std::move(current), static_cast<UINT>(source.width), static_cast<UINT>(source.height));
-    if (!target || !win::AdjustPixelsIntoGdiplus(target.get(), source, ReusableAdjuster(values), true)) return nullptr;
-    return target;
+    const UINT width = static_cast<UINT>(source.width);
+    const UINT height = static_cast<UINT>(source.height);
+    parts.gdiplus = ArgbTarget(std::move(current), width, height);
+    if (!parts.gdiplus) return Failed(std::move(adjustment));
+    parts.target_lock.emplace(parts.gdiplus.get(), width, height, Gdiplus::ImageLockModeWrite);
+    if (!parts.target_lock->Locked()) return Failed(std::move(adjustment));
+    adjustment->SetPixels(source, parts.target_lock->View(), true);
+    return adjustment;
+}
+
+platform::GdiplusBitmapHandle FinishGdiplusImage(ImageAdjustment& adjustment) {
+    ImageAdjustment::Parts& parts = adjustment.GetParts();
+    parts.target_lock.reset();
+    parts.source_lock.reset();
+    if (adjustment.Failed()) return nullptr;
+    return std::move(parts.gdiplus);
+}
+
+platform::BitmapHandle FinishBitmapImage(ImageAdjustment& adjustment) {
+    if (adjustment.Failed()) return nullptr;
+    return std::move(adjustment.GetParts().bitmap);
 }
 
 } // namespace hsl

@@ -17,18 +17,25 @@ int CMrgBitmap::ApplyHSL(double hue, double saturation, double lightness, double
         return 1;
     }
     if (!HasSavedCopy()) return 0;
+    const std::unique_ptr<hsl::ImageAdjustment> adjustment = StartHSL(values);
+    adjustment->AdjustRows(0, adjustment->Rows());
+    return FinishHSL(*adjustment);
+}
 
+std::unique_ptr<hsl::ImageAdjustment> CMrgBitmap::StartHSL(const HSLValues& values) {
     // The form follows the saved copy and the opacity: a GDI bitmap turns into
     // a GDI+ image while it needs per-pixel alpha, and back again at 100. The
     // current image is handed over for reuse when it has the result's form.
-    if (savedIsGdiplus_) {
-        SetGdiplusBitmap(hsl::AdjustGdiplusImage(savedGdiplus_.get(), std::move(gdiplus_), values));
+    if (savedIsGdiplus_) return hsl::StartGdiplusImage(savedGdiplus_.get(), std::move(gdiplus_), values);
+    if (values.KeepsAlpha()) return hsl::StartBitmapImage(savedBitmap_.Get(), std::move(bitmap_), values);
+    return hsl::StartBitmapToGdiplusImage(savedBitmap_.Get(), std::move(gdiplus_), values);
+}
+
+int CMrgBitmap::FinishHSL(hsl::ImageAdjustment& adjustment) {
+    if (savedIsGdiplus_ || !adjustment.Values().KeepsAlpha()) {
+        SetGdiplusBitmap(hsl::FinishGdiplusImage(adjustment));
         return gdiplus_ ? 1 : 0;
     }
-    if (values.KeepsAlpha()) {
-        SetBitmap(hsl::AdjustBitmapImage(savedBitmap_.Get(), std::move(bitmap_), values));
-        return bitmap_ ? 1 : 0;
-    }
-    SetGdiplusBitmap(hsl::AdjustBitmapToGdiplusImage(savedBitmap_.Get(), std::move(gdiplus_), values));
-    return gdiplus_ ? 1 : 0;
+    SetBitmap(hsl::FinishBitmapImage(adjustment));
+    return bitmap_ ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -15,6 +16,8 @@ namespace {
 
 // Below this much work per thread, handing it over costs more than it saves.
 constexpr std::uint64_t kWorkPerThread = 1u << 14;
+// The smallest band of rows worth handing out on its own.
+constexpr std::uint64_t kMinBandPixels = 1u << 12;
 
 // One call's share-out: indices are taken in increasing order by whichever
 // thread is free.
@@ -40,8 +43,30 @@ struct Job {
     }
 };
 
+// The cores the process may use, asked once: under Wine the question is a
+// round trip to the server, which costs as much as handing out a pass.
+std::size_t Cores() {
+    static const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    return cores;
+}
+
 // Set on a thread while it works on a pool job.
 thread_local bool t_in_pool = false;
+
+// How long a pool thread keeps watching for the next job after one ends,
+// before it goes to sleep. Waking a sleeping thread goes through the system
+// (under Wine, a server round trip per thread), which costs as much as a
+// small skin's whole pass; passes made one after another (a slider moving)
+// find the threads still awake.
+constexpr auto kStayAwake = std::chrono::milliseconds(1);
+// Busy-wait rounds before a waiting thread starts giving its core away.
+constexpr int kSpinRounds = 256;
+
+void Pause() {
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+}
 
 // Threads started once and kept waiting for work, so that a call costs a
 // wake-up rather than a thread start (which under some systems costs as much
@@ -72,19 +97,33 @@ public:
         std::unique_lock<std::mutex> caller(busy_, std::try_to_lock);
         if (!caller.owns_lock()) return false;
         Start(job.helpers);
+        bool sleepers = false;
         {
+            // Under the lock, so that a thread going to sleep either sees the
+            // new generation or is counted and woken.
             const std::lock_guard<std::mutex> lock(lock_);
-            job_ = &job;
-            joined_ = 0;
-            ++generation_;
+            joined_.store(0, std::memory_order_relaxed);
+            job_.store(&job, std::memory_order_seq_cst);
+            generation_.fetch_add(1, std::memory_order_seq_cst);
+            sleepers = sleeping_ > 0;
         }
-        wake_.notify_all();
+        // Threads still awake see the new generation by themselves.
+        if (sleepers) wake_.notify_all();
         t_in_pool = true;
         job.Work();
         t_in_pool = false;
-        std::unique_lock<std::mutex> lock(lock_);
-        job_ = nullptr; // no thread joins from here on
-        done_.wait(lock, [&] { return active_ == 0; });
+        // No thread joins from here on: one that counted itself active before
+        // this sees the job and is waited for, one after it sees none.
+        job_.store(nullptr, std::memory_order_seq_cst);
+        // The threads that joined are finishing their last pieces, which the
+        // share-out keeps short: wait for them awake.
+        for (int round = 0; active_.load(std::memory_order_seq_cst) != 0; ++round) {
+            if (round < kSpinRounds) {
+                Pause();
+            } else {
+                std::this_thread::yield();
+            }
+        }
         return true;
     }
 
@@ -102,22 +141,39 @@ private:
         }
     }
 
+    // Watches for a generation other than `seen` for a while without taking
+    // any lock (a contended lock costs a system call); true when one came.
+    bool WatchAwake(std::uint64_t seen) const {
+        const auto until = std::chrono::steady_clock::now() + kStayAwake;
+        for (int round = 0;; ++round) {
+            if (generation_.load(std::memory_order_acquire) != seen) return true;
+            if (round < kSpinRounds) {
+                Pause();
+                continue;
+            }
+            if (round % 16 == 0 && std::chrono::steady_clock::now() >= until) return false;
+            std::this_thread::yield();
+        }
+    }
+
     void Serve() {
         t_in_pool = true;
         std::uint64_t seen = 0;
-        std::unique_lock<std::mutex> lock(lock_);
         for (;;) {
-            wake_.wait(lock, [&] { return stop_ || (job_ != nullptr && generation_ != seen); });
-            if (stop_) return;
-            seen = generation_;
-            if (joined_ >= job_->helpers) continue;
-            ++joined_;
-            ++active_;
-            Job* job = job_;
-            lock.unlock();
-            job->Work();
-            lock.lock();
-            if (--active_ == 0) done_.notify_all();
+            if (!WatchAwake(seen)) {
+                std::unique_lock<std::mutex> lock(lock_);
+                ++sleeping_;
+                wake_.wait(lock, [&] { return stop_ || generation_.load(std::memory_order_relaxed) != seen; });
+                --sleeping_;
+                if (stop_) return;
+            }
+            seen = generation_.load(std::memory_order_acquire);
+            // Counted active before looking at the job, so that the caller
+            // cannot end the job in between.
+            active_.fetch_add(1, std::memory_order_seq_cst);
+            Job* job = job_.load(std::memory_order_seq_cst);
+            if (job != nullptr && joined_.fetch_add(1, std::memory_order_relaxed) < job->helpers) job->Work();
+            active_.fetch_sub(1, std::memory_order_release);
         }
     }
 
@@ -125,21 +181,51 @@ private:
     std::vector<std::thread> threads_;
     bool refused_ = false;
 
-    std::mutex lock_; // guards the members below
+    std::mutex lock_; // guards the sleepers' count and stop_
     std::condition_variable wake_;
-    std::condition_variable done_;
-    Job* job_ = nullptr;
-    std::uint64_t generation_ = 0;
-    std::size_t joined_ = 0;
-    std::size_t active_ = 0;
+    std::size_t sleeping_ = 0;
     bool stop_ = false;
+    // Read without the lock by threads awake.
+    std::atomic<Job*> job_{nullptr};
+    std::atomic<std::uint64_t> generation_{0}; // raised under the lock
+    std::atomic<std::size_t> joined_{0};
+    std::atomic<std::size_t> active_{0};
 };
 
 } // namespace
 
+std::vector<RowBand> CutIntoBands(std::span<const RowShape> images, std::uint64_t band_pixels) {
+    std::vector<RowBand> bands;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const RowShape& shape = images[i];
+        if (shape.width <= 0 || shape.rows <= 0) continue;
+        const std::uint64_t rows_per_band =
+            std::clamp<std::uint64_t>(band_pixels / std::uint64_t(shape.width), 1, std::uint64_t(shape.rows));
+        // Equal bands: the rows spread over as many bands as the size asks.
+        const std::uint64_t count = (std::uint64_t(shape.rows) + rows_per_band - 1) / rows_per_band;
+        for (std::uint64_t k = 0; k < count; ++k) {
+            const auto first = static_cast<int>(std::uint64_t(shape.rows) * k / count);
+            const auto next = static_cast<int>(std::uint64_t(shape.rows) * (k + 1) / count);
+            bands.push_back({i, first, next - first});
+        }
+    }
+    std::stable_sort(bands.begin(), bands.end(), [&](const RowBand& a, const RowBand& b) {
+        return std::uint64_t(a.count) * std::uint64_t(images[a.image].width) >
+               std::uint64_t(b.count) * std::uint64_t(images[b.image].width);
+    });
+    return bands;
+}
+
+std::uint64_t BandPixels(std::uint64_t pixels) {
+    // Some 16 bands a core keep the cores evenly busy to the end; below about
+    // 4,000 pixels (some tens of microseconds) a band is not worth handing out.
+    const std::uint64_t threads = Cores();
+    return std::max<std::uint64_t>(kMinBandPixels, pixels / (threads * 16));
+}
+
 void RunInParallel(std::size_t count, std::uint64_t work, const std::function<void(std::size_t)>& task) {
     if (count == 0) return;
-    std::size_t threads = std::max<std::size_t>(1, std::thread::hardware_concurrency());
+    std::size_t threads = Cores();
     threads = std::min<std::uint64_t>({threads, count, std::max<std::uint64_t>(1, work / kWorkPerThread)});
     Job job;
     job.task = &task;

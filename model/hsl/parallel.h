@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <vector>
 
 namespace hsl {
 
@@ -16,5 +18,32 @@ namespace hsl {
 // the results are then the same as running them in order. Returns after every
 // task has ended; the first exception a task throws is rethrown then.
 void RunInParallel(std::size_t count, std::uint64_t work, const std::function<void(std::size_t)>& task);
+
+// Rows [first, first + count) of image number `image`.
+struct RowBand {
+    std::size_t image = 0;
+    int first = 0;
+    int count = 0;
+
+    bool operator==(const RowBand&) const = default;
+};
+
+// The size of an image's pixel work: `rows` rows of `width` pixels.
+struct RowShape {
+    int width = 0;
+    int rows = 0;
+};
+
+// Cuts the images into bands of whole rows of about `band_pixels` pixels (at
+// least one row each; an image smaller than a band is one band), so that the
+// bands can be handed out to threads in even pieces. Every row of every
+// image with pixels is in exactly one band; the largest bands come first, as
+// RunInParallel wants them.
+std::vector<RowBand> CutIntoBands(std::span<const RowShape> images, std::uint64_t band_pixels);
+
+// The band size for a pass over `pixels` pixels on this machine: small
+// enough that every core gets several, not so small that handing one out
+// costs more than it holds.
+std::uint64_t BandPixels(std::uint64_t pixels);
 
 } // namespace hsl

@@ -51,6 +51,28 @@ inline void Drain() {
     }
 }
 
+// Lets queued and posted work run for a while (input, repaints).
+inline void Settle() {
+    for (int i = 0; i < 10; ++i) {
+        Sleep(20);
+        Drain();
+    }
+}
+
+// A real left click at a point of the window's client area.
+inline void ClickAt(HWND window, POINT client) {
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    INPUT input[3] = {};
+    for (auto& i : input) i.type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+    Settle();
+}
+
 class EditorApp : public ::testing::Test {
 protected:
     void Start(std::vector<std::wstring> args = {}) {

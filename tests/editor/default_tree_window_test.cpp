@@ -41,25 +41,8 @@ bool CheckBoxPoint(HWND tree, HTREEITEM item, POINT* at) {
     return false;
 }
 
-void Settle() {
-    for (int i = 0; i < 10; ++i) {
-        Sleep(20);
-        test::Drain();
-    }
-}
-
-void ClickAt(HWND window, POINT client) {
-    POINT screen = client;
-    ClientToScreen(window, &screen);
-    SetCursorPos(screen.x, screen.y);
-    INPUT input[3] = {};
-    for (auto& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
-    Settle();
-}
+using test::ClickAt;
+using test::Settle;
 
 void PressSpace() {
     INPUT input[2] = {};

@@ -177,3 +177,75 @@ TEST_F(OptionsPagesTest, PanelsAnswerTooltipsAndCarryTheirBrushes) {
     EXPECT_EQ(cy, 21);
     EXPECT_EQ(ImageList_GetImageCount(list), 8);
 }
+
+// Ctrl+Tab on any page sends the focus to the active element tree and
+// Ctrl+Shift+Tab to the grid, both consumed; other keys and windows outside
+// the page pass.
+TEST_F(OptionsPagesTest, CtrlTabLeavesThePagesForTheTreeOrTheGrid) {
+    BYTE keys[256]{};
+    auto press = [&](bool ctrl, bool shift) {
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+    };
+    hexmoor::shell::COptionsPage* pageList[] = {&pages.ImagePage(), &pages.FrameImagePage(), &pages.RegionPage()};
+    for (hexmoor::shell::COptionsPage* page : pageList) {
+        SCOPED_TRACE(page->PageKind());
+        HWND inside = GetDlgItem(page->Handle(), IDC_OPT_DRAW_MODE);
+        ASSERT_NE(inside, nullptr);
+        const struct {
+            HWND target;
+            WPARAM key;
+            bool ctrl, shift, consumed;
+            int trees, grids;
+        } cases[] = {
+            {inside, VK_TAB, true, false, true, 1, 0},         {inside, VK_TAB, true, true, true, 0, 1},
+            {page->Handle(), VK_TAB, true, false, true, 1, 0}, {inside, VK_TAB, false, false, false, 0, 0},
+            {inside, 'A', true, false, false, 0, 0},           {window->Handle(), VK_TAB, true, false, false, 0, 0},
+        };
+        for (const auto& c : cases) {
+            host.treeFocused.clear();
+            host.gridFocused = 0;
+            press(c.ctrl, c.shift);
+            MSG msg{c.target, WM_KEYDOWN, c.key, 0};
+            EXPECT_EQ(static_cast<hexmoor::fw::Window*>(page)->PreTranslateMessage(msg), c.consumed)
+                << c.key << " " << c.ctrl << c.shift;
+            EXPECT_EQ(static_cast<int>(host.treeFocused.size()), c.trees);
+            if (!host.treeFocused.empty()) {
+                EXPECT_FALSE(host.treeFocused[0]);
+            }
+            EXPECT_EQ(host.gridFocused, c.grids);
+        }
+    }
+    press(false, false);
+}
+
+// The grid shows the pages through the model the links reach, not through
+// the panel: the panel's colours still follow the page-shown flag (set by
+// any view but -1 while a link is current, cleared by -1).
+TEST_F(OptionsPagesTest, ThePanelsColoursFollowThePagesTheGridShows) {
+    hexmoor::shell::CPanelOptions options;
+    ASSERT_TRUE(options.CreatePanel(window->Handle(), L"Options", 1));
+    OptionsPages* road = Links().options;
+    ASSERT_EQ(road, &options.Pages().Model());
+    ASSERT_NE(Links().current, nullptr);
+    HWND image = options.Pages().ImagePage().Handle();
+    const struct {
+        int mode;
+        bool current, shown, imageShown;
+    } steps[] = {
+        {0, true, true, true},    {-1, true, false, false}, {5, true, true, false},    {-1, true, false, false},
+        {0, false, false, false}, {1, true, true, false},   {-1, false, false, false},
+    };
+    CItemLinkObj* current = Links().current;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(::testing::Message() << "mode " << s.mode << (s.current ? " with" : " without") << " a link");
+        Links().current = s.current ? current : nullptr;
+        road->SelectView(s.mode);
+        EXPECT_EQ(options.SystemColors(), s.shown);
+        EXPECT_EQ(options.Pages().Model().PageShown(), s.shown);
+        EXPECT_EQ(IsWindowVisible(image) != FALSE, s.imageShown);
+    }
+    Links().current = current;
+}

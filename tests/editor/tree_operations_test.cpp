@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/shell/element_tree.h"
+#include "editor/shell/tree_images.h"
 #include "editor/shell/tree_menus.h"
 #include "model/element_types.h"
 #include "model/elements/wnd_frame.h"
@@ -343,22 +344,71 @@ TEST_F(TreeOps, MarksSwitchWholeBranchesAndLockedItemsStayOutUntilUnlocked) {
     EXPECT_EQ(marks(), (V{1, 1, 0, 0}));
     custom.SetColorAdjustMode(false);
 
-    // The marks move with their items.
+    // The marks move with their items, and the tree shows each item's own.
+    custom.ToggleLock(button);
     TreeHandle moved = custom.Move(frame, 0);
     ASSERT_NE(moved, nullptr);
     EXPECT_EQ(custom.MarkOf(moved), 0);
     EXPECT_EQ(custom.MarkOf(custom.Find(L"CustomFrame/Frame Sides/Top Side")), 0);
+    TreeHandle movedButton = custom.Move(custom.Find(L"A/CustomButton"), -1, custom.Root());
+    ASSERT_NE(movedButton, nullptr);
+    EXPECT_EQ(custom.MarkOf(movedButton), 2);
+    std::vector<TreeHandle> all{custom.Root()};
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (TreeHandle c = customStore.FirstChild(all[i]); c; c = customStore.NextSibling(c)) all.push_back(c);
+    for (TreeHandle h : all) EXPECT_EQ(customStore.Mark(h), custom.MarkOf(h)) << customStore.Text(h);
+}
+
+TEST(TreeMarks, EachIconAndMarkIsComposedOnceOnWhite) {
+    // Two icons and three marks, each cell one colour with its corner in the
+    // key colour.
+    auto strip = [](std::vector<std::uint32_t> colours) {
+        shell::PixelStrip s;
+        s.width = 16 * static_cast<int>(colours.size());
+        s.height = 16;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < s.width; ++x)
+                s.pixels.push_back(x % 16 == 0 && y == 0 ? shell::kTreeImageKey : colours[x / 16]);
+        return s;
+    };
+    const std::vector<std::uint32_t> icons{0x102030, 0x405060}, marks{0xA00000, 0x00A000, 0x0000A0};
+    const shell::PixelStrip out = shell::ComposeMarkedIcons(strip(icons), strip(marks));
+    ASSERT_EQ(out.width, 34 * 2 * 3);
+    ASSERT_EQ(out.height, 16);
+    auto at = [&](int x, int y) { return out.pixels[static_cast<std::size_t>(y) * out.width + x]; };
+    for (int mark = 0; mark < 3; ++mark) {
+        for (int icon = 0; icon < 2; ++icon) {
+            // ItemImage's layout with the test's two icons.
+            const int x0 = (mark * 2 + icon) * 34;
+            SCOPED_TRACE(::testing::Message() << "mark " << mark << " icon " << icon);
+            EXPECT_EQ(at(x0, 0), shell::kTreeImageBackground);
+            EXPECT_EQ(at(x0 + 1, 0), marks[mark]);
+            EXPECT_EQ(at(x0 + 15, 15), marks[mark]);
+            EXPECT_EQ(at(x0 + 16, 7), shell::kTreeImageBackground);
+            EXPECT_EQ(at(x0 + 17, 7), shell::kTreeImageBackground);
+            EXPECT_EQ(at(x0 + 18, 0), shell::kTreeImageBackground);
+            EXPECT_EQ(at(x0 + 19, 0), icons[icon]);
+            EXPECT_EQ(at(x0 + 33, 15), icons[icon]);
+        }
+    }
+    // An item's image names its icon and mark and gives both back.
+    for (int mark = 0; mark < shell::kMarkStates; ++mark)
+        for (int icon : {0, 1, 49, 52}) {
+            EXPECT_EQ(shell::IconOfImage(shell::ItemImage(icon, mark)), icon);
+            EXPECT_EQ(shell::MarkOfImage(shell::ItemImage(icon, mark)), mark);
+        }
 }
 
 TEST(TreeMarks, AClickHitsTheMarkOnlyInItsSixteenPixels) {
+    // box: the width of the item's state image (0 without one).
     const struct {
-        int x, indent, depth, scroll;
-        bool box, hit;
+        int x, indent, depth, scroll, box;
+        bool hit;
     } cases[] = {
-        {0, 19, 0, 0, false, true},    {15, 19, 0, 0, false, true},  {16, 19, 0, 0, false, false},
-        {38, 19, 2, 0, false, true},   {37, 19, 2, 0, false, false}, {53, 19, 2, 0, false, true},
-        {56, 19, 2, 0, true, true},    {38, 19, 2, 0, true, false},  {28, 19, 2, 10, false, true},
-        {44, 19, 2, 10, false, false}, {-1, 19, 0, 0, false, false},
+        {0, 19, 0, 0, 0, true},    {15, 19, 0, 0, 0, true},   {16, 19, 0, 0, 0, false}, {38, 19, 2, 0, 0, true},
+        {37, 19, 2, 0, 0, false},  {53, 19, 2, 0, 0, true},   {56, 19, 2, 0, 18, true}, {38, 19, 2, 0, 18, false},
+        {28, 19, 2, 10, 0, true},  {44, 19, 2, 10, 0, false}, {-1, 19, 0, 0, 0, false}, {54, 19, 2, 0, 16, true},
+        {70, 19, 2, 0, 16, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(shell::IsOnMark(c.x, c.indent, c.depth, c.scroll, c.box), c.hit)

@@ -121,3 +121,40 @@ TEST_F(ZoomerPaneTest, ItsOwnPictureIsBlackAndPickModeStopsTheTimer) {
     pane_.SetMode(CPanelZoomer::kFollow);
     EXPECT_TRUE(pane_.TimerRunning());
 }
+
+// The follow timer runs only while the pane shows in follow mode; the
+// pane's close asks for the frame's toggle (which hides it) and a pane
+// shown again follows again.
+TEST_F(ZoomerPaneTest, FollowsWhileShownAndItsCloseAsksForTheToggle) {
+    EXPECT_TRUE(pane_.TimerRunning());
+    ShowWindow(pane_.Handle(), SW_HIDE);
+    EXPECT_FALSE(pane_.TimerRunning());
+    pane_.SetMode(CPanelZoomer::kFollow);
+    EXPECT_FALSE(pane_.TimerRunning());
+    // The docking shows a pane with SetWindowPos.
+    SetWindowPos(pane_.Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    EXPECT_TRUE(pane_.TimerRunning());
+    pane_.SetMode(CPanelZoomer::kPick);
+    ShowWindow(pane_.Handle(), SW_HIDE);
+    ShowWindow(pane_.Handle(), SW_SHOW);
+    EXPECT_FALSE(pane_.TimerRunning());
+
+    int toggles = 0;
+    CPanelZoomer* closing = nullptr;
+    CPanelZoomer pane([&] {
+        ++toggles;
+        ShowWindow(closing->Handle(), SW_HIDE);
+    });
+    closing = &pane;
+    ASSERT_TRUE(pane.CreatePanel(host_->Handle(), L"Zoomer", 3));
+    EXPECT_TRUE(pane.TimerRunning());
+    SendMessageW(pane.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(toggles, 1);
+    EXPECT_TRUE(IsWindow(pane.Handle()));
+    EXPECT_FALSE(IsWindowVisible(pane.Handle()));
+    EXPECT_FALSE(pane.TimerRunning());
+    ShowWindow(pane.Handle(), SW_SHOW);
+    EXPECT_TRUE(pane.TimerRunning());
+    DestroyWindow(pane.Handle());
+}

@@ -38,8 +38,10 @@ public:
         ++calls;
     }
     void FocusTree(bool preferImagePage) override { treeFocused.push_back(preferImagePage); }
+    void FocusGrid() override { ++gridFocused; }
     void SelectNextState(bool forward) override { stateSteps.push_back(forward); }
     std::vector<bool> treeFocused;
+    int gridFocused = 0;
     std::vector<bool> stateSteps;
     std::wstring caption;
     bool visible[5] = {true, true, true, true, true};

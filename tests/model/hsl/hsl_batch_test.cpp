@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -367,6 +368,63 @@ TEST(HslParallel, NestedAndConcurrentCallsRunEveryTaskOnce) {
         a.join();
         b.join();
         ASSERT_TRUE(ok[0] && ok[1] && ok[2]) << pass;
+    }
+}
+
+// The threads stay awake a little after a call and then sleep: calls made
+// straight after one another and calls made after the threads fell asleep
+// each run every task once.
+TEST(HslParallel, CallsAfterTheThreadsFellAsleepRunEveryTaskOnce) {
+    for (int pass = 0; pass < 12; ++pass) {
+        if (pass % 3 == 2) std::this_thread::sleep_for(std::chrono::milliseconds(8));
+        std::vector<std::atomic<int>> runs(257);
+        hsl::RunInParallel(runs.size(), std::uint64_t(1) << 30, [&](std::size_t i) { ++runs[i]; });
+        for (std::size_t i = 0; i < runs.size(); ++i) ASSERT_EQ(runs[i].load(), 1) << pass << " " << i;
+    }
+}
+
+// Bands of whole rows: every row of every image with pixels in exactly one
+// band, bands of about the size asked (the rows of an image spread evenly),
+// no band without rows, the largest first.
+TEST(HslParallel, ImagesAreCutIntoEvenBandsOfWholeRowsLargestFirst) {
+    struct Case {
+        std::vector<hsl::RowShape> images;
+        std::uint64_t band_pixels;
+        std::size_t bands; // how many come out
+    };
+    const Case cases[] = {
+        {{{100, 100}}, 1000, 10},                         // 10 rows a band
+        {{{100, 101}}, 1000, 11},                         // one more band, rows spread 9-10
+        {{{5000, 3}}, 1000, 3},                           // wider than a band: a row each
+        {{{10, 10}, {0, 50}, {50, 0}, {-3, 4}}, 1000, 1}, // small image one band, empty ones none
+        {{{7, 1}, {640, 480}, {32, 32}, {1, 1}}, 4096, 80 + 1 + 1 + 1},
+        {{}, 4096, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.images.size());
+        const std::vector<hsl::RowBand> bands = hsl::CutIntoBands(c.images, c.band_pixels);
+        EXPECT_EQ(bands.size(), c.bands);
+        std::vector<std::vector<int>> covered(c.images.size());
+        for (std::size_t i = 0; i < c.images.size(); ++i) covered[i].assign(std::max(c.images[i].rows, 0), 0);
+        std::uint64_t previous = std::numeric_limits<std::uint64_t>::max();
+        for (const hsl::RowBand& band : bands) {
+            ASSERT_LT(band.image, c.images.size());
+            const hsl::RowShape& shape = c.images[band.image];
+            ASSERT_GT(band.count, 0);
+            ASSERT_GE(band.first, 0);
+            ASSERT_LE(band.first + band.count, shape.rows);
+            for (int row = band.first; row < band.first + band.count; ++row) ++covered[band.image][row];
+            const std::uint64_t size = std::uint64_t(band.count) * std::uint64_t(shape.width);
+            EXPECT_LE(size, previous);
+            previous = size;
+            // No more than one row over the size asked, unless a row alone is wider.
+            EXPECT_LT(size, c.band_pixels + std::uint64_t(shape.width)) << band.first;
+        }
+        for (std::size_t i = 0; i < covered.size(); ++i) {
+            const int want = c.images[i].width > 0 ? 1 : 0;
+            for (std::size_t row = 0; row < covered[i].size(); ++row)
+                ASSERT_EQ(covered[i][row], want) << i << " " << row;
+        }
     }
 }
 

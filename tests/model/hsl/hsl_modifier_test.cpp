@@ -351,4 +351,48 @@ TEST(HslMrgBitmap, ImageFormFollowsTheOpacity) {
     EXPECT_EQ(entry.GetParams(), (MrgBitmapParams{3, 5, 7, 9, 1, 1}));
 }
 
+// A whole-skin pass cuts large images into bands of rows adjusted side by
+// side: each image must come out as when it is adjusted alone in one piece,
+// in each form (GDI bitmap, GDI+ image, GDI bitmap turned GDI+ below full
+// opacity), odd sizes included.
+TEST(HslWholeSkinPass, LargeImagesCutIntoBandsComeOutAsAdjustedAlone) {
+    CGdiPlusInit gdiplus;
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    CTwfObj* button = skin.FindObject(kElemButton, L"");
+    ASSERT_NE(button, nullptr);
+    struct Image {
+        WORD id;
+        int width, height;
+        bool gdiplus;
+    };
+    const Image images[] = {
+        {100, 301, 97, false}, {101, 257, 131, true}, {102, 9000, 2, false}, {103, 1, 5000, true}, {104, 3, 3, false}};
+    auto make = [](const Image& image) {
+        const platform::ImagePixels pixels = Pixels(image.width, image.height, image.id, image.gdiplus);
+        if (image.gdiplus) {
+            return std::make_unique<CMrgBitmap>(platform::CreateGdiplusBitmapFromPixels(pixels), MrgBitmapParams{});
+        }
+        return std::make_unique<CMrgBitmap>(platform::CreateBitmapFromPixels(pixels), MrgBitmapParams{});
+    };
+    for (const Image& image : images) button->PutImage(image.id, make(image));
+    ASSERT_TRUE(skin.AddHSLModifier(0, 1));
+    for (const HSLValues& v : {HSLValues(35, 20, -10, 100), HSLValues(-120, -40, 15, 60)}) {
+        SCOPED_TRACE(v.opacity);
+        ASSERT_TRUE(skin.ApplyHSL(1, v.hue, v.saturation, v.lightness, v.opacity));
+        for (const Image& image : images) {
+            const CMrgBitmap* adjusted = button->GetImage(image.id);
+            const std::unique_ptr<CMrgBitmap> alone = make(image);
+            alone->SaveCopy();
+            ASSERT_EQ(alone->ApplyHSL(v.hue, v.saturation, v.lightness, v.opacity), 1);
+            platform::ImagePixels got, expected;
+            ASSERT_TRUE(adjusted->ReadPixels(&got));
+            ASSERT_TRUE(alone->ReadPixels(&expected));
+            EXPECT_EQ(adjusted->IsGdiplus(), alone->IsGdiplus()) << image.id;
+            ASSERT_EQ(got.width, image.width);
+            EXPECT_EQ(got.argb, expected.argb) << image.id;
+        }
+    }
+}
+
 } // namespace

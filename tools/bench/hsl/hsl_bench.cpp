@@ -3,7 +3,8 @@
 // change, as a user moving the sliders makes), and the same pixels are copied
 // pixel by pixel in the same run as the baseline. Prints what it adjusted
 // ("images N", "pixels P"), the rates of both, a check of every adjusted
-// pixel against the scalar path, and last "ratio hsl-to-copy X.XX" (the
+// pixel against the scalar path, the cost of handing empty tasks to the
+// cores (threads still awake, and after a pause), and last "ratio hsl-to-copy X.XX" (the
 // adjustment's throughput divided by the copy's).
 //
 //   hsl_bench [SKIN] [--rounds N] [--path avx2|sse2|scalar]
@@ -25,12 +26,14 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "model/element_types.h"
 #include "model/elements/wnd_frame.h"
 #include "model/gdiplus_init.h"
 #include "model/hsl/hsl_arithmetic.h"
+#include "model/hsl/parallel.h"
 #include "model/mrg_bitmap.h"
 #include "model/platform/image.h"
 #include "model/twf_skin.h"
@@ -265,6 +268,23 @@ int main(int argc, char** argv) {
     }
     std::printf("images %zu\n", images.size());
     std::printf("pixels %llu\n", static_cast<unsigned long long>(pixels));
+    // How evenly the pass can be shared out among the cores: no core can end
+    // before the largest piece it took, a whole image or a band of rows.
+    if (pixels > 0) {
+        std::vector<hsl::RowShape> shapes;
+        std::uint64_t largest = 0;
+        for (const Source& s : sources) {
+            shapes.push_back({s.pixels.width, s.pixels.height});
+            largest = std::max<std::uint64_t>(largest, s.pixels.argb.size());
+        }
+        const std::vector<hsl::RowBand> bands = hsl::CutIntoBands(shapes, hsl::BandPixels(pixels));
+        const std::uint64_t band =
+            bands.empty() ? 0 : std::uint64_t(bands.front().count) * shapes[bands.front().image].width;
+        std::printf("largest image %llu px (%.1f%% of the pass)\n", static_cast<unsigned long long>(largest),
+                    100.0 * double(largest) / double(pixels));
+        std::printf("bands %zu, largest %llu px (%.1f%% of the pass)\n", bands.size(),
+                    static_cast<unsigned long long>(band), 100.0 * double(band) / double(pixels));
+    }
     if (pixels == 0) {
         std::fprintf(stderr, "the skin holds no image pixels\n");
         return 1;
@@ -283,6 +303,10 @@ int main(int argc, char** argv) {
     Clock::duration copy_time{}, hsl_time{};
     double hsl_cpu = 0.0;
     for (int round = 0; round < rounds; ++round) {
+        // A pause as between two moves of a slider: the adjustment's threads
+        // have gone to sleep, as in the editor, and none is still awake
+        // beside the copy.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const auto c0 = Clock::now();
         CopyPixels(sources, targets);
         copy_time += Clock::now() - c0;
@@ -337,6 +361,27 @@ int main(int argc, char** argv) {
         std::printf("pixel loop alone, one thread, %-7s %9.1f Mpx/s\n", path_name(path),
                     megapixels * rounds / Seconds(Clock::now() - k0));
     }
+
+    // The cost of handing work to the cores: one empty task per core, calls
+    // one after another (the threads still awake) and calls after a pause
+    // longer than the threads stay awake.
+    const auto handover = [](int calls, std::chrono::microseconds pause) {
+        const std::size_t tasks = std::max(1u, std::thread::hardware_concurrency());
+        double best = 1e9, total = 0.0;
+        for (int call = 0; call < calls; ++call) {
+            if (pause.count() > 0) std::this_thread::sleep_for(pause);
+            const auto t0 = Clock::now();
+            hsl::RunInParallel(tasks, std::uint64_t(1) << 40, [](std::size_t) {});
+            const double us = Seconds(Clock::now() - t0) * 1e6;
+            best = std::min(best, us);
+            total += us;
+        }
+        return std::pair<double, double>(best, total / calls);
+    };
+    const auto awake = handover(200, std::chrono::microseconds(0));
+    const auto asleep = handover(20, std::chrono::microseconds(10000));
+    std::printf("empty task per core, awake:  %9.1f us best %9.1f us average\n", awake.first, awake.second);
+    std::printf("empty task per core, asleep: %9.1f us best %9.1f us average\n", asleep.first, asleep.second);
 
     // The undo must give every image back.
     std::uint64_t copied = 0;
