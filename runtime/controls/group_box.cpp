@@ -125,10 +125,20 @@ LRESULT CTWGroupBox::Paint(HDC given) {
         RECT inner{client.left + statics::kCaptionInset, client.top, client.right - statics::kCaptionInset,
                    client.bottom};
         unicode.DrawUnicodeText(dc, text, -1, &inner, format);
-        RECT measured = inner;
-        unicode.DrawUnicodeText(dc, text, -1, &measured, format | DT_CALCRECT);
-        const Size caption{text.IsEmpty() ? 0 : int(measured.right - measured.left),
-                           int(measured.bottom - measured.top)};
+        // A font handle the window does not own stays the same font; one made
+        // for this paint may come back as another font under the same handle.
+        const HFONT font = ownedFont ? nullptr : static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
+        const std::wstring shown = text.GetBuffer() ? std::wstring(text.GetBuffer(), text.GetLength()) : std::wstring();
+        const bool known = !given && font && caption_.valid && caption_.font == font && caption_.text == shown;
+        if (!known) {
+            RECT measured = inner;
+            unicode.DrawUnicodeText(dc, text, -1, &measured, format | DT_CALCRECT);
+            caption_.size = {measured.right - measured.left, measured.bottom - measured.top};
+            caption_.text = shown;
+            caption_.font = font;
+            caption_.valid = !given && font;
+        }
+        const Size caption{text.IsEmpty() ? 0 : int(caption_.size.cx), int(caption_.size.cy)};
         const Rect box{client.left, client.top, client.right, client.bottom};
         const Rect gap = statics::GroupBoxCaptionGap(box, caption, right);
         if (!gap.IsEmpty()) ExcludeClipRect(dc, gap.left, gap.top, gap.right, gap.bottom);
@@ -213,6 +223,8 @@ LRESULT CTWGroupBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 1;
     case WM_SETFONT: {
+        // A new font may come under the handle of one deleted before.
+        caption_.valid = false;
         const LRESULT r = DefWindowProc(WM_SETFONT, wp, FALSE);
         if (lp) {
             RedrawNow(FALSE);

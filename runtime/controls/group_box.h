@@ -3,6 +3,8 @@
 // frame in two skin colours and the caption cut into its top edge. Controls
 // that overlap it and were painted before it keep their pixels.
 
+#include <string>
+
 #include "runtime/wnd/tw_wnd.h"
 
 class CTWGroupBox : public CTWWnd {
@@ -22,4 +24,15 @@ private:
     void ProtectOverlappingSiblings(HDC dc) const;
     void RefreshChildren(WPARAM wp, LPARAM lp, bool ncPaintPlain);
     LRESULT EraseForWinForms(HDC dc);
+
+    // The caption's measured size from the last paint, for the same text in
+    // the same (window's own) font: a paint then draws the text once instead
+    // of drawing and measuring it.
+    struct CaptionMeasure {
+        std::wstring text;
+        HFONT font = nullptr;
+        SIZE size{};
+        bool valid = false;
+    };
+    CaptionMeasure caption_;
 };

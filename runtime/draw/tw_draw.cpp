@@ -11,6 +11,7 @@
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
 #include "runtime/logic/nine_part.h"
+#include "runtime/logic/tile_fold.h"
 #include "runtime/text/unicode_string.h"
 
 using namespace hexmoor::rt;
@@ -37,8 +38,48 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return {bm.bmWidth, bm.bmHeight};
 }
 
+// True when every pixel the copies write into `dc` can be read back as
+// written: a bitmap's DC with no clipping, mirroring or scaling, and the
+// copies' area inside the bitmap.
+bool ReadsBackInside(HDC dc, const std::vector<FoldedCopy>& copies) {
+    if (GetObjectType(dc) != OBJ_MEMDC || GetLayout(dc) != 0 || GetMapMode(dc) != MM_TEXT ||
+        GetGraphicsMode(dc) != GM_COMPATIBLE)
+        return false;
+    BITMAP bm{};
+    const HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+    if (!bitmap || !GetObjectW(bitmap, sizeof bm, &bm)) return false;
+    const hexmoor::win::Region clip(CreateRectRgn(0, 0, 0, 0));
+    if (!clip || GetClipRgn(dc, clip.Get()) != 0) return false;
+    POINT viewport{}, window{};
+    GetViewportOrgEx(dc, &viewport);
+    GetWindowOrgEx(dc, &window);
+    const int dx = viewport.x - window.x, dy = viewport.y - window.y;
+    for (const FoldedCopy& c : copies) {
+        if (c.dest.left + dx < 0 || c.dest.top + dy < 0 || c.dest.right + dx > bm.bmWidth ||
+            c.dest.bottom + dy > bm.bmHeight)
+            return false;
+    }
+    return true;
+}
+
 // The one GDI blitter: plain copies where sizes match, stretches elsewhere.
+// Repeated tile columns are copied from the ones already drawn where the
+// destination allows reading them back: fewer, larger copies.
 BOOL BlitOps(HDC dest, HDC source, const std::vector<BlitOp>& ops) {
+    const std::vector<FoldedCopy> folded = FoldRepeatedColumns(ops);
+    if (folded.size() < ops.size() && ReadsBackInside(dest, folded)) {
+        BOOL result = TRUE;
+        for (const FoldedCopy& c : folded) {
+            if (!c.fromDest && (c.source.Width() != c.dest.Width() || c.source.Height() != c.dest.Height())) {
+                result = StretchBlt(dest, c.dest.left, c.dest.top, c.dest.Width(), c.dest.Height(), source,
+                                    c.source.left, c.source.top, c.source.Width(), c.source.Height(), SRCCOPY);
+                continue;
+            }
+            result = BitBlt(dest, c.dest.left, c.dest.top, c.dest.Width(), c.dest.Height(), c.fromDest ? dest : source,
+                            c.source.left, c.source.top, SRCCOPY);
+        }
+        return result;
+    }
     BOOL result = TRUE;
     for (const BlitOp& op : ops) {
         if (op.source.Width() == op.dest.Width() && op.source.Height() == op.dest.Height()) {

@@ -168,6 +168,40 @@ TEST_F(STATICS_FIXTURE, GroupBoxEtchedFrameCaptionGapAndDisabledColours) {
     }
 }
 
+TEST_F(STATICS_FIXTURE, GroupBoxCaptionGapFollowsTheTextAndTheFont) {
+    HWND box = Add(L"BUTTON", L"G", BS_GROUPBOX, 10, 10, 300, 100);
+    SkinAll();
+    ASSERT_EQ(GetSkinnedWindowType(box), ctype::kGroupBox);
+    // Where the frame's top edge starts again after the caption.
+    auto gapEnd = [&] {
+        Repaint(dialog_);
+        const PixelBuffer pixels = CaptureClient(box);
+        const COLORREF dark = IdColour(159);
+        const int top = FrameTop(pixels, dark);
+        int x = 2;
+        while (x < pixels.Width() && (pixels.At(x, top) & 0xFFFFFF) == (dark & 0xFFFFFF)) ++x;
+        while (x < pixels.Width() && (pixels.At(x, top) & 0xFFFFFF) != (dark & 0xFFFFFF)) ++x;
+        return x;
+    };
+    const auto plainFont = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageW(box, WM_SETFONT, plainFont, TRUE);
+    const int shortCaption = gapEnd();
+    SetWindowTextW(box, L"A much longer caption");
+    const int longCaption = gapEnd();
+    EXPECT_GT(longCaption, shortCaption + 60);
+    LOGFONTW lf{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    lf.lfHeight = -24;
+    const HFONT big = CreateFontIndirectW(&lf);
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
+    EXPECT_GT(gapEnd(), longCaption + 40) << "a bigger font";
+    SendMessageW(box, WM_SETFONT, plainFont, TRUE);
+    DeleteObject(big);
+    EXPECT_EQ(gapEnd(), longCaption);
+    SetWindowTextW(box, L"G");
+    EXPECT_EQ(gapEnd(), shortCaption);
+}
+
 TEST_F(STATICS_FIXTURE, GroupBoxKeepsAnOverlappingSiblingUnpainted) {
     // Created first, the button is above the group box and overlaps its
     // bottom-right corner.
