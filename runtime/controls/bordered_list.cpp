@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/win/dib.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/controls/control_gate.h"
@@ -78,7 +79,7 @@ HBITMAP CTWBorderedList::GetBackgroundBitmap(BOOL rebuild) {
     const RECT whole{0, 0, std::max<LONG>(wr.Width(), 1), std::max<LONG>(wr.Height(), 1)};
     WindowDC screen(nullptr);
     MemoryDC memory(screen.Get());
-    Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), whole.right, whole.bottom));
+    Bitmap bitmap(hexmoor::win::CreateScreenBitmap(whole.right, whole.bottom));
     if (!bitmap) return nullptr;
     {
         SelectGuard select(memory.Get(), bitmap.Get());

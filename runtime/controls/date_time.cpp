@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
 #include "model/twf_obj.h"
@@ -425,7 +426,7 @@ LRESULT CTWDateTime::Paint(HDC given) {
     GetClientRect(hWnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return 0;
     win::MemoryDC memory(target);
-    win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    win::Bitmap bitmap(win::CreateScreenBitmap(client.right, client.bottom));
     if (!memory || !bitmap) return 0;
     {
         win::SelectGuard selected(memory.Get(), bitmap.Get());

@@ -1,5 +1,6 @@
 #include "runtime/controls/menu_bar.h"
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
 
@@ -444,7 +445,7 @@ void CTWWndMenu::DrawBar(HDC dc) {
     // mirrored bar mirrors within the window's width).
     const int width = CWindowRect(hWnd_).Width();
     MemoryDC memory(dc);
-    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(dc, width, bar.bottom));
+    hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(width, bar.bottom));
     if (!memory || !bitmap) return;
     SelectGuard select(memory.Get(), bitmap.Get());
     const bool mirrored = IsMirrored(hWnd_);

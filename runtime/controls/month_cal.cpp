@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
 #include "model/twf_obj.h"
@@ -217,8 +218,7 @@ void CTWMonthCal::PrimeControlLayout() {
     GetClientRect(hWnd_, &client);
     win::WindowDC screen(hWnd_);
     win::MemoryDC memory(screen.Get());
-    win::Bitmap bitmap(
-        CreateCompatibleBitmap(screen.Get(), std::max<LONG>(1, client.right), std::max<LONG>(1, client.bottom)));
+    win::Bitmap bitmap(win::CreateScreenBitmap(std::max<LONG>(1, client.right), std::max<LONG>(1, client.bottom)));
     if (!memory || !bitmap) return;
     win::SelectGuard selected(memory.Get(), bitmap.Get());
     DefWindowProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
@@ -471,7 +471,7 @@ LRESULT CTWMonthCal::Paint(HDC given) {
     GetClientRect(hWnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return 0;
     win::MemoryDC memory(target);
-    win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    win::Bitmap bitmap(win::CreateScreenBitmap(client.right, client.bottom));
     if (!memory || !bitmap) return 0;
     win::SelectGuard selected(memory.Get(), bitmap.Get());
     DrawFace(memory.Get(), client);

@@ -1,5 +1,6 @@
 #include "runtime/frame/mdi_skin_wnd.h"
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
 
@@ -56,7 +57,7 @@ HBITMAP CMDISkinWnd::GetBackgroundBitmap(BOOL rebuild) {
     GetClientRect(hWnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return nullptr;
     HDC screen = GetDC(nullptr);
-    hexmoor::win::Bitmap bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
+    hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(client.right, client.bottom));
     {
         MemoryDC memory(screen);
         SelectGuard select(memory.Get(), bitmap.Get());
