@@ -4,12 +4,12 @@
 #include <windows.h>
 
 #include <atomic>
-#include <thread>
 #include <vector>
 
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/runtime/win/real_drag.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -115,47 +115,6 @@ TEST_F(FrameDragTest, SizingStepsMoveTheOutlineAndTheWindowOnceAtTheEnd) {
     EXPECT_EQ(g_moves.size(), 2u) << "the start and one change";
 }
 
-namespace {
-
-// Presses at `grab`, moves by `step` four times and releases, from a helper
-// thread (the window's thread runs the system's move loop meanwhile);
-// counts the steps at which the window was no longer at `start`.
-void DragFromHelper(HWND hwnd, POINT grab, POINT step, RECT start, std::atomic<bool>& done,
-                    std::atomic<int>& movedDuringDrag) {
-    std::thread([=, &done, &movedDuringDrag] {
-        Sleep(50);
-        SetCursorPos(grab.x, grab.y);
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        SendInput(1, &input, sizeof input);
-        Sleep(80);
-        for (int i = 1; i <= 4; ++i) {
-            SetCursorPos(grab.x + step.x * i, grab.y + step.y * i);
-            input.mi.dwFlags = MOUSEEVENTF_MOVE;
-            SendInput(1, &input, sizeof input);
-            Sleep(60);
-            RECT now;
-            GetWindowRect(hwnd, &now);
-            if (!SameRect(now, start)) ++movedDuringDrag;
-        }
-        input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(1, &input, sizeof input);
-        Sleep(80);
-        done = true;
-    }).detach();
-}
-
-void PumpUntil(const std::atomic<bool>& done) {
-    for (int i = 0; i < 400 && !done; ++i) {
-        PumpMessages();
-        Sleep(5);
-    }
-    Settle();
-}
-
-} // namespace
-
 TEST_F(FrameDragTest, RealDragsMoveAndSizeTheWindowOnceWhenTheButtonIsReleased) {
     POINT parked;
     GetCursorPos(&parked);
@@ -183,8 +142,14 @@ TEST_F(FrameDragTest, RealDragsMoveAndSizeTheWindowOnceWhenTheButtonIsReleased) 
             c.grabFromTopLeft.y >= 0 ? start.top + c.grabFromTopLeft.y : start.bottom + c.grabFromTopLeft.y};
         std::atomic<bool> done{false};
         std::atomic<int> movedDuringDrag{0};
-        DragFromHelper(hwnd, grab, c.step, start, done, movedDuringDrag);
-        PumpUntil(done);
+        // Counts the steps at which the window was no longer at `start`.
+        DragFromHelper(grab, c.step, done, [hwnd, start, &movedDuringDrag] {
+            RECT now;
+            GetWindowRect(hwnd, &now);
+            if (!SameRect(now, start)) ++movedDuringDrag;
+        });
+        PumpUntilDragged(done);
+        Settle();
         EXPECT_EQ(movedDuringDrag.load(), 0) << c.what;
         RECT end;
         GetWindowRect(hwnd, &end);

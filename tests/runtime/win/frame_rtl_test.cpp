@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <atomic>
 #include <iterator>
-#include <thread>
 #include <vector>
 
 #include "base/win/rect.h"
@@ -18,6 +17,7 @@
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/mirrored_text.h"
+#include "tests/runtime/win/real_drag.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -174,34 +174,6 @@ TEST_F(FrameRtlTest, ARightToLeftFrameShowsMirroredAroundAClientAreaWhereItShows
     }
 }
 
-namespace {
-
-// Presses at `grab`, moves by `step` four times and releases, from a helper
-// thread (the window's thread runs the system's sizing loop meanwhile).
-void DragFromHelper(POINT grab, POINT step, std::atomic<bool>& done) {
-    std::thread([=, &done] {
-        Sleep(50);
-        SetCursorPos(grab.x, grab.y);
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        SendInput(1, &input, sizeof input);
-        Sleep(80);
-        for (int i = 1; i <= 4; ++i) {
-            SetCursorPos(grab.x + step.x * i, grab.y + step.y * i);
-            input.mi.dwFlags = MOUSEEVENTF_MOVE;
-            SendInput(1, &input, sizeof input);
-            Sleep(60);
-        }
-        input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(1, &input, sizeof input);
-        Sleep(80);
-        done = true;
-    }).detach();
-}
-
-} // namespace
-
 // The sizing edges answer as the screen shows them: the border showing on the
 // screen's left is as wide as the side drawn there (the right side's images in
 // a mirrored frame), and its code is the one Wine's own frame gives there,
@@ -240,10 +212,7 @@ TEST_F(FrameRtlTest, SizingEdgesAnswerWhereTheyShowAndWinesLoopMovesTheEdgeGrabb
         // A real drag of the border showing at the left moves the left edge.
         std::atomic<bool> done{false};
         DragFromHelper({wr.left + 1, wr.top + y}, {6, 0}, done);
-        for (int i = 0; i < 400 && !done; ++i) {
-            PumpMessages();
-            Sleep(5);
-        }
+        PumpUntilDragged(done);
         Settle();
         RECT end;
         GetWindowRect(hwnd, &end);
