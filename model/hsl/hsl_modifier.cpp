@@ -1,19 +1,20 @@
 #include "model/hsl/hsl_modifier.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <memory>
+#include <chrono>
 #include <utility>
 
 #include "model/elements/wnd_frame.h"
-#include "model/hsl/image_adjust.h"
 #include "model/hsl/parallel.h"
 #include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 
 CHSLModifier::CHSLModifier(CTwfSkin* skin, WORD typeId, std::wstring scheme)
-    : skin_(skin), scheme_(std::move(scheme)), typeId_(typeId) {}
+    : skin_(skin), scheme_(std::move(scheme)), typeId_(typeId) {
+    // Passes follow (a slider moving): the threads they share out among are
+    // started now rather than in the first of them.
+    hsl::StartThreads();
+}
 
 CHSLModifier::~CHSLModifier() = default;
 
@@ -35,44 +36,15 @@ void CHSLModifier::Cover(const std::wstring& scheme, WORD type) {
 
 void CHSLModifier::Run(Mode mode, const HSLValues& values) {
     if (!skin_) return;
+    const auto start = std::chrono::steady_clock::now();
     std::vector<CMrgBitmap*> images;
     for (Covered& covered : covered_) {
         ApplyHSLToObject(mode, skin_->FindObject(covered.type, covered.scheme), covered, values, images);
     }
-    if (mode == Mode::kApply) AdjustImages(images, values);
-}
-
-void CHSLModifier::AdjustImages(std::vector<CMrgBitmap*>& images, const HSLValues& values) {
-    // Each image is adjusted from its own saved copy alone, so the work can be
-    // done side by side in any order. It goes in three steps, each shared out
-    // among the cores: every image is set up (its target made or reused and
-    // locked), then the rows of all images are adjusted in bands of about
-    // equal size, so that one large image does not keep a core busy while the
-    // others wait, and last the results are put in place.
-    std::vector<std::unique_ptr<hsl::ImageAdjustment>> adjustments(images.size());
-    std::uint64_t pixels = 0;
-    for (CMrgBitmap* image : images) {
-        const SIZE size = image->GetSize();
-        pixels += std::uint64_t(std::max<LONG>(size.cx, 0)) * std::uint64_t(std::max<LONG>(size.cy, 0));
-    }
-    hsl::RunInParallel(images.size(), pixels, [&](std::size_t i) {
-        CMrgBitmap* image = images[i];
-        if (image->IsPlainValue() || !image->HasSavedCopy()) {
-            image->ApplyHSL(values.hue, values.saturation, values.lightness, values.opacity);
-        } else {
-            adjustments[i] = image->StartHSL(values);
-        }
-    });
-    std::vector<hsl::RowShape> shapes(adjustments.size());
-    for (std::size_t i = 0; i < adjustments.size(); ++i) {
-        if (adjustments[i]) shapes[i] = {adjustments[i]->Width(), adjustments[i]->Rows()};
-    }
-    const std::vector<hsl::RowBand> bands = hsl::CutIntoBands(shapes, hsl::BandPixels(pixels));
-    hsl::RunInParallel(bands.size(), pixels,
-                       [&](std::size_t k) { adjustments[bands[k].image]->AdjustRows(bands[k].first, bands[k].count); });
-    hsl::RunInParallel(images.size(), pixels, [&](std::size_t i) {
-        if (adjustments[i]) images[i]->FinishHSL(*adjustments[i]);
-    });
+    if (mode != Mode::kApply) return;
+    times_ = StepTimes{};
+    times_.elements = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    hsl::AdjustImagesTogether(images, values, &times_.images);
 }
 
 void CHSLModifier::ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values,

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "model/hsl/hsl_values.h"
+#include "model/hsl/image_pass.h"
 #include "model/platform/types.h"
 
 class CMrgBitmap;
@@ -46,6 +47,15 @@ public:
     // Number of elements saved when the modifier was made.
     std::size_t GetCoveredCount() const { return covered_.size(); }
 
+    // Where the last Apply spent its time, in seconds: walking the elements
+    // (their colours adjusted, their images collected), then the images'
+    // pass.
+    struct StepTimes {
+        double elements = 0.0;
+        hsl::PassTimes images;
+    };
+    const StepTimes& GetLastStepTimes() const { return times_; }
+
 protected:
     // Saves the element of this type in this scheme (the skin's scheme key)
     // and remembers it; nothing for an absent element.
@@ -63,20 +73,20 @@ private:
         std::optional<DWORD> semitransparency;
     };
 
-    // Images met while applying wait in `images` and are adjusted together,
-    // spread over the machine's cores.
+    // Images met while applying wait in `images` and are adjusted together
+    // in one pass spread over the machine's cores.
     void Run(Mode mode, const HSLValues& values);
     void ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered, const HSLValues& values,
                           std::vector<CMrgBitmap*>& images);
     static void ApplyHSLToImagesAndColors(Mode mode, CTwfObj* object, const HSLValues& values,
                                           std::vector<CMrgBitmap*>& images);
-    static void AdjustImages(std::vector<CMrgBitmap*>& images, const HSLValues& values);
     static void PutNumber(CTwfObj* object, WORD id, const std::optional<DWORD>& value);
 
     CTwfSkin* skin_; // the owner of this modifier; outlives it
     std::wstring scheme_;
     WORD typeId_;
     std::vector<Covered> covered_;
+    StepTimes times_;
 };
 
 // One element of the default scheme, or every element of one scheme.

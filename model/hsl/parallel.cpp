@@ -169,6 +169,12 @@ public:
         return true;
     }
 
+    // Starts every thread a job may use, unless a call is using the pool.
+    void StartAll() {
+        const std::unique_lock<std::mutex> caller(busy_, std::try_to_lock);
+        if (caller.owns_lock()) Start(Cores() - 1);
+    }
+
 private:
     Pool() = default;
 
@@ -262,6 +268,10 @@ std::uint64_t BandPixels(std::uint64_t pixels) {
     // 4,000 pixels (some tens of microseconds) a band is not worth handing out.
     const std::uint64_t threads = Cores();
     return std::max<std::uint64_t>(kMinBandPixels, pixels / (threads * 16));
+}
+
+void StartThreads() {
+    if (Cores() > 1) Pool::Get().StartAll();
 }
 
 void RunInParallel(std::size_t count, std::uint64_t work, const std::function<void(std::size_t)>& task) {

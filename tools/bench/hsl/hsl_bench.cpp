@@ -33,6 +33,7 @@
 #include "model/elements/wnd_frame.h"
 #include "model/gdiplus_init.h"
 #include "model/hsl/hsl_arithmetic.h"
+#include "model/hsl/hsl_modifier.h"
 #include "model/hsl/parallel.h"
 #include "model/mrg_bitmap.h"
 #include "model/platform/image.h"
@@ -300,8 +301,11 @@ int main(int argc, char** argv) {
     // A hue, saturation and lightness change, the hue moving from pass to
     // pass as a slider does; every pass against a copy of the same pixels.
     const HSLValues base(35, 20, -10, 100);
-    Clock::duration copy_time{}, hsl_time{};
+    Clock::duration copy_time{}, hsl_time{}, first_time{};
     double hsl_cpu = 0.0;
+    // Where the passes spent their time, step by step.
+    const CHSLModifier& modifier = *skin.GetHSLModifiers().at(1);
+    CHSLModifier::StepTimes steps;
     for (int round = 0; round < rounds; ++round) {
         // A pause as between two moves of a slider: the adjustment's threads
         // have gone to sleep, as in the editor, and none is still awake
@@ -316,6 +320,13 @@ int main(int argc, char** argv) {
         const auto c2 = Clock::now();
         hsl_cpu += ProcessSeconds() - cpu;
         hsl_time += c2 - c1;
+        if (round == 0) first_time = c2 - c1;
+        const CHSLModifier::StepTimes& last = modifier.GetLastStepTimes();
+        steps.elements += last.elements;
+        steps.images.pass += last.images.pass;
+        steps.images.setup += last.images.setup;
+        steps.images.rows += last.images.rows;
+        steps.images.finish += last.images.finish;
     }
     const double megapixels = double(pixels) / 1e6;
     const double copy_rate = megapixels * rounds / Seconds(copy_time);
@@ -401,6 +412,27 @@ int main(int argc, char** argv) {
     // processor time shows how many the adjustment had.
     std::printf("  cores busy on average:   %9.1f of %u\n", hsl_cpu / Seconds(hsl_time),
                 std::thread::hardware_concurrency());
+    // A pass: the elements walked (colours adjusted, images collected), then
+    // the images' pass, whose threads' time goes to setting the images up,
+    // adjusting rows and putting the results in place; the time the threads
+    // had beyond that went to waking, waiting and handing out work.
+    const double pass_ms = 1000.0 / rounds;
+    const double busy = steps.images.setup + steps.images.rows + steps.images.finish;
+    std::printf("  elements:                %9.3f ms per pass\n", steps.elements * pass_ms);
+    std::printf("  images:                  %9.3f ms per pass\n", steps.images.pass * pass_ms);
+    std::printf("    set-up:                %9.3f ms per pass (threads' time, summed)\n", steps.images.setup * pass_ms);
+    std::printf("    rows:                  %9.3f ms per pass (threads' time, summed)\n", steps.images.rows * pass_ms);
+    std::printf("    finish:                %9.3f ms per pass (threads' time, summed)\n",
+                steps.images.finish * pass_ms);
+    std::printf("    rows alone, per thread: %8.1f Mpx/s\n",
+                steps.images.rows > 0 ? megapixels * rounds / steps.images.rows : 0.0);
+    std::printf("    threads' time in work:  %8.1f%% of %u threads through the images' pass\n",
+                100.0 * busy / (steps.images.pass * std::thread::hardware_concurrency()),
+                std::thread::hardware_concurrency());
+    std::printf("  rest of the pass:        %9.3f ms per pass\n",
+                (Seconds(hsl_time) - steps.elements - steps.images.pass) * pass_ms);
+    // The first pass also makes the targets whose form the images lacked.
+    std::printf("  first pass:              %9.3f ms\n", Seconds(first_time) * 1000.0);
     std::printf("  below full opacity:      %9.1f Mpx/s\n", megapixels * rounds / Seconds(faded_time));
     std::printf("vector path: %s\n", path_name(hsl::BestBatchPath()));
     std::printf("images differing from the scalar path: %zu\n", differing);
