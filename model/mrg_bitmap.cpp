@@ -184,6 +184,7 @@ bool CMrgBitmap::ReadPixels(platform::ImagePixels* out) const {
 void CMrgBitmap::SaveCopy() {
     savedBitmap_.Reset();
     savedGdiplus_.reset();
+    savedArgb_.reset();
     savedValue_ = 0;
     hasSavedValue_ = false;
     if (IsPlainValue()) {
@@ -191,6 +192,7 @@ void CMrgBitmap::SaveCopy() {
         hasSavedValue_ = true;
     } else if (isGdiplus_) {
         if (gdiplus_) savedGdiplus_ = platform::CloneGdiplusBitmap(gdiplus_.get());
+        if (savedGdiplus_) savedArgb_ = platform::ArgbCopyForReading(savedGdiplus_.get());
     } else if (bitmap_) {
         savedBitmap_ = platform::CopyBitmapAs32(bitmap_.Get());
     }
@@ -200,6 +202,7 @@ void CMrgBitmap::SaveCopy() {
 void CMrgBitmap::DiscardSavedCopy() {
     savedBitmap_.Reset();
     savedGdiplus_.reset();
+    savedArgb_.reset();
     savedValue_ = 0;
     hasSavedValue_ = false;
 }

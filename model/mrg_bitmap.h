@@ -152,6 +152,9 @@ private:
 
     hexmoor::platform::BitmapHandle savedBitmap_;
     hexmoor::platform::GdiplusBitmapHandle savedGdiplus_;
+    // The saved GDI+ image's pixels in 32 bpp ARGB when it is in another
+    // form, read by every adjustment in its place (null otherwise).
+    hexmoor::platform::GdiplusBitmapHandle savedArgb_;
     DWORD savedValue_ = 0;
     bool savedIsGdiplus_ = false;
     bool hasSavedValue_ = false;

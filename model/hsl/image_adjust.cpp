@@ -49,7 +49,7 @@ std::unique_ptr<ImageAdjustment> InPlace(std::unique_ptr<ImageAdjustment> adjust
 } // namespace
 
 std::unique_ptr<ImageAdjustment> StartGdiplusImage(Gdiplus::Bitmap* saved, platform::GdiplusBitmapHandle,
-                                                   const HSLValues& values) {
+                                                   const HSLValues& values, Gdiplus::Bitmap*) {
     auto adjustment = NewAdjustment(values, true);
     if (values.IsNeutral()) {
         adjustment->GetParts().gdiplus = platform::CloneGdiplusBitmap(saved);

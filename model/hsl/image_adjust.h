@@ -65,9 +65,11 @@ private:
 
 // The steps of the three functions below. A start never returns null; its
 // finish gives what the function gives, null when any step failed.
+// `saved_argb`, when given, holds the saved copy's pixels in 32 bpp ARGB
+// (platform::ArgbCopyForReading) and is read in its place.
 std::unique_ptr<ImageAdjustment> StartGdiplusImage(Gdiplus::Bitmap* saved,
                                                    hexmoor::platform::GdiplusBitmapHandle current,
-                                                   const HSLValues& values);
+                                                   const HSLValues& values, Gdiplus::Bitmap* saved_argb = nullptr);
 std::unique_ptr<ImageAdjustment> StartBitmapImage(HBITMAP saved, hexmoor::platform::BitmapHandle current,
                                                   const HSLValues& values);
 std::unique_ptr<ImageAdjustment> StartBitmapToGdiplusImage(HBITMAP saved,

@@ -77,7 +77,7 @@ ConstPixelView AsConst(const PixelView& view) { return {view.bits, view.width, v
 } // namespace
 
 std::unique_ptr<ImageAdjustment> StartGdiplusImage(Gdiplus::Bitmap* saved, platform::GdiplusBitmapHandle current,
-                                                   const HSLValues& values) {
+                                                   const HSLValues& values, Gdiplus::Bitmap* saved_argb) {
     auto adjustment = NewAdjustment(values);
     ImageAdjustment::Parts& parts = adjustment->GetParts();
     if (saved == nullptr) return Failed(std::move(adjustment));
@@ -86,15 +86,17 @@ std::unique_ptr<ImageAdjustment> StartGdiplusImage(Gdiplus::Bitmap* saved, platf
         parts.gdiplus = platform::CloneGdiplusBitmap(saved);
         return adjustment;
     }
-    const UINT width = saved->GetWidth();
-    const UINT height = saved->GetHeight();
+    // The pixels read: the ARGB copy, whose lock hands out its own bits.
+    Gdiplus::Bitmap* const source = saved_argb ? saved_argb : saved;
+    const UINT width = source->GetWidth();
+    const UINT height = source->GetHeight();
     parts.gdiplus = ArgbTarget(std::move(current), width, height);
     if (!parts.gdiplus) return Failed(std::move(adjustment));
     if (width == 0 || height == 0) {
-        if (saved->GetLastStatus() != Gdiplus::Ok) adjustment->Fail();
+        if (source->GetLastStatus() != Gdiplus::Ok) adjustment->Fail();
         return adjustment;
     }
-    parts.source_lock.emplace(saved, width, height, Gdiplus::ImageLockModeRead);
+    parts.source_lock.emplace(source, width, height, Gdiplus::ImageLockModeRead);
     if (!parts.source_lock->Locked()) return Failed(std::move(adjustment));
     parts.target_lock.emplace(parts.gdiplus.get(), width, height, Gdiplus::ImageLockModeWrite);
     if (!parts.target_lock->Locked()) return Failed(std::move(adjustment));

@@ -26,7 +26,9 @@ std::unique_ptr<hsl::ImageAdjustment> CMrgBitmap::StartHSL(const HSLValues& valu
     // The form follows the saved copy and the opacity: a GDI bitmap turns into
     // a GDI+ image while it needs per-pixel alpha, and back again at 100. The
     // current image is handed over for reuse when it has the result's form.
-    if (savedIsGdiplus_) return hsl::StartGdiplusImage(savedGdiplus_.get(), std::move(gdiplus_), values);
+    if (savedIsGdiplus_) {
+        return hsl::StartGdiplusImage(savedGdiplus_.get(), std::move(gdiplus_), values, savedArgb_.get());
+    }
     if (values.KeepsAlpha()) return hsl::StartBitmapImage(savedBitmap_.Get(), std::move(bitmap_), values);
     return hsl::StartBitmapToGdiplusImage(savedBitmap_.Get(), std::move(gdiplus_), values);
 }

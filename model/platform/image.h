@@ -50,6 +50,12 @@ bool GetGdiplusBitmapSize(Gdiplus::Bitmap* bitmap, LONG* width, LONG* height);
 // A 32 bpp ARGB GDI+ bitmap made from pixels. Null for an empty image.
 GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixels& pixels);
 bool ReadGdiplusBitmapPixels(Gdiplus::Bitmap* bitmap, ImagePixels* out);
+// A 32 bpp ARGB copy of a bitmap's pixels as ReadGdiplusBitmapPixels gives
+// them, for a bitmap read many times: a lock in the bitmap's own format hands
+// out its bits, a lock in another converts a new copy each time. Null when
+// the bitmap is already in that form (the native build's always are) or the
+// copy cannot be made.
+GdiplusBitmapHandle ArgbCopyForReading(Gdiplus::Bitmap* bitmap);
 
 // --- Image streams of the skin file ----------------------------------------
 

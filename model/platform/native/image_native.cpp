@@ -49,6 +49,8 @@ GdiplusBitmapHandle CloneGdiplusBitmap(Gdiplus::Bitmap* bitmap) {
     return GdiplusBitmapHandle(copy.release());
 }
 
+GdiplusBitmapHandle ArgbCopyForReading(Gdiplus::Bitmap*) { return nullptr; }
+
 bool GetGdiplusBitmapSize(Gdiplus::Bitmap* bitmap, LONG* width, LONG* height) {
     if (!bitmap) return false;
     if (width) *width = bitmap->pixels.width;

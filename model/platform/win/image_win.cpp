@@ -175,6 +175,15 @@ bool ReadGdiplusBitmapPixels(Gdiplus::Bitmap* bitmap, ImagePixels* out) {
     return true;
 }
 
+GdiplusBitmapHandle ArgbCopyForReading(Gdiplus::Bitmap* bitmap) {
+    if (!bitmap || bitmap->GetPixelFormat() == PixelFormat32bppARGB) return nullptr;
+    // Read as every lock reads it, so that the copy holds exactly what each
+    // lock would have handed out.
+    ImagePixels pixels;
+    if (!ReadGdiplusBitmapPixels(bitmap, &pixels)) return nullptr;
+    return CreateGdiplusBitmapFromPixels(pixels);
+}
+
 bool EncodePng(Gdiplus::Bitmap* bitmap, std::vector<std::uint8_t>* out) {
     return bitmap && out && SaveToBytes(*bitmap, L"image/png", out);
 }

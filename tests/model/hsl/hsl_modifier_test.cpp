@@ -395,4 +395,80 @@ TEST(HslWholeSkinPass, LargeImagesCutIntoBandsComeOutAsAdjustedAlone) {
     }
 }
 
+// The bands are planned from the saved copies: an entry whose image was
+// replaced by one of another size after the save comes out as its saved copy
+// adjusted, in the saved copy's size.
+TEST(HslWholeSkinPass, AnImageReplacedAfterTheSaveIsRebuiltFromItsSavedCopy) {
+    CGdiPlusInit gdiplus;
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    CTwfObj* button = skin.FindObject(kElemButton, L"");
+    ASSERT_NE(button, nullptr);
+    const platform::ImagePixels saved = Pixels(300, 90, 7, true);
+    button->PutImage(100,
+                     std::make_unique<CMrgBitmap>(platform::CreateGdiplusBitmapFromPixels(saved), MrgBitmapParams{}));
+    ASSERT_TRUE(skin.AddHSLModifier(0, 1));
+    button->GetImage(100)->SetGdiplusBitmap(platform::CreateGdiplusBitmapFromPixels(Pixels(20, 500, 8, true)));
+    const HSLValues v(35, 20, -10, 100);
+    ASSERT_TRUE(skin.ApplyHSL(1, v.hue, v.saturation, v.lightness, v.opacity));
+    platform::ImagePixels got;
+    ASSERT_TRUE(button->GetImage(100)->ReadPixels(&got));
+    ASSERT_EQ(got.width, saved.width);
+    ASSERT_EQ(got.height, saved.height);
+    hsl::PixelAdjuster scalar(v, hsl::BatchPath::kScalar);
+    for (std::size_t i = 0; i < saved.argb.size(); ++i) ASSERT_EQ(got.argb[i], scalar.AdjustPixel(saved.argb[i])) << i;
+}
+
+#ifdef _WIN32
+// GDI+ images in forms other than 32 bpp ARGB are read through an ARGB copy
+// made at the save: each pass must give what reading the image itself gives,
+// and the undo must give the image back in its own form.
+TEST(HslWholeSkinPass, GdiplusImagesOfOtherFormsAdjustAsReadAndComeBackInTheirForm) {
+    CGdiPlusInit gdiplus;
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    CTwfObj* button = skin.FindObject(kElemButton, L"");
+    ASSERT_NE(button, nullptr);
+    const Gdiplus::PixelFormat formats[] = {PixelFormat24bppRGB, PixelFormat32bppRGB, PixelFormat32bppPARGB};
+    std::map<WORD, platform::ImagePixels> originals;
+    WORD id = 100;
+    for (Gdiplus::PixelFormat format : formats) {
+        platform::GdiplusBitmapHandle argb = platform::CreateGdiplusBitmapFromPixels(Pixels(131, 57, id, true));
+        ASSERT_NE(argb, nullptr);
+        platform::GdiplusBitmapHandle image(argb->Clone(0, 0, 131, 57, format));
+        ASSERT_NE(image, nullptr);
+        ASSERT_EQ(image->GetPixelFormat(), format);
+        ASSERT_TRUE(platform::ReadGdiplusBitmapPixels(image.get(), &originals[id]));
+        button->PutImage(id, std::make_unique<CMrgBitmap>(std::move(image), MrgBitmapParams{}));
+        ++id;
+    }
+    ASSERT_TRUE(skin.AddHSLModifier(0, 1));
+    for (const HSLValues& v : {HSLValues(35, 20, -10, 100), HSLValues(-120, -40, 15, 60)}) {
+        SCOPED_TRACE(v.opacity);
+        ASSERT_TRUE(skin.ApplyHSL(1, v.hue, v.saturation, v.lightness, v.opacity));
+        hsl::PixelAdjuster scalar(v, hsl::BatchPath::kScalar);
+        for (const auto& [entry, original] : originals) {
+            platform::ImagePixels got;
+            ASSERT_TRUE(button->GetImage(entry)->ReadPixels(&got));
+            ASSERT_EQ(got.argb.size(), original.argb.size());
+            for (std::size_t i = 0; i < got.argb.size(); ++i) {
+                ASSERT_EQ(got.argb[i], scalar.AdjustPixel(original.argb[i])) << entry << " pixel " << i;
+            }
+        }
+    }
+    ASSERT_TRUE(skin.ApplyHSL(1, 0, 0, 0, 100));
+    id = 100;
+    for (Gdiplus::PixelFormat format : formats) {
+        Gdiplus::Bitmap* undone = button->GetImage(id)->GetGdiplusBitmap();
+        ASSERT_NE(undone, nullptr);
+        EXPECT_EQ(undone->GetPixelFormat(), format) << id;
+        platform::ImagePixels got;
+        ASSERT_TRUE(platform::ReadGdiplusBitmapPixels(undone, &got));
+        EXPECT_EQ(got.argb, originals[id].argb) << id;
+        ++id;
+    }
+    ASSERT_TRUE(skin.RemoveHSLModifier(1));
+}
+#endif
+
 } // namespace
