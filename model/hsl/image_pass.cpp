@@ -149,7 +149,7 @@ private:
     void Lead() {
         for (std::size_t i : order_) TryStart(entries_[i]);
         for (Entry& entry : entries_) {
-            if (entry.bands_left.load(std::memory_order_relaxed) != 0) continue;
+            if (entry.shape.width > 0 && entry.shape.rows > 0) continue; // the bands' work
             if (entry.image->IsPlainValue() || !entry.image->HasSavedCopy()) {
                 entry.image->ApplyHSL(values_.hue, values_.saturation, values_.lightness, values_.opacity);
             } else if (TryStart(entry)) {
