@@ -12,7 +12,7 @@
 
 #include "framework/command.h"
 #include "framework/toolbar_images.h"
-#include "framework/window.h"
+#include "framework/buffered_paint.h"
 
 namespace hexmoor::fw {
 
@@ -29,7 +29,7 @@ struct ToolBarArgs {
     COLORREF transparent = RGB(192, 192, 192);
 };
 
-class ToolBar : public Window {
+class ToolBar : public BufferedPaintWindow {
 public:
     bool CreateIn(HWND parent, const ToolBarArgs& args);
 

@@ -186,7 +186,6 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
         checkImages_ = MakeCheckBoxImages();
         TreeView_SetImageList(tree_, checkImages_.Get(), TVSIL_STATE);
     }
-    if (mode_ != 2) WatchMarkClicks(tree_, *this);
     model_ = std::make_unique<ElementTree>(store_, mode_, [] { return runtime::MainSkin(); });
     model_->SetOnModified([] { Editor().documentModified = true; });
     if (mode_ == 0) {
@@ -194,13 +193,16 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
         model_->SetOnCheck([](WORD type, bool) {
             if (links::PreviewSink* preview = links::Links().preview) preview->RefreshSkinnedWindows(type);
         });
-        WatchCheckBoxes(tree_, *model_);
         for (TreeHandle g = store_.FirstChild(model_->Root()); g; g = store_.NextSibling(g))
             TreeView_Expand(tree_, TreeViewStore::ToItem(g), TVE_EXPAND);
         TreeView_Expand(tree_, TreeViewStore::ToItem(model_->Root()), TVE_EXPAND);
     } else {
         BindCommands();
     }
+    // Bound once the items are in: nothing above needs it.
+    treeView_.Attach(tree_);
+    if (mode_ != 2) treeView_.WatchMarkClicks(this);
+    if (mode_ == 0) treeView_.WatchCheckBoxes(model_.get());
     BindItemCommands();
     return 0;
 }

@@ -14,6 +14,7 @@
 
 #include "base/win/handles.h"
 #include "editor/shell/element_tree.h"
+#include "editor/shell/element_tree_view.h"
 #include "editor/shell/tree_images.h"
 #include "editor/shell/toolbar24.h"
 #include "editor/shell/tree_view_store.h"
@@ -137,6 +138,7 @@ private:
     CToolBar24BitCtrl toolbar_;
     HWND tooltip_ = nullptr;
     HWND tree_ = nullptr;
+    CElementTreeView treeView_;
     // The default tree's check boxes (its state images).
     hexmoor::win::ImageList checkImages_;
     TreeImages images_;

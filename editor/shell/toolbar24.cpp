@@ -51,7 +51,7 @@ LRESULT CToolBar24BitCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     // Huge sizes (seen while the pane is being laid out) never reach the
     // control, which would otherwise lay out thousands of pixels of buttons.
     if (msg == WM_SIZE && (LOWORD(lp) >= 3000 || HIWORD(lp) >= 3000)) return 0;
-    return Window::WindowProc(msg, wp, lp);
+    return BufferedPaintWindow::WindowProc(msg, wp, lp);
 }
 
 } // namespace hexmoor::shell

@@ -11,7 +11,7 @@
 #include <span>
 
 #include "framework/toolbar_images.h"
-#include "framework/window.h"
+#include "framework/buffered_paint.h"
 
 namespace hexmoor::shell {
 
@@ -24,7 +24,7 @@ struct KeyColor {
 // buffer of 24-bit pixels (no row padding: pass each row).
 void GreyPixels(std::span<std::uint8_t> pixels, KeyColor key);
 
-class CToolBar24BitCtrl : public fw::Window {
+class CToolBar24BitCtrl : public fw::BufferedPaintWindow {
 public:
     CToolBar24BitCtrl(SIZE imageSize, int imageCount, KeyColor key)
         : imageSize_(imageSize), imageCount_(imageCount), key_(key) {}

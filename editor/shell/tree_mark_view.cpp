@@ -1,6 +1,6 @@
 // The colour-adjustment marks in the tree windows: the image lists that
 // show them, the tree's look while an adjustment of one control runs, and
-// clicks on a mark.
+// clicks on a mark (which CElementTreeView hands here).
 #include <commctrl.h>
 
 #include "editor/shell/panels.h"
@@ -10,21 +10,6 @@ namespace hexmoor::shell {
 
 namespace {
 
-constexpr UINT_PTR kMarkSubclassId = 0x17A2;
-
-LRESULT CALLBACK MarkClickProc(HWND tree, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-    if (msg == WM_LBUTTONDOWN) {
-        auto* panel = reinterpret_cast<CPanelTree*>(data);
-        if (panel->ClickMarkAt({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))})) {
-            // The click belongs to the mark: the selection stays.
-            SetFocus(tree);
-            return 0;
-        }
-    }
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(tree, MarkClickProc, kMarkSubclassId);
-    return DefSubclassProc(tree, msg, wp, lp);
-}
-
 int Depth(HWND tree, HTREEITEM item) {
     int depth = 0;
     for (HTREEITEM p = TreeView_GetParent(tree, item); p; p = TreeView_GetParent(tree, p)) ++depth;
@@ -32,10 +17,6 @@ int Depth(HWND tree, HTREEITEM item) {
 }
 
 } // namespace
-
-void WatchMarkClicks(HWND tree, CPanelTree& panel) {
-    SetWindowSubclass(tree, MarkClickProc, kMarkSubclassId, reinterpret_cast<DWORD_PTR>(&panel));
-}
 
 void CPanelTree::ShowAdjustMarks(bool on) {
     if (!tree_ || !model_ || mode_ == 2) return;

@@ -1,0 +1,140 @@
+#include "framework/buffered_paint.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include "base/win/gdi.h"
+#include "base/win/handles.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/test_window.h"
+
+using namespace hexmoor;
+
+namespace {
+
+constexpr int kTreeWidth = 180;
+constexpr int kTreeHeight = 200;
+constexpr test::Colour kMagenta = test::MakeColour(255, 0, 255);
+
+// Three 16 x 16 images of solid colours, masked like the editor's lists.
+win::ImageList ColourImages() {
+    win::ImageList list(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1));
+    const COLORREF colours[] = {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40, 200)};
+    win::WindowDC screen(nullptr);
+    for (COLORREF c : colours) {
+        win::Bitmap image(CreateCompatibleBitmap(screen.Get(), 16, 16));
+        win::MemoryDC dc(screen.Get());
+        {
+            win::SelectGuard select(dc.Get(), image.Get());
+            win::Brush fill(CreateSolidBrush(RGB(255, 0, 255)));
+            RECT all{0, 0, 16, 16};
+            FillRect(dc.Get(), &all, fill.Get());
+            win::Brush square(CreateSolidBrush(c));
+            RECT inner{3, 3, 13, 13};
+            FillRect(dc.Get(), &inner, square.Get());
+        }
+        ImageList_AddMasked(list.Get(), image.Get(), RGB(255, 0, 255));
+    }
+    return list;
+}
+
+// A tree with lines, buttons, icons and state images, partly expanded.
+HWND MakeTree(HWND parent, int x, HIMAGELIST images) {
+    HWND tree = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, nullptr,
+                                WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, x, 0,
+                                kTreeWidth, kTreeHeight, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    TreeView_SetImageList(tree, images, TVSIL_NORMAL);
+    TreeView_SetImageList(tree, images, TVSIL_STATE);
+    for (int g = 0; g < 3; ++g) {
+        TVINSERTSTRUCTW ins{};
+        ins.hParent = TVI_ROOT;
+        ins.hInsertAfter = TVI_LAST;
+        ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
+        wchar_t text[32];
+        wsprintfW(text, L"Group %d", g);
+        ins.item.pszText = text;
+        ins.item.iImage = ins.item.iSelectedImage = g;
+        ins.item.state = INDEXTOSTATEIMAGEMASK(g % 3 + 1);
+        ins.item.stateMask = TVIS_STATEIMAGEMASK;
+        HTREEITEM group = TreeView_InsertItem(tree, &ins);
+        for (int i = 0; i < 4; ++i) {
+            ins.hParent = group;
+            wsprintfW(text, L"Element %d.%d with a longer name", g, i);
+            ins.item.iImage = ins.item.iSelectedImage = (g + i) % 3;
+            TreeView_InsertItem(tree, &ins);
+        }
+        if (g != 1) TreeView_Expand(tree, group, TVE_EXPAND);
+    }
+    return tree;
+}
+
+// Covers the tree's client area with magenta behind its back.
+void Scribble(HWND tree) {
+    win::WindowDC dc(tree);
+    win::Brush fill(CreateSolidBrush(RGB(255, 0, 255)));
+    RECT client;
+    GetClientRect(tree, &client);
+    FillRect(dc.Get(), &client, fill.Get());
+}
+
+// Pixels that differ between two captures of the same size (-1: sizes differ).
+long Differences(const test::PixelBuffer& a, const test::PixelBuffer& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
+    long n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x) n += a.At(x, y) != b.At(x, y);
+    return n;
+}
+
+} // namespace
+
+// The same tree painted by itself and through the buffer shows the same
+// pixels, whole and when only part of it is repainted; the buffered paint
+// touches nothing outside the part asked for.
+TEST(BufferedPaint, TreeShowsTheControlsOwnPixelsInEveryPaint) {
+    test::TestWindowArgs args;
+    args.clientWidth = 2 * kTreeWidth + 20;
+    args.clientHeight = kTreeHeight;
+    test::TestWindow host(args);
+    const win::ImageList images = ColourImages();
+    HWND plain = MakeTree(host.Handle(), 0, images.Get());
+    HWND buffered = MakeTree(host.Handle(), kTreeWidth + 20, images.Get());
+    fw::BufferedPaintWindow binding;
+    ASSERT_TRUE(binding.Attach(buffered));
+
+    for (HWND tree : {plain, buffered}) {
+        RedrawWindow(tree, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+    test::PumpMessages();
+    const test::PixelBuffer reference = test::CaptureClient(plain);
+    ASSERT_FALSE(reference.Empty());
+    EXPECT_EQ(Differences(test::CaptureClient(buffered), reference), 0);
+
+    // A repaint of a band across the middle only.
+    Scribble(buffered);
+    RECT band{0, 60, kTreeWidth, 100};
+    InvalidateRect(buffered, &band, TRUE);
+    UpdateWindow(buffered);
+    const test::PixelBuffer after = test::CaptureClient(buffered);
+    int outsideKept = 0, outsideTotal = 0;
+    for (int y = 0; y < after.Height(); ++y) {
+        for (int x = 0; x < after.Width(); ++x) {
+            const bool inside = y >= band.top && y < band.bottom && x >= band.left && x < band.right;
+            if (inside) {
+                ASSERT_EQ(after.At(x, y), reference.At(x, y)) << "at " << x << "," << y;
+            } else {
+                ++outsideTotal;
+                if (after.At(x, y) == kMagenta) ++outsideKept;
+            }
+        }
+    }
+    EXPECT_EQ(outsideKept, outsideTotal);
+
+    // An erase ahead of the paint, as a show makes: the paint draws the
+    // background with the items.
+    Scribble(buffered);
+    RedrawWindow(buffered, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    UpdateWindow(buffered);
+    EXPECT_EQ(Differences(test::CaptureClient(buffered), reference), 0);
+}
