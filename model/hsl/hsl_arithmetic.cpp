@@ -1,5 +1,6 @@
 #include "model/hsl/hsl_arithmetic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -193,13 +194,14 @@ std::uint32_t AdjustColorRef(std::uint32_t color, const HSLValues& values) {
     return std::uint32_t{red} | std::uint32_t{green} << 8 | std::uint32_t{blue} << 16;
 }
 
-PixelAdjuster::PixelAdjuster(const HSLValues& values, BatchPath path)
+PixelAdjuster::PixelAdjuster(const HSLValues& values, BatchPath path, BlockMode block_mode)
     : values_(values),
       keep_colours_(values.KeepsColours()),
       batched_(!keep_colours_ && path != BatchPath::kScalar && BatchPathSupported(path) && BatchTakesValues(values)),
       path_(path),
       probe_(batched_ ? batch::ProbeFor(path) : nullptr),
-      cache_(new CacheEntry[std::size_t{1} << kCacheBits]()) {
+      cache_(new CacheEntry[std::size_t{1} << kCacheBits]()),
+      block_mode_(block_mode) {
     for (int a = 0; a < 256; ++a) {
         alpha_[a] = values.KeepsAlpha() ? static_cast<std::uint8_t>(a) : ChannelToByte(a * values.opacity / 100.0);
         alpha_bits_[a] = std::uint32_t{alpha_[a]} << 24;
@@ -250,6 +252,50 @@ void PixelAdjuster::AdjustRow(const std::uint32_t* src, std::uint32_t* dst, std:
     }
 }
 
+namespace {
+// A block looked up in the cache whose misses exceed this share of its
+// pixels sends the next kDirectBlocks blocks past the cache. On art whose
+// colours rarely repeat the cache costs about a quarter more than computing
+// every pixel; at this share the lookups save little either way.
+constexpr std::size_t kDirectShareNum = 3;
+constexpr std::size_t kDirectShareDen = 4;
+constexpr int kDirectBlocks = 15;
+} // namespace
+
+std::size_t PixelAdjuster::DirectPixels(std::size_t left, std::size_t block) {
+    switch (block_mode_) {
+    case BlockMode::kCached: return 0;
+    case BlockMode::kDirect: return left;
+    case BlockMode::kAdaptive: break;
+    }
+    // Whole blocks while the count lasts, and the rest of the row with the
+    // last of them.
+    const std::size_t blocks =
+        std::min<std::size_t>((left + block - 1) / block, static_cast<std::size_t>(direct_blocks_left_));
+    direct_blocks_left_ -= static_cast<int>(blocks);
+    return std::min(left, blocks * block);
+}
+
+void PixelAdjuster::CountBlockMisses(std::size_t misses, std::size_t count) {
+    if (misses * kDirectShareDen > count * kDirectShareNum) direct_blocks_left_ = kDirectBlocks;
+}
+
+void PixelAdjuster::AdjustDirect(const std::uint32_t* in, std::uint32_t* out, std::size_t count, bool opaque) {
+    // The kernel writes each pixel's alpha with its colour where the opacity
+    // keeps alpha; otherwise it keeps the source's alpha, which the table
+    // then turns into the result's (in may be out: each pixel is read before
+    // its own result is written).
+    const bool keeps_alpha = values_.KeepsAlpha();
+    if (opaque) {
+        AdjustColours(in, out, count, values_, path_, 0, alpha_bits_[255]);
+    } else if (keeps_alpha) {
+        AdjustColours(in, out, count, values_, path_, 0xFF000000u, 0);
+    } else {
+        AdjustColours(in, out, count, values_, path_, 0xFF000000u, 0);
+        for (std::size_t i = 0; i < count; ++i) out[i] = alpha_bits_[out[i] >> 24] | (out[i] & 0x00FFFFFFu);
+    }
+}
+
 template <class Index>
 void PixelAdjuster::ComputeMisses(const std::uint32_t* missing, const Index* missing_at, std::size_t count,
                                   std::uint32_t* computed, std::uint32_t* out) {
@@ -280,10 +326,18 @@ void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* ds
         AdjustRunProbed(src, dst, count, kOpaque, state, last_in, last_out);
         return;
     }
-    for (std::size_t start = 0; start < count; start += kBlock) {
+    for (std::size_t start = 0; start < count;) {
         const std::size_t n = count - start < kBlock ? count - start : kBlock;
         const std::uint32_t* in = src + start;
         std::uint32_t* out = dst + start;
+        if (const std::size_t direct = DirectPixels(count - start, kBlock)) {
+            // The last pixel is read before the run may overwrite it.
+            last_in = in[direct - 1] | (kOpaque ? 0xFF000000u : 0u);
+            AdjustDirect(in, out, direct, kOpaque);
+            last_out = out[direct - 1];
+            start += direct;
+            continue;
+        }
         std::size_t misses = 0;
         std::uint32_t previous = last_in;
         for (std::size_t i = 0; i < n; ++i) {
@@ -304,11 +358,13 @@ void PixelAdjuster::AdjustRunBatched(const std::uint32_t* src, std::uint32_t* ds
             }
         }
         ComputeMisses(missing, missing_at, misses, computed, out);
+        CountBlockMisses(misses, n);
         for (std::size_t i = 0; i < n; ++i) {
             if (repeats[i]) out[i] = i == 0 ? last_out : out[i - 1];
         }
         last_in = previous;
         last_out = out[n - 1];
+        start += n;
     }
     state = RunState{last_in, last_out, true};
 }
@@ -322,9 +378,17 @@ void PixelAdjuster::AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst
     std::uint32_t missing_at[kBlock + 16];
     std::uint32_t repeats[kBlock + 16];
     std::uint32_t computed[kBlock];
-    for (std::size_t start = 0; start < count; start += kBlock) {
+    for (std::size_t start = 0; start < count;) {
         const std::size_t n = count - start < kBlock ? count - start : kBlock;
         std::uint32_t* out = dst + start;
+        if (const std::size_t direct = DirectPixels(count - start, kBlock)) {
+            // The last pixel is read before the run may overwrite it.
+            last_in = src[start + direct - 1] | (opaque ? 0xFF000000u : 0u);
+            AdjustDirect(src + start, out, direct, opaque);
+            last_out = out[direct - 1];
+            start += direct;
+            continue;
+        }
         batch::ProbeBlock block;
         block.in = src + start;
         block.out = out;
@@ -341,6 +405,7 @@ void PixelAdjuster::AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst
         last_in = src[start + n - 1] | (opaque ? 0xFF000000u : 0u);
         probe_(block);
         ComputeMisses(missing, missing_at, block.missing_count, computed, out);
+        CountBlockMisses(block.missing_count, n);
         // In order, so that a run takes the result its first pixel got; the
         // result is carried along a run rather than read back.
         std::uint32_t carried = last_out;
@@ -352,6 +417,7 @@ void PixelAdjuster::AdjustRunProbed(const std::uint32_t* src, std::uint32_t* dst
             next = i + 1;
         }
         last_out = out[n - 1];
+        start += n;
     }
     state = RunState{last_in, last_out, true};
 }

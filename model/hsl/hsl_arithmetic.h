@@ -75,7 +75,13 @@ std::uint32_t AdjustColorRef(std::uint32_t color, const HSLValues& values);
 // side by side. Every path gives the same pixels.
 class PixelAdjuster {
 public:
-    explicit PixelAdjuster(const HSLValues& values, BatchPath path = BestBatchPath());
+    // How the vector path treats a block of pixels: through the cache, past
+    // it, or chosen block by block from how the blocks before fared (the
+    // first two let tests check each way on the same pixels).
+    enum class BlockMode { kAdaptive, kCached, kDirect };
+
+    explicit PixelAdjuster(const HSLValues& values, BatchPath path = BestBatchPath(),
+                           BlockMode block_mode = BlockMode::kAdaptive);
     ~PixelAdjuster();
     PixelAdjuster(const PixelAdjuster&) = delete;
     PixelAdjuster& operator=(const PixelAdjuster&) = delete;
@@ -121,6 +127,17 @@ private:
                          std::uint32_t last_in, std::uint32_t last_out);
     template <bool kOpaque>
     void AdjustRunBatched(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, RunState& state);
+    // Computes every pixel through the vector path, without the cache.
+    void AdjustDirect(const std::uint32_t* in, std::uint32_t* out, std::size_t count, bool opaque);
+    // How many of the `left` pixels (blocks of `block`) go straight through
+    // the vector path next, 0 for a block through the cache. A block
+    // looked up in the cache whose colours mostly missed (art with smooth
+    // gradients and noise meets few colours twice) sends the blocks after it
+    // past the cache, whose lookups and bookkeeping would then cost more
+    // than they save; every so often a block is looked up again, so that
+    // art of few colours finds the cache again.
+    std::size_t DirectPixels(std::size_t left, std::size_t block);
+    void CountBlockMisses(std::size_t misses, std::size_t count);
 
     HSLValues values_;
     bool keep_colours_;
@@ -130,6 +147,8 @@ private:
     std::uint8_t alpha_[256];
     std::uint32_t alpha_bits_[256]; // alpha_ in a pixel's top byte
     std::unique_ptr<CacheEntry[]> cache_;
+    BlockMode block_mode_;
+    int direct_blocks_left_ = 0; // blocks still to go past the cache
 };
 
 // An adjuster for these values kept per thread and reused while the values

@@ -21,10 +21,15 @@ struct Sse2 {
     static D Fractions(const std::uint32_t* p, int shift) {
         return _mm_set_pd(kFractions.value[(p[1] >> shift) & 0xFF], kFractions.value[(p[0] >> shift) & 0xFF]);
     }
-    static void StorePixels(std::uint32_t* p, I red, I green, I blue) {
-        const I packed = _mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue);
+    static void StorePixels(std::uint32_t* p, I red, I green, I blue, I top) {
+        const I packed =
+            _mm_or_si128(_mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue), top);
         _mm_storel_epi64(reinterpret_cast<__m128i*>(p), packed);
     }
+    static I LoadPixels(const std::uint32_t* p) { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)); }
+    static I SetI(std::uint32_t x) { return _mm_set1_epi32(static_cast<int>(x)); }
+    static I AndI(I a, I b) { return _mm_and_si128(a, b); }
+    static I OrI(I a, I b) { return _mm_or_si128(a, b); }
     static D ToDouble(I v) { return _mm_cvtepi32_pd(v); }
     static I Truncate(D v) { return _mm_cvttpd_epi32(v); }
     static D Set(double x) { return _mm_set1_pd(x); }
@@ -136,18 +141,27 @@ batch::ProbeFunction batch::ProbeFor(BatchPath path) { return FunctionsFor(path)
 
 void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
                    BatchPath path) {
+    AdjustColours(src, dst, count, values, path, 0, 0);
+}
+
+void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
+                   BatchPath path, std::uint32_t top_mask, std::uint32_t top_bits) {
+    top_mask &= 0xFF000000u;
+    top_bits &= 0xFF000000u;
     const AdjustFunction adjust = BatchTakesValues(values) ? FunctionsFor(path).adjust : nullptr;
     if (adjust) {
         // The same factors as AdjustChannels computes.
-        adjust(src, dst, count, {values.hue, (values.saturation + 100.0) * 0.01, values.lightness * 2.55});
+        adjust(src, dst, count,
+               {values.hue, (values.saturation + 100.0) * 0.01, values.lightness * 2.55, top_mask, top_bits});
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t top = (src[i] & top_mask) | top_bits;
         std::uint8_t red = (src[i] >> 16) & 0xFF;
         std::uint8_t green = (src[i] >> 8) & 0xFF;
         std::uint8_t blue = src[i] & 0xFF;
         AdjustChannels(red, green, blue, values);
-        dst[i] = std::uint32_t{red} << 16 | std::uint32_t{green} << 8 | blue;
+        dst[i] = top | std::uint32_t{red} << 16 | std::uint32_t{green} << 8 | blue;
     }
 }
 

@@ -40,5 +40,9 @@ bool BatchTakesValues(const HSLValues& values);
 // falls back to the widest supported one below it.
 void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
                    BatchPath path);
+// The same for pixels: each result's top byte is the source's top byte
+// under `top_mask`, ORed with `top_bits` (AdjustColours is both 0).
+void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
+                   BatchPath path, std::uint32_t top_mask, std::uint32_t top_bits);
 
 } // namespace hsl

@@ -19,10 +19,15 @@ struct Avx2 {
         return _mm256_set_pd(kFractions.value[(p[3] >> shift) & 0xFF], kFractions.value[(p[2] >> shift) & 0xFF],
                              kFractions.value[(p[1] >> shift) & 0xFF], kFractions.value[(p[0] >> shift) & 0xFF]);
     }
-    static void StorePixels(std::uint32_t* p, I red, I green, I blue) {
-        const I packed = _mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue);
+    static void StorePixels(std::uint32_t* p, I red, I green, I blue, I top) {
+        const I packed =
+            _mm_or_si128(_mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue), top);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(p), packed);
     }
+    static I LoadPixels(const std::uint32_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+    static I SetI(std::uint32_t x) { return _mm_set1_epi32(static_cast<int>(x)); }
+    static I AndI(I a, I b) { return _mm_and_si128(a, b); }
+    static I OrI(I a, I b) { return _mm_or_si128(a, b); }
     static D ToDouble(I v) { return _mm256_cvtepi32_pd(v); }
     static I Truncate(D v) { return _mm256_cvttpd_epi32(v); }
     static D Set(double x) { return _mm256_set1_pd(x); }

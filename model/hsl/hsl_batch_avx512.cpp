@@ -31,11 +31,15 @@ struct Avx512 {
         const D remainder = _mm512_fnmadd_pd(estimate, _mm512_set1_pd(255.0), k);
         return _mm512_fmadd_pd(remainder, reciprocal, estimate);
     }
-    static void StorePixels(std::uint32_t* p, I red, I green, I blue) {
-        const I packed =
-            _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(red, 16), _mm256_slli_epi32(green, 8)), blue);
+    static void StorePixels(std::uint32_t* p, I red, I green, I blue, I top) {
+        const I packed = _mm256_or_si256(
+            _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(red, 16), _mm256_slli_epi32(green, 8)), blue), top);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), packed);
     }
+    static I LoadPixels(const std::uint32_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
+    static I SetI(std::uint32_t x) { return _mm256_set1_epi32(static_cast<int>(x)); }
+    static I AndI(I a, I b) { return _mm256_and_si256(a, b); }
+    static I OrI(I a, I b) { return _mm256_or_si256(a, b); }
     static D ToDouble(I v) { return _mm512_cvtepi32_pd(v); }
     static I Truncate(D v) { return _mm512_cvttpd_epi32(v); }
     static D Set(double x) { return _mm512_set1_pd(x); }

@@ -28,6 +28,10 @@ struct Constants {
     double hue;              // degrees added to every hue
     double saturation_scale; // (saturation + 100) * 0.01
     double lightness_shift;  // lightness * 2.55
+    // Each result's top byte: the source's top byte under top_mask, ORed
+    // with top_bits (both 0: the top byte is 0).
+    std::uint32_t top_mask;
+    std::uint32_t top_bits;
 };
 
 // Adjusts `count` 0x00RRGGBB colours with AVX2 (hsl_batch_avx2.cpp); call only
@@ -156,8 +160,10 @@ template <class V, bool kNarrow>
     const D out_b = V::Select(grey_mask, grey, V::Mul(k255, WrappedHueToChannelV<V>(h_blue, p, q)));
 
     const D shift = V::Set(constants.lightness_shift);
+    const typename V::I top =
+        V::OrI(V::AndI(V::LoadPixels(src), V::SetI(constants.top_mask)), V::SetI(constants.top_bits));
     V::StorePixels(dst, ChannelToByteV<V>(V::Add(out_r, shift)), ChannelToByteV<V>(V::Add(out_g, shift)),
-                   ChannelToByteV<V>(V::Add(out_b, shift)));
+                   ChannelToByteV<V>(V::Add(out_b, shift)), top);
 }
 
 // Whole groups of lanes straight from the arrays, the rest through a padded

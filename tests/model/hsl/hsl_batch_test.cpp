@@ -23,6 +23,8 @@
 namespace {
 
 using hsl::BatchPath;
+using BlockMode = hsl::PixelAdjuster::BlockMode;
+constexpr BlockMode kBlockModes[] = {BlockMode::kAdaptive, BlockMode::kCached, BlockMode::kDirect};
 
 std::vector<BatchPath> VectorPaths() {
     std::vector<BatchPath> paths;
@@ -166,25 +168,35 @@ TEST(HslBatch, VectorPathsGiveTheScalarPixelsForEveryImageShape) {
                     const int stride_pixels = width + 3;
                     const std::vector<std::uint32_t> src = ArtLikePixels(std::size_t(stride_pixels) * height, seed++);
                     const hsl::ConstPixelView src_view{src.data(), width, height, stride_pixels * 4};
+                    BlockMode mode = BlockMode::kAdaptive;
                     auto run = [&](BatchPath p) {
                         std::vector<std::uint32_t> dst(std::size_t(width) * height, 0x5A5A5A5Au);
                         const hsl::PixelView dst_view{dst.data() + std::size_t(width) * (height - 1), width, height,
                                                       -std::ptrdiff_t(width) * 4};
-                        hsl::PixelAdjuster adjuster(v, p);
+                        hsl::PixelAdjuster adjuster(v, p, mode);
                         EXPECT_EQ(hsl::AdjustPixels(src_view, dst_view, adjuster, opaque), hsl::AdjustStatus::kDone);
                         return dst;
                     };
-                    ASSERT_EQ(run(path), run(BatchPath::kScalar));
+                    mode = BlockMode::kAdaptive;
+                    const std::vector<std::uint32_t> expected = run(BatchPath::kScalar);
+                    for (BlockMode m : kBlockModes) {
+                        mode = m;
+                        ASSERT_EQ(run(path), expected) << "block mode " << int(m);
+                    }
 
                     // In place, rows without gaps (one run over the whole block).
-                    std::vector<std::uint32_t> fast(src.begin(), src.begin() + std::ptrdiff_t(width) * height);
-                    std::vector<std::uint32_t> slow = fast;
-                    const hsl::PixelView fast_view{fast.data(), width, height, std::ptrdiff_t(width) * 4};
+                    std::vector<std::uint32_t> slow(src.begin(), src.begin() + std::ptrdiff_t(width) * height);
                     const hsl::PixelView slow_view{slow.data(), width, height, std::ptrdiff_t(width) * 4};
-                    hsl::PixelAdjuster fast_adjuster(v, path), slow_adjuster(v, BatchPath::kScalar);
-                    hsl::AdjustPixels({fast.data(), width, height, fast_view.stride}, fast_view, fast_adjuster, opaque);
+                    hsl::PixelAdjuster slow_adjuster(v, BatchPath::kScalar);
                     hsl::AdjustPixels({slow.data(), width, height, slow_view.stride}, slow_view, slow_adjuster, opaque);
-                    ASSERT_EQ(fast, slow);
+                    for (BlockMode m : kBlockModes) {
+                        std::vector<std::uint32_t> fast(src.begin(), src.begin() + std::ptrdiff_t(width) * height);
+                        const hsl::PixelView fast_view{fast.data(), width, height, std::ptrdiff_t(width) * 4};
+                        hsl::PixelAdjuster fast_adjuster(v, path, m);
+                        hsl::AdjustPixels({fast.data(), width, height, fast_view.stride}, fast_view, fast_adjuster,
+                                          opaque);
+                        ASSERT_EQ(fast, slow) << "block mode " << int(m);
+                    }
                 }
             }
         }
@@ -212,11 +224,14 @@ TEST(HslBatch, RepeatedPixelsAcrossBlockEdgesTakeTheirResult) {
             const HSLValues v(35, 20, -10, 70);
             std::vector<std::uint32_t> expected(src.size()), got(src.size());
             hsl::PixelAdjuster(v, BatchPath::kScalar).AdjustRow(src.data(), expected.data(), src.size(), opaque);
-            hsl::PixelAdjuster(v, path).AdjustRow(src.data(), got.data(), src.size(), opaque);
-            ASSERT_EQ(got, expected);
-            got = src;
-            hsl::PixelAdjuster(v, path).AdjustRow(got.data(), got.data(), got.size(), opaque);
-            ASSERT_EQ(got, expected);
+            for (BlockMode mode : kBlockModes) {
+                SCOPED_TRACE(testing::Message() << "block mode " << int(mode));
+                hsl::PixelAdjuster(v, path, mode).AdjustRow(src.data(), got.data(), src.size(), opaque);
+                ASSERT_EQ(got, expected);
+                got = src;
+                hsl::PixelAdjuster(v, path, mode).AdjustRow(got.data(), got.data(), got.size(), opaque);
+                ASSERT_EQ(got, expected);
+            }
         }
     }
 }
@@ -309,6 +324,79 @@ TEST(HslBatch, ProbesFindWhatThePixelByPixelLookupFinds) {
                     }
                     ASSERT_EQ(in_place ? source : out, want);
                 }
+            }
+        }
+    }
+}
+
+// Art whose colours seldom repeat (noise) beside flat areas and few-colour
+// stretches, so that an adaptive adjuster sends runs of blocks past its cache
+// and comes back to it, in the middle of rows and across rows: every pixel
+// as the scalar path gives it, under every opacity form, as opaque or not,
+// in place or not.
+TEST(HslBatch, AdaptiveBlocksSwitchBetweenCacheAndDirectWithTheScalarPixels) {
+    std::mt19937 random(11);
+    std::vector<std::uint32_t> src;
+    for (int stretch = 0; stretch < 40; ++stretch) {
+        const std::size_t length = 1 + random() % 3000;
+        const int kind = random() % 3;
+        const std::uint32_t base = random();
+        for (std::size_t k = 0; k < length; ++k) {
+            if (kind == 0) src.push_back(random());                                 // noise: every block misses
+            if (kind == 1) src.push_back(base);                                     // flat
+            if (kind == 2) src.push_back(base ^ static_cast<std::uint32_t>(k % 5)); // five colours
+        }
+    }
+    const HSLValues values[] = {{35, 20, -10, 100}, {-120, -40, 15, 80}, {200, 100, 3, 0}};
+    for (BatchPath path : VectorPaths()) {
+        for (const HSLValues& v : values) {
+            for (bool opaque : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "path " << int(path) << " opaque " << opaque << " hue " << v.hue);
+                std::vector<std::uint32_t> expected(src.size()), got(src.size());
+                hsl::PixelAdjuster(v, BatchPath::kScalar).AdjustRow(src.data(), expected.data(), src.size(), opaque);
+                for (BlockMode mode : kBlockModes) {
+                    SCOPED_TRACE(testing::Message() << "block mode " << int(mode));
+                    // One adjuster over rows of uneven lengths, as images of
+                    // many sizes share one.
+                    hsl::PixelAdjuster adjuster(v, path, mode);
+                    hsl::PixelAdjuster::RunState state;
+                    for (std::size_t start = 0, row = 1; start < src.size(); row = row * 7 % 1999 + 1) {
+                        const std::size_t n = std::min(row, src.size() - start);
+                        adjuster.AdjustRow(src.data() + start, got.data() + start, n, opaque, state);
+                        start += n;
+                    }
+                    ASSERT_EQ(got, expected);
+                    got = src;
+                    hsl::PixelAdjuster(v, path, mode).AdjustRow(got.data(), got.data(), got.size(), opaque);
+                    ASSERT_EQ(got, expected);
+                }
+            }
+        }
+    }
+}
+
+// The vector kernel writing a pixel's top byte from its source's: every
+// lane and every tail length, against the scalar path.
+TEST(HslBatch, VectorPathsWriteTheTopByteAsAsked) {
+    std::mt19937 random(3);
+    std::vector<std::uint32_t> src(67);
+    for (std::uint32_t& p : src) p = random();
+    const HSLValues v(35, 20, -10, 100);
+    const std::uint32_t tops[][2] = {{0, 0}, {0xFF000000u, 0}, {0, 0xFF000000u}, {0xFF000000u, 0x80000000u}};
+    for (const auto& top : tops) {
+        for (std::size_t count = 0; count <= src.size(); ++count) {
+            std::vector<std::uint32_t> expected(count), got(count);
+            hsl::AdjustColours(src.data(), expected.data(), count, v, BatchPath::kScalar, top[0], top[1]);
+            for (std::size_t i = 0; i < count; ++i) {
+                std::uint32_t colour =
+                    hsl::AdjustColorRef((src[i] >> 16 & 0xFF) | (src[i] & 0xFF00) | (src[i] & 0xFF) << 16, v);
+                colour = (colour >> 16 & 0xFF) | (colour & 0xFF00) | (colour & 0xFF) << 16;
+                ASSERT_EQ(expected[i], ((src[i] & top[0]) | top[1]) | colour) << i;
+            }
+            for (BatchPath path : VectorPaths()) {
+                hsl::AdjustColours(src.data(), got.data(), count, v, path, top[0], top[1]);
+                ASSERT_EQ(got, expected) << "path " << int(path) << " count " << count << " top " << std::hex << top[0]
+                                         << " " << top[1];
             }
         }
     }
