@@ -153,11 +153,12 @@ template <class V, bool kNarrow>
     const D h = WrapDegreesV<V, kNarrow>(V::Add(V::Set(constants.hue), hue));
     const D h_red = V::Select(V::Lt(h, V::Set(240.0)), V::Add(h, V::Set(120.0)), V::Sub(h, V::Set(240.0)));
     const D h_blue = V::Select(V::Ge(h, V::Set(120.0)), V::Sub(h, V::Set(120.0)), V::Add(h, V::Set(240.0)));
-    const M grey_mask = V::Eq(s1, V::Set(0.0));
-    const D grey = V::Mul(k255, l);
-    const D out_r = V::Select(grey_mask, grey, V::Mul(k255, WrappedHueToChannelV<V>(h_red, p, q)));
-    const D out_g = V::Select(grey_mask, grey, V::Mul(k255, WrappedHueToChannelV<V>(h, p, q)));
-    const D out_b = V::Select(grey_mask, grey, V::Mul(k255, WrappedHueToChannelV<V>(h_blue, p, q)));
+    // Where s1 is 0 (a grey, or saturation -100), q is l + 0 and p is
+    // 2l - l, both exactly l, so every channel is exactly the scalar code's
+    // grey 255 * l without a test of its own.
+    const D out_r = V::Mul(k255, WrappedHueToChannelV<V>(h_red, p, q));
+    const D out_g = V::Mul(k255, WrappedHueToChannelV<V>(h, p, q));
+    const D out_b = V::Mul(k255, WrappedHueToChannelV<V>(h_blue, p, q));
 
     const D shift = V::Set(constants.lightness_shift);
     const typename V::I top =
@@ -171,13 +172,15 @@ template <class V, bool kNarrow>
 template <class V, bool kNarrow>
 inline void AdjustAllOf(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
                         const hsl::batch::Constants& constants) {
+    // A copy the stores cannot alias, so that the constants stay in registers.
+    const hsl::batch::Constants local = constants;
     std::size_t i = 0;
-    for (; i + V::kLanes <= count; i += V::kLanes) AdjustLanes<V, kNarrow>(src + i, dst + i, constants);
+    for (; i + V::kLanes <= count; i += V::kLanes) AdjustLanes<V, kNarrow>(src + i, dst + i, local);
     if (i == count) return;
     std::uint32_t in[V::kLanes] = {};
     std::uint32_t out[V::kLanes] = {};
     for (std::size_t k = 0; i + k < count; ++k) in[k] = src[i + k];
-    AdjustLanes<V, kNarrow>(in, out, constants);
+    AdjustLanes<V, kNarrow>(in, out, local);
     for (std::size_t k = 0; i + k < count; ++k) dst[i + k] = out[k];
 }
 

@@ -109,12 +109,17 @@ TEST(HslBatch, VectorPathsGiveTheScalarColours) {
 // which turns a last-place difference anywhere before it (a channel's
 // fraction, the hue) into a different byte; and every eleventh colour (each
 // byte in each channel) under a change that moves hue, saturation and
-// lightness and one whose hue needs the wide wrap.
+// lightness, one whose hue needs the wide wrap, and saturations that make
+// every colour grey (-100) or scale it by a negative factor.
 TEST(HslBatch, VectorPathsGiveTheScalarResultForEveryColour) {
     const struct {
         HSLValues values;
         std::uint32_t step;
-    } cases[] = {{{200, 1e300, 0, 100}, 1}, {{35, 20, -10, 100}, 11}, {{-4321.5, -60, 25, 100}, 11}};
+    } cases[] = {{{200, 1e300, 0, 100}, 1},
+                 {{35, 20, -10, 100}, 11},
+                 {{-4321.5, -60, 25, 100}, 11},
+                 {{90, -100, 30, 100}, 7},
+                 {{35, -150, 10, 100}, 7}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.values.hue);
         std::vector<std::uint32_t> colours;
