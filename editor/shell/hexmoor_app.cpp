@@ -52,7 +52,9 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
 
     fw::CommandLine cmd = fw::ParseCommandLine(args);
     placements_.RestoreAll();
-    ShowWindow(frame_->Handle(), SW_SHOWNA);
+    // Without a file to open the start dialog comes next and takes the
+    // activation; with one the frame takes it.
+    ShowWindow(frame_->Handle(), cmd.fileName.empty() ? SW_SHOWNA : SW_SHOW);
     UpdateWindow(frame_->Handle());
     UpdateCaption(nullptr);
 

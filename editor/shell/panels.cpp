@@ -143,12 +143,8 @@ CPanelTree::CPanelTree(int mode, UINT toolbarId, UINT treeId, DWORD treeStyle,
       toolbar_(SIZE{21, 21}, 8, kGrey) {}
 
 int CPanelTree::OnCreate(CREATESTRUCTW*) {
-    // One tooltip, the panel's own (always shown, texts from the button
-    // list): the toolbar is not asked to make one of its own.
     toolbar_.CreateIn(Handle(), toolbarId_, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NORESIZE);
-    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, toolbar_.Handle(),
-                               nullptr, fw::ResourceModule(), nullptr);
-    SendMessageW(toolbar_.Handle(), TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
+    toolbar_.MakeTooltipWhenHovered([this] { MakeToolbarTooltip(); });
     toolbar_.LoadImages(IDB_PANE_TOOLBAR, IDB_PANE_TOOLBAR, IDB_PANE_TOOLBAR_HOT);
     int pos = 0;
     for (const PaneButton& b : buttons_) {
@@ -158,19 +154,7 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
         tb.fsState = 0; // disabled until a skin has been created or opened
         tb.fsStyle = BTNS_BUTTON;
         SendMessageW(toolbar_.Handle(), TB_INSERTBUTTONW, pos++, reinterpret_cast<LPARAM>(&tb));
-        TTTOOLINFOW ti{};
-        ti.cbSize = sizeof ti;
-        // No TTF_SUBCLASS: the toolbar hands its mouse messages to the tooltip
-        // it was given, and the common controls' subclass would look a window
-        // property up on every toolbar message.
-        ti.uFlags = 0;
-        ti.hwnd = toolbar_.Handle();
-        ti.uId = static_cast<UINT_PTR>(b.command);
-        SendMessageW(toolbar_.Handle(), TB_GETITEMRECT, pos - 1, reinterpret_cast<LPARAM>(&ti.rect));
-        ti.lpszText = const_cast<wchar_t*>(b.tooltip);
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     }
-    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
     tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, nullptr, treeStyle_ | WS_VISIBLE, 0, 0, 0, 0, Handle(),
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(treeId_)), fw::ResourceModule(), nullptr);
     if (!tree_) return -1;
@@ -205,6 +189,30 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
     if (mode_ == 0) treeView_.WatchCheckBoxes(model_.get());
     BindItemCommands();
     return 0;
+}
+
+void CPanelTree::MakeToolbarTooltip() {
+    // One tooltip, the panel's own (always shown, texts from the button
+    // list): the toolbar is not asked to make one of its own.
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, toolbar_.Handle(),
+                               nullptr, fw::ResourceModule(), nullptr);
+    if (!tooltip_) return;
+    SendMessageW(toolbar_.Handle(), TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
+    int pos = 0;
+    for (const PaneButton& b : buttons_) {
+        TTTOOLINFOW ti{};
+        ti.cbSize = sizeof ti;
+        // No TTF_SUBCLASS: the toolbar hands its mouse messages to the tooltip
+        // it was given, and the common controls' subclass would look a window
+        // property up on every toolbar message.
+        ti.uFlags = 0;
+        ti.hwnd = toolbar_.Handle();
+        ti.uId = static_cast<UINT_PTR>(b.command);
+        SendMessageW(toolbar_.Handle(), TB_GETITEMRECT, pos++, reinterpret_cast<LPARAM>(&ti.rect));
+        ti.lpszText = const_cast<wchar_t*>(b.tooltip);
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
 }
 
 TreeHandle CPanelTree::Selected() const {

@@ -117,6 +117,8 @@ protected:
 private:
     void BindCommands();
     void BindItemCommands();
+    // The toolbar's tooltip, made when the mouse first comes over the bar.
+    void MakeToolbarTooltip();
     bool OnTreeNotify(NMHDR* hdr, LRESULT& result);
     // Moves the selected item up (0) or down (1) and keeps it selected.
     void MoveSelected(int direction);

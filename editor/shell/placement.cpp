@@ -122,6 +122,11 @@ void CSaveRestoreWinPos::RestoreWindowPos(HWND wnd) const {
     wp.ptMinPosition = {p.minPos.x, p.minPos.y};
     wp.ptMaxPosition = {p.maxPos.x, p.maxPos.y};
     wp.rcNormalPosition = ToRECT(p.normal);
+    // A hidden window that is maximised already and comes back maximised
+    // only takes its normal rectangle: its owner shows it once, when ready
+    // (showing here activated it, and the start dialog shown next activated
+    // the editor a second time).
+    if (p.show == SW_SHOWMAXIMIZED && !IsWindowVisible(wnd) && IsZoomed(wnd)) wp.showCmd = SW_HIDE;
     SetWindowPlacement(wnd, &wp);
 }
 

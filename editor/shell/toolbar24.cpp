@@ -1,5 +1,7 @@
 #include "editor/shell/toolbar24.h"
 
+#include <utility>
+
 namespace hexmoor::shell {
 
 bool CToolBar24BitCtrl::CreateIn(HWND parent, UINT id, DWORD style) {
@@ -51,6 +53,7 @@ LRESULT CToolBar24BitCtrl::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     // Huge sizes (seen while the pane is being laid out) never reach the
     // control, which would otherwise lay out thousands of pixels of buttons.
     if (msg == WM_SIZE && (LOWORD(lp) >= 3000 || HIWORD(lp) >= 3000)) return 0;
+    if (msg == WM_MOUSEMOVE && makeTooltip_) std::exchange(makeTooltip_, nullptr)();
     return BufferedPaintWindow::WindowProc(msg, wp, lp);
 }
 

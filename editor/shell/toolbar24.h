@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 #include "framework/toolbar_images.h"
@@ -32,6 +33,10 @@ public:
     bool CreateIn(HWND parent, UINT id, DWORD style);
     // Loads the three bitmaps and hands the lists to the control.
     void LoadImages(UINT normal, UINT disabled, UINT hot);
+    // Runs `make` when the mouse first moves over the bar, before the bar
+    // sees that move: a tooltip is made there rather than at start-up, where
+    // each costs a top-level window.
+    void MakeTooltipWhenHovered(std::function<void()> make) { makeTooltip_ = std::move(make); }
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -41,6 +46,7 @@ private:
     int imageCount_;
     KeyColor key_;
     fw::ToolbarImageLists lists_;
+    std::function<void()> makeTooltip_;
 };
 
 } // namespace hexmoor::shell

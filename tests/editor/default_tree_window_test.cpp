@@ -327,3 +327,33 @@ TEST_F(EditorApp, ARightClickSelectsTheItemAndShowsItsKindsMenu) {
         EXPECT_EQ(TreeView_GetSelection(tree), item);
     }
 }
+
+// The pane toolbar's tooltip is made when the mouse first comes over the
+// bar (start-up makes none), with one tool per button carrying its text.
+TEST_F(EditorApp, ThePaneToolbarsTooltipIsMadeAtTheFirstHoverWithEveryButtonsText) {
+    Start();
+    shell::CPanelTree* panel = frame->DefaultControls();
+    HWND bar = panel->Bar().Handle();
+    EXPECT_EQ(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0), 0);
+    RECT first{};
+    ASSERT_TRUE(SendMessageW(bar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)));
+    SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(first.left + 2, first.top + 2));
+    auto tooltip = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tooltip, nullptr);
+    const LRESULT buttons = SendMessageW(bar, TB_BUTTONCOUNT, 0, 0);
+    EXPECT_GT(buttons, 0);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), buttons);
+    TBBUTTON button{};
+    ASSERT_TRUE(SendMessageW(bar, TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&button)));
+    wchar_t text[80]{};
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = bar;
+    ti.uId = static_cast<UINT_PTR>(button.idCommand);
+    ti.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STRNE(text, L"");
+    // A later move makes no second one.
+    SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(first.left + 3, first.top + 3));
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0)), tooltip);
+}

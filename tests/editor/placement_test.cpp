@@ -73,3 +73,34 @@ TEST_F(PlacementKeeper, FullyOffScreenPlacementLeavesTheWindowWhereItIs) {
     EXPECT_EQ(after.right, before.right);
     DestroyWindow(w);
 }
+
+// A hidden maximised window (the frame at start-up) coming back maximised
+// takes its normal rectangle and stays hidden for its owner to show; shown,
+// it is maximised and restores to that rectangle.
+TEST_F(PlacementKeeper, HiddenMaximisedWindowTakesItsNormalRectangleAndStaysHidden) {
+    HWND w =
+        CreateWindowExW(0, L"STATIC", L"Keeper maximised", (WS_OVERLAPPEDWINDOW | WS_MAXIMIZE) & ~WS_VISIBLE,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(IsZoomed(w));
+    for (auto [name, v] : {std::pair{L"show", int(SW_SHOWMAXIMIZED)},
+                           {L"flags", 0},
+                           {L"left", 90},
+                           {L"top", 100},
+                           {L"right", 490},
+                           {L"bottom", 400}})
+        profile.WriteInt(L"Keeper maximised", name, v);
+    shell::CSaveRestoreWinPos keeper(&profile);
+    keeper.RestoreWindowPos(w);
+    EXPECT_FALSE(IsWindowVisible(w));
+    EXPECT_TRUE(IsZoomed(w));
+    ShowWindow(w, SW_SHOWNA);
+    EXPECT_TRUE(IsZoomed(w));
+    ShowWindow(w, SW_RESTORE);
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 90);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.right, 490);
+    EXPECT_EQ(r.bottom, 400);
+    DestroyWindow(w);
+}
