@@ -11,6 +11,7 @@
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/item_name_service.h"
 #include "editor/shell/main_frame.h"
+#include "tests/harness/real_input.h"
 
 namespace hexmoor::test {
 
@@ -63,13 +64,7 @@ inline void Settle() {
 inline void ClickAt(HWND window, POINT client) {
     POINT screen = client;
     ClientToScreen(window, &screen);
-    SetCursorPos(screen.x, screen.y);
-    INPUT input[3] = {};
-    for (auto& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
+    ClickAtScreen(screen);
     Settle();
 }
 

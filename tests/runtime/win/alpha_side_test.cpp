@@ -17,6 +17,7 @@
 #include "model/image_rgn.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/frame_skin_wnd.h"
+#include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
@@ -566,25 +567,6 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
     EXPECT_NEAR(lastColumn[1], width - 1 - firstColumn[0], 3);
     DestroyIcon(icon);
 }
-
-namespace {
-
-void MouseButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
-void MoveCursorTo(POINT p) {
-    SetCursorPos(p.x, p.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-
-} // namespace
 
 TEST_F(AlphaSideTest, CaptionButtonsOnTheTopSideLightUpPressAndCloseUnderRealInput) {
     constexpr COLORREF kNormal = RGB(0, 0, 200), kHot = RGB(0, 200, 0), kPressed = RGB(200, 0, 200);

@@ -17,6 +17,7 @@
 #include "runtime/text/unicode_string.h"
 #include "runtime/manager/controls_manager.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
@@ -38,21 +39,6 @@ void Repaint(HWND hwnd) {
     PumpMessages();
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-}
-
-void MoveCursorTo(POINT p) {
-    SetCursorPos(p.x, p.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-
-void MouseButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
 }
 
 // Lets the input reach the thread's queue and the windows handle it.

@@ -15,6 +15,7 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/frame_layout.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
@@ -323,18 +324,11 @@ void ClickFromHelper(POINT down, POINT up, std::atomic<bool>& done) {
     std::thread([=, &done] {
         Sleep(50);
         SetCursorPos(down.x, down.y);
-        INPUT input[2] = {};
-        input[0].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        SendInput(1, &input[0], sizeof(INPUT));
+        MouseButton(MOUSEEVENTF_LEFTDOWN);
         Sleep(80);
-        SetCursorPos(up.x, up.y);
-        input[1].type = INPUT_MOUSE;
-        input[1].mi.dwFlags = MOUSEEVENTF_MOVE;
-        SendInput(1, &input[1], sizeof(INPUT));
+        MoveCursorTo(up);
         Sleep(80);
-        input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(1, &input[1], sizeof(INPUT));
+        MouseButton(MOUSEEVENTF_LEFTUP);
         Sleep(50);
         done = true;
     }).detach();
@@ -426,21 +420,6 @@ TEST_F(FrameTest, SwitchedOffTheSystemFrameComesBack) {
 }
 
 namespace {
-
-void MoveCursorTo(POINT p) {
-    SetCursorPos(p.x, p.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-
-void MouseButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
 
 COLORREF ColourAtCentre(HWND hwnd, const Rect& r) {
     const PixelBuffer pixels = CaptureWindow(hwnd);

@@ -12,6 +12,7 @@
 #include "runtime/frame/mdi_skin_wnd.h"
 #include "runtime/logic/menu_bar_layout.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 
 using namespace hexmoor::test;
@@ -261,13 +262,7 @@ TEST_F(MdiTest, AMaximisedChildShowsItsIconAndButtonsInTheBarAndCloseReachesIt) 
     const Rect& close = items[std::size_t(count - 1)];
     POINT parked;
     GetCursorPos(&parked);
-    SetCursorPos(wr.left + (close.left + close.right) / 2, wr.top + (close.top + close.bottom) / 2);
-    INPUT input[3] = {};
-    for (auto& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
+    ClickAtScreen({wr.left + (close.left + close.right) / 2, wr.top + (close.top + close.bottom) / 2});
     Settle();
     SetCursorPos(parked.x, parked.y);
     EXPECT_EQ(g_childCommands, std::vector<WPARAM>{SC_CLOSE});

@@ -12,6 +12,7 @@
 #include "runtime/logic/frame_layout.h"
 #include "runtime/window_rects.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/mirrored_text.h"
 #include "tests/runtime/win/menu_bar_skin.h"
@@ -95,26 +96,18 @@ TEST_F(MenuBarRtlTest, ItemsShowFromTheRightAndAnswerTheMouseWhereTheyShow) {
     EXPECT_EQ(SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(centre(1).x, centre(1).y)), HTCLIENT);
 
     // Hot where the cursor is.
-    INPUT input[3] = {};
-    for (auto& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SetCursorPos(centre(1).x, centre(1).y);
-    SendInput(1, input, sizeof(INPUT));
+    MoveCursorTo(centre(1));
     Settle();
     EXPECT_EQ(bar->GetHotItem(), 1);
     EXPECT_EQ(colourAt(1), kItemHot);
 
     // A click runs the item that shows under the cursor.
-    SetCursorPos(centre(0).x, centre(0).y);
-    SendInput(3, input, sizeof(INPUT));
+    ClickAtScreen(centre(0));
     Settle();
     EXPECT_EQ(g_commands, std::vector<WPARAM>{301});
 
     // Outside the client area and the items, only the skin's colours.
-    SetCursorPos(parked.x, parked.y);
-    SendInput(1, input, sizeof(INPUT));
+    MoveCursorTo(parked);
     Settle();
     const PixelBuffer pixels = CaptureAsShown(hwnd);
     const RECT client = ClientRectInWindow(hwnd);

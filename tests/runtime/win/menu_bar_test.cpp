@@ -16,6 +16,7 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/text/unicode_string.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/menu_bar_skin.h"
 
@@ -321,21 +322,12 @@ TEST_F(MenuBarTest, AMouseMoveWhereThePointerStayedKeepsThePopupTheKeyboardChose
 
 TEST_F(MenuBarTest, AClickOnAPlainItemSendsItsCommand) {
     ASSERT_NE(bar_, nullptr);
-    const POINT go = ItemCentre(2);
-    SetCursorPos(go.x, go.y);
-    INPUT input[3] = {};
-    for (auto& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
+    ClickAtScreen(ItemCentre(2));
     Settle();
     EXPECT_EQ(g_commands, std::vector<WPARAM>{301});
     // A greyed item does nothing.
     g_commands.clear();
-    const POINT greyed = ItemCentre(3);
-    SetCursorPos(greyed.x, greyed.y);
-    SendInput(3, input, sizeof(INPUT));
+    ClickAtScreen(ItemCentre(3));
     Settle();
     EXPECT_TRUE(g_commands.empty());
     EXPECT_EQ(ForeignPixels(), 0);

@@ -18,6 +18,7 @@
 #include "runtime/logic/popup_menu_look.h"
 #include "base/win/rect.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/runtime/win/menu_bar_skin.h"
 
@@ -83,18 +84,6 @@ void Key(WORD vk) {
     input[0].ki.wVk = input[1].ki.wVk = vk;
     input[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, input, sizeof(INPUT));
-}
-
-void Mouse(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
-void MoveTo(POINT p) {
-    SetCursorPos(p.x, p.y);
-    Mouse(MOUSEEVENTF_MOVE);
 }
 
 constexpr UINT kCheckMessage = WM_APP + 7;
@@ -324,7 +313,7 @@ protected:
                 Sleep(80);
             }
             // A button a step held down goes up once the menu has closed.
-            Mouse(MOUSEEVENTF_LEFTUP);
+            MouseButton(MOUSEEVENTF_LEFTUP);
         });
         RECT wr;
         GetWindowRect(hwnd_, &wr);
@@ -359,9 +348,9 @@ TEST_F(PopupMenuTest, KeyboardAndMouseSessionShowsOnlySkinColours) {
                   {"submenu", [] { Key(VK_DOWN); }},
                   {"submenu open", [] { Key(VK_RIGHT); }},
                   {"submenu closed", [] { Key(VK_LEFT); }},
-                  {"mouse on checked", [menu] { MoveTo(ItemCentre(menu, kChecked)); }},
-                  {"mouse on last", [menu] { MoveTo(ItemCentre(menu, kLast)); }},
-                  {"pressed", [] { Mouse(MOUSEEVENTF_LEFTDOWN); }},
+                  {"mouse on checked", [menu] { MoveCursorTo(ItemCentre(menu, kChecked)); }},
+                  {"mouse on last", [menu] { MoveCursorTo(ItemCentre(menu, kLast)); }},
+                  {"pressed", [] { MouseButton(MOUSEEVENTF_LEFTDOWN); }},
               });
     DestroyMenu(menu);
     ASSERT_EQ(g_snapshots.size(), g_stepNames.size()) << "every check ran inside the menu loop";
@@ -440,7 +429,7 @@ TEST_F(PopupMenuTest, BorderImageTakesTheSkinsInsetsOrTheOutlineFramesTheItems) 
             corner = CaptureWindow(popup).At(1, 1);
         };
         Run(menu, {{"opened", nullptr}, {"down", [] { Key(VK_DOWN); }}, {"mouse on last", [menu] {
-                                                                             MoveTo(ItemCentre(menu, kLast));
+                                                                             MoveCursorTo(ItemCentre(menu, kLast));
                                                                          }}});
         g_onCheck = nullptr;
         DestroyMenu(menu);
@@ -536,7 +525,7 @@ TEST_F(PopupMenuTest, RightToLeftPopupShowsOnlySkinColours) {
     Run(menu,
         {{"opened", nullptr},
          {"down", [] { Key(VK_DOWN); }},
-         {"submenu", [menu] { MoveTo(ItemCentre(menu, kSubmenu)); }}},
+         {"submenu", [menu] { MoveCursorTo(ItemCentre(menu, kSubmenu)); }}},
         nullptr, TPM_LAYOUTRTL);
     g_allowTextColour = false;
     DestroyMenu(menu);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <thread>
 
+#include "tests/harness/real_input.h"
 #include "tests/harness/test_window.h"
 
 namespace hexmoor::test {
@@ -19,20 +20,14 @@ inline void DragFromHelper(POINT grab, POINT step, std::atomic<bool>& done, std:
     std::thread([=, &done] {
         Sleep(50);
         SetCursorPos(grab.x, grab.y);
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        SendInput(1, &input, sizeof input);
+        MouseButton(MOUSEEVENTF_LEFTDOWN);
         Sleep(80);
         for (int i = 1; i <= 4; ++i) {
-            SetCursorPos(grab.x + step.x * i, grab.y + step.y * i);
-            input.mi.dwFlags = MOUSEEVENTF_MOVE;
-            SendInput(1, &input, sizeof input);
+            MoveCursorTo({grab.x + step.x * i, grab.y + step.y * i});
             Sleep(60);
             if (afterStep) afterStep();
         }
-        input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(1, &input, sizeof input);
+        MouseButton(MOUSEEVENTF_LEFTUP);
         Sleep(80);
         done = true;
     }).detach();
