@@ -154,11 +154,7 @@ void CTWDateTime::SyncControlField() {
         synced_ = true;
         SettleControl();
         if (controlStop_ >= 0) {
-            const std::vector<bool> editable = Editables();
-            for (std::size_t i = 0, stop = 0; i < editable.size(); ++i) {
-                if (!editable[i]) continue;
-                if (int(stop++) == controlStop_) focused_ = int(i);
-            }
+            if (const int field = FieldAtStop(controlStop_); field >= 0) focused_ = field;
         } else if (focused_ < 0) {
             const std::vector<bool> editable = Editables();
             const auto first = std::find(editable.begin(), editable.end(), true);
@@ -227,6 +223,14 @@ int CTWDateTime::StopOf(int field) const {
     return stop;
 }
 
+int CTWDateTime::FieldAtStop(int stop) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (!fields_[i].editable) continue;
+        if (stop-- == 0) return int(i);
+    }
+    return -1;
+}
+
 // Reads where the control is and, when it edits no field, moves it onto one.
 // The control takes keys only while it has the focus. Its Left key from the
 // first field can leave it any number of steps before it, each undone only
@@ -270,9 +274,7 @@ void CTWDateTime::DriveControlTo(int field) {
     if (stops == 0) return;
     if (controlStop_ == kStopUnknown) SettleControl();
     if (controlStop_ == kStopUnknown) return;
-    int target = -1;
-    if (field >= 0 && field < int(editable.size()) && editable[std::size_t(field)])
-        target = int(std::count(editable.begin(), editable.begin() + field, true));
+    const int target = StopOf(field);
     auto right = [&] {
         DefWindowProc(WM_KEYDOWN, VK_RIGHT, 0);
         controlStop_ = controlStop_ < 0 ? 0 : (controlStop_ + 1) % stops;

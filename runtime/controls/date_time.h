@@ -50,7 +50,10 @@ private:
     void SyncControlField();
     int ReadControlField();
     void SettleControl();
+    // A field's place among the editable fields (-1 for one not editable),
+    // and the field at such a place (-1 past the last).
     int StopOf(int field) const;
+    int FieldAtStop(int stop) const;
     void DrawFace(HDC dc, const RECT& client);
     void RepaintButton();
     LRESULT OnKeyDown(WPARAM wp, LPARAM lp);
