@@ -281,17 +281,16 @@ void PixelAdjuster::CountBlockMisses(std::size_t misses, std::size_t count) {
 }
 
 void PixelAdjuster::AdjustDirect(const std::uint32_t* in, std::uint32_t* out, std::size_t count, bool opaque) {
-    // The kernel writes each pixel's alpha with its colour where the opacity
-    // keeps alpha; otherwise it keeps the source's alpha, which the table
-    // then turns into the result's (in may be out: each pixel is read before
-    // its own result is written).
-    const bool keeps_alpha = values_.KeepsAlpha();
+    // The kernel writes each pixel's alpha with its colour: for an opaque
+    // source the result's; otherwise the source's, which the table then
+    // turns into the result's where the opacity changes it (in may be out:
+    // each pixel is read before its own result is written).
     if (opaque) {
         AdjustColours(in, out, count, values_, path_, 0, alpha_bits_[255]);
-    } else if (keeps_alpha) {
-        AdjustColours(in, out, count, values_, path_, 0xFF000000u, 0);
-    } else {
-        AdjustColours(in, out, count, values_, path_, 0xFF000000u, 0);
+        return;
+    }
+    AdjustColours(in, out, count, values_, path_, 0xFF000000u, 0);
+    if (!values_.KeepsAlpha()) {
         for (std::size_t i = 0; i < count; ++i) out[i] = alpha_bits_[out[i] >> 24] | (out[i] & 0x00FFFFFFu);
     }
 }
