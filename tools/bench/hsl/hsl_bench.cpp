@@ -354,13 +354,17 @@ int main(int argc, char** argv) {
         switch (path) {
         case hsl::BatchPath::kAvx512: return "AVX-512";
         case hsl::BatchPath::kAvx2: return "AVX2";
+        case hsl::BatchPath::kAvx512Double: return "AVX-512 double";
+        case hsl::BatchPath::kAvx2Double: return "AVX2 double";
         case hsl::BatchPath::kSse2: return "SSE2";
         case hsl::BatchPath::kScalar: break;
         }
         return "scalar";
     };
-    for (hsl::BatchPath path :
-         {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2, hsl::BatchPath::kAvx512}) {
+    // AVX2 and AVX-512 with their float kernel (where the values allow it),
+    // then with the double kernel alone.
+    for (hsl::BatchPath path : {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2,
+                                hsl::BatchPath::kAvx512, hsl::BatchPath::kAvx2Double, hsl::BatchPath::kAvx512Double}) {
         if (!hsl::BatchPathSupported(path)) continue;
         const auto k0 = Clock::now();
         for (int round = 0; round < rounds; ++round) {
@@ -369,14 +373,20 @@ int main(int argc, char** argv) {
                 adjuster.AdjustRow(sources[i].pixels.argb.data(), targets[i].data(), sources[i].pixels.argb.size());
             }
         }
-        std::printf("pixel loop alone, one thread, %-7s %9.1f Mpx/s\n", path_name(path),
+        std::printf("pixel loop alone, one thread, %-14s %9.1f Mpx/s\n", path_name(path),
                     megapixels * rounds / Seconds(Clock::now() - k0));
     }
 
     // The same on every core at once, each thread adjusting every image into
     // its own buffers: what the cores can give together when nothing else is
-    // in the way, the ceiling of the whole-skin adjustment.
-    {
+    // in the way, the ceiling of the whole-skin adjustment. The widest path,
+    // then its double kernel alone.
+    const hsl::BatchPath widest = hsl::BestBatchPath();
+    const hsl::BatchPath widest_double = widest == hsl::BatchPath::kAvx512 ? hsl::BatchPath::kAvx512Double
+                                         : widest == hsl::BatchPath::kAvx2 ? hsl::BatchPath::kAvx2Double
+                                                                           : widest;
+    for (hsl::BatchPath path : {widest, widest_double}) {
+        if (path == widest_double && widest_double == widest) break;
         const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
         std::vector<std::vector<std::vector<std::uint32_t>>> outputs(threads, targets);
         std::vector<double> seconds(threads);
@@ -385,7 +395,8 @@ int main(int argc, char** argv) {
             workers.emplace_back([&, t] {
                 const auto a0 = Clock::now();
                 for (int round = 0; round < rounds; ++round) {
-                    hsl::PixelAdjuster adjuster(HSLValues(base.hue + round, base.saturation, base.lightness, 100));
+                    hsl::PixelAdjuster adjuster(HSLValues(base.hue + round, base.saturation, base.lightness, 100),
+                                                path);
                     for (std::size_t i = 0; i < sources.size(); ++i) {
                         adjuster.AdjustRow(sources[i].pixels.argb.data(), outputs[t][i].data(),
                                            sources[i].pixels.argb.size());
@@ -396,8 +407,23 @@ int main(int argc, char** argv) {
         }
         for (std::thread& worker : workers) worker.join();
         const double slowest = *std::max_element(seconds.begin(), seconds.end());
-        std::printf("pixel loop alone, %u threads at once: %9.1f Mpx/s each (slowest), %.1f together\n", threads,
-                    megapixels * rounds / slowest, threads * megapixels * rounds / slowest);
+        std::printf("pixel loop alone, %u threads at once, %s: %9.1f Mpx/s each (slowest), %.1f together\n", threads,
+                    path_name(path), megapixels * rounds / slowest, threads * megapixels * rounds / slowest);
+    }
+
+    // The share of pixels the float kernel hands back to the double kernel
+    // under the pass's first values, and the share of greys among them.
+    {
+        const HSLValues first(base.hue, base.saturation, base.lightness, 100);
+        std::uint64_t recomputed = 0, greys = 0;
+        for (const Source& s : sources) {
+            recomputed += hsl::CountRecomputedColours(s.pixels.argb.data(), s.pixels.argb.size(), first, widest);
+            for (std::uint32_t p : s.pixels.argb) {
+                if (Channel(p, 16) == Channel(p, 8) && Channel(p, 8) == Channel(p, 0)) ++greys;
+            }
+        }
+        std::printf("float kernel (%s): %.2f%% of the pixels recomputed in double, greys %.2f%%\n", path_name(widest),
+                    100.0 * double(recomputed) / double(pixels), 100.0 * double(greys) / double(pixels));
     }
 
     // The cost of handing work to the cores: one empty task per core, calls
