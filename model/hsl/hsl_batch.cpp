@@ -106,8 +106,8 @@ namespace {
 
 using AdjustFunction = void (*)(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
                                 const batch::Constants& constants);
-using FloatFunction = std::size_t (*)(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
-                                      const batch::Constants& constants);
+using FloatFunction = batch::GuardCounts (*)(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
+                                             const batch::Constants& constants);
 
 // What a path runs: its double kernel, its float kernel and its cache probe,
 // null where it has none (the scalar path computes colour by colour, SSE2 and
@@ -196,14 +196,15 @@ void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t cou
     }
 }
 
-std::size_t CountRecomputedColours(const std::uint32_t* src, std::size_t count, const HSLValues& values,
-                                   BatchPath path) {
-    if (!BatchTakesValues(values)) return 0;
+GuardedColourCounts CountGuardedColours(const std::uint32_t* src, std::size_t count, const HSLValues& values,
+                                        BatchPath path) {
+    if (!BatchTakesValues(values)) return {};
     const PathFunctions functions = FunctionsFor(path);
     const batch::Constants constants = ConstantsOf(values, 0, 0);
-    if (!functions.guarded || !FloatKernelTakes(constants)) return 0;
+    if (!functions.guarded || !FloatKernelTakes(constants)) return {};
     std::vector<std::uint32_t> out(count);
-    return functions.guarded(src, out.data(), count, constants);
+    const batch::GuardCounts counts = functions.guarded(src, out.data(), count, constants);
+    return {true, counts.second_look, counts.double_kernel};
 }
 
 } // namespace hsl

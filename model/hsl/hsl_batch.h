@@ -6,10 +6,11 @@
 // result is bit-identical to it; the scalar path is AdjustChannels itself.
 // For the usual values (hue shift within a turn, saturation from above -100
 // to +100, lightness within +-100) AVX2 and AVX-512 first compute eight or
-// sixteen colours at a time in single precision, and recompute with the
-// double kernel every colour whose float result lies too near a whole
-// number to be sure of its byte (hsl_batch_float_kernel.h gives the bound),
-// which keeps them bit-identical too.
+// sixteen colours at a time in single precision, and take a second look in
+// double precision at every colour whose float result lies too near a whole
+// number to be sure of its byte, and hand what is still in doubt to the
+// double kernel (hsl_batch_float_kernel.h gives the bounds), which keeps
+// them bit-identical too.
 
 #include <cstddef>
 #include <cstdint>
@@ -55,10 +56,17 @@ void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t cou
 void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t count, const HSLValues& values,
                    BatchPath path, std::uint32_t top_mask, std::uint32_t top_bits);
 
-// How many of `count` colours the path's single-precision kernel would hand
-// to the double kernel under these values (0 where it does not take them, or
-// the path has none); for benchmarks.
-std::size_t CountRecomputedColours(const std::uint32_t* src, std::size_t count, const HSLValues& values,
-                                   BatchPath path);
+// What the path's single-precision kernel does with these colours under
+// these values: whether it takes them at all, how many colours it looks at
+// a second time in double precision (their float results were too near a
+// whole number) and how many of those it then hands to the double kernel;
+// for benchmarks.
+struct GuardedColourCounts {
+    bool float_kernel = false;
+    std::size_t second_look = 0;
+    std::size_t double_kernel = 0;
+};
+GuardedColourCounts CountGuardedColours(const std::uint32_t* src, std::size_t count, const HSLValues& values,
+                                        BatchPath path);
 
 } // namespace hsl

@@ -61,12 +61,15 @@ struct Avx512 {
     static D Select(M mask, D a, D b) { return _mm512_mask_blend_pd(mask, b, a); }
 };
 
-// The float lanes of the guarded kernel, sixteen at a time.
+// The lanes of the guarded kernel: sixteen floats at a time, and for the
+// second look the double instance above, eight at a time.
 struct Avx512Float {
+    using T = float;
     using P = __m512;
     using K = __mmask16;
     using U = __m512i;
     static constexpr std::size_t kLanes = 16;
+    static constexpr float kGuard = 4e-3f; // see hsl_batch_float_kernel.h
     static U Load(const std::uint32_t* p) { return _mm512_loadu_si512(p); }
     static void Store(std::uint32_t* p, U v) { _mm512_storeu_si512(p, v); }
     static U SetU(std::uint32_t x) { return _mm512_set1_epi32(static_cast<int>(x)); }
@@ -80,21 +83,22 @@ struct Avx512Float {
         return _mm512_or_si512(
             _mm512_or_si512(_mm512_or_si512(_mm512_slli_epi32(red, 16), _mm512_slli_epi32(green, 8)), blue), top);
     }
-    static P Set(float x) { return _mm512_set1_ps(x); }
+    static P Set(double x) { return _mm512_set1_ps(static_cast<float>(x)); }
     static P Add(P a, P b) { return _mm512_add_ps(a, b); }
     static P Sub(P a, P b) { return _mm512_sub_ps(a, b); }
     static P Mul(P a, P b) { return _mm512_mul_ps(a, b); }
     static P Div(P a, P b) { return _mm512_div_ps(a, b); }
     static P Max(P a, P b) { return _mm512_max_ps(a, b); }
     static P Min(P a, P b) { return _mm512_min_ps(a, b); }
-    static P Abs(P a) { return _mm512_abs_ps(a); }
-    static P RoundNearest(P a) { return _mm512_roundscale_ps(a, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC); }
+    static P Floor(P a) { return _mm512_roundscale_ps(a, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC); }
     static U Truncate(P a) { return _mm512_cvttps_epi32(a); }
     static K Lt(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_LT_OQ); }
     static K Gt(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_GT_OQ); }
     static K Ge(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_GE_OQ); }
     static K Eq(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_EQ_OQ); }
-    static K NotGe(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_NGE_UQ); } // also where either is NaN
+    // These two also hold where either value is NaN.
+    static K NotGe(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_NGE_UQ); }
+    static K NotLe(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_NLE_UQ); }
     static K Or(K a, K b) { return static_cast<K>(a | b); }
     static K And(K a, K b) { return static_cast<K>(a & b); }
     static K AndNot(K a, K b) { return static_cast<K>(~a & b); }
@@ -110,6 +114,33 @@ struct Avx512Float {
         _mm512_storeu_si512(at, _mm512_maskz_compress_epi32(lanes, numbers));
         return static_cast<std::size_t>(__builtin_popcount(lanes));
     }
+};
+
+struct Avx512Exact : Avx512 {
+    using T = double;
+    using P = D;
+    using K = M;
+    using U = I;
+    static constexpr double kGuard = 1e-9; // see hsl_batch_float_kernel.h
+    static U Load(const std::uint32_t* p) { return LoadPixels(p); }
+    static void Store(std::uint32_t* p, U v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
+    static U SetU(std::uint32_t x) { return SetI(x); }
+    static U AndU(U a, U b) { return AndI(a, b); }
+    static U OrU(U a, U b) { return OrI(a, b); }
+    template <int kShift>
+    static P Byte(U v) {
+        return _mm512_cvtepi32_pd(_mm256_and_si256(_mm256_srli_epi32(v, kShift), _mm256_set1_epi32(0xFF)));
+    }
+    static U Pack(U red, U green, U blue, U top) {
+        return _mm256_or_si256(
+            _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(red, 16), _mm256_slli_epi32(green, 8)), blue), top);
+    }
+    static P Floor(P a) { return _mm512_roundscale_pd(a, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC); }
+    static K NotGe(P a, P b) { return _mm512_cmp_pd_mask(a, b, _CMP_NGE_UQ); }
+    static K NotLe(P a, P b) { return _mm512_cmp_pd_mask(a, b, _CMP_NLE_UQ); }
+    static K Or(K a, K b) { return static_cast<K>(a | b); }
+    static K AndNot(K a, K b) { return static_cast<K>(~a & b); }
+    static unsigned Bits(K mask) { return mask; }
 };
 
 // The cache probe, sixteen pixels at a time; lists are written by
@@ -157,9 +188,9 @@ void hsl::batch::AdjustAvx512(const std::uint32_t* src, std::uint32_t* dst, std:
     AdjustAll<Avx512>(src, dst, count, constants);
 }
 
-std::size_t hsl::batch::AdjustFloatAvx512(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
-                                          const Constants& constants) {
-    return AdjustGuardedAll<Avx512Float, Avx512>(src, dst, count, constants);
+hsl::batch::GuardCounts hsl::batch::AdjustFloatAvx512(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
+                                                      const Constants& constants) {
+    return AdjustGuardedAll<Avx512Float, Avx512Exact, Avx512>(src, dst, count, constants);
 }
 
 void hsl::batch::ProbeAvx512(ProbeBlock& block) { ProbeAll<Avx512Probe>(block); }

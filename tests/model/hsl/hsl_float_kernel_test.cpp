@@ -62,10 +62,12 @@ std::vector<std::uint32_t> AllColours() {
 // fraction; saturation to grey, partly down, none, up and doubled;
 // lightness to black, a little down, none, far up (clamping most channels at
 // 255) and to white. Whole lightness offsets (0, +-255) put every grey on a
-// whole number.
+// whole number; a hue shift of a third of a turn with no other change, or
+// with a whole offset, puts every channel of every colour on one.
 const HSLValues kSweepValues[] = {
-    {35, 20, -10, 100}, {-35, 100, 0, 100},  {180, -37, 55, 100}, {-180, 0, -100, 100}, {12.5, 100, 100, 100},
-    {0, -37, -10, 100}, {12.5, 20, 55, 100}, {-35, -100, 0, 100}, {180, 100, -10, 100}, {0, 100, 55, 100},
+    {35, 20, -10, 100},    {-35, 100, 0, 100}, {180, -37, 55, 100}, {-180, 0, -100, 100},
+    {12.5, 100, 100, 100}, {0, -37, -10, 100}, {12.5, 20, 55, 100}, {-35, -100, 0, 100},
+    {180, 100, -10, 100},  {0, 100, 55, 100},  {120, 0, 0, 100},    {-120, 0, 20, 100},
 };
 
 TEST(HslFloatKernel, EveryColourGivesTheScalarResultUnderEdgeValuesFirstHalf) {
@@ -88,10 +90,11 @@ TEST(HslFloatKernel, EveryColourGivesTheScalarResultUnderEdgeValuesSecondHalf) {
     }
 }
 
-// Random values, and values at the ends of what the float kernel takes (a
-// hue shift of a whole turn or of the smallest narrow one, saturation just
-// above -100, lightness +-100), each on random colours; and the float kernel
-// is in use: it recomputes a small share of the colours, not all.
+// Random values, fractional and whole, and values at the ends of what the
+// float kernel takes (a hue shift of a whole turn or of the smallest narrow
+// one, saturation just above -100, lightness +-100), each on random colours;
+// and the float kernel is in use: a second look for a small share of the
+// colours, the double kernel for hardly any.
 TEST(HslFloatKernel, RandomValuesGiveTheScalarResult) {
     if (FloatPaths().empty()) GTEST_SKIP() << "no float kernel on this processor";
     std::mt19937 random(29);
@@ -102,17 +105,23 @@ TEST(HslFloatKernel, RandomValuesGiveTheScalarResult) {
                                      {-1e-6, 99.99999, 100, 100},
                                      {359.99, 0.5, -99.5, 100}};
     std::uniform_real_distribution<double> hue(-360, 360), percent(-100, 100);
-    for (int i = 0; i < 150; ++i) values.emplace_back(hue(random), percent(random), percent(random), 100);
+    for (int i = 0; i < 75; ++i) values.emplace_back(hue(random), percent(random), percent(random), 100);
+    // Whole values, as sliders give, put many channels exactly on whole
+    // numbers.
+    std::uniform_int_distribution<int> whole_hue(-360, 360), whole_percent(-100, 100);
+    for (int i = 0; i < 75; ++i)
+        values.emplace_back(whole_hue(random), whole_percent(random), whole_percent(random), 100);
     for (const HSLValues& v : values) {
         SCOPED_TRACE(testing::Message() << v.hue << ", " << v.saturation << ", " << v.lightness);
         for (std::uint32_t& c : colours) c = random() & 0x00FFFFFFu;
         ExpectScalarColours(colours, v);
     }
     for (BatchPath path : FloatPaths()) {
-        const std::size_t recomputed =
-            hsl::CountRecomputedColours(colours.data(), colours.size(), HSLValues(35, 20, -10, 100), path);
-        EXPECT_GT(recomputed, 0u);
-        EXPECT_LT(recomputed, colours.size() / 20);
+        const hsl::GuardedColourCounts counts =
+            hsl::CountGuardedColours(colours.data(), colours.size(), HSLValues(35, 20, -10, 100), path);
+        EXPECT_TRUE(counts.float_kernel);
+        EXPECT_LT(counts.second_look, colours.size() / 5);
+        EXPECT_LT(counts.double_kernel, colours.size() / 1000);
     }
 }
 

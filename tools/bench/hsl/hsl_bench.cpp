@@ -411,19 +411,31 @@ int main(int argc, char** argv) {
                     path_name(path), megapixels * rounds / slowest, threads * megapixels * rounds / slowest);
     }
 
-    // The share of pixels the float kernel hands back to the double kernel
-    // under the pass's first values, and the share of greys among them.
+    // What the float kernel does with the pixels under the pass's first
+    // values: how many it looks at again in double precision and how many
+    // it then hands to the double kernel; and how many pixels are grey.
     {
         const HSLValues first(base.hue, base.saturation, base.lightness, 100);
-        std::uint64_t recomputed = 0, greys = 0;
+        std::uint64_t second_look = 0, double_kernel = 0, greys = 0;
+        bool used = false;
         for (const Source& s : sources) {
-            recomputed += hsl::CountRecomputedColours(s.pixels.argb.data(), s.pixels.argb.size(), first, widest);
+            const hsl::GuardedColourCounts counts =
+                hsl::CountGuardedColours(s.pixels.argb.data(), s.pixels.argb.size(), first, widest);
+            used = used || counts.float_kernel;
+            second_look += counts.second_look;
+            double_kernel += counts.double_kernel;
             for (std::uint32_t p : s.pixels.argb) {
                 if (Channel(p, 16) == Channel(p, 8) && Channel(p, 8) == Channel(p, 0)) ++greys;
             }
         }
-        std::printf("float kernel (%s): %.2f%% of the pixels recomputed in double, greys %.2f%%\n", path_name(widest),
-                    100.0 * double(recomputed) / double(pixels), 100.0 * double(greys) / double(pixels));
+        if (used) {
+            std::printf("float kernel (%s): second look at %.2f%% of the pixels, double kernel for %.4f%%\n",
+                        path_name(widest), 100.0 * double(second_look) / double(pixels),
+                        100.0 * double(double_kernel) / double(pixels));
+        } else {
+            std::printf("float kernel: not used here\n");
+        }
+        std::printf("grey pixels: %.2f%%\n", 100.0 * double(greys) / double(pixels));
     }
 
     // The cost of handing work to the cores: one empty task per core, calls
