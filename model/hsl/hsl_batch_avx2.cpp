@@ -73,6 +73,7 @@ struct Avx2Float {
     using K = __m256;
     using U = __m256i;
     static constexpr std::size_t kLanes = 8;
+    static constexpr bool kExact = false;
     static constexpr float kGuard = 4e-3f; // see hsl_batch_float_kernel.h
     static U Load(const std::uint32_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
     static void Store(std::uint32_t* p, U v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
@@ -130,6 +131,7 @@ struct Avx2Exact : Avx2 {
     using P = D;
     using K = M;
     using U = I;
+    static constexpr bool kExact = true;
     static constexpr double kGuard = 1e-9; // see hsl_batch_float_kernel.h
     static U Load(const std::uint32_t* p) { return LoadPixels(p); }
     static void Store(std::uint32_t* p, U v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }

@@ -69,6 +69,7 @@ struct Avx512Float {
     using K = __mmask16;
     using U = __m512i;
     static constexpr std::size_t kLanes = 16;
+    static constexpr bool kExact = false;
     static constexpr float kGuard = 4e-3f; // see hsl_batch_float_kernel.h
     static U Load(const std::uint32_t* p) { return _mm512_loadu_si512(p); }
     static void Store(std::uint32_t* p, U v) { _mm512_storeu_si512(p, v); }
@@ -121,6 +122,7 @@ struct Avx512Exact : Avx512 {
     using P = D;
     using K = M;
     using U = I;
+    static constexpr bool kExact = true;
     static constexpr double kGuard = 1e-9; // see hsl_batch_float_kernel.h
     static U Load(const std::uint32_t* p) { return LoadPixels(p); }
     static void Store(std::uint32_t* p, U v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }

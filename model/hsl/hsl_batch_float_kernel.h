@@ -19,14 +19,16 @@
 // The guard. Let X be the channel value plus lightness offset that the double
 // kernel truncates, and x the same value here, |x - X| <= E. The double
 // kernel's byte is clamp(floor(X + 1e-7), 0, 255) (ChannelToByte; at or
-// below 0 both give 0). Where x + 1e-7 lies farther than E (plus the
-// rounding of that sum) from every whole number, floor(x + 1e-7) is that
-// same byte. A lane is doubtful when any channel's x + 1e-7 lies within the
-// guard G of a whole number while x is inside [-0.5, 255.5] (outside it
-// both clamp alike), or x is not a number.
+// below 0 both give 0). Where x lies farther than E + 1e-7 from every whole
+// number, floor(x) is that same byte. A lane is doubtful when any channel's
+// x lies within the guard G of a whole number, or is not a number; values
+// beyond the clamps are checked too, which costs a few needless second
+// looks and saves the tests.
 //
-// Doubtful lanes get a second look: the same steps in double precision with
-// G = 1e-9; what is doubtful even then goes through the double kernel. The
+// Doubtful lanes get a second look: the same steps in double precision,
+// with the 1e-7 allowance added and G = 1e-9; what is doubtful even then
+// goes through the double kernel, and so do whole blocks after one that
+// needed a second look for more than half of its lanes. The
 // second look matters: with whole slider values many channels lie exactly
 // on a whole number (a hue shift of 120 degrees alone moves every channel
 // to another's byte), which only a precise value can place on the right
@@ -126,18 +128,18 @@ template <class F>
 }
 
 // A channel's byte, clamp(floor(x + 1e-7), 0, 255), and whether it is
-// doubtful: x + 1e-7 within F::kGuard of a whole number while x lies in
-// [-0.5, 255.5] (outside it both kernels clamp alike), or x not a number.
+// doubtful: that sum within F::kGuard of a whole number, or not a number.
 template <class F>
 [[gnu::always_inline]] inline typename F::U ToByteV(typename F::P x, typename F::K& doubtful) {
     using P = typename F::P;
     using K = typename F::K;
-    const P y = F::Add(x, F::Set(1e-7));
+    // In float the allowance is far below the guard (and vanishes in
+    // rounding above 2): it is left out.
+    const P y = F::kExact ? F::Add(x, F::Set(1e-7)) : x;
     const P whole = F::Floor(y);
     const P above = F::Sub(y, whole);
     const K by_whole = F::Or(F::NotGe(above, F::Set(F::kGuard)), F::NotLe(above, F::Set(1.0 - F::kGuard)));
-    const K outside = F::Or(F::Lt(x, F::Set(-0.5)), F::Gt(x, F::Set(255.5)));
-    doubtful = F::AndNot(outside, by_whole);
+    doubtful = by_whole;
     return F::Truncate(F::Min(F::Max(whole, F::Set(0.0)), F::Set(255.0)));
 }
 
@@ -210,10 +212,24 @@ inline hsl::batch::GuardCounts AdjustGuardedAll(const std::uint32_t* src, std::u
     std::uint32_t hard_at[kBlock];
     std::uint32_t redone[kBlock];
     hsl::batch::GuardCounts counts;
+    // After a block more than half of whose lanes needed a second look, this
+    // many blocks go to the double kernel.
+    constexpr int kDoubleBlocks = 15;
+    int double_blocks = 0;
     for (std::size_t start = 0; start < count; start += kBlock) {
         const std::size_t n = count - start < kBlock ? count - start : kBlock;
         const std::uint32_t* in = src + start;
         std::uint32_t* out = dst + start;
+        if (double_blocks > 0) {
+            // Values whose channels mostly lie on whole numbers (whole hue
+            // steps of a sector with no saturation change, say) would send
+            // most lanes to the second look: blocks go to the double kernel
+            // straight.
+            --double_blocks;
+            AdjustAllOf<V, true>(in, out, n, local);
+            counts.double_kernel += n;
+            continue;
+        }
         std::size_t found = 0;
         std::size_t i = 0;
         for (; i + F::kLanes <= n; i += F::kLanes) {
@@ -234,6 +250,7 @@ inline hsl::batch::GuardCounts AdjustGuardedAll(const std::uint32_t* src, std::u
             if (F::Any(lanes))
                 found += F::Append(lanes, pixels, static_cast<std::uint32_t>(i), doubtful + found, doubtful_at + found);
         }
+        if (found * 2 > n) double_blocks = kDoubleBlocks;
         if (found == 0) continue;
         counts.second_look += found;
         // The second look, whole groups over the list (the lanes past its
