@@ -41,10 +41,11 @@
 //   is at most 1); adding the sector (< 8) 2^-22; adding 6 to a negative
 //   hue 2^-22; the shift in sixths rounded to float (< 8) 2^-22; their sum
 //   (< 16) 2^-21; the wrap into [0, 6) 2^-22 (subtracting 6 is exact); the
-//   red or blue channel's offset of two sectors 2^-22; the falling edge
-//   4 - h is exact (Sterbenz). Sum: 7.25 * 2^-22 < 1.8e-6 in the edge's
-//   slope parameter t (0 <= t <= 1).
-//   The edge is P + W t with W = S D <= 510 and |P|, |P + W t| < 512: W
+//   red or blue channel's offset of two sectors 2^-22; t = min(h, 4 - h)
+//   held in [0, 1] is exact (4 - h by Sterbenz where it is the smaller).
+//   Sum: 7.25 * 2^-22 < 1.8e-6 in t.
+//   Every channel is P + W t with W = S D <= 510 and |P|, |P + W t| < 512
+//   (t = 1 on the flat part where the double kernel takes q): W
 //   times the error in t, 9.2e-4; W's own rounding and that of S (2u W,
 //   6.1e-5) through W t, and half of it through P (3.1e-5); L - W rounded
 //   (7.6e-6 after halving); the product W t and the sum P + W t rounded
@@ -113,18 +114,12 @@ struct LaneConstants {
 // F supplies T (float or double), kGuard, P (F::kLanes values of T), K (a
 // lane mask), U (F::kLanes 32-bit integers) and the operations used below.
 template <class F>
-[[gnu::always_inline]] inline typename F::P ChannelV(typename F::P hue, typename F::P p, typename F::P w,
-                                                     typename F::P q) {
-    using P = typename F::P;
-    using K = typename F::K;
-    // As WrappedHueToChannelV, in sixths: rising over [0, 1), q up to 3,
-    // falling over [3, 4), p after.
-    const K rising = F::Lt(hue, F::Set(1.0));
-    const P along = F::Select(rising, hue, F::Sub(F::Set(4.0), hue));
-    const P edge = F::Add(p, F::Mul(w, along));
-    const P upper = F::Select(F::Lt(hue, F::Set(4.0)), edge, p);
-    const P middle = F::Select(F::Lt(hue, F::Set(3.0)), q, upper);
-    return F::Select(rising, edge, middle);
+[[gnu::always_inline]] inline typename F::P ChannelV(typename F::P hue, typename F::P p, typename F::P w) {
+    // As WrappedHueToChannelV, in sixths: p + w t with t rising over [0, 1),
+    // 1 up to 3, falling over [3, 4) and 0 after, which is min(h, 4 - h)
+    // held in [0, 1] (p + w is q, up to rounding the bound allows for).
+    const typename F::P t = F::Min(F::Max(F::Min(hue, F::Sub(F::Set(4.0), hue)), F::Set(0.0)), F::Set(1.0));
+    return F::Add(p, F::Mul(w, t));
 }
 
 // A channel's byte, clamp(floor(x + 1e-7), 0, 255), and whether it is
@@ -176,12 +171,11 @@ template <class F>
 
     const P w = F::Mul(F::Set(c.scale), d);
     const P p = F::Mul(F::Sub(l, w), F::Set(0.5));
-    const P q = F::Mul(F::Add(l, w), F::Set(0.5));
     const P shift = F::Set(c.shift);
     K red_doubtful, green_doubtful, blue_doubtful;
-    const typename F::U red = ToByteV<F>(F::Add(ChannelV<F>(h_red, p, w, q), shift), red_doubtful);
-    const typename F::U green = ToByteV<F>(F::Add(ChannelV<F>(h, p, w, q), shift), green_doubtful);
-    const typename F::U blue = ToByteV<F>(F::Add(ChannelV<F>(h_blue, p, w, q), shift), blue_doubtful);
+    const typename F::U red = ToByteV<F>(F::Add(ChannelV<F>(h_red, p, w), shift), red_doubtful);
+    const typename F::U green = ToByteV<F>(F::Add(ChannelV<F>(h, p, w), shift), green_doubtful);
+    const typename F::U blue = ToByteV<F>(F::Add(ChannelV<F>(h_blue, p, w), shift), blue_doubtful);
     F::Store(dst, F::Pack(red, green, blue, F::OrU(F::AndU(pixels, top_mask), top_bits)));
     return F::Or(F::Or(red_doubtful, green_doubtful), blue_doubtful);
 }
