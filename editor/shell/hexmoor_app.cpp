@@ -65,16 +65,23 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
 
     if (cmd.fileName.empty()) {
         WriteFileAssociation(HKEY_CLASSES_ROOT, ProgramPath());
-        splash_ = std::make_unique<CSplashDialog>([this](int control) { OnStartChoice(control); });
-        // Owned by the frame, so a click on the frame never buries it.
-        if (splash_->CreateModeless(frame_->Handle())) {
-            ShowWindow(splash_->Handle(), SW_SHOW);
-            UpdateWindow(splash_->Handle());
-        }
+        // The start dialog opens once the frame has painted and the message
+        // loop first runs dry: the main window shows without waiting for a
+        // second top-level window.
+        startDialogDue_ = true;
         return true;
     }
     OpenSkinFile(cmd.fileName);
     return true;
+}
+
+void CHexmoorApp::OpenStartDialog() {
+    splash_ = std::make_unique<CSplashDialog>([this](int control) { OnStartChoice(control); });
+    // Owned by the frame, so a click on the frame never buries it.
+    if (splash_->CreateModeless(frame_->Handle())) {
+        ShowWindow(splash_->Handle(), SW_SHOW);
+        UpdateWindow(splash_->Handle());
+    }
 }
 
 int CHexmoorApp::ExitInstance(int code) {
@@ -110,7 +117,12 @@ bool CHexmoorApp::PreTranslateMessage(MSG& msg) {
 }
 
 void CHexmoorApp::OnIdle() {
-    if (frame_ && frame_->Handle()) frame_->OnIdleUpdate();
+    if (!frame_ || !frame_->Handle()) return;
+    frame_->OnIdleUpdate();
+    if (startDialogDue_) {
+        startDialogDue_ = false;
+        OpenStartDialog();
+    }
 }
 
 void CHexmoorApp::BindCommands() {

@@ -71,6 +71,8 @@ public:
 private:
     void BindCommands();
     void OnStartChoice(int control);
+    // Creates and shows the start dialog, owned by the frame.
+    void OpenStartDialog();
 
     // The file roads' host.
     CTwfSkin* Skin() override;
@@ -91,6 +93,9 @@ private:
     std::wstring startDirectory_;
     FileRoads roads_{*this};
     bool comStarted_ = false;
+    // Set at start-up without a file: the first idle time opens the start
+    // dialog.
+    bool startDialogDue_ = false;
     std::unique_ptr<CGdiPlusInit> gdiplus_;
 };
 

@@ -70,7 +70,13 @@ inline void ClickAt(HWND window, POINT client) {
 
 class EditorApp : public ::testing::Test {
 protected:
+    // Starts the editor and runs what its message loop would run first.
     void Start(std::vector<std::wstring> args = {}) {
+        Launch(std::move(args));
+        if (app) app->RunPending();
+    }
+    // Only the start-up, before the message loop.
+    void Launch(std::vector<std::wstring> args = {}) {
         app = std::make_unique<shell::CHexmoorApp>();
         auto m = std::make_unique<ScriptedMessages>();
         messages = m.get();
@@ -81,7 +87,6 @@ protected:
         hexmoor::shell::SetItemNames(std::make_unique<ProposedNames>());
         ASSERT_TRUE(app->InitInstance(args));
         frame = app->Frame();
-        app->RunPending();
     }
     void Stop() {
         if (!app) return;

@@ -61,6 +61,24 @@ TEST_F(EditorApp, StartWithoutFileWritesTheAssociationAndShowsTheStartDialog) {
     EXPECT_TRUE(messages->shown.empty());
 }
 
+TEST_F(EditorApp, TheStartDialogOpensAtTheFirstIdleTimeAfterTheFrameHasPainted) {
+    Launch();
+    // Start-up ends with the frame shown and painted, and no start dialog
+    // yet: the message loop's first idle time opens it.
+    ASSERT_TRUE(frame);
+    EXPECT_TRUE(Visible(frame->Handle()));
+    EXPECT_FALSE(GetUpdateRect(frame->Handle(), nullptr, FALSE));
+    EXPECT_EQ(app->StartDialog(), nullptr);
+    app->RunPending();
+    ASSERT_TRUE(app->StartDialog());
+    EXPECT_TRUE(Visible(app->StartDialog()->Handle()));
+    EXPECT_EQ(GetWindow(app->StartDialog()->Handle(), GW_OWNER), frame->Handle());
+    // Later idle times open no second one.
+    shell::CSplashDialog* first = app->StartDialog();
+    app->RunPending();
+    EXPECT_EQ(app->StartDialog(), first);
+}
+
 TEST_F(EditorApp, StartWithAMissingFileWritesNoAssociationAndNamesTheFile) {
     Start({L"C:\\skins\\blue.twf"});
     for (const wchar_t* key : kAssociationKeys)
