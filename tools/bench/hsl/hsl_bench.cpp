@@ -373,7 +373,7 @@ int main(int argc, char** argv) {
                 adjuster.AdjustRow(sources[i].pixels.argb.data(), targets[i].data(), sources[i].pixels.argb.size());
             }
         }
-        std::printf("pixel loop alone, one thread, %-14s %9.1f Mpx/s\n", path_name(path),
+        std::printf("pixel loop alone, one thread, %-7s %9.1f Mpx/s\n", path_name(path),
                     megapixels * rounds / Seconds(Clock::now() - k0));
     }
 
@@ -407,8 +407,9 @@ int main(int argc, char** argv) {
         }
         for (std::thread& worker : workers) worker.join();
         const double slowest = *std::max_element(seconds.begin(), seconds.end());
-        std::printf("pixel loop alone, %u threads at once, %s: %9.1f Mpx/s each (slowest), %.1f together\n", threads,
-                    path_name(path), megapixels * rounds / slowest, threads * megapixels * rounds / slowest);
+        std::printf("pixel loop alone, %u threads at once%s: %9.1f Mpx/s each (slowest), %.1f together\n", threads,
+                    path == widest ? "" : ", double kernel", megapixels * rounds / slowest,
+                    threads * megapixels * rounds / slowest);
     }
 
     // What the float kernel does with the pixels under the pass's first
