@@ -59,7 +59,8 @@ void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t cou
 // What the path's single-precision kernel does with these colours under
 // these values: whether it takes them at all, how many colours it looks at
 // a second time in double precision (their float results were too near a
-// whole number) and how many of those it then hands to the double kernel;
+// whole number) and how many it computes with the double kernel (those
+// still in doubt, and blocks where most colours would need a second look);
 // for benchmarks.
 struct GuardedColourCounts {
     bool float_kernel = false;

@@ -20,10 +20,11 @@
 // kernel truncates, and x the same value here, |x - X| <= E. The double
 // kernel's byte is clamp(floor(X + 1e-7), 0, 255) (ChannelToByte; at or
 // below 0 both give 0). Where x lies farther than E + 1e-7 from every whole
-// number, floor(x) is that same byte. A lane is doubtful when any channel's
-// x lies within the guard G of a whole number, or is not a number; values
-// beyond the clamps are checked too, which costs a few needless second
-// looks and saves the tests.
+// number, floor(x) is that same byte (the float lanes leave the allowance
+// out: it is far below G). A lane is doubtful when any channel's x lies
+// within the guard G of a whole number, or is not a number; values beyond
+// the clamps are checked too, which costs a few needless second looks and
+// saves two comparisons a channel.
 //
 // Doubtful lanes get a second look: the same steps in double precision,
 // with the 1e-7 allowance added and G = 1e-9; what is doubtful even then
@@ -70,7 +71,7 @@
 namespace hsl::batch {
 
 // How many colours a call of the guarded kernel looked at a second time,
-// and how many of those it computed with the double kernel.
+// and how many it computed with the double kernel.
 struct GuardCounts {
     std::size_t second_look = 0;
     std::size_t double_kernel = 0;
