@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <vector>
 
 #include "model/hsl/hsl_arithmetic.h"
+#include "model/hsl/hsl_batch_float_kernel.h"
 #include "model/hsl/hsl_batch_kernel.h"
 #include "model/hsl/hsl_batch_probe.h"
 
@@ -62,6 +64,7 @@ bool BatchPathSupported(BatchPath path) {
         return false;
 #endif
     case BatchPath::kAvx2:
+    case BatchPath::kAvx2Double:
 #if defined(HEXMOOR_HSL_AVX2) && defined(__SSE2__)
         // The compiler's check includes the system's support for the wide
         // registers.
@@ -70,6 +73,7 @@ bool BatchPathSupported(BatchPath path) {
         return false;
 #endif
     case BatchPath::kAvx512:
+    case BatchPath::kAvx512Double:
 #if defined(HEXMOOR_HSL_AVX512) && defined(__SSE2__)
         return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx2");
 #else
@@ -102,37 +106,59 @@ namespace {
 
 using AdjustFunction = void (*)(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
                                 const batch::Constants& constants);
+using FloatFunction = batch::GuardCounts (*)(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
+                                             const batch::Constants& constants);
 
-// What a path runs: its colour kernel and its cache probe, null where it has
-// none (the scalar path computes colour by colour, SSE2 probes pixel by
-// pixel).
+// What a path runs: its double kernel, its float kernel and its cache probe,
+// null where it has none (the scalar path computes colour by colour, SSE2 and
+// the double-only paths have no float kernel, SSE2 probes pixel by pixel).
 struct PathFunctions {
     AdjustFunction adjust = nullptr;
+    FloatFunction guarded = nullptr;
     batch::ProbeFunction probe = nullptr;
 };
 
 // The functions of the path asked for, or of the widest supported one below
 // it.
 PathFunctions FunctionsFor(BatchPath path) {
+    if (path == BatchPath::kAvx512Double && !BatchPathSupported(path)) path = BatchPath::kAvx2Double;
+    if (path == BatchPath::kAvx2Double && !BatchPathSupported(path)) path = BatchPath::kSse2;
     if (path == BatchPath::kAvx512 && !BatchPathSupported(BatchPath::kAvx512)) path = BatchPath::kAvx2;
     if (path == BatchPath::kAvx2 && !BatchPathSupported(BatchPath::kAvx2)) path = BatchPath::kSse2;
     if (path == BatchPath::kSse2 && !BatchPathSupported(BatchPath::kSse2)) path = BatchPath::kScalar;
     switch (path) {
     case BatchPath::kAvx512:
 #if defined(HEXMOOR_HSL_AVX512) && defined(__SSE2__)
-        return {batch::AdjustAvx512, batch::ProbeAvx512};
+        return {batch::AdjustAvx512, batch::AdjustFloatAvx512, batch::ProbeAvx512};
 #endif
     case BatchPath::kAvx2:
 #if defined(HEXMOOR_HSL_AVX2) && defined(__SSE2__)
-        return {batch::AdjustAvx2, batch::ProbeAvx2};
+        return {batch::AdjustAvx2, batch::AdjustFloatAvx2, batch::ProbeAvx2};
 #endif
     case BatchPath::kSse2:
 #if defined(__SSE2__)
-        return {AdjustAll<Sse2>, nullptr};
+        return {AdjustAll<Sse2>, nullptr, nullptr};
 #endif
     case BatchPath::kScalar: break;
+    case BatchPath::kAvx512Double:
+#if defined(HEXMOOR_HSL_AVX512) && defined(__SSE2__)
+        return {batch::AdjustAvx512, nullptr, batch::ProbeAvx512};
+#endif
+    case BatchPath::kAvx2Double:
+#if defined(HEXMOOR_HSL_AVX2) && defined(__SSE2__)
+        return {batch::AdjustAvx2, nullptr, batch::ProbeAvx2};
+#endif
+#if defined(__SSE2__)
+        return {AdjustAll<Sse2>, nullptr, nullptr};
+#endif
+        break;
     }
     return {};
+}
+
+// The same factors as AdjustChannels computes.
+batch::Constants ConstantsOf(const HSLValues& values, std::uint32_t top_mask, std::uint32_t top_bits) {
+    return {values.hue, (values.saturation + 100.0) * 0.01, values.lightness * 2.55, top_mask, top_bits};
 }
 
 } // namespace
@@ -148,12 +174,17 @@ void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t cou
                    BatchPath path, std::uint32_t top_mask, std::uint32_t top_bits) {
     top_mask &= 0xFF000000u;
     top_bits &= 0xFF000000u;
-    const AdjustFunction adjust = BatchTakesValues(values) ? FunctionsFor(path).adjust : nullptr;
-    if (adjust) {
-        // The same factors as AdjustChannels computes.
-        adjust(src, dst, count,
-               {values.hue, (values.saturation + 100.0) * 0.01, values.lightness * 2.55, top_mask, top_bits});
-        return;
+    if (BatchTakesValues(values)) {
+        const PathFunctions functions = FunctionsFor(path);
+        const batch::Constants constants = ConstantsOf(values, top_mask, top_bits);
+        if (functions.guarded && FloatKernelTakes(constants)) {
+            functions.guarded(src, dst, count, constants);
+            return;
+        }
+        if (functions.adjust) {
+            functions.adjust(src, dst, count, constants);
+            return;
+        }
     }
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint32_t top = (src[i] & top_mask) | top_bits;
@@ -163,6 +194,17 @@ void AdjustColours(const std::uint32_t* src, std::uint32_t* dst, std::size_t cou
         AdjustChannels(red, green, blue, values);
         dst[i] = top | std::uint32_t{red} << 16 | std::uint32_t{green} << 8 | blue;
     }
+}
+
+GuardedColourCounts CountGuardedColours(const std::uint32_t* src, std::size_t count, const HSLValues& values,
+                                        BatchPath path) {
+    if (!BatchTakesValues(values)) return {};
+    const PathFunctions functions = FunctionsFor(path);
+    const batch::Constants constants = ConstantsOf(values, 0, 0);
+    if (!functions.guarded || !FloatKernelTakes(constants)) return {};
+    std::vector<std::uint32_t> out(count);
+    const batch::GuardCounts counts = functions.guarded(src, out.data(), count, constants);
+    return {true, counts.second_look, counts.double_kernel};
 }
 
 } // namespace hsl

@@ -5,6 +5,7 @@
 
 #include <immintrin.h>
 
+#include "model/hsl/hsl_batch_float_kernel.h"
 #include "model/hsl/hsl_batch_kernel.h"
 #include "model/hsl/hsl_batch_probe_kernel.h"
 
@@ -63,6 +64,95 @@ struct LanePacking {
 };
 constexpr LanePacking kPacking;
 
+// The lanes of the guarded kernel: eight floats at a time, and for the
+// second look the double instance above, four at a time. A lane mask is a
+// vector of all-ones or zero lanes.
+struct Avx2Float {
+    using T = float;
+    using P = __m256;
+    using K = __m256;
+    using U = __m256i;
+    static constexpr std::size_t kLanes = 8;
+    static constexpr bool kExact = false;
+    static constexpr float kGuard = 4e-3f; // see hsl_batch_float_kernel.h
+    static U Load(const std::uint32_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
+    static void Store(std::uint32_t* p, U v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
+    static U SetU(std::uint32_t x) { return _mm256_set1_epi32(static_cast<int>(x)); }
+    static U AndU(U a, U b) { return _mm256_and_si256(a, b); }
+    static U OrU(U a, U b) { return _mm256_or_si256(a, b); }
+    template <int kShift>
+    static P Byte(U v) {
+        return _mm256_cvtepi32_ps(_mm256_and_si256(_mm256_srli_epi32(v, kShift), _mm256_set1_epi32(0xFF)));
+    }
+    static U Pack(U red, U green, U blue, U top) {
+        return _mm256_or_si256(
+            _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(red, 16), _mm256_slli_epi32(green, 8)), blue), top);
+    }
+    static P Set(double x) { return _mm256_set1_ps(static_cast<float>(x)); }
+    static P Add(P a, P b) { return _mm256_add_ps(a, b); }
+    static P Sub(P a, P b) { return _mm256_sub_ps(a, b); }
+    static P Mul(P a, P b) { return _mm256_mul_ps(a, b); }
+    static P Div(P a, P b) { return _mm256_div_ps(a, b); }
+    static P Max(P a, P b) { return _mm256_max_ps(a, b); }
+    static P Min(P a, P b) { return _mm256_min_ps(a, b); }
+    static P Floor(P a) { return _mm256_round_ps(a, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC); }
+    static U Truncate(P a) { return _mm256_cvttps_epi32(a); }
+    static K Lt(P a, P b) { return _mm256_cmp_ps(a, b, _CMP_LT_OQ); }
+    static K Gt(P a, P b) { return _mm256_cmp_ps(a, b, _CMP_GT_OQ); }
+    static K Ge(P a, P b) { return _mm256_cmp_ps(a, b, _CMP_GE_OQ); }
+    static K Eq(P a, P b) { return _mm256_cmp_ps(a, b, _CMP_EQ_OQ); }
+    // These two also hold where either value is NaN.
+    static K NotGe(P a, P b) { return _mm256_cmp_ps(a, b, _CMP_NGE_UQ); }
+    static K NotLe(P a, P b) { return _mm256_cmp_ps(a, b, _CMP_NLE_UQ); }
+    static K Or(K a, K b) { return _mm256_or_ps(a, b); }
+    static K And(K a, K b) { return _mm256_and_ps(a, b); }
+    static K AndNot(K a, K b) { return _mm256_andnot_ps(a, b); }
+    static P Select(K mask, P a, P b) { return _mm256_blendv_ps(b, a, mask); }
+    static bool Any(K mask) { return _mm256_movemask_ps(mask) != 0; }
+    static K FirstLanes(std::size_t left) {
+        return _mm256_castsi256_ps(
+            _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int>(left)), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7)));
+    }
+    // Writes the chosen lanes' pixels and their numbers (from `first`) to
+    // the front of `pixels_out` and `at`, storing eight of each.
+    static std::size_t Append(K lanes, U pixels, std::uint32_t first, std::uint32_t* pixels_out, std::uint32_t* at) {
+        const unsigned bits = static_cast<unsigned>(_mm256_movemask_ps(lanes));
+        const __m256i order =
+            _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&kPacking.order[bits])));
+        const __m256i numbers = _mm256_add_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), SetU(first));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixels_out), _mm256_permutevar8x32_epi32(pixels, order));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(at), _mm256_permutevar8x32_epi32(numbers, order));
+        return static_cast<std::size_t>(__builtin_popcount(bits));
+    }
+};
+
+struct Avx2Exact : Avx2 {
+    using T = double;
+    using P = D;
+    using K = M;
+    using U = I;
+    static constexpr bool kExact = true;
+    static constexpr double kGuard = 1e-9; // see hsl_batch_float_kernel.h
+    static U Load(const std::uint32_t* p) { return LoadPixels(p); }
+    static void Store(std::uint32_t* p, U v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+    static U SetU(std::uint32_t x) { return SetI(x); }
+    static U AndU(U a, U b) { return AndI(a, b); }
+    static U OrU(U a, U b) { return OrI(a, b); }
+    template <int kShift>
+    static P Byte(U v) {
+        return _mm256_cvtepi32_pd(_mm_and_si128(_mm_srli_epi32(v, kShift), _mm_set1_epi32(0xFF)));
+    }
+    static U Pack(U red, U green, U blue, U top) {
+        return _mm_or_si128(_mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue), top);
+    }
+    static P Floor(P a) { return _mm256_round_pd(a, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC); }
+    static K NotGe(P a, P b) { return _mm256_cmp_pd(a, b, _CMP_NGE_UQ); }
+    static K NotLe(P a, P b) { return _mm256_cmp_pd(a, b, _CMP_NLE_UQ); }
+    static K Or(K a, K b) { return _mm256_or_pd(a, b); }
+    static K AndNot(K a, K b) { return _mm256_andnot_pd(a, b); }
+    static unsigned Bits(K mask) { return static_cast<unsigned>(_mm256_movemask_pd(mask)); }
+};
+
 // The cache probe, eight pixels at a time; a lane mask is a vector of
 // all-ones or zero lanes, and lists are written by moving the chosen lanes
 // to the front and storing all eight (the arrays have room).
@@ -115,6 +205,11 @@ struct Avx2Probe {
 void hsl::batch::AdjustAvx2(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
                             const Constants& constants) {
     AdjustAll<Avx2>(src, dst, count, constants);
+}
+
+hsl::batch::GuardCounts hsl::batch::AdjustFloatAvx2(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
+                                                    const Constants& constants) {
+    return AdjustGuardedAll<Avx2Float, Avx2Exact, Avx2>(src, dst, count, constants);
 }
 
 void hsl::batch::ProbeAvx2(ProbeBlock& block) { ProbeAll<Avx2Probe>(block); }

@@ -6,6 +6,7 @@
 
 #include <immintrin.h>
 
+#include "model/hsl/hsl_batch_float_kernel.h"
 #include "model/hsl/hsl_batch_kernel.h"
 #include "model/hsl/hsl_batch_probe_kernel.h"
 
@@ -60,6 +61,90 @@ struct Avx512 {
     static D Select(M mask, D a, D b) { return _mm512_mask_blend_pd(mask, b, a); }
 };
 
+// The lanes of the guarded kernel: sixteen floats at a time, and for the
+// second look the double instance above, eight at a time.
+struct Avx512Float {
+    using T = float;
+    using P = __m512;
+    using K = __mmask16;
+    using U = __m512i;
+    static constexpr std::size_t kLanes = 16;
+    static constexpr bool kExact = false;
+    static constexpr float kGuard = 4e-3f; // see hsl_batch_float_kernel.h
+    static U Load(const std::uint32_t* p) { return _mm512_loadu_si512(p); }
+    static void Store(std::uint32_t* p, U v) { _mm512_storeu_si512(p, v); }
+    static U SetU(std::uint32_t x) { return _mm512_set1_epi32(static_cast<int>(x)); }
+    static U AndU(U a, U b) { return _mm512_and_si512(a, b); }
+    static U OrU(U a, U b) { return _mm512_or_si512(a, b); }
+    template <int kShift>
+    static P Byte(U v) {
+        return _mm512_cvtepi32_ps(_mm512_and_si512(_mm512_srli_epi32(v, kShift), _mm512_set1_epi32(0xFF)));
+    }
+    static U Pack(U red, U green, U blue, U top) {
+        return _mm512_or_si512(
+            _mm512_or_si512(_mm512_or_si512(_mm512_slli_epi32(red, 16), _mm512_slli_epi32(green, 8)), blue), top);
+    }
+    static P Set(double x) { return _mm512_set1_ps(static_cast<float>(x)); }
+    static P Add(P a, P b) { return _mm512_add_ps(a, b); }
+    static P Sub(P a, P b) { return _mm512_sub_ps(a, b); }
+    static P Mul(P a, P b) { return _mm512_mul_ps(a, b); }
+    static P Div(P a, P b) { return _mm512_div_ps(a, b); }
+    static P Max(P a, P b) { return _mm512_max_ps(a, b); }
+    static P Min(P a, P b) { return _mm512_min_ps(a, b); }
+    static P Floor(P a) { return _mm512_roundscale_ps(a, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC); }
+    static U Truncate(P a) { return _mm512_cvttps_epi32(a); }
+    static K Lt(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_LT_OQ); }
+    static K Gt(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_GT_OQ); }
+    static K Ge(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_GE_OQ); }
+    static K Eq(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_EQ_OQ); }
+    // These two also hold where either value is NaN.
+    static K NotGe(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_NGE_UQ); }
+    static K NotLe(P a, P b) { return _mm512_cmp_ps_mask(a, b, _CMP_NLE_UQ); }
+    static K Or(K a, K b) { return static_cast<K>(a | b); }
+    static K And(K a, K b) { return static_cast<K>(a & b); }
+    static K AndNot(K a, K b) { return static_cast<K>(~a & b); }
+    static P Select(K mask, P a, P b) { return _mm512_mask_blend_ps(mask, b, a); }
+    static bool Any(K mask) { return mask != 0; }
+    static K FirstLanes(std::size_t left) { return left >= 16 ? K(0xFFFF) : K((1u << left) - 1); }
+    // Writes the chosen lanes' pixels and their numbers (from `first`) to
+    // the front of `pixels_out` and `at`, storing sixteen of each.
+    static std::size_t Append(K lanes, U pixels, std::uint32_t first, std::uint32_t* pixels_out, std::uint32_t* at) {
+        const U numbers =
+            _mm512_add_epi32(_mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15), SetU(first));
+        _mm512_storeu_si512(pixels_out, _mm512_maskz_compress_epi32(lanes, pixels));
+        _mm512_storeu_si512(at, _mm512_maskz_compress_epi32(lanes, numbers));
+        return static_cast<std::size_t>(__builtin_popcount(lanes));
+    }
+};
+
+struct Avx512Exact : Avx512 {
+    using T = double;
+    using P = D;
+    using K = M;
+    using U = I;
+    static constexpr bool kExact = true;
+    static constexpr double kGuard = 1e-9; // see hsl_batch_float_kernel.h
+    static U Load(const std::uint32_t* p) { return LoadPixels(p); }
+    static void Store(std::uint32_t* p, U v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
+    static U SetU(std::uint32_t x) { return SetI(x); }
+    static U AndU(U a, U b) { return AndI(a, b); }
+    static U OrU(U a, U b) { return OrI(a, b); }
+    template <int kShift>
+    static P Byte(U v) {
+        return _mm512_cvtepi32_pd(_mm256_and_si256(_mm256_srli_epi32(v, kShift), _mm256_set1_epi32(0xFF)));
+    }
+    static U Pack(U red, U green, U blue, U top) {
+        return _mm256_or_si256(
+            _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(red, 16), _mm256_slli_epi32(green, 8)), blue), top);
+    }
+    static P Floor(P a) { return _mm512_roundscale_pd(a, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC); }
+    static K NotGe(P a, P b) { return _mm512_cmp_pd_mask(a, b, _CMP_NGE_UQ); }
+    static K NotLe(P a, P b) { return _mm512_cmp_pd_mask(a, b, _CMP_NLE_UQ); }
+    static K Or(K a, K b) { return static_cast<K>(a | b); }
+    static K AndNot(K a, K b) { return static_cast<K>(~a & b); }
+    static unsigned Bits(K mask) { return mask; }
+};
+
 // The cache probe, sixteen pixels at a time; lists are written by
 // compressing lanes in registers and storing them whole (the arrays have
 // room).
@@ -103,6 +188,11 @@ struct Avx512Probe {
 void hsl::batch::AdjustAvx512(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
                               const Constants& constants) {
     AdjustAll<Avx512>(src, dst, count, constants);
+}
+
+hsl::batch::GuardCounts hsl::batch::AdjustFloatAvx512(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
+                                                      const Constants& constants) {
+    return AdjustGuardedAll<Avx512Float, Avx512Exact, Avx512>(src, dst, count, constants);
 }
 
 void hsl::batch::ProbeAvx512(ProbeBlock& block) { ProbeAll<Avx512Probe>(block); }

@@ -184,11 +184,17 @@ inline void AdjustAllOf(const std::uint32_t* src, std::uint32_t* dst, std::size_
     for (std::size_t k = 0; i + k < count; ++k) dst[i + k] = out[k];
 }
 
+// Whether a hue shift is narrow: 0, or within [1e-6, 360] either way (see
+// WrapDegreesV).
+inline bool NarrowHueShift(double hue) {
+    const double shift = hue < 0.0 ? -hue : hue;
+    return shift == 0.0 || (shift >= 1e-6 && shift <= 360.0);
+}
+
 template <class V>
 inline void AdjustAll(const std::uint32_t* src, std::uint32_t* dst, std::size_t count,
                       const hsl::batch::Constants& constants) {
-    const double shift = constants.hue < 0.0 ? -constants.hue : constants.hue;
-    if (shift == 0.0 || (shift >= 1e-6 && shift <= 360.0)) {
+    if (NarrowHueShift(constants.hue)) {
         AdjustAllOf<V, true>(src, dst, count, constants);
     } else {
         AdjustAllOf<V, false>(src, dst, count, constants);

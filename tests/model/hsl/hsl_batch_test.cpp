@@ -26,9 +26,12 @@ using hsl::BatchPath;
 using BlockMode = hsl::PixelAdjuster::BlockMode;
 constexpr BlockMode kBlockModes[] = {BlockMode::kAdaptive, BlockMode::kCached, BlockMode::kDirect};
 
+// AVX2 and AVX-512 with their float kernel (for the values it takes) and
+// with the double kernel alone.
 std::vector<BatchPath> VectorPaths() {
     std::vector<BatchPath> paths;
-    for (BatchPath path : {BatchPath::kSse2, BatchPath::kAvx2, BatchPath::kAvx512}) {
+    for (BatchPath path :
+         {BatchPath::kSse2, BatchPath::kAvx2, BatchPath::kAvx512, BatchPath::kAvx2Double, BatchPath::kAvx512Double}) {
         if (hsl::BatchPathSupported(path)) paths.push_back(path);
     }
     return paths;

@@ -354,13 +354,17 @@ int main(int argc, char** argv) {
         switch (path) {
         case hsl::BatchPath::kAvx512: return "AVX-512";
         case hsl::BatchPath::kAvx2: return "AVX2";
+        case hsl::BatchPath::kAvx512Double: return "AVX-512 double";
+        case hsl::BatchPath::kAvx2Double: return "AVX2 double";
         case hsl::BatchPath::kSse2: return "SSE2";
         case hsl::BatchPath::kScalar: break;
         }
         return "scalar";
     };
-    for (hsl::BatchPath path :
-         {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2, hsl::BatchPath::kAvx512}) {
+    // AVX2 and AVX-512 with their float kernel (where the values allow it),
+    // then with the double kernel alone.
+    for (hsl::BatchPath path : {hsl::BatchPath::kScalar, hsl::BatchPath::kSse2, hsl::BatchPath::kAvx2,
+                                hsl::BatchPath::kAvx512, hsl::BatchPath::kAvx2Double, hsl::BatchPath::kAvx512Double}) {
         if (!hsl::BatchPathSupported(path)) continue;
         const auto k0 = Clock::now();
         for (int round = 0; round < rounds; ++round) {
@@ -375,8 +379,14 @@ int main(int argc, char** argv) {
 
     // The same on every core at once, each thread adjusting every image into
     // its own buffers: what the cores can give together when nothing else is
-    // in the way, the ceiling of the whole-skin adjustment.
-    {
+    // in the way, the ceiling of the whole-skin adjustment. The widest path,
+    // then its double kernel alone.
+    const hsl::BatchPath widest = hsl::BestBatchPath();
+    const hsl::BatchPath widest_double = widest == hsl::BatchPath::kAvx512 ? hsl::BatchPath::kAvx512Double
+                                         : widest == hsl::BatchPath::kAvx2 ? hsl::BatchPath::kAvx2Double
+                                                                           : widest;
+    for (hsl::BatchPath path : {widest, widest_double}) {
+        if (path == widest_double && widest_double == widest) break;
         const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
         std::vector<std::vector<std::vector<std::uint32_t>>> outputs(threads, targets);
         std::vector<double> seconds(threads);
@@ -385,7 +395,8 @@ int main(int argc, char** argv) {
             workers.emplace_back([&, t] {
                 const auto a0 = Clock::now();
                 for (int round = 0; round < rounds; ++round) {
-                    hsl::PixelAdjuster adjuster(HSLValues(base.hue + round, base.saturation, base.lightness, 100));
+                    hsl::PixelAdjuster adjuster(HSLValues(base.hue + round, base.saturation, base.lightness, 100),
+                                                path);
                     for (std::size_t i = 0; i < sources.size(); ++i) {
                         adjuster.AdjustRow(sources[i].pixels.argb.data(), outputs[t][i].data(),
                                            sources[i].pixels.argb.size());
@@ -396,8 +407,36 @@ int main(int argc, char** argv) {
         }
         for (std::thread& worker : workers) worker.join();
         const double slowest = *std::max_element(seconds.begin(), seconds.end());
-        std::printf("pixel loop alone, %u threads at once: %9.1f Mpx/s each (slowest), %.1f together\n", threads,
-                    megapixels * rounds / slowest, threads * megapixels * rounds / slowest);
+        std::printf("pixel loop alone, %u threads at once%s: %9.1f Mpx/s each (slowest), %.1f together\n", threads,
+                    path == widest ? "" : ", double kernel", megapixels * rounds / slowest,
+                    threads * megapixels * rounds / slowest);
+    }
+
+    // What the float kernel does with the pixels under the pass's first
+    // values: how many it looks at again in double precision and how many
+    // it then hands to the double kernel; and how many pixels are grey.
+    {
+        const HSLValues first(base.hue, base.saturation, base.lightness, 100);
+        std::uint64_t second_look = 0, double_kernel = 0, greys = 0;
+        bool used = false;
+        for (const Source& s : sources) {
+            const hsl::GuardedColourCounts counts =
+                hsl::CountGuardedColours(s.pixels.argb.data(), s.pixels.argb.size(), first, widest);
+            used = used || counts.float_kernel;
+            second_look += counts.second_look;
+            double_kernel += counts.double_kernel;
+            for (std::uint32_t p : s.pixels.argb) {
+                if (Channel(p, 16) == Channel(p, 8) && Channel(p, 8) == Channel(p, 0)) ++greys;
+            }
+        }
+        if (used) {
+            std::printf("float kernel (%s): second look at %.2f%% of the pixels, double kernel for %.4f%%\n",
+                        path_name(widest), 100.0 * double(second_look) / double(pixels),
+                        100.0 * double(double_kernel) / double(pixels));
+        } else {
+            std::printf("float kernel: not used here\n");
+        }
+        std::printf("grey pixels: %.2f%%\n", 100.0 * double(greys) / double(pixels));
     }
 
     // The cost of handing work to the cores: one empty task per core, calls
