@@ -207,10 +207,16 @@ inline hsl::batch::GuardCounts AdjustGuardedAll(const std::uint32_t* src, std::u
     std::uint32_t hard_at[kBlock];
     std::uint32_t redone[kBlock];
     hsl::batch::GuardCounts counts;
-    // After a block more than half of whose lanes needed a second look, this
-    // many blocks go to the double kernel.
-    constexpr int kDoubleBlocks = 15;
+    // After a block more than half of whose lanes needed a second look, the
+    // next blocks go to the double kernel: one at first, twice as many each
+    // time the block after them needs as many second looks again, up to
+    // kDoubleBlocks. Values that put most channels on whole numbers thus
+    // spend nearly every block in the double kernel, while art with short
+    // stretches of such colours (a gradient whose channel spread stays a
+    // multiple of five for a while) returns to the float lanes at once.
+    constexpr int kDoubleBlocks = 16;
     int double_blocks = 0;
+    int next_fallback = 1;
     for (std::size_t start = 0; start < count; start += kBlock) {
         const std::size_t n = count - start < kBlock ? count - start : kBlock;
         const std::uint32_t* in = src + start;
@@ -245,7 +251,12 @@ inline hsl::batch::GuardCounts AdjustGuardedAll(const std::uint32_t* src, std::u
             if (F::Any(lanes))
                 found += F::Append(lanes, pixels, static_cast<std::uint32_t>(i), doubtful + found, doubtful_at + found);
         }
-        if (found * 2 > n) double_blocks = kDoubleBlocks;
+        if (found * 2 > n) {
+            double_blocks = next_fallback;
+            next_fallback = next_fallback * 2 > kDoubleBlocks ? kDoubleBlocks : next_fallback * 2;
+        } else {
+            next_fallback = 1;
+        }
         if (found == 0) continue;
         counts.second_look += found;
         // The second look, whole groups over the list (the lanes past its
