@@ -57,12 +57,6 @@ std::size_t Cores() {
 // Set on a thread while it works on a pool job.
 thread_local bool t_in_pool = false;
 
-// How long a pool thread keeps watching for the next job after one ends,
-// before it goes to sleep. Waking a sleeping thread goes through the system
-// (under Wine, a server round trip per thread), which costs as much as a
-// small skin's whole pass; passes made one after another (a slider moving)
-// find the threads still awake.
-constexpr auto kStayAwake = std::chrono::milliseconds(1);
 // Busy-wait rounds before a waiting thread starts giving its core away.
 constexpr int kSpinRounds = 256;
 
@@ -125,8 +119,11 @@ public:
 
     ~Pool() {
         {
+            // A new generation too, so that threads still watching awake see
+            // the stop at once rather than when they would have gone to sleep.
             const std::lock_guard<SleepingPlace> lock(sleep_);
-            stop_ = true;
+            stop_.store(true, std::memory_order_seq_cst);
+            generation_.fetch_add(1, std::memory_order_seq_cst);
         }
         sleep_.WakeAll();
         for (std::thread& thread : threads_) thread.join();
@@ -192,7 +189,7 @@ private:
     // Watches for a generation other than `seen` for a while without taking
     // any lock (a contended lock costs a system call); true when one came.
     bool WatchAwake(std::uint64_t seen) const {
-        const auto until = std::chrono::steady_clock::now() + kStayAwake;
+        const auto until = std::chrono::steady_clock::now() + kThreadsStayAwake;
         for (int round = 0;; ++round) {
             if (generation_.load(std::memory_order_acquire) != seen) return true;
             if (round < kSpinRounds) {
@@ -211,10 +208,11 @@ private:
             if (!WatchAwake(seen)) {
                 const std::lock_guard<SleepingPlace> lock(sleep_);
                 ++sleeping_;
-                while (!stop_ && generation_.load(std::memory_order_relaxed) == seen) sleep_.Wait();
+                while (!stop_.load(std::memory_order_relaxed) && generation_.load(std::memory_order_relaxed) == seen)
+                    sleep_.Wait();
                 --sleeping_;
-                if (stop_) return;
             }
+            if (stop_.load(std::memory_order_acquire)) return;
             seen = generation_.load(std::memory_order_acquire);
             // Counted active before looking at the job, so that the caller
             // cannot end the job in between.
@@ -229,9 +227,9 @@ private:
     std::vector<std::thread> threads_;
     bool refused_ = false;
 
-    SleepingPlace sleep_; // its lock guards the sleepers' count and stop_
+    SleepingPlace sleep_; // its lock guards the sleepers' count
     std::size_t sleeping_ = 0;
-    bool stop_ = false;
+    std::atomic<bool> stop_{false}; // set under the lock, with a new generation
     // Read without the lock by threads awake.
     std::atomic<Job*> job_{nullptr};
     std::atomic<std::uint64_t> generation_{0}; // raised under the lock

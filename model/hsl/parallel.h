@@ -3,6 +3,7 @@
 // Independent pieces of work (the images of a skin under one adjustment)
 // spread over the machine's cores.
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -24,6 +25,15 @@ void RunInParallel(std::size_t count, std::uint64_t work, const std::function<vo
 // images (under Wine some hundreds of microseconds each), so a caller that
 // knows passes are coming (an adjustment being made) starts them ahead.
 void StartThreads();
+
+// How long a thread keeps watching for the next piece of work after a call
+// ends, before it goes to sleep. Waking sleeping threads goes through the
+// system and costs some tens of microseconds until all of them run, a tenth
+// of a pass over a skin's images; a slider being dragged asks for a pass at
+// every mouse move, some 8 to 16 ms apart, and those passes find the threads
+// awake. While they watch, the threads give their cores away to any other
+// thread that wants them; after the last pass of a drag they sleep.
+inline constexpr std::chrono::milliseconds kThreadsStayAwake{20};
 
 // Rows [first, first + count) of image number `image`.
 struct RowBand {

@@ -472,7 +472,7 @@ TEST(HslParallel, NestedAndConcurrentCallsRunEveryTaskOnce) {
 // each run every task once.
 TEST(HslParallel, CallsAfterTheThreadsFellAsleepRunEveryTaskOnce) {
     for (int pass = 0; pass < 12; ++pass) {
-        if (pass % 3 == 2) std::this_thread::sleep_for(std::chrono::milliseconds(8));
+        if (pass % 3 == 2) std::this_thread::sleep_for(hsl::kThreadsStayAwake + std::chrono::milliseconds(5));
         std::vector<std::atomic<int>> runs(257);
         hsl::RunInParallel(runs.size(), std::uint64_t(1) << 30, [&](std::size_t i) { ++runs[i]; });
         for (std::size_t i = 0; i < runs.size(); ++i) ASSERT_EQ(runs[i].load(), 1) << pass << " " << i;

@@ -306,14 +306,20 @@ int main(int argc, char** argv) {
     // Where the passes spent their time, step by step.
     const CHSLModifier& modifier = *skin.GetHSLModifiers().at(1);
     CHSLModifier::StepTimes steps;
+    // The copies first, each after the same pause as a pass, while the
+    // adjustment's threads sleep: none of them is awake beside the copy.
+    std::this_thread::sleep_for(hsl::kThreadsStayAwake + std::chrono::milliseconds(10));
     for (int round = 0; round < rounds; ++round) {
-        // A pause as between two moves of a slider: the adjustment's threads
-        // have gone to sleep, as in the editor, and none is still awake
-        // beside the copy.
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const auto c0 = Clock::now();
         CopyPixels(sources, targets);
         copy_time += Clock::now() - c0;
+    }
+    for (int round = 0; round < rounds; ++round) {
+        // A pause as between two moves of a slider being dragged: the first
+        // pass finds the adjustment's threads asleep, the later ones find
+        // them awake, as in the editor.
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const double cpu = ProcessSeconds();
         const auto c1 = Clock::now();
         skin.ApplyHSL(1, base.hue + round, base.saturation, base.lightness, base.opacity);
@@ -349,7 +355,9 @@ int main(int argc, char** argv) {
         faded_time += Clock::now() - f0;
     }
 
-    // The pixel loop alone on one thread, each path.
+    // The pixel loop alone on one thread, each path, once the adjustment's
+    // threads have gone to sleep.
+    std::this_thread::sleep_for(hsl::kThreadsStayAwake + std::chrono::milliseconds(10));
     const auto path_name = [](hsl::BatchPath path) {
         switch (path) {
         case hsl::BatchPath::kAvx512: return "AVX-512";
@@ -456,7 +464,7 @@ int main(int argc, char** argv) {
         return std::pair<double, double>(best, total / calls);
     };
     const auto awake = handover(200, std::chrono::microseconds(0));
-    const auto asleep = handover(20, std::chrono::microseconds(10000));
+    const auto asleep = handover(20, hsl::kThreadsStayAwake + std::chrono::milliseconds(10));
     std::printf("empty task per core, awake:  %9.1f us best %9.1f us average\n", awake.first, awake.second);
     std::printf("empty task per core, asleep: %9.1f us best %9.1f us average\n", asleep.first, asleep.second);
 
