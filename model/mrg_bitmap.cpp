@@ -197,12 +197,17 @@ void CMrgBitmap::SaveCopy() {
         savedBitmap_ = platform::CopyBitmapAs32(bitmap_.Get());
     }
     savedIsGdiplus_ = isGdiplus_;
+    PrepareFirstTargets();
 }
 
 void CMrgBitmap::DiscardSavedCopy() {
     savedBitmap_.Reset();
     savedGdiplus_.reset();
     savedArgb_.reset();
+    firstBitmapTarget_.Reset();
+    firstGdiplusTarget_.reset();
+    replacedBitmap_.Reset();
+    replacedGdiplus_.reset();
     savedValue_ = 0;
     hasSavedValue_ = false;
 }

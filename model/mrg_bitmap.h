@@ -158,4 +158,17 @@ private:
     DWORD savedValue_ = 0;
     bool savedIsGdiplus_ = false;
     bool hasSavedValue_ = false;
+    // Targets for the first adjustment, made with the saved copy when the
+    // current image is not of the form the adjustment writes into, so that
+    // the first pass of a drag makes no image; used up by that pass (null
+    // otherwise).
+    hexmoor::platform::BitmapHandle firstBitmapTarget_;
+    hexmoor::platform::GdiplusBitmapHandle firstGdiplusTarget_;
+    // The image an adjustment replaced without writing into it (the entry's
+    // own image at the first pass), freed with the saved copy: a whole-skin
+    // pass would otherwise free many images at once from every thread, which
+    // costs more than the pass's pixel work.
+    hexmoor::platform::BitmapHandle replacedBitmap_;
+    hexmoor::platform::GdiplusBitmapHandle replacedGdiplus_;
+    void PrepareFirstTargets();
 };

@@ -79,6 +79,10 @@ std::unique_ptr<ImageAdjustment> StartBitmapToGdiplusImage(HBITMAP saved, platfo
     return InPlace(std::move(adjustment), read, true);
 }
 
+platform::BitmapHandle PrepareBitmapTarget(HBITMAP, HBITMAP) { return {}; }
+
+platform::GdiplusBitmapHandle PrepareGdiplusTarget(Gdiplus::Bitmap*, Gdiplus::Bitmap*) { return nullptr; }
+
 platform::GdiplusBitmapHandle FinishGdiplusImage(ImageAdjustment& adjustment) {
     ImageAdjustment::Parts& parts = adjustment.GetParts();
     if (adjustment.Failed()) return nullptr;

@@ -75,6 +75,14 @@ std::unique_ptr<ImageAdjustment> StartBitmapImage(HBITMAP saved, hexmoor::platfo
 std::unique_ptr<ImageAdjustment> StartBitmapToGdiplusImage(HBITMAP saved,
                                                            hexmoor::platform::GdiplusBitmapHandle current,
                                                            const HSLValues& values);
+// Targets made ahead, with the saved copy, for an entry's first adjustment,
+// so that the first pass of a drag makes no image: the form StartBitmapImage
+// (a 32-bit DIB section) or StartGdiplusImage (32 bpp ARGB) writes into, in
+// the saved copy's size. Null when `current` already has that form and size
+// (it is reused), when the saved copy is missing, and in the native build,
+// whose adjustments make their results at the finish.
+hexmoor::platform::BitmapHandle PrepareBitmapTarget(HBITMAP current, HBITMAP saved);
+hexmoor::platform::GdiplusBitmapHandle PrepareGdiplusTarget(Gdiplus::Bitmap* current, Gdiplus::Bitmap* saved);
 // For StartGdiplusImage and StartBitmapToGdiplusImage.
 hexmoor::platform::GdiplusBitmapHandle FinishGdiplusImage(ImageAdjustment& adjustment);
 // For StartBitmapImage.

@@ -18,13 +18,16 @@ namespace platform = hexmoor::platform;
 
 namespace {
 
+// True when the GDI+ image can take a result of the size as it is.
+bool IsArgbTarget(Gdiplus::Bitmap* bitmap, UINT width, UINT height) {
+    return bitmap && bitmap->GetPixelFormat() == PixelFormat32bppARGB && bitmap->GetWidth() == width &&
+           bitmap->GetHeight() == height;
+}
+
 // The current GDI+ image when it can take the result as it is, else a new
 // 32 bpp ARGB bitmap of the size.
 platform::GdiplusBitmapHandle ArgbTarget(platform::GdiplusBitmapHandle current, UINT width, UINT height) {
-    if (current && current->GetPixelFormat() == PixelFormat32bppARGB && current->GetWidth() == width &&
-        current->GetHeight() == height) {
-        return current;
-    }
+    if (IsArgbTarget(current.get(), width, height)) return current;
     platform::GdiplusBitmapHandle bitmap(
         new Gdiplus::Bitmap(static_cast<INT>(width), static_cast<INT>(height), PixelFormat32bppARGB));
     if (!bitmap || bitmap->GetLastStatus() != Gdiplus::Ok) return nullptr;
@@ -42,6 +45,12 @@ bool BitmapSource(HBITMAP bitmap, platform::ImagePixels& storage, ConstPixelView
     if (!platform::ReadBitmapPixels(bitmap, &storage) || storage.width <= 0 || storage.height <= 0) return false;
     *view = {storage.argb.data(), storage.width, storage.height, static_cast<std::ptrdiff_t>(storage.width) * 4};
     return true;
+}
+
+// True when the bitmap is a 32-bit DIB section of the size, whose bits a
+// result can be written into; `view` then shows them.
+bool IsDibTarget(HBITMAP bitmap, int width, int height, PixelView* view) {
+    return bitmap && win::DibSectionPixels(bitmap, view) && view->width == width && view->height == height;
 }
 
 } // namespace
@@ -117,8 +126,7 @@ std::unique_ptr<ImageAdjustment> StartBitmapImage(HBITMAP saved, platform::Bitma
     if (saved == nullptr || !BitmapSource(saved, parts.storage, &source)) return Failed(std::move(adjustment));
 
     PixelView target;
-    if (!current || !win::DibSectionPixels(current.Get(), &target) || target.width != source.width ||
-        target.height != source.height) {
+    if (!IsDibTarget(current.Get(), source.width, source.height, &target)) {
         current.Reset(CreateStandardDibSection(source.width, source.height, 32));
         if (!current || !win::DibSectionPixels(current.Get(), &target)) return Failed(std::move(adjustment));
     }
@@ -143,6 +151,23 @@ std::unique_ptr<ImageAdjustment> StartBitmapToGdiplusImage(HBITMAP saved, platfo
     if (!parts.target_lock->Locked()) return Failed(std::move(adjustment));
     adjustment->SetPixels(source, parts.target_lock->View(), true);
     return adjustment;
+}
+
+platform::BitmapHandle PrepareBitmapTarget(HBITMAP current, HBITMAP saved) {
+    BITMAP info{};
+    if (!saved || ::GetObjectW(saved, sizeof info, &info) != sizeof info) return {};
+    const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    PixelView view;
+    if (info.bmWidth <= 0 || height <= 0 || IsDibTarget(current, info.bmWidth, height, &view)) return {};
+    return platform::BitmapHandle(CreateStandardDibSection(info.bmWidth, height, 32));
+}
+
+platform::GdiplusBitmapHandle PrepareGdiplusTarget(Gdiplus::Bitmap* current, Gdiplus::Bitmap* saved) {
+    if (!saved) return nullptr;
+    const UINT width = saved->GetWidth();
+    const UINT height = saved->GetHeight();
+    if (width == 0 || height == 0 || IsArgbTarget(current, width, height)) return nullptr;
+    return ArgbTarget(nullptr, width, height);
 }
 
 platform::GdiplusBitmapHandle FinishGdiplusImage(ImageAdjustment& adjustment) {

@@ -17,6 +17,9 @@
 #include "model/hsl/hsl_modifier.h"
 #include "model/mrg_bitmap.h"
 #include "model/platform/image.h"
+#ifdef _WIN32
+#include "model/platform/win/dib.h"
+#endif
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 
@@ -468,6 +471,82 @@ TEST(HslWholeSkinPass, GdiplusImagesOfOtherFormsAdjustAsReadAndComeBackInTheirFo
         ++id;
     }
     ASSERT_TRUE(skin.RemoveHSLModifier(1));
+}
+
+// The first adjustment writes into a target made with the saved copy when
+// the entry's image is not of the result's form (a 24-bit DIB, a 24 bpp GDI+
+// image); until then the entry keeps its own image as it was, so a skin saved
+// before any adjustment keeps its images' forms. Later adjustments write into
+// the result of the one before.
+TEST(HslMrgBitmap, FirstAdjustmentWritesIntoATargetMadeWithTheSave) {
+    CGdiPlusInit gdiplus;
+    const platform::ImagePixels original = Pixels(67, 13, 9, false);
+    struct Case {
+        const char* name;
+        bool gdiplus;
+        int depth; // bits per pixel of a GDI bitmap; for GDI+, 24 or 32 (ARGB)
+    };
+    for (const Case& c : {Case{"DIB 24", false, 24}, Case{"DIB 32", false, 32}, Case{"GDI+ 24", true, 24},
+                          Case{"GDI+ ARGB", true, 32}}) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<CMrgBitmap> entry;
+        platform::ImagePixels opaque = original;
+        for (std::uint32_t& p : opaque.argb) p |= 0xFF000000u;
+        if (c.gdiplus) {
+            platform::GdiplusBitmapHandle argb = platform::CreateGdiplusBitmapFromPixels(opaque);
+            ASSERT_NE(argb, nullptr);
+            platform::GdiplusBitmapHandle image(
+                c.depth == 24 ? argb->Clone(0, 0, original.width, original.height, PixelFormat24bppRGB)
+                              : argb.release());
+            ASSERT_NE(image, nullptr);
+            entry = std::make_unique<CMrgBitmap>(std::move(image), MrgBitmapParams{});
+        } else {
+            platform::BitmapHandle dib32 = platform::CreateBitmapFromPixels(opaque);
+            ASSERT_NE(dib32.Get(), nullptr);
+            platform::BitmapHandle image(c.depth == 24 ? ConvertBitmapToDib(dib32.Get(), nullptr, 24) : dib32.Release());
+            ASSERT_NE(image.Get(), nullptr);
+            entry = std::make_unique<CMrgBitmap>(std::move(image), MrgBitmapParams{});
+        }
+        auto handle = [&]() -> const void* {
+            return c.gdiplus ? static_cast<const void*>(entry->GetGdiplusBitmap())
+                             : static_cast<const void*>(entry->GetHBitmap());
+        };
+        auto depth = [&] {
+            if (c.gdiplus) return entry->GetGdiplusBitmap()->GetPixelFormat() == PixelFormat24bppRGB ? 24 : 32;
+            return GetBitmapBitsPerPixel(entry->GetHBitmap());
+        };
+        // The pixels as the entry reads them (a 24-bit DIB reads with alpha
+        // 0, which a GDI bitmap keeps).
+        platform::ImagePixels before;
+        ASSERT_TRUE(entry->ReadPixels(&before));
+        ASSERT_EQ(before.argb.size(), opaque.argb.size());
+        const void* own = handle();
+        entry->SaveCopy();
+        EXPECT_EQ(handle(), own);
+        EXPECT_EQ(depth(), c.depth);
+
+        const void* previous = nullptr;
+        for (int hue : {35, 36}) {
+            ASSERT_EQ(entry->ApplyHSL(hue, 20, -10, 100), 1);
+            EXPECT_EQ(entry->IsGdiplus(), c.gdiplus);
+            EXPECT_EQ(depth(), 32);
+            if (previous) {
+                EXPECT_EQ(handle(), previous) << "the second adjustment reuses the first's result";
+            }
+            previous = handle();
+            platform::ImagePixels got;
+            ASSERT_TRUE(entry->ReadPixels(&got));
+            ASSERT_EQ(got.argb.size(), before.argb.size());
+            hsl::PixelAdjuster scalar(HSLValues(hue, 20, -10, 100), hsl::BatchPath::kScalar);
+            for (std::size_t i = 0; i < got.argb.size(); ++i) {
+                ASSERT_EQ(got.argb[i], scalar.AdjustPixel(before.argb[i])) << "hue " << hue << " pixel " << i;
+            }
+        }
+        ASSERT_EQ(entry->ApplyHSL(0, 0, 0, 100), 1);
+        platform::ImagePixels undone;
+        ASSERT_TRUE(entry->ReadPixels(&undone));
+        EXPECT_EQ(undone.argb, before.argb);
+    }
 }
 #endif
 

@@ -505,7 +505,8 @@ int main(int argc, char** argv) {
                 std::thread::hardware_concurrency());
     std::printf("  rest of the pass:        %9.3f ms per pass\n",
                 (Seconds(hsl_time) - steps.elements - steps.images.pass) * pass_ms);
-    // The first pass also makes the targets whose form the images lacked.
+    // The first pass finds the threads asleep and the entries' own images not
+    // yet replaced (their targets were made with the saved copies).
     std::printf("  first pass:              %9.3f ms\n", Seconds(first_time) * 1000.0);
     std::printf("  below full opacity:      %9.1f Mpx/s\n", megapixels * rounds / Seconds(faded_time));
     std::printf("vector path: %s\n", path_name(hsl::BestBatchPath()));
