@@ -20,10 +20,11 @@ struct Avx2 {
         return _mm256_set_pd(kFractions.value[(p[3] >> shift) & 0xFF], kFractions.value[(p[2] >> shift) & 0xFF],
                              kFractions.value[(p[1] >> shift) & 0xFF], kFractions.value[(p[0] >> shift) & 0xFF]);
     }
+    static I Pack(I red, I green, I blue, I top) {
+        return _mm_or_si128(_mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue), top);
+    }
     static void StorePixels(std::uint32_t* p, I red, I green, I blue, I top) {
-        const I packed =
-            _mm_or_si128(_mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue), top);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), packed);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), Pack(red, green, blue, top));
     }
     static I LoadPixels(const std::uint32_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
     static I SetI(std::uint32_t x) { return _mm_set1_epi32(static_cast<int>(x)); }
@@ -141,9 +142,6 @@ struct Avx2Exact : Avx2 {
     template <int kShift>
     static P Byte(U v) {
         return _mm256_cvtepi32_pd(_mm_and_si128(_mm_srli_epi32(v, kShift), _mm_set1_epi32(0xFF)));
-    }
-    static U Pack(U red, U green, U blue, U top) {
-        return _mm_or_si128(_mm_or_si128(_mm_or_si128(_mm_slli_epi32(red, 16), _mm_slli_epi32(green, 8)), blue), top);
     }
     static P Floor(P a) { return _mm256_round_pd(a, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC); }
     static K NotGe(P a, P b) { return _mm256_cmp_pd(a, b, _CMP_NGE_UQ); }

@@ -32,10 +32,12 @@ struct Avx512 {
         const D remainder = _mm512_fnmadd_pd(estimate, _mm512_set1_pd(255.0), k);
         return _mm512_fmadd_pd(remainder, reciprocal, estimate);
     }
-    static void StorePixels(std::uint32_t* p, I red, I green, I blue, I top) {
-        const I packed = _mm256_or_si256(
+    static I Pack(I red, I green, I blue, I top) {
+        return _mm256_or_si256(
             _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(red, 16), _mm256_slli_epi32(green, 8)), blue), top);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), packed);
+    }
+    static void StorePixels(std::uint32_t* p, I red, I green, I blue, I top) {
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), Pack(red, green, blue, top));
     }
     static I LoadPixels(const std::uint32_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
     static I SetI(std::uint32_t x) { return _mm256_set1_epi32(static_cast<int>(x)); }
@@ -132,10 +134,6 @@ struct Avx512Exact : Avx512 {
     template <int kShift>
     static P Byte(U v) {
         return _mm512_cvtepi32_pd(_mm256_and_si256(_mm256_srli_epi32(v, kShift), _mm256_set1_epi32(0xFF)));
-    }
-    static U Pack(U red, U green, U blue, U top) {
-        return _mm256_or_si256(
-            _mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(red, 16), _mm256_slli_epi32(green, 8)), blue), top);
     }
     static P Floor(P a) { return _mm512_roundscale_pd(a, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC); }
     static K NotGe(P a, P b) { return _mm512_cmp_pd_mask(a, b, _CMP_NGE_UQ); }

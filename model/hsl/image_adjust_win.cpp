@@ -154,12 +154,12 @@ std::unique_ptr<ImageAdjustment> StartBitmapToGdiplusImage(HBITMAP saved, platfo
 }
 
 platform::BitmapHandle PrepareBitmapTarget(HBITMAP current, HBITMAP saved) {
-    BITMAP info{};
-    if (!saved || ::GetObjectW(saved, sizeof info, &info) != sizeof info) return {};
-    const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    LONG width = 0;
+    LONG height = 0;
+    if (!platform::GetBitmapSize(saved, &width, &height) || width <= 0 || height <= 0) return {};
     PixelView view;
-    if (info.bmWidth <= 0 || height <= 0 || IsDibTarget(current, info.bmWidth, height, &view)) return {};
-    return platform::BitmapHandle(CreateStandardDibSection(info.bmWidth, height, 32));
+    if (IsDibTarget(current, width, height, &view)) return {};
+    return platform::BitmapHandle(CreateStandardDibSection(width, height, 32));
 }
 
 platform::GdiplusBitmapHandle PrepareGdiplusTarget(Gdiplus::Bitmap* current, Gdiplus::Bitmap* saved) {
