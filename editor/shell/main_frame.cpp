@@ -153,6 +153,11 @@ void CMainFrame::ClearTrees() {
 }
 
 void CMainFrame::FillTrees() {
+    // Filling binds every element of the skin to its item (and switches the
+    // custom controls on), whether or not its tab has shown: the trees not
+    // made yet are made now.
+    CustomControls();
+    UserData();
     for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()}) {
         if (!p || !p->Model()) continue;
         p->Model()->FillFromSkin();
@@ -161,6 +166,28 @@ void CMainFrame::FillTrees() {
     }
     for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
         if (p) p->EnableToolbar(true);
+}
+
+CPanelTree* CMainFrame::CustomControls() {
+    if (docks_) docks_->MakeContent(kPaneCustomControls);
+    return customControls_.get();
+}
+
+CPanelTree* CMainFrame::UserData() {
+    if (docks_) docks_->MakeContent(kPaneUserData);
+    return userData_.get();
+}
+
+HWND CMainFrame::MakeTreePane(CPanelTree& pane, UINT caption) {
+    if (!pane.CreatePanel(Handle(), fw::LoadText(caption), 0xFFFFFFFF)) return nullptr;
+    ElementTree* model = pane.Model();
+    if (!model) return pane.Handle();
+    model->SetPageSink(&seam_);
+    pane.SetResetter(&seam_);
+    // The colour adjustment reaches the custom tree's elements too.
+    if (&pane == customControls_.get() && colorAdjustment_)
+        colorAdjustment_->SetTrees({defaultControls_.get(), customControls_.get()});
+    return pane.Handle();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -218,15 +245,13 @@ void CMainFrame::CreatePanes() {
     zoomer_->CreatePanel(h, fw::LoadText(IDS_ZOOMER), 1);
     defaultControls_ = MakeDefaultControlsPanel();
     defaultControls_->CreatePanel(h, fw::LoadText(IDS_DEFAULT_CONTROLS), 0xFFFFFFFF);
+    // The two trees behind the default tree's tab are made when first shown.
     customControls_ = MakeCustomControlsPanel();
-    customControls_->CreatePanel(h, fw::LoadText(IDS_CUSTOM_CONTROLS), 0xFFFFFFFF);
     userData_ = MakeUserDataPanel();
-    userData_->CreatePanel(h, fw::LoadText(IDS_USER_DATA), 0xFFFFFFFF);
-    for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
-        if (p->Model()) {
-            p->Model()->SetPageSink(&seam_);
-            p->SetResetter(&seam_);
-        }
+    if (ElementTree* model = defaultControls_->Model()) {
+        model->SetPageSink(&seam_);
+        defaultControls_->SetResetter(&seam_);
+    }
     properties_ = std::make_unique<CPanelProperties>();
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);
     options_ = std::make_unique<CPanelOptions>();
@@ -239,16 +264,25 @@ void CMainFrame::CreatePanes() {
         int id;
         UINT caption;
         fw::Window* content;
+        CPanelTree* madeWhenShown;
     } panes[] = {
-        {kPaneZoomer, IDS_ZOOMER, zoomer_.get()},
-        {kPaneDefaultControls, IDS_DEFAULT_CONTROLS, defaultControls_.get()},
-        {kPaneCustomControls, IDS_CUSTOM_CONTROLS, customControls_.get()},
-        {kPaneUserData, IDS_USER_DATA, userData_.get()},
-        {kPaneProperties, IDS_PROPERTIES, properties_.get()},
-        {kPaneOptions, IDS_OPTIONS, options_.get()},
-        {kPaneColorAdjustment, IDS_COLOR_ADJUSTMENT, colorAdjustment_.get()},
+        {kPaneZoomer, IDS_ZOOMER, zoomer_.get(), nullptr},
+        {kPaneDefaultControls, IDS_DEFAULT_CONTROLS, defaultControls_.get(), nullptr},
+        {kPaneCustomControls, IDS_CUSTOM_CONTROLS, nullptr, customControls_.get()},
+        {kPaneUserData, IDS_USER_DATA, nullptr, userData_.get()},
+        {kPaneProperties, IDS_PROPERTIES, properties_.get(), nullptr},
+        {kPaneOptions, IDS_OPTIONS, options_.get(), nullptr},
+        {kPaneColorAdjustment, IDS_COLOR_ADJUSTMENT, colorAdjustment_.get(), nullptr},
     };
-    for (const auto& p : panes) docks_->AddPane(p.id, fw::LoadText(p.caption), p.content->Handle());
+    for (const auto& p : panes) {
+        if (p.content) {
+            docks_->AddPane(p.id, fw::LoadText(p.caption), p.content->Handle());
+            continue;
+        }
+        docks_->AddPane(p.id, fw::LoadText(p.caption), [this, tree = p.madeWhenShown, caption = p.caption] {
+            return MakeTreePane(*tree, caption);
+        });
+    }
 }
 
 void CMainFrame::BuildDefaultLayout() {

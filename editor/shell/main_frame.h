@@ -91,8 +91,12 @@ public:
     void ShowHideAll();
 
     CPanelTree* DefaultControls() const { return defaultControls_.get(); }
-    CPanelTree* CustomControls() const { return customControls_.get(); }
-    CPanelTree* UserData() const { return userData_.get(); }
+    // The custom-controls and user-data trees sit behind the default tree's
+    // tab and are empty until a skin is filled in: their windows are made
+    // when their tab first shows, when a skin fills the trees, or here, when
+    // something asks for them first.
+    CPanelTree* CustomControls();
+    CPanelTree* UserData();
     CPanelProperties* Properties() const { return properties_.get(); }
     CPanelOptions* Options() const { return options_.get(); }
     CPanelZoomer* Zoomer() const { return zoomer_.get(); }
@@ -112,6 +116,9 @@ protected:
 
 private:
     void CreatePanes();
+    // Makes a tree pane's window (empty, as before any skin) and binds it to
+    // the properties seam and the colour adjustment.
+    HWND MakeTreePane(CPanelTree& pane, UINT caption);
     void BuildDefaultLayout();
     void BindCommands();
     void BindPaneToggle(unsigned command, int pane, bool requireWindow);

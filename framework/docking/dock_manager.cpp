@@ -26,7 +26,31 @@ const DockManager::PaneEntry* DockManager::Entry(int id) const {
 
 void DockManager::AddPane(int id, const std::wstring& caption, HWND content) {
     if (Entry(id)) return;
-    panes_.push_back({id, caption, content, nullptr});
+    panes_.push_back({id, caption, content, nullptr, nullptr});
+}
+
+void DockManager::AddPane(int id, const std::wstring& caption, std::function<HWND()> make) {
+    if (Entry(id)) return;
+    panes_.push_back({id, caption, nullptr, nullptr, std::move(make)});
+}
+
+HWND DockManager::MakeContent(int id) {
+    PaneEntry* e = Entry(id);
+    if (!e) return nullptr;
+    if (e->content || !e->make) return e->content;
+    // The maker may lay the frame out again, which finds the entry by id.
+    HWND made = e->make();
+    e = Entry(id);
+    if (!e || !made) return e ? e->content : nullptr;
+    e->content = made;
+    e->make = nullptr;
+    if (!applying_) {
+        // Made outside a layout: hidden until a layout places it, at once
+        // when its pane is on the screen already.
+        ShowWindow(made, SW_HIDE);
+        if (std::find(placed_.begin(), placed_.end(), id) != placed_.end()) Reapply();
+    }
+    return made;
 }
 
 void DockManager::SetCaption(int id, const std::wstring& caption) {
@@ -66,6 +90,7 @@ void DockManager::PlaceContent(HWND content, HWND container, const Rect& rect) {
 void DockManager::Apply(Rect area) {
     area_ = area;
     geo_ = layout_.Compute(area, [this](int pane) { return TabLength(pane); });
+    applying_ = true;
 
     // Which content shows where.
     std::vector<int> shown;
@@ -84,8 +109,8 @@ void DockManager::Apply(Rect area) {
         w.SetGeometry(g);
         SetWindowPos(w.Handle(), nullptr, g.rect.left, g.rect.top, g.rect.Width(), g.rect.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        PlaceContent(Content(g.activePane), w.Handle(), g.content.Deflate(0));
         shown.push_back(g.activePane);
+        PlaceContent(MakeContent(g.activePane), w.Handle(), g.content.Deflate(0));
     }
 
     if (geo_.slidOutPane) {
@@ -106,8 +131,8 @@ void DockManager::Apply(Rect area) {
         g.content = {0, m.caption, r.Width(), r.Height()};
         slide_->SetGeometry(g);
         SetWindowPos(slide_->Handle(), HWND_TOP, r.left, r.top, r.Width(), r.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        PlaceContent(Content(g.activePane), slide_->Handle(), g.content);
         shown.push_back(g.activePane);
+        PlaceContent(MakeContent(g.activePane), slide_->Handle(), g.content);
         SetTimer(frame_, kTimerId, 250, nullptr);
     } else if (slide_ && slide_->Handle()) {
         ShowWindow(slide_->Handle(), SW_HIDE);
@@ -126,12 +151,14 @@ void DockManager::Apply(Rect area) {
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
             RECT client;
             GetClientRect(fw, &client);
-            PlaceContent(e.content, fw, FromRECT(client));
             shown.push_back(e.id);
+            PlaceContent(MakeContent(e.id), fw, FromRECT(client));
         } else if (e.floating && e.floating->Handle()) {
             ShowWindow(e.floating->Handle(), SW_HIDE);
         }
     }
+    applying_ = false;
+    placed_ = shown;
     for (auto& e : panes_)
         if (e.content && std::find(shown.begin(), shown.end(), e.id) == shown.end()) ShowWindow(e.content, SW_HIDE);
     InvalidateRect(frame_, nullptr, TRUE);

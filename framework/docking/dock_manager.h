@@ -37,9 +37,17 @@ public:
     // content is a child window of the frame; the manager moves it between
     // containers. The caption shows on the caption bar, tab and strip.
     void AddPane(int id, const std::wstring& caption, HWND content);
+    // A pane whose content window is made the first time the pane shows, or
+    // when MakeContent asks for it: make returns a child window of the frame
+    // (or null when it could not be made, asked again next time).
+    void AddPane(int id, const std::wstring& caption, std::function<HWND()> make);
     void SetCaption(int id, const std::wstring& caption);
     std::wstring Caption(int id) const;
+    // The content window, or null while it has not been made.
     HWND Content(int id) const;
+    // The content window, made now when it has not been; one made while its
+    // pane is not on the screen stays hidden until the pane shows.
+    HWND MakeContent(int id);
     DockLayout& Layout() { return layout_; }
 
     // Lays everything out in the frame's area between its bars.
@@ -118,6 +126,7 @@ private:
         std::wstring caption;
         HWND content;
         std::unique_ptr<DockFloatWindow> floating;
+        std::function<HWND()> make;
     };
     PaneEntry* Entry(int id);
     const PaneEntry* Entry(int id) const;
@@ -138,6 +147,9 @@ private:
     Point dragStart_;
     int dragApplied_ = 0;
     HWND focusGroup_ = nullptr;
+    // The panes whose content the last layout put on the screen.
+    std::vector<int> placed_;
+    bool applying_ = false;
 };
 
 } // namespace hexmoor::fw

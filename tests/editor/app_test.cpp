@@ -469,6 +469,9 @@ TEST_F(EditorApp, ClosingWithMarginBitmapOnTheClipboardAsksWhetherToLeaveIt) {
 
 TEST_F(EditorApp, FirstSelectionInATreeClearsTheOtherTreesAndMakesItActive) {
     Start({L"x.twf"});
+    // The trees behind the default tree's tab are made when first asked for.
+    frame->CustomControls();
+    frame->UserData();
     auto& trees = shell::Editor().trees;
     ASSERT_TRUE(trees[0] && trees[1] && trees[2]);
     HTREEITEM items[3][2];

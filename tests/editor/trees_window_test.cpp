@@ -134,3 +134,56 @@ TEST_F(EditorApp, ASelectedItemFillsTheGridAndARowEditMarksTheSkinModified) {
     EXPECT_EQ(grid.Count(), 0);
     DeleteFileW(path.c_str());
 }
+
+// The two trees behind the default tree's tab are empty until a skin fills
+// them and are not made at start-up. Filling a skin makes them, hidden, so
+// that every element is bound (custom controls switched on) whether or not a
+// tab ever shows; a tab's show puts its tree in the tab group. Without a
+// skin, a tab's first show makes its empty tree.
+TEST_F(EditorApp, HiddenTreeTabsAreMadeWhenASkinFillsThemOrTheirTabFirstShows) {
+    Start();
+    auto& docks = frame->Docks();
+    EXPECT_EQ(docks.Content(shell::kPaneCustomControls), nullptr);
+    EXPECT_EQ(docks.Content(shell::kPaneUserData), nullptr);
+    EXPECT_EQ(shell::Editor().trees[1], nullptr);
+    EXPECT_EQ(shell::Editor().trees[2], nullptr);
+
+    docks.RequestActivate(shell::kPaneUserData);
+    test::Drain();
+    HWND userPane = docks.Content(shell::kPaneUserData);
+    ASSERT_TRUE(userPane);
+    EXPECT_TRUE(IsWindowVisible(userPane));
+    EXPECT_EQ(GetParent(userPane), docks.Container(shell::kPaneDefaultControls));
+    EXPECT_EQ(docks.Content(shell::kPaneCustomControls), nullptr);
+    docks.RequestActivate(shell::kPaneDefaultControls);
+    test::Drain();
+
+    const std::wstring path = TempSkinPath(L"c.twf");
+    {
+        CTwfSkin skin;
+        skin.InitNewSkin(L"Default");
+        skin.GetOrCreateObject(kElemFolder, L"<CC>\\Dialogs")->SetFolderId(3);
+        skin.GetOrCreateObject(kElemButton, L"<3>OkButton")->SetFolderId(3);
+        skin.GetOrCreateObject(kElemUserData, L"Blob");
+        skin.SetPath(path);
+        ASSERT_TRUE(skin.WriteSkinFile());
+    }
+    ASSERT_TRUE(app->OpenSkinFile(path));
+    HWND customPane = docks.Content(shell::kPaneCustomControls);
+    ASSERT_TRUE(customPane);
+    EXPECT_FALSE(IsWindowVisible(customPane));
+    EXPECT_FALSE(IsWindowVisible(userPane));
+    shell::CPanelTree* custom = frame->CustomControls();
+    EXPECT_EQ(custom->Handle(), customPane);
+    EXPECT_EQ(shell::Editor().trees[1], custom->Tree());
+    EXPECT_EQ(TreeView_GetCount(custom->Tree()), 3u);
+    EXPECT_TRUE(shell::runtime::MainSkin()->FindObject(kElemButton, L"<3>OkButton")->IsEnabled());
+    EXPECT_NE(SendMessageW(custom->Bar().Handle(), TB_ISBUTTONENABLED, 1, 0), 0);
+    EXPECT_EQ(TreeView_GetCount(frame->UserData()->Tree()), 2u);
+
+    docks.RequestActivate(shell::kPaneCustomControls);
+    test::Drain();
+    EXPECT_TRUE(IsWindowVisible(customPane));
+    EXPECT_EQ(GetParent(customPane), docks.Container(shell::kPaneDefaultControls));
+    DeleteFileW(path.c_str());
+}
