@@ -1,8 +1,29 @@
 #include "framework/profile.h"
 
+#include <optional>
 #include <vector>
 
 namespace hexmoor::fw {
+
+namespace {
+
+// A REG_SZ value through query(buffer, size in bytes), which answers as
+// RegGetValueW does: most values fit the first buffer, a longer one is read
+// again in full.
+template <class Query>
+std::optional<std::wstring> ReadStringValue(Query query) {
+    std::vector<wchar_t> buf(256);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        DWORD size = static_cast<DWORD>(buf.size() * sizeof(wchar_t));
+        const LONG rc = query(buf.data(), &size);
+        if (rc == ERROR_SUCCESS) return std::wstring(buf.data());
+        if (rc != ERROR_MORE_DATA) return std::nullopt;
+        buf.assign(size / sizeof(wchar_t) + 1, L'\0');
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 Profile::Profile(std::wstring company, std::wstring application)
     : keyPath_(L"Software\\" + company + L"\\" + application) {}
@@ -11,27 +32,35 @@ std::wstring Profile::SectionPath(const std::wstring& section) const {
     return section.empty() ? keyPath_ : keyPath_ + L"\\" + section;
 }
 
+LONG Profile::QueryValue(const std::wstring& section, const std::wstring& entry, DWORD flags, void* data,
+                         DWORD* size) const {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        auto it = readKeys_.find(section);
+        if (it == readKeys_.end()) {
+            HKEY key = nullptr;
+            const LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE, &key);
+            if (opened != ERROR_SUCCESS) return opened;
+            it = readKeys_.emplace(section, win::RegistryKey(key)).first;
+        }
+        const LONG rc = RegGetValueW(it->second.Get(), nullptr, entry.c_str(), flags, nullptr, data, size);
+        if (rc != ERROR_KEY_DELETED) return rc;
+        // Deleted (and perhaps made again) since it was opened.
+        readKeys_.erase(it);
+    }
+    return ERROR_KEY_DELETED;
+}
+
 int Profile::GetInt(const std::wstring& section, const std::wstring& entry, int fallback) const {
-    DWORD value = 0, size = sizeof value, type = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, SectionPath(section).c_str(), entry.c_str(), RRF_RT_REG_DWORD, &type, &value,
-                     &size) != ERROR_SUCCESS)
-        return fallback;
+    DWORD value = 0, size = sizeof value;
+    if (QueryValue(section, entry, RRF_RT_REG_DWORD, &value, &size) != ERROR_SUCCESS) return fallback;
     return static_cast<int>(value);
 }
 
 std::wstring Profile::GetString(const std::wstring& section, const std::wstring& entry,
                                 const std::wstring& fallback) const {
-    DWORD size = 0;
-    std::wstring path = SectionPath(section);
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), entry.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-        ERROR_SUCCESS)
-        return fallback;
-    std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1);
-    size = static_cast<DWORD>(buf.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), entry.c_str(), RRF_RT_REG_SZ, nullptr, buf.data(), &size) !=
-        ERROR_SUCCESS)
-        return fallback;
-    return buf.data();
+    return ReadStringValue([&](wchar_t* data, DWORD* size) {
+               return QueryValue(section, entry, RRF_RT_REG_SZ, data, size);
+           }).value_or(fallback);
 }
 
 namespace {
@@ -59,11 +88,13 @@ bool Profile::WriteString(const std::wstring& section, const std::wstring& entry
 }
 
 bool Profile::HasValue(const std::wstring& section, const std::wstring& entry) const {
-    return RegGetValueW(HKEY_CURRENT_USER, SectionPath(section).c_str(), entry.c_str(), RRF_RT_ANY, nullptr, nullptr,
-                        nullptr) == ERROR_SUCCESS;
+    return QueryValue(section, entry, RRF_RT_ANY, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
-void Profile::DeleteAll() const { RegDeleteTreeW(HKEY_CURRENT_USER, keyPath_.c_str()); }
+void Profile::DeleteAll() const {
+    readKeys_.clear();
+    RegDeleteTreeW(HKEY_CURRENT_USER, keyPath_.c_str());
+}
 
 bool SetClassesRootValue(HKEY root, const wchar_t* subKey, const wchar_t* valueName, const wchar_t* value) {
     if (!root || !subKey || !*subKey || !valueName || !value) {
@@ -80,13 +111,10 @@ bool SetClassesRootValue(HKEY root, const wchar_t* subKey, const wchar_t* valueN
 }
 
 std::wstring ReadRegistryString(HKEY root, const std::wstring& subKey, const std::wstring& valueName) {
-    DWORD size = 0;
     const wchar_t* name = valueName.empty() ? nullptr : valueName.c_str();
-    if (RegGetValueW(root, subKey.c_str(), name, RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS) return {};
-    std::vector<wchar_t> buf(size / sizeof(wchar_t) + 1);
-    size = static_cast<DWORD>(buf.size() * sizeof(wchar_t));
-    if (RegGetValueW(root, subKey.c_str(), name, RRF_RT_REG_SZ, nullptr, buf.data(), &size) != ERROR_SUCCESS) return {};
-    return buf.data();
+    return ReadStringValue([&](wchar_t* data, DWORD* size) {
+               return RegGetValueW(root, subKey.c_str(), name, RRF_RT_REG_SZ, nullptr, data, size);
+           }).value_or(std::wstring());
 }
 
 } // namespace hexmoor::fw

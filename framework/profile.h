@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+
+#include "base/win/handles.h"
 
 namespace hexmoor::fw {
 
@@ -24,7 +27,14 @@ public:
 
 private:
     std::wstring SectionPath(const std::wstring& section) const;
+    // Reads one value of a section through its key, opened once and kept
+    // open for the next reads (each open and close is a round trip to the
+    // system, a costly one under Wine). A key deleted meanwhile is opened
+    // again. ERROR_MORE_DATA leaves the needed size in *size.
+    LONG QueryValue(const std::wstring& section, const std::wstring& entry, DWORD flags, void* data,
+                    DWORD* size) const;
     std::wstring keyPath_;
+    mutable std::map<std::wstring, win::RegistryKey> readKeys_;
 };
 
 // Sets the default value of HKEY_CLASSES_ROOT-style keys: creates

@@ -1,6 +1,7 @@
 #pragma once
 // Owners for the non-GDI handles the program releases itself: image lists,
-// icons, global memory blocks and kernel handles (threads, events, files).
+// icons, global memory blocks, registry keys and kernel handles (threads,
+// events, files).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -42,6 +43,13 @@ struct FileHandleTraits {
     static void Close(HANDLE h) noexcept { ::CloseHandle(h); }
 };
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
+
+// Registry keys opened or created by the program (never a predefined root).
+struct RegistryKeyTraits {
+    static HKEY Invalid() noexcept { return nullptr; }
+    static void Close(HKEY key) noexcept { ::RegCloseKey(key); }
+};
+using RegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 
 // GlobalLock for the life of the object.
 class GlobalLockScope {

@@ -179,7 +179,7 @@ CPanelTree* CMainFrame::UserData() {
 }
 
 HWND CMainFrame::MakeTreePane(CPanelTree& pane, UINT caption) {
-    if (!pane.CreatePanel(Handle(), fw::LoadText(caption), 0xFFFFFFFF)) return nullptr;
+    if (!pane.CreatePanel(Handle(), fw::LoadText(caption), 0xFFFFFFFF, false)) return nullptr;
     ElementTree* model = pane.Model();
     if (!model) return pane.Handle();
     model->SetPageSink(&seam_);
@@ -240,11 +240,13 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
 }
 
 void CMainFrame::CreatePanes() {
+    // The panels are made hidden: the first layout moves each into its dock
+    // container and shows it there (moving a shown window costs more).
     HWND h = Handle();
     zoomer_ = std::make_unique<CPanelZoomer>([this] { TogglePane(kPaneZoomer); });
-    zoomer_->CreatePanel(h, fw::LoadText(IDS_ZOOMER), 1);
+    zoomer_->CreatePanel(h, fw::LoadText(IDS_ZOOMER), 1, false);
     defaultControls_ = MakeDefaultControlsPanel();
-    defaultControls_->CreatePanel(h, fw::LoadText(IDS_DEFAULT_CONTROLS), 0xFFFFFFFF);
+    defaultControls_->CreatePanel(h, fw::LoadText(IDS_DEFAULT_CONTROLS), 0xFFFFFFFF, false);
     // The two trees behind the default tree's tab are made when first shown.
     customControls_ = MakeCustomControlsPanel();
     userData_ = MakeUserDataPanel();
@@ -253,11 +255,11 @@ void CMainFrame::CreatePanes() {
         defaultControls_->SetResetter(&seam_);
     }
     properties_ = std::make_unique<CPanelProperties>();
-    properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1);
+    properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1, false);
     options_ = std::make_unique<CPanelOptions>();
-    options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1);
+    options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1, false);
     colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages(), [this] { return seam_.Current(); });
-    colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), 227);
+    colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), 227, false);
     colorAdjustment_->SetTrees({defaultControls_.get(), customControls_.get()});
 
     struct {

@@ -45,9 +45,9 @@ bool AnswerTooltipText(NMHDR* hdr, const std::wstring& text) {
     return false;
 }
 
-bool CPanelBase::CreatePanel(HWND parent, const std::wstring& name, UINT id) {
+bool CPanelBase::CreatePanel(HWND parent, const std::wstring& name, UINT id, bool visible) {
     fw::WindowArgs a;
-    a.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    a.style = WS_CHILD | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0);
     a.text = name;
     a.parent = parent;
     a.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));

@@ -33,8 +33,10 @@ class RuntimePreview;
 
 class CPanelBase : public fw::Window {
 public:
-    // Creates the panel as a child of parent with the given window name.
-    bool CreatePanel(HWND parent, const std::wstring& name, UINT id);
+    // Creates the panel as a child of parent with the given window name;
+    // hidden when asked (a docked pane's panel shows where the docking
+    // layout puts it).
+    bool CreatePanel(HWND parent, const std::wstring& name, UINT id, bool visible = true);
 
 protected:
     // The window class's background brush (none: the panel paints itself).
