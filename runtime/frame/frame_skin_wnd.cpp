@@ -511,7 +511,10 @@ int CFrameSkinWnd::ChangeSkin(int, BOOL) {
 void CFrameSkinWnd::UpdateRegion() {
     if (!hWnd_) return;
     if (!IsSkinningOn() || !HasSidePainters()) {
-        SetWindowRgn(hWnd_, nullptr, FALSE);
+        // Only a window that has a region loses it: setting none on a
+        // window without one changes nothing but costs a frame change.
+        RECT box;
+        if (GetWindowRgnBox(hWnd_, &box) != ERROR) SetWindowRgn(hWnd_, nullptr, FALSE);
         return;
     }
     const SIZE w = WindowSize();

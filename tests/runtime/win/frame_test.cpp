@@ -521,6 +521,16 @@ TEST_F(FrameTest, RegionByKind) {
         }
         DeleteObject(region);
     }
+    // Switched off, the frame gives its region up.
+    element->SetNumber(483, 0);
+    RefreshWindowSkin(window.Handle());
+    Settle(window.Handle());
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(window.Handle(), region), ERROR);
+    frame->Enable(FALSE);
+    Settle(window.Handle());
+    EXPECT_EQ(GetWindowRgn(window.Handle(), region), ERROR);
+    DeleteObject(region);
 }
 
 TEST_F(FrameTest, ASkinChangeLaysTheFrameOutAgainAroundTheSameClientArea) {
