@@ -126,7 +126,11 @@ void CSaveRestoreWinPos::RestoreWindowPos(HWND wnd) const {
     // only takes its normal rectangle: its owner shows it once, when ready
     // (showing here activated it, and the start dialog shown next activated
     // the editor a second time).
-    if (p.show == SW_SHOWMAXIMIZED && !IsWindowVisible(wnd) && IsZoomed(wnd)) wp.showCmd = SW_HIDE;
+    if (p.show == SW_SHOWMAXIMIZED && !IsWindowVisible(wnd) && IsZoomed(wnd)) {
+        // Nothing to take when it has them already (the usual start).
+        if (p.normal == cur.normal && p.minPos == cur.minPos && p.maxPos == cur.maxPos && p.flags == cur.flags) return;
+        wp.showCmd = SW_HIDE;
+    }
     SetWindowPlacement(wnd, &wp);
 }
 
