@@ -342,6 +342,24 @@ TEST_F(EditorApp, LookIsKeptAcrossRuns) {
         EXPECT_FALSE(frame->QueryCommand(id).checked) << id;
 }
 
+// The frame comes back maximised from a saved maximised placement as a
+// maximised window sits: over the work area with its borders off the
+// screen on every side. Setting the placement it already had moved it to
+// the screen's corner here, its left and top borders showing.
+TEST_F(EditorApp, AMaximisedFrameComesBackWithItsBordersOffTheScreen) {
+    Start();
+    ASSERT_TRUE(IsZoomed(frame->Handle()));
+    Stop();
+    Start();
+    ASSERT_TRUE(IsZoomed(frame->Handle()));
+    RECT work, window;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(frame->Handle(), &window);
+    EXPECT_LT(window.left, work.left);
+    EXPECT_EQ(window.left - work.left, window.top - work.top);
+    EXPECT_EQ(work.left - window.left, window.right - work.right);
+}
+
 TEST_F(EditorApp, DockedPlacesAreKeptAcrossRuns) {
     Start({L"x.twf"});
     using namespace shell;

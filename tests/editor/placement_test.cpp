@@ -104,3 +104,29 @@ TEST_F(PlacementKeeper, HiddenMaximisedWindowTakesItsNormalRectangleAndStaysHidd
     EXPECT_EQ(r.bottom, 400);
     DestroyWindow(w);
 }
+
+// Pins a behaviour of this Wine: setting a hidden maximised window's
+// placement to the one it has (shown state SW_HIDE, the default maximised
+// position -1,-1) moves it from its maximised place, borders off the
+// screen, to the screen's corner. The keeper therefore leaves such a window
+// alone (see EditorApp.AMaximisedFrameComesBackWithItsBordersOffTheScreen).
+TEST_F(PlacementKeeper, WineMovesAHiddenMaximisedWindowWhoseOwnPlacementIsSetAgain) {
+    HWND w = CreateWindowExW(0, L"STATIC", L"Keeper maximised", WS_OVERLAPPEDWINDOW | WS_MAXIMIZE, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(IsZoomed(w));
+    RECT before;
+    GetWindowRect(w, &before);
+    ASSERT_LT(before.left, 0);
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    GetWindowPlacement(w, &wp);
+    wp.showCmd = SW_HIDE;
+    SetWindowPlacement(w, &wp);
+    RECT after;
+    GetWindowRect(w, &after);
+    EXPECT_TRUE(IsZoomed(w));
+    EXPECT_EQ(after.left, 0);
+    EXPECT_EQ(after.top, 0);
+    DestroyWindow(w);
+}
