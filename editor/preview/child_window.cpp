@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/win/dib.h"
+
 namespace hexmoor::preview {
 
 bool CreateChildWindow(fw::Window& window, HWND parent, const RECT& rect, int id, DWORD style, const wchar_t* text) {
@@ -22,8 +24,7 @@ void PaintBuffered(HWND hwnd, const std::function<void(HDC, const RECT&)>& draw)
     RECT client{};
     ::GetClientRect(hwnd, &client);
     win::MemoryDC memory(paint.Dc());
-    win::Bitmap canvas(
-        ::CreateCompatibleBitmap(paint.Dc(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+    win::Bitmap canvas(win::CreateScreenBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     win::SelectGuard select(memory.Get(), canvas.Get());
     draw(memory.Get(), client);
     ::BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "editor/preview/picker_cursor.h"
 #include "model/hsl/hsl_arithmetic.h"
@@ -98,7 +99,7 @@ bool Spectrum::OnPaint() {
     ::GetClientRect(Handle(), &client);
     const int w = client.right, h = client.bottom;
     win::MemoryDC memory(paint.Dc());
-    win::Bitmap canvas(::CreateCompatibleBitmap(paint.Dc(), std::max(w, 1), std::max(h, 1)));
+    win::Bitmap canvas(win::CreateScreenBitmap(std::max(w, 1), std::max(h, 1)));
     win::SelectGuard select(memory.Get(), canvas.Get());
     HDC dc = memory.Get();
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));

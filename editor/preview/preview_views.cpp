@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/win/dib.h"
 #include "editor/preview/child_window.h"
 #include "editor/preview/image_fit.h"
 #include "editor/preview/picture_loader.h"
@@ -132,7 +133,7 @@ bool PreviewRegion::OnEraseBackground(HDC dc) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     win::MemoryDC memory(dc);
-    win::Bitmap canvas(::CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+    win::Bitmap canvas(win::CreateScreenBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     win::SelectGuard select(memory.Get(), canvas.Get());
     ::FillRect(memory.Get(), &client, ::GetSysColorBrush(COLOR_WINDOW));
     if (painted_) {

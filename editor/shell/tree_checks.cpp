@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 
 namespace hexmoor::shell {
@@ -12,8 +13,7 @@ hexmoor::win::ImageList MakeCheckBoxImages() {
     hexmoor::win::ImageList list(ImageList_Create(kSide, kSide, ILC_COLOR24 | ILC_MASK, 3, 1));
     if (!list) return list;
     hexmoor::win::MemoryDC dc(nullptr);
-    hexmoor::win::WindowDC screen(nullptr);
-    hexmoor::win::Bitmap strip(CreateCompatibleBitmap(screen.Get(), kSide * 3, kSide));
+    hexmoor::win::Bitmap strip(hexmoor::win::CreateScreenBitmap(kSide * 3, kSide));
     if (!dc || !strip) return list;
     {
         hexmoor::win::SelectGuard select(dc.Get(), strip.Get());

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "editor/shell/zoomer_logic.h"
 #include "framework/application.h"
@@ -130,14 +131,14 @@ void CPanelZoomer::DrawZoomAt(POINT cursor) {
 
     HDC screen = GetDC(nullptr);
     win::MemoryDC small(screen);
-    win::Bitmap smallBitmap(CreateCompatibleBitmap(screen, w, h));
+    win::Bitmap smallBitmap(win::CreateScreenBitmap(w, h));
     win::SelectGuard smallSel(small.Get(), smallBitmap.Get());
     BitBlt(small.Get(), 0, 0, w, h, screen, source_.left, source_.top, SRCCOPY | CAPTUREBLT);
     ReleaseDC(nullptr, screen);
 
     HDC target = GetDC(Handle());
     win::MemoryDC big(target);
-    win::Bitmap bigBitmap(CreateCompatibleBitmap(target, W, H));
+    win::Bitmap bigBitmap(win::CreateScreenBitmap(W, H));
     win::SelectGuard bigSel(big.Get(), bigBitmap.Get());
     SetStretchBltMode(big.Get(), COLORONCOLOR);
     StretchBlt(big.Get(), 0, 0, w * f, h * f, small.Get(), 0, 0, w, h, SRCCOPY);

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/win/dib.h"
 #include "base/win/rect.h"
 #include "framework/docking/dock_manager.h"
 
@@ -73,7 +74,7 @@ bool DockGroupWindow::OnPaint() {
     GetClientRect(Handle(), &rc);
     // Drawn off screen: the caption and tabs are repainted as a whole.
     hexmoor::win::MemoryDC mem(ps.Dc());
-    hexmoor::win::Bitmap bmp(CreateCompatibleBitmap(ps.Dc(), rc.right, rc.bottom));
+    hexmoor::win::Bitmap bmp(hexmoor::win::CreateScreenBitmap(rc.right, rc.bottom));
     hexmoor::win::SelectGuard sel(mem.Get(), bmp.Get());
     Draw(mem.Get());
     BitBlt(ps.Dc(), 0, 0, rc.right, rc.bottom, mem.Get(), 0, 0, SRCCOPY);
