@@ -39,7 +39,7 @@ bool ToolBar::CreateIn(HWND parent, const ToolBarArgs& args) {
         tb.push_back(b);
     }
     SendMessageW(h, TB_ADDBUTTONSW, tb.size(), reinterpret_cast<LPARAM>(tb.data()));
-    SendMessageW(h, TB_SETMAXTEXTROWS, 0, 0);
+    SendMessageW(h, TB_SETMAXTEXTROWS, labels_ ? 1 : 0, 0);
     Refit();
     return true;
 }

@@ -33,6 +33,7 @@ class ToolBar : public BufferedPaintWindow {
 public:
     bool CreateIn(HWND parent, const ToolBarArgs& args);
 
+    // Both may be set before CreateIn: the bar then comes up that way.
     void SetLargeIcons(bool large);
     bool LargeIcons() const { return large_; }
     void EnableTextLabels(bool on);

@@ -80,7 +80,10 @@ std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle) {
     wc.cbWndExtra = sizeof(Window*);
     wc.hInstance = ResourceModule();
     wc.hIcon = icon;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    // The system's shared arrow, looked up once: each lookup costs display
+    // driver round trips under Wine.
+    static const HCURSOR arrow = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hCursor = arrow;
     wc.hbrBackground = background;
     wc.lpszClassName = name.c_str();
     if (!RegisterClassExW(&wc)) return {};

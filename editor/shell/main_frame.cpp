@@ -214,9 +214,10 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     tb.buttons.assign(kMainToolbarButtons.begin(), kMainToolbarButtons.end());
     tb.smallImages = {IDB_TOOLBAR_COLD, IDB_TOOLBAR_HOT, IDB_TOOLBAR_DISABLED, 16};
     tb.largeImages = {IDB_TOOLBAR_LARGE_COLD, IDB_TOOLBAR_LARGE_HOT, IDB_TOOLBAR_LARGE_DISABLED, 24};
-    if (!toolbar_.CreateIn(Handle(), tb)) return -1;
+    // Big icons with labels from the start: only the set shown is loaded.
     toolbar_.SetLargeIcons(true);
     toolbar_.EnableTextLabels(true);
+    if (!toolbar_.CreateIn(Handle(), tb)) return -1;
     // The tree commands' images, for whichever menu carries those commands;
     // menus simply show no image when the bitmap is missing.
     menuImages_.AddToolBarImages(kTreeCommandButtons, IDB_TREE_COMMANDS);
