@@ -91,10 +91,9 @@ PixelStrip RepeatStrip(const PixelStrip& strip, int times) {
 }
 
 bool TreeImages::Load(HINSTANCE module) {
+    module_ = module;
     iconPixels_ = ReadStrip(module, IDB_ELEMENT_ICONS);
-    marks_ = ReadStrip(module, IDB_ADJUST_MARKS);
-    runningMarks_ = ReadStrip(module, IDB_ADJUST_MARKS_RUNNING);
-    if (iconPixels_.pixels.empty() || marks_.pixels.empty() || runningMarks_.pixels.empty()) return false;
+    if (iconPixels_.pixels.empty()) return false;
     // Items name an icon with their mark: every mark shows the plain icon.
     icons_ = MakeList(RepeatStrip(iconPixels_, kMarkStates), kTreeIconSide, true);
     return static_cast<bool>(icons_);
@@ -102,8 +101,10 @@ bool TreeImages::Load(HINSTANCE module) {
 
 HIMAGELIST TreeImages::Marked(bool running) {
     hexmoor::win::ImageList& list = running ? running_ : marked_;
-    if (!list && !iconPixels_.pixels.empty())
-        list = MakeList(ComposeMarkedIcons(iconPixels_, running ? runningMarks_ : marks_), kMarkedIconWidth, false);
+    if (list || iconPixels_.pixels.empty()) return list.Get();
+    // The marks are read when a list with marks is first asked for.
+    PixelStrip marks = ReadStrip(module_, running ? IDB_ADJUST_MARKS_RUNNING : IDB_ADJUST_MARKS);
+    if (!marks.pixels.empty()) list = MakeList(ComposeMarkedIcons(iconPixels_, marks), kMarkedIconWidth, false);
     return list.Get();
 }
 

@@ -45,19 +45,20 @@ PixelStrip ComposeMarkedIcons(const PixelStrip& icons, const PixelStrip& marks);
 PixelStrip RepeatStrip(const PixelStrip& strip, int times);
 
 // The lists a tree shows, made from bitmaps 130, 236 and 237. The lists
-// with marks are composed when first asked for.
+// with marks are read and composed when first asked for.
 class TreeImages {
 public:
-    // False when a bitmap is missing.
+    // False when the icons' bitmap is missing.
     bool Load(HINSTANCE module);
     // 16 x 16: each icon whatever the mark.
     HIMAGELIST Icons() const { return icons_.Get(); }
     // 34 x 16: icon and mark; `running`: the marks shown while an
-    // adjustment runs.
+    // adjustment runs. Null when a bitmap is missing.
     HIMAGELIST Marked(bool running);
 
 private:
-    PixelStrip iconPixels_, marks_, runningMarks_;
+    HINSTANCE module_ = nullptr;
+    PixelStrip iconPixels_;
     hexmoor::win::ImageList icons_, marked_, running_;
 };
 
