@@ -28,20 +28,23 @@ std::wstring TempSkinPath(const wchar_t* name) {
     return std::wstring(temp) + L"hexmoor-trees-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
 }
 
+// A skin with one custom control in a folder and one user-data block.
+bool WriteDialogsSkin(const std::wstring& path) {
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    skin.GetOrCreateObject(kElemFolder, L"<CC>\\Dialogs")->SetFolderId(3);
+    skin.GetOrCreateObject(kElemButton, L"<3>OkButton")->SetFolderId(3);
+    skin.GetOrCreateObject(kElemUserData, L"Blob");
+    skin.SetPath(path);
+    return skin.WriteSkinFile() != FALSE;
+}
+
 } // namespace
 
 TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
     Start();
     const std::wstring path = TempSkinPath(L"a.twf");
-    {
-        CTwfSkin skin;
-        skin.InitNewSkin(L"Default");
-        skin.GetOrCreateObject(kElemFolder, L"<CC>\\Dialogs")->SetFolderId(3);
-        skin.GetOrCreateObject(kElemButton, L"<3>OkButton")->SetFolderId(3);
-        skin.GetOrCreateObject(kElemUserData, L"Blob");
-        skin.SetPath(path);
-        ASSERT_TRUE(skin.WriteSkinFile());
-    }
+    ASSERT_TRUE(WriteDialogsSkin(path));
     ASSERT_TRUE(app->OpenSkinFile(path));
     shell::CPanelTree* custom = frame->CustomControls();
     shell::CPanelTree* userData = frame->UserData();
@@ -159,15 +162,7 @@ TEST_F(EditorApp, HiddenTreeTabsAreMadeWhenASkinFillsThemOrTheirTabFirstShows) {
     test::Drain();
 
     const std::wstring path = TempSkinPath(L"c.twf");
-    {
-        CTwfSkin skin;
-        skin.InitNewSkin(L"Default");
-        skin.GetOrCreateObject(kElemFolder, L"<CC>\\Dialogs")->SetFolderId(3);
-        skin.GetOrCreateObject(kElemButton, L"<3>OkButton")->SetFolderId(3);
-        skin.GetOrCreateObject(kElemUserData, L"Blob");
-        skin.SetPath(path);
-        ASSERT_TRUE(skin.WriteSkinFile());
-    }
+    ASSERT_TRUE(WriteDialogsSkin(path));
     ASSERT_TRUE(app->OpenSkinFile(path));
     HWND customPane = docks.Content(shell::kPaneCustomControls);
     ASSERT_TRUE(customPane);
