@@ -48,7 +48,8 @@ HWND DockManager::MakeContent(int id) {
         // Made outside a layout: hidden until a layout places it, at once
         // when its pane is on the screen already.
         ShowWindow(made, SW_HIDE);
-        if (std::find(placed_.begin(), placed_.end(), id) != placed_.end()) Reapply();
+        const std::vector<int> shown = VisiblePanes();
+        if (std::find(shown.begin(), shown.end(), id) != shown.end()) Reapply();
     }
     return made;
 }
@@ -158,7 +159,6 @@ void DockManager::Apply(Rect area) {
         }
     }
     applying_ = false;
-    placed_ = shown;
     for (auto& e : panes_)
         if (e.content && std::find(shown.begin(), shown.end(), e.id) == shown.end()) ShowWindow(e.content, SW_HIDE);
     InvalidateRect(frame_, nullptr, TRUE);

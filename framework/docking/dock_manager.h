@@ -147,8 +147,7 @@ private:
     Point dragStart_;
     int dragApplied_ = 0;
     HWND focusGroup_ = nullptr;
-    // The panes whose content the last layout put on the screen.
-    std::vector<int> placed_;
+    // While Apply runs: content made then is placed by it.
     bool applying_ = false;
 };
 
