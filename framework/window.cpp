@@ -10,6 +10,15 @@ namespace hexmoor::fw {
 
 namespace {
 
+// Whether the window has a border, caption, menu or scroll bars: anything
+// between its window rectangle and its client area.
+bool HasNonClientArea(HWND hwnd) {
+    RECT window{}, client{};
+    if (!GetWindowRect(hwnd, &window) || !GetClientRect(hwnd, &client)) return true;
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return !EqualRect(&window, &client);
+}
+
 // The windows of this process bound to objects, by handle. Only this
 // process's own objects can be bound, so a table here answers every lookup
 // without a window property (each property call is a trip to the window
@@ -256,6 +265,11 @@ LRESULT Window::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (OnEraseBackground(reinterpret_cast<HDC>(wp))) return 1;
         break;
     case WM_TIMER: OnTimer(wp); break;
+    case WM_NCPAINT:
+        // Nothing to paint outside the client area: the default would fetch
+        // a window DC (under Wine several server round trips) to draw nothing.
+        if (!HasNonClientArea(hwnd_)) return 0;
+        break;
     case WM_CLOSE:
         if (OnClose()) return 0;
         break;

@@ -174,10 +174,6 @@ LRESULT DockGroupWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_CAPTURECHANGED: pressed_ = false; return 0;
     case WM_SIZE: InvalidateRect(Handle(), nullptr, FALSE); break;
-    case WM_NCPAINT:
-        // No border, so no non-client area: the system's default would
-        // fetch a window DC only to draw nothing.
-        return 0;
     default: break;
     }
     return Window::WindowProc(msg, wp, lp);

@@ -138,3 +138,110 @@ TEST(BufferedPaint, TreeShowsTheControlsOwnPixelsInEveryPaint) {
     UpdateWindow(buffered);
     EXPECT_EQ(Differences(test::CaptureClient(buffered), reference), 0);
 }
+
+namespace {
+
+constexpr int kShortTreeHeight = 100;
+
+// A tree too small for its rows and their text: both scroll bars show.
+HWND MakeScrollingTree(HWND parent, int x, HIMAGELIST images) {
+    HWND tree = MakeTree(parent, x, images);
+    SetWindowPos(tree, nullptr, 0, 0, kTreeWidth - 40, kShortTreeHeight, SWP_NOMOVE | SWP_NOZORDER);
+    return tree;
+}
+
+// Covers the whole window, scroll bars included, with magenta.
+void ScribbleWindow(HWND tree) {
+    win::WindowDC dc(tree, true);
+    win::Brush fill(CreateSolidBrush(RGB(255, 0, 255)));
+    RECT window;
+    GetWindowRect(tree, &window);
+    RECT all{0, 0, window.right - window.left, window.bottom - window.top};
+    FillRect(dc.Get(), &all, fill.Get());
+}
+
+// The middle of the vertical scroll bar, in the window's own coordinates.
+POINT VerticalBarMiddle(HWND tree) {
+    RECT window, client;
+    GetWindowRect(tree, &window);
+    GetClientRect(tree, &client);
+    MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return {client.right - window.left + GetSystemMetrics(SM_CXVSCROLL) / 2,
+            (client.top + client.bottom) / 2 - window.top};
+}
+
+// Repaints the client area only, as an item change does.
+void RepaintClient(HWND tree) {
+    RedrawWindow(tree, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    test::PumpMessages();
+}
+
+} // namespace
+
+// Wine's tree view sets its scroll bars again, redrawing them, on every paint
+// of its client area; Windows' leaves them to the non-client paint. Pinned so
+// that the buffered paint's handling of the bars is known to be needed.
+TEST(WineTreeView, RedrawsItsScrollBarsOnEveryClientPaint) {
+    test::TestWindowArgs args;
+    args.clientWidth = kTreeWidth;
+    args.clientHeight = kTreeHeight;
+    test::TestWindow host(args);
+    const win::ImageList images = ColourImages();
+    HWND tree = MakeScrollingTree(host.Handle(), 0, images.Get());
+    ASSERT_TRUE(GetWindowLongPtrW(tree, GWL_STYLE) & WS_VSCROLL);
+    RepaintClient(tree);
+
+    ScribbleWindow(tree);
+    RepaintClient(tree);
+    const POINT bar = VerticalBarMiddle(tree);
+    EXPECT_NE(test::CaptureWindow(tree).At(bar.x, bar.y), kMagenta);
+}
+
+// Through the buffer the tree's paint leaves its scroll bars alone while it
+// does not change them; a paint that does change them redraws the tree whole,
+// so the bars show what the tree set.
+TEST(BufferedPaint, ScrollBarsAreRedrawnOnlyWhenThePaintChangesThem) {
+    test::TestWindowArgs args;
+    args.clientWidth = kTreeWidth;
+    args.clientHeight = kTreeHeight;
+    test::TestWindow host(args);
+    const win::ImageList images = ColourImages();
+    HWND tree = MakeScrollingTree(host.Handle(), 0, images.Get());
+    fw::BufferedPaintWindow binding;
+    ASSERT_TRUE(binding.Attach(tree));
+    RedrawWindow(tree, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    test::PumpMessages();
+    const test::PixelBuffer reference = test::CaptureWindow(tree);
+    const test::PixelBuffer referenceClient = test::CaptureClient(tree);
+    ASSERT_FALSE(reference.Empty());
+    const POINT bar = VerticalBarMiddle(tree);
+    ASSERT_NE(reference.At(bar.x, bar.y), kMagenta);
+
+    // Unchanged bars stay as they were on the screen; the items are painted.
+    ScribbleWindow(tree);
+    RepaintClient(tree);
+    EXPECT_EQ(test::CaptureWindow(tree).At(bar.x, bar.y), kMagenta);
+    EXPECT_EQ(Differences(test::CaptureClient(tree), referenceClient), 0);
+
+    // Bars set behind the tree's back: its paint sets them again, and the
+    // whole window is redrawn with them.
+    SCROLLINFO moved{sizeof moved, SIF_RANGE | SIF_POS};
+    moved.nMin = 0;
+    moved.nMax = 3;
+    moved.nPos = 2;
+    SetScrollInfo(tree, SB_VERT, &moved, FALSE);
+    ScribbleWindow(tree);
+    RepaintClient(tree);
+    EXPECT_EQ(Differences(test::CaptureWindow(tree), reference), 0);
+
+    // A tree with a child window (its label editor) paints the plain way,
+    // bars included.
+    SetWindowLongPtrW(tree, GWL_STYLE, GetWindowLongPtrW(tree, GWL_STYLE) | TVS_EDITLABELS);
+    SetFocus(tree);
+    HWND editor = TreeView_EditLabel(tree, TreeView_GetRoot(tree));
+    ASSERT_NE(editor, nullptr);
+    ScribbleWindow(tree);
+    RepaintClient(tree);
+    EXPECT_NE(test::CaptureWindow(tree).At(bar.x, bar.y), kMagenta);
+    TreeView_EndEditLabelNow(tree, TRUE);
+}
