@@ -150,6 +150,20 @@ HWND MakeScrollingTree(HWND parent, int x, HIMAGELIST images) {
     return tree;
 }
 
+test::TestWindowArgs HostArgs() {
+    test::TestWindowArgs args;
+    args.clientWidth = kTreeWidth;
+    args.clientHeight = kTreeHeight;
+    return args;
+}
+
+// A window holding one scrolling tree.
+struct ScrollingTreeHost {
+    test::TestWindow window{HostArgs()};
+    win::ImageList images = ColourImages();
+    HWND tree = MakeScrollingTree(window.Handle(), 0, images.Get());
+};
+
 // Covers the whole window, scroll bars included, with magenta.
 void ScribbleWindow(HWND tree) {
     win::WindowDC dc(tree, true);
@@ -182,12 +196,8 @@ void RepaintClient(HWND tree) {
 // of its client area; Windows' leaves them to the non-client paint. Pinned so
 // that the buffered paint's handling of the bars is known to be needed.
 TEST(WineTreeView, RedrawsItsScrollBarsOnEveryClientPaint) {
-    test::TestWindowArgs args;
-    args.clientWidth = kTreeWidth;
-    args.clientHeight = kTreeHeight;
-    test::TestWindow host(args);
-    const win::ImageList images = ColourImages();
-    HWND tree = MakeScrollingTree(host.Handle(), 0, images.Get());
+    ScrollingTreeHost host;
+    HWND tree = host.tree;
     ASSERT_TRUE(GetWindowLongPtrW(tree, GWL_STYLE) & WS_VSCROLL);
     RepaintClient(tree);
 
@@ -201,12 +211,8 @@ TEST(WineTreeView, RedrawsItsScrollBarsOnEveryClientPaint) {
 // does not change them; a paint that does change them redraws the tree whole,
 // so the bars show what the tree set.
 TEST(BufferedPaint, ScrollBarsAreRedrawnOnlyWhenThePaintChangesThem) {
-    test::TestWindowArgs args;
-    args.clientWidth = kTreeWidth;
-    args.clientHeight = kTreeHeight;
-    test::TestWindow host(args);
-    const win::ImageList images = ColourImages();
-    HWND tree = MakeScrollingTree(host.Handle(), 0, images.Get());
+    ScrollingTreeHost host;
+    HWND tree = host.tree;
     fw::BufferedPaintWindow binding;
     ASSERT_TRUE(binding.Attach(tree));
     RedrawWindow(tree, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
