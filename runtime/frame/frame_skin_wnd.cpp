@@ -27,6 +27,7 @@
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -125,16 +126,24 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
     }
     FrameProcScope scope(frame, hwnd, msg, wp, lp);
-    return frame->WindowProc(msg, wp, lp);
+    const LRESULT result = frame->WindowProc(msg, wp, lp);
+    // The window's properties go with it, and so does the record of it.
+    if (msg == WM_NCDESTROY) UnregisterWindowObject(hwnd, frame, WindowObjectRole::Frame);
+    return result;
 }
 
 CFrameSkinWnd* GetFrameSkinWnd(HWND hwnd) {
-    return hwnd ? static_cast<CFrameSkinWnd*>(GetPropA(hwnd, kFrameObjectProp)) : nullptr;
+    return static_cast<CFrameSkinWnd*>(FindWindowObject(hwnd, WindowObjectRole::Frame));
+}
+
+void CFrameSkinWnd::RecordOn(HWND hwnd) {
+    SetPropA(hwnd, kFrameObjectProp, this);
+    RegisterWindowObject(hwnd, this, WindowObjectRole::Frame);
 }
 
 CFrameSkinWnd::CFrameSkinWnd(HWND hwnd) {
     hot_ = pressed_ = kNoButton;
-    if (hwnd) SetPropA(hwnd, kFrameObjectProp, this);
+    if (hwnd) RecordOn(hwnd);
 }
 
 CFrameSkinWnd::~CFrameSkinWnd() { DeleteSidePainters(); }
@@ -145,7 +154,7 @@ BOOL CFrameSkinWnd::Attach(HWND hwnd, int) {
     if (hWnd_) return TRUE;
     if (!hwnd || !IsWindow(hwnd)) return FALSE;
     hWnd_ = hwnd;
-    SetPropA(hwnd, kFrameObjectProp, this);
+    RecordOn(hwnd);
     {
         std::lock_guard<std::mutex> guard(Orphans().lock);
         const auto it = Orphans().links.find(hwnd);
@@ -182,6 +191,7 @@ void CFrameSkinWnd::Detach() {
         std::lock_guard<std::mutex> guard(Orphans().lock);
         Orphans().links[hWnd_] = oldProc_;
     }
+    UnregisterWindowObject(hWnd_, this, WindowObjectRole::Frame);
     if (GetPropA(hWnd_, kFrameObjectProp) == this) RemovePropA(hWnd_, kFrameObjectProp);
     hWnd_ = nullptr;
 }

@@ -52,6 +52,9 @@ public:
 
     void CreateSidePainters();
     void DeleteSidePainters();
+    // Marks the window as served by this object: the window property others
+    // read, and the runtime's own record of it.
+    void RecordOn(HWND hwnd);
     bool HasSidePainters() const { return painters_[0] != nullptr; }
     void UpdateRegion();
     // Opens the system menu at a screen point and posts the chosen command;

@@ -106,9 +106,7 @@ void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on) { SetClassStyleBits(hwn
 // --- lookups ------------------------------------------------------------------
 
 CTWWnd* GetSkinnedWindowObject(HWND hwnd) { return FindWindowObject(hwnd); }
-CTWWnd* GetSkinnedFrameObject(HWND hwnd) {
-    return hwnd ? static_cast<CTWWnd*>(GetPropA(hwnd, kFrameObjectProp)) : nullptr;
-}
+CTWWnd* GetSkinnedFrameObject(HWND hwnd) { return FindWindowObject(hwnd, WindowObjectRole::Frame); }
 CTWWnd* GetSkinnedMenuBarObject(HWND hwnd) {
     return hwnd ? static_cast<CTWWnd*>(GetPropA(hwnd, kMenuBarObjectProp)) : nullptr;
 }

@@ -6,38 +6,37 @@
 namespace {
 
 std::mutex g_lock;
-std::unordered_map<HWND, CTWWnd*> g_objects;
+std::unordered_map<HWND, CTWWnd*> g_objects[2];
+
+std::unordered_map<HWND, CTWWnd*>& Record(WindowObjectRole role) { return g_objects[static_cast<int>(role)]; }
 
 } // namespace
 
-void RegisterWindowObject(HWND hwnd, CTWWnd* object) {
+void RegisterWindowObject(HWND hwnd, CTWWnd* object, WindowObjectRole role) {
     if (!hwnd) return;
     const std::lock_guard<std::mutex> lock(g_lock);
     if (object)
-        g_objects[hwnd] = object;
+        Record(role)[hwnd] = object;
     else
-        g_objects.erase(hwnd);
+        Record(role).erase(hwnd);
 }
 
-void UnregisterWindowObject(HWND hwnd, const CTWWnd* object) {
+void UnregisterWindowObject(HWND hwnd, const CTWWnd* object, WindowObjectRole role) {
     const std::lock_guard<std::mutex> lock(g_lock);
-    const auto it = g_objects.find(hwnd);
-    if (it != g_objects.end() && it->second == object) g_objects.erase(it);
+    auto& record = Record(role);
+    const auto it = record.find(hwnd);
+    if (it != record.end() && it->second == object) record.erase(it);
 }
 
 void ForgetWindowObject(const CTWWnd* object) {
     const std::lock_guard<std::mutex> lock(g_lock);
-    for (auto it = g_objects.begin(); it != g_objects.end();) {
-        if (it->second == object)
-            it = g_objects.erase(it);
-        else
-            ++it;
-    }
+    for (auto& record : g_objects) std::erase_if(record, [object](const auto& entry) { return entry.second == object; });
 }
 
-CTWWnd* FindWindowObject(HWND hwnd) {
+CTWWnd* FindWindowObject(HWND hwnd, WindowObjectRole role) {
     if (!hwnd) return nullptr;
     const std::lock_guard<std::mutex> lock(g_lock);
-    const auto it = g_objects.find(hwnd);
-    return it == g_objects.end() ? nullptr : it->second;
+    const auto& record = Record(role);
+    const auto it = record.find(hwnd);
+    return it == record.end() ? nullptr : it->second;
 }

@@ -14,6 +14,8 @@
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/frame_layout.h"
+#include "runtime/manager/controls_manager.h"
+#include "runtime/messages.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
@@ -417,6 +419,24 @@ TEST_F(FrameTest, SwitchedOffTheSystemFrameComesBack) {
     EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
     EXPECT_EQ(client.right, 300);
     EXPECT_EQ(client.bottom, 160);
+}
+
+// The frame's object is found from its window while the window lives: the
+// window property others read and the runtime's own lookups agree, and
+// neither names the object once the window is gone.
+TEST_F(FrameTest, TheFrameObjectIsFoundFromItsWindowUntilTheWindowGoes) {
+    Start();
+    TestWindow window(Overlapped());
+    const HWND hwnd = window.Handle();
+    CFrameSkinWnd* frame = SkinnedFrame(hwnd);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(GetPropA(hwnd, kFrameObjectProp), frame);
+    EXPECT_EQ(GetSkinnedFrameObject(hwnd), frame);
+
+    DestroyWindow(hwnd);
+    PumpMessages();
+    EXPECT_EQ(GetFrameSkinWnd(hwnd), nullptr);
+    EXPECT_EQ(GetSkinnedFrameObject(hwnd), nullptr);
 }
 
 namespace {
