@@ -27,8 +27,10 @@ void StatusBar::Relayout() {
     if (!h) return;
     RECT rc;
     GetClientRect(h, &rc);
-    win::WindowDC owner(h);
-    HDC dc = owner.Get();
+    // Text is measured in a memory DC: a window DC would cost display
+    // round trips under Wine and measures the same.
+    win::MemoryDC measure(nullptr);
+    HDC dc = measure.Get();
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0));
     win::SelectGuard select(dc, font);
     std::vector<int> rights(indicators_.size() + 1);
@@ -42,7 +44,6 @@ void StatusBar::Relayout() {
     }
     rights[0] = right;
     select.Restore();
-    owner.Close();
     if (!indicators_.empty()) rights.back() = -1;
     SendMessageW(h, SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
     SetPartText(0, prompt_);

@@ -74,9 +74,9 @@ BindingTable& Bindings() {
 
 HINSTANCE ResourceModule() { return GetModuleHandleW(nullptr); }
 
-std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle) {
-    static std::map<std::tuple<HICON, HBRUSH, UINT>, std::wstring> registered;
-    auto key = std::make_tuple(icon, background, classStyle);
+std::wstring OwnWindowClass(HICON icon, HICON smallIcon, HBRUSH background, UINT classStyle) {
+    static std::map<std::tuple<HICON, HICON, HBRUSH, UINT>, std::wstring> registered;
+    auto key = std::make_tuple(icon, smallIcon, background, classStyle);
     if (auto it = registered.find(key); it != registered.end()) return it->second;
     std::wstring name = L"HexmoorWindow" + std::to_wstring(registered.size());
     WNDCLASSEXW wc{};
@@ -89,6 +89,9 @@ std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle) {
     wc.cbWndExtra = sizeof(Window*);
     wc.hInstance = ResourceModule();
     wc.hIcon = icon;
+    // Without a small icon the system scales one from the big icon, through
+    // screen-compatible bitmaps (display round trips under Wine).
+    wc.hIconSm = smallIcon;
     // The system's shared arrow, looked up once: each lookup costs display
     // driver round trips under Wine.
     static const HCURSOR arrow = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -145,7 +148,7 @@ void Window::Unbind() {
 bool Window::Create(const WindowArgs& args) {
     if (hwnd_) return false;
     if (args.className.empty()) {
-        std::wstring cls = OwnWindowClass(args.icon, args.background, args.classStyle);
+        std::wstring cls = OwnWindowClass(args.icon, args.smallIcon, args.background, args.classStyle);
         HWND h = CreateWindowExW(args.exStyle, cls.c_str(), args.text.c_str(), args.style, args.x, args.y, args.width,
                                  args.height, args.parent, args.menuOrId, ResourceModule(), this);
         if (!h && hwnd_) Unbind();

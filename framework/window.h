@@ -21,6 +21,7 @@ struct WindowArgs {
     HWND parent = nullptr;
     HMENU menuOrId = nullptr;
     HICON icon = nullptr;         // for our own class: the class icon
+    HICON smallIcon = nullptr;    // and its small form (made from `icon` when none)
     HBRUSH background = nullptr;  // for our own class: the class brush
     UINT classStyle = CS_DBLCLKS; // for our own class
 };
@@ -90,7 +91,7 @@ protected:
     void Bind(HWND hwnd, Kind kind);
 
 private:
-    friend std::wstring OwnWindowClass(HICON, HBRUSH, UINT);
+    friend std::wstring OwnWindowClass(HICON, HICON, HBRUSH, UINT);
     static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
     friend class Dialog;
@@ -105,7 +106,7 @@ private:
 
 // Registers (once per process) the window class used for Window objects
 // with the given icon, brush and class style, and returns its name.
-std::wstring OwnWindowClass(HICON icon, HBRUSH background, UINT classStyle);
+std::wstring OwnWindowClass(HICON icon, HICON smallIcon, HBRUSH background, UINT classStyle);
 
 // The module that holds the editor's resources.
 HINSTANCE ResourceModule();

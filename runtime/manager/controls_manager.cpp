@@ -496,7 +496,9 @@ void CTWControlsManager::AttachFrame(HWND hwnd, CTwfSkin* skin) {
     raw->RegisterWithAncestors();
     raw->CollectChildFrames();
     if ((State().defaultActive || object->IsActive()) && IsSkinActive(object->GetSkinId())) raw->Enable(TRUE);
-    ReleaseCapture();
+    // Asked first: under Wine a release costs several server round trips even
+    // when nothing is captured.
+    if (GetCapture()) ReleaseCapture();
 }
 
 // --- switching skins ------------------------------------------------------------
