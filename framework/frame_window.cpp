@@ -93,7 +93,10 @@ void FrameWindow::TrackContextMenu(HMENU popup, POINT screen, HWND owner) {
 }
 
 void FrameWindow::OnIdleUpdate() {
-    toolbar_.UpdateButtons([this](unsigned id) { return QueryCommand(id); });
+    // One route serves every button: asking for the focus per button cost a
+    // server round trip each under Wine.
+    const auto route = Route(nullptr);
+    toolbar_.UpdateButtons([&route](unsigned id) { return fw::QueryCommand(route, id).state; });
     status_.UpdateIndicators();
     if (docks_) docks_->OnIdle();
     if (inMenu_) return;
