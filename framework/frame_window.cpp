@@ -129,7 +129,10 @@ void FrameWindow::SetLookColors(const LookColors& colors, bool systemMenuBar) {
         mi.fMask = MIM_BACKGROUND;
         mi.hbrBack = menuBrush_.Get();
         SetMenuInfo(bar, &mi);
-        DrawMenuBar(Handle());
+        // Only the colour changes, not the bar's size: a hidden frame draws
+        // it when it shows (the redraw recomputes the whole frame, several
+        // display round trips under Wine).
+        if (IsWindowVisible(Handle())) DrawMenuBar(Handle());
     }
     lookColors_ = colors;
     systemMenuBar_ = systemMenuBar;
