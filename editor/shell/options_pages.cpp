@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 #include "editor/links/link_env.h"
 #include "editor/shell/editor_state.h"
@@ -207,6 +208,7 @@ void OptionsPagesSet::EnsurePages() {
     RECT rc;
     GetClientRect(panel_, &rc);
     Layout(rc.right, rc.bottom);
+    if (onPagesMade_) std::exchange(onPagesMade_, nullptr)();
 }
 
 void OptionsPagesSet::Layout(int cx, int cy) {

@@ -123,6 +123,8 @@ public:
     }
     // Told whenever the model's page-shown flag is set (the panel's colours).
     void SetOnPageShown(std::function<void(bool)> f) { onPageShown_ = std::move(f); }
+    // Told once, when the pages have been made.
+    void SetOnPagesMade(std::function<void()> f) { onPagesMade_ = std::move(f); }
     void PageShownChanged(bool shown) override {
         if (onPageShown_) onPageShown_(shown);
     }
@@ -150,6 +152,7 @@ private:
     bool installed_ = false;
     HWND panel_ = nullptr;
     std::function<void(bool)> onPageShown_;
+    std::function<void()> onPagesMade_;
 };
 
 } // namespace hexmoor::shell

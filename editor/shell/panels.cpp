@@ -493,9 +493,14 @@ int CPanelOptions::OnCreate(CREATESTRUCTW*) {
         systemColors_ = shown;
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     });
-    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
-    if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    // The panel's tooltip serves its pages, so it is made with them: a
+    // tooltip is a top-level window, under Wine dozens of server round trips
+    // to make, and the pages may never be needed.
+    pages_->SetOnPagesMade([this] {
+        tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
+        if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    });
     RECT rc;
     GetClientRect(Handle(), &rc);
     pages_->Layout(rc.right, rc.bottom);

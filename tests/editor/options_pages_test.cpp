@@ -147,6 +147,30 @@ std::wstring TooltipW(HWND panel, UINT_PTR id) {
 
 // The Options and Properties panels: class brush, tooltip texts asked in
 // either character set; the tree panels' toolbars have 21 x 21 images.
+namespace {
+
+struct TooltipSearch {
+    HWND owner;
+    int found;
+};
+
+BOOL CALLBACK CountOwnedTooltip(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<TooltipSearch*>(param);
+    wchar_t cls[64]{};
+    GetClassNameW(hwnd, cls, 64);
+    if (lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(hwnd, GW_OWNER) == search->owner) ++search->found;
+    return TRUE;
+}
+
+// This thread's tooltip windows that the window owns.
+int TooltipsOwnedBy(HWND owner) {
+    TooltipSearch search{owner, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountOwnedTooltip, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace
+
 TEST_F(OptionsPagesTest, PanelsAnswerTooltipsAndCarryTheirBrushes) {
     hexmoor::shell::CPanelOptions options;
     ASSERT_TRUE(options.CreatePanel(window->Handle(), L"Options", 1));
@@ -156,9 +180,14 @@ TEST_F(OptionsPagesTest, PanelsAnswerTooltipsAndCarryTheirBrushes) {
     EXPECT_EQ(TooltipW(options.Handle(), 1), L"Region Properties");
     EXPECT_EQ(TooltipA(options.Handle(), 2), "");
 
+    // The panel's tooltip is made with its pages, which are made when first
+    // needed.
+    EXPECT_EQ(TooltipsOwnedBy(window->Handle()), 0);
+
     // A link that is not a frame side shows the image page for an image row,
     // the region page for a region row; -1 hides both.
     HWND image = options.Pages().ImagePage().Handle();
+    EXPECT_EQ(TooltipsOwnedBy(window->Handle()), 1);
     HWND region = options.Pages().RegionPage().Handle();
     options.SelectOptionsView(0);
     EXPECT_TRUE(IsWindowVisible(image));
