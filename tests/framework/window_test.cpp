@@ -250,3 +250,24 @@ TEST(WindowWrapper, MeasuringReachesTheChildThatHasTheIdNow) {
     EXPECT_NE(SendMessageW(plain, LB_GETITEMHEIGHT, static_cast<WPARAM>(index), 0), 21);
     EXPECT_EQ(tall.measured + short_.measured, 4);
 }
+
+// Wine marks a process per-monitor DPI aware from its start, whether its
+// manifest declares nothing or declares it unaware, and refuses a later
+// change; Windows leaves a program that declares nothing DPI unaware. Every
+// window of the editor is therefore per-monitor aware under Wine.
+TEST(WineDpi, AProcessThatDeclaresNothingIsPerMonitorAware) {
+    HMODULE user = GetModuleHandleW(L"user32.dll");
+    using Context = HANDLE;
+    auto current = reinterpret_cast<Context(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(user, "GetThreadDpiAwarenessContext")));
+    auto awareness = reinterpret_cast<int(WINAPI*)(Context)>(
+        reinterpret_cast<void*>(GetProcAddress(user, "GetAwarenessFromDpiAwarenessContext")));
+    auto set = reinterpret_cast<BOOL(WINAPI*)(Context)>(
+        reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDpiAwarenessContext")));
+    ASSERT_TRUE(current && awareness && set);
+    constexpr int kPerMonitorAware = 2;
+    EXPECT_EQ(awareness(current()), kPerMonitorAware);
+    // DPI_AWARENESS_CONTEXT_UNAWARE is (HANDLE)-1.
+    EXPECT_FALSE(set(reinterpret_cast<Context>(static_cast<INT_PTR>(-1))));
+    EXPECT_EQ(awareness(current()), kPerMonitorAware);
+}
