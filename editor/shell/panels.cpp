@@ -1,5 +1,7 @@
 #include "editor/shell/panels.h"
 
+#include <vector>
+
 #include "editor/links/item_link.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
@@ -146,15 +148,17 @@ int CPanelTree::OnCreate(CREATESTRUCTW*) {
     toolbar_.CreateIn(Handle(), toolbarId_, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NORESIZE);
     toolbar_.MakeTooltipWhenHovered([this] { MakeToolbarTooltip(); });
     toolbar_.LoadImages(IDB_PANE_TOOLBAR, IDB_PANE_TOOLBAR, IDB_PANE_TOOLBAR_HOT);
-    int pos = 0;
+    // Added in one message: the bar lays itself out once, not once per button.
+    std::vector<TBBUTTON> added;
     for (const PaneButton& b : buttons_) {
         TBBUTTON tb{};
         tb.iBitmap = b.image;
         tb.idCommand = b.command;
         tb.fsState = 0; // disabled until a skin has been created or opened
         tb.fsStyle = BTNS_BUTTON;
-        SendMessageW(toolbar_.Handle(), TB_INSERTBUTTONW, pos++, reinterpret_cast<LPARAM>(&tb));
+        added.push_back(tb);
     }
+    SendMessageW(toolbar_.Handle(), TB_ADDBUTTONSW, added.size(), reinterpret_cast<LPARAM>(added.data()));
     tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, nullptr, treeStyle_ | WS_VISIBLE, 0, 0, 0, 0, Handle(),
                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(treeId_)), fw::ResourceModule(), nullptr);
     if (!tree_) return -1;

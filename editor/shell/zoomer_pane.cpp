@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <vector>
+
 #include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "editor/shell/zoomer_logic.h"
@@ -15,15 +17,17 @@ constexpr UINT_PTR kFollowTimer = 1;
 constexpr KeyColor kGrey{192, 192, 192};
 constexpr int kFactors[3] = {2, 4, 8};
 
+// Added in one message: the bar lays itself out once, not once per button.
 void AddCheckButtons(HWND bar, int count) {
+    std::vector<TBBUTTON> buttons(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        TBBUTTON tb{};
+        TBBUTTON& tb = buttons[static_cast<std::size_t>(i)];
         tb.iBitmap = i;
         tb.idCommand = i;
         tb.fsState = TBSTATE_ENABLED;
         tb.fsStyle = BTNS_CHECKGROUP;
-        SendMessageW(bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
     }
+    SendMessageW(bar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
 }
 
 int ButtonHeight(HWND bar) { return HIWORD(SendMessageW(bar, TB_GETBUTTONSIZE, 0, 0)); }
