@@ -52,7 +52,8 @@ private:
 // redrawn whole, as the change may have moved or resized the client area.
 //
 // Not for a window with child windows (a tree's label editor): switching
-// drawing off validates them.
+// drawing off validates them. Only under Wine: Windows' own tree view leaves
+// its bars to the non-client paint, so there nothing needs holding still.
 class ScrollBarsKeptStill {
 public:
     explicit ScrollBarsKeptStill(HWND hwnd) : hwnd_(hwnd), active_(Applies(hwnd)) {
@@ -71,6 +72,9 @@ public:
 
 private:
     static bool Applies(HWND hwnd) {
+        static const bool wine =
+            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+        if (!wine) return false;
         const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
         return (style & WS_VISIBLE) && (style & (WS_HSCROLL | WS_VSCROLL)) && !GetWindow(hwnd, GW_CHILD);
     }
