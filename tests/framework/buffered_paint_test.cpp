@@ -69,13 +69,19 @@ HWND MakeTree(HWND parent, int x, HIMAGELIST images) {
     return tree;
 }
 
-// Covers the tree's client area with magenta behind its back.
-void Scribble(HWND tree) {
-    win::WindowDC dc(tree);
+// Covers the tree with magenta behind its back: its client area, or the whole
+// window with the scroll bars.
+void Scribble(HWND tree, bool wholeWindow = false) {
+    win::WindowDC dc(tree, wholeWindow);
     win::Brush fill(CreateSolidBrush(RGB(255, 0, 255)));
-    RECT client;
-    GetClientRect(tree, &client);
-    FillRect(dc.Get(), &client, fill.Get());
+    RECT area;
+    GetClientRect(tree, &area);
+    if (wholeWindow) {
+        RECT window;
+        GetWindowRect(tree, &window);
+        area = {0, 0, window.right - window.left, window.bottom - window.top};
+    }
+    FillRect(dc.Get(), &area, fill.Get());
 }
 
 // Pixels that differ between two captures of the same size (-1: sizes differ).
@@ -164,16 +170,6 @@ struct ScrollingTreeHost {
     HWND tree = MakeScrollingTree(window.Handle(), 0, images.Get());
 };
 
-// Covers the whole window, scroll bars included, with magenta.
-void ScribbleWindow(HWND tree) {
-    win::WindowDC dc(tree, true);
-    win::Brush fill(CreateSolidBrush(RGB(255, 0, 255)));
-    RECT window;
-    GetWindowRect(tree, &window);
-    RECT all{0, 0, window.right - window.left, window.bottom - window.top};
-    FillRect(dc.Get(), &all, fill.Get());
-}
-
 // The middle of the vertical scroll bar, in the window's own coordinates.
 POINT VerticalBarMiddle(HWND tree) {
     RECT window, client;
@@ -201,7 +197,7 @@ TEST(WineTreeView, RedrawsItsScrollBarsOnEveryClientPaint) {
     ASSERT_TRUE(GetWindowLongPtrW(tree, GWL_STYLE) & WS_VSCROLL);
     RepaintClient(tree);
 
-    ScribbleWindow(tree);
+    Scribble(tree, true);
     RepaintClient(tree);
     const POINT bar = VerticalBarMiddle(tree);
     EXPECT_NE(test::CaptureWindow(tree).At(bar.x, bar.y), kMagenta);
@@ -224,7 +220,7 @@ TEST(BufferedPaint, ScrollBarsAreRedrawnOnlyWhenThePaintChangesThem) {
     ASSERT_NE(reference.At(bar.x, bar.y), kMagenta);
 
     // Unchanged bars stay as they were on the screen; the items are painted.
-    ScribbleWindow(tree);
+    Scribble(tree, true);
     RepaintClient(tree);
     EXPECT_EQ(test::CaptureWindow(tree).At(bar.x, bar.y), kMagenta);
     EXPECT_EQ(Differences(test::CaptureClient(tree), referenceClient), 0);
@@ -236,7 +232,7 @@ TEST(BufferedPaint, ScrollBarsAreRedrawnOnlyWhenThePaintChangesThem) {
     moved.nMax = 3;
     moved.nPos = 2;
     SetScrollInfo(tree, SB_VERT, &moved, FALSE);
-    ScribbleWindow(tree);
+    Scribble(tree, true);
     RepaintClient(tree);
     EXPECT_EQ(Differences(test::CaptureWindow(tree), reference), 0);
 
@@ -246,7 +242,7 @@ TEST(BufferedPaint, ScrollBarsAreRedrawnOnlyWhenThePaintChangesThem) {
     SetFocus(tree);
     HWND editor = TreeView_EditLabel(tree, TreeView_GetRoot(tree));
     ASSERT_NE(editor, nullptr);
-    ScribbleWindow(tree);
+    Scribble(tree, true);
     RepaintClient(tree);
     EXPECT_NE(test::CaptureWindow(tree).At(bar.x, bar.y), kMagenta);
     TreeView_EndEditLabelNow(tree, TRUE);
