@@ -312,4 +312,19 @@ LRESULT Window::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return DefaultProc(msg, wp, lp);
 }
 
+void ShowErasingInPaint(HWND hwnd, bool activate) {
+    if (IsWindowVisible(hwnd)) {
+        ShowWindow(hwnd, activate ? SW_SHOW : SW_SHOWNA);
+        return;
+    }
+    // ShowWindow tells the window first, then shows it with SetWindowPos,
+    // which erases the newly visible windows at once unless asked to leave
+    // that to their paint. Neither command sizes or moves the window, and
+    // the size the window was given while hidden reached it then.
+    SendMessageW(hwnd, WM_SHOWWINDOW, TRUE, 0);
+    UINT flags = SWP_SHOWWINDOW | SWP_DEFERERASE | SWP_NOMOVE | SWP_NOSIZE;
+    if (!activate) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
+    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, flags);
+}
+
 } // namespace hexmoor::fw

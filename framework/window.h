@@ -115,4 +115,11 @@ HINSTANCE ResourceModule();
 // parents are: a child of a frame not yet shown counts as shown.
 inline bool ShownInParent(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
 
+// Shows a top-level window as ShowWindow(SW_SHOW, or SW_SHOWNA without
+// `activate`) does, with one difference when it was hidden: the window and
+// every window in it erase their background in their first paint, with the
+// paint's DC, instead of each being erased at once with a DC of its own
+// (the paint follows anyway). A window with many children shows faster.
+void ShowErasingInPaint(HWND hwnd, bool activate);
+
 } // namespace hexmoor::fw

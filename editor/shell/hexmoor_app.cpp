@@ -12,6 +12,7 @@
 #include "editor/preview/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
+#include "framework/window.h"
 #include "base/win/uxtheme.h"
 #include "model/twf_skin.h"
 #include "resources/command_ids.h"
@@ -54,7 +55,7 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     placements_.RestoreAll();
     // Without a file to open the start dialog comes next and takes the
     // activation; with one the frame takes it.
-    ShowWindow(frame_->Handle(), cmd.fileName.empty() ? SW_SHOWNA : SW_SHOW);
+    fw::ShowErasingInPaint(frame_->Handle(), !cmd.fileName.empty());
     UpdateWindow(frame_->Handle());
     UpdateCaption(nullptr);
 

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -270,4 +271,89 @@ TEST(WineDpi, AProcessThatDeclaresNothingIsPerMonitorAware) {
     // DPI_AWARENESS_CONTEXT_UNAWARE is (HANDLE)-1.
     EXPECT_FALSE(set(reinterpret_cast<Context>(static_cast<INT_PTR>(-1))));
     EXPECT_EQ(awareness(current()), kPerMonitorAware);
+}
+
+namespace {
+
+// What the windows of a shown test frame went through: the frame's
+// WM_SHOWWINDOW, and each child's erases (inside its paint, with the
+// paint's DC, or before it) and paints.
+struct ShowLog {
+    HWND frame = nullptr;
+    std::vector<WPARAM> showMessages;
+    std::map<HWND, std::vector<std::string>> children;
+    HWND painting = nullptr;
+};
+ShowLog* gShowLog = nullptr;
+
+LRESULT CALLBACK ShowLogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const bool isChild = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) != 0;
+    switch (msg) {
+    case WM_SHOWWINDOW:
+        if (hwnd == gShowLog->frame) gShowLog->showMessages.push_back(wp);
+        break;
+    case WM_ERASEBKGND:
+        if (isChild) gShowLog->children[hwnd].push_back(gShowLog->painting == hwnd ? "erase in paint" : "erase");
+        break;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        gShowLog->painting = hwnd;
+        BeginPaint(hwnd, &ps);
+        gShowLog->painting = nullptr;
+        EndPaint(hwnd, &ps);
+        if (isChild) gShowLog->children[hwnd].push_back("paint");
+        return 0;
+    }
+    default: break;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+} // namespace
+
+TEST(ShowErasingInPaint, ChildrenEraseInTheirFirstPaintAndTheWindowIsToldAsByShowWindow) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ShowLogProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    wc.lpszClassName = L"HexmoorShowLogTest";
+    RegisterClassW(&wc);
+
+    struct Case {
+        const char* name;
+        void (*show)(HWND);
+        std::vector<std::string> childEvents;
+        bool active;
+    };
+    const Case cases[] = {
+        {"the system's ShowWindow erases first", [](HWND w) { ShowWindow(w, SW_SHOWNA); }, {"erase", "paint"}, false},
+        {"without activation", [](HWND w) { ShowErasingInPaint(w, false); }, {"erase in paint", "paint"}, false},
+        {"with activation", [](HWND w) { ShowErasingInPaint(w, true); }, {"erase in paint", "paint"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShowLog log;
+        gShowLog = &log;
+        HWND other = CreateWindowExW(0, wc.lpszClassName, L"other", WS_POPUP | WS_VISIBLE, 300, 300, 50, 50, nullptr,
+                                     nullptr, wc.hInstance, nullptr);
+        SetActiveWindow(other);
+        HWND frame = CreateWindowExW(0, wc.lpszClassName, L"frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 260,
+                                     200, nullptr, nullptr, wc.hInstance, nullptr);
+        log.frame = frame;
+        HWND children[2];
+        for (int i = 0; i < 2; ++i)
+            children[i] = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 10 + 110 * i, 10, 100, 100,
+                                          frame, nullptr, wc.hInstance, nullptr);
+        c.show(frame);
+        UpdateWindow(frame);
+
+        EXPECT_TRUE(IsWindowVisible(frame));
+        EXPECT_EQ(log.showMessages, std::vector<WPARAM>{TRUE});
+        for (HWND child : children) EXPECT_EQ(log.children[child], c.childEvents);
+        EXPECT_EQ(GetActiveWindow() == frame, c.active);
+        DestroyWindow(frame);
+        DestroyWindow(other);
+        gShowLog = nullptr;
+    }
+    UnregisterClassW(wc.lpszClassName, wc.hInstance);
 }
