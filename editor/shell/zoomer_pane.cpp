@@ -51,8 +51,12 @@ int CPanelZoomer::OnCreate(CREATESTRUCTW*) {
     vertical_.Create(Handle(), 2, preview::Ruler::Orientation::Vertical, 2);
     magnifier_ = static_cast<HCURSOR>(
         LoadImageW(fw::ResourceModule(), MAKEINTRESOURCEW(IDC_ZOOMER_MAGNIFIER), IMAGE_CURSOR, 32, 32, 0));
-    const DWORD style =
-        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_TOP;
+    // The bars keep the width OnSize gives them. Not aligned to the parent,
+    // a toolbar keeps its width on Windows, but Wine's stretches it to the
+    // pane's width: the mode bar then lay over the factor bar and took its
+    // clicks. Without resizing, the height is the button height OnSize sets.
+    const DWORD style = WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_NOPARENTALIGN |
+                        CCS_NORESIZE | CCS_TOP;
     modeBar_.CreateIn(Handle(), IDC_ZOOMER_MODE_BAR, style);
     modeBar_.LoadImages(IDB_ZOOMER_MODE, IDB_ZOOMER_MODE, IDB_ZOOMER_MODE);
     AddCheckButtons(modeBar_.Handle(), 2);

@@ -93,6 +93,12 @@ TEST_F(ZoomerPaneTest, EnlargesAKnownPatternAtEachFactorWithTheRulers) {
     SendMessageW(bar, TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&button));
     POINT at{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     ClientToScreen(bar, &at);
+    // The mode bar keeps its own width and leaves the factor bar's buttons
+    // to the factor bar.
+    RECT modeBar{};
+    GetWindowRect(pane_.ModeBar().Handle(), &modeBar);
+    EXPECT_EQ(modeBar.right - modeBar.left, 56);
+    EXPECT_EQ(WindowFromPoint(at), bar);
     SetCursorPos(at.x, at.y);
     NMHDR click{bar, IDC_ZOOMER_FACTOR_BAR, static_cast<UINT>(NM_CLICK)};
     SendMessageW(pane_.Handle(), WM_NOTIFY, IDC_ZOOMER_FACTOR_BAR, reinterpret_cast<LPARAM>(&click));
@@ -157,4 +163,31 @@ TEST_F(ZoomerPaneTest, FollowsWhileShownAndItsCloseAsksForTheToggle) {
     ShowWindow(pane.Handle(), SW_SHOW);
     EXPECT_TRUE(pane.TimerRunning());
     DestroyWindow(pane.Handle());
+}
+
+// Wine's toolbar takes its parent's width when it is not told to keep its
+// size, even when it is not aligned to the parent; Windows keeps the width
+// of a toolbar that is not parent-aligned (only its height is adjusted).
+TEST(WineToolbar, NotParentAlignedItStillTakesItsParentsWidth) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+    test::TestWindowArgs args;
+    args.clientWidth = 300;
+    test::TestWindow host(args);
+    struct Case {
+        DWORD extraStyle;
+        int width;
+    };
+    for (const Case& c : {Case{0, 300}, Case{CCS_NORESIZE, 56}}) {
+        HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER |
+                                                             CCS_NOPARENTALIGN | CCS_TOP | c.extraStyle,
+                                   0, 0, 10, 10, host.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(bar);
+        SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        MoveWindow(bar, 0, 3, 56, 30, TRUE);
+        RECT r{};
+        GetWindowRect(bar, &r);
+        EXPECT_EQ(r.right - r.left, c.width) << std::hex << c.extraStyle;
+        DestroyWindow(bar);
+    }
 }
