@@ -319,8 +319,7 @@ void ShowErasingInPaint(HWND hwnd, bool activate) {
     }
     // ShowWindow tells the window first, then shows it with SetWindowPos,
     // which erases the newly visible windows at once unless asked to leave
-    // that to their paint. Neither command sizes or moves the window, and
-    // the size the window was given while hidden reached it then.
+    // that to their paint. Neither sizes or moves the window.
     SendMessageW(hwnd, WM_SHOWWINDOW, TRUE, 0);
     UINT flags = SWP_SHOWWINDOW | SWP_DEFERERASE | SWP_NOMOVE | SWP_NOSIZE;
     if (!activate) flags |= SWP_NOACTIVATE | SWP_NOZORDER;

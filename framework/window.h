@@ -120,6 +120,8 @@ inline bool ShownInParent(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_STYLE
 // every window in it erase their background in their first paint, with the
 // paint's DC, instead of each being erased at once with a DC of its own
 // (the paint follows anyway). A window with many children shows faster.
+// For a window already sized while hidden: a first WM_SIZE and WM_MOVE that
+// ShowWindow would still owe a window never sized are not sent.
 void ShowErasingInPaint(HWND hwnd, bool activate);
 
 } // namespace hexmoor::fw

@@ -54,7 +54,8 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     fw::CommandLine cmd = fw::ParseCommandLine(args);
     placements_.RestoreAll();
     // Without a file to open the start dialog comes next and takes the
-    // activation; with one the frame takes it.
+    // activation; with one the frame takes it. The frame was sized while
+    // hidden (it is made maximised, and laid out then).
     fw::ShowErasingInPaint(frame_->Handle(), !cmd.fileName.empty());
     UpdateWindow(frame_->Handle());
     UpdateCaption(nullptr);
