@@ -143,12 +143,6 @@ std::wstring TooltipW(HWND panel, UINT_PTR id) {
     return di.lpszText ? di.lpszText : L"";
 }
 
-} // namespace
-
-// The Options and Properties panels: class brush, tooltip texts asked in
-// either character set; the tree panels' toolbars have 21 x 21 images.
-namespace {
-
 struct TooltipSearch {
     HWND owner;
     int found;
@@ -171,6 +165,8 @@ int TooltipsOwnedBy(HWND owner) {
 
 } // namespace
 
+// The Options and Properties panels: class brush, tooltip texts asked in
+// either character set; the tree panels' toolbars have 21 x 21 images.
 TEST_F(OptionsPagesTest, PanelsAnswerTooltipsAndCarryTheirBrushes) {
     hexmoor::shell::CPanelOptions options;
     ASSERT_TRUE(options.CreatePanel(window->Handle(), L"Options", 1));
