@@ -17,13 +17,13 @@ MessageBoxShower& Shower() {
 
 } // namespace
 
-FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out) {
+FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out, std::uint64_t maxBytes) {
     out->clear();
     detail::InputFile file(path);
     if (file.OpenResult() != FileReadResult::kOk) return file.OpenResult();
     std::uint64_t size = 0;
     if (!file.Size(&size)) return FileReadResult::kReadError;
-    if (size > kMaxFileBytes) return FileReadResult::kTooLarge;
+    if (size > kMaxFileBytes || size > maxBytes) return FileReadResult::kTooLarge;
     out->resize(static_cast<std::size_t>(size));
     std::size_t done = 0;
     while (done < out->size()) {

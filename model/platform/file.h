@@ -33,8 +33,10 @@ enum class FileReadResult {
 inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 31;
 
 // Reads the whole file into out (cleared first). A file that shrinks while
-// it is read gives what was there.
-FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out);
+// it is read gives what was there. A file larger than maxBytes is refused
+// (kTooLarge) before anything is read.
+FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out,
+                             std::uint64_t maxBytes = kMaxFileBytes);
 
 // Writes every byte of a file to the sink it is given; false on any failure.
 using FileProducer = std::function<bool(ByteSink&)>;
@@ -52,6 +54,10 @@ enum class FileWriteFailure {
 // file is removed, the target is left exactly as it was and, when `failure`
 // is given, it names the step that failed. True on success.
 bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, FileWriteFailure* failure = nullptr);
+
+// Creates one folder; true when the path is a folder afterwards (also when
+// it was one already).
+bool CreateFolder(const std::wstring& path);
 
 // The temporary file name used beside a target.
 std::wstring TemporaryPathFor(const std::wstring& path);

@@ -34,6 +34,21 @@ TEST(FileLayer, ReadResults) {
     skin_test::WriteBytes(dir / "five.bin", kOld);
     EXPECT_EQ(plat::ReadFileBytes((dir / "five.bin").wstring(), &bytes), plat::FileReadResult::kOk);
     EXPECT_EQ(bytes, kOld);
+    // A caller's own limit refuses a larger file before reading it.
+    EXPECT_EQ(plat::ReadFileBytes((dir / "five.bin").wstring(), &bytes, 5), plat::FileReadResult::kOk);
+    EXPECT_EQ(plat::ReadFileBytes((dir / "five.bin").wstring(), &bytes, 4), plat::FileReadResult::kTooLarge);
+    EXPECT_TRUE(bytes.empty());
+}
+
+TEST(FileLayer, CreateFolder) {
+    skin_test::ScratchDir dir("filelayer-folder");
+    const auto made = dir / "made";
+    EXPECT_TRUE(plat::CreateFolder(made.wstring()));
+    EXPECT_TRUE(std::filesystem::is_directory(made));
+    EXPECT_TRUE(plat::CreateFolder(made.wstring())); // already there
+    skin_test::WriteBytes(dir / "file.bin", kOld);
+    EXPECT_FALSE(plat::CreateFolder((dir / "file.bin").wstring()));
+    EXPECT_FALSE(plat::CreateFolder((dir / "missing" / "deeper").wstring()));
 }
 
 TEST(FileLayer, ReplacingWriteCompletesOrLeavesTheTargetAsItWas) {
