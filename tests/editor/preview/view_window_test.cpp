@@ -21,6 +21,8 @@
 #include "framework/application.h"
 #include "framework/window.h"
 #include "model/gdiplus_init.h"
+#include "model/mrg_bitmap.h"
+#include "tests/harness/capture.h"
 #include "resources/preview_samples_ids.h"
 #include "resources/sample_frame_ids.h"
 #include "runtime/wnd/tw_wnd.h"
@@ -317,4 +319,30 @@ TEST_F(ViewTest, TheStripWindowsAreSwitchedOffOnEveryShowing) {
             EXPECT_FALSE(object->IsActive()) << GetDlgCtrlID(strip);
         }
     }
+}
+
+TEST_F(ViewTest, TheBackgroundPictureIsOpenedOnlyWhenItIsShownAndTheSettingsKeepTheirValues) {
+    int opened = 0;
+    view_.SetPictureLoader([&opened](const std::wstring&) -> std::unique_ptr<CMrgBitmap> {
+        ++opened;
+        return nullptr; // a picture that does not load shows the colour alone
+    });
+    BackgroundSettings settings;
+    settings.imageFile = L"C:\\pictures\\back.png";
+    settings.colour = 0xFFFFFFFF;
+    settings.showImage = 0;
+    view_.UpdateBackground(settings);
+    EXPECT_EQ(opened, 0);
+    EXPECT_EQ(view_.Background().colour, 0xFFFFFFFFu); // Invert Color is kept, painted white
+    settings.showImage = 1;
+    view_.UpdateBackground(settings);
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(view_.HasPicture());
+    settings.imageFile.clear();
+    view_.UpdateBackground(settings);
+    EXPECT_EQ(opened, 1);
+    view_.ShowPreviewForElement(0);
+    RedrawWindow(view_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const PixelBuffer pixels = CaptureClient(view_.Handle());
+    EXPECT_EQ(pixels.At(5, 5) & 0xFFFFFF, RGB(255, 255, 255));
 }
