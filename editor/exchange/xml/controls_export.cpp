@@ -279,8 +279,9 @@ bool EncodeFile(const ExportFile& file, std::vector<std::uint8_t>* bytes) {
     return plat::EncodeBmp(file.image->GetHBitmap(), bytes);
 }
 
-bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
-    return plat::WriteFileReplacing(path, [&](plat::ByteSink& sink) { return sink.Write(bytes); });
+bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes, plat::WriteDurability durability) {
+    return plat::WriteFileReplacing(
+        path, [&](plat::ByteSink& sink) { return sink.Write(bytes); }, nullptr, durability);
 }
 
 ExchangeOutcome Failed(std::wstring file, std::wstring reason) {
@@ -314,10 +315,15 @@ ExchangeOutcome WriteControlsExport(const ControlsExport& exported, const std::w
         const std::wstring path = JoinUnder(folder, parts);
         if (!EncodeFile(file, &bytes))
             return Failed(path, file.region ? L"the region could not be encoded" : L"the image could not be encoded");
-        if (!WriteBytes(path, bytes)) return Failed(path, L"the file could not be written");
+        // Each image is whole or absent; only the document that names them
+        // all waits for the disk (a flush per image would cost the export
+        // several times its encoding).
+        if (!WriteBytes(path, bytes, plat::WriteDurability::kUnflushed))
+            return Failed(path, L"the file could not be written");
     }
     if (!writer || !writer(exported.document, &bytes)) return Failed(xmlPath, L"the XML document could not be made");
-    if (!WriteBytes(xmlPath, bytes)) return Failed(xmlPath, L"the file could not be written");
+    if (!WriteBytes(xmlPath, bytes, plat::WriteDurability::kFlushed))
+        return Failed(xmlPath, L"the file could not be written");
     ExchangeOutcome outcome;
     outcome.ok = true;
     outcome.counts = exported.counts;
