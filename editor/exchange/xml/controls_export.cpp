@@ -199,45 +199,40 @@ private:
         }
     }
 
-    // True when the state element holds no record of that name and id yet
-    // (a property that several rows or links show is written once).
-    bool FirstRecord(const XmlElement& state, const wchar_t* record, WORD id) {
-        return written_.insert({&state, record, id}).second;
+    // A new record with its "Id" and "Desc", or null when the state element
+    // holds one of that name and id already (a property that several rows or
+    // links show is written once).
+    XmlElement* NewRecord(XmlElement& state, const wchar_t* name, WORD id, const std::wstring& desc) {
+        if (!written_.insert({&state, name, id}).second) return nullptr;
+        XmlElement& record = state.AddChild(name);
+        record.SetAttribute(kIdAttribute, std::to_wstring(id));
+        record.SetAttribute(L"Desc", desc);
+        ++out_.counts.records;
+        return &record;
     }
 
     void WriteData(XmlElement& state, DWORD value, WORD id, const std::wstring& desc) {
-        if (!FirstRecord(state, kDataRecord, id)) return;
-        XmlElement& record = state.AddChild(kDataRecord);
-        record.SetAttribute(kIdAttribute, std::to_wstring(id));
-        record.SetAttribute(L"Desc", desc);
-        record.SetAttribute(L"Value", FormatHex(value));
-        ++out_.counts.records;
+        if (XmlElement* record = NewRecord(state, kDataRecord, id, desc))
+            record->SetAttribute(L"Value", FormatHex(value));
     }
 
     void WriteColor(XmlElement& state, COLORREF color, WORD id, const std::wstring& desc) {
-        if (!FirstRecord(state, kColorRecord, id)) return;
-        XmlElement& record = state.AddChild(kColorRecord);
-        record.SetAttribute(kIdAttribute, std::to_wstring(id));
-        record.SetAttribute(L"Desc", desc);
-        record.SetAttribute(L"RGB", FormatRgb(color));
-        ++out_.counts.records;
+        if (XmlElement* record = NewRecord(state, kColorRecord, id, desc))
+            record->SetAttribute(L"RGB", FormatRgb(color));
     }
 
     void WriteImage(XmlElement& state, MrgBitmapPtr image, WORD type, WORD id, int stateIndex,
                     const std::wstring& desc) {
-        if (!FirstRecord(state, kImageRecord, id)) return;
-        XmlElement& record = state.AddChild(kImageRecord);
-        record.SetAttribute(kIdAttribute, std::to_wstring(id));
-        record.SetAttribute(L"Desc", desc);
-        record.SetAttribute(L"ml", std::to_wstring(image->GetLeft()));
-        record.SetAttribute(L"mr", std::to_wstring(image->GetRight()));
-        record.SetAttribute(L"mt", std::to_wstring(image->GetTop()));
-        record.SetAttribute(L"mb", std::to_wstring(image->GetBottom()));
-        record.SetAttribute(L"DrawMode", std::to_wstring(image->GetDrawMode()));
-        record.SetAttribute(L"MrgDrawMode", std::to_wstring(image->GetMrgDrawMode()));
+        XmlElement* record = NewRecord(state, kImageRecord, id, desc);
+        if (!record) return;
+        record->SetAttribute(L"ml", std::to_wstring(image->GetLeft()));
+        record->SetAttribute(L"mr", std::to_wstring(image->GetRight()));
+        record->SetAttribute(L"mt", std::to_wstring(image->GetTop()));
+        record->SetAttribute(L"mb", std::to_wstring(image->GetBottom()));
+        record->SetAttribute(L"DrawMode", std::to_wstring(image->GetDrawMode()));
+        record->SetAttribute(L"MrgDrawMode", std::to_wstring(image->GetMrgDrawMode()));
         const wchar_t* extension = image->IsGdiplus() ? L".png" : L".bmp";
-        record.SetAttribute(L"File", AddFile(type, id, stateIndex, desc, extension, std::move(image), nullptr));
-        ++out_.counts.records;
+        record->SetAttribute(L"File", AddFile(type, id, stateIndex, desc, extension, std::move(image), nullptr));
     }
 
     std::wstring AddFile(WORD type, WORD id, int stateIndex, const std::wstring& desc, const wchar_t* extension,
