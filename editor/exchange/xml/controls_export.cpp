@@ -199,45 +199,40 @@ private:
         }
     }
 
-    // True when the state element holds no record of that name and id yet
-    // (a property that several rows or links show is written once).
-    bool FirstRecord(const XmlElement& state, const wchar_t* record, WORD id) {
-        return written_.insert({&state, record, id}).second;
+    // A new record with its "Id" and "Desc", or null when the state element
+    // holds one of that name and id already (a property that several rows or
+    // links show is written once).
+    XmlElement* NewRecord(XmlElement& state, const wchar_t* name, WORD id, const std::wstring& desc) {
+        if (!written_.insert({&state, name, id}).second) return nullptr;
+        XmlElement& record = state.AddChild(name);
+        record.SetAttribute(kIdAttribute, std::to_wstring(id));
+        record.SetAttribute(L"Desc", desc);
+        ++out_.counts.records;
+        return &record;
     }
 
     void WriteData(XmlElement& state, DWORD value, WORD id, const std::wstring& desc) {
-        if (!FirstRecord(state, kDataRecord, id)) return;
-        XmlElement& record = state.AddChild(kDataRecord);
-        record.SetAttribute(kIdAttribute, std::to_wstring(id));
-        record.SetAttribute(L"Desc", desc);
-        record.SetAttribute(L"Value", FormatHex(value));
-        ++out_.counts.records;
+        if (XmlElement* record = NewRecord(state, kDataRecord, id, desc))
+            record->SetAttribute(L"Value", FormatHex(value));
     }
 
     void WriteColor(XmlElement& state, COLORREF color, WORD id, const std::wstring& desc) {
-        if (!FirstRecord(state, kColorRecord, id)) return;
-        XmlElement& record = state.AddChild(kColorRecord);
-        record.SetAttribute(kIdAttribute, std::to_wstring(id));
-        record.SetAttribute(L"Desc", desc);
-        record.SetAttribute(L"RGB", FormatRgb(color));
-        ++out_.counts.records;
+        if (XmlElement* record = NewRecord(state, kColorRecord, id, desc))
+            record->SetAttribute(L"RGB", FormatRgb(color));
     }
 
     void WriteImage(XmlElement& state, MrgBitmapPtr image, WORD type, WORD id, int stateIndex,
                     const std::wstring& desc) {
-        if (!FirstRecord(state, kImageRecord, id)) return;
-        XmlElement& record = state.AddChild(kImageRecord);
-        record.SetAttribute(kIdAttribute, std::to_wstring(id));
-        record.SetAttribute(L"Desc", desc);
-        record.SetAttribute(L"ml", std::to_wstring(image->GetLeft()));
-        record.SetAttribute(L"mr", std::to_wstring(image->GetRight()));
-        record.SetAttribute(L"mt", std::to_wstring(image->GetTop()));
-        record.SetAttribute(L"mb", std::to_wstring(image->GetBottom()));
-        record.SetAttribute(L"DrawMode", std::to_wstring(image->GetDrawMode()));
-        record.SetAttribute(L"MrgDrawMode", std::to_wstring(image->GetMrgDrawMode()));
+        XmlElement* record = NewRecord(state, kImageRecord, id, desc);
+        if (!record) return;
+        record->SetAttribute(L"ml", std::to_wstring(image->GetLeft()));
+        record->SetAttribute(L"mr", std::to_wstring(image->GetRight()));
+        record->SetAttribute(L"mt", std::to_wstring(image->GetTop()));
+        record->SetAttribute(L"mb", std::to_wstring(image->GetBottom()));
+        record->SetAttribute(L"DrawMode", std::to_wstring(image->GetDrawMode()));
+        record->SetAttribute(L"MrgDrawMode", std::to_wstring(image->GetMrgDrawMode()));
         const wchar_t* extension = image->IsGdiplus() ? L".png" : L".bmp";
-        record.SetAttribute(L"File", AddFile(type, id, stateIndex, desc, extension, std::move(image), nullptr));
-        ++out_.counts.records;
+        record->SetAttribute(L"File", AddFile(type, id, stateIndex, desc, extension, std::move(image), nullptr));
     }
 
     std::wstring AddFile(WORD type, WORD id, int stateIndex, const std::wstring& desc, const wchar_t* extension,
@@ -279,8 +274,9 @@ bool EncodeFile(const ExportFile& file, std::vector<std::uint8_t>* bytes) {
     return plat::EncodeBmp(file.image->GetHBitmap(), bytes);
 }
 
-bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
-    return plat::WriteFileReplacing(path, [&](plat::ByteSink& sink) { return sink.Write(bytes); });
+bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes, plat::WriteDurability durability) {
+    return plat::WriteFileReplacing(
+        path, [&](plat::ByteSink& sink) { return sink.Write(bytes); }, nullptr, durability);
 }
 
 ExchangeOutcome Failed(std::wstring file, std::wstring reason) {
@@ -314,10 +310,15 @@ ExchangeOutcome WriteControlsExport(const ControlsExport& exported, const std::w
         const std::wstring path = JoinUnder(folder, parts);
         if (!EncodeFile(file, &bytes))
             return Failed(path, file.region ? L"the region could not be encoded" : L"the image could not be encoded");
-        if (!WriteBytes(path, bytes)) return Failed(path, L"the file could not be written");
+        // Each image is whole or absent; only the document that names them
+        // all waits for the disk (a flush per image would cost the export
+        // several times its encoding).
+        if (!WriteBytes(path, bytes, plat::WriteDurability::kUnflushed))
+            return Failed(path, L"the file could not be written");
     }
     if (!writer || !writer(exported.document, &bytes)) return Failed(xmlPath, L"the XML document could not be made");
-    if (!WriteBytes(xmlPath, bytes)) return Failed(xmlPath, L"the file could not be written");
+    if (!WriteBytes(xmlPath, bytes, plat::WriteDurability::kFlushed))
+        return Failed(xmlPath, L"the file could not be written");
     ExchangeOutcome outcome;
     outcome.ok = true;
     outcome.counts = exported.counts;
