@@ -1,5 +1,7 @@
 #include "editor/preview/color_adjuster.h"
 
+#include "model/element_types.h"
+#include "model/elements/frame_properties.h"
 #include "model/hsl/hsl_arithmetic.h"
 #include "model/hsl/image_adjust.h"
 
@@ -7,17 +9,17 @@ namespace hexmoor::preview {
 
 bool OpacityExcluded(WORD typeId, WORD propertyId) {
     switch (typeId) {
-    case 11: // tool bar
-    case 12: // status bar
-    case 16: // menu
-    case 25: // dialog frame
-    case 40: // ToolStrip
-    case 41: // StatusStrip
-    case 42: // DropDownMenu
-    case 43: // MenuStrip
-        return true;
-    case 2: // window frame: the menu bar's images and the MDI client background
-        return (propertyId >= 418 && propertyId <= 422) || propertyId == 485;
+    case kElemToolBar:
+    case kElemStatusBar:
+    case kElemMenu:
+    case kElemDialogFrame:
+    case kElemToolStrip:
+    case kElemStatusStrip:
+    case kElemDropDownMenu:
+    case kElemMenuStrip: return true;
+    case kElemWndFrame: // the menu bar's images and the MDI client background
+        return (propertyId >= frame_props::kMenuBarItemNormal && propertyId <= frame_props::kMenuBarBackground) ||
+               propertyId == frame_props::kMdiClientBackground;
     default: return false;
     }
 }

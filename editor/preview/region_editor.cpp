@@ -344,7 +344,7 @@ RegionEditor* RegionEditor::Open(HWND owner, fw::FileDialogService& files, fw::M
 }
 
 int RegionEditor::OnCreate(CREATESTRUCTW*) {
-    splitter_.Create(Handle(), 2, 1, 59648);
+    splitter_.Create(Handle(), 2, 1, IDW_REGION_SPLITTER);
     picture_->Create(splitter_.Handle(), RECT{}, 1, WS_CHILD | WS_VISIBLE | WS_BORDER);
     regionView_.Create(splitter_.Handle(), RECT{}, 2, WS_CHILD | WS_VISIBLE | WS_BORDER);
     splitter_.SetRowInfo(0, 200, 20);

@@ -4,14 +4,14 @@
 
 #include "editor/shell/item_names.h"
 #include "model/element_types.h"
+#include "model/elements/frame_properties.h"
 #include "model/twf_skin.h"
+#include "resources/command_ids.h"
 
 namespace hexmoor::shell {
 
 namespace {
 
-constexpr WORD kFrameKindNumber = 483; // a frame's kind; 4 is region-defined
-constexpr DWORD kRegionDefinedFrame = 4;
 constexpr int kFolderIcon = 1;
 constexpr int kUserDataIcon = 49;
 // The element type the name dialog gives a region-defined frame.
@@ -55,7 +55,7 @@ bool InstanceNumbers::InUse(int kind, unsigned number) const {
 
 const std::vector<Adder>& Adders() {
     static const std::vector<Adder> adders = {
-        {32821,
+        {ID_ADD_FRAME_WINDOW,
          kElemWndFrame,
          L"CustomFrame",
          {{kKindFrame, nullptr, 2, -1},
@@ -75,13 +75,13 @@ const std::vector<Adder>& Adders() {
           {58, L"Restore Button", 12, 12},
           {56, L"Minimize Button", 11, 12},
           {62, L"Minimized Frame", 15, 0}}},
-        {32841, kElemWndFrame, L"RegionDefined", {{kKindRegionDefined, nullptr, 2, -1}}},
-        {32822, kElemDialogFrame, L"CustomDialog", {{9, nullptr, 16, -1}}},
-        {32823, kElemButton, L"CustomButton", {{11, nullptr, 17, -1}}},
-        {32824, kElemCheckBox, L"CustomCheckBox", {{21, nullptr, 18, -1}}},
-        {32825, kElemRadioBox, L"CustomRadio", {{22, nullptr, 19, -1}}},
-        {32826, kElemGroupBox, L"CustomGroupBox", {{23, nullptr, 20, -1}}},
-        {32827,
+        {ID_ADD_REGION_DEFINED, kElemWndFrame, L"RegionDefined", {{kKindRegionDefined, nullptr, 2, -1}}},
+        {ID_ADD_DIALOG_BACKGROUND, kElemDialogFrame, L"CustomDialog", {{9, nullptr, 16, -1}}},
+        {ID_ADD_BUTTON, kElemButton, L"CustomButton", {{11, nullptr, 17, -1}}},
+        {ID_ADD_CHECK_BOX, kElemCheckBox, L"CustomCheckBox", {{21, nullptr, 18, -1}}},
+        {ID_ADD_RADIO_BUTTON, kElemRadioBox, L"CustomRadio", {{22, nullptr, 19, -1}}},
+        {ID_ADD_GROUP_BOX, kElemGroupBox, L"CustomGroupBox", {{23, nullptr, 20, -1}}},
+        {ID_ADD_SCROLLBARS,
          kElemScrollbars,
          L"CustomScrollBars",
          {{46, nullptr, 21, -1},
@@ -89,32 +89,32 @@ const std::vector<Adder>& Adders() {
           {48, L"Standalone VScrollbar", 23, 0},
           {73, L"Internal HScrollbar", 51, 0},
           {74, L"Internal VScrollbar", 52, 0}}},
-        {32828, kElemEdit, L"CustomEdit", {{10, nullptr, 25, -1}}},
-        {32829, kElemListBox, L"CustomListbox", {{35, nullptr, 26, -1}}},
-        {32830, kElemComboBox, L"CustomCombobox", {{32, nullptr, 27, -1}}},
-        {32831, kElemStaticText, L"CustomStatic", {{51, nullptr, 28, -1}}},
-        {32832,
+        {ID_ADD_EDIT, kElemEdit, L"CustomEdit", {{10, nullptr, 25, -1}}},
+        {ID_ADD_LIST_BOX, kElemListBox, L"CustomListbox", {{35, nullptr, 26, -1}}},
+        {ID_ADD_COMBO_BOX, kElemComboBox, L"CustomCombobox", {{32, nullptr, 27, -1}}},
+        {ID_ADD_STATIC_TEXT, kElemStaticText, L"CustomStatic", {{51, nullptr, 28, -1}}},
+        {ID_ADD_TAB_CONTROLS,
          kElemTabCtrl,
          L"CustomTab",
          {{27, nullptr, 29, -1}, {28, L"Horizontal Tab Control", 29, 0}, {29, L"Vertical Tab Control", 30, 0}}},
-        {32833,
+        {ID_ADD_PROGRESS_BARS,
          kElemProgressBar,
          L"CustomProgress",
          {{39, nullptr, 31, -1}, {40, L"Horizontal Progress Bar", 31, 0}, {41, L"Vertical Progress Bar", 32, 0}}},
-        {32834,
+        {ID_ADD_SPIN_CONTROLS,
          kElemSpinCtrl,
          L"CustomSpin",
          {{42, nullptr, 33, -1}, {43, L"Horizontal Spin Control", 34, 0}, {44, L"Vertical Spin Control", 33, 0}}},
-        {32835,
+        {ID_ADD_SLIDERS,
          kElemSlider,
          L"CustomSliders",
          {{24, nullptr, 35, -1}, {25, L"Horizontal Slider", 35, 0}, {26, L"Vertical Slider", 36, 0}}},
-        {32836, kElemHeaderCtrl, L"CustomHeader", {{37, nullptr, 38, -1}}},
-        {32837, kElemListView, L"CustomListControl", {{36, nullptr, 39, -1}}},
-        {32838, kElemTreeCtrl, L"CustomTreeControl", {{38, nullptr, 40, -1}}},
-        {32839, kElemToolBar, L"CustomToolbar", {{30, nullptr, 41, -1}}},
-        {32840, kElemStatusBar, L"CustomStatusbar", {{31, nullptr, 43, -1}}},
-        {32901, kElemCheckButton, L"CustomCheckButton", {{66, nullptr, 48, -1}}},
+        {ID_ADD_HEADER, kElemHeaderCtrl, L"CustomHeader", {{37, nullptr, 38, -1}}},
+        {ID_ADD_LIST_CONTROL, kElemListView, L"CustomListControl", {{36, nullptr, 39, -1}}},
+        {ID_ADD_TREE_CONTROL, kElemTreeCtrl, L"CustomTreeControl", {{38, nullptr, 40, -1}}},
+        {ID_ADD_TOOLBAR, kElemToolBar, L"CustomToolbar", {{30, nullptr, 41, -1}}},
+        {ID_ADD_STATUS_BAR, kElemStatusBar, L"CustomStatusbar", {{31, nullptr, 43, -1}}},
+        {ID_ADD_CHECK_BUTTON, kElemCheckButton, L"CustomCheckButton", {{66, nullptr, 48, -1}}},
         // Kinds that only come back from a stored skin.
         {0, kElemGrip, L"Grip", {{20, nullptr, 24, -1}}},
         {0, kElemToolTip, L"Tooltip", {{59, nullptr, 42, -1}}},
@@ -130,7 +130,7 @@ const Adder* AdderForCommand(UINT command) {
 }
 
 const Adder* AdderForType(WORD type, bool regionDefined) {
-    if (type == kElemWndFrame) return AdderForCommand(regionDefined ? 32841 : 32821);
+    if (type == kElemWndFrame) return AdderForCommand(regionDefined ? ID_ADD_REGION_DEFINED : ID_ADD_FRAME_WINDOW);
     for (const Adder& a : Adders())
         if (a.type == type) return &a;
     return nullptr;
@@ -308,7 +308,7 @@ TreeHandle ElementTree::AddCustomControl(TreeHandle parent, UINT command, const 
 }
 
 TreeHandle ElementTree::AddCustomControlNamed(TreeHandle parent, WORD type, const std::wstring& name) {
-    const Adder* adder = type == kRegionDefinedType ? AdderForCommand(32841) : AdderForType(type, false);
+    const Adder* adder = type == kRegionDefinedType ? AdderForCommand(ID_ADD_REGION_DEFINED) : AdderForType(type, false);
     return adder ? AddCustomControl(parent, *adder, name) : nullptr;
 }
 
@@ -340,7 +340,7 @@ TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, Tree
     object->SetEnabled(TRUE);
     // A new region-defined frame says so at once: without its kind it
     // would come back from the file as an ordinary frame.
-    if (!filling && adder.parts[0].kind == kKindRegionDefined) object->SetNumber(kFrameKindNumber, kRegionDefinedFrame);
+    if (!filling && adder.parts[0].kind == kKindRegionDefined) object->SetNumber(frame_props::kRegionShape, frame_props::kRegionDefinedWindow);
     return InsertParts(adder.parts, adder.type, parent, after, display, adder.parts[0].icon, scheme, true);
 }
 
@@ -465,7 +465,7 @@ void ElementTree::FillFromSkin() {
             NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, r));
             continue;
         }
-        const Adder* adder = AdderForType(p.type, object->GetNumber(kFrameKindNumber) == kRegionDefinedFrame);
+        const Adder* adder = AdderForType(p.type, object->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow);
         if (adder)
             if (TreeHandle added = AddFromAdder(*adder, parent, after, shown, *p.scheme, true, object))
                 NoteInserted(parent, object->GetOrder(), added);

@@ -2,9 +2,13 @@
 
 #include <commctrl.h>
 
+#include "editor/links/link_env.h"
+#include "editor/links/win/property_list.h"
 #include "editor/shell/element_tree.h"
+#include "editor/shell/main_frame.h"
 #include "editor/shell/panels.h"
 #include "editor/shell/tree_view_store.h"
+#include "framework/application.h"
 
 namespace hexmoor::shell {
 
@@ -29,7 +33,37 @@ bool IsChecked(HWND tree, HTREEITEM item) {
     return (TreeView_GetItemState(tree, item, TVIS_STATEIMAGEMASK) >> 12) == 2;
 }
 
+// The grid of the frame's Properties pane, when it has a window.
+links::CPropertyList* PropertyGrid() {
+    fw::Application* app = fw::Application::Current();
+    auto* frame = app ? dynamic_cast<CMainFrame*>(app->MainWindow()) : nullptr;
+    links::CPropertyList* grid = frame && frame->Properties() ? frame->Properties()->Grid() : nullptr;
+    return grid && grid->Handle() ? grid : nullptr;
+}
+
 } // namespace
+
+bool CElementTreeView::PreTranslateMessage(MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.hwnd != Handle()) return false;
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (msg.wParam == VK_RETURN && !ctrl) {
+        links::CPropertyList* grid = PropertyGrid();
+        if (!grid) return false;
+        SetFocus(grid->Handle());
+        SendMessageW(grid->Handle(), LB_SETCURSEL, 0, 0);
+        grid->OnSelchange();
+        return false;
+    }
+    if (msg.wParam == VK_TAB && ctrl) {
+        if (GetKeyState(VK_SHIFT) < 0) {
+            if (links::OptionsPages* pages = links::Links().options) pages->FocusImagePage();
+        } else if (links::CPropertyList* grid = PropertyGrid()) {
+            SetFocus(grid->Handle());
+        }
+        return true;
+    }
+    return false;
+}
 
 LRESULT CElementTreeView::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     HWND tree = Handle();

@@ -27,6 +27,10 @@ public:
     void WatchMarkClicks(CPanelTree* panel) { marks_ = panel; }
 
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    // Enter: the property grid takes the focus with its first row selected
+    // (the key goes on to the tree). Ctrl+Tab: the grid takes the focus;
+    // Ctrl+Shift+Tab: the image options page. Both are consumed.
+    bool PreTranslateMessage(MSG& msg) override;
 
 private:
     // Every message after the check boxes have had theirs.

@@ -54,7 +54,7 @@ public:
     // The skin's nine information strings in their dialog; changed ones are
     // written into the skin and mark it modified.
     void OnCopyrightInfo();
-    // Command 32904: a colour scheme of a visual style becomes the default
+    // ID_FILE_IMPORT_MSSTYLES: a colour scheme of a visual style becomes the default
     // scheme of the skin being edited.
     void OnImportVisualStyle();
     // Runs the background dialog on the preview background settings and
@@ -76,7 +76,7 @@ private:
 
     // The file roads' host.
     CTwfSkin* Skin() override;
-    int LoadSkin(const std::vector<BYTE>& bytes) override;
+    int TakeOverSkin(CTwfSkin& loaded) override;
     void InstallNewSkin() override;
     void SetSkinning(bool on) override;
     void ShowCaption(const std::wstring& path) override;

@@ -235,4 +235,8 @@ void OptionsPagesModel::SideDrawModeChosen(Page page, int index) {
     links::RefreshPreview();
 }
 
+bool OptionsPagesModel::FocusImagePage() {
+    return view_ && (view_->FocusEnabledDrawMode(kImagePage) || view_->FocusEnabledDrawMode(kFrameImagePage));
+}
+
 } // namespace hexmoor::shell

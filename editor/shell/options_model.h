@@ -50,6 +50,9 @@ public:
     virtual void SetSizeLabel(Page page, const std::wstring& text) = 0;
     // The drawing mode changed: the page and then its drop-down take the focus.
     virtual void FocusDrawMode(Page page) {}
+    // The same when the page shows and its drop-down is enabled; false
+    // otherwise.
+    virtual bool FocusEnabledDrawMode(Page page) { return false; }
     // Which pages are shown (the others hidden).
     virtual void ShowPages(bool image, bool frameImage, bool region) = 0;
     // The page-shown flag changed or was set again (the panel paints with
@@ -84,6 +87,7 @@ public:
     DWORD FrameImageDrawMode() const override;
     void SetRegionPreview(const CImageRgn* region, DWORD drawMode) override;
     DWORD RegionDrawMode() const override;
+    bool FocusImagePage() override;
 
     // --- the controls' side --------------------------------------------------
     // A margin's edit now reads text: stored through the current link for

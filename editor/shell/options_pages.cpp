@@ -290,6 +290,14 @@ void OptionsPagesSet::FocusDrawMode(Page page) {
     SetFocus(GetDlgItem(h, IDC_OPT_DRAW_MODE));
 }
 
+bool OptionsPagesSet::FocusEnabledDrawMode(Page page) {
+    HWND h = PageOf(page).Handle();
+    HWND combo = h ? GetDlgItem(h, IDC_OPT_DRAW_MODE) : nullptr;
+    if (!combo || !IsWindowVisible(h) || !IsWindowEnabled(combo)) return false;
+    FocusDrawMode(page);
+    return true;
+}
+
 void OptionsPagesSet::ShowPages(bool image, bool frameImage, bool region) {
     // Hiding pages not made yet leaves them unmade.
     if (image || frameImage || region) EnsurePages();

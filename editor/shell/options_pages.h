@@ -138,6 +138,7 @@ public:
     void ShowRegion(const CImageRgn* region) override;
     void SetSizeLabel(Page page, const std::wstring& text) override;
     void FocusDrawMode(Page page) override;
+    bool FocusEnabledDrawMode(Page page) override;
     void ShowPages(bool image, bool frameImage, bool region) override;
 
 private:

@@ -245,7 +245,7 @@ void CPanelTree::BindCommands() {
         }
         commands_.On(ID_TREE_ADD_FOLDER, [this] { model_->AddFolder(Selected()); });
         commands_.Update(ID_TREE_ADD_FOLDER, hasSkin);
-        commands_.On(ID_TREE_DELETE, [this] { model_->Delete(Selected()); });
+        commands_.On(ID_TREE_DELETE, [this] { DeleteSelected(true); });
         commands_.Update(ID_TREE_DELETE, onItem);
         commands_.On(ID_TREE_RENAME, [this] { BeginRename(); });
         commands_.Update(ID_TREE_RENAME, onItem);
@@ -254,12 +254,12 @@ void CPanelTree::BindCommands() {
         commands_.Update(ID_TREE_ADD_USER_DATA, hasSkin);
         commands_.On(ID_TREE_ADD_UD_FOLDER, [this] { model_->AddFolder(Selected()); });
         commands_.Update(ID_TREE_ADD_UD_FOLDER, hasSkin);
-        commands_.On(ID_TREE_DELETE_UD, [this] { model_->Delete(Selected()); });
+        commands_.On(ID_TREE_DELETE_UD, [this] { DeleteSelected(true); });
         commands_.Update(ID_TREE_DELETE_UD, onItem);
         commands_.On(ID_TREE_RENAME_UD, [this] { BeginRename(); });
         commands_.Update(ID_TREE_RENAME_UD, onItem);
         // The item menu's Rename and Delete act here too.
-        commands_.On(ID_TREE_DELETE, [this] { model_->Delete(Selected()); });
+        commands_.On(ID_TREE_DELETE, [this] { DeleteSelected(true); });
         commands_.Update(ID_TREE_DELETE, onItem);
         commands_.On(ID_TREE_RENAME, [this] { BeginRename(); });
         commands_.Update(ID_TREE_RENAME, onItem);
@@ -288,8 +288,10 @@ bool CPanelTree::OnCommand(UINT id, UINT, HWND control) {
     }
     if (mode_ == 1) {
         if (id == 5) command = ID_TREE_DELETE;
-    } else if (mode_ == 2) {
-        if (id == 4) command = ID_TREE_DELETE_UD;
+    } else if (mode_ == 2 && id == 4) {
+        // The user-data toolbar's Delete Item deletes without a question.
+        if (model_->CanRename(Selected())) DeleteSelected(false);
+        return true;
     }
     fw::CommandState state;
     state.id = command;
@@ -307,7 +309,10 @@ bool CPanelTree::OnTreeNotify(NMHDR* hdr, LRESULT& result) {
     case TVN_ENDLABELEDITW: {
         auto* nm = reinterpret_cast<NMTVDISPINFOW*>(hdr);
         SetWindowLongPtrW(tree_, GWL_STYLE, GetWindowLongPtrW(tree_, GWL_STYLE) & ~TVS_EDITLABELS);
-        if (nm->item.pszText) model_->Rename(TreeViewStore::FromItem(nm->item.hItem), nm->item.pszText);
+        const TreeHandle item = TreeViewStore::FromItem(nm->item.hItem);
+        // The selected item, renamed, is shown again: the page and the
+        // colour adjustment then name its element by its new scheme.
+        if (nm->item.pszText && model_->Rename(item, nm->item.pszText) && item == Selected()) model_->Select(item);
         // The control never takes the text itself: Rename set it when accepted.
         result = 0;
         return true;
@@ -467,12 +472,6 @@ void CPanelProperties::OnStateClicked() {
     const int hit = static_cast<int>(SendMessageW(stateBar_.Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&p)));
     if (hit < 0 || hit >= 5 || SendMessageW(stateBar_.Handle(), TB_ISBUTTONHIDDEN, hit, 0)) return;
     SelectState(hit);
-    if (links::CItemLinkObj* link = links::Links().current) link->FillPropertyPage(GetSelectedState(), nullptr);
-    if (grid_ && grid_->Handle()) {
-        SetFocus(grid_->Handle());
-        grid_->SetSelectedIndex(0);
-        grid_->ShowSelectedItemOptions();
-    }
 }
 
 LRESULT CPanelProperties::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
@@ -551,7 +550,19 @@ int CPanelProperties::GetSelectedState() const {
     return -1;
 }
 
-void CPanelProperties::SelectState(int state) { SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, state, TRUE); }
+void CPanelProperties::CheckStateButton(int state) {
+    SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, state, TRUE);
+}
+
+void CPanelProperties::SelectState(int state) {
+    CheckStateButton(state);
+    if (links::CItemLinkObj* link = links::Links().current) link->FillPropertyPage(GetSelectedState(), nullptr);
+    if (grid_ && grid_->Handle()) {
+        SetFocus(grid_->Handle());
+        grid_->SetSelectedIndex(0);
+        grid_->ShowSelectedItemOptions();
+    }
+}
 
 int NextVisibleState(const bool hidden[5], int start, bool forward) {
     for (int step = 1; step < 5; ++step) {

@@ -92,6 +92,10 @@ public:
     // Copies the selected item's element into the custom-controls tree
     // (beside itself inside that tree) and selects the copy there.
     TreeHandle CopySelected();
+    // Deletes the selected item (a whole folder with its skin objects),
+    // first asking "Are you sure you want to delete the selected item?"
+    // when ask is set; No keeps it. True when the item was deleted.
+    bool DeleteSelected(bool ask);
     // Asks for a name (what 0: a folder; 1: a custom control, of the
     // adder's kind or, without one, of a kind chosen in the dialog; 2: user
     // data) and adds the item under that name where an addition goes,
@@ -171,7 +175,12 @@ public:
     void ShowPropertyPage(int showCommand);
     // The checked state button, or -1.
     int GetSelectedState() const;
+    // Only checks the state's button (the links check the state they fill).
+    void CheckStateButton(int state);
+    // Does what a click on the state's button does: checks it and refills
+    // the current link's page for it, row 0 selected.
     void SelectState(int state);
+    // ',' and '.': the next (or previous) shown state, selected as above.
     void SelectNextState(bool forward);
 
 protected:
@@ -182,7 +191,7 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    // A click on a state button refills the current link's page.
+    // A click on a state button selects its state.
     void OnStateClicked();
 
     CToolBar24BitCtrl stateBar_;

@@ -27,7 +27,7 @@ void PropertiesHost::SetStateButtonVisible(int state, bool visible) { panel_.Sho
 
 int PropertiesHost::CheckedState() const { return panel_.GetSelectedState(); }
 
-void PropertiesHost::CheckState(int state) { panel_.SelectState(state); }
+void PropertiesHost::CheckState(int state) { panel_.CheckStateButton(state); }
 
 void PropertiesHost::ShowPage(bool show) { panel_.ShowPropertyPage(show ? SW_SHOW : SW_HIDE); }
 
@@ -39,7 +39,9 @@ void PropertiesHost::FocusGrid() {
     if (links::CPropertyList* grid = panel_.Grid()) SetFocus(grid->Handle());
 }
 
-void PropertiesHost::FocusTree(bool) {
+void PropertiesHost::FocusTree(bool preferImagePage) {
+    if (preferImagePage)
+        if (links::OptionsPages* pages = links::Links().options; pages && pages->FocusImagePage()) return;
     const EditorState& state = Editor();
     const int active = state.treeIndexActive;
     if (active >= 0 && active < 3 && state.trees[static_cast<size_t>(active)])

@@ -1,7 +1,8 @@
 // The commands every element tree offers on its selected item: Clear (the
 // Edit menu's and the context menus'), Fill Inactive State on a frame side,
 // and the copies into the custom-controls tree ("Duplicate to Custom
-// Controls" from the default tree, "Copy Item" inside the custom tree).
+// Controls" from the default tree, "Copy Item" inside the custom tree) and
+// Delete.
 #include <commctrl.h>
 
 #include "editor/links/item_link.h"
@@ -46,6 +47,19 @@ void CPanelTree::FillInactiveSelected() {
                              L"Hexmoor", MB_YESNO | MB_ICONEXCLAMATION);
     if (answer != IDYES) return;
     if (frame->PropertiesSeam().Link()->FillInactiveState() > 0) Editor().documentModified = true;
+}
+
+bool CPanelTree::DeleteSelected(bool ask) {
+    TreeHandle item = Selected();
+    if (!model_ || !model_->CanRename(item)) return false;
+    if (ask) {
+        fw::Application* app = fw::Application::Current();
+        if (app && app->Messages().Show(GetAncestor(Handle(), GA_ROOT),
+                                        L"Are you sure you want to delete the selected item?", app->AppName(),
+                                        MB_YESNO) == IDNO)
+            return false;
+    }
+    return model_->Delete(item);
 }
 
 TreeHandle CPanelTree::CopySelected() {

@@ -6,14 +6,13 @@
 #include "editor/shell/element_tree.h"
 #include "editor/shell/item_names.h"
 #include "model/element_types.h"
+#include "model/elements/frame_properties.h"
 #include "model/twf_skin.h"
 
 namespace hexmoor::shell {
 
 namespace {
 
-constexpr WORD kFrameKindNumber = 483; // a frame's kind; 4 is region-defined
-constexpr DWORD kRegionDefinedFrame = 4;
 
 } // namespace
 
@@ -106,7 +105,7 @@ TreeHandle ElementTree::Duplicate(const ElementTree& from, TreeHandle source, Tr
     const std::wstring scheme = from.RecordOf(top)->scheme;
     CTwfObj* original = skin->FindObject(type, scheme);
     if (!original) return nullptr;
-    const Adder* adder = AdderForType(type, original->GetNumber(kFrameKindNumber) == kRegionDefinedFrame);
+    const Adder* adder = AdderForType(type, original->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow);
     if (!adder) return nullptr;
     TreeHandle container = ContainerFor(target);
     const WORD folder = FolderNumberOf(container);

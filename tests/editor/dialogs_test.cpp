@@ -91,6 +91,32 @@ TEST_F(Dialogs, NameDialogInKindModeNeedsAKindAndProposesItsName) {
     EXPECT_EQ(dlg.GetItemName(), L"RegionDefined");
 }
 
+// The kind list shows the tree's own image list: closing the dialog leaves
+// that list to the tree, which goes on drawing its icons with it.
+TEST_F(Dialogs, NameDialogLeavesTheTreesImageListAlive) {
+    Start({L"x.twf"});
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 4, 4);
+    ASSERT_NE(images, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+        ImageList_AddIcon(images, icon);
+    }
+    {
+        shell::CAskForNameDlg dlg(images);
+        dlg.SetChooseKind(1);
+        HIMAGELIST shown = nullptr;
+        RunScripted(dlg, {[&] {
+            shown = ListView_GetImageList(dlg.Item(IDC_ITEM_KIND_LIST), LVSIL_SMALL);
+            Click(dlg.Handle(), IDCANCEL);
+        }});
+        EXPECT_EQ(shown, images);
+    }
+    EXPECT_EQ(ImageList_GetImageCount(images), 3);
+    IMAGEINFO info{};
+    EXPECT_TRUE(ImageList_GetImageInfo(images, 2, &info));
+    ImageList_Destroy(images);
+}
+
 TEST_F(Dialogs, CopyrightDialogShowsTheSkinsStringsAndTakesEditsBack) {
     Start({L"x.twf"});
     shell::SkinInfo info{L"Blue", L"(c) 2026", L"Ann",        L"Moor Ltd", L"ann@example.org", L"https://example.org",
