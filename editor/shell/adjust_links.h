@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "editor/preview/color_adjuster.h"
+#include "editor/imaging/color_adjuster.h"
 #include "editor/shell/element_tree.h"
 
 class CTwfSkin;

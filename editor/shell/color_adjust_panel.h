@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "editor/links/link_env.h"
-#include "editor/preview/color_adjust_pane.h"
+#include "editor/imaging/color_adjust_pane.h"
 #include "editor/shell/adjust_links.h"
 #include "editor/shell/panels.h"
 #include "framework/services.h"

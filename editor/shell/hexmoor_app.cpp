@@ -9,7 +9,7 @@
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
 #include "editor/shell/tree_menus.h"
-#include "editor/preview/background_dialog.h"
+#include "editor/imaging/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
 #include "framework/window.h"

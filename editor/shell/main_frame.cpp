@@ -12,7 +12,7 @@
 #include "editor/shell/runtime_link.h"
 #include "framework/strings.h"
 #include "model/twf_skin.h"
-#include "editor/preview/region_editor.h"
+#include "editor/imaging/region_editor.h"
 #include "resources/app_ids.h"
 #include "resources/color_adjust_ids.h"
 #include "resources/command_ids.h"

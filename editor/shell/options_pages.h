@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-#include "editor/preview/image_control.h"
-#include "editor/preview/preview_views.h"
+#include "editor/imaging/image_control.h"
+#include "editor/imaging/preview_views.h"
 #include "editor/shell/options_model.h"
 #include "framework/dialog.h"
 

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "base/geometry.h"
-#include "editor/preview/ruler.h"
+#include "editor/imaging/ruler.h"
 #include "editor/shell/panels.h"
 #include "editor/shell/toolbar24.h"
 
