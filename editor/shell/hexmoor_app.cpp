@@ -8,7 +8,7 @@
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
-#include "editor/shell/tree_menus.h"
+#include "editor/shell/trees/tree_menus.h"
 #include "editor/imaging/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/shell/dialogs.h"
+#include "editor/shell/dialogs/dialogs.h"
 #include "editor/shell/file_roads.h"
 #include "editor/shell/placement.h"
 #include "editor/shell/settings.h"

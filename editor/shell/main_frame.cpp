@@ -6,7 +6,7 @@
 
 #include "editor/links/family.h"
 #include "editor/links/grid_model.h"
-#include "editor/shell/dialog_size.h"
+#include "editor/shell/dialogs/dialog_size.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/runtime_link.h"

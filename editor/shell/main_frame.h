@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "editor/links/item_link.h"
-#include "editor/shell/color_adjust_panel.h"
-#include "editor/shell/panels.h"
-#include "editor/shell/zoomer_pane.h"
+#include "editor/shell/color_adjust/color_adjust_panel.h"
+#include "editor/shell/panes/panels.h"
+#include "editor/shell/panes/zoomer_pane.h"
 #include "framework/frame_window.h"
 #include "resources/mainframe_ids.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "editor/shell/dialogs.h"
+#include "editor/shell/dialogs/dialogs.h"
 #include "resources/about_dialog_ids.h"
 #include "resources/copyright_dialog_ids.h"
 #include "resources/item_name_dialog_ids.h"

@@ -11,7 +11,7 @@
 #include "app_fixture.h"
 #include "editor/exchange/win/select_style_dialog.h"
 #include "editor/exchange/win/style_import_road.h"
-#include "editor/shell/element_tree.h"
+#include "editor/shell/trees/element_tree.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/runtime_link.h"
 #include "model/file/skin_listing.h"

@@ -11,7 +11,7 @@
 #include "editor/links/property_item.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
-#include "editor/shell/element_tree.h"
+#include "editor/shell/trees/element_tree.h"
 #include "editor/shell/runtime_link.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
