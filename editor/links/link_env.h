@@ -109,6 +109,9 @@ public:
     // The region page: region (null clears) and drawing mode.
     virtual void SetRegionPreview(const CImageRgn* region, DWORD drawMode) {}
     virtual DWORD RegionDrawMode() const { return 0; }
+    // Ctrl+Tab on an image row: the focus goes to the shown image page's
+    // drawing-mode drop-down when that is enabled; false when it is not.
+    virtual bool FocusImagePage() { return false; }
 };
 
 struct LinkEnv {
@@ -122,6 +125,9 @@ struct LinkEnv {
 };
 
 LinkEnv& Links();
+
+// The current element link, or null.
+inline CItemLinkObj* CurrentLink() { return Links().current; }
 
 // Sets the document-modified flag.
 void SetDocumentModified();
