@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "editor/links/item_link.h"
+#include "editor/preview/view/compos_view.h"
+#include "editor/preview/view/preview_roads.h"
 #include "editor/shell/color_adjust_panel.h"
 #include "editor/shell/panels.h"
 #include "editor/shell/zoomer_pane.h"
@@ -63,6 +65,8 @@ public:
     void RefillPage() override;
     void RefreshPreview() override;
     const SelectedElement* Current() const { return hasCurrent_ ? &current_ : nullptr; }
+    // The road that shows the selected element's sample in the preview.
+    void SetPreviewRoad(preview::SelectionRoad* road) { road_ = road; }
     // The link filling the grid, or null.
     links::CItemLinkObj* Link() const { return links_.empty() ? nullptr : links_.front().get(); }
     // Empties the grid (an open editor committed through the link first),
@@ -74,6 +78,7 @@ private:
     SelectedElement current_;
     bool hasCurrent_ = false;
     std::vector<std::unique_ptr<links::CItemLinkObj>> links_;
+    preview::SelectionRoad* road_ = nullptr;
 };
 
 class CMainFrame : public fw::FrameWindow {
@@ -106,6 +111,8 @@ public:
     void ClearTrees();
     void FillTrees();
     CPanelColorAdjustment* ColorAdjustment() const { return colorAdjustment_.get(); }
+    // The composition view in the middle of the frame.
+    preview::CSkinComposView* Preview() const { return view_.get(); }
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
@@ -128,7 +135,8 @@ private:
     bool showAll_ = true;
     std::array<bool, 7> remembered_{};
     std::array<bool, 7> rememberedFront_{};
-    std::unique_ptr<fw::Window> view_;
+    std::unique_ptr<preview::CSkinComposView> view_;
+    std::unique_ptr<preview::SelectionRoad> road_;
     std::unique_ptr<CPanelZoomer> zoomer_;
     std::unique_ptr<CPanelTree> defaultControls_;
     std::unique_ptr<CPanelTree> customControls_;

@@ -100,6 +100,7 @@ bool CSkinComposView::CreatePreviewDialogs() {
         dialogs_[static_cast<size_t>(sample)] = std::move(dialog);
         SetParent(h, Handle());
         ApplySkinToWindow(h, 1);
+        dialogs_[static_cast<size_t>(sample)]->AfterSkinApplied();
     }
     return true;
 }
@@ -223,6 +224,27 @@ std::vector<HWND> CSkinComposView::ScrollBarRefreshWalk() const {
 void CSkinComposView::RefreshPreviewWindows() {
     for (SampleId sample : kScrollBarRefreshOrder)
         if (HWND h = SampleWindow(sample)) RefreshSkinnedTree(h);
+}
+
+void CSkinComposView::ReleaseSamplesFromSkin() {
+    for (SampleId sample : kHideOrder) {
+        HWND h = SampleWindow(sample);
+        if (!h) continue;
+        // Combo boxes' drop-down lists are popups outside the sample's tree.
+        for (HWND w : SkinnedTreeWalk(h))
+            if (w != h && !IsChild(h, w)) RemoveSkinFromWindowTree(w, 0);
+        RemoveSkinFromWindowTree(h, 1);
+    }
+}
+
+void CSkinComposView::ReskinSamples() {
+    ReleaseSamplesFromSkin();
+    for (SampleId sample : kHideOrder) {
+        HWND h = SampleWindow(sample);
+        if (!h) continue;
+        ApplySkinToWindow(h, 1);
+        if (CSampleDialog* dialog = SampleDialog(sample)) dialog->AfterSkinApplied();
+    }
 }
 
 void CSkinComposView::SyncActivation(bool active) {

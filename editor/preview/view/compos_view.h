@@ -65,6 +65,12 @@ public:
     void RefreshPreviewWindows();
     // The windows that redraw walks, in order.
     std::vector<HWND> ScrollBarRefreshWalk() const;
+    // The runtime lets go of every sample, before the skin's elements are
+    // replaced (a file opened, a new file, an import), and skins them all
+    // again from the current skin afterwards: no sample keeps an element of
+    // the skin that was.
+    void ReleaseSamplesFromSkin();
+    void ReskinSamples();
     // Tells every sample whether the editor's window is active, so that
     // their captions follow it.
     void SyncActivation(bool active);
