@@ -121,8 +121,35 @@ CSampleDialog* CSkinComposView::SampleDialog(SampleId sample) const {
 
 HWND CSkinComposView::PreviewForElement(int type) const { return SampleWindow(SampleForType(type)); }
 
+namespace {
+// The skinned windows of the type in a sample's tree read their element
+// again and redraw (with their children's backgrounds).
+void RefreshSampleType(HWND sample, WORD type) {
+    for (HWND h : SkinnedTreeWalk(sample))
+        if (CTWWnd* object = SkinnedObject(h); object && object->IsActive() && object->GetType() == type)
+            object->ChangeSkin(0, TRUE);
+}
+} // namespace
+
+void CSkinComposView::RefreshSkinnedType(WORD type) {
+    HWND shown = GetActivePreview();
+    for (int s = 0; s < kSampleCount; ++s) {
+        HWND h = SampleWindow(SampleId(s));
+        if (!h) continue;
+        if (h == shown)
+            RefreshSampleType(h, type);
+        else
+            stale_[static_cast<size_t>(s)].insert(type);
+    }
+}
+
 HWND CSkinComposView::ShowPreviewForElement(int type) {
     const SampleId chosen = SampleForType(type);
+    if (chosen != SampleId::kNone) {
+        std::set<WORD>& stale = stale_[static_cast<size_t>(chosen)];
+        for (WORD t : stale) RefreshSampleType(SampleWindow(chosen), t);
+        stale.clear();
+    }
     for (SampleId sample : kHideOrder)
         if (sample != chosen)
             if (HWND h = SampleWindow(sample)) ShowWindow(h, SW_HIDE);

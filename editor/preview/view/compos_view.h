@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,10 @@ public:
     // Takes the settings and repaints (the picture read again from its file).
     void UpdateBackground(const BackgroundSettings& settings);
     void SetPictureLoader(PictureLoader loader) { loader_ = std::move(loader); }
+    // The skinned windows of an element type read their element again and
+    // redraw: the shown sample's at once, every other sample's when it is
+    // next shown (a hidden sample paints nothing meanwhile).
+    void RefreshSkinnedType(WORD type);
     // Redraws the skinned scroll bars of the six samples that have them,
     // combo boxes' drop-down lists included.
     void RefreshPreviewWindows();
@@ -99,6 +104,8 @@ private:
     std::unique_ptr<CMrgBitmap> picture_;
     win::Bitmap prepared_;
     PictureLoader loader_;
+    // Per sample, the element types refreshed while it was hidden.
+    std::array<std::set<WORD>, kSampleCount> stale_;
 };
 
 // The view of the running editor, set once its samples exist; null before.
