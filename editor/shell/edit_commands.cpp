@@ -6,6 +6,8 @@
 #include "editor/links/link_env.h"
 #include "editor/links/page_dump.h"
 #include "editor/links/win/property_list.h"
+#include "editor/preview/view/compos_view.h"
+#include "editor/preview/view/preview_roads.h"
 #include "resources/command_ids.h"
 #include "runtime/twf_api.h"
 
@@ -36,13 +38,6 @@ struct Bound {
 
 } // namespace
 
-RefreshPlan RefreshPlanFor(WORD elementType) {
-    RefreshPlan plan;
-    plan.showStripSample = elementType >= 40 && elementType <= 43;
-    plan.runtimeRefresh = elementType != 5;
-    return plan;
-}
-
 links::ClipboardFormats ReadClipboardFormats(HWND owner) {
     links::ClipboardFormats formats;
     if (!OpenClipboard(owner)) {
@@ -58,9 +53,10 @@ links::ClipboardFormats ReadClipboardFormats(HWND owner) {
 void RefreshCurrentPreview() {
     links::CItemLinkObj* link = links::Links().current;
     if (!link) return;
-    // The preview area has no strip sample or sample scroll bars yet; the
-    // runtime's refresh is the part that exists.
-    if (RefreshPlanFor(link->GetTypeId()).runtimeRefresh) ::RefreshSkinnedWindows(link->GetTypeId());
+    if (preview::CSkinComposView* view = preview::ComposView())
+        preview::RefreshPreview(*view, link->GetTypeId());
+    else if (preview::RefreshPlanFor(link->GetTypeId()).runtimeRefresh)
+        ::RefreshSkinnedWindows(link->GetTypeId());
 }
 
 void BindEditCommands(fw::CommandTable& table, EditCommandSeams seams) {

@@ -16,16 +16,6 @@ class CPropertyList;
 
 namespace hexmoor::shell {
 
-// What a refresh of one element type redraws.
-struct RefreshPlan {
-    // The .NET strip sample is shown again (hidden and shown), types 40-43.
-    bool showStripSample = false;
-    // The runtime redraws the skinned windows of the type (all but 5, whose
-    // sample scroll bars the preview redraws itself).
-    bool runtimeRefresh = false;
-};
-RefreshPlan RefreshPlanFor(WORD elementType);
-
 // The clipboard's formats as the rules read them, the clipboard opened with
 // owner for the question.
 links::ClipboardFormats ReadClipboardFormats(HWND owner);

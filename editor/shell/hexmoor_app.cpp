@@ -67,6 +67,7 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     GetCurrentDirectoryW(256, dir);
     startDirectory_ = dir;
     settings_.Read(GetProfile());
+    ShowBackground();
 
     if (cmd.fileName.empty()) {
         WriteFileAssociation(HKEY_CLASSES_ROOT, ProgramPath());
@@ -197,11 +198,22 @@ int CHexmoorApp::TakeOverSkin(CTwfSkin& loaded) { return runtime::TakeOverMainSk
 void CHexmoorApp::InstallNewSkin() { runtime::MarkNewSkinLoaded(); }
 
 void CHexmoorApp::ClearViews() {
-    if (frame_) frame_->ClearTrees();
+    if (!frame_) return;
+    if (preview::CSkinComposView* view = frame_->Preview()) {
+        if (HWND shown = view->GetActivePreview()) ShowWindow(shown, SW_HIDE);
+        view->ReleaseSamplesFromSkin();
+    }
+    frame_->ClearTrees();
 }
 
 void CHexmoorApp::FillViews() {
-    if (frame_) frame_->FillTrees();
+    if (!frame_) return;
+    frame_->FillTrees();
+    // A new or opened skin shows the window frame's sample.
+    if (preview::CSkinComposView* view = frame_->Preview()) {
+        view->ReskinSamples();
+        view->ShowPreviewForElement(2);
+    }
 }
 
 void CHexmoorApp::SetSkinning(bool on) { runtime::SetSkinning(on); }
@@ -279,7 +291,10 @@ void CHexmoorApp::OnImportVisualStyle() {
     if (!skin) return;
     exchange::StyleRoadHost host;
     host.message = [this](const std::wstring& text) { MessageBox(text, MB_OK); };
-    host.setSkinning = [](bool on) { runtime::SetSkinning(on); };
+    host.setSkinning = [](bool on) {
+        runtime::SetSkinning(on);
+        Editor().skinningOn = on;
+    };
     host.clearViews = [this] { ClearViews(); };
     host.fillViews = [this] {
         FillViews();
@@ -287,7 +302,16 @@ void CHexmoorApp::OnImportVisualStyle() {
         RefreshSkinnedWindows(0);
     };
     bool madeFile = false;
-    host.createNewFile = [this, &madeFile](const std::wstring& path) { madeFile = roads_.CreateNewSkinFile(path); };
+    host.createNewFile = [this, &madeFile](const std::wstring& path) {
+        madeFile = roads_.CreateNewSkinFile(path);
+        // Making the file switches skinning on again: the import replaces
+        // the elements with it off, as no sample may paint from one meanwhile.
+        if (Editor().skinningOn) {
+            runtime::SetSkinning(false);
+            Editor().skinningOn = false;
+        }
+        if (frame_ && frame_->Preview()) frame_->Preview()->ReleaseSamplesFromSkin();
+    };
     if (exchange::ImportStyleFromFile(owner, chosen->path, *skin, host) != exchange::StyleRoadResult::kImported) return;
     // A skin made for the import is written at once, under its new name in
     // the temporary folder, where it may be cleaned away: the next Save asks
@@ -381,8 +405,14 @@ void CHexmoorApp::OnSetBackground() {
     settings_.backgroundImagePos = chosen.imagePos;
     settings_.backgroundColor = chosen.color;
     settings_.showImage = chosen.showImage ? 1 : 0;
-    // The settings reach the registry at exit. The preview area paints no
-    // background from them yet, so there is nothing to rebuild here.
+    // The settings reach the registry at exit.
+    ShowBackground();
+}
+
+void CHexmoorApp::ShowBackground() {
+    if (!frame_ || !frame_->Preview()) return;
+    frame_->Preview()->UpdateBackground(
+        {settings_.backgroundImageFile, settings_.backgroundColor, settings_.backgroundImagePos, settings_.showImage});
 }
 
 } // namespace hexmoor::shell

@@ -64,6 +64,8 @@ public:
     // Runs the background dialog on the preview background settings and
     // keeps what it returns with OK.
     void OnSetBackground();
+    // The preview shows the background settings.
+    void ShowBackground();
 
     CMainFrame* Frame() const { return frame_.get(); }
     CSplashDialog* StartDialog() const { return splash_.get(); }

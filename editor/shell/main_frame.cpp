@@ -1,6 +1,7 @@
 #include "editor/shell/main_frame.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "editor/shell/runtime_link.h"
 #include "framework/strings.h"
 #include "model/twf_skin.h"
+#include "editor/imaging/picture_loader.h"
 #include "editor/imaging/region_editor.h"
 #include "resources/app_ids.h"
 #include "resources/color_adjust_ids.h"
@@ -62,20 +64,6 @@ constexpr UINT kStatusBarId = 0xE801;
 
 fw::Color SystemColor(int index) { return GetSysColor(index); }
 
-// The preview area between the panes; the composition view lives here.
-class CPreviewArea : public fw::Window {
-public:
-    bool CreateIn(HWND parent) {
-        fw::WindowArgs a;
-        a.exStyle = WS_EX_CLIENTEDGE;
-        a.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-        a.parent = parent;
-        a.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kViewId));
-        a.background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        return Create(a);
-    }
-};
-
 } // namespace
 
 CMainFrame::CMainFrame(CHexmoorApp& app)
@@ -110,8 +98,12 @@ const char* LinkClassForKind(int kind) {
 
 void CPropertiesSeam::ShowElement(const SelectedElement& element) {
     FreeLinks();
+    const std::optional<preview::SelectedLink> previous =
+        hasCurrent_ ? std::optional(preview::SelectedLink{current_.type, current_.scheme}) : std::nullopt;
     current_ = element;
     hasCurrent_ = true;
+    // The sample of the element's kind shows (and takes its scheme).
+    if (road_) road_->Select(previous ? &*previous : nullptr, {element.type, element.scheme});
     caption_(element.caption);
     links::LinkEnv& env = links::Links();
     CTwfSkin* skin = runtime::MainSkin();
@@ -141,6 +133,7 @@ void CPropertiesSeam::ClearPage() {
     FreeLinks();
     if (links::Links().host) links::Links().host->ShowPage(false);
     caption_(fw::LoadText(IDS_PROPERTIES));
+    if (road_) road_->SelectNothing();
 }
 
 void CMainFrame::ClearTrees() {
@@ -211,9 +204,12 @@ int CMainFrame::OnCreate(CREATESTRUCTW*) {
     CreateDocks();
     SetApplicationLook(look_);
 
-    auto view = std::make_unique<CPreviewArea>();
-    if (!view->CreateIn(Handle())) return -1;
+    auto view = std::make_unique<preview::CSkinComposView>();
+    view->SetPictureLoader([](const std::wstring& path) { return preview::LoadPicture(path, true).image; });
+    if (!view->CreateView(Handle(), kViewId)) return -1;
     SetView(view->Handle());
+    road_ = std::make_unique<preview::SelectionRoad>(*view);
+    seam_.SetPreviewRoad(road_.get());
     view_ = std::move(view);
 
     runtime::AttachFrame(Handle());
@@ -343,6 +339,7 @@ void CMainFrame::BindCommands() {
     commands_.On(ID_TOOLS_REGION_EDITOR,
                  [this] { preview::RegionEditor::Open(Handle(), app_.FileDialogs(), app_.Messages()); });
     commands_.On(ID_VIEW_SHOW_HIDE_ALL, [this] { ShowHideAll(); });
+    commands_.On(ID_VIEW_CENTER_PREVIEW, [this] { view_->CenterPreviews(); });
     commands_.On(ID_NEXT_PANE, [this] { docks_->FocusNextPane(true); });
     commands_.On(ID_PREV_PANE, [this] { docks_->FocusNextPane(false); });
     commands_.On(ID_VIEW_LOCK_CONTROL, [] {});
@@ -443,12 +440,15 @@ void CMainFrame::OnMenuOpening(HMENU popup) { app_.RecentFiles().FillMenu(popup,
 void CMainFrame::OnDestroy() {
     // The grid still exists here; the links go before it does.
     seam_.FreeLinks();
+    seam_.SetPreviewRoad(nullptr);
     app_.GetProfile().WriteInt(kWorkspace, L"ApplicationLook", look_);
     if (docks_) app_.GetProfile().WriteString(kWorkspace, L"DockState", docks_->SaveState());
     PostQuitMessage(0);
 }
 
 LRESULT CMainFrame::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // The samples' captions follow the frame's.
+    if (msg == WM_NCACTIVATE && view_) view_->SyncActivation(wp != 0);
     if (msg == WM_GETMINMAXINFO) {
         // The system's sizes first, then the smallest frame we allow.
         FrameWindow::WindowProc(msg, wp, lp);

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "editor/links/item_link.h"
+#include "editor/preview/view/compos_view.h"
+#include "editor/preview/view/preview_roads.h"
 #include "editor/shell/color_adjust/color_adjust_panel.h"
 #include "editor/shell/panes/panels.h"
 #include "editor/shell/panes/zoomer_pane.h"
@@ -65,6 +67,8 @@ public:
     void RefillPage() override;
     void RefreshPreview() override;
     const SelectedElement* Current() const { return hasCurrent_ ? &current_ : nullptr; }
+    // The road that shows the selected element's sample in the preview.
+    void SetPreviewRoad(preview::SelectionRoad* road) { road_ = road; }
     // The link filling the grid, or null.
     links::CItemLinkObj* Link() const { return links_.empty() ? nullptr : links_.front().get(); }
     // Empties the grid (an open editor committed through the link first),
@@ -76,6 +80,7 @@ private:
     SelectedElement current_;
     bool hasCurrent_ = false;
     std::vector<std::unique_ptr<links::CItemLinkObj>> links_;
+    preview::SelectionRoad* road_ = nullptr;
 };
 
 class CMainFrame : public fw::FrameWindow {
@@ -108,6 +113,8 @@ public:
     void ClearTrees();
     void FillTrees();
     CPanelColorAdjustment* ColorAdjustment() const { return colorAdjustment_.get(); }
+    // The composition view in the middle of the frame.
+    preview::CSkinComposView* Preview() const { return view_.get(); }
 
 protected:
     int OnCreate(CREATESTRUCTW* cs) override;
@@ -130,7 +137,8 @@ private:
     bool showAll_ = true;
     std::array<bool, 7> remembered_{};
     std::array<bool, 7> rememberedFront_{};
-    std::unique_ptr<fw::Window> view_;
+    std::unique_ptr<preview::CSkinComposView> view_;
+    std::unique_ptr<preview::SelectionRoad> road_;
     std::unique_ptr<CPanelZoomer> zoomer_;
     std::unique_ptr<CPanelTree> defaultControls_;
     std::unique_ptr<CPanelTree> customControls_;

@@ -63,6 +63,8 @@ public:
     const SampleTraits& Traits() const { return traits_; }
     bool Filled() const { return filled_; }
     bool PreTranslateMessage(MSG& msg) override;
+    // Called once the runtime has skinned the sample (and its children).
+    virtual void AfterSkinApplied() {}
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;

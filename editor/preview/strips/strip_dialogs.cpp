@@ -25,6 +25,8 @@ bool CStripDlg::CreateSample(HWND parent) {
     return true;
 }
 
+void CStripDlg::AfterSkinApplied() { SwitchSkinOff(menu_.Handle()); }
+
 LRESULT CStripDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_SHOWWINDOW) SwitchSkinOff(menu_.Handle());
     return CSampleDialog::WindowProc(msg, wp, lp);
@@ -39,6 +41,11 @@ bool CStripDlg2::CreateSample(HWND parent) {
     status_.CreateStrip(Handle(), IDC_STRIP_STATUS, {client.left, client.bottom - 44, client.right, client.bottom});
     tool_.CreateStrip(Handle(), IDC_STRIP_TOOL, {client.left, client.top, client.right, 123});
     return true;
+}
+
+void CStripDlg2::AfterSkinApplied() {
+    SwitchSkinOff(status_.Handle());
+    SwitchSkinOff(tool_.Handle());
 }
 
 LRESULT CStripDlg2::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -13,6 +13,7 @@ class CStripDlg : public CSampleDialog {
 public:
     CStripDlg();
     bool CreateSample(HWND parent) override;
+    void AfterSkinApplied() override;
     CStaticMenuStrip& MenuStrip() { return menu_; }
 
 protected:
@@ -27,6 +28,7 @@ class CStripDlg2 : public CSampleDialog {
 public:
     CStripDlg2();
     bool CreateSample(HWND parent) override;
+    void AfterSkinApplied() override;
     CStaticStatusStrip& StatusStrip() { return status_; }
     CStaticToolStrip& ToolStrip() { return tool_; }
 

@@ -100,6 +100,7 @@ bool CSkinComposView::CreatePreviewDialogs() {
         dialogs_[static_cast<size_t>(sample)] = std::move(dialog);
         SetParent(h, Handle());
         ApplySkinToWindow(h, 1);
+        dialogs_[static_cast<size_t>(sample)]->AfterSkinApplied();
     }
     return true;
 }
@@ -120,8 +121,35 @@ CSampleDialog* CSkinComposView::SampleDialog(SampleId sample) const {
 
 HWND CSkinComposView::PreviewForElement(int type) const { return SampleWindow(SampleForType(type)); }
 
+namespace {
+// The skinned windows of the type in a sample's tree read their element
+// again and redraw (with their children's backgrounds).
+void RefreshSampleType(HWND sample, WORD type) {
+    for (HWND h : SkinnedTreeWalk(sample))
+        if (CTWWnd* object = SkinnedObject(h); object && object->IsActive() && object->GetType() == type)
+            object->ChangeSkin(0, TRUE);
+}
+} // namespace
+
+void CSkinComposView::RefreshSkinnedType(WORD type) {
+    HWND shown = GetActivePreview();
+    for (int s = 0; s < kSampleCount; ++s) {
+        HWND h = SampleWindow(SampleId(s));
+        if (!h) continue;
+        if (h == shown)
+            RefreshSampleType(h, type);
+        else
+            stale_[static_cast<size_t>(s)].insert(type);
+    }
+}
+
 HWND CSkinComposView::ShowPreviewForElement(int type) {
     const SampleId chosen = SampleForType(type);
+    if (chosen != SampleId::kNone) {
+        std::set<WORD>& stale = stale_[static_cast<size_t>(chosen)];
+        for (WORD t : stale) RefreshSampleType(SampleWindow(chosen), t);
+        stale.clear();
+    }
     for (SampleId sample : kHideOrder)
         if (sample != chosen)
             if (HWND h = SampleWindow(sample)) ShowWindow(h, SW_HIDE);
@@ -223,6 +251,27 @@ std::vector<HWND> CSkinComposView::ScrollBarRefreshWalk() const {
 void CSkinComposView::RefreshPreviewWindows() {
     for (SampleId sample : kScrollBarRefreshOrder)
         if (HWND h = SampleWindow(sample)) RefreshSkinnedTree(h);
+}
+
+void CSkinComposView::ReleaseSamplesFromSkin() {
+    for (SampleId sample : kHideOrder) {
+        HWND h = SampleWindow(sample);
+        if (!h) continue;
+        // Combo boxes' drop-down lists are popups outside the sample's tree.
+        for (HWND w : SkinnedTreeWalk(h))
+            if (w != h && !IsChild(h, w)) RemoveSkinFromWindowTree(w, 0);
+        RemoveSkinFromWindowTree(h, 1);
+    }
+}
+
+void CSkinComposView::ReskinSamples() {
+    ReleaseSamplesFromSkin();
+    for (SampleId sample : kHideOrder) {
+        HWND h = SampleWindow(sample);
+        if (!h) continue;
+        ApplySkinToWindow(h, 1);
+        if (CSampleDialog* dialog = SampleDialog(sample)) dialog->AfterSkinApplied();
+    }
 }
 
 void CSkinComposView::SyncActivation(bool active) {

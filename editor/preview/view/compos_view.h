@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,11 +61,21 @@ public:
     // Takes the settings and repaints (the picture read again from its file).
     void UpdateBackground(const BackgroundSettings& settings);
     void SetPictureLoader(PictureLoader loader) { loader_ = std::move(loader); }
+    // The skinned windows of an element type read their element again and
+    // redraw: the shown sample's at once, every other sample's when it is
+    // next shown (a hidden sample paints nothing meanwhile).
+    void RefreshSkinnedType(WORD type);
     // Redraws the skinned scroll bars of the six samples that have them,
     // combo boxes' drop-down lists included.
     void RefreshPreviewWindows();
     // The windows that redraw walks, in order.
     std::vector<HWND> ScrollBarRefreshWalk() const;
+    // The runtime lets go of every sample, before the skin's elements are
+    // replaced (a file opened, a new file, an import), and skins them all
+    // again from the current skin afterwards: no sample keeps an element of
+    // the skin that was.
+    void ReleaseSamplesFromSkin();
+    void ReskinSamples();
     // Tells every sample whether the editor's window is active, so that
     // their captions follow it.
     void SyncActivation(bool active);
@@ -93,6 +104,8 @@ private:
     std::unique_ptr<CMrgBitmap> picture_;
     win::Bitmap prepared_;
     PictureLoader loader_;
+    // Per sample, the element types refreshed while it was hidden.
+    std::array<std::set<WORD>, kSampleCount> stale_;
 };
 
 // The view of the running editor, set once its samples exist; null before.

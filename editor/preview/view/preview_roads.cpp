@@ -23,7 +23,7 @@ void RefreshPreview(CSkinComposView& view, WORD elementType) {
             ShowWindow(strip, SW_HIDE);
             ShowWindow(strip, SW_SHOWNA);
         }
-    if (plan.runtimeRefresh) RefreshSkinnedWindows(elementType);
+    if (plan.runtimeRefresh) view.RefreshSkinnedType(elementType);
 }
 
 bool IsDefaultScheme(const std::wstring& scheme) { return scheme.empty() || scheme == L"Default"; }
@@ -48,13 +48,13 @@ void SelectionRoad::Select(const SelectedLink* previous, const SelectedLink& cur
         if (decision == ReskinDecision::kStop) return;
         if (decision == ReskinDecision::kReskin) {
             ReapplySkinToControls(shown, IsDefaultScheme(current.scheme) ? L"Default" : current.scheme, current.type);
-            RefreshSkinnedWindows(current.type);
+            view_.RefreshSkinnedType(current.type);
         }
         RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
     }
     if (RestoresPreviousDefault(previous, current_ != nullptr, current) && IsWindow(current_)) {
         ReapplySkinToControls(current_, L"Default", previous->type);
-        RefreshSkinnedWindows(previous->type);
+        view_.RefreshSkinnedType(previous->type);
     }
     current_ = shown;
 }

@@ -18,7 +18,8 @@ struct RefreshPlan {
     bool showStripSample = false;
     // The view redraws its samples' skinned scroll bars itself (type 5).
     bool scrollBars = false;
-    // The runtime redraws the skinned windows of the type (all but 5).
+    // The skinned windows of the type read their element again and redraw
+    // (all but 5): the shown sample's now, the others' when next shown.
     bool runtimeRefresh = false;
 };
 RefreshPlan RefreshPlanFor(WORD elementType);
