@@ -303,7 +303,8 @@ ExchangeOutcome WriteControlsExport(const ControlsExport& exported, const std::w
         const std::vector<std::wstring> parts = SplitRelative(file.relative);
         // Each folder on the way, once per export.
         for (std::size_t depth = 1; depth < parts.size(); ++depth) {
-            const std::wstring path = JoinUnder(folder, {parts.begin(), parts.begin() + static_cast<long>(depth)});
+            const std::wstring path =
+                JoinUnder(folder, {parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(depth)});
             if (made.insert(path).second && !plat::CreateFolder(path))
                 return Failed(path, L"the folder could not be created");
         }

@@ -250,6 +250,27 @@ std::optional<WORD> ParseDeclarationVersion(std::wstring_view data) {
     return std::nullopt;
 }
 
+bool MentionsDocumentType(std::span<const std::uint8_t> bytes) {
+    static constexpr char kMark[] = "<!DOCTYPE";
+    constexpr std::size_t kLength = sizeof kMark - 1;
+    // Width 1: UTF-8 and its kin; width 2 at offsets 0 and 1: UTF-16 in
+    // either byte order, the other byte of each unit zero.
+    for (std::size_t width : {std::size_t{1}, std::size_t{2}}) {
+        for (std::size_t start = 0; start < width; ++start) {
+            for (std::size_t at = start; at + kLength * width <= bytes.size(); at += width) {
+                std::size_t k = 0;
+                while (k < kLength && bytes[at + k * width] == static_cast<std::uint8_t>(kMark[k])) {
+                    const std::size_t other = start == 0 ? at + k * width + 1 : at + k * width - 1;
+                    if (width == 2 && bytes[other] != 0) break;
+                    ++k;
+                }
+                if (k == kLength) return true;
+            }
+        }
+    }
+    return false;
+}
+
 std::wstring SanitizeFileNamePart(std::wstring_view text) {
     std::wstring out(text.substr(0, 80));
     for (wchar_t& c : out)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,6 +114,12 @@ std::wstring DeclarationData(WORD version);
 // numbers before and after its first '.', each modulo 256, major in the high
 // byte. Nothing when the text has no version or it starts with no digit.
 std::optional<WORD> ParseDeclarationVersion(std::wstring_view data);
+
+// True when the bytes of an XML file hold "<!DOCTYPE" in UTF-8 (or any
+// ASCII-based encoding) or in UTF-16 of either byte order. A controls file
+// never has a document type; refusing one before any parser sees it keeps
+// entity expansion out, whatever the XML service allows.
+bool MentionsDocumentType(std::span<const std::uint8_t> bytes);
 
 // --- files -------------------------------------------------------------------
 

@@ -147,29 +147,12 @@ TEST(XmlFormat, RelativeFilesStayInsideTheFolder) {
     EXPECT_EQ(CheckRelativeFile(L".\\x.png").parts, (std::vector<std::wstring>{L"x.png"}));
 
     const wchar_t* refused[] = {
-        L"",
-        L"\\abs.bmp",
-        L"/abs.bmp",
-        L"C:\\x.bmp",
-        L"C:x.bmp",
-        L"x.bmp:stream",
-        L"..\\x.bmp",
-        L"a\\..\\..\\x",
-        L"a\\\\b.bmp",
-        L"a\\",
-        L"con",
-        L"a\\NUL.bmp",
-        L"com1.txt",
-        L"LPT9",
-        L"x.bmp.",
-        L"a \\b.bmp",
-        L"a*b.bmp",
-        L"a?b",
-        L"a|b",
-        L"\\\\server\\share\\x",
-        L".",
-        L"...\\x",
-        L"a\x01z",
+        L"",           L"\\abs.bmp",    L"/abs.bmp",  L"C:\\x.bmp",
+        L"C:x.bmp",    L"x.bmp:stream", L"..\\x.bmp", L"a\\..\\..\\x",
+        L"a\\\\b.bmp", L"a\\",          L"con",       L"a\\NUL.bmp",
+        L"com1.txt",   L"LPT9",         L"x.bmp.",    L"a \\b.bmp",
+        L"a*b.bmp",    L"a?b",          L"a|b",       L"\\\\server\\share\\x",
+        L".",          L"...\\x",       L"a\x01z",
     };
     for (const wchar_t* file : refused) {
         const FilePathCheck check = CheckRelativeFile(file);
@@ -205,4 +188,27 @@ TEST(XmlFormat, SidesAndMenuBarIds) {
     EXPECT_EQ(SideSizeId(3), 480); // left
     for (WORD id : {505, 508, 512, 517, 646, 651}) EXPECT_TRUE(IsMenuBarButtonId(id)) << id;
     for (WORD id : {504, 509, 511, 518, 645, 652}) EXPECT_FALSE(IsMenuBarButtonId(id)) << id;
+}
+
+TEST(XmlFormat, DocumentTypesAreFoundInEveryEncoding) {
+    auto bytes = [](const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); };
+    auto utf16 = [](const std::string& text, bool bigEndian) {
+        std::vector<std::uint8_t> out =
+            bigEndian ? std::vector<std::uint8_t>{0xFE, 0xFF} : std::vector<std::uint8_t>{0xFF, 0xFE};
+        for (char c : text) {
+            if (bigEndian) out.push_back(0);
+            out.push_back(static_cast<std::uint8_t>(c));
+            if (!bigEndian) out.push_back(0);
+        }
+        return out;
+    };
+    const std::string doc = "<?xml version=\"1.0\"?>\n<!DOCTYPE r [<!ENTITY a \"aaaa\">]>\n<r/>";
+    EXPECT_TRUE(MentionsDocumentType(bytes(doc)));
+    EXPECT_TRUE(MentionsDocumentType(utf16(doc, false)));
+    EXPECT_TRUE(MentionsDocumentType(utf16(doc, true)));
+    const std::string plain = "<?xml version=\"1.0\"?>\n<!-- DOCTYPE --><TarnwickSkin Name=\"<!DOC\"/>";
+    EXPECT_FALSE(MentionsDocumentType(bytes(plain)));
+    EXPECT_FALSE(MentionsDocumentType(utf16(plain, false)));
+    EXPECT_FALSE(MentionsDocumentType(utf16(plain, true)));
+    EXPECT_FALSE(MentionsDocumentType(bytes("<!DOCTYP")));
 }

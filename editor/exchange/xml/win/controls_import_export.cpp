@@ -2,6 +2,7 @@
 
 #include "editor/exchange/xml/controls_export.h"
 #include "editor/exchange/xml/win/msxml_document.h"
+#include "editor/exchange/xml/xml_format.h"
 #include "model/platform/file.h"
 
 namespace hexmoor::exchange::xml {
@@ -32,6 +33,8 @@ ImportPlanResult CControlsImportExport::ReadImport(const std::wstring& path) {
                            std::to_wstring(kMaxXmlFileBytes >> 20) + L" MB)"}};
     default: return {std::nullopt, {path, L"the file could not be read"}};
     }
+    if (MentionsDocumentType(bytes))
+        return {std::nullopt, {path, L"the file has a document type declaration, which a controls file never has"}};
     XmlReadResult read = ReadXmlDocument(bytes);
     if (!read.document) return {std::nullopt, {path, read.problem}};
     return PlanControlsImport(*read.document, path);

@@ -91,6 +91,7 @@ void Fill(Input& in, XmlElement& element, int depth) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    (void)MentionsDocumentType({data, size});
     Input in(data, size);
     XmlDocument document;
     document.hasDeclaration = (in.Byte() & 1) == 0;
