@@ -203,12 +203,14 @@ void CHexmoorApp::ClearViews() {
         if (HWND shown = view->GetActivePreview()) ShowWindow(shown, SW_HIDE);
         view->ReleaseSamplesFromSkin();
     }
+    runtime::DetachFrame(frame_->Handle());
     frame_->ClearTrees();
 }
 
 void CHexmoorApp::FillViews() {
     if (!frame_) return;
     frame_->FillTrees();
+    runtime::AttachFrame(frame_->Handle());
     // A new or opened skin shows the window frame's sample.
     if (preview::CSkinComposView* view = frame_->Preview()) {
         view->ReskinSamples();
@@ -311,6 +313,7 @@ void CHexmoorApp::OnImportVisualStyle() {
             Editor().skinningOn = false;
         }
         if (frame_ && frame_->Preview()) frame_->Preview()->ReleaseSamplesFromSkin();
+        if (frame_) runtime::DetachFrame(frame_->Handle());
     };
     if (exchange::ImportStyleFromFile(owner, chosen->path, *skin, host) != exchange::StyleRoadResult::kImported) return;
     // A skin made for the import is written at once, under its new name in

@@ -53,6 +53,8 @@ void MarkNewSkinLoaded() {
 
 void AttachFrame(HWND frame) { AttachBaseSkinnedObject(frame); }
 
+void DetachFrame(HWND frame) { RemoveSkinFromWindow(frame, 0); }
+
 struct ImageFace::Parts {
     ImageDialog dialog;
     std::vector<std::unique_ptr<ImageButton>> buttons;

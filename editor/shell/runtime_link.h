@@ -27,8 +27,12 @@ void SetSkinning(bool on);
 // A new file: the main skin counts as loaded for the runtime and its manager.
 void MarkNewSkinLoaded();
 
-// The main frame carries a base skinned object without a skin.
+// The main frame carries a base skinned object without a skin. That object
+// still points at the skin's frame element, and the sample windows inherit
+// their skin through it: it is detached before the skin's elements are
+// replaced and attached again, to the new elements, afterwards.
 void AttachFrame(HWND frame);
+void DetachFrame(HWND frame);
 
 // The bitmap face of the start and about dialogs: the dialog drawn from
 // one bitmap (and dragged by its background), each button from three.
