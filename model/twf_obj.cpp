@@ -93,6 +93,15 @@ BOOL CTwfObj::CopyTo(CTwfObj* dest) const {
     return TRUE;
 }
 
+void CTwfObj::MoveContentsFrom(CTwfObj& source) {
+    if (&source == this) return;
+    images_ = std::exchange(source.images_, {});
+    colors_ = std::exchange(source.colors_, {});
+    numbers_ = std::exchange(source.numbers_, {});
+    font_ = std::exchange(source.font_, nullptr);
+    enabled_ = source.enabled_;
+}
+
 BOOL CTwfObj::HasImage(WORD id) const { return images_.count(id) ? TRUE : FALSE; }
 
 CMrgBitmap* CTwfObj::GetImage(WORD id) const {

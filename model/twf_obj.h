@@ -84,6 +84,14 @@ public:
     // this element has one (otherwise dest keeps its own font). Saved colours,
     // enabled flag, folder id and sibling order are not copied. TRUE.
     virtual BOOL CopyTo(CTwfObj* dest) const;
+    // Empties this element as Clear does and takes over every entry of
+    // source instead (images, colours, numbers, font and enabled flag; and
+    // what a class keeps besides: a window frame's sides and menu bar, a
+    // side's options, a combo box's arrow width, user data), leaving source
+    // empty. The object itself, its parts, its saved colours and its place
+    // in the tree stay, so whatever points to them still points to them.
+    // A source of another class gives its common entries only.
+    virtual void MoveContentsFrom(CTwfObj& source);
 
     // --- images --------------------------------------------------------------
     BOOL HasImage(WORD id) const;

@@ -1,6 +1,7 @@
 #include "model/elements/user_data.h"
 
 #include <cstring>
+#include <utility>
 
 const BYTE* CTwfUserData::SetData(const void* data, UINT size) {
     if (size == 0) {
@@ -26,4 +27,11 @@ BOOL CTwfUserData::CopyTo(CTwfObj* dest) const {
 BOOL CTwfUserData::Clear(DWORD enabled) {
     SetData(nullptr, 0);
     return CTwfObj::Clear(enabled);
+}
+
+void CTwfUserData::MoveContentsFrom(CTwfObj& source) {
+    if (&source == this) return;
+    auto* other = dynamic_cast<CTwfUserData*>(&source);
+    data_ = other ? std::exchange(other->data_, {}) : std::vector<BYTE>{};
+    CTwfObj::MoveContentsFrom(source);
 }

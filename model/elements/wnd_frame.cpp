@@ -38,6 +38,20 @@ BOOL CTwfSideFrame::CopyTo(CTwfObj* dest) const {
     return CTwfObj::CopyTo(dest);
 }
 
+void CTwfSideFrame::MoveContentsFrom(CTwfObj& source) {
+    if (&source == this) return;
+    if (auto* side = dynamic_cast<CTwfSideFrame*>(&source)) {
+        imageOptions_ = std::exchange(side->imageOptions_, {});
+        regionOptions_ = std::exchange(side->regionOptions_, {});
+        legacyThickness_ = std::exchange(side->legacyThickness_, 0);
+    } else {
+        imageOptions_.clear();
+        regionOptions_.clear();
+        legacyThickness_ = 0;
+    }
+    CTwfObj::MoveContentsFrom(source);
+}
+
 OptionsImage* CTwfSideFrame::GetImageOptions(WORD id) {
     auto it = imageOptions_.find(id);
     return it == imageOptions_.end() ? nullptr : &it->second;
@@ -104,6 +118,24 @@ BOOL CTwfMenuBar::Clear(DWORD enabled) {
     return CTwfObj::Clear(enabled);
 }
 
+void CTwfMenuBar::MoveContentsFrom(CTwfObj& source) {
+    if (&source == this) return;
+    ZeroLegacyFields();
+    if (auto* bar = dynamic_cast<CTwfMenuBar*>(&source)) {
+        L657 = bar->L657;
+        legacyRect = bar->legacyRect;
+        L652 = bar->L652;
+        L649 = bar->L649;
+        L650 = bar->L650;
+        L651 = bar->L651;
+        L646 = bar->L646;
+        L647 = bar->L647;
+        L648 = bar->L648;
+        bar->ZeroLegacyFields();
+    }
+    CTwfObj::MoveContentsFrom(source);
+}
+
 void CTwfMenuBar::ClearLegacyBar() {
     L657 = {};
     legacyRect = RECT{0, 0, 0, 0};
@@ -162,6 +194,24 @@ BOOL CTwfWndFrame::CopyTo(CTwfObj* dest) const {
     for (int i = 0; i < 4; ++i) GetSide(i)->CopyTo(frame->GetSide(i));
     menuBar_->CopyTo(frame->menuBar_.get());
     return CTwfObj::CopyTo(dest);
+}
+
+void CTwfWndFrame::MoveContentsFrom(CTwfObj& source) {
+    if (&source == this) return;
+    auto* frame = dynamic_cast<CTwfWndFrame*>(&source);
+    for (int i = 0; i < 4; ++i) {
+        if (frame) {
+            GetSide(i)->MoveContentsFrom(*frame->GetSide(i));
+        } else {
+            GetSide(i)->Clear(source.GetEnabled());
+        }
+    }
+    if (frame) {
+        menuBar_->MoveContentsFrom(*frame->menuBar_);
+    } else {
+        menuBar_->Clear(source.GetEnabled());
+    }
+    CTwfObj::MoveContentsFrom(source);
 }
 
 void CTwfWndFrame::SetOwnerSkin(CTwfSkin* skin) {

@@ -49,6 +49,7 @@ public:
     // Copies image options and region options (each region duplicated), then
     // the base copy. dest must be a side frame.
     BOOL CopyTo(CTwfObj* dest) const override;
+    void MoveContentsFrom(CTwfObj& source) override;
 
     // Image options.
     OptionsImage* GetImageOptions(WORD id);
@@ -98,6 +99,7 @@ public:
     int GetIndexEntryNumber() const override { return -1; }
     // Zeroes every legacy field, then clears as the base.
     BOOL Clear(DWORD enabled) override;
+    void MoveContentsFrom(CTwfObj& source) override;
 
     CTwfWndFrame* GetParentFrame() const { return parent_; }
 
@@ -143,6 +145,8 @@ public:
     // Copies the four sides, the menu bar and the frame itself. dest must be
     // a window frame.
     BOOL CopyTo(CTwfObj* dest) const override;
+    // Refills the four sides and the menu bar in place, then the frame.
+    void MoveContentsFrom(CTwfObj& source) override;
     void SetOwnerSkin(CTwfSkin* skin) override;
 
     CTwfSideFrame* GetTopSide() const { return top_.get(); }
