@@ -139,8 +139,7 @@ std::wstring Application::DescribeFailure(std::exception_ptr failure) {
         std::wstring text = L"an unexpected error";
         if (!what.empty()) text += L" (" + std::wstring(what.begin(), what.end()) + L")";
         return text;
-    } catch (...) {
-    }
+    } catch (...) {}
     return L"an unexpected error";
 }
 
@@ -151,8 +150,7 @@ void Application::ReportFailure(const std::wstring& action, std::exception_ptr f
     reportingFailure_ = true;
     try {
         MessageBox(text, MB_OK | MB_ICONERROR);
-    } catch (...) {
-    }
+    } catch (...) {}
     reportingFailure_ = false;
 }
 

@@ -27,9 +27,9 @@ bool FrameWindow::CreateFrame(UINT resourceId, const std::wstring& title, DWORD 
     a.x = a.y = a.width = a.height = CW_USEDEFAULT;
     a.menuOrId = LoadMenuW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
     a.icon = LoadIconW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
-    a.smallIcon = static_cast<HICON>(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
-                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                LR_SHARED));
+    a.smallIcon =
+        static_cast<HICON>(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     a.classStyle = CS_DBLCLKS;
     accel_ = LoadAcceleratorsW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
     return Create(a);

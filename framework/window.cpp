@@ -232,8 +232,7 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         // be unwound everywhere): the message's work is abandoned and the
         // user told. A paint that failed is not asked for again at once.
         if (msg == WM_PAINT) ValidateRect(hwnd_, nullptr);
-        if (Application* app = Application::Current())
-            app->ReportFailure(L"The last action", std::current_exception());
+        if (Application* app = Application::Current()) app->ReportFailure(L"The last action", std::current_exception());
     }
     if (msg == WM_NCDESTROY) {
         // The handle is gone: no binding of it may outlive it.

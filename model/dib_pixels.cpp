@@ -130,8 +130,7 @@ void DecodeRows(const std::uint8_t* bits, bool bottomUp, int depth, const ColorT
 
 // A 12-byte core header: unsigned 16-bit sizes, always bottom-up, 1, 4, 8 or
 // 24 bits, a full table of three-byte entries below 24 bits.
-bool DecodeCore(std::span<const std::uint8_t> data, const DibHeaderFacts& facts,
-                hexmoor::platform::ImagePixels* out) {
+bool DecodeCore(std::span<const std::uint8_t> data, const DibHeaderFacts& facts, hexmoor::platform::ImagePixels* out) {
     if (ReadU16(&data[8]) != 1) return false; // planes
     const int depth = facts.bitCount;
     if (depth != 1 && depth != 4 && depth != 8 && depth != 24) return false;
@@ -192,8 +191,9 @@ bool DecodeRle(std::span<const std::uint8_t> data, const DibHeaderFacts& facts, 
         const std::uint8_t count = runs[i], value = runs[i + 1];
         i += 2;
         if (count > 0) {
-            const bool ok = four ? put(count, [&](std::int64_t k) { return std::uint8_t(k % 2 ? value & 15 : value >> 4); })
-                                 : put(count, [&](std::int64_t) { return value; });
+            const bool ok =
+                four ? put(count, [&](std::int64_t k) { return std::uint8_t(k % 2 ? value & 15 : value >> 4); })
+                     : put(count, [&](std::int64_t) { return value; });
             if (!ok) return false;
         } else if (value == 0) {
             x = 0;
@@ -210,9 +210,10 @@ bool DecodeRle(std::span<const std::uint8_t> data, const DibHeaderFacts& facts, 
             const std::size_t bytes = four ? (value + 1u) / 2 : value;
             if (i + bytes > runs.size()) return false;
             const std::uint8_t* literal = runs.data() + i;
-            const bool ok = four ? put(value, [&](std::int64_t k) {
-                return std::uint8_t(k % 2 ? literal[k / 2] & 15 : literal[k / 2] >> 4);
-            })
+            const bool ok = four ? put(value,
+                                       [&](std::int64_t k) {
+                                           return std::uint8_t(k % 2 ? literal[k / 2] & 15 : literal[k / 2] >> 4);
+                                       })
                                  : put(value, [&](std::int64_t k) { return literal[k]; });
             if (!ok) return false;
             // The padding byte of the last literal may be missing.

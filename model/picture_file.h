@@ -49,9 +49,9 @@ std::optional<Size> ReadPictureHeaderSize(std::span<const std::uint8_t> bytes, P
 
 enum class PictureRead {
     kOk,
-    kCannotRead,   // missing, locked, or a read failed
-    kNotAPicture,  // no header of the format
-    kTooLarge,     // the picture is over the caps, or the file larger than it can need
+    kCannotRead,  // missing, locked, or a read failed
+    kNotAPicture, // no header of the format
+    kTooLarge,    // the picture is over the caps, or the file larger than it can need
 };
 // Reads a picture file header first into bytes; size receives the size its
 // header claims whenever a header was read (also when it is refused).

@@ -15,9 +15,9 @@ namespace hexmoor::exchange {
 // The tool's exit codes besides the conversion codes (kConversionOk,
 // kConversionDamaged, kConversionNoThemes, kConversionNoScheme).
 enum ToolCode {
-    kToolUsage = 1,       // wrong command line, or BASE unreadable
-    kToolNotWritten = 5,  // OUT not written
-    kToolNoImaging = 6,   // GDI+ did not start: no image could be read or written
+    kToolUsage = 1,      // wrong command line, or BASE unreadable
+    kToolNotWritten = 5, // OUT not written
+    kToolNoImaging = 6,  // GDI+ did not start: no image could be read or written
 };
 
 inline constexpr char16_t kNoImagingMessage[] = u"GDI+ did not start: no image of the style could be read.";

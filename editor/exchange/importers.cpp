@@ -54,8 +54,7 @@ std::vector<Slot> Slots(std::size_t count) { return std::vector<Slot>(count); }
 // A whole strip copied into n slots.
 std::vector<Slot> WholeCopies(const Strip& strip, int n) {
     std::vector<Slot> slots(n);
-    for (Slot& s : slots)
-        s = strip.Whole();
+    for (Slot& s : slots) s = strip.Whole();
     return slots;
 }
 

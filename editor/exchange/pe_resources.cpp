@@ -157,7 +157,9 @@ std::u16string ResourceName::ToString() const {
     return out;
 }
 
-bool ResourceName::Matches(const ResourceKey& key) const { return CompareNames(StoredName{*this}, QueryName{key}) == 0; }
+bool ResourceName::Matches(const ResourceKey& key) const {
+    return CompareNames(StoredName{*this}, QueryName{key}) == 0;
+}
 
 bool ResourceKey::Matches(const ResourceKey& other) const {
     if (isId != other.isId) return false;

@@ -37,9 +37,7 @@ struct ResourceName {
     std::span<const std::uint8_t> text; // UTF-16 little-endian code units
 
     std::size_t Length() const { return text.size() / 2; }
-    char16_t At(std::size_t i) const {
-        return static_cast<char16_t>(text[2 * i] | (text[2 * i + 1] << 8));
-    }
+    char16_t At(std::size_t i) const { return static_cast<char16_t>(text[2 * i] | (text[2 * i + 1] << 8)); }
     std::u16string ToString() const;
     // Ids compare by value; names compare without regard to case.
     bool Matches(const ResourceKey& key) const;

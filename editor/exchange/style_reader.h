@@ -57,8 +57,8 @@ struct SkippedImage {
 };
 
 // Why, as the conversion tool prints it.
-inline constexpr char kSkipMissing[] = "missing";       // the style holds no such bitmap
-inline constexpr char kSkipRefused[] = "refused";       // it does not decode, or is over a bitmap's caps
+inline constexpr char kSkipMissing[] = "missing";        // the style holds no such bitmap
+inline constexpr char kSkipRefused[] = "refused";        // it does not decode, or is over a bitmap's caps
 inline constexpr char kSkipOverBudget[] = "over-budget"; // the import's pixel budget could not pay for it
 // The window shape cut from it would need more rectangles than a region may
 // have: the region options are kept without a region.

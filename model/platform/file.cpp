@@ -65,10 +65,12 @@ FileReadResult ReadFileHeadFirst(const std::wstring& path, std::size_t headBytes
 }
 
 FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out, std::uint64_t maxBytes) {
-    const FileReadResult result =
-        ReadFileHeadFirst(path, 0, [maxBytes](std::span<const std::uint8_t>, std::uint64_t size) {
+    const FileReadResult result = ReadFileHeadFirst(
+        path, 0,
+        [maxBytes](std::span<const std::uint8_t>, std::uint64_t size) {
             return size > maxBytes ? std::nullopt : std::optional<std::uint64_t>(size);
-        }, out);
+        },
+        out);
     return result == FileReadResult::kRefused ? FileReadResult::kTooLarge : result;
 }
 

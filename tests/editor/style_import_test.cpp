@@ -357,4 +357,3 @@ TEST_F(StyleImport, TheRoadRefillsTheSkinsObjectsWithSkinningOff) {
     EXPECT_EQ(events, (std::vector<std::string>{"new file", "on", "off", "clear empty", "on", "fill filled"}));
     EXPECT_EQ(skin.FindObject(4, L""), button);
 }
-

@@ -181,8 +181,8 @@ TEST(PackedDib, RunLengthAndCoreHeadersDecodeAsTheirUncompressedTwins) {
     EXPECT_EQ(Decoded(Indexed(unsized, 4, std::vector<std::uint8_t>(kRle8.begin(), kRle8.end() - 4))), twin);
     // Pixels past a row's end are dropped: writers pad each row to its
     // stored width with a run there, or write longer runs and literals.
-    const std::vector<std::uint8_t> padded = {6, 3, 2, 0, 0, 0, 0, 8, 0, 1, 2, 3, 0, 1, 7, 7,
-                                              0, 0, 3, 1, 2, 2, 3, 3, 0, 0, 0, 1};
+    const std::vector<std::uint8_t> padded = {6, 3, 2, 0, 0, 0, 0, 8, 0, 1, 2, 3, 0, 1,
+                                              7, 7, 0, 0, 3, 1, 2, 2, 3, 3, 0, 0, 0, 1};
     EXPECT_EQ(Decoded(Indexed(unsized, 4, padded)), twin);
     // At 4 bits: two indexes alternate in a run's byte; the literal of six
     // nibbles takes three bytes and a padding byte.

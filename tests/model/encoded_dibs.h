@@ -44,9 +44,18 @@ inline std::vector<std::uint8_t> Indexed(const BITMAPINFOHEADER& header, int ent
 // three-byte entries, the rows.
 inline std::vector<std::uint8_t> Core(WORD width, WORD height, WORD bits, const std::vector<std::uint8_t>& rows) {
     std::vector<std::uint8_t> out = Indexed(InfoHeader(width, height, bits), 3, rows);
-    const std::uint8_t core[12] = {12, 0, 0, 0, static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(width >> 8),
-                                   static_cast<std::uint8_t>(height), static_cast<std::uint8_t>(height >> 8), 1, 0,
-                                   static_cast<std::uint8_t>(bits), 0};
+    const std::uint8_t core[12] = {12,
+                                   0,
+                                   0,
+                                   0,
+                                   static_cast<std::uint8_t>(width),
+                                   static_cast<std::uint8_t>(width >> 8),
+                                   static_cast<std::uint8_t>(height),
+                                   static_cast<std::uint8_t>(height >> 8),
+                                   1,
+                                   0,
+                                   static_cast<std::uint8_t>(bits),
+                                   0};
     out.erase(out.begin(), out.begin() + 40);
     out.insert(out.begin(), core, core + 12);
     return out;
@@ -57,12 +66,11 @@ inline const std::vector<std::uint8_t> kRows8 = {3, 3, 3, 3, 3, 3, 0, 0, 0, 1, 2
                                                  0, 1, 0, 0, 1, 1, 1, 2, 2, 3, 0, 0};
 inline const std::vector<std::uint8_t> kRows4 = {0x33, 0x33, 0x33, 0, 0x01, 0x23, 0x01, 0, 0x11, 0x12, 0x23, 0};
 // Runs, a literal of six, an end of line per row and an end of bitmap.
-inline const std::vector<std::uint8_t> kRle8 = {6, 3, 0, 0, 0, 6, 0, 1, 2, 3, 0, 1,
-                                                0, 0, 3, 1, 2, 2, 1, 3, 0, 0, 0, 1};
+inline const std::vector<std::uint8_t> kRle8 = {6, 3, 0, 0, 0, 6, 0, 1, 2, 3, 0, 1, 0, 0, 3, 1, 2, 2, 1, 3, 0, 0, 0, 1};
 // At 4 bits a run's byte holds two alternating indexes; the literal of six
 // nibbles takes three bytes and a padding byte.
-inline const std::vector<std::uint8_t> kRle4 = {6, 0x33, 0, 0, 0, 6, 0x01, 0x23, 0x01, 0, 0, 0,
-                                                3, 0x11, 2, 0x22, 1, 0x33, 0, 0, 0, 1};
+inline const std::vector<std::uint8_t> kRle4 = {6, 0x33, 0,    0, 0,    6, 0x01, 0x23, 0x01, 0, 0,
+                                                0, 3,    0x11, 2, 0x22, 1, 0x33, 0,    0,    0, 1};
 
 inline std::vector<std::uint8_t> Twin8() { return Indexed(InfoHeader(6, 3, 8, BI_RGB, 4), 4, kRows8); }
 inline std::vector<std::uint8_t> Rle8() {

@@ -265,9 +265,9 @@ std::optional<UINT> KeyCode(const std::wstring& name) {
     const struct {
         const wchar_t* name;
         UINT vk;
-    } named[] = {{L"Space", VK_SPACE},   {L"Enter", VK_RETURN}, {L"Escape", VK_ESCAPE},
-                 {L"Delete", VK_DELETE}, {L"Tab", VK_TAB},      {L"Up", VK_UP},
-                 {L"Down", VK_DOWN},     {L"Left", VK_LEFT},    {L"Right", VK_RIGHT},
+    } named[] = {{L"Space", VK_SPACE},       {L"Enter", VK_RETURN},   {L"Escape", VK_ESCAPE},
+                 {L"Delete", VK_DELETE},     {L"Tab", VK_TAB},        {L"Up", VK_UP},
+                 {L"Down", VK_DOWN},         {L"Left", VK_LEFT},      {L"Right", VK_RIGHT},
                  {L"Period", VK_OEM_PERIOD}, {L"Comma", VK_OEM_COMMA}};
     for (const auto& n : named)
         if (name == n.name) return n.vk;

@@ -10,4 +10,3 @@
 // Index of the first encoder whose MIME type equals the text exactly (case-
 // sensitive), its CLSID in out; -1 when there is none.
 int GetImageEncoderClsid(const wchar_t* mimeType, CLSID* out);
-

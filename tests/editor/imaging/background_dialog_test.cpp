@@ -154,7 +154,8 @@ TEST_F(BackgroundDialogTest, ShowsTheGivenValuesWithACustomColourAsItsOwnEntry) 
 
 TEST_F(BackgroundDialogTest, OkReturnsATypedPathThatDoesNotLoadAndTheEditedValues) {
     BackgroundDialog dlg(Given(), files_);
-    const std::wstring other = Write(L"other.bmp", EncodeBmpFilePixels({7, 5, std::vector<std::uint32_t>(35, 0xFF102030)}));
+    const std::wstring other =
+        Write(L"other.bmp", EncodeBmpFilePixels({7, 5, std::vector<std::uint32_t>(35, 0xFF102030)}));
     std::vector<int> widthAfter; // of the picture shown, 0 for none
     INT_PTR r = RunScripted(dlg, {[&] {
                                 // Typed letter by letter: only a path that loads changes the

@@ -147,29 +147,12 @@ TEST(XmlFormat, RelativeFilesStayInsideTheFolder) {
     EXPECT_EQ(CheckRelativeFile(L".\\x.png").parts, (std::vector<std::wstring>{L"x.png"}));
 
     const wchar_t* refused[] = {
-        L"",
-        L"\\abs.bmp",
-        L"/abs.bmp",
-        L"C:\\x.bmp",
-        L"C:x.bmp",
-        L"x.bmp:stream",
-        L"..\\x.bmp",
-        L"a\\..\\..\\x",
-        L"a\\\\b.bmp",
-        L"a\\",
-        L"con",
-        L"a\\NUL.bmp",
-        L"com1.txt",
-        L"LPT9",
-        L"x.bmp.",
-        L"a \\b.bmp",
-        L"a*b.bmp",
-        L"a?b",
-        L"a|b",
-        L"\\\\server\\share\\x",
-        L".",
-        L"...\\x",
-        L"a\x01z",
+        L"",           L"\\abs.bmp",    L"/abs.bmp",  L"C:\\x.bmp",
+        L"C:x.bmp",    L"x.bmp:stream", L"..\\x.bmp", L"a\\..\\..\\x",
+        L"a\\\\b.bmp", L"a\\",          L"con",       L"a\\NUL.bmp",
+        L"com1.txt",   L"LPT9",         L"x.bmp.",    L"a \\b.bmp",
+        L"a*b.bmp",    L"a?b",          L"a|b",       L"\\\\server\\share\\x",
+        L".",          L"...\\x",       L"a\x01z",
     };
     for (const wchar_t* file : refused) {
         const FilePathCheck check = CheckRelativeFile(file);
