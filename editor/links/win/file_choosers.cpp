@@ -6,6 +6,7 @@
 #include <cwctype>
 #include <vector>
 
+#include "base/win/gdi.h"
 #include "editor/links/item_link.h"
 #include "editor/links/link_env.h"
 #include "editor/links/small_links.h"
@@ -74,10 +75,10 @@ std::unique_ptr<CMrgBitmap> LoadImageRecord(const std::wstring& path) {
         if (!rle || info.biSizeImage == 0 ||
             static_cast<std::uint64_t>(file.bfOffBits) + info.biSizeImage > bytes.size())
             return nullptr;
-        HBITMAP loaded = nullptr;
-        if (!LoadBitmapFile(path.c_str(), &loaded, nullptr) || !loaded) return nullptr;
-        auto record = std::make_unique<CMrgBitmap>(loaded, 0, 0, 0, 0, 0, 0);
-        DeleteObject(loaded);
+        HBITMAP handle = nullptr;
+        if (!LoadBitmapFile(path.c_str(), &handle, nullptr) || !handle) return nullptr;
+        const win::Bitmap loaded(handle);
+        auto record = std::make_unique<CMrgBitmap>(loaded.Get(), 0, 0, 0, 0, 0, 0);
         return record->HasImage() ? std::move(record) : nullptr;
     }
     if (ext == L"png") {
