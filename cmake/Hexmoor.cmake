@@ -38,23 +38,29 @@ if(HEXMOOR_WINDOWS)
   add_compile_definitions(UNICODE _UNICODE STRICT NOMINMAX WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
 endif()
 
-# One windows.h precompiled header for every Windows target: a header image
-# per target would be compiled again for each (over 100 MB apiece with debug
-# information). Targets whose flags do not match it simply parse the header.
+# One windows.h precompiled header for every Windows target but the tests
+# (they share one of their own, see tests/CMakeLists.txt): a header image per
+# target would be compiled again for each (over 100 MB apiece with debug
+# information).
 if(HEXMOOR_WINDOWS AND NOT CMAKE_DISABLE_PRECOMPILE_HEADERS)
   add_library(hexmoor_windows_pch OBJECT ${CMAKE_CURRENT_LIST_DIR}/windows_pch.cpp)
   target_compile_options(hexmoor_windows_pch PRIVATE ${HEXMOOR_WARNINGS})
   target_precompile_headers(hexmoor_windows_pch PRIVATE <windows.h>)
 endif()
 
-# hexmoor_target_defaults(target): warnings, and the shared windows.h
-# precompiled header for Windows targets so that every file does not reparse it.
+# hexmoor_target_defaults(target [PCH pch-target]): warnings, and a shared
+# precompiled header so that every file does not parse it again: the one
+# given (the tests' own), or for Windows targets the windows.h one.
 function(hexmoor_target_defaults target)
+  cmake_parse_arguments(D "" "PCH" "" ${ARGN})
   target_compile_options(${target} PRIVATE ${HEXMOOR_WARNINGS})
-  if(TARGET hexmoor_windows_pch)
+  if(NOT D_PCH)
+    set(D_PCH hexmoor_windows_pch)
+  endif()
+  if(TARGET ${D_PCH})
     get_target_property(_type ${target} TYPE)
     if(NOT _type STREQUAL "INTERFACE_LIBRARY")
-      target_precompile_headers(${target} REUSE_FROM hexmoor_windows_pch)
+      target_precompile_headers(${target} REUSE_FROM ${D_PCH})
     endif()
   endif()
 endfunction()
@@ -83,7 +89,7 @@ function(hexmoor_add_gtest)
   endif()
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
-  hexmoor_target_defaults(${T_NAME})
+  hexmoor_target_defaults(${T_NAME} PCH hexmoor_test_pch)
   gtest_discover_tests(${T_NAME}
     TEST_PREFIX "${HEXMOOR_TREE_LABEL}."
     DISCOVERY_MODE PRE_TEST

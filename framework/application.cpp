@@ -70,9 +70,15 @@ bool Application::ResetsIdle(const MSG& msg) {
 }
 
 bool Application::DispatchOne(MSG& msg) {
-    if (!PreTranslate(msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+    // The loop outlives whatever one message does: an exception ends that
+    // message's work, not the program.
+    try {
+        if (!PreTranslate(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    } catch (...) {
+        ReportFailure(L"The last action", std::current_exception());
     }
     if (ResetsIdle(msg)) idlePending_ = true;
     return true;
@@ -85,7 +91,11 @@ int Application::Run() {
     for (;;) {
         if (idlePending_ && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             idlePending_ = false;
-            OnIdle();
+            try {
+                OnIdle();
+            } catch (...) {
+                ReportFailure(L"Updating the commands", std::current_exception());
+            }
         }
         BOOL r = GetMessageW(&msg, nullptr, 0, 0);
         if (r == 0) return static_cast<int>(msg.wParam);
@@ -117,6 +127,31 @@ int Application::MessageBox(const std::wstring& text, UINT type) {
     BeforeModalLoop();
     HWND owner = mainWindow_ ? mainWindow_->Handle() : nullptr;
     return messages_->Show(owner, text, appName_, type);
+}
+
+std::wstring Application::DescribeFailure(std::exception_ptr failure) {
+    try {
+        if (failure) std::rethrow_exception(failure);
+    } catch (const std::bad_alloc&) {
+        return L"not enough memory";
+    } catch (const std::exception& e) {
+        const std::string what = e.what();
+        std::wstring text = L"an unexpected error";
+        if (!what.empty()) text += L" (" + std::wstring(what.begin(), what.end()) + L")";
+        return text;
+    } catch (...) {}
+    return L"an unexpected error";
+}
+
+void Application::ReportFailure(const std::wstring& action, std::exception_ptr failure) {
+    const std::wstring text = action + L" could not be completed: " + DescribeFailure(failure);
+    OutputDebugStringW((text + L"\n").c_str());
+    if (reportingFailure_) return;
+    reportingFailure_ = true;
+    try {
+        MessageBox(text, MB_OK | MB_ICONERROR);
+    } catch (...) {}
+    reportingFailure_ = false;
 }
 
 } // namespace hexmoor::fw

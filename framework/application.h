@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +77,14 @@ public:
     // A message box owned by the main window, captioned with the app name.
     int MessageBox(const std::wstring& text, UINT type);
 
+    // Tells the user that an action was abandoned because of an exception
+    // (from a catch block: std::current_exception()): "ACTION could not be
+    // completed: not enough memory" for an allocation failure. A failure
+    // while an earlier one is being shown is not shown again.
+    void ReportFailure(const std::wstring& action, std::exception_ptr failure);
+    // What the user is told for an exception, without the action.
+    static std::wstring DescribeFailure(std::exception_ptr failure);
+
 private:
     bool DispatchOne(MSG& msg);
     static bool ResetsIdle(const MSG& msg);
@@ -92,6 +101,7 @@ private:
     std::unique_ptr<FontDialogService> fontDialogs_;
     std::unique_ptr<ShellService> shell_;
     bool idlePending_ = true;
+    bool reportingFailure_ = false;
     Application* previous_ = nullptr;
 };
 

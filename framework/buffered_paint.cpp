@@ -72,8 +72,7 @@ public:
 
 private:
     static bool Applies(HWND hwnd) {
-        static const bool wine =
-            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+        static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
         if (!wine) return false;
         const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
         return (style & WS_VISIBLE) && (style & (WS_HSCROLL | WS_VSCROLL)) && !GetWindow(hwnd, GW_CHILD);

@@ -102,8 +102,15 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_DESTROY && self->modeless_)
         if (Application* app = Application::Current()) app->RemoveModeless(hwnd);
     if (msg == WM_INITDIALOG) {
-        self->UpdateData(false);
-        return self->OnInitDialog() ? TRUE : FALSE;
+        try {
+            self->UpdateData(false);
+            return self->OnInitDialog() ? TRUE : FALSE;
+        } catch (...) {
+            // As Window::Dispatch does for every other message.
+            if (Application* app = Application::Current())
+                app->ReportFailure(L"Opening the dialog", std::current_exception());
+            return FALSE;
+        }
     }
     // A message sent while this one is handled asks for its own default:
     // the flag of the outer message is kept aside meanwhile.

@@ -27,9 +27,9 @@ bool FrameWindow::CreateFrame(UINT resourceId, const std::wstring& title, DWORD 
     a.x = a.y = a.width = a.height = CW_USEDEFAULT;
     a.menuOrId = LoadMenuW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
     a.icon = LoadIconW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
-    a.smallIcon = static_cast<HICON>(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
-                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                LR_SHARED));
+    a.smallIcon =
+        static_cast<HICON>(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     a.classStyle = CS_DBLCLKS;
     accel_ = LoadAcceleratorsW(ResourceModule(), MAKEINTRESOURCEW(resourceId));
     return Create(a);
@@ -58,8 +58,22 @@ CommandState FrameWindow::QueryCommand(unsigned id, HWND start) const {
 }
 
 bool FrameWindow::RunCommand(unsigned id, HWND start) {
-    auto route = Route(start);
-    return ExecuteCommand(route, id);
+    // A command that throws is abandoned with a message naming it; what it
+    // had changed is its own to undo (the editor's roads change the skin
+    // only once nothing more can fail).
+    try {
+        auto route = Route(start);
+        return ExecuteCommand(route, id);
+    } catch (...) {
+        if (Application* app = Application::Current()) app->ReportFailure(CommandName(id), std::current_exception());
+        return true;
+    }
+}
+
+std::wstring CommandName(unsigned id) {
+    std::wstring name = TooltipPart(LoadText(id));
+    if (name.empty()) name = PromptPart(LoadText(id));
+    return name.empty() ? L"The command" : name;
 }
 
 void FrameWindow::UpdateMenu(HMENU menu, HWND start, bool nested) {

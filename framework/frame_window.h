@@ -20,6 +20,10 @@
 
 namespace hexmoor::fw {
 
+// A command's name for messages: the tool-tip part of its string-table
+// prompt ("Import from .msstyles"), else the prompt, else "The command".
+std::wstring CommandName(unsigned id);
+
 class FrameWindow : public Window {
 public:
     FrameWindow();
@@ -35,7 +39,9 @@ public:
     // up to the frame, then the frame, then the application.
     std::vector<CommandTable*> Route(HWND start = nullptr) const;
     CommandState QueryCommand(unsigned id, HWND start = nullptr) const;
-    // Runs an enabled command; false when it is disabled or unknown.
+    // Runs an enabled command; false when it is disabled or unknown. An
+    // exception from the command is reported (Application::ReportFailure,
+    // with the command's name) and goes no further.
     bool RunCommand(unsigned id, HWND start = nullptr);
 
     // Sets enable, check and radio marks of a menu's items from the route;

@@ -180,6 +180,21 @@ void MinSplitterWindow::UpdateHotBar(Point p) {
     ::InvalidateRect(Handle(), &r, FALSE);
 }
 
+void MinSplitterWindow::EndDrag(bool apply) {
+    InvertTracker(tracker_);
+    const Hit done = tracking_;
+    tracking_ = Hit{};
+    if (::GetCapture() == Handle()) ::ReleaseCapture();
+    if (!apply) return;
+    // The track before the bar takes the size the bar now gives it.
+    std::vector<SplitterTrack>& tracks = done.vertical ? columns_ : rows_;
+    int start = kBorder;
+    for (int i = 0; i < done.index; ++i) start += tracks[i].currentSize + barSize_;
+    const int size = (done.vertical ? tracker_.left : tracker_.top) - start;
+    tracks[done.index].idealSize = std::max(size, tracks[done.index].minSize);
+    RecalcLayout();
+}
+
 void MinSplitterWindow::InvertTracker(const Rect& r) {
     if (r.IsEmpty()) return;
     win::WindowDC dc(Handle());
@@ -253,23 +268,22 @@ LRESULT MinSplitterWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_LBUTTONUP:
-    case WM_CANCELMODE: {
+    case WM_CANCELMODE:
         if (tracking_.index < 0) break;
-        InvertTracker(tracker_);
-        const Hit done = tracking_;
-        tracking_ = Hit{};
-        if (::GetCapture() == Handle()) ::ReleaseCapture();
-        if (msg == WM_LBUTTONUP) {
-            // The track before the bar takes the size the bar now gives it.
-            std::vector<SplitterTrack>& tracks = done.vertical ? columns_ : rows_;
-            int start = kBorder;
-            for (int i = 0; i < done.index; ++i) start += tracks[i].currentSize + barSize_;
-            const int size = (done.vertical ? tracker_.left : tracker_.top) - start;
-            tracks[done.index].idealSize = std::max(size, tracks[done.index].minSize);
-            RecalcLayout();
+        EndDrag(msg == WM_LBUTTONUP);
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse mid-drag (a menu, a dialog, a
+        // program): the drag ends where the bar is, and no later release
+        // acts on it.
+        if (tracking_.index < 0 || reinterpret_cast<HWND>(lp) == Handle()) break;
+        EndDrag(true);
+        if (hot_) {
+            hot_ = false;
+            const RECT r = ToRECT(hotBar_);
+            ::InvalidateRect(Handle(), &r, FALSE);
         }
         return 0;
-    }
     default: break;
     }
     return Window::WindowProc(msg, wp, lp);

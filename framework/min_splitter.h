@@ -72,6 +72,9 @@ private:
     };
     Hit HitTest(Point p) const;
     void InvertTracker(const Rect& r);
+    // Ends a drag: the tracker goes, the capture is released and, when
+    // apply is set, the bar stays where the tracker was.
+    void EndDrag(bool apply);
     // Follows the pointer (client coordinates; outside the window when it
     // left) and repaints the bar it entered or left when the hot state changes.
     void UpdateHotBar(Point p);

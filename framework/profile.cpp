@@ -38,7 +38,8 @@ LONG Profile::QueryValue(const std::wstring& section, const std::wstring& entry,
         auto it = readKeys_.find(section);
         if (it == readKeys_.end()) {
             HKEY key = nullptr;
-            const LONG opened = RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE, &key);
+            const LONG opened =
+                RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_QUERY_VALUE, &key);
             if (opened != ERROR_SUCCESS) return opened;
             it = readKeys_.emplace(section, win::RegistryKey(key)).first;
         }
@@ -58,9 +59,9 @@ int Profile::GetInt(const std::wstring& section, const std::wstring& entry, int 
 
 std::wstring Profile::GetString(const std::wstring& section, const std::wstring& entry,
                                 const std::wstring& fallback) const {
-    return ReadStringValue([&](wchar_t* data, DWORD* size) {
-               return QueryValue(section, entry, RRF_RT_REG_SZ, data, size);
-           }).value_or(fallback);
+    return ReadStringValue(
+               [&](wchar_t* data, DWORD* size) { return QueryValue(section, entry, RRF_RT_REG_SZ, data, size); })
+        .value_or(fallback);
 }
 
 namespace {
@@ -114,7 +115,8 @@ std::wstring ReadRegistryString(HKEY root, const std::wstring& subKey, const std
     const wchar_t* name = valueName.empty() ? nullptr : valueName.c_str();
     return ReadStringValue([&](wchar_t* data, DWORD* size) {
                return RegGetValueW(root, subKey.c_str(), name, RRF_RT_REG_SZ, nullptr, data, size);
-           }).value_or(std::wstring());
+           })
+        .value_or(std::wstring());
 }
 
 } // namespace hexmoor::fw

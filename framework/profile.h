@@ -31,8 +31,7 @@ private:
     // open for the next reads (each open and close is a round trip to the
     // system, a costly one under Wine). A key deleted meanwhile is opened
     // again. ERROR_MORE_DATA leaves the needed size in *size.
-    LONG QueryValue(const std::wstring& section, const std::wstring& entry, DWORD flags, void* data,
-                    DWORD* size) const;
+    LONG QueryValue(const std::wstring& section, const std::wstring& entry, DWORD flags, void* data, DWORD* size) const;
     std::wstring keyPath_;
     mutable std::map<std::wstring, win::RegistryKey> readKeys_;
 };

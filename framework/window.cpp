@@ -6,6 +6,8 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "framework/application.h"
+
 namespace hexmoor::fw {
 
 namespace {
@@ -222,7 +224,16 @@ LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 LRESULT Window::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     ++nesting_;
-    LRESULT r = WindowProc(msg, wp, lp);
+    LRESULT r = 0;
+    try {
+        r = WindowProc(msg, wp, lp);
+    } catch (...) {
+        // No exception may cross the system's code that called us (it cannot
+        // be unwound everywhere): the message's work is abandoned and the
+        // user told. A paint that failed is not asked for again at once.
+        if (msg == WM_PAINT) ValidateRect(hwnd_, nullptr);
+        if (Application* app = Application::Current()) app->ReportFailure(L"The last action", std::current_exception());
+    }
     if (msg == WM_NCDESTROY) {
         // The handle is gone: no binding of it may outlive it.
         HWND gone = hwnd_;

@@ -60,7 +60,7 @@ std::unique_ptr<CImageRgn> DecodeRegionFile(std::span<const std::uint8_t> bytes,
     region->SetSize(width, height);
     if (bytes.size() < 12) return region;
     const std::uint64_t count = GetU32(bytes.data() + 8);
-    if (count > bytes.size() - 12) return region;
+    if (count > bytes.size() - 12 || count > kMaxRegionDataBytes) return region;
     region->SetRegionData(bytes.subspan(12, static_cast<size_t>(count)));
     return region;
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "model/platform/file.h"
 #include "model/platform/region.h"
 #include "model/platform/types.h"
 
@@ -64,14 +65,24 @@ constexpr bool IsRegionCanvasSize(std::int64_t width, std::int64_t height) {
     return width >= 0 && height >= 0 && width <= kMaxRegionCanvas && height <= kMaxRegionCanvas;
 }
 
+// The most rectangles a region may have. Every region the model builds or
+// reads is refused above it: a region of more is no useful window shape (a
+// window with it repaints slowly), and without a cap a picture of alternating
+// pixels or a hostile file sets the time and memory a region takes.
+inline constexpr std::size_t kMaxRegionRects = 262144;
+
 // --- Region files (.rgn) ---------------------------------------------------
 // Layout, little-endian: i32 width, i32 height, u32 N, N bytes of RGNDATA.
+
+// The most bytes of region data a region file may hold: the header and
+// kMaxRegionRects rectangles.
+inline constexpr std::uint64_t kMaxRegionDataBytes = 32 + 16ull * kMaxRegionRects;
 
 // The bytes of a region file for the object; empty when it has no region.
 std::vector<std::uint8_t> EncodeRegionFile(const CImageRgn& region);
 // Parses region-file bytes. Always returns an object: its region is null
-// when the bytes are short or the region data is not valid; width and
-// height keep what could be read. A width or height outside the canvas
+// when the bytes are short, the region data is not valid or holds more than
+// kMaxRegionRects rectangles; width and height keep what could be read. A width or height outside the canvas
 // limit is refused: the object stays empty (null region, 0 by 0) and, when
 // refusedSize is given, it receives the size read (else it is left alone).
 std::unique_ptr<CImageRgn> DecodeRegionFile(std::span<const std::uint8_t> bytes, SIZE* refusedSize = nullptr);
@@ -83,14 +94,24 @@ std::unique_ptr<CImageRgn> DecodeRegionFile(std::span<const std::uint8_t> bytes,
 // returns 1. The file is complete or left as it was: it is written beside
 // the target and then moved over it.
 int SaveRegionFile(const CImageRgn* region, const std::wstring& path);
-// Reads a region file. Always a new object; its region is null when the
-// file cannot be read ("Failed to Open File!" when it cannot be opened, an
-// "Invalid region file" message when its size is refused).
+// The bytes of a region file, read header first: no more than its data
+// count says, and nothing past the header when the count is over the cap.
+hexmoor::platform::FileReadResult ReadRegionFileBytes(const std::wstring& path, std::vector<std::uint8_t>* bytes);
+// Reads a region file (ReadRegionFileBytes, then DecodeRegionFile). Always a new object; its region is null
+// when the file cannot be read ("Failed to Open File!" when it cannot be
+// opened, an "Invalid region file" message when its size is refused).
 std::unique_ptr<CImageRgn> LoadRegionFile(const std::wstring& path);
 
 #ifdef _WIN32
+// Pictures of regions are made no larger than this many pixels.
+inline constexpr std::int64_t kMaxRenderedRegionPixels = 2048 * 2048;
+// The size a region's picture is made at: the canvas, or, for a canvas of
+// more than kMaxRenderedRegionPixels, the canvas scaled down to fit them
+// (keeping its proportions).
+SIZE RenderedRegionSize(int width, int height);
 // A screen-compatible bitmap of the region's canvas (button-face colour)
-// with the region filled in the inverse colour; owned by the caller. Null
-// for a null object and for a canvas size outside 0..kMaxRegionCanvas.
+// with the region filled in the inverse colour, at RenderedRegionSize;
+// owned by the caller. Null for a null object and for a canvas size outside
+// 0..kMaxRegionCanvas.
 HBITMAP RenderRegionBitmap(const CImageRgn* region);
 #endif

@@ -40,9 +40,23 @@ int SaveRegionFile(const CImageRgn* region, const std::wstring& path) {
     return 1;
 }
 
+hexmoor::platform::FileReadResult ReadRegionFileBytes(const std::wstring& path, std::vector<std::uint8_t>* bytes) {
+    // Width, height and the data count come first; a file whose count is
+    // refused is not read on, and no more than the count is read.
+    const auto check = [](std::span<const std::uint8_t> head, std::uint64_t) -> std::optional<std::uint64_t> {
+        if (head.size() < 12) return head.size();
+        const std::uint64_t count = static_cast<std::uint64_t>(head[8]) | (static_cast<std::uint64_t>(head[9]) << 8) |
+                                    (static_cast<std::uint64_t>(head[10]) << 16) |
+                                    (static_cast<std::uint64_t>(head[11]) << 24);
+        if (count > kMaxRegionDataBytes) return 12;
+        return 12 + count;
+    };
+    return platform::ReadFileHeadFirst(path, 12, check, bytes);
+}
+
 std::unique_ptr<CImageRgn> LoadRegionFile(const std::wstring& path) {
     std::vector<std::uint8_t> bytes;
-    switch (platform::ReadFileBytes(path, &bytes)) {
+    switch (ReadRegionFileBytes(path, &bytes)) {
     case platform::FileReadResult::kOk: break;
     case platform::FileReadResult::kCannotOpen:
     case platform::FileReadResult::kSharingViolation:

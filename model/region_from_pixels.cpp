@@ -19,66 +19,107 @@ COLORREF ColorRefFromArgb(std::uint32_t argb) {
     return ((argb >> 16) & 0xFF) | (argb & 0xFF00) | ((argb & 0xFF) << 16);
 }
 
-// Gathers run rectangles in an RGNDATA block and turns every full block into
-// a region joined to the result.
+// Gathers the runs row by row. A row whose runs are those of the band above
+// it widens that band instead of adding rectangles (the banded form the
+// system keeps regions in), so the rectangles are sorted and banded when
+// the region is made. Gathering stops once they pass the cap.
 class RegionBuilder {
 public:
-    RegionBuilder() { Reset(); }
-
-    bool Add(LONG left, LONG top, LONG right, LONG bottom) {
-        rects_.push_back(RECT{left, top, right, bottom});
-        if (rects_.size() < kRegionRectsPerBlock) return true;
-        return Flush();
+    void BeginRow(LONG y) {
+        y_ = y;
+        rowStart_ = rects_.size();
+    }
+    void Add(LONG left, LONG right) { rects_.push_back(RECT{left, y_, right, y_ + 1}); }
+    // False once the region needs more rectangles than the cap.
+    bool EndRow() {
+        const std::size_t rowCount = rects_.size() - rowStart_;
+        const std::size_t bandCount = rowStart_ - bandStart_;
+        bool merged = false;
+        if (rowCount > 0 && rowCount == bandCount && rects_[bandStart_].bottom == y_) {
+            merged = true;
+            for (std::size_t i = 0; i < rowCount && merged; ++i) {
+                merged = rects_[bandStart_ + i].left == rects_[rowStart_ + i].left &&
+                         rects_[bandStart_ + i].right == rects_[rowStart_ + i].right;
+            }
+        }
+        if (merged) {
+            for (std::size_t i = bandStart_; i < rowStart_; ++i) rects_[i].bottom = y_ + 1;
+            rects_.resize(rowStart_);
+        } else if (rowCount > 0) {
+            bandStart_ = rowStart_;
+        }
+        return rects_.size() <= kMaxRegionRects;
     }
 
-    // Turns the remaining rectangles (possibly none) into a region, joins it
-    // and hands the whole region over.
-    platform::RegionHandle Finish() {
-        if (!Flush()) return nullptr;
-        return std::move(result_);
+    // The region of every rectangle gathered (an empty one for none). Some
+    // systems add a data block's rectangles to the region one by one, each
+    // at the cost of the region so far (Wine took 79 s for 32,768): the
+    // region is made of blocks of a few rectangles, and blocks are joined
+    // two equal halves at a time, so that every rectangle is copied only as
+    // often as the halves double.
+    platform::RegionHandle Finish() const {
+        if (rects_.empty()) return Block(0, 0);
+        struct Part {
+            platform::RegionHandle region;
+            std::size_t blocks;
+        };
+        std::vector<Part> parts;
+        for (std::size_t first = 0; first < rects_.size(); first += kBlockRects) {
+            Part part{Block(first, std::min(kBlockRects, rects_.size() - first)), 1};
+            if (!part.region) return nullptr;
+            parts.push_back(std::move(part));
+            while (parts.size() >= 2 && parts[parts.size() - 2].blocks == parts.back().blocks) {
+                if (!Join(parts)) return nullptr;
+            }
+        }
+        while (parts.size() >= 2) {
+            if (!Join(parts)) return nullptr;
+        }
+        return std::move(parts.front().region);
     }
 
 private:
-    void Reset() { rects_.clear(); }
+    static constexpr std::size_t kBlockRects = 32;
 
-    bool Flush() {
-        if (!rects_.empty() || !result_) {
-            platform::RegionHandle block = platform::RegionFromData(BlockData());
-            if (!block) return false;
-            if (!result_) {
-                result_ = std::move(block);
-            } else if (!platform::CombineRegionOr(result_, block.Get())) {
-                return false;
-            }
-        }
-        Reset();
-        return true;
-    }
-
-    std::span<const std::uint8_t> BlockData() {
+    // The region of count rectangles from first.
+    platform::RegionHandle Block(std::size_t first, std::size_t count) const {
         RGNDATAHEADER header{};
         header.dwSize = sizeof header;
         header.iType = RDH_RECTANGLES;
-        header.nCount = static_cast<DWORD>(rects_.size());
-        header.nRgnSize = static_cast<DWORD>(rects_.size() * sizeof(RECT));
+        header.nCount = static_cast<DWORD>(count);
+        header.nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
         header.rcBound = RECT{0, 0, 0, 0};
-        if (!rects_.empty()) {
-            header.rcBound = rects_.front();
-            for (const RECT& r : rects_) {
-                header.rcBound.left = std::min(header.rcBound.left, r.left);
-                header.rcBound.right = std::max(header.rcBound.right, r.right);
-                header.rcBound.bottom = std::max(header.rcBound.bottom, r.bottom);
+        for (std::size_t i = first; i < first + count; ++i) {
+            const RECT& r = rects_[i];
+            if (i == first) {
+                header.rcBound = r;
+                continue;
             }
+            header.rcBound.left = std::min(header.rcBound.left, r.left);
+            header.rcBound.top = std::min(header.rcBound.top, r.top);
+            header.rcBound.right = std::max(header.rcBound.right, r.right);
+            header.rcBound.bottom = std::max(header.rcBound.bottom, r.bottom);
         }
-        data_.resize(sizeof header + header.nRgnSize);
-        std::memcpy(data_.data(), &header, sizeof header);
-        if (!rects_.empty()) std::memcpy(data_.data() + sizeof header, rects_.data(), header.nRgnSize);
-        return data_;
+        std::uint8_t data[sizeof(RGNDATAHEADER) + kBlockRects * sizeof(RECT)];
+        std::memcpy(data, &header, sizeof header);
+        if (count) std::memcpy(data + sizeof header, rects_.data() + first, count * sizeof(RECT));
+        return platform::RegionFromData(std::span<const std::uint8_t>(data, sizeof header + count * sizeof(RECT)));
+    }
+
+    // Joins the last part into the one before it.
+    template <typename Parts>
+    static bool Join(Parts& parts) {
+        auto last = std::move(parts.back());
+        parts.pop_back();
+        if (!platform::CombineRegionOr(parts.back().region, last.region.Get())) return false;
+        parts.back().blocks += last.blocks;
+        return true;
     }
 
     std::vector<RECT> rects_;
-    std::vector<std::uint8_t> data_;
-    platform::RegionHandle result_;
+    std::size_t bandStart_ = 0; // the first rectangle of the last band
+    std::size_t rowStart_ = 0;  // the first rectangle of the row being read
+    LONG y_ = 0;
 };
 
 } // namespace
@@ -97,7 +138,9 @@ ChannelBands ComputeChannelBands(COLORREF key, const RegionKey& options) {
     return bands;
 }
 
-std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const platform::ImagePixels& pixels, const RegionKey& key) {
+std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const platform::ImagePixels& pixels, const RegionKey& key,
+                                                  bool* overCap) {
+    if (overCap) *overCap = false;
     const int width = pixels.width;
     const int height = pixels.height;
     if (width < 0 || height < 0 ||
@@ -111,12 +154,17 @@ std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const platform::ImagePixels& p
     RegionBuilder builder;
     const std::uint32_t* row = pixels.argb.data();
     for (int y = 0; y < height; ++y, row += width) {
+        builder.BeginRow(y);
         int x = 0;
         while (x < width) {
             const int start = x;
             while (x < width && bands.Matches(row[x]) == keepMatching) ++x;
-            if (x > start && !builder.Add(start, y, x, y + 1)) return nullptr;
+            if (x > start) builder.Add(start, x);
             ++x; // past the pixel that ended the run
+        }
+        if (!builder.EndRow()) {
+            if (overCap) *overCap = true;
+            return nullptr;
         }
     }
     platform::RegionHandle region = builder.Finish();
@@ -124,8 +172,9 @@ std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const platform::ImagePixels& p
     return std::make_unique<CImageRgn>(std::move(region), width, height);
 }
 
-std::unique_ptr<CImageRgn> CreateRegionFromBitmap(HBITMAP source, const RegionKey& key) {
+std::unique_ptr<CImageRgn> CreateRegionFromBitmap(HBITMAP source, const RegionKey& key, bool* overCap) {
+    if (overCap) *overCap = false;
     platform::ImagePixels pixels;
     if (!source || !platform::ReadBitmapPixels(source, &pixels)) return nullptr;
-    return CreateRegionFromBitmap(pixels, key);
+    return CreateRegionFromBitmap(pixels, key, overCap);
 }

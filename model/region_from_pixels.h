@@ -43,16 +43,16 @@ struct ChannelBands {
 };
 ChannelBands ComputeChannelBands(COLORREF key, const RegionKey& options);
 
-// Rectangles go to the operating system in blocks of this many; the blocks
-// are joined into one region.
-inline constexpr std::size_t kRegionRectsPerBlock = 2000;
-
 // The region of the kept pixels of a picture (top-down 32-bit rows, the
-// alpha byte ignored), with the picture's width and height. A picture whose
-// every pixel is dropped gives an empty region, never null. Null only when
-// the pixel buffer does not hold width x height words or the region cannot
-// be made.
-std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const hexmoor::platform::ImagePixels& pixels, const RegionKey& key);
+// alpha byte ignored), with the picture's width and height: one rectangle
+// per run, rows with the same runs as the row above joined into one band,
+// made in one piece in time linear in its rectangles. A picture whose every
+// pixel is dropped gives an empty region, never null. Null when the pixel
+// buffer does not hold width x height words, when the region cannot be
+// made, or when it would need more than kMaxRegionRects rectangles (then
+// *overCap, when given, is set; the scan stops there).
+std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const hexmoor::platform::ImagePixels& pixels, const RegionKey& key,
+                                                  bool* overCap = nullptr);
 
 // The same from a bitmap of any depth; null without a readable bitmap.
-std::unique_ptr<CImageRgn> CreateRegionFromBitmap(HBITMAP source, const RegionKey& key);
+std::unique_ptr<CImageRgn> CreateRegionFromBitmap(HBITMAP source, const RegionKey& key, bool* overCap = nullptr);

@@ -54,8 +54,7 @@ std::vector<Slot> Slots(std::size_t count) { return std::vector<Slot>(count); }
 // A whole strip copied into n slots.
 std::vector<Slot> WholeCopies(const Strip& strip, int n) {
     std::vector<Slot> slots(n);
-    for (Slot& s : slots)
-        if (!strip.pixels->argb.empty()) s = *strip.pixels;
+    for (Slot& s : slots) s = strip.Whole();
     return slots;
 }
 
@@ -159,9 +158,9 @@ void ImportThreePieceSide(const ImportContext& context, CTwfWndFrame* frame, CTw
     for (int k = 0; k < 2; ++k) {
         if (!strip->Frame(k)) continue;
         const auto [x0, y0] = FrameOrigin(*strip, k);
-        pieces[3 * k] = CopyRect(*strip->pixels, x0, y0, m.left, fh);
-        pieces[3 * k + 1] = CopyRect(*strip->pixels, x0 + m.left, y0, fw - m.left - m.right, fh);
-        pieces[3 * k + 2] = CopyRect(*strip->pixels, x0 + fw - m.right, y0, m.right, fh);
+        pieces[3 * k] = strip->Piece(x0, y0, m.left, fh);
+        pieces[3 * k + 1] = strip->Piece(x0 + m.left, y0, fw - m.left - m.right, fh);
+        pieces[3 * k + 2] = strip->Piece(x0 + fw - m.right, y0, m.right, fh);
     }
     frame->SetNumber(sizeId, static_cast<DWORD>(fh));
     static constexpr WORD kIds[6] = {0, 1, 2, 1001, 1002, 1003};
@@ -170,16 +169,22 @@ void ImportThreePieceSide(const ImportContext& context, CTwfWndFrame* frame, CTw
     // The window's shape: every pixel of the active pieces that is not
     // exactly magenta. A piece that is magenta throughout gives no region;
     // its options are recorded all the same.
+    // A piece whose region would need more rectangles than a region may
+    // have keeps its options without a region, and the import says so.
     RegionKey key;
     key.key = RGB(255, 0, 255);
+    bool overCap = false;
     for (int i = 0; i < 3; ++i) {
         if (!pieces[i]) continue;
         ImageRgnPtr region;
         const bool shaped = std::any_of(pieces[i]->argb.begin(), pieces[i]->argb.end(),
                                         [](std::uint32_t p) { return (p & 0x00FFFFFFu) != 0x00FF00FFu; });
-        if (shaped) region = CreateRegionFromBitmap(*pieces[i], key);
+        bool pieceOverCap = false;
+        if (shaped) region = CreateRegionFromBitmap(*pieces[i], key, &pieceOverCap);
+        overCap = overCap || pieceOverCap;
         side->SetRegionOptions(kIds[i], std::move(region), i == 1 ? 1 : 0);
     }
+    if (overCap) r.Skip("ImageFile", kSkipRegionOverCap);
 }
 
 void ImportOnePieceSide(const ImportContext& context, CTwfWndFrame* frame, CTwfSideFrame* side, const char* section,
@@ -304,8 +309,9 @@ void GroupedCheckImages(const StyleReader& r, const std::vector<WORD>& ids) {
     auto slots = Slots(ids.size());
     int frame = 0;
     for (std::size_t group = 0; group * 5 < ids.size(); ++group) {
+        // Every image is cut anew, so that each is paid for from the budget.
         for (int i = 0; i < 4; ++i) slots[group * 5 + i] = strip->Frame(frame++);
-        slots[group * 5 + 4] = slots[group * 5];
+        slots[group * 5 + 4] = strip->Frame(frame - 4);
     }
     r.StoreImages(slots, ids, r.ReadSizingMargins(""), static_cast<int>(ids.size()), 0, 0, 0);
 }
@@ -360,12 +366,8 @@ void ImportCheckButton(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Button.Pushbutton", object);
     if (const auto strip = r.LoadPartImage("ImageFile", "")) {
         auto slots = Slots(10);
-        CutFrames(*strip, {0, 1, 2, 3, 4}, slots, 0);
-        slots[5] = slots[2];
-        slots[6] = slots[2];
-        slots[7] = slots[0];
-        slots[8] = slots[3];
-        slots[9] = slots[2];
+        // The checked states reuse frames, each cut anew.
+        CutFrames(*strip, {0, 1, 2, 3, 4, 2, 2, 0, 3, 2}, slots, 0);
         r.StoreImages(slots, {663, 669, 666, 672, 675, 664, 670, 667, 673, 676}, r.ReadSizingMargins(""), 10, 0, 0, 0);
     }
     PushButtonColors(r, {665, 671, 668, 674, 677});
@@ -429,8 +431,8 @@ void ImportScrollBar(const ImportContext& context, CTwfObj* object) {
         const auto strip = r.LoadPartImage("ImageFile", section);
         if (!strip) return;
         if (strip->count == 0) {
-            slots[first] = *strip->pixels;
-            slots[first + 1] = *strip->pixels;
+            slots[first] = strip->Whole();
+            slots[first + 1] = strip->Whole();
         } else if (strip->count > 0) {
             slots[first] = strip->Frame(0);
             slots[first + 1] = strip->Frame(strip->count - 1);
@@ -528,8 +530,7 @@ void ImportComboBox(const ImportContext& context, CTwfObj* object) {
         r.StoreImages(slots, {341, 343, 342, 344}, r.ReadSizingMargins("Combobox"), 4, 0, 0, 0);
     }
     if (const auto background = r.LoadPartImage("ImageFile", "Combobox")) {
-        const auto frame = background->Frame(0);
-        std::vector<Slot> copies = {frame, frame, frame};
+        std::vector<Slot> copies = {background->Frame(0), background->Frame(0), background->Frame(0)};
         const Margins m = r.ReadSizingMargins("Combobox");
         r.StoreImages(copies, {346, 351, 348}, m, 3, 0, 0, 0);
         object->SetNumber(658, static_cast<DWORD>(m.left));
@@ -553,8 +554,7 @@ void ImportDateTime(const ImportContext& context, CTwfObj* object) {
     if (DropDownButton(r, {0, 2, 3}, slots, &width))
         r.StoreImages(slots, {413, 414, 415}, r.ReadSizingMargins(""), 3, 0, 0, 0);
     if (const auto background = r.LoadPartImage("ImageFile", "Combobox")) {
-        const auto frame = background->Frame(0);
-        std::vector<Slot> copies = {frame, frame};
+        std::vector<Slot> copies = {background->Frame(0), background->Frame(0)};
         r.StoreImages(copies, {405, 407}, r.ReadSizingMargins("Combobox"), 2, 0, 0, 0);
     } else {
         const std::uint32_t fill = r.ReadColor("Edit", "FillColor");
@@ -584,8 +584,7 @@ void ImportTab(const ImportContext& context, CTwfObj* object) {
     FramesPart(r, "Tab.TopTabItem", {0, 1, 2, 3, 4}, {219, 223, 221, 225, 227});
     if (auto pane = r.LoadPartImage("ImageFile", "Tab.Pane")) {
         pane->vertical = true; // the panel is the top frame whatever the layout
-        const auto frame = pane->Frame(0);
-        std::vector<Slot> slots = {frame, frame};
+        std::vector<Slot> slots = {pane->Frame(0), pane->Frame(0)};
         r.StoreImages(slots, {238, 218}, r.ReadSizingMargins("Tab.Pane"), 2, 0, 0, 0);
     }
     SetColors(r, "Tab", "TextColor", {220, 222, 224, 228});
@@ -682,8 +681,7 @@ void ImportStatusBar(const ImportContext& context, CTwfObj* object) {
     WholePart(r, "Status.Pane", {324, 325}, r.ReadSizingMargins("Status"), 1, 1);
     if (auto grip = r.LoadPartImage("ImageFile", "Status.Gripper")) {
         grip->vertical = false;
-        const auto frame = grip->Frame(0);
-        std::vector<Slot> slots = {frame, frame};
+        std::vector<Slot> slots = {grip->Frame(0), grip->Frame(0)};
         r.StoreImages(slots, {326, 329}, kNoMargins, 2, 0, 1, 1);
     }
     SetColors(r, "Status", "TextColor", {330});

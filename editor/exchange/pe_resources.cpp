@@ -1,7 +1,7 @@
 #include "editor/exchange/pe_resources.h"
 
 #include <algorithm>
-#include <set>
+#include <unordered_set>
 
 namespace hexmoor::exchange {
 namespace {
@@ -25,22 +25,27 @@ struct Section {
 };
 
 // Walks the resource tree. Offsets inside it are relative to the start of
-// the resource block; all of them must land inside that block.
+// the resource block; all of them must land inside that block. Every
+// directory entry looked at counts: a real style needs at most three per
+// resource (its type, its name and its language), so a tree that needs more
+// than three times the entry cap is refused before it can cost much.
 class DirectoryWalker {
 public:
     DirectoryWalker(std::span<const std::uint8_t> file, std::span<const std::uint8_t> block,
                     const std::vector<Section>& sections, std::vector<ResourceEntry>* out)
         : file_(file), block_(block), sections_(sections), out_(out) {}
 
-    bool Walk(std::uint32_t offset, int level, const ResourceKey& type, const ResourceKey& name) {
+    bool Walk(std::uint32_t offset, int level, const ResourceName& type, const ResourceName& name) {
         if (!Fits(offset, 16, block_.size())) return false;
         if (!visited_.insert(offset).second) return false; // a loop or a shared node
         const std::uint32_t count = static_cast<std::uint32_t>(U16(block_, offset + 12)) + U16(block_, offset + 14);
         const std::uint64_t first = static_cast<std::uint64_t>(offset) + 16;
         if (!Fits(first, static_cast<std::uint64_t>(count) * 8, block_.size())) return false;
+        examined_ += count;
+        if (examined_ > kMaxExamined) return false;
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::uint64_t at = first + static_cast<std::uint64_t>(i) * 8;
-            ResourceKey key;
+            ResourceName key;
             if (!ReadKey(U32(block_, at), &key)) return false;
             const std::uint32_t target = U32(block_, at + 4);
             const bool isDirectory = (target & 0x80000000u) != 0;
@@ -57,10 +62,13 @@ public:
     }
 
 private:
-    bool ReadKey(std::uint32_t raw, ResourceKey* key) {
+    static constexpr std::uint64_t kMaxExamined = 3ull * ResourceModule::kMaxEntries;
+
+    // A string key stays where it is in the block.
+    bool ReadKey(std::uint32_t raw, ResourceName* key) const {
         if (!(raw & 0x80000000u)) {
             if (raw > 0xFFFF) return false;
-            *key = ResourceKey::Id(static_cast<std::uint16_t>(raw));
+            *key = ResourceName{true, static_cast<std::uint16_t>(raw), {}};
             return true;
         }
         const std::uint32_t at = raw & 0x7FFFFFFFu;
@@ -68,15 +76,16 @@ private:
         const std::uint16_t length = U16(block_, at);
         if (!Fits(static_cast<std::uint64_t>(at) + 2, static_cast<std::uint64_t>(length) * 2, block_.size()))
             return false;
-        std::u16string text(length, u'\0');
-        for (std::uint16_t i = 0; i < length; ++i) text[i] = static_cast<char16_t>(U16(block_, at + 2 + 2ull * i));
-        *key = ResourceKey::Name(text);
+        *key = ResourceName{false, 0, block_.subspan(at + 2, 2ull * length)};
         return true;
     }
 
-    bool AddData(std::uint32_t offset, const ResourceKey& type, const ResourceKey& name, std::uint16_t language) {
+    bool AddData(std::uint32_t offset, const ResourceName& type, const ResourceName& name, std::uint16_t language) {
         if (!Fits(offset, 16, block_.size())) return false;
         if (!visited_.insert(offset).second) return false;
+        if (out_->size() >= ResourceModule::kMaxEntries) return false;
+        nameUnits_ += type.Length() + name.Length();
+        if (nameUnits_ > ResourceModule::kMaxNameUnits) return false;
         const std::uint32_t rva = U32(block_, offset);
         const std::uint32_t size = U32(block_, offset + 4);
         for (const Section& s : sections_) {
@@ -97,8 +106,40 @@ private:
     std::span<const std::uint8_t> block_;
     const std::vector<Section>& sections_;
     std::vector<ResourceEntry>* out_;
-    std::set<std::uint32_t> visited_;
+    std::unordered_set<std::uint32_t> visited_;
+    std::uint64_t examined_ = 0;
+    std::uint64_t nameUnits_ = 0;
 };
+
+// The order of the lookup index: ids before strings, ids by value, strings
+// by their case-folded code units. Works on both kinds of name through their
+// Length and At.
+struct QueryName {
+    const ResourceKey& key;
+    bool isId() const { return key.isId; }
+    std::uint16_t id() const { return key.id; }
+    std::size_t Length() const { return key.name.size(); }
+    char16_t At(std::size_t i) const { return key.name[i]; }
+};
+struct StoredName {
+    const ResourceName& name;
+    bool isId() const { return name.isId; }
+    std::uint16_t id() const { return name.id; }
+    std::size_t Length() const { return name.Length(); }
+    char16_t At(std::size_t i) const { return name.At(i); }
+};
+
+template <typename A, typename B>
+int CompareNames(const A& a, const B& b) {
+    if (a.isId() != b.isId()) return a.isId() ? -1 : 1;
+    if (a.isId()) return a.id() < b.id() ? -1 : (a.id() > b.id() ? 1 : 0);
+    const std::size_t n = std::min(a.Length(), b.Length());
+    for (std::size_t i = 0; i < n; ++i) {
+        const char16_t x = FoldUpper(a.At(i)), y = FoldUpper(b.At(i));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.Length() < b.Length() ? -1 : (a.Length() > b.Length() ? 1 : 0);
+}
 
 } // namespace
 
@@ -109,6 +150,16 @@ char16_t FoldUpper(char16_t c) {
 }
 
 std::u16string ToUtf16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+std::u16string ResourceName::ToString() const {
+    std::u16string out(Length(), u'\0');
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = At(i);
+    return out;
+}
+
+bool ResourceName::Matches(const ResourceKey& key) const {
+    return CompareNames(StoredName{*this}, QueryName{key}) == 0;
+}
 
 bool ResourceKey::Matches(const ResourceKey& other) const {
     if (isId != other.isId) return false;
@@ -121,6 +172,7 @@ bool ResourceKey::Matches(const ResourceKey& other) const {
 
 bool ResourceModule::Open(std::span<const std::uint8_t> file) {
     entries_.clear();
+    index_.clear();
     if (file.size() > kMaxFileBytes || file.size() < 64) return false;
     if (file[0] != 'M' || file[1] != 'Z') return false;
     const std::uint32_t pe = U32(file, 0x3C);
@@ -172,14 +224,32 @@ bool ResourceModule::Open(std::span<const std::uint8_t> file) {
         entries_.clear();
         return false;
     }
+    index_.resize(entries_.size());
+    for (std::uint32_t i = 0; i < index_.size(); ++i) index_[i] = i;
+    std::stable_sort(index_.begin(), index_.end(), [this](std::uint32_t a, std::uint32_t b) {
+        const ResourceEntry& x = entries_[a];
+        const ResourceEntry& y = entries_[b];
+        const int byType = CompareNames(StoredName{x.type}, StoredName{y.type});
+        if (byType != 0) return byType < 0;
+        return CompareNames(StoredName{x.name}, StoredName{y.name}) < 0;
+    });
     return true;
 }
 
 std::optional<std::span<const std::uint8_t>> ResourceModule::Find(const ResourceKey& type,
                                                                   const ResourceKey& name) const {
-    for (const ResourceEntry& e : entries_)
-        if (e.type.Matches(type) && e.name.Matches(name)) return e.data;
-    return std::nullopt;
+    // The first entry not ordered before (type, name); the stable order keeps
+    // the first language of the directory first.
+    const auto it = std::partition_point(index_.begin(), index_.end(), [&](std::uint32_t i) {
+        const ResourceEntry& e = entries_[i];
+        const int byType = CompareNames(StoredName{e.type}, QueryName{type});
+        if (byType != 0) return byType < 0;
+        return CompareNames(StoredName{e.name}, QueryName{name}) < 0;
+    });
+    if (it == index_.end()) return std::nullopt;
+    const ResourceEntry& found = entries_[*it];
+    if (!found.type.Matches(type) || !found.name.Matches(name)) return std::nullopt;
+    return found.data;
 }
 
 } // namespace hexmoor::exchange

@@ -68,4 +68,29 @@ std::string FormatConversion(const ConversionResult& r) {
     return out + "result 0\n";
 }
 
+namespace {
+
+std::u16string ReasonInWords(const std::string& reason) {
+    if (reason == kSkipMissing) return u"the style holds no such bitmap";
+    if (reason == kSkipRefused) return u"the bitmap is damaged or too large";
+    if (reason == kSkipOverBudget) return u"over the memory an import may use";
+    if (reason == kSkipRegionOverCap) return u"its window shape needs too many rectangles; imported without a shape";
+    return std::u16string(reason.begin(), reason.end());
+}
+
+std::u16string Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
+} // namespace
+
+std::u16string SkippedImagesReport(const std::vector<SkippedImage>& skipped) {
+    std::u16string out = u"The style was imported without some of its images:";
+    for (std::size_t i = 0; i < skipped.size() && i < kReportedSkips; ++i) {
+        const SkippedImage& s = skipped[i];
+        out += u"\r\n" + Ascii(s.section) + u" " + Ascii(s.key) + u": " + ReasonInWords(s.reason);
+    }
+    if (skipped.size() > kReportedSkips)
+        out += u"\r\nand " + Ascii(std::to_string(skipped.size() - kReportedSkips)) + u" more.";
+    return out;
+}
+
 } // namespace hexmoor::exchange

@@ -41,6 +41,12 @@ ConversionResult ConvertStyle(std::vector<std::uint8_t> file, const std::optiona
 // The lines the conversion tool prints for a result (UTF-8).
 std::string FormatConversion(const ConversionResult& result);
 
+// What the editor tells the user after an import that skipped images: one
+// line per skipped image (the first kReportedSkips of them) with the
+// reason in words.
+inline constexpr std::size_t kReportedSkips = 20;
+std::u16string SkippedImagesReport(const std::vector<SkippedImage>& skipped);
+
 std::string ToUtf8(std::u16string_view text);
 
 } // namespace hexmoor::exchange

@@ -1,7 +1,6 @@
 #include "editor/exchange/style_file.h"
 
-#include <filesystem>
-#include <fstream>
+#include "model/platform/file.h"
 
 namespace hexmoor::exchange {
 namespace {
@@ -71,15 +70,10 @@ std::u16string SchemeUnreadableMessage(std::u16string_view name) {
 }
 
 std::optional<std::vector<std::uint8_t>> ReadStyleFile(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) return std::nullopt;
     std::vector<std::uint8_t> bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof(buffer)) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
-        if (bytes.size() > ResourceModule::kMaxFileBytes) break;
-    }
-    if (in.bad()) return std::nullopt;
+    if (hexmoor::platform::ReadFileBytes(path, &bytes, ResourceModule::kMaxFileBytes) !=
+        hexmoor::platform::FileReadResult::kOk)
+        return std::nullopt;
     return bytes;
 }
 

@@ -37,8 +37,8 @@ std::u16string ResourceNotFoundMessage(std::u16string_view name);
 // A scheme text holding none of the sections the import reads.
 std::u16string SchemeUnreadableMessage(std::u16string_view name);
 
-// The bytes of a file, read only as far as a style may be long (a longer
-// one is refused when opened); nullopt when it cannot be read.
+// The bytes of a file through the model's file layer; nullopt when it
+// cannot be read or is longer than a style may be (it is then not read).
 std::optional<std::vector<std::uint8_t>> ReadStyleFile(const std::wstring& path);
 
 class StyleFile {

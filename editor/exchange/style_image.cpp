@@ -7,30 +7,34 @@
 
 namespace hexmoor::exchange {
 
+std::optional<StyleBitmapHeader> ReadStyleBitmapHeader(std::span<const std::uint8_t> dib) {
+    DibHeaderFacts facts;
+    if (!ReadDibHeaderFacts(dib, &facts)) return std::nullopt;
+    if (facts.width <= 0 || facts.height <= 0 || facts.width > kMaxBitmapSide || facts.height > kMaxBitmapSide)
+        return std::nullopt;
+    if (static_cast<std::uint64_t>(facts.width * facts.height) > kMaxBitmapPixels) return std::nullopt;
+    StyleBitmapHeader header;
+    header.width = static_cast<int>(facts.width);
+    header.height = static_cast<int>(facts.height);
+    header.alpha = facts.headerSize != sizeof(BITMAPCOREHEADER) && facts.bitCount == 32 && facts.colorsUsed == 0 &&
+                   (facts.compression == BI_RGB || facts.compression == BI_BITFIELDS);
+    return header;
+}
+
 bool DecodeStyleBitmap(std::span<const std::uint8_t> dib, bool keepAlpha, Pixels* out) {
     // The caps are checked on the header before any pixel is decoded.
-    if (dib.size() < 16) return false;
-    const auto i32 = [&](std::size_t at) {
-        return static_cast<std::int32_t>(dib[at] | (dib[at + 1] << 8) | (dib[at + 2] << 16) |
-                                         (static_cast<std::uint32_t>(dib[at + 3]) << 24));
-    };
-    const std::int64_t width = i32(4);
-    const std::int64_t height = i32(8) < 0 ? -static_cast<std::int64_t>(i32(8)) : i32(8);
-    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) return false;
-    if (static_cast<std::uint64_t>(width * height) > kMaxBitmapPixels) return false;
-
-    BITMAPINFOHEADER header;
-    const std::size_t bitsOffset = ValidatePackedDib(dib, &header);
-    if (!bitsOffset || !DecodePackedDibPixels(dib, out)) return false;
-    const bool alpha = keepAlpha && header.biBitCount == 32 && header.biClrUsed == 0;
-    if (!alpha) {
+    const auto header = ReadStyleBitmapHeader(dib);
+    if (!header || !DecodePackedDibPixels(dib, out)) return false;
+    if (!keepAlpha || !header->alpha) {
         for (std::uint32_t& p : out->argb) p |= 0xFF000000u;
         return true;
     }
-    if (header.biCompression == BI_BITFIELDS) {
+    BITMAPINFOHEADER info;
+    const std::size_t bitsOffset = ValidatePackedDib(dib, &info);
+    if (bitsOffset && info.biCompression == BI_BITFIELDS) {
         // The decoder makes bit-field pixels opaque; the fourth byte of each
         // stored pixel is its alpha.
-        const bool bottomUp = header.biHeight > 0;
+        const bool bottomUp = info.biHeight > 0;
         const std::size_t rowBytes = static_cast<std::size_t>(out->width) * 4;
         for (int y = 0; y < out->height; ++y) {
             const int sourceRow = bottomUp ? out->height - 1 - y : y;
@@ -141,10 +145,28 @@ int Strip::FrameHeight() const {
     return vertical ? pixels->height / FrameCount() : pixels->height;
 }
 
+bool StripAccount::Take(std::uint64_t pixels) {
+    if (!budget || budget->Take(pixels)) return true;
+    if (!refused && onRefused) onRefused();
+    refused = true;
+    return false;
+}
+
+std::optional<Pixels> Strip::Piece(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) const {
+    if (width < 1 || height < 1 || x < 0 || y < 0 || x + width > pixels->width || y + height > pixels->height)
+        return std::nullopt;
+    // Paid for before the copy is made.
+    if (account && !account->Take(static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height)))
+        return std::nullopt;
+    return CopyRect(*pixels, x, y, width, height);
+}
+
 std::optional<Pixels> Strip::Frame(int k) const {
     if (count < 0 || k < 0) return std::nullopt;
     const std::int64_t fw = FrameWidth(), fh = FrameHeight();
-    return vertical ? CopyRect(*pixels, 0, k * fh, fw, fh) : CopyRect(*pixels, k * fw, 0, fw, fh);
+    return vertical ? Piece(0, k * fh, fw, fh) : Piece(k * fw, 0, fw, fh);
 }
+
+std::optional<Pixels> Strip::Whole() const { return Piece(0, 0, pixels->width, pixels->height); }
 
 } // namespace hexmoor::exchange

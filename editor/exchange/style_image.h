@@ -3,7 +3,9 @@
 // image strips into frames and drawing glyphs centred onto frames.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -17,7 +19,20 @@ using Pixels = hexmoor::platform::ImagePixels;
 inline constexpr int kMaxBitmapSide = 16384;
 inline constexpr std::uint64_t kMaxBitmapPixels = 64ull << 20;
 
-// A bitmap resource (a packed DIB) as pixels. A 32-bit image without a
+// What a bitmap resource's header promises, read before any pixel is
+// decoded: its size, and whether its fourth byte is alpha (32 bits, no
+// colour table). Nothing for a header that cannot be read or a size over
+// the caps.
+struct StyleBitmapHeader {
+    int width = 0;
+    int height = 0;
+    bool alpha = false;
+    std::uint64_t Area() const { return static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height); }
+};
+std::optional<StyleBitmapHeader> ReadStyleBitmapHeader(std::span<const std::uint8_t> dib);
+
+// A bitmap resource (a packed DIB, any format the model's decoder reads) as
+// pixels. A 32-bit image without a
 // colour table keeps its fourth byte as straight alpha when keepAlpha is set;
 // every other image comes out opaque. False for a block that does not decode
 // or exceeds the caps.
@@ -41,15 +56,50 @@ Pixels OnTransparentBlack(Pixels image);
 std::optional<Pixels> CopyRect(const Pixels& image, std::int64_t x, std::int64_t y, std::int64_t width,
                                std::int64_t height);
 
+// The pixels one import may hold: every bitmap it decoded (kept for reuse
+// until the import ends) and every image cut from them on its way to the
+// skin. Real styles need a few megapixels; the budget bounds the memory and
+// the skin a hostile style can make, whatever the bitmaps' caps allow.
+inline constexpr std::uint64_t kImportPixelBudget = 32ull << 20;
+
+class PixelBudget {
+public:
+    explicit PixelBudget(std::uint64_t limit = kImportPixelBudget) : limit_(limit) {}
+    // Takes pixels; false, taking nothing, when they would pass the limit.
+    bool Take(std::uint64_t pixels) {
+        if (pixels > limit_ - used_) return false;
+        used_ += pixels;
+        return true;
+    }
+    void Give(std::uint64_t pixels) { used_ -= std::min(pixels, used_); }
+    std::uint64_t Used() const { return used_; }
+
+private:
+    std::uint64_t limit_;
+    std::uint64_t used_ = 0;
+};
+
+// Where the images cut from one strip are counted: the import's budget
+// (none: no limit) and what is done the first time a cut would pass it.
+struct StripAccount {
+    PixelBudget* budget = nullptr;
+    std::function<void()> onRefused;
+    bool refused = false;
+
+    bool Take(std::uint64_t pixels);
+};
+
 // An image strip as the style keeps it: count images side by side, or
 // stacked when vertical. A count of 0 counts as 1; a negative count has no
-// frames.
+// frames. Every image cut from it is taken from the account's budget; a cut
+// the budget cannot pay for gives nothing.
 struct Strip {
     // Shared: the import decodes each bitmap once, and strips cut from the
     // same bitmap read the same pixels.
     std::shared_ptr<const Pixels> pixels = std::make_shared<const Pixels>();
     int count = 1;
     bool vertical = false;
+    std::shared_ptr<StripAccount> account;
 
     int FrameCount() const { return count == 0 ? 1 : count; }
     int FrameWidth() const;
@@ -57,6 +107,10 @@ struct Strip {
     // Frame k; nullopt when the count is negative or the frame is not
     // wholly inside the strip.
     std::optional<Pixels> Frame(int k) const;
+    // A copy of the whole strip; nullopt for an empty one.
+    std::optional<Pixels> Whole() const;
+    // A copy of a rectangle (CopyRect's rule).
+    std::optional<Pixels> Piece(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) const;
 };
 
 } // namespace hexmoor::exchange

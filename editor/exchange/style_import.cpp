@@ -140,11 +140,12 @@ SchemeText ReadSchemeText(const StyleFile& style, std::u16string_view resource, 
     return SchemeText::kOk;
 }
 
-void ImportScheme(CTwfSkin& skin, const StyleFile& style, const IniText& scheme, std::vector<SkippedImage>* skipped) {
+StagedImport StageScheme(CTwfSkin& skin, const StyleFile& style, const IniText& scheme,
+                         std::vector<SkippedImage>* skipped) {
+    StagedImport staged;
     DecodedBitmaps decoded;
-    ImportContext context{&style, &scheme, skipped, &decoded};
-    // Staging: every kind is filled as a new object first.
-    std::vector<std::unique_ptr<CTwfObj>> staged;
+    PixelBudget budget;
+    ImportContext context{&style, &scheme, skipped, &decoded, &budget};
     for (const Step& step : kSteps) {
         std::unique_ptr<CTwfObj> object = skin.CreateTwfObject(step.type);
         if (!object) continue;
@@ -157,10 +158,10 @@ void ImportScheme(CTwfSkin& skin, const StyleFile& style, const IniText& scheme,
         } else {
             object->SetEnabled(0);
         }
-        staged.push_back(std::move(object));
+        staged.objects.push_back(std::move(object));
     }
-    SkinInfo info;
     const IniText& themes = style.Themes();
+    SkinInfo& info = staged.info;
     info.skinName = ToWide(themes.Get("Documentation", "ThemeName"));
     info.copyright = ToWide(themes.Get("Documentation", "Copyright"));
     info.author = ToWide(themes.Get("Documentation", "Author"));
@@ -169,18 +170,31 @@ void ImportScheme(CTwfSkin& skin, const StyleFile& style, const IniText& scheme,
     info.version = ToWide(themes.Get("Documentation", "Version"));
     info.lastUpdated = ToWide(themes.Get("Documentation", "LastUpdated"));
     info.description = ToWide(themes.Get("Documentation", "Description"));
+    return staged;
+}
 
-    // Swap-in: the new objects take the places (and tree order) of the old.
+void ApplyStagedImport(CTwfSkin& skin, StagedImport staged) {
     CTwfScheme* elements = skin.GetOrCreateScheme(L"");
-    for (std::unique_ptr<CTwfObj>& object : staged) {
+    for (std::unique_ptr<CTwfObj>& object : staged.objects) {
         std::unique_ptr<CTwfObj>& place = (*elements)[object->GetType()];
         if (place) {
+            // Refilled where it is: the trees, the grid and the sample
+            // windows may hold it (or its sides). It keeps its place in the
+            // tree and the flag its file stored; the staged object leaves
+            // with the previous contents.
             object->SetOrder(place->GetOrder());
             object->SetFolderId(place->GetFolderId());
+            object->SetStoredEnabled(place->GetStoredEnabled());
+            place->SwapContents(*object);
+        } else {
+            place = std::move(object);
         }
-        place = std::move(object);
     }
-    skin.GetInfo() = info;
+    skin.GetInfo() = std::move(staged.info);
+}
+
+void ImportScheme(CTwfSkin& skin, const StyleFile& style, const IniText& scheme, std::vector<SkippedImage>* skipped) {
+    ApplyStagedImport(skin, StageScheme(skin, style, scheme, skipped));
 }
 
 ImportCounts CountImported(const CTwfSkin& skin) {

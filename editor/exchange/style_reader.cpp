@@ -1,5 +1,6 @@
 #include "editor/exchange/style_reader.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -105,6 +106,51 @@ std::u16string StyleReader::ReadKey(std::string_view section, std::string_view k
     return context_.scheme->Get(section.empty() ? std::string_view(section_) : section, key);
 }
 
+void StyleReader::Skip(std::string_view section, std::string_view key, const char* reason) const {
+    if (context_.skipped) context_.skipped->push_back({std::string(section), std::string(key), reason});
+}
+
+DecodedBitmap StyleReader::Decode(std::u16string_view name, std::span<const std::uint8_t> dib,
+                                  const StyleBitmapHeader& header, bool alpha, std::uint32_t keyColor) const {
+    DecodedBitmaps local;
+    DecodedBitmaps& cache = context_.decoded ? *context_.decoded : local;
+    const std::u16string lower = ToLower(name);
+    const auto take = [&](std::uint64_t pixels) { return !context_.budget || context_.budget->Take(pixels); };
+    auto base = cache.find({lower, alpha, 0});
+    if (base == cache.end()) {
+        DecodedBitmap decoded;
+        auto pixels = std::make_shared<Pixels>();
+        if (!take(header.Area())) {
+            decoded.refusal = kSkipOverBudget;
+        } else if (!DecodeStyleBitmap(dib, alpha, pixels.get())) {
+            if (context_.budget) context_.budget->Give(header.Area());
+            decoded.refusal = kSkipRefused;
+        } else {
+            decoded.pixels = std::move(pixels);
+        }
+        base = cache.emplace(std::make_tuple(lower, alpha, std::uint32_t{0}), decoded).first;
+    }
+    if (keyColor == 0 || !base->second.pixels) return base->second;
+    auto keyed = cache.find({lower, alpha, keyColor});
+    if (keyed == cache.end()) {
+        DecodedBitmap decoded = base->second;
+        const Pixels& source = *base->second.pixels;
+        // Keying changes nothing when the colour is not there: the keyed
+        // bitmap is the decoded one.
+        if (std::find(source.argb.begin(), source.argb.end(), keyColor) != source.argb.end()) {
+            if (!take(header.Area())) {
+                decoded = DecodedBitmap{nullptr, kSkipOverBudget};
+            } else {
+                auto copy = std::make_shared<Pixels>(source);
+                MakeColorTransparent(*copy, keyColor);
+                decoded.pixels = std::move(copy);
+            }
+        }
+        keyed = cache.emplace(std::make_tuple(lower, alpha, keyColor), decoded).first;
+    }
+    return keyed->second;
+}
+
 std::optional<Strip> StyleReader::LoadPartImage(std::string_view key, std::string_view section) const {
     const std::string_view sec = section.empty() ? std::string_view(section_) : section;
     const std::u16string bgtype = ReadKey(sec, "Bgtype");
@@ -116,12 +162,18 @@ std::optional<Strip> StyleReader::LoadPartImage(std::string_view key, std::strin
     Strip strip;
     strip.vertical = ToLower(ReadKey(sec, "ImageLayout")) == u"vertical";
     strip.count = ParseNumber(ReadKey(sec, "ImageCount"));
-    const auto skip = [&](const char* reason) {
-        if (context_.skipped) context_.skipped->push_back({std::string(sec), std::string(key), reason});
-        return std::nullopt;
-    };
     const auto dib = context_.style->FindBitmap(name);
-    if (!dib) return skip("missing");
+    if (!dib) {
+        Skip(sec, key, kSkipMissing);
+        return std::nullopt;
+    }
+    // The caps and the budget are checked on the header before any pixel
+    // is decoded.
+    const std::optional<StyleBitmapHeader> header = ReadStyleBitmapHeader(*dib);
+    if (!header) {
+        Skip(sec, key, kSkipRefused);
+        return std::nullopt;
+    }
     // The caption keeps no alpha and is keyed by no colour.
     const bool caption = section_ == "Window.Caption";
     std::uint32_t keyColor = 0;
@@ -129,23 +181,17 @@ std::optional<Strip> StyleReader::LoadPartImage(std::string_view key, std::strin
         keyColor = ReadColor(sec, "TransparentColor");
         if (keyColor == 0xFF000000u) keyColor = 0xFFFF00FFu;
     }
-    const auto decode = [&]() -> std::shared_ptr<const Pixels> {
-        auto pixels = std::make_shared<Pixels>();
-        if (!DecodeStyleBitmap(*dib, !caption, pixels.get())) return nullptr;
-        if (!caption) MakeColorTransparent(*pixels, keyColor);
-        return pixels;
-    };
-    std::shared_ptr<const Pixels> pixels;
-    if (context_.decoded) {
-        const auto cacheKey = std::make_tuple(ToLower(name), caption, keyColor);
-        auto it = context_.decoded->find(cacheKey);
-        if (it == context_.decoded->end()) it = context_.decoded->emplace(cacheKey, decode()).first;
-        pixels = it->second;
-    } else {
-        pixels = decode();
+    const DecodedBitmap decoded = Decode(name, *dib, *header, !caption && header->alpha, keyColor);
+    if (!decoded.pixels) {
+        Skip(sec, key, decoded.refusal ? decoded.refusal : kSkipRefused);
+        return std::nullopt;
     }
-    if (!pixels) return skip("refused");
-    strip.pixels = std::move(pixels);
+    strip.pixels = decoded.pixels;
+    strip.account = std::make_shared<StripAccount>();
+    strip.account->budget = context_.budget;
+    strip.account->onRefused = [skipped = context_.skipped, section = std::string(sec), part = std::string(key)] {
+        if (skipped) skipped->push_back({section, part, kSkipOverBudget});
+    };
     return strip;
 }
 

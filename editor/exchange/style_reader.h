@@ -49,23 +49,39 @@ std::optional<LOGFONT> ParseFont(std::u16string_view value);
 LOGFONT DefaultGuiLogFont();
 int ScreenPixelsPerInchY();
 
-// A named bitmap the import could not use.
+// A named bitmap the import could not use, or used only in part.
 struct SkippedImage {
     std::string section;
     std::string key;
-    std::string reason; // "missing" or "refused"
+    std::string reason; // one of the kSkip texts below
 };
 
-// Bitmaps an import has decoded, by resource name, alpha rule and key
-// colour: several importers read the same strip, and each decodes once.
-using DecodedBitmaps = std::map<std::tuple<std::u16string, bool, std::uint32_t>, std::shared_ptr<const Pixels>>;
+// Why, as the conversion tool prints it.
+inline constexpr char kSkipMissing[] = "missing";        // the style holds no such bitmap
+inline constexpr char kSkipRefused[] = "refused";        // it does not decode, or is over a bitmap's caps
+inline constexpr char kSkipOverBudget[] = "over-budget"; // the import's pixel budget could not pay for it
+// The window shape cut from it would need more rectangles than a region may
+// have: the region options are kept without a region.
+inline constexpr char kSkipRegionOverCap[] = "region-over-cap";
+
+// A bitmap decoded by an import, or why it could not be.
+struct DecodedBitmap {
+    std::shared_ptr<const Pixels> pixels;
+    const char* refusal = nullptr; // kSkipRefused or kSkipOverBudget when no pixels
+};
+// Bitmaps an import has decoded, by resource name (lower case), alpha rule
+// and key colour (0: not keyed): several importers read the same strip, and
+// each is decoded once. A keyed entry shares the unkeyed pixels when the key
+// colour is not among them.
+using DecodedBitmaps = std::map<std::tuple<std::u16string, bool, std::uint32_t>, DecodedBitmap>;
 
 // Shared by the importers of one import.
 struct ImportContext {
     const StyleFile* style = nullptr;
     const IniText* scheme = nullptr;
     std::vector<SkippedImage>* skipped = nullptr;
-    DecodedBitmaps* decoded = nullptr; // optional
+    DecodedBitmaps* decoded = nullptr; // optional: without it nothing is kept
+    PixelBudget* budget = nullptr;     // optional: without it there is no limit
 };
 
 using Slot = std::optional<Pixels>;
@@ -96,9 +112,14 @@ public:
     int ReadNumber(std::string_view section, std::string_view key) const { return ParseNumber(ReadKey(section, key)); }
 
     // The image strip a part names under key; nullopt when the part is drawn
-    // by a fill, names no image, or its bitmap is missing or refused (the
-    // last two are recorded as skipped).
+    // by a fill, names no image, or its bitmap is missing, refused or over
+    // the budget (the last three are recorded as skipped). Images cut from
+    // the strip are paid for from the import's budget; the first cut it
+    // cannot pay for is recorded as skipped too.
     std::optional<Strip> LoadPartImage(std::string_view key, std::string_view section) const;
+    // Records that the part under key of the reader's own section was
+    // skipped, for the reason given.
+    void Skip(std::string_view key, const char* reason) const { Skip(section_, key, reason); }
 
     // Stores slots first..first+count-1 under ids[i] as GDI+ images with the
     // margins and modes; empty slots are skipped. Returns the number stored.
@@ -108,6 +129,11 @@ public:
     void StoreImage(WORD id, Pixels image, const Margins& margins, int drawMode, int mrgDrawMode) const;
 
 private:
+    void Skip(std::string_view section, std::string_view key, const char* reason) const;
+    // The bitmap's pixels as the part reads them, decoded once per import.
+    DecodedBitmap Decode(std::u16string_view name, std::span<const std::uint8_t> dib, const StyleBitmapHeader& header,
+                         bool alpha, std::uint32_t keyColor) const;
+
     const ImportContext& context_;
     std::string section_;
     CTwfObj* target_;

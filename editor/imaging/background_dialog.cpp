@@ -39,8 +39,8 @@ bool BackgroundDialog::OnInitDialog() {
     OffsetRect(&pickerRect, 0, kPickerOffset);
     pickerRect.bottom += kPickerDropHeight;
     if (!preview_.Create(Handle(), kPreviewRect, IDC_BG_PREVIEW) ||
-        !picker_.CreatePicker(Handle(), IDC_BG_COLOR, pickerRect,
-                              static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)))) {
+        !picker_.CreatePicker(Handle(), IDC_BG_COLOR, pickerRect, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                              true)) {
         // Without its preview or picker the dialog could not report a colour:
         // it closes as if cancelled, leaving the given values.
         End(IDCANCEL);
@@ -95,8 +95,9 @@ void BackgroundDialog::OnPathChanged() {
     // Filling the edit while the dialog starts is not the user's typing.
     if (!ready_) return;
     UpdateData(true);
-    // Every keystroke tries the path; one that does not load empties the preview.
-    preview_.LoadImage(path_, true);
+    // Every keystroke tries the path; one that does not load leaves the last
+    // picture that did in the preview.
+    preview_.TryLoadImage(path_, true);
 }
 
 void BackgroundDialog::OnBrowse() {
@@ -106,12 +107,8 @@ void BackgroundDialog::OnBrowse() {
     PreviewFileDialog dialog;
     const std::optional<fw::FileDialogResult> chosen = dialog.Run(files_, Handle(), request);
     if (!chosen) return;
-    if (!preview_.LoadImage(chosen->path, true)) {
-        // A chosen file that does not load changes nothing: the preview
-        // shows the edit's picture again.
-        preview_.LoadImage(path_, true);
-        return;
-    }
+    // A chosen file that does not load changes nothing.
+    if (!preview_.TryLoadImage(chosen->path, true)) return;
     path_ = chosen->path;
     // Setting the edit's text reloads the preview once more.
     UpdateData(false);

@@ -40,29 +40,4 @@ std::vector<SwatchBand> SwatchBands(const SwatchState& state, Rect client) {
     return bands;
 }
 
-ColorSelection SelectColorEntry(std::span<const ColorRef> itemData, int customIndex, int invertIndex, ColorRef color) {
-    const int count = static_cast<int>(itemData.size());
-    const bool hasCustom = customIndex >= 0 && customIndex < count;
-    ColorSelection result;
-    if (color == kInvertColorItem) {
-        if (invertIndex >= 0 && invertIndex < count) result.index = invertIndex;
-        return result;
-    }
-    if (color == kEmptyCustomItem) {
-        if (hasCustom) result.index = customIndex;
-        return result;
-    }
-    for (int i = 0; i < count; ++i) {
-        if (itemData[i] == color) {
-            result.index = i;
-            return result;
-        }
-    }
-    if (hasCustom) {
-        result.index = customIndex;
-        result.newCustomData = color;
-    }
-    return result;
-}
-
 } // namespace hexmoor::preview

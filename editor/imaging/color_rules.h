@@ -1,5 +1,5 @@
 #pragma once
-// Colour swatch bands and colour-list selection, free of windows.
+// Colour swatch bands, free of windows.
 
 #include <cstdint>
 #include <optional>
@@ -7,13 +7,16 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "editor/links/color_list.h"
 
 namespace hexmoor::preview {
 
-using ColorRef = std::uint32_t; // 0x00BBGGRR
-
-inline constexpr ColorRef kInvertColorItem = 0xFFFFFFFF;
-inline constexpr ColorRef kEmptyCustomItem = 0xFFFFFFFE;
+// The colour list's values and selection rule are the pickers' own.
+using links::ColorRef;
+using links::ColorSelection;
+using links::kEmptyCustomItem;
+using links::kInvertColorItem;
+using links::SelectColorEntry;
 
 // What a colour swatch shows.
 struct SwatchState {
@@ -35,15 +38,5 @@ inline constexpr int kSwatchBands = 64;
 // second colour, or from main - tolerance to main + tolerance per channel.
 // A channel that would pass 255 stays where it is.
 std::vector<SwatchBand> SwatchBands(const SwatchState& state, Rect client);
-
-// The entry a colour list selects for a colour: the invert entry for the
-// invert value, the custom entry for the empty-custom value, else the first
-// entry holding the colour, else the custom entry, which then holds the
-// colour (newCustomData). Without a fitting entry nothing is selected.
-struct ColorSelection {
-    std::optional<int> index;
-    std::optional<ColorRef> newCustomData;
-};
-ColorSelection SelectColorEntry(std::span<const ColorRef> itemData, int customIndex, int invertIndex, ColorRef color);
 
 } // namespace hexmoor::preview

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/geometry.h"
+#include "model/picture_file.h"
 
 namespace hexmoor::preview {
 
@@ -26,13 +27,13 @@ std::wstring TrimSpaces(const std::wstring& text);
 // without case.
 PictureKind ClassifyPicturePath(const std::wstring& path, bool allowJpeg);
 
-// Largest picture the previews decode: 16384 pixels a side, 64 megapixels.
-inline constexpr int kMaxPictureSide = 16384;
-inline constexpr std::int64_t kMaxPicturePixels = 64ll * 1024 * 1024;
-constexpr bool IsPictureSizeAllowed(std::int64_t width, std::int64_t height) {
-    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-           width * height <= kMaxPicturePixels;
-}
+// The picture caps and header reading are the model's picture loader's.
+using hexmoor::IsPictureSizeAllowed;
+using hexmoor::kMaxPicturePixels;
+using hexmoor::kMaxPictureSide;
+
+// The format a kind reads as; nothing for Refused and Ignored.
+std::optional<PictureFormat> FormatOf(PictureKind kind);
 
 // The width and height a file's header claims for the given kind (BMP file
 // header with any DIB header, PNG IHDR, JPEG start-of-frame); nothing when

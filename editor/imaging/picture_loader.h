@@ -1,7 +1,7 @@
 #pragma once
-// Loads a picture file for the previews: the bytes are read once, the size
-// in the header is checked against the caps, and the picture is decoded from
-// memory (no temporary copy on disk).
+// Loads a picture file for the previews by the path rules of the picture
+// box, through the model's picture loader (header first, decoded from
+// memory, no temporary copy on disk).
 
 #include <memory>
 #include <string>

@@ -7,6 +7,7 @@
 #include "editor/imaging/image_fit.h"
 #include "editor/imaging/picture_loader.h"
 #include "model/platform/image.h"
+#include "model/platform/region.h"
 
 namespace hexmoor::preview {
 
@@ -41,6 +42,15 @@ int PreviewImage::LoadImage(const std::wstring& path, bool allowJpeg) {
     jpeg_ = loaded.jpeg;
     Repaint();
     return loaded.result;
+}
+
+int PreviewImage::TryLoadImage(const std::wstring& path, bool allowJpeg) {
+    LoadedPicture loaded = LoadPicture(path, allowJpeg);
+    if (!loaded.image) return 0;
+    image_ = std::move(loaded.image);
+    jpeg_ = loaded.jpeg;
+    Repaint();
+    return 1;
 }
 
 int PreviewImage::SetMrgBitmap(const CMrgBitmap* image) {
@@ -112,14 +122,11 @@ void PreviewRegion::Repaint() { Redraw(Handle()); }
 
 void PreviewRegion::SetRegion(const CImageRgn* region, SIZE canvas) {
     region_.reset();
-    painted_.Reset();
-    paintedSize_ = SIZE{0, 0};
+    canvas_ = SIZE{0, 0};
     if (region && region->GetHRgn() && IsRegionCanvasSize(canvas.cx, canvas.cy)) {
         region_ = region->Duplicate();
         region_->SetSize(region->GetWidth(), region->GetHeight());
-        CImageRgn sized(platform::DuplicateRegion(region->GetHRgn()), canvas.cx, canvas.cy);
-        painted_.Reset(RenderRegionBitmap(&sized));
-        if (painted_) paintedSize_ = canvas;
+        canvas_ = canvas;
     }
     Repaint();
 }
@@ -136,11 +143,22 @@ bool PreviewRegion::OnEraseBackground(HDC dc) {
     win::Bitmap canvas(win::CreateScreenBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
     win::SelectGuard select(memory.Get(), canvas.Get());
     ::FillRect(memory.Get(), &client, ::GetSysColorBrush(COLOR_WINDOW));
-    if (painted_) {
-        win::MemoryDC source(dc);
-        win::SelectGuard picture(source.Get(), painted_.Get());
-        const Rect at = CentredImageRect({client.right, client.bottom}, {paintedSize_.cx, paintedSize_.cy});
-        ::BitBlt(memory.Get(), at.left, at.top, at.Width(), at.Height(), source.Get(), 0, 0, SRCCOPY);
+    if (region_) {
+        // The canvas is drawn where it lies in the view and the region's
+        // rectangles over it: nothing the size of the canvas is made, only
+        // what the view shows.
+        const Rect at = CentredImageRect({client.right, client.bottom}, {canvas_.cx, canvas_.cy});
+        RECT face{std::max<LONG>(at.left, 0), std::max<LONG>(at.top, 0), std::min<LONG>(at.right, client.right),
+                  std::min<LONG>(at.bottom, client.bottom)};
+        const COLORREF faceColor = ::GetSysColor(COLOR_BTNFACE);
+        if (face.right > face.left && face.bottom > face.top)
+            ::FillRect(memory.Get(), &face, win::Brush(::CreateSolidBrush(faceColor)).Get());
+        platform::RegionHandle placed = platform::DuplicateRegion(region_->GetHRgn());
+        if (placed) {
+            ::OffsetRgn(placed.Get(), at.left, at.top);
+            ::IntersectClipRect(memory.Get(), face.left, face.top, face.right, face.bottom);
+            ::FillRgn(memory.Get(), placed.Get(), win::Brush(::CreateSolidBrush(~faceColor & 0x00FFFFFF)).Get());
+        }
     }
     ::BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
     return true;

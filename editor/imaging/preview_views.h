@@ -25,6 +25,9 @@ public:
     // Loads a picture file (see LoadPicture). 0 when it fails; the view is
     // then empty.
     int LoadImage(const std::wstring& path, bool allowJpeg);
+    // Loads as LoadImage does, but only a path that gives a picture replaces
+    // the one shown; 1 when it did, 0 when the shown picture stays.
+    int TryLoadImage(const std::wstring& path, bool allowJpeg);
     // Shows a copy of the image; 1 when an image is shown.
     int SetMrgBitmap(const CMrgBitmap* image);
     // Shows a 32-bit copy of the bitmap; the caller keeps its handle.
@@ -53,8 +56,8 @@ class PreviewRegion : public fw::Window {
 public:
     bool Create(HWND parent, const RECT& rect, int id, DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER);
 
-    // Shows a copy of the region painted on a canvas of the given size;
-    // null shows nothing.
+    // Shows a copy of the region on a canvas of the given size, drawn
+    // rectangle by rectangle; null shows nothing.
     void SetRegion(const CImageRgn* region, SIZE canvas);
     const CImageRgn* GetRegion() const { return region_.get(); }
     void Repaint();
@@ -66,8 +69,7 @@ protected:
 
 private:
     std::unique_ptr<CImageRgn> region_;
-    win::Bitmap painted_;
-    SIZE paintedSize_{0, 0};
+    SIZE canvas_{0, 0};
 };
 
 } // namespace hexmoor::preview

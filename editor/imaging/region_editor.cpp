@@ -300,14 +300,16 @@ void RegionSettings::ApplyPickedColor(COLORREF color) {
 void RegionSettings::Update() {
     ReadControls(true);
     HBITMAP picture = editor_.Picture().GetBitmapHandle();
+    bool overCap = false;
     if (picture) {
-        std::unique_ptr<CImageRgn> region = CreateRegionFromBitmap(picture, RegionKeyFromSettings(values_));
+        std::unique_ptr<CImageRgn> region = CreateRegionFromBitmap(picture, RegionKeyFromSettings(values_), &overCap);
         BITMAP info{};
         ::GetObjectW(picture, sizeof info, &info);
         editor_.RegionView().SetRegion(region.get(), SIZE{info.bmWidth, info.bmHeight});
     }
     editor_.Picture().Repaint();
     editor_.RegionView().Repaint();
+    if (overCap) editor_.Messages().Show(editor_.Handle(), RegionOverCapMessage(), L"Region Editor", MB_OK);
 }
 
 // --- RegionEditor -------------------------------------------------------------------------

@@ -62,4 +62,9 @@ RegionKey RegionKeyFromSettings(const RegionSettingsValues& v) {
     return key;
 }
 
+std::wstring RegionOverCapMessage() {
+    return L"The region of this picture would need more than " + std::to_wstring(kMaxRegionRects) +
+           L" rectangles; it was not made.";
+}
+
 } // namespace hexmoor::preview

@@ -39,4 +39,8 @@ struct RegionSettingsValues {
 // mode is chosen.
 RegionKey RegionKeyFromSettings(const RegionSettingsValues& values);
 
+// Said when "Update" finds the picture's region would need more rectangles
+// than a region may have (kMaxRegionRects); the region view then shows none.
+std::wstring RegionOverCapMessage();
+
 } // namespace hexmoor::preview

@@ -26,11 +26,11 @@ BOOL CStaticTextLink::BuildPropertyItems(int mode) {
     if (mode != 1) return 1;
     if (!object_) return 0;
     if (!normal_)
-        normal_ =
-            MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kNormalColorId, FALSE, nullptr, kNormalColorId);
+        normal_ = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kNormalColorId, FALSE, nullptr,
+                          kNormalColorId);
     if (!disabled_)
-        disabled_ =
-            MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kDisabledColorId, FALSE, nullptr, kNormalColorId);
+        disabled_ = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kDisabledColorId, FALSE, nullptr,
+                            kNormalColorId);
     normal_->SetValue(ColorToText(object_->GetColor(kNormalColorId)));
     disabled_->SetValue(ColorToText(object_->GetColor(kDisabledColorId)));
     RegisterPropertyItem(normal_.get());
@@ -83,7 +83,8 @@ BOOL CSBGripLink::FillPropertyPage(int state, void* context) {
     if (state == 0) {
         if (!grip_) {
             grip_ = MakeRow(LinkString(IDS_LINK_GRIP), L"", kKindImage, L"", kGripImageId, FALSE, nullptr, 0);
-            grip_->SetValue(LinkString(object_ && object_->HasImage(kGripImageId) ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE));
+            grip_->SetValue(
+                LinkString(object_ && object_->HasImage(kGripImageId) ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE));
         }
         RegisterPropertyItem(grip_.get());
         AddPropertyItem(grip_.get(), context, -1);

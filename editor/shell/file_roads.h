@@ -57,7 +57,6 @@ inline constexpr wchar_t kSaveFilter[] =
 // name ending in "twf" into "twfx", filter 1 turns "twfx" into "twf".
 std::wstring FixSaveExtension(const std::wstring& path, int filterIndex);
 
-
 class FileRoads {
 public:
     explicit FileRoads(FileRoadHost& host) : host_(host) {}

@@ -287,9 +287,8 @@ void CMainFrame::CreatePanes() {
             docks_->AddPane(p.id, fw::LoadText(p.caption), p.content->Handle());
             continue;
         }
-        docks_->AddPane(p.id, fw::LoadText(p.caption), [this, tree = p.madeWhenShown, caption = p.caption] {
-            return MakeTreePane(*tree, caption);
-        });
+        docks_->AddPane(p.id, fw::LoadText(p.caption),
+                        [this, tree = p.madeWhenShown, caption = p.caption] { return MakeTreePane(*tree, caption); });
     }
 }
 

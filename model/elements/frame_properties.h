@@ -48,9 +48,9 @@ inline constexpr WORD kMinimizedCloseOffset = 554;
 inline constexpr WORD kMinimizedMaximizeOffset = 555;
 inline constexpr WORD kMinimizedMinimizeOffset = 556;
 
-inline constexpr WORD kButtonAlignment = 685;       // 0 Right, 1 Left
-inline constexpr WORD kSemitransparency = 773;      // 0 False, 1 True
-inline constexpr WORD kContentWhileDragging = 774;  // 0 Show, 1 Hide
+inline constexpr WORD kButtonAlignment = 685;      // 0 Right, 1 Left
+inline constexpr WORD kSemitransparency = 773;     // 0 False, 1 True
+inline constexpr WORD kContentWhileDragging = 774; // 0 Show, 1 Hide
 
 // The menu bar drawn in the frame: its images and text colours by state,
 // and its sizes.

@@ -2,6 +2,7 @@
 // in platform/win/file_win.cpp and platform/native/file_native.cpp.
 #include "model/platform/file.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "model/platform/file_system.h"
@@ -17,26 +18,60 @@ MessageBoxShower& Shower() {
 
 } // namespace
 
-FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out, std::uint64_t maxBytes) {
+namespace {
+
+// Reads until out holds `wanted` bytes or the file ends; false on an error of
+// the system.
+bool ReadInto(detail::InputFile& file, std::vector<std::uint8_t>* out, std::size_t wanted) {
+    std::size_t done = out->size();
+    out->resize(wanted);
+    while (done < wanted) {
+        const std::int64_t read = file.Read(out->data() + done, wanted - done);
+        if (read < 0) return false;
+        if (read == 0) break; // the file shrank while it was read
+        done += static_cast<std::size_t>(read);
+    }
+    out->resize(done);
+    return true;
+}
+
+} // namespace
+
+FileReadResult ReadFileHeadFirst(const std::wstring& path, std::size_t headBytes, const HeadCheck& check,
+                                 std::vector<std::uint8_t>* out) {
     out->clear();
     detail::InputFile file(path);
     if (file.OpenResult() != FileReadResult::kOk) return file.OpenResult();
     std::uint64_t size = 0;
     if (!file.Size(&size)) return FileReadResult::kReadError;
-    if (size > kMaxFileBytes || size > maxBytes) return FileReadResult::kTooLarge;
-    out->resize(static_cast<std::size_t>(size));
-    std::size_t done = 0;
-    while (done < out->size()) {
-        const std::int64_t read = file.Read(out->data() + done, out->size() - done);
-        if (read < 0) {
-            out->clear();
-            return FileReadResult::kReadError;
-        }
-        if (read == 0) break; // the file shrank while it was read
-        done += static_cast<std::size_t>(read);
+    const std::size_t head = static_cast<std::size_t>(std::min<std::uint64_t>(headBytes, size));
+    if (!ReadInto(file, out, head)) {
+        out->clear();
+        return FileReadResult::kReadError;
     }
-    out->resize(done);
+    const std::optional<std::uint64_t> total = check(*out, size);
+    if (!total) return FileReadResult::kRefused;
+    const std::uint64_t wanted = std::min(*total, size);
+    if (wanted > kMaxFileBytes) {
+        out->clear();
+        return FileReadResult::kTooLarge;
+    }
+    if (wanted < out->size()) out->resize(static_cast<std::size_t>(wanted));
+    if (wanted > out->size() && !ReadInto(file, out, static_cast<std::size_t>(wanted))) {
+        out->clear();
+        return FileReadResult::kReadError;
+    }
     return FileReadResult::kOk;
+}
+
+FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out, std::uint64_t maxBytes) {
+    const FileReadResult result = ReadFileHeadFirst(
+        path, 0,
+        [maxBytes](std::span<const std::uint8_t>, std::uint64_t size) {
+            return size > maxBytes ? std::nullopt : std::optional<std::uint64_t>(size);
+        },
+        out);
+    return result == FileReadResult::kRefused ? FileReadResult::kTooLarge : result;
 }
 
 std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".saving~"; }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,17 +27,32 @@ enum class FileReadResult {
     kCannotOpen,       // missing, not a regular file, no access
     kSharingViolation, // another process holds the file locked (Windows)
     kReadError,        // opened, but the operating system failed a read
-    kTooLarge,         // larger than any file the model accepts
+    kTooLarge,         // larger than the reader accepts
+    kRefused,          // its first bytes did not pass the reader's check
 };
 
 // Files above this size are refused without reading them.
 inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 31;
 
-// Reads the whole file into out (cleared first). A file that shrinks while
-// it is read gives what was there. A file larger than maxBytes is refused
-// (kTooLarge) before anything is read.
+// Reads the whole file into out (cleared first). A file larger than
+// maxBytes is refused (kTooLarge) without reading any of it. A file that
+// shrinks while it is read gives what was there.
 FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out,
                              std::uint64_t maxBytes = kMaxFileBytes);
+
+// What a header-first read decides from a file's first bytes and its size:
+// how many bytes of the file to read in all (the head included; anything
+// beyond is left unread), or nothing to refuse the file.
+using HeadCheck = std::function<std::optional<std::uint64_t>(std::span<const std::uint8_t> head, std::uint64_t size)>;
+
+// Reads a file header first, for readers whose limits follow from a header
+// (a picture's size, a region's rectangle count): reads at most headBytes,
+// asks check how much to read, and only then reads on. A file the check
+// refuses gives kRefused with nothing read past the head; out then holds
+// the head. The whole is read in one open, so the head and the rest belong
+// to the same file.
+FileReadResult ReadFileHeadFirst(const std::wstring& path, std::size_t headBytes, const HeadCheck& check,
+                                 std::vector<std::uint8_t>* out);
 
 // Writes every byte of a file to the sink it is given; false on any failure.
 using FileProducer = std::function<bool(ByteSink&)>;

@@ -73,6 +73,10 @@ struct DecodedImage {
     explicit operator bool() const { return png || bitmap; }
 };
 DecodedImage DecodeImageStream(std::span<const std::uint8_t> data);
+// A GDI+ bitmap decoded from image bytes in memory (any format GDI+ reads,
+// through a stream on a global memory block, never a file; the native tree
+// reads PNG only); null when the bytes do not decode to a non-empty image.
+GdiplusBitmapHandle DecodeGdiplusImage(std::span<const std::uint8_t> data);
 
 // A packed device-independent bitmap (BITMAPINFOHEADER, colour table, pixel
 // rows) as a 32-bit DIB section. The header, colour table and pixel size are

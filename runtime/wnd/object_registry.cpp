@@ -30,7 +30,8 @@ void UnregisterWindowObject(HWND hwnd, const CTWWnd* object, WindowObjectRole ro
 
 void ForgetWindowObject(const CTWWnd* object) {
     const std::lock_guard<std::mutex> lock(g_lock);
-    for (auto& record : g_objects) std::erase_if(record, [object](const auto& entry) { return entry.second == object; });
+    for (auto& record : g_objects)
+        std::erase_if(record, [object](const auto& entry) { return entry.second == object; });
 }
 
 CTWWnd* FindWindowObject(HWND hwnd, WindowObjectRole role) {

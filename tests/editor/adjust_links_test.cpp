@@ -235,7 +235,6 @@ TEST_F(AdjustLinksTest, LinksFollowTheTreesMarksItemsAndSkin) {
     EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), kRed);
 }
 
-
 // An edit the grid makes between two slider moves is what the next move
 // starts from: the shell's host takes the element's unadjusted values again.
 TEST_F(AdjustLinksTest, AGridEditBetweenAdjustmentsIsNotUndoneByTheNextOne) {

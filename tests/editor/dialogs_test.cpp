@@ -106,9 +106,9 @@ TEST_F(Dialogs, NameDialogLeavesTheTreesImageListAlive) {
         dlg.SetChooseKind(1);
         HIMAGELIST shown = nullptr;
         RunScripted(dlg, {[&] {
-            shown = ListView_GetImageList(dlg.Item(IDC_ITEM_KIND_LIST), LVSIL_SMALL);
-            Click(dlg.Handle(), IDCANCEL);
-        }});
+                        shown = ListView_GetImageList(dlg.Item(IDC_ITEM_KIND_LIST), LVSIL_SMALL);
+                        Click(dlg.Handle(), IDCANCEL);
+                    }});
         EXPECT_EQ(shown, images);
     }
     EXPECT_EQ(ImageList_GetImageCount(images), 3);

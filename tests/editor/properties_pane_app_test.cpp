@@ -173,8 +173,9 @@ TEST_F(PropertiesPane, TreeAndGridKeysMoveTheFocusBetweenTreeGridAndImagePage) {
         hexmoor::platform::ImagePixels pixels;
         pixels.width = pixels.height = 6;
         pixels.argb.assign(36, 0xFF336699u);
-        skin.GetOrCreateObject(kElemGrip, L"")->PutImage(
-            41, std::make_shared<CMrgBitmap>(hexmoor::platform::CreateBitmapFromPixels(pixels), MrgBitmapParams{}));
+        skin.GetOrCreateObject(kElemGrip, L"")
+            ->PutImage(
+                41, std::make_shared<CMrgBitmap>(hexmoor::platform::CreateBitmapFromPixels(pixels), MrgBitmapParams{}));
         skin.SetPath(path);
         ASSERT_TRUE(skin.WriteSkinFile());
     }

@@ -47,6 +47,14 @@ void Command(HWND dialog, int id, int code) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+// The step that picks the scheme at index in dialog 212 and presses OK.
+std::function<void(HWND)> ChooseScheme(int index) {
+    return [index](HWND d) {
+        SendMessageW(GetDlgItem(d, IDC_STYLE_SCHEMES), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        Command(d, IDOK, BN_CLICKED);
+    };
+}
+
 std::wstring ItemText(HWND list, int i) {
     wchar_t text[256]{};
     SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
@@ -251,4 +259,101 @@ TEST_F(StyleImport, AnImportIntoAnOpenSkinRefillsTheTreesItEmptiedAndKeepsTheCus
     EXPECT_TRUE(shell::Editor().documentModified);
     shell::Editor().documentModified = false;
     DeleteFileW(path.c_str());
+}
+
+// Hostile styles through the command: each is refused with its message, or
+// imported within the limits with the skipped images reported; a refusal
+// leaves the skin as it was, and the editor goes on.
+TEST_F(StyleImport, HostileStylesAreRefusedOrImportedWithinTheLimitsAndReported) {
+    Start();
+    auto files = std::make_unique<ScriptedFiles>();
+    ScriptedFiles* script = files.get();
+    app->SetFileDialogs(std::move(files));
+    CTwfSkin* skin = shell::runtime::MainSkin();
+    ASSERT_NE(skin, nullptr);
+    messages->answer = IDYES;
+    DeleteFileW(exchange::NewFileForStyle(Fixture("shared_bitmap.msstyles")).c_str());
+    struct Case {
+        const char* file;
+        bool imported;
+        std::wstring message; // the first line of the one message shown
+    };
+    const Case cases[] = {
+        {"many_languages.msstyles", false, L"The loaded module is damaged or doesn\u2019t have required resources!"},
+        {"long_type_names.msstyles", false, L"The loaded module is damaged or doesn\u2019t have required resources!"},
+        {"shared_bitmap.msstyles", true, L"The style was imported without some of its images:"},
+        {"checker_caption.msstyles", true, L"The style was imported without some of its images:"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        script->path = Fixture(c.file);
+        messages->shown.clear();
+        const std::string before = SkinListing(*skin, 0);
+        WithSteps({ChooseScheme(0)}, [&] { frame->RunCommand(ID_FILE_IMPORT_MSSTYLES); });
+        // Asked whether to import into the open skin once one was made.
+        std::erase(messages->shown, std::wstring(L"Would you like to import .Msstyles in existent skin?"));
+        ASSERT_EQ(messages->shown.size(), 1u);
+        EXPECT_EQ(messages->shown[0].substr(0, messages->shown[0].find(L"\r\n")), c.message);
+        if (!c.imported) {
+            EXPECT_EQ(SkinListing(*skin, 0), before);
+        }
+        EXPECT_TRUE(IsWindow(frame->Handle()));
+        shell::Editor().documentModified = false;
+    }
+    DeleteFileW(exchange::NewFileForStyle(Fixture("shared_bitmap.msstyles")).c_str());
+}
+
+// An exception in the command (here the file dialog running out of memory)
+// ends in a message naming the command; the skin is as it was and the
+// editor goes on.
+TEST_F(StyleImport, AFailureInTheCommandIsReportedByItsNameAndChangesNothing) {
+    Start();
+    struct Failing : fw::FileDialogService {
+        std::optional<fw::FileDialogResult> Show(HWND, const fw::FileDialogRequest&) override {
+            throw std::bad_alloc();
+        }
+    };
+    app->SetFileDialogs(std::make_unique<Failing>());
+    CTwfSkin* skin = shell::runtime::MainSkin();
+    ASSERT_NE(skin, nullptr);
+    const std::string before = SkinListing(*skin, 0);
+    messages->shown.clear();
+    EXPECT_TRUE(frame->RunCommand(ID_FILE_IMPORT_MSSTYLES));
+    EXPECT_EQ(messages->shown,
+              std::vector<std::wstring>{L"Import from .msstyles could not be completed: not enough memory"});
+    EXPECT_EQ(SkinListing(*skin, 0), before);
+    EXPECT_FALSE(shell::Editor().documentModified);
+    // Still running: another command works.
+    auto files = std::make_unique<ScriptedFiles>();
+    files->path = Fixture("loop.msstyles");
+    app->SetFileDialogs(std::move(files));
+    messages->shown.clear();
+    frame->RunCommand(ID_FILE_IMPORT_MSSTYLES);
+    EXPECT_EQ(messages->shown.size(), 1u);
+}
+
+// The road fills the imported elements aside, then refills the skin's own
+// objects with skinning off and the views empty; a new file is made first.
+TEST_F(StyleImport, TheRoadRefillsTheSkinsObjectsWithSkinningOff) {
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    CTwfObj* button = skin.GetOrCreateObject(4, L"Default");
+    std::vector<std::string> events;
+    const auto state = [&] { return std::string(skin.FindObject(4, L"")->HasImage(22) ? " filled" : " empty"); };
+    exchange::StyleRoadHost host;
+    host.message = [&](const std::wstring&) { events.push_back("message"); };
+    host.setSkinning = [&](bool on) { events.push_back(on ? "on" : "off"); };
+    host.clearViews = [&] { events.push_back("clear" + state()); };
+    host.fillViews = [&] { events.push_back("fill" + state()); };
+    // As the editor's own: the new file's road switches skinning back on.
+    host.createNewFile = [&](const std::wstring&) {
+        events.push_back("new file");
+        host.setSkinning(true);
+    };
+    exchange::StyleRoadResult result = exchange::StyleRoadResult::kCancelled;
+    WithSteps({ChooseScheme(0)},
+              [&] { result = exchange::ImportStyleFromFile(nullptr, Fixture("full.msstyles"), skin, host); });
+    EXPECT_EQ(result, exchange::StyleRoadResult::kImported);
+    EXPECT_EQ(events, (std::vector<std::string>{"new file", "on", "off", "clear empty", "on", "fill filled"}));
+    EXPECT_EQ(skin.FindObject(4, L""), button);
 }

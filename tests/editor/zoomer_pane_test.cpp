@@ -179,9 +179,10 @@ TEST(WineToolbar, NotParentAlignedItStillTakesItsParentsWidth) {
         int width;
     };
     for (const Case& c : {Case{0, 300}, Case{CCS_NORESIZE, 56}}) {
-        HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER |
-                                                             CCS_NOPARENTALIGN | CCS_TOP | c.extraStyle,
-                                   0, 0, 10, 10, host.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        HWND bar = CreateWindowExW(
+            0, TOOLBARCLASSNAMEW, L"",
+            WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_TOP | c.extraStyle, 0, 0, 10,
+            10, host.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_TRUE(bar);
         SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
         MoveWindow(bar, 0, 3, 56, 30, TRUE);

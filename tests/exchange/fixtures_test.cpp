@@ -11,20 +11,14 @@
 #include "editor/exchange/style_conversion.h"
 #include "model/file/skin_listing.h"
 #include "model/twf_skin.h"
+#include "tests/exchange/fixture_files.h"
 
 using namespace hexmoor::exchange;
 
 namespace {
 
-std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using style_fixtures::ReadBytes;
+using style_fixtures::ReadText;
 
 std::u16string FromUtf8Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 

@@ -111,5 +111,27 @@ TEST_F(MinSplitterTest, ABarLightsUpWhileThePointerRestsOnIt) {
     EXPECT_FALSE(splitter_.IsHot());
 }
 
+TEST_F(MinSplitterTest, LosingTheCaptureMidDragEndsTheDragWhereTheBarIs) {
+    const Rect bar = splitter_.BarRect(false, 0);
+    ::SendMessageW(splitter_.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(50, bar.top + 3));
+    ASSERT_TRUE(splitter_.IsHot());
+    ::SendMessageW(splitter_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, bar.top + 3));
+    ::SendMessageW(splitter_.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 150));
+    ASSERT_EQ(::GetCapture(), splitter_.Handle());
+    // Another window takes the mouse: the bar stays where it was dragged to,
+    // and the bar is no longer lit.
+    ::SetCapture(host_.Handle());
+    EXPECT_EQ(splitter_.BarRect(false, 0).top, 147);
+    EXPECT_EQ(splitter_.Rows()[0].currentSize, 145);
+    EXPECT_FALSE(splitter_.IsHot());
+    // The release that follows belongs to no drag.
+    ::ReleaseCapture();
+    ::SendMessageW(splitter_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(50, 250));
+    EXPECT_EQ(splitter_.BarRect(false, 0).top, 147);
+    // Our own release at the end of a drag is no loss of the capture.
+    Drag(splitter_.BarRect(false, 0).top + 1, 100);
+    EXPECT_EQ(splitter_.Rows()[0].currentSize, 97);
+}
+
 } // namespace
 } // namespace hexmoor::fw

@@ -4,11 +4,14 @@
 
 #include <commctrl.h>
 
+#include <exception>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "framework/application.h"
 #include "tests/harness/test_window.h"
 
 using namespace hexmoor::fw;
@@ -51,7 +54,64 @@ protected:
     void OnFinalMessage() override { log.push_back("final"); }
 };
 
+// Throws from its window procedure for WM_APP.
+class Throwing : public Window {
+public:
+    std::exception_ptr toThrow;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_APP) std::rethrow_exception(toThrow);
+        return Window::WindowProc(msg, wp, lp);
+    }
+};
+
+struct RecordedBoxes : MessageBoxService {
+    std::vector<std::wstring> shown;
+    int Show(HWND, const std::wstring& text, const std::wstring&, UINT) override {
+        shown.push_back(text);
+        return IDOK;
+    }
+};
+
 } // namespace
+
+// An exception in a message's work never reaches the system's code or ends
+// the program: the work is abandoned, the user told, the window lives on.
+TEST(WindowWrapper, AnExceptionInAMessageIsReportedAndGoesNoFurther) {
+    Application app;
+    auto boxes = std::make_unique<RecordedBoxes>();
+    RecordedBoxes* shown = boxes.get();
+    app.SetMessages(std::move(boxes));
+    Throwing w;
+    WindowArgs a;
+    a.style = WS_POPUP;
+    ASSERT_TRUE(w.Create(a));
+    struct Case {
+        std::exception_ptr failure;
+        bool posted; // through the application's loop, else sent
+        std::wstring text;
+    };
+    const Case cases[] = {
+        {std::make_exception_ptr(std::bad_alloc()), false,
+         L"The last action could not be completed: not enough memory"},
+        {std::make_exception_ptr(std::runtime_error("disk on fire")), true,
+         L"The last action could not be completed: an unexpected error (disk on fire)"},
+        {std::make_exception_ptr(42), true, L"The last action could not be completed: an unexpected error"},
+    };
+    for (const Case& c : cases) {
+        shown->shown.clear();
+        w.toThrow = c.failure;
+        if (c.posted) {
+            PostMessageW(w.Handle(), WM_APP, 0, 0);
+            app.RunPending();
+        } else {
+            SendMessageW(w.Handle(), WM_APP, 0, 0);
+        }
+        EXPECT_EQ(shown->shown, std::vector<std::wstring>{c.text});
+        EXPECT_TRUE(w.IsAlive());
+    }
+}
 
 TEST(WindowWrapper, ChildNotificationsReachTheChildObjectBeforeTheParent) {
     Parent parent;

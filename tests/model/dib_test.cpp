@@ -4,19 +4,13 @@
 
 #include "model/dib_pixels.h"
 #include "model/dib_sizes.h"
+#include "tests/model/encoded_dibs.h"
 
 namespace {
 
+// The headers of the tests: an info header of 40 bytes.
 BITMAPINFOHEADER Header(LONG width, LONG height, WORD bits, DWORD compression = BI_RGB, DWORD colorsUsed = 0) {
-    BITMAPINFOHEADER h{};
-    h.biSize = 40;
-    h.biWidth = width;
-    h.biHeight = height;
-    h.biPlanes = 1;
-    h.biBitCount = bits;
-    h.biCompression = compression;
-    h.biClrUsed = colorsUsed;
-    return h;
+    return encoded_dibs::InfoHeader(width, height, bits, compression, colorsUsed);
 }
 
 TEST(DibSizes, ColourCountsAndTables) {
@@ -163,6 +157,81 @@ TEST(BmpFile, EncodeDecodeRoundTrip) {
     ASSERT_TRUE(DecodeBmpFilePixels(file, &back));
     EXPECT_EQ(back.argb, pixels.argb);
     EXPECT_FALSE(DecodeBmpFilePixels(std::span(file).first(60), &back));
+}
+
+std::vector<std::uint32_t> Decoded(const std::vector<std::uint8_t>& dib) {
+    hexmoor::platform::ImagePixels pixels;
+    if (!DecodePackedDibPixels(dib, &pixels)) return {};
+    return pixels.argb;
+}
+
+TEST(PackedDib, RunLengthAndCoreHeadersDecodeAsTheirUncompressedTwins) {
+    using namespace encoded_dibs;
+    const std::vector<std::uint32_t> twin = Decoded(Twin8());
+    ASSERT_EQ(twin.size(), 18u);
+    ASSERT_EQ(Decoded(Indexed(Header(6, 3, 4, BI_RGB, 4), 4, kRows4)), twin);
+
+    // Runs, a literal of six, an end of line per row, an end of bitmap.
+    EXPECT_EQ(Decoded(Rle8()), twin);
+    BITMAPINFOHEADER h8 = Header(6, 3, 8, BI_RLE8, 4);
+    // The same without the size of the runs (the rest of the block) and
+    // without the final marks (the data just ends).
+    BITMAPINFOHEADER unsized = h8;
+    unsized.biSizeImage = 0;
+    EXPECT_EQ(Decoded(Indexed(unsized, 4, std::vector<std::uint8_t>(kRle8.begin(), kRle8.end() - 4))), twin);
+    // Pixels past a row's end are dropped: writers pad each row to its
+    // stored width with a run there, or write longer runs and literals.
+    const std::vector<std::uint8_t> padded = {6, 3, 2, 0, 0, 0, 0, 8, 0, 1, 2, 3, 0, 1,
+                                              7, 7, 0, 0, 3, 1, 2, 2, 3, 3, 0, 0, 0, 1};
+    EXPECT_EQ(Decoded(Indexed(unsized, 4, padded)), twin);
+    // At 4 bits: two indexes alternate in a run's byte; the literal of six
+    // nibbles takes three bytes and a padding byte.
+    EXPECT_EQ(Decoded(Rle4()), twin);
+    // An OS/2 bitmap: core header, full table of three-byte colours.
+    const std::vector<std::uint8_t> core = Core8();
+    EXPECT_EQ(Decoded(core), Decoded(CoreTwin8()));
+    DibHeaderFacts facts;
+    ASSERT_TRUE(ReadDibHeaderFacts(core, &facts));
+    EXPECT_EQ(facts.headerSize, 12u);
+    EXPECT_EQ(facts.width, 6);
+    EXPECT_EQ(facts.height, 3);
+
+    // A jump skips pixels: they take colour 0. Bottom row 1 1 . . 3 3; an end
+    // of line, a jump to x 2 and a run of two there: . . 2 2 . .
+    const std::vector<std::uint8_t> jumps = {2, 1, 0, 2, 2, 0, 2, 3, 0, 0, 0, 2, 2, 0, 2, 2, 0, 1};
+    BITMAPINFOHEADER hj = Header(6, 2, 8, BI_RLE8, 4);
+    const std::vector<std::uint8_t> jumpTwin = {1, 1, 0, 0, 3, 3, 0, 0, 0, 0, 2, 2, 0, 0, 0, 0};
+    EXPECT_EQ(Decoded(Indexed(hj, 4, jumps)), Decoded(Indexed(Header(6, 2, 8, BI_RGB, 4), 4, jumpTwin)));
+}
+
+TEST(PackedDib, RunsThatLeaveTheImageAreDamaged) {
+    using namespace encoded_dibs;
+    struct Case {
+        const char* what;
+        BITMAPINFOHEADER header;
+        std::vector<std::uint8_t> runs;
+    };
+    const Case cases[] = {
+        {"a run above the last row", Header(6, 1, 8, BI_RLE8, 4), {6, 1, 0, 0, 1, 1, 0, 1}},
+        {"a jump above the last row", Header(6, 2, 8, BI_RLE8, 4), {0, 2, 0, 3, 0, 1}},
+        {"a jump cut short", Header(6, 2, 8, BI_RLE8, 4), {0, 2, 1}},
+        {"a literal cut short", Header(6, 2, 8, BI_RLE8, 4), {0, 6, 1, 2, 3}},
+        {"a pair cut in half", Header(6, 2, 8, BI_RLE8, 4), {6, 1, 0}},
+        {"top-down runs", Header(6, -2, 8, BI_RLE8, 4), {6, 1, 0, 1}},
+        {"8-bit runs at 4 bits", Header(6, 2, 4, BI_RLE8, 4), {6, 1, 0, 1}},
+        {"more colours than the depth", Header(6, 2, 4, BI_RLE4, 17), {6, 1, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_TRUE(Decoded(Indexed(c.header, 4, c.runs)).empty());
+    }
+    // The runs' stated size beyond the block.
+    BITMAPINFOHEADER h = Header(6, 2, 8, BI_RLE8, 4);
+    h.biSizeImage = 100;
+    EXPECT_TRUE(Decoded(Indexed(h, 4, {6, 1, 0, 1})).empty());
+    // A core header whose rows are not all there, or of a depth it cannot have.
+    EXPECT_TRUE(Decoded(Core(6, 3, 8, std::vector<std::uint8_t>(23))).empty());
+    EXPECT_TRUE(Decoded(Core(6, 3, 16, std::vector<std::uint8_t>(48))).empty());
 }
 
 } // namespace

@@ -99,8 +99,8 @@ TEST(RegionFromPixels, AlternatingRowGivesOneRectanglePerKeptPixel) {
     EXPECT_EQ(Rects(*region)[1].right, 6);
 }
 
-TEST(RegionFromPixels, BlocksOfRectanglesEqualOneBlock) {
-    // 32 runs a row over 100 rows: 3200 rectangles, more than one block.
+TEST(RegionFromPixels, ManyRectanglesEqualTheRegionOfAllRunsInOneBlock) {
+    // 32 runs a row over 100 rows: 3200 rectangles.
     const int width = 64, height = 100;
     ImagePixels picture = Fill(width, height, kWhite);
     for (int y = 0; y < height; ++y) {
@@ -113,7 +113,7 @@ TEST(RegionFromPixels, BlocksOfRectanglesEqualOneBlock) {
     for (int y = 0; y < height; ++y) {
         for (int x = (y % 2); x < width; x += 2) runs.push_back(RECT{x, y, x + 1, y + 1});
     }
-    ASSERT_GT(runs.size(), kRegionRectsPerBlock);
+    ASSERT_EQ(runs.size(), 3200u);
     std::vector<std::uint8_t> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
     RGNDATAHEADER header{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
                          static_cast<DWORD>(runs.size() * sizeof(RECT)), RECT{0, 0, width, height}};
@@ -126,6 +126,44 @@ TEST(RegionFromPixels, BlocksOfRectanglesEqualOneBlock) {
 #ifdef _WIN32
     EXPECT_TRUE(::EqualRgn(region->GetHRgn(), single.GetHRgn()));
 #endif
+}
+
+TEST(RegionFromPixels, RowsOfTheSameRunsShareABandAndTheCapRefusesMore) {
+    // Vertical stripes: every row has the same eight runs, so the region is
+    // one band of eight rectangles however tall the picture is.
+    ImagePixels stripes = Fill(16, 300, kWhite);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 16; x += 2) stripes.argb[static_cast<size_t>(y) * 16 + x] = kBlack;
+    auto region = CreateRegionFromBitmap(stripes, RegionKey{});
+    ASSERT_NE(region, nullptr);
+    const std::vector<RECT> rects = Rects(*region);
+    ASSERT_EQ(rects.size(), 8u);
+    EXPECT_EQ(rects[3].left, 6);
+    EXPECT_EQ(rects[3].top, 0);
+    EXPECT_EQ(rects[3].bottom, 300);
+
+    // A checkerboard needs a rectangle per kept pixel: 512 a row.
+    const auto checkerboard = [](int rows) {
+        ImagePixels p = Fill(1024, rows, kWhite);
+        for (int y = 0; y < rows; ++y)
+            for (int x = y % 2; x < 1024; x += 2) p.argb[static_cast<size_t>(y) * 1024 + x] = kBlack;
+        return p;
+    };
+    const int rowsAtCap = static_cast<int>(kMaxRegionRects / 512);
+    bool overCap = true;
+    region = CreateRegionFromBitmap(checkerboard(rowsAtCap), RegionKey{}, &overCap);
+    ASSERT_NE(region, nullptr);
+    EXPECT_FALSE(overCap);
+    EXPECT_EQ(Rects(*region).size(), kMaxRegionRects);
+    // One row more is refused, and said to be.
+    region = CreateRegionFromBitmap(checkerboard(rowsAtCap + 1), RegionKey{}, &overCap);
+    EXPECT_EQ(region, nullptr);
+    EXPECT_TRUE(overCap);
+    // Many pixels are no reason: the same size in one colour is one rectangle.
+    region = CreateRegionFromBitmap(Fill(1024, rowsAtCap + 1, kBlack), RegionKey{}, &overCap);
+    ASSERT_NE(region, nullptr);
+    EXPECT_FALSE(overCap);
+    EXPECT_EQ(Rects(*region).size(), 1u);
 }
 
 TEST(RegionFromPixels, ChannelBandsTable) {

@@ -127,6 +127,26 @@ TEST(RegionFile, ShortOrLyingFilesGiveANullRegion) {
     EXPECT_EQ(DecodeRegionFile(badCount)->GetHRgn(), nullptr);
 }
 
+TEST(RegionFile, MoreRectanglesThanARegionMayHaveAreRefused) {
+    const auto fileOf = [](std::size_t rects) {
+        const std::vector<std::uint8_t> data = RegionData(32, 1, static_cast<DWORD>(rects), 16 * rects);
+        std::vector<std::uint8_t> bytes(12 + data.size());
+        const std::uint32_t fields[3] = {4, 16384, static_cast<std::uint32_t>(data.size())};
+        std::memcpy(bytes.data(), fields, 12);
+        std::memcpy(bytes.data() + 12, data.data(), data.size());
+        return bytes;
+    };
+    EXPECT_NE(DecodeRegionFile(fileOf(kMaxRegionRects))->GetHRgn(), nullptr);
+    EXPECT_EQ(DecodeRegionFile(fileOf(kMaxRegionRects + 1))->GetHRgn(), nullptr);
+    // From the disk: the count is read first and nothing more.
+    skin_test::ScratchDir dir("region-over-cap");
+    skin_test::WriteBytes(dir / "many.rgn", fileOf(kMaxRegionRects + 1));
+    std::vector<std::uint8_t> read;
+    ASSERT_EQ(ReadRegionFileBytes((dir / "many.rgn").wstring(), &read), hexmoor::platform::FileReadResult::kOk);
+    EXPECT_EQ(read.size(), 12u);
+    EXPECT_EQ(LoadRegionFile((dir / "many.rgn").wstring())->GetHRgn(), nullptr);
+}
+
 std::vector<std::uint8_t> FileOfSize(std::int32_t width, std::int32_t height) {
     CImageRgn region(hexmoor::platform::RegionFromData(RegionData(32, 1, 1, 16)), 1, 1);
     std::vector<std::uint8_t> bytes = EncodeRegionFile(region);

@@ -25,6 +25,7 @@
 #include "editor/shell/main_frame.h"
 #include "model/twf_skin.h"
 #include "editor/shell/runtime_link.h"
+#include "resources/select_style_dialog_ids.h"
 #include "tools/skinshot/window_png.h"
 
 namespace {
@@ -38,6 +39,8 @@ constexpr char kUsage[] =
     "  answer yes|no|cancel|ok      queue the answer to the next message box\n"
     "  file PATH [FILTER] | file cancel   queue the next file dialog's answer\n"
     "  name TEXT [KIND]             queue the next item-name dialog's answer\n"
+    "  scheme TEXT | scheme cancel  queue the next colour-scheme choice of a\n"
+    "                               visual-style import (the item as listed)\n"
     "  command ID                   run a command as the frame routes it;\n"
     "                               a disabled one prints \"disabled ID\"\n"
     "  select default|custom|userdata PATH   select a tree item (texts below\n"
@@ -52,7 +55,8 @@ constexpr char kUsage[] =
     "  shot PANE OUT.png            once the editor is idle, write the client\n"
     "                               area of PANE (properties, options, view) or\n"
     "                               the whole frame (frame) as a PNG\n"
-    "Prints 'message \"TEXT\" -> ANSWER' for every message box, and at the end\n"
+    "Prints 'message \"TEXT\" -> ANSWER' for every message box, 'scheme \"TEXT\" ->\n"
+    "ok|cancel' for every scheme choice, and at the end\n"
     "'caption \"...\"', 'modified 0|1' and 'recent \"...\"...'.\n"
     "Exit code 0; 3 on a script error or a box or dialog with no answer queued.\n";
 
@@ -127,8 +131,45 @@ struct Script {
     // Each answer to an item-name dialog: the name and the kind's list text
     // or element type ("" when none was given).
     std::deque<std::pair<std::wstring, std::wstring>> names;
+    // Each answer to the colour-scheme choice: the item's text, or none to
+    // cancel.
+    std::deque<std::optional<std::wstring>> schemes;
     bool failed = false;
 };
+
+// The colour-scheme choice of a visual-style import is a modal dialog of its
+// own: a timer, which runs inside its modal loop, answers it from the script.
+Script* g_schemeScript = nullptr;
+
+void CALLBACK AnswerSchemeChoice(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", L"Select style");
+    DWORD process = 0;
+    if (!g_schemeScript || !dialog || !IsWindowVisible(dialog)) return;
+    GetWindowThreadProcessId(dialog, &process);
+    if (process != GetCurrentProcessId()) return;
+    Script& script = *g_schemeScript;
+    auto command = [&](int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); };
+    if (script.schemes.empty()) {
+        Print(L"scheme -> none");
+        script.failed = true;
+        command(IDCANCEL);
+        return;
+    }
+    const std::optional<std::wstring> answer = script.schemes.front();
+    script.schemes.pop_front();
+    HWND list = GetDlgItem(dialog, IDC_STYLE_SCHEMES);
+    const LRESULT item = answer ? SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>(answer->c_str()))
+                                : LB_ERR;
+    if (!answer || item == LB_ERR) {
+        Print(L"scheme " + (answer ? Quoted(*answer) : std::wstring(L"cancel")) + L" -> cancel");
+        command(IDCANCEL);
+        return;
+    }
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    Print(L"scheme " + Quoted(*answer) + L" -> ok");
+    command(IDOK);
+}
 
 const wchar_t* AnswerName(int a) {
     switch (a) {
@@ -224,9 +265,9 @@ std::optional<UINT> KeyCode(const std::wstring& name) {
     const struct {
         const wchar_t* name;
         UINT vk;
-    } named[] = {{L"Space", VK_SPACE},   {L"Enter", VK_RETURN}, {L"Escape", VK_ESCAPE},
-                 {L"Delete", VK_DELETE}, {L"Tab", VK_TAB},      {L"Up", VK_UP},
-                 {L"Down", VK_DOWN},     {L"Left", VK_LEFT},    {L"Right", VK_RIGHT},
+    } named[] = {{L"Space", VK_SPACE},       {L"Enter", VK_RETURN},   {L"Escape", VK_ESCAPE},
+                 {L"Delete", VK_DELETE},     {L"Tab", VK_TAB},        {L"Up", VK_UP},
+                 {L"Down", VK_DOWN},         {L"Left", VK_LEFT},      {L"Right", VK_RIGHT},
                  {L"Period", VK_OEM_PERIOD}, {L"Comma", VK_OEM_COMMA}};
     for (const auto& n : named)
         if (name == n.name) return n.vk;
@@ -254,6 +295,10 @@ public:
             }
             int filter = w.size() == 3 ? _wtoi(w[2].c_str()) : 1;
             script_.files.push_back(hexmoor::fw::FileDialogResult{w[1], filter < 1 ? 1 : filter});
+            return true;
+        }
+        if (verb == L"scheme" && w.size() == 2) {
+            script_.schemes.push_back(w[1] == L"cancel" ? std::nullopt : std::optional<std::wstring>(w[1]));
             return true;
         }
         if (verb == L"name" && (w.size() == 2 || w.size() == 3)) {
@@ -472,6 +517,8 @@ int wmain(int argc, wchar_t** argv) {
         // The start dialog stays out of the way of the script.
         if (app.StartDialog() && app.StartDialog()->Handle()) ShowWindow(app.StartDialog()->Handle(), SW_HIDE);
         Runner runner(app, script);
+        g_schemeScript = &script;
+        const UINT_PTR schemeTimer = SetTimer(nullptr, 0, 20, &AnswerSchemeChoice);
         runner.Pump();
         for (const auto& words : lines) {
             if (!runner.Run(words)) {
@@ -483,6 +530,8 @@ int wmain(int argc, wchar_t** argv) {
                 break;
             }
         }
+        KillTimer(nullptr, schemeTimer);
+        g_schemeScript = nullptr;
         wchar_t caption[512]{};
         GetWindowTextW(app.Frame()->Handle(), caption, 512);
         Print(L"caption " + Quoted(caption));

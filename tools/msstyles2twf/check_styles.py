@@ -61,6 +61,13 @@ def listed_blocks(text, expected):
     return '\n'.join(out) + '\n'
 
 
+def as_the_file_keeps(listing):
+    """The listing after a save and a load: the skin file keeps no region
+    options without a region (its reader drops them)."""
+    return '\n'.join(l for l in listing.split('\n') if not (l.strip().startswith('regionoption ') and
+                                                            ' size=0x0 rects=0' in l))
+
+
 def without_element(listing, element):
     out, skip = [], False
     for line in listing.split('\n'):
@@ -121,7 +128,7 @@ def main():
                     with open(listed, encoding='utf-8') as f:
                         # The month calendar is checked below: the skin reader
                         # gives an element without colours the system ones.
-                        want = without_element(f.read(), 38)
+                        want = as_the_file_keeps(without_element(f.read(), 38))
                     got_blocks = listed_blocks(dump, want)
                     if got_blocks != want:
                         fail('%s: listing\n%s\nexpected\n%s' % (label, got_blocks, want))

@@ -10,17 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "editor/exchange/pe_resources.h"
-#include "editor/exchange/style_conversion.h"
+#include "editor/exchange/conversion_job.h"
 #include "model/gdiplus_init.h"
-#include "model/twf_skin.h"
 
 using namespace hexmoor::exchange;
 
 namespace {
-
-constexpr int kUsageError = 1;
-constexpr int kNotWritten = 5;
 
 constexpr char kUsage[] =
     "usage: msstyles2twf IN.msstyles OUT.twf [--scheme NAME] [--into BASE.twf]\n"
@@ -29,16 +24,17 @@ constexpr char kUsage[] =
     "default scheme and saves OUT. Prints \"schemes A,B,...\", \"scheme NAME\",\n"
     "\"elements N\", \"images N\", \"colors N\", \"numbers N\", \"regions N\",\n"
     "\"skipped N\" with a \"skip SECTION KEY reason\" line for each named bitmap\n"
-    "missing or refused, then \"result 0\". Exit code: 0 written; 1 wrong\n"
+    "missing, refused or over the import's pixel budget and each caption shape\n"
+    "over the region cap, then \"result 0\". Exit code: 0 written; 1 wrong\n"
     "command line or BASE unreadable; 2 damaged module; 3 no THEMES_INI; 4 scheme\n"
-    "missing or unreadable; 5 OUT not written. On an error OUT is not written.\n";
+    "missing or unreadable; 5 OUT not written; 6 GDI+ did not start. On an error\n"
+    "OUT is not written.\n";
 
 std::u16string ToU16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
-void Message(std::u16string_view text) {
-    const std::string line = ToUtf8(text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fflush(stderr);
+void Write(const std::string& text, FILE* stream) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
 }
 
 } // namespace
@@ -51,14 +47,13 @@ int main() {
     if (argv) LocalFree(argv);
 
     std::vector<std::wstring> paths;
-    std::optional<std::u16string> scheme;
-    std::optional<std::wstring> base;
+    ConversionJob job;
     bool usage = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == L"--scheme" && i + 1 < args.size() && !scheme) {
-            scheme = ToU16(args[++i]);
-        } else if (args[i] == L"--into" && i + 1 < args.size() && !base) {
-            base = args[++i];
+        if (args[i] == L"--scheme" && i + 1 < args.size() && !job.scheme) {
+            job.scheme = ToU16(args[++i]);
+        } else if (args[i] == L"--into" && i + 1 < args.size() && !job.base) {
+            job.base = args[++i];
         } else if (args[i].rfind(L"--", 0) == 0) {
             usage = true;
         } else {
@@ -67,45 +62,15 @@ int main() {
     }
     if (usage || paths.size() != 2) {
         std::fputs(kUsage, stderr);
-        return kUsageError;
+        return kToolUsage;
     }
-
-    CGdiPlusInit imaging;
-    if (!imaging.IsStarted()) std::fputs("msstyles2twf: GDI+ did not start\n", stderr);
-    CTwfSkin skin;
-    skin.InitNewSkin(L"Default");
-    if (base) {
-        skin.SetPath(*base);
-        const int loaded = skin.LoadSkinFromPath(FALSE);
-        if (loaded != 0) {
-            std::fprintf(stderr, "msstyles2twf: BASE could not be loaded (result %d)\n", loaded);
-            return kUsageError;
-        }
-    }
+    job.input = paths[0];
+    job.output = paths[1];
 
     _setmode(_fileno(stdout), _O_BINARY); // lines end in \n only
-    auto bytes = ReadStyleFile(paths[0]);
-    ConversionResult result;
-    if (!bytes) {
-        result.code = kConversionDamaged;
-        result.message = kDamagedModuleMessage;
-    } else {
-        result = ConvertStyle(std::move(*bytes), scheme, skin);
-    }
-    if (result.code != kConversionOk) {
-        const std::string out = FormatConversion(result);
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        std::fflush(stdout);
-        Message(result.message);
-        return result.code;
-    }
-    skin.SetPath(paths[1]);
-    if (!skin.WriteSkinFile()) {
-        std::fputs("msstyles2twf: OUT could not be written\n", stderr);
-        return kNotWritten;
-    }
-    const std::string out = FormatConversion(result);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
-    return 0;
+    CGdiPlusInit imaging;
+    const ConversionOutput output = RunConversionJob(job, imaging.IsStarted());
+    Write(output.out, stdout);
+    Write(output.err, stderr);
+    return output.exitCode;
 }

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/imaging/image_load_rules.h"
 #include "model/dib_pixels.h"
 #include "model/image_rgn.h"
+#include "model/picture_file.h"
 #include "model/platform/file.h"
 #include "model/region_from_pixels.h"
 
@@ -99,7 +99,7 @@ void PrintRegion(const CImageRgn& region) {
 
 int Check(const std::wstring& path) {
     std::vector<std::uint8_t> bytes;
-    if (hexmoor::platform::ReadFileBytes(path, &bytes) != hexmoor::platform::FileReadResult::kOk) {
+    if (ReadRegionFileBytes(path, &bytes) != hexmoor::platform::FileReadResult::kOk) {
         return Refuse("cannot read " + Narrow(path));
     }
     SIZE refused{-1, -1};
@@ -114,20 +114,23 @@ int Check(const std::wstring& path) {
 }
 
 int Make(const std::wstring& input, const std::wstring& output, const RegionKey& key) {
+    // The picture loader's reading: header first, the caps checked before
+    // the rest of the file is read.
     std::vector<std::uint8_t> bytes;
-    if (hexmoor::platform::ReadFileBytes(input, &bytes) != hexmoor::platform::FileReadResult::kOk) {
-        return Refuse("cannot read " + Narrow(input));
-    }
-    namespace preview = hexmoor::preview;
-    const std::optional<hexmoor::Size> size = preview::ReadPictureHeaderSize(bytes, preview::PictureKind::Bitmap);
-    if (!size) return Refuse("not a bitmap file: " + Narrow(input));
-    if (!preview::IsPictureSizeAllowed(size->cx, size->cy)) {
-        return Refuse("picture " + std::to_string(size->cx) + "x" + std::to_string(size->cy) +
-                      " is larger than 16384 a side or 64 megapixels");
+    hexmoor::Size size;
+    switch (hexmoor::ReadPictureFile(input, hexmoor::PictureFormat::kBitmap, &bytes, &size)) {
+    case hexmoor::PictureRead::kOk: break;
+    case hexmoor::PictureRead::kCannotRead: return Refuse("cannot read " + Narrow(input));
+    case hexmoor::PictureRead::kNotAPicture: return Refuse("not a bitmap file: " + Narrow(input));
+    case hexmoor::PictureRead::kTooLarge:
+        return Refuse("picture " + std::to_string(size.cx) + "x" + std::to_string(size.cy) +
+                      " is larger than 16384 a side or 64 megapixels, or its file is longer than it can need");
     }
     hexmoor::platform::ImagePixels pixels;
     if (!DecodeBmpFilePixels(bytes, &pixels)) return Refuse("bitmap cannot be decoded: " + Narrow(input));
-    std::unique_ptr<CImageRgn> region = CreateRegionFromBitmap(pixels, key);
+    bool overCap = false;
+    std::unique_ptr<CImageRgn> region = CreateRegionFromBitmap(pixels, key, &overCap);
+    if (overCap) return Refuse("the region would need more than " + std::to_string(kMaxRegionRects) + " rectangles");
     if (!region) return Refuse("no region could be made");
     const std::vector<std::uint8_t> file = EncodeRegionFile(*region);
     if (file.empty()) {

@@ -73,7 +73,8 @@ public:
                                reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
     }
 
-    // Next free cell of the flow layout.
+    // Next free cell of the flow layout. A row is as tall as its tallest
+    // item, and the host grows to hold the row whole.
     POINT Place(int w, int h) {
         if (x_ + w > width_ - 8) {
             x_ = 8;
@@ -83,6 +84,10 @@ public:
         const POINT p{x_, y_};
         x_ += w + 8;
         rowHeight_ = std::max(rowHeight_, h);
+        if (y_ + rowHeight_ + 8 > height_) {
+            height_ = y_ + rowHeight_ + 8;
+            SetWindowPos(host_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         return p;
     }
     void NewRow() { x_ = width_; }

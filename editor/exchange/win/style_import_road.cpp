@@ -36,15 +36,21 @@ StyleRoadResult ImportStyleFromFile(HWND owner, const std::wstring& path, CTwfSk
         return StyleRoadResult::kRefused;
     case SchemeText::kOk: break;
     }
-    // No skinned window may paint from an element while it is replaced, and
-    // no tree item or grid row may point into one.
+    // Everything that can fail or run out of memory happens before the skin
+    // or the views change: an exception here leaves them as they were.
+    std::vector<SkippedImage> skipped;
+    StagedImport staged = StageScheme(skin, style, scheme, &skipped);
+    // The skin the import goes into: a new one when none is loaded.
+    if (!skin.IsLoaded() && host.createNewFile) host.createNewFile(NewFileForStyle(path));
+    // Skinning stays off while the skin's objects are emptied and refilled,
+    // and no tree item or grid row shows one meanwhile.
     host.setSkinning(false);
     skin.SetCompressedFlag(0);
     if (host.clearViews) host.clearViews();
-    if (!skin.IsLoaded() && host.createNewFile) host.createNewFile(NewFileForStyle(path));
-    ImportScheme(skin, style, scheme, nullptr);
+    ApplyStagedImport(skin, std::move(staged));
     host.setSkinning(true);
     if (host.fillViews) host.fillViews();
+    if (!skipped.empty()) host.message(Wide(SkippedImagesReport(skipped)));
     return StyleRoadResult::kImported;
 }
 

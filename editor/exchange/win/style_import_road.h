@@ -1,9 +1,11 @@
 #pragma once
 // The editor's road of a visual-style import: read the file, refuse with a
 // message what cannot be read, let the user choose the colour scheme in
-// dialog 212 and import it into the skin with skinning switched off and
-// the trees emptied, then refill the trees.
-// Nothing in the skin changes unless the result is kImported.
+// dialog 212, fill the imported elements aside, and only then, with
+// skinning switched off and the trees emptied, refill the skin's own
+// element objects with them; then refill the trees and report the images
+// that were skipped. Nothing in the skin changes unless the result is
+// kImported (an exception on the way leaves it as it was).
 
 #include <windows.h>
 

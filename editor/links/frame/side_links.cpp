@@ -40,8 +40,10 @@ void CItemSideFrame::FreePropertyItems() {
 }
 
 void CItemSideFrame::MakeGroups() {
-    if (!activeGroup_) activeGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
-    if (!inactiveGroup_) inactiveGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", 1, TRUE, nullptr, 0);
+    if (!activeGroup_)
+        activeGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+    if (!inactiveGroup_)
+        inactiveGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", 1, TRUE, nullptr, 0);
 }
 
 CPropertyItem* CItemSideFrame::AddNumbered(CPropertyItem* group, UINT labelId, int number, int kind, WORD id,
@@ -72,8 +74,8 @@ BOOL CItemSideFrame::BuildPropertyItems(int mode) {
         }
         CPropertyItem* row;
         if (k <= 1000)
-            row = AddNumbered(activeGroup_.get(), IDS_LINK_IMAGE, k, kKindImage, static_cast<WORD>(k), static_cast<WORD>(k),
-                              PresenceText(true));
+            row = AddNumbered(activeGroup_.get(), IDS_LINK_IMAGE, k, kKindImage, static_cast<WORD>(k),
+                              static_cast<WORD>(k), PresenceText(true));
         else
             row = AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, k - kInactiveBase, kKindImage, static_cast<WORD>(k),
                               static_cast<WORD>(k - kInactiveBase), PresenceText(true));
@@ -89,7 +91,8 @@ BOOL CItemSideFrame::BuildPropertyItems(int mode) {
     const int regionCount = static_cast<int>(side->GetRegionOptionsMap().size());
     for (int k = 0; k < regionCount; ++k)
         if (side->HasRegionOptions(static_cast<WORD>(k)))
-            AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, k, kKindRegion, static_cast<WORD>(k), 0, PresenceText(true));
+            AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, k, kKindRegion, static_cast<WORD>(k), 0,
+                        PresenceText(true));
     const int r = regionsGroup_->ChildCount();
     regionTrailing_ = AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, r, kKindRegion, static_cast<WORD>(r), 0, L"");
 
@@ -123,7 +126,8 @@ BOOL CItemSideFrame::FillPropertyPage(int state, void* context) {
         AddPropertyItem(sizeRow_.get(), context, -1);
     } else if (state == 3) {
         if (!inactiveGroup_)
-            inactiveGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", kInactiveBase, TRUE, nullptr, 0);
+            inactiveGroup_ =
+                MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", kInactiveBase, TRUE, nullptr, 0);
         AddPropertyItem(inactiveGroup_.get(), context, -1);
         if (inactiveGroup_->ChildCount() == 0)
             inactiveTrailing_ = AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, 0, kKindImage, kInactiveBase, 0, L"");
@@ -250,8 +254,8 @@ int CItemSideFrame::FillInactiveState() {
         const OptionsImage* options = side->GetImageOptions(static_cast<WORD>(k));
         side->SetImageOptions(target, 0, 0, options ? options->DrawMode : 0);
         CItemLinkObj::SetImage(target, std::move(copy));
-        CPropertyItem* row = AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, k, kKindImage, target, static_cast<WORD>(k),
-                                         PresenceText(side->HasImage(target)));
+        CPropertyItem* row = AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, k, kKindImage, target,
+                                         static_cast<WORD>(k), PresenceText(side->HasImage(target)));
         RegisterPropertyItem(row);
         ++copied;
     }

@@ -1,5 +1,7 @@
 #include "editor/links/win/color_picker.h"
 
+#include <utility>
+
 #include "editor/links/link_strings.h"
 #include "editor/links/value_text.h"
 #include "base/win/gdi.h"
@@ -31,18 +33,6 @@ ColorDialogService& ColorDialogs() {
 
 void SetColorDialogs(ColorDialogService* service) { g_colorDialogs = service; }
 
-const std::vector<NamedColor>& StandardColors() {
-    static const std::vector<NamedColor> colors = {
-        {RGB(0, 0, 0), L"Black"},       {RGB(128, 0, 0), L"Maroon"},    {RGB(0, 128, 0), L"Green"},
-        {RGB(128, 128, 0), L"Olive"},   {RGB(0, 0, 128), L"Navy"},      {RGB(128, 0, 128), L"Purple"},
-        {RGB(0, 128, 128), L"Teal"},    {RGB(128, 128, 128), L"Gray"},  {RGB(192, 192, 192), L"Silver"},
-        {RGB(255, 0, 0), L"Red"},       {RGB(0, 255, 0), L"Lime"},      {RGB(255, 255, 0), L"Yellow"},
-        {RGB(0, 0, 255), L"Blue"},      {RGB(255, 0, 255), L"Fuchsia"}, {RGB(0, 255, 255), L"Aqua"},
-        {RGB(255, 255, 255), L"White"},
-    };
-    return colors;
-}
-
 LRESULT CColorListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_LBUTTONUP) {
         const int custom = owner_.CustomIndex();
@@ -53,8 +43,8 @@ LRESULT CColorListBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             COLORREF initial = owner_.ShownColor();
             if (initial == kCustomColorEntry || initial == kInvertColor) initial = 0;
             COLORREF chosen = 0;
-            owner_.SetCustomAnswer(
-                ColorDialogs().Choose(GetParent(owner_.Handle()), initial, &chosen) ? chosen : kCustomColorEntry);
+            const bool ok = ColorDialogs().Choose(GetParent(owner_.Handle()), initial, &chosen);
+            owner_.TakeCustomAnswer(ok ? std::optional<COLORREF>(chosen) : std::nullopt);
         }
     }
     return Window::WindowProc(msg, wp, lp);
@@ -69,18 +59,27 @@ CColorPickerCB::~CColorPickerCB() {
 
 HWND CColorPickerCB::ListWindow() const { return list_ ? list_->Handle() : nullptr; }
 
-int CColorPickerCB::CustomIndex() const {
+int CColorPickerCB::IndexOf(COLORREF data) const {
     const std::vector<COLORREF> colors = Colors();
     for (size_t i = 0; i < colors.size(); ++i)
-        if (colors[i] == kCustomColorEntry) return static_cast<int>(i);
+        if (colors[i] == data) return static_cast<int>(i);
     return -1;
 }
 
-bool CColorPickerCB::CreatePicker(HWND parent, UINT id, const RECT& rect, HFONT font) {
+int CColorPickerCB::CustomIndex() const {
+    // The entry sits at its place unless it was never added; its colour may
+    // be any once one was chosen.
+    const int count = static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0));
+    return count > kCustomEntry ? kCustomEntry : -1;
+}
+
+int CColorPickerCB::InvertIndex() const { return IndexOf(kInvertColor) == kInvertEntry ? kInvertEntry : -1; }
+
+bool CColorPickerCB::CreatePicker(HWND parent, UINT id, const RECT& rect, HFONT font, bool standalone) {
     fw::WindowArgs args;
     args.className = L"COMBOBOX";
-    args.style =
-        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+    args.style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
+                 CBS_HASSTRINGS | (standalone ? kStandalonePickerStyle : 0);
     args.x = rect.left;
     args.y = rect.top;
     args.width = rect.right - rect.left;
@@ -89,9 +88,11 @@ bool CColorPickerCB::CreatePicker(HWND parent, UINT id, const RECT& rect, HFONT 
     args.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
     if (!Create(args)) return false;
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    for (const NamedColor& c : StandardColors()) AddEntry(c.color, c.name);
-    AddEntry(kInvertColor, L"Invert Color");
-    AddEntry(kCustomColorEntry, L"Custom...");
+    AddEntry(kInvertColor, kInvertColorText, kInvertEntry);
+    AddEntry(kCustomColorEntry, kCustomColorText);
+    for (const NamedColor& c : StandardColors())
+        if (AddEntry(c.color, c.name) == CB_ERRSPACE) break;
+    SendMessageW(Handle(), CB_SETCURSEL, kInvertEntry, 0);
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     if (GetComboBoxInfo(Handle(), &info) && info.hwndList) {
@@ -116,35 +117,38 @@ std::vector<COLORREF> CColorPickerCB::Colors() const {
     return colors;
 }
 
+void CColorPickerCB::TakeCustomAnswer(std::optional<COLORREF> chosen) {
+    customAnswered_ = true;
+    const int custom = CustomIndex();
+    if (!chosen || custom < 0) return;
+    SendMessageW(Handle(), CB_SETITEMDATA, custom, static_cast<LPARAM>(*chosen));
+    if (GetWindowLongPtrW(Handle(), GWL_STYLE) & kStandalonePickerStyle) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void CColorPickerCB::SelectColor(COLORREF color) {
     shown_ = color;
     const std::vector<COLORREF> colors = Colors();
-    for (size_t i = 0; i < colors.size(); ++i) {
-        if (colors[i] == color && color != kCustomColorEntry) {
-            SendMessageW(Handle(), CB_SETCURSEL, i, 0);
-            return;
-        }
+    const std::vector<ColorRef> items(colors.begin(), colors.end());
+    const ColorSelection selection = SelectColorEntry(items, CustomIndex(), InvertIndex(), color);
+    if (!selection.index) return;
+    if (selection.newCustomData) {
+        SendMessageW(Handle(), CB_SETITEMDATA, *selection.index, static_cast<LPARAM>(*selection.newCustomData));
+        InvalidateRect(Handle(), nullptr, FALSE);
     }
-    // A colour the list does not hold goes in just before "Custom...".
-    const int at = AddEntry(color, ColorText(color), static_cast<int>(colors.size()) - 1);
-    SendMessageW(Handle(), CB_SETCURSEL, at, 0);
+    SendMessageW(Handle(), CB_SETCURSEL, *selection.index, 0);
 }
 
 COLORREF CColorPickerCB::GetSelectedColor() {
     const LRESULT index = SendMessageW(Handle(), CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return kCustomColorEntry;
+    if (index == CB_ERR) return 0;
     const COLORREF color = static_cast<COLORREF>(SendMessageW(Handle(), CB_GETITEMDATA, index, 0));
-    if (color != kCustomColorEntry) return color;
+    if (index != CustomIndex()) return color;
+    // A click in the drop list asked already.
+    if (std::exchange(customAnswered_, false) || color != kCustomColorEntry) return color;
     COLORREF chosen = 0;
-    if (customAnswer_) {
-        // The list's click asked already.
-        chosen = *customAnswer_;
-        customAnswer_.reset();
-        if (chosen == kCustomColorEntry) return kCustomColorEntry;
-    } else if (!ColorDialogs().Choose(GetParent(Handle()), 0, &chosen)) {
-        return kCustomColorEntry;
-    }
-    SelectColor(chosen);
+    if (!ColorDialogs().Choose(GetParent(Handle()), 0, &chosen)) return kCustomColorEntry;
+    SendMessageW(Handle(), CB_SETITEMDATA, index, static_cast<LPARAM>(chosen));
+    InvalidateRect(Handle(), nullptr, FALSE);
     return chosen;
 }
 
@@ -154,27 +158,49 @@ bool CColorPickerCB::OnReflectedMeasureItem(MEASUREITEMSTRUCT* mis) {
 }
 
 bool CColorPickerCB::OnReflectedDrawItem(DRAWITEMSTRUCT* dis) {
-    if (dis->itemID == static_cast<UINT>(-1)) return true;
     HDC dc = dis->hDC;
+    const RECT r = dis->rcItem;
     const bool selected = (dis->itemState & ODS_SELECTED) != 0;
-    FillRect(dc, &dis->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    const COLORREF color = static_cast<COLORREF>(dis->itemData);
-    RECT swatch{dis->rcItem.left + 2, dis->rcItem.top + 2, dis->rcItem.left + 22, dis->rcItem.bottom - 2};
-    if (color == kInvertColor || color == kCustomColorEntry) {
-        FrameRect(dc, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
+    COLORREF text = ::GetSysColor(COLOR_WINDOWTEXT);
+    if (selected) {
+        text = ~text & 0xFFFFFF;
+        FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT));
     } else {
-        win::Brush brush(CreateSolidBrush(color));
-        FillRect(dc, &swatch, brush.Get());
-        FrameRect(dc, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
+        FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
     }
-    wchar_t text[64] = {};
-    SendMessageW(dis->hwndItem, CB_GETLBTEXT, dis->itemID, reinterpret_cast<LPARAM>(text));
+    if (dis->itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+    // The swatch: the item shrunk by 2, its right edge a quarter of the way
+    // across; the text starts just after it.
+    const int quarter = (r.right - r.left) / 4;
+    const RECT swatch{r.left + 2, r.top + 2, r.left + quarter, r.bottom - 2};
+    if (dis->itemID == static_cast<UINT>(-1)) return true;
+    COLORREF color = static_cast<COLORREF>(dis->itemData);
+    if (dis->itemState & ODS_DISABLED) {
+        color = ::GetSysColor(COLOR_INACTIVECAPTIONTEXT);
+        text = color;
+    }
+    wchar_t label[64] = {};
+    SendMessageW(dis->hwndItem, CB_GETLBTEXT, dis->itemID, reinterpret_cast<LPARAM>(label));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    RECT textRect = dis->rcItem;
-    textRect.left = swatch.right + 4;
-    DrawTextW(dc, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER);
-    if (dis->itemState & ODS_FOCUS) DrawFocusRect(dc, &dis->rcItem);
+    SetTextColor(dc, text);
+    TextOutW(dc, r.left + quarter + 2, r.top + 2, label, static_cast<int>(wcslen(label)));
+    HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    if (color == kInvertColor) return true;
+    if (color == kCustomColorEntry) {
+        // No colour yet: three small hollow circles in the swatch's lower left.
+        win::Pen pen(CreatePen(PS_SOLID, 1, text));
+        win::SelectGuard usePen(dc, pen.Get());
+        win::SelectGuard hollow(dc, GetStockObject(NULL_BRUSH));
+        for (int i = 0; i < 3; ++i) {
+            const int left = swatch.left + 3 + 4 * i;
+            Ellipse(dc, left, swatch.bottom - 5, left + 3, swatch.bottom - 2);
+        }
+        FrameRect(dc, &swatch, black);
+        return true;
+    }
+    win::Brush fill(CreateSolidBrush(color));
+    FillRect(dc, &swatch, fill.Get());
+    FrameRect(dc, &swatch, black);
     return true;
 }
 

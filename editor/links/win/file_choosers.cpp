@@ -2,10 +2,10 @@
 // ask for a file (or a font) and store what it holds in the current link.
 #include "editor/links/win/file_choosers.h"
 
-#include <cstring>
 #include <cwctype>
 #include <vector>
 
+#include "base/win/gdi.h"
 #include "editor/links/item_link.h"
 #include "editor/links/link_env.h"
 #include "editor/links/small_links.h"
@@ -13,9 +13,8 @@
 #include "editor/links/win/property_list.h"
 #include "framework/application.h"
 #include "model/image_rgn.h"
+#include "model/picture_file.h"
 #include "model/platform/file.h"
-#include "model/platform/image.h"
-#include "model/platform/win/dib.h"
 
 namespace hexmoor::links {
 namespace {
@@ -48,50 +47,13 @@ void ShowMessage(HWND owner, const std::wstring& text) {
 } // namespace
 
 std::unique_ptr<CMrgBitmap> LoadImageRecord(const std::wstring& path) {
+    // The previews' loader, so that a picture loads here exactly when it
+    // shows there: the same caps, the same formats, header first.
     const std::wstring ext = Extension(path);
-    if (ext == L"bmp") {
-        // Read and checked by the model's packed-bitmap decoder: a file cut
-        // short or lying about its sizes is refused, and top-down rows come
-        // out upright. (The system loader accepts cut files under Wine.)
-        std::vector<std::uint8_t> bytes;
-        if (hexmoor::platform::ReadFileBytes(path, &bytes) != hexmoor::platform::FileReadResult::kOk) return nullptr;
-        if (bytes.size() < 14 || bytes[0] != 'B' || bytes[1] != 'M') return nullptr;
-        hexmoor::platform::BitmapHandle bitmap =
-            hexmoor::platform::DecodePackedDib(std::span<const std::uint8_t>(bytes).subspan(14));
-        if (bitmap) {
-            auto record = std::make_unique<CMrgBitmap>(std::move(bitmap), MrgBitmapParams{});
-            return record->HasImage() ? std::move(record) : nullptr;
-        }
-        // Run-length-encoded rows are left to the system loader once the
-        // file is known to hold every byte its header announces.
-        BITMAPFILEHEADER file{};
-        BITMAPINFOHEADER info{};
-        if (bytes.size() < sizeof(file) + sizeof(info)) return nullptr;
-        std::memcpy(&file, bytes.data(), sizeof(file));
-        std::memcpy(&info, bytes.data() + sizeof(file), sizeof(info));
-        const bool rle = (info.biCompression == BI_RLE8 && info.biBitCount == 8) ||
-                         (info.biCompression == BI_RLE4 && info.biBitCount == 4);
-        if (!rle || info.biSizeImage == 0 ||
-            static_cast<std::uint64_t>(file.bfOffBits) + info.biSizeImage > bytes.size())
-            return nullptr;
-        HBITMAP loaded = nullptr;
-        if (!LoadBitmapFile(path.c_str(), &loaded, nullptr) || !loaded) return nullptr;
-        auto record = std::make_unique<CMrgBitmap>(loaded, 0, 0, 0, 0, 0, 0);
-        DeleteObject(loaded);
-        return record->HasImage() ? std::move(record) : nullptr;
-    }
-    if (ext == L"png") {
-        std::vector<std::uint8_t> bytes;
-        if (hexmoor::platform::ReadFileBytes(path, &bytes) != hexmoor::platform::FileReadResult::kOk) return nullptr;
-        hexmoor::platform::DecodedImage decoded = hexmoor::platform::DecodeImageStream(bytes);
-        std::unique_ptr<CMrgBitmap> record;
-        if (decoded.png)
-            record = std::make_unique<CMrgBitmap>(std::move(decoded.png), MrgBitmapParams{});
-        else if (decoded.bitmap)
-            record = std::make_unique<CMrgBitmap>(std::move(decoded.bitmap), MrgBitmapParams{});
-        return record && record->HasImage() ? std::move(record) : nullptr;
-    }
-    return nullptr;
+    std::unique_ptr<CMrgBitmap> record;
+    if (ext == L"bmp") record = hexmoor::LoadPictureFile(path, hexmoor::PictureFormat::kBitmap);
+    if (ext == L"png") record = hexmoor::LoadPictureFile(path, hexmoor::PictureFormat::kPng);
+    return record && record->HasImage() ? std::move(record) : nullptr;
 }
 
 void CPropertyList::OnPropertyButton() {

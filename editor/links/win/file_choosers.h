@@ -9,8 +9,9 @@
 
 namespace hexmoor::links {
 
-// The "..." road's file loading: a .bmp as a DIB section, a .png decoded
-// from memory with its alpha; null when the file cannot be read as an image.
+// The "..." road's file loading, through the model's picture loader: a
+// .bmp as a DIB section, a .png decoded from memory with its alpha; null
+// for another extension or when the file cannot be read as an image.
 std::unique_ptr<CMrgBitmap> LoadImageRecord(const std::wstring& path);
 
 } // namespace hexmoor::links

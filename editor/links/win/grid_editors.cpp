@@ -96,8 +96,8 @@ void CPropertyList::ShowInPlaceEditor(bool force) {
             color_.CreatePicker(Handle(), IDC_GRID_COLOR, r, listFont_.Get());
         else
             MoveWindow(color_.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
-        const bool invert =
-            CurrentLink() && CurrentLink()->GetTwfObj() && CurrentLink()->GetTwfObj()->GetColor(row->Id()) == 0xFFFFFFFFu;
+        const bool invert = CurrentLink() && CurrentLink()->GetTwfObj() &&
+                            CurrentLink()->GetTwfObj()->GetColor(row->Id()) == 0xFFFFFFFFu;
         openEditor_ = color_.Handle();
         SendMessageW(color_.Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), textHeight_);
         ShowWindow(color_.Handle(), SW_SHOW);
@@ -109,8 +109,8 @@ void CPropertyList::ShowInPlaceEditor(bool force) {
         const RECT r = EditRect(cell);
         if (!edit_) {
             edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, r.left, r.top, r.right - r.left,
-                                    r.bottom - r.top, Handle(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_GRID_EDIT)),
-                                    instance, nullptr);
+                                    r.bottom - r.top, Handle(),
+                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_GRID_EDIT)), instance, nullptr);
             SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.Get()), FALSE);
         } else {
             SendMessageW(edit_, WM_SETREDRAW, FALSE, 0);
@@ -135,9 +135,10 @@ void CPropertyList::ShowInPlaceEditor(bool force) {
     case EditorKind::kButton: {
         const RECT r = ButtonRect(cell);
         if (!button_) {
-            button_ = CreateWindowExW(0, L"BUTTON", L"...", WS_CHILD | BS_NOTIFY | BS_DEFPUSHBUTTON, r.left, r.top,
-                                      r.right - r.left, r.bottom - r.top, Handle(),
-                                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_GRID_BUTTON)), instance, nullptr);
+            button_ =
+                CreateWindowExW(0, L"BUTTON", L"...", WS_CHILD | BS_NOTIFY | BS_DEFPUSHBUTTON, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, Handle(),
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_GRID_BUTTON)), instance, nullptr);
             SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.Get()), FALSE);
         } else {
             MoveWindow(button_, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/win/gdi.h"
+#include "base/win/handles.h"
 #include "editor/links/margin_block.h"
 #include "model/platform/image.h"
 
@@ -47,37 +49,31 @@ bool SystemImageClipboard::CopyImage(const CMrgBitmap& image, bool withMargins) 
         std::vector<BYTE> pixels(header.biSizeImage);
         BITMAPINFO bmi{};
         bmi.bmiHeader = header;
-        HDC screen = GetDC(nullptr);
-        const int lines =
-            GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &bmi, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
+        const int lines = GetDIBits(win::WindowDC(nullptr).Get(), bitmap, 0, static_cast<UINT>(info.bmHeight),
+                                    pixels.data(), &bmi, DIB_RGB_COLORS);
         if (lines != info.bmHeight) return false;
         const std::vector<BYTE> block = EncodeMarginBlock(image.GetParams(), header, nullptr, 0, pixels.data());
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, block.size());
+        win::GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, block.size()));
         if (!memory) return false;
-        if (void* p = GlobalLock(memory)) {
-            std::memcpy(p, block.data(), block.size());
-            GlobalUnlock(memory);
+        {
+            const win::GlobalLockScope lock(memory.Get());
+            if (lock.Data()) std::memcpy(lock.Data(), block.data(), block.size());
         }
-        if (!OpenClipboard(owner_)) {
-            GlobalFree(memory);
-            return false;
-        }
-        // Not emptied: whatever else the clipboard holds stays.
-        const bool placed = SetClipboardData(MarginBitmapFormat(), memory) != nullptr;
-        if (!placed) GlobalFree(memory);
+        if (!OpenClipboard(owner_)) return false;
+        // Not emptied: whatever else the clipboard holds stays. Once placed,
+        // the block belongs to the clipboard.
+        const bool placed = SetClipboardData(MarginBitmapFormat(), memory.Get()) != nullptr;
+        if (placed) memory.Release();
         CloseClipboard();
         return placed;
     }
-    HANDLE copy = ::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0);
+    win::Bitmap copy(static_cast<HBITMAP>(::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)));
     if (!copy) return false;
-    if (!OpenClipboard(owner_)) {
-        DeleteObject(copy);
-        return false;
-    }
+    if (!OpenClipboard(owner_)) return false;
     EmptyClipboard();
-    const bool placed = SetClipboardData(CF_BITMAP, copy) != nullptr;
-    if (!placed) DeleteObject(copy);
+    // Once placed, the bitmap belongs to the clipboard.
+    const bool placed = SetClipboardData(CF_BITMAP, copy.Get()) != nullptr;
+    if (placed) copy.Release();
     CloseClipboard();
     return placed;
 }
@@ -97,17 +93,15 @@ std::unique_ptr<CMrgBitmap> SystemImageClipboard::PasteImage(bool withMargins) {
                 std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), data + kMarginBlockTableOffset,
                             block->colorTableBytes);
                 void* bits = nullptr;
-                HDC screen = GetDC(nullptr);
-                HBITMAP dib = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS,
-                                               &bits, nullptr, 0);
-                ReleaseDC(nullptr, screen);
+                const win::Bitmap dib(CreateDIBSection(win::WindowDC(nullptr).Get(),
+                                                       reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS,
+                                                       &bits, nullptr, 0));
                 if (dib && bits) {
                     std::memcpy(bits, data + block->pixelsOffset, block->header.biSizeImage);
-                    record = std::make_unique<CMrgBitmap>(dib, 0, 0, 0, 0, 0, 0);
+                    record = std::make_unique<CMrgBitmap>(dib.Get(), 0, 0, 0, 0, 0, 0);
                     record->SetParams(block->params);
                     if (!record->HasImage()) record.reset();
                 }
-                if (dib) DeleteObject(dib);
             }
             GlobalUnlock(memory);
         }

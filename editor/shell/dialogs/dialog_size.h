@@ -13,8 +13,8 @@
 namespace hexmoor::shell {
 
 struct DialogTemplateHead {
-    int cx = 0, cy = 0;      // dialog units
-    int pointSize = 0;       // 0: the template names no font
+    int cx = 0, cy = 0; // dialog units
+    int pointSize = 0;  // 0: the template names no font
     std::wstring face;
 };
 

@@ -550,9 +550,7 @@ int CPanelProperties::GetSelectedState() const {
     return -1;
 }
 
-void CPanelProperties::CheckStateButton(int state) {
-    SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, state, TRUE);
-}
+void CPanelProperties::CheckStateButton(int state) { SendMessageW(stateBar_.Handle(), TB_CHECKBUTTON, state, TRUE); }
 
 void CPanelProperties::SelectState(int state) {
     CheckStateButton(state);

@@ -308,7 +308,8 @@ TreeHandle ElementTree::AddCustomControl(TreeHandle parent, UINT command, const 
 }
 
 TreeHandle ElementTree::AddCustomControlNamed(TreeHandle parent, WORD type, const std::wstring& name) {
-    const Adder* adder = type == kRegionDefinedType ? AdderForCommand(ID_ADD_REGION_DEFINED) : AdderForType(type, false);
+    const Adder* adder =
+        type == kRegionDefinedType ? AdderForCommand(ID_ADD_REGION_DEFINED) : AdderForType(type, false);
     return adder ? AddCustomControl(parent, *adder, name) : nullptr;
 }
 
@@ -340,7 +341,8 @@ TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, Tree
     object->SetEnabled(TRUE);
     // A new region-defined frame says so at once: without its kind it
     // would come back from the file as an ordinary frame.
-    if (!filling && adder.parts[0].kind == kKindRegionDefined) object->SetNumber(frame_props::kRegionShape, frame_props::kRegionDefinedWindow);
+    if (!filling && adder.parts[0].kind == kKindRegionDefined)
+        object->SetNumber(frame_props::kRegionShape, frame_props::kRegionDefinedWindow);
     return InsertParts(adder.parts, adder.type, parent, after, display, adder.parts[0].icon, scheme, true);
 }
 
@@ -465,7 +467,8 @@ void ElementTree::FillFromSkin() {
             NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, r));
             continue;
         }
-        const Adder* adder = AdderForType(p.type, object->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow);
+        const Adder* adder =
+            AdderForType(p.type, object->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow);
         if (adder)
             if (TreeHandle added = AddFromAdder(*adder, parent, after, shown, *p.scheme, true, object))
                 NoteInserted(parent, object->GetOrder(), added);

@@ -54,9 +54,9 @@ bool CPanelTree::DeleteSelected(bool ask) {
     if (!model_ || !model_->CanRename(item)) return false;
     if (ask) {
         fw::Application* app = fw::Application::Current();
-        if (app && app->Messages().Show(GetAncestor(Handle(), GA_ROOT),
-                                        L"Are you sure you want to delete the selected item?", app->AppName(),
-                                        MB_YESNO) == IDNO)
+        if (app &&
+            app->Messages().Show(GetAncestor(Handle(), GA_ROOT), L"Are you sure you want to delete the selected item?",
+                                 app->AppName(), MB_YESNO) == IDNO)
             return false;
     }
     return model_->Delete(item);

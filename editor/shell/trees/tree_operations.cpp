@@ -11,10 +11,7 @@
 
 namespace hexmoor::shell {
 
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 ClearPlan ClearPlanFor(int kind) {
     switch (kind) {
@@ -105,7 +102,8 @@ TreeHandle ElementTree::Duplicate(const ElementTree& from, TreeHandle source, Tr
     const std::wstring scheme = from.RecordOf(top)->scheme;
     CTwfObj* original = skin->FindObject(type, scheme);
     if (!original) return nullptr;
-    const Adder* adder = AdderForType(type, original->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow);
+    const Adder* adder =
+        AdderForType(type, original->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow);
     if (!adder) return nullptr;
     TreeHandle container = ContainerFor(target);
     const WORD folder = FolderNumberOf(container);

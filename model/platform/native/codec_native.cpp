@@ -198,6 +198,12 @@ bool EncodeBmp(HBITMAP bitmap, std::vector<std::uint8_t>* out) {
     return !out->empty();
 }
 
+GdiplusBitmapHandle DecodeGdiplusImage(std::span<const std::uint8_t> data) {
+    ImagePixels pixels;
+    if (!DecodePng(data, &pixels) || pixels.argb.empty()) return nullptr;
+    return CreateGdiplusBitmapFromPixels(pixels);
+}
+
 DecodedImage DecodeImageStream(std::span<const std::uint8_t> data) {
     DecodedImage result;
     ImagePixels pixels;

@@ -130,12 +130,12 @@ TEST_F(BackgroundDialogTest, ShowsTheGivenValuesWithACustomColourAsItsOwnEntry) 
                                 Click(dlg.Handle(), IDCANCEL);
                             }});
     EXPECT_EQ(r, IDCANCEL);
-    // Not one of the sixteen: shown as an entry of its own, just before the
-    // entry that opens the colour dialog.
+    // Not one of the sixteen: shown by the "Custom Color ..." entry, which
+    // holds it; no entry is added.
     EXPECT_EQ(selected, RGB(18, 52, 86));
-    ASSERT_GE(colors.size(), 2u);
-    EXPECT_EQ(colors[colors.size() - 2], RGB(18, 52, 86));
-    EXPECT_EQ(colors.back(), links::kCustomColorEntry);
+    ASSERT_EQ(colors.size(), 18u);
+    EXPECT_EQ(colors[0], links::kInvertColor);
+    EXPECT_EQ(colors[1], RGB(18, 52, 86));
     EXPECT_TRUE(std::none_of(links::StandardColors().begin(), links::StandardColors().end(),
                              [](const links::NamedColor& c) { return c.color == RGB(18, 52, 86); }));
     EXPECT_EQ(previewBack, RGB(18, 52, 86));
@@ -154,23 +154,25 @@ TEST_F(BackgroundDialogTest, ShowsTheGivenValuesWithACustomColourAsItsOwnEntry) 
 
 TEST_F(BackgroundDialogTest, OkReturnsATypedPathThatDoesNotLoadAndTheEditedValues) {
     BackgroundDialog dlg(Given(), files_);
-    std::vector<bool> imageAfter;
+    const std::wstring other =
+        Write(L"other.bmp", EncodeBmpFilePixels({7, 5, std::vector<std::uint32_t>(35, 0xFF102030)}));
+    std::vector<int> widthAfter; // of the picture shown, 0 for none
     INT_PTR r = RunScripted(dlg, {[&] {
-                                // Typed letter by letter: only a path that loads shows a picture.
+                                // Typed letter by letter: only a path that loads changes the
+                                // picture; the last one that loaded stays meanwhile.
                                 const std::wstring shorter = picture_.substr(0, picture_.size() - 1);
-                                for (const std::wstring& p : {shorter, picture_, picture_ + L"x"}) {
+                                for (const std::wstring& p : {shorter, picture_, other, other + L"x",
+                                                              std::wstring(L"C:\\no\\such\\folder\\sky.png")}) {
                                     SetPath(dlg, p);
-                                    imageAfter.push_back(dlg.Preview().Image() != nullptr);
+                                    widthAfter.push_back(dlg.Preview().Image() ? dlg.Preview().Image()->GetWidth() : 0);
                                 }
-                                SetPath(dlg, L"C:\\no\\such\\folder\\sky.png");
-                                imageAfter.push_back(dlg.Preview().Image() != nullptr);
                                 SelectEntry(dlg, RGB(255, 0, 0));
                                 SendMessageW(dlg.Item(IDC_BG_POSITION), CB_SETCURSEL, kBackgroundStretch, 0);
                                 CheckDlgButton(dlg.Handle(), IDC_BG_SHOW_IMAGE, BST_CHECKED);
                                 Click(dlg.Handle(), IDOK);
                             }});
     EXPECT_EQ(r, IDOK);
-    EXPECT_EQ(imageAfter, (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(widthAfter, (std::vector<int>{12, 12, 7, 7, 7}));
     EXPECT_TRUE(SameChoice(
         dlg.Result(), BackgroundChoice{L"C:\\no\\such\\folder\\sky.png", kBackgroundStretch, RGB(255, 0, 0), true}));
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "model/dib_pixels.h"
 #include "model/gdiplus_init.h"
 #include "model/platform/image.h"
+#include "tests/model/encoded_dibs.h"
 
 namespace hexmoor::preview {
 namespace {
@@ -94,6 +96,44 @@ TEST_F(PictureLoaderTest, LoadingTable) {
         if (entry.path().filename().wstring().rfind(L"_TW", 0) == 0) ++copies;
     }
     EXPECT_EQ(copies, 0u);
+}
+
+// Run-length encoded and OS/2 bitmaps, as paint programs write them, load
+// as their uncompressed twins do, pixel for pixel.
+TEST_F(PictureLoaderTest, EncodedBitmapsLoadAsTheirTwins) {
+    using namespace encoded_dibs;
+    const auto pixels = [&](const wchar_t* name, const std::vector<std::uint8_t>& packed) {
+        const LoadedPicture loaded = LoadPicture(Write(name, BmpFile(packed)), false);
+        platform::ImagePixels read;
+        if (loaded.image) loaded.image->ReadPixels(&read);
+        return read.argb;
+    };
+    const std::vector<std::uint32_t> twin = pixels(L"twin.bmp", Twin8());
+    ASSERT_EQ(twin.size(), 18u);
+    EXPECT_EQ(pixels(L"rle8.bmp", Rle8()), twin);
+    EXPECT_EQ(pixels(L"rle4.bmp", Rle4()), twin);
+    EXPECT_EQ(pixels(L"os2.bmp", Core8()), pixels(L"os2twin.bmp", CoreTwin8()));
+    EXPECT_FALSE(pixels(L"os2twin.bmp", CoreTwin8()).empty());
+}
+
+// The header is read before the rest: a picture over the caps, or a file
+// longer than its picture can need, is refused without being read.
+TEST_F(PictureLoaderTest, TheHeaderDecidesBeforeTheRestIsRead) {
+    using namespace encoded_dibs;
+    // A header claiming 20000 x 20000 pixels in front of a few bytes.
+    std::vector<std::uint8_t> huge = BmpFile(Twin8());
+    const std::int32_t side = 20000;
+    std::memcpy(&huge[18], &side, 4);
+    std::memcpy(&huge[22], &side, 4);
+    EXPECT_EQ(LoadPicture(Write(L"huge.bmp", huge), false).result, 0);
+    // A 6 x 3 picture in a file of 64 MB: no picture of that size needs it.
+    const std::wstring padded = Write(L"padded.bmp", BmpFile(Twin8()));
+    fs::resize_file(padded, 64ull << 20);
+    const LoadedPicture loaded = LoadPicture(padded, false);
+    EXPECT_EQ(loaded.result, 0);
+    EXPECT_EQ(loaded.image, nullptr);
+    // The same picture in a file of its own size loads.
+    EXPECT_NE(LoadPicture(Write(L"plain.bmp", BmpFile(Twin8())), false).image, nullptr);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <cstring>
 #include <deque>
 #include <filesystem>
@@ -188,6 +190,45 @@ TEST_F(RegionEditorTest, HostileRegionFileGivesAMessageAndAnEmptyView) {
     std::vector<std::uint8_t> after;
     ASSERT_EQ(platform::ReadFileBytes(path, &after), platform::FileReadResult::kOk);
     EXPECT_EQ(after, hostile);
+}
+
+// A region file of 44 bytes may declare a canvas of 16384 x 16384: the
+// region view draws the region's rectangles where the view shows them, and
+// the picture of the region is made no larger than a picture needs to be.
+TEST_F(RegionEditorTest, AHugeCanvasIsShownWithoutACanvasSizedBitmap) {
+    RegionEditor* editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    std::vector<std::uint8_t> file(44, 0);
+    const std::uint32_t fields[3] = {16384, 16384, 32};
+    std::memcpy(file.data(), fields, 12);
+    const std::uint32_t header[4] = {32, 1, 0, 0}; // an empty region: no rectangles
+    std::memcpy(file.data() + 12, header, 16);
+    files_.Answer(Write(L"huge.rgn", file));
+    const auto workingSet = [] {
+        PROCESS_MEMORY_COUNTERS counters{};
+        counters.cb = sizeof counters;
+        K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+        return static_cast<std::uint64_t>(counters.WorkingSetSize);
+    };
+    const std::uint64_t before = workingSet();
+    editor->LoadRegion();
+    ::RedrawWindow(editor->RegionView().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    test::PumpMessages();
+    EXPECT_LT(workingSet(), before + (256ull << 20));
+    ASSERT_NE(editor->RegionView().GetRegion(), nullptr);
+    EXPECT_EQ(editor->RegionView().GetRegion()->GetWidth(), 16384);
+    // The view lies inside the canvas: it shows the canvas's face colour.
+    RECT client{};
+    ::GetClientRect(editor->RegionView().Handle(), &client);
+    HDC dc = ::GetDC(editor->RegionView().Handle());
+    const COLORREF centre = ::GetPixel(dc, client.right / 2, client.bottom / 2);
+    ::ReleaseDC(editor->RegionView().Handle(), dc);
+    EXPECT_EQ(centre, ::GetSysColor(COLOR_BTNFACE));
+    // The picture: the canvas scaled down to 2048 x 2048.
+    BITMAP picture{};
+    ASSERT_TRUE(::GetObjectW(editor->Picture().GetBitmapHandle(), sizeof picture, &picture));
+    EXPECT_EQ(picture.bmWidth, 2048);
+    EXPECT_EQ(picture.bmHeight, 2048);
 }
 
 TEST_F(RegionEditorTest, PicksTheColourUnderThePointer) {

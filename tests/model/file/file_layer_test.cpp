@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "tests/model/file/skin_test_support.h"
 
@@ -49,6 +51,48 @@ TEST(FileLayer, CreateFolder) {
     skin_test::WriteBytes(dir / "file.bin", kOld);
     EXPECT_FALSE(plat::CreateFolder((dir / "file.bin").wstring()));
     EXPECT_FALSE(plat::CreateFolder((dir / "missing" / "deeper").wstring()));
+}
+
+TEST(FileLayer, HeadFirstReadsReadNoMoreThanTheirCheckAllows) {
+    skin_test::ScratchDir dir("filelayer-head");
+    const std::vector<std::uint8_t> ten = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    skin_test::WriteBytes(dir / "ten.bin", ten);
+    const std::wstring path = (dir / "ten.bin").wstring();
+    struct Case {
+        const char* what;
+        std::size_t head;
+        std::optional<std::uint64_t> allowed;
+        plat::FileReadResult result;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Case cases[] = {
+        {"the whole file", 4, 100, plat::FileReadResult::kOk, ten},
+        {"as much as the head says", 4, 6, plat::FileReadResult::kOk, {0, 1, 2, 3, 4, 5}},
+        {"less than the head", 4, 2, plat::FileReadResult::kOk, {0, 1}},
+        {"refused: the head only", 4, std::nullopt, plat::FileReadResult::kRefused, {0, 1, 2, 3}},
+        {"a head longer than the file", 64, 64, plat::FileReadResult::kOk, ten},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> seenHead;
+        std::uint64_t seenSize = 0;
+        std::vector<std::uint8_t> bytes;
+        const auto check = [&](std::span<const std::uint8_t> head, std::uint64_t size) {
+            seenHead.assign(head.begin(), head.end());
+            seenSize = size;
+            return c.allowed;
+        };
+        EXPECT_EQ(plat::ReadFileHeadFirst(path, c.head, check, &bytes), c.result) << c.what;
+        EXPECT_EQ(bytes, c.bytes) << c.what;
+        EXPECT_EQ(seenHead, std::vector<std::uint8_t>(ten.begin(), ten.begin() + std::min<std::size_t>(c.head, 10)))
+            << c.what;
+        EXPECT_EQ(seenSize, 10u) << c.what;
+    }
+    // The whole-file read with a limit: a larger file is refused unread.
+    std::vector<std::uint8_t> bytes = {42};
+    EXPECT_EQ(plat::ReadFileBytes(path, &bytes, 9), plat::FileReadResult::kTooLarge);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(plat::ReadFileBytes(path, &bytes, 10), plat::FileReadResult::kOk);
+    EXPECT_EQ(bytes, ten);
 }
 
 TEST(FileLayer, ReplacingWriteCompletesOrLeavesTheTargetAsItWas) {

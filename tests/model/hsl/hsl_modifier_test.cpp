@@ -503,7 +503,8 @@ TEST(HslMrgBitmap, FirstAdjustmentWritesIntoATargetMadeWithTheSave) {
         } else {
             platform::BitmapHandle dib32 = platform::CreateBitmapFromPixels(opaque);
             ASSERT_NE(dib32.Get(), nullptr);
-            platform::BitmapHandle image(c.depth == 24 ? ConvertBitmapToDib(dib32.Get(), nullptr, 24) : dib32.Release());
+            platform::BitmapHandle image(c.depth == 24 ? ConvertBitmapToDib(dib32.Get(), nullptr, 24)
+                                                       : dib32.Release());
             ASSERT_NE(image.Get(), nullptr);
             entry = std::make_unique<CMrgBitmap>(std::move(image), MrgBitmapParams{});
         }

@@ -100,7 +100,9 @@ TEST(UnicodeString, AnsiSetsAndCharactersTrimSpanAndAppendLikeTheirWideForms) {
     EXPECT_EQ("cd" + CUnicodeString(L"ab"), L"cdab");
     EXPECT_EQ(CUnicodeString(L"ab") + 'c', L"abc");
     EXPECT_EQ('c' + CUnicodeString(L"ab"), L"cab");
-    EXPECT_EQ(L'\x263A' + CUnicodeString(L"ab"), L"\x263A" L"ab");
+    EXPECT_EQ(L'\x263A' + CUnicodeString(L"ab"),
+              L"\x263A"
+              L"ab");
 }
 
 TEST(UnicodeString, CountedViewGivesByteLengthsOfTheOwnBuffer) {

@@ -248,8 +248,7 @@ TEST_F(BUTTONS_FIXTURE, SetCheckUnderTheSiblingHostLeavesOtherKindsAlone) {
         int check;
         int a, b, c, d;
     } steps[] = {
-        {b, BST_CHECKED, 133, 134, 663, 663},
-        {a, BST_CHECKED, 134, 134, 663, 663}, // BS_RADIOBUTTON: b stays checked
+        {b, BST_CHECKED, 133, 134, 663, 663},   {a, BST_CHECKED, 134, 134, 663, 663}, // BS_RADIOBUTTON: b stays checked
         {d, BST_CHECKED, 134, 134, 663, 664}, // a push-like check leaves the radios alone
         {c, BST_CHECKED, 134, 134, 664, 664}, // push-like faces follow the system's own check
         {a, BST_UNCHECKED, 133, 134, 664, 664},

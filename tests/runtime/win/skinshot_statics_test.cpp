@@ -41,5 +41,13 @@ TEST(SkinshotStatics, EveryItemShowsTheIdsOfItsStateAndNoneWhenOff) {
                    {18, "half", {287, 288}, {}, {}},
                    {18, "vertical", {298, 299}, {}, {}},
                    {18, "marquee", {287, 288}, {}, {}},
+               },
+               [](const PixelBuffer& pixels, const SheetItems& items) {
+                   // The 80-pixel bar is taller than the rest of its row: the
+                   // panel holds it whole, down to its last rows.
+                   const PixelRect bar = items.at("18 vertical");
+                   const PixelRect foot{bar.left, bar.bottom - 10, bar.right, bar.bottom};
+                   EXPECT_GT(CountColour(pixels, foot, IdColour(298)) + CountColour(pixels, foot, IdColour(299)), 0)
+                       << "the vertical bar's last rows";
                });
 }

@@ -238,7 +238,8 @@ int wmain(int argc, wchar_t** argv) {
         [](int, const RECT& r) { return static_cast<int>(r.left); });
     std::printf("lines %d\n", grid.Model().Count());
     if (!gridPainted || !barePainted) {
-        std::fprintf(stderr, "%s did not paint its lines' texts: no ratio\n", gridPainted ? "the bare list" : "the grid");
+        std::fprintf(stderr, "%s did not paint its lines' texts: no ratio\n",
+                     gridPainted ? "the bare list" : "the grid");
         Links().current = nullptr;
         return 2;
     }

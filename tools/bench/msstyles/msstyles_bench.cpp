@@ -70,9 +70,16 @@ int wmain(int argc, wchar_t** argv) {
 
         CTwfSkin skin;
         skin.InitNewSkin(L"Default");
+        std::vector<SkippedImage> skipped;
         start = Clock::now();
-        ImportScheme(skin, style, scheme, nullptr);
+        ImportScheme(skin, style, scheme, &skipped);
         importMs = std::min(importMs, Ms(start));
+        // An import that skipped images did less than the bare work.
+        if (!skipped.empty()) {
+            std::fprintf(stderr, "msstyles: the import skipped %zu images (%s %s %s first)\n", skipped.size(),
+                         skipped[0].section.c_str(), skipped[0].key.c_str(), skipped[0].reason.c_str());
+            return 1;
+        }
     }
     std::printf("style bytes %zu\n", bytes->size());
     std::printf("bitmaps %zu\n", names.size());

@@ -180,10 +180,10 @@ TEST_F(GridPaint, AnOpenEditorSitsOverItsOwnRowsValueCell) {
         // The label cell of the line stays drawn beside it.
         const test::PixelBuffer shot = test::CaptureClient(list.Handle());
         const RECT label = LabelTextRect(LabelCell(LineRect(index), list.Divider()));
-        const PixelRect ink =
-            test::InkBounds(shot, {static_cast<int>(label.left), static_cast<int>(LineRect(index).top) + 1,
-                                   list.Divider(), static_cast<int>(LineRect(index).bottom)},
-                            {GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_BTNSHADOW)});
+        const PixelRect ink = test::InkBounds(shot,
+                                              {static_cast<int>(label.left), static_cast<int>(LineRect(index).top) + 1,
+                                               list.Divider(), static_cast<int>(LineRect(index).bottom)},
+                                              {GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_BTNSHADOW)});
         EXPECT_GT(ink.Width(), 0);
     }
 }

@@ -221,8 +221,9 @@ TEST_F(GridWindow, ColourAndChoiceEditors) {
     SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(IDC_GRID_COLOR, CBN_SELENDOK), reinterpret_cast<LPARAM>(picker));
     EXPECT_EQ(text.GetColor(494), RGB(255, 0, 0));
     EXPECT_EQ(link.GetPropertyItem(494)->Value(), L"RGB(255,0,0)");
-    // "Custom..." asks the colour dialog.
-    SendMessageW(picker, CB_SETCURSEL, SendMessageW(picker, CB_GETCOUNT, 0, 0) - 1, 0);
+    // "Custom Color ..." chosen from the keyboard, while it holds no colour,
+    // asks the colour dialog.
+    SendMessageW(picker, CB_SETCURSEL, list.ColorPicker().CustomIndex(), 0);
     SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(IDC_GRID_COLOR, CBN_SELENDOK), reinterpret_cast<LPARAM>(picker));
     EXPECT_EQ(text.GetColor(494), RGB(1, 2, 3));
     // "Invert Color".

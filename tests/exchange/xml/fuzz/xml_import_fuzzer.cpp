@@ -17,13 +17,13 @@ using namespace hexmoor::exchange::xml;
 namespace {
 
 constexpr const wchar_t* kNames[] = {
-    L"TarnwickSkin", L"Controls",   L"CustomControls", L"button",    L"wndframe",   L"NormalState",
-    L"HotState",     L"ActiveState", L"InactiveState", L"topside",   L"leftside",   L"Data",
-    L"Color",        L"Image",       L"ImgOptions",    L"RgnOptions", L"Unknown",
+    L"TarnwickSkin", L"Controls",    L"CustomControls", L"button",     L"wndframe", L"NormalState",
+    L"HotState",     L"ActiveState", L"InactiveState",  L"topside",    L"leftside", L"Data",
+    L"Color",        L"Image",       L"ImgOptions",     L"RgnOptions", L"Unknown",
 };
 constexpr const wchar_t* kAttributes[] = {
-    L"Id", L"GroupName", L"Value", L"RGB", L"File", L"ml", L"mr", L"mt", L"mb", L"DrawMode", L"MrgDrawMode", L"XOffset",
-    L"YOffset",
+    L"Id", L"GroupName", L"Value",    L"RGB",         L"File",    L"ml",      L"mr",
+    L"mt", L"mb",        L"DrawMode", L"MrgDrawMode", L"XOffset", L"YOffset",
 };
 
 class Input {

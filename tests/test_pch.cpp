@@ -1,0 +1,1 @@
+// Compiled only to produce the header image the test programs of a tree share.
