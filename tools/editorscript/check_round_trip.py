@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Opens every good generated skin file in the editor through editorscript
-and saves it under a new name, then compares skindump's listings: the saved
+and saves it under a new name (one editor session for all files, as a
+designer opens one after another), then compares skindump's listings: the saved
 file lists as the input except the version line, elements and schemes left
 empty, folder objects made for missing folder levels and custom controls
 switched on; saving the saved file again changes nothing. Also checks the
@@ -9,6 +10,7 @@ skin saves unchanged; a box with no answer queued exits 3.
 
     check_round_trip.py EMULATOR EDITORSCRIPT SKINDUMP FIXTURE_DIR SCRATCH_DIR
 """
+import concurrent.futures
 import os
 import shutil
 import subprocess
@@ -89,47 +91,70 @@ def main():
     os.makedirs(scratch)
     failures = 0
     checked = 0
-    good = sorted(os.listdir(os.path.join(root, 'good')))
-    for name in good:
-        if not (name.endswith('.twf') or name.endswith('.twfx')):
-            continue
-        source = os.path.join(root, 'good', name)
-        code, before = listing(emulator, skindump, source)
+    good = sorted(n for n in os.listdir(os.path.join(root, 'good')) if n.endswith(('.twf', '.twfx')))
+    with concurrent.futures.ThreadPoolExecutor(4) as pool:
+        befores = list(pool.map(lambda n: listing(emulator, skindump, os.path.join(root, 'good', n)), good))
+    rounds = []  # (name, source, first, second, filter, listing before)
+    for index, (name, (code, before)) in enumerate(zip(good, befores)):
         if code != 0:
             print('%s: skindump cannot read a good file (exit %d)' % (name, code))
             failures += 1
             continue
         compressed = 'compressed 1' in before
         ext = '.twfx' if compressed else '.twf'
-        first = os.path.join(scratch, 'first' + ext)
-        second = os.path.join(scratch, 'second' + ext)
-        filt = '2' if compressed else '1'
-        for target in (first, second):
-            if os.path.exists(target):
-                os.remove(target)
-        code, out = run_script(emulator, editorscript, scratch, [
-            'file "%s"' % winpath(source), 'command 32775',
-            'file "%s" %s' % (winpath(first), filt), 'command 32777'])
-        if code != 0 or not os.path.exists(first):
-            print('%s: first round exit %d\n%s' % (name, code, out))
-            failures += 1
-            continue
+        rounds.append((name, os.path.join(root, 'good', name), os.path.join(scratch, 'first%d%s' % (index, ext)),
+                       os.path.join(scratch, 'second%d%s' % (index, ext)), '2' if compressed else '1', before))
+
+    def open_and_save(pairs):
+        """One editor opens and saves each (source, target, filter) in turn,
+        as a designer would in one session. Saving clears the modified flag,
+        so the next Open asks nothing; a save that left the skin modified
+        shows as a question with no answer (exit 3)."""
+        lines = []
+        for source, target, filt in pairs:
+            lines += ['file "%s"' % winpath(source), 'command 32775', 'file "%s" %s' % (winpath(target), filt),
+                      'command 32777']
+        return run_script(emulator, editorscript, scratch, lines)
+
+    def run_round(pairs):
+        code, out = open_and_save(pairs)
+        if code == 0 and 'modified 0' in out and all(os.path.exists(t) for _, t, _ in pairs):
+            return []
+        # Something failed: one editor per file names the culprit.
+        bad = []
+        for pair in pairs:
+            code, out = open_and_save([pair])
+            if code != 0 or 'modified 0' not in out or not os.path.exists(pair[1]):
+                bad.append((pair, code, out))
+        return bad or [(None, code, out)]
+
+    for pair, code, out in run_round([(source, first, filt) for _, source, first, _, filt, _ in rounds]):
+        print('%s: first round exit %d\n%s' % (pair[0] if pair else 'all files', code, out))
+        failures += 1
+    for pair, code, out in run_round([(first, second, filt) for _, _, first, second, filt, _ in rounds
+                                      if os.path.exists(first)]):
+        print('%s: second round exit %d, or modified after saving\n%s' % (pair[0] if pair else 'all files', code, out))
+        failures += 1
+
+    def compare(entry):
+        name, _, first, second, _, before = entry
+        if not os.path.exists(first):
+            return None
         code, after = listing(emulator, skindump, first)
         problem = round_trip_problem(before, after) if code == 0 else 'skindump cannot read the saved file (exit %d)' % code
         if problem:
-            print('%s: %s' % (name, problem))
-            failures += 1
-        code, out = run_script(emulator, editorscript, scratch, [
-            'file "%s"' % winpath(first), 'command 32775',
-            'file "%s" %s' % (winpath(second), filt), 'command 32777'])
+            return '%s: %s' % (name, problem)
         dump_code, again = listing(emulator, skindump, second)
-        if code != 0 or dump_code != 0 or again != after:
-            print('%s: second round changed the file (exit %d)' % (name, code))
-            failures += 1
-        if 'modified 0' not in out:
-            print('%s: modified after saving\n%s' % (name, out))
-            failures += 1
-        checked += 1
+        if dump_code != 0 or again != after:
+            return '%s: second round changed the file (skindump exit %d)' % (name, dump_code)
+        return None
+
+    with concurrent.futures.ThreadPoolExecutor(4) as pool:
+        for problem in pool.map(compare, rounds):
+            if problem:
+                print(problem)
+                failures += 1
+    checked = len(rounds)
 
     # A bad file: named in a message, the open skin saves unchanged.
     good_file = os.path.join(root, 'good', 'v531.twf')
