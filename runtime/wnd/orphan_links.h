@@ -6,10 +6,9 @@
 // sat on top of ours, so that a recycled window handle is never mistaken for
 // the old window. Process-wide and guarded.
 //
-// Our procedure is put on a window only through AttachWindowProc, which takes
-// such a link back instead of stacking a second copy: a window never has one
-// of our procedures in its chain twice, and none of them ever leads to
-// itself.
+// Our procedures are put on a window only through AttachWindowProc, which
+// takes such a link back while the procedure is still in the chain instead
+// of stacking a second copy: none of ours ever leads to itself.
 
 #include <windows.h>
 
