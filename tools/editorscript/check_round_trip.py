@@ -123,9 +123,9 @@ def main():
         # Something failed: one editor per file names the culprit.
         bad = []
         for pair in pairs:
-            code, out = open_and_save([pair])
-            if code != 0 or 'modified 0' not in out or not os.path.exists(pair[1]):
-                bad.append((pair, code, out))
+            alone_code, alone_out = open_and_save([pair])
+            if alone_code != 0 or 'modified 0' not in alone_out or not os.path.exists(pair[1]):
+                bad.append((pair, alone_code, alone_out))
         return bad or [(None, code, out)]
 
     for pair, code, out in run_round([(source, first, filt) for _, source, first, _, filt, _ in rounds]):
