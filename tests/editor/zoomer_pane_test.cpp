@@ -137,24 +137,18 @@ TEST_F(ZoomerPaneTest, PickFrameLeavesTheScreenAsItWasAfterAResizeMidPress) {
         const win::WindowDC dc(nullptr);
         return test::CaptureDC(dc.Get(), kPatternX, kPatternY, kPatternSize, kPatternSize);
     };
-    auto differing = [](const test::PixelBuffer& a, const test::PixelBuffer& b) {
-        int n = 0;
-        for (int y = 0; y < a.Height(); ++y)
-            for (int x = 0; x < a.Width(); ++x) n += a.At(x, y) != b.At(x, y);
-        return n;
-    };
     pane_.SetMode(CPanelZoomer::kPick);
     SetCursorPos(kPatternX + 100, kPatternY + 100);
     const test::PixelBuffer before = screen();
     for (const SIZE resized : {SIZE{200, 180}, SIZE{300, 300}, SIZE{10, 10}}) {
         SCOPED_TRACE(std::to_string(resized.cx) + "x" + std::to_string(resized.cy));
         SendMessageW(pane_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
-        EXPECT_GT(differing(screen(), before), 400); // the frame shows over the pattern
+        EXPECT_GT(test::CountDifferences(screen(), before), 400); // the frame shows over the pattern
         MoveWindow(pane_.Handle(), 0, 0, resized.cx, resized.cy, TRUE);
         test::PumpMessages();
         pane_.DrawZoom(); // a move while held redraws at the new size
         SendMessageW(pane_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
-        EXPECT_EQ(differing(screen(), before), 0);
+        EXPECT_EQ(test::CountDifferences(screen(), before), 0);
         MoveWindow(pane_.Handle(), 0, 0, 300, 300, TRUE);
         test::PumpMessages();
     }

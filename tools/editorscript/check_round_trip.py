@@ -90,7 +90,6 @@ def main():
     shutil.rmtree(scratch, ignore_errors=True)
     os.makedirs(scratch)
     failures = 0
-    checked = 0
     good = sorted(n for n in os.listdir(os.path.join(root, 'good')) if n.endswith(('.twf', '.twfx')))
     with concurrent.futures.ThreadPoolExecutor(4) as pool:
         befores = list(pool.map(lambda n: listing(emulator, skindump, os.path.join(root, 'good', n)), good))

@@ -19,22 +19,34 @@ import sys
 WHITE = (255, 255, 255)
 
 
-def bmp_bytes(width, height, pixels, bits=24, top_down=False):
-    """A BMP file of rows of (r, g, b) tuples, top row first."""
+def packed_rows(pixels, bits=24, top_down=False):
+    """Rows of (r, g, b) tuples as 24- or 32-bit BMP rows, each padded to
+    four bytes, bottom row first unless top_down."""
+    width = len(pixels[0]) if pixels else 0
     stride = (width * bits // 8 + 3) & ~3
     rows = []
-    for y in range(height):
-        row = bytearray()
-        for (r, g, b) in pixels[y]:
-            row += bytes((b, g, r)) if bits == 24 else bytes((b, g, r, 0x80))
-        row += b'\0' * (stride - len(row))
-        rows.append(bytes(row))
+    for row in pixels:
+        data = bytearray()
+        for (r, g, b) in row:
+            data += bytes((b, g, r)) if bits == 24 else bytes((b, g, r, 0x80))
+        data += b'\0' * (stride - len(data))
+        rows.append(bytes(data))
     if not top_down:
         rows.reverse()
-    data = b''.join(rows)
+    return b''.join(rows)
+
+
+def bmp_file(info, data):
+    """The file header, then the info header (with any colour table) and the
+    pixel data."""
+    return struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info)) + info + data
+
+
+def bmp_bytes(width, height, pixels, bits=24, top_down=False):
+    """A BMP file of rows of (r, g, b) tuples, top row first."""
+    data = packed_rows(pixels, bits, top_down)
     info = struct.pack('<IiiHHIIiiII', 40, width, -height if top_down else height, 1, bits, 0, len(data), 0, 0, 0, 0)
-    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    return head + info + data
+    return bmp_file(info, data)
 
 
 def encoded_bmp_bytes(width, height, pixels, kind):
@@ -42,9 +54,7 @@ def encoded_bmp_bytes(width, height, pixels, kind):
     'rle8' and 'rle4' (palette, run-length rows bottom-up) and 'os2' (the
     12-byte core header, 24-bit rows)."""
     if kind == 'os2':
-        stride = (width * 3 + 3) & ~3
-        data = b''.join(b''.join(bytes((b, g, r)) for (r, g, b) in row) + b'\0' * (stride - 3 * width)
-                        for row in reversed(pixels))
+        data = packed_rows(pixels)
         info = struct.pack('<IHHHH', 12, width, height, 1, 24)
     else:
         palette = sorted({p for row in pixels for p in row})
@@ -66,8 +76,7 @@ def encoded_bmp_bytes(width, height, pixels, kind):
         data = bytes(data)
         info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, compression, len(data), 0, 0,
                            len(palette), 0) + b''.join(bytes((b, g, r, 0)) for (r, g, b) in palette)
-    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    return head + info + data
+    return bmp_file(info, data)
 
 
 def matches(pixel, key, mode, rng, upper_left):
