@@ -173,11 +173,16 @@ TEST_F(LinksTest, UserDataRowShowsTheBlockSize) {
 }
 
 TEST(Family, TableGivesClassesByType) {
+    // A frame's links in the order of its items: its own page, the sides'
+    // folder and the sides, the buttons, the menu bar, the minimized frame;
+    // then the region-defined window.
     const auto frame = FamiliesForType(2);
-    ASSERT_EQ(frame.size(), 4u);
-    EXPECT_STREQ(frame[0]->className, "CTopSideFrame");
+    ASSERT_EQ(frame.size(), 18u);
+    EXPECT_STREQ(frame[0]->className, "CFrameLink");
+    EXPECT_STREQ(frame[2]->className, "CTopSideFrame");
+    EXPECT_STREQ(frame[17]->className, "CFrameFixedLink");
     EXPECT_EQ(FamiliesForType(21).at(0)->controlId, 1044);
-    EXPECT_TRUE(FamiliesForType(4).empty());
+    EXPECT_TRUE(FamiliesForType(5).empty());
     EXPECT_EQ(FamilyByClass("CSBGripLink")->type, 27);
     EXPECT_EQ(FamilyByClass("Nope"), nullptr);
 }
