@@ -123,3 +123,69 @@ macro(hexmoor_add_subdirectories)
     add_subdirectory(${_dir})
   endforeach()
 endmacro()
+
+# hexmoor_collect_subdirectories(out dir): dir and every folder added below it.
+function(hexmoor_collect_subdirectories out dir)
+  set(_found ${dir})
+  get_property(_subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(_sub ${_subdirs})
+    hexmoor_collect_subdirectories(_below ${_sub})
+    list(APPEND _found ${_below})
+  endforeach()
+  set(${out} ${_found} PARENT_SCOPE)
+endfunction()
+
+# hexmoor_require_every_subdirectory(): called at the end of a folder's
+# CMakeLists.txt, fails configuring when a folder below it holds a
+# CMakeLists.txt that no add_subdirectory reached, so that a folder dropped
+# from a list stops the build instead of silently leaving the suite.
+function(hexmoor_require_every_subdirectory)
+  file(GLOB_RECURSE _lists CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  hexmoor_collect_subdirectories(_added ${CMAKE_CURRENT_SOURCE_DIR})
+  set(_missing)
+  foreach(_list ${_lists})
+    get_filename_component(_dir ${_list} DIRECTORY)
+    if(NOT _dir IN_LIST _added)
+      file(RELATIVE_PATH _name ${PROJECT_SOURCE_DIR} ${_dir})
+      list(APPEND _missing ${_name})
+    endif()
+  endforeach()
+  if(_missing)
+    list(JOIN _missing ", " _names)
+    message(FATAL_ERROR "hexmoor_require_every_subdirectory: folders with a CMakeLists.txt that no list adds: "
+                        "${_names} (add each to the list of the folder above it)")
+  endif()
+endfunction()
+
+# hexmoor_require_every_test_source(): called at the end of the tests'
+# CMakeLists.txt in the tree that builds them all, fails configuring when a
+# *_test.cpp below the folder is a source of no target: test programs list
+# their files, and a file missing from every list would never run.
+function(hexmoor_require_every_test_source)
+  file(GLOB_RECURSE _files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  hexmoor_collect_subdirectories(_dirs ${CMAKE_CURRENT_SOURCE_DIR})
+  set(_built)
+  foreach(_dir ${_dirs})
+    get_property(_targets DIRECTORY ${_dir} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(_t ${_targets})
+      get_target_property(_sources ${_t} SOURCES)
+      get_target_property(_base ${_t} SOURCE_DIR)
+      foreach(_source ${_sources})
+        get_filename_component(_path ${_source} ABSOLUTE BASE_DIR ${_base})
+        list(APPEND _built ${_path})
+      endforeach()
+    endforeach()
+  endforeach()
+  set(_missing)
+  foreach(_file ${_files})
+    if(NOT _file IN_LIST _built)
+      file(RELATIVE_PATH _name ${PROJECT_SOURCE_DIR} ${_file})
+      list(APPEND _missing ${_name})
+    endif()
+  endforeach()
+  if(_missing)
+    list(JOIN _missing ", " _names)
+    message(FATAL_ERROR "hexmoor_require_every_test_source: test files in no test program: ${_names} "
+                        "(add each to the SOURCES of a test in its folder's CMakeLists.txt)")
+  endif()
+endfunction()

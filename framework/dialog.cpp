@@ -105,9 +105,14 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self->UpdateData(false);
         return self->OnInitDialog() ? TRUE : FALSE;
     }
+    // A message sent while this one is handled asks for its own default:
+    // the flag of the outer message is kept aside meanwhile.
+    const bool outer = self->defaultRequested_;
     self->defaultRequested_ = false;
     LRESULT r = self->Dispatch(msg, wp, lp);
-    if (self->defaultRequested_) return FALSE;
+    const bool wantsDefault = self->defaultRequested_;
+    self->defaultRequested_ = outer;
+    if (wantsDefault) return FALSE;
     switch (msg) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:

@@ -25,7 +25,20 @@ void Draw3dFrame(HDC dc, const Rect& r, COLORREF light, COLORREF dark) {
 
 } // namespace
 
-bool MinSplitterWindow::Create(HWND parent, int rows, int columns, int id) {
+MinSplitterWindow::~MinSplitterWindow() {
+    if (Handle()) ::RemovePropW(Handle(), win::kSplitterHostProperty);
+}
+
+int MinSplitterWindow::RowHeight(int row) const {
+    return row >= 0 && row < RowCount() ? rows_[static_cast<size_t>(row)].currentSize : 0;
+}
+
+int MinSplitterWindow::ColumnWidth(int column) const {
+    return column >= 0 && column < ColumnCount() ? columns_[static_cast<size_t>(column)].currentSize : 0;
+}
+
+bool MinSplitterWindow::Create(HWND parent, int rows, int columns, int id, const SplitterOptions& options) {
+    barSize_ = options.barSize;
     rows_.assign(static_cast<size_t>(std::max(rows, 1)), SplitterTrack{});
     columns_.assign(static_cast<size_t>(std::max(columns, 1)), SplitterTrack{});
     panes_.assign(rows_.size() * columns_.size(), nullptr);
@@ -34,7 +47,25 @@ bool MinSplitterWindow::Create(HWND parent, int rows, int columns, int id) {
     args.parent = parent;
     args.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
     args.classStyle = CS_DBLCLKS;
-    return Window::Create(args);
+    if (!options.className.empty()) {
+        // A class of that name that does nothing of its own: this object
+        // subclasses the window it makes.
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        if (!::GetClassInfoExW(ResourceModule(), options.className.c_str(), &wc)) {
+            wc.style = CS_DBLCLKS;
+            wc.lpfnWndProc = ::DefWindowProcW;
+            wc.hInstance = ResourceModule();
+            wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+            wc.lpszClassName = options.className.c_str();
+            if (!::RegisterClassExW(&wc)) return false;
+        }
+        args.className = options.className;
+    }
+    if (!Window::Create(args)) return false;
+    ::SetPropW(Handle(), win::kSplitterHostProperty, static_cast<win::SplitterHost*>(this));
+    if (!options.className.empty()) RecalcLayout();
+    return true;
 }
 
 int MinSplitterWindow::OnCreate(CREATESTRUCTW*) { return 0; }
@@ -66,15 +97,15 @@ void MinSplitterWindow::SetColumnInfo(int column, int ideal, int minimum) {
 }
 
 Size MinSplitterWindow::MinimumSize() const {
-    return Size{MinimumSplitterExtent(columns_, kBorder, kBarSize), MinimumSplitterExtent(rows_, kBorder, kBarSize)};
+    return Size{MinimumSplitterExtent(columns_, kBorder, barSize_), MinimumSplitterExtent(rows_, kBorder, barSize_)};
 }
 
 void MinSplitterWindow::RecalcLayout() {
     if (!Handle()) return;
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    LayoutSplitterTracks(columns_, client.right - 2 * kBorder, kBarSize, 2);
-    LayoutSplitterTracks(rows_, client.bottom - 2 * kBorder, kBarSize, 2);
+    LayoutSplitterTracks(columns_, client.right - 2 * kBorder, barSize_, 2);
+    LayoutSplitterTracks(rows_, client.bottom - 2 * kBorder, barSize_, 2);
     int x = kBorder;
     for (size_t c = 0; c < columns_.size(); ++c) {
         int y = kBorder;
@@ -89,9 +120,9 @@ void MinSplitterWindow::RecalcLayout() {
                                    SWP_NOZORDER | SWP_NOACTIVATE);
                 }
             }
-            y += rows_[r].currentSize + kBarSize;
+            y += rows_[r].currentSize + barSize_;
         }
-        x += columns_[c].currentSize + kBarSize;
+        x += columns_[c].currentSize + barSize_;
     }
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -102,8 +133,8 @@ Rect MinSplitterWindow::BarRect(bool vertical, int index) const {
     const std::vector<SplitterTrack>& tracks = vertical ? columns_ : rows_;
     if (index < 0 || index + 1 >= static_cast<int>(tracks.size())) return {};
     int at = kBorder;
-    for (int i = 0; i <= index; ++i) at += tracks[i].currentSize + (i < index ? kBarSize : 0);
-    return vertical ? Rect{at, 0, at + kBarSize, client.bottom} : Rect{0, at, client.right, at + kBarSize};
+    for (int i = 0; i <= index; ++i) at += tracks[i].currentSize + (i < index ? barSize_ : 0);
+    return vertical ? Rect{at, 0, at + barSize_, client.bottom} : Rect{0, at, client.right, at + barSize_};
 }
 
 MinSplitterWindow::Hit MinSplitterWindow::HitTest(Point p) const {
@@ -215,9 +246,9 @@ LRESULT MinSplitterWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         const bool vertical = tracking_.vertical;
         const int point = vertical ? GET_X_LPARAM(lp) : GET_Y_LPARAM(lp);
         const int at = ClampSplitterBar(vertical ? columns_ : rows_, tracking_.index, point + trackOffset_, kBorder,
-                                        kBarSize, vertical ? client.right : client.bottom);
+                                        barSize_, vertical ? client.right : client.bottom);
         InvertTracker(tracker_);
-        tracker_ = vertical ? Rect{at, 0, at + kBarSize, client.bottom} : Rect{0, at, client.right, at + kBarSize};
+        tracker_ = vertical ? Rect{at, 0, at + barSize_, client.bottom} : Rect{0, at, client.right, at + barSize_};
         InvertTracker(tracker_);
         return 0;
     }
@@ -232,7 +263,7 @@ LRESULT MinSplitterWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             // The track before the bar takes the size the bar now gives it.
             std::vector<SplitterTrack>& tracks = done.vertical ? columns_ : rows_;
             int start = kBorder;
-            for (int i = 0; i < done.index; ++i) start += tracks[i].currentSize + kBarSize;
+            for (int i = 0; i < done.index; ++i) start += tracks[i].currentSize + barSize_;
             const int size = (done.vertical ? tracker_.left : tracker_.top) - start;
             tracks[done.index].idealSize = std::max(size, tracks[done.index].minSize);
             RecalcLayout();

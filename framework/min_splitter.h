@@ -4,21 +4,41 @@
 // become smaller than the panes' minimums, and a dragged bar stops where a
 // neighbouring pane would fall below its own.
 
+#include <string>
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/win/hosts.h"
 #include "framework/splitter_layout.h"
 #include "framework/window.h"
 
 namespace hexmoor::fw {
 
-class MinSplitterWindow : public Window {
+// How a splitter looks to others: its bar thickness, and the window class
+// it is made of (empty: our own), which a skinning runtime may recognise.
+struct SplitterOptions {
+    int barSize = 8;
+    std::wstring className;
+};
+
+// The splitter also answers the skinning runtime's splitter questions
+// (rows, columns and their sizes) through the host interface it publishes.
+class MinSplitterWindow : public Window, public win::SplitterHost {
 public:
     static constexpr int kBorder = 2;  // pane border on each side
     static constexpr int kBarSize = 8; // bar thickness and gap between panes
 
+    ~MinSplitterWindow() override;
     // A visible child with rows x columns panes, all of minimum 0 and ideal 0.
-    bool Create(HWND parent, int rows, int columns, int id);
+    bool Create(HWND parent, int rows, int columns, int id, const SplitterOptions& options = {});
+    int BarSize() const { return barSize_; }
+
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
+    int ColumnCount() const override { return static_cast<int>(columns_.size()); }
+    int RowHeight(int row) const override;
+    int ColumnWidth(int column) const override;
+    DWORD ScrollStyle() const override { return 0; }
+    HWND FirstPane() const override { return Pane(0, 0); }
 
     // Places an existing window as the pane (it becomes this window's child).
     void SetPane(int row, int column, HWND pane);
@@ -59,6 +79,7 @@ private:
 
     std::vector<SplitterTrack> rows_, columns_;
     std::vector<HWND> panes_;
+    int barSize_ = kBarSize;
     Hit tracking_;
     int trackOffset_ = 0;
     Rect tracker_;

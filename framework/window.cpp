@@ -198,8 +198,13 @@ void Window::Destroy() {
 LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, 0));
     if (!self && msg == WM_NCCREATE) {
-        // Bound here, at the first message that carries the creation data.
-        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        // Bound here, at the first message that carries the creation data:
+        // an MDI child's comes inside the record of its MDI creation.
+        const auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        if ((cs->dwExStyle & WS_EX_MDICHILD) && cs->lpCreateParams)
+            self = reinterpret_cast<Window*>(static_cast<const MDICREATESTRUCTW*>(cs->lpCreateParams)->lParam);
+        else
+            self = static_cast<Window*>(cs->lpCreateParams);
         if (self) self->Bind(hwnd, Kind::OwnClass);
     }
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
@@ -249,10 +254,12 @@ LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (previousProc_) return CallWindowProcW(previousProc_, hwnd_, msg, wp, lp);
         break;
     case Kind::Dialog: defaultRequested_ = true; return 0;
-    case Kind::OwnClass: break;
+    case Kind::OwnClass: return DefaultOwnClassProc(msg, wp, lp);
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }
+
+LRESULT Window::DefaultOwnClassProc(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
 LRESULT Window::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {

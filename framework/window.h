@@ -81,6 +81,9 @@ protected:
     HWND ChildWithId(int id) const;
     // The processing the window would get without this object.
     LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
+    // The default processing of a window of our own class: DefWindowProc,
+    // or what an MDI frame or child uses in its place.
+    virtual LRESULT DefaultOwnClassProc(UINT msg, WPARAM wp, LPARAM lp);
 
     // Dialogs: the dialog manager supplies the default processing.
     enum class Kind { OwnClass, Subclassed, Dialog };

@@ -227,3 +227,6 @@ echo "drew $out/color_picker.bmp"
 
 # The Zoomer pane's strips and cursor are drawn pixel by pixel.
 python3 scripts/draw-zoomer-images.py "$out"
+
+# The live preview's sample images and the strips' fallback pictures.
+python3 scripts/draw-preview-images.py "$out"

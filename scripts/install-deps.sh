@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-x86-64 libz-mingw-w64-dev
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
   cmake ninja-build googletest python3
-  clang zlib1g-dev
+  clang zlib1g-dev libxml2-utils
 )
 # The 32-bit compile check needs the i686 cross compiler as well.
 [ "${HEXMOOR_I686:-0}" = 1 ] && packages+=(g++-mingw-w64-i686 libz-mingw-w64-dev)

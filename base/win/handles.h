@@ -1,7 +1,7 @@
 #pragma once
 // Owners for the non-GDI handles the program releases itself: image lists,
-// icons, global memory blocks, registry keys and kernel handles (threads,
-// events, files).
+// icons, global memory blocks, registry keys, menus and kernel handles
+// (threads, events, files).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -50,6 +50,14 @@ struct RegistryKeyTraits {
     static void Close(HKEY key) noexcept { ::RegCloseKey(key); }
 };
 using RegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
+
+// A menu loaded by the program and attached to no window (a window destroys
+// the menu it shows).
+struct MenuTraits {
+    static HMENU Invalid() noexcept { return nullptr; }
+    static void Close(HMENU menu) noexcept { ::DestroyMenu(menu); }
+};
+using Menu = UniqueHandle<HMENU, MenuTraits>;
 
 // GlobalLock for the life of the object.
 class GlobalLockScope {

@@ -3,6 +3,8 @@
 #include <objbase.h>
 
 #include "editor/exchange/win/style_import_road.h"
+#include "editor/exchange/xml/link_source.h"
+#include "editor/exchange/xml/win/xml_roads.h"
 #include "editor/shell/edit_commands.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/file_association.h"
@@ -131,6 +133,8 @@ void CHexmoorApp::BindCommands() {
     fw::CommandTable& c = Commands();
     c.On(ID_APP_ABOUT, [this] { OnAppAbout(); });
     c.On(ID_FILE_IMPORT_MSSTYLES, [this] { OnImportVisualStyle(); });
+    c.On(ID_FILE_EXPORT_XML, [this] { OnExportControlsXml(); });
+    c.On(ID_FILE_IMPORT_XML, [this] { OnImportControlsXml(); });
     c.On(ID_HELP_CONTENTS, [this] { OnHelp(); });
     c.On(ID_VIEW_SET_BACKGROUND, [this] { OnSetBackground(); });
     c.On(ID_APP_EXIT, [this] {
@@ -288,6 +292,52 @@ void CHexmoorApp::OnImportVisualStyle() {
     // A skin made for the import is written at once, under its new name.
     if (madeFile) roads_.SaveSkinFile(roads_.CurrentPath(), true);
     Editor().documentModified = true;
+}
+
+namespace {
+
+fw::FileDialogRequest XmlFileRequest(bool save) {
+    fw::FileDialogRequest request;
+    request.save = save;
+    request.filter = L"MSXML file (*.xml)|*.xml||";
+    request.defaultExtension = L"xml";
+    request.flags = OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : 0);
+    return request;
+}
+
+} // namespace
+
+void CHexmoorApp::OnExportControlsXml() {
+    CTwfSkin* skin = runtime::MainSkin();
+    if (!skin) return;
+    const auto chosen = ChooseFile(XmlFileRequest(true));
+    if (!chosen) return;
+    exchange::xml::XmlRoadHost host;
+    host.message = [this](const std::wstring& text) { MessageBox(text, MB_OK | MB_ICONEXCLAMATION); };
+    // The links are made for the export from the skin's elements.
+    exchange::xml::SkinFamilyLinks links(*skin);
+    exchange::xml::ExportControlsToFile(chosen->path, *skin, links, host);
+}
+
+void CHexmoorApp::OnImportControlsXml() {
+    CTwfSkin* skin = runtime::MainSkin();
+    if (!skin) return;
+    const auto chosen = ChooseFile(XmlFileRequest(false));
+    if (!chosen) return;
+    exchange::xml::XmlRoadHost host;
+    host.message = [this](const std::wstring& text) { MessageBox(text, MB_OK | MB_ICONEXCLAMATION); };
+    host.setSkinning = [](bool on) {
+        if (Editor().skinningOn == on) return;
+        runtime::SetSkinning(on);
+        Editor().skinningOn = on;
+    };
+    host.clearViews = [this] { ClearViews(); };
+    host.fillViews = [this] {
+        FillViews();
+        RefreshSkinnedWindows(0);
+    };
+    host.markModified = [] { Editor().documentModified = true; };
+    exchange::xml::ImportControlsFromFile(chosen->path, *skin, host);
 }
 
 void CHexmoorApp::OnStartChoice(int control) {

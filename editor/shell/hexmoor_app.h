@@ -57,6 +57,10 @@ public:
     // Command 32904: a colour scheme of a visual style becomes the default
     // scheme of the skin being edited.
     void OnImportVisualStyle();
+    // Commands 32899 and 32900: the controls XML exchange, through a save or
+    // an open dialog.
+    void OnExportControlsXml();
+    void OnImportControlsXml();
     // Runs the background dialog on the preview background settings and
     // keeps what it returns with OK.
     void OnSetBackground();

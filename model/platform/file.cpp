@@ -17,13 +17,13 @@ MessageBoxShower& Shower() {
 
 } // namespace
 
-FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out) {
+FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out, std::uint64_t maxBytes) {
     out->clear();
     detail::InputFile file(path);
     if (file.OpenResult() != FileReadResult::kOk) return file.OpenResult();
     std::uint64_t size = 0;
     if (!file.Size(&size)) return FileReadResult::kReadError;
-    if (size > kMaxFileBytes) return FileReadResult::kTooLarge;
+    if (size > kMaxFileBytes || size > maxBytes) return FileReadResult::kTooLarge;
     out->resize(static_cast<std::size_t>(size));
     std::size_t done = 0;
     while (done < out->size()) {
@@ -41,7 +41,8 @@ FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>
 
 std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".saving~"; }
 
-bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, FileWriteFailure* failure) {
+bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, FileWriteFailure* failure,
+                        WriteDurability durability) {
     const std::wstring temporary = TemporaryPathFor(path);
     auto fail = [&](FileWriteFailure step) {
         if (failure) *failure = step;
@@ -56,7 +57,7 @@ bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, F
         // A temporary file that could not be created is not ours to remove.
         if (!file.IsOpen()) return fail(FileWriteFailure::kCreateTemporary);
         bool written = produce(file);
-        written = written && file.FlushToDisk();
+        if (durability == WriteDurability::kFlushed) written = written && file.FlushToDisk();
         written = file.Close() && written;
         if (!written) return failRemoving(FileWriteFailure::kWriteTemporary);
     }

@@ -33,8 +33,10 @@ enum class FileReadResult {
 inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 31;
 
 // Reads the whole file into out (cleared first). A file that shrinks while
-// it is read gives what was there.
-FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out);
+// it is read gives what was there. A file larger than maxBytes is refused
+// (kTooLarge) before anything is read.
+FileReadResult ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>* out,
+                             std::uint64_t maxBytes = kMaxFileBytes);
 
 // Writes every byte of a file to the sink it is given; false on any failure.
 using FileProducer = std::function<bool(ByteSink&)>;
@@ -46,12 +48,25 @@ enum class FileWriteFailure {
     kReplaceTarget,   // the complete temporary file could not take the target's place
 };
 
+// Whether a replacing write waits for its bytes to reach the disk itself
+// before the new file takes the target's place (kFlushed), or leaves the
+// flush to the system (kUnflushed: still whole or absent after any failure
+// of the program, but not after a failure of the machine). A flush costs a
+// few milliseconds; writers of many files that a flushed file names last
+// (the XML export's images) use kUnflushed for them.
+enum class WriteDurability { kFlushed, kUnflushed };
+
 // Writes a file through `produce`. The bytes go to a temporary file beside
-// the target (TemporaryPathFor); only when all of them were written and
-// flushed to disk does it replace the target. On any failure the temporary
-// file is removed, the target is left exactly as it was and, when `failure`
-// is given, it names the step that failed. True on success.
-bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, FileWriteFailure* failure = nullptr);
+// the target (TemporaryPathFor); only when all of them were written (and,
+// by default, flushed to disk) does it replace the target. On any failure
+// the temporary file is removed, the target is left exactly as it was and,
+// when `failure` is given, it names the step that failed. True on success.
+bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, FileWriteFailure* failure = nullptr,
+                        WriteDurability durability = WriteDurability::kFlushed);
+
+// Creates one folder; true when the path is a folder afterwards (also when
+// it was one already).
+bool CreateFolder(const std::wstring& path);
 
 // The temporary file name used beside a target.
 std::wstring TemporaryPathFor(const std::wstring& path);

@@ -12,6 +12,7 @@
 #include "editor/shell/item_name_service.h"
 #include "editor/shell/main_frame.h"
 #include "tests/harness/real_input.h"
+#include "tests/harness/settle.h"
 
 namespace hexmoor::test {
 
@@ -40,24 +41,6 @@ inline void ClearEditorRegistry() {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick\\Hexmoor");
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L".TWF");
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Tarnwick.Document");
-}
-
-// Runs queued messages, dropping the quit message a closed frame posts.
-inline void Drain() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-// Lets queued and posted work run for a while (input, repaints).
-inline void Settle() {
-    for (int i = 0; i < 10; ++i) {
-        Sleep(20);
-        Drain();
-    }
 }
 
 // A real left click at a point of the window's client area.
@@ -91,9 +74,9 @@ protected:
     void Stop() {
         if (!app) return;
         if (frame && frame->Handle()) SendMessageW(frame->Handle(), WM_CLOSE, 0, 0);
-        Drain();
+        Settle();
         app->ExitInstance(0);
-        Drain();
+        Settle();
         app.reset();
         frame = nullptr;
     }

@@ -187,7 +187,7 @@ TEST_F(EditorApp, HiddenPaneContentsAreMadeWhenFirstNeeded) {
     EXPECT_EQ(GetWindow(optionsPanel, GW_CHILD), nullptr);
 
     frame->TogglePane(kPaneColorAdjustment);
-    test::Drain();
+    test::Settle();
     HWND dialog = GetWindow(colourPanel, GW_CHILD);
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(Visible(dialog));

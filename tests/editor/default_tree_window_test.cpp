@@ -181,7 +181,7 @@ TEST_F(EditorApp, CustomItemsMoveByTheToolbarAndByDragAndDrop) {
     }
     ASSERT_TRUE(app->OpenSkinFile(path));
     frame->Docks().RequestActivate(shell::kPaneCustomControls);
-    test::Drain();
+    test::Settle();
     shell::CPanelTree* panel = frame->CustomControls();
     shell::ElementTree* model = panel->Model();
     HWND tree = panel->Tree();
@@ -301,7 +301,7 @@ TEST_F(EditorApp, ARightClickSelectsTheItemAndShowsItsKindsMenu) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(c.path)));
         frame->Docks().RequestActivate(c.pane);
-        test::Drain();
+        test::Settle();
         HWND tree = c.panel->Tree();
         HTREEITEM item = ItemOf(c.panel, c.path);
         ASSERT_NE(item, nullptr);

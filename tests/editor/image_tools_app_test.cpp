@@ -27,7 +27,7 @@ TEST_F(EditorApp, RegionEditorCommandOpensOneEditor) {
     GetWindowTextW(editor->Handle(), caption, 64);
     EXPECT_STREQ(caption, L"Region Editor");
     SendMessageW(editor->Handle(), WM_CLOSE, 0, 0);
-    Drain();
+    Settle();
     EXPECT_EQ(preview::RegionEditor::Current(), nullptr);
 }
 

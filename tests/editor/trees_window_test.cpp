@@ -152,14 +152,14 @@ TEST_F(EditorApp, HiddenTreeTabsAreMadeWhenASkinFillsThemOrTheirTabFirstShows) {
     EXPECT_EQ(shell::Editor().trees[2], nullptr);
 
     docks.RequestActivate(shell::kPaneUserData);
-    test::Drain();
+    test::Settle();
     HWND userPane = docks.Content(shell::kPaneUserData);
     ASSERT_TRUE(userPane);
     EXPECT_TRUE(IsWindowVisible(userPane));
     EXPECT_EQ(GetParent(userPane), docks.Container(shell::kPaneDefaultControls));
     EXPECT_EQ(docks.Content(shell::kPaneCustomControls), nullptr);
     docks.RequestActivate(shell::kPaneDefaultControls);
-    test::Drain();
+    test::Settle();
 
     const std::wstring path = TempSkinPath(L"c.twf");
     ASSERT_TRUE(WriteDialogsSkin(path));
@@ -177,7 +177,7 @@ TEST_F(EditorApp, HiddenTreeTabsAreMadeWhenASkinFillsThemOrTheirTabFirstShows) {
     EXPECT_EQ(TreeView_GetCount(frame->UserData()->Tree()), 2u);
 
     docks.RequestActivate(shell::kPaneCustomControls);
-    test::Drain();
+    test::Settle();
     EXPECT_TRUE(IsWindowVisible(customPane));
     EXPECT_EQ(GetParent(customPane), docks.Container(shell::kPaneDefaultControls));
     DeleteFileW(path.c_str());

@@ -273,8 +273,14 @@ RECT CPropertyList::ValueCellOf(int index) const {
 int CPropertyList::GlyphWidth() const { return glyphWidth_; }
 
 void CPropertyList::LinesInserted(int index, int count) {
-    for (int i = 0; i < count; ++i)
-        SendMessageW(Handle(), LB_INSERTSTRING, index + i, reinterpret_cast<LPARAM>(model_.Item(index + i)));
+    // The list keeps strings of its own (empty ones): the row travels as the
+    // line's item data, which drawing reads back.
+    for (int i = 0; i < count; ++i) {
+        const LRESULT line = SendMessageW(Handle(), LB_INSERTSTRING, index + i, reinterpret_cast<LPARAM>(L""));
+        if (line >= 0)
+            SendMessageW(Handle(), LB_SETITEMDATA, static_cast<WPARAM>(line),
+                         reinterpret_cast<LPARAM>(model_.Item(index + i)));
+    }
 }
 
 void CPropertyList::LinesDeleted(int index, int count) {

@@ -73,6 +73,8 @@ public:
     HWND ChoiceWindow() const { return choice_; }
     CColorPickerCB& ColorPicker() { return color_; }
     int Divider() const { return divider_; }
+    // The indent unit of grouped rows: the width of the glyph font's "t".
+    int GlyphWidth() const;
 
     // Opens the editor of the open row at the top-left of its cell.
     void ShowInPlaceEditor(bool force);
@@ -101,7 +103,6 @@ protected:
 private:
     RECT ItemRect(int index) const;
     RECT ValueCellOf(int index) const;
-    int GlyphWidth() const;
     void ToggleIfGlyphHit(int index, POINT point);
     void HideEditors();
     void CloseEditor();

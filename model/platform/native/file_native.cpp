@@ -45,6 +45,13 @@ void DebugOutput(std::string_view) {}
 
 void SleepMilliseconds(unsigned milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
+bool CreateFolder(const std::wstring& path) {
+    const std::string narrow = NarrowPath(path);
+    if (::mkdir(narrow.c_str(), 0755) == 0) return true;
+    struct stat st {};
+    return ::stat(narrow.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 namespace detail {
 
 bool SystemFile::Close() {

@@ -25,6 +25,12 @@ void DebugOutput(std::string_view line) {
 
 void SleepMilliseconds(unsigned milliseconds) { ::Sleep(milliseconds); }
 
+bool CreateFolder(const std::wstring& path) {
+    if (::CreateDirectoryW(path.c_str(), nullptr)) return true;
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 namespace detail {
 
 bool SystemFile::Close() {

@@ -34,6 +34,21 @@ TEST(FileLayer, ReadResults) {
     skin_test::WriteBytes(dir / "five.bin", kOld);
     EXPECT_EQ(plat::ReadFileBytes((dir / "five.bin").wstring(), &bytes), plat::FileReadResult::kOk);
     EXPECT_EQ(bytes, kOld);
+    // A caller's own limit refuses a larger file before reading it.
+    EXPECT_EQ(plat::ReadFileBytes((dir / "five.bin").wstring(), &bytes, 5), plat::FileReadResult::kOk);
+    EXPECT_EQ(plat::ReadFileBytes((dir / "five.bin").wstring(), &bytes, 4), plat::FileReadResult::kTooLarge);
+    EXPECT_TRUE(bytes.empty());
+}
+
+TEST(FileLayer, CreateFolder) {
+    skin_test::ScratchDir dir("filelayer-folder");
+    const auto made = dir / "made";
+    EXPECT_TRUE(plat::CreateFolder(made.wstring()));
+    EXPECT_TRUE(std::filesystem::is_directory(made));
+    EXPECT_TRUE(plat::CreateFolder(made.wstring())); // already there
+    skin_test::WriteBytes(dir / "file.bin", kOld);
+    EXPECT_FALSE(plat::CreateFolder((dir / "file.bin").wstring()));
+    EXPECT_FALSE(plat::CreateFolder((dir / "missing" / "deeper").wstring()));
 }
 
 TEST(FileLayer, ReplacingWriteCompletesOrLeavesTheTargetAsItWas) {
@@ -55,10 +70,14 @@ TEST(FileLayer, ReplacingWriteCompletesOrLeavesTheTargetAsItWas) {
         {"target is a folder", dir / "folder.bin", Produce(kNew), plat::FileWriteFailure::kReplaceTarget},
     };
     for (const Case& c : cases) {
-        plat::FileWriteFailure failure{};
-        EXPECT_FALSE(plat::WriteFileReplacing(c.target.wstring(), c.produce, &failure)) << c.name;
-        EXPECT_EQ(failure, c.failure) << c.name;
-        EXPECT_FALSE(std::filesystem::exists(plat::TemporaryPathFor(c.target.wstring()))) << c.name;
+        // Whether the bytes are flushed or left to the system, a failed
+        // write leaves the same things behind.
+        for (plat::WriteDurability durability : {plat::WriteDurability::kFlushed, plat::WriteDurability::kUnflushed}) {
+            plat::FileWriteFailure failure{};
+            EXPECT_FALSE(plat::WriteFileReplacing(c.target.wstring(), c.produce, &failure, durability)) << c.name;
+            EXPECT_EQ(failure, c.failure) << c.name;
+            EXPECT_FALSE(std::filesystem::exists(plat::TemporaryPathFor(c.target.wstring()))) << c.name;
+        }
     }
     EXPECT_EQ(skin_test::ReadBytes(target), kOld);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.bin"));
@@ -71,6 +90,9 @@ TEST(FileLayer, ReplacingWriteCompletesOrLeavesTheTargetAsItWas) {
     EXPECT_EQ(skin_test::ReadBytes(target), kNew);
     EXPECT_TRUE(plat::WriteFileReplacing((dir / "fresh.bin").wstring(), Produce(kOld)));
     EXPECT_EQ(skin_test::ReadBytes(dir / "fresh.bin"), kOld);
+    EXPECT_TRUE(plat::WriteFileReplacing((dir / "fresh.bin").wstring(), Produce(kNew), nullptr,
+                                         plat::WriteDurability::kUnflushed));
+    EXPECT_EQ(skin_test::ReadBytes(dir / "fresh.bin"), kNew);
     EXPECT_FALSE(std::filesystem::exists(plat::TemporaryPathFor(path)));
 }
 

@@ -17,8 +17,10 @@
 #include "model/image_rgn.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/frame_skin_wnd.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -44,11 +46,11 @@ HBITMAP MakeAlphaBitmap(int w, int h, BYTE r, BYTE g, BYTE b) {
     return bitmap;
 }
 
-void SideImage(CTwfSideFrame* side, WORD key, int w, int h) {
-    HBITMAP bitmap = MakeAlphaBitmap(w, h, 200, 100, 50);
-    side->SetImageBitmap(key, bitmap);
-    DeleteObject(bitmap);
-    side->SetImageOptions(key, 0, 0, 1);
+// A side's active image: one half-transparent colour, stretched.
+void AlphaSideImage(CTwfSideFrame* side, int w, int h) {
+    const win::Bitmap bitmap(MakeAlphaBitmap(w, h, 200, 100, 50));
+    side->SetImageBitmap(0, bitmap.Get());
+    side->SetImageOptions(0, 0, 0, kSideStretch);
 }
 
 BYTE AlphaAtCentre(HBITMAP bitmap) {
@@ -59,29 +61,23 @@ BYTE AlphaAtCentre(HBITMAP bitmap) {
     return bits[y * dib.dsBm.bmWidthBytes + x * 4 + 3];
 }
 
-void Settle() {
-    for (int i = 0; i < 4; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-}
-
 class AlphaSideTest : public RuntimeTest {
 protected:
     void SetUp() override {
         StartRuntime(true);
         auto* frame = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-        frame->SetNumber(478, kTop);
-        frame->SetNumber(479, kBottom);
-        frame->SetNumber(480, kLeft);
-        frame->SetNumber(481, kRight);
-        frame->SetNumber(483, 3);
-        frame->SetNumber(773, 1);
-        frame->SetNumber(487, 1);
-        SideImage(frame->GetTopSide(), 0, 4, kTop);
-        SideImage(frame->GetBottomSide(), 0, 4, kBottom);
-        SideImage(frame->GetLeftSide(), 0, kLeft, 4);
-        SideImage(frame->GetRightSide(), 0, kRight, 4);
+        namespace id = frame_id;
+        frame->SetNumber(id::kTopThickness, kTop);
+        frame->SetNumber(id::kBottomThickness, kBottom);
+        frame->SetNumber(id::kLeftThickness, kLeft);
+        frame->SetNumber(id::kRightThickness, kRight);
+        frame->SetNumber(id::kRegionKind, 3);
+        frame->SetNumber(id::kSemitransparency, 1);
+        frame->SetNumber(id::kCaptionTextHidden, 1);
+        AlphaSideImage(frame->GetTopSide(), 4, kTop);
+        AlphaSideImage(frame->GetBottomSide(), 4, kBottom);
+        AlphaSideImage(frame->GetLeftSide(), kLeft, 4);
+        AlphaSideImage(frame->GetRightSide(), kRight, 4);
         SkinLoaded();
         EnableSkinning();
     }
@@ -519,8 +515,8 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
     HICON icon = SolidIcon(kIconColour);
     ASSERT_NE(icon, nullptr);
     auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-    element->SetNumber(487, 0); // text shown
-    element->SetColor(482, RGB(255, 0, 0));
+    element->SetNumber(frame_id::kCaptionTextHidden, 0);
+    element->SetColor(frame_id::kCaptionTextColour, RGB(255, 0, 0));
     TestWindowArgs args = Args();
     args.caption = L"WWWWWWWWWWWW";
     // The columns the text covers, left to right and right to left.
@@ -570,12 +566,13 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
 
 TEST_F(AlphaSideTest, CaptionButtonsOnTheTopSideLightUpPressAndCloseUnderRealInput) {
     constexpr COLORREF kNormal = RGB(0, 0, 200), kHot = RGB(0, 200, 0), kPressed = RGB(200, 0, 200);
-    Skin().SolidImage(2, 456, kNormal, 16, 14);
-    Skin().SolidImage(2, 457, kPressed, 16, 14);
-    Skin().SolidImage(2, 458, kHot, 16, 14);
-    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-    element->SetNumberPair(493, 16, 14); // close size
-    element->SetNumberPair(489, 4, 4);   // close offset from the right
+    namespace id = frame_id;
+    Skin().SolidImage(id::kElement, id::kCloseImage, kNormal, 16, 14);
+    Skin().SolidImage(id::kElement, id::kCloseImage + 1, kPressed, 16, 14);
+    Skin().SolidImage(id::kElement, id::kCloseImage + 2, kHot, 16, 14);
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(id::kElement));
+    element->SetNumberPair(id::kCloseSize, 16, 14);
+    element->SetNumberPair(id::kCloseOffset, 4, 4);
     POINT parked;
     GetCursorPos(&parked);
     TestWindow window(Args());
@@ -599,11 +596,8 @@ TEST_F(AlphaSideTest, CaptionButtonsOnTheTopSideLightUpPressAndCloseUnderRealInp
 
     // Out of the window altogether: the side never sees the cursor again.
     MoveCursorTo({wr.right + 40, wr.bottom + 40});
-    // Wine notices the leave on a timer (about 400 ms): wait for it, with a
-    // limit.
-    const DWORD start = GetTickCount();
-    while (frame->GetHotButton() != kNoButton && GetTickCount() - start < 3000) Settle();
-    EXPECT_EQ(frame->GetHotButton(), kNoButton);
+    // Wine notices the leave on a timer (about 400 ms): wait for it.
+    EXPECT_TRUE(WaitUntil([&] { return frame->GetHotButton() == kNoButton; }, "no hot button after the leave"));
     EXPECT_EQ(KeptColour(top->KeptBitmap(), centre.x, centre.y), kNormal) << "left";
 
     // Pressed while held; released over it, the frame closes.
@@ -619,10 +613,11 @@ TEST_F(AlphaSideTest, CaptionButtonsOnTheTopSideLightUpPressAndCloseUnderRealInp
 }
 
 TEST_F(AlphaSideTest, ClicksOnTheSidesOfAFrameBlockedByItsModalDialogDoNothing) {
-    Skin().SolidImage(2, 456, RGB(0, 0, 200), 16, 14);
-    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-    element->SetNumberPair(493, 16, 14); // close size
-    element->SetNumberPair(489, 4, 4);   // close offset from the right
+    namespace id = frame_id;
+    Skin().SolidImage(id::kElement, id::kCloseImage, RGB(0, 0, 200), 16, 14);
+    auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(id::kElement));
+    element->SetNumberPair(id::kCloseSize, 16, 14);
+    element->SetNumberPair(id::kCloseOffset, 4, 4);
     POINT parked;
     GetCursorPos(&parked);
     TestWindow window(Args());

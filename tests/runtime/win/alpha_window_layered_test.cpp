@@ -12,6 +12,7 @@
 #include "runtime/frame/alpha_window_layered.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
 
 using namespace hexmoor::test;
 
@@ -46,13 +47,6 @@ std::unique_ptr<CMrgBitmap> MakeImage(int w, int h) {
 HWND Child(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
     return CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
-}
-
-void Settle() {
-    for (int i = 0; i < 3; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
 }
 
 class AlphaWindowLayeredTest : public RuntimeTest {};

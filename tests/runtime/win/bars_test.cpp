@@ -14,11 +14,13 @@
 #include "runtime/controls/host_pane_list.h"
 #include "runtime/controls/status_bar.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/text/unicode_string.h"
 #include "runtime/manager/controls_manager.h"
+#include "runtime/text/unicode_string.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 
 using namespace hexmoor::test;
 
@@ -28,26 +30,11 @@ constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // Every image and colour id gets its own colour, apart from the dialog's.
-COLORREF IdColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
 
 constexpr int kToolbarImages[] = {309, 311, 312, 313, 314, 315};
 constexpr int kToolbarColours[] = {310, 316};
 constexpr int kStatusImages[] = {324, 326, 332};
 constexpr int kStatusColours[] = {330};
-
-void Repaint(HWND hwnd) {
-    PumpMessages();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
-
-// Lets the input reach the thread's queue and the windows handle it.
-void Settle() {
-    for (int i = 0; i < 6; ++i) {
-        Sleep(15);
-        PumpMessages();
-    }
-}
 
 TBBUTTON Button(int id, BYTE state, BYTE style, int bitmap = I_IMAGENONE) {
     TBBUTTON b{};

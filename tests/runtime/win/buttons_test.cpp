@@ -11,6 +11,8 @@
 #include "runtime/twf_api.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 
 using namespace hexmoor::test;
 
@@ -19,13 +21,6 @@ namespace {
 constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 
 // Every image id gets its own colour, apart from the dialog's.
-COLORREF ImageColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
-
-void Repaint(HWND hwnd) {
-    PumpMessages();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
 
 // The same cases run in a second program with a common-controls version 6
 // manifest, under their own fixture name.
@@ -38,14 +33,13 @@ protected:
     void SetUpSkin() {
         StartRuntime(true);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
-        for (int id : {22, 24, 26, 28, 30}) Skin().SolidImage(4, WORD(id), ImageColour(id));
+        for (int id : {22, 24, 26, 28, 30}) Skin().SolidImage(4, WORD(id), IdColour(id));
         for (int id = 109; id <= 128; ++id)
             if (id != 111 && id != 114 && id != 117 && id != 120 && id != 123)
-                Skin().SolidImage(6, WORD(id), ImageColour(id), 13, 13);
+                Skin().SolidImage(6, WORD(id), IdColour(id), 13, 13);
         for (int id : {133, 134, 136, 137, 139, 140, 142, 143, 145, 146})
-            Skin().SolidImage(7, WORD(id), ImageColour(id), 13, 13);
-        for (int id : {663, 664, 666, 667, 669, 670, 672, 673, 675, 676})
-            Skin().SolidImage(39, WORD(id), ImageColour(id));
+            Skin().SolidImage(7, WORD(id), IdColour(id), 13, 13);
+        for (int id : {663, 664, 666, 667, 669, 670, 672, 673, 675, 676}) Skin().SolidImage(39, WORD(id), IdColour(id));
         SkinLoaded();
         EnableSkinning();
         dialog_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 40, 40, 360, 260, nullptr, nullptr,
@@ -94,27 +88,27 @@ TEST_F(BUTTONS_FIXTURE, PushButtonLooksAndTheDefaultButtonRule) {
     ASSERT_EQ(GetSkinnedWindowType(check), hexmoor::rt::ctype::kCheckBox);
 
     SetFocus(check);
-    EXPECT_TRUE(Shows(ok, Corner(), ImageColour(30))) << "default button while no push button has the focus";
-    EXPECT_TRUE(Shows(other, Corner(), ImageColour(22))) << "normal";
+    EXPECT_TRUE(Shows(ok, Corner(), IdColour(30))) << "default button while no push button has the focus";
+    EXPECT_TRUE(Shows(other, Corner(), IdColour(22))) << "normal";
     SetFocus(other);
-    EXPECT_TRUE(Shows(other, Corner(), ImageColour(30))) << "focused";
-    EXPECT_TRUE(Shows(ok, Corner(), ImageColour(22))) << "default button while another push button has the focus";
+    EXPECT_TRUE(Shows(other, Corner(), IdColour(30))) << "focused";
+    EXPECT_TRUE(Shows(ok, Corner(), IdColour(22))) << "default button while another push button has the focus";
     SetFocus(check);
     SendMessageW(other, WM_MOUSEMOVE, 0, Point(20, 10));
-    EXPECT_TRUE(Shows(other, Corner(), ImageColour(26))) << "hot";
+    EXPECT_TRUE(Shows(other, Corner(), IdColour(26))) << "hot";
     SendMessageW(other, WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 10));
-    EXPECT_TRUE(Shows(other, Corner(), ImageColour(24))) << "pressed";
+    EXPECT_TRUE(Shows(other, Corner(), IdColour(24))) << "pressed";
     SendMessageW(other, WM_MOUSEMOVE, MK_LBUTTON, Point(300, 10));
-    EXPECT_TRUE(Shows(other, Corner(), ImageColour(30))) << "pressed and moved off: normal look (focused)";
+    EXPECT_TRUE(Shows(other, Corner(), IdColour(30))) << "pressed and moved off: normal look (focused)";
     SendMessageW(other, WM_LBUTTONUP, 0, Point(300, 10));
     SetFocus(check);
     EnableWindow(ok, FALSE);
-    EXPECT_TRUE(Shows(ok, Corner(), ImageColour(28))) << "disabled default button";
+    EXPECT_TRUE(Shows(ok, Corner(), IdColour(28))) << "disabled default button";
     EnableWindow(other, FALSE);
-    EXPECT_TRUE(Shows(other, Corner(), ImageColour(28))) << "disabled";
+    EXPECT_TRUE(Shows(other, Corner(), IdColour(28))) << "disabled";
     EnableWindow(other, TRUE);
     SetWindowTextW(other, L"Renamed");
-    EXPECT_TRUE(Shows(other, Corner(), ImageColour(22))) << "after WM_SETTEXT";
+    EXPECT_TRUE(Shows(other, Corner(), IdColour(22))) << "after WM_SETTEXT";
 }
 
 TEST_F(BUTTONS_FIXTURE, CheckBoxGlyphsForEveryCheckStateAndLook) {
@@ -134,24 +128,24 @@ TEST_F(BUTTONS_FIXTURE, CheckBoxGlyphsForEveryCheckStateAndLook) {
     for (const Step& s : steps) {
         SendMessageW(box, BM_SETCHECK, s.check, 0);
         SetFocus(push);
-        EXPECT_TRUE(Shows(box, GlyphLeft(h), ImageColour(s.normal))) << "normal " << s.check;
+        EXPECT_TRUE(Shows(box, GlyphLeft(h), IdColour(s.normal))) << "normal " << s.check;
         SendMessageW(box, WM_MOUSEMOVE, 0, Point(20, 10));
-        EXPECT_TRUE(Shows(box, GlyphLeft(h), ImageColour(s.hot))) << "hot " << s.check;
+        EXPECT_TRUE(Shows(box, GlyphLeft(h), IdColour(s.hot))) << "hot " << s.check;
         SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 10));
-        EXPECT_TRUE(Shows(box, GlyphLeft(h), ImageColour(s.pressed))) << "pressed " << s.check;
+        EXPECT_TRUE(Shows(box, GlyphLeft(h), IdColour(s.pressed))) << "pressed " << s.check;
         // Releasing outside leaves the check as it was.
         SendMessageW(box, WM_LBUTTONUP, 0, Point(500, 10));
         SendMessageW(box, WM_MOUSELEAVE, 0, 0);
         SendMessageW(box, BM_SETCHECK, s.check, 0);
         SetFocus(box);
-        EXPECT_TRUE(Shows(box, GlyphLeft(h), ImageColour(s.focused))) << "focused " << s.check;
+        EXPECT_TRUE(Shows(box, GlyphLeft(h), IdColour(s.focused))) << "focused " << s.check;
         SetFocus(push);
         EnableWindow(box, FALSE);
-        EXPECT_TRUE(Shows(box, GlyphLeft(h), ImageColour(s.disabled))) << "disabled " << s.check;
+        EXPECT_TRUE(Shows(box, GlyphLeft(h), IdColour(s.disabled))) << "disabled " << s.check;
         EnableWindow(box, TRUE);
     }
     // BS_LEFTTEXT puts the glyph at the right edge.
-    EXPECT_TRUE(Shows(left, {120 - 9, h / 2 - 2, 120 - 3, h / 2 + 2}, ImageColour(109)));
+    EXPECT_TRUE(Shows(left, {120 - 9, h / 2 - 2, 120 - 3, h / 2 + 2}, IdColour(109)));
     EXPECT_TRUE(Shows(left, GlyphLeft(h), kDialogBackground)) << "text side shows the dialog";
 }
 
@@ -164,7 +158,7 @@ TEST_F(BUTTONS_FIXTURE, MissingIndeterminateImageFallsBackAndNoGlyphImagesLeaveT
     SkinAll();
     SetFocus(push);
     SendMessageW(box, BM_SETCHECK, BST_INDETERMINATE, 0);
-    EXPECT_TRUE(Shows(box, GlyphLeft(26), ImageColour(119)));
+    EXPECT_TRUE(Shows(box, GlyphLeft(26), IdColour(119)));
     for (int id = 109; id <= 128; ++id) element->RemoveImage(WORD(id));
     SetWindowTextW(box, L""); // no caption over the glyph column
     EXPECT_TRUE(Shows(box, GlyphLeft(26), kDialogBackground));
@@ -178,22 +172,22 @@ TEST_F(BUTTONS_FIXTURE, RadioGlyphs) {
     SkinAll();
     ASSERT_EQ(GetSkinnedWindowType(a), hexmoor::rt::ctype::kRadio);
     SetFocus(push);
-    EXPECT_TRUE(Shows(a, GlyphLeft(26), ImageColour(133)));
+    EXPECT_TRUE(Shows(a, GlyphLeft(26), IdColour(133)));
     SendMessageW(a, BM_SETCHECK, BST_CHECKED, 0);
-    EXPECT_TRUE(Shows(a, GlyphLeft(26), ImageColour(134)));
+    EXPECT_TRUE(Shows(a, GlyphLeft(26), IdColour(134)));
     SendMessageW(b, WM_MOUSEMOVE, 0, Point(10, 10));
-    EXPECT_TRUE(Shows(b, GlyphLeft(26), ImageColour(139)));
+    EXPECT_TRUE(Shows(b, GlyphLeft(26), IdColour(139)));
     SendMessageW(b, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 10));
-    EXPECT_TRUE(Shows(b, GlyphLeft(26), ImageColour(136)));
+    EXPECT_TRUE(Shows(b, GlyphLeft(26), IdColour(136)));
     SendMessageW(b, WM_LBUTTONUP, 0, Point(10, 10));
     SendMessageW(b, WM_MOUSELEAVE, 0, 0);
-    EXPECT_TRUE(Shows(b, GlyphLeft(26), ImageColour(b == GetFocus() ? 146 : 134))) << "clicked: checked";
-    EXPECT_TRUE(Shows(a, GlyphLeft(26), ImageColour(133))) << "its sibling is unchecked";
+    EXPECT_TRUE(Shows(b, GlyphLeft(26), IdColour(b == GetFocus() ? 146 : 134))) << "clicked: checked";
+    EXPECT_TRUE(Shows(a, GlyphLeft(26), IdColour(133))) << "its sibling is unchecked";
     SetFocus(push);
     EnableWindow(a, FALSE);
-    EXPECT_TRUE(Shows(a, GlyphLeft(26), ImageColour(142)));
+    EXPECT_TRUE(Shows(a, GlyphLeft(26), IdColour(142)));
     SetFocus(b);
-    EXPECT_TRUE(Shows(b, GlyphLeft(26), ImageColour(146)));
+    EXPECT_TRUE(Shows(b, GlyphLeft(26), IdColour(146)));
 }
 
 TEST_F(BUTTONS_FIXTURE, PushLikeButtonUnderBothCheckStates) {
@@ -210,23 +204,23 @@ TEST_F(BUTTONS_FIXTURE, PushLikeButtonUnderBothCheckStates) {
     for (const Step& s : steps) {
         SendMessageW(like, BM_SETCHECK, s.check, 0);
         SetFocus(push);
-        EXPECT_TRUE(Shows(like, Corner(), ImageColour(s.normal))) << s.check;
+        EXPECT_TRUE(Shows(like, Corner(), IdColour(s.normal))) << s.check;
         SendMessageW(like, WM_MOUSEMOVE, 0, Point(20, 10));
-        EXPECT_TRUE(Shows(like, Corner(), ImageColour(s.hot))) << s.check;
+        EXPECT_TRUE(Shows(like, Corner(), IdColour(s.hot))) << s.check;
         SendMessageW(like, WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 10));
-        EXPECT_TRUE(Shows(like, Corner(), ImageColour(s.pressed))) << s.check;
+        EXPECT_TRUE(Shows(like, Corner(), IdColour(s.pressed))) << s.check;
         SendMessageW(like, WM_LBUTTONUP, 0, Point(500, 10));
         SendMessageW(like, WM_MOUSELEAVE, 0, 0);
         SendMessageW(like, BM_SETCHECK, s.check, 0);
         SetFocus(like);
-        EXPECT_TRUE(Shows(like, Corner(), ImageColour(s.focused))) << s.check;
+        EXPECT_TRUE(Shows(like, Corner(), IdColour(s.focused))) << s.check;
         SendMessageW(like, WM_KEYDOWN, VK_SPACE, 0);
         SendMessageW(like, WM_KEYUP, VK_SPACE, 0);
         SendMessageW(like, BM_SETCHECK, s.check, 0);
-        EXPECT_TRUE(Shows(like, Corner(), ImageColour(s.focused))) << "after keys " << s.check;
+        EXPECT_TRUE(Shows(like, Corner(), IdColour(s.focused))) << "after keys " << s.check;
         SetFocus(push);
         EnableWindow(like, FALSE);
-        EXPECT_TRUE(Shows(like, Corner(), ImageColour(s.disabled))) << s.check;
+        EXPECT_TRUE(Shows(like, Corner(), IdColour(s.disabled))) << s.check;
         EnableWindow(like, TRUE);
     }
 }
@@ -263,10 +257,10 @@ TEST_F(BUTTONS_FIXTURE, SetCheckUnderTheSiblingHostLeavesOtherKindsAlone) {
     int index = 0;
     for (const Step& s : steps) {
         SendMessageW(s.target, BM_SETCHECK, s.check, 0);
-        EXPECT_TRUE(Shows(a, GlyphLeft(26), ImageColour(s.a))) << "step " << index << " radio A";
-        EXPECT_TRUE(Shows(b, GlyphLeft(26), ImageColour(s.b))) << "step " << index << " radio B";
-        EXPECT_TRUE(Shows(c, Corner(), ImageColour(s.c))) << "step " << index << " push-like C";
-        EXPECT_TRUE(Shows(d, Corner(), ImageColour(s.d))) << "step " << index << " push-like D";
+        EXPECT_TRUE(Shows(a, GlyphLeft(26), IdColour(s.a))) << "step " << index << " radio A";
+        EXPECT_TRUE(Shows(b, GlyphLeft(26), IdColour(s.b))) << "step " << index << " radio B";
+        EXPECT_TRUE(Shows(c, Corner(), IdColour(s.c))) << "step " << index << " push-like C";
+        EXPECT_TRUE(Shows(d, Corner(), IdColour(s.d))) << "step " << index << " push-like D";
         ++index;
     }
     SetHostFramework(hexmoor::rt::host::kWin32);
@@ -289,7 +283,7 @@ TEST_F(BUTTONS_FIXTURE, PrintClientLeavesTheCallersDcAsItWas) {
         EXPECT_EQ(origin.y, 0);
         RECT clip{};
         EXPECT_NE(GetClipBox(dc, &clip), NULLREGION);
-        const COLORREF expected = hwnd == push ? ImageColour(22) : kDialogBackground;
+        const COLORREF expected = hwnd == push ? IdColour(22) : kDialogBackground;
         EXPECT_EQ(GetPixel(dc, 3, 3) & 0xFFFFFF, expected & 0xFFFFFF) << "the skinned face landed on target";
         SelectObject(dc, old);
         DeleteObject(bitmap);
@@ -325,7 +319,7 @@ TEST_F(BUTTONS_FIXTURE, NoForeignPixelsOnTheFacesAfterFocusKeysClicksChecksEnabl
     HWND like = Add(L"Like", BS_AUTOCHECKBOX | BS_PUSHLIKE, 1004, 130);
     SkinAll();
     std::vector<COLORREF> allowed{kDialogBackground};
-    for (int id = 0; id < 900; ++id) allowed.push_back(ImageColour(id));
+    for (int id = 0; id < 900; ++id) allowed.push_back(IdColour(id));
     // Strips along the top and bottom edges: never under the caption.
     auto foreign = [&](const char* after) {
         Repaint(dialog_);
@@ -379,8 +373,8 @@ TEST_F(BUTTONS_FIXTURE, APressStopsARunningFadeAndShowsThePressedFaceAtOnce) {
     EXPECT_TRUE(object->GetFade()->Running()) << "the fade toward the hot face runs";
     SendMessageW(push, WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 10));
     // Read straight after the press, before any fade step is handled.
-    const ColourCheck check = CheckRect(CaptureClient(push), Corner(), ImageColour(24));
-    EXPECT_TRUE(check.Passed()) << check.Describe(ImageColour(24));
+    const ColourCheck check = CheckRect(CaptureClient(push), Corner(), IdColour(24));
+    EXPECT_TRUE(check.Passed()) << check.Describe(IdColour(24));
     SendMessageW(push, WM_LBUTTONUP, 0, Point(500, 10));
     Sleep(150);
     PumpMessages();
@@ -392,5 +386,5 @@ TEST_F(BUTTONS_FIXTURE, OwnerDrawButtonGetsASkinnedFace) {
     HWND other = Add(L"Other", BS_AUTOCHECKBOX, 1002, 50);
     SkinAll();
     SetFocus(other);
-    EXPECT_TRUE(Shows(owner, Corner(), ImageColour(22)));
+    EXPECT_TRUE(Shows(owner, Corner(), IdColour(22)));
 }

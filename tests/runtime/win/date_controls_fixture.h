@@ -11,19 +11,12 @@
 
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
-#include "tests/runtime/win/skin_pixels.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 
 namespace hexmoor::test::dates {
 
 constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
-
-inline COLORREF IdColour(int id) { return ImageColour(id); }
-
-inline void Repaint(HWND hwnd) {
-    PumpMessages();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
 
 // Pixels of `colour` in a capture-relative box (clipped to the capture).
 inline long CountIn(const PixelBuffer& pixels, const RECT& box, COLORREF colour) {

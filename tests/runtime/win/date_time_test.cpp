@@ -12,6 +12,9 @@
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/date_time_fields.h"
 #include "runtime/manager/controls_manager.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 #include "tests/runtime/win/date_controls_fixture.h"
 
 using namespace hexmoor::test;

@@ -4,8 +4,9 @@
 #include "runtime/manager/factories.h"
 #include "runtime/wnd/tw_dialog.h"
 #include "tests/harness/capture.h"
-#include "tests/harness/standard_dialog.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/standard_dialog.h"
 
 using namespace hexmoor::test;
 
@@ -15,12 +16,6 @@ namespace {
 constexpr COLORREF kBackground = RGB(23, 181, 97);
 
 PixelRect ToPixelRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-void Repaint(HWND hwnd) {
-    Pump();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Pump();
-}
 
 COLORREF Opaque(COLORREF c) { return c & 0xFFFFFF; }
 } // namespace

@@ -15,13 +15,14 @@
 #include "runtime/scroll/scroll_engine.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 
 using namespace hexmoor::test;
 
 namespace {
 
 constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
-COLORREF ImageColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
 // Text colours far from every image colour.
 constexpr COLORREF kText = RGB(250, 10, 10), kSelectionBack = RGB(10, 10, 250), kDisabledText = RGB(120, 0, 120),
                    kSelectedText = RGB(250, 250, 0);
@@ -30,14 +31,6 @@ constexpr COLORREF kComboText = RGB(255, 128, 0), kComboFocusedText = RGB(0, 255
 constexpr int kBorder = 3;
 constexpr int kArrowWidth = 18;
 const NineColours& EditNine() { return kDistinctNineColours; }
-
-void Settle() {
-    for (int i = 0; i < 3; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-    PumpMessages();
-}
 
 // How many pixels of a rectangle have one of the colours.
 long CountOf(const PixelBuffer& pixels, const RECT& r, const std::set<COLORREF>& colours) {
@@ -85,14 +78,14 @@ protected:
         StartRuntime(true);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
         Skin().NinePartImage(3, 10, 12, 12, {kBorder, kBorder, kBorder, kBorder, 0, 0}, EditNine());
-        Skin().SolidImage(3, 11, ImageColour(11));
+        Skin().SolidImage(3, 11, IdColour(11));
         CTwfObj* edit = Skin().Element(3);
         for (WORD id : {17, 18, 19, 20}) edit->SetNumber(id, kBorder);
         edit->SetColor(13, kText);
         edit->SetColor(14, kSelectionBack);
         edit->SetColor(15, kDisabledText);
         edit->SetColor(16, kSelectedText);
-        for (int id : {341, 342, 343, 344, 346, 348, 351}) Skin().SolidImage(13, WORD(id), ImageColour(id));
+        for (int id : {341, 342, 343, 344, 346, 348, 351}) Skin().SolidImage(13, WORD(id), IdColour(id));
         CTwfObj* combo = Skin().Element(13);
         combo->SetColor(347, kComboText);
         combo->SetColor(349, kComboFocusedText);
@@ -223,13 +216,13 @@ TEST_F(EditsTest, SingleLineLooks) {
 
     SetFocus(other);
     SendMessageW(edit, EM_SETREADONLY, TRUE, 0);
-    EXPECT_TRUE(RingOfNine(edit, Solid(ImageColour(11)))) << "read-only: image 11";
-    EXPECT_TRUE(OnlyColours(Client(edit), ClientRect(edit), {ImageColour(11), kText})) << "read-only text in 13";
+    EXPECT_TRUE(RingOfNine(edit, Solid(IdColour(11)))) << "read-only: image 11";
+    EXPECT_TRUE(OnlyColours(Client(edit), ClientRect(edit), {IdColour(11), kText})) << "read-only text in 13";
     SendMessageW(edit, EM_SETREADONLY, FALSE, 0);
     EnableWindow(edit, FALSE);
-    EXPECT_TRUE(RingOfNine(edit, Solid(ImageColour(11)))) << "disabled: image 11";
+    EXPECT_TRUE(RingOfNine(edit, Solid(IdColour(11)))) << "disabled: image 11";
     pixels = Client(edit);
-    EXPECT_TRUE(OnlyColours(pixels, ClientRect(edit), {ImageColour(11), kDisabledText})) << "disabled text in 15";
+    EXPECT_TRUE(OnlyColours(pixels, ClientRect(edit), {IdColour(11), kDisabledText})) << "disabled text in 15";
     EXPECT_GT(CountOf(pixels, ClientRect(edit), {kDisabledText}), 20);
     EnableWindow(edit, TRUE);
     EXPECT_TRUE(RingOfNine(edit, EditNine())) << "enabled again";
@@ -376,8 +369,8 @@ TEST_F(EditsTest, ScrollBarsFollowTypingWheelAndKeys) {
 
 void EditsTest::ScrollBarsFollow(int narrower) {
     SetUpSkin();
-    for (int id = 42; id <= 101; ++id) Skin().SolidImage(5, WORD(id), ImageColour(id));
-    for (int id = 814; id <= 841; ++id) Skin().SolidImage(5, WORD(id), ImageColour(id));
+    for (int id = 42; id <= 101; ++id) Skin().SolidImage(5, WORD(id), IdColour(id));
+    for (int id = 814; id <= 841; ++id) Skin().SolidImage(5, WORD(id), IdColour(id));
     CTwfObj* bars = Skin().Element(5);
     for (WORD id : {810, 811}) bars->SetNumber(id, DWORD(GetSystemMetrics(SM_CXVSCROLL) - narrower));
     for (WORD id : {812, 813}) bars->SetNumber(id, DWORD(GetSystemMetrics(SM_CYHSCROLL) - narrower));
@@ -388,8 +381,8 @@ void EditsTest::ScrollBarsFollow(int narrower) {
         EditNine().topLeft, EditNine().top,        EditNine().topRight, EditNine().left,        EditNine().centre,
         EditNine().right,   EditNine().bottomLeft, EditNine().bottom,   EditNine().bottomRight, kText,
         kSelectionBack,     kSelectedText};
-    for (int id = 42; id <= 101; ++id) allowed.insert(ImageColour(id));
-    for (int id = 814; id <= 841; ++id) allowed.insert(ImageColour(id));
+    for (int id = 42; id <= 101; ++id) allowed.insert(IdColour(id));
+    for (int id = 814; id <= 841; ++id) allowed.insert(IdColour(id));
     auto inStep = [&](const char* what) {
         Settle();
         SCROLLINFO real{sizeof(real), SIF_ALL, 0, 0, 0, 0, 0}, engine{sizeof(engine), SIF_ALL, 0, 0, 0, 0, 0};
@@ -462,13 +455,6 @@ TEST_F(EditsTest, RichEditKeepsItsOwnTextInsideTheSkinnedBorder) {
 namespace {
 POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-::testing::AssertionResult PixelIs(const PixelBuffer& pixels, POINT p, COLORREF expected) {
-    const COLORREF found = pixels.At(p.x, p.y) & 0xFFFFFF;
-    if (found == expected) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "at " << p.x << "," << p.y << " " << ColourText(found) << " instead of "
-                                         << ColourText(expected);
-}
-
 // The combo's drop-down part in client coordinates.
 RECT DropPart(HWND combo, bool rightAligned = false) {
     const RECT client = ClientRect(combo);
@@ -492,9 +478,9 @@ TEST_F(EditsTest, DropDownListFaceArrowAndTextInEveryState) {
     auto look = [&](int faceId, int arrowId, COLORREF text, const char* what) {
         Settle();
         const PixelBuffer pixels = CaptureClient(combo);
-        EXPECT_TRUE(PixelIs(pixels, Centre(drop), ImageColour(arrowId))) << what << ": arrow";
-        EXPECT_TRUE(PixelIs(pixels, face, ImageColour(faceId))) << what << ": face";
-        EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, ImageColour(faceId))) << what << ": border from the face";
+        EXPECT_TRUE(PixelIs(pixels, Centre(drop), IdColour(arrowId))) << what << ": arrow";
+        EXPECT_TRUE(PixelIs(pixels, face, IdColour(faceId))) << what << ": face";
+        EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, IdColour(faceId))) << what << ": border from the face";
         const RECT textArea{2, 0, drop.left, drop.bottom};
         EXPECT_GT(CountOf(pixels, textArea, {text}), 10) << what << ": selected item's text";
         EXPECT_EQ(CountOf(pixels, textArea, {kComboText, kComboFocusedText, kComboDisabledText}),
@@ -524,12 +510,12 @@ TEST_F(EditsTest, DropDownListFaceArrowAndTextInEveryState) {
     Settle();
     const PixelBuffer whole = CaptureWindow(combo);
     const RECT all{0, 0, whole.Width(), whole.Height()};
-    EXPECT_EQ(CountOf(whole, all, {ImageColour(346), ImageColour(341), kComboText}), Area(all));
+    EXPECT_EQ(CountOf(whole, all, {IdColour(346), IdColour(341), kComboText}), Area(all));
 
     // WS_EX_RIGHT: the drop-down part at the left edge.
     const PixelBuffer mirrored = CaptureClient(right);
-    EXPECT_TRUE(PixelIs(mirrored, Centre(DropPart(right, true)), ImageColour(341)));
-    EXPECT_TRUE(PixelIs(mirrored, Centre(DropPart(right)), ImageColour(346)));
+    EXPECT_TRUE(PixelIs(mirrored, Centre(DropPart(right, true)), IdColour(341)));
+    EXPECT_TRUE(PixelIs(mirrored, Centre(DropPart(right)), IdColour(346)));
 }
 
 TEST_F(EditsTest, DropDownComboEditShowsTheEditCentreAndSimpleComboIsFramed) {
@@ -541,8 +527,8 @@ TEST_F(EditsTest, DropDownComboEditShowsTheEditCentreAndSimpleComboIsFramed) {
     HWND edit = GetWindow(combo, GW_CHILD);
     ASSERT_EQ(GetSkinnedWindowType(edit), hexmoor::rt::ctype::kEdit);
     const PixelBuffer pixels = CaptureClient(combo);
-    EXPECT_TRUE(PixelIs(pixels, Centre(DropPart(combo)), ImageColour(341)));
-    EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, ImageColour(346)));
+    EXPECT_TRUE(PixelIs(pixels, Centre(DropPart(combo)), IdColour(341)));
+    EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, IdColour(346)));
     // The edit inside draws the centre of its image only: no border ring.
     EXPECT_TRUE(OnlyColours(CaptureWindow(edit), ClientRect(edit), {EditNine().centre}));
     SetFocus(edit);
@@ -554,14 +540,14 @@ TEST_F(EditsTest, DropDownComboEditShowsTheEditCentreAndSimpleComboIsFramed) {
     ShowCaret(edit);
     EXPECT_TRUE(OnlyColours(typed, ClientRect(edit), {EditNine().centre, kText})) << "typed text in colour 13";
     EXPECT_GT(CountOf(typed, ClientRect(edit), {kText}), 10);
-    EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, ImageColour(348))) << "the combo looks focused with its edit";
+    EXPECT_TRUE(PixelIs(CaptureWindow(combo), {1, 1}, IdColour(348))) << "the combo looks focused with its edit";
     // The skin's drop-down part takes the click all along its width, also
     // where it is wider than the control's own button.
     const RECT drop = DropPart(combo);
     SendMessageW(combo, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(drop.left, (drop.top + drop.bottom) / 2));
     SendMessageW(combo, WM_LBUTTONUP, 0, MAKELPARAM(drop.left, (drop.top + drop.bottom) / 2));
     EXPECT_TRUE(SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) << "a click on the arrow's first column";
-    EXPECT_TRUE(PixelIs(CaptureClient(combo), Centre(drop), ImageColour(342)));
+    EXPECT_TRUE(PixelIs(CaptureClient(combo), Centre(drop), IdColour(342)));
     SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
     ReleaseCapture();
     Settle();
@@ -586,7 +572,7 @@ TEST_F(EditsTest, TransparentEditShowsTheComboFace) {
     SkinAll();
     HWND edit = GetWindow(combo, GW_CHILD);
     ASSERT_EQ(GetSkinnedWindowType(edit), hexmoor::rt::ctype::kEdit);
-    EXPECT_TRUE(OnlyColours(CaptureWindow(edit), ClientRect(edit), {ImageColour(346)}));
+    EXPECT_TRUE(OnlyColours(CaptureWindow(edit), ClientRect(edit), {IdColour(346)}));
 }
 
 namespace {
@@ -625,7 +611,7 @@ UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT msg, WPARAM, LPARAM lp) {
         c.active = object && object->IsActive();
         const PixelBuffer pixels = CaptureWindow(combo);
         const RECT all{0, 0, pixels.Width(), pixels.Height()};
-        c.face = CountOf(pixels, all, {ImageColour(346), ImageColour(341)}) > 0;
+        c.face = CountOf(pixels, all, {IdColour(346), IdColour(341)}) > 0;
     }
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     return 0;
@@ -638,7 +624,7 @@ TEST_F(EditsTest, CommonDialogCombosAgainstWinesFileDialog) {
     HWND ownerDrawn = AddCombo(CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10);
     SkinAll();
     const PixelBuffer plain = CaptureWindow(ownerDrawn);
-    EXPECT_EQ(CountOf(plain, {0, 0, plain.Width(), plain.Height()}, {ImageColour(346), ImageColour(341)}), 0)
+    EXPECT_EQ(CountOf(plain, {0, 0, plain.Width(), plain.Height()}, {IdColour(346), IdColour(341)}), 0)
         << "owner-drawn combo keeps the system's look";
 
     wchar_t file[MAX_PATH] = L"";

@@ -8,7 +8,9 @@
 
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/frame_skin_wnd.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
 #include "tests/runtime/win/real_drag.h"
 
 using namespace hexmoor::test;
@@ -17,13 +19,6 @@ using namespace hexmoor;
 namespace {
 
 constexpr int kTop = 24, kBottom = 6, kLeft = 5, kRight = 7;
-
-void Settle() {
-    for (int i = 0; i < 4; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-}
 
 // Window rectangles that reach the window's own procedure, each different
 // from the one before.
@@ -42,20 +37,9 @@ class FrameDragTest : public RuntimeTest {
 protected:
     void SetUp() override {
         StartRuntime(true);
-        auto* frame = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-        frame->SetNumber(478, kTop);
-        frame->SetNumber(479, kBottom);
-        frame->SetNumber(480, kLeft);
-        frame->SetNumber(481, kRight);
-        frame->SetNumber(487, 1);
-        frame->SetNumber(774, 1); // outline move/size
-        for (CTwfSideFrame* side :
-             {frame->GetTopSide(), frame->GetBottomSide(), frame->GetLeftSide(), frame->GetRightSide()}) {
-            HBITMAP bitmap = MakeSolidBitmap(8, 8, RGB(90, 30, 140));
-            side->SetImageBitmap(0, bitmap);
-            DeleteObject(bitmap);
-            side->SetImageOptions(0, 0, 0, 1);
-        }
+        constexpr COLORREF kSides = RGB(90, 30, 140);
+        CTwfWndFrame* frame = BuildSolidFrame(Skin(), SolidFrameOf(kTop, kBottom, kLeft, kRight, {kSides, kSides}));
+        frame->SetNumber(frame_id::kOutlineMoveSize, 1);
         SkinLoaded();
         EnableSkinning();
     }

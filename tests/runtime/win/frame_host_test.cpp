@@ -14,8 +14,9 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/messages.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/runtime_fixture.h"
-#include "tests/runtime/win/menu_bar_skin.h"
+#include "tests/harness/settle.h"
 #include "tests/runtime/win/recorder.h"
 
 using namespace hexmoor::test;
@@ -23,13 +24,6 @@ using namespace hexmoor;
 using namespace hexmoor::rt;
 
 namespace {
-
-void Settle() {
-    for (int i = 0; i < 4; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-}
 
 // Messages sent to one window, seen by a thread hook before any procedure.
 struct Sent {
@@ -94,18 +88,19 @@ HWND CreateFramed(bool dialogClass, DWORD extraStyle = 0) {
 
 // A second frame element, thicker at the top, with a shaped region.
 void AddTallFrame(SyntheticSkin& skin, const wchar_t* name, int top) {
-    auto* tall = dynamic_cast<CTwfWndFrame*>(skin.Element(2, name));
-    tall->SetNumber(478, top);
-    tall->SetNumber(479, 9);
-    tall->SetNumber(480, 8);
-    tall->SetNumber(481, 8);
-    tall->SetNumber(483, 3);
-    tall->SetNumber(487, 1);
+    namespace id = frame_id;
+    auto* tall = dynamic_cast<CTwfWndFrame*>(skin.Element(id::kElement, name));
+    tall->SetNumber(id::kTopThickness, top);
+    tall->SetNumber(id::kBottomThickness, 9);
+    tall->SetNumber(id::kLeftThickness, 8);
+    tall->SetNumber(id::kRightThickness, 8);
+    tall->SetNumber(id::kRegionKind, 3);
+    tall->SetNumber(id::kCaptionTextHidden, 1);
     // The same bar as the main frame element's.
-    tall->SetNumber(652, 22);
-    tall->SetNumber(653, 2);
-    tall->SetNumber(654, 1);
-    tall->SetNumber(656, 1);
+    tall->SetNumber(id::kBarHeight, 22);
+    tall->SetNumber(id::kBarLeftGap, 2);
+    tall->SetNumber(id::kBarTopGap, 1);
+    tall->SetNumber(id::kBarBottomGap, 1);
 }
 
 class FrameHostTest : public RuntimeTest {
@@ -347,7 +342,7 @@ TEST_F(FrameHostTest, ADirectUiChildThatOutgrowsTheClientAreaMakesTheFrameGrow) 
 TEST_F(FrameHostTest, VisualBasicKeepsTheLayeredSidesEnabled) {
     for (int kind : {host::kWin32, host::kVisualBasic6}) {
         Start(kind);
-        dynamic_cast<CTwfWndFrame*>(Skin().Element(2))->SetNumber(773, 1); // semitransparent sides
+        dynamic_cast<CTwfWndFrame*>(Skin().Element(2))->SetNumber(frame_id::kSemitransparency, 1);
         HWND hwnd = CreateFramed(false, WS_VISIBLE);
         CFrameSkinWnd* frame = Skin(hwnd);
         ASSERT_NE(frame, nullptr) << kind;

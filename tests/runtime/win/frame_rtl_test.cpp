@@ -15,7 +15,9 @@
 #include "runtime/logic/frame_layout.h"
 #include "runtime/window_rects.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
 #include "tests/runtime/win/mirrored_text.h"
 #include "tests/runtime/win/real_drag.h"
 
@@ -31,41 +33,25 @@ constexpr COLORREF kTopHeadColour = RGB(240, 20, 20), kTopColour = RGB(120, 20, 
 constexpr COLORREF kBottomColour = RGB(20, 200, 20), kLeftColour = RGB(20, 20, 220), kRightColour = RGB(220, 220, 20);
 constexpr COLORREF kCloseColour = RGB(250, 130, 200);
 
-void SideImage(CTwfSideFrame* side, WORD key, int w, int h, COLORREF colour, DWORD mode) {
-    HBITMAP bitmap = MakeSolidBitmap(w, h, colour);
-    side->SetImageBitmap(key, bitmap);
-    DeleteObject(bitmap);
-    side->SetImageOptions(key, 0, 0, mode);
-}
-
-void Settle() {
-    for (int i = 0; i < 4; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-}
-
 class FrameRtlTest : public RuntimeTest {
 protected:
     void SetUp() override {
         StartRuntime(true);
-        auto* frame = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-        frame->SetNumber(478, kTop);
-        frame->SetNumber(479, kBottom);
-        frame->SetNumber(480, kLeft);
-        frame->SetNumber(481, kRight);
-        frame->SetNumber(487, 1); // caption text hidden
         // Active and inactive alike: the mirroring is what is looked at.
-        for (WORD base : {WORD(0), WORD(1001)}) {
-            SideImage(frame->GetTopSide(), base, kTopHead, kTop, kTopHeadColour, 0);
-            SideImage(frame->GetTopSide(), WORD(base + 1), 4, kTop, kTopColour, 1);
-            SideImage(frame->GetBottomSide(), base, 4, kBottom, kBottomColour, 1);
-            SideImage(frame->GetLeftSide(), base, kLeft, 4, kLeftColour, 1);
-            SideImage(frame->GetRightSide(), base, kRight, 4, kRightColour, 1);
+        CTwfWndFrame* frame = BuildSolidFrame(Skin(), {kTop,
+                                                       kBottom,
+                                                       kLeft,
+                                                       kRight,
+                                                       {kTopColour, kTopColour},
+                                                       {kBottomColour, kBottomColour},
+                                                       {kLeftColour, kLeftColour},
+                                                       {kRightColour, kRightColour}});
+        // The top side's first part at its natural width, before the stretched rest.
+        for (WORD base : {WORD(0), frame_id::kInactive}) {
+            SideImage(frame->GetTopSide(), base, kTopHead, kTop, kTopHeadColour, kSideBlit);
+            SideImage(frame->GetTopSide(), WORD(base + 1), 4, kTop, kTopColour);
         }
-        for (WORD id : {456, 457, 458, 459}) Skin().SolidImage(2, id, kCloseColour, 4, 4);
-        frame->SetNumberPair(493, 20, 18); // close size
-        frame->SetNumberPair(489, 4, 3);   // close offset from the far edge
+        SolidCaptionButtons(Skin(), {20, 18, 4, 3}, {}, {}, {}, kCloseColour);
         SkinLoaded();
         EnableSkinning();
     }
@@ -226,8 +212,8 @@ TEST_F(FrameRtlTest, SizingEdgesAnswerWhereTheyShowAndWinesLoopMovesTheEdgeGrabb
 // show as the font draws them, not mirrored.
 TEST_F(FrameRtlTest, CaptionTextReadsLeftToRightInAMirroredFrame) {
     auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-    element->SetNumber(487, 0); // caption text shown
-    element->SetColor(482, RGB(255, 255, 255));
+    element->SetNumber(frame_id::kCaptionTextHidden, 0);
+    element->SetColor(frame_id::kCaptionTextColour, RGB(255, 255, 255));
     const wchar_t* text = L"Lpf[1";
     for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
         const bool rtl = ex != 0;

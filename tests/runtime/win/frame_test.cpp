@@ -17,8 +17,11 @@
 #include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -28,71 +31,28 @@ namespace {
 
 constexpr int kTop = 26, kBottom = 6, kLeft = 5, kRight = 7;
 
-struct SideColours {
-    COLORREF active, inactive;
-};
 constexpr SideColours kTopColours{RGB(200, 30, 30), RGB(120, 20, 20)};
 constexpr SideColours kBottomColours{RGB(30, 200, 30), RGB(20, 120, 20)};
 constexpr SideColours kLeftColours{RGB(30, 30, 200), RGB(20, 20, 120)};
 constexpr SideColours kRightColours{RGB(200, 200, 30), RGB(120, 120, 20)};
 constexpr COLORREF kMinimizedColour = RGB(250, 128, 10);
 
-// Each of the 20 caption-button images (456..475) gets its own colour.
-COLORREF ButtonColour(int id) {
-    const int i = id - 456;
-    return RGB(40 + i * 10, 240 - i * 9, 90 + (i % 4) * 40);
-}
-
-void SideImage(CTwfSideFrame* side, WORD key, int w, int h, COLORREF colour, DWORD mode) {
-    HBITMAP bitmap = MakeSolidBitmap(w, h, colour);
-    side->SetImageBitmap(key, bitmap);
-    DeleteObject(bitmap);
-    side->SetImageOptions(key, 0, 0, mode);
-}
-
-void Pair(CTwfObj* e, WORD id, int low, int high) { e->SetNumberPair(id, WORD(low), WORD(high)); }
-
 // A frame whose sides are one stretched image each (active and inactive),
-// whose caption buttons are 20 x 18 (help 16 x 16) from the right edge, and
-// whose caption text is hidden unless asked for.
+// whose caption buttons are 20 x 18 (help 16 x 16) from the right edge, each
+// of their 20 images in its id's colour, and whose caption text is hidden
+// unless asked for.
 CTwfWndFrame* BuildFrameSkin(SyntheticSkin& skin, bool showText = false) {
-    auto* frame = dynamic_cast<CTwfWndFrame*>(skin.Element(2));
-    frame->SetNumber(478, kTop);
-    frame->SetNumber(479, kBottom);
-    frame->SetNumber(480, kLeft);
-    frame->SetNumber(481, kRight);
-    SideImage(frame->GetTopSide(), 0, 4, kTop, kTopColours.active, 1);
-    SideImage(frame->GetTopSide(), 1001, 4, kTop, kTopColours.inactive, 1);
-    SideImage(frame->GetBottomSide(), 0, 4, kBottom, kBottomColours.active, 1);
-    SideImage(frame->GetBottomSide(), 1001, 4, kBottom, kBottomColours.inactive, 1);
-    SideImage(frame->GetLeftSide(), 0, kLeft, 4, kLeftColours.active, 1);
-    SideImage(frame->GetLeftSide(), 1001, kLeft, 4, kLeftColours.inactive, 1);
-    SideImage(frame->GetRightSide(), 0, kRight, 4, kRightColours.active, 1);
-    SideImage(frame->GetRightSide(), 1001, kRight, 4, kRightColours.inactive, 1);
-    for (int id = 456; id <= 475; ++id) skin.SolidImage(2, WORD(id), ButtonColour(id), 4, 4);
-    skin.SolidImage(2, 486, kMinimizedColour, 4, 4);
-    Pair(frame, 493, 20, 18); // close size
-    Pair(frame, 550, 20, 18); // minimize size
-    Pair(frame, 551, 20, 18); // maximize size
-    Pair(frame, 552, 16, 16); // help size
-    Pair(frame, 489, 4, 4);   // close offset
-    Pair(frame, 491, 26, 4);  // maximize offset
-    Pair(frame, 490, 48, 4);  // minimize offset
-    Pair(frame, 492, 72, 5);  // help offset
-    frame->SetNumber(487, showText ? 0 : 1);
-    frame->SetColor(482, RGB(255, 255, 255));
+    namespace id = frame_id;
+    CTwfWndFrame* frame =
+        BuildSolidFrame(skin, {kTop, kBottom, kLeft, kRight, kTopColours, kBottomColours, kLeftColours, kRightColours});
+    SolidCaptionButtons(skin, {20, 18, 4, 4}, {20, 18, 26, 4}, {20, 18, 48, 4}, {16, 16, 72, 5});
+    skin.SolidImage(id::kElement, id::kMinimizedImage, kMinimizedColour, 4, 4);
+    frame->SetNumber(id::kCaptionTextHidden, showText ? 0 : 1);
+    frame->SetColor(id::kCaptionTextColour, RGB(255, 255, 255));
     return frame;
 }
 
 PixelRect ToPixel(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-void Settle(HWND hwnd) {
-    for (int i = 0; i < 3; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-    (void)hwnd;
-}
 
 // Rectangles of a captured frame with their expected colours.
 struct Expectation {
@@ -125,7 +85,7 @@ std::vector<Expectation> FrameExpectations(CFrameSkinWnd* frame, bool active) {
         const Rect r = CaptionButtonRect(b, in);
         if (r.IsEmpty()) continue;
         const int id = CaptionButtonImageId(b, 0, active, in.style, nullptr, nullptr);
-        out.push_back({"button", ToPixel(r), ButtonColour(id)});
+        out.push_back({"button", ToPixel(r), IdColour(id)});
     }
     return out;
 }
@@ -157,7 +117,7 @@ long ForeignPixels(CFrameSkinWnd* frame) {
     std::vector<COLORREF> allowed{kTopColours.active,      kTopColours.inactive,   kBottomColours.active,
                                   kBottomColours.inactive, kLeftColours.active,    kLeftColours.inactive,
                                   kRightColours.active,    kRightColours.inactive, kMinimizedColour};
-    for (int id = 456; id <= 475; ++id) allowed.push_back(ButtonColour(id));
+    for (int id = 456; id <= 475; ++id) allowed.push_back(IdColour(id));
     long foreign = 0;
     for (int y = 0; y < pixels.Height(); ++y) {
         for (int x = 0; x < pixels.Width(); ++x) {
@@ -174,7 +134,7 @@ protected:
     CFrameSkinWnd* SkinnedFrame(HWND hwnd) {
         AttachBaseSkinnedObject(hwnd);
         ApplySkinToWindow(hwnd, 0);
-        Settle(hwnd);
+        Settle();
         return GetFrameSkinWnd(hwnd);
     }
     void Start(bool showText = false) {
@@ -228,7 +188,7 @@ TEST_F(FrameTest, EverySideAndButtonActiveAndInactive) {
     CFrameSkinWnd* frame = SkinnedFrame(window.Handle());
     ASSERT_NE(frame, nullptr);
     SetActiveWindow(window.Handle());
-    Settle(window.Handle());
+    Settle();
     window.PaintNow();
     EXPECT_TRUE(frame->IsActiveLook());
     EXPECT_TRUE(FrameShows(frame, true));
@@ -237,14 +197,14 @@ TEST_F(FrameTest, EverySideAndButtonActiveAndInactive) {
     TestWindow other(Overlapped());
     SetForegroundWindow(other.Handle());
     SetActiveWindow(other.Handle());
-    Settle(window.Handle());
+    Settle();
     EXPECT_FALSE(frame->IsActiveLook());
     EXPECT_TRUE(FrameShows(frame, false));
     EXPECT_EQ(ForeignPixels(frame), 0);
 
     SetForegroundWindow(window.Handle());
     SetActiveWindow(window.Handle());
-    Settle(window.Handle());
+    Settle();
     EXPECT_TRUE(FrameShows(frame, true));
 }
 
@@ -284,14 +244,14 @@ TEST_F(FrameTest, NoForeignPixelsAfterTheSystemsOwnRepaintTriggers) {
         {"minimise and restore",
          [&] {
              ShowWindow(window.Handle(), SW_MINIMIZE);
-             Settle(window.Handle());
+             Settle();
              ShowWindow(window.Handle(), SW_RESTORE);
          }},
         {"DrawMenuBar", [&] { DrawMenuBar(window.Handle()); }},
     };
     for (const Trigger& t : triggers) {
         t.run();
-        Settle(window.Handle());
+        Settle();
         EXPECT_EQ(ForeignPixels(frame), 0) << t.what;
     }
 }
@@ -411,7 +371,7 @@ TEST_F(FrameTest, SwitchedOffTheSystemFrameComesBack) {
     CFrameSkinWnd* frame = SkinnedFrame(window.Handle());
     ASSERT_NE(frame, nullptr);
     DisableSkinning();
-    Settle(window.Handle());
+    Settle();
     RECT after, client;
     GetWindowRect(window.Handle(), &after);
     GetClientRect(window.Handle(), &client);
@@ -460,7 +420,7 @@ TEST_F(FrameTest, ButtonsShowHotAndPressedUnderRealInputAndRestoreWhenMaximised)
     CFrameSkinWnd* frame = SkinnedFrame(window.Handle());
     ASSERT_NE(frame, nullptr);
     SetActiveWindow(window.Handle());
-    Settle(window.Handle());
+    Settle();
     RECT wr;
     GetWindowRect(window.Handle(), &wr);
     const CaptionButtonsInput in = frame->ButtonsInput();
@@ -472,24 +432,24 @@ TEST_F(FrameTest, ButtonsShowHotAndPressedUnderRealInputAndRestoreWhenMaximised)
     for (const auto& row : table) {
         const Rect r = CaptionButtonRect(row[0], in);
         MoveCursorTo({wr.left + (r.left + r.right) / 2, wr.top + (r.top + r.bottom) / 2});
-        Settle(window.Handle());
-        EXPECT_EQ(ColourAtCentre(window.Handle(), r), ButtonColour(row[2])) << "hot " << row[0];
+        Settle();
+        EXPECT_EQ(ColourAtCentre(window.Handle(), r), IdColour(row[2])) << "hot " << row[0];
         MouseButton(MOUSEEVENTF_LEFTDOWN);
-        Settle(window.Handle());
-        EXPECT_EQ(ColourAtCentre(window.Handle(), r), ButtonColour(row[3])) << "pressed " << row[0];
+        Settle();
+        EXPECT_EQ(ColourAtCentre(window.Handle(), r), IdColour(row[3])) << "pressed " << row[0];
         MoveCursorTo({wr.left + 60, wr.top + 90});
-        Settle(window.Handle());
-        EXPECT_EQ(ColourAtCentre(window.Handle(), r), ButtonColour(row[1])) << "held outside " << row[0];
+        Settle();
+        EXPECT_EQ(ColourAtCentre(window.Handle(), r), IdColour(row[1])) << "held outside " << row[0];
         MouseButton(MOUSEEVENTF_LEFTUP);
-        Settle(window.Handle());
-        EXPECT_EQ(ColourAtCentre(window.Handle(), r), ButtonColour(row[1])) << "released " << row[0];
+        Settle();
+        EXPECT_EQ(ColourAtCentre(window.Handle(), r), IdColour(row[1])) << "released " << row[0];
     }
     EXPECT_TRUE(g_commands.empty());
     SetWindowLongPtrW(window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previous));
 
     // Maximised, the maximise button shows the restore look.
     ShowWindow(window.Handle(), SW_MAXIMIZE);
-    Settle(window.Handle());
+    Settle();
     const Rect max = CaptionButtonRect(kMaximizeButton, frame->ButtonsInput());
     // The maximised window reaches past the screen's edges, where a read-back
     // gives black: let the frame paint into a memory DC instead.
@@ -504,7 +464,7 @@ TEST_F(FrameTest, ButtonsShowHotAndPressedUnderRealInputAndRestoreWhenMaximised)
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    EXPECT_EQ(painted.At((max.left + max.right) / 2, (max.top + max.bottom) / 2), ButtonColour(466));
+    EXPECT_EQ(painted.At((max.left + max.right) / 2, (max.top + max.bottom) / 2), IdColour(466));
     ShowWindow(window.Handle(), SW_RESTORE);
     SetCursorPos(parked.x, parked.y);
 }
@@ -524,10 +484,10 @@ TEST_F(FrameTest, RegionByKind) {
                  {3, true, true, true},
                  {4, false, false, false}};
     for (const Case& c : cases) {
-        element->SetNumber(483, DWORD(c.kind));
-        element->SetNumberPair(553, 30, 30);
+        element->SetNumber(frame_id::kRegionKind, DWORD(c.kind));
+        element->SetNumberPair(frame_id::kCornerSize, 30, 30);
         RefreshWindowSkin(window.Handle());
-        Settle(window.Handle());
+        Settle();
         EXPECT_EQ(frame->GetRegionKind(), c.kind);
         RECT wr;
         GetWindowRect(window.Handle(), &wr);
@@ -542,13 +502,13 @@ TEST_F(FrameTest, RegionByKind) {
         DeleteObject(region);
     }
     // Switched off, the frame gives its region up.
-    element->SetNumber(483, 0);
+    element->SetNumber(frame_id::kRegionKind, 0);
     RefreshWindowSkin(window.Handle());
-    Settle(window.Handle());
+    Settle();
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(window.Handle(), region), ERROR);
     frame->Enable(FALSE);
-    Settle(window.Handle());
+    Settle();
     EXPECT_EQ(GetWindowRgn(window.Handle(), region), ERROR);
     DeleteObject(region);
 }
@@ -560,9 +520,9 @@ TEST_F(FrameTest, ASkinChangeLaysTheFrameOutAgainAroundTheSameClientArea) {
     ASSERT_NE(frame, nullptr);
     RECT before;
     GetClientRect(window.Handle(), &before);
-    dynamic_cast<CTwfWndFrame*>(Skin().Element(2))->SetNumber(478, 40);
+    dynamic_cast<CTwfWndFrame*>(Skin().Element(2))->SetNumber(frame_id::kTopThickness, 40);
     RefreshWindowSkin(window.Handle());
-    Settle(window.Handle());
+    Settle();
     RECT borders, after, wr;
     frame->GetRect(&borders);
     EXPECT_EQ(borders.top, 40);
@@ -605,6 +565,6 @@ TEST_F(FrameTest, AltSpaceOpensTheSystemMenuAtTheCaptionAndNothingOfTheSystemFra
     }).detach();
     PumpUntil(done);
     EXPECT_TRUE(menuSeen) << "the system menu opened";
-    Settle(window.Handle());
+    Settle();
     EXPECT_EQ(ForeignPixels(frame), 0);
 }

@@ -10,8 +10,11 @@
 #include "runtime/controls/list_box.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/scroll/scroll_engine.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
-#include "tests/runtime/win/skin_pixels.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 
 using namespace hexmoor::test;
 
@@ -25,14 +28,14 @@ protected:
     void SetUpSkin(bool checkImages = true) {
         StartRuntime(true);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
-        Skin().SolidImage(14, 354, ImageColour(354));
-        Skin().SolidImage(14, 355, ImageColour(355));
+        Skin().SolidImage(14, 354, IdColour(354));
+        Skin().SolidImage(14, 355, IdColour(355));
         if (checkImages)
-            for (int id = 791; id <= 796; ++id) Skin().SolidImage(14, WORD(id), ImageColour(id), 11, 11);
-        for (int id = 42; id <= 101; ++id) Skin().SolidImage(5, WORD(id), ImageColour(id));
-        for (int id = 814; id <= 841; ++id) Skin().SolidImage(5, WORD(id), ImageColour(id));
+            for (int id = 791; id <= 796; ++id) Skin().SolidImage(14, WORD(id), IdColour(id), 11, 11);
+        for (int id = 42; id <= 101; ++id) Skin().SolidImage(5, WORD(id), IdColour(id));
+        for (int id = 814; id <= 841; ++id) Skin().SolidImage(5, WORD(id), IdColour(id));
         element_ = Skin().Element(14);
-        for (int id : {356, 357, 358, 363}) element_->SetColor(WORD(id), ImageColour(id));
+        for (int id : {356, 357, 358, 363}) element_->SetColor(WORD(id), IdColour(id));
         for (int id = 359; id <= 362; ++id) element_->SetNumber(WORD(id), kBorder);
         SkinLoaded();
         EnableSkinning();
@@ -52,13 +55,7 @@ protected:
     }
     void SkinAll() {
         ApplySkinToWindow(dialog_, 1);
-        Repaint();
-    }
-    void Repaint() {
-        Settle();
-        RedrawWindow(dialog_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        Settle();
+        Repaint(dialog_);
     }
     void TearDown() override {
         if (dialog_) DestroyWindow(dialog_);
@@ -108,26 +105,25 @@ TEST_F(ListBoxSkinTest, RowsSelectionBorderAndScrollData) {
     GetClientRect(single, &client);
     EXPECT_EQ(client.bottom, wr.bottom - wr.top - 2 * kBorder) << "the skin's borders are the non-client area";
     const PixelBuffer window = CaptureWindow(single);
-    EXPECT_TRUE(CheckRect(window, {0, 0, wr.right - wr.left, kBorder}, ImageColour(354)).Passed()) << "border ring";
-    EXPECT_TRUE(Shows(single, RowEnd(single, 0), ImageColour(354))) << "unselected row over the background";
-    EXPECT_TRUE(Shows(single, RowEnd(single, 1), ImageColour(358))) << "selection fill";
-    EXPECT_TRUE(
-        Shows(single, {client.right - 10, client.bottom - 3, client.right - 2, client.bottom}, ImageColour(354)));
+    EXPECT_TRUE(CheckRect(window, {0, 0, wr.right - wr.left, kBorder}, IdColour(354)).Passed()) << "border ring";
+    EXPECT_TRUE(Shows(single, RowEnd(single, 0), IdColour(354))) << "unselected row over the background";
+    EXPECT_TRUE(Shows(single, RowEnd(single, 1), IdColour(358))) << "selection fill";
+    EXPECT_TRUE(Shows(single, {client.right - 10, client.bottom - 3, client.right - 2, client.bottom}, IdColour(354)));
 
     // A partly visible last row is painted as well: select it in the
     // multiple-selection list without scrolling it into view.
     SendMessageW(multi, LB_SETSEL, TRUE, 2);
     SendMessageW(multi, LB_SETTOPINDEX, 0, 0);
-    Repaint();
+    Repaint(dialog_);
     const RECT last = Row(multi, 2);
     GetClientRect(multi, &client);
     ASSERT_LT(last.top, client.bottom);
     ASSERT_GT(last.bottom, client.bottom) << "the third row must be cut by the client's bottom";
-    EXPECT_TRUE(Shows(multi, {last.right - 20, last.top + 1, last.right - 4, client.bottom}, ImageColour(358)));
-    EXPECT_TRUE(Shows(multi, RowEnd(multi, 0), ImageColour(354))) << "multiple selection: LB_GETSEL decides";
+    EXPECT_TRUE(Shows(multi, {last.right - 20, last.top + 1, last.right - 4, client.bottom}, IdColour(358)));
+    EXPECT_TRUE(Shows(multi, RowEnd(multi, 0), IdColour(354))) << "multiple selection: LB_GETSEL decides";
 
     // Nothing but the skin's colours right of the texts.
-    const std::set<COLORREF> allowed{ImageColour(354), ImageColour(358)};
+    const std::set<COLORREF> allowed{IdColour(354), IdColour(358)};
     GetClientRect(single, &client);
     EXPECT_EQ(Foreign(CaptureClient(single), {client.right - 40, 0, client.right, client.bottom}, allowed), 0);
 
@@ -154,30 +150,30 @@ TEST_F(ListBoxSkinTest, RowsSelectionBorderAndScrollData) {
     sameData("deleted item");
     SendMessageW(single, WM_KEYDOWN, VK_DOWN, 0);
     sameData("Down");
-    Repaint();
+    Repaint(dialog_);
     const int caret = int(SendMessageW(single, LB_GETCURSEL, 0, 0));
     ASSERT_GE(caret, 0);
-    EXPECT_TRUE(Shows(single, RowEnd(single, caret), ImageColour(358))) << "the moved selection";
+    EXPECT_TRUE(Shows(single, RowEnd(single, caret), IdColour(358))) << "the moved selection";
 
     // 358 = 0xFFFFFFFF: the selected row's rectangle is inverted instead.
     element_->SetColor(358, 0xFFFFFFFF);
-    Repaint();
-    EXPECT_TRUE(Shows(single, RowEnd(single, caret), ~ImageColour(354))) << "inverted selection";
+    Repaint(dialog_);
+    EXPECT_TRUE(Shows(single, RowEnd(single, caret), ~IdColour(354))) << "inverted selection";
 
     // Scrolled sideways: Wine's item rectangles stay where they were (the
     // painter moves the text by the scroll position); the selection still
     // fills the row.
     for (int i = 0; i < 4; ++i) SendMessageW(wide, WM_HSCROLL, SB_LINERIGHT, 0);
-    Repaint();
+    Repaint(dialog_);
     ASSERT_GT(GetScrollPos(wide, SB_HORZ), 0);
     const RECT shifted = Row(wide, 0);
     EXPECT_EQ(shifted.left, 0) << "the item rectangle does not carry the horizontal scroll";
-    EXPECT_TRUE(Shows(wide, RowEnd(wide, 0), ~ImageColour(354))) << "scrolled selected row";
+    EXPECT_TRUE(Shows(wide, RowEnd(wide, 0), ~IdColour(354))) << "scrolled selected row";
 
     // Disabled window: the disabled background.
     EnableWindow(multi, FALSE);
-    Repaint();
-    EXPECT_TRUE(Shows(multi, RowEnd(multi, 1), ImageColour(355)));
+    Repaint(dialog_);
+    EXPECT_TRUE(Shows(multi, RowEnd(multi, 1), IdColour(355)));
 }
 
 TEST_F(ListBoxSkinTest, CheckModesFromImagesHostAndStyle) {
@@ -204,29 +200,29 @@ TEST_F(ListBoxSkinTest, CheckModesFromImagesHostAndStyle) {
         const int left = atRight ? r.right - 13 : r.left + 2;
         return RECT{left + 2, top + 2, left + 9, top + 9};
     };
-    EXPECT_TRUE(Shows(marks, box(marks, 0), ImageColour(791))) << "mode 2: unselected shows unchecked";
-    EXPECT_TRUE(Shows(marks, box(marks, 1), ImageColour(793))) << "mode 2: selected shows checked";
+    EXPECT_TRUE(Shows(marks, box(marks, 0), IdColour(791))) << "mode 2: unselected shows unchecked";
+    EXPECT_TRUE(Shows(marks, box(marks, 1), IdColour(793))) << "mode 2: selected shows checked";
     const RECT text1 = Row(marks, 1);
-    EXPECT_TRUE(Shows(marks, {text1.right - 20, text1.top + 1, text1.right - 4, text1.bottom - 1}, ImageColour(358)))
+    EXPECT_TRUE(Shows(marks, {text1.right - 20, text1.top + 1, text1.right - 4, text1.bottom - 1}, IdColour(358)))
         << "selection fills the text rectangle";
-    EXPECT_TRUE(Shows(marks, {0, text1.top + 1, 2, text1.bottom - 1}, ImageColour(354))) << "not the box's margin";
+    EXPECT_TRUE(Shows(marks, {0, text1.top + 1, 2, text1.bottom - 1}, IdColour(354))) << "not the box's margin";
     const int hostIds[] = {791, 793, 796, 791, 793, 796}; // item % 3, items 2 and 5 disabled
     for (int i = 0; i < 6; ++i) {
         RECT client{};
         GetClientRect(host, &client);
         if (Row(host, i).bottom > client.bottom) break;
-        EXPECT_TRUE(Shows(host, box(host, i), ImageColour(hostIds[i]))) << "host row " << i;
+        EXPECT_TRUE(Shows(host, box(host, i), IdColour(hostIds[i]))) << "host row " << i;
     }
-    EXPECT_TRUE(Shows(hostless, box(hostless, 1), ImageColour(791))) << "no host: unchecked and enabled";
-    EXPECT_TRUE(Shows(right, box(right, 1, true), ImageColour(793))) << "right-aligned: box at the right";
+    EXPECT_TRUE(Shows(hostless, box(hostless, 1), IdColour(791))) << "no host: unchecked and enabled";
+    EXPECT_TRUE(Shows(right, box(right, 1, true), IdColour(793))) << "right-aligned: box at the right";
 
     EnableWindow(marks, FALSE);
-    Repaint();
-    EXPECT_TRUE(Shows(marks, box(marks, 1), ImageColour(794))) << "disabled window: checked, disabled";
+    Repaint(dialog_);
+    EXPECT_TRUE(Shows(marks, box(marks, 1), IdColour(794))) << "disabled window: checked, disabled";
 
     // Without check images: the grey frame and the white box.
     for (int id = 791; id <= 796; ++id) element_->CopyImage(WORD(id), WORD(id));
-    Repaint();
+    Repaint(dialog_);
     const RECT plain = box(host, 0);
     const PixelBuffer pixels = CaptureClient(host);
     EXPECT_EQ(pixels.At(plain.left - 2, plain.top - 2) & 0xFFFFFF, RGB(0x80, 0x80, 0x80)) << "frame";
@@ -262,7 +258,7 @@ TEST_F(ListBoxSkinTest, OwnerDrawnRowsWithoutStringsShowNoText) {
     ASSERT_TRUE(object && object->IsActive());
     RECT client{};
     GetClientRect(list, &client);
-    const std::set<COLORREF> allowed{ImageColour(354), ImageColour(358)};
+    const std::set<COLORREF> allowed{IdColour(354), IdColour(358)};
     EXPECT_EQ(Foreign(CaptureClient(list), client, allowed), 0) << "whole client: background and selection only";
 
     // The parent's WM_DRAWITEM for such a row: background, selection and
@@ -294,7 +290,7 @@ TEST_F(ListBoxSkinTest, OwnerDrawnRowsWithoutStringsShowNoText) {
 
 TEST_F(ListBoxSkinTest, ComboDropListFramedInTheComboColour) {
     SetUpSkin();
-    Skin().Element(13)->SetColor(353, ImageColour(353));
+    Skin().Element(13)->SetColor(353, IdColour(353));
     HWND combo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 10, 150, 200,
                                  dialog_, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const wchar_t* text : {L"one", L"two", L"three"})
@@ -314,9 +310,9 @@ TEST_F(ListBoxSkinTest, ComboDropListFramedInTheComboColour) {
     RECT wr{};
     GetWindowRect(info.hwndList, &wr);
     const int w = wr.right - wr.left, h = wr.bottom - wr.top;
-    EXPECT_TRUE(CheckRect(window, {0, 0, w, 1}, ImageColour(353)).Passed()) << "top of the one-pixel frame";
-    EXPECT_TRUE(CheckRect(window, {0, h - 1, w, h}, ImageColour(353)).Passed()) << "bottom of the frame";
-    EXPECT_TRUE(Shows(info.hwndList, RowEnd(info.hwndList, 2), ImageColour(354))) << "rows over the list's image";
+    EXPECT_TRUE(CheckRect(window, {0, 0, w, 1}, IdColour(353)).Passed()) << "top of the one-pixel frame";
+    EXPECT_TRUE(CheckRect(window, {0, h - 1, w, h}, IdColour(353)).Passed()) << "bottom of the frame";
+    EXPECT_TRUE(Shows(info.hwndList, RowEnd(info.hwndList, 2), IdColour(354))) << "rows over the list's image";
     SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
     Settle();
 }

@@ -15,8 +15,11 @@
 #include "runtime/controls/edit.h"
 #include "runtime/controls/list_ctrl.h"
 #include "runtime/logic/control_types.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
-#include "tests/runtime/win/skin_pixels.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 #include "tests/runtime/win/skinned_bars.h"
 #include "tests/runtime/win/solid_image_list.h"
 
@@ -49,11 +52,11 @@ protected:
         StartRuntime(explicitMode, explicitMode ? 0 : 1);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
         if (bars) AddBarImages(Skin());
-        Skin().SolidImage(15, 366, ImageColour(366));
-        Skin().SolidImage(15, 367, ImageColour(367));
+        Skin().SolidImage(15, 366, IdColour(366));
+        Skin().SolidImage(15, 367, IdColour(367));
         element_ = Skin().Element(15);
         element_->SetStoredEnabled(1); // as a skin file stores it
-        for (int id : {372, 373, 374, 375, 626, 627, 628}) element_->SetColor(WORD(id), ImageColour(id));
+        for (int id : {372, 373, 374, 375, 626, 627, 628}) element_->SetColor(WORD(id), IdColour(id));
         for (int id = 368; id <= 371; ++id) element_->SetNumber(WORD(id), 2);
         SkinLoaded();
         EnableSkinning();
@@ -83,13 +86,7 @@ protected:
     }
     void SkinAll() {
         ApplySkinToWindow(dialog_, 1);
-        Repaint();
-    }
-    void Repaint() {
-        Settle();
-        RedrawWindow(dialog_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        Settle();
+        Repaint(dialog_);
     }
     void TearDown() override {
         if (dialog_) DestroyWindow(dialog_);
@@ -126,59 +123,59 @@ TEST_F(ListViewSkinTest, ReportRowsSelectionGridAndHotItem) {
     auto* object = dynamic_cast<CTWListCtrl*>(GetSkinnedWindowObject(view));
     ASSERT_TRUE(object);
     SetFocus(view);
-    Repaint();
+    Repaint(dialog_);
 
     const RECT label = ItemRect(view, 1, LVIR_LABEL);
     const RECT row2 = ItemRect(view, 2, LVIR_BOUNDS);
     const int mid = (label.top + label.bottom) / 2;
     RECT client{};
     GetClientRect(view, &client);
-    EXPECT_EQ(At(view, label.left + 1, mid), ImageColour(626)) << "focused selection";
-    EXPECT_EQ(At(view, 150, mid), ImageColour(366)) << "selection only as wide as the text";
-    EXPECT_EQ(At(view, 150, row2.top - 1), ImageColour(372)) << "grid line at the row boundary";
-    EXPECT_EQ(At(view, 60, (row2.top + row2.bottom) / 2), ImageColour(372)) << "grid line at the column edge";
-    const std::set<COLORREF> allowed{ImageColour(366), ImageColour(372), ImageColour(626)};
+    EXPECT_EQ(At(view, label.left + 1, mid), IdColour(626)) << "focused selection";
+    EXPECT_EQ(At(view, 150, mid), IdColour(366)) << "selection only as wide as the text";
+    EXPECT_EQ(At(view, 150, row2.top - 1), IdColour(372)) << "grid line at the row boundary";
+    EXPECT_EQ(At(view, 60, (row2.top + row2.bottom) / 2), IdColour(372)) << "grid line at the column edge";
+    const std::set<COLORREF> allowed{IdColour(366), IdColour(372), IdColour(626)};
     RECT empty = ItemRect(view, 5, LVIR_BOUNDS);
     EXPECT_EQ(Foreign(CaptureClient(view), {0, empty.bottom + 1, client.right, client.bottom}, allowed), 0)
         << "empty rows: the skin only";
 
     SetFocus(other);
-    Repaint();
-    EXPECT_EQ(At(view, label.left + 1, mid), ImageColour(626)) << "unfocused with LVS_SHOWSELALWAYS";
+    Repaint(dialog_);
+    EXPECT_EQ(At(view, label.left + 1, mid), IdColour(626)) << "unfocused with LVS_SHOWSELALWAYS";
     SetWindowLongPtrW(view, GWL_STYLE, GetWindowLongPtrW(view, GWL_STYLE) & ~LVS_SHOWSELALWAYS);
-    Repaint();
-    EXPECT_EQ(At(view, label.left + 1, mid), ImageColour(366)) << "unfocused without LVS_SHOWSELALWAYS";
+    Repaint(dialog_);
+    EXPECT_EQ(At(view, label.left + 1, mid), IdColour(366)) << "unfocused without LVS_SHOWSELALWAYS";
 
     SetFocus(view);
     SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    Repaint();
-    EXPECT_EQ(At(view, 150, mid), ImageColour(626)) << "full-row selection reaches the third column";
-    EXPECT_EQ(At(view, 200, mid), ImageColour(366)) << "and stops at the columns' total width";
+    Repaint(dialog_);
+    EXPECT_EQ(At(view, 150, mid), IdColour(626)) << "full-row selection reaches the third column";
+    EXPECT_EQ(At(view, 200, mid), IdColour(366)) << "and stops at the columns' total width";
 
     SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_TRACKSELECT, LVS_EX_TRACKSELECT);
     SendMessageW(view, LVM_SETHOTITEM, 1, 0);
-    Repaint();
+    Repaint(dialog_);
     if (SendMessageW(view, LVM_GETHOTITEM, 0, 0) == 1) {
-        EXPECT_EQ(At(view, 150, mid), ImageColour(628)) << "hot selected row filled in the hot colour";
+        EXPECT_EQ(At(view, 150, mid), IdColour(628)) << "hot selected row filled in the hot colour";
     }
 
     // Disabled window: grid lines in the disabled colour.
     EnableWindow(view, FALSE);
-    Repaint();
-    EXPECT_EQ(At(view, 150, row2.top - 1), ImageColour(373));
-    EXPECT_EQ(At(view, 230, row2.top + 3), ImageColour(367)) << "disabled background";
+    Repaint(dialog_);
+    EXPECT_EQ(At(view, 150, row2.top - 1), IdColour(373));
+    EXPECT_EQ(At(view, 230, row2.top + 3), IdColour(367)) << "disabled background";
     EnableWindow(view, TRUE);
 
     // Switched off alone: the object stays, the system draws.
     RemoveSkinFromWindow(view, 0);
     EXPECT_EQ(GetSkinnedWindowObject(view), object) << "the object is kept";
     EXPECT_TRUE(object->IsKeepingObject());
-    Repaint();
-    EXPECT_NE(At(view, 230, row2.top + 3), ImageColour(366)) << "no skin while switched off";
+    Repaint(dialog_);
+    EXPECT_NE(At(view, 230, row2.top + 3), IdColour(366)) << "no skin while switched off";
     ApplySkinToWindow(view, 0);
     EXPECT_FALSE(object->IsKeepingObject());
-    Repaint();
-    EXPECT_EQ(At(view, 230, row2.top + 3), ImageColour(366)) << "skinned again";
+    Repaint(dialog_);
+    EXPECT_EQ(At(view, 230, row2.top + 3), IdColour(366)) << "skinned again";
 }
 
 TEST_F(ListViewSkinTest, LabelEditHidesTheSelection) {
@@ -189,11 +186,11 @@ TEST_F(ListViewSkinTest, LabelEditHidesTheSelection) {
     ASSERT_TRUE(object);
     SetFocus(view);
     Select(view, 2, true);
-    Repaint();
+    Repaint(dialog_);
     const RECT label = ItemRect(view, 2, LVIR_LABEL);
     const RECT row0 = ItemRect(view, 0, LVIR_LABEL);
     const int mid = (label.top + label.bottom) / 2;
-    ASSERT_EQ(At(view, label.left + 1, mid), ImageColour(626));
+    ASSERT_EQ(At(view, label.left + 1, mid), IdColour(626));
     HWND edit = reinterpret_cast<HWND>(SendMessageW(view, LVM_EDITLABELW, 2, 0));
     ASSERT_TRUE(edit) << "Wine's list view opens its edit box";
     EXPECT_TRUE(object->IsLabelEditRequested());
@@ -202,14 +199,14 @@ TEST_F(ListViewSkinTest, LabelEditHidesTheSelection) {
     EXPECT_TRUE(object->IsLabelEditing())
         << IsWindow(edit) << " " << IsWindowVisible(edit) << " " << (GetFocus() == edit);
     Select(view, 0, true);
-    Repaint();
-    EXPECT_EQ(At(view, row0.left + 1, (row0.top + row0.bottom) / 2), ImageColour(366))
+    Repaint(dialog_);
+    EXPECT_EQ(At(view, row0.left + 1, (row0.top + row0.bottom) / 2), IdColour(366))
         << "no selection drawn while a label is edited";
     SendMessageW(view, LVM_CANCELEDITLABEL, 0, 0);
     Settle();
     EXPECT_FALSE(object->IsLabelEditing());
-    Repaint();
-    EXPECT_EQ(At(view, row0.left + 1, (row0.top + row0.bottom) / 2), ImageColour(626));
+    Repaint(dialog_);
+    EXPECT_EQ(At(view, row0.left + 1, (row0.top + row0.bottom) / 2), IdColour(626));
 }
 
 TEST_F(ListViewSkinTest, IconViewOverTheSkinAndElementStoredDisabled) {
@@ -227,16 +224,16 @@ TEST_F(ListViewSkinTest, IconViewOverTheSkinAndElementStoredDisabled) {
         for (int x = 0; x < client.right; ++x) {
             const COLORREF c = pixels.At(x, y) & 0xFFFFFF;
             if (c == (GetSysColor(COLOR_WINDOW) & 0xFFFFFF)) ++window;
-            if (c == ImageColour(366)) ++skin;
+            if (c == IdColour(366)) ++skin;
         }
     EXPECT_EQ(window, 0) << "the list's own background colour";
     EXPECT_GT(skin, client.right * client.bottom / 2);
 
     // An element stored switched off: the control draws everything itself.
     element_->SetStoredEnabled(0);
-    Repaint();
+    Repaint(dialog_);
     const RECT bounds = ItemRect(report, 1, LVIR_BOUNDS);
-    EXPECT_NE(At(report, 150, bounds.bottom + 10), ImageColour(366));
+    EXPECT_NE(At(report, 150, bounds.bottom + 10), IdColour(366));
     element_->SetStoredEnabled(1);
 }
 
@@ -252,13 +249,13 @@ TEST_F(ListViewSkinTest, ScrollDataAndBarsFollowKeysWheelClicksAndThumb) {
     ASSERT_TRUE(BarsInStep(view)) << "after skinning";
     // Nothing but the skin in the client area either: background, grid,
     // selection (its focus frame inverts it) and the skin's text colours.
-    std::set<COLORREF> client{ImageColour(366),
-                              ImageColour(372),
-                              ImageColour(374),
-                              ImageColour(626),
-                              ImageColour(627),
-                              ImageColour(628),
-                              ~ImageColour(626) & 0xFFFFFF};
+    std::set<COLORREF> client{IdColour(366),
+                              IdColour(372),
+                              IdColour(374),
+                              IdColour(626),
+                              IdColour(627),
+                              IdColour(628),
+                              ~IdColour(626) & 0xFFFFFF};
     auto clientForeign = [&] {
         RECT c{};
         GetClientRect(view, &c);
@@ -335,7 +332,7 @@ TEST_F(ListViewSkinTest, ActivateStylesUnderlineTheHotOrTheSelectedRows) {
         long count = 0;
         for (int y = label.top; y < label.bottom; ++y)
             for (int x = label.left; x < label.right; ++x)
-                if ((pixels.At(x, y) & 0xFFFFFF) == ImageColour(id)) ++count;
+                if ((pixels.At(x, y) & 0xFFFFFF) == IdColour(id)) ++count;
         return count;
     };
     const RECT label = ItemRect(view, 0, LVIR_LABEL);
@@ -349,7 +346,7 @@ TEST_F(ListViewSkinTest, ActivateStylesUnderlineTheHotOrTheSelectedRows) {
 
     SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_UNDERLINEHOT | LVS_EX_ONECLICKACTIVATE);
     SendMessageW(view, LVM_SETHOTITEM, 1, 0);
-    Repaint();
+    Repaint(dialog_);
     if (SendMessageW(view, LVM_GETHOTITEM, 0, 0) == 1) {
         EXPECT_GE(inked(1, 628) - inked(3, 374), extent.cx - 2) << "the hot row is underlined in the hot colour";
     } else {
@@ -359,12 +356,12 @@ TEST_F(ListViewSkinTest, ActivateStylesUnderlineTheHotOrTheSelectedRows) {
     SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_UNDERLINECOLD | LVS_EX_TWOCLICKACTIVATE);
     SendMessageW(view, LVM_SETHOTITEM, 1, 0);
     Select(view, 2, true);
-    Repaint();
+    Repaint(dialog_);
     EXPECT_GE(inked(2, 627) - inked(3, 374), extent.cx - 2) << "the selected row is underlined";
     EXPECT_LT(std::abs(inked(1, 628) - inked(3, 374)), extent.cx / 2) << "the hot row is not underlined";
     // Neither style alone underlines.
     SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, ~0u, LVS_EX_UNDERLINECOLD);
-    Repaint();
+    Repaint(dialog_);
     EXPECT_LT(std::abs(inked(2, 627) - inked(3, 374)), extent.cx / 2) << "underline cold without two-click activate";
 }
 
@@ -372,7 +369,7 @@ TEST_F(ListViewSkinTest, RequestedLabelEditKeepsTheSystemLookAndKnowsItsList) {
     // Ordinary mode, skinning on by default: every window gets its skinned
     // object, switched on, as it is created.
     SetUpSkin(false, false);
-    Skin().SolidImage(3, 10, ImageColour(10));
+    Skin().SolidImage(3, 10, IdColour(10));
     HWND view = AddView(LVS_REPORT | LVS_EDITLABELS, 10, 10, 240, 200, 4);
     SkinAll();
     auto* object = dynamic_cast<CTWListCtrl*>(GetSkinnedWindowObject(view));
@@ -417,7 +414,7 @@ TEST_F(ListViewSkinTest, StateImagesLeftOfTheSmallImages) {
     }
     SkinAll();
     const PixelBuffer pixels = CaptureClient(view);
-    const COLORREF expected[] = {ImageColour(366), RGB(250, 10, 10), RGB(10, 250, 10)};
+    const COLORREF expected[] = {IdColour(366), RGB(250, 10, 10), RGB(10, 250, 10)};
     for (int row = 0; row < 3; ++row) {
         const RECT icon = ItemRect(view, row, LVIR_ICON);
         const int mid = (icon.top + icon.bottom) / 2;
@@ -474,7 +471,7 @@ TEST_F(ListViewSkinTest, VisualBasicHostsPaintTheOtherViewsDirectlyAndRunTheCont
         const RECT last = ItemRect(view, 2, LVIR_BOUNDS);
         RECT client{};
         GetClientRect(view, &client);
-        EXPECT_EQ(At(view, client.right - 4, client.bottom - 4), ImageColour(366));
+        EXPECT_EQ(At(view, client.right - 4, client.bottom - 4), IdColour(366));
         if (c.view == LVS_REPORT) {
             HWND header = reinterpret_cast<HWND>(SendMessageW(view, LVM_GETHEADER, 0, 0));
             RECT update{};

@@ -12,8 +12,10 @@
 #include "runtime/frame/mdi_skin_wnd.h"
 #include "runtime/logic/menu_bar_layout.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -27,13 +29,6 @@ constexpr COLORREF kMdiBackground = RGB(20, 140, 90);
 constexpr COLORREF kBarBackground = RGB(30, 160, 160), kItem = RGB(60, 60, 200);
 constexpr COLORREF kMdiClose = RGB(250, 10, 10), kMdiRestore = RGB(10, 250, 10), kMdiMinimize = RGB(10, 10, 250);
 
-void SideImage(CTwfSideFrame* side, WORD key, int w, int h, COLORREF colour) {
-    HBITMAP bitmap = MakeSolidBitmap(w, h, colour);
-    side->SetImageBitmap(key, bitmap);
-    DeleteObject(bitmap);
-    side->SetImageOptions(key, 0, 0, 1);
-}
-
 void MenuBarImage(CTwfMenuBar* bar, WORD id, COLORREF colour) {
     HBITMAP bitmap = MakeSolidBitmap(4, 4, colour);
     bar->SetImageBitmap(id, bitmap);
@@ -41,27 +36,11 @@ void MenuBarImage(CTwfMenuBar* bar, WORD id, COLORREF colour) {
 }
 
 void BuildSkin(SyntheticSkin& skin) {
-    auto* frame = dynamic_cast<CTwfWndFrame*>(skin.Element(2));
-    frame->SetNumber(478, kTop);
-    frame->SetNumber(479, kBottom);
-    frame->SetNumber(480, kLeft);
-    frame->SetNumber(481, kRight);
-    const struct {
-        CTwfSideFrame* side;
-        int w, h;
-    } sides[] = {{frame->GetTopSide(), 4, kTop},
-                 {frame->GetBottomSide(), 4, kBottom},
-                 {frame->GetLeftSide(), kLeft, 4},
-                 {frame->GetRightSide(), kRight, 4}};
-    for (const auto& s : sides) {
-        SideImage(s.side, 0, s.w, s.h, kSide);
-        SideImage(s.side, 1001, s.w, s.h, kSideInactive);
-    }
-    frame->SetNumber(487, 1);
-    frame->SetNumber(652, 20);
-    skin.SolidImage(2, 485, kMdiBackground, 4, 4);
-    skin.SolidImage(2, 422, kBarBackground, 4, 4);
-    skin.SolidImage(2, 418, kItem, 4, 4);
+    CTwfWndFrame* frame = BuildSolidFrame(skin, SolidFrameOf(kTop, kBottom, kLeft, kRight, {kSide, kSideInactive}));
+    frame->SetNumber(frame_id::kBarHeight, 20);
+    skin.SolidImage(frame_id::kElement, frame_id::kMdiBackground, kMdiBackground, 4, 4);
+    skin.SolidImage(frame_id::kElement, frame_id::kBarBackground, kBarBackground, 4, 4);
+    skin.SolidImage(frame_id::kElement, frame_id::kBarItemNormal, kItem, 4, 4);
     CTwfMenuBar* bar = frame->GetMenuBar();
     for (int b = 0; b < 3; ++b) {
         bar->SetNumberPair(WORD(649 + b), 16, 14);        // sizes: close, restore, minimize
@@ -90,13 +69,6 @@ void RegisterChildClass() {
     wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
     wc.lpszClassName = kChildClass;
     RegisterClassW(&wc);
-}
-
-void Settle() {
-    for (int i = 0; i < 4; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
 }
 
 class MdiTest : public RuntimeTest {

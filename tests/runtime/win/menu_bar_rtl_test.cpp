@@ -12,10 +12,11 @@
 #include "runtime/logic/frame_layout.h"
 #include "runtime/window_rects.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
 #include "tests/runtime/win/mirrored_text.h"
-#include "tests/runtime/win/menu_bar_skin.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -23,13 +24,6 @@ using namespace hexmoor::rt;
 using namespace hexmoor::test::menubar;
 
 namespace {
-
-void Settle() {
-    for (int i = 0; i < 4; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
-}
 
 std::vector<WPARAM> g_commands;
 WNDPROC g_previous = nullptr;

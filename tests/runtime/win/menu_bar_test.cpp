@@ -9,16 +9,17 @@
 #include <thread>
 #include <vector>
 
-#include "model/elements/wnd_frame.h"
-#include "runtime/controls/menu_bar.h"
 #include "base/win/rect.h"
+#include "model/elements/wnd_frame.h"
 #include "model/windows_version.h"
+#include "runtime/controls/menu_bar.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/text/unicode_string.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
-#include "tests/runtime/win/menu_bar_skin.h"
+#include "tests/harness/settle.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -40,13 +41,6 @@ HMENU BuildMenu() {
     AppendMenuW(bar, MF_STRING, 301, L"&Go");
     AppendMenuW(bar, MF_STRING | MF_GRAYED, 302, L"G&reyed");
     return bar;
-}
-
-void Settle() {
-    for (int i = 0; i < 4; ++i) {
-        PumpMessages();
-        Sleep(10);
-    }
 }
 
 // Messages the window's own procedure saw.

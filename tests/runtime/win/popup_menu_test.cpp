@@ -9,18 +9,18 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
-#include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "base/win/rect.h"
 #include "runtime/controls/popup_menu.h"
 #include "runtime/logic/popup_menu_look.h"
-#include "base/win/rect.h"
 #include "tests/harness/capture.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
-#include "tests/runtime/win/menu_bar_skin.h"
+#include "tests/harness/skin_pixels.h"
 
 using namespace hexmoor::test;
 using namespace hexmoor;
@@ -28,21 +28,15 @@ namespace pm = hexmoor::rt::popup;
 
 namespace {
 
-// One colour per image id.
-const std::map<WORD, COLORREF> kImageColours = {
-    {437, RGB(40, 60, 200)},   {439, RGB(40, 200, 60)},  {441, RGB(220, 200, 40)},
-    {443, RGB(130, 130, 130)}, {447, RGB(200, 40, 200)}, {449, RGB(200, 100, 0)},
-    {450, RGB(100, 0, 200)},   {452, RGB(0, 100, 100)},  {453, RGB(160, 30, 30)},
-};
+// The menu's images, each a solid image of its id's colour.
+constexpr WORD kImageIds[] = {437, 439, 441, 443, 447, 449, 450, 452, 453};
 constexpr COLORREF kOutline = RGB(10, 220, 220);
 constexpr COLORREF kCheckMark = RGB(250, 120, 160), kRadioMark = RGB(120, 250, 160);
 constexpr int kBorder[4] = {4, 5, 6, 7}; // left, top, right, bottom
 
-COLORREF ImageColour(WORD id) { return kImageColours.at(id); }
-
 void BuildSkin(SyntheticSkin& skin, bool withBorderImage) {
-    for (const auto& [id, colour] : kImageColours)
-        if (id != 453 || withBorderImage) skin.SolidImage(16, id, colour, 4, 4);
+    for (WORD id : kImageIds)
+        if (id != 453 || withBorderImage) skin.SolidImage(16, id, IdColour(id), 4, 4);
     CTwfObj* menu = skin.Element(16);
     menu->SetColor(429, kOutline);
     for (WORD id : {438, 440, 442, 444}) menu->SetColor(id, RGB(0, 0, 0));
@@ -178,7 +172,7 @@ Snapshot TakeSnapshot(const std::string& step) {
     s.step = step;
     std::vector<COLORREF> allowed = {kOutline, kCheckMark, kRadioMark};
     if (g_allowTextColour) allowed.push_back(RGB(0, 0, 0));
-    for (const auto& [id, colour] : kImageColours) allowed.push_back(colour);
+    for (WORD id : kImageIds) allowed.push_back(IdColour(id));
     const std::vector<HWND> popups = OpenPopups();
     s.popups = int(popups.size());
     for (HWND hwnd : popups) {
@@ -386,7 +380,7 @@ TEST_F(PopupMenuTest, KeyboardAndMouseSessionShowsOnlySkinColours) {
         const Snapshot* s = Find(e.step);
         ASSERT_NE(s, nullptr) << e.step;
         EXPECT_EQ(s->painted[0][std::size_t(e.item)], e.state) << e.step << " item " << e.item;
-        EXPECT_EQ(s->itemColour[0][std::size_t(e.item)], ImageColour(e.image))
+        EXPECT_EQ(s->itemColour[0][std::size_t(e.item)], IdColour(e.image))
             << e.step << " item " << e.item << " shows " << ColourText(s->itemColour[0][std::size_t(e.item)]);
     }
     // Submenu arrows: normal, hot, disabled.
@@ -400,15 +394,14 @@ TEST_F(PopupMenuTest, KeyboardAndMouseSessionShowsOnlySkinColours) {
                   {"submenu", kGrayedSubmenu, 452},
                   {"opened", kLast, 437}};
     for (const auto& a : arrows)
-        EXPECT_EQ(Find(a.step)->arrowColour[0][std::size_t(a.item)], ImageColour(a.arrow))
-            << a.step << " item " << a.item;
+        EXPECT_EQ(Find(a.step)->arrowColour[0][std::size_t(a.item)], IdColour(a.arrow)) << a.step << " item " << a.item;
     const Snapshot* opened = Find("opened");
     EXPECT_EQ(opened->checkMark, kCheckMark);
     EXPECT_EQ(opened->radioMark, kRadioMark);
     const Snapshot* sub = Find("submenu open");
     ASSERT_EQ(sub->popups, 2) << "the submenu opened";
     EXPECT_EQ(sub->painted[1][0], pm::state::kHot) << "the submenu's first item is selected on opening";
-    EXPECT_EQ(sub->itemColour[1][0], ImageColour(441));
+    EXPECT_EQ(sub->itemColour[1][0], IdColour(441));
     EXPECT_EQ(Find("submenu closed")->popups, 1);
 }
 
@@ -445,9 +438,9 @@ TEST_F(PopupMenuTest, BorderImageTakesTheSkinsInsetsOrTheOutlineFramesTheItems) 
             EXPECT_EQ(client.top, kBorder[1]);
             EXPECT_EQ(window.right - window.left - client.right, kBorder[2]);
             EXPECT_EQ(window.bottom - window.top - client.bottom, kBorder[3]);
-            EXPECT_EQ(corner, ImageColour(453));
+            EXPECT_EQ(corner, IdColour(453));
         } else {
-            EXPECT_EQ(corner, ImageColour(437));
+            EXPECT_EQ(corner, IdColour(437));
             EXPECT_EQ(g_snapshots[0].foreign, 0);
         }
     }
@@ -509,7 +502,7 @@ TEST_F(PopupMenuTest, OpenedFromASkinnedBarByKeyboardStartsWithItemZeroHighlight
     ASSERT_EQ(opened.popups, 1);
     EXPECT_EQ(opened.selected[0], kNormal);
     EXPECT_EQ(opened.painted[0][kNormal], pm::state::kHot);
-    EXPECT_EQ(opened.itemColour[0][kNormal], ImageColour(441));
+    EXPECT_EQ(opened.itemColour[0][kNormal], IdColour(441));
     EXPECT_EQ(opened.foreign, 0) << opened.foreignWhere;
     const Snapshot& down = g_snapshots[1];
     ASSERT_EQ(down.popups, 1);

@@ -113,9 +113,32 @@ void Wait(int ms) {
     PumpMessages();
 }
 
+// Each test starts with an empty log; its probe windows go with it.
 class ScrollEngineTest : public ::testing::Test {
 protected:
     void SetUp() override { g_log = ProbeLog{}; }
+    void TearDown() override {
+        for (HWND hwnd : probes_)
+            if (IsWindow(hwnd)) DestroyWindow(hwnd);
+        PumpMessages();
+    }
+    // A probe window, destroyed at the end of the test.
+    HWND Probe(DWORD style, int w = 200, int h = 160, DWORD ex = 0) {
+        HWND hwnd = CreateProbe(style, w, h, ex);
+        probes_.push_back(hwnd);
+        return hwnd;
+    }
+    // A probe with the engine's bars over one bar's data, laid out.
+    HWND Skinned(DWORD style, int w, int h, int bar, int nMin, int nMax, UINT page, int pos, DWORD ex = 0) {
+        HWND hwnd = Probe(style, w, h, ex);
+        SetData(hwnd, bar, nMin, nMax, page, pos);
+        EXPECT_TRUE(InitSkinScrollbars(hwnd, TRUE));
+        Relayout(hwnd);
+        return hwnd;
+    }
+
+private:
+    std::vector<HWND> probes_;
 };
 
 } // namespace
@@ -128,7 +151,7 @@ TEST_F(ScrollEngineTest, ThumbEqualsWinesOwnBarForTheSameData) {
     } cases[] = {{0, 99, 10, 0}, {0, 99, 10, 45}, {0, 99, 10, 90}, {0, 49, 25, 10}, {-20, 79, 30, 5}, {0, 9, 3, 7}};
     for (const auto& c : cases) {
         g_log = ProbeLog{};
-        HWND hwnd = CreateProbe(WS_VSCROLL, 120, 200);
+        HWND hwnd = Probe(WS_VSCROLL, 120, 200);
         SetData(hwnd, SB_VERT, c.nMin, c.nMax, c.page, c.pos);
         SCROLLBARINFO sbi{};
         sbi.cbSize = sizeof(sbi);
@@ -155,10 +178,7 @@ TEST_F(ScrollEngineTest, ThumbEqualsWinesOwnBarForTheSameData) {
 }
 
 TEST_F(ScrollEngineTest, CustomDrawSequenceOfOneBar) {
-    HWND hwnd = CreateProbe(WS_HSCROLL, 200, 100);
-    SetData(hwnd, SB_HORZ, 0, 99, 10, 45);
-    ASSERT_TRUE(InitSkinScrollbars(hwnd, TRUE));
-    Relayout(hwnd);
+    HWND hwnd = Skinned(WS_HSCROLL, 200, 100, SB_HORZ, 0, 99, 10, 45);
     g_log.items.clear();
     RedrawSkinScrollbars(hwnd, FALSE, 0);
     std::vector<std::pair<DWORD, int>> seen;
@@ -188,14 +208,10 @@ TEST_F(ScrollEngineTest, CustomDrawSequenceOfOneBar) {
     UINT state = 0;
     ASSERT_TRUE(LastItem(0, 0, &track, &state));
     EXPECT_EQ(state, UINT(CDIS_DISABLED));
-    DestroyWindow(hwnd);
 }
 
 TEST_F(ScrollEngineTest, ArrowPressRepeatsOnTimersAndReleaseEndsTheScroll) {
-    HWND hwnd = CreateProbe(WS_VSCROLL, 120, 200);
-    SetData(hwnd, SB_VERT, 0, 99, 10, 0);
-    ASSERT_TRUE(InitSkinScrollbars(hwnd, TRUE));
-    Relayout(hwnd);
+    HWND hwnd = Skinned(WS_VSCROLL, 120, 200, SB_VERT, 0, 99, 10, 0);
     RECT bar{};
     ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 1, FALSE, &bar));
     const POINT down = WindowToScreen(hwnd, (bar.left + bar.right) / 2, bar.bottom - 3);
@@ -229,14 +245,10 @@ TEST_F(ScrollEngineTest, ArrowPressRepeatsOnTimersAndReleaseEndsTheScroll) {
     EXPECT_EQ(g_log.captureChanged.back(), -1);
     Wait(150);
     EXPECT_EQ(g_log.scrolls.back().code, SB_ENDSCROLL) << "timers stopped";
-    DestroyWindow(hwnd);
 }
 
 TEST_F(ScrollEngineTest, InactiveBarCapturesButScrollsNothing) {
-    HWND hwnd = CreateProbe(WS_VSCROLL, 120, 200);
-    SetData(hwnd, SB_VERT, 0, 9, 20, 0);
-    ASSERT_TRUE(InitSkinScrollbars(hwnd, TRUE));
-    Relayout(hwnd);
+    HWND hwnd = Skinned(WS_VSCROLL, 120, 200, SB_VERT, 0, 9, 20, 0);
     RECT bar{};
     ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 1, FALSE, &bar));
     const POINT down = WindowToScreen(hwnd, (bar.left + bar.right) / 2, bar.top + 3);
@@ -247,14 +259,10 @@ TEST_F(ScrollEngineTest, InactiveBarCapturesButScrollsNothing) {
     PumpMessages();
     ASSERT_FALSE(g_log.captureChanged.empty());
     EXPECT_EQ(g_log.captureChanged.back(), -1);
-    DestroyWindow(hwnd);
 }
 
 TEST_F(ScrollEngineTest, ThumbDragTracksSnapsBackAndEndsWithPositionThenEnd) {
-    HWND hwnd = CreateProbe(WS_HSCROLL, 220, 100);
-    SetData(hwnd, SB_HORZ, 0, 99, 10, 0);
-    ASSERT_TRUE(InitSkinScrollbars(hwnd, TRUE));
-    Relayout(hwnd);
+    HWND hwnd = Skinned(WS_HSCROLL, 220, 100, SB_HORZ, 0, 99, 10, 0);
     RedrawSkinScrollbars(hwnd, FALSE, 0);
     RECT thumb{};
     ASSERT_TRUE(LastItem(0, 5, &thumb));
@@ -289,11 +297,10 @@ TEST_F(ScrollEngineTest, ThumbDragTracksSnapsBackAndEndsWithPositionThenEnd) {
     PumpMessages();
     ASSERT_FALSE(g_log.captureChanged.empty());
     EXPECT_EQ(g_log.captureChanged.back(), -1);
-    DestroyWindow(hwnd);
 }
 
 TEST_F(ScrollEngineTest, HoverTimerShowsTheHotPartAndEndsWhenThePointerLeaves) {
-    HWND hwnd = CreateProbe(WS_VSCROLL, 120, 200);
+    HWND hwnd = Probe(WS_VSCROLL, 120, 200);
     SetData(hwnd, SB_VERT, 0, 99, 10, 0);
     ASSERT_TRUE(InitSkinScrollbars(hwnd, TRUE));
     ASSERT_TRUE(SetSkinScrollBarStyle(hwnd, 3, 2));
@@ -312,14 +319,10 @@ TEST_F(ScrollEngineTest, HoverTimerShowsTheHotPartAndEndsWhenThePointerLeaves) {
     Wait(80);
     ASSERT_TRUE(LastItem(1, 0, &arrow, &state));
     EXPECT_EQ(state, UINT(CDIS_DEFAULT));
-    DestroyWindow(hwnd);
 }
 
 TEST_F(ScrollEngineTest, ReplacementsClampAndShowHide) {
-    HWND hwnd = CreateProbe(WS_VSCROLL | WS_HSCROLL, 200, 160);
-    SetData(hwnd, SB_VERT, 0, 99, 0, 0);
-    ASSERT_TRUE(InitSkinScrollbars(hwnd, TRUE));
-    Relayout(hwnd);
+    HWND hwnd = Skinned(WS_VSCROLL | WS_HSCROLL, 200, 160, SB_VERT, 0, 99, 0, 0);
     EXPECT_EQ(SkinSetScrollPos(hwnd, SB_VERT, 500, TRUE), 0);
     EXPECT_EQ(SkinGetScrollPos(hwnd, SB_VERT), 99) << "a page of 0 stops at nMax";
     SCROLLINFO si{sizeof(si), SIF_ALL, 0, 49, 10, 200, 0};
@@ -356,7 +359,6 @@ TEST_F(ScrollEngineTest, ReplacementsClampAndShowHide) {
     EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VSCROLL, 0);
     EXPECT_EQ(UninitSkinScrollbars(hwnd), S_OK);
     EXPECT_EQ(UninitSkinScrollbars(hwnd), E_FAIL);
-    DestroyWindow(hwnd);
 }
 
 TEST_F(ScrollEngineTest, VerticalBarOnTheLeftForExactlyOneOfTheTwoFlags) {
@@ -368,10 +370,7 @@ TEST_F(ScrollEngineTest, VerticalBarOnTheLeftForExactlyOneOfTheTwoFlags) {
                  {WS_EX_LAYOUTRTL, true},
                  {WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL, false}};
     for (const auto& c : cases) {
-        HWND hwnd = CreateProbe(WS_VSCROLL, 200, 160, c.ex);
-        SetData(hwnd, SB_VERT, 0, 99, 10, 0);
-        ASSERT_TRUE(InitSkinScrollbars(hwnd, TRUE));
-        Relayout(hwnd);
+        HWND hwnd = Skinned(WS_VSCROLL, 200, 160, SB_VERT, 0, 99, 10, 0, c.ex);
         WINDOWINFO info{};
         info.cbSize = sizeof(info);
         GetWindowInfo(hwnd, &info);
@@ -399,7 +398,7 @@ LRESULT CALLBACK ForeignProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 TEST_F(ScrollEngineTest, TwoHooksOnOneWindowRemovedInBothOrders) {
     for (int order = 0; order < 2; ++order) {
-        HWND hwnd = CreateProbe(0);
+        HWND hwnd = Probe(0);
         const LONG_PTR original = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
         int firstCalls = 0, secondCalls = 0;
         auto first = std::make_unique<CountingHook>(&firstCalls);
@@ -429,7 +428,7 @@ TEST_F(ScrollEngineTest, TwoHooksOnOneWindowRemovedInBothOrders) {
 }
 
 TEST_F(ScrollEngineTest, WindowKeepsWorkingWhenALaterSubclasserOutlivesTheEngineAndTheHook) {
-    HWND hwnd = CreateProbe(WS_VSCROLL);
+    HWND hwnd = Probe(WS_VSCROLL);
     auto form = std::make_unique<CFormScroll>();
     ASSERT_TRUE(form->SubclassWindow(hwnd));
     ASSERT_TRUE(IsSkinScrollbarWindow(hwnd));
@@ -441,11 +440,10 @@ TEST_F(ScrollEngineTest, WindowKeepsWorkingWhenALaterSubclasserOutlivesTheEngine
     EXPECT_EQ(GetWindowLongPtrW(hwnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ForeignProc));
     SetWindowTextW(hwnd, L"alive");
     EXPECT_EQ(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0), 5) << "messages still reach the window's own procedure";
-    DestroyWindow(hwnd);
 }
 
 TEST_F(ScrollEngineTest, DestroyedWhileHookedUnhooksBeforeTheWindowSeesNcDestroy) {
-    HWND hwnd = CreateProbe(WS_VSCROLL);
+    HWND hwnd = Probe(WS_VSCROLL);
     auto form = std::make_unique<CFormScroll>();
     ASSERT_TRUE(form->SubclassWindow(hwnd));
     DestroyWindow(hwnd);
@@ -454,7 +452,7 @@ TEST_F(ScrollEngineTest, DestroyedWhileHookedUnhooksBeforeTheWindowSeesNcDestroy
 }
 
 TEST_F(ScrollEngineTest, SyncRebasesANegativeMinimumAndCopiesTheRealData) {
-    HWND hwnd = CreateProbe(WS_VSCROLL);
+    HWND hwnd = Probe(WS_VSCROLL);
     auto form = std::make_unique<CFormScroll>();
     ASSERT_TRUE(form->SubclassWindow(hwnd));
     Relayout(hwnd);
@@ -472,5 +470,4 @@ TEST_F(ScrollEngineTest, SyncRebasesANegativeMinimumAndCopiesTheRealData) {
     EXPECT_EQ(engine.nPage, 20u);
     EXPECT_EQ(engine.nPos, 5);
     form.reset();
-    DestroyWindow(hwnd);
 }

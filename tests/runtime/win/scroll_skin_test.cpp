@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <set>
+#include <vector>
 
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
@@ -15,36 +16,55 @@
 #include "tests/harness/capture.h"
 #include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 #include "tests/runtime/win/recorder.h"
-#include "tests/runtime/win/skin_pixels.h"
+#include "tests/runtime/win/skinned_bars.h"
 
 using namespace hexmoor::test;
 
 namespace {
 
+// The runtime started with every scroll-bar image in its id's colour;
+// windows made by the test go with it.
 class ScrollSkinTest : public RuntimeTest {
 protected:
-    void SetUpSkin() {
+    void SetUp() override {
         StartRuntime(true);
         Skin().SolidImage(25, 0, RGB(23, 181, 97), 6, 6);
-        for (int id = 42; id <= 101; ++id) Skin().SolidImage(5, WORD(id), ImageColour(id));
-        for (int id = 814; id <= 841; ++id) Skin().SolidImage(5, WORD(id), ImageColour(id));
+        AddBarImages(Skin());
         SkinLoaded();
         EnableSkinning();
     }
-    std::set<COLORREF> SkinColours() const {
-        std::set<COLORREF> all;
-        for (int id = 42; id <= 101; ++id) all.insert(ImageColour(id));
-        for (int id = 814; id <= 841; ++id) all.insert(ImageColour(id));
-        return all;
+    void TearDown() override {
+        for (HWND hwnd : windows_)
+            if (IsWindow(hwnd)) DestroyWindow(hwnd);
+        RuntimeTest::TearDown();
     }
+    HWND Keep(HWND hwnd) {
+        windows_.push_back(hwnd);
+        return hwnd;
+    }
+    // A skinned dialog-class window with both scroll bars, over 0..99 with a
+    // page of 10.
+    HWND SkinnedBarWindow() {
+        HWND hwnd = Keep(CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 60, 60,
+                                         220, 180, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+        SCROLLINFO si{sizeof(si), SIF_ALL, 0, 99, 10, 0, 0};
+        SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
+        SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
+        ApplySkinToWindow(hwnd, 0);
+        Settle();
+        return hwnd;
+    }
+
+private:
+    std::vector<HWND> windows_;
 };
 
-// A skinned dialog-class window with both scroll bars.
-HWND CreateBarWindow() {
-    return CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 60, 60, 220, 180,
-                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
+// The engine's subclassers on controls that keep their own scroll data,
+// without the runtime.
+class ScrollSubclasserTest : public RuntimeTest {};
 
 // Points inside the parts of a vertical bar (window coordinates).
 struct VerticalParts {
@@ -58,28 +78,22 @@ VerticalParts PartsOf(const RECT& bar, int arrow) {
 } // namespace
 
 TEST_F(ScrollSkinTest, WindowBarsShowEveryPartInEveryState) {
-    SetUpSkin();
-    HWND hwnd = CreateBarWindow();
-    SCROLLINFO si{sizeof(si), SIF_ALL, 0, 99, 10, 0, 0};
-    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
-    SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
-    ApplySkinToWindow(hwnd, 0);
-    Settle(hwnd);
+    HWND hwnd = SkinnedBarWindow();
     RECT v{}, h{};
     ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 1, FALSE, &v)) << "the window's bars are the engine's";
     ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 0, FALSE, &h));
     const int arrow = GetSystemMetrics(SM_CYVSCROLL);
     const VerticalParts p = PartsOf(v, arrow);
     PixelBuffer pixels = CaptureWindow(hwnd);
-    EXPECT_TRUE(PixelIs(pixels, p.up.x, p.up.y, 828));
-    EXPECT_TRUE(PixelIs(pixels, p.down.x, p.down.y, 832));
-    EXPECT_TRUE(PixelIs(pixels, p.thumb.x, p.thumb.y, 836));
-    EXPECT_TRUE(PixelIs(pixels, p.track.x, p.track.y, 827));
+    EXPECT_TRUE(PixelIs(pixels, p.up, IdColour(828)));
+    EXPECT_TRUE(PixelIs(pixels, p.down, IdColour(832)));
+    EXPECT_TRUE(PixelIs(pixels, p.thumb, IdColour(836)));
+    EXPECT_TRUE(PixelIs(pixels, p.track, IdColour(827)));
     const int hy = (h.top + h.bottom) / 2, harrow = GetSystemMetrics(SM_CXHSCROLL);
-    EXPECT_TRUE(PixelIs(pixels, h.left + 2, hy, 815));
-    EXPECT_TRUE(PixelIs(pixels, h.right - 2, hy, 819));
-    EXPECT_TRUE(PixelIs(pixels, h.left + harrow + 2, hy, 823));
-    EXPECT_TRUE(PixelIs(pixels, h.right - harrow - 3, hy, 814));
+    EXPECT_TRUE(PixelIs(pixels, {h.left + 2, hy}, IdColour(815)));
+    EXPECT_TRUE(PixelIs(pixels, {h.right - 2, hy}, IdColour(819)));
+    EXPECT_TRUE(PixelIs(pixels, {h.left + harrow + 2, hy}, IdColour(823)));
+    EXPECT_TRUE(PixelIs(pixels, {h.right - harrow - 3, hy}, IdColour(814)));
 
     // Hot: the pointer over the down arrow, then over the thumb.
     RECT wr;
@@ -88,69 +102,57 @@ TEST_F(ScrollSkinTest, WindowBarsShowEveryPartInEveryState) {
     POINT s = screen(p.down);
     SetCursorPos(s.x, s.y);
     SendMessageW(hwnd, WM_NCMOUSEMOVE, HTVSCROLL, MAKELPARAM(s.x, s.y));
-    Sleep(60);
-    Settle(hwnd);
-    pixels = CaptureWindow(hwnd);
-    EXPECT_TRUE(PixelIs(pixels, p.down.x, p.down.y, 834)) << "hot arrow";
+    // The engine's hover timer paints the hot part.
+    auto shows = [&](POINT q, int id) { return [=] { return bool(PixelIs(CaptureWindow(hwnd), q, IdColour(id))); }; };
+    EXPECT_TRUE(WaitUntil(shows(p.down, 834), "hot arrow"));
     s = screen(p.thumb);
     SetCursorPos(s.x, s.y);
-    Sleep(60);
-    Settle(hwnd);
-    pixels = CaptureWindow(hwnd);
-    EXPECT_TRUE(PixelIs(pixels, p.thumb.x, p.thumb.y, 838)) << "hot thumb";
+    EXPECT_TRUE(WaitUntil(shows(p.thumb, 838), "hot thumb"));
     // Pressed: the down arrow, then the thumb being dragged.
     s = screen(p.down);
     SetCursorPos(s.x, s.y);
     SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(s.x, s.y));
     pixels = CaptureWindow(hwnd);
-    EXPECT_TRUE(PixelIs(pixels, p.down.x, p.down.y, 833)) << "pressed arrow";
+    EXPECT_TRUE(PixelIs(pixels, p.down, IdColour(833))) << "pressed arrow";
     SendMessageW(hwnd, WM_LBUTTONUP, 0, 0);
-    Settle(hwnd);
+    Settle();
     SkinSetScrollPos(hwnd, SB_VERT, 0, TRUE);
     s = screen(p.thumb);
     SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(s.x, s.y));
     pixels = CaptureWindow(hwnd);
-    EXPECT_TRUE(PixelIs(pixels, p.thumb.x, p.thumb.y, 837)) << "pressed thumb";
+    EXPECT_TRUE(PixelIs(pixels, p.thumb, IdColour(837))) << "pressed thumb";
     SendMessageW(hwnd, WM_LBUTTONUP, 0, 0);
     SetCursorPos(0, 0);
-    Sleep(60);
-    Settle(hwnd);
+    EXPECT_TRUE(WaitUntil(shows(p.thumb, 836), "the thumb no longer hot"));
     // Disabled window: the disabled set.
     EnableWindow(hwnd, FALSE);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    Settle(hwnd);
+    Settle();
     pixels = CaptureWindow(hwnd);
-    EXPECT_TRUE(PixelIs(pixels, p.up.x, p.up.y, 831));
-    EXPECT_TRUE(PixelIs(pixels, p.down.x, p.down.y, 835));
-    EXPECT_TRUE(PixelIs(pixels, p.thumb.x, p.thumb.y, 839));
-    EXPECT_TRUE(PixelIs(pixels, p.track.x, p.track.y, 840));
-    EXPECT_TRUE(PixelIs(pixels, h.left + 2, hy, 818));
-    EXPECT_TRUE(PixelIs(pixels, h.right - 2, hy, 822));
-    EXPECT_TRUE(PixelIs(pixels, h.left + harrow + 2, hy, 826));
-    EXPECT_TRUE(PixelIs(pixels, h.right - harrow - 3, hy, 841));
+    EXPECT_TRUE(PixelIs(pixels, p.up, IdColour(831)));
+    EXPECT_TRUE(PixelIs(pixels, p.down, IdColour(835)));
+    EXPECT_TRUE(PixelIs(pixels, p.thumb, IdColour(839)));
+    EXPECT_TRUE(PixelIs(pixels, p.track, IdColour(840)));
+    EXPECT_TRUE(PixelIs(pixels, {h.left + 2, hy}, IdColour(818)));
+    EXPECT_TRUE(PixelIs(pixels, {h.right - 2, hy}, IdColour(822)));
+    EXPECT_TRUE(PixelIs(pixels, {h.left + harrow + 2, hy}, IdColour(826)));
+    EXPECT_TRUE(PixelIs(pixels, {h.right - harrow - 3, hy}, IdColour(841)));
     EnableWindow(hwnd, TRUE);
     // A page above the range: no thumb, the whole track.
     SCROLLINFO big{sizeof(big), SIF_ALL, 0, 9, 20, 0, 0};
     SkinSetScrollInfo(hwnd, SB_VERT, &big, TRUE);
-    Settle(hwnd);
+    Settle();
     pixels = CaptureWindow(hwnd);
-    EXPECT_TRUE(PixelIs(pixels, p.thumb.x, p.thumb.y, 827)) << "inactive: track where the thumb was";
-    DestroyWindow(hwnd);
+    EXPECT_TRUE(PixelIs(pixels, p.thumb, IdColour(827))) << "inactive: track where the thumb was";
 }
 
 TEST_F(ScrollSkinTest, BarSizesComeFromTheSkin) {
-    SetUpSkin();
     CTwfObj* element = Skin().Element(5);
     element->SetNumber(810, 21); // vertical thickness
     element->SetNumber(811, 25); // vertical arrow
     element->SetNumber(812, 14); // horizontal thickness
     element->SetNumber(813, 30); // horizontal arrow
-    HWND hwnd = CreateBarWindow();
-    SCROLLINFO si{sizeof(si), SIF_ALL, 0, 99, 10, 0, 0};
-    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
-    SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
-    ApplySkinToWindow(hwnd, 0);
-    Settle(hwnd);
+    HWND hwnd = SkinnedBarWindow();
     RECT v{}, h{};
     ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 1, FALSE, &v));
     ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 0, FALSE, &h));
@@ -158,22 +160,20 @@ TEST_F(ScrollSkinTest, BarSizesComeFromTheSkin) {
     EXPECT_EQ(h.bottom - h.top, 14);
     const PixelBuffer pixels = CaptureWindow(hwnd);
     const int x = (v.left + v.right) / 2;
-    EXPECT_TRUE(PixelIs(pixels, x, v.top + 24, 828)) << "25-pixel up arrow";
-    EXPECT_TRUE(PixelIs(pixels, x, v.top + 26, 836)) << "thumb right after it";
+    EXPECT_TRUE(PixelIs(pixels, {x, v.top + 24}, IdColour(828))) << "25-pixel up arrow";
+    EXPECT_TRUE(PixelIs(pixels, {x, v.top + 26}, IdColour(836))) << "thumb right after it";
     const int y = (h.top + h.bottom) / 2;
-    EXPECT_TRUE(PixelIs(pixels, h.left + 29, y, 815)) << "30-pixel left arrow";
-    EXPECT_TRUE(PixelIs(pixels, h.left + 31, y, 823));
+    EXPECT_TRUE(PixelIs(pixels, {h.left + 29, y}, IdColour(815))) << "30-pixel left arrow";
+    EXPECT_TRUE(PixelIs(pixels, {h.left + 31, y}, IdColour(823)));
     RECT client;
     GetClientRect(hwnd, &client);
     EXPECT_EQ(client.right, 220 - 21);
     EXPECT_EQ(client.bottom, 180 - 14);
-    DestroyWindow(hwnd);
 }
 
 TEST_F(ScrollSkinTest, ScrollBarControlsShowTheStandAloneSet) {
-    SetUpSkin();
-    HWND dialog = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 40, 40, 300, 220, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+    HWND dialog = Keep(CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 40, 40, 300, 220, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr));
     HWND horz = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_HORZ, 10, 10, 200, 17, dialog,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     HWND vert = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 240, 10, 17, 180, dialog,
@@ -184,75 +184,68 @@ TEST_F(ScrollSkinTest, ScrollBarControlsShowTheStandAloneSet) {
     ApplySkinToWindow(dialog, 1);
     ASSERT_EQ(GetSkinnedWindowType(horz), hexmoor::rt::ctype::kScrollBar);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle(dialog);
+    Settle();
     const int a = GetSystemMetrics(SM_CXHSCROLL);
     PixelBuffer hp = CaptureClient(horz), vp = CaptureClient(vert);
-    EXPECT_TRUE(PixelIs(hp, 2, 8, 43));
-    EXPECT_TRUE(PixelIs(hp, 197, 8, 51));
-    EXPECT_TRUE(PixelIs(hp, a + 2, 8, 59));
-    EXPECT_TRUE(PixelIs(hp, 200 - a - 3, 8, 42));
-    EXPECT_TRUE(PixelIs(vp, 8, 2, 77));
-    EXPECT_TRUE(PixelIs(vp, 8, 177, 85));
-    EXPECT_TRUE(PixelIs(vp, 8, a + 2, 93));
-    EXPECT_TRUE(PixelIs(vp, 8, 180 - a - 3, 76));
+    EXPECT_TRUE(PixelIs(hp, {2, 8}, IdColour(43)));
+    EXPECT_TRUE(PixelIs(hp, {197, 8}, IdColour(51)));
+    EXPECT_TRUE(PixelIs(hp, {a + 2, 8}, IdColour(59)));
+    EXPECT_TRUE(PixelIs(hp, {200 - a - 3, 8}, IdColour(42)));
+    EXPECT_TRUE(PixelIs(vp, {8, 2}, IdColour(77)));
+    EXPECT_TRUE(PixelIs(vp, {8, 177}, IdColour(85)));
+    EXPECT_TRUE(PixelIs(vp, {8, a + 2}, IdColour(93)));
+    EXPECT_TRUE(PixelIs(vp, {8, 180 - a - 3}, IdColour(76)));
     // Pressed arrow, and the parent hears the scroll.
     SendMessageW(horz, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(197, 8));
     hp = CaptureClient(horz);
-    EXPECT_TRUE(PixelIs(hp, 197, 8, 53));
+    EXPECT_TRUE(PixelIs(hp, {197, 8}, IdColour(53)));
     SendMessageW(horz, WM_LBUTTONUP, 0, MAKELPARAM(197, 8));
     // Pressed thumb of the vertical control.
     SendMessageW(vert, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, a + 2));
     vp = CaptureClient(vert);
-    EXPECT_TRUE(PixelIs(vp, 8, a + 2, 94));
+    EXPECT_TRUE(PixelIs(vp, {8, a + 2}, IdColour(94)));
     SendMessageW(vert, WM_LBUTTONUP, 0, MAKELPARAM(8, a + 2));
     // Disabled controls: the disabled set.
     EnableWindow(horz, FALSE);
     EnableWindow(vert, FALSE);
-    Settle(dialog);
+    Settle();
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle(dialog);
+    Settle();
     hp = CaptureClient(horz);
     vp = CaptureClient(vert);
-    EXPECT_TRUE(PixelIs(hp, 2, 8, 49));
-    EXPECT_TRUE(PixelIs(hp, 197, 8, 57));
-    EXPECT_TRUE(PixelIs(hp, a + 2, 8, 65));
-    EXPECT_TRUE(PixelIs(hp, 200 - a - 3, 8, 101));
-    EXPECT_TRUE(PixelIs(vp, 8, 2, 83));
-    EXPECT_TRUE(PixelIs(vp, 8, 177, 91));
-    EXPECT_TRUE(PixelIs(vp, 8, a + 2, 98));
-    EXPECT_TRUE(PixelIs(vp, 8, 180 - a - 3, 100));
+    EXPECT_TRUE(PixelIs(hp, {2, 8}, IdColour(49)));
+    EXPECT_TRUE(PixelIs(hp, {197, 8}, IdColour(57)));
+    EXPECT_TRUE(PixelIs(hp, {a + 2, 8}, IdColour(65)));
+    EXPECT_TRUE(PixelIs(hp, {200 - a - 3, 8}, IdColour(101)));
+    EXPECT_TRUE(PixelIs(vp, {8, 2}, IdColour(83)));
+    EXPECT_TRUE(PixelIs(vp, {8, 177}, IdColour(91)));
+    EXPECT_TRUE(PixelIs(vp, {8, a + 2}, IdColour(98)));
+    EXPECT_TRUE(PixelIs(vp, {8, 180 - a - 3}, IdColour(100)));
     EnableWindow(horz, TRUE);
-    Settle(dialog);
+    Settle();
     // Wine's own bar after its triggers: none of its pixels stay.
     SetScrollPos(horz, SB_CTL, 40, TRUE);
     SkinEnableScrollBar(horz, SB_CTL, ESB_DISABLE_LTUP);
-    Settle(dialog);
+    Settle();
     const RECT all{0, 0, 200, 17};
-    EXPECT_EQ(Foreign(CaptureClient(horz), all, SkinColours()), 0);
+    EXPECT_EQ(Foreign(CaptureClient(horz), all, BarColours()), 0);
     // Skinning off gives the system look back at once.
     DisableSkinning();
-    Settle(dialog);
+    Settle();
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Settle(dialog);
-    EXPECT_GT(Foreign(CaptureClient(horz), all, SkinColours()), 1000);
-    DestroyWindow(dialog);
+    Settle();
+    EXPECT_GT(Foreign(CaptureClient(horz), all, BarColours()), 1000);
 }
 
 TEST_F(ScrollSkinTest, NoForeignPixelsInTheBarsAfterWinesTriggers) {
-    SetUpSkin();
-    HWND hwnd = CreateBarWindow();
-    SCROLLINFO si{sizeof(si), SIF_ALL, 0, 99, 10, 0, 0};
-    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
-    SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
-    ApplySkinToWindow(hwnd, 0);
-    Settle(hwnd);
+    HWND hwnd = SkinnedBarWindow();
     RECT v{}, h{};
     ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 1, FALSE, &v));
     ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 0, FALSE, &h));
     auto foreign = [&] {
-        Settle(hwnd);
+        Settle();
         const PixelBuffer pixels = CaptureWindow(hwnd);
-        return Foreign(pixels, v, SkinColours()) + Foreign(pixels, h, SkinColours());
+        return Foreign(pixels, v, BarColours()) + Foreign(pixels, h, BarColours());
     };
     EXPECT_EQ(foreign(), 0) << "after skinning";
     SCROLLINFO moved{sizeof(moved), SIF_POS, 0, 0, 0, 30, 0};
@@ -272,7 +265,6 @@ TEST_F(ScrollSkinTest, NoForeignPixelsInTheBarsAfterWinesTriggers) {
     SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(down.x, down.y));
     SendMessageW(hwnd, WM_LBUTTONUP, 0, 0);
     EXPECT_EQ(foreign(), 0) << "click on an arrow";
-    DestroyWindow(hwnd);
 }
 
 namespace {
@@ -284,7 +276,7 @@ LRESULT CALLBACK PaintingLayer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* nm = reinterpret_cast<NMCUSTOMDRAW*>(lp);
         if (nm->hdr.code == hexmoor::rt::NM_TWSB_CUSTOMDRAW) {
             if (nm->dwDrawStage == CDDS_ITEMPREPAINT) {
-                HBRUSH brush = CreateSolidBrush(ImageColour(814 + int(nm->dwItemSpec)));
+                HBRUSH brush = CreateSolidBrush(IdColour(814 + int(nm->dwItemSpec)));
                 FillRect(nm->hdc, &nm->rc, brush);
                 DeleteObject(brush);
             }
@@ -295,7 +287,7 @@ LRESULT CALLBACK PaintingLayer(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 } // namespace
 
-TEST_F(ScrollSkinTest, ListBoxSubclasserFollowsItsItemsWithoutForeignPixels) {
+TEST_F(ScrollSubclasserTest, ListBoxSubclasserFollowsItsItemsWithoutForeignPixels) {
     HWND host = CreateRecorder(nullptr, WS_POPUP | WS_VISIBLE, 50, 50, 300, 260);
     HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 10, 10, 200, 150,
                                 host, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -304,13 +296,13 @@ TEST_F(ScrollSkinTest, ListBoxSubclasserFollowsItsItemsWithoutForeignPixels) {
     CListBoxScroll subclasser;
     ASSERT_TRUE(subclasser.SubclassWindow(list));
     std::set<COLORREF> allowed;
-    for (int part = 0; part <= 5; ++part) allowed.insert(ImageColour(814 + part));
+    for (int part = 0; part <= 5; ++part) allowed.insert(IdColour(814 + part));
     wchar_t text[16];
     for (int i = 0; i < 60; ++i) {
         swprintf(text, 16, L"item %d", i);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     }
-    Settle(list);
+    Settle();
     SCROLLINFO real{sizeof(real), SIF_ALL, 0, 0, 0, 0, 0}, engine{sizeof(engine), SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(list, SB_VERT, &real);
     SkinGetScrollInfo(list, SB_VERT, &engine);
@@ -323,10 +315,10 @@ TEST_F(ScrollSkinTest, ListBoxSubclasserFollowsItsItemsWithoutForeignPixels) {
     ASSERT_TRUE(GetSkinScrollBarWindowRect(list, 1, FALSE, &bar)) << "the list's bar is the engine's";
     EXPECT_EQ(Foreign(CaptureWindow(list), bar, allowed), 0) << "after LB_ADDSTRING";
     SendMessageW(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(100, 100));
-    Settle(list);
+    Settle();
     EXPECT_EQ(Foreign(CaptureWindow(list), bar, allowed), 0) << "after WM_MOUSEWHEEL";
     SendMessageW(list, WM_KEYDOWN, VK_END, 0);
-    Settle(list);
+    Settle();
     EXPECT_EQ(Foreign(CaptureWindow(list), bar, allowed), 0) << "after a key";
     SkinGetScrollInfo(list, SB_VERT, &engine);
     GetScrollInfo(list, SB_VERT, &real);
@@ -340,7 +332,7 @@ TEST_F(ScrollSkinTest, ListBoxSubclasserFollowsItsItemsWithoutForeignPixels) {
     DestroyWindow(host);
 }
 
-TEST_F(ScrollSkinTest, ListViewScrollsByItemHeightOnThumbTrack) {
+TEST_F(ScrollSubclasserTest, ListViewScrollsByItemHeightOnThumbTrack) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
     HWND host = CreateRecorder(nullptr, WS_POPUP | WS_VISIBLE, 50, 50, 300, 260);
@@ -362,7 +354,7 @@ TEST_F(ScrollSkinTest, ListViewScrollsByItemHeightOnThumbTrack) {
         item.pszText = text;
         SendMessageW(view, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
-    Settle(view);
+    Settle();
     SCROLLINFO engine{sizeof(engine), SIF_ALL, 0, 0, 0, 0, 0};
     SkinGetScrollInfo(view, SB_VERT, &engine);
     EXPECT_GT(engine.nMax, 0) << "inserting items synchronises at once";

@@ -11,21 +11,24 @@
 #include <sstream>
 
 #include "runtime/scroll/scroll_engine.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/foreign_pixels.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 #include "tests/harness/synthetic_skin.h"
-#include "tests/runtime/win/skin_pixels.h"
 
 namespace hexmoor::test {
 
 // Every image of the scroll-bar element (type 5) in its own colour.
 inline void AddBarImages(SyntheticSkin& skin) {
-    for (int id = 42; id <= 101; ++id) skin.SolidImage(5, WORD(id), ImageColour(id));
-    for (int id = 814; id <= 841; ++id) skin.SolidImage(5, WORD(id), ImageColour(id));
+    for (int id = 42; id <= 101; ++id) skin.SolidImage(5, WORD(id), IdColour(id));
+    for (int id = 814; id <= 841; ++id) skin.SolidImage(5, WORD(id), IdColour(id));
 }
 
 inline std::set<COLORREF> BarColours() {
     std::set<COLORREF> all;
-    for (int id = 42; id <= 101; ++id) all.insert(ImageColour(id));
-    for (int id = 814; id <= 841; ++id) all.insert(ImageColour(id));
+    for (int id = 42; id <= 101; ++id) all.insert(IdColour(id));
+    for (int id = 814; id <= 841; ++id) all.insert(IdColour(id));
     return all;
 }
 

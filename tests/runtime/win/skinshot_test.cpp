@@ -15,7 +15,9 @@
 #include "model/gdiplus_init.h"
 #include "model/platform/types.h"
 #include "model/twf_skin.h"
+#include "tests/harness/frame_skin.h"
 #include "tests/harness/pixel_buffer.h"
+#include "tests/harness/skin_pixels.h"
 #include "tests/harness/standard_dialog.h"
 #include "tests/harness/synthetic_skin.h"
 #include "tests/runtime/win/tool_run.h"
@@ -79,7 +81,6 @@ namespace {
 
 constexpr COLORREF kTopActive = RGB(200, 30, 30), kTopInactive = RGB(120, 20, 20);
 constexpr COLORREF kMdiBackground = RGB(20, 140, 90);
-COLORREF ButtonColour(int id) { return RGB(40 + (id - 456) * 10, 240 - (id - 456) * 9, 90 + ((id - 456) % 4) * 40); }
 
 struct Item {
     int kind = 0;
@@ -104,13 +105,6 @@ std::vector<Item> ParseItems(const std::string& output) {
     return items;
 }
 
-void SideImage(CTwfSideFrame* side, WORD key, int w, int h, COLORREF colour) {
-    HBITMAP bitmap = MakeSolidBitmap(w, h, colour);
-    side->SetImageBitmap(key, bitmap);
-    DeleteObject(bitmap);
-    side->SetImageOptions(key, 0, 0, 1);
-}
-
 } // namespace
 
 TEST(Skinshot, FramePanelsShowEachPartWhereTheLayoutPutsItAndNoneWhenOff) {
@@ -120,27 +114,12 @@ TEST(Skinshot, FramePanelsShowEachPartWhereTheLayoutPutsItAndNoneWhenOff) {
         CTwfSkin skin;
         skin.InitNewSkin(L"Default");
         SyntheticSkin synthetic(&skin);
-        auto* frame = dynamic_cast<CTwfWndFrame*>(synthetic.Element(2));
-        frame->SetNumber(478, 26);
-        frame->SetNumber(479, 6);
-        frame->SetNumber(480, 5);
-        frame->SetNumber(481, 7);
-        SideImage(frame->GetTopSide(), 0, 4, 26, kTopActive);
-        SideImage(frame->GetTopSide(), 1001, 4, 26, kTopInactive);
-        SideImage(frame->GetBottomSide(), 0, 4, 6, kTopActive);
-        SideImage(frame->GetLeftSide(), 0, 5, 4, kTopActive);
-        SideImage(frame->GetRightSide(), 0, 7, 4, kTopActive);
-        for (int id = 456; id <= 475; ++id) synthetic.SolidImage(2, WORD(id), ButtonColour(id), 4, 4);
-        frame->SetNumberPair(493, 20, 18);
-        frame->SetNumberPair(550, 20, 18);
-        frame->SetNumberPair(551, 20, 18);
-        frame->SetNumberPair(552, 16, 16);
-        frame->SetNumberPair(489, 4, 4);
-        frame->SetNumberPair(491, 26, 4);
-        frame->SetNumberPair(490, 48, 4);
-        frame->SetNumberPair(492, 72, 5);
-        frame->SetNumber(487, 1);
-        synthetic.SolidImage(2, 485, kMdiBackground, 4, 4);
+        // The top side active and inactive in colours of its own, the other
+        // sides in the active top's; each caption button image in its id's.
+        constexpr SideColours kTopColours{kTopActive, kTopInactive}, kOthers{kTopActive, kTopActive};
+        BuildSolidFrame(synthetic, {26, 6, 5, 7, kTopColours, kOthers, kOthers, kOthers});
+        SolidCaptionButtons(synthetic, {20, 18, 4, 4}, {20, 18, 26, 4}, {20, 18, 48, 4}, {16, 16, 72, 5});
+        synthetic.SolidImage(frame_id::kElement, frame_id::kMdiBackground, kMdiBackground, 4, 4);
         skin.SetPath(skinFile);
         ASSERT_TRUE(skin.WriteSkinFile());
     }
@@ -186,16 +165,16 @@ TEST(Skinshot, FramePanelsShowEachPartWhereTheLayoutPutsItAndNoneWhenOff) {
         } checks[] = {
             {"active", 100, 2, kTopActive},
             {"inactive", 100, 2, kTopInactive},
-            {"active", -14, 12, ButtonColour(456)},
-            {"close-hot", -14, 12, ButtonColour(458)},
-            {"close-pressed", -14, 12, ButtonColour(457)},
-            {"maximize-hot", -36, 12, ButtonColour(462)},
-            {"maximize-pressed", -36, 12, ButtonColour(461)},
-            {"minimize-hot", -58, 12, ButtonColour(465)},
-            {"minimize-pressed", -58, 12, ButtonColour(464)},
-            {"help", -80, 12, ButtonColour(472)},
-            {"help-hot", -80, 12, ButtonColour(474)},
-            {"help-pressed", -80, 12, ButtonColour(473)},
+            {"active", -14, 12, IdColour(456)},
+            {"close-hot", -14, 12, IdColour(458)},
+            {"close-pressed", -14, 12, IdColour(457)},
+            {"maximize-hot", -36, 12, IdColour(462)},
+            {"maximize-pressed", -36, 12, IdColour(461)},
+            {"minimize-hot", -58, 12, IdColour(465)},
+            {"minimize-pressed", -58, 12, IdColour(464)},
+            {"help", -80, 12, IdColour(472)},
+            {"help-hot", -80, 12, IdColour(474)},
+            {"help-pressed", -80, 12, IdColour(473)},
             {"mdi-client", 3, 3, kMdiBackground},
         };
         for (const auto& c : checks) {

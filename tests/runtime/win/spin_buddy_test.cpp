@@ -15,6 +15,7 @@
 #include "tests/harness/capture.h"
 #include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/skin_pixels.h"
 
 using namespace hexmoor::test;
 namespace ctype = hexmoor::rt::ctype;
@@ -25,7 +26,6 @@ namespace {
 constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 constexpr COLORREF kText = RGB(250, 10, 10);
 constexpr int kBorder = 3;
-COLORREF IdColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
 const NineColours& Nine() { return kDistinctNineColours; }
 
 // A window's rectangle in its parent's client coordinates.
@@ -34,13 +34,6 @@ RECT InParent(HWND hwnd) {
     GetWindowRect(hwnd, &r);
     MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-::testing::AssertionResult PixelIs(const PixelBuffer& pixels, int x, int y, COLORREF expected) {
-    const COLORREF found = pixels.At(x, y) & 0xFFFFFF;
-    if (found == (expected & 0xFFFFFF)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "at " << x << "," << y << " expected " << ColourText(expected & 0xFFFFFF)
-                                         << ", found " << ColourText(found);
 }
 
 class SpinBuddyTest : public RuntimeTest {
@@ -111,23 +104,23 @@ TEST_F(SpinBuddyTest, TheEditBorderStaysOpenTowardTheArrowsAndClosesBeyondThem) 
         // them shows the image's middle (two pixels in: the spin may overlap
         // the edit's outer two columns).
         const int nearX = right ? e.right - 3 : e.left + 2, farX = right ? e.left : e.right - 1;
-        EXPECT_TRUE(PixelIs(p, farX, middle, right ? Nine().left : Nine().right)) << "closed side";
-        EXPECT_TRUE(PixelIs(p, nearX, middle, Nine().centre)) << "open side";
-        EXPECT_TRUE(PixelIs(p, (e.left + e.right) / 2, e.top, Nine().top)) << "top border over the edit";
+        EXPECT_TRUE(PixelIs(p, {farX, middle}, right ? Nine().left : Nine().right)) << "closed side";
+        EXPECT_TRUE(PixelIs(p, {nearX, middle}, Nine().centre)) << "open side";
+        EXPECT_TRUE(PixelIs(p, {(e.left + e.right) / 2, e.top}, Nine().top)) << "top border over the edit";
 
         // The arrows stand inside the far side of the same border: the top
         // and bottom rows above and below the arrows carry the image's top
         // and bottom edges, the outer top corner its corner.
         const int sx = (s.left + s.right) / 2 - 2;
-        EXPECT_TRUE(PixelIs(p, sx, s.top, Nine().top)) << "above the arrows";
-        EXPECT_TRUE(PixelIs(p, sx, s.bottom - 1, Nine().bottom)) << "below the arrows";
-        EXPECT_TRUE(PixelIs(p, right ? s.right - 1 : s.left, s.top, right ? Nine().topRight : Nine().topLeft))
+        EXPECT_TRUE(PixelIs(p, {sx, s.top}, Nine().top)) << "above the arrows";
+        EXPECT_TRUE(PixelIs(p, {sx, s.bottom - 1}, Nine().bottom)) << "below the arrows";
+        EXPECT_TRUE(PixelIs(p, {right ? s.right - 1 : s.left, s.top}, right ? Nine().topRight : Nine().topLeft))
             << "outer corner";
         if (right) {
-            EXPECT_TRUE(PixelIs(p, s.right - 1, (s.top + s.bottom) / 2, Nine().right)) << "outer side";
+            EXPECT_TRUE(PixelIs(p, {s.right - 1, (s.top + s.bottom) / 2}, Nine().right)) << "outer side";
         }
-        EXPECT_TRUE(PixelIs(p, sx, s.top + 4, IdColour(277))) << "up arrow";
-        EXPECT_TRUE(PixelIs(p, sx, s.bottom - 4, IdColour(282))) << "down arrow";
+        EXPECT_TRUE(PixelIs(p, {sx, s.top + 4}, IdColour(277))) << "up arrow";
+        EXPECT_TRUE(PixelIs(p, {sx, s.bottom - 4}, IdColour(282))) << "down arrow";
         const std::set<COLORREF> allowed{Nine().topLeft,     Nine().top,    Nine().topRight,   Nine().left,
                                          Nine().centre,      Nine().right,  Nine().bottomLeft, Nine().bottom,
                                          Nine().bottomRight, IdColour(277), IdColour(282)};
@@ -140,7 +133,7 @@ TEST_F(SpinBuddyTest, TheEditBorderStaysOpenTowardTheArrowsAndClosesBeyondThem) 
         EXPECT_EQ(edit->GetSpinSide(), 0);
         RedrawWindow(edit_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
         PumpMessages();
-        EXPECT_TRUE(PixelIs(CaptureClient(dialog_), nearX, middle, right ? Nine().right : Nine().left))
+        EXPECT_TRUE(PixelIs(CaptureClient(dialog_), {nearX, middle}, right ? Nine().right : Nine().left))
             << "closed again";
     }
 }

@@ -14,6 +14,8 @@
 #include "tests/harness/capture.h"
 #include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 
 using namespace hexmoor::test;
 namespace ctype = hexmoor::rt::ctype;
@@ -23,23 +25,9 @@ namespace {
 constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
 
 // Every colour and image id gets its own colour, apart from the dialog's.
-COLORREF IdColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
-
-void Repaint(HWND hwnd) {
-    PumpMessages();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
-
-::testing::AssertionResult PixelIs(const PixelBuffer& pixels, int x, int y, COLORREF expected) {
-    const COLORREF found = pixels.At(x, y) & 0xFFFFFF;
-    if (found == (expected & 0xFFFFFF)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "at " << x << "," << y << " expected " << ColourText(expected & 0xFFFFFF)
-                                         << ", found " << ColourText(found);
-}
 
 ::testing::AssertionResult ShowsId(HWND hwnd, int x, int y, int id) {
-    return PixelIs(CaptureClient(hwnd), x, y, IdColour(id));
+    return PixelIs(CaptureClient(hwnd), {x, y}, IdColour(id));
 }
 
 long CountColour(const PixelBuffer& pixels, COLORREF colour) {
@@ -142,28 +130,28 @@ TEST_F(STATICS_FIXTURE, GroupBoxEtchedFrameCaptionGapAndDisabledColours) {
         ASSERT_GT(top, 2) << "the frame starts below the caption's top";
         // Dark outer and light inner lines on the top and left, dark inner
         // and light outer on the right and bottom.
-        EXPECT_TRUE(PixelIs(pixels, 0, h / 2, IdColour(look.dark)));
-        EXPECT_TRUE(PixelIs(pixels, 1, h / 2, IdColour(look.light)));
-        EXPECT_TRUE(PixelIs(pixels, w - 2, h / 2, IdColour(look.dark)));
-        EXPECT_TRUE(PixelIs(pixels, w - 1, h / 2, IdColour(look.light)));
-        EXPECT_TRUE(PixelIs(pixels, w / 2, h - 2, IdColour(look.dark)));
-        EXPECT_TRUE(PixelIs(pixels, w / 2, h - 1, IdColour(look.light)));
-        EXPECT_TRUE(PixelIs(pixels, w - 20, top, IdColour(look.dark)));
-        EXPECT_TRUE(PixelIs(pixels, w - 20, top + 1, IdColour(look.light)));
-        EXPECT_TRUE(PixelIs(pixels, 10, top, kDialogBackground)) << "the gap before the caption";
-        EXPECT_TRUE(PixelIs(pixels, w / 2, h / 2, kDialogBackground));
+        EXPECT_TRUE(PixelIs(pixels, {0, h / 2}, IdColour(look.dark)));
+        EXPECT_TRUE(PixelIs(pixels, {1, h / 2}, IdColour(look.light)));
+        EXPECT_TRUE(PixelIs(pixels, {w - 2, h / 2}, IdColour(look.dark)));
+        EXPECT_TRUE(PixelIs(pixels, {w - 1, h / 2}, IdColour(look.light)));
+        EXPECT_TRUE(PixelIs(pixels, {w / 2, h - 2}, IdColour(look.dark)));
+        EXPECT_TRUE(PixelIs(pixels, {w / 2, h - 1}, IdColour(look.light)));
+        EXPECT_TRUE(PixelIs(pixels, {w - 20, top}, IdColour(look.dark)));
+        EXPECT_TRUE(PixelIs(pixels, {w - 20, top + 1}, IdColour(look.light)));
+        EXPECT_TRUE(PixelIs(pixels, {10, top}, kDialogBackground)) << "the gap before the caption";
+        EXPECT_TRUE(PixelIs(pixels, {w / 2, h / 2}, kDialogBackground));
         EXPECT_GT(CountColour(pixels, IdColour(look.enabled ? 157 : 160)), 0) << "caption colour";
         const std::set<COLORREF> allowed = ColoursOf({{157, 162}});
         EXPECT_EQ(Foreign(pixels, {0, top + 2, w, h}, allowed), 0);
         // WS_EX_RIGHT: the gap at the right end of the top edge.
         const PixelBuffer r = CaptureClient(right);
-        EXPECT_TRUE(PixelIs(r, 20, top, IdColour(look.dark)));
-        EXPECT_TRUE(PixelIs(r, w - 10, top, kDialogBackground));
+        EXPECT_TRUE(PixelIs(r, {20, top}, IdColour(look.dark)));
+        EXPECT_TRUE(PixelIs(r, {w - 10, top}, kDialogBackground));
         // No caption: no gap.
         const PixelBuffer e = CaptureClient(empty);
         const int emptyTop = FrameTop(e, IdColour(look.dark));
         ASSERT_GE(emptyTop, 0);
-        EXPECT_TRUE(PixelIs(e, 10, emptyTop, IdColour(look.dark)));
+        EXPECT_TRUE(PixelIs(e, {10, emptyTop}, IdColour(look.dark)));
         EXPECT_EQ(Foreign(e, ClientOf(empty), allowed), 0);
     }
 }
@@ -213,9 +201,9 @@ TEST_F(STATICS_FIXTURE, GroupBoxKeepsAnOverlappingSiblingUnpainted) {
     // The group box repaints itself at once through a window DC.
     EnableWindow(box, FALSE);
     const PixelBuffer pixels = CaptureClient(button);
-    EXPECT_TRUE(PixelIs(pixels, 10, 10, IdColour(22))) << "inside the overlap";
-    EXPECT_TRUE(PixelIs(pixels, 30, 20, IdColour(22))) << "across the group box's frame";
-    EXPECT_TRUE(PixelIs(CaptureClient(box), 0, 60, IdColour(162)));
+    EXPECT_TRUE(PixelIs(pixels, {10, 10}, IdColour(22))) << "inside the overlap";
+    EXPECT_TRUE(PixelIs(pixels, {30, 20}, IdColour(22))) << "across the group box's frame";
+    EXPECT_TRUE(PixelIs(CaptureClient(box), {0, 60}, IdColour(162)));
 }
 
 TEST_F(STATICS_FIXTURE, StaticTextColourForEnabledDisabledAndCustom) {
@@ -238,7 +226,7 @@ TEST_F(STATICS_FIXTURE, StaticTextColourForEnabledDisabledAndCustom) {
         const PixelBuffer pixels = CaptureClient(c.hwnd);
         EXPECT_GT(CountColour(pixels, c.shown), 0) << ColourText(c.shown & 0xFFFFFF);
         EXPECT_EQ(CountColour(pixels, c.absent), 0);
-        EXPECT_TRUE(PixelIs(pixels, pixels.Width() - 3, pixels.Height() - 3, kDialogBackground));
+        EXPECT_TRUE(PixelIs(pixels, {pixels.Width() - 3, pixels.Height() - 3}, kDialogBackground));
     }
     // A new text is drawn by the skin, not by the system.
     SetWindowTextW(plain, L"Another text");
@@ -279,30 +267,30 @@ TEST_F(STATICS_FIXTURE, PicturesAndEtchedLinesInTheGroupBoxColours) {
     const PixelBuffer h = CaptureWindow(horz);
     ASSERT_GE(h.Height(), 2);
     const int w = h.Width();
-    EXPECT_TRUE(PixelIs(h, 0, 0, IdColour(159)));
-    EXPECT_TRUE(PixelIs(h, w / 2, 0, IdColour(159)));
-    EXPECT_TRUE(PixelIs(h, w - 1, 0, IdColour(158)));
-    EXPECT_TRUE(PixelIs(h, w / 2, 1, IdColour(158)));
+    EXPECT_TRUE(PixelIs(h, {0, 0}, IdColour(159)));
+    EXPECT_TRUE(PixelIs(h, {w / 2, 0}, IdColour(159)));
+    EXPECT_TRUE(PixelIs(h, {w - 1, 0}, IdColour(158)));
+    EXPECT_TRUE(PixelIs(h, {w / 2, 1}, IdColour(158)));
     const PixelBuffer v = CaptureWindow(vert);
     ASSERT_GE(v.Width(), 2);
-    EXPECT_TRUE(PixelIs(v, 0, v.Height() / 2, IdColour(159)));
-    EXPECT_TRUE(PixelIs(v, 1, v.Height() / 2, IdColour(158)));
-    EXPECT_TRUE(PixelIs(v, 0, v.Height() - 1, IdColour(158)));
+    EXPECT_TRUE(PixelIs(v, {0, v.Height() / 2}, IdColour(159)));
+    EXPECT_TRUE(PixelIs(v, {1, v.Height() / 2}, IdColour(158)));
+    EXPECT_TRUE(PixelIs(v, {0, v.Height() - 1}, IdColour(158)));
     // The etched frame is the system's, not a skinned horizontal line.
     const PixelBuffer f = CaptureWindow(frame);
     EXPECT_EQ(CountColour(f, IdColour(158)) + CountColour(f, IdColour(159)), 0);
-    EXPECT_TRUE(PixelIs(CaptureClient(frame), 30, 20, kDialogBackground)) << "the dialog under the system's frame";
+    EXPECT_TRUE(PixelIs(CaptureClient(frame), {30, 20}, kDialogBackground)) << "the dialog under the system's frame";
 
     EnableWindow(horz, FALSE);
     Repaint(dialog_);
     const PixelBuffer hd = CaptureWindow(horz);
-    EXPECT_TRUE(PixelIs(hd, w / 2, 0, IdColour(162)));
-    EXPECT_TRUE(PixelIs(hd, w / 2, 1, IdColour(161)));
+    EXPECT_TRUE(PixelIs(hd, {w / 2, 0}, IdColour(162)));
+    EXPECT_TRUE(PixelIs(hd, {w / 2, 1}, IdColour(161)));
 
     // A bitmap centred at its natural size over the dialog's background.
     const PixelBuffer b = CaptureClient(bitmapStatic);
-    EXPECT_TRUE(PixelIs(b, b.Width() / 2, b.Height() / 2, bitmapColour));
-    EXPECT_TRUE(PixelIs(b, 1, 1, kDialogBackground));
+    EXPECT_TRUE(PixelIs(b, {b.Width() / 2, b.Height() / 2}, bitmapColour));
+    EXPECT_TRUE(PixelIs(b, {1, 1}, kDialogBackground));
     EXPECT_EQ(CountColour(b, bitmapColour), 60);
     EXPECT_EQ(Foreign(b, ClientOf(bitmapStatic), {kDialogBackground, bitmapColour}), 0);
     // An icon over the whole client.
@@ -345,9 +333,9 @@ TEST_F(STATICS_FIXTURE, SliderLooksFromRealInputSelectionVerticalAndStylesBack) 
     auto check = [&](const Expect& e) {
         Repaint(dialog_);
         const PixelBuffer p = CaptureClient(slider);
-        EXPECT_TRUE(PixelIs(p, onBackground.x, onBackground.y, IdColour(e.background))) << e.what << " background";
-        EXPECT_TRUE(PixelIs(p, onLine.x, onLine.y, IdColour(e.line))) << e.what << " line";
-        EXPECT_TRUE(PixelIs(p, onThumb.x, onThumb.y, IdColour(e.thumb))) << e.what << " thumb";
+        EXPECT_TRUE(PixelIs(p, {onBackground.x, onBackground.y}, IdColour(e.background))) << e.what << " background";
+        EXPECT_TRUE(PixelIs(p, {onLine.x, onLine.y}, IdColour(e.line))) << e.what << " line";
+        EXPECT_TRUE(PixelIs(p, {onThumb.x, onThumb.y}, IdColour(e.thumb))) << e.what << " thumb";
         EXPECT_EQ(Foreign(p, ClientOf(slider), ColoursOf({{170, 185}})), 0) << e.what;
     };
     SetFocus(other);
@@ -357,8 +345,8 @@ TEST_F(STATICS_FIXTURE, SliderLooksFromRealInputSelectionVerticalAndStylesBack) 
         const PixelBuffer p = CaptureClient(slider);
         const int usable = (channel.right - (thumb.right - thumb.left) / 2) - channel.left + 1;
         const int x = channel.left + (usable * 25) / 100;
-        EXPECT_TRUE(PixelIs(p, x, lineY, IdColour(185))) << "selection";
-        EXPECT_TRUE(PixelIs(p, channel.left + 1, lineY, IdColour(171))) << "before the selection";
+        EXPECT_TRUE(PixelIs(p, {x, lineY}, IdColour(185))) << "selection";
+        EXPECT_TRUE(PixelIs(p, {channel.left + 1, lineY}, IdColour(171))) << "before the selection";
     }
     SendMessageW(slider, WM_MOUSEMOVE, 0, At(offThumb.x, offThumb.y));
     check({"hot", 178, 177, 170});
@@ -389,11 +377,11 @@ TEST_F(STATICS_FIXTURE, SliderLooksFromRealInputSelectionVerticalAndStylesBack) 
     Repaint(dialog_);
     const PixelBuffer v = CaptureClient(vertical);
     const int mid = v.Width() / 2;
-    EXPECT_TRUE(PixelIs(v, 1, v.Height() - 3, IdColour(196)));
-    EXPECT_TRUE(PixelIs(v, mid - 2, v.Height() - 12, IdColour(195)));
-    EXPECT_TRUE(PixelIs(v, mid + 1, v.Height() - 12, IdColour(195)));
-    EXPECT_TRUE(PixelIs(v, mid + 2, v.Height() - 12, IdColour(196)));
-    EXPECT_TRUE(PixelIs(v, mid, v.Height() - 5, IdColour(196))) << "8 pixels short of the end";
+    EXPECT_TRUE(PixelIs(v, {1, v.Height() - 3}, IdColour(196)));
+    EXPECT_TRUE(PixelIs(v, {mid - 2, v.Height() - 12}, IdColour(195)));
+    EXPECT_TRUE(PixelIs(v, {mid + 1, v.Height() - 12}, IdColour(195)));
+    EXPECT_TRUE(PixelIs(v, {mid + 2, v.Height() - 12}, IdColour(196)));
+    EXPECT_TRUE(PixelIs(v, {mid, v.Height() - 5}, IdColour(196))) << "8 pixels short of the end";
     EXPECT_EQ(Foreign(v, ClientOf(vertical), ColoursOf({{194, 209}})), 0);
 
     // Switching skinning off gives the styles back exactly.
@@ -429,12 +417,12 @@ TEST_F(STATICS_FIXTURE, SpinArrowsFromRealInputInBothOrientations) {
         const PixelBuffer p = CaptureClient(hwnd);
         const POINT a = horizontal ? POINT{4, 8} : POINT{6, 5};
         const POINT b = horizontal ? POINT{22, 8} : POINT{6, 22};
-        EXPECT_TRUE(PixelIs(p, a.x, a.y, IdColour(e.first))) << e.what << " first";
-        EXPECT_TRUE(PixelIs(p, b.x, b.y, IdColour(e.second))) << e.what << " second";
+        EXPECT_TRUE(PixelIs(p, {a.x, a.y}, IdColour(e.first))) << e.what << " first";
+        EXPECT_TRUE(PixelIs(p, {b.x, b.y}, IdColour(e.second))) << e.what << " second";
         EXPECT_EQ(Foreign(p, ClientOf(hwnd), allowed), 0) << e.what;
     };
     check(spin, false, {"normal", 277, 282});
-    EXPECT_TRUE(PixelIs(CaptureClient(spin), 15, 5, kDialogBackground)) << "the 1-pixel gap on the right";
+    EXPECT_TRUE(PixelIs(CaptureClient(spin), {15, 5}, kDialogBackground)) << "the 1-pixel gap on the right";
     SendMessageW(spin, WM_MOUSEMOVE, 0, At(6, 5));
     check(spin, false, {"hot", 279, 282});
     SendMessageW(spin, WM_MOUSEMOVE, 0, At(6, 22));
@@ -455,11 +443,11 @@ TEST_F(STATICS_FIXTURE, SpinArrowsFromRealInputInBothOrientations) {
         const PixelBuffer p = CaptureClient(attached);
         const int h = p.Height();
         ASSERT_GT(h, 10);
-        EXPECT_TRUE(PixelIs(p, 4, 1, kDialogBackground)) << "top 2 pixels";
-        EXPECT_TRUE(PixelIs(p, 4, 3, IdColour(277)));
-        EXPECT_TRUE(PixelIs(p, 4, h - 3, IdColour(282)));
-        EXPECT_TRUE(PixelIs(p, 4, h - 2, kDialogBackground)) << "bottom 2 pixels";
-        EXPECT_TRUE(PixelIs(p, p.Width() - 2, h / 2 - 2, kDialogBackground)) << "2 pixels on the right";
+        EXPECT_TRUE(PixelIs(p, {4, 1}, kDialogBackground)) << "top 2 pixels";
+        EXPECT_TRUE(PixelIs(p, {4, 3}, IdColour(277)));
+        EXPECT_TRUE(PixelIs(p, {4, h - 3}, IdColour(282)));
+        EXPECT_TRUE(PixelIs(p, {4, h - 2}, kDialogBackground)) << "bottom 2 pixels";
+        EXPECT_TRUE(PixelIs(p, {p.Width() - 2, h / 2 - 2}, kDialogBackground)) << "2 pixels on the right";
         EXPECT_EQ(Foreign(p, ClientOf(attached), allowed), 0);
     }
 
@@ -492,12 +480,12 @@ TEST_F(STATICS_FIXTURE, ProgressFillBothWaysEmptyRangeAndMarqueePieces) {
     SendMessageW(vertical, PBM_SETPOS, 50, 0);
     Repaint(dialog_);
     const PixelBuffer h = CaptureClient(bar);
-    EXPECT_TRUE(PixelIs(h, 99, 10, IdColour(288)));
-    EXPECT_TRUE(PixelIs(h, 100, 10, IdColour(287)));
+    EXPECT_TRUE(PixelIs(h, {99, 10}, IdColour(288)));
+    EXPECT_TRUE(PixelIs(h, {100, 10}, IdColour(287)));
     EXPECT_EQ(Foreign(h, ClientOf(bar), allowed), 0);
     const PixelBuffer v = CaptureClient(vertical);
-    EXPECT_TRUE(PixelIs(v, 10, 40, IdColour(299))) << "vertical fills from the bottom";
-    EXPECT_TRUE(PixelIs(v, 10, 39, IdColour(298)));
+    EXPECT_TRUE(PixelIs(v, {10, 40}, IdColour(299))) << "vertical fills from the bottom";
+    EXPECT_TRUE(PixelIs(v, {10, 39}, IdColour(298)));
     EXPECT_EQ(Foreign(v, ClientOf(vertical), allowed), 0);
     SendMessageW(edged, PBM_SETPOS, 100, 0);
     Repaint(dialog_);
@@ -505,9 +493,9 @@ TEST_F(STATICS_FIXTURE, ProgressFillBothWaysEmptyRangeAndMarqueePieces) {
     EXPECT_EQ(edgedClient.right, 200 - 1 - 3);
     EXPECT_EQ(edgedClient.bottom, 20 - 2 - 4);
     const PixelBuffer e = CaptureWindow(edged);
-    EXPECT_TRUE(PixelIs(e, 0, 10, IdColour(287))) << "the left border shows the background image";
-    EXPECT_TRUE(PixelIs(e, 100, 19, IdColour(287))) << "the bottom border";
-    EXPECT_TRUE(PixelIs(e, 100, 10, IdColour(288))) << "the client is filled";
+    EXPECT_TRUE(PixelIs(e, {0, 10}, IdColour(287))) << "the left border shows the background image";
+    EXPECT_TRUE(PixelIs(e, {100, 19}, IdColour(287))) << "the bottom border";
+    EXPECT_TRUE(PixelIs(e, {100, 10}, IdColour(288))) << "the client is filled";
     EXPECT_EQ(Foreign(e, {0, 0, 200, 20}, allowed), 0);
     // An empty range draws the background and no fill.
     SendMessageW(bar, PBM_SETRANGE32, 100, 100);
@@ -525,16 +513,16 @@ TEST_F(STATICS_FIXTURE, ProgressFillBothWaysEmptyRangeAndMarqueePieces) {
     for (int step = 0; step < 20; ++step) SendMessageW(marquee, WM_TIMER, 1, 0);
     EXPECT_EQ(object->GetMarqueePosition(), 30); // the last block drawn at 25
     PixelBuffer m = CaptureClient(marquee);
-    EXPECT_TRUE(PixelIs(m, 25, 10, IdColour(288)));
-    EXPECT_TRUE(PixelIs(m, 94, 10, IdColour(288)));
-    EXPECT_TRUE(PixelIs(m, 24, 10, IdColour(287)));
-    EXPECT_TRUE(PixelIs(m, 95, 10, IdColour(287)));
+    EXPECT_TRUE(PixelIs(m, {25, 10}, IdColour(288)));
+    EXPECT_TRUE(PixelIs(m, {94, 10}, IdColour(288)));
+    EXPECT_TRUE(PixelIs(m, {24, 10}, IdColour(287)));
+    EXPECT_TRUE(PixelIs(m, {95, 10}, IdColour(287)));
     for (int step = 0; step < 31; ++step) SendMessageW(marquee, WM_TIMER, 1, 0);
     m = CaptureClient(marquee); // the block drawn at 180: 180..200 and 0..50
-    EXPECT_TRUE(PixelIs(m, 190, 10, IdColour(288)));
-    EXPECT_TRUE(PixelIs(m, 10, 10, IdColour(288)));
-    EXPECT_TRUE(PixelIs(m, 49, 10, IdColour(288)));
-    EXPECT_TRUE(PixelIs(m, 100, 10, IdColour(287)));
+    EXPECT_TRUE(PixelIs(m, {190, 10}, IdColour(288)));
+    EXPECT_TRUE(PixelIs(m, {10, 10}, IdColour(288)));
+    EXPECT_TRUE(PixelIs(m, {49, 10}, IdColour(288)));
+    EXPECT_TRUE(PixelIs(m, {100, 10}, IdColour(287)));
     EXPECT_EQ(Foreign(m, ClientOf(marquee), allowed), 0);
     SendMessageW(marquee, PBM_SETMARQUEE, FALSE, 0);
     EXPECT_FALSE(object->IsMarqueeOn());

@@ -19,6 +19,8 @@
 #include "runtime/wnd/tw_dialog.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 #include "tests/harness/splitter_window.h"
 
 using namespace hexmoor::test;
@@ -27,17 +29,9 @@ namespace ctype = hexmoor::rt::ctype;
 namespace {
 
 constexpr COLORREF kDialogBackground = RGB(23, 181, 97);
-COLORREF ImageColour(int id) { return RGB(id & 0xFF, 60 + 50 * (id >> 8), 211); }
-COLORREF TextColour(int id) { return RGB(id & 0xFF, 40 + 50 * (id >> 8), 23); }
 
 const std::vector<int> kTabImages{218, 219, 221, 223, 225, 227, 238, 239, 241, 243, 245, 247};
 const std::vector<int> kTabTexts{220, 222, 224, 226, 228, 240, 242, 244, 246, 248};
-
-void Repaint(HWND hwnd) {
-    PumpMessages();
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-}
 
 PixelRect CornerOf(const RECT& r) { return {r.left + 1, r.top + 1, r.left + 3, r.top + 3}; }
 
@@ -92,7 +86,7 @@ ForeignCount Foreign(const PixelBuffer& pixels, const std::set<COLORREF>& allowe
 
 std::set<COLORREF> ImageColours(const std::vector<int>& ids) {
     std::set<COLORREF> colours;
-    for (int id : ids) colours.insert(ImageColour(id) & 0xFFFFFF);
+    for (int id : ids) colours.insert(IdColour(id) & 0xFFFFFF);
     return colours;
 }
 
@@ -129,14 +123,14 @@ protected:
     void SetUpSkin() {
         StartRuntime(true);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
-        for (int id : kTabImages) Skin().SolidImage(10, WORD(id), ImageColour(id));
-        for (int id : kTabTexts) Skin().Element(10)->SetColor(WORD(id), TextColour(id));
-        for (int id : {376, 377, 378, 379}) Skin().SolidImage(20, WORD(id), ImageColour(id));
-        for (int id : {380, 381, 382, 383}) Skin().Element(20)->SetColor(WORD(id), TextColour(id));
-        Skin().SolidImage(28, 527, ImageColour(527));
-        Skin().Element(28)->SetColor(528, TextColour(528));
-        for (int id = 600; id <= 605; ++id) Skin().SolidImage(34, WORD(id), ImageColour(id));
-        Skin().SolidImage(27, 41, ImageColour(41), 8, 8);
+        for (int id : kTabImages) Skin().SolidImage(10, WORD(id), IdColour(id));
+        for (int id : kTabTexts) Skin().Element(10)->SetColor(WORD(id), IdColour(id, IdUse::Text));
+        for (int id : {376, 377, 378, 379}) Skin().SolidImage(20, WORD(id), IdColour(id));
+        for (int id : {380, 381, 382, 383}) Skin().Element(20)->SetColor(WORD(id), IdColour(id, IdUse::Text));
+        Skin().SolidImage(28, 527, IdColour(527));
+        Skin().Element(28)->SetColor(528, IdColour(528, IdUse::Text));
+        for (int id = 600; id <= 605; ++id) Skin().SolidImage(34, WORD(id), IdColour(id));
+        Skin().SolidImage(27, 41, IdColour(41), 8, 8);
         SkinLoaded();
         EnableSkinning();
         dialog_ = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 40, 40, 520, 360, nullptr, nullptr,
@@ -179,11 +173,11 @@ TEST_F(TabsTest, TabLooksFromRealInputHorizontalAndVertical) {
 
     const RECT first = TabItem(tab, 0), second = TabItem(tab, 1);
     PixelBuffer pixels = CaptureClient(tab);
-    EXPECT_TRUE(Shows(pixels, CornerOf(first), ImageColour(221))) << "selected";
-    EXPECT_TRUE(Contains(pixels, first, TextColour(222))) << "selected text";
-    EXPECT_TRUE(Shows(pixels, CornerOf(second), ImageColour(219))) << "normal";
-    EXPECT_TRUE(Contains(pixels, second, TextColour(220))) << "normal text";
-    EXPECT_TRUE(Shows(pixels, {20, 70, 240, 85}, ImageColour(218))) << "panel";
+    EXPECT_TRUE(Shows(pixels, CornerOf(first), IdColour(221))) << "selected";
+    EXPECT_TRUE(Contains(pixels, first, IdColour(222, IdUse::Text))) << "selected text";
+    EXPECT_TRUE(Shows(pixels, CornerOf(second), IdColour(219))) << "normal";
+    EXPECT_TRUE(Contains(pixels, second, IdColour(220, IdUse::Text))) << "normal text";
+    EXPECT_TRUE(Shows(pixels, {20, 70, 240, 85}, IdColour(218))) << "panel";
 
     struct Step {
         const char* what;
@@ -195,30 +189,30 @@ TEST_F(TabsTest, TabLooksFromRealInputHorizontalAndVertical) {
     Repaint(dialog_);
     pixels = CaptureClient(tab);
     for (const Step& s : {Step{"hot", 1, 223, 224}, Step{"selected, other tab hot", 0, 221, 222}}) {
-        EXPECT_TRUE(Shows(pixels, CornerOf(TabItem(tab, s.item)), ImageColour(s.image))) << s.what;
-        EXPECT_TRUE(Contains(pixels, TabItem(tab, s.item), TextColour(s.text))) << s.what;
+        EXPECT_TRUE(Shows(pixels, CornerOf(TabItem(tab, s.item)), IdColour(s.image))) << s.what;
+        EXPECT_TRUE(Contains(pixels, TabItem(tab, s.item), IdColour(s.text, IdUse::Text))) << s.what;
     }
     SendMessageW(tab, WM_MOUSEMOVE, 0, Middle(first));
     Repaint(dialog_);
     pixels = CaptureClient(tab);
-    EXPECT_TRUE(Shows(pixels, CornerOf(first), ImageColour(221))) << "selected and hot keeps its image";
-    EXPECT_TRUE(Contains(pixels, first, TextColour(224))) << "selected and hot takes the hot text colour";
-    EXPECT_TRUE(Shows(pixels, CornerOf(second), ImageColour(219))) << "no longer hot";
+    EXPECT_TRUE(Shows(pixels, CornerOf(first), IdColour(221))) << "selected and hot keeps its image";
+    EXPECT_TRUE(Contains(pixels, first, IdColour(224, IdUse::Text))) << "selected and hot takes the hot text colour";
+    EXPECT_TRUE(Shows(pixels, CornerOf(second), IdColour(219))) << "no longer hot";
     SendMessageW(tab, WM_MOUSEMOVE, 0, MAKELPARAM(200, 80));
     EXPECT_NE(GetCapture(), tab) << "leaving every tab releases the mouse";
 
     SetFocus(tab);
     Repaint(dialog_);
     pixels = CaptureClient(tab);
-    EXPECT_TRUE(Shows(pixels, CornerOf(first), ImageColour(227))) << "focused";
-    EXPECT_TRUE(Contains(pixels, first, TextColour(228))) << "focused text";
+    EXPECT_TRUE(Shows(pixels, CornerOf(first), IdColour(227))) << "focused";
+    EXPECT_TRUE(Contains(pixels, first, IdColour(228, IdUse::Text))) << "focused text";
     SetFocus(other);
     EnableWindow(tab, FALSE);
     Repaint(dialog_);
     pixels = CaptureClient(tab);
-    EXPECT_TRUE(Shows(pixels, CornerOf(second), ImageColour(225))) << "disabled";
-    EXPECT_TRUE(Contains(pixels, second, TextColour(226))) << "disabled text";
-    EXPECT_TRUE(Shows(pixels, CornerOf(first), ImageColour(221))) << "the selection of a disabled tab control";
+    EXPECT_TRUE(Shows(pixels, CornerOf(second), IdColour(225))) << "disabled";
+    EXPECT_TRUE(Contains(pixels, second, IdColour(226, IdUse::Text))) << "disabled text";
+    EXPECT_TRUE(Shows(pixels, CornerOf(first), IdColour(221))) << "the selection of a disabled tab control";
 
     std::set<COLORREF> allowed = ImageColours(kTabImages);
     std::vector<RECT> text;
@@ -232,12 +226,12 @@ TEST_F(TabsTest, TabLooksFromRealInputHorizontalAndVertical) {
     // The vertical set with rotated text.
     pixels = CaptureClient(vertical);
     const RECT vFirst = TabItem(vertical, 0), vSecond = TabItem(vertical, 1);
-    EXPECT_TRUE(Shows(pixels, CornerOf(vFirst), ImageColour(241))) << "vertical selected";
-    EXPECT_TRUE(Shows(pixels, CornerOf(vSecond), ImageColour(239))) << "vertical normal";
-    EXPECT_TRUE(Contains(pixels, vSecond, TextColour(240))) << "vertical text";
+    EXPECT_TRUE(Shows(pixels, CornerOf(vFirst), IdColour(241))) << "vertical selected";
+    EXPECT_TRUE(Shows(pixels, CornerOf(vSecond), IdColour(239))) << "vertical normal";
+    EXPECT_TRUE(Contains(pixels, vSecond, IdColour(240, IdUse::Text))) << "vertical text";
     RECT panel{};
     GetClientRect(vertical, &panel);
-    EXPECT_TRUE(Shows(pixels, {panel.right - 12, 20, panel.right - 4, 180}, ImageColour(238))) << "vertical panel";
+    EXPECT_TRUE(Shows(pixels, {panel.right - 12, 20, panel.right - 4, 180}, IdColour(238))) << "vertical panel";
     text.clear();
     for (int i = 0; i < 3; ++i) {
         RECT r = TabItem(vertical, i);
@@ -260,7 +254,7 @@ TEST_F(TabsTest, TabLooksFromRealInputHorizontalAndVertical) {
     EXPECT_EQ(Foreign(pixels, allowed, aroundArrows).count,
               long(arrowRect.right - arrowRect.left) * (arrowRect.bottom - arrowRect.top))
         << "no skin colour over the arrows";
-    EXPECT_TRUE(Shows(pixels, {2, 50, 100, 58}, ImageColour(218))) << "the narrow tab's panel";
+    EXPECT_TRUE(Shows(pixels, {2, 50, 100, 58}, IdColour(218))) << "the narrow tab's panel";
 
     // An icon placed by the host with a negative y: both halves are signed.
     EnableWindow(tab, TRUE);
@@ -281,7 +275,7 @@ TEST_F(TabsTest, TabLooksFromRealInputHorizontalAndVertical) {
     EXPECT_TRUE(
         Shows(pixels, {third.left + 5, std::max<int>(third.top, 0), third.left + 21, third.top + 13}, iconColour))
         << "icon at (5, -3) in the item";
-    EXPECT_TRUE(Shows(pixels, {third.left + 5, third.top + 14, third.left + 21, third.top + 16}, ImageColour(219)))
+    EXPECT_TRUE(Shows(pixels, {third.left + 5, third.top + 14, third.left + 21, third.top + 16}, IdColour(219)))
         << "the item's image below the icon";
     SendMessageW(tab, TCM_SETIMAGELIST, 0, 0);
     ImageList_Destroy(images);
@@ -300,7 +294,7 @@ TEST_F(TabsTest, DialogPageInsideATabShowsThePanelAndSurvivesAPrint) {
     SkinAll();
     ASSERT_EQ(GetSkinnedWindowType(page), ctype::kDialog);
     Repaint(dialog_);
-    EXPECT_TRUE(Shows(CaptureClient(page), {5, 5, 195, 115}, ImageColour(218))) << "the page shows the tab's panel";
+    EXPECT_TRUE(Shows(CaptureClient(page), {5, 5, 195, 115}, IdColour(218))) << "the page shows the tab's panel";
 
     // A print of the tab goes quiet around the system's drawing, which drops
     // the page's pending repaint; the repaint must still come.
@@ -316,11 +310,11 @@ TEST_F(TabsTest, DialogPageInsideATabShowsThePanelAndSurvivesAPrint) {
         }
         InvalidateRect(page, nullptr, TRUE);
         SendMessageW(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-        EXPECT_TRUE(Shows(CaptureDC(dc.Get(), 0, 0, 300, 200), {20, 170, 280, 190}, ImageColour(218)))
+        EXPECT_TRUE(Shows(CaptureDC(dc.Get(), 0, 0, 300, 200), {20, 170, 280, 190}, IdColour(218)))
             << "the printed panel";
     }
     PumpMessages();
-    EXPECT_TRUE(Shows(CaptureClient(page), {5, 5, 195, 115}, ImageColour(218))) << "the page after the print";
+    EXPECT_TRUE(Shows(CaptureClient(page), {5, 5, 195, 115}, IdColour(218))) << "the page after the print";
 }
 
 // The page the tab handed its panel to stays skinned when the tab's object
@@ -391,10 +385,10 @@ TEST_F(TabsTest, HeaderLooksFromRealInput) {
         if (s.msg == WM_LBUTTONUP) ReleaseCapture();
         Repaint(dialog_);
         const PixelBuffer pixels = CaptureClient(header);
-        EXPECT_TRUE(Shows(pixels, firstCorner, ImageColour(s.first))) << s.what;
-        EXPECT_TRUE(Contains(pixels, {0, 0, 100, 24}, TextColour(s.firstText))) << s.what;
-        EXPECT_TRUE(Shows(pixels, secondCorner, ImageColour(s.second))) << s.what;
-        EXPECT_TRUE(Shows(pixels, rest, ImageColour(376))) << s.what << ": right of the last item";
+        EXPECT_TRUE(Shows(pixels, firstCorner, IdColour(s.first))) << s.what;
+        EXPECT_TRUE(Contains(pixels, {0, 0, 100, 24}, IdColour(s.firstText, IdUse::Text))) << s.what;
+        EXPECT_TRUE(Shows(pixels, secondCorner, IdColour(s.second))) << s.what;
+        EXPECT_TRUE(Shows(pixels, rest, IdColour(376))) << s.what << ": right of the last item";
     }
     {
         hexmoor::win::MemoryDC dc(nullptr);
@@ -403,15 +397,15 @@ TEST_F(TabsTest, HeaderLooksFromRealInput) {
         hexmoor::win::SelectGuard select(dc.Get(), bitmap.Get());
         SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
         const PixelBuffer printed = CaptureDC(dc.Get(), 0, 0, 300, 24);
-        EXPECT_TRUE(Shows(printed, firstCorner, ImageColour(376))) << "printed";
-        EXPECT_TRUE(Shows(printed, rest, ImageColour(376))) << "printed, right of the last item";
+        EXPECT_TRUE(Shows(printed, firstCorner, IdColour(376))) << "printed";
+        EXPECT_TRUE(Shows(printed, rest, IdColour(376))) << "printed, right of the last item";
     }
     EnableWindow(header, FALSE);
     Repaint(dialog_);
     const PixelBuffer pixels = CaptureClient(header);
-    EXPECT_TRUE(Shows(pixels, firstCorner, ImageColour(379))) << "disabled";
-    EXPECT_TRUE(Contains(pixels, {0, 0, 100, 24}, TextColour(383))) << "disabled text";
-    EXPECT_TRUE(Shows(pixels, rest, ImageColour(379))) << "disabled, right of the last item";
+    EXPECT_TRUE(Shows(pixels, firstCorner, IdColour(379))) << "disabled";
+    EXPECT_TRUE(Contains(pixels, {0, 0, 100, 24}, IdColour(383, IdUse::Text))) << "disabled text";
+    EXPECT_TRUE(Shows(pixels, rest, IdColour(379))) << "disabled, right of the last item";
     EXPECT_TRUE(NoForeign(pixels, ImageColours({376, 377, 378, 379}), {RECT{5, 0, 95, 24}, RECT{105, 0, 195, 24}}));
 
     // The hot item's offset with negative halves moves its icon left and up.
@@ -465,26 +459,27 @@ TEST_F(TabsTest, TooltipSplitterAndGrip) {
     PixelBuffer pixels = CaptureClient(splitter.Handle());
     const int row = SplitterWindow::kBorder + splitter.RowHeight(0);
     const int column = SplitterWindow::kBorder + splitter.ColumnWidth(0);
-    EXPECT_TRUE(Shows(pixels, {0, 0, pixels.Width(), 2}, ImageColour(600))) << "border";
-    EXPECT_TRUE(Shows(pixels, {4, row, column - 2, row + 7}, ImageColour(601))) << "bar between rows";
-    EXPECT_TRUE(Shows(pixels, {column, 4, column + 7, row - 2}, ImageColour(602))) << "bar between columns";
-    EXPECT_TRUE(Shows(pixels, {column, row, column + 7, row + 7}, ImageColour(603))) << "crossing";
+    EXPECT_TRUE(Shows(pixels, {0, 0, pixels.Width(), 2}, IdColour(600))) << "border";
+    EXPECT_TRUE(Shows(pixels, {4, row, column - 2, row + 7}, IdColour(601))) << "bar between rows";
+    EXPECT_TRUE(Shows(pixels, {column, 4, column + 7, row - 2}, IdColour(602))) << "bar between columns";
+    EXPECT_TRUE(Shows(pixels, {column, row, column + 7, row + 7}, IdColour(603))) << "crossing";
     EXPECT_TRUE(Shows(pixels, {4, 4, 20, 20}, RGB(255, 255, 255))) << "a pane";
 
     // Grip: its image at natural size over the dialog's skinned background.
     pixels = CaptureClient(grip);
-    EXPECT_TRUE(Shows(pixels, {0, 0, 8, 8}, ImageColour(41)));
+    EXPECT_TRUE(Shows(pixels, {0, 0, 8, 8}, IdColour(41)));
     EXPECT_TRUE(Shows(pixels, {8, 8, 20, 20}, kDialogBackground)) << "the parent's background around it";
 
     // Tooltip: the image behind the whole window, the text in its colour.
     pixels = CaptureWindow(tip);
     RECT wr{};
     GetWindowRect(tip, &wr);
-    EXPECT_TRUE(Shows(pixels, {0, 0, 2, 2}, ImageColour(527))) << "tooltip border";
-    EXPECT_TRUE(Contains(pixels, {0, 0, wr.right - wr.left, wr.bottom - wr.top}, TextColour(528))) << "tip text";
+    EXPECT_TRUE(Shows(pixels, {0, 0, 2, 2}, IdColour(527))) << "tooltip border";
+    EXPECT_TRUE(Contains(pixels, {0, 0, wr.right - wr.left, wr.bottom - wr.top}, IdColour(528, IdUse::Text)))
+        << "tip text";
     RECT textBox{4, 2, wr.right - wr.left - 4, wr.bottom - wr.top - 2};
     std::set<COLORREF> tipColours = ImageColours({527});
-    tipColours.insert(TextColour(528) & 0xFFFFFF);
+    tipColours.insert(IdColour(528, IdUse::Text) & 0xFFFFFF);
     EXPECT_TRUE(NoForeign(pixels, tipColours, {textBox})) << "over the tooltip";
 
     // A longer tip wraps into lines and stays centred in its client area.
@@ -497,7 +492,7 @@ TEST_F(TabsTest, TooltipSplitterAndGrip) {
     RECT ink{pixels.Width(), pixels.Height(), -1, -1};
     for (int y = 0; y < pixels.Height(); ++y)
         for (int x = 0; x < pixels.Width(); ++x)
-            if ((pixels.At(x, y) & 0xFFFFFF) == (TextColour(528) & 0xFFFFFF)) {
+            if ((pixels.At(x, y) & 0xFFFFFF) == (IdColour(528, IdUse::Text) & 0xFFFFFF)) {
                 ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
                        std::max<LONG>(ink.bottom, y + 1)};
             }

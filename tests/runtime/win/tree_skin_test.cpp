@@ -15,8 +15,11 @@
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/list_layout.h"
 #include "runtime/runtime_state.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"
-#include "tests/runtime/win/skin_pixels.h"
+#include "tests/harness/settle.h"
+#include "tests/harness/skin_pixels.h"
 #include "tests/runtime/win/skinned_bars.h"
 #include "tests/runtime/win/solid_image_list.h"
 
@@ -35,15 +38,15 @@ protected:
         StartRuntime(explicitMode, explicitMode ? 0 : 1);
         Skin().SolidImage(25, 0, kDialogBackground, 6, 6);
         if (bars) AddBarImages(Skin());
-        Skin().SolidImage(19, 393, ImageColour(393));
-        Skin().SolidImage(19, 394, ImageColour(394));
+        Skin().SolidImage(19, 393, IdColour(393));
+        Skin().SolidImage(19, 394, IdColour(394));
         if (images) {
-            for (int id : {395, 396, 401, 402}) Skin().SolidImage(19, WORD(id), ImageColour(id), 9, 9);
-            for (int id : {403, 404}) Skin().SolidImage(19, WORD(id), ImageColour(id), 4, 1);
-            for (int id : {610, 611}) Skin().SolidImage(19, WORD(id), ImageColour(id), 1, 4);
+            for (int id : {395, 396, 401, 402}) Skin().SolidImage(19, WORD(id), IdColour(id), 9, 9);
+            for (int id : {403, 404}) Skin().SolidImage(19, WORD(id), IdColour(id), 4, 1);
+            for (int id : {610, 611}) Skin().SolidImage(19, WORD(id), IdColour(id), 1, 4);
         }
         CTwfObj* element = Skin().Element(19);
-        for (int id = 612; id <= 617; ++id) element->SetColor(WORD(id), ImageColour(id));
+        for (int id = 612; id <= 617; ++id) element->SetColor(WORD(id), IdColour(id));
         for (int id = 397; id <= 400; ++id) element->SetNumber(WORD(id), 2);
         SkinLoaded();
         EnableSkinning();
@@ -61,7 +64,7 @@ protected:
         Insert(b_, L"B1");
         SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(a_));
         ApplySkinToWindow(dialog_, 1);
-        Repaint();
+        Repaint(dialog_);
     }
     HTREEITEM Insert(HTREEITEM parent, const wchar_t* text) {
         TVINSERTSTRUCTW ins{};
@@ -70,12 +73,6 @@ protected:
         ins.item.mask = TVIF_TEXT;
         ins.item.pszText = const_cast<wchar_t*>(text);
         return reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
-    }
-    void Repaint() {
-        Settle();
-        RedrawWindow(dialog_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        Settle();
     }
     RECT Rect(HTREEITEM item, BOOL textOnly) const {
         RECT r{};
@@ -108,29 +105,29 @@ TEST_F(TreeSkinTest, ButtonsLinesAndSelectionFromImages) {
     SetUpSkin(true);
     ASSERT_EQ(GetSkinnedWindowType(tree_), hexmoor::rt::ctype::kTree);
     SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(a1_));
-    Repaint();
+    Repaint(dialog_);
     const POINT a = Centre(a_, 1), b = Centre(b_, 1), a1 = Centre(a1_, 2);
-    EXPECT_EQ(At(a.x, a.y), ImageColour(396)) << "expanded button";
-    EXPECT_EQ(At(b.x, b.y), ImageColour(395)) << "collapsed button";
-    EXPECT_EQ(At(a.x, a1.y), ImageColour(610)) << "the root's line passes its children on to Beta";
-    EXPECT_EQ(At(a1.x + 6, a1.y), ImageColour(403)) << "horizontal line to a child";
+    EXPECT_EQ(At(a.x, a.y), IdColour(396)) << "expanded button";
+    EXPECT_EQ(At(b.x, b.y), IdColour(395)) << "collapsed button";
+    EXPECT_EQ(At(a.x, a1.y), IdColour(610)) << "the root's line passes its children on to Beta";
+    EXPECT_EQ(At(a1.x + 6, a1.y), IdColour(403)) << "horizontal line to a child";
     const RECT selected = Rect(a1_, TRUE);
     EXPECT_TRUE(CheckRect(CaptureClient(tree_),
-                          {selected.left + 1, selected.top + 1, selected.right - 1, selected.top + 2}, ImageColour(616))
+                          {selected.left + 1, selected.top + 1, selected.right - 1, selected.top + 2}, IdColour(616))
                     .Passed())
         << "selection fill";
     const RECT plain = Rect(a2_, TRUE);
-    EXPECT_EQ(At(plain.right - 2, plain.top + 1), ImageColour(393)) << "unselected label over the background";
+    EXPECT_EQ(At(plain.right - 2, plain.top + 1), IdColour(393)) << "unselected label over the background";
 
     // Expanding Beta through the control's own message: its button turns.
     SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(b_));
     Settle();
-    EXPECT_EQ(At(b.x, b.y), ImageColour(396)) << "repainted after TVM_EXPAND";
+    EXPECT_EQ(At(b.x, b.y), IdColour(396)) << "repainted after TVM_EXPAND";
 
     EnableWindow(tree_, FALSE);
-    Repaint();
-    EXPECT_EQ(At(b.x, b.y), ImageColour(402)) << "disabled expanded button";
-    EXPECT_EQ(At(plain.right + 20, plain.top + 2), ImageColour(394)) << "disabled background";
+    Repaint(dialog_);
+    EXPECT_EQ(At(b.x, b.y), IdColour(402)) << "disabled expanded button";
+    EXPECT_EQ(At(plain.right + 20, plain.top + 2), IdColour(394)) << "disabled background";
 }
 
 TEST_F(TreeSkinTest, GdiFallbackBoldItemsAndTheLabelEdit) {
@@ -157,7 +154,7 @@ TEST_F(TreeSkinTest, GdiFallbackBoldItemsAndTheLabelEdit) {
     bold.hItem = a2_;
     bold.state = bold.stateMask = TVIS_BOLD;
     SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&bold));
-    Repaint();
+    Repaint(dialog_);
     EXPECT_GE(Rect(a2_, TRUE).right, before.right);
 
     // The item under a label edit: the edit box keeps its pixels and the
@@ -169,13 +166,13 @@ TEST_F(TreeSkinTest, GdiFallbackBoldItemsAndTheLabelEdit) {
     HWND edit = reinterpret_cast<HWND>(SendMessageW(tree_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(a1_)));
     ASSERT_TRUE(edit);
     EXPECT_EQ(object->GetEditedItem(), a1_);
-    Repaint();
+    Repaint(dialog_);
     RECT er{};
     GetWindowRect(edit, &er);
     MapWindowPoints(nullptr, tree_, reinterpret_cast<POINT*>(&er), 2);
     const COLORREF inside = At(er.right - 3, (er.top + er.bottom) / 2);
-    EXPECT_NE(inside, ImageColour(393)) << "the edit box is not covered by the tree's paint";
-    EXPECT_NE(inside, ImageColour(616));
+    EXPECT_NE(inside, IdColour(393)) << "the edit box is not covered by the tree's paint";
+    EXPECT_NE(inside, IdColour(616));
     SendMessageW(tree_, TVM_ENDEDITLABELNOW, TRUE, 0);
     Settle();
     EXPECT_EQ(object->GetEditedItem(), nullptr);
@@ -194,16 +191,16 @@ TEST_F(TreeSkinTest, ScrollDataAndBarsFollowKeysWheelClicksAndThumb) {
     SetFocus(tree_);
     SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(a_));
     ASSERT_TRUE(BarsInStep(tree_)) << "after inserting";
-    const std::set<COLORREF> allowed{ImageColour(393),
-                                     ImageColour(395),
-                                     ImageColour(396),
-                                     ImageColour(403),
-                                     ImageColour(610),
-                                     ImageColour(612),
-                                     ImageColour(614),
-                                     ImageColour(616),
-                                     ~ImageColour(616) & 0xFFFFFF,
-                                     ~ImageColour(614) & 0xFFFFFF};
+    const std::set<COLORREF> allowed{IdColour(393),
+                                     IdColour(395),
+                                     IdColour(396),
+                                     IdColour(403),
+                                     IdColour(610),
+                                     IdColour(612),
+                                     IdColour(614),
+                                     IdColour(616),
+                                     ~IdColour(616) & 0xFFFFFF,
+                                     ~IdColour(614) & 0xFFFFFF};
     auto clientForeign = [&] {
         RECT c{};
         GetClientRect(tree_, &c);
@@ -276,11 +273,11 @@ TEST_F(TreeSkinTest, LabelEditBoxKnowsItsTreeAndItsEndShowsTheItemAgain) {
     DestroyWindow(edit);
     Settle();
     EXPECT_EQ(object->GetEditedItem(), nullptr);
-    Repaint();
+    Repaint(dialog_);
     const RECT label = Rect(a1_, TRUE);
-    EXPECT_TRUE(CheckRect(CaptureClient(tree_), {label.left + 1, label.top + 1, label.right - 1, label.top + 2},
-                          ImageColour(616))
-                    .Passed())
+    EXPECT_TRUE(
+        CheckRect(CaptureClient(tree_), {label.left + 1, label.top + 1, label.right - 1, label.top + 2}, IdColour(616))
+            .Passed())
         << "the selected item's fill is back";
 }
 
@@ -307,7 +304,7 @@ TEST_F(TreeSkinTest, StateImagesBeforeTheItemsImages) {
         tv.state = INDEXTOSTATEIMAGEMASK(c.stateIndex);
         SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
     }
-    Repaint();
+    Repaint(dialog_);
     const int indent = int(SendMessageW(tree_, TVM_GETINDENT, 0, 0));
     const int height = int(SendMessageW(tree_, TVM_GETITEMHEIGHT, 0, 0));
     ASSERT_GE(height, kIcon);
@@ -361,7 +358,7 @@ TEST_F(TreeSkinTest, FolderBrowserTreeShiftsImagesAndDropsRootButtons) {
     SendMessageW(browser, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins));
     SendMessageW(browser, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
     ApplySkinToWindow(browser, 0);
-    Repaint();
+    Repaint(dialog_);
 
     auto* object = dynamic_cast<CTWTreeCtrl*>(GetSkinnedWindowObject(browser));
     ASSERT_TRUE(object);
@@ -395,9 +392,9 @@ TEST_F(TreeSkinTest, FolderBrowserTreeShiftsImagesAndDropsRootButtons) {
     EXPECT_EQ(at(indent + m.w2 + 1, imageTop + kIcon / 2), icon) << "image shifted by half an image";
     EXPECT_EQ(at(indent + m.w2 + kIcon - 1, imageTop + kIcon / 2), icon);
     const hexmoor::Point rootButton = TreeButtonCentre(indent, indent, m, rootRow.top);
-    EXPECT_NE(at(rootButton.x, rootButton.y), ImageColour(396)) << "no button on a root item";
+    EXPECT_NE(at(rootButton.x, rootButton.y), IdColour(396)) << "no button on a root item";
     const hexmoor::Point folderButton = TreeButtonCentre(2 * indent, indent, m, folderRow.top);
-    EXPECT_EQ(at(folderButton.x, folderButton.y), ImageColour(395)) << "collapsed folder's button";
+    EXPECT_EQ(at(folderButton.x, folderButton.y), IdColour(395)) << "collapsed folder's button";
 
     // Skinning off gives the border back.
     RemoveSkinFromWindow(browser, 0);

@@ -12,6 +12,8 @@
 #include "editor/links/win/property_list.h"
 #include "base/win/gdi.h"
 #include "framework/window.h"
+#include "tests/harness/capture.h"
+#include "tests/harness/ink.h"
 
 using namespace hexmoor;
 using namespace hexmoor::links;
@@ -122,6 +124,34 @@ private:
     const std::vector<std::pair<std::wstring, std::wstring>>* texts_ = nullptr;
 };
 
+// True when every line of the list that shows whole on the screen has ink in
+// its label part (from labelLeft(line) to split(line)) and, when its value
+// text is not empty, in its value part: a list that paints nothing, or
+// paints every line blank, is not timed.
+template <typename Split, typename LabelLeft>
+bool PaintedEveryLine(HWND list, const std::vector<std::pair<std::wstring, std::wstring>>& texts, Split split,
+                      LabelLeft labelLeft) {
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+    const test::PixelBuffer shot = test::CaptureClient(list);
+    const test::Colour window = GetSysColor(COLOR_WINDOW), grid = GetSysColor(COLOR_BTNSHADOW);
+    const int lines = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    if (lines != static_cast<int>(texts.size())) return false;
+    int checked = 0;
+    for (int i = 0; i < lines; ++i) {
+        RECT r{};
+        SendMessageW(list, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+        if (r.bottom > shot.Height()) break;
+        const int middle = split(r);
+        const test::PixelRect label{labelLeft(i, r), static_cast<int>(r.top) + 1, middle, static_cast<int>(r.bottom)};
+        const test::PixelRect value{middle + 1, static_cast<int>(r.top) + 1, static_cast<int>(r.right),
+                                    static_cast<int>(r.bottom)};
+        if (test::InkBounds(shot, label, {window, grid}).Width() <= 0) return false;
+        if (!texts[i].second.empty() && test::InkBounds(shot, value, {window, grid}).Width() <= 0) return false;
+        ++checked;
+    }
+    return checked > 0;
+}
+
 void Pump() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
@@ -196,7 +226,22 @@ int wmain(int argc, wchar_t** argv) {
     const double bareFill = timeFill([&] { bare.Fill(texts); });
     const double gridPaint = TimeFillAndPaint(grid.Handle(), iterations / 4 + 1, [] {});
     const double barePaint = TimeFillAndPaint(bare.Handle(), iterations / 4 + 1, [] {});
+    // The figures count only when both lists drew every line's texts.
+    const bool gridPainted = PaintedEveryLine(
+        grid.Handle(), texts, [&](const RECT& r) { return DividerOrDefault(grid.Divider(), r); },
+        [&](int i, const RECT& r) {
+            const RECT text = LabelTextRect(LabelCell(r, DividerOrDefault(grid.Divider(), r)));
+            return static_cast<int>(text.left) + LabelIndent(*grid.Model().Item(i), grid.GlyphWidth());
+        });
+    const bool barePainted = PaintedEveryLine(
+        bare.Handle(), texts, [](const RECT& r) { return static_cast<int>(r.right - r.left) / 2; },
+        [](int, const RECT& r) { return static_cast<int>(r.left); });
     std::printf("lines %d\n", grid.Model().Count());
+    if (!gridPainted || !barePainted) {
+        std::fprintf(stderr, "%s did not paint its lines' texts: no ratio\n", gridPainted ? "the bare list" : "the grid");
+        Links().current = nullptr;
+        return 2;
+    }
     std::printf("grid fill %.1f us\n", gridFill);
     std::printf("bare fill %.1f us\n", bareFill);
     std::printf("grid paint %.1f us\n", gridPaint);

@@ -1,0 +1,31 @@
+#pragma once
+// The live preview's sample MDI frame: its frame resource (title, icon and
+// menu), the toolbar's image strip and the commands of its menu.
+#define IDR_SAMPLE_FRAME 129
+#define IDS_SAMPLE_FRAME_TITLE 129
+#define IDB_SAMPLE_FRAME_TOOLBAR 175
+
+#define ID_SAMPLE_NEW 32780
+#define ID_SAMPLE_OPEN 32781
+#define ID_SAMPLE_SAVE 32782
+#define ID_SAMPLE_SAVE_AS 32783
+#define ID_SAMPLE_RECENT 32784
+#define ID_SAMPLE_EXIT 32785
+#define ID_SAMPLE_UNDO 32786
+#define ID_SAMPLE_CUT 32787
+#define ID_SAMPLE_COPY 32788
+#define ID_SAMPLE_PASTE 32789
+#define ID_SAMPLE_CLOSE 32790
+#define ID_SAMPLE_DISABLED 32857
+#define ID_SAMPLE_HIGHLIGHT 32858
+#define ID_SAMPLE_ONE 32873
+#define ID_SAMPLE_TWO 32874
+#define ID_SAMPLE_THREE 32875
+#define ID_SAMPLE_FOUR 32876
+#define ID_SAMPLE_FIVE 32877
+#define ID_SAMPLE_RED 32880
+#define ID_SAMPLE_ORANGE 32881
+#define ID_SAMPLE_YELLOW 32882
+#define ID_SAMPLE_GREEN 32883
+#define ID_SAMPLE_AZURE 32884
+#define ID_SAMPLE_ABOUT 57664
