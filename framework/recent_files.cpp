@@ -22,7 +22,10 @@ constexpr wchar_t kSection[] = L"Recent File List";
 
 } // namespace
 
-void RecentFileList::Add(const std::wstring& path) {
+void RecentFileList::Add(const std::wstring& entry) {
+    // The path may be one of the list's own entries: it is copied before
+    // the list changes under it.
+    const std::wstring path = entry;
     if (path.empty() || capacity_ == 0) return;
     std::erase_if(entries_, [&](const std::wstring& e) { return SameFile(e, path); });
     entries_.insert(entries_.begin(), path);

@@ -17,7 +17,7 @@ public:
     std::size_t Capacity() const { return capacity_; }
     const std::vector<std::wstring>& Entries() const { return entries_; }
     // Puts the path first, removing an earlier entry for the same file.
-    void Add(const std::wstring& path);
+    void Add(const std::wstring& entry);
     void Remove(std::size_t index);
 
     // The text of a menu item: "&1 name", with ampersands in the name

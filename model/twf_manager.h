@@ -45,6 +45,10 @@ public:
 #ifdef _WIN32
     int LoadMainSkinFromResource(HMODULE module, HRSRC resource);
 #endif
+    // The main skin takes over a skin loaded on its own (CTwfSkin::TakeOver),
+    // as a load from memory would leave it (no path): kTwfLoaded, or
+    // kTwfNothingToRead without a main skin. The main-skin loaded flag follows.
+    int TakeOverMainSkin(CTwfSkin& loaded);
     // A further skin under id (not 0, not 1, not in use); FALSE and no entry
     // for the id when it does not load.
     BOOL LoadSkin(WORD id, const std::wstring& path);

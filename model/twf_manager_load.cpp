@@ -32,6 +32,16 @@ int CTwfManager::LoadMainSkinFromResource(HMODULE module, HRSRC resource) {
 }
 #endif
 
+int CTwfManager::TakeOverMainSkin(CTwfSkin& loaded) {
+    CTwfSkin* skin = GetMainSkin();
+    lastLoadSucceeded_ = FALSE;
+    if (!skin || !loaded.IsLoaded()) return kTwfNothingToRead;
+    skin->TakeOver(loaded);
+    skin->SetPath(std::wstring());
+    lastLoadSucceeded_ = TRUE;
+    return kTwfLoaded;
+}
+
 BOOL CTwfManager::LoadSkin(WORD id, const std::wstring& path) {
     if (id == 0 || id == kMainSkinId || skins_.count(id)) return FALSE;
     if (!hexmoor::platform::ImagingAvailable()) return FALSE;

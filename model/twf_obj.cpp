@@ -93,6 +93,19 @@ BOOL CTwfObj::CopyTo(CTwfObj* dest) const {
     return TRUE;
 }
 
+void CTwfObj::SwapContents(CTwfObj& other) {
+    using std::swap;
+    swap(enabled_, other.enabled_);
+    swap(order_, other.order_);
+    swap(folderId_, other.folderId_);
+    swap(storedEnabled_, other.storedEnabled_);
+    swap(font_, other.font_);
+    swap(images_, other.images_);
+    swap(colors_, other.colors_);
+    swap(savedColors_, other.savedColors_);
+    swap(numbers_, other.numbers_);
+}
+
 BOOL CTwfObj::HasImage(WORD id) const { return images_.count(id) ? TRUE : FALSE; }
 
 CMrgBitmap* CTwfObj::GetImage(WORD id) const {

@@ -84,6 +84,11 @@ public:
     // this element has one (otherwise dest keeps its own font). Saved colours,
     // enabled flag, folder id and sibling order are not copied. TRUE.
     virtual BOOL CopyTo(CTwfObj* dest) const;
+    // Exchanges everything the element holds (maps, font, enabled flags,
+    // folder and order) with another element of the same class; the type
+    // and the owner skin stay. A loaded element's contents move so into an
+    // element that windows and links may still point at.
+    virtual void SwapContents(CTwfObj& other);
 
     // --- images --------------------------------------------------------------
     BOOL HasImage(WORD id) const;

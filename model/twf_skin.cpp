@@ -199,6 +199,32 @@ BOOL CTwfSkin::Reset() {
     return TRUE;
 }
 
+BOOL CTwfSkin::TakeOver(CTwfSkin& loaded) {
+    if (&loaded == this) return FALSE;
+    Reset();
+    for (auto& [name, elements] : loaded.schemes_) {
+        CTwfScheme& mine = schemes_[name];
+        for (auto it = elements.begin(); it != elements.end();) {
+            auto here = mine.find(it->first);
+            if (here != mine.end() && here->second && it->second) {
+                here->second->SwapContents(*it->second);
+                ++it;
+                continue;
+            }
+            if (it->second) it->second->SetOwnerSkin(this);
+            mine[it->first] = std::move(it->second);
+            it = elements.erase(it);
+        }
+    }
+    info_ = loaded.info_;
+    indexBlock_ = loaded.indexBlock_;
+    version_ = loaded.version_;
+    compressed_ = loaded.compressed_;
+    loaded_ = loaded.loaded_;
+    loaded.RemoveAll();
+    return TRUE;
+}
+
 BOOL CTwfSkin::RemoveAll() {
     for (auto& [name, elements] : schemes_) {
         for (auto& [type, object] : elements) object->Clear(0);

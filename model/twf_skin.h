@@ -73,6 +73,13 @@ public:
     BOOL Reset();
     // Clears and deletes every element and scheme; loaded flag 0. TRUE.
     BOOL RemoveAll();
+    // Becomes the skin another skin was loaded into, as loading the same file
+    // into this skin would make it: Reset, then every element of the other
+    // skin; an element this skin still holds (the default and root schemes')
+    // keeps its object and takes the loaded contents. The information,
+    // index block, version, compressed and loaded flags come along; the path
+    // and the colour-adjustment modifiers stay. The other skin is left empty.
+    BOOL TakeOver(CTwfSkin& loaded);
 
     // --- data kept for the skin file -----------------------------------------
     SkinInfo& GetInfo() { return info_; }

@@ -4,6 +4,12 @@
 
 #define IDR_PROPERTY_GRID_MENU 145
 
+// The grid's in-place editors.
+#define IDC_GRID_CHOICE 712
+#define IDC_GRID_EDIT 713
+#define IDC_GRID_BUTTON 714
+#define IDC_GRID_COLOR 715
+
 #define IDS_LINK_IMAGE 192
 #define IDS_LINK_INSERTED 211
 #define IDS_LINK_NO_IMAGE 212

@@ -3,6 +3,8 @@
 #define IDR_REGION_EDITOR 151
 #define IDD_REGION_SETTINGS 116
 #define IDB_COLOR_PICKER 238
+// The splitter holding the picture and the region view (the first pane id).
+#define IDW_REGION_SPLITTER 59648
 
 #define ID_REGION_IMAGE 32784
 #define ID_REGION_LOAD 32785

@@ -76,7 +76,7 @@ BOOL GridClipboard::PasteItem(CPropertyItem* row, bool withMargins) {
         // Storing over an existing image lends it the old parameters; the
         // paste's own are put back.
         if (CMrgBitmap* stored = link->GetImage(row->Id())) stored->SetParams(params);
-        row->SetValue(LinkString(kStrInserted));
+        row->SetValue(LinkString(IDS_LINK_INSERTED));
         grid_.InvalidateItem(row);
         link->ShowItemImage(row);
         ShowSelectedImage(*link);
@@ -87,7 +87,7 @@ BOOL GridClipboard::PasteItem(CPropertyItem* row, bool withMargins) {
     case kKindRegion:
         if (heldRegion_) {
             link->SetRegion(row->Id(), ImageRgnPtr(heldRegion_->Duplicate()));
-            row->SetValue(LinkString(kStrRegion));
+            row->SetValue(LinkString(IDS_LINK_REGION));
             grid_.InvalidateItem(row);
             ShowSelectedImage(*link);
             RefreshPreview();
@@ -127,7 +127,7 @@ BOOL GridClipboard::DeleteItemValue(CPropertyItem* row) {
             side->RemoveRegionOptions(row->Id(), FALSE);
         }
         if (Links().options) Links().options->EnableImageOptions(false);
-        row->SetValue(LinkString(kStrNoImage));
+        row->SetValue(LinkString(IDS_LINK_NO_IMAGE));
         ShowSelectedImage(*link);
         grid_.InvalidateItem(row);
         SetDocumentModified();
@@ -165,7 +165,12 @@ BOOL GridClipboard::DeleteNumbered(CItemLinkObj& link, CPropertyItem* row) {
         CPropertyItem* next = parent->Child(j + 1);
         if (hasEntry(next)) {
             if (image) {
-                object->PutImage(here->Id(), object->GetImageShared(next->Id()));
+                // The place is emptied first: an image moving up keeps its
+                // own margins and modes (PutImage over an occupied place
+                // would hand it the previous image's).
+                MrgBitmapPtr moving = object->GetImageShared(next->Id());
+                object->RemoveImage(here->Id(), FALSE);
+                object->PutImage(here->Id(), std::move(moving));
                 if (side) {
                     if (const OptionsImage* options = side->GetImageOptions(next->Id()))
                         side->PutImageOptions(here->Id(), *options);

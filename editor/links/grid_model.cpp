@@ -54,6 +54,8 @@ int PropertyGridModel::InsertItem(CPropertyItem* row, int index) {
 void PropertyGridModel::ClearProperties() {
     if (openEditor_ != EditorKind::kNone && view_) view_->CommitOpenEditor();
     openEditor_ = EditorKind::kNone;
+    // An empty list has no selected line.
+    openRow_ = -1;
     lines_.clear();
     if (view_) view_->LinesReset();
 }

@@ -1,5 +1,6 @@
 #include "editor/links/item_link.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "editor/links/grid_model.h"
@@ -166,13 +167,17 @@ void CItemLinkObj::SetPropertiesCaption(const std::wstring& text) {
 }
 
 void CItemLinkObj::SetElementCaption(const std::wstring& element) {
-    SetPropertiesCaption(LinkString(kStrProperties) + L" - " + element);
+    SetPropertiesCaption(LinkString(IDS_PROPERTIES) + L" - " + element);
 }
 
 BOOL CItemLinkObj::IsStateShown(int state, BOOL* result) {
     PageHost* host = Links().host;
-    if (host && state >= 0 && state < kStateCount && host->IsStateButtonVisible(state)) return 1;
-    const BOOL fill = SelectState(0);
+    const bool inRange = state >= 0 && state < kStateCount;
+    if (host && inRange && host->IsStateButtonVisible(state)) return 1;
+    if (!host && inRange) return 1;
+    // Without a pane there is no checked state to fill again (that fill
+    // would come back here): state 0 is filled directly, once.
+    const BOOL fill = host ? SelectState(0) : FillPropertyPage(0, nullptr);
     if (result) *result = fill;
     return 0;
 }
@@ -180,6 +185,12 @@ BOOL CItemLinkObj::IsStateShown(int state, BOOL* result) {
 bool DeclarePageStates(CItemLinkObj& link, int* state, std::initializer_list<int> states, BOOL* result) {
     if ((*state & kFirstShowFlag) == 0) return true;
     *state &= ~kFirstShowFlag;
+    if (!Links().host) {
+        // A windowless fill: no buttons to show. A state the page does not
+        // have falls back once to state 0 and the fill goes on with it.
+        if (std::find(states.begin(), states.end(), *state) == states.end()) *state = 0;
+        return true;
+    }
     ShowStateButtons(true, states);
     return link.IsStateShown(*state, result) != 0;
 }
@@ -286,7 +297,7 @@ void CItemLinkObj::ShowImageRowOnImagePage(CPropertyItem* row) {
     OptionsPages* pages = Links().options;
     if (!pages || !row) return;
     pages->EnableAllControls(OptionsPages::kImagePage, true);
-    const bool hasImage = !row->Value().empty() && row->Value() != LinkString(kStrNoImage);
+    const bool hasImage = !row->Value().empty() && row->Value() != LinkString(IDS_LINK_NO_IMAGE);
     pages->EnableImageOptions(hasImage);
     if (hasImage && Links().current) Links().current->LoadImageOptions(row);
     pages->SetImagePreview(GetImage(row->Id()));

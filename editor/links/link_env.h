@@ -112,6 +112,9 @@ public:
     virtual DWORD RegionDrawMode() const { return 0; }
     // Whether the region page's drawing mode can be chosen.
     virtual void EnableRegionDrawMode(bool enable) {}
+    // Ctrl+Tab on an image row: the focus goes to the shown image page's
+    // drawing-mode drop-down when that is enabled; false when it is not.
+    virtual bool FocusImagePage() { return false; }
 };
 
 // What the links ask of the editor beyond its panes.
@@ -136,6 +139,9 @@ struct LinkEnv {
 };
 
 LinkEnv& Links();
+
+// The current element link, or null.
+inline CItemLinkObj* CurrentLink() { return Links().current; }
 
 // Sets the document-modified flag.
 void SetDocumentModified();

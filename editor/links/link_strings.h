@@ -1,5 +1,6 @@
 #pragma once
-// The string-table texts the links show. The links read them through a
+// The string-table texts the links show (ids from the resource headers:
+// IDS_LINK_* and IDS_PROPERTIES). The links read them through a
 // provider so that they build without windows: the editor installs one that
 // reads its string table; the built-in table (the same texts) serves tools
 // and native tests.
@@ -8,34 +9,10 @@
 #include <string>
 
 #include "model/platform/types.h"
+#include "resources/property_grid_ids.h"
+#include "resources/string_ids.h"
 
 namespace hexmoor::links {
-
-enum LinkStringId : UINT {
-    kStrImage = 192,
-    kStrProperties = 193,
-    kStrInserted = 211,
-    kStrNoImage = 212,
-    kStrFrameTopSide = 215,
-    kStrFrameBottomSide = 216,
-    kStrFrameRightSide = 148,
-    kStrFrameLeftSide = 146,
-    kStrGrip = 165,
-    kStrSliderControls = 219,
-    kStrTabControls = 220,
-    kStrProgressBars = 221,
-    kStrSpinControls = 222,
-    kStrImages = 61212,
-    kStrRegions = 61213,
-    kStrRegion = 61218,
-    kStrSize = 61219,
-    kStrTextColor = 61241,
-    kStrStaticText = 61242,
-    kStrUserData = 61317,
-    kStrTile = 61244,
-    kStrStretch = 61245,
-    kStrBlit = 61246,
-};
 
 // The text of a string id: the installed provider's, else the built-in one
 // ("" for an id the table does not hold).

@@ -44,7 +44,7 @@ int FindPathLine(PropertyGridModel& grid, const std::wstring& path);
 // The listing (UTF-8, lines ending in \n).
 std::string DumpPages(CTwfSkin& skin, bool withExport);
 
-// The "Fill all states" command's rule (command 32805, Ctrl+W, the grid's
+// The "Fill all states" command's rule (ID_EDIT_FILL_ALL_STATES, Ctrl+W, the grid's
 // menu): a current link and a selected colour row, or image row holding an
 // image, whose base-state id is not 0.
 bool CanFillAllStates(const CItemLinkObj* link, const PropertyGridModel* grid);

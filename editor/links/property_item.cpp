@@ -17,12 +17,17 @@ CPropertyItem::CPropertyItem(std::wstring label, std::wstring value, int kind, s
 
 CPropertyItem::~CPropertyItem() = default;
 
-int CPropertyItem::AddChild(std::unique_ptr<CPropertyItem> child) {
+int CPropertyItem::AddChild(std::unique_ptr<CPropertyItem>&& child) {
     if (!expandable_ || !child) return -1;
     child->parent_ = this;
     child->owner_ = owner_;
     children_.push_back(std::move(child));
     return static_cast<int>(children_.size()) - 1;
+}
+
+int CPropertyItem::AddChild(CPropertyItem* child) {
+    if (!expandable_ || !child) return -1;
+    return AddChild(std::unique_ptr<CPropertyItem>(child));
 }
 
 std::unique_ptr<CPropertyItem> CPropertyItem::TakeChild(int index) {

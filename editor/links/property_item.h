@@ -38,10 +38,11 @@ public:
     CPropertyItem& operator=(const CPropertyItem&) = delete;
     ~CPropertyItem();
 
-    // Appends the child (taking it over) and returns its index; a row that is
-    // not a group takes no children: -1, and the child is deleted.
-    int AddChild(std::unique_ptr<CPropertyItem> child);
-    int AddChild(CPropertyItem* child) { return AddChild(std::unique_ptr<CPropertyItem>(child)); }
+    // Appends the child (taking it over) and returns its index. A row that is
+    // not a group takes no children: -1, and the child stays its maker's
+    // (the pointer is not moved from; a raw child is not deleted).
+    int AddChild(std::unique_ptr<CPropertyItem>&& child);
+    int AddChild(CPropertyItem* child);
     // Takes the child at index out of the children and hands it over; null
     // for an index out of range.
     std::unique_ptr<CPropertyItem> TakeChild(int index);

@@ -27,10 +27,10 @@ BOOL CStaticTextLink::BuildPropertyItems(int mode) {
     if (!object_) return 0;
     if (!normal_)
         normal_ =
-            MakeRow(LinkString(kStrTextColor), L"", kKindColor, L"", kNormalColorId, FALSE, nullptr, kNormalColorId);
+            MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kNormalColorId, FALSE, nullptr, kNormalColorId);
     if (!disabled_)
         disabled_ =
-            MakeRow(LinkString(kStrTextColor), L"", kKindColor, L"", kDisabledColorId, FALSE, nullptr, kNormalColorId);
+            MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kDisabledColorId, FALSE, nullptr, kNormalColorId);
     normal_->SetValue(ColorToText(object_->GetColor(kNormalColorId)));
     disabled_->SetValue(ColorToText(object_->GetColor(kDisabledColorId)));
     RegisterPropertyItem(normal_.get());
@@ -39,13 +39,13 @@ BOOL CStaticTextLink::BuildPropertyItems(int mode) {
 }
 
 BOOL CStaticTextLink::FillPropertyPage(int state, void* context) {
-    SetElementCaption(LinkString(kStrStaticText));
+    SetElementCaption(LinkString(IDS_LINK_STATIC_TEXT));
     ClearPropertyList();
     BOOL result = 0;
     if (!DeclarePageStates(*this, &state, {0, 3}, &result)) return result;
     auto make = [&](std::unique_ptr<CPropertyItem>& row, WORD id) {
         if (!row) {
-            row = MakeRow(LinkString(kStrTextColor), L"", kKindColor, L"", id, FALSE, nullptr, kNormalColorId);
+            row = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", id, FALSE, nullptr, kNormalColorId);
             row->SetValue(ColorToText(object_ ? object_->GetColor(id) : 0));
         }
         RegisterPropertyItem(row.get());
@@ -69,21 +69,21 @@ CSBGripLink::~CSBGripLink() {
 BOOL CSBGripLink::BuildPropertyItems(int mode) {
     if (mode != 1) return 1;
     if (!object_) return 0;
-    if (!grip_) grip_ = MakeRow(LinkString(kStrGrip), L"", kKindImage, L"", kGripImageId, FALSE, nullptr, 0);
-    grip_->SetValue(LinkString(object_->HasImage(kGripImageId) ? kStrInserted : kStrNoImage));
+    if (!grip_) grip_ = MakeRow(LinkString(IDS_LINK_GRIP), L"", kKindImage, L"", kGripImageId, FALSE, nullptr, 0);
+    grip_->SetValue(LinkString(object_->HasImage(kGripImageId) ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE));
     RegisterPropertyItem(grip_.get());
     return 1;
 }
 
 BOOL CSBGripLink::FillPropertyPage(int state, void* context) {
-    SetElementCaption(LinkString(kStrGrip));
+    SetElementCaption(LinkString(IDS_LINK_GRIP));
     ClearPropertyList();
     BOOL result = 0;
     if (!DeclarePageStates(*this, &state, {0}, &result)) return result;
     if (state == 0) {
         if (!grip_) {
-            grip_ = MakeRow(LinkString(kStrGrip), L"", kKindImage, L"", kGripImageId, FALSE, nullptr, 0);
-            grip_->SetValue(LinkString(object_ && object_->HasImage(kGripImageId) ? kStrInserted : kStrNoImage));
+            grip_ = MakeRow(LinkString(IDS_LINK_GRIP), L"", kKindImage, L"", kGripImageId, FALSE, nullptr, 0);
+            grip_->SetValue(LinkString(object_ && object_->HasImage(kGripImageId) ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE));
         }
         RegisterPropertyItem(grip_.get());
         AddPropertyItem(grip_.get(), context, -1);
@@ -106,13 +106,13 @@ BOOL CGroupNodeLink::FillPropertyPage(int, void*) {
 }
 
 CSSlidersLink::CSSlidersLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
-    : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), kStrSliderControls, "CSSlidersLink") {}
+    : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_SLIDER_CONTROLS, "CSSlidersLink") {}
 CSTabsLink::CSTabsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
-    : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), kStrTabControls, "CSTabsLink") {}
+    : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_TAB_CONTROLS, "CSTabsLink") {}
 CSSpinsLink::CSSpinsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
-    : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), kStrSpinControls, "CSSpinsLink") {}
+    : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_SPIN_CONTROLS, "CSSpinsLink") {}
 CSProgressesLink::CSProgressesLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
-    : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), kStrProgressBars, "CSProgressesLink") {}
+    : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_PROGRESS_BARS, "CSProgressesLink") {}
 
 // --- user data ----------------------------------------------------------------
 
@@ -129,7 +129,7 @@ void CUserDataLink::FreePropertyItems() {
 }
 
 void CUserDataLink::RefreshRow() {
-    if (!row_) row_ = MakeRow(LinkString(kStrUserData), L"", kKindUserData, L"", 0, FALSE, nullptr, 0);
+    if (!row_) row_ = MakeRow(LinkString(IDS_LINK_USER_DATA), L"", kKindUserData, L"", 0, FALSE, nullptr, 0);
     auto* data = dynamic_cast<CTwfUserData*>(object_);
     row_->SetData(data ? data->GetData() : nullptr);
     row_->SetValue(DataSizeText(data ? data->GetDataSize() : 0));
@@ -148,7 +148,7 @@ BOOL CUserDataLink::BuildPropertyItems(int mode) {
 }
 
 BOOL CUserDataLink::FillPropertyPage(int state, void* context) {
-    SetElementCaption(LinkString(kStrUserData));
+    SetElementCaption(LinkString(IDS_LINK_USER_DATA));
     ClearPropertyList();
     if ((state & kFirstShowFlag) && GetOutputMode() == 0) {
         ShowStateButtons(true, {});
@@ -173,7 +173,7 @@ BOOL CUserDataLink::SetUserData(const void* data, UINT size) {
 // --- folder and empty nodes ----------------------------------------------------
 
 BOOL CFolderLink::FillPropertyPage(int, void*) {
-    SetPropertiesCaption(LinkString(kStrProperties));
+    SetPropertiesCaption(LinkString(IDS_PROPERTIES));
     ClearPropertyList();
     if (GetOutputMode() == 0) ShowStateButtons(true, {});
     return 1;

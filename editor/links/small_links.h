@@ -5,6 +5,8 @@
 // row giving the block's size), folders and the empty nodes of the trees.
 
 #include "editor/links/item_link.h"
+#include "model/elements/grip_properties.h"
+#include "model/elements/static_text_properties.h"
 
 namespace hexmoor::links {
 
@@ -19,8 +21,8 @@ public:
     BOOL BuildPropertyItems(int mode) override;
     void FreePropertyItems() override;
 
-    static constexpr WORD kNormalColorId = 494;
-    static constexpr WORD kDisabledColorId = 495;
+    static constexpr WORD kNormalColorId = static_text_props::kTextColor;
+    static constexpr WORD kDisabledColorId = static_text_props::kTextColorDisabled;
 
 private:
     std::unique_ptr<CPropertyItem> normal_;
@@ -38,7 +40,7 @@ public:
     BOOL BuildPropertyItems(int mode) override;
     void ShowItemImage(CPropertyItem* row) override { ShowImageRowOnImagePage(row); }
 
-    static constexpr WORD kGripImageId = 41;
+    static constexpr WORD kGripImageId = grip_props::kImage;
 
 private:
     // Made once and kept for the link's life; rebuilds refresh its text.

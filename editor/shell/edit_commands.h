@@ -39,8 +39,9 @@ struct EditCommandSeams {
     std::function<links::ClipboardFormats(HWND)> formats = ReadClipboardFormats;
 };
 
-// Binds 57634, 32895, 57637, 32896, 32798 and 32805 with their update rules,
-// and 32779 (refresh).
+// Binds ID_EDIT_COPY_VALUE, ID_EDIT_COPY_WITH_MARGINS, ID_EDIT_PASTE_VALUE,
+// ID_EDIT_PASTE_WITH_MARGINS, ID_EDIT_DELETE_VALUE and ID_EDIT_FILL_ALL_STATES
+// with their update rules, and ID_VIEW_REFRESH.
 void BindEditCommands(fw::CommandTable& table, EditCommandSeams seams);
 
 // Refreshes the preview of the current element link; nothing without one.

@@ -1,6 +1,7 @@
 #include "editor/shell/file_roads.h"
 
 #include "base/win/handles.h"
+#include "model/platform/file.h"
 #include "editor/shell/editor_state.h"
 #include "framework/strings.h"
 #include "model/twf_error.h"
@@ -10,9 +11,6 @@
 namespace hexmoor::shell {
 
 namespace {
-
-// No skin file is larger: the reader refuses more than this in total.
-constexpr ULONGLONG kLargestSkinFile = 1ull << 30;
 
 // The string-table text with its "%s" replaced by the path.
 std::wstring TextFor(unsigned id, const std::wstring& path) {
@@ -60,25 +58,6 @@ std::wstring FixSaveExtension(const std::wstring& path, int filterIndex) {
     if (filterIndex == 2 && endsWith(L"twf")) return path + L"x";
     if (filterIndex == 1 && endsWith(L"twfx")) return path.substr(0, path.size() - 1);
     return path;
-}
-
-std::optional<std::vector<BYTE>> ReadWholeFile(const std::wstring& path) {
-    win::FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
-        static_cast<ULONGLONG>(size.QuadPart) > kLargestSkinFile)
-        return std::nullopt;
-    std::vector<BYTE> bytes(static_cast<std::size_t>(size.QuadPart));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
-        DWORD read = 0;
-        if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) return std::nullopt;
-        done += read;
-    }
-    return bytes;
 }
 
 std::wstring FileRoads::CurrentPath() const {
@@ -145,23 +124,22 @@ bool FileRoads::OpenSkinFile(const std::wstring& path) {
     // The new file is read and loaded completely into a skin of its own
     // before the open skin is touched: a file that fails leaves the open
     // skin, the trees, the caption, the recent list and the modified flag
-    // as they were.
-    auto bytes = ReadWholeFile(path);
-    if (!bytes) {
+    // as they were. A file that loaded is taken over as it is: it is read
+    // and decoded once.
+    std::vector<std::uint8_t> bytes;
+    if (platform::ReadFileBytes(path, &bytes) != platform::FileReadResult::kOk) {
         host_.Ask(TextFor(IDS_SKIN_UNREADABLE, path), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    {
-        CTwfSkin probe;
-        probe.InitNewSkin(skin->GetDefaultSchemeName().empty() ? L"Default" : skin->GetDefaultSchemeName());
-        const int code = bytes->empty()
-                             ? kTwfCorrupt
-                             : probe.LoadSkinFromMemory(bytes->data(), static_cast<UINT>(bytes->size()), FALSE);
-        if (code != kTwfLoaded) {
-            host_.Ask(LoadFailureText(code, path), MB_OK | MB_ICONEXCLAMATION);
-            return false;
-        }
+    CTwfSkin loaded;
+    loaded.InitNewSkin(skin->GetDefaultSchemeName().empty() ? L"Default" : skin->GetDefaultSchemeName());
+    const int loadCode =
+        bytes.empty() ? kTwfCorrupt : loaded.LoadSkinFromMemory(bytes.data(), static_cast<UINT>(bytes.size()), FALSE);
+    if (loadCode != kTwfLoaded) {
+        host_.Ask(LoadFailureText(loadCode, path), MB_OK | MB_ICONEXCLAMATION);
+        return false;
     }
+    bytes = {};
 
     if (Editor().skinningOn) {
         host_.SetSkinning(false);
@@ -169,9 +147,9 @@ bool FileRoads::OpenSkinFile(const std::wstring& path) {
     }
     skin->SetCompressedFlag(0);
     host_.ClearViews();
-    const int code = host_.LoadSkin(*bytes);
+    const int code = host_.TakeOverSkin(loaded);
     if (code != kTwfLoaded) {
-        // The same bytes loaded above; only a failing runtime comes here.
+        // The file loaded above; only a failing runtime comes here.
         // The skin is left empty and unnamed, so no Save overwrites a file
         // with it unasked.
         skin->SetPath(std::wstring());
@@ -187,10 +165,12 @@ bool FileRoads::OpenSkinFile(const std::wstring& path) {
         host_.SetSkinning(true);
         Editor().skinningOn = true;
     }
+    // Filling may make the folder objects the file lacks: the flag it sets
+    // then stays, so the user is asked to save them.
+    Editor().documentModified = false;
     host_.FillViews();
     askForName_ = false;
     AddRecent(host_, path);
-    Editor().documentModified = false;
     return true;
 }
 

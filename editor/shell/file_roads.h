@@ -31,8 +31,9 @@ public:
     virtual ~FileRoadHost() = default;
     // The skin the editor edits (skin 1 of the runtime's manager).
     virtual CTwfSkin* Skin() = 0;
-    // Loads the current skin from a file's bytes; the reader's result code.
-    virtual int LoadSkin(const std::vector<BYTE>& bytes) = 0;
+    // The current skin takes over a skin loaded from a file (its contents
+    // move over, CTwfSkin::TakeOver); the reader's result code (0 loaded).
+    virtual int TakeOverSkin(CTwfSkin& loaded) = 0;
     // A new file: the runtime takes the editor's manager and counts the
     // main skin as loaded.
     virtual void InstallNewSkin() {}
@@ -56,9 +57,6 @@ inline constexpr wchar_t kSaveFilter[] =
 // name ending in "twf" into "twfx", filter 1 turns "twfx" into "twf".
 std::wstring FixSaveExtension(const std::wstring& path, int filterIndex);
 
-// Reads a whole file; nullopt when it cannot be opened or read, or is
-// larger than any skin file can be.
-std::optional<std::vector<BYTE>> ReadWholeFile(const std::wstring& path);
 
 class FileRoads {
 public:
@@ -84,6 +82,9 @@ public:
     bool CreateNewSkinFile(const std::wstring& path);
 
     bool AskForName() const { return askForName_; }
+    // The skin's file is not where the user chose to keep it (an import's
+    // temporary file): the next save shows the dialog.
+    void AskForNameOnNextSave() { askForName_ = true; }
     std::wstring CurrentPath() const;
 
 private:

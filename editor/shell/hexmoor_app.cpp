@@ -10,8 +10,8 @@
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
-#include "editor/shell/tree_menus.h"
-#include "editor/preview/background_dialog.h"
+#include "editor/shell/trees/tree_menus.h"
+#include "editor/imaging/background_dialog.h"
 #include "framework/command_line.h"
 #include "framework/strings.h"
 #include "framework/window.h"
@@ -51,7 +51,8 @@ bool CHexmoorApp::InitInstance(const std::vector<std::wstring>& args) {
     frame_ = std::make_unique<CMainFrame>(*this);
     if (!frame_->CreateMainFrame()) return false;
     SetMainWindow(frame_.get());
-    placements_.AddWindow(frame_->Handle());
+    // One section for the frame, whichever skin its caption names at exit.
+    placements_.AddNamedWindow(frame_->Handle(), AppName());
 
     fw::CommandLine cmd = fw::ParseCommandLine(args);
     placements_.RestoreAll();
@@ -151,7 +152,8 @@ void CHexmoorApp::BindCommands() {
     });
     c.OnRange(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, [this](unsigned id) {
         std::size_t i = id - ID_FILE_MRU_FIRST;
-        if (i < RecentFiles().Entries().size()) OpenDocumentFile(RecentFiles().Entries()[i]);
+        // A copy: opening reorders the list the entry lives in.
+        if (i < RecentFiles().Entries().size()) OpenDocumentFile(std::wstring(RecentFiles().Entries()[i]));
     });
     c.UpdateRange(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, [this](fw::CommandState& s) {
         s.enabled = s.id - ID_FILE_MRU_FIRST < RecentFiles().Entries().size();
@@ -190,9 +192,7 @@ bool CHexmoorApp::OpenDocumentFile(const std::wstring& path) { return roads_.Ope
 
 CTwfSkin* CHexmoorApp::Skin() { return runtime::MainSkin(); }
 
-int CHexmoorApp::LoadSkin(const std::vector<BYTE>& bytes) {
-    return runtime::LoadMainSkin(bytes.data(), static_cast<DWORD>(bytes.size()));
-}
+int CHexmoorApp::TakeOverSkin(CTwfSkin& loaded) { return runtime::TakeOverMainSkin(loaded); }
 
 void CHexmoorApp::InstallNewSkin() { runtime::MarkNewSkinLoaded(); }
 
@@ -289,8 +289,13 @@ void CHexmoorApp::OnImportVisualStyle() {
     bool madeFile = false;
     host.createNewFile = [this, &madeFile](const std::wstring& path) { madeFile = roads_.CreateNewSkinFile(path); };
     if (exchange::ImportStyleFromFile(owner, chosen->path, *skin, host) != exchange::StyleRoadResult::kImported) return;
-    // A skin made for the import is written at once, under its new name.
-    if (madeFile) roads_.SaveSkinFile(roads_.CurrentPath(), true);
+    // A skin made for the import is written at once, under its new name in
+    // the temporary folder, where it may be cleaned away: the next Save asks
+    // where to keep it.
+    if (madeFile) {
+        roads_.SaveSkinFile(roads_.CurrentPath(), true);
+        roads_.AskForNameOnNextSave();
+    }
     Editor().documentModified = true;
 }
 
@@ -352,7 +357,7 @@ void CHexmoorApp::OnStartChoice(int control) {
         if (RecentFiles().Entries().empty())
             MessageBox(L"There is no recent skin to open.", MB_OK | MB_ICONINFORMATION);
         else
-            OpenDocumentFile(RecentFiles().Entries().front());
+            OpenDocumentFile(std::wstring(RecentFiles().Entries().front()));
         return;
     default: break;
     }

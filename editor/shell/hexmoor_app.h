@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/shell/dialogs.h"
+#include "editor/shell/dialogs/dialogs.h"
 #include "editor/shell/file_roads.h"
 #include "editor/shell/placement.h"
 #include "editor/shell/settings.h"
@@ -54,7 +54,7 @@ public:
     // The skin's nine information strings in their dialog; changed ones are
     // written into the skin and mark it modified.
     void OnCopyrightInfo();
-    // Command 32904: a colour scheme of a visual style becomes the default
+    // ID_FILE_IMPORT_MSSTYLES: a colour scheme of a visual style becomes the default
     // scheme of the skin being edited.
     void OnImportVisualStyle();
     // Commands 32899 and 32900: the controls XML exchange, through a save or
@@ -80,7 +80,7 @@ private:
 
     // The file roads' host.
     CTwfSkin* Skin() override;
-    int LoadSkin(const std::vector<BYTE>& bytes) override;
+    int TakeOverSkin(CTwfSkin& loaded) override;
     void InstallNewSkin() override;
     void SetSkinning(bool on) override;
     void ShowCaption(const std::wstring& path) override;

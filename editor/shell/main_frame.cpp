@@ -1,17 +1,20 @@
 #include "editor/shell/main_frame.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
 #include "editor/links/family.h"
 #include "editor/links/grid_model.h"
+#include "editor/shell/dialogs/dialog_size.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/runtime_link.h"
 #include "framework/strings.h"
 #include "model/twf_skin.h"
-#include "editor/preview/region_editor.h"
+#include "editor/imaging/region_editor.h"
 #include "resources/app_ids.h"
+#include "resources/color_adjust_ids.h"
 #include "resources/command_ids.h"
 #include "resources/string_ids.h"
 #include "resources/toolbar_images_ids.h"
@@ -166,6 +169,12 @@ void CMainFrame::FillTrees() {
     }
     for (CPanelTree* p : {defaultControls_.get(), customControls_.get(), userData_.get()})
         if (p) p->EnableToolbar(true);
+    // An item that stayed selected (the default tree keeps its items) shows
+    // its page of the new skin: no selection change will come to fill it.
+    CPanelTree* trees[] = {defaultControls_.get(), customControls_.get(), userData_.get()};
+    const int active = Editor().treeIndexActive;
+    if (active >= 0 && active < 3 && trees[active] && trees[active]->Model())
+        if (TreeHandle selected = trees[active]->Selected()) trees[active]->Model()->Select(selected);
 }
 
 CPanelTree* CMainFrame::CustomControls() {
@@ -260,7 +269,7 @@ void CMainFrame::CreatePanes() {
     options_ = std::make_unique<CPanelOptions>();
     options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1, false);
     colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages(), [this] { return seam_.Current(); });
-    colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), 227, false);
+    colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), IDD_COLOR_ADJUST, false);
     colorAdjustment_->SetTrees({defaultControls_.get(), customControls_.get()});
 
     struct {
@@ -299,7 +308,13 @@ void CMainFrame::BuildDefaultLayout() {
     l.Activate(kPaneDefaultControls);
     l.AddPane(kPaneZoomer, fw::DockSide::Left, 250, 250, true);
     // Right: colour adjustment above the properties, options below.
-    l.AddPane(kPaneColorAdjustment, fw::DockSide::Right, 265, 250);
+    // The colour-adjustment dialog shows whole at its default size: the
+    // pane is at least as large as its template makes it on this screen,
+    // with the panel's border and the pane's caption around it.
+    const SIZE dialog = DialogTemplatePixelSize(fw::ResourceModule(), IDD_COLOR_ADJUST);
+    const int border = 2 * 2;
+    l.AddPane(kPaneColorAdjustment, fw::DockSide::Right, std::max<int>(265, dialog.cx + border),
+              std::max<int>(250, dialog.cy + border + l.Metrics().caption));
     l.AddPane(kPaneProperties, fw::DockSide::Right, 255, 250);
     l.AddPane(kPaneOptions, fw::DockSide::Right, 250, 250);
 }

@@ -11,22 +11,24 @@
 #include <vector>
 
 #include "editor/links/item_link.h"
-#include "editor/shell/color_adjust_panel.h"
-#include "editor/shell/panels.h"
-#include "editor/shell/zoomer_pane.h"
+#include "editor/shell/color_adjust/color_adjust_panel.h"
+#include "editor/shell/panes/panels.h"
+#include "editor/shell/panes/zoomer_pane.h"
 #include "framework/frame_window.h"
+#include "resources/mainframe_ids.h"
 
 namespace hexmoor::shell {
 
-// Dock ids of the seven panes.
+// Dock ids of the seven panes, by the names the code uses (the numbers are
+// the resource family's).
 enum PaneId : int {
-    kPaneZoomer = 32856,
-    kPaneDefaultControls = 32772,
-    kPaneCustomControls = 32872,
-    kPaneUserData = 32873,
-    kPaneProperties = 32771,
-    kPaneOptions = 61248,
-    kPaneColorAdjustment = 297,
+    kPaneZoomer = IDW_PANE_ZOOMER,
+    kPaneDefaultControls = IDW_PANE_DEFAULT_CONTROLS,
+    kPaneCustomControls = IDW_PANE_CUSTOM_CONTROLS,
+    kPaneUserData = IDW_PANE_USER_DATA,
+    kPaneProperties = IDW_PANE_PROPERTIES,
+    kPaneOptions = IDW_PANE_OPTIONS,
+    kPaneColorAdjustment = IDW_PANE_COLOR_ADJUSTMENT,
 };
 
 // Show/Hide All remembers the panes in this order.

@@ -76,7 +76,14 @@ bool CSaveRestoreWinPos::AddWindow(HWND wnd, bool miniFramesOnly) {
     return true;
 }
 
+bool CSaveRestoreWinPos::AddNamedWindow(HWND wnd, const std::wstring& section) {
+    if (!AddWindow(wnd)) return false;
+    sections_[wnd] = section;
+    return true;
+}
+
 std::wstring CSaveRestoreWinPos::SectionOf(HWND wnd) const {
+    if (auto it = sections_.find(wnd); it != sections_.end()) return it->second;
     int len = GetWindowTextLengthW(wnd);
     std::wstring text(static_cast<std::size_t>(len) + 1, L'\0');
     GetWindowTextW(wnd, text.data(), len + 1);

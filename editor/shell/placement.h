@@ -1,10 +1,11 @@
 #pragma once
 // Remembers top-level window placements in the profile, one section per
-// window named after its caption, and puts windows back inside the work
-// area. The maths is separate from the windows so it can be checked alone.
+// window named after its caption (or given when it is registered), and puts
+// windows back inside the work area. The maths is separate from the windows so it can be checked alone.
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ public:
     // Registers wnd; with miniFramesOnly, registers instead the floating
     // pane windows wnd owns now. False for no window.
     bool AddWindow(HWND wnd, bool miniFramesOnly = false);
+    // Registers wnd under a section of its own, whatever its caption says
+    // (the main frame's caption names the open skin).
+    bool AddNamedWindow(HWND wnd, const std::wstring& section);
     const std::vector<HWND>& Windows() const { return windows_; }
     void SaveWindowPos(HWND wnd) const;
     void RestoreWindowPos(HWND wnd) const;
@@ -52,6 +56,7 @@ private:
     std::wstring SectionOf(HWND wnd) const;
     const fw::Profile* profile_;
     std::vector<HWND> windows_;
+    std::map<HWND, std::wstring> sections_;
 };
 
 } // namespace hexmoor::shell

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/twf_error.h"
 #include "model/twf_manager.h"
 #include "runtime/twf_api.h"
 
@@ -21,6 +22,20 @@ CTwfSkin* MainSkin() {
 }
 
 int LoadMainSkin(const void* data, DWORD size) { return LoadSkinFromBuffer(data, size); }
+
+int TakeOverMainSkin(CTwfSkin& loaded) {
+    CTwfManager* manager = GetRuntimeSkinManager();
+    if (!manager) return kTwfNothingToRead;
+    // As the runtime's own loads do: no skinned window paints from the skin
+    // while it changes, and the runtime counts it loaded afterwards.
+    SetRuntimeSkinLoaded(FALSE);
+    DisableSkinning();
+    const int code = manager->TakeOverMainSkin(loaded);
+    if (code != kTwfLoaded) return code;
+    SetRuntimeSkinLoaded(TRUE);
+    SetHostOwnsSkins(0);
+    return code;
+}
 
 void SetSkinning(bool on) {
     if (on)

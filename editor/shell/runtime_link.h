@@ -19,6 +19,9 @@ void Stop();
 CTwfSkin* MainSkin();
 // Loads skin 1 from a file's bytes; the reader's result code.
 int LoadMainSkin(const void* data, DWORD size);
+// Skin 1 takes over a skin loaded on its own, with the runtime's flags as
+// after a load of the same file; the reader's result code.
+int TakeOverMainSkin(CTwfSkin& loaded);
 // Skinning of the sample windows switched off and on around a skin change.
 void SetSkinning(bool on);
 // A new file: the main skin counts as loaded for the runtime and its manager.

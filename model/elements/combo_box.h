@@ -14,6 +14,7 @@ public:
     DWORD GetArrowWidth() const { return arrowWidth_; }
     void SetArrowWidth(DWORD width) { arrowWidth_ = width; }
     BOOL CopyTo(CTwfObj* dest) const override;
+    void SwapContents(CTwfObj& other) override;
     // Sets the arrow width back to 0 as well (as a new element has it).
     BOOL Clear(DWORD enabled) override;
 

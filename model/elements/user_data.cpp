@@ -27,3 +27,8 @@ BOOL CTwfUserData::Clear(DWORD enabled) {
     SetData(nullptr, 0);
     return CTwfObj::Clear(enabled);
 }
+
+void CTwfUserData::SwapContents(CTwfObj& other) {
+    CTwfObj::SwapContents(other);
+    if (auto* data = dynamic_cast<CTwfUserData*>(&other)) data_.swap(data->data_);
+}

@@ -20,6 +20,7 @@ public:
     const BYTE* GetData() const { return data_.empty() ? nullptr : data_.data(); }
     UINT GetDataSize() const { return static_cast<UINT>(data_.size()); }
     BOOL CopyTo(CTwfObj* dest) const override;
+    void SwapContents(CTwfObj& other) override;
     // Frees the block as well: a reloaded skin never keeps the previous one's.
     BOOL Clear(DWORD enabled) override;
 

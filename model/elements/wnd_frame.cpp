@@ -169,3 +169,35 @@ void CTwfWndFrame::SetOwnerSkin(CTwfSkin* skin) {
     for (int i = 0; i < 4; ++i) GetSide(i)->SetOwnerSkin(skin);
     menuBar_->SetOwnerSkin(skin);
 }
+
+void CTwfSideFrame::SwapContents(CTwfObj& other) {
+    CTwfObj::SwapContents(other);
+    auto* side = dynamic_cast<CTwfSideFrame*>(&other);
+    if (!side) return;
+    imageOptions_.swap(side->imageOptions_);
+    regionOptions_.swap(side->regionOptions_);
+    std::swap(legacyThickness_, side->legacyThickness_);
+}
+
+void CTwfMenuBar::SwapContents(CTwfObj& other) {
+    CTwfObj::SwapContents(other);
+    auto* bar = dynamic_cast<CTwfMenuBar*>(&other);
+    if (!bar) return;
+    std::swap(L657, bar->L657);
+    std::swap(legacyRect, bar->legacyRect);
+    std::swap(L652, bar->L652);
+    std::swap(L649, bar->L649);
+    std::swap(L650, bar->L650);
+    std::swap(L651, bar->L651);
+    std::swap(L646, bar->L646);
+    std::swap(L647, bar->L647);
+    std::swap(L648, bar->L648);
+}
+
+void CTwfWndFrame::SwapContents(CTwfObj& other) {
+    CTwfObj::SwapContents(other);
+    auto* frame = dynamic_cast<CTwfWndFrame*>(&other);
+    if (!frame) return;
+    for (int i = 0; i < 4; ++i) GetSide(i)->SwapContents(*frame->GetSide(i));
+    GetMenuBar()->SwapContents(*frame->GetMenuBar());
+}

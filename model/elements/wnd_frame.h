@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "model/element_types.h"
+#include "model/elements/frame_properties.h"
 #include "model/image_rgn.h"
 #include "model/twf_obj.h"
 
@@ -49,6 +50,7 @@ public:
     // Copies image options and region options (each region duplicated), then
     // the base copy. dest must be a side frame.
     BOOL CopyTo(CTwfObj* dest) const override;
+    void SwapContents(CTwfObj& other) override;
 
     // Image options.
     OptionsImage* GetImageOptions(WORD id);
@@ -98,6 +100,7 @@ public:
     int GetIndexEntryNumber() const override { return -1; }
     // Zeroes every legacy field, then clears as the base.
     BOOL Clear(DWORD enabled) override;
+    void SwapContents(CTwfObj& other) override;
 
     CTwfWndFrame* GetParentFrame() const { return parent_; }
 
@@ -143,6 +146,9 @@ public:
     // Copies the four sides, the menu bar and the frame itself. dest must be
     // a window frame.
     BOOL CopyTo(CTwfObj* dest) const override;
+    // The frame's own contents and those of its sides and menu bar (the
+    // parts themselves stay where they are).
+    void SwapContents(CTwfObj& other) override;
     void SetOwnerSkin(CTwfSkin* skin) override;
 
     CTwfSideFrame* GetTopSide() const { return top_.get(); }

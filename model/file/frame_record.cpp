@@ -16,8 +16,11 @@ namespace {
 constexpr std::uint64_t kImageOptionRecord = 2 + 12;
 constexpr std::uint64_t kRegionOptionRecord = 2 + 16;
 
-constexpr WORD kSideThicknessNumbers[4] = {478, 481, 479, 480}; // top, right, bottom, left
-constexpr WORD kMenuBarNumbers[6] = {649, 651, 650, 646, 648, 647};
+using namespace frame_props;
+
+constexpr WORD kSideThicknessNumbers[4] = {kTopThickness, kRightThickness, kBottomThickness, kLeftThickness};
+constexpr WORD kMenuBarNumbers[6] = {kMdiCloseSize,   kMdiMinimizeSize,   kMdiRestoreSize,
+                                     kMdiCloseOffset, kMdiMinimizeOffset, kMdiRestoreOffset};
 
 LegacyPair ReadPair(ArchiveReader& reader) {
     LegacyPair p;
@@ -115,9 +118,21 @@ void ReadFrameLegacyBlock(ArchiveReader& reader, CTwfWndFrame& frame, WORD versi
         WORD onlyVersion;
     };
     static constexpr Field kFields[] = {
-        {483, false, 0, 0},  {553, true, 0, 0}, {493, true, 0, 0},   {550, true, 0, 0},   {551, true, 0, 0},
-        {552, true, 515, 0}, {489, true, 0, 0}, {491, true, 0, 0},   {490, true, 0, 0},   {492, true, 515, 0},
-        {484, false, 0, 0},  {557, true, 0, 0}, {554, true, 0, 516}, {555, true, 0, 516}, {556, true, 0, 516},
+        {kRegionShape, false, 0, 0},
+        {kRoundRectSize, true, 0, 0},
+        {kCloseButtonSize, true, 0, 0},
+        {kMinimizeButtonSize, true, 0, 0},
+        {kMaximizeButtonSize, true, 0, 0},
+        {kHelpButtonSize, true, 515, 0},
+        {kCloseButtonOffset, true, 0, 0},
+        {kMaximizeButtonOffset, true, 0, 0},
+        {kMinimizeButtonOffset, true, 0, 0},
+        {kHelpButtonOffset, true, 515, 0},
+        {kTextLocation, false, 0, 0},
+        {kTextOffset, true, 0, 0},
+        {kMinimizedCloseOffset, true, 0, 516},
+        {kMinimizedMaximizeOffset, true, 0, 516},
+        {kMinimizedMinimizeOffset, true, 0, 516},
     };
     for (const Field& f : kFields) {
         if (version < f.minVersion || (f.onlyVersion && version != f.onlyVersion)) continue;
@@ -144,10 +159,10 @@ void ReadFrameRecord(ArchiveReader& reader, CTwfWndFrame& frame, WORD version) {
     if (version < 521) {
         const LegacyPair* pairs[6] = {&bar.L649, &bar.L651, &bar.L650, &bar.L646, &bar.L648, &bar.L647};
         for (int i = 0; i < 6; ++i) bar.StoreNumber(kMenuBarNumbers[i], PackPair(*pairs[i]));
-        frame.StoreNumber(657, PackPair(bar.L657));
-        frame.StoreNumber(654, static_cast<DWORD>(bar.legacyRect.top));
-        frame.StoreNumber(656, static_cast<DWORD>(bar.legacyRect.bottom));
-        frame.StoreNumber(652, bar.L652);
+        frame.StoreNumber(kMenuBarItemOffset, PackPair(bar.L657));
+        frame.StoreNumber(kMenuBarTopBorder, static_cast<DWORD>(bar.legacyRect.top));
+        frame.StoreNumber(kMenuBarBottomBorder, static_cast<DWORD>(bar.legacyRect.bottom));
+        frame.StoreNumber(kMenuBarHeight, bar.L652);
     } else if (version <= 530) {
         // These files kept the menu bar's button sizes and offsets in the frame.
         for (WORD id : kMenuBarNumbers) {

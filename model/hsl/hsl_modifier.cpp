@@ -56,20 +56,20 @@ void CHSLModifier::ApplyHSLToObject(Mode mode, CTwfObj* object, Covered& covered
         switch (mode) {
         case Mode::kSave:
             covered.semitransparency.reset();
-            if (frame->HasNumber(kUseSemitransparencyNumber)) {
-                covered.semitransparency = frame->GetNumber(kUseSemitransparencyNumber);
+            if (frame->HasNumber(frame_props::kSemitransparency)) {
+                covered.semitransparency = frame->GetNumber(frame_props::kSemitransparency);
             }
             break;
         case Mode::kApply:
             // Below full opacity the frame must be drawn with its alpha; at full
             // opacity it goes back to its own setting.
             if (!values.KeepsAlpha()) {
-                frame->SetNumber(kUseSemitransparencyNumber, 1);
+                frame->SetNumber(frame_props::kSemitransparency, 1);
             } else {
-                PutNumber(frame, kUseSemitransparencyNumber, covered.semitransparency);
+                PutNumber(frame, frame_props::kSemitransparency, covered.semitransparency);
             }
             break;
-        case Mode::kRestore: PutNumber(frame, kUseSemitransparencyNumber, covered.semitransparency); break;
+        case Mode::kRestore: PutNumber(frame, frame_props::kSemitransparency, covered.semitransparency); break;
         }
         CTwfObj* const parts[] = {frame->GetTopSide(), frame->GetRightSide(), frame->GetBottomSide(),
                                   frame->GetLeftSide(), frame->GetMenuBar()};

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "model/elements/frame_properties.h"
 #include "model/hsl/hsl_values.h"
 #include "model/hsl/image_pass.h"
 #include "model/platform/types.h"
@@ -23,9 +24,6 @@
 class CMrgBitmap;
 class CTwfObj;
 class CTwfSkin;
-
-// Number property of the window frame: "Use Semitransparency".
-inline constexpr WORD kUseSemitransparencyNumber = 773;
 
 class CHSLModifier {
 public:

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "editor/preview/color_adjuster.h"
+#include "editor/imaging/color_adjuster.h"
 
 namespace hexmoor::preview {
 

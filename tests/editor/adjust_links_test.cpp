@@ -2,8 +2,8 @@
 // and a skin of the test's own: which elements a whole-skin adjustment takes
 // in by their items' marks, what undoing gives back, the per-control mode,
 // and how the links follow the trees and the skin.
-#include "editor/shell/adjust_links.h"
-#include "editor/shell/color_adjust_panel.h"
+#include "editor/shell/color_adjust/adjust_links.h"
+#include "editor/shell/color_adjust/color_adjust_panel.h"
 
 #include <gtest/gtest.h>
 

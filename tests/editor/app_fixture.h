@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editor/shell/hexmoor_app.h"
-#include "editor/shell/item_name_service.h"
+#include "editor/shell/dialogs/item_name_service.h"
 #include "editor/shell/main_frame.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/settle.h"

@@ -78,3 +78,33 @@ TEST_F(EditorApp, TheAdjustmentPaneAdjustsTheTreesElementsAndTheGridsRow) {
     adjuster.SetEditControl(false);
     DeleteFileW(path.c_str());
 }
+
+// At its default size the pane shows every control of the dialog whole: the
+// value boxes beside the sliders and the two check boxes at the bottom.
+TEST_F(EditorApp, TheAdjustmentPaneShowsEveryControlAtItsDefaultSize) {
+    Start({L"x.twf"});
+    frame->TogglePane(shell::kPaneColorAdjustment);
+    ASSERT_TRUE(frame->IsPaneVisible(shell::kPaneColorAdjustment));
+    test::Drain();
+    HWND panel = frame->ColorAdjustment()->Handle();
+    HWND dialog = frame->ColorAdjustment()->Pane().Handle();
+    ASSERT_TRUE(panel && dialog);
+    RECT client{};
+    GetClientRect(panel, &client);
+    MapWindowPoints(panel, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    int checked = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT r{};
+        GetWindowRect(child, &r);
+        wchar_t text[64]{};
+        GetWindowTextW(child, text, 64);
+        SCOPED_TRACE(std::to_wstring(GetDlgCtrlID(child)) + L" " + text);
+        EXPECT_GE(r.left, client.left);
+        EXPECT_GE(r.top, client.top);
+        EXPECT_LE(r.right, client.right);
+        EXPECT_LE(r.bottom, client.bottom);
+        ++checked;
+    }
+    EXPECT_GE(checked, 16);
+}

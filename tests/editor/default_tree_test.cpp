@@ -2,7 +2,7 @@
 // and how they follow and set the elements' enabled flags.
 #include <gtest/gtest.h>
 
-#include "editor/shell/element_tree.h"
+#include "editor/shell/trees/element_tree.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
 

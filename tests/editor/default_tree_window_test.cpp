@@ -7,7 +7,7 @@
 
 #include "app_fixture.h"
 #include "editor/shell/editor_state.h"
-#include "editor/shell/element_tree.h"
+#include "editor/shell/trees/element_tree.h"
 #include "editor/shell/runtime_link.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "editor/shell/dialogs.h"
+#include "editor/shell/dialogs/dialogs.h"
 #include "resources/about_dialog_ids.h"
 #include "resources/copyright_dialog_ids.h"
 #include "resources/item_name_dialog_ids.h"
@@ -89,6 +89,32 @@ TEST_F(Dialogs, NameDialogInKindModeNeedsAKindAndProposesItsName) {
     EXPECT_EQ(r, IDOK);
     EXPECT_EQ(dlg.GetElementType(), 60);
     EXPECT_EQ(dlg.GetItemName(), L"RegionDefined");
+}
+
+// The kind list shows the tree's own image list: closing the dialog leaves
+// that list to the tree, which goes on drawing its icons with it.
+TEST_F(Dialogs, NameDialogLeavesTheTreesImageListAlive) {
+    Start({L"x.twf"});
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 4, 4);
+    ASSERT_NE(images, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+        ImageList_AddIcon(images, icon);
+    }
+    {
+        shell::CAskForNameDlg dlg(images);
+        dlg.SetChooseKind(1);
+        HIMAGELIST shown = nullptr;
+        RunScripted(dlg, {[&] {
+            shown = ListView_GetImageList(dlg.Item(IDC_ITEM_KIND_LIST), LVSIL_SMALL);
+            Click(dlg.Handle(), IDCANCEL);
+        }});
+        EXPECT_EQ(shown, images);
+    }
+    EXPECT_EQ(ImageList_GetImageCount(images), 3);
+    IMAGEINFO info{};
+    EXPECT_TRUE(ImageList_GetImageInfo(images, 2, &info));
+    ImageList_Destroy(images);
 }
 
 TEST_F(Dialogs, CopyrightDialogShowsTheSkinsStringsAndTakesEditsBack) {

@@ -16,7 +16,7 @@
 #include "editor/links/link_env.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
-#include "editor/shell/options_pages.h"
+#include "editor/shell/panes/options_pages.h"
 #include "editor/shell/runtime_link.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"

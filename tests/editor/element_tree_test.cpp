@@ -3,7 +3,7 @@
 // filling from a skin, clearing, deleting and renaming.
 #include <gtest/gtest.h>
 
-#include "editor/shell/element_tree.h"
+#include "editor/shell/trees/element_tree.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
 #include "resources/command_ids.h"

@@ -21,9 +21,9 @@ struct Host : shell::FileRoadHost {
     Host() { manager.CreateMainSkin(L"Default"); }
 
     CTwfSkin* Skin() override { return manager.GetMainSkin(); }
-    int LoadSkin(const std::vector<BYTE>& bytes) override {
+    int TakeOverSkin(CTwfSkin& loaded) override {
         ++loads;
-        return manager.LoadMainSkinFromMemory(bytes.data(), static_cast<UINT>(bytes.size()));
+        return manager.TakeOverMainSkin(loaded);
     }
     void ClearViews() override { ++clears; }
     void FillViews() override { ++fills; }

@@ -3,7 +3,7 @@
 // command.
 #include <windows.h>
 
-#include "editor/preview/region_editor.h"
+#include "editor/imaging/region_editor.h"
 #include "framework/profile.h"
 #include "resources/background_dialog_ids.h"
 #include "resources/color_adjust_ids.h"

@@ -8,7 +8,7 @@
 
 #include "editor/links/frame/side_links.h"
 #include "editor/links/small_links.h"
-#include "editor/shell/options_model.h"
+#include "editor/shell/panes/options_model.h"
 #include "model/elements/wnd_frame.h"
 #include "model/image_rgn.h"
 

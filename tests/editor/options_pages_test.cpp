@@ -8,8 +8,8 @@
 #include <commctrl.h>
 
 #include "editor/links/small_links.h"
-#include "editor/shell/options_pages.h"
-#include "editor/shell/panels.h"
+#include "editor/shell/panes/options_pages.h"
+#include "editor/shell/panes/panels.h"
 #include "options_pages_ids.h"
 #include "tests/harness/test_window.h"
 

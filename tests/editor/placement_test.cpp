@@ -46,6 +46,24 @@ TEST_F(PlacementKeeper, TwoPropertiesCaptionsShareOneSection) {
     DestroyWindow(b);
 }
 
+// A window registered under a section of its own keeps it whatever its
+// caption says when it is saved (the frame's names the open skin).
+TEST_F(PlacementKeeper, AGivenSectionOutlivesCaptionChanges) {
+    HWND w = MakeWindow(L"Hexmoor", {70, 80, 370, 380});
+    shell::CSaveRestoreWinPos keeper(&profile);
+    keeper.AddNamedWindow(w, L"Hexmoor");
+    SetWindowTextW(w, L"Hexmoor - v768");
+    keeper.SaveAll();
+    EXPECT_EQ(profile.GetInt(L"Hexmoor", L"left", -1), 70);
+    EXPECT_FALSE(profile.HasValue(L"Hexmoor - v768", L"left"));
+    MoveWindow(w, 200, 200, 300, 300, TRUE);
+    SetWindowTextW(w, L"Hexmoor - v512");
+    keeper.RestoreAll();
+    EXPECT_EQ(NormalRect(w).left, 70);
+    EXPECT_EQ(NormalRect(w).top, 80);
+    DestroyWindow(w);
+}
+
 TEST_F(PlacementKeeper, MinimisedWindowComesBackRestored) {
     HWND w = MakeWindow(L"Keeper minimised", {60, 60, 360, 300});
     ShowWindow(w, SW_MINIMIZE);

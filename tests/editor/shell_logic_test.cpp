@@ -2,14 +2,14 @@
 // the pane toolbar's key colour, links and state stepping.
 #include <gtest/gtest.h>
 
-#include "editor/shell/dialogs.h"
+#include "editor/shell/dialogs/dialogs.h"
 #include "editor/shell/file_association.h"
 #include "editor/shell/hexmoor_app.h"
-#include "editor/shell/item_names.h"
-#include "editor/shell/panels.h"
+#include "editor/shell/trees/item_names.h"
+#include "editor/shell/panes/panels.h"
 #include "editor/shell/placement.h"
-#include "editor/shell/toolbar24.h"
-#include "editor/shell/url_static.h"
+#include "editor/shell/panes/toolbar24.h"
+#include "editor/shell/dialogs/url_static.h"
 
 using namespace hexmoor::shell;
 using hexmoor::Rect;

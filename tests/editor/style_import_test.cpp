@@ -11,7 +11,7 @@
 #include "app_fixture.h"
 #include "editor/exchange/win/select_style_dialog.h"
 #include "editor/exchange/win/style_import_road.h"
-#include "editor/shell/element_tree.h"
+#include "editor/shell/trees/element_tree.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/runtime_link.h"
 #include "model/file/skin_listing.h"
@@ -182,6 +182,17 @@ TEST_F(StyleImport, CommandImportsTheChosenSchemeAndRefusesDamagedFiles) {
         ASSERT_EQ(reread.LoadSkinFromPath(FALSE), 0);
         EXPECT_EQ(reread.GetInfo().skinName, L"Generated");
     }
+    // That file lies in the temporary folder: Save asks for a name first, as
+    // for a new unnamed skin, and the skin then lives where it was saved.
+    const std::wstring named = made.substr(0, made.size() - 4) + L"-named.twf";
+    script->path = named;
+    const std::size_t askedBefore = script->asked.size();
+    frame->RunCommand(ID_FILE_SAVE_SKIN);
+    ASSERT_EQ(script->asked.size(), askedBefore + 1);
+    EXPECT_EQ(script->asked.back().title, L"Save File As");
+    EXPECT_EQ(app->CurrentSkinPath(), named);
+    EXPECT_NE(GetFileAttributesW(named.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileW(named.c_str());
     DeleteFileW(made.c_str());
     shell::Editor().documentModified = false;
 }

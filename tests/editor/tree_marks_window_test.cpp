@@ -8,7 +8,7 @@
 #include <commctrl.h>
 
 #include "app_fixture.h"
-#include "editor/shell/tree_images.h"
+#include "editor/shell/trees/tree_images.h"
 #include "resources/command_ids.h"
 #include "tests/harness/capture.h"
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <type_traits>
 
-#include "editor/shell/element_tree.h"
-#include "editor/shell/tree_menus.h"
+#include "editor/shell/trees/element_tree.h"
+#include "editor/shell/trees/tree_menus.h"
 #include "resources/command_ids.h"
 #include "resources/context_menus_ids.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/shell/element_tree.h"
-#include "editor/shell/tree_images.h"
-#include "editor/shell/tree_menus.h"
+#include "editor/shell/trees/element_tree.h"
+#include "editor/shell/trees/tree_images.h"
+#include "editor/shell/trees/tree_menus.h"
 #include "model/element_types.h"
 #include "model/elements/wnd_frame.h"
 #include "model/twf_skin.h"

@@ -10,7 +10,7 @@
 #include "app_fixture.h"
 #include "editor/links/item_link.h"
 #include "editor/shell/editor_state.h"
-#include "editor/shell/item_name_service.h"
+#include "editor/shell/dialogs/item_name_service.h"
 #include "editor/shell/runtime_link.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"

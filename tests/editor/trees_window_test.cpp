@@ -11,7 +11,7 @@
 #include "editor/links/property_item.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
-#include "editor/shell/element_tree.h"
+#include "editor/shell/trees/element_tree.h"
 #include "editor/shell/runtime_link.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
@@ -67,7 +67,16 @@ TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
     EXPECT_NE(custom->Model()->Find(L"Dialogs/CustomEdit"), nullptr);
     EXPECT_TRUE(shell::Editor().documentModified);
     TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(custom->Model()->Find(L"Dialogs/OkButton")));
+    // Delete asks first: No keeps the item, Yes deletes it.
+    const std::wstring question = L"Are you sure you want to delete the selected item?";
+    messages->shown.clear();
+    messages->answer = IDNO;
     EXPECT_TRUE(frame->RunCommand(ID_TREE_DELETE, custom->Tree()));
+    EXPECT_EQ(messages->shown, std::vector<std::wstring>{question});
+    EXPECT_NE(custom->Model()->Find(L"Dialogs/OkButton"), nullptr);
+    messages->answer = IDYES;
+    EXPECT_TRUE(frame->RunCommand(ID_TREE_DELETE, custom->Tree()));
+    EXPECT_EQ(messages->shown.size(), 2u);
     EXPECT_EQ(custom->Model()->Find(L"Dialogs/OkButton"), nullptr);
 
     // Save writes it; reopening gives the same trees.

@@ -1,7 +1,7 @@
 // The Zoomer's centre clamp, copied area and black-out of its own picture.
 #include <gtest/gtest.h>
 
-#include "editor/shell/zoomer_logic.h"
+#include "editor/shell/panes/zoomer_logic.h"
 
 using namespace hexmoor;
 using namespace hexmoor::shell;

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "editor/shell/zoomer_pane.h"
+#include "editor/shell/panes/zoomer_pane.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/test_window.h"
 #include "zoomer_ids.h"

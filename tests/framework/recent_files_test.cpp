@@ -19,6 +19,19 @@ TEST(RecentFiles, NewestFirstAtMostFourAndOneEntryPerFileWhateverTheCase) {
     EXPECT_EQ(list.Entries().size(), 3u);
 }
 
+// Adding one of the list's own entries (opening a recent file) moves it to
+// the front and keeps every other entry as it was.
+TEST(RecentFiles, AddingAnEntryOfTheListItselfMovesItToTheFront) {
+    RecentFileList list(4);
+    for (const wchar_t* p : {L"C:\\d.twf", L"C:\\c.twf", L"C:\\b.twf", L"C:\\a.twf"}) list.Add(p);
+    list.Add(list.Entries()[2]);
+    EXPECT_EQ(list.Entries(), (std::vector<std::wstring>{L"C:\\c.twf", L"C:\\a.twf", L"C:\\b.twf", L"C:\\d.twf"}));
+    list.Add(list.Entries().front());
+    EXPECT_EQ(list.Entries(), (std::vector<std::wstring>{L"C:\\c.twf", L"C:\\a.twf", L"C:\\b.twf", L"C:\\d.twf"}));
+    list.Add(list.Entries().back());
+    EXPECT_EQ(list.Entries(), (std::vector<std::wstring>{L"C:\\d.twf", L"C:\\c.twf", L"C:\\a.twf", L"C:\\b.twf"}));
+}
+
 TEST(RecentFiles, MenuTextNumbersFromOneAndKeepsAmpersands) {
     EXPECT_EQ(RecentFileList::MenuText(0, L"C:\\R&D\\x.twf"), L"&1 C:\\R&&D\\x.twf");
     EXPECT_EQ(RecentFileList::MenuText(3, L"y.twfx"), L"&4 y.twfx");

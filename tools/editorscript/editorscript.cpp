@@ -20,11 +20,12 @@
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/hexmoor_app.h"
-#include "editor/shell/item_name_service.h"
-#include "editor/shell/item_names.h"
+#include "editor/shell/dialogs/item_name_service.h"
+#include "editor/shell/trees/item_names.h"
 #include "editor/shell/main_frame.h"
 #include "model/twf_skin.h"
 #include "editor/shell/runtime_link.h"
+#include "tools/skinshot/window_png.h"
 
 namespace {
 
@@ -44,9 +45,13 @@ constexpr char kUsage[] =
     "  type PATH TEXT               type into a property row's editor\n"
     "  key KEYS                     press keys: [Ctrl+][Shift+][Alt+]NAME, NAME\n"
     "                               a letter, a digit, F1-F12, Space, Enter,\n"
-    "                               Escape, Delete, Tab, Up, Down, Left, Right\n"
+    "                               Escape, Delete, Tab, Up, Down, Left, Right,\n"
+    "                               Period, Comma\n"
     "  dump-trees                   print the trees, an item a line, indented,\n"
     "                               with its kind (and on/off for a check box)\n"
+    "  shot PANE OUT.png            once the editor is idle, write the client\n"
+    "                               area of PANE (properties, options, view) or\n"
+    "                               the whole frame (frame) as a PNG\n"
     "Prints 'message \"TEXT\" -> ANSWER' for every message box, and at the end\n"
     "'caption \"...\"', 'modified 0|1' and 'recent \"...\"...'.\n"
     "Exit code 0; 3 on a script error or a box or dialog with no answer queued.\n";
@@ -221,7 +226,8 @@ std::optional<UINT> KeyCode(const std::wstring& name) {
         UINT vk;
     } named[] = {{L"Space", VK_SPACE},   {L"Enter", VK_RETURN}, {L"Escape", VK_ESCAPE},
                  {L"Delete", VK_DELETE}, {L"Tab", VK_TAB},      {L"Up", VK_UP},
-                 {L"Down", VK_DOWN},     {L"Left", VK_LEFT},    {L"Right", VK_RIGHT}};
+                 {L"Down", VK_DOWN},     {L"Left", VK_LEFT},    {L"Right", VK_RIGHT},
+                 {L"Period", VK_OEM_PERIOD}, {L"Comma", VK_OEM_COMMA}};
     for (const auto& n : named)
         if (name == n.name) return n.vk;
     return std::nullopt;
@@ -280,6 +286,7 @@ public:
             return true;
         }
         if (verb == L"type" && w.size() == 3) return Type(w[1], w[2]);
+        if (verb == L"shot" && w.size() == 3) return Shot(w[1], w[2]);
         if (verb == L"key" && w.size() == 2) return Key(w[1]);
         if (verb == L"dump-trees" && w.size() == 1) {
             const struct {
@@ -327,7 +334,7 @@ private:
                                                reinterpret_cast<LPARAM>(text.c_str()));
             if (index == CB_ERR) return Error(L"type: " + text + L" is not a choice of " + path);
             SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-            SendMessageW(grid->Handle(), WM_COMMAND, MAKEWPARAM(hexmoor::links::kIdChoiceCombo, CBN_SELENDOK),
+            SendMessageW(grid->Handle(), WM_COMMAND, MAKEWPARAM(IDC_GRID_CHOICE, CBN_SELENDOK),
                          reinterpret_cast<LPARAM>(combo));
             break;
         }
@@ -341,6 +348,44 @@ private:
         SetFocus(app_.Frame()->Handle());
         SetFocus(grid->Handle());
         Pump();
+        return true;
+    }
+
+    // Writes what a pane shows once every queued message has run and every
+    // window has painted.
+    bool Shot(const std::wstring& pane, const std::wstring& out) {
+        hexmoor::shell::CMainFrame* frame = app_.Frame();
+        HWND target = nullptr;
+        const bool whole = pane == L"frame";
+        if (pane == L"properties" && frame->Properties())
+            target = frame->Properties()->Handle();
+        else if (pane == L"options" && frame->Options())
+            target = frame->Options()->Handle();
+        else if (pane == L"view")
+            target = frame->View();
+        else if (whole)
+            target = frame->Handle();
+        else
+            return Error(L"shot: properties, options, view or frame");
+        if (!target || !IsWindowVisible(target)) return Error(L"shot: " + pane + L" is not shown");
+        Pump();
+        RedrawWindow(frame->Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+        Pump();
+        RECT r{};
+        if (whole)
+            GetWindowRect(target, &r);
+        else
+            GetClientRect(target, &r);
+        Sheet sheet(r.right - r.left, r.bottom - r.top);
+        if (!sheet.Valid()) return Error(L"shot: " + pane + L" has no area");
+        if (whole) {
+            sheet.CopyWindow(target, 0, 0);
+        } else {
+            hexmoor::win::WindowDC client(target);
+            BitBlt(sheet.DC(), 0, 0, r.right - r.left, r.bottom - r.top, client.Get(), 0, 0, SRCCOPY);
+        }
+        if (!sheet.WritePng(out)) return Error(L"shot: cannot write " + out);
         return true;
     }
 

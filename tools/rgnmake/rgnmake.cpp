@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/preview/image_load_rules.h"
+#include "editor/imaging/image_load_rules.h"
 #include "model/dib_pixels.h"
 #include "model/image_rgn.h"
 #include "model/platform/file.h"

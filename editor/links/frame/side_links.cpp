@@ -11,7 +11,7 @@ constexpr WORD kInactiveBase = 1001;
 
 std::wstring NumberedLabel(UINT labelId, int number) { return LinkString(labelId) + L" - " + std::to_wstring(number); }
 
-std::wstring PresenceText(bool present) { return LinkString(present ? kStrInserted : kStrNoImage); }
+std::wstring PresenceText(bool present) { return LinkString(present ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE); }
 
 } // namespace
 
@@ -40,8 +40,8 @@ void CItemSideFrame::FreePropertyItems() {
 }
 
 void CItemSideFrame::MakeGroups() {
-    if (!activeGroup_) activeGroup_ = MakeRow(LinkString(kStrImages), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
-    if (!inactiveGroup_) inactiveGroup_ = MakeRow(LinkString(kStrImages), L"", kKindCategory, L"", 1, TRUE, nullptr, 0);
+    if (!activeGroup_) activeGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+    if (!inactiveGroup_) inactiveGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", 1, TRUE, nullptr, 0);
 }
 
 CPropertyItem* CItemSideFrame::AddNumbered(CPropertyItem* group, UINT labelId, int number, int kind, WORD id,
@@ -72,28 +72,28 @@ BOOL CItemSideFrame::BuildPropertyItems(int mode) {
         }
         CPropertyItem* row;
         if (k <= 1000)
-            row = AddNumbered(activeGroup_.get(), kStrImage, k, kKindImage, static_cast<WORD>(k), static_cast<WORD>(k),
+            row = AddNumbered(activeGroup_.get(), IDS_LINK_IMAGE, k, kKindImage, static_cast<WORD>(k), static_cast<WORD>(k),
                               PresenceText(true));
         else
-            row = AddNumbered(inactiveGroup_.get(), kStrImage, k - kInactiveBase, kKindImage, static_cast<WORD>(k),
+            row = AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, k - kInactiveBase, kKindImage, static_cast<WORD>(k),
                               static_cast<WORD>(k - kInactiveBase), PresenceText(true));
         RegisterPropertyItem(row);
     }
     const int n = activeGroup_->ChildCount();
-    activeTrailing_ = AddNumbered(activeGroup_.get(), kStrImage, n, kKindImage, static_cast<WORD>(n), 0, L"");
+    activeTrailing_ = AddNumbered(activeGroup_.get(), IDS_LINK_IMAGE, n, kKindImage, static_cast<WORD>(n), 0, L"");
     const int m = inactiveGroup_->ChildCount();
     inactiveTrailing_ =
-        AddNumbered(inactiveGroup_.get(), kStrImage, m, kKindImage, static_cast<WORD>(kInactiveBase + m), 0, L"");
+        AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, m, kKindImage, static_cast<WORD>(kInactiveBase + m), 0, L"");
 
-    regionsGroup_ = MakeRow(LinkString(kStrRegions), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+    regionsGroup_ = MakeRow(LinkString(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
     const int regionCount = static_cast<int>(side->GetRegionOptionsMap().size());
     for (int k = 0; k < regionCount; ++k)
         if (side->HasRegionOptions(static_cast<WORD>(k)))
-            AddNumbered(regionsGroup_.get(), kStrRegion, k, kKindRegion, static_cast<WORD>(k), 0, PresenceText(true));
+            AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, k, kKindRegion, static_cast<WORD>(k), 0, PresenceText(true));
     const int r = regionsGroup_->ChildCount();
-    regionTrailing_ = AddNumbered(regionsGroup_.get(), kStrRegion, r, kKindRegion, static_cast<WORD>(r), 0, L"");
+    regionTrailing_ = AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, r, kKindRegion, static_cast<WORD>(r), 0, L"");
 
-    sizeRow_ = MakeRow(LinkString(kStrSize), L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
+    sizeRow_ = MakeRow(LinkString(IDS_LINK_SIZE), L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
     sizeRow_->SetIntValue(static_cast<int>(SizeNumber()));
     return 1;
 }
@@ -107,26 +107,26 @@ BOOL CItemSideFrame::FillPropertyPage(int state, void* context) {
         MakeGroups();
         const int groupIndex = AddPropertyItem(activeGroup_.get(), context, -1);
         if (activeGroup_->ChildCount() == 0)
-            activeTrailing_ = AddNumbered(activeGroup_.get(), kStrImage, 0, kKindImage, 0, 0, L"");
+            activeTrailing_ = AddNumbered(activeGroup_.get(), IDS_LINK_IMAGE, 0, kKindImage, 0, 0, L"");
         ExpandListItem(groupIndex, activeGroup_->IsExpanded());
         CTwfWndFrame* frame = OwnerFrame();
-        if (frame && frame->GetNumber(kFrameRegionShapeId) == kRegionShapeUser) {
+        if (frame && frame->GetNumber(frame_props::kRegionShape) == frame_props::kRegionShapeUser) {
             if (!regionsGroup_)
-                regionsGroup_ = MakeRow(LinkString(kStrRegions), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+                regionsGroup_ = MakeRow(LinkString(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
             const int regionsIndex = AddPropertyItem(regionsGroup_.get(), context, -1);
             if (regionsGroup_->ChildCount() == 0)
-                regionTrailing_ = AddNumbered(regionsGroup_.get(), kStrRegion, 0, kKindRegion, 0, 0, L"");
+                regionTrailing_ = AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, 0, kKindRegion, 0, 0, L"");
             ExpandListItem(regionsIndex, regionsGroup_->IsExpanded());
         }
-        if (!sizeRow_) sizeRow_ = MakeRow(LinkString(kStrSize), L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
+        if (!sizeRow_) sizeRow_ = MakeRow(LinkString(IDS_LINK_SIZE), L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
         sizeRow_->SetIntValue(static_cast<int>(SizeNumber()));
         AddPropertyItem(sizeRow_.get(), context, -1);
     } else if (state == 3) {
         if (!inactiveGroup_)
-            inactiveGroup_ = MakeRow(LinkString(kStrImages), L"", kKindCategory, L"", kInactiveBase, TRUE, nullptr, 0);
+            inactiveGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", kInactiveBase, TRUE, nullptr, 0);
         AddPropertyItem(inactiveGroup_.get(), context, -1);
         if (inactiveGroup_->ChildCount() == 0)
-            inactiveTrailing_ = AddNumbered(inactiveGroup_.get(), kStrImage, 0, kKindImage, kInactiveBase, 0, L"");
+            inactiveTrailing_ = AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, 0, kKindImage, kInactiveBase, 0, L"");
         ExpandListItem(FindListItem(inactiveGroup_.get()), inactiveGroup_->IsExpanded());
     }
     return 1;
@@ -189,7 +189,7 @@ BOOL CItemSideFrame::SetImage(WORD key, MrgBitmapPtr image) {
         const int index = FindListItem(trailing);
         if (trailing && trailing->Id() == key) RegisterPropertyItem(trailing);
         const int next = group->ChildCount();
-        trailing = AddNumbered(group, kStrImage, next, kKindImage,
+        trailing = AddNumbered(group, IDS_LINK_IMAGE, next, kKindImage,
                                static_cast<WORD>(inactive ? kInactiveBase + next : next), 0, L"");
         if (index >= 0 && (!inactive || GetSelectedState() == 3)) AddPropertyItem(trailing, nullptr, index + 1);
     }
@@ -201,7 +201,9 @@ BOOL CItemSideFrame::SetImage(WORD key, MrgBitmapPtr image) {
     CTwfWndFrame* frame = OwnerFrame();
     if (frame && frame->GetNumber(GetSidePropertyId()) == 0) {
         frame->SetNumber(GetSidePropertyId(), static_cast<DWORD>(SizeFromHeight() ? height : width));
-        FillPropertyPage(0 | kFirstShowFlag, nullptr);
+        // The page shows the new size for the state the state bar checks.
+        const int state = GetSelectedState();
+        FillPropertyPage((state < 0 ? 0 : state) | kFirstShowFlag, nullptr);
     }
     return result;
 }
@@ -211,11 +213,11 @@ BOOL CItemSideFrame::SetRegion(WORD key, ImageRgnPtr region) {
     if (!side) return 0;
     if (!side->HasRegionOptions(key)) {
         if (!regionsGroup_)
-            regionsGroup_ = MakeRow(LinkString(kStrRegions), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+            regionsGroup_ = MakeRow(LinkString(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
         const int index = FindListItem(regionTrailing_);
         const int next = regionsGroup_->ChildCount();
         regionTrailing_ =
-            AddNumbered(regionsGroup_.get(), kStrRegion, next, kKindRegion, static_cast<WORD>(next), 0, L"");
+            AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, next, kKindRegion, static_cast<WORD>(next), 0, L"");
         if (index >= 0) AddPropertyItem(regionTrailing_, nullptr, index + 1);
     }
     side->SetRegionOptions(key, std::move(region), 0);
@@ -248,14 +250,14 @@ int CItemSideFrame::FillInactiveState() {
         const OptionsImage* options = side->GetImageOptions(static_cast<WORD>(k));
         side->SetImageOptions(target, 0, 0, options ? options->DrawMode : 0);
         CItemLinkObj::SetImage(target, std::move(copy));
-        CPropertyItem* row = AddNumbered(inactiveGroup_.get(), kStrImage, k, kKindImage, target, static_cast<WORD>(k),
+        CPropertyItem* row = AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, k, kKindImage, target, static_cast<WORD>(k),
                                          PresenceText(side->HasImage(target)));
         RegisterPropertyItem(row);
         ++copied;
     }
     const int m = inactiveGroup_->ChildCount();
     inactiveTrailing_ =
-        AddNumbered(inactiveGroup_.get(), kStrImage, m, kKindImage, static_cast<WORD>(kInactiveBase + m), 0, L"");
+        AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, m, kKindImage, static_cast<WORD>(kInactiveBase + m), 0, L"");
     RefreshPreview();
     const int selected = GetSelectedState();
     if (selected >= 0 && (selected & 1)) FillPropertyPage(3, nullptr);
@@ -295,9 +297,9 @@ CItemLinkObj* CLeftSideFrame::SetTwfObj(CTwfObj* object) {
     return CItemLinkObj::SetTwfObj(frame ? frame->GetLeftSide() : nullptr);
 }
 
-UINT CTopSideFrame::CaptionId() const { return kStrFrameTopSide; }
-UINT CRightSideFrame::CaptionId() const { return kStrFrameRightSide; }
-UINT CBottomSideFrame::CaptionId() const { return kStrFrameBottomSide; }
-UINT CLeftSideFrame::CaptionId() const { return kStrFrameLeftSide; }
+UINT CTopSideFrame::CaptionId() const { return IDS_LINK_FRAME_TOP_SIDE; }
+UINT CRightSideFrame::CaptionId() const { return IDS_LINK_FRAME_RIGHT_SIDE; }
+UINT CBottomSideFrame::CaptionId() const { return IDS_LINK_FRAME_BOTTOM_SIDE; }
+UINT CLeftSideFrame::CaptionId() const { return IDS_LINK_FRAME_LEFT_SIDE; }
 
 } // namespace hexmoor::links

@@ -64,7 +64,7 @@ public:
     using CItemSideFrame::CItemSideFrame;
     const char* ClassName() const override { return "CTopSideFrame"; }
     CItemLinkObj* SetTwfObj(CTwfObj* object) override;
-    WORD GetSidePropertyId() const override { return 478; }
+    WORD GetSidePropertyId() const override { return frame_props::kTopThickness; }
 
 protected:
     UINT CaptionId() const override;
@@ -76,7 +76,7 @@ public:
     using CItemSideFrame::CItemSideFrame;
     const char* ClassName() const override { return "CRightSideFrame"; }
     CItemLinkObj* SetTwfObj(CTwfObj* object) override;
-    WORD GetSidePropertyId() const override { return 481; }
+    WORD GetSidePropertyId() const override { return frame_props::kRightThickness; }
 
 protected:
     UINT CaptionId() const override;
@@ -88,7 +88,7 @@ public:
     using CItemSideFrame::CItemSideFrame;
     const char* ClassName() const override { return "CBottomSideFrame"; }
     CItemLinkObj* SetTwfObj(CTwfObj* object) override;
-    WORD GetSidePropertyId() const override { return 479; }
+    WORD GetSidePropertyId() const override { return frame_props::kBottomThickness; }
 
 protected:
     UINT CaptionId() const override;
@@ -100,15 +100,11 @@ public:
     using CItemSideFrame::CItemSideFrame;
     const char* ClassName() const override { return "CLeftSideFrame"; }
     CItemLinkObj* SetTwfObj(CTwfObj* object) override;
-    WORD GetSidePropertyId() const override { return 480; }
+    WORD GetSidePropertyId() const override { return frame_props::kLeftThickness; }
 
 protected:
     UINT CaptionId() const override;
     bool SizeFromHeight() const override { return false; }
 };
-
-// The frame's "Region" choice (483) that shows the side's regions.
-inline constexpr WORD kFrameRegionShapeId = 483;
-inline constexpr DWORD kRegionShapeUser = 3;
 
 } // namespace hexmoor::links

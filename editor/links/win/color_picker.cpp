@@ -196,16 +196,16 @@ void AddEntries(HWND combo, std::initializer_list<UINT> ids) {
 
 void FillDrawModeCombo(HWND combo, bool withBlit) {
     if (withBlit)
-        AddEntries(combo, {kStrBlit, kStrStretch, kStrTile});
+        AddEntries(combo, {IDS_LINK_BLIT, IDS_LINK_STRETCH, IDS_LINK_TILE});
     else
-        AddEntries(combo, {kStrStretch, kStrTile});
+        AddEntries(combo, {IDS_LINK_STRETCH, IDS_LINK_TILE});
 }
 
 void FillRegionDrawModeCombo(HWND combo, bool withTile) {
     if (withTile)
-        AddEntries(combo, {kStrBlit, kStrStretch, kStrTile});
+        AddEntries(combo, {IDS_LINK_BLIT, IDS_LINK_STRETCH, IDS_LINK_TILE});
     else
-        AddEntries(combo, {kStrBlit, kStrStretch});
+        AddEntries(combo, {IDS_LINK_BLIT, IDS_LINK_STRETCH});
 }
 
 } // namespace hexmoor::links

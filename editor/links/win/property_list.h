@@ -13,40 +13,17 @@
 #include "editor/links/grid_clipboard.h"
 #include "editor/links/grid_model.h"
 #include "editor/links/win/color_picker.h"
+#include "editor/links/win/file_choosers.h"
+#include "editor/links/win/system_image_clipboard.h"
 #include "base/win/gdi.h"
 #include "framework/window.h"
+#include "resources/property_grid_ids.h"
 
 namespace hexmoor::links {
 
-// Control ids of the editors and the grid's context-menu commands.
-enum : UINT {
-    kIdChoiceCombo = 712,
-    kIdEdit = 713,
-    kIdButton = 714,
-    kIdColorCombo = 715,
-    kCmdCopy = 32794,
-    kCmdPaste = 32795,
-    kCmdCut = 32802,
-    kCmdDelete = 32803,
-    kCmdFillAllStates = 32804,
-    kCmdCopyWithMargins = 32895,
-    kCmdPasteWithMargins = 32896,
-};
-
-// The system clipboard for images: a plain bitmap or a "MARGIN_BITMAP" block.
-class SystemImageClipboard : public ImageClipboard {
-public:
-    explicit SystemImageClipboard(HWND owner) : owner_(owner) {}
-    bool CopyImage(const CMrgBitmap& image, bool withMargins) override;
-    std::unique_ptr<CMrgBitmap> PasteImage(bool withMargins) override;
-
-private:
-    HWND owner_;
-};
-
-// The "..." road's file loading: a .bmp as a DIB section, a .png decoded
-// from memory with its alpha; null when the file cannot be read as an image.
-std::unique_ptr<CMrgBitmap> LoadImageRecord(const std::wstring& path);
+// The grid's context menu as it is shown: Cut greyed, and "Fill all states"
+// greyed unless the selected row can fill them.
+void UpdateGridMenu(HMENU popup, bool canFillAllStates);
 
 class CPropertyList : public fw::Window, public GridView {
 public:

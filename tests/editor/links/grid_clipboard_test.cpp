@@ -119,6 +119,49 @@ TEST_F(LinksTest, DeletingANumberedSideImageShiftsTheList) {
     EXPECT_FALSE(top->HasImage(2));
 }
 
+// Each image that moves up keeps its own margins and modes, and the images
+// that stay put keep theirs.
+TEST_F(LinksTest, ImagesMovedUpByADeleteKeepTheirOwnParameters) {
+    CTwfWndFrame frame;
+    CTwfSideFrame* top = frame.GetTopSide();
+    auto params = [](int k) {
+        MrgBitmapParams p;
+        p.left = 10 * k + 1;
+        p.top = 10 * k + 2;
+        p.right = 10 * k + 3;
+        p.bottom = 10 * k + 4;
+        p.drawMode = k % 2;
+        p.mrgDrawMode = (k + 1) % 2;
+        return p;
+    };
+    for (int k = 0; k < 5; ++k) {
+        MrgBitmapPtr image = TestImage(k + 1, 1);
+        image->SetParams(params(k));
+        top->PutImage(static_cast<WORD>(k), image);
+    }
+    CTopSideFrame link(nullptr, 2, 0, L"Default");
+    link.SetTwfObj(&frame);
+    link.BuildPropertyItems(1);
+    Show(link, 0);
+    grid.ExpandItem(0, true);
+    GridClipboard clipboard(grid, nullptr);
+    CPropertyItem* second = link.ActiveGroup()->Child(1);
+    grid.SetSelectedIndex(grid.FindItemRow(second));
+    ASSERT_EQ(clipboard.DeleteItemValue(second), 1);
+    // Place k now holds what was image k + 1 from place 1 on.
+    for (int place = 0; place < 4; ++place) {
+        SCOPED_TRACE("place " + std::to_string(place));
+        const int was = place == 0 ? 0 : place + 1;
+        ASSERT_TRUE(top->HasImage(static_cast<WORD>(place)));
+        EXPECT_EQ(top->GetImage(static_cast<WORD>(place))->GetWidth(), was + 1);
+        const MrgBitmapParams got = top->GetImage(static_cast<WORD>(place))->GetParams();
+        const MrgBitmapParams want = params(was);
+        EXPECT_EQ(std::vector<int>({got.left, got.top, got.right, got.bottom, got.drawMode, got.mrgDrawMode}),
+                  std::vector<int>({want.left, want.top, want.right, want.bottom, want.drawMode, want.mrgDrawMode}));
+    }
+    EXPECT_FALSE(top->HasImage(4));
+}
+
 TEST_F(LinksTest, DeletingALoneRegionRemovesTheRegionNotAnImage) {
     CTwfWndFrame frame;
     frame.SetNumber(483, 3);

@@ -77,6 +77,37 @@ TEST_F(LinksTest, TabWrapsAtBothEnds) {
     EXPECT_EQ(grid.TabTarget(false), 1);
 }
 
+// Emptying the list (every refill starts so) forgets the selected line.
+TEST_F(LinksTest, AnEmptiedGridHasNoSelectedLine) {
+    auto a = Row(L"a", kKindNumber, 1), b = Row(L"b", kKindNumber, 2);
+    grid.InsertItem(a.get(), -1);
+    grid.InsertItem(b.get(), -1);
+    grid.Select(1);
+    grid.ClearProperties();
+    EXPECT_EQ(grid.GetSelectedIndex(), -1);
+    EXPECT_EQ(grid.OpenItem(), nullptr);
+    grid.InsertItem(a.get(), -1);
+    EXPECT_EQ(grid.GetSelectedIndex(), -1);
+}
+
+// A row that is not a group refuses children and leaves them with their
+// maker, whichever way they were handed over.
+TEST(PropertyRows, ARefusedChildStaysItsMakers) {
+    auto plain = Row(L"plain", kKindNumber, 1);
+    auto* raw = new CPropertyItem(L"raw", L"", kKindNumber, L"", 2, FALSE, nullptr, 0);
+    EXPECT_EQ(plain->AddChild(raw), -1);
+    EXPECT_EQ(raw->Label(), L"raw");
+    delete raw;
+    auto owned = Row(L"owned", kKindNumber, 3);
+    EXPECT_EQ(plain->AddChild(std::move(owned)), -1);
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(plain->ChildCount(), 0);
+    auto group = Row(L"group", kKindCategory, 0, true);
+    EXPECT_EQ(group->AddChild(std::move(owned)), 0);
+    EXPECT_EQ(owned, nullptr);
+    EXPECT_EQ(group->Child(0)->Parent(), group.get());
+}
+
 TEST(GridGeometry, CellsGlyphsAndDivider) {
     const RECT item{0, 20, 200, 36};
     const int d = DividerOrDefault(0, item);

@@ -65,7 +65,7 @@ TEST_F(SideLinksTest, RowsListImagesRegionsAndSize) {
     // Regions show only while the frame's region choice is UserRegion.
     Show(link, 0);
     EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"Images", L"Size"}));
-    frame.SetNumber(kFrameRegionShapeId, kRegionShapeUser);
+    frame.SetNumber(frame_props::kRegionShape, frame_props::kRegionShapeUser);
     Show(link, 0);
     EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"Images", L"Regions", L"Size"}));
     EXPECT_EQ(host.caption, L"Properties - Frame Top Side");
@@ -110,6 +110,22 @@ TEST_F(SideLinksTest, FirstImageSetsTheSizeAndAppendsATrailingRow) {
     bottom.BuildPropertyItems(1);
     bottom.SetImage(0, TestImage(7, 9));
     EXPECT_EQ(frame.GetNumber(479), 9u); // height for a bottom side
+}
+
+// The first inactive image on a side of size 0 sets the size and refills
+// the page for the state that is checked (Disabled), not for Normal.
+TEST_F(SideLinksTest, FirstInactiveImageRefillsTheCheckedState) {
+    CTopSideFrame top(nullptr, 2, 0, L"Default");
+    top.SetTwfObj(&frame);
+    top.BuildPropertyItems(1);
+    Show(top, 3);
+    ASSERT_EQ(grid.Item(0), top.InactiveGroup());
+    ASSERT_EQ(top.SetImage(1001, TestImage(5, 8)), 1);
+    EXPECT_EQ(frame.GetNumber(478), 8u);
+    EXPECT_EQ(host.checked, 3);
+    ASSERT_GT(grid.Count(), 0);
+    EXPECT_EQ(grid.Item(0), top.InactiveGroup());
+    EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"Images"}));
 }
 
 TEST_F(SideLinksTest, StoringARegionResetsItsModeToBlit) {

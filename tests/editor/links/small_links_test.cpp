@@ -58,6 +58,31 @@ TEST_F(LinksTest, NoButtonCheckedFallsBackToNormal) {
     EXPECT_EQ(grid.Item(0)->Id(), 494);
 }
 
+// Without a properties pane (a windowless filler) a state the page does not
+// have falls back once to Normal instead of asking the pane again and again.
+TEST_F(LinksTest, WithoutAPaneAStateNotShownFallsBackOnceToNormal) {
+    CTwfObj object(21);
+    CStaticTextLink link(nullptr, 21, 1044, L"Default");
+    link.SetTwfObj(&object);
+    link.BuildPropertyItems(1);
+    Links().current = &link;
+    Links().host = nullptr;
+    for (int state : {-1, 1, 4}) {
+        SCOPED_TRACE(state);
+        EXPECT_EQ(link.FillPropertyPage(state | kFirstShowFlag, nullptr), 1);
+        ASSERT_EQ(grid.Count(), 1);
+        EXPECT_EQ(grid.Item(0)->Id(), 494);
+    }
+    // A state the page has is filled as asked, and an out-of-range state
+    // asked of the link directly fills Normal once.
+    EXPECT_EQ(link.FillPropertyPage(3 | kFirstShowFlag, nullptr), 1);
+    EXPECT_EQ(grid.Item(0)->Id(), 495);
+    BOOL result = 0;
+    EXPECT_EQ(link.IsStateShown(-1, &result), 0);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(grid.Item(0)->Id(), 494);
+}
+
 TEST_F(LinksTest, FillAllStatesCopiesTheColourAndKeepsStateAndSelection) {
     CTwfObj object(21);
     object.SetColor(494, 0x123456u);

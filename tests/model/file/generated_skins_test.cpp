@@ -139,3 +139,34 @@ TEST_F(GeneratedSkins, SaveAndReloadKeepsEveryEntry) {
 }
 
 } // namespace
+
+// A skin that takes over another one's load lists exactly as a load of the
+// same file into it would, whatever it held before; the elements it kept
+// (default scheme) are the same objects, now with the loaded contents, and
+// the skin loaded from is left empty.
+TEST_F(GeneratedSkins, TakingOverALoadedSkinIsLoadingTheFileInPlace) {
+    std::vector<std::string> goods;
+    for (const Case& c : ReadCases())
+        if (c.good) goods.push_back(c.file);
+    ASSERT_GE(goods.size(), 2u);
+    for (size_t i = 0; i < goods.size(); ++i) {
+        const std::string& previous = goods[(i + 1) % goods.size()];
+        int code = -1;
+        auto direct = LoadSkin(skin_test::FixtureDir() / previous, &code);
+        direct->SetPath((skin_test::FixtureDir() / goods[i]).wstring());
+        ASSERT_EQ(direct->LoadSkinFromPath(FALSE), 0) << goods[i];
+
+        auto main = LoadSkin(skin_test::FixtureDir() / previous, &code);
+        const CTwfObj* kept = main->FindObject(kElemButton, L"");
+        ASSERT_NE(kept, nullptr);
+        auto loaded = LoadSkin(skin_test::FixtureDir() / goods[i], &code);
+        ASSERT_EQ(code, 0) << goods[i];
+        ASSERT_TRUE(main->TakeOver(*loaded));
+        EXPECT_EQ(SkinListing(*main, 0), SkinListing(*direct, 0)) << goods[i] << " after " << previous;
+        EXPECT_EQ(main->FindObject(kElemButton, L""), kept) << goods[i];
+        EXPECT_EQ(kept->GetOwnerSkin(), main.get());
+        for (const auto& [name, elements] : main->GetSchemes())
+            for (const auto& [type, object] : elements) EXPECT_EQ(object->GetOwnerSkin(), main.get());
+        EXPECT_TRUE(loaded->GetSchemes().empty());
+    }
+}

@@ -80,7 +80,7 @@ protected:
         ASSERT_TRUE(gdiplus_.IsStarted());
         skin_.InitNewSkin(L"Default");
         FillFrame(DefaultFrame(), 1);
-        DefaultFrame()->SetNumber(kUseSemitransparencyNumber, 0);
+        DefaultFrame()->SetNumber(frame_props::kSemitransparency, 0);
         Fill(skin_.FindObject(kElemButton, L""), 2);
         auto* customFrame = dynamic_cast<CTwfWndFrame*>(skin_.GetOrCreateObject(kElemWndFrame, kCustom));
         ASSERT_NE(customFrame, nullptr);
@@ -205,7 +205,7 @@ TEST_F(HslModifierSkin, WholeSkinAdjustReachesEveryFramePartButNotInvertColor) {
     EXPECT_EQ(CountChanged(original, adjusted), 14u);
 
     for (CTwfWndFrame* frame : {DefaultFrame(), CustomFrame()}) {
-        EXPECT_EQ(frame->GetNumber(kUseSemitransparencyNumber), 1u);
+        EXPECT_EQ(frame->GetNumber(frame_props::kSemitransparency), 1u);
         for (CTwfObj* part : {static_cast<CTwfObj*>(frame), static_cast<CTwfObj*>(frame->GetLeftSide()),
                               static_cast<CTwfObj*>(frame->GetMenuBar())}) {
             EXPECT_EQ(part->GetColor(202), kInvert);
@@ -219,19 +219,19 @@ TEST_F(HslModifierSkin, WholeSkinAdjustReachesEveryFramePartButNotInvertColor) {
 
 TEST_F(HslModifierSkin, SemitransparencyFollowsOpacityAndComesBackAsItWas) {
     CTwfWndFrame* custom = CustomFrame();
-    ASSERT_FALSE(custom->HasNumber(kUseSemitransparencyNumber));
+    ASSERT_FALSE(custom->HasNumber(frame_props::kSemitransparency));
     ASSERT_TRUE(skin_.AddHSLModifier(0, 1));
     ASSERT_TRUE(skin_.ApplyHSL(1, 0, 0, 0, 40));
-    EXPECT_EQ(DefaultFrame()->GetNumber(kUseSemitransparencyNumber), 1u);
-    EXPECT_EQ(custom->GetNumber(kUseSemitransparencyNumber), 1u);
+    EXPECT_EQ(DefaultFrame()->GetNumber(frame_props::kSemitransparency), 1u);
+    EXPECT_EQ(custom->GetNumber(frame_props::kSemitransparency), 1u);
     ASSERT_TRUE(skin_.ApplyHSL(1, 30, 0, 0, 100));
-    EXPECT_EQ(DefaultFrame()->GetNumber(kUseSemitransparencyNumber), 0u);
-    EXPECT_TRUE(DefaultFrame()->HasNumber(kUseSemitransparencyNumber));
-    EXPECT_FALSE(custom->HasNumber(kUseSemitransparencyNumber));
+    EXPECT_EQ(DefaultFrame()->GetNumber(frame_props::kSemitransparency), 0u);
+    EXPECT_TRUE(DefaultFrame()->HasNumber(frame_props::kSemitransparency));
+    EXPECT_FALSE(custom->HasNumber(frame_props::kSemitransparency));
     ASSERT_TRUE(skin_.ApplyHSL(1, 0, 0, 0, 40));
     ASSERT_TRUE(skin_.RemoveHSLModifier(1));
-    EXPECT_EQ(DefaultFrame()->GetNumber(kUseSemitransparencyNumber), 0u);
-    EXPECT_FALSE(custom->HasNumber(kUseSemitransparencyNumber));
+    EXPECT_EQ(DefaultFrame()->GetNumber(frame_props::kSemitransparency), 0u);
+    EXPECT_FALSE(custom->HasNumber(frame_props::kSemitransparency));
 }
 
 TEST_F(HslModifierSkin, RestoreKeepsTheLastLookAndDropsTheCopies) {

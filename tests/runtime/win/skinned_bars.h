@@ -9,6 +9,7 @@
 
 #include <set>
 #include <sstream>
+#include <string>
 
 #include "runtime/scroll/scroll_engine.h"
 #include "tests/harness/capture.h"
@@ -32,11 +33,10 @@ inline std::set<COLORREF> BarColours() {
     return all;
 }
 
-// After the queue has run: the engine's range, page and position equal the
-// control's own for both bars, and no pixel of the shown
-// bars is outside the scroll-bar element's colours.
-inline ::testing::AssertionResult BarsInStep(HWND hwnd) {
-    Settle();
+// The engine's range, page and position equal the control's own for both
+// bars, and no pixel of the shown bars is outside the scroll-bar element's
+// colours; empty when all holds, else what does not.
+inline std::string BarFaults(HWND hwnd) {
     std::ostringstream faults;
     const PixelBuffer pixels = CaptureWindow(hwnd);
     for (int bar : {SB_HORZ, SB_VERT}) {
@@ -58,8 +58,16 @@ inline ::testing::AssertionResult BarsInStep(HWND hwnd) {
             if (foreign) faults << name << ": " << foreign << " foreign pixels in the bar; ";
         }
     }
-    if (faults.str().empty()) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << faults.str();
+    return faults.str();
+}
+
+// Waits until the bars are in step (BarFaults is empty): what the control
+// posts to itself (resyncs) and the system's hover timers come first.
+inline ::testing::AssertionResult BarsInStep(HWND hwnd) {
+    std::string faults;
+    if (WaitUntil([&] { return (faults = BarFaults(hwnd)).empty(); }, "bars in step", 2000))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << faults;
 }
 
 inline POINT BarPointOnScreen(HWND hwnd, int x, int y) {

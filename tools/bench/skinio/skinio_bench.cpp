@@ -4,7 +4,9 @@
 // compressed skin and loads it back, and times the bare work on the same
 // images in the same run: BMP and PNG encoding plus zlib compression for the
 // save, zlib inflation plus image decoding for the load. The four take turns
-// in every round and each figure is the best of the rounds.
+// in every round and each figure is the best of the rounds. Last, the
+// editor's Open of the saved file (the file roads without windows) against
+// one load of it: "ratio open-to-load".
 //
 //   skinio [IMAGES [WIDTH HEIGHT [ROUNDS]]]     defaults: 320 images of 200 x 150, 5 rounds
 #include <zlib.h>
@@ -17,6 +19,8 @@
 #include <functional>
 #include <vector>
 
+#include "editor/shell/file_roads.h"
+#include "model/twf_manager.h"
 #include "model/elements.h"
 #include "model/file/image_record.h"
 #include "model/gdiplus_init.h"
@@ -59,6 +63,27 @@ struct Blob {
     bool compressed;
     std::size_t original;
     std::vector<std::uint8_t> stored;
+};
+
+// The file roads' host for a skin manager of the bench's own: no windows, no
+// questions (any question counts as a failure).
+struct WindowlessRoads : hexmoor::shell::FileRoadHost {
+    WindowlessRoads() { manager.CreateMainSkin(L"Default"); }
+    CTwfSkin* Skin() override { return manager.GetMainSkin(); }
+    int TakeOverSkin(CTwfSkin& loaded) override { return manager.TakeOverMainSkin(loaded); }
+    int Ask(const std::wstring&, UINT) override {
+        failed = true;
+        return IDCANCEL;
+    }
+    std::optional<hexmoor::fw::FileDialogResult> ChooseFile(const hexmoor::fw::FileDialogRequest&) override {
+        failed = true;
+        return std::nullopt;
+    }
+    hexmoor::fw::RecentFileList& Recent() override { return recent; }
+
+    CTwfManager manager;
+    hexmoor::fw::RecentFileList recent{4};
+    bool failed = false;
 };
 
 } // namespace
@@ -172,9 +197,18 @@ int main(int argc, char** argv) {
         loadCode = loaded.LoadSkinFromPath(FALSE);
     };
 
+    // The editor's Open of the same file, through the file roads' host
+    // interface without windows.
+    WindowlessRoads host;
+    hexmoor::shell::FileRoads roads(host);
+    bool opened = false;
+    const std::function<void()> open = [&] {
+        opened = roads.OpenSkinFile(path) && host.Skin()->IsLoaded() && !host.failed;
+    };
+
     // The four measurements take turns in every round, so that a busy machine
     // slows the skin's work and the bare work alike; each keeps its best.
-    double bareSaveMs = 1e300, saveMs = 1e300, bareLoadMs = 1e300, loadMs = 1e300;
+    double bareSaveMs = 1e300, saveMs = 1e300, bareLoadMs = 1e300, loadMs = 1e300, openMs = 1e300;
     for (int round = 0; round < rounds; ++round) {
         bareSaveMs = std::min(bareSaveMs, TimeMs(bareSave));
         saveMs = std::min(saveMs, TimeMs(save));
@@ -184,11 +218,16 @@ int main(int argc, char** argv) {
         }
         bareLoadMs = std::min(bareLoadMs, TimeMs(bareLoad));
         loadMs = std::min(loadMs, TimeMs(load));
+        openMs = std::min(openMs, TimeMs(open));
     }
     const auto fileBytes = std::filesystem::file_size(dir / "bench.twfx");
     std::filesystem::remove_all(dir);
     if (loadCode != 0) {
         std::fprintf(stderr, "skinio: the saved skin did not load (code %d)\n", loadCode);
+        return 1;
+    }
+    if (!opened) {
+        std::fputs("skinio: the file roads did not open the saved skin\n", stderr);
         return 1;
     }
 
@@ -199,6 +238,8 @@ int main(int argc, char** argv) {
     std::printf("load: %.1f ms; bare %.1f ms (last round: inflate %.1f ms, decode %.1f ms)\n", loadMs, bareLoadMs,
                 inflateMs, decodeMs);
     std::printf("ratio save %.2f\n", saveMs / bareSaveMs);
+    std::printf("open: %.1f ms\n", openMs);
     std::printf("ratio load %.2f\n", loadMs / bareLoadMs);
+    std::printf("ratio open-to-load %.2f\n", openMs / loadMs);
     return 0;
 }

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/shell/element_tree.h"
-#include "editor/shell/tree_view_store.h"
+#include "editor/shell/trees/element_tree.h"
+#include "editor/shell/trees/tree_view_store.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
 

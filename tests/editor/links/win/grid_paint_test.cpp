@@ -187,3 +187,43 @@ TEST_F(GridPaint, AnOpenEditorSitsOverItsOwnRowsValueCell) {
         EXPECT_GT(ink.Width(), 0);
     }
 }
+
+// A right click on another line while an edit is open commits the typed text
+// to the edit's own row; the clicked row keeps its value.
+TEST_F(GridPaint, ARightClickElsewhereCommitsTheOpenEditToItsOwnRow) {
+    SendMessageW(list.Handle(), LB_SETCURSEL, 1, 0);
+    list.OnSelchange();
+    ASSERT_EQ(list.OpenEditorWindow(), list.EditWindow());
+    SetWindowTextW(list.EditWindow(), L"64");
+    const RECT other = LineRect(3);
+    SendMessageW(list.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(other.left + 20, other.top + 2));
+    EXPECT_EQ(list.OpenEditorWindow(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(list.EditWindow()));
+    EXPECT_EQ(list.GetSelectedIndex(), 3);
+    // Leaving the list afterwards commits nothing more.
+    SetFocus(parent.Handle());
+    SetFocus(list.Handle());
+    test::PumpMessages();
+    EXPECT_EQ(element.GetNumber(302), 64u);
+    EXPECT_EQ(list.Model().Item(1)->Value(), L"64");
+    EXPECT_EQ(list.Model().Item(3)->Value(), L"1");
+    EXPECT_FALSE(element.HasNumber(303));
+}
+
+// The context menu offers Cut greyed (nothing enables it there) and "Fill
+// all states" only when the row can fill them; the rest stays enabled.
+TEST(GridMenu, CutIsGreyedAndFillFollowsTheRow) {
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PROPERTY_GRID_MENU));
+    ASSERT_NE(menu, nullptr);
+    for (bool canFill : {false, true}) {
+        HMENU popup = GetSubMenu(menu, 0);
+        EnableMenuItem(popup, ID_GRID_FILL_ALL_STATES, MF_BYCOMMAND | MF_ENABLED);
+        UpdateGridMenu(popup, canFill);
+        auto greyed = [&](UINT id) { return (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+        EXPECT_TRUE(greyed(ID_GRID_CUT));
+        EXPECT_FALSE(greyed(ID_GRID_COPY));
+        EXPECT_FALSE(greyed(ID_GRID_PASTE));
+        EXPECT_EQ(greyed(ID_GRID_FILL_ALL_STATES), !canFill);
+    }
+    DestroyMenu(menu);
+}

@@ -218,17 +218,17 @@ TEST_F(GridWindow, ColourAndChoiceEditors) {
     const std::vector<COLORREF> colours = list.ColorPicker().Colors();
     const auto red = std::find(colours.begin(), colours.end(), RGB(255, 0, 0)) - colours.begin();
     SendMessageW(picker, CB_SETCURSEL, red, 0);
-    SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(kIdColorCombo, CBN_SELENDOK), reinterpret_cast<LPARAM>(picker));
+    SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(IDC_GRID_COLOR, CBN_SELENDOK), reinterpret_cast<LPARAM>(picker));
     EXPECT_EQ(text.GetColor(494), RGB(255, 0, 0));
     EXPECT_EQ(link.GetPropertyItem(494)->Value(), L"RGB(255,0,0)");
     // "Custom..." asks the colour dialog.
     SendMessageW(picker, CB_SETCURSEL, SendMessageW(picker, CB_GETCOUNT, 0, 0) - 1, 0);
-    SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(kIdColorCombo, CBN_SELENDOK), reinterpret_cast<LPARAM>(picker));
+    SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(IDC_GRID_COLOR, CBN_SELENDOK), reinterpret_cast<LPARAM>(picker));
     EXPECT_EQ(text.GetColor(494), RGB(1, 2, 3));
     // "Invert Color".
     const std::vector<COLORREF> now = list.ColorPicker().Colors();
     SendMessageW(picker, CB_SETCURSEL, std::find(now.begin(), now.end(), 0xFFFFFFFFu) - now.begin(), 0);
-    SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(kIdColorCombo, CBN_SELENDOK), reinterpret_cast<LPARAM>(picker));
+    SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(IDC_GRID_COLOR, CBN_SELENDOK), reinterpret_cast<LPARAM>(picker));
     EXPECT_EQ(text.GetColor(494), 0xFFFFFFFFu);
     EXPECT_EQ(link.GetPropertyItem(494)->Value(), L"Invert Color");
     // ',' and '.' step the pane's state.
@@ -245,7 +245,7 @@ TEST_F(GridWindow, ColourAndChoiceEditors) {
     EXPECT_EQ(SendMessageW(list.ChoiceWindow(), CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(SendMessageW(list.ChoiceWindow(), CB_GETCURSEL, 0, 0), 1);
     SendMessageW(list.ChoiceWindow(), CB_SETCURSEL, 2, 0);
-    SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(kIdChoiceCombo, CBN_SELENDOK),
+    SendMessageW(list.Handle(), WM_COMMAND, MAKEWPARAM(IDC_GRID_CHOICE, CBN_SELENDOK),
                  reinterpret_cast<LPARAM>(list.ChoiceWindow()));
     EXPECT_EQ(button.GetNumber(70), 2u);
     Pump();

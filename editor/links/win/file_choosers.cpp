@@ -1,0 +1,207 @@
+// The "..." roads of the grid: the image, region, font and user-data rows
+// ask for a file (or a font) and store what it holds in the current link.
+#include "editor/links/win/file_choosers.h"
+
+#include <cstring>
+#include <cwctype>
+#include <vector>
+
+#include "editor/links/item_link.h"
+#include "editor/links/link_env.h"
+#include "editor/links/small_links.h"
+#include "editor/links/value_text.h"
+#include "editor/links/win/property_list.h"
+#include "framework/application.h"
+#include "model/image_rgn.h"
+#include "model/platform/file.h"
+#include "model/platform/image.h"
+#include "model/platform/win/dib.h"
+
+namespace hexmoor::links {
+namespace {
+
+std::wstring Lower(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    return text;
+}
+
+std::wstring Extension(const std::wstring& path) {
+    const size_t dot = path.find_last_of(L'.');
+    const size_t slash = path.find_last_of(L"\\/");
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return {};
+    return Lower(path.substr(dot + 1));
+}
+
+// The folder of a full path (up to and including its last '\').
+std::wstring FolderOf(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+void ShowMessage(HWND owner, const std::wstring& text) {
+    if (fw::Application* app = fw::Application::Current())
+        app->Messages().Show(owner, text, app->AppName(), MB_OK);
+    else
+        MessageBoxW(owner, text.c_str(), L"", MB_OK);
+}
+
+} // namespace
+
+std::unique_ptr<CMrgBitmap> LoadImageRecord(const std::wstring& path) {
+    const std::wstring ext = Extension(path);
+    if (ext == L"bmp") {
+        // Read and checked by the model's packed-bitmap decoder: a file cut
+        // short or lying about its sizes is refused, and top-down rows come
+        // out upright. (The system loader accepts cut files under Wine.)
+        std::vector<std::uint8_t> bytes;
+        if (hexmoor::platform::ReadFileBytes(path, &bytes) != hexmoor::platform::FileReadResult::kOk) return nullptr;
+        if (bytes.size() < 14 || bytes[0] != 'B' || bytes[1] != 'M') return nullptr;
+        hexmoor::platform::BitmapHandle bitmap =
+            hexmoor::platform::DecodePackedDib(std::span<const std::uint8_t>(bytes).subspan(14));
+        if (bitmap) {
+            auto record = std::make_unique<CMrgBitmap>(std::move(bitmap), MrgBitmapParams{});
+            return record->HasImage() ? std::move(record) : nullptr;
+        }
+        // Run-length-encoded rows are left to the system loader once the
+        // file is known to hold every byte its header announces.
+        BITMAPFILEHEADER file{};
+        BITMAPINFOHEADER info{};
+        if (bytes.size() < sizeof(file) + sizeof(info)) return nullptr;
+        std::memcpy(&file, bytes.data(), sizeof(file));
+        std::memcpy(&info, bytes.data() + sizeof(file), sizeof(info));
+        const bool rle = (info.biCompression == BI_RLE8 && info.biBitCount == 8) ||
+                         (info.biCompression == BI_RLE4 && info.biBitCount == 4);
+        if (!rle || info.biSizeImage == 0 ||
+            static_cast<std::uint64_t>(file.bfOffBits) + info.biSizeImage > bytes.size())
+            return nullptr;
+        HBITMAP loaded = nullptr;
+        if (!LoadBitmapFile(path.c_str(), &loaded, nullptr) || !loaded) return nullptr;
+        auto record = std::make_unique<CMrgBitmap>(loaded, 0, 0, 0, 0, 0, 0);
+        DeleteObject(loaded);
+        return record->HasImage() ? std::move(record) : nullptr;
+    }
+    if (ext == L"png") {
+        std::vector<std::uint8_t> bytes;
+        if (hexmoor::platform::ReadFileBytes(path, &bytes) != hexmoor::platform::FileReadResult::kOk) return nullptr;
+        hexmoor::platform::DecodedImage decoded = hexmoor::platform::DecodeImageStream(bytes);
+        std::unique_ptr<CMrgBitmap> record;
+        if (decoded.png)
+            record = std::make_unique<CMrgBitmap>(std::move(decoded.png), MrgBitmapParams{});
+        else if (decoded.bitmap)
+            record = std::make_unique<CMrgBitmap>(std::move(decoded.bitmap), MrgBitmapParams{});
+        return record && record->HasImage() ? std::move(record) : nullptr;
+    }
+    return nullptr;
+}
+
+void CPropertyList::OnPropertyButton() {
+    CPropertyItem* row = model_.OpenItem();
+    if (!row) return;
+    switch (row->Kind()) {
+    case kKindColor:
+        model_.Select(model_.GetSelectedIndex());
+        ShowInPlaceEditor(true);
+        return;
+    case kKindImage: FileRoadImage(row); break;
+    case kKindRegion: FileRoadRegion(row); break;
+    case kKindFont: FileRoadFont(row); break;
+    case kKindUserData: FileRoadUserData(row); break;
+    default: return;
+    }
+    SetFocus(Handle());
+}
+
+void CPropertyList::FileRoadImage(CPropertyItem* row) {
+    fw::Application* app = fw::Application::Current();
+    if (!app || !CurrentLink()) return;
+    fw::FileDialogRequest request;
+    request.title = L"Select file";
+    request.filter = L"Image Files (*.bmp)(*.png)|*.bmp;*.png||";
+    request.flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (row->Value().find(L":\\") != std::wstring::npos) request.initialPath = FolderOf(row->Value());
+    HWND owner = app->MainWindow() ? app->MainWindow()->Handle() : Handle();
+    const auto chosen = app->FileDialogs().Show(owner, request);
+    if (!chosen) return;
+    const std::wstring ext = Extension(chosen->path);
+    if (ext == L"bmp" || ext == L"png") {
+        std::unique_ptr<CMrgBitmap> record = LoadImageRecord(chosen->path);
+        if (!record) {
+            ShowMessage(Handle(), L"Could not load bitmap: " + chosen->path);
+            return;
+        }
+        CurrentLink()->SetImage(row->Id(), std::move(record));
+        row->SetValue(chosen->path);
+        if (OptionsPages* pages = Links().options) {
+            pages->EnableImageOptions(true);
+            pages->SetImagePreview(CurrentLink()->GetImage(row->Id()));
+        }
+    }
+    InvalidateAll();
+    SetDocumentModified();
+    CurrentLink()->ShowItemImage(row);
+    RefreshPreview();
+    CurrentLink()->RenewSnapshot();
+    if (Links().colorAdjust) Links().colorAdjust->TrackSelectedProperty(row->Id(), row->Kind(), 1);
+}
+
+void CPropertyList::FileRoadRegion(CPropertyItem* row) {
+    fw::Application* app = fw::Application::Current();
+    if (!app || !CurrentLink()) return;
+    fw::FileDialogRequest request;
+    request.title = L"Select file";
+    request.filter = L"Region Files (*.rgn)|*.rgn||";
+    request.flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (!row->Value().empty()) request.initialPath = FolderOf(row->Value());
+    HWND owner = app->MainWindow() ? app->MainWindow()->Handle() : Handle();
+    const auto chosen = app->FileDialogs().Show(owner, request);
+    if (!chosen) return;
+    std::unique_ptr<CImageRgn> region = LoadRegionFile(chosen->path);
+    if (!region || !region->GetHRgn()) {
+        ShowMessage(Handle(), L"Could not load bitmap: " + chosen->path);
+        return;
+    }
+    ImageRgnPtr shared(std::move(region));
+    CurrentLink()->SetRegion(row->Id(), shared);
+    row->SetValue(chosen->path);
+    if (OptionsPages* pages = Links().options) pages->SetRegionPreview(shared.get(), 0);
+    InvalidateAll();
+    SetDocumentModified();
+    CurrentLink()->ShowItemImage(row);
+    RefreshPreview();
+}
+
+void CPropertyList::FileRoadFont(CPropertyItem* row) {
+    fw::Application* app = fw::Application::Current();
+    if (!app || !CurrentLink()) return;
+    LOGFONTW initial{};
+    if (CTwfObj* object = CurrentLink()->GetTwfObj())
+        if (CFont* font = object->GetFont()) font->GetLogFont(&initial);
+    const auto chosen = app->FontDialogs().Choose(Handle(), initial);
+    if (!chosen) return;
+    SetFocus(Handle());
+    CurrentLink()->SetFont(std::make_shared<CFont>(*chosen));
+    row->SetValue(chosen->lfFaceName);
+    InvalidateAll();
+    RefreshPreview();
+    SetDocumentModified();
+}
+
+void CPropertyList::FileRoadUserData(CPropertyItem* row) {
+    fw::Application* app = fw::Application::Current();
+    if (!app || !CurrentLink()) return;
+    fw::FileDialogRequest request;
+    request.filter = L"All Files (*.*)|*.*||";
+    request.flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    const auto chosen = app->FileDialogs().Show(Handle(), request);
+    if (!chosen) return;
+    std::vector<std::uint8_t> bytes;
+    auto* link = dynamic_cast<CUserDataLink*>(CurrentLink());
+    if (link && hexmoor::platform::ReadFileBytes(chosen->path, &bytes) == hexmoor::platform::FileReadResult::kOk) {
+        link->SetUserData(bytes.data(), static_cast<UINT>(bytes.size()));
+        row->SetValue(DataSizeText(static_cast<UINT>(bytes.size())));
+        SetDocumentModified();
+    }
+    InvalidateAll();
+}
+
+} // namespace hexmoor::links
