@@ -57,7 +57,9 @@ TEST(PropertyItem, OnlyGroupsTakeChildren) {
     CPropertyItem plain(L"P", L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
     EXPECT_EQ(group.AddChild(new CPropertyItem(L"a", L"", kKindNumber, L"", 1, FALSE, nullptr, 0)), 0);
     EXPECT_EQ(group.AddChild(new CPropertyItem(L"b", L"", kKindNumber, L"", 2, FALSE, nullptr, 0)), 1);
-    EXPECT_EQ(plain.AddChild(new CPropertyItem(L"c", L"", kKindNumber, L"", 3, FALSE, nullptr, 0)), -1);
+    // A refused child stays its maker's.
+    auto refused = std::make_unique<CPropertyItem>(L"c", L"", kKindNumber, L"", 3, FALSE, nullptr, 0);
+    EXPECT_EQ(plain.AddChild(refused.get()), -1);
     EXPECT_EQ(plain.ChildCount(), 0);
     EXPECT_EQ(group.Child(1)->Parent(), &group);
     EXPECT_EQ(group.Child(1)->Depth(), 1);
