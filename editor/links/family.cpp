@@ -1,6 +1,9 @@
 #include "editor/links/family.h"
 
+#include "editor/links/controls/button_link.h"
+#include "editor/links/frame/frame_pages.h"
 #include "editor/links/frame/side_links.h"
+#include "editor/links/item_kinds.h"
 #include "editor/links/small_links.h"
 #include "model/element_types.h"
 
@@ -12,23 +15,53 @@ std::unique_ptr<CItemLinkObj> Make(TreeItem item, WORD type, int controlId, cons
     return std::make_unique<Link>(item, type, controlId, scheme);
 }
 
+// A root or group of a tree: it edits nothing and shows "Properties - ".
+std::unique_ptr<CItemLinkObj> MakeEmpty(TreeItem item, WORD type, int controlId, const std::wstring& scheme) {
+    return std::make_unique<CEmptyLink>(item, type, controlId, scheme, L"");
+}
+
 } // namespace
 
 const std::vector<LinkFamily>& LinkFamilies() {
     static const std::vector<LinkFamily> table = {
-        // The frame's four sides, in the tree's order.
-        {kElemWndFrame, 0, "CTopSideFrame", &Make<CTopSideFrame>},
-        {kElemWndFrame, 0, "CBottomSideFrame", &Make<CBottomSideFrame>},
-        {kElemWndFrame, 0, "CLeftSideFrame", &Make<CLeftSideFrame>},
-        {kElemWndFrame, 0, "CRightSideFrame", &Make<CRightSideFrame>},
-        {kElemSlider, 1009, "CSSlidersLink", &Make<CSSlidersLink>},
-        {kElemTabCtrl, 1012, "CSTabsLink", &Make<CSTabsLink>},
-        {kElemSpinCtrl, 1015, "CSSpinsLink", &Make<CSSpinsLink>},
-        {kElemProgressBar, 1008, "CSProgressesLink", &Make<CSProgressesLink>},
-        {kElemStaticText, 1044, "CStaticTextLink", &Make<CStaticTextLink>},
-        {kElemGrip, 0, "CSBGripLink", &Make<CSBGripLink>},
-        {kElemFolder, 0, "CFolderLink", &Make<CFolderLink>},
-        {kElemUserData, 0, "CUserDataLink", &Make<CUserDataLink>},
+        // A window frame: its own page, then its parts in the tree's order.
+        {kItemFrame, kElemWndFrame, 0, "CFrameLink", &Make<CFrameLink>},
+        {kItemFrameSides, kElemWndFrame, 0, "CFrameSides", &Make<CFrameSides>},
+        {kItemTopSide, kElemWndFrame, 0, "CTopSideFrame", &Make<CTopSideFrame>},
+        {kItemBottomSide, kElemWndFrame, 0, "CBottomSideFrame", &Make<CBottomSideFrame>},
+        {kItemLeftSide, kElemWndFrame, 0, "CLeftSideFrame", &Make<CLeftSideFrame>},
+        {kItemRightSide, kElemWndFrame, 0, "CRightSideFrame", &Make<CRightSideFrame>},
+        {kItemCaptionButtons, kElemWndFrame, 0, "CCaptionButtons", &Make<CCaptionButtons>},
+        {kItemCloseButton, kElemWndFrame, 0, "CWinCloseLink", &Make<CWinCloseLink>},
+        {kItemMaximizeButton, kElemWndFrame, 0, "CWinMaxLink", &Make<CWinMaxLink>},
+        {kItemRestoreButton, kElemWndFrame, 0, "CWinRestLink", &Make<CWinRestLink>},
+        {kItemMinimizeButton, kElemWndFrame, 0, "CWinMinLink", &Make<CWinMinLink>},
+        {kItemHelpButton, kElemWndFrame, 0, "CWinHelpLink", &Make<CWinHelpLink>},
+        {kItemMenuBar, kElemWndFrame, 0, "CMenuBarLink", &Make<CMenuBarLink>},
+        {kItemMdiCloseButton, kElemWndFrame, 0, "CMBCloseLink", &Make<CMBCloseLink>},
+        {kItemMdiRestoreButton, kElemWndFrame, 0, "CMBRestLink", &Make<CMBRestLink>},
+        {kItemMdiMinimizeButton, kElemWndFrame, 0, "CMBMinLink", &Make<CMBMinLink>},
+        {kItemMinimizedFrame, kElemWndFrame, 0, "CMinimizedLink", &Make<CMinimizedLink>},
+        // A region-defined window is a frame element shown as one item.
+        {kItemRegionDefined, kElemWndFrame, 0, "CFrameFixedLink", &Make<CFrameFixedLink>},
+        {kItemDialog, kElemDialogFrame, 0, "CDialogLink", &Make<CDialogLink>},
+        {kItemButton, kElemButton, 1019, "CButtonLink", &Make<CButtonLink>},
+        {kItemMenu, kElemMenu, 0, "CMenuLink", &Make<CMenuLink>},
+        {kItemSliders, kElemSlider, 1009, "CSSlidersLink", &Make<CSSlidersLink>},
+        {kItemTabs, kElemTabCtrl, 1012, "CSTabsLink", &Make<CSTabsLink>},
+        {kItemSpins, kElemSpinCtrl, 1015, "CSSpinsLink", &Make<CSSpinsLink>},
+        {kItemProgressBars, kElemProgressBar, 1008, "CSProgressesLink", &Make<CSProgressesLink>},
+        {kItemStaticText, kElemStaticText, 1044, "CStaticTextLink", &Make<CStaticTextLink>},
+        {kItemGrip, kElemGrip, 0, "CSBGripLink", &Make<CSBGripLink>},
+        {kItemFolder, kElemFolder, 0, "CFolderLink", &Make<CFolderLink>},
+        {kItemUserData, kElemUserData, 0, "CUserDataLink", &Make<CUserDataLink>},
+        {kItemDefaultRoot, 0, 0, "CEmptyLink", &MakeEmpty},
+        {kItemWindowsGroup, 0, 0, "CEmptyLink", &MakeEmpty},
+        {kItemControlsGroup, 0, 0, "CEmptyLink", &MakeEmpty},
+        {kItemCommonControlsGroup, 0, 0, "CEmptyLink", &MakeEmpty},
+        {kItemDotNetGroup, 0, 0, "CEmptyLink", &MakeEmpty},
+        {kItemCustomRoot, 0, 0, "CEmptyLink", &MakeEmpty},
+        {kItemUserDataRoot, 0, 0, "CEmptyLink", &MakeEmpty},
     };
     return table;
 }
@@ -44,6 +77,17 @@ const LinkFamily* FamilyByClass(const std::string& className) {
     for (const LinkFamily& f : LinkFamilies())
         if (className == f.className) return &f;
     return nullptr;
+}
+
+const LinkFamily* FamilyForKind(int kind) {
+    for (const LinkFamily& f : LinkFamilies())
+        if (f.kind == kind) return &f;
+    return nullptr;
+}
+
+std::unique_ptr<CItemLinkObj> MakeLinkForKind(int kind, TreeItem item, const std::wstring& scheme) {
+    const LinkFamily* family = FamilyForKind(kind);
+    return family ? family->make(item, family->type, family->controlId, scheme) : nullptr;
 }
 
 } // namespace hexmoor::links

@@ -29,7 +29,7 @@ void RefreshPreview() {
     if (Links().preview) Links().preview->RefreshPreview();
 }
 
-void ShowStateButtons(bool show, std::initializer_list<int> states) {
+void ShowStateButtons(bool show, std::span<const int> states) {
     PageHost* host = Links().host;
     if (!host) return;
     bool visible[kStateCount];

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "resources/property_grid_ids.h"
+
 namespace hexmoor::links {
 namespace {
 
@@ -41,10 +43,75 @@ LinkStringProvider& Provider() {
     return provider;
 }
 
+// The texts of the element pages' rows and captions.
+constexpr Entry kPageTable[] = {
+    {IDS_LINK_WINDOW_FRAME, L"Window Frame"},
+    {IDS_LINK_CLOSE_BUTTON, L"Close Button"},
+    {IDS_LINK_MAXIMIZE_BUTTON, L"Maximize Button"},
+    {IDS_LINK_MINIMIZE_BUTTON, L"Minimize Button"},
+    {IDS_LINK_RESTORE_BUTTON, L"Restore Button"},
+    {IDS_LINK_DIALOG_BACKGROUND, L"Dialog Background"},
+    {IDS_LINK_BUTTON, L"Button"},
+    {IDS_LINK_MENU, L"Menu"},
+    {IDS_LINK_MENUBAR, L"Menubar"},
+    {IDS_LINK_MENU_ITEM, L"Menu Item"},
+    {IDS_LINK_STATE_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_MDI_CLIENT_BACKGROUND, L"MDI Client Background"},
+    {IDS_LINK_X_OFFSET, L"X Offset"},
+    {IDS_LINK_Y_OFFSET, L"Y Offset"},
+    {IDS_LINK_OFFSETS, L"Offsets"},
+    {IDS_LINK_HELP_BUTTON, L"Help Button"},
+    {IDS_LINK_MINIMIZED_FRAME, L"Minimized Frame"},
+    {IDS_LINK_CLOSE_BUTTON_OFFSET, L"Close Button Offset"},
+    {IDS_LINK_MAXIMIZE_BUTTON_OFFSET, L"Maximize Button Offset"},
+    {IDS_LINK_RESTORE_BUTTON_OFFSET, L"Restore Button Offset"},
+    {IDS_LINK_TEXT_OFFSET, L"Text Offset"},
+    {IDS_LINK_CLOSE_IMAGE, L"Close Image"},
+    {IDS_LINK_MINIMIZE_IMAGE, L"Minimize Image"},
+    {IDS_LINK_MAXIMIZE_IMAGE, L"Maximize Image"},
+    {IDS_LINK_RESTORE_IMAGE, L"Restore Image"},
+    {IDS_LINK_HELP_IMAGE, L"Help Image"},
+    {IDS_LINK_MENUBAR_CLOSE_IMAGE, L"Menubar Close Image"},
+    {IDS_LINK_MENUBAR_RESTORE_IMAGE, L"Menubar Restore Image"},
+    {IDS_LINK_MENUBAR_MINIMIZE_IMAGE, L"Menubar Minimize Image"},
+    {IDS_LINK_REGION_SHAPE, L"Region"},
+    {IDS_LINK_REGION_SHAPES, L"None|RoundRectShape|EllipticShape|UserRegion"},
+    {IDS_LINK_HEIGHT, L"Height"},
+    {IDS_LINK_WIDTH, L"Width"},
+    {IDS_LINK_TITLEBAR_TEXT, L"Titlebar Text"},
+    {IDS_LINK_TEXT_LOCATION, L"Text Location"},
+    {IDS_LINK_TEXT_LOCATIONS, L"Left|Center|Right|UserOffset"},
+    {IDS_LINK_MENUBAR_BACKGROUND, L"Menubar Background"},
+    {IDS_LINK_MENUBAR_TOP_BORDER, L"Top Border"},
+    {IDS_LINK_MENUBAR_BOTTOM_BORDER, L"Bottom Border"},
+    {IDS_LINK_MENUBAR_HEIGHT, L"Height"},
+    {IDS_LINK_MENUBAR_BORDER, L"Menubar border"},
+    {IDS_LINK_MENUBAR_OFFSETS, L"Offsets"},
+    {IDS_LINK_ITEM_IMAGE, L"Item Image"},
+    {IDS_LINK_SEPARATOR_IMAGE, L"Separator Image"},
+    {IDS_LINK_SUBMENU_ARROW, L"Submenu Arrow"},
+    {IDS_LINK_FRAME_SIDES, L"Frame Sides"},
+    {IDS_LINK_CAPTION_BUTTONS, L"Caption Buttons"},
+    {IDS_LINK_NO_REGION, L"No Region"},
+    {IDS_LINK_ICON_LOCATION, L"Icon Location"},
+    {IDS_LINK_ICON_LOCATIONS, L"WithText|UserOffset"},
+    {IDS_LINK_BORDERS, L"Borders"},
+    {IDS_LINK_LEFT_BORDER, L"Left Border"},
+    {IDS_LINK_TOP_BORDER, L"Top Border"},
+    {IDS_LINK_RIGHT_BORDER, L"Right Border"},
+    {IDS_LINK_BOTTOM_BORDER, L"Bottom Border"},
+    {IDS_LINK_MENU_BORDERS, L"Menu Borders"},
+    {IDS_LINK_CAPTION_BUTTON_ALIGNMENT, L"Caption button alignment"},
+    {IDS_LINK_USE_SEMITRANSPARENCY, L"Use Semitransparency"},
+    {IDS_LINK_CONTENT_WHILE_DRAGGING, L"Content While Dragging"},
+};
+
 } // namespace
 
 std::wstring BuiltInLinkString(UINT id) {
     for (const Entry& e : kTable)
+        if (e.id == id) return e.text;
+    for (const Entry& e : kPageTable)
         if (e.id == id) return e.text;
     return {};
 }
@@ -53,6 +120,7 @@ const UINT* BuiltInLinkStringIds(size_t* count) {
     static const std::vector<UINT> ids = [] {
         std::vector<UINT> all;
         for (const Entry& e : kTable) all.push_back(e.id);
+        for (const Entry& e : kPageTable) all.push_back(e.id);
         return all;
     }();
     *count = ids.size();
