@@ -12,8 +12,7 @@ namespace hexmoor::shell {
 
 bool CPropertiesSeam::CanReset(int kind) const { return links::FamilyForKind(kind) != nullptr; }
 
-void CPropertiesSeam::Reset(int kind, WORD type, const std::wstring&, links::CItemLinkObj* link,
-                            bool refreshPreview) {
+void CPropertiesSeam::Reset(int kind, WORD type, const std::wstring&, links::CItemLinkObj* link, bool refreshPreview) {
     if (!link || !link->GetTwfObj() || !CanReset(kind)) return;
     link->ClearElementImages();
     // The part's rows show what its element holds now; the grid lets go of

@@ -445,9 +445,8 @@ TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD ty
         r.ownsNumber = i == 0;
         r.ownsObject = owner && i == 0;
         TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
-        made.push_back(
-            Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display, i == 0 ? topIcon : p.icon,
-                   std::move(r)));
+        made.push_back(Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display,
+                              i == 0 ? topIcon : p.icon, std::move(r)));
         // Only an element's top item carries its check box (a new item has
         // none).
         if (i == 0 && mode_ == 0) store_.SetCheckBox(made.back(), true);
