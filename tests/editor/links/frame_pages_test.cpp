@@ -484,7 +484,7 @@ TEST(Family, EveryItemKindHasItsClass) {
         ASSERT_NE(link, nullptr) << kind;
         EXPECT_STREQ(link->ClassName(), name);
     }
-    EXPECT_EQ(MakeLinkForKind(10, nullptr, L"Default"), nullptr);
+    EXPECT_EQ(MakeLinkForKind(999, nullptr, L"Default"), nullptr);
     EXPECT_EQ(FamilyForKind(kItemButton)->controlId, 1019);
 }
 

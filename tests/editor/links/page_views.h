@@ -10,6 +10,7 @@
 #include "editor/links/family.h"
 #include "editor/links/page_link.h"
 #include "links_fixture.h"
+#include "model/elements/combo_box.h"
 #include "model/elements/wnd_frame.h"
 
 namespace links_test {
@@ -25,8 +26,10 @@ inline BoundPage MakeBoundPage(const std::string& className) {
     BoundPage b;
     const LinkFamily* family = FamilyByClass(className);
     if (!family) return b;
-    if (family->type == 2)
+    if (family->type == CTwfWndFrame::kType)
         b.object = std::make_unique<CTwfWndFrame>();
+    else if (family->type == CTwfComboBox::kType)
+        b.object = std::make_unique<CTwfComboBox>();
     else
         b.object = std::make_unique<CTwfObj>(family->type);
     b.link = family->make(nullptr, family->type, family->controlId, L"Default");
@@ -132,5 +135,49 @@ inline std::string ExportListing(CItemLinkObj& link) {
     link.SetExportSink(nullptr);
     return out;
 }
+
+// A link test that reaches the grid's rows by their '/'-joined label paths
+// and edits them as the grid's editors do.
+class PageTest : public LinksTest {
+protected:
+    // The grid's line of a row at a path, groups opened on the way; -1 when
+    // there is none.
+    int Line(const std::wstring& path) {
+        int line = -1;
+        size_t start = 0;
+        CPropertyItem* parent = nullptr;
+        for (;;) {
+            const size_t slash = path.find(L'/', start);
+            const std::wstring label =
+                path.substr(start, slash == std::wstring::npos ? std::wstring::npos : slash - start);
+            line = -1;
+            for (int i = 0; i < grid.Count(); ++i)
+                if (grid.Item(i)->Parent() == parent && grid.Item(i)->Label() == label) line = i;
+            if (line < 0 || slash == std::wstring::npos) return line;
+            parent = grid.Item(line);
+            if (!parent->IsExpanded()) grid.ExpandItem(line, true);
+            start = slash + 1;
+        }
+    }
+    // Types text into the row as the grid's edit does, and leaves it.
+    void Type(const std::wstring& path, const std::wstring& text) {
+        const int line = Line(path);
+        ASSERT_GE(line, 0) << "no row " << std::string(path.begin(), path.end());
+        ASSERT_EQ(grid.Select(line), EditorKind::kEdit);
+        grid.EditChanged(text);
+        grid.EditLeft(text);
+    }
+    void Choose(const std::wstring& path, const std::wstring& entry) {
+        const int line = Line(path);
+        ASSERT_GE(line, 0);
+        ASSERT_EQ(grid.Select(line), EditorKind::kChoice);
+        grid.ChoiceChosen(entry);
+        grid.CloseEditor();
+    }
+    std::wstring Value(const std::wstring& path) {
+        const int line = Line(path);
+        return line < 0 ? L"<none>" : grid.Item(line)->Value();
+    }
+};
 
 } // namespace links_test
