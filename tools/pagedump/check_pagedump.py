@@ -7,7 +7,7 @@ colours, numbers, choices, fonts, regions and the halves of pairs), and the
 roads: --set into a side's "Size", into the push button's signed text offset
 and the MDI close button's width, --fill on static text's normal colour, all
 seen in skindump's listing of the saved skin; on the skin with values under
-every id of the control pages, each page shows stored images, the month
+every id of the control pages, each page shows stored values, the month
 calendar's pressed buttons join their normal images' series and --fill on
 the combo box's text colour (a row of no series) changes nothing.
 
@@ -343,9 +343,15 @@ CONTROL_PAGES = ['CEditLink', 'CButtonLink', 'CCheckLink', 'CRadioLink', 'CCheck
                  'CDateTimeLink', 'CMonthCalLink']
 
 
+def walk(rows):
+    for row in rows:
+        yield row
+        yield from walk(row.children)
+
+
 def check_every_page(emulator, pagedump, skindump, skin, work):
     """The skin with values under every id of the control pages: each page
-    is listed with stored images shown, the month calendar's pressed buttons
+    is listed with stored values shown, the month calendar's pressed buttons
     join their normal images' series, and "Fill all states" on the combo
     box's text colour (a row of no series) changes nothing."""
     r = run(emulator, pagedump, [winpath(skin)])
@@ -356,9 +362,9 @@ def check_every_page(emulator, pagedump, skindump, skin, work):
         if link is None:
             fail('every_page: no page %s' % name)
             continue
-        rows = [line for lines in link['states'].values() for line in lines]
-        if not any('"Inserted"' in line for line in rows):
-            fail('every_page: %s shows no stored image' % name)
+        values = [r.value for lines in link['states'].values() for r in walk(parse_rows(lines))]
+        if not any(v not in ('', 'No image', 'RGB(0,0,0)', '0', 'False', 'Standard') for v in values):
+            fail('every_page: %s shows no stored value' % name)
     for scheme, name in [('Pages', 'CComboBoxLink'), ('Pages', 'CTabVLink')]:
         if not any(l['class'] == name and l['scheme'].endswith(scheme) for l in links.values()):
             fail('every_page: no page %s for the custom control %s' % (name, scheme))

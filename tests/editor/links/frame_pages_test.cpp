@@ -75,46 +75,7 @@ const PageCase kPages[] = {
      "4: Image#30 Text Color#32"},
 };
 
-class FramePages : public LinksTest {
-protected:
-    // The grid's line of a row at a '/'-joined path, groups opened on the way.
-    int Line(const std::wstring& path) {
-        int line = -1;
-        size_t start = 0;
-        CPropertyItem* parent = nullptr;
-        for (;;) {
-            const size_t slash = path.find(L'/', start);
-            const std::wstring label =
-                path.substr(start, slash == std::wstring::npos ? std::wstring::npos : slash - start);
-            line = -1;
-            for (int i = 0; i < grid.Count(); ++i)
-                if (grid.Item(i)->Parent() == parent && grid.Item(i)->Label() == label) line = i;
-            if (line < 0 || slash == std::wstring::npos) return line;
-            parent = grid.Item(line);
-            if (!parent->IsExpanded()) grid.ExpandItem(line, true);
-            start = slash + 1;
-        }
-    }
-    // Types text into the row as the grid's edit does, and leaves it.
-    void Type(const std::wstring& path, const std::wstring& text) {
-        const int line = Line(path);
-        ASSERT_GE(line, 0) << "no row " << std::string(path.begin(), path.end());
-        ASSERT_EQ(grid.Select(line), EditorKind::kEdit);
-        grid.EditChanged(text);
-        grid.EditLeft(text);
-    }
-    void Choose(const std::wstring& path, const std::wstring& entry) {
-        const int line = Line(path);
-        ASSERT_GE(line, 0);
-        ASSERT_EQ(grid.Select(line), EditorKind::kChoice);
-        grid.ChoiceChosen(entry);
-        grid.CloseEditor();
-    }
-    std::wstring Value(const std::wstring& path) {
-        const int line = Line(path);
-        return line < 0 ? L"<none>" : grid.Item(line)->Value();
-    }
-};
+class FramePages : public PageTest {};
 
 } // namespace
 

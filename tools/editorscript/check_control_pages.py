@@ -1,0 +1,167 @@
+#!/usr/bin/env python3
+"""The control pages in the editor, through editorscript and skindump: each
+button and common control of the default tree is selected, its page is
+switched to the next state its state bar offers ('.'), and a row of each
+kind (numbers, colours, choices, offsets, the combo box's arrow width,
+images loaded through the "..." button) is edited on both; the saved skin
+holds each value under its id, Ctrl+W on a row of no series (the combo
+box's text colour) copies nothing, and the saved skin opens again with
+every page shown and nothing modified.
+
+    check_control_pages.py EMULATOR EDITORSCRIPT SKINDUMP SKIN SCRATCH_DIR
+"""
+import os
+import shutil
+import struct
+import subprocess
+import sys
+
+
+def winpath(path):
+    return 'Z:' + os.path.abspath(path).replace('/', '\\')
+
+
+def run_script(emulator, editorscript, scratch, name, lines):
+    script = os.path.join(scratch, name + '.txt')
+    with open(script, 'w') as f:
+        f.write('\n'.join(lines) + '\n')
+    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
+                         stderr=subprocess.STDOUT)
+    return run.returncode, run.stdout.decode('utf-8', 'replace')
+
+
+def write_bmp(path, width, height):
+    """A 24-bit bitmap of one colour."""
+    stride = (width * 3 + 3) & ~3
+    pixels = (b'\x40\x80\xc0' * width + b'\0' * (stride - width * 3)) * height
+    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 0, 0, 0, 0)
+    with open(path, 'wb') as f:
+        f.write(b'BM' + struct.pack('<IHHI', 14 + len(header) + len(pixels), 0, 0, 54) + header + pixels)
+
+
+def element(listing, scheme, etype):
+    """The entries of one element of one scheme in a skindump listing."""
+    part = listing.split('scheme %s\n' % scheme, 1)[-1].split('\nscheme ', 1)[0]
+    lines, inside = [], False
+    for line in part.splitlines():
+        if line.startswith('  element '):
+            inside = line.startswith('  element %d ' % etype)
+            continue
+        if inside:
+            lines.append(line.strip())
+    return lines
+
+
+def number(lines, pid):
+    for line in lines:
+        words = line.split(' ')
+        if words[0] == 'number' and int(words[1]) == pid:
+            return int(words[2])
+    return 0
+
+
+# Per item: its tree path, its element type, the script lines on its page
+# ('.' moves to the next state offered) and the entries the saved skin must
+# hold ("image ID" is an image of the loaded bitmap's size).
+IMAGE = 'IMAGE'
+ITEMS = [
+    ('Controls/Edit', 3, ['type "Borders/Top Border" 5', 'key Period', 'type "Text Color" "RGB(1,2,3)"'],
+     ['number 18 5', 'color 15 0x00030201']),
+    ('Controls/Check Box', 6, ['key Period', 'type "Text Color" "RGB(1,2,4)"'], ['color 117 0x00040201']),
+    ('Controls/Radio Button', 7, ['key Period', 'type "Text Color" "RGB(1,2,5)"'], ['color 141 0x00050201']),
+    ('Controls/Group Box', 8, ['key Period', 'type "Dark Line Color" "RGB(1,2,6)"'], ['color 162 0x00060201']),
+    ('Controls/List Box', 14, ['type "Borders/Left Border" 7', 'key Period', 'type "Text Color" "RGB(1,2,7)"'],
+     ['number 359 7', 'color 357 0x00070201']),
+    ('Controls/Combo Box', 13, ['type "Arrow width" 12', 'type "Text Color" "RGB(9,9,9)"', 'key Ctrl+W',
+                                'type "Transparent Edit" True'],
+     ['arrowwidth 12', 'color 347 0x00090909', 'number 662 1']),
+    ('Common Controls/Tab Controls/Horizontal Tab Control', 10,
+     ['type "Icon Location" "Use Offset"', 'type "Icon Location/X Offset" -4', 'key Period',
+      'type "Text Offset/Y Offset" 7'], ['number 229 1']),
+    ('Common Controls/Tab Controls/Vertical Tab Control', 10, ['type "Text Color" "RGB(2,2,2)"'],
+     ['color 240 0x00020202']),
+    ('Common Controls/Slider Controls/Horizontal Slider', 9,
+     ['type "Horizontal Thumb" IMAGE', 'key Period', 'type "Horizontal Thumb" IMAGE'], ['image 170', 'image 176']),
+    ('Common Controls/Slider Controls/Vertical Slider', 9, ['key Period', 'key Period', 'type "Vertical Line" IMAGE'],
+     ['image 198']),
+    ('Common Controls/Toolbar', 11, ['type "Borders/Right Border" 9', 'type "Vertical center alignment" True',
+                                     'key Period', 'type Image IMAGE'],
+     ['number 802 9', 'number 684 1', 'image 313']),
+    ('Common Controls/Status Bar', 12, ['key Period', 'type "Text Color" "RGB(3,3,3)"'], ['color 331 0x00030303']),
+    ('Common Controls/Tooltip', 28, ['type "Text Color" "RGB(4,4,4)"'], ['color 528 0x00040404']),
+    ('Common Controls/Tree Control', 19, ['type "Borders/Bottom Border" 4', 'key Period',
+                                          'type "Selection Color" "RGB(5,5,5)"'],
+     ['number 400 4', 'color 617 0x00050505']),
+    ('Common Controls/Splitter Control', 34, ['type "Vert Splitter Box" IMAGE'], ['image 604']),
+    ('Common Controls/List Control', 15, ['type "Hot Item Color" "RGB(6,6,6)"', 'key Period',
+                                          'type "Grid Color" "RGB(7,7,7)"'],
+     ['color 628 0x00060606', 'color 373 0x00070707']),
+    ('Common Controls/Datetime Picker', 22, ['type "Borders/Left Border" 3', 'key Period',
+                                             'type "Arrow Button" IMAGE'],
+     ['number 678 3', 'image 414']),
+    ('Common Controls/MonthCalendar Control', 38, ['type "Weekdays Color" "RGB(8,8,8)"', 'key Period',
+                                                   'type "Next Button" IMAGE'],
+     ['color 645 0x00080808', 'image 635']),
+    ('Controls/Push-like Radio and Check Box', 39, ['key Period', 'type "Text Offset/X Offset" -3'], []),
+]
+
+
+def main():
+    emulator, editorscript, skindump, skin, scratch = sys.argv[1:6]
+    os.makedirs(scratch, exist_ok=True)
+    source = os.path.join(scratch, 'pages_in.twf')
+    saved = os.path.join(scratch, 'pages_out.twf')
+    image = os.path.join(scratch, 'pages_image.bmp')
+    shutil.copyfile(skin, source)
+    if os.path.exists(saved):
+        os.remove(saved)
+    write_bmp(image, 5, 3)
+    failures = []
+    before = subprocess.run([emulator, skindump, winpath(source)], stdout=subprocess.PIPE).stdout.decode('latin-1')
+
+    lines = ['file "%s"' % winpath(source), 'command 32775']
+    for path, _, steps, _ in ITEMS:
+        lines.append('select default "%s"' % path)
+        lines += [s.replace(IMAGE, '"%s"' % winpath(image)) for s in steps]
+    lines += ['file "%s" 1' % winpath(saved), 'command 32777']
+    code, out = run_script(emulator, editorscript, scratch, 'edit_pages', lines)
+    if code != 0:
+        failures.append('editing the pages exited %d:\n%s' % (code, out))
+    listing = subprocess.run([emulator, skindump, winpath(saved)], stdout=subprocess.PIPE).stdout.decode('latin-1')
+    for path, etype, _, wanted in ITEMS:
+        entries = element(listing, 'Default', etype)
+        for want in wanted:
+            if want.startswith('image '):
+                found = any(e.startswith(want + ' 5x3 ') for e in entries)
+            else:
+                found = want in entries
+            if not found:
+                failures.append('%s: the saved element %d lacks "%s"' % (path, etype, want))
+    # Offsets go to their own half; the other half stays.
+    old, new = element(before, 'Default', 10), element(listing, 'Default', 10)
+    if number(new, 230) != (number(old, 230) & 0xFFFF0000) | 0xFFFC or \
+            number(new, 232) != (7 << 16) | (number(old, 232) & 0xFFFF):
+        failures.append('tab offsets: 230 0x%08X -> 0x%08X, 232 0x%08X -> 0x%08X' %
+                        (number(old, 230), number(new, 230), number(old, 232), number(new, 232)))
+    old, new = element(before, 'Default', 39), element(listing, 'Default', 39)
+    if number(new, 679) != (number(old, 679) & 0xFFFF0000) | 0xFFFD:
+        failures.append('push-like X offset "-3": 679 0x%08X -> 0x%08X' % (number(old, 679), number(new, 679)))
+    # Ctrl+W on the combo box's text colour (no series) copied it nowhere.
+    combo = element(listing, 'Default', 13)
+    if any(e.startswith('color ') and e.endswith(' 0x00090909') and e != 'color 347 0x00090909' for e in combo):
+        failures.append('Ctrl+W on the combo box\'s text colour copied it: %r' % combo)
+
+    # Opened again, every page shows with its states and nothing changes.
+    lines = ['file "%s"' % winpath(saved), 'command 32775']
+    for path, _, _, _ in ITEMS:
+        lines += ['select default "%s"' % path, 'key Period']
+    code, out = run_script(emulator, editorscript, scratch, 'reopen_pages', lines)
+    if code != 0 or 'modified 0' not in out:
+        failures.append('reopening exited %d:\n%s' % (code, out))
+    for f in failures:
+        print(f)
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
