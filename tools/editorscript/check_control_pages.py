@@ -16,18 +16,7 @@ import struct
 import subprocess
 import sys
 
-
-def winpath(path):
-    return 'Z:' + os.path.abspath(path).replace('/', '\\')
-
-
-def run_script(emulator, editorscript, scratch, name, lines):
-    script = os.path.join(scratch, name + '.txt')
-    with open(script, 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT)
-    return run.returncode, run.stdout.decode('utf-8', 'replace')
+from script_kit import element, run_script, winpath
 
 
 def write_bmp(path, width, height):
@@ -37,19 +26,6 @@ def write_bmp(path, width, height):
     header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 0, 0, 0, 0)
     with open(path, 'wb') as f:
         f.write(b'BM' + struct.pack('<IHHI', 14 + len(header) + len(pixels), 0, 0, 54) + header + pixels)
-
-
-def element(listing, scheme, etype):
-    """The entries of one element of one scheme in a skindump listing."""
-    part = listing.split('scheme %s\n' % scheme, 1)[-1].split('\nscheme ', 1)[0]
-    lines, inside = [], False
-    for line in part.splitlines():
-        if line.startswith('  element '):
-            inside = line.startswith('  element %d ' % etype)
-            continue
-        if inside:
-            lines.append(line.strip())
-    return lines
 
 
 def number(lines, pid):

@@ -12,10 +12,6 @@ namespace {
 
 using rows::Add;
 
-// The normal, pressed, highlighted, disabled and focused states: the order
-// of the property blocks, which the builds follow.
-constexpr int kBlockOrder[] = {0, 2, 1, 3, 4};
-
 struct BoxPageSpec {
     const char* className;
     UINT name;
@@ -46,7 +42,7 @@ PageTable MakeBoxPage(const BoxPageSpec& b) {
         if (indeterminate[s] != kNoRow) p.fills[static_cast<size_t>(s)].push_back(Row(indeterminate[s]));
         p.fills[static_cast<size_t>(s)].push_back(Row(text[s]));
     }
-    for (int s : kBlockOrder) p.build.insert(p.build.end(), {unchecked[s], checked[s], text[s]});
+    for (int s : rows::kBlockOrder) p.build.insert(p.build.end(), {unchecked[s], checked[s], text[s]});
     if (b.indeterminate != 0)
         for (int s : {0, 3, 1, 2, 4}) p.build.push_back(indeterminate[s]);
     return p;
@@ -94,7 +90,7 @@ const PageTable& CheckButtonPage() {
             p.fills[static_cast<size_t>(state)].insert(p.fills[static_cast<size_t>(state)].end(),
                                                        {Row(offset), Key(L"Text Offset", kKindSigned, pair)});
         }
-        for (int s : kBlockOrder)
+        for (int s : rows::kBlockOrder)
             p.build.insert(p.build.end(), {unchecked[s], checked[s], uncheckedText[s], checkedText[s]});
         p.pairCommit = PairCommit::kSelected;
         return p;

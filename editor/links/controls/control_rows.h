@@ -8,6 +8,10 @@
 
 namespace hexmoor::links::rows {
 
+// The normal, pressed, highlighted, disabled and focused states: the order
+// in which the controls' property blocks run and their builds go.
+inline constexpr int kBlockOrder[] = {0, 2, 1, 3, 4};
+
 // Appends the row to the table and returns its index.
 inline int Add(PageTable& page, RowSpec row) {
     page.rows.push_back(std::move(row));

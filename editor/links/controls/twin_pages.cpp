@@ -12,10 +12,6 @@ namespace {
 
 using rows::Add;
 
-// The normal, pressed, highlighted, disabled and focused states: the order
-// of the blocks, which the builds follow.
-constexpr int kBlockOrder[] = {0, 2, 1, 3, 4};
-
 // --- sliders ------------------------------------------------------------------------
 
 struct SliderSpec {
@@ -44,7 +40,7 @@ PageTable MakeSliderPage(const SliderSpec& s) {
     const WORD selectionId = s.base + ids::kSelection;
     const int selection = Add(p, rows::Image(Text(s.selection), selectionId, 0));
     p.fills[0].push_back(Row(selection));
-    for (int state : kBlockOrder) {
+    for (int state : rows::kBlockOrder) {
         p.build.insert(p.build.end(), {images[state][0], images[state][1], images[state][2]});
         if (state == 0) p.build.push_back(selection);
     }
@@ -109,7 +105,7 @@ PageTable MakeTabPage(const TabSpec& s) {
     p.clear.mode = ClearSpec::kSteps;
     p.clear.steps = {rows::RemoveImage(itemNormal), rows::RemoveImage(s.base + ids::kPanel)};
     for (int state : {2, 1, 3, 4}) p.clear.steps.push_back(rows::RemoveImage(s.base + ids::kItemOfState[state]));
-    for (int state : kBlockOrder) p.clear.steps.push_back(rows::RemoveColor(s.base + ids::kItemOfState[state] + 1));
+    for (int state : rows::kBlockOrder) p.clear.steps.push_back(rows::RemoveColor(s.base + ids::kItemOfState[state] + 1));
     p.pairCommit = PairCommit::kSelected;
     return p;
 }

@@ -19,20 +19,6 @@ using namespace links_test;
 
 namespace {
 
-// The visible state buttons after the page was shown for a selection.
-std::string Buttons(const FakeHost& host) {
-    std::string list;
-    for (int s = 0; s < 5; ++s)
-        if (host.visible[s]) list += (list.empty() ? "" : ",") + std::to_string(s);
-    return list;
-}
-
-struct PageCase {
-    const char* className;
-    const char* buttons;
-    const char* exported;
-};
-
 // Each page with a value under every id it shows (so the tabs' icon
 // location shows its offset), as an export gets it, the states the state
 // bar never offers included.
@@ -147,19 +133,7 @@ protected:
 } // namespace
 
 TEST_F(ControlPages, EachPageHandsOverItsStates) {
-    for (const PageCase& c : kPages) {
-        BoundPage b = MakeBoundPage(c.className);
-        ASSERT_NE(b.page, nullptr) << c.className;
-        StoreEveryValue(*b.page);
-        b.page->BuildPropertyItems(2);
-        b.page->BuildPropertyItems(1);
-        EXPECT_EQ(ExportListing(*b.page), c.exported) << c.className;
-        host = FakeHost{};
-        Show(*b.page, 0);
-        EXPECT_EQ(Buttons(host), c.buttons) << c.className;
-        EXPECT_TRUE(host.pageShown) << c.className;
-        Links().current = nullptr;
-    }
+    for (const PageCase& c : kPages) ExpectHandsOver(c);
 }
 
 TEST_F(ControlPages, LabelsAndSeriesFollowTheRoadThatMadeTheRow) {

@@ -11,20 +11,6 @@ using namespace links_test;
 
 namespace {
 
-// The visible state buttons after the page was shown for a selection.
-std::string Buttons(const FakeHost& host) {
-    std::string list;
-    for (int s = 0; s < 5; ++s)
-        if (host.visible[s]) list += (list.empty() ? "" : ",") + std::to_string(s);
-    return list;
-}
-
-struct PageCase {
-    const char* className;
-    const char* buttons;
-    const char* exported;
-};
-
 // Each page with a value under every id it shows (so a choice shows its
 // offsets), as an export gets it: keys where the grid shows child rows, the
 // states the state bar never offers included.
@@ -80,18 +66,7 @@ class FramePages : public PageTest {};
 } // namespace
 
 TEST_F(FramePages, EachPageHandsOverItsStates) {
-    for (const PageCase& c : kPages) {
-        BoundPage b = MakeBoundPage(c.className);
-        ASSERT_NE(b.page, nullptr) << c.className;
-        StoreEveryValue(*b.page);
-        b.page->BuildPropertyItems(2);
-        b.page->BuildPropertyItems(1);
-        EXPECT_EQ(ExportListing(*b.page), c.exported) << c.className;
-        host = FakeHost{};
-        Show(*b.page, 0);
-        EXPECT_EQ(Buttons(host), c.buttons) << c.className;
-        Links().current = nullptr;
-    }
+    for (const PageCase& c : kPages) ExpectHandsOver(c);
 }
 
 TEST_F(FramePages, LabelsAndBaseIdsFollowWhoMadeTheRow) {

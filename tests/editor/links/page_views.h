@@ -136,6 +136,22 @@ inline std::string ExportListing(CItemLinkObj& link) {
     return out;
 }
 
+// The visible state buttons after a page was shown for a selection: "0,3".
+inline std::string Buttons(const FakeHost& host) {
+    std::string list;
+    for (int s = 0; s < 5; ++s)
+        if (host.visible[s]) list += (list.empty() ? "" : ",") + std::to_string(s);
+    return list;
+}
+
+// A page class, the state buttons it shows and what an export of it gets
+// (ExportListing) with a value under every id it shows.
+struct PageCase {
+    const char* className;
+    const char* buttons;
+    const char* exported;
+};
+
 // A link test that reaches the grid's rows by their '/'-joined label paths
 // and edits them as the grid's editors do.
 class PageTest : public LinksTest {
@@ -177,6 +193,22 @@ protected:
     std::wstring Value(const std::wstring& path) {
         const int line = Line(path);
         return line < 0 ? L"<none>" : grid.Item(line)->Value();
+    }
+    // The page of the case, over an element holding a value under every id
+    // it shows, hands an export what the case says and, shown for a
+    // selection, declares its state buttons and shows the grid.
+    void ExpectHandsOver(const PageCase& c) {
+        BoundPage b = MakeBoundPage(c.className);
+        ASSERT_NE(b.page, nullptr) << c.className;
+        StoreEveryValue(*b.page);
+        b.page->BuildPropertyItems(2);
+        b.page->BuildPropertyItems(1);
+        EXPECT_EQ(ExportListing(*b.page), c.exported) << c.className;
+        host = FakeHost{};
+        Show(*b.page, 0);
+        EXPECT_EQ(Buttons(host), c.buttons) << c.className;
+        EXPECT_TRUE(host.pageShown) << c.className;
+        Links().current = nullptr;
     }
 };
 
