@@ -36,50 +36,59 @@ def number(lines, pid):
     return 0
 
 
-# Per item: its tree path, its element type, the script lines on its page
-# ('.' moves to the next state offered) and the entries the saved skin must
-# hold ("image ID" is an image of the loaded bitmap's size).
+# Per item: its tree path, its element type, the script lines on its normal
+# page, how many times '.' moves on to the next state offered, the lines on
+# that page, and the entries the saved skin must hold ("image ID" is an image
+# of the loaded bitmap's size).
 IMAGE = 'IMAGE'
 ITEMS = [
-    ('Controls/Edit', 3, ['type "Borders/Top Border" 5', 'key Period', 'type "Text Color" "RGB(1,2,3)"'],
+    ('Controls/Edit', 3, ['type "Borders/Top Border" 5'], 1, ['type "Text Color" "RGB(1,2,3)"'],
      ['number 18 5', 'color 15 0x00030201']),
-    ('Controls/Check Box', 6, ['key Period', 'type "Text Color" "RGB(1,2,4)"'], ['color 117 0x00040201']),
-    ('Controls/Radio Button', 7, ['key Period', 'type "Text Color" "RGB(1,2,5)"'], ['color 141 0x00050201']),
-    ('Controls/Group Box', 8, ['key Period', 'type "Dark Line Color" "RGB(1,2,6)"'], ['color 162 0x00060201']),
-    ('Controls/List Box', 14, ['type "Borders/Left Border" 7', 'key Period', 'type "Text Color" "RGB(1,2,7)"'],
+    ('Controls/Check Box', 6, [], 1, ['type "Text Color" "RGB(1,2,4)"'], ['color 117 0x00040201']),
+    ('Controls/Radio Button', 7, [], 1, ['type "Text Color" "RGB(1,2,5)"'], ['color 141 0x00050201']),
+    ('Controls/Push-like Radio and Check Box', 39, [], 1, ['type "Text Offset/X Offset" -3'], []),
+    ('Controls/Group Box', 8, [], 1, ['type "Dark Line Color" "RGB(1,2,6)"'], ['color 162 0x00060201']),
+    ('Controls/List Box', 14, ['type "Borders/Left Border" 7'], 1, ['type "Text Color" "RGB(1,2,7)"'],
      ['number 359 7', 'color 357 0x00070201']),
-    ('Controls/Combo Box', 13, ['type "Arrow width" 12', 'type "Text Color" "RGB(9,9,9)"', 'key Ctrl+W',
-                                'type "Transparent Edit" True'],
+    # Ctrl+W on the text colour, a row of no series, copies it nowhere.
+    ('Controls/Combo Box', 13, ['type "Text Color" "RGB(9,9,9)"', 'key Ctrl+W', 'type "Transparent Edit" True',
+                                'type "Arrow width" 12'], 0, [],
      ['arrowwidth 12', 'color 347 0x00090909', 'number 662 1']),
     ('Common Controls/Tab Controls/Horizontal Tab Control', 10,
-     ['type "Icon Location" "Use Offset"', 'type "Icon Location/X Offset" -4', 'key Period',
-      'type "Text Offset/Y Offset" 7'], ['number 229 1']),
-    ('Common Controls/Tab Controls/Vertical Tab Control', 10, ['type "Text Color" "RGB(2,2,2)"'],
+     ['type "Icon Location" "Use Offset"', 'type "Icon Location/X Offset" -4'], 1, ['type "Text Offset/Y Offset" 7'],
+     ['number 229 1']),
+    ('Common Controls/Tab Controls/Vertical Tab Control', 10, ['type "Text Color" "RGB(2,2,2)"'], 0, [],
      ['color 240 0x00020202']),
-    ('Common Controls/Slider Controls/Horizontal Slider', 9,
-     ['type "Horizontal Thumb" IMAGE', 'key Period', 'type "Horizontal Thumb" IMAGE'], ['image 170', 'image 176']),
-    ('Common Controls/Slider Controls/Vertical Slider', 9, ['key Period', 'key Period', 'type "Vertical Line" IMAGE'],
-     ['image 198']),
-    ('Common Controls/Toolbar', 11, ['type "Borders/Right Border" 9', 'type "Vertical center alignment" True',
-                                     'key Period', 'type Image IMAGE'],
-     ['number 802 9', 'number 684 1', 'image 313']),
-    ('Common Controls/Status Bar', 12, ['key Period', 'type "Text Color" "RGB(3,3,3)"'], ['color 331 0x00030303']),
-    ('Common Controls/Tooltip', 28, ['type "Text Color" "RGB(4,4,4)"'], ['color 528 0x00040404']),
-    ('Common Controls/Tree Control', 19, ['type "Borders/Bottom Border" 4', 'key Period',
-                                          'type "Selection Color" "RGB(5,5,5)"'],
-     ['number 400 4', 'color 617 0x00050505']),
-    ('Common Controls/Splitter Control', 34, ['type "Vert Splitter Box" IMAGE'], ['image 604']),
-    ('Common Controls/List Control', 15, ['type "Hot Item Color" "RGB(6,6,6)"', 'key Period',
-                                          'type "Grid Color" "RGB(7,7,7)"'],
+    ('Common Controls/Slider Controls/Horizontal Slider', 9, ['type "Horizontal Thumb" IMAGE'], 1,
+     ['type "Horizontal Thumb" IMAGE'], ['image 170', 'image 176']),
+    ('Common Controls/Slider Controls/Vertical Slider', 9, [], 2, ['type "Vertical Line" IMAGE'], ['image 198']),
+    ('Common Controls/Toolbar', 11, ['type "Vertical center alignment" True', 'type "Borders/Right Border" 9'], 1,
+     ['type Image IMAGE'], ['number 802 9', 'number 684 1', 'image 313']),
+    ('Common Controls/Status Bar', 12, [], 1, ['type "Text Color" "RGB(3,3,3)"'], ['color 331 0x00030303']),
+    ('Common Controls/Tooltip', 28, ['type "Text Color" "RGB(4,4,4)"'], 0, [], ['color 528 0x00040404']),
+    ('Common Controls/Tree Control', 19, ['type "Borders/Bottom Border" 4'], 1,
+     ['type "Selection Color" "RGB(5,5,5)"'], ['number 400 4', 'color 617 0x00050505']),
+    ('Common Controls/Splitter Control', 34, ['type "Vert Splitter Box" IMAGE'], 0, [], ['image 604']),
+    ('Common Controls/List Control', 15, ['type "Hot Item Color" "RGB(6,6,6)"'], 1, ['type "Grid Color" "RGB(7,7,7)"'],
      ['color 628 0x00060606', 'color 373 0x00070707']),
-    ('Common Controls/Datetime Picker', 22, ['type "Borders/Left Border" 3', 'key Period',
-                                             'type "Arrow Button" IMAGE'],
+    ('Common Controls/Datetime Picker', 22, ['type "Borders/Left Border" 3'], 1, ['type "Arrow Button" IMAGE'],
      ['number 678 3', 'image 414']),
-    ('Common Controls/MonthCalendar Control', 38, ['type "Weekdays Color" "RGB(8,8,8)"', 'key Period',
-                                                   'type "Next Button" IMAGE'],
-     ['color 645 0x00080808', 'image 635']),
-    ('Controls/Push-like Radio and Check Box', 39, ['key Period', 'type "Text Offset/X Offset" -3'], []),
+    ('Common Controls/MonthCalendar Control', 38, ['type "Weekdays Color" "RGB(8,8,8)"'], 1,
+     ['type "Next Button" IMAGE'], ['color 645 0x00080808', 'image 635']),
 ]
+# Selecting the tooltip, which offers the normal state only, puts the state
+# bar back on Normal: each item starts there.
+NORMAL = 'select default "Common Controls/Tooltip"'
+
+
+def item_lines(path, normal, periods, later, image):
+    """The next state's edits first ('.' in the grid, which Ctrl+Tab
+    reaches from the tree, moves on), then the normal state's."""
+    lines = []
+    if periods:
+        lines += [NORMAL, 'select default "%s"' % path, 'key Ctrl+Tab'] + ['key Period'] * periods + later
+    lines += [NORMAL, 'select default "%s"' % path] + normal
+    return [line.replace(IMAGE, '"%s"' % winpath(image)) for line in lines]
 
 
 def main():
@@ -96,15 +105,14 @@ def main():
     before = subprocess.run([emulator, skindump, winpath(source)], stdout=subprocess.PIPE).stdout.decode('latin-1')
 
     lines = ['file "%s"' % winpath(source), 'command 32775']
-    for path, _, steps, _ in ITEMS:
-        lines.append('select default "%s"' % path)
-        lines += [s.replace(IMAGE, '"%s"' % winpath(image)) for s in steps]
+    for path, _, normal, periods, later, _ in ITEMS:
+        lines += item_lines(path, normal, periods, later, image)
     lines += ['file "%s" 1' % winpath(saved), 'command 32777']
     code, out = run_script(emulator, editorscript, scratch, 'edit_pages', lines)
     if code != 0:
         failures.append('editing the pages exited %d:\n%s' % (code, out))
     listing = subprocess.run([emulator, skindump, winpath(saved)], stdout=subprocess.PIPE).stdout.decode('latin-1')
-    for path, etype, _, wanted in ITEMS:
+    for path, etype, _, _, _, wanted in ITEMS:
         entries = element(listing, 'Default', etype)
         for want in wanted:
             if want.startswith('image '):
@@ -129,8 +137,8 @@ def main():
 
     # Opened again, every page shows with its states and nothing changes.
     lines = ['file "%s"' % winpath(saved), 'command 32775']
-    for path, _, _, _ in ITEMS:
-        lines += ['select default "%s"' % path, 'key Period']
+    for path, _, _, periods, _, _ in ITEMS:
+        lines += [NORMAL, 'select default "%s"' % path, 'key Ctrl+Tab'] + ['key Period'] * periods
     code, out = run_script(emulator, editorscript, scratch, 'reopen_pages', lines)
     if code != 0 or 'modified 0' not in out:
         failures.append('reopening exited %d:\n%s' % (code, out))
