@@ -14,18 +14,7 @@ import shutil
 import subprocess
 import sys
 
-
-def winpath(path):
-    return 'Z:' + os.path.abspath(path).replace('/', '\\')
-
-
-def run_script(emulator, editorscript, scratch, lines):
-    script = os.path.join(scratch, 'script.txt')
-    with open(script, 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT)
-    return run.returncode, run.stdout.decode('utf-8', 'replace')
+from script_kit import winpath, run_script
 
 
 def listing(emulator, skindump, path):
@@ -107,7 +96,7 @@ def main():
         for target in (first, second):
             if os.path.exists(target):
                 os.remove(target)
-        code, out = run_script(emulator, editorscript, scratch, [
+        code, out = run_script(emulator, editorscript, scratch, 'script', [
             'file "%s"' % winpath(source), 'command 32775',
             'file "%s" %s' % (winpath(first), filt), 'command 32777'])
         if code != 0 or not os.path.exists(first):
@@ -119,7 +108,7 @@ def main():
         if problem:
             print('%s: %s' % (name, problem))
             failures += 1
-        code, out = run_script(emulator, editorscript, scratch, [
+        code, out = run_script(emulator, editorscript, scratch, 'script', [
             'file "%s"' % winpath(first), 'command 32775',
             'file "%s" %s' % (winpath(second), filt), 'command 32777'])
         dump_code, again = listing(emulator, skindump, second)
@@ -136,12 +125,12 @@ def main():
     bad_file = os.path.join(root, 'bad', 'header_short.twf')
     saved = os.path.join(scratch, 'kept.twf')
     reference = os.path.join(scratch, 'reference.twf')
-    run_script(emulator, editorscript, scratch, [
+    run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'file "%s"' % winpath(reference), 'command 32777'])
     # Opening the good file makes the folder objects it lacks, which marks
     # it modified: the second Open asks to save first (answered No).
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'answer no', 'file "%s"' % winpath(bad_file), 'answer ok', 'command 32775',
         'file "%s"' % winpath(saved), 'command 32777'])
@@ -158,7 +147,7 @@ def main():
 
     # A failed save: a message naming the file, the flag kept, no recent entry.
     missing = os.path.join(scratch, 'no', 'such', 'x.twf')
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'select custom ""', 'command 32916',
         'file "%s"' % winpath(missing), 'answer ok', 'command 32777', 'dump-trees'])
@@ -171,7 +160,7 @@ def main():
     # the parts have no page and runs on a frame's sides. (Names typed into
     # the item-name dialog come from the pane toolbar's buttons, tested in
     # the editor's window tests.)
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'select custom ""', 'command 32916', 'command 32823',
         'select default "Windows/Window Frame"', 'command 57632',
@@ -184,7 +173,7 @@ def main():
 
     # The default tree: a selected item's box toggled by Space switches the
     # element off and marks the skin modified; the tree lists it off.
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'select default "Controls/Static Text"', 'dump-trees',
         'select default "Controls/Button"', 'key Space', 'dump-trees'])
@@ -200,7 +189,7 @@ def main():
         failures += 1
 
     # A message with no answer queued: exit 3.
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(bad_file), 'command 32775'])
     if code != 3 or '-> none' not in out:
         print('unanswered box: exit %d\n%s' % (code, out))

@@ -15,10 +15,7 @@ using rows::Add;
 const PageTable& ToolBarPage() {
     static const PageTable t = [] {
         namespace ids = toolbar_props;
-        PageTable p;
-        p.className = "CToolBrLink";
-        p.element = Text(IDS_LINK_TOOLBAR);
-        p.states = {StateDecl::kList, {0, 2, 1, 3}};
+        PageTable p = rows::NewPage("CToolBrLink", IDS_LINK_TOOLBAR, {0, 2, 1, 3});
         const Label image = Text(IDS_LINK_IMAGE);
         const int normal = Add(p, rows::Image(image, ids::kButtonNormal, ids::kButtonNormal));
         const int background = Add(p, rows::Image(Text(IDS_LINK_TOOLBAR_BACKGROUND), ids::kBackground, 0));
@@ -45,12 +42,9 @@ const PageTable& ToolBarPage() {
 const PageTable& StatusBarPage() {
     static const PageTable t = [] {
         namespace ids = status_bar_props;
-        PageTable p;
-        p.className = "CStatusLink";
-        p.element = Text(IDS_LINK_STATUS_BAR);
         // The grip's highlighted and pressed images are offered to an export
         // only: the state bar shows the normal and disabled states.
-        p.states = {StateDecl::kList, {0, 3}};
+        PageTable p = rows::NewPage("CStatusLink", IDS_LINK_STATUS_BAR, {0, 3});
         const Label pane = Text(IDS_LINK_STATUSBAR_PANE);
         const Label grip = Text(IDS_LINK_GRIP);
         const Label text = Text(IDS_LINK_STATE_TEXT_COLOR);

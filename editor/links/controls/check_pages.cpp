@@ -21,10 +21,7 @@ struct BoxPageSpec {
 
 PageTable MakeBoxPage(const BoxPageSpec& b) {
     namespace ids = check_props;
-    PageTable p;
-    p.className = b.className;
-    p.element = Text(b.name);
-    p.states = {StateDecl::kList, {0, 1, 2, 3, 4}};
+    PageTable p = rows::NewPage(b.className, b.name, {0, 1, 2, 3, 4});
     int unchecked[5], checked[5], text[5], indeterminate[5];
     for (int s = 0; s < 5; ++s) {
         const WORD block = static_cast<WORD>(b.base + 3 * ids::kBlockOfState[s]);
@@ -64,10 +61,7 @@ const PageTable& RadioBoxPage() {
 const PageTable& CheckButtonPage() {
     static const PageTable t = [] {
         namespace ids = check_button_props;
-        PageTable p;
-        p.className = "CCheckButtonLink";
-        p.element = Text(IDS_LINK_RADIO_BUTTON);
-        p.states = {StateDecl::kList, {0, 1, 2, 3, 4}};
+        PageTable p = rows::NewPage("CCheckButtonLink", IDS_LINK_RADIO_BUTTON, {0, 1, 2, 3, 4});
         int unchecked[5], checked[5], uncheckedText[5], checkedText[5];
         for (int s = 0; s < 5; ++s) {
             unchecked[s] =
@@ -101,10 +95,7 @@ const PageTable& CheckButtonPage() {
 const PageTable& GroupBoxPage() {
     static const PageTable t = [] {
         namespace ids = group_box_props;
-        PageTable p;
-        p.className = "CGroupLink";
-        p.element = Text(IDS_LINK_GROUP_BOX);
-        p.states = {StateDecl::kList, {0, 3}};
+        PageTable p = rows::NewPage("CGroupLink", IDS_LINK_GROUP_BOX, {0, 3});
         const Label text = Text(IDS_LINK_STATE_TEXT_COLOR);
         const Label light = Text(IDS_LINK_LIGHT_LINE_COLOR);
         const Label dark = Text(IDS_LINK_DARK_LINE_COLOR);

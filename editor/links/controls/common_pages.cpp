@@ -25,10 +25,7 @@ TwoStates AddTwoStates(PageTable& p, Label label, int kind, WORD normal, WORD di
 const PageTable& ToolTipPage() {
     static const PageTable t = [] {
         namespace ids = tooltip_props;
-        PageTable p;
-        p.className = "CToolTipLink";
-        p.element = Text(IDS_LINK_TOOLTIP);
-        p.states = {StateDecl::kList, {0}};
+        PageTable p = rows::NewPage("CToolTipLink", IDS_LINK_TOOLTIP, {0});
         // The background's label says which road made the row.
         RowSpec background = rows::Image(Text(IDS_LINK_IMAGE), ids::kBackground, 0);
         background.fillLabel = Text(IDS_LINK_TOOLTIP_BACKGROUND);
@@ -44,10 +41,7 @@ const PageTable& ToolTipPage() {
 const PageTable& TreeViewPage() {
     static const PageTable t = [] {
         namespace ids = tree_props;
-        PageTable p;
-        p.className = "CTreeViewLink";
-        p.element = Text(IDS_LINK_TREE_CONTROL);
-        p.states = {StateDecl::kList, {0, 3}};
+        PageTable p = rows::NewPage("CTreeViewLink", IDS_LINK_TREE_CONTROL, {0, 3});
         const TwoStates background =
             AddTwoStates(p, Text(IDS_LINK_TREE_BACKGROUND), kKindImage, ids::kBackgroundNormal, ids::kBackgroundDisabled);
         const TwoStates box = AddTwoStates(p, Text(IDS_LINK_BOX), kKindImage, ids::kBoxNormal, ids::kBoxDisabled);
@@ -84,12 +78,10 @@ const PageTable& TreeViewPage() {
 const PageTable& SplitterPage() {
     static const PageTable t = [] {
         namespace ids = splitter_props;
-        PageTable p;
-        p.className = "CSplitterLink";
-        p.element = Text(IDS_LINK_SPLITTER_CONTROL);
+        PageTable p = rows::NewPage("CSplitterLink", IDS_LINK_SPLITTER_CONTROL, {});
         // No state: the grid alone, and the page's texts refreshed on every
         // showing.
-        p.states = {StateDecl::kNoneButGrid, {}};
+        p.states.mode = StateDecl::kNoneButGrid;
         const std::pair<UINT, WORD> images[] = {
             {IDS_LINK_BORDER_IMAGE, ids::kBorderImage},
             {IDS_LINK_HOR_SPLITTER_BAR, ids::kHorBar},
@@ -113,10 +105,7 @@ const PageTable& SplitterPage() {
 const PageTable& ListViewPage() {
     static const PageTable t = [] {
         namespace ids = list_view_props;
-        PageTable p;
-        p.className = "CListViewLink";
-        p.element = Text(IDS_LINK_LIST_CONTROL);
-        p.states = {StateDecl::kList, {0, 3}};
+        PageTable p = rows::NewPage("CListViewLink", IDS_LINK_LIST_CONTROL, {0, 3});
         // The image's label says which road made the row.
         RowSpec imageRow = rows::Image(Text(IDS_LINK_IMAGE), ids::kImageNormal, ids::kImageNormal);
         imageRow.fillLabel = Text(IDS_LINK_LIST_BACKGROUND);
@@ -145,10 +134,7 @@ const PageTable& ListViewPage() {
 const PageTable& DateTimePage() {
     static const PageTable t = [] {
         namespace ids = date_time_props;
-        PageTable p;
-        p.className = "CDateTimeLink";
-        p.element = Text(IDS_LINK_DATETIME_PICKER);
-        p.states = {StateDecl::kList, {0, 2, 3}};
+        PageTable p = rows::NewPage("CDateTimeLink", IDS_LINK_DATETIME_PICKER, {0, 2, 3});
         const TwoStates background = AddTwoStates(p, Text(IDS_LINK_DATETIME_BACKGROUND), kKindImage,
                                                   ids::kBackgroundNormal, ids::kBackgroundDisabled);
         const Label arrow = Text(IDS_LINK_ARROW_BUTTON);
@@ -183,10 +169,7 @@ const PageTable& DateTimePage() {
 const PageTable& MonthCalPage() {
     static const PageTable t = [] {
         namespace ids = month_cal_props;
-        PageTable p;
-        p.className = "CMonthCalLink";
-        p.element = Text(IDS_LINK_MONTHCAL_CONTROL);
-        p.states = {StateDecl::kList, {0, 2, 3}};
+        PageTable p = rows::NewPage("CMonthCalLink", IDS_LINK_MONTHCAL_CONTROL, {0, 2, 3});
         const int background = Add(p, rows::Image(Text(IDS_LINK_MONTHCAL_BACKGROUND), ids::kBackground, 0));
         const int title = Add(p, rows::Image(Text(IDS_LINK_MONTHCAL_TITLE), ids::kTitle, 0));
         const int today = Add(p, rows::Image(Text(IDS_LINK_TODAY_LABEL), ids::kTodayLabel, 0));

@@ -3,6 +3,7 @@
 // index handed back, and the "Borders" group with its width rows.
 
 #include <initializer_list>
+#include <vector>
 
 #include "editor/links/page_rows.h"
 
@@ -11,6 +12,16 @@ namespace hexmoor::links::rows {
 // The normal, pressed, highlighted, disabled and focused states: the order
 // in which the controls' property blocks run and their builds go.
 inline constexpr int kBlockOrder[] = {0, 2, 1, 3, 4};
+
+// A page table begun: its class, the element name of its caption and the
+// states its state bar offers.
+inline PageTable NewPage(const char* className, UINT element, std::vector<int> states) {
+    PageTable page;
+    page.className = className;
+    page.element = Text(element);
+    page.states = {StateDecl::kList, std::move(states)};
+    return page;
+}
 
 // Appends the row to the table and returns its index.
 inline int Add(PageTable& page, RowSpec row) {

@@ -28,10 +28,7 @@ void SetArrowWidth(CTwfObj& object, DWORD width) {
 const PageTable& EditPage() {
     static const PageTable t = [] {
         namespace ids = edit_props;
-        PageTable p;
-        p.className = "CEditLink";
-        p.element = Text(IDS_LINK_EDIT);
-        p.states = {StateDecl::kList, {0, 3}};
+        PageTable p = rows::NewPage("CEditLink", IDS_LINK_EDIT, {0, 3});
         const Label image = Text(IDS_LINK_IMAGE);
         const Label text = Text(IDS_LINK_STATE_TEXT_COLOR);
         const int imageNormal = Add(p, rows::Image(image, ids::kImageNormal, ids::kImageNormal));
@@ -56,10 +53,7 @@ const PageTable& EditPage() {
 const PageTable& ListBoxPage() {
     static const PageTable t = [] {
         namespace ids = list_box_props;
-        PageTable p;
-        p.className = "CListBoxLink";
-        p.element = Text(IDS_LINK_LIST_BOX);
-        p.states = {StateDecl::kList, {0, 3}};
+        PageTable p = rows::NewPage("CListBoxLink", IDS_LINK_LIST_BOX, {0, 3});
         const Label image = Text(IDS_LINK_IMAGE);
         const Label uncheck = Text(IDS_LINK_LIST_UNCHECK_IMAGE);
         const Label check = Text(IDS_LINK_LIST_CHECK_IMAGE);
@@ -100,10 +94,7 @@ const PageTable& ListBoxPage() {
 const PageTable& ComboBoxPage() {
     static const PageTable t = [] {
         namespace ids = combo_box_props;
-        PageTable p;
-        p.className = "CComboBoxLink";
-        p.element = Text(IDS_LINK_COMBO_BOX);
-        p.states = {StateDecl::kList, {0, 2, 1, 3, 4}};
+        PageTable p = rows::NewPage("CComboBoxLink", IDS_LINK_COMBO_BOX, {0, 2, 1, 3, 4});
         const Label arrow = Text(IDS_LINK_ARROW);
         const Label background = Text(IDS_LINK_COMBO_BACKGROUND);
         const Label text = Text(IDS_LINK_COMBO_TEXT_COLOR);

@@ -22,10 +22,7 @@ struct SliderSpec {
 
 PageTable MakeSliderPage(const SliderSpec& s) {
     namespace ids = slider_props;
-    PageTable p;
-    p.className = s.className;
-    p.element = Text(s.name);
-    p.states = {StateDecl::kList, {0, 2, 1, 3, 4}};
+    PageTable p = rows::NewPage(s.className, s.name, {0, 2, 1, 3, 4});
     const UINT labels[] = {s.thumb, s.line, s.background};
     const WORD parts[] = {ids::kThumb, ids::kLine, ids::kBackground};
     int images[5][3];
@@ -63,10 +60,7 @@ struct TabSpec {
 
 PageTable MakeTabPage(const TabSpec& s) {
     namespace ids = tab_props;
-    PageTable p;
-    p.className = s.className;
-    p.element = Text(s.name);
-    p.states = {StateDecl::kList, {0, 2, 1, 3, 4}};
+    PageTable p = rows::NewPage(s.className, s.name, {0, 2, 1, 3, 4});
     const WORD itemNormal = s.base + ids::kItemOfState[0];
     const WORD textNormal = itemNormal + 1;
     int item[5], text[5];
