@@ -157,12 +157,12 @@ def main():
         failures += 1
 
     # The menu commands add with their fixed names; Clear is disabled where
-    # the parts have no page and runs on a frame's sides. (Names typed into
-    # the item-name dialog come from the pane toolbar's buttons, tested in
-    # the editor's window tests.)
+    # there is nothing to clear (the new folder) and runs on a frame and on
+    # its sides. (Names typed into the item-name dialog come from the pane
+    # toolbar's buttons, tested in the editor's window tests.)
     code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
-        'select custom ""', 'command 32916', 'command 32823',
+        'select custom ""', 'command 32916', 'command 57632', 'command 32823',
         'select default "Windows/Window Frame"', 'command 57632',
         'select default "Windows/Window Frame/Frame Sides"', 'command 57632', 'dump-trees'])
     shown = [l.rstrip('\r') for l in out.split('\n')]
