@@ -1,6 +1,7 @@
 #include "editor/links/family.h"
 
 #include "editor/links/controls/button_link.h"
+#include "editor/links/controls/control_pages.h"
 #include "editor/links/frame/frame_pages.h"
 #include "editor/links/frame/side_links.h"
 #include "editor/links/item_kinds.h"
@@ -45,10 +46,30 @@ const std::vector<LinkFamily>& LinkFamilies() {
         // A region-defined window is a frame element shown as one item.
         {kItemRegionDefined, kElemWndFrame, 0, "CFrameFixedLink", &Make<CFrameFixedLink>},
         {kItemDialog, kElemDialogFrame, 0, "CDialogLink", &Make<CDialogLink>},
+        {kItemEdit, kElemEdit, 1000, "CEditLink", &Make<CEditLink>},
         {kItemButton, kElemButton, 1019, "CButtonLink", &Make<CButtonLink>},
+        {kItemCheckBox, kElemCheckBox, 1001, "CCheckLink", &Make<CCheckLink>},
+        {kItemRadioBox, kElemRadioBox, 1002, "CRadioLink", &Make<CRadioLink>},
+        {kItemCheckButton, kElemCheckButton, 1002, "CCheckButtonLink", &Make<CCheckButtonLink>},
+        {kItemGroupBox, kElemGroupBox, 1014, "CGroupLink", &Make<CGroupLink>},
         {kItemMenu, kElemMenu, 0, "CMenuLink", &Make<CMenuLink>},
+        // The slider and tab elements: a group node, then each orientation.
         {kItemSliders, kElemSlider, 1009, "CSSlidersLink", &Make<CSSlidersLink>},
+        {kItemHorizontalSlider, kElemSlider, 1009, "CSliderHLink", &Make<CSliderHLink>},
+        {kItemVerticalSlider, kElemSlider, 1016, "CSliderVLink", &Make<CSliderVLink>},
         {kItemTabs, kElemTabCtrl, 1012, "CSTabsLink", &Make<CSTabsLink>},
+        {kItemHorizontalTabs, kElemTabCtrl, 1012, "CTabHLink", &Make<CTabHLink>},
+        {kItemVerticalTabs, kElemTabCtrl, 1018, "CTabVLink", &Make<CTabVLink>},
+        {kItemToolBar, kElemToolBar, 1034, "CToolBrLink", &Make<CToolBrLink>},
+        {kItemStatusBar, kElemStatusBar, 1035, "CStatusLink", &Make<CStatusLink>},
+        {kItemComboBox, kElemComboBox, 1003, "CComboBoxLink", &Make<CComboBoxLink>},
+        {kItemListBox, kElemListBox, 1004, "CListBoxLink", &Make<CListBoxLink>},
+        {kItemListView, kElemListView, 1010, "CListViewLink", &Make<CListViewLink>},
+        {kItemTreeView, kElemTreeCtrl, 1011, "CTreeViewLink", &Make<CTreeViewLink>},
+        {kItemToolTip, kElemToolTip, 1010, "CToolTipLink", &Make<CToolTipLink>},
+        {kItemSplitter, kElemSplitter, 0, "CSplitterLink", &Make<CSplitterLink>},
+        {kItemDateTime, kElemDateTime, 1084, "CDateTimeLink", &Make<CDateTimeLink>},
+        {kItemMonthCal, kElemMonthCal, 1089, "CMonthCalLink", &Make<CMonthCalLink>},
         {kItemSpins, kElemSpinCtrl, 1015, "CSSpinsLink", &Make<CSSpinsLink>},
         {kItemProgressBars, kElemProgressBar, 1008, "CSProgressesLink", &Make<CSProgressesLink>},
         {kItemStaticText, kElemStaticText, 1044, "CStaticTextLink", &Make<CStaticTextLink>},

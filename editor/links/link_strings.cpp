@@ -106,12 +106,112 @@ constexpr Entry kPageTable[] = {
     {IDS_LINK_CONTENT_WHILE_DRAGGING, L"Content While Dragging"},
 };
 
+// The texts of the control pages.
+constexpr Entry kControlPageTable[] = {
+    {IDS_LINK_EDIT, L"Edit"},
+    {IDS_LINK_CHECK_BOX, L"Check Box"},
+    {IDS_LINK_RADIO_BUTTON, L"Radio Button"},
+    {IDS_LINK_GROUP_BOX, L"Group Box"},
+    {IDS_LINK_HORIZONTAL_SLIDER, L"Horizontal Slider"},
+    {IDS_LINK_HORIZONTAL_BACKGROUND, L"Horizontal Background"},
+    {IDS_LINK_VERTICAL_BACKGROUND, L"Vertical Background"},
+    {IDS_LINK_HORIZONTAL_LINE, L"Horizontal Line"},
+    {IDS_LINK_VERTICAL_LINE, L"Vertical Line"},
+    {IDS_LINK_HORIZONTAL_THUMB, L"Horizontal Thumb"},
+    {IDS_LINK_VERTICAL_THUMB, L"Vertical Thumb"},
+    {IDS_LINK_HORIZONTAL_TAB_CONTROL, L"Horizontal Tab Control"},
+    {IDS_LINK_HORIZONTAL_TAB_ITEM, L"Horizontal Tab Item"},
+    {IDS_LINK_HORIZONTAL_TAB_PANEL, L"Horizontal Tab Panel"},
+    {IDS_LINK_TOOLBAR, L"Toolbar"},
+    {IDS_LINK_TOOLBAR_BACKGROUND, L"Toolbar Background"},
+    {IDS_LINK_STATUS_BAR, L"Status Bar"},
+    {IDS_LINK_STATUSBAR_PANE, L"Statusbar Pane"},
+    {IDS_LINK_COMBO_BOX, L"Combo Box"},
+    {IDS_LINK_ARROW, L"Arrow"},
+    {IDS_LINK_LIST_BOX, L"List Box"},
+    {IDS_LINK_LIST_CONTROL, L"List Control"},
+    {IDS_LINK_TREE_CONTROL, L"Tree Control"},
+    {IDS_LINK_SELECTION_COLOR, L"Selection Color"},
+    {IDS_LINK_IMAGE_CHECKED, L"Image (Checked)"},
+    {IDS_LINK_IMAGE_UNCHECKED, L"Image (Unchecked)"},
+    {IDS_LINK_LIGHT_LINE_COLOR, L"Light Line Color"},
+    {IDS_LINK_DARK_LINE_COLOR, L"Dark Line Color"},
+    {IDS_LINK_LIST_BACKGROUND, L"Background"},
+    {IDS_LINK_TREE_BACKGROUND, L"Background"},
+    {IDS_LINK_BOX, L"Box"},
+    {IDS_LINK_EXPANDED_BOX, L"Expanded Box"},
+    {IDS_LINK_VERTICAL_SLIDER, L"Vertical Slider"},
+    {IDS_LINK_VERTICAL_TAB_CONTROL, L"Vertical Tab Control"},
+    {IDS_LINK_DATETIME_PICKER, L"Datetime Picker"},
+    {IDS_LINK_DATETIME_BACKGROUND, L"Background"},
+    {IDS_LINK_PANEL_IMAGE, L"Panel Image"},
+    {IDS_LINK_DISABLE_ICON_COLOR, L"Disable Icon Color"},
+    {IDS_LINK_SPLITTER_CONTROL, L"Splitter Control"},
+    {IDS_LINK_HOR_SPLITTER_BAR, L"Hor Splitter Bar"},
+    {IDS_LINK_VERT_SPLITTER_BAR, L"Vert Splitter Bar"},
+    {IDS_LINK_INTERSECTION_SPLITTER_BARS, L"Intersection Splitter Bars"},
+    {IDS_LINK_HOR_SPLITTER_BOX, L"Hor Splitter Box"},
+    {IDS_LINK_VERT_SPLITTER_BOX, L"Vert Splitter Box"},
+    {IDS_LINK_BORDER_IMAGE, L"Border Image"},
+    {IDS_LINK_IMAGE_INDETERMINATE, L"Image (Indeterminate)"},
+    {IDS_LINK_VERTICAL_TAB_ITEM, L"Vertical Tab Item"},
+    {IDS_LINK_VERTICAL_TAB_PANEL, L"Vertical Tab Panel"},
+    {IDS_LINK_HORIZONTAL_SELECTION, L"Horizontal Selection"},
+    {IDS_LINK_VERTICAL_SELECTION, L"Vertical Selection"},
+    {IDS_LINK_LIST_CHECK_IMAGE, L"Check Image (for checked listbox only)"},
+    {IDS_LINK_LIST_INDETERMINATE_IMAGE, L"Indeterminate Image (for checked listbox only)"},
+    {IDS_LINK_LIST_UNCHECK_IMAGE, L"Uncheck Image (for checked listbox only)"},
+    {IDS_LINK_TEXT_COLOR_CHECKED, L"Text Color (checked)"},
+    {IDS_LINK_TEXT_COLOR_UNCHECKED, L"Text Color (unchecked)"},
+    {IDS_LINK_COMBO_BACKGROUND, L"Background"},
+    {IDS_LINK_ARROW_WIDTH, L"Arrow width"},
+    {IDS_LINK_TOOLBAR_SEPARATOR, L"Toolbar Separator"},
+    {IDS_LINK_COMBO_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_TOOLTIP, L"Tooltip"},
+    {IDS_LINK_TOOLTIP_BACKGROUND, L"Tooltip Background"},
+    {IDS_LINK_TOOLTIP_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_SELECTED_TEXT_COLOR, L"Selected Text Color"},
+    {IDS_LINK_LISTBOX_BORDER_COLOR, L"ListBox Border Color"},
+    {IDS_LINK_HOR_LINE, L"Hor line"},
+    {IDS_LINK_VERT_LINE, L"Vert line"},
+    {IDS_LINK_TAB_ICON_LOCATION, L"Icon Location"},
+    {IDS_LINK_ARROW_BUTTON, L"Arrow Button"},
+    {IDS_LINK_CHECKBOX_CHECKED, L"CheckBox (Checked)"},
+    {IDS_LINK_CHECKBOX_UNCHECKED, L"CheckBox (Unchecked)"},
+    {IDS_LINK_DATETIME_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_DATETIME_SELECTION_COLOR, L"Selection Color"},
+    {IDS_LINK_DATETIME_SELECTED_TEXT_COLOR, L"Selected Text Color"},
+    {IDS_LINK_MONTHCAL_CONTROL, L"MonthCalendar Control"},
+    {IDS_LINK_MONTHCAL_BACKGROUND, L"Background"},
+    {IDS_LINK_MONTHCAL_TITLE, L"Title"},
+    {IDS_LINK_TODAY_LABEL, L"Today Label"},
+    {IDS_LINK_MONTH_BACKGROUND, L"Month Background"},
+    {IDS_LINK_PREVIOUS_BUTTON, L"Previous Button"},
+    {IDS_LINK_NEXT_BUTTON, L"Next Button"},
+    {IDS_LINK_MONTHCAL_SELECTION_COLOR, L"Selection Color"},
+    {IDS_LINK_MONTHCAL_SELECTED_TEXT_COLOR, L"Selected Text Color"},
+    {IDS_LINK_LIST_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_LIST_SELECTION_COLOR, L"Selection Color"},
+    {IDS_LINK_LIST_SELECTED_TEXT_COLOR, L"Selected Text Color"},
+    {IDS_LINK_GRID_COLOR, L"Grid Color"},
+    {IDS_LINK_HOT_ITEM_COLOR, L"Hot Item Color"},
+    {IDS_LINK_MONTHCAL_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_TITLE_TEXT_COLOR, L"Title Text Color"},
+    {IDS_LINK_TRAILING_TEXT_COLOR, L"Trailing Text Color"},
+    {IDS_LINK_WEEKDAYS_COLOR, L"Weekdays Color"},
+    {IDS_LINK_TRANSPARENT_EDIT, L"Transparent Edit"},
+    {IDS_LINK_TRANSPARENT_DIALOG_BOX, L"Transparent Dialog Box"},
+    {IDS_LINK_VERTICAL_CENTER_ALIGNMENT, L"Vertical center alignment"},
+};
+
 } // namespace
 
 std::wstring BuiltInLinkString(UINT id) {
     for (const Entry& e : kTable)
         if (e.id == id) return e.text;
     for (const Entry& e : kPageTable)
+        if (e.id == id) return e.text;
+    for (const Entry& e : kControlPageTable)
         if (e.id == id) return e.text;
     return {};
 }
@@ -121,6 +221,7 @@ const UINT* BuiltInLinkStringIds(size_t* count) {
         std::vector<UINT> all;
         for (const Entry& e : kTable) all.push_back(e.id);
         for (const Entry& e : kPageTable) all.push_back(e.id);
+        for (const Entry& e : kControlPageTable) all.push_back(e.id);
         return all;
     }();
     *count = ids.size();

@@ -100,7 +100,7 @@ TEST_F(EditorApp, ASelectedItemFillsTheGridAndARowEditMarksTheSkinModified) {
         CTwfObj* label = skin.GetOrCreateObject(kElemStaticText, L"<3>Title");
         label->SetFolderId(3);
         label->SetColor(494, RGB(10, 20, 30));
-        skin.GetOrCreateObject(kElemEdit, L"<3>Field")->SetFolderId(3);
+        skin.GetOrCreateObject(kElemScrollbars, L"<3>Bars")->SetFolderId(3);
         skin.GetOrCreateObject(kElemUserData, L"Blob");
         skin.SetPath(path);
         ASSERT_TRUE(skin.WriteSkinFile());
@@ -131,11 +131,11 @@ TEST_F(EditorApp, ASelectedItemFillsTheGridAndARowEditMarksTheSkinModified) {
     EXPECT_TRUE(shell::Editor().documentModified);
 
     // A kind without links: its caption and no rows; the old links are gone.
-    select(custom, L"Labels/Field");
+    select(custom, L"Labels/Bars");
     EXPECT_EQ(frame->PropertiesSeam().Link(), nullptr);
     EXPECT_EQ(links::Links().current, nullptr);
     EXPECT_EQ(grid.Count(), 0);
-    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"Field");
+    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"Bars");
 
     // User data shows its block row; clearing the trees drops it.
     select(userData, L"Blob");

@@ -13,18 +13,7 @@ import shutil
 import subprocess
 import sys
 
-
-def winpath(path):
-    return 'Z:' + os.path.abspath(path).replace('/', '\\')
-
-
-def run_script(emulator, editorscript, scratch, lines):
-    script = os.path.join(scratch, 'frame_family.txt')
-    with open(script, 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT)
-    return run.returncode, run.stdout.decode('utf-8', 'replace')
+from script_kit import winpath, run_script
 
 
 def parts(listing, scheme, kind):
@@ -65,7 +54,7 @@ def main():
     if os.path.exists(saved):
         os.remove(saved)
     frame = 'default "Windows/Window Frame'
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'frame_family', [
         'file "%s"' % winpath(source), 'command 32775',
         # The frame: offsets under a choice, a region with its size.
         'select %s"' % frame,

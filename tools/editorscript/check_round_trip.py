@@ -17,17 +17,7 @@ import subprocess
 import sys
 
 
-def winpath(path):
-    return 'Z:' + os.path.abspath(path).replace('/', '\\')
-
-
-def run_script(emulator, editorscript, scratch, lines):
-    script = os.path.join(scratch, 'script.txt')
-    with open(script, 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT)
-    return run.returncode, run.stdout.decode('utf-8', 'replace')
+from script_kit import winpath, run_script
 
 
 def listing(emulator, skindump, path):
@@ -113,7 +103,7 @@ def main():
         for source, target, filt in pairs:
             lines += ['file "%s"' % winpath(source), 'command 32775', 'file "%s" %s' % (winpath(target), filt),
                       'command 32777']
-        return run_script(emulator, editorscript, scratch, lines)
+        return run_script(emulator, editorscript, scratch, 'script', lines)
 
     def run_round(pairs):
         code, out = open_and_save(pairs)
@@ -160,12 +150,12 @@ def main():
     bad_file = os.path.join(root, 'bad', 'header_short.twf')
     saved = os.path.join(scratch, 'kept.twf')
     reference = os.path.join(scratch, 'reference.twf')
-    run_script(emulator, editorscript, scratch, [
+    run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'file "%s"' % winpath(reference), 'command 32777'])
     # Opening the good file makes the folder objects it lacks, which marks
     # it modified: the second Open asks to save first (answered No).
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'answer no', 'file "%s"' % winpath(bad_file), 'answer ok', 'command 32775',
         'file "%s"' % winpath(saved), 'command 32777'])
@@ -182,7 +172,7 @@ def main():
 
     # A failed save: a message naming the file, the flag kept, no recent entry.
     missing = os.path.join(scratch, 'no', 'such', 'x.twf')
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'select custom ""', 'command 32916',
         'file "%s"' % winpath(missing), 'answer ok', 'command 32777', 'dump-trees'])
@@ -198,7 +188,7 @@ def main():
     # so the frame is selected again to give the focus back to its tree,
     # where Clear acts. (Names typed into the item-name dialog come from the
     # pane toolbar's buttons, tested in the editor's window tests.)
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'select custom ""', 'command 32916', 'command 32823',
         'select custom Folder', 'command 57632',
@@ -212,7 +202,7 @@ def main():
 
     # The default tree: a selected item's box toggled by Space switches the
     # element off and marks the skin modified; the tree lists it off.
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(good_file), 'command 32775',
         'select default "Controls/Static Text"', 'dump-trees',
         'select default "Controls/Button"', 'key Space', 'dump-trees'])
@@ -228,7 +218,7 @@ def main():
         failures += 1
 
     # A message with no answer queued: exit 3.
-    code, out = run_script(emulator, editorscript, scratch, [
+    code, out = run_script(emulator, editorscript, scratch, 'script', [
         'file "%s"' % winpath(bad_file), 'command 32775'])
     if code != 3 or '-> none' not in out:
         print('unanswered box: exit %d\n%s' % (code, out))

@@ -6,7 +6,10 @@ row's value text against skindump's listing of the same skin (images,
 colours, numbers, choices, fonts, regions and the halves of pairs), and the
 roads: --set into a side's "Size", into the push button's signed text offset
 and the MDI close button's width, --fill on static text's normal colour, all
-seen in skindump's listing of the saved skin.
+seen in skindump's listing of the saved skin; on the skin with values under
+every id of the control pages, each page shows stored values, the month
+calendar's pressed buttons join their normal images' series and --fill on
+the combo box's text colour (a row of no series) changes nothing.
 
     check_pagedump.py EMULATOR PAGEDUMP SKINDUMP FIXTURE_DIR WORK_DIR
 """
@@ -57,6 +60,7 @@ class Entries:
         self.numbers = {}
         self.font = None
         self.regions = set()
+        self.arrow_width = 0
 
 
 def parse_skindump(text):
@@ -91,6 +95,8 @@ def add_entry(part, words, body):
         part.font = body[len('font '):].rsplit(' height=', 1)[0]
     elif words[0] == 'regionoption':
         part.regions.add(int(words[1]))
+    elif words[0] == 'arrowwidth':
+        part.arrow_width = int(words[1])
 
 
 # --- pagedump's listing -----------------------------------------------------------
@@ -147,8 +153,9 @@ def parse_pagedump(text):
 
 
 # Where a page's pairs are shown under a choice, by the choice's label: the
-# export key that carries the pair.
-CHOICE_PAIR_KEYS = {'Text Location': 'text_offset', 'Icon Location': 'icon_offset', 'Region': 'datargn_size'}
+# export keys that carry the pair (the frame's, the tabs').
+CHOICE_PAIR_KEYS = {'Text Location': ['text_offset'], 'Icon Location': ['icon_offset', 'hicon_offset', 'vicon_offset'],
+                    'Region': ['datargn_size']}
 SIDE_CLASSES = {'CTopSideFrame', 'CBottomSideFrame', 'CLeftSideFrame', 'CRightSideFrame', 'CUserDataLink'}
 
 
@@ -165,13 +172,16 @@ def pair_ids(export_lines):
         m = ROW_FIELDS.match(line)
         if m and not m.group(1) and int(m.group(2)) == 6 and pending:
             found[unescape(m.group(5))] = pending.pop(0)
-    for label, key in CHOICE_PAIR_KEYS.items():
-        if key in keys:
-            found[label] = keys[key]
+    for label, names in CHOICE_PAIR_KEYS.items():
+        for key in names:
+            if key in keys:
+                found[label] = keys[key]
     return found
 
 
 def expected_value(row, part):
+    if row.kind == 1 and row.label == 'Arrow width':
+        return str(part.arrow_width)
     if row.kind == 4:
         return 'Inserted' if row.id in part.images else 'No image'
     if row.kind == 2:
@@ -282,6 +292,7 @@ def main():
     if r.returncode not in (1, 2, 3, 4):
         fail('missing file: exit %d, expected the loader code' % r.returncode)
     check_pair_roads(emulator, pagedump, skindump, skin, work)
+    check_every_page(emulator, pagedump, skindump, os.path.join(fixtures, 'good', 'every_page.twf'), work)
     print('%d good skins listed, %d values checked, %d failures' % (len(good), values, failures))
     return 1 if failures else 0
 
@@ -324,6 +335,51 @@ def check_pair_roads(emulator, pagedump, skindump, skin, work):
     button = text.split('link Default 4 CButtonLink\n')[1].split('\nlink ')[0] if 'link Default 4 CButtonLink\n' in text else ''
     if 'export 1\n' not in button or 'key "Text Offset" 8 34' not in button.split('export 1\n')[1].split('export 3')[0]:
         fail('export of the push button: no key "Text Offset" 8 34 for state 1')
+
+
+CONTROL_PAGES = ['CEditLink', 'CButtonLink', 'CCheckLink', 'CRadioLink', 'CCheckButtonLink', 'CGroupLink',
+                 'CSliderHLink', 'CSliderVLink', 'CTabHLink', 'CTabVLink', 'CToolBrLink', 'CStatusLink',
+                 'CComboBoxLink', 'CListBoxLink', 'CListViewLink', 'CTreeViewLink', 'CToolTipLink', 'CSplitterLink',
+                 'CDateTimeLink', 'CMonthCalLink']
+
+
+def walk(rows):
+    for row in rows:
+        yield row
+        yield from walk(row.children)
+
+
+def check_every_page(emulator, pagedump, skindump, skin, work):
+    """The skin with values under every id of the control pages: each page
+    is listed with stored values shown, the month calendar's pressed buttons
+    join their normal images' series, and "Fill all states" on the combo
+    box's text colour (a row of no series) changes nothing."""
+    r = run(emulator, pagedump, [winpath(skin)])
+    text = r.stdout.decode('utf-8')
+    links = {(l['scheme'], l['class']): l for l in parse_pagedump(text)}
+    for name in CONTROL_PAGES:
+        link = links.get(('Default', name))
+        if link is None:
+            fail('every_page: no page %s' % name)
+            continue
+        values = [r.value for lines in link['states'].values() for r in walk(parse_rows(lines))]
+        if not any(v not in ('', 'No image', 'RGB(0,0,0)', '0', 'False', 'Standard') for v in values):
+            fail('every_page: %s shows no stored value' % name)
+    for scheme, name in [('Pages', 'CComboBoxLink'), ('Pages', 'CTabVLink')]:
+        if not any(l['class'] == name and l['scheme'].endswith(scheme) for l in links.values()):
+            fail('every_page: no page %s for the custom control %s' % (name, scheme))
+    month = links.get(('Default', 'CMonthCalLink'))
+    pressed = [(r.label, r.id, r.base) for r in parse_rows(month['states'].get(2, []))] if month else []
+    if pressed != [('Previous Button', 632, 631), ('Next Button', 635, 634)]:
+        fail('every_page: the month calendar\'s pressed rows are %r' % pressed)
+    saved = os.path.join(work, 'pagedump_fill_base0.twf')
+    r = run(emulator, pagedump, [winpath(skin), '--fill', 'Default', '13', 'CComboBoxLink', '0', 'Text Color',
+                                 '--save', winpath(saved)])
+    before = run(emulator, skindump, [winpath(skin)]).stdout.decode('latin-1')
+    after = run(emulator, skindump, [winpath(saved)]).stdout.decode('latin-1')
+    block = lambda listing: listing.split('scheme Default\n', 1)[-1].split('  element 13 ', 1)[-1].split('  element ')[0]
+    if r.returncode != 0 or block(before) != block(after) or '  element 13 ' not in after:
+        fail('--fill on the combo box\'s text colour: exit %d, the element changed' % r.returncode)
 
 
 if __name__ == '__main__':

@@ -11,20 +11,6 @@ using namespace links_test;
 
 namespace {
 
-// The visible state buttons after the page was shown for a selection.
-std::string Buttons(const FakeHost& host) {
-    std::string list;
-    for (int s = 0; s < 5; ++s)
-        if (host.visible[s]) list += (list.empty() ? "" : ",") + std::to_string(s);
-    return list;
-}
-
-struct PageCase {
-    const char* className;
-    const char* buttons;
-    const char* exported;
-};
-
 // Each page with a value under every id it shows (so a choice shows its
 // offsets), as an export gets it: keys where the grid shows child rows, the
 // states the state bar never offers included.
@@ -75,62 +61,12 @@ const PageCase kPages[] = {
      "4: Image#30 Text Color#32"},
 };
 
-class FramePages : public LinksTest {
-protected:
-    // The grid's line of a row at a '/'-joined path, groups opened on the way.
-    int Line(const std::wstring& path) {
-        int line = -1;
-        size_t start = 0;
-        CPropertyItem* parent = nullptr;
-        for (;;) {
-            const size_t slash = path.find(L'/', start);
-            const std::wstring label =
-                path.substr(start, slash == std::wstring::npos ? std::wstring::npos : slash - start);
-            line = -1;
-            for (int i = 0; i < grid.Count(); ++i)
-                if (grid.Item(i)->Parent() == parent && grid.Item(i)->Label() == label) line = i;
-            if (line < 0 || slash == std::wstring::npos) return line;
-            parent = grid.Item(line);
-            if (!parent->IsExpanded()) grid.ExpandItem(line, true);
-            start = slash + 1;
-        }
-    }
-    // Types text into the row as the grid's edit does, and leaves it.
-    void Type(const std::wstring& path, const std::wstring& text) {
-        const int line = Line(path);
-        ASSERT_GE(line, 0) << "no row " << std::string(path.begin(), path.end());
-        ASSERT_EQ(grid.Select(line), EditorKind::kEdit);
-        grid.EditChanged(text);
-        grid.EditLeft(text);
-    }
-    void Choose(const std::wstring& path, const std::wstring& entry) {
-        const int line = Line(path);
-        ASSERT_GE(line, 0);
-        ASSERT_EQ(grid.Select(line), EditorKind::kChoice);
-        grid.ChoiceChosen(entry);
-        grid.CloseEditor();
-    }
-    std::wstring Value(const std::wstring& path) {
-        const int line = Line(path);
-        return line < 0 ? L"<none>" : grid.Item(line)->Value();
-    }
-};
+class FramePages : public PageTest {};
 
 } // namespace
 
 TEST_F(FramePages, EachPageHandsOverItsStates) {
-    for (const PageCase& c : kPages) {
-        BoundPage b = MakeBoundPage(c.className);
-        ASSERT_NE(b.page, nullptr) << c.className;
-        StoreEveryValue(*b.page);
-        b.page->BuildPropertyItems(2);
-        b.page->BuildPropertyItems(1);
-        EXPECT_EQ(ExportListing(*b.page), c.exported) << c.className;
-        host = FakeHost{};
-        Show(*b.page, 0);
-        EXPECT_EQ(Buttons(host), c.buttons) << c.className;
-        Links().current = nullptr;
-    }
+    for (const PageCase& c : kPages) ExpectHandsOver(c);
 }
 
 TEST_F(FramePages, LabelsAndBaseIdsFollowWhoMadeTheRow) {
@@ -484,7 +420,7 @@ TEST(Family, EveryItemKindHasItsClass) {
         ASSERT_NE(link, nullptr) << kind;
         EXPECT_STREQ(link->ClassName(), name);
     }
-    EXPECT_EQ(MakeLinkForKind(10, nullptr, L"Default"), nullptr);
+    EXPECT_EQ(MakeLinkForKind(999, nullptr, L"Default"), nullptr);
     EXPECT_EQ(FamilyForKind(kItemButton)->controlId, 1019);
 }
 

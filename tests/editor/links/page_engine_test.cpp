@@ -121,6 +121,29 @@ TEST_P(EveryPage, BaseIdsNameRowsOfTheirKindAndTheMapHoldsLiveRows) {
     }
 }
 
+TEST_P(EveryPage, EachRowIsItsOwnSeriesOrJoinsANormalRow) {
+    // A row's base-state id is 0 (no series), its own id, or the id of the
+    // row of its kind that the normal state shows: "Fill all states" then
+    // copies along one property's states and nowhere else.
+    const int state = std::get<1>(GetParam());
+    CPageLink& page = *bound.page;
+    std::set<std::pair<WORD, int>> normal;
+    for (const Handed& row : GridRows(0)) normal.insert({row.id, row.kind});
+    for (int i = 0; i < grid.Count(); ++i)
+        if (grid.Item(i)->IsExpandable() && !grid.Item(i)->IsExpanded()) grid.ExpandItem(i, true);
+    for (int i = 0; i < grid.Count(); ++i) normal.insert({grid.Item(i)->Id(), grid.Item(i)->Kind()});
+    page.FillPropertyPage(state, nullptr);
+    for (int i = 0; i < grid.Count(); ++i)
+        if (grid.Item(i)->IsExpandable() && !grid.Item(i)->IsExpanded()) grid.ExpandItem(i, true);
+    for (int i = 0; i < grid.Count(); ++i) {
+        const CPropertyItem* row = grid.Item(i);
+        const WORD base = row->BaseId();
+        EXPECT_TRUE(base == 0 || base == row->Id() || normal.count({base, row->Kind()}))
+            << "row \"" << std::string(row->Label().begin(), row->Label().end()) << "\" " << row->Id() << " base "
+            << base;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Pages, EveryPage,
                          ::testing::Combine(::testing::ValuesIn(PageClasses()), ::testing::Range(0, kStateCount),
                                             ::testing::Bool()),

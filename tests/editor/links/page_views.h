@@ -10,6 +10,7 @@
 #include "editor/links/family.h"
 #include "editor/links/page_link.h"
 #include "links_fixture.h"
+#include "model/elements/combo_box.h"
 #include "model/elements/wnd_frame.h"
 
 namespace links_test {
@@ -25,8 +26,10 @@ inline BoundPage MakeBoundPage(const std::string& className) {
     BoundPage b;
     const LinkFamily* family = FamilyByClass(className);
     if (!family) return b;
-    if (family->type == 2)
+    if (family->type == CTwfWndFrame::kType)
         b.object = std::make_unique<CTwfWndFrame>();
+    else if (family->type == CTwfComboBox::kType)
+        b.object = std::make_unique<CTwfComboBox>();
     else
         b.object = std::make_unique<CTwfObj>(family->type);
     b.link = family->make(nullptr, family->type, family->controlId, L"Default");
@@ -132,5 +135,81 @@ inline std::string ExportListing(CItemLinkObj& link) {
     link.SetExportSink(nullptr);
     return out;
 }
+
+// The visible state buttons after a page was shown for a selection: "0,3".
+inline std::string Buttons(const FakeHost& host) {
+    std::string list;
+    for (int s = 0; s < 5; ++s)
+        if (host.visible[s]) list += (list.empty() ? "" : ",") + std::to_string(s);
+    return list;
+}
+
+// A page class, the state buttons it shows and what an export of it gets
+// (ExportListing) with a value under every id it shows.
+struct PageCase {
+    const char* className;
+    const char* buttons;
+    const char* exported;
+};
+
+// A link test that reaches the grid's rows by their '/'-joined label paths
+// and edits them as the grid's editors do.
+class PageTest : public LinksTest {
+protected:
+    // The grid's line of a row at a path, groups opened on the way; -1 when
+    // there is none.
+    int Line(const std::wstring& path) {
+        int line = -1;
+        size_t start = 0;
+        CPropertyItem* parent = nullptr;
+        for (;;) {
+            const size_t slash = path.find(L'/', start);
+            const std::wstring label =
+                path.substr(start, slash == std::wstring::npos ? std::wstring::npos : slash - start);
+            line = -1;
+            for (int i = 0; i < grid.Count(); ++i)
+                if (grid.Item(i)->Parent() == parent && grid.Item(i)->Label() == label) line = i;
+            if (line < 0 || slash == std::wstring::npos) return line;
+            parent = grid.Item(line);
+            if (!parent->IsExpanded()) grid.ExpandItem(line, true);
+            start = slash + 1;
+        }
+    }
+    // Types text into the row as the grid's edit does, and leaves it.
+    void Type(const std::wstring& path, const std::wstring& text) {
+        const int line = Line(path);
+        ASSERT_GE(line, 0) << "no row " << std::string(path.begin(), path.end());
+        ASSERT_EQ(grid.Select(line), EditorKind::kEdit);
+        grid.EditChanged(text);
+        grid.EditLeft(text);
+    }
+    void Choose(const std::wstring& path, const std::wstring& entry) {
+        const int line = Line(path);
+        ASSERT_GE(line, 0);
+        ASSERT_EQ(grid.Select(line), EditorKind::kChoice);
+        grid.ChoiceChosen(entry);
+        grid.CloseEditor();
+    }
+    std::wstring Value(const std::wstring& path) {
+        const int line = Line(path);
+        return line < 0 ? L"<none>" : grid.Item(line)->Value();
+    }
+    // The page of the case, over an element holding a value under every id
+    // it shows, hands an export what the case says and, shown for a
+    // selection, declares its state buttons and shows the grid.
+    void ExpectHandsOver(const PageCase& c) {
+        BoundPage b = MakeBoundPage(c.className);
+        ASSERT_NE(b.page, nullptr) << c.className;
+        StoreEveryValue(*b.page);
+        b.page->BuildPropertyItems(2);
+        b.page->BuildPropertyItems(1);
+        EXPECT_EQ(ExportListing(*b.page), c.exported) << c.className;
+        host = FakeHost{};
+        Show(*b.page, 0);
+        EXPECT_EQ(Buttons(host), c.buttons) << c.className;
+        EXPECT_TRUE(host.pageShown) << c.className;
+        Links().current = nullptr;
+    }
+};
 
 } // namespace links_test
