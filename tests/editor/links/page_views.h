@@ -10,6 +10,7 @@
 #include "editor/links/family.h"
 #include "editor/links/page_link.h"
 #include "links_fixture.h"
+#include "model/elements/scrollbars.h"
 #include "model/elements/wnd_frame.h"
 
 namespace links_test {
@@ -27,6 +28,8 @@ inline BoundPage MakeBoundPage(const std::string& className) {
     if (!family) return b;
     if (family->type == 2)
         b.object = std::make_unique<CTwfWndFrame>();
+    else if (family->type == CTwfScrollbars::kType)
+        b.object = std::make_unique<CTwfScrollbars>();
     else
         b.object = std::make_unique<CTwfObj>(family->type);
     b.link = family->make(nullptr, family->type, family->controlId, L"Default");
