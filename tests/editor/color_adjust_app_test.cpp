@@ -85,7 +85,7 @@ TEST_F(EditorApp, TheAdjustmentPaneShowsEveryControlAtItsDefaultSize) {
     Start({L"x.twf"});
     frame->TogglePane(shell::kPaneColorAdjustment);
     ASSERT_TRUE(frame->IsPaneVisible(shell::kPaneColorAdjustment));
-    test::Drain();
+    test::Settle();
     HWND panel = frame->ColorAdjustment()->Handle();
     HWND dialog = frame->ColorAdjustment()->Pane().Handle();
     ASSERT_TRUE(panel && dialog);

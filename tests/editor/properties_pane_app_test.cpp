@@ -55,7 +55,7 @@ protected:
         ASSERT_NE(item, nullptr);
         SetFocus(tree->Tree());
         TreeView_SelectItem(tree->Tree(), shell::TreeViewStore::ToItem(item));
-        test::Drain();
+        test::Settle();
     }
     // The rows the grid shows, as "id=value".
     std::vector<std::wstring> Rows() {
@@ -72,7 +72,7 @@ protected:
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
-        test::Drain();
+        test::Settle();
     }
 };
 
@@ -107,7 +107,7 @@ TEST_F(PropertiesPane, AnItemStillSelectedShowsItsPageOfTheSkinOpenedNext) {
     SelectStaticText();
     ASSERT_EQ(Rows(), std::vector<std::wstring>{L"494=RGB(255,0,0)"});
     ASSERT_TRUE(app->OpenSkinFile(second));
-    test::Drain();
+    test::Settle();
     EXPECT_EQ(Rows(), std::vector<std::wstring>{L"494=RGB(0,128,0)"});
     EXPECT_NE(frame->PropertiesSeam().Link(), nullptr);
     EXPECT_FALSE(shell::Editor().documentModified);
@@ -186,11 +186,11 @@ TEST_F(PropertiesPane, TreeAndGridKeysMoveTheFocusBetweenTreeGridAndImagePage) {
     ASSERT_NE(grip, nullptr);
     SetFocus(tree->Tree());
     TreeView_SelectItem(tree->Tree(), shell::TreeViewStore::ToItem(grip));
-    test::Drain();
+    test::Settle();
     SetFocus(tree->Tree());
     MSG enter{tree->Tree(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_FALSE(view->PreTranslateMessage(enter));
-    test::Drain();
+    test::Settle();
     EXPECT_TRUE(FocusWithin(Grid().Handle()));
     EXPECT_EQ(Grid().GetSelectedIndex(), 0);
 
@@ -201,7 +201,7 @@ TEST_F(PropertiesPane, TreeAndGridKeysMoveTheFocusBetweenTreeGridAndImagePage) {
         MSG tab{Grid().Handle(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
         EXPECT_TRUE(Grid().PreTranslateMessage(tab));
     }
-    test::Drain();
+    test::Settle();
     HWND focus = GetFocus();
     ASSERT_NE(focus, nullptr);
     EXPECT_EQ(GetDlgCtrlID(focus), IDC_OPT_DRAW_MODE);
@@ -241,7 +241,7 @@ TEST_F(PropertiesPane, ARenamedSelectedItemIsShownUnderItsNewName) {
     shell::TreeHandle item = custom->Model()->Find(L"Labels/Title");
     ASSERT_NE(item, nullptr);
     TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(item));
-    test::Drain();
+    test::Settle();
     ASSERT_NE(frame->PropertiesSeam().Current(), nullptr);
     ASSERT_EQ(frame->PropertiesSeam().Current()->scheme, L"<3>Title");
     std::wstring text = L"Heading";
@@ -252,7 +252,7 @@ TEST_F(PropertiesPane, ARenamedSelectedItemIsShownUnderItsNewName) {
     info.item.hItem = shell::TreeViewStore::ToItem(item);
     info.item.pszText = text.data();
     SendMessageW(custom->Handle(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
-    test::Drain();
+    test::Settle();
     ASSERT_NE(custom->Model()->Find(L"Labels/Heading"), nullptr);
     ASSERT_NE(frame->PropertiesSeam().Current(), nullptr);
     EXPECT_EQ(frame->PropertiesSeam().Current()->scheme, L"<3>Heading");

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "editor/shell/editor_state.h"
-#include "editor/shell/element_tree.h"
+#include "editor/shell/trees/element_tree.h"
 #include "editor/shell/runtime_link.h"
 #include "model/file/skin_listing.h"
 #include "model/twf_skin.h"
