@@ -102,6 +102,10 @@ const char* LinkClassForKind(int kind) {
         {1, "CTopSideFrame"}, {2, "CRightSideFrame"},  {3, "CBottomSideFrame"}, {4, "CLeftSideFrame"},
         {20, "CSBGripLink"},  {24, "CSSlidersLink"},   {27, "CSTabsLink"},      {39, "CSProgressesLink"},
         {42, "CSSpinsLink"},  {51, "CStaticTextLink"}, {71, "CUserDataLink"},   {72, "CFolderLink"},
+        {37, "CHeaderLink"},  {40, "CProgressHLink"},  {41, "CProgressVLink"},  {43, "CSpinHLink"},
+        {44, "CSpinVLink"},   {46, "CScrollBarsLink"}, {47, "CSBHLink"},        {48, "CSBVLink"},
+        {73, "CISBHLink"},    {74, "CISBVLink"},       {67, "CToolStripLink"},  {68, "CStatusStripLink"},
+        {69, "CDropDownMenuLink"}, {70, "CMenuStripLink"},
     };
     for (const auto& [k, name] : classes)
         if (k == kind) return name;

@@ -337,8 +337,10 @@ TEST_F(RangeStripPages, RangeResetsKeepToTheirOrientation) {
     StoreEveryValue(spinH);
     StoreEveryValue(spinV);
     spinH.ClearElementImages();
-    for (WORD id = 258; id <= 286; ++id)
-        if (id <= 267 || id >= 277) EXPECT_EQ(spin.HasImage(id) != 0, id >= 277) << id;
+    for (WORD id = 258; id <= 286; ++id) {
+        if (id > 267 && id < 277) continue;
+        EXPECT_EQ(spin.HasImage(id) != 0, id >= 277) << id;
+    }
 
     CTwfObj progress(18);
     CProgressHLink progressH(nullptr, 18, 1008, L"Default");
