@@ -55,13 +55,13 @@ TEST_F(EditorApp, ClearRefillsThePageOfTheItemClearedAndIsDisabledWherePartsHave
         const wchar_t* path;
         bool enabled;
     } offered[] = {
-        {L"Windows/Window Frame", false}, // the frame's own page and its buttons are not built
+        {L"Windows/Window Frame", true},
         {L"Windows/Window Frame/Frame Sides", true},
         {L"Windows/Window Frame/Frame Sides/Right Side", true},
-        {L"Windows/Window Frame/Caption Buttons", false},
+        {L"Windows/Window Frame/Caption Buttons", true},
         {L"Controls/Scrollbars/Standalone HScrollbar", true},
         {L"Controls/Static Text", true},
-        {L"Common Controls/Slider Controls", false},
+        {L"Common Controls/Slider Controls", false}, // nor the two sliders
         {L"Common Controls", true}, // offered, nothing to do
     };
     for (const auto& o : offered) {
@@ -90,7 +90,8 @@ TEST_F(EditorApp, ClearRefillsThePageOfTheItemClearedAndIsDisabledWherePartsHave
     // item shown, not the last side reset.
     select(L"Windows/Window Frame/Frame Sides");
     EXPECT_TRUE(frame->RunCommand(ID_EDIT_CLEAR_ITEM, tree));
-    EXPECT_EQ(frame->PropertiesSeam().Link(), nullptr);
+    ASSERT_NE(frame->PropertiesSeam().Link(), nullptr);
+    EXPECT_STREQ(frame->PropertiesSeam().Link()->ClassName(), "CFrameSides");
     EXPECT_TRUE(caption().ends_with(L"Frame Sides")) << caption();
     ASSERT_NE(frame->PropertiesSeam().Current(), nullptr);
     EXPECT_EQ(frame->PropertiesSeam().Current()->caption, L"Frame Sides");

@@ -47,8 +47,6 @@ public:
 class CCaptionButtons : public CGroupNodeLink {
 public:
     CCaptionButtons(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
-    // The folder holds nothing of its own: a reset leaves the frame alone.
-    BOOL ClearElementImages() override { return 1; }
 };
 
 // The caption buttons.

@@ -128,11 +128,10 @@ TEST_F(LinksTest, SnapshotHoldsEveryImageAndColourRow) {
     link.BuildPropertyItems(1);
     EXPECT_EQ(link.GetSnapshotState(), 1);
     EXPECT_EQ(link.SnapshotLinkImages(0), 1);
-    EXPECT_EQ(link.GetSnapshot().colorIds, (std::vector<WORD>{494, 495}));
-    EXPECT_EQ(link.GetSnapshot().colors, (std::vector<COLORREF>{0x10u, 0u}));
+    EXPECT_EQ(link.GetSnapshot().colors, (std::vector<std::pair<WORD, COLORREF>>{{494, 0x10u}, {495, 0u}}));
     EXPECT_EQ(link.SnapshotLinkImages(0), 0);
     EXPECT_EQ(link.SnapshotLinkImages(1), 1);
-    EXPECT_TRUE(link.GetSnapshot().colorIds.empty());
+    EXPECT_TRUE(link.GetSnapshot().colors.empty());
 
     CTwfObj grip(27);
     CSBGripLink gripLink(nullptr, 27, 0, L"Default");
@@ -140,7 +139,7 @@ TEST_F(LinksTest, SnapshotHoldsEveryImageAndColourRow) {
     gripLink.BuildPropertyItems(1);
     EXPECT_EQ(gripLink.SnapshotLinkImages(0), 1);
     ASSERT_EQ(gripLink.GetSnapshot().images.size(), 1u);
-    EXPECT_TRUE(gripLink.GetSnapshot().images[0].IsPlainValue()); // an empty record for a missing image
+    EXPECT_TRUE(gripLink.GetSnapshot().images[0].second->IsPlainValue()); // an empty record for a missing image
 }
 
 TEST_F(LinksTest, ExportTouchesNoWindow) {
