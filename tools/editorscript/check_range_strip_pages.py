@@ -19,6 +19,8 @@ import struct
 import subprocess
 import sys
 
+from check_mends import run_script, winpath
+
 ITEMS = [
     'Controls/Scrollbars', 'Controls/Scrollbars/Standalone HScrollbar', 'Controls/Scrollbars/Standalone VScrollbar',
     'Controls/Scrollbars/Internal HScrollbar', 'Controls/Scrollbars/Internal VScrollbar',
@@ -30,19 +32,6 @@ ITEMS = [
 # (standalone, internal) horizontal image ids, state by state.
 HORZ_PAIRS = [(42, 814), (101, 841), (43, 815), (45, 816), (47, 817), (49, 818), (51, 819), (53, 820), (55, 821),
               (57, 822), (59, 823), (61, 824), (63, 825), (65, 826)]
-
-
-def winpath(path):
-    return 'Z:' + os.path.abspath(path).replace('/', '\\')
-
-
-def run_script(emulator, editorscript, scratch, name, lines):
-    script = os.path.join(scratch, name + '.txt')
-    with open(script, 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT)
-    return run.returncode, run.stdout.decode('utf-8', 'replace')
 
 
 LISTINGS = {}
