@@ -1,5 +1,7 @@
 #include "editor/links/state_rows.h"
 
+#include <utility>
+
 #include "editor/links/page_rows.h"
 
 namespace hexmoor::links {
@@ -32,6 +34,17 @@ std::vector<StateRowIndices> AddStateRows(PageTable& page, const std::vector<Sta
             for (const StateRowIndices& indices : made) build(indices, state);
     }
     return made;
+}
+
+void AddTextOffsets(PageTable& page, WORD hotPair, WORD pressedPair) {
+    for (auto [state, pair] : {std::pair{1, hotPair}, std::pair{2, pressedPair}}) {
+        const int row = static_cast<int>(page.rows.size());
+        page.rows.push_back(rows::PairGroup(Text(IDS_LINK_TEXT_OFFSET), rows::OffsetPair(pair, kKindSigned, true, true),
+                                            PairChildren::kWhenShown, GroupExpansion::kCollapsed));
+        page.fills[static_cast<size_t>(state)].push_back(Row(row));
+        page.fills[static_cast<size_t>(state)].push_back(Key(L"Text Offset", kKindSigned, pair));
+    }
+    page.pairCommit = PairCommit::kSelected;
 }
 
 ClearSpec RemoveOwnImages(const PageTable& page) {

@@ -3,7 +3,8 @@
 // scroll bars, the spin controls): a page is written as the lines of its
 // table, a label and kind with the property id it edits in each state, and
 // these helpers turn the lines into the page table's rows, its state fills,
-// its build list and its own-id clear.
+// its build list and its own-id clear, and add the text offsets of the
+// pages that have them.
 
 #include <array>
 #include <vector>
@@ -42,6 +43,12 @@ using StateRowIndices = std::array<int, kStateCount>;
 // the indices of every line's rows.
 std::vector<StateRowIndices> AddStateRows(PageTable& page, const std::vector<StateRow>& lines,
                                           const BuildOrder& order = {});
+
+// The "Text Offset" groups of the highlighted and the pressed state, each
+// after that state's rows: signed X and Y halves of the pair that the page
+// writes back, made once the grid shows the group, shown closed; an export
+// gets the pair's key whether or not the grid ever showed the group.
+void AddTextOffsets(PageTable& page, WORD hotPair, WORD pressedPair);
 
 // The clear that removes the page's own images, in build order (the result
 // is the last removal's); numbers, colours and other ids stay.

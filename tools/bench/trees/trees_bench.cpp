@@ -2,9 +2,9 @@
 // view doing the same inserts and deletes (texts, parents, icons), measured
 // in the same run; prints "ratio tree-fill-to-bare X.XX" and "ratio
 // tree-clear-to-bare X.XX". The trees' fill includes their items' links:
-// each made, bound to its element and its rows built (full pages for the
-// custom frames, dialogs and buttons), as an open does; the clear frees
-// them. No ratio is printed when no link built a page.
+// each made, bound to its element and its rows built (full pages for every
+// kind that has a page table), as an open does; the clear frees them. No
+// ratio is printed when no link built a page.
 #include <windows.h>
 #include <commctrl.h>
 
