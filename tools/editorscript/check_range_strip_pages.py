@@ -2,11 +2,12 @@
 """The pages of the .NET strips, the scroll bars, the progress bars, the spin
 controls and the header in the editor, through editorscript and skindump:
 each item selected and its states switched; Ctrl+W on a ToolStrip image
-row leaves the saved skin as it was; "Fill From Internal HScrollbar" asks
-first, No changes nothing and Yes copies the internal bar's images onto the
-standalone bar; after "Fill From Standalone HScrollbar" every internal
-horizontal image matches its standalone counterpart (same rgb-crc32, or
-both absent); a saved skin opens again with the same listing. Then
+row leaves the saved skin as it was; a thumb image loaded into the
+standalone horizontal bar (the internal one has none); "Fill From Internal
+HScrollbar" asks first, No changes nothing and Yes copies the internal
+bar's images onto the standalone bar, emptying its thumb; after "Fill
+From Standalone HScrollbar" every internal horizontal image matches its
+standalone counterpart (same rgb-crc32, or both absent); a saved skin opens again with the same listing. Then
 pagedump on the skins saved: --fill on the ToolStrip image row changes
 nothing, --fill on the standalone horizontal thumb fills exactly the other
 three thumb ids, and the header offers states 0-3 with its disabled rows.
@@ -110,10 +111,24 @@ def main():
         failures.append('Ctrl+W on a ToolStrip image row changed the skin: %r' %
                         images(skindump(emulator, program, after), 'Default', 40))
 
-    # "Fill From Internal HScrollbar": No changes nothing, Yes copies.
-    original = images(skindump(emulator, program, source), 'Default', 5)
+    # A thumb image on the standalone horizontal bar, which the internal bar
+    # lacks: the fills below then have something to copy and something to
+    # empty.
+    thumb, thumb_filled = saved('thumb'), saved('pagedump_thumb')
+    code, out = run_script(emulator, editorscript, scratch, 'thumb', opening + [
+        'select default "Controls/Scrollbars/Standalone HScrollbar"', 'key Enter', 'key Down',
+        'file "%s"' % winpath(picture), 'key Enter', 'file "%s" 1' % winpath(thumb), 'command 32777'])
+    loaded = images(skindump(emulator, program, thumb), 'Default', 5)
+    if code != 0 or 59 not in loaded:
+        failures.append('no thumb image loaded (exit %d): %r\n%s' % (code, loaded, out))
+    if 823 in loaded:
+        failures.append('the fixture already holds an internal thumb: the fills would prove nothing')
+    opening_thumb = ['file "%s"' % winpath(thumb), 'command 32775']
+    # "Fill From Internal HScrollbar": No changes nothing; Yes copies, so the
+    # standalone thumb is emptied like its internal counterpart.
+    original = loaded
     refused, filled = saved('fill_no'), saved('fill_yes')
-    code, out = run_script(emulator, editorscript, scratch, 'fill', opening + [
+    code, out = run_script(emulator, editorscript, scratch, 'fill', opening_thumb + [
         'select default "Controls/Scrollbars/Standalone HScrollbar"',
         'answer no', 'command 32941', 'file "%s" 1' % winpath(refused), 'command 32777',
         'answer yes', 'command 32941', 'file "%s" 1' % winpath(filled), 'command 32777'])
@@ -130,7 +145,7 @@ def main():
 
     # "Fill From Standalone HScrollbar" on the internal bar, saved, reopened.
     internal_filled, reopened = saved('fill_internal'), saved('reopened')
-    code, out = run_script(emulator, editorscript, scratch, 'fill_internal', opening + [
+    code, out = run_script(emulator, editorscript, scratch, 'fill_internal', opening_thumb + [
         'select default "Controls/Scrollbars/Internal HScrollbar"',
         'answer yes', 'command 32939', 'file "%s" 1' % winpath(internal_filled), 'command 32777',
         'file "%s"' % winpath(internal_filled), 'command 32775',
@@ -146,19 +161,12 @@ def main():
         failures.append('the filled skin did not open again as it was saved')
 
     # pagedump's --fill: nothing on the ToolStrip's background; on the
-    # standalone thumb (an image loaded first) the other three thumb ids.
+    # standalone thumb the other three thumb ids.
     strip_filled = saved('pagedump_strip')
     r = subprocess.run([emulator, pagedump, winpath(before), '--fill', 'Default', '40', 'CToolStripLink', '0',
                         'Background', '--save', winpath(strip_filled)], stdout=subprocess.PIPE)
     if r.returncode != 0 or skindump(emulator, program, strip_filled) != skindump(emulator, program, before):
         failures.append('pagedump --fill on the ToolStrip background: exit %d, or the skin changed' % r.returncode)
-    thumb, thumb_filled = saved('thumb'), saved('pagedump_thumb')
-    code, out = run_script(emulator, editorscript, scratch, 'thumb', opening + [
-        'select default "Controls/Scrollbars/Standalone HScrollbar"', 'key Enter', 'key Down',
-        'file "%s"' % winpath(picture), 'key Enter', 'file "%s" 1' % winpath(thumb), 'command 32777'])
-    loaded = images(skindump(emulator, program, thumb), 'Default', 5)
-    if code != 0 or 59 not in loaded:
-        failures.append('no thumb image loaded (exit %d): %r\n%s' % (code, loaded, out))
     r = subprocess.run([emulator, pagedump, winpath(thumb), '--fill', 'Default', '5', 'CSBHLink', '0',
                         'Horizontal Thumb', '--save', winpath(thumb_filled)], stdout=subprocess.PIPE)
     thumbs = images(skindump(emulator, program, thumb_filled), 'Default', 5)
