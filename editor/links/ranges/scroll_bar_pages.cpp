@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "editor/links/grid_model.h"
 #include "editor/links/page_rows.h"
 #include "editor/links/state_rows.h"
 #include "model/elements/scrollbar_properties.h"
@@ -103,15 +102,6 @@ const PageTable& FolderPage() {
     return t;
 }
 
-// The image options page shows again the image of the grid's selected row.
-void ShowSelectedPropertyImage() {
-    PropertyGridModel* grid = Links().grid;
-    CItemLinkObj* current = Links().current;
-    if (!grid || !current || !current->GetTwfObj() || !Links().options) return;
-    const CPropertyItem* row = grid->Item(grid->GetSelectedIndex());
-    if (row) Links().options->SetImagePreview(current->GetImage(row->Id()));
-}
-
 } // namespace
 
 CScrollBarsLink::CScrollBarsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
@@ -128,7 +118,7 @@ void CScrollBarLink::FillFromSiblingScrollBar() {
     // The rows stay the objects the grid shows; only their texts change.
     BuildPropertyItems(1);
     for (size_t i = 0; i < Table().rows.size(); ++i) RedrawListItem(Row(static_cast<int>(i)));
-    ShowSelectedPropertyImage();
+    ShowSelectedPropertyImage(*this);
     RefreshPreview();
     SetDocumentModified();
 }

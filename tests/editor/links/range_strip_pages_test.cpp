@@ -258,8 +258,17 @@ TEST_F(RangeStripPages, SiblingFillCopiesDeeplyAndKeepsTheRows) {
     Show(internal, 0);
     const std::map<WORD, CPropertyItem*> rows = internal.RowMap();
     modified = false;
+    // The selected thumb row's image is shown again after the fill.
+    struct ImagePage : OptionsPages {
+        void SetImagePreview(const CMrgBitmap* image) override { shown = image; }
+        const CMrgBitmap* shown = nullptr;
+    } pages;
+    Links().options = &pages;
+    grid.SetSelectedIndex(FindPathLine(grid, L"Horizontal Thumb"));
 
     internal.FillFromSiblingScrollBar();
+    EXPECT_EQ(pages.shown, bars.GetImage(823));
+    Links().options = nullptr;
     // Only the normal thumb had an image: the internal bar holds exactly it.
     int images = 0;
     for (WORD id = 814; id <= 841; ++id) images += bars.HasImage(id) ? 1 : 0;
