@@ -103,9 +103,6 @@ protected:
             obj->SetColor(ids.color, kRed);
             obj->SetColor(ids.otherColor, kGreen);
         }
-        // The trees' links build their rows as a fill of the trees does.
-        defaults.FillFromSkin();
-        custom.FillFromSkin();
     }
     PageIds IdsOf(const CTwfObj* obj) {
         if (obj == TopSide()) return kSideIds;

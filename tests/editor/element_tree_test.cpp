@@ -258,17 +258,15 @@ TEST_F(Trees, SelectingAnItemShowsItsOwnLinksPage) {
     EXPECT_STREQ(sink.links[1]->ClassName(), "CEmptyLink");
 }
 
-// Links live with the items: each made with its item by its kind's class,
-// bound to what the item shows (a side its side, an MDI button the menu
-// bar), built when the tree fills, rebuilt afresh by the next fill, and let
-// go of the old skin's elements when the default tree is cleared.
-TEST_F(Trees, EachItemsLinkIsBoundToWhatItShowsAndBuiltWhenTheTreeFills) {
+// Links live with the items: each made by its kind's class the first time
+// it is asked for, bound to what the item shows (a side its side, an MDI
+// button the menu bar) and built from it; a fill frees their rows, to be
+// built afresh from the new elements; clearing the default tree lets them
+// go of the old skin's elements.
+TEST_F(Trees, EachItemsLinkIsBoundToWhatItShowsAndBuiltFromIt) {
     TreeHandle added = custom.AddCustomControl(custom.Root(), kAddFrame);
     auto* frame = dynamic_cast<CTwfWndFrame*>(skin.FindObject(kElemWndFrame, custom.SchemeOf(added)));
     ASSERT_NE(frame, nullptr);
-    // A control just added is not built: its pages make their rows when
-    // first shown.
-    EXPECT_TRUE(custom.LinkOf(custom.Find(L"CustomFrame/Caption Buttons/Close Button"))->RowMap().empty());
 
     MemoryTree store;
     ElementTree again(store, 1, [this] { return &skin; });
@@ -293,24 +291,27 @@ TEST_F(Trees, EachItemsLinkIsBoundToWhatItShowsAndBuiltWhenTheTreeFills) {
         ASSERT_NE(h, nullptr);
         hexmoor::links::CItemLinkObj* link = again.LinkOf(h);
         ASSERT_NE(link, nullptr);
+        EXPECT_EQ(again.LinkOf(h), link); // one link per item
         EXPECT_STREQ(link->ClassName(), item.linkClass);
         EXPECT_EQ(link->GetTwfObj(), item.object);
         EXPECT_EQ(link->GetTreeItem(), h);
     }
-    hexmoor::links::CItemLinkObj* close = again.LinkOf(again.Find(L"CustomFrame/Caption Buttons/Close Button"));
+    const TreeHandle closeItem = again.Find(L"CustomFrame/Caption Buttons/Close Button");
+    hexmoor::links::CItemLinkObj* close = again.LinkOf(closeItem);
     ASSERT_NE(close->GetPropertyItem(456), nullptr);
-    const hexmoor::links::CPropertyItem* built = close->GetPropertyItem(456);
-    EXPECT_EQ(built->Value(), L"No image");
-    // A fill builds every link afresh from the element.
+    EXPECT_EQ(close->GetPropertyItem(456)->Value(), L"No image");
+    // A fill frees the rows; the link, asked again, is built afresh.
     frame->PutImage(456, std::make_unique<CMrgBitmap>(DWORD{1}));
     again.FillFromSkin();
+    EXPECT_TRUE(close->RowMap().empty());
+    EXPECT_EQ(again.LinkOf(closeItem), close);
+    ASSERT_NE(close->GetPropertyItem(456), nullptr);
     EXPECT_EQ(close->GetPropertyItem(456)->Value(), L"Inserted");
 
     // The default tree keeps its items and links; a clear lets go of the
     // elements, the next fill binds the new skin's.
     MemoryTree defaultStore;
     ElementTree defaults(defaultStore, 0, [this] { return &skin; });
-    defaults.FillFromSkin();
     hexmoor::links::CItemLinkObj* button = defaults.LinkOf(defaults.Find(L"Controls/Button"));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->GetTwfObj(), skin.FindObject(kElemButton, L"Default"));

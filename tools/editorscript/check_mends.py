@@ -68,9 +68,13 @@ def main():
         if want not in text:
             failures.append('static text lacks "%s": %s' % (want, text))
 
-    # Delete asks: No keeps the item, Yes removes it.
+    # Delete asks: No keeps the item, Yes removes it. A frame's page has no
+    # state buttons, so showing it selects the normal state, which focuses
+    # the grid; selecting the item again gives the focus back to its tree,
+    # where Delete acts.
     code, out = run_script(emulator, editorscript, scratch, 'delete', opening + [
         'select custom Buttons', 'command 32821', 'select custom "Buttons/CustomFrame"',
+        'select custom "Buttons/CustomFrame"',
         'answer no', 'command 32918', 'dump-trees',
         'answer yes', 'command 32918', 'dump-trees'])
     if code != 0:

@@ -167,14 +167,18 @@ def main():
         print('failed save: exit %d\n%s' % (code, out))
         failures += 1
 
-    # The menu commands add with their fixed names; Clear is disabled where
-    # the parts have no page and runs on a frame's sides. (Names typed into
-    # the item-name dialog come from the pane toolbar's buttons, tested in
-    # the editor's window tests.)
+    # The menu commands add with their fixed names; Clear is disabled on a
+    # folder, which has nothing to clear, and runs on a window frame (every
+    # part of it has a page) and on its sides. A frame's page has no state
+    # buttons: showing it selects the normal state, which focuses the grid,
+    # so the frame is selected again to give the focus back to its tree,
+    # where Clear acts. (Names typed into the item-name dialog come from the
+    # pane toolbar's buttons, tested in the editor's window tests.)
     code, out = run_script(emulator, editorscript, scratch, [
         'file "%s"' % winpath(good_file), 'command 32775',
         'select custom ""', 'command 32916', 'command 32823',
-        'select default "Windows/Window Frame"', 'command 57632',
+        'select custom Folder', 'command 57632',
+        'select default "Windows/Window Frame"', 'select default "Windows/Window Frame"', 'command 57632',
         'select default "Windows/Window Frame/Frame Sides"', 'command 57632', 'dump-trees'])
     shown = [l.rstrip('\r') for l in out.split('\n')]
     if (code != 0 or '    Folder [72]' not in shown or 'disabled 57632' not in out

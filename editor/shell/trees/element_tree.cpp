@@ -157,31 +157,43 @@ TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::w
     records_.back().alive = true;
     const int mark = records_.back().mark;
     TreeHandle item = store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(index + 1));
+    records_[index].item = item;
     if (mark != 1) store_.SetMark(item, mark);
-    MakeLink(records_[index], item);
     return item;
 }
 
-void ElementTree::MakeLink(Record& r, TreeHandle item) const {
-    // The roots and the default tree's groups are empty nodes under fixed
-    // names; every other item's link edits its element under its scheme.
-    const int kind = r.key.kind;
-    std::wstring name = r.scheme;
-    if (kind == kKindDefaultRoot) name = L"TarnwickControls";
-    if (kind == kKindCustomRoot) name = L"CustomControls";
-    if (kind > kKindDefaultRoot && kind <= kKindDotNetGroup) {
-        static const wchar_t* const kGroups[] = {L"WindowsGroup", L"ControlsGroup", L"CommonControlsGroup",
-                                                 L"DotNetControlsGroup"};
-        name = kGroups[kind - kKindDefaultRoot - 1];
+links::CItemLinkObj* ElementTree::EnsureLink(const Record& r) const {
+    if (!r.linkMade) {
+        r.linkMade = true;
+        // The roots and the default tree's groups are empty nodes under
+        // fixed names; every other item's link edits its element under its
+        // scheme.
+        const int kind = r.key.kind;
+        std::wstring name = r.scheme;
+        if (kind == kKindDefaultRoot) name = L"TarnwickControls";
+        if (kind == kKindCustomRoot) name = L"CustomControls";
+        if (kind > kKindDefaultRoot && kind <= kKindDotNetGroup) {
+            static const wchar_t* const kGroups[] = {L"WindowsGroup", L"ControlsGroup", L"CommonControlsGroup",
+                                                     L"DotNetControlsGroup"};
+            name = kGroups[kind - kKindDefaultRoot - 1];
+        }
+        r.link = std::shared_ptr<links::CItemLinkObj>(links::MakeLinkForKind(kind, r.item, name));
+        if (!r.link) return nullptr;
+        if ((kind > kKindDefaultRoot && kind <= kKindDotNetGroup) || kind == kKindFolder) r.link->SetGroupNode(1);
+        if (mode_ == 1 && r.type != 0 && kind != kKindFolder) r.link->SetCustom(1);
+        BindLink(r);
     }
-    r.link = std::shared_ptr<links::CItemLinkObj>(links::MakeLinkForKind(kind, item, name));
-    if (!r.link) return;
-    if ((kind > kKindDefaultRoot && kind <= kKindDotNetGroup) || kind == kKindFolder) r.link->SetGroupNode(1);
-    if (mode_ == 1 && r.type != 0 && kind != kKindFolder) r.link->SetCustom(1);
-    BindLink(r);
+    if (r.link && !r.linkBuilt) {
+        r.linkBuilt = true;
+        // An element made since the link was bound (a default element the
+        // skin lacked) is bound now.
+        if (r.type && !r.link->GetTwfObj()) BindLink(r);
+        r.link->BuildPropertyItems(1);
+    }
+    return r.link.get();
 }
 
-void ElementTree::BindLink(Record& r) const {
+void ElementTree::BindLink(const Record& r) const {
     if (!r.link) return;
     CTwfSkin* skin = r.type ? skin_() : nullptr;
     r.link->SetTwfObj(skin ? skin->FindObject(r.type, r.scheme) : nullptr);
@@ -192,23 +204,23 @@ void ElementTree::BindLinksOf(WORD type, const std::wstring& scheme) {
         if (r.alive && r.link && r.type == type && r.scheme == scheme) BindLink(r);
 }
 
-void ElementTree::RebuildLinks(TreeHandle top) {
-    auto rebuild = [this](Record& r) {
+void ElementTree::InvalidateLinks(TreeHandle top) {
+    auto invalidate = [this](Record& r) {
         if (!r.link) return;
         BindLink(r);
         r.link->BuildPropertyItems(2);
-        r.link->BuildPropertyItems(1);
+        r.linkBuilt = false;
     };
     if (!top) {
         for (Record& r : records_)
-            if (r.alive) rebuild(r);
+            if (r.alive) invalidate(r);
         return;
     }
     std::vector<TreeHandle> stack{top};
     while (!stack.empty()) {
         TreeHandle h = stack.back();
         stack.pop_back();
-        if (Record* r = RecordOf(h)) rebuild(*r);
+        if (Record* r = RecordOf(h)) invalidate(*r);
         for (TreeHandle c = store_.FirstChild(h); c; c = store_.NextSibling(c)) stack.push_back(c);
     }
 }
@@ -220,12 +232,14 @@ void ElementTree::BindUnboundLinks() {
 
 links::CItemLinkObj* ElementTree::LinkOf(TreeHandle item) const {
     const Record* r = RecordOf(item);
-    return r ? r->link.get() : nullptr;
+    return r ? EnsureLink(*r) : nullptr;
 }
 
 std::weak_ptr<links::CItemLinkObj> ElementTree::WeakLinkOf(TreeHandle item) const {
     const Record* r = RecordOf(item);
-    return r ? r->link : std::weak_ptr<links::CItemLinkObj>();
+    if (!r) return {};
+    EnsureLink(*r);
+    return r->link;
 }
 
 const ElementTree::Record* ElementTree::RecordOf(TreeHandle item) const {
@@ -487,9 +501,10 @@ TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
 void ElementTree::FillFromSkin() {
     CTwfSkin* skin = skin_();
     if (!skin) return;
+    // The links the items have show the new elements once asked for.
+    InvalidateLinks();
     if (mode_ == 0) {
         SyncCheckStates();
-        RebuildLinks();
         return;
     }
     orders_.clear();
@@ -522,6 +537,12 @@ void ElementTree::FillFromSkin() {
             if ((mode_ == 2) == (type == kElemUserData)) items.push_back({&name, type, object.get()});
         }
     }
+    // Taken in their stored order (equal orders in scheme order), each item
+    // lands after its siblings, mostly at the end of its parent: the place
+    // every item would get in scheme order, with far fewer inserts before a
+    // given sibling, which a tree view pays for by the item.
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Pending& a, const Pending& b) { return a.object->GetOrder() < b.object->GetOrder(); });
     for (const Pending& p : items) {
         CTwfObj* object = p.object;
         // An element whose folder number names no folder goes under the root.
@@ -544,7 +565,6 @@ void ElementTree::FillFromSkin() {
                 NoteInserted(parent, object->GetOrder(), added);
     }
     orders_.clear();
-    RebuildLinks();
 }
 
 void ElementTree::Forget(TreeHandle item) {
@@ -568,6 +588,7 @@ void ElementTree::Clear() {
             if (!r.link) continue;
             r.link->BuildPropertyItems(2);
             r.link->SetTwfObj(nullptr);
+            r.linkBuilt = false;
         }
         return;
     }
@@ -649,10 +670,14 @@ void ElementTree::Select(TreeHandle item) {
         sink_->ClearPage();
         return;
     }
-    // An element made since the tree filled (a default element the skin
-    // lacked) is bound now.
-    if (r->link && r->type && !r->link->GetTwfObj()) BindLink(*r);
-    sink_->ShowElement({r->key, r->type, r->scheme, store_.Text(item), r->link.get()});
+    links::CItemLinkObj* link = EnsureLink(*r);
+    // An element made since the link was built (a default element the skin
+    // lacked) is bound now, and the page built from it.
+    if (link && r->type && !link->GetTwfObj()) {
+        BindLink(*r);
+        if (link->GetTwfObj()) link->RebuildRows();
+    }
+    sink_->ShowElement({r->key, r->type, r->scheme, store_.Text(item), link});
 }
 
 TreeHandle ElementTree::Find(const std::wstring& path) const {

@@ -145,11 +145,14 @@ public:
 
     // Rebuilds the items from the skin's stored folders and elements (the
     // default tree keeps its shape and takes its checks from the skin);
-    // then every item's link is bound to its element and its rows are built
-    // afresh from it.
+    // the links the items have are bound again and their rows freed, to be
+    // built afresh from the new elements.
     void FillFromSkin();
-    // The link of an item (made with the item by the family table's row for
-    // its kind); null for a kind without one.
+    // The link of an item, from the family table's row for its kind, bound
+    // to what the item shows and with its rows built from it; null for a
+    // kind without one. An item's link is made the first time it is asked
+    // for (selection, export, adjustment, Clear) and lives as long as the
+    // item: filling a tree of thousands of items makes no link at all.
     links::CItemLinkObj* LinkOf(TreeHandle item) const;
     // Binds the links still without an element to the element their item
     // shows, where the skin has made it since (an export walks them all).
@@ -249,26 +252,30 @@ private:
         WORD folderId = 0; // a folder's own number
         bool alive = false;
         int mark = 1;
-        // The item's link: made with the item, bound to the element the
-        // item shows; the grid, the export and the colour adjustment borrow
-        // it.
-        std::shared_ptr<links::CItemLinkObj> link;
+        TreeHandle item = nullptr;
+        // The item's link, made on first demand and bound to the element the
+        // item shows; its rows are built until a fill frees them. The grid,
+        // the export and the colour adjustment borrow it.
+        mutable std::shared_ptr<links::CItemLinkObj> link;
+        mutable bool linkMade = false;
+        mutable bool linkBuilt = false;
     };
 
     TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, Record r);
     // The records of the parts a Clear of r's item resets, in the plan's
     // order; parts the element has not are left out.
     std::vector<const Record*> PartsToClear(const Record& r, const ClearPlan& plan) const;
-    // Makes the item's link and binds it.
-    void MakeLink(Record& r, TreeHandle item) const;
+    // The record's link, made, bound and built first where it is not.
+    links::CItemLinkObj* EnsureLink(const Record& r) const;
     // Binds the link to the element its item shows (null when the skin has
     // none).
-    void BindLink(Record& r) const;
-    // Binds every link of the element's items again (its object was made).
+    void BindLink(const Record& r) const;
+    // Binds every made link of the element's items again (its object was
+    // made).
     void BindLinksOf(WORD type, const std::wstring& scheme);
-    // Binds and builds afresh the links of the items below `top`
-    // (inclusive; null: every item).
-    void RebuildLinks(TreeHandle top = nullptr);
+    // The made links of the items below `top` (inclusive; null: every
+    // item) are bound again and their rows freed, to be built on demand.
+    void InvalidateLinks(TreeHandle top = nullptr);
     const Record* RecordOf(TreeHandle item) const;
     Record* RecordOf(TreeHandle item);
     TreeHandle ContainerFor(TreeHandle item) const;

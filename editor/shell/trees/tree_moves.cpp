@@ -29,7 +29,10 @@ TreeHandle ElementTree::CopyBranch(TreeHandle item, TreeHandle parent, TreeHandl
         store_.SetChecked(made, store_.IsChecked(item));
     }
     // The record, with its link, goes with the item to its new place.
-    if (const Record* r = RecordOf(made); r && r->link) r->link->SetTreeItem(made);
+    if (Record* r = RecordOf(made)) {
+        r->item = made;
+        if (r->link) r->link->SetTreeItem(made);
+    }
     if (const Record* r = RecordOf(item); r && r->key.kind == kKindFolder) {
         auto f = folderItems_.find(r->folderId);
         if (f != folderItems_.end() && f->second == item) f->second = made;

@@ -3,6 +3,7 @@
 // parts and shows the element again through the page that was shown.
 #include <algorithm>
 
+#include "editor/links/family.h"
 #include "editor/shell/trees/element_tree.h"
 #include "editor/shell/trees/item_names.h"
 #include "model/element_types.h"
@@ -59,7 +60,7 @@ bool ElementTree::CanClear(TreeHandle item, const ElementResetter& resetter) con
     // it does not have is skipped, but at least one part must be there.
     const std::vector<const Record*> parts = PartsToClear(*r, plan);
     return !parts.empty() && std::all_of(parts.begin(), parts.end(), [&](const Record* part) {
-        return part->link && resetter.CanReset(part->key.kind);
+        return links::FamilyForKind(part->key.kind) && resetter.CanReset(part->key.kind);
     });
 }
 
@@ -88,7 +89,7 @@ bool ElementTree::ClearItem(TreeHandle item, ElementResetter& resetter) {
     // check box has a check to clear.
     if (mode_ == 0 && plan.uncheckFirst && store_.HasCheckBox(item)) SetItemCheck(item, 0);
     for (std::size_t i = 0; i < parts.size(); ++i)
-        resetter.Reset(parts[i]->key.kind, type, scheme, parts[i]->link.get(), i + 1 == parts.size());
+        resetter.Reset(parts[i]->key.kind, type, scheme, EnsureLink(*parts[i]), i + 1 == parts.size());
     if (mode_ == 0) SyncCheckStates();
     Modified();
     // The item cleared stays the one shown: its page is filled again, not
@@ -134,7 +135,7 @@ TreeHandle ElementTree::Duplicate(const ElementTree& from, TreeHandle source, Tr
         copy->SetFolderId(folder);
     }
     // The copy's items show what it holds now.
-    RebuildLinks(item);
+    InvalidateLinks(item);
     RenumberSiblings(container);
     Modified();
     return item;
