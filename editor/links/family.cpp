@@ -5,7 +5,11 @@
 #include "editor/links/frame/frame_pages.h"
 #include "editor/links/frame/side_links.h"
 #include "editor/links/item_kinds.h"
+#include "editor/links/ranges/header_link.h"
+#include "editor/links/ranges/range_pages.h"
+#include "editor/links/ranges/scroll_bar_pages.h"
 #include "editor/links/small_links.h"
+#include "editor/links/strips/strip_pages.h"
 #include "model/element_types.h"
 
 namespace hexmoor::links {
@@ -71,7 +75,22 @@ const std::vector<LinkFamily>& LinkFamilies() {
         {kItemDateTime, kElemDateTime, 1084, "CDateTimeLink", &Make<CDateTimeLink>},
         {kItemMonthCal, kElemMonthCal, 1089, "CMonthCalLink", &Make<CMonthCalLink>},
         {kItemSpins, kElemSpinCtrl, 1015, "CSSpinsLink", &Make<CSSpinsLink>},
+        {kItemSpinH, kElemSpinCtrl, 1015, "CSpinHLink", &Make<CSpinHLink>},
+        {kItemSpinV, kElemSpinCtrl, 1007, "CSpinVLink", &Make<CSpinVLink>},
         {kItemProgressBars, kElemProgressBar, 1008, "CSProgressesLink", &Make<CSProgressesLink>},
+        {kItemProgressH, kElemProgressBar, 1008, "CProgressHLink", &Make<CProgressHLink>},
+        {kItemProgressV, kElemProgressBar, 1017, "CProgressVLink", &Make<CProgressVLink>},
+        // The scroll bars: the folder, then the standalone and internal bars.
+        {kItemScrollBars, kElemScrollbars, 1005, "CScrollBarsLink", &Make<CScrollBarsLink>},
+        {kItemStandaloneHScroll, kElemScrollbars, 1005, "CSBHLink", &Make<CSBHLink>},
+        {kItemStandaloneVScroll, kElemScrollbars, 1006, "CSBVLink", &Make<CSBVLink>},
+        {kItemInternalHScroll, kElemScrollbars, 1005, "CISBHLink", &Make<CISBHLink>},
+        {kItemInternalVScroll, kElemScrollbars, 1006, "CISBVLink", &Make<CISBVLink>},
+        {kItemHeader, kElemHeaderCtrl, 1010, "CHeaderLink", &Make<CHeaderLink>},
+        {kItemToolStrip, kElemToolStrip, 0, "CToolStripLink", &Make<CToolStripLink>},
+        {kItemStatusStrip, kElemStatusStrip, 0, "CStatusStripLink", &Make<CStatusStripLink>},
+        {kItemDropDownMenu, kElemDropDownMenu, 0, "CDropDownMenuLink", &Make<CDropDownMenuLink>},
+        {kItemMenuStrip, kElemMenuStrip, 0, "CMenuStripLink", &Make<CMenuStripLink>},
         {kItemStaticText, kElemStaticText, 1044, "CStaticTextLink", &Make<CStaticTextLink>},
         {kItemGrip, kElemGrip, 0, "CSBGripLink", &Make<CSBGripLink>},
         {kItemFolder, kElemFolder, 0, "CFolderLink", &Make<CFolderLink>},

@@ -150,6 +150,10 @@ bool IsDocumentModified();
 // Puts the flag back to a value saved before a programmatic change.
 void RestoreDocumentModified(bool value);
 void RefreshPreview();
+// The image options page shows the link's element image under the property
+// id of the grid's selected row (no image without a selected row or an
+// element). Nothing without options pages.
+void ShowSelectedPropertyImage(const CItemLinkObj& link);
 
 // The state bar, as the links use it.
 // The listed states get show, every other state its opposite; the page is

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "resources/property_grid_ids.h"
+#include "resources/range_strip_pages_ids.h"
 
 namespace hexmoor::links {
 namespace {
@@ -204,6 +205,71 @@ constexpr Entry kControlPageTable[] = {
     {IDS_LINK_VERTICAL_CENTER_ALIGNMENT, L"Vertical center alignment"},
 };
 
+// The texts of the strip, scroll-bar, range and header pages.
+constexpr Entry kRangeStripTable[] = {
+    {IDS_LINK_ARROW_UP_BAR, L"Arrow Up"},
+    {IDS_LINK_ARROW_DOWN_BAR, L"Arrow Down"},
+    {IDS_LINK_ARROW_LEFT_BAR, L"Arrow Left"},
+    {IDS_LINK_ARROW_RIGHT_BAR, L"Arrow Right"},
+    {IDS_LINK_HORIZONTAL_THUMB_BAR, L"Horizontal Thumb"},
+    {IDS_LINK_VERTICAL_THUMB_BAR, L"Vertical Thumb"},
+    {IDS_LINK_VERTICAL_BACKGROUND_BAR, L"Vertical Background"},
+    {IDS_LINK_HORIZONTAL_BACKGROUND_BAR, L"Horizontal Background"},
+    {IDS_LINK_HEADER, L"Header"},
+    {IDS_LINK_HORIZONTAL_SPIN_CONTROL, L"Horizontal Spin Control"},
+    {IDS_LINK_VERTICAL_SPIN_CONTROL, L"Vertical Spin Control"},
+    {IDS_LINK_ARROW_UP_SPIN, L"Arrow Up"},
+    {IDS_LINK_ARROW_DOWN_SPIN, L"Arrow Down"},
+    {IDS_LINK_ARROW_LEFT_SPIN, L"Arrow Left"},
+    {IDS_LINK_ARROW_RIGHT_SPIN, L"Arrow Right"},
+    {IDS_LINK_HORIZONTAL_PROGRESS_BAR, L"Horizontal Progress Bar"},
+    {IDS_LINK_VERTICAL_PROGRESS_BAR, L"Vertical Progress Bar"},
+    {IDS_LINK_STANDALONE_HSCROLLBAR, L"Standalone HScrollbar"},
+    {IDS_LINK_STANDALONE_VSCROLLBAR, L"Standalone VScrollbar"},
+    {IDS_LINK_HORIZONTAL_BACKGROUND_PROGRESS, L"Horizontal Background"},
+    {IDS_LINK_HORIZONTAL_PROGRESS_ITEM, L"Horizontal Progress Item"},
+    {IDS_LINK_VERTICAL_BACKGROUND_PROGRESS, L"Vertical Background"},
+    {IDS_LINK_VERTICAL_PROGRESS_ITEM, L"Vertical Progress Item"},
+    {IDS_LINK_TOOLSTRIP_CONTROL, L"ToolStrip Control"},
+    {IDS_LINK_STATUSSTRIP_CONTROL, L"StatusStrip Control"},
+    {IDS_LINK_DROPDOWNMENU, L"DropDownMenu"},
+    {IDS_LINK_MENUSTRIP_CONTROL, L"MenuStrip Control"},
+    {IDS_LINK_STRIP_GRIP, L"Grip"},
+    {IDS_LINK_OVERFLOW_BUTTON, L"Overflow Button"},
+    {IDS_LINK_SPLIT_BUTTON, L"Split Button"},
+    {IDS_LINK_SPLIT_BUTTON_ARROW, L"Split Button Arrow"},
+    {IDS_LINK_DROP_DOWN_BUTTON, L"Drop Down Button"},
+    {IDS_LINK_DROP_DOWN_BUTTON_ARROW, L"Drop Down Button Arrow"},
+    {IDS_LINK_BUTTON_CHECKED, L"Button (Checked)"},
+    {IDS_LINK_BUTTON_INDETERMINATE, L"Button (Indeterminate)"},
+    {IDS_LINK_TOOLSTRIP_LABEL, L"Label"},
+    {IDS_LINK_TOOLSTRIP_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_DROPDOWN_BACKGROUND, L"Background"},
+    {IDS_LINK_SIDE_PANEL, L"Side Panel"},
+    {IDS_LINK_ITEM_IMAGE_CHECKED, L"Item Image (Checked)"},
+    {IDS_LINK_ITEM_IMAGE_INDETERMINATE, L"Item Image (Indeterminate)"},
+    {IDS_LINK_SUBMENU_ARROW_LEFT, L"Submenu Arrow (Left)"},
+    {IDS_LINK_MENUSTRIP_BACKGROUND, L"Background"},
+    {IDS_LINK_MENUSTRIP_ITEM_IMAGE, L"Item Image"},
+    {IDS_LINK_MENUSTRIP_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_DROPDOWN_ITEM_IMAGE, L"Item Image"},
+    {IDS_LINK_SUBMENU_ARROW_RIGHT, L"Submenu Arrow (Right)"},
+    {IDS_LINK_DROPDOWN_SEPARATOR_IMAGE, L"Separator Image"},
+    {IDS_LINK_DROPDOWN_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_STATUSSTRIP_BACKGROUND, L"Background"},
+    {IDS_LINK_STATUSSTRIP_LABEL, L"Label"},
+    {IDS_LINK_SIZING_GRIP, L"Sizing Grip"},
+    {IDS_LINK_STATUSSTRIP_TEXT_COLOR, L"Text Color"},
+    {IDS_LINK_TOOLSTRIP_BACKGROUND, L"Background"},
+    {IDS_LINK_TOOLSTRIP_SEPARATOR_IMAGE, L"Separator Image"},
+    {IDS_LINK_TOOLSTRIP_BUTTON, L"Button"},
+    {IDS_LINK_ARROW_WIDTH, L"Arrow Width"},
+    {IDS_LINK_ARROW_HEIGHT, L"Arrow Height"},
+    {IDS_LINK_INTERNAL_HSCROLLBAR, L"Internal HScrollbar"},
+    {IDS_LINK_INTERNAL_VSCROLLBAR, L"Internal VScrollbar"},
+    {IDS_LINK_SCROLLBARS, L"Scrollbars"},
+};
+
 } // namespace
 
 std::wstring BuiltInLinkString(UINT id) {
@@ -212,6 +278,7 @@ std::wstring BuiltInLinkString(UINT id) {
     for (const Entry& e : kPageTable)
         if (e.id == id) return e.text;
     for (const Entry& e : kControlPageTable)
+    for (const Entry& e : kRangeStripTable)
         if (e.id == id) return e.text;
     return {};
 }
@@ -222,6 +289,7 @@ const UINT* BuiltInLinkStringIds(size_t* count) {
         for (const Entry& e : kTable) all.push_back(e.id);
         for (const Entry& e : kPageTable) all.push_back(e.id);
         for (const Entry& e : kControlPageTable) all.push_back(e.id);
+        for (const Entry& e : kRangeStripTable) all.push_back(e.id);
         return all;
     }();
     *count = ids.size();

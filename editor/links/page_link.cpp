@@ -251,6 +251,12 @@ void CPageLink::FillRow(int index, void* context) {
 BOOL CPageLink::FillPropertyPage(int state, void* context) {
     SetElementCaption(LabelText(table_.element));
     ClearPropertyList();
+    if (table_.states.mode == StateDecl::kHideAll) {
+        // Whatever state is asked for; an export is handed nothing and
+        // leaves the pane as it is.
+        if (GetOutputMode() == 0) ShowStateButtons(false, {0, 1, 2, 3, 4});
+        return 1;
+    }
     if (state & kFirstShowFlag) {
         state &= ~kFirstShowFlag;
         BOOL result = 0;

@@ -130,8 +130,10 @@ constexpr FillStep PairStep(int row) { return FillStep{FillStep::kPairStep, row,
 // The state buttons a page declares when it is shown after a selection.
 struct StateDecl {
     enum Mode {
-        kList,       // the listed states' buttons (the requested one falls back to 0)
-        kNoneButGrid // no button, the grid shown all the same (state 0 is filled)
+        kList,        // the listed states' buttons (the requested one falls back to 0)
+        kNoneButGrid, // no button, the grid shown all the same (state 0 is filled)
+        kHideAll,     // a node without rows: every fill in the grid hides the state
+                      // bar, the grid and the options
     };
     Mode mode = kList;
     std::vector<int> states;

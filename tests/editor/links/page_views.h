@@ -11,6 +11,7 @@
 #include "editor/links/page_link.h"
 #include "links_fixture.h"
 #include "model/elements/combo_box.h"
+#include "model/elements/scrollbars.h"
 #include "model/elements/wnd_frame.h"
 
 namespace links_test {
@@ -30,6 +31,8 @@ inline BoundPage MakeBoundPage(const std::string& className) {
         b.object = std::make_unique<CTwfWndFrame>();
     else if (family->type == CTwfComboBox::kType)
         b.object = std::make_unique<CTwfComboBox>();
+    else if (family->type == CTwfScrollbars::kType)
+        b.object = std::make_unique<CTwfScrollbars>();
     else
         b.object = std::make_unique<CTwfObj>(family->type);
     b.link = family->make(nullptr, family->type, family->controlId, L"Default");

@@ -3,9 +3,10 @@
 // in the same run; prints "ratio tree-fill-to-bare X.XX" and "ratio
 // tree-clear-to-bare X.XX". An item's link is made and its page built the
 // first time the link is asked for, not by the fill: the bench asks every
-// item of the custom tree for its link after each fill (a full page for
-// every kind of custom control) and prints that time too, against the bare
-// fill, as "links first use". No ratio is printed when no link built a page.
+// item of the custom tree for its link after each fill (full pages for
+// every kind that has a page table) and prints that time too, against the
+// bare fill, as "links first use". No ratio is printed when no link built a
+// page.
 #include <windows.h>
 #include <commctrl.h>
 
