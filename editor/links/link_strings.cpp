@@ -263,7 +263,7 @@ constexpr Entry kRangeStripTable[] = {
     {IDS_LINK_TOOLSTRIP_BACKGROUND, L"Background"},
     {IDS_LINK_TOOLSTRIP_SEPARATOR_IMAGE, L"Separator Image"},
     {IDS_LINK_TOOLSTRIP_BUTTON, L"Button"},
-    {IDS_LINK_ARROW_WIDTH, L"Arrow Width"},
+    {IDS_LINK_ARROW_WIDTH_BAR, L"Arrow Width"},
     {IDS_LINK_ARROW_HEIGHT, L"Arrow Height"},
     {IDS_LINK_INTERNAL_HSCROLLBAR, L"Internal HScrollbar"},
     {IDS_LINK_INTERNAL_VSCROLLBAR, L"Internal VScrollbar"},
@@ -278,6 +278,7 @@ std::wstring BuiltInLinkString(UINT id) {
     for (const Entry& e : kPageTable)
         if (e.id == id) return e.text;
     for (const Entry& e : kControlPageTable)
+        if (e.id == id) return e.text;
     for (const Entry& e : kRangeStripTable)
         if (e.id == id) return e.text;
     return {};

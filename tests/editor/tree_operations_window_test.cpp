@@ -61,8 +61,8 @@ TEST_F(EditorApp, ClearRefillsThePageOfTheItemClearedAndIsDisabledWherePartsHave
         {L"Windows/Window Frame/Caption Buttons", true},
         {L"Controls/Scrollbars/Standalone HScrollbar", true},
         {L"Controls/Static Text", true},
-        {L"Common Controls/Slider Controls", true},  // the two sliders have theirs
-        {L"Common Controls", true}, // offered, nothing to do
+        {L"Common Controls/Slider Controls", true}, // the two sliders have theirs
+        {L"Common Controls", true},                 // offered, nothing to do
     };
     for (const auto& o : offered) {
         SCOPED_TRACE(o.path);

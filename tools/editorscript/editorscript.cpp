@@ -393,8 +393,7 @@ private:
             // takes the text as the file chosen.
             script_.files.push_front(hexmoor::fw::FileDialogResult{text, 1});
             grid->OnPropertyButton();
-            if (!script_.files.empty() && script_.files.front() &&
-                script_.files.front()->path == text) {
+            if (!script_.files.empty() && script_.files.front() && script_.files.front()->path == text) {
                 script_.files.pop_front();
                 return Error(L"type: row " + path + L" asked for no file");
             }

@@ -25,10 +25,9 @@ const PageTable& ToolBarPage() {
         const int hot = Add(p, rows::Image(image, ids::kButtonHot, ids::kButtonNormal));
         const int pressed = Add(p, rows::Image(image, ids::kButtonPressed, ids::kButtonNormal));
         const int iconColor = Add(p, rows::Color(Text(IDS_LINK_DISABLE_ICON_COLOR), ids::kDisabledIconColor, 0));
-        const int alignment =
-            Add(p, rows::FalseTrue(Text(IDS_LINK_VERTICAL_CENTER_ALIGNMENT), ids::kVerticalCenter));
-        const int borders = rows::AddBorders(
-            p, {{IDS_LINK_LEFT_BORDER, ids::kLeftBorder}, {IDS_LINK_RIGHT_BORDER, ids::kRightBorder}});
+        const int alignment = Add(p, rows::FalseTrue(Text(IDS_LINK_VERTICAL_CENTER_ALIGNMENT), ids::kVerticalCenter));
+        const int borders =
+            rows::AddBorders(p, {{IDS_LINK_LEFT_BORDER, ids::kLeftBorder}, {IDS_LINK_RIGHT_BORDER, ids::kRightBorder}});
         p.fills[0] = {Row(normal), Row(background), Row(separator), Row(text), Row(alignment), Row(borders)};
         p.fills[1] = {Row(hot)};
         p.fills[2] = {Row(pressed)};
@@ -57,14 +56,14 @@ const PageTable& StatusBarPage() {
         const int gripDisabled = Add(p, rows::Image(grip, ids::kGripDisabled, ids::kGripNormal));
         const int textDisabled = Add(p, rows::Color(text, ids::kTextDisabled, ids::kTextNormal));
         const int paneImage = Add(p, rows::Image(Text(IDS_LINK_PANEL_IMAGE), ids::kPaneImage, 0));
-        const int borders = rows::AddBorders(
-            p, {{IDS_LINK_LEFT_BORDER, ids::kLeftBorder}, {IDS_LINK_RIGHT_BORDER, ids::kRightBorder}});
+        const int borders =
+            rows::AddBorders(p, {{IDS_LINK_LEFT_BORDER, ids::kLeftBorder}, {IDS_LINK_RIGHT_BORDER, ids::kRightBorder}});
         p.fills[0] = {Row(paneNormal), Row(gripNormal), Row(textNormal), Row(paneImage), Row(borders)};
         p.fills[1] = {Row(gripHot)};
         p.fills[2] = {Row(gripPressed)};
         p.fills[3] = {Row(paneDisabled), Row(gripDisabled), Row(textDisabled)};
-        p.build = {paneImage,   paneNormal,   gripNormal,   textNormal,   gripPressed,
-                   gripHot,     paneDisabled, gripDisabled, textDisabled, borders};
+        p.build = {paneImage, paneNormal,   gripNormal,   textNormal,   gripPressed,
+                   gripHot,   paneDisabled, gripDisabled, textDisabled, borders};
         return p;
     }();
     return t;

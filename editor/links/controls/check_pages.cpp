@@ -27,10 +27,10 @@ PageTable MakeBoxPage(const BoxPageSpec& b) {
         const WORD block = static_cast<WORD>(b.base + 3 * ids::kBlockOfState[s]);
         unchecked[s] = Add(p, rows::Image(Text(IDS_LINK_IMAGE_UNCHECKED), block + ids::kUncheckedImage,
                                           b.base + ids::kUncheckedImage));
-        checked[s] = Add(p, rows::Image(Text(IDS_LINK_IMAGE_CHECKED), block + ids::kCheckedImage,
-                                        b.base + ids::kCheckedImage));
-        text[s] = Add(p, rows::Color(Text(IDS_LINK_STATE_TEXT_COLOR), block + ids::kTextColor,
-                                     b.base + ids::kTextColor));
+        checked[s] =
+            Add(p, rows::Image(Text(IDS_LINK_IMAGE_CHECKED), block + ids::kCheckedImage, b.base + ids::kCheckedImage));
+        text[s] =
+            Add(p, rows::Color(Text(IDS_LINK_STATE_TEXT_COLOR), block + ids::kTextColor, b.base + ids::kTextColor));
         indeterminate[s] = b.indeterminate == 0
                                ? kNoRow
                                : Add(p, rows::Image(Text(IDS_LINK_IMAGE_INDETERMINATE),
@@ -48,8 +48,8 @@ PageTable MakeBoxPage(const BoxPageSpec& b) {
 } // namespace
 
 const PageTable& CheckBoxPage() {
-    static const PageTable t =
-        MakeBoxPage({"CCheckLink", IDS_LINK_CHECK_BOX, check_props::kCheckBoxBase, check_props::kCheckBoxIndeterminate});
+    static const PageTable t = MakeBoxPage(
+        {"CCheckLink", IDS_LINK_CHECK_BOX, check_props::kCheckBoxBase, check_props::kCheckBoxIndeterminate});
     return t;
 }
 
@@ -78,9 +78,9 @@ const PageTable& CheckButtonPage() {
         // The text offsets as on the push button: signed halves written back
         // by the page, shown closed, the key always handed to an export.
         for (const auto& [state, pair] : {std::pair{1, ids::kTextOffsetHot}, std::pair{2, ids::kTextOffsetPressed}}) {
-            const int offset = Add(p, rows::PairGroup(Text(IDS_LINK_TEXT_OFFSET),
-                                                      rows::OffsetPair(pair, kKindSigned, true, true),
-                                                      PairChildren::kWhenShown, GroupExpansion::kCollapsed));
+            const int offset =
+                Add(p, rows::PairGroup(Text(IDS_LINK_TEXT_OFFSET), rows::OffsetPair(pair, kKindSigned, true, true),
+                                       PairChildren::kWhenShown, GroupExpansion::kCollapsed));
             p.fills[static_cast<size_t>(state)].insert(p.fills[static_cast<size_t>(state)].end(),
                                                        {Row(offset), Key(L"Text Offset", kKindSigned, pair)});
         }

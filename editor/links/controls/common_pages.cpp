@@ -42,8 +42,8 @@ const PageTable& TreeViewPage() {
     static const PageTable t = [] {
         namespace ids = tree_props;
         PageTable p = rows::NewPage("CTreeViewLink", IDS_LINK_TREE_CONTROL, {0, 3});
-        const TwoStates background =
-            AddTwoStates(p, Text(IDS_LINK_TREE_BACKGROUND), kKindImage, ids::kBackgroundNormal, ids::kBackgroundDisabled);
+        const TwoStates background = AddTwoStates(p, Text(IDS_LINK_TREE_BACKGROUND), kKindImage, ids::kBackgroundNormal,
+                                                  ids::kBackgroundDisabled);
         const TwoStates box = AddTwoStates(p, Text(IDS_LINK_BOX), kKindImage, ids::kBoxNormal, ids::kBoxDisabled);
         const TwoStates expanded = AddTwoStates(p, Text(IDS_LINK_EXPANDED_BOX), kKindImage, ids::kExpandedBoxNormal,
                                                 ids::kExpandedBoxDisabled);
@@ -55,20 +55,32 @@ const PageTable& TreeViewPage() {
             AddTwoStates(p, Text(IDS_LINK_STATE_TEXT_COLOR), kKindColor, ids::kTextNormal, ids::kTextDisabled);
         const TwoStates selectedText = AddTwoStates(p, Text(IDS_LINK_SELECTED_TEXT_COLOR), kKindColor,
                                                     ids::kSelectedTextNormal, ids::kSelectedTextDisabled);
-        const TwoStates selection = AddTwoStates(p, Text(IDS_LINK_SELECTION_COLOR), kKindColor, ids::kSelectionNormal,
-                                                 ids::kSelectionDisabled);
+        const TwoStates selection =
+            AddTwoStates(p, Text(IDS_LINK_SELECTION_COLOR), kKindColor, ids::kSelectionNormal, ids::kSelectionDisabled);
         const int borders =
             rows::AddFourBorders(p, ids::kTopBorder, ids::kBottomBorder, ids::kLeftBorder, ids::kRightBorder);
-        p.fills[0] = {Row(background.normal), Row(box.normal),          Row(expanded.normal),  Row(horLine.normal),
-                      Row(vertLine.normal),   Row(text.normal),         Row(selectedText.normal),
-                      Row(selection.normal),  Row(borders)};
-        p.fills[3] = {Row(background.disabled), Row(box.disabled),   Row(expanded.disabled),
-                      Row(horLine.disabled),    Row(vertLine.disabled), Row(text.disabled),
+        p.fills[0] = {Row(background.normal),   Row(box.normal),       Row(expanded.normal),
+                      Row(horLine.normal),      Row(vertLine.normal),  Row(text.normal),
+                      Row(selectedText.normal), Row(selection.normal), Row(borders)};
+        p.fills[3] = {Row(background.disabled),   Row(box.disabled),      Row(expanded.disabled),
+                      Row(horLine.disabled),      Row(vertLine.disabled), Row(text.disabled),
                       Row(selectedText.disabled), Row(selection.disabled)};
-        p.build = {background.normal, background.disabled,   box.normal,         expanded.normal,
-                   box.disabled,      expanded.disabled,     horLine.normal,     horLine.disabled,
-                   vertLine.normal,   vertLine.disabled,     text.normal,        text.disabled,
-                   selectedText.normal, selectedText.disabled, selection.normal, selection.disabled,
+        p.build = {background.normal,
+                   background.disabled,
+                   box.normal,
+                   expanded.normal,
+                   box.disabled,
+                   expanded.disabled,
+                   horLine.normal,
+                   horLine.disabled,
+                   vertLine.normal,
+                   vertLine.disabled,
+                   text.normal,
+                   text.disabled,
+                   selectedText.normal,
+                   selectedText.disabled,
+                   selection.normal,
+                   selection.disabled,
                    borders};
         return p;
     }();
@@ -83,12 +95,9 @@ const PageTable& SplitterPage() {
         // showing.
         p.states.mode = StateDecl::kNoneButGrid;
         const std::pair<UINT, WORD> images[] = {
-            {IDS_LINK_BORDER_IMAGE, ids::kBorderImage},
-            {IDS_LINK_HOR_SPLITTER_BAR, ids::kHorBar},
-            {IDS_LINK_VERT_SPLITTER_BAR, ids::kVertBar},
-            {IDS_LINK_INTERSECTION_SPLITTER_BARS, ids::kIntersection},
-            {IDS_LINK_HOR_SPLITTER_BOX, ids::kHorBox},
-            {IDS_LINK_VERT_SPLITTER_BOX, ids::kVertBox},
+            {IDS_LINK_BORDER_IMAGE, ids::kBorderImage},  {IDS_LINK_HOR_SPLITTER_BAR, ids::kHorBar},
+            {IDS_LINK_VERT_SPLITTER_BAR, ids::kVertBar}, {IDS_LINK_INTERSECTION_SPLITTER_BARS, ids::kIntersection},
+            {IDS_LINK_HOR_SPLITTER_BOX, ids::kHorBox},   {IDS_LINK_VERT_SPLITTER_BOX, ids::kVertBox},
         };
         for (const auto& [label, id] : images) {
             RowSpec row = rows::Image(Text(label), id, id);
@@ -124,8 +133,8 @@ const PageTable& ListViewPage() {
         p.fills[0] = {Row(imageNormal),  Row(grid.normal), Row(text.normal), Row(selection),
                       Row(selectedText), Row(hotItem),     Row(borders)};
         p.fills[3] = {Row(imageDisabled), Row(grid.disabled), Row(text.disabled)};
-        p.build = {imageNormal, imageDisabled, grid.normal,  grid.disabled, text.normal,
-                   text.disabled, selection,   selectedText, hotItem,       borders};
+        p.build = {imageNormal,   imageDisabled, grid.normal,  grid.disabled, text.normal,
+                   text.disabled, selection,     selectedText, hotItem,       borders};
         return p;
     }();
     return t;
@@ -141,8 +150,8 @@ const PageTable& DateTimePage() {
         const int arrowNormal = Add(p, rows::Image(arrow, ids::kArrowNormal, ids::kArrowNormal));
         const int arrowPressed = Add(p, rows::Image(arrow, ids::kArrowPressed, ids::kArrowNormal));
         const int arrowDisabled = Add(p, rows::Image(arrow, ids::kArrowDisabled, ids::kArrowNormal));
-        const TwoStates checked = AddTwoStates(p, Text(IDS_LINK_CHECKBOX_CHECKED), kKindImage, ids::kCheckedNormal,
-                                               ids::kCheckedDisabled);
+        const TwoStates checked =
+            AddTwoStates(p, Text(IDS_LINK_CHECKBOX_CHECKED), kKindImage, ids::kCheckedNormal, ids::kCheckedDisabled);
         const TwoStates unchecked = AddTwoStates(p, Text(IDS_LINK_CHECKBOX_UNCHECKED), kKindImage,
                                                  ids::kUncheckedNormal, ids::kUncheckedDisabled);
         const TwoStates text =
@@ -157,10 +166,13 @@ const PageTable& DateTimePage() {
         p.fills[2] = {Row(arrowPressed)};
         p.fills[3] = {Row(background.disabled), Row(arrowDisabled), Row(checked.disabled), Row(unchecked.disabled),
                       Row(text.disabled)};
-        p.build = {background.normal, background.disabled, arrowNormal,      arrowPressed,
-                   arrowDisabled,     checked.normal,      checked.disabled, unchecked.normal,
-                   unchecked.disabled, text.normal,        text.disabled,    selection,
-                   selectedText,      borders};
+        p.build = {background.normal,  background.disabled,
+                   arrowNormal,        arrowPressed,
+                   arrowDisabled,      checked.normal,
+                   checked.disabled,   unchecked.normal,
+                   unchecked.disabled, text.normal,
+                   text.disabled,      selection,
+                   selectedText,       borders};
         return p;
     }();
     return t;
@@ -195,8 +207,9 @@ const PageTable& MonthCalPage() {
         p.fills[0] = {Row(background), Row(title), Row(today), Row(month), Row(previousNormal), Row(nextNormal)};
         p.fills[2] = {Row(previousPressed), Row(nextPressed)};
         p.fills[3] = {Row(previousDisabled), Row(nextDisabled)};
-        p.build = {background, title, today, month, previousNormal, nextNormal, previousPressed,
-                   nextPressed, previousDisabled, nextDisabled};
+        p.build = {background,       title,       today,           month,
+                   previousNormal,   nextNormal,  previousPressed, nextPressed,
+                   previousDisabled, nextDisabled};
         for (const auto& [label, id] : colors) {
             const int color = Add(p, rows::Color(Text(label), id, 0));
             p.fills[0].push_back(Row(color));

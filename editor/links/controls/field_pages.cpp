@@ -78,14 +78,14 @@ const PageTable& ListBoxPage() {
         const int textDisabled = Add(p, rows::Color(text, ids::kTextDisabled, ids::kTextNormal));
         const int borders =
             rows::AddFourBorders(p, ids::kTopBorder, ids::kBottomBorder, ids::kLeftBorder, ids::kRightBorder);
-        p.fills[0] = {Row(imageNormal), Row(uncheckNormal), Row(checkNormal),  Row(indeterminateNormal),
-                      Row(textNormal),  Row(selectedText),  Row(selection),    Row(borders)};
+        p.fills[0] = {Row(imageNormal), Row(uncheckNormal), Row(checkNormal), Row(indeterminateNormal),
+                      Row(textNormal),  Row(selectedText),  Row(selection),   Row(borders)};
         p.fills[3] = {Row(imageDisabled), Row(uncheckDisabled), Row(checkDisabled), Row(indeterminateDisabled),
                       Row(textDisabled)};
-        p.build = {imageNormal,         imageDisabled,         uncheckNormal, uncheckDisabled,
-                   checkNormal,         checkDisabled,         indeterminateNormal,
-                   indeterminateDisabled, textNormal,          textDisabled,  selectedText,
-                   selection,           borders};
+        p.build = {imageNormal, imageDisabled, uncheckNormal,       uncheckDisabled,
+                   checkNormal, checkDisabled, indeterminateNormal, indeterminateDisabled,
+                   textNormal,  textDisabled,  selectedText,        selection,
+                   borders};
         return p;
     }();
     return t;
@@ -117,17 +117,17 @@ const PageTable& ComboBoxPage() {
         const int textNormal = Add(p, rows::Color(text, ids::kTextNormal, 0));
         const int listBorder = Add(p, rows::Color(Text(IDS_LINK_LISTBOX_BORDER_COLOR), ids::kListBorderColor, 0));
         const int transparent = Add(p, rows::FalseTrue(Text(IDS_LINK_TRANSPARENT_EDIT), ids::kTransparentEdit));
-        const int borders = rows::AddBorders(
-            p, {{IDS_LINK_LEFT_BORDER, ids::kLeftBorder}, {IDS_LINK_RIGHT_BORDER, ids::kRightBorder}});
+        const int borders =
+            rows::AddBorders(p, {{IDS_LINK_LEFT_BORDER, ids::kLeftBorder}, {IDS_LINK_RIGHT_BORDER, ids::kRightBorder}});
         p.fills[0] = {Row(arrowNormal), Row(backgroundNormal), Row(arrowWidth), Row(textNormal),
                       Row(listBorder),  Row(transparent),      Row(borders)};
         p.fills[1] = {Row(arrowHot)};
         p.fills[2] = {Row(arrowPressed)};
         p.fills[3] = {Row(arrowDisabled), Row(backgroundDisabled), Row(textDisabled)};
         p.fills[4] = {Row(backgroundFocused), Row(textFocused)};
-        p.build = {arrowNormal,   backgroundNormal, arrowPressed,       arrowHot,   backgroundFocused,
-                   arrowDisabled, backgroundDisabled, arrowWidth,       textNormal, textDisabled,
-                   textFocused,   listBorder,       transparent,        borders};
+        p.build = {arrowNormal,   backgroundNormal,   arrowPressed, arrowHot,   backgroundFocused,
+                   arrowDisabled, backgroundDisabled, arrowWidth,   textNormal, textDisabled,
+                   textFocused,   listBorder,         transparent,  borders};
         return p;
     }();
     return t;

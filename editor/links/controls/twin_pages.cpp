@@ -86,8 +86,9 @@ PageTable MakeTabPage(const TabSpec& s) {
     // handed to an export.
     for (const auto& [state, pair] : {std::pair{1, ids::kTextOffsetHot}, std::pair{2, ids::kTextOffsetPressed}}) {
         const WORD id = s.base + pair;
-        const int offset = Add(p, rows::PairGroup(Text(IDS_LINK_TEXT_OFFSET), rows::OffsetPair(id, kKindSigned, true, true),
-                                                  PairChildren::kWhenShown, GroupExpansion::kCollapsed));
+        const int offset =
+            Add(p, rows::PairGroup(Text(IDS_LINK_TEXT_OFFSET), rows::OffsetPair(id, kKindSigned, true, true),
+                                   PairChildren::kWhenShown, GroupExpansion::kCollapsed));
         p.fills[static_cast<size_t>(state)].insert(p.fills[static_cast<size_t>(state)].end(),
                                                    {Row(offset), Key(L"Text Offset", kKindSigned, id)});
     }
@@ -99,7 +100,8 @@ PageTable MakeTabPage(const TabSpec& s) {
     p.clear.mode = ClearSpec::kSteps;
     p.clear.steps = {rows::RemoveImage(itemNormal), rows::RemoveImage(s.base + ids::kPanel)};
     for (int state : {2, 1, 3, 4}) p.clear.steps.push_back(rows::RemoveImage(s.base + ids::kItemOfState[state]));
-    for (int state : rows::kBlockOrder) p.clear.steps.push_back(rows::RemoveColor(s.base + ids::kItemOfState[state] + 1));
+    for (int state : rows::kBlockOrder)
+        p.clear.steps.push_back(rows::RemoveColor(s.base + ids::kItemOfState[state] + 1));
     p.pairCommit = PairCommit::kSelected;
     return p;
 }
@@ -122,19 +124,25 @@ const PageTable& VerticalSliderPage() {
 
 const PageTable& HorizontalTabPage() {
     namespace ids = tab_props;
-    static const PageTable t = MakeTabPage(
-        {"CTabHLink", IDS_LINK_HORIZONTAL_TAB_CONTROL, IDS_LINK_HORIZONTAL_TAB_ITEM, IDS_LINK_HORIZONTAL_TAB_PANEL,
-         ids::kHorizontalBase, ids::kHorizontalTransparentDialog,
-         {L"hicon_offset", kKindNumber, ids::kHorizontalBase + ids::kIconOffset}});
+    static const PageTable t = MakeTabPage({"CTabHLink",
+                                            IDS_LINK_HORIZONTAL_TAB_CONTROL,
+                                            IDS_LINK_HORIZONTAL_TAB_ITEM,
+                                            IDS_LINK_HORIZONTAL_TAB_PANEL,
+                                            ids::kHorizontalBase,
+                                            ids::kHorizontalTransparentDialog,
+                                            {L"hicon_offset", kKindNumber, ids::kHorizontalBase + ids::kIconOffset}});
     return t;
 }
 
 const PageTable& VerticalTabPage() {
     namespace ids = tab_props;
-    static const PageTable t = MakeTabPage(
-        {"CTabVLink", IDS_LINK_VERTICAL_TAB_CONTROL, IDS_LINK_VERTICAL_TAB_ITEM, IDS_LINK_VERTICAL_TAB_PANEL,
-         ids::kVerticalBase, ids::kVerticalTransparentDialog,
-         {L"vicon_offset", kKindSigned, ids::kVerticalBase + ids::kIconOffset}});
+    static const PageTable t = MakeTabPage({"CTabVLink",
+                                            IDS_LINK_VERTICAL_TAB_CONTROL,
+                                            IDS_LINK_VERTICAL_TAB_ITEM,
+                                            IDS_LINK_VERTICAL_TAB_PANEL,
+                                            ids::kVerticalBase,
+                                            ids::kVerticalTransparentDialog,
+                                            {L"vicon_offset", kKindSigned, ids::kVerticalBase + ids::kIconOffset}});
     return t;
 }
 

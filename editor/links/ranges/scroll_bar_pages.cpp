@@ -39,8 +39,8 @@ ScrollBarPage MakeBarPage(const BarSpec& b) {
         return StateRow{Text(label), kKindImage, {i.normal, i.hot, i.pressed, i.disabled, 0}, true};
     };
     // The background has an enabled and a disabled image only.
-    const StateRow background{Text(b.background), kKindImage, {b.bar.background, 0, 0, b.bar.backgroundDisabled, 0},
-                              true};
+    const StateRow background{
+        Text(b.background), kKindImage, {b.bar.background, 0, 0, b.bar.backgroundDisabled, 0}, true};
     // Within a part a build goes normal, pressed, highlighted, disabled.
     AddStateRows(p,
                  {background, part(b.thumb, b.bar.thumb), part(b.firstArrow, b.bar.firstArrow),
@@ -64,15 +64,15 @@ ScrollBarPage MakeBarPage(const BarSpec& b) {
 const ScrollBarPage& Page(int index) {
     static const std::vector<ScrollBarPage> pages = [] {
         const BarSpec bars[] = {
-            {"CSBHLink", IDS_LINK_STANDALONE_HSCROLLBAR, IDS_LINK_HORIZONTAL_BACKGROUND_BAR, IDS_LINK_HORIZONTAL_THUMB_BAR,
-             IDS_LINK_ARROW_LEFT_BAR, IDS_LINK_ARROW_RIGHT_BAR, ids::kStandaloneHorz, 0, 0, 0, 0,
-             &CTwfScrollbars::CopyInternalHorzToStandalone},
+            {"CSBHLink", IDS_LINK_STANDALONE_HSCROLLBAR, IDS_LINK_HORIZONTAL_BACKGROUND_BAR,
+             IDS_LINK_HORIZONTAL_THUMB_BAR, IDS_LINK_ARROW_LEFT_BAR, IDS_LINK_ARROW_RIGHT_BAR, ids::kStandaloneHorz, 0,
+             0, 0, 0, &CTwfScrollbars::CopyInternalHorzToStandalone},
             {"CSBVLink", IDS_LINK_STANDALONE_VSCROLLBAR, IDS_LINK_VERTICAL_BACKGROUND_BAR, IDS_LINK_VERTICAL_THUMB_BAR,
              IDS_LINK_ARROW_UP_BAR, IDS_LINK_ARROW_DOWN_BAR, ids::kStandaloneVert, 0, 0, 0, 0,
              &CTwfScrollbars::CopyInternalVertToStandalone},
-            {"CISBHLink", IDS_LINK_INTERNAL_HSCROLLBAR, IDS_LINK_HORIZONTAL_BACKGROUND_BAR, IDS_LINK_HORIZONTAL_THUMB_BAR,
-             IDS_LINK_ARROW_LEFT_BAR, IDS_LINK_ARROW_RIGHT_BAR, ids::kInternalHorz, IDS_LINK_HEIGHT,
-             ids::kInternalHorzHeight, IDS_LINK_ARROW_WIDTH, ids::kInternalHorzArrowWidth,
+            {"CISBHLink", IDS_LINK_INTERNAL_HSCROLLBAR, IDS_LINK_HORIZONTAL_BACKGROUND_BAR,
+             IDS_LINK_HORIZONTAL_THUMB_BAR, IDS_LINK_ARROW_LEFT_BAR, IDS_LINK_ARROW_RIGHT_BAR, ids::kInternalHorz,
+             IDS_LINK_HEIGHT, ids::kInternalHorzHeight, IDS_LINK_ARROW_WIDTH_BAR, ids::kInternalHorzArrowWidth,
              &CTwfScrollbars::CopyStandaloneHorzToInternal},
             {"CISBVLink", IDS_LINK_INTERNAL_VSCROLLBAR, IDS_LINK_VERTICAL_BACKGROUND_BAR, IDS_LINK_VERTICAL_THUMB_BAR,
              IDS_LINK_ARROW_UP_BAR, IDS_LINK_ARROW_DOWN_BAR, ids::kInternalVert, IDS_LINK_WIDTH,

@@ -99,7 +99,7 @@ const PageTable& DropDownMenuPage() {
     static const PageTable t = [] {
         PageTable p = StripPage("CDropDownMenuLink", IDS_LINK_DROPDOWNMENU);
         // A submenu arrow has no pressed image.
-        auto arrow = [](UINT label, const WORD (&a)[3]) { return Line(label, kKindImage, a[0], a[1], kNone, a[2]); };
+        auto arrow = [](UINT label, const WORD(&a)[3]) { return Line(label, kKindImage, a[0], a[1], kNone, a[2]); };
         AddStateRows(p, {
                             NormalImage(IDS_LINK_DROPDOWN_BACKGROUND, ids::kBackground),
                             NormalImage(IDS_LINK_SIDE_PANEL, ids::kSidePanel),
@@ -114,8 +114,8 @@ const PageTable& DropDownMenuPage() {
         // The normal page ends with the borders, each at most 2 pixels.
         const int borders = static_cast<int>(p.rows.size());
         p.rows.push_back(rows::Group(Text(IDS_LINK_BORDERS)));
-        for (auto [label, id] : {std::pair{IDS_LINK_LEFT_BORDER, ids::kLeftBorder},
-                                 std::pair{IDS_LINK_RIGHT_BORDER, ids::kRightBorder}}) {
+        for (auto [label, id] :
+             {std::pair{IDS_LINK_LEFT_BORDER, ids::kLeftBorder}, std::pair{IDS_LINK_RIGHT_BORDER, ids::kRightBorder}}) {
             RowSpec border = rows::Number(Text(label), id, id, borders);
             border.maximum = 2;
             p.rows.push_back(border);

@@ -24,7 +24,8 @@ namespace {
 // location shows its offset), as an export gets it, the states the state
 // bar never offers included.
 const PageCase kPages[] = {
-    {"CEditLink", "0,3", "0: Image#10 Text Color#13 Selection Color#14 Selected Text Color#16 [Borders] | 3: Image#11 Text Color#15"},
+    {"CEditLink", "0,3",
+     "0: Image#10 Text Color#13 Selection Color#14 Selected Text Color#16 [Borders] | 3: Image#11 Text Color#15"},
     // Checked above unchecked: the ids run the other way.
     {"CCheckLink", "0,1,2,3,4",
      "0: Image (Checked)#110 Image (Unchecked)#109 Image (Indeterminate)#124 Text Color#111 | "
@@ -147,8 +148,7 @@ TEST_F(ControlPages, LabelsAndSeriesFollowTheRoadThatMadeTheRow) {
     // A row made by a fill (a custom control shown before any build) keeps
     // the fill's label or series until the rows are made again.
     const Case cases[] = {
-        {"CEditLink", 0,
-         "Image:10:10 Text Color:13:13 Selection Color:14:0 Selected Text Color:16:16 Borders:0:0",
+        {"CEditLink", 0, "Image:10:10 Text Color:13:13 Selection Color:14:0 Selected Text Color:16:16 Borders:0:0",
          "Image:10:10 Text Color:13:13 Selection Color:14:0 Selected Text Color:16:0 Borders:0:0"},
         {"CListBoxLink", 0,
          "Image:354:354 Uncheck Image (for checked listbox only):791:791 Check Image (for checked listbox "
@@ -327,7 +327,8 @@ TEST_F(ControlPages, FillAllStatesKeepsToTheRowsSeries) {
 }
 
 TEST_F(ControlPages, TwinsResetOnlyTheirOwnIds) {
-    for (const auto& [cleared, other] : {std::pair{"CSliderHLink", "CSliderVLink"}, std::pair{"CTabVLink", "CTabHLink"}}) {
+    for (const auto& [cleared, other] :
+         {std::pair{"CSliderHLink", "CSliderVLink"}, std::pair{"CTabVLink", "CTabHLink"}}) {
         BoundPage b = MakeBoundPage(cleared);
         auto twin = FamilyByClass(other)->make(nullptr, b.link->GetTypeId(), 0, L"Default");
         twin->SetTwfObj(b.object.get());
@@ -352,18 +353,18 @@ TEST_F(ControlPages, GroupsShowTheirRowsOnceAndStayOpen) {
     toolbar.page->BuildPropertyItems(1);
     Show(*toolbar.page, 0);
     ASSERT_GE(Line(L"Borders/Right Border"), 0);
-    EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"Image", L"Toolbar Background", L"Toolbar Separator",
-                                                   L"Text Color", L"Vertical center alignment", L"Borders",
-                                                   L"Left Border", L"Right Border"}));
+    EXPECT_EQ(Labels(),
+              (std::vector<std::wstring>{L"Image", L"Toolbar Background", L"Toolbar Separator", L"Text Color",
+                                         L"Vertical center alignment", L"Borders", L"Left Border", L"Right Border"}));
     // An opened group is open again after a state switch.
     BoundPage edit = Built("CEditLink");
     Show(*edit.page, 0);
     ASSERT_GE(Line(L"Borders/Top Border"), 0);
     edit.page->FillPropertyPage(3, nullptr);
     edit.page->FillPropertyPage(0, nullptr);
-    EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"Image", L"Text Color", L"Selection Color",
-                                                   L"Selected Text Color", L"Borders", L"Top Border",
-                                                   L"Bottom Border", L"Left Border", L"Right Border"}));
+    EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"Image", L"Text Color", L"Selection Color", L"Selected Text Color",
+                                                   L"Borders", L"Top Border", L"Bottom Border", L"Left Border",
+                                                   L"Right Border"}));
     // A fill that makes the widths writes them; the images wait for a build.
     BoundPage status = MakeBoundPage("CStatusLink");
     status.object->SetNumber(804, 6);

@@ -23,13 +23,6 @@ const char* const kClasses[] = {
     "CProgressVLink", "CSpinHLink",       "CSpinVLink",     "CHeaderLink",
 };
 
-std::string Buttons(const FakeHost& host) {
-    std::string list;
-    for (int s = 0; s < 5; ++s)
-        if (host.visible[s]) list += (list.empty() ? "" : ",") + std::to_string(s);
-    return list;
-}
-
 class RangeStripPages : public LinksTest {
 protected:
     // The grid's rows after the page was shown for a selection in the
@@ -97,7 +90,8 @@ TEST_F(RangeStripPages, StatesAndTheRowsTheirPartsSingleOut) {
          "shown=2: Item Image#788 Item Image (Checked)#790 Item Image (Indeterminate)#789 Text Color#787"},
         {"CDropDownMenuLink", "0,1,2,3", 3, "Item Image (Checked)#734"},
         {"CDropDownMenuLink", "0,1,2,3", 0, "Text Color#785 [Borders]"},
-        {"CSBHLink", "0,1,2,3", 3, "shown=3: Horizontal Background#101 Horizontal Thumb#65 Arrow Left#49 Arrow Right#57"},
+        {"CSBHLink", "0,1,2,3", 3,
+         "shown=3: Horizontal Background#101 Horizontal Thumb#65 Arrow Left#49 Arrow Right#57"},
         {"CSBVLink", "0,1,2,3", 2, "shown=2: Vertical Thumb#94 Arrow Up#79 Arrow Down#87"},
         {"CSBVLink", "0,1,2,3", 1, "shown=1: Vertical Thumb#96 Arrow Up#81 Arrow Down#89"},
         {"CISBHLink", "0,1,2,3", 0,
@@ -128,9 +122,9 @@ TEST_F(RangeStripPages, StatesAndTheRowsTheirPartsSingleOut) {
 
 TEST_F(RangeStripPages, PageSizesAndExportOnlyStates) {
     const std::pair<const char*, const char*> sizes[] = {
-        {"CToolStripLink", "13/9/9/10/0"}, {"CStatusStripLink", "9/5/5/7/0"}, {"CMenuStripLink", "4/2/2/2/0"},
-        {"CDropDownMenuLink", "10/6/4/6/0"}, {"CSBHLink", "4/3/3/4/0"},     {"CISBVLink", "6/3/3/4/0"},
-        {"CProgressHLink", "3/0/0/0/0"},     {"CSpinVLink", "2/2/2/2/2"},   {"CHeaderLink", "2/3/3/2/0"},
+        {"CToolStripLink", "13/9/9/10/0"},   {"CStatusStripLink", "9/5/5/7/0"}, {"CMenuStripLink", "4/2/2/2/0"},
+        {"CDropDownMenuLink", "10/6/4/6/0"}, {"CSBHLink", "4/3/3/4/0"},         {"CISBVLink", "6/3/3/4/0"},
+        {"CProgressHLink", "3/0/0/0/0"},     {"CSpinVLink", "2/2/2/2/2"},       {"CHeaderLink", "2/3/3/2/0"},
     };
     for (const auto& [name, expected] : sizes) {
         BoundPage b = MakeBoundPage(name);
