@@ -130,12 +130,13 @@ TEST_F(EditorApp, ASelectedItemFillsTheGridAndARowEditMarksTheSkinModified) {
     EXPECT_EQ(shell::runtime::MainSkin()->FindObject(kElemStaticText, L"<3>Title")->GetColor(494), RGB(200, 100, 50));
     EXPECT_TRUE(shell::Editor().documentModified);
 
-    // A kind without links: its caption and no rows; the old links are gone.
+    // The scroll-bars folder: its page has no rows and hides the grid.
     select(custom, L"Labels/Bars");
-    EXPECT_EQ(frame->PropertiesSeam().Link(), nullptr);
-    EXPECT_EQ(links::Links().current, nullptr);
+    ASSERT_NE(frame->PropertiesSeam().Link(), nullptr);
+    EXPECT_EQ(links::Links().current, frame->PropertiesSeam().Link());
     EXPECT_EQ(grid.Count(), 0);
-    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"Bars");
+    EXPECT_FALSE(IsWindowVisible(frame->Properties()->Grid()->Handle()));
+    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"Properties - Scrollbars");
 
     // User data shows its block row; clearing the trees drops it.
     select(userData, L"Blob");
