@@ -5,6 +5,7 @@
 
 #include "editor/shell/trees/element_tree.h"
 #include "model/element_types.h"
+#include "model/elements/wnd_frame.h"
 #include "model/twf_skin.h"
 #include "resources/command_ids.h"
 #include "tests/model/file/skin_test_support.h"
@@ -21,8 +22,12 @@ constexpr UINT kAddFrame = 32821, kAddButton = 32823, kAddEdit = 32828, kAddScro
 
 struct Sink : shell::PageSink {
     std::vector<std::wstring> shown;
+    std::vector<const hexmoor::links::CItemLinkObj*> links;
     int cleared = 0;
-    void ShowElement(const shell::SelectedElement& e) override { shown.push_back(e.caption + L"|" + e.scheme); }
+    void ShowElement(const shell::SelectedElement& e) override {
+        shown.push_back(e.caption + L"|" + e.scheme);
+        links.push_back(e.link);
+    }
     void ClearPage() override { ++cleared; }
 };
 
@@ -230,15 +235,94 @@ TEST_F(Trees, FillingPutsStrayElementsUnderTheRootAndMakesMissingFolderLevels) {
     EXPECT_GT(skin.FindObject(kElemFolder, custom.SchemeOf(added))->GetFolderId(), 7);
 }
 
-TEST_F(Trees, SelectingAnElementShowsItsPageAndARootShowsNone) {
+TEST_F(Trees, SelectingAnItemShowsItsOwnLinksPage) {
     Sink sink;
     custom.SetPageSink(&sink);
     TreeHandle button = custom.AddCustomControl(custom.Root(), kAddButton);
     custom.Select(button);
     custom.Select(custom.Root());
-    ASSERT_EQ(sink.shown.size(), 1u);
+    custom.Select(nullptr);
+    ASSERT_EQ(sink.shown.size(), 2u);
     EXPECT_EQ(sink.shown[0], L"CustomButton|CustomButton");
+    EXPECT_EQ(sink.shown[1], L"Custom Controls|");
+    // No item: an empty page.
     EXPECT_EQ(sink.cleared, 1);
+    // The links the sink was handed are the items' own, bound to the
+    // button's element; the root's is an empty node's.
+    ASSERT_EQ(sink.links.size(), 2u);
+    EXPECT_EQ(sink.links[0], custom.LinkOf(button));
+    ASSERT_NE(sink.links[0], nullptr);
+    EXPECT_STREQ(sink.links[0]->ClassName(), "CButtonLink");
+    EXPECT_EQ(sink.links[0]->GetTwfObj(), skin.FindObject(kElemButton, custom.SchemeOf(button)));
+    EXPECT_EQ(sink.links[0]->GetCustom(), 1);
+    EXPECT_STREQ(sink.links[1]->ClassName(), "CEmptyLink");
+}
+
+// Links live with the items: each made by its kind's class the first time
+// it is asked for, bound to what the item shows (a side its side, an MDI
+// button the menu bar) and built from it; a fill frees their rows, to be
+// built afresh from the new elements; clearing the default tree lets them
+// go of the old skin's elements.
+TEST_F(Trees, EachItemsLinkIsBoundToWhatItShowsAndBuiltFromIt) {
+    TreeHandle added = custom.AddCustomControl(custom.Root(), kAddFrame);
+    auto* frame = dynamic_cast<CTwfWndFrame*>(skin.FindObject(kElemWndFrame, custom.SchemeOf(added)));
+    ASSERT_NE(frame, nullptr);
+
+    MemoryTree store;
+    ElementTree again(store, 1, [this] { return &skin; });
+    again.FillFromSkin();
+    const struct {
+        const wchar_t* path;
+        const char* linkClass;
+        const CTwfObj* object;
+    } items[] = {
+        {L"", "CEmptyLink", nullptr},
+        {L"CustomFrame", "CFrameLink", frame},
+        {L"CustomFrame/Frame Sides", "CFrameSides", frame},
+        {L"CustomFrame/Frame Sides/Left Side", "CLeftSideFrame", frame->GetSide(3)},
+        {L"CustomFrame/Caption Buttons/Close Button", "CWinCloseLink", frame},
+        {L"CustomFrame/Menubar", "CMenuBarLink", frame},
+        {L"CustomFrame/Menubar/Close Button", "CMBCloseLink", frame->GetMenuBar()},
+        {L"CustomFrame/Minimized Frame", "CMinimizedLink", frame},
+    };
+    for (const auto& item : items) {
+        SCOPED_TRACE(item.linkClass);
+        TreeHandle h = again.Find(item.path);
+        ASSERT_NE(h, nullptr);
+        hexmoor::links::CItemLinkObj* link = again.LinkOf(h);
+        ASSERT_NE(link, nullptr);
+        EXPECT_EQ(again.LinkOf(h), link); // one link per item
+        EXPECT_STREQ(link->ClassName(), item.linkClass);
+        EXPECT_EQ(link->GetTwfObj(), item.object);
+        EXPECT_EQ(link->GetTreeItem(), h);
+    }
+    const TreeHandle closeItem = again.Find(L"CustomFrame/Caption Buttons/Close Button");
+    hexmoor::links::CItemLinkObj* close = again.LinkOf(closeItem);
+    ASSERT_NE(close->GetPropertyItem(456), nullptr);
+    EXPECT_EQ(close->GetPropertyItem(456)->Value(), L"No image");
+    // A fill frees the rows; the link, asked again, is built afresh.
+    frame->PutImage(456, std::make_unique<CMrgBitmap>(DWORD{1}));
+    again.FillFromSkin();
+    EXPECT_TRUE(close->RowMap().empty());
+    EXPECT_EQ(again.LinkOf(closeItem), close);
+    ASSERT_NE(close->GetPropertyItem(456), nullptr);
+    EXPECT_EQ(close->GetPropertyItem(456)->Value(), L"Inserted");
+
+    // The default tree keeps its items and links; a clear lets go of the
+    // elements, the next fill binds the new skin's.
+    MemoryTree defaultStore;
+    ElementTree defaults(defaultStore, 0, [this] { return &skin; });
+    hexmoor::links::CItemLinkObj* button = defaults.LinkOf(defaults.Find(L"Controls/Button"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetTwfObj(), skin.FindObject(kElemButton, L"Default"));
+    EXPECT_FALSE(button->RowMap().empty());
+    defaults.Clear();
+    EXPECT_EQ(button->GetTwfObj(), nullptr);
+    EXPECT_TRUE(button->RowMap().empty());
+    defaults.FillFromSkin();
+    EXPECT_EQ(defaults.LinkOf(defaults.Find(L"Controls/Button")), button);
+    EXPECT_EQ(button->GetTwfObj(), skin.FindObject(kElemButton, L"Default"));
+    EXPECT_FALSE(button->RowMap().empty());
 }
 
 TEST_F(Trees, DeletingRemovesTheSubtreesObjectsAndMarksTheSkinModified) {

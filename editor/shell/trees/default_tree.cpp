@@ -76,7 +76,7 @@ void ElementTree::BuildDefaultTree() {
     for (const DefaultGroup& g : DefaultGroups()) {
         Record group;
         group.key = {g.kind, numbers_.Take(g.kind)};
-        TreeHandle groupItem = Insert(root_, kInsertLast, g.text, kGroupIcon, group);
+        TreeHandle groupItem = Insert(root_, kInsertLast, g.text, kGroupIcon, std::move(group));
         store_.SetCheckBox(groupItem, false);
         for (const DefaultElement& e : g.elements) {
             // The parts of a compound element are those of its adder; a kind
@@ -112,7 +112,10 @@ bool ElementTree::SetItemCheck(TreeHandle item, int how) {
     if (!skin) return check;
     auto enable = [&](const Record& rec) {
         CTwfObj* object = skin->FindObject(rec.type, rec.scheme);
-        if (!object) object = skin->GetOrCreateObject(rec.type, rec.scheme, 0);
+        if (!object) {
+            object = skin->GetOrCreateObject(rec.type, rec.scheme, 0);
+            if (object) BindLinksOf(rec.type, rec.scheme);
+        }
         if (!object || (object->IsEnabled() != 0) == check) return;
         object->SetEnabled(check ? TRUE : FALSE);
         Modified();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/links/family.h"
 #include "editor/shell/trees/item_names.h"
 #include "model/element_types.h"
 #include "model/elements/frame_properties.h"
@@ -144,19 +145,101 @@ ElementTree::ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> 
                    mode_ == 0   ? L"Default Controls"
                    : mode_ == 1 ? L"Custom Controls"
                                 : L"User Data",
-                   0, root);
+                   0, std::move(root));
     store_.SetCheckBox(root_, false);
     if (mode_ == 0) BuildDefaultTree();
 }
 
-TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
-                               const Record& r) {
+TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, Record r) {
     // An item's data is its record's place in the table, counted from 1.
-    records_.push_back(r);
+    const std::size_t index = records_.size();
+    records_.push_back(std::move(r));
     records_.back().alive = true;
-    TreeHandle item = store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(records_.size()));
-    if (r.mark != 1) store_.SetMark(item, r.mark);
+    const int mark = records_.back().mark;
+    TreeHandle item = store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(index + 1));
+    records_[index].item = item;
+    if (mark != 1) store_.SetMark(item, mark);
     return item;
+}
+
+links::CItemLinkObj* ElementTree::EnsureLink(const Record& r) const {
+    if (!r.linkMade) {
+        r.linkMade = true;
+        // The roots and the default tree's groups are empty nodes under
+        // fixed names; every other item's link edits its element under its
+        // scheme.
+        const int kind = r.key.kind;
+        std::wstring name = r.scheme;
+        if (kind == kKindDefaultRoot) name = L"TarnwickControls";
+        if (kind == kKindCustomRoot) name = L"CustomControls";
+        if (kind > kKindDefaultRoot && kind <= kKindDotNetGroup) {
+            static const wchar_t* const kGroups[] = {L"WindowsGroup", L"ControlsGroup", L"CommonControlsGroup",
+                                                     L"DotNetControlsGroup"};
+            name = kGroups[kind - kKindDefaultRoot - 1];
+        }
+        r.link = std::shared_ptr<links::CItemLinkObj>(links::MakeLinkForKind(kind, r.item, name));
+        if (!r.link) return nullptr;
+        if ((kind > kKindDefaultRoot && kind <= kKindDotNetGroup) || kind == kKindFolder) r.link->SetGroupNode(1);
+        if (mode_ == 1 && r.type != 0 && kind != kKindFolder) r.link->SetCustom(1);
+        BindLink(r);
+    }
+    if (r.link && !r.linkBuilt) {
+        r.linkBuilt = true;
+        // An element made since the link was bound (a default element the
+        // skin lacked) is bound now.
+        if (r.type && !r.link->GetTwfObj()) BindLink(r);
+        r.link->BuildPropertyItems(1);
+    }
+    return r.link.get();
+}
+
+void ElementTree::BindLink(const Record& r) const {
+    if (!r.link) return;
+    CTwfSkin* skin = r.type ? skin_() : nullptr;
+    r.link->SetTwfObj(skin ? skin->FindObject(r.type, r.scheme) : nullptr);
+}
+
+void ElementTree::BindLinksOf(WORD type, const std::wstring& scheme) {
+    for (Record& r : records_)
+        if (r.alive && r.link && r.type == type && r.scheme == scheme) BindLink(r);
+}
+
+void ElementTree::InvalidateLinks(TreeHandle top) {
+    auto invalidate = [this](Record& r) {
+        if (!r.link) return;
+        BindLink(r);
+        r.link->BuildPropertyItems(2);
+        r.linkBuilt = false;
+    };
+    if (!top) {
+        for (Record& r : records_)
+            if (r.alive) invalidate(r);
+        return;
+    }
+    std::vector<TreeHandle> stack{top};
+    while (!stack.empty()) {
+        TreeHandle h = stack.back();
+        stack.pop_back();
+        if (Record* r = RecordOf(h)) invalidate(*r);
+        for (TreeHandle c = store_.FirstChild(h); c; c = store_.NextSibling(c)) stack.push_back(c);
+    }
+}
+
+void ElementTree::BindUnboundLinks() {
+    for (Record& r : records_)
+        if (r.alive && r.link && r.type && !r.link->GetTwfObj()) BindLink(r);
+}
+
+links::CItemLinkObj* ElementTree::LinkOf(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    return r ? EnsureLink(*r) : nullptr;
+}
+
+std::weak_ptr<links::CItemLinkObj> ElementTree::WeakLinkOf(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    if (!r) return {};
+    EnsureLink(*r);
+    return r->link;
 }
 
 const ElementTree::Record* ElementTree::RecordOf(TreeHandle item) const {
@@ -268,8 +351,9 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     if (!object) return nullptr;
     r.folderId = nextFolderId_++;
     object->SetFolderId(r.folderId);
-    TreeHandle item = Insert(container, kInsertLast, shown, kFolderIcon, r);
-    folderItems_[r.folderId] = item;
+    const WORD folderId = r.folderId;
+    TreeHandle item = Insert(container, kInsertLast, shown, kFolderIcon, std::move(r));
+    folderItems_[folderId] = item;
     RenumberSiblings(container);
     Modified();
     return item;
@@ -291,7 +375,7 @@ TreeHandle ElementTree::AddUserData(TreeHandle parent, const std::wstring& name)
     CTwfObj* object = skin->GetOrCreateObject(kElemUserData, r.scheme);
     if (!object) return nullptr;
     object->SetFolderId(folder);
-    TreeHandle item = Insert(container, kInsertLast, shown, kUserDataIcon, r);
+    TreeHandle item = Insert(container, kInsertLast, shown, kUserDataIcon, std::move(r));
     RenumberSiblings(container);
     Modified();
     return item;
@@ -361,8 +445,8 @@ TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD ty
         r.ownsNumber = i == 0;
         r.ownsObject = owner && i == 0;
         TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
-        made.push_back(
-            Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display, i == 0 ? topIcon : p.icon, r));
+        made.push_back(Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display,
+                              i == 0 ? topIcon : p.icon, std::move(r)));
         // Only an element's top item carries its check box (a new item has
         // none).
         if (i == 0 && mode_ == 0) store_.SetCheckBox(made.back(), true);
@@ -404,10 +488,11 @@ TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
             r.scheme = path;
             r.ownsNumber = r.ownsObject = true;
             r.folderId = object->GetFolderId();
-            found = Insert(at, InsertPosition(at, object->GetOrder()), part, kFolderIcon, r);
+            const WORD folderId = r.folderId;
+            found = Insert(at, InsertPosition(at, object->GetOrder()), part, kFolderIcon, std::move(r));
             NoteInserted(at, object->GetOrder(), found);
             // The first folder with a number keeps it.
-            folderItems_.emplace(r.folderId, found);
+            folderItems_.emplace(folderId, found);
         }
         at = found;
     }
@@ -417,6 +502,8 @@ TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
 void ElementTree::FillFromSkin() {
     CTwfSkin* skin = skin_();
     if (!skin) return;
+    // The links the items have show the new elements once asked for.
+    InvalidateLinks();
     if (mode_ == 0) {
         SyncCheckStates();
         return;
@@ -451,6 +538,12 @@ void ElementTree::FillFromSkin() {
             if ((mode_ == 2) == (type == kElemUserData)) items.push_back({&name, type, object.get()});
         }
     }
+    // Taken in their stored order (equal orders in scheme order), each item
+    // lands after its siblings, mostly at the end of its parent: the place
+    // every item would get in scheme order, with far fewer inserts before a
+    // given sibling, which a tree view pays for by the item.
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Pending& a, const Pending& b) { return a.object->GetOrder() < b.object->GetOrder(); });
     for (const Pending& p : items) {
         CTwfObj* object = p.object;
         // An element whose folder number names no folder goes under the root.
@@ -464,7 +557,7 @@ void ElementTree::FillFromSkin() {
             r.type = kElemUserData;
             r.scheme = *p.scheme;
             r.ownsNumber = r.ownsObject = true;
-            NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, r));
+            NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, std::move(r)));
             continue;
         }
         const Adder* adder =
@@ -490,8 +583,15 @@ void ElementTree::Forget(TreeHandle item) {
 
 void ElementTree::Clear() {
     // The default tree keeps its items: the same elements in every skin.
+    // Their links let go of the elements of the skin that goes.
     if (mode_ == 0) {
         if (sink_) sink_->ClearPage();
+        for (Record& r : records_) {
+            if (!r.link) continue;
+            r.link->BuildPropertyItems(2);
+            r.link->SetTwfObj(nullptr);
+            r.linkBuilt = false;
+        }
         return;
     }
     // Items and keys only: the skin keeps every object (an import or a load
@@ -558,6 +658,7 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
             std::wstring moved = renamed + rec.scheme.substr(old.size());
             if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
         }
+        if (rec.link) rec.link->SetName(rec.scheme);
     }
     store_.SetText(item, text);
     Modified();
@@ -566,12 +667,19 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
 
 void ElementTree::Select(TreeHandle item) {
     if (!sink_ || removing_) return;
-    const Record* r = RecordOf(item);
-    if (!r || item == root_) {
+    Record* r = RecordOf(item);
+    if (!r) {
         sink_->ClearPage();
         return;
     }
-    sink_->ShowElement({r->key, r->type, r->scheme, store_.Text(item)});
+    links::CItemLinkObj* link = EnsureLink(*r);
+    // An element made since the link was built (a default element the skin
+    // lacked) is bound now, and the page built from it.
+    if (link && r->type && !link->GetTwfObj()) {
+        BindLink(*r);
+        if (link->GetTwfObj()) link->RebuildRows();
+    }
+    sink_->ShowElement({r->key, r->type, r->scheme, store_.Text(item), link});
 }
 
 TreeHandle ElementTree::Find(const std::wstring& path) const {

@@ -10,10 +10,12 @@
 #include <compare>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "editor/links/item_link.h"
 #include "editor/shell/trees/tree_store.h"
 
 class CTwfObj;
@@ -59,6 +61,8 @@ struct SelectedElement {
     WORD type = 0;
     std::wstring scheme;
     std::wstring caption;
+    // The item's link (the tree owns it), null for a kind without one.
+    links::CItemLinkObj* link = nullptr;
 };
 
 class PageSink {
@@ -77,7 +81,9 @@ public:
     virtual ~ElementResetter() = default;
     // Whether parts of this kind can be reset (their link class exists).
     virtual bool CanReset(int kind) const = 0;
-    virtual void Reset(int kind, WORD type, const std::wstring& scheme, bool refreshPreview) = 0;
+    // link: the link of the part's item, which empties it.
+    virtual void Reset(int kind, WORD type, const std::wstring& scheme, links::CItemLinkObj* link,
+                       bool refreshPreview) = 0;
     // Shows the changed element again through the page that is shown.
     virtual void RefillPage() = 0;
     // A frame's Clear also redraws the whole preview.
@@ -138,8 +144,22 @@ public:
     TreeHandle AddCustomControlNamed(TreeHandle parent, WORD type, const std::wstring& name);
 
     // Rebuilds the items from the skin's stored folders and elements (the
-    // default tree keeps its shape and takes its checks from the skin).
+    // default tree keeps its shape and takes its checks from the skin);
+    // the links the items have are bound again and their rows freed, to be
+    // built afresh from the new elements.
     void FillFromSkin();
+    // The link of an item, from the family table's row for its kind, bound
+    // to what the item shows and with its rows built from it; null for a
+    // kind without one. An item's link is made the first time it is asked
+    // for (selection, export, adjustment, Clear) and lives as long as the
+    // item: filling a tree of thousands of items makes no link at all.
+    links::CItemLinkObj* LinkOf(TreeHandle item) const;
+    // Binds the links still without an element to the element their item
+    // shows, where the skin has made it since (an export walks them all).
+    void BindUnboundLinks();
+    // The same, for a borrower that may outlive the item: it finds the link
+    // gone rather than dangling.
+    std::weak_ptr<links::CItemLinkObj> WeakLinkOf(TreeHandle item) const;
     // Check boxes: every item that shows one takes its element's enabled
     // flag.
     void SyncCheckStates();
@@ -149,7 +169,9 @@ public:
     bool SetItemCheck(TreeHandle item, int how);
     // Called with the element type whose enabled flag a check changed.
     void SetOnCheck(std::function<void(WORD, bool)> f) { onCheck_ = std::move(f); }
-    // Removes every item below the root with its key, never a skin object.
+    // Removes every item below the root with its key and link, never a skin
+    // object. The default tree keeps its items: their links let go of their
+    // elements and rows, as the skin behind them is about to be replaced.
     void Clear();
     // Removes the item, its subtree and their skin objects.
     bool Delete(TreeHandle item);
@@ -230,9 +252,30 @@ private:
         WORD folderId = 0; // a folder's own number
         bool alive = false;
         int mark = 1;
+        TreeHandle item = nullptr;
+        // The item's link, made on first demand and bound to the element the
+        // item shows; its rows are built until a fill frees them. The grid,
+        // the export and the colour adjustment borrow it.
+        mutable std::shared_ptr<links::CItemLinkObj> link;
+        mutable bool linkMade = false;
+        mutable bool linkBuilt = false;
     };
 
-    TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, const Record& r);
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, Record r);
+    // The records of the parts a Clear of r's item resets, in the plan's
+    // order; parts the element has not are left out.
+    std::vector<const Record*> PartsToClear(const Record& r, const ClearPlan& plan) const;
+    // The record's link, made, bound and built first where it is not.
+    links::CItemLinkObj* EnsureLink(const Record& r) const;
+    // Binds the link to the element its item shows (null when the skin has
+    // none).
+    void BindLink(const Record& r) const;
+    // Binds every made link of the element's items again (its object was
+    // made).
+    void BindLinksOf(WORD type, const std::wstring& scheme);
+    // The made links of the items below `top` (inclusive; null: every
+    // item) are bound again and their rows freed, to be built on demand.
+    void InvalidateLinks(TreeHandle top = nullptr);
     const Record* RecordOf(TreeHandle item) const;
     Record* RecordOf(TreeHandle item);
     TreeHandle ContainerFor(TreeHandle item) const;

@@ -28,6 +28,11 @@ TreeHandle ElementTree::CopyBranch(TreeHandle item, TreeHandle parent, TreeHandl
         store_.SetCheckBox(made, true);
         store_.SetChecked(made, store_.IsChecked(item));
     }
+    // The record, with its link, goes with the item to its new place.
+    if (Record* r = RecordOf(made)) {
+        r->item = made;
+        if (r->link) r->link->SetTreeItem(made);
+    }
     if (const Record* r = RecordOf(item); r && r->key.kind == kKindFolder) {
         auto f = folderItems_.find(r->folderId);
         if (f != folderItems_.end() && f->second == item) f->second = made;
@@ -66,6 +71,7 @@ bool ElementTree::Rehome(TreeHandle item, TreeHandle container) {
             std::wstring moved = renamed + rec.scheme.substr(old.size());
             if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
         }
+        if (rec.link) rec.link->SetName(rec.scheme);
     }
     if (type != kElemFolder)
         if (CTwfObj* object = skin->FindObject(type, renamed)) object->SetFolderId(folder);
