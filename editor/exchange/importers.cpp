@@ -133,7 +133,7 @@ void ImportFrameSettings(const ImportContext& context, CTwfObj* frame) {
 
 void StoreSidePiece(CTwfSideFrame* side, WORD id, const Slot& piece, DWORD drawMode) {
     if (!piece) return;
-    auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(piece->ToPixels()));
+    auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(piece->View()));
     if (!bitmap) return;
     // The side takes this 32-bit DIB section as its own (the side is new:
     // no earlier entry lends its parameters).
@@ -259,7 +259,7 @@ void ImportMdiButton(const ImportContext& context, CTwfMenuBar* bar, const MdiBu
     const Margins m = r.ReadSizingMargins("");
     for (int i = 0; i < 3; ++i) {
         if (!slots[i]) continue;
-        auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(std::move(*slots[i]).ToPixels()));
+        auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(slots[i]->View()));
         if (!bitmap) continue;
         MrgBitmapParams params;
         params.left = m.left;

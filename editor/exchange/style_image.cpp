@@ -110,15 +110,28 @@ void DrawCentered(Pixels& frame, const hexmoor::platform::ImagePixelsView& glyph
     }
 }
 
-Pixels OnTransparentBlack(Pixels image) {
-    for (std::uint32_t& p : image.argb) {
-        const std::uint32_t a = p >> 24;
-        if (a == 255) continue;
-        std::uint32_t out = a << 24;
-        for (int shift = 0; shift <= 16; shift += 8) out |= ((((p >> shift) & 0xFF) * a + 127) / 255) << shift;
-        p = out;
+Pixels OnTransparentBlack(const hexmoor::platform::ImagePixelsView& image) {
+    Pixels out;
+    if (!image.first || image.width <= 0 || image.height <= 0) return out;
+    out.width = image.width;
+    out.height = image.height;
+    // Written in one pass as the rows are read: no zero fill, no second copy.
+    out.argb.reserve(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    for (int y = 0; y < image.height; ++y) {
+        const std::uint32_t* row = image.Row(y);
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t p = row[x];
+            const std::uint32_t a = p >> 24;
+            std::uint32_t premultiplied = p;
+            if (a != 255) {
+                premultiplied = a << 24;
+                for (int shift = 0; shift <= 16; shift += 8)
+                    premultiplied |= ((((p >> shift) & 0xFF) * a + 127) / 255) << shift;
+            }
+            out.argb.push_back(premultiplied);
+        }
     }
-    return image;
+    return out;
 }
 
 hexmoor::platform::ImagePixelsView ImageCut::View() const {
@@ -127,7 +140,7 @@ hexmoor::platform::ImagePixelsView ImageCut::View() const {
     return {source_->argb.data() + static_cast<std::size_t>(y_) * stride + x_, width_, height_, stride};
 }
 
-Pixels ImageCut::ToPixels() const& {
+Pixels ImageCut::ToPixels() const {
     if (!source_) return own_;
     const hexmoor::platform::ImagePixelsView view = View();
     Pixels out;
@@ -137,11 +150,6 @@ Pixels ImageCut::ToPixels() const& {
     out.argb.reserve(static_cast<std::size_t>(view.width) * static_cast<std::size_t>(view.height));
     for (int y = 0; y < view.height; ++y) out.argb.insert(out.argb.end(), view.Row(y), view.Row(y) + view.width);
     return out;
-}
-
-Pixels ImageCut::ToPixels() && {
-    if (!source_) return std::move(own_);
-    return ToPixels();
 }
 
 Pixels& ImageCut::Edit() {

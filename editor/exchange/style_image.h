@@ -52,7 +52,7 @@ inline void DrawCentered(Pixels& frame, const Pixels& glyph) { DrawCentered(fram
 // from it holds it: every colour channel multiplied by the pixel's alpha
 // (rounded), the alpha kept. Frame sides and MDI buttons are kept this way,
 // since layered windows and alpha blending take premultiplied pixels.
-Pixels OnTransparentBlack(Pixels image);
+Pixels OnTransparentBlack(const hexmoor::platform::ImagePixelsView& image);
 
 // An image on its way to the skin: a rectangle of a decoded bitmap, read in
 // place, or pixels of its own. Most images are stored as they were cut, so a
@@ -72,9 +72,8 @@ public:
     hexmoor::platform::ImagePixelsView View() const;
     // The pixels to draw on: a cut first becomes pixels of its own.
     Pixels& Edit();
-    // The pixels as an image of their own (a copy of a cut).
-    Pixels ToPixels() const&;
-    Pixels ToPixels() &&;
+    // The pixels as an image of their own (a copy).
+    Pixels ToPixels() const;
 
 private:
     std::shared_ptr<const Pixels> source_; // null: the pixels are own_
