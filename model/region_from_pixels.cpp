@@ -145,9 +145,9 @@ std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const platform::ImagePixels& p
         static_cast<std::uint64_t>(pixels.width) * static_cast<std::uint64_t>(pixels.height) != pixels.argb.size()) {
         return nullptr;
     }
-    return CreateRegionFromBitmap(
-        platform::ImagePixelsView{pixels.argb.data(), pixels.width, pixels.height, static_cast<std::size_t>(pixels.width)},
-        key, overCap);
+    return CreateRegionFromBitmap(platform::ImagePixelsView{pixels.argb.data(), pixels.width, pixels.height,
+                                                            static_cast<std::size_t>(pixels.width)},
+                                  key, overCap);
 }
 
 std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const platform::ImagePixelsView& pixels, const RegionKey& key,

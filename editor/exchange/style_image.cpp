@@ -177,8 +177,7 @@ bool StripAccount::Take(std::uint64_t pixels) {
     return false;
 }
 
-std::optional<ImageCut> Strip::Piece(std::int64_t x, std::int64_t y, std::int64_t width,
-                                     std::int64_t height) const {
+std::optional<ImageCut> Strip::Piece(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) const {
     if (width < 1 || height < 1 || x < 0 || y < 0 || x + width > pixels->width || y + height > pixels->height)
         return std::nullopt;
     // Paid for when cut: the skin will hold a copy of it.
