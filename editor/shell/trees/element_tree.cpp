@@ -143,7 +143,7 @@ ElementTree::ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> 
     if (mode_ == 0) BuildDefaultTree();
 }
 
-TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, Record r) {
+TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, Record r) {
     // An item's data is its record's place in the table, counted from 1.
     const std::size_t index = records_.size();
     records_.push_back(std::move(r));
@@ -316,7 +316,7 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     r.folderId = nextFolderId_++;
     object->SetFolderId(r.folderId);
     const WORD folderId = r.folderId;
-    TreeHandle item = Insert(container, kInsertLast, shown, kFolderIcon, std::move(r));
+    TreeHandle item = Insert(container, kInsertLast, shown.c_str(), kFolderIcon, std::move(r));
     folderItems_[folderId] = item;
     RenumberSiblings(container);
     Modified();
@@ -339,7 +339,7 @@ TreeHandle ElementTree::AddUserData(TreeHandle parent, const std::wstring& name)
     CTwfObj* object = skin->GetOrCreateObject(kElemUserData, r.scheme);
     if (!object) return nullptr;
     object->SetFolderId(folder);
-    TreeHandle item = Insert(container, kInsertLast, shown, kUserDataIcon, std::move(r));
+    TreeHandle item = Insert(container, kInsertLast, shown.c_str(), kUserDataIcon, std::move(r));
     RenumberSiblings(container);
     Modified();
     return item;
@@ -391,17 +391,18 @@ TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, Tree
     // would come back from the file as an ordinary frame.
     if (!filling && adder.parts[0].kind == kKindRegionDefined)
         object->SetNumber(frame_props::kRegionShape, frame_props::kRegionDefinedWindow);
-    return InsertParts(adder.parts, adder.type, parent, after, display, adder.parts[0].icon, scheme, true);
+    return InsertParts(adder.parts, adder.type, parent, after, display.c_str(), adder.parts[0].icon, scheme, true);
 }
 
 // An element's items: the top item and its parts, sharing one instance
 // number; only the top item owns the number (and, when `owner`, the object).
 TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
-                                    const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner,
+                                    const wchar_t* display, int topIcon, const std::wstring& scheme, bool owner,
                                     unsigned number) {
     if (number == 0) number = numbers_.Take(parts[0].kind);
-    std::vector<TreeHandle> made;
-    made.reserve(parts.size());
+    // Each part's record follows the one before: a part's parent is found
+    // from the record of the part it hangs under.
+    const std::size_t first = records_.size();
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const AdderPart& p = parts[i];
         Record r;
@@ -410,14 +411,14 @@ TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD ty
         r.scheme = scheme;
         r.ownsNumber = i == 0;
         r.ownsObject = owner && i == 0;
-        TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
-        made.push_back(Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display,
-                              i == 0 ? topIcon : p.icon, std::move(r)));
+        TreeHandle under = p.parent < 0 ? parent : records_[first + static_cast<std::size_t>(p.parent)].item;
+        TreeHandle made = Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display,
+                                 i == 0 ? topIcon : p.icon, std::move(r));
         // Only an element's top item carries its check box (a new item has
         // none).
-        if (i == 0 && mode_ == 0) store_.SetCheckBox(made.back(), true);
+        if (i == 0 && mode_ == 0) store_.SetCheckBox(made, true);
     }
-    return made.front();
+    return records_[first].item;
 }
 
 void ElementTree::Forget(TreeHandle item) {

@@ -265,7 +265,7 @@ private:
         mutable bool linkBuilt = false;
     };
 
-    TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, Record r);
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, Record r);
     // The records of the parts a Clear of r's item resets, in the plan's
     // order; parts the element has not are left out.
     std::vector<const Record*> PartsToClear(const Record& r, const ClearPlan& plan) const;
@@ -301,7 +301,7 @@ private:
     void RenumberSiblings(TreeHandle parent);
     void BuildDefaultTree();
     TreeHandle InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
-                           const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner,
+                           const wchar_t* display, int topIcon, const std::wstring& scheme, bool owner,
                            unsigned number = 0); // 0: the kind's next free number
     TreeHandle AddCustomControl(TreeHandle parent, const Adder& adder, const std::wstring& name);
     // object: the element's object when the caller holds it already.

@@ -6,7 +6,7 @@
 // order they were made and looks an item up there by walking it for every
 // message that names one, deletion included: made in the order shown, a
 // folder's items sit together in that list and its later deletion walks
-// only them.
+// only them. The plan asks the control nothing for a tree that starts empty.
 
 #include <algorithm>
 
@@ -20,9 +20,9 @@ namespace hexmoor::shell {
 namespace {
 
 // An element's shown name: its scheme after the folder number.
-std::wstring AfterFirstBracket(const std::wstring& scheme) {
+const wchar_t* AfterFirstBracket(const std::wstring& scheme) {
     auto at = scheme.find(L'>');
-    return at == std::wstring::npos ? scheme : scheme.substr(at + 1);
+    return scheme.c_str() + (at == std::wstring::npos ? 0 : at + 1);
 }
 
 } // namespace
@@ -34,15 +34,20 @@ struct ElementTree::FillPlan {
         bool read = false;         // children known (the items that were there read)
         // The children as (stored order, node) in the order the tree shows them.
         std::vector<std::pair<WORD, int>> children;
-        // A new folder or user-data item: its text and record.
-        std::wstring text;
-        Record record;
-        // A new custom control: its adder, scheme and instance number.
+        // A new folder: its place in `newFolders`.
+        int folder = -1;
+        // New user data or a new custom control (with its adder): its
+        // scheme and instance number.
         const Adder* adder = nullptr;
         const std::wstring* scheme = nullptr;
         unsigned number = 0;
     };
+    struct NewFolder {
+        std::wstring name;
+        Record record;
+    };
     std::vector<Node> nodes;
+    std::vector<NewFolder> newFolders;
     // The node of an item that was there before the fill.
     std::map<TreeHandle, int> existing;
     // Folder number -> the new folder that has it (the first one keeps it).
@@ -104,8 +109,9 @@ int ElementTree::PlanFolderPath(FillPlan& plan, const std::wstring& scheme) {
         int found = -1;
         for (const auto& [order, c] : plan.nodes[static_cast<std::size_t>(at)].children) {
             const FillPlan::Node& n = plan.nodes[static_cast<std::size_t>(c)];
-            const bool match = n.fresh ? n.record.key.kind == kKindFolder && n.text == part
-                                       : KeyOf(n.item).kind == kKindFolder && store_.Text(n.item) == part;
+            const bool match = n.fresh
+                                   ? n.folder >= 0 && plan.newFolders[static_cast<std::size_t>(n.folder)].name == part
+                                   : KeyOf(n.item).kind == kKindFolder && store_.Text(n.item) == part;
             if (match) found = c;
         }
         if (found < 0) {
@@ -121,13 +127,15 @@ int ElementTree::PlanFolderPath(FillPlan& plan, const std::wstring& scheme) {
             found = static_cast<int>(plan.nodes.size());
             FillPlan::Node& n = plan.nodes.emplace_back();
             n.fresh = n.read = true;
-            n.text = std::move(part);
-            n.record.key = {kKindFolder, numbers_.Take(kKindFolder)};
-            n.record.type = kElemFolder;
-            n.record.scheme = path;
-            n.record.ownsNumber = n.record.ownsObject = true;
-            n.record.folderId = object->GetFolderId();
-            plan.folders.emplace(n.record.folderId, found);
+            n.folder = static_cast<int>(plan.newFolders.size());
+            FillPlan::NewFolder& f = plan.newFolders.emplace_back();
+            f.name = std::move(part);
+            f.record.key = {kKindFolder, numbers_.Take(kKindFolder)};
+            f.record.type = kElemFolder;
+            f.record.scheme = path;
+            f.record.ownsNumber = f.record.ownsObject = true;
+            f.record.folderId = object->GetFolderId();
+            plan.folders.emplace(f.record.folderId, found);
             PlaceChild(plan, at, object->GetOrder(), found);
         }
         at = found;
@@ -137,62 +145,70 @@ int ElementTree::PlanFolderPath(FillPlan& plan, const std::wstring& scheme) {
 
 void ElementTree::MakePlanned(FillPlan& plan) {
     // Depth first without recursion (a stored path may nest deep): each
-    // level remembers the child it is at, the item made before it and the
-    // last child that was there before the fill.
+    // level remembers the child it is at, the item before it and the last
+    // child that was there before the fill.
     struct Level {
         int node;
         std::size_t next = 0;
         TreeHandle previous = nullptr;
-        std::size_t lastOld = 0; // one past the last child that was there
+        std::size_t lastThere = 0; // one past the last child that was there
     };
-    std::vector<bool> visited(plan.nodes.size());
-    auto enter = [&](std::vector<Level>& stack, int node) {
-        visited[static_cast<std::size_t>(node)] = true;
-        const auto& children = plan.nodes[static_cast<std::size_t>(node)].children;
-        std::size_t lastOld = 0;
-        for (std::size_t i = 0; i < children.size(); ++i)
-            if (!plan.nodes[static_cast<std::size_t>(children[i].second)].fresh) lastOld = i + 1;
-        stack.push_back({node, 0, nullptr, lastOld});
-    };
+    auto node = [&plan](int i) -> FillPlan::Node& { return plan.nodes[static_cast<std::size_t>(i)]; };
+    std::vector<bool> visited;
     auto walk = [&](int top) {
         std::vector<Level> stack;
-        enter(stack, top);
+        auto enter = [&](int parent) {
+            visited[static_cast<std::size_t>(parent)] = true;
+            const auto& children = node(parent).children;
+            std::size_t lastThere = 0;
+            for (std::size_t i = 0; i < children.size(); ++i) {
+                const FillPlan::Node& c = node(children[i].second);
+                if (!c.fresh) lastThere = i + 1;
+            }
+            stack.push_back({parent, 0, nullptr, lastThere});
+        };
+        enter(top);
         while (!stack.empty()) {
             Level& level = stack.back();
-            const FillPlan::Node& parent = plan.nodes[static_cast<std::size_t>(level.node)];
+            const FillPlan::Node& parent = node(level.node);
             if (level.next == parent.children.size()) {
                 stack.pop_back();
                 continue;
             }
             const std::size_t i = level.next++;
             const int c = parent.children[i].second;
-            FillPlan::Node& n = plan.nodes[static_cast<std::size_t>(c)];
+            FillPlan::Node& n = node(c);
             if (n.fresh) {
-                const TreeHandle after = i >= level.lastOld ? kInsertLast
-                                         : level.previous   ? level.previous
-                                                            : kInsertFirst;
+                const TreeHandle after = i >= level.lastThere ? kInsertLast
+                                         : level.previous     ? level.previous
+                                                              : kInsertFirst;
                 if (n.adder) {
                     n.item =
                         InsertParts(n.adder->parts, n.adder->type, parent.item, after, AfterFirstBracket(*n.scheme),
                                     n.adder->parts[0].icon, *n.scheme, true, n.number);
+                } else if (n.folder >= 0) {
+                    FillPlan::NewFolder& f = plan.newFolders[static_cast<std::size_t>(n.folder)];
+                    n.item = Insert(parent.item, after, f.name.c_str(), kFolderIcon, std::move(f.record));
                 } else {
-                    const bool folder = n.record.key.kind == kKindFolder;
-                    const std::wstring text = folder ? std::move(n.text) : AfterFirstBracket(n.record.scheme);
-                    n.item =
-                        Insert(parent.item, after, text, folder ? kFolderIcon : kUserDataIcon, std::move(n.record));
+                    Record r;
+                    r.key = {kKindUserData, n.number};
+                    r.type = kElemUserData;
+                    r.scheme = *n.scheme;
+                    r.ownsNumber = r.ownsObject = true;
+                    n.item = Insert(parent.item, after, AfterFirstBracket(*n.scheme), kUserDataIcon, std::move(r));
                 }
             }
-            level.previous = n.item;
-            if (!n.children.empty()) enter(stack, c);
+            if (n.item) level.previous = n.item;
+            if (!n.children.empty()) enter(c);
         }
     };
+    visited.assign(plan.nodes.size(), false);
     walk(0);
     // A folder that was there, taking new items, where its own level was
     // never read.
     for (std::size_t i = 0; i < plan.nodes.size(); ++i)
         if (!visited[i] && !plan.nodes[i].fresh && !plan.nodes[i].children.empty()) walk(static_cast<int>(i));
-    for (const auto& [id, node] : plan.folders)
-        folderItems_.emplace(id, plan.nodes[static_cast<std::size_t>(node)].item);
+    for (const auto& [id, n] : plan.folders) folderItems_.emplace(id, node(n).item);
 }
 
 void ElementTree::FillFromSkin() {
@@ -212,8 +228,10 @@ void ElementTree::FillFromSkin() {
     // object while the tree fills, and each is looked up only once.
     struct Pending {
         const std::wstring* scheme;
-        WORD type;
         CTwfObj* object;
+        WORD type;
+        WORD order;
+        WORD folderId;
     };
     std::vector<Pending> items;
     std::vector<const std::wstring*> folderSchemes;
@@ -226,7 +244,7 @@ void ElementTree::FillFromSkin() {
             if (type == kElemFolder) {
                 if (name.starts_with(FolderPrefix())) folderSchemes.push_back(&name);
             } else if (object && (mode_ == 2) == (type == kElemUserData)) {
-                items.push_back({&name, type, object.get()});
+                items.push_back({&name, object.get(), type, object->GetOrder(), object->GetFolderId()});
             }
         }
     }
@@ -238,37 +256,35 @@ void ElementTree::FillFromSkin() {
 
     // Taken in their stored order (equal orders in scheme order), each item
     // is placed after its siblings, mostly at the end of its parent.
-    std::stable_sort(items.begin(), items.end(),
-                     [](const Pending& a, const Pending& b) { return a.object->GetOrder() < b.object->GetOrder(); });
-    std::size_t records = records_.size();
+    std::stable_sort(items.begin(), items.end(), [](const Pending& a, const Pending& b) { return a.order < b.order; });
+    std::size_t records = records_.size() + plan.newFolders.size();
     for (const Pending& p : items) {
-        CTwfObj* object = p.object;
-        // An element whose folder number names no folder goes under the root.
-        int parent = PlannedFolderById(plan, object->GetFolderId());
-        if (parent < 0) parent = 0;
-        FillPlan::Node n;
-        n.fresh = n.read = true;
-        if (p.type == kElemUserData) {
-            n.record.key = {kKindUserData, numbers_.Take(kKindUserData)};
-            n.record.type = kElemUserData;
-            n.record.scheme = *p.scheme;
-            n.record.ownsNumber = n.record.ownsObject = true;
-            ++records;
-        } else {
-            const bool regionDefined =
-                object->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow;
-            n.adder = AdderForType(p.type, regionDefined);
-            if (!n.adder) continue;
-            n.scheme = p.scheme;
-            n.number = numbers_.Take(n.adder->parts[0].kind);
-            object->SetEnabled(TRUE);
-            records += n.adder->parts.size();
+        // A frame's kind tells a region-defined one from the others.
+        const Adder* adder = nullptr;
+        if (p.type != kElemUserData) {
+            adder = AdderForType(p.type, p.type == kElemWndFrame && p.object->GetNumber(frame_props::kRegionShape) ==
+                                                                        frame_props::kRegionDefinedWindow);
+            if (!adder) continue;
         }
+        // An element whose folder number names no folder goes under the root.
+        int parent = PlannedFolderById(plan, p.folderId);
+        if (parent < 0) parent = 0;
         const int node = static_cast<int>(plan.nodes.size());
-        plan.nodes.push_back(std::move(n));
-        PlaceChild(plan, parent, object->GetOrder(), node);
+        FillPlan::Node& n = plan.nodes.emplace_back();
+        n.fresh = n.read = true;
+        n.scheme = p.scheme;
+        n.adder = adder;
+        if (adder) {
+            n.number = numbers_.Take(adder->parts[0].kind);
+            p.object->SetEnabled(TRUE);
+            records += adder->parts.size();
+        } else {
+            n.number = numbers_.Take(kKindUserData);
+            ++records;
+        }
+        PlaceChild(plan, parent, p.order, node);
     }
-    records_.reserve(records + plan.folders.size());
+    records_.reserve(records);
     MakePlanned(plan);
 }
 

@@ -21,7 +21,7 @@ bool ElementTree::Contains(TreeHandle branch, TreeHandle item) const {
 // The tree store cannot move items: the branch is inserted again at its new
 // place (same texts, icons, marks, records and boxes) and the old items go.
 TreeHandle ElementTree::CopyBranch(TreeHandle item, TreeHandle parent, TreeHandle after) {
-    TreeHandle made = store_.Insert(parent, after, store_.Text(item), store_.Icon(item), store_.Data(item));
+    TreeHandle made = store_.Insert(parent, after, store_.Text(item).c_str(), store_.Icon(item), store_.Data(item));
     store_.SetMark(made, store_.Mark(item));
     const bool box = store_.HasCheckBox(item);
     if (box) {
