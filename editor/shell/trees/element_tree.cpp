@@ -254,7 +254,7 @@ ItemKey ElementTree::KeyOf(TreeHandle item) const {
 
 std::wstring ElementTree::SchemeOf(TreeHandle item) const {
     const Record* r = RecordOf(item);
-    return r ? r->scheme : std::wstring();
+    return r ? r->scheme.Str() : std::wstring();
 }
 
 WORD ElementTree::TypeOf(TreeHandle item) const {
@@ -397,7 +397,7 @@ TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, Tree
 // An element's items: the top item and its parts, sharing one instance
 // number; only the top item owns the number (and, when `owner`, the object).
 TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
-                                    const wchar_t* display, int topIcon, const std::wstring& scheme, bool owner,
+                                    const wchar_t* display, int topIcon, const SchemeName& scheme, bool owner,
                                     unsigned number) {
     if (number == 0) number = numbers_.Take(parts[0].kind);
     // Each part's record follows the one before: a part's parent is found
@@ -506,7 +506,7 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
         if (rec.type == type && rec.scheme == old) rec.scheme = renamed;
         // The folders inside a renamed folder move with it.
         if (type == kElemFolder && rec.type == kElemFolder && StartsWith(rec.scheme, old + L"\\")) {
-            std::wstring moved = renamed + rec.scheme.substr(old.size());
+            std::wstring moved = renamed + rec.scheme.Str().substr(old.size());
             if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
         }
         if (rec.link) rec.link->SetName(rec.scheme);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "editor/links/item_link.h"
+#include "editor/shell/trees/scheme_name.h"
 #include "editor/shell/trees/tree_store.h"
 
 class CTwfObj;
@@ -250,7 +251,7 @@ private:
     struct Record {
         ItemKey key;
         WORD type = 0;
-        std::wstring scheme;
+        SchemeName scheme; // shared by the element's parts
         bool ownsNumber = false;
         bool ownsObject = false;
         WORD folderId = 0; // a folder's own number
@@ -301,7 +302,7 @@ private:
     void RenumberSiblings(TreeHandle parent);
     void BuildDefaultTree();
     TreeHandle InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
-                           const wchar_t* display, int topIcon, const std::wstring& scheme, bool owner,
+                           const wchar_t* display, int topIcon, const SchemeName& scheme, bool owner,
                            unsigned number = 0); // 0: the kind's next free number
     TreeHandle AddCustomControl(TreeHandle parent, const Adder& adder, const std::wstring& name);
     // object: the element's object when the caller holds it already.

@@ -67,8 +67,9 @@ bool ElementTree::Rehome(TreeHandle item, TreeHandle container) {
         if (!rec.alive) continue;
         if (rec.type == type && rec.scheme == old) rec.scheme = renamed;
         // The folders inside a moved folder move with it.
-        if (type == kElemFolder && rec.type == kElemFolder && rec.scheme.compare(0, old.size() + 1, old + L"\\") == 0) {
-            std::wstring moved = renamed + rec.scheme.substr(old.size());
+        if (type == kElemFolder && rec.type == kElemFolder &&
+            rec.scheme.Str().compare(0, old.size() + 1, old + L"\\") == 0) {
+            std::wstring moved = renamed + rec.scheme.Str().substr(old.size());
             if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
         }
         if (rec.link) rec.link->SetName(rec.scheme);
