@@ -235,6 +235,58 @@ TEST_F(Trees, FillingPutsStrayElementsUnderTheRootAndMakesMissingFolderLevels) {
     EXPECT_GT(skin.FindObject(kElemFolder, custom.SchemeOf(added))->GetFolderId(), 7);
 }
 
+// A store that notes where each item went in: a tree view walks its list of
+// items, in the order they were made, for every item a message names.
+struct InsertLog : MemoryTree {
+    std::vector<TreeHandle> made;
+    int notLast = 0;
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, std::intptr_t data) override {
+        if (after != shell::kInsertLast) ++notLast;
+        made.push_back(MemoryTree::Insert(parent, after, text, icon, data));
+        return made.back();
+    }
+};
+
+TEST_F(Trees, FillingMakesTheItemsInTheOrderShownEachLastUnderItsParent) {
+    // Stored orders spread over the folders and put elements before and
+    // after a subfolder and a root-level frame after a folder.
+    auto folder = [&](const wchar_t* scheme, WORD id, WORD order) {
+        CTwfObj* f = skin.GetOrCreateObject(kElemFolder, scheme);
+        f->SetFolderId(id);
+        f->SetOrder(order);
+    };
+    auto element = [&](WORD type, const wchar_t* scheme, WORD folderId, WORD order) {
+        CTwfObj* o = skin.GetOrCreateObject(type, scheme);
+        o->SetFolderId(folderId);
+        o->SetOrder(order);
+    };
+    folder(L"<CC>\\Outer", 1, 2);
+    folder(L"<CC>\\Outer\\Inner", 2, 1);
+    element(kElemButton, L"<1>Before", 1, 0);
+    element(kElemEdit, L"<1>After", 1, 5);
+    element(kElemButton, L"<2>Deep", 2, 3);
+    element(kElemEdit, L"First", 0, 1);
+    element(kElemWndFrame, L"Last", 0, 9);
+    InsertLog store;
+    ElementTree tree(store, 1, [this] { return &skin; });
+    store.made.clear(); // the root
+    tree.FillFromSkin();
+    const std::vector<std::wstring> shown = {L"Custom Controls [85]", L"  First [10]",   L"  Outer [72]",
+                                             L"    Before [11]",      L"    Inner [72]", L"      Deep [11]",
+                                             L"    After [10]",       L"  Last [0]"};
+    std::vector<std::wstring> dump = tree.Dump();
+    EXPECT_EQ(dump.size(), shown.size() + 16); // the frame's parts
+    dump.resize(shown.size());
+    EXPECT_EQ(dump, shown);
+    EXPECT_EQ(store.made, tree.Items());
+    EXPECT_EQ(store.notLast, 0);
+    // Instance numbers follow the stored order (folders by path).
+    EXPECT_EQ(tree.KeyOf(tree.Find(L"Outer")).number, 1u);
+    EXPECT_EQ(tree.KeyOf(tree.Find(L"Outer/Inner")).number, 2u);
+    EXPECT_EQ(tree.KeyOf(tree.Find(L"Outer/Before")).number, 1u);
+    EXPECT_EQ(tree.KeyOf(tree.Find(L"Outer/Inner/Deep")).number, 2u);
+}
+
 TEST_F(Trees, SelectingAnItemShowsItsOwnLinksPage) {
     Sink sink;
     custom.SetPageSink(&sink);

@@ -73,6 +73,8 @@ const std::vector<DefaultGroup>& DefaultGroups() {
 } // namespace
 
 void ElementTree::BuildDefaultTree() {
+    // Every default element is under the one scheme, its text shared.
+    const SchemeName defaultScheme(kDefaultScheme);
     for (const DefaultGroup& g : DefaultGroups()) {
         Record group;
         group.key = {g.kind, numbers_.Take(g.kind)};
@@ -84,7 +86,7 @@ void ElementTree::BuildDefaultTree() {
             const Adder* adder = AdderForType(e.type, false);
             const std::vector<AdderPart> single = {{e.kind, nullptr, e.icon, -1}};
             const std::vector<AdderPart>& parts = adder && adder->parts[0].kind == e.kind ? adder->parts : single;
-            InsertParts(parts, e.type, groupItem, kInsertLast, e.text, e.icon, kDefaultScheme, false);
+            InsertParts(parts, e.type, groupItem, kInsertLast, e.text, e.icon, defaultScheme, false);
         }
     }
 }

@@ -13,15 +13,8 @@ namespace hexmoor::shell {
 
 namespace {
 
-constexpr int kFolderIcon = 1;
-constexpr int kUserDataIcon = 49;
 // The element type the name dialog gives a region-defined frame.
 constexpr WORD kRegionDefinedType = 60;
-
-std::wstring AfterFirstBracket(const std::wstring& scheme) {
-    auto at = scheme.find(L'>');
-    return at == std::wstring::npos ? scheme : scheme.substr(at + 1);
-}
 
 bool StartsWith(const std::wstring& s, const std::wstring& p) { return s.compare(0, p.size(), p) == 0; }
 
@@ -150,7 +143,7 @@ ElementTree::ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> 
     if (mode_ == 0) BuildDefaultTree();
 }
 
-TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, Record r) {
+TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, Record r) {
     // An item's data is its record's place in the table, counted from 1.
     const std::size_t index = records_.size();
     records_.push_back(std::move(r));
@@ -261,7 +254,7 @@ ItemKey ElementTree::KeyOf(TreeHandle item) const {
 
 std::wstring ElementTree::SchemeOf(TreeHandle item) const {
     const Record* r = RecordOf(item);
-    return r ? r->scheme : std::wstring();
+    return r ? r->scheme.Str() : std::wstring();
 }
 
 WORD ElementTree::TypeOf(TreeHandle item) const {
@@ -295,35 +288,6 @@ TreeHandle ElementTree::FolderItemById(WORD id) const {
     return it == folderItems_.end() ? nullptr : it->second;
 }
 
-TreeHandle ElementTree::InsertPosition(TreeHandle parent, WORD order) {
-    // The orders of the parent's children, read once, kept sorted while
-    // the tree is filled (the stored elements come in scheme order).
-    auto [at, fresh] = orders_.try_emplace(parent);
-    auto& list = at->second;
-    if (fresh) {
-        CTwfSkin* skin = skin_();
-        for (TreeHandle c = store_.FirstChild(parent); c; c = store_.NextSibling(c)) {
-            const Record* r = RecordOf(c);
-            CTwfObj* o = (skin && r) ? skin->FindObject(r->type, r->scheme) : nullptr;
-            list.emplace_back(o ? o->GetOrder() : 0, c);
-        }
-    }
-    auto next = std::upper_bound(list.begin(), list.end(), order,
-                                 [](WORD o, const std::pair<WORD, TreeHandle>& e) { return o < e.first; });
-    if (next == list.end()) return kInsertLast;
-    if (next == list.begin()) return kInsertFirst;
-    return std::prev(next)->second;
-}
-
-void ElementTree::NoteInserted(TreeHandle parent, WORD order, TreeHandle item) {
-    auto at = orders_.find(parent);
-    if (at == orders_.end()) return;
-    auto& list = at->second;
-    auto next = std::upper_bound(list.begin(), list.end(), order,
-                                 [](WORD o, const std::pair<WORD, TreeHandle>& e) { return o < e.first; });
-    list.insert(next, {order, item});
-}
-
 void ElementTree::RenumberSiblings(TreeHandle parent) {
     CTwfSkin* skin = skin_();
     if (!skin) return;
@@ -352,7 +316,7 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     r.folderId = nextFolderId_++;
     object->SetFolderId(r.folderId);
     const WORD folderId = r.folderId;
-    TreeHandle item = Insert(container, kInsertLast, shown, kFolderIcon, std::move(r));
+    TreeHandle item = Insert(container, kInsertLast, shown.c_str(), kFolderIcon, std::move(r));
     folderItems_[folderId] = item;
     RenumberSiblings(container);
     Modified();
@@ -375,7 +339,7 @@ TreeHandle ElementTree::AddUserData(TreeHandle parent, const std::wstring& name)
     CTwfObj* object = skin->GetOrCreateObject(kElemUserData, r.scheme);
     if (!object) return nullptr;
     object->SetFolderId(folder);
-    TreeHandle item = Insert(container, kInsertLast, shown, kUserDataIcon, std::move(r));
+    TreeHandle item = Insert(container, kInsertLast, shown.c_str(), kUserDataIcon, std::move(r));
     RenumberSiblings(container);
     Modified();
     return item;
@@ -427,15 +391,18 @@ TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, Tree
     // would come back from the file as an ordinary frame.
     if (!filling && adder.parts[0].kind == kKindRegionDefined)
         object->SetNumber(frame_props::kRegionShape, frame_props::kRegionDefinedWindow);
-    return InsertParts(adder.parts, adder.type, parent, after, display, adder.parts[0].icon, scheme, true);
+    return InsertParts(adder.parts, adder.type, parent, after, display.c_str(), adder.parts[0].icon, scheme, true);
 }
 
 // An element's items: the top item and its parts, sharing one instance
 // number; only the top item owns the number (and, when `owner`, the object).
 TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
-                                    const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner) {
-    const unsigned number = numbers_.Take(parts[0].kind);
-    std::vector<TreeHandle> made;
+                                    const wchar_t* display, int topIcon, const SchemeName& scheme, bool owner,
+                                    unsigned number) {
+    if (number == 0) number = numbers_.Take(parts[0].kind);
+    // Each part's record follows the one before: a part's parent is found
+    // from the record of the part it hangs under.
+    const std::size_t first = records_.size();
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const AdderPart& p = parts[i];
         Record r;
@@ -444,129 +411,14 @@ TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD ty
         r.scheme = scheme;
         r.ownsNumber = i == 0;
         r.ownsObject = owner && i == 0;
-        TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
-        made.push_back(Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display,
-                              i == 0 ? topIcon : p.icon, std::move(r)));
+        TreeHandle under = p.parent < 0 ? parent : records_[first + static_cast<std::size_t>(p.parent)].item;
+        TreeHandle made = Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display,
+                                 i == 0 ? topIcon : p.icon, std::move(r));
         // Only an element's top item carries its check box (a new item has
         // none).
-        if (i == 0 && mode_ == 0) store_.SetCheckBox(made.back(), true);
+        if (i == 0 && mode_ == 0) store_.SetCheckBox(made, true);
     }
-    return made.front();
-}
-
-TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
-    CTwfSkin* skin = skin_();
-    const std::wstring prefix = FolderPrefix();
-    if (!skin || !StartsWith(scheme, prefix)) return root_;
-    std::wstring rest = scheme.substr(prefix.size());
-    TreeHandle at = root_;
-    std::wstring path = prefix;
-    std::size_t start = 0;
-    while (start <= rest.size()) {
-        std::size_t end = rest.find(L'\\', start);
-        if (end == std::wstring::npos) end = rest.size();
-        const std::wstring part = rest.substr(start, end - start);
-        start = end + 1;
-        if (part.empty()) continue;
-        path += (path == prefix ? L"" : L"\\") + part;
-        TreeHandle found = nullptr;
-        for (TreeHandle c = store_.FirstChild(at); c; c = store_.NextSibling(c))
-            if (KeyOf(c).kind == kKindFolder && store_.Text(c) == part) found = c;
-        if (!found) {
-            CTwfObj* object = skin->FindObject(kElemFolder, path);
-            if (!object) {
-                // A level the file did not store: made, so the next save has it.
-                object = skin->GetOrCreateObject(kElemFolder, path);
-                if (!object) return at;
-                object->SetFolderId(nextFolderId_++);
-                Modified();
-            }
-            nextFolderId_ = std::max<WORD>(nextFolderId_, static_cast<WORD>(object->GetFolderId() + 1));
-            Record r;
-            r.key = {kKindFolder, numbers_.Take(kKindFolder)};
-            r.type = kElemFolder;
-            r.scheme = path;
-            r.ownsNumber = r.ownsObject = true;
-            r.folderId = object->GetFolderId();
-            const WORD folderId = r.folderId;
-            found = Insert(at, InsertPosition(at, object->GetOrder()), part, kFolderIcon, std::move(r));
-            NoteInserted(at, object->GetOrder(), found);
-            // The first folder with a number keeps it.
-            folderItems_.emplace(folderId, found);
-        }
-        at = found;
-    }
-    return at;
-}
-
-void ElementTree::FillFromSkin() {
-    CTwfSkin* skin = skin_();
-    if (!skin) return;
-    // The links the items have show the new elements once asked for.
-    InvalidateLinks();
-    if (mode_ == 0) {
-        SyncCheckStates();
-        return;
-    }
-    orders_.clear();
-    const std::wstring defaultScheme = skin->GetDefaultSchemeName();
-    auto skipped = [&](const std::wstring& name) {
-        return name.empty() || name == L"Default" || name == defaultScheme || name == kRootSchemeName;
-    };
-    // Folder numbers already stored come first, so new ones never clash.
-    for (const auto& [name, elements] : skin->GetSchemes())
-        for (const auto& [type, object] : elements)
-            if (type == kElemFolder)
-                nextFolderId_ = std::max<WORD>(nextFolderId_, static_cast<WORD>(object->GetFolderId() + 1));
-    std::vector<std::wstring> folders;
-    for (const auto& [name, elements] : skin->GetSchemes())
-        if (!skipped(name) && elements.count(kElemFolder) && StartsWith(name, FolderPrefix())) folders.push_back(name);
-    for (const std::wstring& f : folders) EnsureFolderPath(f);
-
-    // The elements as the skin holds them: no item adds or removes an
-    // object while the tree fills, and each is looked up only once.
-    struct Pending {
-        const std::wstring* scheme;
-        WORD type;
-        CTwfObj* object;
-    };
-    std::vector<Pending> items;
-    for (const auto& [name, elements] : skin->GetSchemes()) {
-        if (skipped(name)) continue;
-        for (const auto& [type, object] : elements) {
-            if (type == kElemFolder || !object) continue;
-            if ((mode_ == 2) == (type == kElemUserData)) items.push_back({&name, type, object.get()});
-        }
-    }
-    // Taken in their stored order (equal orders in scheme order), each item
-    // lands after its siblings, mostly at the end of its parent: the place
-    // every item would get in scheme order, with far fewer inserts before a
-    // given sibling, which a tree view pays for by the item.
-    std::stable_sort(items.begin(), items.end(),
-                     [](const Pending& a, const Pending& b) { return a.object->GetOrder() < b.object->GetOrder(); });
-    for (const Pending& p : items) {
-        CTwfObj* object = p.object;
-        // An element whose folder number names no folder goes under the root.
-        TreeHandle parent = FolderItemById(object->GetFolderId());
-        if (!parent) parent = root_;
-        TreeHandle after = InsertPosition(parent, object->GetOrder());
-        const std::wstring shown = AfterFirstBracket(*p.scheme);
-        if (p.type == kElemUserData) {
-            Record r;
-            r.key = {kKindUserData, numbers_.Take(kKindUserData)};
-            r.type = kElemUserData;
-            r.scheme = *p.scheme;
-            r.ownsNumber = r.ownsObject = true;
-            NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, std::move(r)));
-            continue;
-        }
-        const Adder* adder =
-            AdderForType(p.type, object->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow);
-        if (adder)
-            if (TreeHandle added = AddFromAdder(*adder, parent, after, shown, *p.scheme, true, object))
-                NoteInserted(parent, object->GetOrder(), added);
-    }
-    orders_.clear();
+    return records_[first].item;
 }
 
 void ElementTree::Forget(TreeHandle item) {
@@ -600,7 +452,6 @@ void ElementTree::Clear() {
     removing_ = true;
     records_.resize(1); // the root's record is the first
     folderItems_.clear();
-    orders_.clear();
     numbers_ = InstanceNumbers();
     while (TreeHandle c = store_.FirstChild(root_)) store_.Delete(c);
     removing_ = false;
@@ -655,7 +506,7 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
         if (rec.type == type && rec.scheme == old) rec.scheme = renamed;
         // The folders inside a renamed folder move with it.
         if (type == kElemFolder && rec.type == kElemFolder && StartsWith(rec.scheme, old + L"\\")) {
-            std::wstring moved = renamed + rec.scheme.substr(old.size());
+            std::wstring moved = renamed + rec.scheme.Str().substr(old.size());
             if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
         }
         if (rec.link) rec.link->SetName(rec.scheme);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "editor/links/item_link.h"
+#include "editor/shell/trees/scheme_name.h"
 #include "editor/shell/trees/tree_store.h"
 
 class CTwfObj;
@@ -33,6 +34,10 @@ inline constexpr int kKindWindowsGroup = 81;
 inline constexpr int kKindDotNetGroup = 84;
 inline constexpr int kKindCustomRoot = 85;
 inline constexpr int kKindUserDataRoot = -123;
+
+// The icons of folders and user data.
+inline constexpr int kFolderIcon = 1;
+inline constexpr int kUserDataIcon = 49;
 
 // An item's key: its kind and its instance number kept apart, so that no
 // number of items of one kind can run into the next kind's keys. Only this
@@ -246,7 +251,7 @@ private:
     struct Record {
         ItemKey key;
         WORD type = 0;
-        std::wstring scheme;
+        SchemeName scheme; // shared by the element's parts
         bool ownsNumber = false;
         bool ownsObject = false;
         WORD folderId = 0; // a folder's own number
@@ -261,7 +266,7 @@ private:
         mutable bool linkBuilt = false;
     };
 
-    TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, Record r);
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, Record r);
     // The records of the parts a Clear of r's item resets, in the plan's
     // order; parts the element has not are left out.
     std::vector<const Record*> PartsToClear(const Record& r, const ClearPlan& plan) const;
@@ -281,13 +286,24 @@ private:
     TreeHandle ContainerFor(TreeHandle item) const;
     WORD FolderNumberOf(TreeHandle container) const;
     std::wstring FolderPrefix() const;
-    TreeHandle EnsureFolderPath(const std::wstring& scheme);
-    TreeHandle InsertPosition(TreeHandle parent, WORD order);
-    void NoteInserted(TreeHandle parent, WORD order, TreeHandle item);
+    // Filling (element_tree_fill.cpp): the items to make are planned as
+    // nodes first (node 0 the root), then made.
+    struct FillPlan;
+    // The node of an item that was there before the fill.
+    int PlanNodeOf(FillPlan& plan, TreeHandle item) const;
+    // The node's children that were there, read once with their stored order.
+    void ReadPlannedChildren(FillPlan& plan, int node) const;
+    void PlaceChild(FillPlan& plan, int parent, WORD order, int child) const;
+    // The node of the folder with that number: 0 for the root, -1 for none.
+    int PlannedFolderById(FillPlan& plan, WORD id) const;
+    // The node of the folder the scheme names, its missing levels planned.
+    int PlanFolderPath(FillPlan& plan, const std::wstring& scheme);
+    void MakePlanned(FillPlan& plan);
     void RenumberSiblings(TreeHandle parent);
     void BuildDefaultTree();
     TreeHandle InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
-                           const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner);
+                           const wchar_t* display, int topIcon, const SchemeName& scheme, bool owner,
+                           unsigned number = 0); // 0: the kind's next free number
     TreeHandle AddCustomControl(TreeHandle parent, const Adder& adder, const std::wstring& name);
     // object: the element's object when the caller holds it already.
     TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
@@ -304,8 +320,6 @@ private:
     TreeHandle root_ = nullptr;
     std::vector<Record> records_;
     std::map<WORD, TreeHandle> folderItems_; // folder number -> its item
-    // While filling: each parent's children as (stored order, item), sorted.
-    std::map<TreeHandle, std::vector<std::pair<WORD, TreeHandle>>> orders_;
     InstanceNumbers numbers_;
     WORD nextFolderId_ = 1;
     PageSink* sink_ = nullptr;
