@@ -393,16 +393,7 @@ TEST_F(ControlPages, WithoutAnElementEveryRoadIsEmpty) {
         ASSERT_NE(family, nullptr) << c.className;
         auto link = family->make(nullptr, family->type, family->controlId, L"Default");
         EXPECT_EQ(link->BuildPropertyItems(1), 0) << c.className;
-        for (int s = 0; s < 5; ++s) {
-            Show(*link, s);
-            for (int i = 0; i < grid.Count(); ++i)
-                if (grid.Item(i)->IsExpandable()) grid.ExpandItem(i, true);
-            for (int i = 0; i < grid.Count(); ++i) {
-                grid.SetSelectedIndex(i);
-                EXPECT_EQ(link->CommitEditedValues(&grid), 1) << c.className;
-                link->FillAllStates(grid.Item(i));
-            }
-        }
+        CommitEveryRowOfEveryState(*link, c.className, true);
         ExportListing(*link);
         link->ClearElementImages();
         link->ResetElement(FALSE);
