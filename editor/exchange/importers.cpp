@@ -4,11 +4,14 @@
 #include <cstdlib>
 
 #include "model/elements/combo_box.h"
+#include "model/elements/frame_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "model/region_from_pixels.h"
 
 namespace hexmoor::exchange {
 namespace {
+
+namespace fp = frame_props;
 
 constexpr Margins kNoMargins{};
 constexpr Margins kOneMargins{1, 1, 1, 1};
@@ -116,19 +119,19 @@ void CheckBoxImages(const StyleReader& r, const std::vector<WORD>& ids) {
 
 void ImportFrameSettings(const ImportContext& context, CTwfObj* frame) {
     StyleReader r(context, "Window.SysButton", frame);
-    r.StoreImage(485, Solid(10, 10, r.ReadColor("SysMetrics", "BtnShadow")), kOneMargins, 0, 0);
-    frame->SetNumber(483, 3);
+    r.StoreImage(fp::kMdiClientBackground, Solid(10, 10, r.ReadColor("SysMetrics", "BtnShadow")), kOneMargins, 0, 0);
+    frame->SetNumber(fp::kRegionShape, fp::kRegionShapeUser);
     if (ToLower(r.ReadKey("Window.Caption", "ContentAlignment")) == u"center") {
-        frame->SetNumber(484, 1);
-        frame->SetNumber(488, 1);
-        frame->SetNumber(558, PackPair(6, 8));
+        frame->SetNumber(fp::kTextLocation, 1);
+        frame->SetNumber(fp::kIconLocation, 1);
+        frame->SetNumber(fp::kIconOffset, PackPair(6, 8));
     } else {
-        frame->SetNumber(484, 0);
-        frame->SetNumber(488, 0);
+        frame->SetNumber(fp::kTextLocation, 0);
+        frame->SetNumber(fp::kIconLocation, 0);
     }
     if (const auto font = ParseFont(r.ReadKey("SysMetrics", "CaptionFont")))
         frame->SetFont(std::make_unique<CFont>(*font));
-    frame->SetColor(482, r.ReadColorRef("SysMetrics", "CaptionText"));
+    frame->SetColor(fp::kTextColor, r.ReadColorRef("SysMetrics", "CaptionText"));
 }
 
 void StoreSidePiece(CTwfSideFrame* side, WORD id, const Slot& piece, DWORD drawMode) {
@@ -277,14 +280,17 @@ void ImportMenuBar(const ImportContext& context, CTwfObj* frame) {
     const std::uint32_t light = r.ReadColor("SysMetrics", "MenuHilight");
     std::vector<Slot> slots = {Solid(10, 10, bar), Solid(10, 10, light), Solid(10, 10, light), Solid(10, 10, bar),
                                Solid(10, 10, bar)};
-    r.StoreImages(slots, {418, 420, 419, 421, 422}, kOneMargins, 5, 0, 0, 0);
-    frame->SetNumber(652, 19);
+    r.StoreImages(slots,
+                  {fp::kMenuBarItemNormal, fp::kMenuBarItemHot, fp::kMenuBarItemPressed, fp::kMenuBarItemDisabled,
+                   fp::kMenuBarBackground},
+                  kOneMargins, 5, 0, 0, 0);
+    frame->SetNumber(fp::kMenuBarHeight, 19);
     const COLORREF text = r.ReadColorRef("SysMetrics", "MenuText");
     const COLORREF highlight = r.ReadColorRef("SysMetrics", "HighlightText");
-    frame->SetColor(423, text);
-    frame->SetColor(425, highlight);
-    frame->SetColor(424, highlight);
-    frame->SetColor(426, r.ReadColorRef("SysMetrics", "GrayText"));
+    frame->SetColor(fp::kMenuBarTextNormal, text);
+    frame->SetColor(fp::kMenuBarTextHot, highlight);
+    frame->SetColor(fp::kMenuBarTextPressed, highlight);
+    frame->SetColor(fp::kMenuBarTextDisabled, r.ReadColorRef("SysMetrics", "GrayText"));
 }
 
 void ImportMinCaption(const ImportContext& context, CTwfObj* frame) {
@@ -292,7 +298,7 @@ void ImportMinCaption(const ImportContext& context, CTwfObj* frame) {
     const auto strip = r.LoadPartImage("ImageFile", "");
     if (!strip) return;
     std::vector<Slot> slots = {strip->Frame(0)};
-    r.StoreImages(slots, {486}, r.ReadSizingMargins(""), 1, 0, 0, 0);
+    r.StoreImages(slots, {fp::kMinimizedImage}, r.ReadSizingMargins(""), 1, 0, 0, 0);
 }
 
 // --- buttons -----------------------------------------------------------------
@@ -335,23 +341,57 @@ void ImportWindowFrame(const ImportContext& context, CTwfObj* object) {
     auto* frame = dynamic_cast<CTwfWndFrame*>(object);
     if (!frame) return;
     ImportFrameSettings(context, frame);
-    ImportThreePieceSide(context, frame, frame->GetTopSide(), "Window.Caption", 478, true);
-    ImportThreePieceSide(context, frame, frame->GetBottomSide(), "Window.FrameBottom", 479, false);
-    ImportOnePieceSide(context, frame, frame->GetLeftSide(), "Window.FrameLeft", 480);
-    ImportOnePieceSide(context, frame, frame->GetRightSide(), "Window.FrameRight", 481);
+    ImportThreePieceSide(context, frame, frame->GetTopSide(), "Window.Caption", fp::kTopThickness, true);
+    ImportThreePieceSide(context, frame, frame->GetBottomSide(), "Window.FrameBottom", fp::kBottomThickness, false);
+    ImportOnePieceSide(context, frame, frame->GetLeftSide(), "Window.FrameLeft", fp::kLeftThickness);
+    ImportOnePieceSide(context, frame, frame->GetRightSide(), "Window.FrameRight", fp::kRightThickness);
     static const CaptionButton kButtons[] = {
-        {"Window.CloseButton", {456, 458, 457, 459}, 4, 493, 489, 554},
-        {"Window.MaxButton", {460, 462, 461, 470}, 4, 551, 491, 555},
-        {"Window.RestoreButton", {466, 468, 467, 469}, 4, 0, 0, 0},
-        {"Window.MinButton", {463, 465, 464, 471}, 4, 550, 490, 556},
-        {"Window.HelpButton", {472, 474, 473, 0}, 3, 552, 492, 0},
+        {"Window.CloseButton",
+         {fp::kCloseImageNormal, fp::kCloseImageHot, fp::kCloseImagePressed, fp::kCloseImageDisabled},
+         4,
+         fp::kCloseButtonSize,
+         fp::kCloseButtonOffset,
+         fp::kMinimizedCloseOffset},
+        {"Window.MaxButton",
+         {fp::kMaximizeImageNormal, fp::kMaximizeImageHot, fp::kMaximizeImagePressed, fp::kMaximizeImageDisabled},
+         4,
+         fp::kMaximizeButtonSize,
+         fp::kMaximizeButtonOffset,
+         fp::kMinimizedMaximizeOffset},
+        {"Window.RestoreButton",
+         {fp::kRestoreImageNormal, fp::kRestoreImageHot, fp::kRestoreImagePressed, fp::kRestoreImageDisabled},
+         4,
+         0,
+         0,
+         0},
+        {"Window.MinButton",
+         {fp::kMinimizeImageNormal, fp::kMinimizeImageHot, fp::kMinimizeImagePressed, fp::kMinimizeImageDisabled},
+         4,
+         fp::kMinimizeButtonSize,
+         fp::kMinimizeButtonOffset,
+         fp::kMinimizedMinimizeOffset},
+        {"Window.HelpButton",
+         {fp::kHelpImageNormal, fp::kHelpImageHot, fp::kHelpImagePressed, 0},
+         3,
+         fp::kHelpButtonSize,
+         fp::kHelpButtonOffset,
+         0},
     };
     for (const CaptionButton& b : kButtons) ImportCaptionButton(context, frame, b);
     ImportMenuBar(context, frame);
     static const MdiButton kMdi[] = {
-        {"Window.MDICloseButton", {505, 507, 506}, 649, 646},
-        {"Window.MDIRestoreButton", {515, 517, 516}, 650, 647},
-        {"Window.MDIMinButton", {512, 514, 513}, 651, 648},
+        {"Window.MDICloseButton",
+         {fp::kMdiCloseNormal, fp::kMdiCloseHot, fp::kMdiClosePressed},
+         fp::kMdiCloseSize,
+         fp::kMdiCloseOffset},
+        {"Window.MDIRestoreButton",
+         {fp::kMdiRestoreNormal, fp::kMdiRestoreHot, fp::kMdiRestorePressed},
+         fp::kMdiRestoreSize,
+         fp::kMdiRestoreOffset},
+        {"Window.MDIMinButton",
+         {fp::kMdiMinimizeNormal, fp::kMdiMinimizeHot, fp::kMdiMinimizePressed},
+         fp::kMdiMinimizeSize,
+         fp::kMdiMinimizeOffset},
     };
     for (const MdiButton& b : kMdi) ImportMdiButton(context, frame->GetMenuBar(), b);
     ImportMinCaption(context, frame);

@@ -57,7 +57,7 @@ public:
     // ID_FILE_IMPORT_MSSTYLES: a colour scheme of a visual style becomes the default
     // scheme of the skin being edited.
     void OnImportVisualStyle();
-    // Commands 32899 and 32900: the controls XML exchange, through a save or
+    // ID_FILE_EXPORT_XML and ID_FILE_IMPORT_XML: the controls XML exchange, through a save or
     // an open dialog.
     void OnExportControlsXml();
     void OnImportControlsXml();

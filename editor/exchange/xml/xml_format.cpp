@@ -3,12 +3,14 @@
 #include <cwctype>
 
 #include "model/element_types.h"
+#include "model/elements/frame_properties.h"
 
 namespace hexmoor::exchange::xml {
 namespace {
 
 constexpr const wchar_t* kSideNames[kSideCount] = {L"topside", L"rightside", L"bottomside", L"leftside"};
-constexpr WORD kSideSizeIds[kSideCount] = {478, 481, 479, 480};
+constexpr WORD kSideSizeIds[kSideCount] = {frame_props::kTopThickness, frame_props::kRightThickness,
+                                           frame_props::kBottomThickness, frame_props::kLeftThickness};
 
 wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
@@ -83,7 +85,9 @@ std::optional<int> SideFromSizeId(WORD id) {
 bool IsSideSizeId(WORD id) { return SideFromSizeId(id).has_value(); }
 
 bool IsMenuBarButtonId(WORD id) {
-    return (id >= 505 && id <= 508) || (id >= 512 && id <= 517) || (id >= 646 && id <= 651);
+    using namespace frame_props;
+    return (id >= kMdiCloseNormal && id <= kMdiCloseDisabled) || (id >= kMdiMinimizeNormal && id <= kMdiRestoreHot) ||
+           (id >= kMdiCloseOffset && id <= kMdiMinimizeSize);
 }
 
 std::wstring TrimmedTypeName(WORD type) {

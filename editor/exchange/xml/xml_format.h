@@ -55,8 +55,8 @@ bool IsStateElementName(std::wstring_view name);
 inline constexpr int kSideCount = 4;
 const wchar_t* SideElementName(int side);
 std::optional<int> SideFromElementName(std::wstring_view name);
-// The window frame's number that holds a side's size (478 top, 481 right,
-// 479 bottom, 480 left), and back.
+// The window frame's number that holds a side's size (its thickness, in
+// frame_props), and back.
 WORD SideSizeId(int side);
 std::optional<int> SideFromSizeId(WORD id);
 bool IsSideSizeId(WORD id);
