@@ -169,7 +169,7 @@ TEST_F(EditorApp, ADefaultItemFillsThePageAndOnlyOneTreeHoldsTheSelection) {
     }
 }
 
-TEST_F(EditorApp, CustomItemsMoveByTheToolbarAndByDragAndDrop) {
+TEST_F(EditorApp, CustomItemsMoveByTheToolbarAndByDragAndDropWithTheirPicture) {
     Start();
     wchar_t temp[MAX_PATH]{};
     GetTempPathW(MAX_PATH, temp);
@@ -223,6 +223,8 @@ TEST_F(EditorApp, CustomItemsMoveByTheToolbarAndByDragAndDrop) {
         nm.itemNew.hItem = ItemOf(panel, item);
         SendMessageW(panel->Handle(), WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
         EXPECT_EQ(GetCapture(), panel->Handle());
+        // The dragged item's picture follows the mouse until the drop.
+        EXPECT_NE(ImageList_GetDragImage(nullptr, nullptr), nullptr);
         TreeView_EnsureVisible(tree, ItemOf(panel, onto));
         RECT rc{};
         TreeView_GetItemRect(tree, ItemOf(panel, onto), &rc, TRUE);
@@ -238,6 +240,7 @@ TEST_F(EditorApp, CustomItemsMoveByTheToolbarAndByDragAndDrop) {
         }
         first = false;
         SendMessageW(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+        EXPECT_EQ(ImageList_GetDragImage(nullptr, nullptr), nullptr);
     };
     drag(L"CustomButton", L"Box");
     EXPECT_EQ(names(L""), (V{L"Box", L"CustomEdit"}));

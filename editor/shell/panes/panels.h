@@ -137,6 +137,10 @@ private:
     // notification; the panel holds the mouse until the button goes up.
     void BeginDrag(HTREEITEM item);
     bool OnDragMessage(UINT msg, LPARAM lp);
+    // The dragged item's picture follows the mouse over the tree: shown
+    // (again) at a point of the panel, and put away for good.
+    void ShowDragImage(LPARAM panelPoint);
+    void EndDragImage();
     // The context menu of the item under the mouse, which becomes the
     // selection.
     void ShowItemMenu();
@@ -158,6 +162,7 @@ private:
     bool marksShown_ = false;
     HTREEITEM dragged_ = nullptr;
     HTREEITEM dropTarget_ = nullptr;
+    hexmoor::win::ImageList dragImage_;
     ElementResetter* resetter_ = nullptr;
 };
 
