@@ -73,9 +73,7 @@ bool HasTableChildren(const RowSpec& spec) { return spec.expandable && !spec.pai
 } // namespace
 
 CPageLink::CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
-    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)),
-      table_(table),
-      slots_(table.rows.size()) {
+    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), table_(table), slots_(table.rows.size()) {
     // Every table row and the two halves of every pair can stand at once.
     size_t places = table.rows.size();
     for (const RowSpec& row : table.rows)
@@ -129,10 +127,12 @@ RowText CPageLink::ValueText(int index) const {
     const CTwfObj* o = object_;
     switch (spec.kind) {
     case kKindImage:
-        return RowText::Lasting(LastingLabelText(Text(o && o->HasImage(spec.id) ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE)));
+        return RowText::Lasting(
+            LastingLabelText(Text(o && o->HasImage(spec.id) ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE)));
     case kKindColor: return SharedColorText(o ? o->GetColor(spec.id) : 0);
     case kKindSize: return std::to_wstring(static_cast<int>(o ? o->GetNumber(spec.id) : 0));
-    case kKindChoice: return GetChoiceText(LastingLabelText(spec.choices), static_cast<int>(o ? o->GetNumber(spec.id) : 0));
+    case kKindChoice:
+        return GetChoiceText(LastingLabelText(spec.choices), static_cast<int>(o ? o->GetNumber(spec.id) : 0));
     case kKindFont:
         if (o && o->GetFont()) return o->GetFont()->GetLogFontRef().lfFaceName;
         return L"Default Font";

@@ -65,9 +65,8 @@ std::unique_ptr<CPropertyItem> RowStore::MakeRow(RowText label, RowText value, i
     Place* place = free_;
     Place* next = place->next; // the header and the row are made over it
     *reinterpret_cast<RowStore**>(place->memory) = this;
-    auto* row = ::new (place->memory + kRowHeaderSize) CPropertyItem(std::move(label), std::move(value), kind,
-                                                                     std::move(choices), id, expandable, parent,
-                                                                     baseId);
+    auto* row = ::new (place->memory + kRowHeaderSize)
+        CPropertyItem(std::move(label), std::move(value), kind, std::move(choices), id, expandable, parent, baseId);
     free_ = next;
     ++live_;
     return std::unique_ptr<CPropertyItem>(row);

@@ -26,7 +26,8 @@ TEST(RowStore, GrowsPastItsFirstBlockAndTakesPlacesBack) {
     }
     EXPECT_EQ(store->LiveRows(), 10u);
     EXPECT_GE(store->Places(), 10u);
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(children[static_cast<size_t>(i)]->Label(), L"row number " + std::to_wstring(i));
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(children[static_cast<size_t>(i)]->Label(), L"row number " + std::to_wstring(i));
     const size_t places = store->Places();
     group->ClearChildren();
     EXPECT_EQ(store->LiveRows(), 1u);
