@@ -114,19 +114,28 @@ std::optional<std::wstring> CItemLinkObj::StoredRowText(const CPropertyItem& row
     }
 }
 
+namespace {
+bool IdBefore(const std::pair<WORD, CPropertyItem*>& entry, WORD id) { return entry.first < id; }
+} // namespace
+
 void CItemLinkObj::RegisterPropertyItem(CPropertyItem* row) {
-    if (row) rowMap_[row->Id()] = row;
+    if (!row) return;
+    auto it = std::lower_bound(rowMap_.begin(), rowMap_.end(), row->Id(), IdBefore);
+    if (it != rowMap_.end() && it->first == row->Id())
+        it->second = row;
+    else
+        rowMap_.emplace(it, row->Id(), row);
 }
 
 CPropertyItem* CItemLinkObj::GetPropertyItem(WORD id) const {
-    auto it = rowMap_.find(id);
-    return it == rowMap_.end() ? nullptr : it->second;
+    auto it = std::lower_bound(rowMap_.begin(), rowMap_.end(), id, IdBefore);
+    return it != rowMap_.end() && it->first == id ? it->second : nullptr;
 }
 
 void CItemLinkObj::UnregisterPropertyItem(const CPropertyItem* row) {
     if (!row) return;
     for (int i = 0; i < row->ChildCount(); ++i) UnregisterPropertyItem(row->Child(i));
-    for (auto it = rowMap_.begin(); it != rowMap_.end();) it = it->second == row ? rowMap_.erase(it) : std::next(it);
+    std::erase_if(rowMap_, [row](const auto& entry) { return entry.second == row; });
 }
 
 int CItemLinkObj::AddPropertyItem(CPropertyItem* row, void* context, int position) {
@@ -195,11 +204,11 @@ bool DeclarePageStates(CItemLinkObj& link, int* state, std::initializer_list<int
     return link.IsStateShown(*state, result) != 0;
 }
 
-std::unique_ptr<CPropertyItem> CItemLinkObj::MakeRow(std::wstring label, std::wstring value, int kind,
-                                                     std::wstring choices, WORD id, BOOL expandable,
-                                                     CPropertyItem* parent, WORD baseId) const {
-    auto row = std::make_unique<CPropertyItem>(std::move(label), std::move(value), kind, std::move(choices), id,
-                                               expandable, parent, baseId);
+std::unique_ptr<CPropertyItem> CItemLinkObj::MakeRow(RowText label, RowText value, int kind, RowText choices, WORD id,
+                                                     BOOL expandable, CPropertyItem* parent, WORD baseId) {
+    if (!rowStore_) rowStore_ = RowStore::Make(expectedRows_);
+    auto row = rowStore_->MakeRow(std::move(label), std::move(value), kind, std::move(choices), id, expandable, parent,
+                                  baseId);
     row->SetOwner(this);
     return row;
 }

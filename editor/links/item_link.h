@@ -5,15 +5,16 @@
 // the export sink) with the rows of one state, writes the grid's edits back
 // into the element and keeps, on request, the colour-adjustment snapshot.
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/links/link_env.h"
 #include "editor/links/link_snapshot.h"
 #include "editor/links/property_item.h"
+#include "editor/links/row_store.h"
 #include "model/font.h"
 #include "model/image_rgn.h"
 #include "model/twf_obj.h"
@@ -87,11 +88,15 @@ public:
     void SetExportSink(ExportSink* sink) { sink_ = sink; }
 
     // --- the row map ---------------------------------------------------------
+    // The rows by property id, in id order; one row per id (a later
+    // registration replaces the earlier). Kept as one sorted array: a page's
+    // map is small, built once and freed with its rows.
+    using RowMapEntries = std::vector<std::pair<WORD, CPropertyItem*>>;
     void RegisterPropertyItem(CPropertyItem* row);
     CPropertyItem* GetPropertyItem(WORD id) const;
     // Removes every map entry that points at the row or one of its children.
     void UnregisterPropertyItem(const CPropertyItem* row);
-    const std::map<WORD, CPropertyItem*>& RowMap() const { return rowMap_; }
+    const RowMapEntries& RowMap() const { return rowMap_; }
 
     // --- list and export operations ------------------------------------------
     int AddPropertyItem(CPropertyItem* row, void* context, int position);
@@ -145,12 +150,17 @@ public:
     void RenewSnapshot();
 
 protected:
-    // Makes a row owned by this link.
-    std::unique_ptr<CPropertyItem> MakeRow(std::wstring label, std::wstring value, int kind, std::wstring choices,
-                                           WORD id, BOOL expandable, CPropertyItem* parent, WORD baseId) const;
+    // Makes a row owned by this link, in the link's row store.
+    std::unique_ptr<CPropertyItem> MakeRow(RowText label, RowText value, int kind, RowText choices, WORD id,
+                                           BOOL expandable, CPropertyItem* parent, WORD baseId);
+    // How many rows the link holds at most at once: the row store's first
+    // block is made with room for them.
+    void ExpectRows(std::size_t rows) { expectedRows_ = rows; }
     // Stops the grid showing this link's rows and empties the row map; every
     // FreePropertyItems runs it before it deletes rows.
     void ForgetRows();
+    // Room in the row map for this many rows.
+    void ReserveRowMap(std::size_t rows) { rowMap_.reserve(rows); }
     // The common display of an image row on the image-options page.
     void ShowImageRowOnImagePage(CPropertyItem* row);
     // Copies one field of the image page (chosen by field) into the image.
@@ -171,7 +181,11 @@ private:
     int groupNode_ = 0;
     WORD outputMode_ = 0;
     ExportSink* sink_ = nullptr;
-    std::map<WORD, CPropertyItem*> rowMap_;
+    RowMapEntries rowMap_;
+    std::size_t expectedRows_ = 8;
+    // Declared last of the link's fields, so that every row the link (or a
+    // subclass) owns has gone before the store is closed.
+    RowStore::Owner rowStore_;
 };
 
 // Runs a page's first-show step: clears the flag from *state, shows the

@@ -305,6 +305,18 @@ std::wstring LinkString(UINT id) {
     return BuiltInLinkString(id);
 }
 
-void SetLinkStringProvider(LinkStringProvider provider) { Provider() = std::move(provider); }
+namespace {
+unsigned& Generation() {
+    static unsigned generation = 0;
+    return generation;
+}
+} // namespace
+
+void SetLinkStringProvider(LinkStringProvider provider) {
+    Provider() = std::move(provider);
+    ++Generation();
+}
+
+unsigned LinkStringGeneration() { return Generation(); }
 
 } // namespace hexmoor::links

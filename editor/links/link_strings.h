@@ -26,5 +26,8 @@ using LinkStringProvider = std::function<std::wstring(UINT)>;
 // Installs a provider (an empty function restores the built-in table). A
 // provider answering "" falls back to the built-in text.
 void SetLinkStringProvider(LinkStringProvider provider);
+// Counts the providers installed: texts kept from an earlier count may no
+// longer be the texts shown.
+unsigned LinkStringGeneration();
 
 } // namespace hexmoor::links

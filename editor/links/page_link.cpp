@@ -1,5 +1,8 @@
 #include "editor/links/page_link.h"
 
+#include <cstdint>
+#include <unordered_map>
+
 #include "editor/links/grid_model.h"
 #include "editor/links/link_strings.h"
 #include "editor/links/value_text.h"
@@ -16,7 +19,44 @@ std::wstring LabelText(const Label& label) {
     return text;
 }
 
+const std::wstring& LastingLabelText(const Label& label) {
+    struct Key {
+        unsigned generation;
+        UINT id;
+        UINT second;
+        const wchar_t* literal;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            std::uint64_t h = reinterpret_cast<std::uintptr_t>(k.literal);
+            for (std::uint64_t part : {std::uint64_t{k.id}, std::uint64_t{k.second}, std::uint64_t{k.generation}})
+                h = h * 1000003u + part;
+            return static_cast<std::size_t>(h ^ (h >> 32));
+        }
+    };
+    // Entries are never removed: rows keep pointing at them. The texts of
+    // every provider installed stay, a few hundred short strings each.
+    static std::unordered_map<Key, std::wstring, KeyHash> texts;
+    const Key key{label.literal ? 0u : LinkStringGeneration(), label.id, label.second, label.literal};
+    auto it = texts.find(key);
+    if (it == texts.end()) it = texts.emplace(key, LabelText(label)).first;
+    return it->second;
+}
+
 namespace {
+
+// The text of a colour, shared by the rows that show it: skins use few
+// colours, so the texts of the first few thousand are kept for the
+// program's life; a row showing any other gets its own copy.
+RowText SharedColorText(COLORREF color) {
+    constexpr std::size_t kMostKept = 4096;
+    static std::unordered_map<COLORREF, std::wstring> texts;
+    auto it = texts.find(color);
+    if (it != texts.end()) return RowText::Lasting(it->second);
+    if (texts.size() >= kMostKept) return ColorText(color);
+    return RowText::Lasting(texts.emplace(color, ColorText(color)).first->second);
+}
 
 FillText Resolved(const RowSpec& spec) {
     if (spec.fillText != FillText::kByKind) return spec.fillText;
@@ -33,21 +73,24 @@ bool HasTableChildren(const RowSpec& spec) { return spec.expandable && !spec.pai
 } // namespace
 
 CPageLink::CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
-    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)),
-      table_(table),
-      rows_(table.rows.size(), nullptr),
-      owned_(table.rows.size()) {}
+    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), table_(table), slots_(table.rows.size()) {
+    // Every table row and the two halves of every pair can stand at once.
+    size_t places = table.rows.size();
+    for (const RowSpec& row : table.rows)
+        if (row.pair) places += 2;
+    ExpectRows(places);
+}
 
 CPageLink::~CPageLink() { FreePropertyItems(); }
 
 CPropertyItem* CPageLink::Row(int index) const {
-    return index >= 0 && index < static_cast<int>(rows_.size()) ? rows_[static_cast<size_t>(index)] : nullptr;
+    return index >= 0 && index < static_cast<int>(slots_.size()) ? slots_[static_cast<size_t>(index)].row : nullptr;
 }
 
 int CPageLink::IndexOf(const CPropertyItem* row) const {
     if (!row) return kNoRow;
-    for (size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i] == row) return static_cast<int>(i);
+    for (size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i].row == row) return static_cast<int>(i);
     return kNoRow;
 }
 
@@ -65,8 +108,10 @@ CItemLinkObj* CPageLink::SetTwfObj(CTwfObj* object) {
 
 void CPageLink::FreePropertyItems() {
     ForgetRows();
-    for (CPropertyItem*& row : rows_) row = nullptr;
-    for (auto& row : owned_) row.reset();
+    for (Slot& slot : slots_) {
+        slot.row = nullptr;
+        slot.owned.reset();
+    }
 }
 
 // --- values ----------------------------------------------------------------------
@@ -77,20 +122,24 @@ std::wstring CPageLink::PairHalfText(const PairSpec& pair, bool low) const {
     return pair.isSigned ? std::to_wstring(static_cast<short>(half)) : std::to_wstring(half);
 }
 
-std::wstring CPageLink::ValueText(int index) const {
+RowText CPageLink::ValueText(int index) const {
     const RowSpec& spec = table_.rows[static_cast<size_t>(index)];
     const CTwfObj* o = object_;
     switch (spec.kind) {
-    case kKindImage: return LinkString(o && o->HasImage(spec.id) ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE);
-    case kKindColor: return ColorToText(o ? o->GetColor(spec.id) : 0);
+    case kKindImage:
+        return RowText::Lasting(
+            LastingLabelText(Text(o && o->HasImage(spec.id) ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE)));
+    case kKindColor: return SharedColorText(o ? o->GetColor(spec.id) : 0);
     case kKindSize: return std::to_wstring(static_cast<int>(o ? o->GetNumber(spec.id) : 0));
-    case kKindChoice: return GetChoiceText(LabelText(spec.choices), static_cast<int>(o ? o->GetNumber(spec.id) : 0));
+    case kKindChoice:
+        return GetChoiceText(LastingLabelText(spec.choices), static_cast<int>(o ? o->GetNumber(spec.id) : 0));
     case kKindFont:
         if (o && o->GetFont()) return o->GetFont()->GetLogFontRef().lfFaceName;
         return L"Default Font";
     case kKindRegion: {
         auto* side = dynamic_cast<const CTwfSideFrame*>(o);
-        return LinkString(side && side->HasRegionOptions(spec.id) ? IDS_LINK_REGION : IDS_LINK_NO_REGION);
+        return RowText::Lasting(
+            LastingLabelText(Text(side && side->HasRegionOptions(spec.id) ? IDS_LINK_REGION : IDS_LINK_NO_REGION)));
     }
     case kKindNumber:
         if (spec.field.get) return std::to_wstring(static_cast<int>(o ? spec.field.get(*o) : 0));
@@ -114,7 +163,7 @@ std::optional<std::wstring> CPageLink::StoredRowText(const CPropertyItem& row) c
         }
     }
     const int i = IndexOf(&row);
-    if (i != kNoRow && table_.rows[static_cast<size_t>(i)].field.get) return ValueText(i);
+    if (i != kNoRow && table_.rows[static_cast<size_t>(i)].field.get) return ValueText(i).Get();
     return CItemLinkObj::StoredRowText(row);
 }
 
@@ -131,13 +180,12 @@ CPropertyItem* CPageLink::Ensure(int index, bool byFill) {
     }
     const Label& label = byFill && spec.fillLabel.IsSet() ? spec.fillLabel : spec.label;
     const WORD base = byFill && spec.fillBaseId != kSameBaseId ? static_cast<WORD>(spec.fillBaseId) : spec.baseId;
-    std::unique_ptr<CPropertyItem> row =
-        MakeRow(LabelText(label), L"", spec.kind, LabelText(spec.choices), spec.id, spec.expandable, nullptr, base);
-    row->SetMaximum(spec.maximum);
+    std::unique_ptr<CPropertyItem> row = MakeTableRow(label, RowText(), spec, nullptr, base);
     if (byFill && Resolved(spec) != FillText::kNever) row->SetValue(ValueText(index));
-    rows_[static_cast<size_t>(index)] = row.get();
-    owned_[static_cast<size_t>(index)] = std::move(row);
-    return Row(index);
+    Slot& slot = slots_[static_cast<size_t>(index)];
+    slot.row = row.get();
+    slot.owned = std::move(row);
+    return slot.row;
 }
 
 void CPageLink::EnsureChildren(int index, bool byFill) {
@@ -148,27 +196,38 @@ void CPageLink::EnsureChildren(int index, bool byFill) {
         AddPairChildren(*group, *spec.pair);
         return;
     }
+    int count = 0;
+    for (const RowSpec& child : table_.rows) count += child.parent == index ? 1 : 0;
+    group->ReserveChildren(count);
     for (size_t j = 0; j < table_.rows.size(); ++j) {
         const RowSpec& child = table_.rows[j];
         if (child.parent != index) continue;
         const Label& label = byFill && child.fillLabel.IsSet() ? child.fillLabel : child.label;
         const WORD base =
             byFill && child.fillBaseId != kSameBaseId ? static_cast<WORD>(child.fillBaseId) : child.baseId;
-        auto row = MakeRow(LabelText(label), L"", child.kind, LabelText(child.choices), child.id, child.expandable,
-                           group, base);
-        row->SetMaximum(child.maximum);
-        rows_[j] = row.get();
+        auto row = MakeTableRow(label, RowText(), child, group, base);
+        slots_[j].row = row.get();
         if (byFill && Resolved(child) != FillText::kNever) row->SetValue(ValueText(static_cast<int>(j)));
         group->AddChild(std::move(row));
     }
 }
 
+std::unique_ptr<CPropertyItem> CPageLink::MakeTableRow(const Label& label, RowText value, const RowSpec& spec,
+                                                       CPropertyItem* parent, WORD baseId) {
+    auto row = MakeRow(RowText::Lasting(LastingLabelText(label)), std::move(value), spec.kind,
+                       RowText::Lasting(LastingLabelText(spec.choices)), spec.id, spec.expandable, parent, baseId);
+    row->SetMaximum(spec.maximum);
+    return row;
+}
+
 void CPageLink::AddPairChildren(CPropertyItem& row, const PairSpec& pair) {
     const WORD id = pair.childrenCarryPairId ? pair.pairId : 0;
+    row.ReserveChildren(2);
     for (bool low : {true, false}) {
-        auto child = MakeRow(LabelText(low ? pair.first : pair.second), PairHalfText(pair, low), pair.childKind, L"",
-                             id, FALSE, &row, id);
-        row.AddChild(std::move(child));
+        RowSpec half;
+        half.kind = pair.childKind;
+        half.id = id;
+        row.AddChild(MakeTableRow(low ? pair.first : pair.second, PairHalfText(pair, low), half, &row, id));
     }
 }
 
@@ -228,8 +287,8 @@ void CPageLink::FillRow(int index, void* context) {
     if (HasTableChildren(spec)) {
         EnsureChildren(index, true);
         for (size_t j = 0; j < table_.rows.size(); ++j) {
-            if (table_.rows[j].parent != index || !rows_[j]) continue;
-            if (Resolved(table_.rows[j]) == FillText::kAlways) rows_[j]->SetValue(ValueText(static_cast<int>(j)));
+            if (table_.rows[j].parent != index || !slots_[j].row) continue;
+            if (Resolved(table_.rows[j]) == FillText::kAlways) slots_[j].row->SetValue(ValueText(static_cast<int>(j)));
             RegisterRow(static_cast<int>(j));
         }
     }
@@ -307,6 +366,7 @@ BOOL CPageLink::BuildPropertyItems(int mode) {
     }
     if (mode != 1) return 1;
     if (!object_) return 0;
+    ReserveRowMap(table_.rows.size());
     for (int index : table_.build) BuildRow(index);
     return 1;
 }
@@ -329,30 +389,30 @@ BOOL CPageLink::CommitEditedValues(PropertyGridModel* grid) {
     const size_t count = table_.rows.size();
     for (size_t i = 0; i < count; ++i) {
         const RowSpec& spec = table_.rows[i];
-        if (!IsPairGroup(spec) || !rows_[i]) continue;
+        if (!IsPairGroup(spec) || !slots_[i].row) continue;
         const bool chosen = table_.pairCommit == PairCommit::kAll ||
                             (table_.pairCommit == PairCommit::kSelected && selected && selected->BaseId() != 0 &&
                              selected->BaseId() == spec.pair->pairId);
-        if (chosen) CommitPair(*rows_[i], *spec.pair);
+        if (chosen) CommitPair(*slots_[i].row, *spec.pair);
     }
     for (size_t i = 0; i < count; ++i) {
         const RowSpec& spec = table_.rows[i];
-        if (spec.field.set && rows_[i] && object_ && !rows_[i]->Value().empty())
-            spec.field.set(*object_, static_cast<DWORD>(ParseInt(rows_[i]->Value())));
+        if (spec.field.set && slots_[i].row && object_ && !slots_[i].row->Value().empty())
+            spec.field.set(*object_, static_cast<DWORD>(ParseInt(slots_[i].row->Value())));
     }
     std::vector<bool> held(count, false);
     for (size_t i = 0; i < count; ++i)
         if (IsChoicePair(table_.rows[i])) held[i] = Holds(static_cast<int>(i));
     for (size_t i = 0; i < count; ++i) {
         const RowSpec& spec = table_.rows[i];
-        if (spec.kind != kKindChoice || !rows_[i] || !object_) continue;
+        if (spec.kind != kKindChoice || !slots_[i].row || !object_) continue;
         // A text the list does not hold leaves the number as it is.
-        const int choice = GetChoiceIndex(rows_[i]->Choices(), rows_[i]->Value());
+        const int choice = GetChoiceIndex(slots_[i].row->Choices(), slots_[i].row->Value());
         if (choice != -1) object_->StoreNumber(spec.id, static_cast<DWORD>(choice));
     }
     for (size_t i = 0; i < count; ++i) {
         const RowSpec& spec = table_.rows[i];
-        CPropertyItem* row = rows_[i];
+        CPropertyItem* row = slots_[i].row;
         if (!IsChoicePair(spec) || !row) continue;
         const bool holds = Holds(static_cast<int>(i));
         if (holds && !held[i]) {

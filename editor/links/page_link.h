@@ -22,6 +22,9 @@ namespace hexmoor::links {
 
 // The text of a label ("" for none).
 std::wstring LabelText(const Label& label);
+// The same text kept for the program's life, shared by the rows showing it
+// (the links live on the thread that runs the editor's windows).
+const std::wstring& LastingLabelText(const Label& label);
 
 class CPageLink : public CItemLinkObj {
 public:
@@ -47,7 +50,7 @@ public:
 
 protected:
     // The value text a row shows for what the element stores.
-    std::wstring ValueText(int index) const;
+    RowText ValueText(int index) const;
 
 private:
     // Makes the row when missing (fill: with the fill's label and base id)
@@ -71,10 +74,17 @@ private:
     int IndexOf(const CPropertyItem* row) const;
     bool Holds(int index) const;
     std::wstring PairHalfText(const PairSpec& pair, bool low) const;
+    std::unique_ptr<CPropertyItem> MakeTableRow(const Label& label, RowText value, const RowSpec& spec,
+                                                CPropertyItem* parent, WORD baseId);
+
+    // A table row's row while it is made; a top-level row is owned here.
+    struct Slot {
+        CPropertyItem* row = nullptr;
+        std::unique_ptr<CPropertyItem> owned;
+    };
 
     const PageTable& table_;
-    std::vector<CPropertyItem*> rows_;
-    std::vector<std::unique_ptr<CPropertyItem>> owned_;
+    std::vector<Slot> slots_;
 };
 
 } // namespace hexmoor::links

@@ -1,9 +1,11 @@
 #include "editor/links/property_item.h"
 
+#include "editor/links/row_store.h"
+
 namespace hexmoor::links {
 
-CPropertyItem::CPropertyItem(std::wstring label, std::wstring value, int kind, std::wstring choices, WORD id,
-                             BOOL expandable, CPropertyItem* parent, WORD baseId)
+CPropertyItem::CPropertyItem(RowText label, RowText value, int kind, RowText choices, WORD id, BOOL expandable,
+                             CPropertyItem* parent, WORD baseId)
     : label_(std::move(label)),
       value_(std::move(value)),
       kind_(kind),
@@ -16,6 +18,21 @@ CPropertyItem::CPropertyItem(std::wstring label, std::wstring value, int kind, s
 }
 
 CPropertyItem::~CPropertyItem() = default;
+
+void* CPropertyItem::operator new(std::size_t size) {
+    auto* memory = static_cast<unsigned char*>(::operator new(kRowHeaderSize + size));
+    *reinterpret_cast<RowStore**>(memory) = nullptr;
+    return memory + kRowHeaderSize;
+}
+
+void CPropertyItem::operator delete(void* row) noexcept {
+    if (!row) return;
+    unsigned char* memory = static_cast<unsigned char*>(row) - kRowHeaderSize;
+    if (RowStore* store = *reinterpret_cast<RowStore**>(memory))
+        store->Release(row);
+    else
+        ::operator delete(memory);
+}
 
 int CPropertyItem::AddChild(std::unique_ptr<CPropertyItem>&& child) {
     if (!expandable_ || !child) return -1;
@@ -50,7 +67,7 @@ int CPropertyItem::IndexOfChild(const CPropertyItem* child) const {
 
 std::wstring CPropertyItem::SetIntValue(int value) {
     value_ = std::to_wstring(value);
-    return value_;
+    return value_.Get();
 }
 
 int CPropertyItem::Depth() const {

@@ -3,15 +3,20 @@
 // kind that decides how the grid edits the row and how the current link takes
 // the edit back, the property id it stands for and its place in a tree of
 // rows. A group row owns its children. Links own their top-level rows; the
-// grid and a link's row map only point at them.
+// grid and a link's row map only point at them. A row made in a link's row
+// store (row_store.h) goes back to its place there when it is deleted.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "editor/links/row_text.h"
 #include "model/platform/types.h"
 
 namespace hexmoor::links {
+
+class RowStore;
 
 // The kinds of rows, as the grid treats them.
 enum PropertyKind : int {
@@ -32,11 +37,17 @@ enum PropertyKind : int {
 
 class CPropertyItem {
 public:
-    CPropertyItem(std::wstring label, std::wstring value, int kind, std::wstring choices, WORD id, BOOL expandable,
+    CPropertyItem(RowText label, RowText value, int kind, RowText choices, WORD id, BOOL expandable,
                   CPropertyItem* parent, WORD baseId);
     CPropertyItem(const CPropertyItem&) = delete;
     CPropertyItem& operator=(const CPropertyItem&) = delete;
     ~CPropertyItem();
+
+    // Rows come from the heap or from a row store; deleting one (directly or
+    // through its owner's std::unique_ptr) gives its memory back where it
+    // came from, which a word before the row records.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* row) noexcept;
 
     // Appends the child (taking it over) and returns its index. A row that is
     // not a group takes no children: -1, and the child stays its maker's
@@ -46,6 +57,8 @@ public:
     // Takes the child at index out of the children and hands it over; null
     // for an index out of range.
     std::unique_ptr<CPropertyItem> TakeChild(int index);
+    // Room for this many children without growing.
+    void ReserveChildren(int count) { children_.reserve(static_cast<size_t>(count)); }
     // Removes every child (they are deleted).
     void ClearChildren() { children_.clear(); }
     int ChildCount() const { return static_cast<int>(children_.size()); }
@@ -55,12 +68,13 @@ public:
     // Sets the value text to "%d" of the number and returns a copy.
     std::wstring SetIntValue(int value);
 
-    const std::wstring& Label() const { return label_; }
-    void SetLabel(std::wstring label) { label_ = std::move(label); }
-    const std::wstring& Value() const { return value_; }
-    void SetValue(std::wstring value) { value_ = std::move(value); }
+    const std::wstring& Label() const { return label_.Get(); }
+    void SetLabel(RowText label) { label_ = std::move(label); }
+    const std::wstring& Value() const { return value_.Get(); }
+    // A text of its own, or one that outlives the row (RowText::Lasting).
+    void SetValue(RowText value) { value_ = std::move(value); }
     int Kind() const { return kind_; }
-    const std::wstring& Choices() const { return choices_; }
+    const std::wstring& Choices() const { return choices_.Get(); }
     WORD Id() const { return id_; }
     void SetId(WORD id) { id_ = id; }
     CPropertyItem* Parent() const { return parent_; }
@@ -82,10 +96,10 @@ public:
     int Depth() const;
 
 private:
-    std::wstring label_;
-    std::wstring value_;
+    RowText label_;
+    RowText value_;
     int kind_;
-    std::wstring choices_;
+    RowText choices_;
     WORD id_;
     CPropertyItem* parent_;
     std::vector<std::unique_ptr<CPropertyItem>> children_;

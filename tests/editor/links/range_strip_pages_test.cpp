@@ -250,7 +250,7 @@ TEST_F(RangeStripPages, SiblingFillCopiesDeeplyAndKeepsTheRows) {
     internal.BuildPropertyItems(1);
     standalone.BuildPropertyItems(1);
     Show(internal, 0);
-    const std::map<WORD, CPropertyItem*> rows = internal.RowMap();
+    const auto rows = internal.RowMap();
     modified = false;
     // The selected thumb row's image is shown again after the fill.
     struct ImagePage : OptionsPages {

@@ -1,0 +1,99 @@
+#include "editor/links/row_store.h"
+
+#include <new>
+
+namespace hexmoor::links {
+
+// A place holds a row, or, while free, the next free place.
+union RowStore::Place {
+    Place* next;
+    alignas(std::max_align_t) unsigned char memory[kRowHeaderSize + sizeof(CPropertyItem)];
+};
+
+// A further block: its header, then its places.
+struct RowStore::Block {
+    Block* next;
+};
+
+namespace {
+
+// Places follow a header in the same allocation.
+template <class Header>
+constexpr std::size_t PlacesOffset() {
+    constexpr std::size_t align = alignof(std::max_align_t);
+    return (sizeof(Header) + align - 1) / align * align;
+}
+
+template <class Header, class Place>
+Place* PlacesAfter(Header* header) {
+    return reinterpret_cast<Place*>(reinterpret_cast<unsigned char*>(header) + PlacesOffset<Header>());
+}
+
+} // namespace
+
+RowStore::Owner RowStore::Make(std::size_t places) {
+    if (places == 0) places = 1;
+    void* memory = ::operator new(PlacesOffset<RowStore>() + places * sizeof(Place));
+    auto* store = new (memory) RowStore();
+    store->AddPlaces(PlacesAfter<RowStore, Place>(store), places);
+    return Owner(store);
+}
+
+void RowStore::AddPlaces(Place* first, std::size_t count) {
+    // Chained in order, so that rows are laid out as they are made.
+    for (std::size_t i = count; i-- > 0;) {
+        first[i].next = free_;
+        free_ = &first[i];
+    }
+    places_ += count;
+}
+
+void RowStore::Grow() {
+    const std::size_t count = places_; // doubles the room
+    void* memory = ::operator new(PlacesOffset<Block>() + count * sizeof(Place));
+    auto* block = new (memory) Block{blocks_};
+    blocks_ = block;
+    AddPlaces(PlacesAfter<Block, Place>(block), count);
+}
+
+std::unique_ptr<CPropertyItem> RowStore::MakeRow(RowText label, RowText value, int kind, RowText choices, WORD id,
+                                                 BOOL expandable, CPropertyItem* parent, WORD baseId) {
+    if (closed_)
+        return std::make_unique<CPropertyItem>(std::move(label), std::move(value), kind, std::move(choices), id,
+                                               expandable, parent, baseId);
+    if (!free_) Grow();
+    Place* place = free_;
+    Place* next = place->next; // the header and the row are made over it
+    *reinterpret_cast<RowStore**>(place->memory) = this;
+    auto* row = ::new (place->memory + kRowHeaderSize)
+        CPropertyItem(std::move(label), std::move(value), kind, std::move(choices), id, expandable, parent, baseId);
+    free_ = next;
+    ++live_;
+    return std::unique_ptr<CPropertyItem>(row);
+}
+
+void RowStore::Release(void* row) {
+    auto* place = reinterpret_cast<Place*>(static_cast<unsigned char*>(row) - kRowHeaderSize);
+    place->next = free_;
+    free_ = place;
+    --live_;
+    if (closed_ && live_ == 0) Destroy();
+}
+
+void RowStore::Close() {
+    closed_ = true;
+    if (live_ == 0) Destroy();
+}
+
+void RowStore::Destroy() {
+    for (Block* block = blocks_; block;) {
+        Block* next = block->next;
+        block->~Block();
+        ::operator delete(static_cast<void*>(block));
+        block = next;
+    }
+    this->~RowStore();
+    ::operator delete(static_cast<void*>(this));
+}
+
+} // namespace hexmoor::links
