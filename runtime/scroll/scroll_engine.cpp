@@ -518,11 +518,18 @@ LRESULT ButtonDown(HWND hwnd, State* st, UINT msg, WPARAM hit, LPARAM lp) {
         g_track.pressed = part::kNone;
         return CallOld(st, hwnd, msg, originalWp, lp);
     }
+    Bar& b = st->bars[bar];
+    const bool active = IsActive(b.info);
+    // The thumb of an inactive bar does nothing and takes no capture: no
+    // press is recorded, or the window's own mouse moves would be taken for
+    // the press's.
+    if (hitPart == part::kThumb && !active) {
+        g_track.pressed = part::kNone;
+        return 0;
+    }
     g_track.bar = bar;
     g_track.pressed = hitPart;
     g_track.lastHit = hitPart;
-    Bar& b = st->bars[bar];
-    const bool active = IsActive(b.info);
     if (hitPart != part::kThumb) {
         if (active) {
             SendScroll(hwnd, st, hitPart, 0);
@@ -534,7 +541,6 @@ LRESULT ButtonDown(HWND hwnd, State* st, UINT msg, WPARAM hit, LPARAM lp) {
         SetCapture(hwnd);
         return 0;
     }
-    if (!active) return 0;
     const bool vertical = IsVertical(st, bar);
     Rect r = BarScreenRect(hwnd, st, bar);
     Point along = p;
@@ -666,8 +672,41 @@ LRESULT ButtonUp(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
     return 0;
 }
 
+// Ends hot tracking on a window: its hover timer killed, its bars drawn
+// normal again.
+void StopHover(HWND hwnd, State* st) {
+    KillTimer(hwnd, kScrollTimerHover);
+    if (g_track.window == hwnd) {
+        g_track.hoverTimer = 0;
+        g_track.hotBar = -1;
+        g_track.hotPart = g_track.previousHot = part::kNone;
+    }
+    if (!st) return;
+    if (st->kind == 2)
+        RepaintBar(hwnd, st, ControlBar(st), part::kNone);
+    else
+        SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+}
+
+// The pointer reached another window's bar: the window hot-tracked so far
+// (whose hover timer may not have seen the pointer go) lets go first.
+void LeaveHoveredWindow(HWND next) {
+    const HWND previous = g_track.window;
+    if (previous == next || !g_track.hoverTimer) return;
+    g_track.window = next;
+    g_track.hoverTimer = 0;
+    g_track.hotBar = -1;
+    g_track.hotPart = g_track.previousHot = part::kNone;
+    if (previous && IsWindow(previous)) StopHover(previous, StateOf(previous));
+}
+
 LRESULT Timer(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
     const bool ours = g_track.window == hwnd;
+    // A hover timer of a window no longer tracked ends where it fires.
+    if (wp == kScrollTimerHover && (!ours || g_track.hoverTimer == 0)) {
+        StopHover(hwnd, st);
+        return 0;
+    }
     if (!ours || (g_track.repeatTimer == 0 && g_track.hoverTimer == 0)) return CallOld(st, hwnd, WM_TIMER, wp, lp);
     if (wp == kScrollTimerDelay) {
         KillTimer(hwnd, kScrollTimerDelay);
@@ -688,14 +727,7 @@ LRESULT Timer(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
         GetCursorPos(&c);
         const Point p = Mirror(hwnd, {c.x, c.y});
         if (g_track.hotBar < 0 || !g_track.hotRect.Contains(p)) {
-            KillTimer(hwnd, kScrollTimerHover);
-            g_track.hoverTimer = 0;
-            g_track.hotBar = -1;
-            g_track.hotPart = g_track.previousHot = part::kNone;
-            if (st->kind == 2)
-                RepaintBar(hwnd, st, ControlBar(st), part::kNone);
-            else
-                SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+            StopHover(hwnd, st);
             return 0;
         }
         g_track.hotPart = HitBar(hwnd, st, g_track.hotBar, p);
@@ -707,6 +739,7 @@ LRESULT Timer(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT NcMouseMove(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
+    LeaveHoveredWindow(hwnd);
     g_track.window = hwnd;
     int bar = -1;
     if (wp == HTHSCROLL) bar = 0;
@@ -731,6 +764,7 @@ LRESULT ControlMouseMove(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
     if ((st->tracking && g_track.window == hwnd) || (g_track.window == hwnd && g_track.pressed != part::kNone))
         return MouseMove(hwnd, st, wp, lp);
     const int bar = ControlBar(st);
+    LeaveHoveredWindow(hwnd);
     if (g_track.hotBar != bar || g_track.window != hwnd) {
         g_track.window = hwnd;
         g_track.hotPart = g_track.previousHot = part::kNone;
