@@ -167,7 +167,11 @@ BOOL CTWComboBox::Enable(BOOL on) {
 // --- reflected messages -------------------------------------------------------
 
 LRESULT CTWComboBox::OnReflectedCtlColor(BOOL* handled, HDC, HWND) {
-    if (PassesThrough(*this) || systemLook_) return Default();
+    // A gated combo leaves the answer to the parent. Replaying the parent's
+    // message into the combo would send it straight back to the parent (the
+    // combo passes colour requests on to its owner), which reflects it here
+    // again, without end.
+    if (PassesThrough(*this) || systemLook_) return 0;
     if (handled) *handled = TRUE;
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
@@ -252,7 +256,8 @@ HBITMAP CTWComboBox::GetBackgroundBitmap(BOOL rebuild) {
         painter.AttachDC(memory.Get(), nullptr, FALSE);
         if (Kind() == combo::Kind::Simple) {
             CTWEdit* edit = FindEditChild(hWnd_);
-            CTwfObj* editElement = FindSkinElement(3, L"");
+            // The edit element of the combo's own scheme frames its edit.
+            CTwfObj* editElement = FindSkinElement(ctype::kEdit, elementName_);
             CMrgBitmap* frame = editElement ? editElement->GetImage(kEditFrameImage) : nullptr;
             if (edit && frame) {
                 const RECT inner = RelativeWindowRect(edit->GetSafeHwnd(), hWnd_);
@@ -351,8 +356,11 @@ LRESULT CTWComboBox::Paint(HDC given) {
         const RECT drop = ToRect(parts.dropDown);
         if (CMrgBitmap* arrow = element_->GetImage(arrowId)) draw.DrawSkinImage(&drop, arrow, FALSE, nullptr);
         if (role_ == 1) {
+            // Into the picture before it goes out: released first, the paint's
+            // own DC would already be gone.
+            PaintSystemFace(draw.GetDrawDC(), client);
             draw.Release();
-            return PaintSystemFace(given ? given : draw.GetTargetDC(), client);
+            return 1;
         }
         if (kind == combo::Kind::DropDownList && role_ != 2) {
             const HDC dc = draw.GetDrawDC();

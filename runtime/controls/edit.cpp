@@ -155,7 +155,7 @@ BOOL CTWEdit::Enable(BOOL on) {
         }
         return TRUE;
     }
-    if (parentType == ctype::kComboBox || parentType == ctype::kSpin) {
+    if (parentType == ctype::kComboBox || parentType == ctype::kNumericUpDown) {
         if (GetWindowLongPtrW(parent, GWL_STYLE) & CBS_OWNERDRAWFIXED) {
             auto* combo = dynamic_cast<CTWComboBox*>(parentObject);
             if (!combo || combo->GetCommonDialogRole() != 2) {
@@ -195,7 +195,9 @@ void CTWEdit::GetRect(RECT* out) const {
 // --- reflected messages -------------------------------------------------------
 
 LRESULT CTWEdit::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
-    if (Gated()) return Default();
+    // Gated: the parent answers (the parent's message is not replayed into
+    // the edit).
+    if (Gated()) return 0;
     SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, element_->GetColor(IsWindowEnabled(hWnd_) ? kTextColour : kDisabledText));
     if (handled) *handled = TRUE;
@@ -232,7 +234,7 @@ HBITMAP CTWEdit::GetBackgroundBitmap(BOOL rebuild) {
         EraseBackground(memory.Get(), hWnd_, nullptr);
         if (!host_ && !State().defaultActive) {
             const int parentType = ParentType(hWnd_);
-            if (parentType == ctype::kComboBox || parentType == ctype::kSpin) host_ = GetParent(hWnd_);
+            if (parentType == ctype::kComboBox || parentType == ctype::kNumericUpDown) host_ = GetParent(hWnd_);
         }
         bool draw = image != nullptr;
         BOOL centreOnly = FALSE;
@@ -305,7 +307,7 @@ LRESULT CTWEdit::CalcBorderSize(BOOL calcValidRects, LPARAM params) {
     const int parentType = ParentType(hWnd_);
     const bool parentSkinned = parentType >= 0 && GetSkinnedWindowObject(GetParent(hWnd_)) != nullptr;
     if ((ex & WS_EX_CLIENTEDGE) && parentSkinned && !host_ && parentType != ctype::kComboBox &&
-        parentType != ctype::kSpin && parentType != ctype::kListView) {
+        parentType != ctype::kNumericUpDown && parentType != ctype::kListView) {
         RECT b{};
         GetRect(&b);
         if (ex & WS_EX_LAYOUTRTL) std::swap(b.left, b.right);
@@ -321,7 +323,7 @@ LRESULT CTWEdit::CalcBorderSize(BOOL calcValidRects, LPARAM params) {
 
 LRESULT CTWEdit::PaintBorder(HDC dc) {
     const int parentType = ParentType(hWnd_);
-    if (parentType == ctype::kComboBox || parentType == ctype::kSpin) return 0;
+    if (parentType == ctype::kComboBox || parentType == ctype::kNumericUpDown) return 0;
     if (!(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) || !dc) return 0;
     const CWindowRect wr(hWnd_);
     const RECT whole{0, 0, wr.Width(), wr.Height()};

@@ -616,6 +616,7 @@ LRESULT CTWMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             // The system sizes the popup for its own frame; the skin's
             // border takes that frame's place.
             resized_ = true;
+            correctedBySystemSizing_ = true;
             RECT border{};
             GetRect(&border);
             pos->cx += border.left + border.right - 2 * GetSystemMetrics(SM_CXDLGFRAME);
@@ -633,9 +634,13 @@ LRESULT CTWMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case kMnSizeWindow: {
+        // The default handling sizes the popup for the system's frame; when
+        // that sizing already took the skin's border (above, in its
+        // WM_WINDOWPOSCHANGING), it must not be taken again.
+        correctedBySystemSizing_ = false;
         const LRESULT result = CTWWnd::WindowProc(msg, wp, lp);
         resized_ = true;
-        Resize();
+        if (!correctedBySystemSizing_) Resize();
         return result;
     }
     case kMnSelectItem: {

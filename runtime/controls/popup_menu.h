@@ -88,6 +88,9 @@ private:
     int pressed_ = -1;
     BOOL firstSelection_ = TRUE;
     bool resized_ = false;
+    // The border was taken during the system's sizing of the popup inside
+    // MN_SIZEWINDOW's default handling.
+    bool correctedBySystemSizing_ = false;
     bool systemDrawn_ = false;
     std::vector<int> painted_;
     hexmoor::win::Font ownedFont_;

@@ -47,12 +47,21 @@ BOOL CTWTabCtrl::Enable(BOOL on) {
         return TRUE;
     }
     ChangeStyle(WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0);
-    pageValue_ = element_ ? element_->GetNumber(Vertical() ? 683 : 634) : 0;
+    ReadPageValue();
     ShareWithPage();
     hotItem_ = -1;
     tracking_ = FALSE;
     buttonDown_ = FALSE;
     return TRUE;
+}
+
+void CTWTabCtrl::ReadPageValue() {
+    const DWORD value = element_ ? element_->GetNumber(Vertical() ? 683 : 634) : 0;
+    if (value == pageValue_) return;
+    // A page showing the old value gets its own back before the new one is
+    // shared.
+    GiveBackPage();
+    pageValue_ = value;
 }
 
 void CTWTabCtrl::ShareWithPage() {
@@ -87,6 +96,11 @@ void CTWTabCtrl::Detach() {
 
 void CTWTabCtrl::Reset(const std::wstring& name) {
     ReselectElement(*this, name);
+    // A refreshed skin may give the page another transparency value.
+    if (IsSkinningOn()) {
+        ReadPageValue();
+        ShareWithPage();
+    }
     CTWWnd::Reset(name);
 }
 
