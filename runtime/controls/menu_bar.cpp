@@ -21,6 +21,7 @@
 #include "runtime/runtime_state.h"
 #include "runtime/text/unicode_string.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -76,8 +77,17 @@ private:
 
 LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* bar = static_cast<CTWWndMenu*>(GetPropA(hwnd, kMenuBarObjectProp));
-    if (!bar || bar->GetSafeHwnd() != hwnd)
+    if (!bar || bar->GetSafeHwnd() != hwnd) {
+        // The bar let go while a later subclasser still leads here: the
+        // window keeps its own procedure.
+        SubclassLink link;
+        if (FindOrphanLink(hwnd, &MenuBarWndProc, &link)) {
+            const LRESULT result = CallSavedProc(link, hwnd, msg, wp, lp);
+            if (msg == WM_NCDESTROY) TakeOrphanLink(hwnd, &MenuBarWndProc, nullptr);
+            return result;
+        }
         return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+    }
     MenuBarProcScope scope(bar, hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         const SubclassLink link = bar->OldProc();
@@ -108,14 +118,23 @@ void CTWWndMenu::AttachToWindow(HWND hwnd) {
     if (hWnd_ || !hwnd || !IsWindow(hwnd)) return;
     hWnd_ = hwnd;
     SetPropA(hwnd, kMenuBarObjectProp, this);
-    oldProc_ = InstallWindowProc(hwnd, &MenuBarWndProc);
+    // Our procedure may still be in the chain from an earlier bar: that link
+    // is taken over rather than a second copy stacked.
+    SubclassLink orphan;
+    if (TakeLiveOrphanLink(hwnd, &MenuBarWndProc, &orphan))
+        oldProc_ = orphan;
+    else
+        oldProc_ = InstallWindowProc(hwnd, &MenuBarWndProc);
 }
 
 void CTWWndMenu::Detach() {
     DetachMenuBar(FALSE);
     if (!hWnd_) return;
     if (IsWindow(hWnd_)) {
-        RestoreWindowProc(hWnd_, &MenuBarWndProc, oldProc_);
+        // Under a later subclasser our procedure stays in the chain: it keeps
+        // forwarding to the procedure we replaced.
+        if (!RestoreWindowProc(hWnd_, &MenuBarWndProc, oldProc_) && oldProc_.previous)
+            KeepOrphanLink(hWnd_, &MenuBarWndProc, oldProc_);
         if (GetPropA(hWnd_, kMenuBarObjectProp) == this) RemovePropA(hWnd_, kMenuBarObjectProp);
     }
     hWnd_ = nullptr;
@@ -168,21 +187,31 @@ int CTWWndMenu::HeightItem() const {
     return -1;
 }
 
+HMENU CTWWndMenu::MenuToShow() const {
+    HMENU menu = GetMenu(hWnd_);
+    if (!menu || !IsMenu(menu)) return nullptr;
+    // Our own height item does not make a bar: a menu whose items are all
+    // gone leaves the system's (empty) row alone.
+    const int own = menu == menu_ && HeightItem() >= 0 ? 1 : 0;
+    return GetMenuItemCount(menu) - own > 0 ? menu : nullptr;
+}
+
 void CTWWndMenu::AttachMenuBar(BOOL redraw) {
-    if (CFrameSkinWnd* frame = GetFrameSkinWnd(hWnd_)) frame->InvalidateFramePicture();
-    DetachMenuBar(FALSE);
     if (CTWWnd* frame = GetFrameSkinWnd(hWnd_)) SetActive(frame->IsActive(), frame->GetScope());
-    if (!IsSkinningOn()) return;
-    menu_ = GetMenu(hWnd_);
-    if (menu_ && !IsMenu(menu_)) menu_ = nullptr;
-    if (menu_ && GetMenuItemCount(menu_) <= 0) menu_ = nullptr;
-    if (!menu_) return;
-    if (!heightItemAppended_) {
-        const int height = std::max<int>(5, int(element_->GetNumber(kBarHeight)));
+    HMENU menu = IsSkinningOn() ? MenuToShow() : nullptr;
+    if (!menu && !menu_) return;
+    const int height = menu ? std::max<int>(5, int(element_->GetNumber(kBarHeight))) : 0;
+    // The frame lays the bar out again on every non-client size: the menu
+    // the window shows now, taken once (and again for a new bar height).
+    if (!menu || menu != menu_ || height != barHeight_ || HeightItem() < 0) {
+        if (CFrameSkinWnd* frame = GetFrameSkinWnd(hWnd_)) frame->InvalidateFramePicture();
+        DetachMenuBar(FALSE);
+        if (!menu) return;
+        menu_ = menu;
+        barHeight_ = height;
         heightBitmap_.Reset(CreateBitmap(1, height, 1, 1, nullptr));
         AppendMenuW(menu_, MF_BITMAP | MF_BYPOSITION, UINT_PTR(GetMenuItemCount(menu_) + 1),
                     reinterpret_cast<LPCWSTR>(heightBitmap_.Get()));
-        heightItemAppended_ = true;
     }
     if (redraw)
         SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
@@ -196,7 +225,7 @@ void CTWWndMenu::DetachMenuBar(BOOL redraw) {
         if (item >= 0) RemoveMenu(menu_, UINT(item), MF_BYPOSITION);
     }
     heightBitmap_.Reset();
-    heightItemAppended_ = false;
+    barHeight_ = 0;
     hot_ = -1;
     hotState_ = 0;
     keyboardMode_ = false;
@@ -229,7 +258,17 @@ FrameBorders BordersOf(HWND hwnd) {
 
 Rect CTWWndMenu::BarRect() const {
     if (!menu_) return {};
-    return hexmoor::rt::BarRect(ClientInWindow(hWnd_), BordersOf(hWnd_).top, 0);
+    // The row reaches over the window's own vertical scroll bar, on the side
+    // it is on.
+    const Rect client = ClientInWindow(hWnd_);
+    RECT shown{};
+    GetSkinScrollBarRect(&shown, hWnd_, SB_VERT, FALSE);
+    Rect bar = FromRECT(shown);
+    if (IsMirrored(hWnd_) && !bar.IsEmpty()) bar = MirrorInWidth(bar, CWindowRect(hWnd_).Width());
+    const bool before = !bar.IsEmpty() && bar.right <= client.left;
+    Rect row = hexmoor::rt::BarRect(client, BordersOf(hWnd_).top, before ? 0 : bar.Width());
+    if (before) row.left -= bar.Width();
+    return row;
 }
 
 std::wstring CTWWndMenu::ItemText(int index) const {
@@ -497,18 +536,6 @@ void CTWWndMenu::SetHot(int index, int state) {
     PaintBorder(nullptr);
 }
 
-// --- non-client size ------------------------------------------------------------------
-
-LRESULT CTWWndMenu::CalcBorderSize(BOOL, LPARAM params) {
-    const LRESULT result = Default();
-    auto* rect = reinterpret_cast<RECT*>(params);
-    if (rect && menu_ && element_ && !IsIconic(hWnd_)) {
-        rect->top += ClientTopShift();
-        if (rect->top > rect->bottom) rect->top = rect->bottom;
-    }
-    return result;
-}
-
 // --- tracking ---------------------------------------------------------------------------
 
 BOOL CTWWndMenu::TrackPopup() {
@@ -623,7 +650,6 @@ LRESULT CTWWndMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (!IsSkinningOn() || !menu_) return Default();
     switch (msg) {
     case WM_DESTROY: DetachMenuBar(TRUE); return Default();
-    case WM_NCCALCSIZE: return CalcBorderSize(BOOL(wp), lp);
     case WM_NCHITTEST: {
         const CWindowRect wr(hWnd_);
         const POINT p = ScreenToLayout({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});

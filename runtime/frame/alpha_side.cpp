@@ -273,9 +273,16 @@ LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_SETCURSOR:
+        if (side_ == Side::Top) return SendMessageW(frame, msg, WPARAM(frame), lp);
+        return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_MOUSELEAVE:
-        // The frame's leave handling puts a lit caption button back.
-        if (side_ == Side::Top) return SendMessageW(frame, msg, msg == WM_SETCURSOR ? WPARAM(frame) : wp, lp);
+        if (side_ == Side::Top) {
+            // Where the pointer really left the caption: the frame lets its
+            // lit button go (its own leave, which also reaches it, does not).
+            const LRESULT result = SendMessageW(frame, msg, wp, lp);
+            frame_->LeaveCaptionButtons();
+            return result;
+        }
         return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_ENABLE:
         // A Visual Basic 6 host disables every window of its thread while a

@@ -6,8 +6,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <map>
-#include <mutex>
 #include <string>
 
 #include "model/elements/wnd_frame.h"
@@ -28,6 +26,7 @@
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -73,16 +72,6 @@ Point PairOf(const CTwfObj* e, WORD id) {
     return {short(LOWORD(v)), short(HIWORD(v))};
 }
 
-// Procedures a later subclasser still leads into after the frame let go.
-struct FrameOrphans {
-    std::mutex lock;
-    std::map<HWND, SubclassLink> links;
-};
-FrameOrphans& Orphans() {
-    static FrameOrphans o;
-    return o;
-}
-
 } // namespace
 
 // Keeps the frame's nesting count and its own current-message record for the
@@ -114,15 +103,11 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     CFrameSkinWnd* frame = GetFrameSkinWnd(hwnd);
     if (!frame || frame->GetSafeHwnd() != hwnd) {
         SubclassLink link;
-        {
-            std::lock_guard<std::mutex> guard(Orphans().lock);
-            const auto it = Orphans().links.find(hwnd);
-            if (it != Orphans().links.end()) {
-                link = it->second;
-                if (msg == WM_NCDESTROY) Orphans().links.erase(it);
-            }
+        if (FindOrphanLink(hwnd, &FrameWndProc, &link)) {
+            const LRESULT result = CallSavedProc(link, hwnd, msg, wp, lp);
+            if (msg == WM_NCDESTROY) TakeOrphanLink(hwnd, &FrameWndProc, nullptr);
+            return result;
         }
-        if (link.previous) return CallSavedProc(link, hwnd, msg, wp, lp);
         return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
     }
     FrameProcScope scope(frame, hwnd, msg, wp, lp);
@@ -155,18 +140,12 @@ BOOL CFrameSkinWnd::Attach(HWND hwnd, int) {
     if (!hwnd || !IsWindow(hwnd)) return FALSE;
     hWnd_ = hwnd;
     RecordOn(hwnd);
-    {
-        std::lock_guard<std::mutex> guard(Orphans().lock);
-        const auto it = Orphans().links.find(hwnd);
-        if (it != Orphans().links.end()) {
-            // Our procedure is still in the chain from an earlier frame.
-            oldProc_ = it->second;
-            Orphans().links.erase(it);
-            type_ = 2;
-            return TRUE;
-        }
-    }
-    oldProc_ = InstallWindowProc(hwnd, &FrameWndProc);
+    // Our procedure may still be in the chain from an earlier frame.
+    SubclassLink orphan;
+    if (TakeLiveOrphanLink(hwnd, &FrameWndProc, &orphan))
+        oldProc_ = orphan;
+    else
+        oldProc_ = InstallWindowProc(hwnd, &FrameWndProc);
     type_ = 2;
     return TRUE;
 }
@@ -187,10 +166,8 @@ void CFrameSkinWnd::Detach() {
     }
     childFrames_.clear();
     DeleteSidePainters();
-    if (!RestoreWindowProc(hWnd_, &FrameWndProc, oldProc_) && oldProc_.previous) {
-        std::lock_guard<std::mutex> guard(Orphans().lock);
-        Orphans().links[hWnd_] = oldProc_;
-    }
+    if (!RestoreWindowProc(hWnd_, &FrameWndProc, oldProc_) && oldProc_.previous)
+        KeepOrphanLink(hWnd_, &FrameWndProc, oldProc_);
     UnregisterWindowObject(hWnd_, this, WindowObjectRole::Frame);
     if (GetPropA(hWnd_, kFrameObjectProp) == this) RemovePropA(hWnd_, kFrameObjectProp);
     hWnd_ = nullptr;
@@ -554,6 +531,10 @@ void CFrameSkinWnd::UpdateRegion() {
 
 LRESULT CFrameSkinWnd::CalcBorderSize(BOOL, LPARAM params) {
     pictureValid_ = false;
+    // The menu may have changed since the last layout (SetMenu, items added
+    // to an empty one, an MDI frame switching menus): the bar takes the one
+    // the window shows now, before the system measures its row.
+    LayoutMenuBar(FALSE);
     auto* rect = reinterpret_cast<RECT*>(params);
     const FrameBorders b = Borders();
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
@@ -574,6 +555,8 @@ LRESULT CFrameSkinWnd::CalcBorderSize(BOOL, LPARAM params) {
     client.right = std::clamp(client.right, client.left, int(proposed.right));
     client.top = std::clamp(client.top, int(proposed.top), int(proposed.bottom));
     client.bottom = std::clamp(client.bottom, client.top, int(proposed.bottom));
+    // The skinned bar sits lower in the row the system reserved for it.
+    if (bar_ && bar_->GetMenuHandle()) client.top = std::min(client.top + bar_->ClientTopShift(), client.bottom);
     *rect = ToRECT(client);
     return result;
 }
@@ -591,7 +574,9 @@ LRESULT CFrameSkinWnd::PaintBorder(HDC dc) {
     return 0;
 }
 
-void CFrameSkinWnd::DrawFrame(HDC target) {
+void CFrameSkinWnd::DrawFrame(HDC target) { DrawFrame(target, nullptr, hot_, buttonState_); }
+
+void CFrameSkinWnd::DrawFrame(HDC target, const RECT* only, int litButton, int litState) {
     const SIZE ws = WindowSize();
     if (ws.cx <= 0 || ws.cy <= 0) return;
     const Size w{ws.cx, ws.cy};
@@ -605,8 +590,11 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
         pictureValid_ = false;
     }
     if (!memory || !backBuffer_) return;
-    // Repaints of an unchanged frame copy the kept picture.
-    const bool redraw = !pictureValid_ || pictureActive_ != activeLook_ || minimized;
+    // Repaints of an unchanged frame copy the kept picture; a button shown
+    // in a state of its own is drawn on a picture drawn again, so that the
+    // sides show under its transparent parts.
+    const bool lit = litButton != hot_ || litState != buttonState_;
+    const bool redraw = !pictureValid_ || pictureActive_ != activeLook_ || minimized || only;
     {
         SelectGuard select(memory.Get(), backBuffer_.Get());
         if (redraw) {
@@ -624,9 +612,9 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
                 for (const auto& painter : painters_) painter->Draw(draw, w, b, !activeLook_);
             }
             draw.Release();
-            DrawCaption(memory.Get(), {0, 0});
+            DrawCaption(memory.Get(), {0, 0}, false, litButton, litState);
             if (bar_ && bar_->GetMenuHandle()) bar_->DrawInto(memory.Get());
-            pictureValid_ = !minimized;
+            pictureValid_ = !minimized && !lit;
             pictureActive_ = activeLook_;
             // Copied out as it lies in the buffer (a mirrored source would
             // be read back mirrored).
@@ -641,6 +629,7 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
             const RECT client = ClientRectInWindow(hWnd_);
             ExcludeClipRect(target, client.left, client.top, client.right, client.bottom);
         }
+        if (only) IntersectClipRect(target, only->left, only->top, only->right, only->bottom);
         BitBlt(target, 0, 0, w.cx, w.cy, memory.Get(), 0, 0, SRCCOPY);
     }
 }
@@ -719,8 +708,13 @@ void CFrameSkinWnd::RedrawCaptionButton(int button, int state) {
         alpha_[0]->SetCaptionButtonState(state, button);
         return;
     }
+    // The picture is drawn again with this button in this state (the others
+    // normal) and only the button's rectangle goes to the screen: what lies
+    // under its transparent parts is the side, not the state before.
+    const RECT shown = ToRECT(ShownRect(CaptionButtonRect(button, ButtonsInput())));
+    if (IsRectEmpty(&shown)) return;
     WindowDC dc(hWnd_, true);
-    if (dc) DrawCaptionButton(dc.Get(), button, state, {0, 0});
+    if (dc) DrawFrame(dc.Get(), &shown, button, state);
 }
 
 // --- messages ---------------------------------------------------------------------
@@ -1070,12 +1064,21 @@ LRESULT CFrameSkinWnd::OnMouseMove(WPARAM, LPARAM) {
 
 LRESULT CFrameSkinWnd::OnMouseLeave() {
     tracking_ = false;
-    if (hot_ != kNoButton && pressed_ == kNoButton) {
-        RedrawCaptionButton(hot_, 0);
-        hot_ = kNoButton;
-        buttonState_ = 0;
-    }
+    // With layered sides the pointer is over the top side's window, not the
+    // frame: the frame's own leave comes at once (Windows posts it when the
+    // frame asks to watch a pointer that is elsewhere) and says nothing
+    // about the buttons. The top side lets them go when the pointer leaves
+    // it (LeaveCaptionButtons).
+    if (!HasAlphaSides()) LeaveCaptionButtons();
     return Default();
+}
+
+void CFrameSkinWnd::LeaveCaptionButtons() {
+    if (hot_ == kNoButton || pressed_ != kNoButton) return;
+    const int hot = hot_;
+    hot_ = kNoButton;
+    buttonState_ = 0;
+    RedrawCaptionButton(hot, 0);
 }
 
 LRESULT CFrameSkinWnd::OnLButtonDown(WPARAM, LPARAM) {

@@ -92,6 +92,10 @@ public:
     // paint draws everything again (any change of what it shows).
     void InvalidateFramePicture() { pictureValid_ = false; }
 
+    // The pointer left the caption: a lit caption button goes back to normal
+    // (the layered top side calls it when the pointer leaves it).
+    void LeaveCaptionButtons();
+
     bool IsActiveLook() const { return activeLook_; }
     int GetHotButton() const { return hot_; }
     int GetPressedButton() const { return pressed_; }
@@ -153,6 +157,10 @@ protected:
     // Draws the whole non-client area into `dc` (a window DC), client area
     // left out unless minimised.
     void DrawFrame(HDC dc);
+    // The same with one caption button shown in a state (the others normal),
+    // the picture drawn again; with `only` (window coordinates as shown) just
+    // that rectangle reaches the DC.
+    void DrawFrame(HDC dc, const RECT* only, int litButton, int litState);
     // Draws the caption (buttons, icon, text) into a DC showing the window at `origin`.
     // The hot or pressed button shows in its state.
     void DrawCaption(HDC dc, hexmoor::Point origin) { DrawCaption(dc, origin, false, hot_, buttonState_); }

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <utility>
 
 namespace hexmoor::rt {
 
@@ -13,7 +14,7 @@ struct OrphanLink {
 
 struct OrphanLinks {
     std::mutex lock;
-    std::map<HWND, OrphanLink> links;
+    std::map<std::pair<HWND, WNDPROC>, OrphanLink> links;
 };
 
 OrphanLinks& Orphans() {
@@ -26,40 +27,46 @@ LONG_PTR CurrentProcedure(HWND hwnd, bool wide) {
 }
 } // namespace
 
-void KeepOrphanLink(HWND hwnd, const SubclassLink& link) {
+void KeepOrphanLink(HWND hwnd, WNDPROC ours, const SubclassLink& link) {
     auto& o = Orphans();
+    const OrphanLink entry{link, CurrentProcedure(hwnd, link.wide)};
     std::lock_guard<std::mutex> g(o.lock);
-    o.links[hwnd] = OrphanLink{link, CurrentProcedure(hwnd, link.wide)};
+    o.links[{hwnd, ours}] = entry;
 }
 
-bool FindOrphanLink(HWND hwnd, SubclassLink* out) {
+bool FindOrphanLink(HWND hwnd, WNDPROC ours, SubclassLink* out) {
     auto& o = Orphans();
     std::lock_guard<std::mutex> g(o.lock);
-    const auto it = o.links.find(hwnd);
+    const auto it = o.links.find({hwnd, ours});
     if (it == o.links.end()) return false;
     *out = it->second.link;
     return true;
 }
 
-bool TakeOrphanLink(HWND hwnd, SubclassLink* out) {
+bool TakeOrphanLink(HWND hwnd, WNDPROC ours, SubclassLink* out) {
     auto& o = Orphans();
     std::lock_guard<std::mutex> g(o.lock);
-    const auto it = o.links.find(hwnd);
+    const auto it = o.links.find({hwnd, ours});
     if (it == o.links.end()) return false;
     if (out) *out = it->second.link;
     o.links.erase(it);
     return true;
 }
 
-bool TakeLiveOrphanLink(HWND hwnd, SubclassLink* out) {
-    auto& o = Orphans();
-    std::lock_guard<std::mutex> g(o.lock);
-    const auto it = o.links.find(hwnd);
-    if (it == o.links.end()) return false;
-    const bool live = CurrentProcedure(hwnd, it->second.link.wide) == it->second.topProcedure;
-    if (live) *out = it->second.link;
-    o.links.erase(it);
-    return live;
+bool TakeLiveOrphanLink(HWND hwnd, WNDPROC ours, SubclassLink* out) {
+    OrphanLink entry;
+    {
+        auto& o = Orphans();
+        std::lock_guard<std::mutex> g(o.lock);
+        const auto it = o.links.find({hwnd, ours});
+        if (it == o.links.end()) return false;
+        entry = it->second;
+        o.links.erase(it);
+    }
+    // Read outside the lock: under Wine it is a round trip to the server.
+    if (CurrentProcedure(hwnd, entry.link.wide) != entry.topProcedure) return false;
+    *out = entry.link;
+    return true;
 }
 
 } // namespace hexmoor::rt

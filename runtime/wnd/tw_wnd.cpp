@@ -60,7 +60,7 @@ BOOL CTWWnd::Attach(HWND hwnd, int type) {
     SetPropA(hwnd, kObjectProp, this);
     RegisterWindowObject(hwnd, this);
     SubclassLink orphan;
-    if (TakeLiveOrphanLink(hwnd, &orphan)) {
+    if (TakeLiveOrphanLink(hwnd, &TWWndProc, &orphan)) {
         // Our procedure is still in the window's chain from an earlier
         // object: re-use that link instead of stacking a second copy.
         oldProc_ = orphan;
@@ -78,7 +78,7 @@ void CTWWnd::Detach() {
     if (!RestoreWindowProc(hWnd_, &TWWndProc, oldProc_)) {
         // Another procedure sits on top of ours and will keep calling it:
         // keep forwarding to the procedure we replaced.
-        if (oldProc_.previous) KeepOrphanLink(hWnd_, oldProc_);
+        if (oldProc_.previous) KeepOrphanLink(hWnd_, &TWWndProc, oldProc_);
     }
     if (GetPropA(hWnd_, kObjectProp) == this) RemovePropA(hWnd_, kObjectProp);
     if (themeDisabled_) {

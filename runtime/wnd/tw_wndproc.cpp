@@ -86,9 +86,9 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // The object let go while another subclasser still leads here: keep
         // the window working by forwarding to the procedure we replaced.
         SubclassLink link;
-        if (FindOrphanLink(hwnd, &link)) {
+        if (FindOrphanLink(hwnd, &TWWndProc, &link)) {
             const LRESULT result = CallSavedProc(link, hwnd, msg, wp, lp);
-            if (msg == WM_NCDESTROY) TakeOrphanLink(hwnd, nullptr);
+            if (msg == WM_NCDESTROY) TakeOrphanLink(hwnd, &TWWndProc, nullptr);
             return result;
         }
         return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
