@@ -3,11 +3,13 @@
 #include "base/win/dib.h"
 #include "model/elements/combo_box.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/window_services.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
@@ -138,8 +140,7 @@ BOOL CTWComboBox::Enable(BOOL on) {
     }
     if (State().explicitMode) {
         HWND list = GetListWindow();
-        if (list && !GetSkinnedWindowObject(list))
-            if (CTWControlsManager* manager = CurrentManager()) manager->AddControl(list, nullptr);
+        if (list && !GetSkinnedWindowObject(list)) Services().AddControl(list);
     }
     for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         CTWWnd* object = GetSkinnedWindowObject(child);
@@ -242,18 +243,12 @@ HBITMAP CTWComboBox::GetBackgroundBitmap(BOOL rebuild) {
     if (!element_ || !element_->GetEnabled()) return nullptr;
     const CWindowRect wr(hWnd_);
     if (wr.Width() <= 0 || wr.Height() <= 0) return nullptr;
-    // A DIB section: selecting a device-dependent bitmap costs server round
-    // trips under Wine on every paint that copies from it.
-    hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(wr.Width(), wr.Height()));
-    if (!bitmap) return nullptr;
-    {
-        hexmoor::win::MemoryDC memory(nullptr);
-        hexmoor::win::SelectGuard select(memory.Get(), bitmap.Get());
-        const RECT whole{0, 0, wr.Width(), wr.Height()};
-        FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        EraseWithParent(hWnd_, memory.Get(), hWnd_, nullptr);
+    BackgroundCanvas canvas;
+    canvas.underlay = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    canvas.emptyGivesNone = true;
+    return RebuildBackground(*this, background_, canvas, [this](HDC memory, const RECT&) {
         CTWDraw painter;
-        painter.AttachDC(memory.Get(), nullptr, FALSE);
+        painter.AttachDC(memory, nullptr, FALSE);
         if (Kind() == combo::Kind::Simple) {
             CTWEdit* edit = FindEditChild(hWnd_);
             // The edit element of the combo's own scheme frames its edit.
@@ -281,9 +276,7 @@ HBITMAP CTWComboBox::GetBackgroundBitmap(BOOL rebuild) {
             if (face) painter.DrawSkinImage(&faceRect, face, FALSE, nullptr);
         }
         painter.Release();
-    }
-    background_ = std::move(bitmap);
-    return background_.Get();
+    });
 }
 
 LRESULT CTWComboBox::EraseBackground(HDC dc, HWND child, const RECT* rect) {
@@ -293,12 +286,10 @@ LRESULT CTWComboBox::EraseBackground(HDC dc, HWND child, const RECT* rect) {
     const RECT place = RelativeWindowRect(child, hWnd_);
     RECT dest{0, 0, place.right - place.left, place.bottom - place.top};
     if (rect) dest = *rect;
-    const HDC scratch = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(scratch, background);
-    BitBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, scratch, place.left + dest.left,
-           place.top + dest.top, SRCCOPY);
-    SelectObject(scratch, old);
-    DeleteDC(scratch);
+    const hexmoor::win::MemoryDC scratch(dc);
+    const hexmoor::win::SelectGuard select(scratch.Get(), background);
+    BitBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, scratch.Get(),
+           place.left + dest.left, place.top + dest.top, SRCCOPY);
     return 1;
 }
 
@@ -369,7 +360,7 @@ LRESULT CTWComboBox::Paint(HDC given) {
             const COLORREF previousColour = ::SetTextColor(dc, element_->GetColor(colourId));
             const int selected = int(SendMessageW(hWnd_, CB_GETCURSEL, 0, 0));
             if (selected >= 0) {
-                const CSupportUnicode unicode(hWnd_, this);
+                const CSupportUnicode unicode = Unicode();
                 const CUnicodeString text = unicode.GetComboItemText(selected);
                 RECT box = ToRect(parts.text);
                 box.top += 2;

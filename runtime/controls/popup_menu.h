@@ -37,7 +37,7 @@ public:
     LRESULT OnNcPaint(HDC dc) override;
     LRESULT CalcBorderSize(BOOL calcValidRects, LPARAM params) override;
     LRESULT OnNcCalcSize(BOOL calcValidRects, LPARAM params) override;
-    HFONT GetFont(BOOL* owned) override;
+    HFONT GetFont() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void GetRect(RECT* out) const override;
     void Reset(const std::wstring& name) override;

@@ -7,7 +7,7 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/range_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;

@@ -13,10 +13,11 @@
 #include "runtime/logic/button_format.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/tab_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/tw_dialog.h"
 
@@ -169,7 +170,7 @@ void CTWTabCtrl::DrawItem(HDC dc, int index, bool vertical) {
     in.userTextOffset = {userTextOffset_.x, userTextOffset_.y};
     in.userTextWidth = userTextWidth_;
 
-    const CSupportUnicode unicode(hWnd_, this);
+    const CSupportUnicode unicode = Unicode();
     const CUnicodeString text = unicode.GetTabItemText(index);
     ::SetTextColor(dc, element_->GetColor(WORD(tabs::ColourIdOf(choice.text, vertical))));
     if (!vertical) {
@@ -193,16 +194,14 @@ LRESULT CTWTabCtrl::Paint(HDC given) {
     const bool vertical = Vertical();
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given) {
+    if (given)
         draw.AttachDC(given, &client, FALSE);
-    } else {
+    else
         draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
-    }
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 1;
 
-    HFONT windowFont = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    if (!windowFont) windowFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const HFONT windowFont = WindowFontOrDefault(hWnd_);
     // Vertical tabs write with the window's font turned by 90 degrees.
     Font rotated;
     if (vertical) {

@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #include "base/win/gdi.h"
-#include "runtime/wnd/fade.h"
+#include "runtime/fade.h"
 
 class CMrgBitmap;
 class CUnicodeString;

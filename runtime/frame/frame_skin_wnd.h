@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/side_painter.h"
 #include "base/win/gdi.h"
@@ -37,7 +37,7 @@ public:
     HBITMAP GetBackgroundBitmap(BOOL) override { return nullptr; }
     void OnEnable() override {}
     void OnDisable() override {}
-    HFONT GetFont(BOOL* owned) override;
+    HFONT GetFont() override;
     void InitMode(const char* className) override;
     // {left, top, right, bottom} border sizes; all 0 unless the four side
     // painters exist.
@@ -115,12 +115,9 @@ public:
 
     // The frame's current message (its own record, apart from the window
     // object's).
-    const MSG& CurrentFrameMessage() const { return current_; }
+    const MSG& CurrentFrameMessage() const;
 
 protected:
-    friend LRESULT CALLBACK FrameWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend class FrameProcScope;
-
     virtual LRESULT OnNcHitTest(WPARAM wp, LPARAM lp);
     virtual LRESULT OnNcActivate(BOOL active);
     virtual LRESULT OnActivate(WPARAM wp, LPARAM lp);
@@ -215,7 +212,6 @@ protected:
     void PlaceAlphaSides();
     // The DirectUI child's size the frame last asked to grow to.
     SIZE directUiAsked_{0, 0};
-    MSG current_{};
 };
 
 // The frame's window procedure.

@@ -57,16 +57,15 @@ HBITMAP CMDISkinWnd::GetBackgroundBitmap(BOOL rebuild) {
     RECT client;
     GetClientRect(hWnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return nullptr;
-    HDC screen = GetDC(nullptr);
+    const WindowDC screen(nullptr);
     hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(client.right, client.bottom));
     {
-        MemoryDC memory(screen);
+        MemoryDC memory(screen.Get());
         SelectGuard select(memory.Get(), bitmap.Get());
         if (image->IsGdiplus()) PatBlt(memory.Get(), 0, 0, client.right, client.bottom, WHITENESS);
         CTWDraw draw(memory.Get(), nullptr, FALSE);
         draw.DrawSkinImage(&client, image, FALSE, nullptr);
     }
-    ReleaseDC(nullptr, screen);
     background_ = std::move(bitmap);
     return background_.Get();
 }

@@ -15,7 +15,7 @@
 #include "runtime/controls/status_bar.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/text/unicode_string.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"

@@ -11,7 +11,7 @@
 #include "runtime/controls/date_time.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/date_time_fields.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "tests/runtime/win/date_controls_fixture.h"
 
 using namespace hexmoor::test;

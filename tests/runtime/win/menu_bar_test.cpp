@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/elements/wnd_frame.h"
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 #include "base/win/rect.h"
 #include "model/windows_version.h"
 #include "runtime/frame/frame_skin_wnd.h"

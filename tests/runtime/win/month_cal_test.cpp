@@ -8,7 +8,7 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/month_cal.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "tests/runtime/win/date_controls_fixture.h"
 
 using namespace hexmoor::test;

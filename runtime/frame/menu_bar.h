@@ -34,7 +34,7 @@ public:
     BOOL Enable(BOOL on) override;
     LRESULT PaintBorder(HDC dc) override;
     LRESULT Default() override;
-    HFONT GetFont(BOOL* owned) override;
+    HFONT GetFont() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void Detach() override;
     int ChangeSkin(int, BOOL) override { return 1; }
@@ -74,11 +74,9 @@ public:
     static CTWWndMenu* TrackingMenuBar();
 
     // The bar's own current message.
-    const MSG& CurrentBarMessage() const { return current_; }
+    const MSG& CurrentBarMessage() const;
 
 private:
-    friend LRESULT CALLBACK MenuBarWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend class MenuBarProcScope;
     friend LRESULT CALLBACK MenuFilterHookProc(int, WPARAM, LPARAM);
 
     void AttachToWindow(HWND hwnd);
@@ -123,5 +121,7 @@ private:
     POINT lastFilterMouse_{-1, -1};
     bool tracking_ = false;
     hexmoor::win::Font ownedFont_;
-    MSG current_{};
 };
+
+// The menu bar's window procedure.
+LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,4 +1,4 @@
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 
 #include "base/win/dib.h"
 #include "base/win/gdi.h"
@@ -19,9 +19,11 @@
 #include "runtime/messages.h"
 #include "runtime/regions.h"
 #include "runtime/runtime_state.h"
+#include "runtime/scroll/scroll_engine.h"
 #include "runtime/text/unicode_string.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
-#include "runtime/wnd/orphan_links.h"
+#include "runtime/wnd/object_registry.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -52,50 +54,31 @@ std::wstring WithoutPrefix(const std::wstring& text) {
 
 } // namespace
 
-// Keeps the bar's own current-message record for the length of one call.
-class MenuBarProcScope {
-public:
-    MenuBarProcScope(CTWWndMenu* bar, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) : bar_(bar), saved_(bar->current_) {
-        ++bar_->depth_;
-        bar_->current_.hwnd = hwnd;
-        bar_->current_.message = msg;
-        bar_->current_.wParam = wp;
-        bar_->current_.lParam = lp;
+namespace {
+// The menu bar's window procedure as a kind of subclasser, with a
+// current-message record of its own. At WM_NCDESTROY the bar lets go first
+// and the procedure under it gets the message last.
+struct MenuBarProcedure {
+    using Owner = CTWWndMenu;
+    static constexpr WNDPROC Entry = &MenuBarWndProc;
+    static CTWWndMenu* Find(HWND hwnd) {
+        auto* bar = static_cast<CTWWndMenu*>(GetSkinnedMenuBarObject(hwnd));
+        return bar && bar->GetSafeHwnd() == hwnd ? bar : nullptr;
     }
-    ~MenuBarProcScope() {
-        bar_->current_ = saved_;
-        --bar_->depth_;
-        FreeIfUnwound(bar_);
-    }
-    MenuBarProcScope(const MenuBarProcScope&) = delete;
-    MenuBarProcScope& operator=(const MenuBarProcScope&) = delete;
-
-private:
-    CTWWndMenu* bar_;
-    MSG saved_;
-};
-
-LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* bar = static_cast<CTWWndMenu*>(GetPropA(hwnd, kMenuBarObjectProp));
-    if (!bar || bar->GetSafeHwnd() != hwnd) {
-        // The bar let go while a later subclasser still leads here: the
-        // window keeps its own procedure.
-        SubclassLink link;
-        if (FindOrphanLink(hwnd, &MenuBarWndProc, &link)) {
-            const LRESULT result = CallSavedProc(link, hwnd, msg, wp, lp);
-            if (msg == WM_NCDESTROY) TakeOrphanLink(hwnd, &MenuBarWndProc, nullptr);
-            return result;
-        }
-        return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-    }
-    MenuBarProcScope scope(bar, hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        const SubclassLink link = bar->OldProc();
-        bar->Detach();
+    static LRESULT Handle(CTWWndMenu& bar, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg != WM_NCDESTROY) return bar.WindowProc(msg, wp, lp);
+        const SubclassLink link = bar.OldProc();
+        bar.Detach();
         return CallSavedProc(link, hwnd, msg, wp, lp);
     }
-    return bar->WindowProc(msg, wp, lp);
+};
+} // namespace
+
+LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return RunSubclassed<MenuBarProcedure>(hwnd, msg, wp, lp);
 }
+
+const MSG& CTWWndMenu::CurrentBarMessage() const { return CurrentRecord<MenuBarProcedure>(); }
 
 LRESULT CALLBACK MenuFilterHookProc(int code, WPARAM wp, LPARAM lp) {
     if (code == MSGF_MENU && g_trackingBar && g_trackingBar->OnMenuFilterMessage(reinterpret_cast<const MSG*>(lp)))
@@ -118,29 +101,27 @@ void CTWWndMenu::AttachToWindow(HWND hwnd) {
     if (hWnd_ || !hwnd || !IsWindow(hwnd)) return;
     hWnd_ = hwnd;
     SetPropA(hwnd, kMenuBarObjectProp, this);
+    RegisterWindowObject(hwnd, this, WindowObjectRole::MenuBar);
     // Our procedure may still be in the chain from an earlier bar: that link
     // is taken over rather than a second copy stacked.
-    SubclassLink orphan;
-    if (TakeLiveOrphanLink(hwnd, &MenuBarWndProc, &orphan))
-        oldProc_ = orphan;
-    else
-        oldProc_ = InstallWindowProc(hwnd, &MenuBarWndProc);
+    subclass_.Install(hwnd, &MenuBarWndProc);
 }
 
 void CTWWndMenu::Detach() {
     DetachMenuBar(FALSE);
     if (!hWnd_) return;
-    if (IsWindow(hWnd_)) {
-        // Under a later subclasser our procedure stays in the chain: it keeps
-        // forwarding to the procedure we replaced.
-        if (!RestoreWindowProc(hWnd_, &MenuBarWndProc, oldProc_) && oldProc_.previous)
-            KeepOrphanLink(hWnd_, &MenuBarWndProc, oldProc_);
-        if (GetPropA(hWnd_, kMenuBarObjectProp) == this) RemovePropA(hWnd_, kMenuBarObjectProp);
-    }
+    // Under a later subclasser our procedure stays in the chain and keeps
+    // forwarding to the procedure we replaced.
+    subclass_.Remove();
+    UnregisterWindowObject(hWnd_, this, WindowObjectRole::MenuBar);
+    if (IsWindow(hWnd_) && GetPropA(hWnd_, kMenuBarObjectProp) == this) RemovePropA(hWnd_, kMenuBarObjectProp);
     hWnd_ = nullptr;
 }
 
-LRESULT CTWWndMenu::Default() { return DefWindowProc(current_.message, current_.wParam, current_.lParam); }
+LRESULT CTWWndMenu::Default() {
+    const MSG& current = CurrentBarMessage();
+    return DefWindowProc(current.message, current.wParam, current.lParam);
+}
 
 BOOL CTWWndMenu::Enable(BOOL on) {
     if (on)
@@ -150,20 +131,12 @@ BOOL CTWWndMenu::Enable(BOOL on) {
     return TRUE;
 }
 
-HFONT CTWWndMenu::GetFont(BOOL* owned) {
-    if (owned) *owned = FALSE;
+HFONT CTWWndMenu::GetFont() {
     const auto* frame = dynamic_cast<const CTwfWndFrame*>(element_);
     if (frame && frame->GetMenuBar() && frame->GetMenuBar()->GetFont())
         return frame->GetMenuBar()->GetFont()->GetSafeHandle();
-    if (!ownedFont_) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            ownedFont_.Reset(CreateFontIndirectW(&metrics.lfMenuFont));
-    }
-    if (ownedFont_) return ownedFont_.Get();
-    HFONT f = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (!ownedFont_) ownedFont_ = CreateSystemMenuFont();
+    return ownedFont_ ? ownedFont_.Get() : WindowFontOrDefault(hWnd_);
 }
 
 // --- attaching the menu -------------------------------------------------------------
@@ -317,10 +290,11 @@ std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
                 in.mdiButtons[std::size_t(b)] = {{size.x, size.y}, pair(WORD(646 + b))};
             }
         }
-    HDC screen = measure ? measure : GetDC(nullptr);
+    WindowDC screenDc;
+    if (!measure) screenDc = WindowDC(nullptr);
+    const HDC screen = measure ? measure : screenDc.Get();
     {
-        BOOL owned = FALSE;
-        SelectGuard select(screen, const_cast<CTWWndMenu*>(this)->GetFont(&owned));
+        SelectGuard select(screen, const_cast<CTWWndMenu*>(this)->GetFont());
         const std::vector<std::wstring> texts = ItemTexts();
         for (int i = 0; i < int(texts.size()); ++i) {
             const int kind = BarItemKind(i, int(texts.size()), in.mdi);
@@ -334,7 +308,6 @@ std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
             in.itemWidths.push_back(shown.empty() ? 0 : extent.cx + kItemPadding);
         }
     }
-    if (!measure) ReleaseDC(nullptr, screen);
     return LayoutBarItems(in);
 }
 
@@ -461,8 +434,7 @@ LRESULT CTWWndMenu::PaintMenuBar(const DRAWITEMSTRUCT& item) {
         draw.Release();
         const auto* text = reinterpret_cast<const CUnicodeString*>(item.itemData);
         if (!text || !text->GetBuffer()) return TRUE;
-        BOOL owned = FALSE;
-        SelectGuard select(dc, GetFont(&owned));
+        SelectGuard select(dc, GetFont());
         const int mode = SetBkMode(dc, TRANSPARENT);
         const COLORREF colour = SetTextColor(dc, element_->GetColor(kItemColour[column]));
         RECT textBox = box;
