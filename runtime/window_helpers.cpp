@@ -65,6 +65,11 @@ HFONT WindowFontOrDefault(HWND hwnd) {
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+HFONT WindowFontOrSystem(HWND hwnd) {
+    const HFONT font = WindowFont(hwnd);
+    return font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
 hexmoor::win::Font CreateSystemMenuFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;

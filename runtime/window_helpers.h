@@ -18,6 +18,9 @@ SIZE GetIconSize(HICON icon);
 HFONT WindowFont(HWND hwnd);
 // The window's font, else the stock GUI font (never null).
 HFONT WindowFontOrDefault(HWND hwnd);
+// The window's font, else the system font, which edits and combo boxes
+// without a font of their own draw with (never null).
+HFONT WindowFontOrSystem(HWND hwnd);
 // A new font as the system's menus use (empty when the metrics cannot be
 // read).
 hexmoor::win::Font CreateSystemMenuFont();

@@ -245,10 +245,7 @@ LRESULT CTWButtonBase::PaintFace(HDC given, bool withGlyph) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     DrawBackground(draw, client);
     RECT content = client;
     if (withGlyph) {

@@ -322,10 +322,7 @@ LRESULT CTWComboBox::Paint(HDC given) {
     RectScreenToClient(&window, hWnd_);
     if (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(window.left, window.right);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     if (!draw.GetTargetDC()) return 0;
     if (!element_) {
         draw.Release();
@@ -366,8 +363,7 @@ LRESULT CTWComboBox::Paint(HDC given) {
                 box.top += 2;
                 box.right -= 2;
                 box.bottom -= 2;
-                const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-                hexmoor::win::SelectGuard select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+                hexmoor::win::SelectGuard select(dc, WindowFontOrSystem(hWnd_));
                 UINT format = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
                 if (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_RIGHT) format |= DT_RIGHT;
                 unicode.DrawUnicodeText(dc, text, -1, &box, format);
@@ -390,8 +386,7 @@ void CTWComboBox::LayoutEdit() {
         RECT client{};
         GetClientRect(hWnd_, &client);
         hexmoor::win::WindowDC dc(hWnd_);
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-        hexmoor::win::SelectGuard select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+        hexmoor::win::SelectGuard select(dc.Get(), WindowFontOrSystem(hWnd_));
         SIZE zero{};
         GetTextExtentPoint32W(dc.Get(), L"0", 1, &zero);
         const Rect box = combo::EditBox(FromRect(client), GetDropWidth(),

@@ -14,6 +14,7 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/range_layout.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
@@ -21,7 +22,6 @@
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "runtime/text/support_unicode.h"
-#include "runtime/window_rects.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -102,8 +102,7 @@ POINT CTWEdit::GetEditEndPosition() const {
         if (const auto c = wchar_t(SendMessageW(hWnd_, EM_GETPASSWORDCHAR, 0, 0))) shown = c;
     }
     hexmoor::win::WindowDC dc(hWnd_);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    hexmoor::win::SelectGuard select(dc.Get(), font ? font : GetStockObject(SYSTEM_FONT));
+    hexmoor::win::SelectGuard select(dc.Get(), WindowFontOrSystem(hWnd_));
     SIZE size{};
     GetTextExtentPoint32W(dc.Get(), &shown, 1, &size);
     return {p.x + size.cx, p.y};
@@ -367,10 +366,7 @@ LRESULT CTWEdit::Paint(HDC given) {
     GetClientRect(hWnd_, &client);
     const RECT window = WindowInClient(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     if (!draw.GetTargetDC()) {
         if (given) ShowCaret(hWnd_);
         return 0;

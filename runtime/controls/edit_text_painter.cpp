@@ -17,6 +17,7 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/range_layout.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
@@ -24,7 +25,6 @@
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "runtime/text/support_unicode.h"
-#include "runtime/window_rects.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -116,8 +116,7 @@ void CTWEdit::PaintEditText(HDC dc) {
     }
 
     hexmoor::win::SavedDC saved(dc);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    const hexmoor::win::SelectGuard selectFont(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    const hexmoor::win::SelectGuard selectFont(dc, WindowFontOrSystem(hWnd_));
     SetBkMode(dc, TRANSPARENT);
     const LineColours colours{element_->GetColor(IsWindowEnabled(hWnd_) ? kTextColour : kDisabledText),
                               element_->GetColor(kSelectedText), element_->GetColor(kSelectionBack)};

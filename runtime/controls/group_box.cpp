@@ -94,10 +94,7 @@ LRESULT CTWGroupBox::Paint(HDC given) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
+    draw.BeginPaintOr(given, hWnd_, nullptr, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc) return 0;
     {

@@ -127,10 +127,7 @@ LRESULT CTWHeader::Paint(HDC given) {
     // WM_PAINT paints through BeginPaint; a print hands its own DC.
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 0;
     SelectGuard selectFont(dc, WindowFontOrDefault(hWnd_));

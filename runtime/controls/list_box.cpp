@@ -236,10 +236,7 @@ LRESULT CTWListBox::Paint(HDC given) {
     if (!element_) return 0;
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, TRUE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, TRUE);
+    draw.BeginPaintOr(given, hWnd_, &client, TRUE);
     const HDC dc = draw.GetDrawDC();
     DrawBackdrop(dc);
     const int count = int(SendMessageW(hWnd_, LB_GETCOUNT, 0, 0));

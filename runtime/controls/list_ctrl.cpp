@@ -395,10 +395,7 @@ LRESULT CTWListCtrl::Paint(HDC given) {
     // have the control paint straight into the target, without the buffer.
     const RECT* buffered = byControl && PaintsControlDirectly() ? nullptr : &client;
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, buffered, TRUE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, buffered, TRUE);
+    draw.BeginPaintOr(given, hWnd_, buffered, TRUE);
     const HDC dc = draw.GetDrawDC();
     DrawBackdrop(dc);
     if (byControl) {

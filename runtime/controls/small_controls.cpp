@@ -55,10 +55,7 @@ void CTWToolTipCtrl::FollowToolOwner() {
 LRESULT CTWToolTipCtrl::Paint(HDC given) {
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 0;
     DrawWholeImage(draw, client, element_->GetImage(527));
@@ -145,10 +142,7 @@ BOOL CTWSplitter::Enable(BOOL on) {
 LRESULT CTWSplitter::Paint(HDC given) {
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     if (!draw.GetDrawDC() || !element_) return 0;
     // The panes are never painted over, on the buffer or on the target.
     const bool rtl = CWndExStyle(hWnd_).Has(WS_EX_LAYOUTRTL);
@@ -242,10 +236,7 @@ LRESULT CTWGrip::EraseBackground(HDC dc, HWND child, const RECT* rect) {
 LRESULT CTWGrip::Paint(HDC given) {
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     if (!draw.GetDrawDC() || !element_) return 0;
     EraseBackground(draw.GetDrawDC(), hWnd_, nullptr);
     const POINT origin{0, 0};

@@ -77,10 +77,7 @@ void CTWStatus::PaintPanes(HDC given, bool older) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc) return;
     hexmoor::win::SelectGuard selectedFont = SelectFont(dc);

@@ -194,10 +194,7 @@ LRESULT CTWTabCtrl::Paint(HDC given) {
     const bool vertical = Vertical();
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 1;
 

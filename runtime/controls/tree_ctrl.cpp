@@ -232,10 +232,7 @@ LRESULT CTWTreeCtrl::Paint(HDC given) {
     if (!element_) return 0;
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, TRUE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, TRUE);
+    draw.BeginPaintOr(given, hWnd_, &client, TRUE);
     if (editWindow_ && IsWindow(editWindow_) && IsWindowVisible(editWindow_)) {
         // The open label edit box keeps its own pixels.
         RECT er{};
