@@ -13,9 +13,9 @@
 #include "runtime/controls/date_time_texts.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/window_services.h"
 #include "runtime/messages.h"
-#include "runtime/twf_api.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -93,8 +93,7 @@ void CTWDateTime::BuildFields() {
     win::WindowDC windowDc(hWnd_);
     const HDC dc = windowDc.Get();
     if (!dc) return;
-    BOOL owned = FALSE;
-    const HFONT font = GetFont(&owned);
+    const HFONT font = GetFont();
     win::SelectGuard selected(dc, font);
     SYSTEMTIME now{};
     hasDate_ = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
@@ -116,7 +115,6 @@ void CTWDateTime::BuildFields() {
         field.text = datetime::FieldText(LOCALE_USER_DEFAULT, time_, runs[i], specs[i]);
         fields_.push_back(std::move(field));
     }
-    if (owned && font) DeleteObject(font);
     if (focused_ >= int(fields_.size())) focused_ = -1;
 }
 
@@ -365,8 +363,7 @@ void CTWDateTime::DrawCheckBox(HDC dc, const RECT& box) {
 
 void CTWDateTime::DrawFace(HDC dc, const RECT& client) {
     DrawBackdrop(dc);
-    BOOL owned = FALSE;
-    const HFONT font = GetFont(&owned);
+    const HFONT font = GetFont();
     {
         win::SelectGuard selected(dc, font);
         const bool showNone = HasStyle(DTS_SHOWNONE);
@@ -413,7 +410,6 @@ void CTWDateTime::DrawFace(HDC dc, const RECT& client) {
             }
         }
     }
-    if (owned && font) DeleteObject(font);
 }
 
 LRESULT CTWDateTime::Paint(HDC given) {
@@ -455,7 +451,7 @@ void CTWDateTime::RepaintButton() {
 void CTWDateTime::SkinDropDown() {
     const HWND calendar = reinterpret_cast<HWND>(SendMessageW(hWnd_, DTM_GETMONTHCAL, 0, 0));
     if (calendar && !GetSkinnedWindowObject(calendar)) {
-        SkinWindowAsType(calendar, ctype::kMonthCal);
+        Services().SkinAsType(calendar, ctype::kMonthCal);
         RedrawWindow(calendar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
     }
 }
