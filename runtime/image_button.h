@@ -30,7 +30,7 @@ public:
 
 private:
     friend class hexmoor::rt::PropSubclass<ImageButton>;
-    friend LRESULT CALLBACK hexmoor::rt::PropSubclassProc<ImageButton>(HWND, UINT, WPARAM, LPARAM);
+    friend struct hexmoor::rt::PropSubclassKind<ImageButton>;
     static constexpr wchar_t kProp[] = L"ImgBtn";
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);

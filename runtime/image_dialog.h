@@ -28,7 +28,7 @@ public:
 
 private:
     friend class hexmoor::rt::PropSubclass<ImageDialog>;
-    friend LRESULT CALLBACK hexmoor::rt::PropSubclassProc<ImageDialog>(HWND, UINT, WPARAM, LPARAM);
+    friend struct hexmoor::rt::PropSubclassKind<ImageDialog>;
     static constexpr wchar_t kProp[] = L"ImgDlg";
 
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);

@@ -1,13 +1,10 @@
 #include "runtime/regions.h"
 
-#include "runtime/scroll/scroll_engine.h"
-
 #include <vector>
 
 #include "base/win/gdi.h"
 #include "runtime/logic/region_plan.h"
 #include "runtime/messages.h"
-#include "runtime/wnd/tw_wnd.h"
 
 namespace {
 
@@ -94,10 +91,4 @@ HRGN CreateWidenedLineRegion(int x1, int y1, int x2, int y2, int width) {
     EndPath(screen);
     WidenPath(screen);
     return PathToRegion(screen);
-}
-
-void GetSkinScrollBarRect(RECT* out, HWND hwnd, int bar, BOOL clientCoordinates) {
-    // Only the scroll-bar engine knows where it draws a window's bars; a
-    // window it does not serve has none.
-    GetSkinScrollBarWindowRect(hwnd, bar, clientCoordinates, out);
 }

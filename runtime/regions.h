@@ -11,11 +11,3 @@ HRGN MirrorRegion(HRGN region, const RECT* bounds, BOOL horizontal);
 // (0, 0, width, height); an empty region for an empty tile or destination.
 HRGN TileRegion(HRGN region, RECT dest, RECT tile);
 HRGN CreateWidenedLineRegion(int x1, int y1, int x2, int y2, int width);
-
-// The window's skinned scroll bar rectangle (empty while the scroll-bar
-// engine does not serve the window).
-void GetSkinScrollBarRect(RECT* out, HWND hwnd, int bar, BOOL clientCoordinates);
-
-// The window procedure of windows whose menu bar is skinned (the menu bar
-// object's, runtime/controls/menu_bar.cpp).
-LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "runtime/wnd/fade.h"
+#include "runtime/fade.h"
 
 class CTwfManager;
 class CTwfSkin;

@@ -1,5 +1,7 @@
 #include "runtime/window_helpers.h"
 
+#include <map>
+
 #include "base/win/gdi.h"
 #include "runtime/logic/align.h"
 
@@ -54,6 +56,50 @@ void ShowWindowByPlacement(HWND hwnd, int showCommand) {
     }
     SetForegroundWindow(hwnd);
     SetActiveWindow(hwnd);
+}
+
+HFONT WindowFont(HWND hwnd) { return reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)); }
+
+HFONT WindowFontOrDefault(HWND hwnd) {
+    const HFONT font = WindowFont(hwnd);
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+HFONT WindowFontOrSystem(HWND hwnd) {
+    const HFONT font = WindowFont(hwnd);
+    return font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+hexmoor::win::Font CreateSystemMenuFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
+    return hexmoor::win::Font(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
+namespace {
+// Class-style bits the runtime set, by class atom.
+std::map<ULONG_PTR, DWORD>& AddedClassBits() {
+    static std::map<ULONG_PTR, DWORD> bits;
+    return bits;
+}
+} // namespace
+
+void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on) {
+    const ULONG_PTR atom = GetClassLongPtrW(hwnd, GCW_ATOM);
+    const DWORD style = DWORD(GetClassLongPtrW(hwnd, GCL_STYLE));
+    DWORD& added = AddedClassBits()[atom];
+    if (on) {
+        const DWORD missing = bits & ~style;
+        if (missing) {
+            SetClassLongPtrW(hwnd, GCL_STYLE, LONG_PTR(style | missing));
+            added |= missing;
+        }
+    } else {
+        const DWORD ours = bits & added & style;
+        if (ours) SetClassLongPtrW(hwnd, GCL_STYLE, LONG_PTR(style & ~ours));
+        added &= ~(bits & added);
+    }
 }
 
 } // namespace hexmoor::rt

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "base/win/gdi.h"
+
 namespace hexmoor::rt {
 
 BOOL HasCaptionOrFrame(HWND hwnd);
@@ -12,6 +14,19 @@ BOOL IsCommonDialogWindow(HWND hwnd);
 // Per-pixel alpha frames are always supported where the runtime runs.
 inline BOOL QueryAlphaSupport() { return TRUE; }
 SIZE GetIconSize(HICON icon);
+// The font the window was given (WM_GETFONT), or null.
+HFONT WindowFont(HWND hwnd);
+// The window's font, else the stock GUI font (never null).
+HFONT WindowFontOrDefault(HWND hwnd);
+// The window's font, else the system font, which edits and combo boxes
+// without a font of their own draw with (never null).
+HFONT WindowFontOrSystem(HWND hwnd);
+// A new font as the system's menus use (empty when the metrics cannot be
+// read).
+hexmoor::win::Font CreateSystemMenuFont();
+// Adds or removes bits of a window's class style; removing clears only the
+// bits the runtime added, never those the class had of its own.
+void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on);
 // Shows a window through its placement: maximise and restore write the
 // placement back (a restore's maximised position is the frame's overhang).
 void ShowWindowByPlacement(HWND hwnd, int showCommand);

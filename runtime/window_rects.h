@@ -15,6 +15,10 @@ inline void MapRectCorners(RECT* rect, HWND hwnd, bool toScreen) {
     *rect = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
 }
 
+// Screen rectangle to a window's client coordinates (left and right swapped
+// for right-to-left windows).
+inline void RectScreenToClient(RECT* rect, HWND hwnd) { MapRectCorners(rect, hwnd, false); }
+
 // The client rectangle of a window (left and top 0), with the window.
 class CClientRect : public RECT {
 public:

@@ -59,6 +59,13 @@ public:
     WindowDC() = default;
     explicit WindowDC(HWND hwnd, bool wholeWindow = false)
         : hwnd_(hwnd), dc_(wholeWindow ? ::GetWindowDC(hwnd) : ::GetDC(hwnd)) {}
+    // A DC from GetDCEx (its clip region and flags), released to its window.
+    static WindowDC Ex(HWND hwnd, HRGN clip, DWORD flags) {
+        WindowDC d;
+        d.hwnd_ = hwnd;
+        d.dc_ = ::GetDCEx(hwnd, clip, flags);
+        return d;
+    }
     ~WindowDC() { Close(); }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;

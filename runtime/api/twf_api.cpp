@@ -274,27 +274,9 @@ int RemoveSkinFromWindowsOfType(HWND sample) {
 }
 
 int SkinWindowAsType(HWND window, int controlType) {
-    CTwfManager* skins = SkinManager();
     CTWControlsManager* manager = CurrentManager();
-    if (!skins || !manager || !window) return 0;
-    if (CTWWnd* existing = GetSkinnedWindowObject(window)) {
-        if (existing->GetType() == controlType) return 0;
-        if (!manager->GetTypeMap(WORD(existing->GetType()))) return 0;
-        manager->RemoveControl(window);
-    }
-    if (controlType < 1 || controlType > 100) return 0;
-    int code = controlType;
-    if (code == ctype::kWindow || code == ctype::kWindowFrame || code == ctype::kMdiChildFrame) code = ctype::kDialog;
-    const bool allowed = code == ctype::kDialog || (code >= ctype::kEdit && code <= ctype::kMdiClient) ||
-                         code == ctype::kStaticIcon || code == ctype::kMonthCal || code == ctype::kCheckButton ||
-                         code == ctype::kTransparent;
-    if (!allowed) return 0;
-    std::unique_ptr<CCMControl> factory = CreateControlFactory(code);
-    if (!factory || !factory->CreateObject(window)) return 0;
-    factory->GetObject()->InitMode(nullptr);
-    // Registration switches the object on and starts it when the skin is on.
-    manager->Register(std::move(factory), window, ElementIdOfNewObject, nullptr,
-                      CTWControlsManager::RegisterSteps::kChosenType);
+    if (!SkinManager() || !manager) return 0;
+    manager->SkinAsType(window, controlType);
     return 0;
 }
 

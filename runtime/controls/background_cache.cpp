@@ -8,42 +8,46 @@
 
 using namespace hexmoor::win;
 
-namespace {
-
-// A bitmap of `box` (at the origin) holding, over the system's face colour
-// when `faceFirst`, what the object's EraseBackground draws and then what
-// `decorate` draws.
-HBITMAP Rebuild(CTWWnd& object, Bitmap& cache, const RECT& box, bool faceFirst,
-                const std::function<void(HDC, const RECT&)>& decorate) {
+HBITMAP RebuildBackground(CTWWnd& object, Bitmap& cache, const BackgroundCanvas& canvas,
+                          const std::function<void(HDC, const RECT&)>& decorate) {
+    cache.Reset();
+    const HWND hwnd = object.GetSafeHwnd();
+    if (!hwnd) return nullptr;
+    RECT area{};
+    if (canvas.client) {
+        GetClientRect(hwnd, &area);
+    } else {
+        const CWindowRect wr(hwnd);
+        area = {0, 0, wr.Width(), wr.Height()};
+    }
+    if (area.right <= 0 || area.bottom <= 0) {
+        if (canvas.emptyGivesNone) return nullptr;
+        area = {0, 0, std::max<LONG>(area.right, 1), std::max<LONG>(area.bottom, 1)};
+    }
+    // A DIB section: selecting a device-dependent bitmap costs server round
+    // trips under Wine on every paint that copies from it.
     WindowDC screen(nullptr);
     MemoryDC memory(screen.Get());
-    Bitmap bitmap(CreateScreenBitmap(box.right, box.bottom));
+    Bitmap bitmap(CreateScreenBitmap(area.right, area.bottom));
     if (!memory || !bitmap) return nullptr;
     {
         SelectGuard select(memory.Get(), bitmap.Get());
-        if (faceFirst) FillRect(memory.Get(), &box, GetSysColorBrush(COLOR_BTNFACE));
-        object.EraseBackground(memory.Get(), object.GetSafeHwnd(), nullptr);
-        if (decorate) decorate(memory.Get(), box);
+        if (canvas.underlay) FillRect(memory.Get(), &area, canvas.underlay);
+        if (canvas.erase) object.EraseBackground(memory.Get(), hwnd, nullptr);
+        if (decorate) decorate(memory.Get(), area);
     }
     cache = std::move(bitmap);
     return cache.Get();
 }
 
-} // namespace
-
 HBITMAP RebuildParentBackground(CTWWnd& object, Bitmap& cache, const std::function<void(HDC, const RECT&)>& decorate) {
-    cache.Reset();
-    const HWND hwnd = object.GetSafeHwnd();
-    if (!hwnd) return nullptr;
-    const CWindowRect wr(hwnd);
-    return Rebuild(object, cache, {0, 0, std::max(wr.Width(), 1), std::max(wr.Height(), 1)}, false, decorate);
+    return RebuildBackground(object, cache, {}, decorate);
 }
 
 HBITMAP RebuildClientBackground(CTWWnd& object, Bitmap& cache, const std::function<void(HDC, const RECT&)>& decorate) {
-    cache.Reset();
-    const HWND hwnd = object.GetSafeHwnd();
-    if (!hwnd) return nullptr;
-    const CClientRect client(hwnd);
-    if (client.Width() <= 0 || client.Height() <= 0) return nullptr;
-    return Rebuild(object, cache, {0, 0, client.Width(), client.Height()}, true, decorate);
+    BackgroundCanvas canvas;
+    canvas.client = true;
+    canvas.underlay = GetSysColorBrush(COLOR_BTNFACE);
+    canvas.emptyGivesNone = true;
+    return RebuildBackground(object, cache, canvas, decorate);
 }

@@ -5,6 +5,7 @@
 #include "base/win/dib.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
+#include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/element_reset.h"
 #include "runtime/draw/tw_draw.h"
@@ -30,7 +31,7 @@ LRESULT CTWBorderedList::CalcBorderSize(BOOL calcValidRects, LPARAM params) {
     // direction bits kept), then the skin's borders are taken off.
     const LONG_PTR exStyle = GetWindowLongPtrW(hWnd_, GWL_EXSTYLE);
     if (KeepsSystemBorder()) {
-        const CSupportUnicode text(hWnd_, this);
+        const CSupportUnicode text = Unicode();
         constexpr LONG_PTR kKept = WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL;
         text.SetWindowLongAW(GWL_EXSTYLE, exStyle & kKept);
         const LRESULT result = Default();
@@ -75,21 +76,14 @@ HBITMAP CTWBorderedList::GetBackgroundBitmap(BOOL rebuild) {
     if (background_ && !rebuild) return background_.Get();
     background_.Reset();
     if (!element_ || !element_->GetEnabled() || !hWnd_) return nullptr;
-    CWindowRect wr(hWnd_);
-    const RECT whole{0, 0, std::max<LONG>(wr.Width(), 1), std::max<LONG>(wr.Height(), 1)};
-    WindowDC screen(nullptr);
-    MemoryDC memory(screen.Get());
-    Bitmap bitmap(hexmoor::win::CreateScreenBitmap(whole.right, whole.bottom));
-    if (!bitmap) return nullptr;
-    {
-        SelectGuard select(memory.Get(), bitmap.Get());
-        FillUnderBackground(memory.Get(), whole);
-        CTWDraw draw(memory.Get(), nullptr, FALSE);
+    BackgroundCanvas canvas;
+    canvas.erase = false; // the kind fills what lies under its image itself
+    return RebuildBackground(*this, background_, canvas, [this](HDC dc, const RECT& whole) {
+        FillUnderBackground(dc, whole);
+        CTWDraw draw(dc, nullptr, FALSE);
         const WORD id = IsWindowEnabled(hWnd_) ? ids_.image : ids_.disabledImage;
         draw.DrawSkinImage(&whole, element_->GetImage(id), BackgroundCentreOnly(), nullptr);
-    }
-    background_ = std::move(bitmap);
-    return background_.Get();
+    });
 }
 
 LRESULT CTWBorderedList::EraseBackground(HDC dc, HWND child, const RECT* rect) {

@@ -4,8 +4,9 @@
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/button_format.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/text/support_unicode.h"
+#include "runtime/window_helpers.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -143,14 +144,13 @@ RECT CTWButtonBase::DrawGlyph(CTWDraw& draw, RECT* content) {
 
 void CTWButtonBase::DrawContent(CTWDraw& draw, const RECT& rect) {
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    const CSupportUnicode unicode(hWnd_, this);
+    const CSupportUnicode unicode = Unicode();
     const CUnicodeString text = unicode.GetText();
     const POINT hot = GetTextOffset(), pressed = GetPressedTextOffset();
     const HDC dc = draw.GetDrawDC();
     RECT content = rect;
     InflateRect(&content, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYBORDER));
-    BOOL ownedFont = FALSE;
-    const HFONT previousFont = SelectFont(dc, &ownedFont);
+    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColour = ::SetTextColor(dc, GetTextColor(state_));
     const unsigned alignment = GetImageAlignment(style);
@@ -164,13 +164,8 @@ void CTWButtonBase::DrawContent(CTWDraw& draw, const RECT& rect) {
         if (bitmap && GetObjectW(bitmap, sizeof(bm), &bm)) image = {bm.bmWidth, bm.bmHeight};
     } else if (style & BS_ICON) {
         icon = reinterpret_cast<HICON>(SendMessageW(hWnd_, BM_GETIMAGE, IMAGE_ICON, 0));
-        ICONINFO info{};
-        if (icon && GetIconInfo(icon, &info)) {
-            BITMAP bm{};
-            if (info.hbmColor && GetObjectW(info.hbmColor, sizeof(bm), &bm)) image = {bm.bmWidth, bm.bmHeight};
-            if (info.hbmColor) DeleteObject(info.hbmColor);
-            if (info.hbmMask) DeleteObject(info.hbmMask);
-        }
+        const SIZE iconSize = GetIconSize(icon);
+        if (iconSize.cx > 0) image = {iconSize.cx, iconSize.cy};
     }
     const unsigned format = GetTextFormat(style);
     RECT measured = content;
@@ -189,10 +184,7 @@ void CTWButtonBase::DrawContent(CTWDraw& draw, const RECT& rect) {
         RECT box{boxes.text.left, boxes.text.top, boxes.text.right, boxes.text.bottom};
         unicode.DrawUnicodeText(dc, text, -1, &box, format);
     }
-    if (previousFont) {
-        const HGDIOBJ ours = SelectObject(dc, previousFont);
-        if (ownedFont) DeleteObject(ours);
-    }
+    selectedFont.Restore();
     ::SetTextColor(dc, previousColour);
     ::SetBkMode(dc, previousMode);
 }
@@ -253,10 +245,7 @@ LRESULT CTWButtonBase::PaintFace(HDC given, bool withGlyph) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     DrawBackground(draw, client);
     RECT content = client;
     if (withGlyph) {

@@ -2,11 +2,12 @@
 
 #include "base/win/dib.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
 #include "base/win/gdi.h"
 #include "runtime/logic/button_format.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 
@@ -86,17 +87,9 @@ HBITMAP CTWCheckBox::GetBackgroundBitmap(BOOL rebuild) {
     if (background_ && !rebuild) return background_.Get();
     background_.Reset();
     if (!element_ || !element_->GetEnabled()) return nullptr;
-    RECT client{};
-    GetClientRect(hWnd_, &client);
-    WindowDC screen(nullptr);
-    MemoryDC memory(screen.Get());
-    hexmoor::win::Bitmap bitmap(CreateScreenBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-    {
-        SelectGuard select(memory.Get(), bitmap.Get());
-        EraseBackground(memory.Get(), hWnd_, nullptr);
-    }
-    background_ = std::move(bitmap);
-    return background_.Get();
+    BackgroundCanvas canvas;
+    canvas.client = true;
+    return RebuildBackground(*this, background_, canvas);
 }
 
 LRESULT CTWCheckBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

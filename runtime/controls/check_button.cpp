@@ -3,7 +3,8 @@
 #include "runtime/controls/check_box.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/logic/button_format.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 
 using namespace hexmoor;

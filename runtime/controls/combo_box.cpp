@@ -3,11 +3,13 @@
 #include "base/win/dib.h"
 #include "model/elements/combo_box.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/window_services.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
@@ -138,8 +140,7 @@ BOOL CTWComboBox::Enable(BOOL on) {
     }
     if (State().explicitMode) {
         HWND list = GetListWindow();
-        if (list && !GetSkinnedWindowObject(list))
-            if (CTWControlsManager* manager = CurrentManager()) manager->AddControl(list, nullptr);
+        if (list && !GetSkinnedWindowObject(list)) Services().AddControl(list);
     }
     for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         CTWWnd* object = GetSkinnedWindowObject(child);
@@ -167,7 +168,11 @@ BOOL CTWComboBox::Enable(BOOL on) {
 // --- reflected messages -------------------------------------------------------
 
 LRESULT CTWComboBox::OnReflectedCtlColor(BOOL* handled, HDC, HWND) {
-    if (PassesThrough(*this) || systemLook_) return Default();
+    // A gated combo leaves the answer to the parent. Replaying the parent's
+    // message into the combo would send it straight back to the parent (the
+    // combo passes colour requests on to its owner), which reflects it here
+    // again, without end.
+    if (PassesThrough(*this) || systemLook_) return 0;
     if (handled) *handled = TRUE;
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
@@ -238,21 +243,16 @@ HBITMAP CTWComboBox::GetBackgroundBitmap(BOOL rebuild) {
     if (!element_ || !element_->GetEnabled()) return nullptr;
     const CWindowRect wr(hWnd_);
     if (wr.Width() <= 0 || wr.Height() <= 0) return nullptr;
-    // A DIB section: selecting a device-dependent bitmap costs server round
-    // trips under Wine on every paint that copies from it.
-    hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(wr.Width(), wr.Height()));
-    if (!bitmap) return nullptr;
-    {
-        hexmoor::win::MemoryDC memory(nullptr);
-        hexmoor::win::SelectGuard select(memory.Get(), bitmap.Get());
-        const RECT whole{0, 0, wr.Width(), wr.Height()};
-        FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        EraseWithParent(hWnd_, memory.Get(), hWnd_, nullptr);
+    BackgroundCanvas canvas;
+    canvas.underlay = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    canvas.emptyGivesNone = true;
+    return RebuildBackground(*this, background_, canvas, [this](HDC memory, const RECT&) {
         CTWDraw painter;
-        painter.AttachDC(memory.Get(), nullptr, FALSE);
+        painter.AttachDC(memory, nullptr, FALSE);
         if (Kind() == combo::Kind::Simple) {
             CTWEdit* edit = FindEditChild(hWnd_);
-            CTwfObj* editElement = FindSkinElement(3, L"");
+            // The edit element of the combo's own scheme frames its edit.
+            CTwfObj* editElement = FindSkinElement(ctype::kEdit, elementName_);
             CMrgBitmap* frame = editElement ? editElement->GetImage(kEditFrameImage) : nullptr;
             if (edit && frame) {
                 const RECT inner = RelativeWindowRect(edit->GetSafeHwnd(), hWnd_);
@@ -276,9 +276,7 @@ HBITMAP CTWComboBox::GetBackgroundBitmap(BOOL rebuild) {
             if (face) painter.DrawSkinImage(&faceRect, face, FALSE, nullptr);
         }
         painter.Release();
-    }
-    background_ = std::move(bitmap);
-    return background_.Get();
+    });
 }
 
 LRESULT CTWComboBox::EraseBackground(HDC dc, HWND child, const RECT* rect) {
@@ -288,12 +286,10 @@ LRESULT CTWComboBox::EraseBackground(HDC dc, HWND child, const RECT* rect) {
     const RECT place = RelativeWindowRect(child, hWnd_);
     RECT dest{0, 0, place.right - place.left, place.bottom - place.top};
     if (rect) dest = *rect;
-    const HDC scratch = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(scratch, background);
-    BitBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, scratch, place.left + dest.left,
-           place.top + dest.top, SRCCOPY);
-    SelectObject(scratch, old);
-    DeleteDC(scratch);
+    const hexmoor::win::MemoryDC scratch(dc);
+    const hexmoor::win::SelectGuard select(scratch.Get(), background);
+    BitBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, scratch.Get(),
+           place.left + dest.left, place.top + dest.top, SRCCOPY);
     return 1;
 }
 
@@ -326,10 +322,7 @@ LRESULT CTWComboBox::Paint(HDC given) {
     RectScreenToClient(&window, hWnd_);
     if (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) std::swap(window.left, window.right);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     if (!draw.GetTargetDC()) return 0;
     if (!element_) {
         draw.Release();
@@ -351,8 +344,11 @@ LRESULT CTWComboBox::Paint(HDC given) {
         const RECT drop = ToRect(parts.dropDown);
         if (CMrgBitmap* arrow = element_->GetImage(arrowId)) draw.DrawSkinImage(&drop, arrow, FALSE, nullptr);
         if (role_ == 1) {
+            // Into the picture before it goes out: released first, the paint's
+            // own DC would already be gone.
+            PaintSystemFace(draw.GetDrawDC(), client);
             draw.Release();
-            return PaintSystemFace(given ? given : draw.GetTargetDC(), client);
+            return 1;
         }
         if (kind == combo::Kind::DropDownList && role_ != 2) {
             const HDC dc = draw.GetDrawDC();
@@ -361,14 +357,13 @@ LRESULT CTWComboBox::Paint(HDC given) {
             const COLORREF previousColour = ::SetTextColor(dc, element_->GetColor(colourId));
             const int selected = int(SendMessageW(hWnd_, CB_GETCURSEL, 0, 0));
             if (selected >= 0) {
-                const CSupportUnicode unicode(hWnd_, this);
+                const CSupportUnicode unicode = Unicode();
                 const CUnicodeString text = unicode.GetComboItemText(selected);
                 RECT box = ToRect(parts.text);
                 box.top += 2;
                 box.right -= 2;
                 box.bottom -= 2;
-                const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-                hexmoor::win::SelectGuard select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+                hexmoor::win::SelectGuard select(dc, WindowFontOrSystem(hWnd_));
                 UINT format = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
                 if (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_RIGHT) format |= DT_RIGHT;
                 unicode.DrawUnicodeText(dc, text, -1, &box, format);
@@ -391,8 +386,7 @@ void CTWComboBox::LayoutEdit() {
         RECT client{};
         GetClientRect(hWnd_, &client);
         hexmoor::win::WindowDC dc(hWnd_);
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-        hexmoor::win::SelectGuard select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+        hexmoor::win::SelectGuard select(dc.Get(), WindowFontOrSystem(hWnd_));
         SIZE zero{};
         GetTextExtentPoint32W(dc.Get(), L"0", 1, &zero);
         const Rect box = combo::EditBox(FromRect(client), GetDropWidth(),

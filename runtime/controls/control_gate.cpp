@@ -2,7 +2,8 @@
 
 #include "model/twf_obj.h"
 #include "runtime/runtime_state.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/wnd/tw_wnd.h"
 
@@ -31,7 +32,7 @@ void ResetElementByName(CTWWnd& object, const std::wstring& name) {
 }
 
 LRESULT DefaultWithoutBorders(CTWWnd& object) {
-    const CSupportUnicode unicode(object.GetSafeHwnd(), &object);
+    const CSupportUnicode unicode = object.Unicode();
     const LONG_PTR style = unicode.GetWindowLongAW(GWL_STYLE);
     const LONG_PTR ex = unicode.GetWindowLongAW(GWL_EXSTYLE);
     unicode.SetWindowLongAW(GWL_EXSTYLE, ex & (WS_EX_RIGHT | WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_LAYOUTRTL));

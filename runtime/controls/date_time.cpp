@@ -10,12 +10,14 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
+#include "runtime/controls/date_time_hooks.h"
 #include "runtime/controls/date_time_texts.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/window_services.h"
 #include "runtime/messages.h"
-#include "runtime/twf_api.h"
+#include "runtime/subclass.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -93,8 +95,7 @@ void CTWDateTime::BuildFields() {
     win::WindowDC windowDc(hWnd_);
     const HDC dc = windowDc.Get();
     if (!dc) return;
-    BOOL owned = FALSE;
-    const HFONT font = GetFont(&owned);
+    const HFONT font = GetFont();
     win::SelectGuard selected(dc, font);
     SYSTEMTIME now{};
     hasDate_ = SendMessageW(hWnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now)) == GDT_VALID;
@@ -116,7 +117,6 @@ void CTWDateTime::BuildFields() {
         field.text = datetime::FieldText(LOCALE_USER_DEFAULT, time_, runs[i], specs[i]);
         fields_.push_back(std::move(field));
     }
-    if (owned && font) DeleteObject(font);
     if (focused_ >= int(fields_.size())) focused_ = -1;
 }
 
@@ -164,42 +164,13 @@ void CTWDateTime::SyncControlField() {
     if (GetFocus() == hWnd_) DriveControlTo(focused_);
 }
 
-// The picker's notifications to its parent are held back while the face
-// reads the control's field: the read steps a field and puts it back, which
-// the application must not see as a change of the date.
-LRESULT CALLBACK CTWDateTime::QuietParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-    if (msg == WM_NOTIFY && lp) {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(lp);
-        if (header->hwndFrom == reinterpret_cast<CTWDateTime*>(self)->hWnd_) return 0;
-    }
-    return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
-// Holds the picker's notifications back from its parent while it lives.
-class CTWDateTime::QuietParent {
-public:
-    explicit QuietParent(CTWDateTime& picker) : parent_(GetParent(picker.hWnd_)) {
-        quiet_ = parent_ && SetWindowSubclass(parent_, &QuietParentProc, kId, reinterpret_cast<DWORD_PTR>(&picker));
-    }
-    ~QuietParent() {
-        if (quiet_) RemoveWindowSubclass(parent_, &QuietParentProc, kId);
-    }
-    QuietParent(const QuietParent&) = delete;
-    QuietParent& operator=(const QuietParent&) = delete;
-
-private:
-    static constexpr UINT_PTR kId = 0x4454;
-    HWND parent_;
-    bool quiet_ = false;
-};
-
 // The field the control edits: its Up (or Down) key steps that field's
 // part of the date, which is read and then put back. -1 when the control
 // edits no field or holds no date.
 int CTWDateTime::ReadControlField() {
     SYSTEMTIME before{};
     if (DefWindowProc(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&before)) != GDT_VALID) return -1;
-    const QuietParent quiet(*this);
+    const QuietParent quiet(hWnd_);
     auto parts = [](const SYSTEMTIME& t) {
         return datetime::DateParts{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
     };
@@ -248,7 +219,7 @@ void CTWDateTime::SettleControl() {
         // A control that lost track of having the focus (some do after
         // their drop-down closes) ignores keys: it is told again.
         {
-            const QuietParent quiet(*this);
+            const QuietParent quiet(hWnd_);
             DefWindowProc(WM_SETFOCUS, 0, 0);
         }
         field = ReadControlField();
@@ -291,50 +262,27 @@ void CTWDateTime::DriveControlTo(int field) {
 }
 
 void CTWDateTime::HookCheckBoxChild(bool on) {
-    if (checkBoxChild_) {
-        RemoveWindowSubclass(checkBoxChild_, &CheckBoxChildProc, 1);
-        checkBoxChild_ = nullptr;
-    }
+    // A hook whose call is still on the stack goes once that call returns.
+    if (checkBoxHook_) hexmoor::rt::DeleteWhenUnwound(std::move(checkBoxHook_));
     if (!on || !HasStyle(DTS_SHOWNONE)) return;
     for (HWND child = GetWindow(hWnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t name[16]{};
         GetClassNameW(child, name, 16);
         if (lstrcmpiW(name, L"Button") != 0) continue;
-        if (SetWindowSubclass(child, &CheckBoxChildProc, 1, reinterpret_cast<DWORD_PTR>(this))) checkBoxChild_ = child;
+        // The control's own check box button shows the skin's box in its
+        // place.
+        auto hook = std::make_unique<CheckBoxChildHook>([this](HWND button, HDC dc) {
+            RECT box{};
+            GetWindowRect(button, &box);
+            MapWindowPoints(nullptr, hWnd_, reinterpret_cast<POINT*>(&box), 2);
+            SetWindowOrgEx(dc, box.left, box.top, nullptr);
+            DrawCheckBox(dc, checkBox_);
+            SetWindowOrgEx(dc, 0, 0, nullptr);
+        });
+        if (hook->Attach(child)) checkBoxHook_ = std::move(hook);
         InvalidateRect(child, nullptr, TRUE);
         break;
     }
-}
-
-// The control's own check box button shows the skin's box in its place.
-LRESULT CALLBACK CTWDateTime::CheckBoxChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
-    CTWDateTime* picker = reinterpret_cast<CTWDateTime*>(self);
-    switch (msg) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PRINTCLIENT:
-    case WM_PAINT: {
-        win::PaintScope scope;
-        HDC dc = reinterpret_cast<HDC>(wp);
-        if (msg == WM_PAINT || !dc) {
-            scope = win::PaintScope(hwnd);
-            dc = scope.Dc();
-        }
-        if (!dc) return 0;
-        RECT box{};
-        GetWindowRect(hwnd, &box);
-        MapWindowPoints(nullptr, picker->hWnd_, reinterpret_cast<POINT*>(&box), 2);
-        SetWindowOrgEx(dc, box.left, box.top, nullptr);
-        picker->DrawCheckBox(dc, picker->checkBox_);
-        SetWindowOrgEx(dc, 0, 0, nullptr);
-        return 0;
-    }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, &CheckBoxChildProc, 1);
-        if (picker->checkBoxChild_ == hwnd) picker->checkBoxChild_ = nullptr;
-        break;
-    default: break;
-    }
-    return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 // The face's backdrop under `box` (client coordinates) restored.
@@ -365,8 +313,7 @@ void CTWDateTime::DrawCheckBox(HDC dc, const RECT& box) {
 
 void CTWDateTime::DrawFace(HDC dc, const RECT& client) {
     DrawBackdrop(dc);
-    BOOL owned = FALSE;
-    const HFONT font = GetFont(&owned);
+    const HFONT font = GetFont();
     {
         win::SelectGuard selected(dc, font);
         const bool showNone = HasStyle(DTS_SHOWNONE);
@@ -413,7 +360,6 @@ void CTWDateTime::DrawFace(HDC dc, const RECT& client) {
             }
         }
     }
-    if (owned && font) DeleteObject(font);
 }
 
 LRESULT CTWDateTime::Paint(HDC given) {
@@ -455,7 +401,7 @@ void CTWDateTime::RepaintButton() {
 void CTWDateTime::SkinDropDown() {
     const HWND calendar = reinterpret_cast<HWND>(SendMessageW(hWnd_, DTM_GETMONTHCAL, 0, 0));
     if (calendar && !GetSkinnedWindowObject(calendar)) {
-        SkinWindowAsType(calendar, ctype::kMonthCal);
+        Services().SkinAsType(calendar, ctype::kMonthCal);
         RedrawWindow(calendar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
     }
 }

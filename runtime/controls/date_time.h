@@ -5,11 +5,16 @@
 // the skin's background. The up-down of spinning pickers is the skinned spin
 // placed over the button area; the drop-down calendar is skinned on its own.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "runtime/controls/bordered_list.h"
 #include "runtime/logic/date_time_fields.h"
+
+namespace hexmoor::rt {
+class CheckBoxChildHook;
+} // namespace hexmoor::rt
 
 class CTWDateTime : public CTWBorderedList {
 public:
@@ -65,9 +70,6 @@ private:
     void DrawCheckBox(HDC dc, const RECT& box);
     void RestoreBackdrop(HDC dc, const RECT& box);
     void HookCheckBoxChild(bool on);
-    class QuietParent;
-    static LRESULT CALLBACK QuietParentProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
-    static LRESULT CALLBACK CheckBoxChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
     SYSTEMTIME time_{};
     hexmoor::rt::datetime::CustomFormat format_;
@@ -84,7 +86,7 @@ private:
     bool clickedField_ = false;
     bool rebuild_ = false;
     bool synced_ = false;
-    HWND checkBoxChild_ = nullptr;
+    std::unique_ptr<hexmoor::rt::CheckBoxChildHook> checkBoxHook_;
     // Where the control's own current field is, as an index among the
     // editable fields: -1 no field, kStopUnknown not read yet.
     static constexpr int kStopUnknown = -2;

@@ -6,6 +6,7 @@
 #include "base/win/rect.h"
 #include "base/win/dib.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/background_cache.h"
 #include "runtime/controls/combo_box.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/list_ctrl.h"
@@ -13,26 +14,26 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/range_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/window_helpers.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "runtime/text/support_unicode.h"
-#include "runtime/window_rects.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
 namespace ed = hexmoor::rt::edit;
 namespace rg = hexmoor::rt::range;
+using namespace hexmoor::rt::edit;
 
 namespace {
 
 constexpr WORD kImageNormal = 10, kImageDisabled = 11;
-constexpr WORD kTextColour = 13, kSelectionBack = 14, kDisabledText = 15, kSelectedText = 16;
 constexpr WORD kBorderLeft = 17, kBorderTop = 18, kBorderRight = 19, kBorderBottom = 20;
 constexpr WORD kComboTransparentEdit = 662;
-constexpr UINT kLineFormat = DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX;
 
 bool ClassStartsWith(HWND hwnd, const wchar_t* prefix) {
     wchar_t name[64] = {};
@@ -86,7 +87,7 @@ bool CTWEdit::PosFromChar(int index, POINT* out) const {
 }
 
 POINT CTWEdit::GetEditEndPosition() const {
-    const CSupportUnicode unicode(hWnd_, const_cast<CTWEdit*>(this));
+    const CSupportUnicode unicode = Unicode();
     const CUnicodeString text = unicode.GetText();
     if (text.IsEmpty()) {
         RECT format{};
@@ -101,8 +102,7 @@ POINT CTWEdit::GetEditEndPosition() const {
         if (const auto c = wchar_t(SendMessageW(hWnd_, EM_GETPASSWORDCHAR, 0, 0))) shown = c;
     }
     hexmoor::win::WindowDC dc(hWnd_);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    hexmoor::win::SelectGuard select(dc.Get(), font ? font : GetStockObject(SYSTEM_FONT));
+    hexmoor::win::SelectGuard select(dc.Get(), WindowFontOrSystem(hWnd_));
     SIZE size{};
     GetTextExtentPoint32W(dc.Get(), &shown, 1, &size);
     return {p.x + size.cx, p.y};
@@ -155,7 +155,7 @@ BOOL CTWEdit::Enable(BOOL on) {
         }
         return TRUE;
     }
-    if (parentType == ctype::kComboBox || parentType == ctype::kSpin) {
+    if (parentType == ctype::kComboBox || parentType == ctype::kNumericUpDown) {
         if (GetWindowLongPtrW(parent, GWL_STYLE) & CBS_OWNERDRAWFIXED) {
             auto* combo = dynamic_cast<CTWComboBox*>(parentObject);
             if (!combo || combo->GetCommonDialogRole() != 2) {
@@ -195,7 +195,9 @@ void CTWEdit::GetRect(RECT* out) const {
 // --- reflected messages -------------------------------------------------------
 
 LRESULT CTWEdit::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
-    if (Gated()) return Default();
+    // Gated: the parent answers (the parent's message is not replayed into
+    // the edit).
+    if (Gated()) return 0;
     SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, element_->GetColor(IsWindowEnabled(hWnd_) ? kTextColour : kDisabledText));
     if (handled) *handled = TRUE;
@@ -220,19 +222,13 @@ HBITMAP CTWEdit::GetBackgroundBitmap(BOOL rebuild) {
     const bool writable = IsWindowEnabled(hWnd_) && !(GetWindowLongPtrW(hWnd_, GWL_STYLE) & ES_READONLY);
     CMrgBitmap* image = element_->GetImage(writable ? kImageNormal : kImageDisabled);
 
-    // A DIB section: selecting a device-dependent bitmap costs server round
-    // trips under Wine on every paint that copies from it.
-    hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(wr.Width(), wr.Height()));
-    if (!bitmap) return nullptr;
-    {
-        hexmoor::win::MemoryDC memory(nullptr);
-        hexmoor::win::SelectGuard select(memory.Get(), bitmap.Get());
-        const RECT whole{0, 0, wr.Width(), wr.Height()};
-        FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        EraseBackground(memory.Get(), hWnd_, nullptr);
+    BackgroundCanvas canvas;
+    canvas.underlay = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    canvas.emptyGivesNone = true;
+    return RebuildBackground(*this, background_, canvas, [&](HDC memory, const RECT&) {
         if (!host_ && !State().defaultActive) {
             const int parentType = ParentType(hWnd_);
-            if (parentType == ctype::kComboBox || parentType == ctype::kSpin) host_ = GetParent(hWnd_);
+            if (parentType == ctype::kComboBox || parentType == ctype::kNumericUpDown) host_ = GetParent(hWnd_);
         }
         bool draw = image != nullptr;
         BOOL centreOnly = FALSE;
@@ -249,13 +245,11 @@ HBITMAP CTWEdit::GetBackgroundBitmap(BOOL rebuild) {
             RECT span = ImageBox();
             OffsetRect(&span, -wr.left, -wr.top);
             CTWDraw painter;
-            painter.AttachDC(memory.Get(), nullptr, FALSE);
+            painter.AttachDC(memory, nullptr, FALSE);
             painter.DrawSkinImage(&span, image, centreOnly, nullptr);
             painter.Release();
         }
-    }
-    background_ = std::move(bitmap);
-    return background_.Get();
+    });
 }
 
 void CTWEdit::SetSpinSide(HWND spin, int side) {
@@ -305,7 +299,7 @@ LRESULT CTWEdit::CalcBorderSize(BOOL calcValidRects, LPARAM params) {
     const int parentType = ParentType(hWnd_);
     const bool parentSkinned = parentType >= 0 && GetSkinnedWindowObject(GetParent(hWnd_)) != nullptr;
     if ((ex & WS_EX_CLIENTEDGE) && parentSkinned && !host_ && parentType != ctype::kComboBox &&
-        parentType != ctype::kSpin && parentType != ctype::kListView) {
+        parentType != ctype::kNumericUpDown && parentType != ctype::kListView) {
         RECT b{};
         GetRect(&b);
         if (ex & WS_EX_LAYOUTRTL) std::swap(b.left, b.right);
@@ -321,7 +315,7 @@ LRESULT CTWEdit::CalcBorderSize(BOOL calcValidRects, LPARAM params) {
 
 LRESULT CTWEdit::PaintBorder(HDC dc) {
     const int parentType = ParentType(hWnd_);
-    if (parentType == ctype::kComboBox || parentType == ctype::kSpin) return 0;
+    if (parentType == ctype::kComboBox || parentType == ctype::kNumericUpDown) return 0;
     if (!(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) || !dc) return 0;
     const CWindowRect wr(hWnd_);
     const RECT whole{0, 0, wr.Width(), wr.Height()};
@@ -372,10 +366,7 @@ LRESULT CTWEdit::Paint(HDC given) {
     GetClientRect(hWnd_, &client);
     const RECT window = WindowInClient(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     if (!draw.GetTargetDC()) {
         if (given) ShowCaret(hWnd_);
         return 0;
@@ -386,203 +377,6 @@ LRESULT CTWEdit::Paint(HDC given) {
     draw.Release();
     if (given) ShowCaret(hWnd_);
     return 1;
-}
-
-int CTWEdit::MeasureEditRun(HDC dc, const wchar_t* run, int length) {
-    if (length <= 0) return 0;
-    // The run written twice less the run once: its advance, without the
-    // overhang of its last character.
-    std::wstring twice(run, size_t(length));
-    twice.append(run, size_t(length));
-    SIZE once{}, both{};
-    GetTextExtentPoint32W(dc, run, length, &once);
-    GetTextExtentPoint32W(dc, twice.c_str(), length * 2, &both);
-    return both.cx - once.cx;
-}
-
-namespace {
-
-struct LineColours {
-    COLORREF normal;
-    COLORREF selectedText;
-    COLORREF selectedBack;
-};
-
-// Draws characters [begin, end) of a line as one run whose left edge is at
-// x, cut into before, selected and after pieces laid in the run's reading
-// direction.
-void DrawRun(HDC dc, const CSupportUnicode& unicode, const std::wstring& text, const ed::TextRun& run, int x, int top,
-             int bottom, ed::SelectionCut cut, int whole, const LineColours& colours) {
-    const UINT format = kLineFormat | (run.drawnRtl ? DT_RTLREADING : 0);
-    const wchar_t* chars = text.c_str() + run.begin;
-    const int length = run.end - run.begin;
-    auto piece = [&](int from, int to, int left, int width, bool selected) {
-        if (to <= from || width <= 0) return;
-        RECT r{left, top, left + width, bottom};
-        if (selected) {
-            SetBkMode(dc, OPAQUE);
-            SetBkColor(dc, colours.selectedBack);
-            ::SetTextColor(dc, colours.selectedText);
-        }
-        unicode.DrawTextAW(dc, chars + from, to - from, &r, format);
-        if (selected) {
-            SetBkMode(dc, TRANSPARENT);
-            ::SetTextColor(dc, colours.normal);
-        }
-    };
-    if (cut.Empty()) {
-        piece(0, length, x, whole, false);
-        return;
-    }
-    const int selectedWidth = CTWEdit::MeasureEditRun(dc, chars + cut.from, cut.to - cut.from);
-    const int afterWidth = cut.to < length ? CTWEdit::MeasureEditRun(dc, chars + cut.to, length - cut.to) : 0;
-    const ed::PieceWidths w = ed::SplitWidth(whole, selectedWidth, afterWidth);
-    if (!run.drawnRtl) {
-        piece(0, cut.from, x, w.before, false);
-        piece(cut.from, cut.to, x + w.before, w.selected, true);
-        piece(cut.to, length, x + w.before + w.selected, w.after, false);
-    } else {
-        const int right = x + whole;
-        piece(0, cut.from, right - w.before, w.before, false);
-        piece(cut.from, cut.to, right - w.before - w.selected, w.selected, true);
-        piece(cut.to, length, x, w.after, false);
-    }
-}
-
-} // namespace
-
-void CTWEdit::PaintEditText(HDC dc) {
-    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    const DWORD ex = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
-    const bool multi = (style & ES_MULTILINE) != 0;
-    const int lineCount = multi ? int(SendMessageW(hWnd_, EM_GETLINECOUNT, 0, 0)) : 1;
-    const int firstVisible = multi ? int(SendMessageW(hWnd_, EM_GETFIRSTVISIBLELINE, 0, 0)) : 0;
-
-    // The selection shows while the edit has the focus or keeps it shown;
-    // the focus (a server round trip under Wine) is asked only about a
-    // selection that is not empty.
-    ed::Selection sel = GetEditSelection();
-    if (!sel.Empty() && !(style & ES_NOHIDESEL) && GetFocus() != hWnd_) sel = {};
-    int startLine = -1, endLine = -1;
-    if (!sel.Empty()) {
-        startLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.start), 0));
-        endLine = int(SendMessageW(hWnd_, EM_LINEFROMCHAR, WPARAM(sel.end), 0));
-    }
-
-    hexmoor::win::SavedDC saved(dc);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    const LineColours colours{element_->GetColor(IsWindowEnabled(hWnd_) ? kTextColour : kDisabledText),
-                              element_->GetColor(kSelectedText), element_->GetColor(kSelectionBack)};
-    ::SetTextColor(dc, colours.normal);
-
-    RECT format{};
-    SendMessageW(hWnd_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    // Only what lies inside the formatting rectangle is the control's text.
-    IntersectClipRect(dc, format.left, format.top, format.right, format.bottom);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const int height = metrics.tmHeight;
-
-    const CSupportUnicode unicode(hWnd_, this);
-    wchar_t password = 0;
-    if (style & ES_PASSWORD) {
-        password = unicode.UsesWide() ? wchar_t(SendMessageW(hWnd_, EM_GETPASSWORDCHAR, 0, 0))
-                                      : wchar_t(BYTE(SendMessageA(hWnd_, EM_GETPASSWORDCHAR, 0, 0)));
-    }
-    const bool rtlReading = (ex & WS_EX_RTLREADING) != 0;
-    const bool simple = !IsWindowUnicode(hWnd_) && !rtlReading;
-
-    // Wide windows: the text is read once and cut at the line starts, so a
-    // line costs two messages to the control (each one runs the thread's
-    // hooks). ANSI windows read line by line: their indices need not match
-    // the wide text's.
-    const bool wholeText = unicode.UsesWide();
-    const std::wstring all = wholeText ? unicode.GetText().Str() : std::wstring();
-    int first = multi ? int(SendMessageW(hWnd_, EM_LINEINDEX, WPARAM(firstVisible), 0)) : 0;
-    for (int line = firstVisible; line < lineCount; ++line) {
-        if (first < 0) break;
-        const int lineStart = first;
-        std::wstring text;
-        if (wholeText) {
-            const int next = multi && line + 1 < lineCount ? int(SendMessageW(hWnd_, EM_LINEINDEX, WPARAM(line + 1), 0))
-                                                           : int(all.size());
-            first = next;
-            size_t end = size_t(std::clamp(next, lineStart, int(all.size())));
-            // The line's own characters, its break (CR LF, soft CR CR LF) left out.
-            while (end > size_t(lineStart) && (all[end - 1] == L'\n' || all[end - 1] == L'\r')) --end;
-            if (size_t(lineStart) < end) text = all.substr(size_t(lineStart), end - size_t(lineStart));
-        } else {
-            text = unicode.GetEditLine(line, lineStart).Str();
-            if (multi && line + 1 < lineCount) first = int(SendMessageW(hWnd_, EM_LINEINDEX, WPARAM(line + 1), 0));
-        }
-        if (text.empty()) continue;
-        POINT start{};
-        if (!PosFromChar(lineStart, &start)) continue;
-        if (start.y >= format.bottom) break;
-        if (start.y + height <= format.top) continue;
-        if (password) text.assign(text.size(), password);
-        RECT rect{format.left, start.y, format.right, start.y + height};
-        const ed::SelectionCut cut =
-            ed::CutLine(line, lineStart, int(text.size()), sel.start, sel.end, startLine, endLine);
-        if (simple) {
-            rect.left = start.x;
-            const ed::TextRun whole{0, int(text.size()), false, false};
-            DrawRun(dc, unicode, text, whole, rect.left, rect.top, rect.bottom, cut,
-                    MeasureEditRun(dc, text.c_str(), int(text.size())), colours);
-        } else {
-            DrawEditLineBidi(dc, text, line, lineStart, start, rect, cut, rtlReading);
-        }
-    }
-}
-
-void CTWEdit::DrawEditLineBidi(HDC dc, const std::wstring& text, int, int first, POINT firstAt, RECT line,
-                               ed::SelectionCut cut, bool rtlReading) {
-    const CSupportUnicode unicode(hWnd_, this);
-    const LineColours colours{::GetTextColor(dc), element_->GetColor(kSelectedText),
-                              element_->GetColor(kSelectionBack)};
-    const std::vector<ed::TextRun> runs = ed::SplitRuns(text, rtlReading);
-    if (runs.empty()) return;
-    const int whole = MeasureEditRun(dc, text.c_str(), int(text.size()));
-    int pen = 0;
-    if (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_RIGHT)
-        pen = rtlReading ? line.right : line.right - whole;
-    else
-        pen = rtlReading ? line.left + whole : line.left;
-
-    bool firstRun = true;
-    for (const ed::TextRun& run : runs) {
-        const int width = MeasureEditRun(dc, text.c_str() + run.begin, run.end - run.begin);
-        int left = 0;
-        if (firstRun) {
-            // A run that starts the line starts where the line does: the
-            // control is asked only about a run further in.
-            POINT at = firstAt;
-            const bool placed = run.begin == 0 || PosFromChar(first + run.begin, &at);
-            if (rtlReading) {
-                if (!run.rtlScript && placed) {
-                    left = at.x;
-                    pen = at.x;
-                } else {
-                    left = pen - width;
-                    pen = left;
-                }
-            } else {
-                left = placed ? at.x - (run.rtlScript ? width : 0) : line.left;
-                pen = left + width;
-            }
-            firstRun = false;
-        } else if (rtlReading) {
-            left = pen - width;
-            pen = left;
-        } else {
-            left = pen;
-            pen += width;
-        }
-        DrawRun(dc, unicode, text, run, left, line.top, line.bottom, ed::CutRun(run.begin, run.end, cut), width,
-                colours);
-    }
 }
 
 // --- messages -----------------------------------------------------------------
@@ -765,33 +559,6 @@ LRESULT CTWEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         GetBackgroundBitmap(TRUE);
         if (wp) RedrawNow(FALSE);
         return 0;
-    default: return CTWWnd::WindowProc(msg, wp, lp);
-    }
-}
-
-// --- rich edit ----------------------------------------------------------------
-
-LRESULT CTWRichEdit::OnReflectedCommand(BOOL*, ReflectRecord*) { return 0; }
-
-void CTWRichEdit::RedrawNow(BOOL) {
-    if (hWnd_) InvalidateRect(hWnd_, nullptr, FALSE);
-}
-
-LRESULT CTWRichEdit::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
-    if (Gated()) return Default();
-    switch (msg) {
-    case WM_ENABLE:
-    case WM_MOVE:
-    case WM_SIZE:
-    case TWM_BACKGROUNDCHANGED:
-    case TWM_REFRESHSKIN: {
-        // The edit's handling of these, whatever the rich-edit flag says.
-        const BOOL rich = richEdit_;
-        richEdit_ = FALSE;
-        const LRESULT result = CTWEdit::WindowProc(msg, wp, lp);
-        richEdit_ = rich;
-        return result;
-    }
     default: return CTWWnd::WindowProc(msg, wp, lp);
     }
 }

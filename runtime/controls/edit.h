@@ -14,6 +14,11 @@
 #include "runtime/logic/edit_text.h"
 #include "runtime/wnd/tw_wnd.h"
 
+namespace hexmoor::rt::edit {
+// The edit element's text colours.
+inline constexpr WORD kTextColour = 13, kSelectionBack = 14, kDisabledText = 15, kSelectedText = 16;
+} // namespace hexmoor::rt::edit
+
 class CTWEdit : public CTWWnd {
 public:
     BOOL Enable(BOOL on) override;

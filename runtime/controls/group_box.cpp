@@ -8,7 +8,8 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/static_lines.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
@@ -93,10 +94,7 @@ LRESULT CTWGroupBox::Paint(HDC given) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
+    draw.BeginPaintOr(given, hWnd_, nullptr, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc) return 0;
     {
@@ -114,10 +112,9 @@ LRESULT CTWGroupBox::Paint(HDC given) {
             DrawParentDialogBackground(dc);
 
         const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
-        const CSupportUnicode unicode(hWnd_, this);
+        const CSupportUnicode unicode = Unicode();
         const CUnicodeString text = unicode.GetText();
-        BOOL ownedFont = FALSE;
-        const HFONT previousFont = SelectFont(dc, &ownedFont);
+        hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, element_ ? element_->GetColor(enabled ? kCaption : kCaptionDisabled) : 0);
         const bool right = CWndExStyle(hWnd_).Has(WS_EX_RIGHT);
@@ -127,7 +124,7 @@ LRESULT CTWGroupBox::Paint(HDC given) {
         unicode.DrawUnicodeText(dc, text, -1, &inner, format);
         // A font handle the window does not own stays the same font; one made
         // for this paint may come back as another font under the same handle.
-        const HFONT font = ownedFont ? nullptr : static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
+        const auto font = static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
         const std::wstring shown = text.GetBuffer() ? std::wstring(text.GetBuffer(), text.GetLength()) : std::wstring();
         const bool known = !given && font && caption_.valid && caption_.font == font && caption_.text == shown;
         if (!known) {
@@ -142,10 +139,7 @@ LRESULT CTWGroupBox::Paint(HDC given) {
         const Rect box{client.left, client.top, client.right, client.bottom};
         const Rect gap = statics::GroupBoxCaptionGap(box, caption, right);
         if (!gap.IsEmpty()) ExcludeClipRect(dc, gap.left, gap.top, gap.right, gap.bottom);
-        if (previousFont) {
-            const HGDIOBJ ours = SelectObject(dc, previousFont);
-            if (ownedFont) DeleteObject(ours);
-        }
+        selectedFont.Restore();
 
         // Etched frame: light rectangle, the same one pixel in from the top
         // left, then the dark one a pixel up and left of that.

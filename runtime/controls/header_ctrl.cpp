@@ -11,6 +11,7 @@
 #include "runtime/logic/button_format.h"
 #include "runtime/messages.h"
 #include "runtime/text/support_unicode.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
 
 using namespace hexmoor;
@@ -85,7 +86,7 @@ void CTWHeader::DrawItem(HDC dc, int index, const RECT& itemRect, bool enabled) 
     HDITEMW info{};
     info.mask = HDI_FORMAT | HDI_IMAGE;
     SendMessageW(hWnd_, HDM_GETITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&info));
-    const CSupportUnicode unicode(hWnd_, this);
+    const CSupportUnicode unicode = Unicode();
     const CUnicodeString text = unicode.GetHeaderItemText(index);
     RECT measured = itemRect;
     unicode.DrawUnicodeText(dc, text, -1, &measured, DT_CALCRECT | DT_SINGLELINE);
@@ -126,16 +127,10 @@ LRESULT CTWHeader::Paint(HDC given) {
     // WM_PAINT paints through BeginPaint; a print hands its own DC.
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given) {
-        draw.AttachDC(given, &client, FALSE);
-    } else {
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
-    }
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 0;
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SelectGuard selectFont(dc, font);
+    SelectGuard selectFont(dc, WindowFontOrDefault(hWnd_));
     const int mode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF colour = ::GetTextColor(dc);
     if (const HBITMAP background = GetBackgroundBitmap(FALSE)) {

@@ -9,7 +9,7 @@
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
@@ -236,10 +236,7 @@ LRESULT CTWListBox::Paint(HDC given) {
     if (!element_) return 0;
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, TRUE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, TRUE);
+    draw.BeginPaintOr(given, hWnd_, &client, TRUE);
     const HDC dc = draw.GetDrawDC();
     DrawBackdrop(dc);
     const int count = int(SendMessageW(hWnd_, LB_GETCOUNT, 0, 0));
@@ -262,11 +259,10 @@ LRESULT CTWListBox::Paint(HDC given) {
     const COLORREF fill = element_->GetColor(358);
     CWindowRect wr(hWnd_);
 
-    BOOL ownedFont = FALSE;
     SavedDC saved(dc);
-    SelectFont(dc, &ownedFont);
+    const SelectGuard selectedFont = SelectFont(dc);
     ::SetBkMode(dc, TRANSPARENT);
-    const CSupportUnicode text(hWnd_, this);
+    const CSupportUnicode text = Unicode();
     CUnicodeString itemText;
     // Rows of one height in one column follow each other: only the first
     // row's rectangle is asked of the control (each question is a message).
@@ -335,7 +331,7 @@ LRESULT CTWListBox::DrawItem(DRAWITEMSTRUCT* item) {
     // Without LBS_HASSTRINGS the item data is the application's own value,
     // never text: such rows get their background, selection and focus only.
     CUnicodeString itemText;
-    if (style & LBS_HASSTRINGS) itemText = CSupportUnicode(hWnd_, this).GetListBoxText(int(item->itemID));
+    if (style & LBS_HASSTRINGS) itemText = Unicode().GetListBoxText(int(item->itemID));
     RECT r = item->rcItem;
     CTWDraw draw(item->hDC, nullptr, FALSE);
     const bool selected = (item->itemState & ODS_SELECTED) != 0;
@@ -350,14 +346,13 @@ LRESULT CTWListBox::DrawItem(DRAWITEMSTRUCT* item) {
     }
     if (!itemText.IsEmpty()) {
         SavedDC saved(item->hDC);
-        BOOL owned = FALSE;
-        SelectFont(item->hDC, &owned);
+        const SelectGuard selectedFont = SelectFont(item->hDC);
         ::SetTextColor(item->hDC, RGB(255, 255, 255));
         ::SetBkMode(item->hDC, TRANSPARENT);
         RECT textRect = r;
         textRect.left += 2;
-        CSupportUnicode(hWnd_, this)
-            .DrawUnicodeText(item->hDC, itemText, int(itemText.GetLength()), &textRect, DT_SINGLELINE | DT_VCENTER);
+        Unicode().DrawUnicodeText(item->hDC, itemText, int(itemText.GetLength()), &textRect,
+                                  DT_SINGLELINE | DT_VCENTER);
     }
     if (selected) InvertRect(item->hDC, &r);
     return 1;

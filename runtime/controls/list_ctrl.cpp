@@ -10,7 +10,9 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/list_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/logic/report_plan.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
@@ -150,18 +152,98 @@ void CTWListCtrl::PaintByControl(HDC dc) {
     DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
 }
 
+namespace {
+
+// The view's look for every row: its header's columns, its styles and the
+// element's colours.
+ReportStyle GatherReportStyle(HWND list, HWND header, int headerX, const CTwfObj& element, int edge) {
+    ReportStyle style;
+    const int columns = header ? int(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    // Asked once per paint: each question is a message.
+    for (int c = 0; c < columns; ++c) {
+        RECT r{};
+        SendMessageW(header, HDM_GETITEMRECT, c, reinterpret_cast<LPARAM>(&r));
+        HDITEMW hdi{};
+        hdi.mask = HDI_FORMAT;
+        SendMessageW(header, HDM_GETITEMW, c, reinterpret_cast<LPARAM>(&hdi));
+        const CellAlign align = (hdi.fmt & HDF_RIGHT)    ? CellAlign::Right
+                                : (hdi.fmt & HDF_CENTER) ? CellAlign::Center
+                                                         : CellAlign::Left;
+        style.columns.push_back({ToRect(r).Offset(headerX, 0), align});
+    }
+    const DWORD ex = DWORD(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    const bool enabled = IsWindowEnabled(list) != FALSE;
+    style.fullRow = (ex & LVS_EX_FULLROWSELECT) != 0;
+    // The activate styles underline the hot row (underline hot) or the
+    // selected rows that are not hot (underline cold).
+    style.underlineHot = (ex & LVS_EX_UNDERLINEHOT) && (ex & LVS_EX_ONECLICKACTIVATE);
+    style.underlineCold = (ex & LVS_EX_UNDERLINECOLD) && (ex & LVS_EX_TWOCLICKACTIVATE);
+    style.hotTracking = (ex & LVS_EX_TRACKSELECT) || style.underlineHot || style.underlineCold;
+    style.borderSelect = (ex & LVS_EX_BORDERSELECT) != 0;
+    style.subItemImages = (ex & LVS_EX_SUBITEMIMAGES) != 0;
+    style.showSelectionAlways = (GetWindowLongPtrW(list, GWL_STYLE) & LVS_SHOWSELALWAYS) != 0;
+    style.edge = edge;
+    style.text = element.GetColor(enabled ? 374 : 375);
+    style.selection = element.GetColor(626);
+    style.selectedText = element.GetColor(627);
+    style.hot = element.GetColor(628);
+    return style;
+}
+
+UINT TextFormatOf(CellAlign align) {
+    return align == CellAlign::Right ? DT_RIGHT : align == CellAlign::Center ? DT_CENTER : DT_LEFT;
+}
+
+// What a row's plan draws with: the view's image lists, its underlined font,
+// its texts and the row's cell texts.
+struct RowInk {
+    HIMAGELIST small;
+    HIMAGELIST stateList;
+    HFONT underlined;
+    const CSupportUnicode& text;
+    const std::vector<CUnicodeString>& cells;
+};
+
+void DrawPlannedRow(HDC dc, const std::vector<ReportDraw>& plan, const RowInk& row) {
+    for (const ReportDraw& d : plan) {
+        RECT r = ToRECT(d.rect);
+        switch (d.kind) {
+        case ReportDraw::Kind::Fill: {
+            const Brush brush(CreateSolidBrush(d.colour));
+            FillRect(dc, &r, brush.Get());
+            break;
+        }
+        case ReportDraw::Kind::Frame: {
+            const Brush brush(CreateSolidBrush(d.colour));
+            FrameRect(dc, &r, brush.Get());
+            break;
+        }
+        case ReportDraw::Kind::Focus: DrawFocusRect(dc, &r); break;
+        case ReportDraw::Kind::StateImage:
+            ImageList_DrawEx(row.stateList, d.image, dc, r.left, r.top, r.right - r.left, r.bottom - r.top, CLR_DEFAULT,
+                             CLR_DEFAULT, ILD_NORMAL);
+            break;
+        case ReportDraw::Kind::SmallImage:
+            ImageList_DrawEx(row.small, d.image, dc, r.left, r.top, r.right - r.left, r.bottom - r.top, CLR_DEFAULT,
+                             CLR_DEFAULT, d.blend ? ILD_BLEND50 : ILD_NORMAL);
+            break;
+        case ReportDraw::Kind::Text: {
+            ::SetTextColor(dc, d.colour);
+            const SelectGuard selectUnderlined(dc, d.underline ? row.underlined : nullptr);
+            const CUnicodeString& cell = row.cells[size_t(d.column)];
+            row.text.DrawUnicodeText(dc, cell, int(cell.GetLength()), &r, kCellFormat | TextFormatOf(d.align));
+            break;
+        }
+        }
+    }
+}
+
+} // namespace
+
 void CTWListCtrl::PaintReport(HDC dc) {
     const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETHEADER, 0, 0));
     const bool groups = SendMessageW(hWnd_, LVM_ISGROUPVIEWENABLED, 0, 0) != 0;
     const DWORD ex = DWORD(SendMessageW(hWnd_, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-    const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
-    const COLORREF selectionColour = element_->GetColor(626);
-    const COLORREF selectedText = element_->GetColor(627);
-    const COLORREF hotColour = element_->GetColor(628);
-    const COLORREF textColour = element_->GetColor(enabled ? 374 : 375);
-    const COLORREF gridColour = element_->GetColor(enabled ? 372 : 373);
-    const int columns = header ? int(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
     const int count = int(SendMessageW(hWnd_, LVM_GETITEMCOUNT, 0, 0));
     CClientRect client(hWnd_);
     int rowHeight = 14;
@@ -174,25 +256,16 @@ void CTWListCtrl::PaintReport(HDC dc) {
         headerX = hr.left;
         headerBottom = hr.bottom;
     }
-    // The header's columns (rectangles as the header gives them, and the
-    // text alignment) asked once per paint: each question is a message.
-    struct Column {
-        RECT rect;
-        UINT align;
-    };
-    std::vector<Column> columnInfo(size_t(std::max(columns, 0)));
-    for (int c = 0; c < columns; ++c) {
-        SendMessageW(header, HDM_GETITEMRECT, c, reinterpret_cast<LPARAM>(&columnInfo[size_t(c)].rect));
-        HDITEMW hdi{};
-        hdi.mask = HDI_FORMAT;
-        SendMessageW(header, HDM_GETITEMW, c, reinterpret_cast<LPARAM>(&hdi));
-        columnInfo[size_t(c)].align = (hdi.fmt & HDF_RIGHT) ? DT_RIGHT : (hdi.fmt & HDF_CENTER) ? DT_CENTER : DT_LEFT;
-    }
+    ReportStyle style = GatherReportStyle(hWnd_, header, headerX, *element_, edge_);
+    style.focused = hasFocus_;
+    style.labelEditing = labelEditing_;
+    const int columns = int(style.columns.size());
     SavedDC saved(dc);
     ::SetBkMode(dc, TRANSPARENT);
     if (count > 0 && columns > 0) {
         const auto small = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
         const auto stateList = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+        style.smallImages = small != nullptr;
         const int top = int(SendMessageW(hWnd_, LVM_GETTOPINDEX, 0, 0));
         int first = top, end = top + std::min<int>(int(SendMessageW(hWnd_, LVM_GETCOUNTPERPAGE, 0, 0)), count);
         if (end < count) ++end;
@@ -200,8 +273,8 @@ void CTWListCtrl::PaintReport(HDC dc) {
         std::vector<int> order(size_t(columns), 0);
         SendMessageW(hWnd_, LVM_GETCOLUMNORDERARRAY, columns, reinterpret_cast<LPARAM>(order.data()));
         const int last = order.back() >= 0 && order.back() < columns ? order.back() : columns - 1;
-        const int totalWidth = columnInfo[size_t(last)].rect.right + headerX;
-        const bool firstShownFirst = *std::min_element(order.begin(), order.end()) == order.front();
+        const int totalWidth = style.columns[size_t(last)].rect.right;
+        style.firstShownFirst = *std::min_element(order.begin(), order.end()) == order.front();
         const int hot = int(SendMessageW(hWnd_, LVM_GETHOTITEM, 0, 0));
         const RECT topBounds = SubItemRect(hWnd_, top, 0, LVIR_BOUNDS);
         // Rows of a report view without groups are all as high as the top
@@ -211,22 +284,17 @@ void CTWListCtrl::PaintReport(HDC dc) {
             rowHeight = topBounds.bottom - topBounds.top;
             firstLine = topBounds.top - 1;
         }
-        const bool underlineHot = (ex & LVS_EX_UNDERLINEHOT) && (ex & LVS_EX_ONECLICKACTIVATE);
-        const bool underlineCold = (ex & LVS_EX_UNDERLINECOLD) && (ex & LVS_EX_TWOCLICKACTIVATE);
-        const bool hotTracking = (ex & LVS_EX_TRACKSELECT) || underlineHot || underlineCold;
-        const bool fullRow = (ex & LVS_EX_FULLROWSELECT) != 0;
-        HFONT oldFont = font_ ? static_cast<HFONT>(SelectObject(dc, font_)) : nullptr;
-        // The activate styles underline the hot row (underline hot) or the
-        // selected rows that are not hot (underline cold).
+        const SelectGuard selectFont(dc, font_);
         Font underlined;
-        if (underlineHot || underlineCold) {
+        if (style.underlineHot || style.underlineCold) {
             LOGFONTW lf{};
             if (GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(lf), &lf)) {
                 lf.lfUnderline = TRUE;
                 underlined = Font(CreateFontIndirectW(&lf));
             }
         }
-        const CSupportUnicode text(hWnd_, this);
+        style.underlineFont = static_cast<bool>(underlined);
+        const CSupportUnicode text = Unicode();
         // Without state images only the selection of the rows matters: the
         // selected rows of the page are asked for (one message each and
         // one more) instead of every row's state.
@@ -236,7 +304,9 @@ void CTWListCtrl::PaintReport(HDC dc) {
                  at >= first && at < end; at = int(SendMessageW(hWnd_, LVM_GETNEXTITEM, WPARAM(at), LVNI_SELECTED)))
                 selectedRows.push_back(at);
         }
+        std::vector<CUnicodeString> cells(static_cast<size_t>(columns));
         for (int row = first; row < end; ++row) {
+            // The facts of the row, asked of the control.
             const UINT state =
                 stateList
                     ? UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u))
@@ -249,104 +319,45 @@ void CTWListCtrl::PaintReport(HDC dc) {
                 bounds = SubItemRect(hWnd_, row, 0, LVIR_BOUNDS);
             bounds.right = totalWidth;
             if (groups && (bounds.bottom <= client.top || bounds.top >= client.bottom)) continue;
-            COLORREF rowText = textColour;
-            COLORREF fill = selectionColour;
-            const bool underlineRow = underlined && ((underlineHot && row == hot) ||
-                                                     (underlineCold && (state & LVIS_SELECTED) && row != hot));
-            UINT imageStyle = ILD_NORMAL;
+            ReportRow facts;
+            facts.hot = row == hot;
+            facts.selected = (state & LVIS_SELECTED) != 0;
+            facts.bounds = ToRect(bounds);
+            if (stateList) {
+                const int index = int((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
+                IMAGEINFO info{};
+                if (index >= 0 && ImageList_GetImageInfo(stateList, index, &info)) {
+                    facts.stateImage = index;
+                    facts.stateImageSize = {info.rcImage.right - info.rcImage.left,
+                                            info.rcImage.bottom - info.rcImage.top};
+                }
+            }
             for (int column = 0; column < columns; ++column) {
-                int image = -1;
-                RECT icon{};
+                ReportCell cell;
                 if (small) {
                     LVITEMW item{};
                     item.mask = LVIF_IMAGE;
                     item.iItem = row;
                     item.iSubItem = column;
-                    if (SendMessageW(hWnd_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) image = item.iImage;
-                    icon = SubItemRect(hWnd_, row, column, LVIR_ICON);
+                    if (SendMessageW(hWnd_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) cell.image = item.iImage;
+                    cell.icon = ToRect(SubItemRect(hWnd_, row, column, LVIR_ICON));
                 }
-                const CUnicodeString cell = text.GetListViewItemText(row, column);
-                int textWidth = cell.IsEmpty() ? EmptyTextWidth(edge_) : text.GetTextExtent(dc, cell).cx;
-                RECT columnRect = columnInfo[size_t(column)].rect;
-                OffsetRect(&columnRect, headerX, 0);
-                UINT align = columnInfo[size_t(column)].align;
-                // A sub-item's label is its column across the row (the
-                // control answers the same), unless sub-items have images.
-                RECT label{columnRect.left, bounds.top, columnRect.right, bounds.bottom};
-                if (column == 0 || (ex & LVS_EX_SUBITEMIMAGES)) label = SubItemRect(hWnd_, row, column, LVIR_LABEL);
-                if (column > 0 && (ex & LVS_EX_SUBITEMIMAGES) && image >= 0) label.left = icon.right + 1;
-                if (column == 0) {
-                    if (hotTracking && row == hot) rowText = hotColour;
-                    const bool selected = (state & LVIS_SELECTED) != 0;
-                    const bool focusedSelection = selected && hasFocus_;
-                    const bool shown = focusedSelection || (selected && (style & LVS_SHOWSELALWAYS));
-                    if (shown && !labelEditing_) {
-                        SelectionInput in;
-                        in.fullRow = fullRow;
-                        in.rowBounds = ToRect(bounds);
-                        in.label = ToRect(label);
-                        in.columnRight = columnRect.right;
-                        in.firstShownFirst = firstShownFirst;
-                        in.textWidth = textWidth;
-                        in.edge = edge_;
-                        RECT area = ToRECT(ListViewSelectionRect(in));
-                        if (!fullRow) align = DT_LEFT;
-                        if (hotTracking && row == hot) fill = hotColour;
-                        if (!(ex & LVS_EX_BORDERSELECT) || !focusedSelection) {
-                            Brush brush(CreateSolidBrush(fill));
-                            FillRect(dc, &area, brush.Get());
-                            rowText = selectedText;
-                            imageStyle = ILD_BLEND50;
-                            if (focusedSelection) DrawFocusRect(dc, &area);
-                        } else {
-                            area.bottom -= 1;
-                            Brush brush(CreateSolidBrush(fill));
-                            FrameRect(dc, &area, brush.Get());
-                        }
-                    }
-                    if (stateList) {
-                        const int index = int((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
-                        IMAGEINFO info{};
-                        if (index >= 0 && ImageList_GetImageInfo(stateList, index, &info)) {
-                            const int w = info.rcImage.right - info.rcImage.left;
-                            const int right = (small ? icon.left : label.left) - 1;
-                            const int width = std::min(w, int(columnRect.right - (right - w)));
-                            if (width > 0)
-                                ImageList_DrawEx(stateList, index, dc, right - w, bounds.top, width,
-                                                 info.rcImage.bottom - info.rcImage.top, CLR_DEFAULT, CLR_DEFAULT,
-                                                 ILD_NORMAL);
-                        }
-                    }
+                cells[size_t(column)] = text.GetListViewItemText(row, column);
+                cell.hasText = !cells[size_t(column)].IsEmpty();
+                if (cell.hasText) cell.textWidth = text.GetTextExtent(dc, cells[size_t(column)]).cx;
+                if (column == 0 || style.subItemImages) {
+                    cell.labelAsked = true;
+                    cell.label = ToRect(SubItemRect(hWnd_, row, column, LVIR_LABEL));
                 }
-                if (small && image >= 0 && (column == 0 || (ex & LVS_EX_SUBITEMIMAGES))) {
-                    const int width = std::min<int>(icon.right - icon.left, columnRect.right - icon.left);
-                    if (width > 0)
-                        ImageList_DrawEx(small, image, dc, icon.left, icon.top, width, icon.bottom - icon.top,
-                                         CLR_DEFAULT, CLR_DEFAULT, imageStyle);
-                }
-                const TextPlace place =
-                    ListViewTextPlace(ToRect(label), column, columnRect.right - columnRect.left, edge_);
-                if (place.drawn && !cell.IsEmpty()) {
-                    RECT r = ToRECT(place.rect);
-                    if (textWidth > r.right - r.left) align = DT_LEFT;
-                    ::SetTextColor(dc, rowText);
-                    const bool underline = underlineRow && (column == 0 || fullRow);
-                    const HGDIOBJ plain = underline ? SelectObject(dc, underlined.Get()) : nullptr;
-                    text.DrawUnicodeText(dc, cell, int(cell.GetLength()), &r, kCellFormat | align);
-                    if (plain) SelectObject(dc, plain);
-                }
-                if (column == 0 && !fullRow) {
-                    rowText = textColour;
-                    imageStyle = ILD_NORMAL;
-                }
+                facts.cells.push_back(cell);
             }
+            DrawPlannedRow(dc, PlanReportRow(style, facts), RowInk{small, stateList, underlined.Get(), text, cells});
         }
-        if (oldFont) SelectObject(dc, oldFont);
     }
     if ((ex & LVS_EX_GRIDLINES) && !groups) {
         std::vector<int> rights;
-        for (const Column& c : columnInfo) rights.push_back(c.rect.right);
-        Pen pen(CreatePen(PS_SOLID, 1, gridColour));
+        for (const ReportStyle::Column& c : style.columns) rights.push_back(c.rect.right - headerX);
+        Pen pen(CreatePen(PS_SOLID, 1, element_->GetColor(IsWindowEnabled(hWnd_) ? 372 : 373)));
         SelectGuard select(dc, pen.Get());
         for (const Line& line : GridLines(firstLine, rowHeight, ToRect(client), rights, headerX, headerBottom)) {
             MoveToEx(dc, line.from.x, line.from.y, nullptr);
@@ -384,10 +395,7 @@ LRESULT CTWListCtrl::Paint(HDC given) {
     // have the control paint straight into the target, without the buffer.
     const RECT* buffered = byControl && PaintsControlDirectly() ? nullptr : &client;
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, buffered, TRUE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, buffered, TRUE);
+    draw.BeginPaintOr(given, hWnd_, buffered, TRUE);
     const HDC dc = draw.GetDrawDC();
     DrawBackdrop(dc);
     if (byControl) {

@@ -303,8 +303,7 @@ void CTWMonthCal::DrawFace(HDC dc, const RECT& client) {
         ProbeButtons(monthBoxes_.front(), monthBoxes_[std::size_t(std::min<int>(columns, int(monthBoxes_.size())) - 1)],
                      rows);
 
-    BOOL owned = FALSE;
-    const HFONT font = GetFont(&owned);
+    const HFONT font = GetFont();
     LOGFONTW bold{};
     GetObjectW(font, sizeof bold, &bold);
     bold.lfWeight = FW_BOLD;
@@ -456,7 +455,6 @@ void CTWMonthCal::DrawFace(HDC dc, const RECT& client) {
         DrawTextIn(dc, label.empty() ? date : label + L" " + date, row, kLineFormat);
     }
     DrawButtons(dc);
-    if (owned && font) DeleteObject(font);
 }
 
 LRESULT CTWMonthCal::Paint(HDC given) {

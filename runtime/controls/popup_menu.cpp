@@ -11,16 +11,15 @@
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/controls/control_gate.h"
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/popup_menu_look.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
-
-void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on);
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -68,10 +67,8 @@ void Unregister(CTWMenu* popup) {
 
 void SetOrigin(HWND hwnd, int at) {
     if (!hwnd || !IsWindow(hwnd)) return;
-    if (HDC dc = GetDC(hwnd)) {
-        SetWindowOrgEx(dc, at, at, nullptr);
-        ReleaseDC(hwnd, dc);
-    }
+    const WindowDC dc(hwnd);
+    if (dc) SetWindowOrgEx(dc.Get(), at, at, nullptr);
 }
 
 // Paints with the window origin at 0, 0 and gives the DC back exactly as it
@@ -182,18 +179,10 @@ void CTWMenu::Reset(const std::wstring& name) {
     CTWWnd::Reset(name);
 }
 
-HFONT CTWMenu::GetFont(BOOL* owned) {
-    if (owned) *owned = FALSE;
+HFONT CTWMenu::GetFont() {
     if (element_ && element_->GetFont()) return element_->GetFont()->GetSafeHandle();
-    if (!ownedFont_) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            ownedFont_.Reset(CreateFontIndirectW(&metrics.lfMenuFont));
-    }
-    if (ownedFont_) return ownedFont_.Get();
-    HFONT f = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (!ownedFont_) ownedFont_ = CreateSystemMenuFont();
+    return ownedFont_ ? ownedFont_.Get() : WindowFontOrDefault(hWnd_);
 }
 
 // --- the menu and its owner --------------------------------------------------------
@@ -339,8 +328,7 @@ void CTWMenu::PaintItem(HDC dc, int index, int drawn, const RECT& rc) {
     wchar_t buffer[kMaxItemText + 1] = {};
     GetMenuStringW(menu_, UINT(index), buffer, kMaxItemText, MF_BYPOSITION);
     const auto [label, accelerator] = pm::SplitAtTab(buffer);
-    BOOL owned = FALSE;
-    SelectGuard font(dc, GetFont(&owned));
+    SelectGuard font(dc, GetFont());
     const int mode = SetBkMode(dc, TRANSPARENT);
     const COLORREF colour = SetTextColor(dc, element_->GetColor(WORD(look.colour)));
     UINT format = DT_VCENTER | DT_SINGLELINE;
@@ -616,6 +604,7 @@ LRESULT CTWMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             // The system sizes the popup for its own frame; the skin's
             // border takes that frame's place.
             resized_ = true;
+            correctedBySystemSizing_ = true;
             RECT border{};
             GetRect(&border);
             pos->cx += border.left + border.right - 2 * GetSystemMetrics(SM_CXDLGFRAME);
@@ -633,9 +622,13 @@ LRESULT CTWMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case kMnSizeWindow: {
+        // The default handling sizes the popup for the system's frame; when
+        // that sizing already took the skin's border (above, in its
+        // WM_WINDOWPOSCHANGING), it must not be taken again.
+        correctedBySystemSizing_ = false;
         const LRESULT result = CTWWnd::WindowProc(msg, wp, lp);
         resized_ = true;
-        Resize();
+        if (!correctedBySystemSizing_) Resize();
         return result;
     }
     case kMnSelectItem: {

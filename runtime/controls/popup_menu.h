@@ -37,7 +37,7 @@ public:
     LRESULT OnNcPaint(HDC dc) override;
     LRESULT CalcBorderSize(BOOL calcValidRects, LPARAM params) override;
     LRESULT OnNcCalcSize(BOOL calcValidRects, LPARAM params) override;
-    HFONT GetFont(BOOL* owned) override;
+    HFONT GetFont() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void GetRect(RECT* out) const override;
     void Reset(const std::wstring& name) override;
@@ -88,6 +88,9 @@ private:
     int pressed_ = -1;
     BOOL firstSelection_ = TRUE;
     bool resized_ = false;
+    // The border was taken during the system's sizing of the popup inside
+    // MN_SIZEWINDOW's default handling.
+    bool correctedBySystemSizing_ = false;
     bool systemDrawn_ = false;
     std::vector<int> painted_;
     hexmoor::win::Font ownedFont_;

@@ -101,10 +101,7 @@ LRESULT CTWProgress::Paint(HDC given) {
     GetClientRect(hWnd_, &client);
     const RECT window = WindowInClient(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
+    draw.BeginPaintOr(given, hWnd_, nullptr, FALSE);
     if (!draw.GetDrawDC() || !element_) {
         draw.Release();
         return 1;

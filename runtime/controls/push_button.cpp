@@ -2,11 +2,12 @@
 
 #include "base/win/dib.h"
 #include "model/twf_obj.h"
+#include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
 #include "base/win/gdi.h"
 #include "runtime/logic/button_format.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/text/support_unicode.h"
 
@@ -62,19 +63,12 @@ HBITMAP CTWButton::GetBackgroundBitmap(BOOL rebuild) {
     if (background_ && !rebuild) return background_.Get();
     background_.Reset();
     if (!element_ || !element_->GetEnabled()) return nullptr;
-    RECT client{};
-    GetClientRect(hWnd_, &client);
-    WindowDC screen(nullptr);
-    MemoryDC memory(screen.Get());
-    hexmoor::win::Bitmap bitmap(CreateScreenBitmap(std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-    {
-        SelectGuard select(memory.Get(), bitmap.Get());
-        EraseBackground(memory.Get(), hWnd_, nullptr);
-        CTWDraw draw(memory.Get(), nullptr, FALSE);
+    BackgroundCanvas canvas;
+    canvas.client = true;
+    return RebuildBackground(*this, background_, canvas, [this](HDC dc, const RECT& client) {
+        CTWDraw draw(dc, nullptr, FALSE);
         draw.DrawSkinImage(&client, Image(IsWindowEnabled(hWnd_) ? 22 : 28), FALSE, nullptr);
-    }
-    background_ = std::move(bitmap);
-    return background_.Get();
+    });
 }
 
 bool CTWButton::IsDefaultButton() const {
@@ -135,7 +129,7 @@ LRESULT CTWButton::DrawOwnerDraw(const DRAWITEMSTRUCT* item) {
     case BS_BOTTOM: format |= DT_BOTTOM; break;
     default: format |= DT_VCENTER; break;
     }
-    const CSupportUnicode unicode(hWnd_, this);
+    const CSupportUnicode unicode = Unicode();
     unicode.DrawUnicodeText(dc, unicode.GetText(), -1, &client, format);
     ::SetTextColor(dc, previous);
     ::SetBkMode(dc, mode);

@@ -39,8 +39,9 @@ void CTWScrollBarCtrl::Reset(const std::wstring& name) {
 
 LRESULT CTWScrollBarCtrl::Paint(HDC given) {
     // The object's own redraws: the parts from the control's scroll data.
-    const bool own = given == nullptr;
-    const HDC dc = own ? GetDC(hWnd_) : given;
+    hexmoor::win::WindowDC own;
+    if (!given) own = hexmoor::win::WindowDC(hWnd_);
+    const HDC dc = given ? given : own.Get();
     CWindowRect wr(hWnd_);
     const bool vertical = (GetWindowLongPtrW(hWnd_, GWL_STYLE) & SBS_VERT) != 0;
     scroll::ControlPaintInput in;
@@ -70,7 +71,6 @@ LRESULT CTWScrollBarCtrl::Paint(HDC given) {
         nm.lItemlParam = vertical ? 1 : 0;
         SendMessageW(hWnd_, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&nm));
     }
-    if (own) ReleaseDC(hWnd_, dc);
     return 0;
 }
 

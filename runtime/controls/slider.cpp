@@ -59,10 +59,7 @@ LRESULT CTWSlider::Paint(HDC given) {
     RECT channel{};
     SendMessageW(hWnd_, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
+    draw.BeginPaintOr(given, hWnd_, nullptr, FALSE);
     if (!draw.GetDrawDC() || !element_) {
         draw.Release();
         return 1;

@@ -10,7 +10,7 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/splitter_strips.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_helpers.h"
@@ -55,16 +55,11 @@ void CTWToolTipCtrl::FollowToolOwner() {
 LRESULT CTWToolTipCtrl::Paint(HDC given) {
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given) {
-        draw.AttachDC(given, &client, FALSE);
-    } else {
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
-    }
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 0;
     DrawWholeImage(draw, client, element_->GetImage(527));
-    BOOL owned = FALSE;
-    const HFONT previousFont = SelectFont(dc, &owned);
+    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
     const int mode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF colour = ::SetTextColor(dc, element_->GetColor(528));
     UINT format = DT_WORDBREAK | DT_EDITCONTROL;
@@ -77,7 +72,7 @@ LRESULT CTWToolTipCtrl::Paint(HDC given) {
             (tool.uFlags & TTF_RTLREADING))
             format |= DT_RTLREADING;
     }
-    const CSupportUnicode unicode(hWnd_, this);
+    const CSupportUnicode unicode = Unicode();
     const CUnicodeString text = unicode.GetText();
     RECT measured = client;
     unicode.DrawUnicodeText(dc, text, -1, &measured, format | DT_CALCRECT);
@@ -86,10 +81,7 @@ LRESULT CTWToolTipCtrl::Paint(HDC given) {
     unicode.DrawUnicodeText(dc, text, -1, &box, format);
     ::SetTextColor(dc, colour);
     ::SetBkMode(dc, mode);
-    if (previousFont) {
-        const HGDIOBJ ours = SelectObject(dc, previousFont);
-        if (owned) DeleteObject(ours);
-    }
+    selectedFont.Restore();
     return 0;
 }
 
@@ -150,11 +142,7 @@ BOOL CTWSplitter::Enable(BOOL on) {
 LRESULT CTWSplitter::Paint(HDC given) {
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given) {
-        draw.AttachDC(given, &client, FALSE);
-    } else {
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
-    }
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     if (!draw.GetDrawDC() || !element_) return 0;
     // The panes are never painted over, on the buffer or on the target.
     const bool rtl = CWndExStyle(hWnd_).Has(WS_EX_LAYOUTRTL);
@@ -248,11 +236,7 @@ LRESULT CTWGrip::EraseBackground(HDC dc, HWND child, const RECT* rect) {
 LRESULT CTWGrip::Paint(HDC given) {
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given) {
-        draw.AttachDC(given, &client, FALSE);
-    } else {
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
-    }
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     if (!draw.GetDrawDC() || !element_) return 0;
     EraseBackground(draw.GetDrawDC(), hWnd_, nullptr);
     const POINT origin{0, 0};

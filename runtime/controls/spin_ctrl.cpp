@@ -7,7 +7,7 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/range_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -56,10 +56,7 @@ LRESULT CTWSpinCtrl::EraseBackground(HDC dc, HWND, const RECT* rect) {
 LRESULT CTWSpinCtrl::Paint(HDC given) {
     if (!element_) return 1;
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
+    draw.BeginPaintOr(given, hWnd_, nullptr, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc) return 1;
     if (halfWidth_ == 0 && halfHeight_ == 0) Layout();

@@ -18,13 +18,12 @@ LRESULT CTWStaticBase::EraseBackground(HDC dc, HWND child, const RECT* rect) {
 void CTWStaticBase::DrawBackground(CTWDraw& draw, const RECT&) { EraseBackground(draw.GetDrawDC(), hWnd_, nullptr); }
 
 void CTWStaticBase::DrawCaption(CTWDraw& draw, const RECT& rect) {
-    const CSupportUnicode unicode(hWnd_, this);
+    const CSupportUnicode unicode = Unicode();
     const CUnicodeString text = unicode.GetText();
     const HDC dc = draw.GetDrawDC();
     const int mode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF previous = ::SetTextColor(dc, HasCustomColor() ? GetCustomColor() : GetTextColor(0));
-    BOOL owned = FALSE;
-    const HFONT font = SelectFont(dc, &owned);
+    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     const unsigned format = GetTextFormat(style) | DT_EXPANDTABS;
     if (button::StaticCaptionDrawsInPlace(style)) {
@@ -42,10 +41,7 @@ void CTWStaticBase::DrawCaption(CTWDraw& draw, const RECT& rect) {
         RECT box{placed.left, placed.top, placed.right, placed.bottom};
         unicode.DrawUnicodeText(dc, text, -1, &box, format);
     }
-    if (font) {
-        const HGDIOBJ ours = SelectObject(dc, font);
-        if (owned) DeleteObject(ours);
-    }
+    selectedFont.Restore();
     ::SetTextColor(dc, previous);
     ::SetBkMode(dc, mode);
 }

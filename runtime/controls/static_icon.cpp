@@ -41,7 +41,7 @@ LRESULT CTWStaticIcon::OnReflectedCtlColor(BOOL* handled, HDC dc, HWND) {
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
-bool CTWStaticIcon::DrawEtchedLine(HDC dc) {
+bool CTWStaticIcon::DrawEtchedLine(HDC dc, bool clientDc) {
     const statics::EtchedLine line = statics::EtchedLineOf(DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE)));
     if (line == statics::EtchedLine::None) return false;
     CTwfObj* colours = FindLineColours();
@@ -52,13 +52,16 @@ bool CTWStaticIcon::DrawEtchedLine(HDC dc) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     const int w = client.right, h = client.bottom;
-    // Client coordinates on the window DC: the lines start one pixel up and
-    // left of the client area, on the static's edge.
-    POINT origin{0, 0};
-    ClientToScreen(hWnd_, &origin);
-    const CWindowRect wr(hWnd_);
+    // In client coordinates: the lines start one pixel up and left of the
+    // client area, on the static's edge. A window DC is moved to the client
+    // area first; a client DC (a print's) already starts there.
     SavedDC saved(dc);
-    SetViewportOrgEx(dc, origin.x - wr.left, origin.y - wr.top, nullptr);
+    if (!clientDc) {
+        POINT origin{0, 0};
+        ClientToScreen(hWnd_, &origin);
+        const CWindowRect wr(hWnd_);
+        OffsetViewportOrgEx(dc, origin.x - wr.left, origin.y - wr.top, nullptr);
+    }
     Pen dark(CreatePen(PS_SOLID, 1, darkColour));
     Pen light(CreatePen(PS_SOLID, 1, lightColour));
     {
@@ -85,8 +88,12 @@ bool CTWStaticIcon::DrawEtchedLine(HDC dc) {
 }
 
 LRESULT CTWStaticIcon::OnNcPaint(HDC dc) {
-    WindowDC windowDc(hWnd_, true);
-    if (windowDc && DrawEtchedLine(windowDc.Get())) return 0;
+    // A given DC (a print's) shows the window from its top-left, as the
+    // window DC does.
+    WindowDC windowDc;
+    if (!dc) windowDc = WindowDC(hWnd_, true);
+    const HDC target = dc ? dc : windowDc.Get();
+    if (target && DrawEtchedLine(target, false)) return 0;
     return CTWStaticBase::OnNcPaint(dc);
 }
 
@@ -107,21 +114,18 @@ LRESULT CTWStaticIcon::Paint(HDC given) {
     const HENHMETAFILE metafile =
         reinterpret_cast<HENHMETAFILE>(SendMessageW(hWnd_, STM_GETIMAGE, IMAGE_ENHMETAFILE, 0));
     if (!icon && !bitmap && !cursor && !metafile) {
-        if (given) return DrawEtchedLine(given) ? 0 : PaintBySystem(given);
+        if (given) return DrawEtchedLine(given, true) ? 0 : PaintBySystem(given);
         // Lines live on the border: drawn through the window DC, the (empty)
         // client validated.
         WindowDC windowDc(hWnd_, true);
-        if (!windowDc || !DrawEtchedLine(windowDc.Get())) return PaintBySystem(nullptr);
+        if (!windowDc || !DrawEtchedLine(windowDc.Get(), false)) return PaintBySystem(nullptr);
         ValidateRect(hWnd_, nullptr);
         return 0;
     }
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
+    draw.BeginPaintOr(given, hWnd_, nullptr, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc) return 0;
     {
@@ -169,7 +173,7 @@ LRESULT CTWStaticIcon::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         // Etched lines cover the border; every other picture keeps the
         // system's border.
         WindowDC windowDc(hWnd_, true);
-        if (windowDc && DrawEtchedLine(windowDc.Get())) return 0;
+        if (windowDc && DrawEtchedLine(windowDc.Get(), false)) return 0;
         return Default();
     }
     default: break;

@@ -22,10 +22,12 @@ public:
     CTwfObj* FindLineColours() const;
 
 private:
-    // The etched line drawn through a window DC: the line statics' client
-    // area is empty and the lines lie on their border. False when the style
-    // or the skin leaves the line to the system.
-    bool DrawEtchedLine(HDC windowDc);
+    // The etched line: the line statics' client area is empty and the lines
+    // lie on their border, drawn through a window DC, or through a client DC
+    // whose origin is the client area's (a print's, where the caller's DC
+    // reaches over the border). False when the style or the skin leaves the
+    // line to the system.
+    bool DrawEtchedLine(HDC dc, bool clientDc);
     // Leaves the picture to the system's painting.
     LRESULT PaintBySystem(HDC given);
     CTwfSkin* attachedSkin_ = nullptr;

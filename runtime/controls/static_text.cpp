@@ -29,10 +29,7 @@ LRESULT CTWStaticText::Paint(HDC given) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, nullptr, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, nullptr, FALSE);
+    draw.BeginPaintOr(given, hWnd_, nullptr, FALSE);
     if (!draw.GetDrawDC()) return 0;
     DrawBackground(draw, client);
     DrawCaption(draw, client);

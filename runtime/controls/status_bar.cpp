@@ -44,7 +44,7 @@ CUnicodeString CTWStatus::PaneText(int pane, int paneCount) {
         const LRESULT head = DefWindowProc(SB_GETTEXT, 0, 0);
         return CUnicodeString(ReadHostPaneText(std::uintptr_t(head), steps).c_str());
     }
-    return CSupportUnicode(hWnd_, this).GetStatusText(pane, nullptr);
+    return Unicode().GetStatusText(pane, nullptr);
 }
 
 void CTWStatus::PaintPane(CTWDraw& draw, int pane, int paneCount, bool whiteUnderGdiplus) {
@@ -68,7 +68,7 @@ void CTWStatus::PaintPane(CTWDraw& draw, int pane, int paneCount, bool whiteUnde
     const COLORREF previous = draw.SetTextColor(element_->GetColor(bars::sb::kTextColour));
     RECT textRect = ToRECT(place.text), inBuffer{};
     draw.ToBufferRectPtr(&inBuffer, &textRect);
-    CSupportUnicode(hWnd_, this).DrawUnicodeText(dc, text, -1, &inBuffer, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
+    Unicode().DrawUnicodeText(dc, text, -1, &inBuffer, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
     draw.SetTextColor(previous);
     draw.ExcludeClip(&paneRect);
 }
@@ -77,14 +77,10 @@ void CTWStatus::PaintPanes(HDC given, bool older) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc) return;
-    BOOL ownedFont = FALSE;
-    const HFONT previousFont = SelectFont(dc, &ownedFont);
+    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
 
     RECT window{};
     GetWindowRect(hWnd_, &window);
@@ -112,10 +108,7 @@ void CTWStatus::PaintPanes(HDC given, bool older) {
     if (older) DrawBarImage(draw, window, background);
 
     SelectClipRgn(dc, nullptr);
-    if (previousFont) {
-        const HGDIOBJ ours = SelectObject(dc, previousFont);
-        if (ownedFont) DeleteObject(ours);
-    }
+    selectedFont.Restore();
     draw.Release();
 }
 

@@ -13,10 +13,11 @@
 #include "runtime/logic/button_format.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/tab_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/tw_dialog.h"
 
@@ -47,12 +48,21 @@ BOOL CTWTabCtrl::Enable(BOOL on) {
         return TRUE;
     }
     ChangeStyle(WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0);
-    pageValue_ = element_ ? element_->GetNumber(Vertical() ? 683 : 634) : 0;
+    ReadPageValue();
     ShareWithPage();
     hotItem_ = -1;
     tracking_ = FALSE;
     buttonDown_ = FALSE;
     return TRUE;
+}
+
+void CTWTabCtrl::ReadPageValue() {
+    const DWORD value = element_ ? element_->GetNumber(Vertical() ? 683 : 634) : 0;
+    if (value == pageValue_) return;
+    // A page showing the old value gets its own back before the new one is
+    // shared.
+    GiveBackPage();
+    pageValue_ = value;
 }
 
 void CTWTabCtrl::ShareWithPage() {
@@ -87,6 +97,11 @@ void CTWTabCtrl::Detach() {
 
 void CTWTabCtrl::Reset(const std::wstring& name) {
     ReselectElement(*this, name);
+    // A refreshed skin may give the page another transparency value.
+    if (IsSkinningOn()) {
+        ReadPageValue();
+        ShareWithPage();
+    }
     CTWWnd::Reset(name);
 }
 
@@ -155,7 +170,7 @@ void CTWTabCtrl::DrawItem(HDC dc, int index, bool vertical) {
     in.userTextOffset = {userTextOffset_.x, userTextOffset_.y};
     in.userTextWidth = userTextWidth_;
 
-    const CSupportUnicode unicode(hWnd_, this);
+    const CSupportUnicode unicode = Unicode();
     const CUnicodeString text = unicode.GetTabItemText(index);
     ::SetTextColor(dc, element_->GetColor(WORD(tabs::ColourIdOf(choice.text, vertical))));
     if (!vertical) {
@@ -179,16 +194,11 @@ LRESULT CTWTabCtrl::Paint(HDC given) {
     const bool vertical = Vertical();
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given) {
-        draw.AttachDC(given, &client, FALSE);
-    } else {
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
-    }
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 1;
 
-    HFONT windowFont = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    if (!windowFont) windowFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const HFONT windowFont = WindowFontOrDefault(hWnd_);
     // Vertical tabs write with the window's font turned by 90 degrees.
     Font rotated;
     if (vertical) {

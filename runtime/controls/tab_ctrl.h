@@ -25,6 +25,9 @@ private:
     void DrawItem(HDC dc, int index, bool vertical);
     void OnMouseMove(LPARAM lp);
     void InvalidateItem(int index);
+    // The element's transparent-page value (634, vertical 683), read at
+    // enabling and again at every skin refresh.
+    void ReadPageValue();
     // Hands the panel to the first skinned dialog page inside when the skin
     // asks for it (the page may be skinned after the tab).
     void ShareWithPage();

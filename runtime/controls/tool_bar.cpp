@@ -12,7 +12,7 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/bar_geometry.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
 
@@ -155,15 +155,11 @@ LRESULT CTWToolBar::Paint(HDC given) {
     RECT client{};
     GetClientRect(hWnd_, &client);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, FALSE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, FALSE);
+    draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc) return 0;
     draw.SetBkMode(TRANSPARENT);
-    BOOL ownedFont = FALSE;
-    const HFONT previousFont = SelectFont(dc, &ownedFont);
+    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
 
     const bool listStyle = (SendMessageW(hWnd_, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
     const COLORREF disabledColour = element_->GetColor(bars::tb::kDisabledColour);
@@ -179,7 +175,7 @@ LRESULT CTWToolBar::Paint(HDC given) {
     const int hotItem = int(SendMessageW(hWnd_, TB_GETHOTITEM, 0, 0));
     CTwfSkin* skin = GetTwfSkin();
     const bool older = skin && bars::UsesOlderPainter(skin->GetVersion());
-    const CSupportUnicode unicode(hWnd_, this);
+    const CSupportUnicode unicode = Unicode();
 
     for (int i = 0; i < count; ++i) {
         TBBUTTON button{};
@@ -265,10 +261,7 @@ LRESULT CTWToolBar::Paint(HDC given) {
     const WindowAndClient rects = BarRects(hWnd_);
     if (rects.Same()) PaintBorder(dc);
 
-    if (previousFont) {
-        const HGDIOBJ ours = SelectObject(dc, previousFont);
-        if (ownedFont) DeleteObject(ours);
-    }
+    selectedFont.Restore();
     draw.Release();
     return 0;
 }

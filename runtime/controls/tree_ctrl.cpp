@@ -11,7 +11,9 @@
 #include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/list_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/window_helpers.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
@@ -112,8 +114,7 @@ void DottedHorizontal(HDC dc, int left, int right, int y) {
 CTWTreeCtrl::CTWTreeCtrl() : CTWBorderedList(kTreeIds) {}
 
 void CTWTreeCtrl::MakeBoldFont() {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const HFONT font = WindowFontOrDefault(hWnd_);
     LOGFONTW lf{};
     GetObjectW(font, sizeof(lf), &lf);
     lf.lfWeight = FW_BOLD;
@@ -231,10 +232,7 @@ LRESULT CTWTreeCtrl::Paint(HDC given) {
     if (!element_) return 0;
     CClientRect client(hWnd_);
     CTWDraw draw;
-    if (given)
-        draw.AttachDC(given, &client, TRUE);
-    else
-        draw.Begin(hWnd_, CTWDraw::kBeginPaint, &client, TRUE);
+    draw.BeginPaintOr(given, hWnd_, &client, TRUE);
     if (editWindow_ && IsWindow(editWindow_) && IsWindowVisible(editWindow_)) {
         // The open label edit box keeps its own pixels.
         RECT er{};
@@ -272,9 +270,8 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
 
     SavedDC saved(dc);
     ::SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, GetStockObject(BLACK_BRUSH));
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    if (font) SelectObject(dc, font);
+    const SelectGuard selectBrush(dc, GetStockObject(BLACK_BRUSH));
+    const SelectGuard selectFont(dc, WindowFont(hWnd_));
     CTWDraw draw(dc, nullptr, FALSE);
 
     const int visible = int(SendMessageW(hWnd_, TVM_GETVISIBLECOUNT, 0, 0));
@@ -311,8 +308,8 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
                 FillRect(dc, &label, fill.Get());
             }
             ::SetTextColor(dc, selected ? selectedText : textColour);
-            HGDIOBJ previousFont = nullptr;
-            if ((tv.state & TVIS_BOLD) && boldFont_) previousFont = SelectObject(dc, boldFont_.Get());
+            SelectGuard selectBold;
+            if ((tv.state & TVIS_BOLD) && boldFont_) selectBold = SelectGuard(dc, boldFont_.Get());
             // A text that fills the buffer may be longer: read it whole.
             const size_t length = wcsnlen(tv.pszText ? tv.pszText : textBuffer, std::size(textBuffer));
             const std::wstring text = length + 1 < std::size(textBuffer)
@@ -320,7 +317,7 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
                                           : ItemText(hWnd_, item);
             RECT textRect = label;
             DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-            if (previousFont) SelectObject(dc, previousFont);
+            selectBold.Restore();
             if (selected) DrawFocusRect(dc, &label);
         }
 

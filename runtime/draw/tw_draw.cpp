@@ -142,6 +142,10 @@ BOOL CTWDraw::AttachDC(HDC dc, const RECT* rect, BOOL translate) {
     return TRUE;
 }
 
+BOOL CTWDraw::BeginPaintOr(HDC given, HWND hwnd, const RECT* rect, BOOL translate) {
+    return given ? AttachDC(given, rect, translate) : Begin(hwnd, kBeginPaint, rect, translate);
+}
+
 BOOL CTWDraw::Begin(HWND hwnd, int mode, const RECT* rect, BOOL translate) {
     mode_ = mode;
     hwnd_ = hwnd;

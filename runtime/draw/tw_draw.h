@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #include "base/win/gdi.h"
-#include "runtime/wnd/fade.h"
+#include "runtime/fade.h"
 
 class CMrgBitmap;
 class CUnicodeString;
@@ -28,6 +28,9 @@ public:
 
     BOOL AttachDC(HDC dc, const RECT* rect, BOOL translate);
     BOOL Begin(HWND hwnd, int mode, const RECT* rect, BOOL translate);
+    // A paint's context: on the DC a caller gave (WM_PRINTCLIENT, a paint
+    // passed on), else on the window's BeginPaint.
+    BOOL BeginPaintOr(HDC given, HWND hwnd, const RECT* rect, BOOL translate);
     BOOL CreateCompatible(HDC dc);
     BOOL CreateBuffer(const RECT* rect);
     BOOL Release();

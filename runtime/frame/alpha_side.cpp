@@ -102,9 +102,8 @@ HRGN CTWFrameAlphaSide::OutlineInSide() const {
     if (!(GetWindowLongPtrW(frame_->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL)) return region;
     // A right-to-left frame shows its sides mirrored (see Render).
     const RECT bounds{0, 0, inLayout.Width(), inLayout.Height()};
-    HRGN mirrored = MirrorRegion(region, &bounds, TRUE);
-    DeleteObject(region);
-    return mirrored;
+    const Region unmirrored(region);
+    return MirrorRegion(unmirrored.Get(), &bounds, TRUE);
 }
 
 namespace {
@@ -182,14 +181,11 @@ void CTWFrameAlphaSide::SetCaptionButtonState(int state, int button) {
 void CTWFrameAlphaSide::Render(const RECT& screen) {
     const int width = screen.right - screen.left, height = screen.bottom - screen.top;
     if (width <= 0 || height <= 0 || !UpdateLayeredWindowProc) return;
-    HDC screenDc = GetDC(nullptr);
-    MemoryDC memory(screenDc);
+    const WindowDC screenDc(nullptr);
+    MemoryDC memory(screenDc.Get());
     if (!rendered_) {
         rendered_.Reset(::CreateStandardDibSection(width, height, 32));
-        if (!rendered_) {
-            ReleaseDC(nullptr, screenDc);
-            return;
-        }
+        if (!rendered_) return;
         SelectGuard select(memory.Get(), rendered_.Get());
         // The side is drawn where the frame's own layout has it; a
         // right-to-left frame's side is drawn mirrored (it also sits on the
@@ -211,9 +207,8 @@ void CTWFrameAlphaSide::Render(const RECT& screen) {
     SIZE size{width, height};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    UpdateLayeredWindowProc(hwnd_, screenDc, &at, &size, memory.Get(), &source, 0, &blend, ULW_ALPHA);
+    UpdateLayeredWindowProc(hwnd_, screenDc.Get(), &at, &size, memory.Get(), &source, 0, &blend, ULW_ALPHA);
     position_ = at;
-    ReleaseDC(nullptr, screenDc);
 }
 
 LRESULT CALLBACK CTWFrameAlphaSide::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -273,9 +268,16 @@ LRESULT CTWFrameAlphaSide::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_SETCURSOR:
+        if (side_ == Side::Top) return SendMessageW(frame, msg, WPARAM(frame), lp);
+        return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_MOUSELEAVE:
-        // The frame's leave handling puts a lit caption button back.
-        if (side_ == Side::Top) return SendMessageW(frame, msg, msg == WM_SETCURSOR ? WPARAM(frame) : wp, lp);
+        if (side_ == Side::Top) {
+            // Where the pointer really left the caption: the frame lets its
+            // lit button go (its own leave, which also reaches it, does not).
+            const LRESULT result = SendMessageW(frame, msg, wp, lp);
+            frame_->LeaveCaptionButtons();
+            return result;
+        }
         return DefWindowProcA(hwnd_, msg, wp, lp);
     case WM_ENABLE:
         // A Visual Basic 6 host disables every window of its thread while a

@@ -12,47 +12,28 @@
 #include "model/font.h"
 #include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
-#include "runtime/controls/color_dialog.h"
+#include "runtime/wnd/color_dialog.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/frame/layered_caption.h"
 #include "runtime/logic/frame_host.h"
-#include "runtime/manager/controls_manager.h"
 #include "runtime/logic/menu_bar_layout.h"
 #include "runtime/logic/outline_drag.h"
-#include "runtime/manager/frame_size.h"
+#include "runtime/frame/frame_numbers.h"
+#include "runtime/frame/frame_size.h"
 #include "runtime/messages.h"
 #include "runtime/regions.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/object_registry.h"
-#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
 using namespace hexmoor::win;
+using namespace hexmoor::rt::frame_numbers;
 
 namespace {
-
-// Frame element numbers.
-constexpr WORD kRegionKind = 483, kCornerSize = 553, kSemitransparency = 773, kOutline = 774;
-constexpr WORD kTextLocation = 484, kTextHidden = 487, kIconLocation = 488, kTextOffset = 557, kIconOffset = 558;
-constexpr WORD kTextColour = 482, kButtonAlignment = 685, kMinimizedImage = 486;
-// Per button (minimize, maximize, close, help): offset, minimised offset, size.
-constexpr WORD kButtonOffset[4] = {490, 491, 489, 492};
-constexpr WORD kButtonMinOffset[4] = {556, 555, 554, 0};
-constexpr WORD kButtonSize[4] = {550, 551, 493, 552};
-// The style bit of a floating frame that shows its owner's activation, and
-// the floating-status request that asks it to.
-constexpr LONG_PTR kSyncActiveStyle = 0x100;
-constexpr UINT kFloatStatus = 0x036D;
-constexpr WPARAM kFloatSyncActive = 0x40;
-// A floating frame that holds a docking bar: the style bit it carries and the
-// property its bar (the frame's grandchild) is marked with.
-constexpr LONG_PTR kDockFrameStyle = 0x2000;
-constexpr char kDockBarProp[] = "DockBarProp";
-// Resized in place: no move, no z-order change, no activation.
-constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
 
 // Delphi's flat scroll bars taken away (while skinned) or given back. The
 // entries are looked up in the loaded common controls at run time: not every
@@ -66,50 +47,32 @@ void SetFlatScrollBars(HWND hwnd, bool on) {
     if (entry) entry(hwnd);
 }
 
-Point PairOf(const CTwfObj* e, WORD id) {
-    if (!e || !id) return {};
-    const DWORD v = e->GetNumber(id);
-    return {short(LOWORD(v)), short(HIWORD(v))};
-}
-
 } // namespace
 
-// Keeps the frame's nesting count and its own current-message record for the
-// length of one call.
-class FrameProcScope {
-public:
-    FrameProcScope(CFrameSkinWnd* frame, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-        : frame_(frame), saved_(frame->current_) {
-        ++frame_->depth_;
-        frame_->current_.hwnd = hwnd;
-        frame_->current_.message = msg;
-        frame_->current_.wParam = wp;
-        frame_->current_.lParam = lp;
+namespace {
+// The frame's window procedure as a kind of subclasser, with a
+// current-message record of its own (apart from the common procedure's).
+struct FrameProcedure {
+    using Owner = CFrameSkinWnd;
+    static constexpr WNDPROC Entry = &FrameWndProc;
+    static CFrameSkinWnd* Find(HWND hwnd) {
+        CFrameSkinWnd* frame = GetFrameSkinWnd(hwnd);
+        return frame && frame->GetSafeHwnd() == hwnd ? frame : nullptr;
     }
-    ~FrameProcScope() {
-        frame_->current_ = saved_;
-        --frame_->depth_;
-        FreeIfUnwound(frame_);
+    static LRESULT Handle(CFrameSkinWnd& frame, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        const LRESULT result = frame.WindowProc(msg, wp, lp);
+        // The window's properties go with it, and so does the record of it.
+        if (msg == WM_NCDESTROY) UnregisterWindowObject(hwnd, &frame, WindowObjectRole::Frame);
+        return result;
     }
-    FrameProcScope(const FrameProcScope&) = delete;
-    FrameProcScope& operator=(const FrameProcScope&) = delete;
-
-private:
-    CFrameSkinWnd* frame_;
-    MSG saved_;
 };
+} // namespace
 
 LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    CFrameSkinWnd* frame = GetFrameSkinWnd(hwnd);
-    // A frame that let go while a later subclasser still leads here: on to
-    // the procedure the frame replaced.
-    if (!frame || frame->GetSafeHwnd() != hwnd) return ForwardOrphanMessage(hwnd, &FrameWndProc, msg, wp, lp);
-    FrameProcScope scope(frame, hwnd, msg, wp, lp);
-    const LRESULT result = frame->WindowProc(msg, wp, lp);
-    // The window's properties go with it, and so does the record of it.
-    if (msg == WM_NCDESTROY) UnregisterWindowObject(hwnd, frame, WindowObjectRole::Frame);
-    return result;
+    return RunSubclassed<FrameProcedure>(hwnd, msg, wp, lp);
 }
+
+const MSG& CFrameSkinWnd::CurrentFrameMessage() const { return CurrentRecord<FrameProcedure>(); }
 
 CFrameSkinWnd* GetFrameSkinWnd(HWND hwnd) {
     return static_cast<CFrameSkinWnd*>(FindWindowObject(hwnd, WindowObjectRole::Frame));
@@ -135,13 +98,14 @@ BOOL CFrameSkinWnd::Attach(HWND hwnd, int) {
     hWnd_ = hwnd;
     RecordOn(hwnd);
     // Our procedure may still be in the chain from an earlier frame.
-    oldProc_ = AttachWindowProc(hwnd, &FrameWndProc);
+    subclass_.Install(hwnd, &FrameWndProc);
     type_ = 2;
     return TRUE;
 }
 
 void CFrameSkinWnd::Detach() {
     if (!hWnd_ || !IsWindow(hWnd_)) {
+        subclass_.Remove();
         hWnd_ = nullptr;
         return;
     }
@@ -156,19 +120,18 @@ void CFrameSkinWnd::Detach() {
     }
     childFrames_.clear();
     DeleteSidePainters();
-    DetachWindowProc(hWnd_, &FrameWndProc, oldProc_);
+    subclass_.Remove();
     UnregisterWindowObject(hWnd_, this, WindowObjectRole::Frame);
     if (GetPropA(hWnd_, kFrameObjectProp) == this) RemovePropA(hWnd_, kFrameObjectProp);
     hWnd_ = nullptr;
 }
 
-void CFrameSkinWnd::Reattach() {
-    if (!hWnd_ || !oldProc_.previous) return;
-    if (IsCurrentWindowProc(hWnd_, &FrameWndProc, oldProc_.wide)) return;
-    oldProc_ = InstallWindowProc(hWnd_, &FrameWndProc);
-}
+void CFrameSkinWnd::Reattach() { subclass_.Reinstall(); }
 
-LRESULT CFrameSkinWnd::Default() { return DefWindowProc(current_.message, current_.wParam, current_.lParam); }
+LRESULT CFrameSkinWnd::Default() {
+    const MSG& current = CurrentFrameMessage();
+    return DefWindowProc(current.message, current.wParam, current.lParam);
+}
 
 void CFrameSkinWnd::InitMode(const char* className) {
     CTWWnd::InitMode(className);
@@ -220,80 +183,6 @@ void CFrameSkinWnd::CreateSidePainters() {
     }
 }
 
-CTWFrameAlphaSide* CFrameSkinWnd::AlphaSide(Side side) const {
-    switch (side) {
-    case Side::Top: return alpha_[0].get();
-    case Side::Bottom: return alpha_[1].get();
-    case Side::Left: return alpha_[2].get();
-    default: return alpha_[3].get();
-    }
-}
-
-void CFrameSkinWnd::RegisterWithAncestors() {
-    if (!hWnd_) return;
-    HWND desktop = GetDesktopWindow();
-    for (HWND ancestor = GetAncestor(hWnd_, GA_PARENT); ancestor && ancestor != desktop;
-         ancestor = GetAncestor(ancestor, GA_PARENT)) {
-        CFrameSkinWnd* frame = GetFrameSkinWnd(ancestor);
-        if (frame && frame != this &&
-            std::find(frame->childFrames_.begin(), frame->childFrames_.end(), hWnd_) == frame->childFrames_.end())
-            frame->childFrames_.push_back(hWnd_);
-    }
-}
-
-namespace {
-BOOL CALLBACK CollectFrameChild(HWND child, LPARAM lp) {
-    auto* list = reinterpret_cast<std::vector<HWND>*>(lp);
-    if (GetFrameSkinWnd(child) && std::find(list->begin(), list->end(), child) == list->end()) list->push_back(child);
-    return TRUE;
-}
-} // namespace
-
-void CFrameSkinWnd::CollectChildFrames() {
-    if (!hWnd_) return;
-    // EnumChildWindows walks every descendant, not only direct children.
-    EnumChildWindows(hWnd_, &CollectFrameChild, reinterpret_cast<LPARAM>(&childFrames_));
-}
-
-void CFrameSkinWnd::MoveChildFrames() {
-    for (HWND child : std::vector<HWND>(childFrames_))
-        if (CFrameSkinWnd* frame = GetFrameSkinWnd(child)) frame->UpdateAlphaSides(-1, false);
-}
-
-void CFrameSkinWnd::ActivateChildFrames(bool active) {
-    for (HWND child : std::vector<HWND>(childFrames_))
-        if (CFrameSkinWnd* frame = GetFrameSkinWnd(child)) frame->SetAlphaSidesActive(active);
-}
-
-void CFrameSkinWnd::SetAlphaSidesActive(bool active) {
-    for (auto& side : alpha_)
-        if (side) side->SetActive(active);
-}
-
-void CFrameSkinWnd::PlaceAlphaSides() {
-    for (auto& side : alpha_)
-        if (side) side->PlaceInZOrder();
-}
-
-void CFrameSkinWnd::UpdateAlphaSides(int show, bool force) {
-    for (auto& side : alpha_)
-        if (side) side->UpdatePosition(show, force);
-}
-
-void CFrameSkinWnd::DrawSide(CTWDraw& draw, Side side, bool inactive, Point origin) const {
-    const int index = side == Side::Top ? 0 : side == Side::Bottom ? 1 : side == Side::Left ? 2 : 3;
-    if (!painters_[std::size_t(index)]) return;
-    const SIZE w = WindowSize();
-    painters_[std::size_t(index)]->Draw(draw, {w.cx, w.cy}, Borders(), inactive, origin, true);
-}
-
-HRGN CFrameSkinWnd::BuildSideOutline(Side side) const {
-    const int index = side == Side::Top ? 0 : side == Side::Bottom ? 1 : side == Side::Left ? 2 : 3;
-    if (!painters_[std::size_t(index)]) return nullptr;
-    const SIZE w = WindowSize();
-    return painters_[std::size_t(index)]->BuildRegion({w.cx, w.cy}, Borders());
-}
-
 void CFrameSkinWnd::DeleteSidePainters() {
     backBuffer_.Reset();
     pictureValid_ = false;
@@ -319,71 +208,6 @@ Rect CFrameSkinWnd::ShownRect(const Rect& r) const { return IsRTL() ? MirrorInWi
 SIZE CFrameSkinWnd::WindowSize() const {
     const CWindowRect r(hWnd_);
     return {r.Width(), r.Height()};
-}
-
-CaptionButtonsInput CFrameSkinWnd::ButtonsInput() const {
-    CaptionButtonsInput in;
-    in.windowWidth = WindowSize().cx;
-    in.style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
-    in.exStyle = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
-    in.alignLeft = element_ && element_->GetNumber(kButtonAlignment) == 1;
-    for (int b = 0; b < 4; ++b) {
-        const Point size = PairOf(element_, kButtonSize[b]);
-        in.buttons[b] = {{size.x, size.y}, PairOf(element_, kButtonOffset[b]), PairOf(element_, kButtonMinOffset[b])};
-    }
-    return in;
-}
-
-HFONT CFrameSkinWnd::GetFont(BOOL* owned) {
-    if (owned) *owned = FALSE;
-    if (element_ && element_->GetFont()) return element_->GetFont()->GetSafeHandle();
-    if (!ownedFont_) {
-        LOGFONTW lf{};
-        if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0)) {
-            lf.lfWeight = FW_BOLD;
-            ownedFont_.Reset(CreateFontIndirectW(&lf));
-        }
-    }
-    if (ownedFont_) return ownedFont_.Get();
-    HFONT f = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
-HICON CFrameSkinWnd::CaptionIcon() const {
-    if (!(GetWindowLongPtrW(hWnd_, GWL_STYLE) & WS_SYSMENU)) return nullptr;
-    auto icon = [this](WPARAM kind) {
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(hWnd_, WM_GETICON, kind, 0, SMTO_ABORTIFHUNG, 200, &result);
-        return reinterpret_cast<HICON>(result);
-    };
-    if (HICON i = icon(ICON_SMALL)) return i;
-    if (HICON i = reinterpret_cast<HICON>(GetClassLongPtrW(hWnd_, GCLP_HICONSM))) return i;
-    if (HICON i = icon(ICON_BIG)) return i;
-    return reinterpret_cast<HICON>(GetClassLongPtrW(hWnd_, GCLP_HICON));
-}
-
-RECT CFrameSkinWnd::CaptionTextRect() const {
-    if (!painters_[0]) return {};
-    const SIZE w = WindowSize();
-    const FrameBorders b = Borders();
-    return ToRECT(CaptionTextBox(ButtonsInput(), SideRect(Side::Top, {w.cx, w.cy}, b), b.top));
-}
-
-RECT CFrameSkinWnd::CaptionIconRect() const {
-    if (!painters_[0] || !element_ || element_->GetNumber(kTextHidden) == 1 || !CaptionIcon()) return {};
-    CaptionTextInput in;
-    in.box = FromRECT(CaptionTextRect());
-    in.textLocation = int(element_->GetNumber(kTextLocation));
-    in.iconLocation = int(element_->GetNumber(kIconLocation));
-    in.textOffset = PairOf(element_, kTextOffset);
-    in.iconOffset = PairOf(element_, kIconOffset);
-    in.minimized = IsIconic(hWnd_) != FALSE;
-    in.hasIcon = true;
-    in.cxFrame = GetSystemMetrics(SM_CXFRAME);
-    in.cyFrame = GetSystemMetrics(SM_CYFRAME);
-    in.cxSmallIcon = GetSystemMetrics(SM_CXSMICON);
-    const CaptionTextPlacement p = PlaceCaptionText(in);
-    return {p.icon.x, p.icon.y, p.icon.x + GetSystemMetrics(SM_CXSMICON), p.icon.y + GetSystemMetrics(SM_CYSMICON)};
 }
 
 // --- enabling and skin changes --------------------------------------------------
@@ -520,6 +344,10 @@ void CFrameSkinWnd::UpdateRegion() {
 
 LRESULT CFrameSkinWnd::CalcBorderSize(BOOL, LPARAM params) {
     pictureValid_ = false;
+    // The menu may have changed since the last layout (SetMenu, items added
+    // to an empty one, an MDI frame switching menus): the bar takes the one
+    // the window shows now, before the system measures its row.
+    LayoutMenuBar(FALSE);
     auto* rect = reinterpret_cast<RECT*>(params);
     const FrameBorders b = Borders();
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
@@ -540,24 +368,17 @@ LRESULT CFrameSkinWnd::CalcBorderSize(BOOL, LPARAM params) {
     client.right = std::clamp(client.right, client.left, int(proposed.right));
     client.top = std::clamp(client.top, int(proposed.top), int(proposed.bottom));
     client.bottom = std::clamp(client.bottom, client.top, int(proposed.bottom));
+    // The skinned bar sits lower in the row the system reserved for it.
+    if (bar_ && bar_->GetMenuHandle()) client.top = std::min(client.top + bar_->ClientTopShift(), client.bottom);
     *rect = ToRECT(client);
     return result;
 }
 
 // --- painting ------------------------------------------------------------------
 
-LRESULT CFrameSkinWnd::PaintBorder(HDC dc) {
-    if (!hWnd_ || !HasSidePainters()) return 0;
-    if (dc) {
-        DrawFrame(dc);
-    } else {
-        WindowDC window(hWnd_, true);
-        if (window) DrawFrame(window.Get());
-    }
-    return 0;
-}
+void CFrameSkinWnd::DrawFrame(HDC target) { DrawFrame(target, nullptr, hot_, buttonState_); }
 
-void CFrameSkinWnd::DrawFrame(HDC target) {
+void CFrameSkinWnd::DrawFrame(HDC target, const RECT* only, int litButton, int litState) {
     const SIZE ws = WindowSize();
     if (ws.cx <= 0 || ws.cy <= 0) return;
     const Size w{ws.cx, ws.cy};
@@ -571,8 +392,11 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
         pictureValid_ = false;
     }
     if (!memory || !backBuffer_) return;
-    // Repaints of an unchanged frame copy the kept picture.
-    const bool redraw = !pictureValid_ || pictureActive_ != activeLook_ || minimized;
+    // Repaints of an unchanged frame copy the kept picture; a button shown
+    // in a state of its own is drawn on a picture drawn again, so that the
+    // sides show under its transparent parts.
+    const bool lit = litButton != hot_ || litState != buttonState_;
+    const bool redraw = !pictureValid_ || pictureActive_ != activeLook_ || minimized || only;
     {
         SelectGuard select(memory.Get(), backBuffer_.Get());
         if (redraw) {
@@ -590,9 +414,9 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
                 for (const auto& painter : painters_) painter->Draw(draw, w, b, !activeLook_);
             }
             draw.Release();
-            DrawCaption(memory.Get(), {0, 0});
+            DrawCaption(memory.Get(), {0, 0}, false, litButton, litState);
             if (bar_ && bar_->GetMenuHandle()) bar_->DrawInto(memory.Get());
-            pictureValid_ = !minimized;
+            pictureValid_ = !minimized && !lit;
             pictureActive_ = activeLook_;
             // Copied out as it lies in the buffer (a mirrored source would
             // be read back mirrored).
@@ -607,86 +431,9 @@ void CFrameSkinWnd::DrawFrame(HDC target) {
             const RECT client = ClientRectInWindow(hWnd_);
             ExcludeClipRect(target, client.left, client.top, client.right, client.bottom);
         }
+        if (only) IntersectClipRect(target, only->left, only->top, only->right, only->bottom);
         BitBlt(target, 0, 0, w.cx, w.cy, memory.Get(), 0, 0, SRCCOPY);
     }
-}
-
-namespace {
-bool ElementHasImage(int id, const void* ctx) { return static_cast<const CTwfObj*>(ctx)->HasImage(WORD(id)) != FALSE; }
-} // namespace
-
-void CFrameSkinWnd::DrawCaptionButton(HDC dc, int button, int state, Point origin) {
-    const CaptionButtonsInput in = ButtonsInput();
-    const Rect r = CaptionButtonRect(button, in);
-    if (r.IsEmpty() || !element_) return;
-    const int id = CaptionButtonImageId(button, state, activeLook_, in.style, &ElementHasImage, element_);
-    const CMrgBitmap* image = element_->GetImage(WORD(id));
-    if (!image) return;
-    CTWDraw draw(dc, nullptr, FALSE);
-    const RECT dest = ToRECT(r.Offset(origin.x, origin.y));
-    draw.StretchImage(&dest, image, nullptr);
-}
-
-void CFrameSkinWnd::DrawCaption(HDC dc, Point origin, bool layered, int litButton, int litState) {
-    if (!element_ || !painters_[0]) return;
-    for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton, kHelpButton})
-        DrawCaptionButton(dc, button, button == litButton ? litState : 0, origin);
-    if (element_->GetNumber(kTextHidden) == 1) return;
-
-    RECT box = CaptionTextRect();
-    OffsetRect(&box, origin.x, origin.y);
-    HICON icon = CaptionIcon();
-    const RECT iconRect = CaptionIconRect();
-    if (icon && !IsRectEmpty(&iconRect)) {
-        RECT at = iconRect;
-        OffsetRect(&at, origin.x, origin.y);
-        if (!layered || !DrawLayeredIcon(dc, icon, at))
-            DrawIconEx(dc, at.left, at.top, icon, at.right - at.left, at.bottom - at.top, 0, nullptr, DI_NORMAL);
-    }
-
-    CUnicodeString read;
-    CSupportUnicode(hWnd_, this).GetWindowTextAW(read);
-    const std::wstring text = read.GetBuffer() ? std::wstring(read.GetBuffer(), read.GetLength()) : std::wstring();
-    if (text.empty()) return;
-    BOOL owned = FALSE;
-    HFONT font = GetFont(&owned);
-    SelectGuard select(dc, font);
-    const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = ::SetTextColor(dc, element_->GetColor(kTextColour));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
-    CaptionTextInput in;
-    in.box = FromRECT(box);
-    in.textLocation = int(element_->GetNumber(kTextLocation));
-    in.iconLocation = int(element_->GetNumber(kIconLocation));
-    in.textOffset = PairOf(element_, kTextOffset);
-    in.iconOffset = PairOf(element_, kIconOffset);
-    in.textWidth = extent.cx;
-    in.minimized = IsIconic(hWnd_) != FALSE;
-    in.hasIcon = icon != nullptr;
-    in.cxFrame = GetSystemMetrics(SM_CXFRAME);
-    in.cyFrame = GetSystemMetrics(SM_CYFRAME);
-    in.cxSmallIcon = GetSystemMetrics(SM_CXSMICON);
-    const CaptionTextPlacement p = PlaceCaptionText(in);
-    RECT textRect{p.text.x, p.text.y, box.right, box.bottom};
-    if (!layered || !DrawLayeredText(dc, text, textRect, font, element_->GetColor(kTextColour)))
-        DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    ::SetTextColor(dc, oldColour);
-    ::SetBkMode(dc, oldMode);
-    if (owned) DeleteObject(font);
-}
-
-void CFrameSkinWnd::RedrawCaptionButton(int button, int state) {
-    pictureValid_ = false;
-    if (button < 0 || button >= kNoButton || !IsWindowVisible(hWnd_)) return;
-    if (HasAlphaSides()) {
-        // The top side shows exactly this button in this state (the frame's
-        // hot button may not have changed yet).
-        alpha_[0]->SetCaptionButtonState(state, button);
-        return;
-    }
-    WindowDC dc(hWnd_, true);
-    if (dc) DrawCaptionButton(dc.Get(), button, state, {0, 0});
 }
 
 // --- messages ---------------------------------------------------------------------
@@ -840,53 +587,6 @@ LRESULT CFrameSkinWnd::OnSize(WPARAM type, LPARAM) {
     return result;
 }
 
-HWND CFrameSkinWnd::DockBarGrandchild() const {
-    if (!(GetWindowLongPtrW(hWnd_, GWL_STYLE) & kDockFrameStyle)) return nullptr;
-    HWND child = GetWindow(hWnd_, GW_CHILD);
-    HWND grandchild = child ? GetWindow(child, GW_CHILD) : nullptr;
-    return grandchild && GetPropA(grandchild, kDockBarProp) ? grandchild : nullptr;
-}
-
-void CFrameSkinWnd::TakeDockBarLook() {
-    HWND bar = DockBarGrandchild();
-    CFrameSkinWnd* barFrame = bar ? GetFrameSkinWnd(bar) : nullptr;
-    if (!barFrame) return;
-    // The floating frame looks like the bar it holds: the bar's element, and
-    // the frame laid out again for it.
-    elementName_ = barFrame->GetElementName();
-    Enable(FALSE);
-    SetSkinObject(FindSkinElement(WORD(type_), elementName_));
-    Enable(TRUE);
-    const SIZE w = WindowSize();
-    SetWindowPos(hWnd_, nullptr, 0, 0, w.cx, w.cy, kSizeOnly);
-}
-
-void CFrameSkinWnd::GrowForDirectUiChild() {
-    HWND child = GetWindow(hWnd_, GW_CHILD);
-    if (!child) return;
-    char name[256] = {};
-    GetClassNameA(child, name, sizeof name);
-    const CClientRect inner(child), own(hWnd_);
-    if (!FrameGrowsForChild(VersionCode(), name, {inner.Width(), inner.Height()}, {own.Width(), own.Height()})) {
-        directUiAsked_ = {0, 0};
-        return;
-    }
-    // Once per size of the child: a frame held smaller (by its host's
-    // limits) would otherwise ask again after every change it makes.
-    if (inner.Width() == directUiAsked_.cx && inner.Height() == directUiAsked_.cy) return;
-    directUiAsked_ = {inner.Width(), inner.Height()};
-    PostMessageW(hWnd_, TWM_DEFERREDSIZE, MAKEWPARAM(inner.left, inner.top), MAKELPARAM(inner.right, inner.bottom));
-}
-
-LRESULT CFrameSkinWnd::OnDeferredSize(WPARAM wp, LPARAM lp) {
-    // The colour dialog keeps the size it chose for itself.
-    if (!dynamic_cast<CTWColorDialog*>(GetSkinnedWindowObject(hWnd_))) {
-        const FrameFitRequest fit{{LOWORD(wp), HIWORD(wp), LOWORD(lp), HIWORD(lp)}, FALSE};
-        SizeSkinnedFrameToClient(nullptr, hWnd_, &fit);
-    }
-    return 1;
-}
-
 LRESULT CFrameSkinWnd::OnGetMinMaxInfo(LPARAM lp) {
     Default();
     auto* info = reinterpret_cast<MINMAXINFO*>(lp);
@@ -908,11 +608,6 @@ LRESULT CFrameSkinWnd::OnGetMinMaxInfo(LPARAM lp) {
     info->ptMinTrackSize = {r.minTrack.cx, r.minTrack.cy};
     if (r.setMaxPosition) info->ptMaxPosition = {r.maxPosition.x, r.maxPosition.y};
     return 0;
-}
-
-int CFrameSkinWnd::CaptionButtonFromScreen(POINT screen) const {
-    const CWindowRect wr(hWnd_);
-    return HitTestCaptionButtons({screen.x - wr.left, screen.y - wr.top}, ButtonsInput());
 }
 
 LRESULT CFrameSkinWnd::OnNcHitTest(WPARAM, LPARAM lp) {
@@ -993,195 +688,4 @@ LRESULT CFrameSkinWnd::OnSysCommand(WPARAM wp, LPARAM lp) {
         return result;
     }
     }
-}
-
-BOOL CFrameSkinWnd::ShowSystemMenu(int x, int y) {
-    HMENU menu = GetSystemMenu(hWnd_, FALSE);
-    if (!menu) return FALSE;
-    const UINT command =
-        UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0, hWnd_, nullptr));
-    PaintBorder(nullptr);
-    if (command) PostMessageW(hWnd_, WM_SYSCOMMAND, command, MAKELPARAM(x, y));
-    return TRUE;
-}
-
-LRESULT CFrameSkinWnd::OnMouseMove(WPARAM, LPARAM) {
-    if (lastHit_ != HTCAPTION && GetCapture() != hWnd_) return Default();
-    POINT cursor;
-    GetCursorPos(&cursor);
-    const int under = CaptionButtonFromScreen(cursor);
-    if (GetCapture() == hWnd_ && pressed_ != kNoButton) {
-        // While a button is held, it looks pressed only with the cursor over it.
-        const int state = under == pressed_ ? 2 : 0;
-        if (state != buttonState_ || hot_ != pressed_) {
-            hot_ = pressed_;
-            buttonState_ = state;
-            RedrawCaptionButton(pressed_, state);
-        }
-        return 0;
-    }
-    if (under != hot_) {
-        if (hot_ != kNoButton) RedrawCaptionButton(hot_, 0);
-        hot_ = under;
-        buttonState_ = under != kNoButton ? 1 : 0;
-        if (under != kNoButton) RedrawCaptionButton(under, 1);
-    }
-    if (hot_ != kNoButton && !tracking_) {
-        TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, hWnd_, 0};
-        tracking_ = TrackMouseEvent(&t) != FALSE;
-    }
-    if (under != kNoButton) return 0;
-    return Default();
-}
-
-LRESULT CFrameSkinWnd::OnMouseLeave() {
-    tracking_ = false;
-    if (hot_ != kNoButton && pressed_ == kNoButton) {
-        RedrawCaptionButton(hot_, 0);
-        hot_ = kNoButton;
-        buttonState_ = 0;
-    }
-    return Default();
-}
-
-LRESULT CFrameSkinWnd::OnLButtonDown(WPARAM, LPARAM) {
-    POINT cursor;
-    GetCursorPos(&cursor);
-    const int under = lastHit_ == HTCAPTION ? CaptionButtonFromScreen(cursor) : kNoButton;
-    if (under == kNoButton) return Default();
-    pressed_ = hot_ = under;
-    buttonState_ = 2;
-    SetCapture(hWnd_);
-    RedrawCaptionButton(under, 2);
-    return 0;
-}
-
-LRESULT CFrameSkinWnd::OnLButtonUp(WPARAM, LPARAM lp) {
-    if (pressed_ == kNoButton) return Default();
-    POINT cursor;
-    GetCursorPos(&cursor);
-    const int under = CaptionButtonFromScreen(cursor);
-    const int pressed = pressed_;
-    pressed_ = kNoButton;
-    if (GetCapture() == hWnd_) ReleaseCapture();
-    RedrawCaptionButton(pressed, under == pressed ? 1 : 0);
-    hot_ = under == pressed ? pressed : kNoButton;
-    buttonState_ = hot_ != kNoButton ? 1 : 0;
-    if (under != pressed) return 0;
-    UINT command = 0;
-    switch (pressed) {
-    case kMinimizeButton: command = IsIconic(hWnd_) ? SC_RESTORE : SC_MINIMIZE; break;
-    case kMaximizeButton: command = IsZoomed(hWnd_) ? SC_RESTORE : SC_MAXIMIZE; break;
-    case kCloseButton:
-        if (GetPropA(hWnd_, "DockBarProp")) return DefWindowProc(WM_NCLBUTTONUP, HTCLOSE, lp);
-        command = SC_CLOSE;
-        break;
-    case kHelpButton: command = SC_CONTEXTHELP; break;
-    default: return 0;
-    }
-    PostMessageW(hWnd_, WM_SYSCOMMAND, command, lp);
-    return 0;
-}
-
-// --- outline move and size -------------------------------------------------------
-
-bool CFrameSkinWnd::UsesOutlineDrag() const { return outline_ != 0 || (HasAlphaSides() && !AlphaFramesAccelerated); }
-
-namespace {
-
-// The window's rectangle in its parent's client coordinates.
-RECT RectInParent(HWND hwnd) {
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    HWND parent = GetAncestor(hwnd, GA_PARENT);
-    if (parent && parent != GetDesktopWindow()) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-} // namespace
-
-LRESULT CFrameSkinWnd::OnEnterSizeMove() {
-    if (UsesOutlineDrag()) {
-        SetCapture(hWnd_);
-        outlineTracking_ = true;
-        SetRectEmpty(&outlineRect_);
-        SetRectEmpty(&lastOutline_);
-    }
-    return Default();
-}
-
-LRESULT CFrameSkinWnd::OnSizingOrMoving(UINT msg, WPARAM, LPARAM lp) {
-    auto* proposed = reinterpret_cast<RECT*>(lp);
-    if (!outlineTracking_ || !proposed || !UsesOutlineDrag()) return Default();
-    RECT window;
-    GetWindowRect(hWnd_, &window);
-    if (IsRectEmpty(&outlineRect_)) outlineRect_ = RectInParent(hWnd_);
-    if (msg == WM_SIZING) {
-        // The system proposes each step from the rectangle it was given back
-        // last time, which is always the window's own: the difference is this
-        // step's change alone.
-        outlineRect_ = ToRECT(OutlineAfterSizing(FromRECT(outlineRect_), FromRECT(*proposed), FromRECT(window)));
-    } else {
-        outlineRect_ = ToRECT(
-            OutlineAfterMoving(FromRECT(outlineRect_), {proposed->left, proposed->top}, {window.left, window.top}));
-    }
-    DrawDragOutline(false);
-    // The window itself stays where it is until the drag ends.
-    *proposed = window;
-    if (msg == WM_SIZING) return Default();
-    return 0;
-}
-
-LRESULT CFrameSkinWnd::OnExitSizeMove() {
-    if (outlineTracking_) {
-        // Drawing the outline once more takes it off the screen.
-        if (!IsRectEmpty(&lastOutline_)) DrawDragOutline(true);
-        const RECT target = outlineRect_;
-        outlineTracking_ = false;
-        SetRectEmpty(&outlineRect_);
-        SetRectEmpty(&lastOutline_);
-        if (!IsRectEmpty(&target))
-            SetWindowPos(hWnd_, nullptr, target.left, target.top, target.right - target.left,
-                         target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
-        UpdateRegion();
-        if (GetCapture() == hWnd_) ReleaseCapture();
-    }
-    if (regionKind_ == 4) {
-        POINT cursor;
-        GetCursorPos(&cursor);
-        ScreenToClient(hWnd_, &cursor);
-        SendMessageW(hWnd_, WM_LBUTTONUP, 0, MAKELPARAM(cursor.x, cursor.y));
-    }
-    return Default();
-}
-
-void CFrameSkinWnd::DrawDragOutline(bool noPrevious) {
-    if (!outlineTracking_ && IsRectEmpty(&outlineRect_)) return;
-    // Pending paints first, so that none lands on top of the outline and
-    // leaves half of it behind.
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);
-    HWND parent = GetAncestor(hWnd_, GA_PARENT);
-    if (!parent) parent = GetDesktopWindow();
-    HDC dc = GetDCEx(parent, nullptr, DCX_WINDOW | DCX_CACHE);
-    if (!dc) return;
-    // The parent's window DC starts at its window's top-left, the outline
-    // is in its client coordinates.
-    RECT pw;
-    GetWindowRect(parent, &pw);
-    POINT client{0, 0};
-    ClientToScreen(parent, &client);
-    const int dx = client.x - pw.left, dy = client.y - pw.top;
-    HBRUSH brush = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-    HGDIOBJ old = SelectObject(dc, brush);
-    auto xorOutline = [&](const RECT& r) {
-        const OutlineStrips s = DragOutlineStrips(FromRECT(r).Offset(dx, dy), 3);
-        for (const Rect& strip : s.strips)
-            if (!strip.IsEmpty()) PatBlt(dc, strip.left, strip.top, strip.Width(), strip.Height(), PATINVERT);
-    };
-    if (!noPrevious && !IsRectEmpty(&lastOutline_)) xorOutline(lastOutline_);
-    xorOutline(outlineRect_);
-    SelectObject(dc, old);
-    ReleaseDC(parent, dc);
-    lastOutline_ = outlineRect_;
 }

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 #include "runtime/frame/alpha_side.h"
 #include "runtime/frame/side_painter.h"
 #include "base/win/gdi.h"
@@ -37,7 +37,7 @@ public:
     HBITMAP GetBackgroundBitmap(BOOL) override { return nullptr; }
     void OnEnable() override {}
     void OnDisable() override {}
-    HFONT GetFont(BOOL* owned) override;
+    HFONT GetFont() override;
     void InitMode(const char* className) override;
     // {left, top, right, bottom} border sizes; all 0 unless the four side
     // painters exist.
@@ -92,6 +92,10 @@ public:
     // paint draws everything again (any change of what it shows).
     void InvalidateFramePicture() { pictureValid_ = false; }
 
+    // The pointer left the caption: a lit caption button goes back to normal
+    // (the layered top side calls it when the pointer leaves it).
+    void LeaveCaptionButtons();
+
     bool IsActiveLook() const { return activeLook_; }
     int GetHotButton() const { return hot_; }
     int GetPressedButton() const { return pressed_; }
@@ -111,12 +115,9 @@ public:
 
     // The frame's current message (its own record, apart from the window
     // object's).
-    const MSG& CurrentFrameMessage() const { return current_; }
+    const MSG& CurrentFrameMessage() const;
 
 protected:
-    friend LRESULT CALLBACK FrameWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend class FrameProcScope;
-
     virtual LRESULT OnNcHitTest(WPARAM wp, LPARAM lp);
     virtual LRESULT OnNcActivate(BOOL active);
     virtual LRESULT OnActivate(WPARAM wp, LPARAM lp);
@@ -153,6 +154,10 @@ protected:
     // Draws the whole non-client area into `dc` (a window DC), client area
     // left out unless minimised.
     void DrawFrame(HDC dc);
+    // The same with one caption button shown in a state (the others normal),
+    // the picture drawn again; with `only` (window coordinates as shown) just
+    // that rectangle reaches the DC.
+    void DrawFrame(HDC dc, const RECT* only, int litButton, int litState);
     // Draws the caption (buttons, icon, text) into a DC showing the window at `origin`.
     // The hot or pressed button shows in its state.
     void DrawCaption(HDC dc, hexmoor::Point origin) { DrawCaption(dc, origin, false, hot_, buttonState_); }
@@ -207,7 +212,6 @@ protected:
     void PlaceAlphaSides();
     // The DirectUI child's size the frame last asked to grow to.
     SIZE directUiAsked_{0, 0};
-    MSG current_{};
 };
 
 // The frame's window procedure.

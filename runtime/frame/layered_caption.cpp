@@ -87,9 +87,8 @@ namespace {
 std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, int width, int height) {
     std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
     BITMAPINFO info = hexmoor::win::TopDown32BitInfo(width, height);
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    const hexmoor::win::WindowDC screen(nullptr);
+    const int rows = GetDIBits(screen.Get(), bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
     if (rows != height) pixels.clear();
     return pixels;
 }
@@ -124,14 +123,12 @@ bool DrawLayeredIcon(HDC dc, HICON icon, const RECT& rect) {
         const std::uint32_t r = ((p >> 16) & 0xFF) * a / 255, g = ((p >> 8) & 0xFF) * a / 255, b = (p & 0xFF) * a / 255;
         out[i] = (a << 24) | (r << 16) | (g << 8) | b;
     }
-    HDC source = CreateCompatibleDC(dc);
+    const hexmoor::win::MemoryDC source(dc);
     if (!source) return false;
-    HGDIOBJ old = SelectObject(source, premultiplied.Get());
+    const hexmoor::win::SelectGuard select(source.Get(), premultiplied.Get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    const BOOL drawn = GdiAlphaBlend(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0,
-                                     0, width, height, blend);
-    SelectObject(source, old);
-    DeleteDC(source);
+    const BOOL drawn = GdiAlphaBlend(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                     source.Get(), 0, 0, width, height, blend);
     return drawn != FALSE;
 }
 

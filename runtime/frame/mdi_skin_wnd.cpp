@@ -10,6 +10,7 @@
 #include "runtime/logic/mdi_layout.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
+#include "runtime/window_helpers.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -56,16 +57,15 @@ HBITMAP CMDISkinWnd::GetBackgroundBitmap(BOOL rebuild) {
     RECT client;
     GetClientRect(hWnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return nullptr;
-    HDC screen = GetDC(nullptr);
+    const WindowDC screen(nullptr);
     hexmoor::win::Bitmap bitmap(hexmoor::win::CreateScreenBitmap(client.right, client.bottom));
     {
-        MemoryDC memory(screen);
+        MemoryDC memory(screen.Get());
         SelectGuard select(memory.Get(), bitmap.Get());
         if (image->IsGdiplus()) PatBlt(memory.Get(), 0, 0, client.right, client.bottom, WHITENESS);
         CTWDraw draw(memory.Get(), nullptr, FALSE);
         draw.DrawSkinImage(&client, image, FALSE, nullptr);
     }
-    ReleaseDC(nullptr, screen);
     background_ = std::move(bitmap);
     return background_.Get();
 }
@@ -142,6 +142,27 @@ LRESULT CMDISkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             return 1;
         }
         return Default();
+    case WM_MDIRESTORE: {
+        // The child's frame takes its skinned region back; the frame's bar
+        // loses the child's icon and buttons as the system takes them out of
+        // the frame's menu (the frame lays its bar out again then).
+        const HWND child = reinterpret_cast<HWND>(wp);
+        if (CFrameSkinWnd* frame = GetFrameSkinWnd(child)) frame->UpdateRegion();
+        InvalidateRect(hWnd_, nullptr, FALSE);
+        GetBackgroundBitmap(TRUE);
+        ShowWindowByPlacement(child, SW_RESTORE);
+        return 0;
+    }
+    case WM_MDISETMENU: {
+        // The system sets the frame's menu; the frame's bar follows it at the
+        // frame's next non-client sizing, the region now.
+        const LRESULT result = Default();
+        if (CFrameSkinWnd* frame = GetFrameSkinWnd(GetParent(hWnd_))) {
+            frame->LayoutMenuBar(FALSE);
+            frame->UpdateRegion();
+        }
+        return result;
+    }
     case WM_MDITILE: Tile(UINT(wp)); return 0;
     case WM_MDICASCADE: Cascade(); return 0;
     case TWM_BACKGROUNDCHANGED:
@@ -155,13 +176,29 @@ LRESULT CMDISkinWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 // --- the MDI child's frame -----------------------------------------------------------------
 
+void CMDIChildSkinWnd::TakeClientsActivation() {
+    if (hWnd_ && GetParent(hWnd_)) activeLook_ = HWND(SendMessageW(GetParent(hWnd_), WM_MDIGETACTIVE, 0, 0)) == hWnd_;
+}
+
 BOOL CMDIChildSkinWnd::Enable(BOOL on) {
     CFrameSkinWnd::Enable(on);
-    if (on && hWnd_ && GetParent(hWnd_)) {
-        activeLook_ = HWND(SendMessageW(GetParent(hWnd_), WM_MDIGETACTIVE, 0, 0)) == hWnd_;
+    if (on) {
+        TakeClientsActivation();
         PaintBorder(nullptr);
     }
     return TRUE;
+}
+
+void CMDIChildSkinWnd::Reset(const std::wstring& name) {
+    // A child skinned along with its MDI client is laid out here, never
+    // enabled on its own: its look starts from the client's active child.
+    TakeClientsActivation();
+    CFrameSkinWnd::Reset(name);
+}
+
+int CMDIChildSkinWnd::ChangeSkin(int relayout, BOOL children) {
+    TakeClientsActivation();
+    return CFrameSkinWnd::ChangeSkin(relayout, children);
 }
 
 LRESULT CMDIChildSkinWnd::CalcBorderSize(BOOL, LPARAM params) {

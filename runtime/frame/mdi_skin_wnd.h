@@ -35,8 +35,13 @@ public:
     BOOL Enable(BOOL on) override;
     LRESULT CalcBorderSize(BOOL calcValidRects, LPARAM params) override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void Reset(const std::wstring& name) override;
+    int ChangeSkin(int relayout, BOOL children) override;
 
 protected:
+    // The look of the MDI client's activation: active only for its active
+    // child (then it follows WM_MDIACTIVATE and WM_NCACTIVATE).
+    void TakeClientsActivation();
     LRESULT OnNcHitTest(WPARAM wp, LPARAM lp) override;
     LRESULT OnSize(WPARAM type, LPARAM lp) override;
 };

@@ -9,7 +9,6 @@
 #include "model/image_rgn.h"
 #include "model/mrg_bitmap.h"
 #include "runtime/draw/tw_draw.h"
-#include "base/win/gdi.h"
 #include "runtime/regions.h"
 
 namespace hexmoor::rt {
@@ -52,11 +51,11 @@ void SidePainter::Collect(const CTwfSideFrame* element) {
         if (image) present.insert(key);
     const SideKeys keys = CollectSideKeys(present);
     auto add = [&](Parts& parts, int key) {
-        const CMrgBitmap* image = element->GetImage(WORD(key));
+        MrgBitmapPtr image = element->GetImageShared(WORD(key));
         if (!image) return;
         const OptionsImage* options = element->GetImageOptions(WORD(key));
-        parts.images.push_back(image);
         parts.layout.push_back({image->GetWidth(), image->GetHeight(), options ? unsigned(options->DrawMode) : 0u});
+        parts.images.push_back(std::move(image));
     };
     for (int key : keys.active) add(active_, key);
     for (int key : keys.inactive) add(inactive_, key);
@@ -66,10 +65,10 @@ void SidePainter::Collect(const CTwfSideFrame* element) {
         const OptionsHrgn* options = element->GetRegionOptions(key);
         if (!options) continue;
         RegionPart part;
-        if (const CImageRgn* data = options->GetRegionData()) {
-            part.region = data->GetHRgn();
-            part.width = data->GetWidth();
-            part.height = data->GetHeight();
+        if (options->region) {
+            part.region = options->region;
+            part.width = options->region->GetWidth();
+            part.height = options->region->GetHeight();
         }
         regions_.push_back(part);
         regionLayout_.push_back({part.width, part.height, unsigned(options->DrawMode)});
@@ -82,7 +81,7 @@ void SidePainter::Draw(CTWDraw& draw, Size window, const FrameBorders& b, bool i
     const Rect side = SideRect(side_, window, b).Offset(origin.x, origin.y);
     const auto placed = LayoutSideParts(side_, side, SideLength(side_, window, b), parts.layout);
     for (const PlacedPart& p : placed) {
-        const CMrgBitmap* image = parts.images[p.index];
+        const CMrgBitmap* image = parts.images[p.index].get();
         const RECT r = ToRECT(p.rect);
         if (image->IsGdiplus() && !forLayered) draw.PatBlt(&r, WHITENESS);
         switch (parts.layout[p.index].mode) {
@@ -104,13 +103,13 @@ HRGN SidePainter::BuildRegion(Size window, const FrameBorders& b) const {
         const RegionPart& part = regions_[p.index];
         const Rect& r = p.rect;
         hexmoor::win::Region shaped;
-        if (part.region) {
+        if (const HRGN region = part.Handle()) {
             const RECT dest{0, 0, r.Width(), r.Height()};
             const RECT source{0, 0, part.width, part.height};
             switch (regionLayout_[p.index].mode) {
-            case part_mode::kStretch: shaped.Reset(ScaleRegionToSize(part.region, dest, source)); break;
-            case part_mode::kTile: shaped.Reset(TileRegion(part.region, dest, source)); break;
-            default: shaped.Reset(CreateRectRgn(0, 0, 0, 0)); CombineRgn(shaped.Get(), part.region, nullptr, RGN_COPY);
+            case part_mode::kStretch: shaped.Reset(ScaleRegionToSize(region, dest, source)); break;
+            case part_mode::kTile: shaped.Reset(TileRegion(region, dest, source)); break;
+            default: shaped.Reset(CreateRectRgn(0, 0, 0, 0)); CombineRgn(shaped.Get(), region, nullptr, RGN_COPY);
             }
         }
         hexmoor::win::Region cut(CreateRectRgn(r.left, r.top, r.right, r.bottom));
@@ -123,10 +122,12 @@ HRGN SidePainter::BuildRegion(Size window, const FrameBorders& b) const {
     return result;
 }
 
+HRGN SidePainter::RegionPart::Handle() const { return region ? region->GetHRgn() : nullptr; }
+
 HRGN SidePainter::CopyFirstRegion() const {
-    if (regions_.empty() || !regions_.front().region) return nullptr;
+    if (regions_.empty() || !regions_.front().Handle()) return nullptr;
     HRGN copy = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(copy, regions_.front().region, nullptr, RGN_COPY);
+    CombineRgn(copy, regions_.front().Handle(), nullptr, RGN_COPY);
     return copy;
 }
 

@@ -6,10 +6,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "runtime/logic/frame_layout.h"
 
+class CImageRgn;
 class CMrgBitmap;
 class CTwfSideFrame;
 class CTwfWndFrame;
@@ -44,13 +46,18 @@ public:
     int RegionLength() const;
 
 private:
+    // The images and regions are held through the element's shared owners:
+    // the editor may replace a side's image or region while the window is
+    // skinned, and a repaint before the frame collects its parts again must
+    // still find what it collected.
     struct Parts {
-        std::vector<const CMrgBitmap*> images;
+        std::vector<std::shared_ptr<const CMrgBitmap>> images;
         std::vector<SidePart> layout;
     };
     struct RegionPart {
-        HRGN region = nullptr; // belongs to the element
+        std::shared_ptr<const CImageRgn> region; // may hold no region handle
         int width = 0, height = 0;
+        HRGN Handle() const;
     };
     void Collect(const CTwfSideFrame* element);
 

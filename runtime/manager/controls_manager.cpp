@@ -11,6 +11,8 @@
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/controls/list_ctrl.h"
+#include "runtime/controls/popup_menu.h"
+#include "runtime/frame/frame_size.h"
 #include "runtime/draw/draw_engine.h"
 #include "runtime/logic/classifier.h"
 #include "runtime/logic/control_types.h"
@@ -18,6 +20,7 @@
 #include "runtime/runtime_state.h"
 #include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/window_services.h"
 
 using namespace hexmoor::rt;
 
@@ -75,47 +78,7 @@ std::string ClassNameOf(HWND hwnd) {
     return name;
 }
 
-// Class-style bits the runtime set on a window class, so that switching them
-// off again never clears bits the class had of its own.
-std::map<ULONG_PTR, DWORD>& AddedClassBits() {
-    static std::map<ULONG_PTR, DWORD> bits;
-    return bits;
-}
-
-void SetClassStyleBits(HWND hwnd, DWORD bits, bool on) {
-    const ULONG_PTR atom = GetClassLongPtrW(hwnd, GCW_ATOM);
-    const DWORD style = DWORD(GetClassLongPtrW(hwnd, GCL_STYLE));
-    DWORD& added = AddedClassBits()[atom];
-    if (on) {
-        const DWORD missing = bits & ~style;
-        if (missing) {
-            SetClassLongPtrW(hwnd, GCL_STYLE, LONG_PTR(style | missing));
-            added |= missing;
-        }
-    } else {
-        const DWORD ours = bits & added & style;
-        if (ours) SetClassLongPtrW(hwnd, GCL_STYLE, LONG_PTR(style & ~ours));
-        added &= ~(bits & added);
-    }
-}
-
 } // namespace
-
-void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on) { SetClassStyleBits(hwnd, bits, on); }
-
-// --- lookups ------------------------------------------------------------------
-
-CTWWnd* GetSkinnedWindowObject(HWND hwnd) { return FindWindowObject(hwnd); }
-CTWWnd* GetSkinnedFrameObject(HWND hwnd) { return FindWindowObject(hwnd, WindowObjectRole::Frame); }
-CTWWnd* GetSkinnedMenuBarObject(HWND hwnd) {
-    return hwnd ? static_cast<CTWWnd*>(GetPropA(hwnd, kMenuBarObjectProp)) : nullptr;
-}
-int GetSkinnedWindowType(HWND hwnd) {
-    CTWWnd* object = GetSkinnedWindowObject(hwnd);
-    return object ? object->GetType() : -1;
-}
-
-void RectScreenToClient(RECT* rect, HWND hwnd) { MapRectCorners(rect, hwnd, false); }
 
 // --- the list of managers -----------------------------------------------------
 
@@ -141,6 +104,29 @@ CTWControlsManager* CListOfCtrlManagers::Find(DWORD threadId) {
     return it == list->managers.end() ? nullptr : it->second.get();
 }
 
+namespace {
+// The answers the manager gives the skinned-window objects' requests.
+class ManagerServices final : public WindowServices {
+public:
+    void AddControl(HWND hwnd) override {
+        if (CTWControlsManager* manager = CurrentManager()) manager->AddControl(hwnd, nullptr);
+    }
+    void RemoveControl(HWND hwnd) override {
+        if (CTWControlsManager* manager = CListOfCtrlManagers::Find(GetCurrentThreadId())) manager->RemoveControl(hwnd);
+    }
+    void SkinAsType(HWND hwnd, int controlType) override {
+        CTWControlsManager* manager = CurrentManager();
+        if (SkinManager() && manager) manager->SkinAsType(hwnd, controlType);
+    }
+    void SyncPopupMenus() override { SyncSkinnedPopups(); }
+    void FitFrameToClient(HWND hwnd) override {
+        RECT unused{};
+        SizeSkinnedFrameToClient(&unused, hwnd, nullptr);
+    }
+};
+ManagerServices g_managerServices;
+} // namespace
+
 CTWControlsManager* CListOfCtrlManagers::GetManager(DWORD threadId, BOOL remove) {
     CListOfCtrlManagers* list = List();
     if (!list) return nullptr;
@@ -156,6 +142,7 @@ CTWControlsManager* CListOfCtrlManagers::GetManager(DWORD threadId, BOOL remove)
         return nullptr;
     }
     if (it != list->managers.end()) return it->second.get();
+    InstallWindowServices(&g_managerServices);
     auto manager = std::make_unique<CTWControlsManager>();
     CTWControlsManager* raw = manager.get();
     list->managers[threadId] = std::move(manager);
@@ -254,6 +241,27 @@ void CTWControlsManager::OnCallWndProcRet(const MSG* msg, LRESULT) {
     }
 }
 
+void CTWControlsManager::SkinAsType(HWND window, int controlType) {
+    if (!window) return;
+    if (CTWWnd* existing = GetSkinnedWindowObject(window)) {
+        if (existing->GetType() == controlType) return;
+        if (!GetTypeMap(WORD(existing->GetType()))) return;
+        RemoveControl(window);
+    }
+    if (controlType < 1 || controlType > 100) return;
+    int code = controlType;
+    if (code == ctype::kWindow || code == ctype::kWindowFrame || code == ctype::kMdiChildFrame) code = ctype::kDialog;
+    const bool allowed = code == ctype::kDialog || (code >= ctype::kEdit && code <= ctype::kMdiClient) ||
+                         code == ctype::kStaticIcon || code == ctype::kMonthCal || code == ctype::kCheckButton ||
+                         code == ctype::kTransparent;
+    if (!allowed) return;
+    std::unique_ptr<CCMControl> factory = CreateControlFactory(code);
+    if (!factory || !factory->CreateObject(window)) return;
+    factory->GetObject()->InitMode(nullptr);
+    // Registration switches the object on and starts it when the skin is on.
+    Register(std::move(factory), window, ElementIdOfNewObject, nullptr, RegisterSteps::kChosenType);
+}
+
 CCMCore* CTWControlsManager::AddControl(HWND hwnd, const char* className) {
     if (!hwnd || GetSkinnedWindowObject(hwnd)) return nullptr;
     const std::string cls = className ? std::string(className) : ClassNameOf(hwnd);
@@ -312,7 +320,7 @@ CCMCore* CTWControlsManager::Register(std::unique_ptr<CCMCore> factory, HWND hwn
         object->Enable(TRUE);
         PostMessageW(hwnd, TWM_STARTSKIN, 0, 0);
     }
-    if (type != ctype::kWindow) SetClassStyleBits(hwnd, CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW, loaded);
+    if (type != ctype::kWindow) SetWindowClassStyle(hwnd, CS_BYTEALIGNCLIENT | CS_BYTEALIGNWINDOW, loaded);
     return raw;
 }
 

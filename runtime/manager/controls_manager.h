@@ -11,6 +11,8 @@
 
 #include "runtime/manager/factories.h"
 #include "runtime/manager/hook_mgr.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 
 class CTwfSkin;
 
@@ -34,6 +36,9 @@ public:
     // when nothing was added.
     virtual CCMCore* AddControl(HWND hwnd, const char* className);
     BOOL RemoveControl(HWND hwnd);
+    // Skins the window as the given control type (SkinWindowAsType): an
+    // object of another type goes first; disallowed types change nothing.
+    void SkinAsType(HWND hwnd, int controlType);
     void RemoveAllControls();
     int FindFactoryIndex(const CCMCore* factory) const;
 
@@ -98,12 +103,6 @@ public:
     std::map<DWORD, std::unique_ptr<CTWControlsManager>> managers;
 };
 
-// Window-property lookups of skinned objects.
-CTWWnd* GetSkinnedWindowObject(HWND hwnd);
-CTWWnd* GetSkinnedFrameObject(HWND hwnd);
-CTWWnd* GetSkinnedMenuBarObject(HWND hwnd);
-int GetSkinnedWindowType(HWND hwnd);
-
 // GetControlType: the classifier's code for a window.
 int GetControlType(HWND hwnd, const char* className);
 
@@ -114,7 +113,3 @@ CTWControlsManager* CurrentManager();
 // and the same for the windows of a sample's type.
 BOOL SetSkinActive(BOOL on, WORD skinId);
 void SetSkinOnWindowsOfType(HWND sample, BOOL on);
-
-// Screen rectangle to a window's client coordinates (left and right swapped
-// for right-to-left windows).
-void RectScreenToClient(RECT* rect, HWND hwnd);

@@ -6,7 +6,7 @@
 #include "runtime/frame/mdi_skin_wnd.h"
 #include "runtime/controls/check_box.h"
 #include "runtime/controls/check_button.h"
-#include "runtime/controls/color_dialog.h"
+#include "runtime/wnd/color_dialog.h"
 #include "runtime/controls/group_box.h"
 #include "runtime/controls/progress.h"
 #include "runtime/controls/slider.h"
@@ -166,15 +166,4 @@ std::unique_ptr<CTWWnd> CreateDialogObject(int kind) {
     if (kind == 0) return std::make_unique<CTWDialog>();
     if (kind == 1) return std::make_unique<CTWColorDialog>();
     return nullptr;
-}
-
-bool IsChooseColorDialog(HWND hwnd) {
-    if (!hwnd) return false;
-    const HMODULE comdlg = GetModuleHandleW(L"comdlg32.dll");
-    if (!comdlg || reinterpret_cast<HMODULE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)) != comdlg) return false;
-    for (int id = 702; id <= 710; ++id)
-        if (!GetDlgItem(hwnd, id)) return false;
-    for (int id = 723; id <= 728; ++id)
-        if (!GetDlgItem(hwnd, id)) return false;
-    return true;
 }

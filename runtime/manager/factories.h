@@ -66,4 +66,3 @@ WORD ElementIdOfCode(int code);
 // colour-dialog object (a button-base class that comes with the control
 // windows); kind 0 dialog, kind 1 colour dialog.
 std::unique_ptr<CTWWnd> CreateDialogObject(int kind);
-bool IsChooseColorDialog(HWND hwnd);

@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include "base/win/gdi.h"
 #include "runtime/runtime_state.h"
 #include "runtime/messages.h"
 #include "runtime/scroll/scroll_engine.h"
+#include "runtime/window_helpers.h"
 
 namespace {
 
@@ -166,12 +168,12 @@ LRESULT CControlScroll::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
             if ((style & (LBS_OWNERDRAWFIXED | LBS_HASSTRINGS)) == (LBS_OWNERDRAWFIXED | LBS_HASSTRINGS)) {
                 int height = int(SendMessageW(hwnd, LB_GETITEMHEIGHT, 0, 0));
-                const HDC dc = GetDC(hwnd);
-                const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
                 TEXTMETRICW tm{};
-                GetTextMetricsW(dc, &tm);
-                SelectObject(dc, old);
-                ReleaseDC(hwnd, dc);
+                {
+                    const hexmoor::win::WindowDC dc(hwnd);
+                    const hexmoor::win::SelectGuard selectFont(dc.Get(), hexmoor::rt::WindowFont(hwnd));
+                    GetTextMetricsW(dc.Get(), &tm);
+                }
                 if (tm.tmHeight > height) height = tm.tmHeight;
                 SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, height);
             }

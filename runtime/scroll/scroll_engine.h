@@ -48,3 +48,7 @@ BOOL IsSkinScrollSuspended(HWND hwnd);
 // The bar's rectangle relative to the window's outer top-left (client:
 // FALSE) or in client coordinates; false when the bar is not shown.
 bool GetSkinScrollBarWindowRect(HWND hwnd, int bar, BOOL client, RECT* out);
+
+// The same (empty while the engine does not serve the window), in the form
+// the frames and the menu bar ask for it.
+void GetSkinScrollBarRect(RECT* out, HWND hwnd, int bar, BOOL clientCoordinates);

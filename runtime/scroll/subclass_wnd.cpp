@@ -1,24 +1,29 @@
 #include "runtime/scroll/subclass_wnd.h"
 
 #include <map>
+#include <memory>
+#include <mutex>
 
 #include "runtime/logic/scroll_geometry.h"
 #include "runtime/messages.h"
 #include "runtime/scroll/scroll_engine.h"
-#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
 
 namespace {
-
-thread_local MSG g_current{};
-
 LRESULT CALLBACK SubclassHookWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-
 } // namespace
 
-// The process-wide map from a window to its newest hook.
+// The hooks on one window: one procedure of ours on the window, the newest
+// hook first.
+struct HookChain {
+    hexmoor::rt::Subclass subclass;
+    CSubclassWnd* newest = nullptr;
+};
+
+// The process-wide map from a window to its chain of hooks; guarded, since
+// the runtime serves several GUI threads.
 class SubclassMap {
 public:
     static SubclassMap& Get() {
@@ -26,36 +31,34 @@ public:
         return map;
     }
 
-    CSubclassWnd* Newest(HWND hwnd) const {
-        auto it = hooks_.find(hwnd);
-        return it == hooks_.end() ? nullptr : it->second;
+    HookChain* Chain(HWND hwnd) const {
+        const std::lock_guard<std::mutex> lock(lock_);
+        const auto it = chains_.find(hwnd);
+        return it == chains_.end() ? nullptr : it->second;
     }
 
     void Add(HWND hwnd, CSubclassWnd* hook) {
-        CSubclassWnd* next = Newest(hwnd);
-        hooks_[hwnd] = hook;
-        hook->next_ = next;
-        if (next) {
-            hook->previous_ = next->previous_;
-        } else {
-            // Our procedure may still be in the chain from an earlier hook.
-            hook->previous_ = AttachWindowProc(hwnd, &SubclassHookWndProc);
+        HookChain* chain = Chain(hwnd);
+        if (!chain) {
+            auto made = std::make_unique<HookChain>();
+            // A window whose procedure cannot be replaced gets no hook.
+            if (!made->subclass.Install(hwnd, &SubclassHookWndProc)) return;
+            chain = made.release();
+            const std::lock_guard<std::mutex> lock(lock_);
+            chains_[hwnd] = chain;
         }
+        hook->next_ = chain->newest;
+        hook->chain_ = chain;
+        chain->newest = hook;
     }
 
     void Remove(CSubclassWnd* hook) {
-        const HWND hwnd = hook->hwnd_;
-        auto it = hooks_.find(hwnd);
-        if (it == hooks_.end()) return;
-        if (it->second == hook) {
-            if (hook->next_) {
-                it->second = hook->next_;
-            } else {
-                hooks_.erase(it);
-                DetachWindowProc(hwnd, &SubclassHookWndProc, hook->previous_);
-            }
+        HookChain* chain = hook->chain_;
+        if (!chain) return;
+        if (chain->newest == hook) {
+            chain->newest = hook->next_;
         } else {
-            for (CSubclassWnd* h = it->second; h; h = h->next_) {
+            for (CSubclassWnd* h = chain->newest; h; h = h->next_) {
                 if (h->next_ == hook) {
                     h->next_ = hook->next_;
                     break;
@@ -63,32 +66,44 @@ public:
             }
         }
         hook->next_ = nullptr;
+        hook->chain_ = nullptr;
+        if (chain->newest) return;
+        // The last hook went: our procedure comes off the window (or stays
+        // forwarding under a later subclasser), and the chain is freed once
+        // no call of it is on the stack.
+        const HWND hwnd = chain->subclass.Window();
+        chain->subclass.Remove();
+        {
+            const std::lock_guard<std::mutex> lock(lock_);
+            chains_.erase(hwnd);
+        }
+        hexmoor::rt::DeleteWhenUnwound(std::unique_ptr<HookChain>(chain));
     }
 
 private:
-    std::map<HWND, CSubclassWnd*> hooks_;
+    mutable std::mutex lock_;
+    std::map<HWND, HookChain*> chains_;
 };
 
 namespace {
 
-LRESULT CALLBACK SubclassHookWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    SubclassMap& map = SubclassMap::Get();
-    CSubclassWnd* hook = map.Newest(hwnd);
-    // Our last hook went while a later subclasser still calls us: keep the
-    // window alive by forwarding to the procedure we replaced.
-    if (!hook) return ForwardOrphanMessage(hwnd, &SubclassHookWndProc, msg, wp, lp);
-    const MSG saved = g_current;
-    g_current = {hwnd, msg, wp, lp, 0, {0, 0}};
-    LRESULT result;
-    if (msg == WM_NCDESTROY) {
-        const SubclassLink previous = hook->Previous();
-        while (CSubclassWnd* h = map.Newest(hwnd)) h->HookWindow(nullptr);
-        result = CallSavedProc(previous, hwnd, msg, wp, lp);
-    } else {
-        result = hook->WindowProc(msg, wp, lp);
+// The hooks' procedure as a kind of subclasser, with a current-message
+// record of its own. At WM_NCDESTROY every hook lets go before the window's
+// own procedure gets the message.
+struct HookProcedure {
+    using Owner = HookChain;
+    static constexpr WNDPROC Entry = &SubclassHookWndProc;
+    static HookChain* Find(HWND hwnd) { return SubclassMap::Get().Chain(hwnd); }
+    static LRESULT Handle(HookChain& chain, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg != WM_NCDESTROY) return chain.newest->WindowProc(msg, wp, lp);
+        const SubclassLink previous = chain.subclass.Link();
+        while (HookChain* c = SubclassMap::Get().Chain(hwnd)) c->newest->HookWindow(nullptr);
+        return CallSavedProc(previous, hwnd, msg, wp, lp);
     }
-    g_current = saved;
-    return result;
+};
+
+LRESULT CALLBACK SubclassHookWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return RunSubclassed<HookProcedure>(hwnd, msg, wp, lp);
 }
 
 } // namespace
@@ -110,7 +125,7 @@ void CSubclassWnd::SetVertBarSize(int thickness, int arrowLength) {
 
 LRESULT CSubclassWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (next_) return next_->WindowProc(msg, wp, lp);
-    return CallSavedProc(previous_, hwnd_, msg, wp, lp);
+    return chain_ ? chain_->subclass.CallPrevious(hwnd_, msg, wp, lp) : CallSavedProc({}, hwnd_, msg, wp, lp);
 }
 
 BOOL CSubclassWnd::HookWindow(HWND hwnd) {
@@ -121,13 +136,13 @@ BOOL CSubclassWnd::HookWindow(HWND hwnd) {
     } else if (hwnd_) {
         SubclassMap::Get().Remove(this);
         hwnd_ = nullptr;
-        previous_ = {};
     }
     return TRUE;
 }
 
 LRESULT CSubclassWnd::Default() {
-    return CSubclassWnd::WindowProc(g_current.message, g_current.wParam, g_current.lParam);
+    const MSG& current = CurrentRecord<HookProcedure>();
+    return CSubclassWnd::WindowProc(current.message, current.wParam, current.lParam);
 }
 
 // --- the form subclasser ------------------------------------------------------

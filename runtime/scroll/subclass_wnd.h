@@ -1,12 +1,15 @@
 #pragma once
 // Hooks on a window's procedure that keep the scroll-bar engine's data in
 // step with the window: several hooks can sit on one window, newest first,
-// all reached through one procedure and one process-wide map from window to
-// its newest hook. A skinned window owns at most one.
+// all reached through one procedure of ours (installed with the runtime's one
+// subclassing mechanism) and one process-wide, guarded map from window to its
+// chain. A skinned window owns at most one.
 
 #include <windows.h>
 
 #include "runtime/subclass.h"
+
+struct HookChain;
 
 class CSubclassWnd {
 public:
@@ -32,12 +35,11 @@ public:
     // WindowProc with the message being handled now.
     LRESULT Default();
     HWND GetHwnd() const { return hwnd_; }
-    const hexmoor::rt::SubclassLink& Previous() const { return previous_; }
 
 private:
     friend class SubclassMap;
     HWND hwnd_ = nullptr;
-    hexmoor::rt::SubclassLink previous_;
+    HookChain* chain_ = nullptr;
     CSubclassWnd* next_ = nullptr;
 };
 

@@ -5,8 +5,6 @@
 #include <atomic>
 #include <vector>
 
-#include "runtime/wnd/tw_wnd.h"
-
 namespace {
 std::atomic<HWND> g_menuOwner{nullptr};
 
@@ -167,10 +165,7 @@ int TextHeight(HDC dc) {
 }
 } // namespace
 
-CSupportUnicode::CSupportUnicode(HWND hwnd, CTWWnd* owner)
-    : hwnd_(hwnd), wide_((owner && owner->IsForceWide()) || IsWindowUnicode(hwnd)) {}
-
-CSupportUnicode::CSupportUnicode(CTWWnd* owner) : CSupportUnicode(owner ? owner->GetSafeHwnd() : nullptr, owner) {}
+CSupportUnicode::CSupportUnicode(HWND hwnd, bool forceWide) : hwnd_(hwnd), wide_(forceWide || IsWindowUnicode(hwnd)) {}
 
 size_t CSupportUnicode::GetWindowTextAW(CUnicodeString& out) const {
     return wide_ ? WindowText<wchar_t>(hwnd_, out) : WindowText<char>(hwnd_, out);

@@ -1,18 +1,16 @@
 #pragma once
 // Reads and writes window and control texts in the form that fits the
 // window: the wide (W) calls for Unicode windows or when the skinned object
-// forces them, the ANSI (A) calls otherwise. Every text comes back wide.
+// forces them (CTWWnd::Unicode), the ANSI (A) calls otherwise. Every text
+// comes back wide.
 
 #include <windows.h>
 
 #include "runtime/text/unicode_string.h"
 
-class CTWWnd;
-
 class CSupportUnicode {
 public:
-    CSupportUnicode(HWND hwnd, CTWWnd* owner);
-    explicit CSupportUnicode(CTWWnd* owner);
+    explicit CSupportUnicode(HWND hwnd, bool forceWide = false);
 
     bool UsesWide() const { return wide_; }
 

@@ -449,8 +449,4 @@ bool operator==(const CUnicodeString& a, const CUnicodeString& b) { return a.Str
 bool operator==(const CUnicodeString& a, const wchar_t* b) { return b && a.Str() == b; }
 bool operator==(const CUnicodeString& a, const char* b) { return b && a.Str() == Widen(b); }
 
-CWindowText::CWindowText(HWND hwnd) { CSupportUnicode(hwnd, nullptr).GetWindowTextAW(*this); }
-
-CWindowText::CWindowText(CTWWnd* object) {
-    if (object) CSupportUnicode(object).GetWindowTextAW(*this);
-}
+CWindowText::CWindowText(HWND hwnd) { CSupportUnicode(hwnd).GetWindowTextAW(*this); }

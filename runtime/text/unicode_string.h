@@ -10,8 +10,6 @@
 #include <cstdarg>
 #include <string>
 
-class CTWWnd;
-
 class CUnicodeString {
 public:
     CUnicodeString() = default;
@@ -153,7 +151,6 @@ bool operator==(const CUnicodeString& a, const char* b);
 class CWindowText : public CUnicodeString {
 public:
     explicit CWindowText(HWND hwnd);
-    explicit CWindowText(CTWWnd* object);
 };
 
 namespace hexmoor::rt {

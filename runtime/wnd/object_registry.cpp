@@ -1,12 +1,14 @@
 #include "runtime/wnd/object_registry.h"
 
+#include "runtime/wnd/tw_wnd.h"
+
 #include <mutex>
 #include <unordered_map>
 
 namespace {
 
 std::mutex g_lock;
-std::unordered_map<HWND, CTWWnd*> g_objects[2];
+std::unordered_map<HWND, CTWWnd*> g_objects[3];
 
 std::unordered_map<HWND, CTWWnd*>& Record(WindowObjectRole role) { return g_objects[static_cast<int>(role)]; }
 
@@ -40,4 +42,13 @@ CTWWnd* FindWindowObject(HWND hwnd, WindowObjectRole role) {
     const auto& record = Record(role);
     const auto it = record.find(hwnd);
     return it == record.end() ? nullptr : it->second;
+}
+
+CTWWnd* GetSkinnedWindowObject(HWND hwnd) { return FindWindowObject(hwnd); }
+CTWWnd* GetSkinnedFrameObject(HWND hwnd) { return FindWindowObject(hwnd, WindowObjectRole::Frame); }
+CTWWnd* GetSkinnedMenuBarObject(HWND hwnd) { return FindWindowObject(hwnd, WindowObjectRole::MenuBar); }
+
+int GetSkinnedWindowType(HWND hwnd) {
+    CTWWnd* object = GetSkinnedWindowObject(hwnd);
+    return object ? object->GetType() : -1;
 }

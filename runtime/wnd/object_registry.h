@@ -10,8 +10,9 @@
 
 class CTWWnd;
 
-// Which of the two records an entry mirrors.
-enum class WindowObjectRole { Control, Frame };
+// Which record an entry mirrors: "TwfObject", "TwfFrameObject" or
+// "TwfMenuBarObject".
+enum class WindowObjectRole { Control, Frame, MenuBar };
 
 void RegisterWindowObject(HWND hwnd, CTWWnd* object, WindowObjectRole role = WindowObjectRole::Control);
 // Forgets the window's entry when it still names `object`.
@@ -19,3 +20,12 @@ void UnregisterWindowObject(HWND hwnd, const CTWWnd* object, WindowObjectRole ro
 // Forgets every entry naming `object`, in both records (it is going away).
 void ForgetWindowObject(const CTWWnd* object);
 CTWWnd* FindWindowObject(HWND hwnd, WindowObjectRole role = WindowObjectRole::Control);
+
+// The lookups the runtime's objects make of one another: the window's own
+// object ("TwfObject"), its frame's and its menu bar's; null when the window
+// has none.
+CTWWnd* GetSkinnedWindowObject(HWND hwnd);
+CTWWnd* GetSkinnedFrameObject(HWND hwnd);
+CTWWnd* GetSkinnedMenuBarObject(HWND hwnd);
+// The control type of the window's object, -1 without one.
+int GetSkinnedWindowType(HWND hwnd);

@@ -1,7 +1,7 @@
 #include "runtime/wnd/transparent_window.h"
 
 #include "base/win/gdi.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 

@@ -6,15 +6,15 @@
 #include "model/twf_skin.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
-#include "runtime/manager/frame_size.h"
+#include "runtime/wnd/color_dialog.h"
+#include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/window_services.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
 
 using namespace hexmoor::rt;
-
-void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on);
 
 namespace {
 constexpr WORD kBackgroundImage = 0;
@@ -192,8 +192,7 @@ LRESULT CTWDialog::OnSizeColorDialog(WPARAM wp, LPARAM) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
         // A skinned frame's borders differ from the system's: refit the
         // window around its client area.
-        RECT unused{};
-        SizeSkinnedFrameToClient(&unused, hWnd_, nullptr);
+        Services().FitFrameToClient(hWnd_);
         return 1;
     }
     if (wp != SIZE_MINIMIZED) GetBackgroundBitmap(TRUE);

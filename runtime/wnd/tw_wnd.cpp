@@ -7,14 +7,12 @@
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/wnd/object_registry.h"
-#include "runtime/manager/controls_manager.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
-#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor::rt;
 
@@ -60,8 +58,8 @@ BOOL CTWWnd::Attach(HWND hwnd, int type) {
     SetPropA(hwnd, kObjectProp, this);
     RegisterWindowObject(hwnd, this);
     // Our procedure may still be in the window's chain from an earlier
-    // object: that link is re-used instead of stacking a second copy.
-    oldProc_ = AttachWindowProc(hwnd, &TWWndProc);
+    // object: that link is taken over instead of a second copy stacked.
+    subclass_.Install(hwnd, &TWWndProc);
     type_ = type;
     return TRUE;
 }
@@ -69,10 +67,10 @@ BOOL CTWWnd::Attach(HWND hwnd, int type) {
 void CTWWnd::Detach() {
     DestroyScrollHelper();
     if (hWnd_) UnregisterWindowObject(hWnd_, this);
+    // Under a later subclasser our procedure keeps forwarding to the one we
+    // replaced.
+    subclass_.Remove();
     if (!hWnd_ || !IsWindow(hWnd_)) return;
-    // When another procedure sits on top of ours and will keep calling it,
-    // ours keeps forwarding to the procedure it replaced.
-    DetachWindowProc(hWnd_, &TWWndProc, oldProc_);
     if (GetPropA(hWnd_, kObjectProp) == this) RemovePropA(hWnd_, kObjectProp);
     if (themeDisabled_) {
         RestoreWindowTheme(hWnd_);
@@ -83,11 +81,7 @@ void CTWWnd::Detach() {
     scrollBackground_.Reset();
 }
 
-void CTWWnd::Reattach() {
-    if (!hWnd_ || !oldProc_.previous) return;
-    if (IsCurrentWindowProc(hWnd_, &TWWndProc, oldProc_.wide)) return;
-    oldProc_ = InstallWindowProc(hWnd_, &TWWndProc);
-}
+void CTWWnd::Reattach() { subclass_.Reinstall(); }
 
 // --- small virtuals ---------------------------------------------------------
 
@@ -184,12 +178,10 @@ void CTWWnd::DestroyScrollHelper() {
     scrollHelper_.reset();
 }
 
-HFONT CTWWnd::GetFont(BOOL* owned) {
+HFONT CTWWnd::GetFont() {
     if (!element_) return nullptr;
-    if (owned) *owned = FALSE;
     if (CFont* font = element_->GetFont()) return font->GetSafeHandle();
-    HFONT f = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return WindowFontOrDefault(hWnd_);
 }
 
 void CTWWnd::RedrawNow(BOOL nonClient) {
@@ -238,12 +230,9 @@ void CTWWnd::DropCachedGdiObjects() {
 
 CTwfSkin* CTWWnd::GetTwfSkin() const { return element_ ? element_->GetOwnerSkin() : nullptr; }
 
-LRESULT CTWWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) { return CallSavedProc(oldProc_, hWnd_, msg, wp, lp); }
+LRESULT CTWWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) { return subclass_.CallPrevious(hWnd_, msg, wp, lp); }
 
-HFONT CTWWnd::SelectFont(HDC dc, BOOL* owned) {
-    HFONT font = GetFont(owned);
-    return font ? static_cast<HFONT>(SelectObject(dc, font)) : nullptr;
-}
+hexmoor::win::SelectGuard CTWWnd::SelectFont(HDC dc) { return hexmoor::win::SelectGuard(dc, GetFont()); }
 
 CTwfObj* CTWWnd::FindSkinElement(WORD type, const std::wstring& name) const {
     CTwfSkin* skin = GetTwfSkin();

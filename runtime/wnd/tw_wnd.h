@@ -12,8 +12,9 @@
 #include <string>
 
 #include "base/win/gdi.h"
+#include "runtime/fade.h"
 #include "runtime/subclass.h"
-#include "runtime/wnd/fade.h"
+#include "runtime/text/support_unicode.h"
 
 class CTwfObj;
 class CTwfSkin;
@@ -69,7 +70,9 @@ public:
     virtual void OnEnable();
     virtual void OnDisable();
     virtual void DestroyScrollHelper();
-    virtual HFONT GetFont(BOOL* owned);
+    // The font the object draws its text in (the element's, else the
+    // window's, else the stock GUI font); the object or the system keeps it.
+    virtual HFONT GetFont();
     virtual LRESULT EraseBackground(HDC dc, HWND child, const RECT* rect);
     virtual LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
     virtual void RedrawNow(BOOL nonClient);
@@ -97,7 +100,9 @@ public:
     LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp);
     BYTE GetMode() const { return mode_; }
     void SetMode(BYTE mode) { mode_ = mode; }
-    HFONT SelectFont(HDC dc, BOOL* owned);
+    // Selects GetFont into the DC until the guard ends (nothing without a
+    // font).
+    hexmoor::win::SelectGuard SelectFont(HDC dc);
     CTwfObj* FindSkinElement(WORD type, const std::wstring& name) const;
     CTwfObj* FindSkinElementOfType(WORD type) const;
     CTwfObj* SetScrollBarSkin(CTwfSkin* skin, const std::wstring& name);
@@ -122,6 +127,8 @@ public:
     BOOL IsApplied() const { return applied_; }
     void SetApplied(BOOL applied) { applied_ = applied; }
     BOOL IsForceWide() const { return forceWide_; }
+    // Texts of the window in the form that fits it (wide when forced).
+    CSupportUnicode Unicode() const { return CSupportUnicode(hWnd_, forceWide_ != FALSE); }
     void SetForceWide(BOOL wide) { forceWide_ = wide; }
     BOOL IsPaintEnabled() const { return paintEnabled_; }
     void SetPaintEnabled(BOOL on) { paintEnabled_ = on; }
@@ -145,18 +152,14 @@ public:
     // element present and switched on.
     bool IsSkinningOn() const;
 
-    // The window procedure this object forwards to (kept after a detach, so
-    // that a later subclasser's saved link to us keeps working).
-    const hexmoor::rt::SubclassLink& OldProc() const { return oldProc_; }
+    // The window procedure this object forwards to (kept after a detach).
+    const hexmoor::rt::SubclassLink& OldProc() const { return subclass_.Link(); }
 
-    // Nesting of the common window procedure over this object; the object is
-    // deleted only once the outermost call has returned.
-    int NestingDepth() const { return depth_; }
+    // Calls of this object's window procedure on the thread's stack; the
+    // object is deleted only once the outermost call has returned.
+    int NestingDepth() const { return hexmoor::rt::CallsOnStack(this); }
 
 protected:
-    friend LRESULT CALLBACK TWWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend class TWWndProcFrame;
-
     LRESULT Reflect(int kind, const void* data, HWND child, UINT msg, WPARAM wp, LPARAM lp);
     // Adds and removes style bits, remembering what changed so it can be undone.
     void ChangeStyle(DWORD add, DWORD remove);
@@ -166,7 +169,9 @@ protected:
     std::wstring elementName_;
     StyleRecord styles_;
     HWND hWnd_ = nullptr;
-    hexmoor::rt::SubclassLink oldProc_;
+    // Our procedure on the window: the common one, or the frame's or the menu
+    // bar's for those objects.
+    hexmoor::rt::Subclass subclass_;
     int type_ = -1;
     BOOL fadeEnabled_ = FALSE;
     BOOL fadeArmed_ = FALSE;
@@ -189,7 +194,6 @@ protected:
     BOOL customColorSet_ = FALSE;
     COLORREF customColor_ = 0;
     bool themeDisabled_ = false;
-    int depth_ = 0;
 };
 
 // The message the common window procedure is handling on this thread;
@@ -208,12 +212,6 @@ int GetBorderKind(HWND hwnd);
 // The answer skinned windows give to TWM_ISSKINNED.
 LRESULT SkinnedWindowMarker();
 
-// Hands ownership of an object whose window procedure is still running on
-// the stack to the thread's deferred list; it is deleted when the outermost
-// call returns.
+// Deletes the object now, or, while a call of its window procedure is still
+// on the stack, once the outermost one returns.
 void DeleteWhenUnwound(std::unique_ptr<CTWWnd> object);
-
-// Deletes an object handed to DeleteWhenUnwound once no call over it is left
-// on the stack; window procedures other than the common one (the frame's)
-// call it when they return.
-void FreeIfUnwound(CTWWnd* object);

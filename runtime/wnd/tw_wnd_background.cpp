@@ -2,7 +2,7 @@
 // window paints itself into the given DC) and a child's copy of its skinned
 // dialog parent's background.
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/tw_wnd.h"
 

@@ -5,7 +5,7 @@
 #include "model/twf_obj.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/tw_wnd.h"

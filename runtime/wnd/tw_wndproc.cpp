@@ -2,29 +2,21 @@
 // windows: dispatch to the object, the skin-change messages, reflection of
 // child notifications, and safe teardown when a window is destroyed while
 // its messages are still on the stack.
-#include <vector>
 
 #include "base/win/gdi.h"
 #include "model/twf_obj.h"
-#include "runtime/controls/popup_menu.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
 #include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
-#include "runtime/wnd/orphan_links.h"
 #include "runtime/wnd/tw_wnd.h"
+#include "runtime/wnd/window_services.h"
 
 using namespace hexmoor::rt;
 
 namespace {
-
-thread_local MSG g_current{};
-// Objects whose window was forgotten while one of their messages was still
-// being handled; freed when the outermost call over them returns.
-thread_local std::vector<std::unique_ptr<CTWWnd>> g_deferred;
 
 bool HasFrameStyle(HWND hwnd) {
     const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
@@ -35,58 +27,28 @@ bool PassesKeyboardTest(CTWWnd* object) {
     return IsSkinActive(object->GetSkinId()) && (object->IsActive() || object->GetType() == ctype::kWindow);
 }
 
-} // namespace
-
-const MSG& CurrentMessage() { return g_current; }
-
-void FreeIfUnwound(CTWWnd* object) {
-    if (object->NestingDepth() > 0) return;
-    for (auto it = g_deferred.begin(); it != g_deferred.end(); ++it) {
-        if (it->get() == object) {
-            std::unique_ptr<CTWWnd> doomed = std::move(*it);
-            g_deferred.erase(it);
-            return; // deleted here, after the vector no longer refers to it
-        }
-    }
-}
-
-void DeleteWhenUnwound(std::unique_ptr<CTWWnd> object) {
-    if (!object) return;
-    if (object->NestingDepth() == 0) return; // nothing on the stack: freed here
-    g_deferred.push_back(std::move(object));
-}
-
-// Keeps the object's nesting count and the thread's current-message record
-// for the length of one call.
-class TWWndProcFrame {
-public:
-    TWWndProcFrame(CTWWnd* object, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) : object_(object), saved_(g_current) {
-        ++object_->depth_;
-        g_current.hwnd = hwnd;
-        g_current.message = msg;
-        g_current.wParam = wp;
-        g_current.lParam = lp;
-    }
-    ~TWWndProcFrame() {
-        g_current = saved_;
-        --object_->depth_;
-        FreeIfUnwound(object_);
-    }
-    TWWndProcFrame(const TWWndProcFrame&) = delete;
-    TWWndProcFrame& operator=(const TWWndProcFrame&) = delete;
-
-private:
-    CTWWnd* object_;
-    MSG saved_;
+// The common window procedure as a kind of subclasser: the object of the
+// window's "TwfObject" record, and what the procedure adds around the
+// object's own handling.
+struct CommonProcedure {
+    using Owner = CTWWnd;
+    static constexpr WNDPROC Entry = &TWWndProc;
+    static CTWWnd* Find(HWND hwnd) { return FindWindowObject(hwnd); }
+    static LRESULT Handle(CTWWnd& object, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
 
-LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    CTWWnd* object = FindWindowObject(hwnd);
-    // The object let go while another subclasser still leads here: keep
-    // the window working by forwarding to the procedure we replaced.
-    if (!object) return ForwardOrphanMessage(hwnd, &TWWndProc, msg, wp, lp);
-    TWWndProcFrame frame(object, hwnd, msg, wp, lp);
+} // namespace
 
+const MSG& CurrentMessage() { return CurrentRecord<CommonProcedure>(); }
+
+void DeleteWhenUnwound(std::unique_ptr<CTWWnd> object) { hexmoor::rt::DeleteWhenUnwound(std::move(object)); }
+
+LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return RunSubclassed<CommonProcedure>(hwnd, msg, wp, lp);
+}
+
+LRESULT CommonProcedure::Handle(CTWWnd& self, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    CTWWnd* object = &self;
     switch (msg) {
     case WM_WINDOWPOSCHANGED: {
         const LRESULT result = object->WindowProc(msg, wp, lp);
@@ -137,10 +99,7 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return object->WindowProc(msg, wp, lp);
     case WM_NCDESTROY: {
         const LRESULT result = object->WindowProc(msg, wp, lp);
-        if (State().explicitMode) {
-            if (CTWControlsManager* manager = CListOfCtrlManagers::Find(GetCurrentThreadId()))
-                manager->RemoveControl(hwnd);
-        }
+        if (State().explicitMode) Services().RemoveControl(hwnd);
         return result;
     }
     case WM_NCPAINT: {
@@ -179,7 +138,7 @@ LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // The system has drawn its selection by now: the skinned popups
         // bring their items up to date.
         const LRESULT result = object->WindowProc(msg, wp, lp);
-        SyncSkinnedPopups();
+        Services().SyncPopupMenus();
         return (HIWORD(wp) & MF_POPUP) ? 0 : result;
     }
     default: return object->WindowProc(msg, wp, lp);
@@ -199,7 +158,7 @@ LRESULT CTWWnd::Reflect(int kind, const void* data, HWND child, UINT msg, WPARAM
                 record.kind = kind;
                 if (kind == 3) {
                     record.lParam = lp;
-                    record.parentOldProc = oldProc_.previous;
+                    record.parentOldProc = subclass_.Link().previous;
                     record.itemWindow = child;
                 }
                 BOOL handled = FALSE;

@@ -10,6 +10,13 @@ file and line, when one reaches a folder its layer may not use:
   editor/, tools/  anything
 No product layer includes tests/ or tools/.
 
+Inside runtime/ the folders keep an order of their own (runtime/README.md):
+each includes only folders before it, or itself:
+  logic/  text/  (the files at runtime/ itself)  draw/  scroll/  wnd/
+  frame/  controls/  manager/  api/
+so that the controls manager stays the composition root above every
+skinned-window object, and no object reaches up into it.
+
     check_includes.py ROOT
 """
 import os
@@ -23,28 +30,56 @@ FORBIDDEN = {
     "runtime": {"framework", "editor", "tools", "tests", "resources"},
     "framework": {"runtime", "model", "editor", "tools", "tests", "resources"},
 }
+# The runtime's inner order, lowest first; "" stands for the files directly
+# under runtime/.
+RUNTIME_ORDER = ["logic", "text", "", "draw", "scroll", "wnd", "frame", "controls", "manager", "api"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c", ".inl")
 
 
+def includes_under(root, layer):
+    """(path relative to root, line number, included path) of each #include "..." under a layer."""
+    top = os.path.join(root, layer)
+    for folder, dirs, files in os.walk(top):
+        dirs.sort()
+        for name in sorted(files):
+            if not name.endswith(SOURCE_SUFFIXES):
+                continue
+            path = os.path.join(folder, name)
+            rel = os.path.relpath(path, root).replace(os.sep, "/")
+            with open(path, encoding="utf-8", errors="replace") as f:
+                for number, line in enumerate(f, 1):
+                    m = INCLUDE.match(line)
+                    if m:
+                        yield rel, number, m.group(1)
+
+
 def violations(root):
     for layer, forbidden in sorted(FORBIDDEN.items()):
-        top = os.path.join(root, layer)
-        for folder, dirs, files in os.walk(top):
-            dirs.sort()
-            for name in sorted(files):
-                if not name.endswith(SOURCE_SUFFIXES):
-                    continue
-                path = os.path.join(folder, name)
-                with open(path, encoding="utf-8", errors="replace") as f:
-                    for number, line in enumerate(f, 1):
-                        m = INCLUDE.match(line)
-                        if not m:
-                            continue
-                        target = m.group(1).split("/")[0]
-                        if "/" in m.group(1) and target in forbidden:
-                            rel = os.path.relpath(path, root)
-                            yield f"{rel}:{number}: {layer}/ may not include {m.group(1)}"
+        for rel, number, included in includes_under(root, layer):
+            if "/" in included and included.split("/")[0] in forbidden:
+                yield f"{rel}:{number}: {layer}/ may not include {included}"
+
+
+def runtime_folder(rel):
+    """The runtime folder of a path ("" for files directly under runtime/), or None."""
+    parts = rel.split("/")
+    if parts[0] != "runtime" or len(parts) < 2:
+        return None
+    return parts[1] if len(parts) > 2 else ""
+
+
+def runtime_violations(root):
+    for rel, number, included in includes_under(root, "runtime"):
+        own = runtime_folder(rel)
+        if own not in RUNTIME_ORDER:
+            yield f"{rel}:{number}: runtime/{own}/ has no place in the runtime's order"
+            continue
+        target = runtime_folder(included)
+        if target is None:
+            continue
+        if target not in RUNTIME_ORDER or RUNTIME_ORDER.index(target) > RUNTIME_ORDER.index(own):
+            yield f"{rel}:{number}: runtime/{own or '.'} may not include {included}"
 
 
 def main():
@@ -55,7 +90,7 @@ def main():
     if not os.path.isdir(os.path.join(root, "model")):
         print(f"{root}: not a source tree (no model/)", file=sys.stderr)
         return 2
-    found = list(violations(root))
+    found = list(violations(root)) + list(runtime_violations(root))
     for v in found:
         print(v)
     if found:

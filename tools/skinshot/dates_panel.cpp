@@ -5,7 +5,7 @@
 #include <string>
 
 #include "runtime/controls/month_cal.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "tools/skinshot/panel_kit.h"
 
 namespace skinshot {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <thread>
 
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/frame_layout.h"
 #include "runtime/twf_api.h"
@@ -100,9 +100,10 @@ Panel Read(HWND window) {
     GetWindowRect(window, &r);
     panel.width = r.right - r.left;
     panel.height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    panel.picture.Reset(CreateCompatibleBitmap(screen, panel.width, panel.height));
-    ReleaseDC(nullptr, screen);
+    {
+        const hexmoor::win::WindowDC screen(nullptr);
+        panel.picture.Reset(CreateCompatibleBitmap(screen.Get(), panel.width, panel.height));
+    }
     hexmoor::win::MemoryDC memory(nullptr);
     hexmoor::win::SelectGuard select(memory.Get(), panel.picture.Get());
     ReadScreen(memory.Get(), 0, 0, r);

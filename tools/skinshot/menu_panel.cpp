@@ -5,7 +5,7 @@
 #include "base/win/dib.h"
 #include "base/win/gdi.h"
 #include "runtime/controls/popup_menu.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/twf_api.h"
 
 namespace skinshot {

@@ -16,10 +16,9 @@ void ReadScreen(HDC memory, int x, int y, const RECT& screenRect) {
         PeekMessageW(&msg, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
         Sleep(10);
     }
-    HDC screen = GetDC(nullptr);
-    BitBlt(memory, x, y, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top, screen,
+    const hexmoor::win::WindowDC screen(nullptr);
+    BitBlt(memory, x, y, screenRect.right - screenRect.left, screenRect.bottom - screenRect.top, screen.Get(),
            screenRect.left, screenRect.top, SRCCOPY | CAPTUREBLT);
-    ReleaseDC(nullptr, screen);
 }
 
 namespace {

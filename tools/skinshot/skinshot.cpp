@@ -95,13 +95,12 @@ int main() {
     // The dialog is read first, then put away so the panels have the screen.
     hexmoor::win::Bitmap dialogPicture;
     {
-        HDC screen = GetDC(nullptr);
-        dialogPicture.Reset(CreateCompatibleBitmap(screen, dialogW, dialogH));
-        hexmoor::win::MemoryDC memory(screen);
+        const hexmoor::win::WindowDC screen(nullptr);
+        dialogPicture.Reset(CreateCompatibleBitmap(screen.Get(), dialogW, dialogH));
+        hexmoor::win::MemoryDC memory(screen.Get());
         hexmoor::win::SelectGuard select(memory.Get(), dialogPicture.Get());
         hexmoor::win::WindowDC source(dialog, true);
         BitBlt(memory.Get(), 0, 0, dialogW, dialogH, source.Get(), 0, 0, SRCCOPY);
-        ReleaseDC(nullptr, screen);
     }
     ShowWindow(dialog, SW_HIDE);
     PumpAll();

@@ -13,7 +13,7 @@ Sheet::Sheet(int width, int height) : width_(width), height_(height), memory_(nu
         bits_ = nullptr;
         return;
     }
-    previous_ = SelectObject(memory_.Get(), dib_.Get());
+    select_ = hexmoor::win::SelectGuard(memory_.Get(), dib_.Get());
 }
 
 bool Sheet::CopyWindow(HWND hwnd, int x, int y) {

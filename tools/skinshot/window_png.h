@@ -26,5 +26,5 @@ private:
     void* bits_ = nullptr;
     hexmoor::win::Bitmap dib_;
     hexmoor::win::MemoryDC memory_;
-    HGDIOBJ previous_ = nullptr;
+    hexmoor::win::SelectGuard select_;
 };

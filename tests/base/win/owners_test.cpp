@@ -101,6 +101,9 @@ TEST(DcOwners, MemoryWindowAndPaintDcsAreReleasedOnceAndMovable) {
         EXPECT_TRUE(moved.Close());
         EXPECT_FALSE(moved);
         EXPECT_TRUE(moved.Close()) << "a second close does nothing";
+        win::WindowDC ex = win::WindowDC::Ex(hwnd, nullptr, DCX_WINDOW | DCX_CACHE);
+        ASSERT_TRUE(ex);
+        EXPECT_TRUE(ex.Close()) << "released to the window it came from";
     }
     InvalidateRect(hwnd, nullptr, FALSE);
     {

@@ -7,7 +7,7 @@
 
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/twf_api.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"

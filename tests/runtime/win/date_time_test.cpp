@@ -11,10 +11,10 @@
 #include "runtime/controls/date_time.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/date_time_fields.h"
-#include "runtime/manager/controls_manager.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/settle.h"
 #include "tests/harness/skin_pixels.h"
+#include "runtime/wnd/object_registry.h"
 #include "tests/runtime/win/date_controls_fixture.h"
 
 using namespace hexmoor::test;

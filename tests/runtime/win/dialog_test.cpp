@@ -2,6 +2,7 @@
 // skinning switched off the system look and the styles come back exactly.
 #include "runtime/logic/control_types.h"
 #include "runtime/manager/factories.h"
+#include "runtime/wnd/color_dialog.h"
 #include "runtime/wnd/tw_dialog.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"

@@ -11,7 +11,7 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/edit.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/scroll/scroll_engine.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/runtime_fixture.h"
@@ -576,6 +576,21 @@ TEST_F(EditsTest, TransparentEditShowsTheComboFace) {
 }
 
 namespace {
+// How deep colour requests nest in a window: a skinned control that hands
+// its parent's request back to itself makes the parent reflect it again
+// without end (Wine cuts the recursion at about 64 levels; Windows runs out
+// of stack).
+WNDPROC g_nestingPrevious = nullptr;
+int g_colourDepth = 0, g_deepestColour = 0;
+LRESULT CALLBACK ColourNesting(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg < WM_CTLCOLORMSGBOX || msg > WM_CTLCOLORSTATIC)
+        return CallWindowProcW(g_nestingPrevious, hwnd, msg, wp, lp);
+    g_deepestColour = std::max(g_deepestColour, ++g_colourDepth);
+    const LRESULT result = CallWindowProcW(g_nestingPrevious, hwnd, msg, wp, lp);
+    --g_colourDepth;
+    return result;
+}
+
 // What the file dialog's combo boxes looked like to the runtime, read from
 // inside the dialog once it is up.
 struct DialogCombo {
@@ -584,7 +599,9 @@ struct DialogCombo {
     DWORD style = 0;
     int type = -1;
     bool active = false;
-    bool face = false; // the face shows a skin colour
+    bool face = false;   // the face shows a skin colour
+    long systemFace = 0; // pixels of the text part after a plain repaint in no skin colour
+    long textArea = 0;
     wchar_t cls[32] = {};
 };
 DialogCombo g_dialogCombos[3] = {{1136}, {1137}, {1148}};
@@ -612,6 +629,16 @@ UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT msg, WPARAM, LPARAM lp) {
         const PixelBuffer pixels = CaptureWindow(combo);
         const RECT all{0, 0, pixels.Width(), pixels.Height()};
         c.face = CountOf(pixels, all, {IdColour(346), IdColour(341)}) > 0;
+        // A plain repaint (the combo's own WM_PAINT); the text part (left of
+        // the drop-down part) read in client coordinates.
+        InvalidateRect(combo, nullptr, FALSE);
+        UpdateWindow(combo);
+        const PixelBuffer client = CaptureClient(combo);
+        const RECT text{0, 0, client.Width() - kArrowWidth, client.Height()};
+        std::set<COLORREF> skin;
+        for (int id = 341; id <= 352; ++id) skin.insert(IdColour(id));
+        c.textArea = Area(text);
+        c.systemFace = c.textArea - CountOf(client, text, skin);
     }
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     return 0;
@@ -623,6 +650,15 @@ TEST_F(EditsTest, CommonDialogCombosAgainstWinesFileDialog) {
     // An owner-drawn combo outside a common dialog keeps the system's look.
     HWND ownerDrawn = AddCombo(CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10);
     SkinAll();
+    // Switched off by its own Enable and on again by the dialog's apply, it
+    // still leaves its colour requests to the dialog: each reaches the dialog
+    // once.
+    g_nestingPrevious =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ColourNesting)));
+    g_colourDepth = g_deepestColour = 0;
+    RedrawWindow(ownerDrawn, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    Settle();
+    EXPECT_EQ(g_deepestColour, 1) << "colour requests nest";
     const PixelBuffer plain = CaptureWindow(ownerDrawn);
     EXPECT_EQ(CountOf(plain, {0, 0, plain.Width(), plain.Height()}, {IdColour(346), IdColour(341)}), 0)
         << "owner-drawn combo keeps the system's look";
@@ -638,8 +674,8 @@ TEST_F(EditsTest, CommonDialogCombosAgainstWinesFileDialog) {
     ofn.lpfnHook = &FileDialogHook;
     GetOpenFileNameW(&ofn);
     for (const DialogCombo& c : g_dialogCombos) {
-        std::printf("file dialog combo %d: class %ls style %08lx type %d active %d face %d\n", c.id, c.cls, c.style,
-                    c.type, c.active, c.face);
+        std::printf("file dialog combo %d: class %ls style %08lx type %d active %d face %d system face %ld\n", c.id,
+                    c.cls, c.style, c.type, c.active, c.face, c.systemFace);
     }
     const DialogCombo& types = g_dialogCombos[0];
     const DialogCombo& lookIn = g_dialogCombos[1];
@@ -647,7 +683,9 @@ TEST_F(EditsTest, CommonDialogCombosAgainstWinesFileDialog) {
     EXPECT_EQ(types.type, hexmoor::rt::ctype::kComboBox);
     EXPECT_TRUE(types.active && types.face) << "the file-type combo is skinned";
     // The owner-drawn "look in" combo (1137) keeps skinning: its arrow and
-    // border from the skin, its face drawn by the dialog.
+    // border from the skin, its face drawn by the dialog, also after a plain
+    // repaint.
     ASSERT_TRUE(lookIn.style & CBS_OWNERDRAWFIXED);
     EXPECT_TRUE(lookIn.active && lookIn.face) << "the look-in combo is skinned";
+    EXPECT_GT(lookIn.systemFace * 2, lookIn.textArea) << "the dialog's face of the look-in combo";
 }

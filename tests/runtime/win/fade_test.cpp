@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "runtime/messages.h"
-#include "runtime/wnd/fade.h"
+#include "runtime/fade.h"
 #include "tests/runtime/win/recorder.h"
 #include "tests/harness/test_window.h"
 

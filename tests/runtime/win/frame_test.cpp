@@ -14,7 +14,7 @@
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/frame_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/frame_skin.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/elements/wnd_frame.h"
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/frame/mdi_skin_wnd.h"
 #include "runtime/logic/menu_bar_layout.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/elements/wnd_frame.h"
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/logic/frame_layout.h"
 #include "runtime/window_rects.h"
@@ -148,10 +148,8 @@ TEST_F(MenuBarRtlTest, ItemTextReadsLeftToRightInAMirroredBar) {
         ASSERT_NE(bar, nullptr);
         window.PaintNow();
         Settle();
-        BOOL owned = FALSE;
-        HFONT font = bar->GetFont(&owned);
+        HFONT font = bar->GetFont();
         const std::vector<int> expected = TextColumns(font, text);
-        if (owned) DeleteObject(font);
         ASSERT_FALSE(expected.empty());
         ASSERT_NE(expected, std::vector<int>(expected.rbegin(), expected.rend()));
         RECT wr;

@@ -12,7 +12,7 @@
 #include "base/win/rect.h"
 #include "model/elements/wnd_frame.h"
 #include "model/windows_version.h"
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "runtime/text/unicode_string.h"
 #include "tests/harness/capture.h"

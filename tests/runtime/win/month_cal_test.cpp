@@ -8,10 +8,10 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/month_cal.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/settle.h"
 #include "tests/harness/skin_pixels.h"
+#include "runtime/wnd/object_registry.h"
 #include "tests/runtime/win/date_controls_fixture.h"
 
 using namespace hexmoor::test;

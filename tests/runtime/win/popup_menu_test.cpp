@@ -133,9 +133,8 @@ std::vector<RECT> TextRects(HWND hwnd) {
     HMENU menu = MenuOf(hwnd);
     const RECT client = ClientInWindow(hwnd);
     HDC dc = GetDC(nullptr);
-    BOOL owned = FALSE;
     CTWMenu* popup = PopupObject(hwnd);
-    HGDIOBJ old = SelectObject(dc, popup ? popup->GetFont(&owned) : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, popup ? popup->GetFont() : GetStockObject(DEFAULT_GUI_FONT));
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         RECT item;
         GetMenuItemRect(nullptr, menu, UINT(i), &item);

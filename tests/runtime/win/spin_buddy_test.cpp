@@ -11,7 +11,7 @@
 #include "runtime/controls/edit.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/range_layout.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"

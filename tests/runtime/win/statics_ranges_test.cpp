@@ -10,7 +10,7 @@
 #include "model/twf_obj.h"
 #include "runtime/controls/progress.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/foreign_pixels.h"
 #include "tests/harness/runtime_fixture.h"

@@ -37,7 +37,7 @@ TEST(SupportUnicode, ListAndComboItemTextsInBothForms) {
         ASSERT_NE(wide, nullptr);
         SendMessageW(wide, c.addMessage, 0, reinterpret_cast<LPARAM>(L"Alpha"));
         SendMessageW(wide, c.addMessage, 0, reinterpret_cast<LPARAM>(L"\u0394\u03B5\u03BB\u03C4\u03B1"));
-        const CSupportUnicode wideText(wide, nullptr);
+        const CSupportUnicode wideText(wide);
         ASSERT_TRUE(wideText.UsesWide());
         EXPECT_EQ((wideText.*c.read)(0).Str(), L"Alpha");
         EXPECT_EQ((wideText.*c.read)(1).Str(), L"\u0394\u03B5\u03BB\u03C4\u03B1") << "kept beyond the ANSI page";
@@ -48,7 +48,7 @@ TEST(SupportUnicode, ListAndComboItemTextsInBothForms) {
         ASSERT_NE(ansi, nullptr);
         SendMessageA(ansi, c.addMessage, 0, reinterpret_cast<LPARAM>("Beta"));
         SendMessageA(ansi, c.addMessage, 0, reinterpret_cast<LPARAM>(""));
-        const CSupportUnicode ansiText(ansi, nullptr);
+        const CSupportUnicode ansiText(ansi);
         ASSERT_FALSE(ansiText.UsesWide());
         EXPECT_EQ((ansiText.*c.read)(0).Str(), L"Beta");
         EXPECT_EQ((ansiText.*c.read)(1).Str(), L"") << "an empty item";
@@ -64,7 +64,7 @@ TEST(SupportUnicode, DrawTextTakesEitherFormOfTextInTheWindowsForm) {
     HWND ansi = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     HDC dc = CreateCompatibleDC(nullptr);
     for (HWND hwnd : {wide, ansi}) {
-        const CSupportUnicode support(hwnd, nullptr);
+        const CSupportUnicode support(hwnd);
         RECT fromWide{0, 0, 0, 0}, fromAnsi{0, 0, 0, 0}, reference{0, 0, 0, 0};
         DrawTextW(dc, L"Hexmoor", -1, &reference, DT_CALCRECT | DT_SINGLELINE);
         EXPECT_GT(support.DrawTextAW(dc, L"Hexmoor", -1, &fromWide, DT_CALCRECT | DT_SINGLELINE), 0);

@@ -13,7 +13,7 @@
 #include "base/win/gdi.h"
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/twf_api.h"
 #include "runtime/wnd/tw_dialog.h"

@@ -1,9 +1,10 @@
-#include "runtime/manager/frame_size.h"
+#include "runtime/frame/frame_size.h"
 
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/frame_extent.h"
-#include "runtime/manager/controls_manager.h"
+#include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/tw_wnd.h"
 #include "runtime/runtime_state.h"
 #include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"

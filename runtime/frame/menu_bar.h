@@ -33,15 +33,17 @@ public:
 
     BOOL Enable(BOOL on) override;
     LRESULT PaintBorder(HDC dc) override;
-    LRESULT CalcBorderSize(BOOL calcValidRects, LPARAM params) override;
     LRESULT Default() override;
-    HFONT GetFont(BOOL* owned) override;
+    HFONT GetFont() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     void Detach() override;
     int ChangeSkin(int, BOOL) override { return 1; }
 
-    // Appends the height item (once) and takes the window's menu; with
-    // redraw the frame is recomputed.
+    // Takes the menu the window shows now (with items), appending the height
+    // item to it once; a menu changed since (SetMenu, an MDI frame's menu
+    // switch) is let go first, its height item removed. Without redraw it
+    // changes no window state, so the frame calls it on every WM_NCCALCSIZE.
+    // With redraw the frame is recomputed.
     void AttachMenuBar(BOOL redraw);
     void DetachMenuBar(BOOL redraw);
     HMENU GetMenuHandle() const { return menu_; }
@@ -50,7 +52,8 @@ public:
     // rectangle, and the item under a window point (-1 when none).
     // `measure` (optional) is a DC to measure the item texts on.
     std::vector<hexmoor::Rect> ItemRects(HDC measure = nullptr) const;
-    // How far the bar moves the client top below the system's menu row.
+    // How far the bar moves the client top below the system's menu row (the
+    // frame applies it when it computes the client area).
     int ClientTopShift() const;
     // Paints the bar straight into a DC that shows the whole window (the
     // frame's back buffer).
@@ -71,14 +74,14 @@ public:
     static CTWWndMenu* TrackingMenuBar();
 
     // The bar's own current message.
-    const MSG& CurrentBarMessage() const { return current_; }
+    const MSG& CurrentBarMessage() const;
 
 private:
-    friend LRESULT CALLBACK MenuBarWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend class MenuBarProcScope;
     friend LRESULT CALLBACK MenuFilterHookProc(int, WPARAM, LPARAM);
 
     void AttachToWindow(HWND hwnd);
+    // The window's menu when it has items of its own; null otherwise.
+    HMENU MenuToShow() const;
     // Draws one item (or the whole bar with index -1) in a state: 0 normal,
     // 1 hot, 2 pressed.
     void DrawBar(HDC windowDc);
@@ -106,7 +109,7 @@ private:
     mutable HWND mdiClient_ = nullptr;
     HMENU menu_ = nullptr;
     hexmoor::win::Bitmap heightBitmap_;
-    bool heightItemAppended_ = false;
+    int barHeight_ = 0; // the height bitmap's
     WORD hitCode_ = 0;
     int hot_ = -1;
     int hotState_ = 0;
@@ -118,5 +121,7 @@ private:
     POINT lastFilterMouse_{-1, -1};
     bool tracking_ = false;
     hexmoor::win::Font ownedFont_;
-    MSG current_{};
 };
+
+// The menu bar's window procedure.
+LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -1,4 +1,4 @@
-#include "runtime/wnd/fade.h"
+#include "runtime/fade.h"
 
 #include "base/win/handles.h"
 #include "runtime/messages.h"

@@ -13,3 +13,7 @@ public:
 private:
     int reserved_ = 0;
 };
+
+// Whether the window is the system colour-chooser dialog (its module and
+// its colour controls).
+bool IsChooseColorDialog(HWND hwnd);

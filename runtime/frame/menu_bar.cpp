@@ -1,4 +1,4 @@
-#include "runtime/controls/menu_bar.h"
+#include "runtime/frame/menu_bar.h"
 
 #include "base/win/dib.h"
 #include "base/win/gdi.h"
@@ -19,9 +19,11 @@
 #include "runtime/messages.h"
 #include "runtime/regions.h"
 #include "runtime/runtime_state.h"
+#include "runtime/scroll/scroll_engine.h"
 #include "runtime/text/unicode_string.h"
+#include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
-#include "runtime/wnd/orphan_links.h"
+#include "runtime/wnd/object_registry.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -52,42 +54,31 @@ std::wstring WithoutPrefix(const std::wstring& text) {
 
 } // namespace
 
-// Keeps the bar's own current-message record for the length of one call.
-class MenuBarProcScope {
-public:
-    MenuBarProcScope(CTWWndMenu* bar, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) : bar_(bar), saved_(bar->current_) {
-        ++bar_->depth_;
-        bar_->current_.hwnd = hwnd;
-        bar_->current_.message = msg;
-        bar_->current_.wParam = wp;
-        bar_->current_.lParam = lp;
+namespace {
+// The menu bar's window procedure as a kind of subclasser, with a
+// current-message record of its own. At WM_NCDESTROY the bar lets go first
+// and the procedure under it gets the message last.
+struct MenuBarProcedure {
+    using Owner = CTWWndMenu;
+    static constexpr WNDPROC Entry = &MenuBarWndProc;
+    static CTWWndMenu* Find(HWND hwnd) {
+        auto* bar = static_cast<CTWWndMenu*>(GetSkinnedMenuBarObject(hwnd));
+        return bar && bar->GetSafeHwnd() == hwnd ? bar : nullptr;
     }
-    ~MenuBarProcScope() {
-        bar_->current_ = saved_;
-        --bar_->depth_;
-        FreeIfUnwound(bar_);
-    }
-    MenuBarProcScope(const MenuBarProcScope&) = delete;
-    MenuBarProcScope& operator=(const MenuBarProcScope&) = delete;
-
-private:
-    CTWWndMenu* bar_;
-    MSG saved_;
-};
-
-LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* bar = static_cast<CTWWndMenu*>(GetPropA(hwnd, kMenuBarObjectProp));
-    // A bar that let go while a later subclasser still leads here: the
-    // messages go on to the procedure the bar replaced.
-    if (!bar || bar->GetSafeHwnd() != hwnd) return ForwardOrphanMessage(hwnd, &MenuBarWndProc, msg, wp, lp);
-    MenuBarProcScope scope(bar, hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        const SubclassLink link = bar->OldProc();
-        bar->Detach();
+    static LRESULT Handle(CTWWndMenu& bar, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg != WM_NCDESTROY) return bar.WindowProc(msg, wp, lp);
+        const SubclassLink link = bar.OldProc();
+        bar.Detach();
         return CallSavedProc(link, hwnd, msg, wp, lp);
     }
-    return bar->WindowProc(msg, wp, lp);
+};
+} // namespace
+
+LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return RunSubclassed<MenuBarProcedure>(hwnd, msg, wp, lp);
 }
+
+const MSG& CTWWndMenu::CurrentBarMessage() const { return CurrentRecord<MenuBarProcedure>(); }
 
 LRESULT CALLBACK MenuFilterHookProc(int code, WPARAM wp, LPARAM lp) {
     if (code == MSGF_MENU && g_trackingBar && g_trackingBar->OnMenuFilterMessage(reinterpret_cast<const MSG*>(lp)))
@@ -110,21 +101,27 @@ void CTWWndMenu::AttachToWindow(HWND hwnd) {
     if (hWnd_ || !hwnd || !IsWindow(hwnd)) return;
     hWnd_ = hwnd;
     SetPropA(hwnd, kMenuBarObjectProp, this);
-    // Our procedure may still be in the chain from an earlier bar.
-    oldProc_ = AttachWindowProc(hwnd, &MenuBarWndProc);
+    RegisterWindowObject(hwnd, this, WindowObjectRole::MenuBar);
+    // Our procedure may still be in the chain from an earlier bar: that link
+    // is taken over rather than a second copy stacked.
+    subclass_.Install(hwnd, &MenuBarWndProc);
 }
 
 void CTWWndMenu::Detach() {
     DetachMenuBar(FALSE);
     if (!hWnd_) return;
-    if (IsWindow(hWnd_)) {
-        DetachWindowProc(hWnd_, &MenuBarWndProc, oldProc_);
-        if (GetPropA(hWnd_, kMenuBarObjectProp) == this) RemovePropA(hWnd_, kMenuBarObjectProp);
-    }
+    // Under a later subclasser our procedure stays in the chain and keeps
+    // forwarding to the procedure we replaced.
+    subclass_.Remove();
+    UnregisterWindowObject(hWnd_, this, WindowObjectRole::MenuBar);
+    if (IsWindow(hWnd_) && GetPropA(hWnd_, kMenuBarObjectProp) == this) RemovePropA(hWnd_, kMenuBarObjectProp);
     hWnd_ = nullptr;
 }
 
-LRESULT CTWWndMenu::Default() { return DefWindowProc(current_.message, current_.wParam, current_.lParam); }
+LRESULT CTWWndMenu::Default() {
+    const MSG& current = CurrentBarMessage();
+    return DefWindowProc(current.message, current.wParam, current.lParam);
+}
 
 BOOL CTWWndMenu::Enable(BOOL on) {
     if (on)
@@ -134,20 +131,12 @@ BOOL CTWWndMenu::Enable(BOOL on) {
     return TRUE;
 }
 
-HFONT CTWWndMenu::GetFont(BOOL* owned) {
-    if (owned) *owned = FALSE;
+HFONT CTWWndMenu::GetFont() {
     const auto* frame = dynamic_cast<const CTwfWndFrame*>(element_);
     if (frame && frame->GetMenuBar() && frame->GetMenuBar()->GetFont())
         return frame->GetMenuBar()->GetFont()->GetSafeHandle();
-    if (!ownedFont_) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            ownedFont_.Reset(CreateFontIndirectW(&metrics.lfMenuFont));
-    }
-    if (ownedFont_) return ownedFont_.Get();
-    HFONT f = reinterpret_cast<HFONT>(SendMessageW(hWnd_, WM_GETFONT, 0, 0));
-    return f ? f : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (!ownedFont_) ownedFont_ = CreateSystemMenuFont();
+    return ownedFont_ ? ownedFont_.Get() : WindowFontOrDefault(hWnd_);
 }
 
 // --- attaching the menu -------------------------------------------------------------
@@ -171,21 +160,31 @@ int CTWWndMenu::HeightItem() const {
     return -1;
 }
 
+HMENU CTWWndMenu::MenuToShow() const {
+    HMENU menu = GetMenu(hWnd_);
+    if (!menu || !IsMenu(menu)) return nullptr;
+    // Our own height item does not make a bar: a menu whose items are all
+    // gone leaves the system's (empty) row alone.
+    const int own = menu == menu_ && HeightItem() >= 0 ? 1 : 0;
+    return GetMenuItemCount(menu) - own > 0 ? menu : nullptr;
+}
+
 void CTWWndMenu::AttachMenuBar(BOOL redraw) {
-    if (CFrameSkinWnd* frame = GetFrameSkinWnd(hWnd_)) frame->InvalidateFramePicture();
-    DetachMenuBar(FALSE);
     if (CTWWnd* frame = GetFrameSkinWnd(hWnd_)) SetActive(frame->IsActive(), frame->GetScope());
-    if (!IsSkinningOn()) return;
-    menu_ = GetMenu(hWnd_);
-    if (menu_ && !IsMenu(menu_)) menu_ = nullptr;
-    if (menu_ && GetMenuItemCount(menu_) <= 0) menu_ = nullptr;
-    if (!menu_) return;
-    if (!heightItemAppended_) {
-        const int height = std::max<int>(5, int(element_->GetNumber(kBarHeight)));
+    HMENU menu = IsSkinningOn() ? MenuToShow() : nullptr;
+    if (!menu && !menu_) return;
+    const int height = menu ? std::max<int>(5, int(element_->GetNumber(kBarHeight))) : 0;
+    // The frame lays the bar out again on every non-client size: the menu
+    // the window shows now, taken once (and again for a new bar height).
+    if (!menu || menu != menu_ || height != barHeight_ || HeightItem() < 0) {
+        if (CFrameSkinWnd* frame = GetFrameSkinWnd(hWnd_)) frame->InvalidateFramePicture();
+        DetachMenuBar(FALSE);
+        if (!menu) return;
+        menu_ = menu;
+        barHeight_ = height;
         heightBitmap_.Reset(CreateBitmap(1, height, 1, 1, nullptr));
         AppendMenuW(menu_, MF_BITMAP | MF_BYPOSITION, UINT_PTR(GetMenuItemCount(menu_) + 1),
                     reinterpret_cast<LPCWSTR>(heightBitmap_.Get()));
-        heightItemAppended_ = true;
     }
     if (redraw)
         SetWindowPos(hWnd_, nullptr, 0, 0, 0, 0,
@@ -199,7 +198,7 @@ void CTWWndMenu::DetachMenuBar(BOOL redraw) {
         if (item >= 0) RemoveMenu(menu_, UINT(item), MF_BYPOSITION);
     }
     heightBitmap_.Reset();
-    heightItemAppended_ = false;
+    barHeight_ = 0;
     hot_ = -1;
     hotState_ = 0;
     keyboardMode_ = false;
@@ -232,7 +231,17 @@ FrameBorders BordersOf(HWND hwnd) {
 
 Rect CTWWndMenu::BarRect() const {
     if (!menu_) return {};
-    return hexmoor::rt::BarRect(ClientInWindow(hWnd_), BordersOf(hWnd_).top, 0);
+    // The row reaches over the window's own vertical scroll bar, on the side
+    // it is on.
+    const Rect client = ClientInWindow(hWnd_);
+    RECT shown{};
+    GetSkinScrollBarRect(&shown, hWnd_, SB_VERT, FALSE);
+    Rect bar = FromRECT(shown);
+    if (IsMirrored(hWnd_) && !bar.IsEmpty()) bar = MirrorInWidth(bar, CWindowRect(hWnd_).Width());
+    const bool before = !bar.IsEmpty() && bar.right <= client.left;
+    Rect row = hexmoor::rt::BarRect(client, BordersOf(hWnd_).top, before ? 0 : bar.Width());
+    if (before) row.left -= bar.Width();
+    return row;
 }
 
 std::wstring CTWWndMenu::ItemText(int index) const {
@@ -281,10 +290,11 @@ std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
                 in.mdiButtons[std::size_t(b)] = {{size.x, size.y}, pair(WORD(646 + b))};
             }
         }
-    HDC screen = measure ? measure : GetDC(nullptr);
+    WindowDC screenDc;
+    if (!measure) screenDc = WindowDC(nullptr);
+    const HDC screen = measure ? measure : screenDc.Get();
     {
-        BOOL owned = FALSE;
-        SelectGuard select(screen, const_cast<CTWWndMenu*>(this)->GetFont(&owned));
+        SelectGuard select(screen, const_cast<CTWWndMenu*>(this)->GetFont());
         const std::vector<std::wstring> texts = ItemTexts();
         for (int i = 0; i < int(texts.size()); ++i) {
             const int kind = BarItemKind(i, int(texts.size()), in.mdi);
@@ -298,7 +308,6 @@ std::vector<Rect> CTWWndMenu::ItemRects(HDC measure) const {
             in.itemWidths.push_back(shown.empty() ? 0 : extent.cx + kItemPadding);
         }
     }
-    if (!measure) ReleaseDC(nullptr, screen);
     return LayoutBarItems(in);
 }
 
@@ -425,8 +434,7 @@ LRESULT CTWWndMenu::PaintMenuBar(const DRAWITEMSTRUCT& item) {
         draw.Release();
         const auto* text = reinterpret_cast<const CUnicodeString*>(item.itemData);
         if (!text || !text->GetBuffer()) return TRUE;
-        BOOL owned = FALSE;
-        SelectGuard select(dc, GetFont(&owned));
+        SelectGuard select(dc, GetFont());
         const int mode = SetBkMode(dc, TRANSPARENT);
         const COLORREF colour = SetTextColor(dc, element_->GetColor(kItemColour[column]));
         RECT textBox = box;
@@ -498,18 +506,6 @@ void CTWWndMenu::SetHot(int index, int state) {
     hot_ = index;
     hotState_ = index >= 0 ? state : 0;
     PaintBorder(nullptr);
-}
-
-// --- non-client size ------------------------------------------------------------------
-
-LRESULT CTWWndMenu::CalcBorderSize(BOOL, LPARAM params) {
-    const LRESULT result = Default();
-    auto* rect = reinterpret_cast<RECT*>(params);
-    if (rect && menu_ && element_ && !IsIconic(hWnd_)) {
-        rect->top += ClientTopShift();
-        if (rect->top > rect->bottom) rect->top = rect->bottom;
-    }
-    return result;
 }
 
 // --- tracking ---------------------------------------------------------------------------
@@ -626,7 +622,6 @@ LRESULT CTWWndMenu::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     if (!IsSkinningOn() || !menu_) return Default();
     switch (msg) {
     case WM_DESTROY: DetachMenuBar(TRUE); return Default();
-    case WM_NCCALCSIZE: return CalcBorderSize(BOOL(wp), lp);
     case WM_NCHITTEST: {
         const CWindowRect wr(hWnd_);
         const POINT p = ScreenToLayout({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});

@@ -1,0 +1,65 @@
+#include "runtime/controls/date_time_hooks.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "base/win/gdi.h"
+
+namespace hexmoor::rt {
+
+void QuietParentHook::Release(HWND picker) {
+    const auto it = std::find(held_.rbegin(), held_.rend(), picker);
+    if (it != held_.rend()) held_.erase(std::next(it).base());
+}
+
+LRESULT QuietParentHook::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NOTIFY && lp) {
+        const HWND from = reinterpret_cast<const NMHDR*>(lp)->hwndFrom;
+        if (std::find(held_.begin(), held_.end(), from) != held_.end()) return 0;
+    }
+    return CallOld(msg, wp, lp);
+}
+
+QuietParent::QuietParent(HWND picker) : picker_(picker), parent_(GetParent(picker)) {
+    if (!parent_) return;
+    // A parent already quiet for another of its pickers keeps its one hook.
+    hook_ = QuietParentHook::Of(parent_);
+    if (!hook_) {
+        owned_ = std::make_unique<QuietParentHook>();
+        if (!owned_->Attach(parent_)) {
+            owned_.reset();
+            return;
+        }
+        hook_ = owned_.get();
+    }
+    hook_->Hold(picker_);
+}
+
+QuietParent::~QuietParent() {
+    if (!hook_) return;
+    hook_->Release(picker_);
+    if (!owned_) return;
+    owned_->Detach();
+    DeleteWhenUnwound(std::move(owned_));
+}
+
+LRESULT CheckBoxChildHook::Handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PRINTCLIENT:
+    case WM_PAINT: {
+        win::PaintScope scope;
+        HDC dc = reinterpret_cast<HDC>(wp);
+        if (msg == WM_PAINT || !dc) {
+            scope = win::PaintScope(hwnd_);
+            dc = scope.Dc();
+        }
+        if (dc) paint_(hwnd_, dc);
+        return 0;
+    }
+    default: return CallOld(msg, wp, lp);
+    }
+}
+
+} // namespace hexmoor::rt

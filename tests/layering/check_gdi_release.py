@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""Checks that GDI objects and device contexts are released by their owners.
+
+Every GDI object, DC, selection and saved DC state has an owner in base/win
+(gdi.h: GdiObject, MemoryDC, WindowDC, PaintScope, SelectGuard, SavedDC...):
+code outside base/ never releases one by hand. This fails, naming the file
+and line, on a call of a release function in the checked folders:
+  DeleteObject DeleteDC ReleaseDC EndPaint SelectObject SelectPalette
+  RestoreDC DeleteEnhMetaFile DeleteMetaFile
+(a raw SelectObject is half a release: the previous object must be selected
+back by hand). Comments and string literals are not read.
+
+A few places may keep a hand release for a reason an owner cannot serve;
+each is named in ALLOWED with that reason.
+
+    check_gdi_release.py ROOT
+"""
+import os
+import re
+import sys
+
+# The folders whose code is checked.
+CHECKED_FOLDERS = ["runtime", "tools/skinshot"]
+
+RELEASES = ["DeleteObject", "DeleteDC", "ReleaseDC", "EndPaint", "SelectObject", "SelectPalette", "RestoreDC",
+            "DeleteEnhMetaFile", "DeleteMetaFile"]
+CALL = re.compile(r"(?<![A-Za-z0-9_])(?:::)?(" + "|".join(RELEASES) + r")\s*\(")
+SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c", ".inl")
+
+# path (relative to ROOT, '/' separated) -> why it releases by hand. At most
+# five entries.
+ALLOWED = {
+    "runtime/draw/tw_draw.h": "CTWDraw::SelectObject forwards the same-named call to the drawing DC for the "
+    "callers that keep the previous object themselves",
+}
+
+
+def code_lines(text):
+    """The text's lines with comments and string and character literals blanked."""
+    out = []
+    in_block = False
+    for line in text.splitlines():
+        kept = []
+        i = 0
+        while i < len(line):
+            if in_block:
+                end = line.find("*/", i)
+                if end < 0:
+                    i = len(line)
+                else:
+                    in_block = False
+                    i = end + 2
+                continue
+            c = line[i]
+            if line.startswith("//", i):
+                break
+            if line.startswith("/*", i):
+                in_block = True
+                i += 2
+                continue
+            if c in "\"'":
+                quote = c
+                i += 1
+                while i < len(line) and line[i] != quote:
+                    i += 2 if line[i] == "\\" else 1
+                i += 1
+                kept.append(" ")
+                continue
+            kept.append(c)
+            i += 1
+        out.append("".join(kept))
+    return out
+
+
+def violations(root):
+    for folder in CHECKED_FOLDERS:
+        top = os.path.join(root, folder)
+        for current, dirs, files in os.walk(top):
+            dirs.sort()
+            for name in sorted(files):
+                if not name.endswith(SOURCE_SUFFIXES):
+                    continue
+                path = os.path.join(current, name)
+                rel = os.path.relpath(path, root).replace(os.sep, "/")
+                if rel in ALLOWED:
+                    continue
+                with open(path, encoding="utf-8", errors="replace") as f:
+                    lines = code_lines(f.read())
+                for number, line in enumerate(lines, 1):
+                    for m in CALL.finditer(line):
+                        yield f"{rel}:{number}: {m.group(1)} by hand (use the owners of base/win/gdi.h)"
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__.strip(), file=sys.stderr)
+        return 2
+    root = sys.argv[1]
+    if not any(os.path.isdir(os.path.join(root, f)) for f in CHECKED_FOLDERS):
+        print(f"{root}: no folder to check ({', '.join(CHECKED_FOLDERS)})", file=sys.stderr)
+        return 2
+    if len(ALLOWED) > 5:
+        print(f"{len(ALLOWED)} allowed hand releases: at most 5", file=sys.stderr)
+        return 2
+    found = list(violations(root))
+    for v in found:
+        print(v)
+    if found:
+        print(f"{len(found)} hand-written GDI release(s)")
+        return 1
+    print("every GDI object and DC is released by its owner")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
