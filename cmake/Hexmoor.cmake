@@ -65,7 +65,7 @@ function(hexmoor_target_defaults target)
   endif()
 endfunction()
 
-# hexmoor_add_gtest(NAME n SOURCES ... [LIBS ...] [WINDOW])
+# hexmoor_add_gtest(NAME n SOURCES ... [LIBS ...] [WINDOW] [BATCH])
 # Builds a GoogleTest executable and registers each test case with CTest.
 # Windows tests run under Wine through the cross-compiling emulator; test
 # discovery happens when CTest runs so that building never needs Wine.
@@ -73,8 +73,12 @@ endfunction()
 # test command's "display" resource pool (its own display, Wine prefix and
 # wineserver), so that focus, activation, the registry and the clipboard do
 # not leak between tests running side by side.
+# BATCH (window-free programs of many short cases, such as the page tables
+# run state by state) registers the whole program as one test in the
+# Windows tree: one Wine start instead of one per case, and GoogleTest's
+# output names any failing case. The native tree still registers each case.
 function(hexmoor_add_gtest)
-  cmake_parse_arguments(T "WINDOW" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WINDOW;BATCH" "NAME" "SOURCES;LIBS" ${ARGN})
   # Generous: some cases walk every generated skin file under Wine, and a
   # two-core machine runs them beside the rest of the suite.
   set(_props TIMEOUT 600 LABELS "${HEXMOOR_TREE_LABEL}")
@@ -90,6 +94,11 @@ function(hexmoor_add_gtest)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR})
   hexmoor_target_defaults(${T_NAME} PCH hexmoor_test_pch)
+  if(T_BATCH AND HEXMOOR_WINDOWS AND NOT T_WINDOW)
+    add_test(NAME ${HEXMOOR_TREE_LABEL}.${T_NAME} COMMAND ${T_NAME})
+    set_tests_properties(${HEXMOOR_TREE_LABEL}.${T_NAME} PROPERTIES ${_props})
+    return()
+  endif()
   gtest_discover_tests(${T_NAME}
     TEST_PREFIX "${HEXMOOR_TREE_LABEL}."
     DISCOVERY_MODE PRE_TEST

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/dib_sizes.h"
+#include "model/picture_file.h"
 
 namespace {
 
@@ -162,7 +163,9 @@ bool DecodeRle(std::span<const std::uint8_t> data, const DibHeaderFacts& facts, 
     case 124: break;
     default: return false;
     }
-    if (facts.width < 1 || facts.width > 32767 || facts.height < 1 || facts.height > 32767) return false;
+    // A few bytes of runs can declare any size (jumps and an early end leave
+    // the rest at colour 0): the picture caps bound what they may cost.
+    if (!hexmoor::IsPictureSizeAllowed(facts.width, facts.height)) return false;
     if (facts.colorsUsed > (1u << facts.bitCount)) return false;
     const std::uint64_t colors = facts.colorsUsed ? facts.colorsUsed : (1ull << facts.bitCount);
     const std::uint64_t bitsOffset = facts.headerSize + colors * 4;

@@ -141,19 +141,29 @@ ChannelBands ComputeChannelBands(COLORREF key, const RegionKey& options) {
 std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const platform::ImagePixels& pixels, const RegionKey& key,
                                                   bool* overCap) {
     if (overCap) *overCap = false;
-    const int width = pixels.width;
-    const int height = pixels.height;
-    if (width < 0 || height < 0 ||
-        static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) != pixels.argb.size()) {
+    if (pixels.width < 0 || pixels.height < 0 ||
+        static_cast<std::uint64_t>(pixels.width) * static_cast<std::uint64_t>(pixels.height) != pixels.argb.size()) {
         return nullptr;
     }
-    const COLORREF keyColour = key.useUpperLeft && !pixels.argb.empty() ? ColorRefFromArgb(pixels.argb[0]) : key.key;
+    return CreateRegionFromBitmap(platform::ImagePixelsView{pixels.argb.data(), pixels.width, pixels.height,
+                                                            static_cast<std::size_t>(pixels.width)},
+                                  key, overCap);
+}
+
+std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const platform::ImagePixelsView& pixels, const RegionKey& key,
+                                                  bool* overCap) {
+    if (overCap) *overCap = false;
+    const int width = pixels.width;
+    const int height = pixels.height;
+    if (width < 0 || height < 0 || (!pixels.first && width > 0 && height > 0)) return nullptr;
+    const bool empty = width == 0 || height == 0;
+    const COLORREF keyColour = key.useUpperLeft && !empty ? ColorRefFromArgb(pixels.first[0]) : key.key;
     const ChannelBands bands = ComputeChannelBands(keyColour, key);
     const bool keepMatching = key.invert;
 
     RegionBuilder builder;
-    const std::uint32_t* row = pixels.argb.data();
-    for (int y = 0; y < height; ++y, row += width) {
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* row = pixels.Row(y);
         builder.BeginRow(y);
         int x = 0;
         while (x < width) {

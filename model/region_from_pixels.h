@@ -53,6 +53,9 @@ ChannelBands ComputeChannelBands(COLORREF key, const RegionKey& options);
 // *overCap, when given, is set; the scan stops there).
 std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const hexmoor::platform::ImagePixels& pixels, const RegionKey& key,
                                                   bool* overCap = nullptr);
+// The same from a rectangle of a picture read in place.
+std::unique_ptr<CImageRgn> CreateRegionFromBitmap(const hexmoor::platform::ImagePixelsView& pixels,
+                                                  const RegionKey& key, bool* overCap = nullptr);
 
 // The same from a bitmap of any depth; null without a readable bitmap.
 std::unique_ptr<CImageRgn> CreateRegionFromBitmap(HBITMAP source, const RegionKey& key, bool* overCap = nullptr);

@@ -45,7 +45,7 @@ void OverlayGlyphs(const Strip& glyph, const std::vector<int>& frames, std::vect
     for (std::size_t i = 0; i < frames.size(); ++i) {
         const auto g = glyph.Frame(frames[i]);
         Slot& slot = slots[first + i];
-        if (g && slot) DrawCentered(*slot, *g);
+        if (g && slot) DrawCentered(slot->Edit(), g->View());
     }
 }
 
@@ -133,9 +133,11 @@ void ImportFrameSettings(const ImportContext& context, CTwfObj* frame) {
 
 void StoreSidePiece(CTwfSideFrame* side, WORD id, const Slot& piece, DWORD drawMode) {
     if (!piece) return;
-    const auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(*piece));
+    auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(piece->View()));
     if (!bitmap) return;
-    side->SetImageBitmap(id, bitmap.Get());
+    // The side takes this 32-bit DIB section as its own (the side is new:
+    // no earlier entry lends its parameters).
+    side->PutImage(id, std::make_unique<CMrgBitmap>(std::move(bitmap), MrgBitmapParams{}));
     side->SetImageOptions(id, 0, 0, drawMode);
 }
 
@@ -177,10 +179,14 @@ void ImportThreePieceSide(const ImportContext& context, CTwfWndFrame* frame, CTw
     for (int i = 0; i < 3; ++i) {
         if (!pieces[i]) continue;
         ImageRgnPtr region;
-        const bool shaped = std::any_of(pieces[i]->argb.begin(), pieces[i]->argb.end(),
-                                        [](std::uint32_t p) { return (p & 0x00FFFFFFu) != 0x00FF00FFu; });
+        const hexmoor::platform::ImagePixelsView piece = pieces[i]->View();
+        bool shaped = false;
+        for (int y = 0; y < piece.height && !shaped; ++y) {
+            shaped = std::any_of(piece.Row(y), piece.Row(y) + piece.width,
+                                 [](std::uint32_t p) { return (p & 0x00FFFFFFu) != 0x00FF00FFu; });
+        }
         bool pieceOverCap = false;
-        if (shaped) region = CreateRegionFromBitmap(*pieces[i], key, &pieceOverCap);
+        if (shaped) region = CreateRegionFromBitmap(piece, key, &pieceOverCap);
         overCap = overCap || pieceOverCap;
         side->SetRegionOptions(kIds[i], std::move(region), i == 1 ? 1 : 0);
     }
@@ -253,7 +259,7 @@ void ImportMdiButton(const ImportContext& context, CTwfMenuBar* bar, const MdiBu
     const Margins m = r.ReadSizingMargins("");
     for (int i = 0; i < 3; ++i) {
         if (!slots[i]) continue;
-        auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(std::move(*slots[i])));
+        auto bitmap = hexmoor::platform::CreateBitmapFromPixels(OnTransparentBlack(slots[i]->View()));
         if (!bitmap) continue;
         MrgBitmapParams params;
         params.left = m.left;

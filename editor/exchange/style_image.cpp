@@ -93,46 +93,71 @@ std::uint32_t Over(std::uint32_t dst, std::uint32_t src) {
 
 } // namespace
 
-void DrawCentered(Pixels& frame, const Pixels& glyph) {
-    if (frame.argb.empty() || glyph.argb.empty()) return;
+void DrawCentered(Pixels& frame, const hexmoor::platform::ImagePixelsView& glyph) {
+    if (frame.argb.empty() || !glyph.first || glyph.width <= 0 || glyph.height <= 0) return;
     const int offsetX = (frame.width - glyph.width) / 2;
     const int offsetY = (frame.height - glyph.height) / 2;
     for (int gy = 0; gy < glyph.height; ++gy) {
         const int y = gy + offsetY;
         if (y < 0 || y >= frame.height) continue;
+        const std::uint32_t* source = glyph.Row(gy);
         for (int gx = 0; gx < glyph.width; ++gx) {
             const int x = gx + offsetX;
             if (x < 0 || x >= frame.width) continue;
             std::uint32_t& d = frame.argb[static_cast<std::size_t>(y) * frame.width + x];
-            d = Over(d, glyph.argb[static_cast<std::size_t>(gy) * glyph.width + gx]);
+            d = Over(d, source[gx]);
         }
     }
 }
 
-Pixels OnTransparentBlack(Pixels image) {
-    for (std::uint32_t& p : image.argb) {
-        const std::uint32_t a = p >> 24;
-        if (a == 255) continue;
-        std::uint32_t out = a << 24;
-        for (int shift = 0; shift <= 16; shift += 8) out |= ((((p >> shift) & 0xFF) * a + 127) / 255) << shift;
-        p = out;
-    }
-    return image;
-}
-
-std::optional<Pixels> CopyRect(const Pixels& image, std::int64_t x, std::int64_t y, std::int64_t width,
-                               std::int64_t height) {
-    if (width < 1 || height < 1 || x < 0 || y < 0 || x + width > image.width || y + height > image.height)
-        return std::nullopt;
+Pixels OnTransparentBlack(const hexmoor::platform::ImagePixelsView& image) {
     Pixels out;
-    out.width = static_cast<int>(width);
-    out.height = static_cast<int>(height);
-    out.argb.resize(static_cast<std::size_t>(width) * height);
-    for (std::int64_t row = 0; row < height; ++row) {
-        const auto* from = image.argb.data() + static_cast<std::size_t>(y + row) * image.width + x;
-        std::copy(from, from + width, out.argb.data() + static_cast<std::size_t>(row) * width);
+    if (!image.first || image.width <= 0 || image.height <= 0) return out;
+    out.width = image.width;
+    out.height = image.height;
+    // Written in one pass as the rows are read: no zero fill, no second copy.
+    out.argb.reserve(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    for (int y = 0; y < image.height; ++y) {
+        const std::uint32_t* row = image.Row(y);
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t p = row[x];
+            const std::uint32_t a = p >> 24;
+            std::uint32_t premultiplied = p;
+            if (a != 255) {
+                premultiplied = a << 24;
+                for (int shift = 0; shift <= 16; shift += 8)
+                    premultiplied |= ((((p >> shift) & 0xFF) * a + 127) / 255) << shift;
+            }
+            out.argb.push_back(premultiplied);
+        }
     }
     return out;
+}
+
+hexmoor::platform::ImagePixelsView ImageCut::View() const {
+    if (!source_) return hexmoor::platform::ViewOf(own_);
+    const std::size_t stride = static_cast<std::size_t>(source_->width);
+    return {source_->argb.data() + static_cast<std::size_t>(y_) * stride + x_, width_, height_, stride};
+}
+
+Pixels ImageCut::ToPixels() const {
+    if (!source_) return own_;
+    const hexmoor::platform::ImagePixelsView view = View();
+    Pixels out;
+    out.width = view.width;
+    out.height = view.height;
+    // Rows appended to reserved room: the copy writes each word once.
+    out.argb.reserve(static_cast<std::size_t>(view.width) * static_cast<std::size_t>(view.height));
+    for (int y = 0; y < view.height; ++y) out.argb.insert(out.argb.end(), view.Row(y), view.Row(y) + view.width);
+    return out;
+}
+
+Pixels& ImageCut::Edit() {
+    if (source_) {
+        own_ = ToPixels();
+        source_.reset();
+    }
+    return own_;
 }
 
 int Strip::FrameWidth() const {
@@ -152,21 +177,22 @@ bool StripAccount::Take(std::uint64_t pixels) {
     return false;
 }
 
-std::optional<Pixels> Strip::Piece(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) const {
+std::optional<ImageCut> Strip::Piece(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) const {
     if (width < 1 || height < 1 || x < 0 || y < 0 || x + width > pixels->width || y + height > pixels->height)
         return std::nullopt;
-    // Paid for before the copy is made.
+    // Paid for when cut: the skin will hold a copy of it.
     if (account && !account->Take(static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height)))
         return std::nullopt;
-    return CopyRect(*pixels, x, y, width, height);
+    return ImageCut(pixels, static_cast<int>(x), static_cast<int>(y), static_cast<int>(width),
+                    static_cast<int>(height));
 }
 
-std::optional<Pixels> Strip::Frame(int k) const {
+std::optional<ImageCut> Strip::Frame(int k) const {
     if (count < 0 || k < 0) return std::nullopt;
     const std::int64_t fw = FrameWidth(), fh = FrameHeight();
     return vertical ? Piece(0, k * fh, fw, fh) : Piece(k * fw, 0, fw, fh);
 }
 
-std::optional<Pixels> Strip::Whole() const { return Piece(0, 0, pixels->width, pixels->height); }
+std::optional<ImageCut> Strip::Whole() const { return Piece(0, 0, pixels->width, pixels->height); }
 
 } // namespace hexmoor::exchange

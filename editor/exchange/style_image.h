@@ -46,15 +46,40 @@ void FillWithBorder(Pixels& image, std::uint32_t inner, std::uint32_t border, in
 void MakeColorTransparent(Pixels& image, std::uint32_t argb);
 // Draws the glyph over the frame (source over), centred with signed offsets
 // and clipped to the frame; the frame keeps its size.
-void DrawCentered(Pixels& frame, const Pixels& glyph);
+void DrawCentered(Pixels& frame, const hexmoor::platform::ImagePixelsView& glyph);
+inline void DrawCentered(Pixels& frame, const Pixels& glyph) { DrawCentered(frame, hexmoor::platform::ViewOf(glyph)); }
 // The image drawn on a transparent black background, as a GDI bitmap made
 // from it holds it: every colour channel multiplied by the pixel's alpha
 // (rounded), the alpha kept. Frame sides and MDI buttons are kept this way,
 // since layered windows and alpha blending take premultiplied pixels.
-Pixels OnTransparentBlack(Pixels image);
-// A copy of a rectangle; nullopt when it is empty or not wholly inside.
-std::optional<Pixels> CopyRect(const Pixels& image, std::int64_t x, std::int64_t y, std::int64_t width,
-                               std::int64_t height);
+Pixels OnTransparentBlack(const hexmoor::platform::ImagePixelsView& image);
+
+// An image on its way to the skin: a rectangle of a decoded bitmap, read in
+// place, or pixels of its own. Most images are stored as they were cut, so a
+// cut is copied only once, into the skin's bitmap; it takes pixels of its
+// own only when something is drawn on it.
+class ImageCut {
+public:
+    // Pixels of its own (fills, drawn images).
+    ImageCut(Pixels pixels) : own_(std::move(pixels)) {}
+    // A rectangle wholly inside source (the caller checks).
+    ImageCut(std::shared_ptr<const Pixels> source, int x, int y, int width, int height)
+        : source_(std::move(source)), x_(x), y_(y), width_(width), height_(height) {}
+
+    int Width() const { return source_ ? width_ : own_.width; }
+    int Height() const { return source_ ? height_ : own_.height; }
+    // The pixels as they are; valid while the cut lives and is not edited.
+    hexmoor::platform::ImagePixelsView View() const;
+    // The pixels to draw on: a cut first becomes pixels of its own.
+    Pixels& Edit();
+    // The pixels as an image of their own (a copy).
+    Pixels ToPixels() const;
+
+private:
+    std::shared_ptr<const Pixels> source_; // null: the pixels are own_
+    int x_ = 0, y_ = 0, width_ = 0, height_ = 0;
+    Pixels own_;
+};
 
 // The pixels one import may hold: every bitmap it decoded (kept for reuse
 // until the import ends) and every image cut from them on its way to the
@@ -91,8 +116,8 @@ struct StripAccount {
 
 // An image strip as the style keeps it: count images side by side, or
 // stacked when vertical. A count of 0 counts as 1; a negative count has no
-// frames. Every image cut from it is taken from the account's budget; a cut
-// the budget cannot pay for gives nothing.
+// frames. Every image cut from it is taken from the account's budget, as
+// the copy the skin will hold; a cut the budget cannot pay for gives nothing.
 struct Strip {
     // Shared: the import decodes each bitmap once, and strips cut from the
     // same bitmap read the same pixels.
@@ -106,11 +131,11 @@ struct Strip {
     int FrameHeight() const;
     // Frame k; nullopt when the count is negative or the frame is not
     // wholly inside the strip.
-    std::optional<Pixels> Frame(int k) const;
-    // A copy of the whole strip; nullopt for an empty one.
-    std::optional<Pixels> Whole() const;
-    // A copy of a rectangle (CopyRect's rule).
-    std::optional<Pixels> Piece(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) const;
+    std::optional<ImageCut> Frame(int k) const;
+    // The whole strip; nullopt for an empty one.
+    std::optional<ImageCut> Whole() const;
+    // A rectangle; nullopt when it is empty or not wholly inside.
+    std::optional<ImageCut> Piece(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height) const;
 };
 
 } // namespace hexmoor::exchange

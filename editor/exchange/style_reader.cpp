@@ -195,8 +195,8 @@ std::optional<Strip> StyleReader::LoadPartImage(std::string_view key, std::strin
     return strip;
 }
 
-void StyleReader::StoreImage(WORD id, Pixels image, const Margins& m, int drawMode, int mrgDrawMode) const {
-    auto bitmap = hexmoor::platform::CreateGdiplusBitmapFromPixels(image);
+void StyleReader::StoreImage(WORD id, const ImageCut& image, const Margins& m, int drawMode, int mrgDrawMode) const {
+    auto bitmap = hexmoor::platform::CreateGdiplusBitmapFromPixels(image.View());
     if (!bitmap) return;
     MrgBitmapParams params;
     params.left = m.left;
@@ -214,7 +214,7 @@ int StyleReader::StoreImages(std::vector<Slot>& slots, const std::vector<WORD>& 
     for (int i = first; i < first + count; ++i) {
         if (i < 0 || static_cast<std::size_t>(i) >= slots.size() || static_cast<std::size_t>(i) >= ids.size()) break;
         if (!slots[i]) continue;
-        StoreImage(ids[i], std::move(*slots[i]), margins, drawMode, mrgDrawMode);
+        StoreImage(ids[i], *slots[i], margins, drawMode, mrgDrawMode);
         slots[i].reset();
         ++stored;
     }

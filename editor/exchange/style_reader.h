@@ -84,7 +84,7 @@ struct ImportContext {
     PixelBudget* budget = nullptr;     // optional: without it there is no limit
 };
 
-using Slot = std::optional<Pixels>;
+using Slot = std::optional<ImageCut>;
 
 class StyleReader {
 public:
@@ -126,7 +126,7 @@ public:
     int StoreImages(std::vector<Slot>& slots, const std::vector<WORD>& ids, const Margins& margins, int count,
                     int first, int drawMode, int mrgDrawMode) const;
     // Stores one image under id into the target.
-    void StoreImage(WORD id, Pixels image, const Margins& margins, int drawMode, int mrgDrawMode) const;
+    void StoreImage(WORD id, const ImageCut& image, const Margins& margins, int drawMode, int mrgDrawMode) const;
 
 private:
     void Skip(std::string_view section, std::string_view key, const char* reason) const;

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "editor/links/link_snapshot.h"
 #include "model/elements/wnd_frame.h"
 #include "model/hsl/hsl_values.h"
 #include "model/mrg_bitmap.h"
@@ -24,11 +25,9 @@ enum class AdjustState { Included = 0, Excluded = 1, Locked = 2 };
 // The kinds of property rows that can be adjusted.
 enum class PropertyKind { Other = 0, Color = 2, Image = 4 };
 
-// The unadjusted images and colours of one element, in the link's order.
-struct AdjustSnapshot {
-    std::vector<std::pair<WORD, std::shared_ptr<const CMrgBitmap>>> images;
-    std::vector<std::pair<WORD, COLORREF>> colors;
-};
+// The unadjusted images and colours of one element link: the link's own
+// snapshot.
+using AdjustSnapshot = links::LinkSnapshot;
 
 // What the adjustment needs of an element link.
 class AdjustLink {

@@ -1,7 +1,8 @@
 #pragma once
-// The family table: which link classes stand for an element type, with the
-// sample control each previews with, in the order the element tree makes
-// them. Later families add their rows here.
+// The family table: which link class stands for each kind of tree item, with
+// the element type it edits and the sample control it previews with. The
+// rows of one element type come in the order the element tree makes its
+// items. A new page is one row here and one page table.
 
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 namespace hexmoor::links {
 
 struct LinkFamily {
+    int kind; // the tree item's kind (item_kinds.h)
     WORD type;
     int controlId;
     const char* className;
@@ -24,5 +26,10 @@ const std::vector<LinkFamily>& LinkFamilies();
 std::vector<const LinkFamily*> FamiliesForType(WORD type);
 // The row of a class name, or null.
 const LinkFamily* FamilyByClass(const std::string& className);
+// The row of a tree item's kind, or null for a kind without a link.
+const LinkFamily* FamilyForKind(int kind);
+// A link for an item of the kind, made with the row's type and sample
+// control (and the scheme); null for a kind without a link.
+std::unique_ptr<CItemLinkObj> MakeLinkForKind(int kind, TreeItem item, const std::wstring& scheme);
 
 } // namespace hexmoor::links

@@ -15,13 +15,6 @@ void TrackRow(const CPropertyItem& row, int flag) {
     if (Links().colorAdjust) Links().colorAdjust->TrackSelectedProperty(row.Id(), row.Kind(), flag);
 }
 
-void ShowSelectedImage(CItemLinkObj& link) {
-    if (!Links().options) return;
-    PropertyGridModel* grid = Links().grid;
-    const CPropertyItem* row = grid ? grid->Item(grid->GetSelectedIndex()) : nullptr;
-    Links().options->SetImagePreview(row ? link.GetImage(row->Id()) : nullptr);
-}
-
 } // namespace
 
 BOOL GridClipboard::CopyItem(CPropertyItem* row, bool withMargins) {
@@ -79,7 +72,7 @@ BOOL GridClipboard::PasteItem(CPropertyItem* row, bool withMargins) {
         row->SetValue(LinkString(IDS_LINK_INSERTED));
         grid_.InvalidateItem(row);
         link->ShowItemImage(row);
-        ShowSelectedImage(*link);
+        ShowSelectedPropertyImage(*link);
         RefreshPreview();
         SetDocumentModified();
         break;
@@ -89,7 +82,7 @@ BOOL GridClipboard::PasteItem(CPropertyItem* row, bool withMargins) {
             link->SetRegion(row->Id(), ImageRgnPtr(heldRegion_->Duplicate()));
             row->SetValue(LinkString(IDS_LINK_REGION));
             grid_.InvalidateItem(row);
-            ShowSelectedImage(*link);
+            ShowSelectedPropertyImage(*link);
             RefreshPreview();
             link->ShowItemImage(row);
             SetDocumentModified();
@@ -128,7 +121,7 @@ BOOL GridClipboard::DeleteItemValue(CPropertyItem* row) {
         }
         if (Links().options) Links().options->EnableImageOptions(false);
         row->SetValue(LinkString(IDS_LINK_NO_IMAGE));
-        ShowSelectedImage(*link);
+        ShowSelectedPropertyImage(*link);
         grid_.InvalidateItem(row);
         SetDocumentModified();
     }
@@ -204,7 +197,7 @@ BOOL GridClipboard::DeleteNumbered(CItemLinkObj& link, CPropertyItem* row) {
     const CPropertyItem* selected = parent->Child(place < parent->ChildCount() ? place : parent->ChildCount() - 1);
     const int index = grid_.FindItemRow(selected);
     if (index >= 0) grid_.SetSelectedIndex(index);
-    ShowSelectedImage(link);
+    ShowSelectedPropertyImage(link);
     if (Links().host) Links().host->FocusGrid();
     SetDocumentModified();
     return 1;

@@ -122,6 +122,7 @@ void PropertyGridModel::DropRowsOf(const void* owner) {
 
 void PropertyGridModel::SetSelectedIndex(int index) {
     openRow_ = Item(index) ? index : -1;
+    edited_ = false;
     if (view_) view_->LineSelected(openRow_);
 }
 
@@ -130,6 +131,7 @@ EditorKind PropertyGridModel::Select(int index) {
     if (!row) return EditorKind::kNone;
     openEditor_ = EditorKind::kNone;
     openRow_ = index;
+    edited_ = false;
     openEditor_ = EditorForKind(row->Kind());
     return openEditor_;
 }
@@ -203,6 +205,7 @@ void PropertyGridModel::EditChanged(const std::wstring& typed) {
     if (!row) return;
     std::wstring text = typed;
     if (text == row->Value()) return;
+    edited_ = true;
     if (!text.empty() && row->Maximum() >= 0 && ParseInt(text) > row->Maximum()) {
         text = std::to_wstring(row->Maximum());
         if (view_) {
@@ -229,7 +232,10 @@ void PropertyGridModel::EditChanged(const std::wstring& typed) {
 
 void PropertyGridModel::EditLeft(const std::wstring& text) {
     CPropertyItem* row = OpenItem();
-    if (row && text != row->Value()) {
+    // Typing commits as it goes: the row may already hold the text it is
+    // left with, and a text that could not be committed while typing (an
+    // empty text, a lone "-") is committed now.
+    if (row && (text != row->Value() || edited_)) {
         SetDocumentModified();
         row->SetValue(text);
         switch (row->Kind()) {
@@ -257,6 +263,7 @@ void PropertyGridModel::EditLeft(const std::wstring& text) {
         if (view_) view_->InvalidateLine(openRow_);
     }
     openEditor_ = EditorKind::kNone;
+    edited_ = false;
 }
 
 void PropertyGridModel::ChoiceChosen(const std::wstring& text) {

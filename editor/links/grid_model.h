@@ -68,7 +68,10 @@ public:
     // editor is the one to open (kNone for a category or no row).
     EditorKind Select(int index);
     EditorKind OpenEditor() const { return openEditor_; }
-    void CloseEditor() { openEditor_ = EditorKind::kNone; }
+    void CloseEditor() {
+        openEditor_ = EditorKind::kNone;
+        edited_ = false;
+    }
     CPropertyItem* OpenItem() const { return Item(openRow_); }
     // The line Tab (or Shift+Tab) moves to, wrapping at either end.
     int TabTarget(bool backward) const;
@@ -99,6 +102,8 @@ private:
     std::vector<CPropertyItem*> lines_;
     int openRow_ = -1;
     EditorKind openEditor_ = EditorKind::kNone;
+    // The open editor's text was changed since the row was selected.
+    bool edited_ = false;
     GridView* view_ = nullptr;
 };
 

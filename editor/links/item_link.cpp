@@ -305,45 +305,39 @@ void CItemLinkObj::ShowImageRowOnImagePage(CPropertyItem* row) {
 
 BOOL CItemLinkObj::SnapshotLinkImages(int mode) {
     if (mode == snapshotState_) return 0;
-    if (mode != 0) {
-        if (mode == 1 && Links().colorAdjust) Links().colorAdjust->FinishAdjustment();
-        snapshotState_ = mode;
-        FreeSnapshot();
-        return 1;
-    }
-    if (Links().colorAdjust) Links().colorAdjust->FinishAdjustment();
-    snapshotState_ = 0;
+    if ((mode == 0 || mode == 1) && Links().colorAdjust) Links().colorAdjust->FinishAdjustment();
+    snapshotState_ = mode;
     FreeSnapshot();
-    if (!object_) return 0;
+    if (mode != 0) return 1;
+    return CaptureSnapshot() ? 1 : 0;
+}
+
+bool CItemLinkObj::CaptureSnapshot() {
+    FreeSnapshot();
+    if (!object_) return false;
     // The arrays hold what is filled, never more: entries without an image
     // are not counted.
     if (SnapshotsWholeImageMap()) {
+        auto* side = dynamic_cast<const CTwfSideFrame*>(object_);
         for (const auto& [id, image] : object_->GetImageMap()) {
             if (!image) continue;
-            snapshot_.imageIds.push_back(id);
-            snapshot_.images.push_back(*image);
+            snapshot_.images.emplace_back(id, std::make_shared<const CMrgBitmap>(*image));
+            if (const OptionsImage* options = side ? side->GetImageOptions(id) : nullptr)
+                snapshot_.sideDrawModes.emplace_back(id, options->DrawMode);
         }
-        auto* side = dynamic_cast<const CTwfSideFrame*>(object_);
-        if (side)
-            for (size_t i = 0; i < snapshot_.imageIds.size(); ++i)
-                if (const OptionsImage* options = side->GetImageOptions(snapshot_.imageIds[i]))
-                    snapshot_.images[i].SetDrawMode(static_cast<int>(options->DrawMode));
     } else {
         for (const auto& [id, row] : rowMap_) {
             if (!row) continue;
             if (row->Kind() == kKindColor) {
-                snapshot_.colorIds.push_back(row->Id());
-                snapshot_.colors.push_back(object_->GetColor(row->Id()));
+                snapshot_.colors.emplace_back(row->Id(), object_->GetColor(row->Id()));
             } else if (row->Kind() == kKindImage) {
-                snapshot_.imageIds.push_back(row->Id());
-                if (const CMrgBitmap* image = object_->GetImage(row->Id()))
-                    snapshot_.images.push_back(*image);
-                else
-                    snapshot_.images.emplace_back(DWORD{0});
+                const CMrgBitmap* image = object_->GetImage(row->Id());
+                snapshot_.images.emplace_back(row->Id(), image ? std::make_shared<const CMrgBitmap>(*image)
+                                                               : std::make_shared<const CMrgBitmap>(DWORD{0}));
             }
         }
     }
-    return snapshot_.imageIds.empty() && snapshot_.colorIds.empty() ? 0 : 1;
+    return !snapshot_.Empty();
 }
 
 void CItemLinkObj::FreeSnapshot() { snapshot_ = LinkSnapshot{}; }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editor/links/link_env.h"
+#include "editor/links/link_snapshot.h"
 #include "editor/links/property_item.h"
 #include "model/font.h"
 #include "model/image_rgn.h"
@@ -21,15 +22,6 @@ namespace hexmoor::links {
 
 // An opaque tree item (the tree view's HTREEITEM in the editor).
 using TreeItem = void*;
-
-// The copies the colour-adjustment dialog works from: every image and colour
-// of the element as it was before the adjustment.
-struct LinkSnapshot {
-    std::vector<WORD> imageIds;
-    std::vector<CMrgBitmap> images;
-    std::vector<WORD> colorIds;
-    std::vector<COLORREF> colors;
-};
 
 class CItemLinkObj {
 public:
@@ -140,7 +132,12 @@ public:
     void StoreImageFillMode(const CPropertyItem* row);
     // mode 0 takes a snapshot, 1 drops it, any other drops it and is kept as
     // the state; asking for the current state does nothing and returns 0.
+    // Modes 0 and 1 end a pending adjustment first.
     BOOL SnapshotLinkImages(int mode);
+    // Takes the snapshot again from the element as it is now, whatever the
+    // state, without touching a pending adjustment (the adjustment itself
+    // asks for it). False when there is nothing to copy.
+    bool CaptureSnapshot();
     int GetSnapshotState() const { return snapshotState_; }
     const LinkSnapshot& GetSnapshot() const { return snapshot_; }
     void FreeSnapshot();

@@ -29,7 +29,14 @@ void RefreshPreview() {
     if (Links().preview) Links().preview->RefreshPreview();
 }
 
-void ShowStateButtons(bool show, std::initializer_list<int> states) {
+void ShowSelectedPropertyImage(const CItemLinkObj& link) {
+    if (!Links().options) return;
+    PropertyGridModel* grid = Links().grid;
+    const CPropertyItem* row = grid ? grid->Item(grid->GetSelectedIndex()) : nullptr;
+    Links().options->SetImagePreview(row ? link.GetImage(row->Id()) : nullptr);
+}
+
+void ShowStateButtons(bool show, std::span<const int> states) {
     PageHost* host = Links().host;
     if (!host) return;
     bool visible[kStateCount];

@@ -6,6 +6,7 @@
 // process, as the editor has one grid and one properties pane.
 
 #include <initializer_list>
+#include <span>
 #include <string>
 
 #include "model/mrg_bitmap.h"
@@ -109,9 +110,21 @@ public:
     // The region page: region (null clears) and drawing mode.
     virtual void SetRegionPreview(const CImageRgn* region, DWORD drawMode) {}
     virtual DWORD RegionDrawMode() const { return 0; }
+    // Whether the region page's drawing mode can be chosen.
+    virtual void EnableRegionDrawMode(bool enable) {}
     // Ctrl+Tab on an image row: the focus goes to the shown image page's
     // drawing-mode drop-down when that is enabled; false when it is not.
     virtual bool FocusImagePage() { return false; }
+};
+
+// What the links ask of the editor beyond its panes.
+class EditorServices {
+public:
+    virtual ~EditorServices() = default;
+    // A message box with an OK button.
+    virtual void ShowMessage(const std::wstring& text) {}
+    // Whether the runtime draws per-pixel-alpha frames with hardware help.
+    virtual bool AlphaFramesAccelerated() const { return true; }
 };
 
 struct LinkEnv {
@@ -122,6 +135,7 @@ struct LinkEnv {
     PreviewSink* preview = nullptr;
     ColorAdjustListener* colorAdjust = nullptr;
     OptionsPages* options = nullptr;
+    EditorServices* services = nullptr;
 };
 
 LinkEnv& Links();
@@ -136,12 +150,19 @@ bool IsDocumentModified();
 // Puts the flag back to a value saved before a programmatic change.
 void RestoreDocumentModified(bool value);
 void RefreshPreview();
+// The image options page shows the link's element image under the property
+// id of the grid's selected row (no image without a selected row or an
+// element). Nothing without options pages.
+void ShowSelectedPropertyImage(const CItemLinkObj& link);
 
 // The state bar, as the links use it.
 // The listed states get show, every other state its opposite; the page is
 // shown while at least one button is visible (else it and the option pages
 // are hidden). Nothing without a properties pane.
-void ShowStateButtons(bool show, std::initializer_list<int> states);
+void ShowStateButtons(bool show, std::span<const int> states);
+inline void ShowStateButtons(bool show, std::initializer_list<int> states) {
+    ShowStateButtons(show, std::span<const int>(states.begin(), states.size()));
+}
 // The checked state, -1 when none.
 int GetSelectedState();
 // Checks the state's button and, with a current link, fills its page for the

@@ -70,4 +70,17 @@ std::vector<std::wstring> SplitChoices(const std::wstring& list) {
     return entries;
 }
 
+int GetChoiceIndex(const std::wstring& list, const std::wstring& value) {
+    const std::vector<std::wstring> entries = SplitChoices(list);
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == value) return static_cast<int>(i);
+    return -1;
+}
+
+std::wstring GetChoiceText(const std::wstring& list, int index) {
+    const std::vector<std::wstring> entries = SplitChoices(list);
+    if (index < 0 || index >= static_cast<int>(entries.size())) return {};
+    return entries[static_cast<size_t>(index)];
+}
+
 } // namespace hexmoor::links

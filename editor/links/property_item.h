@@ -65,6 +65,7 @@ public:
     void SetId(WORD id) { id_ = id; }
     CPropertyItem* Parent() const { return parent_; }
     BOOL IsExpandable() const { return expandable_; }
+    void SetExpandable(BOOL expandable) { expandable_ = expandable; }
     BOOL IsExpanded() const { return expanded_; }
     void SetExpanded(BOOL expanded) { expanded_ = expanded; }
     WORD BaseId() const { return baseId_; }
@@ -99,5 +100,10 @@ private:
 // The entries of a '|'-separated choice list: every piece that ends at a '|'
 // and, when the list holds at least one '|', the rest after the last one.
 std::vector<std::wstring> SplitChoices(const std::wstring& list);
+// The index of the first entry equal to the value (exact case), -1 when none
+// is (a list without '|' has no entries).
+int GetChoiceIndex(const std::wstring& list, const std::wstring& value);
+// The entry at the index, "" outside the list.
+std::wstring GetChoiceText(const std::wstring& list, int index);
 
 } // namespace hexmoor::links

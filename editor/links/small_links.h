@@ -57,6 +57,8 @@ public:
     BOOL CommitEditedValues(PropertyGridModel*) override { return 1; }
     BOOL FillPropertyPage(int state, void* context) override;
     BOOL BuildPropertyItems(int) override { return 1; }
+    // The node holds nothing of its own: a reset leaves its element alone.
+    BOOL ClearElementImages() override { return 1; }
 
 private:
     UINT captionId_;

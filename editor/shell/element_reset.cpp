@@ -1,40 +1,23 @@
 // Clear's side of the properties seam: each part of an element is emptied
-// through a link of its kind's class made for the moment, and the page
-// shown is filled again once, through the link that shows it.
-#include <string_view>
-
+// through its item's link, whose rows are built again from what is left;
+// the page shown is filled again once, through the link that shows it.
 #include "editor/links/family.h"
+#include "editor/links/grid_model.h"
 #include "editor/links/item_link.h"
 #include "editor/links/link_env.h"
 #include "editor/shell/main_frame.h"
-#include "model/twf_skin.h"
-#include "editor/links/grid_model.h"
 #include "editor/shell/runtime_link.h"
 
 namespace hexmoor::shell {
 
-namespace {
+bool CPropertiesSeam::CanReset(int kind) const { return links::FamilyForKind(kind) != nullptr; }
 
-// Kinds whose link is a group node: it shows a caption and holds nothing
-// of its own to reset.
-bool IsGroupNodeKind(int kind) { return kind == 24 || kind == 27 || kind == 39 || kind == 42 || kind == 72; }
-
-} // namespace
-
-bool CPropertiesSeam::CanReset(int kind) const {
-    const char* name = LinkClassForKind(kind);
-    return name && !IsGroupNodeKind(kind) && links::FamilyByClass(name);
-}
-
-void CPropertiesSeam::Reset(int kind, WORD type, const std::wstring& scheme, bool refreshPreview) {
-    CTwfSkin* skin = runtime::MainSkin();
-    CTwfObj* object = skin ? skin->FindObject(type, scheme) : nullptr;
-    const char* name = LinkClassForKind(kind);
-    const links::LinkFamily* family = name ? links::FamilyByClass(name) : nullptr;
-    if (!object || !family || !CanReset(kind)) return;
-    std::unique_ptr<links::CItemLinkObj> link = family->make(nullptr, type, family->controlId, scheme);
-    link->SetTwfObj(object);
+void CPropertiesSeam::Reset(int kind, WORD type, const std::wstring&, links::CItemLinkObj* link, bool refreshPreview) {
+    if (!link || !link->GetTwfObj() || !CanReset(kind)) return;
     link->ClearElementImages();
+    // The part's rows show what its element holds now; the grid lets go of
+    // them first when it shows them.
+    link->RebuildRows();
     if (refreshPreview) {
         links::RefreshPreview();
         if (links::PreviewSink* preview = links::Links().preview) preview->RefreshSkinnedWindows(type);

@@ -10,6 +10,7 @@
 #include "editor/shell/file_association.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/runtime_link.h"
+#include "editor/shell/trees/tree_link_source.h"
 #include "editor/shell/trees/tree_menus.h"
 #include "editor/imaging/background_dialog.h"
 #include "framework/command_line.h"
@@ -346,8 +347,13 @@ void CHexmoorApp::OnExportControlsXml() {
     if (!chosen) return;
     exchange::xml::XmlRoadHost host;
     host.message = [this](const std::wstring& text) { MessageBox(text, MB_OK | MB_ICONEXCLAMATION); };
-    // The links are made for the export from the skin's elements.
-    exchange::xml::SkinFamilyLinks links(*skin);
+    // The export borrows the trees' links (every tree filled first, so that
+    // each element of the skin has its items).
+    std::vector<ElementTree*> trees;
+    if (frame_)
+        for (CPanelTree* panel : {frame_->DefaultControls(), frame_->CustomControls()})
+            if (panel && panel->Model()) trees.push_back(panel->Model());
+    TreeLinkSource links(std::move(trees));
     exchange::xml::ExportControlsToFile(chosen->path, *skin, links, host);
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <string_view>
 #include <utility>
 
 #include "editor/links/family.h"
@@ -73,64 +72,42 @@ CMainFrame::CMainFrame(CHexmoorApp& app)
           if (docks_ && docks_->Caption(kPaneProperties) != caption) docks_->SetCaption(kPaneProperties, caption);
       }) {}
 
-void CPropertiesSeam::FreeLinks() {
+links::CItemLinkObj* CPropertiesSeam::Link() const { return links::Links().current; }
+
+void CPropertiesSeam::LetGo() {
     links::LinkEnv& env = links::Links();
     // The grid lets go of the rows first: its open editor commits through the
     // current link while that link and its element are still alive.
     if (env.grid) env.grid->ClearProperties();
-    for (const auto& link : links_)
-        if (env.current == link.get()) env.current = nullptr;
-    links_.clear();
-}
-
-// The link class each kind of item stands for, among those built: a
-// frame's sides are one element with four links, each item showing its own.
-const char* LinkClassForKind(int kind) {
-    static const std::pair<int, const char*> classes[] = {
-        {1, "CTopSideFrame"}, {2, "CRightSideFrame"},  {3, "CBottomSideFrame"}, {4, "CLeftSideFrame"},
-        {20, "CSBGripLink"},  {24, "CSSlidersLink"},   {27, "CSTabsLink"},      {39, "CSProgressesLink"},
-        {42, "CSSpinsLink"},  {51, "CStaticTextLink"}, {71, "CUserDataLink"},   {72, "CFolderLink"},
-    };
-    for (const auto& [k, name] : classes)
-        if (k == kind) return name;
-    return nullptr;
+    env.current = nullptr;
 }
 
 void CPropertiesSeam::ShowElement(const SelectedElement& element) {
-    FreeLinks();
+    LetGo();
     const std::optional<preview::SelectedLink> previous =
         hasCurrent_ ? std::optional(preview::SelectedLink{current_.type, current_.scheme}) : std::nullopt;
     current_ = element;
+    current_.link = nullptr; // borrowed for this call only: the tree owns it
     hasCurrent_ = true;
     // The sample of the element's kind shows (and takes its scheme).
     if (road_) road_->Select(previous ? &*previous : nullptr, {element.type, element.scheme});
     caption_(element.caption);
     links::LinkEnv& env = links::Links();
-    CTwfSkin* skin = runtime::MainSkin();
-    CTwfObj* object = skin ? skin->FindObject(element.type, element.scheme) : nullptr;
-    if (object)
-        for (const links::LinkFamily* family : links::FamiliesForType(element.type)) {
-            const char* wanted = LinkClassForKind(element.key.kind);
-            if (!wanted || std::string_view(family->className) != wanted) continue;
-            std::unique_ptr<links::CItemLinkObj> link =
-                family->make(nullptr, element.type, family->controlId, element.scheme);
-            link->SetTwfObj(object);
-            link->BuildPropertyItems(1);
-            links_.push_back(std::move(link));
-        }
-    if (links_.empty()) {
+    links::CItemLinkObj* link = element.link;
+    // An element item whose element the skin lacks has nothing to show.
+    if (!link || (element.type != 0 && !link->GetTwfObj())) {
         if (env.host) env.host->ShowPage(false);
         return;
     }
-    env.current = links_.front().get();
+    env.current = link;
     const int state = links::GetSelectedState();
-    env.current->FillPropertyPage((state < 0 ? 0 : state) | links::kFirstShowFlag, nullptr);
+    link->FillPropertyPage((state < 0 ? 0 : state) | links::kFirstShowFlag, nullptr);
 }
 
 void CPropertiesSeam::ClearPage() {
-    // The selected element stays (selecting a root or a group keeps it); its
-    // links go, as a delete may have taken their element.
-    FreeLinks();
+    // The selected element stays (selecting a root or a group keeps it); the
+    // grid lets go of its link, as a delete may take the link's element.
+    LetGo();
     if (links::Links().host) links::Links().host->ShowPage(false);
     caption_(fw::LoadText(IDS_PROPERTIES));
     if (road_) road_->SelectNothing();
@@ -264,7 +241,7 @@ void CMainFrame::CreatePanes() {
     properties_->CreatePanel(h, fw::LoadText(IDS_PROPERTIES), 1, false);
     options_ = std::make_unique<CPanelOptions>();
     options_->CreatePanel(h, fw::LoadText(IDS_OPTIONS), 1, false);
-    colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages(), [this] { return seam_.Current(); });
+    colorAdjustment_ = std::make_unique<CPanelColorAdjustment>(app_.Messages());
     colorAdjustment_->CreatePanel(h, fw::LoadText(IDS_COLOR_ADJUSTMENT), IDD_COLOR_ADJUST, false);
     colorAdjustment_->SetTrees({defaultControls_.get(), customControls_.get()});
 
@@ -437,8 +414,8 @@ bool CMainFrame::OnClose() {
 void CMainFrame::OnMenuOpening(HMENU popup) { app_.RecentFiles().FillMenu(popup, ID_FILE_MRU_FIRST, L"Recent File"); }
 
 void CMainFrame::OnDestroy() {
-    // The grid still exists here; the links go before it does.
-    seam_.FreeLinks();
+    // The grid still exists here: it lets go of the current link's rows.
+    seam_.LetGo();
     seam_.SetPreviewRoad(nullptr);
     app_.GetProfile().WriteInt(kWorkspace, L"ApplicationLook", look_);
     if (docks_) app_.GetProfile().WriteString(kWorkspace, L"DockState", docks_->SaveState());

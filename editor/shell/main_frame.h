@@ -47,39 +47,37 @@ extern const std::array<unsigned, 22> kTreeCommandButtons;
 class CHexmoorApp;
 
 // Where a selected tree item's page goes. The Properties pane takes the
-// element's caption; the family table's link for the item's kind (a frame
-// side its own side's) is built and fills the grid with the checked state's
-// page. A kind without a link shows the caption and no rows.
-// The link class an item of the kind shows, or null where none is built.
-const char* LinkClassForKind(int kind);
-
+// item's caption; the item's link (the tree owns it) becomes the current
+// link and fills the grid with the checked state's page, declaring its state
+// buttons. An item without a link shows the caption and no rows.
+//
 // It is also what Clear resets an element's parts through, each part by
-// the link class of its kind; the page shown is then refilled through the
-// link that fills it.
+// its item's link; the page shown is then refilled through the link that
+// fills it.
 class CPropertiesSeam : public PageSink, public ElementResetter {
 public:
     explicit CPropertiesSeam(std::function<void(const std::wstring&)> caption) : caption_(std::move(caption)) {}
-    ~CPropertiesSeam() override { FreeLinks(); }
+    ~CPropertiesSeam() override { LetGo(); }
     void ShowElement(const SelectedElement& element) override;
     void ClearPage() override;
     bool CanReset(int kind) const override;
-    void Reset(int kind, WORD type, const std::wstring& scheme, bool refreshPreview) override;
+    void Reset(int kind, WORD type, const std::wstring& scheme, links::CItemLinkObj* link,
+               bool refreshPreview) override;
     void RefillPage() override;
     void RefreshPreview() override;
     const SelectedElement* Current() const { return hasCurrent_ ? &current_ : nullptr; }
     // The road that shows the selected element's sample in the preview.
     void SetPreviewRoad(preview::SelectionRoad* road) { road_ = road; }
-    // The link filling the grid, or null.
-    links::CItemLinkObj* Link() const { return links_.empty() ? nullptr : links_.front().get(); }
-    // Empties the grid (an open editor committed through the link first),
-    // then frees the links and their rows.
-    void FreeLinks();
+    // The link filling the grid (the current link), or null.
+    links::CItemLinkObj* Link() const;
+    // Empties the grid (an open editor committed through the current link
+    // first) and lets go of the current link; the trees keep their links.
+    void LetGo();
 
 private:
     std::function<void(const std::wstring&)> caption_;
     SelectedElement current_;
     bool hasCurrent_ = false;
-    std::vector<std::unique_ptr<links::CItemLinkObj>> links_;
     preview::SelectionRoad* road_ = nullptr;
 };
 

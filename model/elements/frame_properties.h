@@ -78,4 +78,42 @@ inline constexpr WORD kMdiCloseSize = 649;
 inline constexpr WORD kMdiRestoreSize = 650;
 inline constexpr WORD kMdiMinimizeSize = 651;
 
+// The caption font.
+inline constexpr WORD kCaptionFont = 1494;
+
+// The caption buttons' images by state.
+inline constexpr WORD kCloseImageNormal = 456;
+inline constexpr WORD kCloseImagePressed = 457;
+inline constexpr WORD kCloseImageHot = 458;
+inline constexpr WORD kCloseImageDisabled = 459;
+inline constexpr WORD kMaximizeImageNormal = 460;
+inline constexpr WORD kMaximizeImagePressed = 461;
+inline constexpr WORD kMaximizeImageHot = 462;
+inline constexpr WORD kMaximizeImageDisabled = 470;
+inline constexpr WORD kMinimizeImageNormal = 463;
+inline constexpr WORD kMinimizeImagePressed = 464;
+inline constexpr WORD kMinimizeImageHot = 465;
+inline constexpr WORD kMinimizeImageDisabled = 471;
+inline constexpr WORD kRestoreImageNormal = 466;
+inline constexpr WORD kRestoreImagePressed = 467;
+inline constexpr WORD kRestoreImageHot = 468;
+inline constexpr WORD kRestoreImageDisabled = 469;
+inline constexpr WORD kHelpImageNormal = 472;
+inline constexpr WORD kHelpImagePressed = 473;
+inline constexpr WORD kHelpImageHot = 474;
+inline constexpr WORD kHelpImageDisabled = 475;
+
+// The menu-bar object's MDI button images by state (the close button's
+// disabled image is edited and kept, not drawn).
+inline constexpr WORD kMdiCloseNormal = 505;
+inline constexpr WORD kMdiClosePressed = 506;
+inline constexpr WORD kMdiCloseHot = 507;
+inline constexpr WORD kMdiCloseDisabled = 508;
+inline constexpr WORD kMdiMinimizeNormal = 512;
+inline constexpr WORD kMdiMinimizePressed = 513;
+inline constexpr WORD kMdiMinimizeHot = 514;
+inline constexpr WORD kMdiRestoreNormal = 515;
+inline constexpr WORD kMdiRestorePressed = 516;
+inline constexpr WORD kMdiRestoreHot = 517;
+
 } // namespace frame_props

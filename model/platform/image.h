@@ -5,6 +5,7 @@
 // handed back through the RAII types below.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -30,6 +31,27 @@ struct ImagePixels {
     std::vector<std::uint32_t> argb; // width * height words, row after row
 };
 
+// A rectangle of pixels read in place: width x height words, each row
+// stride words after the one before (an image's own rows, or a part of
+// them). It holds no pixels; the image it reads must outlive it.
+struct ImagePixelsView {
+    const std::uint32_t* first = nullptr;
+    int width = 0;
+    int height = 0;
+    std::size_t stride = 0;
+
+    const std::uint32_t* Row(int y) const { return first + static_cast<std::size_t>(y) * stride; }
+};
+// All of an image; an empty view when the buffer does not hold width x
+// height words.
+inline ImagePixelsView ViewOf(const ImagePixels& pixels) {
+    if (pixels.width <= 0 || pixels.height <= 0 ||
+        pixels.argb.size() != static_cast<std::size_t>(pixels.width) * static_cast<std::size_t>(pixels.height)) {
+        return {};
+    }
+    return {pixels.argb.data(), pixels.width, pixels.height, static_cast<std::size_t>(pixels.width)};
+}
+
 // --- GDI bitmaps -----------------------------------------------------------
 
 // A new 32-bit DIB section of the source's size holding its contents; the
@@ -49,6 +71,7 @@ GdiplusBitmapHandle CloneGdiplusBitmap(Gdiplus::Bitmap* bitmap);
 bool GetGdiplusBitmapSize(Gdiplus::Bitmap* bitmap, LONG* width, LONG* height);
 // A 32 bpp ARGB GDI+ bitmap made from pixels. Null for an empty image.
 GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixels& pixels);
+GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixelsView& pixels);
 bool ReadGdiplusBitmapPixels(Gdiplus::Bitmap* bitmap, ImagePixels* out);
 // A 32 bpp ARGB copy of a bitmap's pixels as ReadGdiplusBitmapPixels gives
 // them, for a bitmap read many times: a lock in the bitmap's own format hands

@@ -21,6 +21,7 @@
 #include "runtime/runtime_state.h"
 #include "runtime/text/unicode_string.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -76,8 +77,9 @@ private:
 
 LRESULT CALLBACK MenuBarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* bar = static_cast<CTWWndMenu*>(GetPropA(hwnd, kMenuBarObjectProp));
-    if (!bar || bar->GetSafeHwnd() != hwnd)
-        return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+    // A bar that let go while a later subclasser still leads here: the
+    // messages go on to the procedure the bar replaced.
+    if (!bar || bar->GetSafeHwnd() != hwnd) return ForwardOrphanMessage(hwnd, &MenuBarWndProc, msg, wp, lp);
     MenuBarProcScope scope(bar, hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         const SubclassLink link = bar->OldProc();
@@ -108,14 +110,15 @@ void CTWWndMenu::AttachToWindow(HWND hwnd) {
     if (hWnd_ || !hwnd || !IsWindow(hwnd)) return;
     hWnd_ = hwnd;
     SetPropA(hwnd, kMenuBarObjectProp, this);
-    oldProc_ = InstallWindowProc(hwnd, &MenuBarWndProc);
+    // Our procedure may still be in the chain from an earlier bar.
+    oldProc_ = AttachWindowProc(hwnd, &MenuBarWndProc);
 }
 
 void CTWWndMenu::Detach() {
     DetachMenuBar(FALSE);
     if (!hWnd_) return;
     if (IsWindow(hWnd_)) {
-        RestoreWindowProc(hWnd_, &MenuBarWndProc, oldProc_);
+        DetachWindowProc(hWnd_, &MenuBarWndProc, oldProc_);
         if (GetPropA(hWnd_, kMenuBarObjectProp) == this) RemovePropA(hWnd_, kMenuBarObjectProp);
     }
     hWnd_ = nullptr;

@@ -6,8 +6,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <map>
-#include <mutex>
 #include <string>
 
 #include "model/elements/wnd_frame.h"
@@ -28,6 +26,7 @@
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -73,16 +72,6 @@ Point PairOf(const CTwfObj* e, WORD id) {
     return {short(LOWORD(v)), short(HIWORD(v))};
 }
 
-// Procedures a later subclasser still leads into after the frame let go.
-struct FrameOrphans {
-    std::mutex lock;
-    std::map<HWND, SubclassLink> links;
-};
-FrameOrphans& Orphans() {
-    static FrameOrphans o;
-    return o;
-}
-
 } // namespace
 
 // Keeps the frame's nesting count and its own current-message record for the
@@ -112,19 +101,9 @@ private:
 
 LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     CFrameSkinWnd* frame = GetFrameSkinWnd(hwnd);
-    if (!frame || frame->GetSafeHwnd() != hwnd) {
-        SubclassLink link;
-        {
-            std::lock_guard<std::mutex> guard(Orphans().lock);
-            const auto it = Orphans().links.find(hwnd);
-            if (it != Orphans().links.end()) {
-                link = it->second;
-                if (msg == WM_NCDESTROY) Orphans().links.erase(it);
-            }
-        }
-        if (link.previous) return CallSavedProc(link, hwnd, msg, wp, lp);
-        return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-    }
+    // A frame that let go while a later subclasser still leads here: on to
+    // the procedure the frame replaced.
+    if (!frame || frame->GetSafeHwnd() != hwnd) return ForwardOrphanMessage(hwnd, &FrameWndProc, msg, wp, lp);
     FrameProcScope scope(frame, hwnd, msg, wp, lp);
     const LRESULT result = frame->WindowProc(msg, wp, lp);
     // The window's properties go with it, and so does the record of it.
@@ -155,18 +134,8 @@ BOOL CFrameSkinWnd::Attach(HWND hwnd, int) {
     if (!hwnd || !IsWindow(hwnd)) return FALSE;
     hWnd_ = hwnd;
     RecordOn(hwnd);
-    {
-        std::lock_guard<std::mutex> guard(Orphans().lock);
-        const auto it = Orphans().links.find(hwnd);
-        if (it != Orphans().links.end()) {
-            // Our procedure is still in the chain from an earlier frame.
-            oldProc_ = it->second;
-            Orphans().links.erase(it);
-            type_ = 2;
-            return TRUE;
-        }
-    }
-    oldProc_ = InstallWindowProc(hwnd, &FrameWndProc);
+    // Our procedure may still be in the chain from an earlier frame.
+    oldProc_ = AttachWindowProc(hwnd, &FrameWndProc);
     type_ = 2;
     return TRUE;
 }
@@ -187,10 +156,7 @@ void CFrameSkinWnd::Detach() {
     }
     childFrames_.clear();
     DeleteSidePainters();
-    if (!RestoreWindowProc(hWnd_, &FrameWndProc, oldProc_) && oldProc_.previous) {
-        std::lock_guard<std::mutex> guard(Orphans().lock);
-        Orphans().links[hWnd_] = oldProc_;
-    }
+    DetachWindowProc(hWnd_, &FrameWndProc, oldProc_);
     UnregisterWindowObject(hWnd_, this, WindowObjectRole::Frame);
     if (GetPropA(hWnd_, kFrameObjectProp) == this) RemovePropA(hWnd_, kFrameObjectProp);
     hWnd_ = nullptr;

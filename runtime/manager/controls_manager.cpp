@@ -363,6 +363,12 @@ BOOL CTWControlsManager::RemoveControl(HWND hwnd) {
     if (type < 0 || type > 254) return FALSE;
     WindowMap* map = GetTypeMap(WORD(type));
     if (!map || map->find(hwnd) == map->end()) return FALSE;
+    // The window's procedures come off in the reverse order they went on:
+    // the object's scroll-bar helper (put on when the object switched on,
+    // after its frame and the frame's menu bar), then the frame with its
+    // bar, then the object itself. Each then gives back exactly the
+    // procedure it replaced.
+    if (CTWWnd* object = GetSkinnedWindowObject(hwnd)) object->DestroyScrollHelper();
     const DWORD style = DWORD(GetWindowLongPtrW(hwnd, GWL_STYLE));
     if ((style & WS_DLGFRAME) || (style & WS_THICKFRAME)) DropFactory(kElemWndFrame, hwnd);
     DropFactory(WORD(type), hwnd);

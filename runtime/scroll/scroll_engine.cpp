@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <map>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -13,6 +12,7 @@
 #include "runtime/messages.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/subclass.h"
+#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -65,10 +65,6 @@ struct Tracking {
     UINT_PTR hoverTimer = 0;
 };
 Tracking g_track;
-
-// Windows whose block is gone while a later subclasser still calls our
-// procedure: the procedure we replaced stays reachable for them.
-std::map<HWND, SubclassLink> g_orphans;
 
 LRESULT CALLBACK SkinScrollbarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
@@ -753,20 +749,13 @@ void ForgetWindow(HWND hwnd) {
 
 LRESULT CALLBACK SkinScrollbarWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     State* st = StateOf(hwnd);
-    if (!st) {
-        // Our block is gone while a later subclasser still calls us: keep
-        // the window alive by forwarding to the procedure we replaced.
-        auto it = g_orphans.find(hwnd);
-        if (it == g_orphans.end())
-            return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-        const SubclassLink link = it->second;
-        if (msg == WM_NCDESTROY) g_orphans.erase(it);
-        return CallSavedProc(link, hwnd, msg, wp, lp);
-    }
+    // Our block is gone while a later subclasser still calls us: keep the
+    // window alive by forwarding to the procedure we replaced.
+    if (!st) return ForwardOrphanMessage(hwnd, &SkinScrollbarWndProc, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         const LRESULT result = CallOld(st, hwnd, msg, wp, lp);
         UninitSkinScrollbars(hwnd);
-        g_orphans.erase(hwnd);
+        ForgetOrphanLink(hwnd, &SkinScrollbarWndProc);
         ForgetWindow(hwnd);
         return result;
     }
@@ -912,8 +901,8 @@ BOOL InitSkinScrollbars(HWND hwnd, BOOL windowBars) {
     State* raw = st.release();
     SetPropW(hwnd, kStateProp, raw);
     RecordState(hwnd, raw);
-    g_orphans.erase(hwnd); // a recycled handle never inherits a stale link
-    raw->old = InstallWindowProc(hwnd, &SkinScrollbarWndProc);
+    // Our procedure may still be in the chain from an earlier block.
+    raw->old = AttachWindowProc(hwnd, &SkinScrollbarWndProc);
     return TRUE;
 }
 
@@ -921,8 +910,7 @@ HRESULT UninitSkinScrollbars(HWND hwnd) {
     State* st = StateOf(hwnd);
     if (!st) return E_FAIL;
     std::unique_ptr<State> owned(st);
-    if (!RestoreWindowProc(hwnd, &SkinScrollbarWndProc, st->old) && IsWindow(hwnd) && st->old.previous)
-        g_orphans[hwnd] = st->old; // a later subclasser still leads to us
+    DetachWindowProc(hwnd, &SkinScrollbarWndProc, st->old); // kept when a later subclasser leads to us
     RemovePropW(hwnd, kStateProp);
     RecordState(hwnd, nullptr);
     if (g_track.window == hwnd) {

@@ -5,6 +5,7 @@
 #include "runtime/logic/scroll_geometry.h"
 #include "runtime/messages.h"
 #include "runtime/scroll/scroll_engine.h"
+#include "runtime/wnd/orphan_links.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -17,8 +18,7 @@ LRESULT CALLBACK SubclassHookWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 } // namespace
 
-// The process-wide map from a window to its newest hook, and the links of
-// windows whose last hook went while a later subclasser still calls ours.
+// The process-wide map from a window to its newest hook.
 class SubclassMap {
 public:
     static SubclassMap& Get() {
@@ -38,8 +38,8 @@ public:
         if (next) {
             hook->previous_ = next->previous_;
         } else {
-            orphans_.erase(hwnd); // a recycled handle never inherits a stale link
-            hook->previous_ = InstallWindowProc(hwnd, &SubclassHookWndProc);
+            // Our procedure may still be in the chain from an earlier hook.
+            hook->previous_ = AttachWindowProc(hwnd, &SubclassHookWndProc);
         }
     }
 
@@ -52,9 +52,7 @@ public:
                 it->second = hook->next_;
             } else {
                 hooks_.erase(it);
-                if (!RestoreWindowProc(hwnd, &SubclassHookWndProc, hook->previous_) && IsWindow(hwnd) &&
-                    hook->previous_.previous)
-                    orphans_[hwnd] = hook->previous_;
+                DetachWindowProc(hwnd, &SubclassHookWndProc, hook->previous_);
             }
         } else {
             for (CSubclassWnd* h = it->second; h; h = h->next_) {
@@ -67,17 +65,8 @@ public:
         hook->next_ = nullptr;
     }
 
-    bool TakeOrphan(HWND hwnd, SubclassLink* out, bool erase) {
-        auto it = orphans_.find(hwnd);
-        if (it == orphans_.end()) return false;
-        *out = it->second;
-        if (erase) orphans_.erase(it);
-        return true;
-    }
-
 private:
     std::map<HWND, CSubclassWnd*> hooks_;
-    std::map<HWND, SubclassLink> orphans_;
 };
 
 namespace {
@@ -85,13 +74,9 @@ namespace {
 LRESULT CALLBACK SubclassHookWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     SubclassMap& map = SubclassMap::Get();
     CSubclassWnd* hook = map.Newest(hwnd);
-    if (!hook) {
-        // Our last hook went while a later subclasser still calls us: keep
-        // the window alive by forwarding to the procedure we replaced.
-        SubclassLink link;
-        if (map.TakeOrphan(hwnd, &link, msg == WM_NCDESTROY)) return CallSavedProc(link, hwnd, msg, wp, lp);
-        return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-    }
+    // Our last hook went while a later subclasser still calls us: keep the
+    // window alive by forwarding to the procedure we replaced.
+    if (!hook) return ForwardOrphanMessage(hwnd, &SubclassHookWndProc, msg, wp, lp);
     const MSG saved = g_current;
     g_current = {hwnd, msg, wp, lp, 0, {0, 0}};
     LRESULT result;

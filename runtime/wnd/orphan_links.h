@@ -1,10 +1,14 @@
 #pragma once
-// Windows whose procedure still leads into the common window procedure after
-// their skinned object let go (another subclasser came later and keeps
+// Windows whose chain still leads into one of the runtime's window procedures
+// after the object behind it let go (another subclasser came later and keeps
 // calling us): messages keep flowing to the procedure we replaced. Entries
-// are keyed by window and remember the procedure that sat on top of ours, so
-// that a recycled window handle is never mistaken for the old window.
-// Process-wide and guarded.
+// are keyed by window and by our procedure, and remember the procedure that
+// sat on top of ours, so that a recycled window handle is never mistaken for
+// the old window. Process-wide and guarded.
+//
+// Our procedures are put on a window only through AttachWindowProc, which
+// takes such a link back while the procedure is still in the chain instead
+// of stacking a second copy: none of ours ever leads to itself.
 
 #include <windows.h>
 
@@ -12,19 +16,24 @@
 
 namespace hexmoor::rt {
 
-// Remembers the link of a window whose object detached under a later
-// subclasser.
-void KeepOrphanLink(HWND hwnd, const SubclassLink& link);
+// Puts `ours` on the window. When it is still in the window's chain from an
+// earlier object (the current procedure leads to it through our other
+// procedures left in the chain, or is the one that sat on top of it when it
+// let go), the link it kept is taken back instead; a stale entry (a
+// recycled handle) is dropped.
+SubclassLink AttachWindowProc(HWND hwnd, WNDPROC ours);
 
-// The window's link, when it has one (the entry stays).
-bool FindOrphanLink(HWND hwnd, SubclassLink* out);
+// Takes `ours` off: the procedure it replaced comes back when `ours` is
+// current; otherwise a later subclasser still leads into it, and the link is
+// kept for ForwardOrphanMessage.
+void DetachWindowProc(HWND hwnd, WNDPROC ours, const SubclassLink& link);
 
-// The window's link, removing the entry; `out` may be null.
-bool TakeOrphanLink(HWND hwnd, SubclassLink* out);
+// Drops the window's link of `ours` (its window is being destroyed).
+void ForgetOrphanLink(HWND hwnd, WNDPROC ours);
 
-// The window's link when the procedure on top of ours is still the one that
-// was there when the object let go; the entry goes either way (a stale one
-// belongs to a recycled handle).
-bool TakeLiveOrphanLink(HWND hwnd, SubclassLink* out);
+// The answer of `ours` to a message of a window no object of ours serves any
+// more: on to the kept link (forgotten at WM_NCDESTROY), or the default
+// procedure without one.
+LRESULT ForwardOrphanMessage(HWND hwnd, WNDPROC ours, UINT msg, WPARAM wp, LPARAM lp);
 
 } // namespace hexmoor::rt

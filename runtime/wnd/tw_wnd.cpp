@@ -59,14 +59,9 @@ BOOL CTWWnd::Attach(HWND hwnd, int type) {
     hWnd_ = hwnd;
     SetPropA(hwnd, kObjectProp, this);
     RegisterWindowObject(hwnd, this);
-    SubclassLink orphan;
-    if (TakeLiveOrphanLink(hwnd, &orphan)) {
-        // Our procedure is still in the window's chain from an earlier
-        // object: re-use that link instead of stacking a second copy.
-        oldProc_ = orphan;
-    } else {
-        oldProc_ = InstallWindowProc(hwnd, &TWWndProc);
-    }
+    // Our procedure may still be in the window's chain from an earlier
+    // object: that link is re-used instead of stacking a second copy.
+    oldProc_ = AttachWindowProc(hwnd, &TWWndProc);
     type_ = type;
     return TRUE;
 }
@@ -75,11 +70,9 @@ void CTWWnd::Detach() {
     DestroyScrollHelper();
     if (hWnd_) UnregisterWindowObject(hWnd_, this);
     if (!hWnd_ || !IsWindow(hWnd_)) return;
-    if (!RestoreWindowProc(hWnd_, &TWWndProc, oldProc_)) {
-        // Another procedure sits on top of ours and will keep calling it:
-        // keep forwarding to the procedure we replaced.
-        if (oldProc_.previous) KeepOrphanLink(hWnd_, oldProc_);
-    }
+    // When another procedure sits on top of ours and will keep calling it,
+    // ours keeps forwarding to the procedure it replaced.
+    DetachWindowProc(hWnd_, &TWWndProc, oldProc_);
     if (GetPropA(hWnd_, kObjectProp) == this) RemovePropA(hWnd_, kObjectProp);
     if (themeDisabled_) {
         RestoreWindowTheme(hWnd_);

@@ -82,17 +82,9 @@ private:
 
 LRESULT CALLBACK TWWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     CTWWnd* object = FindWindowObject(hwnd);
-    if (!object) {
-        // The object let go while another subclasser still leads here: keep
-        // the window working by forwarding to the procedure we replaced.
-        SubclassLink link;
-        if (FindOrphanLink(hwnd, &link)) {
-            const LRESULT result = CallSavedProc(link, hwnd, msg, wp, lp);
-            if (msg == WM_NCDESTROY) TakeOrphanLink(hwnd, nullptr);
-            return result;
-        }
-        return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-    }
+    // The object let go while another subclasser still leads here: keep
+    // the window working by forwarding to the procedure we replaced.
+    if (!object) return ForwardOrphanMessage(hwnd, &TWWndProc, msg, wp, lp);
     TWWndProcFrame frame(object, hwnd, msg, wp, lp);
 
     switch (msg) {

@@ -29,8 +29,17 @@ using preview::ColorAdjuster;
 using preview::PropertyKind;
 
 constexpr UINT kAddButton = 32823;
-constexpr WORD kImage = 300, kOtherImage = 301, kColor = 200, kOtherColor = 201;
 constexpr COLORREF kRed = RGB(200, 0, 0), kGreen = RGB(0, 160, 40);
+
+// The ids each element's page shows: an image and two colours (a frame
+// side's link takes its side's images and no colours: its two colours are
+// never adjusted).
+struct PageIds {
+    WORD image, color, otherColor;
+};
+constexpr PageIds kButtonIds{22, 23, 25};
+constexpr PageIds kMenuIds{437, 438, 440};
+constexpr PageIds kSideIds{0, 900, 901};
 
 ImagePixels Picture() {
     ImagePixels p{4, 3, std::vector<std::uint32_t>(12, 0xFF808080)};
@@ -82,17 +91,22 @@ protected:
         customButton = custom.AddCustomControl(custom.Root(), kAddButton);
         ASSERT_NE(customButton, nullptr);
         set.SetTrees({&defaults, &custom});
-        // Everything in, but the default edit out and the custom button locked.
+        // Everything in, but the default menu out and the custom button locked.
         defaults.SetMarkRecursive(defaults.Root(), 0, false);
         custom.SetMarkRecursive(custom.Root(), 0, false);
-        defaults.SetMarkRecursive(Item(defaults, kElemEdit), 1, false);
+        defaults.SetMarkRecursive(Item(defaults, kElemMenu), 1, false);
         custom.ToggleLock(customButton);
-        for (CTwfObj* obj : {Button(), Edit(), CustomButton(), TopSide()}) {
+        for (CTwfObj* obj : {Button(), Menu(), CustomButton(), TopSide()}) {
             ASSERT_NE(obj, nullptr);
-            obj->PutImage(kImage, Bitmap(original));
-            obj->SetColor(kColor, kRed);
-            obj->SetColor(kOtherColor, kGreen);
+            const PageIds ids = IdsOf(obj);
+            obj->PutImage(ids.image, Bitmap(original));
+            obj->SetColor(ids.color, kRed);
+            obj->SetColor(ids.otherColor, kGreen);
         }
+    }
+    PageIds IdsOf(const CTwfObj* obj) {
+        if (obj == TopSide()) return kSideIds;
+        return obj == Menu() ? kMenuIds : kButtonIds;
     }
     TreeHandle Item(const ElementTree& tree, WORD type, int kind = -1) const {
         for (TreeHandle item : tree.Items())
@@ -100,15 +114,16 @@ protected:
         return nullptr;
     }
     CTwfObj* Button() { return skin.FindObject(kElemButton, L"Default"); }
-    CTwfObj* Edit() { return skin.FindObject(kElemEdit, L"Default"); }
+    CTwfObj* Menu() { return skin.FindObject(kElemMenu, L"Default"); }
     CTwfObj* CustomButton() { return skin.FindObject(custom.TypeOf(customButton), custom.SchemeOf(customButton)); }
     CTwfObj* TopSide() {
         auto* frame = dynamic_cast<CTwfWndFrame*>(skin.FindObject(kElemWndFrame, L"Default"));
         return frame ? frame->GetTopSide() : nullptr;
     }
     bool Untouched(CTwfObj* obj) {
-        return Near(PixelsOf(*obj, kImage), original) && obj->GetColor(kColor) == kRed &&
-               obj->GetColor(kOtherColor) == kGreen;
+        const PageIds ids = IdsOf(obj);
+        return Near(PixelsOf(*obj, ids.image), original) && obj->GetColor(ids.color) == kRed &&
+               obj->GetColor(ids.otherColor) == kGreen;
     }
 
     CGdiPlusInit gdiplus;
@@ -118,30 +133,31 @@ protected:
     ElementTree defaults{defaultStore, 0, [this] { return &skin; }};
     ElementTree custom{customStore, 1, [this] { return &skin; }};
     TreeHandle customButton = nullptr;
-    AdjustLinkSet set{[this] { return &skin; }};
+    AdjustLinkSet set;
     TreeHost host{set};
 };
 
 TEST_F(AdjustLinksTest, WholeSkinAdjustsIncludedElementsAndUndoGivesEveryValueBack) {
     ColorAdjuster adjuster(host);
     ASSERT_TRUE(adjuster.ApplyHSL(HSLValues(120, 0, 0, 100)));
-    // Included: the default button and the frame's top side (through its
-    // side item), images and colours alike.
+    // Included: the default button, images and colours alike, and the
+    // frame's top side (through its side item's link), its images.
     for (CTwfObj* obj : {Button(), TopSide()}) {
-        EXPECT_FALSE(Near(PixelsOf(*obj, kImage), original));
-        EXPECT_EQ(obj->GetImage(kImage)->GetLeft(), 1);
-        EXPECT_NE(obj->GetColor(kColor), kRed);
-        EXPECT_NE(obj->GetColor(kOtherColor), kGreen);
+        const PageIds ids = IdsOf(obj);
+        EXPECT_FALSE(Near(PixelsOf(*obj, ids.image), original));
+        EXPECT_EQ(obj->GetImage(ids.image)->GetLeft(), 1);
     }
+    EXPECT_NE(Button()->GetColor(kButtonIds.color), kRed);
+    EXPECT_NE(Button()->GetColor(kButtonIds.otherColor), kGreen);
     // Left out and locked.
-    EXPECT_TRUE(Untouched(Edit()));
+    EXPECT_TRUE(Untouched(Menu()));
     EXPECT_TRUE(Untouched(CustomButton()));
 
     // A second move recomputes from the unadjusted values, and undoing it
     // gives everything back.
     ASSERT_TRUE(adjuster.ApplyHSL(HSLValues(-60, 20, 10, 100)));
     adjuster.Restore();
-    for (CTwfObj* obj : {Button(), TopSide(), Edit(), CustomButton()}) EXPECT_TRUE(Untouched(obj));
+    for (CTwfObj* obj : {Button(), TopSide(), Menu(), CustomButton()}) EXPECT_TRUE(Untouched(obj));
 }
 
 TEST_F(AdjustLinksTest, PerControlModeAdjustsOnlyTheSelectedElementsTrackedProperty) {
@@ -149,26 +165,26 @@ TEST_F(AdjustLinksTest, PerControlModeAdjustsOnlyTheSelectedElementsTrackedPrope
     adjuster.SetEditControl(true);
     host.selectedTree = &defaults;
     host.selected = Item(defaults, kElemButton);
-    adjuster.TrackSelectedProperty(kColor, PropertyKind::Color, false);
+    adjuster.TrackSelectedProperty(kButtonIds.color, PropertyKind::Color, false);
     ASSERT_TRUE(adjuster.ApplyHSL(HSLValues(120, 0, 0, 100)));
-    EXPECT_NE(Button()->GetColor(kColor), kRed);
-    EXPECT_EQ(Button()->GetColor(kOtherColor), kGreen);
-    EXPECT_TRUE(Near(PixelsOf(*Button(), kImage), original));
-    for (CTwfObj* obj : {TopSide(), Edit(), CustomButton()}) EXPECT_TRUE(Untouched(obj));
+    EXPECT_NE(Button()->GetColor(kButtonIds.color), kRed);
+    EXPECT_EQ(Button()->GetColor(kButtonIds.otherColor), kGreen);
+    EXPECT_TRUE(Near(PixelsOf(*Button(), kButtonIds.image), original));
+    for (CTwfObj* obj : {TopSide(), Menu(), CustomButton()}) EXPECT_TRUE(Untouched(obj));
     adjuster.Restore();
     EXPECT_TRUE(Untouched(Button()));
 
     // A locked item's element is never adjusted, even when selected.
     host.selectedTree = &custom;
     host.selected = customButton;
-    adjuster.TrackSelectedProperty(kImage, PropertyKind::Image, false);
+    adjuster.TrackSelectedProperty(kButtonIds.image, PropertyKind::Image, false);
     EXPECT_FALSE(adjuster.ApplyHSL(HSLValues(120, 0, 0, 100)));
     EXPECT_TRUE(Untouched(CustomButton()));
 
     // The tracked element's item is deleted while another stays selected:
     // nothing is written to the element that went away, nor to the other.
     custom.ToggleLock(customButton);
-    adjuster.TrackSelectedProperty(kColor, PropertyKind::Color, false);
+    adjuster.TrackSelectedProperty(kButtonIds.color, PropertyKind::Color, false);
     ASSERT_EQ(adjuster.TrackedLink(), set.LinkOf(&custom, customButton));
     ASSERT_TRUE(custom.Delete(customButton));
     host.selectedTree = &defaults;
@@ -179,15 +195,21 @@ TEST_F(AdjustLinksTest, PerControlModeAdjustsOnlyTheSelectedElementsTrackedPrope
 
 TEST_F(AdjustLinksTest, LinksFollowTheTreesMarksItemsAndSkin) {
     std::vector<preview::AdjustLink*> links = set.Links();
-    // Each element once, in tree order: the default tree's first, each
-    // frame side as an element of its own.
+    // Each item's link once, in tree order: the default tree's first, each
+    // frame side with a link of its own; items without a page have none.
     std::vector<CTwfObj*> objects;
     for (preview::AdjustLink* link : links) objects.push_back(link->GetTwfObj());
     auto at = [&](CTwfObj* obj) { return std::find(objects.begin(), objects.end(), obj) - objects.begin(); };
     ASSERT_LT(at(TopSide()), static_cast<long>(objects.size()));
     EXPECT_LT(at(TopSide()), at(Button()));
     EXPECT_LT(at(Button()), at(CustomButton()));
-    EXPECT_EQ(std::set<CTwfObj*>(objects.begin(), objects.end()).size(), objects.size());
+    EXPECT_EQ(std::set<preview::AdjustLink*>(links.begin(), links.end()).size(), links.size());
+    // Every element kind has its page now; a group node edits nothing.
+    ASSERT_NE(defaults.Find(L"Controls"), nullptr);
+    EXPECT_EQ(set.LinkOf(&defaults, defaults.Find(L"Controls")), nullptr);
+    // The views borrow the trees' links: the snapshot is the link's own.
+    EXPECT_EQ(&set.LinkOf(&defaults, Item(defaults, kElemButton))->GetSnapshot(),
+              &defaults.LinkOf(Item(defaults, kElemButton))->GetSnapshot());
 
     preview::AdjustLink* button = set.LinkOf(&defaults, Item(defaults, kElemButton));
     preview::AdjustLink* locked = set.LinkOf(&custom, customButton);
@@ -195,14 +217,14 @@ TEST_F(AdjustLinksTest, LinksFollowTheTreesMarksItemsAndSkin) {
     ASSERT_NE(locked, nullptr);
     EXPECT_EQ(button->GetAdjustState(), AdjustState::Included);
     EXPECT_EQ(locked->GetAdjustState(), AdjustState::Locked);
-    EXPECT_EQ(set.LinkOf(&defaults, Item(defaults, kElemEdit))->GetAdjustState(), AdjustState::Excluded);
+    EXPECT_EQ(set.LinkOf(&defaults, Item(defaults, kElemMenu))->GetAdjustState(), AdjustState::Excluded);
     // The mark is read live from the tree.
     custom.ToggleLock(customButton);
     EXPECT_EQ(locked->GetAdjustState(), AdjustState::Included);
 
     // The snapshot is the one taken when the link was first handed out,
     // until it is renewed.
-    Button()->SetColor(kColor, kGreen);
+    Button()->SetColor(kButtonIds.color, kGreen);
     EXPECT_EQ(set.Links(), links);
     ASSERT_FALSE(button->GetSnapshot().colors.empty());
     auto colorIn = [](const preview::AdjustSnapshot& s, WORD id) {
@@ -210,14 +232,14 @@ TEST_F(AdjustLinksTest, LinksFollowTheTreesMarksItemsAndSkin) {
             if (i == id) return c;
         return COLORREF{0xFFFFFFFE};
     };
-    EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), kRed);
+    EXPECT_EQ(colorIn(button->GetSnapshot(), kButtonIds.color), kRed);
     button->RenewSnapshot();
-    EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), kGreen);
+    EXPECT_EQ(colorIn(button->GetSnapshot(), kButtonIds.color), kGreen);
     // An edit between two sessions is what the next session starts from.
-    Button()->SetColor(kColor, RGB(1, 2, 3));
+    Button()->SetColor(kButtonIds.color, RGB(1, 2, 3));
     set.EndSession();
     EXPECT_EQ(set.Links(), links);
-    EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), RGB(1, 2, 3));
+    EXPECT_EQ(colorIn(button->GetSnapshot(), kButtonIds.color), RGB(1, 2, 3));
 
     // A removed item's link lets go of its element (a pointer kept to it
     // stays valid) and leaves the list.
@@ -230,9 +252,9 @@ TEST_F(AdjustLinksTest, LinksFollowTheTreesMarksItemsAndSkin) {
 
     // A replaced skin: the snapshots go with the old elements.
     set.DetachAll();
-    Button()->SetColor(kColor, kRed);
+    Button()->SetColor(kButtonIds.color, kRed);
     button = set.LinkOf(&defaults, Item(defaults, kElemButton));
-    EXPECT_EQ(colorIn(button->GetSnapshot(), kColor), kRed);
+    EXPECT_EQ(colorIn(button->GetSnapshot(), kButtonIds.color), kRed);
 }
 
 // An edit the grid makes between two slider moves is what the next move
@@ -241,19 +263,20 @@ TEST_F(AdjustLinksTest, AGridEditBetweenAdjustmentsIsNotUndoneByTheNextOne) {
     struct NoMessages : fw::MessageBoxService {
         int Show(HWND, const std::wstring&, const std::wstring&, UINT) override { return IDNO; }
     } messages;
-    CShellAdjustHost shell(messages, [this] { return &skin; });
+    CShellAdjustHost shell(messages);
+    custom.ToggleLock(customButton);
     shell.SetElementTrees({&defaults, &custom});
     ColorAdjuster adjuster(shell);
     ASSERT_TRUE(adjuster.ApplyHSL(HSLValues(120, 0, 0, 100)));
     adjuster.Keep();
-    const COLORREF kept = Button()->GetColor(kColor);
+    const COLORREF kept = Button()->GetColor(kButtonIds.color);
     // The grid sets a colour and tells the adjustment, as its commits do.
-    Button()->SetColor(kColor, RGB(1, 2, 3));
+    Button()->SetColor(kButtonIds.color, RGB(1, 2, 3));
     shell.ElementEdited(Button());
     adjuster.Restore();
-    EXPECT_EQ(Button()->GetColor(kColor), RGB(1, 2, 3));
+    EXPECT_EQ(Button()->GetColor(kButtonIds.color), RGB(1, 2, 3));
     // Elements the grid did not touch go back to what was kept.
-    EXPECT_EQ(TopSide()->GetColor(kColor), kept);
+    EXPECT_EQ(CustomButton()->GetColor(kButtonIds.color), kept);
 }
 
 } // namespace

@@ -138,13 +138,15 @@ TEST_F(EditorApp, ADefaultItemFillsThePageAndOnlyOneTreeHoldsTheSelection) {
         const wchar_t* caption;
         const char* linkClass;
     } steps[] = {
-        {0, L"Controls/Static Text", L"Static Text", "CStaticTextLink"},
-        {1, L"CustomButton", L"CustomButton", ""},
+        {0, L"Controls/Static Text", L"Properties - Static Text", "CStaticTextLink"},
+        {1, L"CustomButton", L"Properties - Button", "CButtonLink"},
         {0, L"Windows/Window Frame/Frame Sides/Top Side", L"Top Side", "CTopSideFrame"},
         {0, L"Windows/Window Frame/Frame Sides/Left Side", L"Left Side", "CLeftSideFrame"},
-        {0, L"Windows/Window Frame", L"Window Frame", ""},
-        {0, L"Controls", L"Controls", ""},
-        {2, L"", nullptr, ""},
+        {0, L"Windows/Window Frame", L"Properties - Window Frame", "CFrameLink"},
+        {0, L"Windows/Window Frame/Caption Buttons/Close Button", L"Properties - Close Button", "CWinCloseLink"},
+        // A group and a root edit nothing: an empty node's caption.
+        {0, L"Controls", L"Properties - ", "CEmptyLink"},
+        {2, L"", L"Properties - ", "CEmptyLink"},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.path);
@@ -155,8 +157,8 @@ TEST_F(EditorApp, ADefaultItemFillsThePageAndOnlyOneTreeHoldsTheSelection) {
         for (int t = 0; t < 3; ++t)
             EXPECT_EQ(TreeView_GetSelection(trees[t]->Tree()) != nullptr, t == s.tree) << "tree " << t;
         EXPECT_EQ(shell::Editor().treeIndexActive, s.tree);
-        // Each frame side shows its own side's page; an item whose kind has
-        // no page shows none.
+        // Each item shows its own link's page (a frame side its own side's);
+        // groups and roots show an empty node's.
         const links::CItemLinkObj* link = frame->PropertiesSeam().Link();
         EXPECT_EQ(std::string(link ? link->ClassName() : ""), s.linkClass);
         if (s.caption) {

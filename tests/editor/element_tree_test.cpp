@@ -5,6 +5,7 @@
 
 #include "editor/shell/trees/element_tree.h"
 #include "model/element_types.h"
+#include "model/elements/wnd_frame.h"
 #include "model/twf_skin.h"
 #include "resources/command_ids.h"
 #include "tests/model/file/skin_test_support.h"
@@ -21,8 +22,12 @@ constexpr UINT kAddFrame = 32821, kAddButton = 32823, kAddEdit = 32828, kAddScro
 
 struct Sink : shell::PageSink {
     std::vector<std::wstring> shown;
+    std::vector<const hexmoor::links::CItemLinkObj*> links;
     int cleared = 0;
-    void ShowElement(const shell::SelectedElement& e) override { shown.push_back(e.caption + L"|" + e.scheme); }
+    void ShowElement(const shell::SelectedElement& e) override {
+        shown.push_back(e.caption + L"|" + e.scheme);
+        links.push_back(e.link);
+    }
     void ClearPage() override { ++cleared; }
 };
 
@@ -230,15 +235,146 @@ TEST_F(Trees, FillingPutsStrayElementsUnderTheRootAndMakesMissingFolderLevels) {
     EXPECT_GT(skin.FindObject(kElemFolder, custom.SchemeOf(added))->GetFolderId(), 7);
 }
 
-TEST_F(Trees, SelectingAnElementShowsItsPageAndARootShowsNone) {
+// A store that notes where each item went in: a tree view walks its list of
+// items, in the order they were made, for every item a message names.
+struct InsertLog : MemoryTree {
+    std::vector<TreeHandle> made;
+    int notLast = 0;
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, std::intptr_t data) override {
+        if (after != shell::kInsertLast) ++notLast;
+        made.push_back(MemoryTree::Insert(parent, after, text, icon, data));
+        return made.back();
+    }
+};
+
+TEST_F(Trees, FillingMakesTheItemsInTheOrderShownEachLastUnderItsParent) {
+    // Stored orders spread over the folders and put elements before and
+    // after a subfolder and a root-level frame after a folder.
+    auto folder = [&](const wchar_t* scheme, WORD id, WORD order) {
+        CTwfObj* f = skin.GetOrCreateObject(kElemFolder, scheme);
+        f->SetFolderId(id);
+        f->SetOrder(order);
+    };
+    auto element = [&](WORD type, const wchar_t* scheme, WORD folderId, WORD order) {
+        CTwfObj* o = skin.GetOrCreateObject(type, scheme);
+        o->SetFolderId(folderId);
+        o->SetOrder(order);
+    };
+    folder(L"<CC>\\Outer", 1, 2);
+    folder(L"<CC>\\Outer\\Inner", 2, 1);
+    element(kElemButton, L"<1>Before", 1, 0);
+    element(kElemEdit, L"<1>After", 1, 5);
+    element(kElemButton, L"<2>Deep", 2, 3);
+    element(kElemEdit, L"First", 0, 1);
+    element(kElemWndFrame, L"Last", 0, 9);
+    InsertLog store;
+    ElementTree tree(store, 1, [this] { return &skin; });
+    store.made.clear(); // the root
+    tree.FillFromSkin();
+    const std::vector<std::wstring> shown = {L"Custom Controls [85]", L"  First [10]",   L"  Outer [72]",
+                                             L"    Before [11]",      L"    Inner [72]", L"      Deep [11]",
+                                             L"    After [10]",       L"  Last [0]"};
+    std::vector<std::wstring> dump = tree.Dump();
+    EXPECT_EQ(dump.size(), shown.size() + 16); // the frame's parts
+    dump.resize(shown.size());
+    EXPECT_EQ(dump, shown);
+    EXPECT_EQ(store.made, tree.Items());
+    EXPECT_EQ(store.notLast, 0);
+    // Instance numbers follow the stored order (folders by path).
+    EXPECT_EQ(tree.KeyOf(tree.Find(L"Outer")).number, 1u);
+    EXPECT_EQ(tree.KeyOf(tree.Find(L"Outer/Inner")).number, 2u);
+    EXPECT_EQ(tree.KeyOf(tree.Find(L"Outer/Before")).number, 1u);
+    EXPECT_EQ(tree.KeyOf(tree.Find(L"Outer/Inner/Deep")).number, 2u);
+}
+
+TEST_F(Trees, SelectingAnItemShowsItsOwnLinksPage) {
     Sink sink;
     custom.SetPageSink(&sink);
     TreeHandle button = custom.AddCustomControl(custom.Root(), kAddButton);
     custom.Select(button);
     custom.Select(custom.Root());
-    ASSERT_EQ(sink.shown.size(), 1u);
+    custom.Select(nullptr);
+    ASSERT_EQ(sink.shown.size(), 2u);
     EXPECT_EQ(sink.shown[0], L"CustomButton|CustomButton");
+    EXPECT_EQ(sink.shown[1], L"Custom Controls|");
+    // No item: an empty page.
     EXPECT_EQ(sink.cleared, 1);
+    // The links the sink was handed are the items' own, bound to the
+    // button's element; the root's is an empty node's.
+    ASSERT_EQ(sink.links.size(), 2u);
+    EXPECT_EQ(sink.links[0], custom.LinkOf(button));
+    ASSERT_NE(sink.links[0], nullptr);
+    EXPECT_STREQ(sink.links[0]->ClassName(), "CButtonLink");
+    EXPECT_EQ(sink.links[0]->GetTwfObj(), skin.FindObject(kElemButton, custom.SchemeOf(button)));
+    EXPECT_EQ(sink.links[0]->GetCustom(), 1);
+    EXPECT_STREQ(sink.links[1]->ClassName(), "CEmptyLink");
+}
+
+// Links live with the items: each made by its kind's class the first time
+// it is asked for, bound to what the item shows (a side its side, an MDI
+// button the menu bar) and built from it; a fill frees their rows, to be
+// built afresh from the new elements; clearing the default tree lets them
+// go of the old skin's elements.
+TEST_F(Trees, EachItemsLinkIsBoundToWhatItShowsAndBuiltFromIt) {
+    TreeHandle added = custom.AddCustomControl(custom.Root(), kAddFrame);
+    auto* frame = dynamic_cast<CTwfWndFrame*>(skin.FindObject(kElemWndFrame, custom.SchemeOf(added)));
+    ASSERT_NE(frame, nullptr);
+
+    MemoryTree store;
+    ElementTree again(store, 1, [this] { return &skin; });
+    again.FillFromSkin();
+    const struct {
+        const wchar_t* path;
+        const char* linkClass;
+        const CTwfObj* object;
+    } items[] = {
+        {L"", "CEmptyLink", nullptr},
+        {L"CustomFrame", "CFrameLink", frame},
+        {L"CustomFrame/Frame Sides", "CFrameSides", frame},
+        {L"CustomFrame/Frame Sides/Left Side", "CLeftSideFrame", frame->GetSide(3)},
+        {L"CustomFrame/Caption Buttons/Close Button", "CWinCloseLink", frame},
+        {L"CustomFrame/Menubar", "CMenuBarLink", frame},
+        {L"CustomFrame/Menubar/Close Button", "CMBCloseLink", frame->GetMenuBar()},
+        {L"CustomFrame/Minimized Frame", "CMinimizedLink", frame},
+    };
+    for (const auto& item : items) {
+        SCOPED_TRACE(item.linkClass);
+        TreeHandle h = again.Find(item.path);
+        ASSERT_NE(h, nullptr);
+        hexmoor::links::CItemLinkObj* link = again.LinkOf(h);
+        ASSERT_NE(link, nullptr);
+        EXPECT_EQ(again.LinkOf(h), link); // one link per item
+        EXPECT_STREQ(link->ClassName(), item.linkClass);
+        EXPECT_EQ(link->GetTwfObj(), item.object);
+        EXPECT_EQ(link->GetTreeItem(), h);
+    }
+    const TreeHandle closeItem = again.Find(L"CustomFrame/Caption Buttons/Close Button");
+    hexmoor::links::CItemLinkObj* close = again.LinkOf(closeItem);
+    ASSERT_NE(close->GetPropertyItem(456), nullptr);
+    EXPECT_EQ(close->GetPropertyItem(456)->Value(), L"No image");
+    // A fill frees the rows; the link, asked again, is built afresh.
+    frame->PutImage(456, std::make_unique<CMrgBitmap>(DWORD{1}));
+    again.FillFromSkin();
+    EXPECT_TRUE(close->RowMap().empty());
+    EXPECT_EQ(again.LinkOf(closeItem), close);
+    ASSERT_NE(close->GetPropertyItem(456), nullptr);
+    EXPECT_EQ(close->GetPropertyItem(456)->Value(), L"Inserted");
+
+    // The default tree keeps its items and links; a clear lets go of the
+    // elements, the next fill binds the new skin's.
+    MemoryTree defaultStore;
+    ElementTree defaults(defaultStore, 0, [this] { return &skin; });
+    hexmoor::links::CItemLinkObj* button = defaults.LinkOf(defaults.Find(L"Controls/Button"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetTwfObj(), skin.FindObject(kElemButton, L"Default"));
+    EXPECT_FALSE(button->RowMap().empty());
+    defaults.Clear();
+    EXPECT_EQ(button->GetTwfObj(), nullptr);
+    EXPECT_TRUE(button->RowMap().empty());
+    defaults.FillFromSkin();
+    EXPECT_EQ(defaults.LinkOf(defaults.Find(L"Controls/Button")), button);
+    EXPECT_EQ(button->GetTwfObj(), skin.FindObject(kElemButton, L"Default"));
+    EXPECT_FALSE(button->RowMap().empty());
 }
 
 TEST_F(Trees, DeletingRemovesTheSubtreesObjectsAndMarksTheSkinModified) {

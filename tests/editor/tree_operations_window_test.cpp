@@ -55,14 +55,14 @@ TEST_F(EditorApp, ClearRefillsThePageOfTheItemClearedAndIsDisabledWherePartsHave
         const wchar_t* path;
         bool enabled;
     } offered[] = {
-        {L"Windows/Window Frame", false}, // the frame's own page and its buttons are not built
+        {L"Windows/Window Frame", true},
         {L"Windows/Window Frame/Frame Sides", true},
         {L"Windows/Window Frame/Frame Sides/Right Side", true},
-        {L"Windows/Window Frame/Caption Buttons", false},
-        {L"Controls/Scrollbars/Standalone HScrollbar", false},
+        {L"Windows/Window Frame/Caption Buttons", true},
+        {L"Controls/Scrollbars/Standalone HScrollbar", true},
         {L"Controls/Static Text", true},
-        {L"Common Controls/Slider Controls", false},
-        {L"Common Controls", true}, // offered, nothing to do
+        {L"Common Controls/Slider Controls", true}, // the two sliders have theirs
+        {L"Common Controls", true},                 // offered, nothing to do
     };
     for (const auto& o : offered) {
         SCOPED_TRACE(o.path);
@@ -70,11 +70,11 @@ TEST_F(EditorApp, ClearRefillsThePageOfTheItemClearedAndIsDisabledWherePartsHave
         EXPECT_EQ(frame->QueryCommand(ID_EDIT_CLEAR_ITEM, tree).enabled, o.enabled);
         EXPECT_EQ(frame->QueryCommand(ID_CONTEXT_CLEAR, tree).enabled, o.enabled);
     }
-    // The scroll bars' fills have no page to fill from yet.
+    // A scroll bar offers the fill from the other kind of bar only.
     select(L"Controls/Scrollbars/Standalone HScrollbar");
     for (UINT fill : {ID_FILL_FROM_STANDALONE_HSCROLL, ID_FILL_FROM_STANDALONE_VSCROLL, ID_FILL_FROM_INTERNAL_HSCROLL,
                       ID_FILL_FROM_INTERNAL_VSCROLL})
-        EXPECT_FALSE(frame->QueryCommand(fill, tree).enabled) << fill;
+        EXPECT_EQ(frame->QueryCommand(fill, tree).enabled, fill == ID_FILL_FROM_INTERNAL_HSCROLL) << fill;
 
     // A side cleared: its own page is filled again through the same link.
     select(L"Windows/Window Frame/Frame Sides/Top Side");
@@ -90,7 +90,8 @@ TEST_F(EditorApp, ClearRefillsThePageOfTheItemClearedAndIsDisabledWherePartsHave
     // item shown, not the last side reset.
     select(L"Windows/Window Frame/Frame Sides");
     EXPECT_TRUE(frame->RunCommand(ID_EDIT_CLEAR_ITEM, tree));
-    EXPECT_EQ(frame->PropertiesSeam().Link(), nullptr);
+    ASSERT_NE(frame->PropertiesSeam().Link(), nullptr);
+    EXPECT_STREQ(frame->PropertiesSeam().Link()->ClassName(), "CFrameSides");
     EXPECT_TRUE(caption().ends_with(L"Frame Sides")) << caption();
     ASSERT_NE(frame->PropertiesSeam().Current(), nullptr);
     EXPECT_EQ(frame->PropertiesSeam().Current()->caption, L"Frame Sides");

@@ -53,13 +53,13 @@ TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
     EXPECT_EQ(TreeView_GetCount(userData->Tree()), 2u);
     EXPECT_FALSE(shell::Editor().documentModified);
 
-    // Selecting the button names it in the Properties pane.
+    // Selecting the button shows its page, under the button page's caption.
     shell::TreeHandle button = custom->Model()->Find(L"Dialogs/OkButton");
     ASSERT_NE(button, nullptr);
     TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(button));
     ASSERT_NE(frame->PropertiesSeam().Current(), nullptr);
     EXPECT_EQ(frame->PropertiesSeam().Current()->scheme, L"<3>OkButton");
-    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"OkButton");
+    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"Properties - Button");
 
     // The tree's commands run through the frame with the focus in the tree.
     SetFocus(custom->Tree());
@@ -100,7 +100,7 @@ TEST_F(EditorApp, ASelectedItemFillsTheGridAndARowEditMarksTheSkinModified) {
         CTwfObj* label = skin.GetOrCreateObject(kElemStaticText, L"<3>Title");
         label->SetFolderId(3);
         label->SetColor(494, RGB(10, 20, 30));
-        skin.GetOrCreateObject(kElemButton, L"<3>OkButton")->SetFolderId(3);
+        skin.GetOrCreateObject(kElemScrollbars, L"<3>Bars")->SetFolderId(3);
         skin.GetOrCreateObject(kElemUserData, L"Blob");
         skin.SetPath(path);
         ASSERT_TRUE(skin.WriteSkinFile());
@@ -130,12 +130,13 @@ TEST_F(EditorApp, ASelectedItemFillsTheGridAndARowEditMarksTheSkinModified) {
     EXPECT_EQ(shell::runtime::MainSkin()->FindObject(kElemStaticText, L"<3>Title")->GetColor(494), RGB(200, 100, 50));
     EXPECT_TRUE(shell::Editor().documentModified);
 
-    // A kind without links: its caption and no rows; the old links are gone.
-    select(custom, L"Labels/OkButton");
-    EXPECT_EQ(frame->PropertiesSeam().Link(), nullptr);
-    EXPECT_EQ(links::Links().current, nullptr);
+    // The scroll-bars folder: its page has no rows and hides the grid.
+    select(custom, L"Labels/Bars");
+    ASSERT_NE(frame->PropertiesSeam().Link(), nullptr);
+    EXPECT_EQ(links::Links().current, frame->PropertiesSeam().Link());
     EXPECT_EQ(grid.Count(), 0);
-    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"OkButton");
+    EXPECT_FALSE(IsWindowVisible(frame->Properties()->Grid()->Handle()));
+    EXPECT_EQ(frame->Docks().Caption(shell::kPaneProperties), L"Properties - Scrollbars");
 
     // User data shows its block row; clearing the trees drops it.
     select(userData, L"Blob");

@@ -1,13 +1,14 @@
 // The Zoomer pane on a known pattern: every enlarged pixel shows the screen
 // pixel it magnifies at each factor, the rulers take the factor from the
 // toolbar, the pane's own picture comes out black, and pick mode stops the
-// follow timer.
+// follow timer; pick mode's frame leaves the screen as it was.
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 
 #include <memory>
 
+#include "base/win/gdi.h"
 #include "editor/shell/panes/zoomer_pane.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/test_window.h"
@@ -126,6 +127,31 @@ TEST_F(ZoomerPaneTest, ItsOwnPictureIsBlackAndPickModeStopsTheTimer) {
     EXPECT_EQ(lit, 0);
     pane_.SetMode(CPanelZoomer::kFollow);
     EXPECT_TRUE(pane_.TimerRunning());
+}
+
+// Pick mode: the frame over the magnified part of the screen shows while
+// the button is held and goes when it is released, even when the pane was
+// resized in between (the frame drawn with the old size is the one erased).
+TEST_F(ZoomerPaneTest, PickFrameLeavesTheScreenAsItWasAfterAResizeMidPress) {
+    auto screen = [] {
+        const win::WindowDC dc(nullptr);
+        return test::CaptureDC(dc.Get(), kPatternX, kPatternY, kPatternSize, kPatternSize);
+    };
+    pane_.SetMode(CPanelZoomer::kPick);
+    SetCursorPos(kPatternX + 100, kPatternY + 100);
+    const test::PixelBuffer before = screen();
+    for (const SIZE resized : {SIZE{200, 180}, SIZE{300, 300}, SIZE{10, 10}}) {
+        SCOPED_TRACE(std::to_string(resized.cx) + "x" + std::to_string(resized.cy));
+        SendMessageW(pane_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+        EXPECT_GT(test::CountDifferences(screen(), before), 400); // the frame shows over the pattern
+        MoveWindow(pane_.Handle(), 0, 0, resized.cx, resized.cy, TRUE);
+        test::PumpMessages();
+        pane_.DrawZoom(); // a move while held redraws at the new size
+        SendMessageW(pane_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+        EXPECT_EQ(test::CountDifferences(screen(), before), 0);
+        MoveWindow(pane_.Handle(), 0, 0, 300, 300, TRUE);
+        test::PumpMessages();
+    }
 }
 
 // The follow timer runs only while the pane shows in follow mode; the

@@ -217,10 +217,29 @@ TEST(StyleReader, StripCuttingTable) {
         const auto frame = strip.Frame(row.frame);
         ASSERT_EQ(frame.has_value(), row.present);
         if (!frame) continue;
-        EXPECT_EQ(frame->width, row.width);
-        EXPECT_EQ(frame->height, row.height);
-        EXPECT_EQ(frame->argb[0], row.firstPixel);
+        EXPECT_EQ(frame->Width(), row.width);
+        EXPECT_EQ(frame->Height(), row.height);
+        EXPECT_EQ(frame->View().Row(0)[0], row.firstPixel);
+        // The copy the skin gets holds the frame's own rectangle.
+        const Pixels copy = frame->ToPixels();
+        ASSERT_EQ(copy.argb.size(), static_cast<std::size_t>(row.width) * row.height);
+        EXPECT_EQ(copy.argb.back(), row.firstPixel + ((row.height - 1) << 8) + (row.width - 1));
     }
+}
+
+TEST(StyleReader, DrawingOnACutLeavesTheStripAndOtherCutsAlone) {
+    // Cuts read the decoded strip in place; a glyph drawn on one must not
+    // reach the strip, which every other cut of it reads.
+    const auto source = std::make_shared<const Pixels>(SolidImage(8, 4, 0xFF102030u));
+    const Strip strip{source, 2, false};
+    auto drawn = strip.Frame(1);
+    const auto other = strip.Frame(1);
+    ASSERT_TRUE(drawn && other);
+    DrawCentered(drawn->Edit(), SolidImage(4, 4, 0xFFFFFFFFu));
+    EXPECT_EQ(drawn->View().Row(3)[3], 0xFFFFFFFFu);
+    for (std::uint32_t p : source->argb) EXPECT_EQ(p, 0xFF102030u);
+    EXPECT_EQ(other->View().Row(3)[3], 0xFF102030u);
+    EXPECT_EQ(strip.Frame(1)->ToPixels().argb, SolidImage(4, 4, 0xFF102030u).argb);
 }
 
 TEST(StyleReader, GlyphTallerOrWiderThanItsFrameIsDrawnCentredAndClipped) {

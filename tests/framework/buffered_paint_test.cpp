@@ -84,15 +84,6 @@ void Scribble(HWND tree, bool wholeWindow = false) {
     FillRect(dc.Get(), &area, fill.Get());
 }
 
-// Pixels that differ between two captures of the same size (-1: sizes differ).
-long Differences(const test::PixelBuffer& a, const test::PixelBuffer& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
-    long n = 0;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x) n += a.At(x, y) != b.At(x, y);
-    return n;
-}
-
 } // namespace
 
 // The same tree painted by itself and through the buffer shows the same
@@ -115,7 +106,7 @@ TEST(BufferedPaint, TreeShowsTheControlsOwnPixelsInEveryPaint) {
     test::PumpMessages();
     const test::PixelBuffer reference = test::CaptureClient(plain);
     ASSERT_FALSE(reference.Empty());
-    EXPECT_EQ(Differences(test::CaptureClient(buffered), reference), 0);
+    EXPECT_EQ(test::CountDifferences(test::CaptureClient(buffered), reference), 0);
 
     // A repaint of a band across the middle only.
     Scribble(buffered);
@@ -142,7 +133,7 @@ TEST(BufferedPaint, TreeShowsTheControlsOwnPixelsInEveryPaint) {
     Scribble(buffered);
     RedrawWindow(buffered, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
     UpdateWindow(buffered);
-    EXPECT_EQ(Differences(test::CaptureClient(buffered), reference), 0);
+    EXPECT_EQ(test::CountDifferences(test::CaptureClient(buffered), reference), 0);
 }
 
 namespace {
@@ -223,7 +214,7 @@ TEST(BufferedPaint, ScrollBarsAreRedrawnOnlyWhenThePaintChangesThem) {
     Scribble(tree, true);
     RepaintClient(tree);
     EXPECT_EQ(test::CaptureWindow(tree).At(bar.x, bar.y), kMagenta);
-    EXPECT_EQ(Differences(test::CaptureClient(tree), referenceClient), 0);
+    EXPECT_EQ(test::CountDifferences(test::CaptureClient(tree), referenceClient), 0);
 
     // Bars set behind the tree's back: its paint sets them again, and the
     // whole window is redrawn with them.
@@ -234,7 +225,7 @@ TEST(BufferedPaint, ScrollBarsAreRedrawnOnlyWhenThePaintChangesThem) {
     SetScrollInfo(tree, SB_VERT, &moved, FALSE);
     Scribble(tree, true);
     RepaintClient(tree);
-    EXPECT_EQ(Differences(test::CaptureWindow(tree), reference), 0);
+    EXPECT_EQ(test::CountDifferences(test::CaptureWindow(tree), reference), 0);
 
     // A tree with a child window (its label editor) paints the plain way,
     // bars included.

@@ -55,4 +55,12 @@ ColourCheck CheckRect(const PixelBuffer& buffer, const PixelRect& rect, Colour e
     return result;
 }
 
+long CountDifferences(const PixelBuffer& a, const PixelBuffer& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return -1;
+    long n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x) n += a.At(x, y) != b.At(x, y);
+    return n;
+}
+
 } // namespace hexmoor::test

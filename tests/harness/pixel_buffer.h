@@ -61,4 +61,7 @@ ColourCheck CheckRect(const PixelBuffer& buffer, const PixelRect& rect, Colour e
 
 std::string ColourText(Colour c);
 
+// Pixels that differ between two buffers of the same size (-1: sizes differ).
+long CountDifferences(const PixelBuffer& a, const PixelBuffer& b);
+
 } // namespace hexmoor::test

@@ -220,6 +220,9 @@ TEST(PackedDib, RunsThatLeaveTheImageAreDamaged) {
         {"top-down runs", Header(6, -2, 8, BI_RLE8, 4), {6, 1, 0, 1}},
         {"8-bit runs at 4 bits", Header(6, 2, 4, BI_RLE8, 4), {6, 1, 0, 1}},
         {"more colours than the depth", Header(6, 2, 4, BI_RLE4, 17), {6, 1, 0, 1}},
+        // An end of bitmap at once: a few bytes standing for 197 megapixels.
+        {"a size past the picture caps", Header(7976, 24672, 8, BI_RLE8, 4), {0, 1}},
+        {"a side past the picture caps", Header(16385, 1, 8, BI_RLE8, 4), {0, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

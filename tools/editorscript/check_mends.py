@@ -13,31 +13,7 @@ import shutil
 import subprocess
 import sys
 
-
-def winpath(path):
-    return 'Z:' + os.path.abspath(path).replace('/', '\\')
-
-
-def run_script(emulator, editorscript, scratch, name, lines):
-    script = os.path.join(scratch, name + '.txt')
-    with open(script, 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT)
-    return run.returncode, run.stdout.decode('utf-8', 'replace')
-
-
-def element(listing, scheme, kind):
-    """The lines of one element of one scheme in a skindump listing."""
-    part = listing.split('scheme %s\n' % scheme, 1)[-1].split('\nscheme ', 1)[0]
-    lines, inside = [], False
-    for line in part.splitlines():
-        if line.startswith('  element '):
-            inside = line.startswith('  element %d ' % kind)
-            continue
-        if inside:
-            lines.append(line.strip())
-    return lines
+from script_kit import winpath, run_script, element
 
 
 def main():
@@ -68,9 +44,13 @@ def main():
         if want not in text:
             failures.append('static text lacks "%s": %s' % (want, text))
 
-    # Delete asks: No keeps the item, Yes removes it.
+    # Delete asks: No keeps the item, Yes removes it. A frame's page has no
+    # state buttons, so showing it selects the normal state, which focuses
+    # the grid; selecting the item again gives the focus back to its tree,
+    # where Delete acts.
     code, out = run_script(emulator, editorscript, scratch, 'delete', opening + [
         'select custom Buttons', 'command 32821', 'select custom "Buttons/CustomFrame"',
+        'select custom "Buttons/CustomFrame"',
         'answer no', 'command 32918', 'dump-trees',
         'answer yes', 'command 32918', 'dump-trees'])
     if code != 0:

@@ -10,18 +10,7 @@ import shutil
 import subprocess
 import sys
 
-
-def winpath(path):
-    return 'Z:' + os.path.abspath(path).replace('/', '\\')
-
-
-def run_script(emulator, editorscript, scratch, lines):
-    script = os.path.join(scratch, 'type_script.txt')
-    with open(script, 'w') as f:
-        f.write('\n'.join(lines) + '\n')
-    run = subprocess.run([emulator, editorscript, winpath(script)], stdout=subprocess.PIPE,
-                         stderr=subprocess.STDOUT)
-    return run.returncode, run.stdout.decode('utf-8', 'replace')
+from script_kit import winpath, run_script
 
 
 def main():
@@ -34,7 +23,7 @@ def main():
         os.remove(saved)
     opening = ['file "%s"' % winpath(source), 'command 32775', 'select custom Buttons', 'command 32821',
                'select custom "Buttons/CustomFrame/Frame Sides/Top Side"']
-    code, out = run_script(emulator, editorscript, scratch,
+    code, out = run_script(emulator, editorscript, scratch, 'script',
                            opening + ['type Size 17', 'file "%s" 1' % winpath(saved), 'command 32777'])
     failures = []
     if code != 0:
@@ -43,7 +32,7 @@ def main():
     frame = listing.split('CustomFrame', 1)[-1].split('scheme ', 1)[0]
     if 'element 2 ' not in frame or 'number 478 17' not in frame:
         failures.append('the saved frame lacks its typed size:\n' + listing)
-    code, out = run_script(emulator, editorscript, scratch, opening + ['type "No such row" 1'])
+    code, out = run_script(emulator, editorscript, scratch, 'script', opening + ['type "No such row" 1'])
     if code != 3:
         failures.append('a missing row exited %d, not 3:\n%s' % (code, out))
     for f in failures:

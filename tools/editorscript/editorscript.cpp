@@ -360,7 +360,8 @@ private:
 
     // Selects the row at path in the property grid, types text into the
     // editor that opens (an edit, a choice's drop-down, the colour
-    // drop-down) and leaves it, as a user does.
+    // drop-down; a "..." button's file dialog gets the text as its file)
+    // and leaves it, as a user does.
     bool Type(const std::wstring& path, const std::wstring& text) {
         hexmoor::shell::CPanelProperties* panel = app_.Frame()->Properties();
         hexmoor::links::CPropertyList* grid = panel ? panel->Grid() : nullptr;
@@ -386,6 +387,16 @@ private:
         case hexmoor::links::EditorKind::kColor:
             grid->Model().SetSelectedColor(
                 hexmoor::links::ParseColorText(text, text.find(L"RGB") == std::wstring::npos));
+            break;
+        case hexmoor::links::EditorKind::kButton:
+            // An image, region or file row: its "..." button's file dialog
+            // takes the text as the file chosen.
+            script_.files.push_front(hexmoor::fw::FileDialogResult{text, 1});
+            grid->OnPropertyButton();
+            if (!script_.files.empty() && script_.files.front() && script_.files.front()->path == text) {
+                script_.files.pop_front();
+                return Error(L"type: row " + path + L" asked for no file");
+            }
             break;
         default: return Error(L"type: row " + path + L" has no text editor");
         }

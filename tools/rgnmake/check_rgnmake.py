@@ -3,7 +3,8 @@
 ("rects N", "bound L,T,R,B", "size WxH") equal an independent computation of
 the pixel runs (merged into bands the way a window region stores them), the
 written file parses with a reader written from the region-file layout and
-holds exactly those rectangles, --check reads it back with the same lines,
+holds exactly those rectangles (also from the picture's run-length and
+OS/2 encodings), --check reads it back with the same lines,
 and refused input or an unwritable output gives exit 2 or 3 without
 touching an existing file.
 
@@ -18,22 +19,64 @@ import sys
 WHITE = (255, 255, 255)
 
 
-def bmp_bytes(width, height, pixels, bits=24, top_down=False):
-    """A BMP file of rows of (r, g, b) tuples, top row first."""
+def packed_rows(pixels, bits=24, top_down=False):
+    """Rows of (r, g, b) tuples as 24- or 32-bit BMP rows, each padded to
+    four bytes, bottom row first unless top_down."""
+    width = len(pixels[0]) if pixels else 0
     stride = (width * bits // 8 + 3) & ~3
     rows = []
-    for y in range(height):
-        row = bytearray()
-        for (r, g, b) in pixels[y]:
-            row += bytes((b, g, r)) if bits == 24 else bytes((b, g, r, 0x80))
-        row += b'\0' * (stride - len(row))
-        rows.append(bytes(row))
+    for row in pixels:
+        data = bytearray()
+        for (r, g, b) in row:
+            data += bytes((b, g, r)) if bits == 24 else bytes((b, g, r, 0x80))
+        data += b'\0' * (stride - len(data))
+        rows.append(bytes(data))
     if not top_down:
         rows.reverse()
-    data = b''.join(rows)
+    return b''.join(rows)
+
+
+def bmp_file(info, data):
+    """The file header, then the info header (with any colour table) and the
+    pixel data."""
+    return struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info)) + info + data
+
+
+def bmp_bytes(width, height, pixels, bits=24, top_down=False):
+    """A BMP file of rows of (r, g, b) tuples, top row first."""
+    data = packed_rows(pixels, bits, top_down)
     info = struct.pack('<IiiHHIIiiII', 40, width, -height if top_down else height, 1, bits, 0, len(data), 0, 0, 0, 0)
-    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
-    return head + info + data
+    return bmp_file(info, data)
+
+
+def encoded_bmp_bytes(width, height, pixels, kind):
+    """The same picture in the other encodings a paint program writes:
+    'rle8' and 'rle4' (palette, run-length rows bottom-up) and 'os2' (the
+    12-byte core header, 24-bit rows)."""
+    if kind == 'os2':
+        data = packed_rows(pixels)
+        info = struct.pack('<IHHHH', 12, width, height, 1, 24)
+    else:
+        palette = sorted({p for row in pixels for p in row})
+        bits, compression = (8, 1) if kind == 'rle8' else (4, 2)
+        assert len(palette) <= (1 << bits)
+        index = {p: i for i, p in enumerate(palette)}
+        data = bytearray()
+        for row in reversed(pixels):
+            x = 0
+            while x < width:
+                n = 1
+                while x + n < width and n < 255 and row[x + n] == row[x]:
+                    n += 1
+                c = index[row[x]]
+                data += bytes((n, c if bits == 8 else (c << 4) | c))
+                x += n
+            data += b'\0\0'
+        data += b'\0\1'
+        data = bytes(data)
+        info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, compression, len(data), 0, 0,
+                           len(palette), 0) + b''.join(bytes((b, g, r, 0)) for (r, g, b) in palette)
+    return bmp_file(info, data)
 
 
 def matches(pixel, key, mode, rng, upper_left):
@@ -181,6 +224,16 @@ def main():
             back = run(emulator, rgnmake, ['--check', dst])
             expect(back.returncode == 0 and back.stdout.decode('latin-1').splitlines() == want,
                    '%s: --check exit %d, lines %s' % (tag, back.returncode, back.stdout))
+        if name in ('shapes', 'checker'):
+            # The encoded twins give the lines of the plain picture.
+            for kind in ('rle8', 'rle4', 'os2'):
+                src = os.path.join(work, '%s_%s.bmp' % (name, kind))
+                with open(src, 'wb') as f:
+                    f.write(encoded_bmp_bytes(w, h, pixels, kind))
+                got = run(emulator, rgnmake, [src, os.path.join(work, '%s_%s.rgn' % (name, kind))] + options)
+                lines = got.stdout.decode('latin-1').splitlines()
+                expect(got.returncode == 0 and lines == want,
+                       '%s %s: exit %d, lines %s, expected %s' % (name, kind, got.returncode, lines, want))
         if name == 'checker':
             expect(len(rects) > 2000, 'checker has only %d rectangles' % len(rects))
 

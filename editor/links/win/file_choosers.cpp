@@ -5,7 +5,6 @@
 #include <cwctype>
 #include <vector>
 
-#include "base/win/gdi.h"
 #include "editor/links/item_link.h"
 #include "editor/links/link_env.h"
 #include "editor/links/small_links.h"

@@ -9,18 +9,7 @@
 
 namespace hexmoor::shell {
 
-CShellAdjustHost::CShellAdjustHost(fw::MessageBoxService& messages, std::function<CTwfSkin*()> skin,
-                                   std::function<const SelectedElement*()> selected)
-    : messages_(messages), selected_(std::move(selected)), skin_(skin), links_(std::move(skin)) {}
-
-preview::AdjustLink* CShellAdjustHost::CurrentLink() {
-    if (const links::CItemLinkObj* link = links::Links().current)
-        if (const CTwfObj* object = link->GetTwfObj()) return links_.LinkOfObject(object);
-    const SelectedElement* selected = selected_ ? selected_() : nullptr;
-    if (!selected) return nullptr;
-    return links_.LinkOfObject(
-        AdjustObjectOf(selected->key.kind, selected->type, selected->scheme, skin_ ? skin_() : nullptr));
-}
+preview::AdjustLink* CShellAdjustHost::CurrentLink() { return links_.LinkOfItemLink(links::Links().current); }
 
 void CShellAdjustHost::RefreshSkinnedWindows(WORD type) { ::RefreshSkinnedWindows(type); }
 
@@ -68,10 +57,8 @@ bool CShellAdjustHost::AskKeepChanges() {
                           MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-CPanelColorAdjustment::CPanelColorAdjustment(fw::MessageBoxService& messages,
-                                             std::function<const SelectedElement*()> selected)
-    : host_(
-          messages, [] { return runtime::MainSkin(); }, std::move(selected)),
+CPanelColorAdjustment::CPanelColorAdjustment(fw::MessageBoxService& messages)
+    : host_(messages),
       pane_(std::make_unique<preview::ColorAdjustPane>(host_)),
       listener_(std::make_unique<AdjustListener>(pane_->Adjuster(), host_)) {}
 

@@ -21,12 +21,9 @@ namespace hexmoor::shell {
 
 class CShellAdjustHost : public preview::AdjustHost {
 public:
-    // selected: the element the trees last selected (null when none).
-    CShellAdjustHost(fw::MessageBoxService& messages, std::function<CTwfSkin*()> skin,
-                     std::function<const SelectedElement*()> selected = {});
+    explicit CShellAdjustHost(fw::MessageBoxService& messages) : messages_(messages) {}
     std::vector<preview::AdjustLink*> Links() override { return links_.Links(); }
-    // The link of the element the grid shows; without a grid link, the
-    // selected item's.
+    // The view of the grid's current link (the selected item's).
     preview::AdjustLink* CurrentLink() override;
     void RefreshSkinnedWindows(WORD type) override;
     void InvalidateGrid() override;
@@ -48,14 +45,12 @@ public:
     // The grid edited the element: its link keeps the edited values as the
     // unadjusted ones.
     void ElementEdited(const CTwfObj* element) {
-        if (ElementAdjustLink* link = links_.LinkOfObject(element)) link->RenewSnapshot();
+        for (ElementAdjustLink* link : links_.LinksOfObject(element)) link->RenewSnapshot();
     }
     AdjustLinkSet& LinkSet() { return links_; }
 
 private:
     fw::MessageBoxService& messages_;
-    std::function<const SelectedElement*()> selected_;
-    std::function<CTwfSkin*()> skin_;
     AdjustLinkSet links_;
     std::vector<CPanelTree*> trees_;
 };
@@ -78,8 +73,7 @@ private:
 
 class CPanelColorAdjustment : public CPanelBase {
 public:
-    // selected: the element the trees last selected.
-    CPanelColorAdjustment(fw::MessageBoxService& messages, std::function<const SelectedElement*()> selected = {});
+    explicit CPanelColorAdjustment(fw::MessageBoxService& messages);
     ~CPanelColorAdjustment() override;
     // The dialog, made first if it does not exist yet.
     preview::ColorAdjustPane& Pane();

@@ -89,6 +89,11 @@ public:
     // Fill Inactive State on a selected frame side, after the user agrees.
     bool CanFillInactive() const;
     void FillInactiveSelected();
+    // The scroll bars' "Fill From ..." commands: offered on the bar whose
+    // link class the command names; after a confirmation the bar takes the
+    // other kind of bar's images.
+    bool CanFillScrollBar(UINT command) const;
+    void FillScrollBarSelected(UINT command);
     // Copies the selected item's element into the custom-controls tree
     // (beside itself inside that tree) and selects the copy there.
     TreeHandle CopySelected();

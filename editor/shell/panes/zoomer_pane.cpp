@@ -42,6 +42,7 @@ CPanelZoomer::CPanelZoomer(std::function<void()> close)
       screenH_(GetSystemMetrics(SM_CYSCREEN)) {}
 
 CPanelZoomer::~CPanelZoomer() {
+    EraseSourceFrame();
     if (Handle() && timer_) KillTimer(Handle(), kFollowTimer);
     if (magnifier_) DestroyCursor(magnifier_);
 }
@@ -80,6 +81,7 @@ void CPanelZoomer::OnSize(UINT, int cx, int cy) {
 }
 
 void CPanelZoomer::SetMode(int mode) {
+    EraseSourceFrame();
     mode_ = mode;
     FollowWhileShown(Handle() && (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE));
 }
@@ -123,7 +125,7 @@ void CPanelZoomer::DrawZoom() {
 
 void CPanelZoomer::DrawZoomAt(POINT cursor) {
     if (!Handle()) return;
-    ToggleSourceFrame();
+    EraseSourceFrame();
     RECT client;
     GetClientRect(Handle(), &client);
     const int W = client.right - kPictureLeft, H = client.bottom - kPictureTop;
@@ -132,19 +134,20 @@ void CPanelZoomer::DrawZoomAt(POINT cursor) {
     pictureH_ = H;
     const int f = zoom_;
     centre_ = ClampZoomCentre(Point{cursor.x, cursor.y}, W, H, f, screenW_, screenH_);
-    ToggleSourceFrame();
+    if (tracking_) ShowSourceFrame();
     source_ = ZoomSourceRect(centre_, W, H, f);
     const int w = W / f, h = H / f;
     if (w <= 0 || h <= 0) return;
 
-    HDC screen = GetDC(nullptr);
-    win::MemoryDC small(screen);
+    win::MemoryDC small(nullptr);
     win::Bitmap smallBitmap(win::CreateScreenBitmap(w, h));
     win::SelectGuard smallSel(small.Get(), smallBitmap.Get());
-    BitBlt(small.Get(), 0, 0, w, h, screen, source_.left, source_.top, SRCCOPY | CAPTUREBLT);
-    ReleaseDC(nullptr, screen);
-
-    HDC target = GetDC(Handle());
+    {
+        const win::WindowDC screen(nullptr);
+        BitBlt(small.Get(), 0, 0, w, h, screen.Get(), source_.left, source_.top, SRCCOPY | CAPTUREBLT);
+    }
+    const win::WindowDC targetDC(Handle());
+    HDC target = targetDC.Get();
     win::MemoryDC big(target);
     win::Bitmap bigBitmap(win::CreateScreenBitmap(W, H));
     win::SelectGuard bigSel(big.Get(), bigBitmap.Get());
@@ -166,20 +169,32 @@ void CPanelZoomer::DrawZoomAt(POINT cursor) {
         PatBlt(target, W / 2 + 8, H / 2 + kPictureTop, 20, 1, DSTINVERT);
         PatBlt(target, W / 2 + kPictureLeft, H / 2 + 42, 1, 20, DSTINVERT);
     }
-    ReleaseDC(Handle(), target);
 }
 
-void CPanelZoomer::ToggleSourceFrame() {
-    if (mode_ != kPick || pictureW_ <= 0 || pictureH_ <= 0) return;
+// The pick frame is drawn by inverting the screen, so erasing it means
+// inverting exactly the rectangle drawn, whatever the pane's size or factor
+// has become since.
+void CPanelZoomer::ShowSourceFrame() {
+    EraseSourceFrame();
+    if (mode_ != kPick || pictureW_ <= 0 || pictureH_ <= 0 || zoom_ <= 0) return;
     const int halfW = pictureW_ / (2 * zoom_), halfH = pictureH_ / (2 * zoom_);
-    const int l = centre_.x - halfW - 2, t = centre_.y - halfH - 2;
-    const int r = centre_.x + halfW + 2, b = centre_.y + halfH + 2;
-    HDC screen = GetDC(nullptr);
-    PatBlt(screen, l, t, r - l, 1, DSTINVERT);
-    PatBlt(screen, l, b - 1, r - l, 1, DSTINVERT);
-    PatBlt(screen, l, t + 1, 1, b - t - 2, DSTINVERT);
-    PatBlt(screen, r - 1, t + 1, 1, b - t - 2, DSTINVERT);
-    ReleaseDC(nullptr, screen);
+    shownFrame_ = Rect{centre_.x - halfW - 2, centre_.y - halfH - 2, centre_.x + halfW + 2, centre_.y + halfH + 2};
+    InvertFrame(*shownFrame_);
+}
+
+void CPanelZoomer::EraseSourceFrame() {
+    if (!shownFrame_) return;
+    InvertFrame(*shownFrame_);
+    shownFrame_.reset();
+}
+
+void CPanelZoomer::InvertFrame(const Rect& frame) {
+    const int l = frame.left, t = frame.top, r = frame.right, b = frame.bottom;
+    win::WindowDC screen(nullptr);
+    PatBlt(screen.Get(), l, t, r - l, 1, DSTINVERT);
+    PatBlt(screen.Get(), l, b - 1, r - l, 1, DSTINVERT);
+    PatBlt(screen.Get(), l, t + 1, 1, b - t - 2, DSTINVERT);
+    PatBlt(screen.Get(), r - 1, t + 1, 1, b - t - 2, DSTINVERT);
 }
 
 void CPanelZoomer::SetMagnifierCursor() {
@@ -222,7 +237,6 @@ LRESULT CPanelZoomer::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
         buttonDown_ = true;
         tracking_ = true;
-        ToggleSourceFrame();
         DrawZoom();
         break;
     case WM_LBUTTONUP: {
@@ -234,7 +248,7 @@ LRESULT CPanelZoomer::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
             ReleaseCapture();
             RestoreCursor();
         }
-        ToggleSourceFrame();
+        EraseSourceFrame();
         tracking_ = false;
         break;
     }

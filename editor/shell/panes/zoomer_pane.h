@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "base/geometry.h"
 #include "editor/imaging/ruler.h"
@@ -59,7 +60,9 @@ private:
     // Starts or stops the follow timer for the mode and whether the pane
     // shows.
     void FollowWhileShown(bool shown);
-    void ToggleSourceFrame();
+    void ShowSourceFrame();
+    void EraseSourceFrame();
+    static void InvertFrame(const Rect& frame);
     void SetMagnifierCursor();
     void RestoreCursor();
     void OnToolbarClick(HWND bar);
@@ -84,6 +87,7 @@ private:
     bool timer_ = false;
     POINT last_{-1, -1};
     Rect source_;
+    std::optional<Rect> shownFrame_; // the pick frame now on the screen
 };
 
 } // namespace hexmoor::shell

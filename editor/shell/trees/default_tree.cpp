@@ -73,10 +73,12 @@ const std::vector<DefaultGroup>& DefaultGroups() {
 } // namespace
 
 void ElementTree::BuildDefaultTree() {
+    // Every default element is under the one scheme, its text shared.
+    const SchemeName defaultScheme(kDefaultScheme);
     for (const DefaultGroup& g : DefaultGroups()) {
         Record group;
         group.key = {g.kind, numbers_.Take(g.kind)};
-        TreeHandle groupItem = Insert(root_, kInsertLast, g.text, kGroupIcon, group);
+        TreeHandle groupItem = Insert(root_, kInsertLast, g.text, kGroupIcon, std::move(group));
         store_.SetCheckBox(groupItem, false);
         for (const DefaultElement& e : g.elements) {
             // The parts of a compound element are those of its adder; a kind
@@ -84,7 +86,7 @@ void ElementTree::BuildDefaultTree() {
             const Adder* adder = AdderForType(e.type, false);
             const std::vector<AdderPart> single = {{e.kind, nullptr, e.icon, -1}};
             const std::vector<AdderPart>& parts = adder && adder->parts[0].kind == e.kind ? adder->parts : single;
-            InsertParts(parts, e.type, groupItem, kInsertLast, e.text, e.icon, kDefaultScheme, false);
+            InsertParts(parts, e.type, groupItem, kInsertLast, e.text, e.icon, defaultScheme, false);
         }
     }
 }
@@ -112,7 +114,10 @@ bool ElementTree::SetItemCheck(TreeHandle item, int how) {
     if (!skin) return check;
     auto enable = [&](const Record& rec) {
         CTwfObj* object = skin->FindObject(rec.type, rec.scheme);
-        if (!object) object = skin->GetOrCreateObject(rec.type, rec.scheme, 0);
+        if (!object) {
+            object = skin->GetOrCreateObject(rec.type, rec.scheme, 0);
+            if (object) BindLinksOf(rec.type, rec.scheme);
+        }
         if (!object || (object->IsEnabled() != 0) == check) return;
         object->SetEnabled(check ? TRUE : FALSE);
         Modified();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/links/family.h"
 #include "editor/shell/trees/item_names.h"
 #include "model/element_types.h"
 #include "model/elements/frame_properties.h"
@@ -12,15 +13,8 @@ namespace hexmoor::shell {
 
 namespace {
 
-constexpr int kFolderIcon = 1;
-constexpr int kUserDataIcon = 49;
 // The element type the name dialog gives a region-defined frame.
 constexpr WORD kRegionDefinedType = 60;
-
-std::wstring AfterFirstBracket(const std::wstring& scheme) {
-    auto at = scheme.find(L'>');
-    return at == std::wstring::npos ? scheme : scheme.substr(at + 1);
-}
 
 bool StartsWith(const std::wstring& s, const std::wstring& p) { return s.compare(0, p.size(), p) == 0; }
 
@@ -144,19 +138,101 @@ ElementTree::ElementTree(TreeStore& store, int mode, std::function<CTwfSkin*()> 
                    mode_ == 0   ? L"Default Controls"
                    : mode_ == 1 ? L"Custom Controls"
                                 : L"User Data",
-                   0, root);
+                   0, std::move(root));
     store_.SetCheckBox(root_, false);
     if (mode_ == 0) BuildDefaultTree();
 }
 
-TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
-                               const Record& r) {
+TreeHandle ElementTree::Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, Record r) {
     // An item's data is its record's place in the table, counted from 1.
-    records_.push_back(r);
+    const std::size_t index = records_.size();
+    records_.push_back(std::move(r));
     records_.back().alive = true;
-    TreeHandle item = store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(records_.size()));
-    if (r.mark != 1) store_.SetMark(item, r.mark);
+    const int mark = records_.back().mark;
+    TreeHandle item = store_.Insert(parent, after, text, icon, static_cast<std::intptr_t>(index + 1));
+    records_[index].item = item;
+    if (mark != 1) store_.SetMark(item, mark);
     return item;
+}
+
+links::CItemLinkObj* ElementTree::EnsureLink(const Record& r) const {
+    if (!r.linkMade) {
+        r.linkMade = true;
+        // The roots and the default tree's groups are empty nodes under
+        // fixed names; every other item's link edits its element under its
+        // scheme.
+        const int kind = r.key.kind;
+        std::wstring name = r.scheme;
+        if (kind == kKindDefaultRoot) name = L"TarnwickControls";
+        if (kind == kKindCustomRoot) name = L"CustomControls";
+        if (kind > kKindDefaultRoot && kind <= kKindDotNetGroup) {
+            static const wchar_t* const kGroups[] = {L"WindowsGroup", L"ControlsGroup", L"CommonControlsGroup",
+                                                     L"DotNetControlsGroup"};
+            name = kGroups[kind - kKindDefaultRoot - 1];
+        }
+        r.link = std::shared_ptr<links::CItemLinkObj>(links::MakeLinkForKind(kind, r.item, name));
+        if (!r.link) return nullptr;
+        if ((kind > kKindDefaultRoot && kind <= kKindDotNetGroup) || kind == kKindFolder) r.link->SetGroupNode(1);
+        if (mode_ == 1 && r.type != 0 && kind != kKindFolder) r.link->SetCustom(1);
+        BindLink(r);
+    }
+    if (r.link && !r.linkBuilt) {
+        r.linkBuilt = true;
+        // An element made since the link was bound (a default element the
+        // skin lacked) is bound now.
+        if (r.type && !r.link->GetTwfObj()) BindLink(r);
+        r.link->BuildPropertyItems(1);
+    }
+    return r.link.get();
+}
+
+void ElementTree::BindLink(const Record& r) const {
+    if (!r.link) return;
+    CTwfSkin* skin = r.type ? skin_() : nullptr;
+    r.link->SetTwfObj(skin ? skin->FindObject(r.type, r.scheme) : nullptr);
+}
+
+void ElementTree::BindLinksOf(WORD type, const std::wstring& scheme) {
+    for (Record& r : records_)
+        if (r.alive && r.link && r.type == type && r.scheme == scheme) BindLink(r);
+}
+
+void ElementTree::InvalidateLinks(TreeHandle top) {
+    auto invalidate = [this](Record& r) {
+        if (!r.link) return;
+        BindLink(r);
+        r.link->BuildPropertyItems(2);
+        r.linkBuilt = false;
+    };
+    if (!top) {
+        for (Record& r : records_)
+            if (r.alive) invalidate(r);
+        return;
+    }
+    std::vector<TreeHandle> stack{top};
+    while (!stack.empty()) {
+        TreeHandle h = stack.back();
+        stack.pop_back();
+        if (Record* r = RecordOf(h)) invalidate(*r);
+        for (TreeHandle c = store_.FirstChild(h); c; c = store_.NextSibling(c)) stack.push_back(c);
+    }
+}
+
+void ElementTree::BindUnboundLinks() {
+    for (Record& r : records_)
+        if (r.alive && r.link && r.type && !r.link->GetTwfObj()) BindLink(r);
+}
+
+links::CItemLinkObj* ElementTree::LinkOf(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    return r ? EnsureLink(*r) : nullptr;
+}
+
+std::weak_ptr<links::CItemLinkObj> ElementTree::WeakLinkOf(TreeHandle item) const {
+    const Record* r = RecordOf(item);
+    if (!r) return {};
+    EnsureLink(*r);
+    return r->link;
 }
 
 const ElementTree::Record* ElementTree::RecordOf(TreeHandle item) const {
@@ -178,7 +254,7 @@ ItemKey ElementTree::KeyOf(TreeHandle item) const {
 
 std::wstring ElementTree::SchemeOf(TreeHandle item) const {
     const Record* r = RecordOf(item);
-    return r ? r->scheme : std::wstring();
+    return r ? r->scheme.Str() : std::wstring();
 }
 
 WORD ElementTree::TypeOf(TreeHandle item) const {
@@ -212,35 +288,6 @@ TreeHandle ElementTree::FolderItemById(WORD id) const {
     return it == folderItems_.end() ? nullptr : it->second;
 }
 
-TreeHandle ElementTree::InsertPosition(TreeHandle parent, WORD order) {
-    // The orders of the parent's children, read once, kept sorted while
-    // the tree is filled (the stored elements come in scheme order).
-    auto [at, fresh] = orders_.try_emplace(parent);
-    auto& list = at->second;
-    if (fresh) {
-        CTwfSkin* skin = skin_();
-        for (TreeHandle c = store_.FirstChild(parent); c; c = store_.NextSibling(c)) {
-            const Record* r = RecordOf(c);
-            CTwfObj* o = (skin && r) ? skin->FindObject(r->type, r->scheme) : nullptr;
-            list.emplace_back(o ? o->GetOrder() : 0, c);
-        }
-    }
-    auto next = std::upper_bound(list.begin(), list.end(), order,
-                                 [](WORD o, const std::pair<WORD, TreeHandle>& e) { return o < e.first; });
-    if (next == list.end()) return kInsertLast;
-    if (next == list.begin()) return kInsertFirst;
-    return std::prev(next)->second;
-}
-
-void ElementTree::NoteInserted(TreeHandle parent, WORD order, TreeHandle item) {
-    auto at = orders_.find(parent);
-    if (at == orders_.end()) return;
-    auto& list = at->second;
-    auto next = std::upper_bound(list.begin(), list.end(), order,
-                                 [](WORD o, const std::pair<WORD, TreeHandle>& e) { return o < e.first; });
-    list.insert(next, {order, item});
-}
-
 void ElementTree::RenumberSiblings(TreeHandle parent) {
     CTwfSkin* skin = skin_();
     if (!skin) return;
@@ -268,8 +315,9 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     if (!object) return nullptr;
     r.folderId = nextFolderId_++;
     object->SetFolderId(r.folderId);
-    TreeHandle item = Insert(container, kInsertLast, shown, kFolderIcon, r);
-    folderItems_[r.folderId] = item;
+    const WORD folderId = r.folderId;
+    TreeHandle item = Insert(container, kInsertLast, shown.c_str(), kFolderIcon, std::move(r));
+    folderItems_[folderId] = item;
     RenumberSiblings(container);
     Modified();
     return item;
@@ -291,7 +339,7 @@ TreeHandle ElementTree::AddUserData(TreeHandle parent, const std::wstring& name)
     CTwfObj* object = skin->GetOrCreateObject(kElemUserData, r.scheme);
     if (!object) return nullptr;
     object->SetFolderId(folder);
-    TreeHandle item = Insert(container, kInsertLast, shown, kUserDataIcon, r);
+    TreeHandle item = Insert(container, kInsertLast, shown.c_str(), kUserDataIcon, std::move(r));
     RenumberSiblings(container);
     Modified();
     return item;
@@ -343,15 +391,18 @@ TreeHandle ElementTree::AddFromAdder(const Adder& adder, TreeHandle parent, Tree
     // would come back from the file as an ordinary frame.
     if (!filling && adder.parts[0].kind == kKindRegionDefined)
         object->SetNumber(frame_props::kRegionShape, frame_props::kRegionDefinedWindow);
-    return InsertParts(adder.parts, adder.type, parent, after, display, adder.parts[0].icon, scheme, true);
+    return InsertParts(adder.parts, adder.type, parent, after, display.c_str(), adder.parts[0].icon, scheme, true);
 }
 
 // An element's items: the top item and its parts, sharing one instance
 // number; only the top item owns the number (and, when `owner`, the object).
 TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
-                                    const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner) {
-    const unsigned number = numbers_.Take(parts[0].kind);
-    std::vector<TreeHandle> made;
+                                    const wchar_t* display, int topIcon, const SchemeName& scheme, bool owner,
+                                    unsigned number) {
+    if (number == 0) number = numbers_.Take(parts[0].kind);
+    // Each part's record follows the one before: a part's parent is found
+    // from the record of the part it hangs under.
+    const std::size_t first = records_.size();
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const AdderPart& p = parts[i];
         Record r;
@@ -360,120 +411,14 @@ TreeHandle ElementTree::InsertParts(const std::vector<AdderPart>& parts, WORD ty
         r.scheme = scheme;
         r.ownsNumber = i == 0;
         r.ownsObject = owner && i == 0;
-        TreeHandle under = p.parent < 0 ? parent : made[static_cast<std::size_t>(p.parent)];
-        made.push_back(
-            Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display, i == 0 ? topIcon : p.icon, r));
+        TreeHandle under = p.parent < 0 ? parent : records_[first + static_cast<std::size_t>(p.parent)].item;
+        TreeHandle made = Insert(under, p.parent < 0 ? after : kInsertLast, p.text ? p.text : display,
+                                 i == 0 ? topIcon : p.icon, std::move(r));
         // Only an element's top item carries its check box (a new item has
         // none).
-        if (i == 0 && mode_ == 0) store_.SetCheckBox(made.back(), true);
+        if (i == 0 && mode_ == 0) store_.SetCheckBox(made, true);
     }
-    return made.front();
-}
-
-TreeHandle ElementTree::EnsureFolderPath(const std::wstring& scheme) {
-    CTwfSkin* skin = skin_();
-    const std::wstring prefix = FolderPrefix();
-    if (!skin || !StartsWith(scheme, prefix)) return root_;
-    std::wstring rest = scheme.substr(prefix.size());
-    TreeHandle at = root_;
-    std::wstring path = prefix;
-    std::size_t start = 0;
-    while (start <= rest.size()) {
-        std::size_t end = rest.find(L'\\', start);
-        if (end == std::wstring::npos) end = rest.size();
-        const std::wstring part = rest.substr(start, end - start);
-        start = end + 1;
-        if (part.empty()) continue;
-        path += (path == prefix ? L"" : L"\\") + part;
-        TreeHandle found = nullptr;
-        for (TreeHandle c = store_.FirstChild(at); c; c = store_.NextSibling(c))
-            if (KeyOf(c).kind == kKindFolder && store_.Text(c) == part) found = c;
-        if (!found) {
-            CTwfObj* object = skin->FindObject(kElemFolder, path);
-            if (!object) {
-                // A level the file did not store: made, so the next save has it.
-                object = skin->GetOrCreateObject(kElemFolder, path);
-                if (!object) return at;
-                object->SetFolderId(nextFolderId_++);
-                Modified();
-            }
-            nextFolderId_ = std::max<WORD>(nextFolderId_, static_cast<WORD>(object->GetFolderId() + 1));
-            Record r;
-            r.key = {kKindFolder, numbers_.Take(kKindFolder)};
-            r.type = kElemFolder;
-            r.scheme = path;
-            r.ownsNumber = r.ownsObject = true;
-            r.folderId = object->GetFolderId();
-            found = Insert(at, InsertPosition(at, object->GetOrder()), part, kFolderIcon, r);
-            NoteInserted(at, object->GetOrder(), found);
-            // The first folder with a number keeps it.
-            folderItems_.emplace(r.folderId, found);
-        }
-        at = found;
-    }
-    return at;
-}
-
-void ElementTree::FillFromSkin() {
-    CTwfSkin* skin = skin_();
-    if (!skin) return;
-    if (mode_ == 0) {
-        SyncCheckStates();
-        return;
-    }
-    orders_.clear();
-    const std::wstring defaultScheme = skin->GetDefaultSchemeName();
-    auto skipped = [&](const std::wstring& name) {
-        return name.empty() || name == L"Default" || name == defaultScheme || name == kRootSchemeName;
-    };
-    // Folder numbers already stored come first, so new ones never clash.
-    for (const auto& [name, elements] : skin->GetSchemes())
-        for (const auto& [type, object] : elements)
-            if (type == kElemFolder)
-                nextFolderId_ = std::max<WORD>(nextFolderId_, static_cast<WORD>(object->GetFolderId() + 1));
-    std::vector<std::wstring> folders;
-    for (const auto& [name, elements] : skin->GetSchemes())
-        if (!skipped(name) && elements.count(kElemFolder) && StartsWith(name, FolderPrefix())) folders.push_back(name);
-    for (const std::wstring& f : folders) EnsureFolderPath(f);
-
-    // The elements as the skin holds them: no item adds or removes an
-    // object while the tree fills, and each is looked up only once.
-    struct Pending {
-        const std::wstring* scheme;
-        WORD type;
-        CTwfObj* object;
-    };
-    std::vector<Pending> items;
-    for (const auto& [name, elements] : skin->GetSchemes()) {
-        if (skipped(name)) continue;
-        for (const auto& [type, object] : elements) {
-            if (type == kElemFolder || !object) continue;
-            if ((mode_ == 2) == (type == kElemUserData)) items.push_back({&name, type, object.get()});
-        }
-    }
-    for (const Pending& p : items) {
-        CTwfObj* object = p.object;
-        // An element whose folder number names no folder goes under the root.
-        TreeHandle parent = FolderItemById(object->GetFolderId());
-        if (!parent) parent = root_;
-        TreeHandle after = InsertPosition(parent, object->GetOrder());
-        const std::wstring shown = AfterFirstBracket(*p.scheme);
-        if (p.type == kElemUserData) {
-            Record r;
-            r.key = {kKindUserData, numbers_.Take(kKindUserData)};
-            r.type = kElemUserData;
-            r.scheme = *p.scheme;
-            r.ownsNumber = r.ownsObject = true;
-            NoteInserted(parent, object->GetOrder(), Insert(parent, after, shown, kUserDataIcon, r));
-            continue;
-        }
-        const Adder* adder =
-            AdderForType(p.type, object->GetNumber(frame_props::kRegionShape) == frame_props::kRegionDefinedWindow);
-        if (adder)
-            if (TreeHandle added = AddFromAdder(*adder, parent, after, shown, *p.scheme, true, object))
-                NoteInserted(parent, object->GetOrder(), added);
-    }
-    orders_.clear();
+    return records_[first].item;
 }
 
 void ElementTree::Forget(TreeHandle item) {
@@ -490,8 +435,15 @@ void ElementTree::Forget(TreeHandle item) {
 
 void ElementTree::Clear() {
     // The default tree keeps its items: the same elements in every skin.
+    // Their links let go of the elements of the skin that goes.
     if (mode_ == 0) {
         if (sink_) sink_->ClearPage();
+        for (Record& r : records_) {
+            if (!r.link) continue;
+            r.link->BuildPropertyItems(2);
+            r.link->SetTwfObj(nullptr);
+            r.linkBuilt = false;
+        }
         return;
     }
     // Items and keys only: the skin keeps every object (an import or a load
@@ -500,7 +452,6 @@ void ElementTree::Clear() {
     removing_ = true;
     records_.resize(1); // the root's record is the first
     folderItems_.clear();
-    orders_.clear();
     numbers_ = InstanceNumbers();
     while (TreeHandle c = store_.FirstChild(root_)) store_.Delete(c);
     removing_ = false;
@@ -555,9 +506,10 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
         if (rec.type == type && rec.scheme == old) rec.scheme = renamed;
         // The folders inside a renamed folder move with it.
         if (type == kElemFolder && rec.type == kElemFolder && StartsWith(rec.scheme, old + L"\\")) {
-            std::wstring moved = renamed + rec.scheme.substr(old.size());
+            std::wstring moved = renamed + rec.scheme.Str().substr(old.size());
             if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
         }
+        if (rec.link) rec.link->SetName(rec.scheme);
     }
     store_.SetText(item, text);
     Modified();
@@ -566,12 +518,19 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
 
 void ElementTree::Select(TreeHandle item) {
     if (!sink_ || removing_) return;
-    const Record* r = RecordOf(item);
-    if (!r || item == root_) {
+    Record* r = RecordOf(item);
+    if (!r) {
         sink_->ClearPage();
         return;
     }
-    sink_->ShowElement({r->key, r->type, r->scheme, store_.Text(item)});
+    links::CItemLinkObj* link = EnsureLink(*r);
+    // An element made since the link was built (a default element the skin
+    // lacked) is bound now, and the page built from it.
+    if (link && r->type && !link->GetTwfObj()) {
+        BindLink(*r);
+        if (link->GetTwfObj()) link->RebuildRows();
+    }
+    sink_->ShowElement({r->key, r->type, r->scheme, store_.Text(item), link});
 }
 
 TreeHandle ElementTree::Find(const std::wstring& path) const {

@@ -10,10 +10,13 @@
 #include <compare>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "editor/links/item_link.h"
+#include "editor/shell/trees/scheme_name.h"
 #include "editor/shell/trees/tree_store.h"
 
 class CTwfObj;
@@ -31,6 +34,10 @@ inline constexpr int kKindWindowsGroup = 81;
 inline constexpr int kKindDotNetGroup = 84;
 inline constexpr int kKindCustomRoot = 85;
 inline constexpr int kKindUserDataRoot = -123;
+
+// The icons of folders and user data.
+inline constexpr int kFolderIcon = 1;
+inline constexpr int kUserDataIcon = 49;
 
 // An item's key: its kind and its instance number kept apart, so that no
 // number of items of one kind can run into the next kind's keys. Only this
@@ -59,6 +66,8 @@ struct SelectedElement {
     WORD type = 0;
     std::wstring scheme;
     std::wstring caption;
+    // The item's link (the tree owns it), null for a kind without one.
+    links::CItemLinkObj* link = nullptr;
 };
 
 class PageSink {
@@ -77,7 +86,9 @@ public:
     virtual ~ElementResetter() = default;
     // Whether parts of this kind can be reset (their link class exists).
     virtual bool CanReset(int kind) const = 0;
-    virtual void Reset(int kind, WORD type, const std::wstring& scheme, bool refreshPreview) = 0;
+    // link: the link of the part's item, which empties it.
+    virtual void Reset(int kind, WORD type, const std::wstring& scheme, links::CItemLinkObj* link,
+                       bool refreshPreview) = 0;
     // Shows the changed element again through the page that is shown.
     virtual void RefillPage() = 0;
     // A frame's Clear also redraws the whole preview.
@@ -138,8 +149,22 @@ public:
     TreeHandle AddCustomControlNamed(TreeHandle parent, WORD type, const std::wstring& name);
 
     // Rebuilds the items from the skin's stored folders and elements (the
-    // default tree keeps its shape and takes its checks from the skin).
+    // default tree keeps its shape and takes its checks from the skin);
+    // the links the items have are bound again and their rows freed, to be
+    // built afresh from the new elements.
     void FillFromSkin();
+    // The link of an item, from the family table's row for its kind, bound
+    // to what the item shows and with its rows built from it; null for a
+    // kind without one. An item's link is made the first time it is asked
+    // for (selection, export, adjustment, Clear) and lives as long as the
+    // item: filling a tree of thousands of items makes no link at all.
+    links::CItemLinkObj* LinkOf(TreeHandle item) const;
+    // Binds the links still without an element to the element their item
+    // shows, where the skin has made it since (an export walks them all).
+    void BindUnboundLinks();
+    // The same, for a borrower that may outlive the item: it finds the link
+    // gone rather than dangling.
+    std::weak_ptr<links::CItemLinkObj> WeakLinkOf(TreeHandle item) const;
     // Check boxes: every item that shows one takes its element's enabled
     // flag.
     void SyncCheckStates();
@@ -149,7 +174,9 @@ public:
     bool SetItemCheck(TreeHandle item, int how);
     // Called with the element type whose enabled flag a check changed.
     void SetOnCheck(std::function<void(WORD, bool)> f) { onCheck_ = std::move(f); }
-    // Removes every item below the root with its key, never a skin object.
+    // Removes every item below the root with its key and link, never a skin
+    // object. The default tree keeps its items: their links let go of their
+    // elements and rows, as the skin behind them is about to be replaced.
     void Clear();
     // Removes the item, its subtree and their skin objects.
     bool Delete(TreeHandle item);
@@ -224,27 +251,59 @@ private:
     struct Record {
         ItemKey key;
         WORD type = 0;
-        std::wstring scheme;
+        SchemeName scheme; // shared by the element's parts
         bool ownsNumber = false;
         bool ownsObject = false;
         WORD folderId = 0; // a folder's own number
         bool alive = false;
         int mark = 1;
+        TreeHandle item = nullptr;
+        // The item's link, made on first demand and bound to the element the
+        // item shows; its rows are built until a fill frees them. The grid,
+        // the export and the colour adjustment borrow it.
+        mutable std::shared_ptr<links::CItemLinkObj> link;
+        mutable bool linkMade = false;
+        mutable bool linkBuilt = false;
     };
 
-    TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon, const Record& r);
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, Record r);
+    // The records of the parts a Clear of r's item resets, in the plan's
+    // order; parts the element has not are left out.
+    std::vector<const Record*> PartsToClear(const Record& r, const ClearPlan& plan) const;
+    // The record's link, made, bound and built first where it is not.
+    links::CItemLinkObj* EnsureLink(const Record& r) const;
+    // Binds the link to the element its item shows (null when the skin has
+    // none).
+    void BindLink(const Record& r) const;
+    // Binds every made link of the element's items again (its object was
+    // made).
+    void BindLinksOf(WORD type, const std::wstring& scheme);
+    // The made links of the items below `top` (inclusive; null: every
+    // item) are bound again and their rows freed, to be built on demand.
+    void InvalidateLinks(TreeHandle top = nullptr);
     const Record* RecordOf(TreeHandle item) const;
     Record* RecordOf(TreeHandle item);
     TreeHandle ContainerFor(TreeHandle item) const;
     WORD FolderNumberOf(TreeHandle container) const;
     std::wstring FolderPrefix() const;
-    TreeHandle EnsureFolderPath(const std::wstring& scheme);
-    TreeHandle InsertPosition(TreeHandle parent, WORD order);
-    void NoteInserted(TreeHandle parent, WORD order, TreeHandle item);
+    // Filling (element_tree_fill.cpp): the items to make are planned as
+    // nodes first (node 0 the root), then made.
+    struct FillPlan;
+    // The node of an item that was there before the fill.
+    int PlanNodeOf(FillPlan& plan, TreeHandle item) const;
+    // The node's children that were there, read once with their stored order.
+    void ReadPlannedChildren(FillPlan& plan, int node) const;
+    void PlaceChild(FillPlan& plan, int parent, WORD order, int child) const;
+    // The node of the folder with that number: 0 for the root, -1 for none.
+    int PlannedFolderById(FillPlan& plan, WORD id) const;
+    // The node of the folder the scheme names, its missing levels planned.
+    int PlanFolderPath(FillPlan& plan, const std::wstring& scheme);
+    void MakePlanned(FillPlan& plan);
     void RenumberSiblings(TreeHandle parent);
     void BuildDefaultTree();
     TreeHandle InsertParts(const std::vector<AdderPart>& parts, WORD type, TreeHandle parent, TreeHandle after,
-                           const std::wstring& display, int topIcon, const std::wstring& scheme, bool owner);
+                           const wchar_t* display, int topIcon, const SchemeName& scheme, bool owner,
+                           unsigned number = 0); // 0: the kind's next free number
     TreeHandle AddCustomControl(TreeHandle parent, const Adder& adder, const std::wstring& name);
     // object: the element's object when the caller holds it already.
     TreeHandle AddFromAdder(const Adder& adder, TreeHandle parent, TreeHandle after, const std::wstring& display,
@@ -261,8 +320,6 @@ private:
     TreeHandle root_ = nullptr;
     std::vector<Record> records_;
     std::map<WORD, TreeHandle> folderItems_; // folder number -> its item
-    // While filling: each parent's children as (stored order, item), sorted.
-    std::map<TreeHandle, std::vector<std::pair<WORD, TreeHandle>>> orders_;
     InstanceNumbers numbers_;
     WORD nextFolderId_ = 1;
     PageSink* sink_ = nullptr;

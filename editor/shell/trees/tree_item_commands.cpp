@@ -5,7 +5,10 @@
 // Delete.
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "editor/links/item_link.h"
+#include "editor/links/ranges/scroll_bar_pages.h"
 #include "editor/shell/main_frame.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/dialogs/item_name_service.h"
@@ -25,6 +28,17 @@ CMainFrame* Frame() {
 }
 
 bool IsSideKind(int kind) { return kind >= 1 && kind <= 4; }
+
+// The link class each scroll-bar fill command acts on.
+const char* ScrollBarClassFor(UINT command) {
+    switch (command) {
+    case ID_FILL_FROM_STANDALONE_HSCROLL: return "CISBHLink";
+    case ID_FILL_FROM_STANDALONE_VSCROLL: return "CISBVLink";
+    case ID_FILL_FROM_INTERNAL_HSCROLL: return "CSBHLink";
+    case ID_FILL_FROM_INTERNAL_VSCROLL: return "CSBVLink";
+    default: return nullptr;
+    }
+}
 
 } // namespace
 
@@ -47,6 +61,25 @@ void CPanelTree::FillInactiveSelected() {
                              L"Hexmoor", MB_YESNO | MB_ICONEXCLAMATION);
     if (answer != IDYES) return;
     if (frame->PropertiesSeam().Link()->FillInactiveState() > 0) Editor().documentModified = true;
+}
+
+bool CPanelTree::CanFillScrollBar(UINT command) const {
+    CMainFrame* frame = Frame();
+    const links::CItemLinkObj* link = frame && model_ && Selected() ? frame->PropertiesSeam().Link() : nullptr;
+    const char* wanted = ScrollBarClassFor(command);
+    return link && wanted && std::strcmp(link->ClassName(), wanted) == 0;
+}
+
+void CPanelTree::FillScrollBarSelected(UINT command) {
+    CMainFrame* frame = Frame();
+    fw::Application* app = fw::Application::Current();
+    if (!CanFillScrollBar(command) || !app) return;
+    const std::wstring text = store_.Text(Selected());
+    const int answer = app->Messages().Show(nullptr, L"Are you sure you want to replace the content of " + text + L"?",
+                                            L"Hexmoor", MB_YESNO | MB_ICONEXCLAMATION);
+    if (answer == IDNO) return;
+    if (auto* bar = dynamic_cast<links::CScrollBarLink*>(frame->PropertiesSeam().Link()))
+        bar->FillFromSiblingScrollBar();
 }
 
 bool CPanelTree::DeleteSelected(bool ask) {
@@ -117,8 +150,11 @@ void CPanelTree::BindItemCommands() {
     commands_.Update(ID_TREE_TOGGLE_LOCK, [this](fw::CommandState& s) {
         s.enabled = model_ && Selected() && model_->KeyOf(Selected()).kind != kKindUserDataRoot && mode_ != 2;
     });
-    // The scroll bars' fills from one another are not bound: their link
-    // classes are not built, so the commands show disabled.
+    for (UINT id : {ID_FILL_FROM_STANDALONE_HSCROLL, ID_FILL_FROM_STANDALONE_VSCROLL, ID_FILL_FROM_INTERNAL_HSCROLL,
+                    ID_FILL_FROM_INTERNAL_VSCROLL}) {
+        commands_.On(id, [this, id] { FillScrollBarSelected(id); });
+        commands_.Update(id, [this, id](fw::CommandState& s) { s.enabled = CanFillScrollBar(id); });
+    }
 }
 
 } // namespace hexmoor::shell

@@ -21,12 +21,17 @@ bool ElementTree::Contains(TreeHandle branch, TreeHandle item) const {
 // The tree store cannot move items: the branch is inserted again at its new
 // place (same texts, icons, marks, records and boxes) and the old items go.
 TreeHandle ElementTree::CopyBranch(TreeHandle item, TreeHandle parent, TreeHandle after) {
-    TreeHandle made = store_.Insert(parent, after, store_.Text(item), store_.Icon(item), store_.Data(item));
+    TreeHandle made = store_.Insert(parent, after, store_.Text(item).c_str(), store_.Icon(item), store_.Data(item));
     store_.SetMark(made, store_.Mark(item));
     const bool box = store_.HasCheckBox(item);
     if (box) {
         store_.SetCheckBox(made, true);
         store_.SetChecked(made, store_.IsChecked(item));
+    }
+    // The record, with its link, goes with the item to its new place.
+    if (Record* r = RecordOf(made)) {
+        r->item = made;
+        if (r->link) r->link->SetTreeItem(made);
     }
     if (const Record* r = RecordOf(item); r && r->key.kind == kKindFolder) {
         auto f = folderItems_.find(r->folderId);
@@ -62,10 +67,12 @@ bool ElementTree::Rehome(TreeHandle item, TreeHandle container) {
         if (!rec.alive) continue;
         if (rec.type == type && rec.scheme == old) rec.scheme = renamed;
         // The folders inside a moved folder move with it.
-        if (type == kElemFolder && rec.type == kElemFolder && rec.scheme.compare(0, old.size() + 1, old + L"\\") == 0) {
-            std::wstring moved = renamed + rec.scheme.substr(old.size());
+        if (type == kElemFolder && rec.type == kElemFolder &&
+            rec.scheme.Str().compare(0, old.size() + 1, old + L"\\") == 0) {
+            std::wstring moved = renamed + rec.scheme.Str().substr(old.size());
             if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
         }
+        if (rec.link) rec.link->SetName(rec.scheme);
     }
     if (type != kElemFolder)
         if (CTwfObj* object = skin->FindObject(type, renamed)) object->SetFolderId(folder);

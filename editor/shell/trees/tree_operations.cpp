@@ -3,6 +3,7 @@
 // parts and shows the element again through the page that was shown.
 #include <algorithm>
 
+#include "editor/links/family.h"
 #include "editor/shell/trees/element_tree.h"
 #include "editor/shell/trees/item_names.h"
 #include "model/element_types.h"
@@ -52,7 +53,25 @@ bool ElementTree::CanClear(TreeHandle item, const ElementResetter& resetter) con
     if (r->key.kind >= kKindDefaultRoot && r->key.kind <= kKindDotNetGroup) return true;
     const ClearPlan plan = ClearPlanFor(r->key.kind);
     if (plan.kinds.empty() || !r->type) return false;
-    return std::all_of(plan.kinds.begin(), plan.kinds.end(), [&](int k) { return resetter.CanReset(k); });
+    // Every part the element has is reset through its item's link; a part
+    // it does not have is skipped, but at least one part must be there.
+    const std::vector<const Record*> parts = PartsToClear(*r, plan);
+    return !parts.empty() && std::all_of(parts.begin(), parts.end(), [&](const Record* part) {
+        return links::FamilyForKind(part->key.kind) && resetter.CanReset(part->key.kind);
+    });
+}
+
+std::vector<const ElementTree::Record*> ElementTree::PartsToClear(const Record& r, const ClearPlan& plan) const {
+    // The related parts carry the item's instance number.
+    std::vector<const Record*> parts;
+    for (int k : plan.kinds)
+        for (const Record& rec : records_)
+            if (rec.alive && rec.key.kind == k && rec.key.number == r.key.number && rec.type == r.type &&
+                rec.scheme == r.scheme) {
+                parts.push_back(&rec);
+                break;
+            }
+    return parts;
 }
 
 bool ElementTree::ClearItem(TreeHandle item, ElementResetter& resetter) {
@@ -60,23 +79,14 @@ bool ElementTree::ClearItem(TreeHandle item, ElementResetter& resetter) {
     if (!r || !CanClear(item, resetter)) return false;
     const ClearPlan plan = ClearPlanFor(r->key.kind);
     if (plan.kinds.empty()) return true; // a group root
-    const ItemKey key = r->key;
     const WORD type = r->type;
     const std::wstring scheme = r->scheme;
+    const std::vector<const Record*> parts = PartsToClear(*r, plan);
     // The default tree switches the element off first; only an item with a
     // check box has a check to clear.
     if (mode_ == 0 && plan.uncheckFirst && store_.HasCheckBox(item)) SetItemCheck(item, 0);
-    // The related parts carry the item's instance number; a part the
-    // element does not have is skipped.
-    std::vector<int> present;
-    for (int k : plan.kinds) {
-        const bool found = std::any_of(records_.begin(), records_.end(), [&](const Record& rec) {
-            return rec.alive && rec.key.kind == k && rec.key.number == key.number && rec.type == type &&
-                   rec.scheme == scheme;
-        });
-        if (found) present.push_back(k);
-    }
-    for (std::size_t i = 0; i < present.size(); ++i) resetter.Reset(present[i], type, scheme, i + 1 == present.size());
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        resetter.Reset(parts[i]->key.kind, type, scheme, EnsureLink(*parts[i]), i + 1 == parts.size());
     if (mode_ == 0) SyncCheckStates();
     Modified();
     // The item cleared stays the one shown: its page is filled again, not
@@ -122,6 +132,8 @@ TreeHandle ElementTree::Duplicate(const ElementTree& from, TreeHandle source, Tr
         copy->SetEnabled(TRUE);
         copy->SetFolderId(folder);
     }
+    // The copy's items show what it holds now.
+    InvalidateLinks(item);
     RenumberSiblings(container);
     Modified();
     return item;

@@ -32,8 +32,7 @@ std::size_t CountOf(const TreeNode& node) {
 MemoryTree::MemoryTree() : top_(std::make_unique<TreeNode>()) {}
 MemoryTree::~MemoryTree() = default;
 
-TreeHandle MemoryTree::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
-                              std::intptr_t data) {
+TreeHandle MemoryTree::Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon, std::intptr_t data) {
     TreeNode* owner = parent ? parent : top_.get();
     auto node = std::make_unique<TreeNode>();
     node->parent = owner;

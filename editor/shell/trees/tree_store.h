@@ -21,8 +21,9 @@ class TreeStore {
 public:
     virtual ~TreeStore() = default;
     // A new item under parent (null: top level) after `after` (an item,
-    // kInsertFirst or kInsertLast), carrying data, without a check box.
-    virtual TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
+    // kInsertFirst or kInsertLast), carrying data, without a check box. The
+    // text is NUL-terminated (the control takes a pointer as it is).
+    virtual TreeHandle Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon,
                               std::intptr_t data = 0) = 0;
     // Removes the item with its subtree.
     virtual void Delete(TreeHandle item) = 0;
@@ -53,7 +54,7 @@ class MemoryTree : public TreeStore {
 public:
     MemoryTree();
     ~MemoryTree() override;
-    TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon,
                       std::intptr_t data = 0) override;
     void Delete(TreeHandle item) override;
     TreeHandle Parent(TreeHandle item) const override;

@@ -6,14 +6,14 @@
 
 namespace hexmoor::shell {
 
-TreeHandle TreeViewStore::Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
+TreeHandle TreeViewStore::Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon,
                                  std::intptr_t data) {
     TVINSERTSTRUCTW is{};
     is.hParent = parent ? ToItem(parent) : TVI_ROOT;
     is.hInsertAfter = after == kInsertFirst ? TVI_FIRST : after == kInsertLast ? TVI_LAST : ToItem(after);
     is.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     is.item.lParam = static_cast<LPARAM>(data);
-    is.item.pszText = const_cast<wchar_t*>(text.c_str());
+    is.item.pszText = const_cast<wchar_t*>(text);
     is.item.iImage = is.item.iSelectedImage = ItemImage(icon, 1);
     return FromItem(TreeView_InsertItem(tree_, &is));
 }

@@ -18,7 +18,7 @@ public:
     static HTREEITEM ToItem(TreeHandle h) { return reinterpret_cast<HTREEITEM>(h); }
     static TreeHandle FromItem(HTREEITEM h) { return reinterpret_cast<TreeHandle>(h); }
 
-    TreeHandle Insert(TreeHandle parent, TreeHandle after, const std::wstring& text, int icon,
+    TreeHandle Insert(TreeHandle parent, TreeHandle after, const wchar_t* text, int icon,
                       std::intptr_t data = 0) override;
     void Delete(TreeHandle item) override;
     TreeHandle Parent(TreeHandle item) const override;

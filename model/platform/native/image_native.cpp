@@ -65,6 +65,17 @@ GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixels& pixels) {
     return GdiplusBitmapHandle(image.release());
 }
 
+GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixelsView& pixels) {
+    if (!pixels.first || pixels.width <= 0 || pixels.height <= 0) return nullptr;
+    auto image = std::make_unique<Gdiplus::Bitmap>();
+    image->pixels.width = pixels.width;
+    image->pixels.height = pixels.height;
+    image->pixels.argb.reserve(static_cast<std::size_t>(pixels.width) * static_cast<std::size_t>(pixels.height));
+    for (int y = 0; y < pixels.height; ++y)
+        image->pixels.argb.insert(image->pixels.argb.end(), pixels.Row(y), pixels.Row(y) + pixels.width);
+    return GdiplusBitmapHandle(image.release());
+}
+
 bool ReadGdiplusBitmapPixels(Gdiplus::Bitmap* bitmap, ImagePixels* out) {
     if (!bitmap || !out) return false;
     *out = bitmap->pixels;

@@ -141,6 +141,11 @@ bool GetGdiplusBitmapSize(Gdiplus::Bitmap* bitmap, LONG* width, LONG* height) {
 
 GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixels& pixels) {
     if (!IsValid(pixels)) return nullptr;
+    return CreateGdiplusBitmapFromPixels(ViewOf(pixels));
+}
+
+GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixelsView& pixels) {
+    if (!pixels.first || pixels.width <= 0 || pixels.height <= 0) return nullptr;
     GdiplusBitmapHandle bitmap(new Gdiplus::Bitmap(pixels.width, pixels.height, PixelFormat32bppARGB));
     if (bitmap->GetLastStatus() != Gdiplus::Ok) return nullptr;
     Gdiplus::Rect area(0, 0, pixels.width, pixels.height);
@@ -149,8 +154,8 @@ GdiplusBitmapHandle CreateGdiplusBitmapFromPixels(const ImagePixels& pixels) {
         return nullptr;
     }
     for (int y = 0; y < pixels.height; ++y) {
-        std::memcpy(static_cast<std::uint8_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
-                    pixels.argb.data() + static_cast<size_t>(y) * pixels.width, static_cast<size_t>(pixels.width) * 4);
+        std::memcpy(static_cast<std::uint8_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride, pixels.Row(y),
+                    static_cast<size_t>(pixels.width) * 4);
     }
     bitmap->UnlockBits(&data);
     return bitmap;

@@ -76,6 +76,21 @@ protected:
         host.CheckState(state);
         return link.FillPropertyPage(state | kFirstShowFlag, nullptr);
     }
+    // Shows the page in each of the five states, opens every group and
+    // commits every row (running Fill all states on it too, with fillAll),
+    // as a designer walking the whole page would; each commit must succeed.
+    void CommitEveryRowOfEveryState(CItemLinkObj& link, const std::string& name, bool fillAll) {
+        for (int s = 0; s < 5; ++s) {
+            Show(link, s);
+            for (int i = 0; i < grid.Count(); ++i)
+                if (grid.Item(i)->IsExpandable()) grid.ExpandItem(i, true);
+            for (int i = 0; i < grid.Count(); ++i) {
+                grid.SetSelectedIndex(i);
+                EXPECT_EQ(link.CommitEditedValues(&grid), 1) << name << " state " << s;
+                if (fillAll) link.FillAllStates(grid.Item(i));
+            }
+        }
+    }
     std::vector<std::wstring> Labels() const {
         std::vector<std::wstring> labels;
         for (int i = 0; i < grid.Count(); ++i) labels.push_back(grid.Item(i)->Label());

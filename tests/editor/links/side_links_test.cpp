@@ -209,19 +209,23 @@ TEST_F(SideLinksTest, SnapshotCopiesTheSideImagesWithTheirDrawModes) {
     CTwfSideFrame* top = frame.GetTopSide();
     top->PutImage(0, TestImage(4, 4));
     top->PutImage(2, TestImage(4, 4));
+    // Tiled: the side's mode 2, which must not turn the copy into the
+    // adjustment's plain-value marker (also 2).
     top->SetImageOptions(2, 0, 0, 2);
     CTopSideFrame link(nullptr, 2, 0, L"Default");
     link.SetTwfObj(&frame);
     link.BuildPropertyItems(1);
     EXPECT_EQ(link.SnapshotLinkImages(0), 1);
     const LinkSnapshot& snapshot = link.GetSnapshot();
-    ASSERT_EQ(snapshot.imageIds.size(), 2u);
     ASSERT_EQ(snapshot.images.size(), 2u);
-    EXPECT_EQ(snapshot.images[1].GetDrawMode(), 2);
-    EXPECT_TRUE(snapshot.colorIds.empty());
+    EXPECT_EQ(snapshot.images[1].first, 2);
+    EXPECT_FALSE(snapshot.images[1].second->IsPlainValue());
+    EXPECT_NE(snapshot.images[1].second->GetDrawMode(), CMrgBitmap::kDrawPlainValue);
+    EXPECT_EQ(snapshot.sideDrawModes, (std::vector<std::pair<WORD, DWORD>>{{2, 2}}));
+    EXPECT_TRUE(snapshot.colors.empty());
     EXPECT_EQ(link.SnapshotLinkImages(0), 0);
     EXPECT_EQ(link.SnapshotLinkImages(2), 1);
-    EXPECT_TRUE(link.GetSnapshot().imageIds.empty());
+    EXPECT_TRUE(link.GetSnapshot().images.empty());
     EXPECT_EQ(link.GetSnapshotState(), 2);
 }
 

@@ -128,11 +128,10 @@ TEST_F(LinksTest, SnapshotHoldsEveryImageAndColourRow) {
     link.BuildPropertyItems(1);
     EXPECT_EQ(link.GetSnapshotState(), 1);
     EXPECT_EQ(link.SnapshotLinkImages(0), 1);
-    EXPECT_EQ(link.GetSnapshot().colorIds, (std::vector<WORD>{494, 495}));
-    EXPECT_EQ(link.GetSnapshot().colors, (std::vector<COLORREF>{0x10u, 0u}));
+    EXPECT_EQ(link.GetSnapshot().colors, (std::vector<std::pair<WORD, COLORREF>>{{494, 0x10u}, {495, 0u}}));
     EXPECT_EQ(link.SnapshotLinkImages(0), 0);
     EXPECT_EQ(link.SnapshotLinkImages(1), 1);
-    EXPECT_TRUE(link.GetSnapshot().colorIds.empty());
+    EXPECT_TRUE(link.GetSnapshot().colors.empty());
 
     CTwfObj grip(27);
     CSBGripLink gripLink(nullptr, 27, 0, L"Default");
@@ -140,7 +139,7 @@ TEST_F(LinksTest, SnapshotHoldsEveryImageAndColourRow) {
     gripLink.BuildPropertyItems(1);
     EXPECT_EQ(gripLink.SnapshotLinkImages(0), 1);
     ASSERT_EQ(gripLink.GetSnapshot().images.size(), 1u);
-    EXPECT_TRUE(gripLink.GetSnapshot().images[0].IsPlainValue()); // an empty record for a missing image
+    EXPECT_TRUE(gripLink.GetSnapshot().images[0].second->IsPlainValue()); // an empty record for a missing image
 }
 
 TEST_F(LinksTest, ExportTouchesNoWindow) {
@@ -198,11 +197,19 @@ TEST_F(LinksTest, UserDataRowShowsTheBlockSize) {
 }
 
 TEST(Family, TableGivesClassesByType) {
+    // A frame's links in the order of its items: its own page, the sides'
+    // folder and the sides, the buttons, the menu bar, the minimized frame;
+    // then the region-defined window.
     const auto frame = FamiliesForType(2);
-    ASSERT_EQ(frame.size(), 4u);
-    EXPECT_STREQ(frame[0]->className, "CTopSideFrame");
+    ASSERT_EQ(frame.size(), 18u);
+    EXPECT_STREQ(frame[0]->className, "CFrameLink");
+    EXPECT_STREQ(frame[2]->className, "CTopSideFrame");
+    EXPECT_STREQ(frame[17]->className, "CFrameFixedLink");
     EXPECT_EQ(FamiliesForType(21).at(0)->controlId, 1044);
-    EXPECT_TRUE(FamiliesForType(4).empty());
+    // The scroll bars: the folder, the standalone bars, the internal bars.
+    std::vector<std::string> bars;
+    for (const LinkFamily* f : FamiliesForType(5)) bars.push_back(f->className);
+    EXPECT_EQ(bars, (std::vector<std::string>{"CScrollBarsLink", "CSBHLink", "CSBVLink", "CISBHLink", "CISBVLink"}));
     EXPECT_EQ(FamilyByClass("CSBGripLink")->type, 27);
     EXPECT_EQ(FamilyByClass("Nope"), nullptr);
 }

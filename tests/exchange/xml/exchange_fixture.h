@@ -183,8 +183,11 @@ struct SampleSkin {
             list->Add(std::move(link));
         }
         CTwfObj* frame = skin.FindObject(kFrame, L"");
+        // The frame's four side links (the frame family's other pages are
+        // left out: this skin's frame holds only side values).
         for (const links::LinkFamily* family : links::FamiliesForType(kFrame)) {
             std::unique_ptr<links::CItemLinkObj> side = family->make(nullptr, kFrame, family->controlId, L"Default");
+            if (!side->IsSideFrame()) continue;
             side->SetTwfObj(frame);
             side->BuildPropertyItems(1);
             list->Add(std::move(side));
