@@ -100,6 +100,17 @@ bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, F
     return true;
 }
 
+NewFileResult WriteNewFile(const std::wstring& path, const FileProducer& produce) {
+    {
+        detail::OutputFile file(path, detail::Creation::kCreateNew);
+        if (!file.IsOpen()) return file.NameTaken() ? NewFileResult::kNameTaken : NewFileResult::kFailed;
+        const bool written = produce(file);
+        if (file.Close() && written) return NewFileResult::kWritten;
+    }
+    detail::RemoveFile(path);
+    return NewFileResult::kFailed;
+}
+
 void ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsigned flags) {
     if (Shower()) {
         Shower()(text, caption, flags);

@@ -80,6 +80,22 @@ enum class WriteDurability { kFlushed, kUnflushed };
 bool WriteFileReplacing(const std::wstring& path, const FileProducer& produce, FileWriteFailure* failure = nullptr,
                         WriteDurability durability = WriteDurability::kFlushed);
 
+// What writing a new file came to.
+enum class NewFileResult {
+    kWritten,   // the file is there, whole
+    kNameTaken, // a file or folder of that name exists: left exactly as it was
+    kFailed,    // not created, or a write failed: nothing of it is left
+};
+
+// Writes a file that does not exist yet straight under its name: no
+// temporary file and no rename, which costs a writer of many small files
+// (the XML export's images) more than the writing itself. A name that is
+// taken is left alone for the caller to replace (WriteFileReplacing). On a
+// failed write the partly written file is removed, so it is whole or absent
+// after any failure of the program; like kUnflushed, not after a failure
+// of the machine.
+NewFileResult WriteNewFile(const std::wstring& path, const FileProducer& produce);
+
 // Creates one folder; true when the path is a folder afterwards (also when
 // it was one already).
 bool CreateFolder(const std::wstring& path);

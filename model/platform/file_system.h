@@ -45,14 +45,22 @@ private:
     FileReadResult openResult_ = FileReadResult::kCannotOpen;
 };
 
-// A file opened for writing only by us (created, or truncated when it
-// exists).
+// How an output file is opened: created, or truncated when it exists; or
+// created only when no file of that name exists yet.
+enum class Creation { kCreateOrTruncate, kCreateNew };
+
+// A file opened for writing only by us.
 class OutputFile : public SystemFile, public ByteSink {
 public:
-    explicit OutputFile(const std::wstring& path);
+    explicit OutputFile(const std::wstring& path, Creation creation = Creation::kCreateOrTruncate);
     bool Write(std::span<const std::uint8_t> data) override;
     // Flushes everything written so far to the disk itself.
     bool FlushToDisk();
+    // Opened with kCreateNew and not open because the name is taken.
+    bool NameTaken() const { return nameTaken_; }
+
+private:
+    bool nameTaken_ = false;
 };
 
 // Moves `from` over `to`, replacing it; false when the system refuses.

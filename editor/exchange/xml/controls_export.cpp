@@ -279,6 +279,21 @@ bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes
         path, [&](plat::ByteSink& sink) { return sink.Write(bytes); }, nullptr, durability);
 }
 
+// An image or region file: written straight under its name when the name is
+// free (the usual case, a fresh folder), through a temporary file and a
+// replace when a file of an earlier export is there, which then stays as it
+// was should the write fail. Either way the file is whole or absent, and
+// only the document that names them all waits for the disk (a flush per
+// image would cost the export several times its encoding).
+bool WriteExportFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+    switch (plat::WriteNewFile(path, [&](plat::ByteSink& sink) { return sink.Write(bytes); })) {
+    case plat::NewFileResult::kWritten: return true;
+    case plat::NewFileResult::kNameTaken: return WriteBytes(path, bytes, plat::WriteDurability::kUnflushed);
+    case plat::NewFileResult::kFailed: break;
+    }
+    return false;
+}
+
 ExchangeOutcome Failed(std::wstring file, std::wstring reason) {
     ExchangeOutcome outcome;
     outcome.problem = {std::move(file), std::move(reason)};
@@ -311,11 +326,7 @@ ExchangeOutcome WriteControlsExport(const ControlsExport& exported, const std::w
         const std::wstring path = JoinUnder(folder, parts);
         if (!EncodeFile(file, &bytes))
             return Failed(path, file.region ? L"the region could not be encoded" : L"the image could not be encoded");
-        // Each image is whole or absent; only the document that names them
-        // all waits for the disk (a flush per image would cost the export
-        // several times its encoding).
-        if (!WriteBytes(path, bytes, plat::WriteDurability::kUnflushed))
-            return Failed(path, L"the file could not be written");
+        if (!WriteExportFile(path, bytes)) return Failed(path, L"the file could not be written");
     }
     if (!writer || !writer(exported.document, &bytes)) return Failed(xmlPath, L"the XML document could not be made");
     if (!WriteBytes(xmlPath, bytes, plat::WriteDurability::kFlushed))

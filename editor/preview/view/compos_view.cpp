@@ -11,6 +11,7 @@
 #include "editor/preview/view/skinned_windows.h"
 #include "model/mrg_bitmap.h"
 #include "runtime/draw/tw_draw.h"
+#include "runtime/messages.h"
 #include "runtime/twf_api.h"
 #include "runtime/wnd/tw_wnd.h"
 
@@ -122,12 +123,22 @@ CSampleDialog* CSkinComposView::SampleDialog(SampleId sample) const {
 HWND CSkinComposView::PreviewForElement(int type) const { return SampleWindow(SampleForType(type)); }
 
 namespace {
+// The runtime answers a skin change with a posted message that invalidates
+// the window again. Handled here, at once, the invalidation joins the one
+// repaint that follows; left in the queue it would come after that repaint
+// and paint every refreshed window a second time.
+void HandlePostedSkinChanges() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, rt::TWM_SKINCHANGED, rt::TWM_SKINCHANGED, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
 // The skinned windows of the type in a sample's tree read their element
 // again and redraw (with their children's backgrounds).
 void RefreshSampleType(HWND sample, WORD type) {
     for (HWND h : SkinnedTreeWalk(sample))
         if (CTWWnd* object = SkinnedObject(h); object && object->IsActive() && object->GetType() == type)
             object->ChangeSkin(0, TRUE);
+    HandlePostedSkinChanges();
 }
 } // namespace
 

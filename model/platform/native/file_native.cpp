@@ -85,8 +85,10 @@ std::int64_t InputFile::Read(std::uint8_t* data, std::size_t size) {
     }
 }
 
-OutputFile::OutputFile(const std::wstring& path) {
-    handle_ = ::open(NarrowPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+OutputFile::OutputFile(const std::wstring& path, Creation creation) {
+    const int how = creation == Creation::kCreateNew ? O_EXCL : O_TRUNC;
+    handle_ = ::open(NarrowPath(path).c_str(), O_WRONLY | O_CREAT | how | O_CLOEXEC, 0644);
+    if (!IsOpen() && creation == Creation::kCreateNew) nameTaken_ = errno == EEXIST;
 }
 
 bool OutputFile::Write(std::span<const std::uint8_t> data) {

@@ -67,9 +67,14 @@ std::int64_t InputFile::Read(std::uint8_t* data, std::size_t size) {
     return read;
 }
 
-OutputFile::OutputFile(const std::wstring& path) {
-    handle_ = FromHandle(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+OutputFile::OutputFile(const std::wstring& path, Creation creation) {
+    const DWORD disposition = creation == Creation::kCreateNew ? CREATE_NEW : CREATE_ALWAYS;
+    handle_ =
+        FromHandle(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!IsOpen() && creation == Creation::kCreateNew) {
+        const DWORD error = ::GetLastError();
+        nameTaken_ = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+    }
 }
 
 bool OutputFile::Write(std::span<const std::uint8_t> data) {

@@ -150,3 +150,30 @@ TEST(FileLayer, AStaleTemporaryFromAnEarlierCrashIsOverwritten) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FileLayer, ANewFileIsWrittenOnlyUnderAFreeNameAndIsWholeOrAbsent) {
+    skin_test::ScratchDir dir("filelayer-new");
+    const auto taken = dir / "taken.bin";
+    skin_test::WriteBytes(taken, kOld);
+    struct Case {
+        const char* name;
+        std::filesystem::path target;
+        plat::FileProducer produce;
+        plat::NewFileResult result;
+    };
+    const Case cases[] = {
+        {"free name", dir / "fresh.bin", Produce(kNew), plat::NewFileResult::kWritten},
+        {"file there", taken, Produce(kNew), plat::NewFileResult::kNameTaken},
+        {"producer fails", dir / "failed.bin", Produce(kNew, false), plat::NewFileResult::kFailed},
+        {"missing folder", dir / "missing" / "new.bin", Produce(kNew), plat::NewFileResult::kFailed},
+    };
+    for (const Case& c : cases) EXPECT_EQ(plat::WriteNewFile(c.target.wstring(), c.produce), c.result) << c.name;
+    EXPECT_EQ(skin_test::ReadBytes(dir / "fresh.bin"), kNew);
+    EXPECT_EQ(skin_test::ReadBytes(taken), kOld);
+    EXPECT_FALSE(std::filesystem::exists(dir / "failed.bin"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+}
+
+} // namespace
