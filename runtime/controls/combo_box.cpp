@@ -1,6 +1,7 @@
 #include "runtime/controls/combo_box.h"
 
 #include "base/win/dib.h"
+#include "base/win/rect.h"
 #include "model/elements/combo_box.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
@@ -8,13 +9,13 @@
 #include "runtime/controls/edit.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/wnd/object_registry.h"
-#include "runtime/wnd/window_services.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
+#include "runtime/wnd/window_services.h"
 
 using namespace hexmoor;
 using namespace hexmoor::rt;
@@ -28,9 +29,6 @@ constexpr WORD kBorderLeft = 658, kBorderRight = 660;
 constexpr WORD kEditFrameImage = 10;
 constexpr UINT kRefreshFrame = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 constexpr UINT kListRefresh = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOCOPYBITS;
-
-RECT ToRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // The window rectangle of `child` relative to the window rectangle of `of`.
 RECT RelativeWindowRect(HWND child, HWND of) {
@@ -69,7 +67,7 @@ combo::Parts CTWComboBox::GetParts(bool childText) const {
     RECT client{};
     GetClientRect(hWnd_, &client);
     const CWindowRect wr(hWnd_);
-    in.client = FromRect(client);
+    in.client = FromRECT(client);
     in.window = {wr.Width(), wr.Height()};
     in.dropWidth = GetDropWidth();
     in.rightAligned = (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
@@ -79,7 +77,7 @@ combo::Parts CTWComboBox::GetParts(bool childText) const {
     if (HWND child = lookUp ? GetWindow(hWnd_, GW_CHILD) : nullptr) {
         RECT r = CWindowRect(child);
         RectScreenToClient(&r, hWnd_);
-        in.firstChild = FromRect(r);
+        in.firstChild = FromRECT(r);
     }
     return combo::ComputeParts(in);
 }
@@ -99,7 +97,7 @@ void CTWComboBox::Reset(const std::wstring& name) {
 void CTWComboBox::SetState(int state) {
     if (state_ == state) return;
     state_ = state;
-    const RECT drop = ToRect(GetParts().dropDown);
+    const RECT drop = ToRECT(GetParts().dropDown);
     InvalidateRect(hWnd_, &drop, FALSE);
 }
 
@@ -272,7 +270,7 @@ HBITMAP CTWComboBox::GetBackgroundBitmap(BOOL rebuild) {
             } else {
                 face = element_->GetImage(kFaceNormal);
             }
-            const RECT faceRect = ToRect(GetParts().face);
+            const RECT faceRect = ToRECT(GetParts().face);
             if (face) painter.DrawSkinImage(&faceRect, face, FALSE, nullptr);
         }
         painter.Release();
@@ -341,7 +339,7 @@ LRESULT CTWComboBox::Paint(HDC given) {
                              : state_ == kDropped ? kArrowDropped
                              : state_ == kHot     ? kArrowHot
                                                   : kArrowNormal;
-        const RECT drop = ToRect(parts.dropDown);
+        const RECT drop = ToRECT(parts.dropDown);
         if (CMrgBitmap* arrow = element_->GetImage(arrowId)) draw.DrawSkinImage(&drop, arrow, FALSE, nullptr);
         if (role_ == 1) {
             // Into the picture before it goes out: released first, the paint's
@@ -359,7 +357,7 @@ LRESULT CTWComboBox::Paint(HDC given) {
             if (selected >= 0) {
                 const CSupportUnicode unicode = Unicode();
                 const CUnicodeString text = unicode.GetComboItemText(selected);
-                RECT box = ToRect(parts.text);
+                RECT box = ToRECT(parts.text);
                 box.top += 2;
                 box.right -= 2;
                 box.bottom -= 2;
@@ -389,7 +387,7 @@ void CTWComboBox::LayoutEdit() {
         hexmoor::win::SelectGuard select(dc.Get(), WindowFontOrSystem(hWnd_));
         SIZE zero{};
         GetTextExtentPoint32W(dc.Get(), L"0", 1, &zero);
-        const Rect box = combo::EditBox(FromRect(client), GetDropWidth(),
+        const Rect box = combo::EditBox(FromRECT(client), GetDropWidth(),
                                         (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_RIGHT) != 0, zero.cy);
         SetWindowPos(edit, nullptr, box.left, box.top, box.Width(), box.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -525,7 +523,7 @@ LRESULT CTWComboBox::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         hover_.OnMouseLeave(hWnd_);
         const LRESULT result = Default();
         if (state_ == kHot) {
-            const RECT drop = ToRect(GetParts().dropDown);
+            const RECT drop = ToRECT(GetParts().dropDown);
             InvalidateRect(hWnd_, &drop, FALSE);
         }
         if (!SendMessageW(hWnd_, CB_GETDROPPEDSTATE, 0, 0)) state_ = kNormal;

@@ -4,18 +4,19 @@
 
 #include "base/win/gdi.h"
 #include "base/win/hosts.h"
+#include "base/win/rect.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/draw/tw_draw.h"
 #include "runtime/logic/control_types.h"
-#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 
 using namespace hexmoor;
 using namespace hexmoor::win;
@@ -68,9 +69,6 @@ HWND FindComboOfList(HWND list) {
     EnumThreadWindows(GetWindowThreadProcessId(list, nullptr), &FindComboInTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.combo;
 }
-
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 } // namespace
 
@@ -289,7 +287,7 @@ LRESULT CTWListBox::Paint(HDC given) {
         CheckRow row{};
         RECT area = item; // what the selection fills and the focus frames
         if (checks) {
-            row = CheckRowLayout(ToRect(item), rightAligned);
+            row = CheckRowLayout(FromRECT(item), rightAligned);
             area = ToRECT(row.text);
         }
         int check = 0;
@@ -315,7 +313,7 @@ LRESULT CTWListBox::Paint(HDC given) {
         if (hasText) {
             ::SetTextColor(dc, element_->GetColor(disabled ? 357 : selected ? 363 : 356));
             RECT textRect = ToRECT(checks ? CheckRowTextRect(row, rightAligned)
-                                          : PlainRowTextRect(ToRect(item), rightAligned, hscroll));
+                                          : PlainRowTextRect(FromRECT(item), rightAligned, hscroll));
             itemText = text.GetListBoxText(index);
             text.DrawUnicodeText(dc, itemText, int(itemText.GetLength()), &textRect,
                                  kRowTextFormat | (rightAligned ? DT_RIGHT : 0));

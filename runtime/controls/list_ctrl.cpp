@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/edit.h"
@@ -11,14 +12,14 @@
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/list_layout.h"
 #include "runtime/logic/report_plan.h"
-#include "runtime/window_rects.h"
-#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_rects.h"
+#include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 
 using namespace hexmoor;
 using namespace hexmoor::win;
@@ -29,9 +30,6 @@ namespace {
 
 constexpr BorderedListIds kListViewIds{366, 367, 368, 369, 370, 371};
 constexpr UINT kCellFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_WORD_ELLIPSIS;
-
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 RECT SubItemRect(HWND list, int item, int subItem, int code) {
     RECT r{};
@@ -169,7 +167,7 @@ ReportStyle GatherReportStyle(HWND list, HWND header, int headerX, const CTwfObj
         const CellAlign align = (hdi.fmt & HDF_RIGHT)    ? CellAlign::Right
                                 : (hdi.fmt & HDF_CENTER) ? CellAlign::Center
                                                          : CellAlign::Left;
-        style.columns.push_back({ToRect(r).Offset(headerX, 0), align});
+        style.columns.push_back({FromRECT(r).Offset(headerX, 0), align});
     }
     const DWORD ex = DWORD(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
     const bool enabled = IsWindowEnabled(list) != FALSE;
@@ -322,7 +320,7 @@ void CTWListCtrl::PaintReport(HDC dc) {
             ReportRow facts;
             facts.hot = row == hot;
             facts.selected = (state & LVIS_SELECTED) != 0;
-            facts.bounds = ToRect(bounds);
+            facts.bounds = FromRECT(bounds);
             if (stateList) {
                 const int index = int((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
                 IMAGEINFO info{};
@@ -340,14 +338,14 @@ void CTWListCtrl::PaintReport(HDC dc) {
                     item.iItem = row;
                     item.iSubItem = column;
                     if (SendMessageW(hWnd_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) cell.image = item.iImage;
-                    cell.icon = ToRect(SubItemRect(hWnd_, row, column, LVIR_ICON));
+                    cell.icon = FromRECT(SubItemRect(hWnd_, row, column, LVIR_ICON));
                 }
                 cells[size_t(column)] = text.GetListViewItemText(row, column);
                 cell.hasText = !cells[size_t(column)].IsEmpty();
                 if (cell.hasText) cell.textWidth = text.GetTextExtent(dc, cells[size_t(column)]).cx;
                 if (column == 0 || style.subItemImages) {
                     cell.labelAsked = true;
-                    cell.label = ToRect(SubItemRect(hWnd_, row, column, LVIR_LABEL));
+                    cell.label = FromRECT(SubItemRect(hWnd_, row, column, LVIR_LABEL));
                 }
                 facts.cells.push_back(cell);
             }
@@ -359,7 +357,7 @@ void CTWListCtrl::PaintReport(HDC dc) {
         for (const ReportStyle::Column& c : style.columns) rights.push_back(c.rect.right - headerX);
         Pen pen(CreatePen(PS_SOLID, 1, element_->GetColor(IsWindowEnabled(hWnd_) ? 372 : 373)));
         SelectGuard select(dc, pen.Get());
-        for (const Line& line : GridLines(firstLine, rowHeight, ToRect(client), rights, headerX, headerBottom)) {
+        for (const Line& line : GridLines(firstLine, rowHeight, FromRECT(client), rights, headerX, headerBottom)) {
             MoveToEx(dc, line.from.x, line.from.y, nullptr);
             LineTo(dc, line.to.x, line.to.y);
         }

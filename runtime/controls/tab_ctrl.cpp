@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/win/dib.h"
+#include "base/win/rect.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
@@ -13,12 +14,12 @@
 #include "runtime/logic/button_format.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/tab_layout.h"
-#include "runtime/wnd/object_registry.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_state.h"
 #include "runtime/text/support_unicode.h"
 #include "runtime/window_helpers.h"
 #include "runtime/window_rects.h"
+#include "runtime/wnd/object_registry.h"
 #include "runtime/wnd/tw_dialog.h"
 
 using namespace hexmoor;
@@ -26,9 +27,6 @@ using namespace hexmoor::rt;
 using namespace hexmoor::win;
 
 namespace {
-
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 POINT SignedPoint(unsigned long packed) {
     const Point p = button::ContentOffset(packed);
@@ -155,7 +153,7 @@ void CTWTabCtrl::DrawItem(HDC dc, int index, bool vertical) {
     draw.DrawSkinImage(&itemRect, element_->GetImage(WORD(tabs::ImageIdOf(choice.image, vertical))), FALSE, nullptr);
 
     tabs::ItemInput in;
-    in.item = ToRect(itemRect);
+    in.item = FromRECT(itemRect);
     const POINT offset = SignedPoint(element_->GetNumber(WORD(tabs::OffsetIdOf(choice.image, vertical))));
     if (tabs::OffsetIdOf(choice.image, vertical)) in.textOffset = {offset.x, offset.y};
     const HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, TCM_GETIMAGELIST, 0, 0));
