@@ -117,12 +117,10 @@ LRESULT BufferedPaintWindow::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_PAINT: {
         if (wp) break; // a DC of the caller's: painted as asked
-        PAINTSTRUCT ps;
-        HDC screen = BeginPaint(Handle(), &ps);
+        const win::PaintScope paint(Handle());
         // Without a buffer the control draws straight into the paint DC,
         // its background first since the erase was skipped.
-        if (screen && !PaintBuffered(screen, ps.rcPaint)) PaintInto(screen);
-        EndPaint(Handle(), &ps);
+        if (HDC screen = paint.Dc(); screen && !PaintBuffered(screen, paint.Info().rcPaint)) PaintInto(screen);
         return 0;
     }
     default: break;

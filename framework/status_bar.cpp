@@ -76,7 +76,7 @@ void StatusBar::Paint(HDC dc) {
     SetBkColor(dc, background_);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    win::SelectGuard fontIn(dc, font);
     SetBkMode(dc, TRANSPARENT);
     int parts = static_cast<int>(SendMessageW(Handle(), SB_GETPARTS, 0, 0));
     for (int i = 0; i < parts; ++i) {
@@ -96,7 +96,6 @@ void StatusBar::Paint(HDC dc) {
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
-    if (old) SelectObject(dc, old);
 }
 
 void StatusBar::SetPrompt(const std::wstring& text) {

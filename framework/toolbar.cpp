@@ -1,5 +1,6 @@
 #include "framework/toolbar.h"
 
+#include "base/win/gdi.h"
 #include "framework/strings.h"
 
 namespace hexmoor::fw {
@@ -122,11 +123,10 @@ void ToolBar::RedrawDisabledLabel(HDC dc, unsigned id, RECT button) {
     SetBkColor(dc, background_);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &label, nullptr, 0, nullptr);
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    win::SelectGuard fontIn(dc, font);
     SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, disabledText_);
     DrawTextW(dc, text.c_str(), length, &label, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    if (old) SelectObject(dc, old);
 }
 
 void ToolBar::SetTextColors(COLORREF enabled, COLORREF disabled) {

@@ -234,9 +234,7 @@ void ColorAdjustPane::OnLeftButton(POINT client) {
     if (eyedropperArmed_) {
         POINT screen{};
         ::GetCursorPos(&screen);
-        HDC dc = ::GetDC(nullptr);
-        const COLORREF color = ::GetPixel(dc, screen.x, screen.y);
-        ::ReleaseDC(nullptr, dc);
+        const COLORREF color = ::GetPixel(win::WindowDC(nullptr).Get(), screen.x, screen.y);
         ::ReleaseCapture();
         eyedropperArmed_ = false;
         if (color != CLR_INVALID) {

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/win/gdi.h"
 #include "editor/imaging/picker_cursor.h"
 #include "editor/imaging/preview_file_dialog.h"
 #include "model/image_rgn.h"
@@ -31,9 +32,7 @@ protected:
             RECT window{};
             ::GetWindowRect(Handle(), &window);
             if (::PtInRect(&window, p)) {
-                HDC screen = ::GetDC(nullptr);
-                const COLORREF color = ::GetPixel(screen, p.x, p.y);
-                ::ReleaseDC(nullptr, screen);
+                const COLORREF color = ::GetPixel(win::WindowDC(nullptr).Get(), p.x, p.y);
                 if (color != CLR_INVALID) settings_.ApplyPickedColor(color);
             }
             return 0;

@@ -20,7 +20,7 @@ import re
 import sys
 
 # The folders whose code is checked.
-CHECKED_FOLDERS = ["runtime", "tools/skinshot"]
+CHECKED_FOLDERS = ["runtime", "tools/skinshot", "framework", "editor"]
 
 RELEASES = ["DeleteObject", "DeleteDC", "ReleaseDC", "EndPaint", "SelectObject", "SelectPalette", "RestoreDC",
             "DeleteEnhMetaFile", "DeleteMetaFile"]

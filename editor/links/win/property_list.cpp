@@ -6,6 +6,7 @@
 
 #include <windowsx.h>
 
+#include "base/win/gdi.h"
 #include "editor/links/item_link.h"
 #include "editor/links/link_env.h"
 #include "editor/links/page_dump.h"
@@ -34,10 +35,9 @@ bool CPropertyList::CreateGrid(HWND parent, UINT id) {
     args.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
     if (!Create(args)) return false;
     images_ = SystemImageClipboard(Handle());
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const win::WindowDC screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    const int dpiX = GetDeviceCaps(screen.Get(), LOGPIXELSX);
     listFont_.Reset(
         CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"));
     glyphFont_.Reset(CreateFontW(-MulDiv(MulDiv(110, 96, dpiX), dpi, 720), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET,
@@ -252,12 +252,11 @@ void CPropertyList::OnContextCommand(UINT id) {
 }
 
 void CPropertyList::DrawDividerLine(int x) {
-    HDC dc = GetDC(Handle());
-    const int old = SetROP2(dc, R2_NOT);
-    MoveToEx(dc, x, dragTop_, nullptr);
-    LineTo(dc, x, dragBottom_);
-    SetROP2(dc, old);
-    ReleaseDC(Handle(), dc);
+    const win::WindowDC dc(Handle());
+    const int old = SetROP2(dc.Get(), R2_NOT);
+    MoveToEx(dc.Get(), x, dragTop_, nullptr);
+    LineTo(dc.Get(), x, dragBottom_);
+    SetROP2(dc.Get(), old);
 }
 
 void CPropertyList::OnSize(UINT, int, int) {

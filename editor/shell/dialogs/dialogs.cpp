@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/win/gdi.h"
 #include "editor/shell/trees/item_names.h"
 #include "editor/shell/runtime_link.h"
 #include "resources/about_dialog_ids.h"
@@ -135,12 +136,11 @@ LRESULT CAboutDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
         GetWindowTextW(dis->hwndItem, text.data(), len + 1);
         text.resize(static_cast<std::size_t>(len));
         HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-        HGDIOBJ old = font ? SelectObject(dis->hDC, font) : nullptr;
+        win::SelectGuard fontIn(dis->hDC, font);
         SetBkMode(dis->hDC, TRANSPARENT);
         ::SetTextColor(dis->hDC, wp == IDC_ABOUT_VERSION ? kAboutVersionColor : kAboutNoticeColor);
         RECT rc = dis->rcItem;
         DrawTextW(dis->hDC, text.c_str(), len, &rc, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-        if (old) SelectObject(dis->hDC, old);
         return TRUE;
     }
     return Dialog::WindowProc(msg, wp, lp);
