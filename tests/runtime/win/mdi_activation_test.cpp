@@ -11,6 +11,7 @@
 #include "runtime/frame/frame_skin_wnd.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/foreign_pixels.h"
+#include "tests/harness/mdi_frame.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/harness/settle.h"
 #include "tests/harness/skin_pixels.h"
@@ -52,19 +53,6 @@ void BuildSkin(SyntheticSkin& skin) {
 
 const wchar_t kChildClass[] = L"HexmoorMdiActivationChild";
 
-LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefMDIChildProcW(hwnd, msg, wp, lp); }
-
-void RegisterChildClass() {
-    WNDCLASSW wc{};
-    if (GetClassInfoW(GetModuleHandleW(nullptr), kChildClass, &wc)) return;
-    wc.lpfnWndProc = &ChildProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
-    wc.lpszClassName = kChildClass;
-    RegisterClassW(&wc);
-}
-
 class MdiActivationTest : public RuntimeTest {
 protected:
     void SetUp() override {
@@ -72,26 +60,21 @@ protected:
         BuildSkin(Skin());
         SkinLoaded();
         EnableSkinning();
-        RegisterChildClass();
+        RegisterMdiChildClass(kChildClass);
         TestWindowArgs args;
         args.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE;
         args.clientWidth = 560;
         args.clientHeight = 400;
         window_ = std::make_unique<TestWindow>(args);
         frame_ = window_->Handle();
-        RECT c;
-        GetClientRect(frame_, &c);
-        CLIENTCREATESTRUCT ccs{nullptr, 5000};
-        client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0,
-                                  0, c.right, c.bottom, frame_, nullptr, GetModuleHandleW(nullptr), &ccs);
+        client_ = CreateMdiClient(frame_, nullptr);
     }
     void TearDown() override {
         window_.reset();
         RuntimeTest::TearDown();
     }
     HWND NewChild(const wchar_t* title, int x, int y) {
-        return CreateMDIWindowW(kChildClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 220, 150, client_,
-                                GetModuleHandleW(nullptr), 0);
+        return CreateMdiChild(client_, kChildClass, title, x, y, 220, 150);
     }
     // Each side's colour at its middle, as the child shows it.
     void ExpectLook(HWND child, bool active, const char* what) {

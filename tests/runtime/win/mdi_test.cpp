@@ -13,6 +13,7 @@
 #include "runtime/logic/menu_bar_layout.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/frame_skin.h"
+#include "tests/harness/mdi_frame.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/harness/settle.h"
@@ -60,17 +61,6 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefMDIChildProcW(hwnd, msg, wp, lp);
 }
 
-void RegisterChildClass() {
-    WNDCLASSW wc{};
-    if (GetClassInfoW(GetModuleHandleW(nullptr), kChildClass, &wc)) return;
-    wc.lpfnWndProc = &ChildProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
-    wc.lpszClassName = kChildClass;
-    RegisterClassW(&wc);
-}
-
 class MdiTest : public RuntimeTest {
 protected:
     void SetUp() override {
@@ -78,7 +68,7 @@ protected:
         BuildSkin(Skin());
         SkinLoaded();
         EnableSkinning();
-        RegisterChildClass();
+        RegisterMdiChildClass(kChildClass, &ChildProc);
         TestWindowArgs args;
         args.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE;
         args.clientWidth = 600;
@@ -91,9 +81,7 @@ protected:
         AppendMenuW(menu, MF_POPUP, UINT_PTR(window), L"&Window");
         AppendMenuW(menu, MF_STRING, 101, L"&Go");
         SetMenu(frame_, menu);
-        CLIENTCREATESTRUCT ccs{window, 5000};
-        client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0,
-                                  0, 600, 400, frame_, nullptr, GetModuleHandleW(nullptr), &ccs);
+        client_ = CreateMdiClient(frame_, window, 600, 400);
         SetForegroundWindow(frame_);
     }
     void TearDown() override {
@@ -101,8 +89,7 @@ protected:
         RuntimeTest::TearDown();
     }
     HWND NewChild(const wchar_t* title) {
-        HWND child = CreateMDIWindowW(kChildClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, 200, 150, client_, GetModuleHandleW(nullptr), 0);
+        HWND child = CreateMdiChild(client_, kChildClass, title, CW_USEDEFAULT, CW_USEDEFAULT, 200, 150);
         Settle();
         return child;
     }
