@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "model/elements/frame_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "tests/harness/capture.h"
@@ -30,11 +31,12 @@ constexpr COLORREF kInactive[4] = {RGB(100, 15, 15), RGB(15, 100, 15), RGB(15, 1
 
 void BuildSkin(SyntheticSkin& skin) {
     auto* frame = dynamic_cast<CTwfWndFrame*>(skin.Element(2));
-    frame->SetNumber(478, kTop);
-    frame->SetNumber(479, kBottom);
-    frame->SetNumber(480, kLeft);
-    frame->SetNumber(481, kRight);
-    frame->SetNumber(487, 1);
+    namespace fp = frame_props;
+    frame->SetNumber(fp::kTopThickness, kTop);
+    frame->SetNumber(fp::kBottomThickness, kBottom);
+    frame->SetNumber(fp::kLeftThickness, kLeft);
+    frame->SetNumber(fp::kRightThickness, kRight);
+    frame->SetNumber(fp::kTextHidden, 1);
     const struct {
         CTwfSideFrame* side;
         int w, h;

@@ -30,26 +30,13 @@ constexpr COLORREF kMdiBackground = RGB(20, 140, 90);
 constexpr COLORREF kBarBackground = RGB(30, 160, 160), kItem = RGB(60, 60, 200);
 constexpr COLORREF kMdiClose = RGB(250, 10, 10), kMdiRestore = RGB(10, 250, 10), kMdiMinimize = RGB(10, 10, 250);
 
-void MenuBarImage(CTwfMenuBar* bar, WORD id, COLORREF colour) {
-    HBITMAP bitmap = MakeSolidBitmap(4, 4, colour);
-    bar->SetImageBitmap(id, bitmap);
-    DeleteObject(bitmap);
-}
-
 void BuildSkin(SyntheticSkin& skin) {
     CTwfWndFrame* frame = BuildSolidFrame(skin, SolidFrameOf(kTop, kBottom, kLeft, kRight, {kSide, kSideInactive}));
-    frame->SetNumber(frame_id::kBarHeight, 20);
-    skin.SolidImage(frame_id::kElement, frame_id::kMdiBackground, kMdiBackground, 4, 4);
-    skin.SolidImage(frame_id::kElement, frame_id::kBarBackground, kBarBackground, 4, 4);
-    skin.SolidImage(frame_id::kElement, frame_id::kBarItemNormal, kItem, 4, 4);
-    CTwfMenuBar* bar = frame->GetMenuBar();
-    for (int b = 0; b < 3; ++b) {
-        bar->SetNumberPair(WORD(649 + b), 16, 14);        // sizes: close, restore, minimize
-        bar->SetNumberPair(WORD(646 + b), 2 + b * 18, 3); // offsets from the right
-    }
-    for (WORD id : {505, 506, 507}) MenuBarImage(bar, id, kMdiClose);
-    for (WORD id : {515, 516, 517}) MenuBarImage(bar, id, kMdiRestore);
-    for (WORD id : {512, 513, 514}) MenuBarImage(bar, id, kMdiMinimize);
+    frame->SetNumber(frame_id::kMenuBarHeight, 20);
+    skin.SolidImage(frame_id::kElement, frame_id::kMdiClientBackground, kMdiBackground, 4, 4);
+    skin.SolidImage(frame_id::kElement, frame_id::kMenuBarBackground, kBarBackground, 4, 4);
+    skin.SolidImage(frame_id::kElement, frame_id::kMenuBarItemNormal, kItem, 4, 4);
+    SolidMdiButtons(frame, kMdiClose, kMdiRestore, kMdiMinimize);
 }
 
 const wchar_t kChildClass[] = L"HexmoorMdiChild";

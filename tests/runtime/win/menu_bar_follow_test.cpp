@@ -239,24 +239,6 @@ namespace {
 constexpr COLORREF kMdiClose = RGB(250, 10, 10), kMdiRestore = RGB(10, 250, 10), kMdiMinimize = RGB(10, 10, 250);
 const wchar_t kChildClass[] = L"HexmoorMenuFollowChild";
 
-void MdiButtonImages(CTwfWndFrame* frame) {
-    CTwfMenuBar* bar = frame->GetMenuBar();
-    for (int b = 0; b < 3; ++b) {
-        bar->SetNumberPair(WORD(649 + b), 16, 14);
-        bar->SetNumberPair(WORD(646 + b), 2 + b * 18, 3);
-    }
-    const struct {
-        WORD first;
-        COLORREF colour;
-    } images[] = {{505, kMdiClose}, {515, kMdiRestore}, {512, kMdiMinimize}};
-    for (const auto& i : images)
-        for (WORD id = i.first; id < i.first + 3; ++id) {
-            HBITMAP bitmap = MakeSolidBitmap(4, 4, i.colour);
-            bar->SetImageBitmap(id, bitmap);
-            DeleteObject(bitmap);
-        }
-}
-
 // Kinds of the bar's items, as the bar sees them.
 std::vector<int> Kinds(CTWWndMenu* bar) {
     std::vector<int> kinds;
@@ -272,7 +254,7 @@ class MdiMenuFollowTest : public MenuBarFollowTest {
 protected:
     void SetUp() override {
         MenuBarFollowTest::SetUp();
-        MdiButtonImages(dynamic_cast<CTwfWndFrame*>(Skin().Element(2)));
+        SolidMdiButtons(dynamic_cast<CTwfWndFrame*>(Skin().Element(2)), kMdiClose, kMdiRestore, kMdiMinimize);
         RegisterMdiChildClass(kChildClass);
         windowMenu_ = CreatePopupMenu();
         AppendMenuW(windowMenu_, MF_STRING, 100, L"&Tile");
