@@ -5,6 +5,7 @@
 
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
+#include "model/elements/list_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/edit.h"
@@ -181,10 +182,10 @@ ReportStyle GatherReportStyle(HWND list, HWND header, int headerX, const CTwfObj
     style.subItemImages = (ex & LVS_EX_SUBITEMIMAGES) != 0;
     style.showSelectionAlways = (GetWindowLongPtrW(list, GWL_STYLE) & LVS_SHOWSELALWAYS) != 0;
     style.edge = edge;
-    style.text = element.GetColor(enabled ? 374 : 375);
-    style.selection = element.GetColor(626);
-    style.selectedText = element.GetColor(627);
-    style.hot = element.GetColor(628);
+    style.text = element.GetColor(enabled ? list_view_props::kTextNormal : list_view_props::kTextDisabled);
+    style.selection = element.GetColor(list_view_props::kSelection);
+    style.selectedText = element.GetColor(list_view_props::kSelectedText);
+    style.hot = element.GetColor(list_view_props::kHotItem);
     return style;
 }
 
@@ -355,7 +356,9 @@ void CTWListCtrl::PaintReport(HDC dc) {
     if ((ex & LVS_EX_GRIDLINES) && !groups) {
         std::vector<int> rights;
         for (const ReportStyle::Column& c : style.columns) rights.push_back(c.rect.right - headerX);
-        Pen pen(CreatePen(PS_SOLID, 1, element_->GetColor(IsWindowEnabled(hWnd_) ? 372 : 373)));
+        Pen pen(CreatePen(PS_SOLID, 1,
+                          element_->GetColor(IsWindowEnabled(hWnd_) ? list_view_props::kGridNormal
+                                                                    : list_view_props::kGridDisabled)));
         SelectGuard select(dc, pen.Get());
         for (const Line& line : GridLines(firstLine, rowHeight, FromRECT(client), rights, headerX, headerBottom)) {
             MoveToEx(dc, line.from.x, line.from.y, nullptr);
