@@ -12,6 +12,7 @@
 // nothing in the map outlives a free.
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,7 @@ const std::wstring& LastingLabelText(const Label& label);
 
 class CPageLink : public CItemLinkObj {
 public:
-    CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     ~CPageLink() override;
 
     const char* ClassName() const override { return table_.className; }
@@ -84,7 +85,8 @@ private:
     };
 
     const PageTable& table_;
-    std::vector<Slot> slots_;
+    // One slot per table row, in the row store's room.
+    std::span<Slot> slots_;
 };
 
 } // namespace hexmoor::links

@@ -7,7 +7,7 @@ namespace hexmoor::links {
 
 // --- static text --------------------------------------------------------------
 
-CStaticTextLink::CStaticTextLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CStaticTextLink::CStaticTextLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
 
 CStaticTextLink::~CStaticTextLink() { FreePropertyItems(); }
@@ -58,7 +58,7 @@ BOOL CStaticTextLink::FillPropertyPage(int state, void* context) {
 
 // --- grip ---------------------------------------------------------------------
 
-CSBGripLink::CSBGripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSBGripLink::CSBGripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
 
 CSBGripLink::~CSBGripLink() {
@@ -94,7 +94,7 @@ BOOL CSBGripLink::FillPropertyPage(int state, void* context) {
 
 // --- group nodes --------------------------------------------------------------
 
-CGroupNodeLink::CGroupNodeLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, UINT captionId,
+CGroupNodeLink::CGroupNodeLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName, UINT captionId,
                                const char* className)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), captionId_(captionId), className_(className) {}
 
@@ -106,20 +106,20 @@ BOOL CGroupNodeLink::FillPropertyPage(int, void*) {
     return 1;
 }
 
-CSSlidersLink::CSSlidersLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSSlidersLink::CSSlidersLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_SLIDER_CONTROLS, "CSSlidersLink") {}
-CSTabsLink::CSTabsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSTabsLink::CSTabsLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_TAB_CONTROLS, "CSTabsLink") {}
-CSSpinsLink::CSSpinsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSSpinsLink::CSSpinsLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_SPIN_CONTROLS, "CSSpinsLink") {}
-CSProgressesLink::CSProgressesLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSProgressesLink::CSProgressesLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_PROGRESS_BARS, "CSProgressesLink") {}
 
 // --- user data ----------------------------------------------------------------
 
 std::wstring DataSizeText(UINT size) { return L"Data Size " + std::to_wstring(size) + L" bytes"; }
 
-CUserDataLink::CUserDataLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CUserDataLink::CUserDataLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
 
 CUserDataLink::~CUserDataLink() { FreePropertyItems(); }
@@ -180,7 +180,7 @@ BOOL CFolderLink::FillPropertyPage(int, void*) {
     return 1;
 }
 
-CEmptyLink::CEmptyLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, std::wstring text)
+CEmptyLink::CEmptyLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName, std::wstring text)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), text_(std::move(text)) {}
 
 BOOL CEmptyLink::FillPropertyPage(int, void*) {

@@ -15,7 +15,7 @@ std::wstring PresenceText(bool present) { return LinkString(present ? IDS_LINK_I
 
 } // namespace
 
-CItemSideFrame::CItemSideFrame(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CItemSideFrame::CItemSideFrame(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
 
 CItemSideFrame::~CItemSideFrame() { FreePropertyItems(); }

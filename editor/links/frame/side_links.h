@@ -12,7 +12,7 @@ namespace hexmoor::links {
 
 class CItemSideFrame : public CItemLinkObj {
 public:
-    CItemSideFrame(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CItemSideFrame(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     ~CItemSideFrame() override;
 
     BOOL OnOptionsChanged() override;
