@@ -405,6 +405,9 @@ def main():
     declaration_end = good.index('\n') + 1
     png = PICTURES['top.png'].file_bytes()
     huge = png[:16] + struct.pack('>II', 100000, 100000) + png[24:]
+    # Over the cap on one side only, and within every decoder's reach: refused
+    # from its header, undecoded.
+    wide = png[:16] + struct.pack('>II', 16385, 16) + png[24:]
     valid_region = region_bytes(*REGION)
     hostile += [
         ('nodecl', good[declaration_end:].encode(), 'the XML declaration is missing', {}),
@@ -419,6 +422,7 @@ def main():
         ('parent', good.replace('pics\\top.png', '..\\in\\pics\\top.png').encode(), 'leaves the XML file', {}),
         ('missing', good.encode(), 'the file is missing or cannot be opened', {'top.png': None}),
         ('huge', good.encode(), 'larger than 16384 pixels a side', {'top.png': huge}),
+        ('wide', good.encode(), 'larger than 16384 pixels a side', {'top.png': wide}),
         ('truncated', good.encode(), 'the image cannot be decoded', {'top.png': png[:len(png) // 2]}),
         ('lying', good.encode(), 'not a region file', {'top.rgn': valid_region[:8] + struct.pack(
             '<I', len(valid_region)) + valid_region[12:]}),

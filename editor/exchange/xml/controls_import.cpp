@@ -6,7 +6,7 @@
 #include "editor/exchange/xml/xml_format.h"
 #include "model/element_types.h"
 #include "model/elements/wnd_frame.h"
-#include "model/file/image_record.h"
+#include "model/picture_file.h"
 #include "model/platform/file.h"
 #include "model/platform/image.h"
 #include "model/twf_skin.h"
@@ -30,15 +30,13 @@ std::wstring ReadProblem(plat::FileReadResult result) {
     }
 }
 
-bool IsPngOrBmp(const std::vector<std::uint8_t>& b) {
+// The picture format a file's first bytes announce, when it is one the
+// exchange reads.
+std::optional<PictureFormat> PngOrBmp(std::span<const std::uint8_t> b) {
     static constexpr std::uint8_t kPng[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    if (b.size() >= 8 && std::equal(kPng, kPng + 8, b.begin())) return true;
-    return b.size() >= 2 && b[0] == 'B' && b[1] == 'M';
-}
-
-bool SizeAllowed(std::int64_t width, std::int64_t height) {
-    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
-           static_cast<std::uint64_t>(width * height) <= kMaxImagePixels;
+    if (b.size() >= 8 && std::equal(kPng, kPng + 8, b.begin())) return PictureFormat::kPng;
+    if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') return PictureFormat::kBitmap;
+    return std::nullopt;
 }
 
 std::int32_t SignedOr(const XmlElement& e, const wchar_t* name, std::int32_t fallback) {
@@ -233,21 +231,42 @@ private:
     }
 
     std::shared_ptr<CMrgBitmap> DecodeImageFile(const std::wstring& path) {
+        // The header's size is checked against the picture loader's caps
+        // before the rest of the file is read or anything is decoded.
+        std::wstring refusal;
+        Size claimed;
+        const auto check = [&](std::span<const std::uint8_t> head,
+                               std::uint64_t fileSize) -> std::optional<std::uint64_t> {
+            const std::optional<PictureFormat> format = PngOrBmp(head);
+            if (!format) {
+                refusal = L"the file is neither a PNG nor a BMP image";
+                return std::nullopt;
+            }
+            const std::optional<Size> size = ReadPictureHeaderSize(head, *format);
+            if (!size) {
+                refusal = L"the image cannot be decoded";
+                return std::nullopt;
+            }
+            if (!IsPictureSizeAllowed(size->cx, size->cy)) {
+                refusal = L"the image is larger than " + std::to_wstring(kMaxPictureSide) + L" pixels a side or " +
+                          std::to_wstring(kMaxPicturePixels >> 20) + L" megapixels";
+                return std::nullopt;
+            }
+            if (fileSize > std::min(kMaxImageFileBytes, MaxPictureFileBytes(*size))) {
+                refusal = L"the file is too large";
+                return std::nullopt;
+            }
+            claimed = *size;
+            return fileSize;
+        };
         std::vector<std::uint8_t> bytes;
-        const plat::FileReadResult read = plat::ReadFileBytes(path, &bytes, kMaxImageFileBytes);
+        const plat::FileReadResult read = plat::ReadFileHeadFirst(path, kPictureHeadBytes, check, &bytes);
+        if (read == plat::FileReadResult::kRefused) {
+            Fail(path, refusal);
+            return nullptr;
+        }
         if (read != plat::FileReadResult::kOk) {
             Fail(path, ReadProblem(read));
-            return nullptr;
-        }
-        if (!IsPngOrBmp(bytes)) {
-            Fail(path, L"the file is neither a PNG nor a BMP image");
-            return nullptr;
-        }
-        const std::wstring tooLarge = L"the image is larger than " + std::to_wstring(kMaxImageSide) +
-                                      L" pixels a side or " + std::to_wstring(kMaxImagePixels >> 20) + L" megapixels";
-        // The header's size is checked before anything is decoded.
-        if (!ImageSizePlausible(bytes)) {
-            Fail(path, tooLarge);
             return nullptr;
         }
         plat::DecodedImage decoded = plat::DecodeImageStream(bytes);
@@ -257,8 +276,9 @@ private:
         }
         auto image = decoded.png ? std::make_shared<CMrgBitmap>(std::move(decoded.png), MrgBitmapParams{})
                                  : std::make_shared<CMrgBitmap>(std::move(decoded.bitmap), MrgBitmapParams{});
-        if (!SizeAllowed(image->GetWidth(), image->GetHeight())) {
-            Fail(path, tooLarge);
+        // The decoder must agree with the header that was checked.
+        if (image->GetWidth() != claimed.cx || image->GetHeight() != claimed.cy) {
+            Fail(path, L"the image cannot be decoded");
             return nullptr;
         }
         return image;

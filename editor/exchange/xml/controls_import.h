@@ -29,8 +29,6 @@ namespace hexmoor::exchange::xml {
 inline constexpr std::uint64_t kMaxXmlFileBytes = std::uint64_t{32} << 20;
 inline constexpr std::uint64_t kMaxImageFileBytes = std::uint64_t{320} << 20;
 inline constexpr std::uint64_t kMaxRegionFileBytes = std::uint64_t{64} << 20;
-inline constexpr int kMaxImageSide = 16384;
-inline constexpr std::uint64_t kMaxImagePixels = std::uint64_t{64} << 20;
 // All images of one import together.
 inline constexpr std::uint64_t kMaxImportPixels = std::uint64_t{128} << 20;
 

@@ -244,6 +244,22 @@ TEST_F(ControlsImportTest, WholeDocumentRefusals) {
     std::vector<std::uint8_t> huge = {0x89, 'P',  'N',  'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0,
                                       1,    0x86, 0xA0, 0,   1,    0x86, 0xA0, 8,    6, 0, 0, 0,  0,   0,   0,   0};
     WriteBytes(L"huge.png", huge); // 100000 x 100000
+    // Over the cap a side, or over 64 megapixels, yet within what a decoder
+    // would take on: refused from the header, before any decoding.
+    auto pngHeader = [](std::uint32_t width, std::uint32_t height) {
+        std::vector<std::uint8_t> b = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+        for (const std::uint32_t v : {width, height}) {
+            for (int shift = 24; shift >= 0; shift -= 8) b.push_back(static_cast<std::uint8_t>(v >> shift));
+        }
+        b.insert(b.end(), {8, 6, 0, 0, 0, 0, 0, 0, 0});
+        return b;
+    };
+    WriteBytes(L"wide.png", pngHeader(16385, 16));
+    WriteBytes(L"long.png", pngHeader(32767, 2048));
+    std::vector<std::uint8_t> wideBmp = {'B', 'M', 0, 0,    0,    0, 0, 0,  0, 0, 54, 0, 0, 0,  40,
+                                         0,   0,   0, 0x01, 0x40, 0, 0, 16, 0, 0, 0,  1, 0, 32, 0};
+    wideBmp.resize(54);
+    WriteBytes(L"wide.bmp", wideBmp); // 16385 x 16
     WriteBytes(L"text.png", {'h', 'e', 'l', 'l', 'o'});
     WriteBytes(L"lying.rgn", {10, 0, 0, 0, 10, 0, 0, 0, 0xFF, 0xFF, 0, 0, 1, 2, 3});
     WriteBytes(L"vast.rgn", {0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0});
@@ -270,6 +286,9 @@ TEST_F(ControlsImportTest, WholeDocumentRefusals) {
         {button({Image(L"22", L"missing.png")}), true, L"the file is missing or cannot be opened"},
         {button({Image(L"22", L"short.png")}), true, L"the image cannot be decoded"},
         {button({Image(L"22", L"huge.png")}), true, L"the image is larger than 16384 pixels a side or 64 megapixels"},
+        {button({Image(L"22", L"wide.png")}), true, L"the image is larger than 16384 pixels a side or 64 megapixels"},
+        {button({Image(L"22", L"long.png")}), true, L"the image is larger than 16384 pixels a side or 64 megapixels"},
+        {button({Image(L"22", L"wide.bmp")}), true, L"the image is larger than 16384 pixels a side or 64 megapixels"},
         {button({Image(L"22", L"text.png")}), true, L"the file is neither a PNG nor a BMP image"},
         {side({L"RgnOptions", {{L"Id", L"1"}, {L"File", L"lying.rgn"}}}), true,
          L"the file is not a region file, or it is damaged"},
