@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "base/utf8.h"
-#include "editor/exchange/xml/link_source.h"
 #include "editor/exchange/xml/win/controls_import_export.h"
+#include "editor/shell/trees/element_tree.h"
+#include "editor/shell/trees/tree_link_source.h"
 #include "model/gdiplus_init.h"
 #include "model/twf_skin.h"
 
@@ -27,8 +28,9 @@ constexpr int kNotWritten = 3;
 constexpr char kUsage[] =
     "usage: xmlx export SKIN.twf OUT.xml\n"
     "       xmlx import IN.xml OUT.twf [--into BASE.twf]\n"
-    "export loads SKIN, makes its element links without windows and writes the\n"
-    "controls XML file OUT with its image and region files beside it. import\n"
+    "export loads SKIN, fills the editor's element trees without windows and\n"
+    "writes from their links the controls XML file OUT with its image and\n"
+    "region files beside it. import\n"
     "loads BASE (or a new skin, as New makes it), imports IN and saves OUT.\n"
     "Both print \"controls N\", \"custom N\", \"records N\", \"images N\",\n"
     "\"regions N\", then \"result 0\". Exit code: 0 done; 1 wrong command line;\n"
@@ -61,7 +63,16 @@ int Export(const std::wstring& skinPath, const std::wstring& out) {
     CTwfSkin skin;
     skin.InitNewSkin(L"Default");
     if (!LoadSkin(skin, skinPath)) return kInputRefused;
-    SkinFamilyLinks links(skin);
+    // The editor's link map without windows: the default and custom trees
+    // filled from the skin on in-memory stores, walked as the editor's
+    // export walks them.
+    const auto skinOf = [&skin] { return &skin; };
+    hexmoor::shell::MemoryTree defaultStore, customStore;
+    hexmoor::shell::ElementTree defaults(defaultStore, 0, skinOf);
+    hexmoor::shell::ElementTree custom(customStore, 1, skinOf);
+    defaults.FillFromSkin();
+    custom.FillFromSkin();
+    hexmoor::shell::TreeLinkSource links({&defaults, &custom});
     const ExchangeOutcome outcome = CControlsImportExport(skin).ExportControls(out, links);
     if (!outcome.ok) {
         Fail(outcome.problem.file, outcome.problem.reason);

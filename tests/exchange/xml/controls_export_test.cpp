@@ -238,8 +238,9 @@ TEST_F(ControlsExportTest, ExportingAgainLeavesEachFileHoldingItsBytes) {
 }
 
 TEST_F(ControlsExportTest, TheSkinsOwnLinksMakeTheDocument) {
-    // The links made for the export from the family table, as the editor's
-    // export walks them until the trees' items hold theirs.
+    // Links made from the family table for every element of every scheme,
+    // without trees (the bench walks these): for the elements the editor's
+    // trees show, the records the trees' links hand the export.
     SampleSkin sample;
     sample.skin.GetOrCreateObject(21, L"")->SetColor(494, RGB(1, 2, 3)); // static text
     auto* custom = dynamic_cast<CTwfWndFrame*>(sample.skin.GetOrCreateObject(kFrame, L"<5>My Frame"));
