@@ -4,8 +4,9 @@ file with PNG, BMP and region files (made with struct and zlib) is imported
 into a new skin, whose skindump must hold every value, margin and pixel the
 file carries; the skin is exported again, the document must pass the
 format's RELAX NG schema (xmllint), and its records and the pixels of the
-images it wrote (decoded here) must equal what went in, for every kind of
-element whose page the export walks today. Hostile files must be refused
+images it wrote (decoded here) must equal what went in, for every element;
+the export is imported and exported once more, and must carry the same
+records and pixels. Hostile files must be refused
 with exit 2 and their message, writing nothing; wrong command lines exit 1,
 outputs that cannot be written exit 3.
 
@@ -207,13 +208,16 @@ DOCUMENT = ('TarnwickSkin', [('Name', 'Written by hand')], [
                 image('1001', 'topd.bmp', '0', '0', '0', '0', '0', '0')],
                [image('0', 'left.bmp', '0', '0', '0', '0', '0', '0')],
                ('19', '0', '0', '4')) +
-         # The MDI close button's values travel under the window frame.
-         states(NormalState=[image('505', 'mdi.png', '0', '0', '0', '0', '0', '0'), data('649', 'e0010')])),
+         # The MDI buttons' values travel under the window frame.
+         states(NormalState=[image('505', 'mdi.png', '0', '0', '0', '0', '0', '0'), data('649', 'e0010'),
+                             data('647', 'fffe0003')],
+                PressedState=[image('513', 'btn.bmp', '0', '0', '0', '0', '0', '0')],
+                DisableState=[image('508', 'cf.bmp', '0', '0', '0', '0', '0', '0')])),
         ('statictext', [('Id', '21')],
          states(NormalState=[color('494', 'ff0000')], DisableState=[color('495', 'ffffffff')])),
         ('gripctrl', [('Id', '27')], states(NormalState=[image('41', 'grip.png', '3', '4', '5', '6', '1', '0')])),
         ('button', [('Id', '4')],
-         states(NormalState=[data('34', 'ffff0001'), color('40', 'ff')],
+         states(NormalState=[color('23', 'ff')], HotState=[data('34', 'ffff0001')],
                 PressedState=[image('24', 'btn.bmp', '1', '1', '1', '1', '0', '1')])),
     ]),
     ('CustomControls', [], [
@@ -221,14 +225,9 @@ DOCUMENT = ('TarnwickSkin', [('Name', 'Written by hand')], [
          sides([image('0', 'cf.bmp', '0', '0', '0', '0', '0', '0')], sizes=('7', '0', '0', '0'))),
         ('statictext_okstatic', [('Id', '21'), ('GroupName', 'OkStatic')],
          states(NormalState=[color('494', '123456')], DisableState=[color('495', '0')])),
-        ('button_okbutton', [('Id', '4'), ('GroupName', 'OkButton')], states(NormalState=[color('40', 'ff00')])),
+        ('button_okbutton', [('Id', '4'), ('GroupName', 'OkButton')], states(NormalState=[color('23', 'ff00')])),
     ]),
 ])
-
-# Kinds whose pages the export walks today (the frame's sides, static text,
-# the size grip); the others are checked through the imported skin.
-EXPORTED_KINDS = {'21', '27'}
-
 
 def xml_text(node, depth=0):
     name, attributes, *rest = node
@@ -307,15 +306,17 @@ EXPECTED_LISTING = {
                                  'imageoption 0 x=-3 y=5 mode=2', 'imageoption 1001 x=0 y=0 mode=1',
                                  'regionoption 1 mode=1 size=10x25 rects=2'},
     ('Default', 2, 'side left'): {image_line(0, PICTURES['left.bmp'], (0, 0, 0, 0), 0, 0)},
-    ('Default', 2, 'menubar'): {image_line(505, PICTURES['mdi.png'], (0, 0, 0, 0), 0, 0), 'number 649 917520'},
+    ('Default', 2, 'menubar'): {image_line(505, PICTURES['mdi.png'], (0, 0, 0, 0), 0, 0), 'number 649 917520',
+                                'number 647 4294836227', image_line(513, PICTURES['btn.bmp'], (0, 0, 0, 0), 0, 0),
+                                image_line(508, PICTURES['cf.bmp'], (0, 0, 0, 0), 0, 0)},
     ('Default', 21, ''): {'color 494 0x000000FF', 'color 495 0xFFFFFFFF'},
     ('Default', 27, ''): {image_line(41, PICTURES['grip.png'], (3, 5, 4, 6), 1, 0)},
-    ('Default', 4, ''): {'number 34 4294901761', 'color 40 0x00FF0000',
+    ('Default', 4, ''): {'number 34 4294901761', 'color 23 0x00FF0000',
                          image_line(24, PICTURES['btn.bmp'], (1, 1, 1, 1), 0, 1)},
     ('My Frame', 2, ''): {'number 478 7'},
     ('My Frame', 2, 'side top'): {image_line(0, PICTURES['cf.bmp'], (0, 0, 0, 0), 0, 0)},
     ('OkStatic', 21, ''): {'color 494 0x00563412', 'color 495 0x00000000'},
-    ('OkButton', 4, ''): {'color 40 0x0000FF00'},
+    ('OkButton', 4, ''): {'color 23 0x0000FF00'},
 }
 
 
@@ -358,43 +359,64 @@ def main():
         expect(not missing, 'imported skin %s lacks %s (has %s)' % (part, sorted(missing),
                                                                     sorted(imported.get(part, set()))))
 
-    # Export it again: the schema, the records and the pixels.
-    again = os.path.join(work, 'again', 'again.xml')
-    os.makedirs(os.path.dirname(again))
-    got = run(xmlx, ['export', skin, again])
-    expect(got.returncode == 0, 'export: exit %d, %r' % (got.returncode, got.stdout))
-    with open(again, 'rb') as f:
-        expect(f.read().startswith(b'<?xml version="1.0"?>'), 'the export does not start with its declaration')
-    lint = subprocess.run(['xmllint', '--noout', '--relaxng', schema, again], capture_output=True)
-    expect(lint.returncode == 0, 'the export fails the schema: %r' % lint.stderr)
-    out_values, out_files = records(ET.parse(again).getroot())
-    printed = counts(got.stdout)
-    expect(printed[2:] == ['records %d' % len(out_values), 'images %d' % sum(1 for k in out_values if k[4] == 'Image'),
-                           'regions %d' % sum(1 for k in out_values if k[4] == 'RgnOptions'), 'result 0'],
-           'export counts %r' % printed)
-    walked = {k: v for k, v in in_values.items() if k[2] or k[0] in EXPORTED_KINDS}
-    expect({k: out_values.get(k) for k in walked} == walked,
-           'records changed on the way: %r' % {k: (v, out_values.get(k)) for k, v in walked.items()
-                                               if out_values.get(k) != v})
-    for key, file in in_files.items():
-        if key not in walked or key not in out_files or file.endswith('.rgn'):
-            continue
-        picture = PICTURES[file.split('\\')[-1]]
-        path = os.path.join(os.path.dirname(again), *out_files[key].split('\\'))
+    def export(skin_file, target):
+        """Exports the skin into target: the declaration, the schema and the
+        counts checked; answers its records and files."""
+        os.makedirs(os.path.dirname(target))
+        got = run(xmlx, ['export', skin_file, target])
+        expect(got.returncode == 0, 'export of %s: exit %d, %r' % (skin_file, got.returncode, got.stdout))
+        with open(target, 'rb') as f:
+            expect(f.read().startswith(b'<?xml version="1.0"?>'), '%s does not start with its declaration' % target)
+        lint = subprocess.run(['xmllint', '--noout', '--relaxng', schema, target], capture_output=True)
+        expect(lint.returncode == 0, '%s fails the schema: %r' % (target, lint.stderr))
+        values, files = records(ET.parse(target).getroot())
+        printed = counts(got.stdout)
+        expect(printed[2:] == ['records %d' % len(values), 'images %d' % sum(1 for k in values if k[4] == 'Image'),
+                               'regions %d' % sum(1 for k in values if k[4] == 'RgnOptions'), 'result 0'],
+               'export counts of %s: %r' % (target, printed))
+        return values, files
+
+    def decoded(document, file):
+        """(width, height, rows) of a file the document names: (r, g, b, a)
+        pixels of a PNG, (r, g, b) of a BMP, rectangles of a region."""
+        path = os.path.join(os.path.dirname(document), *file.split('\\'))
         with open(path, 'rb') as f:
             body = f.read()
-        if out_files[key].endswith('.png'):
-            w, h, rows = read_png(body)
-            expect((w, h, rows) == (picture.width, picture.height, picture.rgba), '%s: PNG pixels differ' % path)
-        elif out_files[key].endswith('.bmp'):
-            w, h, rows = read_bmp(body)
-            expect((w, h, rows) == (picture.width, picture.height, [[px[:3] for px in r] for r in picture.rgba]),
-                   '%s: BMP pixels differ' % path)
+        return {'.png': read_png, '.bmp': read_bmp, '.rgn': read_region}[os.path.splitext(file)[1]](body)
+
+    # Export it again: the schema, every record the file carried, the pixels.
+    again = os.path.join(work, 'again', 'again.xml')
+    out_values, out_files = export(skin, again)
+    expect({k: out_values.get(k) for k in in_values} == in_values,
+           'records changed on the way: %r' % {k: (v, out_values.get(k)) for k, v in in_values.items()
+                                               if out_values.get(k) != v})
+    for key, file in in_files.items():
+        if key not in out_files or file.endswith('.rgn'):
+            continue
+        picture = PICTURES[file.split('\\')[-1]]
+        rows = picture.rgba if out_files[key].endswith('.png') else [[px[:3] for px in r] for r in picture.rgba]
+        expect(decoded(again, out_files[key]) == (picture.width, picture.height, rows),
+               '%s: pixels differ from %s' % (out_files[key], file))
     for key, file in out_files.items():
         if file.endswith('.rgn'):
-            with open(os.path.join(os.path.dirname(again), *file.split('\\')), 'rb') as f:
-                width, height, rects = read_region(f.read())
-            expect((width, height, rects) == REGION, '%s: region %r' % (file, (width, height, rects)))
+            expect(decoded(again, file) == REGION, '%s: region %r' % (file, decoded(again, file)))
+
+    # The export imported into a new skin and exported once more: the same
+    # records, and files of the same pixels and rectangles.
+    skin_again = os.path.join(work, 'again.twf')
+    got = run(xmlx, ['import', again, skin_again])
+    expect(got.returncode == 0, 'import of the export: exit %d, %r' % (got.returncode, got.stdout))
+    third = os.path.join(work, 'third', 'third.xml')
+    third_values, third_files = export(skin_again, third)
+    expect(third_values == out_values,
+           'records changed on the second trip: %r' % {k: (out_values.get(k), third_values.get(k))
+                                                       for k in set(out_values) | set(third_values)
+                                                       if out_values.get(k) != third_values.get(k)})
+    expect(set(third_files) == set(out_files), 'files named on the second trip: %r' % sorted(
+        set(third_files) ^ set(out_files)))
+    for key in set(third_files) & set(out_files):
+        expect(decoded(third, third_files[key]) == decoded(again, out_files[key]),
+               '%s: differs from %s' % (third_files[key], out_files[key]))
 
     # Hostile files: exit 2 with the reason, no output, the base unchanged.
     before = run(skindump, [skin]).stdout
