@@ -1,0 +1,98 @@
+// The export's walk over the element trees' links, filled from a skin on the
+// in-memory tree: it gives the document the links made straight from the
+// family table give (the bench and older callers walk those), control by
+// control, with the same files; only the order of the controls is the trees'.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "editor/exchange/xml/controls_export.h"
+#include "editor/exchange/xml/link_source.h"
+#include "editor/shell/trees/element_tree.h"
+#include "editor/shell/trees/tree_link_source.h"
+#include "model/element_types.h"
+#include "model/elements/wnd_frame.h"
+#include "model/platform/image.h"
+#include "model/twf_skin.h"
+
+using namespace hexmoor;
+using exchange::xml::BuildControlsExport;
+using exchange::xml::ControlsExport;
+using exchange::xml::XmlElement;
+
+namespace {
+
+void Outline(const XmlElement& e, std::wstring& text, int depth) {
+    text += std::wstring(static_cast<std::size_t>(depth) * 2, L' ') + e.Name();
+    for (const auto& [n, v] : e.Attributes()) text += L" " + n + L"=" + v;
+    text += L"\n";
+    for (const auto& child : e.Children()) Outline(*child, text, depth + 1);
+}
+
+// Each control element of the document with everything below it, one text
+// per control under its group, sorted; then the files the document names.
+std::vector<std::wstring> Controls(const ControlsExport& exported) {
+    std::vector<std::wstring> out;
+    for (const auto& group : exported.document.root.Children())
+        for (const auto& control : group->Children()) {
+            std::wstring text = group->Name() + L"\n";
+            Outline(*control, text, 1);
+            out.push_back(std::move(text));
+        }
+    std::sort(out.begin(), out.end());
+    std::vector<std::wstring> files;
+    for (const auto& file : exported.files) files.push_back(L"file " + file.relative);
+    std::sort(files.begin(), files.end());
+    out.insert(out.end(), files.begin(), files.end());
+    return out;
+}
+
+std::unique_ptr<CMrgBitmap> Picture(int width, int height) {
+    platform::ImagePixels pixels;
+    pixels.width = width;
+    pixels.height = height;
+    for (int i = 0; i < width * height; ++i) pixels.argb.push_back(0xFF000000u | static_cast<std::uint32_t>(i * 97));
+    return std::make_unique<CMrgBitmap>(platform::CreateBitmapFromPixels(pixels), MrgBitmapParams{1, 2, 3, 4, 1, 0});
+}
+
+} // namespace
+
+TEST(TreeLinkSourceTest, TheTreesGiveTheDocumentOfTheFamilyTableLinks) {
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    auto* frame = dynamic_cast<CTwfWndFrame*>(skin.GetOrCreateObject(kElemWndFrame, L""));
+    frame->GetTopSide()->PutImage(0, Picture(6, 4));
+    frame->GetTopSide()->SetImageOptions(0, 2, -1, 1);
+    frame->SetNumber(478, 4);
+    frame->GetMenuBar()->PutImage(505, Picture(5, 5));
+    frame->GetMenuBar()->SetNumber(649, 0x50005);
+    skin.GetOrCreateObject(kElemButton, L"")->SetColor(23, RGB(1, 2, 3));
+    skin.GetOrCreateObject(kElemStaticText, L"")->SetColor(494, 0xFFFFFFFF);
+    auto* custom = dynamic_cast<CTwfWndFrame*>(skin.GetOrCreateObject(kElemWndFrame, L"My Frame"));
+    custom->GetLeftSide()->PutImage(0, Picture(3, 7));
+    skin.GetOrCreateObject(kElemButton, L"OkButton")->SetColor(23, RGB(0, 255, 0));
+    skin.GetOrCreateObject(kElemButton, L"okbutton")->SetNumber(34, 0xFFFF0001);
+    skin.GetOrCreateObject(kElemStaticText, L"Label")->SetColor(494, RGB(9, 9, 9));
+
+    exchange::xml::SkinFamilyLinks family(skin);
+    const ControlsExport fromFamily = BuildControlsExport(skin, family);
+
+    const auto skinOf = [&skin] { return &skin; };
+    shell::MemoryTree defaultStore, customStore;
+    shell::ElementTree defaults(defaultStore, 0, skinOf);
+    shell::ElementTree customs(customStore, 1, skinOf);
+    defaults.FillFromSkin();
+    customs.FillFromSkin();
+    shell::TreeLinkSource trees({&defaults, &customs});
+    const ControlsExport fromTrees = BuildControlsExport(skin, trees);
+
+    const std::vector<std::wstring> want = Controls(fromFamily);
+    ASSERT_GT(want.size(), 4u);
+    EXPECT_EQ(Controls(fromTrees), want);
+    EXPECT_EQ(fromTrees.counts.controls, fromFamily.counts.controls);
+    EXPECT_EQ(fromTrees.counts.custom, 4);
+    EXPECT_EQ(fromTrees.counts.records, fromFamily.counts.records);
+    EXPECT_EQ(fromTrees.counts.images, 3);
+}
