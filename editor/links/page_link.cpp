@@ -44,8 +44,6 @@ const std::wstring& LastingLabelText(const Label& label) {
     return it->second;
 }
 
-namespace {
-
 // The text of a colour, shared by the rows that show it: skins use few
 // colours, so the texts of the first few thousand are kept for the
 // program's life; a row showing any other gets its own copy.
@@ -57,6 +55,8 @@ RowText SharedColorText(COLORREF color) {
     if (texts.size() >= kMostKept) return ColorText(color);
     return RowText::Lasting(texts.emplace(color, ColorText(color)).first->second);
 }
+
+namespace {
 
 FillText Resolved(const RowSpec& spec) {
     if (spec.fillText != FillText::kByKind) return spec.fillText;

@@ -26,6 +26,9 @@ std::wstring LabelText(const Label& label);
 // The same text kept for the program's life, shared by the rows showing it
 // (the links live on the thread that runs the editor's windows).
 const std::wstring& LastingLabelText(const Label& label);
+// The text of a colour, shared by the rows showing it while few colours are
+// in use (a row showing one more gets its own copy).
+RowText SharedColorText(COLORREF color);
 
 class CPageLink : public CItemLinkObj {
 public:

@@ -1,6 +1,7 @@
 #include "editor/links/small_links.h"
 
 #include "editor/links/link_strings.h"
+#include "editor/links/page_link.h"
 #include "model/elements/user_data.h"
 
 namespace hexmoor::links {
@@ -8,7 +9,16 @@ namespace hexmoor::links {
 // --- static text --------------------------------------------------------------
 
 CStaticTextLink::CStaticTextLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
-    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
+    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {
+    ExpectRows(2);
+}
+
+std::unique_ptr<CPropertyItem> CStaticTextLink::MakeColorRow(WORD id) {
+    // The store's first block also holds the row map for both rows.
+    MakeRowStore(0, 2);
+    return MakeRow(RowText::Lasting(LastingLabelText(Text(IDS_LINK_TEXT_COLOR))), L"", kKindColor, L"", id, FALSE,
+                   nullptr, kNormalColorId);
+}
 
 CStaticTextLink::~CStaticTextLink() { FreePropertyItems(); }
 
@@ -25,14 +35,10 @@ BOOL CStaticTextLink::BuildPropertyItems(int mode) {
     }
     if (mode != 1) return 1;
     if (!object_) return 0;
-    if (!normal_)
-        normal_ = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kNormalColorId, FALSE, nullptr,
-                          kNormalColorId);
-    if (!disabled_)
-        disabled_ = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kDisabledColorId, FALSE, nullptr,
-                            kNormalColorId);
-    normal_->SetValue(ColorToText(object_->GetColor(kNormalColorId)));
-    disabled_->SetValue(ColorToText(object_->GetColor(kDisabledColorId)));
+    if (!normal_) normal_ = MakeColorRow(kNormalColorId);
+    if (!disabled_) disabled_ = MakeColorRow(kDisabledColorId);
+    normal_->SetValue(SharedColorText(object_->GetColor(kNormalColorId)));
+    disabled_->SetValue(SharedColorText(object_->GetColor(kDisabledColorId)));
     RegisterPropertyItem(normal_.get());
     RegisterPropertyItem(disabled_.get());
     return 1;
@@ -45,8 +51,8 @@ BOOL CStaticTextLink::FillPropertyPage(int state, void* context) {
     if (!DeclarePageStates(*this, &state, {0, 3}, &result)) return result;
     auto make = [&](std::unique_ptr<CPropertyItem>& row, WORD id) {
         if (!row) {
-            row = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", id, FALSE, nullptr, kNormalColorId);
-            row->SetValue(ColorToText(object_ ? object_->GetColor(id) : 0));
+            row = MakeColorRow(id);
+            row->SetValue(SharedColorText(object_ ? object_->GetColor(id) : 0));
         }
         RegisterPropertyItem(row.get());
         AddPropertyItem(row.get(), context, -1);

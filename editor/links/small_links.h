@@ -25,6 +25,8 @@ public:
     static constexpr WORD kDisabledColorId = static_text_props::kTextColorDisabled;
 
 private:
+    std::unique_ptr<CPropertyItem> MakeColorRow(WORD id);
+
     std::unique_ptr<CPropertyItem> normal_;
     std::unique_ptr<CPropertyItem> disabled_;
 };

@@ -47,7 +47,7 @@ protected:
 private:
     void MakeGroups();
     CPropertyItem* AddNumbered(CPropertyItem* group, UINT labelId, int number, int kind, WORD id, WORD baseId,
-                               std::wstring value);
+                               RowText value);
     DWORD SizeNumber() const;
 
     std::unique_ptr<CPropertyItem> activeGroup_;
