@@ -90,6 +90,52 @@ TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
     DeleteFileW(path.c_str());
 }
 
+TEST_F(EditorApp, EveryDeleteRoadAsksFirstNoKeepsTheItemYesRemovesIt) {
+    Start();
+    const std::wstring path = TempSkinPath(L"delete.twf");
+    ASSERT_TRUE(WriteDialogsSkin(path));
+    const std::wstring question = L"Are you sure you want to delete the selected item?";
+    enum class Road { Command, ToolbarButton };
+    const struct {
+        const char* name;
+        bool customTree;
+        const wchar_t* item;
+        Road road;
+        UINT id; // the command, or the pane toolbar's button
+    } cases[] = {
+        {"Delete in the custom tree", true, L"Dialogs/OkButton", Road::Command, ID_TREE_DELETE},
+        {"Delete in the user-data tree", false, L"Blob", Road::Command, ID_TREE_DELETE_UD},
+        {"the custom pane's Delete Item button", true, L"Dialogs/OkButton", Road::ToolbarButton, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(app->OpenSkinFile(path));
+        shell::CPanelTree* panel = c.customTree ? frame->CustomControls() : frame->UserData();
+        ASSERT_NE(panel->Model()->Find(c.item), nullptr);
+        TreeView_SelectItem(panel->Tree(), shell::TreeViewStore::ToItem(panel->Model()->Find(c.item)));
+        SetFocus(panel->Tree());
+        const auto run = [&] {
+            if (c.road == Road::Command)
+                EXPECT_TRUE(frame->RunCommand(c.id, panel->Tree()));
+            else
+                SendMessageW(panel->Handle(), WM_COMMAND, MAKEWPARAM(c.id, 0),
+                             reinterpret_cast<LPARAM>(panel->Bar().Handle()));
+        };
+        messages->shown.clear();
+        messages->answer = IDNO;
+        run();
+        EXPECT_EQ(messages->shown, std::vector<std::wstring>{question});
+        EXPECT_NE(panel->Model()->Find(c.item), nullptr);
+        EXPECT_FALSE(shell::Editor().documentModified);
+        messages->answer = IDYES;
+        run();
+        EXPECT_EQ(messages->shown, (std::vector<std::wstring>{question, question}));
+        EXPECT_EQ(panel->Model()->Find(c.item), nullptr);
+        EXPECT_TRUE(shell::Editor().documentModified);
+    }
+    DeleteFileW(path.c_str());
+}
+
 TEST_F(EditorApp, ASelectedItemFillsTheGridAndARowEditMarksTheSkinModified) {
     Start();
     const std::wstring path = TempSkinPath(L"b.twf");
