@@ -22,12 +22,6 @@ using hexmoor::test::EditorApp;
 
 namespace {
 
-std::wstring TempSkinPath(const wchar_t* name) {
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"hexmoor-trees-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
-}
-
 // A skin with one custom control in a folder and one user-data block.
 bool WriteDialogsSkin(const std::wstring& path) {
     CTwfSkin skin;
@@ -66,7 +60,7 @@ TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
     EXPECT_TRUE(frame->RunCommand(ID_ADD_EDIT, custom->Tree()));
     EXPECT_NE(custom->Model()->Find(L"Dialogs/CustomEdit"), nullptr);
     EXPECT_TRUE(shell::Editor().documentModified);
-    TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(custom->Model()->Find(L"Dialogs/OkButton")));
+    ASSERT_TRUE(SelectTreeItem(custom, L"Dialogs/OkButton"));
     // Delete asks first: No keeps the item, Yes deletes it.
     const std::wstring question = L"Are you sure you want to delete the selected item?";
     messages->shown.clear();
@@ -111,8 +105,7 @@ TEST_F(EditorApp, EveryDeleteRoadAsksFirstNoKeepsTheItemYesRemovesIt) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(app->OpenSkinFile(path));
         shell::CPanelTree* panel = c.customTree ? frame->CustomControls() : frame->UserData();
-        ASSERT_NE(panel->Model()->Find(c.item), nullptr);
-        TreeView_SelectItem(panel->Tree(), shell::TreeViewStore::ToItem(panel->Model()->Find(c.item)));
+        ASSERT_TRUE(SelectTreeItem(panel, c.item));
         SetFocus(panel->Tree());
         const auto run = [&] {
             if (c.road == Road::Command)
