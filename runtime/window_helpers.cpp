@@ -3,6 +3,7 @@
 #include <map>
 
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "runtime/logic/align.h"
 
 namespace hexmoor::rt {
@@ -108,7 +109,7 @@ namespace rt = hexmoor::rt;
 
 RECT* CenterSizeInRect(RECT* out, int left, int top, int right, int bottom, int cx, int cy) {
     const hexmoor::Rect r = rt::CenterSizeInRect({left, top, right, bottom}, cx, cy);
-    *out = {r.left, r.top, r.right, r.bottom};
+    *out = hexmoor::ToRECT(r);
     return out;
 }
 
@@ -132,6 +133,5 @@ int GetCornerHitCode(int left, int top, int right, int bottom, int x, int y) {
 }
 
 RECT AlignRectInBox(int left, int top, int right, int bottom, const RECT& r, unsigned code) {
-    const hexmoor::Rect out = rt::AlignRectInBox({left, top, right, bottom}, {r.left, r.top, r.right, r.bottom}, code);
-    return {out.left, out.top, out.right, out.bottom};
+    return hexmoor::ToRECT(rt::AlignRectInBox({left, top, right, bottom}, hexmoor::FromRECT(r), code));
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/win/hosts.h"
+#include "base/win/rect.h"
 #include "model/elements/common_control_properties.h"
 #include "model/elements/grip_properties.h"
 #include "model/mrg_bitmap.h"
@@ -179,8 +180,7 @@ LRESULT CTWSplitter::Paint(HDC given) {
     const splitter::Plan plan = splitter::PlanStrips(in);
     const auto drawStrip = [&](const Rect& r, WORD id) {
         if (r.IsEmpty()) return;
-        const RECT strip{r.left, r.top, r.right, r.bottom};
-        DrawWholeImage(draw, strip, element_->GetImage(id));
+        DrawWholeImage(draw, ToRECT(r), element_->GetImage(id));
     };
     drawStrip(plan.rowSplitBox, 604);
     drawStrip(plan.columnSplitBox, 605);

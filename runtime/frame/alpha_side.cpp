@@ -66,7 +66,7 @@ RECT CTWFrameAlphaSide::SideRectInWindow() const {
         if (side_ == Side::Left) r = r.Offset(w.cx - r.Width() - r.left, 0);
         if (side_ == Side::Right) r = r.Offset(-r.left, 0);
     }
-    return {r.left, r.top, r.right, r.bottom};
+    return ToRECT(r);
 }
 
 void CTWFrameAlphaSide::UpdatePosition(int show, bool force) {

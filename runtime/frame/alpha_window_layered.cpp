@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "model/mrg_bitmap.h"
 #include "runtime/logic/layered_companion.h"
 
@@ -59,8 +60,7 @@ BOOL CALLBACK CollectCompanionChild(HWND child, LPARAM lp) {
     GetWindowRect(list->companion, &origin);
     OffsetRect(&r, -origin.left, -origin.top);
     list->names.emplace_back(name);
-    list->children.push_back(
-        {{}, static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_STYLE)), Rect{r.left, r.top, r.right, r.bottom}});
+    list->children.push_back({{}, static_cast<unsigned long>(GetWindowLongPtrW(child, GWL_STYLE)), FromRECT(r)});
     return TRUE;
 }
 } // namespace

@@ -34,13 +34,14 @@ using namespace hexmoor;
 using namespace hexmoor::rt;
 using namespace hexmoor::win;
 using namespace hexmoor::rt::frame_numbers;
+namespace fp = frame_props;
 
 CaptionButtonsInput CFrameSkinWnd::ButtonsInput() const {
     CaptionButtonsInput in;
     in.windowWidth = WindowSize().cx;
     in.style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     in.exStyle = DWORD(GetWindowLongPtrW(hWnd_, GWL_EXSTYLE));
-    in.alignLeft = element_ && element_->GetNumber(kButtonAlignment) == 1;
+    in.alignLeft = element_ && element_->GetNumber(fp::kButtonAlignment) == 1;
     for (int b = 0; b < 4; ++b) {
         const Point size = PairOf(element_, kButtonSize[b]);
         in.buttons[b] = {{size.x, size.y}, PairOf(element_, kButtonOffset[b]), PairOf(element_, kButtonMinOffset[b])};
@@ -81,13 +82,13 @@ RECT CFrameSkinWnd::CaptionTextRect() const {
 }
 
 RECT CFrameSkinWnd::CaptionIconRect() const {
-    if (!painters_[0] || !element_ || element_->GetNumber(kTextHidden) == 1 || !CaptionIcon()) return {};
+    if (!painters_[0] || !element_ || element_->GetNumber(fp::kTextHidden) == 1 || !CaptionIcon()) return {};
     CaptionTextInput in;
     in.box = FromRECT(CaptionTextRect());
-    in.textLocation = int(element_->GetNumber(kTextLocation));
-    in.iconLocation = int(element_->GetNumber(kIconLocation));
-    in.textOffset = PairOf(element_, kTextOffset);
-    in.iconOffset = PairOf(element_, kIconOffset);
+    in.textLocation = int(element_->GetNumber(fp::kTextLocation));
+    in.iconLocation = int(element_->GetNumber(fp::kIconLocation));
+    in.textOffset = PairOf(element_, fp::kTextOffset);
+    in.iconOffset = PairOf(element_, fp::kIconOffset);
     in.minimized = IsIconic(hWnd_) != FALSE;
     in.hasIcon = true;
     in.cxFrame = GetSystemMetrics(SM_CXFRAME);
@@ -128,7 +129,7 @@ void CFrameSkinWnd::DrawCaption(HDC dc, Point origin, bool layered, int litButto
     if (!element_ || !painters_[0]) return;
     for (int button : {kCloseButton, kMaximizeButton, kMinimizeButton, kHelpButton})
         DrawCaptionButton(dc, button, button == litButton ? litState : 0, origin);
-    if (element_->GetNumber(kTextHidden) == 1) return;
+    if (element_->GetNumber(fp::kTextHidden) == 1) return;
 
     RECT box = CaptionTextRect();
     OffsetRect(&box, origin.x, origin.y);
@@ -148,15 +149,15 @@ void CFrameSkinWnd::DrawCaption(HDC dc, Point origin, bool layered, int litButto
     const HFONT font = GetFont();
     SelectGuard select(dc, font);
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = ::SetTextColor(dc, element_->GetColor(kTextColour));
+    const COLORREF oldColour = ::SetTextColor(dc, element_->GetColor(fp::kTextColor));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
     CaptionTextInput in;
     in.box = FromRECT(box);
-    in.textLocation = int(element_->GetNumber(kTextLocation));
-    in.iconLocation = int(element_->GetNumber(kIconLocation));
-    in.textOffset = PairOf(element_, kTextOffset);
-    in.iconOffset = PairOf(element_, kIconOffset);
+    in.textLocation = int(element_->GetNumber(fp::kTextLocation));
+    in.iconLocation = int(element_->GetNumber(fp::kIconLocation));
+    in.textOffset = PairOf(element_, fp::kTextOffset);
+    in.iconOffset = PairOf(element_, fp::kIconOffset);
     in.textWidth = extent.cx;
     in.minimized = IsIconic(hWnd_) != FALSE;
     in.hasIcon = icon != nullptr;
@@ -165,7 +166,7 @@ void CFrameSkinWnd::DrawCaption(HDC dc, Point origin, bool layered, int litButto
     in.cxSmallIcon = GetSystemMetrics(SM_CXSMICON);
     const CaptionTextPlacement p = PlaceCaptionText(in);
     RECT textRect{p.text.x, p.text.y, box.right, box.bottom};
-    if (!layered || !DrawLayeredText(dc, text, textRect, font, element_->GetColor(kTextColour)))
+    if (!layered || !DrawLayeredText(dc, text, textRect, font, element_->GetColor(fp::kTextColor)))
         DrawTextW(dc, text.c_str(), int(text.size()), &textRect, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     ::SetTextColor(dc, oldColour);
     ::SetBkMode(dc, oldMode);

@@ -1,22 +1,25 @@
 #pragma once
-// The numbers of the frame element the skinned frame reads, and the host
-// quirks' style bits and messages; shared by the frame's files.
+// The caption buttons' number tables of the frame element (named in
+// model/elements/frame_properties.h), and the host quirks' style bits and
+// messages; shared by the frame's files.
 
 #include <windows.h>
 
 #include "base/geometry.h"
+#include "model/elements/frame_properties.h"
 #include "model/twf_obj.h"
 
 namespace hexmoor::rt::frame_numbers {
 
-// Frame element numbers.
-inline constexpr WORD kRegionKind = 483, kCornerSize = 553, kSemitransparency = 773, kOutline = 774;
-inline constexpr WORD kTextLocation = 484, kTextHidden = 487, kIconLocation = 488, kTextOffset = 557, kIconOffset = 558;
-inline constexpr WORD kTextColour = 482, kButtonAlignment = 685, kMinimizedImage = 486;
-// Per button (minimize, maximize, close, help): offset, minimised offset, size.
-inline constexpr WORD kButtonOffset[4] = {490, 491, 489, 492};
-inline constexpr WORD kButtonMinOffset[4] = {556, 555, 554, 0};
-inline constexpr WORD kButtonSize[4] = {550, 551, 493, 552};
+// Per caption button (minimize, maximize, close, help): the frame's offset,
+// minimised offset and size numbers; the help button has no minimised offset.
+inline constexpr WORD kButtonOffset[4] = {frame_props::kMinimizeButtonOffset, frame_props::kMaximizeButtonOffset,
+                                          frame_props::kCloseButtonOffset, frame_props::kHelpButtonOffset};
+inline constexpr WORD kButtonMinOffset[4] = {frame_props::kMinimizedMinimizeOffset,
+                                             frame_props::kMinimizedMaximizeOffset, frame_props::kMinimizedCloseOffset,
+                                             0};
+inline constexpr WORD kButtonSize[4] = {frame_props::kMinimizeButtonSize, frame_props::kMaximizeButtonSize,
+                                        frame_props::kCloseButtonSize, frame_props::kHelpButtonSize};
 // The style bit of a floating frame that shows its owner's activation, and
 // the floating-status request that asks it to.
 inline constexpr LONG_PTR kSyncActiveStyle = 0x100;

@@ -32,6 +32,7 @@ using namespace hexmoor;
 using namespace hexmoor::rt;
 using namespace hexmoor::win;
 using namespace hexmoor::rt::frame_numbers;
+namespace fp = frame_props;
 
 namespace {
 
@@ -161,10 +162,10 @@ void CFrameSkinWnd::CreateSidePainters() {
     DeleteSidePainters();
     const auto* frame = dynamic_cast<const CTwfWndFrame*>(element_);
     if (!frame) return;
-    regionKind_ = int(frame->GetNumber(kRegionKind));
-    const Point corner = PairOf(frame, kCornerSize);
+    regionKind_ = int(frame->GetNumber(fp::kRegionShape));
+    const Point corner = PairOf(frame, fp::kRoundRectSize);
     cornerSize_ = {corner.x, corner.y};
-    outline_ = int(frame->GetNumber(kOutline));
+    outline_ = int(frame->GetNumber(fp::kContentWhileDragging));
     painters_[0] = std::make_unique<SidePainter>(Side::Top, frame);
     painters_[1] = std::make_unique<SidePainter>(Side::Bottom, frame);
     painters_[2] = std::make_unique<SidePainter>(Side::Left, frame);
@@ -172,7 +173,7 @@ void CFrameSkinWnd::CreateSidePainters() {
     // Semitransparent sides float over the borders in layered windows (MDI
     // children never use them).
     const bool mdiChild = (GetWindowLongPtrW(hWnd_, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
-    if (frame->GetNumber(kSemitransparency) && !mdiChild && active_ && frame->GetEnabled() && VersionCode() >= 6) {
+    if (frame->GetNumber(fp::kSemitransparency) && !mdiChild && active_ && frame->GetEnabled() && VersionCode() >= 6) {
         const Side sides[4] = {Side::Top, Side::Bottom, Side::Left, Side::Right};
         for (int i = 0; i < 4; ++i) {
             alpha_[std::size_t(i)] = std::make_unique<CTWFrameAlphaSide>(this, sides[i]);
@@ -405,7 +406,7 @@ void CFrameSkinWnd::DrawFrame(HDC target, const RECT* only, int litButton, int l
             SetLayout(memory.Get(), IsRTL() ? LAYOUT_RTL : 0);
             CTWDraw draw(memory.Get(), nullptr, FALSE);
             if (minimized) {
-                if (const CMrgBitmap* image = element_ ? element_->GetImage(kMinimizedImage) : nullptr) {
+                if (const CMrgBitmap* image = element_ ? element_->GetImage(fp::kMinimizedImage) : nullptr) {
                     const RECT all{0, 0, w.cx, w.cy};
                     if (image->IsGdiplus()) draw.PatBlt(&all, WHITENESS);
                     draw.StretchImage(&all, image, nullptr);

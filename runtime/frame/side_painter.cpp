@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "model/elements/frame_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "model/image_rgn.h"
 #include "model/mrg_bitmap.h"
@@ -29,10 +30,10 @@ const CTwfSideFrame* SideElement(Side side, const CTwfWndFrame* frame) {
 
 WORD ThicknessId(Side side) {
     switch (side) {
-    case Side::Top: return kTopThickness;
-    case Side::Bottom: return kBottomThickness;
-    case Side::Left: return kLeftThickness;
-    default: return kRightThickness;
+    case Side::Top: return frame_props::kTopThickness;
+    case Side::Bottom: return frame_props::kBottomThickness;
+    case Side::Left: return frame_props::kLeftThickness;
+    default: return frame_props::kRightThickness;
     }
 }
 

@@ -19,9 +19,6 @@ class CTWDraw;
 
 namespace hexmoor::rt {
 
-// Thickness numbers of the four sides in the frame element.
-constexpr WORD kTopThickness = 478, kBottomThickness = 479, kLeftThickness = 480, kRightThickness = 481;
-
 class SidePainter {
 public:
     SidePainter(Side side, const CTwfWndFrame* frame);

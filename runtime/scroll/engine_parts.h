@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "base/geometry.h"
+#include "base/win/rect.h"
 #include "runtime/logic/scroll_geometry.h"
 #include "runtime/subclass.h"
 
@@ -75,8 +76,6 @@ inline LRESULT CallOld(State* st, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return st->subclass.CallPrevious(hwnd, msg, wp, lp);
 }
 
-inline Rect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-inline RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 inline Rect Swap(const Rect& r) { return {r.top, r.left, r.bottom, r.right}; }
 inline Point Swap(Point p) { return {p.y, p.x}; }
 

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +15,10 @@
 #include "editor/shell/hexmoor_app.h"
 #include "editor/shell/dialogs/item_name_service.h"
 #include "editor/shell/main_frame.h"
+#include "editor/shell/panes/panels.h"
+#include "editor/shell/trees/element_tree.h"
+#include "editor/shell/trees/tree_view_store.h"
+#include "model/twf_skin.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/settle.h"
 
@@ -88,6 +96,33 @@ protected:
         SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     }
     void TearDown() override { Stop(); }
+
+    // A file in the temporary folder that no other test process uses.
+    static std::wstring TempSkinPath(const std::wstring& name) {
+        wchar_t temp[MAX_PATH]{};
+        GetTempPathW(MAX_PATH, temp);
+        return std::wstring(temp) + L"hexmoor-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
+    }
+    // Writes a new skin (scheme "Default") with what `fill` adds at path and
+    // opens it in the editor; false when either fails.
+    bool OpenNewSkin(const std::wstring& path, const std::function<void(CTwfSkin&)>& fill = {}) {
+        {
+            CTwfSkin skin;
+            skin.InitNewSkin(L"Default");
+            if (fill) fill(skin);
+            skin.SetPath(path);
+            if (!skin.WriteSkinFile()) return false;
+        }
+        return app->OpenSkinFile(path);
+    }
+    // Selects the tree's item at path ("Folder/Item"), as a click on it does;
+    // false when the tree has no such item.
+    static bool SelectTreeItem(shell::CPanelTree* panel, const std::wstring& path) {
+        const shell::TreeHandle item = panel && panel->Model() ? panel->Model()->Find(path) : nullptr;
+        if (!item) return false;
+        TreeView_SelectItem(panel->Tree(), shell::TreeViewStore::ToItem(item));
+        return true;
+    }
 
     std::unique_ptr<shell::CHexmoorApp> app;
     shell::CMainFrame* frame = nullptr;

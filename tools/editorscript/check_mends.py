@@ -3,8 +3,9 @@
 '.' in the grid refills the page for the state it checks (a colour typed
 after it lands in the Disabled colour 495, the one typed before in the
 Normal colour 494); Delete asks first, No keeps the item and Yes removes it;
-`shot properties` writes what the Properties pane shows for an item of each
-tree.
+`shot properties` shows every row the grid lists for an item of each tree
+drawn on its own line: ink in its label cell and, where it has a value, in
+its value cell.
 
     check_mends.py EMULATOR EDITORSCRIPT SKINDUMP SKIN SCRATCH_DIR
 """
@@ -14,6 +15,55 @@ import subprocess
 import sys
 
 from script_kit import winpath, run_script, element
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from png_read import read_png  # noqa: E402
+
+
+def grid_rows(out):
+    """The rows of a dump-grid: (index, label cell, value cell, label, value)."""
+    rows = []
+    for line in out.splitlines():
+        if not line.startswith('row '):
+            continue
+        head, label, value = line.split(' | ', 2)
+        words = head.split()
+        cells = [int(v) for v in words[3:7]], [int(v) for v in words[8:12]]
+        rows.append((int(words[1]), cells[0], cells[1], label, value))
+    return rows
+
+
+def inked(pixels, cell):
+    """Whether the cell, inside its one-pixel rules, holds pixels of more
+    than its ground colour (text drawn on it)."""
+    left, top, right, bottom = cell
+    seen = {}
+    for y in range(top + 2, bottom - 1):
+        for x in range(left + 2, right - 1):
+            seen[pixels[y][x]] = seen.get(pixels[y][x], 0) + 1
+    if not seen:
+        return False
+    ground = max(seen.values())
+    return sum(seen.values()) - ground >= 2
+
+
+def page_drawn(png, out):
+    """What is wrong with the page's picture against its rows, or ''."""
+    rows = grid_rows(out)
+    if not rows:
+        return 'the grid lists no rows:\n' + out
+    with open(png, 'rb') as f:
+        width, height, pixels = read_png(f.read())
+    wrong = []
+    for index, label_cell, value_cell, label, value in rows:
+        for name, cell, text in (('label', label_cell, label), ('value', value_cell, value)):
+            if not text.strip():
+                continue
+            if cell[0] < 0 or cell[1] < 0 or cell[2] > width or cell[3] > height:
+                wrong.append('row %d\'s %s cell %r lies outside the %dx%d picture' % (index, name, cell, width, height))
+            elif not inked(pixels, cell):
+                wrong.append('row %d (%s = %s) has no %s drawn' % (index, label, value, name))
+    return '\n'.join(wrong)
 
 
 def main():
@@ -62,26 +112,27 @@ def main():
     if len(dumps) != 2 or 'CustomFrame' not in dumps[0] or 'CustomFrame' in dumps[1]:
         failures.append('No did not keep or Yes did not remove the item:\n' + out)
 
-    # What the Properties pane shows for an item of each tree.
-    shots = {'default': 'Controls/Static Text', 'custom': 'Buttons/CustomFrame/Frame Sides/Top Side'}
-    lines = opening + ['select custom Buttons', 'command 32821']
+    # What the Properties pane shows for an item of each tree, against the
+    # rows its grid lists.
+    shots = {'default': 'Windows/Window Frame', 'custom': 'Buttons/CustomFrame'}
     for tree, item in shots.items():
         png = os.path.join(scratch, 'properties_%s.png' % tree)
         if os.path.exists(png):
             os.remove(png)
-        lines += ['select %s "%s"' % (tree, item), 'shot properties "%s"' % winpath(png)]
-    code, out = run_script(emulator, editorscript, scratch, 'shots', lines + ['shot frame "%s"' % winpath(
-        os.path.join(scratch, 'frame.png'))])
-    if code != 0:
-        failures.append('the shot script exited %d:\n%s' % (code, out))
-    for tree in shots:
-        png = os.path.join(scratch, 'properties_%s.png' % tree)
-        if not os.path.exists(png) or os.path.getsize(png) < 100:
+        lines = opening + ['select custom Buttons', 'command 32821', 'select %s "%s"' % (tree, item),
+                           'shot properties "%s"' % winpath(png), 'dump-grid']
+        if tree == 'custom':
+            lines.append('shot frame "%s"' % winpath(os.path.join(scratch, 'frame.png')))
+        code, out = run_script(emulator, editorscript, scratch, 'shot_' + tree, lines)
+        if code != 0:
+            failures.append('the %s shot script exited %d:\n%s' % (tree, code, out))
+        elif not os.path.exists(png):
             failures.append('no picture of the %s item\'s page' % tree)
         else:
-            with open(png, 'rb') as f:
-                if f.read(8) != b'\x89PNG\r\n\x1a\n':
-                    failures.append('%s is not a PNG' % png)
+            wrong = page_drawn(png, out)
+            print('%s item: %d rows listed' % (tree, len(grid_rows(out))))
+            if wrong:
+                failures.append('the %s item\'s page is not drawn:\n%s' % (tree, wrong))
     code, out = run_script(emulator, editorscript, scratch, 'bad_shot', ['shot nowhere x.png'])
     if code != 3:
         failures.append('a shot of no pane exited %d, not 3:\n%s' % (code, out))

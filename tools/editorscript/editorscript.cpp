@@ -16,6 +16,7 @@
 
 #include "editor/links/link_env.h"
 #include "editor/links/page_dump.h"
+#include "editor/links/property_item.h"
 #include "editor/links/value_text.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
@@ -52,6 +53,10 @@ constexpr char kUsage[] =
     "                               Period, Comma\n"
     "  dump-trees                   print the trees, an item a line, indented,\n"
     "                               with its kind (and on/off for a check box)\n"
+    "  dump-grid                    print each row the property grid shows\n"
+    "                               whole: 'row N label L T R B value L T R B\n"
+    "                               | LABEL | VALUE', cells in the Properties\n"
+    "                               pane's client pixels (as `shot properties`)\n"
     "  shot PANE OUT.png            once the editor is idle, write the client\n"
     "                               area of PANE (properties, options, view) or\n"
     "                               the whole frame (frame) as a PNG\n"
@@ -333,6 +338,7 @@ public:
         if (verb == L"type" && w.size() == 3) return Type(w[1], w[2]);
         if (verb == L"shot" && w.size() == 3) return Shot(w[1], w[2]);
         if (verb == L"key" && w.size() == 2) return Key(w[1]);
+        if (verb == L"dump-grid" && w.size() == 1) return DumpGrid();
         if (verb == L"dump-trees" && w.size() == 1) {
             const struct {
                 const wchar_t* name;
@@ -442,6 +448,35 @@ private:
             BitBlt(sheet.DC(), 0, 0, r.right - r.left, r.bottom - r.top, client.Get(), 0, 0, SRCCOPY);
         }
         if (!sheet.WritePng(out)) return Error(L"shot: cannot write " + out);
+        return true;
+    }
+
+    // Prints the rows the grid shows whole, with their label and value
+    // cells where the Properties pane's picture has them.
+    bool DumpGrid() {
+        hexmoor::shell::CPanelProperties* panel = app_.Frame()->Properties();
+        hexmoor::links::CPropertyList* grid = panel ? panel->Grid() : nullptr;
+        if (!grid || !grid->Handle() || !IsWindowVisible(grid->Handle())) return Error(L"dump-grid: no grid shown");
+        Pump();
+        RECT client{};
+        GetClientRect(grid->Handle(), &client);
+        const auto text = [](const RECT& r) {
+            return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) + L" " +
+                   std::to_wstring(r.bottom);
+        };
+        for (int i = 0; i < grid->Model().Count(); ++i) {
+            const hexmoor::links::CPropertyItem* row = grid->Model().Item(i);
+            RECT item{};
+            if (!row || SendMessageW(grid->Handle(), LB_GETITEMRECT, static_cast<WPARAM>(i),
+                                     reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+                continue;
+            if (item.top < client.top || item.bottom > client.bottom) continue;
+            const int divider = hexmoor::links::DividerOrDefault(grid->Divider(), item);
+            RECT cells[2] = {hexmoor::links::LabelCell(item, divider), hexmoor::links::ValueCell(item, divider)};
+            MapWindowPoints(grid->Handle(), panel->Handle(), reinterpret_cast<POINT*>(cells), 4);
+            Print(L"row " + std::to_wstring(i) + L" label " + text(cells[0]) + L" value " + text(cells[1]) + L" | " +
+                  row->Label() + L" | " + row->Value());
+        }
         return true;
     }
 

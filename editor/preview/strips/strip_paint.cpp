@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "model/mrg_bitmap.h"
 #include "model/platform/image.h"
 #include "model/twf_obj.h"
@@ -15,8 +16,6 @@ namespace hexmoor::preview {
 namespace {
 
 bool IsOn(const CTwfObj* element) { return element && element->IsEnabled(); }
-
-RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 // Fills the plan's areas white, or draws its fallback picture.
 void PaintPlanGround(HDC dc, const StripPlan& plan, bool enabled, bool outlined, const FallbackPainter& fallback) {

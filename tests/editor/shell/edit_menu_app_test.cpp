@@ -27,20 +27,13 @@ using hexmoor::test::EditorApp;
 
 TEST_F(EditorApp, EditMenuFollowsTheSelectedRow) {
     Start();
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path = std::wstring(temp) + L"hexmoor-edit-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
-    {
-        CTwfSkin skin;
-        skin.InitNewSkin(L"Default");
+    const std::wstring path = TempSkinPath(L"edit.twf");
+    ASSERT_TRUE(OpenNewSkin(path, [](CTwfSkin& skin) {
         skin.GetOrCreateObject(kElemFolder, L"<CC>\\Labels")->SetFolderId(3);
         CTwfObj* label = skin.GetOrCreateObject(kElemStaticText, L"<3>Title");
         label->SetFolderId(3);
         label->SetColor(494, RGB(10, 20, 30));
-        skin.SetPath(path);
-        ASSERT_TRUE(skin.WriteSkinFile());
-    }
-    ASSERT_TRUE(app->OpenSkinFile(path));
+    }));
     ASSERT_NE(frame->Options(), nullptr);
     EXPECT_EQ(links::Links().options, &frame->Options()->Pages().Model());
 
@@ -49,8 +42,7 @@ TEST_F(EditorApp, EditMenuFollowsTheSelectedRow) {
     for (unsigned id : {ID_EDIT_COPY_VALUE, ID_EDIT_PASTE_VALUE, ID_EDIT_FILL_ALL_STATES, ID_EDIT_DELETE_VALUE})
         EXPECT_FALSE(enabled(id)) << id;
 
-    shell::CPanelTree* custom = frame->CustomControls();
-    TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(custom->Model()->Find(L"Labels/Title")));
+    ASSERT_TRUE(SelectTreeItem(frame->CustomControls(), L"Labels/Title"));
     links::CPropertyList* grid = frame->Properties()->Grid();
     ASSERT_EQ(grid->Model().Count(), 1);
     SendMessageW(grid->Handle(), LB_SETCURSEL, 0, 0);
@@ -83,17 +75,8 @@ TEST_F(EditorApp, EditMenuFollowsTheSelectedRow) {
 // it modified; OK without a change leaves the flag as it was.
 TEST_F(EditorApp, CopyrightCommandWritesChangedFieldsOnly) {
     Start();
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path = std::wstring(temp) + L"hexmoor-info-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
-    {
-        CTwfSkin stored;
-        stored.InitNewSkin(L"Default");
-        stored.GetInfo().skinName = L"Before";
-        stored.SetPath(path);
-        ASSERT_TRUE(stored.WriteSkinFile());
-    }
-    ASSERT_TRUE(app->OpenSkinFile(path));
+    const std::wstring path = TempSkinPath(L"info.twf");
+    ASSERT_TRUE(OpenNewSkin(path, [](CTwfSkin& stored) { stored.GetInfo().skinName = L"Before"; }));
     CTwfSkin* skin = shell::runtime::MainSkin();
     ASSERT_NE(skin, nullptr);
     auto dialog = [] { return FindWindowW(nullptr, L"Skin Copyright Info"); };

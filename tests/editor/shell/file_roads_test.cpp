@@ -26,7 +26,12 @@ struct Host : shell::FileRoadHost {
         return manager.TakeOverMainSkin(loaded);
     }
     void ClearViews() override { ++clears; }
-    void FillViews() override { ++fills; }
+    // The real fill sets the modified flag when it makes folder objects the
+    // file lacks; `fillMakesFolders` plays that.
+    void FillViews() override {
+        ++fills;
+        if (fillMakesFolders) shell::Editor().documentModified = true;
+    }
     void ShowCaption(const std::wstring& path) override { caption = path; }
     int Ask(const std::wstring& text, UINT) override {
         shown.push_back(text);
@@ -58,6 +63,7 @@ struct Host : shell::FileRoadHost {
     std::vector<fw::FileDialogRequest> requests;
     std::wstring caption;
     int loads = 0, clears = 0, fills = 0;
+    bool fillMakesFolders = false;
 };
 
 std::string Listing(const CTwfSkin& skin) { return SkinListing(skin, 0); }
@@ -104,6 +110,18 @@ TEST_F(FileRoads, OpeningAGoodFileLoadsItNamesItAndListsItFirst) {
     EXPECT_TRUE(shell::Editor().skinningOn);
     EXPECT_EQ(host.clears, 1);
     EXPECT_EQ(host.fills, 1);
+}
+
+TEST_F(FileRoads, OpenKeepsTheModifiedFlagOnlyWhenFillingMadeFolderObjects) {
+    // An edited skin was open before: Open clears its flag, but objects the
+    // fill had to make are unsaved work the user must be asked about.
+    for (const bool makesFolders : {false, true}) {
+        OpenEdited(Good("v531.twf"));
+        host.fillMakesFolders = makesFolders;
+        ASSERT_TRUE(roads.OpenSkinFile(Good("v531.twf").wstring()));
+        EXPECT_EQ(shell::Editor().documentModified, makesFolders) << "fill makes folders: " << makesFolders;
+        host.fillMakesFolders = false;
+    }
 }
 
 TEST_F(FileRoads, AFileThatFailsToOpenIsNamedAndChangesNothing) {

@@ -210,20 +210,12 @@ TEST_F(StyleImport, AnImportIntoAnOpenSkinRefillsTheTreesItEmptiedAndKeepsTheCus
     auto files = std::make_unique<ScriptedFiles>();
     ScriptedFiles* script = files.get();
     app->SetFileDialogs(std::move(files));
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path =
-        std::wstring(temp) + L"hexmoor-import-into-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
-    {
-        CTwfSkin skin;
-        skin.InitNewSkin(L"Default");
+    const std::wstring path = TempSkinPath(L"import-into.twf");
+    ASSERT_TRUE(OpenNewSkin(path, [](CTwfSkin& skin) {
         skin.GetOrCreateObject(4, L"Default")->SetEnabled(FALSE);
         skin.GetOrCreateObject(4, L"Mine");
         skin.GetOrCreateObject(44, L"Blob");
-        skin.SetPath(path);
-        ASSERT_TRUE(skin.WriteSkinFile());
-    }
-    ASSERT_TRUE(app->OpenSkinFile(path));
+    }));
     shell::ElementTree* defaults = frame->DefaultControls()->Model();
     shell::ElementTree* custom = frame->CustomControls()->Model();
     const auto customBefore = custom->Dump();
@@ -236,7 +228,7 @@ TEST_F(StyleImport, AnImportIntoAnOpenSkinRefillsTheTreesItEmptiedAndKeepsTheCus
     };
     EXPECT_NE(buttonLine().find(L" off"), std::wstring::npos);
     // The custom button's page is up while the import runs.
-    TreeView_SelectItem(frame->CustomControls()->Tree(), shell::TreeViewStore::ToItem(custom->Find(L"Mine")));
+    ASSERT_TRUE(SelectTreeItem(frame->CustomControls(), L"Mine"));
 
     script->path = Fixture("full.msstyles");
     messages->shown.clear();

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/elements/frame_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "model/twf_manager.h"
 #include "runtime/frame/frame_skin_wnd.h"
@@ -61,12 +62,13 @@ double TimeRepaints(HWND hwnd, int iterations) {
 // Frame element: tiled 4-pixel side images, caption buttons, menu bar and
 // MDI background, each a solid image.
 void BuildFrameSkin(hexmoor::test::SyntheticSkin& skin) {
+    namespace fp = frame_props;
     auto* frame = dynamic_cast<CTwfWndFrame*>(skin.Element(2));
     const int top = 26, bottom = 6, left = 6, right = 6;
-    frame->SetNumber(478, top);
-    frame->SetNumber(479, bottom);
-    frame->SetNumber(480, left);
-    frame->SetNumber(481, right);
+    frame->SetNumber(fp::kTopThickness, top);
+    frame->SetNumber(fp::kBottomThickness, bottom);
+    frame->SetNumber(fp::kLeftThickness, left);
+    frame->SetNumber(fp::kRightThickness, right);
     const struct {
         CTwfSideFrame* side;
         int w, h;
@@ -83,13 +85,13 @@ void BuildFrameSkin(hexmoor::test::SyntheticSkin& skin) {
         }
     }
     for (int id = 456; id <= 475; ++id) skin.SolidImage(2, WORD(id), RGB(200, 60 + id % 7 * 20, 60), 18, 16);
-    frame->SetNumberPair(493, 20, 18);
-    frame->SetNumberPair(550, 20, 18);
-    frame->SetNumberPair(551, 20, 18);
-    frame->SetNumberPair(489, 4, 4);
-    frame->SetNumberPair(491, 26, 4);
-    frame->SetNumberPair(490, 48, 4);
-    frame->SetColor(482, RGB(255, 255, 255));
+    frame->SetNumberPair(fp::kCloseButtonSize, 20, 18);
+    frame->SetNumberPair(fp::kMinimizeButtonSize, 20, 18);
+    frame->SetNumberPair(fp::kMaximizeButtonSize, 20, 18);
+    frame->SetNumberPair(fp::kCloseButtonOffset, 4, 4);
+    frame->SetNumberPair(fp::kMaximizeButtonOffset, 26, 4);
+    frame->SetNumberPair(fp::kMinimizeButtonOffset, 48, 4);
+    frame->SetColor(fp::kTextColor, RGB(255, 255, 255));
     frame->SetNumber(652, 20);
     skin.SolidImage(2, 422, RGB(220, 225, 235), 8, 8);
     skin.SolidImage(2, 418, RGB(220, 225, 235), 8, 8);

@@ -19,8 +19,10 @@
 
 #include "editor/shell/trees/element_tree.h"
 #include "editor/shell/trees/tree_view_store.h"
+#include "model/elements/frame_properties.h"
 #include "model/element_types.h"
 #include "model/twf_skin.h"
+#include "resources/command_ids.h"
 
 using namespace hexmoor::shell;
 using Clock = std::chrono::steady_clock;
@@ -63,7 +65,8 @@ void BuildSkin(CTwfSkin& skin, double scale) {
         if (!o) continue;
         o->SetFolderId(folder);
         o->SetOrder(static_cast<WORD>(i));
-        if (a->command == 32841) o->SetNumber(483, 4);
+        if (a->command == ID_ADD_REGION_DEFINED)
+            o->SetNumber(frame_props::kRegionShape, frame_props::kRegionDefinedWindow);
     }
     for (int i = 0; i < userData; ++i) skin.GetOrCreateObject(kElemUserData, L"Data" + std::to_wstring(i));
 }

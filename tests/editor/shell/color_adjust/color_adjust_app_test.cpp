@@ -19,24 +19,16 @@ using hexmoor::test::EditorApp;
 
 TEST_F(EditorApp, TheAdjustmentPaneAdjustsTheTreesElementsAndTheGridsRow) {
     Start();
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path =
-        std::wstring(temp) + L"hexmoor-adjust-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
+    const std::wstring path = TempSkinPath(L"adjust.twf");
     constexpr COLORREF kTitle = RGB(10, 20, 30), kNote = RGB(200, 40, 40);
-    {
-        CTwfSkin skin;
-        skin.InitNewSkin(L"Default");
+    ASSERT_TRUE(OpenNewSkin(path, [&](CTwfSkin& skin) {
         skin.GetOrCreateObject(kElemFolder, L"<CC>\\Labels")->SetFolderId(3);
         for (const auto& [scheme, color] : {std::pair{L"<3>Title", kTitle}, std::pair{L"<3>Note", kNote}}) {
             CTwfObj* label = skin.GetOrCreateObject(kElemStaticText, scheme);
             label->SetFolderId(3);
             label->SetColor(494, color);
         }
-        skin.SetPath(path);
-        ASSERT_TRUE(skin.WriteSkinFile());
-    }
-    ASSERT_TRUE(app->OpenSkinFile(path));
+    }));
     frame->TogglePane(shell::kPaneColorAdjustment);
     ASSERT_TRUE(frame->IsPaneVisible(shell::kPaneColorAdjustment));
     preview::ColorAdjuster& adjuster = frame->ColorAdjustment()->Pane().Adjuster();
@@ -57,7 +49,7 @@ TEST_F(EditorApp, TheAdjustmentPaneAdjustsTheTreesElementsAndTheGridsRow) {
     EXPECT_EQ(colorOf(L"<3>Title"), kTitle);
 
     // One control: the grid's selected colour row of the selected element.
-    TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(model.Find(L"Labels/Title")));
+    ASSERT_TRUE(SelectTreeItem(custom, L"Labels/Title"));
     links::CPropertyList* grid = frame->Properties()->Grid();
     ASSERT_GE(grid->Model().Count(), 1);
     links::CPropertyItem* row = grid->Model().Item(0);

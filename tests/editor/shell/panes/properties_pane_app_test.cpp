@@ -29,12 +29,6 @@ namespace {
 constexpr WORD kNormalTextColour = 494;
 constexpr WORD kDisabledTextColour = 495;
 
-std::wstring TempSkinPath(const wchar_t* name) {
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"hexmoor-pane-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
-}
-
 // A skin whose static text has its own Normal and Disabled colours.
 bool WriteTextSkin(const std::wstring& path, COLORREF normal, COLORREF disabled) {
     CTwfSkin skin;
@@ -50,11 +44,8 @@ class PropertiesPane : public EditorApp {
 protected:
     links::CPropertyList& Grid() { return *frame->Properties()->Grid(); }
     void SelectStaticText() {
-        shell::CPanelTree* tree = frame->DefaultControls();
-        shell::TreeHandle item = tree->Model()->Find(L"Controls/Static Text");
-        ASSERT_NE(item, nullptr);
-        SetFocus(tree->Tree());
-        TreeView_SelectItem(tree->Tree(), shell::TreeViewStore::ToItem(item));
+        SetFocus(frame->DefaultControls()->Tree());
+        ASSERT_TRUE(SelectTreeItem(frame->DefaultControls(), L"Controls/Static Text"));
         test::Settle();
     }
     // The rows the grid shows, as "id=value".

@@ -59,20 +59,12 @@ void PressSpace() {
 
 TEST_F(EditorApp, TheDefaultTreeShowsTheEnabledFlagsAndItsChecksSetThem) {
     Start();
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path =
-        std::wstring(temp) + L"hexmoor-default-tree-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
-    {
-        CTwfSkin skin;
-        skin.InitNewSkin(L"Default");
+    const std::wstring path = TempSkinPath(L"default-tree.twf");
+    ASSERT_TRUE(OpenNewSkin(path, [](CTwfSkin& skin) {
         skin.GetOrCreateObject(kElemButton, L"Default")->SetEnabled(TRUE);
         skin.GetOrCreateObject(kElemEdit, L"Default")->SetEnabled(FALSE);
         skin.GetOrCreateObject(kElemButton, L"Mine");
-        skin.SetPath(path);
-        ASSERT_TRUE(skin.WriteSkinFile());
-    }
-    ASSERT_TRUE(app->OpenSkinFile(path));
+    }));
     shell::CPanelTree* panel = frame->DefaultControls();
     ASSERT_NE(panel->Model(), nullptr);
     HWND tree = panel->Tree();
@@ -171,17 +163,8 @@ TEST_F(EditorApp, ADefaultItemFillsThePageAndOnlyOneTreeHoldsTheSelection) {
 
 TEST_F(EditorApp, CustomItemsMoveByTheToolbarAndByDragAndDropWithTheirPicture) {
     Start();
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring path =
-        std::wstring(temp) + L"hexmoor-tree-moves-" + std::to_wstring(GetCurrentProcessId()) + L".twf";
-    {
-        CTwfSkin skin;
-        skin.InitNewSkin(L"Default");
-        skin.SetPath(path);
-        ASSERT_TRUE(skin.WriteSkinFile());
-    }
-    ASSERT_TRUE(app->OpenSkinFile(path));
+    const std::wstring path = TempSkinPath(L"tree-moves.twf");
+    ASSERT_TRUE(OpenNewSkin(path));
     frame->Docks().RequestActivate(shell::kPaneCustomControls);
     test::Settle();
     shell::CPanelTree* panel = frame->CustomControls();

@@ -22,12 +22,6 @@ using hexmoor::test::EditorApp;
 
 namespace {
 
-std::wstring TempSkinPath(const wchar_t* name) {
-    wchar_t temp[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"hexmoor-trees-" + std::to_wstring(GetCurrentProcessId()) + L"-" + name;
-}
-
 // A skin with one custom control in a folder and one user-data block.
 bool WriteDialogsSkin(const std::wstring& path) {
     CTwfSkin skin;
@@ -66,7 +60,7 @@ TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
     EXPECT_TRUE(frame->RunCommand(ID_ADD_EDIT, custom->Tree()));
     EXPECT_NE(custom->Model()->Find(L"Dialogs/CustomEdit"), nullptr);
     EXPECT_TRUE(shell::Editor().documentModified);
-    TreeView_SelectItem(custom->Tree(), shell::TreeViewStore::ToItem(custom->Model()->Find(L"Dialogs/OkButton")));
+    ASSERT_TRUE(SelectTreeItem(custom, L"Dialogs/OkButton"));
     // Delete asks first: No keeps the item, Yes deletes it.
     const std::wstring question = L"Are you sure you want to delete the selected item?";
     messages->shown.clear();
@@ -87,6 +81,51 @@ TEST_F(EditorApp, AnOpenedSkinFillsTheTreesAndTheirCommandsEditItUntilSaved) {
     EXPECT_EQ(custom->Model()->Dump(), dump);
     EXPECT_NE(shell::runtime::MainSkin()->FindObject(kElemEdit, L"<3>CustomEdit"), nullptr);
     EXPECT_EQ(shell::runtime::MainSkin()->FindObject(kElemButton, L"<3>OkButton"), nullptr);
+    DeleteFileW(path.c_str());
+}
+
+TEST_F(EditorApp, EveryDeleteRoadAsksFirstNoKeepsTheItemYesRemovesIt) {
+    Start();
+    const std::wstring path = TempSkinPath(L"delete.twf");
+    ASSERT_TRUE(WriteDialogsSkin(path));
+    const std::wstring question = L"Are you sure you want to delete the selected item?";
+    enum class Road { Command, ToolbarButton };
+    const struct {
+        const char* name;
+        bool customTree;
+        const wchar_t* item;
+        Road road;
+        UINT id; // the command, or the pane toolbar's button
+    } cases[] = {
+        {"Delete in the custom tree", true, L"Dialogs/OkButton", Road::Command, ID_TREE_DELETE},
+        {"Delete in the user-data tree", false, L"Blob", Road::Command, ID_TREE_DELETE_UD},
+        {"the custom pane's Delete Item button", true, L"Dialogs/OkButton", Road::ToolbarButton, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(app->OpenSkinFile(path));
+        shell::CPanelTree* panel = c.customTree ? frame->CustomControls() : frame->UserData();
+        ASSERT_TRUE(SelectTreeItem(panel, c.item));
+        SetFocus(panel->Tree());
+        const auto run = [&] {
+            if (c.road == Road::Command)
+                EXPECT_TRUE(frame->RunCommand(c.id, panel->Tree()));
+            else
+                SendMessageW(panel->Handle(), WM_COMMAND, MAKEWPARAM(c.id, 0),
+                             reinterpret_cast<LPARAM>(panel->Bar().Handle()));
+        };
+        messages->shown.clear();
+        messages->answer = IDNO;
+        run();
+        EXPECT_EQ(messages->shown, std::vector<std::wstring>{question});
+        EXPECT_NE(panel->Model()->Find(c.item), nullptr);
+        EXPECT_FALSE(shell::Editor().documentModified);
+        messages->answer = IDYES;
+        run();
+        EXPECT_EQ(messages->shown, (std::vector<std::wstring>{question, question}));
+        EXPECT_EQ(panel->Model()->Find(c.item), nullptr);
+        EXPECT_TRUE(shell::Editor().documentModified);
+    }
     DeleteFileW(path.c_str());
 }
 
