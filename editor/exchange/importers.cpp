@@ -3,8 +3,25 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/elements/bar_properties.h"
+#include "model/elements/button_properties.h"
+#include "model/elements/check_properties.h"
 #include "model/elements/combo_box.h"
+#include "model/elements/combo_box_properties.h"
+#include "model/elements/common_control_properties.h"
+#include "model/elements/dialog_properties.h"
+#include "model/elements/edit_properties.h"
 #include "model/elements/frame_properties.h"
+#include "model/elements/grip_properties.h"
+#include "model/elements/group_box_properties.h"
+#include "model/elements/header_properties.h"
+#include "model/elements/list_properties.h"
+#include "model/elements/menu_properties.h"
+#include "model/elements/range_properties.h"
+#include "model/elements/scrollbar_properties.h"
+#include "model/elements/slider_properties.h"
+#include "model/elements/static_text_properties.h"
+#include "model/elements/tab_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "model/region_from_pixels.h"
 
@@ -12,6 +29,28 @@ namespace hexmoor::exchange {
 namespace {
 
 namespace fp = frame_props;
+
+// State indices of the elements whose ids come in per-state blocks.
+enum StateIndex : int { kNormal = 0, kHot = 1, kPressed = 2, kDisabled = 3, kFocused = 4 };
+
+// The id at `within` of a state's block of three, for the elements whose
+// blocks run from `base` in the order blockOfState gives.
+WORD InBlockOfThree(WORD base, const WORD (&blockOfState)[5], int state, WORD within) {
+    return static_cast<WORD>(base + 3 * blockOfState[state] + within);
+}
+
+// InBlockOfThree for each state listed, in that order.
+std::vector<WORD> BlockIds(WORD base, const WORD (&blockOfState)[5], WORD within, std::initializer_list<int> states) {
+    std::vector<WORD> ids;
+    for (int state : states) ids.push_back(InBlockOfThree(base, blockOfState, state, within));
+    return ids;
+}
+
+// A scroll-bar part's images in the order of the style's frames: normal,
+// highlighted, pressed, disabled.
+std::vector<WORD> FrameOrder(const scrollbar_props::PartIds& part) {
+    return {part.normal, part.hot, part.pressed, part.disabled};
+}
 
 constexpr Margins kNoMargins{};
 constexpr Margins kOneMargins{1, 1, 1, 1};
@@ -399,13 +438,15 @@ void ImportWindowFrame(const ImportContext& context, CTwfObj* object) {
 
 void ImportDialogFrame(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Window.Dialog", object);
-    r.StoreImage(0, Solid(10, 10, r.ReadColor("SysMetrics", "Btnface")), kOneMargins, 0, 0);
+    r.StoreImage(dialog_props::kBackground, Solid(10, 10, r.ReadColor("SysMetrics", "Btnface")), kOneMargins, 0, 0);
 }
 
 void ImportButton(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Button.Pushbutton", object);
-    FramesPart(r, "Button.Pushbutton", {0, 1, 2, 3, 4}, {22, 26, 24, 28, 30});
-    PushButtonColors(r, {23, 27, 25, 29, 32});
+    namespace bp = button_props;
+    FramesPart(r, "Button.Pushbutton", {0, 1, 2, 3, 4},
+               {bp::kImageNormal, bp::kImageHot, bp::kImagePressed, bp::kImageDisabled, bp::kImageFocused});
+    PushButtonColors(r, {bp::kTextNormal, bp::kTextHot, bp::kTextPressed, bp::kTextDisabled, bp::kTextFocused});
 }
 
 void ImportCheckButton(const ImportContext& context, CTwfObj* object) {
@@ -414,32 +455,56 @@ void ImportCheckButton(const ImportContext& context, CTwfObj* object) {
         auto slots = Slots(10);
         // The checked states reuse frames, each cut anew.
         CutFrames(*strip, {0, 1, 2, 3, 4, 2, 2, 0, 3, 2}, slots, 0);
-        r.StoreImages(slots, {663, 669, 666, 672, 675, 664, 670, 667, 673, 676}, r.ReadSizingMargins(""), 10, 0, 0, 0);
+        namespace cb = check_button_props;
+        std::vector<WORD> ids(std::begin(cb::kUncheckedImage), std::end(cb::kUncheckedImage));
+        ids.insert(ids.end(), std::begin(cb::kCheckedImage), std::end(cb::kCheckedImage));
+        r.StoreImages(slots, ids, r.ReadSizingMargins(""), 10, 0, 0, 0);
     }
-    PushButtonColors(r, {665, 671, 668, 674, 677});
+    const WORD* text = check_button_props::kUncheckedText;
+    PushButtonColors(r, {text[0], text[1], text[2], text[3], text[4]});
 }
 
-void ImportCheckBox(const ImportContext& context, CTwfObj* object) {
-    StyleReader r(context, "Button.Checkbox", object);
-    GroupedCheckImages(r, {109, 115, 112, 118, 121, 110, 116, 113, 119, 122, 124, 126, 125, 127, 128});
+namespace {
+
+// A check or radio box from its block base: the unchecked and the checked
+// images of every state (then the indeterminate ones when given), one text
+// colour for the enabled states and one for the disabled state.
+void ImportCheckBlocks(const ImportContext& context, CTwfObj* object, const char* section, WORD base,
+                       const WORD* indeterminate) {
+    namespace cp = check_props;
+    StyleReader r(context, section, object);
+    const std::initializer_list<int> kAll = {kNormal, kHot, kPressed, kDisabled, kFocused};
+    std::vector<WORD> images = BlockIds(base, cp::kBlockOfState, cp::kUncheckedImage, kAll);
+    const std::vector<WORD> checked = BlockIds(base, cp::kBlockOfState, cp::kCheckedImage, kAll);
+    images.insert(images.end(), checked.begin(), checked.end());
+    if (indeterminate)
+        for (int state : kAll) images.push_back(static_cast<WORD>(*indeterminate + cp::kBlockOfState[state]));
+    GroupedCheckImages(r, images);
     const COLORREF a = r.ReadColorRef("", "TextColor");
-    for (WORD id : {111, 117, 114, 123}) object->SetColor(id, a);
-    object->SetColor(120, r.ReadColorRef("Button.Checkbox(Checkeddisabled)", "TextColor"));
+    for (WORD id : BlockIds(base, cp::kBlockOfState, cp::kTextColor, {kNormal, kHot, kPressed, kFocused}))
+        object->SetColor(id, a);
+    object->SetColor(InBlockOfThree(base, cp::kBlockOfState, kDisabled, cp::kTextColor),
+                     r.ReadColorRef(std::string(section) + "(Checkeddisabled)", "TextColor"));
+}
+
+} // namespace
+
+void ImportCheckBox(const ImportContext& context, CTwfObj* object) {
+    ImportCheckBlocks(context, object, "Button.Checkbox", check_props::kCheckBoxBase,
+                      &check_props::kCheckBoxIndeterminate);
 }
 
 void ImportRadioBox(const ImportContext& context, CTwfObj* object) {
-    StyleReader r(context, "Button.Radiobutton", object);
-    GroupedCheckImages(r, {133, 139, 136, 142, 145, 134, 140, 137, 143, 146});
-    const COLORREF a = r.ReadColorRef("", "TextColor");
-    for (WORD id : {135, 141, 138, 147}) object->SetColor(id, a);
-    object->SetColor(144, r.ReadColorRef("Button.Radiobutton(Checkeddisabled)", "TextColor"));
+    ImportCheckBlocks(context, object, "Button.Radiobutton", check_props::kRadioBoxBase, nullptr);
 }
 
 void ImportGroupBox(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Button.Groupbox", object);
-    object->SetColor(157, r.ReadColorRef("", "TextColor"));
-    object->SetColor(160, r.ReadColorRef("", "TextShadowColor"));
-    SetColors(r, "", "BorderColorHint", {158, 161, 159, 162});
+    namespace gb = group_box_props;
+    object->SetColor(gb::kTextNormal, r.ReadColorRef("", "TextColor"));
+    object->SetColor(gb::kTextDisabled, r.ReadColorRef("", "TextShadowColor"));
+    SetColors(r, "", "BorderColorHint",
+              {gb::kLightLineNormal, gb::kLightLineDisabled, gb::kDarkLineNormal, gb::kDarkLineDisabled});
 }
 
 void ImportGrip(const ImportContext& context, CTwfObj* object) {
@@ -448,13 +513,24 @@ void ImportGrip(const ImportContext& context, CTwfObj* object) {
     if (!strip) return;
     strip->vertical = false; // always cut along the width
     std::vector<Slot> slots = {strip->Frame(0)};
-    r.StoreImages(slots, {41}, kNoMargins, 1, 0, 1, 0);
+    r.StoreImages(slots, {grip_props::kImage}, kNoMargins, 1, 0, 1, 0);
 }
 
 void ImportScrollBar(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "ScrollBar.ArrowBtn", object);
-    const std::vector<WORD> ids = {77, 81, 79, 83, 85, 89, 87, 91, 43, 47, 45, 49,  51, 55,
-                                   53, 57, 93, 96, 94, 98, 59, 63, 61, 65, 76, 100, 42, 101};
+    // Slots: the vertical bar's arrows, the horizontal bar's, the vertical
+    // thumb, the horizontal thumb, then each bar's background and disabled
+    // background.
+    namespace sb = scrollbar_props;
+    constexpr const sb::BarIds& vert = sb::kStandaloneVert;
+    constexpr const sb::BarIds& horz = sb::kStandaloneHorz;
+    std::vector<WORD> ids;
+    for (const sb::PartIds* part :
+         {&vert.firstArrow, &vert.secondArrow, &horz.firstArrow, &horz.secondArrow, &vert.thumb, &horz.thumb}) {
+        const std::vector<WORD> four = FrameOrder(*part);
+        ids.insert(ids.end(), four.begin(), four.end());
+    }
+    ids.insert(ids.end(), {vert.background, vert.backgroundDisabled, horz.background, horz.backgroundDisabled});
     auto slots = Slots(28);
     if (const auto arrows = r.LoadPartImage("ImageFile", "")) {
         const auto frames = Range(StripFrames(*arrows, 16));
@@ -490,60 +566,70 @@ void ImportScrollBar(const ImportContext& context, CTwfObj* object) {
 }
 
 void ImportEditBox(const ImportContext& context, CTwfObj* object) {
+    namespace ep = edit_props;
     StyleReader r(context, "Edit", object);
     if (ToLower(r.ReadKey("Edit", "Bgtype")) == u"borderfill") {
         const int s = r.ReadNumber("Edit", "BorderSize");
-        SetNumbers(object, {17, 19, 18, 20}, static_cast<DWORD>(s));
-        BorderFillPair(r, "Edit", 10, 11, 10, 10);
+        SetNumbers(object, {ep::kLeftBorder, ep::kRightBorder, ep::kTopBorder, ep::kBottomBorder},
+                   static_cast<DWORD>(s));
+        BorderFillPair(r, "Edit", ep::kImageNormal, ep::kImageDisabled, 10, 10);
     }
-    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {13});
-    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {15});
-    SetColors(r, "SysMetrics", "HighlightText", {16});
-    SetColors(r, "SysMetrics", "Highlight", {14});
+    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {ep::kTextNormal});
+    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {ep::kTextDisabled});
+    SetColors(r, "SysMetrics", "HighlightText", {ep::kSelectedText});
+    SetColors(r, "SysMetrics", "Highlight", {ep::kSelection});
 }
 
 void ImportListBox(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Listbox", object);
-    BorderFillPair(r, "Listbox", 354, 355, 10, 10);
-    SetNumbers(object, {359, 361, 360, 362}, static_cast<DWORD>(r.ReadNumber("Listbox", "BorderSize")));
-    CheckBoxImages(r, {791, 792, 793, 794, 795, 796});
-    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {356});
-    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {357});
-    SetColors(r, "SysMetrics", "HighlightText", {363});
-    SetColors(r, "SysMetrics", "Highlight", {358});
+    namespace lb = list_box_props;
+    BorderFillPair(r, "Listbox", lb::kImageNormal, lb::kImageDisabled, 10, 10);
+    SetNumbers(object, {lb::kLeftBorder, lb::kRightBorder, lb::kTopBorder, lb::kBottomBorder},
+               static_cast<DWORD>(r.ReadNumber("Listbox", "BorderSize")));
+    CheckBoxImages(r, {lb::kUncheckNormal, lb::kUncheckDisabled, lb::kCheckNormal, lb::kCheckDisabled,
+                       lb::kIndeterminateNormal, lb::kIndeterminateDisabled});
+    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {lb::kTextNormal});
+    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {lb::kTextDisabled});
+    SetColors(r, "SysMetrics", "HighlightText", {lb::kSelectedText});
+    SetColors(r, "SysMetrics", "Highlight", {lb::kSelection});
 }
 
 void ImportListView(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "ListView", object);
-    BorderFillPair(r, "ListView", 366, 367, 10, 10);
-    SetNumbers(object, {368, 370, 369, 371}, static_cast<DWORD>(r.ReadNumber("ListView", "BorderSize")));
-    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {374});
-    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {375});
-    SetColors(r, "SysMetrics", "HighlightText", {627});
-    SetColors(r, "SysMetrics", "Highlight", {626, 628});
-    SetColors(r, "SysMetrics", "Btnface", {372, 373});
+    namespace lv = list_view_props;
+    BorderFillPair(r, "ListView", lv::kImageNormal, lv::kImageDisabled, 10, 10);
+    SetNumbers(object, {lv::kLeftBorder, lv::kRightBorder, lv::kTopBorder, lv::kBottomBorder},
+               static_cast<DWORD>(r.ReadNumber("ListView", "BorderSize")));
+    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {lv::kTextNormal});
+    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {lv::kTextDisabled});
+    SetColors(r, "SysMetrics", "HighlightText", {lv::kSelectedText});
+    SetColors(r, "SysMetrics", "Highlight", {lv::kSelection, lv::kHotItem});
+    SetColors(r, "SysMetrics", "Btnface", {lv::kGridNormal, lv::kGridDisabled});
 }
 
 void ImportTreeView(const ImportContext& context, CTwfObj* object) {
+    namespace tp = tree_props;
     StyleReader r(context, "TreeView", object);
     auto glyph = r.LoadPartImage("ImageFile", "TreeView.Glyph");
     if (!glyph) glyph = r.LoadPartImage("ImageFile1", "TreeView.Glyph");
     if (glyph) {
         auto slots = Slots(4);
         CutFrames(*glyph, {0, 0, 1, 1}, slots, 0);
-        r.StoreImages(slots, {395, 401, 396, 402}, kNoMargins, 4, 0, 0, 0);
+        r.StoreImages(slots, {tp::kBoxNormal, tp::kBoxDisabled, tp::kExpandedBoxNormal, tp::kExpandedBoxDisabled},
+                      kNoMargins, 4, 0, 0, 0);
     }
-    if (ToLower(r.ReadKey("TreeView", "Bgtype")) == u"borderfill") BorderFillPair(r, "TreeView", 393, 394, 10, 10);
+    if (ToLower(r.ReadKey("TreeView", "Bgtype")) == u"borderfill")
+        BorderFillPair(r, "TreeView", tp::kBackgroundNormal, tp::kBackgroundDisabled, 10, 10);
     const auto withFallback = [&](WORD id, const char* key, const char* fallbackSection) {
         COLORREF color = r.ReadColorRef("TreeView", key);
         if (color == 0xFF000000u) color = r.ReadColorRef(fallbackSection, "TextColor");
         object->SetColor(id, color);
     };
-    withFallback(612, "TextColor", "Edit.Edittext(ReadOnly)");
-    withFallback(613, "TextShadowColor", "Edit.Edittext(Disabled)");
-    SetColors(r, "SysMetrics", "HighlightText", {614, 615});
-    SetColors(r, "SysMetrics", "Highlight", {616});
-    SetColors(r, "SysMetrics", "Btnface", {617});
+    withFallback(tp::kTextNormal, "TextColor", "Edit.Edittext(ReadOnly)");
+    withFallback(tp::kTextDisabled, "TextShadowColor", "Edit.Edittext(Disabled)");
+    SetColors(r, "SysMetrics", "HighlightText", {tp::kSelectedTextNormal, tp::kSelectedTextDisabled});
+    SetColors(r, "SysMetrics", "Highlight", {tp::kSelectionNormal});
+    SetColors(r, "SysMetrics", "Btnface", {tp::kSelectionDisabled});
 }
 
 namespace {
@@ -562,6 +648,7 @@ bool DropDownButton(const StyleReader& r, const std::vector<int>& frames, std::v
 } // namespace
 
 void ImportComboBox(const ImportContext& context, CTwfObj* object) {
+    namespace cb = combo_box_props;
     StyleReader r(context, "Combobox", object);
     auto slots = Slots(4);
     int width = 0;
@@ -573,93 +660,110 @@ void ImportComboBox(const ImportContext& context, CTwfObj* object) {
         if (auto* combo = dynamic_cast<CTwfComboBox*>(object)) combo->SetArrowWidth(static_cast<DWORD>(width));
         if (const auto glyph = r.LoadPartImage("GlyphImageFile", "Combobox.DropDownButton"))
             OverlayGlyphs(*glyph, Range(StripFrames(*glyph, 4)), slots, 0);
-        r.StoreImages(slots, {341, 343, 342, 344}, r.ReadSizingMargins("Combobox"), 4, 0, 0, 0);
+        r.StoreImages(slots, {cb::kArrowNormal, cb::kArrowHot, cb::kArrowPressed, cb::kArrowDisabled},
+                      r.ReadSizingMargins("Combobox"), 4, 0, 0, 0);
     }
+    const std::vector<WORD> backgrounds = {cb::kBackgroundNormal, cb::kBackgroundDisabled, cb::kBackgroundFocused};
     if (const auto background = r.LoadPartImage("ImageFile", "Combobox")) {
         std::vector<Slot> copies = {background->Frame(0), background->Frame(0), background->Frame(0)};
         const Margins m = r.ReadSizingMargins("Combobox");
-        r.StoreImages(copies, {346, 351, 348}, m, 3, 0, 0, 0);
-        object->SetNumber(658, static_cast<DWORD>(m.left));
-        object->SetNumber(660, static_cast<DWORD>(m.right));
+        r.StoreImages(copies, backgrounds, m, 3, 0, 0, 0);
+        object->SetNumber(cb::kLeftBorder, static_cast<DWORD>(m.left));
+        object->SetNumber(cb::kRightBorder, static_cast<DWORD>(m.right));
     } else {
         const std::uint32_t inner = r.ReadColor("SysMetrics", "Btnface");
         const std::uint32_t border = r.ReadColor("Combobox", "BorderColor");
         const int s = r.ReadNumber("Combobox", "BorderSize");
-        SetNumbers(object, {658, 660}, static_cast<DWORD>(s));
-        for (WORD id : {346, 351, 348}) r.StoreImage(id, Bordered(20, 10, inner, border, s), Uniform(s), 0, 0);
+        SetNumbers(object, {cb::kLeftBorder, cb::kRightBorder}, static_cast<DWORD>(s));
+        for (WORD id : backgrounds) r.StoreImage(id, Bordered(20, 10, inner, border, s), Uniform(s), 0, 0);
     }
-    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {347, 349});
-    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {352});
-    SetColors(r, "Combobox", "BorderColor", {353});
+    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {cb::kTextNormal, cb::kTextFocused});
+    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {cb::kTextDisabled});
+    SetColors(r, "Combobox", "BorderColor", {cb::kListBorderColor});
 }
 
 void ImportDateTime(const ImportContext& context, CTwfObj* object) {
+    namespace dt = date_time_props;
     StyleReader r(context, "SysMetrics", object);
     auto slots = Slots(3);
     int width = 0;
     if (DropDownButton(r, {0, 2, 3}, slots, &width))
-        r.StoreImages(slots, {413, 414, 415}, r.ReadSizingMargins(""), 3, 0, 0, 0);
+        r.StoreImages(slots, {dt::kArrowNormal, dt::kArrowPressed, dt::kArrowDisabled}, r.ReadSizingMargins(""), 3, 0,
+                      0, 0);
     if (const auto background = r.LoadPartImage("ImageFile", "Combobox")) {
         std::vector<Slot> copies = {background->Frame(0), background->Frame(0)};
-        r.StoreImages(copies, {405, 407}, r.ReadSizingMargins("Combobox"), 2, 0, 0, 0);
+        r.StoreImages(copies, {dt::kBackgroundNormal, dt::kBackgroundDisabled}, r.ReadSizingMargins("Combobox"), 2, 0,
+                      0, 0);
     } else {
         const std::uint32_t fill = r.ReadColor("Edit", "FillColor");
         const std::uint32_t face = r.ReadColor("SysMetrics", "Btnface");
         const std::uint32_t border = r.ReadColor("Combobox", "BorderColor");
         const int s = r.ReadNumber("Combobox", "BorderSize");
-        r.StoreImage(405, Bordered(20, 10, fill, border, s), Uniform(s), 0, 0);
-        r.StoreImage(407, Bordered(20, 10, face, border, s), Uniform(s), 0, 0);
+        r.StoreImage(dt::kBackgroundNormal, Bordered(20, 10, fill, border, s), Uniform(s), 0, 0);
+        r.StoreImage(dt::kBackgroundDisabled, Bordered(20, 10, face, border, s), Uniform(s), 0, 0);
     }
-    SetNumbers(object, {678, 679, 680, 681}, 4);
-    CheckBoxImages(r, {410, 412, 409, 411});
-    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {406});
-    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {408});
-    SetColors(r, "SysMetrics", "HighlightText", {417});
-    SetColors(r, "SysMetrics", "Highlight", {416});
+    SetNumbers(object, {dt::kLeftBorder, dt::kRightBorder, dt::kTopBorder, dt::kBottomBorder}, 4);
+    CheckBoxImages(r, {dt::kUncheckedNormal, dt::kUncheckedDisabled, dt::kCheckedNormal, dt::kCheckedDisabled});
+    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {dt::kTextNormal});
+    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {dt::kTextDisabled});
+    SetColors(r, "SysMetrics", "HighlightText", {dt::kSelectedText});
+    SetColors(r, "SysMetrics", "Highlight", {dt::kSelection});
 }
 
 void ImportStaticText(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "SysMetrics", object);
-    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {494});
-    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {495});
+    SetColors(r, "Edit.Edittext(ReadOnly)", "TextColor", {static_text_props::kTextColor});
+    SetColors(r, "Edit.Edittext(Disabled)", "TextColor", {static_text_props::kTextColorDisabled});
 }
 
 void ImportTab(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Tab", object);
-    FramesPart(r, "Tab.TabItem", {0, 1, 2, 3, 4}, {239, 243, 241, 245, 247});
-    FramesPart(r, "Tab.TopTabItem", {0, 1, 2, 3, 4}, {219, 223, 221, 225, 227});
+    namespace tb = tab_props;
+    // A state's item image, or with text 1 its text colour, in a block.
+    const auto item = [](WORD base, int state, int text = 0) {
+        return static_cast<WORD>(base + tb::kItemOfState[state] + text);
+    };
+    const auto items = [&](WORD base) {
+        return std::vector<WORD>{item(base, kNormal), item(base, kHot), item(base, kPressed), item(base, kDisabled),
+                                 item(base, kFocused)};
+    };
+    FramesPart(r, "Tab.TabItem", {0, 1, 2, 3, 4}, items(tb::kVerticalBase));
+    FramesPart(r, "Tab.TopTabItem", {0, 1, 2, 3, 4}, items(tb::kHorizontalBase));
     if (auto pane = r.LoadPartImage("ImageFile", "Tab.Pane")) {
         pane->vertical = true; // the panel is the top frame whatever the layout
         std::vector<Slot> slots = {pane->Frame(0), pane->Frame(0)};
-        r.StoreImages(slots, {238, 218}, r.ReadSizingMargins("Tab.Pane"), 2, 0, 0, 0);
+        r.StoreImages(slots, {tb::kVerticalBase + tb::kPanel, tb::kHorizontalBase + tb::kPanel},
+                      r.ReadSizingMargins("Tab.Pane"), 2, 0, 0, 0);
     }
-    SetColors(r, "Tab", "TextColor", {220, 222, 224, 228});
-    SetColors(r, "Tab", "TextShadowColor", {226});
+    const WORD h = tb::kHorizontalBase;
+    SetColors(r, "Tab", "TextColor",
+              {item(h, kNormal, 1), item(h, kPressed, 1), item(h, kHot, 1), item(h, kFocused, 1)});
+    SetColors(r, "Tab", "TextShadowColor", {item(h, kDisabled, 1)});
 }
 
 void ImportProgressBar(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Progress", object);
-    const auto bar = [&](const char* section, WORD id, std::initializer_list<WORD> numbers) {
+    const auto bar = [&](const char* section, const progress_props::BarIds& ids) {
         const auto strip = r.LoadPartImage("ImageFile", section);
         if (!strip) return;
         const Margins m = r.ReadSizingMargins(section);
         auto slots = WholeCopies(*strip, 1);
-        r.StoreImages(slots, {id}, m, 1, 0, 1, 0);
-        const WORD* n = numbers.begin();
-        object->SetNumber(n[0], static_cast<DWORD>(m.left));
-        object->SetNumber(n[1], static_cast<DWORD>(m.right));
-        object->SetNumber(n[2], static_cast<DWORD>(m.top));
-        object->SetNumber(n[3], static_cast<DWORD>(m.bottom));
+        r.StoreImages(slots, {ids.background}, m, 1, 0, 1, 0);
+        object->SetNumber(ids.leftBorder, static_cast<DWORD>(m.left));
+        object->SetNumber(ids.rightBorder, static_cast<DWORD>(m.right));
+        object->SetNumber(ids.topBorder, static_cast<DWORD>(m.top));
+        object->SetNumber(ids.bottomBorder, static_cast<DWORD>(m.bottom));
     };
-    bar("Progress.Bar", 287, {289, 291, 290, 292});
-    bar("Progress.BarVert", 298, {300, 302, 301, 303});
-    WholePart(r, "Progress.Chunk", {288}, kNoMargins, 1, 0);
-    WholePart(r, "Progress.ChunkVert", {299}, kNoMargins, 1, 0);
+    bar("Progress.Bar", progress_props::kHorz);
+    bar("Progress.BarVert", progress_props::kVert);
+    WholePart(r, "Progress.Chunk", {progress_props::kHorz.item}, kNoMargins, 1, 0);
+    WholePart(r, "Progress.ChunkVert", {progress_props::kVert.item}, kNoMargins, 1, 0);
 }
 
 void ImportSpin(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Spin", object);
-    const auto part = [&](const char* section, std::vector<WORD> ids) {
+    const auto part = [&](const char* section, const spin_props::ArrowIds& arrow) {
+        const std::vector<WORD> ids = {arrow.normal, arrow.hot, arrow.pressed, arrow.disabled};
         const auto strip = r.LoadPartImage("ImageFile", section);
         if (!strip) return;
         auto slots = Slots(4);
@@ -671,18 +775,26 @@ void ImportSpin(const ImportContext& context, CTwfObj* object) {
         }
         r.StoreImages(slots, ids, r.ReadSizingMargins(section), count, 0, 0, 0);
     };
-    part("Spin.Downhorz", {258, 260, 259, 261});
-    part("Spin.Uphorz", {263, 265, 264, 266});
-    part("Spin.Up", {277, 279, 278, 280});
-    part("Spin.Down", {282, 284, 283, 285});
+    part("Spin.Downhorz", spin_props::kLeftArrow);
+    part("Spin.Uphorz", spin_props::kRightArrow);
+    part("Spin.Up", spin_props::kUpArrow);
+    part("Spin.Down", spin_props::kDownArrow);
 }
 
 void ImportSlider(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "TrackBar", object);
-    FramesPart(r, "TrackBar.Thumb", {0, 1, 2, 3, 4}, {170, 176, 173, 182, 179});
-    FramesPart(r, "TrackBar.ThumbVert", {0, 1, 2, 3, 4}, {194, 200, 197, 206, 203});
-    WholePart(r, "TrackBar.Track", {171, 177, 174, 180, 183}, r.ReadSizingMargins("TrackBar.Track"), 0, 1);
-    WholePart(r, "TrackBar.TrackVert", {195, 201, 198, 204, 207}, r.ReadSizingMargins("TrackBar.TrackVert"), 0, 0);
+    namespace sp = slider_props;
+    // The style's thumb frames run normal, hot, pressed, focused, disabled.
+    const auto thumbs = [](WORD base) {
+        return BlockIds(base, sp::kBlockOfState, sp::kThumb, {kNormal, kHot, kPressed, kFocused, kDisabled});
+    };
+    const auto lines = [](WORD base) {
+        return BlockIds(base, sp::kBlockOfState, sp::kLine, {kNormal, kHot, kPressed, kDisabled, kFocused});
+    };
+    FramesPart(r, "TrackBar.Thumb", {0, 1, 2, 3, 4}, thumbs(sp::kHorizontalBase));
+    FramesPart(r, "TrackBar.ThumbVert", {0, 1, 2, 3, 4}, thumbs(sp::kVerticalBase));
+    WholePart(r, "TrackBar.Track", lines(sp::kHorizontalBase), r.ReadSizingMargins("TrackBar.Track"), 0, 1);
+    WholePart(r, "TrackBar.TrackVert", lines(sp::kVerticalBase), r.ReadSizingMargins("TrackBar.TrackVert"), 0, 0);
 }
 
 void ImportSplitter(const ImportContext& context, CTwfObj* object) {
@@ -693,8 +805,10 @@ void ImportSplitter(const ImportContext& context, CTwfObj* object) {
         WORD id;
         int left, top, right, bottom;
     };
-    static constexpr Look kLooks[] = {{603, 0, 0, 0, 0}, {601, 1, 0, 1, 0}, {602, 0, 1, 0, 1},
-                                      {600, 1, 1, 1, 1}, {605, 1, 1, 1, 1}, {604, 1, 1, 1, 1}};
+    namespace sp = splitter_props;
+    static constexpr Look kLooks[] = {{sp::kIntersection, 0, 0, 0, 0}, {sp::kVertBar, 1, 0, 1, 0},
+                                      {sp::kHorBar, 0, 1, 0, 1},       {sp::kBorderImage, 1, 1, 1, 1},
+                                      {sp::kHorBox, 1, 1, 1, 1},       {sp::kVertBox, 1, 1, 1, 1}};
     for (const Look& look : kLooks) {
         Pixels image = SolidImage(7, 7, face);
         FillWithBorder(image, face, line, look.left, look.top, look.right, look.bottom);
@@ -704,34 +818,38 @@ void ImportSplitter(const ImportContext& context, CTwfObj* object) {
 
 void ImportHeader(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Header.HeaderItem", object);
-    FramesPart(r, "Header.HeaderItem", {0, 1, 2}, {376, 378, 377});
+    FramesPart(r, "Header.HeaderItem", {0, 1, 2},
+               {header_props::kImageNormal, header_props::kImageHot, header_props::kImagePressed});
 }
 
 void ImportToolBar(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Toolbar", object);
-    FramesPart(r, "Toolbar.Button", {0, 1, 2, 3}, {311, 313, 312, 314});
-    WholePart(r, "Toolbar.Separator", {315}, r.ReadSizingMargins("Toolbar"), 0, 0);
+    namespace tp = toolbar_props;
+    FramesPart(r, "Toolbar.Button", {0, 1, 2, 3},
+               {tp::kButtonNormal, tp::kButtonHot, tp::kButtonPressed, tp::kButtonDisabled});
+    WholePart(r, "Toolbar.Separator", {tp::kSeparator}, r.ReadSizingMargins("Toolbar"), 0, 0);
     const int s = r.ReadNumber("Toolbar", "BorderSize");
-    r.StoreImage(309, Solid(10, 10, r.ReadColor("SysMetrics", "Btnface")), Uniform(s), 0, 0);
+    r.StoreImage(tp::kBackground, Solid(10, 10, r.ReadColor("SysMetrics", "Btnface")), Uniform(s), 0, 0);
 }
 
 void ImportTooltip(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "SysMetrics", object);
-    r.StoreImage(527, Bordered(10, 10, 0xFFFFFFE1u, 0xFF000000u, 1), kOneMargins, 0, 0);
-    object->SetColor(528, 0);
+    r.StoreImage(tooltip_props::kBackground, Bordered(10, 10, 0xFFFFFFE1u, 0xFF000000u, 1), kOneMargins, 0, 0);
+    object->SetColor(tooltip_props::kTextColor, 0);
 }
 
 void ImportStatusBar(const ImportContext& context, CTwfObj* object) {
     StyleReader r(context, "Status", object);
-    WholePart(r, "Status", {332}, r.ReadSizingMargins("Status"), 0, 0);
-    WholePart(r, "Status.Pane", {324, 325}, r.ReadSizingMargins("Status"), 1, 1);
+    namespace sb = status_bar_props;
+    WholePart(r, "Status", {sb::kPaneImage}, r.ReadSizingMargins("Status"), 0, 0);
+    WholePart(r, "Status.Pane", {sb::kBarNormal, sb::kBarDisabled}, r.ReadSizingMargins("Status"), 1, 1);
     if (auto grip = r.LoadPartImage("ImageFile", "Status.Gripper")) {
         grip->vertical = false;
         std::vector<Slot> slots = {grip->Frame(0), grip->Frame(0)};
-        r.StoreImages(slots, {326, 329}, kNoMargins, 2, 0, 1, 1);
+        r.StoreImages(slots, {sb::kGripNormal, sb::kGripDisabled}, kNoMargins, 2, 0, 1, 1);
     }
-    SetColors(r, "Status", "TextColor", {330});
-    SetColors(r, "SysMetrics", "GrayText", {331});
+    SetColors(r, "Status", "TextColor", {sb::kTextNormal});
+    SetColors(r, "SysMetrics", "GrayText", {sb::kTextDisabled});
 }
 
 void ImportMenu(const ImportContext& context, CTwfObj* object) {
@@ -739,11 +857,13 @@ void ImportMenu(const ImportContext& context, CTwfObj* object) {
     const std::uint32_t menu = r.ReadColor("SysMetrics", "Menu");
     const std::uint32_t highlight = r.ReadColor("SysMetrics", "MenuHilight");
     const std::uint32_t shadow = r.ReadColor("SysMetrics", "BtnShadow");
-    r.StoreImage(437, Solid(10, 10, menu), kNoMargins, 0, 0);
-    r.StoreImage(441, Solid(10, 10, highlight), kNoMargins, 0, 0);
-    r.StoreImage(439, Solid(10, 10, highlight), kNoMargins, 0, 0);
-    r.StoreImage(443, Solid(10, 10, menu), kNoMargins, 0, 0);
-    const std::pair<WORD, std::uint32_t> arrows[] = {{449, menu}, {450, highlight}, {452, menu}};
+    namespace mp = menu_props;
+    r.StoreImage(mp::kItemNormal, Solid(10, 10, menu), kNoMargins, 0, 0);
+    r.StoreImage(mp::kItemHot, Solid(10, 10, highlight), kNoMargins, 0, 0);
+    r.StoreImage(mp::kItemPressed, Solid(10, 10, highlight), kNoMargins, 0, 0);
+    r.StoreImage(mp::kItemDisabled, Solid(10, 10, menu), kNoMargins, 0, 0);
+    const std::pair<WORD, std::uint32_t> arrows[] = {
+        {mp::kArrowNormal, menu}, {mp::kArrowHot, highlight}, {mp::kArrowDisabled, menu}};
     for (const auto& [id, color] : arrows) {
         Pixels item = Solid(16, 17, color);
         DrawSubmenuArrow(item);
@@ -751,11 +871,11 @@ void ImportMenu(const ImportContext& context, CTwfObj* object) {
     }
     Pixels separator = Solid(10, 9, menu);
     DrawCentered(separator, Solid(10, 1, shadow));
-    r.StoreImage(447, std::move(separator), Margins{0, 0, 4, 4}, 0, 0);
-    SetColors(r, "SysMetrics", "MenuText", {438});
-    SetColors(r, "SysMetrics", "HighlightText", {442, 440});
-    SetColors(r, "SysMetrics", "GrayText", {444});
-    SetColors(r, "SysMetrics", "Btnface", {429});
+    r.StoreImage(mp::kSeparator, std::move(separator), Margins{0, 0, 4, 4}, 0, 0);
+    SetColors(r, "SysMetrics", "MenuText", {mp::kTextNormal});
+    SetColors(r, "SysMetrics", "HighlightText", {mp::kTextHot, mp::kTextPressed});
+    SetColors(r, "SysMetrics", "GrayText", {mp::kTextDisabled});
+    SetColors(r, "SysMetrics", "Btnface", {mp::kBorderColor});
 }
 
 } // namespace hexmoor::exchange

@@ -16,13 +16,13 @@ namespace hexmoor::links {
 namespace {
 
 template <class Link>
-std::unique_ptr<CItemLinkObj> Make(TreeItem item, WORD type, int controlId, const std::wstring& scheme) {
-    return std::make_unique<Link>(item, type, controlId, scheme);
+std::shared_ptr<CItemLinkObj> Make(TreeItem item, WORD type, int controlId, const SchemeName& scheme) {
+    return std::make_shared<Link>(item, type, controlId, scheme);
 }
 
 // A root or group of a tree: it edits nothing and shows "Properties - ".
-std::unique_ptr<CItemLinkObj> MakeEmpty(TreeItem item, WORD type, int controlId, const std::wstring& scheme) {
-    return std::make_unique<CEmptyLink>(item, type, controlId, scheme, L"");
+std::shared_ptr<CItemLinkObj> MakeEmpty(TreeItem item, WORD type, int controlId, const SchemeName& scheme) {
+    return std::make_shared<CEmptyLink>(item, type, controlId, scheme, L"");
 }
 
 } // namespace
@@ -125,7 +125,7 @@ const LinkFamily* FamilyForKind(int kind) {
     return nullptr;
 }
 
-std::unique_ptr<CItemLinkObj> MakeLinkForKind(int kind, TreeItem item, const std::wstring& scheme) {
+std::shared_ptr<CItemLinkObj> MakeLinkForKind(int kind, TreeItem item, const SchemeName& scheme) {
     const LinkFamily* family = FamilyForKind(kind);
     return family ? family->make(item, family->type, family->controlId, scheme) : nullptr;
 }

@@ -17,7 +17,8 @@ struct LinkFamily {
     WORD type;
     int controlId;
     const char* className;
-    std::unique_ptr<CItemLinkObj> (*make)(TreeItem item, WORD type, int controlId, const std::wstring& scheme);
+    // The link and its shared count are made as one allocation.
+    std::shared_ptr<CItemLinkObj> (*make)(TreeItem item, WORD type, int controlId, const SchemeName& scheme);
 };
 
 // Every row of the table, in table order.
@@ -30,6 +31,6 @@ const LinkFamily* FamilyByClass(const std::string& className);
 const LinkFamily* FamilyForKind(int kind);
 // A link for an item of the kind, made with the row's type and sample
 // control (and the scheme); null for a kind without a link.
-std::unique_ptr<CItemLinkObj> MakeLinkForKind(int kind, TreeItem item, const std::wstring& scheme);
+std::shared_ptr<CItemLinkObj> MakeLinkForKind(int kind, TreeItem item, const SchemeName& scheme);
 
 } // namespace hexmoor::links

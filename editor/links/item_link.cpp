@@ -10,7 +10,7 @@
 
 namespace hexmoor::links {
 
-CItemLinkObj::CItemLinkObj(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, int custom)
+CItemLinkObj::CItemLinkObj(TreeItem item, WORD typeId, int controlId, SchemeName schemeName, int custom)
     : controlId_(controlId), typeId_(typeId), treeItem_(item), name_(std::move(schemeName)), custom_(custom) {}
 
 CItemLinkObj::~CItemLinkObj() {
@@ -91,7 +91,7 @@ BOOL CItemLinkObj::SetNumberFixed(WORD id, double value) {
 
 BOOL CItemLinkObj::ClearElementImages() {
     if (!object_) return 0;
-    const bool defaultScheme = name_.empty() || name_ == L"Default";
+    const bool defaultScheme = GetName().empty() || GetName() == L"Default";
     return object_->Clear(defaultScheme ? 0 : 1);
 }
 
@@ -211,6 +211,19 @@ std::unique_ptr<CPropertyItem> CItemLinkObj::MakeRow(RowText label, RowText valu
                                   baseId);
     row->SetOwner(this);
     return row;
+}
+
+void* CItemLinkObj::MakeRowStore(std::size_t bytes, std::size_t mapEntries) {
+    if (rowStore_) return nullptr;
+    // The map's array first, then the raw memory, each at the alignment of
+    // any type.
+    constexpr std::size_t align = alignof(std::max_align_t);
+    const std::size_t mapBytes = (mapEntries * sizeof(RowMapEntry) + align - 1) / align * align;
+    rowStore_ = RowStore::Make(expectedRows_, mapBytes + bytes);
+    auto* room = static_cast<unsigned char*>(rowStore_->Room());
+    if (!room) return nullptr;
+    if (mapEntries) mapRoom_ = LentRoom{room, mapBytes, false};
+    return room + mapBytes;
 }
 
 void CItemLinkObj::ForgetRows() {

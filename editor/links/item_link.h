@@ -15,6 +15,7 @@
 #include "editor/links/link_snapshot.h"
 #include "editor/links/property_item.h"
 #include "editor/links/row_store.h"
+#include "editor/links/scheme_name.h"
 #include "model/font.h"
 #include "model/image_rgn.h"
 #include "model/twf_obj.h"
@@ -26,7 +27,7 @@ using TreeItem = void*;
 
 class CItemLinkObj {
 public:
-    CItemLinkObj(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, int custom = 0);
+    CItemLinkObj(TreeItem item, WORD typeId, int controlId, SchemeName schemeName, int custom = 0);
     CItemLinkObj(const CItemLinkObj&) = delete;
     CItemLinkObj& operator=(const CItemLinkObj&) = delete;
     virtual ~CItemLinkObj();
@@ -77,8 +78,8 @@ public:
 
     // --- fields --------------------------------------------------------------
     CTwfObj* GetTwfObj() const { return object_; }
-    const std::wstring& GetName() const { return name_; }
-    void SetName(std::wstring name) { name_ = std::move(name); }
+    const std::wstring& GetName() const { return name_.Str(); }
+    void SetName(SchemeName name) { name_ = std::move(name); }
     int GetCustom() const { return custom_; }
     void SetCustom(int custom) { custom_ = custom; }
     int IsGroupNode() const { return groupNode_; }
@@ -91,7 +92,8 @@ public:
     // The rows by property id, in id order; one row per id (a later
     // registration replaces the earlier). Kept as one sorted array: a page's
     // map is small, built once and freed with its rows.
-    using RowMapEntries = std::vector<std::pair<WORD, CPropertyItem*>>;
+    using RowMapEntry = std::pair<WORD, CPropertyItem*>;
+    using RowMapEntries = std::vector<RowMapEntry, RoomAllocator<RowMapEntry>>;
     void RegisterPropertyItem(CPropertyItem* row);
     CPropertyItem* GetPropertyItem(WORD id) const;
     // Removes every map entry that points at the row or one of its children.
@@ -159,6 +161,13 @@ protected:
     // Stops the grid showing this link's rows and empties the row map; every
     // FreePropertyItems runs it before it deletes rows.
     void ForgetRows();
+    // Makes the row store now (with room for the expected rows), its first
+    // block also holding the row map's first array, for `mapEntries`
+    // entries, and `bytes` of raw memory for the link's own bookkeeping of
+    // its rows, which it answers: neither needs an allocation of its own.
+    // Call before any row is made; the link ends what it makes in the raw
+    // memory before its destructor ends.
+    void* MakeRowStore(std::size_t bytes, std::size_t mapEntries);
     // Room in the row map for this many rows.
     void ReserveRowMap(std::size_t rows) { rowMap_.reserve(rows); }
     // The common display of an image row on the image-options page.
@@ -176,12 +185,15 @@ private:
     int controlId_;
     WORD typeId_;
     TreeItem treeItem_;
-    std::wstring name_;
+    // Shared with the tree item's record (and the element's other parts).
+    SchemeName name_;
     int custom_;
     int groupNode_ = 0;
     WORD outputMode_ = 0;
     ExportSink* sink_ = nullptr;
-    RowMapEntries rowMap_;
+    // The row map's first array may live in the row store (MakeRowStore).
+    LentRoom mapRoom_;
+    RowMapEntries rowMap_{RoomAllocator<RowMapEntry>(&mapRoom_)};
     std::size_t expectedRows_ = 8;
     // Declared last of the link's fields, so that every row the link (or a
     // subclass) owns has gone before the store is closed.

@@ -104,9 +104,9 @@ private:
     bool modified_ = false;
 };
 
-std::unique_ptr<CItemLinkObj> MakeBoundLink(CTwfSkin& skin, const LinkFamily& family, const std::wstring& scheme,
+std::shared_ptr<CItemLinkObj> MakeBoundLink(CTwfSkin& skin, const LinkFamily& family, const std::wstring& scheme,
                                             CTwfObj* object) {
-    std::unique_ptr<CItemLinkObj> link = family.make(nullptr, family.type, family.controlId, scheme);
+    std::shared_ptr<CItemLinkObj> link = family.make(nullptr, family.type, family.controlId, scheme);
     link->SetTwfObj(object);
     link->BuildPropertyItems(2);
     link->BuildPropertyItems(1);
@@ -155,7 +155,7 @@ int FindPathLine(PropertyGridModel& grid, const std::wstring& path) {
 namespace {
 
 struct OpenedRow {
-    std::unique_ptr<CItemLinkObj> link;
+    std::shared_ptr<CItemLinkObj> link;
     int line = -1;
 };
 
@@ -236,7 +236,7 @@ std::string DumpPages(CTwfSkin& skin, bool withExport) {
     for (const auto& [scheme, elements] : skin.GetSchemes()) {
         for (const auto& [type, object] : elements) {
             for (const LinkFamily* family : FamiliesForType(type)) {
-                std::unique_ptr<CItemLinkObj> link = MakeBoundLink(skin, *family, scheme, object.get());
+                std::shared_ptr<CItemLinkObj> link = MakeBoundLink(skin, *family, scheme, object.get());
                 Links().current = link.get();
                 env.Host().Reset();
                 out += "link " + Utf8(scheme) + " " + std::to_string(type) + " " + family->className + "\n";

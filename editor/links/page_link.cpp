@@ -44,8 +44,6 @@ const std::wstring& LastingLabelText(const Label& label) {
     return it->second;
 }
 
-namespace {
-
 // The text of a colour, shared by the rows that show it: skins use few
 // colours, so the texts of the first few thousand are kept for the
 // program's life; a row showing any other gets its own copy.
@@ -57,6 +55,8 @@ RowText SharedColorText(COLORREF color) {
     if (texts.size() >= kMostKept) return ColorText(color);
     return RowText::Lasting(texts.emplace(color, ColorText(color)).first->second);
 }
+
+namespace {
 
 FillText Resolved(const RowSpec& spec) {
     if (spec.fillText != FillText::kByKind) return spec.fillText;
@@ -72,16 +72,26 @@ bool HasTableChildren(const RowSpec& spec) { return spec.expandable && !spec.pai
 
 } // namespace
 
-CPageLink::CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
-    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), table_(table), slots_(table.rows.size()) {
+CPageLink::CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
+    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), table_(table) {
     // Every table row and the two halves of every pair can stand at once.
     size_t places = table.rows.size();
     for (const RowSpec& row : table.rows)
         if (row.pair) places += 2;
     ExpectRows(places);
+    // The slots and the row map share the rows' first block (a row map
+    // holds at most one entry per table row).
+    if (const size_t count = table.rows.size()) {
+        auto* first = static_cast<Slot*>(MakeRowStore(count * sizeof(Slot), count));
+        std::uninitialized_value_construct_n(first, count);
+        slots_ = {first, count};
+    }
 }
 
-CPageLink::~CPageLink() { FreePropertyItems(); }
+CPageLink::~CPageLink() {
+    FreePropertyItems();
+    std::destroy(slots_.begin(), slots_.end());
+}
 
 CPropertyItem* CPageLink::Row(int index) const {
     return index >= 0 && index < static_cast<int>(slots_.size()) ? slots_[static_cast<size_t>(index)].row : nullptr;

@@ -12,6 +12,7 @@
 // nothing in the map outlives a free.
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,13 @@ std::wstring LabelText(const Label& label);
 // The same text kept for the program's life, shared by the rows showing it
 // (the links live on the thread that runs the editor's windows).
 const std::wstring& LastingLabelText(const Label& label);
+// The text of a colour, shared by the rows showing it while few colours are
+// in use (a row showing one more gets its own copy).
+RowText SharedColorText(COLORREF color);
 
 class CPageLink : public CItemLinkObj {
 public:
-    CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     ~CPageLink() override;
 
     const char* ClassName() const override { return table_.className; }
@@ -84,7 +88,8 @@ private:
     };
 
     const PageTable& table_;
-    std::vector<Slot> slots_;
+    // One slot per table row, in the row store's room.
+    std::span<Slot> slots_;
 };
 
 } // namespace hexmoor::links

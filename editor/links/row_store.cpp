@@ -31,11 +31,16 @@ Place* PlacesAfter(Header* header) {
 
 } // namespace
 
-RowStore::Owner RowStore::Make(std::size_t places) {
+RowStore::Owner RowStore::Make(std::size_t places, std::size_t roomBytes) {
     if (places == 0) places = 1;
-    void* memory = ::operator new(PlacesOffset<RowStore>() + places * sizeof(Place));
+    // The room, rounded up to keep the places aligned, follows the header.
+    constexpr std::size_t align = alignof(std::max_align_t);
+    const std::size_t room = (roomBytes + align - 1) / align * align;
+    void* memory = ::operator new(PlacesOffset<RowStore>() + room + places * sizeof(Place));
     auto* store = new (memory) RowStore();
-    store->AddPlaces(PlacesAfter<RowStore, Place>(store), places);
+    unsigned char* after = reinterpret_cast<unsigned char*>(PlacesAfter<RowStore, Place>(store));
+    if (roomBytes) store->room_ = after;
+    store->AddPlaces(reinterpret_cast<Place*>(after + room), places);
     return Owner(store);
 }
 

@@ -1,14 +1,24 @@
 #include "editor/links/small_links.h"
 
 #include "editor/links/link_strings.h"
+#include "editor/links/page_link.h"
 #include "model/elements/user_data.h"
 
 namespace hexmoor::links {
 
 // --- static text --------------------------------------------------------------
 
-CStaticTextLink::CStaticTextLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
-    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
+CStaticTextLink::CStaticTextLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
+    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {
+    ExpectRows(2);
+}
+
+std::unique_ptr<CPropertyItem> CStaticTextLink::MakeColorRow(WORD id) {
+    // The store's first block also holds the row map for both rows.
+    MakeRowStore(0, 2);
+    return MakeRow(RowText::Lasting(LastingLabelText(Text(IDS_LINK_TEXT_COLOR))), L"", kKindColor, L"", id, FALSE,
+                   nullptr, kNormalColorId);
+}
 
 CStaticTextLink::~CStaticTextLink() { FreePropertyItems(); }
 
@@ -25,14 +35,10 @@ BOOL CStaticTextLink::BuildPropertyItems(int mode) {
     }
     if (mode != 1) return 1;
     if (!object_) return 0;
-    if (!normal_)
-        normal_ = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kNormalColorId, FALSE, nullptr,
-                          kNormalColorId);
-    if (!disabled_)
-        disabled_ = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", kDisabledColorId, FALSE, nullptr,
-                            kNormalColorId);
-    normal_->SetValue(ColorToText(object_->GetColor(kNormalColorId)));
-    disabled_->SetValue(ColorToText(object_->GetColor(kDisabledColorId)));
+    if (!normal_) normal_ = MakeColorRow(kNormalColorId);
+    if (!disabled_) disabled_ = MakeColorRow(kDisabledColorId);
+    normal_->SetValue(SharedColorText(object_->GetColor(kNormalColorId)));
+    disabled_->SetValue(SharedColorText(object_->GetColor(kDisabledColorId)));
     RegisterPropertyItem(normal_.get());
     RegisterPropertyItem(disabled_.get());
     return 1;
@@ -45,8 +51,8 @@ BOOL CStaticTextLink::FillPropertyPage(int state, void* context) {
     if (!DeclarePageStates(*this, &state, {0, 3}, &result)) return result;
     auto make = [&](std::unique_ptr<CPropertyItem>& row, WORD id) {
         if (!row) {
-            row = MakeRow(LinkString(IDS_LINK_TEXT_COLOR), L"", kKindColor, L"", id, FALSE, nullptr, kNormalColorId);
-            row->SetValue(ColorToText(object_ ? object_->GetColor(id) : 0));
+            row = MakeColorRow(id);
+            row->SetValue(SharedColorText(object_ ? object_->GetColor(id) : 0));
         }
         RegisterPropertyItem(row.get());
         AddPropertyItem(row.get(), context, -1);
@@ -58,7 +64,7 @@ BOOL CStaticTextLink::FillPropertyPage(int state, void* context) {
 
 // --- grip ---------------------------------------------------------------------
 
-CSBGripLink::CSBGripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSBGripLink::CSBGripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
 
 CSBGripLink::~CSBGripLink() {
@@ -94,7 +100,7 @@ BOOL CSBGripLink::FillPropertyPage(int state, void* context) {
 
 // --- group nodes --------------------------------------------------------------
 
-CGroupNodeLink::CGroupNodeLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, UINT captionId,
+CGroupNodeLink::CGroupNodeLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName, UINT captionId,
                                const char* className)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), captionId_(captionId), className_(className) {}
 
@@ -106,20 +112,20 @@ BOOL CGroupNodeLink::FillPropertyPage(int, void*) {
     return 1;
 }
 
-CSSlidersLink::CSSlidersLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSSlidersLink::CSSlidersLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_SLIDER_CONTROLS, "CSSlidersLink") {}
-CSTabsLink::CSTabsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSTabsLink::CSTabsLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_TAB_CONTROLS, "CSTabsLink") {}
-CSSpinsLink::CSSpinsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSSpinsLink::CSSpinsLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_SPIN_CONTROLS, "CSSpinsLink") {}
-CSProgressesLink::CSProgressesLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSProgressesLink::CSProgressesLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_PROGRESS_BARS, "CSProgressesLink") {}
 
 // --- user data ----------------------------------------------------------------
 
 std::wstring DataSizeText(UINT size) { return L"Data Size " + std::to_wstring(size) + L" bytes"; }
 
-CUserDataLink::CUserDataLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CUserDataLink::CUserDataLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
 
 CUserDataLink::~CUserDataLink() { FreePropertyItems(); }
@@ -180,7 +186,7 @@ BOOL CFolderLink::FillPropertyPage(int, void*) {
     return 1;
 }
 
-CEmptyLink::CEmptyLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, std::wstring text)
+CEmptyLink::CEmptyLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName, std::wstring text)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), text_(std::move(text)) {}
 
 BOOL CEmptyLink::FillPropertyPage(int, void*) {

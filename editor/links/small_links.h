@@ -12,7 +12,7 @@ namespace hexmoor::links {
 
 class CStaticTextLink : public CItemLinkObj {
 public:
-    CStaticTextLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CStaticTextLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     ~CStaticTextLink() override;
     const char* ClassName() const override { return "CStaticTextLink"; }
     BOOL OnOptionsChanged() override { return 1; }
@@ -25,13 +25,15 @@ public:
     static constexpr WORD kDisabledColorId = static_text_props::kTextColorDisabled;
 
 private:
+    std::unique_ptr<CPropertyItem> MakeColorRow(WORD id);
+
     std::unique_ptr<CPropertyItem> normal_;
     std::unique_ptr<CPropertyItem> disabled_;
 };
 
 class CSBGripLink : public CItemLinkObj {
 public:
-    CSBGripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSBGripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     ~CSBGripLink() override;
     const char* ClassName() const override { return "CSBGripLink"; }
     BOOL OnOptionsChanged() override { return 1; }
@@ -50,7 +52,7 @@ private:
 // A group node: edits nothing, shows an empty page without state buttons.
 class CGroupNodeLink : public CItemLinkObj {
 public:
-    CGroupNodeLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, UINT captionId,
+    CGroupNodeLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName, UINT captionId,
                    const char* className);
     const char* ClassName() const override { return className_; }
     BOOL OnOptionsChanged() override { return 1; }
@@ -67,24 +69,24 @@ private:
 
 class CSSlidersLink : public CGroupNodeLink {
 public:
-    CSSlidersLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSSlidersLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CSTabsLink : public CGroupNodeLink {
 public:
-    CSTabsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSTabsLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CSSpinsLink : public CGroupNodeLink {
 public:
-    CSSpinsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSSpinsLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CSProgressesLink : public CGroupNodeLink {
 public:
-    CSProgressesLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSProgressesLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 class CUserDataLink : public CItemLinkObj {
 public:
-    CUserDataLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CUserDataLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     ~CUserDataLink() override;
     const char* ClassName() const override { return "CUserDataLink"; }
     BOOL OnOptionsChanged() override { return 1; }
@@ -117,7 +119,7 @@ public:
 
 class CEmptyLink : public CItemLinkObj {
 public:
-    CEmptyLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName, std::wstring text);
+    CEmptyLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName, std::wstring text);
     const char* ClassName() const override { return "CEmptyLink"; }
     BOOL OnOptionsChanged() override { return 1; }
     BOOL CommitEditedValues(PropertyGridModel*) override { return 1; }

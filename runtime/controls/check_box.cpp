@@ -55,7 +55,8 @@ CMrgBitmap* CTWCheckBase::GetGlyphImage(int state) {
     const int check = CheckShown();
     const button::Look look = button::CheckLook(state, HasFocus(), IsWindowEnabled(hWnd_) != FALSE);
     CMrgBitmap* image = Image(WORD(button::ImageId(Kind(), check, look)));
-    if (!image && Kind() == 6 && check == 2) image = Image(119); // indeterminate falls back to checked, disabled
+    // The check box's indeterminate look falls back to its checked, disabled image.
+    if (!image && Kind() == 6 && check == 2) image = Image(WORD(button::ImageId(6, 1, button::Look::Disabled)));
     return image;
 }
 

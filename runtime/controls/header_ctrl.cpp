@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/win/dib.h"
+#include "model/elements/header_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
@@ -148,7 +149,9 @@ LRESULT CTWHeader::Paint(HDC given) {
     }
     if (rightmost < client.right) {
         const RECT rest{rightmost, client.top, client.right, client.bottom};
-        draw.DrawSkinImage(&rest, element_->GetImage(enabled ? 376 : 379), FALSE, nullptr);
+        draw.DrawSkinImage(&rest,
+                           element_->GetImage(enabled ? header_props::kImageNormal : header_props::kImageDisabled),
+                           FALSE, nullptr);
     }
     ::SetTextColor(dc, colour);
     ::SetBkMode(dc, mode);

@@ -5,6 +5,8 @@
 #include "base/win/gdi.h"
 #include "base/win/hosts.h"
 #include "base/win/rect.h"
+#include "model/elements/combo_box_properties.h"
+#include "model/elements/list_properties.h"
 #include "model/twf_obj.h"
 #include "model/twf_skin.h"
 #include "runtime/controls/control_gate.h"
@@ -164,7 +166,7 @@ LRESULT CTWListBox::PaintBorder(HDC dc) {
     CWindowRect wr(hWnd_);
     SavedDC saved(dc);
     ExcludeClipRect(dc, 1, 1, wr.Width() - 1, wr.Height() - 1);
-    Pen pen(CreatePen(PS_SOLID, 1, comboElement ? comboElement->GetColor(353) : 0));
+    Pen pen(CreatePen(PS_SOLID, 1, comboElement ? comboElement->GetColor(combo_box_props::kListBorderColor) : 0));
     SelectGuard selectPen(dc, pen.Get());
     SelectGuard selectBrush(dc, GetStockObject(NULL_BRUSH));
     ::Rectangle(dc, 0, 0, wr.Width(), wr.Height());
@@ -254,7 +256,7 @@ LRESULT CTWListBox::Paint(HDC given) {
                            ? static_cast<const CheckListHost*>(GetPropW(hWnd_, kCheckListHostProperty))
                            : nullptr;
     const bool checks = checkMode_ != CheckMode::Plain;
-    const COLORREF fill = element_->GetColor(358);
+    const COLORREF fill = element_->GetColor(list_box_props::kSelection);
     CWindowRect wr(hWnd_);
 
     SavedDC saved(dc);
@@ -311,7 +313,9 @@ LRESULT CTWListBox::Paint(HDC given) {
             DrawCheckBox(dc, ToRECT(row.box), check, disabled,
                          windowDisabled && checkMode_ == CheckMode::SelectionChecks);
         if (hasText) {
-            ::SetTextColor(dc, element_->GetColor(disabled ? 357 : selected ? 363 : 356));
+            ::SetTextColor(dc, element_->GetColor(disabled   ? list_box_props::kTextDisabled
+                                                  : selected ? list_box_props::kSelectedText
+                                                             : list_box_props::kTextNormal));
             RECT textRect = ToRECT(checks ? CheckRowTextRect(row, rightAligned)
                                           : PlainRowTextRect(FromRECT(item), rightAligned, hscroll));
             itemText = text.GetListBoxText(index);

@@ -6,6 +6,7 @@
 
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
+#include "model/elements/list_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/edit.h"
@@ -18,7 +19,6 @@
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/text/support_unicode.h"
-#include "runtime/window_rects.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/object_registry.h"
 
@@ -182,10 +182,10 @@ ReportStyle GatherReportStyle(HWND list, HWND header, int headerX, const CTwfObj
     style.subItemImages = (ex & LVS_EX_SUBITEMIMAGES) != 0;
     style.showSelectionAlways = (GetWindowLongPtrW(list, GWL_STYLE) & LVS_SHOWSELALWAYS) != 0;
     style.edge = edge;
-    style.text = element.GetColor(enabled ? 374 : 375);
-    style.selection = element.GetColor(626);
-    style.selectedText = element.GetColor(627);
-    style.hot = element.GetColor(628);
+    style.text = element.GetColor(enabled ? list_view_props::kTextNormal : list_view_props::kTextDisabled);
+    style.selection = element.GetColor(list_view_props::kSelection);
+    style.selectedText = element.GetColor(list_view_props::kSelectedText);
+    style.hot = element.GetColor(list_view_props::kHotItem);
     return style;
 }
 
@@ -276,7 +276,8 @@ ReportFacts GatherReport(HWND list, const CTwfObj& element, int edge, HDC dc, co
     }
     out.style = GatherReportStyle(list, header, out.headerX, element, edge);
     out.gridLines = (ex & LVS_EX_GRIDLINES) && !groups;
-    out.gridColour = element.GetColor(IsWindowEnabled(list) ? 372 : 373);
+    out.gridColour =
+        element.GetColor(IsWindowEnabled(list) ? list_view_props::kGridNormal : list_view_props::kGridDisabled);
     ReportStyle& style = out.style;
     const int columns = int(style.columns.size());
     if (count <= 0 || columns <= 0) return out;

@@ -1,6 +1,7 @@
 #include "runtime/controls/push_button.h"
 
 #include "base/win/dib.h"
+#include "model/elements/button_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
@@ -67,7 +68,9 @@ HBITMAP CTWButton::GetBackgroundBitmap(BOOL rebuild) {
     canvas.client = true;
     return RebuildBackground(*this, background_, canvas, [this](HDC dc, const RECT& client) {
         CTWDraw draw(dc, nullptr, FALSE);
-        draw.DrawSkinImage(&client, Image(IsWindowEnabled(hWnd_) ? 22 : 28), FALSE, nullptr);
+        draw.DrawSkinImage(&client,
+                           Image(IsWindowEnabled(hWnd_) ? button_props::kImageNormal : button_props::kImageDisabled),
+                           FALSE, nullptr);
     });
 }
 

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "base/win/hosts.h"
+#include "model/elements/common_control_properties.h"
+#include "model/elements/grip_properties.h"
 #include "model/mrg_bitmap.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
@@ -58,10 +60,10 @@ LRESULT CTWToolTipCtrl::Paint(HDC given) {
     draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 0;
-    DrawWholeImage(draw, client, element_->GetImage(527));
+    DrawWholeImage(draw, client, element_->GetImage(tooltip_props::kBackground));
     hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
     const int mode = ::SetBkMode(dc, TRANSPARENT);
-    const COLORREF colour = ::SetTextColor(dc, element_->GetColor(528));
+    const COLORREF colour = ::SetTextColor(dc, element_->GetColor(tooltip_props::kTextColor));
     UINT format = DT_WORDBREAK | DT_EDITCONTROL;
     if (GetWindowLongPtrW(hWnd_, GWL_STYLE) & TTS_NOPREFIX) format |= DT_NOPREFIX;
     if (CWndExStyle(hWnd_).Has(WS_EX_RTLREADING)) format |= DT_RTLREADING;
@@ -97,7 +99,7 @@ LRESULT CTWToolTipCtrl::PaintBorder(HDC dc) {
     SavedDC saved(dc);
     CTWDraw draw(dc, nullptr, FALSE);
     draw.ExcludeClip(&client);
-    DrawWholeImage(draw, whole, element_->GetImage(527));
+    DrawWholeImage(draw, whole, element_->GetImage(tooltip_props::kBackground));
     return 1;
 }
 
@@ -155,7 +157,7 @@ LRESULT CTWSplitter::Paint(HDC given) {
         draw.ExcludeClip(&r);
         ExcludeClipRect(draw.GetTargetDC(), r.left, r.top, r.right, r.bottom);
     }
-    DrawWholeImage(draw, client, element_->GetImage(600));
+    DrawWholeImage(draw, client, element_->GetImage(splitter_props::kBorderImage));
 
     const auto* host = static_cast<const SplitterHost*>(GetPropW(hWnd_, kSplitterHostProperty));
     if (!host) return 0;
@@ -240,7 +242,7 @@ LRESULT CTWGrip::Paint(HDC given) {
     if (!draw.GetDrawDC() || !element_) return 0;
     EraseBackground(draw.GetDrawDC(), hWnd_, nullptr);
     const POINT origin{0, 0};
-    draw.DrawImageAt(&origin, element_->GetImage(41));
+    draw.DrawImageAt(&origin, element_->GetImage(grip_props::kImage));
     return 0;
 }
 

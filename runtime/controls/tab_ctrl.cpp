@@ -6,6 +6,7 @@
 
 #include "base/win/dib.h"
 #include "base/win/rect.h"
+#include "model/elements/tab_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
 #include "runtime/controls/control_gate.h"
@@ -55,7 +56,9 @@ BOOL CTWTabCtrl::Enable(BOOL on) {
 }
 
 void CTWTabCtrl::ReadPageValue() {
-    const DWORD value = element_ ? element_->GetNumber(Vertical() ? 683 : 634) : 0;
+    const DWORD value = element_ ? element_->GetNumber(Vertical() ? tab_props::kVerticalTransparentDialog
+                                                                  : tab_props::kHorizontalTransparentDialog)
+                                 : 0;
     if (value == pageValue_) return;
     // A page showing the old value gets its own back before the new one is
     // shared.
@@ -109,7 +112,10 @@ HBITMAP CTWTabCtrl::GetBackgroundBitmap(BOOL rebuild) {
     if (!element_ || !element_->GetEnabled() || !hWnd_) return nullptr;
     return RebuildClientBackground(*this, background_, [this](HDC dc, const RECT& box) {
         CTWDraw draw(dc, nullptr, FALSE);
-        draw.DrawSkinImage(&box, element_->GetImage(Vertical() ? 238 : 218), FALSE, nullptr);
+        draw.DrawSkinImage(&box,
+                           element_->GetImage((Vertical() ? tab_props::kVerticalBase : tab_props::kHorizontalBase) +
+                                              tab_props::kPanel),
+                           FALSE, nullptr);
     });
 }
 
@@ -218,9 +224,10 @@ LRESULT CTWTabCtrl::Paint(HDC given) {
         userIcon_ = userText_ = FALSE;
         iconPos_ = userTextOffset_ = {0, 0};
         userTextWidth_ = 0;
-        if (element_->GetNumber(vertical ? 249 : 229)) {
+        const WORD base = vertical ? tab_props::kVerticalBase : tab_props::kHorizontalBase;
+        if (element_->GetNumber(base + tab_props::kIconLocation)) {
             userIcon_ = TRUE;
-            iconPos_ = SignedPoint(element_->GetNumber(vertical ? 250 : 230));
+            iconPos_ = SignedPoint(element_->GetNumber(base + tab_props::kIconOffset));
         }
     }
     // The scroll arrows of a single-line row stay the system's.

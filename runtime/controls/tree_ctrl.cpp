@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/win/gdi.h"
+#include "model/elements/list_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/control_gate.h"
 #include "runtime/controls/edit.h"
@@ -259,13 +260,20 @@ void CTWTreeCtrl::PaintItems(HDC dc) {
     if (normal) ImageList_GetIconSize(normal, &iconW, &iconH);
     if (stateList) ImageList_GetIconSize(stateList, &stateW, &stateH);
     const TreeMetrics m = TreeMetricsFor(iconW, normal != nullptr, indent, itemHeight);
-    CMrgBitmap* collapsedImage = (style & TVS_HASBUTTONS) ? element_->GetImage(enabled ? 395 : 401) : nullptr;
-    CMrgBitmap* expandedImage = (style & TVS_HASBUTTONS) ? element_->GetImage(enabled ? 396 : 402) : nullptr;
-    CMrgBitmap* hLine = (style & TVS_HASLINES) ? element_->GetImage(enabled ? 403 : 404) : nullptr;
-    CMrgBitmap* vLine = (style & TVS_HASLINES) ? element_->GetImage(enabled ? 610 : 611) : nullptr;
-    const COLORREF textColour = element_->GetColor(enabled ? 612 : 613);
-    const COLORREF selectedText = element_->GetColor(enabled ? 614 : 615);
-    const COLORREF selectionFill = element_->GetColor(enabled ? 616 : 617);
+    namespace tp = tree_props;
+    const auto byState = [enabled](WORD normal, WORD disabled) { return enabled ? normal : disabled; };
+    CMrgBitmap* collapsedImage =
+        (style & TVS_HASBUTTONS) ? element_->GetImage(byState(tp::kBoxNormal, tp::kBoxDisabled)) : nullptr;
+    CMrgBitmap* expandedImage = (style & TVS_HASBUTTONS)
+                                    ? element_->GetImage(byState(tp::kExpandedBoxNormal, tp::kExpandedBoxDisabled))
+                                    : nullptr;
+    CMrgBitmap* hLine =
+        (style & TVS_HASLINES) ? element_->GetImage(byState(tp::kHorLineNormal, tp::kHorLineDisabled)) : nullptr;
+    CMrgBitmap* vLine =
+        (style & TVS_HASLINES) ? element_->GetImage(byState(tp::kVertLineNormal, tp::kVertLineDisabled)) : nullptr;
+    const COLORREF textColour = element_->GetColor(byState(tp::kTextNormal, tp::kTextDisabled));
+    const COLORREF selectedText = element_->GetColor(byState(tp::kSelectedTextNormal, tp::kSelectedTextDisabled));
+    const COLORREF selectionFill = element_->GetColor(byState(tp::kSelectionNormal, tp::kSelectionDisabled));
     const bool linesAtRoot = (style & TVS_LINESATROOT) != 0;
 
     SavedDC saved(dc);

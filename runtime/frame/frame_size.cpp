@@ -1,5 +1,6 @@
 #include "runtime/frame/frame_size.h"
 
+#include "model/elements/frame_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/logic/frame_extent.h"
@@ -50,13 +51,14 @@ SIZE GetSkinnedFrameExtent(HWND hwnd) {
     CTwfObj* element = frame ? frame->GetSkinObject() : nullptr;
     if (!element) return {0, 0};
     SkinnedFrameNumbers n;
-    n.top = int(element->GetNumber(478));
-    n.bottom = int(element->GetNumber(479));
-    n.left = int(element->GetNumber(480));
-    n.right = int(element->GetNumber(481));
-    n.menuBarHeight = int(element->GetNumber(652));
-    n.menuBarTopGap = int(element->GetNumber(656));
-    n.menuBarBottomGap = int(element->GetNumber(654));
+    namespace fp = frame_props;
+    n.top = int(element->GetNumber(fp::kTopThickness));
+    n.bottom = int(element->GetNumber(fp::kBottomThickness));
+    n.left = int(element->GetNumber(fp::kLeftThickness));
+    n.right = int(element->GetNumber(fp::kRightThickness));
+    n.menuBarHeight = int(element->GetNumber(fp::kMenuBarHeight));
+    n.menuBarTopGap = int(element->GetNumber(fp::kMenuBarTopBorder));
+    n.menuBarBottomGap = int(element->GetNumber(fp::kMenuBarBottomBorder));
     // The skinned bar takes a row only for a menu with items (an empty menu
     // gets no bar).
     const bool menu =

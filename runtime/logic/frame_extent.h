@@ -26,8 +26,8 @@ Size ClassicFrameExtent(std::uint32_t style, std::uint32_t exStyle, bool visible
 struct SkinnedFrameNumbers {
     int top = 0, bottom = 0, left = 0, right = 0;
     int menuBarHeight = 0;    // number 652
-    int menuBarTopGap = 0;    // number 656
-    int menuBarBottomGap = 0; // number 654
+    int menuBarTopGap = 0;    // number 654
+    int menuBarBottomGap = 0; // number 656
 };
 Size SkinnedFrameExtent(const SkinnedFrameNumbers& n, bool withMenuBar, int cyMenu);
 

@@ -1,6 +1,8 @@
 // Skinned scroll bars of a window: the skin's scroll-bar element, the image
 // of each bar part in each state, and the custom drawing of the parts
 // (background under the part, then its image).
+#include "model/elements/grip_properties.h"
+#include "model/elements/scrollbar_properties.h"
 #include "model/twf_skin.h"
 #include "model/twf_obj.h"
 #include "runtime/draw/tw_draw.h"
@@ -23,8 +25,11 @@ CTwfObj* CTWWnd::SetScrollBarSkin(CTwfSkin* skin, const std::wstring& name) {
 void CTWWnd::UpdateScrollBarSizes() {
     if (!scrollHelper_) return;
     if (scrollElement_) {
-        scrollHelper_->SetVertBarSize(int(scrollElement_->GetNumber(810)), int(scrollElement_->GetNumber(811)));
-        scrollHelper_->SetHorzBarSize(int(scrollElement_->GetNumber(812)), int(scrollElement_->GetNumber(813)));
+        namespace sb = scrollbar_props;
+        scrollHelper_->SetVertBarSize(int(scrollElement_->GetNumber(sb::kInternalVertWidth)),
+                                      int(scrollElement_->GetNumber(sb::kInternalVertArrowHeight)));
+        scrollHelper_->SetHorzBarSize(int(scrollElement_->GetNumber(sb::kInternalHorzHeight)),
+                                      int(scrollElement_->GetNumber(sb::kInternalHorzArrowWidth)));
     } else {
         const int v = GetSystemMetrics(SM_CXVSCROLL), h = GetSystemMetrics(SM_CYHSCROLL);
         scrollHelper_->SetVertBarSize(v, v);
@@ -120,7 +125,7 @@ LRESULT CTWWnd::OnScrollBarCustomDraw(LRESULT, NMCUSTOMDRAW* record) {
             parentObject->EraseBackground(record->hdc, hWnd_, nullptr);
         } else if (CTwfObj* grip = FindSkinElementOfType(kElemGrip)) {
             CTWDraw draw(record->hdc, nullptr, FALSE);
-            draw.DrawSkinImage(&record->rc, grip->GetImage(41), FALSE, nullptr);
+            draw.DrawSkinImage(&record->rc, grip->GetImage(grip_props::kImage), FALSE, nullptr);
         }
         return CDRF_SKIPDEFAULT;
     }

@@ -18,7 +18,7 @@ CTwfWndFrame* BuildSolidFrame(SyntheticSkin& skin, const SolidFrame& f) {
     frame->SetNumber(kBottomThickness, DWORD(f.bottom));
     frame->SetNumber(kLeftThickness, DWORD(f.left));
     frame->SetNumber(kRightThickness, DWORD(f.right));
-    frame->SetNumber(kCaptionTextHidden, 1);
+    frame->SetNumber(kTextHidden, 1);
     const struct {
         CTwfSideFrame* side;
         int w, h;
@@ -43,14 +43,35 @@ void SolidCaptionButtons(SyntheticSkin& skin, const ButtonPlace& close, const Bu
     const struct {
         const ButtonPlace& place;
         WORD size, offset;
-    } buttons[] = {{close, kCloseSize, kCloseOffset},
-                   {maximize, kMaximizeSize, kMaximizeOffset},
-                   {minimize, kMinimizeSize, kMinimizeOffset},
-                   {help, kHelpSize, kHelpOffset}};
+    } buttons[] = {{close, kCloseButtonSize, kCloseButtonOffset},
+                   {maximize, kMaximizeButtonSize, kMaximizeButtonOffset},
+                   {minimize, kMinimizeButtonSize, kMinimizeButtonOffset},
+                   {help, kHelpButtonSize, kHelpButtonOffset}};
     for (const auto& b : buttons) {
         if (b.place.width == 0) continue;
         frame->SetNumberPair(b.size, WORD(b.place.width), WORD(b.place.height));
         frame->SetNumberPair(b.offset, WORD(b.place.x), WORD(b.place.y));
+    }
+}
+
+void SolidMdiButtons(CTwfWndFrame* frame, COLORREF close, COLORREF restore, COLORREF minimize) {
+    using namespace frame_id;
+    CTwfMenuBar* bar = frame->GetMenuBar();
+    const struct {
+        WORD size, offset;
+        WORD images[3];
+        COLORREF colour;
+    } buttons[] = {
+        {kMdiCloseSize, kMdiCloseOffset, {kMdiCloseNormal, kMdiClosePressed, kMdiCloseHot}, close},
+        {kMdiRestoreSize, kMdiRestoreOffset, {kMdiRestoreNormal, kMdiRestorePressed, kMdiRestoreHot}, restore},
+        {kMdiMinimizeSize, kMdiMinimizeOffset, {kMdiMinimizeNormal, kMdiMinimizePressed, kMdiMinimizeHot}, minimize}};
+    for (int b = 0; b < 3; ++b) {
+        bar->SetNumberPair(buttons[b].size, 16, 14);
+        bar->SetNumberPair(buttons[b].offset, WORD(2 + b * 18), 3);
+        for (WORD id : buttons[b].images) {
+            const win::Bitmap bitmap(MakeSolidBitmap(4, 4, buttons[b].colour));
+            bar->SetImageBitmap(id, bitmap.Get());
+        }
     }
 }
 
@@ -60,19 +81,19 @@ void BuildMenuBarSkin(SyntheticSkin& skin) {
     namespace id = frame_id;
     CTwfWndFrame* frame = BuildSolidFrame(skin, SolidFrameOf(kTop, kBottom, kLeft, kRight, {kSide, kSideInactive}));
     SolidCaptionButtons(skin, {18, 16, 4, 4}, {18, 16, 24, 4}, {18, 16, 44, 4}, {}, kButtons);
-    frame->SetNumber(id::kBarHeight, 22);
-    frame->SetNumber(id::kBarLeftGap, 2);
-    frame->SetNumber(id::kBarTopGap, 1);
-    frame->SetNumber(id::kBarBottomGap, 1);
-    skin.SolidImage(id::kElement, id::kBarBackground, kBarBackground, 4, 4);
-    skin.SolidImage(id::kElement, id::kBarItemNormal, kItemNormal, 4, 4);
-    skin.SolidImage(id::kElement, id::kBarItemHot, kItemHot, 4, 4);
-    skin.SolidImage(id::kElement, id::kBarItemPressed, kItemPressed, 4, 4);
-    skin.SolidImage(id::kElement, id::kBarItemDisabled, kItemDisabled, 4, 4);
-    frame->SetColor(id::kBarTextNormal, RGB(255, 255, 255));
-    frame->SetColor(id::kBarTextPressed, RGB(255, 255, 255));
-    frame->SetColor(id::kBarTextHot, RGB(0, 0, 0));
-    frame->SetColor(id::kBarTextDisabled, RGB(90, 90, 90));
+    frame->SetNumber(id::kMenuBarHeight, 22);
+    frame->SetNumber(id::kMenuBarLeftBorder, 2);
+    frame->SetNumber(id::kMenuBarTopBorder, 1);
+    frame->SetNumber(id::kMenuBarBottomBorder, 1);
+    skin.SolidImage(id::kElement, id::kMenuBarBackground, kBarBackground, 4, 4);
+    skin.SolidImage(id::kElement, id::kMenuBarItemNormal, kItemNormal, 4, 4);
+    skin.SolidImage(id::kElement, id::kMenuBarItemHot, kItemHot, 4, 4);
+    skin.SolidImage(id::kElement, id::kMenuBarItemPressed, kItemPressed, 4, 4);
+    skin.SolidImage(id::kElement, id::kMenuBarItemDisabled, kItemDisabled, 4, 4);
+    frame->SetColor(id::kMenuBarTextNormal, RGB(255, 255, 255));
+    frame->SetColor(id::kMenuBarTextPressed, RGB(255, 255, 255));
+    frame->SetColor(id::kMenuBarTextHot, RGB(0, 0, 0));
+    frame->SetColor(id::kMenuBarTextDisabled, RGB(90, 90, 90));
 }
 
 } // namespace menubar

@@ -6,36 +6,22 @@
 
 #include <windows.h>
 
+#include "model/elements/frame_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "tests/harness/synthetic_skin.h"
 
 namespace hexmoor::test {
 
-// Ids of the window frame (element 2) that tests set.
+// Ids of the window frame (element 2) that tests set: the element's
+// property ids by their catalogue names, and what the tests add to them.
 namespace frame_id {
+using namespace ::frame_props;
 constexpr WORD kElement = 2;
-// Numbers.
-constexpr WORD kTopThickness = 478, kBottomThickness = 479, kLeftThickness = 480, kRightThickness = 481;
-constexpr WORD kRegionKind = 483, kCaptionTextHidden = 487, kCornerSize = 553;
-constexpr WORD kSemitransparency = 773, kOutlineMoveSize = 774;
-// Number pairs (width, height) of the caption buttons and their offsets
-// (x, y) from the far edge of the caption.
-constexpr WORD kCloseSize = 493, kMinimizeSize = 550, kMaximizeSize = 551, kHelpSize = 552;
-constexpr WORD kCloseOffset = 489, kMinimizeOffset = 490, kMaximizeOffset = 491, kHelpOffset = 492;
-// Images: the caption buttons' 20 (456 to 475: close, maximize, restore,
-// minimize and help, each in its looks), the MDI client's background and a
-// minimised window's.
-constexpr WORD kFirstButtonImage = 456, kLastButtonImage = 475;
-constexpr WORD kCloseImage = 456, kMdiBackground = 485, kMinimizedImage = 486;
-constexpr WORD kCaptionTextColour = 482;
+// The caption buttons' 20 images (456 to 475: close, maximize, restore,
+// minimize and help, each in its looks).
+constexpr WORD kFirstButtonImage = kCloseImageNormal, kLastButtonImage = kHelpImageDisabled;
 // A side's images of the inactive state: this plus the active image's id.
 constexpr WORD kInactive = 1001;
-// The menu bar: its numbers, background and item images (normal, hot,
-// pressed, disabled) and item text colours (normal, pressed, hot, disabled).
-constexpr WORD kBarHeight = 652, kBarLeftGap = 653, kBarTopGap = 654, kBarBottomGap = 656;
-constexpr WORD kBarBackground = 422;
-constexpr WORD kBarItemNormal = 418, kBarItemHot = 420, kBarItemPressed = 419, kBarItemDisabled = 421;
-constexpr WORD kBarTextNormal = 423, kBarTextPressed = 424, kBarTextHot = 425, kBarTextDisabled = 426;
 } // namespace frame_id
 
 // How a side image fills its part of the side.
@@ -70,6 +56,11 @@ struct ButtonPlace {
 // places (a zero-sized help button is left out).
 void SolidCaptionButtons(SyntheticSkin& skin, const ButtonPlace& close, const ButtonPlace& maximize,
                          const ButtonPlace& minimize, const ButtonPlace& help = {}, COLORREF colour = CLR_INVALID);
+
+// The menu bar's MDI buttons (close, restore, minimize from the right): each
+// 16 x 14, 2, 20 and 38 pixels from the bar's right end and 3 from its top,
+// every state's image a solid 4 x 4 of the button's colour.
+void SolidMdiButtons(CTwfWndFrame* frame, COLORREF close, COLORREF restore, COLORREF minimize);
 
 // The frame of the menu-bar tests: sides, caption buttons and bar items in
 // their own colours (normal, hot, pressed, disabled), the bar 22 pixels high.

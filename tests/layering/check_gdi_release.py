@@ -19,13 +19,14 @@ import os
 import re
 import sys
 
+from cpp_source import code_lines, source_files
+
 # The folders whose code is checked.
 CHECKED_FOLDERS = ["runtime", "tools/skinshot", "framework", "editor"]
 
 RELEASES = ["DeleteObject", "DeleteDC", "ReleaseDC", "EndPaint", "SelectObject", "SelectPalette", "RestoreDC",
             "DeleteEnhMetaFile", "DeleteMetaFile"]
 CALL = re.compile(r"(?<![A-Za-z0-9_])(?:::)?(" + "|".join(RELEASES) + r")\s*\(")
-SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c", ".inl")
 
 # path (relative to ROOT, '/' separated) -> why it releases by hand. At most
 # five entries.
@@ -35,60 +36,14 @@ ALLOWED = {
 }
 
 
-def code_lines(text):
-    """The text's lines with comments and string and character literals blanked."""
-    out = []
-    in_block = False
-    for line in text.splitlines():
-        kept = []
-        i = 0
-        while i < len(line):
-            if in_block:
-                end = line.find("*/", i)
-                if end < 0:
-                    i = len(line)
-                else:
-                    in_block = False
-                    i = end + 2
-                continue
-            c = line[i]
-            if line.startswith("//", i):
-                break
-            if line.startswith("/*", i):
-                in_block = True
-                i += 2
-                continue
-            if c in "\"'":
-                quote = c
-                i += 1
-                while i < len(line) and line[i] != quote:
-                    i += 2 if line[i] == "\\" else 1
-                i += 1
-                kept.append(" ")
-                continue
-            kept.append(c)
-            i += 1
-        out.append("".join(kept))
-    return out
-
-
 def violations(root):
     for folder in CHECKED_FOLDERS:
-        top = os.path.join(root, folder)
-        for current, dirs, files in os.walk(top):
-            dirs.sort()
-            for name in sorted(files):
-                if not name.endswith(SOURCE_SUFFIXES):
-                    continue
-                path = os.path.join(current, name)
-                rel = os.path.relpath(path, root).replace(os.sep, "/")
-                if rel in ALLOWED:
-                    continue
-                with open(path, encoding="utf-8", errors="replace") as f:
-                    lines = code_lines(f.read())
-                for number, line in enumerate(lines, 1):
-                    for m in CALL.finditer(line):
-                        yield f"{rel}:{number}: {m.group(1)} by hand (use the owners of base/win/gdi.h)"
+        for rel, text in source_files(root, folder):
+            if rel in ALLOWED:
+                continue
+            for number, line in enumerate(code_lines(text), 1):
+                for m in CALL.finditer(line):
+                    yield f"{rel}:{number}: {m.group(1)} by hand (use the owners of base/win/gdi.h)"
 
 
 def main():

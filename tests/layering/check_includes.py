@@ -23,6 +23,8 @@ import os
 import re
 import sys
 
+from cpp_source import source_files
+
 PROJECT_FOLDERS = {"base", "model", "runtime", "framework", "editor", "tools", "tests", "resources"}
 FORBIDDEN = {
     "base": PROJECT_FOLDERS - {"base"},
@@ -34,24 +36,15 @@ FORBIDDEN = {
 # under runtime/.
 RUNTIME_ORDER = ["logic", "text", "", "draw", "scroll", "wnd", "frame", "controls", "manager", "api"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
-SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c", ".inl")
 
 
 def includes_under(root, layer):
     """(path relative to root, line number, included path) of each #include "..." under a layer."""
-    top = os.path.join(root, layer)
-    for folder, dirs, files in os.walk(top):
-        dirs.sort()
-        for name in sorted(files):
-            if not name.endswith(SOURCE_SUFFIXES):
-                continue
-            path = os.path.join(folder, name)
-            rel = os.path.relpath(path, root).replace(os.sep, "/")
-            with open(path, encoding="utf-8", errors="replace") as f:
-                for number, line in enumerate(f, 1):
-                    m = INCLUDE.match(line)
-                    if m:
-                        yield rel, number, m.group(1)
+    for rel, text in source_files(root, layer):
+        for number, line in enumerate(text.splitlines(), 1):
+            m = INCLUDE.match(line)
+            if m:
+                yield rel, number, m.group(1)
 
 
 def violations(root):

@@ -76,17 +76,21 @@ public:
         doc.root = XmlElement(kRootName);
         doc.root.SetAttribute(kNameAttribute, skin.GetInfo().skinName);
         XmlElement& controls = doc.root.AddChild(kControlsName);
-        custom_ = false;
-        source.ForEachLink([&](CItemLinkObj& link) {
-            if (IsDefaultLink(link) && link.GetTwfObj()) WriteLink(controls, link);
-        });
         XmlElement& customControls = doc.root.AddChild(kCustomControlsName);
-        custom_ = true;
+        // One walk fills both groups: a source may make its links (and fill
+        // their pages) afresh on every walk. Each group keeps the walk's
+        // order, and the two never share a folder, so file names come out as
+        // from a walk per group.
         source.ForEachLink([&](CItemLinkObj& link) {
+            if (!link.GetTwfObj()) return;
+            custom_ = !IsDefaultLink(link);
+            if (!custom_) {
+                WriteLink(controls, link);
+                return;
+            }
             // Group nodes carry no name and folders and user data no type
             // name: none of them is a custom control.
-            if (IsDefaultLink(link) || link.GetName().empty() || !link.GetTwfObj()) return;
-            if (TrimmedTypeName(link.GetTypeId()).empty()) return;
+            if (link.GetName().empty() || TrimmedTypeName(link.GetTypeId()).empty()) return;
             WriteLink(customControls, link);
         });
         out_.counts.controls = static_cast<int>(controls.Children().size());
@@ -279,16 +283,27 @@ bool WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes
         path, [&](plat::ByteSink& sink) { return sink.Write(bytes); }, nullptr, durability);
 }
 
+// Whether the file at path holds exactly these bytes (read only when it is
+// no larger than they are).
+bool HoldsBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+    std::vector<std::uint8_t> held;
+    return plat::ReadFileBytes(path, &held, bytes.size()) == plat::FileReadResult::kOk && held == bytes;
+}
+
 // An image or region file: written straight under its name when the name is
-// free (the usual case, a fresh folder), through a temporary file and a
-// replace when a file of an earlier export is there, which then stays as it
-// was should the write fail. Either way the file is whole or absent, and
-// only the document that names them all waits for the disk (a flush per
-// image would cost the export several times its encoding).
+// free (the usual case, a fresh folder). When a file of an earlier export is
+// there it is left alone if it holds these very bytes already (exporting to
+// the same place again; under Wine a new temporary name costs a search of
+// the whole folder, far more than reading the file back), and otherwise
+// replaced through a temporary file, so that it stays as it was should the
+// write fail. Either way the file is whole or absent, and only the document that
+// names them all waits for the disk (a flush per image would cost the export
+// several times its encoding).
 bool WriteExportFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
     switch (plat::WriteNewFile(path, [&](plat::ByteSink& sink) { return sink.Write(bytes); })) {
     case plat::NewFileResult::kWritten: return true;
-    case plat::NewFileResult::kNameTaken: return WriteBytes(path, bytes, plat::WriteDurability::kUnflushed);
+    case plat::NewFileResult::kNameTaken:
+        return HoldsBytes(path, bytes) || WriteBytes(path, bytes, plat::WriteDurability::kUnflushed);
     case plat::NewFileResult::kFailed: break;
     }
     return false;

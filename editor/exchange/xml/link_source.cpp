@@ -13,7 +13,7 @@ void SkinFamilyLinks::ForEachLink(const std::function<void(links::CItemLinkObj&)
         const std::wstring linkName = isDefault ? std::wstring(kDefaultSchemeName) : scheme;
         for (const auto& [type, object] : elements) {
             for (const links::LinkFamily* family : links::FamiliesForType(type)) {
-                std::unique_ptr<links::CItemLinkObj> link = family->make(nullptr, type, family->controlId, linkName);
+                std::shared_ptr<links::CItemLinkObj> link = family->make(nullptr, type, family->controlId, linkName);
                 link->SetTwfObj(object.get());
                 link->BuildPropertyItems(1);
                 visit(*link);

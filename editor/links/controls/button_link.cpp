@@ -68,7 +68,7 @@ const PageTable& ButtonPage() {
 
 } // namespace
 
-CButtonLink::CButtonLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CButtonLink::CButtonLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(ButtonPage(), item, typeId, controlId, std::move(schemeName)) {}
 
 } // namespace hexmoor::links

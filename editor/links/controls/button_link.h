@@ -8,7 +8,7 @@ namespace hexmoor::links {
 
 class CButtonLink : public CPageLink {
 public:
-    CButtonLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CButtonLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 } // namespace hexmoor::links

@@ -16,7 +16,7 @@ namespace hexmoor::links {
 template <const PageTable& (*PageOf)()>
 class CTablePage : public CPageLink {
 public:
-    CTablePage(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+    CTablePage(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
         : CPageLink(PageOf(), item, typeId, controlId, std::move(schemeName)) {}
 };
 

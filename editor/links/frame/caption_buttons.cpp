@@ -52,15 +52,15 @@ const PageTable& Page(int index) {
 
 } // namespace
 
-CWinCloseLink::CWinCloseLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CWinCloseLink::CWinCloseLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(Page(0), item, typeId, controlId, std::move(schemeName)) {}
-CWinMaxLink::CWinMaxLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CWinMaxLink::CWinMaxLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(Page(1), item, typeId, controlId, std::move(schemeName)) {}
-CWinRestLink::CWinRestLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CWinRestLink::CWinRestLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(Page(2), item, typeId, controlId, std::move(schemeName)) {}
-CWinMinLink::CWinMinLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CWinMinLink::CWinMinLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(Page(3), item, typeId, controlId, std::move(schemeName)) {}
-CWinHelpLink::CWinHelpLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CWinHelpLink::CWinHelpLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(Page(4), item, typeId, controlId, std::move(schemeName)) {}
 
 } // namespace hexmoor::links

@@ -116,7 +116,7 @@ const wchar_t* const CFrameLink::kSoftwareAlphaWarning =
     L"This computer does not have a hardware acceleration for per-pixel-alpha frames,\n therefore it'll be "
     L"software emulated and content will not be shown while dragging.";
 
-CFrameLink::CFrameLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CFrameLink::CFrameLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(FramePage(), item, typeId, controlId, std::move(schemeName)) {}
 
 void CFrameLink::WarnSoftwareAlphaFrames(bool contentShown) {
@@ -143,7 +143,7 @@ BOOL CFrameLink::CommitEditedValues(PropertyGridModel* grid) {
 
 // --- the region-defined frame -------------------------------------------------------------
 
-CFrameFixedLink::CFrameFixedLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CFrameFixedLink::CFrameFixedLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(FixedFramePage(), item, typeId, controlId, std::move(schemeName)) {}
 
 BOOL CFrameFixedLink::SetRegion(WORD id, ImageRgnPtr region) {
@@ -168,10 +168,10 @@ void CFrameFixedLink::ShowItemImage(CPropertyItem* row) {
 
 // --- the folder nodes -----------------------------------------------------------------------
 
-CFrameSides::CFrameSides(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CFrameSides::CFrameSides(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_FRAME_SIDES, "CFrameSides") {}
 
-CCaptionButtons::CCaptionButtons(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CCaptionButtons::CCaptionButtons(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CGroupNodeLink(item, typeId, controlId, std::move(schemeName), IDS_LINK_CAPTION_BUTTONS, "CCaptionButtons") {}
 
 } // namespace hexmoor::links

@@ -16,7 +16,7 @@ namespace hexmoor::links {
 // region shape, caption-button alignment, semitransparency.
 class CFrameLink : public CPageLink {
 public:
-    CFrameLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CFrameLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     BOOL CommitEditedValues(PropertyGridModel* grid) override;
     BOOL BuildPropertyItems(int mode) override;
 
@@ -34,73 +34,73 @@ private:
 // showing it marks the frame as region-defined.
 class CFrameFixedLink : public CPageLink {
 public:
-    CFrameFixedLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CFrameFixedLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     BOOL SetRegion(WORD id, ImageRgnPtr region) override;
     void ShowItemImage(CPropertyItem* row) override;
 };
 
 class CFrameSides : public CGroupNodeLink {
 public:
-    CFrameSides(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CFrameSides(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 class CCaptionButtons : public CGroupNodeLink {
 public:
-    CCaptionButtons(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CCaptionButtons(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 // The caption buttons.
 class CWinCloseLink : public CPageLink {
 public:
-    CWinCloseLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CWinCloseLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CWinMaxLink : public CPageLink {
 public:
-    CWinMaxLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CWinMaxLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CWinRestLink : public CPageLink {
 public:
-    CWinRestLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CWinRestLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CWinMinLink : public CPageLink {
 public:
-    CWinMinLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CWinMinLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CWinHelpLink : public CPageLink {
 public:
-    CWinHelpLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CWinHelpLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 // The menu bar and the MDI buttons it draws.
 class CMenuBarLink : public CPageLink {
 public:
-    CMenuBarLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CMenuBarLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CMBCloseLink : public CPageLink {
 public:
-    CMBCloseLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CMBCloseLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CMBRestLink : public CPageLink {
 public:
-    CMBRestLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CMBRestLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CMBMinLink : public CPageLink {
 public:
-    CMBMinLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CMBMinLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 // The popup menu, the minimized frame and the dialog background.
 class CMenuLink : public CPageLink {
 public:
-    CMenuLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CMenuLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CMinimizedLink : public CPageLink {
 public:
-    CMinimizedLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CMinimizedLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CDialogLink : public CPageLink {
 public:
-    CDialogLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CDialogLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 } // namespace hexmoor::links

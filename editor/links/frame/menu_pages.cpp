@@ -179,15 +179,15 @@ const PageTable& MenuPage() {
 
 } // namespace
 
-CMenuBarLink::CMenuBarLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CMenuBarLink::CMenuBarLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(MenuBarPage(), item, typeId, controlId, std::move(schemeName)) {}
-CMBCloseLink::CMBCloseLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CMBCloseLink::CMBCloseLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(MdiPage(0), item, typeId, controlId, std::move(schemeName)) {}
-CMBRestLink::CMBRestLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CMBRestLink::CMBRestLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(MdiPage(1), item, typeId, controlId, std::move(schemeName)) {}
-CMBMinLink::CMBMinLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CMBMinLink::CMBMinLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(MdiPage(2), item, typeId, controlId, std::move(schemeName)) {}
-CMenuLink::CMenuLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CMenuLink::CMenuLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(MenuPage(), item, typeId, controlId, std::move(schemeName)) {}
 
 } // namespace hexmoor::links

@@ -1,7 +1,11 @@
 #include "editor/links/frame/side_links.h"
 
+#include <map>
+#include <tuple>
+
 #include "editor/links/grid_model.h"
 #include "editor/links/link_strings.h"
+#include "editor/links/page_link.h"
 #include "editor/links/value_text.h"
 
 namespace hexmoor::links {
@@ -9,13 +13,38 @@ namespace {
 
 constexpr WORD kInactiveBase = 1001;
 
-std::wstring NumberedLabel(UINT labelId, int number) { return LinkString(labelId) + L" - " + std::to_wstring(number); }
+// A numbered row's label ("Image - 3"). Every side of every frame shows the
+// same first few numbers, so their texts are kept for the program's life
+// (per string provider, like the table labels) and shared by the rows; a
+// higher number gets its own copy.
+std::wstring NumberedText(UINT labelId, int number) { return LinkString(labelId) + L" - " + std::to_wstring(number); }
 
-std::wstring PresenceText(bool present) { return LinkString(present ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE); }
+RowText NumberedLabel(UINT labelId, int number) {
+    constexpr int kMostKept = 64;
+    if (number < 0 || number >= kMostKept) return NumberedText(labelId, number);
+    struct Key {
+        unsigned generation;
+        UINT id;
+        int number;
+        bool operator<(const Key& o) const {
+            return std::tie(generation, id, number) < std::tie(o.generation, o.id, o.number);
+        }
+    };
+    // Entries are never removed: rows keep pointing at them.
+    static std::map<Key, std::wstring> texts;
+    const Key key{LinkStringGeneration(), labelId, number};
+    auto it = texts.find(key);
+    if (it == texts.end()) it = texts.emplace(key, NumberedText(labelId, number)).first;
+    return RowText::Lasting(it->second);
+}
+
+RowText SharedLabel(UINT labelId) { return RowText::Lasting(LastingLabelText(Text(labelId))); }
+
+RowText PresenceText(bool present) { return SharedLabel(present ? IDS_LINK_INSERTED : IDS_LINK_NO_IMAGE); }
 
 } // namespace
 
-CItemSideFrame::CItemSideFrame(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CItemSideFrame::CItemSideFrame(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
 
 CItemSideFrame::~CItemSideFrame() { FreePropertyItems(); }
@@ -41,13 +70,13 @@ void CItemSideFrame::FreePropertyItems() {
 
 void CItemSideFrame::MakeGroups() {
     if (!activeGroup_)
-        activeGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+        activeGroup_ = MakeRow(SharedLabel(IDS_LINK_IMAGES), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
     if (!inactiveGroup_)
-        inactiveGroup_ = MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", 1, TRUE, nullptr, 0);
+        inactiveGroup_ = MakeRow(SharedLabel(IDS_LINK_IMAGES), L"", kKindCategory, L"", 1, TRUE, nullptr, 0);
 }
 
 CPropertyItem* CItemSideFrame::AddNumbered(CPropertyItem* group, UINT labelId, int number, int kind, WORD id,
-                                           WORD baseId, std::wstring value) {
+                                           WORD baseId, RowText value) {
     auto row = MakeRow(NumberedLabel(labelId, number), std::move(value), kind, L"", id, FALSE, group, baseId);
     CPropertyItem* raw = row.get();
     group->AddChild(std::move(row));
@@ -87,7 +116,7 @@ BOOL CItemSideFrame::BuildPropertyItems(int mode) {
     inactiveTrailing_ =
         AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, m, kKindImage, static_cast<WORD>(kInactiveBase + m), 0, L"");
 
-    regionsGroup_ = MakeRow(LinkString(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+    regionsGroup_ = MakeRow(SharedLabel(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
     const int regionCount = static_cast<int>(side->GetRegionOptionsMap().size());
     for (int k = 0; k < regionCount; ++k)
         if (side->HasRegionOptions(static_cast<WORD>(k)))
@@ -96,7 +125,7 @@ BOOL CItemSideFrame::BuildPropertyItems(int mode) {
     const int r = regionsGroup_->ChildCount();
     regionTrailing_ = AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, r, kKindRegion, static_cast<WORD>(r), 0, L"");
 
-    sizeRow_ = MakeRow(LinkString(IDS_LINK_SIZE), L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
+    sizeRow_ = MakeRow(SharedLabel(IDS_LINK_SIZE), L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
     sizeRow_->SetIntValue(static_cast<int>(SizeNumber()));
     return 1;
 }
@@ -115,19 +144,19 @@ BOOL CItemSideFrame::FillPropertyPage(int state, void* context) {
         CTwfWndFrame* frame = OwnerFrame();
         if (frame && frame->GetNumber(frame_props::kRegionShape) == frame_props::kRegionShapeUser) {
             if (!regionsGroup_)
-                regionsGroup_ = MakeRow(LinkString(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+                regionsGroup_ = MakeRow(SharedLabel(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
             const int regionsIndex = AddPropertyItem(regionsGroup_.get(), context, -1);
             if (regionsGroup_->ChildCount() == 0)
                 regionTrailing_ = AddNumbered(regionsGroup_.get(), IDS_LINK_REGION, 0, kKindRegion, 0, 0, L"");
             ExpandListItem(regionsIndex, regionsGroup_->IsExpanded());
         }
-        if (!sizeRow_) sizeRow_ = MakeRow(LinkString(IDS_LINK_SIZE), L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
+        if (!sizeRow_) sizeRow_ = MakeRow(SharedLabel(IDS_LINK_SIZE), L"", kKindNumber, L"", 0, FALSE, nullptr, 0);
         sizeRow_->SetIntValue(static_cast<int>(SizeNumber()));
         AddPropertyItem(sizeRow_.get(), context, -1);
     } else if (state == 3) {
         if (!inactiveGroup_)
             inactiveGroup_ =
-                MakeRow(LinkString(IDS_LINK_IMAGES), L"", kKindCategory, L"", kInactiveBase, TRUE, nullptr, 0);
+                MakeRow(SharedLabel(IDS_LINK_IMAGES), L"", kKindCategory, L"", kInactiveBase, TRUE, nullptr, 0);
         AddPropertyItem(inactiveGroup_.get(), context, -1);
         if (inactiveGroup_->ChildCount() == 0)
             inactiveTrailing_ = AddNumbered(inactiveGroup_.get(), IDS_LINK_IMAGE, 0, kKindImage, kInactiveBase, 0, L"");
@@ -217,7 +246,7 @@ BOOL CItemSideFrame::SetRegion(WORD key, ImageRgnPtr region) {
     if (!side) return 0;
     if (!side->HasRegionOptions(key)) {
         if (!regionsGroup_)
-            regionsGroup_ = MakeRow(LinkString(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+            regionsGroup_ = MakeRow(SharedLabel(IDS_LINK_REGIONS), L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
         const int index = FindListItem(regionTrailing_);
         const int next = regionsGroup_->ChildCount();
         regionTrailing_ =

@@ -12,7 +12,7 @@ namespace hexmoor::links {
 
 class CItemSideFrame : public CItemLinkObj {
 public:
-    CItemSideFrame(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CItemSideFrame(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     ~CItemSideFrame() override;
 
     BOOL OnOptionsChanged() override;
@@ -47,7 +47,7 @@ protected:
 private:
     void MakeGroups();
     CPropertyItem* AddNumbered(CPropertyItem* group, UINT labelId, int number, int kind, WORD id, WORD baseId,
-                               std::wstring value);
+                               RowText value);
     DWORD SizeNumber() const;
 
     std::unique_ptr<CPropertyItem> activeGroup_;

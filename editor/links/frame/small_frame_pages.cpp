@@ -58,9 +58,9 @@ const PageTable& MinimizedPage() {
 
 } // namespace
 
-CDialogLink::CDialogLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CDialogLink::CDialogLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(DialogPage(), item, typeId, controlId, std::move(schemeName)) {}
-CMinimizedLink::CMinimizedLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CMinimizedLink::CMinimizedLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(MinimizedPage(), item, typeId, controlId, std::move(schemeName)) {}
 
 } // namespace hexmoor::links

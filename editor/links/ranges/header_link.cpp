@@ -39,7 +39,7 @@ const PageTable& HeaderPage() {
 
 } // namespace
 
-CHeaderLink::CHeaderLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CHeaderLink::CHeaderLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(HeaderPage(), item, typeId, controlId, std::move(schemeName)) {}
 
 } // namespace hexmoor::links

@@ -9,7 +9,7 @@ namespace hexmoor::links {
 
 class CHeaderLink : public CPageLink {
 public:
-    CHeaderLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CHeaderLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 } // namespace hexmoor::links

@@ -103,13 +103,13 @@ const PageTable& SpinPage(int index) {
 
 } // namespace
 
-CProgressHLink::CProgressHLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CProgressHLink::CProgressHLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(ProgressPage(0), item, typeId, controlId, std::move(schemeName)) {}
-CProgressVLink::CProgressVLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CProgressVLink::CProgressVLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(ProgressPage(1), item, typeId, controlId, std::move(schemeName)) {}
-CSpinHLink::CSpinHLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSpinHLink::CSpinHLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(SpinPage(0), item, typeId, controlId, std::move(schemeName)) {}
-CSpinVLink::CSpinVLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSpinVLink::CSpinVLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(SpinPage(1), item, typeId, controlId, std::move(schemeName)) {}
 
 } // namespace hexmoor::links

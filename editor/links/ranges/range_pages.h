@@ -11,20 +11,20 @@ namespace hexmoor::links {
 
 class CProgressHLink : public CPageLink {
 public:
-    CProgressHLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CProgressHLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CProgressVLink : public CPageLink {
 public:
-    CProgressVLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CProgressVLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 class CSpinHLink : public CPageLink {
 public:
-    CSpinHLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSpinHLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CSpinVLink : public CPageLink {
 public:
-    CSpinVLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSpinVLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 } // namespace hexmoor::links

@@ -104,11 +104,11 @@ const PageTable& FolderPage() {
 
 } // namespace
 
-CScrollBarsLink::CScrollBarsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CScrollBarsLink::CScrollBarsLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(FolderPage(), item, typeId, controlId, std::move(schemeName)) {}
 
 CScrollBarLink::CScrollBarLink(const ScrollBarPage& page, TreeItem item, WORD typeId, int controlId,
-                               std::wstring schemeName)
+                               SchemeName schemeName)
     : CPageLink(page.table, item, typeId, controlId, std::move(schemeName)), fillFromSibling_(page.fillFromSibling) {}
 
 void CScrollBarLink::FillFromSiblingScrollBar() {
@@ -123,13 +123,13 @@ void CScrollBarLink::FillFromSiblingScrollBar() {
     SetDocumentModified();
 }
 
-CSBHLink::CSBHLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSBHLink::CSBHLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CScrollBarLink(Page(0), item, typeId, controlId, std::move(schemeName)) {}
-CSBVLink::CSBVLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CSBVLink::CSBVLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CScrollBarLink(Page(1), item, typeId, controlId, std::move(schemeName)) {}
-CISBHLink::CISBHLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CISBHLink::CISBHLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CScrollBarLink(Page(2), item, typeId, controlId, std::move(schemeName)) {}
-CISBVLink::CISBVLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CISBVLink::CISBVLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CScrollBarLink(Page(3), item, typeId, controlId, std::move(schemeName)) {}
 
 } // namespace hexmoor::links

@@ -15,7 +15,7 @@ namespace hexmoor::links {
 
 class CScrollBarsLink : public CPageLink {
 public:
-    CScrollBarsLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CScrollBarsLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 // One bar's page, with the copy that fills it from its sibling bar.
@@ -26,7 +26,7 @@ struct ScrollBarPage {
 
 class CScrollBarLink : public CPageLink {
 public:
-    CScrollBarLink(const ScrollBarPage& page, TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CScrollBarLink(const ScrollBarPage& page, TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
     // Replaces this bar's 14 images with copies of the sibling bar's (an
     // absent image leaves its counterpart empty), refreshes the rows' texts
     // in place, shows the selected row's image again, refreshes the preview
@@ -40,19 +40,19 @@ private:
 
 class CSBHLink : public CScrollBarLink {
 public:
-    CSBHLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSBHLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CSBVLink : public CScrollBarLink {
 public:
-    CSBVLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CSBVLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CISBHLink : public CScrollBarLink {
 public:
-    CISBHLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CISBHLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 class CISBVLink : public CScrollBarLink {
 public:
-    CISBVLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CISBVLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 } // namespace hexmoor::links

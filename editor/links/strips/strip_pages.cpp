@@ -129,13 +129,13 @@ const PageTable& DropDownMenuPage() {
 
 } // namespace
 
-CToolStripLink::CToolStripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CToolStripLink::CToolStripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(ToolStripPage(), item, typeId, controlId, std::move(schemeName)) {}
-CStatusStripLink::CStatusStripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CStatusStripLink::CStatusStripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(StatusStripPage(), item, typeId, controlId, std::move(schemeName)) {}
-CMenuStripLink::CMenuStripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CMenuStripLink::CMenuStripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(MenuStripPage(), item, typeId, controlId, std::move(schemeName)) {}
-CDropDownMenuLink::CDropDownMenuLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName)
+CDropDownMenuLink::CDropDownMenuLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CPageLink(DropDownMenuPage(), item, typeId, controlId, std::move(schemeName)) {}
 
 } // namespace hexmoor::links

@@ -10,22 +10,22 @@ namespace hexmoor::links {
 
 class CToolStripLink : public CPageLink {
 public:
-    CToolStripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CToolStripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 class CStatusStripLink : public CPageLink {
 public:
-    CStatusStripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CStatusStripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 class CMenuStripLink : public CPageLink {
 public:
-    CMenuStripLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CMenuStripLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 class CDropDownMenuLink : public CPageLink {
 public:
-    CDropDownMenuLink(TreeItem item, WORD typeId, int controlId, std::wstring schemeName);
+    CDropDownMenuLink(TreeItem item, WORD typeId, int controlId, SchemeName schemeName);
 };
 
 } // namespace hexmoor::links

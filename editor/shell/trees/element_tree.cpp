@@ -21,30 +21,29 @@ bool StartsWith(const std::wstring& s, const std::wstring& p) { return s.compare
 } // namespace
 
 unsigned InstanceNumbers::Take(int kind) {
-    auto& used = used_[kind];
+    Used& used = used_[kind];
     // No gap: the next number after the highest.
-    if (used.empty() || *used.rbegin() == used.size()) {
-        unsigned next = static_cast<unsigned>(used.size()) + 1;
-        used.insert(used.end(), next);
-        return next;
-    }
-    unsigned n = 1;
-    for (unsigned u : used) {
-        if (u != n) break;
-        ++n;
-    }
-    used.insert(n);
-    return n;
+    std::size_t at = used.taken.size();
+    if (used.count != at)
+        at = static_cast<std::size_t>(std::find(used.taken.begin(), used.taken.end(), false) - used.taken.begin());
+    if (at == used.taken.size())
+        used.taken.push_back(true);
+    else
+        used.taken[at] = true;
+    ++used.count;
+    return static_cast<unsigned>(at + 1);
 }
 
 void InstanceNumbers::Release(int kind, unsigned number) {
     auto it = used_.find(kind);
-    if (it != used_.end()) it->second.erase(number);
+    if (it == used_.end() || number == 0 || number > it->second.taken.size() || !it->second.taken[number - 1]) return;
+    it->second.taken[number - 1] = false;
+    --it->second.count;
 }
 
 bool InstanceNumbers::InUse(int kind, unsigned number) const {
     auto it = used_.find(kind);
-    return it != used_.end() && it->second.count(number) != 0;
+    return it != used_.end() && number != 0 && number <= it->second.taken.size() && it->second.taken[number - 1];
 }
 
 const std::vector<Adder>& Adders() {
@@ -162,7 +161,7 @@ links::CItemLinkObj* ElementTree::EnsureLink(const Record& r) const {
         // fixed names; every other item's link edits its element under its
         // scheme.
         const int kind = r.key.kind;
-        std::wstring name = r.scheme;
+        SchemeName name = r.scheme; // the record's text, shared
         if (kind == kKindDefaultRoot) name = L"TarnwickControls";
         if (kind == kKindCustomRoot) name = L"CustomControls";
         if (kind > kKindDefaultRoot && kind <= kKindDotNetGroup) {
@@ -170,7 +169,7 @@ links::CItemLinkObj* ElementTree::EnsureLink(const Record& r) const {
                                                      L"DotNetControlsGroup"};
             name = kGroups[kind - kKindDefaultRoot - 1];
         }
-        r.link = std::shared_ptr<links::CItemLinkObj>(links::MakeLinkForKind(kind, r.item, name));
+        r.link = links::MakeLinkForKind(kind, r.item, name);
         if (!r.link) return nullptr;
         if ((kind > kKindDefaultRoot && kind <= kKindDotNetGroup) || kind == kKindFolder) r.link->SetGroupNode(1);
         if (mode_ == 1 && r.type != 0 && kind != kKindFolder) r.link->SetCustom(1);

@@ -11,18 +11,19 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "editor/links/item_link.h"
-#include "editor/shell/trees/scheme_name.h"
+#include "editor/links/scheme_name.h"
 #include "editor/shell/trees/tree_store.h"
 
 class CTwfObj;
 class CTwfSkin;
 
 namespace hexmoor::shell {
+
+using links::SchemeName;
 
 // Kind codes of the items (an element's kind is its key base / 100).
 inline constexpr int kKindFrame = 0;
@@ -57,7 +58,13 @@ public:
     bool InUse(int kind, unsigned number) const;
 
 private:
-    std::map<int, std::set<unsigned>> used_;
+    // The numbers of a kind as flags (number n at n - 1), so that a tree of
+    // thousands of items keeps its numbers in a few blocks, not a node each.
+    struct Used {
+        std::vector<bool> taken;
+        std::size_t count = 0; // flags set
+    };
+    std::map<int, Used> used_;
 };
 
 // What the property grid is asked to show for a selected item.

@@ -19,7 +19,7 @@ namespace links_test {
 // A link of a family row, bound to a new element object of its type.
 struct BoundPage {
     std::unique_ptr<CTwfObj> object;
-    std::unique_ptr<CItemLinkObj> link;
+    std::shared_ptr<CItemLinkObj> link;
     CPageLink* page = nullptr;
 };
 

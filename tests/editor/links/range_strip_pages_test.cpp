@@ -201,7 +201,7 @@ TEST_F(RangeStripPages, SiblingBarsPairRowsOfTheSameLabelAndState) {
 
 TEST_F(RangeStripPages, InternalBarsStartAtSixteenAndAResetKeepsTheirSizes) {
     CTwfScrollbars bars;
-    std::vector<std::unique_ptr<CItemLinkObj>> links;
+    std::vector<std::shared_ptr<CItemLinkObj>> links;
     for (const char* name : {"CSBHLink", "CSBVLink", "CISBHLink", "CISBVLink"}) {
         links.push_back(FamilyByClass(name)->make(nullptr, 5, 0, L"Default"));
         links.back()->SetTwfObj(&bars);

@@ -1,5 +1,6 @@
 // The rows' store and shared texts: rows made past the first block keep
-// their texts, a row that outlives its store's owner keeps its memory, and
+// their texts, a row that outlives its store's owner keeps its memory, the
+// room in the first block is lent to one container at a time, and
 // rows showing a table's label share one text that a new string provider
 // replaces for later rows only.
 #include <gtest/gtest.h>
@@ -50,6 +51,42 @@ TEST(RowStore, ARowTakenOutOutlivesTheStoresOwner) {
     EXPECT_EQ(kept->Label(), L"kept");
     EXPECT_EQ(kept->Value(), L"value");
     kept.reset();
+}
+
+// The room in a store's first block: rows never land in it, a container
+// gets it while it fits, takes the heap once it grows past it (the room then
+// free again), and a copy of the container never takes it.
+TEST(RowStore, ItsRoomIsLentToOneContainerAtATime) {
+    RowStore::Owner store = RowStore::Make(2, 4 * sizeof(int));
+    auto* room = static_cast<unsigned char*>(store->Room());
+    ASSERT_NE(room, nullptr);
+    EXPECT_EQ(RowStore::Make(2)->Room(), nullptr);
+    auto first = store->MakeRow(L"a", L"", kKindNumber, L"", 1, FALSE, nullptr, 0);
+    auto second = store->MakeRow(L"b", L"", kKindNumber, L"", 2, FALSE, nullptr, 0);
+    auto grown = store->MakeRow(L"c", L"", kKindNumber, L"", 3, FALSE, nullptr, 0); // a second block
+    for (const CPropertyItem* row : {first.get(), second.get(), grown.get()}) {
+        const auto* at = reinterpret_cast<const unsigned char*>(row);
+        EXPECT_TRUE(at + sizeof(CPropertyItem) <= room || at >= room + 4 * sizeof(int));
+    }
+
+    LentRoom lent{room, 4 * sizeof(int), false};
+    std::vector<int, RoomAllocator<int>> numbers{RoomAllocator<int>(&lent)};
+    numbers.reserve(4);
+    EXPECT_EQ(static_cast<void*>(numbers.data()), room);
+    EXPECT_TRUE(lent.lent);
+    numbers.assign({1, 2, 3, 4});
+    std::vector<int, RoomAllocator<int>> other{RoomAllocator<int>(&lent)};
+    other.reserve(1); // the room is lent: the heap
+    EXPECT_NE(static_cast<void*>(other.data()), room);
+    numbers.push_back(5); // past the room: the heap, the room given back
+    EXPECT_NE(static_cast<void*>(numbers.data()), room);
+    EXPECT_FALSE(lent.lent);
+    EXPECT_EQ(numbers, (std::vector<int, RoomAllocator<int>>({1, 2, 3, 4, 5}, RoomAllocator<int>(&lent))));
+    numbers.shrink_to_fit();
+    numbers.resize(2);
+    const auto copy = numbers;
+    EXPECT_NE(static_cast<const void*>(copy.data()), room);
+    EXPECT_FALSE(lent.lent);
 }
 
 TEST(LastingLabelText, RowsShareItUntilAnotherProviderIsInstalled) {

@@ -192,6 +192,51 @@ TEST_F(ControlsExportTest, AFailureLeavesTheTargetAsItWas) {
     EXPECT_EQ(text, "previous");
 }
 
+// Exporting over an earlier export: whatever file holds an image's name
+// beforehand, the export leaves exactly its own bytes there (one that holds
+// them already is left alone, any other replaced whole) and no temporary
+// file behind.
+TEST_F(ControlsExportTest, ExportingAgainLeavesEachFileHoldingItsBytes) {
+    SampleSkin sample;
+    const ControlsExport exported = BuildControlsExport(sample.skin, *SampleSkin::Links(sample.skin, {}));
+    ASSERT_FALSE(exported.files.empty());
+    std::wstring relative = exported.files.front().relative;
+    std::replace(relative.begin(), relative.end(), L'\\', L'/');
+    auto read = [](const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    ScratchFolder fresh("again_fresh");
+    ASSERT_TRUE(WriteControlsExport(exported, fresh.File(L"skin.xml"), kPlaceholderWriter).ok);
+    const std::string want = read(fresh.Path() / relative);
+    ASSERT_GT(want.size(), 1u);
+
+    std::string changed = want;
+    changed.back() = static_cast<char>(changed.back() ^ 1);
+    const struct {
+        const char* what;
+        std::string before;
+    } cases[] = {
+        {"the same bytes", want},
+        {"other bytes of the same length", changed},
+        {"the bytes and one more", want + "x"},
+        {"all bytes but the last", want.substr(0, want.size() - 1)},
+        {"nothing", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder("again");
+        const std::filesystem::path target = folder.Path() / relative;
+        std::filesystem::create_directories(target.parent_path());
+        std::ofstream(target, std::ios::binary) << c.before;
+        const ExchangeOutcome outcome = WriteControlsExport(exported, folder.File(L"skin.xml"), kPlaceholderWriter);
+        ASSERT_TRUE(outcome.ok) << testing::PrintToString(outcome.problem.reason);
+        EXPECT_EQ(read(target), want);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path()))
+            EXPECT_EQ(entry.path().wstring().find(L"saving"), std::wstring::npos) << entry.path();
+    }
+}
+
 TEST_F(ControlsExportTest, TheSkinsOwnLinksMakeTheDocument) {
     // The links made for the export from the family table, as the editor's
     // export walks them until the trees' items hold theirs.

@@ -73,13 +73,13 @@ private:
 // Borrowed links, in the order given.
 class ListedLinks : public hexmoor::exchange::xml::ElementLinkSource {
 public:
-    void Add(std::unique_ptr<links::CItemLinkObj> link) { links_.push_back(std::move(link)); }
+    void Add(std::shared_ptr<links::CItemLinkObj> link) { links_.push_back(std::move(link)); }
     void ForEachLink(const std::function<void(links::CItemLinkObj&)>& visit) override {
         for (auto& link : links_) visit(*link);
     }
 
 private:
-    std::vector<std::unique_ptr<links::CItemLinkObj>> links_;
+    std::vector<std::shared_ptr<links::CItemLinkObj>> links_;
 };
 
 inline plat::ImagePixels Pattern(int width, int height, std::uint32_t seed, bool opaque) {
@@ -186,7 +186,7 @@ struct SampleSkin {
         // The frame's four side links (the frame family's other pages are
         // left out: this skin's frame holds only side values).
         for (const links::LinkFamily* family : links::FamiliesForType(kFrame)) {
-            std::unique_ptr<links::CItemLinkObj> side = family->make(nullptr, kFrame, family->controlId, L"Default");
+            std::shared_ptr<links::CItemLinkObj> side = family->make(nullptr, kFrame, family->controlId, L"Default");
             if (!side->IsSideFrame()) continue;
             side->SetTwfObj(frame);
             side->BuildPropertyItems(1);

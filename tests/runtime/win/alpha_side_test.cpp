@@ -71,9 +71,9 @@ protected:
         frame->SetNumber(id::kBottomThickness, kBottom);
         frame->SetNumber(id::kLeftThickness, kLeft);
         frame->SetNumber(id::kRightThickness, kRight);
-        frame->SetNumber(id::kRegionKind, 3);
+        frame->SetNumber(id::kRegionShape, 3);
         frame->SetNumber(id::kSemitransparency, 1);
-        frame->SetNumber(id::kCaptionTextHidden, 1);
+        frame->SetNumber(id::kTextHidden, 1);
         AlphaSideImage(frame->GetTopSide(), 4, kTop);
         AlphaSideImage(frame->GetBottomSide(), 4, kBottom);
         AlphaSideImage(frame->GetLeftSide(), kLeft, 4);
@@ -515,8 +515,8 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
     HICON icon = SolidIcon(kIconColour);
     ASSERT_NE(icon, nullptr);
     auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-    element->SetNumber(frame_id::kCaptionTextHidden, 0);
-    element->SetColor(frame_id::kCaptionTextColour, RGB(255, 0, 0));
+    element->SetNumber(frame_id::kTextHidden, 0);
+    element->SetColor(frame_id::kTextColor, RGB(255, 0, 0));
     TestWindowArgs args = Args();
     args.caption = L"WWWWWWWWWWWW";
     // The columns the text covers, left to right and right to left.
@@ -567,12 +567,12 @@ TEST_F(AlphaSideTest, CaptionTextAndIconOnTheTopSideCarryAlpha) {
 TEST_F(AlphaSideTest, CaptionButtonsOnTheTopSideLightUpPressAndCloseUnderRealInput) {
     constexpr COLORREF kNormal = RGB(0, 0, 200), kHot = RGB(0, 200, 0), kPressed = RGB(200, 0, 200);
     namespace id = frame_id;
-    Skin().SolidImage(id::kElement, id::kCloseImage, kNormal, 16, 14);
-    Skin().SolidImage(id::kElement, id::kCloseImage + 1, kPressed, 16, 14);
-    Skin().SolidImage(id::kElement, id::kCloseImage + 2, kHot, 16, 14);
+    Skin().SolidImage(id::kElement, id::kCloseImageNormal, kNormal, 16, 14);
+    Skin().SolidImage(id::kElement, id::kCloseImagePressed, kPressed, 16, 14);
+    Skin().SolidImage(id::kElement, id::kCloseImageHot, kHot, 16, 14);
     auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(id::kElement));
-    element->SetNumberPair(id::kCloseSize, 16, 14);
-    element->SetNumberPair(id::kCloseOffset, 4, 4);
+    element->SetNumberPair(id::kCloseButtonSize, 16, 14);
+    element->SetNumberPair(id::kCloseButtonOffset, 4, 4);
     POINT parked;
     GetCursorPos(&parked);
     TestWindow window(Args());
@@ -614,10 +614,10 @@ TEST_F(AlphaSideTest, CaptionButtonsOnTheTopSideLightUpPressAndCloseUnderRealInp
 
 TEST_F(AlphaSideTest, ClicksOnTheSidesOfAFrameBlockedByItsModalDialogDoNothing) {
     namespace id = frame_id;
-    Skin().SolidImage(id::kElement, id::kCloseImage, RGB(0, 0, 200), 16, 14);
+    Skin().SolidImage(id::kElement, id::kCloseImageNormal, RGB(0, 0, 200), 16, 14);
     auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(id::kElement));
-    element->SetNumberPair(id::kCloseSize, 16, 14);
-    element->SetNumberPair(id::kCloseOffset, 4, 4);
+    element->SetNumberPair(id::kCloseButtonSize, 16, 14);
+    element->SetNumberPair(id::kCloseButtonOffset, 4, 4);
     POINT parked;
     GetCursorPos(&parked);
     TestWindow window(Args());

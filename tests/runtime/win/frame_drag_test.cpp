@@ -39,7 +39,7 @@ protected:
         StartRuntime(true);
         constexpr COLORREF kSides = RGB(90, 30, 140);
         CTwfWndFrame* frame = BuildSolidFrame(Skin(), SolidFrameOf(kTop, kBottom, kLeft, kRight, {kSides, kSides}));
-        frame->SetNumber(frame_id::kOutlineMoveSize, 1);
+        frame->SetNumber(frame_id::kContentWhileDragging, 1);
         SkinLoaded();
         EnableSkinning();
     }

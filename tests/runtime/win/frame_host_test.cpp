@@ -94,13 +94,13 @@ void AddTallFrame(SyntheticSkin& skin, const wchar_t* name, int top) {
     tall->SetNumber(id::kBottomThickness, 9);
     tall->SetNumber(id::kLeftThickness, 8);
     tall->SetNumber(id::kRightThickness, 8);
-    tall->SetNumber(id::kRegionKind, 3);
-    tall->SetNumber(id::kCaptionTextHidden, 1);
+    tall->SetNumber(id::kRegionShape, 3);
+    tall->SetNumber(id::kTextHidden, 1);
     // The same bar as the main frame element's.
-    tall->SetNumber(id::kBarHeight, 22);
-    tall->SetNumber(id::kBarLeftGap, 2);
-    tall->SetNumber(id::kBarTopGap, 1);
-    tall->SetNumber(id::kBarBottomGap, 1);
+    tall->SetNumber(id::kMenuBarHeight, 22);
+    tall->SetNumber(id::kMenuBarLeftBorder, 2);
+    tall->SetNumber(id::kMenuBarTopBorder, 1);
+    tall->SetNumber(id::kMenuBarBottomBorder, 1);
 }
 
 class FrameHostTest : public RuntimeTest {

@@ -212,8 +212,8 @@ TEST_F(FrameRtlTest, SizingEdgesAnswerWhereTheyShowAndWinesLoopMovesTheEdgeGrabb
 // show as the font draws them, not mirrored.
 TEST_F(FrameRtlTest, CaptionTextReadsLeftToRightInAMirroredFrame) {
     auto* element = dynamic_cast<CTwfWndFrame*>(Skin().Element(2));
-    element->SetNumber(frame_id::kCaptionTextHidden, 0);
-    element->SetColor(frame_id::kCaptionTextColour, RGB(255, 255, 255));
+    element->SetNumber(frame_id::kTextHidden, 0);
+    element->SetColor(frame_id::kTextColor, RGB(255, 255, 255));
     const wchar_t* text = L"Lpf[1";
     for (DWORD ex : {DWORD(0), DWORD(WS_EX_LAYOUTRTL)}) {
         const bool rtl = ex != 0;

@@ -47,8 +47,8 @@ CTwfWndFrame* BuildFrameSkin(SyntheticSkin& skin, bool showText = false) {
         BuildSolidFrame(skin, {kTop, kBottom, kLeft, kRight, kTopColours, kBottomColours, kLeftColours, kRightColours});
     SolidCaptionButtons(skin, {20, 18, 4, 4}, {20, 18, 26, 4}, {20, 18, 48, 4}, {16, 16, 72, 5});
     skin.SolidImage(id::kElement, id::kMinimizedImage, kMinimizedColour, 4, 4);
-    frame->SetNumber(id::kCaptionTextHidden, showText ? 0 : 1);
-    frame->SetColor(id::kCaptionTextColour, RGB(255, 255, 255));
+    frame->SetNumber(id::kTextHidden, showText ? 0 : 1);
+    frame->SetColor(id::kTextColor, RGB(255, 255, 255));
     return frame;
 }
 
@@ -484,8 +484,8 @@ TEST_F(FrameTest, RegionByKind) {
                  {3, true, true, true},
                  {4, false, false, false}};
     for (const Case& c : cases) {
-        element->SetNumber(frame_id::kRegionKind, DWORD(c.kind));
-        element->SetNumberPair(frame_id::kCornerSize, 30, 30);
+        element->SetNumber(frame_id::kRegionShape, DWORD(c.kind));
+        element->SetNumberPair(frame_id::kRoundRectSize, 30, 30);
         RefreshWindowSkin(window.Handle());
         Settle();
         EXPECT_EQ(frame->GetRegionKind(), c.kind);
@@ -502,7 +502,7 @@ TEST_F(FrameTest, RegionByKind) {
         DeleteObject(region);
     }
     // Switched off, the frame gives its region up.
-    element->SetNumber(frame_id::kRegionKind, 0);
+    element->SetNumber(frame_id::kRegionShape, 0);
     RefreshWindowSkin(window.Handle());
     Settle();
     HRGN region = CreateRectRgn(0, 0, 0, 0);

@@ -7,10 +7,12 @@
 
 #include <memory>
 
+#include "model/elements/frame_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "runtime/frame/frame_skin_wnd.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/foreign_pixels.h"
+#include "tests/harness/mdi_frame.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/harness/settle.h"
 #include "tests/harness/skin_pixels.h"
@@ -29,11 +31,12 @@ constexpr COLORREF kInactive[4] = {RGB(100, 15, 15), RGB(15, 100, 15), RGB(15, 1
 
 void BuildSkin(SyntheticSkin& skin) {
     auto* frame = dynamic_cast<CTwfWndFrame*>(skin.Element(2));
-    frame->SetNumber(478, kTop);
-    frame->SetNumber(479, kBottom);
-    frame->SetNumber(480, kLeft);
-    frame->SetNumber(481, kRight);
-    frame->SetNumber(487, 1);
+    namespace fp = frame_props;
+    frame->SetNumber(fp::kTopThickness, kTop);
+    frame->SetNumber(fp::kBottomThickness, kBottom);
+    frame->SetNumber(fp::kLeftThickness, kLeft);
+    frame->SetNumber(fp::kRightThickness, kRight);
+    frame->SetNumber(fp::kTextHidden, 1);
     const struct {
         CTwfSideFrame* side;
         int w, h;
@@ -52,19 +55,6 @@ void BuildSkin(SyntheticSkin& skin) {
 
 const wchar_t kChildClass[] = L"HexmoorMdiActivationChild";
 
-LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefMDIChildProcW(hwnd, msg, wp, lp); }
-
-void RegisterChildClass() {
-    WNDCLASSW wc{};
-    if (GetClassInfoW(GetModuleHandleW(nullptr), kChildClass, &wc)) return;
-    wc.lpfnWndProc = &ChildProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
-    wc.lpszClassName = kChildClass;
-    RegisterClassW(&wc);
-}
-
 class MdiActivationTest : public RuntimeTest {
 protected:
     void SetUp() override {
@@ -72,26 +62,21 @@ protected:
         BuildSkin(Skin());
         SkinLoaded();
         EnableSkinning();
-        RegisterChildClass();
+        RegisterMdiChildClass(kChildClass);
         TestWindowArgs args;
         args.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE;
         args.clientWidth = 560;
         args.clientHeight = 400;
         window_ = std::make_unique<TestWindow>(args);
         frame_ = window_->Handle();
-        RECT c;
-        GetClientRect(frame_, &c);
-        CLIENTCREATESTRUCT ccs{nullptr, 5000};
-        client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0,
-                                  0, c.right, c.bottom, frame_, nullptr, GetModuleHandleW(nullptr), &ccs);
+        client_ = CreateMdiClient(frame_, nullptr);
     }
     void TearDown() override {
         window_.reset();
         RuntimeTest::TearDown();
     }
     HWND NewChild(const wchar_t* title, int x, int y) {
-        return CreateMDIWindowW(kChildClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 220, 150, client_,
-                                GetModuleHandleW(nullptr), 0);
+        return CreateMdiChild(client_, kChildClass, title, x, y, 220, 150);
     }
     // Each side's colour at its middle, as the child shows it.
     void ExpectLook(HWND child, bool active, const char* what) {

@@ -13,6 +13,7 @@
 #include "runtime/logic/menu_bar_layout.h"
 #include "tests/harness/capture.h"
 #include "tests/harness/frame_skin.h"
+#include "tests/harness/mdi_frame.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/harness/settle.h"
@@ -29,26 +30,13 @@ constexpr COLORREF kMdiBackground = RGB(20, 140, 90);
 constexpr COLORREF kBarBackground = RGB(30, 160, 160), kItem = RGB(60, 60, 200);
 constexpr COLORREF kMdiClose = RGB(250, 10, 10), kMdiRestore = RGB(10, 250, 10), kMdiMinimize = RGB(10, 10, 250);
 
-void MenuBarImage(CTwfMenuBar* bar, WORD id, COLORREF colour) {
-    HBITMAP bitmap = MakeSolidBitmap(4, 4, colour);
-    bar->SetImageBitmap(id, bitmap);
-    DeleteObject(bitmap);
-}
-
 void BuildSkin(SyntheticSkin& skin) {
     CTwfWndFrame* frame = BuildSolidFrame(skin, SolidFrameOf(kTop, kBottom, kLeft, kRight, {kSide, kSideInactive}));
-    frame->SetNumber(frame_id::kBarHeight, 20);
-    skin.SolidImage(frame_id::kElement, frame_id::kMdiBackground, kMdiBackground, 4, 4);
-    skin.SolidImage(frame_id::kElement, frame_id::kBarBackground, kBarBackground, 4, 4);
-    skin.SolidImage(frame_id::kElement, frame_id::kBarItemNormal, kItem, 4, 4);
-    CTwfMenuBar* bar = frame->GetMenuBar();
-    for (int b = 0; b < 3; ++b) {
-        bar->SetNumberPair(WORD(649 + b), 16, 14);        // sizes: close, restore, minimize
-        bar->SetNumberPair(WORD(646 + b), 2 + b * 18, 3); // offsets from the right
-    }
-    for (WORD id : {505, 506, 507}) MenuBarImage(bar, id, kMdiClose);
-    for (WORD id : {515, 516, 517}) MenuBarImage(bar, id, kMdiRestore);
-    for (WORD id : {512, 513, 514}) MenuBarImage(bar, id, kMdiMinimize);
+    frame->SetNumber(frame_id::kMenuBarHeight, 20);
+    skin.SolidImage(frame_id::kElement, frame_id::kMdiClientBackground, kMdiBackground, 4, 4);
+    skin.SolidImage(frame_id::kElement, frame_id::kMenuBarBackground, kBarBackground, 4, 4);
+    skin.SolidImage(frame_id::kElement, frame_id::kMenuBarItemNormal, kItem, 4, 4);
+    SolidMdiButtons(frame, kMdiClose, kMdiRestore, kMdiMinimize);
 }
 
 const wchar_t kChildClass[] = L"HexmoorMdiChild";
@@ -60,17 +48,6 @@ LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefMDIChildProcW(hwnd, msg, wp, lp);
 }
 
-void RegisterChildClass() {
-    WNDCLASSW wc{};
-    if (GetClassInfoW(GetModuleHandleW(nullptr), kChildClass, &wc)) return;
-    wc.lpfnWndProc = &ChildProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
-    wc.lpszClassName = kChildClass;
-    RegisterClassW(&wc);
-}
-
 class MdiTest : public RuntimeTest {
 protected:
     void SetUp() override {
@@ -78,7 +55,7 @@ protected:
         BuildSkin(Skin());
         SkinLoaded();
         EnableSkinning();
-        RegisterChildClass();
+        RegisterMdiChildClass(kChildClass, &ChildProc);
         TestWindowArgs args;
         args.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE;
         args.clientWidth = 600;
@@ -91,9 +68,7 @@ protected:
         AppendMenuW(menu, MF_POPUP, UINT_PTR(window), L"&Window");
         AppendMenuW(menu, MF_STRING, 101, L"&Go");
         SetMenu(frame_, menu);
-        CLIENTCREATESTRUCT ccs{window, 5000};
-        client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0,
-                                  0, 600, 400, frame_, nullptr, GetModuleHandleW(nullptr), &ccs);
+        client_ = CreateMdiClient(frame_, window, 600, 400);
         SetForegroundWindow(frame_);
     }
     void TearDown() override {
@@ -101,8 +76,7 @@ protected:
         RuntimeTest::TearDown();
     }
     HWND NewChild(const wchar_t* title) {
-        HWND child = CreateMDIWindowW(kChildClass, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, 200, 150, client_, GetModuleHandleW(nullptr), 0);
+        HWND child = CreateMdiChild(client_, kChildClass, title, CW_USEDEFAULT, CW_USEDEFAULT, 200, 150);
         Settle();
         return child;
     }

@@ -20,6 +20,7 @@
 #include "tests/harness/capture.h"
 #include "tests/harness/foreign_pixels.h"
 #include "tests/harness/frame_skin.h"
+#include "tests/harness/mdi_frame.h"
 #include "tests/harness/real_input.h"
 #include "tests/harness/runtime_fixture.h"
 #include "tests/harness/settle.h"
@@ -238,37 +239,6 @@ namespace {
 constexpr COLORREF kMdiClose = RGB(250, 10, 10), kMdiRestore = RGB(10, 250, 10), kMdiMinimize = RGB(10, 10, 250);
 const wchar_t kChildClass[] = L"HexmoorMenuFollowChild";
 
-LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefMDIChildProcW(hwnd, msg, wp, lp); }
-
-void RegisterChildClass() {
-    WNDCLASSW wc{};
-    if (GetClassInfoW(GetModuleHandleW(nullptr), kChildClass, &wc)) return;
-    wc.lpfnWndProc = &ChildProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = HBRUSH(COLOR_WINDOW + 1);
-    wc.lpszClassName = kChildClass;
-    RegisterClassW(&wc);
-}
-
-void MdiButtonImages(CTwfWndFrame* frame) {
-    CTwfMenuBar* bar = frame->GetMenuBar();
-    for (int b = 0; b < 3; ++b) {
-        bar->SetNumberPair(WORD(649 + b), 16, 14);
-        bar->SetNumberPair(WORD(646 + b), 2 + b * 18, 3);
-    }
-    const struct {
-        WORD first;
-        COLORREF colour;
-    } images[] = {{505, kMdiClose}, {515, kMdiRestore}, {512, kMdiMinimize}};
-    for (const auto& i : images)
-        for (WORD id = i.first; id < i.first + 3; ++id) {
-            HBITMAP bitmap = MakeSolidBitmap(4, 4, i.colour);
-            bar->SetImageBitmap(id, bitmap);
-            DeleteObject(bitmap);
-        }
-}
-
 // Kinds of the bar's items, as the bar sees them.
 std::vector<int> Kinds(CTWWndMenu* bar) {
     std::vector<int> kinds;
@@ -284,21 +254,16 @@ class MdiMenuFollowTest : public MenuBarFollowTest {
 protected:
     void SetUp() override {
         MenuBarFollowTest::SetUp();
-        MdiButtonImages(dynamic_cast<CTwfWndFrame*>(Skin().Element(2)));
-        RegisterChildClass();
+        SolidMdiButtons(dynamic_cast<CTwfWndFrame*>(Skin().Element(2)), kMdiClose, kMdiRestore, kMdiMinimize);
+        RegisterMdiChildClass(kChildClass);
         windowMenu_ = CreatePopupMenu();
         AppendMenuW(windowMenu_, MF_STRING, 100, L"&Tile");
         HMENU menu = CreateMenu();
         AppendMenuW(menu, MF_STRING, 401, L"&Alpha");
         AppendMenuW(menu, MF_POPUP, UINT_PTR(windowMenu_), L"&Window");
         frame_ = MakeFrame(menu);
-        RECT c;
-        GetClientRect(frame_, &c);
-        CLIENTCREATESTRUCT ccs{windowMenu_, 5000};
-        client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0,
-                                  0, c.right, c.bottom, frame_, nullptr, GetModuleHandleW(nullptr), &ccs);
-        child_ = CreateMDIWindowW(kChildClass, L"Child", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, client_,
-                                  GetModuleHandleW(nullptr), 0);
+        client_ = CreateMdiClient(frame_, windowMenu_);
+        child_ = CreateMdiChild(client_, kChildClass, L"Child", 10, 10, 200, 100);
         ApplySkinToWindow(client_, 1);
         Settle();
     }

@@ -119,7 +119,7 @@ TEST(Skinshot, FramePanelsShowEachPartWhereTheLayoutPutsItAndNoneWhenOff) {
         constexpr SideColours kTopColours{kTopActive, kTopInactive}, kOthers{kTopActive, kTopActive};
         BuildSolidFrame(synthetic, {26, 6, 5, 7, kTopColours, kOthers, kOthers, kOthers});
         SolidCaptionButtons(synthetic, {20, 18, 4, 4}, {20, 18, 26, 4}, {20, 18, 48, 4}, {16, 16, 72, 5});
-        synthetic.SolidImage(frame_id::kElement, frame_id::kMdiBackground, kMdiBackground, 4, 4);
+        synthetic.SolidImage(frame_id::kElement, frame_id::kMdiClientBackground, kMdiBackground, 4, 4);
         skin.SetPath(skinFile);
         ASSERT_TRUE(skin.WriteSkinFile());
     }

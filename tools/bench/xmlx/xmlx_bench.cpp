@@ -4,8 +4,11 @@
 // and an inactive image (PNG- and bitmap-held by turns) and region options,
 // and static texts. The export is measured against encoding each of its
 // images and writing it to a file; the import against reading and decoding
-// each image file. Prints the figures, then "ratio export-to-encode X.XX"
-// and "ratio import-to-decode X.XX" (best of five rounds each).
+// each image file. Every round exports into a fresh folder and the bare
+// encoding writes into a fresh folder of its own, so both sides make new
+// files (what a designer's export into an empty folder does). Prints the
+// figures, then "ratio export-to-encode X.XX" and "ratio import-to-decode
+// X.XX" (best of five rounds each).
 #include <objbase.h>
 
 #include <algorithm>
@@ -117,8 +120,6 @@ int wmain(int argc, wchar_t** argv) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("hexmoor_xmlx_bench_" + std::to_string(GetCurrentProcessId()));
     std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder / "bare");
-    const std::wstring xml = (folder / L"skin.xml").wstring();
 
     double exportMs = 1e300, encodeMs = 1e300, importMs = 1e300, decodeMs = 1e300;
     ControlsExport walked;
@@ -129,6 +130,12 @@ int wmain(int argc, wchar_t** argv) {
     std::uint64_t pixels = 0;
     int images = 0;
     for (int round = 0; round < kRounds; ++round) {
+        const std::filesystem::path exportFolder = folder / ("round" + std::to_string(round));
+        const std::filesystem::path bareFolder = folder / ("bare" + std::to_string(round));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(exportFolder);
+        std::filesystem::create_directories(bareFolder);
+        const std::wstring xml = (exportFolder / L"skin.xml").wstring();
         SkinFamilyLinks links(skin);
         auto start = Clock::now();
         const ExchangeOutcome exported = CControlsImportExport(skin).ExportControls(xml, links);
@@ -146,8 +153,7 @@ int wmain(int argc, wchar_t** argv) {
             if (!file.image) continue;
             if (!Encode(*file.image, &bytes) ||
                 !WritePlain(
-                    (folder / L"bare" / (std::to_wstring(written) + (file.image->IsGdiplus() ? L".png" : L".bmp")))
-                        .wstring(),
+                    (bareFolder / (std::to_wstring(written) + (file.image->IsGdiplus() ? L".png" : L".bmp"))).wstring(),
                     bytes))
                 return 1;
             ++written;
@@ -170,7 +176,7 @@ int wmain(int argc, wchar_t** argv) {
         images = 0;
         for (const ExportFile& file : walked.files) {
             if (!file.image) continue;
-            std::wstring path = folder.wstring() + L"\\" + file.relative;
+            std::wstring path = exportFolder.wstring() + L"\\" + file.relative;
             if (plat::ReadFileBytes(path, &bytes) != plat::FileReadResult::kOk) return 1;
             plat::DecodedImage decoded = plat::DecodeImageStream(bytes);
             if (!decoded) return 1;

@@ -61,6 +61,13 @@ TEST(InstanceNumbers, TheLowestFreeNumberComesFirstAndDeletedNumbersComeBack) {
     n.Release(11, 2);
     EXPECT_EQ(n.Take(11), 2u);
     EXPECT_EQ(n.Take(11), 4u);
+    // A number given back twice, or never taken, frees nothing more.
+    n.Release(11, 3);
+    n.Release(11, 3);
+    n.Release(11, 99);
+    n.Release(11, 0);
+    EXPECT_EQ(n.Take(11), 3u);
+    EXPECT_EQ(n.Take(11), 5u);
     // No limit at 99: keys hold kind and number apart.
     for (int i = 0; i < 200; ++i) n.Take(12);
     EXPECT_TRUE(n.InUse(12, 200));

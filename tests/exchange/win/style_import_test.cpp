@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "app_fixture.h"
+#include "tests/editor/app_fixture.h"
 #include "editor/exchange/win/select_style_dialog.h"
 #include "editor/exchange/win/style_import_road.h"
 #include "editor/shell/trees/element_tree.h"

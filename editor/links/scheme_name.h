@@ -1,14 +1,14 @@
-// An element's scheme as its items hold it. Every part of an element shows
-// the same scheme, so the parts share one immutable string: a record copies
-// a reference, not the text, and making an item's record allocates nothing
-// for it.
+// An element's scheme as its tree items and their links hold it. Every part
+// of an element shows the same scheme, so the parts and their links share one
+// immutable string: a record or a link copies a reference, not the text, and
+// making an item's record or link allocates nothing for it.
 
 #pragma once
 
 #include <memory>
 #include <string>
 
-namespace hexmoor::shell {
+namespace hexmoor::links {
 
 class SchemeName {
 public:
@@ -16,6 +16,7 @@ public:
     // The text is moved into the one shared copy.
     SchemeName(std::wstring text)
         : text_(text.empty() ? nullptr : std::make_shared<const std::wstring>(std::move(text))) {}
+    SchemeName(const wchar_t* text) : SchemeName(std::wstring(text ? text : L"")) {}
 
     const std::wstring& Str() const { return text_ ? *text_ : Empty(); }
     operator const std::wstring&() const { return Str(); }
@@ -29,4 +30,4 @@ private:
     std::shared_ptr<const std::wstring> text_;
 };
 
-} // namespace hexmoor::shell
+} // namespace hexmoor::links
