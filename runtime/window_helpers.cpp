@@ -61,10 +61,15 @@ void ShowWindowByPlacement(HWND hwnd, int showCommand) {
 
 HFONT WindowFont(HWND hwnd) { return reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)); }
 
-HFONT WindowFontOrDefault(HWND hwnd) {
-    const HFONT font = WindowFont(hwnd);
-    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+HFONT FontOrDefault(HFONT font) { return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+LOGFONTW LogFontOrDefault(HFONT font) {
+    LOGFONTW lf{};
+    if (!GetObjectW(FontOrDefault(font), sizeof lf, &lf)) GetObjectW(FontOrDefault(nullptr), sizeof lf, &lf);
+    return lf;
 }
+
+HFONT WindowFontOrDefault(HWND hwnd) { return FontOrDefault(WindowFont(hwnd)); }
 
 HFONT WindowFontOrSystem(HWND hwnd) {
     const HFONT font = WindowFont(hwnd);

@@ -16,6 +16,11 @@ inline BOOL QueryAlphaSupport() { return TRUE; }
 SIZE GetIconSize(HICON icon);
 // The font the window was given (WM_GETFONT), or null.
 HFONT WindowFont(HWND hwnd);
+// The given font, else the stock GUI font (never null).
+HFONT FontOrDefault(HFONT font);
+// The description of the given font, else of the stock GUI font: a handle
+// that is no font reads as the stock GUI font too.
+LOGFONTW LogFontOrDefault(HFONT font);
 // The window's font, else the stock GUI font (never null).
 HFONT WindowFontOrDefault(HWND hwnd);
 // The window's font, else the system font, which edits and combo boxes

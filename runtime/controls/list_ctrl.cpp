@@ -1,6 +1,7 @@
 #include "runtime/controls/list_ctrl.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "base/win/gdi.h"
@@ -18,7 +19,6 @@
 #include "runtime/scroll/control_scroll.h"
 #include "runtime/scroll/subclass_wnd.h"
 #include "runtime/text/support_unicode.h"
-#include "runtime/window_rects.h"
 #include "runtime/window_rects.h"
 #include "runtime/wnd/object_registry.h"
 
@@ -237,134 +237,173 @@ void DrawPlannedRow(HDC dc, const std::vector<ReportDraw>& plan, const RowInk& r
     }
 }
 
-} // namespace
-
-void CTWListCtrl::PaintReport(HDC dc) {
-    const HWND header = reinterpret_cast<HWND>(SendMessageW(hWnd_, LVM_GETHEADER, 0, 0));
-    const bool groups = SendMessageW(hWnd_, LVM_ISGROUPVIEWENABLED, 0, 0) != 0;
-    const DWORD ex = DWORD(SendMessageW(hWnd_, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-    const int count = int(SendMessageW(hWnd_, LVM_GETITEMCOUNT, 0, 0));
-    CClientRect client(hWnd_);
+// What one paint of a report view reads from the control: the look of
+// every row, each row shown with its cell texts, and where the grid lines go.
+struct ReportFacts {
+    struct Row {
+        ReportRow facts;
+        std::vector<CUnicodeString> cells;
+    };
+    ReportStyle style;
+    std::vector<Row> rows;
+    HIMAGELIST small = nullptr;
+    HIMAGELIST stateList = nullptr;
+    Rect client;
+    bool gridLines = false;
+    std::uint32_t gridColour = 0;
     int rowHeight = 14;
     int firstLine = 1;
     int headerX = 0, headerBottom = 0;
+};
+
+// Asks the control for the rows on the page (every row with groups, whose
+// rows outside the client area are left out); text widths are measured in
+// the font selected into the DC.
+ReportFacts GatherReport(HWND list, const CTwfObj& element, int edge, HDC dc, const CSupportUnicode& text) {
+    ReportFacts out;
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const bool groups = SendMessageW(list, LVM_ISGROUPVIEWENABLED, 0, 0) != 0;
+    const DWORD ex = DWORD(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const CClientRect client(list);
+    out.client = FromRECT(client);
     if (header && IsWindowVisible(header)) {
         RECT hr{};
         GetWindowRect(header, &hr);
-        MapWindowPoints(nullptr, hWnd_, reinterpret_cast<POINT*>(&hr), 2);
-        headerX = hr.left;
-        headerBottom = hr.bottom;
+        MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&hr), 2);
+        out.headerX = hr.left;
+        out.headerBottom = hr.bottom;
     }
-    ReportStyle style = GatherReportStyle(hWnd_, header, headerX, *element_, edge_);
-    style.focused = hasFocus_;
-    style.labelEditing = labelEditing_;
+    out.style = GatherReportStyle(list, header, out.headerX, element, edge);
+    out.gridLines = (ex & LVS_EX_GRIDLINES) && !groups;
+    out.gridColour =
+        element.GetColor(IsWindowEnabled(list) ? list_view_props::kGridNormal : list_view_props::kGridDisabled);
+    ReportStyle& style = out.style;
     const int columns = int(style.columns.size());
+    if (count <= 0 || columns <= 0) return out;
+    out.small = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    out.stateList = reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    style.smallImages = out.small != nullptr;
+    const int top = int(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+    int first = top, end = top + std::min<int>(int(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0)), count);
+    if (end < count) ++end;
+    if (groups) first = 0, end = count;
+    std::vector<int> order(size_t(columns), 0);
+    SendMessageW(list, LVM_GETCOLUMNORDERARRAY, columns, reinterpret_cast<LPARAM>(order.data()));
+    const int last = order.back() >= 0 && order.back() < columns ? order.back() : columns - 1;
+    const int totalWidth = style.columns[size_t(last)].rect.right;
+    style.firstShownFirst = *std::min_element(order.begin(), order.end()) == order.front();
+    const int hot = int(SendMessageW(list, LVM_GETHOTITEM, 0, 0));
+    const RECT topBounds = SubItemRect(list, top, 0, LVIR_BOUNDS);
+    // Rows of a report view without groups are all as high as the top one
+    // and follow each other.
+    const bool evenRows = !groups && topBounds.bottom - topBounds.top > 1;
+    if (topBounds.bottom - topBounds.top > 1) {
+        out.rowHeight = topBounds.bottom - topBounds.top;
+        out.firstLine = topBounds.top - 1;
+    }
+    // Without state images only the selection of the rows matters: the
+    // selected rows of the page are asked for (one message each and one
+    // more) instead of every row's state.
+    std::vector<int> selectedRows;
+    if (!out.stateList) {
+        for (int at = int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(first - 1), LVNI_SELECTED));
+             at >= first && at < end; at = int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(at), LVNI_SELECTED)))
+            selectedRows.push_back(at);
+    }
+    for (int row = first; row < end; ++row) {
+        const UINT state =
+            out.stateList
+                ? UINT(SendMessageW(list, LVM_GETITEMSTATE, row, ~0u))
+                : (std::find(selectedRows.begin(), selectedRows.end(), row) != selectedRows.end() ? LVIS_SELECTED : 0u);
+        RECT bounds = topBounds;
+        if (evenRows)
+            OffsetRect(&bounds, 0, (row - top) * out.rowHeight);
+        else
+            bounds = SubItemRect(list, row, 0, LVIR_BOUNDS);
+        bounds.right = totalWidth;
+        if (groups && (bounds.bottom <= client.top || bounds.top >= client.bottom)) continue;
+        ReportFacts::Row& shown = out.rows.emplace_back();
+        ReportRow& facts = shown.facts;
+        facts.hot = row == hot;
+        facts.selected = (state & LVIS_SELECTED) != 0;
+        facts.bounds = FromRECT(bounds);
+        if (out.stateList) {
+            const int index = int((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
+            IMAGEINFO info{};
+            if (index >= 0 && ImageList_GetImageInfo(out.stateList, index, &info)) {
+                facts.stateImage = index;
+                facts.stateImageSize = {info.rcImage.right - info.rcImage.left, info.rcImage.bottom - info.rcImage.top};
+            }
+        }
+        shown.cells.resize(size_t(columns));
+        for (int column = 0; column < columns; ++column) {
+            ReportCell cell;
+            if (out.small) {
+                LVITEMW item{};
+                item.mask = LVIF_IMAGE;
+                item.iItem = row;
+                item.iSubItem = column;
+                if (SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) cell.image = item.iImage;
+                cell.icon = FromRECT(SubItemRect(list, row, column, LVIR_ICON));
+            }
+            CUnicodeString& cellText = shown.cells[size_t(column)];
+            cellText = text.GetListViewItemText(row, column);
+            cell.hasText = !cellText.IsEmpty();
+            if (cell.hasText) cell.textWidth = text.GetTextExtent(dc, cellText).cx;
+            if (column == 0 || style.subItemImages) {
+                cell.labelAsked = true;
+                cell.label = FromRECT(SubItemRect(list, row, column, LVIR_LABEL));
+            }
+            facts.cells.push_back(cell);
+        }
+    }
+    return out;
+}
+
+// An underlined copy of the DC's font, when the view underlines rows and
+// has rows to underline (empty otherwise, or when it cannot be made).
+Font UnderlinedFont(HDC dc, const ReportFacts& facts) {
+    if (facts.rows.empty() || !(facts.style.underlineHot || facts.style.underlineCold)) return {};
+    LOGFONTW lf{};
+    if (!GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(lf), &lf)) return {};
+    lf.lfUnderline = TRUE;
+    return Font(CreateFontIndirectW(&lf));
+}
+
+// Draws each row's plan, then the grid lines.
+void PaintReportPlan(HDC dc, const ReportFacts& facts, const std::vector<std::vector<ReportDraw>>& plans,
+                     HFONT underlined, const CSupportUnicode& text) {
+    for (size_t row = 0; row < plans.size(); ++row)
+        DrawPlannedRow(dc, plans[row], RowInk{facts.small, facts.stateList, underlined, text, facts.rows[row].cells});
+    if (!facts.gridLines) return;
+    std::vector<int> rights;
+    for (const ReportStyle::Column& c : facts.style.columns) rights.push_back(c.rect.right - facts.headerX);
+    Pen pen(CreatePen(PS_SOLID, 1, facts.gridColour));
+    SelectGuard select(dc, pen.Get());
+    for (const Line& line :
+         GridLines(facts.firstLine, facts.rowHeight, facts.client, rights, facts.headerX, facts.headerBottom)) {
+        MoveToEx(dc, line.from.x, line.from.y, nullptr);
+        LineTo(dc, line.to.x, line.to.y);
+    }
+}
+
+} // namespace
+
+void CTWListCtrl::PaintReport(HDC dc) {
     SavedDC saved(dc);
     ::SetBkMode(dc, TRANSPARENT);
-    if (count > 0 && columns > 0) {
-        const auto small = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-        const auto stateList = reinterpret_cast<HIMAGELIST>(SendMessageW(hWnd_, LVM_GETIMAGELIST, LVSIL_STATE, 0));
-        style.smallImages = small != nullptr;
-        const int top = int(SendMessageW(hWnd_, LVM_GETTOPINDEX, 0, 0));
-        int first = top, end = top + std::min<int>(int(SendMessageW(hWnd_, LVM_GETCOUNTPERPAGE, 0, 0)), count);
-        if (end < count) ++end;
-        if (groups) first = 0, end = count;
-        std::vector<int> order(size_t(columns), 0);
-        SendMessageW(hWnd_, LVM_GETCOLUMNORDERARRAY, columns, reinterpret_cast<LPARAM>(order.data()));
-        const int last = order.back() >= 0 && order.back() < columns ? order.back() : columns - 1;
-        const int totalWidth = style.columns[size_t(last)].rect.right;
-        style.firstShownFirst = *std::min_element(order.begin(), order.end()) == order.front();
-        const int hot = int(SendMessageW(hWnd_, LVM_GETHOTITEM, 0, 0));
-        const RECT topBounds = SubItemRect(hWnd_, top, 0, LVIR_BOUNDS);
-        // Rows of a report view without groups are all as high as the top
-        // one and follow each other.
-        const bool evenRows = !groups && topBounds.bottom - topBounds.top > 1;
-        if (topBounds.bottom - topBounds.top > 1) {
-            rowHeight = topBounds.bottom - topBounds.top;
-            firstLine = topBounds.top - 1;
-        }
-        const SelectGuard selectFont(dc, font_);
-        Font underlined;
-        if (style.underlineHot || style.underlineCold) {
-            LOGFONTW lf{};
-            if (GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(lf), &lf)) {
-                lf.lfUnderline = TRUE;
-                underlined = Font(CreateFontIndirectW(&lf));
-            }
-        }
-        style.underlineFont = static_cast<bool>(underlined);
-        const CSupportUnicode text = Unicode();
-        // Without state images only the selection of the rows matters: the
-        // selected rows of the page are asked for (one message each and
-        // one more) instead of every row's state.
-        std::vector<int> selectedRows;
-        if (!stateList) {
-            for (int at = int(SendMessageW(hWnd_, LVM_GETNEXTITEM, WPARAM(first - 1), LVNI_SELECTED));
-                 at >= first && at < end; at = int(SendMessageW(hWnd_, LVM_GETNEXTITEM, WPARAM(at), LVNI_SELECTED)))
-                selectedRows.push_back(at);
-        }
-        std::vector<CUnicodeString> cells(static_cast<size_t>(columns));
-        for (int row = first; row < end; ++row) {
-            // The facts of the row, asked of the control.
-            const UINT state =
-                stateList
-                    ? UINT(SendMessageW(hWnd_, LVM_GETITEMSTATE, row, ~0u))
-                    : (std::find(selectedRows.begin(), selectedRows.end(), row) != selectedRows.end() ? LVIS_SELECTED
-                                                                                                      : 0u);
-            RECT bounds = topBounds;
-            if (evenRows)
-                OffsetRect(&bounds, 0, (row - top) * rowHeight);
-            else
-                bounds = SubItemRect(hWnd_, row, 0, LVIR_BOUNDS);
-            bounds.right = totalWidth;
-            if (groups && (bounds.bottom <= client.top || bounds.top >= client.bottom)) continue;
-            ReportRow facts;
-            facts.hot = row == hot;
-            facts.selected = (state & LVIS_SELECTED) != 0;
-            facts.bounds = FromRECT(bounds);
-            if (stateList) {
-                const int index = int((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
-                IMAGEINFO info{};
-                if (index >= 0 && ImageList_GetImageInfo(stateList, index, &info)) {
-                    facts.stateImage = index;
-                    facts.stateImageSize = {info.rcImage.right - info.rcImage.left,
-                                            info.rcImage.bottom - info.rcImage.top};
-                }
-            }
-            for (int column = 0; column < columns; ++column) {
-                ReportCell cell;
-                if (small) {
-                    LVITEMW item{};
-                    item.mask = LVIF_IMAGE;
-                    item.iItem = row;
-                    item.iSubItem = column;
-                    if (SendMessageW(hWnd_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) cell.image = item.iImage;
-                    cell.icon = FromRECT(SubItemRect(hWnd_, row, column, LVIR_ICON));
-                }
-                cells[size_t(column)] = text.GetListViewItemText(row, column);
-                cell.hasText = !cells[size_t(column)].IsEmpty();
-                if (cell.hasText) cell.textWidth = text.GetTextExtent(dc, cells[size_t(column)]).cx;
-                if (column == 0 || style.subItemImages) {
-                    cell.labelAsked = true;
-                    cell.label = FromRECT(SubItemRect(hWnd_, row, column, LVIR_LABEL));
-                }
-                facts.cells.push_back(cell);
-            }
-            DrawPlannedRow(dc, PlanReportRow(style, facts), RowInk{small, stateList, underlined.Get(), text, cells});
-        }
-    }
-    if ((ex & LVS_EX_GRIDLINES) && !groups) {
-        std::vector<int> rights;
-        for (const ReportStyle::Column& c : style.columns) rights.push_back(c.rect.right - headerX);
-        Pen pen(CreatePen(PS_SOLID, 1,
-                          element_->GetColor(IsWindowEnabled(hWnd_) ? list_view_props::kGridNormal
-                                                                    : list_view_props::kGridDisabled)));
-        SelectGuard select(dc, pen.Get());
-        for (const Line& line : GridLines(firstLine, rowHeight, FromRECT(client), rights, headerX, headerBottom)) {
-            MoveToEx(dc, line.from.x, line.from.y, nullptr);
-            LineTo(dc, line.to.x, line.to.y);
-        }
-    }
+    const SelectGuard selectFont(dc, font_);
+    const CSupportUnicode text = Unicode();
+    ReportFacts facts = GatherReport(hWnd_, *element_, edge_, dc, text);
+    facts.style.focused = hasFocus_;
+    facts.style.labelEditing = labelEditing_;
+    const Font underlined = UnderlinedFont(dc, facts);
+    facts.style.underlineFont = static_cast<bool>(underlined);
+    std::vector<std::vector<ReportDraw>> plans;
+    plans.reserve(facts.rows.size());
+    for (const ReportFacts::Row& row : facts.rows) plans.push_back(PlanReportRow(facts.style, row.facts));
+    PaintReportPlan(dc, facts, plans, underlined.Get(), text);
 }
 
 bool CTWListCtrl::PaintsControlDirectly() const {

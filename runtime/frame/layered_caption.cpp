@@ -12,6 +12,7 @@
 #include "base/win/gdi.h"
 
 #include "model/platform/imaging.h"
+#include "runtime/window_helpers.h"
 
 namespace hexmoor::rt {
 
@@ -19,8 +20,7 @@ namespace {
 // The GDI+ font of a GDI font: its face at its pixel height, or the generic
 // sans-serif family when the face is not known to GDI+.
 std::unique_ptr<Gdiplus::Font> FontOf(HFONT font) {
-    LOGFONTW lf{};
-    if (!font || !GetObjectW(font, sizeof lf, &lf)) GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    const LOGFONTW lf = LogFontOrDefault(font);
     int style = Gdiplus::FontStyleRegular;
     if (lf.lfWeight >= FW_BOLD) style |= Gdiplus::FontStyleBold;
     if (lf.lfItalic) style |= Gdiplus::FontStyleItalic;

@@ -82,11 +82,10 @@ LRESULT ButtonDown(HWND hwnd, State* st, UINT msg, WPARAM hit, LPARAM lp) {
         return CallOld(st, hwnd, msg, originalWp, lp);
     }
     Bar& b = st->bars[bar];
-    const bool active = IsActive(b.info);
-    // The thumb of an inactive bar does nothing and takes no capture: no
+    // An inactive bar does nothing on any press and takes no capture: no
     // press is recorded, or the window's own mouse moves would be taken for
     // the press's.
-    if (hitPart == part::kThumb && !active) {
+    if (!IsActive(b.info)) {
         g_track.pressed = part::kNone;
         return 0;
     }
@@ -94,13 +93,11 @@ LRESULT ButtonDown(HWND hwnd, State* st, UINT msg, WPARAM hit, LPARAM lp) {
     g_track.pressed = hitPart;
     g_track.lastHit = hitPart;
     if (hitPart != part::kThumb) {
-        if (active) {
-            SendScroll(hwnd, st, hitPart, 0);
-            g_track.shown = hitPart;
-            RepaintBar(hwnd, st, bar, hitPart);
-            g_track.repeatTimer = kScrollTimerDelay;
-            SetTimer(hwnd, kScrollTimerDelay, 300, nullptr);
-        }
+        SendScroll(hwnd, st, hitPart, 0);
+        g_track.shown = hitPart;
+        RepaintBar(hwnd, st, bar, hitPart);
+        g_track.repeatTimer = kScrollTimerDelay;
+        SetTimer(hwnd, kScrollTimerDelay, 300, nullptr);
         SetCapture(hwnd);
         return 0;
     }

@@ -10,6 +10,7 @@
 #include "model/platform/image.h"
 #include "model/twf_obj.h"
 #include "runtime/draw/tw_draw.h"
+#include "runtime/window_helpers.h"
 
 namespace hexmoor::preview {
 
@@ -81,8 +82,7 @@ private:
 HFONT StripFont(const CTwfObj* element, HFONT windowFont) {
     if (element && element->GetFont() && element->GetFont()->GetSafeHandle())
         return element->GetFont()->GetSafeHandle();
-    if (windowFont) return windowFont;
-    return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    return rt::FontOrDefault(windowFont);
 }
 
 void DrawPngResource(HDC dc, int pictureId, Point at) {

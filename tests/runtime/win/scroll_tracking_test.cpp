@@ -122,18 +122,31 @@ TEST_F(ScrollTrackingTest, ThePointerGoingStraightToAnotherWindowsBarMovesTheHot
     DestroyWindow(second);
 }
 
-TEST_F(ScrollTrackingTest, APressOnTheThumbOfAnInactiveBarLeavesMouseMovesToTheWindow) {
+TEST_F(ScrollTrackingTest, APressAnywhereOnAnInactiveBarLeavesMouseMovesToTheWindow) {
     // A degenerate range with page 0: the bar is inactive, yet the hit test
-    // finds a thumb (as long as an arrow) below the upper arrow.
-    HWND hwnd = SkinnedBar(40, 0, 0, 0);
+    // finds arrows, a thumb (as long as an arrow) below the upper arrow and a
+    // page area below the thumb. A press on any of them does nothing.
     const int arrow = GetSystemMetrics(SM_CYVSCROLL);
-    const POINT thumb = OnBar(hwnd, arrow + 3);
-    ASSERT_EQ(SendMessageW(hwnd, WM_NCHITTEST, 0, ScreenLParam(thumb)), HTVSCROLL);
-    SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTVSCROLL, ScreenLParam(thumb));
-    EXPECT_NE(GetCapture(), hwnd) << "an inactive thumb takes no capture";
-    g_seen[hwnd].mouseMoves = 0;
-    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
-    EXPECT_EQ(g_seen[hwnd].mouseMoves, 2) << "the window's own mouse moves reach it";
-    DestroyWindow(hwnd);
+    const struct {
+        const char* part;
+        int fromTop; // negative: from the bar's bottom
+    } cases[] = {
+        {"upper arrow", 3}, {"thumb", arrow + 3}, {"page area below the thumb", -(arrow + 5)}, {"lower arrow", -3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.part);
+        HWND hwnd = SkinnedBar(40, 0, 0, 0);
+        RECT bar{};
+        ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 1, FALSE, &bar));
+        const POINT at = OnBar(hwnd, c.fromTop >= 0 ? c.fromTop : bar.bottom - bar.top + c.fromTop);
+        ASSERT_EQ(SendMessageW(hwnd, WM_NCHITTEST, 0, ScreenLParam(at)), HTVSCROLL);
+        SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTVSCROLL, ScreenLParam(at));
+        EXPECT_NE(GetCapture(), hwnd) << "an inactive bar takes no capture";
+        g_seen[hwnd].mouseMoves = 0;
+        SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+        SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
+        EXPECT_EQ(g_seen[hwnd].mouseMoves, 2) << "the window's own mouse moves reach it";
+        SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(12, 12));
+        ReleaseCapture();
+        DestroyWindow(hwnd);
+    }
 }
