@@ -74,10 +74,13 @@ bool HasTableChildren(const RowSpec& spec) { return spec.expandable && !spec.pai
 
 CPageLink::CPageLink(const PageTable& table, TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
     : CItemLinkObj(item, typeId, controlId, std::move(schemeName)), table_(table) {
-    // Every table row and the two halves of every pair can stand at once.
+    // Every table row, the two halves of every pair and the array of
+    // children of every group can stand at once.
     size_t places = table.rows.size();
-    for (const RowSpec& row : table.rows)
+    for (const RowSpec& row : table.rows) {
         if (row.pair) places += 2;
+        if (IsPairGroup(row) || HasTableChildren(row)) ++places;
+    }
     ExpectRows(places);
     // The slots and the row map share the rows' first block (a row map
     // holds at most one entry per table row).

@@ -1,7 +1,5 @@
 #include "editor/links/property_item.h"
 
-#include "editor/links/row_store.h"
-
 namespace hexmoor::links {
 
 CPropertyItem::CPropertyItem(RowText label, RowText value, int kind, RowText choices, WORD id, BOOL expandable,
@@ -19,20 +17,9 @@ CPropertyItem::CPropertyItem(RowText label, RowText value, int kind, RowText cho
 
 CPropertyItem::~CPropertyItem() = default;
 
-void* CPropertyItem::operator new(std::size_t size) {
-    auto* memory = static_cast<unsigned char*>(::operator new(kRowHeaderSize + size));
-    *reinterpret_cast<RowStore**>(memory) = nullptr;
-    return memory + kRowHeaderSize;
-}
+void* CPropertyItem::operator new(std::size_t size) { return TakeRowMemory(nullptr, size); }
 
-void CPropertyItem::operator delete(void* row) noexcept {
-    if (!row) return;
-    unsigned char* memory = static_cast<unsigned char*>(row) - kRowHeaderSize;
-    if (RowStore* store = *reinterpret_cast<RowStore**>(memory))
-        store->Release(row);
-    else
-        ::operator delete(memory);
-}
+void CPropertyItem::operator delete(void* row) noexcept { GiveRowMemory(row); }
 
 int CPropertyItem::AddChild(std::unique_ptr<CPropertyItem>&& child) {
     if (!expandable_ || !child) return -1;

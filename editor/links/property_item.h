@@ -4,13 +4,16 @@
 // the edit back, the property id it stands for and its place in a tree of
 // rows. A group row owns its children. Links own their top-level rows; the
 // grid and a link's row map only point at them. A row made in a link's row
-// store (row_store.h) goes back to its place there when it is deleted.
+// store (row_store.h) goes back to its place there when it is deleted, and
+// so does its array of children, which takes a place of the same store while
+// it fits in one.
 
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "editor/links/row_memory.h"
 #include "editor/links/row_text.h"
 #include "model/platform/types.h"
 
@@ -96,13 +99,16 @@ public:
     int Depth() const;
 
 private:
+    friend class RowStore;
+    using Children = std::vector<std::unique_ptr<CPropertyItem>, RowMemoryAllocator<std::unique_ptr<CPropertyItem>>>;
+
     RowText label_;
     RowText value_;
     int kind_;
     RowText choices_;
     WORD id_;
     CPropertyItem* parent_;
-    std::vector<std::unique_ptr<CPropertyItem>> children_;
+    Children children_;
     BOOL expandable_;
     BOOL expanded_ = FALSE;
     WORD baseId_;

@@ -61,24 +61,31 @@ void RowStore::Grow() {
     AddPlaces(PlacesAfter<Block, Place>(block), count);
 }
 
-std::unique_ptr<CPropertyItem> RowStore::MakeRow(RowText label, RowText value, int kind, RowText choices, WORD id,
-                                                 BOOL expandable, CPropertyItem* parent, WORD baseId) {
-    if (closed_)
-        return std::make_unique<CPropertyItem>(std::move(label), std::move(value), kind, std::move(choices), id,
-                                               expandable, parent, baseId);
+void* RowStore::Take(std::size_t bytes) {
+    if (closed_ || bytes > sizeof(CPropertyItem)) return nullptr;
     if (!free_) Grow();
     Place* place = free_;
-    Place* next = place->next; // the header and the row are made over it
+    free_ = place->next; // the header and what follows it are made over it
     *reinterpret_cast<RowStore**>(place->memory) = this;
-    auto* row = ::new (place->memory + kRowHeaderSize)
-        CPropertyItem(std::move(label), std::move(value), kind, std::move(choices), id, expandable, parent, baseId);
-    free_ = next;
     ++live_;
-    return std::unique_ptr<CPropertyItem>(row);
+    return place->memory + kRowHeaderSize;
 }
 
-void RowStore::Release(void* row) {
-    auto* place = reinterpret_cast<Place*>(static_cast<unsigned char*>(row) - kRowHeaderSize);
+std::unique_ptr<CPropertyItem> RowStore::MakeRow(RowText label, RowText value, int kind, RowText choices, WORD id,
+                                                 BOOL expandable, CPropertyItem* parent, WORD baseId) {
+    void* memory = Take(sizeof(CPropertyItem));
+    if (!memory)
+        return std::make_unique<CPropertyItem>(std::move(label), std::move(value), kind, std::move(choices), id,
+                                               expandable, parent, baseId);
+    std::unique_ptr<CPropertyItem> row(::new (memory) CPropertyItem(
+        std::move(label), std::move(value), kind, std::move(choices), id, expandable, parent, baseId));
+    // Its children's array takes a place here too while it fits in one.
+    row->children_ = CPropertyItem::Children(CPropertyItem::Children::allocator_type(this));
+    return row;
+}
+
+void RowStore::Release(void* memory) {
+    auto* place = reinterpret_cast<Place*>(static_cast<unsigned char*>(memory) - kRowHeaderSize);
     place->next = free_;
     free_ = place;
     --live_;
@@ -99,6 +106,23 @@ void RowStore::Destroy() {
     }
     this->~RowStore();
     ::operator delete(static_cast<void*>(this));
+}
+
+void* TakeRowMemory(RowStore* store, std::size_t bytes) {
+    if (store)
+        if (void* memory = store->Take(bytes)) return memory;
+    auto* memory = static_cast<unsigned char*>(::operator new(kRowHeaderSize + bytes));
+    *reinterpret_cast<RowStore**>(memory) = nullptr;
+    return memory + kRowHeaderSize;
+}
+
+void GiveRowMemory(void* memory) noexcept {
+    if (!memory) return;
+    unsigned char* start = static_cast<unsigned char*>(memory) - kRowHeaderSize;
+    if (RowStore* store = *reinterpret_cast<RowStore**>(start))
+        store->Release(memory);
+    else
+        ::operator delete(start);
 }
 
 } // namespace hexmoor::links

@@ -6,10 +6,11 @@
 // further blocks.
 //
 // A row made here is an ordinary CPropertyItem owned through
-// std::unique_ptr; deleting it gives its place back (CPropertyItem's own
-// operator delete reads the store from the word before the row). The store goes when its
-// owner has closed it and its last row has gone, so a row that outlives the
-// link (handed out with TakeChild) still has its memory.
+// std::unique_ptr; deleting it gives its place back (row_memory.h: the word
+// before the row names the store). A group row's array of children takes a
+// place of the same store while it fits in one. The store goes when its
+// owner has closed it and its last place has come back, so a row that
+// outlives the link (handed out with TakeChild) still has its memory.
 //
 // The first block may also hold a room of raw memory for the owner's own
 // fixed-size bookkeeping (a page's table of its rows), so that the owner
@@ -20,12 +21,9 @@
 #include <memory>
 
 #include "editor/links/property_item.h"
+#include "editor/links/row_memory.h"
 
 namespace hexmoor::links {
-
-// The word before every row's memory that names the store it lives in
-// (null: the heap), kept at the alignment of the row that follows it.
-inline constexpr std::size_t kRowHeaderSize = alignof(std::max_align_t);
 
 class RowStore {
 public:
@@ -43,14 +41,16 @@ public:
 
     std::unique_ptr<CPropertyItem> MakeRow(RowText label, RowText value, int kind, RowText choices, WORD id,
                                            BOOL expandable, CPropertyItem* parent, WORD baseId);
-    std::size_t LiveRows() const { return live_; }
+    // Places in use: rows and the arrays of their children.
+    std::size_t PlacesInUse() const { return live_; }
     // Places in every block.
     std::size_t Places() const { return places_; }
     // The room asked for at Make (null when none was).
     void* Room() const { return room_; }
 
 private:
-    friend class CPropertyItem;
+    friend void* TakeRowMemory(RowStore* store, std::size_t bytes);
+    friend void GiveRowMemory(void* memory) noexcept;
     union Place;
     struct Block;
 
@@ -59,8 +59,11 @@ private:
     // Chains a block's places into the free list.
     void AddPlaces(Place* first, std::size_t count);
     void Grow();
-    // A deleted row's place (the row is destroyed already).
-    void Release(void* row);
+    // A free place's memory (after its header word) for `bytes`; null when
+    // the store is closed or the bytes do not fit in a place.
+    void* Take(std::size_t bytes);
+    // Memory Take answered, back to its place (what was in it has ended).
+    void Release(void* memory);
     // The owner lets go: the store goes now, or with its last row.
     void Close();
     void Destroy();

@@ -45,7 +45,11 @@ RowText PresenceText(bool present) { return SharedLabel(present ? IDS_LINK_INSER
 } // namespace
 
 CItemSideFrame::CItemSideFrame(TreeItem item, WORD typeId, int controlId, SchemeName schemeName)
-    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {}
+    : CItemLinkObj(item, typeId, controlId, std::move(schemeName)) {
+    // Three groups with their arrays of children and trailing rows, and the
+    // size row: the page of a side without images.
+    ExpectRows(10);
+}
 
 CItemSideFrame::~CItemSideFrame() { FreePropertyItems(); }
 

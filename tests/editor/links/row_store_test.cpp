@@ -18,6 +18,7 @@ using namespace hexmoor::links;
 TEST(RowStore, GrowsPastItsFirstBlockAndTakesPlacesBack) {
     RowStore::Owner store = RowStore::Make(2);
     auto group = store->MakeRow(L"group", L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+    group->ReserveChildren(9);
     std::vector<CPropertyItem*> children;
     for (int i = 0; i < 9; ++i) {
         auto row = store->MakeRow(L"row number " + std::to_wstring(i), L"RGB(1,2,3)", kKindColor, L"", 10, FALSE,
@@ -25,18 +26,57 @@ TEST(RowStore, GrowsPastItsFirstBlockAndTakesPlacesBack) {
         children.push_back(row.get());
         group->AddChild(std::move(row));
     }
-    EXPECT_EQ(store->LiveRows(), 10u);
-    EXPECT_GE(store->Places(), 10u);
+    // Ten rows and the group's array of children.
+    EXPECT_EQ(store->PlacesInUse(), 11u);
+    EXPECT_GE(store->Places(), 11u);
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(children[static_cast<size_t>(i)]->Label(), L"row number " + std::to_wstring(i));
     const size_t places = store->Places();
     group->ClearChildren();
-    EXPECT_EQ(store->LiveRows(), 1u);
+    EXPECT_EQ(store->PlacesInUse(), 2u);
     // Freed places are used again before the store grows.
     for (int i = 0; i < 9; ++i) group->AddChild(store->MakeRow(L"again", L"", kKindNumber, L"", 0, FALSE, nullptr, 0));
     EXPECT_EQ(store->Places(), places);
     group.reset();
-    EXPECT_EQ(store->LiveRows(), 0u);
+    EXPECT_EQ(store->PlacesInUse(), 0u);
+}
+
+// A group's array of children lives in a place of its row's store while it
+// fits in one and on the heap past that; either way the rows in it keep
+// their texts as it grows, a row taken out keeps its store (with the array
+// of its own children) after the owner let go, and a row made on the heap
+// keeps its array there. AddressSanitizer sees any piece freed in the wrong
+// place, or a store never freed.
+TEST(RowStore, AGroupsChildrenTakeAPlaceWhileTheyFit) {
+    const size_t fitting = sizeof(CPropertyItem) / sizeof(std::unique_ptr<CPropertyItem>);
+    RowStore::Owner store = RowStore::Make(4);
+    auto group = store->MakeRow(L"group", L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+    group->ReserveChildren(static_cast<int>(fitting));
+    auto inner = store->MakeRow(L"inner", L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+    inner->AddChild(store->MakeRow(L"leaf", L"1", kKindNumber, L"", 2, FALSE, nullptr, 0));
+    group->AddChild(std::move(inner));
+    EXPECT_EQ(store->PlacesInUse(), 5u); // three rows, two arrays
+    const size_t rowsOnly = 3;
+    for (size_t i = 1; i <= fitting + 3; ++i) {
+        group->AddChild(store->MakeRow(std::to_wstring(i), L"", kKindNumber, L"", 0, FALSE, nullptr, 0));
+        // The inner group's array, and the outer one's while it fits.
+        const size_t arrays = group->ChildCount() <= static_cast<int>(fitting) ? 2 : 1;
+        EXPECT_EQ(store->PlacesInUse(), rowsOnly + i + arrays) << i;
+    }
+    for (size_t i = 1; i <= fitting + 3; ++i) EXPECT_EQ(group->Child(static_cast<int>(i))->Label(), std::to_wstring(i));
+
+    std::unique_ptr<CPropertyItem> kept = group->TakeChild(0);
+    group.reset();
+    store.reset();
+    ASSERT_EQ(kept->ChildCount(), 1);
+    EXPECT_EQ(kept->Child(0)->Value(), L"1");
+    kept->AddChild(std::make_unique<CPropertyItem>(L"late", L"", kKindNumber, L"", 0, FALSE, nullptr, 0));
+    EXPECT_EQ(kept->Child(1)->Label(), L"late");
+    kept.reset();
+
+    auto onHeap = std::make_unique<CPropertyItem>(L"heap", L"", kKindCategory, L"", 0, TRUE, nullptr, 0);
+    onHeap->AddChild(std::make_unique<CPropertyItem>(L"child", L"", kKindNumber, L"", 0, FALSE, nullptr, 0));
+    EXPECT_EQ(onHeap->Child(0)->Label(), L"child");
 }
 
 TEST(RowStore, ARowTakenOutOutlivesTheStoresOwner) {
