@@ -1,6 +1,7 @@
 #include "runtime/window_helpers.h"
 
 #include <map>
+#include <mutex>
 
 #include "base/win/gdi.h"
 #include "base/win/rect.h"
@@ -84,17 +85,25 @@ hexmoor::win::Font CreateSystemMenuFont() {
 }
 
 namespace {
-// Class-style bits the runtime set, by class atom.
-std::map<ULONG_PTR, DWORD>& AddedClassBits() {
-    static std::map<ULONG_PTR, DWORD> bits;
-    return bits;
+// Class-style bits the runtime set, by class atom. Several GUI threads skin
+// windows, so every read-modify-write of the table and the class style
+// happens under one lock.
+struct AddedClassBits {
+    std::mutex lock;
+    std::map<ULONG_PTR, DWORD> bits;
+};
+AddedClassBits& ClassBits() {
+    static AddedClassBits table;
+    return table;
 }
 } // namespace
 
 void SetWindowClassStyle(HWND hwnd, DWORD bits, bool on) {
+    AddedClassBits& table = ClassBits();
+    const std::lock_guard<std::mutex> guard(table.lock);
     const ULONG_PTR atom = GetClassLongPtrW(hwnd, GCW_ATOM);
     const DWORD style = DWORD(GetClassLongPtrW(hwnd, GCL_STYLE));
-    DWORD& added = AddedClassBits()[atom];
+    DWORD& added = table.bits[atom];
     if (on) {
         const DWORD missing = bits & ~style;
         if (missing) {

@@ -150,7 +150,7 @@ void CTWButtonBase::DrawContent(CTWDraw& draw, const RECT& rect) {
     const HDC dc = draw.GetDrawDC();
     RECT content = rect;
     InflateRect(&content, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYBORDER));
-    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
+    hexmoor::win::SelectGuard selectedFont = SelectWindowFont(dc);
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColour = ::SetTextColor(dc, GetTextColor(state_));
     const unsigned alignment = GetImageAlignment(style);

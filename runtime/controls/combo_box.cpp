@@ -1,5 +1,7 @@
 #include "runtime/controls/combo_box.h"
 
+#include <dlgs.h>
+
 #include "base/win/dib.h"
 #include "base/win/rect.h"
 #include "model/elements/combo_box.h"
@@ -134,7 +136,7 @@ BOOL CTWComboBox::Enable(BOOL on) {
     systemLook_ = false;
     if (ownerDrawFixed && IsCommonDialogWindow(hWnd_)) {
         const int id = GetDlgCtrlID(hWnd_);
-        role_ = id == 1137 ? 1 : id == 1148 ? 2 : 0;
+        role_ = id == cmb2 ? 1 : id == cmb13 ? 2 : 0;
     }
     if (State().explicitMode) {
         HWND list = GetListWindow();

@@ -6,6 +6,7 @@
 
 #include "base/win/dib.h"
 #include "base/win/gdi.h"
+#include "base/win/paint_dc.h"
 #include "base/win/rect.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/background_cache.h"
@@ -363,12 +364,8 @@ void CTWDateTime::DrawFace(HDC dc, const RECT& client) {
 }
 
 LRESULT CTWDateTime::Paint(HDC given) {
-    win::PaintScope scope;
-    HDC target = given;
-    if (!target) {
-        scope = win::PaintScope(hWnd_);
-        target = scope.Dc();
-    }
+    const win::GivenOrPaintDc paint(hWnd_, given);
+    const HDC target = paint.Dc();
     if (!target || !element_ || fields_.empty()) return 0;
     RECT client{};
     GetClientRect(hWnd_, &client);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "base/win/gdi.h"
+#include "base/win/paint_dc.h"
 
 namespace hexmoor::rt {
 
@@ -49,13 +49,8 @@ LRESULT CheckBoxChildHook::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;
     case WM_PRINTCLIENT:
     case WM_PAINT: {
-        win::PaintScope scope;
-        HDC dc = reinterpret_cast<HDC>(wp);
-        if (msg == WM_PAINT || !dc) {
-            scope = win::PaintScope(hwnd_);
-            dc = scope.Dc();
-        }
-        if (dc) paint_(hwnd_, dc);
+        const win::GivenOrPaintDc paint(hwnd_, msg == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wp) : nullptr);
+        if (paint.Dc()) paint_(hwnd_, paint.Dc());
         return 0;
     }
     default: return CallOld(msg, wp, lp);

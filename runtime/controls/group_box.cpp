@@ -114,7 +114,7 @@ LRESULT CTWGroupBox::Paint(HDC given) {
         const bool enabled = IsWindowEnabled(hWnd_) != FALSE;
         const CSupportUnicode unicode = Unicode();
         const CUnicodeString text = unicode.GetText();
-        hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
+        hexmoor::win::SelectGuard selectedFont = SelectWindowFont(dc);
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, element_ ? element_->GetColor(enabled ? kCaption : kCaptionDisabled) : 0);
         const bool right = CWndExStyle(hWnd_).Has(WS_EX_RIGHT);

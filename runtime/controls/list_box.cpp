@@ -260,7 +260,7 @@ LRESULT CTWListBox::Paint(HDC given) {
     CWindowRect wr(hWnd_);
 
     SavedDC saved(dc);
-    const SelectGuard selectedFont = SelectFont(dc);
+    const SelectGuard selectedFont = SelectWindowFont(dc);
     ::SetBkMode(dc, TRANSPARENT);
     const CSupportUnicode text = Unicode();
     CUnicodeString itemText;
@@ -348,7 +348,7 @@ LRESULT CTWListBox::DrawItem(DRAWITEMSTRUCT* item) {
     }
     if (!itemText.IsEmpty()) {
         SavedDC saved(item->hDC);
-        const SelectGuard selectedFont = SelectFont(item->hDC);
+        const SelectGuard selectedFont = SelectWindowFont(item->hDC);
         ::SetTextColor(item->hDC, RGB(255, 255, 255));
         ::SetBkMode(item->hDC, TRANSPARENT);
         RECT textRect = r;

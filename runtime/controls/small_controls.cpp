@@ -62,7 +62,7 @@ LRESULT CTWToolTipCtrl::Paint(HDC given) {
     const HDC dc = draw.GetDrawDC();
     if (!dc || !element_) return 0;
     DrawWholeImage(draw, client, element_->GetImage(tooltip_props::kBackground));
-    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
+    hexmoor::win::SelectGuard selectedFont = SelectWindowFont(dc);
     const int mode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF colour = ::SetTextColor(dc, element_->GetColor(tooltip_props::kTextColor));
     UINT format = DT_WORDBREAK | DT_EDITCONTROL;

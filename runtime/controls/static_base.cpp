@@ -23,7 +23,7 @@ void CTWStaticBase::DrawCaption(CTWDraw& draw, const RECT& rect) {
     const HDC dc = draw.GetDrawDC();
     const int mode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF previous = ::SetTextColor(dc, HasCustomColor() ? GetCustomColor() : GetTextColor(0));
-    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
+    hexmoor::win::SelectGuard selectedFont = SelectWindowFont(dc);
     const DWORD style = DWORD(GetWindowLongPtrW(hWnd_, GWL_STYLE));
     const unsigned format = GetTextFormat(style) | DT_EXPANDTABS;
     if (button::StaticCaptionDrawsInPlace(style)) {

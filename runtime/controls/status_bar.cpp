@@ -80,7 +80,7 @@ void CTWStatus::PaintPanes(HDC given, bool older) {
     draw.BeginPaintOr(given, hWnd_, &client, FALSE);
     const HDC dc = draw.GetDrawDC();
     if (!dc) return;
-    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
+    hexmoor::win::SelectGuard selectedFont = SelectWindowFont(dc);
 
     RECT window{};
     GetWindowRect(hWnd_, &window);

@@ -159,7 +159,7 @@ LRESULT CTWToolBar::Paint(HDC given) {
     const HDC dc = draw.GetDrawDC();
     if (!dc) return 0;
     draw.SetBkMode(TRANSPARENT);
-    hexmoor::win::SelectGuard selectedFont = SelectFont(dc);
+    hexmoor::win::SelectGuard selectedFont = SelectWindowFont(dc);
 
     const bool listStyle = (SendMessageW(hWnd_, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
     const COLORREF disabledColour = element_->GetColor(bars::tb::kDisabledColour);

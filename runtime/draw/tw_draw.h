@@ -70,7 +70,6 @@ public:
     COLORREF GetBkColor() const { return ::GetBkColor(GetDrawDC()); }
     COLORREF SetTextColor(COLORREF c) { return ::SetTextColor(GetDrawDC(), c); }
     COLORREF GetTextColor() const { return ::GetTextColor(GetDrawDC()); }
-    HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(GetDrawDC(), object); }
     BOOL Rectangle(const RECT* r);
     BOOL FillSolidRect(const RECT* r, COLORREF color);
     SIZE GetTextExtentA(const char* text, int length);

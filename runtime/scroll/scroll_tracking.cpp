@@ -306,6 +306,19 @@ LRESULT Timer(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
     return CallOld(st, hwnd, WM_TIMER, wp, lp);
 }
 
+namespace {
+// Hot tracking starts on a bar of the window: its part is found by the
+// hover timer, which also sees the pointer leave.
+void StartHover(HWND hwnd, State* st, int bar) {
+    g_track.window = hwnd;
+    g_track.hotPart = g_track.previousHot = part::kNone;
+    g_track.hotRect = BarScreenRect(hwnd, st, bar);
+    g_track.hotBar = bar;
+    g_track.hoverTimer = kScrollTimerHover;
+    SetTimer(hwnd, kScrollTimerHover, 20, nullptr);
+}
+} // namespace
+
 LRESULT NcMouseMove(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
     LeaveHoveredWindow(hwnd);
     g_track.window = hwnd;
@@ -313,11 +326,7 @@ LRESULT NcMouseMove(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
     if (wp == HTHSCROLL) bar = 0;
     if (wp == HTVSCROLL) bar = 1;
     if (bar >= 0 && g_track.hotBar != bar && BarShown(st, bar)) {
-        g_track.hotPart = g_track.previousHot = part::kNone;
-        g_track.hotRect = BarScreenRect(hwnd, st, bar);
-        g_track.hotBar = bar;
-        g_track.hoverTimer = kScrollTimerHover;
-        SetTimer(hwnd, kScrollTimerHover, 20, nullptr);
+        StartHover(hwnd, st, bar);
         if (st->kind == 2)
             RepaintBar(hwnd, st, bar, ShownPressed(bar));
         else
@@ -333,14 +342,7 @@ LRESULT ControlMouseMove(HWND hwnd, State* st, WPARAM wp, LPARAM lp) {
         return MouseMove(hwnd, st, wp, lp);
     const int bar = ControlBar(st);
     LeaveHoveredWindow(hwnd);
-    if (g_track.hotBar != bar || g_track.window != hwnd) {
-        g_track.window = hwnd;
-        g_track.hotPart = g_track.previousHot = part::kNone;
-        g_track.hotRect = BarScreenRect(hwnd, st, bar);
-        g_track.hotBar = bar;
-        g_track.hoverTimer = kScrollTimerHover;
-        SetTimer(hwnd, kScrollTimerHover, 20, nullptr);
-    }
+    if (g_track.hotBar != bar || g_track.window != hwnd) StartHover(hwnd, st, bar);
     return CallOld(st, hwnd, WM_MOUSEMOVE, wp, lp);
 }
 

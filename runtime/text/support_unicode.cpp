@@ -267,11 +267,6 @@ LONG_PTR CSupportUnicode::GetWindowLongAW(int index) const {
     return wide_ ? GetWindowLongPtrW(hwnd_, index) : GetWindowLongPtrA(hwnd_, index);
 }
 
-LRESULT CSupportUnicode::CallWindowProcAW(WNDPROC proc, UINT msg, WPARAM wp, LPARAM lp) const {
-    if (!proc) return wide_ ? DefWindowProcW(hwnd_, msg, wp, lp) : DefWindowProcA(hwnd_, msg, wp, lp);
-    return wide_ ? CallWindowProcW(proc, hwnd_, msg, wp, lp) : CallWindowProcA(proc, hwnd_, msg, wp, lp);
-}
-
 HFONT CreateMenuFont() {
     LOGFONTW lf{};
     if (!SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0)) return nullptr;

@@ -37,7 +37,6 @@ public:
                       const int* dx) const;
     LONG_PTR SetWindowLongAW(int index, LONG_PTR value) const;
     LONG_PTR GetWindowLongAW(int index) const;
-    LRESULT CallWindowProcAW(WNDPROC proc, UINT msg, WPARAM wp, LPARAM lp) const;
 
 private:
     HWND hwnd_;

@@ -232,7 +232,7 @@ CTwfSkin* CTWWnd::GetTwfSkin() const { return element_ ? element_->GetOwnerSkin(
 
 LRESULT CTWWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) { return subclass_.CallPrevious(hWnd_, msg, wp, lp); }
 
-hexmoor::win::SelectGuard CTWWnd::SelectFont(HDC dc) { return hexmoor::win::SelectGuard(dc, GetFont()); }
+hexmoor::win::SelectGuard CTWWnd::SelectWindowFont(HDC dc) { return hexmoor::win::SelectGuard(dc, GetFont()); }
 
 CTwfObj* CTWWnd::FindSkinElement(WORD type, const std::wstring& name) const {
     CTwfSkin* skin = GetTwfSkin();

@@ -102,7 +102,7 @@ public:
     void SetMode(BYTE mode) { mode_ = mode; }
     // Selects GetFont into the DC until the guard ends (nothing without a
     // font).
-    hexmoor::win::SelectGuard SelectFont(HDC dc);
+    hexmoor::win::SelectGuard SelectWindowFont(HDC dc);
     CTwfObj* FindSkinElement(WORD type, const std::wstring& name) const;
     CTwfObj* FindSkinElementOfType(WORD type) const;
     CTwfObj* SetScrollBarSkin(CTwfSkin* skin, const std::wstring& name);

@@ -7,6 +7,9 @@ code outside base/ never releases one by hand. This fails, naming the file
 and line, on a call of a release function in the checked folders:
   DeleteObject DeleteDC ReleaseDC EndPaint SelectObject SelectPalette
   RestoreDC DeleteEnhMetaFile DeleteMetaFile
+and the windowsx.h macros over them:
+  DeleteFont DeleteBitmap DeleteBrush DeletePen DeleteRgn
+  SelectFont SelectBitmap SelectBrush SelectPen
 (a raw SelectObject is half a release: the previous object must be selected
 back by hand). Comments and string literals are not read.
 
@@ -22,18 +25,18 @@ import sys
 from cpp_source import code_lines, source_files
 
 # The folders whose code is checked.
-CHECKED_FOLDERS = ["runtime", "tools/skinshot", "framework", "editor"]
+CHECKED_FOLDERS = ["runtime", "tools/skinshot", "tools/bench", "framework", "editor"]
 
 RELEASES = ["DeleteObject", "DeleteDC", "ReleaseDC", "EndPaint", "SelectObject", "SelectPalette", "RestoreDC",
-            "DeleteEnhMetaFile", "DeleteMetaFile"]
+            "DeleteEnhMetaFile", "DeleteMetaFile",
+            # windowsx.h's typed forms of DeleteObject and SelectObject.
+            "DeleteFont", "DeleteBitmap", "DeleteBrush", "DeletePen", "DeleteRgn",
+            "SelectFont", "SelectBitmap", "SelectBrush", "SelectPen"]
 CALL = re.compile(r"(?<![A-Za-z0-9_])(?:::)?(" + "|".join(RELEASES) + r")\s*\(")
 
 # path (relative to ROOT, '/' separated) -> why it releases by hand. At most
 # five entries.
-ALLOWED = {
-    "runtime/draw/tw_draw.h": "CTWDraw::SelectObject forwards the same-named call to the drawing DC for the "
-    "callers that keep the previous object themselves",
-}
+ALLOWED = {}
 
 
 def violations(root):

@@ -4,6 +4,7 @@
 // of its own scheme.
 #include <windows.h>
 
+#include "model/elements/edit_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/controls/edit.h"
 #include "runtime/logic/control_types.h"
@@ -29,7 +30,9 @@ protected:
         Skin().NinePartImage(ctype::kEdit, 10, 12, 12, {kBorder, kBorder, kBorder, kBorder, 0, 0},
                              kDistinctNineColours);
         CTwfObj* edit = Skin().Element(ctype::kEdit);
-        for (WORD id : {17, 18, 19, 20}) edit->SetNumber(id, kBorder);
+        for (WORD id :
+             {edit_props::kLeftBorder, edit_props::kTopBorder, edit_props::kRightBorder, edit_props::kBottomBorder})
+            edit->SetNumber(id, kBorder);
         Skin().Element(ctype::kComboBox);
         SkinLoaded();
         EnableSkinning();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "base/win/gdi.h"
+#include "model/elements/group_box_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
 #include "tests/harness/capture.h"
@@ -27,8 +28,8 @@ TEST_F(EtchedLinePrintTest, APrintedLineLandsWhereTheScreenShowsIt) {
     StartRuntime(true);
     Skin().SolidImage(ctype::kDialog, 0, RGB(23, 181, 97), 6, 6);
     CTwfObj* group = Skin().Element(ctype::kGroupBox);
-    group->SetColor(158, kLight);
-    group->SetColor(159, kDark);
+    group->SetColor(group_box_props::kLightLineNormal, kLight);
+    group->SetColor(group_box_props::kDarkLineNormal, kDark);
     SkinLoaded();
     EnableSkinning();
     HWND dialog = CreateWindowExW(0, L"#32770", L"", WS_POPUP | WS_VISIBLE, 40, 40, 300, 200, nullptr, nullptr,

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "base/win/rect.h"
+#include "model/elements/frame_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "model/platform/image.h"
 #include "runtime/frame/alpha_side.h"
@@ -68,10 +69,10 @@ protected:
     CTwfWndFrame* Frame() { return dynamic_cast<CTwfWndFrame*>(Skin().Element(2)); }
     // The close button: normal with a transparent right half, hot opaque.
     void CloseButtonImages() {
-        HalfImage(Frame(), 456, kNormal, false);
-        HalfImage(Frame(), 458, kHot, true);
-        Frame()->SetNumberPair(493, kButtonWidth, kButtonHeight);
-        Frame()->SetNumberPair(489, 4, 4);
+        HalfImage(Frame(), frame_props::kCloseImageNormal, kNormal, false);
+        HalfImage(Frame(), frame_props::kCloseImageHot, kHot, true);
+        Frame()->SetNumberPair(frame_props::kCloseButtonSize, kButtonWidth, kButtonHeight);
+        Frame()->SetNumberPair(frame_props::kCloseButtonOffset, 4, 4);
     }
     CFrameSkinWnd* MakeFrame() {
         SkinLoaded();
@@ -136,12 +137,12 @@ TEST_F(FramePaintTest, WithLayeredSidesTheFramesOwnLeaveKeepsTheLitButton) {
     // Semitransparent sides: the caption shows on the layered top side's
     // window, which hands the frame its mouse moves.
     auto* element = Frame();
-    element->SetNumber(478, 24);
-    element->SetNumber(479, 6);
-    element->SetNumber(480, 5);
-    element->SetNumber(481, 7);
-    element->SetNumber(773, 1);
-    element->SetNumber(487, 1);
+    element->SetNumber(frame_props::kTopThickness, 24);
+    element->SetNumber(frame_props::kBottomThickness, 6);
+    element->SetNumber(frame_props::kLeftThickness, 5);
+    element->SetNumber(frame_props::kRightThickness, 7);
+    element->SetNumber(frame_props::kSemitransparency, 1);
+    element->SetNumber(frame_props::kTextHidden, 1);
     for (auto [side, w, h] : {std::tuple{element->GetTopSide(), 4, 24}, std::tuple{element->GetBottomSide(), 4, 6},
                               std::tuple{element->GetLeftSide(), 5, 4}, std::tuple{element->GetRightSide(), 7, 4}}) {
         HBITMAP bitmap = MakeSolidBitmap(w, h, menubar::kSide);
@@ -181,7 +182,7 @@ TEST_F(FramePaintTest, SidePartsReplacedInTheElementStayDrawableUntilTheRefresh)
     menubar::BuildMenuBarSkin(Skin());
     CTwfSideFrame* top = Frame()->GetTopSide();
     // A region part on the top side: a region kind taking the sides' outlines.
-    Frame()->SetNumber(483, 3);
+    Frame()->SetNumber(frame_props::kRegionShape, frame_props::kRegionShapeUser);
     top->SetRegionOptions(0, std::make_shared<CImageRgn>(platform::RegionHandle(CreateRectRgn(0, 0, 4, 24)), 4, 24), 1);
     CFrameSkinWnd* frame = MakeFrame();
     ASSERT_NE(frame, nullptr);

@@ -184,30 +184,41 @@ TEST_F(MenuBarFollowTest, TheBarTakesTheMenuTheWindowShowsAfterSkinning) {
 TEST_F(MenuBarFollowTest, TheRowReachesOverTheWindowsOwnVerticalScrollBar) {
     for (int id = 42; id <= 101; ++id) Skin().SolidImage(5, WORD(id), RGB(40, 40, id));
     for (int id = 814; id <= 841; ++id) Skin().SolidImage(5, WORD(id), RGB(40, 40, id - 700));
-    TestWindowArgs args;
-    args.style = WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE;
-    args.clientWidth = 360;
-    args.clientHeight = 150;
-    window_ = std::make_unique<TestWindow>(args);
-    HWND hwnd = window_->Handle();
-    SetMenu(hwnd, CommandMenu({{401, L"&Alpha"}}));
-    SCROLLINFO si{sizeof(si), SIF_ALL, 0, 99, 10, 0, 0};
-    SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
-    AttachBaseSkinnedObject(hwnd);
-    ApplySkinToWindow(hwnd, 0);
-    Settle();
-    RECT vertical{};
-    ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 1, FALSE, &vertical)) << "the window's bar is skinned";
-    CTWWndMenu* bar = Bar(hwnd);
-    ASSERT_NE(bar, nullptr);
-    const Rect row = bar->BarRect();
-    EXPECT_GE(row.right, vertical.right) << "the row spans the scroll bar's column";
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-    Settle();
-    const PixelBuffer pixels = CaptureWindow(hwnd);
-    const int x = (vertical.left + vertical.right) / 2;
-    for (int y = row.top; y < row.bottom; ++y)
-        EXPECT_EQ(pixels.At(x, y), kBarBackground) << "row " << y << " above the scroll bar";
+    const struct {
+        const char* name;
+        DWORD exStyle;
+    } sides[] = {{"bar on the right", 0}, {"bar on the left", WS_EX_LEFTSCROLLBAR}};
+    for (const auto& side : sides) {
+        SCOPED_TRACE(side.name);
+        TestWindowArgs args;
+        args.style = WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE;
+        args.exStyle = side.exStyle;
+        args.clientWidth = 360;
+        args.clientHeight = 150;
+        window_ = std::make_unique<TestWindow>(args);
+        HWND hwnd = window_->Handle();
+        SetMenu(hwnd, CommandMenu({{401, L"&Alpha"}}));
+        SCROLLINFO si{sizeof(si), SIF_ALL, 0, 99, 10, 0, 0};
+        SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
+        AttachBaseSkinnedObject(hwnd);
+        ApplySkinToWindow(hwnd, 0);
+        Settle();
+        RECT vertical{};
+        ASSERT_TRUE(GetSkinScrollBarWindowRect(hwnd, 1, FALSE, &vertical)) << "the window's bar is skinned";
+        CTWWndMenu* bar = Bar(hwnd);
+        ASSERT_NE(bar, nullptr);
+        const Rect row = bar->BarRect();
+        EXPECT_LE(row.left, vertical.left) << "the row spans the scroll bar's column";
+        EXPECT_GE(row.right, vertical.right) << "the row spans the scroll bar's column";
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        Settle();
+        const PixelBuffer pixels = CaptureWindow(hwnd);
+        const int x = (vertical.left + vertical.right) / 2;
+        for (int y = row.top; y < row.bottom; ++y)
+            EXPECT_EQ(pixels.At(x, y), kBarBackground) << "row " << y << " above the scroll bar";
+        window_.reset();
+        Settle();
+    }
 }
 
 TEST_F(MenuBarFollowTest, TheWindowsOwnProcedureKeepsItsMessagesAfterTheBarLetGoUnderALaterSubclasser) {
@@ -287,6 +298,7 @@ TEST_F(MdiMenuFollowTest, TheBarFollowsTheClientsMenuSwitchAndAMaximisedChildsRe
     AppendMenuW(other, MF_STRING, 501, L"&Beta");
     AppendMenuW(other, MF_POPUP, UINT_PTR(otherWindow), L"&Window");
     SendMessageW(client_, WM_MDISETMENU, WPARAM(other), LPARAM(otherWindow));
+    EXPECT_EQ(bar->GetMenuHandle(), other) << "the bar holds the new menu before the frame's menu bar is redrawn";
     DrawMenuBar(frame_);
     Settle();
     EXPECT_EQ(GetMenu(frame_), other);

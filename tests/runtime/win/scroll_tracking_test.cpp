@@ -44,7 +44,7 @@ LRESULT CALLBACK ProbeProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-HWND CreateProbe(int x) {
+HWND CreateProbe(int x, DWORD style) {
     static const ATOM atom = [] {
         WNDCLASSW wc{};
         wc.lpfnWndProc = &ProbeProc;
@@ -54,13 +54,13 @@ HWND CreateProbe(int x) {
         return RegisterClassW(&wc);
     }();
     (void)atom;
-    return CreateWindowExW(0, L"HexmoorScrollTrackingProbe", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL, x, 60, 120, 200,
-                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, L"HexmoorScrollTrackingProbe", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL | style, x, 60,
+                           120, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // A window with a skinned vertical bar of the given data, hot tracking on.
-HWND SkinnedBar(int x, int nMin, int nMax, UINT page) {
-    HWND hwnd = CreateProbe(x);
+HWND SkinnedBar(int x, int nMin, int nMax, UINT page, DWORD style = 0) {
+    HWND hwnd = CreateProbe(x, style);
     SCROLLINFO si{sizeof(si), SIF_ALL | SIF_DISABLENOSCROLL, nMin, nMax, page, 0, 0};
     SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
     EXPECT_TRUE(InitSkinScrollbars(hwnd, TRUE));
@@ -98,28 +98,59 @@ protected:
 
 } // namespace
 
-TEST_F(ScrollTrackingTest, ThePointerGoingStraightToAnotherWindowsBarMovesTheHotTracking) {
-    HWND first = SkinnedBar(40, 0, 99, 10);
-    HWND second = SkinnedBar(300, 0, 99, 10);
-    const POINT overFirst = OnBar(first, 3), overSecond = OnBar(second, 3);
-    SetCursorPos(overFirst.x, overFirst.y);
-    SendMessageW(first, WM_NCMOUSEMOVE, HTVSCROLL, ScreenLParam(overFirst));
-    ASSERT_TRUE(WaitUntil([&] { return LastArrowHot(first); }, "the first bar hot"));
-    // The pointer reaches the other window's bar before the first window's
-    // hover timer saw it leave.
-    SetCursorPos(overSecond.x, overSecond.y);
-    SendMessageW(second, WM_NCMOUSEMOVE, HTVSCROLL, ScreenLParam(overSecond));
-    EXPECT_FALSE(LastArrowHot(first)) << "the first bar is drawn normal again at once";
-    EXPECT_TRUE(WaitUntil([&] { return LastArrowHot(second); }, "the second bar is tracked"));
-    // Leaving the second bar ends its tracking too; no hover timer was left
-    // running on the first window for its own procedure to see.
-    SetCursorPos(overSecond.x + 300, overSecond.y + 300);
-    EXPECT_TRUE(WaitUntil([&] { return !LastArrowHot(second); }, "the second bar normal again"));
-    EXPECT_FALSE(LastArrowHot(first));
-    EXPECT_EQ(g_seen[first].hoverTimers, 0);
-    EXPECT_EQ(g_seen[second].hoverTimers, 0);
-    DestroyWindow(first);
-    DestroyWindow(second);
+// Where the pointer lands on the second window.
+enum class Landing { Bar, Caption, Border };
+
+TEST_F(ScrollTrackingTest, ThePointerGoingStraightToAnotherWindowMovesTheHotTracking) {
+    const struct {
+        const char* name;
+        Landing landing;
+        UINT hit; // the second window's answer there
+    } cases[] = {
+        {"the other window's bar", Landing::Bar, HTVSCROLL},
+        {"the other window's caption", Landing::Caption, HTCAPTION},
+        {"the other window's border", Landing::Border, HTBOTTOM},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_seen.clear();
+        HWND first = SkinnedBar(40, 0, 99, 10);
+        HWND second = SkinnedBar(300, 0, 99, 10, WS_CAPTION | WS_THICKFRAME);
+        const POINT overFirst = OnBar(first, 3);
+        RECT wr;
+        GetWindowRect(second, &wr);
+        const int midX = (wr.left + wr.right) / 2;
+        const POINT target =
+            c.landing == Landing::Bar ? OnBar(second, 3)
+            : c.landing == Landing::Caption
+                ? POINT{midX, wr.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2}
+                : POINT{midX, wr.bottom - 2};
+        ASSERT_EQ(UINT(SendMessageW(second, WM_NCHITTEST, 0, ScreenLParam(target))), c.hit);
+        SetCursorPos(overFirst.x, overFirst.y);
+        SendMessageW(first, WM_NCMOUSEMOVE, HTVSCROLL, ScreenLParam(overFirst));
+        ASSERT_TRUE(WaitUntil([&] { return LastArrowHot(first); }, "the first bar hot"));
+        // The pointer reaches the other window before the first window's
+        // hover timer saw it leave.
+        SetCursorPos(target.x, target.y);
+        SendMessageW(second, WM_NCMOUSEMOVE, c.hit, ScreenLParam(target));
+        EXPECT_FALSE(LastArrowHot(first)) << "the first bar is drawn normal again at once";
+        EXPECT_FALSE(KillTimer(first, kScrollTimerHover)) << "the first window's hover timer is gone";
+        if (c.landing == Landing::Bar) {
+            EXPECT_TRUE(WaitUntil([&] { return LastArrowHot(second); }, "the second bar is tracked"));
+            // Leaving the second bar ends its tracking too.
+            SetCursorPos(target.x + 300, target.y + 300);
+            EXPECT_TRUE(WaitUntil([&] { return !LastArrowHot(second); }, "the second bar normal again"));
+        } else {
+            Settle();
+            EXPECT_FALSE(LastArrowHot(second)) << "off its bar, the second bar stays normal";
+        }
+        // No hover timer was left running for a window's own procedure to see.
+        EXPECT_FALSE(LastArrowHot(first));
+        EXPECT_EQ(g_seen[first].hoverTimers, 0);
+        EXPECT_EQ(g_seen[second].hoverTimers, 0);
+        DestroyWindow(first);
+        DestroyWindow(second);
+    }
 }
 
 TEST_F(ScrollTrackingTest, APressAnywhereOnAnInactiveBarLeavesMouseMovesToTheWindow) {

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "model/elements/combo_box.h"
+#include "model/elements/tab_properties.h"
 #include "model/twf_obj.h"
 #include "runtime/logic/control_types.h"
 #include "runtime/wnd/tw_dialog.h"
@@ -53,30 +54,51 @@ int RightInParent(HWND child) {
 } // namespace
 
 TEST_F(SkinRefreshTest, TheTabHandsItsPageTheTransparencyValueOfTheRefreshedSkin) {
-    HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE, 10, 10, 300, 200, dialog_, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(L"One");
-    SendMessageW(tab, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    HWND page = CreateWindowExW(0, L"#32770", L"", WS_CHILD | WS_VISIBLE, 10, 40, 200, 120, tab, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    ApplySkinToWindow(dialog_, 1);
-    Settle();
-    auto* object = dynamic_cast<CTWDialog*>(GetSkinnedWindowObject(page));
-    ASSERT_NE(object, nullptr);
-    ASSERT_EQ(object->GetTabPageValue(), 0);
-
-    CTwfObj* element = Skin().Element(ctype::kTab);
+    // A horizontal tab reads one value, a vertical tab the other; each step
+    // gives the other orientation's value something else, so reading the
+    // wrong one shows.
     const struct {
-        DWORD value;
-        int page; // what the page holds after the refresh
-    } steps[] = {{1, 1}, {2, 2}, {0, 0}};
-    for (const auto& s : steps) {
-        element->SetNumber(634, s.value);
-        EXPECT_EQ(RefreshWindowSkin(tab), 0);
+        const char* name;
+        DWORD style;
+        WORD own;
+        WORD other;
+    } tabs[] = {
+        {"horizontal", 0, tab_props::kHorizontalTransparentDialog, tab_props::kVerticalTransparentDialog},
+        {"vertical", TCS_VERTICAL | TCS_MULTILINE, tab_props::kVerticalTransparentDialog,
+         tab_props::kHorizontalTransparentDialog},
+    };
+    CTwfObj* element = Skin().Element(ctype::kTab);
+    for (const auto& t : tabs) {
+        SCOPED_TRACE(t.name);
+        element->SetNumber(t.own, 0);
+        element->SetNumber(t.other, 0);
+        HWND tab = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | t.style, 10, 10, 300, 200, dialog_,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(L"One");
+        SendMessageW(tab, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        HWND page = CreateWindowExW(0, L"#32770", L"", WS_CHILD | WS_VISIBLE, 10, 40, 200, 120, tab, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+        ApplySkinToWindow(dialog_, 1);
         Settle();
-        EXPECT_EQ(object->GetTabPageValue(), s.page) << "value " << s.value;
+        auto* object = dynamic_cast<CTWDialog*>(GetSkinnedWindowObject(page));
+        ASSERT_NE(object, nullptr);
+        ASSERT_EQ(object->GetTabPageValue(), 0);
+
+        const struct {
+            DWORD value;
+            DWORD other; // the other orientation's value meanwhile
+            int page;    // what the page holds after the refresh
+        } steps[] = {{1, 2, 1}, {2, 0, 2}, {0, 1, 0}};
+        for (const auto& s : steps) {
+            element->SetNumber(t.own, s.value);
+            element->SetNumber(t.other, s.other);
+            EXPECT_EQ(RefreshWindowSkin(tab), 0);
+            Settle();
+            EXPECT_EQ(object->GetTabPageValue(), s.page) << "value " << s.value;
+        }
+        DestroyWindow(tab);
     }
 }
 

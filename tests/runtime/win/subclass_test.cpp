@@ -1,7 +1,8 @@
 // The one subclassing mechanism's registry of orphaned procedures: a link
 // kept for a window whose chain no longer leads to our procedure (its handle
 // recycled for a new window) is never taken over, and two GUI threads keep,
-// find and take links at once.
+// find and take links at once; the class-style bits the runtime adds stay
+// right when two threads switch them at once.
 #include <windows.h>
 
 #include <atomic>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/subclass.h"
+#include "runtime/window_helpers.h"
 
 using namespace hexmoor::rt;
 
@@ -195,4 +197,43 @@ TEST(SubclassRegistryTest, TwoThreadsKeepFindAndTakeOrphansAtOnce) {
     a.join();
     b.join();
     EXPECT_EQ(faults.load(), 0);
+}
+
+// Two GUI threads switch their own class-style bits of one window class on
+// and off at once: each sees its bit exactly as it left it, and the class
+// ends with neither bit, as before.
+TEST(ClassStyleTest, TwoThreadsSwitchBitsOfOneClassAtOnce) {
+    static const wchar_t kClass[] = L"HexmoorClassStyleTest";
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kClass;
+    ASSERT_NE(RegisterClassW(&wc), 0);
+    constexpr int kRounds = 400;
+    std::atomic<int> faults{0};
+    auto work = [&](DWORD bit) {
+        HWND hwnd =
+            CreateWindowExW(0, kClass, L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (!hwnd) {
+            ++faults;
+            return;
+        }
+        for (int i = 0; i < kRounds; ++i) {
+            SetWindowClassStyle(hwnd, bit, true);
+            if (!(GetClassLongPtrW(hwnd, GCL_STYLE) & bit)) ++faults;
+            SetWindowClassStyle(hwnd, bit, false);
+            if (GetClassLongPtrW(hwnd, GCL_STYLE) & bit) ++faults;
+        }
+        DestroyWindow(hwnd);
+    };
+    std::thread a(work, DWORD(CS_HREDRAW)), b(work, DWORD(CS_VREDRAW));
+    a.join();
+    b.join();
+    EXPECT_EQ(faults.load(), 0);
+    HWND probe =
+        CreateWindowExW(0, kClass, L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(probe, nullptr);
+    EXPECT_EQ(GetClassLongPtrW(probe, GCL_STYLE) & (CS_HREDRAW | CS_VREDRAW), 0u);
+    DestroyWindow(probe);
+    UnregisterClassW(kClass, GetModuleHandleW(nullptr));
 }

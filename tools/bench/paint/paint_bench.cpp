@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/win/gdi.h"
 #include "model/elements/frame_properties.h"
 #include "model/elements/wnd_frame.h"
 #include "model/twf_manager.h"
@@ -78,9 +79,9 @@ void BuildFrameSkin(hexmoor::test::SyntheticSkin& skin) {
                  {frame->GetRightSide(), right, 8}};
     for (const auto& s : sides) {
         for (WORD key : {WORD(0), WORD(1001)}) {
-            HBITMAP bitmap = hexmoor::test::MakeSolidBitmap(s.w, s.h, key ? RGB(90, 90, 120) : RGB(40, 70, 140));
-            s.side->SetImageBitmap(key, bitmap);
-            DeleteObject(bitmap);
+            const hexmoor::win::Bitmap bitmap(
+                hexmoor::test::MakeSolidBitmap(s.w, s.h, key ? RGB(90, 90, 120) : RGB(40, 70, 140)));
+            s.side->SetImageBitmap(key, bitmap.Get());
             s.side->SetImageOptions(key, 0, 0, 2);
         }
     }

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/win/gdi.h"
 #include "model/region_from_pixels.h"
 
 namespace {
@@ -99,19 +100,18 @@ int main(int argc, char** argv) {
     bool equal = true;
     for (int round = 0; round < rounds; ++round) {
         const auto b0 = Clock::now();
-        HRGN bare = BareRegion(picture, &runs);
+        const hexmoor::win::Region bare(BareRegion(picture, &runs));
         const auto b1 = Clock::now();
         const auto r0 = Clock::now();
         std::unique_ptr<CImageRgn> region = CreateRegionFromBitmap(picture, RegionKey{});
         const auto r1 = Clock::now();
-        if (!bare || !region || !region->GetHRgn()) {
+        if (!bare.Get() || !region || !region->GetHRgn()) {
             std::fprintf(stderr, "a region could not be made\n");
             return 1;
         }
-        equal = equal && ::EqualRgn(bare, region->GetHRgn());
-        bare_rects = RegionRects(bare);
+        equal = equal && ::EqualRgn(bare.Get(), region->GetHRgn());
+        bare_rects = RegionRects(bare.Get());
         region_rects = RegionRects(region->GetHRgn());
-        ::DeleteObject(bare);
         best_bare = std::min(best_bare, std::chrono::duration<double>(b1 - b0).count());
         best_region = std::min(best_region, std::chrono::duration<double>(r1 - r0).count());
     }
