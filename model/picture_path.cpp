@@ -1,8 +1,8 @@
-#include "editor/imaging/image_load_rules.h"
+#include "model/picture_path.h"
 
 #include <cwctype>
 
-namespace hexmoor::preview {
+namespace hexmoor {
 
 namespace {
 
@@ -10,7 +10,7 @@ bool EndsWithNoCase(const std::wstring& text, const wchar_t* suffix) {
     const std::wstring tail(suffix);
     if (text.size() < tail.size()) return false;
     for (std::size_t i = 0; i < tail.size(); ++i) {
-        if (std::towlower(text[text.size() - tail.size() + i]) != tail[i]) return false;
+        if (static_cast<wchar_t>(std::towlower(text[text.size() - tail.size() + i])) != tail[i]) return false;
     }
     return true;
 }
@@ -42,10 +42,9 @@ std::optional<PictureFormat> FormatOf(PictureKind kind) {
     }
 }
 
-std::optional<Size> ReadPictureHeaderSize(std::span<const std::uint8_t> bytes, PictureKind kind) {
-    const std::optional<PictureFormat> format = FormatOf(kind);
-    if (!format) return std::nullopt;
-    return hexmoor::ReadPictureHeaderSize(bytes, *format);
+std::unique_ptr<CMrgBitmap> LoadPictureAtPath(const std::wstring& path, bool allowJpeg) {
+    const std::optional<PictureFormat> format = FormatOf(ClassifyPicturePath(path, allowJpeg));
+    return format ? LoadPictureFile(TrimSpaces(path), *format) : nullptr;
 }
 
-} // namespace hexmoor::preview
+} // namespace hexmoor
