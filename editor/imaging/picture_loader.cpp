@@ -6,12 +6,11 @@ LoadedPicture LoadPicture(const std::wstring& rawPath, bool allowJpeg) {
     LoadedPicture loaded;
     const PictureKind kind = ClassifyPicturePath(rawPath, allowJpeg);
     if (kind == PictureKind::Refused) return loaded;
-    const std::optional<PictureFormat> format = FormatOf(kind);
-    if (!format) {
+    if (!FormatOf(kind)) {
         loaded.result = 1;
         return loaded;
     }
-    loaded.image = LoadPictureFile(TrimSpaces(rawPath), *format);
+    loaded.image = LoadPictureAtPath(rawPath, allowJpeg);
     if (!loaded.image) return loaded;
     loaded.jpeg = kind == PictureKind::Jpeg;
     loaded.result = 1;

@@ -4,7 +4,7 @@
 after it lands in the Disabled colour 495, the one typed before in the
 Normal colour 494); Delete asks first, No keeps the item and Yes removes it;
 `shot properties` shows every row the grid lists for an item of each tree
-drawn on its own line: ink in its label cell and, where it has a value, in
+(default, custom and user data) drawn on its own line: ink in its label cell and, where it has a value, in
 its value cell.
 
     check_mends.py EMULATOR EDITORSCRIPT SKINDUMP SKIN SCRATCH_DIR
@@ -114,13 +114,15 @@ def main():
 
     # What the Properties pane shows for an item of each tree, against the
     # rows its grid lists.
-    shots = {'default': 'Windows/Window Frame', 'custom': 'Buttons/CustomFrame'}
+    # The user-data item is added at the tree's root (32902), as the skin
+    # has none.
+    made = ['select custom Buttons', 'command 32821', 'select userdata ""', 'command 32902']
+    shots = {'default': 'Windows/Window Frame', 'custom': 'Buttons/CustomFrame', 'userdata': 'UserData'}
     for tree, item in shots.items():
         png = os.path.join(scratch, 'properties_%s.png' % tree)
         if os.path.exists(png):
             os.remove(png)
-        lines = opening + ['select custom Buttons', 'command 32821', 'select %s "%s"' % (tree, item),
-                           'shot properties "%s"' % winpath(png), 'dump-grid']
+        lines = opening + made + ['select %s "%s"' % (tree, item), 'shot properties "%s"' % winpath(png), 'dump-grid']
         if tree == 'custom':
             lines.append('shot frame "%s"' % winpath(os.path.join(scratch, 'frame.png')))
         code, out = run_script(emulator, editorscript, scratch, 'shot_' + tree, lines)

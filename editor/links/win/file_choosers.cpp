@@ -2,7 +2,6 @@
 // ask for a file (or a font) and store what it holds in the current link.
 #include "editor/links/win/file_choosers.h"
 
-#include <cwctype>
 #include <vector>
 
 #include "editor/links/item_link.h"
@@ -12,23 +11,11 @@
 #include "editor/links/win/property_list.h"
 #include "framework/application.h"
 #include "model/image_rgn.h"
-#include "model/picture_file.h"
+#include "model/picture_path.h"
 #include "model/platform/file.h"
 
 namespace hexmoor::links {
 namespace {
-
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-    return text;
-}
-
-std::wstring Extension(const std::wstring& path) {
-    const size_t dot = path.find_last_of(L'.');
-    const size_t slash = path.find_last_of(L"\\/");
-    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return {};
-    return Lower(path.substr(dot + 1));
-}
 
 // The folder of a full path (up to and including its last '\').
 std::wstring FolderOf(const std::wstring& path) {
@@ -46,12 +33,10 @@ void ShowMessage(HWND owner, const std::wstring& text) {
 } // namespace
 
 std::unique_ptr<CMrgBitmap> LoadImageRecord(const std::wstring& path) {
-    // The previews' loader, so that a picture loads here exactly when it
-    // shows there: the same caps, the same formats, header first.
-    const std::wstring ext = Extension(path);
-    std::unique_ptr<CMrgBitmap> record;
-    if (ext == L"bmp") record = hexmoor::LoadPictureFile(path, hexmoor::PictureFormat::kBitmap);
-    if (ext == L"png") record = hexmoor::LoadPictureFile(path, hexmoor::PictureFormat::kPng);
+    // The previews' path rules and loader, so that a picture loads here
+    // exactly when it shows there: the same trimming, the same extensions,
+    // the same caps, header first.
+    std::unique_ptr<CMrgBitmap> record = hexmoor::LoadPictureAtPath(path, false);
     return record && record->HasImage() ? std::move(record) : nullptr;
 }
 
@@ -83,8 +68,7 @@ void CPropertyList::FileRoadImage(CPropertyItem* row) {
     HWND owner = app->MainWindow() ? app->MainWindow()->Handle() : Handle();
     const auto chosen = app->FileDialogs().Show(owner, request);
     if (!chosen) return;
-    const std::wstring ext = Extension(chosen->path);
-    if (ext == L"bmp" || ext == L"png") {
+    if (hexmoor::FormatOf(hexmoor::ClassifyPicturePath(chosen->path, false))) {
         std::unique_ptr<CMrgBitmap> record = LoadImageRecord(chosen->path);
         if (!record) {
             ShowMessage(Handle(), L"Could not load bitmap: " + chosen->path);

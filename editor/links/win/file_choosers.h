@@ -9,9 +9,10 @@
 
 namespace hexmoor::links {
 
-// The "..." road's file loading, through the model's picture loader: a
-// .bmp as a DIB section, a .png decoded from memory with its alpha; null
-// for another extension or when the file cannot be read as an image.
+// The "..." road's file loading, by the previews' path rules and the model's
+// picture loader: a .bmp as a DIB section, a .png decoded from memory with
+// its alpha (the path trimmed, its extension without case); null for
+// another extension or when the file cannot be read as an image.
 std::unique_ptr<CMrgBitmap> LoadImageRecord(const std::wstring& path);
 
 } // namespace hexmoor::links

@@ -6,6 +6,7 @@
 
 #include "base/win/dib.h"
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "editor/shell/panes/zoomer_logic.h"
 #include "framework/application.h"
 #include "resources/zoomer_ids.h"
@@ -162,7 +163,7 @@ void CPanelZoomer::DrawZoomAt(POINT cursor) {
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&own), 2);
     own.left += kPictureLeft;
     own.top += kPictureTop;
-    const Rect black = ZoomBlackOut(source_, Rect{own.left, own.top, own.right, own.bottom}, f, W, H);
+    const Rect black = ZoomBlackOut(source_, FromRECT(own), f, W, H);
     if (!black.IsEmpty()) PatBlt(big.Get(), black.left, black.top, black.Width(), black.Height(), BLACKNESS);
     BitBlt(target, kPictureLeft, kPictureTop, W, H, big.Get(), 0, 0, SRCCOPY);
     if (mode_ == kFollow) {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <vector>
 
+#include "editor/links/win/file_choosers.h"
 #include "model/dib_pixels.h"
 #include "model/gdiplus_init.h"
 #include "model/platform/image.h"
@@ -96,6 +97,38 @@ TEST_F(PictureLoaderTest, LoadingTable) {
         if (entry.path().filename().wstring().rfind(L"_TW", 0) == 0) ++copies;
     }
     EXPECT_EQ(copies, 0u);
+}
+
+// The grid's image rows and the previews read a path by one rule: what
+// shows in a preview loads into a row, and what a preview refuses or
+// ignores a row refuses.
+TEST_F(PictureLoaderTest, TheGridsImageRowsLoadWhatThePreviewsShow) {
+    const std::vector<std::uint8_t> bmp = EncodeBmpFilePixels(Pixels());
+    const std::vector<std::uint8_t> png = Png();
+    const struct {
+        std::wstring path;
+        bool loads;
+    } cases[] = {
+        {Write(L"plain.bmp", bmp), true},
+        {Write(L"trailing.bmp", bmp) + L" ", true},
+        {L"\t " + Write(L"leading.png", png), true},
+        {Write(L"upper.BMP", bmp), true},
+        {Write(L"mixed.Png", png), true},
+        {Write(L"noextension", bmp), false},
+        {Write(L"photo.jpg", png), false},
+        {Write(L"dotted.bmp.txt", bmp), false},
+        {L"a", false},
+        {L" ", false},
+    };
+    for (const auto& c : cases) {
+        const LoadedPicture shown = LoadPicture(c.path, false);
+        const std::unique_ptr<CMrgBitmap> row = links::LoadImageRecord(c.path);
+        EXPECT_EQ(shown.image != nullptr, c.loads) << c.path;
+        EXPECT_EQ(row != nullptr, c.loads) << c.path;
+        if (row) {
+            EXPECT_EQ(row->GetWidth(), 5) << c.path;
+        }
+    }
 }
 
 // Run-length encoded and OS/2 bitmaps, as paint programs write them, load

@@ -6,6 +6,7 @@
 #include "editor/links/frame/frame_pages.h"
 #include "editor/links/item_kinds.h"
 #include "page_views.h"
+#include "model/elements/frame_properties.h"
 
 using namespace links_test;
 
@@ -138,11 +139,11 @@ TEST_F(FramePages, TextLocationOffsetsFollowTheChoice) {
     Show(link, 0);
     EXPECT_EQ(Value(L"Titlebar Text/Text Location"), L"Left");
     Choose(L"Titlebar Text/Text Location", L"UserOffset");
-    EXPECT_EQ(frame.GetNumber(484), 3u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kTextLocation), 3u);
     EXPECT_EQ(Value(L"Titlebar Text/Text Location/X Offset"), L"7");
     EXPECT_EQ(Value(L"Titlebar Text/Text Location/Y Offset"), L"5");
     Choose(L"Titlebar Text/Text Location", L"Center");
-    EXPECT_EQ(frame.GetNumber(484), 1u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kTextLocation), 1u);
     EXPECT_EQ(Line(L"Titlebar Text/Text Location/X Offset"), -1);
     const CPropertyItem* location = grid.Item(Line(L"Titlebar Text/Text Location"));
     EXPECT_EQ(location->ChildCount(), 0);
@@ -177,34 +178,34 @@ TEST_F(FramePages, RegionSizeShowsOnlyForTheRoundRectangle) {
     EXPECT_NE(ExportListing(link).find("K:datargn_size#553"), std::string::npos);
     Show(link, 0);
     Choose(L"Region", L"EllipticShape");
-    EXPECT_EQ(frame.GetNumber(483), 2u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kRegionShape), 2u);
     EXPECT_EQ(Line(L"Region/cx"), -1);
     EXPECT_EQ(ExportListing(link).find("datargn_size"), std::string::npos);
     // A reset gives the first choices back and zeroes the offsets and size.
     frame.SetNumber(773, 1);
     link.ResetElement(FALSE);
-    EXPECT_EQ(frame.GetNumber(483), 0u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kRegionShape), 0u);
     EXPECT_EQ(frame.GetNumber(553), 0u);
     EXPECT_EQ(frame.GetNumber(773), 1u);
 }
 
 TEST_F(FramePages, CaptionButtonTakesTheSizeOfItsImage) {
     CTwfWndFrame frame;
-    frame.SetNumber(489, 0x00030004u);
+    frame.SetNumber(frame_props::kCloseButtonOffset, 0x00030004u);
     CWinCloseLink link(nullptr, 2, 0, L"Default");
     link.SetTwfObj(&frame);
     link.BuildPropertyItems(1);
     Show(link, 0);
     ASSERT_TRUE(link.SetImage(457, TestImage(21, 19)));
-    EXPECT_EQ(frame.GetNumber(493), (19u << 16) | 21u);
-    EXPECT_EQ(frame.GetNumber(489), 0x00030004u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kCloseButtonSize), (19u << 16) | 21u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kCloseButtonOffset), 0x00030004u);
     EXPECT_EQ(Value(L"Size/Width"), L"21");
     EXPECT_EQ(Value(L"Size/Height"), L"19");
     // The restore button has no size: its image is only stored.
     CWinRestLink restore(nullptr, 2, 0, L"Default");
     restore.SetTwfObj(&frame);
     ASSERT_TRUE(restore.SetImage(466, TestImage(5, 5)));
-    EXPECT_EQ(frame.GetNumber(493), (19u << 16) | 21u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kCloseButtonSize), (19u << 16) | 21u);
 }
 
 TEST_F(FramePages, ResettingAButtonTouchesOnlyItsIds) {
@@ -222,7 +223,9 @@ TEST_F(FramePages, ResettingAButtonTouchesOnlyItsIds) {
     close.ClearElementImages();
     for (const auto& [id, image] : images) EXPECT_EQ(frame.HasImage(id) != 0, id < 456 || id > 459) << "image " << id;
     for (const auto& [id, n] : numbers)
-        EXPECT_EQ(frame.GetNumber(id), id == 493 || id == 489 ? 0u : n) << "number " << id;
+        EXPECT_EQ(frame.GetNumber(id),
+                  id == frame_props::kCloseButtonSize || id == frame_props::kCloseButtonOffset ? 0u : n)
+            << "number " << id;
 
     // The folder of the caption buttons clears nothing.
     CCaptionButtons folder(nullptr, 2, 0, L"Default");
@@ -383,7 +386,7 @@ TEST_F(FramePages, RegionDefinedFrameShowsTheTopSidesRegion) {
     ASSERT_EQ(grid.Count(), 1);
     EXPECT_EQ(grid.Item(0)->Value(), L"No Region");
     link.ShowItemImage(grid.Item(0));
-    EXPECT_EQ(frame.GetNumber(483), 4u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kRegionShape), frame_props::kRegionDefinedWindow);
     EXPECT_FALSE(pages.drawModeEnabled);
     EXPECT_EQ(pages.shown, nullptr);
     link.SetRegion(0, nullptr);

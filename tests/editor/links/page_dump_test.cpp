@@ -6,6 +6,8 @@
 #include "links_fixture.h"
 #include "model/elements/wnd_frame.h"
 #include "model/twf_skin.h"
+#include "model/elements/frame_properties.h"
+#include "model/elements/static_text_properties.h"
 
 using namespace hexmoor::links;
 
@@ -37,7 +39,7 @@ TEST_F(PageDumpTest, SideListsExactlyItsImagesRegionsAndSize) {
     top->PutImage(1, links_test::TestImage(2, 2));
     top->PutImage(1001, links_test::TestImage(2, 2));
     top->SetRegionOptions(0, nullptr, 1);
-    frame->SetNumber(478, 6);
+    frame->SetNumber(frame_props::kTopThickness, 6);
     const std::string withoutRegions = Section(DumpPages(skin, false), "link Default 2 CTopSideFrame");
     EXPECT_EQ(withoutRegions,
               "link Default 2 CTopSideFrame\n"
@@ -69,7 +71,7 @@ TEST_F(PageDumpTest, SideListsExactlyItsImagesRegionsAndSize) {
               "  row 4 1 1 \"Image - 1\" \"Inserted\"\n"
               "  row 4 2 0 \"Image - 2\" \"\"\n"
               "row 1 0 0 \"Size\" \"6\"\n");
-    frame->SetNumber(483, 3);
+    frame->SetNumber(frame_props::kRegionShape, frame_props::kRegionShapeUser);
     const std::string withRegions = Section(DumpPages(skin, false), "link Default 2 CTopSideFrame");
     EXPECT_NE(withRegions.find("row 6 0 0 \"Regions\" \"\" collapsed\n"
                                "  row 5 0 0 \"Region - 0\" \"Inserted\"\n"
@@ -91,12 +93,12 @@ TEST_F(PageDumpTest, ExportListsWhatTheSinkGets) {
 }
 
 TEST_F(PageDumpTest, SetAndFillRoads) {
-    frame->SetNumber(478, 6);
+    frame->SetNumber(frame_props::kTopThickness, 6);
     RowAddress size{L"Default", 2, "CTopSideFrame", 0, L"Size"};
     EXPECT_EQ(SetRowText(skin, size, L"99999999999"), RowRoadResult::kDone);
-    EXPECT_EQ(frame->GetNumber(478), 2147483647u);
+    EXPECT_EQ(frame->GetNumber(frame_props::kTopThickness), 2147483647u);
     EXPECT_EQ(SetRowText(skin, size, L""), RowRoadResult::kDone);
-    EXPECT_EQ(frame->GetNumber(478), 2147483647u);
+    EXPECT_EQ(frame->GetNumber(frame_props::kTopThickness), 2147483647u);
     RowAddress missing{L"Default", 2, "CTopSideFrame", 0, L"Images/Image - 7"};
     EXPECT_EQ(SetRowText(skin, missing, L"1"), RowRoadResult::kNoSuchRow);
     RowAddress wrongClass{L"Default", 21, "CTopSideFrame", 0, L"Size"};
@@ -105,10 +107,10 @@ TEST_F(PageDumpTest, SetAndFillRoads) {
     CTwfObj* text = skin.FindObject(21, L"Default");
     RowAddress color{L"Default", 21, "CStaticTextLink", 0, L"Text Color"};
     EXPECT_EQ(SetRowText(skin, color, L"RGB(1,2,3)"), RowRoadResult::kDone);
-    EXPECT_EQ(text->GetColor(494), 0x030201u);
-    EXPECT_FALSE(text->HasColor(495));
+    EXPECT_EQ(text->GetColor(static_text_props::kTextColor), 0x030201u);
+    EXPECT_FALSE(text->HasColor(static_text_props::kTextColorDisabled));
     EXPECT_EQ(FillRowAllStates(skin, color), RowRoadResult::kDone);
-    EXPECT_EQ(text->GetColor(495), 0x030201u);
+    EXPECT_EQ(text->GetColor(static_text_props::kTextColorDisabled), 0x030201u);
     // The environment the roads installed is gone again.
     EXPECT_EQ(Links().grid, nullptr);
     EXPECT_EQ(Links().current, nullptr);

@@ -7,6 +7,7 @@
 
 #include "editor/links/frame/side_links.h"
 #include "model/elements/wnd_frame.h"
+#include "model/elements/frame_properties.h"
 
 using namespace links_test;
 
@@ -47,7 +48,7 @@ TEST_F(SideLinksTest, RowsListImagesRegionsAndSize) {
     top->PutImage(1, TestImage(4, 6));
     top->PutImage(1001, TestImage(4, 6));
     top->SetRegionOptions(0, nullptr, 1);
-    frame.SetNumber(478, 17);
+    frame.SetNumber(frame_props::kTopThickness, 17);
     CTopSideFrame link(nullptr, 2, 0, L"Default");
     link.SetTwfObj(&frame);
     ASSERT_EQ(link.Side(), top);
@@ -99,17 +100,17 @@ TEST_F(SideLinksTest, FirstImageSetsTheSizeAndAppendsATrailingRow) {
     grid.ExpandItem(0, true);
     EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"Images", L"Image - 0", L"Size"}));
     ASSERT_EQ(right.SetImage(0, TestImage(7, 9)), 1);
-    EXPECT_EQ(frame.GetNumber(481), 7u); // width for a right side
+    EXPECT_EQ(frame.GetNumber(frame_props::kRightThickness), 7u); // width for a right side
     EXPECT_EQ(Labels(), (std::vector<std::wstring>{L"Images", L"Image - 0", L"Image - 1", L"Size"}));
     EXPECT_EQ(right.SizeRow()->Value(), L"7");
     right.SetImage(1, TestImage(3, 3));
-    EXPECT_EQ(frame.GetNumber(481), 7u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kRightThickness), 7u);
 
     CBottomSideFrame bottom(nullptr, 2, 0, L"Default");
     bottom.SetTwfObj(&frame);
     bottom.BuildPropertyItems(1);
     bottom.SetImage(0, TestImage(7, 9));
-    EXPECT_EQ(frame.GetNumber(479), 9u); // height for a bottom side
+    EXPECT_EQ(frame.GetNumber(frame_props::kBottomThickness), 9u); // height for a bottom side
 }
 
 // The first inactive image on a side of size 0 sets the size and refills
@@ -121,7 +122,7 @@ TEST_F(SideLinksTest, FirstInactiveImageRefillsTheCheckedState) {
     Show(top, 3);
     ASSERT_EQ(grid.Item(0), top.InactiveGroup());
     ASSERT_EQ(top.SetImage(1001, TestImage(5, 8)), 1);
-    EXPECT_EQ(frame.GetNumber(478), 8u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kTopThickness), 8u);
     EXPECT_EQ(host.checked, 3);
     ASSERT_GT(grid.Count(), 0);
     EXPECT_EQ(grid.Item(0), top.InactiveGroup());
@@ -189,19 +190,19 @@ TEST_F(SideLinksTest, RebuildingEmptiesTheGridAndTheMapFirst) {
 TEST_F(SideLinksTest, SizeCommitSaturatesAndAnEmptyTextLeavesIt) {
     CTopSideFrame link(nullptr, 2, 0, L"Default");
     link.SetTwfObj(&frame);
-    frame.SetNumber(478, 12);
+    frame.SetNumber(frame_props::kTopThickness, 12);
     link.BuildPropertyItems(1);
     Show(link, 0);
     const int size = grid.FindItemRow(link.SizeRow());
     grid.Select(size);
     grid.EditChanged(L"99999999999");
     grid.EditLeft(L"99999999999");
-    EXPECT_EQ(frame.GetNumber(478), 2147483647u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kTopThickness), 2147483647u);
     EXPECT_EQ(link.SizeRow()->Value(), L"2147483647");
     grid.Select(size);
     grid.EditChanged(L"");
     grid.EditLeft(L"");
-    EXPECT_EQ(frame.GetNumber(478), 2147483647u);
+    EXPECT_EQ(frame.GetNumber(frame_props::kTopThickness), 2147483647u);
     EXPECT_EQ(link.SizeRow()->Value(), L"2147483647");
 }
 

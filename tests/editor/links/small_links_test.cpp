@@ -6,6 +6,7 @@
 #include "editor/links/page_dump.h"
 #include "editor/links/small_links.h"
 #include "model/elements/user_data.h"
+#include "model/elements/static_text_properties.h"
 
 using namespace links_test;
 
@@ -25,7 +26,7 @@ public:
 
 TEST_F(LinksTest, StaticTextPagesAnswerNormalAndDisabled) {
     CTwfObj object(21);
-    object.SetColor(494, 0x00FF8040u);
+    object.SetColor(static_text_props::kTextColor, 0x00FF8040u);
     CStaticTextLink link(nullptr, 21, 1044, L"Default");
     link.SetTwfObj(&object);
     link.BuildPropertyItems(1);
@@ -33,14 +34,14 @@ TEST_F(LinksTest, StaticTextPagesAnswerNormalAndDisabled) {
     EXPECT_EQ(host.caption, L"Properties - Static Text");
     ASSERT_EQ(grid.Count(), 1);
     EXPECT_EQ(grid.Item(0)->Value(), L"RGB(64,128,255)");
-    EXPECT_EQ(grid.Item(0)->BaseId(), 494);
+    EXPECT_EQ(grid.Item(0)->BaseId(), static_text_props::kTextColor);
     Show(link, 3);
-    EXPECT_EQ(grid.Item(0)->Id(), 495);
-    EXPECT_EQ(grid.Item(0)->BaseId(), 494);
+    EXPECT_EQ(grid.Item(0)->Id(), static_text_props::kTextColorDisabled);
+    EXPECT_EQ(grid.Item(0)->BaseId(), static_text_props::kTextColor);
     // Highlighted is not on this page: state 0 is filled instead.
     Show(link, 1);
     EXPECT_EQ(host.checked, 0);
-    EXPECT_EQ(grid.Item(0)->Id(), 494);
+    EXPECT_EQ(grid.Item(0)->Id(), static_text_props::kTextColor);
 }
 
 TEST_F(LinksTest, NoButtonCheckedFallsBackToNormal) {
@@ -55,7 +56,7 @@ TEST_F(LinksTest, NoButtonCheckedFallsBackToNormal) {
     EXPECT_EQ(link.FillPropertyPage(-1 | kFirstShowFlag, nullptr), 1);
     EXPECT_EQ(host.checked, 0);
     ASSERT_EQ(grid.Count(), 1);
-    EXPECT_EQ(grid.Item(0)->Id(), 494);
+    EXPECT_EQ(grid.Item(0)->Id(), static_text_props::kTextColor);
 }
 
 // Without a properties pane (a windowless filler) a state the page does not
@@ -71,21 +72,21 @@ TEST_F(LinksTest, WithoutAPaneAStateNotShownFallsBackOnceToNormal) {
         SCOPED_TRACE(state);
         EXPECT_EQ(link.FillPropertyPage(state | kFirstShowFlag, nullptr), 1);
         ASSERT_EQ(grid.Count(), 1);
-        EXPECT_EQ(grid.Item(0)->Id(), 494);
+        EXPECT_EQ(grid.Item(0)->Id(), static_text_props::kTextColor);
     }
     // A state the page has is filled as asked, and an out-of-range state
     // asked of the link directly fills Normal once.
     EXPECT_EQ(link.FillPropertyPage(3 | kFirstShowFlag, nullptr), 1);
-    EXPECT_EQ(grid.Item(0)->Id(), 495);
+    EXPECT_EQ(grid.Item(0)->Id(), static_text_props::kTextColorDisabled);
     BOOL result = 0;
     EXPECT_EQ(link.IsStateShown(-1, &result), 0);
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(grid.Item(0)->Id(), 494);
+    EXPECT_EQ(grid.Item(0)->Id(), static_text_props::kTextColor);
 }
 
 TEST_F(LinksTest, FillAllStatesCopiesTheColourAndKeepsStateAndSelection) {
     CTwfObj object(21);
-    object.SetColor(494, 0x123456u);
+    object.SetColor(static_text_props::kTextColor, 0x123456u);
     CStaticTextLink link(nullptr, 21, 1044, L"Default");
     link.SetTwfObj(&object);
     link.BuildPropertyItems(1);
@@ -93,7 +94,7 @@ TEST_F(LinksTest, FillAllStatesCopiesTheColourAndKeepsStateAndSelection) {
     grid.SetSelectedIndex(0);
     modified = false;
     ASSERT_TRUE(RunFillAllStates(&link, &grid));
-    EXPECT_EQ(object.GetColor(495), 0x123456u);
+    EXPECT_EQ(object.GetColor(static_text_props::kTextColorDisabled), 0x123456u);
     EXPECT_TRUE(modified);
     EXPECT_EQ(host.checked, 0);
     EXPECT_EQ(grid.GetSelectedIndex(), 0);
@@ -122,7 +123,7 @@ TEST_F(LinksTest, FillAllStatesIgnoresBaseIdZeroAndOtherKinds) {
 
 TEST_F(LinksTest, SnapshotHoldsEveryImageAndColourRow) {
     CTwfObj object(21);
-    object.SetColor(494, 0x10u);
+    object.SetColor(static_text_props::kTextColor, 0x10u);
     CStaticTextLink link(nullptr, 21, 1044, L"Default");
     link.SetTwfObj(&object);
     link.BuildPropertyItems(1);

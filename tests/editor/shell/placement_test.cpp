@@ -6,6 +6,7 @@
 #include "framework/profile.h"
 
 using namespace hexmoor;
+using hexmoor::test::EditorApp;
 
 namespace {
 
@@ -147,4 +148,35 @@ TEST_F(PlacementKeeper, WineMovesAHiddenMaximisedWindowWhoseOwnPlacementIsSetAga
     EXPECT_EQ(after.left, 0);
     EXPECT_EQ(after.top, 0);
     DestroyWindow(w);
+}
+
+// The frame's caption names the open skin; its placement is kept under the
+// application's own section all the same and comes back on the next start.
+TEST_F(EditorApp, TheFramePlacementIsKeptUnderTheApplicationsSectionWhateverTheCaption) {
+    Start();
+    const std::wstring path = TempSkinPath(L"placement.twf");
+    ASSERT_TRUE(OpenNewSkin(path));
+    wchar_t caption[256]{};
+    GetWindowTextW(frame->Handle(), caption, 256);
+    ASSERT_NE(std::wstring(caption), app->AppName());
+    ShowWindow(frame->Handle(), SW_RESTORE);
+    MoveWindow(frame->Handle(), 90, 70, 640, 480, TRUE);
+    test::Settle();
+    const RECT placed = NormalRect(frame->Handle());
+    const std::wstring section = app->AppName();
+    Stop();
+    DeleteFileW(path.c_str());
+
+    fw::Profile profile{L"Tarnwick", L"Hexmoor"};
+    EXPECT_EQ(profile.GetInt(section, L"left", -1), placed.left);
+    EXPECT_EQ(profile.GetInt(section, L"bottom", -1), placed.bottom);
+    EXPECT_FALSE(profile.HasValue(caption, L"left"));
+
+    Start();
+    const RECT back = NormalRect(frame->Handle());
+    EXPECT_FALSE(IsZoomed(frame->Handle()));
+    EXPECT_EQ(back.left, placed.left);
+    EXPECT_EQ(back.top, placed.top);
+    EXPECT_EQ(back.right, placed.right);
+    EXPECT_EQ(back.bottom, placed.bottom);
 }

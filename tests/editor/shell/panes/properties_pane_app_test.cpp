@@ -10,6 +10,9 @@
 
 #include "app_fixture.h"
 #include "editor/links/grid_model.h"
+#include "editor/shell/runtime_link.h"
+#include "editor/links/link_env.h"
+#include "editor/shell/color_adjust/color_adjust_panel.h"
 #include "editor/links/property_item.h"
 #include "editor/links/win/property_list.h"
 #include "editor/shell/editor_state.h"
@@ -18,6 +21,7 @@
 #include "model/platform/image.h"
 #include "resources/options_pages_ids.h"
 #include "model/element_types.h"
+#include "model/elements/static_text_properties.h"
 #include "model/twf_skin.h"
 #include "resources/command_ids.h"
 
@@ -26,16 +30,13 @@ using hexmoor::test::EditorApp;
 
 namespace {
 
-constexpr WORD kNormalTextColour = 494;
-constexpr WORD kDisabledTextColour = 495;
-
 // A skin whose static text has its own Normal and Disabled colours.
 bool WriteTextSkin(const std::wstring& path, COLORREF normal, COLORREF disabled) {
     CTwfSkin skin;
     skin.InitNewSkin(L"Default");
     CTwfObj* text = skin.GetOrCreateObject(kElemStaticText, L"");
-    text->SetColor(kNormalTextColour, normal);
-    text->SetColor(kDisabledTextColour, disabled);
+    text->SetColor(static_text_props::kTextColor, normal);
+    text->SetColor(static_text_props::kTextColorDisabled, disabled);
     skin.SetPath(path);
     return skin.WriteSkinFile() != FALSE;
 }
@@ -212,6 +213,18 @@ TEST_F(PropertiesPane, TreeAndGridKeysMoveTheFocusBetweenTreeGridAndImagePage) {
         EXPECT_TRUE(view->PreTranslateMessage(tab));
     }
     EXPECT_TRUE(FocusWithin(Grid().Handle()));
+    // Ctrl+Shift+Tab in the tree goes to the image page.
+    SetFocus(tree->Tree());
+    {
+        HeldKeys ctrlShift(true);
+        MSG tab{tree->Tree(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        EXPECT_TRUE(view->PreTranslateMessage(tab));
+    }
+    test::Settle();
+    focus = GetFocus();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(focus), IDC_OPT_DRAW_MODE);
+    EXPECT_TRUE(IsChild(frame->Options()->Handle(), focus));
     DeleteFileW(path.c_str());
 }
 
@@ -236,6 +249,16 @@ TEST_F(PropertiesPane, ARenamedSelectedItemIsShownUnderItsNewName) {
     test::Settle();
     ASSERT_NE(frame->PropertiesSeam().Current(), nullptr);
     ASSERT_EQ(frame->PropertiesSeam().Current()->scheme, L"<3>Title");
+    // The colour adjustment works on one control: the grid's text colour row.
+    frame->TogglePane(shell::kPaneColorAdjustment);
+    ASSERT_TRUE(frame->IsPaneVisible(shell::kPaneColorAdjustment));
+    preview::ColorAdjuster& adjuster = frame->ColorAdjustment()->Pane().Adjuster();
+    ASSERT_GE(Grid().Model().Count(), 1);
+    ASSERT_EQ(Grid().Model().Item(0)->Id(), static_text_props::kTextColor);
+    SendMessageW(Grid().Handle(), LB_SETCURSEL, 0, 0);
+    Grid().OnSelchange();
+    ASSERT_EQ(adjuster.TrackedId(), static_text_props::kTextColor);
+    ASSERT_NE(adjuster.TrackedLink(), nullptr);
     std::wstring text = L"Heading";
     NMTVDISPINFOW info{};
     info.hdr.hwndFrom = custom->Tree();
@@ -248,6 +271,11 @@ TEST_F(PropertiesPane, ARenamedSelectedItemIsShownUnderItsNewName) {
     ASSERT_NE(custom->Model()->Find(L"Labels/Heading"), nullptr);
     ASSERT_NE(frame->PropertiesSeam().Current(), nullptr);
     EXPECT_EQ(frame->PropertiesSeam().Current()->scheme, L"<3>Heading");
+    // The adjuster's target is the renamed element, not the view of the
+    // link the rename replaced.
+    ASSERT_NE(adjuster.TrackedLink(), nullptr);
+    EXPECT_EQ(adjuster.TrackedLink()->GetTwfObj(),
+              shell::runtime::MainSkin()->FindObject(kElemStaticText, L"<3>Heading"));
     shell::Editor().documentModified = false;
     DeleteFileW(path.c_str());
 }

@@ -9,6 +9,7 @@
 #include "model/twf_skin.h"
 #include "resources/command_ids.h"
 #include "tests/model/file/skin_test_support.h"
+#include "model/elements/frame_properties.h"
 
 using namespace hexmoor;
 using shell::ElementTree;
@@ -137,7 +138,7 @@ TEST_F(Trees, ANewRegionDefinedControlSaysSoAtOnceAndComesBackAsOne) {
     ASSERT_NE(item, nullptr);
     CTwfObj* frame = skin.FindObject(kElemWndFrame, L"RegionDefined");
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->GetNumber(483), 4u);
+    EXPECT_EQ(frame->GetNumber(frame_props::kRegionShape), frame_props::kRegionDefinedWindow);
     EXPECT_EQ(customStore.FirstChild(item), nullptr); // no frame parts
     EXPECT_EQ(Refilled(1), custom.Dump());
 }

@@ -16,6 +16,8 @@
 #include "model/elements/wnd_frame.h"
 #include "model/platform/image.h"
 #include "model/twf_skin.h"
+#include "model/elements/frame_properties.h"
+#include "model/elements/static_text_properties.h"
 
 using namespace hexmoor;
 using exchange::xml::BuildControlsExport;
@@ -65,16 +67,16 @@ TEST(TreeLinkSourceTest, TheTreesGiveTheDocumentOfTheFamilyTableLinks) {
     auto* frame = dynamic_cast<CTwfWndFrame*>(skin.GetOrCreateObject(kElemWndFrame, L""));
     frame->GetTopSide()->PutImage(0, Picture(6, 4));
     frame->GetTopSide()->SetImageOptions(0, 2, -1, 1);
-    frame->SetNumber(478, 4);
+    frame->SetNumber(frame_props::kTopThickness, 4);
     frame->GetMenuBar()->PutImage(505, Picture(5, 5));
     frame->GetMenuBar()->SetNumber(649, 0x50005);
     skin.GetOrCreateObject(kElemButton, L"")->SetColor(23, RGB(1, 2, 3));
-    skin.GetOrCreateObject(kElemStaticText, L"")->SetColor(494, 0xFFFFFFFF);
+    skin.GetOrCreateObject(kElemStaticText, L"")->SetColor(static_text_props::kTextColor, 0xFFFFFFFF);
     auto* custom = dynamic_cast<CTwfWndFrame*>(skin.GetOrCreateObject(kElemWndFrame, L"My Frame"));
     custom->GetLeftSide()->PutImage(0, Picture(3, 7));
     skin.GetOrCreateObject(kElemButton, L"OkButton")->SetColor(23, RGB(0, 255, 0));
     skin.GetOrCreateObject(kElemButton, L"okbutton")->SetNumber(34, 0xFFFF0001);
-    skin.GetOrCreateObject(kElemStaticText, L"Label")->SetColor(494, RGB(9, 9, 9));
+    skin.GetOrCreateObject(kElemStaticText, L"Label")->SetColor(static_text_props::kTextColor, RGB(9, 9, 9));
 
     exchange::xml::SkinFamilyLinks family(skin);
     const ControlsExport fromFamily = BuildControlsExport(skin, family);

@@ -13,6 +13,7 @@
 #include "model/element_types.h"
 #include "model/elements/wnd_frame.h"
 #include "model/twf_skin.h"
+#include "model/elements/frame_properties.h"
 
 using namespace hexmoor;
 using shell::ElementTree;
@@ -291,7 +292,8 @@ TEST_F(TreeOps, ANameTheUserGaveNamesTheNewItemAndATakenOneGetsANumber) {
         EXPECT_EQ(tree.SchemeOf(c.made), c.scheme);
         EXPECT_NE(skin.FindObject(c.type, c.scheme), nullptr);
     }
-    EXPECT_EQ(skin.FindObject(kElemWndFrame, L"Blob")->GetNumber(483), 4u);
+    EXPECT_EQ(skin.FindObject(kElemWndFrame, L"Blob")->GetNumber(frame_props::kRegionShape),
+              frame_props::kRegionDefinedWindow);
     // Names the dialog refuses add nothing; a kind without an adder neither.
     const auto before = custom.Dump();
     for (const wchar_t* bad : {L"", L"Default", L"a<b", L"a>b", L"a\\b"}) {
