@@ -180,9 +180,9 @@ private:
             if (!InState(number, index)) continue;
             XmlElement& record = state.AddChild(kImgOptionsRecord);
             record.SetAttribute(kIdAttribute, std::to_wstring(number));
-            record.SetAttribute(L"DrawMode", std::to_wstring(options.DrawMode & 0xFFFF));
-            record.SetAttribute(L"XOffset", std::to_wstring(options.XOffset));
-            record.SetAttribute(L"YOffset", std::to_wstring(options.YOffset));
+            record.SetAttribute(kDrawModeAttribute, std::to_wstring(options.DrawMode & 0xFFFF));
+            record.SetAttribute(kXOffsetAttribute, std::to_wstring(options.XOffset));
+            record.SetAttribute(kYOffsetAttribute, std::to_wstring(options.YOffset));
             ++out_.counts.records;
         }
         for (const auto& [number, image] : side.GetImageMap()) {
@@ -193,12 +193,13 @@ private:
             if (!InState(number, index)) continue;
             XmlElement& record = state.AddChild(kRgnOptionsRecord);
             record.SetAttribute(kIdAttribute, std::to_wstring(number));
-            record.SetAttribute(L"DrawMode", std::to_wstring(options.DrawMode & 0xFFFF));
+            record.SetAttribute(kDrawModeAttribute, std::to_wstring(options.DrawMode & 0xFFFF));
             // Options without a region name no file (the skin file drops
             // them too); naming one that is never written would make the
             // document unreadable.
             if (options.HasRegion())
-                record.SetAttribute(L"File", AddFile(type, number, index, desc, L".rgn", nullptr, options.region));
+                record.SetAttribute(kFileAttribute,
+                                    AddFile(type, number, index, desc, L".rgn", nullptr, options.region));
             ++out_.counts.records;
         }
     }
@@ -210,33 +211,33 @@ private:
         if (!written_.insert({&state, name, id}).second) return nullptr;
         XmlElement& record = state.AddChild(name);
         record.SetAttribute(kIdAttribute, std::to_wstring(id));
-        record.SetAttribute(L"Desc", desc);
+        record.SetAttribute(kDescAttribute, desc);
         ++out_.counts.records;
         return &record;
     }
 
     void WriteData(XmlElement& state, DWORD value, WORD id, const std::wstring& desc) {
         if (XmlElement* record = NewRecord(state, kDataRecord, id, desc))
-            record->SetAttribute(L"Value", FormatHex(value));
+            record->SetAttribute(kValueAttribute, FormatHex(value));
     }
 
     void WriteColor(XmlElement& state, COLORREF color, WORD id, const std::wstring& desc) {
         if (XmlElement* record = NewRecord(state, kColorRecord, id, desc))
-            record->SetAttribute(L"RGB", FormatRgb(color));
+            record->SetAttribute(kRgbAttribute, FormatRgb(color));
     }
 
     void WriteImage(XmlElement& state, MrgBitmapPtr image, WORD type, WORD id, int stateIndex,
                     const std::wstring& desc) {
         XmlElement* record = NewRecord(state, kImageRecord, id, desc);
         if (!record) return;
-        record->SetAttribute(L"ml", std::to_wstring(image->GetLeft()));
-        record->SetAttribute(L"mr", std::to_wstring(image->GetRight()));
-        record->SetAttribute(L"mt", std::to_wstring(image->GetTop()));
-        record->SetAttribute(L"mb", std::to_wstring(image->GetBottom()));
-        record->SetAttribute(L"DrawMode", std::to_wstring(image->GetDrawMode()));
-        record->SetAttribute(L"MrgDrawMode", std::to_wstring(image->GetMrgDrawMode()));
+        record->SetAttribute(kMarginLeftAttribute, std::to_wstring(image->GetLeft()));
+        record->SetAttribute(kMarginRightAttribute, std::to_wstring(image->GetRight()));
+        record->SetAttribute(kMarginTopAttribute, std::to_wstring(image->GetTop()));
+        record->SetAttribute(kMarginBottomAttribute, std::to_wstring(image->GetBottom()));
+        record->SetAttribute(kDrawModeAttribute, std::to_wstring(image->GetDrawMode()));
+        record->SetAttribute(kMrgDrawModeAttribute, std::to_wstring(image->GetMrgDrawMode()));
         const wchar_t* extension = image->IsGdiplus() ? L".png" : L".bmp";
-        record->SetAttribute(L"File", AddFile(type, id, stateIndex, desc, extension, std::move(image), nullptr));
+        record->SetAttribute(kFileAttribute, AddFile(type, id, stateIndex, desc, extension, std::move(image), nullptr));
     }
 
     std::wstring AddFile(WORD type, WORD id, int stateIndex, const std::wstring& desc, const wchar_t* extension,

@@ -21,15 +21,6 @@ using Step = ImportPlan::Step;
 using StepKind = ImportPlan::StepKind;
 using Target = ImportPlan::Target;
 
-std::wstring ReadProblem(plat::FileReadResult result) {
-    switch (result) {
-    case plat::FileReadResult::kCannotOpen: return L"the file is missing or cannot be opened";
-    case plat::FileReadResult::kSharingViolation: return L"the file is in use by another program";
-    case plat::FileReadResult::kTooLarge: return L"the file is too large";
-    default: return L"the file could not be read";
-    }
-}
-
 // The picture format a file's first bytes announce, when it is one the
 // exchange reads.
 std::optional<PictureFormat> PngOrBmp(std::span<const std::uint8_t> b) {
@@ -46,6 +37,16 @@ std::int32_t SignedOr(const XmlElement& e, const wchar_t* name, std::int32_t fal
 }
 
 } // namespace
+
+std::wstring FileReadProblem(plat::FileReadResult result, std::uint64_t maxBytes) {
+    switch (result) {
+    case plat::FileReadResult::kCannotOpen: return L"the file is missing or cannot be opened";
+    case plat::FileReadResult::kSharingViolation: return L"the file is in use by another program";
+    case plat::FileReadResult::kTooLarge:
+        return L"the file is larger than this editor reads (" + std::to_wstring(maxBytes >> 20) + L" MB)";
+    default: return L"the file could not be read";
+    }
+}
 
 class ImportPlanner {
 public:
@@ -130,14 +131,14 @@ private:
             if (name == kImgOptionsRecord) {
                 if (!inSide) continue;
                 step.kind = StepKind::kImageOptions;
-                step.value = static_cast<DWORD>(SignedOr(record, L"DrawMode", 0));
-                step.x = SignedOr(record, L"XOffset", 0);
-                step.y = SignedOr(record, L"YOffset", 0);
+                step.value = static_cast<DWORD>(SignedOr(record, kDrawModeAttribute, 0));
+                step.x = SignedOr(record, kXOffsetAttribute, 0);
+                step.y = SignedOr(record, kYOffsetAttribute, 0);
             } else if (name == kRgnOptionsRecord) {
-                const std::wstring* file = record.Attribute(L"File");
+                const std::wstring* file = record.Attribute(kFileAttribute);
                 if (!inSide || !file || file->empty()) continue;
                 step.kind = StepKind::kRegionOptions;
-                step.value = static_cast<DWORD>(SignedOr(record, L"DrawMode", 0));
+                step.value = static_cast<DWORD>(SignedOr(record, kDrawModeAttribute, 0));
                 step.region = LoadRegion(*file);
                 if (!step.region) return true;
                 ++plan_.counts_.regions;
@@ -147,13 +148,13 @@ private:
                     continue;
                 }
             } else if (name == kColorRecord) {
-                const std::wstring* rgb = record.Attribute(L"RGB");
+                const std::wstring* rgb = record.Attribute(kRgbAttribute);
                 const std::optional<COLORREF> color = rgb ? ParseRgb(*rgb) : std::nullopt;
                 if (!color) continue;
                 step.kind = StepKind::kColor;
                 step.value = *color;
             } else if (name == kDataRecord) {
-                const std::wstring* text = record.Attribute(L"Value");
+                const std::wstring* text = record.Attribute(kValueAttribute);
                 const std::optional<DWORD> value = text ? ParseHex(*text) : std::nullopt;
                 if (!value) continue;
                 if (IsSideSizeId(*id)) {
@@ -174,7 +175,9 @@ private:
 
     // False when the record is ignored (an attribute missing) or refused.
     bool ReadImageRecord(const XmlElement& record, Step& step) {
-        static constexpr const wchar_t* kNeeded[] = {L"File", L"ml", L"mr", L"mt", L"mb", L"DrawMode", L"MrgDrawMode"};
+        static constexpr const wchar_t* kNeeded[] = {
+            kFileAttribute,         kMarginLeftAttribute, kMarginRightAttribute, kMarginTopAttribute,
+            kMarginBottomAttribute, kDrawModeAttribute,   kMrgDrawModeAttribute};
         std::int32_t v[6] = {};
         for (int i = 0; i < 7; ++i) {
             const std::wstring* text = record.Attribute(kNeeded[i]);
@@ -193,7 +196,7 @@ private:
                        .bottom = v[3],
                        .drawMode = v[4] == CMrgBitmap::kDrawPlainValue ? CMrgBitmap::kDrawStretch : v[4],
                        .mrgDrawMode = v[5]};
-        step.image = LoadImage(*record.Attribute(L"File"));
+        step.image = LoadImage(*record.Attribute(kFileAttribute));
         if (!step.image) return false;
         ++plan_.counts_.images;
         return true;
@@ -266,7 +269,7 @@ private:
             return nullptr;
         }
         if (read != plat::FileReadResult::kOk) {
-            Fail(path, ReadProblem(read));
+            Fail(path, FileReadProblem(read, plat::kMaxFileBytes));
             return nullptr;
         }
         plat::DecodedImage decoded = plat::DecodeImageStream(bytes);
@@ -290,7 +293,7 @@ private:
         std::vector<std::uint8_t> bytes;
         const plat::FileReadResult read = plat::ReadFileBytes(path, &bytes, kMaxRegionFileBytes);
         if (read != plat::FileReadResult::kOk) {
-            Fail(path, ReadProblem(read));
+            Fail(path, FileReadProblem(read, kMaxRegionFileBytes));
             return nullptr;
         }
         SIZE refused{-1, -1};

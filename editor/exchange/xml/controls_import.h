@@ -18,6 +18,7 @@
 #include "editor/exchange/xml/exchange_result.h"
 #include "editor/exchange/xml/xml_tree.h"
 #include "model/image_rgn.h"
+#include "model/platform/file.h"
 #include "model/twf_obj.h"
 
 class CTwfSkin;
@@ -31,6 +32,10 @@ inline constexpr std::uint64_t kMaxImageFileBytes = std::uint64_t{320} << 20;
 inline constexpr std::uint64_t kMaxRegionFileBytes = std::uint64_t{64} << 20;
 // All images of one import together.
 inline constexpr std::uint64_t kMaxImportPixels = std::uint64_t{128} << 20;
+
+// What the user is told of a file read that did not succeed; maxBytes is
+// the most the reader accepted, named when the file was larger.
+std::wstring FileReadProblem(platform::FileReadResult result, std::uint64_t maxBytes);
 
 class ImportPlan {
 public:

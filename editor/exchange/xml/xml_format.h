@@ -26,6 +26,19 @@ inline constexpr wchar_t kCustomControlsName[] = L"CustomControls";
 inline constexpr wchar_t kNameAttribute[] = L"Name";
 inline constexpr wchar_t kIdAttribute[] = L"Id";
 inline constexpr wchar_t kGroupNameAttribute[] = L"GroupName";
+// The records' attributes.
+inline constexpr wchar_t kDescAttribute[] = L"Desc";
+inline constexpr wchar_t kValueAttribute[] = L"Value";
+inline constexpr wchar_t kRgbAttribute[] = L"RGB";
+inline constexpr wchar_t kFileAttribute[] = L"File";
+inline constexpr wchar_t kMarginLeftAttribute[] = L"ml";
+inline constexpr wchar_t kMarginRightAttribute[] = L"mr";
+inline constexpr wchar_t kMarginTopAttribute[] = L"mt";
+inline constexpr wchar_t kMarginBottomAttribute[] = L"mb";
+inline constexpr wchar_t kDrawModeAttribute[] = L"DrawMode";
+inline constexpr wchar_t kMrgDrawModeAttribute[] = L"MrgDrawMode";
+inline constexpr wchar_t kXOffsetAttribute[] = L"XOffset";
+inline constexpr wchar_t kYOffsetAttribute[] = L"YOffset";
 inline constexpr wchar_t kDataRecord[] = L"Data";
 inline constexpr wchar_t kColorRecord[] = L"Color";
 inline constexpr wchar_t kImageRecord[] = L"Image";
@@ -120,6 +133,9 @@ std::optional<WORD> ParseDeclarationVersion(std::wstring_view data);
 // never has a document type; refusing one before any parser sees it keeps
 // entity expansion out, whatever the XML service allows.
 bool MentionsDocumentType(std::span<const std::uint8_t> bytes);
+// Why such a document is refused.
+inline constexpr wchar_t kDocumentTypeRefusal[] =
+    L"the file has a document type declaration, which a controls file never has";
 
 // --- files -------------------------------------------------------------------
 

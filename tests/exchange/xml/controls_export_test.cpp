@@ -190,6 +190,22 @@ TEST_F(ControlsExportTest, AFailureLeavesTheTargetAsItWas) {
     std::ifstream still(std::filesystem::path(xml), std::ios::binary);
     text.assign((std::istreambuf_iterator<char>(still)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "previous");
+
+    // A folder where an image file should go: that file is named, and the
+    // XML is not written.
+    const ControlsExport exported = BuildControlsExport(sample.skin, *SampleSkin::Links(sample.skin, {}));
+    ASSERT_FALSE(exported.files.empty());
+    std::wstring relative = exported.files.front().relative;
+    std::replace(relative.begin(), relative.end(), L'\\', L'/');
+    std::filesystem::remove(folder.Path() / relative); // written by the export above
+    std::filesystem::create_directories(folder.Path() / relative);
+    const ExchangeOutcome blocked = WriteControlsExport(exported, xml, kPlaceholderWriter);
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_EQ(std::filesystem::path(blocked.problem.file), folder.Path() / relative);
+    EXPECT_EQ(blocked.problem.reason, L"the file could not be written");
+    std::ifstream unchanged(std::filesystem::path(xml), std::ios::binary);
+    text.assign((std::istreambuf_iterator<char>(unchanged)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "previous");
 }
 
 // Exporting over an earlier export: whatever file holds an image's name

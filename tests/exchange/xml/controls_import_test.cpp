@@ -118,6 +118,10 @@ TEST_F(ControlsImportTest, SidesAndMenuBarValuesGoWhereTheyLive) {
     frame->GetLeftSide()->PutImage(0, BitmapImage(2, 2, 1, {}));
     WriteBytes(L"r.rgn", EncodeRegionFile(*Region(8, 6)));
     WriteImage(L"t.png", Pattern(8, 6, 3, false), true);
+    // No side element below sets 479, so only a side size read outside a
+    // side could change it.
+    const DWORD sideSizeBefore = frame->GetNumber(479);
+    ASSERT_NE(sideSizeBefore, 0x63u);
     ASSERT_EQ(
         Import(Skin(
             {{L"wndframe",
@@ -125,6 +129,7 @@ TEST_F(ControlsImportTest, SidesAndMenuBarValuesGoWhereTheyLive) {
               {State(L"NormalState", {Image(L"505", L"t.png"),
                                       Data(L"649", L"e0010"),
                                       Data(L"478", L"63"),
+                                      Data(L"479", L"63"),
                                       {L"ImgOptions", {{L"Id", L"1"}, {L"DrawMode", L"2"}}}}),
                {L"topside",
                 {},
@@ -155,6 +160,7 @@ TEST_F(ControlsImportTest, SidesAndMenuBarValuesGoWhereTheyLive) {
     EXPECT_FALSE(top->GetRegionOptions(2)); // no file: nothing stored
     // The side's size is the frame's number; outside a side it is ignored.
     EXPECT_EQ(frame->GetNumber(478), 0x1Au);
+    EXPECT_EQ(frame->GetNumber(479), sideSizeBefore);
     EXPECT_FALSE(top->HasNumber(478));
     // The MDI buttons' values under the window frame reach its menu bar.
     EXPECT_TRUE(frame->GetMenuBar()->HasImage(505));

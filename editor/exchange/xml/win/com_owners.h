@@ -45,11 +45,16 @@ public:
         VariantClear(&value_);
         return &value_;
     }
-    // A text value (VT_BSTR), taking a copy of the text.
-    static void SetText(Variant& v, std::wstring_view text) {
+    // A text value (VT_BSTR), taking a copy of the text. False when the copy
+    // could not be allocated; the variant is then left empty, so that no
+    // caller writes an empty text in its place.
+    [[nodiscard]] static bool SetText(Variant& v, std::wstring_view text) {
         VariantClear(&v.value_);
+        BSTR copy = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        if (!copy) return false;
         v.value_.vt = VT_BSTR;
-        v.value_.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        v.value_.bstrVal = copy;
+        return true;
     }
     std::wstring Text() const {
         return value_.vt == VT_BSTR && value_.bstrVal ? std::wstring(value_.bstrVal, SysStringLen(value_.bstrVal))

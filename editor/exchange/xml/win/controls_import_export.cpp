@@ -22,19 +22,9 @@ ExchangeOutcome CControlsImportExport::ExportControls(const std::wstring& path, 
 ImportPlanResult CControlsImportExport::ReadImport(const std::wstring& path) {
     if (path.empty()) return {std::nullopt, {path, L"no file name was given"}};
     std::vector<std::uint8_t> bytes;
-    switch (plat::ReadFileBytes(path, &bytes, kMaxXmlFileBytes)) {
-    case plat::FileReadResult::kOk: break;
-    case plat::FileReadResult::kCannotOpen: return {std::nullopt, {path, L"the file is missing or cannot be opened"}};
-    case plat::FileReadResult::kSharingViolation:
-        return {std::nullopt, {path, L"the file is in use by another program"}};
-    case plat::FileReadResult::kTooLarge:
-        return {std::nullopt,
-                {path, L"the file is larger than any controls file this editor reads (" +
-                           std::to_wstring(kMaxXmlFileBytes >> 20) + L" MB)"}};
-    default: return {std::nullopt, {path, L"the file could not be read"}};
-    }
-    if (MentionsDocumentType(bytes))
-        return {std::nullopt, {path, L"the file has a document type declaration, which a controls file never has"}};
+    const plat::FileReadResult result = plat::ReadFileBytes(path, &bytes, kMaxXmlFileBytes);
+    if (result != plat::FileReadResult::kOk) return {std::nullopt, {path, FileReadProblem(result, kMaxXmlFileBytes)}};
+    if (MentionsDocumentType(bytes)) return {std::nullopt, {path, kDocumentTypeRefusal}};
     XmlReadResult read = ReadXmlDocument(bytes);
     if (!read.document) return {std::nullopt, {path, read.problem}};
     return PlanControlsImport(*read.document, path);

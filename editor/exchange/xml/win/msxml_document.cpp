@@ -127,7 +127,7 @@ bool WriteElement(IXMLDOMDocument2* doc, IXMLDOMNode* parent, const XmlElement& 
     for (const auto& [attribute, value] : element.Attributes()) {
         Bstr attributeName(attribute);
         Variant text;
-        Variant::SetText(text, XmlSafeText(value));
+        if (!Variant::SetText(text, XmlSafeText(value))) return false;
         if (FAILED(made->setAttribute(attributeName.Get(), text.Get()))) return false;
     }
     if (!AppendChild(parent, made.Get())) return false;
@@ -206,7 +206,7 @@ XmlReadResult ReadXmlDocument(std::span<const std::uint8_t> bytes) {
     // format has none, so a document with one is refused.
     ComPtr<IXMLDOMDocumentType> doctype;
     if (SUCCEEDED(doc->get_doctype(doctype.GetAddressOf())) && doctype) {
-        result.problem = L"the file has a document type declaration, which a controls file never has";
+        result.problem = kDocumentTypeRefusal;
         return result;
     }
     XmlDocument document;
@@ -219,7 +219,7 @@ XmlReadResult ReadXmlDocument(std::span<const std::uint8_t> bytes) {
     for (ComPtr<IXMLDOMNode> node = first; node; node = NextSibling(node.Get())) {
         const DOMNodeType type = NodeType(node.Get());
         if (type == NODE_DOCUMENT_TYPE) {
-            result.problem = L"the file has a document type declaration, which a controls file never has";
+            result.problem = kDocumentTypeRefusal;
             return result;
         }
         if (type != NODE_ELEMENT) continue;

@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "editor/exchange/xml/controls_export.h"
 #include "editor/exchange/xml/link_source.h"
+#include "editor/exchange/xml/xml_format.h"
 #include "editor/shell/trees/element_tree.h"
 #include "editor/shell/trees/tree_link_source.h"
 #include "model/element_types.h"
@@ -22,6 +25,7 @@
 using namespace hexmoor;
 using exchange::xml::BuildControlsExport;
 using exchange::xml::ControlsExport;
+using exchange::xml::ExportFile;
 using exchange::xml::XmlElement;
 
 namespace {
@@ -59,6 +63,19 @@ std::unique_ptr<CMrgBitmap> Picture(int width, int height) {
     return std::make_unique<CMrgBitmap>(platform::CreateBitmapFromPixels(pixels), MrgBitmapParams{1, 2, 3, 4, 1, 0});
 }
 
+// The export walking the links of both element trees, filled from the skin
+// on the in-memory tree store.
+ControlsExport ExportThroughTrees(CTwfSkin& skin) {
+    const auto skinOf = [&skin] { return &skin; };
+    shell::MemoryTree defaultStore, customStore;
+    shell::ElementTree defaults(defaultStore, 0, skinOf);
+    shell::ElementTree customs(customStore, 1, skinOf);
+    defaults.FillFromSkin();
+    customs.FillFromSkin();
+    shell::TreeLinkSource trees({&defaults, &customs});
+    return BuildControlsExport(skin, trees);
+}
+
 } // namespace
 
 TEST(TreeLinkSourceTest, TheTreesGiveTheDocumentOfTheFamilyTableLinks) {
@@ -81,14 +98,7 @@ TEST(TreeLinkSourceTest, TheTreesGiveTheDocumentOfTheFamilyTableLinks) {
     exchange::xml::SkinFamilyLinks family(skin);
     const ControlsExport fromFamily = BuildControlsExport(skin, family);
 
-    const auto skinOf = [&skin] { return &skin; };
-    shell::MemoryTree defaultStore, customStore;
-    shell::ElementTree defaults(defaultStore, 0, skinOf);
-    shell::ElementTree customs(customStore, 1, skinOf);
-    defaults.FillFromSkin();
-    customs.FillFromSkin();
-    shell::TreeLinkSource trees({&defaults, &customs});
-    const ControlsExport fromTrees = BuildControlsExport(skin, trees);
+    const ControlsExport fromTrees = ExportThroughTrees(skin);
 
     const std::vector<std::wstring> want = Controls(fromFamily);
     ASSERT_GT(want.size(), 4u);
@@ -97,4 +107,70 @@ TEST(TreeLinkSourceTest, TheTreesGiveTheDocumentOfTheFamilyTableLinks) {
     EXPECT_EQ(fromTrees.counts.custom, 4);
     EXPECT_EQ(fromTrees.counts.records, fromFamily.counts.records);
     EXPECT_EQ(fromTrees.counts.images, 3);
+}
+
+// Past a hundred frame items in the custom tree, every custom frame is still
+// written as one frame with its own four sides and its own side image: no
+// frame item is taken for a side.
+TEST(TreeLinkSourceTest, EveryCustomFrameKeepsItsOwnSidesPastAHundredFrames) {
+    constexpr int kFrames = 101;
+    const std::wstring prefix = L"Frame ";
+    CTwfSkin skin;
+    skin.InitNewSkin(L"Default");
+    for (int i = 0; i < kFrames; ++i) {
+        auto* frame = dynamic_cast<CTwfWndFrame*>(skin.GetOrCreateObject(kElemWndFrame, prefix + std::to_wstring(i)));
+        ASSERT_NE(frame, nullptr);
+        // The width tells the frames' images apart.
+        frame->GetLeftSide()->PutImage(0, Picture(i + 1, 2));
+    }
+    const ControlsExport exported = ExportThroughTrees(skin);
+
+    std::map<std::wstring, const ExportFile*> files;
+    for (const ExportFile& file : exported.files) files[file.relative] = &file;
+    const std::wstring frameName = exchange::xml::TrimmedTypeName(kElemWndFrame);
+    std::set<int> framesSeen;
+    std::set<std::wstring> sideFiles;
+    for (const auto& group : exported.document.root.Children()) {
+        if (group->Name() != exchange::xml::kCustomControlsName) continue;
+        for (const auto& control : group->Children()) {
+            if (control->Name().rfind(frameName, 0) != 0) continue;
+            const std::wstring* groupName = control->Attribute(exchange::xml::kGroupNameAttribute);
+            ASSERT_NE(groupName, nullptr) << control->Name();
+            ASSERT_EQ(groupName->rfind(prefix, 0), 0u) << *groupName;
+            const int index = std::stoi(groupName->substr(prefix.size()));
+            EXPECT_TRUE(framesSeen.insert(index).second) << *groupName;
+            int sides[exchange::xml::kSideCount] = {};
+            int states = 0;
+            for (const auto& child : control->Children()) {
+                if (const std::optional<int> side = exchange::xml::SideFromElementName(child->Name())) {
+                    ++sides[*side];
+                    for (const auto& state : child->Children())
+                        EXPECT_TRUE(exchange::xml::IsStateElementName(state->Name())) << *groupName;
+                } else {
+                    EXPECT_TRUE(exchange::xml::IsStateElementName(child->Name()))
+                        << *groupName << L" " << child->Name();
+                    ++states;
+                }
+            }
+            for (int side = 0; side < exchange::xml::kSideCount; ++side) EXPECT_EQ(sides[side], 1) << *groupName;
+            EXPECT_GT(states, 0) << *groupName;
+
+            // The left side's active image names this frame's picture.
+            const XmlElement* left = nullptr;
+            for (const auto& child : control->Children())
+                if (child->Name() == exchange::xml::SideElementName(3)) left = child.get();
+            ASSERT_NE(left, nullptr) << *groupName;
+            const XmlElement* image = left->FindDescendant(exchange::xml::kImageRecord);
+            ASSERT_NE(image, nullptr) << *groupName;
+            const std::wstring* file = image->Attribute(exchange::xml::kFileAttribute);
+            ASSERT_NE(file, nullptr) << *groupName;
+            EXPECT_TRUE(sideFiles.insert(*file).second) << *file;
+            const auto named = files.find(*file);
+            ASSERT_NE(named, files.end()) << *file;
+            ASSERT_TRUE(named->second->image) << *file;
+            EXPECT_EQ(named->second->image->GetWidth(), index + 1) << *file;
+        }
+    }
+    EXPECT_EQ(framesSeen.size(), static_cast<std::size_t>(kFrames));
+    EXPECT_EQ(sideFiles.size(), static_cast<std::size_t>(kFrames));
 }

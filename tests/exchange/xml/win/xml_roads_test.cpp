@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/exchange/xml/win/msxml_document.h"
+#include "editor/exchange/xml/xml_format.h"
 #include "editor/shell/editor_state.h"
 #include "editor/shell/trees/element_tree.h"
 #include "editor/shell/runtime_link.h"
@@ -80,6 +82,7 @@ const char kDocument[] =
 TEST_F(XmlRoads, ImportFillsTheSkinAndTheTrees) {
     script_->path = Write(L"in.xml", kDocument);
     const std::wstring path = app->CurrentSkinPath();
+    skin_->SetCompressedFlag(1);
     frame->RunCommand(ID_FILE_IMPORT_XML);
     ASSERT_EQ(script_->asked.size(), 1u);
     EXPECT_FALSE(script_->asked[0].save);
@@ -99,6 +102,7 @@ TEST_F(XmlRoads, ImportFillsTheSkinAndTheTrees) {
 }
 
 TEST_F(XmlRoads, AFileThatCannotBeReadWholeChangesNothing) {
+    skin_->SetCompressedFlag(1);
     const std::string before = SkinListing(*skin_, 0);
     const auto customBefore = frame->CustomControls()->Model()->Dump();
     // The custom control is fine; an image it names is missing.
@@ -114,6 +118,7 @@ TEST_F(XmlRoads, AFileThatCannotBeReadWholeChangesNothing) {
                                       L":\nthe file is missing or cannot be opened.");
     EXPECT_EQ(SkinListing(*skin_, 0), before);
     EXPECT_EQ(frame->CustomControls()->Model()->Dump(), customBefore);
+    EXPECT_EQ(skin_->GetCompressedFlag(), 1u);
     EXPECT_FALSE(shell::Editor().documentModified);
 
     // Cancelling the dialog does nothing at all.
@@ -135,9 +140,24 @@ TEST_F(XmlRoads, ExportWritesTheFileOrSaysWhyNot) {
     EXPECT_EQ(script_->asked[0].flags & (OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT),
               static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
     EXPECT_TRUE(messages->shown.empty());
+    // The saved file, read back: the colour's record under its control.
     std::ifstream written(folder_ / L"out.xml", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
-    EXPECT_NE(text.find("<Color Id=\"494\" Desc=\"text_color\" RGB=\"10203\"/>"), std::string::npos);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    exchange::xml::XmlReadResult read = exchange::xml::ReadXmlDocument(bytes);
+    ASSERT_TRUE(read.document) << std::string(read.problem.begin(), read.problem.end());
+    const exchange::xml::XmlElement* control =
+        read.document->root.FindDescendant(exchange::xml::ControlElementName(21, L""));
+    ASSERT_NE(control, nullptr);
+    const exchange::xml::XmlElement* color = nullptr;
+    for (const auto& state : control->Children())
+        for (const auto& record : state->Children())
+            if (record->Name() == L"Color" && record->Attribute(L"Id") && *record->Attribute(L"Id") == L"494")
+                color = record.get();
+    ASSERT_NE(color, nullptr);
+    ASSERT_NE(color->Attribute(L"Desc"), nullptr);
+    EXPECT_EQ(*color->Attribute(L"Desc"), L"text_color");
+    ASSERT_NE(color->Attribute(L"RGB"), nullptr);
+    EXPECT_EQ(*color->Attribute(L"RGB"), L"10203");
     EXPECT_FALSE(shell::Editor().documentModified);
 
     // A folder that does not exist: one message, no file.
