@@ -78,7 +78,7 @@ public:
 
     // --- fields --------------------------------------------------------------
     CTwfObj* GetTwfObj() const { return object_; }
-    const std::wstring& GetName() const { return name_.Str(); }
+    std::wstring_view GetName() const { return name_.View(); }
     void SetName(SchemeName name) { name_ = std::move(name); }
     int GetCustom() const { return custom_; }
     void SetCustom(int custom) { custom_ = custom; }

@@ -97,9 +97,9 @@ std::wstring TrimmedTypeName(WORD type) {
     return name;
 }
 
-std::wstring GroupNameFromScheme(const std::wstring& scheme) {
+std::wstring GroupNameFromScheme(std::wstring_view scheme) {
     const std::size_t close = scheme.find(L'>');
-    return close == std::wstring::npos ? scheme : scheme.substr(close + 1);
+    return std::wstring(close == std::wstring_view::npos ? scheme : scheme.substr(close + 1));
 }
 
 std::wstring SanitizeElementName(std::wstring_view name) {

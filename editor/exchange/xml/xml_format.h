@@ -84,7 +84,7 @@ bool IsMenuBarButtonId(WORD id);
 std::wstring TrimmedTypeName(WORD type);
 // A custom control's name from its scheme name: everything up to and
 // including the first '>' goes (the folder number); the whole name without one.
-std::wstring GroupNameFromScheme(const std::wstring& scheme);
+std::wstring GroupNameFromScheme(std::wstring_view scheme);
 // The control element's name: the trimmed type name, for a custom control
 // with "_" and the group name, lower-cased and made a valid XML name.
 std::wstring ControlElementName(WORD type, const std::wstring& groupName);

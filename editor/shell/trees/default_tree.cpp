@@ -100,7 +100,7 @@ void ElementTree::SyncCheckStates() {
         for (TreeHandle c = store_.FirstChild(h); c; c = store_.NextSibling(c)) stack.push_back(c);
         const Record* r = RecordOf(h);
         if (!r || !r->type || !store_.HasCheckBox(h)) continue;
-        CTwfObj* object = skin ? skin->FindObject(r->type, r->scheme) : nullptr;
+        CTwfObj* object = skin ? skin->FindObject(r->type, r->scheme.Str()) : nullptr;
         store_.SetChecked(h, object && object->IsEnabled());
     }
 }
@@ -113,9 +113,9 @@ bool ElementTree::SetItemCheck(TreeHandle item, int how) {
     CTwfSkin* skin = skin_();
     if (!skin) return check;
     auto enable = [&](const Record& rec) {
-        CTwfObj* object = skin->FindObject(rec.type, rec.scheme);
+        CTwfObj* object = skin->FindObject(rec.type, rec.scheme.Str());
         if (!object) {
-            object = skin->GetOrCreateObject(rec.type, rec.scheme, 0);
+            object = skin->GetOrCreateObject(rec.type, rec.scheme.Str(), 0);
             if (object) BindLinksOf(rec.type, rec.scheme);
         }
         if (!object || (object->IsEnabled() != 0) == check) return;

@@ -16,7 +16,7 @@ namespace {
 // The element type the name dialog gives a region-defined frame.
 constexpr WORD kRegionDefinedType = 60;
 
-bool StartsWith(const std::wstring& s, const std::wstring& p) { return s.compare(0, p.size(), p) == 0; }
+bool StartsWith(std::wstring_view s, std::wstring_view p) { return s.substr(0, p.size()) == p; }
 
 } // namespace
 
@@ -188,10 +188,10 @@ links::CItemLinkObj* ElementTree::EnsureLink(const Record& r) const {
 void ElementTree::BindLink(const Record& r) const {
     if (!r.link) return;
     CTwfSkin* skin = r.type ? skin_() : nullptr;
-    r.link->SetTwfObj(skin ? skin->FindObject(r.type, r.scheme) : nullptr);
+    r.link->SetTwfObj(skin ? skin->FindObject(r.type, r.scheme.Str()) : nullptr);
 }
 
-void ElementTree::BindLinksOf(WORD type, const std::wstring& scheme) {
+void ElementTree::BindLinksOf(WORD type, std::wstring_view scheme) {
     for (Record& r : records_)
         if (r.alive && r.link && r.type == type && r.scheme == scheme) BindLink(r);
 }
@@ -294,7 +294,7 @@ void ElementTree::RenumberSiblings(TreeHandle parent) {
     for (TreeHandle c = store_.FirstChild(parent); c; c = store_.NextSibling(c)) {
         const Record* r = RecordOf(c);
         if (!r || !r->ownsObject) continue;
-        if (CTwfObj* o = skin->FindObject(r->type, r->scheme)) o->SetOrder(++order);
+        if (CTwfObj* o = skin->FindObject(r->type, r->scheme.Str())) o->SetOrder(++order);
     }
 }
 
@@ -310,7 +310,7 @@ TreeHandle ElementTree::AddFolder(TreeHandle parent, const std::wstring& name) {
     r.type = kElemFolder;
     r.scheme = prefix + shown;
     r.ownsNumber = r.ownsObject = true;
-    CTwfObj* object = skin->GetOrCreateObject(kElemFolder, r.scheme);
+    CTwfObj* object = skin->GetOrCreateObject(kElemFolder, r.scheme.Str());
     if (!object) return nullptr;
     r.folderId = nextFolderId_++;
     object->SetFolderId(r.folderId);
@@ -335,7 +335,7 @@ TreeHandle ElementTree::AddUserData(TreeHandle parent, const std::wstring& name)
     r.type = kElemUserData;
     r.scheme = prefix + shown;
     r.ownsNumber = r.ownsObject = true;
-    CTwfObj* object = skin->GetOrCreateObject(kElemUserData, r.scheme);
+    CTwfObj* object = skin->GetOrCreateObject(kElemUserData, r.scheme.Str());
     if (!object) return nullptr;
     object->SetFolderId(folder);
     TreeHandle item = Insert(container, kInsertLast, shown.c_str(), kUserDataIcon, std::move(r));
@@ -467,7 +467,7 @@ bool ElementTree::Delete(TreeHandle item) {
         TreeHandle h = stack.back();
         stack.pop_back();
         const Record* r = RecordOf(h);
-        if (skin && r && r->ownsObject) skin->RemoveObject(r->type, r->scheme);
+        if (skin && r && r->ownsObject) skin->RemoveObject(r->type, r->scheme.Str());
         for (TreeHandle c = store_.FirstChild(h); c; c = store_.NextSibling(c)) stack.push_back(c);
     }
     removing_ = true;
@@ -488,7 +488,7 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
     Record* r = RecordOf(item);
     CTwfSkin* skin = skin_();
     if (!skin || !CanRename(item) || !IsValidItemName(text) || text == store_.Text(item)) return false;
-    const std::wstring old = r->scheme;
+    const std::wstring old = r->scheme.Str();
     std::wstring renamed;
     if (r->key.kind == kKindFolder) {
         auto slash = old.find_last_of(L'\\');
@@ -506,7 +506,7 @@ bool ElementTree::Rename(TreeHandle item, const std::wstring& text) {
         // The folders inside a renamed folder move with it.
         if (type == kElemFolder && rec.type == kElemFolder && StartsWith(rec.scheme, old + L"\\")) {
             std::wstring moved = renamed + rec.scheme.Str().substr(old.size());
-            if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
+            if (skin->MoveObject(kElemFolder, rec.scheme.Str(), moved)) rec.scheme = moved;
         }
         if (rec.link) rec.link->SetName(rec.scheme);
     }
@@ -529,7 +529,7 @@ void ElementTree::Select(TreeHandle item) {
         BindLink(*r);
         if (link->GetTwfObj()) link->RebuildRows();
     }
-    sink_->ShowElement({r->key, r->type, r->scheme, store_.Text(item), link});
+    sink_->ShowElement({r->key, r->type, r->scheme.Str(), store_.Text(item), link});
 }
 
 TreeHandle ElementTree::Find(const std::wstring& path) const {

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/links/item_link.h"
@@ -284,7 +285,7 @@ private:
     void BindLink(const Record& r) const;
     // Binds every made link of the element's items again (its object was
     // made).
-    void BindLinksOf(WORD type, const std::wstring& scheme);
+    void BindLinksOf(WORD type, std::wstring_view scheme);
     // The made links of the items below `top` (inclusive; null: every
     // item) are bound again and their rows freed, to be built on demand.
     void InvalidateLinks(TreeHandle top = nullptr);

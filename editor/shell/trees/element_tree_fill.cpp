@@ -67,7 +67,7 @@ void ElementTree::ReadPlannedChildren(FillPlan& plan, int node) const {
     for (TreeHandle c = store_.FirstChild(plan.nodes[static_cast<std::size_t>(node)].item); c;
          c = store_.NextSibling(c)) {
         const Record* r = RecordOf(c);
-        CTwfObj* o = (skin && r) ? skin->FindObject(r->type, r->scheme) : nullptr;
+        CTwfObj* o = (skin && r) ? skin->FindObject(r->type, r->scheme.Str()) : nullptr;
         const int child = PlanNodeOf(plan, c);
         plan.nodes[static_cast<std::size_t>(node)].children.emplace_back(o ? o->GetOrder() : 0, child);
     }

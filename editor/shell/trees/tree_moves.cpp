@@ -48,7 +48,7 @@ bool ElementTree::Rehome(TreeHandle item, TreeHandle container) {
     Record* r = RecordOf(item);
     CTwfSkin* skin = skin_();
     if (!r || !skin || !r->ownsObject) return true;
-    const std::wstring old = r->scheme;
+    const std::wstring old = r->scheme.Str();
     const std::wstring text = store_.Text(item);
     std::wstring prefix;
     WORD folder = 0;
@@ -70,7 +70,7 @@ bool ElementTree::Rehome(TreeHandle item, TreeHandle container) {
         if (type == kElemFolder && rec.type == kElemFolder &&
             rec.scheme.Str().compare(0, old.size() + 1, old + L"\\") == 0) {
             std::wstring moved = renamed + rec.scheme.Str().substr(old.size());
-            if (skin->MoveObject(kElemFolder, rec.scheme, moved)) rec.scheme = moved;
+            if (skin->MoveObject(kElemFolder, rec.scheme.Str(), moved)) rec.scheme = moved;
         }
         if (rec.link) rec.link->SetName(rec.scheme);
     }

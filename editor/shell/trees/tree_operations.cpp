@@ -80,7 +80,7 @@ bool ElementTree::ClearItem(TreeHandle item, ElementResetter& resetter) {
     const ClearPlan plan = ClearPlanFor(r->key.kind);
     if (plan.kinds.empty()) return true; // a group root
     const WORD type = r->type;
-    const std::wstring scheme = r->scheme;
+    const std::wstring scheme = r->scheme.Str();
     const std::vector<const Record*> parts = PartsToClear(*r, plan);
     // The default tree switches the element off first; only an item with a
     // check box has a check to clear.
@@ -109,7 +109,7 @@ TreeHandle ElementTree::Duplicate(const ElementTree& from, TreeHandle source, Tr
     if (!isElement(top)) return nullptr;
     // Copied out: adding to this tree may move the records of `from`.
     const WORD type = from.RecordOf(top)->type;
-    const std::wstring scheme = from.RecordOf(top)->scheme;
+    const std::wstring scheme = from.RecordOf(top)->scheme.Str();
     CTwfObj* original = skin->FindObject(type, scheme);
     if (!original) return nullptr;
     const Adder* adder =
