@@ -6,11 +6,12 @@ LoadedPicture LoadPicture(const std::wstring& rawPath, bool allowJpeg) {
     LoadedPicture loaded;
     const PictureKind kind = ClassifyPicturePath(rawPath, allowJpeg);
     if (kind == PictureKind::Refused) return loaded;
-    if (!FormatOf(kind)) {
+    const std::optional<PictureFormat> format = FormatOf(kind);
+    if (!format) {
         loaded.result = 1;
         return loaded;
     }
-    loaded.image = LoadPictureAtPath(rawPath, allowJpeg);
+    loaded.image = LoadPictureFile(TrimSpaces(rawPath), *format);
     if (!loaded.image) return loaded;
     loaded.jpeg = kind == PictureKind::Jpeg;
     loaded.result = 1;
